@@ -1,0 +1,42 @@
+#pragma once
+#include <cstdint>
+#include <string>
+#include <vector>
+
+// Files and directories. Paths use "/".
+
+bool FileExists(const std::string& path);       // a file, not a directory
+bool DirectoryExists(const std::string& path);
+bool CreateDir(const std::string& path);        // one level; false when it fails
+bool ForceDirectories(const std::string& path); // every missing level
+bool DeleteFile(const std::string& path);
+bool RenameFile(const std::string& from, const std::string& to);
+
+std::string ExtractFilePath(const std::string& path);  // with the trailing "/"
+std::string ExtractFileName(const std::string& path);
+std::string ExtractFileExt(const std::string& path);   // with the ".", "" when none
+std::string ChangeFileExt(const std::string& path, const std::string& ext);
+std::string IncludeTrailingPathDelimiter(const std::string& path);
+
+// File attributes as the Parts test them.
+enum TFileAttr : uint32_t {
+    faReadOnly = 0x01,
+    faHidden = 0x02,  // a name starting with "."
+    faSysFile = 0x04,
+    faDirectory = 0x10,
+    faArchive = 0x20,
+    faNormal = 0x80,
+};
+
+struct TSearchRec {
+    std::string Name;
+    uint32_t Attr = 0;
+    int64_t Size = 0;
+};
+
+// The entries of a directory whose names match a "*" / "?" pattern (letter case ignored),
+// "." and ".." left out, sorted by name.
+std::vector<TSearchRec> FindFiles(const std::string& dir, const std::string& pattern);
+
+// The directory of the running executable, without a trailing "/".
+std::string ExeDir();

@@ -1,0 +1,161 @@
+#include "platform/rtl/Classes.h"
+
+#include <algorithm>
+
+#include "platform/rtl/CodePage.h"
+#include "platform/rtl/Exceptions.h"
+#include "platform/rtl/Files.h"
+#include "platform/rtl/SysUtils.h"
+
+void TStringList::CheckIndex(int index) const
+{
+    if (index < 0 || index >= Count())
+        throw EListError("List index out of bounds (" + std::to_string(index) + ")");
+}
+
+const std::string& TStringList::operator[](int index) const
+{
+    CheckIndex(index);
+    return items_[index];
+}
+
+void TStringList::Put(int index, const std::string& s)
+{
+    CheckIndex(index);
+    items_[index] = s;
+}
+
+int TStringList::Compare(const std::string& a, const std::string& b) const
+{
+    return caseSensitive_ ? a.compare(b) : AnsiCompareText(a, b);
+}
+
+bool TStringList::Find(const std::string& s, int& index) const
+{
+    int lo = 0;
+    int hi = Count() - 1;
+    bool found = false;
+    while (lo <= hi) {
+        const int mid = (lo + hi) / 2;
+        const int c = Compare(items_[mid], s);
+        if (c < 0) {
+            lo = mid + 1;
+        } else {
+            hi = mid - 1;
+            if (c == 0) found = true;
+        }
+    }
+    index = lo;
+    return found;
+}
+
+int TStringList::Add(const std::string& s)
+{
+    if (!sorted_) {
+        items_.push_back(s);
+        return Count() - 1;
+    }
+    int index = 0;
+    Find(s, index);
+    items_.insert(items_.begin() + index, s);
+    return index;
+}
+
+void TStringList::Insert(int index, const std::string& s)
+{
+    if (index < 0 || index > Count())
+        throw EListError("List index out of bounds (" + std::to_string(index) + ")");
+    items_.insert(items_.begin() + index, s);
+}
+
+void TStringList::Delete(int index)
+{
+    CheckIndex(index);
+    items_.erase(items_.begin() + index);
+}
+
+void TStringList::Exchange(int a, int b)
+{
+    CheckIndex(a);
+    CheckIndex(b);
+    std::swap(items_[a], items_[b]);
+}
+
+int TStringList::IndexOf(const std::string& s) const
+{
+    if (sorted_) {
+        int index = 0;
+        return Find(s, index) ? index : -1;
+    }
+    for (int i = 0; i < Count(); ++i)
+        if (Compare(items_[i], s) == 0) return i;
+    return -1;
+}
+
+void TStringList::SetSorted(bool sorted)
+{
+    if (sorted && !sorted_) {
+        sorted_ = true;
+        Sort();
+    }
+    sorted_ = sorted;
+}
+
+void TStringList::SetCaseSensitive(bool caseSensitive)
+{
+    caseSensitive_ = caseSensitive;
+    if (sorted_) Sort();
+}
+
+void TStringList::Sort()
+{
+    std::stable_sort(items_.begin(), items_.end(),
+                     [this](const std::string& a, const std::string& b) { return Compare(a, b) < 0; });
+}
+
+void TStringList::CustomSort(const TCompare& compare)
+{
+    // Sort an index permutation so that the comparer sees the list as it stands.
+    std::vector<int> order(items_.size());
+    for (size_t i = 0; i < order.size(); ++i) order[i] = static_cast<int>(i);
+    std::stable_sort(order.begin(), order.end(), [&](int a, int b) { return compare(*this, a, b) < 0; });
+    std::vector<std::string> sorted;
+    sorted.reserve(items_.size());
+    for (int i : order) sorted.push_back(items_[i]);
+    items_ = std::move(sorted);
+}
+
+std::string TStringList::Text() const
+{
+    std::string out;
+    for (const auto& line : items_) {
+        out += line;
+        out += "\r\n";
+    }
+    return out;
+}
+
+void TStringList::SetText(const std::string& text)
+{
+    items_.clear();
+    size_t start = 0;
+    for (size_t i = 0; i < text.size(); ++i) {
+        if (text[i] != '\r' && text[i] != '\n') continue;
+        items_.push_back(text.substr(start, i - start));
+        if (text[i] == '\r' && i + 1 < text.size() && text[i + 1] == '\n') ++i;
+        start = i + 1;
+    }
+    if (start < text.size()) items_.push_back(text.substr(start));
+    if (sorted_) Sort();
+}
+
+void TStringList::LoadFromFile(const std::string& path)
+{
+    SetText(DecodeTextFile(ReadFileBytes(path)));
+}
+
+void TStringList::SaveToFile(const std::string& path, TTextEncoding encoding) const
+{
+    const std::string text = Text();
+    WriteFileBytes(path, encoding == TTextEncoding::ANSI ? Utf8ToWin1252(text) : text);
+}

@@ -1,0 +1,52 @@
+#pragma once
+#include <functional>
+#include <string>
+#include <vector>
+
+enum class TTextEncoding { UTF8, ANSI };
+
+// An ordered list of texts, as the Parts use it: indexes from 0, an optional sorted mode
+// that keeps the list ordered and finds by binary search, and whole-file load and save.
+class TStringList {
+public:
+    using TCompare = std::function<int(const TStringList&, int, int)>;
+
+    int Count() const { return static_cast<int>(items_.size()); }
+    const std::string& operator[](int index) const;
+    const std::string& Strings(int index) const { return (*this)[index]; }
+    void Put(int index, const std::string& s);
+
+    int Add(const std::string& s);
+    void Insert(int index, const std::string& s);
+    void Delete(int index);
+    void Clear() { items_.clear(); }
+    void Exchange(int a, int b);
+    int IndexOf(const std::string& s) const;
+
+    bool Sorted() const { return sorted_; }
+    void SetSorted(bool sorted);
+    bool CaseSensitive() const { return caseSensitive_; }
+    void SetCaseSensitive(bool caseSensitive);
+    void Sort();
+    void CustomSort(const TCompare& compare);
+
+    // Lines joined with CR LF, each line ended; setting splits at CR LF, LF or CR.
+    std::string Text() const;
+    void SetText(const std::string& text);
+
+    // Reads through the byte-order mark / UTF-8 / Windows-1252 rule; raises EFOpenError.
+    void LoadFromFile(const std::string& path);
+    // Writes the lines with CR LF endings; raises EFCreateError.
+    void SaveToFile(const std::string& path, TTextEncoding encoding = TTextEncoding::ANSI) const;
+
+    const std::vector<std::string>& Items() const { return items_; }
+
+private:
+    int Compare(const std::string& a, const std::string& b) const;
+    bool Find(const std::string& s, int& index) const;
+    void CheckIndex(int index) const;
+
+    std::vector<std::string> items_;
+    bool sorted_ = false;
+    bool caseSensitive_ = false;
+};

@@ -1,0 +1,12 @@
+#pragma once
+#include <string>
+
+// Windows-1252, the code page of the files the system calls "ANSI".
+std::string Win1252ToUtf8(const std::string& bytes);
+// Characters that Windows-1252 cannot hold become "?".
+std::string Utf8ToWin1252(const std::string& text);
+
+// Reads the bytes of an 8-bit text file as UTF-8: a byte-order mark selects UTF-8,
+// UTF-16LE or UTF-16BE; otherwise valid UTF-8 stays as it is and anything else is
+// read as Windows-1252.
+std::string DecodeTextFile(const std::string& bytes);

@@ -1,0 +1,73 @@
+#pragma once
+#include <cstdint>
+#include <initializer_list>
+#include <string>
+#include <variant>
+
+// Delphi-like string helpers over UTF-8 text. Lengths and positions count characters
+// (code points), positions start at 1 and 0 means "not found".
+
+int Length(const std::string& s);
+std::string Copy(const std::string& s, int index, int count);
+int Pos(const std::string& sub, const std::string& s, int offset = 1);
+std::string Trim(const std::string& s);       // removes characters up to U+0020 at both ends
+std::string TrimLeft(const std::string& s);
+std::string TrimRight(const std::string& s);
+std::string UpperCase(const std::string& s);  // ASCII letters only
+std::string LowerCase(const std::string& s);  // ASCII letters only
+std::string AnsiUpperCase(const std::string& s);  // every letter
+std::string AnsiLowerCase(const std::string& s);
+int CompareText(const std::string& a, const std::string& b);  // ASCII case-insensitive
+bool SameText(const std::string& a, const std::string& b);
+int AnsiCompareText(const std::string& a, const std::string& b);
+std::string StringOfChar(char c, int count);
+
+enum TReplaceFlag { rfReplaceAll = 1, rfIgnoreCase = 2 };
+std::string StringReplace(const std::string& s, const std::string& oldPattern,
+                          const std::string& newPattern, int flags);
+
+std::string IntToStr(int64_t value);
+std::string IntToHex(int64_t value, int digits);
+
+// The one number rule of the system: blanks before the number, an optional sign, then
+// decimal digits, or hexadecimal digits after "$", "x" or "0x"; nothing may follow the
+// digits, and the value must fit the target type.
+bool TryStrToInt(const std::string& s, int32_t& value);
+bool TryStrToInt64(const std::string& s, int64_t& value);
+int32_t StrToInt(const std::string& s);  // raises EConvertError
+int64_t StrToInt64(const std::string& s);
+int32_t StrToIntDef(const std::string& s, int32_t def);
+int64_t StrToInt64Def(const std::string& s, int64_t def);
+
+// Decimal numbers with the decimal separator of the format settings.
+bool TryStrToFloat(const std::string& s, double& value);
+double StrToFloat(const std::string& s);  // raises EConvertError
+std::string FloatToStr(double value);
+
+// Process-wide format settings, replaceable in tests.
+struct TFormatSettings {
+    char DecimalSeparator = '.';
+    char ThousandSeparator = ',';
+    char DateSeparator = '/';
+    char TimeSeparator = ':';
+    std::string ShortDateFormat = "dd/mm/yyyy";
+    std::string LongTimeFormat = "hh:nn:ss";
+};
+TFormatSettings& FormatSettings();
+
+// A safe Format: the arguments carry their types, so a specifier that does not match its
+// argument raises EConvertError instead of reading garbage.
+using TVarRec = std::variant<int64_t, double, std::string>;
+struct FormatArg {
+    TVarRec value;
+    FormatArg(int v) : value(int64_t(v)) {}
+    FormatArg(unsigned v) : value(int64_t(v)) {}
+    FormatArg(long v) : value(int64_t(v)) {}
+    FormatArg(unsigned long v) : value(int64_t(v)) {}
+    FormatArg(long long v) : value(int64_t(v)) {}
+    FormatArg(unsigned long long v) : value(int64_t(v)) {}
+    FormatArg(double v) : value(v) {}
+    FormatArg(const char* v) : value(std::string(v)) {}
+    FormatArg(std::string v) : value(std::move(v)) {}
+};
+std::string Format(const std::string& format, std::initializer_list<FormatArg> args);

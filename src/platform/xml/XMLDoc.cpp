@@ -1,0 +1,166 @@
+#include "platform/xml/XMLDoc.h"
+
+#include <pugixml.hpp>
+
+#include <sstream>
+
+#include "platform/rtl/Exceptions.h"
+#include "platform/rtl/Files.h"
+
+namespace {
+pugi::xml_node Node(void* handle) { return pugi::xml_node(static_cast<pugi::xml_node_struct*>(handle)); }
+void* Handle(pugi::xml_node node) { return node.internal_object(); }
+
+pugi::xml_node RequireNode(void* handle)
+{
+    if (!handle) throw EXMLDocError("Node is missing");
+    return Node(handle);
+}
+
+bool IsText(pugi::xml_node n) { return n.type() == pugi::node_pcdata || n.type() == pugi::node_cdata; }
+}  // namespace
+
+std::string TXMLNode::NodeName() const { return Node(node_).name(); }
+
+TNodeType TXMLNode::NodeType() const
+{
+    switch (Node(node_).type()) {
+    case pugi::node_element: return TNodeType::ntElement;
+    case pugi::node_pcdata:
+    case pugi::node_cdata: return TNodeType::ntText;
+    case pugi::node_comment: return TNodeType::ntComment;
+    default: return TNodeType::ntOther;
+    }
+}
+
+std::string TXMLNode::Text() const
+{
+    const pugi::xml_node n = Node(node_);
+    if (n.type() != pugi::node_element) return n.value();
+    std::string text;
+    for (pugi::xml_node child : n.children())
+        if (IsText(child)) text += child.value();
+    return text;
+}
+
+void TXMLNode::SetText(const std::string& text)
+{
+    pugi::xml_node n = RequireNode(node_);
+    for (pugi::xml_node child = n.first_child(); child;) {
+        pugi::xml_node next = child.next_sibling();
+        if (IsText(child)) n.remove_child(child);
+        child = next;
+    }
+    if (!text.empty()) n.append_child(pugi::node_pcdata).set_value(text.c_str());
+}
+
+bool TXMLNode::HasAttribute(const std::string& name) const
+{
+    return static_cast<bool>(Node(node_).attribute(name.c_str()));
+}
+
+std::string TXMLNode::Attribute(const std::string& name) const
+{
+    return Node(node_).attribute(name.c_str()).value();
+}
+
+void TXMLNode::SetAttribute(const std::string& name, const std::string& value)
+{
+    pugi::xml_node n = RequireNode(node_);
+    pugi::xml_attribute a = n.attribute(name.c_str());
+    if (!a) a = n.append_attribute(name.c_str());
+    a.set_value(value.c_str());
+}
+
+TXMLNodeList TXMLNode::ChildNodes() const { return TXMLNodeList(node_); }
+
+TXMLNode TXMLNode::FindNode(const std::string& name) const
+{
+    return TXMLNode(Handle(Node(node_).child(name.c_str())));
+}
+
+TXMLNode TXMLNode::Child(const std::string& name) const
+{
+    TXMLNode found = FindNode(name);
+    if (!found) throw EXMLDocError("Node \"" + name + "\" not found");
+    return found;
+}
+
+TXMLNode TXMLNode::AddChild(const std::string& name)
+{
+    return TXMLNode(Handle(RequireNode(node_).append_child(name.c_str())));
+}
+
+int TXMLNodeList::Count() const
+{
+    int count = 0;
+    for (pugi::xml_node child = Node(parent_).first_child(); child; child = child.next_sibling()) ++count;
+    return count;
+}
+
+TXMLNode TXMLNodeList::operator[](int index) const
+{
+    if (index < 0) return {};
+    pugi::xml_node child = Node(parent_).first_child();
+    while (child && index-- > 0) child = child.next_sibling();
+    return TXMLNode(Handle(child));
+}
+
+TXMLNode TXMLNodeList::FindNode(const std::string& name) const { return TXMLNode(parent_).FindNode(name); }
+
+struct TXMLDocument::Impl {
+    pugi::xml_document doc;
+};
+
+TXMLDocument::TXMLDocument() : impl_(std::make_unique<Impl>()) {}
+TXMLDocument::~TXMLDocument() = default;
+
+void TXMLDocument::Clear() { impl_->doc.reset(); }
+
+void TXMLDocument::LoadFromXML(const std::string& xml)
+{
+    Clear();
+    const pugi::xml_parse_result result =
+        impl_->doc.load_buffer(xml.data(), xml.size(), pugi::parse_default | pugi::parse_comments);
+    if (!result) {
+        Clear();
+        throw EXMLDocError(std::string("XML parse error: ") + result.description());
+    }
+}
+
+void TXMLDocument::LoadFromFile(const std::string& path)
+{
+    std::string bytes;
+    try {
+        bytes = ReadFileBytes(path);
+    } catch (const EInOutError& e) {
+        throw EXMLDocError(e.Message());
+    }
+    LoadFromXML(bytes);
+}
+
+std::string TXMLDocument::SaveToXML() const
+{
+    std::ostringstream out;
+    impl_->doc.save(out, "", pugi::format_raw | pugi::format_no_declaration, pugi::encoding_utf8);
+    return out.str();
+}
+
+void TXMLDocument::SaveToFile(const std::string& path) const { WriteFileBytes(path, SaveToXML()); }
+
+TXMLNode TXMLDocument::DocumentElement() const
+{
+    return TXMLNode(Handle(impl_->doc.find_child([](pugi::xml_node n) { return n.type() == pugi::node_element; })));
+}
+
+TXMLNodeList TXMLDocument::ChildNodes() const { return TXMLNodeList(Handle(impl_->doc)); }
+
+TXMLNode TXMLDocument::AddChild(const std::string& name)
+{
+    return TXMLNode(Handle(impl_->doc.append_child(name.c_str())));
+}
+
+void TXMLDocument::AddComment(const std::string& text)
+{
+    impl_->doc.append_child(pugi::node_comment).set_value(text.c_str());
+}

@@ -1,0 +1,73 @@
+#pragma once
+#include <memory>
+#include <string>
+
+// The XML document object of the system's files. Documents are written as UTF-8 with no
+// declaration and no indentation, and read in any well-formed layout.
+
+enum class TNodeType { ntElement, ntText, ntComment, ntOther };
+
+class TXMLNodeList;
+
+// A handle to a node of a document; it stays valid while its document lives. A null
+// handle answers every read with "nothing" and refuses every change.
+class TXMLNode {
+public:
+    TXMLNode() = default;
+    explicit TXMLNode(void* node) : node_(node) {}
+
+    bool IsNull() const { return node_ == nullptr; }
+    explicit operator bool() const { return node_ != nullptr; }
+
+    std::string NodeName() const;
+    TNodeType NodeType() const;
+    std::string Text() const;  // the node's own text children joined; comments: their text
+    void SetText(const std::string& text);
+
+    bool HasAttribute(const std::string& name) const;
+    std::string Attribute(const std::string& name) const;  // "" when missing
+    void SetAttribute(const std::string& name, const std::string& value);
+
+    TXMLNodeList ChildNodes() const;
+    TXMLNode FindNode(const std::string& name) const;  // first child element of that name, or null
+    TXMLNode Child(const std::string& name) const;     // same, raising EXMLDocError when missing
+    TXMLNode AddChild(const std::string& name);
+
+private:
+    void* node_ = nullptr;
+};
+
+class TXMLNodeList {
+public:
+    explicit TXMLNodeList(void* parent) : parent_(parent) {}
+    int Count() const;
+    TXMLNode operator[](int index) const;  // null when out of range
+    TXMLNode FindNode(const std::string& name) const;
+
+private:
+    void* parent_;
+};
+
+class TXMLDocument {
+public:
+    TXMLDocument();
+    ~TXMLDocument();
+    TXMLDocument(const TXMLDocument&) = delete;
+    TXMLDocument& operator=(const TXMLDocument&) = delete;
+
+    void Clear();
+    void LoadFromFile(const std::string& path);  // raises EXMLDocError
+    void LoadFromXML(const std::string& xml);     // raises EXMLDocError
+    void SaveToFile(const std::string& path) const;  // raises EFCreateError
+    std::string SaveToXML() const;
+
+    // The document's first element, whatever comes before it; null when there is none.
+    TXMLNode DocumentElement() const;
+    TXMLNodeList ChildNodes() const;
+    TXMLNode AddChild(const std::string& name);
+    void AddComment(const std::string& text);  // appended at document level, after the root
+
+private:
+    struct Impl;
+    std::unique_ptr<Impl> impl_;
+};
