@@ -55,3 +55,10 @@ TEST(StringList, SavesAnsiWithCrLf)
     EXPECT_EQ(Utf8ToWin1252("Ω"), "?");
     EXPECT_THROW(list.LoadFromFile(dir.File("missing.txt")), EFOpenError);
 }
+
+TEST(StringList, LoadingADirectoryRaises)
+{
+    TempDir dir;
+    TStringList list;
+    EXPECT_THROW(list.LoadFromFile(dir.Path()), EFOpenError);
+}
