@@ -1,0 +1,121 @@
+#include "artefacts/descriptions/UEdsRules.h"
+
+#include <algorithm>
+#include <functional>
+#include <string>
+
+#include "platform/os/FileSystem.h"
+#include "platform/rtl/Exceptions.h"
+#include "platform/rtl/SysUtils.h"
+#include "platform/xml/XMLDoc.h"
+#include "workspace/UComon.h"
+
+EDS_PDO_Table EDS_RPDO_Table;
+EDS_PDO_Table EDS_TPDO_Table;
+int EDS_RPDO_Count = 0;
+int EDS_TPDO_Count = 0;
+std::vector<SDO_Index> SDO_Indexes;
+
+namespace {
+// Calls rowAction for each element below the named section of the root, in document order.
+void For_Each_Row(const TXMLNode& root, const std::string& section,
+                  const std::function<void(const TXMLNode&)>& rowAction)
+{
+    const TXMLNode node = root.FindNode(section);
+    if (!node) return;
+    const TXMLNodeList rows = node.ChildNodes();
+    for (int i = 0; i < rows.Count(); ++i)
+        if (rows[i].NodeType() == TNodeType::ntElement) rowAction(rows[i]);
+}
+
+// The PDO editor admits 1 to 8 bytes; anything else would describe an impossible PDO and is
+// read like a missing value.
+int32_t Read_Dimension(const TXMLNode& row)
+{
+    const int32_t dimension = StrToIntDef(row.Attribute("Dimension"), 8);
+    return dimension >= 1 && dimension <= 8 ? dimension : 8;
+}
+
+void Read_PDO_Section(const TXMLNode& root, const std::string& section, EDS_PDO_Table& table, int& count)
+{
+    For_Each_Row(root, section, [&](const TXMLNode& row) {
+        if (count == EDS_PDO_Max) return;
+        table[count].COB_ID = static_cast<uint32_t>(StrToIntDef(row.Attribute("COB-ID"), 0));
+        table[count].Dimension = Read_Dimension(row);
+        ++count;
+    });
+}
+
+// An object index or sub-index that does not fit its field would be written under the
+// section of another object.
+int32_t Read_Ranged(const TXMLNode& row, const std::string& attribute, int32_t highest)
+{
+    const std::string text = row.Attribute(attribute);
+    const int32_t value = StrToInt(text);
+    if (value < 0 || value > highest)
+        throw EConvertError(Format("%s '%s' is out of range 0 to %d", {attribute, text, highest}));
+    return value;
+}
+
+void Add_SDO_Entry(int index, const SDO_Sub_Type& entry)
+{
+    const int position = Find_SDO_Index(index);
+    if (position < 0) {
+        SDO_Indexes.push_back({static_cast<uint16_t>(index), {entry}});
+        return;
+    }
+    std::vector<SDO_Sub_Type>& subs = SDO_Indexes[position].Sub_Indexs;
+    const auto same =
+        std::find_if(subs.begin(), subs.end(), [&](const SDO_Sub_Type& s) { return s.Sub == entry.Sub; });
+    if (same == subs.end())
+        subs.push_back(entry);
+    else
+        same->Readonly = same->Readonly && entry.Readonly;
+}
+
+void Read_SDO_Section(const TXMLNode& root, const std::string& section, bool readonly)
+{
+    For_Each_Row(root, section, [&](const TXMLNode& row) {
+        const int32_t index = Read_Ranged(row, "Index", 0xFFFF);
+        const int32_t sub = Read_Ranged(row, "SubIndex", 0xFF);
+        const int32_t quantity = StrToInt(row.Attribute("NByte"));
+        Add_SDO_Entry(index, {static_cast<uint8_t>(sub), quantity, readonly});
+    });
+}
+} // namespace
+
+void Read_PDO_Rules()
+{
+    EDS_RPDO_Count = 0;
+    EDS_TPDO_Count = 0;
+    if (!FileExists(File_PDO_CANopen)) return;
+    TXMLDocument xml;
+    xml.LoadFromFile(File_PDO_CANopen);
+    const TXMLNode root = xml.DocumentElement();
+    Read_PDO_Section(root, "Receive_PDO", EDS_RPDO_Table, EDS_RPDO_Count);
+    Read_PDO_Section(root, "Transmit_PDO", EDS_TPDO_Table, EDS_TPDO_Count);
+}
+
+void Read_SDO_Server_Rules()
+{
+    if (!FileExists(File_SDO_Server_CANopen)) return;
+    TXMLDocument xml;
+    xml.LoadFromFile(File_SDO_Server_CANopen);
+    const TXMLNode root = xml.DocumentElement();
+    Read_SDO_Section(root, "SDO_Read", true);
+    Read_SDO_Section(root, "SDO_Write", false);
+}
+
+int Find_SDO_Index(int index)
+{
+    for (size_t i = 0; i < SDO_Indexes.size(); ++i)
+        if (SDO_Indexes[i].Index == index) return static_cast<int>(i);
+    return -1;
+}
+
+void Sort_Sub_Indexs()
+{
+    for (SDO_Index& entry : SDO_Indexes)
+        std::stable_sort(entry.Sub_Indexs.begin(), entry.Sub_Indexs.end(),
+                         [](const SDO_Sub_Type& a, const SDO_Sub_Type& b) { return a.Sub < b.Sub; });
+}

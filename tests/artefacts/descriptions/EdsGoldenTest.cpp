@@ -1,0 +1,66 @@
+#include <gmock/gmock.h>
+#include <gtest/gtest.h>
+
+#include "EdsChecker.h"
+#include "EdsProject.h"
+#include "artefacts/descriptions/UEds.h"
+
+namespace {
+struct GoldenCase {
+    const char* folder;
+    TDateTime clock;
+};
+
+std::ostream& operator<<(std::ostream& out, const GoldenCase& c) { return out << c.folder; }
+
+// Each folder holds the project's rule files (none for the empty project) and the file the
+// generator must write from them at the given time.
+const GoldenCase kGoldenCases[] = {
+    {"empty", EncodeDate(2024, 3, 7) + EncodeTime(0, 40, 0, 0)},
+    {"mixed", EncodeDate(2024, 12, 31) + EncodeTime(12, 5, 59, 0)},
+    {"max_pdo", EncodeDate(2025, 1, 9) + EncodeTime(13, 10, 0, 0)},
+};
+
+class EdsGolden : public EdsProject, public ::testing::WithParamInterface<GoldenCase> {};
+
+TEST_P(EdsGolden, WritesTheExpectedFile)
+{
+    const std::string folder = std::string(TEST_DATA_DIR) + "/descriptions/eds/" + GetParam().folder;
+    File_PDO_CANopen = folder + "/PDO_CANopen.xml";
+    File_SDO_Server_CANopen = folder + "/SDO_Server_CANopen.xml";
+    const TDateTime clock = GetParam().clock;
+    SetClock([clock] { return clock; });
+
+    Create_EDS_File(output);
+
+    const std::string written = ReadTestFile(output);
+    EXPECT_EQ(written, ReadTestFile(folder + "/expected.eds"));
+    EXPECT_THAT(Check_EDS_Text(written), ::testing::IsEmpty());
+}
+
+INSTANTIATE_TEST_SUITE_P(Cases, EdsGolden, ::testing::ValuesIn(kGoldenCases),
+                         [](const auto& info) { return std::string(info.param.folder); });
+
+TEST(EdsChecker, FindsWhatToolsRefuse)
+{
+    const std::string good = "[MandatoryObjects]\r\nSupportedObjects=1\r\n1=0x1000\r\n\r\n"
+                             "[OptionalObjects]\r\nSupportedObjects=0\r\n\r\n"
+                             "[ManufacturerObjects]\r\nSupportedObjects=0\r\n\r\n"
+                             "[1000]\r\nSubNumber=1\r\n\r\n[1000sub0]\r\nPDOMapping=0\r\n\r\n";
+    EXPECT_THAT(Check_EDS_Text(good), ::testing::IsEmpty());
+
+    const std::pair<std::string, std::string> faults[] = {
+        {"\r\n[1000sub0]", "\n[1000sub0]"},               // a bare LF
+        {"[1000sub0]\r\nPDOMapping=0", "[1000]\r\nX=0"},  // a repeated section
+        {"SubNumber=1", "SubNumber=2"},                   // a missing sub-object
+        {"1=0x1000", "1=0x1001"},                         // a listed object without a section
+        {"Mandatory", "Optional"},                        // a missing list
+        {"PDOMapping=0", "PDOMapping=0\r\nPDOMapping=1"}, // a repeated key
+    };
+    for (const auto& [from, to] : faults) {
+        std::string bad = good;
+        bad.replace(bad.find(from), from.size(), to);
+        EXPECT_THAT(Check_EDS_Text(bad), ::testing::Not(::testing::IsEmpty())) << to;
+    }
+}
+} // namespace
