@@ -1,0 +1,123 @@
+#include "editors/ethernetip/EdsDocument.h"
+
+#include "editors/ethernetip/EdsText.h"
+#include "platform/os/FileSystem.h"
+#include "platform/rtl/Classes.h"
+#include "platform/rtl/SysUtils.h"
+
+namespace {
+bool IsSectionHeader(const std::string& text)
+{
+    return text.size() >= 2 && text.front() == '[' && text.back() == ']';
+}
+} // namespace
+
+// Gathers the entries line by line; one entry may span lines and one line may hold
+// several entries.
+class TEdsDocument::TParser {
+public:
+    explicit TParser(TEdsDocument& document) : document_(document) {}
+
+    void Line(const std::string& line)
+    {
+        std::string text = StripEdsComment(line);
+        if (text.empty()) return;
+        if (IsSectionHeader(text)) {
+            FinishEntry();
+            section_ = &document_.OpenSection(Trim(text.substr(1, text.size() - 2)));
+            return;
+        }
+        // A string left open at the end of a line ends there.
+        if (EndsInsideQuote(text)) text += '"';
+        while (!text.empty()) {
+            if (!open_ && !StartEntry(text)) return;
+            const size_t end = FindUnquoted(text, ";");
+            Append(end == std::string::npos ? text : text.substr(0, end));
+            if (end == std::string::npos) return;
+            FinishEntry();
+            text = Trim(text.substr(end + 1));
+        }
+    }
+
+    // An entry still open when its section or the file ends is kept as it stands.
+    void FinishEntry()
+    {
+        if (!open_) return;
+        open_ = false;
+        entry_.Value = Trim(entry_.Value);
+        if (section_) section_->Add(std::move(entry_));
+        entry_ = TEdsEntry();
+    }
+
+private:
+    // Takes the key of a new entry off the text; false when the text starts none.
+    bool StartEntry(std::string& text)
+    {
+        const size_t equals = FindUnquoted(text, "=");
+        if (equals == std::string::npos) return false;
+        entry_.Key = Trim(text.substr(0, equals));
+        text = text.substr(equals + 1);
+        open_ = true;
+        return true;
+    }
+
+    void Append(const std::string& piece)
+    {
+        if (!entry_.Value.empty()) entry_.Value += ' ';
+        entry_.Value += piece;
+    }
+
+    TEdsDocument& document_;
+    TEdsSection* section_ = nullptr;  // entries before the first section belong nowhere
+    TEdsEntry entry_;
+    bool open_ = false;
+};
+
+const TEdsEntry* TEdsSection::Find(const std::string& key) const
+{
+    const auto found = index_.find(UpperCase(key));
+    return found == index_.end() ? nullptr : &entries_[found->second];
+}
+
+void TEdsSection::Add(TEdsEntry entry)
+{
+    index_.emplace(UpperCase(entry.Key), entries_.size());
+    entries_.push_back(std::move(entry));
+}
+
+TEdsDocument TEdsDocument::FromLines(const std::vector<std::string>& lines)
+{
+    TEdsDocument document;
+    TParser parser(document);
+    for (const std::string& line : lines)
+        parser.Line(line);
+    parser.FinishEntry();
+    return document;
+}
+
+TEdsDocument TEdsDocument::LoadFromFile(const std::string& fileName)
+{
+    if (!FileExists(fileName)) return TEdsDocument();
+    TStringList lines;
+    lines.LoadFromFile(fileName);
+    return FromLines(lines.Items());
+}
+
+TEdsSection& TEdsDocument::OpenSection(const std::string& name)
+{
+    const auto [found, added] = index_.emplace(UpperCase(name), sections_.size());
+    if (added) sections_.emplace_back(name);
+    return sections_[found->second];
+}
+
+const TEdsSection* TEdsDocument::Section(const std::string& name) const
+{
+    const auto found = index_.find(UpperCase(name));
+    return found == index_.end() ? nullptr : &sections_[found->second];
+}
+
+const TEdsEntry* TEdsDocument::Find(const std::string& section, const std::string& key) const
+{
+    const TEdsSection* s = Section(section);
+    return s ? s->Find(key) : nullptr;
+}

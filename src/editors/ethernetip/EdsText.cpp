@@ -1,0 +1,102 @@
+#include "editors/ethernetip/EdsText.h"
+
+#include <algorithm>
+
+#include "platform/rtl/SysUtils.h"
+
+namespace {
+// Reads the quoted string whose opening quote is at `at`; returns the offset after its
+// closing quote (or the text's end when it is left open).
+size_t ReadQuoted(std::string_view text, size_t at, std::string& out)
+{
+    size_t i = at + 1;
+    while (i < text.size()) {
+        if (text[i] != '"') {
+            out += text[i++];
+        } else if (i + 1 < text.size() && text[i + 1] == '"') {
+            out += '"';
+            i += 2;
+        } else {
+            return i + 1;
+        }
+    }
+    return i;
+}
+
+bool IsBlank(char c) { return c == ' ' || c == '\t' || c == '\r' || c == '\n'; }
+
+TEdsField MakeField(std::string_view raw)
+{
+    TEdsField field;
+    field.Raw = std::string(raw);
+    const std::string trimmed = Trim(field.Raw);
+    if (trimmed.empty() || trimmed[0] != '"') {
+        field.Text = field.Raw;
+        return field;
+    }
+    field.Quoted = true;
+    size_t i = 0;
+    while (i < trimmed.size()) {
+        if (trimmed[i] == '"') {
+            i = ReadQuoted(trimmed, i, field.Text);
+        } else if (IsBlank(trimmed[i])) {
+            ++i;
+        } else {
+            // Text between strings is kept rather than moved into a field of its own, so
+            // that the fields after it keep their places.
+            const size_t next = std::min(trimmed.find('"', i), trimmed.size());
+            field.Text += Trim(trimmed.substr(i, next - i));
+            i = next;
+        }
+    }
+    return field;
+}
+} // namespace
+
+size_t FindUnquoted(std::string_view text, std::string_view delimiters, size_t from)
+{
+    bool quoted = false;
+    for (size_t i = from; i < text.size(); ++i) {
+        const char c = text[i];
+        if (c == '"') {
+            quoted = !quoted;  // a doubled quote toggles twice and leaves the state as it was
+        } else if (!quoted && delimiters.find(c) != std::string_view::npos) {
+            return i;
+        }
+    }
+    return std::string_view::npos;
+}
+
+bool EndsInsideQuote(std::string_view text) { return std::count(text.begin(), text.end(), '"') % 2 != 0; }
+
+std::string StripEdsComment(const std::string& line)
+{
+    const size_t comment = FindUnquoted(line, "$");
+    return Trim(comment == std::string::npos ? line : line.substr(0, comment));
+}
+
+bool IsNumberedName(const std::string& name, const std::string& prefix)
+{
+    if (name.size() <= prefix.size() || UpperCase(name.substr(0, prefix.size())) != UpperCase(prefix))
+        return false;
+    return std::all_of(name.begin() + static_cast<std::ptrdiff_t>(prefix.size()), name.end(),
+                       [](char c) { return c >= '0' && c <= '9'; });
+}
+
+std::string TEdsField::Trimmed() const { return Trim(Text); }
+
+std::vector<TEdsField> SplitEdsFields(std::string_view text)
+{
+    std::vector<TEdsField> fields;
+    if (text.empty()) return fields;
+    size_t start = 0;
+    while (true) {
+        const size_t comma = FindUnquoted(text, ",", start);
+        if (comma == std::string_view::npos) {
+            fields.push_back(MakeField(text.substr(start)));
+            return fields;
+        }
+        fields.push_back(MakeField(text.substr(start, comma - start)));
+        start = comma + 1;
+    }
+}

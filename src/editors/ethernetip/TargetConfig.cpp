@@ -1,0 +1,53 @@
+#include "editors/ethernetip/TargetConfig.h"
+
+#include <algorithm>
+
+#include "platform/rtl/SysUtils.h"
+
+namespace {
+// No data segment holds more than 510 bytes; a member claiming more is cut there rather
+// than allowed to make the text huge.
+constexpr int kMaxMemberBits = 510 * 8;
+
+// Bit `index` of the value, reading it as an infinitely sign-extended two's complement.
+bool BitOf(int64_t value, int index) { return index < 64 ? ((value >> index) & 1) != 0 : value < 0; }
+} // namespace
+
+std::string TTC_ParamObj::GetEnumString() const
+{
+    for (const TTC_EnumObj& entry : ListEnum)
+        if (static_cast<int64_t>(entry.Value) == Value) return entry.Description;
+    return "";
+}
+
+int64_t TTC_ParamObj::SetValueFromEnum(const std::string& Val_Enum) const
+{
+    for (const TTC_EnumObj& entry : ListEnum)
+        if (entry.Description == Val_Enum) return entry.Value;
+    return Default;
+}
+
+int TTC_ParamObj::BitCount() const
+{
+    int32_t bits = 0;
+    if (!TryStrToInt(Trim(BitSize), bits) || bits <= 0) bits = DataSizeByte * 8;
+    return bits < 0 ? 0 : std::min(bits, kMaxMemberBits);
+}
+
+std::string TTargetConfig::GetConfigStrData() const
+{
+    std::vector<uint8_t> bytes;
+    int bit = 0;
+    for (const TTC_ParamObj& param : ListParamObject) {
+        const int count = param.BitCount();
+        bytes.resize((bit + count + 7) / 8, 0);
+        for (int i = 0; i < count; ++i, ++bit)
+            if (BitOf(param.Value, i)) bytes[bit / 8] |= static_cast<uint8_t>(1 << (bit % 8));
+    }
+    std::string text;
+    for (const uint8_t byte : bytes) {
+        if (!text.empty()) text += ',';
+        text += "0x" + IntToHex(byte, 2);
+    }
+    return text;
+}
