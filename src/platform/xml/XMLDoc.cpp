@@ -74,6 +74,10 @@ void TXMLNode::SetAttribute(const std::string& name, const std::string& value)
 
 TXMLNodeList TXMLNode::ChildNodes() const { return TXMLNodeList(node_); }
 
+TXMLNode TXMLNode::FirstChild() const { return TXMLNode(Handle(Node(node_).first_child())); }
+
+TXMLNode TXMLNode::NextSibling() const { return TXMLNode(Handle(Node(node_).next_sibling())); }
+
 TXMLNode TXMLNode::FindNode(const std::string& name) const
 {
     return TXMLNode(Handle(Node(node_).child(name.c_str())));

@@ -29,6 +29,10 @@ public:
     void SetAttribute(const std::string& name, const std::string& value);
 
     TXMLNodeList ChildNodes() const;
+    // Walking the children from the first through NextSibling costs one step a child,
+    // where indexing ChildNodes starts again from the first every time.
+    TXMLNode FirstChild() const;   // null when there is none
+    TXMLNode NextSibling() const;  // null after the last child
     TXMLNode FindNode(const std::string& name) const;  // first child element of that name, or null
     TXMLNode Child(const std::string& name) const;     // same, raising EXMLDocError when missing
     TXMLNode AddChild(const std::string& name);
