@@ -4,10 +4,12 @@
 #include <chrono>
 #include <cstdio>
 #include <filesystem>
+#include <fstream>
 #include <functional>
 #include <string>
 
 #include "artefacts/descriptions/UEds.h"
+#include "artefacts/image/USaveBincc.h"
 #include "editors/ethernetip/EdsConnections.h"
 #include "editors/ethernetip/TargetConfig.h"
 #include "workspace/UComon.h"
@@ -36,6 +38,48 @@ std::string LargestFixture()
     return largest;
 }
 
+std::string Repeat(const std::string& text, int count)
+{
+    std::string out;
+    for (int i = 0; i < count; ++i) out += text;
+    return out;
+}
+
+std::string ByteList(int count)
+{
+    std::string list;
+    for (int i = 0; i < count; ++i) list += (i ? "," : "") + std::to_string(i % 256);
+    return list;
+}
+
+void WriteFile(const std::string& path, const std::string& text)
+{
+    std::ofstream(path, std::ios::binary) << text;
+}
+
+// The largest project the image's tables allow: every rule table full and ten targets
+// with full electronic keys and data segments.
+void WriteLargestImageProject()
+{
+    const std::string sdoServer = R"(<row Index="0x2000" SubIndex="1" NByte="4" Address_B1="7" Address_B2="8")"
+                                  R"( Address_B3="9" Address_B4="10"/>)";
+    WriteFile(File_SDO_Server_CANopen, "<SDO_Server_CANopen><SDO_Read>" + Repeat(sdoServer, 512) +
+                                           "</SDO_Read><SDO_Write>" + Repeat(sdoServer, 512) +
+                                           "</SDO_Write></SDO_Server_CANopen>");
+    const std::string sdoClient = R"(<row Device_ID="2" Index="0x2000" SubIndex="1" NByte="1" Poll_Time="5")"
+                                  R"( Address_B1="7" On_Change="Y"/>)";
+    WriteFile(File_SDO_Client_CANopen, "<SDO_Client_CANopen><SDO_Read>" + Repeat(sdoClient, 256) +
+                                           "</SDO_Read><SDO_Write>" + Repeat(sdoClient, 256) +
+                                           "</SDO_Write></SDO_Client_CANopen>");
+    const std::string pdo = R"(<row COB-ID="0x201" Dimension="1" Address_B1="7" Send_Time="0" On_Change="N"/>)";
+    WriteFile(File_PDO_CANopen, "<PDO_CANopen><Receive_PDO>" + Repeat(pdo, 128) + "</Receive_PDO><Transmit_PDO>" +
+                                    Repeat(pdo, 128) + "</Transmit_PDO></PDO_CANopen>");
+    const std::string target = R"(<row Enable="Y" IP_Address="10.0.0.1" Num_Input="1" EnableElectronicKey="Y")"
+                               R"( EnableDataSegment="Y" ElectronicKey=")" +
+                               ByteList(97) + R"(" DataSegment=")" + ByteList(510) + "\"/>";
+    WriteFile(File_EtherNetIP_Master_Rules,
+              "<EtherNetIP_Master_Access>" + Repeat(target, 10) + "</EtherNetIP_Master_Access>");
+}
 }  // namespace
 
 int main(int argc, char** argv)
@@ -63,6 +107,14 @@ int main(int argc, char** argv)
     Project_Dir = project.string();
     File_PDO_CANopen = Project_Dir + "/PDO_CANopen.xml";
     File_SDO_Server_CANopen = Project_Dir + "/SDO_Server_CANopen.xml";
+    File_SDO_Client_CANopen = Project_Dir + "/SDO_Client_CANopen.xml";
+    File_ParGen = Project_Dir + "/ParGen.xml";
+    File_EtherNetIP_Master_Rules = Project_Dir + "/EtherNetIP_Master_Rules.xml";
+    WriteLargestImageProject();
+    Time("build and write bank.bin (largest project)", 20, [] {
+        Compile_Bank();
+        Save_Bank();
+    });
     // The largest PDO table the editor allows: 30 receive and 30 transmit PDOs of 8 bytes.
     std::filesystem::copy_file(std::filesystem::path(VANTREL_SOURCE_DIR) /
                                    "tests/artefacts/descriptions/eds/max_pdo/PDO_CANopen.xml",
