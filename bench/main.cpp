@@ -48,7 +48,10 @@ std::string Repeat(const std::string& text, int count)
 std::string ByteList(int count)
 {
     std::string list;
-    for (int i = 0; i < count; ++i) list += (i ? "," : "") + std::to_string(i % 256);
+    for (int i = 0; i < count; ++i) {
+        if (i > 0) list += ',';
+        list += std::to_string(i % 256);
+    }
     return list;
 }
 
@@ -71,7 +74,8 @@ void WriteLargestImageProject()
     WriteFile(File_SDO_Client_CANopen, "<SDO_Client_CANopen><SDO_Read>" + Repeat(sdoClient, 256) +
                                            "</SDO_Read><SDO_Write>" + Repeat(sdoClient, 256) +
                                            "</SDO_Write></SDO_Client_CANopen>");
-    const std::string pdo = R"(<row COB-ID="0x201" Dimension="1" Address_B1="7" Send_Time="0" On_Change="N"/>)";
+    const std::string pdo = R"(<row COB-ID="0x201" Dimension="1" Address_B1="7" TimeOut="0" Send_Time="0")"
+                            R"( On_Change="N"/>)";
     WriteFile(File_PDO_CANopen, "<PDO_CANopen><Receive_PDO>" + Repeat(pdo, 128) + "</Receive_PDO><Transmit_PDO>" +
                                     Repeat(pdo, 128) + "</Transmit_PDO></PDO_CANopen>");
     const std::string target = R"(<row Enable="Y" IP_Address="10.0.0.1" Num_Input="1" EnableElectronicKey="Y")"
