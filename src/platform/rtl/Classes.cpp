@@ -149,6 +149,44 @@ void TStringList::SetText(const std::string& text)
     if (sorted_) Sort();
 }
 
+void TStringList::SetCommaText(const std::string& text)
+{
+    items_.clear();
+    const auto blank = [&](size_t i) {
+        return i < text.size() && static_cast<unsigned char>(text[i]) <= ' ';
+    };
+    size_t i = 0;
+    while (blank(i)) ++i;
+    while (i < text.size()) {
+        std::string item;
+        if (text[i] == '"') {
+            for (++i; i < text.size(); ++i) {
+                if (text[i] != '"') {
+                    item += text[i];
+                } else if (i + 1 < text.size() && text[i + 1] == '"') {
+                    item += '"';
+                    ++i;
+                } else {
+                    ++i;
+                    break;
+                }
+            }
+        } else {
+            const size_t start = i;
+            while (i < text.size() && !blank(i) && text[i] != ',') ++i;
+            item = text.substr(start, i - start);
+        }
+        items_.push_back(item);
+        while (blank(i)) ++i;
+        if (i < text.size() && text[i] == ',') {
+            if (i + 1 == text.size()) items_.push_back("");
+            do ++i;
+            while (blank(i));
+        }
+    }
+    if (sorted_) Sort();
+}
+
 void TStringList::LoadFromFile(const std::string& path)
 {
     SetText(DecodeTextFile(ReadFileBytes(path)));

@@ -33,6 +33,10 @@ public:
     // Lines joined with CR LF, each line ended; setting splits at CR LF, LF or CR.
     std::string Text() const;
     void SetText(const std::string& text);
+    // Splits a comma text: commas and blanks separate the items, double quotes group an
+    // item (a doubled quote inside stands for one), and a comma at the very end adds an
+    // empty item.
+    void SetCommaText(const std::string& text);
 
     // Reads through the byte-order mark / UTF-8 / Windows-1252 rule; raises EFOpenError.
     void LoadFromFile(const std::string& path);

@@ -10,3 +10,8 @@ std::string Utf8ToWin1252(const std::string& text);
 // UTF-16LE or UTF-16BE; otherwise valid UTF-8 stays as it is and anything else is
 // read as Windows-1252.
 std::string DecodeTextFile(const std::string& bytes);
+
+// Code page 850, the OEM code page of Western European systems (console and DOS texts).
+// Characters that it cannot hold become "?".
+std::string Utf8ToOem(const std::string& text);
+std::string OemToUtf8(const std::string& bytes);

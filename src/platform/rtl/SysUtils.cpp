@@ -115,6 +115,8 @@ std::string StringReplace(const std::string& s, const std::string& oldPattern,
     return out;
 }
 
+int64_t Round(double value) { return static_cast<int64_t>(std::nearbyint(value)); }
+
 std::string IntToStr(int64_t value) { return std::to_string(value); }
 
 std::string IntToHex(int64_t value, int digits)

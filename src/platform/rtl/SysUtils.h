@@ -26,6 +26,10 @@ enum TReplaceFlag { rfReplaceAll = 1, rfIgnoreCase = 2 };
 std::string StringReplace(const std::string& s, const std::string& oldPattern,
                           const std::string& newPattern, int flags);
 
+// The nearest integer, halves to even (2.5 gives 2, 3.5 gives 4), as real numbers are
+// rounded throughout the system.
+int64_t Round(double value);
+
 std::string IntToStr(int64_t value);
 std::string IntToHex(int64_t value, int digits);
 

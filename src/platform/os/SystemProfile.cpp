@@ -1,0 +1,7 @@
+#include "platform/os/SystemProfile.h"
+
+TSystemProfile& SystemProfile()
+{
+    static TSystemProfile profile;
+    return profile;
+}

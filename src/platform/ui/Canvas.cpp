@@ -1,0 +1,374 @@
+#include <QFontMetrics>
+#include <QPen>
+
+#include "platform/ui/QtGraphics.h"
+
+namespace {
+
+bool PenVisible(const TPen& pen) { return pen.Style() != psClear && pen.Mode() != pmNop; }
+
+// GDI's binary raster operations as Qt composition modes; the colour is the one drawn.
+QPainter::CompositionMode PenComposition(TPenMode mode)
+{
+    switch (mode) {
+    case pmNot: return QPainter::RasterOp_NotDestination;
+    case pmXor: return QPainter::RasterOp_SourceXorDestination;
+    case pmNotXor: return QPainter::RasterOp_NotSourceXorDestination;
+    case pmBlack:
+    case pmWhite:
+    case pmNotCopy: return QPainter::CompositionMode_Source;
+    default: return QPainter::CompositionMode_SourceOver;
+    }
+}
+
+QColor PenColor(const TPen& pen)
+{
+    switch (pen.Mode()) {
+    case pmBlack: return Qt::black;
+    case pmWhite: return Qt::white;
+    case pmNot: return Qt::white;
+    case pmNotCopy: {
+        const QColor c = ToQColor(pen.Color());
+        return QColor(255 - c.red(), 255 - c.green(), 255 - c.blue());
+    }
+    default: return ToQColor(pen.Color());
+    }
+}
+
+QPen ToQPen(const TPen& pen)
+{
+    if (!PenVisible(pen)) return Qt::NoPen;
+    QPen p(PenColor(pen), std::max(1, pen.Width()));
+    p.setCapStyle(Qt::FlatCap);
+    p.setJoinStyle(Qt::MiterJoin);
+    switch (pen.Style()) {
+    case psDash: p.setStyle(Qt::DashLine); break;
+    case psDot: p.setStyle(Qt::DotLine); break;
+    case psDashDot: p.setStyle(Qt::DashDotLine); break;
+    case psDashDotDot: p.setStyle(Qt::DashDotDotLine); break;
+    default: break;
+    }
+    return p;
+}
+
+QBrush ToQBrush(const TBrush& brush)
+{
+    const QColor c = ToQColor(brush.Color());
+    switch (brush.Style()) {
+    case bsClear: return Qt::NoBrush;
+    case bsHorizontal: return QBrush(c, Qt::HorPattern);
+    case bsVertical: return QBrush(c, Qt::VerPattern);
+    case bsFDiagonal: return QBrush(c, Qt::FDiagPattern);
+    case bsBDiagonal: return QBrush(c, Qt::BDiagPattern);
+    case bsCross: return QBrush(c, Qt::CrossPattern);
+    case bsDiagCross: return QBrush(c, Qt::DiagCrossPattern);
+    default: return QBrush(c);
+    }
+}
+
+QRect ToQRect(const TRect& r) { return QRect(r.Left, r.Top, r.Width(), r.Height()); }
+
+// The rectangle whose outline a one-pixel pen draws from (x1, y1) to (x2 - 1, y2 - 1).
+QRect OutlineRect(int x1, int y1, int x2, int y2) { return QRect(x1, y1, x2 - x1 - 1, y2 - y1 - 1); }
+
+}  // namespace
+
+QPainter* BeginCanvasPainter(TCanvas& canvas)
+{
+    TCanvas::TQtPainter& q = canvas.Qt();
+    TCanvasSurface* surface = canvas.Surface();
+    if (!surface || !surface->device) return nullptr;
+    if (q.painter.isActive() && q.bound == surface) {
+        ++surface->version;
+        return &q.painter;
+    }
+    if (q.painter.isActive()) q.painter.end();
+    if (surface->device->width() <= 0 || surface->device->height() <= 0) return nullptr;
+    q.painter.begin(surface->device);
+    q.bound = surface;
+    q.painter.setRenderHint(QPainter::Antialiasing, false);
+    q.painter.setRenderHint(QPainter::TextAntialiasing, true);
+    std::optional<QRegion> clip = q.baseClip;
+    if (q.userClip) clip = clip ? clip->intersected(*q.userClip) : *q.userClip;
+    if (clip) q.painter.setClipRegion(*clip);
+    ++surface->version;
+    return &q.painter;
+}
+
+void EndCanvasPainter(TCanvas& canvas)
+{
+    TCanvas::TQtPainter& q = canvas.Qt();
+    if (q.painter.isActive()) q.painter.end();
+    q.bound = nullptr;
+}
+
+void SetCanvasBaseClip(TCanvas& canvas, std::optional<QRegion> clip)
+{
+    EndCanvasPainter(canvas);
+    canvas.Qt().baseClip = std::move(clip);
+}
+
+TCanvas::TCanvas()
+    : font_(std::make_unique<TFont>()), pen_(std::make_unique<TPen>()), brush_(std::make_unique<TBrush>())
+{
+}
+
+TCanvas::~TCanvas() = default;
+
+TCanvas::TQtPainter& TCanvas::Qt() const
+{
+    if (!qt_) {
+        EnsureQtApplication();
+        qt_ = std::make_unique<TQtPainter>();
+    }
+    return *qt_;
+}
+
+// Pen and brush of the canvas on the painter, with the pen's raster operation.
+static QPainter* ShapePainter(TCanvas& canvas, bool withBrush)
+{
+    QPainter* p = BeginCanvasPainter(canvas);
+    if (!p) return nullptr;
+    p->setPen(ToQPen(*canvas.Pen()));
+    p->setBrush(withBrush ? ToQBrush(*canvas.Brush()) : QBrush(Qt::NoBrush));
+    p->setCompositionMode(PenComposition(canvas.Pen()->Mode()));
+    return p;
+}
+
+void TCanvas::LineTo(int x, int y)
+{
+    const TPoint from = penPos_;
+    penPos_ = {x, y};
+    if (!PenVisible(*pen_) || from == penPos_) return;
+    QPainter* p = ShapePainter(*this, false);
+    if (!p) return;
+    if (pen_->Width() <= 1 && pen_->Style() == psSolid) {
+        // A one-pixel line steps from pixel to pixel and stops before its end point.
+        const int dx = x - from.X, dy = y - from.Y;
+        const int steps = std::max(std::abs(dx), std::abs(dy));
+        QPolygon pixels(steps);
+        for (int i = 0; i < steps; ++i)
+            pixels[i] = QPoint(from.X + static_cast<int>(std::lround(double(dx) * i / steps)),
+                               from.Y + static_cast<int>(std::lround(double(dy) * i / steps)));
+        QPen dot = p->pen();
+        dot.setCapStyle(Qt::SquareCap);
+        dot.setWidth(0);
+        p->setPen(dot);
+        p->drawPoints(pixels);
+        return;
+    }
+    p->drawLine(QPoint(from.X, from.Y), QPoint(x, y));
+}
+
+void TCanvas::FillRect(const TRect& rect)
+{
+    if (brush_->Style() == bsClear || rect.IsEmpty()) return;
+    QPainter* p = BeginCanvasPainter(*this);
+    if (!p) return;
+    p->setCompositionMode(QPainter::CompositionMode_SourceOver);
+    p->fillRect(ToQRect(rect), ToQBrush(*brush_));
+}
+
+void TCanvas::FrameRect(const TRect& r)
+{
+    if (r.IsEmpty()) return;
+    FillRect(Rect(r.Left, r.Top, r.Right, r.Top + 1));
+    FillRect(Rect(r.Left, r.Bottom - 1, r.Right, r.Bottom));
+    FillRect(Rect(r.Left, r.Top + 1, r.Left + 1, r.Bottom - 1));
+    FillRect(Rect(r.Right - 1, r.Top + 1, r.Right, r.Bottom - 1));
+}
+
+void TCanvas::Rectangle(int x1, int y1, int x2, int y2)
+{
+    if (x2 <= x1 || y2 <= y1) return;
+    if (!PenVisible(*pen_)) {
+        // Without a pen GDI fills one pixel less on the right and at the bottom.
+        FillRect(Rect(x1, y1, x2 - 1, y2 - 1));
+        return;
+    }
+    if (QPainter* p = ShapePainter(*this, true)) p->drawRect(OutlineRect(x1, y1, x2, y2));
+}
+
+void TCanvas::RoundRect(int x1, int y1, int x2, int y2, int cornerWidth, int cornerHeight)
+{
+    if (x2 <= x1 || y2 <= y1) return;
+    if (QPainter* p = ShapePainter(*this, true))
+        p->drawRoundedRect(OutlineRect(x1, y1, x2, y2), cornerWidth / 2.0, cornerHeight / 2.0);
+}
+
+void TCanvas::Ellipse(int x1, int y1, int x2, int y2)
+{
+    if (x2 <= x1 || y2 <= y1) return;
+    if (QPainter* p = ShapePainter(*this, true)) p->drawEllipse(OutlineRect(x1, y1, x2, y2));
+}
+
+static QPolygon ToQPolygon(const std::vector<TPoint>& points)
+{
+    QPolygon polygon;
+    for (const TPoint& pt : points) polygon << QPoint(pt.X, pt.Y);
+    return polygon;
+}
+
+void TCanvas::Polygon(const std::vector<TPoint>& points)
+{
+    if (points.size() < 2) return;
+    if (QPainter* p = ShapePainter(*this, true)) p->drawPolygon(ToQPolygon(points));
+}
+
+void TCanvas::Polyline(const std::vector<TPoint>& points)
+{
+    if (points.empty()) return;
+    MoveTo(points[0].X, points[0].Y);
+    for (size_t i = 1; i < points.size(); ++i) LineTo(points[i].X, points[i].Y);
+}
+
+void TCanvas::DrawFocusRect(const TRect& r)
+{
+    if (r.IsEmpty()) return;
+    QPainter* p = BeginCanvasPainter(*this);
+    if (!p) return;
+    p->setCompositionMode(QPainter::RasterOp_SourceXorDestination);
+    p->setPen(Qt::NoPen);
+    p->setBrush(Qt::NoBrush);
+    // Every other pixel of the frame, counted around it, is inverted.
+    QPolygon dots;
+    int n = 0;
+    auto dot = [&](int x, int y) {
+        if (n++ % 2 == 0) dots << QPoint(x, y);
+    };
+    for (int x = r.Left; x < r.Right; ++x) dot(x, r.Top);
+    for (int y = r.Top + 1; y < r.Bottom; ++y) dot(r.Right - 1, y);
+    for (int x = r.Right - 2; x >= r.Left; --x) dot(x, r.Bottom - 1);
+    for (int y = r.Bottom - 2; y > r.Top; --y) dot(r.Left, y);
+    QPen pen(Qt::white, 0);
+    p->setPen(pen);
+    p->drawPoints(dots);
+}
+
+// A surface may hold more device pixels than canvas pixels (a scaled desktop).
+static QPoint DevicePoint(const QImage& image, int x, int y)
+{
+    const qreal ratio = image.devicePixelRatio();
+    return QPoint(static_cast<int>(x * ratio), static_cast<int>(y * ratio));
+}
+
+TColor TCanvas::Pixels(int x, int y) const
+{
+    TCanvasSurface* s = Surface();
+    if (!s || !s->image) return clNone;
+    const QPoint p = DevicePoint(*s->image, x, y);
+    if (!s->image->valid(p)) return clNone;
+    return FromQColor(QColor(s->image->pixel(p)));
+}
+
+void TCanvas::SetPixels(int x, int y, TColor color)
+{
+    TCanvasSurface* s = Surface();
+    if (!s || !s->image || !ClipRect().Contains({x, y})) return;
+    ++s->version;
+    if (s->image->devicePixelRatio() == 1.0) return s->image->setPixel(x, y, ToQColor(color).rgb());
+    EndCanvasPainter(*this);
+    QPainter p(s->image);
+    p.setCompositionMode(QPainter::CompositionMode_Source);
+    p.fillRect(QRect(x, y, 1, 1), ToQColor(color));
+}
+
+static QPainter* TextPainter(TCanvas& canvas)
+{
+    QPainter* p = BeginCanvasPainter(canvas);
+    if (!p) return nullptr;
+    p->setCompositionMode(QPainter::CompositionMode_SourceOver);
+    if (p->font() != ToQFont(*canvas.Font())) p->setFont(ToQFont(*canvas.Font()));
+    p->setPen(ToQColor(canvas.Font()->Color()));
+    p->setBrush(Qt::NoBrush);
+    return p;
+}
+
+void TCanvas::TextOut(int x, int y, const std::string& text)
+{
+    const TSize size = TextExtent(text);
+    penPos_ = {x + size.cx, y};
+    if (text.empty()) return;
+    if (brush_->Style() != bsClear) FillRect(Bounds(x, y, size.cx, size.cy));
+    QPainter* p = TextPainter(*this);
+    if (!p) return;
+    p->drawText(x, y + QFontMetrics(ToQFont(*font_)).ascent(), QString::fromStdString(text));
+}
+
+void TCanvas::TextRect(const TRect& rect, int x, int y, const std::string& text)
+{
+    if (rect.IsEmpty()) return;
+    if (brush_->Style() != bsClear) FillRect(rect);
+    QPainter* p = TextPainter(*this);
+    if (!p) return;
+    p->save();
+    p->setClipRect(ToQRect(rect), Qt::IntersectClip);
+    p->drawText(x, y + QFontMetrics(ToQFont(*font_)).ascent(), QString::fromStdString(text));
+    p->restore();
+}
+
+int TCanvas::TextWidth(const std::string& text) const { return TextExtent(text).cx; }
+
+int TCanvas::TextHeight(const std::string& text) const { return TextExtent(text).cy; }
+
+TSize TCanvas::TextExtent(const std::string& text) const
+{
+    const QFontMetrics m(ToQFont(*font_));
+    return {m.horizontalAdvance(QString::fromStdString(text)), m.height()};
+}
+
+void TCanvas::Draw(int x, int y, const TGraphic* graphic)
+{
+    if (!graphic || graphic->Empty()) return;
+    graphic->DrawOn(*this, Bounds(x, y, graphic->Width(), graphic->Height()));
+}
+
+void TCanvas::StretchDraw(const TRect& rect, const TGraphic* graphic)
+{
+    if (!graphic || graphic->Empty() || rect.IsEmpty()) return;
+    graphic->DrawOn(*this, rect);
+}
+
+void TCanvas::CopyRect(const TRect& dest, TCanvas* source, const TRect& sourceRect)
+{
+    TCanvasSurface* from = source ? source->Surface() : nullptr;
+    if (!from || !from->image || dest.IsEmpty()) return;
+    const qreal ratio = from->image->devicePixelRatio();
+    const QRect r = ToQRect(sourceRect);
+    const QImage copy = from->image->copy(QRect(DevicePoint(*from->image, r.x(), r.y()), r.size() * ratio));
+    QPainter* p = BeginCanvasPainter(*this);
+    if (!p) return;
+    p->setCompositionMode(QPainter::CompositionMode_Source);
+    p->drawImage(ToQRect(dest), copy);
+}
+
+TRect TCanvas::ClipRect() const
+{
+    TCanvasSurface* s = Surface();
+    if (!s || !s->device) return {};
+    const qreal ratio = s->device->devicePixelRatioF();
+    QRect r(0, 0, static_cast<int>(s->device->width() / ratio), static_cast<int>(s->device->height() / ratio));
+    const TQtPainter& q = Qt();
+    if (q.baseClip) r &= q.baseClip->boundingRect();
+    if (q.userClip) r &= q.userClip->boundingRect();
+    return r.isEmpty() ? TRect{} : Rect(r.left(), r.top(), r.right() + 1, r.bottom() + 1);
+}
+
+void TCanvas::SetClipRect(const TRect& rect)
+{
+    EndCanvasPainter(*this);
+    Qt().userClip = QRegion(ToQRect(rect));
+}
+
+void TCanvas::IntersectClipRect(const TRect& rect)
+{
+    EndCanvasPainter(*this);
+    TQtPainter& q = Qt();
+    q.userClip = q.userClip ? q.userClip->intersected(ToQRect(rect)) : QRegion(ToQRect(rect));
+}
+
+void TCanvas::ResetClip()
+{
+    EndCanvasPainter(*this);
+    Qt().userClip.reset();
+}

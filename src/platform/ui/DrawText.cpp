@@ -1,0 +1,193 @@
+#include <QFontMetrics>
+
+#include "platform/ui/QtGraphics.h"
+
+namespace {
+
+// One line of text ready to draw, with the position of its underlined character (-1: none).
+struct TTextLine {
+    QString text;
+    int underline = -1;
+};
+
+// Removes the "&" prefixes: "&&" stands for "&", a single "&" marks the next character.
+TTextLine StripPrefixes(const QString& text, bool markUnderline)
+{
+    TTextLine line;
+    for (int i = 0; i < text.size(); ++i) {
+        if (text[i] == u'&') {
+            if (i + 1 < text.size() && text[i + 1] == u'&') {
+                line.text += u'&';
+                ++i;
+            } else if (i + 1 < text.size() && markUnderline) {
+                line.underline = static_cast<int>(line.text.size());
+            }
+            continue;
+        }
+        line.text += text[i];
+    }
+    return line;
+}
+
+class TTextLayouter {
+public:
+    TTextLayouter(const QFont& font, unsigned flags) : metrics_(font), flags_(flags)
+    {
+        tabWidth_ = 8 * metrics_.averageCharWidth();
+    }
+
+    int Width(const QString& s) const
+    {
+        if (!(flags_ & DT_EXPANDTABS) || !s.contains(u'\t')) return metrics_.horizontalAdvance(s);
+        const QStringList parts = s.split(u'\t');
+        int x = 0;
+        for (int k = 0; k < parts.size(); ++k) {
+            if (k > 0) x = NextTab(x);
+            x += metrics_.horizontalAdvance(parts[k]);
+        }
+        return x;
+    }
+
+    int NextTab(int x) const { return tabWidth_ > 0 ? (x / tabWidth_ + 1) * tabWidth_ : x; }
+
+    // The lines of a paragraph, broken at blanks to fit `width` with DT_WORDBREAK; a word
+    // wider than the width stands alone on its line.
+    void Break(const TTextLine& paragraph, int width, std::vector<TTextLine>& lines) const
+    {
+        const QString& s = paragraph.text;
+        if (!(flags_ & DT_WORDBREAK) || Width(s) <= width) {
+            lines.push_back(paragraph);
+            return;
+        }
+        const int n = static_cast<int>(s.size());
+        int start = 0;
+        while (start < n) {
+            int end = start;
+            for (int i = start; i < n;) {
+                int wordEnd = i;
+                while (wordEnd < n && s[wordEnd] != u' ') ++wordEnd;
+                if (end > start && Width(s.mid(start, wordEnd - start)) > width) break;
+                end = wordEnd;
+                i = wordEnd;
+                while (i < n && s[i] == u' ') ++i;
+            }
+            TTextLine line{s.mid(start, end - start), -1};
+            if (paragraph.underline >= start && paragraph.underline < end) line.underline = paragraph.underline - start;
+            lines.push_back(line);
+            start = end;
+            while (start < n && s[start] == u' ') ++start;
+        }
+    }
+
+    QString Elide(const QString& s, int width) const
+    {
+        if (Width(s) <= width) return s;
+        const QString dots = QStringLiteral("...");
+        QString cut = s;
+        while (!cut.isEmpty() && Width(cut + dots) > width) cut.chop(1);
+        return cut + dots;
+    }
+
+    const QFontMetrics& Metrics() const { return metrics_; }
+
+private:
+    QFontMetrics metrics_;
+    unsigned flags_;
+    int tabWidth_;
+};
+
+void DrawLine(QPainter& p, const TTextLayouter& layout, const TTextLine& line, int x, int baseline, unsigned flags)
+{
+    const QStringList parts = (flags & DT_EXPANDTABS) ? line.text.split(u'\t') : QStringList{line.text};
+    int pos = 0, cx = 0;
+    for (int k = 0; k < parts.size(); ++k) {
+        if (k > 0) cx = layout.NextTab(cx);
+        const QString& part = parts[k];
+        p.drawText(x + cx, baseline, part);
+        if (line.underline >= pos && line.underline < pos + part.size()) {
+            const int u = line.underline - pos;
+            const int ux = x + cx + layout.Metrics().horizontalAdvance(part.left(u));
+            const int uw = layout.Metrics().horizontalAdvance(part.mid(u, 1));
+            const int uy = baseline + layout.Metrics().underlinePos();
+            p.fillRect(QRect(ux, uy, std::max(1, uw), std::max(1, layout.Metrics().lineWidth())), p.pen().color());
+        }
+        cx += layout.Metrics().horizontalAdvance(part);
+        pos += static_cast<int>(part.size()) + 1;
+    }
+}
+
+}  // namespace
+
+int DrawText(TCanvas* canvas, const std::string& text, TRect& rect, unsigned flags)
+{
+    const QFont& font = ToQFont(*canvas->Font());
+    const TTextLayouter layout(font, flags);
+    const int lineHeight = layout.Metrics().height();
+
+    QString source = QString::fromStdString(text);
+    std::vector<TTextLine> lines;
+    if (flags & DT_SINGLELINE) {
+        source.remove(u'\r');
+        source.remove(u'\n');
+        TTextLine line = (flags & DT_NOPREFIX) ? TTextLine{source, -1} : StripPrefixes(source, !(flags & DT_HIDEPREFIX));
+        lines.push_back(line);
+    } else {
+        source.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
+        source.replace(u'\r', u'\n');
+        for (const QString& paragraph : source.split(u'\n')) {
+            TTextLine line =
+                (flags & DT_NOPREFIX) ? TTextLine{paragraph, -1} : StripPrefixes(paragraph, !(flags & DT_HIDEPREFIX));
+            layout.Break(line, rect.Width(), lines);
+        }
+    }
+    if (flags & DT_END_ELLIPSIS)
+        for (TTextLine& line : lines) {
+            const QString elided = layout.Elide(line.text, rect.Width());
+            if (elided != line.text) {
+                line.text = elided;
+                if (line.underline >= line.text.size() - 3) line.underline = -1;
+            }
+        }
+
+    int widest = 0;
+    for (const TTextLine& line : lines) widest = std::max(widest, layout.Width(line.text));
+    const int textHeight = static_cast<int>(lines.size()) * lineHeight;
+
+    if (flags & DT_CALCRECT) {
+        rect.Right = rect.Left + widest;
+        rect.Bottom = rect.Top + textHeight;
+        return textHeight;
+    }
+
+    int top = rect.Top;
+    if (flags & DT_SINGLELINE) {
+        if (flags & DT_VCENTER)
+            top = rect.Top + (rect.Height() - lineHeight) / 2;
+        else if (flags & DT_BOTTOM)
+            top = rect.Bottom - lineHeight;
+    }
+
+    QPainter* p = BeginCanvasPainter(*canvas);
+    if (!p) return textHeight;
+    p->save();
+    p->setCompositionMode(QPainter::CompositionMode_SourceOver);
+    if (!(flags & DT_NOCLIP)) p->setClipRect(QRect(rect.Left, rect.Top, rect.Width(), rect.Height()), Qt::IntersectClip);
+    p->setFont(font);
+    const bool opaque = canvas->Brush()->Style() != bsClear;
+    const QColor background = ToQColor(canvas->Brush()->Color());
+    int y = top;
+    for (const TTextLine& line : lines) {
+        const int w = layout.Width(line.text);
+        int x = rect.Left;
+        if (flags & DT_CENTER)
+            x = rect.Left + (rect.Width() - w) / 2;
+        else if (flags & DT_RIGHT)
+            x = rect.Right - w;
+        if (opaque && w > 0) p->fillRect(QRect(x, y, w, lineHeight), background);
+        p->setPen(ToQColor(canvas->Font()->Color()));
+        DrawLine(*p, layout, line, x, y + layout.Metrics().ascent(), flags);
+        y += lineHeight;
+    }
+    p->restore();
+    return (flags & (DT_VCENTER | DT_BOTTOM)) && (flags & DT_SINGLELINE) ? top - rect.Top + textHeight : textHeight;
+}

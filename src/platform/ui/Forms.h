@@ -1,0 +1,185 @@
+#pragma once
+#include <exception>
+#include <functional>
+#include <string>
+
+#include "platform/ui/Controls.h"
+
+// Forms (top-level windows), the application object and the screen.
+//
+// A form class builds its components in its constructor; Application->CreateForm(ref)
+// creates it, sets `ref`, makes the first form created the main form, ends the building
+// state of every component (Loaded) and fires OnCreate.
+
+enum TFormBorderStyle { bsNone, bsSingle, bsSizeable, bsDialog, bsToolWindow, bsSizeToolWin };
+using TBorderStyle = TFormBorderStyle;
+enum TBorderIcon { biSystemMenu, biMinimize, biMaximize, biHelp };
+using TBorderIcons = TSet<TBorderIcon>;
+enum TPosition { poDesigned, poDefault, poDefaultPosOnly, poDefaultSizeOnly, poScreenCenter, poDesktopCenter,
+                 poMainFormCenter, poOwnerFormCenter };
+enum TCloseAction { caNone, caHide, caFree, caMinimize };
+
+using TModalResult = int;
+constexpr TModalResult mrNone = 0;
+constexpr TModalResult mrOk = 1;
+constexpr TModalResult mrCancel = 2;
+constexpr TModalResult mrAbort = 3;
+constexpr TModalResult mrRetry = 4;
+constexpr TModalResult mrIgnore = 5;
+constexpr TModalResult mrYes = 6;
+constexpr TModalResult mrNo = 7;
+constexpr TModalResult mrClose = 8;
+constexpr TModalResult mrHelp = 9;
+constexpr TModalResult mrAll = 12;
+constexpr TModalResult mrNoToAll = 13;
+constexpr TModalResult mrYesToAll = 14;
+
+using TCloseEvent = std::function<void(TObject* Sender, TCloseAction& Action)>;
+using TCloseQueryEvent = std::function<void(TObject* Sender, bool& CanClose)>;
+
+class TCustomForm : public TWinControl {
+public:
+    explicit TCustomForm(TComponent* owner);
+    ~TCustomForm() override;
+
+    // Ends the building of the form's components and fires OnCreate (CreateForm calls it).
+    void AfterConstruction();
+
+    TCanvas* Canvas() const { return ControlCanvas(); }
+    TFormBorderStyle BorderStyle() const { return borderStyle_; }
+    void SetBorderStyle(TFormBorderStyle style);
+    TBorderIcons BorderIcons() const { return borderIcons_; }
+    void SetBorderIcons(TBorderIcons icons);
+    TPosition Position() const { return position_; }
+    void SetPosition(TPosition position) { position_ = position; }
+    bool KeyPreview() const { return keyPreview_; }
+    void SetKeyPreview(bool preview) { keyPreview_ = preview; }
+
+    TWinControl* ActiveControl() const { return activeControl_; }
+    // Raises EInvalidOperation when the control cannot take the focus.
+    void SetActiveControl(TWinControl* control);
+    TModalResult ModalResult() const { return modalResult_; }
+    void SetModalResult(TModalResult result);
+    bool Modal() const { return modal_; }
+    bool Active() const { return active_; }
+
+    // Shows the form and runs the event loop until ModalResult is set and the form agrees to
+    // close; returns the modal result.
+    TModalResult ShowModal();
+    // The form's modal loop asks this after each turn: true once the form closes (a set
+    // ModalResult that CloseQuery and OnClose let stand).
+    bool ModalFinished();
+    // The modal loop waiting for this form; setting ModalResult wakes it.
+    void SetModalWake(std::function<void()> wake) { modalWake_ = std::move(wake); }
+    void Close();
+    virtual bool CloseQuery();
+
+    // Focus inside the form.
+    void FocusControl(TWinControl* control);
+    bool SetFocusedControl(TWinControl* control);
+    void DefocusControl(TWinControl* control, bool removing);
+    // Makes this form the active one and gives the focus to its active control.
+    void Activate();
+
+    void SetBounds(int left, int top, int width, int height) override;
+    void WndProc(TMessage& message) override;
+
+    TNotifyEvent OnCreate;
+    TNotifyEvent OnDestroy;
+    TNotifyEvent OnShow;
+    TNotifyEvent OnHide;
+    TNotifyEvent OnActivate;
+    TNotifyEvent OnDeactivate;
+    TNotifyEvent OnPaint;
+    TCloseEvent OnClose;
+    TCloseQueryEvent OnCloseQuery;
+
+protected:
+    virtual void DoCreate();
+    virtual void DoShow();
+    virtual void DoHide();
+    virtual void DoClose(TCloseAction& action);
+    void Paint() override;
+    void BeforeDestruction() override;
+    void CMVisibleChanged(TMessage& message) override;
+    void CMDialogKey(TMessage& message) override;
+
+private:
+    void ShowWindow();
+    void HideWindow();
+    void ApplyWindowFlags();
+    void PlaceWindow();
+    void SetWindowFocus();
+    void CloseModal();
+
+    TFormBorderStyle borderStyle_ = bsSizeable;
+    TBorderIcons borderIcons_{biSystemMenu, biMinimize, biMaximize};
+    TPosition position_ = poDefaultPosOnly;
+    bool keyPreview_ = false;
+    TWinControl* activeControl_ = nullptr;
+    TWinControl* focusedControl_ = nullptr;
+    int focusCount_ = 0;
+    TModalResult modalResult_ = mrNone;
+    bool modal_ = false;
+    bool active_ = false;
+    bool created_ = false;
+    std::function<void()> modalWake_;
+};
+
+class TForm : public TCustomForm {
+public:
+    using TCustomForm::TCustomForm;
+};
+
+class TApplication : public TComponent {
+public:
+    TApplication();
+    ~TApplication() override;
+
+    void Initialize();
+    template <class T>
+    void CreateForm(T*& reference)
+    {
+        T* form = new T(this);
+        reference = form;
+        FormCreated(form);
+    }
+    TCustomForm* MainForm() const { return mainForm_; }
+    // Shows the main form and runs the event loop until it closes, then frees every form.
+    void Run();
+    void ProcessMessages();
+    void Terminate();
+    bool Terminated() const { return terminated_; }
+    // Shows the message of the exception being handled in an error box; call it in a catch block.
+    void HandleException(TObject* sender);
+    void ShowException(const std::exception& e);
+    // The program's name, the caption of its message boxes.
+    std::string Title() const;
+    void SetTitle(const std::string& title) { title_ = title; }
+
+private:
+    void FormCreated(TCustomForm* form);
+
+    TCustomForm* mainForm_ = nullptr;
+    bool terminated_ = false;
+    std::string title_;
+};
+
+extern TApplication* const Application;
+
+class TScreen {
+public:
+    int Width() const;
+    int Height() const;
+    int PixelsPerInch() const { return 96; }
+    TCursor Cursor() const { return cursor_; }
+    // A cursor other than crDefault is shown over the whole program.
+    void SetCursor(TCursor cursor);
+    TCustomForm* ActiveForm() const;
+    TWinControl* ActiveControl() const { return FocusedControl(); }
+
+private:
+    TCursor cursor_ = crDefault;
+};
+
+extern TScreen* const Screen;

@@ -1,0 +1,23 @@
+#pragma once
+#include <string>
+
+#include "platform/ui/Controls.h"
+
+// Keyboard and mouse input as the event loop delivers it: the platform feeds real input
+// through these, and tests drive windows with them.
+
+// A key going down, with the characters it types: CN_KEYDOWN (where the dialog may take
+// the key), WM_KEYDOWN, then CN_CHAR and WM_CHAR for each character. With Alt held the
+// WM_SYS* messages are used.
+void DeliverKeyDown(TWinControl* target, Word key, TShiftState shift, const std::u32string& chars);
+void DeliverKeyUp(TWinControl* target, Word key, TShiftState shift);
+
+// A key pressed and released, with the character it types on a US keyboard. The target is
+// the focused control when none is given.
+void PressKey(Word key, TShiftState shift = {}, TWinControl* target = nullptr);
+// Each character typed as a key press.
+void TypeText(const std::string& text, TWinControl* target = nullptr);
+
+// A click (button down and up) at a client point of the control.
+void ClickAt(TControl* control, int x, int y, TMouseButton button = mbLeft, TShiftState shift = {});
+void DoubleClickAt(TControl* control, int x, int y);

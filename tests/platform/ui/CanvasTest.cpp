@@ -1,0 +1,244 @@
+#include <gtest/gtest.h>
+
+#include "platform/ui/Graphics.h"
+#include "support/TestFiles.h"
+
+namespace {
+
+// A white bitmap to draw on; probes read its pixels back.
+class CanvasTest : public ::testing::Test {
+protected:
+    CanvasTest() : bitmap(40, 30) {}
+    TCanvas* Canvas() { return bitmap.Canvas(); }
+    TColor At(int x, int y) { return Canvas()->Pixels(x, y); }
+    // The columns of row y that hold the colour.
+    std::string Row(int y, TColor color, int from, int to)
+    {
+        std::string s;
+        for (int x = from; x < to; ++x) s += At(x, y) == color ? '#' : '.';
+        return s;
+    }
+    std::string Column(int x, TColor color, int from, int to)
+    {
+        std::string s;
+        for (int y = from; y < to; ++y) s += At(x, y) == color ? '#' : '.';
+        return s;
+    }
+    TBitmap bitmap;
+};
+
+TEST_F(CanvasTest, FillRectLeavesOutTheRightAndBottomEdges)
+{
+    Canvas()->Brush()->SetColor(clRed);
+    Canvas()->FillRect(Rect(2, 3, 6, 5));
+    EXPECT_EQ(Row(3, clRed, 0, 8), "..####..");
+    EXPECT_EQ(Column(2, clRed, 1, 7), "..##..");
+}
+
+TEST_F(CanvasTest, LineToLeavesOutItsEndPoint)
+{
+    Canvas()->Pen()->SetColor(clBlue);
+    Canvas()->MoveTo(2, 4);
+    Canvas()->LineTo(7, 4);
+    EXPECT_EQ(Row(4, clBlue, 0, 9), "..#####..");
+    Canvas()->MoveTo(10, 1);
+    Canvas()->LineTo(10, 5);
+    EXPECT_EQ(Column(10, clBlue, 0, 7), ".####..");
+    Canvas()->MoveTo(20, 0);
+    Canvas()->LineTo(24, 4);
+    EXPECT_EQ(At(23, 3), clBlue);
+    EXPECT_NE(At(24, 4), clBlue);
+    EXPECT_EQ(Canvas()->PenPos(), Point(24, 4));
+}
+
+TEST_F(CanvasTest, RectangleOutlinesWithThePenAndFillsWithTheBrush)
+{
+    Canvas()->Pen()->SetColor(clBlack);
+    Canvas()->Brush()->SetColor(clLime);
+    Canvas()->Rectangle(1, 1, 6, 5);
+    EXPECT_EQ(Row(1, clBlack, 0, 8), ".#####..");
+    EXPECT_EQ(Row(2, clBlack, 0, 8), ".#...#..");
+    EXPECT_EQ(Row(2, clLime, 0, 8), "..###...");
+    EXPECT_EQ(Row(4, clBlack, 0, 8), ".#####..");
+    EXPECT_EQ(Row(5, clBlack, 0, 8), "........");
+}
+
+TEST_F(CanvasTest, FrameRectUsesTheBrush)
+{
+    Canvas()->Brush()->SetColor(clNavy);
+    Canvas()->FrameRect(Rect(0, 0, 4, 3));
+    EXPECT_EQ(Row(0, clNavy, 0, 5), "####.");
+    EXPECT_EQ(Row(1, clNavy, 0, 5), "#..#.");
+    EXPECT_EQ(Row(2, clNavy, 0, 5), "####.");
+}
+
+TEST_F(CanvasTest, SystemColoursComeFromTheClassicTable)
+{
+    EXPECT_EQ(ColorToRGB(clBtnFace), RGB(212, 208, 200));
+    EXPECT_EQ(ColorToRGB(clInfoBk), RGB(255, 255, 225));
+    EXPECT_EQ(ColorToRGB(clNone), clNone);
+    EXPECT_EQ(ColorToRGB(RGB(1, 2, 3)), RGB(1, 2, 3));
+    Canvas()->Brush()->SetColor(clHighlight);
+    Canvas()->FillRect(Rect(0, 0, 2, 2));
+    EXPECT_EQ(At(1, 1), RGB(10, 36, 106));
+}
+
+TEST_F(CanvasTest, ClipRectLimitsDrawing)
+{
+    Canvas()->SetClipRect(Rect(5, 5, 10, 10));
+    EXPECT_EQ(Canvas()->ClipRect(), Rect(5, 5, 10, 10));
+    Canvas()->Brush()->SetColor(clRed);
+    Canvas()->FillRect(Rect(0, 0, 40, 30));
+    EXPECT_EQ(Row(6, clRed, 3, 12), "..#####..");
+    Canvas()->ResetClip();
+    EXPECT_EQ(Canvas()->ClipRect(), Rect(0, 0, 40, 30));
+}
+
+TEST_F(CanvasTest, PenModeXorInvertsTwice)
+{
+    Canvas()->Pen()->SetMode(pmNot);
+    Canvas()->MoveTo(0, 2);
+    Canvas()->LineTo(5, 2);
+    EXPECT_EQ(At(3, 2), clBlack);
+    Canvas()->MoveTo(0, 2);
+    Canvas()->LineTo(5, 2);
+    EXPECT_EQ(At(3, 2), clWhite);
+}
+
+TEST_F(CanvasTest, TransparentBitmapLeavesOutItsKeyColour)
+{
+    TBitmap glyph(4, 4);
+    glyph.Canvas()->Brush()->SetColor(clFuchsia);
+    glyph.Canvas()->FillRect(Rect(0, 0, 4, 4));
+    glyph.Canvas()->Brush()->SetColor(clGreen);
+    glyph.Canvas()->FillRect(Rect(1, 1, 3, 3));
+    glyph.SetTransparent(true);
+    EXPECT_EQ(glyph.TransparentColor(), clFuchsia);
+    Canvas()->Draw(10, 10, &glyph);
+    EXPECT_EQ(At(10, 10), clWhite);
+    EXPECT_EQ(At(11, 11), clGreen);
+}
+
+TEST_F(CanvasTest, BitmapsGoToBmpFilesAndBack)
+{
+    TempDir dir;
+    Canvas()->SetPixels(3, 4, RGB(1, 2, 3));
+    bitmap.SaveToFile(dir.File("flag.bmp"));
+    EXPECT_EQ(ReadTestFile(dir.File("flag.bmp")).substr(0, 2), "BM");
+    TBitmap loaded;
+    loaded.LoadFromFile(dir.File("flag.bmp"));
+    EXPECT_EQ(loaded.Width(), 40);
+    EXPECT_EQ(loaded.Height(), 30);
+    EXPECT_EQ(loaded.Canvas()->Pixels(3, 4), RGB(1, 2, 3));
+    WriteTestFile(dir.File("bad.bmp"), "not a picture");
+    EXPECT_THROW(loaded.LoadFromFile(dir.File("bad.bmp")), EInvalidGraphic);
+    EXPECT_EQ(loaded.Width(), 40);
+}
+
+TEST_F(CanvasTest, FontSizeAndHeightAgreeAt96Dpi)
+{
+    TFont font;
+    font.SetSize(8);
+    EXPECT_EQ(font.Height(), -11);
+    font.SetHeight(-32);
+    EXPECT_EQ(font.Size(), 24);
+    font.SetName("Verdana");
+    EXPECT_EQ(font.Name(), "Verdana");
+}
+
+// The text of DrawText lies where its flags put it: ink only inside the expected columns.
+class DrawTextTest : public CanvasTest {
+protected:
+    // The first and last column (or row) holding ink (not white) in the rectangle.
+    std::pair<int, int> InkSpan(const TRect& r, bool columns)
+    {
+        int first = -1, last = -1;
+        const int from = columns ? r.Left : r.Top, to = columns ? r.Right : r.Bottom;
+        for (int i = from; i < to; ++i)
+            for (int j = columns ? r.Top : r.Left; j < (columns ? r.Bottom : r.Right); ++j)
+                if (At(columns ? i : j, columns ? j : i) != clWhite) {
+                    if (first < 0) first = i;
+                    last = i;
+                    break;
+                }
+        return {first, last};
+    }
+    std::pair<int, int> InkColumns(const TRect& r) { return InkSpan(r, true); }
+    std::pair<int, int> InkRows(const TRect& r) { return InkSpan(r, false); }
+    void Draw(const std::string& text, TRect r, unsigned flags)
+    {
+        Canvas()->Brush()->SetStyle(bsClear);
+        Canvas()->Font()->SetColor(clBlack);
+        DrawText(Canvas(), text, r, flags);
+    }
+};
+
+TEST_F(DrawTextTest, AlignsHorizontally)
+{
+    bitmap.SetSize(200, 20);
+    const int w = Canvas()->TextWidth("Hi");
+    Draw("Hi", Rect(0, 0, 200, 20), DT_LEFT | DT_SINGLELINE);
+    EXPECT_LT(InkColumns(Rect(0, 0, 200, 20)).first, 3);
+    bitmap.SetSize(0, 0);
+    bitmap.SetSize(200, 20);
+    Draw("Hi", Rect(0, 0, 200, 20), DT_RIGHT | DT_SINGLELINE);
+    EXPECT_GT(InkColumns(Rect(0, 0, 200, 20)).first, 200 - w - 3);
+    bitmap.SetSize(0, 0);
+    bitmap.SetSize(200, 20);
+    Draw("Hi", Rect(0, 0, 200, 20), DT_CENTER | DT_SINGLELINE);
+    const auto [first, last] = InkColumns(Rect(0, 0, 200, 20));
+    EXPECT_NEAR((first + last) / 2, 100, 3);
+}
+
+TEST_F(DrawTextTest, CentresVerticallyOnASingleLine)
+{
+    bitmap.SetSize(60, 60);
+    Draw("X", Rect(0, 0, 60, 60), DT_SINGLELINE | DT_VCENTER);
+    const auto [top, bottom] = InkRows(Rect(0, 0, 60, 60));
+    EXPECT_NEAR((top + bottom) / 2, 30, 4);
+}
+
+TEST_F(DrawTextTest, PrefixUnderlinesTheNextCharacterUnlessNoPrefix)
+{
+    bitmap.SetSize(100, 30);
+    TRect calc = Rect(0, 0, 100, 30);
+    DrawText(Canvas(), "&&x", calc, DT_CALCRECT | DT_SINGLELINE);
+    EXPECT_EQ(calc.Width(), Canvas()->TextWidth("&x"));
+    calc = Rect(0, 0, 100, 30);
+    DrawText(Canvas(), "&Ok", calc, DT_CALCRECT | DT_SINGLELINE);
+    EXPECT_EQ(calc.Width(), Canvas()->TextWidth("Ok"));
+    calc = Rect(0, 0, 100, 30);
+    DrawText(Canvas(), "&Ok", calc, DT_CALCRECT | DT_SINGLELINE | DT_NOPREFIX);
+    EXPECT_EQ(calc.Width(), Canvas()->TextWidth("&Ok"));
+
+    // The underline lies below the baseline, under the first character only.
+    const int h = Canvas()->TextHeight("O");
+    Draw("&Ok", Rect(0, 0, 100, 30), DT_SINGLELINE);
+    const int wO = Canvas()->TextWidth("O");
+    const auto [top, bottom] = InkRows(Rect(0, 0, wO, 30));
+    const auto [topK, bottomK] = InkRows(Rect(wO + 1, 0, 100, 30));
+    EXPECT_GT(bottom, bottomK);
+    EXPECT_LT(bottom, h + 2);
+    (void)top, (void)topK;
+}
+
+TEST_F(DrawTextTest, WordBreakWrapsAndCalcRectMeasures)
+{
+    const int lineHeight = Canvas()->TextHeight("A");
+    const int wordWidth = Canvas()->TextWidth("word");
+    TRect r = Rect(0, 0, wordWidth + 2, 0);
+    const int height = DrawText(Canvas(), "word word word", r, DT_CALCRECT | DT_WORDBREAK);
+    EXPECT_EQ(height, 3 * lineHeight);
+    EXPECT_EQ(r.Bottom, 3 * lineHeight);
+    EXPECT_EQ(r.Right, wordWidth);
+}
+
+TEST_F(DrawTextTest, EndEllipsisShortensAWideLine)
+{
+    bitmap.SetSize(200, 20);
+    const int limit = Canvas()->TextWidth("abcdef");
+    Draw("abcdefghijklmnop", Rect(0, 0, limit, 20), DT_SINGLELINE | DT_END_ELLIPSIS);
+    EXPECT_LT(InkColumns(Rect(0, 0, 200, 20)).second, limit);
+}
+
+}  // namespace

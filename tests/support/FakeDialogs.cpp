@@ -1,0 +1,46 @@
+#include "support/FakeDialogs.h"
+
+TFakeDialogs::TFakeDialogs() { SetDialogService(this); }
+
+TFakeDialogs::~TFakeDialogs() { SetDialogService(nullptr); }
+
+void TFakeDialogs::AnswerMessage(int modalResult) { messageAnswers_.push_back(modalResult); }
+
+void TFakeDialogs::AnswerFile(const std::string& fileName) { fileAnswers_.emplace_back(fileName); }
+
+void TFakeDialogs::CancelFile() { fileAnswers_.emplace_back(std::nullopt); }
+
+void TFakeDialogs::OnModal(std::function<void(TCustomForm& form)> action) { modalActions_.push_back(std::move(action)); }
+
+int TFakeDialogs::MessageBox(const TMessageBoxRequest& request)
+{
+    messages_.push_back({request.Text, request.Caption, request.Type, request.Buttons});
+    if (messageAnswers_.empty()) return ModalResultOf(DefaultButtonOf(request.Buttons));
+    const int answer = messageAnswers_.front();
+    messageAnswers_.pop_front();
+    return answer;
+}
+
+std::optional<std::string> TFakeDialogs::FileDialog(const TFileDialogRequest& request)
+{
+    fileRequests_.push_back(request);
+    if (fileAnswers_.empty()) return std::nullopt;
+    std::optional<std::string> answer = fileAnswers_.front();
+    fileAnswers_.pop_front();
+    return answer;
+}
+
+void TFakeDialogs::RunModal(TCustomForm& form)
+{
+    modalForms_.push_back(form.ClassName());
+    TWeakRef<TCustomForm> ref(&form);
+    if (!modalActions_.empty()) {
+        auto action = std::move(modalActions_.front());
+        modalActions_.pop_front();
+        action(form);
+    }
+    if (!ref || form.ModalFinished()) return;
+    // A form left open is closed as by its close box; one that refuses even that returns mrNone.
+    form.SetModalResult(mrCancel);
+    form.ModalFinished();
+}
