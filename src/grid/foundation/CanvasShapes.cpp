@@ -1,0 +1,25 @@
+#include "grid/foundation/CanvasShapes.h"
+
+void DrawSmallArrow(TCanvas* Canvas, int X, int Y, TColor Color)
+{
+    Canvas->Pen()->SetColor(Color);
+    Canvas->Brush()->SetColor(Color);
+    Canvas->Polygon({Point(X - 3, Y), Point(X + 3, Y), Point(X, Y + 3)});
+}
+
+void FillRectColor(TCanvas* Canvas, const TRect& R, TColor Color)
+{
+    Canvas->Brush()->SetColor(Color);
+    Canvas->FillRect(R);
+}
+
+void DrawBitmapTransparent(TCanvas* Canvas, const TBitmap* Bitmap, TColor BackgroundColor, const TRect& R)
+{
+    if (!Bitmap || Bitmap->Empty()) return;
+    TBitmap keyed;
+    keyed.Assign(*Bitmap);
+    keyed.SetTransparentColor(keyed.Canvas()->Pixels(0, 0));
+    keyed.SetTransparent(true);
+    FillRectColor(Canvas, Bounds(R.Left, R.Top, keyed.Width(), keyed.Height()), BackgroundColor);
+    Canvas->Draw(R.Left, R.Top, &keyed);
+}
