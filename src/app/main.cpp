@@ -1,13 +1,12 @@
-#include <cstdio>
-#include <cstdlib>
+#include "app/window/UCreate_Windows.h"
+#include "platform/os/FileSystem.h"
+#include "platform/ui/Forms.h"
 
-// Until the main window exists the program only tells the user so.
+// The program reads no arguments: everything it keeps lies beside the executable.
 int main()
 {
-    if (!std::getenv("DISPLAY") && !std::getenv("WAYLAND_DISPLAY")) {
-        std::fprintf(stderr, "Vantrel_EtherNetIP_Master: no display available (DISPLAY is not set).\n");
-        return 1;
-    }
-    std::printf("Vantrel_EtherNetIP_Master: the main window is not built yet.\n");
+    Application->Initialize();
+    Create_Windows(Application, ExeDir());
+    Application->Run();
     return 0;
 }

@@ -1,0 +1,82 @@
+#include "app/window/UCreate_Windows.h"
+
+#include <type_traits>
+#include <vector>
+
+#include "app/window/UVantrelFirmWare.h"
+#include "artefacts/descriptions/UProfinetFileName.h"
+#include "artefacts/update/UBoot.h"
+#include "editors/bacnet/UBACnetSlaveSetAccess.h"
+#include "editors/bacnet/UBACnet_Eng_Unit.h"
+#include "editors/can/UReceiveCAN.h"
+#include "editors/can/UTransmitCAN.h"
+#include "editors/canopen/USet_PDO_Access.h"
+#include "editors/canopen/USet_SDO_Client_Access.h"
+#include "editors/canopen/USet_SDO_Server_Access.h"
+#include "editors/ethernetip/UEtherNetIP_Data_Seg.h"
+#include "editors/ethernetip/UEtherNetIP_EDS.h"
+#include "editors/ethernetip/UEtherNetIP_Master_Access.h"
+#include "editors/knx/UKNXAccess.h"
+#include "editors/mqtt/UMQTT_Set_Topic.h"
+#include "editors/mqtt/UTopicTemplate.h"
+#include "editors/snmp/USNMP_Trap_Access.h"
+#include "workspace/UAbout.h"
+#include "workspace/UNew_Project.h"
+#include "workspace/UOpenConf.h"
+#include "workspace/UParGen.h"
+#include "workspace/USoftOptions.h"
+
+namespace {
+// Visits the variable of every window, in the order of their creation.
+template <class Visit> void For_Each_Window(Visit&& visit)
+{
+    visit(FVantrelFirmWare);
+    visit(FNew_Project);
+    visit(FOpenConf);
+    visit(FAbout);
+    visit(FSoftOptions);
+    visit(FParGen);
+    visit(FEtherNetIP_Master_Access);
+    visit(FProfinetFileName);
+    visit(FBoot);
+    visit(FSNMP_Trap_Access);
+    visit(FReceiveCAN);
+    visit(FTransmitCAN);
+    visit(FBACnet_Eng_Unit);
+    visit(FBACnetSlaveSetAccess);
+    visit(FKNXAccess);
+    visit(FMQTT_Set_Topic);
+    visit(FTopicTemplate);
+    visit(FSet_PDO_Access);
+    visit(FSet_SDO_Client_Access);
+    visit(FSet_SDO_Server_Access);
+    visit(FEtherNEtIP_EDS);
+    visit(FEtherNetIP_Data_Seg);
+}
+}  // namespace
+
+void Create_Windows(TComponent* owner, const std::string& exeDir)
+{
+    TFVantrelFirmWare::Set_Start_Folder(exeDir);
+    For_Each_Window([owner](auto*& window) {
+        using Form = std::remove_reference_t<decltype(*window)>;
+        if (owner == Application) {
+            Application->CreateForm(window);
+        } else {
+            window = new Form(owner);
+            window->AfterConstruction();
+        }
+    });
+}
+
+void Free_Windows()
+{
+    // The last created first, as an owner frees what it owns.
+    std::vector<TComponent*> windows;
+    For_Each_Window([&windows](auto*& window) {
+        windows.insert(windows.begin(), window);
+        window = nullptr;
+    });
+    for (TComponent* window : windows)
+        delete window;
+}

@@ -1,0 +1,3 @@
+#include "artefacts/descriptions/UProfinetFileName.h"
+
+TFProfinetFileName* FProfinetFileName = nullptr;

@@ -1,0 +1,3 @@
+#include "editors/bacnet/UBACnetSlaveSetAccess.h"
+
+TFBACnetSlaveSetAccess* FBACnetSlaveSetAccess = nullptr;

@@ -1,0 +1,3 @@
+#include "editors/can/UReceiveCAN.h"
+
+TFReceiveCAN* FReceiveCAN = nullptr;

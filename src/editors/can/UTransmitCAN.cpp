@@ -1,0 +1,3 @@
+#include "editors/can/UTransmitCAN.h"
+
+TFTransmitCAN* FTransmitCAN = nullptr;

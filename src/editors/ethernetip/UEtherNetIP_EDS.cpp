@@ -1,0 +1,3 @@
+#include "editors/ethernetip/UEtherNetIP_EDS.h"
+
+TFEtherNEtIP_EDS* FEtherNEtIP_EDS = nullptr;

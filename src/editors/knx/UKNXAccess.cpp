@@ -1,0 +1,3 @@
+#include "editors/knx/UKNXAccess.h"
+
+TFKNXAccess* FKNXAccess = nullptr;

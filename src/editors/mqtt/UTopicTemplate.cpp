@@ -1,0 +1,3 @@
+#include "editors/mqtt/UTopicTemplate.h"
+
+TFTopicTemplate* FTopicTemplate = nullptr;

@@ -1,0 +1,3 @@
+#include "workspace/UParGen.h"
+
+TFParGen* FParGen = nullptr;

@@ -1,0 +1,105 @@
+#include "workspace/UProjects.h"
+
+#include "platform/os/FileSystem.h"
+#include "platform/rtl/SysUtils.h"
+#include "workspace/UComon.h"
+
+void Set_Files()
+{
+    const std::string dir = Project_Dir + "/";
+    File_ParGen = dir + "ParGen.xml";
+    File_EtherNetIP_Master_Rules = dir + "EtherNetIP_Master_Rules.xml";
+    File_SNMP_Trap = dir + "SNMP_Trap.xml";
+    File_CAN_Rec_Frames = dir + "CAN_Rec_Frames.xml";
+    File_CAN_Send_Frames = dir + "CAN_Send_Frames.xml";
+    File_BACnet_Slave_SetAccess = dir + "BACnet_Slave_SetAccess.xml";
+    File_KNX_SetAccess = dir + "KNX_SetAccess.xml";
+    File_MQTT_Set_Topic = dir + "MQTT_Set_Topic.xml";
+    File_SDO_Server_CANopen = dir + "SDO_Server_CANopen.xml";
+    File_SDO_Client_CANopen = dir + "SDO_Client_CANopen.xml";
+    File_PDO_CANopen = dir + "PDO_CANopen.xml";
+}
+
+namespace {
+// Names that Windows refuses as a file name, or that would reach outside the projects
+// folder: separators, "." and "..", the reserved characters and control characters.
+bool Is_Unusable_Name(const std::string& name)
+{
+    if (name == "." || name == "..") return true;
+    for (const char c : name) {
+        const auto u = static_cast<unsigned char>(c);
+        if (u < 0x20 || u == 0x7F) return true;
+        if (std::string("/\\<>:\"|?*").find(c) != std::string::npos) return true;
+    }
+    return false;
+}
+
+// An entry of the projects folder whose name equals the given one, letter case aside, as
+// the file system of Windows compares names.
+const TSearchRec* Find_Entry(const std::vector<TSearchRec>& entries, const std::string& name)
+{
+    for (const TSearchRec& entry : entries)
+        if (AnsiCompareText(entry.Name, name) == 0) return &entry;
+    return nullptr;
+}
+}  // namespace
+
+int Project_Name_Refusal(const std::string& projectsDir, const std::string& name)
+{
+    if (name.empty()) return Txt_Project_Name_Empty;
+    if (Is_Unusable_Name(name)) return Txt_Project_Name_Refused;
+    const std::vector<TSearchRec> entries = FindFiles(projectsDir, "*");
+    const TSearchRec* existing = Find_Entry(entries, name);
+    if (!existing) return 0;
+    // A file of that name blocks the directory without being a project.
+    return (existing->Attr & faDirectory) ? Txt_Project_Exists : Txt_Project_Name_Refused;
+}
+
+int Create_Project(const std::string& name)
+{
+    if (const int refusal = Project_Name_Refusal(Projects_Dir, name)) return refusal;
+    const std::string dir = Projects_Dir + "/" + name;
+    if (!CreateDir(dir)) return Txt_Project_Name_Refused;
+    ForceDirectories(dir + "/bin");
+    Open_Project_Named(name);
+    return 0;
+}
+
+void Open_Project_Named(const std::string& name)
+{
+    Project_Name = name;
+    Project_Dir = name.empty() ? std::string() : Projects_Dir + "/" + name;
+    Set_Files();
+}
+
+bool Reopen_Last_Project()
+{
+    Project_Dir.clear();
+    if (Project_Name.empty()) return false;
+    const std::vector<TSearchRec> entries = FindFiles(Projects_Dir, "*");
+    const TSearchRec* folder = Find_Entry(entries, Project_Name);
+    if (!folder || !(folder->Attr & faDirectory)) return false;
+    Project_Dir = Projects_Dir + "/" + folder->Name;
+    return true;
+}
+
+void Load_Project_Names(const std::string& projectsDir, TStringList& names)
+{
+    names.Clear();
+    for (const TSearchRec& entry : FindFiles(projectsDir, "*"))
+        if ((entry.Attr & faDirectory) && !(entry.Attr & (faHidden | faSysFile))) names.Add(entry.Name);
+}
+
+int Search_Project_Name(const TStringList& names, const std::string& snc)
+{
+    for (int i = 0; i < names.Count(); ++i)
+        if (SameText(names[i], snc)) return i;
+    return -1;
+}
+
+std::string Open_Project_Folder_Name()
+{
+    const std::string prefix = Projects_Dir + "/";
+    if (Project_Dir.size() <= prefix.size() || Project_Dir.compare(0, prefix.size(), prefix) != 0) return {};
+    return Project_Dir.substr(prefix.size());
+}

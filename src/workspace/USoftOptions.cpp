@@ -1,0 +1,3 @@
+#include "workspace/USoftOptions.h"
+
+TFSoftOptions* FSoftOptions = nullptr;

@@ -1,0 +1,26 @@
+#include "workspace/UStart_Program.h"
+
+#include <chrono>
+#include <exception>
+#include <thread>
+
+#include "platform/os/Programs.h"
+
+void Start_Program(const std::string& NomeSW, const std::string& Parameter, bool hidden, int limitMs)
+{
+    std::unique_ptr<TStartedProgram> program;
+    try {
+        program = StartProgram(NomeSW, Parameter, hidden);
+    } catch (const std::exception&) {
+        return;  // a start that fails is no error of ours: the program simply did not run
+    }
+    if (!program) return;
+
+    constexpr auto Poll = std::chrono::milliseconds(10);
+    const auto start = std::chrono::steady_clock::now();
+    while (program->Running()) {
+        if (std::chrono::steady_clock::now() - start >= std::chrono::milliseconds(limitMs)) return;
+        std::this_thread::sleep_for(Poll);
+    }
+    std::this_thread::sleep_for(Poll);
+}

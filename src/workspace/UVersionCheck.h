@@ -1,0 +1,27 @@
+#pragma once
+#include <string>
+
+#include "workspace/UMakerWeb.h"
+
+// The online check for a newer version of the configurator: the maker's version service
+// names the newest version of a product code after "VER. ".
+
+extern const std::string SW_Update_Version_Const; // "1.012", the version the service compares with
+extern const std::string Version_Service_Path;    // "/home/download/GetversionSW.asp"
+
+// Where the check asks and how long it waits: the service's scheme and host, and the
+// time-outs for connecting and for the reply. A time-out counts as no information.
+struct TVersion_Service {
+    std::string Host = Maker_Web_Host;
+    int ConnectTimeoutMs = 5000;
+    int ReadTimeoutMs = 5000;
+};
+
+// A version text ("VER. 1.013", "1.012") as an integer (1013, 1012): the part after the
+// first blank, its digit before the point and the three after it; -1 when it is not one.
+int Conv_Version(const std::string& Ver_str);
+
+// True when the service reports a version newer than SW_Update_Version_Const for
+// SW_Update_Code_Const; false when it reports the same, an older one or nothing, and on
+// every error. Blocks the calling thread until the service answers or a time-out passes.
+bool Check_Version(const TVersion_Service& service = TVersion_Service{});
