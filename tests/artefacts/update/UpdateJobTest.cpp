@@ -6,6 +6,9 @@
 #include "platform/rtl/Exceptions.h"
 #include "support/TestFiles.h"
 #include "workspace/UComon.h"
+#include "workspace/UStart_Program.h"
+
+#include <sys/stat.h>
 
 namespace {
 // The job names the firmware and image by their full local paths; the test places the
@@ -74,4 +77,16 @@ TEST_F(UpdateJob, JobThatCannotBeWrittenStartsNoUpdater)
     bool started = false;
     EXPECT_THROW(Run_Update({"192.168.2.205", 0, true}, [&](auto&&...) { started = true; }), EInOutError);
     EXPECT_FALSE(started);
+}
+
+TEST_F(UpdateJob, RealUpdaterBesideTheExecutableReadsTheJob)
+{
+    // A script standing in for the updater: it takes its job file, as the real one does.
+    const std::string updater = dir.File("Ethernet_Update");
+    WriteTestFile(updater, "#!/bin/sh\ncp \"$(dirname \"$0\")/Ethernet_Update.xml\" \"$(dirname \"$0\")/seen.xml\"\n");
+    chmod(updater.c_str(), 0755);
+    Run_Update({"192.168.2.205", 1, false}, [](const std::string& program, const std::string& params, bool hidden) {
+        Start_Program(program, params, hidden, 10000);
+    });
+    EXPECT_EQ(ReadTestFile(dir.File("seen.xml")), ReadTestFile(Job_Path()));
 }
