@@ -232,6 +232,21 @@ std::vector<std::string> Row_Field_Names(const TPanel_Row& row)
     return names;
 }
 
+std::vector<std::string> Row_Initial_Texts(const TPanel_Row& row)
+{
+    const size_t count = Row_Field_Names(row).size();
+    if (row.Kind != TRow_Kind::Octets && row.Kind != TRow_Kind::Check_Octets)
+        return std::vector<std::string>(count, row.Value);
+    std::vector<std::string> octets;
+    size_t start = 0;
+    for (size_t i = 0; i < count; ++i) {
+        const size_t dot = row.Value.find('.', start);
+        octets.push_back(row.Value.substr(start, dot - start));
+        start = dot == std::string::npos ? row.Value.size() : dot + 1;
+    }
+    return octets;
+}
+
 int Row_Text_Count(const TPanel_Row& row)
 {
     return 1 + (Caption_Is_Check(row) ? 1 : 0) + static_cast<int>(Row_Field_Names(row).size());

@@ -74,6 +74,10 @@ struct TPanel_Row {
 // The caption is a check box, which has a hint of its own (a label has none).
 bool Caption_Is_Check(const TPanel_Row& row);
 
+// The first text of each field control, in the order of Row_Field_Names: the octets of
+// dotted values one by one.
+std::vector<std::string> Row_Initial_Texts(const TPanel_Row& row);
+
 // The number of text-table entries of a row: the caption's and one hint per control.
 int Row_Text_Count(const TPanel_Row& row);
 

@@ -12,6 +12,6 @@ int TMouse::WheelScrollLines() const
 
 namespace {
 TMouse MouseObject;
-}  // namespace
+} // namespace
 
 TMouse* const Mouse = &MouseObject;
