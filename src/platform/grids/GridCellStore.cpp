@@ -1,0 +1,72 @@
+#include "platform/grids/GridCellStore.h"
+
+#include <algorithm>
+
+namespace {
+
+const std::string kEmpty;
+
+// Moves the element at `from` to `to`, shifting those between. Elements beyond the end are
+// empty ones, so a vector that ends before both indexes stays as it is.
+template <typename T> void MoveElement(std::vector<T>& items, int from, int to)
+{
+    if (from == to || from < 0 || to < 0) return;
+    if (items.size() <= static_cast<size_t>(std::min(from, to))) return;
+    const auto needed = static_cast<size_t>(std::max(from, to)) + 1;
+    if (items.size() < needed) items.resize(needed);
+    if (from < to)
+        std::rotate(items.begin() + from, items.begin() + from + 1, items.begin() + to + 1);
+    else
+        std::rotate(items.begin() + to, items.begin() + from, items.begin() + from + 1);
+}
+
+} // namespace
+
+const TGridCellStore::TCell* TGridCellStore::Find(int col, int row) const
+{
+    if (col < 0 || row < 0 || static_cast<size_t>(row) >= rows_.size()) return nullptr;
+    const TRowCells& cells = rows_[row];
+    return static_cast<size_t>(col) < cells.size() ? &cells[col] : nullptr;
+}
+
+TGridCellStore::TCell& TGridCellStore::Ensure(int col, int row)
+{
+    if (static_cast<size_t>(row) >= rows_.size()) rows_.resize(static_cast<size_t>(row) + 1);
+    TRowCells& cells = rows_[row];
+    if (static_cast<size_t>(col) >= cells.size()) cells.resize(static_cast<size_t>(col) + 1);
+    return cells[col];
+}
+
+const std::string& TGridCellStore::Text(int col, int row) const
+{
+    const TCell* cell = Find(col, row);
+    return cell ? cell->Text : kEmpty;
+}
+
+void TGridCellStore::SetText(int col, int row, const std::string& text)
+{
+    if (col < 0 || row < 0) return;
+    if (text.empty() && !Find(col, row)) return;
+    Ensure(col, row).Text = text;
+}
+
+TObject* TGridCellStore::Object(int col, int row) const
+{
+    const TCell* cell = Find(col, row);
+    return cell ? cell->Object : nullptr;
+}
+
+void TGridCellStore::SetObject(int col, int row, TObject* object)
+{
+    if (col < 0 || row < 0) return;
+    if (!object && !Find(col, row)) return;
+    Ensure(col, row).Object = object;
+}
+
+void TGridCellStore::MoveColumn(int from, int to)
+{
+    for (TRowCells& cells : rows_)
+        MoveElement(cells, from, to);
+}
+
+void TGridCellStore::MoveRow(int from, int to) { MoveElement(rows_, from, to); }

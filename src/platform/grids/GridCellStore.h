@@ -1,0 +1,45 @@
+#pragma once
+#include <string>
+#include <vector>
+
+class TObject;
+
+// The texts and objects of one row or column of a string grid.
+struct TGridStrings {
+    std::vector<std::string> Strings;
+    std::vector<TObject*> Objects;
+
+    int Count() const { return static_cast<int>(Strings.size()); }
+    void Add(const std::string& s, TObject* object = nullptr)
+    {
+        Strings.push_back(s);
+        Objects.push_back(object);
+    }
+};
+
+// The cells of a string grid, kept per row: a row holds only the columns up to its last
+// written cell, and rows never written take no room. Any index from 0 on can be written
+// and read, whatever the grid's counts are.
+class TGridCellStore {
+  public:
+    const std::string& Text(int col, int row) const;
+    void SetText(int col, int row, const std::string& text);
+    TObject* Object(int col, int row) const;
+    void SetObject(int col, int row, TObject* object);
+
+    // Moves a whole column (in every row) or a whole row, shifting those between.
+    void MoveColumn(int from, int to);
+    void MoveRow(int from, int to);
+
+  private:
+    struct TCell {
+        std::string Text;
+        TObject* Object = nullptr;
+    };
+    using TRowCells = std::vector<TCell>;
+
+    const TCell* Find(int col, int row) const;
+    TCell& Ensure(int col, int row);
+
+    std::vector<TRowCells> rows_;
+};

@@ -1,0 +1,195 @@
+#include <QLineEdit>
+#include <string_view>
+
+#include "platform/grids/Grids.h"
+#include "platform/rtl/SysUtils.h"
+#include "platform/ui/QtControls.h"
+
+namespace {
+
+// Our edit masks ("mask;save literals;blank") in the input-mask language of the edit
+// window: the same ideas with other letters.
+QString InputMask(const std::string& mask)
+{
+    if (mask.empty()) return {};
+    std::string body = mask, blank;
+    // The fields after the last two unescaped semicolons.
+    std::vector<size_t> semicolons;
+    for (size_t i = 0; i < mask.size(); ++i) {
+        if (mask[i] == '\\')
+            ++i;
+        else if (mask[i] == ';')
+            semicolons.push_back(i);
+    }
+    if (!semicolons.empty()) {
+        body = mask.substr(0, semicolons.front());
+        if (semicolons.size() >= 2) blank = mask.substr(semicolons[1] + 1, 1);
+    }
+    constexpr std::string_view kMeta = "AaNnXxDdHhBb90#><![]{}\\;";
+    std::string out;
+    for (size_t i = 0; i < body.size(); ++i) {
+        const char c = body[i];
+        switch (c) {
+        case '0':
+            out += '9';
+            break;
+        case '9':
+            out += '0';
+            break;
+        case '#':
+            out += '#';
+            break;
+        case 'L':
+            out += 'A';
+            break;
+        case 'l':
+            out += 'a';
+            break;
+        case 'A':
+            out += 'N';
+            break;
+        case 'a':
+            out += 'n';
+            break;
+        case 'C':
+            out += 'X';
+            break;
+        case 'c':
+            out += 'x';
+            break;
+        case '!':
+            break; // leading blanks are not kept apart
+        case '>':
+            out += i + 1 < body.size() && body[i + 1] == '<' ? (++i, '!') : '>';
+            break;
+        case '<':
+            out += '<';
+            break;
+        case '\\':
+            if (i + 1 < body.size()) out += {'\\', body[++i]};
+            break;
+        default:
+            if (kMeta.find(c) != std::string_view::npos) out += '\\';
+            out += c;
+        }
+    }
+    if (!blank.empty()) out += ";" + blank;
+    return QString::fromStdString(out);
+}
+
+} // namespace
+
+TInplaceEdit::TInplaceEdit(TComponent* owner) : TCustomEdit(owner)
+{
+    grid_ = dynamic_cast<TCustomGrid*>(owner);
+    SetVisible(false);
+    SetTabStop(false);
+    SetBorderStyle(bsNone);
+    SetParentColor(false);
+}
+
+void TInplaceEdit::SetEditMask(const std::string& mask)
+{
+    if (mask == editMask_) return;
+    editMask_ = mask;
+    static_cast<QLineEdit*>(Impl().widget)->setInputMask(InputMask(mask));
+}
+
+void TInplaceEdit::Move(const TRect& rect)
+{
+    if (rect.IsEmpty()) {
+        if (Focused() && grid_ && grid_->CanFocus()) grid_->SetFocus();
+        Hide();
+        return;
+    }
+    SetBounds(rect.Left, rect.Top, rect.Width(), rect.Height());
+    Show();
+    BoundsChanged();
+    if (grid_ && grid_->Focused() && CanFocus()) SetFocus();
+}
+
+void TInplaceEdit::UpdateContents()
+{
+    if (!grid_) return;
+    SetText("");
+    SetEditMask(grid_->GetEditMask(grid_->Col(), grid_->Row()));
+    SetText(grid_->GetEditText(grid_->Col(), grid_->Row()));
+    SetMaxLength(grid_->GetEditLimit());
+}
+
+void TInplaceEdit::Deselect()
+{
+    SetSelStart(Length(Text()));
+    SetSelLength(0);
+}
+
+bool TInplaceEdit::ForGrid(Word key, TShiftState shift) const
+{
+    const int length = Length(Text());
+    const int start = SelStart(), end = start + SelLength();
+    // At the start: caret or selection begins at 0 and is empty or the whole text.
+    const bool atStart = start == 0 && (end == 0 || end == length);
+    const bool atEnd = (start == 0 || end == start) && end == length;
+    const bool ctrl = shift.Contains(ssCtrl);
+    const bool mirrored = grid_ && grid_->UseRightToLeftAlignment();
+    switch (key) {
+    case VK_UP:
+    case VK_DOWN:
+    case VK_PRIOR:
+    case VK_NEXT:
+    case VK_ESCAPE:
+        return true;
+    case VK_TAB:
+        return !shift.Contains(ssAlt);
+    case VK_LEFT:
+        return ctrl || (mirrored ? atEnd : atStart);
+    case VK_HOME:
+        return ctrl || atStart;
+    case VK_RIGHT:
+        return ctrl || (mirrored ? atStart : atEnd);
+    case VK_END:
+        return ctrl || atEnd;
+    default:
+        return false;
+    }
+}
+
+void TInplaceEdit::KeyDown(Word& key, TShiftState shift)
+{
+    if (grid_ && ForGrid(key, shift)) {
+        grid_->KeyDown(key, shift);
+        key = 0;
+        return;
+    }
+    // The grid's handler sees the keys the edit keeps, too.
+    if (grid_ && grid_->OnKeyDown && key != 0) grid_->OnKeyDown(grid_, key, shift);
+    if (key != 0) TCustomEdit::KeyDown(key, shift);
+}
+
+void TInplaceEdit::KeyPress(char32_t& key)
+{
+    if (grid_) grid_->KeyPress(key);
+    switch (key) {
+    case U'\t':
+    case 27:
+        key = 0;
+        break;
+    case U'\r':
+        if (SelStart() == 0 && SelLength() == Length(Text()))
+            Deselect();
+        else
+            SelectAll();
+        key = 0;
+        break;
+    default:
+        break;
+    }
+    if (key != 0) TCustomEdit::KeyPress(key);
+}
+
+void TInplaceEdit::WMGetDlgCode(TMessage& message)
+{
+    TCustomEdit::WMGetDlgCode(message);
+    message.Result |= DLGC_WANTARROWS | DLGC_WANTCHARS | DLGC_WANTALLKEYS;
+    if (grid_ && grid_->Options().Contains(goTabs)) message.Result |= DLGC_WANTTAB;
+}
