@@ -1,4 +1,5 @@
 #pragma once
+#include "platform/ui/ButtonTypes.h"
 
 // The enumerations of the styled push button.
 
@@ -35,5 +36,5 @@ enum TLbButtonKind {
     bkAll
 };
 
-// Where the glyph stands beside the caption.
-enum TLbButtonLayout { blGlyphLeft, blGlyphRight, blGlyphTop, blGlyphBottom };
+// Where the glyph stands beside the caption: the platform's button layout.
+using TLbButtonLayout = TButtonLayout;

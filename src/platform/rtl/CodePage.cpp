@@ -62,6 +62,28 @@ std::string Utf8ToWin1252(const std::string& text)
     return out;
 }
 
+std::string Utf8ToUtf16Le(const std::string& text)
+{
+    std::string out;
+    out.reserve(text.size() * 2);
+    const auto unit = [&out](char32_t u) {
+        out += static_cast<char>(u & 0xFF);
+        out += static_cast<char>((u >> 8) & 0xFF);
+    };
+    for (char32_t cp : utf8::Decode(text)) {
+        if (cp < 0x10000) {
+            unit(cp);
+            continue;
+        }
+        cp -= 0x10000;
+        unit(0xD800 + (cp >> 10));
+        unit(0xDC00 + (cp & 0x3FF));
+    }
+    return out;
+}
+
+std::string Utf16LeToUtf8(const std::string& bytes) { return DecodeUtf16(bytes, 0, false); }
+
 std::string DecodeTextFile(const std::string& bytes)
 {
     if (bytes.rfind("\xEF\xBB\xBF", 0) == 0) return bytes.substr(3);

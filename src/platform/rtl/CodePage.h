@@ -15,3 +15,8 @@ std::string DecodeTextFile(const std::string& bytes);
 // Characters that it cannot hold become "?".
 std::string Utf8ToOem(const std::string& text);
 std::string OemToUtf8(const std::string& bytes);
+
+// UTF-16 little-endian text, as the desktop's wide-character interfaces hold it. A lone
+// surrogate reads as U+FFFD; an odd last byte is ignored.
+std::string Utf8ToUtf16Le(const std::string& text);
+std::string Utf16LeToUtf8(const std::string& bytes);

@@ -16,3 +16,5 @@ class EInOutError : public Exception { using Exception::Exception; };
 class EFOpenError : public EInOutError { using EInOutError::EInOutError; };
 class EFCreateError : public EInOutError { using EInOutError::EInOutError; };
 class EXMLDocError : public Exception { using Exception::Exception; };
+// A broken assumption about what the platform hands over.
+class EAssertionFailed : public Exception { using Exception::Exception; };

@@ -2,6 +2,7 @@
 
 #include <QString>
 
+#include <algorithm>
 #include <cmath>
 #include <cstdio>
 #include <limits>
@@ -254,6 +255,17 @@ std::string FloatToStr(double value)
 {
     char buffer[64];
     std::snprintf(buffer, sizeof buffer, "%.15G", value);
+    std::string r = buffer;
+    for (char& ch : r)
+        if (ch == '.') ch = FormatSettings().DecimalSeparator;
+    return r;
+}
+
+std::string FloatToStrFixed(double value, int decimals)
+{
+    if (std::fabs(value) >= 1e15) return FloatToStr(value);
+    char buffer[64];
+    std::snprintf(buffer, sizeof buffer, "%.*f", std::clamp(decimals, 0, 18), value);
     std::string r = buffer;
     for (char& ch : r)
         if (ch == '.') ch = FormatSettings().DecimalSeparator;

@@ -47,6 +47,9 @@ int64_t StrToInt64Def(const std::string& s, int64_t def);
 bool TryStrToFloat(const std::string& s, double& value);
 double StrToFloat(const std::string& s);  // raises EConvertError
 std::string FloatToStr(double value);
+// Fixed notation with `decimals` digits after the separator; values of more than 15 digits
+// before it are written as FloatToStr writes them.
+std::string FloatToStrFixed(double value, int decimals);
 
 // Process-wide format settings, replaceable in tests.
 struct TFormatSettings {

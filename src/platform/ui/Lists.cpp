@@ -212,7 +212,7 @@ void TComboBox::SetStyle(TComboBoxStyle style)
 {
     style_ = style;
     QComboBox* w = Combo(this);
-    const bool editable = style != csDropDownList;
+    const bool editable = style == csDropDown || style == csSimple;
     if (w->isEditable() == editable && (w->lineEdit() || !editable)) return;
     w->setEditable(editable);
     if (!editable) return;

@@ -164,7 +164,7 @@ private:
     bool sorted_ = false;
 };
 
-enum TComboBoxStyle { csDropDown, csSimple, csDropDownList };
+enum TComboBoxStyle { csDropDown, csSimple, csDropDownList, csOwnerDrawFixed, csOwnerDrawVariable };
 
 class TComboBox : public TWinControl {
 public:

@@ -1,0 +1,44 @@
+#include "grid/foundation/OverlayWindows.h"
+
+#include <algorithm>
+#include <vector>
+
+#include "platform/ui/WindowRegion.h"
+
+TArrowWindow::TArrowWindow(TWinControl* AOwner, TArrowDirection Direction) : TPanel(AOwner), FDir(Direction)
+{
+    int width = 0, height = 0;
+    for (const TPoint& p : ArrowPoints(FDir)) {
+        width = std::max(width, p.X + 1);
+        height = std::max(height, p.Y + 1);
+    }
+    SetVisible(false);
+    SetParentBackground(false);
+    SetBevelOuter(bvNone);
+    SetColor(clLime);
+    SetBounds(0, 0, width, height);
+    SetParent(AOwner);
+}
+
+void TArrowWindow::CreateWnd()
+{
+    TPanel::CreateWnd();
+    const TArrowPoints& points = ArrowPoints(FDir);
+    SetWindowPolygonRegion(this, std::vector<TPoint>(points.begin(), points.end()));
+}
+
+void TArrowWindow::Paint()
+{
+    Canvas()->Brush()->SetColor(Color());
+    Canvas()->Pen()->SetColor(Color());
+    Canvas()->Rectangle(ClientRect());
+}
+
+TGridFocusWindow::TGridFocusWindow(TWinControl* AOwner) : TCustomControl(AOwner)
+{
+    SetVisible(false);
+    SetEnabled(false);
+    SetColor(clRed);
+    SetBounds(0, 0, 0, 0);
+    SetParent(AOwner);
+}

@@ -1,0 +1,303 @@
+#include "platform/ui/DateTimePicker.h"
+
+#include <QCalendarWidget>
+#include <QCheckBox>
+#include <QDateTimeEdit>
+#include <QLineEdit>
+#include <QStyle>
+#include <QStyleOptionComboBox>
+
+#include <algorithm>
+#include <cmath>
+
+#include "platform/rtl/SysUtils.h"
+#include "platform/ui/QtControls.h"
+
+namespace {
+
+constexpr int kCheckboxWidth = 18;
+
+QDateTime ToQDateTime(TDateTime value)
+{
+    int year = 0, month = 0, day = 0, hour = 0, minute = 0, second = 0, ms = 0;
+    DecodeDate(value, year, month, day);
+    DecodeTime(value, hour, minute, second, ms);
+    return QDateTime(QDate(year, month, day), QTime(hour, minute, second, ms));
+}
+
+TDateTime FromQDateTime(const QDateTime& value)
+{
+    const QDate d = value.date();
+    const QTime t = value.time();
+    return EncodeDate(d.year(), d.month(), d.day()) + EncodeTime(t.hour(), t.minute(), t.second(), t.msec());
+}
+
+// Our display format in Qt's letters: n is the minute, m the month, "/" and ":" the
+// separators of the format settings.
+QString QtFormatOf(const std::string& format)
+{
+    QString out;
+    for (char c : format) {
+        switch (c) {
+        case 'm':
+        case 'M': out += 'M'; break;
+        case 'n':
+        case 'N': out += 'm'; break;
+        case 'h':
+        case 'H': out += 'H'; break;
+        case 'D': out += 'd'; break;
+        case 'Y': out += 'y'; break;
+        case 'S': out += 's'; break;
+        case '/': out += QString("'%1'").arg(QChar(FormatSettings().DateSeparator)); break;
+        case ':': out += QString("'%1'").arg(QChar(FormatSettings().TimeSeparator)); break;
+        case '"': out += '\''; break;
+        default: out += QChar(c); break;
+        }
+    }
+    return out;
+}
+
+}  // namespace
+
+struct TDateTimePickerPrivate {
+    QDateTimeEdit* edit = nullptr;
+    QCheckBox* box = nullptr;
+    bool settingByProgram = false;
+    bool droppedDown = false;
+};
+
+// Tells the picker when its calendar opens and closes.
+class TCalendarWatcher : public QObject {
+public:
+    explicit TCalendarWatcher(TDateTimePicker* picker) : picker_(picker) {}
+    bool eventFilter(QObject* watched, QEvent* event) override
+    {
+        if (event->type() == QEvent::Show || event->type() == QEvent::Hide) {
+            const WPARAM code = event->type() == QEvent::Show ? DTN_DROPDOWN : DTN_CLOSEUP;
+            TWeakRef<TDateTimePicker> picker(picker_);
+            GuardedCall([&] {
+                if (TDateTimePicker* p = picker.Get()) p->Perform(CN_NOTIFY, code, 0);
+            });
+        }
+        return QObject::eventFilter(watched, event);
+    }
+
+private:
+    TDateTimePicker* picker_;
+};
+
+TDateTimePicker::TDateTimePicker(TComponent* owner)
+    : TWinControl(owner), p_(std::make_unique<TDateTimePickerPrivate>())
+{
+    EnsureQtApplication();
+    auto* w = new TBridge<QDateTimeEdit>(this);
+    w->setFocusPolicy(Qt::StrongFocus);
+    w->setCalendarPopup(true);
+    w->setCalendarWidget(new QCalendarWidget);
+    w->calendarWidget()->window()->installEventFilter(new TCalendarWatcher(this));
+    w->setDateTimeRange(ToQDateTime(EncodeDate(1752, 9, 14)), ToQDateTime(EncodeDate(9999, 12, 31) + 0.99998));
+    p_->edit = w;
+    p_->box = new QCheckBox(w);
+    p_->box->setFocusPolicy(Qt::NoFocus);
+    p_->box->setChecked(true);
+    p_->box->hide();
+    Impl().Attach(w, w);
+    Impl().windowDefault = [this](TMessage& m) { return WindowDefault(m); };
+    QObject::connect(w, &QDateTimeEdit::dateTimeChanged, w, [this] {
+        if (!p_->settingByProgram) GuardedCall([this] { Perform(CN_NOTIFY, DTN_DATETIMECHANGE, GDT_VALID); });
+    });
+    QObject::connect(p_->box, &QCheckBox::clicked, w, [this](bool checked) {
+        p_->edit->findChild<QLineEdit*>()->setEnabled(checked);
+        GuardedCall([this, checked] { Perform(CN_NOTIFY, DTN_DATETIMECHANGE, checked ? GDT_VALID : GDT_NONE); });
+    });
+    SetTabStop(true);
+    SetColor(clWindow);
+    SetBounds(0, 0, 186, 21);
+    SetDateTime(std::trunc(Now()));
+    ApplyFormat();
+}
+
+TDateTimePicker::~TDateTimePicker() = default;
+
+TDateTime TDateTimePicker::DateTime() const { return FromQDateTime(p_->edit->dateTime()); }
+
+void TDateTimePicker::SetDateTime(TDateTime value) { MsgSetDateTime(value); }
+
+bool TDateTimePicker::MsgSetDateTime(TDateTime value)
+{
+    return Perform(DTM_SETSYSTEMTIME, static_cast<WPARAM>(GDT_VALID), reinterpret_cast<LPARAM>(&value)) != 0;
+}
+
+TDateTime TDateTimePicker::Date() const { return std::trunc(DateTime()); }
+
+void TDateTimePicker::SetDate(TDateTime value)
+{
+    const TDateTime current = DateTime();
+    SetDateTime(std::trunc(value) + std::fabs(current - std::trunc(current)));
+}
+
+TDateTime TDateTimePicker::Time() const
+{
+    const TDateTime value = DateTime();
+    return std::fabs(value - std::trunc(value));
+}
+
+void TDateTimePicker::SetTime(TDateTime value)
+{
+    SetDateTime(Date() + std::fabs(value - std::trunc(value)));
+}
+
+void TDateTimePicker::SetKind(TDateTimeKind kind)
+{
+    kind_ = kind;
+    ApplyFormat();
+}
+
+void TDateTimePicker::SetDateMode(TDTDateMode mode)
+{
+    dateMode_ = mode;
+    p_->edit->setCalendarPopup(mode == dmComboBox && kind_ == dtkDate);
+}
+
+void TDateTimePicker::SetFormat(const std::string& format)
+{
+    format_ = format;
+    ApplyFormat();
+}
+
+void TDateTimePicker::ApplyFormat()
+{
+    std::string format = format_;
+    if (format.empty()) format = kind_ == dtkTime ? FormatSettings().LongTimeFormat : FormatSettings().ShortDateFormat;
+    p_->settingByProgram = true;
+    p_->edit->setDisplayFormat(QtFormatOf(format));
+    p_->edit->setCalendarPopup(dateMode_ == dmComboBox && kind_ == dtkDate);
+    p_->settingByProgram = false;
+}
+
+void TDateTimePicker::SetShowCheckbox(bool show)
+{
+    showCheckbox_ = show;
+    p_->box->setVisible(show);
+    p_->box->setGeometry(3, 0, kCheckboxWidth, Height());
+    p_->edit->findChild<QLineEdit*>()->setTextMargins(show ? kCheckboxWidth : 0, 0, 0, 0);
+}
+
+bool TDateTimePicker::Checked() const { return !showCheckbox_ || p_->box->isChecked(); }
+
+void TDateTimePicker::SetChecked(bool checked)
+{
+    if (!showCheckbox_) return;
+    if (checked) {
+        MsgSetDateTime(DateTime());
+        return;
+    }
+    Perform(DTM_SETSYSTEMTIME, static_cast<WPARAM>(GDT_NONE), 0);
+}
+
+bool TDateTimePicker::DroppedDown() const { return p_->droppedDown; }
+
+// The calendar opens as a click on the drop-down arrow opens it.
+void TDateTimePicker::SetDroppedDown(bool down)
+{
+    if (down == p_->droppedDown || !p_->edit->calendarPopup()) return;
+    if (!down) {
+        p_->edit->calendarWidget()->window()->hide();
+        return;
+    }
+    QStyleOptionComboBox option;
+    option.initFrom(p_->edit);
+    option.editable = true;
+    option.subControls = QStyle::SC_All;
+    const QRect arrow =
+        p_->edit->style()->subControlRect(QStyle::CC_ComboBox, &option, QStyle::SC_ComboBoxArrow, p_->edit);
+    const QPointF at = arrow.center();
+    QMouseEvent press(QEvent::MouseButtonPress, at, p_->edit->mapToGlobal(at), Qt::LeftButton, Qt::LeftButton,
+                      Qt::NoModifier);
+    static_cast<TBridgeBase*>(Impl().bridge)->NativeEvent(&press);
+}
+
+int TDateTimePicker::CurrentField() const { return p_->edit->currentSectionIndex(); }
+
+void TDateTimePicker::SetCurrentField(int index)
+{
+    p_->edit->setCurrentSectionIndex(std::clamp(index, 0, FieldCount() - 1));
+    // The whole field selected, so that typing replaces it.
+    p_->edit->setSelectedSection(p_->edit->currentSection());
+}
+
+int TDateTimePicker::FieldCount() const { return p_->edit->sectionCount(); }
+
+std::string TDateTimePicker::Text() const { return p_->edit->text().toStdString(); }
+
+void TDateTimePicker::Change()
+{
+    if (OnChange && !Quiet()) OnChange(this);
+}
+
+void TDateTimePicker::CNNotify(TMessage& m)
+{
+    switch (m.WParam) {
+    case DTN_DATETIMECHANGE: Change(); break;
+    case DTN_DROPDOWN:
+        p_->droppedDown = true;
+        if (OnDropDown && !Quiet()) OnDropDown(this);
+        break;
+    case DTN_CLOSEUP:
+        p_->droppedDown = false;
+        if (OnCloseUp && !Quiet()) OnCloseUp(this);
+        break;
+    default: break;
+    }
+}
+
+void TDateTimePicker::CMEnabledChanged(TMessage& message)
+{
+    TWinControl::CMEnabledChanged(message);
+    p_->box->setEnabled(Enabled());
+}
+
+void TDateTimePicker::WndProc(TMessage& m)
+{
+    if (m.Msg == CN_NOTIFY) {
+        CNNotify(m);
+        return;
+    }
+    TWinControl::WndProc(m);
+}
+
+// Right and Left move to the next and the previous field; F4 and Alt+Down open the calendar.
+void TDateTimePicker::DefaultHandler(TMessage& m)
+{
+    const bool keyDown = m.Msg == WM_KEYDOWN || m.Msg == WM_SYSKEYDOWN;
+    const auto key = static_cast<Word>(m.WParam);
+    const bool altDown = key == VK_DOWN && KeyDataToShiftState(m.LParam).Contains(ssAlt);
+    if (keyDown && (key == VK_RIGHT || key == VK_LEFT || key == VK_F4 || altDown)) {
+        if (Impl().native && Impl().native->msg == m.Msg) Impl().native->done = true;
+        if (key == VK_RIGHT || key == VK_LEFT) SetCurrentField(CurrentField() + (key == VK_RIGHT ? 1 : -1));
+        else SetDroppedDown(!DroppedDown());
+        return;
+    }
+    TWinControl::DefaultHandler(m);
+}
+
+bool TDateTimePicker::WindowDefault(TMessage& m)
+{
+    if (m.Msg == DTM_SETSYSTEMTIME) {
+        if (static_cast<LPARAM>(m.WParam) == GDT_NONE) {
+            if (!showCheckbox_) return true;
+            p_->box->setChecked(false);
+            p_->edit->findChild<QLineEdit*>()->setEnabled(false);
+        } else {
+            const auto* value = reinterpret_cast<const TDateTime*>(m.LParam);
+            p_->settingByProgram = true;
+            p_->edit->setDateTime(ToQDateTime(*value));
+            p_->settingByProgram = false;
+            p_->box->setChecked(true);
+            p_->edit->findChild<QLineEdit*>()->setEnabled(true);
+        }
+        m.Result = 1;
+        return true;
+    }
+    return NativeKeyDefault(Impl(), m, DLGC_WANTCHARS | DLGC_WANTARROWS);
+}
