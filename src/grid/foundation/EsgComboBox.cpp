@@ -283,7 +283,7 @@ void TEsgCustomCombo::CNCommand(TMessage& message)
     const Word code = HIWORD(message.WParam);
     if (code != CBN_DROPDOWN && code != CBN_CLOSEUP) return;
     InvalidateButton();
-    if (code == CBN_CLOSEUP) mouseDown_ = false;  // the list took the release
+    if (code == CBN_CLOSEUP) mouseDown_ = false; // the list took the release
     if (code == CBN_CLOSEUP && OnDropUp && !Quiet()) OnDropUp(this);
 }
 

@@ -11,7 +11,7 @@
 // colour while it has the focus and can carry a caption label beside it. The grid's combo
 // editors derive from it.
 class TEsgCustomCombo : public TCustomComboBox {
-public:
+  public:
     explicit TEsgCustomCombo(TComponent* owner);
     ~TEsgCustomCombo() override;
 
@@ -20,7 +20,7 @@ public:
     TColor BorderColor() const { return borderColor_; }
     void SetBorderColor(TColor color);
     int ButtonWidth() const { return buttonWidth_; }
-    void SetButtonWidth(int width);  // only 14 to 32 are taken
+    void SetButtonWidth(int width); // only 14 to 32 are taken
     bool DisabledBorder() const { return disabledBorder_; }
     void SetDisabledBorder(bool on);
     bool Flat() const { return flat_; }
@@ -78,7 +78,7 @@ public:
     // True when this control, not the platform alone, paints the frame and button.
     bool PaintsItself() const;
 
-protected:
+  protected:
     void Loaded() override;
     void CMEnter(TMessage& message) override;
     void CMExit(TMessage& message) override;
@@ -97,7 +97,7 @@ protected:
     void WMPaint(TMessage& message) override;
     void CNCommand(TMessage& message) override;
 
-private:
+  private:
     bool ThemeActive() const;
     bool BorderWanted() const;
     bool IsActiveControl() const;
@@ -137,7 +137,7 @@ private:
     bool buttonHover_ = false;
     bool hasFocus_ = false;
     bool mouseDown_ = false;
-    TColor normalColor_ = clNone;  // set by Init, or by the first focus when Init never ran
+    TColor normalColor_ = clNone; // set by Init, or by the first focus when Init never ran
     TColor loadedColor_ = clWindow;
     TColor oldColor_ = clWindow;
     bool oldParentColor_ = false;
@@ -145,6 +145,6 @@ private:
 };
 
 class TEsgComboBox : public TEsgCustomCombo {
-public:
+  public:
     using TEsgCustomCombo::TEsgCustomCombo;
 };

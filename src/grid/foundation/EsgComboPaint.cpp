@@ -7,20 +7,20 @@ namespace {
 
 constexpr TColor kDisabledFrame = 0xB99D7F;
 
-}  // namespace
+} // namespace
 
 bool TEsgCustomCombo::PaintsItself() const
 {
     if (IsVista && Colors.ButtonColor == clNone) return false;
-    return flat_ || Colors.ButtonColor != clNone || borderColor_ != clNone || (focusBorderColor_ != clNone && hasFocus_) ||
-           (!Enabled() && ThemeActive() && !disabledBorder_);
+    return flat_ || Colors.ButtonColor != clNone || borderColor_ != clNone ||
+           (focusBorderColor_ != clNone && hasFocus_) || (!Enabled() && ThemeActive() && !disabledBorder_);
 }
 
 // The frame is also wanted over the platform's own painting in these looks.
 bool TEsgCustomCombo::BorderWanted() const
 {
-    return PaintsItself() || flat_ || (!Enabled() && ThemeActive() && !disabledBorder_) || borderColor_ != clNone ||
-           (focusBorderColor_ != clNone && Focused());
+    return PaintsItself() || flat_ || (!Enabled() && ThemeActive() && !disabledBorder_) ||
+           borderColor_ != clNone || (focusBorderColor_ != clNone && Focused());
 }
 
 // The platform paints the box first; the control's button and frame then go over it.

@@ -12,10 +12,11 @@ constexpr int kSystemFontHeight = 16;
 bool IsClipboardShortcut(Word key, TShiftState shift)
 {
     const bool ctrl = shift.Contains(ssCtrl);
-    return (ctrl && (key == 'V' || key == 'X')) || (shift.Contains(ssShift) && (key == VK_INSERT || key == VK_DELETE));
+    return (ctrl && (key == 'V' || key == 'X')) ||
+           (shift.Contains(ssShift) && (key == VK_INSERT || key == VK_DELETE));
 }
 
-}  // namespace
+} // namespace
 
 TEsgEditBtn::TEsgEditBtn(TComponent* owner) : TCustomMaskEdit(owner)
 {
@@ -158,7 +159,8 @@ void TEsgUnitEditBtn::ButtonClick(TObject*)
 {
     TEsgEditBtn::ButtonClick(this);
     TPopupCommandMenu menu;
-    for (int i = 0; i < units_.Count(); ++i) menu.Append(i + 1, units_[i]);
+    for (int i = 0; i < units_.Count(); ++i)
+        menu.Append(i + 1, units_[i]);
     const int offset = FrameOffset();
     menu.Track(ClientToScreen(Point(Width() - offset - 15, Height() - offset)), this);
 }

@@ -43,16 +43,22 @@ void TExtSpeedButton::Paint()
     canvas->Brush()->SetStyle(bsSolid);
     if (colors_.ButtonColor != clNone) {
         TSpeedButton::SetFlat(true);
-        canvas->Brush()->SetColor(pressed ? colors_.ButtonColorDown : hot_ ? colors_.ButtonColorHot : colors_.ButtonColor);
+        canvas->Brush()->SetColor(pressed ? colors_.ButtonColorDown
+                                  : hot_  ? colors_.ButtonColorHot
+                                          : colors_.ButtonColor);
         canvas->FillRect(rect);
     } else if (isWinXP_ && IsThemeActive()) {
-        DrawThemedPart(canvas, tpPushButton, pressed ? TThemedState{tsPressed} : hot_ ? TThemedState{tsHot} : TThemedState{},
+        DrawThemedPart(canvas, tpPushButton,
+                       pressed ? TThemedState{tsPressed}
+                       : hot_  ? TThemedState{tsHot}
+                               : TThemedState{},
                        rect);
     } else if (extFlat_) {
         canvas->Brush()->SetColor(clBtnFace);
         canvas->FillRect(rect);
         TRect edge = rect;
-        Frame3D(canvas, edge, pressed ? clBtnShadow : clBtnHighlight, pressed ? clBtnHighlight : clBtnShadow, 1);
+        Frame3D(canvas, edge, pressed ? clBtnShadow : clBtnHighlight, pressed ? clBtnHighlight : clBtnShadow,
+                1);
         rect = InflateRect(rect, -1, -1);
     } else {
         DrawPushButtonFrame(canvas, rect, pressed);
@@ -72,7 +78,9 @@ TEsgEditButton::TEsgEditButton(TComponent* owner) : TWinControl(owner)
     button_ = new TExtSpeedButton(this, Colors);
     button_->SetParent(this);
     button_->SetCaption("");
-    button_->OnMouseUp = [this](TObject*, TMouseButton button, TShiftState, int, int) { ButtonReleased(button); };
+    button_->OnMouseUp = [this](TObject*, TMouseButton button, TShiftState, int, int) {
+        ButtonReleased(button);
+    };
     FitButton();
 }
 

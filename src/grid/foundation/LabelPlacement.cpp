@@ -11,19 +11,32 @@ TPoint LabelOrigin(TLabelPosition position, const TRect& control, int textWidth,
     const int centred = left + (width - label.cx) / 2;
     const int after = left + width + margin;
     switch (position) {
-    case lpLeftTop: return {beforeText, top};
-    case lpLeftCenter: return {beforeText, middle};
-    case lpLeftBottom: return {beforeText, bottom};
-    case lpTopLeft: return {left, above};
-    case lpBottomLeft: return {left, below};
-    case lpLeftTopLeft: return {left - margin, top};
-    case lpLeftCenterLeft: return {left - margin, middle};
-    case lpLeftBottomLeft: return {left - margin, bottom};
-    case lpTopCenter: return {centred, above};
-    case lpBottomCenter: return {centred, below};
-    case lpRightTop: return {after, top};
-    case lpRightCenter: return {after, middle};
-    case lpRighBottom: return {after, bottom};
+    case lpLeftTop:
+        return {beforeText, top};
+    case lpLeftCenter:
+        return {beforeText, middle};
+    case lpLeftBottom:
+        return {beforeText, bottom};
+    case lpTopLeft:
+        return {left, above};
+    case lpBottomLeft:
+        return {left, below};
+    case lpLeftTopLeft:
+        return {left - margin, top};
+    case lpLeftCenterLeft:
+        return {left - margin, middle};
+    case lpLeftBottomLeft:
+        return {left - margin, bottom};
+    case lpTopCenter:
+        return {centred, above};
+    case lpBottomCenter:
+        return {centred, below};
+    case lpRightTop:
+        return {after, top};
+    case lpRightCenter:
+        return {after, middle};
+    case lpRighBottom:
+        return {after, bottom};
     }
     return {left, top};
 }

@@ -15,19 +15,25 @@ namespace {
 
 QComboBox* Combo(const TControl* control) { return static_cast<QComboBox*>(control->Impl().widget); }
 
-int CharsBefore(const QString& s, int utf16) { return static_cast<int>(s.left(utf16).toStdU32String().size()); }
+int CharsBefore(const QString& s, int utf16)
+{
+    return static_cast<int>(s.left(utf16).toStdU32String().size());
+}
 
 int Utf16Of(const QString& s, int chars)
 {
-    return static_cast<int>(QString::fromStdU32String(s.toStdU32String().substr(0, std::max(0, chars))).size());
+    return static_cast<int>(
+        QString::fromStdU32String(s.toStdU32String().substr(0, std::max(0, chars))).size());
 }
 
-constexpr TDateTime kFilterPause = 0.5 / 86400.0;  // typed letters of a list box gather this long
+constexpr TDateTime kFilterPause = 0.5 / 86400.0; // typed letters of a list box gather this long
 
 // Owner-drawn items: each is painted by the control into an image of the item's size.
 class TOwnerDrawDelegate : public QStyledItemDelegate {
-public:
-    TOwnerDrawDelegate(TCustomComboBox* combo, QObject* parent) : QStyledItemDelegate(parent), combo_(combo) {}
+  public:
+    TOwnerDrawDelegate(TCustomComboBox* combo, QObject* parent) : QStyledItemDelegate(parent), combo_(combo)
+    {
+    }
 
     void paint(QPainter* painter, const QStyleOptionViewItem& option, const QModelIndex& index) const override
     {
@@ -46,11 +52,11 @@ public:
         return {QStyledItemDelegate::sizeHint(option, index).width(), height};
     }
 
-private:
+  private:
     TCustomComboBox* combo_;
 };
 
-}  // namespace
+} // namespace
 
 // Tells the control when its list opens and closes.
 struct TComboListWatch : QObject {
@@ -118,7 +124,8 @@ int TCustomComboBox::SelStart() const
 {
     const QLineEdit* edit = Combo(this)->lineEdit();
     if (!edit) return 0;
-    return CharsBefore(edit->text(), edit->hasSelectedText() ? edit->selectionStart() : edit->cursorPosition());
+    return CharsBefore(edit->text(),
+                       edit->hasSelectedText() ? edit->selectionStart() : edit->cursorPosition());
 }
 
 void TCustomComboBox::SetSelStart(int start)
@@ -130,7 +137,8 @@ int TCustomComboBox::SelLength() const
 {
     const QLineEdit* edit = Combo(this)->lineEdit();
     if (!edit || !edit->hasSelectedText()) return 0;
-    return CharsBefore(edit->text(), edit->selectionEnd()) - CharsBefore(edit->text(), edit->selectionStart());
+    return CharsBefore(edit->text(), edit->selectionEnd()) -
+           CharsBefore(edit->text(), edit->selectionStart());
 }
 
 void TCustomComboBox::SetSelLength(int length)
@@ -160,23 +168,33 @@ TCanvas* TCustomComboBox::Canvas() const { return paintCanvas_ ? paintCanvas_ : 
 void TCustomComboBox::WndProc(TMessage& message)
 {
     switch (message.Msg) {
-    case CN_COMMAND: CNCommand(message); return;
+    case CN_COMMAND:
+        CNCommand(message);
+        return;
     case CB_SETDROPPEDWIDTH:
         droppedWidth_ = static_cast<int>(message.WParam);
         Combo(this)->view()->setMinimumWidth(droppedWidth_);
         message.Result = std::max(Width(), droppedWidth_);
         return;
-    case CB_GETDROPPEDWIDTH: message.Result = std::max(Width(), droppedWidth_); return;
-    default: TComboBox::WndProc(message);
+    case CB_GETDROPPEDWIDTH:
+        message.Result = std::max(Width(), droppedWidth_);
+        return;
+    default:
+        TComboBox::WndProc(message);
     }
 }
 
 void TCustomComboBox::CNCommand(TMessage& message)
 {
     switch (HIWORD(message.WParam)) {
-    case CBN_DROPDOWN: DropDown(); break;
-    case CBN_CLOSEUP: CloseUp(); break;
-    default: break;
+    case CBN_DROPDOWN:
+        DropDown();
+        break;
+    case CBN_CLOSEUP:
+        CloseUp();
+        break;
+    default:
+        break;
     }
 }
 
@@ -194,7 +212,8 @@ char32_t TCustomComboBox::FoldCase(char32_t key) const
 {
     if (charCase_ == ecNormal || key < 32) return key;
     const std::string one = utf8::Encode(std::u32string(1, key));
-    const std::u32string folded = utf8::Decode(charCase_ == ecUpperCase ? AnsiUpperCase(one) : AnsiLowerCase(one));
+    const std::u32string folded =
+        utf8::Decode(charCase_ == ecUpperCase ? AnsiUpperCase(one) : AnsiLowerCase(one));
     return folded.size() == 1 ? folded[0] : key;
 }
 
@@ -276,7 +295,8 @@ void TCustomComboBox::DrawItem(int index, TRect rect, TOwnerDrawState state)
         return;
     }
     Canvas()->FillRect(rect);
-    if (index >= 0 && index < Items()->Count()) Canvas()->TextOut(rect.Left + 2, rect.Top, Items()->Strings(index));
+    if (index >= 0 && index < Items()->Count())
+        Canvas()->TextOut(rect.Left + 2, rect.Top, Items()->Strings(index));
 }
 
 void TCustomComboBox::MeasureItem(int index, int& height)
@@ -308,7 +328,8 @@ void TCustomComboBox::PaintOwnerDrawnEdit()
     QStyleOptionComboBox option;
     option.initFrom(w);
     option.editable = false;
-    const QRect field = w->style()->subControlRect(QStyle::CC_ComboBox, &option, QStyle::SC_ComboBoxEditField, w);
+    const QRect field =
+        w->style()->subControlRect(QStyle::CC_ComboBox, &option, QStyle::SC_ComboBoxEditField, w);
     if (field.isEmpty()) return;
     TBitmap item(field.width(), field.height());
     TOwnerDrawState state{odComboBoxEdit};

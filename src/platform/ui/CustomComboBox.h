@@ -12,10 +12,19 @@
 
 enum TEditCharCase { ecNormal, ecUpperCase, ecLowerCase };
 
-enum TOwnerDrawStateFlag { odSelected, odGrayed, odDisabled, odChecked, odFocused, odDefault, odComboBoxEdit };
+enum TOwnerDrawStateFlag {
+    odSelected,
+    odGrayed,
+    odDisabled,
+    odChecked,
+    odFocused,
+    odDefault,
+    odComboBoxEdit
+};
 using TOwnerDrawState = TSet<TOwnerDrawStateFlag>;
 
-using TDrawItemEvent = std::function<void(TWinControl* Control, int Index, TRect Rect, TOwnerDrawState State)>;
+using TDrawItemEvent =
+    std::function<void(TWinControl* Control, int Index, TRect Rect, TOwnerDrawState State)>;
 using TMeasureItemEvent = std::function<void(TWinControl* Control, int Index, int& Height)>;
 
 // Notification codes of a combo box (HIWORD of WParam of CN_COMMAND).
@@ -30,7 +39,7 @@ constexpr UINT CB_SETDROPPEDWIDTH = 0x0160;
 struct TComboListWatch;
 
 class TCustomComboBox : public TComboBox {
-public:
+  public:
     explicit TCustomComboBox(TComponent* owner);
     ~TCustomComboBox() override;
 
@@ -47,7 +56,7 @@ public:
     TEditCharCase CharCase() const { return charCase_; }
     void SetCharCase(TEditCharCase charCase);
     int MaxLength() const { return maxLength_; }
-    void SetMaxLength(int length);  // 0: no limit
+    void SetMaxLength(int length); // 0: no limit
     // The height of an owner-drawn item (csOwnerDrawFixed; csOwnerDrawVariable asks OnMeasureItem).
     int ItemHeight() const { return itemHeight_; }
     void SetItemHeight(int height);
@@ -75,7 +84,7 @@ public:
     void PaintItem(int index, TBitmap& target, TOwnerDrawState state);
     int MeasuredItemHeight(int index);
 
-protected:
+  protected:
     virtual void DrawItem(int index, TRect rect, TOwnerDrawState state);
     virtual void MeasureItem(int index, int& height);
     virtual void DropDown();
@@ -87,7 +96,7 @@ protected:
     // and CloseUp.
     virtual void CNCommand(TMessage& message);
 
-private:
+  private:
     bool CompleteTo(const std::string& typed);
     char32_t FoldCase(char32_t key) const;
     void PaintOwnerDrawnEdit();
@@ -97,9 +106,9 @@ private:
     int maxLength_ = 0;
     int itemHeight_ = 16;
     int droppedWidth_ = 0;
-    std::string filter_;       // letters typed into a list box
-    TDateTime lastTyped_ = 0;  // when the last of them came
-    std::unique_ptr<TBitmap> itemBitmap_;  // the canvas outside owner drawing, for measuring
-    TCanvas* paintCanvas_ = nullptr;        // the item being painted
+    std::string filter_;                  // letters typed into a list box
+    TDateTime lastTyped_ = 0;             // when the last of them came
+    std::unique_ptr<TBitmap> itemBitmap_; // the canvas outside owner drawing, for measuring
+    TCanvas* paintCanvas_ = nullptr;      // the item being painted
     std::unique_ptr<TComboListWatch> listWatch_;
 };

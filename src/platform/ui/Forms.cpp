@@ -408,6 +408,12 @@ TApplication::~TApplication()
 
 void TApplication::Initialize() { EnsureQtApplication(); }
 
+void TApplication::Notification(TComponent* component, TOperation operation)
+{
+    TComponent::Notification(component, operation);
+    if (operation == opRemove && component == mainForm_) mainForm_ = nullptr;
+}
+
 void TApplication::FormCreated(TCustomForm* form)
 {
     if (!mainForm_) mainForm_ = form;

@@ -157,6 +157,10 @@ public:
     std::string Title() const;
     void SetTitle(const std::string& title) { title_ = title; }
 
+protected:
+    // A freed main form is no longer the main form.
+    void Notification(TComponent* component, TOperation operation) override;
+
 private:
     void FormCreated(TCustomForm* form);
 

@@ -27,7 +27,7 @@ void DownArrow(TCanvas* canvas, const TRect& rect, int dx, int dy, TColor color)
         canvas->FillRect(Rect(left + row, top + row, left + size - row, top + row + 1));
 }
 
-}  // namespace
+} // namespace
 
 void DrawComboScrollGlyph(TCanvas* canvas, const TRect& rect, bool flat, bool inactive)
 {

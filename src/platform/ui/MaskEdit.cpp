@@ -12,29 +12,43 @@ QLineEdit* LineEdit(const TControl* control) { return static_cast<QLineEdit*>(co
 char PlatformMaskChar(char c)
 {
     switch (c) {
-    case '0': return '9';
-    case '9': return '0';
-    case 'L': return 'A';
-    case 'l': return 'a';
-    case 'A': return 'N';
-    case 'a': return 'n';
-    case 'C': return 'X';
-    case 'c': return 'x';
-    case '#': return '#';
-    default: return 0;
+    case '0':
+        return '9';
+    case '9':
+        return '0';
+    case 'L':
+        return 'A';
+    case 'l':
+        return 'a';
+    case 'A':
+        return 'N';
+    case 'a':
+        return 'n';
+    case 'C':
+        return 'X';
+    case 'c':
+        return 'x';
+    case '#':
+        return '#';
+    default:
+        return 0;
     }
 }
 
-bool IsPlatformMaskChar(char c) { return std::string("AaNnXx90Dd#HhBb><!{}[]\\;").find(c) != std::string::npos; }
+bool IsPlatformMaskChar(char c)
+{
+    return std::string("AaNnXx90Dd#HhBb><!{}[]\\;").find(c) != std::string::npos;
+}
 
-}  // namespace
+} // namespace
 
 std::string PlatformInputMask(const std::string& editMask)
 {
     std::string mask = editMask;
     std::string blank = "_";
     if (const size_t fields = mask.find(';'); fields != std::string::npos) {
-        if (const size_t last = mask.find(';', fields + 1); last != std::string::npos && last + 1 < mask.size())
+        if (const size_t last = mask.find(';', fields + 1);
+            last != std::string::npos && last + 1 < mask.size())
             blank = mask.substr(last + 1, 1);
         mask.resize(fields);
     }
@@ -51,7 +65,7 @@ std::string PlatformInputMask(const std::string& editMask)
         } else if (c == '>' || c == '<') {
             out += c;
         } else if (c == '!') {
-            continue;  // trimming of leading blanks: the line edit keeps its own
+            continue; // trimming of leading blanks: the line edit keeps its own
         } else if (const char m = PlatformMaskChar(c)) {
             out += m;
         } else {
@@ -74,8 +88,8 @@ void TCustomMaskEdit::SetAlignment(TAlignment alignment)
 {
     alignment_ = alignment;
     const Qt::Alignment horizontal = alignment == taRightJustify ? Qt::AlignRight
-                                     : alignment == taCenter    ? Qt::AlignHCenter
-                                                                : Qt::AlignLeft;
+                                     : alignment == taCenter     ? Qt::AlignHCenter
+                                                                 : Qt::AlignLeft;
     LineEdit(this)->setAlignment(horizontal | Qt::AlignVCenter);
 }
 

@@ -22,9 +22,12 @@ TPopupMenuTracker& Tracker()
     return tracker;
 }
 
-}  // namespace
+} // namespace
 
-void SetPopupMenuTracker(TPopupMenuTracker tracker) { Tracker() = tracker ? std::move(tracker) : DesktopTracker; }
+void SetPopupMenuTracker(TPopupMenuTracker tracker)
+{
+    Tracker() = tracker ? std::move(tracker) : DesktopTracker;
+}
 
 int TPopupCommandMenu::Track(TPoint screenPoint, TWinControl* owner) const
 {

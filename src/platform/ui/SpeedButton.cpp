@@ -136,7 +136,8 @@ void TSpeedButton::Paint()
     if (!flat_) {
         DrawPushButtonFrame(canvas, rect, pushed);
     } else if (pushed || (mouseInControl_ && Enabled())) {
-        Frame3D(canvas, rect, pushed ? clBtnShadow : clBtnHighlight, pushed ? clBtnHighlight : clBtnShadow, 1);
+        Frame3D(canvas, rect, pushed ? clBtnShadow : clBtnHighlight, pushed ? clBtnHighlight : clBtnShadow,
+                1);
     }
     const int offset = pushed ? 1 : 0;
     DrawGlyph(rect, offset);

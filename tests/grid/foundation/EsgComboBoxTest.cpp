@@ -10,7 +10,7 @@ namespace {
 
 // A shown form holding one combo box, and the system profile restored afterwards.
 class EsgComboTest : public ::testing::Test {
-protected:
+  protected:
     EsgComboTest() : savedProfile_(SystemProfile())
     {
         Application->CreateForm(form);
@@ -19,7 +19,8 @@ protected:
         combo = new TEsgComboBox(form);
         combo->SetParent(form);
         combo->SetBounds(60, 40, 120, 22);
-        for (const char* item : {"10K", "125K", "250K", "1000K"}) combo->Items()->Add(item);
+        for (const char* item : {"10K", "125K", "250K", "1000K"})
+            combo->Items()->Add(item);
         other = new TEdit(form);
         other->SetParent(form);
         other->SetBounds(60, 100, 50, 21);
@@ -40,7 +41,7 @@ protected:
     TEsgComboBox* combo = nullptr;
     TEdit* other = nullptr;
 
-private:
+  private:
     TSystemProfile savedProfile_;
 };
 
@@ -112,7 +113,7 @@ TEST_F(EsgComboTest, MouseMarksTheControlAndTheButton)
     EXPECT_TRUE(combo->MouseInControl());
     combo->Perform(WM_MOUSEMOVE, 0, MAKELPARAM(110, 5));
     EXPECT_TRUE(combo->ButtonHover());
-    combo->Perform(WM_MOUSEMOVE, 0, MAKELPARAM(101, 5));  // Width - ButtonWidth is not over it
+    combo->Perform(WM_MOUSEMOVE, 0, MAKELPARAM(101, 5)); // Width - ButtonWidth is not over it
     EXPECT_FALSE(combo->ButtonHover());
     combo->Perform(WM_MOUSEMOVE, 0, MAKELPARAM(102, 5));
     combo->Perform(CM_MOUSELEAVE);
@@ -164,27 +165,45 @@ TEST_P(EsgComboPaintTable, WhoPaintsTheFrame)
 
 INSTANTIATE_TEST_SUITE_P(
     Looks, EsgComboPaintTable,
-    testing::Values(PaintCase{"AllColoursUnset", [](TEsgComboBox&) {}, false, false},
-                    PaintCase{"Flat", [](TEsgComboBox& c) { c.SetFlat(true); }, false, true},
-                    PaintCase{"ButtonColor", [](TEsgComboBox& c) { c.Colors.ButtonColor = clRed; }, false, true},
-                    PaintCase{"BorderColor", [](TEsgComboBox& c) { c.SetBorderColor(clRed); }, false, true},
-                    PaintCase{"FocusBorderUnfocused", [](TEsgComboBox& c) { c.SetFocusBorderColor(clRed); }, false,
-                              false},
-                    PaintCase{"FocusBorderFocused", [](TEsgComboBox& c) { c.SetFocusBorderColor(clRed); }, true, true},
-                    PaintCase{"DisabledWithoutBorder",
-                              [](TEsgComboBox& c) {
-                                  c.SetDisabledBorder(false);
-                                  c.SetEnabled(false);
-                              },
-                              false, true},
-                    PaintCase{"DisabledWithBorder", [](TEsgComboBox& c) { c.SetEnabled(false); }, false, false},
-                    PaintCase{"VistaFlat",
-                              [](TEsgComboBox& c) {
-                                  c.IsVista = true;
-                                  c.SetFlat(true);
-                              },
-                              false, false}),
+    testing::Values(
+        PaintCase{"AllColoursUnset", [](TEsgComboBox&) {}, false, false},
+        PaintCase{"Flat", [](TEsgComboBox& c) { c.SetFlat(true); }, false, true},
+        PaintCase{"ButtonColor", [](TEsgComboBox& c) { c.Colors.ButtonColor = clRed; }, false, true},
+        PaintCase{"BorderColor", [](TEsgComboBox& c) { c.SetBorderColor(clRed); }, false, true},
+        PaintCase{"FocusBorderUnfocused", [](TEsgComboBox& c) { c.SetFocusBorderColor(clRed); }, false,
+                  false},
+        PaintCase{"FocusBorderFocused", [](TEsgComboBox& c) { c.SetFocusBorderColor(clRed); }, true, true},
+        PaintCase{"DisabledWithoutBorder",
+                  [](TEsgComboBox& c) {
+                      c.SetDisabledBorder(false);
+                      c.SetEnabled(false);
+                  },
+                  false, true},
+        PaintCase{"DisabledWithBorder", [](TEsgComboBox& c) { c.SetEnabled(false); }, false, false},
+        PaintCase{"VistaFlat",
+                  [](TEsgComboBox& c) {
+                      c.IsVista = true;
+                      c.SetFlat(true);
+                  },
+                  false, false}),
     [](const testing::TestParamInfo<PaintCase>& info) { return std::string(info.param.name); });
+
+TEST_F(EsgComboTest, WithoutAnyLookThePlatformPaintsItAll)
+{
+    auto* plain = new TCustomComboBox(form);
+    plain->SetParent(form);
+    plain->SetBounds(60, 70, 120, 22);
+    for (const char* item : {"10K", "125K", "250K", "1000K"}) plain->Items()->Add(item);
+    plain->SetItemIndex(1);
+    combo->SetItemIndex(1);
+    auto own = Shot();
+    TBitmap platform(120, 22);
+    plain->PaintTo(platform.Canvas(), 0, 0);
+    int differing = 0;
+    for (int y = 0; y < 22; ++y)
+        for (int x = 0; x < 120; ++x) differing += own->Canvas()->Pixels(x, y) != platform.Canvas()->Pixels(x, y);
+    EXPECT_EQ(differing, 0);
+}
 
 TEST_F(EsgComboTest, FocusBorderColourFramesOnlyTheFocusedControl)
 {
@@ -209,7 +228,7 @@ TEST_F(EsgComboTest, ColouredButtonShowsItsArrow)
     // Button rectangle: left 120 - 19 + 2 + 1 - 1 = 103, top 1 + 1 = 2.
     EXPECT_EQ(shot->Canvas()->Pixels(103, 10), clRed);
     EXPECT_EQ(shot->Canvas()->Pixels(110, 4), clNavy);
-    EXPECT_EQ(shot->Canvas()->Pixels(108, 9), clYellow);  // (L + 5, T + 7)
+    EXPECT_EQ(shot->Canvas()->Pixels(108, 9), clYellow); // (L + 5, T + 7)
 }
 
 TEST_F(EsgComboTest, FlatLookFramesInTheParentColourWithAResting)
@@ -235,7 +254,8 @@ TEST_F(EsgComboTest, ClassicDesktopDrawsTheScrollGlyph)
     auto shot = Shot();
     // The arrow is black in the middle of the button.
     bool arrow = false;
-    for (int x = 100; x < 118; ++x) arrow = arrow || shot->Canvas()->Pixels(x, 11) == ColorToRGB(clBtnText);
+    for (int x = 100; x < 118; ++x)
+        arrow = arrow || shot->Canvas()->Pixels(x, 11) == ColorToRGB(clBtnText);
     EXPECT_TRUE(arrow);
 }
 
@@ -248,13 +268,14 @@ TEST(LabelOrigin, EveryPositionAroundTheControl)
         TPoint expected;
     };
     const Case cases[] = {
-        {lpLeftTop, {36, 50}},       {lpLeftCenter, {36, 53}},      {lpLeftBottom, {36, 57}},
-        {lpTopLeft, {100, 33}},      {lpBottomLeft, {100, 74}},     {lpLeftTopLeft, {96, 50}},
+        {lpLeftTop, {36, 50}},        {lpLeftCenter, {36, 53}},     {lpLeftBottom, {36, 57}},
+        {lpTopLeft, {100, 33}},       {lpBottomLeft, {100, 74}},    {lpLeftTopLeft, {96, 50}},
         {lpLeftCenterLeft, {96, 53}}, {lpLeftBottomLeft, {96, 57}}, {lpTopCenter, {110, 33}},
-        {lpBottomCenter, {110, 74}}, {lpRightTop, {184, 50}},       {lpRightCenter, {184, 53}},
+        {lpBottomCenter, {110, 74}},  {lpRightTop, {184, 50}},      {lpRightCenter, {184, 53}},
         {lpRighBottom, {184, 57}},
     };
-    for (const Case& c : cases) EXPECT_EQ(LabelOrigin(c.position, control, 60, label, 4), c.expected) << c.position;
+    for (const Case& c : cases)
+        EXPECT_EQ(LabelOrigin(c.position, control, 60, label, 4), c.expected) << c.position;
     // Wider than the control: left of it by half the difference, truncated toward zero.
     EXPECT_EQ(LabelOrigin(lpTopCenter, control, 95, {95, 13}, 4).X, 100 - 7);
 }
@@ -279,4 +300,4 @@ TEST_F(EsgComboTest, TheLabelFollowsTheControl)
     EXPECT_FALSE(label->Visible());
 }
 
-}  // namespace
+} // namespace

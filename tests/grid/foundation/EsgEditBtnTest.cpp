@@ -13,7 +13,7 @@ namespace {
 // A shown form with a plain edit with button and a unit edit; the unit menu answers what
 // the test queues and records where it opened.
 class EsgEditBtnTest : public ::testing::Test {
-protected:
+  protected:
     EsgEditBtnTest()
     {
         Application->CreateForm(form);
@@ -38,8 +38,7 @@ protected:
         SetPopupMenuTracker(nullptr);
         delete form;
     }
-    template <class T>
-    T* Add(int top)
+    template <class T> T* Add(int top)
     {
         T* control = new T(form);
         control->SetParent(form);
@@ -69,14 +68,10 @@ TEST_P(TextAndUnitTable, SplitsOffTheFirstUnitTheTextEndsWith)
 {
     LocaleScope locale(GetParam());
     const SplitCase cases[] = {
-        {"5mm", "5", "mm"},
-        {"12m", "12", "m"},
-        {"1{d}5mm", "1{d}5", "mm"},
-        {"5kg", "0", ""},  // no unit: nothing changes
-        {"mm", "", "mm"},
-        {"3m5m", "0", ""},  // "m" stands earlier too and "mm" nowhere: unchanged
-        {"2µm", "2µ", "m"},
-        {"7 m", "7 ", "m"},
+        {"5mm", "5", "mm"},         {"12m", "12", "m"},
+        {"1{d}5mm", "1{d}5", "mm"}, {"5kg", "0", ""},  // no unit: nothing changes
+        {"mm", "", "mm"},           {"3m5m", "0", ""}, // "m" stands earlier too and "mm" nowhere: unchanged
+        {"2µm", "2µ", "m"},         {"7 m", "7 ", "m"},
     };
     for (const SplitCase& c : cases) {
         unitEdit->SetText("0");
@@ -90,11 +85,13 @@ TEST_P(TextAndUnitTable, SplitsOffTheFirstUnitTheTextEndsWith)
 }
 
 INSTANTIATE_TEST_SUITE_P(Locales, TextAndUnitTable, testing::Values(kEnglish, kGerman),
-                         [](const testing::TestParamInfo<TestLocale>& info) { return std::string(info.param.Name); });
+                         [](const testing::TestParamInfo<TestLocale>& info) {
+                             return std::string(info.param.Name);
+                         });
 
 TEST_F(EsgEditBtnTest, TheUnitMenuOffersTheUnitsAndReportsOnlyAChange)
 {
-    unitEdit->SetUnitID("mm");  // by program: no event
+    unitEdit->SetUnitID("mm"); // by program: no event
     pick = 2;
     unitEdit->ButtonClick(unitEdit->Button());
     ASSERT_EQ(menus.size(), 1u);
@@ -102,7 +99,7 @@ TEST_F(EsgEditBtnTest, TheUnitMenuOffersTheUnitsAndReportsOnlyAChange)
     EXPECT_EQ(menus[0][0].Id, 1);
     EXPECT_EQ(menus[0][1].Caption, "mm");
     EXPECT_EQ(menuPoint, unitEdit->ClientToScreen(Point(120 - 2 - 15, 22 - 2)));
-    EXPECT_EQ(clicks, std::vector<TObject*>{unitEdit});  // the edit, whoever pressed
+    EXPECT_EQ(clicks, std::vector<TObject*>{unitEdit}); // the edit, whoever pressed
     EXPECT_TRUE(unitChanges.empty());
     pick = 1;
     unitEdit->ButtonClick(unitEdit->Button());
@@ -213,9 +210,10 @@ TEST_F(EsgEditBtnTest, TheUnitStandsBetweenTextAndButton)
         TBitmap shot(unitEdit->Width(), unitEdit->Height());
         unitEdit->PaintTo(shot.Canvas(), 0, 0);
         int dark = 0;
-        const int right = 2 + 116 - 18 - 3;  // the unit space ends there
+        const int right = 2 + 116 - 18 - 3; // the unit space ends there
         for (int x = right - 20; x < right; ++x)
-            for (int y = 4; y < 18; ++y) dark += shot.Canvas()->Pixels(x, y) == clBlack;
+            for (int y = 4; y < 18; ++y)
+                dark += shot.Canvas()->Pixels(x, y) == clBlack;
         return dark;
     };
     EXPECT_EQ(count(), 0);
@@ -244,28 +242,29 @@ TEST_P(SpeedButtonLooks, PaintsTheButtonInItsLook)
 
 INSTANTIATE_TEST_SUITE_P(
     Looks, SpeedButtonLooks,
-    testing::Values(LookCase{"Coloured", [](TEsgEditButton& b) { b.Colors.ButtonColor = clTeal; }, {1, 1}, clTeal},
-                    LookCase{"ColouredHot",
-                             [](TEsgEditButton& b) {
-                                 b.Colors.ButtonColor = clTeal;
-                                 b.Colors.ButtonColorHot = clOlive;
-                                 b.Button()->Perform(CM_MOUSEENTER);
-                             },
-                             {1, 1},
-                             clOlive},
-                    LookCase{"Flat", [](TEsgEditButton& b) { b.SetFlat(true); }, {0, 0}, clBtnHighlight},
-                    LookCase{"FlatPressed",
-                             [](TEsgEditButton& b) {
-                                 b.SetFlat(true);
-                                 b.Button()->Perform(WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(2, 2));
-                             },
-                             {0, 0},
-                             clBtnShadow},
-                    LookCase{"Classic", [](TEsgEditButton&) {}, {0, 0}, clBtnHighlight},
-                    LookCase{"ClassicPressed",
-                             [](TEsgEditButton& b) { b.Button()->Perform(WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(2, 2)); },
-                             {0, 0},
-                             clWindowFrame}),
+    testing::Values(
+        LookCase{"Coloured", [](TEsgEditButton& b) { b.Colors.ButtonColor = clTeal; }, {1, 1}, clTeal},
+        LookCase{"ColouredHot",
+                 [](TEsgEditButton& b) {
+                     b.Colors.ButtonColor = clTeal;
+                     b.Colors.ButtonColorHot = clOlive;
+                     b.Button()->Perform(CM_MOUSEENTER);
+                 },
+                 {1, 1},
+                 clOlive},
+        LookCase{"Flat", [](TEsgEditButton& b) { b.SetFlat(true); }, {0, 0}, clBtnHighlight},
+        LookCase{"FlatPressed",
+                 [](TEsgEditButton& b) {
+                     b.SetFlat(true);
+                     b.Button()->Perform(WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(2, 2));
+                 },
+                 {0, 0},
+                 clBtnShadow},
+        LookCase{"Classic", [](TEsgEditButton&) {}, {0, 0}, clBtnHighlight},
+        LookCase{"ClassicPressed",
+                 [](TEsgEditButton& b) { b.Button()->Perform(WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(2, 2)); },
+                 {0, 0},
+                 clWindowFrame}),
     [](const testing::TestParamInfo<LookCase>& info) { return std::string(info.param.name); });
 
 TEST_F(EsgEditBtnTest, TheCaptionIsCentredAndMovesWhenPressed)
@@ -290,4 +289,4 @@ TEST_F(EsgEditBtnTest, TheCaptionIsCentredAndMovesWhenPressed)
     EXPECT_EQ(down.Y, up.Y + 1);
 }
 
-}  // namespace
+} // namespace

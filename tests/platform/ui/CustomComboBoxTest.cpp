@@ -10,14 +10,15 @@
 namespace {
 
 class CustomComboBoxTest : public ::testing::Test {
-protected:
+  protected:
     CustomComboBoxTest()
     {
         Application->CreateForm(form);
         form->Show();
         combo = new TCustomComboBox(form);
         combo->SetParent(form);
-        for (const char* item : {"Alpha", "Beta", "Betamax", "Gamma"}) combo->Items()->Add(item);
+        for (const char* item : {"Alpha", "Beta", "Betamax", "Gamma"})
+            combo->Items()->Add(item);
     }
     ~CustomComboBoxTest() override
     {
@@ -45,10 +46,10 @@ TEST_F(CustomComboBoxTest, TypingCompletesToTheFirstItemAndSelectsTheRest)
     TypeText("etam");
     EXPECT_EQ(combo->Text(), "betamax");
     EXPECT_EQ(combo->ItemIndex(), 2);
-    EXPECT_EQ(changes, 2);  // "b" and "m" changed the text; "eta" only confirmed it
-    TypeText("q");          // no item: plain typing replaces the selected rest
+    EXPECT_EQ(changes, 2); // "b" and "m" changed the text; "eta" only confirmed it
+    TypeText("q");         // no item: plain typing replaces the selected rest
     EXPECT_EQ(combo->Text(), "betamq");
-    combo->SetSelStart(1);  // typing inside the text never completes
+    combo->SetSelStart(1); // typing inside the text never completes
     TypeText("a");
     EXPECT_EQ(combo->Text(), "baetamq");
 
@@ -74,7 +75,7 @@ TEST_F(CustomComboBoxTest, AListGathersTypedLettersForHalfASecond)
     TypeText("g");
     EXPECT_EQ(combo->ItemIndex(), 3);
     At(1.2);
-    TypeText("x");  // no item starts with "gx": the selection stays
+    TypeText("x"); // no item starts with "gx": the selection stays
     EXPECT_EQ(combo->ItemIndex(), 3);
 }
 
@@ -147,7 +148,8 @@ TEST(MaskEditTest, MasksTranslateToThePlatformNotation)
         {">LL-aa\\9;0", ">AA-nn\\9;_"},
         {"CcA#", "XxN#;_"},
     };
-    for (const auto& [mask, expected] : cases) EXPECT_EQ(PlatformInputMask(mask), expected) << mask;
+    for (const auto& [mask, expected] : cases)
+        EXPECT_EQ(PlatformInputMask(mask), expected) << mask;
 }
 
 TEST(PopupCommandMenuTest, APickedCommandGoesToTheOwner)
@@ -173,7 +175,9 @@ TEST_F(CustomComboBoxTest, SpeedButtonClicksOnAReleaseOverItAndShowsThePress)
     int clicks = 0;
     TButtonState stateAtRelease = bsUp;
     button->OnClick = [&](TObject*) { ++clicks; };
-    button->OnMouseUp = [&](TObject*, TMouseButton, TShiftState, int, int) { stateAtRelease = button->State(); };
+    button->OnMouseUp = [&](TObject*, TMouseButton, TShiftState, int, int) {
+        stateAtRelease = button->State();
+    };
     ClickAt(button, 5, 5);
     EXPECT_EQ(clicks, 1);
     EXPECT_EQ(stateAtRelease, bsDown);
@@ -185,4 +189,4 @@ TEST_F(CustomComboBoxTest, SpeedButtonClicksOnAReleaseOverItAndShowsThePress)
     EXPECT_EQ(button->State(), bsDisabled);
 }
 
-}  // namespace
+} // namespace
