@@ -23,14 +23,6 @@ const std::string IP_Prefix = "E_EtherNetIP_Master_IP";
 const std::string SM_Prefix = "E_EtherNetIP_Master_SM";
 const std::string GAT_Prefix = "E_EtherNetIP_Master_GAT";
 
-template <class T> T* Add_Control(TComponent* owner, TWinControl* parent, const std::string& name)
-{
-    auto* control = new T(owner);
-    control->SetName(name);
-    control->SetParent(parent);
-    return control;
-}
-
 bool Fields_Are_Check_Boxes(const TPanel_Row& row) { return row.Kind == TRow_Kind::Version_Checks; }
 
 std::string Name_Of(TObject* sender)

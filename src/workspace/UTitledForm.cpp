@@ -64,11 +64,11 @@ TPanel* TTitledForm::Add_Button_Panel()
     return panel;
 }
 
-TLbButton* TTitledForm::Add_Button(TPanel* panel, const std::string& name, int left, TModalResult result)
+TLbButton* TTitledForm::Add_Button(TWinControl* parent, const std::string& name, int left, TModalResult result)
 {
     auto* button = new TLbButton(this);
     button->SetName(name);
-    button->SetParent(panel);
+    button->SetParent(parent);
     button->SetBounds(left, 6, 110, 28);
     button->SetStyle(bsEncarta);
     button->SetColor(Window_Color);

@@ -8,6 +8,15 @@
 // family's windows and the title panel P_Title, which shows the product code and a line
 // that describes the window. Set_Lang relabels the caption and that line from the text
 // table block of the window; windows with more texts extend it.
+// A named control of the window, placed on the given parent.
+template <class T> T* Add_Control(TComponent* owner, TWinControl* parent, const std::string& name)
+{
+    auto* control = new T(owner);
+    control->SetName(name);
+    control->SetParent(parent);
+    return control;
+}
+
 class TTitledForm : public TForm {
 public:
     // captionText and descText are the text-table entries of the caption and of L_SW_Desc.
@@ -21,9 +30,10 @@ public:
 
 protected:
     void Set_Title_Texts(int captionText, int descText);
-    // The button panel P_Button at the bottom and one of its styled buttons.
+    // The button panel P_Button at the bottom and one of its styled buttons (110 x 28 at top 6
+    // of its parent, which is mostly that panel).
     TPanel* Add_Button_Panel();
-    TLbButton* Add_Button(TPanel* panel, const std::string& name, int left, TModalResult result);
+    TLbButton* Add_Button(TWinControl* parent, const std::string& name, int left, TModalResult result);
 
 private:
     int captionText_;

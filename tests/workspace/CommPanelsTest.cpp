@@ -255,3 +255,61 @@ TEST(CommLayout, DotMovesAlongTheMasterOctetsOnly)
     for (const auto& [from, to] : cases)
         EXPECT_EQ(Octet_Jump_Target(from), to) << from;
 }
+
+struct ModelCase {
+    int model;
+    TComm_Panel first;
+    const char* title;
+    int height; // of the first panel with the controls as created, header 24
+};
+
+class CommModel : public testing::TestWithParam<ModelCase> {};
+
+// Each model of the family, as the window would be built for it: its own panel first, then
+// the EtherNet/IP Master panel, both sized by the model's layout.
+TEST_P(CommModel, ShowsItsPanelThenTheMasterSizedByItsLayout)
+{
+    Load_Default_Texts();
+    const ModelCase& c = GetParam();
+    const TModel_Variant& variant = Model_Variant(c.model);
+    const std::array<TPanel_Order, 2> order = Order_TAB_Panels(variant);
+    EXPECT_EQ(order[0].Panel, c.first);
+    EXPECT_EQ(order[0].Title, std::string("1. ") + c.title);
+    EXPECT_EQ(order[0].Tab_Order, 0);
+    EXPECT_EQ(order[1].Panel, TComm_Panel::EtherNetIP_Master);
+    EXPECT_EQ(order[1].Title, "2. EtherNet/IP Master");
+    EXPECT_EQ(order[1].Tab_Order, 1);
+    const std::array<TPanel_Layout, 2> layouts = RePosition_Objects(variant, TLayout_State{}, Header);
+    EXPECT_EQ(layouts[0].Height, c.height);
+    EXPECT_EQ(layouts[1].Height, 93 + 21 + 36);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Family, CommModel,
+    testing::Values(ModelCase{30548, TComm_Panel::SNMP_Agent, "SNMP Agent", 180 + 17 + 36},
+                    ModelCase{30584, TComm_Panel::PROFIBUS, "PROFIBUS", 93 + 21 + 36},
+                    ModelCase{30592, TComm_Panel::CAN, "CAN", 9 + 21 + 36},
+                    ModelCase{30605, TComm_Panel::CANopen, "CANopen", 121 + 21 + 36},
+                    ModelCase{30613, TComm_Panel::DeviceNet_Slave, "DeviceNet Slave", 93 + 21 + 36},
+                    ModelCase{30628, TComm_Panel::PROFINET, "PROFINET", 152 + 17 + 36},
+                    ModelCase{30637, TComm_Panel::Modbus_TCP_Slave, "Modbus TCP Slave", 124 + 17 + 36},
+                    ModelCase{30649, TComm_Panel::Serial, "Serial", 93 + 21 + 36},
+                    ModelCase{30652, TComm_Panel::Ethernet, "Ethernet", 121 + 21 + 36},
+                    ModelCase{30664, TComm_Panel::Modbus_Slave, "Modbus Slave", 152 + 17 + 36},
+                    ModelCase{30671, TComm_Panel::BACnet_Slave, "BACnet Slave", 208 + 17 + 36},
+                    ModelCase{30694, TComm_Panel::KNX, "KNX", 37 + 21 + 36},
+                    ModelCase{30715, TComm_Panel::MQTT, "MQTT", 233 + 21 + 36}),
+    [](const testing::TestParamInfo<ModelCase>& info) { return std::to_string(info.param.model); });
+
+// The conditional layouts reached through a model's own sizing operation.
+TEST(CommModelLayout, SwitchesFollowTheModelsLayout)
+{
+    const auto first = [](int model, const TLayout_State& state) {
+        return RePosition_Objects(Model_Variant(model), state, Header)[0];
+    };
+    EXPECT_EQ(first(30671, {false, 0, 1, false}).Height, 264 + 17 + 36);
+    EXPECT_EQ(first(30548, {true, 2, 0, false}).Height - first(30548, {true, 1, 0, false}).Height,
+              2 * Row_Pitch);
+    EXPECT_EQ(first(30715, {false, 0, 0, true}).Height - first(30715, {}).Height, 4 * Row_Pitch);
+    EXPECT_EQ(first(30605, {true, 2, 1, true}).Height, first(30605, {}).Height) << "switches of other panels";
+}

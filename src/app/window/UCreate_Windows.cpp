@@ -67,6 +67,11 @@ void Create_Windows(TComponent* owner, const std::string& exeDir)
             window->AfterConstruction();
         }
     });
+    // The Options window reaches back to the main window, which exists before it.
+    FSoftOptions->Change_Language = [] { FVantrelFirmWare->Change_Language(); };
+    FSoftOptions->Enable_Update_Timer = [](bool enabled) {
+        FVantrelFirmWare->Timer_Update->SetEnabled(enabled);
+    };
 }
 
 void Free_Windows()
