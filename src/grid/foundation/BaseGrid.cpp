@@ -312,3 +312,10 @@ void TBaseGrid::Paint()
     TStringGrid::Paint();
     ++FPaintID;
 }
+
+void TBaseGrid::GetEditLines(int ACol, int ARow, bool& MultiLine, bool& WordWrap)
+{
+    const TCellProperties* props = FindCellProperties(ACol, ARow);
+    WordWrap = props ? props->WordWrap() : FWordWrap;
+    MultiLine = WordWrap;
+}

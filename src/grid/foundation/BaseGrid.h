@@ -152,6 +152,8 @@ protected:
                                           TVAlignment& VAlign, bool& WordWrap,
                                           TCellGradientDirection& GradientDirection);
     virtual void CellTextChanged(int ACol, int ARow);
+    // A cell that wraps its text is edited in a window that wraps the same way.
+    void GetEditLines(int ACol, int ARow, bool& MultiLine, bool& WordWrap) override;
     virtual bool HasCustomCellBorders() const;
     virtual bool UsesVclStyles() const;
 

@@ -1,5 +1,8 @@
 #include "grid/foundation/CanvasShapes.h"
 
+#include "platform/rtl/Resources.h"
+#include "platform/ui/ImageReader.h"
+
 void DrawSmallArrow(TCanvas* Canvas, int X, int Y, TColor Color)
 {
     Canvas->Pen()->SetColor(Color);
@@ -22,4 +25,13 @@ void DrawBitmapTransparent(TCanvas* Canvas, const TBitmap* Bitmap, TColor Backgr
     keyed.SetTransparent(true);
     FillRectColor(Canvas, Bounds(R.Left, R.Top, keyed.Width(), keyed.Height()), BackgroundColor);
     Canvas->Draw(R.Left, R.Top, &keyed);
+}
+
+void DrawBitmapResourceTransparent(TCanvas* Canvas, TColor BackgroundColor, const TRect& R,
+                                   const std::string& ResName)
+{
+    const std::string* bytes = HInstance().FindResource(ResName);
+    TBitmap bitmap;
+    if (!bytes || !ReadImage(*bytes, bitmap)) return;
+    DrawBitmapTransparent(Canvas, &bitmap, BackgroundColor, R);
 }

@@ -1,4 +1,6 @@
 #pragma once
+#include <string>
+
 #include "platform/ui/Graphics.h"
 
 // Small shapes the grid draws in cells and headers.
@@ -9,3 +11,7 @@ void FillRectColor(TCanvas* Canvas, const TRect& R, TColor Color);
 // Draws the bitmap at its own size at R's top-left corner; the pixels of the colour of its
 // top-left pixel show BackgroundColor instead. The bitmap itself is not changed.
 void DrawBitmapTransparent(TCanvas* Canvas, const TBitmap* Bitmap, TColor BackgroundColor, const TRect& R);
+// The same for the program's bitmap resource of that name; a resource that is missing or
+// cannot be read draws nothing, so a cell still paints.
+void DrawBitmapResourceTransparent(TCanvas* Canvas, TColor BackgroundColor, const TRect& R,
+                                   const std::string& ResName);

@@ -303,13 +303,7 @@ bool TEsgCustomCombo::IsActiveControl() const
 void TEsgCustomCombo::SetLabelCaption(const std::string& caption)
 {
     labelCaption_ = caption;
-    if (!label_) {
-        label_ = new TLabel(this);
-        label_->SetParent(Parent());
-        label_->SetFocusControl(this);
-        label_->SetFont(labelFont_.get());
-        label_->SetParentFont(ParentFont());
-    }
+    if (!label_) label_ = CreateAttachedLabel(this, labelFont_.get());
     label_->SetCaption(caption);
     PlaceLabel();
 }
@@ -351,12 +345,5 @@ void TEsgCustomCombo::PlaceLabel()
     if (!label_) return;
     label_->SetTransparent(labelTransparent_);
     if (!ParentFont()) label_->SetFont(labelFont_.get());
-    TBitmap measure(1, 1);
-    measure.Canvas()->Font()->Assign(*label_->Font());
-    TRect text = Rect(0, 0, 1000, 255);
-    DrawText(measure.Canvas(), label_->Caption(), text, DT_CALCRECT | DT_LEFT | DT_HIDEPREFIX);
-    const TPoint origin = LabelOrigin(labelPosition_, BoundsRect(), text.Width(),
-                                      {label_->Width(), label_->Height()}, labelMargin_);
-    label_->SetBounds(origin.X, origin.Y, label_->Width(), label_->Height());
-    label_->SetVisible(Visible());
+    PlaceAttachedLabel(label_, this, labelPosition_, labelMargin_, AttachedLabelTextWidth(label_, true));
 }

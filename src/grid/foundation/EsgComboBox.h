@@ -104,10 +104,7 @@ class TEsgCustomCombo : public TCustomComboBox {
     void FocusArrived(bool labelBold);
     void LabelBold(bool bold);
     void PaintButton(TCanvas* canvas);
-    void PaintColoredButton(TCanvas* canvas, TRect rect);
     void DrawBorder(TCanvas* canvas);
-    void DrawFlatFrame(TCanvas* canvas);
-    void DrawFlatButton(TCanvas* canvas);
     void LabelFontChanged();
     void PlaceLabel();
     void InvalidateButton();

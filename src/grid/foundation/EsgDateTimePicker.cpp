@@ -1,10 +1,22 @@
 #include "grid/foundation/EsgDateTimePicker.h"
 
-TEsgDateTimePicker::TEsgDateTimePicker(TComponent* owner) : TEsgDateTimePicker(owner, clNone) {}
+#include "grid/foundation/StyleQueries.h"
+#include "platform/os/SystemProfile.h"
 
-TEsgDateTimePicker::TEsgDateTimePicker(TComponent* owner, TColor borderColor)
-    : TDateTimePicker(owner), borderColor_(borderColor)
+TEsgDateTimePicker::TEsgDateTimePicker(TComponent* owner) : TEsgDateTimePicker(owner, clNone, true, 15) {}
+
+TEsgDateTimePicker::TEsgDateTimePicker(TComponent* owner, TColor borderColor, bool ctl3D, int stripMargin)
+    : TDateTimePicker(owner), borderColor_(borderColor), ctl3D_(ctl3D), stripMargin_(stripMargin),
+      isThemed_(SystemProfile().ComCtlMajorVersion > 5),
+      isWinXP_(IsWinXPOrLater())
 {
+}
+
+void TEsgDateTimePicker::SetCtl3D(bool value)
+{
+    if (value == ctl3D_) return;
+    ctl3D_ = value;
+    Invalidate();
 }
 
 void TEsgDateTimePicker::SetBorderColor(TColor color)
@@ -34,10 +46,15 @@ UINT DTPShiftFocusMessage()
     return message;
 }
 
-TCustomDateTimePicker::TCustomDateTimePicker(TComponent* owner) : TEsgDateTimePicker(owner, clBlack)
+TCustomDateTimePicker::TCustomDateTimePicker(TComponent* owner) : TCustomDateTimePicker(owner, false) {}
+
+TCustomDateTimePicker::TCustomDateTimePicker(TComponent* owner, bool ctl3D)
+    : TEsgDateTimePicker(owner, clBlack, ctl3D, 4)
 {
     DTPShiftFocusMessage();
 }
+
+bool TCustomDateTimePicker::MetroLook() const { return MetroStyle() && !NoOwnBorder(); }
 
 void TCustomDateTimePicker::SetAutoTab(bool value) { autoTab_ = value; }
 

@@ -6,8 +6,9 @@
 #include "platform/ui/Forms.h"
 
 // The date and time pickers behind the grid's date and time editors: the platform picker
-// with the frame colours of the grid's own look, and (TCustomDateTimePicker) a move to the
-// next field once typed digits have changed the current one (AutoTab).
+// with the grid's own look (MetroStyle: a coloured or flat frame and a drop-down button
+// painted like the combo box's), and (TCustomDateTimePicker) a move to the next field once
+// typed digits have changed the current one (AutoTab).
 
 class TEsgDateTimePicker : public TDateTimePicker {
 public:
@@ -20,16 +21,54 @@ public:
     void SetMetroStyle(bool value);
     TFormBorderStyle BorderStyle() const { return borderStyle_; }
     virtual void SetBorderStyle(TFormBorderStyle style);
+    // The sunken platform frame; without it the control draws its own outline.
+    bool Ctl3D() const { return ctl3D_; }
+    void SetCtl3D(bool value);
+    int ButtonWidth() const { return buttonWidth_; }
     std::string Version() const { return "1.0.0.0"; }
 
+    // Platform use by tests and painters: the state the look depends on.
+    bool MouseInControl() const { return mouseInControl_; }
+    bool ButtonHover() const { return buttonHover_; }
+    bool HasFocus() const { return hasFocus_; }
+
 protected:
-    TEsgDateTimePicker(TComponent* owner, TColor borderColor);
+    // `stripMargin`: how far left of the button the themed strip under it is cleared.
+    TEsgDateTimePicker(TComponent* owner, TColor borderColor, bool ctl3D, int stripMargin);
+
+    // The own look is on.
+    virtual bool MetroLook() const;
+    // The control draws a one-pixel outline of its own when Ctl3D is off.
+    virtual bool DrawsOutline() const { return false; }
+    void WMPaint(TMessage& message) override;
+    void CMEnter(TMessage& message) override;
+    void CMExit(TMessage& message) override;
+    void CMMouseEnter(TMessage& message) override;
+    void CMMouseLeave(TMessage& message) override;
+    void WMMouseMove(TMessage& message) override;
+    void WMLButtonDown(TMessage& message) override;
+    void WMLButtonUp(TMessage& message) override;
 
 private:
+    bool ThemeActive() const;
+    bool IsActiveControl() const;
+    void PaintButton(TCanvas* canvas);
+    void DrawOutline(TCanvas* canvas);
+    void DrawBorders(TCanvas* canvas);
+
     TColor borderColor_;
     TButtonColors colors_;
     bool metroStyle_ = false;
     TFormBorderStyle borderStyle_ = bsNone;
+    bool ctl3D_;
+    int stripMargin_;
+    int buttonWidth_ = 19; // the scroll bar's width and 2
+    bool isThemed_;
+    bool isWinXP_;
+    bool hasFocus_ = false;
+    bool mouseInControl_ = false;
+    bool buttonHover_ = false;
+    bool mouseDown_ = false;
 };
 
 // The message a picker posts to itself after a typed digit, to decide on the field move.
@@ -44,6 +83,11 @@ public:
     void WndProc(TMessage& message) override;
 
 protected:
+    TCustomDateTimePicker(TComponent* owner, bool ctl3D);
+    // True: the own frame is left to the control that holds this one.
+    virtual bool NoOwnBorder() const { return true; }
+    bool MetroLook() const override;
+    bool DrawsOutline() const override { return true; }
     void KeyPress(char32_t& key) override;
     // Runs when the posted field-move message arrives.
     virtual void CheckAutoTab();

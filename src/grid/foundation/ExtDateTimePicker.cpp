@@ -17,11 +17,19 @@ TDateTime WholeSeconds(TDateTime value)
 }
 }  // namespace
 
-TExtDateTimePicker::TExtDateTimePicker(TComponent* owner) : TCustomDateTimePicker(owner)
+TExtDateTimePicker::TExtDateTimePicker(TComponent* owner)
+    : TCustomDateTimePicker(owner, true), labelFont_(std::make_unique<TFont>())
 {
+    labelFont_->OnChange = [this](TObject*) {
+        const TComponentState state = ComponentState();
+        if (state.Contains(csDesigning) && !state.Contains(csLoading)) SetParentFont(false);
+        PlaceLabel();
+    };
     TEsgDateTimePicker::SetBorderStyle(bsSingle);
     ApplyKind();
 }
+
+TExtDateTimePicker::~TExtDateTimePicker() = default;
 
 void TExtDateTimePicker::SetKind(TExtDateTimeKind kind)
 {
@@ -50,6 +58,9 @@ void TExtDateTimePicker::Loaded()
     LayoutTimePicker();
     if (!Checked()) SetChecked(false);
     if (timePicker_) timePicker_->SetEnabled(TimePickerEnabled());
+    if (label_ && !labelAlwaysEnabled_) label_->SetEnabled(Enabled());
+    if (label_ && ParentFont()) label_->SetFont(Font());
+    PlaceLabel();
 }
 
 void TExtDateTimePicker::CreateTimePicker()
@@ -170,6 +181,7 @@ void TExtDateTimePicker::CMEnabledChanged(TMessage& message)
 {
     TCustomDateTimePicker::CMEnabledChanged(message);
     if (timePicker_) timePicker_->SetEnabled(Enabled());
+    if (label_ && !labelAlwaysEnabled_) label_->SetEnabled(Enabled());
 }
 
 void TExtDateTimePicker::WMSize(TMessage& message)

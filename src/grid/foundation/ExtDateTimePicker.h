@@ -1,14 +1,19 @@
 #pragma once
+#include <memory>
+
 #include "grid/foundation/EsgDateTimePicker.h"
+#include "grid/foundation/LabelPlacement.h"
 
 // The date-and-time picker: a date picker with a second, embedded time picker at its right
-// end (Kind dkDateTime), whose check box, when shown, switches both.
+// end (Kind dkDateTime), whose check box, when shown, switches both, and a caption label
+// placed beside it.
 
 enum TExtDateTimeKind { dkDate, dkTime, dkDateTime };
 
 class TExtDateTimePicker : public TCustomDateTimePicker {
 public:
     explicit TExtDateTimePicker(TComponent* owner);
+    ~TExtDateTimePicker() override;
 
     TExtDateTimeKind Kind() const { return kind_; }
     void SetKind(TExtDateTimeKind kind);
@@ -26,10 +31,35 @@ public:
     // The embedded time picker, or nullptr.
     TCustomDateTimePicker* TimePicker() const { return timePicker_; }
 
+    const std::string& LabelCaption() const { return labelCaption_; }
+    void SetLabelCaption(const std::string& caption);
+    TLabelPosition LabelPosition() const { return labelPosition_; }
+    void SetLabelPosition(TLabelPosition position);
+    int LabelMargin() const { return labelMargin_; }
+    void SetLabelMargin(int margin);
+    bool LabelTransparent() const { return labelTransparent_; }
+    void SetLabelTransparent(bool on);
+    bool LabelAlwaysEnabled() const { return labelAlwaysEnabled_; }
+    void SetLabelAlwaysEnabled(bool on);
+    TFont* LabelFont() const { return labelFont_.get(); }
+    void SetLabelFont(const TFont* font) { labelFont_->Assign(*font); }
+    bool FocusLabel() const { return focusLabel_; }
+    void SetFocusLabel(bool on) { focusLabel_ = on; }
+    // The caption label, or nullptr.
+    TLabel* PickerLabel() const { return label_; }
+    void SetBounds(int left, int top, int width, int height) override;
+    void SetParent(TWinControl* parent) override;
+
     TNotifyEvent OnTimeChange;
+    TNotifyEvent OnLabelClick;
+    TNotifyEvent OnLabelDblClick;
     void WndProc(TMessage& message) override;
 
 protected:
+    bool NoOwnBorder() const override { return false; }
+    void CMEnter(TMessage& message) override;
+    void CMExit(TMessage& message) override;
+    void CMVisibleChanged(TMessage& message) override;
     void Loaded() override;
     void CreateWnd() override;
     bool MsgSetDateTime(TDateTime value) override;
@@ -47,10 +77,21 @@ private:
     void LayoutTimePicker();
     void ApplyKind();
     bool TimePickerEnabled() const { return Enabled() && Checked(); }
+    void PlaceLabel();
+    void LabelBold(bool bold);
 
     TExtDateTimeKind kind_ = dkDateTime;
     std::string timeFormat_;
     TCustomDateTimePicker* timePicker_ = nullptr;
     bool firstPaint_ = true;
     int oldYear_ = 0, oldMonth_ = 0, oldDay_ = 0;
+
+    std::string labelCaption_;
+    TLabelPosition labelPosition_ = lpLeftTop;
+    int labelMargin_ = 4;
+    bool labelTransparent_ = false;
+    bool labelAlwaysEnabled_ = false;
+    bool focusLabel_ = false;
+    std::unique_ptr<TFont> labelFont_;
+    TLabel* label_ = nullptr;
 };

@@ -71,13 +71,10 @@ bool THtmlLinePass::TakeListItem()
     listItemSeen_ = true;
     const int level = state_.ListLevel;
     if (draw_) {
-        // The bullet of the "Symbol" font, where it is the character 0xB7.
-        TFont* font = Canvas()->Font();
-        const std::string name = font->Name();
-        font->SetName("Symbol");
+        // The bullet and the small circle of the "Symbol" font are the Unicode bullet and
+        // "o" of the current font: a symbol-encoded family here has no bullet to show.
         TRect bullet = Rect(X() + 12 * level - 12, lineRect_.Top, lineRect_.Right, textBottom_);
         DrawText(Canvas(), level % 2 == 1 ? "•" : "o", bullet, 0);
-        font->SetName(name);
     }
     width_ += 12 * level;
     return true;

@@ -4,6 +4,22 @@
 #include <vector>
 
 #include "grid/foundation/HtmlMarkup.h"
+#include "platform/ui/RotatedText.h"
+
+namespace {
+
+// "&&" is how DrawText shows one ampersand.
+std::string ShownText(const std::string& run)
+{
+    std::string shown;
+    for (size_t i = 0; i < run.size(); ++i) {
+        shown += run[i];
+        if (run[i] == '&' && i + 1 < run.size() && run[i + 1] == '&') ++i;
+    }
+    return shown;
+}
+
+} // namespace
 
 THtmlLinePass::THtmlLinePass(THtmlDrawContext& context, THtmlDrawState& state, THtmlLineMetrics& metrics,
                              TKind kind, const TRect& lineRect, bool draw)
@@ -67,11 +83,7 @@ bool THtmlLinePass::TakeRun(const std::string& raw)
         if (state_.Subscript) metrics_.SubscriptExtra = std::max(metrics_.SubscriptExtra, height / 4);
         if (state_.Superscript) metrics_.SuperscriptExtra = std::max(metrics_.SuperscriptExtra, height / 4);
         metrics_.Height = std::max(metrics_.Height, height);
-        // "&&" is how DrawText shows one ampersand.
-        for (size_t i = 0; i < run.size(); ++i) {
-            Result().PlainText += run[i];
-            if (run[i] == '&' && i + 1 < run.size() && run[i + 1] == '&') ++i;
-        }
+        Result().PlainText += ShownText(run);
     }
     if (state_.Hidden || clipped) return true;
     if (!Measuring() && Params().HitTestOnly) TestAnchorText(runWidth);
@@ -116,14 +128,23 @@ void THtmlLinePass::PaintRun(std::string run, int runWidth, int bottom)
         const TColor color = font->Color();
         const int offset = Params().ShadowOffset;
         font->SetColor(Params().ShadowColor);
-        TRect shadow = Rect(x + offset, lineRect_.Top + offset, lineRect_.Right + offset, bottom + offset);
-        DrawText(Canvas(), run, shadow, context_.TextFlags);
+        DrawRun(run, Rect(x + offset, lineRect_.Top + offset, lineRect_.Right + offset, bottom + offset));
         font->SetColor(color);
     }
-    TRect bounds = Rect(x, lineRect_.Top, lineRect_.Right, bottom);
-    DrawText(Canvas(), run, bounds, context_.TextFlags);
+    DrawRun(run, Rect(x, lineRect_.Top, lineRect_.Right, bottom));
     if (state_.InAnchor && state_.AnchorCount - 1 == Params().FocusLink) Result().FocusedAnchor = state_.Href;
     if (state_.ErrorMark) PaintErrorMark(x, x + runWidth, bottom);
+}
+
+void THtmlLinePass::DrawRun(const std::string& run, TRect bounds)
+{
+    if (state_.Escapement == 0) {
+        DrawText(Canvas(), run, bounds, context_.TextFlags);
+        return;
+    }
+    // The run's upright cell sits on the bottom, as DrawText puts it.
+    TextOutRotated(Canvas(), bounds.Left, bounds.Bottom - Canvas()->TextHeight(run), ShownText(run),
+                   state_.Escapement);
 }
 
 // A red zigzag under the run, one pixel above and below its bottom in steps of two pixels.

@@ -49,6 +49,7 @@ struct THtmlDrawState {
     std::optional<TColor> HoverSavedText;
     std::optional<TColor> HoverSavedBackground;
     std::unique_ptr<TFont> FontBeforeRotation;
+    int Escapement = 0; // tenths of a degree, counter-clockwise, while a rotation is open
     std::optional<int> FocusStartX; // the focused anchor's rectangle, while it is open
 };
 
@@ -96,6 +97,8 @@ class THtmlLinePass {
     int MeasureRun(const std::string& run) const;
     void TestAnchorText(int runWidth);
     void PaintRun(std::string run, int runWidth, int bottom);
+    // Draws a run in the bounds as DrawText does, turned while a rotation is open.
+    void DrawRun(const std::string& run, TRect bounds);
     void PaintErrorMark(int left, int right, int bottom);
     void CloseFocusRect(int bottom);
 
@@ -113,7 +116,8 @@ class THtmlLinePass {
     void EndAnchor();
     bool HoverStyled() const;
     void Highlight(bool on);
-    void Rotate(bool on);
+    void StartRotation(int angle);
+    void EndRotation();
     void DrawRule();
     void EndLine() { lineEnded_ = true; }
 

@@ -125,10 +125,10 @@ bool THtmlLinePass::TakeTag(const std::string& tag)
         state_.Hidden = false;
         break;
     case K::Rotate:
-        Rotate(true);
+        StartRotation(ParseRotateTag(tag));
         break;
     case K::RotateEnd:
-        Rotate(false);
+        EndRotation();
         break;
     case K::Control:
         return TakeControl(tag);
@@ -298,17 +298,21 @@ void THtmlLinePass::Highlight(bool on)
     }
 }
 
-// The platform's fonts cannot turn, so rotated text is drawn upright; the font that was in
-// force before the rotation still returns at its end.
-void THtmlLinePass::Rotate(bool on)
+// The text turns about the start of each run; runs still advance along the line, and the
+// font that was in force before the rotation returns at its end.
+void THtmlLinePass::StartRotation(int angle)
 {
-    if (on) {
-        state_.FontBeforeRotation = std::make_unique<TFont>();
-        state_.FontBeforeRotation->Assign(*Canvas()->Font());
-    } else if (state_.FontBeforeRotation) {
-        Canvas()->Font()->Assign(*state_.FontBeforeRotation);
-        state_.FontBeforeRotation.reset();
-    }
+    state_.FontBeforeRotation = std::make_unique<TFont>();
+    state_.FontBeforeRotation->Assign(*Canvas()->Font());
+    state_.Escapement = angle * 10;
+}
+
+void THtmlLinePass::EndRotation()
+{
+    if (!state_.FontBeforeRotation) return;
+    Canvas()->Font()->Assign(*state_.FontBeforeRotation);
+    state_.FontBeforeRotation.reset();
+    state_.Escapement = 0;
 }
 
 void THtmlLinePass::DrawRule()

@@ -40,3 +40,32 @@ TPoint LabelOrigin(TLabelPosition position, const TRect& control, int textWidth,
     }
     return {left, top};
 }
+
+TLabel* CreateAttachedLabel(TWinControl* control, const TFont* font)
+{
+    auto* label = new TLabel(control);
+    label->SetParent(control->Parent());
+    label->SetFocusControl(control);
+    label->SetFont(font);
+    label->SetParentFont(control->ParentFont());
+    return label;
+}
+
+int AttachedLabelTextWidth(const TLabel* label, bool hidePrefix)
+{
+    TBitmap measure(1, 1);
+    measure.Canvas()->Font()->Assign(*label->Font());
+    if (!hidePrefix) return measure.Canvas()->TextWidth(label->Caption());
+    TRect text = Rect(0, 0, 1000, 255);
+    DrawText(measure.Canvas(), label->Caption(), text, DT_CALCRECT | DT_LEFT | DT_HIDEPREFIX);
+    return text.Width();
+}
+
+void PlaceAttachedLabel(TLabel* label, const TControl* control, TLabelPosition position, int margin,
+                        int textWidth)
+{
+    const TPoint origin =
+        LabelOrigin(position, control->BoundsRect(), textWidth, {label->Width(), label->Height()}, margin);
+    label->SetBounds(origin.X, origin.Y, label->Width(), label->Height());
+    label->SetVisible(control->Visible());
+}

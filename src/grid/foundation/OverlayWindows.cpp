@@ -41,4 +41,17 @@ TGridFocusWindow::TGridFocusWindow(TWinControl* AOwner) : TCustomControl(AOwner)
     SetColor(clRed);
     SetBounds(0, 0, 0, 0);
     SetParent(AOwner);
+    MakeOverlayWindow(this);
+}
+
+bool CallUpdateLayeredWindow(TWinControl* Window, const TPoint* ScreenPos, const TSize* Size,
+                             const TBitmap* Source, const TPoint* SourcePos, TColor Key,
+                             const TBlendFunction* Blend, DWORD Flags)
+{
+    return UpdateLayeredWindow(Window, ScreenPos, Size, Source, SourcePos, Key, Blend, Flags);
+}
+
+bool CallSetLayeredWindowAttributes(TWinControl* Window, TColor Key, BYTE Alpha, DWORD Flags)
+{
+    return SetLayeredWindowAttributes(Window, Key, Alpha, Flags);
 }

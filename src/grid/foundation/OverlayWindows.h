@@ -2,6 +2,7 @@
 #include "grid/foundation/ArrowShape.h"
 #include "grid/foundation/GridEnums.h"
 #include "platform/ui/ExtCtrls.h"
+#include "platform/ui/LayeredWindow.h"
 
 // The small windows the grid shows above itself. The grid makes them at run time with
 // itself as owner and parent, places them and shows them; they start hidden.
@@ -21,9 +22,16 @@ private:
     TArrowDirection FDir;
 };
 
-// The window that carries the glow around the focused cell. It never takes the mouse;
-// the grid gives it its place, shape and picture.
+// The window that carries the glow around the focused cell: a top-level tool window above
+// the grid's window that never takes the focus or the mouse; the grid gives it its place,
+// shape and layered picture.
 class TGridFocusWindow : public TCustomControl {
 public:
     explicit TGridFocusWindow(TWinControl* AOwner);
 };
+
+// The layered-window calls the grid makes for its overlays, passed to the platform.
+bool CallUpdateLayeredWindow(TWinControl* Window, const TPoint* ScreenPos, const TSize* Size,
+                             const TBitmap* Source, const TPoint* SourcePos, TColor Key,
+                             const TBlendFunction* Blend, DWORD Flags);
+bool CallSetLayeredWindowAttributes(TWinControl* Window, TColor Key, BYTE Alpha, DWORD Flags);

@@ -16,6 +16,7 @@ std::string TCustomGrid::GetEditText(int, int) { return {}; }
 void TCustomGrid::SetEditText(int, int, const std::string&) {}
 std::string TCustomGrid::GetEditMask(int, int) { return {}; }
 int TCustomGrid::GetEditLimit() { return 0; }
+void TCustomGrid::GetEditLines(int, int, bool& MultiLine, bool& WordWrap) { MultiLine = WordWrap = false; }
 
 void TCustomGrid::SetEditorMode(bool on)
 {

@@ -115,6 +115,10 @@ class TInplaceEdit : public TCustomEdit {
     virtual void UpdateContents();
     // The caret goes to the end of the text, nothing selected.
     void Deselect();
+    // One line (the window a mask needs) or several, optionally wrapped; the text stays.
+    using TCustomEdit::MultiLine;
+    using TCustomEdit::WordWrap;
+    void SetLines(bool multiLine, bool wordWrap);
 
   protected:
     friend class TCustomGrid;
@@ -224,6 +228,8 @@ class TCustomGrid : public TCustomControl {
     virtual void SetEditText(int ACol, int ARow, const std::string& Value);
     virtual std::string GetEditMask(int ACol, int ARow);
     virtual int GetEditLimit();
+    // Whether the editor of a cell keeps several lines, and whether it wraps words.
+    virtual void GetEditLines(int ACol, int ARow, bool& MultiLine, bool& WordWrap);
     virtual void DrawCell(int ACol, int ARow, const TRect& ARect, TGridDrawState AState) = 0;
     virtual void SizeChanged(int OldColCount, int OldRowCount);
     virtual void ColWidthsChanged();

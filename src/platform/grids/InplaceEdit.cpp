@@ -91,8 +91,16 @@ TInplaceEdit::TInplaceEdit(TComponent* owner) : TCustomEdit(owner)
 void TInplaceEdit::SetEditMask(const std::string& mask)
 {
     if (mask == editMask_) return;
+    if (!mask.empty()) SetLines(false, false);
     editMask_ = mask;
     static_cast<QLineEdit*>(Impl().widget)->setInputMask(InputMask(mask));
+}
+
+void TInplaceEdit::SetLines(bool multiLine, bool wordWrap)
+{
+    // Only a single-line window applies a mask.
+    if (multiLine) SetEditMask("");
+    SetMultiLine(multiLine, wordWrap);
 }
 
 void TInplaceEdit::Move(const TRect& rect)
@@ -112,7 +120,11 @@ void TInplaceEdit::UpdateContents()
 {
     if (!grid_) return;
     SetText("");
-    SetEditMask(grid_->GetEditMask(grid_->Col(), grid_->Row()));
+    const std::string mask = grid_->GetEditMask(grid_->Col(), grid_->Row());
+    bool multiLine = false, wordWrap = false;
+    if (mask.empty()) grid_->GetEditLines(grid_->Col(), grid_->Row(), multiLine, wordWrap);
+    SetLines(multiLine, wordWrap);
+    SetEditMask(mask);
     SetText(grid_->GetEditText(grid_->Col(), grid_->Row()));
     SetMaxLength(grid_->GetEditLimit());
 }

@@ -57,6 +57,39 @@ QString QtFormatOf(const std::string& format)
     return out;
 }
 
+// The value as the fields show it. A numeric field that is still being typed ("2" of a
+// day that may become "25") counts with the digits typed so far, as the desktop's picker
+// takes each digit at once; a field whose digits do not yet make a valid date keeps the
+// last value.
+QDateTime ShownDateTime(const QDateTimeEdit* edit)
+{
+    const QDateTime value = edit->dateTime();
+    int year = value.date().year(), month = value.date().month(), day = value.date().day();
+    int hour = value.time().hour(), minute = value.time().minute(), second = value.time().second();
+    const bool fullYear = edit->displayFormat().contains("yyyy");
+    for (int i = 0; i < edit->sectionCount(); ++i) {
+        const QDateTimeEdit::Section section = edit->sectionAt(i);
+        bool ok = false;
+        const int number = edit->sectionText(section).trimmed().toInt(&ok);
+        if (!ok) continue;
+        switch (section) {
+        case QDateTimeEdit::YearSection: if (fullYear) year = number; break;
+        case QDateTimeEdit::MonthSection: month = number; break;
+        case QDateTimeEdit::DaySection: day = number; break;
+        case QDateTimeEdit::HourSection: hour = number; break;
+        case QDateTimeEdit::MinuteSection: minute = number; break;
+        case QDateTimeEdit::SecondSection: second = number; break;
+        default: break;
+        }
+    }
+    const QDate date(year, month, day);
+    const QTime time(hour, minute, second, value.time().msec());
+    if (!date.isValid() || !time.isValid()) return value;
+    const QDateTime shown(date, time);
+    if (shown < edit->minimumDateTime() || shown > edit->maximumDateTime()) return value;
+    return shown;
+}
+
 }  // namespace
 
 struct TDateTimePickerPrivate {
@@ -64,6 +97,36 @@ struct TDateTimePickerPrivate {
     QCheckBox* box = nullptr;
     bool settingByProgram = false;
     bool droppedDown = false;
+    bool changeNotified = false;
+    QObject* focusWatcher = nullptr;
+
+    // Makes the digits typed so far the edit's own value, so that leaving the field or
+    // the control does not throw them away.
+    void CommitShownValue()
+    {
+        const QDateTime shown = ShownDateTime(edit);
+        if (shown == edit->dateTime()) return;
+        const int section = edit->currentSectionIndex();
+        settingByProgram = true;
+        edit->setDateTime(shown);
+        settingByProgram = false;
+        edit->setCurrentSectionIndex(section);
+    }
+};
+
+// Keeps typed digits when the focus leaves or comes back (the window was activated): the
+// edit alone would go back to its last complete value.
+class TFocusOutWatcher : public QObject {
+public:
+    explicit TFocusOutWatcher(TDateTimePickerPrivate* picker) : picker_(picker) {}
+    bool eventFilter(QObject* watched, QEvent* event) override
+    {
+        if (event->type() == QEvent::FocusOut || event->type() == QEvent::FocusIn) picker_->CommitShownValue();
+        return QObject::eventFilter(watched, event);
+    }
+
+private:
+    TDateTimePickerPrivate* picker_;
 };
 
 // Tells the picker when its calendar opens and closes.
@@ -97,6 +160,8 @@ TDateTimePicker::TDateTimePicker(TComponent* owner)
     w->calendarWidget()->window()->installEventFilter(new TCalendarWatcher(this));
     w->setDateTimeRange(ToQDateTime(EncodeDate(1752, 9, 14)), ToQDateTime(EncodeDate(9999, 12, 31) + 0.99998));
     p_->edit = w;
+    p_->focusWatcher = new TFocusOutWatcher(p_.get());
+    w->installEventFilter(p_->focusWatcher);
     p_->box = new QCheckBox(w);
     p_->box->setFocusPolicy(Qt::NoFocus);
     p_->box->setChecked(true);
@@ -104,7 +169,9 @@ TDateTimePicker::TDateTimePicker(TComponent* owner)
     Impl().Attach(w, w);
     Impl().windowDefault = [this](TMessage& m) { return WindowDefault(m); };
     QObject::connect(w, &QDateTimeEdit::dateTimeChanged, w, [this] {
-        if (!p_->settingByProgram) GuardedCall([this] { Perform(CN_NOTIFY, DTN_DATETIMECHANGE, GDT_VALID); });
+        if (p_->settingByProgram) return;
+        p_->changeNotified = true;
+        GuardedCall([this] { Perform(CN_NOTIFY, DTN_DATETIMECHANGE, GDT_VALID); });
     });
     QObject::connect(p_->box, &QCheckBox::clicked, w, [this](bool checked) {
         p_->edit->findChild<QLineEdit*>()->setEnabled(checked);
@@ -117,9 +184,10 @@ TDateTimePicker::TDateTimePicker(TComponent* owner)
     ApplyFormat();
 }
 
-TDateTimePicker::~TDateTimePicker() = default;
+// The edit outlives this object by a moment and still sees its focus leave.
+TDateTimePicker::~TDateTimePicker() { delete p_->focusWatcher; }
 
-TDateTime TDateTimePicker::DateTime() const { return FromQDateTime(p_->edit->dateTime()); }
+TDateTime TDateTimePicker::DateTime() const { return FromQDateTime(ShownDateTime(p_->edit)); }
 
 void TDateTimePicker::SetDateTime(TDateTime value) { MsgSetDateTime(value); }
 
@@ -221,6 +289,7 @@ int TDateTimePicker::CurrentField() const { return p_->edit->currentSectionIndex
 
 void TDateTimePicker::SetCurrentField(int index)
 {
+    p_->CommitShownValue();
     p_->edit->setCurrentSectionIndex(std::clamp(index, 0, FieldCount() - 1));
     // The whole field selected, so that typing replaces it.
     p_->edit->setSelectedSection(p_->edit->currentSection());
@@ -299,5 +368,23 @@ bool TDateTimePicker::WindowDefault(TMessage& m)
         m.Result = 1;
         return true;
     }
+    if (m.Msg == WM_CHAR) return TypeCharacter(m);
     return NativeKeyDefault(Impl(), m, DLGC_WANTCHARS | DLGC_WANTARROWS);
+}
+
+// A typed character stays in its field: the edit would jump to the next field once one is
+// full, which the desktop's picker leaves to its owner (a field advance of its own would
+// move twice). Each digit changes the value at once, and says so.
+bool TDateTimePicker::TypeCharacter(TMessage& m)
+{
+    const int field = p_->edit->currentSectionIndex();
+    const QDateTime before = ShownDateTime(p_->edit);
+    p_->changeNotified = false;
+    const bool handled = NativeKeyDefault(Impl(), m, DLGC_WANTCHARS | DLGC_WANTARROWS);
+    if (p_->edit->currentSectionIndex() != field) {
+        p_->edit->setCurrentSectionIndex(field);
+        p_->edit->setSelectedSection(p_->edit->currentSection());
+    }
+    if (!p_->changeNotified && ShownDateTime(p_->edit) != before) Perform(CN_NOTIFY, DTN_DATETIMECHANGE, GDT_VALID);
+    return handled;
 }

@@ -73,6 +73,7 @@ protected:
 private:
     void ApplyFormat();
     bool WindowDefault(TMessage& message);
+    bool TypeCharacter(TMessage& message);
 
     std::unique_ptr<TDateTimePickerPrivate> p_;
     TDateTimeKind kind_ = dtkDate;

@@ -2,11 +2,10 @@
 #include <QLineEdit>
 
 #include "platform/ui/QtControls.h"
+#include "platform/ui/QtEditWindow.h"
 #include "platform/ui/StdCtrls.h"
 
 namespace {
-
-QLineEdit* LineEdit(const TControl* control) { return static_cast<QLineEdit*>(control->Impl().widget); }
 
 // Positions in characters (code points) and in the UTF-16 units of a QString.
 int ToUtf16(const QString& s, int chars)
@@ -23,26 +22,107 @@ int ToChars(const QString& s, int utf16)
     return chars;
 }
 
+class TSingleLineWindow : public TEditWindow {
+public:
+    TSingleLineWindow(TControl* control, std::function<void()> onEdited) : w_(new TBridge<QLineEdit>(control))
+    {
+        w_->setFocusPolicy(Qt::StrongFocus);
+        w_->setMaxLength(32767);
+        QObject::connect(w_, &QLineEdit::textEdited, w_, std::move(onEdited));
+    }
+
+    QWidget* Widget() const override { return w_; }
+    bool IsMultiLine() const override { return false; }
+    QString Text() const override { return w_->text(); }
+    void SetText(const QString& text) override { w_->setText(text); }
+    int MaxLength() const override { return w_->maxLength(); }
+    void SetMaxLength(int length) override { w_->setMaxLength(length); }
+    bool ReadOnly() const override { return w_->isReadOnly(); }
+    void SetReadOnly(bool readOnly) override { w_->setReadOnly(readOnly); }
+    void SetPassword(bool password) override
+    {
+        w_->setEchoMode(password ? QLineEdit::Password : QLineEdit::Normal);
+    }
+    void SetFrame(bool frame) override { w_->setFrame(frame); }
+    bool Modified() const override { return w_->isModified(); }
+    void SetModified(bool modified) override { w_->setModified(modified); }
+    int SelectionStart() const override
+    {
+        return w_->hasSelectedText() ? w_->selectionStart() : w_->cursorPosition();
+    }
+    int SelectionEnd() const override
+    {
+        return w_->hasSelectedText() ? w_->selectionEnd() : w_->cursorPosition();
+    }
+    void Select(int from, int to) override
+    {
+        if (from == to)
+            w_->setCursorPosition(from);
+        else
+            w_->setSelection(from, to - from);
+    }
+    QString SelectedText() const override { return w_->selectedText(); }
+    void Insert(const QString& text) override { w_->insert(text); }
+    void SelectAll() override { w_->selectAll(); }
+    bool Command(UINT msg) override { return EditCommand(w_, msg, [this] { w_->del(); }); }
+
+private:
+    QLineEdit* w_;
+};
+
 }  // namespace
+
+std::unique_ptr<TEditWindow> NewSingleLineWindow(TControl* control, std::function<void()> onEdited)
+{
+    return std::make_unique<TSingleLineWindow>(control, std::move(onEdited));
+}
 
 TCustomEdit::TCustomEdit(TComponent* owner) : TWinControl(owner)
 {
     EnsureQtApplication();
-    auto* w = new TBridge<QLineEdit>(this);
-    w->setFocusPolicy(Qt::StrongFocus);
-    w->setMaxLength(32767);
-    Impl().Attach(w, w);
+    window_ = NewSingleLineWindow(this, EditedHandler());
+    Impl().Attach(window_->Widget(), dynamic_cast<TBridgeBase*>(window_->Widget()));
     Impl().windowDefault = [this](TMessage& m) { return WindowDefault(m); };
-    QObject::connect(w, &QLineEdit::textEdited, w, [this] { GuardedCall([this] { Change(); }); });
     SetControlStyle({csClickEvents, csSetCaption, csDoubleClicks});
     SetTabStop(true);
     SetColor(clWindow);
     SetBounds(0, 0, 121, 21);
 }
 
+TCustomEdit::~TCustomEdit() = default;
+
+std::function<void()> TCustomEdit::EditedHandler()
+{
+    return [this] { GuardedCall([this] { Change(); }); };
+}
+
+bool TCustomEdit::MultiLine() const { return window_->IsMultiLine(); }
+
+void TCustomEdit::SetMultiLine(bool multiLine, bool wordWrap)
+{
+    if (multiLine == MultiLine() && (!multiLine || wordWrap == wordWrap_)) return;
+    wordWrap_ = wordWrap;
+    // The new window takes over everything the old one showed.
+    const QString text = window_->Text();
+    const int from = window_->SelectionStart(), to = window_->SelectionEnd();
+    const bool hadFocus = window_->Widget()->hasFocus();
+    std::unique_ptr<TEditWindow> old = std::move(window_);
+    window_ = multiLine ? NewMultiLineWindow(this, wordWrap, EditedHandler())
+                        : NewSingleLineWindow(this, EditedHandler());
+    window_->SetMaxLength(old->MaxLength());
+    window_->SetReadOnly(old->ReadOnly());
+    window_->SetPassword(passwordChar_ != 0);
+    window_->SetFrame(borderStyle_ != bsNone);
+    window_->SetModified(old->Modified());
+    window_->SetText(text);
+    window_->Select(from, to);
+    Impl().Attach(window_->Widget(), dynamic_cast<TBridgeBase*>(window_->Widget()));
+    ApplyBaseColor();
+    if (hadFocus) window_->Widget()->setFocus();
+}
+
 bool TCustomEdit::WindowDefault(TMessage& m)
 {
-    QLineEdit* w = LineEdit(this);
     switch (m.Msg) {
     case WM_CHAR: {
         const auto ch = static_cast<char32_t>(m.WParam);
@@ -50,92 +130,89 @@ bool TCustomEdit::WindowDefault(TMessage& m)
             QApplication::beep();
             return true;
         }
+        // Ctrl+Enter types a line feed, which breaks the line of a multi-line window.
+        if (ch == 10 && MultiLine()) {
+            if (!window_->ReadOnly()) {
+                SetSelText("\r\n");
+                Change();
+            }
+            return true;
+        }
         break;
     }
-    case WM_CUT: w->cut(); return true;
-    case WM_COPY: w->copy(); return true;
-    case WM_PASTE: w->paste(); return true;
-    case WM_CLEAR: w->del(); return true;
-    default: break;
+    default:
+        if (window_->Command(m.Msg)) return true;
+        break;
     }
     return NativeKeyDefault(Impl(), m, DLGC_WANTCHARS | DLGC_WANTARROWS | DLGC_HASSETSEL);
 }
 
-std::string TCustomEdit::Text() const { return LineEdit(this)->text().toStdString(); }
+std::string TCustomEdit::Text() const { return window_->Text().toStdString(); }
 
 void TCustomEdit::SetText(const std::string& text)
 {
     if (text == Text()) return;
-    LineEdit(this)->setText(QString::fromStdString(text));
+    window_->SetText(QString::fromStdString(text));
     Perform(CM_TEXTCHANGED);
     Change();
 }
 
 int TCustomEdit::MaxLength() const
 {
-    const int max = LineEdit(this)->maxLength();
+    const int max = window_->MaxLength();
     return max >= 32767 ? 0 : max;
 }
 
-void TCustomEdit::SetMaxLength(int length) { LineEdit(this)->setMaxLength(length <= 0 ? 32767 : length); }
+void TCustomEdit::SetMaxLength(int length) { window_->SetMaxLength(length <= 0 ? 32767 : length); }
 
-bool TCustomEdit::ReadOnly() const { return LineEdit(this)->isReadOnly(); }
+bool TCustomEdit::ReadOnly() const { return window_->ReadOnly(); }
 
-void TCustomEdit::SetReadOnly(bool readOnly) { LineEdit(this)->setReadOnly(readOnly); }
+void TCustomEdit::SetReadOnly(bool readOnly) { window_->SetReadOnly(readOnly); }
 
 void TCustomEdit::SetPasswordChar(char32_t ch)
 {
     passwordChar_ = ch;
-    LineEdit(this)->setEchoMode(ch ? QLineEdit::Password : QLineEdit::Normal);
+    window_->SetPassword(ch != 0);
 }
 
 void TCustomEdit::SetBorderStyle(TFormBorderStyle style)
 {
     borderStyle_ = style;
-    LineEdit(this)->setFrame(style != bsNone);
+    window_->SetFrame(style != bsNone);
 }
 
-bool TCustomEdit::Modified() const { return LineEdit(this)->isModified(); }
+bool TCustomEdit::Modified() const { return window_->Modified(); }
 
-void TCustomEdit::SetModified(bool modified) { LineEdit(this)->setModified(modified); }
+void TCustomEdit::SetModified(bool modified) { window_->SetModified(modified); }
 
-int TCustomEdit::SelStart() const
-{
-    const QLineEdit* w = LineEdit(this);
-    const int start = w->hasSelectedText() ? w->selectionStart() : w->cursorPosition();
-    return ToChars(w->text(), start);
-}
+int TCustomEdit::SelStart() const { return ToChars(window_->Text(), window_->SelectionStart()); }
 
 void TCustomEdit::SetSelStart(int start)
 {
-    QLineEdit* w = LineEdit(this);
-    w->setCursorPosition(ToUtf16(w->text(), start));
+    const int at = ToUtf16(window_->Text(), start);
+    window_->Select(at, at);
 }
 
 int TCustomEdit::SelLength() const
 {
-    const QLineEdit* w = LineEdit(this);
-    if (!w->hasSelectedText()) return 0;
-    const QString text = w->text();
-    return ToChars(text, w->selectionEnd()) - ToChars(text, w->selectionStart());
+    const QString text = window_->Text();
+    return ToChars(text, window_->SelectionEnd()) - ToChars(text, window_->SelectionStart());
 }
 
 void TCustomEdit::SetSelLength(int length)
 {
-    QLineEdit* w = LineEdit(this);
-    const QString text = w->text();
+    const QString text = window_->Text();
     const int start = SelStart();
-    const int from = ToUtf16(text, start);
-    w->setSelection(from, ToUtf16(text, start + std::max(0, length)) - from);
+    window_->Select(ToUtf16(text, start), ToUtf16(text, start + std::max(0, length)));
 }
 
-std::string TCustomEdit::SelText() const { return LineEdit(this)->selectedText().toStdString(); }
+std::string TCustomEdit::SelText() const { return window_->SelectedText().toStdString(); }
 
-void TCustomEdit::SetSelText(const std::string& text) { LineEdit(this)->insert(QString::fromStdString(text)); }
+void TCustomEdit::SetSelText(const std::string& text) { window_->Insert(QString::fromStdString(text)); }
 
-void TCustomEdit::SelectAll() { LineEdit(this)->selectAll(); }
+void TCustomEdit::SelectAll() { window_->SelectAll(); }
 
-void TCustomEdit::ClearSelection() { LineEdit(this)->del(); }
+void TCustomEdit::ClearSelection() { window_->Command(WM_CLEAR); }
 
 void TCustomEdit::Change()
 {
@@ -151,7 +228,12 @@ void TCustomEdit::DoEnter()
 void TCustomEdit::CMColorChanged(TMessage& message)
 {
     TWinControl::CMColorChanged(message);
-    QLineEdit* w = LineEdit(this);
+    ApplyBaseColor();
+}
+
+void TCustomEdit::ApplyBaseColor()
+{
+    QWidget* w = window_->Widget();
     QPalette p = w->palette();
     p.setColor(QPalette::Base, ToQColor(Color()));
     w->setPalette(p);

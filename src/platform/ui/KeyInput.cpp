@@ -45,7 +45,10 @@ constexpr TKeyPair KeypadTable[] = {
 // The character a key types on a US keyboard, 0 for none.
 char32_t CharOfKey(Word key, TShiftState shift)
 {
-    if (shift.Contains(ssCtrl)) return key >= 'A' && key <= 'Z' ? key - 'A' + 1 : 0;
+    if (shift.Contains(ssCtrl)) {
+        if (key == VK_RETURN) return 10;  // Ctrl+Enter types a line feed
+        return key >= 'A' && key <= 'Z' ? key - 'A' + 1 : 0;
+    }
     // With Alt the key still types its character (as WM_SYSCHAR).
     shift -= ssAlt;
     switch (key) {

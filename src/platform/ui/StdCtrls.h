@@ -54,9 +54,12 @@ public:
 };
 
 // An edit box of one line.
+class TEditWindow;
+
 class TCustomEdit : public TWinControl {
 public:
     explicit TCustomEdit(TComponent* owner);
+    ~TCustomEdit() override;
 
     std::string Text() const override;
     void SetText(const std::string& text) override;
@@ -96,9 +99,19 @@ protected:
     virtual void Change();
     void DoEnter() override;
     void CMColorChanged(TMessage& message) override;
+    // A multi-line window keeps line breaks (CR LF, typed as Ctrl+Enter) and may wrap
+    // words; switching re-creates the window with the same text and selection.
+    bool MultiLine() const;
+    bool WordWrap() const { return MultiLine() && wordWrap_; }
+    void SetMultiLine(bool multiLine, bool wordWrap);
 
 private:
     bool WindowDefault(TMessage& message);
+    std::function<void()> EditedHandler();
+    void ApplyBaseColor();
+
+    std::unique_ptr<TEditWindow> window_;
+    bool wordWrap_ = false;
 
     bool numbersOnly_ = false;
     char32_t passwordChar_ = 0;

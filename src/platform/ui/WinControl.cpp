@@ -74,6 +74,9 @@ TWinControl::~TWinControl()
     if (TCustomForm* form = GetParentForm(this); form && form != this) form->DefocusControl(this, true);
     if (ContainsControl(gFocused)) gFocused = nullptr;
     while (!controls_.empty()) delete controls_.back();
+    // Leaves the parent's tab order while still a windowed control; TControl's destructor
+    // no longer knows that it was one.
+    if (Parent()) Parent()->RemoveControl(this);
 }
 
 void TWinControl::Destroying()

@@ -2,6 +2,8 @@
 
 #include "PixelMap.h"
 #include "grid/foundation/CanvasShapes.h"
+#include "platform/rtl/Resources.h"
+#include "support/TestFiles.h"
 
 namespace {
 
@@ -34,6 +36,23 @@ TEST(CanvasShapes, TransparentBitmapShowsTheBackgroundForItsTopLeftColour)
 
     FillRectColor(target.Canvas(), Rect(0, 0, 2, 1), clBlue);
     EXPECT_EQ(PixelMap(target, {{clBlue, 'B'}})[0], "BB...");
+}
+
+TEST(CanvasShapes, ResourceBitmapIsDrawnTransparentAndAMissingOneDrawsNothing)
+{
+    TBitmap picture;
+    Blank(picture, 2, 2);
+    picture.Canvas()->SetPixels(1, 1, clRed);
+    TempDir dir;
+    const std::string path = dir.Path() + "/arrow.bmp";
+    picture.SaveToFile(path);
+    HInstance().AddResource("CELLARROW", ReadTestFile(path));
+
+    TBitmap target;
+    Blank(target, 4, 3);
+    DrawBitmapResourceTransparent(target.Canvas(), clBlue, Rect(1, 1, 3, 3), "cellarrow"); // any letter case
+    DrawBitmapResourceTransparent(target.Canvas(), clBlue, Rect(0, 0, 2, 2), "NOSUCHBITMAP");
+    EXPECT_EQ(PixelMap(target, {{clRed, 'R'}, {clBlue, 'B'}}), (Rows{"....", ".BB.", ".BR."}));
 }
 
 } // namespace

@@ -9,6 +9,14 @@
 
 namespace {
 
+// The field advance is a message posted by a posted message; each round of the event
+// loop delivers only what was posted before it began.
+void ProcessPostedChain()
+{
+    Application->ProcessMessages();
+    Application->ProcessMessages();
+}
+
 class DateTimePickerTest : public testing::TestWithParam<TestLocale> {
 protected:
     DateTimePickerTest() : locale(GetParam())
@@ -80,7 +88,7 @@ TEST_P(DateTimePickerTest, F4OpensTheCalendarAndRightMovesToTheNextField)
     EXPECT_FALSE(picker->DroppedDown());
 }
 
-TEST_P(DateTimePickerTest, DISABLED_AutoTabMovesOnAfterTheDayAndIntoTheTimeAfterTheYear)
+TEST_P(DateTimePickerTest, AutoTabMovesOnAfterTheDayAndIntoTheTimeAfterTheYear)
 {
     picker->SetFormat("dd/MM/yyyy");
     picker->SetAutoTab(true);
@@ -88,18 +96,18 @@ TEST_P(DateTimePickerTest, DISABLED_AutoTabMovesOnAfterTheDayAndIntoTheTimeAfter
     picker->SetFocus();
     picker->SetCurrentField(0);
     PressKey('2', {}, picker);
-    Application->ProcessMessages();
+    ProcessPostedChain();
     EXPECT_EQ(picker->CurrentField(), 1);
     picker->SetCurrentField(2);
     for (char digit : std::string("2031")) PressKey(static_cast<Word>(digit), {}, picker);
-    Application->ProcessMessages();
+    ProcessPostedChain();
     int year = 0, month = 0, day = 0;
     DecodeDate(picker->DateTime(), year, month, day);
     EXPECT_EQ(year, 2031);
     EXPECT_TRUE(picker->TimePicker()->Focused());
 }
 
-TEST_P(DateTimePickerTest, DISABLED_TimePickerAutoTabMovesWhenTheTimeChanged)
+TEST_P(DateTimePickerTest, TimePickerAutoTabMovesWhenTheTimeChanged)
 {
     TCustomDateTimePicker* time = picker->TimePicker();
     time->SetAutoTab(true);
@@ -107,7 +115,7 @@ TEST_P(DateTimePickerTest, DISABLED_TimePickerAutoTabMovesWhenTheTimeChanged)
     time->SetFocus();
     time->SetCurrentField(0);
     PressKey('9', {}, time);
-    Application->ProcessMessages();
+    ProcessPostedChain();
     EXPECT_EQ(time->CurrentField(), 1);
 }
 

@@ -299,4 +299,46 @@ TEST_F(HtmlPaint, RotationEndsOnlyARotation)
         return w + Canvas()->TextWidth("y");
     }());
 }
+// Rotated runs turn about their start: at 90 degrees "WWWW" stands upward from the line's
+// text top in a column one line high, where upright it would lie along the line.
+TEST(HtmlRotation, RotatedTextIsDrawnTurned)
+{
+    TBitmap bitmap;
+    Blank(bitmap, 200, 120);
+    TCanvas* canvas = bitmap.Canvas();
+    const int width = canvas->TextWidth("WWWW"), height = canvas->TextHeight("WWWW");
+    auto ink = [&](const TRect& r) {
+        int count = 0;
+        for (int y = r.Top; y < r.Bottom; ++y)
+            for (int x = r.Left; x < r.Right; ++x) count += canvas->Pixels(x, y) != clWhite;
+        return count;
+    };
+    HtmlDraw(canvas, "<R a=\"90\">WWWW</R>", Rect(10, 80, 200, 120), {});
+    const int top = 80; // the line's text cell starts at the rectangle's top
+    EXPECT_GT(ink(Rect(10, top - width, 10 + height, top)), width); // the upward column
+    EXPECT_EQ(ink(Rect(10 + height + 1, 0, 200, 120)), 0);          // nothing along the line
+    EXPECT_EQ(ink(Rect(0, top, 200, 120)), 0);                      // nor below the turning point
+
+    // The rotation ends with its tag: the next run is upright again, after the turned one.
+    Blank(bitmap, 200, 120);
+    HtmlDraw(canvas, "<R a=\"90\">WWWW</R>WWWW", Rect(10, 80, 200, 120), {});
+    EXPECT_GT(ink(Rect(10 + width, top, 10 + 2 * width + 2, top + height)), width);
+}
+
+// The first level's bullet is drawn in the 12 pixels before its item's text.
+TEST(HtmlListMarks, FirstLevelBulletIsDrawn)
+{
+    TBitmap bitmap;
+    Blank(bitmap, 100, 60);
+    TCanvas* canvas = bitmap.Canvas();
+    HtmlDraw(canvas, "<UL><LI>a<UL><LI>b", Rect(0, 0, 100, 60), {});
+    auto firstInkRow = [&](int left) {
+        for (int y = 0; y < 60; ++y)
+            for (int x = left; x < left + 10; ++x)
+                if (canvas->Pixels(x, y) != clWhite) return y;
+        return -1;
+    };
+    EXPECT_GE(firstInkRow(0), 0);
+}
+
 } // namespace

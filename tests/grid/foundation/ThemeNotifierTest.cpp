@@ -156,4 +156,35 @@ TEST_F(ThemeNotifierTest, TheProcessNotifierIsMadeOnceAndAgainAfterItIsFreed)
     EXPECT_EQ(GetThemeNotifier(&owner), second);
 }
 
+// The main form frees its notifier, window and monitor thread with it, even with a change
+// on its way to the GUI thread, after which no change reaches a registered window; the
+// next notifier goes to the caller's owner, not to the freed form.
+TEST_F(ThemeNotifierTest, TheProcessNotifierGoesWithTheMainFormThatOwnsIt)
+{
+    if (Application->MainForm()) GTEST_SKIP() << "another test keeps a main form";
+    InstallOffice(kCommon14);
+    Application->ProcessMessages();
+    TForm* form = nullptr;
+    Application->CreateForm(form);
+    form->HandleNeeded();
+    TComponent owner(nullptr);
+    TThemeNotifier* onForm = GetThemeNotifier(&owner);
+    EXPECT_EQ(onForm->Owner(), form);
+    ListeningWindow window;
+    onForm->RegisterWindow(&window);
+    WaitUntilWatching(kCommon14, window);
+
+    store_->WriteValue(HKEY_CURRENT_USER, kCommon14, "Theme", 1);
+    delete form;
+    EXPECT_EQ(Application->MainForm(), nullptr);
+    const int heard = window.messages;
+    store_->WriteValue(HKEY_CURRENT_USER, kCommon14, "Theme", 2);
+    Application->ProcessMessages();
+    EXPECT_EQ(window.messages, heard);
+
+    TThemeNotifier* next = GetThemeNotifier(&owner);
+    EXPECT_EQ(next->Owner(), &owner);
+    EXPECT_EQ(GetThemeNotifier(nullptr), next);
+}
+
 } // namespace

@@ -187,12 +187,16 @@ struct TPassCase {
     bool Editing;        // the editor still open
 };
 
-class GridEditorKeyTest : public GridEditorTest, public ::testing::WithParamInterface<TPassCase> {};
+// Each case runs with a single-line and with a multi-line editor.
+class GridEditorKeyTest : public GridEditorTest,
+                          public ::testing::WithParamInterface<std::tuple<TPassCase, bool>> {};
 
 TEST_P(GridEditorKeyTest, MovementKeysGoToTheGrid)
 {
-    const TPassCase& c = GetParam();
+    const auto& [c, multiLine] = GetParam();
+    grid->MultiLineCells = multiLine;
     grid->ShowEditor();
+    ASSERT_EQ(Editor()->MultiLine(), multiLine);
     if (c.Caret >= 0) {
         Editor()->SetSelStart(c.Caret);
         Editor()->SetSelLength(0);
@@ -220,8 +224,59 @@ const TPassCase kPassCases[] = {
     {"EscapeGoesToTheGridAndStays", 1, VK_ESCAPE, {}, {2, 2}, true},
 };
 
-INSTANTIATE_TEST_SUITE_P(Keys, GridEditorKeyTest, ::testing::ValuesIn(kPassCases),
-                         [](const auto& info) { return std::string(info.param.Name); });
+INSTANTIATE_TEST_SUITE_P(Keys, GridEditorKeyTest,
+                         ::testing::Combine(::testing::ValuesIn(kPassCases), ::testing::Bool()),
+                         [](const auto& info) {
+                             return std::string(std::get<0>(info.param).Name) +
+                                    (std::get<1>(info.param) ? "_MultiLine" : "_SingleLine");
+                         });
+
+TEST_F(GridEditorTest, MultiLineEditorKeepsLineBreaksAndMasksTakeOneLine)
+{
+    grid->MultiLineCells = true;
+    grid->SetCells(2, 2, "ab\r\ncé");
+    PressKey(VK_F2);
+    ASSERT_TRUE(Editor()->MultiLine());
+    EXPECT_TRUE(Editor()->WordWrap());
+    EXPECT_EQ(Editor()->Text(), "ab\r\ncé");
+    EXPECT_EQ(Editor()->SelStart(), 6); // a line break counts two characters
+    Editor()->SetSelStart(2);
+    TypeText("x");
+    PressKey(VK_RETURN, {ssCtrl}); // Ctrl+Enter breaks the line; the grid sees the line feed first
+    EXPECT_EQ(Editor()->Text(), "abx\r\n\r\ncé");
+    EXPECT_EQ(Editor()->SelStart(), 5);
+    EXPECT_EQ(grid->KeyPresses, (std::vector<char32_t>{U'x', U'\n'}));
+    // Up and Down leave the cell even in the middle of several lines.
+    PressKey(VK_DOWN);
+    EXPECT_FALSE(grid->EditorMode());
+    EXPECT_EQ(grid->Cells(2, 2), "abx\r\n\r\ncé");
+
+    // The same editor turns single-line for a cell with a mask, keeping the text it shows.
+    grid->OnGetEditMask = [](TObject*, int, int ARow, std::string& Value) { Value = ARow == 4 ? "000" : ""; };
+    grid->SetCells(2, 4, "123");
+    grid->SetRow(4);
+    PressKey(VK_F2);
+    EXPECT_FALSE(Editor()->MultiLine());
+    EXPECT_EQ(Editor()->Text(), "123");
+    PressKey(VK_UP);
+    PressKey(VK_F2);
+    EXPECT_TRUE(Editor()->MultiLine());
+}
+
+TEST_F(GridEditorTest, MultiLineEditorKeepsTheLengthLimitAndReportsChanges)
+{
+    grid->MultiLineCells = true;
+    grid->ShowEditor();
+    int changes = 0;
+    Editor()->OnChange = [&](TObject*) { ++changes; };
+    Editor()->SetMaxLength(5);
+    Editor()->SetSelStart(3);
+    TypeText("de");
+    EXPECT_EQ(Editor()->Text(), "abcde");
+    EXPECT_EQ(changes, 2);
+    TypeText("f"); // full: refused
+    EXPECT_EQ(Editor()->Text(), "abcde");
+}
 
 // --- the mouse ---------------------------------------------------------------------------
 

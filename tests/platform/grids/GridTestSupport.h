@@ -30,8 +30,13 @@ class TProbeGrid : public TStringGrid {
     std::vector<char32_t> KeyPresses;
     int TopLeftChanges = 0;
     int ColWidthChanges = 0;
+    bool MultiLineCells = false; // the editor keeps several lines and wraps words
 
   protected:
+    void GetEditLines(int, int, bool& MultiLine, bool& WordWrap) override
+    {
+        MultiLine = WordWrap = MultiLineCells;
+    }
     void DrawCell(int ACol, int ARow, const TRect& ARect, TGridDrawState AState) override
     {
         Drawn.push_back({ACol, ARow, ARect, AState});

@@ -1,0 +1,152 @@
+#include "grid/foundation/DropButtonLook.h"
+#include "grid/foundation/EsgDateTimePicker.h"
+#include "grid/foundation/VisualStyles.h"
+#include "platform/os/SystemProfile.h"
+#include "platform/ui/FrameControls.h"
+#include "platform/ui/WindowCanvas.h"
+
+namespace {
+
+constexpr TColor kThemedOutline = 0xB99D7F;
+
+} // namespace
+
+bool TEsgDateTimePicker::ThemeActive() const { return isThemed_ && IsThemeActive(); }
+
+bool TEsgDateTimePicker::MetroLook() const
+{
+    return metroStyle_ && !ComponentState().Contains(csDesigning);
+}
+
+bool TEsgDateTimePicker::IsActiveControl() const
+{
+    const TCustomForm* form = GetParentForm(this);
+    return form ? form->ActiveControl() == this : Focused();
+}
+
+// The platform paints the picker first; the own look goes over it.
+void TEsgDateTimePicker::WMPaint(TMessage& message)
+{
+    TDateTimePicker::WMPaint(message);
+    if (!SystemProfile().HasLocaleInfoEx) return;
+    const bool metro = MetroLook();
+    if (ctl3D_ && !metro) return;
+    TWindowCanvas canvas(this);
+    if (metro && Kind() == dtkDate) PaintButton(&canvas);
+    if (!ctl3D_ && DrawsOutline()) DrawOutline(&canvas);
+    DrawBorders(&canvas);
+}
+
+void TEsgDateTimePicker::PaintButton(TCanvas* canvas)
+{
+    const int width = ClientWidth(), height = ClientHeight();
+    if (SystemProfile().ComCtlMajorVersion >= 6) {
+        canvas->Brush()->SetStyle(bsSolid);
+        canvas->Brush()->SetColor(Color());
+        canvas->FillRect(ThemeActive() ? Rect(width - buttonWidth_ - stripMargin_, 1, width, height)
+                                       : Rect(width - buttonWidth_ - 2, 4, width - 2, height - 4));
+    }
+    const TRect rect = InflateRect(Rect(width - buttonWidth_ + 2, 0, Width(), Height()), -1, -1);
+    if (colors_.ButtonColor != clNone)
+        PaintColoredDropButton(canvas, rect, colors_, buttonHover_, mouseDown_, 2, 5);
+    else if (ThemeActive())
+        DrawThemedPart(canvas, tpComboButton, DropButtonState(Enabled(), mouseDown_, DroppedDown(), buttonHover_),
+                       rect);
+    else
+        DrawComboScrollGlyph(canvas, rect, Enabled(), !Enabled());
+}
+
+// A border style of none blends the outline into the parent.
+void TEsgDateTimePicker::DrawOutline(TCanvas* canvas)
+{
+    const int w = Width(), h = Height();
+    TColor pen = borderColor_;
+    if (borderStyle_ == bsNone && Parent()) pen = Parent()->Color();
+    else if (isThemed_) pen = kThemedOutline;
+    canvas->Brush()->SetStyle(bsClear);
+    canvas->Pen()->SetColor(pen);
+    canvas->Polyline({{0, h}, {0, 0}, {w - 1, 0}, {w - 1, h - 1}, {0, h - 1}});
+    if (!IsThemeActive()) canvas->Polyline({{1, h}, {1, 1}, {w - 2, 1}, {w - 2, h - 2}, {0, h - 2}});
+}
+
+void TEsgDateTimePicker::DrawBorders(TCanvas* canvas)
+{
+    if (!MetroLook() || (Enabled() && borderColor_ == clNone)) return;
+    const bool designing = ComponentState().Contains(csDesigning);
+    TOwnFrameState state;
+    state.BorderColor = borderColor_;
+    state.Enabled = Enabled();
+    state.Themed = isThemed_;
+    state.DisabledBorder = false;
+    state.HasFocus = hasFocus_;
+    state.ParentColor = Parent() ? Parent()->Color() : clBtnFace;
+    state.ControlColor = Color();
+    state.ButtonWidth = buttonWidth_;
+    TRect inner;
+    if (DrawOwnFrame(canvas, state, Width(), Height(), inner) == ofNone) return;
+    if (isWinXP_ && ThemeActive()) return;
+    const bool active = designing ? Enabled() : mouseInControl_ || IsActiveControl();
+    DrawFlatDropButton(canvas, ClientWidth(), ClientHeight(), buttonWidth_, active,
+                       DroppedDown() ? abFlat : abRaised);
+}
+
+// Focus and mouse.
+
+void TEsgDateTimePicker::CMEnter(TMessage& message)
+{
+    TDateTimePicker::CMEnter(message);
+    if (ComponentState().Contains(csDesigning)) return;
+    hasFocus_ = true;
+    Invalidate();
+}
+
+void TEsgDateTimePicker::CMExit(TMessage& message)
+{
+    TDateTimePicker::CMExit(message);
+    if (ComponentState().Contains(csDesigning)) return;
+    hasFocus_ = false;
+    Invalidate();
+}
+
+void TEsgDateTimePicker::CMMouseEnter(TMessage& message)
+{
+    TDateTimePicker::CMMouseEnter(message);
+    if (!mouseInControl_ && Enabled()) {
+        mouseInControl_ = true;
+        Invalidate();
+    }
+    if (isWinXP_) Invalidate();
+}
+
+void TEsgDateTimePicker::CMMouseLeave(TMessage& message)
+{
+    TDateTimePicker::CMMouseLeave(message);
+    if (mouseInControl_ && Enabled()) {
+        mouseInControl_ = false;
+        Invalidate();
+    }
+    buttonHover_ = false;
+    if (isWinXP_) Invalidate();
+}
+
+void TEsgDateTimePicker::WMMouseMove(TMessage& message)
+{
+    TDateTimePicker::WMMouseMove(message);
+    const int x = LParamToPoint(message.LParam).X;
+    const bool over = Width() - buttonWidth_ < x && x < Width();
+    if (over == buttonHover_) return;
+    buttonHover_ = over;
+    Invalidate();
+}
+
+void TEsgDateTimePicker::WMLButtonDown(TMessage& message)
+{
+    mouseDown_ = true;
+    TDateTimePicker::WMLButtonDown(message);
+}
+
+void TEsgDateTimePicker::WMLButtonUp(TMessage& message)
+{
+    mouseDown_ = false;
+    TDateTimePicker::WMLButtonUp(message);
+}
