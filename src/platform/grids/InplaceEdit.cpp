@@ -1,83 +1,9 @@
 #include <QLineEdit>
-#include <string_view>
 
 #include "platform/grids/Grids.h"
 #include "platform/rtl/SysUtils.h"
+#include "platform/ui/MaskEdit.h"
 #include "platform/ui/QtControls.h"
-
-namespace {
-
-// Our edit masks ("mask;save literals;blank") in the input-mask language of the edit
-// window: the same ideas with other letters.
-QString InputMask(const std::string& mask)
-{
-    if (mask.empty()) return {};
-    std::string body = mask, blank;
-    // The fields after the last two unescaped semicolons.
-    std::vector<size_t> semicolons;
-    for (size_t i = 0; i < mask.size(); ++i) {
-        if (mask[i] == '\\')
-            ++i;
-        else if (mask[i] == ';')
-            semicolons.push_back(i);
-    }
-    if (!semicolons.empty()) {
-        body = mask.substr(0, semicolons.front());
-        if (semicolons.size() >= 2) blank = mask.substr(semicolons[1] + 1, 1);
-    }
-    constexpr std::string_view kMeta = "AaNnXxDdHhBb90#><![]{}\\;";
-    std::string out;
-    for (size_t i = 0; i < body.size(); ++i) {
-        const char c = body[i];
-        switch (c) {
-        case '0':
-            out += '9';
-            break;
-        case '9':
-            out += '0';
-            break;
-        case '#':
-            out += '#';
-            break;
-        case 'L':
-            out += 'A';
-            break;
-        case 'l':
-            out += 'a';
-            break;
-        case 'A':
-            out += 'N';
-            break;
-        case 'a':
-            out += 'n';
-            break;
-        case 'C':
-            out += 'X';
-            break;
-        case 'c':
-            out += 'x';
-            break;
-        case '!':
-            break; // leading blanks are not kept apart
-        case '>':
-            out += i + 1 < body.size() && body[i + 1] == '<' ? (++i, '!') : '>';
-            break;
-        case '<':
-            out += '<';
-            break;
-        case '\\':
-            if (i + 1 < body.size()) out += {'\\', body[++i]};
-            break;
-        default:
-            if (kMeta.find(c) != std::string_view::npos) out += '\\';
-            out += c;
-        }
-    }
-    if (!blank.empty()) out += ";" + blank;
-    return QString::fromStdString(out);
-}
-
-} // namespace
 
 TInplaceEdit::TInplaceEdit(TComponent* owner) : TCustomEdit(owner)
 {
@@ -93,7 +19,7 @@ void TInplaceEdit::SetEditMask(const std::string& mask)
     if (mask == editMask_) return;
     if (!mask.empty()) SetLines(false, false);
     editMask_ = mask;
-    static_cast<QLineEdit*>(Impl().widget)->setInputMask(InputMask(mask));
+    static_cast<QLineEdit*>(Impl().widget)->setInputMask(QString::fromStdString(PlatformInputMask(mask)));
 }
 
 void TInplaceEdit::SetLines(bool multiLine, bool wordWrap)
