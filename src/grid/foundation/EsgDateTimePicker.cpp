@@ -10,12 +10,14 @@ TEsgDateTimePicker::TEsgDateTimePicker(TComponent* owner, TColor borderColor, bo
       isThemed_(SystemProfile().ComCtlMajorVersion > 5),
       isWinXP_(IsWinXPOrLater())
 {
+    SetFrame(ctl3D);
 }
 
 void TEsgDateTimePicker::SetCtl3D(bool value)
 {
     if (value == ctl3D_) return;
     ctl3D_ = value;
+    SetFrame(value);
     Invalidate();
 }
 

@@ -53,7 +53,8 @@ private:
     bool ThemeActive() const;
     bool IsActiveControl() const;
     void PaintButton(TCanvas* canvas);
-    void DrawOutline(TCanvas* canvas);
+    void DrawSingleBorder(TCanvas* canvas);
+    void DrawOutline(TCanvas* canvas, bool inner);
     void DrawBorders(TCanvas* canvas);
 
     TColor borderColor_;

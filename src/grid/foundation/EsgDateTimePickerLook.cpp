@@ -28,13 +28,24 @@ bool TEsgDateTimePicker::IsActiveControl() const
 void TEsgDateTimePicker::WMPaint(TMessage& message)
 {
     TDateTimePicker::WMPaint(message);
-    if (!SystemProfile().HasLocaleInfoEx) return;
     const bool metro = MetroLook();
     if (ctl3D_ && !metro) return;
     TWindowCanvas canvas(this);
+    if (!ctl3D_) DrawSingleBorder(&canvas);
+    if (!SystemProfile().HasLocaleInfoEx) return;
     if (metro && Kind() == dtkDate) PaintButton(&canvas);
-    if (!ctl3D_ && DrawsOutline()) DrawOutline(&canvas);
+    if (!ctl3D_ && DrawsOutline()) DrawOutline(&canvas, !IsThemeActive());
     DrawBorders(&canvas);
+}
+
+// Without Ctl3D the window has a one-pixel border instead of the sunken frame; the
+// outline, where the control draws one, goes over it.
+void TEsgDateTimePicker::DrawSingleBorder(TCanvas* canvas)
+{
+    canvas->Brush()->SetStyle(bsSolid);
+    canvas->Brush()->SetColor(clWindowFrame);
+    canvas->FrameRect(Rect(0, 0, Width(), Height()));
+    if (DrawsOutline() || borderColor_ != clNone) DrawOutline(canvas, false);
 }
 
 void TEsgDateTimePicker::PaintButton(TCanvas* canvas)
@@ -43,7 +54,8 @@ void TEsgDateTimePicker::PaintButton(TCanvas* canvas)
     if (SystemProfile().ComCtlMajorVersion >= 6) {
         canvas->Brush()->SetStyle(bsSolid);
         canvas->Brush()->SetColor(Color());
-        canvas->FillRect(ThemeActive() ? Rect(width - buttonWidth_ - stripMargin_, 1, width, height)
+        // The platform's one-pixel frame around the fields stays.
+        canvas->FillRect(ThemeActive() ? Rect(width - buttonWidth_ - stripMargin_, 1, width - 1, height - 1)
                                        : Rect(width - buttonWidth_ - 2, 4, width - 2, height - 4));
     }
     const TRect rect = InflateRect(Rect(width - buttonWidth_ + 2, 0, Width(), Height()), -1, -1);
@@ -57,7 +69,7 @@ void TEsgDateTimePicker::PaintButton(TCanvas* canvas)
 }
 
 // A border style of none blends the outline into the parent.
-void TEsgDateTimePicker::DrawOutline(TCanvas* canvas)
+void TEsgDateTimePicker::DrawOutline(TCanvas* canvas, bool inner)
 {
     const int w = Width(), h = Height();
     TColor pen = borderColor_;
@@ -66,7 +78,7 @@ void TEsgDateTimePicker::DrawOutline(TCanvas* canvas)
     canvas->Brush()->SetStyle(bsClear);
     canvas->Pen()->SetColor(pen);
     canvas->Polyline({{0, h}, {0, 0}, {w - 1, 0}, {w - 1, h - 1}, {0, h - 1}});
-    if (!IsThemeActive()) canvas->Polyline({{1, h}, {1, 1}, {w - 2, 1}, {w - 2, h - 2}, {0, h - 2}});
+    if (inner) canvas->Polyline({{1, h}, {1, 1}, {w - 2, 1}, {w - 2, h - 2}, {0, h - 2}});
 }
 
 void TEsgDateTimePicker::DrawBorders(TCanvas* canvas)

@@ -345,8 +345,8 @@ void TEsgSpinEdit::LayoutButton()
     const int frame = border ? kFrame : 0;
     const int width = Width() - 2 * frame, height = Height() - 2 * frame;
     const int buttonWidth = button_->Width();
-    const int left = width - buttonWidth - (border ? 5 : 1) + 4;
-    button_->SetBounds(frame + left, frame, buttonWidth, height - (border ? 5 : 1) + 4);
+    // One pixel clear of the client area's right and bottom edges, with or without a frame.
+    button_->SetBounds(frame + width - buttonWidth - 1, frame, buttonWidth, height - 1);
     const int right = width - buttonWidth - 2 - (border ? 0 : 3);
     SetEditRect(Rect(border ? 0 : 3, border ? 0 : 3, frame + right, height + 1));
 }

@@ -90,6 +90,11 @@ QDateTime ShownDateTime(const QDateTimeEdit* edit)
     return shown;
 }
 
+void SetFullRange(QDateTimeEdit* edit)
+{
+    edit->setDateTimeRange(ToQDateTime(EncodeDate(1752, 9, 14)), ToQDateTime(EncodeDate(9999, 12, 31) + 0.99998));
+}
+
 }  // namespace
 
 struct TDateTimePickerPrivate {
@@ -158,7 +163,7 @@ TDateTimePicker::TDateTimePicker(TComponent* owner)
     w->setCalendarPopup(true);
     w->setCalendarWidget(new QCalendarWidget);
     w->calendarWidget()->window()->installEventFilter(new TCalendarWatcher(this));
-    w->setDateTimeRange(ToQDateTime(EncodeDate(1752, 9, 14)), ToQDateTime(EncodeDate(9999, 12, 31) + 0.99998));
+    SetFullRange(w);
     p_->edit = w;
     p_->focusWatcher = new TFocusOutWatcher(p_.get());
     w->installEventFilter(p_->focusWatcher);
@@ -237,11 +242,18 @@ void TDateTimePicker::ApplyFormat()
 {
     std::string format = format_;
     if (format.empty()) format = kind_ == dtkTime ? FormatSettings().LongTimeFormat : FormatSettings().ShortDateFormat;
+    // The edit drops the time of day when given a date-only format and pins its range to
+    // the current day for a time-only one; the picker keeps its whole value in any format.
+    const QDateTime value = p_->edit->dateTime();
     p_->settingByProgram = true;
     p_->edit->setDisplayFormat(QtFormatOf(format));
+    SetFullRange(p_->edit);
+    p_->edit->setDateTime(value);
     p_->edit->setCalendarPopup(dateMode_ == dmComboBox && kind_ == dtkDate);
     p_->settingByProgram = false;
 }
+
+void TDateTimePicker::SetFrame(bool show) { p_->edit->setFrame(show); }
 
 void TDateTimePicker::SetShowCheckbox(bool show)
 {

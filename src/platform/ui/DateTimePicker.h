@@ -44,6 +44,9 @@ public:
     // short date or long time format of the format settings.
     const std::string& Format() const { return format_; }
     void SetFormat(const std::string& format);
+    // The sunken frame around the fields (shown by default); without it the fields fill
+    // the window and the owner draws any border itself.
+    void SetFrame(bool show);
     bool ShowCheckbox() const { return showCheckbox_; }
     void SetShowCheckbox(bool show);
     bool Checked() const;

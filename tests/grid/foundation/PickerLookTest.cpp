@@ -83,6 +83,9 @@ const LookCase kLooks[] = {
          p->SetMetroStyle(true);
      },
      false, {{0, 10, clRed, true}, {60, 0, clRed, true}, {119, 21, clRed, true}, {60, 10, clRed, false}}},
+    // The strip left of the button is cleared inside the platform's frame, not over it.
+    {"MetroStyleClearsTheStripInsideThePlatformFrame", [](TEsgDateTimePicker* p) { p->SetMetroStyle(true); }, false,
+     {{95, 10, clWhite, true}, {95, 21, clWhite, false}, {119, 10, clWhite, false}}},
     {"ColouredButton",
      [](TEsgDateTimePicker* p) {
          p->SetMetroStyle(true);
@@ -111,6 +114,16 @@ const LookCase kLooks[] = {
          p->SetBorderColor(clBlue);
      },
      true, {{0, 10, clBlue, true}, {1, 10, clBlue, true}, {118, 10, clBlue, true}}, true},
+    // Without Ctl3D the sunken platform frame gives way to a one-pixel border: the window
+    // frame colour, or the parent's where a border colour asks for the own outline.
+    {"WithoutCtl3DASingleBorderReplacesThePlatformFrame", [](TEsgDateTimePicker* p) { p->SetCtl3D(false); }, false,
+     {{0, 10, clBlack, true}, {60, 0, clBlack, true}, {60, 1, clWhite, true}, {60, 20, clWhite, true}}},
+    {"WithoutCtl3DABorderColourBlendsTheBorderIntoTheParent",
+     [](TEsgDateTimePicker* p) {
+         p->SetCtl3D(false);
+         p->SetBorderColor(clRed);
+     },
+     false, {{0, 10, clLime, true}, {60, 0, clLime, true}, {60, 1, clWhite, true}, {60, 20, clWhite, true}}},
     {"NoOwnLookWithoutLocaleFunctions",
      [](TEsgDateTimePicker* p) {
          SystemProfile().HasLocaleInfoEx = false;

@@ -236,4 +236,24 @@ TEST_P(SpinEditTest, ExcelStyleKeypadDecimalTypesTheLocaleSeparator)
 INSTANTIATE_TEST_SUITE_P(Locales, SpinEditTest, testing::Values(kEnglish, kGerman),
                          [](const testing::TestParamInfo<TestLocale>& info) { return std::string(info.param.Name); });
 
+// The buttons stand one pixel clear of the right and bottom edges of the area inside the
+// frame, and the frameless edit keeps them inside it too.
+TEST(SpinEditLayout, ButtonsStayInsideTheEditWithAndWithoutFrame)
+{
+    TForm* form = nullptr;
+    Application->CreateForm(form);
+    for (const TFormBorderStyle style : {bsSingle, bsNone}) {
+        auto* edit = new TEsgSpinEdit(form);
+        edit->SetParent(form);
+        edit->SetBorderStyle(style);
+        edit->SetBounds(10, 10, 120, 24);
+        const int frame = style == bsNone ? 0 : 2;
+        const TEsgSpinButton* button = edit->Button();
+        EXPECT_EQ(button->Left() + button->Width(), edit->Width() - frame - 1) << style;
+        EXPECT_EQ(button->Top(), frame) << style;
+        EXPECT_EQ(button->Top() + button->Height(), edit->Height() - frame - 1) << style;
+    }
+    delete form;
+}
+
 }  // namespace
