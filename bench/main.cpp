@@ -8,11 +8,15 @@
 #include <functional>
 #include <string>
 
+#include "app/window/UCreate_Windows.h"
 #include "artefacts/descriptions/UEds.h"
 #include "artefacts/image/USaveBincc.h"
 #include "editors/ethernetip/EdsConnections.h"
 #include "editors/ethernetip/TargetConfig.h"
+#include "platform/ui/Forms.h"
 #include "workspace/UComon.h"
+
+#include <cstdlib>
 
 namespace {
 void Time(const char* what, int runs, const std::function<void()>& work)
@@ -88,6 +92,9 @@ void WriteLargestImageProject()
 
 int main(int argc, char** argv)
 {
+    // Windows are created off screen unless a display is asked for.
+    setenv("QT_QPA_PLATFORM", "offscreen", 0);
+    Application->Initialize();
     const std::string eds = argc > 1 ? argv[1] : LargestFixture();
     if (!eds.empty()) {
         std::printf("EDS file: %s (%ju bytes)\n", eds.c_str(), std::filesystem::file_size(eds));
@@ -124,6 +131,14 @@ int main(int argc, char** argv)
                                    "tests/artefacts/descriptions/eds/max_pdo/PDO_CANopen.xml",
                                File_PDO_CANopen, std::filesystem::copy_options::overwrite_existing);
     Time("write the CANopen EDS (30 + 30 PDOs)", 20, [&] { Create_EDS_File(Project_Dir + "/out.eds"); });
+
+    const std::filesystem::path exeDir = project / "exe";
+    std::filesystem::create_directories(exeDir);
+    TComponent owner(nullptr);
+    Time("start-up: create every window", 5, [&] {
+        Create_Windows(&owner, exeDir.string());
+        Free_Windows();
+    });
     std::filesystem::remove_all(project);
     return 0;
 }
