@@ -5,10 +5,9 @@
 #include "platform/ui/Forms.h"
 
 TEsgCustomCombo::TEsgCustomCombo(TComponent* owner)
-    : TCustomComboBox(owner), labelFont_(std::make_unique<TFont>()),
+    : TCustomComboBox(owner), TAttachedLabelProperties(this, {.HidePrefix = true, .TakesControlFont = false}),
       isThemed_(SystemProfile().ComCtlMajorVersion > 5)
 {
-    labelFont_->OnChange = [this](TObject*) { LabelFontChanged(); };
 }
 
 TEsgCustomCombo::~TEsgCustomCombo() = default;
@@ -97,16 +96,14 @@ void TEsgCustomCombo::Loaded()
     if (dropWidth_ > 0) SetDropWidth(dropWidth_);
     oldColor_ = loadedColor_;
     if (!flatParentColor_ || flat_) SetColor(loadedColor_);
-    if (label_ && !labelAlwaysEnabled_) label_->SetEnabled(Enabled());
-    if (label_ && ParentFont()) label_->SetFont(Font());
-    PlaceLabel();
+    label_.Loaded();
     Init();
 }
 
 void TEsgCustomCombo::SetBounds(int left, int top, int width, int height)
 {
     TCustomComboBox::SetBounds(left, top, width, height);
-    if (!ComponentState().Contains(csDestroying)) PlaceLabel();
+    if (!ComponentState().Contains(csDestroying)) label_.Place();
 }
 
 void TEsgCustomCombo::SetEnabled(bool enabled)
@@ -115,37 +112,32 @@ void TEsgCustomCombo::SetEnabled(bool enabled)
     TCustomComboBox::SetEnabled(enabled);
     const TComponentState state = ComponentState();
     if (!changed || state.Contains(csLoading) || state.Contains(csDesigning)) return;
-    if (label_ && !labelAlwaysEnabled_) label_->SetEnabled(enabled);
-    PlaceLabel();
+    label_.FollowEnabled(enabled);
+    label_.Place();
 }
 
-// The label stands on the control's parent, also when the control gets one late.
 void TEsgCustomCombo::SetParent(TWinControl* parent)
 {
     TCustomComboBox::SetParent(parent);
-    if (label_ && !ComponentState().Contains(csDestroying)) {
-        label_->SetParent(parent);
-        PlaceLabel();
-    }
+    label_.FollowParent(parent);
 }
 
 // Focus colours and label weight.
 
-void TEsgCustomCombo::FocusArrived(bool labelBold)
+void TEsgCustomCombo::FocusArrived()
 {
     if (focusColor_ != clNone) {
         // A control that was never initialised goes back to the colour it had.
         if (normalColor_ == clNone) normalColor_ = Color();
         SetColor(focusColor_);
     }
-    if (labelBold && focusLabel_) LabelBold(true);
+    label_.FocusChanged(true);
 }
 
-void TEsgCustomCombo::LabelBold(bool bold)
+void TEsgCustomCombo::FocusLeft()
 {
-    if (!label_) return;
-    TFontStyles style = label_->Font()->Style();
-    label_->Font()->SetStyle(bold ? style + fsBold : style - fsBold);
+    if (focusColor_ != clNone && normalColor_ != clNone) SetColor(normalColor_);
+    label_.FocusChanged(false);
 }
 
 void TEsgCustomCombo::CMEnter(TMessage& message)
@@ -154,7 +146,7 @@ void TEsgCustomCombo::CMEnter(TMessage& message)
     if (ComponentState().Contains(csDesigning)) return;
     hasFocus_ = true;
     Invalidate();
-    FocusArrived(true);
+    FocusArrived();
 }
 
 void TEsgCustomCombo::CMExit(TMessage& message)
@@ -163,14 +155,13 @@ void TEsgCustomCombo::CMExit(TMessage& message)
     if (ComponentState().Contains(csDesigning)) return;
     hasFocus_ = false;
     Invalidate();
-    if (focusColor_ != clNone && normalColor_ != clNone) SetColor(normalColor_);
-    LabelBold(false);
+    FocusLeft();
 }
 
 void TEsgCustomCombo::WMSetFocus(TMessage& message)
 {
     TCustomComboBox::WMSetFocus(message);
-    FocusArrived(true);
+    FocusArrived();
     if (focusBorderColor_ != clNone) Invalidate();
 }
 
@@ -178,8 +169,7 @@ void TEsgCustomCombo::WMKillFocus(TMessage& message)
 {
     TCustomComboBox::WMKillFocus(message);
     hasFocus_ = false;
-    if (focusColor_ != clNone && normalColor_ != clNone) SetColor(normalColor_);
-    LabelBold(false);
+    FocusLeft();
     Invalidate();
 }
 
@@ -188,10 +178,7 @@ void TEsgCustomCombo::WMKillFocus(TMessage& message)
 void TEsgCustomCombo::CMMouseEnter(TMessage& message)
 {
     TCustomComboBox::CMMouseEnter(message);
-    if (!mouseInControl_ && Enabled()) {
-        mouseInControl_ = true;
-        Invalidate();
-    }
+    if (mouse_.Enter(Enabled())) Invalidate();
     if (autoFocus_ && !ComponentState().Contains(csDesigning)) {
         const TCustomForm* form = GetParentForm(this);
         if ((!form || form->Active()) && CanFocus()) SetFocus();
@@ -202,34 +189,25 @@ void TEsgCustomCombo::CMMouseEnter(TMessage& message)
 void TEsgCustomCombo::CMMouseLeave(TMessage& message)
 {
     TCustomComboBox::CMMouseLeave(message);
-    if (mouseInControl_ && Enabled()) {
-        mouseInControl_ = false;
-        Invalidate();
-    }
-    buttonHover_ = false;
+    if (mouse_.Leave(Enabled())) Invalidate();
     if (IsWinXP) Invalidate();
 }
 
 void TEsgCustomCombo::WMMouseMove(TMessage& message)
 {
     TCustomComboBox::WMMouseMove(message);
-    const int x = LParamToPoint(message.LParam).X;
-    const bool over = Width() - buttonWidth_ < x && x < Width();
-    if (over != buttonHover_) {
-        buttonHover_ = over;
-        InvalidateButton();
-    }
+    if (mouse_.Move(LParamToPoint(message.LParam).X, Width(), buttonWidth_)) InvalidateButton();
 }
 
 void TEsgCustomCombo::WMLButtonDown(TMessage& message)
 {
-    mouseDown_ = true;
+    mouse_.SetDown(true);
     TCustomComboBox::WMLButtonDown(message);
 }
 
 void TEsgCustomCombo::WMLButtonUp(TMessage& message)
 {
-    mouseDown_ = false;
+    mouse_.SetDown(false);
     TCustomComboBox::WMLButtonUp(message);
 }
 
@@ -239,15 +217,14 @@ void TEsgCustomCombo::CMFontChanged(TMessage& message)
 {
     TCustomComboBox::CMFontChanged(message);
     const TComponentState state = ComponentState();
-    if ((state.Contains(csDesigning) || state.Contains(csLoading)) && label_ && ParentFont())
-        label_->SetFont(Font());
+    if (state.Contains(csDesigning) || state.Contains(csLoading)) label_.FollowControlFont();
 }
 
 void TEsgCustomCombo::CMParentFontChanged(TMessage& message)
 {
     TCustomComboBox::CMParentFontChanged(message);
-    if (label_ && ParentFont()) label_->SetFont(Font());
-    PlaceLabel();
+    label_.FollowControlFont();
+    label_.Place();
 }
 
 void TEsgCustomCombo::CMEnabledChanged(TMessage& message)
@@ -268,7 +245,7 @@ void TEsgCustomCombo::CMEnabledChanged(TMessage& message)
 void TEsgCustomCombo::CMVisibleChanged(TMessage& message)
 {
     TCustomComboBox::CMVisibleChanged(message);
-    if (label_) label_->SetVisible(Visible());
+    label_.FollowVisible();
 }
 
 void TEsgCustomCombo::CMColorChanged(TMessage& message)
@@ -283,7 +260,7 @@ void TEsgCustomCombo::CNCommand(TMessage& message)
     const Word code = HIWORD(message.WParam);
     if (code != CBN_DROPDOWN && code != CBN_CLOSEUP) return;
     InvalidateButton();
-    if (code == CBN_CLOSEUP) mouseDown_ = false; // the list took the release
+    if (code == CBN_CLOSEUP) mouse_.SetDown(false); // the list took the release
     if (code == CBN_CLOSEUP && OnDropUp && !Quiet()) OnDropUp(this);
 }
 
@@ -298,52 +275,8 @@ bool TEsgCustomCombo::IsActiveControl() const
     return form ? form->ActiveControl() == this : Focused();
 }
 
-// The label.
-
-void TEsgCustomCombo::SetLabelCaption(const std::string& caption)
-{
-    labelCaption_ = caption;
-    if (!label_) label_ = CreateAttachedLabel(this, labelFont_.get());
-    label_->SetCaption(caption);
-    PlaceLabel();
-}
-
-void TEsgCustomCombo::SetLabelPosition(TLabelPosition position)
-{
-    labelPosition_ = position;
-    PlaceLabel();
-}
-
-void TEsgCustomCombo::SetLabelMargin(int margin)
-{
-    labelMargin_ = margin;
-    PlaceLabel();
-}
-
-void TEsgCustomCombo::SetLabelTransparent(bool on)
-{
-    labelTransparent_ = on;
-    PlaceLabel();
-}
-
 void TEsgCustomCombo::SetLabelAlwaysEnabled(bool on)
 {
-    labelAlwaysEnabled_ = on;
-    if (label_) label_->SetEnabled(on || Enabled());
-    PlaceLabel();
-}
-
-void TEsgCustomCombo::LabelFontChanged()
-{
-    const TComponentState state = ComponentState();
-    if (state.Contains(csDesigning) && !state.Contains(csLoading)) SetParentFont(false);
-    PlaceLabel();
-}
-
-void TEsgCustomCombo::PlaceLabel()
-{
-    if (!label_) return;
-    label_->SetTransparent(labelTransparent_);
-    if (!ParentFont()) label_->SetFont(labelFont_.get());
-    PlaceAttachedLabel(label_, this, labelPosition_, labelMargin_, AttachedLabelTextWidth(label_, true));
+    label_.SetAlwaysEnabled(on);
+    label_.Place();
 }

@@ -1,7 +1,7 @@
 #pragma once
-#include <memory>
 #include <string>
 
+#include "grid/foundation/DropButtonMouse.h"
 #include "grid/foundation/ExtTimerSpeedButton.h"
 #include "grid/foundation/LabelPlacement.h"
 #include "platform/ui/CustomComboBox.h"
@@ -10,7 +10,7 @@
 // flat, coloured button, coloured frame, focus frame, themed), takes another background
 // colour while it has the focus and can carry a caption label beside it. The grid's combo
 // editors derive from it.
-class TEsgCustomCombo : public TCustomComboBox {
+class TEsgCustomCombo : public TCustomComboBox, public TAttachedLabelProperties {
   public:
     explicit TEsgCustomCombo(TComponent* owner);
     ~TEsgCustomCombo() override;
@@ -37,24 +37,12 @@ class TEsgCustomCombo : public TCustomComboBox {
     void SetFocusBorderColor(TColor color);
     TColor FocusColor() const { return focusColor_; }
     void SetFocusColor(TColor color) { focusColor_ = color; }
-    bool FocusLabel() const { return focusLabel_; }
-    void SetFocusLabel(bool on) { focusLabel_ = on; }
     int DropWidth() const { return dropWidth_; }
     void SetDropWidth(int width);
 
-    const std::string& LabelCaption() const { return labelCaption_; }
-    void SetLabelCaption(const std::string& caption);
-    TLabelPosition LabelPosition() const { return labelPosition_; }
-    void SetLabelPosition(TLabelPosition position);
-    int LabelMargin() const { return labelMargin_; }
-    void SetLabelMargin(int margin);
-    bool LabelTransparent() const { return labelTransparent_; }
-    void SetLabelTransparent(bool on);
-    bool LabelAlwaysEnabled() const { return labelAlwaysEnabled_; }
+    // Also places the label again.
     void SetLabelAlwaysEnabled(bool on);
-    TFont* LabelFont() const { return labelFont_.get(); }
-    void SetLabelFont(const TFont* font) { labelFont_->Assign(*font); }
-    TLabel* ComboLabel() const { return label_; }
+    TLabel* ComboLabel() const { return label_.Label(); }
 
     // The coloured-button look, off while ButtonColor is clNone.
     TButtonColors Colors;
@@ -72,8 +60,8 @@ class TEsgCustomCombo : public TCustomComboBox {
     void SetParent(TWinControl* parent) override;
 
     // Platform use by tests and painters: the state the looks depend on.
-    bool MouseInControl() const { return mouseInControl_; }
-    bool ButtonHover() const { return buttonHover_; }
+    bool MouseInControl() const { return mouse_.InControl(); }
+    bool ButtonHover() const { return mouse_.OverButton(); }
     bool HasFocus() const { return hasFocus_; }
     // True when this control, not the platform alone, paints the frame and button.
     bool PaintsItself() const;
@@ -101,12 +89,10 @@ class TEsgCustomCombo : public TCustomComboBox {
     bool ThemeActive() const;
     bool BorderWanted() const;
     bool IsActiveControl() const;
-    void FocusArrived(bool labelBold);
-    void LabelBold(bool bold);
+    void FocusArrived();
+    void FocusLeft();
     void PaintButton(TCanvas* canvas);
     void DrawBorder(TCanvas* canvas);
-    void LabelFontChanged();
-    void PlaceLabel();
     void InvalidateButton();
 
     bool autoFocus_ = false;
@@ -120,20 +106,9 @@ class TEsgCustomCombo : public TCustomComboBox {
     bool focusBorder_ = false;
     TColor focusBorderColor_ = clNone;
     TColor focusColor_ = clNone;
-    bool focusLabel_ = false;
     int dropWidth_ = 0;
-    std::string labelCaption_;
-    TLabelPosition labelPosition_ = lpLeftTop;
-    int labelMargin_ = 4;
-    bool labelTransparent_ = false;
-    bool labelAlwaysEnabled_ = false;
-    std::unique_ptr<TFont> labelFont_;
-    TLabel* label_ = nullptr;
-
-    bool mouseInControl_ = false;
-    bool buttonHover_ = false;
+    TDropButtonMouse mouse_;
     bool hasFocus_ = false;
-    bool mouseDown_ = false;
     TColor normalColor_ = clNone; // set by Init, or by the first focus when Init never ran
     TColor loadedColor_ = clWindow;
     TColor oldColor_ = clWindow;

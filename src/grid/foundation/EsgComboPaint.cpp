@@ -40,9 +40,9 @@ void TEsgCustomCombo::PaintButton(TCanvas* canvas)
     TRect rect = InflateRect(Rect(width - buttonWidth_ + 2, 0, Width(), Height()), -1, -1);
     if (Colors.ButtonColor != clNone) {
         const TRect colored = Rect(rect.Left - 1, rect.Top + 1, rect.Right - 1, rect.Bottom - 1);
-        PaintColoredDropButton(canvas, colored, Colors, buttonHover_, mouseDown_, 0, 4);
+        PaintColoredDropButton(canvas, colored, Colors, mouse_.OverButton(), mouse_.Down(), 0, 4);
     } else if (ThemeActive()) {
-        DrawThemedPart(canvas, tpComboButton, DropButtonState(Enabled(), mouseDown_, DroppedDown(), buttonHover_),
+        DrawThemedPart(canvas, tpComboButton, DropButtonState(Enabled(), mouse_.Down(), DroppedDown(), mouse_.OverButton()),
                        rect);
     } else {
         rect.Left -= 4;
@@ -64,7 +64,7 @@ void TEsgCustomCombo::DrawBorder(TCanvas* canvas)
     state.Themed = isThemed_;
     state.DisabledBorder = disabledBorder_;
     state.HasFocus = hasFocus_;
-    state.FocusEdge = focusBorder_ && !designing && (mouseInControl_ || IsActiveControl());
+    state.FocusEdge = focusBorder_ && !designing && (mouse_.InControl() || IsActiveControl());
     state.ParentColor = Parent() ? Parent()->Color() : clBtnFace;
     state.ControlColor = Color();
     state.ButtonWidth = buttonWidth_;
@@ -77,6 +77,6 @@ void TEsgCustomCombo::DrawBorder(TCanvas* canvas)
         canvas->LineTo(inner.Right - buttonWidth_ - 1, Height() - 1);
     }
     if (Style() == csSimple || (IsWinXP && ThemeActive())) return;
-    const bool active = designing ? Enabled() : mouseInControl_ || IsActiveControl();
+    const bool active = designing ? Enabled() : mouse_.InControl() || IsActiveControl();
     DrawFlatDropButton(canvas, ClientWidth(), ClientHeight(), buttonWidth_, active, abUntouched);
 }

@@ -1,6 +1,7 @@
 #pragma once
 #include <string>
 
+#include "grid/foundation/DropButtonMouse.h"
 #include "grid/foundation/ExtTimerSpeedButton.h"
 #include "platform/ui/DateTimePicker.h"
 #include "platform/ui/Forms.h"
@@ -28,8 +29,8 @@ public:
     std::string Version() const { return "1.0.0.0"; }
 
     // Platform use by tests and painters: the state the look depends on.
-    bool MouseInControl() const { return mouseInControl_; }
-    bool ButtonHover() const { return buttonHover_; }
+    bool MouseInControl() const { return mouse_.InControl(); }
+    bool ButtonHover() const { return mouse_.OverButton(); }
     bool HasFocus() const { return hasFocus_; }
 
 protected:
@@ -67,9 +68,7 @@ private:
     bool isThemed_;
     bool isWinXP_;
     bool hasFocus_ = false;
-    bool mouseInControl_ = false;
-    bool buttonHover_ = false;
-    bool mouseDown_ = false;
+    TDropButtonMouse mouse_;
 };
 
 // The message a picker posts to itself after a typed digit, to decide on the field move.

@@ -60,9 +60,9 @@ void TEsgDateTimePicker::PaintButton(TCanvas* canvas)
     }
     const TRect rect = InflateRect(Rect(width - buttonWidth_ + 2, 0, Width(), Height()), -1, -1);
     if (colors_.ButtonColor != clNone)
-        PaintColoredDropButton(canvas, rect, colors_, buttonHover_, mouseDown_, 2, 5);
+        PaintColoredDropButton(canvas, rect, colors_, mouse_.OverButton(), mouse_.Down(), 2, 5);
     else if (ThemeActive())
-        DrawThemedPart(canvas, tpComboButton, DropButtonState(Enabled(), mouseDown_, DroppedDown(), buttonHover_),
+        DrawThemedPart(canvas, tpComboButton, DropButtonState(Enabled(), mouse_.Down(), DroppedDown(), mouse_.OverButton()),
                        rect);
     else
         DrawComboScrollGlyph(canvas, rect, Enabled(), !Enabled());
@@ -97,7 +97,7 @@ void TEsgDateTimePicker::DrawBorders(TCanvas* canvas)
     TRect inner;
     if (DrawOwnFrame(canvas, state, Width(), Height(), inner) == ofNone) return;
     if (isWinXP_ && ThemeActive()) return;
-    const bool active = designing ? Enabled() : mouseInControl_ || IsActiveControl();
+    const bool active = designing ? Enabled() : mouse_.InControl() || IsActiveControl();
     DrawFlatDropButton(canvas, ClientWidth(), ClientHeight(), buttonWidth_, active,
                        DroppedDown() ? abFlat : abRaised);
 }
@@ -123,42 +123,31 @@ void TEsgDateTimePicker::CMExit(TMessage& message)
 void TEsgDateTimePicker::CMMouseEnter(TMessage& message)
 {
     TDateTimePicker::CMMouseEnter(message);
-    if (!mouseInControl_ && Enabled()) {
-        mouseInControl_ = true;
-        Invalidate();
-    }
+    if (mouse_.Enter(Enabled())) Invalidate();
     if (isWinXP_) Invalidate();
 }
 
 void TEsgDateTimePicker::CMMouseLeave(TMessage& message)
 {
     TDateTimePicker::CMMouseLeave(message);
-    if (mouseInControl_ && Enabled()) {
-        mouseInControl_ = false;
-        Invalidate();
-    }
-    buttonHover_ = false;
+    if (mouse_.Leave(Enabled())) Invalidate();
     if (isWinXP_) Invalidate();
 }
 
 void TEsgDateTimePicker::WMMouseMove(TMessage& message)
 {
     TDateTimePicker::WMMouseMove(message);
-    const int x = LParamToPoint(message.LParam).X;
-    const bool over = Width() - buttonWidth_ < x && x < Width();
-    if (over == buttonHover_) return;
-    buttonHover_ = over;
-    Invalidate();
+    if (mouse_.Move(LParamToPoint(message.LParam).X, Width(), buttonWidth_)) Invalidate();
 }
 
 void TEsgDateTimePicker::WMLButtonDown(TMessage& message)
 {
-    mouseDown_ = true;
+    mouse_.SetDown(true);
     TDateTimePicker::WMLButtonDown(message);
 }
 
 void TEsgDateTimePicker::WMLButtonUp(TMessage& message)
 {
-    mouseDown_ = false;
+    mouse_.SetDown(false);
     TDateTimePicker::WMLButtonUp(message);
 }

@@ -18,12 +18,16 @@ TDateTime WholeSeconds(TDateTime value)
 }  // namespace
 
 TExtDateTimePicker::TExtDateTimePicker(TComponent* owner)
-    : TCustomDateTimePicker(owner, true), labelFont_(std::make_unique<TFont>())
+    : TCustomDateTimePicker(owner, true),
+      TAttachedLabelProperties(this, {.HidePrefix = false, .TakesControlFont = true})
 {
-    labelFont_->OnChange = [this](TObject*) {
-        const TComponentState state = ComponentState();
-        if (state.Contains(csDesigning) && !state.Contains(csLoading)) SetParentFont(false);
-        PlaceLabel();
+    label_.OnCreate = [this](TLabel* label) {
+        label->OnClick = [this](TObject*) {
+            if (OnLabelClick) OnLabelClick(this);
+        };
+        label->OnDblClick = [this](TObject*) {
+            if (OnLabelDblClick) OnLabelDblClick(this);
+        };
     };
     TEsgDateTimePicker::SetBorderStyle(bsSingle);
     ApplyKind();
@@ -58,9 +62,7 @@ void TExtDateTimePicker::Loaded()
     LayoutTimePicker();
     if (!Checked()) SetChecked(false);
     if (timePicker_) timePicker_->SetEnabled(TimePickerEnabled());
-    if (label_ && !labelAlwaysEnabled_) label_->SetEnabled(Enabled());
-    if (label_ && ParentFont()) label_->SetFont(Font());
-    PlaceLabel();
+    label_.Loaded();
 }
 
 void TExtDateTimePicker::CreateTimePicker()
@@ -181,7 +183,7 @@ void TExtDateTimePicker::CMEnabledChanged(TMessage& message)
 {
     TCustomDateTimePicker::CMEnabledChanged(message);
     if (timePicker_) timePicker_->SetEnabled(Enabled());
-    if (label_ && !labelAlwaysEnabled_) label_->SetEnabled(Enabled());
+    label_.FollowEnabled(Enabled());
 }
 
 void TExtDateTimePicker::WMSize(TMessage& message)

@@ -1,6 +1,4 @@
 #pragma once
-#include <memory>
-
 #include "grid/foundation/EsgDateTimePicker.h"
 #include "grid/foundation/LabelPlacement.h"
 
@@ -10,7 +8,7 @@
 
 enum TExtDateTimeKind { dkDate, dkTime, dkDateTime };
 
-class TExtDateTimePicker : public TCustomDateTimePicker {
+class TExtDateTimePicker : public TCustomDateTimePicker, public TAttachedLabelProperties {
 public:
     explicit TExtDateTimePicker(TComponent* owner);
     ~TExtDateTimePicker() override;
@@ -31,22 +29,10 @@ public:
     // The embedded time picker, or nullptr.
     TCustomDateTimePicker* TimePicker() const { return timePicker_; }
 
-    const std::string& LabelCaption() const { return labelCaption_; }
-    void SetLabelCaption(const std::string& caption);
-    TLabelPosition LabelPosition() const { return labelPosition_; }
-    void SetLabelPosition(TLabelPosition position);
-    int LabelMargin() const { return labelMargin_; }
-    void SetLabelMargin(int margin);
-    bool LabelTransparent() const { return labelTransparent_; }
-    void SetLabelTransparent(bool on);
-    bool LabelAlwaysEnabled() const { return labelAlwaysEnabled_; }
+    // Also repaints the label.
     void SetLabelAlwaysEnabled(bool on);
-    TFont* LabelFont() const { return labelFont_.get(); }
-    void SetLabelFont(const TFont* font) { labelFont_->Assign(*font); }
-    bool FocusLabel() const { return focusLabel_; }
-    void SetFocusLabel(bool on) { focusLabel_ = on; }
     // The caption label, or nullptr.
-    TLabel* PickerLabel() const { return label_; }
+    TLabel* PickerLabel() const { return label_.Label(); }
     void SetBounds(int left, int top, int width, int height) override;
     void SetParent(TWinControl* parent) override;
 
@@ -77,21 +63,11 @@ private:
     void LayoutTimePicker();
     void ApplyKind();
     bool TimePickerEnabled() const { return Enabled() && Checked(); }
-    void PlaceLabel();
-    void LabelBold(bool bold);
+    void LabelFocusChanged(bool focused);
 
     TExtDateTimeKind kind_ = dkDateTime;
     std::string timeFormat_;
     TCustomDateTimePicker* timePicker_ = nullptr;
     bool firstPaint_ = true;
     int oldYear_ = 0, oldMonth_ = 0, oldDay_ = 0;
-
-    std::string labelCaption_;
-    TLabelPosition labelPosition_ = lpLeftTop;
-    int labelMargin_ = 4;
-    bool labelTransparent_ = false;
-    bool labelAlwaysEnabled_ = false;
-    bool focusLabel_ = false;
-    std::unique_ptr<TFont> labelFont_;
-    TLabel* label_ = nullptr;
 };
