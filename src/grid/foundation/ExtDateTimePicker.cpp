@@ -2,6 +2,10 @@
 
 #include <cmath>
 
+#include "grid/foundation/TimeFieldPlacement.h"
+#include "grid/foundation/VisualStyles.h"
+#include "platform/os/SystemProfile.h"
+
 namespace {
 constexpr int kTimeWidth = 90;
 constexpr int kTimeHeight = 17;
@@ -102,8 +106,15 @@ void TExtDateTimePicker::LayoutTimePicker()
     timePicker_->SetVisible(true);
     TBitmap measure(1, 1);
     measure.Canvas()->Font()->Assign(*Font());
-    const int width = measure.Canvas()->TextWidth(timePicker_->Text().substr(0, 255)) + 31;
-    timePicker_->SetBounds(Width() - width - 34, 1, width, Height() - 2);
+    const int textWidth = measure.Canvas()->TextWidth(timePicker_->Text().substr(0, 255));
+    TTimeFieldLook look;
+    look.hasLocaleInfoEx = SystemProfile().HasLocaleInfoEx;
+    look.commonControls6 = SystemProfile().ComCtlMajorVersion >= 6 && SystemProfile().ThemeLibraryLoaded;
+    look.themeActive = IsThemeActive();
+    look.metro = MetroLook();
+    look.frame = Ctl3D() ? 2 : BorderStyle() == bsSingle ? 1 : 0;
+    const TRect bounds = TimeFieldBounds(look, Width(), Height(), textWidth);
+    timePicker_->SetBounds(bounds.Left, bounds.Top, bounds.Width(), bounds.Height());
 }
 
 TDateTime TExtDateTimePicker::Time() const

@@ -9,6 +9,7 @@
 #include "platform/rtl/Utf8.h"
 #include "platform/ui/CustomComboBox.h"
 #include "platform/ui/QtControls.h"
+#include "platform/ui/QtSimpleComboList.h"
 #include "platform/ui/WindowCanvas.h"
 
 namespace {
@@ -86,6 +87,7 @@ TCustomComboBox::TCustomComboBox(TComponent* owner)
 
 TCustomComboBox::~TCustomComboBox()
 {
+    simpleList_.reset();
     if (QComboBox* w = Combo(this)) w->view()->parentWidget()->removeEventFilter(listWatch_.get());
 }
 
@@ -98,6 +100,10 @@ void TCustomComboBox::SetStyle(TComboBoxStyle style)
     else if (dynamic_cast<TOwnerDrawDelegate*>(w->itemDelegate()))
         w->setItemDelegate(new QStyledItemDelegate(w));
     SetMaxLength(maxLength_);
+    if (style != csSimple)
+        simpleList_.reset();
+    else if (!simpleList_)
+        simpleList_ = std::make_unique<TSimpleComboList>(this);
 }
 
 void TCustomComboBox::SetCharCase(TEditCharCase charCase)
@@ -179,6 +185,12 @@ void TCustomComboBox::WndProc(TMessage& message)
     case CB_GETDROPPEDWIDTH:
         message.Result = std::max(Width(), droppedWidth_);
         return;
+    case WM_LBUTTONDOWN: {
+        TComboBox::WndProc(message);
+        const TPoint at = LParamToPoint(message.LParam);
+        if (simpleList_) simpleList_->PickAt(at.X, at.Y);
+        return;
+    }
     default:
         TComboBox::WndProc(message);
     }
@@ -304,8 +316,16 @@ void TCustomComboBox::MeasureItem(int index, int& height)
     if (OnMeasureItem) OnMeasureItem(this, index, height);
 }
 
+// A simple box has no list to open: its list is always there.
+void TCustomComboBox::KeyDown(Word& key, TShiftState shift)
+{
+    TComboBox::KeyDown(key, shift);
+    if (simpleList_ && (key == VK_F4 || (shift.Contains(ssAlt) && (key == VK_UP || key == VK_DOWN)))) key = 0;
+}
+
 void TCustomComboBox::WMPaint(TMessage& message)
 {
+    if (simpleList_) simpleList_->ShowCurrent();
     DefaultHandler(message);
     if (IsOwnerDrawn()) PaintOwnerDrawnEdit();
 }
@@ -319,6 +339,7 @@ void TCustomComboBox::CMColorChanged(TMessage& message)
     palette.setColor(QPalette::Base, ToQColor(Color()));
     w->setPalette(palette);
     if (QLineEdit* edit = w->lineEdit()) edit->setPalette(palette);
+    if (simpleList_) simpleList_->FollowColor();
 }
 
 // The picked item stands in the box drawn the way the list draws it.

@@ -37,13 +37,15 @@ constexpr UINT CB_GETDROPPEDWIDTH = 0x015F;
 constexpr UINT CB_SETDROPPEDWIDTH = 0x0160;
 
 struct TComboListWatch;
+class TSimpleComboList;
 
 class TCustomComboBox : public TComboBox {
   public:
     explicit TCustomComboBox(TComponent* owner);
     ~TCustomComboBox() override;
 
-    // The owner-drawn styles show a list to pick from, as csDropDownList does.
+    // The owner-drawn styles show a list to pick from, as csDropDownList does; csSimple shows
+    // its list under the edit all the time, in the control's own height.
     void SetStyle(TComboBoxStyle style);
     bool IsOwnerDrawn() const { return Style() == csOwnerDrawFixed || Style() == csOwnerDrawVariable; }
     bool IsEditable() const { return Style() == csDropDown || Style() == csSimple; }
@@ -90,6 +92,7 @@ class TCustomComboBox : public TComboBox {
     virtual void DropDown();
     virtual void CloseUp();
     void KeyPress(char32_t& key) override;
+    void KeyDown(Word& key, TShiftState shift) override;
     void WMPaint(TMessage& message) override;
     void CMColorChanged(TMessage& message) override;
     // The list's notifications arrive here; the opening and closing ones call DropDown
@@ -111,4 +114,5 @@ class TCustomComboBox : public TComboBox {
     std::unique_ptr<TBitmap> itemBitmap_; // the canvas outside owner drawing, for measuring
     TCanvas* paintCanvas_ = nullptr;      // the item being painted
     std::unique_ptr<TComboListWatch> listWatch_;
+    std::unique_ptr<TSimpleComboList> simpleList_; // csSimple only
 };

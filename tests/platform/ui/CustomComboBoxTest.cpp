@@ -190,3 +190,78 @@ TEST_F(CustomComboBoxTest, SpeedButtonClicksOnAReleaseOverItAndShowsThePress)
 }
 
 } // namespace
+
+namespace {
+
+// A simple box: the edit along the top and its list under it, always shown.
+class SimpleComboBoxTest : public CustomComboBoxTest {
+  protected:
+    SimpleComboBoxTest()
+    {
+        combo->SetStyle(csSimple);
+        combo->SetBounds(10, 10, 150, 120);
+        combo->SetColor(clYellow);
+        combo->OnClick = [this](TObject*) { ++clicks; };
+        combo->OnChange = [this](TObject*) { ++changes; };
+    }
+    int clicks = 0, changes = 0;
+};
+
+TEST_F(SimpleComboBoxTest, ArrowsMoveInTheListAndPutTheItemInTheEdit)
+{
+    combo->SetFocus();
+    PressKey(VK_DOWN);
+    EXPECT_EQ(combo->ItemIndex(), 0);
+    EXPECT_EQ(combo->Text(), "Alpha");
+    PressKey(VK_DOWN);
+    PressKey(VK_DOWN);
+    PressKey(VK_UP);
+    EXPECT_EQ(combo->ItemIndex(), 1);
+    EXPECT_EQ(combo->Text(), "Beta");
+    EXPECT_EQ(clicks, 4);
+    EXPECT_EQ(changes, 4);
+    PressKey(VK_F4); // there is no list to open
+    PressKey(VK_DOWN, {ssAlt});
+    EXPECT_FALSE(combo->DroppedDown());
+    EXPECT_EQ(combo->ItemIndex(), 1);
+}
+
+TEST_F(SimpleComboBoxTest, AClickInTheListPicksTheItem)
+{
+    // Rows of the list: under the edit, as tall as the font's line and a little.
+    const int editHeight = 21;
+    int y = editHeight + 4;
+    while (combo->ItemIndex() != 3 && y < combo->Height() - 2) {
+        ClickAt(combo, 20, y);
+        y += 4;
+    }
+    EXPECT_EQ(combo->ItemIndex(), 3);
+    EXPECT_EQ(combo->Text(), "Gamma");
+    EXPECT_EQ(clicks, 4); // each of the four items in turn
+    combo->SetStyle(csDropDown);
+    combo->SetDroppedDown(true);
+    EXPECT_TRUE(combo->DroppedDown()); // the other styles keep their list
+    combo->SetDroppedDown(false);
+}
+
+TEST_F(SimpleComboBoxTest, TheListIsPaintedUnderTheEdit)
+{
+    combo->SetItemIndex(2);
+    TBitmap shot(combo->Width(), combo->Height());
+    combo->PaintTo(shot.Canvas(), 0, 0);
+    // The list's background where a drop-down box has its button.
+    EXPECT_EQ(shot.Canvas()->Pixels(combo->Width() - 8, combo->Height() - 8), clYellow);
+    int ink = 0, marked = 0;
+    for (int y = 24; y < combo->Height() - 4; ++y)
+        for (int x = 4; x < 60; ++x) {
+            const TColor c = shot.Canvas()->Pixels(x, y);
+            if (c != clYellow) ++(c == ColorToRGB(clHighlight) ? marked : ink);
+        }
+    EXPECT_GT(ink, 50);    // the items' text
+    EXPECT_GT(marked, 50); // the picked item's row
+    combo->SetStyle(csDropDown);
+    combo->PaintTo(shot.Canvas(), 0, 0);
+    EXPECT_NE(shot.Canvas()->Pixels(combo->Width() - 8, combo->Height() - 8), clYellow);
+}
+
+} // namespace
