@@ -9,7 +9,7 @@
 // frames, hot tracking with an optional slow fade, a pressed colour, standard kinds, and the
 // keyboard behaviour of a dialog button (Enter and Space, accelerators, Default and Cancel).
 class TLbButton : public TCustomControl {
-  public:
+public:
     explicit TLbButton(TComponent* owner);
     ~TLbButton() override;
 
@@ -67,7 +67,7 @@ class TLbButton : public TCustomControl {
 
     TNotifyEvent OnMouseExit; // OnClick and OnMouseEnter are the control's own
 
-  protected:
+protected:
     void Paint() override;
     void MouseDown(TMouseButton button, TShiftState shift, int x, int y) override;
     void MouseUp(TMouseButton button, TShiftState shift, int x, int y) override;
@@ -82,7 +82,7 @@ class TLbButton : public TCustomControl {
     void WMKillFocus(TMessage& message) override;
     void WMTimer(TMessage& message) override;
 
-  private:
+private:
     template <typename T> void SetAndRepaint(T& field, T value)
     {
         field = value;

@@ -12,7 +12,7 @@
 // ParGen.xml. It holds a category panel for every protocol of the family and shows the two
 // panels of the model it is built for; only their fields are loaded, checked and saved.
 class TFParGen : public TTitledForm {
-  public:
+public:
     explicit TFParGen(TComponent* owner);
     void Set_Lang() override;
 
@@ -42,7 +42,7 @@ class TFParGen : public TTitledForm {
     TLbButton* Btn_Cancel;
     TCategoryPanelGroup* CPG;
 
-  private:
+private:
     // The controls of one panel row: its label or check box, its fields, and the "." labels
     // between octets.
     struct TRow_Controls {

@@ -41,7 +41,7 @@ bool Is_Listable(const TSearchRec& file)
 
 // Gives a variable another value for the life of the scope.
 class Restore_On_Exit {
-  public:
+public:
     Restore_On_Exit(std::string& variable, const std::string& value)
         : variable_(variable), saved_(std::exchange(variable, value))
     {
@@ -50,7 +50,7 @@ class Restore_On_Exit {
     Restore_On_Exit(const Restore_On_Exit&) = delete;
     Restore_On_Exit& operator=(const Restore_On_Exit&) = delete;
 
-  private:
+private:
     std::string& variable_;
     std::string saved_;
 };

@@ -12,7 +12,7 @@
 // check for a newer version; two comforts of the rule grids. The options are committed by
 // OK only. It also holds the online version check that the main window's timer asks.
 class TFSoftOptions : public TTitledForm {
-  public:
+public:
     static constexpr int Lang_Slots = 6; // languages on one page
 
     explicit TFSoftOptions(TComponent* owner);
@@ -66,7 +66,7 @@ class TFSoftOptions : public TTitledForm {
     int Show_Page = 1;
     std::string Language_In_Use;
 
-  private:
+private:
     void Create_Language_Page();
     void Create_Connection_Page();
     void Create_Settings_Page();

@@ -15,7 +15,7 @@ namespace {
 // The configurator beside a program folder that holds an Italian language file; the
 // Options window is reached through the main window's Options button.
 class OptionsWindow : public testing::Test {
-  protected:
+protected:
     OptionsWindow()
     {
         WriteTestFile(exe.File("LANGUAGE/Italiano.lng"),

@@ -13,7 +13,7 @@ constexpr int W = 100;
 constexpr int H = 23;
 
 class LbFace : public testing::Test {
-  protected:
+protected:
     LbFace()
     {
         p.Font = &font;

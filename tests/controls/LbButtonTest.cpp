@@ -14,7 +14,7 @@ constexpr TColor Orange = 33023;
 
 // Answers every message box with OK and acts on a form when it is shown modally.
 class TFakeDialogs : public TDialogService {
-  public:
+public:
     TFakeDialogs() { SetDialogService(this); }
     ~TFakeDialogs() override { SetDialogService(nullptr); }
 
@@ -38,7 +38,7 @@ class TFakeDialogs : public TDialogService {
 // A shown form with two buttons set up as the system's windows set them, and a plain
 // windowed control that takes the focus but is no push button.
 class LbButtonTest : public testing::Test {
-  protected:
+protected:
     LbButtonTest()
     {
         form = new TForm(nullptr);

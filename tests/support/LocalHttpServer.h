@@ -11,7 +11,7 @@
 // reads the request and then holds the connection open without a word until it is
 // destroyed.
 class LocalHttpServer {
-  public:
+public:
     explicit LocalHttpServer(std::optional<std::string> reply);
     ~LocalHttpServer();
     LocalHttpServer(const LocalHttpServer&) = delete;
@@ -21,7 +21,7 @@ class LocalHttpServer {
     std::string Host() const;         // "http://127.0.0.1:port"
     std::string Last_Request() const; // up to and including the blank line
 
-  private:
+private:
     void Serve();
     void Answer(int connection);
 

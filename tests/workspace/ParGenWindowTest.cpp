@@ -16,7 +16,7 @@ namespace {
 const std::string Golden_New_Project = std::string(TEST_DATA_DIR) + "/pargen/new_project/ParGen.xml";
 
 class ParGenWindow : public testing::Test {
-  protected:
+protected:
     ParGenWindow()
     {
         Load_Default_Texts();

@@ -16,7 +16,7 @@
 namespace {
 // The Options window alone, beside a program folder of its own with an empty LANGUAGE.
 class SoftOptions : public testing::Test {
-  protected:
+protected:
     SoftOptions()
     {
         Set_Program_Dirs(exe.Path());

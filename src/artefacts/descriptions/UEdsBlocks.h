@@ -18,7 +18,7 @@ std::string EDS_Sub_Object(int index, int sub);
 
 // Writes the blocks of the EDS text: a section line, its key lines, an empty line.
 class TEdsBlockWriter {
-  public:
+public:
     explicit TEdsBlockWriter(TStringList& lines) : lines_(lines) {}
 
     void Block(const std::string& section, const std::vector<std::string>& keyLines);
@@ -29,6 +29,6 @@ class TEdsBlockWriter {
     void Variable(const std::string& section, const std::string& name, const std::string& dataType,
                   const std::string& access, const std::string& defaultValue, int pdoMapping = 0);
 
-  private:
+private:
     TStringList& lines_;
 };

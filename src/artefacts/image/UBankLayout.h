@@ -24,7 +24,7 @@ constexpr uint32_t EIP_Slaves_Address = Bank_Base_Address + EIP_Slaves_Offset;
 
 // Appends unsigned little-endian fields to the image.
 class TImageWriter {
-  public:
+public:
     explicit TImageWriter(std::string& image) : image_(image) {}
 
     void U8(uint32_t value) { image_.push_back(static_cast<char>(value & 0xFF)); }
@@ -44,6 +44,6 @@ class TImageWriter {
     }
     void Zeros(size_t count) { image_.append(count, '\0'); }
 
-  private:
+private:
     std::string& image_;
 };

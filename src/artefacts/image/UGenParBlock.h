@@ -31,7 +31,7 @@ using TOctets = std::array<uint8_t, 4>;
 // The general parameter block, kept in its file layout so that its checksum is the plain
 // byte sum of what the file will hold. A new block holds the defaults of every image.
 class TGen_Par_Block {
-  public:
+public:
     TGen_Par_Block();
 
     void Set_U16(int offset, uint32_t value);
@@ -45,6 +45,6 @@ class TGen_Par_Block {
 
     const uint8_t* Bytes() const { return bytes_.data(); }
 
-  private:
+private:
     std::array<uint8_t, Gen_Par_Block_Size> bytes_{};
 };

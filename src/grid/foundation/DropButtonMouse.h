@@ -3,7 +3,7 @@
 // Where the mouse is over a control with a drop-down button at its right end, which the
 // control's frame and button are painted by. Each change reports whether it asks for a repaint.
 class TDropButtonMouse {
-  public:
+public:
     bool InControl() const { return inControl_; }
     bool OverButton() const { return overButton_; }
     bool Down() const { return down_; }
@@ -16,7 +16,7 @@ class TDropButtonMouse {
     // `x` in the control's coordinates; the button is the right `buttonWidth` pixels of `width`.
     bool Move(int x, int width, int buttonWidth);
 
-  private:
+private:
     bool inControl_ = false;
     bool overButton_ = false;
     bool down_ = false;

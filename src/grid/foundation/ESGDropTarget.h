@@ -11,7 +11,7 @@ class TEnumFormats;
 // A drop target that sorts out what a drag offers and hands each kind of data to its hook.
 // The hooks do nothing here; the grid's own target gives them their meaning.
 class TESGDropTarget : public IDropTarget {
-  public:
+public:
     bool AcceptText = true;
     bool AcceptFiles = true;
     bool AcceptCols = false;
@@ -24,7 +24,7 @@ class TESGDropTarget : public IDropTarget {
     HRESULT DragLeave() override;
     HRESULT Drop(IDataObject* data, DWORD keyState, TPoint pt, DWORD& effect) override;
 
-  protected:
+protected:
     virtual void DropText(TPoint /*pt*/, const std::string& /*s*/) {}
     virtual void DropStream(TPoint /*pt*/, TMemoryStream& /*ms*/) {}
     virtual void DropCol(TPoint /*pt*/, int /*Col*/) {}
@@ -35,7 +35,7 @@ class TESGDropTarget : public IDropTarget {
     virtual void DragMouseEnter() {}
     virtual void DragMouseLeave() {}
 
-  private:
+private:
     static TDropFormats OfferedFormats(TEnumFormats& formats);
     bool Accepts(TDropFormats offered) const;
     void Deliver(TEnumFormats& formats, TPoint pt);

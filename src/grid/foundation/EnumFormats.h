@@ -9,7 +9,7 @@
 // Reads what a foreign data object offers. The readers take only what lies within the
 // memory the object hands out; a format that cannot be fetched reads as absent.
 class TEnumFormats {
-  public:
+public:
     // Raises EAssertionFailed "Cannot get the format enumerator" when the object cannot
     // enumerate its formats. Registers the grid's named formats.
     explicit TEnumFormats(IDataObject* DataObject);
@@ -53,7 +53,7 @@ class TEnumFormats {
     DWORD Medium() const { return FFormatEtc.tymed; }
     void SetMedium(DWORD Value) { FFormatEtc.tymed = Value; }
 
-  private:
+private:
     // The bytes of a format, or nothing when it is not offered or cannot be fetched.
     HGLOBAL DataOf(TClipFormat ClipFormat);
 

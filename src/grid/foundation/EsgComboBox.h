@@ -11,7 +11,7 @@
 // colour while it has the focus and can carry a caption label beside it. The grid's combo
 // editors derive from it.
 class TEsgCustomCombo : public TCustomComboBox, public TAttachedLabelProperties {
-  public:
+public:
     explicit TEsgCustomCombo(TComponent* owner);
     ~TEsgCustomCombo() override;
 
@@ -66,7 +66,7 @@ class TEsgCustomCombo : public TCustomComboBox, public TAttachedLabelProperties 
     // True when this control, not the platform alone, paints the frame and button.
     bool PaintsItself() const;
 
-  protected:
+protected:
     void Loaded() override;
     void CMEnter(TMessage& message) override;
     void CMExit(TMessage& message) override;
@@ -85,7 +85,7 @@ class TEsgCustomCombo : public TCustomComboBox, public TAttachedLabelProperties 
     void WMPaint(TMessage& message) override;
     void CNCommand(TMessage& message) override;
 
-  private:
+private:
     bool ThemeActive() const;
     bool BorderWanted() const;
     bool IsActiveControl() const;
@@ -117,6 +117,6 @@ class TEsgCustomCombo : public TCustomComboBox, public TAttachedLabelProperties 
 };
 
 class TEsgComboBox : public TEsgCustomCombo {
-  public:
+public:
     using TEsgCustomCombo::TEsgCustomCombo;
 };

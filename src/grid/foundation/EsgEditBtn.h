@@ -11,7 +11,7 @@
 // OnClickBtn for the owner, which opens a dialog or a list for the value. The grid's
 // edit-with-button editors derive from it.
 class TEsgEditBtn : public TCustomMaskEdit {
-  public:
+public:
     explicit TEsgEditBtn(TComponent* owner);
     ~TEsgEditBtn() override;
 
@@ -39,7 +39,7 @@ class TEsgEditBtn : public TCustomMaskEdit {
 
     TNotifyEvent OnClickBtn;
 
-  protected:
+protected:
     void KeyDown(Word& key, TShiftState shift) override;
     void WMChar(TMessage& message) override;
     void CreateWnd() override;
@@ -49,7 +49,7 @@ class TEsgEditBtn : public TCustomMaskEdit {
     // its frame in the window, where the desktop keeps it outside the client area.
     int FrameOffset() const { return BorderStyle() == bsNone ? 0 : 2; }
 
-  private:
+private:
     void PlaceButton();
     void UpdateEditRect();
 
@@ -65,7 +65,7 @@ using TUnitChangeEvent = std::function<void(TObject* Sender, const std::string& 
 // An edit for a value with a unit: the number is typed, the unit stands between the
 // number and the button, and the button opens a menu of the allowed units.
 class TEsgUnitEditBtn : public TEsgEditBtn {
-  public:
+public:
     explicit TEsgUnitEditBtn(TComponent* owner);
 
     const TStringList& Units() const { return units_; }
@@ -85,10 +85,10 @@ class TEsgUnitEditBtn : public TEsgEditBtn {
 
     TUnitChangeEvent OnUnitChanged;
 
-  protected:
+protected:
     void WMPaint(TMessage& message) override;
 
-  private:
+private:
     void UnitPicked(int id);
 
     TStringList units_;

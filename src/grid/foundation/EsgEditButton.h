@@ -5,7 +5,7 @@
 // The speed button inside an edit's embedded button: themed, flat (its own flag), framed
 // or in the colours of the button control that holds it.
 class TExtSpeedButton : public TSpeedButton {
-  public:
+public:
     // The colours are those of the button control that holds this button.
     TExtSpeedButton(TComponent* owner, const TButtonColors& colors);
 
@@ -15,12 +15,12 @@ class TExtSpeedButton : public TSpeedButton {
     void SetFlat(bool flat);
     bool Hot() const { return hot_; }
 
-  protected:
+protected:
     void Paint() override;
     void CMMouseEnter(TMessage& message) override;
     void CMMouseLeave(TMessage& message) override;
 
-  private:
+private:
     const TButtonColors& colors_;
     bool isWinXP_ = false;
     bool extFlat_ = false;
@@ -30,7 +30,7 @@ class TExtSpeedButton : public TSpeedButton {
 // The small windowed control that holds the speed button at an edit's right edge. A left
 // release after a press on it raises OnClick, then gives the focus back to FocusControl.
 class TEsgEditButton : public TWinControl {
-  public:
+public:
     explicit TEsgEditButton(TComponent* owner);
 
     TExtSpeedButton* Button() const { return button_; }
@@ -49,11 +49,11 @@ class TEsgEditButton : public TWinControl {
     // The coloured look; clNone everywhere leaves it off. Repaint after a change.
     TButtonColors Colors;
 
-  protected:
+protected:
     void Loaded() override;
     void Notification(TComponent* component, TOperation operation) override;
 
-  private:
+private:
     void ButtonReleased(TMouseButton button);
     void FitButton();
 

@@ -5,7 +5,7 @@
 // The match-case check box of the grid's search bar. It paints itself: the platform's
 // themed box when visual styles are active, else the classic box, and its caption beside it.
 class TExtCheckBox : public TCustomControl {
-  public:
+public:
     explicit TExtCheckBox(TComponent* AOwner);
 
     TLeftRight Alignment() const { return FAlignment; }
@@ -34,7 +34,7 @@ class TExtCheckBox : public TCustomControl {
     void SetBounds(int ALeft, int ATop, int AWidth, int AHeight) override;
     virtual void Toggle();
 
-  protected:
+protected:
     void Paint() override;
     void WndProc(TMessage& Message) override;
     void MouseDown(TMouseButton Button, TShiftState Shift, int X, int Y) override;
@@ -45,7 +45,7 @@ class TExtCheckBox : public TCustomControl {
     void CMMouseEnter(TMessage& Message) override;
     void CMMouseLeave(TMessage& Message) override;
 
-  private:
+private:
     // The box as the themed look draws it (14 x 14) or the classic one (13 x 13).
     TRect BoxRect() const;
     // The 16 x 16 area that a change of the box repaints.

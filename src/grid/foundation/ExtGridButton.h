@@ -9,7 +9,7 @@
 // highlight): glyphs, hot and down colours, gradients, an optional drop-down part, a
 // check style and radio groups.
 class TExtGridButton : public TGraphicControl {
-  public:
+public:
     explicit TExtGridButton(TComponent* AOwner);
     ~TExtGridButton() override;
 
@@ -74,7 +74,7 @@ class TExtGridButton : public TGraphicControl {
     bool MouseInControl() const { return FMouseInControl; }
     void Click() override;
 
-  protected:
+protected:
     void Paint() override;
     void Loaded() override;
     void WndProc(TMessage& Message) override;
@@ -86,7 +86,7 @@ class TExtGridButton : public TGraphicControl {
     void CMMouseLeave(TMessage& Message) override;
     void CMEnabledChanged(TMessage& Message) override;
 
-  private:
+private:
     void UpdateExclusive();
     void ButtonPressed(TMessage& Message);
     void UpdateTracking();

@@ -9,7 +9,7 @@
 // once. Either may be missing. The grid has no image list of its own here, so "IDX:n"
 // finds nothing.
 class TGridPictureSource : public THtmlPictureSource {
-  public:
+public:
     TGridPictureSource(const TPictureContainer* Container, THTMLPictureCache* Cache)
         : FContainer(Container), FCache(Cache)
     {
@@ -20,7 +20,7 @@ class TGridPictureSource : public THtmlPictureSource {
     const TGraphic* PictureByName(const std::string& name) override;
     const TGraphic* PictureByAddress(const std::string& address) override;
 
-  private:
+private:
     const TPictureContainer* FContainer;
     THTMLPictureCache* FCache;
 };

@@ -10,7 +10,7 @@
 namespace {
 // Puts back the canvas's pen, brush and font on every way out.
 class TCanvasKeeper {
-  public:
+public:
     explicit TCanvasKeeper(TCanvas* canvas)
         : canvas_(canvas), penColor_(canvas->Pen()->Color()), penWidth_(canvas->Pen()->Width()),
           brushColor_(canvas->Brush()->Color()), brushStyle_(canvas->Brush()->Style())
@@ -28,7 +28,7 @@ class TCanvasKeeper {
     TCanvasKeeper(const TCanvasKeeper&) = delete;
     TCanvasKeeper& operator=(const TCanvasKeeper&) = delete;
 
-  private:
+private:
     TCanvas* canvas_;
     TColor penColor_;
     int penWidth_;

@@ -7,7 +7,7 @@
 // its picture container, an address holding "://" in its picture cache (which loads the
 // picture there on first use). A source without a picture answers nullptr.
 class THtmlPictureSource {
-  public:
+public:
     virtual ~THtmlPictureSource() = default;
     virtual int ImageCount() const = 0;
     virtual const TGraphic* Image(int index) const = 0;

@@ -68,7 +68,7 @@ struct THtmlLineMetrics {
 // One pass over a line. The measuring pass decides where the line ends and how tall it is;
 // the painting pass walks the same text at the aligned place, draws it and tests the point.
 class THtmlLinePass {
-  public:
+public:
     enum class TKind { Measure, Paint };
 
     THtmlLinePass(THtmlDrawContext& context, THtmlDrawState& state, THtmlLineMetrics& metrics, TKind kind,
@@ -80,7 +80,7 @@ class THtmlLinePass {
     bool AnchorHit() const { return anchorHit_; }
     bool ItemHit() const { return itemHit_; }
 
-  private:
+private:
     bool Measuring() const { return kind_ == TKind::Measure; }
     const THtmlDrawParams& Params() const { return *context_.Params; }
     THtmlDrawResult& Result() { return *context_.Result; }

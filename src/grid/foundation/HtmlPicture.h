@@ -16,7 +16,7 @@ using TDownLoadProgressEvent = std::function<void(TObject* Sender, uint32_t dwSi
 // draws what the platform decodes from them; an animated GIF shows one frame at a time.
 // Data that cannot be decoded leaves the picture empty.
 class THTMLPicture : public TGraphic {
-  public:
+public:
     THTMLPicture();
     ~THTMLPicture() override;
 
@@ -73,10 +73,10 @@ class THTMLPicture : public TGraphic {
     TDownLoadCancelEvent OnDownLoadCancel;
     TDownLoadProgressEvent OnDownLoadProgress;
 
-  protected:
+protected:
     void DrawOn(TCanvas& Canvas, const TRect& Rect) const override;
 
-  private:
+private:
     void TakeData(std::string Bytes);
     void DecodePictureData();
     void Clear();

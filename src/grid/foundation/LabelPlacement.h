@@ -41,7 +41,7 @@ struct TAttachedLabelManner {
 // control forwards its label properties here and reports what moves, enables, shows or
 // emphasises the label.
 class TAttachedLabel {
-  public:
+public:
     TAttachedLabel(TWinControl* control, TAttachedLabelManner manner);
     ~TAttachedLabel();
 
@@ -76,7 +76,7 @@ class TAttachedLabel {
     void FollowControlFont();
     void FocusChanged(bool focused);
 
-  private:
+private:
     void SetBold(bool bold);
 
     TWinControl* control_;
@@ -95,7 +95,7 @@ class TAttachedLabel {
 // always enabled asks for besides, and the name of the label's own getter, are the
 // control's.
 class TAttachedLabelProperties {
-  public:
+public:
     const std::string& LabelCaption() const { return label_.Caption(); }
     void SetLabelCaption(const std::string& caption) { label_.SetCaption(caption); }
     TLabelPosition LabelPosition() const { return label_.Position(); }
@@ -110,7 +110,7 @@ class TAttachedLabelProperties {
     bool FocusLabel() const { return label_.FocusBold(); }
     void SetFocusLabel(bool on) { label_.SetFocusBold(on); }
 
-  protected:
+protected:
     TAttachedLabelProperties(TWinControl* control, TAttachedLabelManner manner) : label_(control, manner) {}
 
     TAttachedLabel label_;

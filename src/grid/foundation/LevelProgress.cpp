@@ -29,7 +29,7 @@ TLevelColors LevelColors(const ProgressLook& Look, int Level)
 // Places parts along the bar: from the left, or from the bottom when vertical; Inset pixels
 // are left free across the bar on each side.
 class TBarLayout {
-  public:
+public:
     TBarLayout(const TRect& R, bool Vertical) : FR(R), FVertical(Vertical) {}
 
     int Length() const { return (FVertical ? FR.Height() : FR.Width()) - 2; }
@@ -61,7 +61,7 @@ class TBarLayout {
         DrawGradient(Canvas, Colors.Color, Colors.ColorTo, Look.Steps, second, FVertical);
     }
 
-  private:
+private:
     TRect FR;
     bool FVertical;
 };

@@ -11,7 +11,7 @@
 
 // Owns its pictures; each is known by its ID, the address it was loaded from.
 class THTMLPictureCache {
-  public:
+public:
     // Appends a new empty picture.
     THTMLPicture* AddPicture();
     // The first picture whose ID is exactly ID (letter case counts), or nullptr.
@@ -25,12 +25,12 @@ class THTMLPictureCache {
     // Puts Picture in place of the picture at Index, which is freed.
     void SetItems(int Index, std::unique_ptr<THTMLPicture> Picture);
 
-  private:
+private:
     std::vector<std::unique_ptr<THTMLPicture>> FItems;
 };
 
 class TPictureItem : public TPersistent {
-  public:
+public:
     THTMLPicture* Picture() const { return FPicture.get(); }
     // Copies the given picture.
     void SetPicture(const THTMLPicture& Value) { FPicture->Assign(Value); }
@@ -41,7 +41,7 @@ class TPictureItem : public TPersistent {
     // From another item: its name, tag and picture.
     void Assign(const TPersistent& Source) override;
 
-  private:
+private:
     std::unique_ptr<THTMLPicture> FPicture = std::make_unique<THTMLPicture>();
     std::string FName;
     int FTag = 0;
@@ -50,7 +50,7 @@ class TPictureItem : public TPersistent {
 class TPictureContainer;
 
 class TPictureCollection {
-  public:
+public:
     explicit TPictureCollection(TPictureContainer* Owner) : FOwner(Owner) {}
 
     TPictureContainer* Owner() const { return FOwner; }
@@ -61,20 +61,20 @@ class TPictureCollection {
     // Steps every picture's animation; true when any of them changed frame.
     bool Animate();
 
-  private:
+private:
     TPictureContainer* FOwner;
     std::vector<std::unique_ptr<TPictureItem>> FItems;
 };
 
 // The application's pictures by name.
 class TPictureContainer : public TComponent {
-  public:
+public:
     explicit TPictureContainer(TComponent* AOwner) : TComponent(AOwner) {}
 
     TPictureCollection* Items() { return &FItems; }
     // The picture of the first item of that name, letter case ignored (ASCII), or nullptr.
     virtual THTMLPicture* FindPicture(const std::string& Name) const;
 
-  private:
+private:
     TPictureCollection FItems{this};
 };

@@ -6,7 +6,7 @@
 // positions are computed without any per-cell storage; otherwise running sums are kept and
 // rebuilt lazily, so that a position or the cell at a position never costs a scan.
 class TGridAxis {
-  public:
+public:
     int Count() const { return count_; }
     // New columns or rows get the default extent; extents beyond a lowered count are dropped.
     void SetCount(int count);
@@ -26,7 +26,7 @@ class TGridAxis {
     // `from`, or Count when the offset lies beyond the last one.
     int IndexAt(int from, int offset, int lineWidth) const;
 
-  private:
+private:
     void Rebuild() const;
     int Occupied(int index) const;
 

@@ -21,7 +21,7 @@ struct TGridStrings {
 // written cell, and rows never written take no room. Any index from 0 on can be written
 // and read, whatever the grid's counts are.
 class TGridCellStore {
-  public:
+public:
     const std::string& Text(int col, int row) const;
     void SetText(int col, int row, const std::string& text);
     TObject* Object(int col, int row) const;
@@ -31,7 +31,7 @@ class TGridCellStore {
     void MoveColumn(int from, int to);
     void MoveRow(int from, int to);
 
-  private:
+private:
     struct TCell {
         std::string Text;
         TObject* Object = nullptr;

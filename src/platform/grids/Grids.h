@@ -99,7 +99,7 @@ using TMovedEvent = std::function<void(TObject* Sender, int FromIndex, int ToInd
 // belongs to it. The keys that move between cells go to the grid; every typed character
 // goes to the grid's KeyPress first, which may change or swallow it.
 class TInplaceEdit : public TCustomEdit {
-  public:
+public:
     explicit TInplaceEdit(TComponent* owner);
 
     TCustomGrid* Grid() const { return grid_; }
@@ -120,7 +120,7 @@ class TInplaceEdit : public TCustomEdit {
     using TCustomEdit::WordWrap;
     void SetLines(bool multiLine, bool wordWrap);
 
-  protected:
+protected:
     friend class TCustomGrid;
     void KeyDown(Word& key, TShiftState shift) override;
     void KeyPress(char32_t& key) override;
@@ -130,13 +130,13 @@ class TInplaceEdit : public TCustomEdit {
     // Called after the editor was placed over a cell.
     virtual void BoundsChanged() {}
 
-  private:
+private:
     TCustomGrid* grid_ = nullptr;
     std::string editMask_;
 };
 
 class TCustomGrid : public TCustomControl {
-  public:
+public:
     explicit TCustomGrid(TComponent* owner);
     ~TCustomGrid() override;
 
@@ -217,7 +217,7 @@ class TCustomGrid : public TCustomControl {
     // Grows every size, font and width by M / D.
     virtual void ChangeScale(int M, int D);
 
-  protected:
+protected:
     friend class TInplaceEdit;
 
     // Hooks for the grids built on this one.
@@ -286,7 +286,7 @@ class TCustomGrid : public TCustomControl {
     int SizingIndex() const { return sizingIndex_; }
     int SizingPos() const { return sizingPos_; }
 
-  private:
+private:
     // Geometry (GridGeometry.cpp).
     int AxisPos(const TGridAxis& axis, int fixed, int first, int index) const;
     void AxisCell(const TGridAxis& axis, int fixed, int first, int pos, int extent, int& cell) const;
@@ -355,7 +355,7 @@ class TCustomGrid : public TCustomControl {
 
 // A grid whose cells are drawn by OnDrawCell.
 class TCustomDrawGrid : public TCustomGrid {
-  public:
+public:
     using TCustomGrid::TCustomGrid;
 
     using TCustomGrid::CellRect;
@@ -370,7 +370,7 @@ class TCustomDrawGrid : public TCustomGrid {
     TMovedEvent OnRowMoved;
     TNotifyEvent OnTopLeftChanged;
 
-  protected:
+protected:
     void DrawCell(int ACol, int ARow, const TRect& ARect, TGridDrawState AState) override;
     bool SelectCell(int ACol, int ARow) override;
     std::string GetEditText(int ACol, int ARow) override;
@@ -382,7 +382,7 @@ class TCustomDrawGrid : public TCustomGrid {
 };
 
 class TDrawGrid : public TCustomDrawGrid {
-  public:
+public:
     using TCustomDrawGrid::TCustomDrawGrid;
 };
 
@@ -391,7 +391,7 @@ class TDrawGrid : public TCustomDrawGrid {
 // reads "" and no object, and lowering a count keeps the cells beyond it. The objects are
 // not owned by the grid.
 class TStringGrid : public TDrawGrid {
-  public:
+public:
     explicit TStringGrid(TComponent* owner);
 
     virtual std::string Cells(int ACol, int ARow) const;
@@ -405,7 +405,7 @@ class TStringGrid : public TDrawGrid {
     TGridStrings Cols(int ACol) const;
     void SetCols(int ACol, const TGridStrings& Value);
 
-  protected:
+protected:
     void DrawCell(int ACol, int ARow, const TRect& ARect, TGridDrawState AState) override;
     std::string GetEditText(int ACol, int ARow) override;
     void SetEditText(int ACol, int ARow, const std::string& Value) override;
@@ -414,7 +414,7 @@ class TStringGrid : public TDrawGrid {
     TGridCellStore& CellStore() { return store_; }
     const TGridCellStore& CellStore() const { return store_; }
 
-  private:
+private:
     TGridStrings Line(bool column, int index) const;
     void SetLine(bool column, int index, const TGridStrings& value);
 

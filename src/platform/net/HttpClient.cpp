@@ -66,7 +66,7 @@ TUrl Parse_Url(const std::string& url)
 }
 
 class TSocket {
-  public:
+public:
     explicit TSocket(int fd) : fd_(fd) {}
     ~TSocket()
     {
@@ -77,7 +77,7 @@ class TSocket {
     TSocket& operator=(const TSocket&) = delete;
     int Fd() const { return fd_; }
 
-  private:
+private:
     int fd_;
 };
 

@@ -11,7 +11,7 @@ class EResNotFound : public Exception {
 // The raw-data resources of a module, by name (letter case ignored, as resource names
 // are) or by number. The program registers its own at start-up.
 class TResourceModule {
-  public:
+public:
     void AddResource(const std::string& name, std::string bytes);
     void AddResource(int id, std::string bytes);
     // The bytes of a resource, or nullptr when the module has none of that name or number.
@@ -20,7 +20,7 @@ class TResourceModule {
     // Like FindResource by number, but raises EResNotFound ("Resource 7 not found").
     const std::string& LoadResource(int id) const;
 
-  private:
+private:
     std::map<std::string, std::string> named_;
     std::map<int, std::string> numbered_;
 };

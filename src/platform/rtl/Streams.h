@@ -5,7 +5,7 @@
 
 // A stream of bytes held in memory, read and written at a position that moves on.
 class TMemoryStream {
-  public:
+public:
     TMemoryStream() = default;
     explicit TMemoryStream(std::string bytes) : bytes_(std::move(bytes)) {}
 
@@ -19,7 +19,7 @@ class TMemoryStream {
     void Write(const void* buffer, size_t count);
     void Clear();
 
-  private:
+private:
     std::string bytes_;
     size_t position_ = 0;
 };

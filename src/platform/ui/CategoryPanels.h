@@ -13,7 +13,7 @@ class TCategoryPanelGroup;
 // panel is expanded, and below it the surface that holds the panel's controls. A click on
 // the header collapses or expands the panel.
 class TCategoryPanel : public TCustomControl {
-  public:
+public:
     explicit TCategoryPanel(TComponent* owner);
 
     // The group is the panel's parent.
@@ -34,14 +34,14 @@ class TCategoryPanel : public TCustomControl {
     void SetParent(TWinControl* parent) override;
     void SetText(const std::string& text) override;
 
-  protected:
+protected:
     void Paint() override;
     void MouseDown(TMouseButton button, TShiftState shift, int x, int y) override;
     void MouseMove(TShiftState shift, int x, int y) override;
     void CMMouseLeave(TMessage& message) override;
     void AlignControls(TRect& rect) override;
 
-  private:
+private:
     int HeaderHeight() const;
     void SetHot(bool hot);
 
@@ -56,7 +56,7 @@ class TCategoryPanel : public TCustomControl {
 // panel that lies at that Top or below it. While they are higher than the group a vertical scroll bar
 // moves them, also while its thumb is dragged.
 class TCategoryPanelGroup : public TCustomControl {
-  public:
+public:
     explicit TCategoryPanelGroup(TComponent* owner);
     ~TCategoryPanelGroup() override;
 
@@ -80,11 +80,11 @@ class TCategoryPanelGroup : public TCustomControl {
 
     static constexpr int Scroll_Line = 8; // pixels of SB_LINEUP and SB_LINEDOWN
 
-  protected:
+protected:
     void AlignControls(TRect& rect) override;
     void WMVScroll(TMessage& message) override;
 
-  private:
+private:
     friend class TCategoryPanel;
     void Headers_Changed();
     void Panel_Changed(TCategoryPanel* panel, bool moved);

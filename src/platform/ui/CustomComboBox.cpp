@@ -31,7 +31,7 @@ constexpr TDateTime kFilterPause = 0.5 / 86400.0; // typed letters of a list box
 
 // Owner-drawn items: each is painted by the control into an image of the item's size.
 class TOwnerDrawDelegate : public QStyledItemDelegate {
-  public:
+public:
     TOwnerDrawDelegate(TCustomComboBox* combo, QObject* parent) : QStyledItemDelegate(parent), combo_(combo)
     {
     }
@@ -53,7 +53,7 @@ class TOwnerDrawDelegate : public QStyledItemDelegate {
         return {QStyledItemDelegate::sizeHint(option, index).width(), height};
     }
 
-  private:
+private:
     TCustomComboBox* combo_;
 };
 

@@ -40,7 +40,7 @@ struct TComboListWatch;
 class TSimpleComboList;
 
 class TCustomComboBox : public TComboBox {
-  public:
+public:
     explicit TCustomComboBox(TComponent* owner);
     ~TCustomComboBox() override;
 
@@ -86,7 +86,7 @@ class TCustomComboBox : public TComboBox {
     void PaintItem(int index, TBitmap& target, TOwnerDrawState state);
     int MeasuredItemHeight(int index);
 
-  protected:
+protected:
     virtual void DrawItem(int index, TRect rect, TOwnerDrawState state);
     virtual void MeasureItem(int index, int& height);
     virtual void DropDown();
@@ -99,7 +99,7 @@ class TCustomComboBox : public TComboBox {
     // and CloseUp.
     virtual void CNCommand(TMessage& message);
 
-  private:
+private:
     bool CompleteTo(const std::string& typed);
     char32_t FoldCase(char32_t key) const;
     void PaintOwnerDrawnEdit();

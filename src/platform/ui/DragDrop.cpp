@@ -35,13 +35,13 @@ Qt::DropAction QtDropActionOf(DWORD effect)
 
 // Hands the drag events of a window to its registered target.
 class TDropTargetFilter : public QObject {
-  public:
+public:
     TDropTargetFilter(QWidget* widget, std::shared_ptr<IDropTarget> target)
         : QObject(widget), widget_(widget), target_(std::move(target))
     {
     }
 
-  protected:
+protected:
     bool eventFilter(QObject* watched, QEvent* event) override
     {
         if (watched != widget_) return false;
@@ -59,7 +59,7 @@ class TDropTargetFilter : public QObject {
         }
     }
 
-  private:
+private:
     void Deliver(QDropEvent* event)
     {
         const QPoint global = widget_->mapToGlobal(event->position().toPoint());

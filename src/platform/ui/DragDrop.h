@@ -67,7 +67,7 @@ struct TStgMedium {
 };
 
 class IEnumFORMATETC {
-  public:
+public:
     virtual ~IEnumFORMATETC() = default;
     // Delivers up to count entries; S_OK when count came, else S_FALSE.
     virtual HRESULT Next(uint32_t count, TFormatEtc* entries, uint32_t* fetched) = 0;
@@ -78,7 +78,7 @@ class IEnumFORMATETC {
 
 // Walks a fixed list of formats.
 class TFormatEtcEnumerator : public IEnumFORMATETC {
-  public:
+public:
     explicit TFormatEtcEnumerator(std::vector<TFormatEtc> formats, size_t position = 0)
         : formats_(std::move(formats)), position_(position)
     {
@@ -88,13 +88,13 @@ class TFormatEtcEnumerator : public IEnumFORMATETC {
     HRESULT Reset() override;
     HRESULT Clone(std::shared_ptr<IEnumFORMATETC>& clone) override;
 
-  private:
+private:
     std::vector<TFormatEtc> formats_;
     size_t position_;
 };
 
 class IDataObject {
-  public:
+public:
     virtual ~IDataObject() = default;
     virtual HRESULT GetData(const TFormatEtc& format, TStgMedium& medium) = 0;
     virtual HRESULT GetDataHere(const TFormatEtc& format, TStgMedium& medium) = 0;
@@ -106,7 +106,7 @@ class IDataObject {
 };
 
 class IDropSource {
-  public:
+public:
     virtual ~IDropSource() = default;
     // S_OK to go on, DRAGDROP_S_DROP or DRAGDROP_S_CANCEL to end the drag.
     virtual HRESULT QueryContinueDrag(bool escapePressed, DWORD keyState) = 0;
@@ -117,7 +117,7 @@ class IDropSource {
 // goes out as the one the target grants; points are in screen coordinates. The data
 // object is valid during the call only.
 class IDropTarget {
-  public:
+public:
     virtual ~IDropTarget() = default;
     virtual HRESULT DragEnter(IDataObject* data, DWORD keyState, TPoint pt, DWORD& effect) = 0;
     virtual HRESULT DragOver(DWORD keyState, TPoint pt, DWORD& effect) = 0;

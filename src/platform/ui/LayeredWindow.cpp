@@ -10,13 +10,13 @@ namespace {
 
 // Paints the window from its picture instead of its control's own painting.
 class TLayeredPainter : public QObject {
-  public:
+public:
     explicit TLayeredPainter(QWidget* widget) : QObject(widget) { widget->installEventFilter(this); }
 
     QImage picture; // ARGB32 premultiplied
     BYTE alpha = 255;
 
-  protected:
+protected:
     bool eventFilter(QObject* watched, QEvent* event) override
     {
         if (event->type() != QEvent::Paint || picture.isNull()) return false;

@@ -12,7 +12,7 @@
 // C / c any character (capitals required, small optional), > and < fold the case of what
 // follows, \ takes the next character literally; every other character is a literal.
 class TCustomMaskEdit : public TCustomEdit {
-  public:
+public:
     explicit TCustomMaskEdit(TComponent* owner);
 
     const std::string& EditMask() const { return editMask_; }
@@ -24,7 +24,7 @@ class TCustomMaskEdit : public TCustomEdit {
     TRect EditRect() const { return editRect_; }
     void SetEditRect(const TRect& rect);
 
-  private:
+private:
     std::string editMask_;
     TAlignment alignment_ = taLeftJustify;
     TRect editRect_;

@@ -2,7 +2,7 @@
 
 // The desktop's mouse settings.
 class TMouse {
-  public:
+public:
     // The lines one notch of the wheel scrolls.
     int WheelScrollLines() const;
 };

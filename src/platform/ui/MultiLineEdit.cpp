@@ -31,10 +31,10 @@ int ExternalLength(const QString& doc) { return doc.size() + doc.count(u'\n'); }
 
 // A plain-text window that keeps to a length limit when typing and pasting.
 class TLimitedPlainTextEdit : public QPlainTextEdit {
-  public:
+public:
     int maxLength = 32767;
 
-  protected:
+protected:
     // How much of `incoming` fits in place of the selection.
     int Room() const
     {
@@ -65,7 +65,7 @@ class TLimitedPlainTextEdit : public QPlainTextEdit {
 };
 
 class TMultiLineWindow : public TEditWindow {
-  public:
+public:
     TMultiLineWindow(TControl* control, bool wordWrap, std::function<void()> onEdited)
         : w_(new TBridge<TLimitedPlainTextEdit>(control))
     {
@@ -134,7 +134,7 @@ class TMultiLineWindow : public TEditWindow {
         });
     }
 
-  private:
+private:
     TBridge<TLimitedPlainTextEdit>* w_;
 };
 

@@ -9,7 +9,7 @@
 // and the picked item's identifier goes to the owner window as WM_COMMAND (WParam: the
 // identifier, notification code 0), as the desktop's pop-up menus report a choice.
 class TPopupCommandMenu {
-  public:
+public:
     struct TItem {
         int Id;
         std::string Caption;
@@ -22,7 +22,7 @@ class TPopupCommandMenu {
     // a picked command is then sent to `owner`. Returns the identifier, 0 when none.
     int Track(TPoint screenPoint, TWinControl* owner) const;
 
-  private:
+private:
     std::vector<TItem> items_;
 };
 

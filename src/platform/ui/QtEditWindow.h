@@ -13,7 +13,7 @@ class TControl;
 // What an edit control asks of its window. Text comes with line breaks as CR LF, as a
 // Windows edit gives it; positions are UTF-16 offsets into that text.
 class TEditWindow {
-  public:
+public:
     virtual ~TEditWindow() = default;
 
     virtual QWidget* Widget() const = 0;

@@ -7,15 +7,15 @@
 
 // Our data object as MIME data; each format is fetched from the object when it is asked for.
 class TDataObjectMime : public QMimeData {
-  public:
+public:
     explicit TDataObjectMime(IDataObject& data);
     QStringList formats() const override;
     bool hasFormat(const QString& mimeType) const override;
 
-  protected:
+protected:
     QVariant retrieveData(const QString& mimeType, QMetaType type) const override;
 
-  private:
+private:
     std::string Fetch(TClipFormat format) const;
     IDataObject& data_;
     std::vector<TClipFormat> offered_;
@@ -25,7 +25,7 @@ class TDataObjectMime : public QMimeData {
 // CF_UNICODETEXT, local files as CF_HDROP, other URLs as "UniformResourceLocator" with
 // their text, "text/rtf" as "Rich Text Format" and each private type as its format.
 class TMimeDataObject : public IDataObject {
-  public:
+public:
     explicit TMimeDataObject(const QMimeData& mime);
     HRESULT GetData(const TFormatEtc& format, TStgMedium& medium) override;
     HRESULT GetDataHere(const TFormatEtc& format, TStgMedium& medium) override;
@@ -34,7 +34,7 @@ class TMimeDataObject : public IDataObject {
     HRESULT SetData(const TFormatEtc& format, const TStgMedium& medium) override;
     HRESULT EnumFormatEtc(DWORD direction, std::shared_ptr<IEnumFORMATETC>& enumerator) override;
 
-  private:
+private:
     std::string Bytes(TClipFormat format) const;
     const QMimeData& mime_;
     std::vector<TFormatEtc> formats_;

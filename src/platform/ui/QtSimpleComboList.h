@@ -8,7 +8,7 @@ class QProxyStyle;
 class TCustomComboBox;
 
 class TSimpleComboList {
-  public:
+public:
     explicit TSimpleComboList(TCustomComboBox* combo);
     ~TSimpleComboList();
     TSimpleComboList(const TSimpleComboList&) = delete;
@@ -22,7 +22,7 @@ class TSimpleComboList {
     // A press at a client point of the control picks the item under it; true when it did.
     bool PickAt(int x, int y);
 
-  private:
+private:
     void Pick(int row);
 
     TCustomComboBox* combo_;

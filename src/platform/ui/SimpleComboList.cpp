@@ -25,7 +25,7 @@ int EditHeight(const QFontMetrics& metrics, int controlHeight)
 // Draws the box as an edit along its top, with no drop-down button: the box's own
 // geometry (where the edit goes, where a click opens the list) follows from it.
 class TSimpleComboStyle : public QProxyStyle {
-  public:
+public:
     QRect subControlRect(ComplexControl control, const QStyleOptionComplex* option, SubControl part,
                          const QWidget* widget) const override
     {
@@ -71,7 +71,7 @@ QStyle* SimpleComboStyle()
 
 // Keeps the list under the edit when the box changes size.
 class TResizeWatch : public QObject {
-  public:
+public:
     explicit TResizeWatch(TSimpleComboList* list) : list_(list) {}
     bool eventFilter(QObject* watched, QEvent* event) override
     {
@@ -79,7 +79,7 @@ class TResizeWatch : public QObject {
         return QObject::eventFilter(watched, event);
     }
 
-  private:
+private:
     TSimpleComboList* list_;
 };
 

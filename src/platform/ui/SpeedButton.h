@@ -10,7 +10,7 @@ enum TButtonState { bsUp, bsDisabled, bsDown, bsExclusive };
 // it down; the release over it clicks. With a GroupIndex it stays down (Down) until
 // another button of the group, or a second click with AllowAllUp, releases it.
 class TSpeedButton : public TGraphicControl {
-  public:
+public:
     explicit TSpeedButton(TComponent* owner);
     ~TSpeedButton() override;
 
@@ -31,7 +31,7 @@ class TSpeedButton : public TGraphicControl {
     bool MouseInControl() const { return mouseInControl_; }
     void Click() override;
 
-  protected:
+protected:
     void Paint() override;
     void MouseDown(TMouseButton button, TShiftState shift, int x, int y) override;
     void MouseMove(TShiftState shift, int x, int y) override;
@@ -47,7 +47,7 @@ class TSpeedButton : public TGraphicControl {
     // The caption on one line, centred in `area` and moved by `offset`, in `color`.
     void DrawCaption(const TRect& area, int offset, TColor color);
 
-  private:
+private:
     bool Inside(int x, int y) const { return x >= 0 && x < Width() && y >= 0 && y < Height(); }
     TButtonState IdleState() const { return !Enabled() ? bsDisabled : down_ ? bsExclusive : bsUp; }
 

@@ -8,7 +8,7 @@
 // WM_PAINT runs after DefaultHandler painted the window; anywhere else it has nothing to
 // draw on. Let it go before the handler returns.
 class TWindowCanvas : public TCanvas {
-  public:
+public:
     explicit TWindowCanvas(TControl* control);
     ~TWindowCanvas() override;
     TWindowCanvas(const TWindowCanvas&) = delete;
@@ -16,6 +16,6 @@ class TWindowCanvas : public TCanvas {
 
     TCanvasSurface* Surface() const override;
 
-  private:
+private:
     std::unique_ptr<TCanvasSurface> surface_;
 };

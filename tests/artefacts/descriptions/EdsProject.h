@@ -10,7 +10,7 @@
 // A project whose two rule files the EDS generator reads, pointed at a temporary directory
 // unless a test points them elsewhere, and a fixed clock; both put back afterwards.
 class EdsProject : public ::testing::Test {
-  protected:
+protected:
     void SetUp() override
     {
         File_PDO_CANopen = dir.File("PDO_CANopen.xml");
@@ -27,7 +27,7 @@ class EdsProject : public ::testing::Test {
     TempDir dir;
     std::string output = dir.File("out.eds");
 
-  private:
+private:
     std::string savedPdo = File_PDO_CANopen;
     std::string savedSdo = File_SDO_Server_CANopen;
 };

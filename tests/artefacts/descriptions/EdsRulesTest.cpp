@@ -44,7 +44,7 @@ std::string Rows(int count, const std::function<std::string(int)>& row)
 }
 
 class EdsRules : public EdsProject {
-  protected:
+protected:
     void Generate_From(const std::string& pdo, const std::string& sdo)
     {
         WriteTestFile(File_PDO_CANopen, pdo);

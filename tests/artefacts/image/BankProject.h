@@ -8,7 +8,7 @@
 
 // A project directory with its bin folder, the program-wide project file paths pointing into it.
 class BankProject : public testing::Test {
-  protected:
+protected:
     void SetUp() override;
 
     // Points the project file paths at a folder of input files (the project keeps its own bin).

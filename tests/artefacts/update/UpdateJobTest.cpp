@@ -14,7 +14,7 @@ namespace {
 // The job names the firmware and image by their full local paths; the test places the
 // program directory in a temporary folder and the two others anywhere.
 class UpdateJob : public testing::Test {
-  protected:
+protected:
     void SetUp() override
     {
         Exe_Dir = dir.Path();

@@ -8,7 +8,7 @@
 namespace {
 
 class CellGraphics : public testing::Test {
-  protected:
+protected:
     void SetUp() override { Blank(bitmap_, 100, 30); }
     TCanvas* Canvas() { return bitmap_.Canvas(); }
     TColor At(int x, int y) { return Canvas()->Pixels(x, y); }
@@ -125,7 +125,7 @@ struct LevelCase {
 };
 
 class LevelProgress : public CellGraphics, public testing::WithParamInterface<LevelCase> {
-  protected:
+protected:
     void SetUp() override { Blank(bitmap_, 110, 30); }
     ProgressLook Plain()
     {

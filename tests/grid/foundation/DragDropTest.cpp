@@ -21,11 +21,11 @@ const TDragDropFormatIds& Ids()
 
 // Keeps the rich-text switch as a test found it.
 class RichTextSwitch {
-  public:
+public:
     explicit RichTextSwitch(bool on) : was_(DragDropActive()) { SetDragDropActive(on); }
     ~RichTextSwitch() { SetDragDropActive(was_); }
 
-  private:
+private:
     bool was_;
 };
 
@@ -57,7 +57,7 @@ std::vector<TClipFormat> Enumerate(IDataObject& data)
 
 // Data of another program: the formats it offers with their memory, as it hands it out.
 class TForeignData : public IDataObject {
-  public:
+public:
     std::vector<std::pair<TClipFormat, std::string>> Formats;
     bool CanEnumerate = true;
 
@@ -104,12 +104,12 @@ std::string DropFilesBytes(const std::vector<std::string>& names)
 }
 
 class TRecordingTarget : public TESGDropTarget {
-  public:
+public:
     std::vector<std::string> Calls;
     bool RefuseMoves = false;
     TPoint LastPoint;
 
-  protected:
+protected:
     void DropText(TPoint pt, const std::string& s) override { Note(pt, "Text:" + s); }
     void DropStream(TPoint pt, TMemoryStream& ms) override { Note(pt, "Stream:" + ms.Bytes()); }
     void DropCol(TPoint pt, int Col) override { Note(pt, "Col:" + std::to_string(Col)); }
@@ -130,7 +130,7 @@ class TRecordingTarget : public TESGDropTarget {
     void DragMouseEnter() override { Calls.push_back("Enter"); }
     void DragMouseLeave() override { Calls.push_back("Leave"); }
 
-  private:
+private:
     void Note(TPoint pt, const std::string& call)
     {
         LastPoint = pt;
@@ -438,10 +438,10 @@ TEST(EnumFormats, ReadsOnlyWithinTheMemoryItIsGiven)
 }
 
 class TRecordingSource : public TESGDropSource {
-  public:
+public:
     std::vector<std::string> Calls;
 
-  protected:
+protected:
     void DragFinished() override { Calls.push_back("Finished"); }
     void CurrentEffect(DWORD dwEffect) override { Calls.push_back("Effect:" + std::to_string(dwEffect)); }
     void QueryDrag() override { Calls.push_back("Query"); }
@@ -464,7 +464,7 @@ TEST(DropSource, EndsOnEscapeOrReleaseAndAsksAfterEveryDecision)
 // A user's drag onto a window, step by step as the desktop delivers it: enter, one move,
 // then the button is released with the keys given.
 class ScriptedDragTest : public testing::Test {
-  protected:
+protected:
     ScriptedDragTest()
     {
         window.SetBounds(0, 0, 100, 50);

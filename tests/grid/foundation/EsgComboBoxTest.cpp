@@ -10,7 +10,7 @@ namespace {
 
 // A shown form holding one combo box, and the system profile restored afterwards.
 class EsgComboTest : public ::testing::Test {
-  protected:
+protected:
     EsgComboTest() : savedProfile_(SystemProfile())
     {
         Application->CreateForm(form);
@@ -41,7 +41,7 @@ class EsgComboTest : public ::testing::Test {
     TEsgComboBox* combo = nullptr;
     TEdit* other = nullptr;
 
-  private:
+private:
     TSystemProfile savedProfile_;
 };
 

@@ -13,7 +13,7 @@ namespace {
 // A shown form with a plain edit with button and a unit edit; the unit menu answers what
 // the test queues and records where it opened.
 class EsgEditBtnTest : public ::testing::Test {
-  protected:
+protected:
     EsgEditBtnTest()
     {
         Application->CreateForm(form);

@@ -8,7 +8,7 @@
 namespace {
 
 class ExtCheckBoxTest : public testing::Test {
-  protected:
+protected:
     ExtCheckBoxTest()
     {
         Application->CreateForm(form);

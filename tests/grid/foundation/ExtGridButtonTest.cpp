@@ -10,7 +10,7 @@
 namespace {
 
 class ExtGridButtonTest : public testing::Test {
-  protected:
+protected:
     ExtGridButtonTest()
     {
         Application->CreateForm(form);

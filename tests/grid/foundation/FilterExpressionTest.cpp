@@ -18,14 +18,14 @@ std::ostream& operator<<(std::ostream& out, const TFilterCase& c)
 
 // Runs every case of a table under one set of format settings.
 class FilterLocale {
-  public:
+public:
     explicit FilterLocale(const TFormatSettings& settings) : saved_(FormatSettings())
     {
         FormatSettings() = settings;
     }
     ~FilterLocale() { FormatSettings() = saved_; }
 
-  private:
+private:
     TFormatSettings saved_;
 };
 

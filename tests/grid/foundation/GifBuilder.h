@@ -7,7 +7,7 @@
 // 1 green, 2 blue, 3 white) and frames of one colour each, every frame behind its own
 // graphic control extension with the given delay, on a white background.
 class TGifBuilder {
-  public:
+public:
     TGifBuilder(int width, int height)
     {
         data_ = "GIF89a";
@@ -64,7 +64,7 @@ class TGifBuilder {
 
     std::string Bytes() const { return data_ + char(0x3B); }
 
-  private:
+private:
     void Word(int value)
     {
         data_ += char(value & 0xFF);

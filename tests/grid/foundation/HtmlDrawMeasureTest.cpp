@@ -9,7 +9,7 @@ namespace {
 // Measures texts on a bitmap canvas; the expected sizes come from the canvas's own text
 // measurements of the runs the markup makes.
 class HtmlMeasure : public testing::Test {
-  protected:
+protected:
     void SetUp() override { Blank(bitmap_, 300, 200); }
 
     TCanvas* Canvas() { return bitmap_.Canvas(); }

@@ -10,7 +10,7 @@
 namespace {
 // Pictures by name, and an image list of two.
 class FakePictures : public THtmlPictureSource {
-  public:
+public:
     FakePictures()
     {
         Solid(red_, 10, 8, clRed);
@@ -31,7 +31,7 @@ class FakePictures : public THtmlPictureSource {
     }
     std::vector<std::string> addresses;
 
-  private:
+private:
     static void Solid(TBitmap& bitmap, int width, int height, TColor color)
     {
         bitmap.SetSize(width, height);
@@ -44,7 +44,7 @@ class FakePictures : public THtmlPictureSource {
 };
 
 class HtmlPaint : public testing::Test {
-  protected:
+protected:
     void SetUp() override { Blank(bitmap_, 200, 60); }
 
     TCanvas* Canvas() { return bitmap_.Canvas(); }

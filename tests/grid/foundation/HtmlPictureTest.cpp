@@ -36,7 +36,7 @@ bool Near(TColor a, TColor b)
 
 // The picture drawn on a white bitmap at (0, 0), into a rectangle of the given size.
 class Drawn {
-  public:
+public:
     Drawn(const THTMLPicture& picture, int width, int height)
     {
         Blank(bitmap_, width + 4, height + 4);
@@ -44,7 +44,7 @@ class Drawn {
     }
     TColor operator()(int x, int y) { return bitmap_.Canvas()->Pixels(x, y); }
 
-  private:
+private:
     TBitmap bitmap_;
 };
 

@@ -13,11 +13,11 @@ namespace {
 
 // A base grid whose cells hold markup, drawn by the renderer with the grid's pictures.
 class TMarkupGrid : public TPlainLookGrid {
-  public:
+public:
     explicit TMarkupGrid(TComponent* owner) : TPlainLookGrid(owner), pictures_(&container, nullptr) {}
     TPictureContainer container{nullptr};
 
-  protected:
+protected:
     void DrawCellContent(TCanvas* Canvas, int ACol, int ARow, const TRect& ARect,
                          TGridDrawState AState) override
     {
@@ -32,7 +32,7 @@ class TMarkupGrid : public TPlainLookGrid {
         HtmlDraw(Canvas, Cells(ACol, ARow), r, params);
     }
 
-  private:
+private:
     TGridPictureSource pictures_;
 };
 

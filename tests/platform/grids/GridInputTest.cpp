@@ -90,7 +90,7 @@ TEST_F(GridSelectionTest, WheelMovesOneRowPerNotch)
 // --- the inplace editor -------------------------------------------------------------
 
 class GridEditorTest : public ::testing::Test, public GridFixture {
-  protected:
+protected:
     GridEditorTest()
     {
         grid->SetOptions(grid->Options() + goEditing + goTabs);
@@ -281,7 +281,7 @@ TEST_F(GridEditorTest, MultiLineEditorKeepsTheLengthLimitAndReportsChanges)
 // --- the mouse ---------------------------------------------------------------------------
 
 class GridMouseTest : public ::testing::Test, public GridFixture {
-  protected:
+protected:
     void Press(int x, int y, TShiftState shift = {})
     {
         grid->Perform(WM_LBUTTONDOWN, MK_LBUTTON | ShiftStateToMouseKeys(shift), PointToLParam({x, y}));

@@ -10,7 +10,7 @@
 namespace {
 
 class GridPaintTest : public ::testing::Test, public GridFixture {
-  protected:
+protected:
     GridPaintTest() : bitmap(300, 110) {}
     // Paints the grid once and returns the cells DrawCell was asked for.
     std::multiset<std::pair<int, int>> Paint()

@@ -8,7 +8,7 @@
 // A string grid on a shown form, with its hooks opened for the tests and a record of what
 // they were asked.
 class TProbeGrid : public TStringGrid {
-  public:
+public:
     using TCustomGrid::FocusCell;
     using TCustomGrid::HideEditor;
     using TCustomGrid::InvalidateEditor;
@@ -32,7 +32,7 @@ class TProbeGrid : public TStringGrid {
     int ColWidthChanges = 0;
     bool MultiLineCells = false; // the editor keeps several lines and wraps words
 
-  protected:
+protected:
     void GetEditLines(int, int, bool& MultiLine, bool& WordWrap) override
     {
         MultiLine = WordWrap = MultiLineCells;
@@ -83,7 +83,7 @@ class TProbeGrid : public TStringGrid {
 // The grid on a shown form: 5 x 5 cells of 64 x 24 with one fixed column and row, in a
 // client area of 300 x 110 (no scroll bars until the content needs them).
 class GridFixture {
-  public:
+public:
     GridFixture()
     {
         Application->CreateForm(form);

@@ -8,7 +8,7 @@ namespace {
 // A group 300 pixels high holding three panels, made in the order C, A, B with tops that
 // put A first.
 class TPanelsForm : public TForm {
-  public:
+public:
     explicit TPanelsForm(TComponent* owner) : TForm(owner)
     {
         SetClientSize(200, 300);
@@ -33,7 +33,7 @@ class TPanelsForm : public TForm {
 };
 
 class CategoryPanels : public testing::Test {
-  protected:
+protected:
     CategoryPanels() { Application->CreateForm(form); }
     ~CategoryPanels() override { delete form; }
 

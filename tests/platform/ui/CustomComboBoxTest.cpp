@@ -10,7 +10,7 @@
 namespace {
 
 class CustomComboBoxTest : public ::testing::Test {
-  protected:
+protected:
     CustomComboBoxTest()
     {
         Application->CreateForm(form);
@@ -195,7 +195,7 @@ namespace {
 
 // A simple box: the edit along the top and its list under it, always shown.
 class SimpleComboBoxTest : public CustomComboBoxTest {
-  protected:
+protected:
     SimpleComboBoxTest()
     {
         combo->SetStyle(csSimple);

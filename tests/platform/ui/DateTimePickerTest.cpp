@@ -12,7 +12,7 @@ struct FormatChange {
 };
 
 class DateTimePickerFormatTest : public testing::TestWithParam<FormatChange> {
-  protected:
+protected:
     DateTimePickerFormatTest()
     {
         Application->CreateForm(form);
