@@ -3,6 +3,7 @@
 // Without an argument the largest EtherNet/IP fixture beside the checkout is imported.
 #include <chrono>
 #include <cstdio>
+#include <cstdlib>
 #include <filesystem>
 #include <fstream>
 #include <functional>
@@ -15,8 +16,7 @@
 #include "editors/ethernetip/TargetConfig.h"
 #include "platform/ui/Forms.h"
 #include "workspace/UComon.h"
-
-#include <cstdlib>
+#include "workspace/UProjects.h"
 
 namespace {
 void Time(const char* what, int runs, const std::function<void()>& work)
@@ -116,11 +116,7 @@ int main(int argc, char** argv)
     const std::filesystem::path project = std::filesystem::temp_directory_path() / "vantrel-bench";
     std::filesystem::create_directories(project / "bin");
     Project_Dir = project.string();
-    File_PDO_CANopen = Project_Dir + "/PDO_CANopen.xml";
-    File_SDO_Server_CANopen = Project_Dir + "/SDO_Server_CANopen.xml";
-    File_SDO_Client_CANopen = Project_Dir + "/SDO_Client_CANopen.xml";
-    File_ParGen = Project_Dir + "/ParGen.xml";
-    File_EtherNetIP_Master_Rules = Project_Dir + "/EtherNetIP_Master_Rules.xml";
+    Set_Files();
     WriteLargestImageProject();
     Time("build and write bank.bin (largest project)", 20, [] {
         Compile_Bank();

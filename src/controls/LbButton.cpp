@@ -136,6 +136,13 @@ void TLbButton::Click()
     ClickAction();
 }
 
+bool TLbButton::ClickStillAlive()
+{
+    TWeakRef<TLbButton> self(this);
+    Click();
+    return static_cast<bool>(self);
+}
+
 void TLbButton::ClickAction()
 {
     if (!Visible() || !Enabled() || !down_) return;
@@ -215,7 +222,7 @@ void TLbButton::MouseDown(TMouseButton button, TShiftState shift, int x, int y)
 void TLbButton::MouseUp(TMouseButton button, TShiftState shift, int x, int y)
 {
     TCustomControl::MouseUp(button, shift, x, y);
-    if (down_) Click();
+    if (down_ && !ClickStillAlive()) return;
     down_ = false;
     Repaint();
 }
@@ -236,7 +243,10 @@ void TLbButton::KeyUp(Word& key, TShiftState shift)
     // click the button that has the focus afterwards.
     if ((key == VK_RETURN || key == VK_SPACE) && key == pressingKey_) {
         pressingKey_ = 0;
-        Click();
+        if (!ClickStillAlive()) {
+            key = 0; // consumed, so that nothing else handles it on the freed button
+            return;
+        }
     }
     Repaint();
 }

@@ -4,10 +4,6 @@
 #include "platform/ui/Forms.h"
 #include "platform/ui/StdCtrls.h"
 
-// The frame every window but the main window and the About box shares: the look of the
-// family's windows and the title panel P_Title, which shows the product code and a line
-// that describes the window. Set_Lang relabels the caption and that line from the text
-// table block of the window; windows with more texts extend it.
 // A named control of the window, placed on the given parent.
 template <class T> T* Add_Control(TComponent* owner, TWinControl* parent, const std::string& name)
 {
@@ -17,6 +13,10 @@ template <class T> T* Add_Control(TComponent* owner, TWinControl* parent, const 
     return control;
 }
 
+// The frame every window but the main window and the About box shares: the look of the
+// family's windows and the title panel P_Title, which shows the product code and a line
+// that describes the window. Set_Lang relabels the caption and that line from the text
+// table block of the window; windows with more texts extend it.
 class TTitledForm : public TForm {
 public:
     // captionText and descText are the text-table entries of the caption and of L_SW_Desc.

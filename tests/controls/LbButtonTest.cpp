@@ -202,6 +202,23 @@ TEST_F(LbButtonTest, PressOnTheButtonClicksOnReleaseAnywhere)
     EXPECT_EQ(clicks, 1);
 }
 
+// A step whose handler closes and frees its window frees the button inside its own click.
+TEST_F(LbButtonTest, ButtonFreedByItsOwnClickIsNotTouchedAfterIt)
+{
+    const std::vector<std::pair<UINT, UINT>> presses = {{WM_LBUTTONDOWN, WM_LBUTTONUP},
+                                                        {WM_KEYDOWN, WM_KEYUP}};
+    for (const auto& [press, release] : presses) {
+        TLbButton* doomed = AddButton(130);
+        TWeakRef<TLbButton> alive(doomed);
+        doomed->OnClick = [doomed](TObject*) { delete doomed; };
+        const WPARAM w = press == WM_KEYDOWN ? VK_RETURN : MK_LBUTTON;
+        doomed->Perform(press, w, 0);
+        doomed->Perform(release, w, 0);
+        EXPECT_FALSE(alive);
+    }
+    form->Perform(WM_PAINT);
+}
+
 TEST_F(LbButtonTest, DisabledButtonIgnoresTheMouseAndDisablingDropsThePress)
 {
     Mouse(WM_LBUTTONDOWN, 5, 5);

@@ -9,6 +9,7 @@ std::string Bank_Image;
 
 void Compile_Bank()
 {
+    // Emptied first: a build that fails must leave no earlier image for Save_Bank to write.
     Bank_Image.clear();
     Bank_Image = Build_Bank_Image({File_ParGen,
                                    File_EtherNetIP_Master_Rules,

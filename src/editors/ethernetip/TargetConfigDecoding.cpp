@@ -11,6 +11,9 @@ constexpr size_t kFirstMemberField = 6;
 // being expanded without end.
 constexpr size_t kMaxMembers = 510 * 8;
 constexpr size_t kMaxNesting = 16;
+// Assemblies without members add no parameter, so the member limit alone would not stop a
+// file whose levels each name an empty assembly many times over.
+constexpr size_t kMaxVisits = kMaxMembers * kMaxNesting;
 
 // Turns the members of an assembly into parameters. A member names a parameter, another
 // assembly (whose members take its place), a fixed value, or nothing (a reserved gap
@@ -25,7 +28,8 @@ public:
     int64_t AddMembers(const std::vector<TEdsField>& fields)
     {
         int64_t bits = 0;
-        for (size_t k = kFirstMemberField; k + 1 < fields.size() && params_.size() < kMaxMembers; k += 2)
+        for (size_t k = kFirstMemberField;
+             k + 1 < fields.size() && params_.size() < kMaxMembers && visits_ < kMaxVisits; k += 2)
             bits += AddMember(fields[k].Trimmed(), fields[k + 1].Trimmed());
         return bits;
     }
@@ -33,6 +37,7 @@ public:
 private:
     int64_t AddMember(const std::string& bitSize, const std::string& reference)
     {
+        ++visits_;
         int64_t fixedValue = 0;
         if (!reference.empty() && !TryStrToInt64(reference, fixedValue)) {
             std::string enumText;
@@ -107,6 +112,7 @@ private:
     const TEdsDocument& eds_;
     std::vector<TTC_ParamObj>& params_;
     std::vector<std::string> open_;
+    size_t visits_ = 0;
 };
 } // namespace
 

@@ -166,6 +166,21 @@ TEST(TargetConfig, StopsExpandingAssembliesThatMultiplyWithoutEnd)
     EXPECT_FALSE(config.ListParamObject.empty());
 }
 
+TEST(TargetConfig, StopsWalkingEmptyAssembliesNamedOverAndOver)
+{
+    // No level adds a member, yet every level names the one below it eight times: sixteen
+    // levels deep that would be 8^16 visits.
+    std::string assemblies = "Assem0 = \"E\",\"\",0,0,,;\n";
+    for (int level = 1; level <= 16; ++level) {
+        std::string members;
+        for (int k = 0; k < 8; ++k)
+            members += ",0,Assem" + std::to_string(level - 1);
+        assemblies += "Assem" + std::to_string(level) + " = \"L\",\"\",0,0,," + members + ";\n";
+    }
+    const TTargetConfig config = Decoded(assemblies, "Assem16");
+    EXPECT_TRUE(config.ListParamObject.empty());
+}
+
 TEST(TargetConfig, BlankLimitsAreTheDataTypeRange)
 {
     const TTargetConfig config =
