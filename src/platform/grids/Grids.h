@@ -258,7 +258,6 @@ protected:
     void InvalidateCell(int ACol, int ARow);
     void InvalidateRow(int ARow);
     void InvalidateCol(int ACol);
-    void InvalidateGrid() { Invalidate(); }
 
     // Standard behaviour.
     void Paint() override;
@@ -283,7 +282,6 @@ protected:
 
     // The column whose sizing line is being dragged; for the grid's own painting.
     TGridState FGridState() const { return gridState_; }
-    int SizingIndex() const { return sizingIndex_; }
     int SizingPos() const { return sizingPos_; }
 
 private:

@@ -29,7 +29,7 @@ struct TUrl {
 
 std::string Error_Text(int error) { return std::system_category().message(error); }
 
-// Control characters or blanks in the address or a header would let it rewrite the request.
+// A control character in the address or a header would let it rewrite the request.
 bool Is_Request_Safe(const std::string& text)
 {
     for (unsigned char c : text)

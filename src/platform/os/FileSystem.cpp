@@ -1,7 +1,6 @@
 #include "platform/os/FileSystem.h"
 
 #include <algorithm>
-#include <cstdio>
 #include <dirent.h>
 #include <fnmatch.h>
 #include <sys/stat.h>
@@ -32,42 +31,12 @@ bool ForceDirectories(const std::string& path)
     return CreateDir(trimmed) || DirectoryExists(trimmed);
 }
 
-bool DeleteFile(const std::string& path) { return unlink(path.c_str()) == 0; }
-
-bool RenameFile(const std::string& from, const std::string& to)
-{
-    return !FileExists(to) && std::rename(from.c_str(), to.c_str()) == 0;
-}
-
-std::string ExtractFilePath(const std::string& path)
-{
-    const size_t slash = path.find_last_of('/');
-    return slash == std::string::npos ? std::string() : path.substr(0, slash + 1);
-}
-
-std::string ExtractFileName(const std::string& path)
-{
-    const size_t slash = path.find_last_of('/');
-    return slash == std::string::npos ? path : path.substr(slash + 1);
-}
-
-std::string ExtractFileExt(const std::string& path)
-{
-    const std::string name = ExtractFileName(path);
-    const size_t dot = name.find_last_of('.');
-    return dot == std::string::npos ? std::string() : name.substr(dot);
-}
-
-std::string ChangeFileExt(const std::string& path, const std::string& ext)
-{
-    const std::string currentExt = ExtractFileExt(path);
-    return path.substr(0, path.size() - currentExt.size()) + ext;
-}
-
+namespace {
 std::string IncludeTrailingPathDelimiter(const std::string& path)
 {
     return !path.empty() && path.back() == '/' ? path : path + "/";
 }
+}  // namespace
 
 std::vector<TSearchRec> FindFiles(const std::string& dir, const std::string& pattern)
 {

@@ -9,14 +9,6 @@ bool FileExists(const std::string& path);       // a file, not a directory
 bool DirectoryExists(const std::string& path);
 bool CreateDir(const std::string& path);        // one level; false when it fails
 bool ForceDirectories(const std::string& path); // every missing level
-bool DeleteFile(const std::string& path);
-bool RenameFile(const std::string& from, const std::string& to);
-
-std::string ExtractFilePath(const std::string& path);  // with the trailing "/"
-std::string ExtractFileName(const std::string& path);
-std::string ExtractFileExt(const std::string& path);   // with the ".", "" when none
-std::string ChangeFileExt(const std::string& path, const std::string& ext);
-std::string IncludeTrailingPathDelimiter(const std::string& path);
 
 // File attributes as the Parts test them.
 enum TFileAttr : uint32_t {

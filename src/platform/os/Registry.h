@@ -83,7 +83,6 @@ public:
     // False when the key is missing (or there is no registry); the current key is then closed.
     bool OpenKeyReadOnly(const std::string& key);
     void CloseKey();
-    const std::string& CurrentPath() const { return path_; }
 
     // The values of the current key.
     bool ValueExists(const std::string& name) const;

@@ -113,18 +113,6 @@ void TStringList::Sort()
                      [this](const std::string& a, const std::string& b) { return Compare(a, b) < 0; });
 }
 
-void TStringList::CustomSort(const TCompare& compare)
-{
-    // Sort an index permutation so that the comparer sees the list as it stands.
-    std::vector<int> order(items_.size());
-    for (size_t i = 0; i < order.size(); ++i) order[i] = static_cast<int>(i);
-    std::stable_sort(order.begin(), order.end(), [&](int a, int b) { return compare(*this, a, b) < 0; });
-    std::vector<std::string> sorted;
-    sorted.reserve(items_.size());
-    for (int i : order) sorted.push_back(items_[i]);
-    items_ = std::move(sorted);
-}
-
 std::string TStringList::Text() const
 {
     std::string out;

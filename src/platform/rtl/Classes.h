@@ -1,5 +1,4 @@
 #pragma once
-#include <functional>
 #include <string>
 #include <vector>
 
@@ -9,8 +8,6 @@ enum class TTextEncoding { UTF8, ANSI };
 // that keeps the list ordered and finds by binary search, and whole-file load and save.
 class TStringList {
 public:
-    using TCompare = std::function<int(const TStringList&, int, int)>;
-
     int Count() const { return static_cast<int>(items_.size()); }
     const std::string& operator[](int index) const;
     const std::string& Strings(int index) const { return (*this)[index]; }
@@ -28,7 +25,6 @@ public:
     bool CaseSensitive() const { return caseSensitive_; }
     void SetCaseSensitive(bool caseSensitive);
     void Sort();
-    void CustomSort(const TCompare& compare);
 
     // Lines joined with CR LF, each line ended; setting splits at CR LF, LF or CR.
     std::string Text() const;

@@ -96,8 +96,6 @@ std::string FormatDateTime(const std::string& format, TDateTime value)
 
 std::string DateToStr(TDateTime value) { return FormatDateTime(FormatSettings().ShortDateFormat, value); }
 
-std::string TimeToStr(TDateTime value) { return FormatDateTime(FormatSettings().LongTimeFormat, value); }
-
 bool TryStrToDate(const std::string& s, TDateTime& value)
 {
     std::vector<std::string> parts;

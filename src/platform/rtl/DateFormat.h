@@ -10,7 +10,6 @@
 // text in quotes is copied as it stands.
 std::string FormatDateTime(const std::string& format, TDateTime value);
 std::string DateToStr(TDateTime value);  // the short date format
-std::string TimeToStr(TDateTime value);  // the long time format
 
 // Reads a date in the order of the short date format, its parts split by the date
 // separator; two parts take the current year, a two-digit year the nearest century.

@@ -96,12 +96,6 @@ void DecodeTime(TDateTime value, int& hour, int& minute, int& second, int& milli
     millisecond = static_cast<int>(ms % 1000);
 }
 
-int DayOfWeek(TDateTime value)
-{
-    const int64_t days = static_cast<int64_t>(std::floor(value)) + kDelta - 1;  // 0001-01-01 was a Monday
-    return static_cast<int>((days + 1) % 7) + 1;
-}
-
 TDateTime Now() { return Clock() ? Clock()() : SystemNow(); }
 
 void SetClock(std::function<TDateTime()> clock) { Clock() = std::move(clock); }

@@ -9,7 +9,6 @@ TDateTime EncodeDate(int year, int month, int day);  // raises EConvertError
 TDateTime EncodeTime(int hour, int minute, int second, int millisecond);
 void DecodeDate(TDateTime value, int& year, int& month, int& day);
 void DecodeTime(TDateTime value, int& hour, int& minute, int& second, int& millisecond);
-int DayOfWeek(TDateTime value);  // 1 = Sunday ... 7 = Saturday
 bool IsLeapYear(int year);
 int DaysInMonth(int year, int month);
 

@@ -16,13 +16,6 @@ public:
 
     constexpr bool Contains(E value) const { return (bits_ & Bit(value)) != 0; }
     constexpr bool Empty() const { return bits_ == 0; }
-    constexpr uint64_t Bits() const { return bits_; }
-    static constexpr TSet FromBits(uint64_t bits)
-    {
-        TSet s;
-        s.bits_ = bits;
-        return s;
-    }
 
     constexpr TSet& operator+=(TSet other)
     {

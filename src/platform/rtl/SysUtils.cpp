@@ -200,13 +200,6 @@ int32_t StrToInt(const std::string& s)
     return v;
 }
 
-int64_t StrToInt64(const std::string& s)
-{
-    int64_t v = 0;
-    if (!TryStrToInt64(s, v)) RaiseNotInteger(s);
-    return v;
-}
-
 int32_t StrToIntDef(const std::string& s, int32_t def)
 {
     int32_t v = 0;
@@ -244,21 +237,21 @@ bool TryStrToFloat(const std::string& s, double& value)
     return true;
 }
 
-double StrToFloat(const std::string& s)
+namespace {
+// printf always writes a point; the user reads the separator of the format settings.
+std::string WithDecimalSeparator(std::string text)
 {
-    double v = 0;
-    if (!TryStrToFloat(s, v)) throw EConvertError("'" + s + "' is not a valid floating point value");
-    return v;
+    for (char& ch : text)
+        if (ch == '.') ch = FormatSettings().DecimalSeparator;
+    return text;
 }
+}  // namespace
 
 std::string FloatToStr(double value)
 {
     char buffer[64];
     std::snprintf(buffer, sizeof buffer, "%.15G", value);
-    std::string r = buffer;
-    for (char& ch : r)
-        if (ch == '.') ch = FormatSettings().DecimalSeparator;
-    return r;
+    return WithDecimalSeparator(buffer);
 }
 
 std::string FloatToStrFixed(double value, int decimals)
@@ -266,10 +259,7 @@ std::string FloatToStrFixed(double value, int decimals)
     if (std::fabs(value) >= 1e15) return FloatToStr(value);
     char buffer[64];
     std::snprintf(buffer, sizeof buffer, "%.*f", std::clamp(decimals, 0, 18), value);
-    std::string r = buffer;
-    for (char& ch : r)
-        if (ch == '.') ch = FormatSettings().DecimalSeparator;
-    return r;
+    return WithDecimalSeparator(buffer);
 }
 
 namespace {
@@ -317,10 +307,7 @@ std::string FormatOne(const Spec& spec, const TVarRec& arg)
         const char conv = spec.type == 'n' ? 'f' : spec.type == 'e' ? 'E' : spec.type == 'g' ? 'G' : 'f';
         const char fmt[] = {'%', '.', '*', conv, 0};
         std::snprintf(buffer, sizeof buffer, fmt, prec, v);
-        std::string r = buffer;
-        for (char& ch : r)
-            if (ch == '.') ch = FormatSettings().DecimalSeparator;
-        return r;
+        return WithDecimalSeparator(buffer);
     }
     default:
         return mismatch();
@@ -336,10 +323,22 @@ std::string Format(const std::string& format, std::initializer_list<FormatArg> a
         if (next == args.end()) throw EConvertError("No argument for format '" + format + "'");
         return (next++)->value;
     };
-    const auto takeNumber = [&]() {
-        const TVarRec& v = take();
-        if (!std::holds_alternative<int64_t>(v)) throw EConvertError("Invalid argument for '*' in format");
-        return static_cast<int>(std::get<int64_t>(v));
+    // A width or precision: "*" takes it from the arguments, else the digits that stand
+    // there. Bounded, so that a translated text cannot ask for a gigabyte of blanks.
+    constexpr int kMaxCount = 4096;
+    const auto readCount = [&](size_t& i) {
+        int64_t count = 0;
+        if (format[i] == '*') {
+            const TVarRec& v = take();
+            if (!std::holds_alternative<int64_t>(v)) throw EConvertError("Invalid argument for '*' in format");
+            count = std::get<int64_t>(v);
+            ++i;
+        } else {
+            while (i < format.size() && isdigit(static_cast<unsigned char>(format[i])) && count <= kMaxCount)
+                count = count * 10 + (format[i++] - '0');
+        }
+        if (count < 0 || count > kMaxCount) throw EConvertError("Format '" + format + "' invalid");
+        return static_cast<int>(count);
     };
     for (size_t i = 0; i < format.size(); ++i) {
         if (format[i] != '%') {
@@ -353,15 +352,11 @@ std::string Format(const std::string& format, std::initializer_list<FormatArg> a
         }
         Spec spec;
         if (format[i] == '-') { spec.left = true; ++i; }
-        if (i < format.size() && format[i] == '*') { spec.width = takeNumber(); ++i; }
-        else while (i < format.size() && isdigit(static_cast<unsigned char>(format[i])))
-            spec.width = (spec.width < 0 ? 0 : spec.width * 10) + (format[i++] - '0');
+        if (i < format.size() && (format[i] == '*' || isdigit(static_cast<unsigned char>(format[i]))))
+            spec.width = readCount(i);
         if (i < format.size() && format[i] == '.') {
-            spec.precision = 0;
             ++i;
-            if (i < format.size() && format[i] == '*') { spec.precision = takeNumber(); ++i; }
-            else while (i < format.size() && isdigit(static_cast<unsigned char>(format[i])))
-                spec.precision = spec.precision * 10 + (format[i++] - '0');
+            spec.precision = i < format.size() ? readCount(i) : 0;
         }
         if (i >= format.size()) throw EConvertError("Format '" + format + "' invalid");
         spec.type = static_cast<char>(tolower(static_cast<unsigned char>(format[i])));

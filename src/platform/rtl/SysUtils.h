@@ -39,13 +39,11 @@ std::string IntToHex(int64_t value, int digits);
 bool TryStrToInt(const std::string& s, int32_t& value);
 bool TryStrToInt64(const std::string& s, int64_t& value);
 int32_t StrToInt(const std::string& s);  // raises EConvertError
-int64_t StrToInt64(const std::string& s);
 int32_t StrToIntDef(const std::string& s, int32_t def);
 int64_t StrToInt64Def(const std::string& s, int64_t def);
 
 // Decimal numbers with the decimal separator of the format settings.
 bool TryStrToFloat(const std::string& s, double& value);
-double StrToFloat(const std::string& s);  // raises EConvertError
 std::string FloatToStr(double value);
 // Fixed notation with `decimals` digits after the separator; values of more than 15 digits
 // before it are written as FloatToStr writes them.

@@ -25,7 +25,6 @@ public:
     bool Collapsed() const { return collapsed_; }
     void SetCollapsed(bool collapsed);
     void Expand() { SetCollapsed(false); }
-    void Collapse() { SetCollapsed(true); }
     // The height of the expanded panel, header included. A height set while the panel is
     // collapsed is kept for its next expansion.
     int ExpandedHeight() const { return collapsed_ ? expandedHeight_ : Height(); }

@@ -143,7 +143,6 @@ public:
     void InvalidateRect(const TRect& rect);
     void Update();  // paints what is invalid now
     void Repaint() { Invalidate(), Update(); }
-    void Refresh() { Repaint(); }
     // Paints the control and its children onto a canvas with the top-left corner at (x, y).
     void PaintTo(TCanvas* canvas, int x, int y);
     void BringToFront();

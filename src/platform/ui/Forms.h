@@ -175,7 +175,6 @@ class TScreen {
 public:
     int Width() const;
     int Height() const;
-    int PixelsPerInch() const { return 96; }
     TCursor Cursor() const { return cursor_; }
     // A cursor other than crDefault is shown over the whole program.
     void SetCursor(TCursor cursor);

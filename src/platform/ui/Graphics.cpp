@@ -143,7 +143,6 @@ const TFont::TQtFont& TFont::Qt() const
 
 const QFont& ToQFont(const TFont& font) { return font.Qt().font; }
 
-int FontPixelSize(const TFont& font) { return font.Qt().font.pixelSize(); }
 
 void TPen::Assign(const TPersistent& source)
 {

@@ -17,7 +17,6 @@ public:
 
     const std::string& EditMask() const { return editMask_; }
     void SetEditMask(const std::string& mask);
-    bool IsMasked() const { return !editMask_.empty(); }
     TAlignment Alignment() const { return alignment_; }
     void SetAlignment(TAlignment alignment);
     // In client coordinates; text stands only inside it.

@@ -1,6 +1,5 @@
 #include <QCoreApplication>
 #include <QEvent>
-#include <QGuiApplication>
 
 #include <map>
 
@@ -80,17 +79,6 @@ TShiftState MouseKeysToShiftState(WPARAM keys)
     if (keys & MK_LBUTTON) shift += ssLeft;
     if (keys & MK_RBUTTON) shift += ssRight;
     if (keys & MK_MBUTTON) shift += ssMiddle;
-    return shift;
-}
-
-TShiftState GetShiftState()
-{
-    if (!QCoreApplication::instance()) return {};
-    const Qt::KeyboardModifiers m = QGuiApplication::queryKeyboardModifiers();
-    TShiftState shift;
-    if (m & Qt::ShiftModifier) shift += ssShift;
-    if (m & Qt::ControlModifier) shift += ssCtrl;
-    if (m & Qt::AltModifier) shift += ssAlt;
     return shift;
 }
 

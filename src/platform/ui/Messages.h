@@ -223,9 +223,6 @@ TShiftState KeyDataToShiftState(LPARAM keyData);
 WPARAM ShiftStateToMouseKeys(TShiftState shift);
 TShiftState MouseKeysToShiftState(WPARAM keys);
 
-// The shift keys held right now, as the event loop last saw them.
-TShiftState GetShiftState();
-
 class TControl;
 
 // Queues a message for the control on the event loop; it is dropped when the control is

@@ -48,5 +48,3 @@ void EndCanvasPainter(TCanvas& canvas);
 void SetCanvasBaseClip(TCanvas& canvas, std::optional<QRegion> clip);
 
 const QFont& ToQFont(const TFont& font);
-// The pixel size of the character height of a font.
-int FontPixelSize(const TFont& font);

@@ -66,18 +66,3 @@ void DrawThemedPart(TCanvas* canvas, TThemedPart part, TThemedState state, const
     }
     }
 }
-
-TSize ThemedPartSize(TThemedPart part)
-{
-    EnsureQtApplication();
-    const QStyle* style = QApplication::style();
-    switch (part) {
-    case tpCheckBox:
-        return {style->pixelMetric(QStyle::PM_IndicatorWidth), style->pixelMetric(QStyle::PM_IndicatorHeight)};
-    case tpRadioButton:
-        return {style->pixelMetric(QStyle::PM_ExclusiveIndicatorWidth),
-                style->pixelMetric(QStyle::PM_ExclusiveIndicatorHeight)};
-    case tpComboButton: return {style->pixelMetric(QStyle::PM_ScrollBarExtent), 0};
-    default: return {};
-    }
-}

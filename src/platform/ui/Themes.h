@@ -12,5 +12,3 @@ enum TThemedStateFlag { tsHot, tsPressed, tsDisabled, tsChecked, tsMixed, tsFocu
 using TThemedState = TSet<TThemedStateFlag>;
 
 void DrawThemedPart(TCanvas* canvas, TThemedPart part, TThemedState state, const TRect& rect);
-// The natural size of a part (the box of a check box, the circle of a radio button).
-TSize ThemedPartSize(TThemedPart part);

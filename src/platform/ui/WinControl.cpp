@@ -480,24 +480,30 @@ void TWinControl::DoExit()
 void TWinControl::WMSetFocus(TMessage& m) { DefaultHandler(m); }
 void TWinControl::WMKillFocus(TMessage& m) { DefaultHandler(m); }
 
+// A key handler may free its control (a window closing on Escape, a row removed): the
+// widget's own behaviour then has nothing left to run on.
 void TWinControl::WMKeyDown(TMessage& m)
 {
-    if (!DoKeyDown(m)) DefaultHandler(m);
+    TWeakRef<TWinControl> alive(this);
+    if (!DoKeyDown(m) && alive) DefaultHandler(m);
 }
 
 void TWinControl::WMKeyUp(TMessage& m)
 {
-    if (!DoKeyUp(m)) DefaultHandler(m);
+    TWeakRef<TWinControl> alive(this);
+    if (!DoKeyUp(m) && alive) DefaultHandler(m);
 }
 
 void TWinControl::WMChar(TMessage& m)
 {
-    if (!DoKeyPress(m)) DefaultHandler(m);
+    TWeakRef<TWinControl> alive(this);
+    if (!DoKeyPress(m) && alive) DefaultHandler(m);
 }
 
 void TWinControl::WMSysKeyDown(TMessage& m)
 {
-    if (!DoKeyDown(m)) DefaultHandler(m);
+    TWeakRef<TWinControl> alive(this);
+    if (!DoKeyDown(m) && alive) DefaultHandler(m);
 }
 
 void TWinControl::WMSysChar(TMessage& m) { DefaultHandler(m); }

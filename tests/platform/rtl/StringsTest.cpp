@@ -44,6 +44,9 @@ TEST(Format, FormatsTypedArgumentsAndRefusesMismatches)
     EXPECT_EQ(Format("%.2f %%", {1.005}), "1.00 %");
     EXPECT_THROW(Format("%d", {"text"}), EConvertError);
     EXPECT_THROW(Format("%s %s", {"one"}), EConvertError);
+    EXPECT_EQ(Format("%*d|%.*f", {3, 7, 1, 2.25}), "  7|2.2");
+    EXPECT_THROW(Format("%99999999999d", {1}), EConvertError);
+    EXPECT_THROW(Format("%.99999s", {"x"}), EConvertError);
 }
 
 TEST(Floats, FollowTheDecimalSeparatorOfTheFormatSettings)

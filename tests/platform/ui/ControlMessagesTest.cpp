@@ -240,3 +240,20 @@ TEST_F(ControlMessagesTest, AnExceptionFromAnEventHandlerShowsItsMessage)
 }
 
 }  // namespace
+
+TEST_F(ControlMessagesTest, AControlFreedByItsKeyHandlerIsNotTouchedAfterIt)
+{
+    for (UINT msg : {WM_KEYDOWN, WM_KEYUP, WM_CHAR}) {
+        auto* edit = new TEdit(form);
+        edit->SetParent(form);
+        const auto freeIt = [&edit] {
+            delete edit;
+            edit = nullptr;
+        };
+        edit->OnKeyDown = [&](TObject*, Word&, TShiftState) { freeIt(); };
+        edit->OnKeyUp = [&](TObject*, Word&, TShiftState) { freeIt(); };
+        edit->OnKeyPress = [&](TObject*, char32_t&) { freeIt(); };
+        edit->Perform(msg, 'A', 0);
+        EXPECT_EQ(edit, nullptr) << msg;
+    }
+}
