@@ -3,7 +3,7 @@
 #include <QDesktopServices>
 #include <QUrl>
 
-#include "platform/ui/QtApp.h"
+#include "platform/QtRuntime.h"
 
 namespace {
 

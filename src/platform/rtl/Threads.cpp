@@ -6,7 +6,7 @@
 
 #include <exception>
 
-#include "platform/ui/QtApp.h"
+#include "platform/QtRuntime.h"
 
 // A call handed to the GUI thread. It is shared with the queued event that runs it, so that
 // it outlives a thread that ends before the event comes.

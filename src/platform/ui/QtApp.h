@@ -5,14 +5,9 @@
 #include <exception>
 #include <functional>
 
+#include "platform/QtRuntime.h"
 #include "platform/ui/Graphics.h"
 
-// Creates the Qt application on first use (Fusion style, our system colours as its palette).
-void EnsureQtApplication();
-
-// Runs a piece of our code called from Qt. An exception that escapes it goes to
-// Application->HandleException, never back into Qt.
-void GuardedCall(const std::function<void()>& call);
 
 inline QColor ToQColor(TColor color)
 {

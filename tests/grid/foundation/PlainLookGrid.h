@@ -1,5 +1,5 @@
 #pragma once
-#include "grid/foundation/BaseGrid.h"
+#include "grid/foundation/model/BaseGrid.h"
 
 // A base grid with the plain look a grid control gives it: fixed cells in the button face,
 // selected cells navy, all others white.

@@ -1,0 +1,160 @@
+#include "grid/foundation/markup/HtmlTextOps.h"
+
+#include <vector>
+
+#include "platform/rtl/SysUtils.h"
+#include "platform/rtl/Utf8.h"
+
+namespace {
+TColor highlightBackground = clBlack;
+TColor highlightText = clBlack;
+
+// The characters of a text outside its tags; a tag runs from "<" to the next ">", and a
+// "<" without a ">" after it is an ordinary character.
+struct TVisibleText {
+    std::u32string characters;
+    std::vector<size_t> ends; // byte offset just after each visible character
+};
+
+TVisibleText VisibleText(const std::string& text)
+{
+    TVisibleText visible;
+    const std::vector<size_t> offsets = utf8::CharOffsets(text);
+    const std::u32string characters = utf8::Decode(text);
+    for (size_t k = 0; k < characters.size(); ++k) {
+        const size_t close = characters[k] == U'<' ? text.find('>', offsets[k]) : std::string::npos;
+        if (close != std::string::npos) {
+            while (offsets[k + 1] <= close)
+                ++k;
+            continue;
+        }
+        visible.characters += characters[k];
+        visible.ends.push_back(offsets[k + 1]);
+    }
+    return visible;
+}
+
+bool HasStrayBrackets(const TVisibleText& visible)
+{
+    return visible.characters.find_first_of(U"<>") != std::u32string::npos;
+}
+
+std::string EscapeBrackets(const std::string& text)
+{
+    return StringReplace(StringReplace(text, "<", "&lt;", rfReplaceAll), ">", "&gt;", rfReplaceAll);
+}
+
+// Escapes the angle brackets that lie outside tags, keeping the tags.
+std::string EscapeStrayBrackets(const std::string& text)
+{
+    std::string result;
+    for (size_t i = 0; i < text.size(); ++i) {
+        const size_t close = text[i] == '<' ? text.find('>', i) : std::string::npos;
+        if (close != std::string::npos) {
+            result.append(text, i, close - i + 1);
+            i = close;
+        } else if (text[i] == '<' || text[i] == '>') {
+            result += text[i] == '<' ? "&lt;" : "&gt;";
+        } else {
+            result += text[i];
+        }
+    }
+    return result;
+}
+
+// Upper case with the locale's rules, one character for one, so that positions match.
+std::u32string UpperCaseChars(const std::u32string& text)
+{
+    std::u32string result = text;
+    for (char32_t& c : result) {
+        if (c < 0x80) {
+            if (c >= U'a' && c <= U'z') c -= U'a' - U'A';
+            continue;
+        }
+        std::string single;
+        utf8::Append(single, c);
+        const std::u32string upper = utf8::Decode(AnsiUpperCase(single));
+        if (upper.size() == 1) c = upper[0];
+    }
+    return result;
+}
+} // namespace
+
+std::string HtmlToPlainText(const std::string& text)
+{
+    std::string rest = StringReplace(text, "<BR>", "\r\n", rfReplaceAll | rfIgnoreCase);
+    rest = StringReplace(rest, "<HR>", "\r\n", rfReplaceAll | rfIgnoreCase);
+    std::string result;
+    size_t from = 0;
+    for (size_t open = rest.find('<'); open != std::string::npos; open = rest.find('<', from)) {
+        const size_t close = rest.find('>', open);
+        if (close == std::string::npos) break;
+        result.append(rest, from, open - from);
+        from = close + 1;
+    }
+    result.append(rest, from, std::string::npos);
+    return result;
+}
+
+std::string HtmlFindHighlight(const std::string& text, const std::string& search, const std::string& tag,
+                              bool caseSensitive)
+{
+    if (search.empty()) return text;
+    std::string tagged = text;
+    std::string needleText = search;
+    if (HasStrayBrackets(VisibleText(text))) {
+        tagged = EscapeStrayBrackets(text);
+        needleText = EscapeBrackets(search);
+    }
+    const TVisibleText visible = VisibleText(tagged);
+    std::u32string haystack = visible.characters;
+    std::u32string needle = utf8::Decode(needleText);
+    if (!caseSensitive) {
+        haystack = UpperCaseChars(haystack);
+        needle = UpperCaseChars(needle);
+    }
+
+    // An insert before visible character p goes right after character p - 1, so that it
+    // stands before any tags directly in front of p; one past the last goes to the end.
+    const auto insertBefore = [&](size_t p) {
+        if (p == 0) return size_t(0);
+        return p < visible.ends.size() ? visible.ends[p - 1] : tagged.size();
+    };
+    std::string result;
+    size_t copied = 0;
+    const auto insert = [&](size_t at, const std::string& piece) {
+        result.append(tagged, copied, at - copied);
+        result += piece;
+        copied = at;
+    };
+    bool found = false;
+    for (size_t p = haystack.find(needle); p != std::u32string::npos;
+         p = haystack.find(needle, p + needle.size())) {
+        insert(insertBefore(p), "<" + tag + ">");
+        insert(insertBefore(p + needle.size()), "</" + tag + ">");
+        found = true;
+    }
+    if (!found) return text;
+    result.append(tagged, copied, std::string::npos);
+    return result;
+}
+
+std::string HtmlRemoveTag(const std::string& text, const std::string& tag)
+{
+    std::string result = text;
+    for (std::string before; before != result;) {
+        before = result;
+        result = StringReplace(result, "<" + tag + ">", "", rfReplaceAll | rfIgnoreCase);
+        result = StringReplace(result, "</" + tag + ">", "", rfReplaceAll | rfIgnoreCase);
+    }
+    return StringReplace(StringReplace(result, "&lt;", "<", rfReplaceAll), "&gt;", ">", rfReplaceAll);
+}
+
+void SetHtmlHighlightColors(TColor background, TColor text)
+{
+    highlightBackground = background;
+    highlightText = text;
+}
+
+TColor HtmlHighlightColor() { return highlightBackground; }
+TColor HtmlHighlightTextColor() { return highlightText; }

@@ -1,0 +1,11 @@
+#pragma once
+// Platform-private: what every part of the platform needs of the one Qt application, without
+// the ui layer's types. Included only by platform .cpp files.
+#include <functional>
+
+// Creates the Qt application on first use (Fusion style, our system colours as its palette).
+void EnsureQtApplication();
+
+// Runs a piece of our code called from Qt. An exception that escapes it goes to
+// Application->HandleException, never back into Qt.
+void GuardedCall(const std::function<void()>& call);
