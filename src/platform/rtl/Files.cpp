@@ -1,12 +1,96 @@
 #include "platform/rtl/Files.h"
 
 #include <cerrno>
+#include <cstdlib>
 #include <cstring>
+#include <fcntl.h>
 #include <fstream>
 #include <sstream>
 #include <sys/stat.h>
+#include <unistd.h>
+#include <utility>
 
 #include "platform/rtl/Exceptions.h"
+
+namespace {
+long SystemWrite(int fd, const void* data, size_t count) { return ::write(fd, data, count); }
+
+TFileWriteCall& WriteCall()
+{
+    static TFileWriteCall call = SystemWrite;
+    return call;
+}
+
+std::string Directory_Of(const std::string& path)
+{
+    const size_t slash = path.rfind('/');
+    if (slash == std::string::npos) return ".";
+    return slash == 0 ? "/" : path.substr(0, slash);
+}
+
+std::string Name_Of(const std::string& path) { return path.substr(path.rfind('/') + 1); }
+
+// A link stays a link: the new content goes to the file it points to.
+std::string Link_Target(const std::string& path)
+{
+    struct stat st {};
+    if (lstat(path.c_str(), &st) != 0 || !S_ISLNK(st.st_mode)) return path;
+    char* resolved = realpath(path.c_str(), nullptr);
+    if (!resolved) return path;
+    std::string target = resolved;
+    std::free(resolved);
+    return target;
+}
+
+// A hidden name of its own beside the target, so that the rename stays within one file
+// system and two writers never share a temporary file.
+int Open_Temporary(const std::string& target, std::string& temporary)
+{
+    static unsigned serial = 0;
+    const std::string stem = Directory_Of(target) + "/." + Name_Of(target).substr(0, 200) + ".";
+    for (int attempt = 0; attempt < 100; ++attempt) {
+        temporary = stem + std::to_string(getpid()) + "." + std::to_string(++serial) + ".tmp";
+        const int fd = ::open(temporary.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
+        if (fd >= 0 || errno != EEXIST) return fd;
+    }
+    return -1;
+}
+
+// Returns 0, or the errno of the step that failed.
+int Write_All(int fd, const std::string& bytes)
+{
+    size_t done = 0;
+    while (done < bytes.size()) {
+        const long written = WriteCall()(fd, bytes.data() + done, bytes.size() - done);
+        if (written < 0 && errno == EINTR) continue;
+        if (written < 0) return errno;
+        if (written == 0) return ENOSPC;
+        done += static_cast<size_t>(written);
+    }
+    return 0;
+}
+
+int Keep_Permissions(int fd, const std::string& target)
+{
+    struct stat st {};
+    if (stat(target.c_str(), &st) != 0) return 0;
+    return fchmod(fd, st.st_mode & 07777) == 0 ? 0 : errno;
+}
+
+// The rename itself reaches the disk only with its directory.
+void Sync_Directory(const std::string& target)
+{
+    const int dir = ::open(Directory_Of(target).c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+    if (dir < 0) return;
+    fsync(dir);
+    close(dir);
+}
+
+std::string Failure(const char* what, const std::string& path, int error)
+{
+    return std::string("Cannot ") + what + " file \"" + path + "\". " + std::strerror(error);
+}
+} // namespace
 
 std::string ReadFileBytes(const std::string& path)
 {
@@ -23,9 +107,25 @@ std::string ReadFileBytes(const std::string& path)
 
 void WriteFileBytes(const std::string& path, const std::string& bytes)
 {
-    std::ofstream out(path, std::ios::binary | std::ios::trunc);
-    if (!out) throw EFCreateError("Cannot create file \"" + path + "\". " + std::strerror(errno));
-    out.write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
-    out.close();
-    if (!out) throw EFCreateError("Cannot write file \"" + path + "\". " + std::strerror(errno));
+    const std::string target = Link_Target(path);
+    std::string temporary;
+    const int fd = Open_Temporary(target, temporary);
+    if (fd < 0) throw EFCreateError(Failure("create", path, errno));
+    int error = Keep_Permissions(fd, target);
+    if (!error) error = Write_All(fd, bytes);
+    if (!error && fsync(fd) != 0) error = errno;
+    if (close(fd) != 0 && !error) error = errno;
+    if (!error && rename(temporary.c_str(), target.c_str()) != 0) error = errno;
+    if (error) {
+        unlink(temporary.c_str());
+        throw EFCreateError(Failure("write", path, error));
+    }
+    Sync_Directory(target);
 }
+
+TFileWriteOverride::TFileWriteOverride(TFileWriteCall call) : previous_(std::move(WriteCall()))
+{
+    WriteCall() = std::move(call);
+}
+
+TFileWriteOverride::~TFileWriteOverride() { WriteCall() = std::move(previous_); }

@@ -1,3 +1,6 @@
+#include <QBuffer>
+
+#include "platform/rtl/Files.h"
 #include "platform/rtl/SysUtils.h"
 #include "platform/ui/QtGraphics.h"
 
@@ -121,8 +124,11 @@ void TBitmap::LoadFromFile(const std::string& path)
 void TBitmap::SaveToFile(const std::string& path) const
 {
     ReleaseCanvas();
-    if (!image_->image.save(QString::fromStdString(path), "BMP"))
-        throw EFCreateError("Cannot create file \"" + path + "\"");
+    QByteArray bytes;
+    QBuffer buffer(&bytes);
+    buffer.open(QIODevice::WriteOnly);
+    if (!image_->image.save(&buffer, "BMP")) throw EFCreateError("Cannot create file \"" + path + "\"");
+    WriteFileBytes(path, bytes.toStdString());
 }
 
 void TBitmap::DrawOn(TCanvas& canvas, const TRect& rect) const

@@ -1,0 +1,97 @@
+#include <gtest/gtest.h>
+
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include "platform/os/FileSystem.h"
+#include "platform/rtl/Exceptions.h"
+#include "platform/rtl/Files.h"
+#include "support/DiskFull.h"
+#include "support/TestFiles.h"
+
+namespace {
+// Every name in the directory, hidden ones included, so that a left-over temporary shows.
+std::string Names_In(const std::string& dir)
+{
+    std::string names;
+    for (const TSearchRec& entry : FindFiles(dir, "*"))
+        names += entry.Name + ";";
+    return names;
+}
+
+std::string Write_Failure(const std::string& path, const std::string& bytes)
+{
+    try {
+        WriteFileBytes(path, bytes);
+    } catch (const EFCreateError& e) {
+        return e.Message();
+    }
+    return "";
+}
+
+const std::string Old_Content = "<Par_Gen><CANopen_IDDev>7</CANopen_IDDev></Par_Gen>";
+} // namespace
+
+TEST(FileWrite, ReplacesTheFileAndLeavesNothingElse)
+{
+    TempDir dir;
+    WriteTestFile(dir.File("ParGen.xml"), Old_Content);
+    WriteFileBytes(dir.File("ParGen.xml"), "new");
+    EXPECT_EQ(ReadTestFile(dir.File("ParGen.xml")), "new");
+    WriteFileBytes(dir.File("bank.bin"), std::string("\0\1\2", 3));
+    EXPECT_EQ(ReadTestFile(dir.File("bank.bin")), std::string("\0\1\2", 3));
+    EXPECT_EQ(Names_In(dir.Path()), "ParGen.xml;bank.bin;");
+}
+
+// However far the write got before the disk filled up, the good file stays whole.
+class FileWriteOnFullDisk : public testing::TestWithParam<size_t> {};
+
+TEST_P(FileWriteOnFullDisk, KeepsTheOldFileAndNamesIt)
+{
+    TempDir dir;
+    const std::string path = dir.File("ParGen.xml");
+    WriteTestFile(path, Old_Content);
+    const std::string bigger(8192, 'x');
+    {
+        TDiskFull disk(GetParam());
+        EXPECT_EQ(Write_Failure(path, bigger), "Cannot write file \"" + path + "\". No space left on device");
+    }
+    EXPECT_EQ(ReadTestFile(path), Old_Content);
+    EXPECT_EQ(Names_In(dir.Path()), "ParGen.xml;");
+}
+
+INSTANTIATE_TEST_SUITE_P(Room, FileWriteOnFullDisk, testing::Values(0u, 1u, 4096u, 8191u));
+
+TEST(FileWrite, NewFileOnAFullDiskIsNotCreated)
+{
+    TempDir dir;
+    {
+        TDiskFull disk(10);
+        EXPECT_NE(Write_Failure(dir.File("bank.bin"), std::string(100, 'b')), "");
+    }
+    EXPECT_EQ(Names_In(dir.Path()), "");
+}
+
+TEST(FileWrite, MissingDirectoryIsReportedWithTheFile)
+{
+    TempDir dir;
+    const std::string path = dir.File("bin/bank.bin");
+    EXPECT_EQ(Write_Failure(path, "x"), "Cannot create file \"" + path + "\". No such file or directory");
+}
+
+TEST(FileWrite, KeepsPermissionsAndLinks)
+{
+    TempDir dir;
+    WriteTestFile(dir.File("target.xml"), Old_Content);
+    ASSERT_EQ(chmod(dir.File("target.xml").c_str(), 0640), 0);
+    ASSERT_EQ(symlink("target.xml", dir.File("link.xml").c_str()), 0);
+
+    WriteFileBytes(dir.File("link.xml"), "new");
+
+    struct stat st {};
+    ASSERT_EQ(lstat(dir.File("link.xml").c_str(), &st), 0);
+    EXPECT_TRUE(S_ISLNK(st.st_mode));
+    EXPECT_EQ(ReadTestFile(dir.File("target.xml")), "new");
+    ASSERT_EQ(stat(dir.File("target.xml").c_str(), &st), 0);
+    EXPECT_EQ(st.st_mode & 07777, 0640u);
+}
