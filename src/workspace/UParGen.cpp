@@ -1,7 +1,5 @@
 #include "workspace/UParGen.h"
 
-#include <exception>
-
 #include "platform/rtl/Exceptions.h"
 #include "platform/ui/Dialogs.h"
 #include "platform/ui/Mouse.h"
@@ -241,20 +239,21 @@ void TFParGen::On_Click(TObject* Sender)
     if (name == "CB_SNMP_Agent_Version3" || name == "CB_MQTT_WillFlag") Move_GroupBoxs();
 }
 
-// A file that cannot be read still leaves the defaults in the fields, so that no values of
-// another project can be saved into this one, and then goes to the error report.
+// A file that cannot be read is reported, and the window opens with the defaults, so that no
+// values of another project can be saved into this one. The broken file stays as it is
+// until OK replaces it.
 void TFParGen::FormShow(TObject*)
 {
     TParGen_Data data;
-    std::exception_ptr error;
+    std::string damage;
     try {
         Load_ParGen_File(File_ParGen, data);
-    } catch (const Exception&) {
-        error = std::current_exception();
+    } catch (const Exception& e) {
+        damage = e.Message();
     }
     Show_Data(data);
     Move_GroupBoxs();
-    if (error) std::rethrow_exception(error);
+    if (!damage.empty()) MessageDlg(damage, mtError, {mbOK}, 0);
 }
 
 void TFParGen::Btn_OKClick(TObject*)

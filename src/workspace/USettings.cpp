@@ -14,6 +14,14 @@ const std::string Default_Language_Name = "English";
 std::string Settings_File_Path() { return Exe_Dir + "/" + Settings_File_Name; }
 
 namespace {
+// What the user reads once about a settings file that could not be read whole.
+std::string Damage_Note(const std::string& damage, bool anythingRead)
+{
+    return damage + (anythingRead ? ". The settings that could be read are kept; the others are back at their "
+                                    "defaults."
+                                  : ". The settings are back at their defaults.");
+}
+
 void Set_Defaults()
 {
     Project_Name.clear();
@@ -52,18 +60,20 @@ void Read_Flag(const TXMLNode& root, const char* item, uint8_t& flag)
 }
 }  // namespace
 
-void Read_Settings(const std::string& path)
+std::string Read_Settings(const std::string& path)
 {
     Set_Defaults();
-    if (!FileExists(path)) return;
+    if (!FileExists(path)) return "";
     TXMLDocument doc;
+    std::string damage;
     try {
-        doc.LoadFromFile(path);
-    } catch (const Exception&) {
-        return;
+        damage = doc.LoadReadablePart(path);
+    } catch (const Exception& e) {
+        return Damage_Note(e.Message(), false);
     }
     const TXMLNode root = doc.DocumentElement();
-    if (!root) return;
+    if (!damage.empty()) damage = Damage_Note(damage, !root.IsNull());
+    if (!root) return damage;
     Read_Item([&] { Project_Name = Item_Text(root, "lastproj", "projectname"); },
               [] { Project_Name.clear(); });
     Read_Item([&] { Last_IP_Address = Item_Text(root, "lastipadd", "ipaddress"); },
@@ -74,6 +84,7 @@ void Read_Settings(const std::string& path)
     Read_Flag(root, "enable_update", Opt_Enable_Update);
     Read_Flag(root, "enable_jump_field_tables", Opt_Jump_Field_Tables);
     Read_Flag(root, "Double_Click_Auto_Size", Opt_Double_Click_Auto_Size);
+    return damage;
 }
 
 void Write_Settings(const std::string& path)

@@ -12,10 +12,13 @@ extern const std::string Default_Language_Name;  // "English"
 // The settings file's full path inside Exe_Dir.
 std::string Settings_File_Path();
 
-// Reads the file leniently: a missing or broken file gives every default, and each item
-// falls back to its own default alone when it cannot be read. Project_Dir is emptied: the
-// caller decides whether the project named by Project_Name can be reopened.
-void Read_Settings(const std::string& path);
+// Reads the file leniently: a missing file gives every default, and each item falls back
+// to its own default alone when it cannot be read. A damaged file is read as far as it is
+// readable: every item whose element was read whole keeps its value, so that the next save
+// does not silently put defaults in their place. Project_Dir is emptied: the caller decides
+// whether the project named by Project_Name can be reopened.
+// Returns what to tell the user once about a damaged or unreadable file, or "".
+std::string Read_Settings(const std::string& path);
 
 // Writes the file from the program-wide variables, replacing it; raises EFCreateError.
 void Write_Settings(const std::string& path);

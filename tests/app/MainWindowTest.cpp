@@ -167,6 +167,31 @@ TEST_F(MainWindowTest, ClosingWritesTheDefaultSettings)
               0);
 }
 
+// Told once at start, and what could be read survives the next close.
+TEST_F(MainWindowTest, DamagedSettingsAreToldOnceAndTheirReadableValuesKept)
+{
+    FVantrelFirmWare->Close();
+    Free_Windows();
+    WriteTestFile(exe.File("Vantrel.xml"),
+                  "<Conf_Settings><lastproj><projectname></projectname></lastproj>\n"
+                  "<lastipadd><ipaddress>10.0.0.7</ipaddress></lastipadd>\n"
+                  "<lastlang><language>English</language></lastlang>\n"
+                  "<lastinternet><enable_internet>0</enable_internet><enable_update>0</enable_update>"
+                  "<enable_jump_field_tables>1</enable_jump_field_tables><Double_Cl");
+    const size_t before = dialogs.Messages().size();
+    Start();
+    ASSERT_EQ(Messages_Since(before),
+              std::vector<std::string>{"Vantrel.xml: the file is damaged (line 4: the file ends too early). The "
+                                       "settings that could be read are kept; the others are back at their "
+                                       "defaults."});
+    EXPECT_EQ(dialogs.Messages().back().Type, mtWarning);
+
+    Restart();
+    EXPECT_EQ(Messages_Since(before).size(), 1u) << "the close wrote the file whole again";
+    EXPECT_EQ(Last_IP_Address, "10.0.0.7");
+    EXPECT_EQ(Opt_Jump_Field_Tables, 1);
+}
+
 TEST_F(MainWindowTest, NewConfigurationCreatesAndReopens)
 {
     Create_Through_Window("Plant1");

@@ -6,6 +6,7 @@
 #include "platform/rtl/Exceptions.h"
 #include "platform/ui/Input.h"
 #include "platform/ui/Mouse.h"
+#include "support/DiskFull.h"
 #include "support/FakeDialogs.h"
 #include "support/TestFiles.h"
 #include "workspace/UComon.h"
@@ -133,8 +134,46 @@ TEST_F(ParGenWindow, EachOpeningStartsFromTheFile)
     Show([](TFParGen& window) { EXPECT_EQ(window.Edit_Named("E_CANopen_IDDevice")->Text(), "99"); });
     // A broken file is reported, and what the window shows is no longer the other values.
     WriteTestFile(File_ParGen, "<Par_Gen><CANopen_IDDev>");
-    EXPECT_THROW(form->ShowModal(), EXMLDocError);
-    EXPECT_EQ(form->Field_Data(), TParGen_Data{});
+    Show([](TFParGen& window) { EXPECT_EQ(window.Field_Data(), TParGen_Data{}); });
+    EXPECT_EQ(dialogs.Messages().size(), 1u);
+}
+
+// The user learns which file is broken and how, and may still set the parameters: the
+// window opens with the defaults, and only OK replaces the broken file.
+TEST_F(ParGenWindow, MalformedFileIsReportedAndReplacedOnlyByOk)
+{
+    const std::string broken = "<Par_Gen>\n<CANopen_IDDev>5</CANopen_IDDev>\n<CANopen_Delay>3</CANopen_IDDev>";
+    WriteTestFile(File_ParGen, broken);
+    EXPECT_EQ(Show([](TFParGen& window) { EXPECT_EQ(window.Field_Data(), TParGen_Data{}); }), mrCancel);
+    ASSERT_EQ(dialogs.Messages().size(), 1u);
+    EXPECT_EQ(dialogs.Messages()[0].Text,
+              "ParGen.xml: the file is damaged (line 3: start and end tags do not match)");
+    EXPECT_EQ(dialogs.Messages()[0].Type, mtError);
+    EXPECT_EQ(ReadTestFile(File_ParGen), broken);
+
+    EXPECT_EQ(Show(Press_OK), mrOk);
+    EXPECT_EQ(dialogs.Messages().size(), 2u);
+    EXPECT_EQ(ReadTestFile(File_ParGen), ReadTestFile(Golden_New_Project));
+}
+
+TEST_F(ParGenWindow, OkOnAFullDiskKeepsTheFileAndTheWindowOpen)
+{
+    const std::string good = "<Par_Gen><CANopen_IDDev>5</CANopen_IDDev></Par_Gen>";
+    WriteTestFile(File_ParGen, good);
+    const TModalResult result = Show([](TFParGen& window) {
+        TDiskFull disk;
+        try { // where the click comes from the event loop, the error report takes over
+            Press_OK(window);
+        } catch (...) {
+            Application->HandleException(nullptr);
+        }
+        EXPECT_EQ(window.ModalResult(), mrNone);
+    });
+    EXPECT_EQ(result, mrCancel);
+    ASSERT_EQ(dialogs.Messages().size(), 1u);
+    EXPECT_EQ(dialogs.Messages()[0].Text,
+              "Cannot write file \"" + File_ParGen + "\". No space left on device");
+    EXPECT_EQ(ReadTestFile(File_ParGen), good);
 }
 
 TEST_F(ParGenWindow, DotMovesAlongTheMasterOctets)

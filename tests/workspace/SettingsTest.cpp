@@ -1,6 +1,8 @@
 #include <gtest/gtest.h>
 
+#include "platform/rtl/Exceptions.h"
 #include "platform/xml/XMLDoc.h"
+#include "support/DiskFull.h"
 #include "support/TestFiles.h"
 #include "workspace/UComon.h"
 #include "workspace/USettings.h"
@@ -63,7 +65,11 @@ struct SettingsCase {
     const char* name;
     const char* xml;
     const char* expected;
+    std::string told = "";  // what the user is told about the file, once
 };
+
+const std::string Kept = ". The settings that could be read are kept; the others are back at their defaults.";
+const std::string Lost = ". The settings are back at their defaults.";
 
 class SettingsRead : public testing::TestWithParam<SettingsCase> {};
 
@@ -72,7 +78,7 @@ TEST_P(SettingsRead, EachItemFallsBackAlone)
     TempDir dir;
     WriteTestFile(dir.File("Vantrel.xml"), GetParam().xml);
     Scramble_Settings();
-    Read_Settings(dir.File("Vantrel.xml"));
+    EXPECT_EQ(Read_Settings(dir.File("Vantrel.xml")), GetParam().told);
     EXPECT_EQ(Settings_Values(), GetParam().expected);
 }
 
@@ -113,8 +119,31 @@ INSTANTIATE_TEST_SUITE_P(
                      "<Conf_Settings><language>Deutsch</language><lastlang/></Conf_Settings>",
                      "proj= ip=192.168.2.205 lang=English flags=0000"},
         SettingsCase{"NotWellFormed", "<Conf_Settings><lastlang><language>Deutsch</lastlang>",
-                     "proj= ip=192.168.2.205 lang=English flags=0000"},
-        SettingsCase{"EmptyFile", "", "proj= ip=192.168.2.205 lang=English flags=0000"}),
+                     "proj= ip=192.168.2.205 lang=English flags=0000",
+                     "Vantrel.xml: the file is damaged (line 1: start and end tags do not match)" + Lost},
+        SettingsCase{"EmptyFile", "", "proj= ip=192.168.2.205 lang=English flags=0000",
+                     "Vantrel.xml: the file is damaged (line 1: the file is empty)" + Lost},
+        SettingsCase{"CutInTheAddress",
+                     "<Conf_Settings>\n<lastproj><projectname>Plant1</projectname></lastproj>\n"
+                     "<lastipadd><ipaddress>10.0.",
+                     "proj=Plant1 ip=192.168.2.205 lang=English flags=0000",
+                     "Vantrel.xml: the file is damaged (line 3: the file ends too early)" + Kept},
+        SettingsCase{"CutInAFlag",
+                     "<Conf_Settings><lastproj><projectname>Plant1</projectname></lastproj>"
+                     "<lastipadd><ipaddress>10.0.0.7</ipaddress></lastipadd>"
+                     "<lastlang><language>Deutsch</language></lastlang>"
+                     "<lastinternet><enable_internet>1</enable_internet><enable_update>1",
+                     "proj=Plant1 ip=10.0.0.7 lang=Deutsch flags=1000",
+                     "Vantrel.xml: the file is damaged (line 1: the file ends too early)" + Kept},
+        SettingsCase{"CutBeforeTheGroupsClose",
+                     "<Conf_Settings><lastproj><projectname>Plant1</projectname></lastproj>"
+                     "<lastipadd><ipaddress>10.0.0.7</ipaddress></lastipadd>"
+                     "<lastlang><language>Deutsch</language></lastlang>"
+                     "<lastinternet><enable_internet>1</enable_internet><enable_update>1</enable_update>"
+                     "<enable_jump_field_tables>1</enable_jump_field_tables>"
+                     "<Double_Click_Auto_Size>1</Double_Click_Auto_Size></lastint",
+                     "proj=Plant1 ip=10.0.0.7 lang=Deutsch flags=1111",
+                     "Vantrel.xml: the file is damaged (line 1: the file ends too early)" + Kept}),
     [](const testing::TestParamInfo<SettingsCase>& info) { return std::string(info.param.name); });
 
 TEST(SettingsFile, WritesTheSevenItemsInOrderUnderConfSettings)
@@ -150,6 +179,18 @@ TEST(SettingsFile, WrittenValuesReadBack)
     Scramble_Settings();
     Read_Settings(dir.File("Vantrel.xml"));
     EXPECT_EQ(Settings_Values(), written);
+}
+
+TEST(SettingsFile, FullDiskKeepsTheEarlierFile)
+{
+    TempDir dir;
+    WriteTestFile(dir.File("Vantrel.xml"), "<Conf_Settings/>");
+    Language_Name = "Italiano";
+    {
+        TDiskFull disk(10);
+        EXPECT_THROW(Write_Settings(dir.File("Vantrel.xml")), EFCreateError);
+    }
+    EXPECT_EQ(ReadTestFile(dir.File("Vantrel.xml")), "<Conf_Settings/>");
 }
 
 TEST(SettingsFile, PathIsBesideTheExecutable)

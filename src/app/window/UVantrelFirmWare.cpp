@@ -322,7 +322,9 @@ void TFVantrelFirmWare::FormCreate()
 
     Project_Name.clear();
     Update_Read_Back = 1;
-    Read_Settings(Settings_File_Path());
+    // Told once: the close writes the file again, with what could be read kept.
+    const std::string settingsDamage = Read_Settings(Settings_File_Path());
+    if (!settingsDamage.empty()) MessageDlg(settingsDamage, mtWarning, {mbOK}, 0);
     Enable_Version_Timer();
 
     Main_Title = "Quorvane - Configurator CF30605 - EtherNet/IP Master / CANopen ";

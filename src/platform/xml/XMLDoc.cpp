@@ -6,6 +6,7 @@
 
 #include "platform/rtl/Exceptions.h"
 #include "platform/rtl/Files.h"
+#include "platform/xml/XMLDamage.h"
 
 namespace {
 pugi::xml_node Node(void* handle) { return pugi::xml_node(static_cast<pugi::xml_node_struct*>(handle)); }
@@ -121,26 +122,50 @@ TXMLDocument::~TXMLDocument() = default;
 
 void TXMLDocument::Clear() { impl_->doc.reset(); }
 
-void TXMLDocument::LoadFromXML(const std::string& xml)
+namespace {
+pugi::xml_parse_result Parse(pugi::xml_document& doc, const std::string& xml)
 {
-    Clear();
-    const pugi::xml_parse_result result =
-        impl_->doc.load_buffer(xml.data(), xml.size(), pugi::parse_default | pugi::parse_comments);
-    if (!result) {
-        Clear();
-        throw EXMLDocError(std::string("XML parse error: ") + result.description());
-    }
+    return doc.load_buffer(xml.data(), xml.size(), pugi::parse_default | pugi::parse_comments);
 }
 
-void TXMLDocument::LoadFromFile(const std::string& path)
+// The file's own name leads, so that the user knows which file to look at.
+std::string Damage_Message(const std::string& subject, const pugi::xml_parse_result& result, const std::string& xml)
 {
-    std::string bytes;
+    return subject + " is damaged (" + Damage_In_Words(result, xml) + ")";
+}
+
+std::string File_Subject(const std::string& path) { return path.substr(path.rfind('/') + 1) + ": the file"; }
+
+std::string Read_XML_File(const std::string& path)
+{
     try {
-        bytes = ReadFileBytes(path);
+        return ReadFileBytes(path);
     } catch (const EInOutError& e) {
         throw EXMLDocError(e.Message());
     }
-    LoadFromXML(bytes);
+}
+} // namespace
+
+void TXMLDocument::LoadFromXML(const std::string& xml) { Load(xml, "The XML text"); }
+
+void TXMLDocument::LoadFromFile(const std::string& path) { Load(Read_XML_File(path), File_Subject(path)); }
+
+void TXMLDocument::Load(const std::string& xml, const std::string& subject)
+{
+    const pugi::xml_parse_result result = Parse(impl_->doc, xml);
+    if (!result) {
+        Clear();
+        throw EXMLDocError(Damage_Message(subject, result, xml));
+    }
+}
+
+std::string TXMLDocument::LoadReadablePart(const std::string& path)
+{
+    const std::string xml = Read_XML_File(path);
+    const pugi::xml_parse_result result = Parse(impl_->doc, xml);
+    if (result) return "";
+    Keep_Readable_Part(impl_->doc, result, xml);
+    return Damage_Message(File_Subject(path), result, xml);
 }
 
 std::string TXMLDocument::SaveToXML() const

@@ -60,8 +60,16 @@ public:
     TXMLDocument& operator=(const TXMLDocument&) = delete;
 
     void Clear();
-    void LoadFromFile(const std::string& path);  // raises EXMLDocError
-    void LoadFromXML(const std::string& xml);     // raises EXMLDocError
+    // Both raise EXMLDocError, whose message names the file and says in words what is wrong
+    // and on which line: "ParGen.xml: the file is damaged (line 3: start and end tags do not
+    // match)".
+    void LoadFromFile(const std::string& path);
+    void LoadFromXML(const std::string& xml);
+    // For a file whose readable values are worth keeping: a damaged file leaves what was
+    // read whole before the damage (an element cut open keeps only its whole children) and
+    // returns the message LoadFromFile would raise; a whole file returns "". Raises
+    // EXMLDocError only when the file cannot be read at all.
+    std::string LoadReadablePart(const std::string& path);
     void SaveToFile(const std::string& path) const;  // raises EFCreateError
     std::string SaveToXML() const;
 
@@ -72,6 +80,8 @@ public:
     void AddComment(const std::string& text);  // appended at document level, after the root
 
 private:
+    void Load(const std::string& xml, const std::string& subject);
+
     struct Impl;
     std::unique_ptr<Impl> impl_;
 };
