@@ -59,37 +59,49 @@ size_t Read_Up_To(const pugi::xml_parse_result& result, const std::string& xml)
                                        : std::min(static_cast<size_t>(result.offset), xml.size());
 }
 
-// Where the text that follows a node begins, or npos when the node itself was cut short.
+// Just past the first terminator after start, or npos when it does not end before limit.
+size_t Past(const std::string& xml, size_t start, const char* terminator, size_t limit)
+{
+    const size_t end = xml.find(terminator, start);
+    const size_t past = end == std::string::npos ? end : end + std::char_traits<char>::length(terminator);
+    return past <= limit ? past : std::string::npos;
+}
+
 // A start tag ends at the first ">" outside a quoted attribute value.
+size_t Past_Start_Tag(const std::string& xml, size_t start, size_t limit, bool& selfClosed)
+{
+    char quote = 0;
+    for (size_t i = start; i < limit; ++i) {
+        const char c = xml[i];
+        if (quote) {
+            if (c == quote) quote = 0;
+        } else if (c == '"' || c == '\'') {
+            quote = c;
+        } else if (c == '>') {
+            selfClosed = xml[i - 1] == '/';
+            return i + 1;
+        }
+    }
+    return std::string::npos;
+}
+
+// Where the text that follows a node begins, or npos when the node itself was cut short
+// (or its place in the text is not known).
 size_t End_Of_Node(pugi::xml_node node, const std::string& xml, size_t limit, bool& selfClosed)
 {
     selfClosed = false;
-    const size_t start = static_cast<size_t>(std::max<ptrdiff_t>(node.offset_debug(), 0));
-    size_t end = std::string::npos;
+    const ptrdiff_t offset = node.offset_debug();
+    if (offset < 0) return std::string::npos;
+    const size_t start = static_cast<size_t>(offset);
     switch (node.type()) {
     case pugi::node_pcdata:
         return start; // a text runs up to the next "<"
     case pugi::node_comment:
-        end = xml.find("-->", start);
-        return end == std::string::npos || end + 3 > limit ? std::string::npos : end + 3;
+        return Past(xml, start, "-->", limit);
     case pugi::node_cdata:
-        end = xml.find("]]>", start);
-        return end == std::string::npos || end + 3 > limit ? std::string::npos : end + 3;
-    case pugi::node_element: {
-        char quote = 0;
-        for (size_t i = start; i < limit; ++i) {
-            const char c = xml[i];
-            if (quote) {
-                if (c == quote) quote = 0;
-            } else if (c == '"' || c == '\'') {
-                quote = c;
-            } else if (c == '>') {
-                selfClosed = i > start && xml[i - 1] == '/';
-                return i + 1;
-            }
-        }
-        return std::string::npos;
-    }
+        return Past(xml, start, "]]>", limit);
+    case pugi::node_element:
+        return Past_Start_Tag(xml, start, limit, selfClosed);
     default:
         return std::string::npos;
     }
@@ -100,11 +112,12 @@ size_t Count_End_Tags(const std::string& xml, size_t from, size_t limit)
 {
     size_t count = 0;
     for (size_t at = xml.find('<', from); at < limit; at = xml.find('<', at)) {
-        const bool endTag = at + 1 < xml.size() && xml[at + 1] == '/';
-        const size_t close = endTag ? xml.find('>', at) : xml.find("?>", at);
-        if (close == std::string::npos || close >= limit) break;
-        if (endTag) ++count;
-        at = close + 1;
+        const char kind = at + 1 < xml.size() ? xml[at + 1] : '\0';
+        if (kind != '/' && kind != '?') break;
+        const size_t past = Past(xml, at, kind == '/' ? ">" : "?>", limit);
+        if (past == std::string::npos) break;
+        if (kind == '/') ++count;
+        at = past;
     }
     return count;
 }

@@ -94,3 +94,22 @@ TEST(XMLDamageOfText, NamesTheTextAndAWholeFileLoadsWhole)
     EXPECT_EQ(doc.LoadReadablePart(dir.File("Whole.xml")), "");
     EXPECT_EQ(doc.DocumentElement().Child("p").Text(), "x");
 }
+
+// A hostile file costs one pass: each element cut open is looked at once.
+TEST(XMLDamageOfText, DeeplyNestedCutFileKeepsItsWholeInnermostElement)
+{
+    const int depth = 200000;
+    std::string xml;
+    for (int i = 0; i < depth; ++i) xml += "<a>";
+    xml += "<b>x</b>";
+    TempDir dir;
+    WriteTestFile(dir.File("Deep.xml"), xml);
+    TXMLDocument doc;
+    EXPECT_EQ(doc.LoadReadablePart(dir.File("Deep.xml")),
+              "Deep.xml: the file is damaged (line 1: the file ends too early)");
+    int levels = 0;
+    TXMLNode node = doc.DocumentElement();
+    for (; node.NodeName() == "a"; node = node.FirstChild()) ++levels;
+    EXPECT_EQ(levels, depth);
+    EXPECT_EQ(node.NodeName() + "=" + node.Text(), "b=x");
+}
