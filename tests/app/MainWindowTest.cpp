@@ -16,6 +16,8 @@
 #include "workspace/ULanguage.h"
 #include "workspace/UNew_Project.h"
 #include "workspace/UOpenConf.h"
+#include "workspace/UParGen.h"
+#include "workspace/UParGenFile.h"
 #include "workspace/USettings.h"
 #include "workspace/USoftOptions.h"
 
@@ -203,6 +205,30 @@ TEST_F(MainWindowTest, NewConfigurationCreatesAndReopens)
     Restart();
     EXPECT_EQ(Project_Dir, exe.File("PROJECTS/Plant1"));
     EXPECT_EQ(Name_Lines(), Text(11) + "|Plant1");
+}
+
+// Step 2 on a damaged ParGen.xml: the user learns which file is broken and how, the window
+// opens with the defaults, Cancel keeps the broken file for a closer look and OK replaces it.
+TEST_F(MainWindowTest, SetCommunicationOnADamagedFileReportsItAndOnlyOkReplacesIt)
+{
+    Create_Through_Window("Plant1");
+    const std::string broken = "<Par_Gen>\n<CANopen_IDDev>5</CANopen_IDDev>\n<CANopen_Delay>3</CANopen_IDDev>";
+    WriteTestFile(File_ParGen, broken);
+    const size_t before = dialogs.Messages().size();
+    dialogs.OnModal([](TCustomForm& form) {
+        EXPECT_EQ(static_cast<TFParGen&>(form).Field_Data(), TParGen_Data{});
+        form.SetModalResult(mrCancel);
+    });
+    FVantrelFirmWare->Btn_Prm_Gen->Click();
+    EXPECT_EQ(Messages_Since(before),
+              std::vector<std::string>{"ParGen.xml: the file is damaged (line 3: start and end tags do not match)"});
+    EXPECT_EQ(ReadTestFile(File_ParGen), broken);
+
+    dialogs.OnModal([](TCustomForm& form) { static_cast<TFParGen&>(form).Btn_OK->Click(); });
+    FVantrelFirmWare->Btn_Prm_Gen->Click();
+    TParGen_Data saved;
+    Load_ParGen_File(File_ParGen, saved);
+    EXPECT_EQ(saved, TParGen_Data{});
 }
 
 TEST_F(MainWindowTest, NewConfigurationRefusesBadNamesAndStaysOpen)
