@@ -9,6 +9,7 @@
 #include "editors/ethernetip/UEtherNetIP_Master_Access.h"
 #include "platform/os/FileSystem.h"
 #include "platform/os/Shell.h"
+#include "platform/ui/Input.h"
 #include "support/FakeDialogs.h"
 #include "support/TestFiles.h"
 #include "workspace/UAbout.h"
@@ -249,6 +250,22 @@ TEST_F(MainWindowTest, OpenPreselectsTheOpenProject)
     FVantrelFirmWare->Btn_Open->Click();
     EXPECT_EQ(preselected, "Beta");
     EXPECT_EQ(Project_Dir, exe.File("PROJECTS/Beta")) << "Cancel keeps the open project";
+}
+
+TEST_F(MainWindowTest, OpenTakesTheProjectClickedWithTheMouse)
+{
+    for (const char* name : {"Alpha", "Beta", "Gamma"})
+        CreateDir(exe.File("PROJECTS/") + name);
+    Create_Through_Window("Delta");
+    dialogs.OnModal([](TCustomForm&) {
+        TListBox* list = FOpenConf->ListBox1;
+        const TRect item = list->ItemRect(list->Items()->IndexOf("Gamma"));
+        SystemClickAt(list, item.Left + 4, (item.Top + item.Bottom) / 2);
+        ClickAt(FOpenConf->Btn_OK, 10, 10);
+    });
+    FVantrelFirmWare->Btn_Open->Click();
+    EXPECT_EQ(Project_Dir, exe.File("PROJECTS/Gamma"));
+    EXPECT_EQ(Name_Lines(), Text(11) + "|Gamma");
 }
 
 TEST_F(MainWindowTest, OpenWithNoProjectsLeavesNoneOpen)
