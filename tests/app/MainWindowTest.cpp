@@ -2,6 +2,7 @@
 
 #include <chrono>
 #include <filesystem>
+#include <functional>
 
 #include "app/window/UCreate_Windows.h"
 #include "app/window/UVantrelFirmWare.h"
@@ -250,6 +251,25 @@ TEST_F(MainWindowTest, OpenPreselectsTheOpenProject)
     FVantrelFirmWare->Btn_Open->Click();
     EXPECT_EQ(preselected, "Beta");
     EXPECT_EQ(Project_Dir, exe.File("PROJECTS/Beta")) << "Cancel keeps the open project";
+}
+
+// Every styled button of every window has the same bevel colours, as the windows were drawn.
+TEST_F(MainWindowTest, EveryStyledButtonHasTheWindowsColours)
+{
+    int buttons = 0;
+    std::function<void(const TComponent&)> visit = [&](const TComponent& component) {
+        for (int i = 0; i < component.ComponentCount(); ++i) {
+            const TComponent* child = component.Components(i);
+            if (const auto* button = dynamic_cast<const TLbButton*>(child)) {
+                ++buttons;
+                EXPECT_EQ(button->LightColor(), clGray) << button->Name();
+                EXPECT_EQ(button->Color(), TColor(15595512)) << button->Name();
+            }
+            visit(*child);
+        }
+    };
+    visit(owner);
+    EXPECT_GT(buttons, 20);
 }
 
 TEST_F(MainWindowTest, OpenTakesTheProjectClickedWithTheMouse)

@@ -179,6 +179,7 @@ TLbButton* TFVantrelFirmWare::Add_Button(const std::string& name)
     button->SetName(name);
     button->SetParent(this);
     button->SetColor(Window_Color);
+    button->SetLightColor(clGray);
     button->SetColorWhenDown(33023);
     button->SetShowHint(true);
     button->OnClick = [this](TObject* sender) { Btn_Click(sender); };
