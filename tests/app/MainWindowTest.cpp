@@ -8,9 +8,11 @@
 #include "app/window/UVantrelFirmWare.h"
 #include "artefacts/update/UBoot.h"
 #include "editors/ethernetip/UEtherNetIP_Master_Access.h"
+#include "platform/net/HttpClient.h"
 #include "platform/os/FileSystem.h"
 #include "platform/os/Shell.h"
 #include "platform/ui/Input.h"
+#include "support/EventLoop.h"
 #include "support/FakeDialogs.h"
 #include "support/TestFiles.h"
 #include "workspace/UAbout.h"
@@ -334,16 +336,20 @@ TEST_F(MainWindowTest, VersionCheckShowsTheLinkAndWaitsTwoHours)
     EXPECT_TRUE(FVantrelFirmWare->Timer_Update->Enabled());
     EXPECT_EQ(FVantrelFirmWare->Timer_Update->Interval(), 60000);
 
-    FVantrelFirmWare->Check_Version = [] { return true; };
-    FVantrelFirmWare->Timer_UpdateTimer(FVantrelFirmWare->Timer_Update);
+    const auto answer = [](const char* version) {
+        SetHttpGet([version](const THttpRequest&) { return THttpResponse{200, version}; });
+        FVantrelFirmWare->Timer_UpdateTimer(FVantrelFirmWare->Timer_Update);
+        ASSERT_TRUE(Run_Loop_Until([] { return FVantrelFirmWare->Version_Check->Answered(); }));
+        SetHttpGet(nullptr);
+    };
+    answer("VER. 1.013");
     EXPECT_TRUE(FVantrelFirmWare->LL_Update->Visible());
     EXPECT_NE(FVantrelFirmWare->LL_Update->Caption().find("download.asp#GW30605\">" + Text(19) + "</a>"),
               std::string::npos);
     EXPECT_EQ(FVantrelFirmWare->Timer_Update->Interval(), 7200000);
     EXPECT_TRUE(FVantrelFirmWare->Timer_Update->Enabled());
 
-    FVantrelFirmWare->Check_Version = [] { return false; };
-    FVantrelFirmWare->Timer_UpdateTimer(FVantrelFirmWare->Timer_Update);
+    answer("VER. 1.012");
     EXPECT_FALSE(FVantrelFirmWare->LL_Update->Visible());
 }
 
