@@ -3,8 +3,8 @@
 #include <exception>
 
 #include "platform/net/HttpClient.h"
-#include "platform/rtl/Threads.h"
 #include "platform/rtl/SysUtils.h"
+#include "platform/rtl/Threads.h"
 #include "workspace/UComon.h"
 
 const std::string SW_Update_Version_Const = "1.012";

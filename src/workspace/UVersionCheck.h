@@ -36,7 +36,8 @@ bool Check_Version(const TVersion_Service& service = TVersion_Service{},
 // called then. `done` must not free the check that calls it.
 class TVersion_Check {
 public:
-    explicit TVersion_Check(std::function<void(bool newer)> done, TVersion_Service service = TVersion_Service{});
+    explicit TVersion_Check(std::function<void(bool newer)> done,
+                            TVersion_Service service = TVersion_Service{});
     ~TVersion_Check();
     TVersion_Check(const TVersion_Check&) = delete;
     TVersion_Check& operator=(const TVersion_Check&) = delete;

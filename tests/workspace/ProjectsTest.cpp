@@ -79,9 +79,14 @@ INSTANTIATE_TEST_SUITE_P(
 // blanks and dots go, and the open project is named as its folder.
 TEST_F(ProjectsFixture, NamesAreTakenAsTheFileSystemKeepsThem)
 {
-    const std::pair<const char*, const char*> cases[] = {
-        {" Plant 2 ", " Plant 2"}, {"  x", "  x"}, {"x.", "x"}, {"Anlage-\xC3\xBC.v1", "Anlage-\xC3\xBC.v1"},
-        {"..x", "..x"}, {"line 1.", "line 1"}, {"CONSOLE", "CONSOLE"}, {"COM10", "COM10"}};
+    const std::pair<const char*, const char*> cases[] = {{" Plant 2 ", " Plant 2"},
+                                                         {"  x", "  x"},
+                                                         {"x.", "x"},
+                                                         {"Anlage-\xC3\xBC.v1", "Anlage-\xC3\xBC.v1"},
+                                                         {"..x", "..x"},
+                                                         {"line 1.", "line 1"},
+                                                         {"CONSOLE", "CONSOLE"},
+                                                         {"COM10", "COM10"}};
     for (const auto& [typed, folder] : cases) {
         ASSERT_EQ(Create_Project(typed), 0) << typed;
         EXPECT_TRUE(DirectoryExists(Projects_Dir + "/" + folder + "/bin")) << typed;

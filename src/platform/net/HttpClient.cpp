@@ -97,7 +97,8 @@ public:
     int Slice() const
     {
         if (cancelled_ && cancelled_()) throw EHttpError("Cancelled");
-        const auto left = std::chrono::duration_cast<std::chrono::milliseconds>(deadline_ - Clock::now()).count();
+        const auto left =
+            std::chrono::duration_cast<std::chrono::milliseconds>(deadline_ - Clock::now()).count();
         if (left <= 0) return 0;
         return static_cast<int>(cancelled_ ? std::min<long long>(left, Cancel_Look_Ms) : left);
     }

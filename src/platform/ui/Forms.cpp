@@ -196,7 +196,8 @@ static void CollectUnderPointer(TControl* control, std::vector<TWeakRef<TControl
 {
     if (control->Impl().mouseInside) inside.emplace_back(control);
     if (auto* win = dynamic_cast<TWinControl*>(control))
-        for (int i = 0; i < win->ControlCount(); ++i) CollectUnderPointer(win->Controls(i), inside);
+        for (int i = 0; i < win->ControlCount(); ++i)
+            CollectUnderPointer(win->Controls(i), inside);
 }
 
 // The window system tells no control that the pointer left it when its window hides, so a
