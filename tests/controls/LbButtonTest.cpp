@@ -343,20 +343,23 @@ TEST_F(LbButtonTest, HotStateEndsWhenItsWindowHides)
     TFakeDialogs dialogs;
     button->SetModalResult(mrOk);
     form->Hide();
-    dialogs.OnModal = [&](TCustomForm&) {
-        Send(CM_MOUSEENTER, 0);
-        Mouse(WM_LBUTTONDOWN, 5, 5);
-        Mouse(WM_LBUTTONUP, 5, 5);
-    };
-    ASSERT_EQ(form->ShowModal(), mrOk);
-    TColor face = clNone;
-    dialogs.OnModal = [&](TCustomForm& shown) {
-        face = Pixel(50, 12);
-        shown.SetModalResult(mrCancel);
-    };
-    form->ShowModal();
-    EXPECT_EQ(button->HotTrackStep(), 0);
-    EXPECT_EQ(face, WindowFace);
+    for (const bool slowDecease : {false, true}) {
+        button->SetSlowDecease(slowDecease);
+        dialogs.OnModal = [&](TCustomForm&) {
+            Send(CM_MOUSEENTER, 0);
+            Mouse(WM_LBUTTONDOWN, 5, 5);
+            Mouse(WM_LBUTTONUP, 5, 5);
+        };
+        ASSERT_EQ(form->ShowModal(), mrOk);
+        TColor face = clNone;
+        dialogs.OnModal = [&](TCustomForm& shown) {
+            face = Pixel(50, 12);
+            shown.SetModalResult(mrCancel);
+        };
+        form->ShowModal();
+        EXPECT_EQ(button->HotTrackStep(), 0) << slowDecease;
+        EXPECT_EQ(face, WindowFace) << slowDecease;
+    }
 }
 
 TEST_F(LbButtonTest, SlowFadeReturnsToTheFaceColourInEightSteps)
