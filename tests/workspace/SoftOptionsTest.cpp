@@ -328,7 +328,7 @@ TEST_F(SoftOptions, VersionCheckLeavesTheWindowUsable)
     std::atomic<bool> asked{false};
     SetHttpGet([replied, &asked](const THttpRequest&) {
         asked = true;
-        if (replied.wait_for(std::chrono::seconds(30)) != std::future_status::ready)
+        if (replied.wait_for(std::chrono::seconds(10)) != std::future_status::ready)
             throw EHttpError("the test never let the service answer");
         return THttpResponse{200, "VER. 1.013"};
     });
