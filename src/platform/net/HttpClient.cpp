@@ -136,26 +136,33 @@ struct TResolution {
     addrinfo* found = nullptr;
 };
 
+// Runs on a thread of its own, since the system's resolver takes as long as it likes.
+void Ask_Resolver(const std::shared_ptr<TResolution>& state, const std::string& host, const std::string& port)
+{
+    addrinfo hints{};
+    hints.ai_family = AF_UNSPEC;
+    hints.ai_socktype = SOCK_STREAM;
+    addrinfo* found = nullptr;
+    const int code = getaddrinfo(host.c_str(), port.c_str(), &hints, &found);
+    std::lock_guard lock(state->mutex);
+    if (state->abandoned) {
+        if (code == 0) freeaddrinfo(found);
+        return;
+    }
+    state->code = code;
+    state->found = code == 0 ? found : nullptr;
+    state->finished = true;
+    state->done.notify_all();
+}
+
 TAddresses Resolve(const TUrl& url, const TBudget& budget)
 {
     auto state = std::make_shared<TResolution>();
-    std::thread([state, host = url.Host, port = url.Port] {
-        addrinfo hints{};
-        hints.ai_family = AF_UNSPEC;
-        hints.ai_socktype = SOCK_STREAM;
-        addrinfo* found = nullptr;
-        const int code = getaddrinfo(host.c_str(), port.c_str(), &hints, &found);
-        std::lock_guard lock(state->mutex);
-        if (state->abandoned) {
-            if (code == 0) freeaddrinfo(found);
-            return;
-        }
-        state->code = code;
-        state->found = code == 0 ? found : nullptr;
-        state->finished = true;
-        state->done.notify_all();
-    }).detach();
-
+    try {
+        std::thread(Ask_Resolver, state, url.Host, url.Port).detach();
+    } catch (const std::system_error& e) {
+        throw EHttpError("Cannot find " + url.Host + ": " + e.what());
+    }
     std::unique_lock lock(state->mutex);
     while (!state->finished) {
         int slice = 0;
