@@ -92,9 +92,14 @@ TEST(VersionCheck, SilentServiceEndsWithinTheTimeOuts)
     EXPECT_LT(std::chrono::steady_clock::now() - start, std::chrono::seconds(2));
 }
 
-// The check runs beside the GUI thread and hands its answer over through the event loop, so
-// a window never waits for the service.
-TEST(VersionCheckTask, AnswersOnTheGuiThroughTheEventLoop)
+// The check runs beside the GUI thread and hands its answer over through the event loop,
+// which the program has from its start, so a window never waits for the service.
+class VersionCheckTask : public testing::Test {
+protected:
+    void SetUp() override { Application->Initialize(); }
+};
+
+TEST_F(VersionCheckTask, AnswersOnTheGuiThroughTheEventLoop)
 {
     LocalHttpServer server(Http_Reply("200 OK", "VER. 1.013"));
     std::vector<std::pair<bool, std::thread::id>> answers;
@@ -106,7 +111,7 @@ TEST(VersionCheckTask, AnswersOnTheGuiThroughTheEventLoop)
     EXPECT_EQ(answers, (std::vector<std::pair<bool, std::thread::id>>{{true, std::this_thread::get_id()}}));
 }
 
-TEST(VersionCheckTask, FreeingItDropsTheAnswer)
+TEST_F(VersionCheckTask, FreeingItDropsTheAnswer)
 {
     LocalHttpServer silent(std::nullopt);
     int answers = 0;
