@@ -265,9 +265,11 @@ void TLbButton::CMMouseEnter(TMessage&)
 void TLbButton::CMMouseLeave(TMessage&)
 {
     cursorOnButton_ = false;
-    if (slowDecease_) {
+    // A button whose window hides has nobody to fade for: it is cold when the window shows.
+    if (slowDecease_ && Showing()) {
         StartFade();
     } else {
+        StopFade();
         hotTrackStep_ = 0;
         Repaint();
     }

@@ -59,6 +59,7 @@ TFAbout::TFAbout(TComponent* owner) : TForm(owner)
     LbButton1->SetCaption("OK");
     LbButton1->SetStyle(bsEncarta);
     LbButton1->SetColor(Window_Color);
+    LbButton1->SetLightColor(clGray);
     LbButton1->SetModalResult(mrOk);
 
     SetClientSize(425, 148);

@@ -4,6 +4,7 @@
 #include "platform/rtl/SysUtils.h"
 #include "resources/BuiltinTexts.h"
 #include "workspace/UComon.h"
+#include "workspace/UFileNames.h"
 
 TStringList Lang_Table;
 
@@ -70,9 +71,11 @@ void Read_Language_File(const std::string& path)
 void Load_Language()
 {
     Load_Default_Texts();
-    const std::string chosen = Language_Dir + "/" + Language_Name + ".lng";
-    if (FileExists(chosen)) {
-        Read_Language_File(chosen);
+    // The name comes from the settings file, which anybody may have edited: it names a file
+    // of the language folder, never a path to elsewhere.
+    const std::string file = Language_Name + ".lng";
+    if (Is_Plain_File_Name(file) && FileExists(Language_Dir + "/" + file)) {
+        Read_Language_File(Language_Dir + "/" + file);
         return;
     }
     Language_Name = "English";

@@ -17,7 +17,8 @@ void Load_Default_Texts();
 void Read_Language_File(const std::string& path);
 
 // The built-in texts, overlaid from the file of Language_Name in Language_Dir. When that
-// file is missing Language_Name becomes "English" and English.lng is used where present;
+// file is missing, or the name is not a plain file name (a path, a device name), Language_Name
+// becomes "English" and English.lng is used where present;
 // without it the built-in texts stay. Raises EFOpenError as Read_Language_File does. The
 // windows are relabelled by the caller: the table notifies nobody.
 void Load_Language();

@@ -3,6 +3,7 @@
 #include "platform/os/FileSystem.h"
 #include "platform/rtl/SysUtils.h"
 #include "workspace/UComon.h"
+#include "workspace/UFileNames.h"
 
 void Set_Files()
 {
@@ -21,19 +22,6 @@ void Set_Files()
 }
 
 namespace {
-// Names that Windows refuses as a file name, or that would reach outside the projects
-// folder: separators, "." and "..", the reserved characters and control characters.
-bool Is_Unusable_Name(const std::string& name)
-{
-    if (name == "." || name == "..") return true;
-    for (const char c : name) {
-        const auto u = static_cast<unsigned char>(c);
-        if (u < 0x20 || u == 0x7F) return true;
-        if (std::string("/\\<>:\"|?*").find(c) != std::string::npos) return true;
-    }
-    return false;
-}
-
 // An entry of the projects folder whose name equals the given one, letter case aside, as
 // the file system of Windows compares names.
 const TSearchRec* Find_Entry(const std::vector<TSearchRec>& entries, const std::string& name)
@@ -47,9 +35,10 @@ const TSearchRec* Find_Entry(const std::vector<TSearchRec>& entries, const std::
 int Project_Name_Refusal(const std::string& projectsDir, const std::string& name)
 {
     if (name.empty()) return Txt_Project_Name_Empty;
-    if (Is_Unusable_Name(name)) return Txt_Project_Name_Refused;
+    const std::string folder = Desktop_File_Name(name);
+    if (folder.empty()) return Txt_Project_Name_Refused;
     const std::vector<TSearchRec> entries = FindFiles(projectsDir, "*");
-    const TSearchRec* existing = Find_Entry(entries, name);
+    const TSearchRec* existing = Find_Entry(entries, folder);
     if (!existing) return 0;
     // A file of that name blocks the directory without being a project.
     return (existing->Attr & faDirectory) ? Txt_Project_Exists : Txt_Project_Name_Refused;
@@ -58,10 +47,11 @@ int Project_Name_Refusal(const std::string& projectsDir, const std::string& name
 int Create_Project(const std::string& name)
 {
     if (const int refusal = Project_Name_Refusal(Projects_Dir, name)) return refusal;
-    const std::string dir = Projects_Dir + "/" + name;
+    const std::string folder = Desktop_File_Name(name);
+    const std::string dir = Projects_Dir + "/" + folder;
     if (!CreateDir(dir)) return Txt_Project_Name_Refused;
     ForceDirectories(dir + "/bin");
-    Open_Project_Named(name);
+    Open_Project_Named(folder);
     return 0;
 }
 

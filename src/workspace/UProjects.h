@@ -15,14 +15,16 @@ constexpr int Txt_Project_Name_Empty = 107;
 void Set_Files();
 
 // Why a name cannot become a new project inside projectsDir: one of the three text-table
-// entries above, or 0 when it can. Names that would leave the projects folder or that
-// Windows would refuse are refused here, and a name that differs from an existing entry
-// only in letter case counts as existing, so that projects behave the same everywhere.
+// entries above, or 0 when it can. The name is taken as the desktop's file system takes it
+// (Desktop_File_Name): names it refuses, or that would leave the projects folder, are
+// refused, and a name that differs from an existing entry only in letter case or in
+// trailing blanks and dots counts as existing, so that projects behave the same everywhere.
 int Project_Name_Refusal(const std::string& projectsDir, const std::string& name);
 
-// Creates the project directory and its "bin" inside Projects_Dir and opens the project
-// (Project_Name, Project_Dir, Set_Files). Returns 0, or the text-table entry of the
-// refusal, in which case nothing is created and nothing changes.
+// Creates the project directory and its "bin" inside Projects_Dir under the name the file
+// system keeps, and opens the project by that name (Project_Name, Project_Dir, Set_Files).
+// Returns 0, or the text-table entry of the refusal, in which case nothing is created and
+// nothing changes.
 int Create_Project(const std::string& name);
 
 // Opens the project of that name, or closes the open one when the name is empty

@@ -178,6 +178,7 @@ void TFSoftOptions::Show_Page_Label(int Num_Page, int pages)
 
 void TFSoftOptions::FormShow(TObject*)
 {
+    Version_Check.reset(); // the answer of an earlier showing is not this one's
     Language_In_Use = Language_Name;
     Create_Lang_List();
     Update_CheckBox();
@@ -290,9 +291,14 @@ void TFSoftOptions::CB_En_ConClick(TObject*) { Update_CheckBox(); }
 
 void TFSoftOptions::Btn_Check_UpdateClick(TObject*)
 {
-    LL_Check_Update->SetCaption(Check_Version()
-                                    ? Link_Markup(Maker_Download_Page(Download_Anchor), Lang_Table[314])
-                                    : Lang_Table[315]);
+    Version_Check =
+        std::make_unique<TVersion_Check>([this](bool newer) { Show_Check_Result(newer); }, Version_Service);
+}
+
+void TFSoftOptions::Show_Check_Result(bool newer)
+{
+    LL_Check_Update->SetCaption(newer ? Link_Markup(Maker_Download_Page(Download_Anchor), Lang_Table[314])
+                                      : Lang_Table[315]);
     LL_Check_Update->SetVisible(true);
 }
 
@@ -308,5 +314,3 @@ void TFSoftOptions::Btn_OKClick(TObject*)
     Opt_Double_Click_Auto_Size = CB_DoubleClick_Auto_Size->Checked();
     SetModalResult(mrOk);
 }
-
-bool TFSoftOptions::Check_Version() { return ::Check_Version(); }

@@ -1,16 +1,18 @@
 #pragma once
 #include <array>
 #include <functional>
+#include <memory>
 #include <string>
 
 #include "platform/rtl/Classes.h"
 #include "platform/ui/ComCtrls.h"
 #include "workspace/UTitledForm.h"
+#include "workspace/UVersionCheck.h"
 
 // The Software Options window: the language of the user interface, chosen from the language
 // files present and in force at once for every window; the internet connection and the
 // check for a newer version; two comforts of the rule grids. The options are committed by
-// OK only. It also holds the online version check that the main window's timer asks.
+// OK only. Its version check runs beside the window, which stays usable meanwhile.
 class TFSoftOptions : public TTitledForm {
 public:
     static constexpr int Lang_Slots = 6; // languages on one page
@@ -32,8 +34,10 @@ public:
     void LL_Check_UpdateLinkClick(TObject* Sender, const std::string& Link);
     void Btn_OKClick(TObject* Sender);
 
-    // True when the version service reports a newer version than this configurator's.
-    bool Check_Version();
+    // The check Btn_Check_UpdateClick started last; it runs beside the window, and its
+    // answer shows in LL_Check_Update.
+    std::unique_ptr<TVersion_Check> Version_Check;
+    TVersion_Service Version_Service; // where it asks
 
     // The main window's part, which lives above this window: relabelling every window after
     // a language change (without it only this window is relabelled), and the timer of the
@@ -77,6 +81,7 @@ private:
     std::string Slot_Language(int page, int k) const;
     void Show_Flag(TImage* image, const std::string& language);
     void Show_Page_Label(int Num_Page, int pages);
+    void Show_Check_Result(bool newer);
 };
 
 extern TFSoftOptions* FSoftOptions;

@@ -72,6 +72,7 @@ TLbButton* TTitledForm::Add_Button(TWinControl* parent, const std::string& name,
     button->SetBounds(left, 6, 110, 28);
     button->SetStyle(bsEncarta);
     button->SetColor(Window_Color);
+    button->SetLightColor(clGray);
     button->SetColorWhenDown(33023);
     button->SetHotTrackColor(clYellow);
     button->SetShowHint(true);

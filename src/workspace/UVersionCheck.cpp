@@ -4,6 +4,7 @@
 
 #include "platform/net/HttpClient.h"
 #include "platform/rtl/SysUtils.h"
+#include "platform/rtl/Threads.h"
 #include "workspace/UComon.h"
 
 const std::string SW_Update_Version_Const = "1.012";
@@ -16,13 +17,14 @@ const char* const User_Agent_Header = "Mozilla/3.0 (compatible; Indy Library)";
 const std::string No_Information = "VER. 0.000";
 
 // The body of a successful reply; empty on any failure.
-std::string Ask_Newest_Version(const TVersion_Service& service)
+std::string Ask_Newest_Version(const TVersion_Service& service, const std::function<bool()>& cancelled)
 {
     THttpRequest request;
     request.URL = service.Host + Version_Service_Path + "?nomesw=" + SW_Update_Code_Const;
     request.Headers = {{"Accept", Accept_Header}, {"User-Agent", User_Agent_Header}};
     request.ConnectTimeoutMs = service.ConnectTimeoutMs;
     request.ReadTimeoutMs = service.ReadTimeoutMs;
+    request.Cancelled = cancelled;
     try {
         const THttpResponse response = HttpGet(request);
         if (response.StatusCode >= 200 && response.StatusCode < 300) return response.Body;
@@ -46,11 +48,49 @@ int Conv_Version(const std::string& Ver_str)
     return Is_Decimal_Digits(digits) && digits.size() == 4 ? StrToInt(digits) : -1;
 }
 
-bool Check_Version(const TVersion_Service& service)
+bool Check_Version(const TVersion_Service& service, const std::function<bool()>& cancelled)
 {
-    const std::string reply = Trim(Ask_Newest_Version(service));
+    const std::string reply = Trim(Ask_Newest_Version(service, cancelled));
     if (reply.empty() || UpperCase(reply) == No_Information) return false;
     const int own = Conv_Version(SW_Update_Version_Const);
     const int newest = Conv_Version(reply);
     return own != -1 && newest != -1 && newest > own;
+}
+
+class TVersion_Check::TWorker : public TThread {
+public:
+    TWorker(TVersion_Check& owner, TVersion_Service service) : owner_(owner), service_(std::move(service)) {}
+    ~TWorker() override
+    {
+        Terminate();
+        WaitFor();
+    }
+
+protected:
+    void Execute() override
+    {
+        const bool newer = Check_Version(service_, [this] { return Terminated(); });
+        Synchronize([this, newer] {
+            // A freeing owner may still see the answer run while it waits for the worker.
+            if (owner_.closing_) return;
+            owner_.answered_ = true;
+            owner_.done_(newer);
+        });
+    }
+
+private:
+    TVersion_Check& owner_;
+    const TVersion_Service service_;
+};
+
+TVersion_Check::TVersion_Check(std::function<void(bool)> done, TVersion_Service service)
+    : done_(std::move(done)), worker_(std::make_unique<TWorker>(*this, std::move(service)))
+{
+    worker_->Start();
+}
+
+TVersion_Check::~TVersion_Check()
+{
+    closing_ = true;
+    worker_.reset();
 }

@@ -1,4 +1,6 @@
 #pragma once
+#include <functional>
+#include <memory>
 #include <string>
 
 #include "workspace/UMakerWeb.h"
@@ -23,5 +25,30 @@ int Conv_Version(const std::string& Ver_str);
 
 // True when the service reports a version newer than SW_Update_Version_Const for
 // SW_Update_Code_Const; false when it reports the same, an older one or nothing, and on
-// every error. Blocks the calling thread until the service answers or a time-out passes.
-bool Check_Version(const TVersion_Service& service = TVersion_Service{});
+// every error. Blocks the calling thread until the service answers, a time-out passes or
+// `cancelled` says true; windows use TVersion_Check instead.
+bool Check_Version(const TVersion_Service& service = TVersion_Service{},
+                   const std::function<bool()>& cancelled = {});
+
+// Check_Version on a worker thread, so that no window waits for a slow or silent service:
+// the answer reaches `done` on the GUI thread, through the event loop. Freeing the check
+// ends a request still running, soon rather than after its time-outs, and `done` is not
+// called then. `done` must not free the check that calls it.
+class TVersion_Check {
+public:
+    explicit TVersion_Check(std::function<void(bool newer)> done,
+                            TVersion_Service service = TVersion_Service{});
+    ~TVersion_Check();
+    TVersion_Check(const TVersion_Check&) = delete;
+    TVersion_Check& operator=(const TVersion_Check&) = delete;
+
+    // True once `done` has had the answer.
+    bool Answered() const { return answered_; }
+
+private:
+    class TWorker;
+    std::function<void(bool)> done_;
+    bool answered_ = false;
+    bool closing_ = false;
+    std::unique_ptr<TWorker> worker_;
+};

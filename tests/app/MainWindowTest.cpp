@@ -2,13 +2,17 @@
 
 #include <chrono>
 #include <filesystem>
+#include <functional>
 
 #include "app/window/UCreate_Windows.h"
 #include "app/window/UVantrelFirmWare.h"
 #include "artefacts/update/UBoot.h"
 #include "editors/ethernetip/UEtherNetIP_Master_Access.h"
+#include "platform/net/HttpClient.h"
 #include "platform/os/FileSystem.h"
 #include "platform/os/Shell.h"
+#include "platform/ui/Input.h"
+#include "support/EventLoop.h"
 #include "support/FakeDialogs.h"
 #include "support/TestFiles.h"
 #include "workspace/UAbout.h"
@@ -302,6 +306,41 @@ TEST_F(MainWindowTest, OpenPreselectsTheOpenProject)
     EXPECT_EQ(Project_Dir, exe.File("PROJECTS/Beta")) << "Cancel keeps the open project";
 }
 
+// Every styled button of every window has the same bevel colours, as the windows were drawn.
+TEST_F(MainWindowTest, EveryStyledButtonHasTheWindowsColours)
+{
+    int buttons = 0;
+    std::function<void(const TComponent&)> visit = [&](const TComponent& component) {
+        for (int i = 0; i < component.ComponentCount(); ++i) {
+            const TComponent* child = component.Components(i);
+            if (const auto* button = dynamic_cast<const TLbButton*>(child)) {
+                ++buttons;
+                EXPECT_EQ(button->LightColor(), clGray) << button->Name();
+                EXPECT_EQ(button->Color(), TColor(15595512)) << button->Name();
+            }
+            visit(*child);
+        }
+    };
+    visit(owner);
+    EXPECT_GT(buttons, 20);
+}
+
+TEST_F(MainWindowTest, OpenTakesTheProjectClickedWithTheMouse)
+{
+    for (const char* name : {"Alpha", "Beta", "Gamma"})
+        CreateDir(exe.File("PROJECTS/") + name);
+    Create_Through_Window("Delta");
+    dialogs.OnModal([](TCustomForm&) {
+        TListBox* list = FOpenConf->ListBox1;
+        const TRect item = list->ItemRect(list->Items()->IndexOf("Gamma"));
+        SystemClickAt(list, item.Left + 4, (item.Top + item.Bottom) / 2);
+        ClickAt(FOpenConf->Btn_OK, 10, 10);
+    });
+    FVantrelFirmWare->Btn_Open->Click();
+    EXPECT_EQ(Project_Dir, exe.File("PROJECTS/Gamma"));
+    EXPECT_EQ(Name_Lines(), Text(11) + "|Gamma");
+}
+
 TEST_F(MainWindowTest, OpenWithNoProjectsLeavesNoneOpen)
 {
     Create_Through_Window("Plant1");
@@ -348,16 +387,20 @@ TEST_F(MainWindowTest, VersionCheckShowsTheLinkAndWaitsTwoHours)
     EXPECT_TRUE(FVantrelFirmWare->Timer_Update->Enabled());
     EXPECT_EQ(FVantrelFirmWare->Timer_Update->Interval(), 60000);
 
-    FVantrelFirmWare->Check_Version = [] { return true; };
-    FVantrelFirmWare->Timer_UpdateTimer(FVantrelFirmWare->Timer_Update);
+    const auto answer = [](const char* version) {
+        SetHttpGet([version](const THttpRequest&) { return THttpResponse{200, version}; });
+        FVantrelFirmWare->Timer_UpdateTimer(FVantrelFirmWare->Timer_Update);
+        ASSERT_TRUE(Run_Loop_Until([] { return FVantrelFirmWare->Version_Check->Answered(); }));
+        SetHttpGet(nullptr);
+    };
+    answer("VER. 1.013");
     EXPECT_TRUE(FVantrelFirmWare->LL_Update->Visible());
     EXPECT_NE(FVantrelFirmWare->LL_Update->Caption().find("download.asp#GW30605\">" + Text(19) + "</a>"),
               std::string::npos);
     EXPECT_EQ(FVantrelFirmWare->Timer_Update->Interval(), 7200000);
     EXPECT_TRUE(FVantrelFirmWare->Timer_Update->Enabled());
 
-    FVantrelFirmWare->Check_Version = [] { return false; };
-    FVantrelFirmWare->Timer_UpdateTimer(FVantrelFirmWare->Timer_Update);
+    answer("VER. 1.012");
     EXPECT_FALSE(FVantrelFirmWare->LL_Update->Visible());
 }
 

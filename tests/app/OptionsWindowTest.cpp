@@ -3,6 +3,7 @@
 #include "app/window/UCreate_Windows.h"
 #include "app/window/UVantrelFirmWare.h"
 #include "platform/net/HttpClient.h"
+#include "support/EventLoop.h"
 #include "support/FakeDialogs.h"
 #include "support/TestFiles.h"
 #include "workspace/UComon.h"
@@ -104,16 +105,21 @@ TEST_F(OptionsWindow, TheTimerRunsOnlyWithBothConnectionOptions)
     EXPECT_FALSE(FVantrelFirmWare->Timer_Update->Enabled());
 }
 
-// The main window's timer asks the version service through the Options window.
+// The main window's timer asks the version service beside the window; the answer comes
+// through the event loop.
 TEST_F(OptionsWindow, TheUpdateTimerAsksTheVersionService)
 {
     std::string reply = "VER. 1.013";
     SetHttpGet([&reply](const THttpRequest&) { return THttpResponse{200, reply}; });
-    FVantrelFirmWare->Timer_UpdateTimer(FVantrelFirmWare->Timer_Update);
+    const auto tick = [] {
+        FVantrelFirmWare->Timer_UpdateTimer(FVantrelFirmWare->Timer_Update);
+        ASSERT_TRUE(Run_Loop_Until([] { return FVantrelFirmWare->Version_Check->Answered(); }));
+    };
+    tick();
     EXPECT_TRUE(FVantrelFirmWare->LL_Update->Visible());
     EXPECT_NE(FVantrelFirmWare->LL_Update->Caption().find("/Home/download/download.asp#GW30605\""),
               std::string::npos);
     reply = "VER. 1.012";
-    FVantrelFirmWare->Timer_UpdateTimer(FVantrelFirmWare->Timer_Update);
+    tick();
     EXPECT_FALSE(FVantrelFirmWare->LL_Update->Visible());
 }

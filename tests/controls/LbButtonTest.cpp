@@ -336,6 +336,32 @@ TEST_F(LbButtonTest, HotTrackingFollowsTheMouseAndFiresItsEvents)
     EXPECT_EQ(events, (std::vector<std::string>{"enter", "exit"}));
 }
 
+// The pointer that clicked a dialog's button is elsewhere when the dialog shows again: the
+// button must not come back hot.
+TEST_F(LbButtonTest, HotStateEndsWhenItsWindowHides)
+{
+    TFakeDialogs dialogs;
+    button->SetModalResult(mrOk);
+    form->Hide();
+    for (const bool slowDecease : {false, true}) {
+        button->SetSlowDecease(slowDecease);
+        dialogs.OnModal = [&](TCustomForm&) {
+            Send(CM_MOUSEENTER, 0);
+            Mouse(WM_LBUTTONDOWN, 5, 5);
+            Mouse(WM_LBUTTONUP, 5, 5);
+        };
+        ASSERT_EQ(form->ShowModal(), mrOk);
+        TColor face = clNone;
+        dialogs.OnModal = [&](TCustomForm& shown) {
+            face = Pixel(50, 12);
+            shown.SetModalResult(mrCancel);
+        };
+        form->ShowModal();
+        EXPECT_EQ(button->HotTrackStep(), 0) << slowDecease;
+        EXPECT_EQ(face, WindowFace) << slowDecease;
+    }
+}
+
 TEST_F(LbButtonTest, SlowFadeReturnsToTheFaceColourInEightSteps)
 {
     button->SetSlowDecease(true);

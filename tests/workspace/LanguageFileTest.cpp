@@ -175,6 +175,23 @@ TEST_F(LoadLanguage, MissingLanguageFallsBackToEnglishFile)
     ExpectTableIsBuiltinExcept(0, "Start");
 }
 
+// The settings file names the language; whoever edits it must not make the program read
+// a file outside the language folder.
+TEST_F(LoadLanguage, NameThatIsNotAFileNameFallsBackToEnglish)
+{
+    const TempDir outside;
+    WriteTestFile(outside.File("Stolen.lng"), "STR0 = Stolen\r\n");
+    WriteLanguage("English", "STR0 = Start\r\n");
+    WriteLanguage("NUL", "STR0 = Device\r\n");
+    const std::string besideUs = "../" + outside.Path().substr(outside.Path().rfind('/') + 1) + "/Stolen";
+    for (const std::string& name : {besideUs, std::string("NUL")}) {
+        Language_Name = name;
+        Load_Language();
+        EXPECT_EQ(Language_Name, "English") << name;
+        ExpectTableIsBuiltinExcept(0, "Start");
+    }
+}
+
 TEST_F(LoadLanguage, ReloadDropsTheTextsOfTheFormerLanguage)
 {
     WriteLanguage("Italian", "STR0 = Inizio\r\n");

@@ -43,6 +43,7 @@ TEST_P(ProjectNameRefusal, RefusesAndCreatesNothing)
 {
     ASSERT_EQ(Create_Project("Plant1"), 0);
     CreateDir(Projects_Dir + "/\xC3\x84rger");  // "Ärger"
+    CreateDir(Projects_Dir + "/Line 1");
     WriteTestFile(Projects_Dir + "/notes", "");
     CreateDir(exe.File("outside"));
     const auto before = FindFiles(Projects_Dir, "*").size();
@@ -62,14 +63,37 @@ INSTANTIATE_TEST_SUITE_P(
                     RefusalCase{".", 105}, RefusalCase{"..", 105}, RefusalCase{"a<b", 105},
                     RefusalCase{"a>b", 105}, RefusalCase{"a:b", 105}, RefusalCase{"a\"b", 105},
                     RefusalCase{"a|b", 105}, RefusalCase{"a?b", 105}, RefusalCase{"a*b", 105},
-                    RefusalCase{"a\tb", 105}, RefusalCase{"a\nb", 105}, RefusalCase{"NOTES", 105}));
+                    RefusalCase{"a\tb", 105}, RefusalCase{"a\nb", 105}, RefusalCase{"NOTES", 105},
+                    // as the desktop's file system takes names: trailing blanks and dots go
+                    RefusalCase{"line 1 ", 106}, RefusalCase{"line 1.", 106}, RefusalCase{"LINE 1. . ", 106},
+                    RefusalCase{"notes.", 105}, RefusalCase{" ", 105}, RefusalCase{"   ", 105},
+                    RefusalCase{"...", 105}, RefusalCase{". .", 105},
+                    // device names, with or without an extension
+                    RefusalCase{"CON", 105}, RefusalCase{"con", 105}, RefusalCase{"nul.txt", 105},
+                    RefusalCase{"Aux .x", 105}, RefusalCase{"PRN.", 105}, RefusalCase{"COM1", 105},
+                    RefusalCase{"lpt9", 105},
+                    // not text
+                    RefusalCase{"\xC3(", 105}, RefusalCase{"a\xFF", 105}));
 
-TEST_F(ProjectsFixture, NamesAreTakenAsTyped)
+// The project is the folder the desktop's file system keeps: leading blanks stay, trailing
+// blanks and dots go, and the open project is named as its folder.
+TEST_F(ProjectsFixture, NamesAreTakenAsTheFileSystemKeepsThem)
 {
-    for (const char* name : {" Plant 2 ", "Anlage-\xC3\xBC.v1", "..x"}) {
-        ASSERT_EQ(Create_Project(name), 0) << name;
-        EXPECT_TRUE(DirectoryExists(Projects_Dir + "/" + name + "/bin")) << name;
+    const std::pair<const char*, const char*> cases[] = {{" Plant 2 ", " Plant 2"},
+                                                         {"  x", "  x"},
+                                                         {"x.", "x"},
+                                                         {"Anlage-\xC3\xBC.v1", "Anlage-\xC3\xBC.v1"},
+                                                         {"..x", "..x"},
+                                                         {"line 1.", "line 1"},
+                                                         {"CONSOLE", "CONSOLE"},
+                                                         {"COM10", "COM10"}};
+    for (const auto& [typed, folder] : cases) {
+        ASSERT_EQ(Create_Project(typed), 0) << typed;
+        EXPECT_TRUE(DirectoryExists(Projects_Dir + "/" + folder + "/bin")) << typed;
+        EXPECT_EQ(Project_Name, folder);
+        EXPECT_EQ(Project_Dir, Projects_Dir + "/" + folder);
     }
+    EXPECT_EQ(FindFiles(Projects_Dir, "*").size(), std::size(cases));
 }
 
 TEST_F(ProjectsFixture, MissingProjectsFolderRefusesWith105)

@@ -1,13 +1,18 @@
 #include <gtest/gtest.h>
 
+#include <atomic>
+#include <chrono>
 #include <functional>
+#include <future>
 #include <string>
 #include <vector>
 
 #include "platform/net/HttpClient.h"
 #include "platform/os/FileSystem.h"
 #include "platform/os/Shell.h"
+#include "support/EventLoop.h"
 #include "support/FakeDialogs.h"
+#include "support/LocalHttpServer.h"
 #include "support/TestFiles.h"
 #include "workspace/UComon.h"
 #include "workspace/ULanguage.h"
@@ -291,6 +296,7 @@ TEST_P(SoftOptionsCheck, ShowsTheResultOfTheVersionService)
     Show([](TFSoftOptions& w) {
         EXPECT_FALSE(w.LL_Check_Update->Visible());
         w.Btn_Check_Update->Click();
+        ASSERT_TRUE(Run_Loop_Until([&w] { return w.Version_Check->Answered(); }));
         EXPECT_TRUE(w.LL_Check_Update->Visible());
     });
     EXPECT_EQ(asked, std::vector<std::string>{
@@ -312,3 +318,51 @@ INSTANTIATE_TEST_SUITE_P(
                     CheckCase{"NoInformation", 200, "VER. 0.000", false},
                     CheckCase{"NotFound", 404, "VER. 1.013", false}, CheckCase{"Refused", 0, "", false}),
     [](const testing::TestParamInfo<CheckCase>& info) { return std::string(info.param.name); });
+
+// The service may be slow or silent: the window goes on answering the user meanwhile, and
+// the answer shows when it comes.
+TEST_F(SoftOptions, VersionCheckLeavesTheWindowUsable)
+{
+    std::promise<void> reply;
+    std::shared_future<void> replied = reply.get_future().share();
+    std::atomic<bool> asked{false};
+    SetHttpGet([replied, &asked](const THttpRequest&) {
+        asked = true;
+        if (replied.wait_for(std::chrono::seconds(10)) != std::future_status::ready)
+            throw EHttpError("the test never let the service answer");
+        return THttpResponse{200, "VER. 1.013"};
+    });
+    Opt_Enable_Internet = Opt_Enable_Update = 1;
+    Show([&](TFSoftOptions& w) {
+        w.Btn_Check_Update->Click();
+        ASSERT_TRUE(Run_Loop_Until([&asked] { return asked.load(); }));
+        w.PC_Options->SetActivePage(w.TS_Soft_Settings);
+        w.CB_Soft_Set_Jump_Table->SetChecked(true);
+        Application->ProcessMessages();
+        EXPECT_FALSE(w.LL_Check_Update->Visible()) << "no answer yet";
+        reply.set_value();
+        ASSERT_TRUE(Run_Loop_Until([&w] { return w.Version_Check->Answered(); }));
+        EXPECT_TRUE(w.LL_Check_Update->Visible());
+        EXPECT_NE(w.LL_Check_Update->Caption().find("<a href="), std::string::npos);
+        w.Btn_OK->Click();
+    });
+    EXPECT_EQ(Opt_Jump_Field_Tables, 1);
+}
+
+// A window closed while its check waits for the service does not hear the late answer
+// when it shows again.
+TEST_F(SoftOptions, ReopeningDropsTheCheckStillWaiting)
+{
+    LocalHttpServer silent(std::nullopt);
+    form->Version_Service = TVersion_Service{silent.Host(), 60000, 60000};
+    Opt_Enable_Internet = Opt_Enable_Update = 1;
+    Show([&silent](TFSoftOptions& w) {
+        w.Btn_Check_Update->Click();
+        ASSERT_TRUE(Run_Loop_Until([&silent] { return !silent.Last_Request().empty(); }));
+    });
+    Show([](TFSoftOptions& w) {
+        EXPECT_EQ(w.Version_Check, nullptr);
+        Application->ProcessMessages();
+        EXPECT_FALSE(w.LL_Check_Update->Visible());
+    });
+}

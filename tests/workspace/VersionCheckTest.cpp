@@ -1,7 +1,12 @@
 #include <gtest/gtest.h>
 
 #include <chrono>
+#include <thread>
+#include <utility>
+#include <vector>
 
+#include "platform/ui/Forms.h"
+#include "support/EventLoop.h"
 #include "support/LocalHttpServer.h"
 #include "workspace/UVersionCheck.h"
 
@@ -85,4 +90,35 @@ TEST(VersionCheck, SilentServiceEndsWithinTheTimeOuts)
     const auto start = std::chrono::steady_clock::now();
     EXPECT_FALSE(Check_Version(Local_Service(server.Host(), 200)));
     EXPECT_LT(std::chrono::steady_clock::now() - start, std::chrono::seconds(2));
+}
+
+// The check runs beside the GUI thread and hands its answer over through the event loop,
+// which the program has from its start, so a window never waits for the service.
+class VersionCheckTask : public testing::Test {
+protected:
+    void SetUp() override { Application->Initialize(); }
+};
+
+TEST_F(VersionCheckTask, AnswersOnTheGuiThroughTheEventLoop)
+{
+    LocalHttpServer server(Http_Reply("200 OK", "VER. 1.013"));
+    std::vector<std::pair<bool, std::thread::id>> answers;
+    TVersion_Check check([&answers](bool newer) { answers.emplace_back(newer, std::this_thread::get_id()); },
+                         Local_Service(server.Host()));
+    EXPECT_TRUE(answers.empty()) << "only the event loop delivers the answer";
+    EXPECT_FALSE(check.Answered());
+    ASSERT_TRUE(Run_Loop_Until([&check] { return check.Answered(); }));
+    EXPECT_EQ(answers, (std::vector<std::pair<bool, std::thread::id>>{{true, std::this_thread::get_id()}}));
+}
+
+TEST_F(VersionCheckTask, FreeingItDropsTheAnswer)
+{
+    LocalHttpServer silent(std::nullopt);
+    int answers = 0;
+    {
+        TVersion_Check check([&answers](bool) { ++answers; }, Local_Service(silent.Host(), 60000));
+        ASSERT_TRUE(Run_Loop_Until([&silent] { return !silent.Last_Request().empty(); }));
+    }
+    Application->ProcessMessages();
+    EXPECT_EQ(answers, 0);
 }

@@ -152,7 +152,6 @@ TFVantrelFirmWare::TFVantrelFirmWare(TComponent* owner) : TForm(owner)
     SetName("FVantrelFirmWare");
     Make_Fixed_Size(*this);
     Apply_Window_Look(*this);
-    Check_Version = [] { return FSoftOptions && FSoftOptions->Check_Version(); };
     Create_Components();
     OnClose = [this](TObject* sender, TCloseAction& action) { FormClose(sender, action); };
     FormCreate();
@@ -179,6 +178,7 @@ TLbButton* TFVantrelFirmWare::Add_Button(const std::string& name)
     button->SetName(name);
     button->SetParent(this);
     button->SetColor(Window_Color);
+    button->SetLightColor(clGray);
     button->SetColorWhenDown(33023);
     button->SetShowHint(true);
     button->OnClick = [this](TObject* sender) { Btn_Click(sender); };
@@ -469,14 +469,19 @@ void TFVantrelFirmWare::BACnet_EDE_File()
 void TFVantrelFirmWare::Timer_UpdateTimer(TObject*)
 {
     Timer_Update->SetEnabled(false);
-    if (Check_Version && Check_Version()) {
+    Version_Check = std::make_unique<TVersion_Check>([this](bool newer) { Show_Update_Link(newer); });
+    Timer_Update->SetInterval(Version_Check_Interval);
+    Timer_Update->SetEnabled(true);
+}
+
+void TFVantrelFirmWare::Show_Update_Link(bool newer)
+{
+    if (newer) {
         LL_Update->SetCaption(Link_Markup(Maker_Download_Page("GW30605"), Lang_Table[19]));
         LL_Update->SetVisible(true);
     } else {
         LL_Update->SetVisible(false);
     }
-    Timer_Update->SetInterval(Version_Check_Interval);
-    Timer_Update->SetEnabled(true);
 }
 
 void TFVantrelFirmWare::LL_UpdateLinkClick(TObject*, const std::string& Link) { ShellOpen(Link); }

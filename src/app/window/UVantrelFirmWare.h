@@ -1,5 +1,6 @@
 #pragma once
 #include <functional>
+#include <memory>
 #include <string>
 
 #include "controls/LbButton.h"
@@ -7,6 +8,7 @@
 #include "platform/ui/ExtCtrls.h"
 #include "platform/ui/Forms.h"
 #include "platform/ui/StdCtrls.h"
+#include "workspace/UVersionCheck.h"
 
 // The main window: the product code, the state of the open configuration and the numbered
 // steps of the work, one styled button each, all dispatched by Btn_Click. Its creation
@@ -38,9 +40,9 @@ public:
     void L_QuorvaneClick(TObject* Sender);
     void FormClose(TObject* Sender, TCloseAction& Action);
 
-    // Asks the version service whether a newer version exists; the Software Options window's
-    // check unless a test replaces it.
-    std::function<bool()> Check_Version;
+    // The check the update timer started last; it runs beside the window, and its answer
+    // shows or hides LL_Update.
+    std::unique_ptr<TVersion_Check> Version_Check;
     // Generators of the family's other models behind hidden buttons; unset, they do nothing.
     std::function<void()> Create_PROFINET_XML;
     std::function<void()> Create_SNMP_MIB;
@@ -98,6 +100,7 @@ private:
     void Layout_Model();
     void Show_Configuration_State();
     void Enable_Version_Timer();
+    void Show_Update_Link(bool newer);
     void Run_Step(TObject* Sender);
     TLabel* Add_Label(const std::string& name, int left, int top, bool bold);
     TLbButton* Add_Button(const std::string& name);

@@ -8,9 +8,12 @@
 #include <algorithm>
 #include <cerrno>
 #include <chrono>
+#include <condition_variable>
 #include <memory>
+#include <mutex>
 #include <optional>
 #include <system_error>
+#include <thread>
 
 #include "platform/rtl/SysUtils.h"
 
@@ -81,32 +84,109 @@ private:
     int fd_;
 };
 
+// How long a step of the request may wait, and whether its caller still wants the answer.
+class TBudget {
+public:
+    TBudget(int timeoutMs, const std::function<bool()>& cancelled)
+        : deadline_(Clock::now() + std::chrono::milliseconds(timeoutMs)), cancelled_(cancelled)
+    {
+    }
+
+    // Milliseconds to wait before looking again, 0 once the deadline has passed. A caller
+    // that can cancel is asked often, so that a cancelled request ends soon.
+    int Slice() const
+    {
+        if (cancelled_ && cancelled_()) throw EHttpError("Cancelled");
+        const auto left =
+            std::chrono::duration_cast<std::chrono::milliseconds>(deadline_ - Clock::now()).count();
+        if (left <= 0) return 0;
+        return static_cast<int>(cancelled_ ? std::min<long long>(left, Cancel_Look_Ms) : left);
+    }
+
+private:
+    static constexpr long long Cancel_Look_Ms = 50;
+    Clock::time_point deadline_;
+    const std::function<bool()>& cancelled_;
+};
+
 // Waits until the socket is ready for the events; false when the deadline passes first.
-bool Wait_For(int fd, short events, Clock::time_point deadline)
+bool Wait_For(int fd, short events, const TBudget& budget)
 {
     for (;;) {
-        const auto left = std::chrono::duration_cast<std::chrono::milliseconds>(deadline - Clock::now());
-        if (left.count() <= 0) return false;
+        const int slice = budget.Slice();
+        if (slice <= 0) return false;
         pollfd entry{fd, events, 0};
-        const int ready = poll(&entry, 1, static_cast<int>(left.count()));
+        const int ready = poll(&entry, 1, slice);
         if (ready > 0) return true;
         if (ready < 0 && errno != EINTR) throw EHttpError("Connection failed: " + Error_Text(errno));
     }
 }
 
-TSocket Connect(const TUrl& url, int timeoutMs)
+using TAddresses = std::unique_ptr<addrinfo, decltype(&freeaddrinfo)>;
+
+// A name resolution shared between the request and the thread that asks the resolver,
+// which has no time-out of its own: a request that stops waiting leaves the answer to the
+// thread, which frees it.
+struct TResolution {
+    std::mutex mutex;
+    std::condition_variable done;
+    bool finished = false;
+    bool abandoned = false;
+    int code = 0;
+    addrinfo* found = nullptr;
+};
+
+// Runs on a thread of its own, since the system's resolver takes as long as it likes.
+void Ask_Resolver(const std::shared_ptr<TResolution>& state, const std::string& host, const std::string& port)
 {
     addrinfo hints{};
     hints.ai_family = AF_UNSPEC;
     hints.ai_socktype = SOCK_STREAM;
     addrinfo* found = nullptr;
-    const int resolved = getaddrinfo(url.Host.c_str(), url.Port.c_str(), &hints, &found);
-    if (resolved != 0) throw EHttpError("Cannot find " + url.Host + ": " + gai_strerror(resolved));
-    const std::unique_ptr<addrinfo, decltype(&freeaddrinfo)> addresses(found, freeaddrinfo);
+    const int code = getaddrinfo(host.c_str(), port.c_str(), &hints, &found);
+    std::lock_guard lock(state->mutex);
+    if (state->abandoned) {
+        if (code == 0) freeaddrinfo(found);
+        return;
+    }
+    state->code = code;
+    state->found = code == 0 ? found : nullptr;
+    state->finished = true;
+    state->done.notify_all();
+}
 
-    const Clock::time_point deadline = Clock::now() + std::chrono::milliseconds(timeoutMs);
+TAddresses Resolve(const TUrl& url, const TBudget& budget)
+{
+    auto state = std::make_shared<TResolution>();
+    try {
+        std::thread(Ask_Resolver, state, url.Host, url.Port).detach();
+    } catch (const std::system_error& e) {
+        throw EHttpError("Cannot find " + url.Host + ": " + e.what());
+    }
+    std::unique_lock lock(state->mutex);
+    while (!state->finished) {
+        int slice = 0;
+        try {
+            slice = budget.Slice();
+        } catch (...) {
+            state->abandoned = true;
+            throw;
+        }
+        if (slice <= 0) {
+            state->abandoned = true;
+            throw EHttpError("Cannot find " + url.Host + ": no answer in time");
+        }
+        state->done.wait_for(lock, std::chrono::milliseconds(slice));
+    }
+    if (state->code != 0) throw EHttpError("Cannot find " + url.Host + ": " + gai_strerror(state->code));
+    return TAddresses(state->found, freeaddrinfo);
+}
+
+TSocket Connect(const TUrl& url, const TBudget& budget)
+{
+    const TAddresses addresses = Resolve(url, budget);
     std::string reason;
-    for (const addrinfo* address = found; address; address = address->ai_next) {
+    for (const addrinfo* address = addresses.get(); address; address = address->ai_next) {
         TSocket socket(::socket(address->ai_family, address->ai_socktype | SOCK_NONBLOCK | SOCK_CLOEXEC,
                                 address->ai_protocol));
         if (socket.Fd() < 0) {
@@ -118,7 +198,7 @@ TSocket Connect(const TUrl& url, int timeoutMs)
             reason = Error_Text(errno);
             continue;
         }
-        if (!Wait_For(socket.Fd(), POLLOUT, deadline)) {
+        if (!Wait_For(socket.Fd(), POLLOUT, budget)) {
             reason = "Connect timed out";
             break;
         }
@@ -131,7 +211,7 @@ TSocket Connect(const TUrl& url, int timeoutMs)
     throw EHttpError("Cannot connect to " + url.Authority + ": " + reason);
 }
 
-void Send_All(const TSocket& socket, const std::string& bytes, Clock::time_point deadline)
+void Send_All(const TSocket& socket, const std::string& bytes, const TBudget& budget)
 {
     size_t sent = 0;
     while (sent < bytes.size()) {
@@ -139,7 +219,7 @@ void Send_All(const TSocket& socket, const std::string& bytes, Clock::time_point
         if (count > 0) {
             sent += static_cast<size_t>(count);
         } else if (errno == EAGAIN || errno == EWOULDBLOCK || errno == EINTR) {
-            if (!Wait_For(socket.Fd(), POLLOUT, deadline)) throw EHttpError("Send timed out");
+            if (!Wait_For(socket.Fd(), POLLOUT, budget)) throw EHttpError("Send timed out");
         } else {
             throw EHttpError("Send failed: " + Error_Text(errno));
         }
@@ -184,12 +264,12 @@ bool Has_Whole_Body(const std::string& reply)
     return length && reply.size() - end - separatorSize >= *length;
 }
 
-std::string Receive_All(const TSocket& socket, Clock::time_point deadline)
+std::string Receive_All(const TSocket& socket, const TBudget& budget)
 {
     std::string reply;
     char buffer[4096];
     while (!Has_Whole_Body(reply)) {
-        if (!Wait_For(socket.Fd(), POLLIN, deadline)) throw EHttpError("Read timed out");
+        if (!Wait_For(socket.Fd(), POLLIN, budget)) throw EHttpError("Read timed out");
         const ssize_t count = recv(socket.Fd(), buffer, sizeof buffer, 0);
         if (count == 0) break;
         if (count < 0) {
@@ -233,10 +313,10 @@ THttpResponse Socket_Get(const THttpRequest& request)
         message += name + ": " + value + "\r\n";
     }
     message += "\r\n";
-    const TSocket socket = Connect(url, request.ConnectTimeoutMs);
-    const Clock::time_point deadline = Clock::now() + std::chrono::milliseconds(request.ReadTimeoutMs);
-    Send_All(socket, message, deadline);
-    return Parse_Reply(Receive_All(socket, deadline));
+    const TSocket socket = Connect(url, TBudget(request.ConnectTimeoutMs, request.Cancelled));
+    const TBudget reading(request.ReadTimeoutMs, request.Cancelled);
+    Send_All(socket, message, reading);
+    return Parse_Reply(Receive_All(socket, reading));
 }
 
 THttpGetFunction& Replacement()

@@ -7,8 +7,8 @@
 #include "platform/rtl/Exceptions.h"
 
 // A blocking HTTP/1.0 GET, enough for the short replies of the maker's web services. The
-// calling thread waits for the whole reply, bounded by the two time-outs (name resolution
-// aside).
+// calling thread waits for the whole reply, bounded by the two time-outs (the connection's
+// covers the name resolution too); call it from a worker thread where a window must not wait.
 
 // No reply at all: a bad address, a refused or timed-out connection, a reply that does not
 // come in time or is not HTTP.
@@ -21,6 +21,9 @@ struct THttpRequest {
     std::vector<std::pair<std::string, std::string>> Headers; // sent after "Host"
     int ConnectTimeoutMs = 5000;
     int ReadTimeoutMs = 5000; // for sending the request and receiving the whole reply
+    // Asked now and then while the request waits, on the requesting thread: true ends the
+    // request at once with EHttpError.
+    std::function<bool()> Cancelled;
 };
 
 struct THttpResponse {

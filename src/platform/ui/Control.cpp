@@ -273,6 +273,9 @@ void TControl::SetMouseCapture(bool capture) { d_->pressed = capture; }
 
 LRESULT TControl::Perform(UINT msg, WPARAM wParam, LPARAM lParam)
 {
+    // Whether the pointer is inside, however the crossing came: the form ends it on hiding.
+    if (msg == CM_MOUSEENTER) d_->mouseInside = true;
+    if (msg == CM_MOUSELEAVE) d_->mouseInside = false;
     TMessage message{msg, wParam, lParam, 0};
     WndProc(message);
     return message.Result;

@@ -4,6 +4,7 @@
 #include <QWindow>
 
 #include <algorithm>
+#include <vector>
 
 #include "platform/ui/Dialogs.h"
 #include "platform/ui/QtControls.h"
@@ -191,8 +192,28 @@ void TCustomForm::ShowWindow()
     Activate();
 }
 
+static void CollectUnderPointer(TControl* control, std::vector<TWeakRef<TControl>>& inside)
+{
+    if (control->Impl().mouseInside) inside.emplace_back(control);
+    if (auto* win = dynamic_cast<TWinControl*>(control))
+        for (int i = 0; i < win->ControlCount(); ++i)
+            CollectUnderPointer(win->Controls(i), inside);
+}
+
+// The window system tells no control that the pointer left it when its window hides, so a
+// control would still take itself for hot when the window shows again elsewhere under the
+// pointer: the form says it for them.
+static void LeaveControlsUnderPointer(TControl* form)
+{
+    std::vector<TWeakRef<TControl>> inside;
+    CollectUnderPointer(form, inside);
+    for (const TWeakRef<TControl>& ref : inside)
+        if (TControl* control = ref.Get()) control->Perform(CM_MOUSELEAVE);
+}
+
 void TCustomForm::HideWindow()
 {
+    LeaveControlsUnderPointer(this);
     DoHide();
     if (ContainsControl(FocusedControl())) SetKeyboardFocus(nullptr);
     Impl().Widget()->hide();

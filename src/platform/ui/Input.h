@@ -21,3 +21,7 @@ void TypeText(const std::string& text, TWinControl* target = nullptr);
 // A click (button down and up) at a client point of the control.
 void ClickAt(TControl* control, int x, int y, TMouseButton button = mbLeft, TShiftState shift = {});
 void DoubleClickAt(TControl* control, int x, int y);
+// A left click as the window system delivers it: a Qt press and release at the client
+// point, so that the control's own widget reacts as it does for the user (a list box
+// selects the item under the point) before our messages are sent.
+void SystemClickAt(TControl* control, int x, int y);

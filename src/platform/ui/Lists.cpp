@@ -284,7 +284,9 @@ TListBox::TListBox(TComponent* owner) : TWinControl(owner)
         return NativeKeyDefault(Impl(), m, DLGC_WANTCHARS | DLGC_WANTARROWS);
     };
     items_ = std::make_unique<TItemStrings>(std::make_unique<TListItems>(w));
-    QObject::connect(w, &QListWidget::currentRowChanged, w, [this] {
+    // A mouse press moves Qt's current row before it selects, a key selects before it moves
+    // the current row: only the selection is settled in both, so the click follows it.
+    QObject::connect(w, &QListWidget::itemSelectionChanged, w, [this] {
         if (!settingIndex_) GuardedCall([this] { Click(); });
     });
     QObject::connect(w, &QListWidget::itemDoubleClicked, w, [this] { GuardedCall([this] { DblClick(); }); });
@@ -298,9 +300,17 @@ TListBox::~TListBox() = default;
 
 int TListBox::ItemIndex() const
 {
+    const QList<QListWidgetItem*> selected = List(this)->selectedItems();
+    return selected.isEmpty() ? -1 : List(this)->row(selected.first());
+}
+
+TRect TListBox::ItemRect(int index) const
+{
     const QListWidget* w = List(this);
-    const int row = w->currentRow();
-    return row >= 0 && w->item(row)->isSelected() ? row : -1;
+    const QListWidgetItem* item = w->item(index);
+    if (!item) return TRect();
+    const QRect r = w->visualItemRect(item);
+    return Rect(r.left(), r.top(), r.right() + 1, r.bottom() + 1);
 }
 
 void TListBox::SetItemIndex(int index)

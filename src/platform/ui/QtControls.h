@@ -51,6 +51,7 @@ struct TControlPrivate {
     bool flushPending = false;
 
     bool pressed = false;  // a mouse button is down on the control
+    bool mouseInside = false; // CM_MOUSEENTER came and CM_MOUSELEAVE has not yet
     int wheelAccumulator = 0;
 
     // Anchors: the parent's client size and the control's bounds when they were last set.

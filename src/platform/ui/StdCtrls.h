@@ -219,8 +219,11 @@ public:
 
     TItemStrings* Items() const { return items_.get(); }
     int Count() const { return items_->Count(); }
+    // The selected item, -1 when none; the user's choice is settled by the time OnClick runs.
     int ItemIndex() const;
     void SetItemIndex(int index);
+    // Where the item is drawn, in client pixels; empty for an index out of range.
+    TRect ItemRect(int index) const;
     bool Sorted() const { return items_->Sorted(); }
     void SetSorted(bool sorted) { items_->SetSorted(sorted); }
     int TopIndex() const;

@@ -75,6 +75,26 @@ TEST(HttpClient, SilentServerTimesOut)
     EXPECT_LT(std::chrono::steady_clock::now() - start, std::chrono::seconds(2));
 }
 
+// A window that goes away must not wait for a slow service: the request ends as soon as
+// its caller says so, while resolving, connecting or waiting for the reply. Without the
+// cancel it would wait out its minute-long time-outs.
+TEST(HttpClient, CancelledRequestEndsAtOnce)
+{
+    LocalHttpServer server(std::nullopt);
+    for (const int asksBeforeCancel : {0, 3}) {
+        THttpRequest request = Request_To(server.Host() + "/", 60000);
+        int asks = 0;
+        request.Cancelled = [&] { return asks++ >= asksBeforeCancel; };
+        try {
+            HttpGet(request);
+            ADD_FAILURE() << "a silent server gave a reply";
+        } catch (const EHttpError& e) {
+            EXPECT_STREQ(e.what(), "Cancelled") << asksBeforeCancel;
+        }
+        EXPECT_GT(asks, asksBeforeCancel);
+    }
+}
+
 TEST(HttpClient, AddressesThatCouldRewriteTheRequestAreRefused)
 {
     LocalHttpServer server(Http_Reply("200 OK", "x"));

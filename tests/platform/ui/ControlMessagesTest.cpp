@@ -1,5 +1,9 @@
 #include <gtest/gtest.h>
 
+#include <initializer_list>
+#include <string>
+#include <vector>
+
 #include "platform/ui/Forms.h"
 #include "platform/ui/Input.h"
 #include "platform/ui/StdCtrls.h"
@@ -113,6 +117,30 @@ TEST_F(ControlMessagesTest, MouseMessagesReachMouseDownAndClick)
     form->Custom->Perform(WM_LBUTTONUP, 0, MAKELPARAM(300, 4));
     EXPECT_EQ(form->Custom->mouseDowns, 2);
     EXPECT_EQ(form->Custom->clicks, 1);
+}
+
+// The window system says nothing to the control under the pointer when its window hides;
+// the form does, once, and only to the controls the pointer is in.
+TEST_F(ControlMessagesTest, HidingTheWindowEndsThePointersStayInItsControls)
+{
+    std::vector<std::string> crossings;
+    for (TControl* control : std::initializer_list<TControl*>{form->Custom, form->First, form->Ok}) {
+        control->OnMouseEnter = [&crossings, control](TObject*) {
+            crossings.push_back("enter " + control->ClassName());
+        };
+        control->OnMouseLeave = [&crossings, control](TObject*) {
+            crossings.push_back("leave " + control->ClassName());
+        };
+    }
+    form->Show();
+    form->Custom->Perform(CM_MOUSEENTER);
+    form->First->Perform(CM_MOUSEENTER);
+    form->First->Perform(CM_MOUSELEAVE);
+    form->Hide();
+    form->Show();
+    form->Hide();
+    EXPECT_EQ(crossings, (std::vector<std::string>{"enter TCountingControl", "enter TEdit", "leave TEdit",
+                                                   "leave TCountingControl"}));
 }
 
 TEST_F(ControlMessagesTest, KeyPressThatClearsTheKeyStopsTheEditTyping)

@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include <vector>
+
 #include "platform/ui/ComCtrls.h"
 #include "platform/ui/Input.h"
 #include "platform/ui/StdCtrls.h"
@@ -124,6 +126,31 @@ TEST_F(StdControlsTest, ListBoxClicksOnTheUsersChoiceOnly)
     list->Items()->Clear();
     EXPECT_EQ(list->ItemIndex(), -1);
     EXPECT_THROW(list->Items()->Strings(0), EListError);
+}
+
+// OnClick must see the item the user chose, whether the mouse or a key chose it: a handler
+// that reads ItemIndex would otherwise act on the previous item.
+TEST_F(StdControlsTest, ListBoxOnClickSeesTheChosenItem)
+{
+    auto* list = Add<TListBox>();
+    list->SetBounds(0, 0, 120, 120);
+    for (const char* name : {"Alpha", "Beta", "Gamma"})
+        list->Items()->Add(name);
+    list->SetItemIndex(0);
+    std::vector<int> seen;
+    list->OnClick = [&](TObject*) { seen.push_back(list->ItemIndex()); };
+
+    const TRect gamma = list->ItemRect(2);
+    ASSERT_FALSE(gamma.IsEmpty());
+    SystemClickAt(list, gamma.Left + 4, (gamma.Top + gamma.Bottom) / 2);
+    ASSERT_EQ(list->ItemIndex(), 2);
+    list->SetFocus();
+    PressKey(VK_UP);
+    EXPECT_EQ(list->ItemIndex(), 1);
+    const TRect alpha = list->ItemRect(0);
+    SystemClickAt(list, alpha.Left + 4, (alpha.Top + alpha.Bottom) / 2);
+    EXPECT_EQ(seen, (std::vector<int>{2, 1, 0}));
+    EXPECT_TRUE(list->ItemRect(3).IsEmpty());
 }
 
 TEST_F(StdControlsTest, LabelSizesItselfToItsCaption)
