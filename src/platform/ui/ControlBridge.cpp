@@ -58,7 +58,6 @@ void TControlPrivate::Attach(QWidget* w, TBridgeBase* b)
     if (TWinControl* parent = control->Parent()) widget->setParent(parent->Impl().Widget());
     ApplyGeometry();
     ApplyFont();
-    ApplyHint();
     ApplyCursor();
     widget->setEnabled(control->Enabled());
     if (control->Parent() && !widget->isWindow()) widget->setVisible(control->Visible());
@@ -91,11 +90,6 @@ void TControlPrivate::ApplyFont()
     for (QPalette::ColorRole role : {QPalette::WindowText, QPalette::Text, QPalette::ButtonText})
         palette.setColor(QPalette::Active, role, color), palette.setColor(QPalette::Inactive, role, color);
     widget->setPalette(palette);
-}
-
-void TControlPrivate::ApplyHint()
-{
-    if (widget) widget->setToolTip(control->ShowHint() ? QString::fromStdString(control->Hint()) : QString());
 }
 
 void TControlPrivate::ApplyCursor()
