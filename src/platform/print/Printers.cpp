@@ -22,14 +22,14 @@ private:
 
 constexpr int kPrinterResolution = 600;
 
-}  // namespace
+} // namespace
 
 struct TPrinter::TImpl {
     std::unique_ptr<QPrinter> printer;
     std::unique_ptr<TPageCanvas> canvas;
     TPreviewPageEvent preview;
     int previewPixelsPerInch = 96;
-    TBitmap page;  // the preview's current page
+    TBitmap page; // the preview's current page
 
     bool Previewing() const { return static_cast<bool>(preview); }
     void WhitePage()
@@ -74,7 +74,8 @@ void TPrinter::CheckPrinting() const
 void TPrinter::SetPrinterIndex(int index)
 {
     CheckIdle();
-    if (index < -1 || index >= static_cast<int>(Printers().size())) throw EPrinter("Printer selected is not valid");
+    if (index < -1 || index >= static_cast<int>(Printers().size()))
+        throw EPrinter("Printer selected is not valid");
     printerIndex_ = index;
     impl_->printer.reset();
 }
@@ -166,7 +167,8 @@ void TPrinter::BeginDoc()
         QPainter* painter = BeginCanvasPainter(*impl_->canvas);
         if (!painter || !painter->isActive()) {
             impl_->canvas.reset();
-            throw EPrinter("The printer cannot print" + (fileName_.empty() ? std::string() : ": " + fileName_));
+            throw EPrinter("The printer cannot print" +
+                           (fileName_.empty() ? std::string() : ": " + fileName_));
         }
     }
     printing_ = true;

@@ -17,14 +17,14 @@ TPopupWindow* OpenPopupHolding(TControl* control)
     return nullptr;
 }
 
-}  // namespace
+} // namespace
 
 TControl* GetCapture()
 {
     QWidget* grabber = QWidget::mouseGrabber();
     auto* bridge = dynamic_cast<TBridgeBase*>(grabber);
     if (!bridge || !bridge->Control()) return nullptr;
-    if (!grabber->isVisible()) {  // a hidden window hears no mouse
+    if (!grabber->isVisible()) { // a hidden window hears no mouse
         grabber->releaseMouse();
         return nullptr;
     }

@@ -91,7 +91,7 @@ QClipboard* DesktopClipboard()
     return QGuiApplication::clipboard();
 }
 
-}  // namespace
+} // namespace
 
 TClipboard::TClipboard() = default;
 TClipboard::~TClipboard() = default;
@@ -99,7 +99,7 @@ TClipboard::~TClipboard() = default;
 TClipboard* Clipboard()
 {
     static TClipboard* const clipboard = [] {
-        auto* c = new TClipboard;  // lives as long as the Qt application
+        auto* c = new TClipboard; // lives as long as the Qt application
         QObject::connect(DesktopClipboard(), &QClipboard::dataChanged, [c] { c->Changed(); });
         return c;
     }();
@@ -172,7 +172,7 @@ auto ReadMime(bool adding, const std::map<TClipFormat, std::string>& pending, co
     std::unique_ptr<QMimeData> own(MimeDataOf(pending, html));
     return read(*own);
 }
-}  // namespace
+} // namespace
 
 bool TClipboard::HasFormat(TClipFormat format) const
 {
@@ -220,11 +220,15 @@ void TClipboard::SetBuffer(TClipFormat format, const std::string& bytes)
 
 std::string TClipboard::AsText() const
 {
-    return ReadMime(adding_, pending_, pendingHtml_,
-                    [](const QMimeData& mime) { return mime.hasText() ? mime.text().toStdString() : std::string(); });
+    return ReadMime(adding_, pending_, pendingHtml_, [](const QMimeData& mime) {
+        return mime.hasText() ? mime.text().toStdString() : std::string();
+    });
 }
 
-void TClipboard::SetAsText(const std::string& text) { SetBuffer(CF_UNICODETEXT, Utf8ToUtf16Le(text) + std::string(2, '\0')); }
+void TClipboard::SetAsText(const std::string& text)
+{
+    SetBuffer(CF_UNICODETEXT, Utf8ToUtf16Le(text) + std::string(2, '\0'));
+}
 
 std::string TClipboard::AsHtml() const
 {

@@ -12,6 +12,8 @@ TFloatingWindow::TFloatingWindow(TComponent* owner, TKind kind) : TCustomControl
     window->setAttribute(Qt::WA_ShowWithoutActivating);
     window->setFocusPolicy(Qt::NoFocus);
     if (kind == fwHint) window->setAttribute(Qt::WA_TransparentForMouseEvents);
+    // The window is never the active one; the controls on a pop-up still show their hints.
+    if (kind == fwPopup) window->setAttribute(Qt::WA_AlwaysShowToolTips);
     Impl().Attach(window, window);
     CreateControlCanvas();
     SetControlStyle({csCaptureMouse, csClickEvents, csDoubleClicks});

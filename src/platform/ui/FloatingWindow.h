@@ -7,8 +7,8 @@
 class TFloatingWindow : public TCustomControl {
 public:
     enum TKind {
-        fwHint,   // lets the mouse through to the windows below
-        fwPopup,  // takes the mouse, as the list of a drop-down
+        fwHint,  // lets the mouse through to the windows below
+        fwPopup, // takes the mouse, as the list of a drop-down
     };
     TFloatingWindow(TComponent* owner, TKind kind);
 

@@ -43,9 +43,9 @@ private:
     THintWindow* WindowOf(const THintWindowClass& windowClass);
 
     TWeakRef<THintWindow> window_;
-    bool customWindow_ = false;  // made by a class of the control's: made anew each time
+    bool customWindow_ = false; // made by a class of the control's: made anew each time
     TWeakRef<TControl> control_;
-    TRect cursorRect_;  // screen coordinates
+    TRect cursorRect_; // screen coordinates
     QTimer hideTimer_;
     bool watching_ = false;
 };
@@ -54,7 +54,7 @@ THintManager& Manager()
 {
     static THintManager* const manager = [] {
         EnsureQtApplication();
-        return new THintManager;  // lives as long as the Qt application
+        return new THintManager; // lives as long as the Qt application
     }();
     return *manager;
 }
@@ -78,7 +78,7 @@ TRect ScreenRectOf(const TControl* control, const TRect& client)
     return Bounds(topLeft.X, topLeft.Y, client.Width(), client.Height());
 }
 
-}  // namespace
+} // namespace
 
 QStyle* NewDesktopStyle(QStyle* base) { return new THintTimedStyle(base); }
 
@@ -133,8 +133,11 @@ bool THintManager::eventFilter(QObject*, QEvent* event)
     case QEvent::MouseButtonDblClick:
     case QEvent::KeyPress:
     case QEvent::Wheel:
-    case QEvent::WindowDeactivate: Cancel(); break;
-    default: break;
+    case QEvent::WindowDeactivate:
+        Cancel();
+        break;
+    default:
+        break;
     }
     return false;
 }
@@ -169,7 +172,10 @@ void THintWindow::ActivateHint(const TRect& rect, const std::string& hint)
     ShowAt(placed);
 }
 
-void THintWindow::ActivateHintData(const TRect& rect, const std::string& hint, void*) { ActivateHint(rect, hint); }
+void THintWindow::ActivateHintData(const TRect& rect, const std::string& hint, void*)
+{
+    ActivateHint(rect, hint);
+}
 
 void THintWindow::Paint()
 {
@@ -204,13 +210,14 @@ bool ShowControlHint(TControl* control, TPoint clientPoint)
     info.CursorPos = clientPoint;
     info.CursorRect = control->ClientRect();
     const TPoint screen = control->ClientToScreen(clientPoint);
-    info.HintPos = {screen.X, screen.Y + 20};  // below the mouse pointer
+    info.HintPos = {screen.X, screen.Y + 20}; // below the mouse pointer
     info.HintMaxWidth = Screen->Width();
     info.HintColor = manager.color;
     info.HideTimeout = manager.hidePause;
     info.HintStr = GetShortHint(control->Hint());
     TWeakRef<TControl> ref(control);
-    if (control->Perform(CM_HINTSHOW, 0, reinterpret_cast<LPARAM>(&info)) != 0 || !ref || info.HintStr.empty()) {
+    if (control->Perform(CM_HINTSHOW, 0, reinterpret_cast<LPARAM>(&info)) != 0 || !ref ||
+        info.HintStr.empty()) {
         manager.Cancel();
         return true;
     }

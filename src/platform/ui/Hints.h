@@ -28,21 +28,20 @@ protected:
 
 // Makes the hint window of a class; the default is a THintWindow.
 using THintWindowClass = std::function<THintWindow*(TComponent* owner)>;
-template <class T>
-THintWindowClass HintWindowClassOf()
+template <class T> THintWindowClass HintWindowClassOf()
 {
     return [](TComponent* owner) -> THintWindow* { return new T(owner); };
 }
 
 struct THintInfo {
     TControl* HintControl = nullptr;
-    THintWindowClass HintWindowClass;  // empty: the default class
-    TPoint HintPos;                    // screen point of the window's top-left corner
-    int HintMaxWidth = 0;              // the text wraps at this width
+    THintWindowClass HintWindowClass; // empty: the default class
+    TPoint HintPos;                   // screen point of the window's top-left corner
+    int HintMaxWidth = 0;             // the text wraps at this width
     TColor HintColor = clInfoBk;
-    TRect CursorRect;  // in HintControl's client coordinates: the hint goes when the mouse leaves it
-    TPoint CursorPos;  // the mouse in HintControl's client coordinates
-    int HideTimeout = 0;  // milliseconds until the hint goes; -1: it stays
+    TRect CursorRect;    // in HintControl's client coordinates: the hint goes when the mouse leaves it
+    TPoint CursorPos;    // the mouse in HintControl's client coordinates
+    int HideTimeout = 0; // milliseconds until the hint goes; -1: it stays
     std::string HintStr;
     void* HintData = nullptr;
 };

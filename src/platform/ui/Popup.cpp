@@ -12,8 +12,8 @@ bool IsMouseMessage(UINT msg) { return msg >= WM_MOUSEMOVE && msg <= WM_MBUTTOND
 
 bool IsPress(UINT msg)
 {
-    return msg == WM_LBUTTONDOWN || msg == WM_RBUTTONDOWN || msg == WM_MBUTTONDOWN || msg == WM_LBUTTONDBLCLK ||
-           msg == WM_RBUTTONDBLCLK || msg == WM_MBUTTONDBLCLK;
+    return msg == WM_LBUTTONDOWN || msg == WM_RBUTTONDOWN || msg == WM_MBUTTONDOWN ||
+           msg == WM_LBUTTONDBLCLK || msg == WM_RBUTTONDBLCLK || msg == WM_MBUTTONDBLCLK;
 }
 
 bool IsRelease(UINT msg) { return msg == WM_LBUTTONUP || msg == WM_RBUTTONUP || msg == WM_MBUTTONUP; }
@@ -55,7 +55,7 @@ void SendAsQtEvent(TControl* target, const TMessage& m, QPoint global)
     QCoreApplication::sendEvent(widget, &event);
 }
 
-}  // namespace
+} // namespace
 
 TPopupWindow::TPopupWindow(TComponent* owner) : TFloatingWindow(owner, fwPopup)
 {
@@ -74,7 +74,8 @@ void TPopupWindow::CloseUp(bool cancelled)
     pressTarget_ = nullptr;
     TWeakRef<TControl> self(this);
     Hide();
-    if (TControl* holder = GetCapture(); holder && (holder == this || ContainsControl(holder))) ReleaseCapture();
+    if (TControl* holder = GetCapture(); holder && (holder == this || ContainsControl(holder)))
+        ReleaseCapture();
     if (self && OnCloseUp && !Quiet()) OnCloseUp(this, cancelled);
 }
 

@@ -27,6 +27,6 @@ private:
     // Hands a mouse message to the control under the mouse; true when one took it.
     bool RouteToChild(const TMessage& message);
 
-    TWeakRef<TControl> pressTarget_;  // the child that got the press gets the release too
+    TWeakRef<TControl> pressTarget_; // the child that got the press gets the release too
     bool routing_ = false;
 };

@@ -24,7 +24,7 @@ QWindow* WindowReceiving(QPoint global)
     return QGuiApplication::topLevelAt(global);
 }
 
-}  // namespace
+} // namespace
 
 void ScreenMouse(TScreenMouseAction action, TPoint screenPoint, TMouseButton button)
 {
@@ -39,7 +39,7 @@ void ScreenMouse(TScreenMouseAction action, TPoint screenPoint, TMouseButton but
     if (action == smRelease) type = QEvent::MouseButtonRelease, held &= ~qtButton;
     // Far apart in time, so that two clicks never make a double click.
     timestamp += 10000;
-    if (!window) return;  // nothing of the program is there to hear it
+    if (!window) return; // nothing of the program is there to hear it
     qt_handleMouseEvent(window, window->mapFromGlobal(QPointF(global)), QPointF(global), held,
                         action == smMove ? Qt::NoButton : qtButton, type, Qt::NoModifier, timestamp);
     QCoreApplication::processEvents();

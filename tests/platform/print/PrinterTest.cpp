@@ -12,7 +12,8 @@ namespace {
 int PdfPageCount(const std::string& pdf)
 {
     const std::regex page(R"(/Type\s*/Page[^s])");
-    return static_cast<int>(std::distance(std::sregex_iterator(pdf.begin(), pdf.end(), page), std::sregex_iterator()));
+    return static_cast<int>(
+        std::distance(std::sregex_iterator(pdf.begin(), pdf.end(), page), std::sregex_iterator()));
 }
 
 // Two pages: a red square on the first, text on the second, with clip changes on the way.
@@ -79,6 +80,7 @@ TEST(PrinterTest, MisuseRaisesEPrinter)
     EXPECT_THROW(printer.Canvas(), EPrinter);
     EXPECT_THROW(printer.NewPage(), EPrinter);
     EXPECT_THROW(printer.EndDoc(), EPrinter);
+    EXPECT_THROW(printer.SetPrinterIndex(static_cast<int>(printer.Printers().size())), EPrinter);
     printer.SetFileName(dir.File("missing-folder/out.pdf"));
     EXPECT_THROW(printer.BeginDoc(), EPrinter) << "an unwritable file fails at once";
     EXPECT_FALSE(printer.Printing());
@@ -106,11 +108,12 @@ TEST(PrinterTest, APreviewDrawsEachPageOntoABitmap)
         },
         96);
     EXPECT_EQ(printer.PixelsPerInch(), 96);
-    EXPECT_NEAR(printer.PageWidth(), printedWidth * 96 / 600, 1) << "the printed page at the preview's resolution";
+    EXPECT_NEAR(printer.PageWidth(), printedWidth * 96 / 600, 1)
+        << "the printed page at the preview's resolution";
     PrintTwoPages(printer);
     EXPECT_EQ(numbers, (std::vector<int>{1, 2}));
     EXPECT_EQ(squares, (std::vector<TColor>{clRed, clWhite}));
     EXPECT_EQ(corners, (std::vector<TColor>{clWhite, clWhite}));
 }
 
-}  // namespace
+} // namespace

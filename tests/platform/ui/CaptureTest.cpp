@@ -21,11 +21,13 @@ public:
 
     int Count(UINT msg) const
     {
-        return static_cast<int>(std::count_if(entries.begin(), entries.end(), [msg](const Entry& e) { return e.msg == msg; }));
+        return static_cast<int>(
+            std::count_if(entries.begin(), entries.end(), [msg](const Entry& e) { return e.msg == msg; }));
     }
     void WndProc(TMessage& m) override
     {
-        if (m.Msg >= WM_LBUTTONDOWN && m.Msg <= WM_MBUTTONDBLCLK) entries.push_back({m.Msg, LParamToPoint(m.LParam)});
+        if (m.Msg >= WM_LBUTTONDOWN && m.Msg <= WM_MBUTTONDBLCLK)
+            entries.push_back({m.Msg, LParamToPoint(m.LParam)});
         if (m.Msg == WM_CAPTURECHANGED) captureTakers.push_back(reinterpret_cast<TControl*>(m.LParam));
         TCustomControl::WndProc(m);
     }
@@ -105,7 +107,7 @@ TEST_F(CaptureTest, AHiddenOrFreedControlLosesTheCapture)
     delete right;
     right = nullptr;
     EXPECT_EQ(GetCapture(), nullptr);
-    ScreenClick(left->ClientToScreen({10, 10}));  // nothing left to crash into
+    ScreenClick(left->ClientToScreen({10, 10})); // nothing left to crash into
 }
 
 TEST_F(CaptureTest, SetMouseCaptureTakesAndGivesBackTheCapture)
@@ -179,4 +181,4 @@ TEST_F(PopupTest, CloseUpTellsWhetherItWasCancelled)
     EXPECT_EQ(GetCapture(), nullptr);
 }
 
-}  // namespace
+} // namespace

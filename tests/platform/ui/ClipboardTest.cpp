@@ -112,4 +112,4 @@ TEST(ClipboardTest, HtmlAndTextGoTogether)
     EXPECT_EQ(Clipboard()->AsText(), "Größe");
 }
 
-}  // namespace
+} // namespace

@@ -65,6 +65,7 @@ protected:
     {
         Application->CancelHint();
         Application->SetShowHint(true);
+        Application->SetHintHidePause(2500);
         delete form;
     }
     TForm* form = nullptr;
@@ -109,7 +110,7 @@ TEST_F(HintsTest, TheControlSetsTextPlaceAndColourOfEachCell)
     EXPECT_EQ(hint->Top(), corner.Y);
     EXPECT_EQ(hint->Color(), clYellow);
 
-    RestMouseOver(cells, {65, 10});  // a cell without a hint takes the shown one away
+    RestMouseOver(cells, {65, 10}); // a cell without a hint takes the shown one away
     EXPECT_EQ(ShownHintWindow(), nullptr);
     cells->refuse = true;
     RestMouseOver(cells, {5, 10});
@@ -130,6 +131,15 @@ TEST_F(HintsTest, TheHintGoesWhenTheMouseLeavesItsCellOrPresses)
 
     RestMouseOver(cells, {45, 10});
     Application->CancelHint();
+    EXPECT_EQ(ShownHintWindow(), nullptr);
+}
+
+TEST_F(HintsTest, TheHintGoesAfterTheHidePause)
+{
+    Application->SetHintHidePause(0);
+    RestMouseOver(plain, {10, 5});
+    EXPECT_NE(ShownHintWindow(), nullptr);
+    Application->ProcessMessages();
     EXPECT_EQ(ShownHintWindow(), nullptr);
 }
 
@@ -182,4 +192,4 @@ TEST(HintWindowTest, PaintsTheTextOnItsColour)
     EXPECT_TRUE(text);
 }
 
-}  // namespace
+} // namespace
