@@ -87,6 +87,19 @@ TEST_F(CaptureTest, TheCapturingControlGetsTheMouseOverAnotherControl)
     EXPECT_EQ(right->Count(WM_LBUTTONDOWN), 2);
 }
 
+TEST_F(CaptureTest, TheCapturingControlGetsTheMouseOutsideEveryWindow)
+{
+    const TPoint origin = left->ClientToScreen({0, 0});
+    const TPoint away{origin.X - 60, origin.Y - 70};
+    ScreenClick(away);
+    EXPECT_TRUE(left->entries.empty());
+    SetCapture(left);
+    ScreenClick(away);
+    ASSERT_EQ(left->Count(WM_LBUTTONDOWN), 1);
+    EXPECT_EQ(left->entries[0].at.X, -60);
+    EXPECT_EQ(left->entries[0].at.Y, -70);
+}
+
 TEST_F(CaptureTest, TheLosingControlHearsWhoTookTheCapture)
 {
     SetCapture(left);
@@ -161,6 +174,14 @@ TEST_F(PopupTest, APressOutsideClosesItCancelled)
     EXPECT_EQ(right->Count(WM_LBUTTONDOWN), 1);
     popup->CloseUp(false);
     EXPECT_EQ(closes.size(), 1u) << "a closed pop-up does not close again";
+}
+
+TEST_F(PopupTest, APressOutsideEveryWindowClosesIt)
+{
+    const TPoint origin = form->ClientToScreen({0, 0});
+    ScreenClick({origin.X - 50, origin.Y - 50});
+    EXPECT_FALSE(popup->IsOpen());
+    EXPECT_EQ(closes, std::vector<bool>{true});
 }
 
 TEST_F(PopupTest, ACaptureInsideReturnsToThePopupAndOneOutsideClosesIt)
