@@ -66,6 +66,7 @@ protected:
         Application->CancelHint();
         Application->SetShowHint(true);
         Application->SetHintHidePause(2500);
+        Application->SetHintPause(500);
         delete form;
     }
     TForm* form = nullptr;
@@ -83,6 +84,18 @@ TEST_F(HintsTest, ARestingMouseShowsTheShortHintBelowThePointer)
     EXPECT_EQ(hint->Left(), mouse.X);
     EXPECT_EQ(hint->Top(), mouse.Y + 20);
     EXPECT_EQ(hint->Color(), clInfoBk);
+}
+
+// The whole way: the mouse stops over the control, Qt waits the hint pause and asks.
+TEST_F(HintsTest, AMouseRestingForTheHintPauseShowsTheHint)
+{
+    Application->SetHintPause(0);
+    ScreenMouse(smMove, plain->ClientToScreen({10, 5}));
+    ScreenMouse(smMove, plain->ClientToScreen({11, 5}));
+    for (int turn = 0; turn < 100 && !ShownHintWindow(); ++turn)
+        Application->ProcessMessages();
+    ASSERT_NE(ShownHintWindow(), nullptr);
+    EXPECT_EQ(ShownHintWindow()->Caption(), "Save");
 }
 
 TEST_F(HintsTest, NoHintWithoutShowHint)
