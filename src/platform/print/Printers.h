@@ -49,8 +49,9 @@ public:
     void BeginDoc();
     void NewPage();
     void EndDoc();
-    // Ends the document without output: a PDF file is removed, a preview stops. A printer
-    // cannot take back what it was sent.
+    // Ends the document without output: a PDF file is removed, a preview stops. The desktop's
+    // print system takes no job back once it has begun, so on a printer the pages drawn so
+    // far may still come out.
     void Abort();
     bool Printing() const { return printing_; }
     bool Aborted() const { return aborted_; }
