@@ -1,41 +1,96 @@
 #include "platform/print/Printers.h"
 
+#include <QPicture>
 #include <QPrinter>
 #include <QPrinterInfo>
 
-#include <cstdio>
+#include <unistd.h>
 
 #include "platform/ui/QtGraphics.h"
 
+// Each page is recorded as it is drawn and reaches the printer only when the document ends,
+// so that an aborted document sends nothing, and a preview shows the very same pages.
+
 namespace {
 
-// The canvas of the printer's pages. Its painter stays begun from the first page to the
-// last: ending it ends the document.
+constexpr int kPrinterResolution = 600;
+
+// The canvas of the pages: it draws on the page being recorded. Its painter stays begun
+// for the whole page: ending it ends the page.
 class TPageCanvas : public TCanvas {
 public:
-    explicit TPageCanvas(QPaintDevice* device) { surface_.device = device; }
     TCanvasSurface* Surface() const override { return &surface_; }
+    void SetPage(QPaintDevice* page) { surface_.device = page; }
 
 private:
     mutable TCanvasSurface surface_;
 };
 
-constexpr int kPrinterResolution = 600;
+// Plays a recorded page onto a device, one page pixel on one device pixel.
+void PlayPage(QPainter& painter, const QPicture& page)
+{
+    painter.save();
+    painter.scale(static_cast<qreal>(page.logicalDpiX()) / painter.device()->logicalDpiX(),
+                  static_cast<qreal>(page.logicalDpiY()) / painter.device()->logicalDpiY());
+    painter.drawPicture(0, 0, page);
+    painter.restore();
+}
+
+// True when a file can be written at the path (made anew or overwritten).
+bool Writable(const std::string& path)
+{
+    if (access(path.c_str(), F_OK) == 0) return access(path.c_str(), W_OK) == 0;
+    const size_t slash = path.find_last_of('/');
+    const std::string folder = slash == std::string::npos ? "." : slash == 0 ? "/" : path.substr(0, slash);
+    return access(folder.c_str(), W_OK) == 0;
+}
 
 } // namespace
 
 struct TPrinter::TImpl {
     std::unique_ptr<QPrinter> printer;
-    std::unique_ptr<TPageCanvas> canvas;
+    TPageCanvas canvas;
+    std::unique_ptr<QPicture> page;              // the page being drawn
+    std::vector<std::unique_ptr<QPicture>> done; // the finished pages of the document
     TPreviewPageEvent preview;
     int previewPixelsPerInch = 96;
-    TBitmap page; // the preview's current page
 
     bool Previewing() const { return static_cast<bool>(preview); }
-    void WhitePage()
+
+    void StartPage(int width, int height)
     {
-        page.Canvas()->Brush()->SetColor(clWhite);
-        page.Canvas()->FillRect(Rect(0, 0, page.Width(), page.Height()));
+        page = std::make_unique<QPicture>();
+        page->setBoundingRect(QRect(0, 0, width, height));
+        canvas.SetPage(page.get());
+    }
+
+    // Ends the page's recording; a preview shows it at once, a print keeps it.
+    void FinishPage(int number)
+    {
+        EndCanvasPainter(canvas);
+        canvas.SetPage(nullptr);
+        std::unique_ptr<QPicture> finished = std::move(page);
+        if (!Previewing()) {
+            done.push_back(std::move(finished));
+            return;
+        }
+        const QRect bounds = finished->boundingRect();
+        TBitmap bitmap(bounds.width(), bounds.height());
+        QImage& image = bitmap.Qt().image;
+        image.fill(Qt::white);
+        {
+            QPainter painter(&image);
+            PlayPage(painter, *finished);
+        }
+        preview(number, bitmap);
+    }
+
+    void Discard()
+    {
+        EndCanvasPainter(canvas);
+        canvas.SetPage(nullptr);
+        page.reset();
+        done.clear();
     }
 };
 
@@ -148,42 +203,25 @@ int TPrinter::PageHeight() const
 TCanvas* TPrinter::Canvas()
 {
     CheckPrinting();
-    if (impl_->Previewing()) return impl_->page.Canvas();
-    return impl_->canvas.get();
+    return &impl_->canvas;
 }
 
 void TPrinter::BeginDoc()
 {
     CheckIdle();
+    if (!impl_->Previewing() && !fileName_.empty() && !Writable(fileName_))
+        throw EPrinter("The printer cannot print: " + fileName_);
     aborted_ = false;
     pageNumber_ = 1;
-    if (impl_->Previewing()) {
-        impl_->page.SetSize(PageWidth(), PageHeight());
-        impl_->WhitePage();
-    } else {
-        QPrinter& p = QtPrinterOf(*impl_, printerIndex_, fileName_, orientation_);
-        p.setDocName(QString::fromStdString(title_));
-        impl_->canvas = std::make_unique<TPageCanvas>(&p);
-        QPainter* painter = BeginCanvasPainter(*impl_->canvas);
-        if (!painter || !painter->isActive()) {
-            impl_->canvas.reset();
-            throw EPrinter("The printer cannot print" +
-                           (fileName_.empty() ? std::string() : ": " + fileName_));
-        }
-    }
+    impl_->StartPage(PageWidth(), PageHeight());
     printing_ = true;
 }
 
 void TPrinter::NewPage()
 {
     CheckPrinting();
-    if (impl_->Previewing()) {
-        impl_->preview(pageNumber_, impl_->page);
-        impl_->WhitePage();
-    } else {
-        BeginCanvasPainter(*impl_->canvas);
-        impl_->printer->newPage();
-    }
+    impl_->FinishPage(pageNumber_);
+    impl_->StartPage(PageWidth(), PageHeight());
     ++pageNumber_;
 }
 
@@ -191,14 +229,19 @@ void TPrinter::EndDoc()
 {
     CheckPrinting();
     printing_ = false;
-    if (impl_->Previewing()) {
-        impl_->preview(pageNumber_, impl_->page);
-        return;
+    impl_->FinishPage(pageNumber_);
+    if (impl_->Previewing()) return;
+    QPrinter& printer = QtPrinterOf(*impl_, printerIndex_, fileName_, orientation_);
+    printer.setDocName(QString::fromStdString(title_));
+    std::vector<std::unique_ptr<QPicture>> pages = std::move(impl_->done);
+    QPainter painter;
+    if (!painter.begin(&printer))
+        throw EPrinter("The printer cannot print" + (fileName_.empty() ? "" : ": " + fileName_));
+    for (size_t i = 0; i < pages.size(); ++i) {
+        if (i > 0) printer.newPage();
+        PlayPage(painter, *pages[i]);
     }
-    BeginCanvasPainter(*impl_->canvas);
-    EndCanvasPainter(*impl_->canvas);
-    impl_->canvas.reset();
-    if (impl_->printer->printerState() == QPrinter::Error) throw EPrinter("Printing failed");
+    if (!painter.end() || printer.printerState() == QPrinter::Error) throw EPrinter("Printing failed");
 }
 
 void TPrinter::Abort()
@@ -206,9 +249,5 @@ void TPrinter::Abort()
     CheckPrinting();
     printing_ = false;
     aborted_ = true;
-    if (impl_->Previewing()) return;
-    impl_->printer->abort();
-    EndCanvasPainter(*impl_->canvas);
-    impl_->canvas.reset();
-    if (!fileName_.empty()) std::remove(fileName_.c_str());
+    impl_->Discard();
 }

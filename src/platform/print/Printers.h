@@ -9,7 +9,8 @@
 
 // The printer: a document of pages drawn on its Canvas between BeginDoc and EndDoc, in the
 // printer's device pixels (PixelsPerInch of them to the inch). The output goes to the chosen
-// printer, to a PDF file, or, for a preview, onto one bitmap per page.
+// printer or to a PDF file when the document ends, or, for a preview, onto one bitmap per
+// page as each page is finished.
 
 enum TPrinterOrientation { poPortrait, poLandscape };
 
@@ -49,9 +50,7 @@ public:
     void BeginDoc();
     void NewPage();
     void EndDoc();
-    // Ends the document without output: a PDF file is removed, a preview stops. The desktop's
-    // print system takes no job back once it has begun, so on a printer the pages drawn so
-    // far may still come out.
+    // Ends the document without output: the pages drawn so far are dropped.
     void Abort();
     bool Printing() const { return printing_; }
     bool Aborted() const { return aborted_; }
