@@ -160,23 +160,19 @@ void TClipboard::Unwatch(int id) { watchers_.erase(id); }
 
 // What is being put between Open and Close is read back as it stands; otherwise the
 // desktop's clipboard is read.
-namespace {
-template <class F>
-auto ReadMime(bool adding, const std::map<TClipFormat, std::string>& pending, const std::string& html, F read)
+template <class F> auto TClipboard::Read(F read) const
 {
-    if (!adding) {
+    if (!adding_) {
         const QMimeData* mime = DesktopClipboard()->mimeData();
-        if (mime) return read(*mime);
-        return read(QMimeData());
+        return mime ? read(*mime) : read(QMimeData());
     }
-    std::unique_ptr<QMimeData> own(MimeDataOf(pending, html));
+    std::unique_ptr<QMimeData> own(MimeDataOf(pending_, pendingHtml_));
     return read(*own);
 }
-} // namespace
 
 bool TClipboard::HasFormat(TClipFormat format) const
 {
-    return ReadMime(adding_, pending_, pendingHtml_, [format](const QMimeData& mime) {
+    return Read([format](const QMimeData& mime) {
         TMimeDataObject data(mime);
         TFormatEtc e;
         e.cfFormat = format;
@@ -186,7 +182,7 @@ bool TClipboard::HasFormat(TClipFormat format) const
 
 std::vector<TClipFormat> TClipboard::Formats() const
 {
-    return ReadMime(adding_, pending_, pendingHtml_, [](const QMimeData& mime) {
+    return Read([](const QMimeData& mime) {
         TMimeDataObject data(mime);
         std::vector<TClipFormat> list;
         std::shared_ptr<IEnumFORMATETC> formats;
@@ -201,7 +197,7 @@ std::vector<TClipFormat> TClipboard::Formats() const
 
 std::string TClipboard::GetBuffer(TClipFormat format) const
 {
-    return ReadMime(adding_, pending_, pendingHtml_, [format](const QMimeData& mime) {
+    return Read([format](const QMimeData& mime) {
         TMimeDataObject data(mime);
         TFormatEtc e;
         e.cfFormat = format;
@@ -220,9 +216,8 @@ void TClipboard::SetBuffer(TClipFormat format, const std::string& bytes)
 
 std::string TClipboard::AsText() const
 {
-    return ReadMime(adding_, pending_, pendingHtml_, [](const QMimeData& mime) {
-        return mime.hasText() ? mime.text().toStdString() : std::string();
-    });
+    return Read(
+        [](const QMimeData& mime) { return mime.hasText() ? mime.text().toStdString() : std::string(); });
 }
 
 void TClipboard::SetAsText(const std::string& text)
@@ -232,8 +227,7 @@ void TClipboard::SetAsText(const std::string& text)
 
 std::string TClipboard::AsHtml() const
 {
-    return ReadMime(adding_, pending_, pendingHtml_,
-                    [](const QMimeData& mime) { return mime.data(kHtmlMime).toStdString(); });
+    return Read([](const QMimeData& mime) { return mime.data(kHtmlMime).toStdString(); });
 }
 
 void TClipboard::SetAsHtml(const std::string& html)

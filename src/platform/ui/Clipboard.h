@@ -48,6 +48,8 @@ private:
     void StartWriting();
     void FinishWriting();
     void Commit();
+    // Calls `read` with the content as MIME data.
+    template <class F> auto Read(F read) const;
     void Changed();
 
     int openCount_ = 0;
