@@ -257,6 +257,9 @@ bool TBridgeBase::OnMouse(QMouseEvent* event, const std::function<void()>& nativ
     default: break;
     }
     GuardedCall([&] { PerformWithNative(control, msg, keys, where, native); });
+    // The message was this control's alone: a plain widget's own handling ignores the event,
+    // and Qt would hand it on to the parent's window as a second press.
+    event->accept();
     return true;
 }
 

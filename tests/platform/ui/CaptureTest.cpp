@@ -65,6 +65,17 @@ protected:
     TMouseLog* right = nullptr;
 };
 
+TEST_F(CaptureTest, APressIsHeardByTheControlUnderTheMouseAlone)
+{
+    int formPresses = 0;
+    form->OnMouseDown = [&formPresses](TObject*, TMouseButton, TShiftState, int, int) { ++formPresses; };
+    ScreenClick(right->ClientToScreen({10, 10}));
+    EXPECT_EQ(right->Count(WM_LBUTTONDOWN), 1);
+    EXPECT_EQ(formPresses, 0);
+    ScreenClick(form->ClientToScreen({120, 150}));
+    EXPECT_EQ(formPresses, 1);
+}
+
 TEST_F(CaptureTest, TheCapturingControlGetsTheMouseOverAnotherControl)
 {
     ScreenClick(right->ClientToScreen({10, 10}));
