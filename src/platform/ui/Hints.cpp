@@ -194,12 +194,6 @@ void THintWindow::Paint()
 
 std::string GetShortHint(const std::string& hint) { return hint.substr(0, hint.find('|')); }
 
-std::string GetLongHint(const std::string& hint)
-{
-    const size_t bar = hint.find('|');
-    return bar == std::string::npos ? hint : hint.substr(bar + 1);
-}
-
 bool ShowControlHint(TControl* control, TPoint clientPoint)
 {
     THintManager& manager = Manager();

@@ -49,9 +49,8 @@ struct THintInfo {
 // LParam points to the THintInfo; a Result other than 0 shows no hint.
 constexpr UINT CM_HINTSHOW = CM_BASE + 48;
 
-// The part of a hint before "|", shown in the hint window, and the part after it.
+// The part of a hint before "|", the part shown in the hint window.
 std::string GetShortHint(const std::string& hint);
-std::string GetLongHint(const std::string& hint);
 
 // Shows the control's hint for the mouse at the client point, as when the mouse rests
 // there; false when the control shows no hints (its parent may then show its own).
