@@ -73,6 +73,19 @@ QRect OutlineRect(int x1, int y1, int x2, int y2) { return QRect(x1, y1, x2 - x1
 
 }  // namespace
 
+// The canvas clip on its active painter. A clip change keeps the painter going, since ending
+// it would end a printer's document.
+static void ApplyCanvasClip(TCanvas::TQtPainter& q)
+{
+    if (!q.painter.isActive()) return;
+    std::optional<QRegion> clip = q.baseClip;
+    if (q.userClip) clip = clip ? clip->intersected(*q.userClip) : *q.userClip;
+    if (clip)
+        q.painter.setClipRegion(*clip);
+    else
+        q.painter.setClipping(false);
+}
+
 QPainter* BeginCanvasPainter(TCanvas& canvas)
 {
     TCanvas::TQtPainter& q = canvas.Qt();
@@ -88,9 +101,7 @@ QPainter* BeginCanvasPainter(TCanvas& canvas)
     q.bound = surface;
     q.painter.setRenderHint(QPainter::Antialiasing, false);
     q.painter.setRenderHint(QPainter::TextAntialiasing, true);
-    std::optional<QRegion> clip = q.baseClip;
-    if (q.userClip) clip = clip ? clip->intersected(*q.userClip) : *q.userClip;
-    if (clip) q.painter.setClipRegion(*clip);
+    ApplyCanvasClip(q);
     ++surface->version;
     return &q.painter;
 }
@@ -356,19 +367,19 @@ TRect TCanvas::ClipRect() const
 
 void TCanvas::SetClipRect(const TRect& rect)
 {
-    EndCanvasPainter(*this);
     Qt().userClip = QRegion(ToQRect(rect));
+    ApplyCanvasClip(Qt());
 }
 
 void TCanvas::IntersectClipRect(const TRect& rect)
 {
-    EndCanvasPainter(*this);
     TQtPainter& q = Qt();
     q.userClip = q.userClip ? q.userClip->intersected(ToQRect(rect)) : QRegion(ToQRect(rect));
+    ApplyCanvasClip(q);
 }
 
 void TCanvas::ResetClip()
 {
-    EndCanvasPainter(*this);
     Qt().userClip.reset();
+    ApplyCanvasClip(Qt());
 }

@@ -1,4 +1,5 @@
 #include "platform/rtl/Utf8.h"
+#include "platform/ui/Capture.h"
 #include "platform/ui/Forms.h"
 #include "platform/ui/QtControls.h"
 
@@ -120,7 +121,6 @@ void TControl::SetParent(TWinControl* parent)
         w->setVisible(visible_);
         if (parentFont_) Perform(CM_PARENTFONTCHANGED);
         if (parentColor_) Perform(CM_PARENTCOLORCHANGED);
-        d_->ApplyHint();
         if (auto* win = dynamic_cast<TWinControl*>(this); win && parent->HandleAllocated()) win->HandleNeeded();
     }
     UpdateAnchorRules();
@@ -158,34 +158,17 @@ void TControl::SetText(const std::string& text)
     Perform(CM_TEXTCHANGED);
 }
 
-void TControl::SetHint(const std::string& hint)
-{
-    hint_ = hint;
-    d_->ApplyHint();
-}
+void TControl::SetHint(const std::string& hint) { hint_ = hint; }
 
 bool TControl::ShowHint() const { return parentShowHint_ && parent_ ? parent_->ShowHint() : showHint_; }
-
-static void ApplyHintTree(TControl* control)
-{
-    control->Impl().ApplyHint();
-    if (auto* win = dynamic_cast<TWinControl*>(control))
-        for (int i = 0; i < win->ControlCount(); ++i)
-            if (win->Controls(i)->ParentShowHint()) ApplyHintTree(win->Controls(i));
-}
 
 void TControl::SetShowHint(bool show)
 {
     showHint_ = show;
     parentShowHint_ = false;
-    ApplyHintTree(this);
 }
 
-void TControl::SetParentShowHint(bool parent)
-{
-    parentShowHint_ = parent;
-    ApplyHintTree(this);
-}
+void TControl::SetParentShowHint(bool parent) { parentShowHint_ = parent; }
 
 void TControl::FontChanged()
 {
@@ -267,9 +250,16 @@ void TControl::SendToBack()
     }
 }
 
-bool TControl::MouseCapture() const { return d_->pressed; }
+bool TControl::MouseCapture() const { return d_->pressed || GetCapture() == this; }
 
-void TControl::SetMouseCapture(bool capture) { d_->pressed = capture; }
+void TControl::SetMouseCapture(bool capture)
+{
+    d_->pressed = capture;
+    if (capture)
+        SetCapture(this);
+    else if (GetCapture() == this)
+        ReleaseCapture();
+}
 
 LRESULT TControl::Perform(UINT msg, WPARAM wParam, LPARAM lParam)
 {

@@ -58,7 +58,6 @@ void TControlPrivate::Attach(QWidget* w, TBridgeBase* b)
     if (TWinControl* parent = control->Parent()) widget->setParent(parent->Impl().Widget());
     ApplyGeometry();
     ApplyFont();
-    ApplyHint();
     ApplyCursor();
     widget->setEnabled(control->Enabled());
     if (control->Parent() && !widget->isWindow()) widget->setVisible(control->Visible());
@@ -91,11 +90,6 @@ void TControlPrivate::ApplyFont()
     for (QPalette::ColorRole role : {QPalette::WindowText, QPalette::Text, QPalette::ButtonText})
         palette.setColor(QPalette::Active, role, color), palette.setColor(QPalette::Inactive, role, color);
     widget->setPalette(palette);
-}
-
-void TControlPrivate::ApplyHint()
-{
-    if (widget) widget->setToolTip(control->ShowHint() ? QString::fromStdString(control->Hint()) : QString());
 }
 
 void TControlPrivate::ApplyCursor()
@@ -263,6 +257,9 @@ bool TBridgeBase::OnMouse(QMouseEvent* event, const std::function<void()>& nativ
     default: break;
     }
     GuardedCall([&] { PerformWithNative(control, msg, keys, where, native); });
+    // The message was this control's alone: a plain widget's own handling ignores the event,
+    // and Qt would hand it on to the parent's window as a second press.
+    event->accept();
     return true;
 }
 

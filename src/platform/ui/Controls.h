@@ -219,6 +219,7 @@ protected:
 private:
     friend class TWinControl;
     friend class TCustomForm;
+    friend class TFloatingWindow;
     friend struct TControlPrivate;
     virtual void Dispatch(TMessage& message);
     void DoMouseDown(TMessage& message, TMouseButton button, TShiftState extra);

@@ -157,6 +157,19 @@ public:
     std::string Title() const;
     void SetTitle(const std::string& title) { title_ = title; }
 
+    // Hints (kept by the hint manager): whether they show, how long the mouse rests before
+    // one shows and how long it stays (milliseconds), their colour.
+    bool ShowHint() const;
+    void SetShowHint(bool show);
+    int HintPause() const;
+    void SetHintPause(int milliseconds);
+    int HintHidePause() const;
+    void SetHintHidePause(int milliseconds);
+    TColor HintColor() const;
+    void SetHintColor(TColor color);
+    // Hides the hint shown now; the next rest of the mouse shows one again.
+    void CancelHint();
+
 protected:
     // A freed main form is no longer the main form.
     void Notification(TComponent* component, TOperation operation) override;
@@ -180,6 +193,8 @@ public:
     void SetCursor(TCursor cursor);
     TCustomForm* ActiveForm() const;
     TWinControl* ActiveControl() const { return FocusedControl(); }
+    // The font of hint windows.
+    TFont* HintFont() const;
 
 private:
     TCursor cursor_ = crDefault;

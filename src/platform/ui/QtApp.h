@@ -15,4 +15,8 @@ inline QColor ToQColor(TColor color)
     return QColor(GetRValue(rgb), GetGValue(rgb), GetBValue(rgb));
 }
 
+class QStyle;
+// The desktop style over `base`: it waits Application->HintPause() before a tooltip event.
+QStyle* NewDesktopStyle(QStyle* base);
+
 inline TColor FromQColor(const QColor& color) { return RGB(color.red(), color.green(), color.blue()); }

@@ -51,6 +51,6 @@ void EnsureQtApplication()
     // The application lives until the process ends: windows may be freed late.
     new QApplication(argc, argv);
     QApplication::setQuitOnLastWindowClosed(false);
-    QApplication::setStyle(QStyleFactory::create(QStringLiteral("Fusion")));
+    QApplication::setStyle(NewDesktopStyle(QStyleFactory::create(QStringLiteral("Fusion"))));
     QApplication::setPalette(SystemPalette());
 }

@@ -3,6 +3,7 @@
 // widget's events into our messages. Included only by platform .cpp files.
 #include <QEnterEvent>
 #include <QFocusEvent>
+#include <QHelpEvent>
 #include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPaintEvent>
@@ -72,7 +73,6 @@ struct TControlPrivate {
     void ApplyGeometry();
     void MovedTo(int left, int top);
     void ApplyFont();
-    void ApplyHint();
     void ApplyCursor();
 
     // Runs WM_PAINT into the buffer for the invalid part of `region`, then copies the
@@ -109,6 +109,8 @@ protected:
     bool OnMove(QWidget* widget);
     bool OnClose(QCloseEvent* event);
     bool OnActivation(QWidget* widget);
+    // A tooltip request shows the control's hint (Hints.cpp).
+    bool OnToolTip(QHelpEvent* event);
     bool Live() const;
 
 private:
@@ -144,6 +146,9 @@ protected:
             break;
         case QEvent::ShortcutOverride: e->accept(); return true;
         case QEvent::ActivationChange: OnActivation(this); break;
+        case QEvent::ToolTip:
+            if (OnToolTip(static_cast<QHelpEvent*>(e))) return true;
+            break;
         default: break;
         }
         return W::event(e);
