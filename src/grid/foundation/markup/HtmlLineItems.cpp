@@ -5,6 +5,7 @@
 #include "grid/foundation/markup/HtmlControlTags.h"
 #include "grid/foundation/markup/HtmlLinePass.h"
 #include "grid/foundation/markup/HtmlMarkup.h"
+#include "grid/foundation/markup/HtmlPicture.h"
 #include "platform/rtl/SysUtils.h"
 
 namespace {
@@ -22,8 +23,11 @@ int Scaled(int size, double scale) { return static_cast<int>(std::nearbyint(size
 // when only one is given, else the picture's own.
 void SizePicture(TFoundPicture& found, const THtmlImageTag& image)
 {
-    const int ownWidth = found.graphic->Width();
-    const int ownHeight = found.graphic->Height();
+    // An animation takes the room of its largest frame.
+    const auto* animation = dynamic_cast<const THTMLPicture*>(found.graphic);
+    const bool animated = animation && animation->FrameCount() > 1;
+    const int ownWidth = animated ? animation->MaxWidth() : found.graphic->Width();
+    const int ownHeight = animated ? animation->MaxHeight() : found.graphic->Height();
     found.stretched = image.Width || image.Height;
     found.width = image.Width.value_or(
         ownHeight > 0 && image.Height ? Scaled(*image.Height, double(ownWidth) / ownHeight) : ownWidth);
@@ -90,6 +94,11 @@ bool THtmlLinePass::TakeImage(const std::string& tag)
     if (Measuring() && !Fits(picture.width, true)) return false;
     state_.ImageCount = number;
     if (draw_ && picture.graphic) {
+        if (const auto* animation = dynamic_cast<const THTMLPicture*>(picture.graphic);
+            animation && animation->FrameCount() > 1)
+            FillBehindAnimation(picture.stretched ? Bounds(X(), lineRect_.Top, picture.width, picture.height)
+                                                  : Bounds(X(), lineRect_.Top, animation->MaxWidth(),
+                                                           animation->MaxHeight()));
         if (picture.stretched)
             Canvas()->StretchDraw(Bounds(X(), lineRect_.Top, picture.width, picture.height), picture.graphic);
         else
@@ -102,6 +111,21 @@ bool THtmlLinePass::TakeImage(const std::string& tag)
         metrics_.ImageOffset = image.Align == THtmlImageAlign::Top ? raise : raise / 2;
     }
     return true;
+}
+
+// A frame covers only its own box of the animation; around it the background the text
+// was drawn on shows, whatever earlier frames left there.
+void THtmlLinePass::FillBehindAnimation(const TRect& area)
+{
+    if (context_.EntryBrushColor == clNone) return;
+    TBrush* brush = Canvas()->Brush();
+    const TColor color = brush->Color();
+    const TBrushStyle style = brush->Style();
+    brush->SetColor(context_.EntryBrushColor);
+    brush->SetStyle(bsSolid);
+    Canvas()->FillRect(area);
+    brush->SetColor(color);
+    brush->SetStyle(style);
 }
 
 void THtmlLinePass::TestLinkedImage(int itemWidth, int itemHeight, int number)

@@ -125,6 +125,7 @@ private:
     bool TakeListItem();
     bool TakeImage(const std::string& tag);
     bool TakeControl(const std::string& tag);
+    void FillBehindAnimation(const TRect& area);
     void TestLinkedImage(int itemWidth, int itemHeight, int number);
     bool TestControl(const THtmlControlTag& control, int itemWidth, int itemHeight);
     void PaintControl(const THtmlControlTag& control, int controlWidth, int height);
