@@ -5,6 +5,7 @@
 #include <QImageReader>
 
 #include "platform/ui/QtGraphics.h"
+#include "platform/ui/QtImageStore.h"
 
 namespace {
 
@@ -20,8 +21,9 @@ QImage Decode(const std::string& bytes)
     return reader.read();
 }
 
-// Every pixel of the bitmap comes from the image: nothing of what the bitmap held stays.
-bool Store(const QImage& image, TBitmap& bitmap)
+} // namespace
+
+bool StoreImage(const QImage& image, TBitmap& bitmap)
 {
     const bool alpha = image.hasAlphaChannel();
     bitmap.SetSize(0, 0);
@@ -36,12 +38,10 @@ bool Store(const QImage& image, TBitmap& bitmap)
     return true;
 }
 
-} // namespace
-
 bool ReadImage(const std::string& bytes, TBitmap& bitmap)
 {
     const QImage image = Decode(bytes);
-    return !image.isNull() && Store(image, bitmap);
+    return !image.isNull() && StoreImage(image, bitmap);
 }
 
 bool ReadImageFrame(const std::string& bytes, const TRect& frame, TBitmap& bitmap)
@@ -58,5 +58,5 @@ bool ReadImageFrame(const std::string& bytes, const TRect& frame, TBitmap& bitma
         p.setCompositionMode(QPainter::CompositionMode_Source);
         p.drawImage(shown.topLeft(), image.convertToFormat(QImage::Format_ARGB32), shown);
     }
-    return Store(framed, bitmap);
+    return StoreImage(framed, bitmap);
 }

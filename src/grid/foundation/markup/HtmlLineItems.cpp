@@ -7,6 +7,7 @@
 #include "grid/foundation/markup/HtmlMarkup.h"
 #include "grid/foundation/markup/HtmlPicture.h"
 #include "platform/rtl/SysUtils.h"
+#include "platform/ui/SystemIcons.h"
 
 namespace {
 struct TFoundPicture {
@@ -35,29 +36,40 @@ void SizePicture(TFoundPicture& found, const THtmlImageTag& image)
         ownWidth > 0 && image.Width ? Scaled(*image.Width, double(ownHeight) / ownWidth) : ownHeight);
 }
 
-// "IDX:n" is entry n of the image list; "SSYS:" and "LSYS:" name icons of the system image
-// list, which this platform does not have; an address holding "://" is taken from the
-// picture cache, a name without ":" from the picture container.
+// An image-list entry or a system icon takes its own size, stretched by the print scale
+// when printing.
+void SizeListImage(TFoundPicture& found, const THtmlDrawParams& params)
+{
+    const double scale = params.Printing ? params.PrintScale : 1.0;
+    found.stretched = params.Printing;
+    found.width = Scaled(found.graphic->Width(), scale);
+    found.height = Scaled(found.graphic->Height(), scale);
+}
+
+// "IDX:n" is entry n of the image list; "SSYS:n" and "LSYS:n" are the small and the large
+// icon n of the system image list; an address holding "://" is taken from the picture
+// cache, a name without ":" from the picture container.
 TFoundPicture FindPicture(const std::string& source, const THtmlImageTag& image,
                           const THtmlDrawParams& params)
 {
     TFoundPicture found;
+    const std::string upper = UpperCase(source);
+    if (upper.starts_with("SSYS:") || upper.starts_with("LSYS:")) {
+        int index = -1;
+        if (TryStrToInt(source.substr(5), index)) found.graphic = SystemIcon(index, upper[0] == 'L');
+        if (found.graphic) SizeListImage(found, params);
+        return found;
+    }
     THtmlPictureSource* pictures = params.Pictures;
     if (!pictures) return found;
-    const std::string upper = UpperCase(source);
     if (upper.starts_with("IDX:")) {
         int index = -1;
         if (!TryStrToInt(source.substr(4), index) || index < 0 || index >= pictures->ImageCount())
             return found;
         found.graphic = pictures->Image(index);
-        if (!found.graphic) return found;
-        const double scale = params.Printing ? params.PrintScale : 1.0;
-        found.stretched = params.Printing;
-        found.width = Scaled(found.graphic->Width(), scale);
-        found.height = Scaled(found.graphic->Height(), scale);
+        if (found.graphic) SizeListImage(found, params);
         return found;
     }
-    if (upper.starts_with("SSYS:") || upper.starts_with("LSYS:")) return found;
     if (source.find("://") != std::string::npos)
         found.graphic = pictures->PictureByAddress(source);
     else if (source.find(':') == std::string::npos)

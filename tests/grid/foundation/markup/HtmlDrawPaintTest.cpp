@@ -244,6 +244,29 @@ TEST_F(HtmlPaint, AnAnimationFrameShowsTheEntryBackgroundAroundIt)
     }
 }
 
+// The system icons come from the platform, small or large; a number without an icon, or
+// no number, takes no room and draws nothing.
+TEST_F(HtmlPaint, SystemIconsDrawTheirSmallOrLargeIcon)
+{
+    struct Case {
+        const char* source;
+        int size;
+    };
+    const Case cases[] = {{"SSYS:3", 16}, {"lsys:3", 32}, {"SSYS:15", 16}, {"LSYS:999", 0}, {"SSYS:x", 0}};
+    THtmlDrawParams measure;
+    measure.MeasureOnly = true;
+    for (const Case& c : cases) {
+        const std::string text = std::string("<IMG SRC=\"") + c.source + "\">";
+        Blank(bitmap_, 200, 60);
+        Paint(text);
+        const TRect icon = Bounds(1, 0, c.size, c.size);
+        const int inside = c.size * c.size - Count(clWhite, icon);
+        EXPECT_EQ(inside > 0, c.size > 0) << c.source;
+        EXPECT_EQ(200 * 60 - Count(clWhite) - inside, 0) << c.source << ": nothing outside the icon";
+        EXPECT_EQ(Paint(text, measure).MeasuredWidth, c.size) << c.source;
+    }
+}
+
 TEST_F(HtmlPaint, LinkedImageShowsItsAltPictureUnderTheMouse)
 {
     THtmlDrawParams params;
