@@ -242,6 +242,27 @@ TEST_F(DrawTextTest, EndEllipsisShortensAWideLine)
     EXPECT_LT(InkColumns(Rect(0, 0, 200, 20)).second, limit);
 }
 
+// Read from the right, a closing mark goes to the left end of the text, which keeps its place.
+TEST_F(DrawTextTest, RightToLeftReadingReordersTheTextInItsPlace)
+{
+    bitmap.SetSize(100, 20);
+    Draw("ab!", Rect(0, 0, 100, 20), DT_SINGLELINE);
+    TBitmap leftToRight;
+    leftToRight.Assign(bitmap);
+    const auto ltrInk = InkColumns(Rect(0, 0, 100, 20));
+    bitmap.SetSize(0, 0);
+    bitmap.SetSize(100, 20);
+    Draw("ab!", Rect(0, 0, 100, 20), DT_SINGLELINE | DT_RTLREADING);
+    const auto rtlInk = InkColumns(Rect(0, 0, 100, 20));
+    EXPECT_NEAR(rtlInk.first, ltrInk.first, 2);
+    EXPECT_NEAR(rtlInk.second, ltrInk.second, 2);
+    int differing = 0;
+    for (int y = 0; y < 20; ++y)
+        for (int x = 0; x < 100; ++x)
+            differing += At(x, y) != leftToRight.Canvas()->Pixels(x, y);
+    EXPECT_GT(differing, 0);
+}
+
 // Small and large system icons have the desktop's two icon sizes, show something on a
 // transparent ground, and are drawn once; a number the list lacks has no icon.
 TEST_F(CanvasTest, SystemIconsComeInTwoSizes)

@@ -89,8 +89,10 @@ bool THtmlLinePass::TakeListItem()
     if (draw_) {
         // The bullet and the small circle of the "Symbol" font are the Unicode bullet and
         // "o" of the current font: a symbol-encoded family here has no bullet to show.
-        TRect bullet = Rect(X() + 12 * level - 12, lineRect_.Top, lineRect_.Right, textBottom_);
-        DrawText(Canvas(), level % 2 == 1 ? "•" : "o", bullet, 0);
+        const std::string mark = level % 2 == 1 ? "•" : "o";
+        const int left = ItemLeft(Canvas()->TextWidth(mark), 12 * level - 12);
+        TRect bullet = Rect(left, lineRect_.Top, lineRect_.Right, textBottom_);
+        DrawText(Canvas(), mark, bullet, 0);
     }
     width_ += 12 * level;
     return true;
@@ -106,15 +108,17 @@ bool THtmlLinePass::TakeImage(const std::string& tag)
     if (Measuring() && !Fits(picture.width, true)) return false;
     state_.ImageCount = number;
     if (draw_ && picture.graphic) {
+        const int left = ItemLeft(picture.width);
         if (const auto* animation = dynamic_cast<const THTMLPicture*>(picture.graphic);
             animation && animation->FrameCount() > 1)
-            FillBehindAnimation(picture.stretched ? Bounds(X(), lineRect_.Top, picture.width, picture.height)
-                                                  : Bounds(X(), lineRect_.Top, animation->MaxWidth(),
+            FillBehindAnimation(picture.stretched ? Bounds(left, lineRect_.Top, picture.width, picture.height)
+                                                  : Bounds(left, lineRect_.Top, animation->MaxWidth(),
                                                            animation->MaxHeight()));
         if (picture.stretched)
-            Canvas()->StretchDraw(Bounds(X(), lineRect_.Top, picture.width, picture.height), picture.graphic);
+            Canvas()->StretchDraw(Bounds(left, lineRect_.Top, picture.width, picture.height),
+                                  picture.graphic);
         else
-            Canvas()->Draw(X(), lineRect_.Top, picture.graphic);
+            Canvas()->Draw(left, lineRect_.Top, picture.graphic);
     }
     if (state_.InAnchor) TestLinkedImage(picture.width, picture.height, number);
     PlaceItem(picture.width, picture.height);
@@ -176,12 +180,12 @@ bool THtmlLinePass::TakeControl(const std::string& tag)
     if (TestControl(control, itemWidth, itemHeight)) {
         itemHit_ = true;
         Result().HitAnchor = "ctrl";
-        Result().HitControlRect = Bounds(X(), lineRect_.Top, itemWidth, itemHeight);
+        Result().HitControlRect = Bounds(ItemLeft(itemWidth), lineRect_.Top, itemWidth, itemHeight);
         Result().ControlValue = control.Value;
         Result().ControlID = control.ID;
         Result().ControlType = control.Type;
     }
-    if (draw_) PaintControl(control, controlWidth, height);
+    if (draw_) PaintControl(control, ItemLeft(itemWidth), controlWidth, height);
     PlaceItem(itemWidth, itemHeight);
     return true;
 }
@@ -193,11 +197,10 @@ bool THtmlLinePass::TestControl(const THtmlControlTag& control, int itemWidth, i
            Between(Params().Y, lineRect_.Top, lineRect_.Top + itemHeight);
 }
 
-void THtmlLinePass::PaintControl(const THtmlControlTag& control, int controlWidth, int height)
+void THtmlLinePass::PaintControl(const THtmlControlTag& control, int x, int controlWidth, int height)
 {
     TCanvas* canvas = Canvas();
     const bool styled = context_.VisualStyles;
-    const int x = X();
     const int bottom = textBottom_;
     const int top = bottom - metrics_.Height + 4;
     const int px = Params().X;
