@@ -79,7 +79,7 @@ TEST_P(SpinEditTest, FloatTextFollowsPrecisionAndTheDecimalSeparator)
     edit->SetMinFloatValue(1.5);
     edit->SetMinValue(7);
     edit->SetText("x");
-    EXPECT_EQ(edit->FloatValue(), 7);  // an unreadable text reads the integer minimum
+    EXPECT_EQ(edit->FloatValue(), 7); // an unreadable text reads the integer minimum
 }
 
 TEST_P(SpinEditTest, TypedCharactersAreFilteredByKind)

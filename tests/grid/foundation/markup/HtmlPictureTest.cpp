@@ -228,7 +228,8 @@ TEST(HtmlPicture, AFrameLeavesWhatLiesUnderItOutsideItsBox)
     bitmap.Canvas()->Brush()->SetColor(clYellow);
     bitmap.Canvas()->FillRect(Rect(0, 0, 8, 6));
     bitmap.Canvas()->Draw(0, 0, &picture);
-    const std::vector<std::string> shown{"YYYYYYYY", "YYGGGYYY", "YYGGGYYY", "YYYYYYYY", "YYYYYYYY", "YYYYYYYY"};
+    const std::vector<std::string> shown{"YYYYYYYY", "YYGGGYYY", "YYGGGYYY",
+                                         "YYYYYYYY", "YYYYYYYY", "YYYYYYYY"};
     EXPECT_EQ(PixelMap(bitmap, {{clLime, 'G'}, {clYellow, 'Y'}}), shown);
 }
 
