@@ -153,8 +153,10 @@ void THtmlLinePass::DrawRun(const std::string& run, TRect bounds)
         DrawText(Canvas(), run, bounds, context_.TextFlags);
         return;
     }
-    // The run's upright cell sits on the bottom, as DrawText puts it.
-    TextOutRotated(Canvas(), bounds.Left, bounds.Bottom - Canvas()->TextHeight(run), ShownText(run),
+    // The run's upright cell sits on the bottom, as DrawText puts it, against the edge the
+    // line is laid out from.
+    const int left = context_.Mirrored ? bounds.Right - MeasureRun(run) : bounds.Left;
+    TextOutRotated(Canvas(), left, bounds.Bottom - Canvas()->TextHeight(run), ShownText(run),
                    state_.Escapement);
 }
 

@@ -18,7 +18,7 @@ struct BiDiCase {
 
 void PrintTo(const BiDiCase& c, std::ostream* os) { *os << c.Name; }
 
-// A red run, then a black one, drawn in a 200 x 30 rectangle on white.
+// Markup drawn in a 200 x 30 rectangle on white.
 class HtmlBiDi : public testing::TestWithParam<BiDiCase> {
 protected:
     HtmlBiDi()
@@ -39,7 +39,7 @@ protected:
     {
         int first = -1, last = -1;
         for (int x = 0; x < 200; ++x)
-            for (int y = 0; y < 30; ++y) {
+            for (int y = 0; y < bitmap_.Height(); ++y) {
                 const TColor pixel = bitmap_.Canvas()->Pixels(x, y);
                 bool close = true;
                 for (int shift : {0, 8, 16})
@@ -86,6 +86,20 @@ TEST_P(HtmlBiDi, ARightAlignedParagraphTurnsRoundWithTheLine)
         EXPECT_LT(black.first, 5);
     else
         EXPECT_GT(black.second, 190);
+}
+
+// A turned run stands where an upright one would.
+TEST_P(HtmlBiDi, ARotatedRunStandsAtTheEdgeTheLineStartsFrom)
+{
+    // Turned upwards, the run rises above its line: the line lies low in a taller bitmap.
+    Blank(bitmap_, 200, 90);
+    HtmlDraw(bitmap_.Canvas(), "<R a=\"90\">WWWW</R>", Rect(0, 60, 200, 90), params_);
+    const auto black = Ink(clBlack);
+    ASSERT_GE(black.first, 0);
+    if (GetParam().FromTheRight)
+        EXPECT_GT(black.first, 100);
+    else
+        EXPECT_LT(black.second, 100);
 }
 
 // The point is tested where the anchor is drawn.
