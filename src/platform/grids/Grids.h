@@ -6,6 +6,7 @@
 
 #include "platform/grids/GridAxis.h"
 #include "platform/grids/GridCellStore.h"
+#include "platform/ui/BiDiMode.h"
 #include "platform/ui/Controls.h"
 #include "platform/ui/StdCtrls.h"
 
@@ -64,8 +65,6 @@ using TGridDrawState = TSet<TGridDrawStateItem>;
 enum TGridState { gsNormal, gsSelecting, gsRowSizing, gsColSizing, gsRowMoving, gsColMoving };
 
 enum TScrollStyle { ssNone, ssHorizontal, ssVertical, ssBoth };
-
-enum TBiDiMode { bdLeftToRight, bdRightToLeft, bdRightToLeftNoAlign, bdRightToLeftReadingOnly };
 
 // Where one direction of the grid lies on the screen right now (pixels from the left or
 // top of the client area, before any right-to-left mirroring).

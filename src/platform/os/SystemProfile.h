@@ -12,6 +12,8 @@ struct TSystemProfile {
     int ComCtlMajorVersion = 6;
     int ComCtlMinorVersion = 0;
     bool HasLocaleInfoEx = true;
+    // The user's locale is one of the Middle East, read from right to left.
+    bool MiddleEastLocale = false;
     bool ThemeLibraryLoaded = true;
     bool ThemeActive = true;
     // The colour name of the active visual style, as the style library reports it.

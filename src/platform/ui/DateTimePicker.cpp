@@ -104,6 +104,7 @@ struct TDateTimePickerPrivate {
     bool droppedDown = false;
     bool changeNotified = false;
     QObject* focusWatcher = nullptr;
+    QObject* calendarWatcher = nullptr;
 
     // Makes the digits typed so far the edit's own value, so that leaving the field or
     // the control does not throw them away.
@@ -162,7 +163,8 @@ TDateTimePicker::TDateTimePicker(TComponent* owner)
     w->setFocusPolicy(Qt::StrongFocus);
     w->setCalendarPopup(true);
     w->setCalendarWidget(new QCalendarWidget);
-    w->calendarWidget()->window()->installEventFilter(new TCalendarWatcher(this));
+    p_->calendarWatcher = new TCalendarWatcher(this);
+    w->calendarWidget()->window()->installEventFilter(p_->calendarWatcher);
     SetFullRange(w);
     p_->edit = w;
     p_->focusWatcher = new TFocusOutWatcher(p_.get());
@@ -189,8 +191,13 @@ TDateTimePicker::TDateTimePicker(TComponent* owner)
     ApplyFormat();
 }
 
-// The edit outlives this object by a moment and still sees its focus leave.
-TDateTimePicker::~TDateTimePicker() { delete p_->focusWatcher; }
+// The edit outlives this object by a moment and still sees its focus leave and its calendar
+// close; the watchers go now, so that neither reaches a picker that is half gone.
+TDateTimePicker::~TDateTimePicker()
+{
+    delete p_->focusWatcher;
+    delete p_->calendarWatcher;
+}
 
 TDateTime TDateTimePicker::DateTime() const { return FromQDateTime(ShownDateTime(p_->edit)); }
 

@@ -173,6 +173,7 @@ int DrawText(TCanvas* canvas, const std::string& text, TRect& rect, unsigned fla
     p->setCompositionMode(QPainter::CompositionMode_SourceOver);
     if (!(flags & DT_NOCLIP)) p->setClipRect(QRect(rect.Left, rect.Top, rect.Width(), rect.Height()), Qt::IntersectClip);
     p->setFont(font);
+    if (flags & DT_RTLREADING) p->setLayoutDirection(Qt::RightToLeft);
     const bool opaque = canvas->Brush()->Style() != bsClear;
     const QColor background = ToQColor(canvas->Brush()->Color());
     int y = top;

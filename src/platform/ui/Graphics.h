@@ -277,6 +277,7 @@ constexpr unsigned DT_NOCLIP = 0x0100;
 constexpr unsigned DT_CALCRECT = 0x0400;
 constexpr unsigned DT_NOPREFIX = 0x0800;
 constexpr unsigned DT_END_ELLIPSIS = 0x8000;
+constexpr unsigned DT_RTLREADING = 0x00020000;  // read from the right (bidirectional text)
 constexpr unsigned DT_HIDEPREFIX = 0x00100000;
 
 enum TGradientDirection { gdHorizontal, gdVertical };

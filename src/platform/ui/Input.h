@@ -11,6 +11,10 @@
 // WM_SYS* messages are used.
 void DeliverKeyDown(TWinControl* target, Word key, TShiftState shift, const std::u32string& chars);
 void DeliverKeyUp(TWinControl* target, Word key, TShiftState shift);
+// A key message (WM_KEYDOWN, WM_KEYUP, WM_CHAR and their WM_SYS* forms) delivered as the
+// keyboard's would be, so that the form still sees a Tab or an Enter; a key-down also types
+// its character. False for any other message, which is left alone.
+bool DeliverKeyMessage(TWinControl* target, const TMessage& message);
 
 // A key pressed and released, with the character it types on a US keyboard. The target is
 // the focused control when none is given.

@@ -141,16 +141,14 @@ Qt::KeyboardModifiers QtModifiersOf(TShiftState shift)
     return m;
 }
 
-void DeliverKeyDown(TWinControl* target, Word key, TShiftState shift, const std::u32string& chars)
+static bool IsSystemKey(TShiftState shift) { return shift.Contains(ssAlt) && !shift.Contains(ssCtrl); }
+
+// Each character first as CN_CHAR, where the form may take it, then as WM_CHAR.
+static void DeliverChars(TWinControl* target, TShiftState shift, const std::u32string& chars)
 {
     TWeakRef<TWinControl> ref(target);
     const LPARAM keyData = ShiftStateToKeyData(shift);
-    const bool sys = shift.Contains(ssAlt) && !shift.Contains(ssCtrl);
-    const UINT down = sys ? WM_SYSKEYDOWN : WM_KEYDOWN;
-    if (target->Perform(CN_BASE + down, key, keyData) != 0) return;
-    if (!ref) return;
-    target->Perform(down, key, keyData);
-    const UINT charMsg = sys ? WM_SYSCHAR : WM_CHAR;
+    const UINT charMsg = IsSystemKey(shift) ? WM_SYSCHAR : WM_CHAR;
     for (char32_t ch : chars) {
         if (!ref) return;
         if (target->Perform(CN_BASE + charMsg, ch, keyData) != 0) continue;
@@ -158,13 +156,43 @@ void DeliverKeyDown(TWinControl* target, Word key, TShiftState shift, const std:
     }
 }
 
+void DeliverKeyDown(TWinControl* target, Word key, TShiftState shift, const std::u32string& chars)
+{
+    TWeakRef<TWinControl> ref(target);
+    const LPARAM keyData = ShiftStateToKeyData(shift);
+    const UINT down = IsSystemKey(shift) ? WM_SYSKEYDOWN : WM_KEYDOWN;
+    if (target->Perform(CN_BASE + down, key, keyData) != 0) return;
+    if (!ref) return;
+    target->Perform(down, key, keyData);
+    if (ref) DeliverChars(target, shift, chars);
+}
+
 void DeliverKeyUp(TWinControl* target, Word key, TShiftState shift)
 {
     TWeakRef<TWinControl> ref(target);
     const LPARAM keyData = ShiftStateToKeyData(shift);
-    const bool sys = shift.Contains(ssAlt) && !shift.Contains(ssCtrl);
     if (target->Perform(CN_KEYUP, key, keyData) != 0 || !ref) return;
-    target->Perform(sys ? WM_SYSKEYUP : WM_KEYUP, key, keyData);
+    target->Perform(IsSystemKey(shift) ? WM_SYSKEYUP : WM_KEYUP, key, keyData);
+}
+
+bool DeliverKeyMessage(TWinControl* target, const TMessage& message)
+{
+    const auto key = static_cast<Word>(message.WParam);
+    const TShiftState shift = KeyDataToShiftState(message.LParam);
+    switch (message.Msg) {
+    case WM_KEYDOWN:
+    case WM_SYSKEYDOWN: {
+        // The loop turns a key that was not taken on the way into the character it types.
+        const char32_t ch = CharOfKey(key, shift);
+        DeliverKeyDown(target, key, shift, ch ? std::u32string(1, ch) : std::u32string());
+        return true;
+    }
+    case WM_KEYUP:
+    case WM_SYSKEYUP: DeliverKeyUp(target, key, shift); return true;
+    case WM_CHAR:
+    case WM_SYSCHAR: DeliverChars(target, shift, std::u32string(1, static_cast<char32_t>(message.WParam))); return true;
+    default: return false;
+    }
 }
 
 static void Stroke(TWinControl* target, Word key, TShiftState shift, char32_t ch)

@@ -5,6 +5,7 @@
 
 #include "platform/rtl/SysUtils.h"
 #include "platform/ui/Controls.h"
+#include "platform/ui/Input.h"
 #include "platform/ui/QtApp.h"
 
 namespace {
@@ -35,8 +36,14 @@ public:
     {
         if (e->type() != TPostedMessage::Kind()) return QObject::event(e);
         auto* posted = static_cast<TPostedMessage*>(e);
-        if (TControl* control = posted->target.Get())
-            GuardedCall([&] { control->Perform(posted->message.Msg, posted->message.WParam, posted->message.LParam); });
+        TControl* control = posted->target.Get();
+        if (!control) return true;
+        GuardedCall([&] {
+            // A posted key goes where a typed one goes: a Tab reaches the form's focus handling.
+            auto* win = dynamic_cast<TWinControl*>(control);
+            if (win && DeliverKeyMessage(win, posted->message)) return;
+            control->Perform(posted->message.Msg, posted->message.WParam, posted->message.LParam);
+        });
         return true;
     }
 };

@@ -225,8 +225,8 @@ TShiftState MouseKeysToShiftState(WPARAM keys);
 
 class TControl;
 
-// Queues a message for the control on the event loop; it is dropped when the control is
-// freed before its turn comes.
+// Queues a message for the control on the event loop (dropped if the control is freed
+// first). A key message then goes where a typed key goes (see DeliverKeyMessage).
 void PostMessage(TControl* control, UINT msg, WPARAM wParam, LPARAM lParam);
 
 // A message number of its own for a name, the same for the same name (letter case

@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include "platform/ui/Graphics.h"
+#include "platform/ui/SystemIcons.h"
 #include "support/TestFiles.h"
 
 namespace {
@@ -239,6 +240,53 @@ TEST_F(DrawTextTest, EndEllipsisShortensAWideLine)
     const int limit = Canvas()->TextWidth("abcdef");
     Draw("abcdefghijklmnop", Rect(0, 0, limit, 20), DT_SINGLELINE | DT_END_ELLIPSIS);
     EXPECT_LT(InkColumns(Rect(0, 0, 200, 20)).second, limit);
+}
+
+// Read from the right, a closing mark goes to the left end of the text, which keeps its place.
+TEST_F(DrawTextTest, RightToLeftReadingReordersTheTextInItsPlace)
+{
+    bitmap.SetSize(100, 20);
+    Draw("ab!", Rect(0, 0, 100, 20), DT_SINGLELINE);
+    TBitmap leftToRight;
+    leftToRight.Assign(bitmap);
+    const auto ltrInk = InkColumns(Rect(0, 0, 100, 20));
+    bitmap.SetSize(0, 0);
+    bitmap.SetSize(100, 20);
+    Draw("ab!", Rect(0, 0, 100, 20), DT_SINGLELINE | DT_RTLREADING);
+    const auto rtlInk = InkColumns(Rect(0, 0, 100, 20));
+    EXPECT_NEAR(rtlInk.first, ltrInk.first, 2);
+    EXPECT_NEAR(rtlInk.second, ltrInk.second, 2);
+    int differing = 0;
+    for (int y = 0; y < 20; ++y)
+        for (int x = 0; x < 100; ++x)
+            differing += At(x, y) != leftToRight.Canvas()->Pixels(x, y);
+    EXPECT_GT(differing, 0);
+}
+
+// Small and large system icons have the desktop's two icon sizes, show something on a
+// transparent ground, and are drawn once; a number the list lacks has no icon.
+TEST_F(CanvasTest, SystemIconsComeInTwoSizes)
+{
+    for (bool large : {false, true}) {
+        const TBitmap* icon = SystemIcon(3, large);
+        ASSERT_NE(icon, nullptr);
+        const int size = large ? 32 : 16;
+        EXPECT_EQ(icon->Width(), size);
+        EXPECT_EQ(icon->Height(), size);
+        EXPECT_EQ(icon->PixelFormat(), pf32bit);
+        EXPECT_EQ(SystemIcon(3, large), icon);
+        bitmap.SetSize(0, 0);
+        bitmap.SetSize(size, size);
+        Canvas()->Draw(0, 0, icon);
+        int ink = 0;
+        for (int y = 0; y < size; ++y)
+            for (int x = 0; x < size; ++x)
+                ink += At(x, y) != clWhite;
+        EXPECT_GT(ink, 0);
+        EXPECT_LT(ink, size * size);
+    }
+    EXPECT_EQ(SystemIcon(-1, false), nullptr);
+    EXPECT_EQ(SystemIcon(999, true), nullptr);
 }
 
 }  // namespace

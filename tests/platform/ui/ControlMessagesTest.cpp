@@ -195,6 +195,30 @@ TEST_F(ControlMessagesTest, TabMovesTheFocusInTabOrder)
     EXPECT_THROW(form->Second->SetFocus(), EInvalidOperation);
 }
 
+// A control that turns a key into another posts it; it must arrive as a typed key would,
+// through the form's focus handling, not straight at the control.
+TEST_F(ControlMessagesTest, PostedKeysGoWhereTypedKeysGo)
+{
+    form->Show();
+    form->First->SetFocus();
+    PostMessage(form->First, WM_KEYDOWN, VK_TAB, 0);
+    Application->ProcessMessages();
+    EXPECT_TRUE(form->Second->Focused());
+    PostMessage(form->Second, WM_KEYDOWN, VK_TAB, ShiftStateToKeyData({ssShift}));
+    Application->ProcessMessages();
+    EXPECT_TRUE(form->First->Focused());
+
+    // A control that wants the Tab gets its key-down and the character it types.
+    form->Custom->SetFocus();
+    form->Custom->dialogCode = DLGC_WANTTAB | DLGC_WANTCHARS;
+    PostMessage(form->Custom, WM_KEYDOWN, VK_TAB, 0);
+    PostMessage(form->Custom, WM_CHAR, 'x', 0);
+    Application->ProcessMessages();
+    EXPECT_TRUE(form->Custom->Focused());
+    EXPECT_EQ(form->Custom->lastKey, VK_TAB);
+    EXPECT_EQ(form->Custom->typed, U"\tx");
+}
+
 TEST_F(ControlMessagesTest, TheCustomControlGetsTabWhenItAsksForIt)
 {
     form->Show();

@@ -93,11 +93,12 @@ void TEsgSpinEdit::SetValue(int value)
     if (!editorEnabled_) SelectAll();
 }
 
-// Unreadable text falls back to the real-number minimum: the value then stays in range.
 double TEsgSpinEdit::FloatValue() const
 {
+    // An unreadable text falls back to the integer minimum, as the integer reading does:
+    // both kinds of the edit read a broken text the same way.
     double value = 0;
-    return TryStrToFloat(Text(), value) ? value : minFloatValue_;
+    return TryStrToFloat(Text(), value) ? value : minValue_;
 }
 
 void TEsgSpinEdit::SetFloatValue(double value)

@@ -36,7 +36,36 @@ TExtGridButton::TExtGridButton(TComponent* AOwner)
 
 TExtGridButton::~TExtGridButton() = default;
 
-void TExtGridButton::Click() { TGraphicControl::Click(); }
+void TExtGridButton::Click()
+{
+    if (!OnClick && FActionLink && FActionLink->Action())
+        FActionLink->Execute();
+    else
+        TGraphicControl::Click();
+}
+
+TAction* TExtGridButton::Action() const { return FActionLink ? FActionLink->Action() : nullptr; }
+
+void TExtGridButton::SetAction(TAction* Value)
+{
+    if (!Value) {
+        FActionLink.reset();
+        return;
+    }
+    if (!FActionLink) FActionLink = std::make_unique<TExtGridButtonActionLink>(this);
+    FActionLink->SetAction(Value);
+}
+
+bool TExtGridButtonActionLink::IsCheckedLinked() const
+{
+    return TControlActionLink::IsCheckedLinked() && FClient->GroupIndex() != 0 && FClient->AllowAllUp() &&
+           Action()->Checked() == FClient->Down();
+}
+
+bool TExtGridButtonActionLink::IsGroupIndexLinked() const
+{
+    return Action() && Action()->GroupIndex() == FClient->GroupIndex();
+}
 
 void TExtGridButton::Loaded()
 {
@@ -232,6 +261,7 @@ void TExtGridButton::ButtonPressed(TMessage& Message)
     if (sender->Down() && FDown) {
         FDown = false;
         FState = bsUp;
+        if (TAction* action = Action()) action->SetChecked(false);
         Invalidate();
     }
     FAllowAllUp = sender->AllowAllUp();

@@ -2,8 +2,11 @@
 #include <memory>
 
 #include "grid/foundation/model/GridEnums.h"
+#include "platform/ui/ActnList.h"
 #include "platform/ui/ButtonTypes.h"
 #include "platform/ui/Controls.h"
+
+class TExtGridButtonActionLink;
 
 // A flat tool button of the grid's search bar (find next, find previous, close,
 // highlight): glyphs, hot and down colours, gradients, an optional drop-down part, a
@@ -70,8 +73,13 @@ public:
     TColor ColorHotTo = clNone;
     TNotifyEvent OnDropDown;
 
+    // The action whose caption, state and command the button shows; nullptr for none.
+    TAction* Action() const;
+    void SetAction(TAction* Value);
+
     TButtonState State() const { return FState; }
     bool MouseInControl() const { return FMouseInControl; }
+    // OnClick, or the action's command when the button has no OnClick.
     void Click() override;
 
 protected:
@@ -101,6 +109,7 @@ private:
     TBitmap* ChosenGlyph() const;
 
     std::unique_ptr<TBitmap> FGlyph, FGlyphHot, FGlyphDown, FGlyphDisabled, FGlyphShade;
+    std::unique_ptr<TExtGridButtonActionLink> FActionLink;
     bool FAllowAllUp = false;
     bool FAutoThemeAdapt = false;
     TColor FBorderColor = clNone;
@@ -125,4 +134,20 @@ private:
     bool FMouseInControl = false;
     TPoint FLastMouse{-1, -1};
     bool FIsComCtl6;
+};
+
+// Links an action to a grid button: besides what every control takes, the checked state
+// becomes Down for a button of a group that may be all up, and the group index its own.
+class TExtGridButtonActionLink : public TControlActionLink {
+public:
+    explicit TExtGridButtonActionLink(TExtGridButton* client) : TControlActionLink(client), FClient(client) {}
+
+protected:
+    bool IsCheckedLinked() const override;
+    bool IsGroupIndexLinked() const override;
+    void WriteChecked(bool Value) override { FClient->SetDown(Value); }
+    void WriteGroupIndex(int Value) override { FClient->SetGroupIndex(Value); }
+
+private:
+    TExtGridButton* FClient;
 };

@@ -46,8 +46,10 @@ bool UsesVisualStyles()
 }
 
 // The line's place: right or centre alignment and the paragraph indent move its left edge;
-// it is as tall as its text with the room of subscripts and superscripts.
-TRect PlaceLine(const TRect& lineRect, const THtmlDrawState& state, const THtmlLineMetrics& metrics)
+// it is as tall as its text with the room of subscripts and superscripts. A line laid out
+// from the right takes the mirror image of that place.
+TRect PlaceLine(const TRect& lineRect, const THtmlDrawState& state, const THtmlLineMetrics& metrics,
+                bool mirrored)
 {
     TRect place = lineRect;
     if (state.Align == taRightJustify) place.Left = std::max(place.Left, place.Right - metrics.Width);
@@ -55,6 +57,11 @@ TRect PlaceLine(const TRect& lineRect, const THtmlDrawState& state, const THtmlL
         place.Left += (place.Width() - metrics.Width) / 2;
     place.Left += state.Indent;
     place.Bottom = place.Top + metrics.Height + metrics.SubscriptExtra + metrics.SuperscriptExtra;
+    if (mirrored) {
+        const int left = place.Left;
+        place.Left = lineRect.Left + (lineRect.Right - place.Right);
+        place.Right = lineRect.Right - (left - lineRect.Left);
+    }
     return place;
 }
 } // namespace
@@ -76,6 +83,11 @@ THtmlDrawResult HtmlDraw(TCanvas* canvas, const std::string& text, const TRect& 
     context.EntryBrushColor = canvas->Brush()->Color();
     context.VisualStyles = UsesVisualStyles();
     context.TextFlags = DT_BOTTOM | DT_SINGLELINE | DT_EXPANDTABS | (params.WordWrap ? 0 : DT_END_ELLIPSIS);
+    if (SystemProfile().MiddleEastLocale && params.BiDiMode != bdLeftToRight) {
+        context.TextFlags |= DT_RTLREADING;
+        context.Mirrored = params.BiDiMode == bdRightToLeft;
+        if (context.Mirrored) context.TextFlags |= DT_RIGHT;
+    }
     canvas->Brush()->SetStyle(bsClear);
 
     THtmlDrawState measureState;
@@ -92,7 +104,7 @@ THtmlDrawResult HtmlDraw(TCanvas* canvas, const std::string& text, const TRect& 
         THtmlLinePass measure(context, measureState, metrics, THtmlLinePass::TKind::Measure, lineRect, false);
         const size_t lineEnd = measure.Walk(at, context.Text.size());
         if (!params.MeasureOnly) {
-            const TRect place = PlaceLine(lineRect, measureState, metrics);
+            const TRect place = PlaceLine(lineRect, measureState, metrics, context.Mirrored);
             THtmlLinePass paint(context, paintState, metrics, THtmlLinePass::TKind::Paint, place,
                                 !params.HitTestOnly);
             paint.Walk(at, lineEnd);

@@ -1,6 +1,7 @@
 #pragma once
 #include <string>
 
+#include "platform/ui/BiDiMode.h"
 #include "platform/ui/Graphics.h"
 
 // Where image tags find their pictures: "IDX:n" in the grid's image list, a plain name in
@@ -36,6 +37,10 @@ struct THtmlDrawParams {
     TColor HoverBackColor = clNone;
     TColor HoverTextColor = clNone;
     TColor ShadowColor = clGray;
+    // Right to left counts only where the user's locale reads so: bdRightToLeft then lays
+    // each line out from the right edge, and every mode but bdLeftToRight reads runs from
+    // the right.
+    TBiDiMode BiDiMode = bdLeftToRight;
     std::string ControlID; // with HitTestOnly: the control to look for
 };
 

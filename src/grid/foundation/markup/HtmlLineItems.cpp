@@ -5,7 +5,9 @@
 #include "grid/foundation/markup/HtmlControlTags.h"
 #include "grid/foundation/markup/HtmlLinePass.h"
 #include "grid/foundation/markup/HtmlMarkup.h"
+#include "grid/foundation/markup/HtmlPicture.h"
 #include "platform/rtl/SysUtils.h"
+#include "platform/ui/SystemIcons.h"
 
 namespace {
 struct TFoundPicture {
@@ -22,8 +24,11 @@ int Scaled(int size, double scale) { return static_cast<int>(std::nearbyint(size
 // when only one is given, else the picture's own.
 void SizePicture(TFoundPicture& found, const THtmlImageTag& image)
 {
-    const int ownWidth = found.graphic->Width();
-    const int ownHeight = found.graphic->Height();
+    // An animation takes the room of its largest frame.
+    const auto* animation = dynamic_cast<const THTMLPicture*>(found.graphic);
+    const bool animated = animation && animation->FrameCount() > 1;
+    const int ownWidth = animated ? animation->MaxWidth() : found.graphic->Width();
+    const int ownHeight = animated ? animation->MaxHeight() : found.graphic->Height();
     found.stretched = image.Width || image.Height;
     found.width = image.Width.value_or(
         ownHeight > 0 && image.Height ? Scaled(*image.Height, double(ownWidth) / ownHeight) : ownWidth);
@@ -31,29 +36,40 @@ void SizePicture(TFoundPicture& found, const THtmlImageTag& image)
         ownWidth > 0 && image.Width ? Scaled(*image.Width, double(ownHeight) / ownWidth) : ownHeight);
 }
 
-// "IDX:n" is entry n of the image list; "SSYS:" and "LSYS:" name icons of the system image
-// list, which this platform does not have; an address holding "://" is taken from the
-// picture cache, a name without ":" from the picture container.
+// An image-list entry or a system icon takes its own size, stretched by the print scale
+// when printing.
+void SizeListImage(TFoundPicture& found, const THtmlDrawParams& params)
+{
+    const double scale = params.Printing ? params.PrintScale : 1.0;
+    found.stretched = params.Printing;
+    found.width = Scaled(found.graphic->Width(), scale);
+    found.height = Scaled(found.graphic->Height(), scale);
+}
+
+// "IDX:n" is entry n of the image list; "SSYS:n" and "LSYS:n" are the small and the large
+// icon n of the system image list; an address holding "://" is taken from the picture
+// cache, a name without ":" from the picture container.
 TFoundPicture FindPicture(const std::string& source, const THtmlImageTag& image,
                           const THtmlDrawParams& params)
 {
     TFoundPicture found;
+    const std::string upper = UpperCase(source);
+    if (upper.starts_with("SSYS:") || upper.starts_with("LSYS:")) {
+        int index = -1;
+        if (TryStrToInt(source.substr(5), index)) found.graphic = SystemIcon(index, upper[0] == 'L');
+        if (found.graphic) SizeListImage(found, params);
+        return found;
+    }
     THtmlPictureSource* pictures = params.Pictures;
     if (!pictures) return found;
-    const std::string upper = UpperCase(source);
     if (upper.starts_with("IDX:")) {
         int index = -1;
         if (!TryStrToInt(source.substr(4), index) || index < 0 || index >= pictures->ImageCount())
             return found;
         found.graphic = pictures->Image(index);
-        if (!found.graphic) return found;
-        const double scale = params.Printing ? params.PrintScale : 1.0;
-        found.stretched = params.Printing;
-        found.width = Scaled(found.graphic->Width(), scale);
-        found.height = Scaled(found.graphic->Height(), scale);
+        if (found.graphic) SizeListImage(found, params);
         return found;
     }
-    if (upper.starts_with("SSYS:") || upper.starts_with("LSYS:")) return found;
     if (source.find("://") != std::string::npos)
         found.graphic = pictures->PictureByAddress(source);
     else if (source.find(':') == std::string::npos)
@@ -73,8 +89,10 @@ bool THtmlLinePass::TakeListItem()
     if (draw_) {
         // The bullet and the small circle of the "Symbol" font are the Unicode bullet and
         // "o" of the current font: a symbol-encoded family here has no bullet to show.
-        TRect bullet = Rect(X() + 12 * level - 12, lineRect_.Top, lineRect_.Right, textBottom_);
-        DrawText(Canvas(), level % 2 == 1 ? "•" : "o", bullet, 0);
+        const std::string mark = level % 2 == 1 ? "•" : "o";
+        const int left = ItemLeft(Canvas()->TextWidth(mark), 12 * level - 12);
+        TRect bullet = Rect(left, lineRect_.Top, lineRect_.Right, textBottom_);
+        DrawText(Canvas(), mark, bullet, 0);
     }
     width_ += 12 * level;
     return true;
@@ -90,10 +108,17 @@ bool THtmlLinePass::TakeImage(const std::string& tag)
     if (Measuring() && !Fits(picture.width, true)) return false;
     state_.ImageCount = number;
     if (draw_ && picture.graphic) {
+        const int left = ItemLeft(picture.width);
+        if (const auto* animation = dynamic_cast<const THTMLPicture*>(picture.graphic);
+            animation && animation->FrameCount() > 1)
+            FillBehindAnimation(picture.stretched ? Bounds(left, lineRect_.Top, picture.width, picture.height)
+                                                  : Bounds(left, lineRect_.Top, animation->MaxWidth(),
+                                                           animation->MaxHeight()));
         if (picture.stretched)
-            Canvas()->StretchDraw(Bounds(X(), lineRect_.Top, picture.width, picture.height), picture.graphic);
+            Canvas()->StretchDraw(Bounds(left, lineRect_.Top, picture.width, picture.height),
+                                  picture.graphic);
         else
-            Canvas()->Draw(X(), lineRect_.Top, picture.graphic);
+            Canvas()->Draw(left, lineRect_.Top, picture.graphic);
     }
     if (state_.InAnchor) TestLinkedImage(picture.width, picture.height, number);
     PlaceItem(picture.width, picture.height);
@@ -102,6 +127,21 @@ bool THtmlLinePass::TakeImage(const std::string& tag)
         metrics_.ImageOffset = image.Align == THtmlImageAlign::Top ? raise : raise / 2;
     }
     return true;
+}
+
+// A frame covers only its own box of the animation; around it the background the text
+// was drawn on shows, whatever earlier frames left there.
+void THtmlLinePass::FillBehindAnimation(const TRect& area)
+{
+    if (context_.EntryBrushColor == clNone) return;
+    TBrush* brush = Canvas()->Brush();
+    const TColor color = brush->Color();
+    const TBrushStyle style = brush->Style();
+    brush->SetColor(context_.EntryBrushColor);
+    brush->SetStyle(bsSolid);
+    Canvas()->FillRect(area);
+    brush->SetColor(color);
+    brush->SetStyle(style);
 }
 
 void THtmlLinePass::TestLinkedImage(int itemWidth, int itemHeight, int number)
@@ -140,12 +180,12 @@ bool THtmlLinePass::TakeControl(const std::string& tag)
     if (TestControl(control, itemWidth, itemHeight)) {
         itemHit_ = true;
         Result().HitAnchor = "ctrl";
-        Result().HitControlRect = Bounds(X(), lineRect_.Top, itemWidth, itemHeight);
+        Result().HitControlRect = Bounds(ItemLeft(itemWidth), lineRect_.Top, itemWidth, itemHeight);
         Result().ControlValue = control.Value;
         Result().ControlID = control.ID;
         Result().ControlType = control.Type;
     }
-    if (draw_) PaintControl(control, controlWidth, height);
+    if (draw_) PaintControl(control, ItemLeft(itemWidth), controlWidth, height);
     PlaceItem(itemWidth, itemHeight);
     return true;
 }
@@ -157,11 +197,10 @@ bool THtmlLinePass::TestControl(const THtmlControlTag& control, int itemWidth, i
            Between(Params().Y, lineRect_.Top, lineRect_.Top + itemHeight);
 }
 
-void THtmlLinePass::PaintControl(const THtmlControlTag& control, int controlWidth, int height)
+void THtmlLinePass::PaintControl(const THtmlControlTag& control, int x, int controlWidth, int height)
 {
     TCanvas* canvas = Canvas();
     const bool styled = context_.VisualStyles;
-    const int x = X();
     const int bottom = textBottom_;
     const int top = bottom - metrics_.Height + 4;
     const int px = Params().X;

@@ -56,7 +56,7 @@ size_t THtmlLinePass::Walk(size_t begin, size_t end)
     // A focused anchor that goes on past this line gets its rectangle line by line.
     if (draw_ && state_.InAnchor && state_.FocusStartX) {
         CloseFocusRect(textBottom_);
-        state_.FocusStartX = lineRect_.Left + 1;
+        state_.FocusStartX = context_.Mirrored ? lineRect_.Right - 1 : lineRect_.Left + 1;
     }
     state_.Font.Assign(*Canvas()->Font());
     return at_;
@@ -123,17 +123,28 @@ void THtmlLinePass::TestAnchorText(int runWidth)
 void THtmlLinePass::PaintRun(std::string run, int runWidth, int bottom)
 {
     TFont* font = Canvas()->Font();
-    const int x = X();
+    // The run takes the room left on the line: after what came before it, or, laid out from
+    // the right, before it (the run is then drawn against the room's right edge).
+    const TRect room = context_.Mirrored ? Rect(lineRect_.Left, lineRect_.Top, ItemLeft(0), bottom)
+                                         : Rect(ItemLeft(0), lineRect_.Top, lineRect_.Right, bottom);
     if (state_.Shadow) {
         const TColor color = font->Color();
         const int offset = Params().ShadowOffset;
         font->SetColor(Params().ShadowColor);
-        DrawRun(run, Rect(x + offset, lineRect_.Top + offset, lineRect_.Right + offset, bottom + offset));
+        DrawRun(run, OffsetRect(room, offset, offset));
         font->SetColor(color);
     }
-    DrawRun(run, Rect(x, lineRect_.Top, lineRect_.Right, bottom));
+    DrawRun(run, room);
     if (state_.InAnchor && state_.AnchorCount - 1 == Params().FocusLink) Result().FocusedAnchor = state_.Href;
-    if (state_.ErrorMark) PaintErrorMark(x, x + runWidth, bottom);
+    const int left = ItemLeft(runWidth);
+    if (state_.ErrorMark) PaintErrorMark(left, left + runWidth, bottom);
+}
+
+TRect THtmlLinePass::Span(int fromWidth, int toWidth) const
+{
+    if (context_.Mirrored)
+        return Rect(lineRect_.Right - toWidth, lineRect_.Top, lineRect_.Right - fromWidth, lineRect_.Bottom);
+    return Rect(lineRect_.Left + fromWidth, lineRect_.Top, lineRect_.Left + toWidth, lineRect_.Bottom);
 }
 
 void THtmlLinePass::DrawRun(const std::string& run, TRect bounds)
@@ -142,8 +153,10 @@ void THtmlLinePass::DrawRun(const std::string& run, TRect bounds)
         DrawText(Canvas(), run, bounds, context_.TextFlags);
         return;
     }
-    // The run's upright cell sits on the bottom, as DrawText puts it.
-    TextOutRotated(Canvas(), bounds.Left, bounds.Bottom - Canvas()->TextHeight(run), ShownText(run),
+    // The run's upright cell sits on the bottom, as DrawText puts it, against the edge the
+    // line is laid out from.
+    const int left = context_.Mirrored ? bounds.Right - MeasureRun(run) : bounds.Left;
+    TextOutRotated(Canvas(), left, bounds.Bottom - Canvas()->TextHeight(run), ShownText(run),
                    state_.Escapement);
 }
 
@@ -169,6 +182,8 @@ void THtmlLinePass::CloseFocusRect(int bottom)
 {
     if (!state_.FocusStartX) return;
     const int gh = Canvas()->TextHeight("gh");
-    Canvas()->DrawFocusRect(Rect(*state_.FocusStartX - 1, bottom - gh - 1, X() + 1, bottom + 1));
+    const int start = *state_.FocusStartX, end = ItemLeft(0);
+    Canvas()->DrawFocusRect(
+        Rect(std::min(start, end) - 1, bottom - gh - 1, std::max(start, end) + 1, bottom + 1));
     state_.FocusStartX.reset();
 }

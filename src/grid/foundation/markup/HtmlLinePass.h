@@ -19,6 +19,7 @@ struct THtmlDrawContext {
     TColor EntryBrushColor = clNone; // background of blinking text
     bool VisualStyles = false;
     unsigned TextFlags = 0; // DrawText flags of the runs
+    bool Mirrored = false;  // runs and items go from the line's right edge to the left
     int HoveredImage = -1;  // the linked image found under the point
 };
 
@@ -85,8 +86,19 @@ private:
     const THtmlDrawParams& Params() const { return *context_.Params; }
     THtmlDrawResult& Result() { return *context_.Result; }
     TCanvas* Canvas() const { return context_.Canvas; }
-    int X() const { return lineRect_.Left + width_; }
-    int PointOffset() const { return Params().X - lineRect_.Left; }
+    // Where the next item, `itemWidth` wide, starts when `offset` more pixels go before it.
+    int ItemLeft(int itemWidth, int offset = 0) const
+    {
+        return context_.Mirrored ? lineRect_.Right - width_ - offset - itemWidth
+                                 : lineRect_.Left + width_ + offset;
+    }
+    // The pixels between two widths laid out so far, from top to bottom of the line.
+    TRect Span(int fromWidth, int toWidth) const;
+    // How far the point lies from the edge the line starts at.
+    int PointOffset() const
+    {
+        return context_.Mirrored ? lineRect_.Right - Params().X : Params().X - lineRect_.Left;
+    }
     // Without word wrap, what follows the run that crosses the right edge is cut off.
     bool Clipped() const { return at_ >= metrics_.ClipFrom; }
     // Whether a run or picture goes on this line; the first one on a line always does.
@@ -125,9 +137,10 @@ private:
     bool TakeListItem();
     bool TakeImage(const std::string& tag);
     bool TakeControl(const std::string& tag);
+    void FillBehindAnimation(const TRect& area);
     void TestLinkedImage(int itemWidth, int itemHeight, int number);
     bool TestControl(const THtmlControlTag& control, int itemWidth, int itemHeight);
-    void PaintControl(const THtmlControlTag& control, int controlWidth, int height);
+    void PaintControl(const THtmlControlTag& control, int x, int controlWidth, int height);
     void PlaceItem(int itemWidth, int itemHeight);
 
     THtmlDrawContext& context_;

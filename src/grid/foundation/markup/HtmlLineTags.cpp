@@ -237,7 +237,7 @@ bool THtmlLinePass::HoverStyled() const
 void THtmlLinePass::StartAnchor(const std::string& tag)
 {
     const THtmlDrawParams& params = Params();
-    if (draw_ && state_.AnchorCount == params.FocusLink) state_.FocusStartX = X();
+    if (draw_ && state_.AnchorCount == params.FocusLink) state_.FocusStartX = ItemLeft(0);
     ++state_.AnchorCount;
     if (draw_ && HoverStyled()) {
         SetStyle(fsUnderline, true);
@@ -272,8 +272,7 @@ void THtmlLinePass::EndAnchor()
     }
     SetTextColor(context_.BaseFont.Color());
     if (state_.AnchorMarked) {
-        Result().HitAnchorRect =
-            Rect(lineRect_.Left + anchorStartWidth_, lineRect_.Top, X(), lineRect_.Bottom);
+        Result().HitAnchorRect = Span(anchorStartWidth_, width_);
         Result().HitAnchorIndex = state_.AnchorCount;
     }
     if (draw_) CloseFocusRect(textBottom_ - metrics_.ImageOffset);

@@ -55,17 +55,23 @@ void THTMLPicture::DecodePictureData()
 {
     FFrameXPos = FFrameYPos = 0;
     FAnimMaxX = FAnimMaxY = 0;
-    std::string bytes = FDatastream;
+    auto picture = std::make_unique<TBitmap>();
+    bool read = false;
     if (FrameCount() >= 1) {
         FAnimMaxX = GifScreenWidth(FDatastream);
         FAnimMaxY = GifScreenHeight(FDatastream);
         TGifFrameBox box;
-        bytes = ExtractGifFrame(FDatastream, FFrame, box);
+        const std::string frame = ExtractGifFrame(FDatastream, FFrame, box);
         FFrameXPos = box.X;
         FFrameYPos = box.Y;
+        // Outside its box a frame shows what lies under it, never what the decoder made up.
+        const TRect shown = Bounds(box.X, box.Y, box.Width, box.Height);
+        read = box.Width > 0 && box.Height > 0 ? ReadImageFrame(frame, shown, *picture)
+                                               : ReadImage(frame, *picture);
+    } else {
+        read = ReadImage(FDatastream, *picture);
     }
-    auto picture = std::make_unique<TBitmap>();
-    if (!ReadImage(bytes, *picture)) {
+    if (!read) {
         Clear();
         throw EInvalidGraphic("Could not load image. Invalid format");
     }

@@ -13,7 +13,8 @@ using TDownLoadCancelEvent = std::function<void(TObject* Sender, bool& Cancel)>;
 using TDownLoadProgressEvent = std::function<void(TObject* Sender, uint32_t dwSize, uint32_t dwTotSize)>;
 
 // A picture of HTML cell text. It keeps the image file's raw bytes exactly as loaded and
-// draws what the platform decodes from them; an animated GIF shows one frame at a time.
+// draws what the platform decodes from them; an animated GIF shows one frame at a time,
+// with whatever lies under the picture showing around the frame's box.
 // Data that cannot be decoded leaves the picture empty.
 class THTMLPicture : public TGraphic {
 public:

@@ -2,6 +2,12 @@
 
 void TFilePicture::SetFilename(const std::string& Value)
 {
+    // An empty name is how a cell's picture is taken away; there is no file to load.
+    if (Value.empty()) {
+        FFilename.clear();
+        FWidth = FHeight = 0;
+        return;
+    }
     FFilename = Value;
     TPicture picture;
     picture.LoadFromFile(Value);

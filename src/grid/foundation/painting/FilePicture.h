@@ -8,8 +8,9 @@
 class TFilePicture : public TPersistent {
 public:
     const std::string& Filename() const { return FFilename; }
-    // Stores the name, then loads the file for its size. A file that cannot be loaded (an
-    // empty name too) raises EInvalidGraphic and leaves Width and Height as they were.
+    // Stores the name, then loads the file for its size. A file that cannot be loaded raises
+    // EInvalidGraphic and leaves Width and Height as they were; an empty name clears the
+    // picture (no name, size 0 x 0).
     void SetFilename(const std::string& Value);
     int Width() const { return FWidth; }
     int Height() const { return FHeight; }

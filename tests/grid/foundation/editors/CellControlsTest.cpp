@@ -67,11 +67,20 @@ TEST_F(FilePictureTest, AFileThatCannotBeLoadedKeepsTheOldSize)
     picture.SetFilename(WritePicture());
     EXPECT_THROW(picture.SetFilename(dir.File("missing.bmp")), EInvalidGraphic);
     EXPECT_EQ(picture.Width(), 3);
-    EXPECT_THROW(picture.SetFilename(""), EInvalidGraphic);
     EXPECT_EQ(picture.Height(), 2);
+}
+
+TEST_F(FilePictureTest, AnEmptyNameClearsThePicture)
+{
+    TFilePicture picture;
+    picture.SetFilename(WritePicture());
+    picture.SetFilename("");
+    EXPECT_EQ(picture.Filename(), "");
+    EXPECT_EQ(picture.Width(), 0);
+    EXPECT_EQ(picture.Height(), 0);
     TBitmap target;
     Blank(target, 2, 2);
-    picture.DrawPicture(target.Canvas(), Rect(0, 0, 2, 2)); // an empty name draws nothing
+    picture.DrawPicture(target.Canvas(), Rect(0, 0, 2, 2));
     EXPECT_EQ(target.Canvas()->Pixels(0, 0), clWhite);
 }
 

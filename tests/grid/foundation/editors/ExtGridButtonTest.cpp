@@ -231,6 +231,57 @@ TEST_F(ExtGridButtonTest, LooksSetTheirColoursAndUnknownLooksNothing)
     SystemProfile().ThemeColorName = scheme;
 }
 
+// A button with an action runs it when clicked, unless it has its own OnClick.
+TEST_F(ExtGridButtonTest, AClickRunsTheActionWhenTheButtonHasNoOnClick)
+{
+    TExtGridButton* b = Add();
+    b->SetWidth(40);
+    auto* action = new TAction(form);
+    int executed = 0, clicked = 0;
+    action->OnExecute = [&](TObject*) { ++executed; };
+    b->SetAction(action);
+    EXPECT_EQ(b->Action(), action);
+    ClickAtPoint(b, 5, 5);
+    EXPECT_EQ(executed, 1);
+    b->OnClick = [&](TObject*) { ++clicked; };
+    ClickAtPoint(b, 5, 5);
+    EXPECT_EQ(executed, 1);
+    EXPECT_EQ(clicked, 1);
+    b->SetAction(nullptr);
+    EXPECT_EQ(b->Action(), nullptr);
+}
+
+// Checked is Down for a button of a group that may be all up, while the two agree; the
+// group index follows while they are equal; a button pushed up by its group unchecks its
+// action.
+TEST_F(ExtGridButtonTest, TheActionsCheckedStateAndGroupFollowTheButton)
+{
+    TExtGridButton* first = Add();
+    TExtGridButton* second = Add(30);
+    auto* action = new TAction(form);
+    action->SetGroupIndex(1);
+    first->SetAllowAllUp(true);
+    first->SetAction(action);
+    EXPECT_EQ(first->GroupIndex(), 1);
+    action->SetChecked(true);
+    EXPECT_TRUE(first->Down());
+    action->SetChecked(false);
+    EXPECT_FALSE(first->Down());
+    action->SetGroupIndex(2);
+    EXPECT_EQ(first->GroupIndex(), 2);
+    first->SetGroupIndex(3); // the button's own group from now on
+    action->SetGroupIndex(4);
+    EXPECT_EQ(first->GroupIndex(), 3);
+
+    second->SetGroupIndex(3);
+    second->SetAllowAllUp(true);
+    action->SetChecked(true);
+    EXPECT_TRUE(first->Down());
+    second->SetDown(true);
+    EXPECT_FALSE(first->Down());
+    EXPECT_FALSE(action->Checked());
+}
+
 TEST(StyleQueries, FollowThePlatformProfile)
 {
     const TSystemProfile saved = SystemProfile();

@@ -2,13 +2,16 @@
 
 #include <algorithm>
 #include <cstdlib>
+#include <sstream>
 
+#include "../GifBuilder.h"
 #include "../PixelMap.h"
 #include "grid/foundation/markup/HtmlDraw.h"
+#include "grid/foundation/markup/HtmlPicture.h"
 #include "grid/foundation/markup/HtmlTextOps.h"
 
 namespace {
-// Pictures by name, and an image list of two.
+// Pictures by name, an animation among them, and an image list of two.
 class FakePictures : public THtmlPictureSource {
 public:
     FakePictures()
@@ -16,11 +19,20 @@ public:
         Solid(red_, 10, 8, clRed);
         Solid(blue_, 10, 8, clBlue);
         Solid(lime_, 6, 4, clLime);
+        // An 8 x 6 animation on a white GIF background: a red screen, a green 3 x 2 frame at
+        // (2, 1), a blue 2 x 2 frame at (4, 3).
+        std::istringstream gif(TGifBuilder(8, 6)
+                                   .Frame(0, 0, 8, 6, 0, 10)
+                                   .Frame(2, 1, 3, 2, 1, 20)
+                                   .Frame(4, 3, 2, 2, 2, 30)
+                                   .Bytes());
+        animation.LoadFromStream(&gif);
     }
     int ImageCount() const override { return 2; }
     const TGraphic* Image(int index) const override { return index == 0 ? &lime_ : &blue_; }
     const TGraphic* PictureByName(const std::string& name) override
     {
+        if (name == "anim") return &animation;
         if (name == "red") return &red_;
         return name == "blue" ? &blue_ : nullptr;
     }
@@ -30,6 +42,7 @@ public:
         return &blue_;
     }
     std::vector<std::string> addresses;
+    THTMLPicture animation;
 
 private:
     static void Solid(TBitmap& bitmap, int width, int height, TColor color)
@@ -203,6 +216,55 @@ TEST_F(HtmlPaint, PicturesFromListContainerAndCache)
     measure.MeasureOnly = true;
     EXPECT_EQ(Paint("<IMG SRC=\"red\" HEIGHT=\"40\">", measure).MeasuredHeight, std::max(h, 40));
     EXPECT_EQ(Paint("<IMG SRC=\"red\" HEIGHT=\"40\">", measure).MeasuredWidth, 50);
+}
+
+// Each frame stands at its own place in the animation's area; the rest of that area is the
+// background the text is drawn on, never the GIF's own background or an earlier frame.
+TEST_F(HtmlPaint, AnAnimationFrameShowsTheEntryBackgroundAroundIt)
+{
+    struct Case {
+        int frame;
+        std::vector<std::string> shown; // the animation's area at (1, 0)
+    };
+    const Case cases[] = {
+        {1, {"RRRRRRRR", "RRRRRRRR", "RRRRRRRR", "RRRRRRRR", "RRRRRRRR", "RRRRRRRR"}},
+        {2, {"YYYYYYYY", "YYGGGYYY", "YYGGGYYY", "YYYYYYYY", "YYYYYYYY", "YYYYYYYY"}},
+        {3, {"YYYYYYYY", "YYYYYYYY", "YYYYYYYY", "YYYYBBYY", "YYYYBBYY", "YYYYYYYY"}},
+    };
+    for (const Case& c : cases) {
+        Blank(bitmap_, 200, 60);
+        Canvas()->Brush()->SetColor(clYellow);
+        pictures_.animation.SetFrame(c.frame);
+        Paint("<IMG SRC=\"anim\">");
+        TBitmap area;
+        area.SetSize(8, 6);
+        area.Canvas()->CopyRect(Rect(0, 0, 8, 6), Canvas(), Rect(1, 0, 9, 6));
+        EXPECT_EQ(PixelMap(area, {{clRed, 'R'}, {clLime, 'G'}, {clBlue, 'B'}, {clYellow, 'Y'}}), c.shown)
+            << "frame " << c.frame;
+    }
+}
+
+// The system icons come from the platform, small or large; a number without an icon, or
+// no number, takes no room and draws nothing.
+TEST_F(HtmlPaint, SystemIconsDrawTheirSmallOrLargeIcon)
+{
+    struct Case {
+        const char* source;
+        int size;
+    };
+    const Case cases[] = {{"SSYS:3", 16}, {"lsys:3", 32}, {"SSYS:15", 16}, {"LSYS:999", 0}, {"SSYS:x", 0}};
+    THtmlDrawParams measure;
+    measure.MeasureOnly = true;
+    for (const Case& c : cases) {
+        const std::string text = std::string("<IMG SRC=\"") + c.source + "\">";
+        Blank(bitmap_, 200, 60);
+        Paint(text);
+        const TRect icon = Bounds(1, 0, c.size, c.size);
+        const int inside = c.size * c.size - Count(clWhite, icon);
+        EXPECT_EQ(inside > 0, c.size > 0) << c.source;
+        EXPECT_EQ(200 * 60 - Count(clWhite) - inside, 0) << c.source << ": nothing outside the icon";
+        EXPECT_EQ(Paint(text, measure).MeasuredWidth, c.size) << c.source;
+    }
 }
 
 TEST_F(HtmlPaint, LinkedImageShowsItsAltPictureUnderTheMouse)

@@ -215,6 +215,24 @@ TEST(HtmlPicture, AnimatedGifShowsOneFrameAtATime)
     EXPECT_EQ(shown, (std::vector<int>{2, 3, 3, 1, 3, 1}));
 }
 
+// Outside its box a frame is transparent: neither the GIF's background nor anything the
+// decoder made up covers what lies under the picture.
+TEST(HtmlPicture, AFrameLeavesWhatLiesUnderItOutsideItsBox)
+{
+    std::istringstream in(ThreeFrames());
+    THTMLPicture picture;
+    picture.LoadFromStream(&in);
+    picture.SetFrame(2);
+    TBitmap bitmap;
+    bitmap.SetSize(8, 6);
+    bitmap.Canvas()->Brush()->SetColor(clYellow);
+    bitmap.Canvas()->FillRect(Rect(0, 0, 8, 6));
+    bitmap.Canvas()->Draw(0, 0, &picture);
+    const std::vector<std::string> shown{"YYYYYYYY", "YYGGGYYY", "YYGGGYYY",
+                                         "YYYYYYYY", "YYYYYYYY", "YYYYYYYY"};
+    EXPECT_EQ(PixelMap(bitmap, {{clLime, 'G'}, {clYellow, 'Y'}}), shown);
+}
+
 TEST(HtmlPicture, StepAdvancesByTheFrameDelays)
 {
     std::istringstream in(ThreeFrames());
