@@ -164,11 +164,24 @@ std::string HtmlFindHighlight(const std::string& text, const std::string& search
 
 std::string HtmlRemoveTag(const std::string& text, const std::string& tag)
 {
-    std::string result = text;
-    for (std::string before; before != result;) {
-        before = result;
-        result = StringReplace(result, "<" + tag + ">", "", rfReplaceAll | rfIgnoreCase);
-        result = StringReplace(result, "</" + tag + ">", "", rfReplaceAll | rfIgnoreCase);
+    // A tag that the removal of another one joins together ("<h<hi>i>") goes as well. The
+    // result is built like a stack: a tag is dropped the moment its last character arrives,
+    // which leaves what removing until nothing changes would leave, in one pass.
+    const std::string opening = UpperCase("<" + tag + ">");
+    const std::string closing = UpperCase("</" + tag + ">");
+    const auto endsWith = [](const std::string& result, const std::string& upperTag) {
+        return result.size() >= upperTag.size() &&
+               UpperCase(result.substr(result.size() - upperTag.size())) == upperTag;
+    };
+    std::string result;
+    result.reserve(text.size());
+    for (const char c : text) {
+        result += c;
+        if (c != '>') continue;
+        if (endsWith(result, opening))
+            result.resize(result.size() - opening.size());
+        else if (endsWith(result, closing))
+            result.resize(result.size() - closing.size());
     }
     return StringReplace(StringReplace(result, "&lt;", "<", rfReplaceAll), "&gt;", ">", rfReplaceAll);
 }

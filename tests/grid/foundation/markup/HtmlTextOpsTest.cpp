@@ -113,6 +113,16 @@ TEST(FindHighlight, LooksForTheEndOfATagOnceAmongManyStrayBrackets)
 TEST(RemoveTag, RemovesNestedLeftoversAndUnescapes)
 {
     EXPECT_EQ(HtmlRemoveTag("<h<hi>i>a</HI> &lt;b&gt;", "hi"), "a <b>");
+    EXPECT_EQ(HtmlRemoveTag("<</hi>hi>x</h</Hi>i>", "hi"), "x");
+    EXPECT_EQ(HtmlRemoveTag("<h i>", "hi"), "<h i>");
+    // Ten thousand levels took one pass over the text each.
+    std::string nested = "a";
+    for (int i = 0; i < 10000; ++i)
+        nested += "<h";
+    nested += "<hi>";
+    for (int i = 0; i < 10000; ++i)
+        nested += "i>";
+    EXPECT_EQ(HtmlRemoveTag(nested + "b", "hi"), "ab");
 }
 
 TEST(HighlightColors, AreKeptUntilSetAgain)
