@@ -125,7 +125,16 @@ std::string StringReplace(const std::string& s, const std::string& oldPattern,
     return out;
 }
 
-int64_t Round(double value) { return static_cast<int64_t>(std::nearbyint(value)); }
+int64_t Round(double value)
+{
+    // Values from files can be anything a double holds; beyond the 64-bit range the
+    // conversion itself would be undefined.
+    if (std::isnan(value)) return 0;
+    constexpr double kTwoTo63 = 9223372036854775808.0;
+    if (value >= kTwoTo63) return std::numeric_limits<int64_t>::max();
+    if (value < -kTwoTo63) return std::numeric_limits<int64_t>::min();
+    return static_cast<int64_t>(std::nearbyint(value));
+}
 
 std::string IntToStr(int64_t value) { return std::to_string(value); }
 

@@ -30,7 +30,8 @@ std::string StringReplace(const std::string& s, const std::string& oldPattern,
                           const std::string& newPattern, int flags);
 
 // The nearest integer, halves to even (2.5 gives 2, 3.5 gives 4), as real numbers are
-// rounded throughout the system.
+// rounded throughout the system. Values beyond the 64-bit range give its nearest end, and
+// NaN gives 0.
 int64_t Round(double value);
 
 std::string IntToStr(int64_t value);
