@@ -247,8 +247,10 @@ THtmlToken NextHtmlToken(std::string_view rest, bool wordWrap)
         return {THtmlTokenKind::Tag, close + 1};
     }
     size_t end = std::min(rest.find('<'), rest.size());
-    const size_t blank = rest.find(' ');
-    if (wordWrap && blank != std::string_view::npos) end = std::min(end, blank + 1);
+    // Only the run itself is searched for a blank: searching the whole rest for every run
+    // would cost the square of a text without blanks.
+    const size_t blank = wordWrap ? rest.substr(0, end).find(' ') : std::string_view::npos;
+    if (blank != std::string_view::npos) end = blank + 1;
     return {THtmlTokenKind::Run, end};
 }
 

@@ -74,6 +74,15 @@ TEST_F(HtmlMeasure, RunsTagsAndEntities)
     }
 }
 
+TEST_F(HtmlMeasure, ReadsTwentyThousandTaggedRunsWithoutBlanks)
+{
+    // Each run searched the whole rest of the text for a blank.
+    std::string text;
+    for (int i = 0; i < 20000; ++i)
+        text += "x<B></B>";
+    EXPECT_EQ(Measure(text, 300, true).PlainText, std::string(20000, 'x'));
+}
+
 TEST_F(HtmlMeasure, LinesAddUp)
 {
     const int h = LineHeight();
