@@ -82,7 +82,7 @@ bool THtmlLinePass::TakeListItem()
         TRect bullet = Rect(X() + 12 * level - 12, lineRect_.Top, lineRect_.Right, textBottom_);
         DrawText(Canvas(), level % 2 == 1 ? "•" : "o", bullet, 0);
     }
-    width_ += 12 * level;
+    width_ = AddHtmlExtent(width_, 12 * level);
     return true;
 }
 
@@ -208,7 +208,7 @@ void THtmlLinePass::PaintControl(const THtmlControlTag& control, int controlWidt
 
 void THtmlLinePass::PlaceItem(int itemWidth, int itemHeight)
 {
-    width_ += itemWidth;
+    width_ = AddHtmlExtent(width_, itemWidth);
     if (Measuring()) metrics_.Height = std::max(metrics_.Height, itemHeight);
     trailingBlank_ = 0;
     glued_ = false;

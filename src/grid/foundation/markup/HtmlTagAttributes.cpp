@@ -103,3 +103,8 @@ int ReadLeadingInteger(const std::string& value)
 }
 
 int ClampHtmlPixels(int value) { return std::clamp(value, -kMaxHtmlPixels, kMaxHtmlPixels); }
+
+int AddHtmlExtent(int extent, int pixels)
+{
+    return static_cast<int>(std::min<int64_t>(int64_t{extent} + pixels, kMaxHtmlExtent));
+}

@@ -26,3 +26,8 @@ int ReadLeadingInteger(const std::string& value);
 // renderer's sums of them cannot overflow and a huge value costs no huge drawing.
 constexpr int kMaxHtmlPixels = 32767;
 int ClampHtmlPixels(int value);
+
+// Widths and heights that the renderer adds up stop growing here, however many items a
+// line or lines a text holds, so that the sums cannot overflow.
+constexpr int kMaxHtmlExtent = 1 << 29;
+int AddHtmlExtent(int extent, int pixels);
