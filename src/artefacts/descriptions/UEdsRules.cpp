@@ -23,9 +23,9 @@ void For_Each_Row(const TXMLNode& root, const std::string& section,
 {
     const TXMLNode node = root.FindNode(section);
     if (!node) return;
-    const TXMLNodeList rows = node.ChildNodes();
-    for (int i = 0; i < rows.Count(); ++i)
-        if (rows[i].NodeType() == TNodeType::ntElement) rowAction(rows[i]);
+    // Sibling steps: indexing the child list starts from the first child every time.
+    for (TXMLNode row = node.FirstChild(); row; row = row.NextSibling())
+        if (row.NodeType() == TNodeType::ntElement) rowAction(row);
 }
 
 // The PDO editor admits 1 to 8 bytes; anything else would describe an impossible PDO and is
@@ -57,29 +57,46 @@ int32_t Read_Ranged(const TXMLNode& row, const std::string& attribute, int32_t h
     return value;
 }
 
-void Add_SDO_Entry(int index, const SDO_Sub_Type& entry)
-{
-    const int position = Find_SDO_Index(index);
-    if (position < 0) {
-        SDO_Indexes.push_back({static_cast<uint16_t>(index), {entry}});
-        return;
+// Where each object index stands in SDO_Indexes, so that every row finds its entry in one
+// step however many rows the file has.
+class TSDO_Index_Positions {
+public:
+    TSDO_Index_Positions() : positions_(0x10000, -1)
+    {
+        for (size_t i = 0; i < SDO_Indexes.size(); ++i)
+            if (positions_[SDO_Indexes[i].Index] < 0) positions_[SDO_Indexes[i].Index] = static_cast<int>(i);
     }
-    std::vector<SDO_Sub_Type>& subs = SDO_Indexes[position].Sub_Indexs;
-    const auto same =
-        std::find_if(subs.begin(), subs.end(), [&](const SDO_Sub_Type& s) { return s.Sub == entry.Sub; });
-    if (same == subs.end())
-        subs.push_back(entry);
-    else
-        same->Readonly = same->Readonly && entry.Readonly;
-}
 
-void Read_SDO_Section(const TXMLNode& root, const std::string& section, bool readonly)
+    void Add(uint16_t index, const SDO_Sub_Type& entry)
+    {
+        int& position = positions_[index];
+        if (position < 0) {
+            position = static_cast<int>(SDO_Indexes.size());
+            SDO_Indexes.push_back({index, {entry}});
+            return;
+        }
+        // At most 256 sub-indexes per index: a scan stays cheap.
+        std::vector<SDO_Sub_Type>& subs = SDO_Indexes[position].Sub_Indexs;
+        const auto same =
+            std::find_if(subs.begin(), subs.end(), [&](const SDO_Sub_Type& s) { return s.Sub == entry.Sub; });
+        if (same == subs.end())
+            subs.push_back(entry);
+        else
+            same->Readonly = same->Readonly && entry.Readonly;
+    }
+
+private:
+    std::vector<int> positions_;
+};
+
+void Read_SDO_Section(const TXMLNode& root, const std::string& section, bool readonly,
+                      TSDO_Index_Positions& positions)
 {
     For_Each_Row(root, section, [&](const TXMLNode& row) {
         const int32_t index = Read_Ranged(row, "Index", 0xFFFF);
         const int32_t sub = Read_Ranged(row, "SubIndex", 0xFF);
         const int32_t quantity = StrToInt(row.Attribute("NByte"));
-        Add_SDO_Entry(index, {static_cast<uint8_t>(sub), quantity, readonly});
+        positions.Add(static_cast<uint16_t>(index), {static_cast<uint8_t>(sub), quantity, readonly});
     });
 }
 } // namespace
@@ -102,8 +119,9 @@ void Read_SDO_Server_Rules()
     TXMLDocument xml;
     xml.LoadFromFile(File_SDO_Server_CANopen);
     const TXMLNode root = xml.DocumentElement();
-    Read_SDO_Section(root, "SDO_Read", true);
-    Read_SDO_Section(root, "SDO_Write", false);
+    TSDO_Index_Positions positions;
+    Read_SDO_Section(root, "SDO_Read", true, positions);
+    Read_SDO_Section(root, "SDO_Write", false, positions);
 }
 
 int Find_SDO_Index(int index)

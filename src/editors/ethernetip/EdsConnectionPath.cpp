@@ -16,14 +16,23 @@ std::string ParamReference(std::string token)
     return IsNumberedName(token, "Param") ? token : "";
 }
 
-bool AppendParamDefault(const std::string& reference, const TEdsDocument& eds, std::vector<uint8_t>& path)
+std::optional<std::vector<uint8_t>> DefaultBytes(const std::string& reference, const TEdsDocument& eds)
 {
     const TEdsEntry* entry = eds.Find("Params", reference);
-    if (!entry) return false;
+    if (!entry) return std::nullopt;
     const TEdsParam param = DecodeParamEntry(entry->Value);
-    if (!param.HasDefault || param.DataSizeByte < 1 || param.DataSizeByte > 8) return false;
+    if (!param.HasDefault || param.DataSizeByte < 1 || param.DataSizeByte > 8) return std::nullopt;
+    std::vector<uint8_t> bytes;
     for (int i = 0; i < param.DataSizeByte; ++i)
-        path.push_back(static_cast<uint8_t>(param.Default >> (8 * i)));
+        bytes.push_back(static_cast<uint8_t>(param.Default >> (8 * i)));
+    return bytes;
+}
+
+bool AppendParamDefault(const std::string& reference, TPathParams& params, std::vector<uint8_t>& path)
+{
+    const std::vector<uint8_t>* bytes = params.Bytes(reference);
+    if (!bytes) return false;
+    path.insert(path.end(), bytes->begin(), bytes->end());
     return true;
 }
 
@@ -37,7 +46,14 @@ bool AppendByte(const std::string& token, std::vector<uint8_t>& path)
 }
 } // namespace
 
-bool ReadPathBytes(const std::string& pathField, const TEdsDocument& eds, std::vector<uint8_t>& path)
+const std::vector<uint8_t>* TPathParams::Bytes(const std::string& reference)
+{
+    auto [found, added] = cache_.try_emplace(UpperCase(reference));
+    if (added) found->second = DefaultBytes(reference, eds_);
+    return found->second ? &*found->second : nullptr;
+}
+
+bool ReadPathBytes(const std::string& pathField, TPathParams& params, std::vector<uint8_t>& path)
 {
     path.clear();
     size_t i = 0;
@@ -48,7 +64,7 @@ bool ReadPathBytes(const std::string& pathField, const TEdsDocument& eds, std::v
         const size_t end = std::min(pathField.find_first_of(" \t\"", start), pathField.size());
         const std::string token = pathField.substr(start, end - start);
         const std::string reference = ParamReference(token);
-        if (!(reference.empty() ? AppendByte(token, path) : AppendParamDefault(reference, eds, path)))
+        if (!(reference.empty() ? AppendByte(token, path) : AppendParamDefault(reference, params, path)))
             return false;
         i = end;
     }

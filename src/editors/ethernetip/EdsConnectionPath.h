@@ -1,16 +1,34 @@
 #pragma once
 #include <cstdint>
+#include <optional>
 #include <string>
+#include <unordered_map>
 #include <vector>
 
 class TEdsDocument;
 
+// The bytes that a parameter reference stands for in a connection path: the parameter's
+// default value, as many little-endian bytes as its data size. Each parameter is decoded
+// once, however many paths name it and however long its entry is.
+class TPathParams {
+public:
+    explicit TPathParams(const TEdsDocument& eds) : eds_(eds) {}
+
+    // nullptr when the reference ("Param5") names no parameter with a default of 1 to 8
+    // bytes.
+    const std::vector<uint8_t>* Bytes(const std::string& reference);
+
+private:
+    const TEdsDocument& eds_;
+    std::unordered_map<std::string, std::optional<std::vector<uint8_t>>> cache_; // by upper-cased name
+};
+
 // Turns the path field of a connection entry into bytes: the path is a list of
 // hexadecimal bytes ("20 04 24 01 2C 96 2C 64", with or without quotes, a byte also
 // written 0x2C), in which a parameter reference ("[Param5]" or "Param5") stands for that
-// parameter's default value, as many little-endian bytes as its data size. False, with
-// `path` undefined, when a token is neither a byte nor a parameter that resolves.
-bool ReadPathBytes(const std::string& pathField, const TEdsDocument& eds, std::vector<uint8_t>& path);
+// parameter's bytes. False, with `path` undefined, when a token is neither a byte nor a
+// parameter that resolves.
+bool ReadPathBytes(const std::string& pathField, TPathParams& params, std::vector<uint8_t>& path);
 
 // Reads the logical segments of a decoded connection path. Positions are byte indexes;
 // a segment's position is that of its type byte, and reading a value leaves the position

@@ -54,12 +54,12 @@ bool DecodePath(const TConnectionPath& path, TConnData& conn)
 }
 } // namespace
 
-std::optional<TConnData> TConnectionDecoder::DecodeConnStr(const std::string& entryText) const
+std::optional<TConnData> TConnectionDecoder::DecodeConnStr(const std::string& entryText)
 {
     const std::vector<TEdsField> fields = SplitEdsFields(entryText);
     if (fields.size() <= kPathField) return std::nullopt;
     std::vector<uint8_t> bytes;
-    if (!ReadPathBytes(fields[kPathField].Raw, eds_, bytes)) return std::nullopt;
+    if (!ReadPathBytes(fields[kPathField].Raw, params_, bytes)) return std::nullopt;
     TConnData conn;
     if (!DecodePath(TConnectionPath(std::move(bytes)), conn)) return std::nullopt;
     const uint32_t parameters = static_cast<uint32_t>(StrToIntDef(fields[1].Trimmed(), -1));
@@ -84,7 +84,7 @@ TEdsConnections ReadEdsConnections(const TEdsDocument& eds)
     result.Identity = ReadDeviceIdentity(eds);
     const TEdsSection* manager = eds.Section("Connection Manager");
     if (!manager) return result;
-    const TConnectionDecoder decoder(eds);
+    TConnectionDecoder decoder(eds);
     for (const TEdsEntry& entry : manager->Entries()) {
         if (!IsNumberedName(entry.Key, "Connection")) continue;
         std::optional<TConnData> conn = decoder.DecodeConnStr(entry.Value);

@@ -4,6 +4,7 @@
 #include <string>
 #include <vector>
 
+#include "editors/ethernetip/EdsConnectionPath.h"
 #include "editors/ethernetip/EdsIdentity.h"
 
 class TEdsDocument;
@@ -32,13 +33,13 @@ struct TConnData {
 // T>O. Parameter references in the path are resolved through the document's [Params].
 class TConnectionDecoder {
 public:
-    explicit TConnectionDecoder(const TEdsDocument& eds) : eds_(eds) {}
+    explicit TConnectionDecoder(const TEdsDocument& eds) : params_(eds) {}
 
     // The connection, or nothing when the entry has no usable path.
-    std::optional<TConnData> DecodeConnStr(const std::string& entryText) const;
+    std::optional<TConnData> DecodeConnStr(const std::string& entryText);
 
 private:
-    const TEdsDocument& eds_;
+    TPathParams params_;
 };
 
 // What the EDS import reads from a target's file.

@@ -29,13 +29,16 @@ public:
         }
         // A string left open at the end of a line ends there.
         if (EndsInsideQuote(text)) text += '"';
-        while (!text.empty()) {
-            if (!open_ && !StartEntry(text)) return;
-            const size_t end = FindUnquoted(text, ";");
-            Append(end == std::string::npos ? text : text.substr(0, end));
-            if (end == std::string::npos) return;
+        // The line is cut through a view: copying its rest for each entry would cost the
+        // square of its length when one line holds thousands of entries.
+        std::string_view rest = text;
+        while (!rest.empty()) {
+            if (!open_ && !StartEntry(rest)) return;
+            const size_t end = FindUnquoted(rest, ";");
+            Append(rest.substr(0, end));
+            if (end == std::string_view::npos) return;
             FinishEntry();
-            text = Trim(text.substr(end + 1));
+            rest = TrimView(rest.substr(end + 1));
         }
     }
 
@@ -51,17 +54,17 @@ public:
 
 private:
     // Takes the key of a new entry off the text; false when the text starts none.
-    bool StartEntry(std::string& text)
+    bool StartEntry(std::string_view& text)
     {
         const size_t equals = FindUnquoted(text, "=");
-        if (equals == std::string::npos) return false;
-        entry_.Key = Trim(text.substr(0, equals));
-        text = text.substr(equals + 1);
+        if (equals == std::string_view::npos) return false;
+        entry_.Key = std::string(TrimView(text.substr(0, equals)));
+        text.remove_prefix(equals + 1);
         open_ = true;
         return true;
     }
 
-    void Append(const std::string& piece)
+    void Append(std::string_view piece)
     {
         if (!entry_.Value.empty()) entry_.Value += ' ';
         entry_.Value += piece;

@@ -29,9 +29,11 @@ int64_t TTC_ParamObj::SetValueFromEnum(const std::string& Val_Enum) const
 
 int TTC_ParamObj::BitCount() const
 {
-    int32_t bits = 0;
-    if (!TryStrToInt(Trim(BitSize), bits) || bits <= 0) bits = DataSizeByte * 8;
-    return bits < 0 ? 0 : std::min(bits, kMaxMemberBits);
+    int32_t written = 0;
+    // A data size from the file may be so large that its bit count does not fit 32 bits.
+    const int64_t bits =
+        TryStrToInt(Trim(BitSize), written) && written > 0 ? written : int64_t{DataSizeByte} * 8;
+    return static_cast<int>(std::clamp<int64_t>(bits, 0, kMaxMemberBits));
 }
 
 std::string TTargetConfig::GetConfigStrData() const

@@ -1,3 +1,7 @@
+#include <algorithm>
+#include <optional>
+#include <unordered_map>
+
 #include "editors/ethernetip/EdsDocument.h"
 #include "editors/ethernetip/EdsParams.h"
 #include "editors/ethernetip/EdsText.h"
@@ -9,11 +13,51 @@ constexpr size_t kFirstMemberField = 6;
 // Every real member takes at least one bit of a data segment of at most 510 bytes, and
 // assemblies nest a few levels at most; a file that claims more is cut there instead of
 // being expanded without end.
-constexpr size_t kMaxMembers = 510 * 8;
+constexpr size_t kMaxSegmentBits = 510 * 8;
+constexpr size_t kMaxMembers = kMaxSegmentBits;
 constexpr size_t kMaxNesting = 16;
-// Assemblies without members add no parameter, so the member limit alone would not stop a
-// file whose levels each name an empty assembly many times over.
-constexpr size_t kMaxVisits = kMaxMembers * kMaxNesting;
+// The text that one decoding may handle, counting each member it visits and each text it
+// stores: far more than any real configuration needs, yet it keeps a file whose
+// assemblies name each other over and over, or whose names are huge, from costing
+// minutes and gigabytes. A visit costs some work even without text, so that empty
+// assemblies named many times are bounded as well.
+constexpr size_t kMaxWork = size_t{4} << 20;
+constexpr size_t kVisitCost = 64;
+
+// One member of an assembly: its size in bits and its reference, both trimmed.
+struct TMember {
+    std::string BitSize;
+    std::string Reference;
+};
+using TMembers = std::vector<TMember>;
+
+TMembers MembersOf(const std::vector<TEdsField>& fields)
+{
+    TMembers members;
+    for (size_t k = kFirstMemberField; k + 1 < fields.size(); k += 2)
+        members.push_back({fields[k].Trimmed(), fields[k + 1].Trimmed()});
+    return members;
+}
+
+// A [Params] entry decoded with its enumeration, once however often members name it.
+struct TDecodedParam {
+    TEdsParam Param;
+    std::vector<TTC_EnumObj> Enums;
+    bool HasEnum = false;
+    size_t TextSize = 0; // what a copy of its texts stores
+};
+
+TDecodedParam DecodeParam(const std::string& paramText, const std::string& enumText)
+{
+    TDecodedParam decoded{DecodeParamEntry(paramText), {}, !enumText.empty(), 0};
+    decoded.TextSize = decoded.Param.Name.size();
+    const std::vector<TEdsField> fields = SplitEdsFields(enumText);
+    for (size_t j = 0; j + 1 < fields.size(); j += 2) {
+        decoded.Enums.push_back({StrToIntDef(fields[j].Trimmed(), 0), fields[j + 1].Trimmed()});
+        decoded.TextSize += 2 * decoded.Enums.back().Description.size(); // the list and the choices
+    }
+    return decoded;
+}
 
 // Turns the members of an assembly into parameters. A member names a parameter, another
 // assembly (whose members take its place), a fixed value, or nothing (a reserved gap
@@ -24,61 +68,58 @@ public:
     {
     }
 
-    // Appends the members listed from field 6 on; returns the bits they take.
-    int64_t AddMembers(const std::vector<TEdsField>& fields)
+    // Appends the members in order; returns the bits they take.
+    int64_t AddMembers(const TMembers& members)
     {
         int64_t bits = 0;
-        for (size_t k = kFirstMemberField;
-             k + 1 < fields.size() && params_.size() < kMaxMembers && visits_ < kMaxVisits; k += 2)
-            bits += AddMember(fields[k].Trimmed(), fields[k + 1].Trimmed());
+        for (const TMember& member : members) {
+            if (params_.size() >= kMaxMembers ||
+                !Charge(kVisitCost + member.BitSize.size() + member.Reference.size()))
+                break;
+            bits += AddMember(member);
+        }
         return bits;
     }
 
 private:
-    int64_t AddMember(const std::string& bitSize, const std::string& reference)
+    int64_t AddMember(const TMember& member)
     {
-        ++visits_;
         int64_t fixedValue = 0;
-        if (!reference.empty() && !TryStrToInt64(reference, fixedValue)) {
-            std::string enumText;
-            const std::string paramText = TTargetConfig::find_Param_Enum_Object(reference, eds_, enumText);
-            if (!paramText.empty()) return AddParam(bitSize, reference, paramText, enumText);
-            const TEdsEntry* assembly = eds_.Find("Assembly", reference);
-            if (assembly && open_.size() < kMaxNesting && !IsOpen(reference))
-                return AddAssembly(bitSize, reference, assembly->Value);
+        if (!member.Reference.empty() && !TryStrToInt64(member.Reference, fixedValue)) {
+            const std::string name = UpperCase(member.Reference);
+            if (const TDecodedParam* param = Param(name, member.Reference)) return AddParam(member, *param);
+            if (open_.size() < kMaxNesting && !IsOpen(name))
+                if (const TMembers* members = Assembly(name, member.Reference))
+                    return AddAssembly(member.BitSize, name, *members);
         }
-        return AddFixed(bitSize, reference, fixedValue);
+        return AddFixed(member.BitSize, member.Reference, fixedValue);
     }
 
-    int64_t AddParam(const std::string& bitSize, const std::string& reference, const std::string& paramText,
-                     const std::string& enumText)
+    int64_t AddParam(const TMember& member, const TDecodedParam& decoded)
     {
-        const TEdsParam decoded = DecodeParamEntry(paramText);
-        TTC_ParamObj& param = Append(bitSize, reference);
-        param.Name = decoded.Name;
-        param.DataSizeByte = decoded.DataSizeByte;
-        param.DataType = decoded.DataType;
-        param.Min = decoded.Min;
-        param.Max = decoded.Max;
-        param.Default = param.Value = decoded.Default;
-        param.Enum = !enumText.empty();
-        if (param.Enum) {
-            const std::vector<TEdsField> fields = SplitEdsFields(enumText);
-            for (size_t j = 0; j + 1 < fields.size(); j += 2) {
-                param.ListEnum.push_back({StrToIntDef(fields[j].Trimmed(), 0), fields[j + 1].Trimmed()});
-                param.EnumString.Add(fields[j + 1].Trimmed());
-            }
-        }
+        if (!Charge(decoded.TextSize)) return 0;
+        TTC_ParamObj& param = Append(member.BitSize, member.Reference);
+        param.Name = decoded.Param.Name;
+        param.DataSizeByte = decoded.Param.DataSizeByte;
+        param.DataType = decoded.Param.DataType;
+        param.Min = decoded.Param.Min;
+        param.Max = decoded.Param.Max;
+        param.Default = param.Value = decoded.Param.Default;
+        param.Enum = decoded.HasEnum;
+        param.ListEnum = decoded.Enums;
+        for (const TTC_EnumObj& entry : decoded.Enums)
+            param.EnumString.Add(entry.Description);
         return param.BitCount();
     }
 
-    int64_t AddAssembly(const std::string& bitSize, const std::string& reference, const std::string& text)
+    int64_t AddAssembly(const std::string& bitSize, const std::string& name, const TMembers& members)
     {
-        open_.push_back(UpperCase(reference));
-        const int64_t bits = AddMembers(SplitEdsFields(text));
+        open_.push_back(name);
+        const int64_t bits = AddMembers(members);
         open_.pop_back();
-        // A sub-assembly shorter than its member is padded up to the member's size.
-        const int64_t declared = StrToInt64Def(bitSize, 0);
+        // A sub-assembly shorter than its member is padded up to the member's size; no size
+        // beyond a whole data segment is believed.
+        const int64_t declared = std::min<int64_t>(StrToInt64Def(bitSize, 0), kMaxSegmentBits);
         if (declared <= bits) return bits;
         AddFixed(std::to_string(declared - bits), "", 0);
         return declared;
@@ -87,7 +128,8 @@ private:
     int64_t AddFixed(const std::string& bitSize, const std::string& reference, int64_t value)
     {
         TTC_ParamObj& param = Append(bitSize, reference);
-        param.DataSizeByte = static_cast<int32_t>((std::max<int64_t>(StrToInt64Def(bitSize, 0), 0) + 7) / 8);
+        const int64_t bits = std::clamp<int64_t>(StrToInt64Def(bitSize, 0), 0, kMaxSegmentBits);
+        param.DataSizeByte = static_cast<int32_t>((bits + 7) / 8);
         param.Min = param.Max = param.Default = param.Value = value;
         return param.BitCount();
     }
@@ -100,19 +142,52 @@ private:
         return param;
     }
 
-    // An assembly that contains itself is not expanded a second time.
-    bool IsOpen(const std::string& reference) const
+    // The parameter that the reference names, or nullptr; `name` is the upper-cased reference.
+    const TDecodedParam* Param(const std::string& name, const std::string& reference)
     {
-        const std::string name = UpperCase(reference);
-        for (const std::string& open : open_)
-            if (open == name) return true;
-        return false;
+        auto [found, added] = paramCache_.try_emplace(name);
+        if (added) {
+            std::string enumText;
+            const std::string paramText = TTargetConfig::find_Param_Enum_Object(reference, eds_, enumText);
+            if (!paramText.empty()) found->second = DecodeParam(paramText, enumText);
+        }
+        return found->second ? &*found->second : nullptr;
+    }
+
+    // The members of the assembly that the reference names, or nullptr.
+    const TMembers* Assembly(const std::string& name, const std::string& reference)
+    {
+        auto [found, added] = assemblyCache_.try_emplace(name);
+        if (added) {
+            const TEdsEntry* entry = eds_.Find("Assembly", reference);
+            if (entry) found->second = MembersOf(SplitEdsFields(entry->Value));
+        }
+        return found->second ? &*found->second : nullptr;
+    }
+
+    // An assembly that contains itself is not expanded a second time.
+    bool IsOpen(const std::string& name) const
+    {
+        return std::find(open_.begin(), open_.end(), name) != open_.end();
+    }
+
+    bool Charge(size_t cost)
+    {
+        if (cost > kMaxWork - work_) {
+            work_ = kMaxWork;
+            return false;
+        }
+        work_ += cost;
+        return true;
     }
 
     const TEdsDocument& eds_;
     std::vector<TTC_ParamObj>& params_;
-    std::vector<std::string> open_;
-    size_t visits_ = 0;
+    std::vector<std::string> open_; // upper-cased names of the assemblies being expanded
+    // Both caches hold references that stay valid while they grow.
+    std::unordered_map<std::string, std::optional<TDecodedParam>> paramCache_;
+    std::unordered_map<std::string, std::optional<TMembers>> assemblyCache_;
+    size_t work_ = 0;
 };
 } // namespace
 
@@ -139,7 +214,7 @@ void TTargetConfig::DecodeAssemblyObj(const std::string& AssemObj, const TEdsDoc
     if (fields.size() <= kFirstMemberField) return;
     AO_Name = fields[0].Trimmed();
     AO_SizeBit = fields[2].Trimmed();
-    TMemberExpander(sl, ListParamObject).AddMembers(fields);
+    TMemberExpander(sl, ListParamObject).AddMembers(MembersOf(fields));
 }
 
 std::string TTargetConfig::find_Param_Enum_Object(const std::string& Param, const TEdsDocument& sl,

@@ -139,9 +139,13 @@ TDateTime IncMonth(TDateTime value, int months)
 {
     int year = 0, month = 0, day = 0;
     DecodeDate(value, year, month, day);
-    int index = year * 12 + (month - 1) + months;
-    year = index / 12;
-    month = index % 12 + 1;
+    // Months counted from year 0 in 64 bits and divided rounding down, so that any step
+    // lands on a month from 1 to 12 and only the year can be out of range.
+    const int64_t index = int64_t{year} * 12 + (month - 1) + months;
+    const int64_t yearIndex = index >= 0 ? index / 12 : (index - 11) / 12;
+    if (yearIndex < 1 || yearIndex > 9999) throw EConvertError("Invalid argument to date encode");
+    year = static_cast<int>(yearIndex);
+    month = static_cast<int>(index - yearIndex * 12) + 1;
     day = std::min(day, DaysInMonth(year, month));
     const double time = std::fabs(value - std::trunc(value));
     const TDateTime date = EncodeDate(year, month, day);

@@ -18,5 +18,5 @@ bool TryStrToDate(const std::string& s, TDateTime& value);
 bool TryStrToTime(const std::string& s, TDateTime& value);
 
 // The date `months` calendar months on, the day cut to the target month's last day, the
-// time of day kept.
+// time of day kept. Raises EConvertError when that date is outside the years 1 to 9999.
 TDateTime IncMonth(TDateTime value, int months);

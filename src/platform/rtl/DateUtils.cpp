@@ -10,6 +10,9 @@
 namespace {
 // EncodeDate(1899, 12, 30) before the shift to zero.
 constexpr int64_t kDelta = 693594;
+// 1 January 0001 and 31 December 9999, the days that dates can name.
+constexpr double kFirstDay = -693593;
+constexpr double kLastDay = 2958465;
 
 std::function<TDateTime()>& Clock()
 {
@@ -31,6 +34,7 @@ TDateTime SystemNow()
 // Milliseconds into the day, rounded so that 23:59:59.9995 does not wrap.
 int64_t DayMilliseconds(TDateTime value)
 {
+    if (!std::isfinite(value)) return 0;
     const double fraction = std::fabs(value - std::trunc(value));
     return std::min<int64_t>(std::llround(fraction * 86400000.0), 86399999);
 }
@@ -65,6 +69,11 @@ TDateTime EncodeTime(int hour, int minute, int second, int millisecond)
 
 void DecodeDate(TDateTime value, int& year, int& month, int& day)
 {
+    // A value from a damaged file may lie beyond every calendar day, or be no number at all.
+    if (!(value >= kFirstDay && value < kLastDay + 1)) {
+        year = month = day = 0;
+        return;
+    }
     int64_t days = static_cast<int64_t>(std::floor(value)) + kDelta - 1;  // days since 0001-01-01
     int y = 1;
     int64_t d400 = days / 146097;

@@ -7,6 +7,7 @@ using TDateTime = double;
 
 TDateTime EncodeDate(int year, int month, int day);  // raises EConvertError
 TDateTime EncodeTime(int hour, int minute, int second, int millisecond);
+// A value outside the years 1 to 9999 decodes as year, month and day 0.
 void DecodeDate(TDateTime value, int& year, int& month, int& day);
 void DecodeTime(TDateTime value, int& hour, int& minute, int& second, int& millisecond);
 bool IsLeapYear(int year);

@@ -55,6 +55,15 @@ std::string TrimRight(const std::string& s)
 
 std::string Trim(const std::string& s) { return TrimLeft(TrimRight(s)); }
 
+std::string_view TrimView(std::string_view s)
+{
+    while (!s.empty() && IsTrimmed(s.front()))
+        s.remove_prefix(1);
+    while (!s.empty() && IsTrimmed(s.back()))
+        s.remove_suffix(1);
+    return s;
+}
+
 std::string UpperCase(const std::string& s)
 {
     std::string r = s;
@@ -116,7 +125,16 @@ std::string StringReplace(const std::string& s, const std::string& oldPattern,
     return out;
 }
 
-int64_t Round(double value) { return static_cast<int64_t>(std::nearbyint(value)); }
+int64_t Round(double value)
+{
+    // Values from files can be anything a double holds; beyond the 64-bit range the
+    // conversion itself would be undefined.
+    if (std::isnan(value)) return 0;
+    constexpr double kTwoTo63 = 9223372036854775808.0;
+    if (value >= kTwoTo63) return std::numeric_limits<int64_t>::max();
+    if (value < -kTwoTo63) return std::numeric_limits<int64_t>::min();
+    return static_cast<int64_t>(std::nearbyint(value));
+}
 
 std::string IntToStr(int64_t value) { return std::to_string(value); }
 
@@ -162,8 +180,11 @@ bool ParseInteger(const std::string& s, int64_t min, int64_t max, int64_t& value
         magnitude = magnitude * base + digit;
     }
     if (base == 16 && magnitude > static_cast<uint64_t>(max)) {
-        // Two's complement reading of a full-width hexadecimal pattern.
-        const int64_t wrapped = static_cast<int64_t>(magnitude - (static_cast<uint64_t>(max) * 2 + 2));
+        // Two's complement reading of a full-width hexadecimal pattern: the pattern less 2^bits,
+        // computed without leaving the range. Negating the lowest value has no result.
+        const uint64_t belowTop = static_cast<uint64_t>(max) * 2 + 1 - magnitude;
+        const int64_t wrapped = -static_cast<int64_t>(belowTop) - 1;
+        if (negative && wrapped < -max) return false;
         value = negative ? -wrapped : wrapped;
     } else if (negative) {
         value = magnitude == static_cast<uint64_t>(max) + 1 ? min : -static_cast<int64_t>(magnitude);

@@ -2,6 +2,7 @@
 #include <cstdint>
 #include <initializer_list>
 #include <string>
+#include <string_view>
 #include <variant>
 
 // Delphi-like string helpers over UTF-8 text. Lengths and positions count characters
@@ -12,6 +13,8 @@ std::string Copy(const std::string& s, int index, int count);
 int Pos(const std::string& sub, const std::string& s, int offset = 1);
 std::string Trim(const std::string& s);       // removes characters up to U+0020 at both ends
 std::string TrimLeft(const std::string& s);
+// Trim without a copy: the view shares the text, for readers that cut long texts in place.
+std::string_view TrimView(std::string_view s);
 std::string TrimRight(const std::string& s);
 std::string UpperCase(const std::string& s);  // ASCII letters only
 std::string LowerCase(const std::string& s);  // ASCII letters only
@@ -27,7 +30,8 @@ std::string StringReplace(const std::string& s, const std::string& oldPattern,
                           const std::string& newPattern, int flags);
 
 // The nearest integer, halves to even (2.5 gives 2, 3.5 gives 4), as real numbers are
-// rounded throughout the system.
+// rounded throughout the system. Values beyond the 64-bit range give its nearest end, and
+// NaN gives 0.
 int64_t Round(double value);
 
 std::string IntToStr(int64_t value);

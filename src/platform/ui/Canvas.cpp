@@ -1,5 +1,9 @@
 #include <QFontMetrics>
 #include <QPen>
+#include <algorithm>
+#include <cmath>
+#include <cstdint>
+#include <utility>
 
 #include "platform/ui/QtGraphics.h"
 
@@ -146,6 +150,70 @@ static QPainter* ShapePainter(TCanvas& canvas, bool withBrush)
     return p;
 }
 
+namespace {
+// The pixels of a one-pixel line: step i of n lies at from + (to - from) * i / n, rounded.
+// Both coordinates move monotonically with i, so the steps that land inside a rectangle
+// form one range, found by bisection.
+class TLineSteps {
+public:
+    TLineSteps(TPoint from, TPoint to)
+        : from_(from), dx_(int64_t{to.X} - from.X), dy_(int64_t{to.Y} - from.Y),
+          steps_(std::max(std::abs(dx_), std::abs(dy_)))
+    {
+    }
+
+    QPoint At(int64_t i) const { return QPoint(static_cast<int>(X(i)), static_cast<int>(Y(i))); }
+
+    // The steps [first, last) that land inside the rectangle.
+    std::pair<int64_t, int64_t> StepsWithin(const QRect& area) const
+    {
+        int64_t first = 0;
+        int64_t last = steps_;
+        Narrow([this](int64_t i) { return X(i); }, dx_ >= 0, area.left(), area.right(), first, last);
+        Narrow([this](int64_t i) { return Y(i); }, dy_ >= 0, area.top(), area.bottom(), first, last);
+        return {first, std::max(first, last)};
+    }
+
+private:
+    int64_t X(int64_t i) const { return from_.X + Offset(dx_, i); }
+    int64_t Y(int64_t i) const { return from_.Y + Offset(dy_, i); }
+    int64_t Offset(int64_t delta, int64_t i) const
+    {
+        return std::llround(double(delta) * double(i) / double(steps_));
+    }
+
+    // Keeps the steps whose coordinate lies within [low, high]: the steps before them lie
+    // on one side of that band and the steps after them on the other.
+    template <typename Coordinate>
+    static void Narrow(Coordinate coordinate, bool rising, int low, int high, int64_t& first, int64_t& last)
+    {
+        first = FirstWhere(first, last,
+                           [&](int64_t i) { return rising ? coordinate(i) >= low : coordinate(i) <= high; });
+        last = FirstWhere(first, last,
+                          [&](int64_t i) { return rising ? coordinate(i) > high : coordinate(i) < low; });
+    }
+
+    // The first i in [begin, end) that passes a test which, once passed, stays passed; end
+    // when none does.
+    template <typename Test> static int64_t FirstWhere(int64_t begin, int64_t end, Test test)
+    {
+        while (begin < end) {
+            const int64_t middle = begin + (end - begin) / 2;
+            if (test(middle))
+                end = middle;
+            else
+                begin = middle + 1;
+        }
+        return begin;
+    }
+
+    TPoint from_;
+    int64_t dx_;
+    int64_t dy_;
+    int64_t steps_;
+};
+} // namespace
+
 void TCanvas::LineTo(int x, int y)
 {
     const TPoint from = penPos_;
@@ -154,13 +222,15 @@ void TCanvas::LineTo(int x, int y)
     QPainter* p = ShapePainter(*this, false);
     if (!p) return;
     if (pen_->Width() <= 1 && pen_->Style() == psSolid) {
-        // A one-pixel line steps from pixel to pixel and stops before its end point.
-        const int dx = x - from.X, dy = y - from.Y;
-        const int steps = std::max(std::abs(dx), std::abs(dy));
-        QPolygon pixels(steps);
-        for (int i = 0; i < steps; ++i)
-            pixels[i] = QPoint(from.X + static_cast<int>(std::lround(double(dx) * i / steps)),
-                               from.Y + static_cast<int>(std::lround(double(dy) * i / steps)));
+        // A one-pixel line steps from pixel to pixel and stops before its end point. Only the
+        // steps that land on the surface become points, so a line far longer than the
+        // surface costs no more than one across it.
+        const TLineSteps line(from, penPos_);
+        const auto [first, last] = line.StepsWithin(QRect(0, 0, p->device()->width(), p->device()->height()));
+        QPolygon pixels;
+        pixels.reserve(static_cast<int>(std::max<int64_t>(last - first, 0)));
+        for (int64_t i = first; i < last; ++i)
+            pixels << line.At(i);
         QPen dot = p->pen();
         dot.setCapStyle(Qt::SquareCap);
         dot.setWidth(0);

@@ -120,6 +120,26 @@ TEST_F(EdsRules, FindSdoIndexSearchesTheWholeNumber)
     EXPECT_EQ(Find_SDO_Index(0x12000), -1);
 }
 
+TEST_F(EdsRules, ReadsTwentyThousandRowsWithoutRescanning)
+{
+    // Finding each row by its index in the child list, and each object index by a scan of
+    // the objects read so far, made this take seconds.
+    const auto sdoRow = [](int i) { return Sdo_Row(IntToStr(i), "1", "1"); };
+    WriteTestFile(File_SDO_Server_CANopen, Sdo_File(Rows(20000, sdoRow), Rows(20000, sdoRow)));
+    WriteTestFile(File_PDO_CANopen,
+                  Pdo_File(Rows(20000, [](int i) { return Pdo_Row(IntToStr(i), "1"); }), ""));
+    SDO_Indexes.clear();
+    Read_SDO_Server_Rules();
+    Read_PDO_Rules();
+    ASSERT_EQ(SDO_Indexes.size(), 20000u);
+    EXPECT_EQ(SDO_Indexes[19999].Index, 19999);
+    ASSERT_EQ(SDO_Indexes[19999].Sub_Indexs.size(), 1u);
+    EXPECT_FALSE(SDO_Indexes[19999].Sub_Indexs[0].Readonly); // its write row came last
+    EXPECT_EQ(Find_SDO_Index(12345), 12345);
+    EXPECT_EQ(EDS_RPDO_Count, 30);
+    EXPECT_EQ(EDS_RPDO_Table[29].COB_ID, 29u);
+}
+
 TEST_F(EdsRules, RepeatedPairIsWrittenOnceFromItsFirstRow)
 {
     // Index 0x3000 sub 1: twice read, then written; sub 2: read after a write row.

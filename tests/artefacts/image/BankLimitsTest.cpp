@@ -94,3 +94,20 @@ TEST_F(BankProject, RowsBeyondATableAreIgnored)
     const size_t lastSegment = U32_At(image, Target_Records + 9 * 40 + 0x24) - 0x5A000;
     EXPECT_EQ(lastSegment + 514, image.size());
 }
+
+// Rows are walked from sibling to sibling: finding each by its index from the first took
+// seconds for twenty thousand rows.
+TEST_F(BankProject, FiftyThousandRowsAreWalkedOnce)
+{
+    Write("EtherNetIP_Master_Rules.xml",
+          "<EtherNetIP_Master_Access>" + Repeat(R"(<row Enable="N"/>)", 50000) +
+              R"(<row Enable="Y" IP_Address="10.0.0.1" Num_Input="3"/>)" + "</EtherNetIP_Master_Access>");
+    Write("PDO_CANopen.xml",
+          "<PDO_CANopen><Receive_PDO/><Transmit_PDO>" + Repeat("<!-- spare -->", 50000) +
+              R"(<row COB-ID="0x201" Dimension="1" Address_B1="7" Send_Time="0" On_Change="N"/>)"
+              "</Transmit_PDO></PDO_CANopen>");
+    const std::string image = Build();
+    EXPECT_EQ(U32_At(image, Gen_Block + 0x278), 1u) << "targets";
+    EXPECT_EQ(U32_At(image, Gen_Block + 0x074), 3u) << "input total";
+    EXPECT_EQ(U32_At(image, Gen_Block + 0x0AC + 4 * 5), 1u) << "transmit PDO rows";
+}

@@ -122,6 +122,22 @@ TEST(ConnectionEntry, TakesTheFirstConfigurationPairWhenTheSecondIsBlank)
     EXPECT_EQ(Decode(Entry("20 04 24 01 2C 96 2C 64"))->TargetConfFormat, "Assem199");
 }
 
+TEST(ConnectionEntry, DecodesEachPathParameterOnce)
+{
+    // A path that names a parameter with a 100 KB entry 20,000 times: decoding the entry
+    // again for each took seconds.
+    const TEdsDocument eds = EdsFromText("[Params]\nParam9 = 0,,,0,0xC6,1,\"" + std::string(100000, 'p') +
+                                         "\",\"\",\"\",0,255,0x2C;\n");
+    std::string path = "20 04 24 01";
+    for (int i = 0; i < 20000; ++i)
+        path += " [Param9]";
+    const std::optional<TConnData> conn = TConnectionDecoder(eds).DecodeConnStr(Entry(path + " 2C 64"));
+    ASSERT_TRUE(conn);
+    EXPECT_EQ(conn->InstanceOT, 1u);
+    EXPECT_EQ(conn->ConnPointOT, 0x2Cu);
+    EXPECT_EQ(conn->ConnPointTO, 0x2Cu);
+}
+
 TEST(ConnectionManager, ListsTheUsableConnectionsInFileOrder)
 {
     const TEdsDocument eds =

@@ -67,6 +67,19 @@ TEST(EdsDocument, MatchesSectionsAndKeysInAnyLetterCase)
     EXPECT_EQ(eds.Find("Assembly", "Param1"), nullptr);
 }
 
+TEST(EdsDocument, ReadsFiftyThousandEntriesOnOneLine)
+{
+    // Copying the rest of the line for each entry made this take seconds.
+    std::string line;
+    for (int i = 0; i < 50000; ++i)
+        line += "K" + std::to_string(i) + "=" + std::to_string(i) + ";";
+    const TEdsDocument eds = EdsFromText("[S]\n" + line);
+    ASSERT_NE(eds.Section("S"), nullptr);
+    EXPECT_EQ(eds.Section("S")->Entries().size(), 50000u);
+    EXPECT_EQ(eds.Find("S", "K0")->Value, "0");
+    EXPECT_EQ(eds.Find("S", "K49999")->Value, "49999");
+}
+
 TEST(EdsDocument, EndsAStringLeftOpenWithItsLine)
 {
     const TEdsDocument eds = EdsFromText("[S]\nA = \"a, b\n , c;\nB = 2;");

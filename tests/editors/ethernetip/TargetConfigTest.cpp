@@ -181,6 +181,75 @@ TEST(TargetConfig, StopsWalkingEmptyAssembliesNamedOverAndOver)
     EXPECT_TRUE(config.ListParamObject.empty());
 }
 
+TEST(TargetConfig, SplitsEachAssemblyOnceHoweverOftenItIsNamed)
+{
+    // Four levels of assemblies with 100 KB names, each naming the one below 256 times and
+    // the lowest empty: splitting an assembly again at every visit took minutes.
+    const std::string name(100000, 'n');
+    std::string assemblies = "Assem0 = \"" + name + "\",\"\",0,0,,;\n";
+    for (int level = 1; level <= 3; ++level) {
+        std::string members;
+        for (int k = 0; k < 256; ++k)
+            members += ",0,Assem" + std::to_string(level - 1);
+        assemblies += "Assem" + std::to_string(level) + " = \"" + name + "\",\"\",0,0,," + members + ";\n";
+    }
+    const TTargetConfig config = Decoded(assemblies, "Assem3");
+    EXPECT_EQ(config.AO_Name, name);
+    EXPECT_TRUE(config.ListParamObject.empty());
+}
+
+TEST(TargetConfig, StopsCopyingTextsBeyondAWorkLimit)
+{
+    // 4000 members name one parameter whose name has 64 KB: copying it for each would
+    // take a quarter of a gigabyte.
+    std::string members;
+    for (int k = 0; k < 4000; ++k)
+        members += ",8,Param9";
+    const std::string params =
+        "[Params]\nParam9 = 0,,,0,0xC6,1,\"" + std::string(65536, 'p') + "\",\"\",\"\",0,9,1;\n";
+    const TEdsDocument eds = EdsFromText(params + "[Assembly]\nAssem1 = \"A\",\"\",0,0,," + members + ";\n");
+    TTargetConfig config;
+    config.Format = "Assem1";
+    config.DecodeAssemblyObj(config.Find_Assembly_Object(eds), eds);
+    size_t stored = 0;
+    for (const TTC_ParamObj& param : config.ListParamObject)
+        stored += param.Name.size();
+    EXPECT_FALSE(config.ListParamObject.empty());
+    EXPECT_LE(stored, size_t{8} << 20);
+    EXPECT_EQ(config.ListParamObject.front().Value, 1);
+}
+
+struct OversizeCase {
+    const char* members; // after the six leading fields
+    size_t segmentBytes; // what the data segment holds
+};
+
+class OversizedMembers : public testing::TestWithParam<OversizeCase> {};
+
+TEST_P(OversizedMembers, AreCutToAWholeDataSegment)
+{
+    // Sizes whose bit counts overflow 32 or 64 bits once multiplied or rounded up.
+    const OversizeCase c = GetParam();
+    const TTargetConfig config =
+        Decoded("[Params]\nParam50 = 0,,,0,0xC6,536870912,\"Big\",\"\",\"\",0,9,1;\n[Assembly]\n"
+                "Assem2 = \"S\",\"\",0,0,,,8,Param12;\n"
+                "Assem5 = \"A\",\"\",0,0,,," +
+                    std::string(c.members) + ";",
+                "Assem5");
+    const std::string data = config.GetConfigStrData();
+    EXPECT_EQ(data.empty() ? 0 : (data.size() + 1) / 5, c.segmentBytes) << c.members;
+    for (const TTC_ParamObj& param : config.ListParamObject) {
+        EXPECT_GE(param.BitCount(), 0) << c.members;
+        EXPECT_LE(param.BitCount(), 4080) << c.members;
+    }
+}
+
+INSTANTIATE_TEST_SUITE_P(Cases, OversizedMembers,
+                         testing::Values(OversizeCase{",Param50", 510},
+                                         OversizeCase{"9223372036854775807,", 510},
+                                         OversizeCase{"9223372036854775807,Assem2", 510},
+                                         OversizeCase{"-9223372036854775808,7", 0}));
+
 TEST(TargetConfig, BlankLimitsAreTheDataTypeRange)
 {
     const TTargetConfig config =

@@ -22,15 +22,18 @@ TEST_P(NumberRule32, ReadsAsTheRuleSays)
     EXPECT_EQ(StrToIntDef(c.text, -1), c.reads ? c.value : -1) << c.text;
 }
 
-INSTANTIATE_TEST_SUITE_P(Cases, NumberRule32, testing::Values(
-    IntCase{"16", true, 16}, IntCase{" 16", true, 16}, IntCase{"+16", true, 16},
-    IntCase{"-16", true, -16}, IntCase{"0x10", true, 16}, IntCase{"0X10", true, 16},
-    IntCase{"$10", true, 16}, IntCase{"x10", true, 16}, IntCase{"X1f", true, 31},
-    IntCase{"-$10", true, -16}, IntCase{"$FFFFFFFF", true, -1}, IntCase{"0x80000000", true, INT32_MIN},
-    IntCase{"2147483647", true, INT32_MAX}, IntCase{"-2147483648", true, INT32_MIN},
-    IntCase{"2147483648", false, 0}, IntCase{"$100000000", false, 0},
-    IntCase{"16 ", false, 0}, IntCase{"", false, 0}, IntCase{" ", false, 0}, IntCase{"$", false, 0},
-    IntCase{"0x", false, 0}, IntCase{"1a", false, 0}, IntCase{"--1", false, 0}, IntCase{"\t1", false, 0}));
+INSTANTIATE_TEST_SUITE_P(
+    Cases, NumberRule32,
+    testing::Values(IntCase{"16", true, 16}, IntCase{" 16", true, 16}, IntCase{"+16", true, 16},
+                    IntCase{"-16", true, -16}, IntCase{"0x10", true, 16}, IntCase{"0X10", true, 16},
+                    IntCase{"$10", true, 16}, IntCase{"x10", true, 16}, IntCase{"X1f", true, 31},
+                    IntCase{"-$10", true, -16}, IntCase{"$FFFFFFFF", true, -1},
+                    IntCase{"0x80000000", true, INT32_MIN}, IntCase{"2147483647", true, INT32_MAX},
+                    IntCase{"-2147483648", true, INT32_MIN}, IntCase{"2147483648", false, 0},
+                    IntCase{"$100000000", false, 0}, IntCase{"-0x80000000", false, 0},
+                    IntCase{"-0x80000001", true, INT32_MAX}, IntCase{"16 ", false, 0}, IntCase{"", false, 0},
+                    IntCase{" ", false, 0}, IntCase{"$", false, 0}, IntCase{"0x", false, 0},
+                    IntCase{"1a", false, 0}, IntCase{"--1", false, 0}, IntCase{"\t1", false, 0}));
 
 TEST(NumberRule64, TakesTheSameFormsInTheWiderRange)
 {
@@ -42,6 +45,14 @@ TEST(NumberRule64, TakesTheSameFormsInTheWiderRange)
     EXPECT_TRUE(TryStrToInt64("4294967296", v));
     EXPECT_EQ(v, 4294967296LL);
     EXPECT_FALSE(TryStrToInt64("9223372036854775808", v));
+    // The lowest value written as a pattern reads; negating it has no 64-bit result.
+    EXPECT_TRUE(TryStrToInt64("0x8000000000000000", v));
+    EXPECT_EQ(v, INT64_MIN);
+    EXPECT_FALSE(TryStrToInt64("-0x8000000000000000", v));
+    EXPECT_TRUE(TryStrToInt64("-0x8000000000000001", v));
+    EXPECT_EQ(v, INT64_MAX);
+    EXPECT_TRUE(TryStrToInt64("-9223372036854775808", v));
+    EXPECT_EQ(v, INT64_MIN);
     EXPECT_EQ(StrToInt64Def("x", 5), 5);
     EXPECT_THROW(StrToInt("abc"), EConvertError);
 }

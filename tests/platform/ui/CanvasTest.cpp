@@ -1,5 +1,11 @@
 #include <gtest/gtest.h>
 
+#include <climits>
+#include <cmath>
+#include <cstdlib>
+#include <string>
+#include <vector>
+
 #include "platform/ui/Graphics.h"
 #include "platform/ui/SystemIcons.h"
 #include "support/TestFiles.h"
@@ -50,6 +56,50 @@ TEST_F(CanvasTest, LineToLeavesOutItsEndPoint)
     EXPECT_EQ(At(23, 3), clBlue);
     EXPECT_NE(At(24, 4), clBlue);
     EXPECT_EQ(Canvas()->PenPos(), Point(24, 4));
+}
+
+TEST_F(CanvasTest, LinesReachingBeyondTheBitmapDrawWhatFallsOnIt)
+{
+    const TPoint lines[][2] = {{{-150, -80}, {190, 95}}, {{200, 7}, {-300, 21}}, {{13, -500}, {17, 400}},
+                               {{-60, 40}, {90, -35}},   {{5, 5}, {30, 12}},     {{39, 29}, {-1, -1}}};
+    for (const auto& line : lines) {
+        const TPoint from = line[0];
+        const TPoint to = line[1];
+        Canvas()->Brush()->SetColor(clWhite);
+        Canvas()->FillRect(Rect(0, 0, 40, 30));
+        Canvas()->Pen()->SetColor(clBlue);
+        Canvas()->MoveTo(from.X, from.Y);
+        Canvas()->LineTo(to.X, to.Y);
+        // Every step of the whole line, kept where it lands on the bitmap.
+        std::vector<std::string> expected(30, std::string(40, '.'));
+        const int dx = to.X - from.X, dy = to.Y - from.Y;
+        const int steps = std::max(std::abs(dx), std::abs(dy));
+        for (int i = 0; i < steps; ++i) {
+            const int x = from.X + static_cast<int>(std::lround(double(dx) * i / steps));
+            const int y = from.Y + static_cast<int>(std::lround(double(dy) * i / steps));
+            if (x >= 0 && x < 40 && y >= 0 && y < 30) expected[y][x] = '#';
+        }
+        for (int y = 0; y < 30; ++y)
+            EXPECT_EQ(Row(y, clBlue, 0, 40), expected[y]) << from.X << "," << from.Y << " row " << y;
+    }
+}
+
+TEST_F(CanvasTest, ALineAcrossTheWholeIntRangeCostsOnlyTheBitmap)
+{
+    // A point for each of its four billion pixels once asked for tens of gigabytes.
+    Canvas()->Pen()->SetColor(clBlue);
+    Canvas()->MoveTo(INT_MIN, 5);
+    Canvas()->LineTo(INT_MAX, 5);
+    EXPECT_EQ(Row(5, clBlue, 0, 40), std::string(40, '#'));
+    EXPECT_EQ(Row(4, clBlue, 0, 40), std::string(40, '.'));
+    Canvas()->Brush()->SetColor(clWhite);
+    Canvas()->FillRect(Rect(0, 0, 40, 30));
+    Canvas()->MoveTo(-1000000000, -1000000000);
+    Canvas()->LineTo(1000000000, 1000000000);
+    for (int i = 0; i < 30; ++i) {
+        EXPECT_EQ(At(i, i), clBlue) << i;
+        EXPECT_NE(At(i + 1, i), clBlue) << i;
+    }
 }
 
 TEST_F(CanvasTest, RectangleOutlinesWithThePenAndFillsWithTheBrush)

@@ -4,6 +4,7 @@
 
 #include "grid/foundation/markup/HtmlLinePass.h"
 #include "grid/foundation/markup/HtmlMarkup.h"
+#include "grid/foundation/markup/HtmlTagAttributes.h"
 #include "grid/foundation/painting/VisualStyles.h"
 #include "platform/os/SystemProfile.h"
 
@@ -114,8 +115,8 @@ THtmlDrawResult HtmlDraw(TCanvas* canvas, const std::string& text, const TRect& 
                 result.Hit = true;
         }
         const int lineHeight = metrics.Height + metrics.SubscriptExtra + metrics.SuperscriptExtra;
-        lineRect.Top += lineHeight;
-        result.MeasuredHeight += lineHeight;
+        lineRect.Top = AddHtmlExtent(lineRect.Top, lineHeight);
+        result.MeasuredHeight = AddHtmlExtent(result.MeasuredHeight, lineHeight);
         if (lineEnd == at) break; // no text can hold the layout in one place
         at = lineEnd;
         if (!params.MeasureOnly && lineRect.Top + metrics.GhHeight > rect.Bottom) break;

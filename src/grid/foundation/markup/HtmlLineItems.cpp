@@ -6,6 +6,7 @@
 #include "grid/foundation/markup/HtmlLinePass.h"
 #include "grid/foundation/markup/HtmlMarkup.h"
 #include "grid/foundation/markup/HtmlPicture.h"
+#include "grid/foundation/markup/HtmlTagAttributes.h"
 #include "platform/rtl/SysUtils.h"
 #include "platform/ui/SystemIcons.h"
 
@@ -17,8 +18,13 @@ struct TFoundPicture {
     int height = 0;
 };
 
-// Rounded to the nearest, halves to even.
-int Scaled(int size, double scale) { return static_cast<int>(std::nearbyint(size * scale)); }
+// Rounded to the nearest, halves to even; a picture of extreme proportions stays within
+// the sizes a tag may give.
+int Scaled(int size, double scale)
+{
+    const double limit = kMaxHtmlPixels;
+    return static_cast<int>(std::clamp(std::nearbyint(size * scale), -limit, limit));
+}
 
 // The size of a picture: WIDTH and HEIGHT, the other one after the picture's aspect ratio
 // when only one is given, else the picture's own.
@@ -94,7 +100,7 @@ bool THtmlLinePass::TakeListItem()
         TRect bullet = Rect(left, lineRect_.Top, lineRect_.Right, textBottom_);
         DrawText(Canvas(), mark, bullet, 0);
     }
-    width_ += 12 * level;
+    width_ = AddHtmlExtent(width_, 12 * level);
     return true;
 }
 
@@ -162,8 +168,10 @@ bool THtmlLinePass::TakeControl(const std::string& tag)
     // A control without a width in whole pixels, or of a type not known, is not there.
     int controlWidth = 0;
     if (Clipped() || !TryStrToInt(control.Width, controlWidth) || controlWidth <= 0) return true;
+    controlWidth = ClampHtmlPixels(controlWidth);
     int height = 25;
     if (!TryStrToInt(control.Height, height)) height = 25;
+    height = ClampHtmlPixels(height);
     const bool box = control.Type == "CHECK" || control.Type == "RADIO";
     int itemWidth = controlWidth;
     int itemHeight = 25;
@@ -239,7 +247,7 @@ void THtmlLinePass::PaintControl(const THtmlControlTag& control, int x, int cont
 
 void THtmlLinePass::PlaceItem(int itemWidth, int itemHeight)
 {
-    width_ += itemWidth;
+    width_ = AddHtmlExtent(width_, itemWidth);
     if (Measuring()) metrics_.Height = std::max(metrics_.Height, itemHeight);
     trailingBlank_ = 0;
     glued_ = false;

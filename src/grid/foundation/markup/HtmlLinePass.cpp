@@ -4,6 +4,7 @@
 #include <vector>
 
 #include "grid/foundation/markup/HtmlMarkup.h"
+#include "grid/foundation/markup/HtmlTagAttributes.h"
 #include "platform/ui/RotatedText.h"
 
 namespace {
@@ -95,7 +96,7 @@ bool THtmlLinePass::TakeRun(const std::string& raw)
         const bool endsLine = at_ == metrics_.TrailingBlankAt && run.back() == ' ';
         PaintRun(endsLine ? run.substr(0, run.size() - 1) : run, runWidth, bottom);
     }
-    width_ += runWidth;
+    width_ = AddHtmlExtent(width_, runWidth);
     trailingBlank_ = raw.back() == ' ' ? Canvas()->TextWidth(" ") : 0;
     trailingBlankAt_ = at_;
     glued_ = raw.back() != ' ';

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <array>
+#include <cctype>
 
 #include "grid/foundation/markup/HtmlTagAttributes.h"
 #include "platform/rtl/SysUtils.h"
@@ -34,15 +35,61 @@ bool HasCharacters(std::string_view text, int count)
     return false;
 }
 
-std::string ReplaceTextEntities(const std::string& text)
+constexpr std::array<TEntity, 3> kRunEntities = {{
+    {"&nbsp;", " "},
+    {"&lt;", "<"},
+    {"&gt;", ">"},
+}};
+
+bool StartsWithNoCase(std::string_view text, std::string_view prefix)
 {
-    std::string result = text;
-    for (std::string before; before != result;) {
-        before = result;
-        for (const TEntity& entity : kTextEntities)
-            result = StringReplace(result, entity.name, entity.character, rfReplaceAll | rfIgnoreCase);
+    if (text.size() < prefix.size()) return false;
+    for (size_t i = 0; i < prefix.size(); ++i)
+        if (std::toupper(static_cast<unsigned char>(text[i])) !=
+            std::toupper(static_cast<unsigned char>(prefix[i])))
+            return false;
+    return true;
+}
+
+// The text between tags matches entity names in any case; a run, already decoded once,
+// matches them as written and passes over "&&", the ampersand that DrawText shows as one.
+enum class TEntityPass { Text, Run };
+
+// Replaces the entities in one pass from left to right: what a replacement writes is never
+// read again, so "&amp;quot;" stays the text "&quot;" and the work follows the length.
+template <size_t N>
+std::string ReplaceEntities(std::string_view text, const std::array<TEntity, N>& entities, TEntityPass pass)
+{
+    const bool ignoreCase = pass == TEntityPass::Text;
+    std::string result;
+    result.reserve(text.size());
+    for (size_t i = 0; i < text.size();) {
+        if (text[i] != '&') {
+            result += text[i++];
+            continue;
+        }
+        if (pass == TEntityPass::Run && text.substr(i).starts_with("&&")) {
+            result += "&&";
+            i += 2;
+            continue;
+        }
+        const std::string_view rest = text.substr(i);
+        const auto found = std::find_if(entities.begin(), entities.end(), [&](const TEntity& entity) {
+            return ignoreCase ? StartsWithNoCase(rest, entity.name) : rest.starts_with(entity.name);
+        });
+        if (found == entities.end()) {
+            result += text[i++];
+            continue;
+        }
+        result += found->character;
+        i += std::string_view(found->name).size();
     }
     return result;
+}
+
+std::string ReplaceTextEntities(std::string_view text)
+{
+    return ReplaceEntities(text, kTextEntities, TEntityPass::Text);
 }
 
 // The first quoted value after the first letter `letter` (either case) from `from` on.
@@ -68,7 +115,7 @@ std::optional<int> OptionalNumber(const std::string& tag, const std::string& nam
 {
     const auto value = OptionalAttribute(tag, name);
     if (!value) return std::nullopt;
-    return ReadLeadingInteger(*value);
+    return ClampHtmlPixels(ReadLeadingInteger(*value));
 }
 
 THtmlTagKind ClassifyClosingTag(char key, char next)
@@ -144,6 +191,25 @@ THtmlTagKind ClassifyOpeningTag(char key, char next)
         return THtmlTagKind::None;
     }
 }
+
+// "<#...>" loses its angle brackets and what stands between them is plain text. Copied in
+// one pass: erasing inside the text would move its whole rest once for every such tag.
+std::string WithoutColorTagBrackets(const std::string& text)
+{
+    std::string result;
+    result.reserve(text.size());
+    size_t from = 0;
+    for (size_t at = text.find("<#"); at != std::string::npos; at = text.find("<#", from)) {
+        const size_t close = text.find('>', at);
+        if (close == std::string::npos) break;
+        result.append(text, from, at - from);
+        result.append(text, at + 1, close - at - 1);
+        from = close + 1;
+    }
+    result.append(text, from, std::string::npos);
+    return result;
+}
+
 } // namespace
 
 std::string PrepareHtmlText(const std::string& text)
@@ -155,29 +221,21 @@ std::string PrepareHtmlText(const std::string& text)
         const size_t open = std::min(text.find('<', from), text.size());
         const size_t close = open < text.size() ? text.find('>', open) : std::string::npos;
         const size_t tagEnd = close == std::string::npos ? text.size() : close + 1;
-        result += ReplaceTextEntities(text.substr(from, open - from));
+        result += ReplaceTextEntities(std::string_view(text).substr(from, open - from));
         if (close == std::string::npos) {
-            result += ReplaceTextEntities(text.substr(open));
+            result += ReplaceTextEntities(std::string_view(text).substr(open));
             break;
         }
         result.append(text, open, tagEnd - open);
         from = tagEnd;
     }
-    for (size_t at = result.find("<#"); at != std::string::npos; at = result.find("<#", at)) {
-        const size_t close = result.find('>', at);
-        if (close == std::string::npos) break;
-        result.erase(close, 1);
-        result.erase(at, 1);
-    }
-    result = StringReplace(result, "\r", "<BR>", rfReplaceAll);
+    result = StringReplace(WithoutColorTagBrackets(result), "\r", "<BR>", rfReplaceAll);
     return StringReplace(result, "\n", "", rfReplaceAll);
 }
 
 std::string ReplaceRunEntities(const std::string& run)
 {
-    std::string result = StringReplace(run, "&nbsp;", " ", rfReplaceAll);
-    result = StringReplace(result, "&lt;", "<", rfReplaceAll);
-    return StringReplace(result, "&gt;", ">", rfReplaceAll);
+    return ReplaceEntities(run, kRunEntities, TEntityPass::Run);
 }
 
 THtmlToken NextHtmlToken(std::string_view rest, bool wordWrap)
@@ -189,8 +247,10 @@ THtmlToken NextHtmlToken(std::string_view rest, bool wordWrap)
         return {THtmlTokenKind::Tag, close + 1};
     }
     size_t end = std::min(rest.find('<'), rest.size());
-    const size_t blank = rest.find(' ');
-    if (wordWrap && blank != std::string_view::npos) end = std::min(end, blank + 1);
+    // Only the run itself is searched for a blank: searching the whole rest for every run
+    // would cost the square of a text without blanks.
+    const size_t blank = wordWrap ? rest.substr(0, end).find(' ') : std::string_view::npos;
+    if (blank != std::string_view::npos) end = blank + 1;
     return {THtmlTokenKind::Run, end};
 }
 
@@ -215,7 +275,8 @@ THtmlFontTag ParseFontTag(const std::string& tag)
     font.BackgroundColor = OptionalAttribute(tag, "BGCOLOR");
     if (const auto size = OptionalNumber(tag, "SIZE")) {
         static constexpr int kPoints[] = {8, 10, 12, 14, 16};
-        font.Points = *size >= 1 && *size <= 5 ? kPoints[*size - 1] : *size;
+        // The desktop's fonts go no larger than 1638 points.
+        font.Points = *size >= 1 && *size <= 5 ? kPoints[*size - 1] : std::min(*size, 1638);
     }
     return font;
 }
@@ -262,10 +323,11 @@ std::optional<int> ParseIndentTag(const std::string& tag)
     const auto value = QuotedValueAfterLetter(tag, 'X', 0);
     int position = 0;
     if (!value || !TryStrToInt(*value, position)) return std::nullopt;
-    return position;
+    return ClampHtmlPixels(position);
 }
 
 int ParseRotateTag(const std::string& tag)
 {
-    return ReadLeadingInteger(QuotedValueAfterLetter(tag, 'A', 2).value_or(""));
+    // A turn is a turn: whole turns are dropped, so that the angle in tenths still fits.
+    return ReadLeadingInteger(QuotedValueAfterLetter(tag, 'A', 2).value_or("")) % 360;
 }

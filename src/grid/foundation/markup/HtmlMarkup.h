@@ -11,11 +11,12 @@
 
 // Before layout: between the tags "&amp;" (shown as one "&" by DrawText's "&&"), "&quot;",
 // "&sect;", "&permil;", "&reg;", "&copy;", "&para;", "&trade;" and "&euro;" (any case)
-// become their characters; "<#...>" loses its angle brackets, every CR becomes "<BR>",
-// every LF goes.
+// become their characters, each entity decoded once; "<#...>" loses its angle brackets,
+// every CR becomes "<BR>", every LF goes.
 std::string PrepareHtmlText(const std::string& text);
 
-// Inside a run: "&nbsp;", "&lt;" and "&gt;".
+// Inside a run: "&nbsp;", "&lt;" and "&gt;"; a "&&" (an ampersand already decoded) is left
+// as it is, so "&amp;lt;" shows "&lt;".
 std::string ReplaceRunEntities(const std::string& run);
 
 enum class THtmlTokenKind { Run, Tag, End };

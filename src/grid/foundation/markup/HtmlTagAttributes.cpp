@@ -101,3 +101,10 @@ int ReadLeadingInteger(const std::string& value)
         number = std::min<int64_t>(number * base + DigitValue(value[i], base), INT32_MAX);
     return static_cast<int>(negative && i == value.size() ? -number : number);
 }
+
+int ClampHtmlPixels(int value) { return std::clamp(value, -kMaxHtmlPixels, kMaxHtmlPixels); }
+
+int AddHtmlExtent(int extent, int pixels)
+{
+    return static_cast<int>(std::min<int64_t>(int64_t{extent} + pixels, kMaxHtmlExtent));
+}

@@ -21,3 +21,13 @@ std::string TagAttribute(const std::string& tag, const std::string& name);
 // that is no digit and the digits read so far are the value. A minus sign counts only when
 // the number ends the value, and an empty or non-numeric value is 0.
 int ReadLeadingInteger(const std::string& value);
+
+// Positions and sizes read from a tag are held to what a screen can show, so that the
+// renderer's sums of them cannot overflow and a huge value costs no huge drawing.
+constexpr int kMaxHtmlPixels = 32767;
+int ClampHtmlPixels(int value);
+
+// Widths and heights that the renderer adds up stop growing here, however many items a
+// line or lines a text holds, so that the sums cannot overflow.
+constexpr int kMaxHtmlExtent = 1 << 29;
+int AddHtmlExtent(int extent, int pixels);

@@ -9,6 +9,27 @@ namespace {
 TColor highlightBackground = clBlack;
 TColor highlightText = clBlack;
 
+// The first ">" at or after a position, for positions that only grow: a text full of "<"
+// with no ">" after them is searched once, not once for every "<".
+class TNextClose {
+public:
+    explicit TNextClose(const std::string& text) : text_(text) {}
+
+    size_t From(size_t position)
+    {
+        if (!searched_ || (close_ != std::string::npos && close_ < position)) {
+            close_ = text_.find('>', position);
+            searched_ = true;
+        }
+        return close_;
+    }
+
+private:
+    const std::string& text_;
+    size_t close_ = std::string::npos;
+    bool searched_ = false;
+};
+
 // The characters of a text outside its tags; a tag runs from "<" to the next ">", and a
 // "<" without a ">" after it is an ordinary character.
 struct TVisibleText {
@@ -21,8 +42,9 @@ TVisibleText VisibleText(const std::string& text)
     TVisibleText visible;
     const std::vector<size_t> offsets = utf8::CharOffsets(text);
     const std::u32string characters = utf8::Decode(text);
+    TNextClose nextClose(text);
     for (size_t k = 0; k < characters.size(); ++k) {
-        const size_t close = characters[k] == U'<' ? text.find('>', offsets[k]) : std::string::npos;
+        const size_t close = characters[k] == U'<' ? nextClose.From(offsets[k]) : std::string::npos;
         if (close != std::string::npos) {
             while (offsets[k + 1] <= close)
                 ++k;
@@ -48,8 +70,9 @@ std::string EscapeBrackets(const std::string& text)
 std::string EscapeStrayBrackets(const std::string& text)
 {
     std::string result;
+    TNextClose nextClose(text);
     for (size_t i = 0; i < text.size(); ++i) {
-        const size_t close = text[i] == '<' ? text.find('>', i) : std::string::npos;
+        const size_t close = text[i] == '<' ? nextClose.From(i) : std::string::npos;
         if (close != std::string::npos) {
             result.append(text, i, close - i + 1);
             i = close;
@@ -141,11 +164,24 @@ std::string HtmlFindHighlight(const std::string& text, const std::string& search
 
 std::string HtmlRemoveTag(const std::string& text, const std::string& tag)
 {
-    std::string result = text;
-    for (std::string before; before != result;) {
-        before = result;
-        result = StringReplace(result, "<" + tag + ">", "", rfReplaceAll | rfIgnoreCase);
-        result = StringReplace(result, "</" + tag + ">", "", rfReplaceAll | rfIgnoreCase);
+    // A tag that the removal of another one joins together ("<h<hi>i>") goes as well. The
+    // result is built like a stack: a tag is dropped the moment its last character arrives,
+    // which leaves what removing until nothing changes would leave, in one pass.
+    const std::string opening = UpperCase("<" + tag + ">");
+    const std::string closing = UpperCase("</" + tag + ">");
+    const auto endsWith = [](const std::string& result, const std::string& upperTag) {
+        return result.size() >= upperTag.size() &&
+               UpperCase(result.substr(result.size() - upperTag.size())) == upperTag;
+    };
+    std::string result;
+    result.reserve(text.size());
+    for (const char c : text) {
+        result += c;
+        if (c != '>') continue;
+        if (endsWith(result, opening))
+            result.resize(result.size() - opening.size());
+        else if (endsWith(result, closing))
+            result.resize(result.size() - closing.size());
     }
     return StringReplace(StringReplace(result, "&lt;", "<", rfReplaceAll), "&gt;", ">", rfReplaceAll);
 }

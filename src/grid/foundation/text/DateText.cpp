@@ -1,9 +1,11 @@
 #include "grid/foundation/text/DateText.h"
 
 #include <algorithm>
-#include <cmath>
+#include <climits>
+#include <cstdint>
 
 #include "grid/foundation/text/TextUtils.h"
+#include "platform/rtl/DateFormat.h"
 #include "platform/rtl/SysUtils.h"
 
 namespace {
@@ -30,18 +32,6 @@ TDateTime ParseDate(const std::string& S, bool MonthFirst)
     return MonthFirst ? EncodeDate(FullYear(year), a, b) : EncodeDate(FullYear(year), b, a);
 }
 
-// The same day in another month; a day the month lacks becomes its last day.
-TDateTime ShiftMonths(TDateTime Date, int Months)
-{
-    int year = 0, month = 0, day = 0;
-    DecodeDate(Date, year, month, day);
-    const int index = year * 12 + (month - 1) + Months;
-    const int newYear = index / 12;
-    const int newMonth = index % 12 + 1;
-    const double timeOfDay = Date - std::floor(Date);
-    return EncodeDate(newYear, newMonth, std::min(day, DaysInMonth(newYear, newMonth))) + timeOfDay;
-}
-
 } // namespace
 
 TDateTime ParseDateMDY(const std::string& S) { return ParseDate(S, true); }
@@ -60,5 +50,8 @@ TDateTime AddToDate(int Years, int Months, int Days, TDateTime Date, int Step)
     const int given = (Years != 0) + (Months != 0) + (Days != 0);
     if (given != 1) return Date + Step;
     if (Days != 0) return Date + Days;
-    return ShiftMonths(Date, Years != 0 ? Years * 12 : Months);
+    // Years are counted as months in 64 bits; a step beyond what an int holds leaves the
+    // calendar anyway, and IncMonth refuses it.
+    const int64_t months = Years != 0 ? int64_t{Years} * 12 : Months;
+    return IncMonth(Date, static_cast<int>(std::clamp<int64_t>(months, INT_MIN, INT_MAX)));
 }

@@ -17,5 +17,6 @@ bool IsDateText(const std::string& S);
 
 // The next date of a series. When exactly one of Years, Months and Days is not 0 it gives
 // the step (a month step carries into the years; a day that the target month lacks
-// becomes its last day); otherwise Date + Step. The time of day is kept.
+// becomes its last day); otherwise Date + Step. The time of day is kept. A year or month
+// step that leaves the years 1 to 9999 raises EConvertError.
 TDateTime AddToDate(int Years, int Months, int Days, TDateTime Date, int Step);

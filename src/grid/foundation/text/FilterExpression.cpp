@@ -3,6 +3,7 @@
 #include <charconv>
 #include <cmath>
 #include <optional>
+#include <string_view>
 
 #include "platform/rtl/Exceptions.h"
 #include "platform/rtl/SysUtils.h"
@@ -25,7 +26,7 @@ std::string RemoveBlanksOutsideQuotes(const std::string& text)
 
 bool IsJoinChar(char c) { return c == '(' || c == ';' || c == '^' || c == '&' || c == '|'; }
 
-size_t FindJoin(const std::string& condition)
+size_t FindJoin(std::string_view condition)
 {
     bool quoted = false;
     for (size_t i = 0; i < condition.size(); ++i) {
@@ -34,19 +35,19 @@ size_t FindJoin(const std::string& condition)
         else if (!quoted && IsJoinChar(condition[i]))
             return i;
     }
-    return std::string::npos;
+    return std::string_view::npos;
 }
 
 // The ")" that closes the "(" at the start, or npos when the group is never closed.
-size_t FindGroupEnd(const std::string& condition)
+size_t FindGroupEnd(std::string_view condition)
 {
-    int open = 0;
-    int close = 0;
+    size_t open = 0;
+    size_t close = 0;
     for (size_t i = 0; i < condition.size(); ++i) {
         if (condition[i] == '(') ++open;
         if (condition[i] == ')' && ++close == open) return i;
     }
-    return std::string::npos;
+    return std::string_view::npos;
 }
 
 TJoin JoinOf(char c)
@@ -73,36 +74,56 @@ void Combine(bool& result, TJoin before, bool value)
     }
 }
 
-bool MatchTerm(const std::string& term, const std::string& value, bool caseSensitive)
-{
-    if (caseSensitive) return MatchComparison(term, value);
-    return MatchComparison(AnsiUpperCase(term), AnsiUpperCase(value));
-}
+// Nobody writes groups this deep; a condition that does is refused as unreadable instead
+// of being allowed to exhaust the stack.
+constexpr int kMaxGroupDepth = 100;
 
-std::optional<bool> Evaluate(const std::string& text, const std::string& value, bool caseSensitive)
-{
-    std::string condition = RemoveBlanksOutsideQuotes(Trim(text));
-    if (!condition.empty() && condition[0] == '=') condition.erase(0, 1);
-    bool result = false;
-    TJoin before = TJoin::None;
-    for (size_t at = FindJoin(condition); at != std::string::npos; at = FindJoin(condition)) {
-        if (condition[0] == '(') {
-            const size_t end = FindGroupEnd(condition);
-            if (end == std::string::npos) return std::nullopt;
-            const auto group = Evaluate(condition.substr(1, end - 1), value, caseSensitive);
-            if (!group) return std::nullopt;
-            Combine(result, before, *group);
-            before = TJoin::Group;
-            condition.erase(0, end + 1);
-        } else {
-            Combine(result, before, MatchTerm(condition.substr(0, at), value, caseSensitive));
-            before = JoinOf(condition[at]);
-            condition.erase(0, at + 1);
-        }
+// Evaluates a condition against one value. Groups are read as views of the one prepared
+// text, so that nesting costs no copy of the text inside each group.
+class TConditionEvaluator {
+public:
+    TConditionEvaluator(const std::string& value, bool caseSensitive)
+        : value_(caseSensitive ? value : AnsiUpperCase(value)), caseSensitive_(caseSensitive)
+    {
     }
-    Combine(result, before, MatchTerm(condition, value, caseSensitive));
-    return result;
-}
+
+    // Empty when the condition cannot be read.
+    std::optional<bool> Evaluate(std::string_view condition, int depth) const
+    {
+        if (depth > kMaxGroupDepth) return std::nullopt;
+        condition = TrimView(condition);
+        if (!condition.empty() && condition[0] == '=') condition.remove_prefix(1);
+        bool result = false;
+        TJoin before = TJoin::None;
+        for (size_t at = FindJoin(condition); at != std::string_view::npos; at = FindJoin(condition)) {
+            if (condition[0] == '(') {
+                const size_t end = FindGroupEnd(condition);
+                if (end == std::string_view::npos) return std::nullopt;
+                const auto group = Evaluate(condition.substr(1, end - 1), depth + 1);
+                if (!group) return std::nullopt;
+                Combine(result, before, *group);
+                before = TJoin::Group;
+                condition.remove_prefix(end + 1);
+            } else {
+                Combine(result, before, MatchTerm(condition.substr(0, at)));
+                before = JoinOf(condition[at]);
+                condition.remove_prefix(at + 1);
+            }
+        }
+        Combine(result, before, MatchTerm(condition));
+        return result;
+    }
+
+private:
+    bool MatchTerm(std::string_view term) const
+    {
+        const std::string text(term);
+        return MatchComparison(caseSensitive_ ? text : AnsiUpperCase(text), value_);
+    }
+
+    std::string value_; // upper-cased once when case does not matter
+    bool caseSensitive_;
+};
 
 // The operand after a comparison sign: up to a blank (inside double quotes only when
 // blankAlwaysEnds), the end, or "&" or "|" outside double quotes; the enclosing quotes are
@@ -248,7 +269,8 @@ bool ReadTime(const std::string& text, TDateTime& time)
 
 bool MatchesFilterExpression(const std::string& condition, const std::string& value, bool caseSensitive)
 {
-    return Evaluate(condition, value, caseSensitive).value_or(false);
+    const std::string prepared = RemoveBlanksOutsideQuotes(Trim(condition));
+    return TConditionEvaluator(value, caseSensitive).Evaluate(prepared, 0).value_or(false);
 }
 
 bool MatchComparison(const std::string& term, const std::string& value)

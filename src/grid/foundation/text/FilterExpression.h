@@ -9,7 +9,7 @@
 // wildcard pattern ("A*", "?b", "!*test*"); double quotes protect blanks and operators.
 
 // True when the cell value satisfies the condition. A condition that cannot be read (an
-// unbalanced "(") matches nothing.
+// unbalanced "(", or groups nested more than a hundred deep) matches nothing.
 bool MatchesFilterExpression(const std::string& condition, const std::string& value, bool caseSensitive);
 
 // One term against one value, both already upper-cased when case does not matter.

@@ -4,6 +4,7 @@
 
 #include "../PixelMap.h"
 #include "grid/foundation/markup/HtmlDraw.h"
+#include "grid/foundation/markup/HtmlTagAttributes.h"
 
 namespace {
 // Measures texts on a bitmap canvas; the expected sizes come from the canvas's own text
@@ -72,6 +73,25 @@ TEST_F(HtmlMeasure, RunsTagsAndEntities)
         EXPECT_EQ(result.PlainText, c.plain) << c.text;
         EXPECT_FALSE(result.Hit) << c.text;
     }
+}
+
+TEST_F(HtmlMeasure, ReadsTwentyThousandTaggedRunsWithoutBlanks)
+{
+    // Each run searched the whole rest of the text for a blank.
+    std::string text;
+    for (int i = 0; i < 20000; ++i)
+        text += "x<B></B>";
+    EXPECT_EQ(Measure(text, 300, true).PlainText, std::string(20000, 'x'));
+}
+
+TEST_F(HtmlMeasure, AWidthThatWouldOverflowStopsGrowing)
+{
+    // Items at least as wide as the line stay on it: 66,000 of the widest make a line
+    // wider than an int holds.
+    std::string text;
+    for (int i = 0; i < 66000; ++i)
+        text += "<CONTROL TYPE=\"BUTTON\" WIDTH=\"32767\">";
+    EXPECT_EQ(Measure(text).MeasuredWidth, kMaxHtmlExtent);
 }
 
 TEST_F(HtmlMeasure, LinesAddUp)

@@ -8,6 +8,7 @@
 #include "../PixelMap.h"
 #include "grid/foundation/markup/HtmlDraw.h"
 #include "grid/foundation/markup/HtmlPicture.h"
+#include "grid/foundation/markup/HtmlTagAttributes.h"
 #include "grid/foundation/markup/HtmlTextOps.h"
 
 namespace {
@@ -151,6 +152,32 @@ TEST_F(HtmlPaint, RuleAndErrorMark)
     Paint("<E>wrong</E>");
     EXPECT_GT(Count(clRed, Rect(0, h - 1, 200, h + 2)), 0);
     EXPECT_EQ(Count(clRed, Rect(0, 0, 200, h - 2)), 0);
+}
+
+TEST_F(HtmlPaint, HugeTagNumbersAreHeldToScreenSizes)
+{
+    // Each of these overflowed an int; the first asked for a point per pixel of a rule two
+    // billion pixels long.
+    const int x = Canvas()->TextWidth("x");
+    struct {
+        const char* text;
+        int width; // measured
+    } cases[] = {
+        {"<P INDENT=\"2147483647\"><HR>", 0},
+        {"<IN x=\"2147483647\">x", kMaxHtmlPixels + x},
+        {"<R a=\"2147483647\">x</R>", x},
+        {"<CONTROL TYPE=\"BUTTON\" WIDTH=\"2147483647\" HEIGHT=\"2147483647\" VALUE=\"v\">", kMaxHtmlPixels},
+        {"<CONTROL TYPE=\"EDIT\" WIDTH=\"2147483647\" VALUE=\"v\">", kMaxHtmlPixels},
+        {"<FONT SIZE=\"2147483647\"></FONT>x", x},
+    };
+    for (const auto& c : cases) {
+        Blank(bitmap_, 200, 60);
+        EXPECT_EQ(Paint(c.text).MeasuredWidth, c.width) << c.text;
+    }
+    // The indented rule starts beyond the right edge: nothing of it lands on the bitmap.
+    Blank(bitmap_, 200, 60);
+    Paint("<P INDENT=\"2147483647\"><HR>");
+    EXPECT_EQ(Count(clWhite), 200 * 60);
 }
 
 TEST_F(HtmlPaint, RightAlignmentStaysForTheFollowingLines)

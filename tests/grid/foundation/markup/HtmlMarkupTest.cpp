@@ -92,19 +92,49 @@ TEST_P(Prepare, ReplacesEntitiesAndLineBreaks)
     EXPECT_EQ(PrepareHtmlText(GetParam().text), GetParam().expected);
 }
 
-INSTANTIATE_TEST_SUITE_P(Texts, Prepare,
-                         testing::Values(TPrepareCase{"a &amp; b &AMP; c", "a && b && c"},
-                                         TPrepareCase{"&quot;&sect;&permil;&reg;", "\"§‰®"},
-                                         TPrepareCase{"&copy;&para;&trade;&EURO;", "©¶™€"},
-                                         TPrepareCase{"<#0000FF> is blue", "#0000FF is blue"},
-                                         TPrepareCase{"a\r\nb\rc\nd", "a<BR>b<BR>cd"},
-                                         TPrepareCase{"&lt;kept&gt;", "&lt;kept&gt;"},
-                                         // Attribute values keep their entities.
-                                         TPrepareCase{"&amp;<C VALUE=\"a&quot;b&amp;\">&amp;",
-                                                      "&&<C VALUE=\"a&quot;b&amp;\">&&"},
-                                         TPrepareCase{"x &amp; <y &amp;", "x && <y &&"}));
+INSTANTIATE_TEST_SUITE_P(
+    Texts, Prepare,
+    testing::Values(TPrepareCase{"a &amp; b &AMP; c", "a && b && c"},
+                    TPrepareCase{"&quot;&sect;&permil;&reg;", "\"§‰®"},
+                    TPrepareCase{"&copy;&para;&trade;&EURO;", "©¶™€"},
+                    TPrepareCase{"<#0000FF> is blue", "#0000FF is blue"},
+                    TPrepareCase{"a\r\nb\rc\nd", "a<BR>b<BR>cd"},
+                    TPrepareCase{"&lt;kept&gt;", "&lt;kept&gt;"},
+                    // Attribute values keep their entities.
+                    TPrepareCase{"&amp;<C VALUE=\"a&quot;b&amp;\">&amp;", "&&<C VALUE=\"a&quot;b&amp;\">&&"},
+                    TPrepareCase{"x &amp; <y &amp;", "x && <y &&"},
+                    // Each entity is decoded once: what it becomes is text.
+                    TPrepareCase{"&amp;quot;", "&&quot;"}, TPrepareCase{"&amp;amp;", "&&amp;"},
+                    TPrepareCase{"<#a<#b>>", "#a<#b>"}));
 
-TEST(Markup, RunEntities) { EXPECT_EQ(ReplaceRunEntities("a&nbsp;&lt;b&gt;"), "a <b>"); }
+TEST(Markup, DecodesTenThousandNestedAmpersandsOnce)
+{
+    // Decoding until nothing changed took one pass per level: seconds for this text.
+    std::string text = "&";
+    for (int i = 0; i < 10000; ++i)
+        text += "amp;";
+    EXPECT_EQ(PrepareHtmlText(text), "&&" + text.substr(5));
+}
+
+TEST(Markup, RunEntities)
+{
+    EXPECT_EQ(ReplaceRunEntities("a&nbsp;&lt;b&gt;"), "a <b>");
+    // "&&" is an ampersand decoded before: "&amp;lt;" shows "&lt;", not "&<".
+    EXPECT_EQ(ReplaceRunEntities(PrepareHtmlText("&amp;lt;")), "&&lt;");
+    EXPECT_EQ(ReplaceRunEntities("&&&lt;"), "&&<");
+}
+
+TEST(Markup, TagNumbersAreHeldToScreenSizes)
+{
+    EXPECT_EQ(ParseParagraphTag("<P INDENT=\"2147483647\">").Indent, kMaxHtmlPixels);
+    EXPECT_EQ(ParseParagraphTag("<P INDENT=\"-2147483647\">").Indent, -kMaxHtmlPixels);
+    EXPECT_EQ(ParseIndentTag("<IN x=\"2147483647\">"), kMaxHtmlPixels);
+    EXPECT_EQ(ParseImageTag("<IMG WIDTH=\"99999999999\">").Width, kMaxHtmlPixels);
+    EXPECT_EQ(ParseFontTag("<FONT SIZE=\"2147483647\">").Points, 1638);
+    // Whole turns are dropped: 2147483647 degrees turn as far as 127.
+    EXPECT_EQ(ParseRotateTag("<R a=\"2147483647\">"), 127);
+    EXPECT_EQ(ParseRotateTag("<R a=\"-370\">"), -10);
+}
 
 TEST(Markup, FontTag)
 {

@@ -100,9 +100,29 @@ TEST(FindHighlight, IsUndoneByRemoveTag)
         EXPECT_EQ(HtmlRemoveTag(HtmlFindHighlight(text, "b", "hi", false), "HI"), text) << text;
 }
 
+TEST(FindHighlight, LooksForTheEndOfATagOnceAmongManyStrayBrackets)
+{
+    // Each "<" searched the rest of the text for its ">": 50,000 of them took seconds.
+    const std::string brackets(50000, '<');
+    std::string escaped;
+    for (int i = 0; i < 50000; ++i)
+        escaped += "&lt;";
+    EXPECT_EQ(HtmlFindHighlight(brackets + "ab", "b", "hi", true), escaped + "a<hi>b</hi>");
+}
+
 TEST(RemoveTag, RemovesNestedLeftoversAndUnescapes)
 {
     EXPECT_EQ(HtmlRemoveTag("<h<hi>i>a</HI> &lt;b&gt;", "hi"), "a <b>");
+    EXPECT_EQ(HtmlRemoveTag("<</hi>hi>x</h</Hi>i>", "hi"), "x");
+    EXPECT_EQ(HtmlRemoveTag("<h i>", "hi"), "<h i>");
+    // Ten thousand levels took one pass over the text each.
+    std::string nested = "a";
+    for (int i = 0; i < 10000; ++i)
+        nested += "<h";
+    nested += "<hi>";
+    for (int i = 0; i < 10000; ++i)
+        nested += "i>";
+    EXPECT_EQ(HtmlRemoveTag(nested + "b", "hi"), "ab");
 }
 
 TEST(HighlightColors, AreKeptUntilSetAgain)

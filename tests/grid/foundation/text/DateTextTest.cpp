@@ -78,4 +78,16 @@ INSTANTIATE_TEST_SUITE_P(
                     AddCase{0, -1, 0, 9, 2024, 1, 10, 2023, 12, 10},
                     AddCase{0, -25, 0, 9, 2024, 3, 31, 2022, 2, 28}));
 
+TEST(AddToDate, AStepOutOfTheCalendarIsAConversionError)
+{
+    // Stepping back past year 1 read the day table before its start; a year step whose
+    // months overflow an int counted them wrong.
+    const TDateTime from = EncodeDate(2024, 1, 15);
+    EXPECT_THROW(AddToDate(0, -24289, 0, from, 9), EConvertError);
+    EXPECT_THROW(AddToDate(0, 95905, 0, from, 9), EConvertError);
+    EXPECT_THROW(AddToDate(-2024, 0, 0, from, 9), EConvertError);
+    EXPECT_THROW(AddToDate(2147483647, 0, 0, from, 9), EConvertError);
+    EXPECT_THROW(AddToDate(-2147483647 - 1, 0, 0, from, 9), EConvertError);
+}
+
 } // namespace

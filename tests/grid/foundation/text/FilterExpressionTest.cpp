@@ -88,6 +88,42 @@ INSTANTIATE_TEST_SUITE_P(TruthTable, FilterGerman,
                                          TFilterCase{">01.01.2012", "15.03.2011", false, false},
                                          TFilterCase{"<01.01.2012", "31.12.2011 23:59", false, true}));
 
+// A condition of `depth` groups, one inside the other, around the term A*.
+std::string Nested(int depth) { return std::string(depth, '(') + "A*" + std::string(depth, ')'); }
+
+struct TNestingCase {
+    int depth;
+    bool matches; // on "Apple"
+};
+
+class FilterNesting : public testing::TestWithParam<TNestingCase> {};
+
+TEST_P(FilterNesting, ReadsSaneDepthsAndRefusesHugeOnes)
+{
+    // Copying the text inside each group took seconds and hundreds of megabytes at 20,000
+    // levels and ran out of memory at 200,000.
+    FilterLocale locale(English());
+    const TNestingCase& c = GetParam();
+    EXPECT_EQ(MatchesFilterExpression(Nested(c.depth), "Apple", false), c.matches) << c.depth;
+    EXPECT_EQ(MatchesFilterExpression(Nested(c.depth) + "|x", "x", false), c.matches) << c.depth;
+}
+
+INSTANTIATE_TEST_SUITE_P(Depths, FilterNesting,
+                         testing::Values(TNestingCase{1, true}, TNestingCase{100, true},
+                                         TNestingCase{101, false}, TNestingCase{20000, false},
+                                         TNestingCase{200000, false}));
+
+TEST(FilterExpression, ReadsTwentyThousandTermsInOnePass)
+{
+    FilterLocale locale(English());
+    std::string condition;
+    for (int i = 0; i < 20000; ++i)
+        condition += "(a" + std::to_string(i) + ")|";
+    EXPECT_TRUE(MatchesFilterExpression(condition + "b", "b", false));
+    EXPECT_TRUE(MatchesFilterExpression(condition + "b", "A19999", false));
+    EXPECT_FALSE(MatchesFilterExpression(condition + "b", "a20000", false));
+}
+
 struct TDateCase {
     const char* text;
     bool valid;
