@@ -86,6 +86,7 @@ void Report_Ping_Failure(const TPing_Result& result)
 {
     if (result.Outcome == TPing_Outcome::Not_Found) MessageDlg(Lang_Table[1036], mtWarning, {mbOK}, 0);
     if (result.Outcome != TPing_Outcome::Failed) return;
-    const std::string text = result.Error.empty() ? Lang_Table[1037] : Lang_Table[1037] + "\n\n" + result.Error;
+    const std::string text =
+        result.Error.empty() ? Lang_Table[1037] : Lang_Table[1037] + "\n\n" + result.Error;
     MessageDlg(text, mtError, {mbOK}, 0);
 }

@@ -32,8 +32,8 @@ public:
 
     // What the test needs of its surroundings; tests replace both to run on a fake clock.
     struct THooks {
-        std::function<int64_t()> Now_Ms;  // a monotonic count of milliseconds
-        std::function<void()> Pause;      // waits 10 ms and lets the GUI process its messages
+        std::function<int64_t()> Now_Ms; // a monotonic count of milliseconds
+        std::function<void()> Pause;     // waits 10 ms and lets the GUI process its messages
     };
 
     TDevice_Ping();

@@ -120,7 +120,8 @@ std::vector<uint8_t> Echo_Packet(const TEchoRequest& request, uint16_t identifie
         std::chrono::duration_cast<std::chrono::milliseconds>(Clock::now().time_since_epoch()).count());
     std::memcpy(&packet[Icmp_Header_Size], &stamp, Time_Stamp_Size);
     const size_t room = packet.size() - Icmp_Header_Size - Time_Stamp_Size;
-    std::memcpy(&packet[Icmp_Header_Size + Time_Stamp_Size], request.Data.data(), std::min(room, request.Data.size()));
+    std::memcpy(&packet[Icmp_Header_Size + Time_Stamp_Size], request.Data.data(),
+                std::min(room, request.Data.size()));
     Put_Word(packet, 2, Checksum(packet));
     return packet;
 }
@@ -128,7 +129,7 @@ std::vector<uint8_t> Echo_Packet(const TEchoRequest& request, uint16_t identifie
 // Whether what the socket received is the reply to `sent` from `host`; `size` becomes the
 // size of the ICMP message within it.
 bool Is_Echo_Reply(const TSocket& socket, const uint8_t* received, size_t& size, const in_addr& from,
-                             const in_addr& host, const std::vector<uint8_t>& sent)
+                   const in_addr& host, const std::vector<uint8_t>& sent)
 {
     if (from.s_addr != host.s_addr) return false;
     const uint8_t* message = received;
@@ -148,12 +149,14 @@ bool Is_Echo_Reply(const TSocket& socket, const uint8_t* received, size_t& size,
     return true;
 }
 
-TEchoReply Await_Reply(const TSocket& socket, const in_addr& host, const std::vector<uint8_t>& sent, int timeoutMs)
+TEchoReply Await_Reply(const TSocket& socket, const in_addr& host, const std::vector<uint8_t>& sent,
+                       int timeoutMs)
 {
     const Clock::time_point deadline = Clock::now() + std::chrono::milliseconds(std::max(timeoutMs, 0));
     std::vector<uint8_t> buffer(65536);
     for (;;) {
-        const auto left = std::chrono::duration_cast<std::chrono::milliseconds>(deadline - Clock::now()).count();
+        const auto left =
+            std::chrono::duration_cast<std::chrono::milliseconds>(deadline - Clock::now()).count();
         pollfd entry{socket.Fd(), POLLIN, 0};
         const int ready = poll(&entry, 1, static_cast<int>(std::max<long long>(left, 0)));
         if (ready < 0 && errno == EINTR) continue;
@@ -174,18 +177,21 @@ TEchoReply Await_Reply(const TSocket& socket, const in_addr& host, const std::ve
 TEchoReply Socket_Echo(const TEchoRequest& request)
 {
     in_addr host{};
-    if (!Parse_Dotted_IPv4(request.Host, host)) throw EIcmpAddressError("Not an IPv4 address: " + request.Host);
+    if (!Parse_Dotted_IPv4(request.Host, host))
+        throw EIcmpAddressError("Not an IPv4 address: " + request.Host);
     if (request.PayloadSize < static_cast<int>(Time_Stamp_Size) || request.PayloadSize > Max_Payload_Size)
         throw EIcmpError("An echo request carries " + std::to_string(Time_Stamp_Size) + " to " +
                          std::to_string(Max_Payload_Size) + " bytes.");
     const TSocket socket = Open_Socket();
-    const std::vector<uint8_t> packet = Echo_Packet(request, static_cast<uint16_t>(getpid()), Next_Sequence());
+    const std::vector<uint8_t> packet =
+        Echo_Packet(request, static_cast<uint16_t>(getpid()), Next_Sequence());
     sockaddr_in target{};
     target.sin_family = AF_INET;
     target.sin_addr = host;
     const ssize_t sent = sendto(socket.Fd(), packet.data(), packet.size(), 0,
                                 reinterpret_cast<const sockaddr*>(&target), sizeof(target));
-    if (sent < 0) throw EIcmpError("The echo request to " + request.Host + " was not sent: " + Error_Text(errno));
+    if (sent < 0)
+        throw EIcmpError("The echo request to " + request.Host + " was not sent: " + Error_Text(errno));
     return Await_Reply(socket, host, packet, request.TimeoutMs);
 }
 

@@ -81,7 +81,8 @@ TEST_P(DevicePingLoop, EndsAsTheDeviceAnswers)
 INSTANTIATE_TEST_SUITE_P(
     Cases, DevicePingLoop,
     testing::Values(LoopCase{"AnswersEveryRequest", "192.168.2.205", "yyyyyy", TPing_Outcome::Answered, 2},
-                    LoopCase{"AnswersEveryOtherRequest", "192.168.2.205", "nynyny", TPing_Outcome::Answered, 4},
+                    LoopCase{"AnswersEveryOtherRequest", "192.168.2.205", "nynyny", TPing_Outcome::Answered,
+                             4},
                     // An unanswered request takes its 400 ms and a 10 ms pause: about 5 s hold 13.
                     LoopCase{"SwitchedOff", "192.168.2.205", "", TPing_Outcome::Not_Found, 13},
                     // One reply is not enough to stop early, and the last request decides.
@@ -122,7 +123,8 @@ TEST_P(DevicePingError, EndsTheTest)
 
 INSTANTIATE_TEST_SUITE_P(
     Cases, DevicePingError,
-    testing::Values(ErrorCase{"NoSocketAtTheFirstRequest", "yy", 1, false, TPing_Outcome::Failed, "no socket"},
+    testing::Values(ErrorCase{"NoSocketAtTheFirstRequest", "yy", 1, false, TPing_Outcome::Failed,
+                              "no socket"},
                     ErrorCase{"AddressRefusedByTheClient", "yy", 1, true, TPing_Outcome::Failed, ""},
                     ErrorCase{"AfterAnUnansweredRequest", "n", 2, false, TPing_Outcome::Not_Found, ""},
                     ErrorCase{"AfterAnAnsweredRequest", "y", 2, false, TPing_Outcome::Failed, "no socket"}),
@@ -201,15 +203,18 @@ TEST_P(PingReport, ShowsTheBoxTheOutcomeCallsFor)
 
 INSTANTIATE_TEST_SUITE_P(
     Cases, PingReport,
-    testing::Values(ReportCase{"Answered", {TPing_Outcome::Answered, ""}, 0, mtCustom, ""},
-                    ReportCase{"Cancelled", {TPing_Outcome::Cancelled, ""}, 0, mtCustom, ""},
-                    ReportCase{"Busy", {TPing_Outcome::Busy, ""}, 0, mtCustom, ""},
-                    ReportCase{"NotFound", {TPing_Outcome::Not_Found, ""}, 1, mtWarning, "Device Not Found!"},
-                    ReportCase{"BadAddress", {TPing_Outcome::Failed, ""}, 1, mtError,
-                               "Error!!! Check the Ip Address"},
-                    // The user learns why the test could not run, not only to check the address.
-                    ReportCase{"ClientFailed", {TPing_Outcome::Failed, "No ICMP here."}, 1, mtError,
-                               "Error!!! Check the Ip Address\n\nNo ICMP here."}),
+    testing::Values(
+        ReportCase{"Answered", {TPing_Outcome::Answered, ""}, 0, mtCustom, ""},
+        ReportCase{"Cancelled", {TPing_Outcome::Cancelled, ""}, 0, mtCustom, ""},
+        ReportCase{"Busy", {TPing_Outcome::Busy, ""}, 0, mtCustom, ""},
+        ReportCase{"NotFound", {TPing_Outcome::Not_Found, ""}, 1, mtWarning, "Device Not Found!"},
+        ReportCase{"BadAddress", {TPing_Outcome::Failed, ""}, 1, mtError, "Error!!! Check the Ip Address"},
+        // The user learns why the test could not run, not only to check the address.
+        ReportCase{"ClientFailed",
+                   {TPing_Outcome::Failed, "No ICMP here."},
+                   1,
+                   mtError,
+                   "Error!!! Check the Ip Address\n\nNo ICMP here."}),
     [](const testing::TestParamInfo<ReportCase>& info) { return std::string(info.param.name); });
 
 // The whole test against the loopback address, on the real clock, socket and event loop.

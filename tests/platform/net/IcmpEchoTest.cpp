@@ -18,9 +18,9 @@ TEST(IcmpEcho, TakesOnlyDottedIPv4Addresses)
 {
     for (const char* good : {"127.0.0.1", "0.0.0.0", "255.255.255.255", "192.168.001.005"})
         EXPECT_TRUE(Is_Dotted_IPv4(good)) << good;
-    for (const char* bad : {"", "300.1.1.1", "1.2.3.256", "1.2.3", "1.2.3.4.5", "1..2.3", "1.2.3.", ".1.2.3",
-                            " 1.2.3.4", "1.2.3.4 ", "1.2.3.-4", "1.2.3.+4", "1.2.3.0x1", "1.2.3.1000",
-                            "localhost", "::1", "1.2.3.4/8"}) {
+    for (const char* bad :
+         {"", "300.1.1.1", "1.2.3.256", "1.2.3", "1.2.3.4.5", "1..2.3", "1.2.3.", ".1.2.3", " 1.2.3.4",
+          "1.2.3.4 ", "1.2.3.-4", "1.2.3.+4", "1.2.3.0x1", "1.2.3.1000", "localhost", "::1", "1.2.3.4/8"}) {
         EXPECT_FALSE(Is_Dotted_IPv4(bad)) << bad;
         EXPECT_THROW(IcmpEcho(Request_To(bad)), EIcmpAddressError) << bad;
     }
