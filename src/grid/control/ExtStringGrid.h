@@ -177,6 +177,22 @@ public:
     // A row list level is undone by UnHideRowList; the caller then lowers the level.
     void SetFilterLevel(int Value) { FFilterLevel = Value; }
 
+    // Cells as numbers (ExtGridTypedCells.cpp). A text that is no number raises
+    // EExtGridError; an empty text or a lone "-" reads as 0. The All forms take real rows,
+    // hidden ones included, and read the text with its markup.
+    std::string StrippedCells(int ACol, int ARow) const;
+    std::string AllCells(int ACol, int ARow) const;
+    void SetAllCells(int ACol, int ARow, const std::string& Value);
+    virtual std::string GetFloatFormat(int ACol, int ARow) const;
+    int Ints(int ACol, int ARow) const;
+    void SetInts(int ACol, int ARow, int Value);
+    int AllInts(int ACol, int ARow) const;
+    void SetAllInts(int ACol, int ARow, int Value);
+    double Floats(int ACol, int ARow) const;
+    void SetFloats(int ACol, int ARow, double Value);
+    double AllFloats(int ACol, int ARow) const;
+    void SetAllFloats(int ACol, int ARow, double Value);
+
     // Current cell and selection (ExtGridSelection.cpp).
     void SetRow(int ARow) override;
     void GotoCell(int ACol, int ARow);
