@@ -57,6 +57,7 @@ struct TExtGridProperties {
     bool FitCellsInGrid = true;
     bool FixedColAlways = false;
     bool FixedRowAlways = false;
+    bool IntegralHeight = false;
     bool IntelliZoom = true;
     bool LoadFirstRow = true;
     bool QuoteEmptyCells = true;
@@ -91,6 +92,8 @@ struct TExtGridProperties {
     TScrollBarAlways ScrollBarAlways = saNone;
     TScrollType ScrollType = ssNormal;
     TVAlignment VAlignment = vtaTop;
+    int FixedFooters = 0;
+    int FixedRightCols = 0;
     int GroupColumn = -1;
     int PreviewPage = 1;
     int ZoomFactor = 0;
@@ -176,6 +179,34 @@ public:
     int FilterLevel() const { return FFilterLevel; }
     // A row list level is undone by UnHideRowList; the caller then lowers the level.
     void SetFilterLevel(int Value) { FFilterLevel = Value; }
+
+    // Dimensions, headers and moves (ExtGridDimensions.cpp).
+    void SetBounds(int ALeft, int ATop, int AWidth, int AHeight) override;
+    // Fits the column to the grid's client width when ColumnSize.Stretch is on; -1 is the
+    // last column.
+    void StretchColumn(int Index);
+    void StretchRightColumn() { StretchColumn(-1); }
+    void SetColumnHeaders(const TStringList& Value);
+    void ShowColumnHeaders();
+    void ClearColumnHeaders();
+    void SetRowHeaders(const TStringList& Value);
+    void ShowRowHeaders();
+    void ClearRowHeaders();
+    void MoveRows(int FromIndex, int ToIndex, int Count);
+    // The raw texts and objects of two cells change places, without hooks or repainting.
+    void SwapCells(TPoint FromCell, TPoint ToCell);
+    // The smallest rectangle holding every non-empty cell; (0, 0, 0, 0) when there is none.
+    virtual TGridRect GetUsedCells() const;
+    // Columns that sorting and searching skip.
+    std::vector<int> IgnoreColumns;
+    bool IsIgnoredColumn(int ACol) const;
+    // The cells that saving writes.
+    int SaveStartCol() const;
+    int SaveEndCol() const;
+    int SaveColCount() const;
+    int SaveStartRow() const;
+    int SaveEndRow() const;
+    int SaveRowCount() const;
 
     // Cells as numbers (ExtGridTypedCells.cpp). A text that is no number raises
     // EExtGridError; an empty text or a lone "-" reads as 0. The All forms take real rows,
@@ -270,6 +301,8 @@ protected:
 
     bool SelectCell(int ACol, int ARow) override;
     void Paint() override;
+    void ColWidthsChanged() override;
+    void SizeChanged(int OldColCount, int OldRowCount) override;
 
     // While set, every cell may be selected without checks.
     bool FForceSel = false;
@@ -301,6 +334,9 @@ private:
     void HideRealRows(int FromRow, int ToRow, bool AtStoreEnd);
     // Restores the hidden rows of [FromRow, ToRow] whose items the store holds.
     void RestoreRows(int FromRow, int ToRow);
+
+    bool SavesAllCols() const;
+    bool SavesAllRows() const;
 
     // Row flag helpers.
     void SetRunSelect(int RowIndex, int RCount, bool Value);
@@ -356,4 +392,8 @@ private:
     bool FSelChange = false;
 
     int FUpdateCount = 0;
+    // Guards of the column stretching: it runs once at a time, and not for the width
+    // changes it makes itself.
+    bool FColchgFlg = true;
+    bool FIsColChanging = false;
 };
