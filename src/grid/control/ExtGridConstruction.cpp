@@ -64,12 +64,14 @@ TExtStringGrid::TExtStringGrid(TComponent* AOwner)
     SetBounds(Left(), Top(), kDefaultWidth, kDefaultHeight);
     SetDefaultRowHeight(kDefaultRowHeight);
     SetFixedRowHeight(kDefaultRowHeight);
+    ChainOwnerFormResize(AOwner);
 }
 
-// Hidden rows hold the properties of their cells; they come back into the grid first so
-// that the base grid frees every cell's properties in one place.
+// Hidden rows hold the properties of their cells; each is put in a spare cell beyond the
+// rows and freed there the way the base grid frees its own.
 TExtStringGrid::~TExtStringGrid()
 {
+    UnchainOwnerFormResize();
     while (!FGridItems.Empty()) {
         TGridItem& item = FGridItems.Item(FGridItems.Count() - 1);
         for (TObject*& object : item.Items.Objects) {

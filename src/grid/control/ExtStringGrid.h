@@ -14,6 +14,7 @@
 class TBands;
 class TCellNode;
 class TColumnSize;
+class TCustomForm;
 class TFocusHelper;
 class TMouseActions;
 class TNavigation;
@@ -58,6 +59,7 @@ struct TExtGridProperties {
     bool FixedColAlways = false;
     bool FixedRowAlways = false;
     bool IntegralHeight = false;
+    bool SizeWithForm = false;
     bool IntelliZoom = true;
     bool LoadFirstRow = true;
     bool QuoteEmptyCells = true;
@@ -301,6 +303,7 @@ protected:
 
     bool SelectCell(int ACol, int ARow) override;
     void Paint() override;
+    void Loaded() override;
     void ColWidthsChanged() override;
     void SizeChanged(int OldColCount, int OldRowCount) override;
 
@@ -316,6 +319,11 @@ protected:
     std::string FOldCellText;
 
 private:
+    // The owner form's resize event (ExtGridLifecycle.cpp).
+    void ChainOwnerFormResize(TComponent* AOwner);
+    void UnchainOwnerFormResize();
+    void OwnerFormResize(TObject* Sender);
+
     // Index mappings.
     int RealToDisplCol(int ACol) const;
     int DisplToRealCol(int ACol) const;
@@ -346,6 +354,10 @@ private:
     // The first enabled normal row other than ARow, or -1.
     int FirstEnabledRowBut(int ARow) const;
     void RepaintSelectionAftermath(int OldCol, int OldRow, int ARow, const TGridRect& S);
+
+    TCustomForm* FOwnerForm = nullptr;
+    TNotifyEvent FKeptFormResize;
+    TPoint FFormSize;
 
     TGridLook FLook = glXP;
     TColor FBorderColor;
