@@ -1,8 +1,11 @@
 #include <cstdio>
 
 #include "grid/control/ExtStringGrid.h"
+#include "grid/control/settings/BackGround.h"
+#include "grid/control/settings/BalloonSettings.h"
 #include "grid/control/settings/CellNode.h"
 #include "grid/control/settings/ColumnSize.h"
+#include "grid/control/settings/DragScrollOptions.h"
 #include "grid/foundation/model/Bands.h"
 #include "grid/foundation/model/MouseActions.h"
 #include "grid/foundation/model/Navigation.h"
@@ -44,7 +47,11 @@ TExtStringGrid::TExtStringGrid(TComponent* AOwner)
       FFocusHelper(std::make_unique<TFocusHelper>()),
       FCellNode(std::make_unique<TCellNode>()),
       FColumnSize(std::make_unique<TColumnSize>()),
-      FSizeWhileTyping(std::make_unique<TSizeWhileTyping>())
+      FSizeWhileTyping(std::make_unique<TSizeWhileTyping>()),
+      FBalloon(std::make_unique<TBalloonSettings>()),
+      FShowModified(std::make_unique<TShowModified>()),
+      FDragScrollOptions(std::make_unique<TDragScrollOptions>()),
+      FBackGround(std::make_unique<TBackGround>())
 {
     const bool designing = ComponentState().Contains(csDesigning);
     FVisibleCol.fill(true);
@@ -58,6 +65,9 @@ TExtStringGrid::TExtStringGrid(TComponent* AOwner)
     // Settings that change what is drawn repaint the grid.
     FCellNode->OnChange = [this](TObject*) { Invalidate(); };
     FBands->OnChange = [this](TObject*) { Invalidate(); };
+    FBackGround->OnChange = [this](TObject*) { Invalidate(); };
+    // The modification marks are drawn in the fixed column.
+    FShowModified->OnChange = [this](TObject*) { RepaintCol(0); };
 
     SetScrollBars(ssBoth);
     SetRowCount(kDefaultRowCount);

@@ -11,14 +11,18 @@
 #include "grid/foundation/model/BaseGrid.h"
 #include "platform/rtl/Exceptions.h"
 
+class TBackGround;
+class TBalloonSettings;
 class TBands;
 class TCellNode;
 class TColumnSize;
+class TDragScrollOptions;
 class TCustomForm;
 class TFocusHelper;
 class TMouseActions;
 class TNavigation;
 class TSearchFooter;
+class TShowModified;
 class TSizeWhileTyping;
 class TStringList;
 class TSyncGrid;
@@ -145,6 +149,10 @@ public:
     TCellNode* CellNode() const { return FCellNode.get(); }
     TColumnSize* ColumnSize() const { return FColumnSize.get(); }
     TSizeWhileTyping* SizeWhileTyping() const { return FSizeWhileTyping.get(); }
+    TBalloonSettings* Balloon() const { return FBalloon.get(); }
+    TShowModified* ShowModified() const { return FShowModified.get(); }
+    TDragScrollOptions* DragScrollOptions() const { return FDragScrollOptions.get(); }
+    TBackGround* BackGround() const { return FBackGround.get(); }
 
     // Hidden columns (ExtGridIndexSpaces.cpp). Real columns 0 to 511 can be hidden.
     static constexpr int MaxHideableCol = 511;
@@ -378,6 +386,10 @@ private:
     std::unique_ptr<TCellNode> FCellNode;
     std::unique_ptr<TColumnSize> FColumnSize;
     std::unique_ptr<TSizeWhileTyping> FSizeWhileTyping;
+    std::unique_ptr<TBalloonSettings> FBalloon;
+    std::unique_ptr<TShowModified> FShowModified;
+    std::unique_ptr<TDragScrollOptions> FDragScrollOptions;
+    std::unique_ptr<TBackGround> FBackGround;
 
     // Hidden columns: whether each real column is shown, and the width it had when hidden.
     std::array<bool, MaxHideableCol + 2> FVisibleCol;

@@ -1,8 +1,11 @@
 #include <gtest/gtest.h>
 
 #include "GridOnForm.h"
+#include "grid/control/settings/BackGround.h"
+#include "grid/control/settings/BalloonSettings.h"
 #include "grid/control/settings/CellNode.h"
 #include "grid/control/settings/ColumnSize.h"
+#include "grid/control/settings/DragScrollOptions.h"
 #include "grid/foundation/model/MouseActions.h"
 #include "grid/foundation/model/Navigation.h"
 
@@ -151,6 +154,68 @@ TEST(ExtGridSettingsTest, ColumnSizeAssignCopiesAllNine)
     EXPECT_EQ(copy.StretchColumn, 3);
     EXPECT_EQ(copy.Location, clIniFile);
     EXPECT_EQ(copy.Rows, arFixed);
+}
+
+
+TEST_F(ExtGridConstructionTest, SmallSettingsStartAsDocumented)
+{
+    EXPECT_FALSE(grid->Balloon()->Enable());
+    EXPECT_EQ(grid->Balloon()->AutoHideDelay, -1);
+    EXPECT_EQ(grid->Balloon()->BackgroundColor, clNone);
+    EXPECT_FALSE(grid->ShowModified()->Enabled);
+    EXPECT_EQ(grid->ShowModified()->Color(), clYellow);
+    EXPECT_EQ(grid->DragScrollOptions()->Delays.InitialDelay, 1000);
+    EXPECT_EQ(grid->DragScrollOptions()->Delays.RepeatDelay, 250);
+    EXPECT_EQ(grid->DragScrollOptions()->Margins.RightMargin, 50);
+    EXPECT_EQ(grid->BackGround()->Display(), bdTile);
+    EXPECT_EQ(grid->BackGround()->Color(), clWindow);
+    EXPECT_EQ(grid->BackGround()->ColorTo(), clBtnFace);
+}
+
+TEST(ExtGridSettingsTest, BalloonAssignKeepsTransparencyAndFiresNothing)
+{
+    TBalloonSettings source;
+    source.Transparency = 200;
+    source.InitialDelay = 300;
+    source.TextColor = clRed;
+    int fired = 0;
+    source.OnEnableChange = [&fired](TObject*) { ++fired; };
+    source.SetEnable(true);
+    source.SetEnable(true);
+    EXPECT_EQ(fired, 2);
+
+    TBalloonSettings copy;
+    int copyFired = 0;
+    copy.OnEnableChange = [&copyFired](TObject*) { ++copyFired; };
+    copy.Assign(source);
+    EXPECT_TRUE(copy.Enable());
+    EXPECT_EQ(copy.InitialDelay, 300);
+    EXPECT_EQ(copy.TextColor, clRed);
+    EXPECT_EQ(copy.Transparency, 0);
+    EXPECT_EQ(copyFired, 0);
+}
+
+TEST(ExtGridSettingsTest, DragScrollAndModifiedMarkCopyFromTheirOwnKindOnly)
+{
+    TDragScrollOptions source;
+    source.Active = true;
+    source.Delays.RepeatDelay = 100;
+    source.Margins.TopMargin = 7;
+    TDragScrollOptions copy;
+    copy.Assign(source);
+    EXPECT_TRUE(copy.Active);
+    EXPECT_EQ(copy.Delays.RepeatDelay, 100);
+    EXPECT_EQ(copy.Margins.TopMargin, 7);
+
+    TShowModified marks;
+    marks.Assign(source);
+    EXPECT_EQ(marks.Color(), clYellow);
+    TShowModified other;
+    other.Enabled = true;
+    other.SetColor(clLime);
+    marks.Assign(other);
+    EXPECT_TRUE(marks.Enabled);
+    EXPECT_EQ(marks.Color(), clLime);
 }
 
 } // namespace
