@@ -119,6 +119,9 @@ public:
     explicit TExtStringGrid(TComponent* AOwner);
     ~TExtStringGrid() override;
 
+    void Assign(const TPersistent& Source) override;
+    virtual void AssignCells(const TPersistent& Source);
+
     // Version.
     virtual uint32_t GetVersionNr() const;
     virtual std::string GetVersionString() const;

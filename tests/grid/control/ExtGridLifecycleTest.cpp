@@ -53,4 +53,34 @@ TEST(ExtGridLifecycleTest, GridFreedWithItsFormLeavesNothingBehind)
     delete form;
 }
 
+
+TEST(ExtGridAssignTest, CopiesAnotherGridWithItsCellsAndIgnoresAnythingElse)
+{
+    TForm form(nullptr);
+    auto* source = new TExtStringGrid(&form);
+    source->SetColCount(7);
+    source->SetRowCount(30);
+    source->SetColWidths(6, 90);
+    source->SetRowHeights(29, 40);
+    source->SetCells(6, 29, "last");
+    source->SetOptions(source->Options() + goEditing);
+    source->ActiveCellColor = clRed;
+    source->Navigation()->AlwaysEdit = true;
+
+    auto* grid = new TExtStringGrid(&form);
+    grid->Assign(*source->Navigation());
+    EXPECT_EQ(grid->ColCount(), 5);
+    EXPECT_FALSE(grid->Navigation()->AlwaysEdit);
+
+    grid->Assign(*source);
+    EXPECT_EQ(grid->ColCount(), 7);
+    EXPECT_EQ(grid->RowCount(), 30);
+    EXPECT_EQ(grid->ColWidths(6), 90);
+    EXPECT_EQ(grid->RowHeights(29), 40);
+    EXPECT_EQ(grid->Cells(6, 29), "last");
+    EXPECT_TRUE(grid->Options().Contains(goEditing));
+    EXPECT_EQ(grid->ActiveCellColor, clRed);
+    EXPECT_TRUE(grid->Navigation()->AlwaysEdit);
+}
+
 } // namespace
