@@ -80,14 +80,37 @@ void TExtStringGrid::HideRowsEx(int FromRow, int ToRow)
 
 void TExtStringGrid::RestoreRows(int FromRow, int ToRow)
 {
-    for (int r = FromRow; r <= ToRow; ++r) {
-        const int position = FGridItems.Find(r);
-        if (position < 0) continue;
-        const int d = r - FGridItems.CountBelow(r);
-        InsertDisplayRows(d, 1);
-        PutRow(d, FGridItems.Item(position));
-        FGridItems.Delete(position);
+    const std::vector<int> byIndex = FGridItems.PositionsByIndex();
+    std::vector<int> positions;
+    std::vector<int> targets;
+    for (int k = 0; k < static_cast<int>(byIndex.size()); ++k) {
+        const int idx = FGridItems.Item(byIndex[k]).Idx;
+        if (idx < FromRow || idx > ToRow) continue;
+        // A restored row lands below the rows that stay hidden above it: the k rows of
+        // lower index, less those restored with it.
+        targets.push_back(idx - (k - static_cast<int>(positions.size())));
+        positions.push_back(byIndex[k]);
     }
+    RestoreItems(positions, targets);
+}
+
+// One pass over the grid whatever the number of rows restored: walking up from the new
+// last row, each place takes either its restored row or the next shown row from below.
+// Targets ascend.
+void TExtStringGrid::RestoreItems(std::vector<int> Positions, const std::vector<int>& Targets)
+{
+    if (Positions.empty()) return;
+    int oldRow = RowCount() - 1;
+    SetRowCount(RowCount() + static_cast<int>(Positions.size()));
+    int pending = static_cast<int>(Positions.size()) - 1;
+    for (int target = RowCount() - 1; target >= 0 && (pending >= 0 || oldRow != target); --target) {
+        if (pending >= 0 && Targets[pending] == target)
+            PutRow(target, FGridItems.Item(Positions[pending--]));
+        else
+            CopyRow(oldRow--, target);
+    }
+    std::sort(Positions.begin(), Positions.end());
+    for (auto it = Positions.rbegin(); it != Positions.rend(); ++it) FGridItems.Delete(*it);
 }
 
 void TExtStringGrid::UnHideRow(int RowIndex) { RestoreRows(RowIndex, RowIndex); }
@@ -100,7 +123,7 @@ void TExtStringGrid::UnHideRows(int FromRow, int ToRow)
 
 void TExtStringGrid::UnHideRowsAll()
 {
-    for (int idx : FGridItems.SortedIndexes()) RestoreRows(idx, idx);
+    if (!FGridItems.Empty()) RestoreRows(FGridItems.SortedIndexes().front(), FGridItems.SortedIndexes().back());
 }
 
 void TExtStringGrid::HideRowList(const std::vector<int>& RowList)
@@ -131,20 +154,16 @@ void TExtStringGrid::HideRowList(const std::vector<int>& RowList)
 void TExtStringGrid::UnHideRowList()
 {
     const int level = FFilterLevel - 1;
-    std::vector<int> positions;
+    std::vector<std::pair<int, int>> listed; // index, store position
     for (int i = 0; i < FGridItems.Count(); ++i)
-        if (FGridItems.Item(i).Level == level) positions.push_back(i);
+        if (FGridItems.Item(i).Level == level) listed.emplace_back(FGridItems.Item(i).Idx, i);
+    std::sort(listed.begin(), listed.end());
     if (Row() >= RowCount()) FocusCell(FixedCols(), FixedRows());
-    int oldRow = RowCount() - 1;
-    SetRowCount(RowCount() + static_cast<int>(positions.size()));
-    int pending = static_cast<int>(positions.size()) - 1;
-    for (int target = RowCount() - 1; target >= 0; --target) {
-        if (pending >= 0 && FGridItems.Item(positions[pending]).Idx == target) {
-            PutRow(target, FGridItems.Item(positions[pending--]));
-        } else if (oldRow >= 0) {
-            if (oldRow < target) CopyRow(oldRow, target);
-            --oldRow;
-        }
+    std::vector<int> positions;
+    std::vector<int> targets;
+    for (const auto& [idx, position] : listed) {
+        targets.push_back(idx);
+        positions.push_back(position);
     }
-    for (auto it = positions.rbegin(); it != positions.rend(); ++it) FGridItems.Delete(*it);
+    RestoreItems(positions, targets);
 }

@@ -353,6 +353,8 @@ private:
     void HideRealRows(int FromRow, int ToRow, bool AtStoreEnd);
     // Restores the hidden rows of [FromRow, ToRow] whose items the store holds.
     void RestoreRows(int FromRow, int ToRow);
+    // Puts the stored rows at the given display rows and frees their items.
+    void RestoreItems(std::vector<int> Positions, const std::vector<int>& Targets);
 
     bool SavesAllCols() const;
     bool SavesAllRows() const;

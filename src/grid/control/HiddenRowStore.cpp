@@ -18,8 +18,15 @@ int THiddenRowStore::CountBelow(int Idx) const
 std::vector<int> THiddenRowStore::SortedIndexes() const
 {
     std::vector<int> indexes;
-    indexes.reserve(items_.size());
-    for (const TGridItem& item : items_) indexes.push_back(item.Idx);
-    std::sort(indexes.begin(), indexes.end());
+    for (int position : PositionsByIndex()) indexes.push_back(items_[position].Idx);
     return indexes;
+}
+
+std::vector<int> THiddenRowStore::PositionsByIndex() const
+{
+    std::vector<int> positions(items_.size());
+    for (int i = 0; i < Count(); ++i) positions[i] = i;
+    std::stable_sort(positions.begin(), positions.end(),
+                     [this](int a, int b) { return items_[a].Idx < items_[b].Idx; });
+    return positions;
 }

@@ -34,6 +34,8 @@ public:
     int CountBelow(int Idx) const;
     // The indexes of every hidden row, ascending.
     std::vector<int> SortedIndexes() const;
+    // The store positions ordered by ascending index.
+    std::vector<int> PositionsByIndex() const;
 
 private:
     std::vector<TGridItem> items_;

@@ -1,5 +1,8 @@
 #include <gtest/gtest.h>
 
+#include <functional>
+#include <vector>
+
 #include "GridOnForm.h"
 
 namespace {
@@ -148,6 +151,34 @@ TEST_F(ExtGridRowsTest, UnhideAllRestoresSeparateRuns)
     grid->UnHideRowsAll();
     EXPECT_EQ(grid->NumHiddenRows(), 0);
     ExpectRowsInPlace();
+}
+
+// After every step each shown row holds the cells of the real row it maps to.
+TEST_F(ExtGridRowsTest, MixedHidingKeepsEveryRowInPlace)
+{
+    const struct {
+        const char* what;
+        std::vector<std::function<void(TExtStringGrid*)>> steps;
+    } cases[] = {
+        {"nested ranges",
+         {[](TExtStringGrid* g) { g->HideRows(6, 7); }, [](TExtStringGrid* g) { g->HideRows(2, 8); },
+          [](TExtStringGrid* g) { g->UnHideRows(2, 4); }, [](TExtStringGrid* g) { g->UnHideRow(7); }}},
+        {"single rows out of order",
+         {[](TExtStringGrid* g) { g->HideRow(9); }, [](TExtStringGrid* g) { g->HideRow(1); },
+          [](TExtStringGrid* g) { g->HideRowsEx(4, 5); }, [](TExtStringGrid* g) { g->UnHideRow(9); },
+          [](TExtStringGrid* g) { g->UnHideRows(4, 5); }}},
+        {"range beyond the rows", {[](TExtStringGrid* g) { g->HideRows(8, 40); }}},
+    };
+    for (const auto& c : cases) {
+        for (const auto& step : c.steps) {
+            step(grid);
+            ExpectRowsInPlace();
+            EXPECT_EQ(grid->TotalRowCount(), 10) << c.what;
+        }
+        grid->UnHideRowsAll();
+        ExpectRowsInPlace();
+        EXPECT_EQ(grid->RowCount(), 10) << c.what;
+    }
 }
 
 TEST_F(ExtGridRowsTest, RowListLevelComesBackWithoutTakingOtherHiddenRows)
