@@ -58,16 +58,17 @@ void TExtStringGrid::HideRealRows(int FromRow, int ToRow, bool AtStoreEnd)
     ToRow = std::min(ToRow, TotalRowCount() - 1);
     const int hiddenBelow = FGridItems.CountBelow(FromRow);
     const int d = FromRow - hiddenBelow;
-    int position = AtStoreEnd ? FGridItems.Count() : hiddenBelow;
-    int newlyHidden = 0;
+    std::vector<TGridItem> items;
     for (int r = FromRow; r <= ToRow; ++r) {
         if (FGridItems.Contains(r)) continue;
-        TGridItem item = TakeRow(d + newlyHidden);
+        TGridItem item = TakeRow(d + static_cast<int>(items.size()));
         item.Idx = r;
-        FGridItems.Insert(std::min(position++, FGridItems.Count()), std::move(item));
-        ++newlyHidden;
+        items.push_back(std::move(item));
     }
-    if (newlyHidden > 0) RemoveDisplayRows(d, newlyHidden);
+    if (items.empty()) return;
+    const int count = static_cast<int>(items.size());
+    FGridItems.Insert(AtStoreEnd ? FGridItems.Count() : hiddenBelow, std::move(items));
+    RemoveDisplayRows(d, count);
 }
 
 void TExtStringGrid::HideRows(int FromRow, int ToRow) { HideRealRows(FromRow, ToRow, false); }

@@ -183,6 +183,9 @@ public:
     void UnHideRowsAll();
     void UnHideRowList();
     bool IsHiddenRow(int RowIndex) const { return FGridItems.Contains(RowIndex); }
+    // For loops over many rows: the first call fills the empty list with the hidden rows,
+    // later calls only look in it.
+    bool IsHiddenRow(int RowIndex, std::vector<int>& ListHidden) const;
     int NumHiddenRows() const { return FGridItems.Count(); }
     int TotalRowCount() const { return RowCount() + NumHiddenRows(); }
     int AllRowCount() const { return TotalRowCount(); }

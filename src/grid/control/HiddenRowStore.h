@@ -14,29 +14,40 @@ struct TGridItem {
     int Level = -1;
 };
 
-// The rows taken out of the grid by the hide operations, in store order.
+// The rows taken out of the grid by the hide operations, in store order. The lookups by
+// index are binary searches: painting and navigation ask them for every shown row.
 class THiddenRowStore {
 public:
     int Count() const { return static_cast<int>(items_.size()); }
     bool Empty() const { return items_.empty(); }
     const TGridItem& Item(int Index) const { return items_[Index]; }
-    TGridItem& Item(int Index) { return items_[Index]; }
+    // The item may be changed, its index too.
+    TGridItem& Item(int Index)
+    {
+        indexed_ = false;
+        return items_[Index];
+    }
 
-    void Insert(int Index, TGridItem Item) { items_.insert(items_.begin() + Index, std::move(Item)); }
-    void Add(TGridItem Item) { items_.push_back(std::move(Item)); }
-    void Delete(int Index) { items_.erase(items_.begin() + Index); }
-    void Clear() { items_.clear(); }
+    void Insert(int Index, std::vector<TGridItem> Items);
+    void Add(TGridItem Item);
+    void Delete(int Index);
+    void Clear();
 
     // The store position of the row hidden with index Idx, or -1.
     int Find(int Idx) const;
-    bool Contains(int Idx) const { return Find(Idx) >= 0; }
+    bool Contains(int Idx) const;
     // How many hidden rows had an index below Idx.
     int CountBelow(int Idx) const;
     // The indexes of every hidden row, ascending.
-    std::vector<int> SortedIndexes() const;
+    const std::vector<int>& SortedIndexes() const;
     // The store positions ordered by ascending index.
-    std::vector<int> PositionsByIndex() const;
+    const std::vector<int>& PositionsByIndex() const;
 
 private:
+    void Reindex() const;
+
     std::vector<TGridItem> items_;
+    mutable bool indexed_ = true;
+    mutable std::vector<int> sortedIndexes_;
+    mutable std::vector<int> positionsByIndex_;
 };

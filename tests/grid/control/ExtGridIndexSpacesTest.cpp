@@ -105,6 +105,10 @@ TEST_F(ExtGridRowsTest, HiddenRangeLeavesTheGridAndComesBackWhole)
     EXPECT_EQ(grid->DisplRowIndex(6), 5);
     EXPECT_EQ(grid->DisplRowIndex(8), 5);
     EXPECT_TRUE(grid->IsHiddenRow(6));
+    std::vector<int> listHidden;
+    EXPECT_TRUE(grid->IsHiddenRow(7, listHidden));
+    EXPECT_FALSE(grid->IsHiddenRow(8, listHidden));
+    EXPECT_EQ(listHidden, (std::vector<int>{5, 6, 7}));
     ExpectRowsInPlace();
     EXPECT_EQ(grid->Cells(3, 5), "3,8");
 
