@@ -107,7 +107,3 @@ std::string TExtStringGrid::Version() const
     return text;
 }
 
-void TExtStringGrid::SetFixedRowHeight(int Value)
-{
-    for (int r = 0; r < FixedRows(); ++r) SetRowHeights(r, Value);
-}

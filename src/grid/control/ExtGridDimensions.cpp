@@ -49,6 +49,23 @@ void TExtStringGrid::SizeChanged(int OldColCount, int OldRowCount)
     if (FColchgFlg) StretchColumn(FColumnSize->StretchColumn);
 }
 
+void TExtStringGrid::SetFixedRowHeight(int Value)
+{
+    FFixedRowHeight = Value;
+    if (ComponentState().Contains(csLoading)) return;
+    if (Value == DefaultRowHeight()) {
+        SetDefaultRowHeight(Value);
+        return;
+    }
+    for (int r = 0; r < FixedRows(); ++r) SetRowHeights(r, Value);
+}
+
+void TExtStringGrid::SetFixedColWidth(int Value)
+{
+    if (ComponentState().Contains(csLoading) || Value == DefaultColWidth()) return;
+    for (int c = 0; c < FixedCols(); ++c) SetColWidths(c, Value);
+}
+
 // With IntegralHeight the grid shows whole rows only, below its border and above a
 // horizontal scroll bar when the columns do not all fit.
 void TExtStringGrid::SetBounds(int ALeft, int ATop, int AWidth, int AHeight)

@@ -133,6 +133,17 @@ void TExtStringGrid::SetSelection(const TGridRect& Value)
     if (ActiveRowShow()) RepaintRow(Value.Bottom);
 }
 
+void TExtStringGrid::SetTopRow(int Value)
+{
+    if (Value >= FixedRows() && Value <= RowCount() - 1) TBaseGrid::SetTopRow(Value);
+}
+
+void TExtStringGrid::ScreenToCell(TPoint pt, int& ACol, int& ARow) const
+{
+    const TPoint client = ScreenToClient(pt);
+    MouseToCell(client.X, client.Y, ACol, ARow);
+}
+
 void TExtStringGrid::GotoCell(int ACol, int ARow)
 {
     SetRow(ARow);

@@ -131,10 +131,12 @@ public:
     TGridLook Look() const { return FLook; }
     TColor BorderColor() const { return FBorderColor; }
     int ScrollWidth() const { return FScrollWidth; }
-    int FixedRowHeight() const { return RowHeights(0); }
+    // The height of the fixed rows; the default row height makes every row that high.
+    int FixedRowHeight() const { return FFixedRowHeight; }
     void SetFixedRowHeight(int Value);
+    // The width of column 0; the default column width leaves the fixed columns alone.
     int FixedColWidth() const { return ColWidths(0); }
-    void SetFixedColWidth(int Value) { SetColWidths(0, Value); }
+    void SetFixedColWidth(int Value);
     TFont* FixedFont() const { return FFixedFont.get(); }
     TFont* ActiveCellFont() const { return FActiveCellFont.get(); }
     TBitmap* RowIndicator() const { return FRowIndicator.get(); }
@@ -242,7 +244,13 @@ public:
 
     // Current cell and selection (ExtGridSelection.cpp).
     void SetRow(int ARow) override;
+    // Takes effect only for a normal row.
+    void SetTopRow(int Value);
     void GotoCell(int ACol, int ARow);
+    // Moves the current cell with the anchor and scrolls it into view; SelectCell decides.
+    void MoveCurrentCell(int ACol, int ARow) { MoveColRow(ACol, ARow, true, true); }
+    // The cell under a screen point; -1 where there is none.
+    void ScreenToCell(TPoint pt, int& ACol, int& ARow) const;
     void FocusCell(int ACol, int ARow);
     void EditCell(int ACol, int ARow);
     void SelectRange(int FromCol, int ToCol, int FromRow, int ToRow);
@@ -376,6 +384,7 @@ private:
     TPoint FFormSize;
 
     TGridLook FLook = glXP;
+    int FFixedRowHeight = 0;
     TColor FBorderColor;
     int FScrollWidth;
 

@@ -102,4 +102,38 @@ TEST_F(ExtGridDimensionsTest, UsedCellsSpanEveryNonEmptyCell)
     EXPECT_EQ(grid->GetUsedCells(), (TGridRect{1, 2, 3, 6}));
 }
 
+
+TEST_F(ExtGridDimensionsTest, FixedSizesFollowTheirWritersRules)
+{
+    grid->SetColWidths(0, 30);
+    grid->SetFixedColWidth(64);
+    EXPECT_EQ(grid->ColWidths(0), 30);
+    grid->SetFixedColWidth(50);
+    EXPECT_EQ(grid->FixedColWidth(), 50);
+
+    grid->SetFixedRowHeight(30);
+    EXPECT_EQ(grid->FixedRowHeight(), 30);
+    EXPECT_EQ(grid->RowHeights(0), 30);
+    EXPECT_EQ(grid->RowHeights(1), 22);
+    grid->SetFixedRowHeight(22);
+    EXPECT_EQ(grid->RowHeights(0), 22);
+}
+
+TEST_F(ExtGridDimensionsTest, TopRowAcceptsNormalRowsOnlyAndScreenPointsFindTheirCell)
+{
+    grid->SetRowCount(40);
+    grid->SetTopRow(0);
+    EXPECT_EQ(grid->TopRow(), 1);
+    grid->SetTopRow(40);
+    EXPECT_EQ(grid->TopRow(), 1);
+    grid->SetTopRow(5);
+    EXPECT_EQ(grid->TopRow(), 5);
+
+    const TRect cell = grid->CellRect(2, 7);
+    int col = -1, row = -1;
+    grid->ScreenToCell(grid->ClientToScreen({cell.Left + 3, cell.Top + 3}), col, row);
+    EXPECT_EQ(col, 2);
+    EXPECT_EQ(row, 7);
+}
+
 } // namespace
