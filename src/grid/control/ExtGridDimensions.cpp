@@ -49,6 +49,46 @@ void TExtStringGrid::SizeChanged(int OldColCount, int OldRowCount)
     if (FColchgFlg) StretchColumn(FColumnSize->StretchColumn);
 }
 
+void TExtStringGrid::SetRowCount(int Value)
+{
+    if (TBaseGrid::RowCount() == TBaseGrid::FixedRows() && FixedRowAlways && FSelHidden) UnHideSelection();
+    TBaseGrid::SetRowCount(Value);
+    if (FixedRowAlways && FFixedRowsMin < RowCount()) TBaseGrid::SetFixedRows(FFixedRowsMin);
+    FMaxRowCount = std::max(FMaxRowCount, Value);
+    FNormalRowCount = Value;
+}
+
+void TExtStringGrid::SetColCount(int Value)
+{
+    TBaseGrid::SetColCount(Value);
+    if (FixedColAlways && FFixedColsMin < ColCount()) TBaseGrid::SetFixedCols(FFixedColsMin);
+    FMaxColCount = std::max(FMaxColCount, Value);
+}
+
+int TExtStringGrid::FixedRows() const
+{
+    const int fixed = TBaseGrid::FixedRows();
+    return fixed == 0 && FixedRowAlways ? 1 : fixed;
+}
+
+void TExtStringGrid::SetFixedRows(int Value)
+{
+    TBaseGrid::SetFixedRows(FixedRowAlways ? std::min(Value, RowCount() - 1) : Value);
+    if (!ComponentState().Contains(csLoading)) FFixedRowsMin = Value;
+}
+
+int TExtStringGrid::FixedCols() const
+{
+    const int fixed = TBaseGrid::FixedCols();
+    return fixed == 0 && FixedColAlways ? 1 : fixed;
+}
+
+void TExtStringGrid::SetFixedCols(int Value)
+{
+    TBaseGrid::SetFixedCols(FixedColAlways ? std::min(Value, ColCount() - 1) : Value);
+    if (!ComponentState().Contains(csLoading)) FFixedColsMin = Value;
+}
+
 void TExtStringGrid::SetFixedRowHeight(int Value)
 {
     FFixedRowHeight = Value;

@@ -198,7 +198,18 @@ public:
     // A row list level is undone by UnHideRowList; the caller then lowers the level.
     void SetFilterLevel(int Value) { FFilterLevel = Value; }
 
-    // Dimensions, headers and moves (ExtGridDimensions.cpp).
+    // Dimensions, headers and moves (ExtGridDimensions.cpp). With FixedRowAlways the grid
+    // may consist of fixed rows only: the fixed count then reads at least 1, and the count
+    // last asked for comes back when rows are added; FixedColAlways likewise.
+    void SetRowCount(int Value);
+    void SetColCount(int Value);
+    int FixedRows() const;
+    void SetFixedRows(int Value);
+    int FixedCols() const;
+    void SetFixedCols(int Value);
+    // The largest counts the grid ever had.
+    int MaxRowCount() const { return FMaxRowCount; }
+    int MaxColCount() const { return FMaxColCount; }
     void SetBounds(int ALeft, int ATop, int AWidth, int AHeight) override;
     // Fits the column to the grid's client width when ColumnSize.Stretch is on; -1 is the
     // last column.
@@ -385,6 +396,10 @@ private:
 
     TGridLook FLook = glXP;
     int FFixedRowHeight = 0;
+    int FFixedRowsMin = 1;
+    int FFixedColsMin = 1;
+    int FMaxRowCount = 0;
+    int FMaxColCount = 0;
     TColor FBorderColor;
     int FScrollWidth;
 

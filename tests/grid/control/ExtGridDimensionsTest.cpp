@@ -136,4 +136,26 @@ TEST_F(ExtGridDimensionsTest, TopRowAcceptsNormalRowsOnlyAndScreenPointsFindThei
     EXPECT_EQ(row, 7);
 }
 
+
+TEST_F(ExtGridDimensionsTest, GridOfFixedRowsOnlyGetsItsFixedRowsBackWhenRowsAreAdded)
+{
+    grid->FixedRowAlways = true;
+    grid->SetRowCount(2);
+    grid->SetFixedRows(3);
+    EXPECT_EQ(grid->FixedRows(), 1);
+    grid->SetRowCount(10);
+    EXPECT_EQ(grid->FixedRows(), 3);
+    grid->SetFixedRows(0);
+    EXPECT_EQ(grid->FixedRows(), 1);
+    EXPECT_EQ(grid->MaxRowCount(), 10);
+}
+
+TEST_F(ExtGridDimensionsTest, DisplayTextHooksReachEveryRowOfTheCount)
+{
+    grid->OnGetDisplText = [](TObject*, int, int, std::string& Value) { Value = "<" + Value + ">"; };
+    grid->SetRowCount(30);
+    grid->SetCells(1, 29, "last");
+    EXPECT_EQ(grid->Cells(1, 29), "<last>");
+}
+
 } // namespace
