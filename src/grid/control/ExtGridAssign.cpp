@@ -47,9 +47,11 @@ void TExtStringGrid::Assign(const TPersistent& Source)
     InvalidEntryIcon = other->InvalidEntryIcon;
     InvalidEntryText = other->InvalidEntryText;
     SetOptions(other->Options());
-    for (int c = 0; c < ColCount(); ++c) SetColWidths(c, other->ColWidths(c));
+    for (int c = 0; c < ColCount(); ++c)
+        SetColWidths(c, other->ColWidths(c));
     SetColumnHeaders(*other->FColumnHeaders);
-    for (int r = 0; r < RowCount(); ++r) SetRowHeights(r, other->RowHeights(r));
+    for (int r = 0; r < RowCount(); ++r)
+        SetRowHeights(r, other->RowHeights(r));
     ScrollBarAlways = other->ScrollBarAlways;
     SetScrollBars(other->ScrollBars());
     ScrollColor = other->ScrollColor;
@@ -64,5 +66,6 @@ void TExtStringGrid::AssignCells(const TPersistent& Source)
     const auto* other = dynamic_cast<const TExtStringGrid*>(&Source);
     if (!other) return;
     for (int r = 0; r < other->RowCount(); ++r)
-        for (int c = 0; c < other->TotalColCount(); ++c) SetGridCells(c, r, other->GridCells(c, r));
+        for (int c = 0; c < other->TotalColCount(); ++c)
+            SetGridCells(c, r, other->GridCells(c, r));
 }

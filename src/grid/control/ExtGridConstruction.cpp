@@ -30,28 +30,17 @@ constexpr TColor kThemedBorderColor = 0x00B99D7F;
 } // namespace
 
 TExtStringGrid::TExtStringGrid(TComponent* AOwner)
-    : TBaseGrid(AOwner),
-      FBorderColor(kThemedBorderColor),
-      FScrollWidth(kSystemScrollBarWidth),
-      FFixedFont(std::make_unique<TFont>()),
-      FActiveCellFont(std::make_unique<TFont>()),
-      FRowIndicator(std::make_unique<TBitmap>()),
-      FColumnHeaders(std::make_unique<TStringList>()),
-      FRowHeaders(std::make_unique<TStringList>()),
-      FLookupItems(std::make_unique<TStringList>()),
-      FNavigation(std::make_unique<TNavigation>(this)),
-      FMouseActions(std::make_unique<TMouseActions>(this)),
+    : TBaseGrid(AOwner), FBorderColor(kThemedBorderColor), FScrollWidth(kSystemScrollBarWidth),
+      FFixedFont(std::make_unique<TFont>()), FActiveCellFont(std::make_unique<TFont>()),
+      FRowIndicator(std::make_unique<TBitmap>()), FColumnHeaders(std::make_unique<TStringList>()),
+      FRowHeaders(std::make_unique<TStringList>()), FLookupItems(std::make_unique<TStringList>()),
+      FNavigation(std::make_unique<TNavigation>(this)), FMouseActions(std::make_unique<TMouseActions>(this)),
       FSearchFooter(std::make_unique<TSearchFooter>(this, ComponentState().Contains(csDesigning))),
-      FBands(std::make_unique<TBands>()),
-      FSyncGrid(std::make_unique<TSyncGrid>(this)),
-      FFocusHelper(std::make_unique<TFocusHelper>()),
-      FCellNode(std::make_unique<TCellNode>()),
-      FColumnSize(std::make_unique<TColumnSize>()),
-      FSizeWhileTyping(std::make_unique<TSizeWhileTyping>()),
-      FBalloon(std::make_unique<TBalloonSettings>()),
-      FShowModified(std::make_unique<TShowModified>()),
-      FDragScrollOptions(std::make_unique<TDragScrollOptions>()),
-      FBackGround(std::make_unique<TBackGround>())
+      FBands(std::make_unique<TBands>()), FSyncGrid(std::make_unique<TSyncGrid>(this)),
+      FFocusHelper(std::make_unique<TFocusHelper>()), FCellNode(std::make_unique<TCellNode>()),
+      FColumnSize(std::make_unique<TColumnSize>()), FSizeWhileTyping(std::make_unique<TSizeWhileTyping>()),
+      FBalloon(std::make_unique<TBalloonSettings>()), FShowModified(std::make_unique<TShowModified>()),
+      FDragScrollOptions(std::make_unique<TDragScrollOptions>()), FBackGround(std::make_unique<TBackGround>())
 {
     const bool designing = ComponentState().Contains(csDesigning);
     FVisibleCol.fill(true);
@@ -106,4 +95,3 @@ std::string TExtStringGrid::Version() const
     std::snprintf(text, sizeof text, "%u.%u.%u.%u", nr >> 24, (nr >> 16) & 0xFF, (nr >> 8) & 0xFF, nr & 0xFF);
     return text;
 }
-

@@ -97,13 +97,15 @@ void TExtStringGrid::SetFixedRowHeight(int Value)
         SetDefaultRowHeight(Value);
         return;
     }
-    for (int r = 0; r < FixedRows(); ++r) SetRowHeights(r, Value);
+    for (int r = 0; r < FixedRows(); ++r)
+        SetRowHeights(r, Value);
 }
 
 void TExtStringGrid::SetFixedColWidth(int Value)
 {
     if (ComponentState().Contains(csLoading) || Value == DefaultColWidth()) return;
-    for (int c = 0; c < FixedCols(); ++c) SetColWidths(c, Value);
+    for (int c = 0; c < FixedCols(); ++c)
+        SetColWidths(c, Value);
 }
 
 // With IntegralHeight the grid shows whole rows only, below its border and above a
@@ -136,7 +138,8 @@ void TExtStringGrid::ShowColumnHeaders()
 
 void TExtStringGrid::ClearColumnHeaders()
 {
-    for (int c = 0; c < ColCount(); ++c) SetCells(c, 0, "");
+    for (int c = 0; c < ColCount(); ++c)
+        SetCells(c, 0, "");
 }
 
 void TExtStringGrid::SetRowHeaders(const TStringList& Value)
@@ -154,7 +157,8 @@ void TExtStringGrid::ShowRowHeaders()
 
 void TExtStringGrid::ClearRowHeaders()
 {
-    for (int r = 0; r < RowCount(); ++r) SetCells(0, r, "");
+    for (int r = 0; r < RowCount(); ++r)
+        SetCells(0, r, "");
 }
 
 // The rows keep their cells over every real column, their objects and their heights.
@@ -164,11 +168,13 @@ void TExtStringGrid::MoveRows(int FromIndex, int ToIndex, int Count)
     Count = std::min(Count, RowCount() - FromIndex);
     if (FromIndex < 0 || Count <= 0) return;
     std::vector<TGridItem> moved;
-    for (int r = FromIndex; r < FromIndex + Count; ++r) moved.push_back(TakeRow(r));
+    for (int r = FromIndex; r < FromIndex + Count; ++r)
+        moved.push_back(TakeRow(r));
     const int target = FromIndex + Count < ToIndex ? ToIndex - Count : ToIndex;
     RemoveDisplayRows(FromIndex, Count);
     InsertDisplayRows(std::clamp(target, 0, RowCount()), Count);
-    for (int i = 0; i < Count; ++i) PutRow(std::clamp(target, 0, RowCount() - Count) + i, moved[i]);
+    for (int i = 0; i < Count; ++i)
+        PutRow(std::clamp(target, 0, RowCount() - Count) + i, moved[i]);
 }
 
 void TExtStringGrid::SwapCells(TPoint FromCell, TPoint ToCell)
@@ -187,7 +193,8 @@ TGridRect TExtStringGrid::GetUsedCells() const
     for (int r = 0; r < RowCount(); ++r)
         for (int c = 0; c < ColCount(); ++c) {
             if (Cells(c, r).empty()) continue;
-            used = {std::min(used.Left, c), std::min(used.Top, r), std::max(used.Right, c), std::max(used.Bottom, r)};
+            used = {std::min(used.Left, c), std::min(used.Top, r), std::max(used.Right, c),
+                    std::max(used.Bottom, r)};
         }
     return used.Right < 0 ? TGridRect{} : used;
 }
@@ -200,8 +207,14 @@ bool TExtStringGrid::IsIgnoredColumn(int ACol) const
 bool TExtStringGrid::SavesAllCols() const { return SaveFixedCells || SaveFixedCols; }
 bool TExtStringGrid::SavesAllRows() const { return SaveFixedCells || SaveFixedRows; }
 int TExtStringGrid::SaveStartCol() const { return SavesAllCols() ? 0 : FixedCols(); }
-int TExtStringGrid::SaveEndCol() const { return SavesAllCols() ? ColCount() - 1 : ColCount() - FixedRightCols - 1; }
+int TExtStringGrid::SaveEndCol() const
+{
+    return SavesAllCols() ? ColCount() - 1 : ColCount() - FixedRightCols - 1;
+}
 int TExtStringGrid::SaveColCount() const { return SaveEndCol() - SaveStartCol() + 1; }
 int TExtStringGrid::SaveStartRow() const { return SavesAllRows() ? 0 : FixedRows(); }
-int TExtStringGrid::SaveEndRow() const { return SavesAllRows() ? RowCount() - 1 : RowCount() - FixedFooters - 1; }
+int TExtStringGrid::SaveEndRow() const
+{
+    return SavesAllRows() ? RowCount() - 1 : RowCount() - FixedFooters - 1;
+}
 int TExtStringGrid::SaveRowCount() const { return SaveEndRow() - SaveStartRow() + 1; }

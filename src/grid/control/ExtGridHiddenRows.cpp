@@ -7,7 +7,8 @@
 TGridItem TExtStringGrid::TakeRow(int DisplRow) const
 {
     TGridItem item;
-    for (int c = 0; c < TotalColCount(); ++c) item.Items.Add(GridCells(c, DisplRow), GridObjects(c, DisplRow));
+    for (int c = 0; c < TotalColCount(); ++c)
+        item.Items.Add(GridCells(c, DisplRow), GridObjects(c, DisplRow));
     item.Height = RowHeights(DisplRow);
     return item;
 }
@@ -35,15 +36,18 @@ void TExtStringGrid::ClearRowSlot(int DisplRow)
 void TExtStringGrid::RemoveDisplayRows(int DisplRow, int Count)
 {
     const int rows = RowCount();
-    for (int r = DisplRow; r + Count < rows; ++r) CopyRow(r + Count, r);
-    for (int r = rows - Count; r < rows; ++r) ClearRowSlot(r);
+    for (int r = DisplRow; r + Count < rows; ++r)
+        CopyRow(r + Count, r);
+    for (int r = rows - Count; r < rows; ++r)
+        ClearRowSlot(r);
     SetRowCount(rows - Count);
 }
 
 void TExtStringGrid::InsertDisplayRows(int DisplRow, int Count)
 {
     SetRowCount(RowCount() + Count);
-    for (int r = RowCount() - 1; r >= DisplRow + Count; --r) CopyRow(r - Count, r);
+    for (int r = RowCount() - 1; r >= DisplRow + Count; --r)
+        CopyRow(r - Count, r);
     for (int r = DisplRow; r < DisplRow + Count; ++r) {
         ClearRowSlot(r);
         SetRowHeights(r, DefaultRowHeight());
@@ -111,7 +115,8 @@ void TExtStringGrid::RestoreItems(std::vector<int> Positions, const std::vector<
             CopyRow(oldRow--, target);
     }
     std::sort(Positions.begin(), Positions.end());
-    for (auto it = Positions.rbegin(); it != Positions.rend(); ++it) FGridItems.Delete(*it);
+    for (auto it = Positions.rbegin(); it != Positions.rend(); ++it)
+        FGridItems.Delete(*it);
 }
 
 void TExtStringGrid::UnHideRow(int RowIndex) { RestoreRows(RowIndex, RowIndex); }
@@ -124,7 +129,8 @@ void TExtStringGrid::UnHideRows(int FromRow, int ToRow)
 
 void TExtStringGrid::UnHideRowsAll()
 {
-    if (!FGridItems.Empty()) RestoreRows(FGridItems.SortedIndexes().front(), FGridItems.SortedIndexes().back());
+    if (!FGridItems.Empty())
+        RestoreRows(FGridItems.SortedIndexes().front(), FGridItems.SortedIndexes().back());
 }
 
 void TExtStringGrid::HideRowList(const std::vector<int>& RowList)
@@ -146,7 +152,8 @@ void TExtStringGrid::HideRowList(const std::vector<int>& RowList)
         if (next != r) CopyRow(r, next);
         ++next;
     }
-    for (int r = next; r < rows; ++r) ClearRowSlot(r);
+    for (int r = next; r < rows; ++r)
+        ClearRowSlot(r);
     SetRowCount(next);
 }
 

@@ -8,7 +8,10 @@ bool IsHideable(int ColIndex) { return ColIndex >= 0 && ColIndex <= TExtStringGr
 
 } // namespace
 
-bool TExtStringGrid::IsHiddenColumn(int ColIndex) const { return IsHideable(ColIndex) && !FVisibleCol[ColIndex]; }
+bool TExtStringGrid::IsHiddenColumn(int ColIndex) const
+{
+    return IsHideable(ColIndex) && !FVisibleCol[ColIndex];
+}
 
 int TExtStringGrid::RealToDisplCol(int ACol) const
 {
@@ -37,7 +40,8 @@ void TExtStringGrid::HideColumns(int FromCol, int ToCol)
         if (!FVisibleCol[c] || c >= TotalColCount() || ColCount() < 2) continue;
         const int d = RealToDisplCol(c);
         FAllColWidths[c] = static_cast<int16_t>(ColWidths(d));
-        for (int i = d; i <= ColCount() - 2; ++i) SetColWidths(i, ColWidths(i + 1));
+        for (int i = d; i <= ColCount() - 2; ++i)
+            SetColWidths(i, ColWidths(i + 1));
         ++FNumHidden;
         FVisibleCol[c] = false;
         if (Col() == ColCount() - 1) SetCol(Col() - 1);
@@ -55,7 +59,8 @@ void TExtStringGrid::UnHideColumns(int FromCol, int ToCol)
         FVisibleCol[c] = true;
         SetColCount(ColCount() + 1);
         const int d = RealToDisplCol(c);
-        for (int i = ColCount() - 1; i > d; --i) SetColWidths(i, ColWidths(i - 1));
+        for (int i = ColCount() - 1; i > d; --i)
+            SetColWidths(i, ColWidths(i - 1));
         SetColWidths(d, FAllColWidths[c]);
     }
     Invalidate();

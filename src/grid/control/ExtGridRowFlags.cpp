@@ -23,7 +23,6 @@ template <typename T> T Entry(const std::vector<T>& List, int Index)
 
 bool Between(int Value, int A, int B) { return Value >= std::min(A, B) && Value <= std::max(A, B); }
 
-
 std::string InvalidRowRead(int ARow) { return "Invalid row " + std::to_string(ARow) + " accessed"; }
 
 } // namespace
@@ -49,7 +48,8 @@ void TExtStringGrid::CheckColIndex(int ACol) const
 bool TExtStringGrid::RowSelect(int ARow) const
 {
     CheckRowIndex(ARow);
-    if (ARow >= TotalRowCount() && !MouseActions()->RowSelectPersistent) throw EExtGridError(InvalidRowRead(ARow));
+    if (ARow >= TotalRowCount() && !MouseActions()->RowSelectPersistent)
+        throw EExtGridError(InvalidRowRead(ARow));
     if (MouseActions()->DisjunctRowSelect()) return Entry(FRowSelect, ARow);
     const TGridRect sel = Selection();
     return Between(ARow, sel.Top, sel.Bottom);
@@ -107,7 +107,8 @@ void TExtStringGrid::SelectRows(int RowIndex, int RCount)
 
 void TExtStringGrid::UnSelectRows(int RowIndex, int RCount)
 {
-    if (MouseActions()->DisjunctRowSelect()) SetRunSelect(RowIndex, std::min(RCount, RowCount() - RowIndex), false);
+    if (MouseActions()->DisjunctRowSelect())
+        SetRunSelect(RowIndex, std::min(RCount, RowCount() - RowIndex), false);
     FSelChange = false;
 }
 
@@ -118,13 +119,15 @@ void TExtStringGrid::SelectCols(int ColIndex, int CCount)
         SetSelection({ColIndex, FixedRows(), ColIndex + CCount - 1, RowCount() - 1});
         return;
     }
-    for (int c = ColIndex; c < std::min(ColIndex + CCount, ColCount()); ++c) SetColSelect(c, true);
+    for (int c = ColIndex; c < std::min(ColIndex + CCount, ColCount()); ++c)
+        SetColSelect(c, true);
 }
 
 void TExtStringGrid::UnSelectCols(int ColIndex, int CCount)
 {
     if (!MouseActions()->DisjunctColSelect()) return;
-    for (int c = ColIndex; c < std::min(ColIndex + CCount, ColCount()); ++c) SetColSelect(c, false);
+    for (int c = ColIndex; c < std::min(ColIndex + CCount, ColCount()); ++c)
+        SetColSelect(c, false);
 }
 
 void TExtStringGrid::ClearRowSelect()

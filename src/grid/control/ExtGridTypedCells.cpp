@@ -30,7 +30,10 @@ double FloatOfText(const std::string& Text)
 
 } // namespace
 
-std::string TExtStringGrid::StrippedCells(int ACol, int ARow) const { return HtmlToPlainText(Cells(ACol, ARow)); }
+std::string TExtStringGrid::StrippedCells(int ACol, int ARow) const
+{
+    return HtmlToPlainText(Cells(ACol, ARow));
+}
 
 std::string TExtStringGrid::AllCells(int ACol, int ARow) const
 {
@@ -45,7 +48,8 @@ void TExtStringGrid::SetAllCells(int ACol, int ARow, const std::string& Value)
 {
     if (const int position = FGridItems.Find(ARow); position >= 0) {
         TGridStrings& cells = FGridItems.Item(position).Items;
-        while (cells.Count() <= ACol) cells.Add("");
+        while (cells.Count() <= ACol)
+            cells.Add("");
         cells.Strings[ACol] = Value;
         return;
     }
@@ -64,7 +68,10 @@ void TExtStringGrid::SetInts(int ACol, int ARow, int Value)
 
 int TExtStringGrid::AllInts(int ACol, int ARow) const { return IntOfText(AllCells(ACol, ARow)); }
 
-void TExtStringGrid::SetAllInts(int ACol, int ARow, int Value) { SetAllCells(ACol, ARow, std::to_string(Value)); }
+void TExtStringGrid::SetAllInts(int ACol, int ARow, int Value)
+{
+    SetAllCells(ACol, ARow, std::to_string(Value));
+}
 
 double TExtStringGrid::Floats(int ACol, int ARow) const { return FloatOfText(StrippedCells(ACol, ARow)); }
 

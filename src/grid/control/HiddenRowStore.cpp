@@ -22,21 +22,17 @@ void THiddenRowStore::Delete(int Index)
     indexed_ = false;
 }
 
-void THiddenRowStore::Clear()
-{
-    items_.clear();
-    indexed_ = false;
-}
-
 void THiddenRowStore::Reindex() const
 {
     if (indexed_) return;
     positionsByIndex_.resize(items_.size());
-    for (int i = 0; i < Count(); ++i) positionsByIndex_[i] = i;
+    for (int i = 0; i < Count(); ++i)
+        positionsByIndex_[i] = i;
     std::stable_sort(positionsByIndex_.begin(), positionsByIndex_.end(),
                      [this](int a, int b) { return items_[a].Idx < items_[b].Idx; });
     sortedIndexes_.clear();
-    for (int position : positionsByIndex_) sortedIndexes_.push_back(items_[position].Idx);
+    for (int position : positionsByIndex_)
+        sortedIndexes_.push_back(items_[position].Idx);
     indexed_ = true;
 }
 

@@ -31,7 +31,6 @@ public:
     void Insert(int Index, std::vector<TGridItem> Items);
     void Add(TGridItem Item);
     void Delete(int Index);
-    void Clear();
 
     // The store position of the row hidden with index Idx, or -1.
     int Find(int Idx) const;

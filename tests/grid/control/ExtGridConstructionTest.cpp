@@ -70,7 +70,8 @@ TEST_F(ExtGridConstructionTest, NewGridHasTheDocumentedColours)
         {"SuiteGradientTo", grid->SuiteGradientTo, ColorToRGB(clBtnFace)},
         {"SuiteGradientMirrorTo", grid->SuiteGradientMirrorTo, clNone},
     };
-    for (const auto& c : cases) EXPECT_EQ(c.actual, c.expected) << c.name;
+    for (const auto& c : cases)
+        EXPECT_EQ(c.actual, c.expected) << c.name;
     EXPECT_EQ(grid->SelectionColorMixerFactor, 50);
 }
 
@@ -155,7 +156,6 @@ TEST(ExtGridSettingsTest, ColumnSizeAssignCopiesAllNine)
     EXPECT_EQ(copy.Location, clIniFile);
     EXPECT_EQ(copy.Rows, arFixed);
 }
-
 
 TEST_F(ExtGridConstructionTest, SmallSettingsStartAsDocumented)
 {

@@ -75,11 +75,13 @@ TEST_F(ExtGridDimensionsTest, HeadersGoToTheFixedRowAndColumnWithLineBreaks)
 
 TEST_F(ExtGridDimensionsTest, MovedRowsLandBeforeTheTarget)
 {
-    for (int r = 0; r < 10; ++r) grid->SetCells(1, r, std::to_string(r));
+    for (int r = 0; r < 10; ++r)
+        grid->SetCells(1, r, std::to_string(r));
     grid->SetRowHeights(3, 40);
     grid->MoveRows(2, 8, 3);
     const char* expected[] = {"0", "1", "5", "6", "7", "2", "3", "4", "8", "9"};
-    for (int r = 0; r < 10; ++r) EXPECT_EQ(grid->Cells(1, r), expected[r]) << "row " << r;
+    for (int r = 0; r < 10; ++r)
+        EXPECT_EQ(grid->Cells(1, r), expected[r]) << "row " << r;
     EXPECT_EQ(grid->RowHeights(6), 40);
 }
 
@@ -101,7 +103,6 @@ TEST_F(ExtGridDimensionsTest, UsedCellsSpanEveryNonEmptyCell)
     grid->SetCells(1, 6, "b");
     EXPECT_EQ(grid->GetUsedCells(), (TGridRect{1, 2, 3, 6}));
 }
-
 
 TEST_F(ExtGridDimensionsTest, FixedSizesFollowTheirWritersRules)
 {
@@ -135,7 +136,6 @@ TEST_F(ExtGridDimensionsTest, TopRowAcceptsNormalRowsOnlyAndScreenPointsFindThei
     EXPECT_EQ(col, 2);
     EXPECT_EQ(row, 7);
 }
-
 
 TEST_F(ExtGridDimensionsTest, GridOfFixedRowsOnlyGetsItsFixedRowsBackWhenRowsAreAdded)
 {

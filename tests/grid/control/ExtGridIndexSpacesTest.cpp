@@ -26,14 +26,17 @@ TEST_F(ExtGridColumnsTest, TwoHiddenColumnsMapBothWays)
     const struct {
         int display, real;
     } toReal[] = {{0, 0}, {1, 1}, {2, 4}, {3, 5}, {509, 511}, {510, 0}, {-1, 0}, {600, 600}};
-    for (const auto& c : toReal) EXPECT_EQ(grid->RealColIndex(c.display), c.real) << "display " << c.display;
+    for (const auto& c : toReal)
+        EXPECT_EQ(grid->RealColIndex(c.display), c.real) << "display " << c.display;
     const struct {
         int real, display;
     } toDisplay[] = {{0, 0}, {1, 1}, {2, 2}, {3, 2}, {4, 2}, {5, 3}, {-1, -1}, {600, 600}};
-    for (const auto& c : toDisplay) EXPECT_EQ(grid->DisplColIndex(c.real), c.display) << "real " << c.real;
+    for (const auto& c : toDisplay)
+        EXPECT_EQ(grid->DisplColIndex(c.real), c.display) << "real " << c.real;
     EXPECT_TRUE(grid->IsHiddenColumn(3));
     EXPECT_FALSE(grid->IsHiddenColumn(4));
-    for (int r = 0; r < grid->RowCount(); ++r) EXPECT_EQ(grid->Cells(3, r), "3," + std::to_string(r));
+    for (int r = 0; r < grid->RowCount(); ++r)
+        EXPECT_EQ(grid->Cells(3, r), "3," + std::to_string(r));
 }
 
 TEST_F(ExtGridColumnsTest, RequestsThatCannotHideChangeNothing)
@@ -41,8 +44,7 @@ TEST_F(ExtGridColumnsTest, RequestsThatCannotHideChangeNothing)
     const struct {
         const char* what;
         int colCount, hide;
-    } cases[] = {
-        {"beyond the hideable range", 6, 600}, {"negative", 6, -1}, {"last column left", 1, 0}};
+    } cases[] = {{"beyond the hideable range", 6, 600}, {"negative", 6, -1}, {"last column left", 1, 0}};
     for (const auto& c : cases) {
         grid->SetColCount(c.colCount);
         grid->HideColumn(c.hide);
@@ -60,11 +62,13 @@ TEST_F(ExtGridColumnsTest, RequestsThatCannotHideChangeNothing)
 
 TEST_F(ExtGridColumnsTest, UnhidingRestoresWidthAndPosition)
 {
-    for (int c = 0; c < 6; ++c) grid->SetColWidths(c, 50 + 10 * c);
+    for (int c = 0; c < 6; ++c)
+        grid->SetColWidths(c, 50 + 10 * c);
     grid->HideColumn(2);
     EXPECT_EQ(grid->ColWidths(2), 80);
     grid->UnHideColumn(2);
-    for (int c = 0; c < 6; ++c) EXPECT_EQ(grid->ColWidths(c), 50 + 10 * c) << "column " << c;
+    for (int c = 0; c < 6; ++c)
+        EXPECT_EQ(grid->ColWidths(c), 50 + 10 * c) << "column " << c;
 }
 
 TEST_F(ExtGridColumnsTest, UnhideAllStaysInsideTheHideableColumns)
@@ -192,7 +196,8 @@ TEST_F(ExtGridRowsTest, RowListLevelComesBackWithoutTakingOtherHiddenRows)
     EXPECT_EQ(grid->RowCount(), 7);
     EXPECT_EQ(grid->FilterLevel(), 1);
     const char* shown[] = {"1,0", "1,1", "1,3", "1,5", "1,6", "1,7", "1,9"};
-    for (int d = 0; d < 7; ++d) EXPECT_EQ(grid->Cells(1, d), shown[d]) << "display row " << d;
+    for (int d = 0; d < 7; ++d)
+        EXPECT_EQ(grid->Cells(1, d), shown[d]) << "display row " << d;
 
     grid->UnHideRowList();
     grid->SetFilterLevel(0);

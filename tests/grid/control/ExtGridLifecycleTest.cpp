@@ -53,7 +53,6 @@ TEST(ExtGridLifecycleTest, GridFreedWithItsFormLeavesNothingBehind)
     delete form;
 }
 
-
 TEST(ExtGridAssignTest, CopiesAnotherGridWithItsCellsAndIgnoresAnythingElse)
 {
     TForm form(nullptr);

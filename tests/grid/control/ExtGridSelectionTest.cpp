@@ -58,10 +58,12 @@ TEST_F(ExtGridSelectionTest, RefusedMovesKeepTheFocus)
         bool answer;
     } cases[] = {
         {"fixed cell", [] {}, 0, 2, false},
-        {"fixed cell with row selection", [this] { grid->SetOptions(grid->Options() + goRowSelect); }, 0, 2, true},
+        {"fixed cell with row selection", [this] { grid->SetOptions(grid->Options() + goRowSelect); }, 0, 2,
+         true},
         {"negative index", [] {}, -1, 2, false},
         {"refused by OnRowChanging",
-         [this] { grid->OnRowChanging = [](TObject*, int, int, bool& Allow) { Allow = false; }; }, 1, 5, false},
+         [this] { grid->OnRowChanging = [](TObject*, int, int, bool& Allow) { Allow = false; }; }, 1, 5,
+         false},
         {"disabled row", [this] { grid->SetRowEnabled(5, false); }, 1, 5, false},
     };
     for (const auto& c : cases) {
@@ -86,7 +88,9 @@ TEST_F(ExtGridSelectionTest, RightPartOfAMergedCellFocusesItsBase)
 TEST_F(ExtGridSelectionTest, RowChangesAreReportedOncePerRowWithTheOldRow)
 {
     std::vector<std::pair<int, int>> changes;
-    grid->OnRowChanged = [&changes](TObject*, int OldRow, int NewRow) { changes.emplace_back(OldRow, NewRow); };
+    grid->OnRowChanged = [&changes](TObject*, int OldRow, int NewRow) {
+        changes.emplace_back(OldRow, NewRow);
+    };
     grid->SetRow(4);
     grid->SetCol(3);
     grid->GotoCell(2, 6);

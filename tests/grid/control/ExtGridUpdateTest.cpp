@@ -48,7 +48,8 @@ TEST_F(ExtGridUpdateTest, VisibilityChangesInsideTheLockDoNotStrandIt)
     const struct {
         const char* what;
         bool visibleAtBegin, visibleAtEnd;
-    } cases[] = {{"hidden inside", true, false}, {"shown inside", false, true}, {"hidden throughout", false, false}};
+    } cases[] = {
+        {"hidden inside", true, false}, {"shown inside", false, true}, {"hidden throughout", false, false}};
     for (const auto& c : cases) {
         grid->SetVisible(c.visibleAtBegin);
         grid->SetLockUpdate(true);

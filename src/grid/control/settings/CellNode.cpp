@@ -1,6 +1,9 @@
 #include "grid/control/settings/CellNode.h"
 
-TCellNode::TCellNode() : FExpandGlyph(std::make_unique<TBitmap>()), FContractGlyph(std::make_unique<TBitmap>()) {}
+TCellNode::TCellNode()
+    : FExpandGlyph(std::make_unique<TBitmap>()), FContractGlyph(std::make_unique<TBitmap>())
+{
+}
 
 TCellNode::~TCellNode() = default;
 
