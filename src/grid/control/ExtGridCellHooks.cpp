@@ -14,9 +14,13 @@ bool TExtStringGrid::IsCellEditorNone(int ACol, int ARow)
     return editor == edNone;
 }
 
+// A grid cut down to its fixed rows (or columns) keeps them fixed with the "always"
+// options, which the platform grid alone cannot.
 void TExtStringGrid::IsFixedCell(int ACol, int ARow, bool& IsFixed) const
 {
-    IsFixed = IsFixed || ACol < FixedCols() || ARow < FixedRows();
+    IsFixed = IsFixed || (FixedRowAlways && ARow <= FFixedRowsMin && RowCount() == FFixedRowsMin) ||
+              (FixedColAlways && ACol < FFixedColsMin && ColCount() == FFixedColsMin) || ACol < FixedCols() ||
+              ARow < FixedRows();
     if (!IsFixed && OnIsFixedCell) OnIsFixedCell(const_cast<TExtStringGrid*>(this), ARow, ACol, IsFixed);
 }
 

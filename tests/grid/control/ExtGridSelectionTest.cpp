@@ -8,6 +8,7 @@ namespace {
 
 class TSelectProbeGrid : public TExtStringGrid {
 public:
+    using TExtStringGrid::IsFixed;
     using TExtStringGrid::SelectCell;
     using TExtStringGrid::TExtStringGrid;
 };
@@ -73,6 +74,27 @@ TEST_F(ExtGridSelectionTest, RefusedMovesKeepTheFocus)
         EXPECT_EQ(grid->SelectCell(c.col, c.row), c.answer) << c.what;
         EXPECT_EQ(grid->Row(), 1) << c.what;
     }
+}
+
+TEST_F(ExtGridSelectionTest, FixedCellsAreTheFixedRowsAndColumnsUnlessTheEventAddsMore)
+{
+    grid->OnIsFixedCell = [](TObject*, int ARow, int ACol, bool& IsFixed) {
+        IsFixed = ARow == 5 && ACol == 2;
+    };
+    const struct {
+        int col, row;
+        bool fixed;
+    } cases[] = {{0, 3, true}, {3, 0, true}, {1, 1, false}, {2, 5, true}, {3, 5, false}};
+    for (const auto& c : cases)
+        EXPECT_EQ(grid->IsFixed(c.col, c.row), c.fixed) << "cell " << c.col << "," << c.row;
+
+    grid->OnIsFixedCell = nullptr;
+    // Three fixed rows asked for on a grid of three rows: the platform keeps two.
+    grid->FixedRowAlways = true;
+    grid->SetRowCount(3);
+    grid->SetFixedRows(3);
+    EXPECT_EQ(grid->FixedRows(), 2);
+    EXPECT_TRUE(grid->IsFixed(2, 2));
 }
 
 TEST_F(ExtGridSelectionTest, RightPartOfAMergedCellFocusesItsBase)
