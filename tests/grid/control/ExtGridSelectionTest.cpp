@@ -50,6 +50,19 @@ TEST_F(ExtGridSelectionTest, EditingFollowsTheCellsThatMayBeEdited)
     EXPECT_FALSE(Editing());
 }
 
+TEST_F(ExtGridSelectionTest, MovingOnStoresTheEditedTextAndClosesTheEditor)
+{
+    grid->SetOptions(grid->Options() + goEditing);
+    grid->EditCell(1, 2);
+    ASSERT_TRUE(grid->EditorMode());
+    grid->InplaceEditor()->SetText("typed");
+    grid->SetCol(2);
+    EXPECT_FALSE(grid->EditorMode());
+    EXPECT_EQ(grid->Cells(1, 2), "typed");
+    EXPECT_EQ(grid->Col(), 2);
+    EXPECT_EQ(grid->OriginalCellValue(), "2,2");
+}
+
 TEST_F(ExtGridSelectionTest, RefusedMovesKeepTheFocus)
 {
     const struct {
