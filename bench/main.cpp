@@ -14,6 +14,7 @@
 #include "artefacts/image/USaveBincc.h"
 #include "editors/ethernetip/EdsConnections.h"
 #include "editors/ethernetip/TargetConfig.h"
+#include "grid/control/ExtStringGrid.h"
 #include "platform/ui/Forms.h"
 #include "workspace/UComon.h"
 #include "workspace/UProjects.h"
@@ -136,5 +137,27 @@ int main(int argc, char** argv)
         Free_Windows();
     });
     std::filesystem::remove_all(project);
+
+    // Painting a grid costs what its visible cells cost: the two row counts must print the
+    // same time.
+    TForm gridForm(nullptr);
+    gridForm.SetClientSize(800, 600);
+    for (const int rows : {1000, 100000}) {
+        auto* grid = new TExtStringGrid(&gridForm);
+        grid->SetParent(&gridForm);
+        grid->SetBounds(0, 0, 800, 600);
+        grid->SetColCount(20);
+        grid->SetRowCount(rows);
+        Time(("fill a grid of " + std::to_string(rows) + " x 20").c_str(), 1, [&] {
+            for (int r = 0; r < rows; ++r)
+                for (int c = 0; c < 20; ++c) grid->SetCells(c, r, std::to_string(r * 20 + c));
+        });
+        gridForm.Show();
+        TBitmap canvas;
+        canvas.SetSize(800, 600);
+        Time(("paint the visible cells of " + std::to_string(rows) + " rows").c_str(), 20,
+             [&] { grid->PaintTo(canvas.Canvas(), 0, 0); });
+        delete grid;
+    }
     return 0;
 }

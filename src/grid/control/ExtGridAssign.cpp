@@ -1,0 +1,71 @@
+#include "grid/control/ExtStringGrid.h"
+#include "grid/control/settings/CellNode.h"
+#include "grid/control/settings/ColumnSize.h"
+#include "grid/control/settings/DragScrollOptions.h"
+#include "grid/foundation/model/Bands.h"
+#include "grid/foundation/model/MouseActions.h"
+#include "grid/foundation/model/Navigation.h"
+#include "grid/foundation/model/SearchFooter.h"
+#include "grid/foundation/model/SyncGrid.h"
+#include "grid/foundation/painting/FocusHelper.h"
+#include "platform/rtl/Classes.h"
+
+// Only another string grid is copied; anything else leaves the grid as it is. The counts
+// come before the sizes, and the cells last, so that every cell has its place.
+void TExtStringGrid::Assign(const TPersistent& Source)
+{
+    const auto* other = dynamic_cast<const TExtStringGrid*>(&Source);
+    if (!other) return;
+    SetFont(other->Font());
+    ActiveCellColor = other->ActiveCellColor;
+    ActiveCellColorTo = other->ActiveCellColorTo;
+    FActiveCellFont->Assign(*other->FActiveCellFont);
+    ActiveCellShow = other->ActiveCellShow;
+    SetActiveRowShow(other->ActiveRowShow());
+    SetAlign(other->Align());
+    AutoFilterUpdate = other->AutoFilterUpdate;
+    FMouseActions->Assign(*other->FMouseActions);
+    FNavigation->Assign(*other->FNavigation);
+    FSearchFooter->Assign(*other->FSearchFooter);
+    FBands->Assign(*other->FBands);
+    FCellNode->Assign(*other->FCellNode);
+    FDragScrollOptions->Assign(*other->FDragScrollOptions);
+    FColumnSize->Assign(*other->FColumnSize);
+    FSyncGrid->Assign(*other->FSyncGrid);
+    FFocusHelper->Assign(*other->FFocusHelper);
+    FixedRowAlways = other->FixedRowAlways;
+
+    SetColCount(other->ColCount());
+    SetRowCount(other->RowCount());
+    SetFixedRows(other->FixedRows());
+    SetFixedCols(other->FixedCols());
+    SetDefaultColWidth(other->DefaultColWidth());
+    SetDefaultRowHeight(other->DefaultRowHeight());
+    SetFixedRowHeight(other->FixedRowHeight());
+    SetFixedColWidth(other->FixedColWidth());
+    InvalidEntryTitle = other->InvalidEntryTitle;
+    InvalidEntryIcon = other->InvalidEntryIcon;
+    InvalidEntryText = other->InvalidEntryText;
+    SetOptions(other->Options());
+    for (int c = 0; c < ColCount(); ++c)
+        SetColWidths(c, other->ColWidths(c));
+    SetColumnHeaders(*other->FColumnHeaders);
+    for (int r = 0; r < RowCount(); ++r)
+        SetRowHeights(r, other->RowHeights(r));
+    ScrollBarAlways = other->ScrollBarAlways;
+    SetScrollBars(other->ScrollBars());
+    ScrollColor = other->ScrollColor;
+    ScrollType = other->ScrollType;
+    FScrollWidth = other->FScrollWidth;
+    AssignCells(*other);
+}
+
+// The texts of every cell over the real columns; the source's cell objects stay its own.
+void TExtStringGrid::AssignCells(const TPersistent& Source)
+{
+    const auto* other = dynamic_cast<const TExtStringGrid*>(&Source);
+    if (!other) return;
+    for (int r = 0; r < other->RowCount(); ++r)
+        for (int c = 0; c < other->TotalColCount(); ++c)
+            SetGridCells(c, r, other->GridCells(c, r));
+}

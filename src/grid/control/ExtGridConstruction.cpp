@@ -1,0 +1,97 @@
+#include <cstdio>
+
+#include "grid/control/ExtStringGrid.h"
+#include "grid/control/settings/BackGround.h"
+#include "grid/control/settings/BalloonSettings.h"
+#include "grid/control/settings/CellNode.h"
+#include "grid/control/settings/ColumnSize.h"
+#include "grid/control/settings/DragScrollOptions.h"
+#include "grid/foundation/model/Bands.h"
+#include "grid/foundation/model/MouseActions.h"
+#include "grid/foundation/model/Navigation.h"
+#include "grid/foundation/model/SearchFooter.h"
+#include "grid/foundation/model/SyncGrid.h"
+#include "grid/foundation/painting/FocusHelper.h"
+#include "platform/rtl/Classes.h"
+
+namespace {
+
+constexpr uint32_t kVersionNr = 0x06020103;
+constexpr int kDefaultRowHeight = 22;
+constexpr int kDefaultRowCount = 10;
+constexpr int kDefaultWidth = 400;
+constexpr int kDefaultHeight = 250;
+// The platform's system colours come from the classic desktop's table; its vertical
+// scroll bar is this wide.
+constexpr int kSystemScrollBarWidth = 17;
+// The frame colour of themed desktops, which this platform always counts as.
+constexpr TColor kThemedBorderColor = 0x00B99D7F;
+
+} // namespace
+
+TExtStringGrid::TExtStringGrid(TComponent* AOwner)
+    : TBaseGrid(AOwner), FBorderColor(kThemedBorderColor), FScrollWidth(kSystemScrollBarWidth),
+      FFixedFont(std::make_unique<TFont>()), FActiveCellFont(std::make_unique<TFont>()),
+      FRowIndicator(std::make_unique<TBitmap>()), FColumnHeaders(std::make_unique<TStringList>()),
+      FRowHeaders(std::make_unique<TStringList>()), FLookupItems(std::make_unique<TStringList>()),
+      FNavigation(std::make_unique<TNavigation>(this)), FMouseActions(std::make_unique<TMouseActions>(this)),
+      FSearchFooter(std::make_unique<TSearchFooter>(this, ComponentState().Contains(csDesigning))),
+      FBands(std::make_unique<TBands>()), FSyncGrid(std::make_unique<TSyncGrid>(this)),
+      FFocusHelper(std::make_unique<TFocusHelper>()), FCellNode(std::make_unique<TCellNode>()),
+      FColumnSize(std::make_unique<TColumnSize>()), FSizeWhileTyping(std::make_unique<TSizeWhileTyping>()),
+      FBalloon(std::make_unique<TBalloonSettings>()), FShowModified(std::make_unique<TShowModified>()),
+      FDragScrollOptions(std::make_unique<TDragScrollOptions>()), FBackGround(std::make_unique<TBackGround>())
+{
+    const bool designing = ComponentState().Contains(csDesigning);
+    FVisibleCol.fill(true);
+    SuiteGradientTo = ColorToRGB(clBtnFace);
+
+    FFixedFont->SetName("Tahoma");
+    FFixedFont->SetStyle(TFontStyles{fsBold});
+    if (designing) FActiveCellFont->SetName("Tahoma");
+    FActiveCellFont->SetStyle(TFontStyles{fsBold});
+
+    // Settings that change what is drawn repaint the grid.
+    FCellNode->OnChange = [this](TObject*) { Invalidate(); };
+    FBands->OnChange = [this](TObject*) { Invalidate(); };
+    FBackGround->OnChange = [this](TObject*) { Invalidate(); };
+    // The modification marks are drawn in the fixed column.
+    FShowModified->OnChange = [this](TObject*) { RepaintCol(0); };
+
+    SetScrollBars(ssBoth);
+    SetRowCount(kDefaultRowCount);
+    SetBounds(Left(), Top(), kDefaultWidth, kDefaultHeight);
+    SetDefaultRowHeight(kDefaultRowHeight);
+    SetFixedRowHeight(kDefaultRowHeight);
+    ChainOwnerFormResize(AOwner);
+}
+
+// Hidden rows hold the properties of their cells; each is put in a spare cell beyond the
+// rows and freed there the way the base grid frees its own.
+TExtStringGrid::~TExtStringGrid()
+{
+    UnchainOwnerFormResize();
+    while (!FGridItems.Empty()) {
+        TGridItem& item = FGridItems.Item(FGridItems.Count() - 1);
+        for (TObject*& object : item.Items.Objects) {
+            if (!dynamic_cast<TCellProperties*>(object)) continue;
+            const int row = RowCount();
+            SetGridObjects(0, row, object);
+            FreeCellPropertiesRange(0, row, 0, row);
+            object = nullptr;
+        }
+        FGridItems.Delete(FGridItems.Count() - 1);
+    }
+}
+
+uint32_t TExtStringGrid::GetVersionNr() const { return kVersionNr; }
+
+std::string TExtStringGrid::GetVersionString() const { return Version() + " Sep, 2012"; }
+
+std::string TExtStringGrid::Version() const
+{
+    const uint32_t nr = GetVersionNr();
+    char text[24];
+    std::snprintf(text, sizeof text, "%u.%u.%u.%u", nr >> 24, (nr >> 16) & 0xFF, (nr >> 8) & 0xFF, nr & 0xFF);
+    return text;
+}

@@ -1,0 +1,220 @@
+#include <algorithm>
+
+#include "grid/control/ExtStringGrid.h"
+#include "grid/control/settings/ColumnSize.h"
+#include "grid/foundation/markup/LineBreakText.h"
+#include "platform/rtl/Classes.h"
+
+namespace {
+
+// The classic desktop's horizontal scroll bar is as high as the vertical one is wide.
+constexpr int kScrollBarHeight = 17;
+
+} // namespace
+
+// A request that cannot stretch anything does nothing: stretching off, a stretch already
+// running, or an index outside the grid's columns.
+void TExtStringGrid::StretchColumn(int Index)
+{
+    if (ComponentState().Contains(csLoading) || ComponentState().Contains(csDestroying)) return;
+    if (!FColumnSize->Stretch || FIsColChanging) return;
+    if (Index == -1) Index = ColCount() - 1;
+    if (Index < 0 || Index >= ColCount()) return;
+    FIsColChanging = true;
+    FColchgFlg = false;
+    if (ColCount() == 1) {
+        SetColWidths(0, ClientWidth());
+    } else {
+        int others = 0;
+        for (int c = 0; c < ColCount(); ++c)
+            if (c != Index) others += ColWidths(c);
+        if (others < ClientWidth())
+            SetColWidths(Index, ClientWidth() - others - 1);
+        else if (LeftCol() == FixedCols())
+            SetColWidths(Index, DefaultColWidth());
+    }
+    FColchgFlg = true;
+    FIsColChanging = false;
+}
+
+void TExtStringGrid::ColWidthsChanged()
+{
+    if (FColchgFlg) StretchColumn(FColumnSize->StretchColumn);
+    TBaseGrid::ColWidthsChanged();
+}
+
+void TExtStringGrid::SizeChanged(int OldColCount, int OldRowCount)
+{
+    TBaseGrid::SizeChanged(OldColCount, OldRowCount);
+    if (FColchgFlg) StretchColumn(FColumnSize->StretchColumn);
+}
+
+void TExtStringGrid::SetRowCount(int Value)
+{
+    if (TBaseGrid::RowCount() == TBaseGrid::FixedRows() && FixedRowAlways && FSelHidden) UnHideSelection();
+    TBaseGrid::SetRowCount(Value);
+    if (FixedRowAlways && FFixedRowsMin < RowCount()) TBaseGrid::SetFixedRows(FFixedRowsMin);
+    FMaxRowCount = std::max(FMaxRowCount, Value);
+    FNormalRowCount = Value;
+}
+
+void TExtStringGrid::SetColCount(int Value)
+{
+    TBaseGrid::SetColCount(Value);
+    if (FixedColAlways && FFixedColsMin < ColCount()) TBaseGrid::SetFixedCols(FFixedColsMin);
+    FMaxColCount = std::max(FMaxColCount, Value);
+}
+
+int TExtStringGrid::FixedRows() const
+{
+    const int fixed = TBaseGrid::FixedRows();
+    return fixed == 0 && FixedRowAlways ? 1 : fixed;
+}
+
+void TExtStringGrid::SetFixedRows(int Value)
+{
+    TBaseGrid::SetFixedRows(FixedRowAlways ? std::min(Value, RowCount() - 1) : Value);
+    if (!ComponentState().Contains(csLoading)) FFixedRowsMin = Value;
+}
+
+int TExtStringGrid::FixedCols() const
+{
+    const int fixed = TBaseGrid::FixedCols();
+    return fixed == 0 && FixedColAlways ? 1 : fixed;
+}
+
+void TExtStringGrid::SetFixedCols(int Value)
+{
+    TBaseGrid::SetFixedCols(FixedColAlways ? std::min(Value, ColCount() - 1) : Value);
+    if (!ComponentState().Contains(csLoading)) FFixedColsMin = Value;
+}
+
+void TExtStringGrid::SetFixedRowHeight(int Value)
+{
+    FFixedRowHeight = Value;
+    if (ComponentState().Contains(csLoading)) return;
+    if (Value == DefaultRowHeight()) {
+        SetDefaultRowHeight(Value);
+        return;
+    }
+    for (int r = 0; r < FixedRows(); ++r)
+        SetRowHeights(r, Value);
+}
+
+void TExtStringGrid::SetFixedColWidth(int Value)
+{
+    if (ComponentState().Contains(csLoading) || Value == DefaultColWidth()) return;
+    for (int c = 0; c < FixedCols(); ++c)
+        SetColWidths(c, Value);
+}
+
+// With IntegralHeight the grid shows whole rows only, below its border and above a
+// horizontal scroll bar when the columns do not all fit.
+void TExtStringGrid::SetBounds(int ALeft, int ATop, int AWidth, int AHeight)
+{
+    if (IntegralHeight && FUpdateCount == 0 && DefaultRowHeight() > 0) {
+        const int scroll = VisibleColCount() + FixedCols() < ColCount() ? kScrollBarHeight : 0;
+        const int border = BorderStyle() == bsSingle ? 2 : 0;
+        const int rows = std::max(AHeight - scroll - border, 0) / DefaultRowHeight();
+        AHeight = scroll + 2 * border + rows * DefaultRowHeight();
+    }
+    TBaseGrid::SetBounds(ALeft, ATop, AWidth, AHeight);
+}
+
+void TExtStringGrid::SetColumnHeaders(const TStringList& Value)
+{
+    *FColumnHeaders = Value;
+    if (FixedRows() > 0) ClearColumnHeaders();
+    ShowColumnHeaders();
+}
+
+// Entries are by real column, hidden ones included; "\n" in an entry breaks the line.
+void TExtStringGrid::ShowColumnHeaders()
+{
+    if (FixedRows() <= 0) return;
+    for (int i = 0; i < std::min(FColumnHeaders->Count(), TotalColCount()); ++i)
+        SetCells(i, 0, DecodeEscapedNewlines((*FColumnHeaders)[i]));
+}
+
+void TExtStringGrid::ClearColumnHeaders()
+{
+    for (int c = 0; c < ColCount(); ++c)
+        SetCells(c, 0, "");
+}
+
+void TExtStringGrid::SetRowHeaders(const TStringList& Value)
+{
+    *FRowHeaders = Value;
+    ShowRowHeaders();
+}
+
+void TExtStringGrid::ShowRowHeaders()
+{
+    if (FixedCols() <= 0) return;
+    for (int i = 0; i < std::min(FRowHeaders->Count(), RowCount()); ++i)
+        SetCells(0, i, DecodeEscapedNewlines((*FRowHeaders)[i]));
+}
+
+void TExtStringGrid::ClearRowHeaders()
+{
+    for (int r = 0; r < RowCount(); ++r)
+        SetCells(0, r, "");
+}
+
+// The rows keep their cells over every real column, their objects and their heights.
+void TExtStringGrid::MoveRows(int FromIndex, int ToIndex, int Count)
+{
+    if (FromIndex == ToIndex || Count <= 0) return;
+    Count = std::min(Count, RowCount() - FromIndex);
+    if (FromIndex < 0 || Count <= 0) return;
+    std::vector<TGridItem> moved;
+    for (int r = FromIndex; r < FromIndex + Count; ++r)
+        moved.push_back(TakeRow(r));
+    const int target = FromIndex + Count < ToIndex ? ToIndex - Count : ToIndex;
+    RemoveDisplayRows(FromIndex, Count);
+    InsertDisplayRows(std::clamp(target, 0, RowCount()), Count);
+    for (int i = 0; i < Count; ++i)
+        PutRow(std::clamp(target, 0, RowCount() - Count) + i, moved[i]);
+}
+
+void TExtStringGrid::SwapCells(TPoint FromCell, TPoint ToCell)
+{
+    const std::string text = GridCells(FromCell.X, FromCell.Y);
+    TObject* object = GridObjects(FromCell.X, FromCell.Y);
+    SetGridCells(FromCell.X, FromCell.Y, GridCells(ToCell.X, ToCell.Y));
+    SetGridObjects(FromCell.X, FromCell.Y, GridObjects(ToCell.X, ToCell.Y));
+    SetGridCells(ToCell.X, ToCell.Y, text);
+    SetGridObjects(ToCell.X, ToCell.Y, object);
+}
+
+TGridRect TExtStringGrid::GetUsedCells() const
+{
+    TGridRect used{ColCount(), RowCount(), -1, -1};
+    for (int r = 0; r < RowCount(); ++r)
+        for (int c = 0; c < ColCount(); ++c) {
+            if (Cells(c, r).empty()) continue;
+            used = {std::min(used.Left, c), std::min(used.Top, r), std::max(used.Right, c),
+                    std::max(used.Bottom, r)};
+        }
+    return used.Right < 0 ? TGridRect{} : used;
+}
+
+bool TExtStringGrid::IsIgnoredColumn(int ACol) const
+{
+    return std::find(IgnoreColumns.begin(), IgnoreColumns.end(), ACol) != IgnoreColumns.end();
+}
+
+bool TExtStringGrid::SavesAllCols() const { return SaveFixedCells || SaveFixedCols; }
+bool TExtStringGrid::SavesAllRows() const { return SaveFixedCells || SaveFixedRows; }
+int TExtStringGrid::SaveStartCol() const { return SavesAllCols() ? 0 : FixedCols(); }
+int TExtStringGrid::SaveEndCol() const
+{
+    return SavesAllCols() ? ColCount() - 1 : ColCount() - FixedRightCols - 1;
+}
+int TExtStringGrid::SaveColCount() const { return SaveEndCol() - SaveStartCol() + 1; }
+int TExtStringGrid::SaveStartRow() const { return SavesAllRows() ? 0 : FixedRows(); }
+int TExtStringGrid::SaveEndRow() const
+{
+    return SavesAllRows() ? RowCount() - 1 : RowCount() - FixedFooters - 1;
+}
+int TExtStringGrid::SaveRowCount() const { return SaveEndRow() - SaveStartRow() + 1; }

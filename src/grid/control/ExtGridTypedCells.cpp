@@ -1,0 +1,88 @@
+#include <charconv>
+
+#include "grid/control/ExtStringGrid.h"
+#include "grid/foundation/markup/HtmlTextOps.h"
+#include "grid/foundation/text/NumberText.h"
+#include "platform/rtl/SysUtils.h"
+
+namespace {
+
+int IntOfText(const std::string& Text)
+{
+    const std::string s = Trim(Text);
+    if (s.empty() || s == "-") return 0;
+    int32_t value = 0;
+    if (!TryStrToInt(s, value)) throw EExtGridError("Cell does not contain integer value");
+    return value;
+}
+
+// The normalised text always uses ".", whatever the locale's decimal separator is.
+double FloatOfText(const std::string& Text)
+{
+    const std::string s = NormalizeNumberText(Text);
+    if (s.empty() || s == "-") return 0;
+    double value = 0;
+    const auto [end, error] = std::from_chars(s.data(), s.data() + s.size(), value);
+    if (error != std::errc() || end != s.data() + s.size())
+        throw EExtGridError("Cell does not contain a float value");
+    return value;
+}
+
+} // namespace
+
+std::string TExtStringGrid::StrippedCells(int ACol, int ARow) const
+{
+    return HtmlToPlainText(Cells(ACol, ARow));
+}
+
+std::string TExtStringGrid::AllCells(int ACol, int ARow) const
+{
+    if (const int position = FGridItems.Find(ARow); position >= 0) {
+        const TGridStrings& cells = FGridItems.Item(position).Items;
+        return ACol >= 0 && ACol < cells.Count() ? cells.Strings[ACol] : std::string();
+    }
+    return Cells(ACol, RealToDisplRow(ARow));
+}
+
+void TExtStringGrid::SetAllCells(int ACol, int ARow, const std::string& Value)
+{
+    if (const int position = FGridItems.Find(ARow); position >= 0) {
+        TGridStrings& cells = FGridItems.Item(position).Items;
+        while (cells.Count() <= ACol)
+            cells.Add("");
+        cells.Strings[ACol] = Value;
+        return;
+    }
+    SetCells(ACol, RealToDisplRow(ARow), Value);
+}
+
+std::string TExtStringGrid::GetFloatFormat(int, int) const { return FloatFormat; }
+
+int TExtStringGrid::Ints(int ACol, int ARow) const { return IntOfText(StrippedCells(ACol, ARow)); }
+
+void TExtStringGrid::SetInts(int ACol, int ARow, int Value)
+{
+    SetCells(ACol, ARow, std::to_string(Value));
+    if (FNumHidden > 0) RepaintCell(DisplColIndex(ACol), ARow);
+}
+
+int TExtStringGrid::AllInts(int ACol, int ARow) const { return IntOfText(AllCells(ACol, ARow)); }
+
+void TExtStringGrid::SetAllInts(int ACol, int ARow, int Value)
+{
+    SetAllCells(ACol, ARow, std::to_string(Value));
+}
+
+double TExtStringGrid::Floats(int ACol, int ARow) const { return FloatOfText(StrippedCells(ACol, ARow)); }
+
+void TExtStringGrid::SetFloats(int ACol, int ARow, double Value)
+{
+    SetCells(ACol, ARow, Format(GetFloatFormat(ACol, ARow), {Value}));
+}
+
+double TExtStringGrid::AllFloats(int ACol, int ARow) const { return FloatOfText(AllCells(ACol, ARow)); }
+
+void TExtStringGrid::SetAllFloats(int ACol, int ARow, double Value)
+{
+    SetAllCells(ACol, ARow, Format(FloatFormat, {Value}));
+}

@@ -1,0 +1,455 @@
+#pragma once
+#include <array>
+#include <cstdint>
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "grid/control/ExtGridEnums.h"
+#include "grid/control/ExtGridEvents.h"
+#include "grid/control/HiddenRowStore.h"
+#include "grid/foundation/model/BaseGrid.h"
+#include "platform/rtl/Exceptions.h"
+
+class TBackGround;
+class TBalloonSettings;
+class TBands;
+class TCellNode;
+class TColumnSize;
+class TDragScrollOptions;
+class TCustomForm;
+class TFocusHelper;
+class TMouseActions;
+class TNavigation;
+class TSearchFooter;
+class TShowModified;
+class TSizeWhileTyping;
+class TStringList;
+class TSyncGrid;
+
+// The grid's own errors: invalid row and column accesses, failed conversions.
+class EExtGridError : public Exception {
+    using Exception::Exception;
+};
+
+// The plain properties of the string grid: their writers only store.
+struct TExtGridProperties {
+    TColor ActiveCellColor = clGray;
+    TColor ActiveCellColorTo = clNone;
+    TColor DisabledFontColor = clSilver;
+    TColor HighlightColor = clHighlight;
+    TColor HighlightTextColor = clHighlightText;
+    TColor HintColor = clInfoBk;
+    TColor SelectionColor = 0x00EACAB6;
+    TColor SelectionColorTo = clNone;
+    TColor SelectionMirrorColor = clNone;
+    TColor SelectionMirrorColorTo = clNone;
+    TColor SelectionTextColor = clBlack;
+    TColor URLColor = clBlue;
+    TColor ScrollColor = clNone;
+    TColor SuiteGradientFrom = clWhite;
+    TColor SuiteGradientTo = clNone; // the button face as RGB, set by the constructor
+    TColor SuiteGradientMirrorFrom = clNone;
+    TColor SuiteGradientMirrorTo = clNone;
+    int SelectionColorMixerFactor = 50;
+
+    bool ActiveCellShow = false;
+    bool AutoFilterUpdate = true;
+    bool EnableHTML = true;
+    bool EnableWheel = true;
+    bool EnhRowColMove = true;
+    bool FilterNormalCellsOnly = true;
+    bool FitCellsInGrid = true;
+    bool FixedColAlways = false;
+    bool FixedRowAlways = false;
+    bool IntegralHeight = false;
+    bool SizeWithForm = false;
+    bool IntelliZoom = true;
+    bool LoadFirstRow = true;
+    bool QuoteEmptyCells = true;
+    bool SaveFixedCells = true;
+    bool SaveFixedCols = false;
+    bool SaveFixedRows = false;
+    bool SaveHiddenCells = false;
+    bool SaveVirtCells = true;
+    bool SaveWithHTML = true;
+    bool SelectionRectangle = false;
+    bool ShowDesignHelper = true;
+    bool ShowNullDates = true;
+    bool ShowSelection = true;
+    bool UseDisabledFont = true;
+    bool UseInternalHintClass = true;
+
+    std::string CheckTrue = "Y";
+    std::string CheckFalse = "N";
+    std::string FilterDropDownClear = "(All)";
+    std::string FloatFormat = "%.2f";
+    std::string InvalidEntryText;
+    std::string InvalidEntryTitle;
+    std::string PasswordChar = "*";
+    std::string XMLEncoding = "ISO-8859-1";
+
+    TAlignment DefaultAlignment = taLeftJustify;
+    TEditorType DefaultEditor = edNormal;
+    TFilterDropDownColumns FilterDropDownColumns = fdNormal;
+    THintShowLargeTextPos HintShowLargeTextPos = hpCell;
+    TIntelliPan IntelliPan = ipVertical;
+    TInvalidEntryIcon InvalidEntryIcon = ieWarning;
+    TScrollBarAlways ScrollBarAlways = saNone;
+    TScrollType ScrollType = ssNormal;
+    TVAlignment VAlignment = vtaTop;
+    int FixedFooters = 0;
+    int FixedRightCols = 0;
+    int GroupColumn = -1;
+    int PreviewPage = 1;
+    int ZoomFactor = 0;
+};
+
+// The string grid of the configurator's windows. On top of the base grid it hides columns
+// and rows without losing their cells, decides for every focus move whether the cell may
+// be edited, keeps per-row selection, modification and disabled flags, and locks painting
+// during bulk changes.
+//
+// Two index spaces: a real index counts every column or row, a display index only those
+// shown. ColCount, RowCount, Col, Row, widths, heights and painting use display indexes.
+// A hidden column keeps its cells in place, so cells take the real column; a hidden row
+// is taken out of the grid, so cells take the display row.
+class TExtStringGrid : public TBaseGrid, public TExtGridProperties {
+public:
+    explicit TExtStringGrid(TComponent* AOwner);
+    ~TExtStringGrid() override;
+
+    void Assign(const TPersistent& Source) override;
+    virtual void AssignCells(const TPersistent& Source);
+
+    // Version.
+    virtual uint32_t GetVersionNr() const;
+    virtual std::string GetVersionString() const;
+    std::string Version() const;
+    void SetVersion(const std::string&) {}
+
+    TGridLook Look() const { return FLook; }
+    TColor BorderColor() const { return FBorderColor; }
+    int ScrollWidth() const { return FScrollWidth; }
+    // The height of the fixed rows; the default row height makes every row that high.
+    int FixedRowHeight() const { return FFixedRowHeight; }
+    void SetFixedRowHeight(int Value);
+    // The width of column 0; the default column width leaves the fixed columns alone.
+    int FixedColWidth() const { return ColWidths(0); }
+    void SetFixedColWidth(int Value);
+    TFont* FixedFont() const { return FFixedFont.get(); }
+    TFont* ActiveCellFont() const { return FActiveCellFont.get(); }
+    TBitmap* RowIndicator() const { return FRowIndicator.get(); }
+    TStringList* ColumnHeaders() const { return FColumnHeaders.get(); }
+    TStringList* RowHeaders() const { return FRowHeaders.get(); }
+    TStringList* LookupItems() const { return FLookupItems.get(); }
+
+    // Settings objects, owned by the grid.
+    TNavigation* Navigation() const { return FNavigation.get(); }
+    TMouseActions* MouseActions() const { return FMouseActions.get(); }
+    TSearchFooter* SearchFooter() const { return FSearchFooter.get(); }
+    TBands* Bands() const { return FBands.get(); }
+    TSyncGrid* SyncGrid() const { return FSyncGrid.get(); }
+    TFocusHelper* FocusHelper() const { return FFocusHelper.get(); }
+    TCellNode* CellNode() const { return FCellNode.get(); }
+    TColumnSize* ColumnSize() const { return FColumnSize.get(); }
+    TSizeWhileTyping* SizeWhileTyping() const { return FSizeWhileTyping.get(); }
+    TBalloonSettings* Balloon() const { return FBalloon.get(); }
+    TShowModified* ShowModified() const { return FShowModified.get(); }
+    TDragScrollOptions* DragScrollOptions() const { return FDragScrollOptions.get(); }
+    TBackGround* BackGround() const { return FBackGround.get(); }
+
+    // Hidden columns (ExtGridIndexSpaces.cpp). Real columns 0 to 511 can be hidden.
+    static constexpr int MaxHideableCol = 511;
+    void HideColumn(int ColIndex) { HideColumns(ColIndex, ColIndex); }
+    void HideColumns(int FromCol, int ToCol);
+    void UnHideColumn(int ColIndex) { UnHideColumns(ColIndex, ColIndex); }
+    void UnHideColumns(int FromCol, int ToCol);
+    void UnHideColumnsAll();
+    bool IsHiddenColumn(int ColIndex) const;
+    int NumHiddenColumns() const { return FNumHidden; }
+    int TotalColCount() const override { return ColCount() + FNumHidden; }
+    int AllColCount() const { return TotalColCount(); }
+    int RealColIndex(int ACol) const { return DisplToRealCol(ACol); }
+    int DisplColIndex(int ACol) const override { return RealToDisplCol(ACol); }
+    int RealCol() const { return RealColIndex(Col()); }
+
+    // Hidden rows (ExtGridHiddenRows.cpp). FromRow and ToRow are real rows; a row list
+    // holds display rows.
+    void HideRow(int RowIndex) { HideRows(RowIndex, RowIndex); }
+    void HideRows(int FromRow, int ToRow);
+    void HideRowsEx(int FromRow, int ToRow);
+    void HideRowList(const std::vector<int>& RowList);
+    void UnHideRow(int RowIndex);
+    void UnHideRows(int FromRow, int ToRow);
+    void UnHideRowsAll();
+    void UnHideRowList();
+    bool IsHiddenRow(int RowIndex) const { return FGridItems.Contains(RowIndex); }
+    // For loops over many rows: the first call fills the empty list with the hidden rows,
+    // later calls only look in it.
+    bool IsHiddenRow(int RowIndex, std::vector<int>& ListHidden) const;
+    int NumHiddenRows() const { return FGridItems.Count(); }
+    int TotalRowCount() const { return RowCount() + NumHiddenRows(); }
+    int AllRowCount() const { return TotalRowCount(); }
+    int RealRowIndex(int ARow) const { return DisplToRealRow(ARow); }
+    int DisplRowIndex(int ARow) const { return RealToDisplRow(ARow); }
+    int RealRow() const { return RealRowIndex(Row()); }
+    int FilterLevel() const { return FFilterLevel; }
+    // A row list level is undone by UnHideRowList; the caller then lowers the level.
+    void SetFilterLevel(int Value) { FFilterLevel = Value; }
+
+    // Dimensions, headers and moves (ExtGridDimensions.cpp). With FixedRowAlways the grid
+    // may consist of fixed rows only: the fixed count then reads at least 1, and the count
+    // last asked for comes back when rows are added; FixedColAlways likewise.
+    void SetRowCount(int Value);
+    void SetColCount(int Value);
+    int FixedRows() const;
+    void SetFixedRows(int Value);
+    int FixedCols() const;
+    void SetFixedCols(int Value);
+    // The largest counts the grid ever had.
+    int MaxRowCount() const { return FMaxRowCount; }
+    int MaxColCount() const { return FMaxColCount; }
+    void SetBounds(int ALeft, int ATop, int AWidth, int AHeight) override;
+    // Fits the column to the grid's client width when ColumnSize.Stretch is on; -1 is the
+    // last column.
+    void StretchColumn(int Index);
+    void StretchRightColumn() { StretchColumn(-1); }
+    void SetColumnHeaders(const TStringList& Value);
+    void ShowColumnHeaders();
+    void ClearColumnHeaders();
+    void SetRowHeaders(const TStringList& Value);
+    void ShowRowHeaders();
+    void ClearRowHeaders();
+    void MoveRows(int FromIndex, int ToIndex, int Count);
+    // The raw texts and objects of two cells change places, without hooks or repainting.
+    void SwapCells(TPoint FromCell, TPoint ToCell);
+    // The smallest rectangle holding every non-empty cell; (0, 0, 0, 0) when there is none.
+    virtual TGridRect GetUsedCells() const;
+    // Columns that sorting and searching skip.
+    std::vector<int> IgnoreColumns;
+    bool IsIgnoredColumn(int ACol) const;
+    // The cells that saving writes.
+    int SaveStartCol() const;
+    int SaveEndCol() const;
+    int SaveColCount() const;
+    int SaveStartRow() const;
+    int SaveEndRow() const;
+    int SaveRowCount() const;
+
+    // Cells as numbers (ExtGridTypedCells.cpp). A text that is no number raises
+    // EExtGridError; an empty text or a lone "-" reads as 0. The All forms take real rows,
+    // hidden ones included, and read the text with its markup.
+    std::string StrippedCells(int ACol, int ARow) const;
+    std::string AllCells(int ACol, int ARow) const;
+    void SetAllCells(int ACol, int ARow, const std::string& Value);
+    virtual std::string GetFloatFormat(int ACol, int ARow) const;
+    int Ints(int ACol, int ARow) const;
+    void SetInts(int ACol, int ARow, int Value);
+    int AllInts(int ACol, int ARow) const;
+    void SetAllInts(int ACol, int ARow, int Value);
+    double Floats(int ACol, int ARow) const;
+    void SetFloats(int ACol, int ARow, double Value);
+    double AllFloats(int ACol, int ARow) const;
+    void SetAllFloats(int ACol, int ARow, double Value);
+
+    // Current cell and selection (ExtGridSelection.cpp).
+    void SetRow(int ARow) override;
+    // Takes effect only for a normal row.
+    void SetTopRow(int Value);
+    void GotoCell(int ACol, int ARow);
+    // Moves the current cell with the anchor and scrolls it into view; SelectCell decides.
+    void MoveCurrentCell(int ACol, int ARow) { MoveColRow(ACol, ARow, true, true); }
+    // The cell under a screen point; -1 where there is none.
+    void ScreenToCell(TPoint pt, int& ACol, int& ARow) const;
+    void FocusCell(int ACol, int ARow);
+    void EditCell(int ACol, int ARow);
+    void SelectRange(int FromCol, int ToCol, int FromRow, int ToRow);
+    // Sets the editing state for the current cell again.
+    void UpdateEditMode();
+    void HideSelection();
+    void UnHideSelection();
+    bool SelectionHidden() const { return FSelHidden; }
+    void SetSelection(const TGridRect& Value);
+    void HideInplaceEdit();
+    void RepaintRect(const TGridRect& R);
+    void RepaintRow(int ARow);
+    void RepaintCol(int ACol);
+    // One listener at a time; unregistering clears it whatever is passed. Not owned.
+    void RegisterSelListener(ITExtStringGridSelect* AListener) { FISelect = AListener; }
+    void UnRegisterSelListener(ITExtStringGridSelect*) { FISelect = nullptr; }
+    // The text the current cell had when the focus arrived.
+    const std::string& OriginalCellValue() const { return FCellCache; }
+
+    // Row and column flags (ExtGridRowFlags.cpp).
+    bool RowSelect(int ARow) const;
+    void SetRowSelect(int ARow, bool Value);
+    bool ColSelect(int ACol) const;
+    void SetColSelect(int ACol, bool Value);
+    void SelectRows(int RowIndex, int RCount);
+    void UnSelectRows(int RowIndex, int RCount);
+    void SelectCols(int ColIndex, int CCount);
+    void UnSelectCols(int ColIndex, int CCount);
+    void ClearRowSelect();
+    void ClearColSelect();
+    int RowSelectCount() const;
+    int ColSelectCount() const;
+    // The rows selected one by one, in the order they were selected.
+    const std::vector<int>& SelectedRows() const { return FSelectedRows; }
+    int SelectedRowCount() const { return static_cast<int>(FSelectedRows.size()); }
+    void SyncRowSelect(bool All);
+    void SyncColSelect(bool All);
+    bool RowModified(int ARow) const;
+    void SetRowModified(int ARow, bool Value);
+    int ModifiedRowCount() const;
+    bool RowEnabled(int ARow) const;
+    void SetRowEnabled(int ARow, bool Value);
+
+    // Update lock (ExtGridUpdate.cpp): painting waits until every BeginUpdate has had its
+    // EndUpdate.
+    void BeginUpdate();
+    void EndUpdate();
+    void StartUpdate() { ++FUpdateCount; }
+    void ResetUpdate() { FUpdateCount = 0; }
+    bool LockUpdate() const { return FUpdateCount != 0; }
+    void SetLockUpdate(bool Value);
+
+    TRowChangedEvent OnRowChanged;
+    TRowChangingEvent OnRowChanging;
+    TColChangingEvent OnColChanging;
+    TCellChangingEvent OnCellChanging;
+    TCanEditCellEvent OnCanEditCell;
+    TGetEditorTypeEvent OnGetEditorType;
+    TIsFixedCellEvent OnIsFixedCell;
+    TRowDisjunctSelectEvent OnRowDisjunctSelect;
+    TRowDisjunctSelectedEvent OnRowDisjunctSelected;
+
+protected:
+    // Cell hooks (ExtGridCellHooks.cpp); each asks its event last.
+    virtual void CanEditCell(int ACol, int ARow, bool& CanEdit);
+    virtual bool IsCellEditorNone(int ACol, int ARow);
+    virtual void IsFixedCell(int ACol, int ARow, bool& IsFixed) const;
+    virtual void IsReadOnlyCell(int ACol, int ARow, bool& CanEdit);
+    virtual void CellChanging(int NewCol, int NewRow, bool& Allow);
+    virtual void StoreOldCellValue(int ACol, int ARow);
+    bool IsFixed(int ACol, int ARow) const override;
+
+    bool SelectCell(int ACol, int ARow) override;
+    void Paint() override;
+    void Loaded() override;
+    void ColWidthsChanged() override;
+    void SizeChanged(int OldColCount, int OldRowCount) override;
+
+    // While set, every cell may be selected without checks.
+    bool FForceSel = false;
+    // The grid itself switched the editing option.
+    bool FEditChange = false;
+    // Editing was switched off for a read-only cell and comes back on the next editable one.
+    bool FEditDisable = false;
+    // The text editor is shown.
+    bool EditMode = false;
+    TEditorType EditControl = edNormal;
+    std::string FOldCellText;
+
+private:
+    // The owner form's resize event (ExtGridLifecycle.cpp).
+    void ChainOwnerFormResize(TComponent* AOwner);
+    void UnchainOwnerFormResize();
+    void OwnerFormResize(TObject* Sender);
+
+    // Index mappings.
+    int RealToDisplCol(int ACol) const;
+    int DisplToRealCol(int ACol) const;
+    int RealToDisplRow(int ARow) const;
+    int DisplToRealRow(int ARow) const;
+
+    // Whole rows over every real column, with their heights.
+    TGridItem TakeRow(int DisplRow) const;
+    void PutRow(int DisplRow, const TGridItem& Item);
+    void CopyRow(int FromRow, int ToRow);
+    void ClearRowSlot(int DisplRow);
+    // Removes Count display rows from DisplRow, closing the gap; the cells are not freed.
+    void RemoveDisplayRows(int DisplRow, int Count);
+    // Opens Count empty display rows at DisplRow.
+    void InsertDisplayRows(int DisplRow, int Count);
+    void HideRealRows(int FromRow, int ToRow, bool AtStoreEnd);
+    // Restores the hidden rows of [FromRow, ToRow] whose items the store holds.
+    void RestoreRows(int FromRow, int ToRow);
+    // Puts the stored rows at the given display rows and frees their items.
+    void RestoreItems(std::vector<int> Positions, const std::vector<int>& Targets);
+
+    bool SavesAllCols() const;
+    bool SavesAllRows() const;
+
+    // Row flag helpers.
+    void SetRunSelect(int RowIndex, int RCount, bool Value);
+    void CheckRowIndex(int ARow) const;
+    void CheckWrittenRow(int ARow) const;
+    void CheckColIndex(int ACol) const;
+    // The first enabled normal row other than ARow, or -1.
+    int FirstEnabledRowBut(int ARow) const;
+    void RepaintSelectionAftermath(int OldCol, int OldRow, int ARow, const TGridRect& S);
+
+    TCustomForm* FOwnerForm = nullptr;
+    TNotifyEvent FKeptFormResize;
+    TPoint FFormSize;
+
+    TGridLook FLook = glXP;
+    int FFixedRowHeight = 0;
+    int FFixedRowsMin = 1;
+    int FFixedColsMin = 1;
+    int FMaxRowCount = 0;
+    int FMaxColCount = 0;
+    TColor FBorderColor;
+    int FScrollWidth;
+
+    std::unique_ptr<TFont> FFixedFont;
+    std::unique_ptr<TFont> FActiveCellFont;
+    std::unique_ptr<TBitmap> FRowIndicator;
+    std::unique_ptr<TStringList> FColumnHeaders;
+    std::unique_ptr<TStringList> FRowHeaders;
+    std::unique_ptr<TStringList> FLookupItems;
+    std::unique_ptr<TNavigation> FNavigation;
+    std::unique_ptr<TMouseActions> FMouseActions;
+    std::unique_ptr<TSearchFooter> FSearchFooter;
+    std::unique_ptr<TBands> FBands;
+    std::unique_ptr<TSyncGrid> FSyncGrid;
+    std::unique_ptr<TFocusHelper> FFocusHelper;
+    std::unique_ptr<TCellNode> FCellNode;
+    std::unique_ptr<TColumnSize> FColumnSize;
+    std::unique_ptr<TSizeWhileTyping> FSizeWhileTyping;
+    std::unique_ptr<TBalloonSettings> FBalloon;
+    std::unique_ptr<TShowModified> FShowModified;
+    std::unique_ptr<TDragScrollOptions> FDragScrollOptions;
+    std::unique_ptr<TBackGround> FBackGround;
+
+    // Hidden columns: whether each real column is shown, and the width it had when hidden.
+    std::array<bool, MaxHideableCol + 2> FVisibleCol;
+    std::array<int16_t, MaxHideableCol + 2> FAllColWidths{};
+    int FNumHidden = 0;
+    // Hidden rows.
+    THiddenRowStore FGridItems;
+    int FFilterLevel = 0;
+
+    // Current cell.
+    int FOldRowSel = -1;
+    std::string FCellCache;
+    TGridRect FOldSelection;
+    bool FSelHidden = false;
+    ITExtStringGridSelect* FISelect = nullptr;
+
+    // Row and column flags, by display row or column.
+    std::vector<bool> FRowSelect;
+    std::vector<bool> FColSelect;
+    std::vector<int> FSelectedRows;
+    std::vector<int> FModifiedRows;
+    std::vector<int> FEnabledRows; // 1 for a disabled row
+    bool FUseEnabledRows = false;
+    bool FSelChange = false;
+
+    int FUpdateCount = 0;
+    // Guards of the column stretching: it runs once at a time, and not for the width
+    // changes it makes itself.
+    bool FColchgFlg = true;
+    bool FIsColChanging = false;
+};

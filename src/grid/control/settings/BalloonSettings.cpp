@@ -1,0 +1,33 @@
+#include "grid/control/settings/BalloonSettings.h"
+
+void TBalloonSettings::SetEnable(bool Value)
+{
+    FEnable = Value;
+    if (OnEnableChange) OnEnableChange(this);
+}
+
+void TBalloonSettings::Assign(const TPersistent& Source)
+{
+    const auto* other = dynamic_cast<const TBalloonSettings*>(&Source);
+    if (!other) return;
+    TextColor = other->TextColor;
+    BackgroundColor = other->BackgroundColor;
+    InitialDelay = other->InitialDelay;
+    AutoHideDelay = other->AutoHideDelay;
+    ReshowDelay = other->ReshowDelay;
+    FEnable = other->FEnable;
+}
+
+void TShowModified::SetColor(TColor Value)
+{
+    FColor = Value;
+    if (OnChange) OnChange(this);
+}
+
+void TShowModified::Assign(const TPersistent& Source)
+{
+    const auto* other = dynamic_cast<const TShowModified*>(&Source);
+    if (!other) return;
+    FColor = other->FColor;
+    Enabled = other->Enabled;
+}

@@ -1,0 +1,161 @@
+#include <gtest/gtest.h>
+
+#include "GridOnForm.h"
+#include "grid/control/settings/ColumnSize.h"
+#include "platform/rtl/Classes.h"
+
+namespace {
+
+using ExtGridDimensionsTest = GridOnForm;
+
+TEST_F(ExtGridDimensionsTest, StretchingFillsTheClientWidthAndIgnoresWhatItCannotStretch)
+{
+    grid->SetColCount(3);
+    const struct {
+        const char* what;
+        bool stretch;
+        int index;
+        int lastWidth;
+    } cases[] = {
+        {"stretching off, index out of range", false, 99, 64},
+        {"stretching off", false, -1, 64},
+        {"index out of range", true, 3, 64},
+        {"negative index", true, -5, 64},
+        {"last column", true, -1, grid->ClientWidth() - 128 - 1},
+    };
+    for (const auto& c : cases) {
+        grid->ColumnSize()->Stretch = c.stretch;
+        grid->SetColWidths(2, 64);
+        EXPECT_NO_THROW(grid->StretchColumn(c.index)) << c.what;
+        EXPECT_EQ(grid->ColWidths(2), c.lastWidth) << c.what;
+    }
+}
+
+TEST_F(ExtGridDimensionsTest, StretchedColumnFollowsWidthAndCountChanges)
+{
+    grid->ColumnSize()->Stretch = true;
+    grid->ColumnSize()->StretchColumn = 1;
+    grid->SetColCount(3);
+    EXPECT_EQ(grid->ColWidths(1), grid->ClientWidth() - 128 - 1);
+    grid->SetColWidths(0, 100);
+    EXPECT_EQ(grid->ColWidths(1), grid->ClientWidth() - 164 - 1);
+}
+
+TEST_F(ExtGridDimensionsTest, IntegralHeightShowsWholeRowsOnly)
+{
+    grid->IntegralHeight = true;
+    const struct {
+        int colCount, asked, height;
+    } cases[] = {{5, 100, 92}, {5, 112, 114}, {20, 100, 87}};
+    for (const auto& c : cases) {
+        grid->SetColCount(c.colCount);
+        grid->SetHeight(c.asked);
+        EXPECT_EQ(grid->Height(), c.height) << c.colCount << " columns, asked " << c.asked;
+    }
+}
+
+TEST_F(ExtGridDimensionsTest, HeadersGoToTheFixedRowAndColumnWithLineBreaks)
+{
+    grid->HideColumn(2);
+    TStringList headers;
+    headers.SetCommaText("Name,Value\\nunit,Hidden,Last,Beyond");
+    grid->SetColumnHeaders(headers);
+    EXPECT_EQ(grid->Cells(0, 0), "Name");
+    EXPECT_EQ(grid->Cells(1, 0), "Value\runit");
+    EXPECT_EQ(grid->Cells(2, 0), "Hidden");
+    EXPECT_EQ(grid->Cells(4, 0), "Beyond");
+    EXPECT_EQ(grid->Cells(5, 0), "");
+
+    headers.SetCommaText("Top,First");
+    grid->SetRowHeaders(headers);
+    EXPECT_EQ(grid->Cells(0, 1), "First");
+    grid->ClearColumnHeaders();
+    EXPECT_EQ(grid->Cells(1, 0), "");
+}
+
+TEST_F(ExtGridDimensionsTest, MovedRowsLandBeforeTheTarget)
+{
+    for (int r = 0; r < 10; ++r)
+        grid->SetCells(1, r, std::to_string(r));
+    grid->SetRowHeights(3, 40);
+    grid->MoveRows(2, 8, 3);
+    const char* expected[] = {"0", "1", "5", "6", "7", "2", "3", "4", "8", "9"};
+    for (int r = 0; r < 10; ++r)
+        EXPECT_EQ(grid->Cells(1, r), expected[r]) << "row " << r;
+    EXPECT_EQ(grid->RowHeights(6), 40);
+}
+
+TEST_F(ExtGridDimensionsTest, SaveRangeLeavesFixedCellsOutOnlyWhenAsked)
+{
+    grid->SetRowCount(20);
+    grid->FixedFooters = 1;
+    EXPECT_EQ(grid->SaveRowCount(), 20);
+    grid->SaveFixedCells = false;
+    EXPECT_EQ(grid->SaveRowCount(), 18);
+    EXPECT_EQ(grid->SaveStartCol(), 1);
+    EXPECT_EQ(grid->SaveColCount(), 4);
+}
+
+TEST_F(ExtGridDimensionsTest, UsedCellsSpanEveryNonEmptyCell)
+{
+    EXPECT_EQ(grid->GetUsedCells(), TGridRect{});
+    grid->SetCells(3, 2, "a");
+    grid->SetCells(1, 6, "b");
+    EXPECT_EQ(grid->GetUsedCells(), (TGridRect{1, 2, 3, 6}));
+}
+
+TEST_F(ExtGridDimensionsTest, FixedSizesFollowTheirWritersRules)
+{
+    grid->SetColWidths(0, 30);
+    grid->SetFixedColWidth(64);
+    EXPECT_EQ(grid->ColWidths(0), 30);
+    grid->SetFixedColWidth(50);
+    EXPECT_EQ(grid->FixedColWidth(), 50);
+
+    grid->SetFixedRowHeight(30);
+    EXPECT_EQ(grid->FixedRowHeight(), 30);
+    EXPECT_EQ(grid->RowHeights(0), 30);
+    EXPECT_EQ(grid->RowHeights(1), 22);
+    grid->SetFixedRowHeight(22);
+    EXPECT_EQ(grid->RowHeights(0), 22);
+}
+
+TEST_F(ExtGridDimensionsTest, TopRowAcceptsNormalRowsOnlyAndScreenPointsFindTheirCell)
+{
+    grid->SetRowCount(40);
+    grid->SetTopRow(0);
+    EXPECT_EQ(grid->TopRow(), 1);
+    grid->SetTopRow(40);
+    EXPECT_EQ(grid->TopRow(), 1);
+    grid->SetTopRow(5);
+    EXPECT_EQ(grid->TopRow(), 5);
+
+    const TRect cell = grid->CellRect(2, 7);
+    int col = -1, row = -1;
+    grid->ScreenToCell(grid->ClientToScreen({cell.Left + 3, cell.Top + 3}), col, row);
+    EXPECT_EQ(col, 2);
+    EXPECT_EQ(row, 7);
+}
+
+TEST_F(ExtGridDimensionsTest, GridOfFixedRowsOnlyGetsItsFixedRowsBackWhenRowsAreAdded)
+{
+    grid->FixedRowAlways = true;
+    grid->SetRowCount(2);
+    grid->SetFixedRows(3);
+    EXPECT_EQ(grid->FixedRows(), 1);
+    grid->SetRowCount(10);
+    EXPECT_EQ(grid->FixedRows(), 3);
+    grid->SetFixedRows(0);
+    EXPECT_EQ(grid->FixedRows(), 1);
+    EXPECT_EQ(grid->MaxRowCount(), 10);
+}
+
+TEST_F(ExtGridDimensionsTest, DisplayTextHooksReachEveryRowOfTheCount)
+{
+    grid->OnGetDisplText = [](TObject*, int, int, std::string& Value) { Value = "<" + Value + ">"; };
+    grid->SetRowCount(30);
+    grid->SetCells(1, 29, "last");
+    EXPECT_EQ(grid->Cells(1, 29), "<last>");
+}
+
+} // namespace

@@ -1,0 +1,66 @@
+#include <gtest/gtest.h>
+
+#include <optional>
+
+#include "../foundation/Locale.h"
+#include "GridOnForm.h"
+
+namespace {
+
+using ExtGridTypedCellsTest = GridOnForm;
+
+TEST_F(ExtGridTypedCellsTest, IntsReadTheCellTextOrRaise)
+{
+    const struct {
+        const char* text;
+        std::optional<int> value; // none: the read raises
+    } cases[] = {{"", 0}, {"-", 0}, {" 42 ", 42}, {"-17", -17}, {"<b>7</b>", 7}, {"4x", std::nullopt}};
+    for (const auto& c : cases) {
+        grid->SetCells(2, 3, c.text);
+        if (c.value) {
+            EXPECT_EQ(grid->Ints(2, 3), *c.value) << '"' << c.text << '"';
+            continue;
+        }
+        try {
+            grid->Ints(2, 3);
+            ADD_FAILURE() << '"' << c.text << "\" raised nothing";
+        } catch (const EExtGridError& e) {
+            EXPECT_STREQ(e.what(), "Cell does not contain integer value");
+        }
+    }
+    grid->SetCells(2, 3, "<b>7</b>");
+    EXPECT_THROW(grid->AllInts(2, 3), EExtGridError);
+}
+
+TEST_F(ExtGridTypedCellsTest, FloatsAreWrittenWithTheFloatFormatAndReadInTheLocale)
+{
+    grid->SetFloats(1, 2, 3.14159);
+    EXPECT_EQ(grid->Cells(1, 2), "3.14");
+    for (const TestLocale& locale : {kEnglish, kGerman}) {
+        LocaleScope scope(locale);
+        const std::string text = std::string("1") + locale.Thousand + "234" + locale.Decimal + "5";
+        grid->SetCells(1, 2, text);
+        EXPECT_DOUBLE_EQ(grid->Floats(1, 2), 1234.5) << locale.Name;
+    }
+    grid->SetCells(1, 2, "1.2.3");
+    try {
+        grid->Floats(1, 2);
+        ADD_FAILURE() << "\"1.2.3\" raised nothing";
+    } catch (const EExtGridError& e) {
+        EXPECT_STREQ(e.what(), "Cell does not contain a float value");
+    }
+}
+
+TEST_F(ExtGridTypedCellsTest, AllFormsReachHiddenRows)
+{
+    grid->SetInts(1, 6, 60);
+    grid->HideRows(5, 6);
+    EXPECT_EQ(grid->AllInts(1, 6), 60);
+    grid->SetAllInts(1, 6, 61);
+    grid->SetAllFloats(2, 8, 2.5);
+    EXPECT_EQ(grid->Cells(2, 6), "2.50");
+    grid->UnHideRows(5, 6);
+    EXPECT_EQ(grid->Ints(1, 6), 61);
+}
+
+} // namespace

@@ -1,0 +1,30 @@
+#pragma once
+#include <gtest/gtest.h>
+
+#include "grid/control/ExtStringGrid.h"
+#include "platform/ui/Forms.h"
+
+// A string grid of its default size on a shown off-screen form: the grid has a window, so
+// its focus moves ask the cell-selection rules.
+template <typename TGrid> class GridOnFormOf : public testing::Test {
+protected:
+    void SetUp() override
+    {
+        form.SetClientSize(500, 300);
+        grid = new TGrid(&form);
+        grid->SetParent(&form);
+        form.Show();
+    }
+    // Writes "c,r" into every cell of the grid's real columns.
+    void FillCoordinates()
+    {
+        for (int c = 0; c < grid->TotalColCount(); ++c)
+            for (int r = 0; r < grid->RowCount(); ++r)
+                grid->SetCells(c, r, std::to_string(c) + "," + std::to_string(r));
+    }
+
+    TForm form{nullptr};
+    TGrid* grid = nullptr;
+};
+
+using GridOnForm = GridOnFormOf<TExtStringGrid>;
