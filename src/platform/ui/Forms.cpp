@@ -435,6 +435,7 @@ void TApplication::ProcessMessages()
 {
     EnsureQtApplication();
     QCoreApplication::processEvents(QEventLoop::AllEvents);
+    ShowPostedErrors();
 }
 
 void TApplication::Terminate()
@@ -469,19 +470,6 @@ void TApplication::HandleException(TObject*)
         ShowException(e);
     } catch (...) {
         ShowException(Exception("Unknown error"));
-    }
-}
-
-void GuardedCall(const std::function<void()>& call)
-{
-    try {
-        call();
-    } catch (...) {
-        try {
-            Application->HandleException(nullptr);
-        } catch (...) {
-            // Nothing may escape into Qt, not even a failing error box.
-        }
     }
 }
 
