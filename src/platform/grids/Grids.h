@@ -157,8 +157,10 @@ public:
     void SetColWidths(int index, int width);
     int RowHeights(int index) const { return rows_.Extent(index); }
     void SetRowHeights(int index, int height);
-    int GridLineWidth() const { return gridLineWidth_; }
-    void SetGridLineWidth(int width);
+    // Virtual, like DefaultDrawing: a grid that draws its own lines keeps the property
+    // through every pointer to it, while the lines drawn here stay off.
+    virtual int GridLineWidth() const { return gridLineWidth_; }
+    virtual void SetGridLineWidth(int width);
     // Width and height of everything the grid would draw.
     int GridWidth() const;
     int GridHeight() const;
@@ -189,8 +191,8 @@ public:
     void SetFixedColor(TColor color);
     TScrollStyle ScrollBars() const { return scrollBars_; }
     void SetScrollBars(TScrollStyle bars);
-    bool DefaultDrawing() const { return defaultDrawing_; }
-    void SetDefaultDrawing(bool on);
+    virtual bool DefaultDrawing() const { return defaultDrawing_; }
+    virtual void SetDefaultDrawing(bool on);
     TBiDiMode BiDiMode() const { return biDiMode_; }
     void SetBiDiMode(TBiDiMode mode);
     // Columns run from the right edge to the left.

@@ -244,6 +244,28 @@ TEST_F(BaseGridTest, GridLinesInTheirColours)
     EXPECT_EQ(PaintAndProbe(60, 39), clRed);
 }
 
+// The line width and the default-drawing flag are one property each, whichever pointer
+// reaches them: setting them as a platform grid neither moves the cells nor lets the
+// platform draw over the grid's own painting.
+TEST_F(BaseGridTest, LineWidthAndDefaultDrawingAreOnePropertyThroughAnyPointer)
+{
+    TCustomGrid* platformGrid = grid;
+    const TRect cell = grid->CellRect(2, 2);
+    EXPECT_EQ(platformGrid->GridLineWidth(), 1);
+    EXPECT_FALSE(platformGrid->DefaultDrawing());
+
+    platformGrid->SetGridLineWidth(3);
+    platformGrid->SetDefaultDrawing(true);
+    EXPECT_EQ(grid->GridLineWidth(), 3);
+    EXPECT_TRUE(grid->DefaultDrawing());
+    EXPECT_EQ(platformGrid->GridLineWidth(), 3);
+    EXPECT_EQ(platformGrid->CellRect(2, 2), cell);
+    EXPECT_EQ(grid->CellRect(2, 2), cell);
+    // The grid's own 3-pixel line closes the cell; no platform line or focus frame.
+    EXPECT_EQ(PaintAndProbe(cell.Left + 20, cell.Bottom - 3), clSilver);
+    EXPECT_EQ(PaintAndProbe(cell.Left + 20, cell.Bottom - 4), clWhite);
+}
+
 TEST_F(BaseGridTest, HiddenFooterRowIsAPlainRectangle)
 {
     grid->SetColor(clAqua);
