@@ -296,6 +296,7 @@ private:
     TRect MirrorRect(const TRect& r) const;
     TRect BoxRect(int col, int row) const;
     void SetTopLeft(int col, int row);
+    void ScrollContents(int oldCol, int oldRow);
     void ClampTopLeft();
     void UpdateScrollRange();
     void ScrollBy(int bar, Word code, int pos);

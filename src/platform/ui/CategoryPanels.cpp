@@ -272,7 +272,7 @@ void TCategoryPanelGroup::WMVScroll(TMessage& message)
         break;
     case SB_THUMBTRACK:
     case SB_THUMBPOSITION:
-        pos = HIWORD(message.WParam);
+        pos = ScrollMessagePos(message);
         break;
     default:
         return;

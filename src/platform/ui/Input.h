@@ -21,3 +21,7 @@ void TypeText(const std::string& text, TWinControl* target = nullptr);
 // A click (button down and up) at a client point of the control.
 void ClickAt(TControl* control, int x, int y, TMouseButton button = mbLeft, TShiftState shift = {});
 void DoubleClickAt(TControl* control, int x, int y);
+
+// The thumb of one of the control's own scroll bars (SB_HORZ, SB_VERT) dragged to a position
+// and, with `release`, let go there: the bar reports it as a user's drag does.
+void DragThumb(TWinControl* control, int bar, int position, bool release = true);
