@@ -10,7 +10,7 @@ TControl::TControl(TComponent* owner)
 
 TControl::~TControl()
 {
-    Destroying();
+    TControl::Destroying();
     if (parent_) parent_->RemoveControl(this);
     d_.reset();
 }

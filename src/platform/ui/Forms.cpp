@@ -33,7 +33,7 @@ TCustomForm::TCustomForm(TComponent* owner) : TWinControl(owner)
     Impl().Attach(window, window);
     CreateControlCanvas();
     SetControlStyle({csAcceptsControls, csCaptureMouse, csClickEvents, csSetCaption, csDoubleClicks});
-    SetBounds(0, 0, 320, 240);
+    TCustomForm::SetBounds(0, 0, 320, 240);
 }
 
 TCustomForm::~TCustomForm()

@@ -71,7 +71,7 @@ TWinControl::TWinControl(TComponent* owner) : TControl(owner) {}
 
 TWinControl::~TWinControl()
 {
-    Destroying();
+    TWinControl::Destroying();
     if (TCustomForm* form = GetParentForm(this); form && form != this) form->DefocusControl(this, true);
     if (ContainsControl(gFocused)) gFocused = nullptr;
     while (!controls_.empty()) delete controls_.back();
