@@ -16,6 +16,7 @@
 #include "editors/ethernetip/TargetConfig.h"
 #include "grid/foundation/model/BaseGrid.h"
 #include "platform/ui/Forms.h"
+#include "platform/ui/Input.h"
 #include "workspace/UComon.h"
 #include "workspace/UProjects.h"
 
@@ -112,6 +113,13 @@ void TimeGridPainting()
         if (grid->TopRow() >= 150) step = -1;
         if (grid->TopRow() <= grid->FixedRows()) step = 1;
         grid->SetTopRow(grid->TopRow() + step);
+        grid->Update();
+    });
+    // A key that moves the current cell below the last row shown scrolls by one row.
+    grid->SetRow(grid->TopRow() + grid->VisibleRowCount() - 1);
+    Time("grid 1600 x 1000: down key that scrolls", 100, [&] {
+        if (grid->Row() >= grid->RowCount() - 1) grid->SetRow(grid->FixedRows());
+        PressKey(VK_DOWN, {}, grid);
         grid->Update();
     });
 }
