@@ -10,8 +10,7 @@ namespace {
 
 // A window class built on one of the family's windows that relabels more of it: its own
 // Set_Lang must run when the window is made, which a call from a constructor never reaches.
-template <class TWindow>
-class TRelabelled : public TWindow {
+template <class TWindow> class TRelabelled : public TWindow {
 public:
     using TWindow::TWindow;
     int relabels = 0;
@@ -24,8 +23,8 @@ public:
     }
 };
 
-template <class TWindow>
-class TitledForm : public testing::Test {};
+template <class TWindow> class TitledForm : public testing::Test {
+};
 using Windows = testing::Types<TFNew_Project, TFOpenConf, TFParGen, TFSoftOptions>;
 TYPED_TEST_SUITE(TitledForm, Windows);
 
@@ -40,4 +39,4 @@ TYPED_TEST(TitledForm, TheTextsAreSetOnceThroughTheMostDerivedSet_Lang)
     EXPECT_FALSE(form->captionSeen.empty());
 }
 
-}  // namespace
+} // namespace

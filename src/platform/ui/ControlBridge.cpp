@@ -46,9 +46,11 @@ void ShiftPixels(QImage& image, const QRect& area, int dx, int dy)
     };
     // Rows are copied away from the side they move to, so none is overwritten before it moved.
     if (dy > 0)
-        for (int y = source.bottom(); y >= source.top(); --y) moveRow(y);
+        for (int y = source.bottom(); y >= source.top(); --y)
+            moveRow(y);
     else
-        for (int y = source.top(); y <= source.bottom(); ++y) moveRow(y);
+        for (int y = source.top(); y <= source.bottom(); ++y)
+            moveRow(y);
 }
 
 }  // namespace
@@ -166,9 +168,10 @@ void TControlPrivate::ScrollBuffer(const QRect& area, int dx, int dy)
     const QRect r = area.intersected(QRect(0, 0, control->Width(), control->Height()));
     if (r.isEmpty() || (dx == 0 && dy == 0)) return;
     const qreal ratio = buffer.devicePixelRatio();
-    const bool shiftable = canvas && buffer.depth() == 32 && ratio == std::floor(ratio) &&
-                           buffer.deviceIndependentSize().toSize() == QSize(control->Width(), control->Height()) &&
-                           std::abs(dx) < r.width() && std::abs(dy) < r.height();
+    const bool shiftable =
+        canvas && buffer.depth() == 32 && ratio == std::floor(ratio) &&
+        buffer.deviceIndependentSize().toSize() == QSize(control->Width(), control->Height()) &&
+        std::abs(dx) < r.width() && std::abs(dy) < r.height();
     if (!shiftable) {
         dirty += r;
         if (widget) widget->update(r);
@@ -184,7 +187,8 @@ void TControlPrivate::ScrollBuffer(const QRect& area, int dx, int dy)
     // Qt shifts what the screen shows as well, and asks to paint only the uncovered strip,
     // when the widget covers its whole area itself: a control whose background is erased.
     const TControlStyle style = control->ControlStyle();
-    widget->setAttribute(Qt::WA_OpaquePaintEvent, !style.Contains(csParentBackground) && !style.Contains(csOpaque));
+    widget->setAttribute(Qt::WA_OpaquePaintEvent,
+                         !style.Contains(csParentBackground) && !style.Contains(csOpaque));
     widget->scroll(dx, dy, r);
 }
 

@@ -113,7 +113,8 @@ HRESULT DesktopDragLoop(IDataObject& data, IDropSource& source, DWORD okEffects,
         // A source that fails ends the drag.
         ended = DRAGDROP_S_CANCEL;
         GuardedCall([&] {
-            ended = source.QueryContinueDrag(false, KeyStateOf(buttons, QGuiApplication::keyboardModifiers()));
+            ended =
+                source.QueryContinueDrag(false, KeyStateOf(buttons, QGuiApplication::keyboardModifiers()));
         });
         if (ended == DRAGDROP_S_CANCEL) QDrag::cancel();
     };

@@ -80,7 +80,7 @@ TPostedErrors& PostedErrors()
     return errors;
 }
 
-}  // namespace
+} // namespace
 
 void GuardedCall(const std::function<void()>& call)
 {

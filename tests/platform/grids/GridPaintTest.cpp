@@ -64,7 +64,8 @@ TEST_F(GridPaintTest, ScrollingPaintsOnlyTheCellsComingIntoView)
         {"one row up", WM_VSCROLL, SB_LINEUP, bdLeftToRight, cells({0, 3, 4, 5, 6}, {2})},
         {"one column right", WM_HSCROLL, SB_LINEDOWN, bdLeftToRight, cells({6, 7}, {0, 3, 4, 5, 6})},
         {"one column left", WM_HSCROLL, SB_LINEUP, bdLeftToRight, cells({2}, {0, 3, 4, 5, 6})},
-        {"one column right, right to left", WM_HSCROLL, SB_LINEDOWN, bdRightToLeft, cells({6, 7}, {0, 3, 4, 5, 6})},
+        {"one column right, right to left", WM_HSCROLL, SB_LINEDOWN, bdRightToLeft,
+         cells({6, 7}, {0, 3, 4, 5, 6})},
     };
     grid->SetColCount(40);
     grid->SetRowCount(40);

@@ -157,8 +157,9 @@ TEST_F(GridGeometryTest, ThumbDraggedBeyondSixteenBitsShowsThatPlace)
     grid->SetOptions(grid->Options() + goThumbTracking);
     grid->SetColCount(70000);
     grid->SetRowCount(50000);
-    for (const TCase c : {TCase{SB_VERT, true, 40000}, TCase{SB_VERT, false, 45000}, TCase{SB_VERT, true, 100},
-                          TCase{SB_HORZ, true, 65536 + 7}, TCase{SB_HORZ, false, 40000}}) {
+    for (const TCase c :
+         {TCase{SB_VERT, true, 40000}, TCase{SB_VERT, false, 45000}, TCase{SB_VERT, true, 100},
+          TCase{SB_HORZ, true, 65536 + 7}, TCase{SB_HORZ, false, 40000}}) {
         DragThumb(grid, c.bar, c.position, c.release);
         const int shown = c.bar == SB_VERT ? grid->TopRow() : grid->LeftCol();
         EXPECT_EQ(shown, c.position) << "bar " << c.bar << " at " << c.position;

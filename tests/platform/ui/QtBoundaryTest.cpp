@@ -11,7 +11,7 @@ namespace {
 class TFailingControl : public TCustomControl {
 public:
     using TCustomControl::TCustomControl;
-    std::string failure;  // empty: paints normally
+    std::string failure; // empty: paints normally
     int paints = 0;
 
 protected:
@@ -93,4 +93,4 @@ TEST_F(QtBoundaryTest, DistinctErrorsEachShowOnceInTheOrderTheyHappened)
     EXPECT_EQ(dialogs.Messages().size(), 3u);
 }
 
-}  // namespace
+} // namespace
