@@ -93,4 +93,18 @@ TEST_F(QtBoundaryTest, DistinctErrorsEachShowOnceInTheOrderTheyHappened)
     EXPECT_EQ(dialogs.Messages().size(), 3u);
 }
 
+// A test's fake dialogs, or a real box, never get an error that happened before them.
+TEST_F(QtBoundaryTest, AWaitingErrorIsShownByTheDialogServiceOfItsTime)
+{
+    control->failure = "Cannot read the picture";
+    control->Repaint();
+    control->failure.clear();
+    {
+        TFakeDialogs next;
+        EXPECT_TRUE(next.Messages().empty());
+    }
+    ASSERT_EQ(dialogs.Messages().size(), 1u);
+    EXPECT_EQ(dialogs.Messages()[0].Text, "Cannot read the picture");
+}
+
 } // namespace
