@@ -15,7 +15,9 @@
 #include "editors/ethernetip/EdsConnections.h"
 #include "editors/ethernetip/TargetConfig.h"
 #include "grid/control/ExtStringGrid.h"
+#include "grid/foundation/model/BaseGrid.h"
 #include "platform/ui/Forms.h"
+#include "platform/ui/Input.h"
 #include "workspace/UComon.h"
 #include "workspace/UProjects.h"
 
@@ -89,6 +91,39 @@ void WriteLargestImageProject()
     WriteFile(File_EtherNetIP_Master_Rules,
               "<EtherNetIP_Master_Access>" + Repeat(target, 10) + "</EtherNetIP_Master_Access>");
 }
+// A full repaint and a one-row scroll of a full-screen grid: a scroll shifts the painted
+// cells and paints the new row only, so it must cost a small part of a full repaint.
+void TimeGridPainting()
+{
+    TForm form(nullptr);
+    form.AfterConstruction();
+    form.SetClientSize(1600, 1000);
+    auto* grid = new TBaseGrid(&form);
+    grid->SetParent(&form);
+    grid->SetBounds(0, 0, 1600, 1000);
+    grid->SetColCount(30);
+    grid->SetRowCount(5000);
+    for (int r = 0; r < 200; ++r)
+        for (int c = 0; c < 30; ++c)
+            grid->SetCells(c, r, "Cell " + std::to_string(c) + "." + std::to_string(r));
+    form.Show();
+    Application->ProcessMessages();
+    Time("grid 1600 x 1000: full repaint", 20, [&] { grid->Repaint(); });
+    int step = 1;
+    Time("grid 1600 x 1000: scroll by one row", 100, [&] {
+        if (grid->TopRow() >= 150) step = -1;
+        if (grid->TopRow() <= grid->FixedRows()) step = 1;
+        grid->SetTopRow(grid->TopRow() + step);
+        grid->Update();
+    });
+    // A key that moves the current cell below the last row shown scrolls by one row.
+    grid->SetRow(grid->TopRow() + grid->VisibleRowCount() - 1);
+    Time("grid 1600 x 1000: down key that scrolls", 100, [&] {
+        if (grid->Row() >= grid->RowCount() - 1) grid->SetRow(grid->FixedRows());
+        PressKey(VK_DOWN, {}, grid);
+        grid->Update();
+    });
+}
 }  // namespace
 
 int main(int argc, char** argv)
@@ -159,5 +194,6 @@ int main(int argc, char** argv)
              [&] { grid->PaintTo(canvas.Canvas(), 0, 0); });
         delete grid;
     }
+    TimeGridPainting();
     return 0;
 }

@@ -1,13 +1,15 @@
 #!/usr/bin/env bash
 # Set-up, build, run and test on a Debian machine.
 #   tools/dev.sh run    installs what is missing, builds, starts the configurator
-#   tools/dev.sh test   installs what is missing, builds, runs every test
+#   tools/dev.sh test   installs what is missing, builds, runs every test and the check for
+#                       virtual calls in constructors and destructors
 set -euo pipefail
 cd "$(dirname "$0")/.."
 
 packages=(build-essential cmake ninja-build ccache pkg-config
           qt6-base-dev libqt6printsupport6 libgl-dev libpugixml-dev libjpeg62-turbo-dev
-          googletest libgtest-dev libgmock-dev xvfb xauth fonts-dejavu-core)
+          googletest libgtest-dev libgmock-dev xvfb xauth fonts-dejavu-core
+          clang python3)
 
 install_missing() {
   local missing=()
@@ -43,6 +45,7 @@ case "${1:-}" in
     install_missing
     build build-test -DCMAKE_BUILD_TYPE=Debug
     ctest --test-dir build-test --output-on-failure -j "$(nproc)"
+    tools/check_virtual_calls.py build-test -j "$(nproc)"
     ;;
   *)
     echo "usage: $0 run|test" >&2

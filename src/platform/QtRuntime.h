@@ -7,5 +7,8 @@
 void EnsureQtApplication();
 
 // Runs a piece of our code called from Qt. An exception that escapes it goes to
-// Application->HandleException, never back into Qt.
+// Application->HandleException, never back into Qt: its error box is shown on the next
+// turn of the event loop, after the Qt handler returned.
 void GuardedCall(const std::function<void()>& call);
+// Shows the error boxes that guarded calls left waiting; ProcessMessages ends with them.
+void ShowPostedErrors();

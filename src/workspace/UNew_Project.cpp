@@ -31,7 +31,6 @@ TFNew_Project::TFNew_Project(TComponent* owner) : TTitledForm(owner, 100, 101)
     Btn_Cancel = Add_Button(P_Button, "Btn_Cancel", 203, mrCancel);
 
     OnShow = [this](TObject* sender) { FormShow(sender); };
-    Set_Lang();
 }
 
 void TFNew_Project::Set_Lang()

@@ -32,7 +32,6 @@ TFOpenConf::TFOpenConf(TComponent* owner) : TTitledForm(owner, 200, 201)
     ListBox1->OnClick = [this](TObject* sender) { ListBox1Click(sender); };
 
     OnShow = [this](TObject* sender) { FormShow(sender); };
-    Set_Lang();
 }
 
 void TFOpenConf::Set_Lang()

@@ -64,7 +64,6 @@ TFParGen::TFParGen(TComponent* owner) : TTitledForm(owner, 400, 401)
 
     Order_TAB_Panels();
     Move_GroupBoxs();
-    Set_Lang();
 }
 
 void TFParGen::Build_Panel(const TComm_Panel_Info& info)

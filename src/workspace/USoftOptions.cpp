@@ -85,7 +85,6 @@ TFSoftOptions::TFSoftOptions(TComponent* owner) : TTitledForm(owner, 300, 301)
 
     OnShow = [this](TObject* sender) { FormShow(sender); };
     TS_Con_Options->SetTabVisible(true);
-    Set_Lang();
 }
 
 TTabSheet* TFSoftOptions::Add_Page(const std::string& name)

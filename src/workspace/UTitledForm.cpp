@@ -80,6 +80,12 @@ TLbButton* TTitledForm::Add_Button(TWinControl* parent, const std::string& name,
     return button;
 }
 
+void TTitledForm::Loaded()
+{
+    TForm::Loaded();
+    Set_Lang();
+}
+
 void TTitledForm::Set_Lang() { Set_Title_Texts(captionText_, descText_); }
 
 void TTitledForm::Set_Title_Texts(int captionText, int descText)

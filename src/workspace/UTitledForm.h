@@ -29,6 +29,9 @@ public:
     TLabel* L_SW_Desc;
 
 protected:
+    // The texts are set once the window and all it owns are built, so that Set_Lang
+    // reaches the window's own version and its labels size themselves.
+    void Loaded() override;
     void Set_Title_Texts(int captionText, int descText);
     // The button panel P_Button at the bottom and one of its styled buttons (110 x 28 at top 6
     // of its parent, which is mostly that panel).

@@ -301,12 +301,33 @@ void TCustomGrid::SetTopLeft(int col, int row)
     col = std::clamp(col, fixedCols_, MaxTopLeft(cols_, fixedCols_, client.Width()));
     row = std::clamp(row, fixedRows_, MaxTopLeft(rows_, fixedRows_, client.Height()));
     if (col == leftCol_ && row == topRow_) return;
+    const int oldCol = leftCol_, oldRow = topRow_;
     leftCol_ = col;
     topRow_ = row;
     UpdateScrollRange();
     UpdateEditor();
-    Invalidate();
+    ScrollContents(oldCol, oldRow);
     TopLeftChanged();
+}
+
+// The cells already painted move with the scroll; only those coming into view are painted,
+// so a scroll costs the new strip, not the whole grid.
+void TCustomGrid::ScrollContents(int oldCol, int oldRow)
+{
+    const TRect client = ClientRect();
+    const auto shift = [this](const TGridAxis& axis, int from, int to) {
+        return from < to ? -axis.Span(from, to, gridLineWidth_) : axis.Span(to, from, gridLineWidth_);
+    };
+    if (topRow_ != oldRow) {
+        const int fixedEnd = rows_.Span(0, fixedRows_, gridLineWidth_);
+        ScrollWindow(0, shift(rows_, oldRow, topRow_), Rect(0, fixedEnd, client.Right, client.Bottom));
+    }
+    if (leftCol_ != oldCol) {
+        const int fixedEnd = cols_.Span(0, fixedCols_, gridLineWidth_);
+        const int dx = shift(cols_, oldCol, leftCol_);
+        ScrollWindow(UseRightToLeftAlignment() ? -dx : dx, 0,
+                     MirrorRect(Rect(fixedEnd, 0, client.Right, client.Bottom)));
+    }
 }
 
 void TCustomGrid::SetLeftCol(int col) { SetTopLeft(col, topRow_); }
@@ -408,12 +429,12 @@ void TCustomGrid::ScrollBy(int bar, Word code, int pos)
 
 void TCustomGrid::WMHScroll(TMessage& message)
 {
-    ScrollBy(SB_HORZ, LOWORD(message.WParam), static_cast<int16_t>(HIWORD(message.WParam)));
+    ScrollBy(SB_HORZ, LOWORD(message.WParam), ScrollMessagePos(message));
 }
 
 void TCustomGrid::WMVScroll(TMessage& message)
 {
-    ScrollBy(SB_VERT, LOWORD(message.WParam), static_cast<int16_t>(HIWORD(message.WParam)));
+    ScrollBy(SB_VERT, LOWORD(message.WParam), ScrollMessagePos(message));
 }
 
 void TCustomGrid::Resize()

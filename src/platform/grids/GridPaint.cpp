@@ -175,7 +175,8 @@ void TCustomDrawGrid::DrawCell(int ACol, int ARow, const TRect& ARect, TGridDraw
 
 void TStringGrid::DrawCell(int ACol, int ARow, const TRect& ARect, TGridDrawState AState)
 {
-    if (DefaultDrawing()) {
+    // The text belongs to this grid's own drawing, whatever flag a descendant keeps.
+    if (TCustomGrid::DefaultDrawing()) {
         const std::string text = Cells(ACol, ARow);
         TCanvas* canvas = Canvas();
         const int x = UseRightToLeftAlignment() ? ARect.Right - 2 - canvas->TextWidth(text) : ARect.Left + 2;

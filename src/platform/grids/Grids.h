@@ -156,8 +156,10 @@ public:
     void SetColWidths(int index, int width);
     int RowHeights(int index) const { return rows_.Extent(index); }
     void SetRowHeights(int index, int height);
-    int GridLineWidth() const { return gridLineWidth_; }
-    void SetGridLineWidth(int width);
+    // Virtual, like DefaultDrawing: a grid that draws its own lines keeps the property
+    // through every pointer to it, while the lines drawn here stay off.
+    virtual int GridLineWidth() const { return gridLineWidth_; }
+    virtual void SetGridLineWidth(int width);
     // Width and height of everything the grid would draw.
     int GridWidth() const;
     int GridHeight() const;
@@ -188,8 +190,8 @@ public:
     void SetFixedColor(TColor color);
     TScrollStyle ScrollBars() const { return scrollBars_; }
     void SetScrollBars(TScrollStyle bars);
-    bool DefaultDrawing() const { return defaultDrawing_; }
-    void SetDefaultDrawing(bool on);
+    virtual bool DefaultDrawing() const { return defaultDrawing_; }
+    virtual void SetDefaultDrawing(bool on);
     TBiDiMode BiDiMode() const { return biDiMode_; }
     void SetBiDiMode(TBiDiMode mode);
     // Columns run from the right edge to the left.
@@ -293,6 +295,7 @@ private:
     TRect MirrorRect(const TRect& r) const;
     TRect BoxRect(int col, int row) const;
     void SetTopLeft(int col, int row);
+    void ScrollContents(int oldCol, int oldRow);
     void ClampTopLeft();
     void UpdateScrollRange();
     void ScrollBy(int bar, Word code, int pos);

@@ -14,7 +14,7 @@ namespace {
 
 // A child process. A child that outlives its watcher is reaped by a detached thread that
 // waits for it, so that no zombie is left and no SIGCHLD handler is needed.
-class TChildProcess : public TStartedProgram {
+class TChildProcess final : public TStartedProgram {
 public:
     explicit TChildProcess(pid_t pid) : pid_(pid) {}
     ~TChildProcess() override

@@ -26,9 +26,10 @@ bool OnGuiThread()
 }
 } // namespace
 
+// The derived object is gone here: TerminatedSet would not reach its override.
 TThread::~TThread()
 {
-    Terminate();
+    MarkTerminated();
     WaitFor();
 }
 
@@ -48,12 +49,15 @@ void TThread::Start()
 
 void TThread::Terminate()
 {
-    {
-        std::lock_guard lock(mutex_);
-        terminated_ = true;
-        changed_.notify_all();
-    }
+    MarkTerminated();
     TerminatedSet();
+}
+
+void TThread::MarkTerminated()
+{
+    std::lock_guard lock(mutex_);
+    terminated_ = true;
+    changed_.notify_all();
 }
 
 void TThread::Run(TSyncCall& sync)

@@ -43,6 +43,8 @@ protected:
 private:
     struct TSyncCall;
     static void Run(TSyncCall& sync);
+    // Terminated becomes true; whoever waits for a change of the thread is told.
+    void MarkTerminated();
 
     std::thread thread_;
     std::atomic<bool> terminated_{false};

@@ -31,7 +31,7 @@ TCategoryPanel::TCategoryPanel(TComponent* owner) : TCustomControl(owner)
     surface_->SetBevelOuter(bvNone);
     surface_->SetParentBackground(false);
     surface_->SetParentColor(true);
-    SetBounds(0, 0, 185, 200);
+    TCategoryPanel::SetBounds(0, 0, 185, 200);
 }
 
 TCategoryPanelGroup* TCategoryPanel::PanelGroup() const
@@ -140,7 +140,7 @@ TCategoryPanelGroup::TCategoryPanelGroup(TComponent* owner)
     SetBounds(0, 0, 200, 400);
 }
 
-TCategoryPanelGroup::~TCategoryPanelGroup() { Destroying(); }
+TCategoryPanelGroup::~TCategoryPanelGroup() { TWinControl::Destroying(); }
 
 void TCategoryPanelGroup::SetHeaderHeight(int height)
 {
@@ -272,7 +272,7 @@ void TCategoryPanelGroup::WMVScroll(TMessage& message)
         break;
     case SB_THUMBTRACK:
     case SB_THUMBPOSITION:
-        pos = HIWORD(message.WParam);
+        pos = ScrollMessagePos(message);
         break;
     default:
         return;

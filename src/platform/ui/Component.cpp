@@ -35,7 +35,7 @@ TComponent::TComponent(TComponent* owner) : alive_(std::make_shared<TComponent*>
 
 TComponent::~TComponent()
 {
-    Destroying();
+    TComponent::Destroying();
     *alive_ = nullptr;
     for (TComponent* c : std::vector<TComponent*>(freeNotifies_)) {
         c->RemoveFreeNotification(this);

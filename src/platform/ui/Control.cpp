@@ -11,7 +11,7 @@ TControl::TControl(TComponent* owner)
 
 TControl::~TControl()
 {
-    Destroying();
+    TControl::Destroying();
     if (parent_) parent_->RemoveControl(this);
     d_.reset();
 }
@@ -216,9 +216,15 @@ void TControl::InvalidateRect(const TRect& rect)
     if (d_->widget) d_->widget->update(r);
 }
 
+// A self-painted control paints just its invalid part: the rest of its buffer is on the
+// screen already, and copying all of it again would cost a full repaint's blit.
 void TControl::Update()
 {
-    if (d_->widget && d_->widget->isVisible()) d_->widget->repaint();
+    if (!d_->widget || !d_->widget->isVisible()) return;
+    if (!d_->canvas)
+        d_->widget->repaint();
+    else if (!d_->dirty.isEmpty())
+        d_->widget->repaint(d_->dirty);
 }
 
 void TControl::PaintTo(TCanvas* canvas, int x, int y)

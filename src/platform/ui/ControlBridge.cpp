@@ -5,6 +5,9 @@
 #include <QStyle>
 #include <QTimer>
 
+#include <cmath>
+#include <cstring>
+
 #include "platform/ui/Forms.h"
 #include "platform/ui/Input.h"
 #include "platform/ui/QtControls.h"
@@ -27,6 +30,28 @@ private:
 };
 
 bool IsGraphic(const TControl* control) { return dynamic_cast<const TWinControl*>(control) == nullptr; }
+
+// Moves the pixels of `area` by (dx, dy) inside it, in place; those shifted out are lost.
+void ShiftPixels(QImage& image, const QRect& area, int dx, int dy)
+{
+    const QRect source = area.translated(-dx, -dy).intersected(area);
+    if (source.isEmpty()) return;
+    constexpr int bytesPerPixel = 4;
+    uchar* bits = image.bits();
+    const qsizetype stride = image.bytesPerLine();
+    const size_t rowBytes = static_cast<size_t>(source.width()) * bytesPerPixel;
+    const auto moveRow = [&](int y) {
+        std::memmove(bits + (y + dy) * stride + (source.x() + dx) * bytesPerPixel,
+                     bits + y * stride + source.x() * bytesPerPixel, rowBytes);
+    };
+    // Rows are copied away from the side they move to, so none is overwritten before it moved.
+    if (dy > 0)
+        for (int y = source.bottom(); y >= source.top(); --y)
+            moveRow(y);
+    else
+        for (int y = source.top(); y <= source.bottom(); ++y)
+            moveRow(y);
+}
 
 }  // namespace
 
@@ -130,6 +155,35 @@ void TControlPrivate::ScheduleFlush()
         if (d.canvas) EndCanvasPainter(*d.canvas);
         if (d.widget) d.widget->update();
     });
+}
+
+void TControlPrivate::ScrollBuffer(const QRect& area, int dx, int dy)
+{
+    const QRect r = area.intersected(QRect(0, 0, control->Width(), control->Height()));
+    if (r.isEmpty() || (dx == 0 && dy == 0)) return;
+    const qreal ratio = buffer.devicePixelRatio();
+    const bool shiftable =
+        canvas && buffer.depth() == 32 && ratio == std::floor(ratio) &&
+        buffer.deviceIndependentSize().toSize() == QSize(control->Width(), control->Height()) &&
+        std::abs(dx) < r.width() && std::abs(dy) < r.height();
+    if (!shiftable) {
+        dirty += r;
+        if (widget) widget->update(r);
+        return;
+    }
+    EndCanvasPainter(*canvas);
+    const int scale = static_cast<int>(ratio);
+    ShiftPixels(buffer, QRect(r.topLeft() * scale, r.size() * scale), dx * scale, dy * scale);
+    const QRegion waiting = dirty.intersected(r).translated(dx, dy).intersected(r);
+    const QRegion uncovered = QRegion(r).subtracted(r.translated(dx, dy));
+    dirty = dirty.subtracted(r).united(waiting).united(uncovered);
+    if (!widget) return;
+    // Qt shifts what the screen shows as well, and asks to paint only the uncovered strip,
+    // when the widget covers its whole area itself: a control whose background is erased.
+    const TControlStyle style = control->ControlStyle();
+    widget->setAttribute(Qt::WA_OpaquePaintEvent,
+                         !style.Contains(csParentBackground) && !style.Contains(csOpaque));
+    widget->scroll(dx, dy, r);
 }
 
 void TControlPrivate::PaintCycle(const QRegion& region, QPainter& target, QPoint offset)

@@ -303,6 +303,12 @@ public:
     TScrollInfo GetScrollInfo(int bar) const;
     void ShowScrollBar(int bar, bool show);
     void EnableScrollBar(int bar, bool enable);
+    // Shifts what is painted in `rect` (client pixels) by dx, dy and paints again only the
+    // strip that this uncovers, as a scrolled list view does; pending invalid parts move along.
+    void ScrollWindow(int dx, int dy, const TRect& rect);
+    // The position a WM_HSCROLL / WM_VSCROLL carries, in full: the message has room for its
+    // low 16 bits only, which the bar's tracked position (GetScrollInfo's TrackPos) completes.
+    int ScrollMessagePos(const TMessage& message) const;
     // Window timers: WM_TIMER with the id in WParam every `milliseconds`.
     void SetTimer(int id, int milliseconds);
     void KillTimer(int id);

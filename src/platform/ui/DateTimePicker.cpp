@@ -187,7 +187,7 @@ TDateTimePicker::TDateTimePicker(TComponent* owner)
     SetTabStop(true);
     SetColor(clWindow);
     SetBounds(0, 0, 186, 21);
-    SetDateTime(std::trunc(Now()));
+    TDateTimePicker::MsgSetDateTime(std::trunc(Now()));
     ApplyFormat();
 }
 

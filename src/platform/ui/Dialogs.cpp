@@ -1,5 +1,7 @@
 #include "platform/ui/Dialogs.h"
 
+#include "platform/QtRuntime.h"
+
 TDialogService& RealDialogService();
 
 namespace {
@@ -21,7 +23,11 @@ const char* CaptionOf(TMsgDlgType type)
 
 TDialogService& DialogService() { return gService ? *gService : RealDialogService(); }
 
-void SetDialogService(TDialogService* service) { gService = service; }
+void SetDialogService(TDialogService* service)
+{
+    ShowPostedErrors();
+    gService = service;
+}
 
 TModalResult ModalResultOf(TMsgDlgBtn button)
 {

@@ -74,7 +74,8 @@ public:
 };
 
 TDialogService& DialogService();
-// Replaces the dialog service; nullptr restores the real one.
+// Replaces the dialog service; nullptr restores the real one. Error boxes still waiting are
+// shown first, by the service in force when their errors happened.
 void SetDialogService(TDialogService* service);
 
 // The open-file dialog. Execute shows it and returns true when the user chose a file.

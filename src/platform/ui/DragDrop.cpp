@@ -52,7 +52,7 @@ protected:
             Deliver(static_cast<QDropEvent*>(event));
             return true;
         case QEvent::DragLeave:
-            target_->DragLeave();
+            GuardedCall([this] { target_->DragLeave(); });
             return true;
         default:
             return false;
@@ -66,15 +66,22 @@ private:
         const TPoint pt{global.x(), global.y()};
         const DWORD keyState = KeyStateOf(event->buttons(), event->modifiers());
         DWORD effect = EffectsOf(event->possibleActions());
-        if (event->type() == QEvent::DragMove) {
-            target_->DragOver(keyState, pt, effect);
-        } else {
-            TMimeDataObject data(*event->mimeData());
-            if (event->type() == QEvent::DragEnter)
-                target_->DragEnter(&data, keyState, pt, effect);
-            else
-                target_->Drop(&data, keyState, pt, effect);
-        }
+        // A target that fails takes nothing.
+        const DWORD offered = effect;
+        effect = DROPEFFECT_NONE;
+        GuardedCall([&] {
+            DWORD granted = offered;
+            if (event->type() == QEvent::DragMove) {
+                target_->DragOver(keyState, pt, granted);
+            } else {
+                TMimeDataObject data(*event->mimeData());
+                if (event->type() == QEvent::DragEnter)
+                    target_->DragEnter(&data, keyState, pt, granted);
+                else
+                    target_->Drop(&data, keyState, pt, granted);
+            }
+            effect = granted;
+        });
         event->setDropAction(QtDropActionOf(effect));
         // An entry is always taken, so that the moves that follow may still grant an effect.
         if (effect != DROPEFFECT_NONE || event->type() == QEvent::DragEnter)
@@ -103,11 +110,16 @@ HRESULT DesktopDragLoop(IDataObject& data, IDropSource& source, DWORD okEffects,
     HRESULT ended = S_OK;
     const auto ask = [&](Qt::MouseButtons buttons) {
         if (ended != S_OK) return;
-        ended = source.QueryContinueDrag(false, KeyStateOf(buttons, QGuiApplication::keyboardModifiers()));
+        // A source that fails ends the drag.
+        ended = DRAGDROP_S_CANCEL;
+        GuardedCall([&] {
+            ended =
+                source.QueryContinueDrag(false, KeyStateOf(buttons, QGuiApplication::keyboardModifiers()));
+        });
         if (ended == DRAGDROP_S_CANCEL) QDrag::cancel();
     };
     QObject::connect(drag, &QDrag::actionChanged,
-                     [&source](Qt::DropAction a) { source.GiveFeedback(EffectOf(a)); });
+                     [&source](Qt::DropAction a) { GuardedCall([&] { source.GiveFeedback(EffectOf(a)); }); });
     QTimer poll;
     QObject::connect(&poll, &QTimer::timeout, [&] { ask(QGuiApplication::mouseButtons()); });
     poll.start(30);

@@ -34,7 +34,7 @@ TCustomForm::TCustomForm(TComponent* owner) : TWinControl(owner)
     Impl().Attach(window, window);
     CreateControlCanvas();
     SetControlStyle({csAcceptsControls, csCaptureMouse, csClickEvents, csSetCaption, csDoubleClicks});
-    SetBounds(0, 0, 320, 240);
+    TCustomForm::SetBounds(0, 0, 320, 240);
 }
 
 TCustomForm::~TCustomForm()
@@ -456,6 +456,7 @@ void TApplication::ProcessMessages()
 {
     EnsureQtApplication();
     QCoreApplication::processEvents(QEventLoop::AllEvents);
+    ShowPostedErrors();
 }
 
 void TApplication::Terminate()
@@ -490,19 +491,6 @@ void TApplication::HandleException(TObject*)
         ShowException(e);
     } catch (...) {
         ShowException(Exception("Unknown error"));
-    }
-}
-
-void GuardedCall(const std::function<void()>& call)
-{
-    try {
-        call();
-    } catch (...) {
-        try {
-            Application->HandleException(nullptr);
-        } catch (...) {
-            // Nothing may escape into Qt, not even a failing error box.
-        }
     }
 }
 

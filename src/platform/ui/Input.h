@@ -29,3 +29,7 @@ void DoubleClickAt(TControl* control, int x, int y);
 // point, so that the control's own widget reacts as it does for the user (a list box
 // selects the item under the point) before our messages are sent.
 void SystemClickAt(TControl* control, int x, int y);
+
+// The thumb of one of the control's own scroll bars (SB_HORZ, SB_VERT) dragged to a position
+// and, with `release`, let go there: the bar reports it as a user's drag does.
+void DragThumb(TWinControl* control, int bar, int position, bool release = true);

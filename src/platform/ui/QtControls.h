@@ -81,6 +81,9 @@ struct TControlPrivate {
     void ResizeBuffer();
     // Blits drawing done on the canvas outside WM_PAINT on the next turn of the loop.
     void ScheduleFlush();
+    // Shifts the painted pixels of `area` by (dx, dy); only the strip that the shift
+    // uncovers, and what was waiting to be painted, are painted again.
+    void ScrollBuffer(const QRect& area, int dx, int dy);
     void LayoutScrollBars();
 };
 

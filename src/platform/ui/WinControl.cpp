@@ -5,6 +5,7 @@
 #include <algorithm>
 
 #include "platform/ui/Forms.h"
+#include "platform/ui/Input.h"
 #include "platform/ui/QtControls.h"
 
 namespace {
@@ -70,7 +71,7 @@ TWinControl::TWinControl(TComponent* owner) : TControl(owner) {}
 
 TWinControl::~TWinControl()
 {
-    Destroying();
+    TWinControl::Destroying();
     if (TCustomForm* form = GetParentForm(this); form && form != this) form->DefocusControl(this, true);
     if (ContainsControl(gFocused)) gFocused = nullptr;
     while (!controls_.empty()) delete controls_.back();
@@ -312,6 +313,20 @@ TScrollInfo TWinControl::GetScrollInfo(int bar) const
     return s;
 }
 
+void TWinControl::ScrollWindow(int dx, int dy, const TRect& rect)
+{
+    Impl().ScrollBuffer(QRect(rect.Left, rect.Top, rect.Width(), rect.Height()), dx, dy);
+}
+
+int TWinControl::ScrollMessagePos(const TMessage& message) const
+{
+    const Word low = HIWORD(message.WParam);
+    const int tracked = GetScrollInfo(message.Msg == WM_HSCROLL ? SB_HORZ : SB_VERT).TrackPos;
+    if (static_cast<Word>(tracked) == low) return tracked;
+    // A message sent without the bar (Perform) carries the whole position.
+    return static_cast<int16_t>(low);
+}
+
 void TWinControl::ShowScrollBar(int bar, bool show)
 {
     TControlPrivate& d = Impl();
@@ -356,6 +371,15 @@ void TWinControl::ShowScrollBar(int bar, bool show)
     d.LayoutScrollBars();
     Realign();
     Invalidate();
+}
+
+void DragThumb(TWinControl* control, int bar, int position, bool release)
+{
+    QScrollBar* b = (bar == SB_HORZ || bar == SB_VERT) ? control->Impl().bars[bar] : nullptr;
+    if (!b || !b->isVisible()) return;
+    b->setSliderDown(true);
+    b->setSliderPosition(position);
+    if (release) b->setSliderDown(false);
 }
 
 void TWinControl::EnableScrollBar(int bar, bool enable)

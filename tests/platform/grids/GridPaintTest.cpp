@@ -26,6 +26,71 @@ protected:
     TBitmap bitmap;
 };
 
+// What the form shows of the grid now, without asking the grid to paint anything again.
+std::vector<TColor> Shown(TForm* form, const TControl* grid)
+{
+    TBitmap shot(grid->Width(), grid->Height());
+    form->PaintTo(shot.Canvas(), -grid->Left(), -grid->Top());
+    std::vector<TColor> pixels;
+    for (int y = 0; y < grid->Height(); ++y)
+        for (int x = 0; x < grid->Width(); ++x)
+            pixels.push_back(shot.Canvas()->Pixels(x, y));
+    return pixels;
+}
+
+// A scroll shifts the painted cells and paints only those that come into view; the result
+// is what a full repaint shows.
+TEST_F(GridPaintTest, ScrollingPaintsOnlyTheCellsComingIntoView)
+{
+    using TCells = std::set<std::pair<int, int>>;
+    const auto cells = [](std::vector<int> cols, std::vector<int> rows) {
+        TCells all;
+        for (int c : cols)
+            for (int r : rows)
+                all.emplace(c, r);
+        return all;
+    };
+    // Shown before each scroll: columns 0, 3..6 and rows 0, 3..6 of 65 x 25 pixels each
+    // (line included) in 300 x 110; the last column and row only in part.
+    struct TCase {
+        const char* what;
+        UINT msg;
+        Word code;
+        TBiDiMode mode;
+        TCells painted;
+    };
+    const TCase cases[] = {
+        {"one row down", WM_VSCROLL, SB_LINEDOWN, bdLeftToRight, cells({0, 3, 4, 5, 6}, {6, 7})},
+        {"one row up", WM_VSCROLL, SB_LINEUP, bdLeftToRight, cells({0, 3, 4, 5, 6}, {2})},
+        {"one column right", WM_HSCROLL, SB_LINEDOWN, bdLeftToRight, cells({6, 7}, {0, 3, 4, 5, 6})},
+        {"one column left", WM_HSCROLL, SB_LINEUP, bdLeftToRight, cells({2}, {0, 3, 4, 5, 6})},
+        {"one column right, right to left", WM_HSCROLL, SB_LINEDOWN, bdRightToLeft,
+         cells({6, 7}, {0, 3, 4, 5, 6})},
+    };
+    grid->SetColCount(40);
+    grid->SetRowCount(40);
+    for (int c = 0; c < 40; ++c)
+        for (int r = 0; r < 40; ++r)
+            grid->SetCells(c, r, Format("%d.%d", {c, r}));
+    Application->ProcessMessages(); // the window is on the screen: painting reaches it
+    for (const TCase& c : cases) {
+        grid->SetBiDiMode(c.mode);
+        grid->SetTopRow(3);
+        grid->SetLeftCol(3);
+        grid->Repaint();
+        grid->Drawn.clear();
+        grid->Perform(c.msg, c.code);
+        grid->Update();
+        TCells painted;
+        for (const auto& d : grid->Drawn)
+            painted.emplace(d.Col, d.Row);
+        EXPECT_EQ(painted, c.painted) << c.what;
+        const std::vector<TColor> scrolled = Shown(form, grid);
+        grid->Repaint();
+        EXPECT_EQ(scrolled, Shown(form, grid)) << c.what;
+    }
+}
+
 TEST_F(GridPaintTest, DrawCellRunsOnceForEachVisibleCellOnly)
 {
     grid->SetColCount(200);

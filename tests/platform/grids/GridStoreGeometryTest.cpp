@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include "GridTestSupport.h"
+#include "platform/ui/Input.h"
 
 namespace {
 
@@ -141,6 +142,29 @@ TEST_F(GridGeometryTest, CurrentCellScrollsIntoViewAndScrollBarsTellTheRealRange
     grid->Perform(WM_VSCROLL, (WPARAM(7) << 16) | SB_THUMBPOSITION);
     EXPECT_EQ(grid->TopRow(), 7);
     EXPECT_EQ(grid->Row(), 5); // scrolling leaves the current cell
+}
+
+// Scroll positions are full integers: a thumb dragged far beyond 32767 rows or columns
+// lands there, and the message's 16-bit field does not cut it short.
+TEST_F(GridGeometryTest, ThumbDraggedBeyondSixteenBitsShowsThatPlace)
+{
+    struct TCase {
+        int bar;
+        bool release;
+        int position;
+    };
+    grid->SetScrollBars(ssBoth);
+    grid->SetOptions(grid->Options() + goThumbTracking);
+    grid->SetColCount(70000);
+    grid->SetRowCount(50000);
+    for (const TCase c :
+         {TCase{SB_VERT, true, 40000}, TCase{SB_VERT, false, 45000}, TCase{SB_VERT, true, 100},
+          TCase{SB_HORZ, true, 65536 + 7}, TCase{SB_HORZ, false, 40000}}) {
+        DragThumb(grid, c.bar, c.position, c.release);
+        const int shown = c.bar == SB_VERT ? grid->TopRow() : grid->LeftCol();
+        EXPECT_EQ(shown, c.position) << "bar " << c.bar << " at " << c.position;
+        EXPECT_EQ(grid->GetScrollInfo(c.bar).Pos, c.position);
+    }
 }
 
 TEST_F(GridGeometryTest, ChangeScaleScalesSizes)

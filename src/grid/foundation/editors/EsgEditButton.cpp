@@ -74,7 +74,7 @@ TEsgEditButton::TEsgEditButton(TComponent* owner) : TWinControl(owner)
     style = style - csAcceptsControls - csSetCaption + csOpaque;
     SetControlStyle(style);
     SetTabStop(false);
-    SetBounds(0, 0, 20, 25);
+    TEsgEditButton::SetBounds(0, 0, 20, 25);
     button_ = new TExtSpeedButton(this, Colors);
     button_->SetParent(this);
     button_->SetCaption("");

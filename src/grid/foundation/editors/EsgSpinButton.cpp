@@ -32,7 +32,7 @@ TEsgSpinButton::TEsgSpinButton(TComponent* owner) : TWinControl(owner)
     SetUpGlyph(nullptr);
     SetDownGlyph(nullptr);
     focusedButton_ = upButton_;
-    SetBounds(0, 0, 15, 25);
+    TEsgSpinButton::SetBounds(0, 0, 15, 25);
 }
 
 TExtTimerSpeedButton* TEsgSpinButton::CreateButton(TButtonDirection direction)

@@ -42,7 +42,7 @@ TEsgSpinEdit::TEsgSpinEdit(TComponent* owner) : TCustomMaskEdit(owner)
     TControlStyle style = ControlStyle();
     style -= csSetCaption;
     SetControlStyle(style);
-    SetBounds(Left(), Top(), Width(), Height());
+    TEsgSpinEdit::SetBounds(Left(), Top(), Width(), Height());
 }
 
 TEsgSpinEdit::~TEsgSpinEdit() { button_ = nullptr; }

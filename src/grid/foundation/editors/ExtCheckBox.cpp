@@ -11,10 +11,10 @@ TExtCheckBox::TExtCheckBox(TComponent* AOwner) : TCustomControl(AOwner)
 {
     // The control fires its click itself, on a release after a press on it.
     SetControlStyle(ControlStyle() - csClickEvents);
-    SetBounds(Left(), Top(), 98, 20);
+    TExtCheckBox::SetBounds(Left(), Top(), 98, 20);
     SetColor(clWindow);
     SetTabStop(false);
-    SetText(ClassName());
+    TExtCheckBox::SetText(ClassName());
 }
 
 void TExtCheckBox::SetAlignment(TLeftRight Value)

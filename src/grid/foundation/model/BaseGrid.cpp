@@ -7,7 +7,7 @@
 TBaseGrid::TBaseGrid(TComponent* AOwner) : TStringGrid(AOwner)
 {
     TStringGrid::SetDefaultDrawing(false);
-    SetGridLineWidth(1);
+    TBaseGrid::SetGridLineWidth(1);
 }
 
 // Properties made for cells beyond the counts, or left there when a count was lowered, are

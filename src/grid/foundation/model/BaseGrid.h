@@ -109,12 +109,12 @@ public:
     void SetActiveRowMirrorColor(TColor Value);
     TColor ActiveRowMirrorColorTo() const { return FActiveRowMirrorColorTo; }
     void SetActiveRowMirrorColorTo(TColor Value);
-    // The grid's own flag; the inherited grid never draws cells itself.
-    bool DefaultDrawing() const { return FDefaultDrawing; }
-    void SetDefaultDrawing(bool Value) { FDefaultDrawing = Value; }
-    // The width of the lines the grid draws itself; the inherited lines are always 0 wide.
-    int GridLineWidth() const { return FGridLineWidth; }
-    void SetGridLineWidth(int Value);
+    // The grid's own flag and line width, through any pointer to the grid: the inherited
+    // grid never draws cells itself and its lines stay 0 wide, so cells never move.
+    bool DefaultDrawing() const override { return FDefaultDrawing; }
+    void SetDefaultDrawing(bool Value) override { FDefaultDrawing = Value; }
+    int GridLineWidth() const override { return FGridLineWidth; }
+    void SetGridLineWidth(int Value) override;
     TColor GridLineColor() const { return FGridLineColor; }
     void SetGridLineColor(TColor Value);
     TColor GridFixedLineColor() const { return FGridFixedLineColor; }

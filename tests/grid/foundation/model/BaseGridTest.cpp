@@ -224,6 +224,36 @@ TEST_F(BaseGridTest, BlockWhoseBaseIsScrolledAwayIsStillPaintedOnce)
     EXPECT_EQ(PaintAndProbe(60, 10), ColorToRGB(clBtnFace));
 }
 
+// A scroll moves the painted pixels, a merged block's too: what shows after it is what a
+// full repaint shows, whichever way the block is cut by the scroll.
+TEST_F(BaseGridTest, ScrolledBlocksShowAsAFullRepaintShowsThem)
+{
+    const auto shown = [this] {
+        TBitmap shot(grid->Width(), grid->Height());
+        form.PaintTo(shot.Canvas(), 0, 0); // the grid's own pixels as they are, nothing invalidated
+        std::vector<TColor> pixels;
+        for (int y = 0; y < grid->Height(); ++y)
+            for (int x = 0; x < grid->Width(); ++x)
+                pixels.push_back(shot.Canvas()->Pixels(x, y));
+        return pixels;
+    };
+    grid->SetRowCount(30);
+    grid->SetColCount(12);
+    grid->MergeCells(2, 2, 2, 3);
+    grid->SetCells(2, 2, "block");
+    grid->SetSelectionStyle(ssDefault);
+    Application->ProcessMessages();
+    for (const auto& [msg, code] : {std::pair{WM_VSCROLL, SB_LINEDOWN}, std::pair{WM_VSCROLL, SB_LINEDOWN},
+                                    std::pair{WM_HSCROLL, SB_LINEDOWN}, std::pair{WM_VSCROLL, SB_LINEUP},
+                                    std::pair{WM_HSCROLL, SB_LINEUP}}) {
+        grid->Perform(msg, code);
+        grid->Update();
+        const std::vector<TColor> scrolled = shown();
+        grid->Repaint();
+        EXPECT_EQ(scrolled, shown()) << "top row " << grid->TopRow() << ", left column " << grid->LeftCol();
+    }
+}
+
 // A block whose base cell lost its properties paints as single cells.
 TEST_F(BaseGridTest, BrokenBlockPaintsItsCellsSingly)
 {
@@ -242,6 +272,28 @@ TEST_F(BaseGridTest, GridLinesInTheirColours)
     EXPECT_EQ(PaintAndProbe(100, 50), clWhite);
     grid->SetGridLineColor(clRed);
     EXPECT_EQ(PaintAndProbe(60, 39), clRed);
+}
+
+// The line width and the default-drawing flag are one property each, whichever pointer
+// reaches them: setting them as a platform grid neither moves the cells nor lets the
+// platform draw over the grid's own painting.
+TEST_F(BaseGridTest, LineWidthAndDefaultDrawingAreOnePropertyThroughAnyPointer)
+{
+    TCustomGrid* platformGrid = grid;
+    const TRect cell = grid->CellRect(2, 2);
+    EXPECT_EQ(platformGrid->GridLineWidth(), 1);
+    EXPECT_FALSE(platformGrid->DefaultDrawing());
+
+    platformGrid->SetGridLineWidth(3);
+    platformGrid->SetDefaultDrawing(true);
+    EXPECT_EQ(grid->GridLineWidth(), 3);
+    EXPECT_TRUE(grid->DefaultDrawing());
+    EXPECT_EQ(platformGrid->GridLineWidth(), 3);
+    EXPECT_EQ(platformGrid->CellRect(2, 2), cell);
+    EXPECT_EQ(grid->CellRect(2, 2), cell);
+    // The grid's own 3-pixel line closes the cell; no platform line or focus frame.
+    EXPECT_EQ(PaintAndProbe(cell.Left + 20, cell.Bottom - 3), clSilver);
+    EXPECT_EQ(PaintAndProbe(cell.Left + 20, cell.Bottom - 4), clWhite);
 }
 
 TEST_F(BaseGridTest, HiddenFooterRowIsAPlainRectangle)
