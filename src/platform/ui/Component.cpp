@@ -75,9 +75,14 @@ void TComponent::DestroyComponents()
     while (!components_.empty()) {
         TComponent* last = components_.back();
         RemoveComponent(last);
-        last->BeforeDestruction();
         delete last;
     }
+}
+
+bool TComponent::HandlingEvent() const
+{
+    return eventDepth_ > 0 || std::any_of(components_.begin(), components_.end(),
+                                          [](const TComponent* c) { return c->HandlingEvent(); });
 }
 
 void TComponent::FreeNotification(TComponent* component)

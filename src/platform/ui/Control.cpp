@@ -274,6 +274,7 @@ void TControl::SetMouseCapture(bool capture) { d_->pressed = capture; }
 LRESULT TControl::Perform(UINT msg, WPARAM wParam, LPARAM lParam)
 {
     TMessage message{msg, wParam, lParam, 0};
+    const TEventScope event(this);
     WndProc(message);
     return message.Result;
 }
@@ -362,23 +363,21 @@ void TControl::WMLButtonDown(TMessage& m)
 
 void TControl::WMLButtonUp(TMessage& m)
 {
-    TWeakRef<TControl> ref(this);
     DefaultHandler(m);
     d_->pressed = false;
     if (clicked_) {
         clicked_ = false;
         if (ClientRect().Contains(LParamToPoint(m.LParam))) Click();
     }
-    if (ref) DoMouseUp(m, mbLeft);
+    DoMouseUp(m, mbLeft);
 }
 
 void TControl::WMLButtonDblClk(TMessage& m)
 {
-    TWeakRef<TControl> ref(this);
     DefaultHandler(m);
     d_->pressed = true;
     if (controlStyle_.Contains(csClickEvents)) DblClick();
-    if (ref) DoMouseDown(m, mbLeft, {ssDouble});
+    DoMouseDown(m, mbLeft, {ssDouble});
 }
 
 void TControl::WMRButtonDown(TMessage& m)

@@ -285,34 +285,46 @@ TModalResult TCustomForm::ShowModal()
 {
     if (Visible() || modal_) throw EInvalidOperation("Cannot make a visible window modal");
     if (!Enabled()) throw EInvalidOperation("Cannot make a disabled window modal");
+    // The modal loop is the form's own event: whatever frees the form meanwhile ends the
+    // loop, and the free waits until ShowModal has returned.
+    const TEventScope event(this, false);
     TWeakRef<TCustomForm> previous(gActiveForm);
     modalResult_ = mrNone;
+    modalCloseAction_ = caHide;
     modal_ = true;
     gModalForms.push_back(this);
     Impl().Widget()->setWindowModality(Qt::ApplicationModal);
-    auto leave = [&] {
-        SetVisible(false);
-        modal_ = false;
-        modalWake_ = nullptr;
-        std::erase(gModalForms, this);
-        Impl().Widget()->setWindowModality(Qt::NonModal);
+    const auto reactivatePrevious = [&previous] {
         if (TCustomForm* p = previous.Get(); p && p->Visible()) p->Activate();
     };
     try {
         SetVisible(true);
         DialogService().RunModal(*this);
     } catch (...) {
-        leave();
+        EndModal();
+        reactivatePrevious();
         throw;
     }
     const TModalResult result = modalResult_;
-    leave();
+    EndModal();
+    reactivatePrevious();
+    if (modalCloseAction_ == caFree) Release();
     return result;
+}
+
+void TCustomForm::EndModal()
+{
+    SetVisible(false);
+    modal_ = false;
+    modalWake_ = nullptr;
+    std::erase(gModalForms, this);
+    Impl().Widget()->setWindowModality(Qt::NonModal);
 }
 
 bool TCustomForm::ModalFinished()
 {
-    if (Application->Terminated()) modalResult_ = mrCancel;
+    if (Application->Terminated() || (released_ && modalResult_ == mrNone)) modalResult_ = mrCancel;
+    if (released_) return true;
     if (modalResult_ == mrNone) return false;
     CloseModal();
     return modalResult_ != mrNone;
@@ -327,6 +339,7 @@ void TCustomForm::CloseModal()
             DoClose(action);
         }
         if (action == caNone) modalResult_ = mrNone;
+        modalCloseAction_ = action;
     } catch (...) {
         modalResult_ = mrNone;
         Application->HandleException(this);
@@ -352,8 +365,17 @@ void TCustomForm::Close()
     if (action == caNone) return;
     if (Application->MainForm() == this)
         Application->Terminate();
+    else if (action == caFree)
+        Release();
     else
         SetVisible(false);
+}
+
+void TCustomForm::Release()
+{
+    released_ = true;
+    TWinControl::Release();
+    if (modal_ && modalWake_) modalWake_();
 }
 
 void TCustomForm::WndProc(TMessage& message)
@@ -474,6 +496,8 @@ void TApplication::HandleException(TObject*)
 
 void GuardedCall(const std::function<void()>& call)
 {
+    // Qt still uses the widget after the call: what falls due waits for the loop.
+    const TEventScope event(nullptr, false);
     try {
         call();
     } catch (...) {
