@@ -45,8 +45,9 @@ void TControl::SetBounds(int left, int top, int width, int height)
     height_ = height;
     d_->ApplyGeometry();
     UpdateAnchorRules();
+    // The paint buffer follows the size when it is next drawn on: windows built at start-up
+    // and never shown cost no pixels.
     if (resized) {
-        if (d_->canvas) d_->ResizeBuffer();
         Perform(WM_SIZE, 0, MAKELPARAM(ClientWidth(), ClientHeight()));
     }
     if (align_ != alNone) RealignParent();
