@@ -1,9 +1,11 @@
 #include <QApplication>
 #include <QGuiApplication>
 #include <QScreen>
+#include <QTimer>
 #include <QWindow>
 
 #include <algorithm>
+#include <utility>
 
 #include "platform/ui/Dialogs.h"
 #include "platform/ui/QtControls.h"
@@ -446,11 +448,33 @@ void TApplication::Run()
 {
     EnsureQtApplication();
     if (mainForm_) {
-        mainForm_->Show();
+        ShowMainForm();
         if (!terminated_) QApplication::exec();
     }
     DestroyComponents();
     mainForm_ = nullptr;
+}
+
+void TApplication::ShowMainForm()
+{
+    if (!mainForm_) return;
+    mainForm_->Show();
+    if (untilShown_.empty()) return;
+    WaitUntilOnScreen(mainForm_);
+    for (const auto& work : std::exchange(untilShown_, {})) work();
+}
+
+// The window system shows the window and Qt paints it on the expose; input waits meanwhile.
+// A desktop that never exposes it (a minimised start) is not waited for long.
+void TApplication::WaitUntilOnScreen(TCustomForm* form)
+{
+    QWidget* widget = form->Impl().Widget();
+    QTimer patience;  // its time-out also wakes the wait below
+    patience.setSingleShot(true);
+    patience.start(2000);
+    while (!(widget->windowHandle() && widget->windowHandle()->isExposed()) && patience.isActive())
+        QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents | QEventLoop::WaitForMoreEvents);
+    QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
 }
 
 void TApplication::ProcessMessages()

@@ -2,6 +2,7 @@
 #include <exception>
 #include <functional>
 #include <string>
+#include <vector>
 
 #include "platform/ui/Controls.h"
 
@@ -154,6 +155,11 @@ public:
     TCustomForm* MainForm() const { return mainForm_; }
     // Shows the main form and runs the event loop until it closes, then frees every form.
     void Run();
+    // Start-up work that can wait until the main form is on screen: ShowMainForm does it
+    // then, in the order given, before the loop takes any input.
+    void DeferUntilShown(std::function<void()> work) { untilShown_.push_back(std::move(work)); }
+    // Shows the main form and does the work deferred until it is on screen (Run begins so).
+    void ShowMainForm();
     void ProcessMessages();
     void Terminate();
     bool Terminated() const { return terminated_; }
@@ -170,8 +176,10 @@ protected:
 
 private:
     void FormCreated(TCustomForm* form);
+    void WaitUntilOnScreen(TCustomForm* form);
 
     TCustomForm* mainForm_ = nullptr;
+    std::vector<std::function<void()>> untilShown_;
     bool terminated_ = false;
     std::string title_;
 };
