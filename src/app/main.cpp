@@ -6,7 +6,7 @@
 int main()
 {
     Application->Initialize();
-    Create_Windows(Application, ExeDir());
+    Start_Windows(ExeDir());
     Application->Run();
     return 0;
 }

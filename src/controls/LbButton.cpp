@@ -132,26 +132,18 @@ void TLbButton::SetEnabled(bool enabled)
 // The control's own Click is left out: it would fire OnClick a second time.
 void TLbButton::Click()
 {
+    // A click called by code is the button's event as much as one from the mouse: a
+    // handler that frees the button's window frees it after the click.
+    const TEventScope event(this);
     down_ = true;
     ClickAction();
-}
-
-bool TLbButton::ClickStillAlive()
-{
-    TWeakRef<TLbButton> self(this);
-    Click();
-    return static_cast<bool>(self);
 }
 
 void TLbButton::ClickAction()
 {
     if (!Visible() || !Enabled() || !down_) return;
     down_ = false;
-    if (OnClick) {
-        TWeakRef<TLbButton> self(this);
-        OnClick(this);
-        if (!self) return;  // the handler freed the button with its window
-    }
+    if (OnClick) OnClick(this);
     if (modalResult_ != mrNone)
         if (TCustomForm* form = GetParentForm(this)) form->SetModalResult(modalResult_);
 }
@@ -222,7 +214,7 @@ void TLbButton::MouseDown(TMouseButton button, TShiftState shift, int x, int y)
 void TLbButton::MouseUp(TMouseButton button, TShiftState shift, int x, int y)
 {
     TCustomControl::MouseUp(button, shift, x, y);
-    if (down_ && !ClickStillAlive()) return;
+    if (down_) Click();
     down_ = false;
     Repaint();
 }
@@ -243,10 +235,7 @@ void TLbButton::KeyUp(Word& key, TShiftState shift)
     // click the button that has the focus afterwards.
     if ((key == VK_RETURN || key == VK_SPACE) && key == pressingKey_) {
         pressingKey_ = 0;
-        if (!ClickStillAlive()) {
-            key = 0; // consumed, so that nothing else handles it on the freed button
-            return;
-        }
+        Click();
     }
     Repaint();
 }

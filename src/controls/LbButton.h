@@ -89,8 +89,6 @@ private:
         Repaint();
     }
     void ClickAction();
-    // Clicks; false when the click action freed the button, which must then not be touched.
-    bool ClickStillAlive();
     bool ReadyForInput() const; // enabled, visible and the parent showing
     bool ActiveControlIsPushButton() const;
     void StartFade();

@@ -219,6 +219,34 @@ TEST_F(LbButtonTest, ButtonFreedByItsOwnClickIsNotTouchedAfterIt)
     form->Perform(WM_PAINT);
 }
 
+// A dialog's OK button whose handler frees the dialog: the click still ends the dialog with
+// the button's result, by mouse, by key or called by code, and the dialog goes afterwards.
+TEST_F(LbButtonTest, ButtonFreeingItsModalFormInOnClickEndsShowModalWithItsResult)
+{
+    TFakeDialogs dialogs;
+    const std::vector<std::pair<std::string, std::function<void(TLbButton*)>>> clicks = {
+        {"mouse", [](TLbButton* ok) { ClickAt(ok, 5, 5); }},
+        {"key", [](TLbButton* ok) { PressKey(VK_RETURN, {}, ok); }},
+        {"code", [](TLbButton* ok) { ok->Click(); }},
+    };
+    for (const auto& [how, click] : clicks) {
+        auto* dialog = new TForm(nullptr);
+        auto* ok = new TLbButton(dialog);
+        ok->SetParent(dialog);
+        ok->SetBounds(10, 10, 75, 25);
+        ok->SetModalResult(mrOk);
+        int destroyed = 0;
+        dialog->OnDestroy = [&destroyed](TObject*) { ++destroyed; };
+        ok->OnClick = [dialog](TObject*) { delete dialog; };
+        TWeakRef<TForm> alive(dialog);
+        dialogs.OnModal = [&, click = click](TCustomForm&) { click(ok); };
+        EXPECT_EQ(dialog->ShowModal(), mrOk) << how;
+        Application->ProcessMessages();
+        EXPECT_FALSE(alive) << how;
+        EXPECT_EQ(destroyed, 1) << how;
+    }
+}
+
 TEST_F(LbButtonTest, DisabledButtonIgnoresTheMouseAndDisablingDropsThePress)
 {
     Mouse(WM_LBUTTONDOWN, 5, 5);

@@ -53,25 +53,43 @@ template <class Visit> void For_Each_Window(Visit&& visit)
     visit(FEtherNEtIP_EDS);
     visit(FEtherNetIP_Data_Seg);
 }
-}  // namespace
 
-void Create_Windows(TComponent* owner, const std::string& exeDir)
+
+template <class Form> void Create_Window(TComponent* owner, Form*& window)
 {
-    TFVantrelFirmWare::Set_Start_Folder(exeDir);
+    if (owner == Application) {
+        Application->CreateForm(window);
+    } else {
+        window = new Form(owner);
+        window->AfterConstruction();
+    }
+}
+
+// Every window not made yet, in the order of their creation.
+void Create_Remaining_Windows(TComponent* owner)
+{
     For_Each_Window([owner](auto*& window) {
-        using Form = std::remove_reference_t<decltype(*window)>;
-        if (owner == Application) {
-            Application->CreateForm(window);
-        } else {
-            window = new Form(owner);
-            window->AfterConstruction();
-        }
+        if (!window) Create_Window(owner, window);
     });
     // The Options window reaches back to the main window, which exists before it.
     FSoftOptions->Change_Language = [] { FVantrelFirmWare->Change_Language(); };
     FSoftOptions->Enable_Update_Timer = [](bool enabled) {
         FVantrelFirmWare->Timer_Update->SetEnabled(enabled);
     };
+}
+}  // namespace
+
+void Create_Windows(TComponent* owner, const std::string& exeDir)
+{
+    TFVantrelFirmWare::Set_Start_Folder(exeDir);
+    Create_Remaining_Windows(owner);
+}
+
+void Start_Windows(const std::string& exeDir)
+{
+    TFVantrelFirmWare::Set_Start_Folder(exeDir);
+    Create_Window(Application, FVantrelFirmWare);
+    Application->DeferUntilShown([] { Create_Remaining_Windows(Application); });
 }
 
 void Free_Windows()

@@ -8,5 +8,10 @@ class TComponent;
 // window becomes the application's main form.
 void Create_Windows(TComponent* owner, const std::string& exeDir);
 
+// The program's start-up: the main window as the application's main form, and every other
+// window once the main window is on screen (Application->Run), in the same order, before the
+// user can reach any of them.
+void Start_Windows(const std::string& exeDir);
+
 // Frees every window that Create_Windows made and forgets them.
 void Free_Windows();

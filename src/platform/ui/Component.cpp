@@ -75,9 +75,14 @@ void TComponent::DestroyComponents()
     while (!components_.empty()) {
         TComponent* last = components_.back();
         RemoveComponent(last);
-        last->BeforeDestruction();
         delete last;
     }
+}
+
+bool TComponent::HandlingEvent() const
+{
+    return eventDepth_ > 0 || std::any_of(components_.begin(), components_.end(),
+                                          [](const TComponent* c) { return c->HandlingEvent(); });
 }
 
 void TComponent::FreeNotification(TComponent* component)
@@ -107,8 +112,12 @@ void TComponent::Notification(TComponent* component, TOperation operation)
 {
     if (operation == opRemove) std::erase(freeNotifies_, component);
     if (state_.Contains(csDestroying)) return;
-    for (TComponent* c : std::vector<TComponent*>(components_))
+    // From the last by index, without a copy of the list: a form inserting its components
+    // one by one tells each of them about every new one. A reaction may shrink the list.
+    for (size_t i = components_.size(); i > 0; i = std::min(i - 1, components_.size())) {
+        TComponent* c = components_[i - 1];
         if (c != component) c->Notification(component, operation);
+    }
 }
 
 void TComponent::Destroying()

@@ -2,6 +2,7 @@
 #include <cstdint>
 #include <functional>
 #include <memory>
+#include <new>
 #include <string>
 #include <vector>
 
@@ -32,12 +33,26 @@ enum TOperation { opInsert, opRemove };
 // A component may own others: the owner frees what it owns when it is freed itself, the
 // last-created first. A component created with an owner that is still being built (a form
 // in its constructor) carries csLoading until the owner calls Loaded on all of them.
+//
+// Lifetime: a component is never freed inside one of its own events. Release() frees it
+// later, from the event loop, once the events running when it was asked have returned; a
+// `delete` of a component that is handling an event (or owns or holds one that is) becomes
+// such a release. Every free runs BeforeDestruction first, while the whole object still
+// exists.
 class TComponent : public TPersistent {
 public:
     explicit TComponent(TComponent* owner);
     ~TComponent() override;
     TComponent(const TComponent&) = delete;
     TComponent& operator=(const TComponent&) = delete;
+    // Every `delete` comes here, so that BeforeDestruction reaches the overrides and a
+    // component busy with an event is released instead of freed under its feet.
+    void operator delete(TComponent* component, std::destroying_delete_t);
+
+    // Frees the component from the event loop, after the events now running have returned.
+    virtual void Release();
+    // True while an event is being dispatched to this component or to one it owns.
+    virtual bool HandlingEvent() const;
 
     TComponent* Owner() const { return owner_; }
     const std::string& Name() const { return name_; }
@@ -66,7 +81,7 @@ public:
 
 protected:
     virtual void Loaded() {}
-    // Called by the owner right before it frees the component.
+    // Called on every free, right before the destructors run.
     virtual void BeforeDestruction() {}
     // Called on the owner (and passed on to everything it owns) when a component is
     // inserted or removed, and on the components that asked for a free notification.
@@ -83,6 +98,8 @@ private:
     std::vector<TComponent*> components_;
     std::vector<TComponent*> freeNotifies_;
     std::shared_ptr<TComponent*> alive_;
+    int eventDepth_ = 0;
+    friend class TEventScope;
 };
 
 // Holds a component weakly: Get() is null once the component is freed.
@@ -103,4 +120,21 @@ public:
 
 private:
     std::weak_ptr<TComponent*> ref_;
+};
+
+// Marks an event being dispatched to a component (or, without one, from the event loop into
+// our code) for as long as the scope lives; frees asked for inside it wait for its end. At
+// the end of the outermost scope the frees due happen at once, unless `freeAtEnd` is false
+// because the caller still uses the object (Qt's widget event, ShowModal's caller): then
+// they wait for the event loop.
+class TEventScope {
+public:
+    explicit TEventScope(TComponent* target, bool freeAtEnd = true);
+    ~TEventScope();
+    TEventScope(const TEventScope&) = delete;
+    TEventScope& operator=(const TEventScope&) = delete;
+
+private:
+    TWeakRef<TComponent> target_;
+    bool freeAtEnd_;
 };

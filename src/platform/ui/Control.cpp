@@ -46,8 +46,9 @@ void TControl::SetBounds(int left, int top, int width, int height)
     height_ = height;
     d_->ApplyGeometry();
     UpdateAnchorRules();
+    // The paint buffer follows the size when it is next drawn on: windows built at start-up
+    // and never shown cost no pixels.
     if (resized) {
-        if (d_->canvas) d_->ResizeBuffer();
         Perform(WM_SIZE, 0, MAKELPARAM(ClientWidth(), ClientHeight()));
     }
     if (align_ != alNone) RealignParent();
@@ -273,6 +274,7 @@ LRESULT TControl::Perform(UINT msg, WPARAM wParam, LPARAM lParam)
     if (msg == CM_MOUSEENTER) d_->mouseInside = true;
     if (msg == CM_MOUSELEAVE) d_->mouseInside = false;
     TMessage message{msg, wParam, lParam, 0};
+    const TEventScope event(this);
     WndProc(message);
     return message.Result;
 }
@@ -361,23 +363,21 @@ void TControl::WMLButtonDown(TMessage& m)
 
 void TControl::WMLButtonUp(TMessage& m)
 {
-    TWeakRef<TControl> ref(this);
     DefaultHandler(m);
     d_->pressed = false;
     if (clicked_) {
         clicked_ = false;
         if (ClientRect().Contains(LParamToPoint(m.LParam))) Click();
     }
-    if (ref) DoMouseUp(m, mbLeft);
+    DoMouseUp(m, mbLeft);
 }
 
 void TControl::WMLButtonDblClk(TMessage& m)
 {
-    TWeakRef<TControl> ref(this);
     DefaultHandler(m);
     d_->pressed = true;
     if (controlStyle_.Contains(csClickEvents)) DblClick();
-    if (ref) DoMouseDown(m, mbLeft, {ssDouble});
+    DoMouseDown(m, mbLeft, {ssDouble});
 }
 
 void TControl::WMRButtonDown(TMessage& m)

@@ -82,7 +82,9 @@ void TControlPrivate::Attach(QWidget* w, TBridgeBase* b)
     bridge = b;
     if (TWinControl* parent = control->Parent()) widget->setParent(parent->Impl().Widget());
     ApplyGeometry();
-    ApplyFont();
+    // A child still without its parent takes the parent's font when it gets one; resolving
+    // the default font first would only cost a font look-up.
+    if (control->Parent() || !control->ParentFont() || widget->isWindow()) ApplyFont();
     ApplyCursor();
     widget->setEnabled(control->Enabled());
     if (control->Parent() && !widget->isWindow()) widget->setVisible(control->Visible());
@@ -109,12 +111,22 @@ void TControlPrivate::MovedTo(int left, int top)
 void TControlPrivate::ApplyFont()
 {
     if (!widget || canvas) return;
-    widget->setFont(ToQFont(*control->Font()));
+    // Most controls inherit the font their widget already has from its parent: setting it
+    // again costs a font resolution and a cascade of change events per widget. A font of
+    // the control's own is set all the same, so that Qt never passes the parent's on to it.
+    const bool inherited = control->ParentFont();
+    const QFont font = ToQFont(*control->Font());
+    if (!inherited || widget->font() != font) widget->setFont(font);
     QPalette palette = widget->palette();
     const QColor color = ToQColor(control->Font()->Color());
+    bool changed = false;
     for (QPalette::ColorRole role : {QPalette::WindowText, QPalette::Text, QPalette::ButtonText})
-        palette.setColor(QPalette::Active, role, color), palette.setColor(QPalette::Inactive, role, color);
-    widget->setPalette(palette);
+        for (QPalette::ColorGroup group : {QPalette::Active, QPalette::Inactive})
+            if (palette.color(group, role) != color) {
+                palette.setColor(group, role, color);
+                changed = true;
+            }
+    if (!inherited || changed) widget->setPalette(palette);
 }
 
 void TControlPrivate::ApplyCursor()

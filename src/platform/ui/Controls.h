@@ -272,6 +272,8 @@ public:
     int ControlCount() const { return static_cast<int>(controls_.size()); }
     TControl* Controls(int index) const { return controls_.at(index); }
     bool ContainsControl(const TControl* control) const;  // this one or a descendant
+    // Also while one of its child controls handles an event: freeing it would free them.
+    bool HandlingEvent() const override;
 
     bool Focused() const;
     virtual bool CanFocus() const;

@@ -1,9 +1,11 @@
 #include <QApplication>
 #include <QGuiApplication>
 #include <QScreen>
+#include <QTimer>
 #include <QWindow>
 
 #include <algorithm>
+#include <utility>
 #include <vector>
 
 #include "platform/ui/Dialogs.h"
@@ -306,34 +308,46 @@ TModalResult TCustomForm::ShowModal()
 {
     if (Visible() || modal_) throw EInvalidOperation("Cannot make a visible window modal");
     if (!Enabled()) throw EInvalidOperation("Cannot make a disabled window modal");
+    // The modal loop is the form's own event: whatever frees the form meanwhile ends the
+    // loop, and the free waits until ShowModal has returned.
+    const TEventScope event(this, false);
     TWeakRef<TCustomForm> previous(gActiveForm);
     modalResult_ = mrNone;
+    modalCloseAction_ = caHide;
     modal_ = true;
     gModalForms.push_back(this);
     Impl().Widget()->setWindowModality(Qt::ApplicationModal);
-    auto leave = [&] {
-        SetVisible(false);
-        modal_ = false;
-        modalWake_ = nullptr;
-        std::erase(gModalForms, this);
-        Impl().Widget()->setWindowModality(Qt::NonModal);
+    const auto reactivatePrevious = [&previous] {
         if (TCustomForm* p = previous.Get(); p && p->Visible()) p->Activate();
     };
     try {
         SetVisible(true);
         DialogService().RunModal(*this);
     } catch (...) {
-        leave();
+        EndModal();
+        reactivatePrevious();
         throw;
     }
     const TModalResult result = modalResult_;
-    leave();
+    EndModal();
+    reactivatePrevious();
+    if (modalCloseAction_ == caFree) Release();
     return result;
+}
+
+void TCustomForm::EndModal()
+{
+    SetVisible(false);
+    modal_ = false;
+    modalWake_ = nullptr;
+    std::erase(gModalForms, this);
+    Impl().Widget()->setWindowModality(Qt::NonModal);
 }
 
 bool TCustomForm::ModalFinished()
 {
-    if (Application->Terminated()) modalResult_ = mrCancel;
+    if (Application->Terminated() || (released_ && modalResult_ == mrNone)) modalResult_ = mrCancel;
+    if (released_) return true;
     if (modalResult_ == mrNone) return false;
     CloseModal();
     return modalResult_ != mrNone;
@@ -348,6 +362,7 @@ void TCustomForm::CloseModal()
             DoClose(action);
         }
         if (action == caNone) modalResult_ = mrNone;
+        modalCloseAction_ = action;
     } catch (...) {
         modalResult_ = mrNone;
         Application->HandleException(this);
@@ -373,8 +388,17 @@ void TCustomForm::Close()
     if (action == caNone) return;
     if (Application->MainForm() == this)
         Application->Terminate();
+    else if (action == caFree)
+        Release();
     else
         SetVisible(false);
+}
+
+void TCustomForm::Release()
+{
+    released_ = true;
+    TWinControl::Release();
+    if (modal_ && modalWake_) modalWake_();
 }
 
 void TCustomForm::WndProc(TMessage& message)
@@ -445,11 +469,33 @@ void TApplication::Run()
 {
     EnsureQtApplication();
     if (mainForm_) {
-        mainForm_->Show();
+        ShowMainForm();
         if (!terminated_) QApplication::exec();
     }
     DestroyComponents();
     mainForm_ = nullptr;
+}
+
+void TApplication::ShowMainForm()
+{
+    if (!mainForm_) return;
+    mainForm_->Show();
+    if (untilShown_.empty()) return;
+    WaitUntilOnScreen(mainForm_);
+    for (const auto& work : std::exchange(untilShown_, {})) work();
+}
+
+// The window system shows the window and Qt paints it on the expose; input waits meanwhile.
+// A desktop that never exposes it (a minimised start) is not waited for long.
+void TApplication::WaitUntilOnScreen(TCustomForm* form)
+{
+    QWidget* widget = form->Impl().Widget();
+    QTimer patience;  // its time-out also wakes the wait below
+    patience.setSingleShot(true);
+    patience.start(2000);
+    while (!(widget->windowHandle() && widget->windowHandle()->isExposed()) && patience.isActive())
+        QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents | QEventLoop::WaitForMoreEvents);
+    QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
 }
 
 void TApplication::ProcessMessages()

@@ -2,6 +2,7 @@
 #include <exception>
 #include <functional>
 #include <string>
+#include <vector>
 
 #include "platform/ui/Controls.h"
 
@@ -64,11 +65,15 @@ public:
     bool Active() const { return active_; }
 
     // Shows the form and runs the event loop until ModalResult is set and the form agrees to
-    // close; returns the modal result.
+    // close, or the form is released or freed; returns the modal result (mrCancel for a
+    // form that went without one). The form is not freed before ShowModal returns: a free
+    // asked for meanwhile, and a close with caFree, release it.
     TModalResult ShowModal();
     // The form's modal loop asks this after each turn: true once the form closes (a set
-    // ModalResult that CloseQuery and OnClose let stand).
+    // ModalResult that CloseQuery and OnClose let stand) or is released.
     bool ModalFinished();
+    // Frees the form from the event loop; a modal form's loop ends first.
+    void Release() override;
     // The modal loop waiting for this form; setting ModalResult wakes it.
     void SetModalWake(std::function<void()> wake) { modalWake_ = std::move(wake); }
     void Close();
@@ -111,6 +116,7 @@ private:
     void PlaceWindow();
     void SetWindowFocus();
     void CloseModal();
+    void EndModal();
 
     TFormBorderStyle borderStyle_ = bsSizeable;
     TBorderIcons borderIcons_{biSystemMenu, biMinimize, biMaximize};
@@ -123,6 +129,8 @@ private:
     bool modal_ = false;
     bool active_ = false;
     bool created_ = false;
+    bool released_ = false;
+    TCloseAction modalCloseAction_ = caHide;
     std::function<void()> modalWake_;
 };
 
@@ -147,6 +155,11 @@ public:
     TCustomForm* MainForm() const { return mainForm_; }
     // Shows the main form and runs the event loop until it closes, then frees every form.
     void Run();
+    // Start-up work that can wait until the main form is on screen: ShowMainForm does it
+    // then, in the order given, before the loop takes any input.
+    void DeferUntilShown(std::function<void()> work) { untilShown_.push_back(std::move(work)); }
+    // Shows the main form and does the work deferred until it is on screen (Run begins so).
+    void ShowMainForm();
     void ProcessMessages();
     void Terminate();
     bool Terminated() const { return terminated_; }
@@ -176,8 +189,10 @@ protected:
 
 private:
     void FormCreated(TCustomForm* form);
+    void WaitUntilOnScreen(TCustomForm* form);
 
     TCustomForm* mainForm_ = nullptr;
+    std::vector<std::function<void()>> untilShown_;
     bool terminated_ = false;
     std::string title_;
 };

@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "platform/QtRuntime.h"
+#include "platform/ui/Component.h"
 #include "platform/ui/Forms.h"
 
 // An error box opened inside the Qt handler that failed would run a nested event loop in
@@ -84,6 +85,8 @@ TPostedErrors& PostedErrors()
 
 void GuardedCall(const std::function<void()>& call)
 {
+    // Qt still uses the widget after the call: what falls due waits for the loop.
+    const TEventScope event(nullptr, false);
     try {
         call();
     } catch (...) {

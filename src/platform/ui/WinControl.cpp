@@ -80,6 +80,12 @@ TWinControl::~TWinControl()
     if (Parent()) Parent()->RemoveControl(this);
 }
 
+bool TWinControl::HandlingEvent() const
+{
+    return TControl::HandlingEvent() ||
+           std::any_of(controls_.begin(), controls_.end(), [](const TControl* c) { return c->HandlingEvent(); });
+}
+
 void TWinControl::Destroying()
 {
     TControl::Destroying();
@@ -504,30 +510,24 @@ void TWinControl::DoExit()
 void TWinControl::WMSetFocus(TMessage& m) { DefaultHandler(m); }
 void TWinControl::WMKillFocus(TMessage& m) { DefaultHandler(m); }
 
-// A key handler may free its control (a window closing on Escape, a row removed): the
-// widget's own behaviour then has nothing left to run on.
 void TWinControl::WMKeyDown(TMessage& m)
 {
-    TWeakRef<TWinControl> alive(this);
-    if (!DoKeyDown(m) && alive) DefaultHandler(m);
+    if (!DoKeyDown(m)) DefaultHandler(m);
 }
 
 void TWinControl::WMKeyUp(TMessage& m)
 {
-    TWeakRef<TWinControl> alive(this);
-    if (!DoKeyUp(m) && alive) DefaultHandler(m);
+    if (!DoKeyUp(m)) DefaultHandler(m);
 }
 
 void TWinControl::WMChar(TMessage& m)
 {
-    TWeakRef<TWinControl> alive(this);
-    if (!DoKeyPress(m) && alive) DefaultHandler(m);
+    if (!DoKeyPress(m)) DefaultHandler(m);
 }
 
 void TWinControl::WMSysKeyDown(TMessage& m)
 {
-    TWeakRef<TWinControl> alive(this);
-    if (!DoKeyDown(m) && alive) DefaultHandler(m);
+    if (!DoKeyDown(m)) DefaultHandler(m);
 }
 
 void TWinControl::WMSysChar(TMessage& m) { DefaultHandler(m); }

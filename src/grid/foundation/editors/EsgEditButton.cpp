@@ -100,9 +100,7 @@ void TEsgEditButton::Notification(TComponent* component, TOperation operation)
 void TEsgEditButton::ButtonReleased(TMouseButton button)
 {
     if (button != mbLeft) return;
-    TWeakRef<TEsgEditButton> self(this);
     if (OnClick && !Quiet()) OnClick(this);
-    if (!self) return;
     if (focusControl_ && focusControl_->TabStop() && focusControl_->CanFocus() && !focusControl_->Focused())
         focusControl_->SetFocus();
     else if (TabStop() && CanFocus())
