@@ -3,6 +3,7 @@
 
 #include <string>
 
+#include "platform/rtl/DateUtils.h"
 #include "support/FakeDialogs.h"
 #include "support/TestFiles.h"
 #include "workspace/UComon.h"
@@ -10,7 +11,7 @@
 
 // An open project in a temporary directory for the description-file generators: its
 // communication parameters and rule files live there (a test writes those it needs), the
-// English texts are loaded and the dialogs answered by the test. Everything is put back.
+// English texts are loaded, the clock stands still and the dialogs answered by the test. Everything is put back.
 class DescriptionProject : public ::testing::Test {
 protected:
     void SetUp() override
@@ -22,6 +23,7 @@ protected:
         File_EtherNetIP_Master_Rules = dir.File("EtherNetIP_Master_Rules.xml");
         File_SNMP_Trap = dir.File("SNMP_Trap.xml");
         File_BACnet_Slave_SetAccess = dir.File("BACnet_Slave_SetAccess.xml");
+        SetClock([] { return EncodeDate(2024, 3, 7) + EncodeTime(9, 5, 30, 0); });
     }
     void TearDown() override
     {
@@ -31,6 +33,7 @@ protected:
         File_EtherNetIP_Master_Rules = saved[3];
         File_SNMP_Trap = saved[4];
         File_BACnet_Slave_SetAccess = saved[5];
+        SetClock({});
     }
 
     // Writes ParGen.xml with these elements (XML text) under its root.
