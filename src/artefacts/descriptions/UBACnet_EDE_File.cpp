@@ -22,12 +22,15 @@ struct TObject_Type_Name {
 
 // The data types of the BACnet editor; each type listed here has an instance counter.
 const TObject_Type_Name Object_Types[] = {
-    {"ANALOG INPUT", 0},        {"ANALOG OUT", 1},          {"ANALOG VALUE", 2},
-    {"BINARY INPUT", 3},        {"BINARY OUT", 4},          {"BINARY VALUE", 5},
-    {"MULTI STATE INPUT", 13},  {"MULTI STATE OUTPUT", 14}, {"MULTI STATE VALUE", 19},
-    {"LIFE SAFETY POINT", 21},  {"LIFE SAFETY ZONE", 22},   {"ACCUMULATOR", 23},
-    {"ACCESS DOOR", 30},        {"CHARACTERSTRING VALUE", 40}, {"DATETIME VALUE", 44},
-    {"INTEGER VALUE", 45},      {"LARGE ANALOG VALUE", 46}, {"POSITIVE INTEGER VALUE", 48},
+    {"ANALOG INPUT", 0},        {"ANALOG OUT", 1},
+    {"ANALOG VALUE", 2},        {"BINARY INPUT", 3},
+    {"BINARY OUT", 4},          {"BINARY VALUE", 5},
+    {"MULTI STATE INPUT", 13},  {"MULTI STATE OUTPUT", 14},
+    {"MULTI STATE VALUE", 19},  {"LIFE SAFETY POINT", 21},
+    {"LIFE SAFETY ZONE", 22},   {"ACCUMULATOR", 23},
+    {"ACCESS DOOR", 30},        {"CHARACTERSTRING VALUE", 40},
+    {"DATETIME VALUE", 44},     {"INTEGER VALUE", 45},
+    {"LARGE ANALOG VALUE", 46}, {"POSITIVE INTEGER VALUE", 48},
 };
 constexpr size_t Counter_Count = std::size(Object_Types);
 std::array<int, Counter_Count> EDE_Instance_Counters{};
@@ -115,11 +118,13 @@ void Write_EDE_File(const std::string& fileName)
     lines.Add("AUTHOR_OF_LAST_CHANGE;Quorvane;;;;;;");
     lines.Add("VERSION_OF_LAYOUT;2;;;;;;");
     lines.Add("# mandatory;mandatory;mandatory;mandatory;mandatory;optional;optional;");
-    lines.Add("# keyname;device obj.-instance;object-name;object-type;object-instance;description;unit-code;");
+    lines.Add(
+        "# keyname;device obj.-instance;object-name;object-type;object-instance;description;unit-code;");
     for (const TBACnet_EDE_Obj& object : EDE_Object_List) {
         std::string line;
-        for (const std::string* field : {&object.Keyname, &object.DevObjInstance, &object.ObjectName, &object.ObjectType,
-                                         &object.ObjectInstance, &object.Description, &object.UnitCode})
+        for (const std::string* field :
+             {&object.Keyname, &object.DevObjInstance, &object.ObjectName, &object.ObjectType,
+              &object.ObjectInstance, &object.Description, &object.UnitCode})
             line += Safe_Field(*field) + ";";
         lines.Add(line);
     }

@@ -7,9 +7,9 @@
 #include "workspace/UComon.h"
 #include "workspace/ULanguage.h"
 
-const TMaker_Contact Maker_Contact{"Quorvane S.r.l.",  "Via Alessandro Volta, 12", "24050 Grassobbio",
-                                   "Bergamo",          "Italy",                    "+39 035 0000000",
-                                   "+39 035 0000001",  "support@quorvane.com"};
+const TMaker_Contact Maker_Contact{
+    "Quorvane S.r.l.", "Via Alessandro Volta, 12", "24050 Grassobbio", "Bergamo",
+    "Italy",           "+39 035 0000000",          "+39 035 0000001",  "support@quorvane.com"};
 
 std::optional<std::string> Ask_Save_Path(const std::string& filter, const std::string& fileName,
                                          const std::string& defaultExt)

@@ -130,14 +130,14 @@ void Write_User_Parameters(TGsdLines& gsd)
 void Write_Keywords(TGsdLines& gsd)
 {
     gsd.Section("General DP Keywords", 86);
-    gsd.Add({"GSD_Revision = 5", "Vendor_Name = \"Quorvane\"", "Model_Name = \"GW30584\"", "Revision = \"1.00\"",
-             "Ident_Number = 0xC3D5", "Protocol_Ident = 0", "Station_Type = 0", "FMS_supp = 0",
-             "Hardware_Release = \"V1.00\"", "Software_Release = \"V1.00\"", "Redundancy = 0",
+    gsd.Add({"GSD_Revision = 5", "Vendor_Name = \"Quorvane\"", "Model_Name = \"GW30584\"",
+             "Revision = \"1.00\"", "Ident_Number = 0xC3D5", "Protocol_Ident = 0", "Station_Type = 0",
+             "FMS_supp = 0", "Hardware_Release = \"V1.00\"", "Software_Release = \"V1.00\"", "Redundancy = 0",
              "Repeater_Ctrl_Sig = 2", "24V_Pins = 0"});
     gsd.Empty(2);
     gsd.Section("Supported baudrates", 79);
-    gsd.Add({"9.6_supp = 1", "19.2_supp = 1", "45.45_supp = 1", "93.75_supp = 1", "187.5_supp = 1", "500_supp = 1",
-             "1.5M_supp = 1", "3M_supp = 1", "6M_supp = 1", "12M_supp = 1"});
+    gsd.Add({"9.6_supp = 1", "19.2_supp = 1", "45.45_supp = 1", "93.75_supp = 1", "187.5_supp = 1",
+             "500_supp = 1", "1.5M_supp = 1", "3M_supp = 1", "6M_supp = 1", "12M_supp = 1"});
     gsd.Empty(1);
     gsd.Add({"MaxTsdr_9.6=15", "MaxTsdr_19.2=15", "MaxTsdr_45.45=15", "MaxTsdr_93.75=15", "MaxTsdr_187.5=15",
              "MaxTsdr_500=15", "MaxTsdr_1.5M=20", "MaxTsdr_3M=35", "MaxTsdr_6M=50", "MaxTsdr_12M=95"});
@@ -149,11 +149,13 @@ int32_t Module_Count(int32_t bytes) { return bytes <= 0 ? 0 : (bytes - 1) / GSD_
 void Write_Slave_Values(TGsdLines& gsd, int32_t modules)
 {
     gsd.Section("Slave specific values", 79);
-    gsd.Add({"OrderNumber=\"GW30584\"", "Slave_Family = 9@Quorvane@GW30584", "Implementation_Type = \"VPC3+\"",
+    gsd.Add({"OrderNumber=\"GW30584\"", "Slave_Family = 9@Quorvane@GW30584",
+             "Implementation_Type = \"VPC3+\"",
              "Info_Text=\"Quorvane: EtherNet/IP Master / PROFIBUS Slave - Converter\"",
              "Bitmap_Device = \"DPV0_1N\"", "Bitmap_SF=\"DPV0_1S\""});
     gsd.Empty(1);
-    gsd.Add({"Freeze_Mode_supp=1", "Sync_Mode_supp=1", "Fail_Safe=1", "Auto_Baud_supp=1", "Set_Slave_Add_supp=0"});
+    gsd.Add({"Freeze_Mode_supp=1", "Sync_Mode_supp=1", "Fail_Safe=1", "Auto_Baud_supp=1",
+             "Set_Slave_Add_supp=0"});
     gsd.Empty(1);
     gsd.Add("Min_Slave_Intervall=6");
     gsd.Empty(1);
@@ -189,8 +191,8 @@ void Write_Modules(TGsdLines& gsd, const std::string& kind, int identifier, int3
 {
     for (int32_t rest = bytes; rest > 0 && r <= GSD_Max_Modules; rest -= GSD_Module_Bytes) {
         const int32_t length = rest < GSD_Module_Bytes ? rest : GSD_Module_Bytes;
-        gsd.Add("Module=\"" + kind + "  (PORT" + IntToStr(r) + ")    \" 0x" + IntToHex(identifier, 2) + ",0x" +
-                IntToHex(length - 1, 2) + ",0x00,0x" + IntToHex(r, 2));
+        gsd.Add("Module=\"" + kind + "  (PORT" + IntToStr(r) + ")    \" 0x" + IntToHex(identifier, 2) +
+                ",0x" + IntToHex(length - 1, 2) + ",0x00,0x" + IntToHex(r, 2));
         gsd.Add(IntToStr(r));
         gsd.Add("EndModule");
         ++r;

@@ -26,8 +26,8 @@ const std::string Schema_Instance_Namespace = "http://www.w3.org/2001/XMLSchema-
 int32_t Add_Clamped(int32_t sum, int32_t value)
 {
     const int64_t wide = static_cast<int64_t>(sum) + value;
-    return static_cast<int32_t>(std::clamp<int64_t>(wide, std::numeric_limits<int32_t>::min(),
-                                                    std::numeric_limits<int32_t>::max()));
+    return static_cast<int32_t>(
+        std::clamp<int64_t>(wide, std::numeric_limits<int32_t>::min(), std::numeric_limits<int32_t>::max()));
 }
 
 void Read_Station(const std::string& path)
@@ -51,8 +51,9 @@ void Read_Targets(const std::string& path)
         const int32_t in = StrToIntDef(row.Attribute("Num_Input"), 0);
         const int32_t out = StrToIntDef(row.Attribute("Num_Output"), 0);
         auto& sizes = PROFINET_Module_Sizes[PROFINET_Single_Module ? 0 : targets];
-        sizes = PROFINET_Single_Module ? std::pair{Add_Clamped(sizes.first, in), Add_Clamped(sizes.second, out)}
-                                       : std::pair{in, out};
+        sizes = PROFINET_Single_Module
+                    ? std::pair{Add_Clamped(sizes.first, in), Add_Clamped(sizes.second, out)}
+                    : std::pair{in, out};
         ++targets;
     }
     PROFINET_Module_Count = PROFINET_Single_Module ? std::min(targets, 1) : targets;
@@ -64,9 +65,10 @@ void Write_Header(TXmlLines& xml)
     // character must read back as written.
     xml.Line("<?xml version=\"1.0\" encoding=\"UTF-8\"?>");
     xml.Comment("A fieldbus integration example.");
-    xml.Open("ISO15745Profile", {{"xmlns", GSDML_Namespace},
-                                 {"xmlns:xsi", Schema_Instance_Namespace},
-                                 {"xsi:schemaLocation", GSDML_Namespace + " ..\\xsd\\GSDML-DeviceProfile-v2.31.xsd"}});
+    xml.Open("ISO15745Profile",
+             {{"xmlns", GSDML_Namespace},
+              {"xmlns:xsi", Schema_Instance_Namespace},
+              {"xsi:schemaLocation", GSDML_Namespace + " ..\\xsd\\GSDML-DeviceProfile-v2.31.xsd"}});
     xml.Open("ProfileHeader");
     xml.Text("ProfileIdentification", "PROFINET Device Profile");
     xml.Text("ProfileRevision", "1.00");
@@ -94,14 +96,23 @@ void Write_Access_Point(TXmlLines& xml)
 {
     const std::string& station = PROFINET_Station_Name;
     xml.Open("DeviceAccessPointList");
-    xml.Open("DeviceAccessPointItem",
-             {{"PNIO_Version", "V2.3"}, {"RequiredSchemaVersion", "V2.25"}, {"ID", "IDD_1"},
-              {"PhysicalSlots", "0..127"}, {"ModuleIdentNumber", "0x00000001"}, {"MinDeviceInterval", "64"},
-              {"ImplementationType", station}, {"DNS_CompatibleName", station}, {"FixedInSlots", "0"},
-              {"ObjectUUID_LocalIndex", "1"}, {"MultipleWriteSupported", "true"}, {"MaxSupportedRecordSize", "8192"},
-              {"ParameterizationSpeedupSupported", "true"}, {"PowerOnToCommReady", "350"},
-              {"DeviceAccessSupported", "true"}, {"CheckDeviceID_Allowed", "false"},
-              {"NameOfStationNotTransferable", "true"}});
+    xml.Open("DeviceAccessPointItem", {{"PNIO_Version", "V2.3"},
+                                       {"RequiredSchemaVersion", "V2.25"},
+                                       {"ID", "IDD_1"},
+                                       {"PhysicalSlots", "0..127"},
+                                       {"ModuleIdentNumber", "0x00000001"},
+                                       {"MinDeviceInterval", "64"},
+                                       {"ImplementationType", station},
+                                       {"DNS_CompatibleName", station},
+                                       {"FixedInSlots", "0"},
+                                       {"ObjectUUID_LocalIndex", "1"},
+                                       {"MultipleWriteSupported", "true"},
+                                       {"MaxSupportedRecordSize", "8192"},
+                                       {"ParameterizationSpeedupSupported", "true"},
+                                       {"PowerOnToCommReady", "350"},
+                                       {"DeviceAccessSupported", "true"},
+                                       {"CheckDeviceID_Allowed", "false"},
+                                       {"NameOfStationNotTransferable", "true"}});
     xml.Open("ModuleInfo");
     xml.Empty("Name", {{"TextId", "IDT_NAME_DAP1"}});
     xml.Empty("InfoText", {{"TextId", "IDT_INFO_DAP1"}});
@@ -109,14 +120,18 @@ void Write_Access_Point(TXmlLines& xml)
     xml.Empty("OrderNumber", {{"Value", "GW30628-Q1"}});
     xml.Close("ModuleInfo");
     xml.Open("SubslotList");
-    for (const auto& [number, text] : {std::pair{"1", "IDT_SUBSLOT_1"}, {"32768", "IDT_SUBSLOT_Interface"},
-                                       {"32769", "IDT_SUBSLOT_Port1"}, {"32770", "IDT_SUBSLOT_Port2"}})
+    for (const auto& [number, text] : {std::pair{"1", "IDT_SUBSLOT_1"},
+                                       {"32768", "IDT_SUBSLOT_Interface"},
+                                       {"32769", "IDT_SUBSLOT_Port1"},
+                                       {"32770", "IDT_SUBSLOT_Port2"}})
         xml.Empty("SubslotItem", {{"SubslotNumber", number}, {"TextId", text}});
     xml.Close("SubslotList");
-    xml.Empty("IOConfigData", {{"MaxInputLength", "1440"}, {"MaxOutputLength", "1440"}, {"MaxDataLength", "2880"}});
+    xml.Empty("IOConfigData",
+              {{"MaxInputLength", "1440"}, {"MaxOutputLength", "1440"}, {"MaxDataLength", "2880"}});
     xml.Open("UseableModules");
     for (int k = 1; k <= PROFINET_Module_Count; ++k)
-        xml.Empty("ModuleItemRef", {{"ModuleItemTarget", "IDM_" + IntToStr(k)}, {"FixedInSlots", IntToStr(k)}});
+        xml.Empty("ModuleItemRef",
+                  {{"ModuleItemTarget", "IDM_" + IntToStr(k)}, {"FixedInSlots", IntToStr(k)}});
     xml.Close("UseableModules");
     xml.Open("VirtualSubmoduleList");
     xml.Open("VirtualSubmoduleItem", {{"ID", "IDS_V1"}, {"SubmoduleIdentNumber", "0x00000000"}});
@@ -125,10 +140,13 @@ void Write_Access_Point(TXmlLines& xml)
     xml.Close("VirtualSubmoduleItem");
     xml.Close("VirtualSubmoduleList");
     xml.Open("SystemDefinedSubmoduleList");
-    xml.Open("InterfaceSubmoduleItem",
-             {{"ID", "IDS_I"}, {"SubmoduleIdentNumber", "0x00000001"}, {"SubslotNumber", "32768"},
-              {"TextId", "IDT_NAME_IS"}, {"SupportedRT_Classes", "RT_CLASS_1"}, {"SupportedProtocols", "SNMP;LLDP"},
-              {"SupportedMibs", "MIB2"}});
+    xml.Open("InterfaceSubmoduleItem", {{"ID", "IDS_I"},
+                                        {"SubmoduleIdentNumber", "0x00000001"},
+                                        {"SubslotNumber", "32768"},
+                                        {"TextId", "IDT_NAME_IS"},
+                                        {"SupportedRT_Classes", "RT_CLASS_1"},
+                                        {"SupportedProtocols", "SNMP;LLDP"},
+                                        {"SupportedMibs", "MIB2"}});
     xml.Open("ApplicationRelations");
     xml.Empty("TimingProperties", {{"SendClock", "32"}, {"ReductionRatio", "1 2 4 8 16 32 64 128 256 512"}});
     xml.Close("ApplicationRelations");
@@ -141,7 +159,8 @@ void Write_Access_Point(TXmlLines& xml)
                                         {"MaxPortRxDelay", "350"},
                                         {"MaxPortTxDelay", "160"}});
     xml.Close("SystemDefinedSubmoduleList");
-    xml.Comment("This element tells the engineering tool that the DAP supports fieldbus integration (slot clusters).");
+    xml.Comment("This element tells the engineering tool that the DAP supports fieldbus integration (slot "
+                "clusters).");
     xml.Comment("<FieldbusIntegrationSlots MaxSupported=\"127\" Range=\"100..9999\"/>");
     xml.Close("DeviceAccessPointItem");
     xml.Close("DeviceAccessPointList");
@@ -164,9 +183,15 @@ void Write_Record(TXmlLines& xml, const std::string& module)
     xml.Open("ParameterRecordDataItem", {{"Index", "128"}, {"Length", "2"}});
     xml.Empty("Name", {{"TextId", channel}});
     xml.Empty("Const", {{"ByteOffset", "0"}, {"Data", "0x00,0x00"}});
-    xml.Empty("Ref", {{"TextId", "IDT_REF_reaction_to_cpu_stop"}, {"Visible", "true"}, {"DataType", "BitArea"},
-                      {"ByteOffset", "0"}, {"BitOffset", "0"}, {"BitLength", "2"}, {"DefaultValue", "2"},
-                      {"AllowedValues", "0..2"}, {"ValueItemTarget", "IDV_reaction_to_cpu_stop"},
+    xml.Empty("Ref", {{"TextId", "IDT_REF_reaction_to_cpu_stop"},
+                      {"Visible", "true"},
+                      {"DataType", "BitArea"},
+                      {"ByteOffset", "0"},
+                      {"BitOffset", "0"},
+                      {"BitLength", "2"},
+                      {"DefaultValue", "2"},
+                      {"AllowedValues", "0..2"},
+                      {"ValueItemTarget", "IDV_reaction_to_cpu_stop"},
                       {"ID", "IDT_REF_reaction_to_cpu_stop"}});
     xml.Open("MenuList");
     xml.Open("MenuItem", {{"ID", channel}});
@@ -249,17 +274,25 @@ void Write_Texts(TXmlLines& xml)
 {
     xml.Open("ExternalTextList");
     xml.Open("PrimaryLanguage");
-    Texts(xml, {{"IDT_INFO_Device", "Quorvane Gateways"}, {"IDT_NAME_DAP1", "EthernetIPMaster"},
-                {"IDT_INFO_DAP1", "EthernetIP Adapter"}, {"IDT_SUBSLOT_1", "Subslot 1"},
-                {"IDT_SUBSLOT_Interface", "Interface"}, {"IDT_SUBSLOT_Port1", "Port 1"},
-                {"IDT_SUBSLOT_Port2", "Port 2"}, {"IDT_RECORD_NAME_Head", "Parameters of head module"},
-                {"IDT_REF_Power", "Percent power"}, {"IDT_NAME_VS1", "Submodule V1"},
-                {"IDT_INFO_VS1", "Description of submodule V1"}, {"IDT_NAME_IS", "I"}, {"IDT_NAME_PS1", "P1"},
+    Texts(xml, {{"IDT_INFO_Device", "Quorvane Gateways"},
+                {"IDT_NAME_DAP1", "EthernetIPMaster"},
+                {"IDT_INFO_DAP1", "EthernetIP Adapter"},
+                {"IDT_SUBSLOT_1", "Subslot 1"},
+                {"IDT_SUBSLOT_Interface", "Interface"},
+                {"IDT_SUBSLOT_Port1", "Port 1"},
+                {"IDT_SUBSLOT_Port2", "Port 2"},
+                {"IDT_RECORD_NAME_Head", "Parameters of head module"},
+                {"IDT_REF_Power", "Percent power"},
+                {"IDT_NAME_VS1", "Submodule V1"},
+                {"IDT_INFO_VS1", "Description of submodule V1"},
+                {"IDT_NAME_IS", "I"},
+                {"IDT_NAME_PS1", "P1"},
                 {"IDT_NAME_PS2", "P2"}});
     for (int k = 1; k <= PROFINET_Module_Count; ++k) {
         const std::string name = "IDT_NAME_M" + IntToStr(k);
         xml.Empty("Text", {{"TextId", name}, {"Value", "Module"}});
-        xml.Empty("Text", {{"TextId", "IDT_INFO_M" + IntToStr(k)}, {"Value", "device EthernetIPSlave" + IntToStr(k)}});
+        xml.Empty("Text", {{"TextId", "IDT_INFO_M" + IntToStr(k)},
+                           {"Value", "device EthernetIPSlave" + IntToStr(k)}});
         xml.Empty("Text", {{"TextId", name + "_IDT_REF_channel"}, {"Value", "Canale x"}});
         xml.Empty("Text", {{"TextId", name + "_Base_Parameters"}, {"Value", "Base Parameters"}});
     }
@@ -282,9 +315,10 @@ void Write_Texts(TXmlLines& xml)
                 {"IDT_CATEGORY_DO", "Digital output"},
                 {"IDT_INFO_DO", "Description of digital output"},
                 {"IDT_REF_reaction_to_cpu_stop", "Reaction to CPU STOP"}});
-    for (const auto& [id, value] : {std::pair{"IDT_ASSIGN_do_set_substitude_values", "Output substitute value"},
-                                    {"IDT_ASSIGN_do_values_will_hold", "Keep last value"},
-                                    {"IDT_ASSIGN_do_continue_counting", "Continue operation"}})
+    for (const auto& [id, value] :
+         {std::pair{"IDT_ASSIGN_do_set_substitude_values", "Output substitute value"},
+          {"IDT_ASSIGN_do_values_will_hold", "Keep last value"},
+          {"IDT_ASSIGN_do_continue_counting", "Continue operation"}})
         xml.Empty("Text", {{"Value", value}, {"TextId", id}});
     xml.Close("PrimaryLanguage");
     xml.Close("ExternalTextList");

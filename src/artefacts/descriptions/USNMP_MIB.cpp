@@ -50,19 +50,24 @@ void Write_Identity(TStringList& mib)
     mib.Add("gateway OBJECT IDENTIFIER::= { quorvane 1 }");
     mib.Add("application OBJECT IDENTIFIER::= { gateway 1 }");
     mib.Add("data OBJECT IDENTIFIER::= { application 1 }");
-    mib.Add("hellostring OBJECT-TYPE SYNTAX OCTET STRING MAX-ACCESS read-only  STATUS current  DESCRIPTION \"\" "
-            "::= { data 1}");
-    mib.Add("countin  OBJECT-TYPE SYNTAX INTEGER       MAX-ACCESS read-only  STATUS current  DESCRIPTION \"\" "
-            "::= { data 2}");
-    mib.Add("countout  OBJECT-TYPE SYNTAX INTEGER       MAX-ACCESS read-write STATUS current  DESCRIPTION \"\" "
-            "::= { data 3}");
+    mib.Add(
+        "hellostring OBJECT-TYPE SYNTAX OCTET STRING MAX-ACCESS read-only  STATUS current  DESCRIPTION \"\" "
+        "::= { data 1}");
+    mib.Add(
+        "countin  OBJECT-TYPE SYNTAX INTEGER       MAX-ACCESS read-only  STATUS current  DESCRIPTION \"\" "
+        "::= { data 2}");
+    mib.Add(
+        "countout  OBJECT-TYPE SYNTAX INTEGER       MAX-ACCESS read-write STATUS current  DESCRIPTION \"\" "
+        "::= { data 3}");
 }
 
-std::string Object_Line(const std::string& name, const std::string& kind, bool integer, const std::string& access,
-                        const std::string& description, const std::string& parent, int number)
+std::string Object_Line(const std::string& name, const std::string& kind, bool integer,
+                        const std::string& access, const std::string& description, const std::string& parent,
+                        int number)
 {
     return name + " " + kind + " SYNTAX " + (integer ? "INTEGER" : "OCTET STRING") + " MAX-ACCESS " + access +
-           " STATUS current DESCRIPTION \"" + description + "\" ::= { " + parent + " " + IntToStr(number) + " }";
+           " STATUS current DESCRIPTION \"" + description + "\" ::= { " + parent + " " + IntToStr(number) +
+           " }";
 }
 
 // One direction's buffer: the eight fixed data blocks, then one object per entry.
@@ -71,8 +76,8 @@ void Write_Buffer(TStringList& mib, const std::string& buffer, int dataNumber, c
 {
     mib.Add(buffer + " OBJECT IDENTIFIER::= { data " + IntToStr(dataNumber) + " }");
     for (int n = 1; n <= 8; ++n)
-        mib.Add(Object_Line(buffer + "blk" + IntToStr(n), "OBJECT-TYPE", false, access, "data block n." + IntToStr(n),
-                            buffer, n));
+        mib.Add(Object_Line(buffer + "blk" + IntToStr(n), "OBJECT-TYPE", false, access,
+                            "data block n." + IntToStr(n), buffer, n));
     mib.Add(" " + buffer + "val OBJECT IDENTIFIER::= { " + buffer + " 9 }");
     for (int a = 1; a <= descriptions.Count(); ++a) {
         const std::string& description = descriptions[a - 1];
@@ -105,15 +110,16 @@ void Write_MIB_File(const std::string& path)
     mib.Add("traps OBJECT IDENTIFIER::= { application 2 }");
     mib.Add(" trapsval OBJECT IDENTIFIER::= { traps 1 }");
     for (int a = 1; a <= MIB_Read_Desc_List.Count(); ++a)
-        mib.Add(Object_Line("trapval" + IntToStr(a), "NOTIFICATION-TYPE", MIB_Integer_Flags[a - 1], "read-only",
-                            MIB_Read_Desc_List[a - 1], "trapsval", a));
+        mib.Add(Object_Line("trapval" + IntToStr(a), "NOTIFICATION-TYPE", MIB_Integer_Flags[a - 1],
+                            "read-only", MIB_Read_Desc_List[a - 1], "trapsval", a));
     mib.Add("END");
     mib.SaveToFile(path, TTextEncoding::ANSI);
 }
 
 void Create_SNMP_MIB()
 {
-    const std::optional<std::string> chosen = Ask_Save_Path("Management Information Base (*.mib)|*.mib", "", "mib");
+    const std::optional<std::string> chosen =
+        Ask_Save_Path("Management Information Base (*.mib)|*.mib", "", "mib");
     if (!chosen || !May_Replace_File(*chosen, 1103)) return;
     Read_SNMP_Trap_Rules();
     Write_MIB_File(*chosen);

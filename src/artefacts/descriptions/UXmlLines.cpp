@@ -8,12 +8,23 @@ std::string Xml_Escape(const std::string& text)
         // XML 1.0 has no way to write the other control characters, not even as references.
         if (static_cast<unsigned char>(c) < 0x20 && c != '\t' && c != '\n' && c != '\r') continue;
         switch (c) {
-        case '&': out += "&amp;"; break;
-        case '<': out += "&lt;"; break;
-        case '>': out += "&gt;"; break;
-        case '"': out += "&quot;"; break;
-        case '\'': out += "&apos;"; break;
-        default: out += c;
+        case '&':
+            out += "&amp;";
+            break;
+        case '<':
+            out += "&lt;";
+            break;
+        case '>':
+            out += "&gt;";
+            break;
+        case '"':
+            out += "&quot;";
+            break;
+        case '\'':
+            out += "&apos;";
+            break;
+        default:
+            out += c;
         }
     }
     return out;
@@ -39,7 +50,10 @@ void TXmlLines::Close(const std::string& name)
     Line("</" + name + ">");
 }
 
-void TXmlLines::Empty(const std::string& name, const Attributes& attributes) { Line(Start(name, attributes) + "/>"); }
+void TXmlLines::Empty(const std::string& name, const Attributes& attributes)
+{
+    Line(Start(name, attributes) + "/>");
+}
 
 void TXmlLines::Text(const std::string& name, const std::string& text)
 {

@@ -11,7 +11,8 @@
 
 // An open project in a temporary directory for the description-file generators: its
 // communication parameters and rule files live there (a test writes those it needs), the
-// English texts are loaded, the clock stands still and the dialogs answered by the test. Everything is put back.
+// English texts are loaded, the clock stands still and the dialogs answered by the test. Everything is put
+// back.
 class DescriptionProject : public ::testing::Test {
 protected:
     void SetUp() override
@@ -46,7 +47,8 @@ protected:
     TFakeDialogs dialogs;
 
 private:
-    const std::string saved[6] = {Project_Dir,    Project_Name, File_ParGen, File_EtherNetIP_Master_Rules,
+    const std::string saved[6] = {Project_Dir,    Project_Name,
+                                  File_ParGen,    File_EtherNetIP_Master_Rules,
                                   File_SNMP_Trap, File_BACnet_Slave_SetAccess};
 };
 

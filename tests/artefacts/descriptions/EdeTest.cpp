@@ -35,7 +35,8 @@ protected:
     {
         std::string xml = "<BACnet_Slave_SetAccess><BACnet_in_Read>";
         for (const auto& [type, mnemonic] : rows)
-            xml += std::string("<row Data_Type=\"") + type + "\" Eng_Unit=\"95\" Mnemonic=\"" + mnemonic + "\"/>";
+            xml += std::string("<row Data_Type=\"") + type + "\" Eng_Unit=\"95\" Mnemonic=\"" + mnemonic +
+                   "\"/>";
         WriteTestFile(File_BACnet_Slave_SetAccess, xml + "</BACnet_in_Read></BACnet_Slave_SetAccess>");
     }
 };
@@ -60,21 +61,35 @@ TEST_F(Ede, NumbersInstancesPerObjectType)
                 {"Multi State Value", "d"},
                 {"Analog Output", "e"},
                 {"Multi State Output", "f"}});
-    EXPECT_THAT(Object_Lines(), ElementsAre("77_a_0;77;a;0;0;a;95;", "77_b_0;77;b;5;0;b;95;", "77_c_1;77;c;5;1;c;95;",
-                                            "77_d_0;77;d;19;0;d;95;", "77_e_1;77;e;0;1;e;95;",
-                                            "77_f_0;77;f;14;0;f;95;"));
+    EXPECT_THAT(Object_Lines(),
+                ElementsAre("77_a_0;77;a;0;0;a;95;", "77_b_0;77;b;5;0;b;95;", "77_c_1;77;c;5;1;c;95;",
+                            "77_d_0;77;d;19;0;d;95;", "77_e_1;77;e;0;1;e;95;", "77_f_0;77;f;14;0;f;95;"));
 }
 
 TEST(EdeObjectType, MapsTheEditorsDataTypes)
 {
     const std::pair<const char*, int> cases[] = {
-        {"ANALOG INPUT", 0},       {"ANALOG OUT", 1},           {"ANALOG VALUE", 2},
-        {"BINARY INPUT", 3},       {"BINARY OUT", 4},           {"BINARY VALUE", 5},
-        {"MULTI STATE INPUT", 13}, {"MULTI STATE OUTPUT", 14},  {"MULTI STATE VALUE", 19},
-        {"LIFE SAFETY POINT", 21}, {"LIFE SAFETY ZONE", 22},    {"ACCUMULATOR", 23},
-        {"ACCESS DOOR", 30},       {"CHARACTERSTRING VALUE", 40}, {"DATETIME VALUE", 44},
-        {"INTEGER VALUE", 45},     {"LARGE ANALOG VALUE", 46},  {"POSITIVE INTEGER VALUE", 48},
-        {"ANALOG OUTPUT", 0},      {"BINARY OUTPUT", 0},        {"", 0},
+        {"ANALOG INPUT", 0},
+        {"ANALOG OUT", 1},
+        {"ANALOG VALUE", 2},
+        {"BINARY INPUT", 3},
+        {"BINARY OUT", 4},
+        {"BINARY VALUE", 5},
+        {"MULTI STATE INPUT", 13},
+        {"MULTI STATE OUTPUT", 14},
+        {"MULTI STATE VALUE", 19},
+        {"LIFE SAFETY POINT", 21},
+        {"LIFE SAFETY ZONE", 22},
+        {"ACCUMULATOR", 23},
+        {"ACCESS DOOR", 30},
+        {"CHARACTERSTRING VALUE", 40},
+        {"DATETIME VALUE", 44},
+        {"INTEGER VALUE", 45},
+        {"LARGE ANALOG VALUE", 46},
+        {"POSITIVE INTEGER VALUE", 48},
+        {"ANALOG OUTPUT", 0},
+        {"BINARY OUTPUT", 0},
+        {"", 0},
     };
     for (const auto& [text, type] : cases)
         EXPECT_EQ(Get_Object_Type(text), type) << text;
@@ -85,9 +100,11 @@ TEST_F(Ede, NameLimitCountsCharacters)
     const std::string mnemonic = "Température_sonde_1"; // 19 characters, 20 bytes
     Write_Rows({{"Analog Input", "Température_sonde_1"}});
     Write_ParGen("<BACnet_DEV_IDE>9</BACnet_DEV_IDE>");
-    EXPECT_THAT(Object_Lines(), ElementsAre("9_" + mnemonic + "_0;9;Température_sond;0;0;Température_sond;95;"));
+    EXPECT_THAT(Object_Lines(),
+                ElementsAre("9_" + mnemonic + "_0;9;Température_sond;0;0;Température_sond;95;"));
     Write_ParGen("<BACnet_DEV_IDE>9</BACnet_DEV_IDE><BACnet_Desc_Chars_Limit>1</BACnet_Desc_Chars_Limit>");
-    EXPECT_THAT(Object_Lines(), ElementsAre("9_" + mnemonic + "_0;9;" + mnemonic + ";0;0;" + mnemonic + ";95;"));
+    EXPECT_THAT(Object_Lines(),
+                ElementsAre("9_" + mnemonic + "_0;9;" + mnemonic + ";0;0;" + mnemonic + ";95;"));
 }
 
 TEST_F(Ede, WithoutProjectFilesWritesTheHeaderOnly)

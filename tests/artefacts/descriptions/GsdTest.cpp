@@ -29,10 +29,12 @@ TEST_F(Gsd, CutsTheLengthsIntoModulesOfAtMost64Bytes)
 {
     const ModuleCase cases[] = {
         {0, 64, {"Module=\"DI  (PORT1)    \" 0x42,0x3F,0x00,0x01"}, "Max_Module=1"},
-        {0, 65,
+        {0,
+         65,
          {"Module=\"DI  (PORT1)    \" 0x42,0x3F,0x00,0x01", "Module=\"DI  (PORT2)    \" 0x42,0x00,0x00,0x02"},
          "Max_Module=2"},
-        {128, 0,
+        {128,
+         0,
          {"Module=\"DO  (PORT1)    \" 0x82,0x3F,0x00,0x01", "Module=\"DO  (PORT2)    \" 0x82,0x3F,0x00,0x02"},
          "Max_Module=2"},
         {-5, 0, {}, "Max_Module=0"},

@@ -56,7 +56,8 @@ std::vector<TXMLNode> Elements(const TXMLNode& parent, const std::string& name)
 TEST_F(Gsdml, WritesTheExpectedDocument)
 {
     Write_ParGen("<PROFINET_NAME_STA>gw-line1</PROFINET_NAME_STA>");
-    File_EtherNetIP_Master_Rules = std::string(TEST_DATA_DIR) + "/descriptions/gsdml/EtherNetIP_Master_Rules.xml";
+    File_EtherNetIP_Master_Rules =
+        std::string(TEST_DATA_DIR) + "/descriptions/gsdml/EtherNetIP_Master_Rules.xml";
     TXMLDocument doc;
     EXPECT_EQ(Generate(doc), Golden_File("gsdml/expected.xml"));
 
@@ -64,15 +65,18 @@ TEST_F(Gsdml, WritesTheExpectedDocument)
     EXPECT_EQ(Elements(Path(process, {"ExternalTextList", "PrimaryLanguage"}), "Text").size(), 48u);
     const std::vector<TXMLNode> modules = Elements(Path(process, {"ModuleList"}), "ModuleItem");
     ASSERT_EQ(modules.size(), 3u);
-    const auto io = [&](int k) { return Path(modules[k], {"VirtualSubmoduleList", "VirtualSubmoduleItem", "IOData"}); };
+    const auto io = [&](int k) {
+        return Path(modules[k], {"VirtualSubmoduleList", "VirtualSubmoduleItem", "IOData"});
+    };
     EXPECT_EQ(Path(io(0), {"Input", "DataItem"}).Attribute("Length"), "8");
     EXPECT_EQ(Path(io(0), {"Output", "DataItem"}).Attribute("Length"), "4");
     EXPECT_FALSE(io(1).FindNode("Input"));
     EXPECT_FALSE(io(2).FindNode("Output"));
-    EXPECT_EQ(Path(modules[2], {"VirtualSubmoduleList", "VirtualSubmoduleItem"}).Attribute("SubmoduleIdentNumber"),
-              "0x00000003");
-    const std::vector<TXMLNode> slots =
-        Elements(Path(process, {"DeviceAccessPointList", "DeviceAccessPointItem", "UseableModules"}), "ModuleItemRef");
+    EXPECT_EQ(
+        Path(modules[2], {"VirtualSubmoduleList", "VirtualSubmoduleItem"}).Attribute("SubmoduleIdentNumber"),
+        "0x00000003");
+    const std::vector<TXMLNode> slots = Elements(
+        Path(process, {"DeviceAccessPointList", "DeviceAccessPointItem", "UseableModules"}), "ModuleItemRef");
     ASSERT_EQ(slots.size(), 3u);
     EXPECT_EQ(slots[2].Attribute("ModuleItemTarget"), "IDM_3");
     EXPECT_EQ(slots[2].Attribute("FixedInSlots"), "3");
@@ -89,13 +93,19 @@ TEST_F(Gsdml, ReadsTargetsAndStation)
     const std::vector<std::pair<const char*, const char*>> three = {{"8", "4"}, {"0", "16"}, {"2", "0"}};
     const Case cases[] = {
         {"<PROFINET_NAME_STA>   </PROFINET_NAME_STA>", three, "SERIAL", {{8, 4}, {0, 16}, {2, 0}}},
-        {"<PROFINET_NAME_STA> a </PROFINET_NAME_STA><PROFINET_Create_Single_Module>1</PROFINET_Create_Single_Module>",
-         three, " a ", {{10, 20}}},
+        {"<PROFINET_NAME_STA> a "
+         "</PROFINET_NAME_STA><PROFINET_Create_Single_Module>1</PROFINET_Create_Single_Module>",
+         three,
+         " a ",
+         {{10, 20}}},
         {"<PROFINET_Create_Single_Module>1</PROFINET_Create_Single_Module>",
          {{"x", "2147483647"}, {"-3", "1"}},
          "SERIAL",
          {{-3, 2147483647}}},
-        {"<PROFINET_Create_Single_Module>yes</PROFINET_Create_Single_Module>", {{"", "$10"}}, "SERIAL", {{0, 16}}},
+        {"<PROFINET_Create_Single_Module>yes</PROFINET_Create_Single_Module>",
+         {{"", "$10"}},
+         "SERIAL",
+         {{0, 16}}},
         {nullptr, {}, "SERIAL", {}},
     };
     for (const Case& c : cases) {
@@ -124,8 +134,8 @@ TEST_F(Gsdml, StationNameReadsBackAsWritten)
         Write_ParGen("<PROFINET_NAME_STA>" + Xml_Escape(station) + "</PROFINET_NAME_STA>");
         TXMLDocument doc;
         Generate(doc);
-        const TXMLNode dap = Path(doc.DocumentElement(),
-                                  {"ProfileBody", "ApplicationProcess", "DeviceAccessPointList", "DeviceAccessPointItem"});
+        const TXMLNode dap = Path(doc.DocumentElement(), {"ProfileBody", "ApplicationProcess",
+                                                          "DeviceAccessPointList", "DeviceAccessPointItem"});
         EXPECT_EQ(dap.Attribute("ImplementationType"), station);
         EXPECT_EQ(dap.Attribute("DNS_CompatibleName"), station);
     }

@@ -23,15 +23,17 @@ protected:
     // Rule file with these row elements (XML text) in the read and write sections.
     void Write_Rules(const std::string& readRows, const std::string& writeRows)
     {
-        WriteTestFile(File_SNMP_Trap, "<SNMP_Trap><SNMP_Trap_Read>" + readRows + "</SNMP_Trap_Read><SNMP_Trap_Write>" +
-                                          writeRows + "</SNMP_Trap_Write></SNMP_Trap>");
+        WriteTestFile(File_SNMP_Trap, "<SNMP_Trap><SNMP_Trap_Read>" + readRows +
+                                          "</SNMP_Trap_Read><SNMP_Trap_Write>" + writeRows +
+                                          "</SNMP_Trap_Write></SNMP_Trap>");
     }
 
     static std::string Rows(int count, const std::string& type, const std::string& prefix)
     {
         std::string rows;
         for (int k = 1; k <= count; ++k)
-            rows += "<row Enable=\"Y\" Type=\"" + type + "\" Description=\"" + prefix + std::to_string(k) + "\"/>";
+            rows += "<row Enable=\"Y\" Type=\"" + type + "\" Description=\"" + prefix + std::to_string(k) +
+                    "\"/>";
         return rows;
     }
 };
