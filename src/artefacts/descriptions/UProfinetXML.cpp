@@ -6,9 +6,11 @@
 #include "artefacts/descriptions/UDescriptionFiles.h"
 #include "artefacts/descriptions/UXmlLines.h"
 #include "platform/os/FileSystem.h"
+#include "platform/rtl/Exceptions.h"
 #include "platform/rtl/SysUtils.h"
 #include "platform/xml/XMLDoc.h"
 #include "workspace/UComon.h"
+#include "workspace/UFileNames.h"
 
 std::string PROFINET_Station_Name;
 bool PROFINET_Single_Module = false;
@@ -367,6 +369,10 @@ void Create_PROFINET_XML(const std::string& fileName)
     // Only the folder counts: the name follows the GSDML naming rule, whatever was typed.
     const size_t slash = chosen->rfind('/');
     const std::string path = slash == std::string::npos ? fileName : chosen->substr(0, slash + 1) + fileName;
+    // The user part is taken as typed; a name the desktop's file system refuses (a separator,
+    // a reserved character) must fail here as it would there, not reach another folder.
+    if (!Is_Plain_File_Name(fileName))
+        throw EFCreateError("Cannot create file \"" + path + "\". The file name is not valid.");
     if (!May_Replace_File(path, 911)) return;
     Write_GSDML_File(path);
 }

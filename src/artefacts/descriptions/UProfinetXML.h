@@ -16,7 +16,7 @@ extern int PROFINET_Module_Count;
 extern std::array<std::pair<int32_t, int32_t>, PROFINET_Max_Modules> PROFINET_Module_Sizes;
 
 // Asks for the folder (the name is always fileName) and whether to replace the file, then
-// writes it.
+// writes it. Raises EFCreateError when fileName is no plain file name of the desktop.
 void Create_PROFINET_XML(const std::string& fileName);
 
 // Fills the state above from File_ParGen and File_EtherNetIP_Master_Rules; targets past the

@@ -1,10 +1,13 @@
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
 
+#include <filesystem>
+
 #include "DescriptionProject.h"
 #include "artefacts/descriptions/UProfinetXML.h"
 #include "artefacts/descriptions/UXmlLines.h"
 #include "platform/os/FileSystem.h"
+#include "platform/rtl/Exceptions.h"
 #include "platform/xml/XMLDoc.h"
 
 namespace {
@@ -171,5 +174,14 @@ TEST_F(Gsdml, KeepsTheComposedNameInTheChosenFolderAndAsksBeforeReplacing)
     EXPECT_EQ(ReadTestFile(dir.File("sub/" + name)), "old");
     ASSERT_EQ(dialogs.Messages().size(), 1u);
     EXPECT_EQ(dialogs.Messages()[0].Text, "File already exists! Do you want to overwrite the file?");
+}
+TEST_F(Gsdml, ANameTheDesktopRefusesIsReportedAndWritesNothing)
+{
+    for (const char* user : {"a/b", "..\\x", "a:b", "a?b"}) {
+        const std::string name = "GSDML-V2.31-Quorvane-GW30628_" + std::string(user) + "-20240105.xml";
+        dialogs.AnswerFile(dir.File("typed.xml"));
+        EXPECT_THROW(Create_PROFINET_XML(name), EFCreateError) << user;
+    }
+    EXPECT_TRUE(std::filesystem::is_empty(dir.Path()));
 }
 } // namespace
