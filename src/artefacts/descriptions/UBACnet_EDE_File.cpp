@@ -43,7 +43,7 @@ std::string Safe_Field(const std::string& text)
     return "\"" + DoubleQuoteChars(text) + "\"";
 }
 
-void Read_Section(const TXMLNode& root, const std::string& section)
+void Read_Object_Section(const TXMLNode& root, const std::string& section)
 {
     const int nameLength = EDE_Desc_Chars_Limit ? 32 : 16;
     For_Each_Row(root, section, [&](const TXMLNode& row) {
@@ -105,8 +105,8 @@ void Read_BACnet_Objects()
     TXMLDocument xml;
     xml.LoadFromFile(File_BACnet_Slave_SetAccess);
     const TXMLNode root = xml.DocumentElement();
-    Read_Section(root, "BACnet_in_Read");
-    Read_Section(root, "BACnet_in_Write");
+    Read_Object_Section(root, "BACnet_in_Read");
+    Read_Object_Section(root, "BACnet_in_Write");
 }
 
 void Write_EDE_File(const std::string& fileName)

@@ -10,7 +10,8 @@
 std::array<bool, 2 * MIB_Section_Size> MIB_Integer_Flags{};
 
 namespace {
-void Read_Section(const TXMLNode& root, const std::string& section, TStringList& descriptions, int firstFlag)
+void Read_Trap_Section(const TXMLNode& root, const std::string& section, TStringList& descriptions,
+                       int firstFlag)
 {
     For_Each_Row(root, section, [&](const TXMLNode& row) {
         if (descriptions.Count() == MIB_Section_Size) return;
@@ -97,8 +98,8 @@ void Read_SNMP_Trap_Rules()
     TXMLDocument xml;
     xml.LoadFromFile(File_SNMP_Trap);
     const TXMLNode root = xml.DocumentElement();
-    Read_Section(root, "SNMP_Trap_Read", MIB_Read_Desc_List, 0);
-    Read_Section(root, "SNMP_Trap_Write", MIB_Write_Desc_List, MIB_Section_Size);
+    Read_Trap_Section(root, "SNMP_Trap_Read", MIB_Read_Desc_List, 0);
+    Read_Trap_Section(root, "SNMP_Trap_Write", MIB_Write_Desc_List, MIB_Section_Size);
 }
 
 void Write_MIB_File(const std::string& path)
