@@ -170,6 +170,11 @@ void Write_Slave_Values(TGsdLines& gsd, int32_t modules)
     gsd.Empty(1);
     gsd.Add({"WD_Base_1ms_supp = 1", "Publisher_supp = 1"});
     gsd.Empty(1);
+}
+
+// The user parameters and the diagnostic areas of the two slots.
+void Write_Parameters_And_Diagnostics(TGsdLines& gsd)
+{
     gsd.Section("User-Prm-Data", 79);
     gsd.Add({"Max_User_Prm_Data_Len = 12", "Ext_User_Prm_Data_Const(0)= 0x00,0x00,0x00"});
     gsd.Empty(1);
@@ -238,6 +243,7 @@ void Write_GSD_File(const std::string& path)
     Write_User_Parameters(gsd);
     Write_Keywords(gsd);
     Write_Slave_Values(gsd, modules);
+    Write_Parameters_And_Diagnostics(gsd);
     Write_Module_List(gsd, modules);
     gsd.Lines.SaveToFile(path, TTextEncoding::ANSI);
 }
