@@ -6,6 +6,7 @@
 
 #include "app/window/UCreate_Windows.h"
 #include "app/window/UVantrelFirmWare.h"
+#include "artefacts/descriptions/UProfinetFileName.h"
 #include "artefacts/update/UBoot.h"
 #include "editors/ethernetip/UEtherNetIP_Master_Access.h"
 #include "platform/net/HttpClient.h"
@@ -377,6 +378,32 @@ TEST_F(MainWindowTest, EdsStepWritesTheChosenFile)
     dialogs.AnswerFile(exe.File("out.eds"));
     FVantrelFirmWare->Btn_CANopen_EDS->Click();
     EXPECT_TRUE(FileExists(exe.File("out.eds")));
+}
+
+TEST_F(MainWindowTest, HiddenDescriptionStepsWriteTheirFiles)
+{
+    Create_Through_Window("Plant1");
+    TFVantrelFirmWare& w = *FVantrelFirmWare;
+
+    w.Btn_Click(w.Btn_PROFIBUS_GSD);  // a new project has no communication parameters yet
+    EXPECT_EQ(dialogs.Messages().back().Text, Text(1104));
+
+    dialogs.AnswerFile(exe.File("out.mib"));
+    w.Btn_Click(w.Btn_SNMP_MIB);
+    EXPECT_TRUE(FileExists(exe.File("out.mib")));
+
+    dialogs.AnswerFile(exe.File("out"));
+    w.Btn_Click(w.Btn_BACnet_EDE_File);
+    EXPECT_TRUE(FileExists(exe.File("out.csv")));
+
+    dialogs.OnModal([](TCustomForm&) {
+        FProfinetFileName->E_XML_User->SetText("Line1");
+        FProfinetFileName->Btn_OK->Click();
+    });
+    dialogs.AnswerFile(exe.File("typed.xml"));
+    w.Btn_Click(w.Btn_PROFINET_XML);
+    EXPECT_EQ(FProfinetFileName->Name_File_XML.rfind("GSDML-V2.31-Quorvane-GW30628_Line1-", 0), 0u);
+    EXPECT_TRUE(FileExists(exe.File(FProfinetFileName->Name_File_XML)));
 }
 
 TEST_F(MainWindowTest, VersionCheckShowsTheLinkAndWaitsTwoHours)

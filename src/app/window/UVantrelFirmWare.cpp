@@ -3,8 +3,12 @@
 #include <vector>
 
 #include "app/window/UStepFiles.h"
+#include "artefacts/descriptions/UBACnet_EDE_File.h"
 #include "artefacts/descriptions/UEds.h"
+#include "artefacts/descriptions/UProfibus_GSD.h"
 #include "artefacts/descriptions/UProfinetFileName.h"
+#include "artefacts/descriptions/UProfinetXML.h"
+#include "artefacts/descriptions/USNMP_MIB.h"
 #include "artefacts/image/USaveBincc.h"
 #include "artefacts/update/UBoot.h"
 #include "editors/bacnet/UBACnetSlaveSetAccess.h"
@@ -153,6 +157,10 @@ TFVantrelFirmWare::TFVantrelFirmWare(TComponent* owner) : TForm(owner)
     Make_Fixed_Size(*this);
     Apply_Window_Look(*this);
     Create_Components();
+    Create_PROFINET_XML = [] { ::Create_PROFINET_XML(FProfinetFileName->Name_File_XML); };
+    Create_SNMP_MIB = ::Create_SNMP_MIB;
+    Create_PROFIBUS_GSD = ::Create_PROFIBUS_GSD;
+    Create_BACnet_EDE = ::Create_BACnet_EDE;
     OnClose = [this](TObject* sender, TCloseAction& action) { FormClose(sender, action); };
     FormCreate();
 }

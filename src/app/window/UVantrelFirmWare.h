@@ -43,7 +43,8 @@ public:
     // The check the update timer started last; it runs beside the window, and its answer
     // shows or hides LL_Update.
     std::unique_ptr<TVersion_Check> Version_Check;
-    // Generators of the family's other models behind hidden buttons; unset, they do nothing.
+    // Generators of the family's other models behind hidden buttons, set to the description
+    // generators at creation; a test may replace them, and an unset one does nothing.
     std::function<void()> Create_PROFINET_XML;
     std::function<void()> Create_SNMP_MIB;
     std::function<void()> Create_PROFIBUS_GSD;

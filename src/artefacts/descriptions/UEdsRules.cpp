@@ -1,7 +1,8 @@
 #include "artefacts/descriptions/UEdsRules.h"
 
+#include "artefacts/descriptions/UDescriptionFiles.h"
+
 #include <algorithm>
-#include <functional>
 #include <string>
 
 #include "platform/os/FileSystem.h"
@@ -17,17 +18,6 @@ int EDS_TPDO_Count = 0;
 std::vector<SDO_Index> SDO_Indexes;
 
 namespace {
-// Calls rowAction for each element below the named section of the root, in document order.
-void For_Each_Row(const TXMLNode& root, const std::string& section,
-                  const std::function<void(const TXMLNode&)>& rowAction)
-{
-    const TXMLNode node = root.FindNode(section);
-    if (!node) return;
-    // Sibling steps: indexing the child list starts from the first child every time.
-    for (TXMLNode row = node.FirstChild(); row; row = row.NextSibling())
-        if (row.NodeType() == TNodeType::ntElement) rowAction(row);
-}
-
 // The PDO editor admits 1 to 8 bytes; anything else would describe an impossible PDO and is
 // read like a missing value.
 int32_t Read_Dimension(const TXMLNode& row)
