@@ -1,7 +1,15 @@
 #include "grid/control/ExtStringGrid.h"
 #include "grid/control/settings/CellNode.h"
 #include "grid/control/settings/ColumnSize.h"
+#include "grid/control/settings/DragDropSettings.h"
 #include "grid/control/settings/DragScrollOptions.h"
+#include "grid/control/settings/Filter.h"
+#include "grid/control/settings/FilterDropDown.h"
+#include "grid/control/settings/Grouping.h"
+#include "grid/control/settings/HTMLSettings.h"
+#include "grid/control/settings/PrintSettings.h"
+#include "grid/control/settings/ProgressAppearance.h"
+#include "grid/control/settings/SortSettings.h"
 #include "grid/foundation/model/Bands.h"
 #include "grid/foundation/model/MouseActions.h"
 #include "grid/foundation/model/Navigation.h"
@@ -23,13 +31,21 @@ void TExtStringGrid::Assign(const TPersistent& Source)
     ActiveCellShow = other->ActiveCellShow;
     SetActiveRowShow(other->ActiveRowShow());
     SetAlign(other->Align());
+    FFilterDropDown->Assign(*other->FFilterDropDown);
     AutoFilterUpdate = other->AutoFilterUpdate;
     FMouseActions->Assign(*other->FMouseActions);
     FNavigation->Assign(*other->FNavigation);
+    FGrouping->Assign(*other->FGrouping);
     FSearchFooter->Assign(*other->FSearchFooter);
+    FPrintSettings->Assign(*other->FPrintSettings);
+    FFilter->Assign(*other->FFilter);
+    FHTMLSettings->Assign(*other->FHTMLSettings);
     FBands->Assign(*other->FBands);
     FCellNode->Assign(*other->FCellNode);
+    FSortSettings->Assign(*other->FSortSettings);
     FDragScrollOptions->Assign(*other->FDragScrollOptions);
+    FDragDropSettings->Assign(*other->FDragDropSettings);
+    FProgressAppearance->Assign(*other->FProgressAppearance);
     FColumnSize->Assign(*other->FColumnSize);
     FSyncGrid->Assign(*other->FSyncGrid);
     FFocusHelper->Assign(*other->FFocusHelper);

@@ -5,7 +5,17 @@
 #include "grid/control/settings/BalloonSettings.h"
 #include "grid/control/settings/CellNode.h"
 #include "grid/control/settings/ColumnSize.h"
+#include "grid/control/settings/ControlLook.h"
+#include "grid/control/settings/DragDropSettings.h"
 #include "grid/control/settings/DragScrollOptions.h"
+#include "grid/control/settings/Filter.h"
+#include "grid/control/settings/FilterDropDown.h"
+#include "grid/control/settings/FloatingFooter.h"
+#include "grid/control/settings/Grouping.h"
+#include "grid/control/settings/HTMLSettings.h"
+#include "grid/control/settings/PrintSettings.h"
+#include "grid/control/settings/ProgressAppearance.h"
+#include "grid/control/settings/SortSettings.h"
 #include "grid/foundation/model/Bands.h"
 #include "grid/foundation/model/MouseActions.h"
 #include "grid/foundation/model/Navigation.h"
@@ -40,7 +50,14 @@ TExtStringGrid::TExtStringGrid(TComponent* AOwner)
       FFocusHelper(std::make_unique<TFocusHelper>()), FCellNode(std::make_unique<TCellNode>()),
       FColumnSize(std::make_unique<TColumnSize>()), FSizeWhileTyping(std::make_unique<TSizeWhileTyping>()),
       FBalloon(std::make_unique<TBalloonSettings>()), FShowModified(std::make_unique<TShowModified>()),
-      FDragScrollOptions(std::make_unique<TDragScrollOptions>()), FBackGround(std::make_unique<TBackGround>())
+      FDragScrollOptions(std::make_unique<TDragScrollOptions>()),
+      FBackGround(std::make_unique<TBackGround>()), FControlLook(std::make_unique<TControlLook>()),
+      FProgressAppearance(std::make_unique<TGridProgressAppearance>()),
+      FFloatingFooter(std::make_unique<TFloatingFooter>()), FSortSettings(std::make_unique<TSortSettings>()),
+      FFilter(std::make_unique<TFilter>()), FFilterDropDown(std::make_unique<TFilterDropDown>()),
+      FGrouping(std::make_unique<TGrouping>()), FHTMLSettings(std::make_unique<THTMLSettings>()),
+      FPrintSettings(std::make_unique<TPrintSettings>()),
+      FDragDropSettings(std::make_unique<TDragDropSettings>())
 {
     const bool designing = ComponentState().Contains(csDesigning);
     FVisibleCol.fill(true);
@@ -57,11 +74,13 @@ TExtStringGrid::TExtStringGrid(TComponent* AOwner)
     FBackGround->OnChange = [this](TObject*) { Invalidate(); };
     // The modification marks are drawn in the fixed column.
     FShowModified->OnChange = [this](TObject*) { RepaintCol(0); };
+    WireSettings();
 
     SetScrollBars(ssBoth);
     SetRowCount(kDefaultRowCount);
     SetBounds(Left(), Top(), kDefaultWidth, kDefaultHeight);
     SetDefaultRowHeight(kDefaultRowHeight);
+    FFloatingFooter->SetHeight(kDefaultRowHeight);
     SetFixedRowHeight(kDefaultRowHeight);
     ChainOwnerFormResize(AOwner);
 }

@@ -16,7 +16,17 @@ class TBalloonSettings;
 class TBands;
 class TCellNode;
 class TColumnSize;
+class TControlLook;
+class TDragDropSettings;
 class TDragScrollOptions;
+class TFilter;
+class TFilterDropDown;
+class TFloatingFooter;
+class TGridProgressAppearance;
+class TGrouping;
+class THTMLSettings;
+class TPrintSettings;
+class TSortSettings;
 class TCustomForm;
 class TFocusHelper;
 class TMouseActions;
@@ -51,6 +61,17 @@ struct TExtGridProperties {
     TColor SuiteGradientTo = clNone; // the button face as RGB, set by the constructor
     TColor SuiteGradientMirrorFrom = clNone;
     TColor SuiteGradientMirrorTo = clNone;
+    // The hover and down looks of fixed cells, as the control look hands them over.
+    TColor SuiteGradientHoverFrom = clBlack;
+    TColor SuiteGradientHoverTo = clBlack;
+    TColor SuiteGradientHoverMirrorFrom = clNone;
+    TColor SuiteGradientHoverMirrorTo = clNone;
+    TColor SuiteGradientHoverBorder = clBlack;
+    TColor SuiteGradientDownFrom = clBlack;
+    TColor SuiteGradientDownTo = clBlack;
+    TColor SuiteGradientDownMirrorFrom = clNone;
+    TColor SuiteGradientDownMirrorTo = clNone;
+    TColor SuiteGradientDownBorder = clBlack;
     int SelectionColorMixerFactor = 50;
 
     bool ActiveCellShow = false;
@@ -158,6 +179,16 @@ public:
     TShowModified* ShowModified() const { return FShowModified.get(); }
     TDragScrollOptions* DragScrollOptions() const { return FDragScrollOptions.get(); }
     TBackGround* BackGround() const { return FBackGround.get(); }
+    TControlLook* ControlLook() const { return FControlLook.get(); }
+    TGridProgressAppearance* ProgressAppearance() const { return FProgressAppearance.get(); }
+    TFloatingFooter* FloatingFooter() const { return FFloatingFooter.get(); }
+    TSortSettings* SortSettings() const { return FSortSettings.get(); }
+    TFilter* Filter() const { return FFilter.get(); }
+    TFilterDropDown* FilterDropDown() const { return FFilterDropDown.get(); }
+    TGrouping* Grouping() const { return FGrouping.get(); }
+    THTMLSettings* HTMLSettings() const { return FHTMLSettings.get(); }
+    TPrintSettings* PrintSettings() const { return FPrintSettings.get(); }
+    TDragDropSettings* DragDropSettings() const { return FDragDropSettings.get(); }
 
     // Hidden columns (ExtGridIndexSpaces.cpp). Real columns 0 to 511 can be hidden.
     static constexpr int MaxHideableCol = 511;
@@ -356,6 +387,8 @@ private:
     void ChainOwnerFormResize(TComponent* AOwner);
     void UnchainOwnerFormResize();
     void OwnerFormResize(TObject* Sender);
+    // Ties the settings objects' change events to the grid (ExtGridSettings.cpp).
+    void WireSettings();
 
     // Index mappings.
     int RealToDisplCol(int ACol) const;
@@ -422,6 +455,16 @@ private:
     std::unique_ptr<TShowModified> FShowModified;
     std::unique_ptr<TDragScrollOptions> FDragScrollOptions;
     std::unique_ptr<TBackGround> FBackGround;
+    std::unique_ptr<TControlLook> FControlLook;
+    std::unique_ptr<TGridProgressAppearance> FProgressAppearance;
+    std::unique_ptr<TFloatingFooter> FFloatingFooter;
+    std::unique_ptr<TSortSettings> FSortSettings;
+    std::unique_ptr<TFilter> FFilter;
+    std::unique_ptr<TFilterDropDown> FFilterDropDown;
+    std::unique_ptr<TGrouping> FGrouping;
+    std::unique_ptr<THTMLSettings> FHTMLSettings;
+    std::unique_ptr<TPrintSettings> FPrintSettings;
+    std::unique_ptr<TDragDropSettings> FDragDropSettings;
 
     // Hidden columns: whether each real column is shown, and the width it had when hidden.
     std::array<bool, MaxHideableCol + 2> FVisibleCol;
