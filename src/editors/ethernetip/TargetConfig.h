@@ -64,7 +64,7 @@ public:
                                               std::string& EnumStr);
 
     // The data segment: the members packed in order, each taking its bit count of Value
-    // (least significant bit first, two's complement), as bytes "0x" and two upper-case
-    // hexadecimal digits joined by ","; "" without parameters.
+    // (least significant bit first, two's complement, zeros beyond its 64 bits), as bytes
+    // "0x" and two upper-case hexadecimal digits joined by ","; "" without parameters.
     std::string GetConfigStrData() const;
 };
