@@ -12,8 +12,7 @@
 #include "app/window/UCreate_Windows.h"
 #include "artefacts/descriptions/UEds.h"
 #include "artefacts/image/USaveBincc.h"
-#include "editors/ethernetip/EdsConnections.h"
-#include "editors/ethernetip/TargetConfig.h"
+#include "editors/ethernetip/EdsImport.h"
 #include "platform/ui/Forms.h"
 #include "workspace/UComon.h"
 #include "workspace/UProjects.h"
@@ -99,15 +98,11 @@ int main(int argc, char** argv)
     if (!eds.empty()) {
         std::printf("EDS file: %s (%ju bytes)\n", eds.c_str(), std::filesystem::file_size(eds));
         Time("import: connections and one target configuration", 20, [&] {
-            const TEdsConnections conns = ReadEdsConnections(eds);
+            const TEdsImport import(eds);
             // The user imports one connection: the first one that names a configuration.
-            for (const TConnData& conn : conns.List_Conn) {
+            for (const TConnData& conn : import.Connections().List_Conn) {
                 if (conn.TargetConfFormat.empty()) continue;
-                TTargetConfig config;
-                config.FileName = eds;
-                config.Size = conn.TargetConfSize;
-                config.Format = conn.TargetConfFormat;
-                config.DecodeTargetConf();
+                import.TargetConfigOf(conn);
                 break;
             }
         });

@@ -54,6 +54,8 @@ public:
     // Fills AO_Name, AO_SizeBit and ListParamObject from the file FileName. A missing
     // file or assembly leaves the configuration without parameters.
     void DecodeTargetConf();
+    // The same from a file already parsed, so an import reads its file once.
+    void DecodeTargetConf(const TEdsDocument& eds);
     // The text of the assembly entry named Format; "" when there is none.
     std::string Find_Assembly_Object(const TEdsDocument& sl) const;
     // Builds the parameters from an assembly entry's text (fields: name, path, size,
