@@ -1,6 +1,6 @@
 // Times the configurator's heavy operations on the largest inputs it accepts:
 //   vantrel_bench [eds-file]
-// Without an argument the largest EtherNet/IP fixture beside the checkout is imported.
+// Without an argument the largest EtherNet/IP fixture of the shared fixtures is imported.
 #include <chrono>
 #include <cstdio>
 #include <cstdlib>
@@ -29,7 +29,8 @@ void Time(const char* what, int runs, const std::function<void()>& work)
 
 std::string LargestFixture()
 {
-    const std::filesystem::path dir = std::filesystem::path(VANTREL_SOURCE_DIR) / ".." / "shared/fixtures/eds-eip";
+    // The fixtures the build found, so that a worktree away from them times the same file.
+    const std::filesystem::path dir = std::filesystem::path(VANTREL_FIXTURES) / "eds-eip";
     std::string largest;
     std::uintmax_t size = 0;
     std::error_code ec;
