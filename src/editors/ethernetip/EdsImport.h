@@ -14,7 +14,6 @@ public:
     // raises EFOpenError.
     explicit TEdsImport(std::string fileName);
 
-    const std::string& FileName() const { return fileName_; }
     const TEdsConnections& Connections() const { return connections_; }
     // The target configuration that the connection names, decoded from the same parse.
     TTargetConfig TargetConfigOf(const TConnData& conn) const;

@@ -81,7 +81,7 @@ std::optional<int64_t> ReadNumber(const std::string& text, int32_t dataType)
         return TryStrToInt64(text, value) ? std::optional<int64_t>(value) : std::nullopt;
     }
     double value = 0;
-    if (!TryReadDecimal(Trim(text), value)) return std::nullopt;
+    if (!TryReadDecimal(text, value)) return std::nullopt;
     if (dataType == kReal) {
         // The largest REAL written with more digits than a REAL holds (3.4028235E+38)
         // reads a little above it, and still means it; beyond half a step it means nothing.
