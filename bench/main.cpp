@@ -1,6 +1,6 @@
 // Times the configurator's heavy operations on the largest inputs it accepts:
 //   vantrel_bench [eds-file]
-// Without an argument the largest EtherNet/IP fixture beside the checkout is imported.
+// Without an argument the largest EtherNet/IP fixture of the shared fixtures is imported.
 #include <chrono>
 #include <cstdio>
 #include <cstdlib>
@@ -12,8 +12,7 @@
 #include "app/window/UCreate_Windows.h"
 #include "artefacts/descriptions/UEds.h"
 #include "artefacts/image/USaveBincc.h"
-#include "editors/ethernetip/EdsConnections.h"
-#include "editors/ethernetip/TargetConfig.h"
+#include "editors/ethernetip/EdsImport.h"
 #include "grid/control/ExtStringGrid.h"
 #include "grid/foundation/model/BaseGrid.h"
 #include "platform/ui/Forms.h"
@@ -33,7 +32,8 @@ void Time(const char* what, int runs, const std::function<void()>& work)
 
 std::string LargestFixture()
 {
-    const std::filesystem::path dir = std::filesystem::path(VANTREL_SOURCE_DIR) / ".." / "shared/fixtures/eds-eip";
+    // The fixtures the build found, so that a worktree away from them times the same file.
+    const std::filesystem::path dir = std::filesystem::path(VANTREL_FIXTURES) / "eds-eip";
     std::string largest;
     std::uintmax_t size = 0;
     std::error_code ec;
@@ -135,15 +135,11 @@ int main(int argc, char** argv)
     if (!eds.empty()) {
         std::printf("EDS file: %s (%ju bytes)\n", eds.c_str(), std::filesystem::file_size(eds));
         Time("import: connections and one target configuration", 20, [&] {
-            const TEdsConnections conns = ReadEdsConnections(eds);
+            const TEdsImport import(eds);
             // The user imports one connection: the first one that names a configuration.
-            for (const TConnData& conn : conns.List_Conn) {
+            for (const TConnData& conn : import.Connections().List_Conn) {
                 if (conn.TargetConfFormat.empty()) continue;
-                TTargetConfig config;
-                config.FileName = eds;
-                config.Size = conn.TargetConfSize;
-                config.Format = conn.TargetConfFormat;
-                config.DecodeTargetConf();
+                import.TargetConfigOf(conn);
                 break;
             }
         });

@@ -2,11 +2,12 @@
 
 #include "editors/ethernetip/EdsText.h"
 #include "platform/os/FileSystem.h"
-#include "platform/rtl/Classes.h"
+#include "platform/rtl/CodePage.h"
+#include "platform/rtl/Files.h"
 #include "platform/rtl/SysUtils.h"
 
 namespace {
-bool IsSectionHeader(const std::string& text)
+bool IsSectionHeader(std::string_view text)
 {
     return text.size() >= 2 && text.front() == '[' && text.back() == ']';
 }
@@ -18,17 +19,21 @@ class TEdsDocument::TParser {
 public:
     explicit TParser(TEdsDocument& document) : document_(document) {}
 
-    void Line(const std::string& line)
+    void Line(std::string_view line)
     {
-        std::string text = StripEdsComment(line);
+        std::string_view text = StripEdsComment(line);
         if (text.empty()) return;
         if (IsSectionHeader(text)) {
             FinishEntry();
-            section_ = &document_.OpenSection(Trim(text.substr(1, text.size() - 2)));
+            section_ = &document_.OpenSection(std::string(TrimView(text.substr(1, text.size() - 2))));
             return;
         }
-        // A string left open at the end of a line ends there.
-        if (EndsInsideQuote(text)) text += '"';
+        // A string left open at the end of a line ends there; only such a rare line is copied.
+        std::string closed;
+        if (EndsInsideQuote(text)) {
+            closed = std::string(text) + '"';
+            text = closed;
+        }
         // The line is cut through a view: copying its rest for each entry would cost the
         // square of its length when one line holds thousands of entries.
         std::string_view rest = text;
@@ -88,11 +93,13 @@ void TEdsSection::Add(TEdsEntry entry)
     entries_.push_back(std::move(entry));
 }
 
-TEdsDocument TEdsDocument::FromLines(const std::vector<std::string>& lines)
+TEdsDocument TEdsDocument::FromText(std::string_view text)
 {
     TEdsDocument document;
     TParser parser(document);
-    for (const std::string& line : lines)
+    // The lines are parsed where they lie instead of being copied into a list first, which
+    // took as long as the parse itself.
+    for (const std::string_view line : SplitLines(text))
         parser.Line(line);
     parser.FinishEntry();
     return document;
@@ -101,9 +108,7 @@ TEdsDocument TEdsDocument::FromLines(const std::vector<std::string>& lines)
 TEdsDocument TEdsDocument::LoadFromFile(const std::string& fileName)
 {
     if (!FileExists(fileName)) return TEdsDocument();
-    TStringList lines;
-    lines.LoadFromFile(fileName);
-    return FromLines(lines.Items());
+    return FromText(DecodeTextFile(ReadFileBytes(fileName)));
 }
 
 TEdsSection& TEdsDocument::OpenSection(const std::string& name)

@@ -1,9 +1,8 @@
 #pragma once
 #include <string>
+#include <string_view>
 #include <unordered_map>
 #include <vector>
-
-class TStringList;
 
 // One keyword entry of an EDS section: "Key = value;" over one or more lines.
 struct TEdsEntry {
@@ -33,7 +32,8 @@ private:
 // starts a section, and a section named twice gathers the entries of both places.
 class TEdsDocument {
 public:
-    static TEdsDocument FromLines(const std::vector<std::string>& lines);
+    // The text of a whole file; lines end at CR, LF or CR LF.
+    static TEdsDocument FromText(std::string_view text);
     // A missing file gives an empty document; an unreadable one raises EFOpenError.
     static TEdsDocument LoadFromFile(const std::string& fileName);
 

@@ -17,8 +17,18 @@ struct TEdsParam {
 };
 
 // Blank numeric fields keep 0, except a blank minimum or maximum, which stands for the
-// limit of the data type where the type is an integer one. Unreadable numbers give 0.
+// limit of the data type. Unreadable numbers give 0. The limits and default of a REAL or
+// LREAL parameter are decimal numbers, held as their IEEE-754 bits (see FloatBitsOf).
 TEdsParam DecodeParamEntry(const std::string& entryText);
+
+// REAL (0xCA, single precision) and LREAL (0xCB, double precision).
+bool IsFloatType(int32_t dataType);
+// A floating-point parameter keeps its numbers in the model's integers as their IEEE-754
+// bit patterns (a REAL's in the low 32 bits), so the data segment sends the bytes the
+// target expects, least significant first, and the numbers survive the rule file's
+// integer attributes unchanged.
+int64_t FloatBitsOf(int32_t dataType, double value);
+double FloatOfBits(int32_t dataType, int64_t bits);
 
 // The name of a parameter's enumeration entry: Param12 gives Enum12. Other names have
 // none and give "".

@@ -69,10 +69,9 @@ size_t FindUnquoted(std::string_view text, std::string_view delimiters, size_t f
 
 bool EndsInsideQuote(std::string_view text) { return std::count(text.begin(), text.end(), '"') % 2 != 0; }
 
-std::string StripEdsComment(const std::string& line)
+std::string_view StripEdsComment(std::string_view line)
 {
-    const size_t comment = FindUnquoted(line, "$");
-    return Trim(comment == std::string::npos ? line : line.substr(0, comment));
+    return TrimView(line.substr(0, FindUnquoted(line, "$")));
 }
 
 bool IsNumberedName(const std::string& name, const std::string& prefix)

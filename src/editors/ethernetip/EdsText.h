@@ -15,8 +15,8 @@ size_t FindUnquoted(std::string_view text, std::string_view delimiters, size_t f
 // True when the text leaves a quoted string open at its end.
 bool EndsInsideQuote(std::string_view text);
 
-// The line without its comment, trimmed.
-std::string StripEdsComment(const std::string& line);
+// The line without its comment, trimmed; a view into the line.
+std::string_view StripEdsComment(std::string_view line);
 
 // True when the name is the prefix (letter case ignored) followed by decimal digits, as
 // in Param12 or Connection3.

@@ -9,8 +9,10 @@ namespace {
 // than allowed to make the text huge.
 constexpr int kMaxMemberBits = 510 * 8;
 
-// Bit `index` of the value, reading it as an infinitely sign-extended two's complement.
-bool BitOf(int64_t value, int index) { return index < 64 ? ((value >> index) & 1) != 0 : value < 0; }
+// Bit `index` of the value in two's complement. A member wider than the value gets zeros
+// above its 64 bits: a negative number spread over them would send a different number
+// than the one the user sees.
+bool BitOf(int64_t value, int index) { return index < 64 && ((value >> index) & 1) != 0; }
 } // namespace
 
 std::string TTC_ParamObj::GetEnumString() const

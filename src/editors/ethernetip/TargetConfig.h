@@ -54,6 +54,8 @@ public:
     // Fills AO_Name, AO_SizeBit and ListParamObject from the file FileName. A missing
     // file or assembly leaves the configuration without parameters.
     void DecodeTargetConf();
+    // The same from a file already parsed, so an import reads its file once.
+    void DecodeTargetConf(const TEdsDocument& eds);
     // The text of the assembly entry named Format; "" when there is none.
     std::string Find_Assembly_Object(const TEdsDocument& sl) const;
     // Builds the parameters from an assembly entry's text (fields: name, path, size,
@@ -64,7 +66,7 @@ public:
                                               std::string& EnumStr);
 
     // The data segment: the members packed in order, each taking its bit count of Value
-    // (least significant bit first, two's complement), as bytes "0x" and two upper-case
-    // hexadecimal digits joined by ","; "" without parameters.
+    // (least significant bit first, two's complement, zeros beyond its 64 bits), as bytes
+    // "0x" and two upper-case hexadecimal digits joined by ","; "" without parameters.
     std::string GetConfigStrData() const;
 };

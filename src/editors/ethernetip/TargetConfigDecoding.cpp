@@ -191,9 +191,10 @@ private:
 };
 } // namespace
 
-void TTargetConfig::DecodeTargetConf()
+void TTargetConfig::DecodeTargetConf() { DecodeTargetConf(TEdsDocument::LoadFromFile(FileName)); }
+
+void TTargetConfig::DecodeTargetConf(const TEdsDocument& eds)
 {
-    const TEdsDocument eds = TEdsDocument::LoadFromFile(FileName);
     DecodeAssemblyObj(Find_Assembly_Object(eds), eds);
 }
 

@@ -126,14 +126,8 @@ std::string TStringList::Text() const
 void TStringList::SetText(const std::string& text)
 {
     items_.clear();
-    size_t start = 0;
-    for (size_t i = 0; i < text.size(); ++i) {
-        if (text[i] != '\r' && text[i] != '\n') continue;
-        items_.push_back(text.substr(start, i - start));
-        if (text[i] == '\r' && i + 1 < text.size() && text[i + 1] == '\n') ++i;
-        start = i + 1;
-    }
-    if (start < text.size()) items_.push_back(text.substr(start));
+    for (const std::string_view line : SplitLines(text))
+        items_.emplace_back(line);
     if (sorted_) Sort();
 }
 

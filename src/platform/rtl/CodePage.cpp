@@ -84,12 +84,16 @@ std::string Utf8ToUtf16Le(const std::string& text)
 
 std::string Utf16LeToUtf8(const std::string& bytes) { return DecodeUtf16(bytes, 0, false); }
 
-std::string DecodeTextFile(const std::string& bytes)
+std::string DecodeTextFile(std::string bytes)
 {
-    if (bytes.rfind("\xEF\xBB\xBF", 0) == 0) return bytes.substr(3);
+    if (bytes.rfind("\xEF\xBB\xBF", 0) == 0) {
+        bytes.erase(0, 3);
+        return bytes;
+    }
     if (bytes.rfind("\xFF\xFE", 0) == 0) return DecodeUtf16(bytes, 2, false);
     if (bytes.rfind("\xFE\xFF", 0) == 0) return DecodeUtf16(bytes, 2, true);
-    return utf8::IsValid(bytes) ? bytes : Win1252ToUtf8(bytes);
+    if (utf8::IsValid(bytes)) return bytes;
+    return Win1252ToUtf8(bytes);
 }
 
 namespace {

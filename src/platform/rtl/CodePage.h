@@ -8,8 +8,9 @@ std::string Utf8ToWin1252(const std::string& text);
 
 // Reads the bytes of an 8-bit text file as UTF-8: a byte-order mark selects UTF-8,
 // UTF-16LE or UTF-16BE; otherwise valid UTF-8 stays as it is and anything else is
-// read as Windows-1252.
-std::string DecodeTextFile(const std::string& bytes);
+// read as Windows-1252. Taken by value, so that a file's bytes that need no change are
+// moved through instead of copied.
+std::string DecodeTextFile(std::string bytes);
 
 // Code page 850, the OEM code page of Western European systems (console and DOS texts).
 // Characters that it cannot hold become "?".

@@ -4,6 +4,7 @@
 #include <string>
 #include <string_view>
 #include <variant>
+#include <vector>
 
 // Delphi-like string helpers over UTF-8 text. Lengths and positions count characters
 // (code points), positions start at 1 and 0 means "not found".
@@ -15,6 +16,9 @@ std::string Trim(const std::string& s);       // removes characters up to U+0020
 std::string TrimLeft(const std::string& s);
 // Trim without a copy: the view shares the text, for readers that cut long texts in place.
 std::string_view TrimView(std::string_view s);
+// The lines of a text as views into it: each ends at CR, LF or CR LF; a last line without
+// an end counts, and an empty text has none.
+std::vector<std::string_view> SplitLines(std::string_view text);
 std::string TrimRight(const std::string& s);
 std::string UpperCase(const std::string& s);  // ASCII letters only
 std::string LowerCase(const std::string& s);  // ASCII letters only

@@ -4,6 +4,7 @@
 
 #include "editors/ethernetip/EdsConnections.h"
 #include "editors/ethernetip/EdsDocument.h"
+#include "editors/ethernetip/EdsImport.h"
 #include "editors/ethernetip/TargetConfig.h"
 #include "platform/rtl/SysUtils.h"
 #include "support/TestFiles.h"
@@ -75,6 +76,25 @@ TEST_P(EdsFixture, ImportsIdentityAndConnections)
 }
 
 INSTANTIATE_TEST_SUITE_P(Makers, EdsFixture, testing::ValuesIn(kFixtures));
+
+// The single parse of an import must give what reading the file for each part gives.
+TEST_P(EdsFixture, ImportsFromOneParseWhatSeparateReadsGive)
+{
+    REQUIRE_FIXTURES();
+    const std::string file = FixturePath(std::string("eds-eip/") + GetParam().file);
+    const TEdsImport import(file);
+    const std::vector<TConnData>& conns = import.Connections().List_Conn;
+    ASSERT_EQ(conns.size(), ReadEdsConnections(file).List_Conn.size());
+    for (const TConnData& conn : conns) {
+        TTargetConfig separate;
+        separate.FileName = file;
+        separate.Format = conn.TargetConfFormat;
+        separate.DecodeTargetConf();
+        const TTargetConfig imported = import.TargetConfigOf(conn);
+        EXPECT_EQ(imported.AO_Name, separate.AO_Name) << conn.ConnName;
+        EXPECT_EQ(imported.GetConfigStrData(), separate.GetConfigStrData()) << conn.ConnName;
+    }
+}
 
 TEST(EdsFixtures, ReadParametersAndOtherConnectionsAsWritten)
 {

@@ -56,5 +56,10 @@ TEST(DeviceIdentity, WritesTheElectronicKeyBytes)
     // The revision has seven bits; a larger one must not spill into a three-digit byte.
     id.MajRev = 130;
     EXPECT_EQ(id.ElectronicKeyText(), "0x28, 0x03, 0x0C, 0x00, 0xC4, 0xB3, 0x82, 0x23");
+    for (const auto& [majRev, keyByte] :
+         {std::pair{127, "0xFF"}, std::pair{128, "0x80"}, std::pair{255, "0xFF"}}) {
+        id.MajRev = static_cast<uint8_t>(majRev);
+        EXPECT_EQ(id.ElectronicKeyText().substr(36, 4), keyByte) << majRev;
+    }
 }
 } // namespace

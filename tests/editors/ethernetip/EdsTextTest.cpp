@@ -57,6 +57,15 @@ TEST(EdsDocument, GathersEntriesOverLinesAndSeveralPerLine)
     EXPECT_EQ(eds.Find("Device", "VendCode")->Value, "5");
 }
 
+TEST(EdsDocument, EndsLinesAtCarriageReturnsLineFeedsOrBoth)
+{
+    // An open string ends with its line, so a line end that is missed shows in the value.
+    const TEdsDocument eds = EdsFromText("[S]\r\nA = \"x\r 1;\rB = \"y\r\n 2;\n\rC = 3;");
+    EXPECT_EQ(eds.Find("S", "A")->Value, "\"x\" 1");
+    EXPECT_EQ(eds.Find("S", "B")->Value, "\"y\" 2");
+    EXPECT_EQ(eds.Find("S", "C")->Value, "3");
+}
+
 TEST(EdsDocument, MatchesSectionsAndKeysInAnyLetterCase)
 {
     const TEdsDocument eds =

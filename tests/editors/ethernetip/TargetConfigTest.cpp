@@ -1,6 +1,9 @@
 #include <gtest/gtest.h>
 
+#include <limits>
+
 #include "EdsSnippet.h"
+#include "editors/ethernetip/EdsParams.h"
 #include "editors/ethernetip/TargetConfig.h"
 #include "support/TestFiles.h"
 
@@ -18,6 +21,9 @@ const char* const kParams = "[Params]\n"
                             "Param5 = 0,,,0x0000,0xC6,1,\"Small\",\"\",\"\",,,2;\n"
                             "Param6 = 0,,,0x0000,0xD1,1,\"Bits\",\"\",\"\",,,0xAB;\n"
                             "Param7 = 0,,,0x0000,0xC6,1,\"Short\";\n"
+                            "Param8 = 0,,,0x0000,0xCA,4,\"Gain\",\"\",\"\",-2.5,,1.5;\n"
+                            "Param9 = 0,,,0x0000,0xCB,8,\"Ratio\",\"\",\"\",,,-0.25;\n"
+                            "Param10 = 0,,,0x0000,0xC5,12,\"Wide\",\"\",\"\",,,-2;\n"
                             "Param12 = 0,,,0x0000,0xC6,1,\"Twelve\",\"\",\"\",0,255,5;\n"
                             "Param120 = 0,,,0x0000,0xC6,1,\"Other\",\"\",\"\",0,255,9;\n";
 
@@ -134,6 +140,15 @@ INSTANTIATE_TEST_SUITE_P(Cases, DataSegment,
                                          // Bit members share bytes, least significant bit first.
                                          SegmentCase{"1,Param4,2,Param5,5,,8,Param6", "0x05,0xAB"},
                                          // A member without a size takes its parameter's size.
+                                         // Beyond the value's 64 bits a member holds zeros, whatever
+                                         // the value's sign.
+                                         SegmentCase{"96,Param3", "0xFF,0xFF,0xFF,0xFF,0xFF,0xFF,0xFF,0xFF,"
+                                                                  "0x00,0x00,0x00,0x00"},
+                                         SegmentCase{",Param10", "0xFE,0xFF,0xFF,0xFF,0xFF,0xFF,0xFF,0xFF,"
+                                                                 "0x00,0x00,0x00,0x00"},
+                                         // REAL and LREAL are sent as IEEE-754 numbers.
+                                         SegmentCase{",Param8", "0x00,0x00,0xC0,0x3F"},
+                                         SegmentCase{"64,Param9", "0x00,0x00,0x00,0x00,0x00,0x00,0xD0,0xBF"},
                                          SegmentCase{",Param2", "0x02,0x01"},
                                          // Fixed values and reserved gaps.
                                          SegmentCase{"16,4660,8,,8,0x7F", "0x34,0x12,0x00,0x7F"},
@@ -263,6 +278,25 @@ TEST(TargetConfig, BlankLimitsAreTheDataTypeRange)
     // A short entry keeps 0 for the fields it lacks.
     EXPECT_EQ(config.ListParamObject[3].Default, 0);
     EXPECT_EQ(config.ListParamObject[3].Name, "Short");
+}
+
+TEST(TargetConfig, FloatingPointParametersKeepTheirNumbers)
+{
+    const TTargetConfig config = Decoded("Assem5 = \"A\",\"\",12,0,,,32,Param8,64,Param9;", "Assem5");
+    ASSERT_EQ(config.ListParamObject.size(), 2u);
+    struct Expected {
+        double min, max, byDefault;
+    };
+    const Expected expected[] = {
+        {-2.5, std::numeric_limits<float>::max(), 1.5},
+        {std::numeric_limits<double>::lowest(), std::numeric_limits<double>::max(), -0.25}};
+    for (size_t i = 0; i < 2; ++i) {
+        const TTC_ParamObj& param = config.ListParamObject[i];
+        EXPECT_EQ(FloatOfBits(param.DataType, param.Min), expected[i].min) << i;
+        EXPECT_EQ(FloatOfBits(param.DataType, param.Max), expected[i].max) << i;
+        EXPECT_EQ(FloatOfBits(param.DataType, param.Default), expected[i].byDefault) << i;
+        EXPECT_EQ(param.Value, param.Default) << i;
+    }
 }
 
 TEST(TargetConfig, MapsEnumerationTextsAndValues)
