@@ -1,13 +1,16 @@
 #!/usr/bin/env bash
 # Set-up, build, run and test on a Debian machine.
 #   tools/dev.sh run    installs what is missing, builds, starts the configurator
-#   tools/dev.sh test   installs what is missing, builds, runs every test
+#   tools/dev.sh test   installs what is missing, builds, runs every test; then builds again
+#                       with clang under AddressSanitizer and UndefinedBehaviorSanitizer,
+#                       runs every test there and replays the fuzz targets' corpora
 set -euo pipefail
 cd "$(dirname "$0")/.."
 
 packages=(build-essential cmake ninja-build ccache pkg-config
           qt6-base-dev libqt6printsupport6 libgl-dev libpugixml-dev libjpeg62-turbo-dev
-          googletest libgtest-dev libgmock-dev xvfb xauth fonts-dejavu-core)
+          googletest libgtest-dev libgmock-dev xvfb xauth fonts-dejavu-core
+          clang libclang-rt-dev llvm)
 
 install_missing() {
   local missing=()
@@ -43,6 +46,8 @@ case "${1:-}" in
     install_missing
     build build-test -DCMAKE_BUILD_TYPE=Debug
     ctest --test-dir build-test --output-on-failure -j "$(nproc)"
+    build build-sanitize -DCMAKE_BUILD_TYPE=Debug -DCMAKE_CXX_COMPILER=clang++ -DVANTREL_SANITIZE=ON
+    ctest --test-dir build-sanitize --output-on-failure -j "$(nproc)"
     ;;
   *)
     echo "usage: $0 run|test" >&2

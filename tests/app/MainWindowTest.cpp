@@ -186,7 +186,7 @@ TEST_F(MainWindowTest, NewConfigurationRefusesBadNamesAndStaysOpen)
     const std::pair<const char*, int> refused[] = {{"PLANT1", 106}, {"", 107}, {"../x", 105}, {"a/b", 105}};
     for (const auto& [name, text] : refused) {
         const size_t before = dialogs.Messages().size();
-        dialogs.OnModal([name](TCustomForm&) {
+        dialogs.OnModal([name = name](TCustomForm&) {
             FNew_Project->E_New_Proj->SetText(name);
             FNew_Project->Btn_OKClick(FNew_Project->Btn_OK);
             EXPECT_EQ(FNew_Project->ModalResult(), mrNone) << "the window stays open";

@@ -137,7 +137,8 @@ private:
 // Tells the picker when its calendar opens and closes.
 class TCalendarWatcher : public QObject {
 public:
-    explicit TCalendarWatcher(TDateTimePicker* picker) : picker_(picker) {}
+    // Owned by the picker's widget, so that it goes with the picker.
+    TCalendarWatcher(TDateTimePicker* picker, QObject* owner) : QObject(owner), picker_(picker) {}
     bool eventFilter(QObject* watched, QEvent* event) override
     {
         if (event->type() == QEvent::Show || event->type() == QEvent::Hide) {
@@ -162,7 +163,7 @@ TDateTimePicker::TDateTimePicker(TComponent* owner)
     w->setFocusPolicy(Qt::StrongFocus);
     w->setCalendarPopup(true);
     w->setCalendarWidget(new QCalendarWidget);
-    w->calendarWidget()->window()->installEventFilter(new TCalendarWatcher(this));
+    w->calendarWidget()->window()->installEventFilter(new TCalendarWatcher(this, w));
     SetFullRange(w);
     p_->edit = w;
     p_->focusWatcher = new TFocusOutWatcher(p_.get());
