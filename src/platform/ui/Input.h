@@ -21,3 +21,15 @@ void TypeText(const std::string& text, TWinControl* target = nullptr);
 // A click (button down and up) at a client point of the control.
 void ClickAt(TControl* control, int x, int y, TMouseButton button = mbLeft, TShiftState shift = {});
 void DoubleClickAt(TControl* control, int x, int y);
+
+// Real input: Qt key, mouse and wheel events sent to the control's widget through the
+// application's event dispatch, as the window system delivers them, so that the bridge
+// turns them into messages exactly as it does for a user (and Qt propagates what the
+// widget leaves unhandled). Points are in the control's client pixels.
+void SendKey(Word key, TShiftState shift = {}, TWinControl* target = nullptr);
+void SendText(const std::string& text, TWinControl* target = nullptr);
+void SendClick(TControl* control, int x, int y, TMouseButton button = mbLeft, TShiftState shift = {});
+void SendDoubleClick(TControl* control, int x, int y);
+void SendMouseMove(TControl* control, int x, int y, TShiftState shift = {});
+// One notch is a delta of 120; positive turns the wheel away from the user (up).
+void SendWheel(TControl* control, int x, int y, int delta, TShiftState shift = {});
