@@ -44,7 +44,7 @@ case "${1:-}" in
     ;;
   test)
     install_missing
-    build build-test -DCMAKE_BUILD_TYPE=Debug
+    build build-test -DCMAKE_BUILD_TYPE=Debug -DVANTREL_UNITY=ON
     ctest --test-dir build-test --output-on-failure -j "$(nproc)"
     build build-sanitize -DCMAKE_BUILD_TYPE=Debug -DCMAKE_CXX_COMPILER=clang++ -DVANTREL_SANITIZE=ON
     ctest --test-dir build-sanitize --output-on-failure -j "$(nproc)"
