@@ -1,8 +1,8 @@
 # Cold builds on two cores stay short: the headers that nearly every file includes are
 # compiled once per target instead of once per file, and unity builds compile a target's
 # files in batches, so that each header is read once per batch. Both are on in the
-# sanitizer build; precompiled headers need clang, since GCC 12 loses "#pragma once"
-# across a precompiled header.
+# sanitizer build. The precompiled headers are set up for clang only: the flags that let
+# ccache cache their users are clang's.
 option(VANTREL_PCH "Precompile the standard and platform headers that most files include (clang)" ${VANTREL_SANITIZE})
 option(VANTREL_UNITY "Compile each library and test program in unity batches" ${VANTREL_SANITIZE})
 
