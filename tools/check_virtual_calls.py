@@ -69,6 +69,15 @@ def analyze(entry, clang, cache_dir):
     return findings
 
 
+def unity_batch_of(path, source_dir):
+    """A unity build lists its batches, not the sources they include: a batch of src/ files
+    is analysed as a whole."""
+    if os.sep + "Unity" + os.sep not in path or not path.endswith(".cxx"):
+        return False
+    with open(path) as f:
+        return any(line.startswith('#include "' + source_dir) for line in f)
+
+
 def main():
     parser = argparse.ArgumentParser(description=__doc__.splitlines()[0])
     parser.add_argument("build_dir")
@@ -83,7 +92,9 @@ def main():
 
     def chosen(entry):
         path = os.path.abspath(os.path.join(entry["directory"], entry["file"]))
-        return path in wanted if wanted else path.startswith(source_dir)
+        if wanted:
+            return path in wanted
+        return path.startswith(source_dir) or unity_batch_of(path, source_dir)
 
     with open(os.path.join(options.build_dir, "compile_commands.json")) as f:
         entries = [e for e in json.load(f) if chosen(e)]

@@ -2,14 +2,16 @@
 # Set-up, build, run and test on a Debian machine.
 #   tools/dev.sh run    installs what is missing, builds, starts the configurator
 #   tools/dev.sh test   installs what is missing, builds, runs every test and the check for
-#                       virtual calls in constructors and destructors
+#                       virtual calls in constructors and destructors; then builds again with
+#                       clang under AddressSanitizer and UndefinedBehaviorSanitizer, runs
+#                       every test there and replays the fuzz targets' corpora
 set -euo pipefail
 cd "$(dirname "$0")/.."
 
 packages=(build-essential cmake ninja-build ccache pkg-config
           qt6-base-dev libqt6printsupport6 libgl-dev libpugixml-dev libjpeg62-turbo-dev
           googletest libgtest-dev libgmock-dev xvfb xauth fonts-dejavu-core
-          clang python3)
+          clang libclang-rt-dev llvm python3)
 
 install_missing() {
   local missing=()
@@ -43,9 +45,11 @@ case "${1:-}" in
     ;;
   test)
     install_missing
-    build build-test -DCMAKE_BUILD_TYPE=Debug
+    build build-test -DCMAKE_BUILD_TYPE=Debug -DVANTREL_UNITY=ON
     ctest --test-dir build-test --output-on-failure -j "$(nproc)"
     tools/check_virtual_calls.py build-test -j "$(nproc)"
+    build build-sanitize -DCMAKE_BUILD_TYPE=Debug -DCMAKE_CXX_COMPILER=clang++ -DVANTREL_SANITIZE=ON
+    ctest --test-dir build-sanitize --output-on-failure -j "$(nproc)"
     ;;
   *)
     echo "usage: $0 run|test" >&2

@@ -242,7 +242,7 @@ TEST_F(MainWindowTest, NewConfigurationRefusesBadNamesAndStaysOpen)
     const std::pair<const char*, int> refused[] = {{"PLANT1", 106}, {"", 107}, {"../x", 105}, {"a/b", 105}};
     for (const auto& [name, text] : refused) {
         const size_t before = dialogs.Messages().size();
-        dialogs.OnModal([name](TCustomForm&) {
+        dialogs.OnModal([name = name](TCustomForm&) {
             FNew_Project->E_New_Proj->SetText(name);
             FNew_Project->Btn_OKClick(FNew_Project->Btn_OK);
             EXPECT_EQ(FNew_Project->ModalResult(), mrNone) << "the window stays open";
@@ -334,7 +334,7 @@ TEST_F(MainWindowTest, OpenTakesTheProjectClickedWithTheMouse)
     dialogs.OnModal([](TCustomForm&) {
         TListBox* list = FOpenConf->ListBox1;
         const TRect item = list->ItemRect(list->Items()->IndexOf("Gamma"));
-        SystemClickAt(list, item.Left + 4, (item.Top + item.Bottom) / 2);
+        SendClick(list, item.Left + 4, (item.Top + item.Bottom) / 2);
         ClickAt(FOpenConf->Btn_OK, 10, 10);
     });
     FVantrelFirmWare->Btn_Open->Click();

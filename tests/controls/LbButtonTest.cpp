@@ -1,39 +1,15 @@
 #include <gtest/gtest.h>
 
 #include <chrono>
-#include <functional>
 #include <thread>
 
 #include "controls/LbButton.h"
-#include "platform/ui/Dialogs.h"
 #include "platform/ui/Input.h"
+#include "support/FakeDialogs.h"
 
 namespace {
 constexpr TColor WindowFace = 15595512; // (248, 247, 237)
 constexpr TColor Orange = 33023;
-
-// Answers every message box with OK and acts on a form when it is shown modally.
-class TFakeDialogs : public TDialogService {
-public:
-    TFakeDialogs() { SetDialogService(this); }
-    ~TFakeDialogs() override { SetDialogService(nullptr); }
-
-    int MessageBox(const TMessageBoxRequest& request) override
-    {
-        Shown.push_back(request.Text);
-        return mrOk;
-    }
-    std::optional<std::string> FileDialog(const TFileDialogRequest&) override { return std::nullopt; }
-    void RunModal(TCustomForm& form) override
-    {
-        if (OnModal) OnModal(form);
-        while (!form.ModalFinished())
-            Application->ProcessMessages();
-    }
-
-    std::vector<std::string> Shown;
-    std::function<void(TCustomForm&)> OnModal;
-};
 
 // A shown form with two buttons set up as the system's windows set them, and a plain
 // windowed control that takes the focus but is no push button.
@@ -294,10 +270,10 @@ TEST_F(LbButtonTest, EnterThatClosesTheErrorBoxDoesNotClickTheStepButtonAgain)
     // Enter pressed on the step button opens the box on its release ...
     DeliverKeyDown(button, VK_RETURN, {}, U"\r");
     DeliverKeyUp(button, VK_RETURN, {});
-    ASSERT_EQ(dialogs.Shown.size(), 1u);
+    ASSERT_EQ(dialogs.Messages().size(), 1u);
     // ... and the next Enter goes down in the box, which closes, and comes up on the button.
     DeliverKeyUp(button, VK_RETURN, {});
-    EXPECT_EQ(dialogs.Shown.size(), 1u);
+    EXPECT_EQ(dialogs.Messages().size(), 1u);
 }
 
 TEST_F(LbButtonTest, AcceleratorOfTheCaptionClicksTheButton)
@@ -340,10 +316,10 @@ TEST_F(LbButtonTest, ModalResultClosesTheModalWindowAfterOnClick)
     TModalResult seenInOnClick = -1;
     button->OnClick = [&](TObject*) { seenInOnClick = form->ModalResult(); };
     form->Hide();
-    dialogs.OnModal = [&](TCustomForm&) {
+    dialogs.OnModal([&](TCustomForm&) {
         Mouse(WM_LBUTTONDOWN, 5, 5);
         Mouse(WM_LBUTTONUP, 5, 5);
-    };
+    });
     EXPECT_EQ(form->ShowModal(), mrCancel);
     EXPECT_EQ(seenInOnClick, mrNone);
 }

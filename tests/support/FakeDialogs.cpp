@@ -1,8 +1,22 @@
 #include "support/FakeDialogs.h"
 
-TFakeDialogs::TFakeDialogs() { SetDialogService(this); }
+namespace {
+// The fake in charge: the innermost one that lives. A test's own fake stands in front of
+// the one every test gets, and hands back to it when it goes.
+TFakeDialogs* current = nullptr;
+} // namespace
 
-TFakeDialogs::~TFakeDialogs() { SetDialogService(nullptr); }
+TFakeDialogs::TFakeDialogs() : previous_(current)
+{
+    current = this;
+    SetDialogService(this);
+}
+
+TFakeDialogs::~TFakeDialogs()
+{
+    current = previous_;
+    SetDialogService(previous_);
+}
 
 void TFakeDialogs::AnswerMessage(int modalResult) { messageAnswers_.push_back(modalResult); }
 

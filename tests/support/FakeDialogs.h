@@ -8,7 +8,8 @@
 #include "platform/ui/Dialogs.h"
 
 // Stands in for the dialog service while it lives: answers message boxes, file dialogs
-// and modal forms from queues, and records what was shown.
+// and modal forms from queues, and records what was shown. Fakes nest: when one goes, the
+// one it replaced answers again.
 //
 //   TFakeDialogs dialogs;
 //   dialogs.AnswerMessage(mrYes);
@@ -50,6 +51,7 @@ public:
     void RunModal(TCustomForm& form) override;
 
 private:
+    TFakeDialogs* previous_;
     std::deque<int> messageAnswers_;
     std::deque<std::optional<std::string>> fileAnswers_;
     std::deque<std::function<void(TCustomForm&)>> modalActions_;

@@ -25,11 +25,19 @@ void TypeText(const std::string& text, TWinControl* target = nullptr);
 // A click (button down and up) at a client point of the control.
 void ClickAt(TControl* control, int x, int y, TMouseButton button = mbLeft, TShiftState shift = {});
 void DoubleClickAt(TControl* control, int x, int y);
-// A left click as the window system delivers it: a Qt press and release at the client
-// point, so that the control's own widget reacts as it does for the user (a list box
-// selects the item under the point) before our messages are sent.
-void SystemClickAt(TControl* control, int x, int y);
 
 // The thumb of one of the control's own scroll bars (SB_HORZ, SB_VERT) dragged to a position
 // and, with `release`, let go there: the bar reports it as a user's drag does.
 void DragThumb(TWinControl* control, int bar, int position, bool release = true);
+
+// Real input: Qt key, mouse and wheel events sent to the control's widget through the
+// application's event dispatch, as the window system delivers them, so that the bridge
+// turns them into messages exactly as it does for a user (and Qt propagates what the
+// widget leaves unhandled). Points are in the control's client pixels.
+void SendKey(Word key, TShiftState shift = {}, TWinControl* target = nullptr);
+void SendText(const std::string& text, TWinControl* target = nullptr);
+void SendClick(TControl* control, int x, int y, TMouseButton button = mbLeft, TShiftState shift = {});
+void SendDoubleClick(TControl* control, int x, int y);
+void SendMouseMove(TControl* control, int x, int y, TShiftState shift = {});
+// One notch is a delta of 120; positive turns the wheel away from the user (up).
+void SendWheel(TControl* control, int x, int y, int delta, TShiftState shift = {});

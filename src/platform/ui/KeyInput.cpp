@@ -42,6 +42,8 @@ constexpr TKeyPair KeypadTable[] = {
     {Qt::Key_Period, VK_DECIMAL},    {Qt::Key_Comma, VK_DECIMAL}, {Qt::Key_Slash, VK_DIVIDE},
 };
 
+}  // namespace
+
 // The character a key types on a US keyboard, 0 for none.
 char32_t CharOfKey(Word key, TShiftState shift)
 {
@@ -90,8 +92,6 @@ Word KeyOfChar(char32_t ch, TShiftState& shift)
     default: return VK_PACKET;
     }
 }
-
-}  // namespace
 
 Word VirtualKeyOf(int qtKey, Qt::KeyboardModifiers modifiers)
 {
@@ -206,13 +206,18 @@ static void Stroke(TWinControl* target, Word key, TShiftState shift, char32_t ch
 
 void PressKey(Word key, TShiftState shift, TWinControl* target) { Stroke(target, key, shift, CharOfKey(key, shift)); }
 
-void TypeText(const std::string& text, TWinControl* target)
+void StrokesOfText(const std::string& text, const std::function<void(Word key, TShiftState shift, char32_t ch)>& stroke)
 {
     for (char32_t ch : utf8::Decode(text)) {
         TShiftState shift;
         const Word key = KeyOfChar(ch, shift);
-        Stroke(target, key, shift, ch);
+        stroke(key, shift, ch);
     }
+}
+
+void TypeText(const std::string& text, TWinControl* target)
+{
+    StrokesOfText(text, [target](Word key, TShiftState shift, char32_t ch) { Stroke(target, key, shift, ch); });
 }
 
 static void Button(TControl* control, UINT msg, TMouseButton button, TShiftState shift, int x, int y)

@@ -67,7 +67,7 @@ TPageControl::TPageControl(TComponent* owner) : TWinControl(owner), tabs_(std::m
             if (OnChange && !Quiet()) OnChange(this);
         });
     });
-    Impl().windowDefault = [this](TMessage& m) {
+    Impl().windowDefault = [](TMessage& m) {
         if (m.Msg != WM_GETDLGCODE) return false;
         m.Result = DLGC_WANTARROWS;
         return true;

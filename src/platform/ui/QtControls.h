@@ -167,7 +167,10 @@ protected:
     }
     void mousePressEvent(QMouseEvent* e) override
     {
-        if (!OnMouse(e, [&] { W::mousePressEvent(e); })) W::mousePressEvent(e);
+        // QWidget's own double-click handling passes the double click on as a press: its
+        // message was sent already, so only the widget's own behaviour runs.
+        if (e->type() == QEvent::MouseButtonDblClick || !OnMouse(e, [&] { W::mousePressEvent(e); }))
+            W::mousePressEvent(e);
     }
     void mouseReleaseEvent(QMouseEvent* e) override
     {
@@ -224,6 +227,12 @@ Word VirtualKeyOf(int qtKey, Qt::KeyboardModifiers modifiers);
 int QtKeyOf(Word virtualKey);
 TShiftState ShiftStateOf(Qt::KeyboardModifiers modifiers, Qt::MouseButtons buttons = Qt::NoButton);
 Qt::KeyboardModifiers QtModifiersOf(TShiftState shift);
+// The character a key types on a US keyboard (0 for none), and the key that types a
+// character there (adding Shift where it needs it; VK_PACKET for a character of no key).
+char32_t CharOfKey(Word key, TShiftState shift);
+Word KeyOfChar(char32_t ch, TShiftState& shift);
+// Each character of the text as the key stroke that types it.
+void StrokesOfText(const std::string& text, const std::function<void(Word key, TShiftState shift, char32_t ch)>& stroke);
 
 // Moves the keyboard focus (our model and Qt's) and sends WM_KILLFOCUS / WM_SETFOCUS.
 void SetKeyboardFocus(TWinControl* control);

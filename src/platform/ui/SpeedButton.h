@@ -1,9 +1,8 @@
 #pragma once
 #include <memory>
 
+#include "platform/ui/ButtonTypes.h"
 #include "platform/ui/Controls.h"
-
-enum TButtonState { bsUp, bsDisabled, bsDown, bsExclusive };
 
 // A windowless button that paints itself: a glyph and a caption on a raised frame, or on
 // nothing while flat and the mouse is elsewhere. It never takes the focus. A press shows

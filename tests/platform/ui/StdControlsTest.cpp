@@ -142,13 +142,13 @@ TEST_F(StdControlsTest, ListBoxOnClickSeesTheChosenItem)
 
     const TRect gamma = list->ItemRect(2);
     ASSERT_FALSE(gamma.IsEmpty());
-    SystemClickAt(list, gamma.Left + 4, (gamma.Top + gamma.Bottom) / 2);
+    SendClick(list, gamma.Left + 4, (gamma.Top + gamma.Bottom) / 2);
     ASSERT_EQ(list->ItemIndex(), 2);
     list->SetFocus();
     PressKey(VK_UP);
     EXPECT_EQ(list->ItemIndex(), 1);
     const TRect alpha = list->ItemRect(0);
-    SystemClickAt(list, alpha.Left + 4, (alpha.Top + alpha.Bottom) / 2);
+    SendClick(list, alpha.Left + 4, (alpha.Top + alpha.Bottom) / 2);
     EXPECT_EQ(seen, (std::vector<int>{2, 1, 0}));
     EXPECT_TRUE(list->ItemRect(3).IsEmpty());
 }

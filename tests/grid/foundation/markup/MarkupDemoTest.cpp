@@ -1,7 +1,5 @@
 #include <gtest/gtest.h>
 
-#include <cstdlib>
-
 #include "../PlainLookGrid.h"
 #include "grid/foundation/painting/GridPictureSource.h"
 #include "grid/foundation/markup/HtmlDraw.h"
@@ -47,9 +45,9 @@ void MakeIcon(const std::string& path)
     icon.SaveToFile(path);
 }
 
-// Markup cells and a hint as the renderer shows them. With MARKUP_DEMO_DIR naming a
-// folder, the grid and the hint are saved there as pictures to look at.
-TEST(MarkupDemoTest, MarkupCellsAndAHintRender)
+// Markup cells as the renderer shows them in a grid (examples/window_gallery saves such a
+// grid as a picture to look at).
+TEST(MarkupDemoTest, MarkupCellsRenderInAGrid)
 {
     TempDir dir;
     MakeIcon(dir.File("icon.bmp"));
@@ -99,21 +97,6 @@ TEST(MarkupDemoTest, MarkupCellsAndAHintRender)
     EXPECT_TRUE(has(cellRed, clYellow));
     EXPECT_TRUE(has(cellImage, clYellow));
     EXPECT_TRUE(has(cellAnchor, clBlue));
-
-    // A hint as the grid shows it: markup on the info colour.
-    TBitmap hint(240, 60);
-    hint.Canvas()->Brush()->SetColor(clInfoBk);
-    hint.Canvas()->FillRect(Rect(0, 0, 240, 60));
-    THtmlDrawParams params;
-    params.WordWrap = true;
-    HtmlDraw(hint.Canvas(),
-             "<B>Hint</B><BR>with <FONT COLOR=\"clRed\">colour</FONT> and a <A HREF=\"h\">link</A>",
-             Rect(4, 4, 236, 56), params);
-
-    if (const char* folder = std::getenv("MARKUP_DEMO_DIR")) {
-        shot.SaveToFile(std::string(folder) + "/markup-grid.bmp");
-        hint.SaveToFile(std::string(folder) + "/markup-hint.bmp");
-    }
 }
 
 } // namespace

@@ -1,7 +1,5 @@
 #include <gtest/gtest.h>
 
-#include <cstdlib>
-
 #include "../PlainLookGrid.h"
 #include "platform/rtl/SysUtils.h"
 #include "platform/ui/Forms.h"
@@ -18,7 +16,7 @@ void Drag(TControl* control, TPoint from, TPoint to)
 }
 
 // A small window with a base grid that scrolls, selects, sizes a column and edits a cell
-// with the platform's editor. With BASEGRID_DEMO_BMP set it saves the window there.
+// with the platform's editor.
 TEST(BaseGridDemoTest, ScrollsSelectsSizesAndEdits)
 {
     TForm form(nullptr);
@@ -68,12 +66,6 @@ TEST(BaseGridDemoTest, ScrollsSelectsSizesAndEdits)
     grid->SetCol(3);
     grid->SetRow(11);
     grid->SetSelection({3, 11, 5, 11});
-
-    if (const char* path = std::getenv("BASEGRID_DEMO_BMP")) {
-        TBitmap shot(form.ClientWidth(), form.ClientHeight());
-        form.PaintTo(shot.Canvas(), 0, 0);
-        shot.SaveToFile(path);
-    }
 }
 
 } // namespace
