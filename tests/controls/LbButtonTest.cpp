@@ -215,7 +215,7 @@ TEST_F(LbButtonTest, ButtonFreeingItsModalFormInOnClickEndsShowModalWithItsResul
         dialog->OnDestroy = [&destroyed](TObject*) { ++destroyed; };
         ok->OnClick = [dialog](TObject*) { delete dialog; };
         TWeakRef<TForm> alive(dialog);
-        dialogs.OnModal = [&, click = click](TCustomForm&) { click(ok); };
+        dialogs.OnModal([&, click = click](TCustomForm&) { click(ok); });
         EXPECT_EQ(dialog->ShowModal(), mrOk) << how;
         Application->ProcessMessages();
         EXPECT_FALSE(alive) << how;
@@ -349,17 +349,17 @@ TEST_F(LbButtonTest, HotStateEndsWhenItsWindowHides)
     form->Hide();
     for (const bool slowDecease : {false, true}) {
         button->SetSlowDecease(slowDecease);
-        dialogs.OnModal = [&](TCustomForm&) {
+        dialogs.OnModal([&](TCustomForm&) {
             Send(CM_MOUSEENTER, 0);
             Mouse(WM_LBUTTONDOWN, 5, 5);
             Mouse(WM_LBUTTONUP, 5, 5);
-        };
+        });
         ASSERT_EQ(form->ShowModal(), mrOk);
         TColor face = clNone;
-        dialogs.OnModal = [&](TCustomForm& shown) {
+        dialogs.OnModal([&](TCustomForm& shown) {
             face = Pixel(50, 12);
             shown.SetModalResult(mrCancel);
-        };
+        });
         form->ShowModal();
         EXPECT_EQ(button->HotTrackStep(), 0) << slowDecease;
         EXPECT_EQ(face, WindowFace) << slowDecease;

@@ -2,8 +2,6 @@
 
 #include "platform/QtRuntime.h"
 
-TDialogService& RealDialogService();
-
 namespace {
 
 TDialogService* gService = nullptr;

@@ -74,6 +74,9 @@ public:
 };
 
 TDialogService& DialogService();
+// The desktop's own service, for a stand-in that lets some requests through (a test that
+// needs the real modal loop).
+TDialogService& RealDialogService();
 // Replaces the dialog service; nullptr restores the real one. Error boxes still waiting are
 // shown first, by the service in force when their errors happened.
 void SetDialogService(TDialogService* service);

@@ -123,6 +123,8 @@ TEST(LifetimeTest, AFormFreedInsideItsShowModalEndsTheLoop)
         {"Release", [](TForm* form) { form->Release(); }},
     };
     for (const auto& [how, free] : frees) {
+        TFakeDialogs dialogs;
+        dialogs.OnModal([](TCustomForm& shown) { RealDialogService().RunModal(shown); });
         std::vector<std::string> log;
         auto* form = NewForm(log);
         TWeakRef<TForm> formRef(form);
