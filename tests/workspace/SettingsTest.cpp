@@ -50,9 +50,34 @@ std::string Flatten_File(const std::string& path)
 }
 
 const char* const Default_Settings_Values = "proj= ip=192.168.2.205 lang=English flags=0000";
+
+// The program-wide values these tests change go back afterwards: other tests read their
+// start values.
+class TSavedSettings {
+public:
+    ~TSavedSettings()
+    {
+        Project_Name = project_;
+        Project_Dir = dir_;
+        Last_IP_Address = ip_;
+        Language_Name = language_;
+        Opt_Enable_Internet = flags_[0];
+        Opt_Enable_Update = flags_[1];
+        Opt_Jump_Field_Tables = flags_[2];
+        Opt_Double_Click_Auto_Size = flags_[3];
+    }
+
+private:
+    std::string project_ = Project_Name, dir_ = Project_Dir, ip_ = Last_IP_Address, language_ = Language_Name;
+    int flags_[4] = {Opt_Enable_Internet, Opt_Enable_Update, Opt_Jump_Field_Tables, Opt_Double_Click_Auto_Size};
+};
+
+class SettingsFile : public testing::Test {
+    TSavedSettings saved_;
+};
 }  // namespace
 
-TEST(SettingsFile, MissingFileGivesTheDefaults)
+TEST_F(SettingsFile, MissingFileGivesTheDefaults)
 {
     TempDir dir;
     Scramble_Settings();
@@ -71,7 +96,9 @@ struct SettingsCase {
 const std::string Kept = ". The settings that could be read are kept; the others are back at their defaults.";
 const std::string Lost = ". The settings are back at their defaults.";
 
-class SettingsRead : public testing::TestWithParam<SettingsCase> {};
+class SettingsRead : public testing::TestWithParam<SettingsCase> {
+    TSavedSettings saved_;
+};
 
 TEST_P(SettingsRead, EachItemFallsBackAlone)
 {
@@ -146,7 +173,7 @@ INSTANTIATE_TEST_SUITE_P(
                      "Vantrel.xml: the file is damaged (line 1: the file ends too early)" + Kept}),
     [](const testing::TestParamInfo<SettingsCase>& info) { return std::string(info.param.name); });
 
-TEST(SettingsFile, WritesTheSevenItemsInOrderUnderConfSettings)
+TEST_F(SettingsFile, WritesTheSevenItemsInOrderUnderConfSettings)
 {
     TempDir dir;
     Read_Settings(dir.File("none.xml"));
@@ -164,7 +191,7 @@ TEST(SettingsFile, WritesTheSevenItemsInOrderUnderConfSettings)
     EXPECT_EQ(bytes.find('='), std::string::npos) << "no attributes";
 }
 
-TEST(SettingsFile, WrittenValuesReadBack)
+TEST_F(SettingsFile, WrittenValuesReadBack)
 {
     TempDir dir;
     Project_Name = "Anlage <1> & \xC3\xBC";
@@ -181,7 +208,7 @@ TEST(SettingsFile, WrittenValuesReadBack)
     EXPECT_EQ(Settings_Values(), written);
 }
 
-TEST(SettingsFile, FullDiskKeepsTheEarlierFile)
+TEST_F(SettingsFile, FullDiskKeepsTheEarlierFile)
 {
     TempDir dir;
     WriteTestFile(dir.File("Vantrel.xml"), "<Conf_Settings/>");
@@ -193,7 +220,7 @@ TEST(SettingsFile, FullDiskKeepsTheEarlierFile)
     EXPECT_EQ(ReadTestFile(dir.File("Vantrel.xml")), "<Conf_Settings/>");
 }
 
-TEST(SettingsFile, PathIsBesideTheExecutable)
+TEST_F(SettingsFile, PathIsBesideTheExecutable)
 {
     Set_Program_Dirs("/opt/vantrel");
     EXPECT_EQ(Settings_File_Path(), "/opt/vantrel/Vantrel.xml");

@@ -16,6 +16,7 @@
 #include <thread>
 
 #include "platform/rtl/SysUtils.h"
+#include "platform/net/Socket.h"
 
 namespace {
 using Clock = std::chrono::steady_clock;
@@ -29,8 +30,6 @@ struct TUrl {
     std::string Port = "80";
     std::string Target = "/"; // path and query
 };
-
-std::string Error_Text(int error) { return std::system_category().message(error); }
 
 // A control character in the address or a header would let it rewrite the request.
 bool Is_Request_Safe(const std::string& text)
@@ -68,22 +67,6 @@ TUrl Parse_Url(const std::string& url)
     return parsed;
 }
 
-class TSocket {
-public:
-    explicit TSocket(int fd) : fd_(fd) {}
-    ~TSocket()
-    {
-        if (fd_ >= 0) close(fd_);
-    }
-    TSocket(TSocket&& other) noexcept : fd_(other.fd_) { other.fd_ = -1; }
-    TSocket(const TSocket&) = delete;
-    TSocket& operator=(const TSocket&) = delete;
-    int Fd() const { return fd_; }
-
-private:
-    int fd_;
-};
-
 // How long a step of the request may wait, and whether its caller still wants the answer.
 class TBudget {
 public:
@@ -118,7 +101,7 @@ bool Wait_For(int fd, short events, const TBudget& budget)
         pollfd entry{fd, events, 0};
         const int ready = poll(&entry, 1, slice);
         if (ready > 0) return true;
-        if (ready < 0 && errno != EINTR) throw EHttpError("Connection failed: " + Error_Text(errno));
+        if (ready < 0 && errno != EINTR) throw EHttpError("Connection failed: " + SocketErrorText(errno));
     }
 }
 
@@ -190,12 +173,12 @@ TSocket Connect(const TUrl& url, const TBudget& budget)
         TSocket socket(::socket(address->ai_family, address->ai_socktype | SOCK_NONBLOCK | SOCK_CLOEXEC,
                                 address->ai_protocol));
         if (socket.Fd() < 0) {
-            reason = Error_Text(errno);
+            reason = SocketErrorText(errno);
             continue;
         }
         if (connect(socket.Fd(), address->ai_addr, address->ai_addrlen) == 0) return socket;
         if (errno != EINPROGRESS) {
-            reason = Error_Text(errno);
+            reason = SocketErrorText(errno);
             continue;
         }
         if (!Wait_For(socket.Fd(), POLLOUT, budget)) {
@@ -206,7 +189,7 @@ TSocket Connect(const TUrl& url, const TBudget& budget)
         socklen_t size = sizeof error;
         getsockopt(socket.Fd(), SOL_SOCKET, SO_ERROR, &error, &size);
         if (error == 0) return socket;
-        reason = Error_Text(error);
+        reason = SocketErrorText(error);
     }
     throw EHttpError("Cannot connect to " + url.Authority + ": " + reason);
 }
@@ -221,7 +204,7 @@ void Send_All(const TSocket& socket, const std::string& bytes, const TBudget& bu
         } else if (errno == EAGAIN || errno == EWOULDBLOCK || errno == EINTR) {
             if (!Wait_For(socket.Fd(), POLLOUT, budget)) throw EHttpError("Send timed out");
         } else {
-            throw EHttpError("Send failed: " + Error_Text(errno));
+            throw EHttpError("Send failed: " + SocketErrorText(errno));
         }
     }
 }
@@ -274,7 +257,7 @@ std::string Receive_All(const TSocket& socket, const TBudget& budget)
         if (count == 0) break;
         if (count < 0) {
             if (errno == EAGAIN || errno == EWOULDBLOCK || errno == EINTR) continue;
-            throw EHttpError("Read failed: " + Error_Text(errno));
+            throw EHttpError("Read failed: " + SocketErrorText(errno));
         }
         reply.append(buffer, static_cast<size_t>(count));
         if (reply.size() > Max_Reply_Size) throw EHttpError("Reply too large");
@@ -319,7 +302,7 @@ THttpResponse Socket_Get(const THttpRequest& request)
     return Parse_Reply(Receive_All(socket, reading));
 }
 
-THttpGetFunction& Replacement()
+THttpGetFunction& Http_Replacement()
 {
     static THttpGetFunction get;
     return get;
@@ -328,7 +311,7 @@ THttpGetFunction& Replacement()
 
 THttpResponse HttpGet(const THttpRequest& request)
 {
-    return Replacement() ? Replacement()(request) : Socket_Get(request);
+    return Http_Replacement() ? Http_Replacement()(request) : Socket_Get(request);
 }
 
-void SetHttpGet(THttpGetFunction get) { Replacement() = std::move(get); }
+void SetHttpGet(THttpGetFunction get) { Http_Replacement() = std::move(get); }

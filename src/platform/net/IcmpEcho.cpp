@@ -16,6 +16,8 @@
 #include <system_error>
 #include <vector>
 
+#include "platform/net/Socket.h"
+
 namespace {
 using Clock = std::chrono::steady_clock;
 
@@ -23,8 +25,6 @@ constexpr size_t Icmp_Header_Size = 8;
 constexpr size_t Time_Stamp_Size = 4;
 // The largest payload an IPv4 datagram can carry after the IP and ICMP headers.
 constexpr int Max_Payload_Size = 65535 - 20 - static_cast<int>(Icmp_Header_Size);
-
-std::string Error_Text(int error) { return std::system_category().message(error); }
 
 bool Parse_Dotted_IPv4(const std::string& text, in_addr& address)
 {
@@ -48,19 +48,14 @@ bool Parse_Dotted_IPv4(const std::string& text, in_addr& address)
     return true;
 }
 
-class TSocket {
+class TEchoSocket : public TSocket {
 public:
-    TSocket(int fd, bool raw) : fd_(fd), raw_(raw) {}
-    ~TSocket() { close(fd_); }
-    TSocket(const TSocket&) = delete;
-    TSocket& operator=(const TSocket&) = delete;
-    int Fd() const { return fd_; }
+    TEchoSocket(int fd, bool raw) : TSocket(fd), raw_(raw) {}
     // A raw socket hands over the IP header too, and every ICMP packet the host receives,
     // our own requests to the loopback address among them.
     bool Raw() const { return raw_; }
 
 private:
-    int fd_;
     bool raw_;
 };
 
@@ -70,19 +65,19 @@ bool Is_Permission_Error(int error)
            error == EAFNOSUPPORT;
 }
 
-TSocket Open_Socket()
+TEchoSocket Open_Socket()
 {
     const int datagram = socket(AF_INET, SOCK_DGRAM | SOCK_CLOEXEC, IPPROTO_ICMP);
-    if (datagram >= 0) return TSocket(datagram, false);
+    if (datagram >= 0) return TEchoSocket(datagram, false);
     const int datagramError = errno;
     const int raw = socket(AF_INET, SOCK_RAW | SOCK_CLOEXEC, IPPROTO_ICMP);
-    if (raw >= 0) return TSocket(raw, true);
+    if (raw >= 0) return TEchoSocket(raw, true);
     const int rawError = errno;
     if (Is_Permission_Error(datagramError) && Is_Permission_Error(rawError))
         throw EIcmpError("This system does not let the program send ICMP echo requests: it allows neither an "
                          "ICMP datagram socket (add the user's group to net.ipv4.ping_group_range) nor a raw "
                          "socket (run as root or grant CAP_NET_RAW).");
-    throw EIcmpError("No socket for ICMP echo requests: " + Error_Text(rawError));
+    throw EIcmpError("No socket for ICMP echo requests: " + SocketErrorText(rawError));
 }
 
 uint16_t Checksum(const std::vector<uint8_t>& packet)
@@ -128,7 +123,7 @@ std::vector<uint8_t> Echo_Packet(const TEchoRequest& request, uint16_t identifie
 
 // Whether what the socket received is the reply to `sent` from `host`; `size` becomes the
 // size of the ICMP message within it.
-bool Is_Echo_Reply(const TSocket& socket, const uint8_t* received, size_t& size, const in_addr& from,
+bool Is_Echo_Reply(const TEchoSocket& socket, const uint8_t* received, size_t& size, const in_addr& from,
                    const in_addr& host, const std::vector<uint8_t>& sent)
 {
     if (from.s_addr != host.s_addr) return false;
@@ -149,7 +144,7 @@ bool Is_Echo_Reply(const TSocket& socket, const uint8_t* received, size_t& size,
     return true;
 }
 
-TEchoReply Await_Reply(const TSocket& socket, const in_addr& host, const std::vector<uint8_t>& sent,
+TEchoReply Await_Reply(const TEchoSocket& socket, const in_addr& host, const std::vector<uint8_t>& sent,
                        int timeoutMs)
 {
     const Clock::time_point deadline = Clock::now() + std::chrono::milliseconds(std::max(timeoutMs, 0));
@@ -160,14 +155,14 @@ TEchoReply Await_Reply(const TSocket& socket, const in_addr& host, const std::ve
         pollfd entry{socket.Fd(), POLLIN, 0};
         const int ready = poll(&entry, 1, static_cast<int>(std::max<long long>(left, 0)));
         if (ready < 0 && errno == EINTR) continue;
-        if (ready < 0) throw EIcmpError("Waiting for the echo reply failed: " + Error_Text(errno));
+        if (ready < 0) throw EIcmpError("Waiting for the echo reply failed: " + SocketErrorText(errno));
         if (ready == 0) return {};
         sockaddr_in from{};
         socklen_t fromSize = sizeof(from);
         const ssize_t count = recvfrom(socket.Fd(), buffer.data(), buffer.size(), 0,
                                        reinterpret_cast<sockaddr*>(&from), &fromSize);
         if (count < 0 && (errno == EINTR || errno == EAGAIN)) continue;
-        if (count < 0) throw EIcmpError("Receiving the echo reply failed: " + Error_Text(errno));
+        if (count < 0) throw EIcmpError("Receiving the echo reply failed: " + SocketErrorText(errno));
         size_t size = static_cast<size_t>(count);
         if (Is_Echo_Reply(socket, buffer.data(), size, from.sin_addr, host, sent))
             return {static_cast<int>(size)};
@@ -182,7 +177,7 @@ TEchoReply Socket_Echo(const TEchoRequest& request)
     if (request.PayloadSize < static_cast<int>(Time_Stamp_Size) || request.PayloadSize > Max_Payload_Size)
         throw EIcmpError("An echo request carries " + std::to_string(Time_Stamp_Size) + " to " +
                          std::to_string(Max_Payload_Size) + " bytes.");
-    const TSocket socket = Open_Socket();
+    const TEchoSocket socket = Open_Socket();
     const std::vector<uint8_t> packet =
         Echo_Packet(request, static_cast<uint16_t>(getpid()), Next_Sequence());
     sockaddr_in target{};
@@ -191,11 +186,11 @@ TEchoReply Socket_Echo(const TEchoRequest& request)
     const ssize_t sent = sendto(socket.Fd(), packet.data(), packet.size(), 0,
                                 reinterpret_cast<const sockaddr*>(&target), sizeof(target));
     if (sent < 0)
-        throw EIcmpError("The echo request to " + request.Host + " was not sent: " + Error_Text(errno));
+        throw EIcmpError("The echo request to " + request.Host + " was not sent: " + SocketErrorText(errno));
     return Await_Reply(socket, host, packet, request.TimeoutMs);
 }
 
-TIcmpEchoFunction& Replacement()
+TIcmpEchoFunction& Echo_Replacement()
 {
     static TIcmpEchoFunction echo;
     return echo;
@@ -210,7 +205,7 @@ bool Is_Dotted_IPv4(const std::string& text)
 
 TEchoReply IcmpEcho(const TEchoRequest& request)
 {
-    return Replacement() ? Replacement()(request) : Socket_Echo(request);
+    return Echo_Replacement() ? Echo_Replacement()(request) : Socket_Echo(request);
 }
 
-void SetIcmpEcho(TIcmpEchoFunction echo) { Replacement() = std::move(echo); }
+void SetIcmpEcho(TIcmpEchoFunction echo) { Echo_Replacement() = std::move(echo); }

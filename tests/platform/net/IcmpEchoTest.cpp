@@ -3,7 +3,7 @@
 #include "platform/net/IcmpEcho.h"
 
 namespace {
-TEchoRequest Request_To(const std::string& host)
+TEchoRequest Echo_Request_To(const std::string& host)
 {
     TEchoRequest request;
     request.Host = host;
@@ -22,13 +22,13 @@ TEST(IcmpEcho, TakesOnlyDottedIPv4Addresses)
          {"", "300.1.1.1", "1.2.3.256", "1.2.3", "1.2.3.4.5", "1..2.3", "1.2.3.", ".1.2.3", " 1.2.3.4",
           "1.2.3.4 ", "1.2.3.-4", "1.2.3.+4", "1.2.3.0x1", "1.2.3.1000", "localhost", "::1", "1.2.3.4/8"}) {
         EXPECT_FALSE(Is_Dotted_IPv4(bad)) << bad;
-        EXPECT_THROW(IcmpEcho(Request_To(bad)), EIcmpAddressError) << bad;
+        EXPECT_THROW(IcmpEcho(Echo_Request_To(bad)), EIcmpAddressError) << bad;
     }
 }
 
 TEST(IcmpEcho, RefusesAPayloadWithoutRoomForItsTimeStamp)
 {
-    TEchoRequest request = Request_To("127.0.0.1");
+    TEchoRequest request = Echo_Request_To("127.0.0.1");
     for (int size : {-1, 0, 3, 65536}) {
         request.PayloadSize = size;
         EXPECT_THROW(IcmpEcho(request), EIcmpError) << size;
@@ -39,7 +39,7 @@ TEST(IcmpEcho, RefusesAPayloadWithoutRoomForItsTimeStamp)
 // the others and, on a raw socket, from the request itself, which the host also receives.
 TEST(IcmpEcho, LoopbackAnswersEveryRequestWithThePayloadSent)
 {
-    TEchoRequest request = Request_To("127.0.0.1");
+    TEchoRequest request = Echo_Request_To("127.0.0.1");
     request.TimeoutMs = 2000;
     TEchoReply first;
     try {
