@@ -34,6 +34,7 @@ TExtStringGrid::TExtStringGrid(TComponent* AOwner)
       FFixedFont(std::make_unique<TFont>()), FActiveCellFont(std::make_unique<TFont>()),
       FRowIndicator(std::make_unique<TBitmap>()), FColumnHeaders(std::make_unique<TStringList>()),
       FRowHeaders(std::make_unique<TStringList>()), FLookupItems(std::make_unique<TStringList>()),
+      FFilterEntries(std::make_unique<TStringList>()),
       FNavigation(std::make_unique<TNavigation>(this)), FMouseActions(std::make_unique<TMouseActions>(this)),
       FSearchFooter(std::make_unique<TSearchFooter>(this, ComponentState().Contains(csDesigning))),
       FBands(std::make_unique<TBands>()), FSyncGrid(std::make_unique<TSyncGrid>(this)),

@@ -103,6 +103,20 @@ struct TExtGridProperties {
     int GroupColumn = -1;
     int PreviewPage = 1;
     int ZoomFactor = 0;
+
+    // Written through their Set... writers, which repaint as needed.
+    bool URLShow = false;
+    bool URLShowInText = false;
+    bool URLFull = false;
+    bool FilterDropDownAuto = false;
+    bool FilterIncremental = false;
+    bool Hovering = false;
+    bool EnableBlink = false;
+    bool SelectionResizer = false;
+    bool SelectionColorMixer = false;
+    bool Flat = false;
+    bool SpreadSheet = false;
+    int MaxEditLength = 0;
 };
 
 // The string grid of the configurator's windows. On top of the base grid it hides columns
@@ -114,7 +128,7 @@ struct TExtGridProperties {
 // shown. ColCount, RowCount, Col, Row, widths, heights and painting use display indexes.
 // A hidden column keeps its cells in place, so cells take the real column; a hidden row
 // is taken out of the grid, so cells take the display row.
-class TExtStringGrid : public TBaseGrid, public TExtGridProperties {
+class TExtStringGrid : public TBaseGrid, public TExtGridProperties, public TExtGridCellEvents {
 public:
     explicit TExtStringGrid(TComponent* AOwner);
     ~TExtStringGrid() override;
@@ -305,6 +319,48 @@ public:
     bool RowEnabled(int ARow) const;
     void SetRowEnabled(int ARow, bool Value);
 
+    // Cell questions (ExtGridCellHooks.cpp, ExtGridCellColors.cpp). ACol is a real column, ARow
+    // a display row. Each gives the grid's own answer first, then lets its event change it;
+    // the column grid overrides them to answer from its column settings.
+    virtual void GetCellHint(int ACol, int ARow, std::string& Hint, std::string& WideHint);
+    virtual void GetCellColor(int ACol, int ARow, TGridDrawState AState, TBrush* ABrush, TFont* AFont);
+    virtual void GetCellPrintColor(int ACol, int ARow, TGridDrawState AState, TBrush* ABrush, TFont* AFont);
+    virtual void GetCellBorder(int ACol, int ARow, TPen* APen, TCellBorders& Borders);
+    virtual void GetCellPrintBorder(int ACol, int ARow, TPen* APen, TCellBorders& Borders);
+    virtual void GetCellAlignment(int ACol, int ARow, TAlignment& HAlign, TVAlignment& VAlign);
+    virtual void GetColFormat(int ACol, TSortStyle& AStyle, std::string& APrefix, std::string& ASuffix);
+    virtual void GetCellEditor(int ACol, int ARow, TEditorType& AEditor);
+    virtual void GetCellEditorEx(int ACol, int ARow, TEditorType& AEditor);
+    virtual void IsPasswordCell(int ACol, int ARow, bool& IsPassword);
+    virtual void GetCellWordWrap(int ACol, int ARow, bool& WordWrap);
+    virtual bool HasCombo(int ACol, int ARow);
+    virtual bool HasSpinEdit(int ACol, int ARow);
+    virtual void GetCheckTrue(int ACol, int ARow, std::string& Value);
+    virtual void GetCheckFalse(int ACol, int ARow, std::string& Value);
+    // Fills FilterEntries with the values a column's filter drop-down offers; false when
+    // there are none.
+    virtual bool GetColumnFilter(int ACol);
+    TStringList* FilterEntries() const { return FFilterEntries.get(); }
+    // Only an assigned OnGetCellCursor chooses a cell's mouse cursor. It is shown until the
+    // mouse moves on, so the grid's own Cursor stays as it is.
+    virtual void GetCellCursor(int ACol, int ARow, int X, int Y);
+    TCursor ShownCursor() const { return FShownCursor; }
+    virtual void CanAddRow(bool& CanAdd);
+    virtual void CanInsertRow(int ARow, bool& CanInsert);
+
+    // Notifications of the in-cell editors (ExtGridEditorNotifications.cpp).
+    virtual void DoSearchFooterAction(const std::string& Value, int ACol, int ARow,
+                                      TSearchAction SearchAction);
+    virtual void DoButtonClick(int ACol, int ARow);
+    virtual void DoExpandClick(int ACol, int ARow, bool Expanded);
+    virtual void DoComboCloseUp(int ARow, int ACol);
+    virtual void DoComboDropDown(int ARow, int ACol);
+    virtual void DoCheckBoxChange(int ACol, int ARow, bool State);
+    // False when OnRatingChange refuses the new rate.
+    virtual bool DoRatingChange(int ACol, int ARow, double& NewRate);
+    // The current cell's button editor was clicked.
+    void GridButtonClick() { DoButtonClick(Col(), Row()); }
+
     // Update lock (ExtGridUpdate.cpp): painting waits until every BeginUpdate has had its
     // EndUpdate.
     void BeginUpdate();
@@ -318,9 +374,6 @@ public:
     TRowChangingEvent OnRowChanging;
     TColChangingEvent OnColChanging;
     TCellChangingEvent OnCellChanging;
-    TCanEditCellEvent OnCanEditCell;
-    TGetEditorTypeEvent OnGetEditorType;
-    TIsFixedCellEvent OnIsFixedCell;
     TRowDisjunctSelectEvent OnRowDisjunctSelect;
     TRowDisjunctSelectedEvent OnRowDisjunctSelected;
 
@@ -333,6 +386,10 @@ protected:
     virtual void CellChanging(int NewCol, int NewRow, bool& Allow);
     virtual void StoreOldCellValue(int ACol, int ARow);
     bool IsFixed(int ACol, int ARow) const override;
+    void GetDefaultCellProperties(int ACol, int ARow, TFont* AFont, TBrush* ABrush, TColor& ColorTo,
+                                  TColor& ColorMirror, TColor& ColorMirrorTo, TAlignment& HAlign,
+                                  TVAlignment& VAlign, bool& WordWrap,
+                                  TCellGradientDirection& GradientDirection) override;
 
     bool SelectCell(int ACol, int ARow) override;
     void Paint() override;
@@ -409,6 +466,7 @@ private:
     std::unique_ptr<TStringList> FColumnHeaders;
     std::unique_ptr<TStringList> FRowHeaders;
     std::unique_ptr<TStringList> FLookupItems;
+    std::unique_ptr<TStringList> FFilterEntries;
     std::unique_ptr<TNavigation> FNavigation;
     std::unique_ptr<TMouseActions> FMouseActions;
     std::unique_ptr<TSearchFooter> FSearchFooter;
@@ -448,6 +506,7 @@ private:
     bool FSelChange = false;
 
     int FUpdateCount = 0;
+    TCursor FShownCursor = crDefault;
     // Guards of the column stretching: it runs once at a time, and not for the width
     // changes it makes itself.
     bool FColchgFlg = true;
