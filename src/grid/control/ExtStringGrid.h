@@ -2,6 +2,7 @@
 #include <array>
 #include <cstdint>
 #include <memory>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -143,6 +144,50 @@ public:
     void SetVersion(const std::string&) {}
 
     TGridLook Look() const { return FLook; }
+    // Looks and display text (ExtGridLooks.cpp). A look sets the grid's colours in one step;
+    // setting the look it already has changes nothing.
+    void SetLook(TGridLook Value);
+    // The look's saved name and its menu caption; false, leaving Result alone, for glCustom.
+    static bool LookToString(TGridLook Value, std::string& Result);
+    static bool LookToCaption(TGridLook Value, std::string& Result);
+    // Turns the first address of a plain text into a link when URLShowInText is set.
+    void GetDisplText(int ACol, int ARow, std::string& Value) const override;
+    void SetURLShow(bool Value);
+    void SetURLShowInText(bool Value);
+    void SetURLFull(bool Value);
+    void SetURLColor(TColor Value);
+
+    // Appearance writers (ExtGridAppearance.cpp): they store and repaint when the value
+    // changed, unless said otherwise.
+    void SetSelectionColor(TColor Value) { ChangeAndRepaint(SelectionColor, Value); }
+    void SetSelectionColorTo(TColor Value) { ChangeAndRepaint(SelectionColorTo, Value); }
+    void SetSelectionMirrorColor(TColor Value) { ChangeAndRepaint(SelectionMirrorColor, Value); }
+    void SetSelectionMirrorColorTo(TColor Value) { ChangeAndRepaint(SelectionMirrorColorTo, Value); }
+    void SetSelectionTextColor(TColor Value) { ChangeAndRepaint(SelectionTextColor, Value); }
+    void SetSelectionColorMixer(bool Value) { ChangeAndRepaint(SelectionColorMixer, Value); }
+    void SetSelectionRectangle(bool Value) { ChangeAndRepaint(SelectionRectangle, Value); }
+    void SetSelectionResizer(bool Value) { ChangeAndRepaint(SelectionResizer, Value); }
+    void SetDefaultAlignment(TAlignment Value) { ChangeAndRepaint(DefaultAlignment, Value); }
+    void SetShowDesignHelper(bool Value) { ChangeAndRepaint(ShowDesignHelper, Value); }
+    // Kept within 0 to 100.
+    void SetSelectionColorMixerFactor(int Value);
+    void SetShowSelection(bool Value);
+    // Both go to the markup renderer too.
+    void SetHighlightColor(TColor Value);
+    void SetHighlightTextColor(TColor Value);
+    void SetActiveCellFont(const TFont& Value);
+    void SetFixedFont(const TFont& Value);
+    void SetRowIndicator(const TBitmap& Value);
+    void SetLookupItems(const TStringList* Value);
+    void SetWordWrap(bool Value);
+    bool WordWrap() const { return TBaseGrid::WordWrap(); }
+    void SetVAlignment(TVAlignment Value);
+    // The vertical text-drawing flag of VAlignment: 0 top, 4 centre, 8 bottom.
+    unsigned VAlignmentFlag() const { return FVAlignFlag; }
+    void SetFlat(bool Value);
+    void SetMaxEditLength(int Value) { MaxEditLength = Value; }
+    // Whatever the value, a spreadsheet-like grid selects ranges and edits.
+    void SetSpreadSheet(bool Value);
     TColor BorderColor() const { return FBorderColor; }
     int ScrollWidth() const { return FScrollWidth; }
     // The height of the fixed rows; the default row height makes every row that high.
@@ -361,6 +406,21 @@ public:
     // The current cell's button editor was clicked.
     void GridButtonClick() { DoButtonClick(Col(), Row()); }
 
+    // Selection notifications and the balloon texts (ExtGridNotifications.cpp).
+    virtual void SelectionChanged(int ALeft, int ATop, int ARight, int ABottom);
+    virtual void DoSelChange() {}
+    // A date or time picker in the current cell changed its value.
+    void DateTimeChanged(TDateTime Value);
+    struct TBalloonText {
+        std::string Title;
+        std::string Text;
+        int Icon = 0;
+    };
+    static constexpr int biInfo = 1;
+    // The balloon of the cell under a client point, when balloons are on.
+    std::optional<TBalloonText> BalloonTextAt(TPoint ClientPos);
+    TPoint LastBalloonPos() const { return FLastBalloonPos; }
+
     // Update lock (ExtGridUpdate.cpp): painting waits until every BeginUpdate has had its
     // EndUpdate.
     void BeginUpdate();
@@ -392,6 +452,8 @@ protected:
                                   TCellGradientDirection& GradientDirection) override;
 
     bool SelectCell(int ACol, int ARow) override;
+    void Notification(TComponent* AComponent, TOperation Operation) override;
+    int GetEditLimit() override { return MaxEditLength; }
     void Paint() override;
     void Loaded() override;
     void ColWidthsChanged() override;
@@ -409,6 +471,14 @@ protected:
     std::string FOldCellText;
 
 private:
+    template <typename T> void ChangeAndRepaint(T& Field, T Value)
+    {
+        if (Field == Value) return;
+        Field = Value;
+        Invalidate();
+    }
+    void ApplyPlainLookColors(bool Suite, bool Classic);
+
     // The owner form's resize event (ExtGridLifecycle.cpp).
     void ChainOwnerFormResize(TComponent* AOwner);
     void UnchainOwnerFormResize();
@@ -507,6 +577,8 @@ private:
 
     int FUpdateCount = 0;
     TCursor FShownCursor = crDefault;
+    unsigned FVAlignFlag = 0;
+    TPoint FLastBalloonPos{-1, -1};
     // Guards of the column stretching: it runs once at a time, and not for the width
     // changes it makes itself.
     bool FColchgFlg = true;
