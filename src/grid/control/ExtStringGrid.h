@@ -421,6 +421,30 @@ public:
     std::optional<TBalloonText> BalloonTextAt(TPoint ClientPos);
     TPoint LastBalloonPos() const { return FLastBalloonPos; }
 
+    // Focus, cursor and timer (ExtGridFocus.cpp, ExtGridTimer.cpp).
+    static constexpr int GridTimerID = 111;
+    static constexpr int GridTimerPeriod = 500;
+    // The grid's own cursors.
+    static constexpr TCursor crRowSelect = 8010;
+    static constexpr TCursor crColumnSelect = 8011;
+    static constexpr TCursor crSelectAll = 8012;
+    static constexpr TCursor crCellSelector = 8014;
+    int TimerTicks() const { return FTimerTicks; }
+    // Typing a new search text starts its time anew; it is forgotten after four ticks.
+    const std::string& IncrSearchText() const { return FSearchInc; }
+    void SetIncrSearchText(const std::string& Value);
+    bool GridBlink() const { return FGridBlink; }
+    THoverFixedCells HoverFixedCells() const { return FHoverFixedCells; }
+    void SetHoverFixedCells(THoverFixedCells Value) { FHoverFixedCells = Value; }
+    bool IsHoverFixedCell(int ACol, int ARow) const;
+    void ResetFixedCellHighlight();
+    // The cursor over a client point: the select mode's, the cell selector's, the cell's own,
+    // and over the sizing edge of a fixed cell the split cursor.
+    TCursor CursorAt(TPoint ClientPos);
+    TMouseSelectMode MouseSelectMode() const { return FMouseSelectMode; }
+    // The grid's own cursor changes keep the select mode; any other resets it.
+    void SetMouseSelectMode(TMouseSelectMode Value, TCursor ACursor);
+
     // Update lock (ExtGridUpdate.cpp): painting waits until every BeginUpdate has had its
     // EndUpdate.
     void BeginUpdate();
@@ -454,6 +478,24 @@ protected:
     bool SelectCell(int ACol, int ARow) override;
     void Notification(TComponent* AComponent, TOperation Operation) override;
     int GetEditLimit() override { return MaxEditLength; }
+    void WndProc(TMessage& Message) override;
+    void CreateWnd() override;
+    void DoEnter() override;
+    void DoExit() override;
+    void MouseMove(TShiftState Shift, int X, int Y) override;
+    virtual void GridTimerTick();
+    void RepaintBlinkingCells();
+    // Set while other parts move the focus themselves: entering and leaving do nothing.
+    bool FBlockFocus = false;
+    bool FBlockKill = false;
+    bool FCellSelectorMode = false;
+    // The mouse is over (or drags) the sizing edge of a fixed column or of a fixed row.
+    bool FSizeFixed = false;
+    bool FSizingFixed = false;
+    bool FSizeFixedR = false;
+    bool FSizingFixedR = false;
+    TPoint FHoverFixed{-1, -1};
+    bool FNoMouseLeave = false;
     void Paint() override;
     void Loaded() override;
     void ColWidthsChanged() override;
@@ -578,6 +620,15 @@ private:
     int FUpdateCount = 0;
     TCursor FShownCursor = crDefault;
     unsigned FVAlignFlag = 0;
+    int FTimerTicks = 0;
+    int FSearchTics = 0;
+    std::string FSearchInc;
+    bool FGridBlink = false;
+    THoverFixedCells FHoverFixedCells = hfNone;
+    TMouseSelectMode FMouseSelectMode = msNormal;
+    bool FInvokedChange = false;
+    // The last mouse position over the client area, while the mouse is there.
+    std::optional<TPoint> FMousePos;
     TPoint FLastBalloonPos{-1, -1};
     // Guards of the column stretching: it runs once at a time, and not for the width
     // changes it makes itself.
