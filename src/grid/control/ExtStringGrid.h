@@ -8,6 +8,7 @@
 
 #include "grid/control/ExtGridEnums.h"
 #include "grid/control/ExtGridEvents.h"
+#include "grid/control/ExtGridProperties.h"
 #include "grid/control/HiddenRowStore.h"
 #include "grid/foundation/model/BaseGrid.h"
 #include "platform/rtl/Exceptions.h"
@@ -31,93 +32,6 @@ class TSyncGrid;
 // The grid's own errors: invalid row and column accesses, failed conversions.
 class EExtGridError : public Exception {
     using Exception::Exception;
-};
-
-// The plain properties of the string grid: their writers only store.
-struct TExtGridProperties {
-    TColor ActiveCellColor = clGray;
-    TColor ActiveCellColorTo = clNone;
-    TColor DisabledFontColor = clSilver;
-    TColor HighlightColor = clHighlight;
-    TColor HighlightTextColor = clHighlightText;
-    TColor HintColor = clInfoBk;
-    TColor SelectionColor = 0x00EACAB6;
-    TColor SelectionColorTo = clNone;
-    TColor SelectionMirrorColor = clNone;
-    TColor SelectionMirrorColorTo = clNone;
-    TColor SelectionTextColor = clBlack;
-    TColor URLColor = clBlue;
-    TColor ScrollColor = clNone;
-    TColor SuiteGradientFrom = clWhite;
-    TColor SuiteGradientTo = clNone; // the button face as RGB, set by the constructor
-    TColor SuiteGradientMirrorFrom = clNone;
-    TColor SuiteGradientMirrorTo = clNone;
-    int SelectionColorMixerFactor = 50;
-
-    bool ActiveCellShow = false;
-    bool AutoFilterUpdate = true;
-    bool EnableHTML = true;
-    bool EnableWheel = true;
-    bool EnhRowColMove = true;
-    bool FilterNormalCellsOnly = true;
-    bool FitCellsInGrid = true;
-    bool FixedColAlways = false;
-    bool FixedRowAlways = false;
-    bool IntegralHeight = false;
-    bool SizeWithForm = false;
-    bool IntelliZoom = true;
-    bool LoadFirstRow = true;
-    bool QuoteEmptyCells = true;
-    bool SaveFixedCells = true;
-    bool SaveFixedCols = false;
-    bool SaveFixedRows = false;
-    bool SaveHiddenCells = false;
-    bool SaveVirtCells = true;
-    bool SaveWithHTML = true;
-    bool SelectionRectangle = false;
-    bool ShowDesignHelper = true;
-    bool ShowNullDates = true;
-    bool ShowSelection = true;
-    bool UseDisabledFont = true;
-    bool UseInternalHintClass = true;
-
-    std::string CheckTrue = "Y";
-    std::string CheckFalse = "N";
-    std::string FilterDropDownClear = "(All)";
-    std::string FloatFormat = "%.2f";
-    std::string InvalidEntryText;
-    std::string InvalidEntryTitle;
-    std::string PasswordChar = "*";
-    std::string XMLEncoding = "ISO-8859-1";
-
-    TAlignment DefaultAlignment = taLeftJustify;
-    TEditorType DefaultEditor = edNormal;
-    TFilterDropDownColumns FilterDropDownColumns = fdNormal;
-    THintShowLargeTextPos HintShowLargeTextPos = hpCell;
-    TIntelliPan IntelliPan = ipVertical;
-    TInvalidEntryIcon InvalidEntryIcon = ieWarning;
-    TScrollBarAlways ScrollBarAlways = saNone;
-    TScrollType ScrollType = ssNormal;
-    TVAlignment VAlignment = vtaTop;
-    int FixedFooters = 0;
-    int FixedRightCols = 0;
-    int GroupColumn = -1;
-    int PreviewPage = 1;
-    int ZoomFactor = 0;
-
-    // Written through their Set... writers, which repaint as needed.
-    bool URLShow = false;
-    bool URLShowInText = false;
-    bool URLFull = false;
-    bool FilterDropDownAuto = false;
-    bool FilterIncremental = false;
-    bool Hovering = false;
-    bool EnableBlink = false;
-    bool SelectionResizer = false;
-    bool SelectionColorMixer = false;
-    bool Flat = false;
-    bool SpreadSheet = false;
-    int MaxEditLength = 0;
 };
 
 // The string grid of the configurator's windows. On top of the base grid it hides columns
