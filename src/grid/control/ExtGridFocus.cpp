@@ -18,6 +18,9 @@ void TExtStringGrid::WndProc(TMessage& Message)
             return;
         }
         break;
+    case WM_SIZE:
+        if (!GridResized(LOWORD(Message.LParam))) return;
+        break;
     case CM_MOUSELEAVE:
         FMousePos.reset();
         break;

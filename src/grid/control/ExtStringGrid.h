@@ -359,6 +359,14 @@ public:
     // The grid's own cursor changes keep the select mode; any other resets it.
     void SetMouseSelectMode(TMouseSelectMode Value, TCursor ACursor);
 
+    // Sizing with the window and forced scroll bars (ExtGridSizing.cpp).
+    // Records the column widths that ColumnSize.SynchWithGrid scales with the grid's width.
+    void InitOrigColSizes();
+    void SetScrollBarAlways(TScrollBarAlways Value);
+    // Forced bars stay shown, disabled, while everything fits; with Hide and no forced bars
+    // a bar whose rows or columns all fit is hidden.
+    void ApplyScrollBarAlways(bool Hide);
+
     // Update lock (ExtGridUpdate.cpp): painting waits until every BeginUpdate has had its
     // EndUpdate.
     void BeginUpdate();
@@ -399,6 +407,11 @@ protected:
     void MouseMove(TShiftState Shift, int X, int Y) override;
     virtual void GridTimerTick();
     void RepaintBlinkingCells();
+    // The grid's part of a resize to a client width; false when it has handled it fully.
+    bool GridResized(int ClientWidth);
+    void SynchColumnsWithGrid(int ClientWidth);
+    // The stretch column fills the width; false when the other columns leave no room.
+    bool StretchToWidth();
     // Set while other parts move the focus themselves: entering and leaving do nothing.
     bool FBlockFocus = false;
     bool FBlockKill = false;
@@ -543,6 +556,8 @@ private:
     bool FInvokedChange = false;
     // The last mouse position over the client area, while the mouse is there.
     std::optional<TPoint> FMousePos;
+    std::vector<int> FOrigColSizes;
+    int FOldSize = 0;
     TPoint FLastBalloonPos{-1, -1};
     // Guards of the column stretching: it runs once at a time, and not for the width
     // changes it makes itself.

@@ -303,6 +303,8 @@ public:
     TScrollInfo GetScrollInfo(int bar) const;
     void ShowScrollBar(int bar, bool show);
     void EnableScrollBar(int bar, bool enable);
+    bool ScrollBarShown(int bar) const;
+    bool ScrollBarEnabled(int bar) const;
     // Window timers: WM_TIMER with the id in WParam every `milliseconds`.
     void SetTimer(int id, int milliseconds);
     void KillTimer(int id);
