@@ -1,5 +1,6 @@
 #include "grid/control/ExtStringGrid.h"
 #include "grid/foundation/model/MouseActions.h"
+#include "grid/foundation/model/Navigation.h"
 #include "platform/ui/Messages.h"
 
 void TExtStringGrid::WndProc(TMessage& Message)
@@ -21,6 +22,12 @@ void TExtStringGrid::WndProc(TMessage& Message)
     case WM_SIZE:
         if (!GridResized(LOWORD(Message.LParam))) return;
         break;
+    case WM_SETFOCUS:
+        // The grid moves the focus itself and handles the editor on its own.
+        if (FInvokedFocusChange) return;
+        TBaseGrid::WndProc(Message);
+        EditOnFocus(reinterpret_cast<TWinControl*>(Message.WParam));
+        return;
     case CM_MOUSELEAVE:
         FMousePos.reset();
         break;
@@ -52,6 +59,31 @@ void TExtStringGrid::DoEnter()
         throw;
     }
     StoreOldCellValue(Col(), Row());
+}
+
+// An always-edit grid opens the editor of the current cell when the focus arrives, unless the
+// focus comes back from that very editor or a row or column is being moved.
+void TExtStringGrid::EditOnFocus(TWinControl* Lost)
+{
+    const bool inView = Col() >= LeftCol() && Col() < LeftCol() + VisibleColCount() && Row() >= TopRow() &&
+                        Row() < TopRow() + VisibleRowCount();
+    if (inView && Navigation()->AlwaysEdit) {
+        bool canEdit = true;
+        IsReadOnlyCell(RealCol(), Row(), canEdit);
+        if (TInplaceEdit* editor = InplaceEditor()) {
+            const bool moving = GridState() == gsRowMoving || GridState() == gsColMoving;
+            if (static_cast<TWinControl*>(editor) != Lost && !moving && EditControl == edNormal && canEdit) {
+                SetEditorMode(true);
+                return;
+            }
+        } else if (canEdit && !MouseActions()->DirectEdit && HasCombo(Col(), Row())) {
+            SetEditorMode(true);
+        }
+    }
+    if (IsMergedCell(Col(), Row())) {
+        const TPoint span = CellSpan(Col(), Row());
+        RepaintRect({Col(), Row(), Col() + span.X, Row() + span.Y});
+    }
 }
 
 void TExtStringGrid::DoExit()

@@ -407,6 +407,7 @@ protected:
     void MouseMove(TShiftState Shift, int X, int Y) override;
     virtual void GridTimerTick();
     void RepaintBlinkingCells();
+    void EditOnFocus(TWinControl* Lost);
     // The grid's part of a resize to a client width; false when it has handled it fully.
     bool GridResized(int ClientWidth);
     void SynchColumnsWithGrid(int ClientWidth);
@@ -416,6 +417,8 @@ protected:
     bool FBlockFocus = false;
     bool FBlockKill = false;
     bool FCellSelectorMode = false;
+    // Set while the grid moves the focus itself; the arriving focus is then ignored.
+    bool FInvokedFocusChange = false;
     // The mouse is over (or drags) the sizing edge of a fixed column or of a fixed row.
     bool FSizeFixed = false;
     bool FSizingFixed = false;

@@ -6,6 +6,7 @@
 #include "GridOnForm.h"
 #include "grid/foundation/model/Navigation.h"
 #include "platform/ui/Messages.h"
+#include "platform/ui/StdCtrls.h"
 
 namespace {
 
@@ -98,6 +99,28 @@ TEST_F(ExtGridFocusTimerTest, EnteringKeepsTheCurrentValueEvenWhenOnEnterRaises)
     grid->DoExit();
     EXPECT_EQ(entered, 1);
     EXPECT_EQ(exited, 1);
+}
+
+TEST_F(ExtGridFocusTimerTest, AnAlwaysEditGridOpensTheEditorOnArrivalOnlyForEditableCells)
+{
+    auto* other = new TEdit(&form);
+    other->SetParent(&form);
+    grid->SetOptions(grid->Options() + goEditing);
+    grid->Navigation()->AlwaysEdit = true;
+    grid->GetCellProperties(3, 4)->ReadOnly = true;
+    grid->SetFocus();
+    grid->SetEditorMode(true); // the text editor exists from here on
+    const struct {
+        int col, row;
+        bool editing;
+    } cases[] = {{3, 4, false}, {2, 2, true}};
+    for (const auto& c : cases) {
+        grid->FocusCell(c.col, c.row);
+        other->SetFocus();
+        grid->SetEditorMode(false);
+        grid->SetFocus();
+        EXPECT_EQ(grid->EditorMode(), c.editing) << c.col << "," << c.row;
+    }
 }
 
 TEST_F(ExtGridFocusTimerTest, TheCursorFollowsTheSelectModeTheSelectorAndTheSizingEdges)
