@@ -20,6 +20,7 @@ class TCellNode;
 class TColumnSize;
 class TDragScrollOptions;
 class TCustomForm;
+class TDateTimePicker;
 class TFocusHelper;
 class TMouseActions;
 class TNavigation;
@@ -317,6 +318,10 @@ public:
     virtual void DoCheckBoxChange(int ACol, int ARow, bool State);
     // False when OnRatingChange refuses the new rate.
     virtual bool DoRatingChange(int ACol, int ARow, double& NewRate);
+    // The current cell's date pickers changed or closed.
+    void DateTimePickerChange(const TDateTimePicker& Picker);
+    void DatePickerChange(const TDateTimePicker& Picker);
+    void DatePickerCloseUp();
     // The current cell's button editor was clicked.
     void GridButtonClick() { DoButtonClick(Col(), Row()); }
 

@@ -3,10 +3,13 @@
 #include <functional>
 #include <utility>
 
+#include "../foundation/Locale.h"
 #include "GridOnForm.h"
 #include "grid/control/settings/BackGround.h"
 #include "grid/foundation/model/Bands.h"
 #include "platform/rtl/Classes.h"
+#include "platform/rtl/DateUtils.h"
+#include "platform/ui/DateTimePicker.h"
 
 namespace {
 
@@ -193,6 +196,27 @@ TEST_F(ExtGridCellHooksTest, NewCellPropertiesNeverTakeFixedBandOrSelectionColou
     EXPECT_EQ(grid->GetCellProperties(2, 2)->BrushColor(), grid->Color()) << "normal";
     grid->Bands()->SetActive(true);
     EXPECT_EQ(grid->GetCellProperties(2, 3)->BrushColor(), clNone) << "banded";
+}
+
+TEST_F(ExtGridCellHooksTest, DatePickersReportTheirValueForTheCurrentCell)
+{
+    LocaleScope scope(kGerman);
+    TDateTimePicker picker(&form);
+    picker.SetDateTime(EncodeDate(2024, 3, 7) + EncodeTime(13, 45, 30, 0));
+    grid->FocusCell(2, 3);
+    std::vector<std::string> texts;
+    grid->OnEditChange = [&](TObject*, int col, int row, const std::string& value) {
+        texts.push_back(std::to_string(col) + "," + std::to_string(row) + " " + value);
+    };
+    grid->DatePickerChange(picker);
+    picker.SetKind(dtkTime);
+    grid->DatePickerChange(picker);
+    EXPECT_EQ(texts, (std::vector<std::string>{"2,3 07.03.2024", "2,3 13:45:30"}));
+
+    TDateTime seen = 0;
+    grid->OnDateTimeChange = [&](TObject*, int, int, TDateTime value) { seen = value; };
+    grid->DateTimePickerChange(picker);
+    EXPECT_DOUBLE_EQ(seen, picker.DateTime());
 }
 
 // Column 1 of four normal rows: a one-word text twice, a two-word text once, and a hidden row.
