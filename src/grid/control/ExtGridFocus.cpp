@@ -18,7 +18,10 @@ void TExtStringGrid::WndProc(TMessage& Message)
             Message.Result = 1;
             return;
         }
-        break;
+        TBaseGrid::WndProc(Message);
+        // A merged current cell draws its focus over the whole block.
+        if (IsMergedCell(Col(), Row())) RepaintCell(Col(), Row());
+        return;
     case WM_SIZE:
         if (!GridResized(LOWORD(Message.LParam))) return;
         break;

@@ -123,6 +123,20 @@ TEST_F(ExtGridFocusTimerTest, AnAlwaysEditGridOpensTheEditorOnArrivalOnlyForEdit
     }
 }
 
+TEST_F(ExtGridFocusTimerTest, LosingTheFocusRepaintsAMergedCurrentCellUnlessBlocked)
+{
+    grid->MergeCells(2, 2, 2, 2);
+    grid->FocusCell(2, 2);
+    grid->SetFocus();
+    grid->Repainted.clear();
+    EXPECT_EQ(grid->Perform(WM_KILLFOCUS), 0);
+    EXPECT_TRUE(grid->Repainted.count({2, 2}));
+    grid->Repainted.clear();
+    grid->FBlockKill = true;
+    EXPECT_EQ(grid->Perform(WM_KILLFOCUS), 1);
+    EXPECT_TRUE(grid->Repainted.empty());
+}
+
 TEST_F(ExtGridFocusTimerTest, TheCursorFollowsTheSelectModeTheSelectorAndTheSizingEdges)
 {
     const TPoint inside{grid->CellRect(2, 2).Left + 2, grid->CellRect(2, 2).Top + 2};
