@@ -226,6 +226,15 @@ public:
     void SetFloats(int ACol, int ARow, double Value);
     double AllFloats(int ACol, int ARow) const;
     void SetAllFloats(int ACol, int ARow, double Value);
+    // The value of the form control with that id in the cell's markup; empty when there is none,
+    // and writing a missing control changes nothing.
+    std::string ControlValues(int ACol, int ARow, const std::string& ID) const;
+    void SetControlValues(int ACol, int ARow, const std::string& ID, const std::string& Value);
+    // The printed width and left offset of columns 0 to 511, filled by printing.
+    int PrintColWidth(int ACol) const;
+    void SetPrintColWidth(int ACol, int Value);
+    int PrintColOffset(int ACol) const;
+    void SetPrintColOffset(int ACol, int Value);
 
     // Current cell and selection (ExtGridSelection.cpp).
     void SetRow(int ARow) override;
@@ -565,6 +574,8 @@ private:
     // The last mouse position over the client area, while the mouse is there.
     std::optional<TPoint> FMousePos;
     std::vector<int> FOrigColSizes;
+    std::array<int, MaxHideableCol + 1> FPrintColWidths{};
+    std::array<int, MaxHideableCol + 1> FPrintColOffsets{};
     int FOldSize = 0;
     TPoint FLastBalloonPos{-1, -1};
     // Guards of the column stretching: it runs once at a time, and not for the width
