@@ -414,6 +414,8 @@ protected:
     bool SelectCell(int ACol, int ARow) override;
     void Notification(TComponent* AComponent, TOperation Operation) override;
     int GetEditLimit() override { return MaxEditLength; }
+    // The painter asks for each cell's borders only when the window wants to give them.
+    bool HasCustomCellBorders() const override { return static_cast<bool>(OnGetCellBorder); }
     void WndProc(TMessage& Message) override;
     void CreateWnd() override;
     void DoEnter() override;

@@ -31,6 +31,21 @@ TEST_F(ExtGridCellHooksTest, WithoutHandlersTheGridGivesItsOwnAnswers)
     EXPECT_TRUE(grid->DoRatingChange(2, 3, rate));
 }
 
+// Opens the painter's question whether cells have borders of their own.
+class TBorderProbeGrid : public TExtStringGrid {
+public:
+    using TExtStringGrid::HasCustomCellBorders;
+    using TExtStringGrid::TExtStringGrid;
+};
+
+TEST_F(ExtGridCellHooksTest, CellsHaveTheirOwnBordersOnlyWithABorderHandler)
+{
+    TBorderProbeGrid probe(&form);
+    EXPECT_FALSE(probe.HasCustomCellBorders());
+    probe.OnGetCellBorder = [](TObject*, int, int, TPen*, TCellBorders&) {};
+    EXPECT_TRUE(probe.HasCustomCellBorders());
+}
+
 // Every event reports the two indexes in the order it received them; the grid is asked
 // about real column 3, row 6.
 TEST_F(ExtGridCellHooksTest, EventsReceiveRowAndColumnInTheirOwnOrder)
