@@ -30,7 +30,15 @@ public:
     std::set<std::pair<int, int>> Repainted;
 };
 
-using ExtGridFocusTimerTest = GridOnFormOf<TProbeGrid>;
+// The tests drive the ticks themselves; the real timer must not add any.
+class ExtGridFocusTimerTest : public GridOnFormOf<TProbeGrid> {
+protected:
+    void SetUp() override
+    {
+        GridOnFormOf<TProbeGrid>::SetUp();
+        grid->KillTimer(TExtStringGrid::GridTimerID);
+    }
+};
 
 TEST_F(ExtGridFocusTimerTest, OnlyTheGridTimerTicks)
 {
