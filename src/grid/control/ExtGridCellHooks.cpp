@@ -56,3 +56,103 @@ void TExtStringGrid::CellChanging(int NewCol, int NewRow, bool& Allow)
 }
 
 void TExtStringGrid::StoreOldCellValue(int ACol, int ARow) { FOldCellText = Cells(RealColIndex(ACol), ARow); }
+
+void TExtStringGrid::GetCellHint(int ACol, int ARow, std::string& Hint, std::string& WideHint)
+{
+    if (OnGridHint) OnGridHint(this, ARow, ACol, Hint);
+    if (OnGridWideHint) OnGridWideHint(this, ARow, ACol, WideHint);
+    if (!WideHint.empty()) Hint = WideHint;
+}
+
+void TExtStringGrid::GetCellPrintColor(int ACol, int ARow, TGridDrawState AState, TBrush* ABrush,
+                                       TFont* AFont)
+{
+    if (OnGetCellPrintColor) OnGetCellPrintColor(this, ARow, ACol, AState, ABrush, AFont);
+}
+
+void TExtStringGrid::GetCellBorder(int ACol, int ARow, TPen* APen, TCellBorders& Borders)
+{
+    if (OnGetCellBorder) OnGetCellBorder(this, ARow, ACol, APen, Borders);
+}
+
+void TExtStringGrid::GetCellPrintBorder(int ACol, int ARow, TPen* APen, TCellBorders& Borders)
+{
+    if (OnGetCellPrintBorder) OnGetCellPrintBorder(this, ARow, ACol, APen, Borders);
+}
+
+// The check box column of a hotmail-style row selection is centred.
+void TExtStringGrid::GetCellAlignment(int ACol, int ARow, TAlignment& HAlign, TVAlignment& VAlign)
+{
+    if (ACol == 0 && MouseActions()->HotmailRowSelect()) HAlign = taCenter;
+    if (OnGetAlignment) OnGetAlignment(this, ARow, ACol, HAlign, VAlign);
+}
+
+void TExtStringGrid::GetColFormat(int ACol, TSortStyle& AStyle, std::string& APrefix, std::string& ASuffix)
+{
+    if (OnGetFormat) OnGetFormat(this, ACol, AStyle, APrefix, ASuffix);
+}
+
+void TExtStringGrid::GetCellEditor(int ACol, int ARow, TEditorType& AEditor)
+{
+    if (OnGetEditorType) OnGetEditorType(this, ACol, ARow, AEditor);
+}
+
+void TExtStringGrid::GetCellEditorEx(int ACol, int ARow, TEditorType& AEditor)
+{
+    if (OnGetEditorType) OnGetEditorType(this, ACol, ARow, AEditor);
+}
+
+void TExtStringGrid::IsPasswordCell(int ACol, int ARow, bool& IsPassword)
+{
+    if (OnIsPasswordCell) OnIsPasswordCell(this, ARow, ACol, IsPassword);
+}
+
+void TExtStringGrid::GetCellWordWrap(int ACol, int ARow, bool& WordWrap)
+{
+    if (OnGetWordWrap) OnGetWordWrap(this, ACol, ARow, WordWrap);
+}
+
+bool TExtStringGrid::HasCombo(int ACol, int ARow)
+{
+    bool hasCombo = false;
+    if (OnHasComboBox) OnHasComboBox(this, ACol, ARow, hasCombo);
+    return hasCombo;
+}
+
+bool TExtStringGrid::HasSpinEdit(int ACol, int ARow)
+{
+    bool hasSpin = false;
+    if (ACol < FixedCols() || ARow < FixedRows()) return false;
+    if (OnHasSpinEdit) OnHasSpinEdit(this, ACol, ARow, hasSpin);
+    return hasSpin;
+}
+
+void TExtStringGrid::GetCheckTrue(int ACol, int ARow, std::string& Value)
+{
+    Value = CheckTrue;
+    if (OnGetCheckTrue) OnGetCheckTrue(this, ACol, ARow, Value);
+}
+
+void TExtStringGrid::GetCheckFalse(int ACol, int ARow, std::string& Value)
+{
+    Value = CheckFalse;
+    if (OnGetCheckFalse) OnGetCheckFalse(this, ACol, ARow, Value);
+}
+
+void TExtStringGrid::GetCellCursor(int ACol, int ARow, int X, int Y)
+{
+    if (!OnGetCellCursor) return;
+    TCursor cursor = Cursor();
+    OnGetCellCursor(this, ACol, ARow, X, Y, cursor);
+    FShownCursor = cursor;
+}
+
+void TExtStringGrid::CanAddRow(bool& CanAdd)
+{
+    if (OnCanAddRow) OnCanAddRow(this, CanAdd);
+}
+
+void TExtStringGrid::CanInsertRow(int ARow, bool& CanInsert)
+{
+    if (OnCanInsertRow) OnCanInsertRow(this, ARow, CanInsert);
+}

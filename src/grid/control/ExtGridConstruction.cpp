@@ -44,7 +44,8 @@ TExtStringGrid::TExtStringGrid(TComponent* AOwner)
       FFixedFont(std::make_unique<TFont>()), FActiveCellFont(std::make_unique<TFont>()),
       FRowIndicator(std::make_unique<TBitmap>()), FColumnHeaders(std::make_unique<TStringList>()),
       FRowHeaders(std::make_unique<TStringList>()), FLookupItems(std::make_unique<TStringList>()),
-      FNavigation(std::make_unique<TNavigation>(this)), FMouseActions(std::make_unique<TMouseActions>(this)),
+      FFilterEntries(std::make_unique<TStringList>()), FNavigation(std::make_unique<TNavigation>(this)),
+      FMouseActions(std::make_unique<TMouseActions>(this)),
       FSearchFooter(std::make_unique<TSearchFooter>(this, ComponentState().Contains(csDesigning))),
       FBands(std::make_unique<TBands>()), FSyncGrid(std::make_unique<TSyncGrid>(this)),
       FFocusHelper(std::make_unique<TFocusHelper>()), FCellNode(std::make_unique<TCellNode>()),
@@ -69,6 +70,8 @@ TExtStringGrid::TExtStringGrid(TComponent* AOwner)
     FActiveCellFont->SetStyle(TFontStyles{fsBold});
 
     // Settings that change what is drawn repaint the grid.
+    FFixedFont->OnChange = [this](TObject*) { Invalidate(); };
+    FActiveCellFont->OnChange = [this](TObject*) { Invalidate(); };
     FCellNode->OnChange = [this](TObject*) { Invalidate(); };
     FBands->OnChange = [this](TObject*) { Invalidate(); };
     FBackGround->OnChange = [this](TObject*) { Invalidate(); };

@@ -56,6 +56,7 @@ void TExtStringGrid::SetRowCount(int Value)
     if (FixedRowAlways && FFixedRowsMin < RowCount()) TBaseGrid::SetFixedRows(FFixedRowsMin);
     FMaxRowCount = std::max(FMaxRowCount, Value);
     FNormalRowCount = Value;
+    ApplyScrollBarAlways(false);
 }
 
 void TExtStringGrid::SetColCount(int Value)
@@ -63,6 +64,7 @@ void TExtStringGrid::SetColCount(int Value)
     TBaseGrid::SetColCount(Value);
     if (FixedColAlways && FFixedColsMin < ColCount()) TBaseGrid::SetFixedCols(FFixedColsMin);
     FMaxColCount = std::max(FMaxColCount, Value);
+    ApplyScrollBarAlways(false);
 }
 
 int TExtStringGrid::FixedRows() const

@@ -27,3 +27,8 @@ enum TScrollType { ssNormal, ssFlat, ssEncarta, ssMetro };
 enum THintShowLargeTextPos { hpCell, hpCursor };
 
 enum TFilterDropDownColumns { fdNormal, fdAll };
+
+// What a press on a fixed cell would select; it chooses the mouse cursor.
+enum TMouseSelectMode { msNormal, msColumn, msRow, msAll, msURL, msResize };
+
+enum THoverFixedCells { hfNone, hfAll, hfFixedRows, hfFixedColumns };

@@ -131,6 +131,7 @@ void TExtStringGrid::SetSelection(const TGridRect& Value)
         InvalidateCol(0);
     }
     if (ActiveRowShow()) RepaintRow(Value.Bottom);
+    SelectionChanged(Value.Left, Value.Top, Value.Right, Value.Bottom);
 }
 
 void TExtStringGrid::SetTopRow(int Value)

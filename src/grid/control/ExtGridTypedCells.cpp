@@ -1,6 +1,7 @@
 #include <charconv>
 
 #include "grid/control/ExtStringGrid.h"
+#include "grid/foundation/markup/HtmlControlTags.h"
 #include "grid/foundation/markup/HtmlTextOps.h"
 #include "grid/foundation/text/NumberText.h"
 #include "platform/rtl/SysUtils.h"
@@ -86,3 +87,35 @@ void TExtStringGrid::SetAllFloats(int ACol, int ARow, double Value)
 {
     SetAllCells(ACol, ARow, Format(FloatFormat, {Value}));
 }
+
+std::string TExtStringGrid::ControlValues(int ACol, int ARow, const std::string& ID) const
+{
+    std::string value;
+    return FindControlValue(Cells(ACol, ARow), ID, value) ? value : std::string();
+}
+
+void TExtStringGrid::SetControlValues(int ACol, int ARow, const std::string& ID, const std::string& Value)
+{
+    std::string text = Cells(ACol, ARow);
+    if (SetControlValue(text, ID, Value)) SetCells(ACol, ARow, text);
+}
+
+namespace {
+
+// Const or not, as the grid's own array.
+template <typename TMeasures> auto& PrintMeasure(TMeasures& Measures, int ACol)
+{
+    if (ACol < 0 || ACol > TExtStringGrid::MaxHideableCol)
+        throw EExtGridError("Columns is not in valid range");
+    return Measures[ACol];
+}
+
+} // namespace
+
+int TExtStringGrid::PrintColWidth(int ACol) const { return PrintMeasure(FPrintColWidths, ACol); }
+
+void TExtStringGrid::SetPrintColWidth(int ACol, int Value) { PrintMeasure(FPrintColWidths, ACol) = Value; }
+
+int TExtStringGrid::PrintColOffset(int ACol) const { return PrintMeasure(FPrintColOffsets, ACol); }
+
+void TExtStringGrid::SetPrintColOffset(int ACol, int Value) { PrintMeasure(FPrintColOffsets, ACol) = Value; }

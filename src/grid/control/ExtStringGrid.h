@@ -2,11 +2,13 @@
 #include <array>
 #include <cstdint>
 #include <memory>
+#include <optional>
 #include <string>
 #include <vector>
 
 #include "grid/control/ExtGridEnums.h"
 #include "grid/control/ExtGridEvents.h"
+#include "grid/control/ExtGridProperties.h"
 #include "grid/control/HiddenRowStore.h"
 #include "grid/foundation/model/BaseGrid.h"
 #include "platform/rtl/Exceptions.h"
@@ -28,6 +30,7 @@ class THTMLSettings;
 class TPrintSettings;
 class TSortSettings;
 class TCustomForm;
+class TDateTimePicker;
 class TFocusHelper;
 class TMouseActions;
 class TNavigation;
@@ -42,90 +45,6 @@ class EExtGridError : public Exception {
     using Exception::Exception;
 };
 
-// The plain properties of the string grid: their writers only store.
-struct TExtGridProperties {
-    TColor ActiveCellColor = clGray;
-    TColor ActiveCellColorTo = clNone;
-    TColor DisabledFontColor = clSilver;
-    TColor HighlightColor = clHighlight;
-    TColor HighlightTextColor = clHighlightText;
-    TColor HintColor = clInfoBk;
-    TColor SelectionColor = 0x00EACAB6;
-    TColor SelectionColorTo = clNone;
-    TColor SelectionMirrorColor = clNone;
-    TColor SelectionMirrorColorTo = clNone;
-    TColor SelectionTextColor = clBlack;
-    TColor URLColor = clBlue;
-    TColor ScrollColor = clNone;
-    TColor SuiteGradientFrom = clWhite;
-    TColor SuiteGradientTo = clNone; // the button face as RGB, set by the constructor
-    TColor SuiteGradientMirrorFrom = clNone;
-    TColor SuiteGradientMirrorTo = clNone;
-    // The hover and down looks of fixed cells, as the control look hands them over.
-    TColor SuiteGradientHoverFrom = clBlack;
-    TColor SuiteGradientHoverTo = clBlack;
-    TColor SuiteGradientHoverMirrorFrom = clNone;
-    TColor SuiteGradientHoverMirrorTo = clNone;
-    TColor SuiteGradientHoverBorder = clBlack;
-    TColor SuiteGradientDownFrom = clBlack;
-    TColor SuiteGradientDownTo = clBlack;
-    TColor SuiteGradientDownMirrorFrom = clNone;
-    TColor SuiteGradientDownMirrorTo = clNone;
-    TColor SuiteGradientDownBorder = clBlack;
-    int SelectionColorMixerFactor = 50;
-
-    bool ActiveCellShow = false;
-    bool AutoFilterUpdate = true;
-    bool EnableHTML = true;
-    bool EnableWheel = true;
-    bool EnhRowColMove = true;
-    bool FilterNormalCellsOnly = true;
-    bool FitCellsInGrid = true;
-    bool FixedColAlways = false;
-    bool FixedRowAlways = false;
-    bool IntegralHeight = false;
-    bool SizeWithForm = false;
-    bool IntelliZoom = true;
-    bool LoadFirstRow = true;
-    bool QuoteEmptyCells = true;
-    bool SaveFixedCells = true;
-    bool SaveFixedCols = false;
-    bool SaveFixedRows = false;
-    bool SaveHiddenCells = false;
-    bool SaveVirtCells = true;
-    bool SaveWithHTML = true;
-    bool SelectionRectangle = false;
-    bool ShowDesignHelper = true;
-    bool ShowNullDates = true;
-    bool ShowSelection = true;
-    bool UseDisabledFont = true;
-    bool UseInternalHintClass = true;
-
-    std::string CheckTrue = "Y";
-    std::string CheckFalse = "N";
-    std::string FilterDropDownClear = "(All)";
-    std::string FloatFormat = "%.2f";
-    std::string InvalidEntryText;
-    std::string InvalidEntryTitle;
-    std::string PasswordChar = "*";
-    std::string XMLEncoding = "ISO-8859-1";
-
-    TAlignment DefaultAlignment = taLeftJustify;
-    TEditorType DefaultEditor = edNormal;
-    TFilterDropDownColumns FilterDropDownColumns = fdNormal;
-    THintShowLargeTextPos HintShowLargeTextPos = hpCell;
-    TIntelliPan IntelliPan = ipVertical;
-    TInvalidEntryIcon InvalidEntryIcon = ieWarning;
-    TScrollBarAlways ScrollBarAlways = saNone;
-    TScrollType ScrollType = ssNormal;
-    TVAlignment VAlignment = vtaTop;
-    int FixedFooters = 0;
-    int FixedRightCols = 0;
-    int GroupColumn = -1;
-    int PreviewPage = 1;
-    int ZoomFactor = 0;
-};
-
 // The string grid of the configurator's windows. On top of the base grid it hides columns
 // and rows without losing their cells, decides for every focus move whether the cell may
 // be edited, keeps per-row selection, modification and disabled flags, and locks painting
@@ -135,7 +54,7 @@ struct TExtGridProperties {
 // shown. ColCount, RowCount, Col, Row, widths, heights and painting use display indexes.
 // A hidden column keeps its cells in place, so cells take the real column; a hidden row
 // is taken out of the grid, so cells take the display row.
-class TExtStringGrid : public TBaseGrid, public TExtGridProperties {
+class TExtStringGrid : public TBaseGrid, public TExtGridProperties, public TExtGridCellEvents {
 public:
     explicit TExtStringGrid(TComponent* AOwner);
     ~TExtStringGrid() override;
@@ -150,6 +69,50 @@ public:
     void SetVersion(const std::string&) {}
 
     TGridLook Look() const { return FLook; }
+    // Looks and display text (ExtGridLooks.cpp). A look sets the grid's colours in one step;
+    // setting the look it already has changes nothing.
+    void SetLook(TGridLook Value);
+    // The look's saved name and its menu caption; false, leaving Result alone, for glCustom.
+    static bool LookToString(TGridLook Value, std::string& Result);
+    static bool LookToCaption(TGridLook Value, std::string& Result);
+    // Turns the first address of a plain text into a link when URLShowInText is set.
+    void GetDisplText(int ACol, int ARow, std::string& Value) const override;
+    void SetURLShow(bool Value);
+    void SetURLShowInText(bool Value);
+    void SetURLFull(bool Value);
+    void SetURLColor(TColor Value);
+
+    // Appearance writers (ExtGridAppearance.cpp): they store and repaint when the value
+    // changed, unless said otherwise.
+    void SetSelectionColor(TColor Value) { ChangeAndRepaint(SelectionColor, Value); }
+    void SetSelectionColorTo(TColor Value) { ChangeAndRepaint(SelectionColorTo, Value); }
+    void SetSelectionMirrorColor(TColor Value) { ChangeAndRepaint(SelectionMirrorColor, Value); }
+    void SetSelectionMirrorColorTo(TColor Value) { ChangeAndRepaint(SelectionMirrorColorTo, Value); }
+    void SetSelectionTextColor(TColor Value) { ChangeAndRepaint(SelectionTextColor, Value); }
+    void SetSelectionColorMixer(bool Value) { ChangeAndRepaint(SelectionColorMixer, Value); }
+    void SetSelectionRectangle(bool Value) { ChangeAndRepaint(SelectionRectangle, Value); }
+    void SetSelectionResizer(bool Value) { ChangeAndRepaint(SelectionResizer, Value); }
+    void SetDefaultAlignment(TAlignment Value) { ChangeAndRepaint(DefaultAlignment, Value); }
+    void SetShowDesignHelper(bool Value) { ChangeAndRepaint(ShowDesignHelper, Value); }
+    // Kept within 0 to 100.
+    void SetSelectionColorMixerFactor(int Value);
+    void SetShowSelection(bool Value);
+    // Both go to the markup renderer too.
+    void SetHighlightColor(TColor Value);
+    void SetHighlightTextColor(TColor Value);
+    void SetActiveCellFont(const TFont& Value);
+    void SetFixedFont(const TFont& Value);
+    void SetRowIndicator(const TBitmap& Value);
+    void SetLookupItems(const TStringList* Value);
+    void SetWordWrap(bool Value);
+    bool WordWrap() const { return TBaseGrid::WordWrap(); }
+    void SetVAlignment(TVAlignment Value);
+    // The vertical text-drawing flag of VAlignment: 0 top, 4 centre, 8 bottom.
+    unsigned VAlignmentFlag() const { return FVAlignFlag; }
+    void SetFlat(bool Value);
+    void SetMaxEditLength(int Value) { MaxEditLength = Value; }
+    // Whatever the value, a spreadsheet-like grid selects ranges and edits.
+    void SetSpreadSheet(bool Value);
     TColor BorderColor() const { return FBorderColor; }
     int ScrollWidth() const { return FScrollWidth; }
     // The height of the fixed rows; the default row height makes every row that high.
@@ -283,6 +246,15 @@ public:
     void SetFloats(int ACol, int ARow, double Value);
     double AllFloats(int ACol, int ARow) const;
     void SetAllFloats(int ACol, int ARow, double Value);
+    // The value of the form control with that id in the cell's markup; empty when there is none,
+    // and writing a missing control changes nothing.
+    std::string ControlValues(int ACol, int ARow, const std::string& ID) const;
+    void SetControlValues(int ACol, int ARow, const std::string& ID, const std::string& Value);
+    // The printed width and left offset of columns 0 to 511, filled by printing.
+    int PrintColWidth(int ACol) const;
+    void SetPrintColWidth(int ACol, int Value);
+    int PrintColOffset(int ACol) const;
+    void SetPrintColOffset(int ACol, int Value);
 
     // Current cell and selection (ExtGridSelection.cpp).
     void SetRow(int ARow) override;
@@ -336,6 +308,99 @@ public:
     bool RowEnabled(int ARow) const;
     void SetRowEnabled(int ARow, bool Value);
 
+    // Cell questions (ExtGridCellHooks.cpp, ExtGridCellColors.cpp). ACol is a real column, ARow
+    // a display row. Each gives the grid's own answer first, then lets its event change it;
+    // the column grid overrides them to answer from its column settings.
+    virtual void GetCellHint(int ACol, int ARow, std::string& Hint, std::string& WideHint);
+    virtual void GetCellColor(int ACol, int ARow, TGridDrawState AState, TBrush* ABrush, TFont* AFont);
+    virtual void GetCellPrintColor(int ACol, int ARow, TGridDrawState AState, TBrush* ABrush, TFont* AFont);
+    virtual void GetCellBorder(int ACol, int ARow, TPen* APen, TCellBorders& Borders);
+    virtual void GetCellPrintBorder(int ACol, int ARow, TPen* APen, TCellBorders& Borders);
+    virtual void GetCellAlignment(int ACol, int ARow, TAlignment& HAlign, TVAlignment& VAlign);
+    virtual void GetColFormat(int ACol, TSortStyle& AStyle, std::string& APrefix, std::string& ASuffix);
+    virtual void GetCellEditor(int ACol, int ARow, TEditorType& AEditor);
+    virtual void GetCellEditorEx(int ACol, int ARow, TEditorType& AEditor);
+    virtual void IsPasswordCell(int ACol, int ARow, bool& IsPassword);
+    virtual void GetCellWordWrap(int ACol, int ARow, bool& WordWrap);
+    virtual bool HasCombo(int ACol, int ARow);
+    virtual bool HasSpinEdit(int ACol, int ARow);
+    virtual void GetCheckTrue(int ACol, int ARow, std::string& Value);
+    virtual void GetCheckFalse(int ACol, int ARow, std::string& Value);
+    // Fills FilterEntries with the values a column's filter drop-down offers; false when
+    // there are none.
+    virtual bool GetColumnFilter(int ACol);
+    TStringList* FilterEntries() const { return FFilterEntries.get(); }
+    // Only an assigned OnGetCellCursor chooses a cell's mouse cursor. It is shown until the
+    // mouse moves on, so the grid's own Cursor stays as it is.
+    virtual void GetCellCursor(int ACol, int ARow, int X, int Y);
+    TCursor ShownCursor() const { return FShownCursor; }
+    virtual void CanAddRow(bool& CanAdd);
+    virtual void CanInsertRow(int ARow, bool& CanInsert);
+
+    // Notifications of the in-cell editors (ExtGridEditorNotifications.cpp).
+    virtual void DoSearchFooterAction(const std::string& Value, int ACol, int ARow,
+                                      TSearchAction SearchAction);
+    virtual void DoButtonClick(int ACol, int ARow);
+    virtual void DoExpandClick(int ACol, int ARow, bool Expanded);
+    virtual void DoComboCloseUp(int ARow, int ACol);
+    virtual void DoComboDropDown(int ARow, int ACol);
+    virtual void DoCheckBoxChange(int ACol, int ARow, bool State);
+    // False when OnRatingChange refuses the new rate.
+    virtual bool DoRatingChange(int ACol, int ARow, double& NewRate);
+    // The current cell's date pickers changed or closed.
+    void DateTimePickerChange(const TDateTimePicker& Picker);
+    void DatePickerChange(const TDateTimePicker& Picker);
+    void DatePickerCloseUp();
+    // The current cell's button editor was clicked.
+    void GridButtonClick() { DoButtonClick(Col(), Row()); }
+
+    // Selection notifications and the balloon texts (ExtGridNotifications.cpp).
+    virtual void SelectionChanged(int ALeft, int ATop, int ARight, int ABottom);
+    virtual void DoSelChange() {}
+    // A date or time picker in the current cell changed its value.
+    void DateTimeChanged(TDateTime Value);
+    struct TBalloonText {
+        std::string Title;
+        std::string Text;
+        int Icon = 0;
+    };
+    static constexpr int biInfo = 1;
+    // The balloon of the cell under a client point, when balloons are on.
+    std::optional<TBalloonText> BalloonTextAt(TPoint ClientPos);
+    TPoint LastBalloonPos() const { return FLastBalloonPos; }
+
+    // Focus, cursor and timer (ExtGridFocus.cpp, ExtGridTimer.cpp).
+    static constexpr int GridTimerID = 111;
+    static constexpr int GridTimerPeriod = 500;
+    // The grid's own cursors.
+    static constexpr TCursor crRowSelect = 8010;
+    static constexpr TCursor crColumnSelect = 8011;
+    static constexpr TCursor crSelectAll = 8012;
+    static constexpr TCursor crCellSelector = 8014;
+    int TimerTicks() const { return FTimerTicks; }
+    // Typing a new search text starts its time anew; it is forgotten after four ticks.
+    const std::string& IncrSearchText() const { return FSearchInc; }
+    void SetIncrSearchText(const std::string& Value);
+    bool GridBlink() const { return FGridBlink; }
+    THoverFixedCells HoverFixedCells() const { return FHoverFixedCells; }
+    void SetHoverFixedCells(THoverFixedCells Value) { FHoverFixedCells = Value; }
+    bool IsHoverFixedCell(int ACol, int ARow) const;
+    void ResetFixedCellHighlight();
+    // The cursor over a client point: the select mode's, the cell selector's, the cell's own,
+    // and over the sizing edge of a fixed cell the split cursor.
+    TCursor CursorAt(TPoint ClientPos);
+    TMouseSelectMode MouseSelectMode() const { return FMouseSelectMode; }
+    // The grid's own cursor changes keep the select mode; any other resets it.
+    void SetMouseSelectMode(TMouseSelectMode Value, TCursor ACursor);
+
+    // Sizing with the window and forced scroll bars (ExtGridSizing.cpp).
+    // Records the column widths that ColumnSize.SynchWithGrid scales with the grid's width.
+    void InitOrigColSizes();
+    void SetScrollBarAlways(TScrollBarAlways Value);
+    // Forced bars stay shown, disabled, while everything fits; with Hide and no forced bars
+    // a bar whose rows or columns all fit is hidden.
+    void ApplyScrollBarAlways(bool Hide);
+
     // Update lock (ExtGridUpdate.cpp): painting waits until every BeginUpdate has had its
     // EndUpdate.
     void BeginUpdate();
@@ -349,9 +414,6 @@ public:
     TRowChangingEvent OnRowChanging;
     TColChangingEvent OnColChanging;
     TCellChangingEvent OnCellChanging;
-    TCanEditCellEvent OnCanEditCell;
-    TGetEditorTypeEvent OnGetEditorType;
-    TIsFixedCellEvent OnIsFixedCell;
     TRowDisjunctSelectEvent OnRowDisjunctSelect;
     TRowDisjunctSelectedEvent OnRowDisjunctSelected;
 
@@ -364,8 +426,42 @@ protected:
     virtual void CellChanging(int NewCol, int NewRow, bool& Allow);
     virtual void StoreOldCellValue(int ACol, int ARow);
     bool IsFixed(int ACol, int ARow) const override;
+    void GetDefaultCellProperties(int ACol, int ARow, TFont* AFont, TBrush* ABrush, TColor& ColorTo,
+                                  TColor& ColorMirror, TColor& ColorMirrorTo, TAlignment& HAlign,
+                                  TVAlignment& VAlign, bool& WordWrap,
+                                  TCellGradientDirection& GradientDirection) override;
 
     bool SelectCell(int ACol, int ARow) override;
+    void Notification(TComponent* AComponent, TOperation Operation) override;
+    int GetEditLimit() override { return MaxEditLength; }
+    // The painter asks for each cell's borders only when the window wants to give them.
+    bool HasCustomCellBorders() const override { return static_cast<bool>(OnGetCellBorder); }
+    void WndProc(TMessage& Message) override;
+    void CreateWnd() override;
+    void DoEnter() override;
+    void DoExit() override;
+    void MouseMove(TShiftState Shift, int X, int Y) override;
+    virtual void GridTimerTick();
+    void RepaintBlinkingCells();
+    void EditOnFocus(TWinControl* Lost);
+    // The grid's part of a resize to a client width; false when it has handled it fully.
+    bool GridResized(int ClientWidth);
+    void SynchColumnsWithGrid(int ClientWidth);
+    // The stretch column fills the width; false when the other columns leave no room.
+    bool StretchToWidth();
+    // Set while other parts move the focus themselves: entering and leaving do nothing.
+    bool FBlockFocus = false;
+    bool FBlockKill = false;
+    bool FCellSelectorMode = false;
+    // Set while the grid moves the focus itself; the arriving focus is then ignored.
+    bool FInvokedFocusChange = false;
+    // The mouse is over (or drags) the sizing edge of a fixed column or of a fixed row.
+    bool FSizeFixed = false;
+    bool FSizingFixed = false;
+    bool FSizeFixedR = false;
+    bool FSizingFixedR = false;
+    TPoint FHoverFixed{-1, -1};
+    bool FNoMouseLeave = false;
     void Paint() override;
     void Loaded() override;
     void ColWidthsChanged() override;
@@ -383,6 +479,14 @@ protected:
     std::string FOldCellText;
 
 private:
+    template <typename T> void ChangeAndRepaint(T& Field, T Value)
+    {
+        if (Field == Value) return;
+        Field = Value;
+        Invalidate();
+    }
+    void ApplyPlainLookColors(bool Suite, bool Classic);
+
     // The owner form's resize event (ExtGridLifecycle.cpp).
     void ChainOwnerFormResize(TComponent* AOwner);
     void UnchainOwnerFormResize();
@@ -442,6 +546,7 @@ private:
     std::unique_ptr<TStringList> FColumnHeaders;
     std::unique_ptr<TStringList> FRowHeaders;
     std::unique_ptr<TStringList> FLookupItems;
+    std::unique_ptr<TStringList> FFilterEntries;
     std::unique_ptr<TNavigation> FNavigation;
     std::unique_ptr<TMouseActions> FMouseActions;
     std::unique_ptr<TSearchFooter> FSearchFooter;
@@ -491,6 +596,22 @@ private:
     bool FSelChange = false;
 
     int FUpdateCount = 0;
+    TCursor FShownCursor = crDefault;
+    unsigned FVAlignFlag = 0;
+    int FTimerTicks = 0;
+    int FSearchTics = 0;
+    std::string FSearchInc;
+    bool FGridBlink = false;
+    THoverFixedCells FHoverFixedCells = hfNone;
+    TMouseSelectMode FMouseSelectMode = msNormal;
+    bool FInvokedChange = false;
+    // The last mouse position over the client area, while the mouse is there.
+    std::optional<TPoint> FMousePos;
+    std::vector<int> FOrigColSizes;
+    std::array<int, MaxHideableCol + 1> FPrintColWidths{};
+    std::array<int, MaxHideableCol + 1> FPrintColOffsets{};
+    int FOldSize = 0;
+    TPoint FLastBalloonPos{-1, -1};
     // Guards of the column stretching: it runs once at a time, and not for the width
     // changes it makes itself.
     bool FColchgFlg = true;

@@ -311,6 +311,8 @@ public:
     // The position a WM_HSCROLL / WM_VSCROLL carries, in full: the message has room for its
     // low 16 bits only, which the bar's tracked position (GetScrollInfo's TrackPos) completes.
     int ScrollMessagePos(const TMessage& message) const;
+    bool ScrollBarShown(int bar) const;
+    bool ScrollBarEnabled(int bar) const;
     // Window timers: WM_TIMER with the id in WParam every `milliseconds`.
     void SetTimer(int id, int milliseconds);
     void KillTimer(int id);

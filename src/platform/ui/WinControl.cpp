@@ -394,6 +394,18 @@ void TWinControl::EnableScrollBar(int bar, bool enable)
     if ((bar == SB_HORZ || bar == SB_VERT) && d.bars[bar]) d.bars[bar]->setEnabled(enable);
 }
 
+bool TWinControl::ScrollBarShown(int bar) const
+{
+    const TControlPrivate& d = Impl();
+    return (bar == SB_HORZ || bar == SB_VERT) && d.bars[bar] && d.barShown[bar];
+}
+
+bool TWinControl::ScrollBarEnabled(int bar) const
+{
+    const TControlPrivate& d = Impl();
+    return (bar == SB_HORZ || bar == SB_VERT) && d.bars[bar] && d.bars[bar]->isEnabled();
+}
+
 void TWinControl::SetTimer(int id, int milliseconds)
 {
     TControlPrivate& d = Impl();

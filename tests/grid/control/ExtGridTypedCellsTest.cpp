@@ -63,4 +63,33 @@ TEST_F(ExtGridTypedCellsTest, AllFormsReachHiddenRows)
     EXPECT_EQ(grid->Ints(1, 6), 61);
 }
 
+TEST_F(ExtGridTypedCellsTest, ControlValuesRewriteOnlyAnExistingControl)
+{
+    const std::string text = "Name <CONTROL TYPE=\"EDIT\" ID=\"n\" VALUE=\"old\">";
+    grid->SetCells(1, 1, text);
+    EXPECT_EQ(grid->ControlValues(1, 1, "n"), "old");
+    EXPECT_EQ(grid->ControlValues(1, 1, "x"), "");
+    grid->SetControlValues(1, 1, "x", "new");
+    EXPECT_EQ(grid->Cells(1, 1), text);
+    grid->SetControlValues(1, 1, "n", "new");
+    EXPECT_EQ(grid->ControlValues(1, 1, "n"), "new");
+}
+
+TEST_F(ExtGridTypedCellsTest, PrintMeasuresExistForColumnsUpTo511)
+{
+    grid->SetPrintColWidth(511, 80);
+    grid->SetPrintColOffset(511, 12);
+    EXPECT_EQ(grid->PrintColWidth(511), 80);
+    EXPECT_EQ(grid->PrintColOffset(511), 12);
+    for (int col : {-1, 512}) {
+        try {
+            grid->PrintColWidth(col);
+            ADD_FAILURE() << col << " raised nothing";
+        } catch (const EExtGridError& e) {
+            EXPECT_STREQ(e.what(), "Columns is not in valid range");
+        }
+        EXPECT_THROW(grid->PrintColOffset(col), EExtGridError);
+    }
+}
+
 } // namespace

@@ -1,0 +1,126 @@
+#include "grid/control/ExtStringGrid.h"
+#include "grid/foundation/model/SearchFooter.h"
+#include "grid/foundation/text/ClipboardHtml.h"
+
+namespace {
+
+// How a look paints the fixed cells and the selection.
+enum class TLookFamily {
+    Classic, // button-face headers, system selection colours
+    List,    // gradient headers, system selection colours
+    Suite,   // gradient headers, the soft blue selection of the office suites
+    Styled,  // the component style draws headers and selection
+    Custom   // the grid's colours stay as they are
+};
+
+struct TLookInfo {
+    const char* Name;
+    const char* Caption;
+    TLookFamily Family;
+    TGridSelectionStyle SelectionStyle;
+    TColor FixedGradientTo;
+};
+
+// In the order of TGridLook.
+constexpr TLookInfo kLooks[] = {
+    {"glStandard", "Standard", TLookFamily::Classic, ssDefault, clNone},
+    {"glSoft", "Soft", TLookFamily::Classic, ssDefault, clNone},
+    {"glClassic", "Classic", TLookFamily::Classic, ssDefault, clNone},
+    {"glSuite", "Suite", TLookFamily::Suite, ssDefault, clSilver},
+    {"glXP", "Windows XP", TLookFamily::Suite, ssDefault, clBtnFace},
+    {"glListView", "ListView", TLookFamily::List, ssDefault, clBtnFace},
+    {"glVista", "Windows Vista", TLookFamily::Styled, ssVista, clNone},
+    {"glWin7", "Windows 7", TLookFamily::Styled, ssWin7, clNone},
+    {"glOffice2007", "Office2007", TLookFamily::Styled, ssOffice2007, clNone},
+    {"", "", TLookFamily::Custom, ssDefault, clNone},
+};
+
+constexpr TColor kSuiteSelection = 0x00EACAB6;
+constexpr TColor kThemedBorder = 0x00B99D7F;
+
+// The address prefixes a plain text may hold, in the order they are looked for.
+constexpr const char* kUrlPrefixes[] = {"HTTP://", "WWW.",    "MAILTO:", "HTTPS://",
+                                        "NNTP://", "FILE://", "FTP://"};
+
+} // namespace
+
+bool TExtStringGrid::LookToString(TGridLook Value, std::string& Result)
+{
+    if (Value == glCustom) return false;
+    Result = kLooks[Value].Name;
+    return true;
+}
+
+bool TExtStringGrid::LookToCaption(TGridLook Value, std::string& Result)
+{
+    if (Value == glCustom) return false;
+    Result = kLooks[Value].Caption;
+    return true;
+}
+
+void TExtStringGrid::SetLook(TGridLook Value)
+{
+    if (Value == FLook) return;
+    FLook = Value;
+    const TLookInfo& look = kLooks[Value];
+    if (look.Family != TLookFamily::Custom) {
+        SuiteGradientFrom = SuiteGradientTo = SuiteGradientMirrorFrom = SuiteGradientMirrorTo = clNone;
+        SetSelectionStyle(look.SelectionStyle);
+    }
+    const bool loading = ComponentState().Contains(csLoading);
+    if (!loading && look.Family != TLookFamily::Custom && look.Family != TLookFamily::Styled)
+        ApplyPlainLookColors(look.Family == TLookFamily::Suite, look.Family == TLookFamily::Classic);
+    ScrollType = ssNormal;
+    SetBorderStyle(bsSingle);
+    FBorderColor = kThemedBorder;
+    Invalidate();
+}
+
+// The colours of the looks drawn without a component style. The suite looks' own gradient
+// colours were cleared just before, so their search footer is flat as well.
+void TExtStringGrid::ApplyPlainLookColors(bool Suite, bool Classic)
+{
+    if (Classic) SetFixedColor(clBtnFace);
+    SetGridFixedLineColor(clGray);
+    SetGridLineColor(clSilver);
+    ActiveCellColorTo = clNone;
+    if (Suite) {
+        ActiveCellColor = kSuiteSelection;
+        SelectionColor = kSuiteSelection;
+        SelectionColorTo = clNone;
+        SelectionTextColor = clBlack;
+        SearchFooter()->SetColor(SuiteGradientFrom);
+        SearchFooter()->SetColorTo(SuiteGradientTo);
+    } else {
+        ActiveCellColor = clGray;
+        SelectionColor = clHighlight;
+        SelectionTextColor = clHighlightText;
+        SearchFooter()->SetColor(clBtnFace);
+        SearchFooter()->SetColorTo(clBtnFace);
+    }
+}
+
+void TExtStringGrid::GetDisplText(int ACol, int ARow, std::string& Value) const
+{
+    TBaseGrid::GetDisplText(ACol, ARow, Value);
+    if (!URLShowInText) return;
+    for (const char* prefix : kUrlPrefixes)
+        if (HtmlEscapeWithLinks(Value, prefix, Value)) return;
+}
+
+void TExtStringGrid::SetURLShow(bool Value) { ChangeAndRepaint(URLShow, Value); }
+
+void TExtStringGrid::SetURLShowInText(bool Value) { ChangeAndRepaint(URLShowInText, Value); }
+
+void TExtStringGrid::SetURLFull(bool Value)
+{
+    URLFull = Value;
+    if (URLShow) Invalidate();
+}
+
+void TExtStringGrid::SetURLColor(TColor Value)
+{
+    if (URLColor == Value) return;
+    URLColor = Value;
+    if (URLShow) Invalidate();
+}
