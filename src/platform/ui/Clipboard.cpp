@@ -146,8 +146,9 @@ void TClipboard::Commit()
 
 void TClipboard::Changed()
 {
-    for (const auto& [id, handler] : std::map<int, TNotifyEvent>(watchers_))
-        if (watchers_.count(id)) GuardedCall([&] { handler(this); });
+    // A handler may stop watching, its own watch or another's: walk a copy, skip the gone.
+    for (const auto& watch : std::map<int, TNotifyEvent>(watchers_))
+        if (watchers_.count(watch.first)) GuardedCall([&] { watch.second(this); });
 }
 
 int TClipboard::Watch(TNotifyEvent handler)

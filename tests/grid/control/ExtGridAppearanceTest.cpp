@@ -70,7 +70,7 @@ TEST_F(ExtGridAppearanceTest, BalloonsShowTheCellTextShortenedAndOnlyWhenEnabled
     EXPECT_EQ(balloon->Text, " first second");
     EXPECT_EQ(balloon->Title, " ");
     EXPECT_EQ(balloon->Icon, TExtStringGrid::biInfo);
-    EXPECT_EQ(grid->LastBalloonPos(), TPoint(2, 3));
+    EXPECT_EQ(grid->LastBalloonPos(), (TPoint{2, 3}));
 
     std::string longText;
     for (int i = 0; i < 3000; ++i)

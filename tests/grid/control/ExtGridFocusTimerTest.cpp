@@ -70,7 +70,7 @@ TEST_F(ExtGridFocusTimerTest, WithHoveringTheCurrentCellFollowsTheMouseOverNorma
         const TRect r = grid->CellRect(c.col, c.row);
         grid->Perform(WM_MOUSEMOVE, 0, MAKELPARAM(r.Left + 2, r.Top + 2));
         grid->Tick();
-        EXPECT_EQ(TPoint(grid->Col(), grid->Row()), c.expected) << c.col << "," << c.row;
+        EXPECT_EQ((TPoint{grid->Col(), grid->Row()}), c.expected) << c.col << "," << c.row;
     }
 }
 

@@ -122,7 +122,8 @@ TEST(LifetimeTest, AFormFreedInsideItsShowModalEndsTheLoop)
         {"delete", [](TForm* form) { delete form; }},
         {"Release", [](TForm* form) { form->Release(); }},
     };
-    for (const auto& [how, free] : frees) {
+    for (const auto& [how, freeing] : frees) {
+        const auto& free = freeing;  // clang 14 cannot capture a structured binding
         TFakeDialogs dialogs;
         dialogs.OnModal([](TCustomForm& shown) { RealDialogService().RunModal(shown); });
         std::vector<std::string> log;
