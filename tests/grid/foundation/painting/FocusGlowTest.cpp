@@ -14,8 +14,8 @@ void Fill24(TBitmap& bitmap, int width, int height, TColor color)
     bitmap.Canvas()->FillRect(Rect(0, 0, width, height));
 }
 
-uint32_t Word(const TBitmap& bitmap, int x, int y) { return BitmapScanLine(bitmap, y)[x]; }
-int Red(const TBitmap& bitmap, int x, int y) { return (Word(bitmap, x, y) >> 16) & 0xFF; }
+uint32_t PixelWord(const TBitmap& bitmap, int x, int y) { return BitmapScanLine(bitmap, y)[x]; }
+int Red(const TBitmap& bitmap, int x, int y) { return (PixelWord(bitmap, x, y) >> 16) & 0xFF; }
 
 TEST(FocusGlowTest, MergeMaskPremultipliesByTheMaskRed)
 {
@@ -27,9 +27,9 @@ TEST(FocusGlowTest, MergeMaskPremultipliesByTheMaskRed)
     TGridAlphaMask alpha;
     alpha.MergeMask(mask, source, clRed);
     EXPECT_EQ(alpha.PixelFormat(), pf32bit);
-    EXPECT_EQ(Word(alpha, 0, 0), 0x00000000u); // transparent and black
-    EXPECT_EQ(Word(alpha, 1, 0), 0xFFC86432u); // the source colour, opaque
-    EXPECT_EQ(Word(alpha, 2, 0), 0x80643219u); // 200, 100, 50 x 128 / 255, rounded
+    EXPECT_EQ(PixelWord(alpha, 0, 0), 0x00000000u); // transparent and black
+    EXPECT_EQ(PixelWord(alpha, 1, 0), 0xFFC86432u); // the source colour, opaque
+    EXPECT_EQ(PixelWord(alpha, 2, 0), 0x80643219u); // 200, 100, 50 x 128 / 255, rounded
 }
 
 TEST(FocusGlowTest, MergeMaskIgnoresSourcesOtherThan24Bit)
@@ -55,9 +55,9 @@ TEST(FocusGlowTest, MergeMaskWorksOnTheCommonPartOfDifferentSizes)
     alpha.MergeMask(mask, source, clNone);
     ASSERT_EQ(alpha.Width(), 4);
     ASSERT_EQ(alpha.Height(), 3);
-    EXPECT_EQ(Word(alpha, 1, 1), 0xFFFFFFFFu);
-    EXPECT_EQ(Word(alpha, 2, 1), 0u);
-    EXPECT_EQ(Word(alpha, 1, 2), 0u);
+    EXPECT_EQ(PixelWord(alpha, 1, 1), 0xFFFFFFFFu);
+    EXPECT_EQ(PixelWord(alpha, 2, 1), 0u);
+    EXPECT_EQ(PixelWord(alpha, 1, 2), 0u);
 }
 
 TEST(FocusGlowTest, AssignCopiesOpacityAndPixels)
@@ -71,7 +71,7 @@ TEST(FocusGlowTest, AssignCopiesOpacityAndPixels)
     second.Assign(first);
     EXPECT_EQ(second.Opacity, 90);
     EXPECT_EQ(second.Width(), 2);
-    EXPECT_EQ(Word(second, 1, 1), 0xFFFFFFFFu);
+    EXPECT_EQ(PixelWord(second, 1, 1), 0xFFFFFFFFu);
     TGridAlphaMask fromBitmap;
     fromBitmap.Assign(source);
     EXPECT_EQ(fromBitmap.PixelFormat(), pf32bit);
@@ -105,7 +105,7 @@ TEST(FocusGlowTest, BlurLeavesBlackBlackAndRefusesOtherBitmaps)
     Fill24(black, 50, 50, clBlack);
     GaussianBlur24(black, 2.5);
     for (const TPoint p : {Point(0, 0), Point(25, 25), Point(49, 3)})
-        EXPECT_EQ(Word(black, p.X, p.Y), 0xFF000000u);
+        EXPECT_EQ(PixelWord(black, p.X, p.Y), 0xFF000000u);
 
     TBitmap device(5, 5);
     device.Canvas()->SetPixels(2, 2, clBlack);
