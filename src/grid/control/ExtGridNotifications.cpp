@@ -62,7 +62,7 @@ std::optional<TExtStringGrid::TBalloonText> TExtStringGrid::BalloonTextAt(TPoint
         balloon.Text = BalloonBody(HtmlToPlainText(Cells(realCol, base.Y)));
         if (OnCellBalloon) OnCellBalloon(this, realCol, base.Y, balloon.Title, balloon.Text, balloon.Icon);
     }
-    if (balloon.Title.empty()) balloon.Title = " ";
+    if (balloon.Title.empty()) balloon.Title.assign(1, ' ');
     balloon.Title = Shortened(balloon.Title, kMaxBalloonTitle);
     FLastBalloonPos = {col, row};
     return balloon;

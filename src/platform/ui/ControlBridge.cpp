@@ -283,7 +283,7 @@ bool TBridgeBase::OnKey(QKeyEvent* event)
         std::u32string chars;
         for (char32_t ch : event->text().toStdU32String())
             if (ch != 0x7F) chars += ch;
-        if (key == VK_RETURN && shift.Contains(ssCtrl)) chars = U"\n";  // a line feed, as on Windows
+        if (key == VK_RETURN && shift.Contains(ssCtrl)) chars.assign(1, U'\n');  // a line feed, as on Windows
         DeliverKeyDown(target, key, shift, chars);
     });
     return true;
