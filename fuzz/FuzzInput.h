@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "platform/rtl/Exceptions.h"
+#include "support/TestFiles.h"
 
 // The input of one fuzz run as the system's readers take it.
 
@@ -18,22 +19,11 @@ inline std::string FuzzText(const uint8_t* data, size_t size)
 // line feeds included, so that every byte of the input reaches some reader.
 std::vector<std::string> FuzzParts(std::string_view text, size_t count);
 
-// A file of the given name in a directory of this process's own, holding the input, for
-// readers that take a path: they read it exactly as they read a user's file (byte-order
-// mark, code page, line ends).
-class TFuzzFile {
-public:
-    explicit TFuzzFile(const std::string& name);
-    ~TFuzzFile();
-    TFuzzFile(const TFuzzFile&) = delete;
-    TFuzzFile& operator=(const TFuzzFile&) = delete;
-
-    const std::string& Path() const { return path_; }
-    void Write(const uint8_t* data, size_t size) const;
-
-private:
-    std::string path_;
-};
+// A path of the given name in a directory of this process's own (parallel fuzzing jobs,
+// -jobs=N, never share a file), removed when the process ends. Readers that take a path
+// read the input from there exactly as they read a user's file (byte-order mark, code page,
+// line ends); WriteTestFile puts it there.
+std::string FuzzFilePath(const std::string& name);
 
 // Runs the reader and lets the system's own errors (the readers' "cannot read this") pass;
 // any other exception escapes and the fuzzer reports it.

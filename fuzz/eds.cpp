@@ -33,8 +33,8 @@ void ReadTarget(const std::string& path)
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
 {
-    static const TFuzzFile file("target.eds");
-    file.Write(data, size);
-    Tolerating([&] { ReadTarget(file.Path()); });
+    static const std::string path = FuzzFilePath("target.eds");
+    WriteTestFile(path, FuzzText(data, size));
+    Tolerating([&] { ReadTarget(path); });
     return 0;
 }

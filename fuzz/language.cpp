@@ -4,9 +4,9 @@
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
 {
-    static const TFuzzFile file("Fuzz.lng");
-    file.Write(data, size);
+    static const std::string path = FuzzFilePath("Fuzz.lng");
+    WriteTestFile(path, FuzzText(data, size));
     Load_Default_Texts();
-    Tolerating([&] { Read_Language_File(file.Path()); });
+    Tolerating([&] { Read_Language_File(path); });
     return 0;
 }

@@ -9,10 +9,9 @@
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
 {
-    static const TFuzzFile file("ProjectFile.xml");
-    static const TFuzzFile eds("EtherNetIPMaster_CANopen.eds");
-    file.Write(data, size);
-    const std::string& path = file.Path();
+    static const std::string path = FuzzFilePath("ProjectFile.xml");
+    static const std::string eds = FuzzFilePath("EtherNetIPMaster_CANopen.eds");
+    WriteTestFile(path, FuzzText(data, size));
 
     TParGen_Data parGen;
     Tolerating([&] { Load_ParGen_File(path, parGen); });
@@ -21,6 +20,6 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
 
     File_PDO_CANopen = path;
     File_SDO_Server_CANopen = path;
-    Tolerating([&] { Create_EDS_File(eds.Path()); });
+    Tolerating([&] { Create_EDS_File(eds); });
     return 0;
 }
