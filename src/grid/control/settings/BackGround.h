@@ -1,7 +1,7 @@
 #pragma once
 #include <memory>
 
-#include "grid/control/settings/SettingsNotify.h"
+#include "grid/foundation/model/SettingsNotify.h"
 #include "platform/ui/Graphics.h"
 
 enum TBackGroundDisplay { bdTile, bdFixed, bdGradientHorz, bdGradientVert };

@@ -1,6 +1,6 @@
 #include "grid/control/settings/BalloonSettings.h"
 
-#include "grid/control/settings/SettingsNotify.h"
+#include "grid/foundation/model/SettingsNotify.h"
 
 void TBalloonSettings::SetEnable(bool Value)
 {

@@ -1,6 +1,6 @@
 #include "grid/control/settings/CellNode.h"
 
-#include "grid/control/settings/SettingsNotify.h"
+#include "grid/foundation/model/SettingsNotify.h"
 
 TCellNode::TCellNode()
     : FExpandGlyph(std::make_unique<TBitmap>()), FContractGlyph(std::make_unique<TBitmap>())

@@ -3,7 +3,7 @@
 #include <functional>
 #include <memory>
 
-#include "grid/control/settings/SettingsNotify.h"
+#include "grid/foundation/model/SettingsNotify.h"
 #include "platform/ui/Graphics.h"
 
 class THeaderAppearance;

@@ -1,5 +1,5 @@
 #pragma once
-#include "grid/control/settings/SettingsNotify.h"
+#include "grid/foundation/model/SettingsNotify.h"
 #include "platform/ui/Graphics.h"
 
 enum TProgressStyle { psXP, psClassic };
