@@ -21,6 +21,14 @@ template <typename T> T Entry(const std::vector<T>& List, int Index)
     return Index < static_cast<int>(List.size()) ? List[Index] : T{};
 }
 
+// Clears a selection flag list, repainting each line that was selected.
+template <typename Repaint> void ClearFlags(std::vector<bool>& Flags, Repaint RepaintLine)
+{
+    for (int i = 0; i < static_cast<int>(Flags.size()); ++i)
+        if (Flags[i]) RepaintLine(i);
+    Flags.clear();
+}
+
 bool Between(int Value, int A, int B) { return Value >= std::min(A, B) && Value <= std::max(A, B); }
 
 std::string InvalidRowRead(int ARow) { return "Invalid row " + std::to_string(ARow) + " accessed"; }
@@ -112,6 +120,12 @@ void TExtStringGrid::UnSelectRows(int RowIndex, int RCount)
     FSelChange = false;
 }
 
+void TExtStringGrid::SetColRunSelect(int ColIndex, int CCount, bool Value)
+{
+    for (int c = ColIndex; c < std::min(ColIndex + CCount, ColCount()); ++c)
+        SetColSelect(c, Value);
+}
+
 void TExtStringGrid::SelectCols(int ColIndex, int CCount)
 {
     if (CCount <= 0) return;
@@ -119,30 +133,23 @@ void TExtStringGrid::SelectCols(int ColIndex, int CCount)
         SetSelection({ColIndex, FixedRows(), ColIndex + CCount - 1, RowCount() - 1});
         return;
     }
-    for (int c = ColIndex; c < std::min(ColIndex + CCount, ColCount()); ++c)
-        SetColSelect(c, true);
+    SetColRunSelect(ColIndex, CCount, true);
 }
 
 void TExtStringGrid::UnSelectCols(int ColIndex, int CCount)
 {
-    if (!MouseActions()->DisjunctColSelect()) return;
-    for (int c = ColIndex; c < std::min(ColIndex + CCount, ColCount()); ++c)
-        SetColSelect(c, false);
+    if (MouseActions()->DisjunctColSelect()) SetColRunSelect(ColIndex, CCount, false);
 }
 
 void TExtStringGrid::ClearRowSelect()
 {
-    for (int r = 0; r < static_cast<int>(FRowSelect.size()); ++r)
-        if (FRowSelect[r]) RepaintRow(r);
-    FRowSelect.clear();
+    ClearFlags(FRowSelect, [this](int r) { RepaintRow(r); });
     FSelectedRows.clear();
 }
 
 void TExtStringGrid::ClearColSelect()
 {
-    for (int c = 0; c < static_cast<int>(FColSelect.size()); ++c)
-        if (FColSelect[c]) RepaintCol(c);
-    FColSelect.clear();
+    ClearFlags(FColSelect, [this](int c) { RepaintCol(c); });
 }
 
 int TExtStringGrid::RowSelectCount() const

@@ -10,12 +10,15 @@ bool TExtStringGrid::SelectCell(int ACol, int ARow)
 {
     const TGridRect S = Selection();
     const int oldCol = Col(), oldRow = Row();
+    // The row indicator leaves the old row and marks the new one.
     const bool indicator = !FRowIndicator->Empty() && FixedCols() > 0;
+    const auto repaintIndicator = [&] {
+        if (!indicator) return;
+        RepaintCell(0, oldRow);
+        RepaintCell(0, ARow);
+    };
     if (FForceSel) {
-        if (indicator) {
-            RepaintCell(0, oldRow);
-            RepaintCell(0, ARow);
-        }
+        repaintIndicator();
         return true;
     }
     if (!Parent() || !Parent()->HandleAllocated()) return true;
@@ -69,10 +72,7 @@ bool TExtStringGrid::SelectCell(int ACol, int ARow)
     else
         result = TBaseGrid::SelectCell(ACol, ARow);
 
-    if (indicator) {
-        RepaintCell(0, oldRow);
-        RepaintCell(0, ARow);
-    }
+    repaintIndicator();
     if (FISelect) FISelect->CellSelected(oldCol, ARow);
     RepaintSelectionAftermath(oldCol, oldRow, ARow, S);
     if (!ComponentState().Contains(csLoading) && ARow != FOldRowSel && OnRowChanged) {

@@ -520,6 +520,7 @@ private:
 
     // Row flag helpers.
     void SetRunSelect(int RowIndex, int RCount, bool Value);
+    void SetColRunSelect(int ColIndex, int CCount, bool Value);
     void CheckRowIndex(int ARow) const;
     void CheckWrittenRow(int ARow) const;
     void CheckColIndex(int ACol) const;

@@ -1,6 +1,7 @@
 #pragma once
 #include <memory>
 
+#include "grid/foundation/model/SettingsNotify.h"
 #include "platform/ui/Graphics.h"
 
 enum TBackGroundDisplay { bdTile, bdFixed, bdGradientHorz, bdGradientVert };
@@ -33,11 +34,7 @@ public:
     TNotifyEvent OnChange;
 
 private:
-    template <typename T> void Change(T& Field, T Value)
-    {
-        Field = Value;
-        if (OnChange) OnChange(this);
-    }
+    template <typename T> void Change(T& Field, T Value) { StoreAndNotify(Field, Value, OnChange, this); }
 
     int FTop = 0;
     int FLeft = 0;

@@ -1,5 +1,7 @@
 #include "grid/control/settings/BalloonSettings.h"
 
+#include "grid/foundation/model/SettingsNotify.h"
+
 void TBalloonSettings::SetEnable(bool Value)
 {
     FEnable = Value;
@@ -18,11 +20,7 @@ void TBalloonSettings::Assign(const TPersistent& Source)
     FEnable = other->FEnable;
 }
 
-void TShowModified::SetColor(TColor Value)
-{
-    FColor = Value;
-    if (OnChange) OnChange(this);
-}
+void TShowModified::SetColor(TColor Value) { StoreAndNotify(FColor, Value, OnChange, this); }
 
 void TShowModified::Assign(const TPersistent& Source)
 {

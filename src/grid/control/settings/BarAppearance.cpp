@@ -1,6 +1,6 @@
 #include "grid/control/settings/BarAppearance.h"
 
-#include "grid/control/settings/SettingsNotify.h"
+#include "grid/foundation/model/SettingsNotify.h"
 #include "platform/rtl/Exceptions.h"
 #include "platform/rtl/SysUtils.h"
 

@@ -1,7 +1,7 @@
 #pragma once
 #include <memory>
 
-#include "grid/control/settings/SettingsNotify.h"
+#include "grid/foundation/model/SettingsNotify.h"
 #include "platform/ui/Graphics.h"
 
 // The look of the push buttons on a drop-down's header and footer bars. Every colour and

@@ -1,5 +1,7 @@
 #include "grid/control/settings/CellNode.h"
 
+#include "grid/foundation/model/SettingsNotify.h"
+
 TCellNode::TCellNode()
     : FExpandGlyph(std::make_unique<TBitmap>()), FContractGlyph(std::make_unique<TBitmap>())
 {
@@ -9,9 +11,7 @@ TCellNode::~TCellNode() = default;
 
 template <typename T> void TCellNode::Change(T& Field, T Value)
 {
-    if (Field == Value) return;
-    Field = Value;
-    if (OnChange) OnChange(this);
+    StoreChanged(Field, Value, OnChange, this);
 }
 
 void TCellNode::SetNodeType(TNodeType Value) { Change(FNodeType, Value); }

@@ -3,6 +3,7 @@
 #include <functional>
 #include <memory>
 
+#include "grid/foundation/model/SettingsNotify.h"
 #include "platform/ui/Graphics.h"
 
 class THeaderAppearance;
@@ -133,11 +134,7 @@ public:
     void Assign(const TPersistent& Source) override;
 
 private:
-    template <typename T> void Repaint(T& Field, T Value)
-    {
-        Field = Value;
-        if (OnChange) OnChange(this);
-    }
+    template <typename T> void Repaint(T& Field, T Value) { StoreAndNotify(Field, Value, OnChange, this); }
     void RepaintGlyph(TBitmap& Glyph, const TBitmap& Value);
 
     int FCheckSize = 15;

@@ -1,7 +1,7 @@
 #include "grid/control/settings/DragDropSettings.h"
 
-#include "grid/control/settings/SettingsNotify.h"
 #include "grid/foundation/dragdrop/DragDropFormats.h"
+#include "grid/foundation/model/SettingsNotify.h"
 
 void TDragDropSettings::SetOleDropRTF(bool Value)
 {

@@ -1,4 +1,5 @@
 #pragma once
+#include "grid/foundation/model/SettingsNotify.h"
 #include "platform/ui/Graphics.h"
 
 enum TProgressStyle { psXP, psClassic };
@@ -61,12 +62,7 @@ public:
     void Assign(const TPersistent& Source) override;
 
 private:
-    template <typename T> void Change(T& Field, T Value)
-    {
-        if (Field == Value) return;
-        Field = Value;
-        Changed();
-    }
+    template <typename T> void Change(T& Field, T Value) { StoreChanged(Field, Value, OnChange, this); }
 
     struct TValues {
         TColor UnCompleteFontColor = clWindowText;

@@ -1,6 +1,6 @@
 #include "grid/control/settings/SortSettings.h"
 
-#include "grid/control/settings/SettingsNotify.h"
+#include "grid/foundation/model/SettingsNotify.h"
 
 TSortSettings::TSortSettings()
     : FUpGlyph(std::make_unique<TBitmap>()), FDownGlyph(std::make_unique<TBitmap>()),

@@ -1,11 +1,8 @@
 #include "grid/foundation/model/Bands.h"
 
-void TBands::SetActive(bool Value)
-{
-    if (FActive == Value) return;
-    FActive = Value;
-    if (OnChange) OnChange(this);
-}
+#include "grid/foundation/model/SettingsNotify.h"
+
+void TBands::SetActive(bool Value) { StoreChanged(FActive, Value, OnChange, this); }
 
 template <typename T> void TBands::Change(T& Field, T Value)
 {

@@ -1,5 +1,7 @@
 #include "grid/foundation/model/MouseActions.h"
 
+#include "grid/foundation/model/SettingsNotify.h"
+
 TMouseActions::TMouseActions(TComponent*) : FFixedComboValues(std::make_unique<TStringList>()) {}
 
 void TMouseActions::SetHotmailRowSelect(bool Value)
@@ -37,12 +39,7 @@ void TMouseActions::SetDisjunctRowSelect(bool Value) { SetDisjunct(FDisjunctRowS
 void TMouseActions::SetDisjunctColSelect(bool Value) { SetDisjunct(FDisjunctColSelect, Value); }
 void TMouseActions::SetDisjunctCellSelect(bool Value) { SetDisjunct(FDisjunctCellSelect, Value); }
 
-void TMouseActions::SetWheelAction(TWheelAction Value)
-{
-    if (FWheelAction == Value) return;
-    FWheelAction = Value;
-    if (OnChange) OnChange(this);
-}
+void TMouseActions::SetWheelAction(TWheelAction Value) { StoreChanged(FWheelAction, Value, OnChange, this); }
 
 void TMouseActions::Assign(const TPersistent& Source)
 {

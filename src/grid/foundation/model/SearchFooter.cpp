@@ -1,5 +1,7 @@
 #include "grid/foundation/model/SearchFooter.h"
 
+#include "grid/foundation/model/SettingsNotify.h"
+
 TSearchFooter::TSearchFooter(TComponent*, bool InitDesign) : FFont(std::make_unique<TFont>())
 {
     if (!InitDesign) return;
@@ -15,9 +17,10 @@ TSearchFooter::TSearchFooter(TComponent*, bool InitDesign) : FFont(std::make_uni
 
 template <typename T> void TSearchFooter::Change(T& Field, const T& Value, bool OnlyWhenChanged)
 {
-    if (OnlyWhenChanged && Field == Value) return;
-    Field = Value;
-    if (OnChange) OnChange(this);
+    if (OnlyWhenChanged)
+        StoreChanged(Field, Value, OnChange, this);
+    else
+        StoreAndNotify(Field, Value, OnChange, this);
 }
 
 void TSearchFooter::SetVisible(bool Value) { Change(FVisible, Value, true); }
