@@ -2,6 +2,7 @@
 
 #include "artefacts/descriptions/UProfinetFileName.h"
 #include "platform/rtl/DateUtils.h"
+#include "platform/ui/Input.h"
 #include "support/FakeDialogs.h"
 #include "workspace/ULanguage.h"
 
@@ -73,5 +74,21 @@ TEST_F(ProfinetFileNameWindow, CancelLeavesTheNameAlone)
 {
     EXPECT_EQ(Show("Other", false), mrCancel);
     EXPECT_EQ(form->Name_File_XML, "");
+}
+
+// The user's part typed key by key and OK clicked with the mouse, as a user does it.
+TEST_F(ProfinetFileNameWindow, TypedNameAndClickedOkComposeTheName)
+{
+    dialogs.OnModal([](TCustomForm& shown) {
+        auto& w = static_cast<TFProfinetFileName&>(shown);
+        w.E_XML_User->SetFocus();
+        SendText("Hall 2", w.E_XML_User);
+        SendKey(VK_BACK, {}, w.E_XML_User);
+        SendText("3", w.E_XML_User);
+        SendClick(w.Btn_OK, 10, 10);
+    });
+    EXPECT_EQ(form->ShowModal(), mrOk);
+    EXPECT_EQ(form->E_XML_User->Text(), "Hall 3");
+    EXPECT_EQ(form->Name_File_XML, "GSDML-V2.31-Quorvane-GW30628_Hall 3-20240105.xml");
 }
 } // namespace
