@@ -62,6 +62,18 @@ TEST_F(ProfinetFileNameWindow, ShowsItsPartsAndTexts)
     EXPECT_EQ(form->ClientHeight(), 205);
 }
 
+// Whatever font stands in for Tahoma, the row shows the whole name: no part is hidden behind
+// the user's box or cut at the window's edge.
+TEST_F(ProfinetFileNameWindow, TheNameRowShowsEveryPart)
+{
+    const auto right = [](const TControl* c) { return c->Left() + c->Width(); };
+    EXPECT_LE(right(form->L_XML_Fix1), form->E_XML_User->Left());
+    EXPECT_LE(right(form->E_XML_User), form->L_XML_Fix2->Left());
+    EXPECT_LE(right(form->L_XML_Fix2), form->ClientWidth());
+    EXPECT_EQ(form->Label4->Left(), form->E_XML_User->Left());
+    EXPECT_EQ(form->Label5->Left(), form->L_XML_Fix2->Left());
+}
+
 TEST_F(ProfinetFileNameWindow, OkComposesTheNameWithTheStartDate)
 {
     // Days later the name still carries the day the program started.
