@@ -71,13 +71,15 @@ void TFProfinetFileName::Loaded()
     Fit_Name_Row();
 }
 
-// The labels have their sizes once loaded. Where Tahoma is missing its stand-in runs wider: the user's box gives up the room the
-// fixed parts need, so that neither is hidden behind it nor cut at the window's edge.
+// The labels have their sizes once loaded. Where Tahoma is missing, its stand-in runs wider:
+// the user's box gives up the room the fixed parts need, so that neither is hidden behind it
+// nor cut at the window's edge.
 void TFProfinetFileName::Fit_Name_Row()
 {
     const int gap = 4;
     const int userLeft = std::max(E_XML_User->Left(), L_XML_Fix1->Left() + L_XML_Fix1->Width() + gap);
-    const int dateLeft = std::min(L_XML_Fix2->Left(), ClientWidth() - L_XML_Fix1->Left() - L_XML_Fix2->Width());
+    const int dateLeft =
+        std::min(L_XML_Fix2->Left(), ClientWidth() - L_XML_Fix1->Left() - L_XML_Fix2->Width());
     E_XML_User->SetBounds(userLeft, E_XML_User->Top(), dateLeft - gap - userLeft, E_XML_User->Height());
     Label4->SetLeft(userLeft);
     Label5->SetLeft(dateLeft);
