@@ -62,7 +62,6 @@ TFProfinetFileName::TFProfinetFileName(TComponent* owner) : TTitledForm(owner, 9
     // The window is made when the program starts: the name carries that day however long
     // the program then runs.
     L_XML_Fix2->SetCaption(GSDML_Date_Part(Now()));
-    Set_Lang();
 }
 
 void TFProfinetFileName::Loaded()
