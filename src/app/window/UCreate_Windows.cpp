@@ -54,7 +54,6 @@ template <class Visit> void For_Each_Window(Visit&& visit)
     visit(FEtherNetIP_Data_Seg);
 }
 
-
 template <class Form> void Create_Window(TComponent* owner, Form*& window)
 {
     if (owner == Application) {
@@ -77,7 +76,7 @@ void Create_Remaining_Windows(TComponent* owner)
         FVantrelFirmWare->Timer_Update->SetEnabled(enabled);
     };
 }
-}  // namespace
+} // namespace
 
 void Create_Windows(TComponent* owner, const std::string& exeDir)
 {

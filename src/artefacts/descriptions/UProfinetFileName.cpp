@@ -1,5 +1,7 @@
 #include "artefacts/descriptions/UProfinetFileName.h"
 
+#include <algorithm>
+
 #include "platform/rtl/SysUtils.h"
 #include "workspace/ULanguage.h"
 
@@ -60,7 +62,27 @@ TFProfinetFileName::TFProfinetFileName(TComponent* owner) : TTitledForm(owner, 9
     // The window is made when the program starts: the name carries that day however long
     // the program then runs.
     L_XML_Fix2->SetCaption(GSDML_Date_Part(Now()));
-    Set_Lang();
+}
+
+void TFProfinetFileName::Loaded()
+{
+    TTitledForm::Loaded();
+    Fit_Name_Row();
+}
+
+// The labels have their sizes once loaded. Where Tahoma is missing, its stand-in runs wider:
+// the user's box gives up the room the fixed parts need, so that neither is hidden behind it
+// nor cut at the window's edge.
+void TFProfinetFileName::Fit_Name_Row()
+{
+    const int gap = 4;
+    const int userLeft = std::max(E_XML_User->Left(), L_XML_Fix1->Left() + L_XML_Fix1->Width() + gap);
+    const int dateLeft =
+        std::min(L_XML_Fix2->Left(), ClientWidth() - L_XML_Fix1->Left() - L_XML_Fix2->Width());
+    E_XML_User->SetBounds(userLeft, E_XML_User->Top(), dateLeft - gap - userLeft, E_XML_User->Height());
+    Label4->SetLeft(userLeft);
+    Label5->SetLeft(dateLeft);
+    L_XML_Fix2->SetLeft(dateLeft);
 }
 
 void TFProfinetFileName::Set_Lang()

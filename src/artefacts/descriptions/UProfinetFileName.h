@@ -25,6 +25,12 @@ public:
     TPanel* P_Button;
     TLbButton* Btn_OK;
     TLbButton* Btn_Cancel;
+
+protected:
+    void Loaded() override;
+
+private:
+    void Fit_Name_Row();
 };
 
 extern TFProfinetFileName* FProfinetFileName;

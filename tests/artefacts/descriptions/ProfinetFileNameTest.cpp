@@ -2,6 +2,7 @@
 
 #include "artefacts/descriptions/UProfinetFileName.h"
 #include "platform/rtl/DateUtils.h"
+#include "platform/ui/Input.h"
 #include "support/FakeDialogs.h"
 #include "workspace/ULanguage.h"
 
@@ -61,6 +62,18 @@ TEST_F(ProfinetFileNameWindow, ShowsItsPartsAndTexts)
     EXPECT_EQ(form->ClientHeight(), 205);
 }
 
+// Whatever font stands in for Tahoma, the row shows the whole name: no part is hidden behind
+// the user's box or cut at the window's edge.
+TEST_F(ProfinetFileNameWindow, TheNameRowShowsEveryPart)
+{
+    const auto right = [](const TControl* c) { return c->Left() + c->Width(); };
+    EXPECT_LE(right(form->L_XML_Fix1), form->E_XML_User->Left());
+    EXPECT_LE(right(form->E_XML_User), form->L_XML_Fix2->Left());
+    EXPECT_LE(right(form->L_XML_Fix2), form->ClientWidth());
+    EXPECT_EQ(form->Label4->Left(), form->E_XML_User->Left());
+    EXPECT_EQ(form->Label5->Left(), form->L_XML_Fix2->Left());
+}
+
 TEST_F(ProfinetFileNameWindow, OkComposesTheNameWithTheStartDate)
 {
     // Days later the name still carries the day the program started.
@@ -73,5 +86,21 @@ TEST_F(ProfinetFileNameWindow, CancelLeavesTheNameAlone)
 {
     EXPECT_EQ(Show("Other", false), mrCancel);
     EXPECT_EQ(form->Name_File_XML, "");
+}
+
+// The user's part typed key by key and OK clicked with the mouse, as a user does it.
+TEST_F(ProfinetFileNameWindow, TypedNameAndClickedOkComposeTheName)
+{
+    dialogs.OnModal([](TCustomForm& shown) {
+        auto& w = static_cast<TFProfinetFileName&>(shown);
+        w.E_XML_User->SetFocus();
+        SendText("Hall 2", w.E_XML_User);
+        SendKey(VK_BACK, {}, w.E_XML_User);
+        SendText("3", w.E_XML_User);
+        SendClick(w.Btn_OK, 10, 10);
+    });
+    EXPECT_EQ(form->ShowModal(), mrOk);
+    EXPECT_EQ(form->E_XML_User->Text(), "Hall 3");
+    EXPECT_EQ(form->Name_File_XML, "GSDML-V2.31-Quorvane-GW30628_Hall 3-20240105.xml");
 }
 } // namespace
