@@ -1,6 +1,7 @@
 #include "support/CleanState.h"
 
 #include "platform/net/HttpClient.h"
+#include "platform/net/IcmpEcho.h"
 #include "platform/os/Programs.h"
 #include "platform/os/SerialPorts.h"
 #include "platform/os/Shell.h"
@@ -17,6 +18,7 @@ void ResetServices()
     SetShellOpener(nullptr);
     SetProgramStarter(nullptr);
     SetHttpGet(nullptr);
+    SetIcmpEcho(nullptr);
     SetClock(nullptr);
     SetSerialPortProbe(nullptr);
     SetBeeper(nullptr);

@@ -9,6 +9,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <memory>
 
 #include "platform/rtl/SysUtils.h"
 #include "platform/ui/QtControls.h"
@@ -103,8 +104,10 @@ struct TDateTimePickerPrivate {
     bool settingByProgram = false;
     bool droppedDown = false;
     bool changeNotified = false;
-    QObject* focusWatcher = nullptr;
-    QObject* calendarWatcher = nullptr;
+    // The edit outlives the picker by a moment and still sees its focus leave and its
+    // calendar close; the watchers go with the picker, so that neither reaches it half gone.
+    std::unique_ptr<QObject> focusWatcher;
+    std::unique_ptr<QObject> calendarWatcher;
 
     // Makes the digits typed so far the edit's own value, so that leaving the field or
     // the control does not throw them away.
@@ -163,12 +166,12 @@ TDateTimePicker::TDateTimePicker(TComponent* owner)
     w->setFocusPolicy(Qt::StrongFocus);
     w->setCalendarPopup(true);
     w->setCalendarWidget(new QCalendarWidget);
-    p_->calendarWatcher = new TCalendarWatcher(this);
-    w->calendarWidget()->window()->installEventFilter(p_->calendarWatcher);
+    p_->calendarWatcher = std::make_unique<TCalendarWatcher>(this);
+    w->calendarWidget()->window()->installEventFilter(p_->calendarWatcher.get());
     SetFullRange(w);
     p_->edit = w;
-    p_->focusWatcher = new TFocusOutWatcher(p_.get());
-    w->installEventFilter(p_->focusWatcher);
+    p_->focusWatcher = std::make_unique<TFocusOutWatcher>(p_.get());
+    w->installEventFilter(p_->focusWatcher.get());
     p_->box = new QCheckBox(w);
     p_->box->setFocusPolicy(Qt::NoFocus);
     p_->box->setChecked(true);
@@ -191,13 +194,7 @@ TDateTimePicker::TDateTimePicker(TComponent* owner)
     ApplyFormat();
 }
 
-// The edit outlives this object by a moment and still sees its focus leave and its calendar
-// close; the watchers go now, so that neither reaches a picker that is half gone.
-TDateTimePicker::~TDateTimePicker()
-{
-    delete p_->focusWatcher;
-    delete p_->calendarWatcher;
-}
+TDateTimePicker::~TDateTimePicker() = default;
 
 TDateTime TDateTimePicker::DateTime() const { return FromQDateTime(ShownDateTime(p_->edit)); }
 

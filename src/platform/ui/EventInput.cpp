@@ -14,11 +14,6 @@ bool IsKeypadKey(Word key)
            key == VK_DECIMAL || key == VK_DIVIDE;
 }
 
-Qt::MouseButton QtButtonOf(TMouseButton button)
-{
-    return button == mbRight ? Qt::RightButton : button == mbMiddle ? Qt::MiddleButton : Qt::LeftButton;
-}
-
 // The widget that receives the mouse at a client point: a scrolling control's client area
 // is its viewport, as on the desktop (a list box selects the item under the point there).
 QWidget* ClientWidget(TControl* control)

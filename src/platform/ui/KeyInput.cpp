@@ -141,6 +141,20 @@ Qt::KeyboardModifiers QtModifiersOf(TShiftState shift)
     return m;
 }
 
+Qt::MouseButtons QtButtonsOf(TShiftState shift)
+{
+    Qt::MouseButtons buttons;
+    if (shift.Contains(ssLeft)) buttons |= Qt::LeftButton;
+    if (shift.Contains(ssRight)) buttons |= Qt::RightButton;
+    if (shift.Contains(ssMiddle)) buttons |= Qt::MiddleButton;
+    return buttons;
+}
+
+Qt::MouseButton QtButtonOf(TMouseButton button)
+{
+    return button == mbRight ? Qt::RightButton : button == mbMiddle ? Qt::MiddleButton : Qt::LeftButton;
+}
+
 static bool IsSystemKey(TShiftState shift) { return shift.Contains(ssAlt) && !shift.Contains(ssCtrl); }
 
 // Each character first as CN_CHAR, where the form may take it, then as WM_CHAR.

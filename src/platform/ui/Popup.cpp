@@ -45,10 +45,7 @@ void SendAsQtEvent(TControl* target, const TMessage& m, QPoint global)
                               : kind == 1 ? QEvent::MouseButtonRelease
                               : kind == 2 ? QEvent::MouseButtonDblClick
                                           : QEvent::MouseMove;
-    Qt::MouseButtons buttons;
-    if (m.WParam & MK_LBUTTON) buttons |= Qt::LeftButton;
-    if (m.WParam & MK_RBUTTON) buttons |= Qt::RightButton;
-    if (m.WParam & MK_MBUTTON) buttons |= Qt::MiddleButton;
+    const Qt::MouseButtons buttons = QtButtonsOf(MouseKeysToShiftState(m.WParam));
     QWidget* widget = target->Impl().Widget();
     const QPointF local = widget->mapFromGlobal(QPointF(global));
     QMouseEvent event(type, local, QPointF(global), button, buttons, QApplication::keyboardModifiers());

@@ -227,6 +227,9 @@ Word VirtualKeyOf(int qtKey, Qt::KeyboardModifiers modifiers);
 int QtKeyOf(Word virtualKey);
 TShiftState ShiftStateOf(Qt::KeyboardModifiers modifiers, Qt::MouseButtons buttons = Qt::NoButton);
 Qt::KeyboardModifiers QtModifiersOf(TShiftState shift);
+// The buttons held in a shift state, and the Qt button of a mouse button.
+Qt::MouseButtons QtButtonsOf(TShiftState shift);
+Qt::MouseButton QtButtonOf(TMouseButton button);
 // The character a key types on a US keyboard (0 for none), and the key that types a
 // character there (adding Shift where it needs it; VK_PACKET for a character of no key).
 char32_t CharOfKey(Word key, TShiftState shift);

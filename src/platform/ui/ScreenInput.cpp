@@ -13,11 +13,6 @@ Q_GUI_EXPORT void qt_handleMouseEvent(QWindow* window, const QPointF& local, con
 
 namespace {
 
-Qt::MouseButton QtButtonOf(TMouseButton button)
-{
-    return button == mbRight ? Qt::RightButton : button == mbMiddle ? Qt::MiddleButton : Qt::LeftButton;
-}
-
 QWindow* WindowReceiving(QPoint global)
 {
     if (QWidget* grabber = QWidget::mouseGrabber()) return grabber->window()->windowHandle();

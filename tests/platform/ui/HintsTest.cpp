@@ -3,6 +3,7 @@
 #include "platform/ui/Forms.h"
 #include "platform/ui/Hints.h"
 #include "platform/ui/ScreenInput.h"
+#include "support/EventLoop.h"
 
 namespace {
 
@@ -92,8 +93,7 @@ TEST_F(HintsTest, AMouseRestingForTheHintPauseShowsTheHint)
     Application->SetHintPause(0);
     ScreenMouse(smMove, plain->ClientToScreen({10, 5}));
     ScreenMouse(smMove, plain->ClientToScreen({11, 5}));
-    for (int turn = 0; turn < 100 && !ShownHintWindow(); ++turn)
-        Application->ProcessMessages();
+    Run_Loop_Until([] { return ShownHintWindow() != nullptr; });
     ASSERT_NE(ShownHintWindow(), nullptr);
     EXPECT_EQ(ShownHintWindow()->Caption(), "Save");
 }

@@ -1,6 +1,5 @@
 #include <gtest/gtest.h>
 
-#include <chrono>
 #include <functional>
 #include <string>
 #include <vector>
@@ -9,6 +8,7 @@
 #include "platform/ui/ExtCtrls.h"
 #include "platform/ui/Input.h"
 #include "platform/ui/StdCtrls.h"
+#include "support/EventLoop.h"
 #include "support/FakeDialogs.h"
 
 namespace {
@@ -39,12 +39,6 @@ TNotingForm* NewForm(std::vector<std::string>& log, TComponent* owner = nullptr)
 }
 
 const std::vector<std::string> kFreedOnce{"OnDestroy with its own state", "freed"};
-
-void RunLoopUntil(const std::function<bool()>& done)
-{
-    const auto limit = std::chrono::steady_clock::now() + std::chrono::seconds(5);
-    while (!done() && std::chrono::steady_clock::now() < limit) Application->ProcessMessages();
-}
 
 TEST(LifetimeTest, EveryFreeRunsOnDestroyOnceWithTheWholeFormStillThere)
 {
@@ -136,7 +130,7 @@ TEST(LifetimeTest, AFormFreedInsideItsShowModalEndsTheLoop)
             free(form);
         };
         EXPECT_EQ(form->ShowModal(), mrCancel) << how;
-        RunLoopUntil([&] { return !formRef; });
+        Run_Loop_Until([&] { return !formRef; });
         EXPECT_FALSE(formRef) << how;
         EXPECT_EQ(log, kFreedOnce) << how;
     }
