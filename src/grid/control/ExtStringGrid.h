@@ -6,6 +6,7 @@
 #include <string>
 #include <vector>
 
+#include "grid/control/CellPaintContext.h"
 #include "grid/control/ExtGridEnums.h"
 #include "grid/control/ExtGridEvents.h"
 #include "grid/control/ExtGridProperties.h"
@@ -617,4 +618,44 @@ private:
     // changes it makes itself.
     bool FColchgFlg = true;
     bool FIsColChanging = false;
+    // Concerns built on the core, one block each; every block opens with its own access.
+public:
+    // ==== structure, sizing and cell accessors ====
+    // ==== end of structure, sizing and cell accessors ====
+public:
+    // ==== painting ====
+    // ==== end of painting ====
+public:
+    // ==== scrolling, hint windows, styles and looks ====
+    // ==== end of scrolling, hint windows, styles and looks ====
+public:
+    // ==== in-place editing and validation ====
+    // ==== end of in-place editing and validation ====
+public:
+    // ==== keyboard, window procedure, wheel and zoom ====
+    // ==== end of keyboard, window procedure, wheel and zoom ====
+public:
+    // ==== mouse ====
+    // ==== end of mouse ====
+public:
+    // ==== cell graphics and check boxes ====
+    // (ExtGridCheckBoxes.cpp, ExtGridCellGraphicDraw.cpp) ACol is a real column, ARow a
+    // display row unless said otherwise.
+    TCellGraphic* GetCellGraphic(int ACol, int ARow) const;
+    bool HasCheckBox(int ACol, int ARow) const;
+    bool HasDataCheckBox(int ACol, int ARow) const;
+    bool HasRadioButton(int ACol, int ARow) const;
+    bool IsInCheckBox(int ACol, int ARow, int X, int Y);
+    bool GetCheckBoxState(int ACol, int ARow, bool& State);
+    bool SetCheckBoxState(int ACol, int ARow, bool State);
+    // The toggle of a mouse click or the Space key (FromUser) and of ToggleCheckBox.
+    virtual bool ToggleCheckBoxCell(int ACol, int ARow, bool FromUser);
+    // Selects the radio button of a row in its column and clears the others.
+    virtual bool ToggleCheckBoxColumn(int ACol, int ARow, bool FromUser);
+    virtual void DoCheckBoxClick(int ACol, int ARow, bool State);
+    // The cell painter's graphic steps: the cell's graphic and its placement, then drawing it.
+    TCellGraphic* GetCellGraphicInfo(int ACol, int ARow, TCellPaintContext& Context);
+    void DrawCellGraphic(TCellPaintContext& Context, const TRect& Rect, TCellGraphic* Graphic,
+                         TCellVAlign VAlign);
+    // ==== end of cell graphics and check boxes ====
 };

@@ -1,0 +1,20 @@
+#include "grid/control/ExtStringGrid.h"
+#include "grid/foundation/model/CellProperties.h"
+
+// Placeholders until check boxes and radio buttons in cells exist: no cell has one.
+
+TCellGraphic* TExtStringGrid::GetCellGraphic(int ACol, int ARow) const
+{
+    const TCellProperties* props = FindCellProperties(ACol, ARow);
+    return props ? dynamic_cast<TCellGraphic*>(props->GraphicObject) : nullptr;
+}
+
+bool TExtStringGrid::HasCheckBox(int, int) const { return false; }
+bool TExtStringGrid::HasDataCheckBox(int, int) const { return false; }
+bool TExtStringGrid::HasRadioButton(int, int) const { return false; }
+bool TExtStringGrid::IsInCheckBox(int, int, int, int) { return false; }
+bool TExtStringGrid::GetCheckBoxState(int, int, bool&) { return false; }
+bool TExtStringGrid::SetCheckBoxState(int, int, bool) { return false; }
+bool TExtStringGrid::ToggleCheckBoxCell(int, int, bool) { return false; }
+bool TExtStringGrid::ToggleCheckBoxColumn(int, int, bool) { return false; }
+void TExtStringGrid::DoCheckBoxClick(int, int, bool) {}
