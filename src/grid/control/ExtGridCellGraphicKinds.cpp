@@ -224,9 +224,29 @@ void TExtStringGrid::RemoveAllComments()
     ForEachGridCell([this](int c, int r) { RemoveComment(c, r); });
 }
 
+namespace {
+
+// Progress bars and scroll bars keep their range where other kinds keep the error marker.
+bool MarkerSlotsTaken(const TCellGraphic& Graphic)
+{
+    return Graphic.CellType == ctProgress || Graphic.CellType == ctXPProgress ||
+           Graphic.CellType == ctScrollbar;
+}
+
+// Buttons and expand cells; a push or a caption never reaches another kind's values.
+TCellGraphic* ButtonGraphic(TCellGraphic* Graphic)
+{
+    const bool button = Graphic && (Graphic->CellType == ctButton || Graphic->CellType == ctBitButton ||
+                                    Graphic->CellType == ctExpand);
+    return button ? Graphic : nullptr;
+}
+
+} // namespace
+
 void TExtStringGrid::AddMarker(int ACol, int ARow, int ErrPos, int ErrLen)
 {
     TCellGraphic* graphic = GetCellGraphic(ACol, ARow);
+    if (graphic && MarkerSlotsTaken(*graphic)) return;
     if (!graphic) {
         graphic = CreateCellGraphic(ACol, ARow);
         if (!graphic) return;
@@ -240,14 +260,15 @@ void TExtStringGrid::AddMarker(int ACol, int ARow, int ErrPos, int ErrLen)
 void TExtStringGrid::GetMarker(int ACol, int ARow, int& ErrPos, int& ErrLen) const
 {
     const TCellGraphic* graphic = GetCellGraphic(ACol, ARow);
-    ErrPos = graphic ? graphic->CellErrFrom : 0;
-    ErrLen = graphic ? graphic->CellErrLen : 0;
+    const bool marked = graphic && !MarkerSlotsTaken(*graphic);
+    ErrPos = marked ? graphic->CellErrFrom : 0;
+    ErrLen = marked ? graphic->CellErrLen : 0;
 }
 
 void TExtStringGrid::RemoveMarker(int ACol, int ARow)
 {
     if (RemoveCellGraphicOfType(ACol, ARow, ctEmpty)) return;
-    if (TCellGraphic* graphic = GetCellGraphic(ACol, ARow)) {
+    if (TCellGraphic* graphic = GetCellGraphic(ACol, ARow); graphic && !MarkerSlotsTaken(*graphic)) {
         graphic->CellErrFrom = 0;
         graphic->CellErrLen = 0;
     }
@@ -317,7 +338,7 @@ TBitmap* TExtStringGrid::CreateBitButton(int ACol, int ARow, int bw, int bh, con
 
 void TExtStringGrid::SetButtonText(int ACol, int ARow, const std::string& Value)
 {
-    if (TCellGraphic* graphic = GetCellGraphic(RealColIndex(ACol), ARow)) {
+    if (TCellGraphic* graphic = ButtonGraphic(GetCellGraphic(RealColIndex(ACol), ARow))) {
         graphic->CellText = Value;
         RepaintCell(ACol, ARow);
     }
@@ -325,14 +346,14 @@ void TExtStringGrid::SetButtonText(int ACol, int ARow, const std::string& Value)
 
 std::string TExtStringGrid::GetButtonText(int ACol, int ARow) const
 {
-    const TCellGraphic* graphic = GetCellGraphic(RealColIndex(ACol), ARow);
+    const TCellGraphic* graphic = ButtonGraphic(GetCellGraphic(RealColIndex(ACol), ARow));
     return graphic ? graphic->CellText : std::string();
 }
 
 void TExtStringGrid::PushButton(int ACol, int ARow, bool Push)
 {
-    TCellGraphic* graphic = GetCellGraphic(RealColIndex(ACol), ARow);
-    if (!graphic || graphic->CellType == ctNode) return;
+    TCellGraphic* graphic = ButtonGraphic(GetCellGraphic(RealColIndex(ACol), ARow));
+    if (!graphic) return;
     graphic->CellBoolean = Push;
     RepaintCell(ACol, ARow);
 }

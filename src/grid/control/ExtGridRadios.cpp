@@ -116,12 +116,13 @@ bool TExtStringGrid::GetRadioIdx(int ACol, int ARow, int& IdxRadio) const
 
 bool TExtStringGrid::SetRadioIdx(int ACol, int ARow, int IdxRadio)
 {
-    TCellGraphic* graphic = GetCellGraphic(ACol, ARow);
+    // Only a radio group's index is written: in other kinds the slot holds sizes or colours.
+    TCellGraphic* graphic = GraphicOfType(ACol, ARow, ctRadio);
     if (!graphic) return false;
     graphic->CellIndex = IdxRadio;
     if (IdxRadio == -1) SetCells(ACol, ARow, "");
     RepaintGraphicCell(ACol, ARow);
-    return graphic->CellType == ctRadio;
+    return true;
 }
 
 TStringList* TExtStringGrid::GetRadioStrings(int ACol, int ARow) const

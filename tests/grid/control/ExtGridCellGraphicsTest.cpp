@@ -219,18 +219,46 @@ TEST_F(ExtGridCellGraphicsTest, KindValuesAnswerOnlyForTheirKind)
     EXPECT_TRUE(grid->HasScrollBar(1, 1));
 
     int from = -1, len = -1;
-    grid->AddMarker(1, 1, 3, 4);
-    grid->GetMarker(1, 1, from, len);
+    grid->AddMarker(2, 1, 3, 4);
+    grid->GetMarker(2, 1, from, len);
     EXPECT_EQ(from, 3);
     EXPECT_EQ(len, 4);
     grid->RemoveAllMarkers();
-    grid->GetMarker(1, 1, from, len);
+    grid->GetMarker(2, 1, from, len);
     EXPECT_EQ(len, 0);
-    EXPECT_TRUE(grid->HasScrollBar(1, 1));
+    EXPECT_EQ(grid->GetComment(2, 1), "second");
     grid->AddMarker(3, 3, 1, 1);
     EXPECT_EQ(grid->GetCellType(3, 3), ctEmpty);
     grid->RemoveMarker(3, 3);
     EXPECT_EQ(grid->GetCellGraphic(3, 3), nullptr);
+}
+
+// Markers, button pushes and captions, and radio indexes share slots with other kinds:
+// they never overwrite what another kind keeps there.
+TEST_F(ExtGridCellGraphicsTest, OneKindsOperationsLeaveAnotherKindsValuesAlone)
+{
+    grid->AddProgressFormatted(1, 1, clRed, clBlack, clWhite, clBlack, "%d", 10, 90);
+    grid->AddScrollBar(2, 1, false);
+    grid->AddMarker(1, 1, 3, 4);
+    grid->AddMarker(2, 1, 3, 4);
+    grid->RemoveAllMarkers();
+    EXPECT_EQ(grid->GetCellGraphic(1, 1)->CellErrFrom, 10);
+    EXPECT_EQ(grid->GetCellGraphic(1, 1)->CellErrLen, 90);
+    EXPECT_EQ(grid->GetScrollProp(2, 1).Range, 100);
+
+    grid->AddCheckBox(3, 1, false, false);
+    grid->PushButton(3, 1, true);
+    EXPECT_FALSE(grid->IsChecked(3, 1));
+    grid->AddComment(4, 1, "note");
+    grid->SetButtonText(4, 1, "caption");
+    EXPECT_EQ(grid->GetComment(4, 1), "note");
+    grid->AddButton(1, 2, 40, 18, "b", haLeft, vaTop);
+    EXPECT_FALSE(grid->SetRadioIdx(1, 2, 5));
+    EXPECT_EQ(grid->GetCellGraphic(1, 2)->ButtonWidth(), 40);
+    grid->PushButton(1, 2, true);
+    grid->SetButtonText(1, 2, "Go");
+    EXPECT_TRUE(grid->GetCellGraphic(1, 2)->CellBoolean);
+    EXPECT_EQ(grid->GetButtonText(1, 2), "Go");
 }
 
 TEST_F(ExtGridCellGraphicsTest, ABalloonRidesOnACheckBoxAndLeavesItBehind)
