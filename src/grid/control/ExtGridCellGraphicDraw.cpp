@@ -345,6 +345,8 @@ void TExtStringGrid::DrawButtonCell(TCellPaintContext& Context, TCellGraphic& g,
     const TCellButtonKind kind = ControlLook()->FlatButton() ? btkFlat
                                  : ThemesEnabled()           ? btkVisualStyles
                                                              : btkClassic;
+    // TODO(lead): the hot state for the cell whose button the mouse is pushing, and the
+    // tone-coloured style once the grid has its pushed button and colour tones.
     TCellButtonState state = g.CellBoolean ? btsDown : btsNormal;
     if (!enabled && g.CellType != ctExpand) state = btsDisabled;
     TRect box = g.CellType == ctExpand ? TRect{cell.Right - 13, cell.Top, cell.Right, cell.Top + 13}
