@@ -318,8 +318,7 @@ void TExtStringGrid::DrawCheckBoxCell(TCellPaintContext& Context, const TRect& R
                      cbUnchecked);
         break;
     case ctTriStateCheckBox:
-        DrawCheckBox(Context.Canvas, {L, T, Rt, B}, false, enabled, g.CellAngle > 0, style, true,
-                     g.CellCheckBoxState);
+        DrawCheckBox(Context.Canvas, {L, T, Rt, B}, false, enabled, false, style, true, g.CellCheckBoxState);
         break;
     case ctRadioButton: {
         const int size = ControlLook()->RadioSize();
@@ -329,8 +328,10 @@ void TExtStringGrid::DrawCheckBoxCell(TCellPaintContext& Context, const TRect& R
         break;
     }
     default:
-        DrawCheckBox(Context.Canvas, {L, T, Rt, B}, g.CellBoolean, enabled, g.CellAngle > 0, style, false,
-                     cbUnchecked);
+        // Only the header's row check box is partly checked; in a plain check box the same
+        // slot says that a balloon rides on it.
+        DrawCheckBox(Context.Canvas, {L, T, Rt, B}, g.CellBoolean, enabled,
+                     g.CellType == ctRowCheckBox && g.CellAngle > 0, style, false, cbUnchecked);
         break;
     }
 }

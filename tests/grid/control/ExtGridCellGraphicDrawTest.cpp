@@ -104,6 +104,19 @@ TEST_F(ExtGridCellGraphicDrawTest, ADataCheckBoxIsDrawnCheckedOnlyForItsCheckTru
     EXPECT_GT(Count(inside, clBtnShadow), 0);
 }
 
+// A balloon on a check box shares the slot that makes the header's row check box look
+// partly checked; the check box itself keeps its look.
+TEST_F(ExtGridCellGraphicDrawTest, ABalloonDoesNotGrayACheckBox)
+{
+    const TRect inside{44, 14, 55, 25};
+    grid->SetOptions(grid->Options() + goEditing);
+    grid->AddCheckBox(1, 1, false, false);
+    grid->AddBalloon(1, 1, "Title", "Text", biInfo);
+    Paint(taCenter, 0, vaCenter);
+    EXPECT_EQ(Count(inside, clBtnShadow), 0);
+    EXPECT_EQ(Count(inside, clWindow), inside.Width() * inside.Height());
+}
+
 TEST_F(ExtGridCellGraphicDrawTest, ABitmapLandsInsideTheCellMargin)
 {
     TBitmap red(4, 4);
