@@ -130,6 +130,40 @@ TEST_F(ExtGridCellGraphicDrawTest, ABitmapLandsInsideTheCellMargin)
     EXPECT_EQ(At(6, 6), ColorToRGB(clWhite));
 }
 
+// Ratings round down to halves: full stars in the fill colour, a half star in both colours,
+// empty stars in the empty colour. A progress pie takes 20 x 20 at the graphic's top-left.
+TEST_F(ExtGridCellGraphicDrawTest, RatingsShowFullHalfAndEmptyStars)
+{
+    struct RatingCase {
+        std::string Value;
+        std::vector<char> Stars; // 'f' full, 'h' half, 'e' empty
+    };
+    const std::vector<RatingCase> cases = {
+        {"3.7", {'f', 'f', 'f', 'h', 'e'}},
+        {"3.9", {'f', 'f', 'f', 'h', 'e'}},
+        {"4", {'f', 'f', 'f', 'f', 'e'}},
+        {"0", {'e', 'e', 'e', 'e', 'e'}},
+    };
+    for (const RatingCase& c : cases) {
+        SetUp();
+        grid->AddRating(1, 1, 5, clRed, clBlue);
+        grid->SetCells(1, 1, c.Value);
+        Paint(taLeftJustify, 0, vaTop);
+        for (int i = 0; i < 5; ++i) {
+            const TRect star{1 + 18 * i, 2, 1 + 18 * i + 16, 18};
+            const int red = Count(star, clRed), blue = Count(star, clBlue);
+            const char seen = red > 0 && blue > 0 ? 'h' : red > 0 ? 'f' : 'e';
+            EXPECT_EQ(seen, c.Stars[i]) << c.Value << " star " << i;
+        }
+    }
+    SetUp();
+    grid->AddProgressPie(1, 1, clRed, 100);
+    Paint(taLeftJustify, 0, vaTop);
+    EXPECT_GT(Count({2, 2, 22, 22}, clRed), 0);
+    EXPECT_EQ(Count({22, 0, 100, 40}, clRed), 0);
+    EXPECT_EQ(Count({0, 22, 100, 40}, clRed), 0);
+}
+
 TEST_F(ExtGridCellGraphicDrawTest, GraphicInfoTellsSizeAndWhetherTheTextShows)
 {
     struct InfoCase {
