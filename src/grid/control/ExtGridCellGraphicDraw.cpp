@@ -213,13 +213,14 @@ void TExtStringGrid::DrawCellGraphic(TCellPaintContext& Context, const TRect& Re
     case ctTriStateCheckBox:
         DrawCheckBoxCell(Context, R, g, TW, L, T, B);
         break;
-    case ctRadio:
+    case ctRadio: {
         IsReadOnlyCell(col, row, enabled);
-        DrawRadioGroup(canvas, R, GetRadioStrings(col, row) ? GetRadioStrings(col, row)->Count() : 0,
-                       g.CellIndex, g.CellBoolean, !enabled, GetRadioStrings(col, row),
-                       Context.State.Contains(gdSelected), col, row, ControlLook()->ControlStyle(), 1.0,
-                       false);
+        TStringList* captions = GetRadioStrings(col, row);
+        DrawRadioGroup(canvas, R, captions ? captions->Count() : 0, g.CellIndex, g.CellBoolean, !enabled,
+                       captions, Context.State.Contains(gdSelected), col, row, ControlLook()->ControlStyle(),
+                       1.0, false);
         break;
+    }
     case ctPicture:
         if (const auto* picture = dynamic_cast<const TPicture*>(g.CellBitmap)) {
             if (g.CellAngle != noStretch)

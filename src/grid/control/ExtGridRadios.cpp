@@ -3,6 +3,18 @@
 // The radio buttons of a column (one checked per column when set through the column
 // operations) and the radio groups held in one cell.
 
+namespace {
+
+// A caption matches the cell text exactly, case included; -1 when none does.
+int ExactIndexOf(const TStringList& Captions, const std::string& Text)
+{
+    for (int i = 0; i < Captions.Count(); ++i)
+        if (Captions[i] == Text) return i;
+    return -1;
+}
+
+} // namespace
+
 void TExtStringGrid::AddRadioButton(int ACol, int ARow, bool State)
 {
     CheckCheckBoxCell(ACol, ARow);
@@ -137,7 +149,8 @@ void TExtStringGrid::SelectNextRadio(int ACol, int ARow, bool FromUser)
     if (!graphic || !graphic->CellStrings || graphic->CellStrings->Count() == 0) return;
     if (!UserMayToggle(ACol, ARow, FromUser, ControlLook()->RadioAlwaysActive)) return;
     const TStringList& captions = *graphic->CellStrings;
-    const int current = graphic->CellIndex >= 0 ? graphic->CellIndex : captions.IndexOf(Cells(ACol, ARow));
+    const int current =
+        graphic->CellIndex >= 0 ? graphic->CellIndex : ExactIndexOf(captions, Cells(ACol, ARow));
     const int next = (current + 1) % captions.Count();
     if (graphic->CellIndex >= -1) graphic->CellIndex = next;
     graphic->CellVar = next;

@@ -209,7 +209,8 @@ TEST_F(ExtGridCheckBoxesTest, SpaceOnARadioGroupSelectsTheNextCaption)
         std::string Text;
         int Next;
     };
-    const std::vector<RadioCase> cases = {{0, "", 1}, {2, "", 0}, {-1, "b", 2}, {-1, "none", 0}};
+    const std::vector<RadioCase> cases = {
+        {0, "", 1}, {2, "", 0}, {-1, "b", 2}, {-1, "B", 0}, {-1, "none", 0}};
     for (const RadioCase& c : cases) {
         TStringList* captions = grid->CreateRadio(1, 1, 0, c.Index);
         captions->Add("a");
