@@ -14,8 +14,8 @@
 #include "grid/control/ExtGridProperties.h"
 #include "grid/control/HiddenRowStore.h"
 #include "grid/control/settings/ControlLook.h"
-#include "grid/foundation/painting/CellGraphics.h"
 #include "grid/foundation/model/BaseGrid.h"
+#include "grid/foundation/painting/CellGraphics.h"
 #include "platform/rtl/Exceptions.h"
 
 class TBackGround;
