@@ -1,6 +1,8 @@
 #pragma once
 #include <array>
 #include <cstdint>
+#include <functional>
+#include <initializer_list>
 #include <memory>
 #include <optional>
 #include <string>
@@ -11,7 +13,9 @@
 #include "grid/control/ExtGridEvents.h"
 #include "grid/control/ExtGridProperties.h"
 #include "grid/control/HiddenRowStore.h"
+#include "grid/control/settings/ControlLook.h"
 #include "grid/foundation/model/BaseGrid.h"
+#include "grid/foundation/painting/CellGraphics.h"
 #include "platform/rtl/Exceptions.h"
 
 class TBackGround;
@@ -22,6 +26,7 @@ class TColumnSize;
 class TControlLook;
 class TDragDropSettings;
 class TDragScrollOptions;
+class TFilePicture;
 class TFilter;
 class TFilterDropDown;
 class TFloatingFooter;
@@ -639,23 +644,224 @@ public:
     // ==== end of mouse ====
 public:
     // ==== cell graphics and check boxes ====
-    // (ExtGridCheckBoxes.cpp, ExtGridCellGraphicDraw.cpp) ACol is a real column, ARow a
-    // display row unless said otherwise.
-    TCellGraphic* GetCellGraphic(int ACol, int ARow) const;
+    // (ExtGridCellGraphics*.cpp, ExtGridCheckBoxes.cpp, ExtGridRadios.cpp,
+    // ExtGridCellGraphicSize.cpp, ExtGridCellGraphicDraw.cpp) ACol is a real column, ARow a
+    // display row unless said otherwise. Cells outside the grid have no graphic and get none.
+
+    // The store. A cell's graphic lives in its cell properties and dies with them.
+    virtual TCellGraphic* GetCellGraphic(int ACol, int ARow) const;
+    virtual TCellType GetCellType(int ACol, int ARow) const;
+    TCellGraphic* CreateCellGraphic(int ACol, int ARow);
+    bool RemoveCellGraphic(int ACol, int ARow);
+    bool RemoveCellGraphicOfType(int ACol, int ARow, TCellType AType);
+    bool HasCellTypeIn(int ACol, int ARow, std::initializer_list<TCellType> ATypes) const;
+    // Cells that react to clicks and keys as controls.
+    bool IsControlCell(int ACol, int ARow) const;
+    // Cells whose text is shown as a graphic and not printed as text.
+    bool IsDataGraphicCell(int ACol, int ARow) const;
+
+    // Kinds of graphic: "Add" replaces any graphic the cell holds, "Remove" takes only its
+    // own kind away.
+    void AddBitmap(int ACol, int ARow, TBitmap* ABmp, bool Transparent, TCellHAlign hal, TCellVAlign val);
+    TBitmap* CreateBitmap(int ACol, int ARow, bool Transparent, TCellHAlign hal, TCellVAlign val);
+    TBitmap* GetBitmap(int ACol, int ARow) const;
+    bool HasBitmap(int ACol, int ARow) const { return GetBitmap(ACol, ARow) != nullptr; }
+    bool RemoveBitmap(int ACol, int ARow) { return RemoveCellGraphicOfType(ACol, ARow, ctBitmap); }
+    void AddPicture(int ACol, int ARow, TPicture* APicture, bool Transparent, TStretchMode StretchMode,
+                    int Padding, TCellHAlign hal, TCellVAlign val);
+    TPicture* CreatePicture(int ACol, int ARow, bool Transparent, TStretchMode StretchMode, int Padding,
+                            TCellHAlign hal, TCellVAlign val);
+    TPicture* GetPicture(int ACol, int ARow) const;
+    bool HasPicture(int ACol, int ARow) const { return GetPicture(ACol, ARow) != nullptr; }
+    bool RemovePicture(int ACol, int ARow) { return RemoveCellGraphicOfType(ACol, ARow, ctPicture); }
+    void AddFilePicture(int ACol, int ARow, TFilePicture* APicture, bool Transparent, TStretchMode StretchMode,
+                        int Padding, TCellHAlign hal, TCellVAlign val);
+    TFilePicture* CreateFilePicture(int ACol, int ARow, bool Transparent, TStretchMode StretchMode, int Padding,
+                                    TCellHAlign hal, TCellVAlign val);
+    TFilePicture* GetFilePicture(int ACol, int ARow) const;
+    bool RemoveFilePicture(int ACol, int ARow) { return RemoveCellGraphicOfType(ACol, ARow, ctFilePicture); }
+    // Icons are any graphic; a created one is a bitmap for the caller to fill.
+    void AddIcon(int ACol, int ARow, TGraphic* AIcon, TCellHAlign hal, TCellVAlign val);
+    TBitmap* CreateIcon(int ACol, int ARow, TCellHAlign hal, TCellVAlign val);
+    bool RemoveIcon(int ACol, int ARow) { return RemoveCellGraphicOfType(ACol, ARow, ctIcon); }
+    // The object must offer IGridCellDrawer to be drawn or measured; the grid never frees it.
+    void AddInterfacedCell(int ACol, int ARow, TObject* AObject);
+    TObject* GetInterfacedCell(int ACol, int ARow) const;
+    bool RemoveInterfacedCell(int ACol, int ARow) { return RemoveCellGraphicOfType(ACol, ARow, ctInterface); }
+    void AddProgress(int ACol, int ARow, TColor FGColor, TColor BKColor);
+    void AddProgressEx(int ACol, int ARow, TColor FGColor, TColor FGTextColor, TColor BKColor,
+                       TColor BKTextColor);
+    void AddProgressFormatted(int ACol, int ARow, TColor FGColor, TColor FGTextColor, TColor BKColor,
+                              TColor BKTextColor, const std::string& Fmt, int Min, int Max);
+    bool HasProgress(int ACol, int ARow) const { return GetCellType(ACol, ARow) == ctProgress; }
+    bool RemoveProgress(int ACol, int ARow) { return RemoveCellGraphicOfType(ACol, ARow, ctProgress); }
+    void AddExtProgress(int ACol, int ARow, int Min, int Max);
+    bool RemoveExtProgress(int ACol, int ARow) { return RemoveCellGraphicOfType(ACol, ARow, ctXPProgress); }
+    void AddProgressPie(int ACol, int ARow, TColor Color, int Value);
+    void SetProgressPie(int ACol, int ARow, int Value);
+    bool RemoveProgressPie(int ACol, int ARow) { return RemoveCellGraphicOfType(ACol, ARow, ctProgressPie); }
+    void AddRangeIndicator(int ACol, int ARow, int Range, TColor NegColor, TColor PosColor, bool ShowValue);
+    bool RemoveRangeIndicator(int ACol, int ARow)
+    {
+        return RemoveCellGraphicOfType(ACol, ARow, ctRangeIndicator);
+    }
+    void AddComment(int ACol, int ARow, const std::string& Comment);
+    void AddColorComment(int ACol, int ARow, const std::string& Comment, TColor Color);
+    bool IsComment(int ACol, int ARow, std::string& Comment) const;
+    std::string GetComment(int ACol, int ARow) const;
+    void SetComment(int ACol, int ARow, const std::string& Value);
+    bool RemoveComment(int ACol, int ARow) { return RemoveCellGraphicOfType(ACol, ARow, ctComment); }
+    void RemoveAllComments();
+    void AddMarker(int ACol, int ARow, int ErrPos, int ErrLen);
+    void GetMarker(int ACol, int ARow, int& ErrPos, int& ErrLen) const;
+    void RemoveMarker(int ACol, int ARow);
+    void RemoveAllMarkers();
+    void AddShape(int ACol, int ARow, TCellShape Shape, TColor FillColor, TColor LineColor, TCellHAlign hal,
+                  TCellVAlign val);
+    // Does not repaint.
+    void SetShapeColor(int ACol, int ARow, TColor FillColor);
+    TColor GetShapeColor(int ACol, int ARow) const;
+    bool RemoveShape(int ACol, int ARow) { return RemoveCellGraphicOfType(ACol, ARow, ctShape); }
+    void AddRating(int ACol, int ARow, int Scale, TColor FillColor, TColor EmptyColor);
+    bool HasRating(int ACol, int ARow) const { return GetCellType(ACol, ARow) == ctRating; }
+    bool RemoveRating(int ACol, int ARow) { return RemoveCellGraphicOfType(ACol, ARow, ctRating); }
+    void AddScrollBar(int ACol, int ARow, bool AutoRange);
+    bool HasScrollBar(int ACol, int ARow) const { return HasCellTypeIn(ACol, ARow, {ctScrollbar}); }
+    bool HasAutoRangeScrollBar(int ACol, int ARow) const;
+    int GetScrollPosition(int ACol, int ARow) const;
+    void SetScrollPosition(int ACol, int ARow, int Pos);
+    TScrollProp GetScrollProp(int ACol, int ARow) const;
+    void SetScrollProp(int ACol, int ARow, TScrollProp Prop);
+    bool RemoveScrollBar(int ACol, int ARow) { return RemoveCellGraphicOfType(ACol, ARow, ctScrollbar); }
+    void AddButton(int ACol, int ARow, int bw, int bh, const std::string& Caption, TCellHAlign hal,
+                   TCellVAlign val);
+    void AddBitButton(int ACol, int ARow, int bw, int bh, const std::string& Caption, TBitmap* Glyph,
+                      TCellHAlign hal, TCellVAlign val);
+    TBitmap* CreateBitButton(int ACol, int ARow, int bw, int bh, const std::string& Caption, TCellHAlign hal,
+                             TCellVAlign val);
+    // These three take a display column.
+    void SetButtonText(int ACol, int ARow, const std::string& Value);
+    std::string GetButtonText(int ACol, int ARow) const;
+    void PushButton(int ACol, int ARow, bool Push);
+    bool HasButton(int ACol, int ARow) const { return HasCellTypeIn(ACol, ARow, {ctButton, ctBitButton}); }
+    bool RemoveButton(int ACol, int ARow);
+    bool RemoveBitButton(int ACol, int ARow) { return RemoveCellGraphicOfType(ACol, ARow, ctBitButton); }
+    void RemoveAllButtons();
+    // Where the painter drew a cell's button; ACol is a display column.
+    TRect GetCellButtonRect(int ACol, int ARow) const;
+    void AddBalloon(int ACol, int ARow, const std::string& Title, const std::string& Text, TBalloonIcon Icon);
+    void RemoveBalloon(int ACol, int ARow);
+    bool HasBalloon(int ACol, int ARow) const { return HasCellTypeIn(ACol, ARow, {ctBalloon}); }
+    bool IsBalloon(int ACol, int ARow, std::string& Title, std::string& Text, TBalloonIcon& Icon) const;
+    void AddExpand(int ACol, int ARow, int ExpandedHeight);
+    bool HasExpand(int ACol, int ARow) const { return HasCellTypeIn(ACol, ARow, {ctExpand}); }
+    // An expand state is read and toggled only in expand cells: elsewhere false.
+    bool ToggleExpand(int ACol, int ARow);
+    bool GetExpandState(int ACol, int ARow) const;
+    int GetExpandHeight(int ACol, int ARow, bool Expanded) const;
+    TRect GetExpandRect(int ACol, int ARow) const;
+    bool RemoveExpand(int ACol, int ARow) { return RemoveCellGraphicOfType(ACol, ARow, ctExpand); }
+    // The sort key of the image sort style: the picture's identity, or -1.
+    intptr_t GetImageSortValue(int ACol, int ARow) const;
+
+    // Check boxes. The adders raise "Invalid cell" for a cell outside the grid.
+    void AddCheckBox(int ACol, int ARow, bool State, bool Data);
+    void AddCheckBox(int ACol, int ARow, TCheckBoxState State);
+    static TCheckBoxState BoolToCheckBoxState(bool bChecked) { return bChecked ? cbChecked : cbUnchecked; }
+    void AddCheckBoxColumn(int ACol, bool DefaultState, bool DataCheckBox);
+    void AddTriStateCheckBoxColumn(int ACol, TCheckBoxState State);
+    void RemoveCheckBox(int ACol, int ARow);
+    void RemoveCheckBoxColumn(int ACol);
     bool HasCheckBox(int ACol, int ARow) const;
     bool HasDataCheckBox(int ACol, int ARow) const;
-    bool HasRadioButton(int ACol, int ARow) const;
     bool IsInCheckBox(int ACol, int ARow, int X, int Y);
     bool GetCheckBoxState(int ACol, int ARow, bool& State);
+    bool GetCheckBoxState(int ACol, int ARow, TCheckBoxState& State);
+    bool IsChecked(int ACol, int ARow);
     bool SetCheckBoxState(int ACol, int ARow, bool State);
+    bool SetCheckBoxState(int ACol, int ARow, TCheckBoxState State);
+    // Sets a check box as a user would, telling OnCheckBoxChange when the state changed.
+    bool ApplyCheckBoxState(int ACol, int ARow, bool Value);
+    void CheckAll(int ACol);
+    void UnCheckAll(int ACol);
+    bool ToggleCheckBox(int ACol, int ARow) { return ToggleCheckBoxCell(ACol, ARow, false); }
     // The toggle of a mouse click or the Space key (FromUser) and of ToggleCheckBox.
     virtual bool ToggleCheckBoxCell(int ACol, int ARow, bool FromUser);
+    virtual void DoCheckBoxClick(int ACol, int ARow, bool State);
+
+    // Radio buttons of a column and radio groups in a cell (ExtGridRadios.cpp).
+    void AddRadioButton(int ACol, int ARow, bool State);
+    void RemoveRadioButton(int ACol, int ARow);
+    bool HasRadioButton(int ACol, int ARow) const;
+    void AddRadioButtonColumn(int ACol);
+    void RemoveRadioButtonColumn(int ACol);
+    bool IsRadioButtonChecked(int ACol, int ARow) const;
+    bool SetRadioButtonState(int ACol, int ARow, bool State);
+    void SetRadioButtonColumnIndex(int ACol, int Index);
+    int GetRadioButtonColumnIndex(int ACol) const;
     // Selects the radio button of a row in its column and clears the others.
     virtual bool ToggleCheckBoxColumn(int ACol, int ARow, bool FromUser);
-    virtual void DoCheckBoxClick(int ACol, int ARow, bool State);
-    // The cell painter's graphic steps: the cell's graphic and its placement, then drawing it.
+    // The captions stay the caller's.
+    void AddRadio(int ACol, int ARow, int DirRadio, int IdxRadio, TStringList* sl);
+    // The captions belong to the cell; the caller fills them.
+    TStringList* CreateRadio(int ACol, int ARow, int DirRadio, int IdxRadio);
+    bool RemoveRadio(int ACol, int ARow) { return RemoveCellGraphicOfType(ACol, ARow, ctRadio); }
+    bool IsRadio(int ACol, int ARow) const { return HasCellTypeIn(ACol, ARow, {ctRadio}); }
+    bool GetRadioIdx(int ACol, int ARow, int& IdxRadio) const;
+    bool SetRadioIdx(int ACol, int ARow, int IdxRadio);
+    TStringList* GetRadioStrings(int ACol, int ARow) const;
+    // The Space key on a radio group: the next caption, wrapping to the first.
+    void SelectNextRadio(int ACol, int ARow, bool FromUser);
+
+    // Sizes of a cell's graphic (ExtGridCellGraphicSize.cpp).
+    TPoint GetCellGraphicSize(int ACol, int ARow) { return CalcCellGraphicSize(ACol, ARow, 0); }
+    // ExtraHeight is height already taken in the cell that a picture may not use.
+    virtual TPoint CalcCellGraphicSize(int ACol, int ARow, int ExtraHeight);
+    // The room on a printed page printed at the factor Scale.
+    virtual TPoint GetCellTextGraphicSize(int ACol, int ARow, int AWidth, int AHeight, double Scale);
+
+    // Drawing (ExtGridCellGraphicDraw.cpp, ExtGridCheckBoxDraw.cpp): the cell painter's graphic
+    // steps, the cell's graphic and its size, then drawing it; the check box and radio drawers
+    // serve other painters too.
     TCellGraphic* GetCellGraphicInfo(int ACol, int ARow, TCellPaintContext& Context);
     void DrawCellGraphic(TCellPaintContext& Context, const TRect& Rect, TCellGraphic* Graphic,
                          TCellVAlign VAlign);
+    void DrawCheckBox(TCanvas* Canvas, const TRect& R, bool Checked, bool Enabled, bool Grayed,
+                      TControlLook::TControlStyle Style, bool TriState, TCheckBoxState State);
+    void DrawRadioGroup(TCanvas* Canvas, const TRect& R, int Count, int SelIndex, bool Horizontal,
+                        bool Disabled, TStringList* Captions, bool Selected, int ACol, int ARow,
+                        TControlLook::TControlStyle Style, double Scale, bool Reverse);
+    static double LimitPercent(double Value) { return Value < 0 ? 0 : (Value > 100 ? 100 : Value); }
+    // The cell's display text, through OnGetFloatFormat when that is assigned.
+    virtual std::string GetFormattedCell(int ACol, int ARow);
+    using TGetFloatFormatEvent = std::function<void(TObject* Sender, int ACol, int ARow, bool& IsFloat,
+                                                    std::string& FloatFormat)>;
+    TGetFloatFormatEvent OnGetFloatFormat;
+
+private:
+    bool IsStoredCell(int ACol, int ARow) const;
+    void CheckCheckBoxCell(int ACol, int ARow) const;
+    // The graphic of the base cell of a merge.
+    TCellGraphic* BaseCellGraphic(int ACol, int ARow) const;
+    TCellGraphic* GraphicOfType(int ACol, int ARow, TCellType AType) const;
+    void RepaintGraphicCell(int ACol, int ARow);
+    // The rows of check-box columns, the first from CheckAllCheck.
+    int FirstCheckBoxRow() const;
+    // The row as the disjunct row flags know it.
+    int RowFlagIndex(int ARow) const;
+    // Selects the row, or every normal row for the header row.
+    void SetRowCheck(int ARow, bool Value);
+    std::string CheckText(int ACol, int ARow, bool Checked);
+    bool IsCheckTrue(int ACol, int ARow);
+    // False when a user may not change the cell's control.
+    bool UserMayToggle(int ACol, int ARow, bool FromUser, bool AlwaysActive);
+    void ForEachGridCell(const std::function<void(int, int)>& Action);
+    TCellVAlign CheckBoxVAlign() const;
+    TPoint CellMargin() const;
+    void DrawCheckBoxCell(TCellPaintContext& Context, const TRect& R, const TCellGraphic& g, int TW, int L, int T,
+                          int B);
+    void DrawButtonCell(TCellPaintContext& Context, TCellGraphic& g, int L, int T, int Rt, int B);
+    void DrawProgressCell(TCellPaintContext& Context, TRect R, const TCellGraphic& g);
+    mutable std::unique_ptr<TCellGraphic> FRowCheckGraphic;
     // ==== end of cell graphics and check boxes ====
 };

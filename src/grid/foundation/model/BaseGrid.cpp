@@ -169,9 +169,6 @@ void TBaseGrid::FreeCellPropertiesRange(int FromCol, int FromRow, int ToCol, int
         for (int r = FromRow; r <= ToRow; ++r) {
             auto* props = dynamic_cast<TCellProperties*>(GridObjects(c, r));
             if (!props) continue;
-            // Graphics of other classes belong to whoever made them.
-            if (props->GraphicObject && props->GraphicObject->ClassName() == "TCellGraphic")
-                delete props->GraphicObject;
             delete props;
             SetGridObjects(c, r, nullptr);
         }

@@ -5,7 +5,12 @@ TCellProperties::TCellProperties(TCellPropsStore* AOwner, int ACol, int ARow)
 {
 }
 
-TCellProperties::~TCellProperties() = default;
+// The cell graphic dies with the cell's properties, however they go; graphics of other
+// classes belong to whoever made them.
+TCellProperties::~TCellProperties()
+{
+    if (GraphicObject && GraphicObject->ClassName() == "TCellGraphic") delete GraphicObject;
+}
 
 void TCellProperties::Assign(const TPersistent& Source)
 {

@@ -57,7 +57,7 @@ public:
     void SetWordWrap(bool Value);
 
     uintptr_t CellObject = 0;
-    TObject* GraphicObject = nullptr; // not owned here: the grid frees a TCellGraphic
+    TObject* GraphicObject = nullptr; // a TCellGraphic is freed with the properties
     TBrushStyle BrushStyle = bsSolid;
     int FontSize = 0;
     TColor FontColor = clNone;
