@@ -864,4 +864,7 @@ private:
     void DrawProgressCell(TCellPaintContext& Context, TRect R, const TCellGraphic& g);
     mutable std::unique_ptr<TCellGraphic> FRowCheckGraphic;
     // ==== end of cell graphics and check boxes ====
+public:
+    // ==== nodes, floating footer and cell operations ====
+    // ==== end of nodes, floating footer and cell operations ====
 };
