@@ -46,5 +46,14 @@ void TExtColumnGrid::LoadColumnsFromStream(TMemoryStream& Stream)
             if (const TColumnProperty* property = FindProperty(name)) property->Set(*item, value);
     }
     FColumnCollection->Assign(read);
+    // A copy of an item leaves out the pop-up type and the print switches; those read from
+    // the stream are kept all the same.
+    for (int i = 0; i < read.Count(); ++i) {
+        TGridColumnItem& target = *FColumnCollection->Items(i);
+        const TGridColumnItem& source = *read.Items(i);
+        target.ColumnPopupType = source.ColumnPopupType;
+        target.PrintBorderCustom = source.PrintBorderCustom;
+        target.PrintFontCustom = source.PrintFontCustom;
+    }
     Invalidate();
 }

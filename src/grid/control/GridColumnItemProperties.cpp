@@ -75,9 +75,15 @@ template <typename T> void Int(TProperties& List, const char* Name, T TGridColum
                     [Field](TItem& i, const TStreamValue& v) { i.*Field = static_cast<T>(AsInt(v)); }});
 }
 
+// An empty text is left out, unless a new item starts with another one: an empty check
+// text would otherwise come back as "Y" or "N".
 void Text(TProperties& List, const char* Name, std::string TGridColumnSettings::*Field)
 {
-    List.push_back({Name, [Field](const TItem& i) { return Unless((i.*Field).empty(), i.*Field); },
+    const bool emptyByDefault = (TGridColumnSettings{}.*Field).empty();
+    List.push_back({Name,
+                    [Field, emptyByDefault](const TItem& i) {
+                        return Unless(emptyByDefault && (i.*Field).empty(), i.*Field);
+                    },
                     [Field](TItem& i, const TStreamValue& v) { i.*Field = AsText(v); }});
 }
 
