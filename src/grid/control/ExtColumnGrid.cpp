@@ -6,18 +6,14 @@
 
 TExtColumnGrid::TExtColumnGrid(TComponent* AOwner)
     : TExtStringGrid(AOwner), FColumnCollection(std::make_unique<TGridColumnCollection>(this)),
-      FSaveCol(std::make_unique<TGridColumnItem>(nullptr)), FCellGraphic(std::make_unique<TCellGraphic>())
+      FCellGraphic(std::make_unique<TCellGraphic>())
 {
     TNoRecursiveUpdate suspended(*FColumnCollection);
     SyncColumnCount();
 }
 
 // The items go before the string grid does, so that none of them asks a grid half gone.
-TExtColumnGrid::~TExtColumnGrid()
-{
-    FColumnCollection.reset();
-    FSaveCol.reset();
-}
+TExtColumnGrid::~TExtColumnGrid() { FColumnCollection.reset(); }
 
 std::string TExtColumnGrid::GetVersionString() const { return Version() + " Aug, 2012"; }
 

@@ -98,6 +98,12 @@ protected:
     std::string GetEditMask(int ACol, int ARow) override;
     int GetEditLimit() override;
     void ColumnMoved(int FromIndex, int ToIndex) override;
+    // TODO(lead): once the string grid has them, override InsertCols/RemoveCols (insert or
+    // delete the items at ColIndex), ColumnsChanged (SyncColumnCount), UpdateColumnSize and
+    // UpdateAutoColumnSize (clamp to MinSize/MaxSize, AutoMinSize/AutoMaxSize),
+    // GetFormattedCell (the column's FloatFormat), Group/UnGroup (keep the grouped column's
+    // item in a save slot), FilterListSelect, MouseDown (column pop-up menus) and
+    // Notification (forget destroyed edit links and pop-up menus).
 
 private:
     // The item of a real column; nullptr for a column without one.
@@ -111,8 +117,6 @@ private:
     void LoadColumnPositionsFrom(const TColumnPositionStore& Store);
 
     std::unique_ptr<TGridColumnCollection> FColumnCollection;
-    // The settings of a grouped column; an item of no collection.
-    std::unique_ptr<TGridColumnItem> FSaveCol;
     bool FColMoving = false;
     // The graphic a data check-box cell shows.
     std::unique_ptr<TCellGraphic> FCellGraphic;

@@ -202,3 +202,23 @@ TEST(GridRegistrationsTest, NamesAreRegisteredOnceAndKeepTheirIdentifiers)
 }
 
 } // namespace
+
+namespace {
+
+// A save slot: an item of no collection and no grid.
+TEST(GridColumnItemTest, AnItemWithoutCollectionStandsAlone)
+{
+    TGridColumnItem item(nullptr);
+    EXPECT_EQ(item.Width(), 0);
+    EXPECT_EQ(item.Color(), 0u);
+    EXPECT_EQ(item.Index(), -1);
+    EXPECT_EQ(item.BorderPen()->Color(), clSilver);
+    item.SetHeader("Slot");
+    item.SetWidth(50);
+    item.Font()->SetSize(20);
+    EXPECT_EQ(item.Header(), "Slot");
+    EXPECT_EQ(item.Width(), 0);
+    EXPECT_THROW(item.GetRows(1), EListError);
+}
+
+} // namespace
