@@ -222,3 +222,41 @@ TEST(GridColumnItemTest, AnItemWithoutCollectionStandsAlone)
 }
 
 } // namespace
+
+namespace {
+
+// A form that builds its column grid in its constructor, as a window's resource does: the
+// collection leaves the grid alone until the form has been built.
+class TFormWithColumnGrid : public TForm {
+public:
+    explicit TFormWithColumnGrid(TComponent* AOwner) : TForm(AOwner)
+    {
+        Grid = new TProbeColumnGrid(this);
+        Grid->SetParent(this);
+        Grid->Columns()->Add();
+        ItemsWhileLoading = Grid->Columns()->Count();
+        ColCountWhileLoading = Grid->ColCount();
+        Grid->Columns()->Items(4)->SetHeader("Last");
+        CanEditWhileLoading = Grid->CanEdit(2, 2);
+    }
+    TProbeColumnGrid* Grid;
+    int ItemsWhileLoading = 0;
+    int ColCountWhileLoading = 0;
+    bool CanEditWhileLoading = true;
+};
+
+TEST(ExtColumnGridLoadingTest, LoadedBringsTheItemsInLineAndRecordsTheDesignOrder)
+{
+    TFormWithColumnGrid form(nullptr);
+    EXPECT_EQ(form.ItemsWhileLoading, 6);
+    EXPECT_EQ(form.ColCountWhileLoading, 5);
+    EXPECT_FALSE(form.CanEditWhileLoading);
+
+    form.AfterConstruction();
+
+    ASSERT_EQ(form.Grid->Columns()->Count(), 5);
+    for (int i = 0; i < 5; ++i) EXPECT_EQ(form.Grid->Columns()->Items(i)->DefIdx, i);
+    EXPECT_EQ(form.Grid->Cells(4, 0), "Last");
+}
+
+} // namespace
