@@ -255,7 +255,8 @@ TEST(ExtColumnGridLoadingTest, LoadedBringsTheItemsInLineAndRecordsTheDesignOrde
     form.AfterConstruction();
 
     ASSERT_EQ(form.Grid->Columns()->Count(), 5);
-    for (int i = 0; i < 5; ++i) EXPECT_EQ(form.Grid->Columns()->Items(i)->DefIdx, i);
+    for (int i = 0; i < 5; ++i)
+        EXPECT_EQ(form.Grid->Columns()->Items(i)->DefIdx, i);
     EXPECT_EQ(form.Grid->Cells(4, 0), "Last");
 }
 
