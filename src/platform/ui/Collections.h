@@ -3,6 +3,7 @@
 #include <string>
 #include <vector>
 
+#include "platform/rtl/Exceptions.h"
 #include "platform/ui/Component.h"
 
 class TCollection;
