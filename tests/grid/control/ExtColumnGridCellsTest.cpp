@@ -1,8 +1,10 @@
 #include <gtest/gtest.h>
 
 #include <functional>
+#include <tuple>
 
 #include "ColumnGridOnForm.h"
+#include "grid/control/settings/PrintSettings.h"
 #include "grid/foundation/model/CellProperties.h"
 
 namespace {
@@ -157,6 +159,59 @@ TEST_F(ExtColumnGridCellsTest, DataCheckBoxColumnsShowAVirtualCheckBoxInNormalCe
     EXPECT_EQ(graphic->CellType, ctVirtCheckBox);
     EXPECT_EQ(grid->DataCheckBoxGraphic(2, 0), nullptr);
     EXPECT_EQ(grid->DataCheckBoxGraphic(3, 1), nullptr);
+}
+
+} // namespace
+
+namespace {
+
+using ExtColumnGridPrintTest = ColumnGridOnForm;
+
+TEST_F(ExtColumnGridPrintTest, PrintedCellsUseTheColumnsPrintSettings)
+{
+    TGridColumnItem* item = grid->Columns()->Items(2);
+    item->PrintColor = clAqua;
+    item->PrintFont()->SetColor(clRed);
+    item->PrintBorders = {cbLeft};
+    item->PrintBorderPen()->SetWidth(3);
+    const auto print = [&](int col, int row) {
+        TBrush brush;
+        TFont font;
+        TPen pen;
+        TCellBorders borders;
+        grid->GetCellPrintColor(col, row, {}, &brush, &font);
+        grid->GetCellPrintBorder(col, row, &pen, borders);
+        return std::make_tuple(brush.Color(), font.Color(), borders == TCellBorders{cbLeft}, pen.Width());
+    };
+    EXPECT_EQ(print(2, 1), std::make_tuple(clAqua, clRed, true, 3));
+    EXPECT_EQ(std::get<1>(print(2, 0)), grid->PrintSettings()->FixedFont()->Color()) << "header row";
+    item->PrintFontCustom = false;
+    item->PrintBorderCustom = false;
+    const auto plain = print(2, 1);
+    EXPECT_EQ(std::get<1>(plain), grid->PrintSettings()->Font()->Color());
+    EXPECT_FALSE(std::get<2>(plain));
+}
+
+TEST_F(ExtColumnGridPrintTest, ScalingScalesTheColumnFonts)
+{
+    grid->Columns()->Items(1)->Font()->SetSize(9);
+    grid->Columns()->Items(1)->HeaderFont()->SetSize(10);
+    grid->ChangeScale(3, 2);
+    EXPECT_EQ(grid->Columns()->Items(1)->Font()->Size(), 14);
+    EXPECT_EQ(grid->Columns()->Items(1)->HeaderFont()->Size(), 15);
+}
+
+TEST_F(ExtColumnGridPrintTest, AssigningColumnsCopiesEveryItem)
+{
+    auto* other = new TProbeColumnGrid(&form);
+    other->SetColCount(3);
+    other->Columns()->Items(1)->Name = "Copied";
+    other->Columns()->Items(1)->SetEditor(edComboList);
+    grid->SetColumns(*other->Columns());
+    ASSERT_EQ(grid->Columns()->Count(), 3);
+    EXPECT_EQ(grid->Columns()->Items(1)->Name, "Copied");
+    EXPECT_EQ(grid->Columns()->Items(1)->Editor(), edComboList);
+    EXPECT_EQ(grid->ColCount(), 3);
 }
 
 } // namespace
