@@ -26,8 +26,10 @@ public:
 
     TGridColumnCollection* Columns() const { return FColumnCollection.get(); }
     void SetColumns(const TGridColumnCollection& Value) { FColumnCollection->Assign(Value); }
-    // Adds or frees items to match the new count.
-    void SetColCount(int Value) override;
+    // Adds or frees items to match the new count. It hides the string grid's writer rather
+    // than overriding it: the string grid's own count changes (hiding, inserting, removing
+    // columns) leave the items to the column grid's versions of those operations.
+    void SetColCount(int Value);
     // The items take the entries as their headers before row 0 shows them.
     void SetColumnHeaders(const TStringList& Value) override;
 

@@ -197,7 +197,7 @@ public:
     // may consist of fixed rows only: the fixed count then reads at least 1, and the count
     // last asked for comes back when rows are added; FixedColAlways likewise.
     void SetRowCount(int Value);
-    virtual void SetColCount(int Value);
+    void SetColCount(int Value);
     int FixedRows() const;
     void SetFixedRows(int Value);
     int FixedCols() const;
