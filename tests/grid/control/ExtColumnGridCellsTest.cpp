@@ -215,3 +215,25 @@ TEST_F(ExtColumnGridPrintTest, AssigningColumnsCopiesEveryItem)
 }
 
 } // namespace
+
+namespace {
+
+using ExtColumnGridCellPropertiesTest = ColumnGridOnForm;
+
+TEST_F(ExtColumnGridCellPropertiesTest, NewCellPropertiesStartFromTheColumn)
+{
+    TGridColumnItem* item = grid->Columns()->Items(2);
+    item->SetColor(clYellow);
+    item->SetAlignment(taRightJustify);
+    item->SetHeaderAlignment(taCenter);
+    item->Font()->SetName("Courier New");
+    const TCellProperties* normal = grid->GetCellProperties(2, 3);
+    EXPECT_EQ(normal->BrushColor(), clYellow);
+    EXPECT_EQ(normal->Alignment, taRightJustify);
+    EXPECT_EQ(grid->GetCellProperties(2, 0)->Alignment, taCenter);
+
+    grid->Columns()->Items(3)->SetFixed(true);
+    EXPECT_EQ(grid->GetCellProperties(3, 3)->BrushColor(), clNone) << "a fixed cell keeps no colour";
+}
+
+} // namespace
