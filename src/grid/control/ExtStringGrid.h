@@ -215,7 +215,7 @@ public:
     // last column.
     void StretchColumn(int Index);
     void StretchRightColumn() { StretchColumn(-1); }
-    void SetColumnHeaders(const TStringList& Value);
+    virtual void SetColumnHeaders(const TStringList& Value);
     void ShowColumnHeaders();
     void ClearColumnHeaders();
     void SetRowHeaders(const TStringList& Value);

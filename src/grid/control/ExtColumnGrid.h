@@ -1,0 +1,125 @@
+#pragma once
+#include <cstdint>
+#include <functional>
+#include <memory>
+#include <string>
+
+#include "grid/control/CellGraphic.h"
+#include "grid/control/ExtStringGrid.h"
+#include "grid/control/GridColumnCollection.h"
+
+class TMemoryStream;
+class TColumnPositionStore;
+
+using TAfterColumnMoved = std::function<void(TObject* Sender, int FromIndex, int ToIndex)>;
+
+// The string grid with one settings item per column. Every cell question is answered
+// first from the item of the cell's real column, then by the string grid's own rule and
+// events. The items follow the columns: item count = ColCount + NumHiddenColumns.
+class TExtColumnGrid : public TExtStringGrid {
+public:
+    explicit TExtColumnGrid(TComponent* AOwner);
+    ~TExtColumnGrid() override;
+
+    uint32_t GetVersionNr() const override { return 0x03010301; }
+    std::string GetVersionString() const override;
+
+    TGridColumnCollection* Columns() const { return FColumnCollection.get(); }
+    void SetColumns(const TGridColumnCollection& Value) { FColumnCollection->Assign(Value); }
+    // Adds or frees items to match the new count. It hides the string grid's writer rather
+    // than overriding it: the string grid's own count changes (hiding, inserting, removing
+    // columns) leave the items to the column grid's versions of those operations.
+    void SetColCount(int Value);
+    // The items take the entries as their headers before row 0 shows them.
+    void SetColumnHeaders(const TStringList& Value) override;
+
+    // The first item whose Name is exactly Name (letter case counts); nullptr when none.
+    TGridColumnItem* GetColumnByName(const std::string& Name) const;
+
+    // Brings the item count to ColCount + NumHiddenColumns: new items repeat the visuals
+    // of the last one, surplus items go from the end.
+    void SyncColumnCount();
+    // With fixed rows: items without a header adopt the text of row 0, then ColumnHeaders
+    // becomes the list of all headers.
+    void RebuildColumnHeaders();
+    // The width of a real column: the current one when shown, the kept one when hidden.
+    int AllColWidth(int ACol) const;
+    void SetAllColWidth(int ACol, int Value);
+    // True only while a column move rebuilds the items.
+    bool ColMoving() const { return FColMoving; }
+
+    // The column settings in a stream and back. Loading leaves the column count alone.
+    void SaveColumnsToStream(TMemoryStream& Stream);
+    void LoadColumnsFromStream(TMemoryStream& Stream);
+
+    // The column order as "CP<position>" = design position of the column shown there, in
+    // section Section of the INI file Key.
+    void SaveColumnPositions(const std::string& Key, const std::string& Section);
+    // Changes nothing unless the file holds a permutation of the design positions.
+    void LoadColumnPositions(const std::string& Key, const std::string& Section);
+    // The same, at the place ColumnSize names: the INI file or, with clRegistry, the key
+    // Key\Section of the current user's registry.
+    void SaveColPositions();
+    void LoadColPositions();
+
+    bool AutoFilterDisplay = false;
+    TAfterColumnMoved OnAfterColumnMoved;
+
+    // Cell questions answered from the column items; see the string grid for their meaning.
+    void GetCellColor(int ACol, int ARow, TGridDrawState AState, TBrush* ABrush, TFont* AFont) override;
+    void GetCellPrintColor(int ACol, int ARow, TGridDrawState AState, TBrush* ABrush, TFont* AFont) override;
+    void GetCellBorder(int ACol, int ARow, TPen* APen, TCellBorders& Borders) override;
+    void GetCellPrintBorder(int ACol, int ARow, TPen* APen, TCellBorders& Borders) override;
+    void GetCellAlignment(int ACol, int ARow, TAlignment& HAlign, TVAlignment& VAlign) override;
+    void GetColFormat(int ACol, TSortStyle& AStyle, std::string& APrefix, std::string& ASuffix) override;
+    void GetCellEditor(int ACol, int ARow, TEditorType& AEditor) override;
+    void GetCellEditorEx(int ACol, int ARow, TEditorType& AEditor) override;
+    void IsPasswordCell(int ACol, int ARow, bool& IsPassword) override;
+    bool HasCombo(int ACol, int ARow) override;
+    void GetCheckTrue(int ACol, int ARow, std::string& Value) override;
+    void GetCheckFalse(int ACol, int ARow, std::string& Value) override;
+    bool GetColumnFilter(int ACol) override;
+    std::string GetFloatFormat(int ACol, int ARow) const override;
+    void ChangeScale(int M, int D) override;
+    // The check box a data check-box column shows in a normal cell that has no graphic of
+    // its own; nullptr elsewhere.
+    // TODO(lead): GetCellType (ctEmpty becomes ctDataCheckBox) and GetCellGraphic answer
+    // from this once the cell-graphics operations are virtual.
+    TCellGraphic* DataCheckBoxGraphic(int ACol, int ARow) const;
+
+protected:
+    void Loaded() override;
+    void IsFixedCell(int ACol, int ARow, bool& IsFixed) const override;
+    // A read-only or fixed column refuses editing whatever the cell says; OnCanEditCell
+    // has the last word.
+    void IsReadOnlyCell(int ACol, int ARow, bool& CanEdit) override;
+    void GetDefaultCellProperties(int ACol, int ARow, TFont* AFont, TBrush* ABrush, TColor& ColorTo,
+                                  TColor& ColorMirror, TColor& ColorMirrorTo, TAlignment& HAlign,
+                                  TVAlignment& VAlign, bool& WordWrap,
+                                  TCellGradientDirection& GradientDirection) override;
+    std::string GetEditMask(int ACol, int ARow) override;
+    int GetEditLimit() override;
+    void ColumnMoved(int FromIndex, int ToIndex) override;
+    // TODO(lead): once the string grid has them, override InsertCols/RemoveCols (insert or
+    // delete the items at ColIndex), ColumnsChanged (SyncColumnCount), UpdateColumnSize and
+    // UpdateAutoColumnSize (clamp to MinSize/MaxSize, AutoMinSize/AutoMaxSize),
+    // GetFormattedCell (the column's FloatFormat), Group/UnGroup (keep the grouped column's
+    // item in a save slot), FilterListSelect, MouseDown (column pop-up menus) and
+    // Notification (forget destroyed edit links and pop-up menus).
+
+private:
+    // The item of a real column; nullptr for a column without one.
+    TGridColumnItem* ItemOf(int ACol) const;
+    // Whether a real column lies between the fixed columns at the left and at the right.
+    bool IsNormalColumn(int ACol) const;
+    bool InNormalArea(int ACol, int ARow) const;
+    // The items take the entries as their headers.
+    void SyncColumnHeaders(const TStringList& Headers);
+    void SaveColumnPositionsTo(TColumnPositionStore& Store);
+    void LoadColumnPositionsFrom(const TColumnPositionStore& Store);
+
+    std::unique_ptr<TGridColumnCollection> FColumnCollection;
+    bool FColMoving = false;
+    // The graphic a data check-box cell shows.
+    std::unique_ptr<TCellGraphic> FCellGraphic;
+};

@@ -1,0 +1,36 @@
+#pragma once
+#include <cstdint>
+#include <string>
+#include <utility>
+#include <vector>
+
+// A settings file of "[Section]" headers and "Name=Value" lines. Section and value names
+// are compared without regard to letter case. Each write goes to the file at once, as the
+// system's profile functions do; a file that is missing reads as empty.
+class TIniFile {
+public:
+    explicit TIniFile(std::string FileName);
+
+    const std::string& FileName() const { return FFileName; }
+    std::string ReadString(const std::string& Section, const std::string& Ident,
+                           const std::string& Default) const;
+    // Default when the value is missing or is no number.
+    int32_t ReadInteger(const std::string& Section, const std::string& Ident, int32_t Default) const;
+    bool ValueExists(const std::string& Section, const std::string& Ident) const;
+    // Raises EFCreateError when the file cannot be written.
+    void WriteString(const std::string& Section, const std::string& Ident, const std::string& Value);
+    void WriteInteger(const std::string& Section, const std::string& Ident, int32_t Value);
+
+private:
+    struct TSection {
+        std::string Name;
+        std::vector<std::pair<std::string, std::string>> Values;
+    };
+    void Load();
+    void Save() const;
+    const TSection* FindSection(const std::string& Section) const;
+    const std::string* FindValue(const std::string& Section, const std::string& Ident) const;
+
+    std::string FFileName;
+    std::vector<TSection> FSections;
+};
