@@ -81,11 +81,11 @@ public:
     bool GetColumnFilter(int ACol) override;
     std::string GetFloatFormat(int ACol, int ARow) const override;
     void ChangeScale(int M, int D) override;
-    // The check box a data check-box column shows in a normal cell that has no graphic of
-    // its own; nullptr elsewhere.
-    // TODO(lead): GetCellType (ctEmpty becomes ctDataCheckBox) and GetCellGraphic answer
-    // from this once the cell-graphics operations are virtual.
-    TCellGraphic* DataCheckBoxGraphic(int ACol, int ARow) const;
+    // A data check-box column shows a check box in every normal cell without a graphic of
+    // its own: such a cell's type reads ctDataCheckBox and its graphic is a shared virtual
+    // check box.
+    TCellGraphic* GetCellGraphic(int ACol, int ARow) const override;
+    TCellType GetCellType(int ACol, int ARow) const override;
 
 protected:
     void Loaded() override;
@@ -108,6 +108,8 @@ protected:
     // Notification (forget destroyed edit links and pop-up menus).
 
 private:
+    // The shared check box of a data check-box column's cell; nullptr elsewhere.
+    TCellGraphic* DataCheckBoxGraphic(int ACol, int ARow) const;
     // The item of a real column; nullptr for a column without one.
     TGridColumnItem* ItemOf(int ACol) const;
     // Whether a real column lies between the fixed columns at the left and at the right.

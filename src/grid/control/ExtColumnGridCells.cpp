@@ -223,6 +223,22 @@ int TExtColumnGrid::GetEditLimit()
     return item && Col() >= FixedCols() ? item->EditLength : MaxEditLength;
 }
 
+TCellGraphic* TExtColumnGrid::GetCellGraphic(int ACol, int ARow) const
+{
+    TCellGraphic* own = TExtStringGrid::GetCellGraphic(ACol, ARow);
+    if (own || ComponentState().Contains(csDestroying)) return own;
+    return DataCheckBoxGraphic(ACol, ARow);
+}
+
+TCellType TExtColumnGrid::GetCellType(int ACol, int ARow) const
+{
+    // The string grid's answer would see the shared virtual box through GetCellGraphic.
+    const bool ownGraphic = TExtStringGrid::GetCellGraphic(ACol, ARow) != nullptr;
+    if (!ownGraphic && !ComponentState().Contains(csDestroying) && DataCheckBoxGraphic(ACol, ARow))
+        return ctDataCheckBox;
+    return TExtStringGrid::GetCellType(ACol, ARow);
+}
+
 TCellGraphic* TExtColumnGrid::DataCheckBoxGraphic(int ACol, int ARow) const
 {
     const TGridColumnItem* item = ItemOf(ACol);

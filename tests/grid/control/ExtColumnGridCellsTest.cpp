@@ -154,11 +154,25 @@ TEST_F(ExtColumnGridCellsTest, AColumnFilterListsTheDisplayNamesOfItsLines)
 TEST_F(ExtColumnGridCellsTest, DataCheckBoxColumnsShowAVirtualCheckBoxInNormalCells)
 {
     grid->Columns()->Items(2)->SetEditor(edDataCheckBox);
-    const TCellGraphic* graphic = grid->DataCheckBoxGraphic(2, 1);
+    const TCellGraphic* graphic = grid->GetCellGraphic(2, 1);
     ASSERT_NE(graphic, nullptr);
     EXPECT_EQ(graphic->CellType, ctVirtCheckBox);
-    EXPECT_EQ(grid->DataCheckBoxGraphic(2, 0), nullptr);
-    EXPECT_EQ(grid->DataCheckBoxGraphic(3, 1), nullptr);
+    EXPECT_EQ(grid->GetCellType(2, 1), ctDataCheckBox);
+    EXPECT_TRUE(grid->HasCheckBox(2, 1));
+    EXPECT_EQ(grid->GetCellGraphic(2, 0), nullptr);
+    EXPECT_EQ(grid->GetCellGraphic(3, 1), nullptr);
+    EXPECT_EQ(grid->GetCellType(3, 1), ctEmpty);
+
+    // A graphic of the cell's own wins over the column's box.
+    grid->AddCheckBox(2, 2, true, false);
+    EXPECT_EQ(grid->GetCellType(2, 2), ctCheckBox);
+
+    grid->SetCells(2, 3, "Y");
+    bool state = false;
+    ASSERT_TRUE(grid->GetCheckBoxState(2, 3, state));
+    EXPECT_TRUE(state);
+    ASSERT_TRUE(grid->ToggleCheckBox(2, 3));
+    EXPECT_EQ(grid->Cells(2, 3), "N");
 }
 
 } // namespace
