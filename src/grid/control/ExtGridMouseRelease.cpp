@@ -34,7 +34,6 @@ void TExtStringGrid::LeftRelease(TShiftState Shift, int X, int Y)
     FMouseSelectStart = -1;
     EndFixedSizing(X, Y);
     HideSizingHint();
-    FDoOnClick = false;
 
     TMouseActions& ma = *MouseActions();
     bool deselected = false;
@@ -69,7 +68,8 @@ void TExtStringGrid::LeftRelease(TShiftState Shift, int X, int Y)
     if (sizing) ColSizeFlg = true;
     if (moving) ColMoveFlg = true;
 
-    FClickFired = false;
+    // The press's one click has been reported by now, by the platform or the base grid.
+    FDoOnClick = FClickFired = false;
     if (ColMoveFlg || ColSizeFlg || ACol < 0 || ARow < 0 ||
         (ACol < FixedCols() && !SortSettings()->FixedCols)) {
         FDblClk = false;

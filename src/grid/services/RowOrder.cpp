@@ -44,7 +44,8 @@ int CompareSortTexts(const std::string& A, const std::string& B, TSortStyle Styl
         double a = 0, b = 0;
         const bool aNum = TryStrToFloat(Trim(A), a), bNum = TryStrToFloat(Trim(B), b);
         if (aNum && bNum) return Sign(a - b);
-        if (Style == ssNumeric && aNum != bNum) return aNum ? -1 : 1;
+        // Numbers before texts keeps the order consistent, which a stable sort relies on.
+        if (aNum != bNum) return aNum ? -1 : 1;
     }
     const bool noCase = IgnoreCase || Style == ssAlphaNoCase || Style == ssAnsiAlphaNoCase;
     return noCase ? AnsiCompareText(A, B) : A.compare(B);

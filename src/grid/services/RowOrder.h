@@ -24,7 +24,6 @@ private:
     std::vector<int> FOrigin;
 };
 
-// Compares two cell texts for sorting: negative, 0 or positive. Numbers compare by value
-// when the style allows it and both texts are numbers; anything else compares as text,
-// a text that is no number after the numbers under ssNumeric.
+// Compares two cell texts for sorting: negative, 0 or positive. Under the automatic and
+// numeric styles numbers compare by value and come before texts; texts compare as text.
 int CompareSortTexts(const std::string& A, const std::string& B, TSortStyle Style, bool IgnoreCase);
