@@ -6,6 +6,7 @@
 
 #include "GridOnForm.h"
 #include "grid/control/settings/SortSettings.h"
+#include "grid/foundation/model/MouseActions.h"
 #include "platform/os/Shell.h"
 #include "platform/ui/Hints.h"
 #include "platform/ui/Input.h"
@@ -14,10 +15,17 @@
 
 namespace {
 
-// Routes the hint request to the grid's cell hint, as the grid's hint handling does.
+// Routes the hint request to the grid's cell hint, as the grid's hint handling does, and
+// records the cells it repaints.
 class THintingGrid : public TExtStringGrid {
 public:
     using TExtStringGrid::TExtStringGrid;
+    void RepaintCell(int ACol, int ARow) override
+    {
+        Repainted.push_back({ACol, ARow});
+        TExtStringGrid::RepaintCell(ACol, ARow);
+    }
+    std::vector<std::pair<int, int>> Repainted;
 
 protected:
     void WndProc(TMessage& Message) override
@@ -241,6 +249,53 @@ TEST_F(ExtGridMouseTest, AHeaderHintShowsBelowTheHeaderAtThePointerAndGoesOnAnot
     const TPoint other = Centre(2, 0);
     SendMouseMove(grid, other.X, other.Y);
     EXPECT_FALSE(hint->Visible());
+}
+
+TEST_F(ExtGridMouseTest, AHoveredHeaderIsRepaintedWhenThePointerComesAndGoes)
+{
+    grid->SetHoverFixedCells(hfAll);
+    const struct {
+        TPoint At;
+        std::vector<std::pair<int, int>> Repainted;
+    } steps[] = {
+        {Centre(1, 0), {{1, 0}}},
+        {{Centre(1, 0).X + 5, Centre(1, 0).Y}, {}},
+        {Centre(2, 0), {{1, 0}, {2, 0}}},
+        {Centre(2, 3), {{2, 0}}},
+    };
+    for (const auto& step : steps) {
+        grid->Repainted.clear();
+        SendMouseMove(grid, step.At.X, step.At.Y);
+        EXPECT_EQ(grid->Repainted, step.Repainted) << step.At.X << "," << step.At.Y;
+    }
+    SendMouseMove(grid, Centre(0, 2).X, Centre(0, 2).Y);
+    grid->Repainted.clear();
+    grid->Perform(CM_MOUSELEAVE);
+    EXPECT_EQ(grid->Repainted, (std::vector<std::pair<int, int>>{{0, 2}}));
+}
+
+TEST_F(ExtGridMouseTest, ADragOverTheRowHeadersSelectsWholeRows)
+{
+    grid->MouseActions()->RowSelect = true;
+    SendMouseMove(grid, Centre(0, 2).X, Centre(0, 2).Y);
+    ASSERT_EQ(grid->MouseSelectMode(), msRow);
+    Drag(Centre(0, 2), {Centre(0, 3), Centre(0, 4)});
+    EXPECT_EQ(grid->Selection(), (TGridRect{1, 2, 4, 4}));
+    EXPECT_EQ(grid->MouseSelectMode(), msNormal);
+}
+
+TEST_F(ExtGridMouseTest, AFixedColumnSizesFromItsBorderWhenAllowed)
+{
+    grid->MouseActions()->SizeFixedCol = true;
+    std::vector<int> ended;
+    grid->OnEndColumnSize = [&](TObject*, int ACol) { ended.push_back(ACol); };
+    const int border = grid->ColWidths(0) - 1;
+    const int y = Centre(0, 2).Y;
+    SendMouseMove(grid, border, y);
+    Drag({border, y}, {{border + 8, y}, {80, y}});
+    EXPECT_EQ(grid->ColWidths(0), 80);
+    EXPECT_EQ(ended, std::vector<int>{0});
+    EXPECT_TRUE(clicked.empty());
 }
 
 // A link in a cell text is opened by the desktop only when it is a web or mail address and
