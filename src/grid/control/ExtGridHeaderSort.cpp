@@ -20,7 +20,7 @@ TSortDirection Opposite(TSortDirection Direction)
 
 } // namespace
 
-void TExtStringGrid::HeaderClickSort(int ACol, int ARow, int OrigCol, int X, TShiftState, bool Moved)
+void TExtStringGrid::HeaderClickSort(int ACol, int ARow, int OrigCol, int X, int Y, bool Moved)
 {
     if (FDblClk) {
         FDblClk = false;
@@ -36,7 +36,7 @@ void TExtStringGrid::HeaderClickSort(int ACol, int ARow, int OrigCol, int X, TSh
     if (glyph && X > rect.Right - kHeaderGlyphWidth) return;
     TSortSettings& sort = *SortSettings();
     const bool sortable = sort.Row() == ARow && ARow == downRow && FixedRows() > 0 &&
-                          !IsInCheckBox(ACol, ARow, X, 0) && sort.Show() && !Moved && RowCount() > 2;
+                          !IsInCheckBox(ACol, ARow, X, Y) && sort.Show() && !Moved && RowCount() > 2;
     if (!sortable) return;
     bool doSort = !IsIgnoredColumn(ACol);
     if (OnCanSort) OnCanSort(this, ACol, doSort);

@@ -39,11 +39,11 @@ void TExtStringGrid::MouseMove(TShiftState Shift, int X, int Y)
         if (old >= 0 && old < RowCount()) RepaintRow(old);
     }
     HoverFixedCell(ACol, ARow);
-    HeaderDragSelect(ACol, ARow, Y);
+    const bool scrolledUp = HeaderDragSelect(ACol, ARow, Y);
     TrackFixedBorders(ACol, ARow, X, Y);
     if (!designing) {
         MoveFeedback(ACol, ARow, X, Y);
-        UpdateSelectMode(ACol, ARow, X, Y);
+        UpdateSelectMode(ACol, ARow, X, Y, scrolledUp);
     }
     if (FLastHintPos.X >= 0 && FLastHintPos.Y >= 0) {
         int baseCol = ACol, baseRow = ARow;
@@ -80,23 +80,26 @@ void TExtStringGrid::HoverFixedCell(int ACol, int ARow)
 
 // A drag that started on a row (column) header selects whole rows (columns) up to the
 // pointer; a row drag scrolls one row per movement at the grid's top and bottom.
-void TExtStringGrid::HeaderDragSelect(int ACol, int ARow, int Y)
+bool TExtStringGrid::HeaderDragSelect(int ACol, int ARow, int Y)
 {
-    if (FMouseSelectStart == -1) return;
+    if (FMouseSelectStart == -1) return false;
     const TMouseActions& ma = *MouseActions();
     if (ma.RowSelect && MouseSelectMode() == msRow) {
         if (ARow >= FixedRows() && ARow <= RowCount() - FixedFooters - 1) {
             const int to = std::max(FixedRows(), ARow);
             SetSelection({FixedCols(), std::min(FMouseSelectStart, to), ColCount() - 1, std::max(FMouseSelectStart, to)});
         }
-        if (Y > Height() - kAutoScrollStrip && TopRow() + VisibleRowCount() < RowCount())
+        if (Y > Height() - kAutoScrollStrip && TopRow() + VisibleRowCount() < RowCount()) {
             SetTopRow(TopRow() + 1);
-        else if (FixedRows() > 0 && RowCount() > 0 && Y < RowHeights(0) && TopRow() > FixedRows())
+        } else if (FixedRows() > 0 && RowCount() > 0 && Y < RowHeights(0) && TopRow() > FixedRows()) {
             SetTopRow(TopRow() - 1);
+            return true;
+        }
     } else if (ma.ColSelect && MouseSelectMode() == msColumn) {
         const int to = std::max(FixedCols(), ACol);
         SetSelection({std::min(FMouseSelectStart, to), FixedRows(), std::max(FMouseSelectStart, to), RowCount() - 1});
     }
+    return false;
 }
 
 int TExtStringGrid::FixedBorderAt(bool Cols, int Pos) const
@@ -170,21 +173,22 @@ bool TExtStringGrid::IsOnSizingEdge(int X, int Y)
 }
 
 // The select mode chooses what the next press on a header selects, and the cursor shows it.
-void TExtStringGrid::UpdateSelectMode(int ACol, int ARow, int X, int Y)
+void TExtStringGrid::UpdateSelectMode(int ACol, int ARow, int X, int Y, bool ScrolledUp)
 {
     if (GridState() != gsNormal && GridState() != gsSelecting) return;
     const TMouseActions& ma = *MouseActions();
     const bool valid = ACol >= 0 && ARow >= 0;
     const bool footer = FloatingFooter()->Visible() && FloatingFooter()->FooterStyle() == fsFixedLastRow;
     const int lastRow = RowCount() - (footer ? 2 : 1);
+    // The row mode wins over the corner's while a row drag scrolls up over the header row.
     TMouseSelectMode mode = msNormal;
-    if (valid && ARow < FixedRows() && ACol < FixedCols() && ma.AllSelect)
-        mode = msAll;
+    if (valid && ACol < FixedCols() && ARow <= lastRow && (ARow >= FixedRows() || ScrolledUp) && ma.RowSelect &&
+        !IsOnSizingEdge(X, Y))
+        mode = msRow;
     else if (valid && ARow < FixedRows() && ACol >= FixedCols() && ma.ColSelect && !IsOnSizingEdge(X, Y))
         mode = msColumn;
-    else if (valid && ACol < FixedCols() && ARow <= lastRow && ARow >= FixedRows() && ma.RowSelect &&
-             !IsOnSizingEdge(X, Y))
-        mode = msRow;
+    else if (valid && ARow < FixedRows() && ACol < FixedCols() && ma.AllSelect)
+        mode = msAll;
     if (mode != MouseSelectMode()) SetMouseSelectMode(mode, Cursor());
 }
 

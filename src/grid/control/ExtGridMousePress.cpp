@@ -250,8 +250,12 @@ bool TExtStringGrid::PressHeaderSelection(TShiftState Shift, int ACol, int ARow,
     } else if (ARow < FixedRows() && ACol >= FixedCols() && ma.ColSelect && range &&
                MouseSelectMode() == msColumn) {
         SetFocus();
+        // With Shift the columns run to the far side of the old selection.
         int from = ACol, to = ACol;
-        if (Shift.Contains(ssShift)) (ACol < OldSel.Left ? to : from) = ACol < OldSel.Left ? OldSel.Right : OldSel.Left;
+        if (Shift.Contains(ssShift) && ACol < OldSel.Left)
+            to = OldSel.Right;
+        else if (Shift.Contains(ssShift))
+            from = OldSel.Left;
         sel = {from, FixedRows(), to, RowCount() - 1};
         FMouseSelectStart = ACol;
     } else {

@@ -1,3 +1,5 @@
+#include <utility>
+
 #include "grid/control/ExtStringGrid.h"
 #include "grid/control/settings/BalloonSettings.h"
 #include "grid/control/settings/FloatingFooter.h"
@@ -80,7 +82,7 @@ void TExtStringGrid::LeftRelease(TShiftState Shift, int X, int Y)
     if (OnCheckBoxMouseUp && HasCheckBox(realCol, ARow) && GetCheckBoxState(realCol, ARow, state))
         OnCheckBoxMouseUp(this, realCol, ARow, state);
     // TODO(lead): radio groups fire OnRadioMouseUp with the selected option here.
-    HeaderClickSort(realCol, ARow, origCol, X, Shift, moving);
+    HeaderClickSort(realCol, ARow, origCol, X, Y, moving);
 }
 
 void TExtStringGrid::EndFixedSizing(int X, int Y)
@@ -154,10 +156,15 @@ void TExtStringGrid::RowMoved(int FromIndex, int ToIndex)
     const bool footer = FloatingFooter()->Visible() && FloatingFooter()->FooterStyle() == fsFixedLastRow;
     if (footer && ToIndex == RowCount() - 1) return;
     // The handler hears of the move once the heights are in place too.
-    TMovedEvent handler = std::move(OnRowMoved);
-    OnRowMoved = nullptr;
-    TBaseGrid::RowMoved(FromIndex, ToIndex);
-    OnRowMoved = std::move(handler);
+    struct TDetached {
+        TMovedEvent& Slot;
+        TMovedEvent Kept;
+        ~TDetached() { Slot = std::move(Kept); }
+    };
+    {
+        TDetached detached{OnRowMoved, std::exchange(OnRowMoved, nullptr)};
+        TBaseGrid::RowMoved(FromIndex, ToIndex);
+    }
     if (EnhRowColMove) ColMoveFlg = true;
     if (OnRowMoved) OnRowMoved(this, FromIndex, ToIndex);
     auto* other = dynamic_cast<TExtStringGrid*>(SyncGrid()->Grid());

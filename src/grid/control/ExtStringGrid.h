@@ -710,17 +710,18 @@ private:
     void LeftRelease(TShiftState Shift, int X, int Y);
     void EndFixedSizing(int X, int Y);
     void DropMove(int ACol, int ARow);
-    void HeaderClickSort(int ACol, int ARow, int OrigCol, int X, TShiftState Shift, bool Moved);
+    void HeaderClickSort(int ACol, int ARow, int OrigCol, int X, int Y, bool Moved);
     void ApplyRowPermutation(int FirstRow, const std::vector<int>& Perm);
     // The normal rows that sorting reorders.
     int FirstSortRow() const { return FixedRows(); }
     int SortRowCount() const { return RowCount() - FixedFooters - FixedRows(); }
 
     void HoverFixedCell(int ACol, int ARow);
-    void HeaderDragSelect(int ACol, int ARow, int Y);
+    // True when it scrolled up: the drag then stays a row drag over the header row.
+    bool HeaderDragSelect(int ACol, int ARow, int Y);
     void TrackFixedBorders(int ACol, int ARow, int X, int Y);
     void MoveFeedback(int ACol, int ARow, int X, int Y);
-    void UpdateSelectMode(int ACol, int ARow, int X, int Y);
+    void UpdateSelectMode(int ACol, int ARow, int X, int Y, bool ScrolledUp);
     void SizingFeedback(int X, int Y);
     void ShowSizingHint(const std::string& Text, TPoint At);
     void HideSizingHint();

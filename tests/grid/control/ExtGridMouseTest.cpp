@@ -94,6 +94,17 @@ TEST_F(ExtGridMouseTest, ClickCellReportsTheRowFirstAndOneClickPerPress)
     EXPECT_EQ(grid->Row(), 3);
 }
 
+TEST_F(ExtGridMouseTest, ARefusedCellClickNeitherReportsNorMoves)
+{
+    grid->OnCanClickCell = [](TObject*, int ARow, int, bool& Allow) { Allow = ARow != 3; };
+    for (int row : {2, 3}) {
+        const TPoint p = Centre(2, row);
+        SendClick(grid, p.X, p.Y);
+    }
+    EXPECT_EQ(clicked, (std::vector<std::pair<int, int>>{{2, 2}}));
+    EXPECT_EQ(grid->Row(), 2);
+}
+
 // A press this near a header's side border starts sizing the column instead.
 TEST_F(ExtGridMouseTest, APressNearAHeaderBorderSizesAndIsNoCellClick)
 {
