@@ -39,7 +39,8 @@ bool TExtStringGrid::PressAnchor(int ACol, int ARow, int RealCol, int X, int Y)
         // Laid out as the painter lays it out, in the grid's font.
         TBitmap measure(1, 1);
         measure.Canvas()->Font()->Assign(*Font());
-        const THtmlDrawResult hit = HtmlDraw(measure.Canvas(), text, {r.Left + 1, r.Top + 1, r.Right, r.Bottom}, params);
+        const THtmlDrawResult hit =
+            HtmlDraw(measure.Canvas(), text, {r.Left + 1, r.Top + 1, r.Right, r.Bottom}, params);
         if (hit.Hit && hit.ControlID.empty()) anchor = hit.HitAnchor;
         // TODO(lead): form controls inside the text (StartControlEdit, OnControlClick) answer here.
     }
@@ -55,7 +56,8 @@ void TExtStringGrid::FollowAnchor(const std::string& Anchor)
     const size_t cellRef = UpperCase(Anchor).find("CELL://");
     if (cellRef != std::string::npos) {
         TPoint cell;
-        if (ParseRowColReference(Anchor.substr(cellRef + 7), cell) && cell.X < ColCount() && cell.Y < RowCount()) {
+        if (ParseRowColReference(Anchor.substr(cellRef + 7), cell) && cell.X < ColCount() &&
+            cell.Y < RowCount()) {
             SetRow(cell.Y);
             SetCol(cell.X);
         }

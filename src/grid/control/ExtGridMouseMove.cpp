@@ -30,7 +30,8 @@ void TExtStringGrid::MouseMove(TShiftState Shift, int X, int Y)
     MouseToCell(X, Y, ACol, ARow);
     const TGridRect entrySel = Selection();
     const bool designing = ComponentState().Contains(csDesigning);
-    if (FMouseDownMove && MouseActions()->RangeSelectAndEdit && Options().Contains(goEditing) && !EditorMode())
+    if (FMouseDownMove && MouseActions()->RangeSelectAndEdit && Options().Contains(goEditing) &&
+        !EditorMode())
         SetOptions(Options() - TGridOptions{goEditing});
     if (ACol >= 0 && ARow >= 0 && !designing && HoverRow() && ARow != FHoverRowIdx) {
         const int old = FHoverRowIdx;
@@ -54,7 +55,8 @@ void TExtStringGrid::MouseMove(TShiftState Shift, int X, int Y)
         }
     }
     TBaseGrid::MouseMove(Shift, X, Y);
-    if (Navigation()->KeepHorizScroll && FMouseKeepDown && GridState() != gsColMoving && LeftCol() != FOldKeepLeftCol) {
+    if (Navigation()->KeepHorizScroll && FMouseKeepDown && GridState() != gsColMoving &&
+        LeftCol() != FOldKeepLeftCol) {
         StartUpdate();
         SetLeftCol(FOldKeepLeftCol);
         ResetUpdate();
@@ -87,7 +89,8 @@ bool TExtStringGrid::HeaderDragSelect(int ACol, int ARow, int Y)
     if (ma.RowSelect && MouseSelectMode() == msRow) {
         if (ARow >= FixedRows() && ARow <= RowCount() - FixedFooters - 1) {
             const int to = std::max(FixedRows(), ARow);
-            SetSelection({FixedCols(), std::min(FMouseSelectStart, to), ColCount() - 1, std::max(FMouseSelectStart, to)});
+            SetSelection({FixedCols(), std::min(FMouseSelectStart, to), ColCount() - 1,
+                          std::max(FMouseSelectStart, to)});
         }
         if (Y > Height() - kAutoScrollStrip && TopRow() + VisibleRowCount() < RowCount()) {
             SetTopRow(TopRow() + 1);
@@ -97,7 +100,8 @@ bool TExtStringGrid::HeaderDragSelect(int ACol, int ARow, int Y)
         }
     } else if (ma.ColSelect && MouseSelectMode() == msColumn) {
         const int to = std::max(FixedCols(), ACol);
-        SetSelection({std::min(FMouseSelectStart, to), FixedRows(), std::max(FMouseSelectStart, to), RowCount() - 1});
+        SetSelection(
+            {std::min(FMouseSelectStart, to), FixedRows(), std::max(FMouseSelectStart, to), RowCount() - 1});
     }
     return false;
 }
@@ -137,7 +141,8 @@ void TExtStringGrid::MoveFeedback(int ACol, int ARow, int X, int Y)
         Screen->SetCursor(crDefault);
         return;
     }
-    if (RowCount() <= 1 || (X == Clickposx && Y == Clickposy) || !EnhRowColMove || FSizingFixed || FSizingFixedR)
+    if (RowCount() <= 1 || (X == Clickposx && Y == Clickposy) || !EnhRowColMove || FSizingFixed ||
+        FSizingFixedR)
         return;
     // TODO(lead): the header drag button, the drag image and the arrows mark the target here.
     if (colMoving && ACol >= 0) {
@@ -182,8 +187,8 @@ void TExtStringGrid::UpdateSelectMode(int ACol, int ARow, int X, int Y, bool Scr
     const int lastRow = RowCount() - (footer ? 2 : 1);
     // The row mode wins over the corner's while a row drag scrolls up over the header row.
     TMouseSelectMode mode = msNormal;
-    if (valid && ACol < FixedCols() && ARow <= lastRow && (ARow >= FixedRows() || ScrolledUp) && ma.RowSelect &&
-        !IsOnSizingEdge(X, Y))
+    if (valid && ACol < FixedCols() && ARow <= lastRow && (ARow >= FixedRows() || ScrolledUp) &&
+        ma.RowSelect && !IsOnSizingEdge(X, Y))
         mode = msRow;
     else if (valid && ARow < FixedRows() && ACol >= FixedCols() && ma.ColSelect && !IsOnSizingEdge(X, Y))
         mode = msColumn;

@@ -274,7 +274,8 @@ bool TExtStringGrid::PressCheckBox(int ACol, int ARow, int RealCol, int X, int Y
     const bool hotmail = ACol == 0 && ma.HotmailRowSelect();
     const bool active = CanEdit || ControlLook()->CheckAlwaysActive || hotmail;
     const bool isRadio = HasRadioButton(RealCol, ARow);
-    if (!active || !(HasCheckBox(RealCol, ARow) || isRadio) || !IsInCheckBox(RealCol, ARow, X, Y)) return false;
+    if (!active || !(HasCheckBox(RealCol, ARow) || isRadio) || !IsInCheckBox(RealCol, ARow, X, Y))
+        return false;
     HideInplaceEdit();
     SetFocus();
     const int realRow = RealRowIndex(ARow);
@@ -315,7 +316,8 @@ void TExtStringGrid::DirectEditCell(int ACol, int ARow)
     bool allow = true;
     if (ARow != Row() && OnRowChanging) OnRowChanging(this, Row(), ARow, allow);
     if (ACol != Col() && OnColChanging) OnColChanging(this, Col(), ACol, allow);
-    if ((ARow != Row() || ACol != Col()) && OnCellChanging) OnCellChanging(this, Row(), Col(), ARow, ACol, allow);
+    if ((ARow != Row() || ACol != Col()) && OnCellChanging)
+        OnCellChanging(this, Row(), Col(), ARow, ACol, allow);
     if (!allow) return;
     SetSelection({ACol, ARow, ACol, ARow});
     StoreOldCellValue(RealColIndex(ACol), ARow);

@@ -49,7 +49,8 @@ void TExtStringGrid::LeftRelease(TShiftState Shift, int X, int Y)
     }
     if (ma.DisjunctColSelect()) {
         SyncColSelect(false);
-        if (ACol >= FixedCols() && ACol < ColCount() - FixedRightCols && FDeselectState) SetColSelect(ACol, false);
+        if (ACol >= FixedCols() && ACol < ColCount() - FixedRightCols && FDeselectState)
+            SetColSelect(ACol, false);
         FDeselectState = false;
     }
 
@@ -116,7 +117,8 @@ void TExtStringGrid::DropMove(int ACol, int ARow)
 {
     const bool col = GridState() == gsColMoving;
     Screen->SetCursor(crDefault);
-    const bool onTarget = col ? ACol >= FixedCols() && ACol != Movecell : ARow >= FixedRows() && ARow != Movecell;
+    const bool onTarget =
+        col ? ACol >= FixedCols() && ACol != Movecell : ARow >= FixedRows() && ARow != Movecell;
     const bool dropped = FMoveAllowed && onTarget && ACol >= 0 && ARow >= 0;
     FMoveAllowed = true;
     if (dropped) return; // the base grid's release moves it
@@ -131,7 +133,8 @@ void TExtStringGrid::ColumnMoved(int FromIndex, int ToIndex)
 {
     const int rFrom = RealColIndex(FromIndex), rTo = RealColIndex(ToIndex);
     // The cells live at real columns; the widths at display columns, moved by the base grid.
-    TBaseGrid::ColumnMoved(NumHiddenColumns() > 0 ? rFrom : FromIndex, NumHiddenColumns() > 0 ? rTo : ToIndex);
+    TBaseGrid::ColumnMoved(NumHiddenColumns() > 0 ? rFrom : FromIndex,
+                           NumHiddenColumns() > 0 ? rTo : ToIndex);
     // TODO(lead): with hidden rows the texts kept aside move the same way.
     const auto follow = [](int Index, int From, int To) {
         if (Index == From) return To;
@@ -176,8 +179,8 @@ void TExtStringGrid::RowMoved(int FromIndex, int ToIndex)
 }
 
 // While a fixed column or row is sized the base grid must not size a column of its own.
-void TExtStringGrid::CalcSizingState(int X, int Y, TGridState& State, int& Index, int& SizingPos, int& SizingOfs,
-                                     TGridDrawInfo& FixedInfo)
+void TExtStringGrid::CalcSizingState(int X, int Y, TGridState& State, int& Index, int& SizingPos,
+                                     int& SizingOfs, TGridDrawInfo& FixedInfo)
 {
     TBaseGrid::CalcSizingState(X, Y, State, Index, SizingPos, SizingOfs, FixedInfo);
     if (FSizeFixed || FSizeFixedR) State = gsNormal;

@@ -319,9 +319,12 @@ TEST_F(ExtGridMouseTest, APressedLinkOpensOnlyWebAndMailAddressesAfterAConfirmat
         bool Asked;
         bool Opened;
     } cases[] = {
-        {"https://example.com/x", mrYes, true, true}, {"http://example.com", mrNo, true, false},
-        {"mailto:a@example.com", mrYes, true, true},  {"file:///bin/sh", mrYes, false, false},
-        {"calc.exe", mrYes, false, false},             {"javascript:alert(1)", mrYes, false, false},
+        {"https://example.com/x", mrYes, true, true},
+        {"http://example.com", mrNo, true, false},
+        {"mailto:a@example.com", mrYes, true, true},
+        {"file:///bin/sh", mrYes, false, false},
+        {"calc.exe", mrYes, false, false},
+        {"javascript:alert(1)", mrYes, false, false},
     };
     for (const auto& c : cases) {
         TFakeDialogs dialogs;

@@ -18,9 +18,9 @@ TEST(RowOrderTest, CompareSortTextsByStyle)
         bool IgnoreCase;
         int Sign;
     } cases[] = {
-        {"9", "10", ssAutomatic, false, -1},     {"9", "10", ssAlphabetic, false, 1},
-        {"2.5", "2.50", ssNumeric, false, 0},   {"10", "1a", ssAutomatic, false, -1},
-        {"1a", "9", ssAutomatic, false, 1},     {"apple", "Banana", ssAutomatic, false, 1},
+        {"9", "10", ssAutomatic, false, -1},        {"9", "10", ssAlphabetic, false, 1},
+        {"2.5", "2.50", ssNumeric, false, 0},       {"10", "1a", ssAutomatic, false, -1},
+        {"1a", "9", ssAutomatic, false, 1},         {"apple", "Banana", ssAutomatic, false, 1},
         {"apple", "Banana", ssAutomatic, true, -1}, {"Äpfel", "äpfel", ssAlphaNoCase, false, 0},
     };
     for (const auto& c : cases)
