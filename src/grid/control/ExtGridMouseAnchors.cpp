@@ -21,34 +21,43 @@ bool IsOpenableAddress(const std::string& Anchor)
 
 } // namespace
 
-bool TExtStringGrid::PressAnchor(int ACol, int ARow, int RealCol, int X, int Y)
+std::string TExtStringGrid::AnchorAt(int ACol, int ARow, int X, int Y)
 {
-    const std::string text = GridCells(RealCol, ARow);
-    const bool html = GetTextType(text, EnableHTML) == ttMarkup;
-    if (!URLShow && !html) return false;
-    std::string anchor;
-    if (!html) {
-        if (IsUrlText(text)) anchor = text;
-    } else {
-        const TRect r = CellRect(ACol, ARow);
-        THtmlDrawParams params;
-        params.X = X;
-        params.Y = Y;
-        params.HitTestOnly = true;
-        params.LinkColor = URLColor;
-        // Laid out as the painter lays it out, in the grid's font.
-        TBitmap measure(1, 1);
-        measure.Canvas()->Font()->Assign(*Font());
-        const THtmlDrawResult hit =
-            HtmlDraw(measure.Canvas(), text, {r.Left + 1, r.Top + 1, r.Right, r.Bottom}, params);
-        if (hit.Hit && hit.ControlID.empty()) anchor = hit.HitAnchor;
-        // TODO(lead): form controls inside the text (StartControlEdit, OnControlClick) answer here.
-    }
+    const std::string text = GridCells(RealColIndex(ACol), ARow);
+    if (GetTextType(text, EnableHTML) != ttMarkup) return URLShow && IsUrlText(text) ? text : "";
+    const TRect r = CellRect(ACol, ARow);
+    THtmlDrawParams params;
+    params.X = X;
+    params.Y = Y;
+    params.HitTestOnly = true;
+    params.LinkColor = URLColor;
+    // Laid out as the painter lays it out, in the grid's font.
+    TBitmap measure(1, 1);
+    measure.Canvas()->Font()->Assign(*Font());
+    const THtmlDrawResult hit =
+        HtmlDraw(measure.Canvas(), text, {r.Left + 1, r.Top + 1, r.Right, r.Bottom}, params);
+    // TODO(lead): form controls inside the text (StartControlEdit, OnControlClick) answer here.
+    return hit.Hit && hit.ControlID.empty() ? hit.HitAnchor : "";
+}
+
+bool TExtStringGrid::PressAnchor(int ACol, int ARow, int X, int Y)
+{
+    const std::string anchor = AnchorAt(ACol, ARow, X, Y);
     if (anchor.empty()) return false;
     bool autoHandle = true;
     if (OnAnchorClick) OnAnchorClick(this, ARow, ACol, anchor, autoHandle);
     if (autoHandle) FollowAnchor(anchor);
     return true;
+}
+
+void TExtStringGrid::HoverAnchor(int ACol, int ARow, int X, int Y)
+{
+    if (ACol < 0 || ARow < 0) return;
+    const std::string anchor = AnchorAt(ACol, ARow, X, Y);
+    if (anchor == FAnchor) return;
+    if (anchor.empty() && OnAnchorExit) OnAnchorExit(this, ARow, ACol, FAnchor);
+    if (!anchor.empty() && OnAnchorEnter) OnAnchorEnter(this, ARow, ACol, anchor);
+    FAnchor = anchor;
 }
 
 void TExtStringGrid::FollowAnchor(const std::string& Anchor)

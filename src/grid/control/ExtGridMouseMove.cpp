@@ -45,6 +45,7 @@ void TExtStringGrid::MouseMove(TShiftState Shift, int X, int Y)
     if (!designing) {
         MoveFeedback(ACol, ARow, X, Y);
         UpdateSelectMode(ACol, ARow, X, Y, scrolledUp);
+        HoverAnchor(ACol, ARow, X, Y);
     }
     if (FLastHintPos.X >= 0 && FLastHintPos.Y >= 0) {
         int baseCol = ACol, baseRow = ARow;

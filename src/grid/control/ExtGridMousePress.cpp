@@ -139,7 +139,7 @@ void TExtStringGrid::LeftPress(TShiftState Shift, int X, int Y)
     bool done = false;
     DisjunctPress(Shift, ACol, ARow, oldSel, done);
     if (done) return;
-    if (PressAnchor(clickedCol, clickedRow, realCol, X, Y)) return;
+    if (PressAnchor(clickedCol, clickedRow, X, Y)) return;
 
     Movecell = -1;
     if (PressHeaderSelection(Shift, ACol, ARow, oldSel)) return;

@@ -656,6 +656,8 @@ public:
     TMoveAllowEvent OnColumnMoving;
     TMoveAllowEvent OnRowMove;
     TMoveAllowEvent OnRowMoving;
+    TAnchorEvent OnAnchorEnter;
+    TAnchorEvent OnAnchorExit;
     // Releases and header-click sorting (ExtGridMouseRelease.cpp, ExtGridHeaderSort.cpp).
     TCanSortEvent OnCanSort;
     TClickSortEvent OnClickSort;
@@ -697,7 +699,10 @@ private:
     bool PressFixedSizing(int X, int Y);
     bool PressHeaderSelection(TShiftState Shift, int ACol, int ARow, const TGridRect& OldSel);
     bool PressCheckBox(int ACol, int ARow, int RealCol, int X, int Y, bool CanEdit);
-    bool PressAnchor(int ACol, int ARow, int RealCol, int X, int Y);
+    // The link target under a point of a display cell; empty where there is none.
+    std::string AnchorAt(int ACol, int ARow, int X, int Y);
+    bool PressAnchor(int ACol, int ARow, int X, int Y);
+    void HoverAnchor(int ACol, int ARow, int X, int Y);
     // What a followed link does: a cell reference moves the focus, a web or mail address
     // opens after the user agreed.
     void FollowAnchor(const std::string& Anchor);
@@ -760,6 +765,7 @@ private:
     int FOldTopRow = 0;
     int FOldKeepLeftCol = 0;
     TPoint FLastHintPos{-1, -1};
+    std::string FAnchor;
     // The platform and the base grid both report a click; the grid fires one per press.
     bool FClickFired = false;
     bool FDblClickFired = false;

@@ -343,6 +343,32 @@ TEST_F(ExtGridMouseTest, APressedLinkOpensOnlyWebAndMailAddressesAfterAConfirmat
     }
 }
 
+TEST_F(ExtGridMouseTest, ThePointerEntersAndLeavesLinks)
+{
+    grid->SetCells(1, 1, "<a href=\"a\">aaaa</a>");
+    grid->SetCells(1, 2, "<a href=\"b\">bbbb</a>");
+    grid->SetCells(1, 3, "plain");
+    std::vector<std::string> events;
+    grid->OnAnchorEnter = [&](TObject*, int, int, const std::string& A) { events.push_back("enter " + A); };
+    grid->OnAnchorExit = [&](TObject*, int, int, const std::string& A) { events.push_back("exit " + A); };
+    const auto onText = [this](int ARow, int Dx) {
+        const TRect r = grid->CellRect(1, ARow);
+        return TPoint{r.Left + 6 + Dx, r.Top + 6};
+    };
+    const struct {
+        TPoint At;
+        std::vector<std::string> Events;
+    } steps[] = {
+        {onText(1, 0), {"enter a"}}, {onText(1, 3), {}},          {onText(2, 0), {"enter b"}},
+        {onText(3, 0), {"exit b"}},  {onText(1, 0), {"enter a"}},
+    };
+    for (const auto& step : steps) {
+        events.clear();
+        SendMouseMove(grid, step.At.X, step.At.Y);
+        EXPECT_EQ(events, step.Events) << step.At.X << "," << step.At.Y;
+    }
+}
+
 TEST_F(ExtGridMouseTest, ACellLinkMovesTheFocusToItsCell)
 {
     grid->SetCells(1, 1, "<a href=\"cell://R4C3\">go</a>");
