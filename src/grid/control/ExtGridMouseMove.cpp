@@ -145,8 +145,12 @@ void TExtStringGrid::MoveFeedback(int ACol, int ARow, int X, int Y)
     if (RowCount() <= 1 || (X == Clickposx && Y == Clickposy) || !EnhRowColMove || FSizingFixed ||
         FSizingFixedR)
         return;
-    // TODO(lead): the header drag button, the drag image and the arrows mark the target here.
+    // TODO(lead): the header drag button and the drag image follow the pointer here.
+    // The arrows mark the target of the movement before, so the first one shows none.
     if (colMoving && ACol >= 0) {
+        if (FMoveColInd >= FixedCols())
+            FMoveMarkers.MarkColumn(CellRect(FMoveColInd, 0), FMoveColInd < Movecell,
+                                    FMoveColInd - LeftCol() < VisibleColCount());
         FMoveColInd = ACol;
         FMoveRowInd = 0;
         if (OnColumnMoving) OnColumnMoving(this, ACol, allow);
@@ -160,6 +164,12 @@ void TExtStringGrid::MoveFeedback(int ACol, int ARow, int X, int Y)
                 SetLeftCol(LeftCol() + 1);
         }
     } else if (rowMoving && ARow >= 0) {
+        const bool footer = FloatingFooter()->Visible() &&
+                            FloatingFooter()->FooterStyle() == fsFixedLastRow &&
+                            FMoveRowInd == RowCount() - 1;
+        if (!footer && FMoveRowInd >= FixedRows())
+            FMoveMarkers.MarkRow(CellRect(0, FMoveRowInd), FMoveRowInd < Movecell,
+                                 FMoveRowInd - TopRow() < VisibleRowCount());
         FMoveColInd = 0;
         FMoveRowInd = ARow;
         if (OnRowMoving) OnRowMoving(this, ARow, allow);

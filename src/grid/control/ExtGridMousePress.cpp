@@ -52,9 +52,7 @@ void TExtStringGrid::LibraryPress(TMouseButton Button, TShiftState Shift, int X,
         }
     }
     // TODO(lead): the fixed drop-down button and fixed-cell editors (StartFixedCellEdit) act here.
-    FEditStart = true;
     TBaseGrid::MouseDown(Button, Shift, X, Y);
-    FEditStart = false;
     if (TStringGrid* other = SyncGrid()->Grid()) {
         if (SyncGrid()->SelectionColumn) other->SetCol(Col());
         if (SyncGrid()->SelectionRow) other->SetRow(Row());
@@ -90,7 +88,6 @@ void TExtStringGrid::LeftPress(TShiftState Shift, int X, int Y)
 
     SetIncrSearchText("");
     FMoveColInd = FMoveRowInd = -1;
-    FOldTopRow = TopRow();
     FOldKeepLeftCol = LeftCol();
     if (ARow == 0)
         MouseToCell(X - 5, Y, Colclicked, Rowclicked);
@@ -98,10 +95,6 @@ void TExtStringGrid::LeftPress(TShiftState Shift, int X, int Y)
         MouseToCell(X, Y - 4, Colclicked, Rowclicked);
     else
         MouseToCell(X - 5, Y - 4, Colclicked, Rowclicked);
-    if (Colclicked >= 0 && Rowclicked >= 0) {
-        Colclickedsize = ColWidths(Colclicked);
-        Rowclickedsize = RowHeights(Rowclicked);
-    }
     Clickposx = X;
     Clickposy = Y;
     const bool valid = ACol >= 0 && ARow >= 0;

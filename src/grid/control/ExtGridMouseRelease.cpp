@@ -34,6 +34,7 @@ void TExtStringGrid::LeftRelease(TShiftState Shift, int X, int Y)
     ColMoveFlg = ColSizeFlg = FMouseDown = FMouseKeepDown = FMouseDownMove = false;
     SetMouseSelectMode(msNormal, Cursor());
     FMouseSelectStart = -1;
+    FMoveMarkers.Hide();
     EndFixedSizing(X, Y);
     HideSizingHint();
 

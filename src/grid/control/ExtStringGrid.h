@@ -11,6 +11,7 @@
 #include "grid/control/ExtGridEvents.h"
 #include "grid/control/ExtGridProperties.h"
 #include "grid/control/HiddenRowStore.h"
+#include "grid/control/MoveMarkers.h"
 #include "grid/foundation/model/BaseGrid.h"
 #include "grid/services/RowOrder.h"
 #include "platform/rtl/Exceptions.h"
@@ -671,6 +672,8 @@ public:
     void PrepareCellHint(std::string& HintStr, THintInfo& HintInfo);
     // The window of the sizing hint while a column or row is sized; nullptr before.
     THintWindow* SizingHintWindow() const { return FSizingHint; }
+    // The arrows at the target of a row or column move.
+    const TMoveMarkers& MoveMarkers() const { return FMoveMarkers; }
     // Sorts the normal rows on SortSettings' column and direction; QUnSort brings back the
     // order they had before the first sort.
     void QSort();
@@ -737,8 +740,6 @@ private:
     int FMouseSelectStart = -1;
     int Colclicked = -1;
     int Rowclicked = -1;
-    int Colclickedsize = 0;
-    int Rowclickedsize = 0;
     int Clickposx = 0;
     int Clickposy = 0;
     int Clickposdx = 0;
@@ -756,13 +757,11 @@ private:
     bool FDblClk = false;
     bool ColMoveFlg = false;
     bool ColSizeFlg = false;
-    bool FEditStart = false;
     bool FMoveAllowed = true;
     int FSizingFixedCol = -1;
     int FSizingFixedRow = -1;
     int FSizeFixedX = 0;
     int FSizeFixedY = 0;
-    int FOldTopRow = 0;
     int FOldKeepLeftCol = 0;
     TPoint FLastHintPos{-1, -1};
     std::string FAnchor;
@@ -772,6 +771,7 @@ private:
     bool FSyncedMove = false;
     THintWindow* FSizingHint = nullptr;
     TRowOrder FRowOrder;
+    TMoveMarkers FMoveMarkers{this};
     // ==== end of mouse ====
 public:
     // ==== cell graphics and check boxes ====

@@ -222,6 +222,38 @@ TEST_F(ExtGridMouseTest, ADraggedColumnMovesWhereItsTargetAllowsAndTheSortFollow
     }
 }
 
+// The arrows mark the target of the movement before: none on the first movement, the
+// far edge of column (row) 2 on the second, nothing after the release.
+TEST_F(ExtGridMouseTest, ArrowsMarkTheTargetOfAMove)
+{
+    const TRect col2 = grid->CellRect(2, 0), row2 = grid->CellRect(0, 2);
+    const struct {
+        TGridOption Option;
+        TPoint From;
+        bool Columns;
+        TPoint Arrow;
+    } cases[] = {
+        {goColMoving, Centre(1, 0), true, {col2.Right - 5, col2.Bottom}},
+        {goRowMoving, Centre(0, 1), false, {row2.Left - 10, row2.Bottom - 5}},
+    };
+    for (const auto& c : cases) {
+        grid->SetOptions(grid->Options() + TGridOptions{c.Option});
+        std::vector<bool> showing;
+        TPoint arrow;
+        onTheWay = [&] {
+            showing.push_back(grid->MoveMarkers().Showing());
+            arrow = c.Columns ? grid->MoveMarkers().UpArrowPos() : grid->MoveMarkers().LeftArrowPos();
+        };
+        const std::vector<TPoint> path = c.Columns ? std::vector<TPoint>{Centre(2, 0), Centre(3, 0)}
+                                                   : std::vector<TPoint>{Centre(0, 2), Centre(0, 3)};
+        Drag(c.From, path);
+        EXPECT_EQ(showing, (std::vector<bool>{false, true})) << c.Columns;
+        EXPECT_EQ(arrow, c.Arrow) << c.Columns;
+        EXPECT_FALSE(grid->MoveMarkers().Showing()) << c.Columns;
+        grid->SetOptions(grid->Options() - TGridOptions{c.Option});
+    }
+}
+
 TEST_F(ExtGridMouseTest, ADraggedRowMovesWithItsHeightAndTellsItsHandlerOnce)
 {
     grid->SetOptions(grid->Options() + TGridOptions{goRowMoving});
