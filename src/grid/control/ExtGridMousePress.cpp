@@ -114,7 +114,8 @@ void TExtStringGrid::LeftPress(TShiftState Shift, int X, int Y)
     if (fixedPos || declFixed) HideInplaceEdit();
     const int realCol = RealColIndex(ACol);
     // TODO(lead): node glyphs, radio groups, ratings, in-cell buttons, expand buttons and OLE
-    // drags out of the selection are pressed here once those cell kinds exist.
+    // drags out of the selection are pressed here once those cell kinds exist; a cell holding
+    // a control (IsControlCell) is then kept from the direct edit below.
 
     // A press on a merged cell's other parts selects the merged block through its base cell.
     int pressX = X, pressY = Y;
@@ -138,16 +139,17 @@ void TExtStringGrid::LeftPress(TShiftState Shift, int X, int Y)
     if (PressHeaderSelection(Shift, ACol, ARow, oldSel)) return;
     if (ARow < FixedRows() && ACol >= FixedCols()) Movecell = ACol;
     if (ACol < FixedCols() && ARow >= FixedRows()) Movecell = ARow;
-    MoveOfsX = X - rect.Left;
-    MoveOfsY = Y - rect.Top;
 
     bool canEdit = Options().Contains(goEditing) || ma.RangeSelectAndEdit;
     IsReadOnlyCell(realCol, ARow, canEdit);
     if (PressCheckBox(ACol, ARow, realCol, X, Y, canEdit)) return;
 
+    // An always-visible drop-down opens on a single press, even where editing waits for a
+    // double click.
     const bool normalCell = !fixedPos && !declFixed;
-    const bool isCombo = normalCell && HasCombo(realCol, ARow);
-    const bool directEdit = ma.DirectEdit && canEdit && normalCell;
+    const bool isCombo = normalCell && ControlLook()->DropDownAlwaysVisible() && HasCombo(realCol, ARow);
+    const bool directEdit =
+        normalCell && (canEdit || (ma.EditOnDblClickOnly() && isCombo)) && (ma.DirectEdit || isCombo);
     if (directEdit) {
         HideInplaceEdit();
         SetFocus();
@@ -174,8 +176,13 @@ void TExtStringGrid::LeftPress(TShiftState Shift, int X, int Y)
     const bool inside = X - rect.Left >= kSizingBorder && rect.Right - X >= kSizingBorder;
     if (IsMergedCell(ACol, ARow) && !IsFixed(ACol, ARow) && (onSel || ma.DirectEdit) && canEdit)
         SetEditorMode(true);
-    else if (inside && directEdit && !isCombo)
+    else if (inside && directEdit) {
+        if (ma.EditOnDblClickOnly() && isCombo && !Options().Contains(goEditing)) {
+            SetOptions(Options() + TGridOptions{goEditing});
+            SetFocus();
+        }
         DirectEditCell(ACol, ARow);
+    }
     if (startRange) SetGridState(gsSelecting);
 }
 
@@ -212,16 +219,14 @@ void TExtStringGrid::DisjunctPress(TShiftState Shift, int ACol, int ARow, const 
         }
         if (Shift.Contains(ssCtrl) || ma.DisjunctRowSelectNoCtrl) {
             if (RowSelect(row)) FDeselectState = true;
-        } else {
-            FMouseDown = true;
-            if (!Shift.Contains(ssAlt)) ClearRowSelect();
+        } else if (!Shift.Contains(ssAlt)) {
+            ClearRowSelect();
         }
     }
     if (ma.DisjunctColSelect() && ACol >= FixedCols()) {
         if (Shift.Contains(ssCtrl) && ColSelect(ACol)) {
             FDeselectState = true;
         } else {
-            FMouseDown = true;
             ClearColSelect();
         }
     }

@@ -31,7 +31,7 @@ void TExtStringGrid::LeftRelease(TShiftState Shift, int X, int Y)
     int ACol = -1, ARow = -1;
     MouseToCell(X, Y, ACol, ARow);
     const int origCol = ACol;
-    ColMoveFlg = ColSizeFlg = FMouseDown = FMouseKeepDown = FMouseDownMove = false;
+    ColMoveFlg = ColSizeFlg = FMouseKeepDown = FMouseDownMove = false;
     SetMouseSelectMode(msNormal, Cursor());
     FMouseSelectStart = -1;
     FMoveMarkers.Hide();

@@ -745,14 +745,11 @@ private:
     int Clickposdx = 0;
     int Clickposdy = 0;
     int Movecell = -1;
-    int MoveOfsX = 0;
-    int MoveOfsY = 0;
     int FMoveColInd = -1;
     int FMoveRowInd = -1;
     bool FDoOnClick = false;
     bool FMouseDownMove = false;
     bool FMouseKeepDown = false;
-    bool FMouseDown = false;
     bool FDeselectState = false;
     bool FDblClk = false;
     bool ColMoveFlg = false;

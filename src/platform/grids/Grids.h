@@ -283,9 +283,9 @@ protected:
 
     // The column whose sizing line is being dragged; for the grid's own painting.
     TGridState FGridState() const { return gridState_; }
+    int SizingPos() const { return sizingPos_; }
     // Ends or changes a sizing, moving or selecting drag (a grid may cancel a move).
     void SetGridState(TGridState state);
-    int SizingPos() const { return sizingPos_; }
 
 private:
     // Geometry (GridGeometry.cpp).

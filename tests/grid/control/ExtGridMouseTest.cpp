@@ -105,6 +105,25 @@ TEST_F(ExtGridMouseTest, ARefusedCellClickNeitherReportsNorMoves)
     EXPECT_EQ(grid->Row(), 2);
 }
 
+TEST_F(ExtGridMouseTest, DirectEditOpensTheEditorOnTheFirstPressWhereTheCellChangeIsAllowed)
+{
+    grid->SetOptions(grid->Options() + TGridOptions{goEditing});
+    const struct {
+        bool DirectEdit;
+        bool AllowChange;
+        bool Editing;
+    } cases[] = {{true, true, true}, {true, false, false}, {false, true, false}};
+    for (const auto& c : cases) {
+        grid->SetEditorMode(false);
+        grid->MoveCurrentCell(1, 1);
+        grid->MouseActions()->DirectEdit = c.DirectEdit;
+        grid->OnCellChanging = [&](TObject*, int, int, int, int, bool& Allow) { Allow = c.AllowChange; };
+        const TPoint p = Centre(3, 2);
+        SendClick(grid, p.X, p.Y);
+        EXPECT_EQ(grid->EditorMode(), c.Editing) << c.DirectEdit << c.AllowChange;
+    }
+}
+
 // A press this near a header's side border starts sizing the column instead.
 TEST_F(ExtGridMouseTest, APressNearAHeaderBorderSizesAndIsNoCellClick)
 {
