@@ -23,12 +23,6 @@ void TExtStringGrid::SetIncrSearchText(const std::string& Value)
     FSearchTics = 0;
 }
 
-void TExtStringGrid::MouseMove(TShiftState Shift, int X, int Y)
-{
-    FMousePos = TPoint{X, Y};
-    TBaseGrid::MouseMove(Shift, X, Y);
-}
-
 void TExtStringGrid::GridTimerTick()
 {
     ++FTimerTicks;

@@ -13,9 +13,11 @@
 #include "grid/control/ExtGridEvents.h"
 #include "grid/control/ExtGridProperties.h"
 #include "grid/control/HiddenRowStore.h"
+#include "grid/control/MoveMarkers.h"
 #include "grid/control/settings/ControlLook.h"
 #include "grid/foundation/model/BaseGrid.h"
 #include "grid/foundation/painting/CellGraphics.h"
+#include "grid/services/RowOrder.h"
 #include "platform/rtl/Exceptions.h"
 
 class TBackGround;
@@ -45,6 +47,8 @@ class TShowModified;
 class TSizeWhileTyping;
 class TStringList;
 class TSyncGrid;
+class THintWindow;
+struct THintInfo;
 
 // The grid's own errors: invalid row and column accesses, failed conversions.
 class EExtGridError : public Exception {
@@ -641,6 +645,135 @@ public:
     // ==== end of keyboard, window procedure, wheel and zoom ====
 public:
     // ==== mouse ====
+    using TCanClickCellEvent = std::function<void(TObject* Sender, int ARow, int ACol, bool& Allow)>;
+    using TMoveAllowEvent = std::function<void(TObject* Sender, int Index, bool& Allow)>;
+    // Presses, clicks and double clicks (ExtGridMousePress.cpp); rows and columns given to the
+    // events are display indexes, the row first where the event says so.
+    TCanClickCellEvent OnCanClickCell;
+    TAnchorClickEvent OnAnchorClick;
+    TColumnSizeEvent OnColumnSize;
+    TEndColumnSizeEvent OnEndColumnSize;
+    TUpdateColumnSizeEvent OnUpdateColumnSize;
+    TEndRowSizeEvent OnEndRowSize;
+    // Movement and hints (ExtGridMouseMove.cpp).
+    TColumnSizingEvent OnColumnSizing;
+    TRowSizingEvent OnRowSizing;
+    TMoveAllowEvent OnColumnMove;
+    TMoveAllowEvent OnColumnMoving;
+    TMoveAllowEvent OnRowMove;
+    TMoveAllowEvent OnRowMoving;
+    TAnchorEvent OnAnchorEnter;
+    TAnchorEvent OnAnchorExit;
+    // Releases and header-click sorting (ExtGridMouseRelease.cpp, ExtGridHeaderSort.cpp).
+    TCanSortEvent OnCanSort;
+    TClickSortEvent OnClickSort;
+
+    // The hint of a cell shows its text; a column or row being sized shows its new size.
+    bool HintShowCells = false;
+    bool HintShowSizing = false;
+    bool HTMLHint = false;
+
+    // Fills the hint of the cell under HintInfo.CursorPos: below the cell at the pointer's x.
+    void PrepareCellHint(std::string& HintStr, THintInfo& HintInfo);
+    // The window of the sizing hint while a column or row is sized; nullptr before.
+    THintWindow* SizingHintWindow() const { return FSizingHint; }
+    // The arrows at the target of a row or column move.
+    const TMoveMarkers& MoveMarkers() const { return FMoveMarkers; }
+    // Sorts the normal rows on SortSettings' column and direction; QUnSort brings back the
+    // order they had before the first sort.
+    void QSort();
+    void QUnSort();
+
+protected:
+    // Hooks for descendants.
+    virtual void CellSelectorClick(int, int) {}
+    virtual void BeforeSelectAll(TGridRect&) {}
+    void MouseDown(TMouseButton Button, TShiftState Shift, int X, int Y) override;
+    void MouseUp(TMouseButton Button, TShiftState Shift, int X, int Y) override;
+    void Click() override;
+    void DblClick() override;
+    void CMMouseLeave(TMessage& Message) override;
+    void ColumnMoved(int FromIndex, int ToIndex) override;
+    void RowMoved(int FromIndex, int ToIndex) override;
+    void CalcSizingState(int X, int Y, TGridState& State, int& Index, int& SizingPos, int& SizingOfs,
+                         TGridDrawInfo& FixedInfo) override;
+
+private:
+    void LeftPress(TShiftState Shift, int X, int Y);
+    void DoubleClickPress(TShiftState Shift, int X, int Y);
+    void RightPress(TShiftState Shift, int X, int Y);
+    // The base grid's own press, with the current-cell editing steps around it.
+    void LibraryPress(TMouseButton Button, TShiftState Shift, int X, int Y);
+    bool PressFixedSizing(int X, int Y);
+    bool PressHeaderSelection(TShiftState Shift, int ACol, int ARow, const TGridRect& OldSel);
+    bool PressCheckBox(int ACol, int ARow, int RealCol, int X, int Y, bool CanEdit);
+    // The link target under a point of a display cell; empty where there is none.
+    std::string AnchorAt(int ACol, int ARow, int X, int Y);
+    bool PressAnchor(int ACol, int ARow, int X, int Y);
+    void HoverAnchor(int ACol, int ARow, int X, int Y);
+    // What a followed link does: a cell reference moves the focus, a web or mail address
+    // opens after the user agreed.
+    void FollowAnchor(const std::string& Anchor);
+    void DirectEditCell(int ACol, int ARow);
+    void AutoSizeColOnDblClick(int ACol);
+    void DisjunctPress(TShiftState Shift, int ACol, int ARow, const TGridRect& OldSel, bool& Done);
+    // Within 4 pixels of the left or right border of a header cell whose columns size.
+    bool OnHeaderSizingBorder(int ACol, int ARow, int X) const;
+
+    void LeftRelease(TShiftState Shift, int X, int Y);
+    void EndFixedSizing(int X, int Y);
+    void DropMove(int ACol, int ARow);
+    void HeaderClickSort(int ACol, int ARow, int OrigCol, int X, int Y, bool Moved);
+    void ApplyRowPermutation(int FirstRow, const std::vector<int>& Perm);
+    // The normal rows that sorting reorders.
+    int FirstSortRow() const { return FixedRows(); }
+    int SortRowCount() const { return RowCount() - FixedFooters - FixedRows(); }
+
+    void HoverFixedCell(int ACol, int ARow);
+    // True when it scrolled up: the drag then stays a row drag over the header row.
+    bool HeaderDragSelect(int ACol, int ARow, int Y);
+    void TrackFixedBorders(int ACol, int ARow, int X, int Y);
+    void MoveFeedback(int ACol, int ARow, int X, int Y);
+    void UpdateSelectMode(int ACol, int ARow, int X, int Y, bool ScrolledUp);
+    void SizingFeedback(int X, int Y);
+    void ShowSizingHint(const std::string& Text, TPoint At);
+    void HideSizingHint();
+    bool IsOnSizingEdge(int X, int Y);
+    // The fixed column (row) whose right (bottom) border lies less than 3 pixels from Pos; -1 none.
+    int FixedBorderAt(bool Cols, int Pos) const;
+
+    int FMouseSelectStart = -1;
+    int Colclicked = -1;
+    int Rowclicked = -1;
+    int Clickposx = 0;
+    int Clickposy = 0;
+    int Clickposdx = 0;
+    int Clickposdy = 0;
+    int Movecell = -1;
+    int FMoveColInd = -1;
+    int FMoveRowInd = -1;
+    bool FDoOnClick = false;
+    bool FMouseDownMove = false;
+    bool FMouseKeepDown = false;
+    bool FDeselectState = false;
+    bool FDblClk = false;
+    bool ColMoveFlg = false;
+    bool ColSizeFlg = false;
+    bool FMoveAllowed = true;
+    int FSizingFixedCol = -1;
+    int FSizingFixedRow = -1;
+    int FSizeFixedX = 0;
+    int FSizeFixedY = 0;
+    int FOldKeepLeftCol = 0;
+    TPoint FLastHintPos{-1, -1};
+    std::string FAnchor;
+    // The platform and the base grid both report a click; the grid fires one per press.
+    bool FClickFired = false;
+    bool FDblClickFired = false;
+    bool FSyncedMove = false;
+    THintWindow* FSizingHint = nullptr;
+    TRowOrder FRowOrder;
+    TMoveMarkers FMoveMarkers{this};
     // ==== end of mouse ====
 public:
     // ==== cell graphics and check boxes ====

@@ -284,6 +284,8 @@ protected:
     // The column whose sizing line is being dragged; for the grid's own painting.
     TGridState FGridState() const { return gridState_; }
     int SizingPos() const { return sizingPos_; }
+    // Ends or changes a sizing, moving or selecting drag (a grid may cancel a move).
+    void SetGridState(TGridState state);
 
 private:
     // Geometry (GridGeometry.cpp).
@@ -315,7 +317,6 @@ private:
     void DrawLines(const TGridDrawInfo& info, const std::vector<int>& cols, const std::vector<int>& rows);
     TRect GuideLineRect() const;
     // Mouse (GridMouse.cpp).
-    void SetGridState(TGridState state);
     void MoveGuide(int& field, int value);
     int SizingExtent() const;
     void ShowSizingCursor(TGridState state);

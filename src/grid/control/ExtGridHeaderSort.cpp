@@ -1,0 +1,103 @@
+#include "grid/control/ExtStringGrid.h"
+#include "grid/control/settings/ControlLook.h"
+#include "grid/control/settings/SortSettings.h"
+
+// A click on the sorting header row sorts on the clicked column: first in the initial
+// direction, then the other way, and with UndoSort a third click brings back the order the
+// rows had before. The sort here is the least the header needs: one column, stable.
+
+namespace {
+
+// A release this near a header's side border ends a sizing, not a click.
+constexpr int kSizingRelease = 4;
+// The width of a header's drop-down button or filter glyph at its right edge.
+constexpr int kHeaderGlyphWidth = 16;
+
+TSortDirection Opposite(TSortDirection Direction)
+{
+    return Direction == sdAscending ? sdDescending : sdAscending;
+}
+
+} // namespace
+
+void TExtStringGrid::HeaderClickSort(int ACol, int ARow, int OrigCol, int X, int Y, bool Moved)
+{
+    if (FDblClk) {
+        FDblClk = false;
+        return;
+    }
+    const TRect rect = CellRect(OrigCol, ARow);
+    if (ARow == 0 && Options().Contains(goColSizing) &&
+        (X - rect.Left < kSizingRelease || rect.Right - X < kSizingRelease))
+        return;
+    int downCol = -1, downRow = -1;
+    MouseToCell(Clickposx, Clickposy, downCol, downRow);
+    const bool glyph = ControlLook()->FixedDropDownButton || GetColumnFilter(ACol);
+    if (glyph && X > rect.Right - kHeaderGlyphWidth) return;
+    TSortSettings& sort = *SortSettings();
+    const bool sortable = sort.Row() == ARow && ARow == downRow && FixedRows() > 0 &&
+                          !IsInCheckBox(ACol, ARow, X, Y) && sort.Show() && !Moved && RowCount() > 2;
+    if (!sortable) return;
+    bool doSort = !IsIgnoredColumn(ACol);
+    if (OnCanSort) OnCanSort(this, ACol, doSort);
+    if (!doSort) {
+        RepaintCell(OrigCol, sort.Row());
+        return;
+    }
+    HideInplaceEdit();
+    if (FRowOrder.Count() != SortRowCount()) FRowOrder.Reset(SortRowCount());
+    // TODO(lead): index sorting over several columns (IndexShow), grouped rows and merged
+    // columns go to the sort service.
+    bool undo = false;
+    if (sort.Column == ACol) {
+        undo = sort.Direction != sort.InitSortDirection && sort.UndoSort;
+        sort.Direction = Opposite(sort.Direction);
+    } else {
+        sort.Direction = sort.InitSortDirection;
+        sort.Column = ACol;
+    }
+    if (undo) {
+        QUnSort();
+        sort.Column = -1;
+    } else {
+        QSort();
+    }
+    if (OnClickSort) OnClickSort(this, sort.Column);
+}
+
+void TExtStringGrid::QSort()
+{
+    const TSortSettings& sort = *SortSettings();
+    if (sort.Column < 0 || SortRowCount() < 2) return;
+    if (FRowOrder.Count() != SortRowCount()) FRowOrder.Reset(SortRowCount());
+    TSortStyle style = ssAutomatic;
+    std::string prefix, suffix;
+    GetColFormat(sort.Column, style, prefix, suffix);
+    const int first = FirstSortRow();
+    std::vector<std::string> keys;
+    for (int r = 0; r < SortRowCount(); ++r)
+        keys.push_back(StrippedCells(sort.Column, first + r));
+    const bool descending = sort.Direction == sdDescending;
+    ApplyRowPermutation(first, FRowOrder.Sort([&](int A, int B) {
+        const int cmp = CompareSortTexts(keys[static_cast<size_t>(A)], keys[static_cast<size_t>(B)], style,
+                                         sort.IgnoreCase);
+        return descending ? cmp > 0 : cmp < 0;
+    }));
+}
+
+void TExtStringGrid::QUnSort()
+{
+    if (FRowOrder.Count() != SortRowCount()) return;
+    ApplyRowPermutation(FirstSortRow(), FRowOrder.Restore());
+}
+
+void TExtStringGrid::ApplyRowPermutation(int FirstRow, const std::vector<int>& Perm)
+{
+    std::vector<TGridItem> rows;
+    rows.reserve(Perm.size());
+    for (int from : Perm)
+        rows.push_back(TakeRow(FirstRow + from));
+    for (size_t i = 0; i < rows.size(); ++i)
+        PutRow(FirstRow + static_cast<int>(i), rows[i]);
+    Invalidate();
+}

@@ -1,0 +1,301 @@
+#include <algorithm>
+
+#include "grid/control/ExtStringGrid.h"
+#include "grid/control/settings/ControlLook.h"
+#include "grid/control/settings/FloatingFooter.h"
+#include "grid/foundation/model/MouseActions.h"
+#include "grid/foundation/model/Navigation.h"
+#include "platform/ui/Forms.h"
+#include "platform/ui/Hints.h"
+
+// What the pointer does over the grid: hover highlights, the select mode of the next press,
+// header drag selections, fixed borders that size, row and column move feedback, the sizing
+// events with their hint, and the cell hint that goes when the pointer changes cell.
+
+namespace {
+
+// The pointer this near a fixed column's (row's) far border sizes it.
+constexpr int kFixedBorderRange = 3;
+// The bottom strip of the grid that scrolls a row-header drag down.
+constexpr int kAutoScrollStrip = 4;
+// The hint of a cell shows this far below it.
+constexpr int kHintBelowCell = 6;
+
+} // namespace
+
+void TExtStringGrid::MouseMove(TShiftState Shift, int X, int Y)
+{
+    FMousePos = TPoint{X, Y};
+    int ACol = -1, ARow = -1;
+    MouseToCell(X, Y, ACol, ARow);
+    const TGridRect entrySel = Selection();
+    const bool designing = ComponentState().Contains(csDesigning);
+    if (FMouseDownMove && MouseActions()->RangeSelectAndEdit && Options().Contains(goEditing) &&
+        !EditorMode())
+        SetOptions(Options() - TGridOptions{goEditing});
+    if (ACol >= 0 && ARow >= 0 && !designing && HoverRow() && ARow != FHoverRowIdx) {
+        const int old = FHoverRowIdx;
+        FHoverRowIdx = ARow;
+        RepaintRow(ARow);
+        if (old >= 0 && old < RowCount()) RepaintRow(old);
+    }
+    HoverFixedCell(ACol, ARow);
+    const bool scrolledUp = HeaderDragSelect(ACol, ARow, Y);
+    TrackFixedBorders(ACol, ARow, X, Y);
+    if (!designing) {
+        MoveFeedback(ACol, ARow, X, Y);
+        UpdateSelectMode(ACol, ARow, X, Y, scrolledUp);
+        HoverAnchor(ACol, ARow, X, Y);
+    }
+    if (FLastHintPos.X >= 0 && FLastHintPos.Y >= 0) {
+        int baseCol = ACol, baseRow = ARow;
+        if (ACol >= 0 && ARow >= 0) FindBaseCell(ACol, ARow, baseCol, baseRow);
+        if (TPoint{baseCol, baseRow} != FLastHintPos) {
+            Application->CancelHint();
+            FLastHintPos = {-1, -1};
+        }
+    }
+    TBaseGrid::MouseMove(Shift, X, Y);
+    if (Navigation()->KeepHorizScroll && FMouseKeepDown && GridState() != gsColMoving &&
+        LeftCol() != FOldKeepLeftCol) {
+        StartUpdate();
+        SetLeftCol(FOldKeepLeftCol);
+        ResetUpdate();
+    }
+    SizingFeedback(X, Y);
+    const TGridRect sel = Selection();
+    if (!(sel == entrySel)) SelectionChanged(sel.Left, sel.Top, sel.Right, sel.Bottom);
+}
+
+void TExtStringGrid::HoverFixedCell(int ACol, int ARow)
+{
+    if (HoverFixedCells() == hfNone || FNoMouseLeave) return;
+    const TPoint old = FHoverFixed;
+    if (old == TPoint{ACol, ARow}) return;
+    FHoverFixed = {ACol, ARow};
+    const auto repaintIfFixed = [this](TPoint Cell) {
+        if (Cell.X >= 0 && Cell.Y >= 0 && (Cell.Y <= FixedRows() || Cell.X <= FixedCols()))
+            RepaintCell(Cell.X, Cell.Y);
+    };
+    repaintIfFixed(old);
+    repaintIfFixed(FHoverFixed);
+}
+
+// A drag that started on a row (column) header selects whole rows (columns) up to the
+// pointer; a row drag scrolls one row per movement at the grid's top and bottom.
+bool TExtStringGrid::HeaderDragSelect(int ACol, int ARow, int Y)
+{
+    if (FMouseSelectStart == -1) return false;
+    const TMouseActions& ma = *MouseActions();
+    if (ma.RowSelect && MouseSelectMode() == msRow) {
+        if (ARow >= FixedRows() && ARow <= RowCount() - FixedFooters - 1) {
+            const int to = std::max(FixedRows(), ARow);
+            SetSelection({FixedCols(), std::min(FMouseSelectStart, to), ColCount() - 1,
+                          std::max(FMouseSelectStart, to)});
+        }
+        if (Y > Height() - kAutoScrollStrip && TopRow() + VisibleRowCount() < RowCount()) {
+            SetTopRow(TopRow() + 1);
+        } else if (FixedRows() > 0 && RowCount() > 0 && Y < RowHeights(0) && TopRow() > FixedRows()) {
+            SetTopRow(TopRow() - 1);
+            return true;
+        }
+    } else if (ma.ColSelect && MouseSelectMode() == msColumn) {
+        const int to = std::max(FixedCols(), ACol);
+        SetSelection(
+            {std::min(FMouseSelectStart, to), FixedRows(), std::max(FMouseSelectStart, to), RowCount() - 1});
+    }
+    return false;
+}
+
+int TExtStringGrid::FixedBorderAt(bool Cols, int Pos) const
+{
+    const int count = Cols ? FixedCols() : FixedRows();
+    int border = 0;
+    for (int i = 0; i < count; ++i) {
+        border += Cols ? ColWidths(i) : RowHeights(i);
+        if (std::abs(border - Pos) < kFixedBorderRange) return i;
+        ++border;
+    }
+    return -1;
+}
+
+void TExtStringGrid::TrackFixedBorders(int ACol, int ARow, int X, int Y)
+{
+    const bool valid = ACol >= 0 && ARow >= 0 && !ComponentState().Contains(csDesigning);
+    const TMouseActions& ma = *MouseActions();
+    FSizeFixed = valid && ma.SizeFixedCol && FixedBorderAt(true, X) >= 0;
+    FSizeFixedR = valid && ma.SizeFixedRow && FixedBorderAt(false, Y) >= 0;
+    // TODO(lead): DrawColSizingLine / DrawRowSizingLine show the line at the new position.
+    if (FSizingFixed) FSizeFixedX = X;
+    if (FSizingFixedR) FSizeFixedY = Y;
+}
+
+void TExtStringGrid::MoveFeedback(int ACol, int ARow, int X, int Y)
+{
+    const bool colMoving = GridState() == gsColMoving, rowMoving = GridState() == gsRowMoving;
+    if (!colMoving && !rowMoving) return;
+    bool allow = true;
+    if (colMoving && OnColumnMove) OnColumnMove(this, Movecell, allow);
+    if (rowMoving && OnRowMove) OnRowMove(this, Movecell, allow);
+    if (!allow) {
+        SetGridState(gsNormal);
+        Screen->SetCursor(crDefault);
+        return;
+    }
+    if (RowCount() <= 1 || (X == Clickposx && Y == Clickposy) || !EnhRowColMove || FSizingFixed ||
+        FSizingFixedR)
+        return;
+    // TODO(lead): the header drag button and the drag image follow the pointer here.
+    // The arrows mark the target of the movement before, so the first one shows none.
+    if (colMoving && ACol >= 0) {
+        if (FMoveColInd >= FixedCols())
+            FMoveMarkers.MarkColumn(CellRect(FMoveColInd, 0), FMoveColInd < Movecell,
+                                    FMoveColInd - LeftCol() < VisibleColCount());
+        FMoveColInd = ACol;
+        FMoveRowInd = 0;
+        if (OnColumnMoving) OnColumnMoving(this, ACol, allow);
+        if (VisibleColCount() < ColCount()) {
+            int fixedWidth = 0;
+            for (int c = 0; c < FixedCols(); ++c)
+                fixedWidth += ColWidths(c);
+            if (X < fixedWidth && LeftCol() > FixedCols())
+                SetLeftCol(LeftCol() - 1);
+            else if (X > Width() && LeftCol() + VisibleColCount() < ColCount())
+                SetLeftCol(LeftCol() + 1);
+        }
+    } else if (rowMoving && ARow >= 0) {
+        const bool footer = FloatingFooter()->Visible() &&
+                            FloatingFooter()->FooterStyle() == fsFixedLastRow &&
+                            FMoveRowInd == RowCount() - 1;
+        if (!footer && FMoveRowInd >= FixedRows())
+            FMoveMarkers.MarkRow(CellRect(0, FMoveRowInd), FMoveRowInd < Movecell,
+                                 FMoveRowInd - TopRow() < VisibleRowCount());
+        FMoveColInd = 0;
+        FMoveRowInd = ARow;
+        if (OnRowMoving) OnRowMoving(this, ARow, allow);
+    }
+    FMoveAllowed = allow;
+    Screen->SetCursor(allow ? crDrag : crNoDrop);
+}
+
+bool TExtStringGrid::IsOnSizingEdge(int X, int Y)
+{
+    TGridDrawInfo info;
+    CalcDrawInfo(info);
+    TGridState state = gsNormal;
+    int index = -1, pos = 0, ofs = 0;
+    TBaseGrid::CalcSizingState(X, Y, state, index, pos, ofs, info);
+    return state != gsNormal;
+}
+
+// The select mode chooses what the next press on a header selects, and the cursor shows it.
+void TExtStringGrid::UpdateSelectMode(int ACol, int ARow, int X, int Y, bool ScrolledUp)
+{
+    if (GridState() != gsNormal && GridState() != gsSelecting) return;
+    const TMouseActions& ma = *MouseActions();
+    const bool valid = ACol >= 0 && ARow >= 0;
+    const bool footer = FloatingFooter()->Visible() && FloatingFooter()->FooterStyle() == fsFixedLastRow;
+    const int lastRow = RowCount() - (footer ? 2 : 1);
+    // The row mode wins over the corner's while a row drag scrolls up over the header row.
+    TMouseSelectMode mode = msNormal;
+    if (valid && ACol < FixedCols() && ARow <= lastRow && (ARow >= FixedRows() || ScrolledUp) &&
+        ma.RowSelect && !IsOnSizingEdge(X, Y))
+        mode = msRow;
+    else if (valid && ARow < FixedRows() && ACol >= FixedCols() && ma.ColSelect && !IsOnSizingEdge(X, Y))
+        mode = msColumn;
+    else if (valid && ARow < FixedRows() && ACol < FixedCols() && ma.AllSelect)
+        mode = msAll;
+    if (mode != MouseSelectMode()) SetMouseSelectMode(mode, Cursor());
+}
+
+// While a column or row is sized its prospective size goes to the sizing events and, with
+// HintShowSizing, into a hint at the sized cell.
+void TExtStringGrid::SizingFeedback(int X, int Y)
+{
+    const bool colSizing = GridState() == gsColSizing, rowSizing = GridState() == gsRowSizing;
+    if (!colSizing && !rowSizing && !FSizingFixed && !FSizingFixedR) return;
+    const bool cols = colSizing || FSizingFixed;
+    std::string text;
+    TPoint at;
+    int size = 0;
+    if (FSizingFixed || FSizingFixedR) {
+        size = FSizingFixed ? FSizeFixedX : FSizeFixedY;
+        const TRect r = CellRect(0, 0);
+        at = {r.Left, r.Top};
+        if (cols && OnColumnSizing) OnColumnSizing(this, 0, size);
+        if (!cols && OnRowSizing) OnRowSizing(this, 0, size);
+    } else if (cols) {
+        const int c = Colclicked >= 0 ? Colclicked : ColCount() - 1, r = Colclicked >= 0 ? Rowclicked : 0;
+        const TRect rect = CellRect(c, r);
+        size = X - rect.Left - Clickposdx;
+        at = {rect.Left, rect.Top};
+        if (OnColumnSizing) OnColumnSizing(this, Colclicked, size);
+    } else {
+        const int r = Rowclicked >= 0 ? Rowclicked : RowCount() - 1, c = Rowclicked >= 0 ? Colclicked : 0;
+        const TRect rect = CellRect(c, r);
+        size = Y - rect.Top - Clickposdy;
+        at = {rect.Left, rect.Top};
+        if (OnRowSizing) OnRowSizing(this, Rowclicked, size);
+    }
+    ColSizeFlg = true;
+    if (HintShowSizing || ComponentState().Contains(csDesigning))
+        ShowSizingHint((cols ? "cw=<b>" : "rh=<b>") + std::to_string(size) + "</b>", at);
+}
+
+void TExtStringGrid::ShowSizingHint(const std::string& Text, TPoint At)
+{
+    // TODO(lead): the markup hint window (THTMLHintWindow) draws the bold size.
+    if (!FSizingHint) FSizingHint = new THintWindow(this);
+    FSizingHint->SetColor(HintColor);
+    TRect r = FSizingHint->CalcHintRect(200, Text, nullptr);
+    const TPoint screen = ClientToScreen(At);
+    FSizingHint->ActivateHint(OffsetRect(r, screen.X, screen.Y), Text);
+}
+
+void TExtStringGrid::HideSizingHint()
+{
+    if (FSizingHint && FSizingHint->Visible()) FSizingHint->Hide();
+}
+
+void TExtStringGrid::CMMouseLeave(TMessage& Message)
+{
+    TBaseGrid::CMMouseLeave(Message);
+    SetMouseSelectMode(msNormal, Cursor());
+    FSizeFixed = FSizeFixedR = false;
+    if (!FNoMouseLeave && HoverFixedCells() != hfNone && (FHoverFixed.X != -1 || FHoverFixed.Y != -1)) {
+        const TPoint old = FHoverFixed;
+        FHoverFixed = {-1, -1};
+        RepaintCell(old.X, old.Y);
+    }
+    if (HoverRow() && FHoverRowIdx != -1) {
+        const int old = FHoverRowIdx;
+        FHoverRowIdx = -1;
+        if (old < RowCount()) RepaintRow(old);
+    }
+}
+
+void TExtStringGrid::PrepareCellHint(std::string& HintStr, THintInfo& HintInfo)
+{
+    int ACol = -1, ARow = -1;
+    MouseToCell(HintInfo.CursorPos.X, HintInfo.CursorPos.Y, ACol, ARow);
+    if (ControlLook()->HintMaxWidth > 0) HintInfo.HintMaxWidth = ControlLook()->HintMaxWidth;
+    HintInfo.HintColor = HintColor;
+    if (ACol < 0 || ARow < 0) return;
+    FindBaseCell(ACol, ARow, ACol, ARow);
+    FLastHintPos = {ACol, ARow};
+    const TRect rect = CellRect(ACol, ARow);
+    const int col = RealColIndex(ACol);
+    // TODO(lead): comment cells show their comment at the cell's top-right corner, anchors
+    // their title, and a text too large for its cell the whole text (HintShowLargeText).
+    TPoint pos{HintInfo.CursorPos.X, rect.Bottom + kHintBelowCell};
+    const bool normal = ACol >= FixedCols() && ACol < ColCount() - FixedRightCols && ARow >= FixedRows() &&
+                        ARow < RowCount() - FixedFooters;
+    if (HintShowCells && normal) {
+        pos.Y = rect.Top;
+        HintStr = HTMLHint ? GridCells(col, ARow) : StrippedCells(col, ARow);
+    }
+    const bool footerRow = FloatingFooter()->Visible() && ARow == RowCount() - 1;
+    std::string wide;
+    if (!footerRow) GetCellHint(col, ARow, HintStr, wide);
+    HintInfo.HintPos = ClientToScreen(pos);
+}

@@ -1,0 +1,415 @@
+#include <utility>
+
+#include "grid/control/ExtStringGrid.h"
+#include "grid/control/settings/BalloonSettings.h"
+#include "grid/control/settings/ControlLook.h"
+#include "grid/control/settings/FloatingFooter.h"
+#include "grid/foundation/model/MouseActions.h"
+#include "grid/foundation/model/Navigation.h"
+#include "grid/foundation/model/SyncGrid.h"
+
+// What a press does, decided by where it lands: sizing a fixed column, a header selection,
+// a check box, a link, a direct edit, or the base grid's own selection and editing.
+
+namespace {
+
+// A press this near a header cell's side border sizes the column instead of clicking it.
+constexpr int kSizingBorder = 4;
+
+} // namespace
+
+void TExtStringGrid::MouseDown(TMouseButton Button, TShiftState Shift, int X, int Y)
+{
+    if (Button == mbLeft && Shift.Contains(ssDouble))
+        DoubleClickPress(Shift, X, Y);
+    else if (Button == mbLeft)
+        LeftPress(Shift, X, Y);
+    else if (Button == mbRight)
+        RightPress(Shift, X, Y);
+    else
+        LibraryPress(Button, Shift, X, Y);
+}
+
+void TExtStringGrid::LibraryPress(TMouseButton Button, TShiftState Shift, int X, int Y)
+{
+    TMouseActions& ma = *MouseActions();
+    if (ma.RangeSelectAndEdit && Button == mbLeft && !ma.EditOnDblClickOnly()) {
+        int col = -1, row = -1;
+        MouseToCell(X, Y, col, row);
+        bool canEdit = true;
+        if (col >= 0 && row >= 0) IsReadOnlyCell(RealColIndex(col), row, canEdit);
+        const bool editing = Options().Contains(goEditing);
+        if (col == Col() && row == Row() && !editing && canEdit) {
+            SetOptions(Options() + TGridOptions{goEditing});
+            TBaseGrid::MouseDown(Button, Shift, X, Y);
+            ShowEditor();
+            return;
+        }
+        if ((col != Col() || row != Row()) && editing && Shift.Contains(ssShift)) {
+            SetOptions(Options() - TGridOptions{goEditing});
+            TBaseGrid::MouseDown(Button, Shift, X, Y);
+            return;
+        }
+    }
+    // TODO(lead): the fixed drop-down button and fixed-cell editors (StartFixedCellEdit) act here.
+    TBaseGrid::MouseDown(Button, Shift, X, Y);
+    if (TStringGrid* other = SyncGrid()->Grid()) {
+        if (SyncGrid()->SelectionColumn) other->SetCol(Col());
+        if (SyncGrid()->SelectionRow) other->SetRow(Row());
+    }
+}
+
+bool TExtStringGrid::OnHeaderSizingBorder(int ACol, int ARow, int X) const
+{
+    if (ARow >= FixedRows() || !Options().Contains(goColSizing)) return false;
+    const TRect r = CellRect(ACol, ARow);
+    return X - r.Left < kSizingBorder || r.Right - X < kSizingBorder;
+}
+
+void TExtStringGrid::LeftPress(TShiftState Shift, int X, int Y)
+{
+    FDoOnClick = FMouseDownMove = FMouseKeepDown = true;
+    FClickFired = false;
+    const TGridRect oldSel = Selection();
+    int ACol = -1, ARow = -1;
+    MouseToCell(X, Y, ACol, ARow);
+    TMouseActions& ma = *MouseActions();
+    if (Options().Contains(goEditing) && ma.RangeSelectAndEdit && !oldSel.Contains(ACol, ARow))
+        SetOptions(Options() - TGridOptions{goEditing});
+
+    bool allow = true;
+    if (OnCanClickCell) OnCanClickCell(this, ARow, ACol, allow);
+    if (!allow) return;
+    if (FCellSelectorMode) {
+        CellSelectorClick(ACol, ARow);
+        return;
+    }
+    // TODO(lead): the selection resize handle (SelectionResizer) starts its drag here.
+
+    SetIncrSearchText("");
+    FMoveColInd = FMoveRowInd = -1;
+    FOldKeepLeftCol = LeftCol();
+    if (ARow == 0)
+        MouseToCell(X - 5, Y, Colclicked, Rowclicked);
+    else if (ACol == 0)
+        MouseToCell(X, Y - 4, Colclicked, Rowclicked);
+    else
+        MouseToCell(X - 5, Y - 4, Colclicked, Rowclicked);
+    Clickposx = X;
+    Clickposy = Y;
+    const bool valid = ACol >= 0 && ARow >= 0;
+    const bool fixedPos = valid && (ARow < FixedRows() || ACol < FixedCols());
+    if (!valid) {
+        HideInplaceEdit();
+        if (!FixedRowAlways) LibraryPress(mbLeft, Shift, X, Y);
+        return;
+    }
+    const TPoint base = BaseCell(ACol, ARow);
+    const int clickedCol = ACol, clickedRow = ARow;
+    ACol = base.X;
+    ARow = base.Y;
+    const TRect rect = CellRect(ACol, ARow);
+    if (PressFixedSizing(X, Y)) return;
+    const bool declFixed = IsFixed(ACol, ARow) && !fixedPos;
+    if (fixedPos || declFixed) HideInplaceEdit();
+    const int realCol = RealColIndex(ACol);
+    // TODO(lead): node glyphs, radio groups, ratings, in-cell buttons, expand buttons and OLE
+    // drags out of the selection are pressed here once those cell kinds exist; a cell holding
+    // a control (IsControlCell) is then kept from the direct edit below.
+
+    // A press on a merged cell's other parts selects the merged block through its base cell.
+    int pressX = X, pressY = Y;
+    if (IsMergedCell(ACol, ARow) && !IsFixed(ACol, ARow) && !OnMouseDown) {
+        pressX = rect.Left + 2;
+        pressY = rect.Top + 2;
+    }
+    if (Colclicked >= 0 && Rowclicked >= 0) {
+        const TRect edge = CellRect(Colclicked, Rowclicked);
+        Clickposdx = X - edge.Right;
+        Clickposdy = Y - edge.Bottom;
+    } else {
+        Clickposdx = Clickposdy = 0;
+    }
+    bool done = false;
+    DisjunctPress(Shift, ACol, ARow, oldSel, done);
+    if (done) return;
+    if (PressAnchor(clickedCol, clickedRow, X, Y)) return;
+
+    Movecell = -1;
+    if (PressHeaderSelection(Shift, ACol, ARow, oldSel)) return;
+    if (ARow < FixedRows() && ACol >= FixedCols()) Movecell = ACol;
+    if (ACol < FixedCols() && ARow >= FixedRows()) Movecell = ARow;
+
+    bool canEdit = Options().Contains(goEditing) || ma.RangeSelectAndEdit;
+    IsReadOnlyCell(realCol, ARow, canEdit);
+    if (PressCheckBox(ACol, ARow, realCol, X, Y, canEdit)) return;
+
+    // An always-visible drop-down opens on a single press, even where editing waits for a
+    // double click.
+    const bool normalCell = !fixedPos && !declFixed;
+    const bool isCombo = normalCell && ControlLook()->DropDownAlwaysVisible() && HasCombo(realCol, ARow);
+    const bool directEdit =
+        normalCell && (canEdit || (ma.EditOnDblClickOnly() && isCombo)) && (ma.DirectEdit || isCombo);
+    if (directEdit) {
+        HideInplaceEdit();
+        SetFocus();
+    }
+    const TGridRect now = Selection();
+    const bool onSel = now.Left == ACol && now.Right == ACol && now.Top == ARow && now.Bottom == ARow;
+    const bool startRange = !onSel && ma.RangeSelectAndEdit && !IsFixed(ACol, ARow) && !canEdit;
+    if (startRange) SetOptions(Options() - TGridOptions{goEditing});
+
+    if (declFixed) {
+        const bool footerRow = FloatingFooter()->Visible() &&
+                               FloatingFooter()->FooterStyle() == fsFixedLastRow && ARow == RowCount() - 1;
+        if (!footerRow && OnClickCell) OnClickCell(this, clickedRow, clickedCol);
+        return;
+    }
+    if (!SelectionHidden()) {
+        const bool alwaysEdit = Navigation()->AlwaysEdit;
+        Navigation()->AlwaysEdit = false;
+        LibraryPress(mbLeft, Shift, pressX, pressY);
+        Navigation()->AlwaysEdit = alwaysEdit;
+    }
+    if (!OnHeaderSizingBorder(ACol, ARow, X) && OnClickCell) OnClickCell(this, clickedRow, clickedCol);
+    // TODO(lead): with OnCellValidate the current cell's text is stored as the old value here.
+    const bool inside = X - rect.Left >= kSizingBorder && rect.Right - X >= kSizingBorder;
+    if (IsMergedCell(ACol, ARow) && !IsFixed(ACol, ARow) && (onSel || ma.DirectEdit) && canEdit)
+        SetEditorMode(true);
+    else if (inside && directEdit) {
+        if (ma.EditOnDblClickOnly() && isCombo && !Options().Contains(goEditing)) {
+            SetOptions(Options() + TGridOptions{goEditing});
+            SetFocus();
+        }
+        DirectEditCell(ACol, ARow);
+    }
+    if (startRange) SetGridState(gsSelecting);
+}
+
+// A fixed column's right border (or a fixed row's bottom border) under the pointer starts
+// sizing it; the release applies the new size.
+bool TExtStringGrid::PressFixedSizing(int X, int Y)
+{
+    if (ComponentState().Contains(csDesigning)) return false;
+    if (FSizeFixed && FixedCols() > 0) {
+        FSizingFixed = true;
+        FSizeFixedX = X;
+        FSizingFixedCol = FixedBorderAt(true, X);
+        return true;
+    }
+    if (FSizeFixedR && FixedRows() > 0) {
+        FSizingFixedR = true;
+        FSizeFixedY = Y;
+        FSizingFixedRow = FixedBorderAt(false, Y);
+        return true;
+    }
+    return false;
+}
+
+void TExtStringGrid::DisjunctPress(TShiftState Shift, int ACol, int ARow, const TGridRect& OldSel, bool& Done)
+{
+    TMouseActions& ma = *MouseActions();
+    if (ma.DisjunctRowSelect() && ARow >= FixedRows() && !(ACol == 0 && ma.HotmailRowSelect())) {
+        const int row = ma.RowSelectPersistent ? RealRowIndex(ARow) : ARow;
+        if (Shift.Contains(ssShift)) {
+            LibraryPress(mbLeft, Shift, Clickposx, Clickposy);
+            SetSelection({ACol, ARow, OldSel.Left, OldSel.Top});
+            Done = true;
+            return;
+        }
+        if (Shift.Contains(ssCtrl) || ma.DisjunctRowSelectNoCtrl) {
+            if (RowSelect(row)) FDeselectState = true;
+        } else if (!Shift.Contains(ssAlt)) {
+            ClearRowSelect();
+        }
+    }
+    if (ma.DisjunctColSelect() && ACol >= FixedCols()) {
+        if (Shift.Contains(ssCtrl) && ColSelect(ACol)) {
+            FDeselectState = true;
+        } else {
+            ClearColSelect();
+        }
+    }
+}
+
+bool TExtStringGrid::PressHeaderSelection(TShiftState Shift, int ACol, int ARow, const TGridRect& OldSel)
+{
+    TMouseActions& ma = *MouseActions();
+    const bool range = Options().Contains(goRangeSelect);
+    TGridRect sel;
+    if (ARow < FixedRows() && ACol < FixedCols() && ma.AllSelect && range && MouseSelectMode() == msAll) {
+        SetFocus();
+        sel = {FixedCols(), FixedRows(), ColCount() - 1, RowCount() - 1};
+        BeforeSelectAll(sel);
+    } else if (ACol < FixedCols() && ARow >= FixedRows() && ma.RowSelect && MouseSelectMode() == msRow) {
+        if (Options().Contains(goEditing)) SetFocus();
+        sel = {FixedCols(), Shift.Contains(ssShift) ? OldSel.Top : ARow, ColCount() - 1, ARow};
+        FMouseSelectStart = ARow;
+    } else if (ARow < FixedRows() && ACol >= FixedCols() && ma.ColSelect && range &&
+               MouseSelectMode() == msColumn) {
+        SetFocus();
+        // With Shift the columns run to the far side of the old selection.
+        int from = ACol, to = ACol;
+        if (Shift.Contains(ssShift) && ACol < OldSel.Left)
+            to = OldSel.Right;
+        else if (Shift.Contains(ssShift))
+            from = OldSel.Left;
+        sel = {from, FixedRows(), to, RowCount() - 1};
+        FMouseSelectStart = ACol;
+    } else {
+        return false;
+    }
+    if (sel.Top > sel.Bottom) std::swap(sel.Top, sel.Bottom);
+    SetSelection(sel);
+    DoExit();
+    return true;
+}
+
+// Check boxes and radio buttons answer a press on their box in every row, headers too.
+bool TExtStringGrid::PressCheckBox(int ACol, int ARow, int RealCol, int X, int Y, bool CanEdit)
+{
+    TMouseActions& ma = *MouseActions();
+    const bool hotmail = ACol == 0 && ma.HotmailRowSelect();
+    const bool active = CanEdit || ControlLook()->CheckAlwaysActive || hotmail;
+    const bool isRadio = HasRadioButton(RealCol, ARow);
+    if (!active || !(HasCheckBox(RealCol, ARow) || isRadio) || !IsInCheckBox(RealCol, ARow, X, Y))
+        return false;
+    HideInplaceEdit();
+    SetFocus();
+    const int realRow = RealRowIndex(ARow);
+    if (isRadio) {
+        ToggleCheckBoxColumn(RealCol, ARow, true);
+        if (OnRadioButtonClick) OnRadioButtonClick(this, RealCol, ARow);
+    } else {
+        ToggleCheckBoxCell(RealCol, ARow, true);
+    }
+    if (ShowModified()->Enabled) {
+        SetRowModified(ARow, true);
+        RepaintCell(0, ARow);
+    }
+    if (hotmail) {
+        SetRowSelect(realRow, !RowSelect(realRow));
+        if (ARow == Row() && !RowSelect(realRow)) HideSelection();
+    }
+    bool state = false;
+    GetCheckBoxState(RealCol, realRow, state);
+    if (!Navigation()->AlwaysEdit && ACol >= FixedCols() && ARow >= FixedRows()) MoveCurrentCell(ACol, ARow);
+    DoCheckBoxClick(ACol, ARow, state);
+    if (ARow < FixedRows() && ma.CheckAllCheck) {
+        for (int r = FixedRows(); r < RowCount() - FixedFooters; ++r) {
+            if (ma.HotmailRowSelect())
+                SetRowSelect(r, state);
+            else
+                SetCheckBoxState(RealCol, r, state);
+        }
+        Invalidate();
+    }
+    if (OnMouseDown) OnMouseDown(this, mbLeft, {}, X, Y);
+    Click();
+    return true;
+}
+
+void TExtStringGrid::DirectEditCell(int ACol, int ARow)
+{
+    bool allow = true;
+    if (ARow != Row() && OnRowChanging) OnRowChanging(this, Row(), ARow, allow);
+    if (ACol != Col() && OnColChanging) OnColChanging(this, Col(), ACol, allow);
+    if ((ARow != Row() || ACol != Col()) && OnCellChanging)
+        OnCellChanging(this, Row(), Col(), ARow, ACol, allow);
+    if (!allow) return;
+    SetSelection({ACol, ARow, ACol, ARow});
+    StoreOldCellValue(RealColIndex(ACol), ARow);
+    SetEditorMode(true);
+}
+
+void TExtStringGrid::DoubleClickPress(TShiftState Shift, int X, int Y)
+{
+    int ACol = -1, ARow = -1;
+    MouseToCell(X, Y, ACol, ARow);
+    if (ACol == -1) {
+        if (FixedRowAlways) {
+            LibraryPress(mbLeft, Shift, X, Y);
+            FDblClickFired = false;
+            return;
+        }
+        ACol = ColCount() - 1;
+        ARow = 0;
+    }
+    const TMouseActions& ma = *MouseActions();
+    if (ARow >= 0 && ARow < FixedRows() && Options().Contains(goColSizing) && ma.AutoSizeColOnDblClick) {
+        const TRect r = CellRect(ACol, ARow);
+        bool sized = false;
+        if (X - r.Left < kSizingBorder) {
+            sized = FDblClk = true;
+            if (ACol - 1 >= FixedCols()) AutoSizeColOnDblClick(ACol - 1);
+        } else if (r.Right - X < kSizingBorder && ACol >= FixedCols()) {
+            sized = FDblClk = true;
+            AutoSizeColOnDblClick(ACol);
+        }
+        if (sized) {
+            FForceSel = false;
+            LibraryPress(mbLeft, Shift, X, Y);
+            FDblClickFired = false;
+            return;
+        }
+    }
+    LibraryPress(mbLeft, Shift, X, Y);
+    FDblClickFired = false;
+    if (OnDblClickCell) OnDblClickCell(this, ARow, ACol);
+    // TODO(lead): EditOnDblClickOnly / RangeSelectAndEdit open the editor here, and
+    // FixedRowsEdit / FixedColsEdit = fceDblClick start StartFixedCellEdit.
+    FForceSel = false;
+}
+
+void TExtStringGrid::AutoSizeColOnDblClick(int ACol)
+{
+    bool allow = true;
+    if (OnColumnSize) OnColumnSize(this, ACol, allow);
+    if (!allow) return;
+    // TODO(lead): AutoSizeCol(ACol, false) sizes the column to its widest text here.
+    if (OnEndColumnSize) OnEndColumnSize(this, ACol);
+}
+
+void TExtStringGrid::RightPress(TShiftState Shift, int X, int Y)
+{
+    LibraryPress(mbRight, Shift, X, Y);
+    int ACol = -1, ARow = -1;
+    MouseToCell(X, Y, ACol, ARow);
+    TMouseActions& ma = *MouseActions();
+    if (ma.SelectOnRightClick && ACol >= 0 && ARow >= 0 && !IsFixed(ACol, ARow)) {
+        const TPoint base = BaseCell(ACol, ARow);
+        if (OnRightClickCell) {
+            FocusCell(base.X, base.Y);
+        } else if (!Selection().Contains(ACol, ARow)) {
+            MoveCurrentCell(base.X, base.Y);
+        }
+        if (ma.DisjunctRowSelect()) {
+            if (Shift.Contains(ssCtrl) || ma.DisjunctRowSelectNoCtrl) {
+                SetRowSelect(ARow, !RowSelect(ARow));
+            } else if (RowSelectCount() <= 1) {
+                ClearRowSelect();
+                SetRowSelect(ARow, true);
+            }
+        }
+    }
+    if (OnRightClickCell) OnRightClickCell(this, ARow, ACol);
+}
+
+// Each press reports one click and each double click one double click, though the platform
+// and the base grid both report them.
+void TExtStringGrid::Click()
+{
+    if (FDoOnClick) {
+        const bool sizing = GridState() == gsColSizing || GridState() == gsRowSizing;
+        if (FClickFired || sizing || FSizingFixed || FSizingFixedR) return;
+        FClickFired = true;
+    }
+    TBaseGrid::Click();
+}
+
+void TExtStringGrid::DblClick()
+{
+    if (FDblClickFired) return;
+    FDblClickFired = true;
+    TBaseGrid::DblClick();
+}

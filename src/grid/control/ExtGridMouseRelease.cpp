@@ -1,0 +1,188 @@
+#include <utility>
+
+#include "grid/control/ExtStringGrid.h"
+#include "grid/control/settings/BalloonSettings.h"
+#include "grid/control/settings/FloatingFooter.h"
+#include "grid/control/settings/SortSettings.h"
+#include "grid/foundation/model/MouseActions.h"
+#include "grid/foundation/model/SyncGrid.h"
+#include "platform/ui/Forms.h"
+
+// What a release ends: a fixed column's sizing, a header drag, a row or column move, a
+// disjunct selection step; and a click on a sorting header sorts.
+
+void TExtStringGrid::MouseUp(TMouseButton Button, TShiftState Shift, int X, int Y)
+{
+    if (Button == mbLeft) {
+        LeftRelease(Shift, X, Y);
+    } else if (Button == mbRight && EnhRowColMove &&
+               (GridState() == gsColMoving || GridState() == gsRowMoving)) {
+        // No pop-up menu in the middle of a move.
+    } else {
+        const TGridRect pre = Selection();
+        TBaseGrid::MouseUp(Button, Shift, X, Y);
+        const TGridRect sel = Selection();
+        if (!(sel == pre)) SelectionChanged(sel.Left, sel.Top, sel.Right, sel.Bottom);
+    }
+}
+
+void TExtStringGrid::LeftRelease(TShiftState Shift, int X, int Y)
+{
+    int ACol = -1, ARow = -1;
+    MouseToCell(X, Y, ACol, ARow);
+    const int origCol = ACol;
+    ColMoveFlg = ColSizeFlg = FMouseKeepDown = FMouseDownMove = false;
+    SetMouseSelectMode(msNormal, Cursor());
+    FMouseSelectStart = -1;
+    FMoveMarkers.Hide();
+    EndFixedSizing(X, Y);
+    HideSizingHint();
+
+    TMouseActions& ma = *MouseActions();
+    bool deselected = false;
+    if (ma.DisjunctRowSelect() && ACol >= 0) {
+        if (!(ACol == 0 && ma.HotmailRowSelect())) SyncRowSelect(false);
+        if (ARow >= FixedRows() && ARow < RowCount() - FixedFooters && FDeselectState) {
+            SetRowSelect(ma.RowSelectPersistent ? RealRowIndex(ARow) : ARow, false);
+            deselected = true;
+        }
+        FDeselectState = false;
+    }
+    if (ma.DisjunctColSelect()) {
+        SyncColSelect(false);
+        if (ACol >= FixedCols() && ACol < ColCount() - FixedRightCols && FDeselectState)
+            SetColSelect(ACol, false);
+        FDeselectState = false;
+    }
+
+    const bool moving = GridState() == gsColMoving || GridState() == gsRowMoving;
+    if (moving) DropMove(ACol, ARow);
+    const bool sizing = GridState() == gsColSizing || GridState() == gsRowSizing;
+    if ((GridState() == gsColSizing && X > Width()) || (GridState() == gsRowSizing && Y > Height())) {
+        // Let go outside the grid: the size stays as it was.
+        SetGridState(gsNormal);
+    } else {
+        const TGridRect pre = Selection();
+        TBaseGrid::MouseUp(mbLeft, Shift, X, Y);
+        const TGridRect sel = Selection();
+        if (!(sel == pre)) SelectionChanged(sel.Left, sel.Top, sel.Right, sel.Bottom);
+    }
+    // The row left the selection on purpose: leaving the grid does not put it back.
+    if (deselected) FSelChange = false;
+    if (sizing) ColSizeFlg = true;
+    if (moving) ColMoveFlg = true;
+
+    // The press's one click has been reported by now, by the platform or the base grid.
+    FDoOnClick = FClickFired = false;
+    if (ColMoveFlg || ColSizeFlg || ACol < 0 || ARow < 0 ||
+        (ACol < FixedCols() && !SortSettings()->FixedCols)) {
+        FDblClk = false;
+        return;
+    }
+    const int realCol = RealColIndex(ACol);
+    bool state = false;
+    if (OnCheckBoxMouseUp && HasCheckBox(realCol, ARow) && GetCheckBoxState(realCol, ARow, state))
+        OnCheckBoxMouseUp(this, realCol, ARow, state);
+    // TODO(lead): radio groups fire OnRadioMouseUp with the selected option here.
+    HeaderClickSort(realCol, ARow, origCol, X, Y, moving);
+}
+
+void TExtStringGrid::EndFixedSizing(int X, int Y)
+{
+    // The new size reaches from the sized column's (row's) start to the pointer.
+    const auto sizeTo = [this](bool Cols, int Index, int Pos) {
+        for (int i = 0; i < Index; ++i)
+            Pos -= Cols ? ColWidths(i) : RowHeights(i);
+        return Pos;
+    };
+    if (FSizingFixed && FSizingFixedCol >= 0) {
+        const int width = sizeTo(true, FSizingFixedCol, X);
+        SetColWidths(FSizingFixedCol, width);
+        if (OnEndColumnSize) OnEndColumnSize(this, FSizingFixedCol);
+        if (OnUpdateColumnSize) {
+            int updated = width;
+            OnUpdateColumnSize(this, FSizingFixedCol, updated);
+            if (updated != width) SetColWidths(FSizingFixedCol, updated);
+        }
+    }
+    if (FSizingFixedR && FSizingFixedRow >= 0) {
+        SetRowHeights(FSizingFixedRow, sizeTo(false, FSizingFixedRow, Y));
+        if (OnEndRowSize) OnEndRowSize(this, FSizingFixedRow);
+    }
+    FSizeFixed = FSizingFixed = FSizeFixedR = FSizingFixedR = false;
+}
+
+// A move drops only on a normal column (row) other than the moved one, and only where the
+// last movement was allowed; anywhere else nothing moves.
+void TExtStringGrid::DropMove(int ACol, int ARow)
+{
+    const bool col = GridState() == gsColMoving;
+    Screen->SetCursor(crDefault);
+    const bool onTarget =
+        col ? ACol >= FixedCols() && ACol != Movecell : ARow >= FixedRows() && ARow != Movecell;
+    const bool dropped = FMoveAllowed && onTarget && ACol >= 0 && ARow >= 0;
+    FMoveAllowed = true;
+    if (dropped) return; // the base grid's release moves it
+    SetGridState(gsNormal);
+    if (col)
+        RepaintRow(0);
+    else
+        RepaintCol(0);
+}
+
+void TExtStringGrid::ColumnMoved(int FromIndex, int ToIndex)
+{
+    const int rFrom = RealColIndex(FromIndex), rTo = RealColIndex(ToIndex);
+    // The cells live at real columns; the widths at display columns, moved by the base grid.
+    TBaseGrid::ColumnMoved(NumHiddenColumns() > 0 ? rFrom : FromIndex,
+                           NumHiddenColumns() > 0 ? rTo : ToIndex);
+    // TODO(lead): with hidden rows the texts kept aside move the same way.
+    const auto follow = [](int Index, int From, int To) {
+        if (Index == From) return To;
+        if (From < To && Index > From && Index <= To) return Index - 1;
+        if (From > To && Index >= To && Index < From) return Index + 1;
+        return Index;
+    };
+    TSortSettings& sort = *SortSettings();
+    if (sort.Column >= 0) sort.Column = follow(sort.Column, rFrom, rTo);
+    if (EnhRowColMove) ColMoveFlg = true;
+    if (FloatingFooter()->Visible()) Invalidate();
+    auto* other = dynamic_cast<TExtStringGrid*>(SyncGrid()->Grid());
+    if (other && SyncGrid()->MoveColumn && !FSyncedMove) {
+        other->FSyncedMove = true;
+        other->MoveColumn(FromIndex, ToIndex);
+        other->FSyncedMove = false;
+    }
+}
+
+void TExtStringGrid::RowMoved(int FromIndex, int ToIndex)
+{
+    const bool footer = FloatingFooter()->Visible() && FloatingFooter()->FooterStyle() == fsFixedLastRow;
+    if (footer && ToIndex == RowCount() - 1) return;
+    // The handler hears of the move once the heights are in place too.
+    struct TDetached {
+        TMovedEvent& Slot;
+        TMovedEvent Kept;
+        ~TDetached() { Slot = std::move(Kept); }
+    };
+    {
+        TDetached detached{OnRowMoved, std::exchange(OnRowMoved, nullptr)};
+        TBaseGrid::RowMoved(FromIndex, ToIndex);
+    }
+    if (EnhRowColMove) ColMoveFlg = true;
+    if (OnRowMoved) OnRowMoved(this, FromIndex, ToIndex);
+    auto* other = dynamic_cast<TExtStringGrid*>(SyncGrid()->Grid());
+    if (other && SyncGrid()->MoveRow && !FSyncedMove) {
+        other->FSyncedMove = true;
+        other->MoveRow(FromIndex, ToIndex);
+        other->FSyncedMove = false;
+    }
+}
+
+// While a fixed column or row is sized the base grid must not size a column of its own.
+void TExtStringGrid::CalcSizingState(int X, int Y, TGridState& State, int& Index, int& SizingPos,
+                                     int& SizingOfs, TGridDrawInfo& FixedInfo)
+{
+    TBaseGrid::CalcSizingState(X, Y, State, Index, SizingPos, SizingOfs, FixedInfo);
+    if (FSizeFixed || FSizeFixedR) State = gsNormal;
+}

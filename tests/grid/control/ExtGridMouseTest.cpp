@@ -1,0 +1,432 @@
+#include <gtest/gtest.h>
+
+#include <string>
+#include <utility>
+#include <vector>
+
+#include "GridOnForm.h"
+#include "grid/control/settings/SortSettings.h"
+#include "grid/foundation/model/MouseActions.h"
+#include "platform/os/Shell.h"
+#include "platform/ui/Hints.h"
+#include "platform/ui/Input.h"
+#include "platform/ui/ScreenInput.h"
+#include "support/FakeDialogs.h"
+
+namespace {
+
+// Routes the hint request to the grid's cell hint, as the grid's hint handling does, and
+// records the cells it repaints.
+class THintingGrid : public TExtStringGrid {
+public:
+    using TExtStringGrid::TExtStringGrid;
+    void RepaintCell(int ACol, int ARow) override
+    {
+        Repainted.push_back({ACol, ARow});
+        TExtStringGrid::RepaintCell(ACol, ARow);
+    }
+    std::vector<std::pair<int, int>> Repainted;
+
+protected:
+    void WndProc(TMessage& Message) override
+    {
+        if (Message.Msg == CM_HINTSHOW) {
+            auto* info = reinterpret_cast<THintInfo*>(Message.LParam);
+            PrepareCellHint(info->HintStr, *info);
+            Message.Result = 0;
+            return;
+        }
+        TExtStringGrid::WndProc(Message);
+    }
+};
+
+// Five columns (column 1 is 100 pixels wide) and six rows, one fixed row and column.
+class ExtGridMouseTest : public GridOnFormOf<THintingGrid> {
+protected:
+    void SetUp() override
+    {
+        GridOnFormOf<THintingGrid>::SetUp();
+        grid->SetBounds(0, 0, 480, 280);
+        grid->SetColCount(5);
+        grid->SetRowCount(6);
+        grid->SetColWidths(1, 100);
+        grid->OnClickCell = [this](TObject*, int ARow, int ACol) { clicked.push_back({ARow, ACol}); };
+    }
+    void TearDown() override { Application->CancelHint(); }
+
+    TPoint Centre(int ACol, int ARow) const
+    {
+        const TRect r = grid->CellRect(ACol, ARow);
+        return {(r.Left + r.Right) / 2, (r.Top + r.Bottom) / 2};
+    }
+    // A press, movements with the button held and a release, as the window system gives them.
+    void Drag(TPoint From, const std::vector<TPoint>& Path)
+    {
+        ScreenMouse(smPress, grid->ClientToScreen(From));
+        for (TPoint p : Path) {
+            ScreenMouse(smMove, grid->ClientToScreen(p));
+            onTheWay();
+        }
+        ScreenMouse(smRelease, grid->ClientToScreen(Path.back()));
+    }
+    std::vector<std::string> Column(int ACol) const
+    {
+        std::vector<std::string> texts;
+        for (int r = 1; r < grid->RowCount(); ++r)
+            texts.push_back(grid->Cells(ACol, r));
+        return texts;
+    }
+
+    // (row, column) of each OnClickCell.
+    std::vector<std::pair<int, int>> clicked;
+    std::function<void()> onTheWay = [] {};
+};
+
+TEST_F(ExtGridMouseTest, ClickCellReportsTheRowFirstAndOneClickPerPress)
+{
+    int clicks = 0;
+    grid->OnClick = [&](TObject*) { ++clicks; };
+    const TPoint p = Centre(2, 3);
+    SendClick(grid, p.X, p.Y);
+    EXPECT_EQ(clicked, (std::vector<std::pair<int, int>>{{3, 2}}));
+    EXPECT_EQ(clicks, 1);
+    EXPECT_EQ(grid->Col(), 2);
+    EXPECT_EQ(grid->Row(), 3);
+}
+
+TEST_F(ExtGridMouseTest, ARefusedCellClickNeitherReportsNorMoves)
+{
+    grid->OnCanClickCell = [](TObject*, int ARow, int, bool& Allow) { Allow = ARow != 3; };
+    for (int row : {2, 3}) {
+        const TPoint p = Centre(2, row);
+        SendClick(grid, p.X, p.Y);
+    }
+    EXPECT_EQ(clicked, (std::vector<std::pair<int, int>>{{2, 2}}));
+    EXPECT_EQ(grid->Row(), 2);
+}
+
+TEST_F(ExtGridMouseTest, DirectEditOpensTheEditorOnTheFirstPressWhereTheCellChangeIsAllowed)
+{
+    grid->SetOptions(grid->Options() + TGridOptions{goEditing});
+    const struct {
+        bool DirectEdit;
+        bool AllowChange;
+        bool Editing;
+    } cases[] = {{true, true, true}, {true, false, false}, {false, true, false}};
+    for (const auto& c : cases) {
+        grid->SetEditorMode(false);
+        grid->MoveCurrentCell(1, 1);
+        grid->MouseActions()->DirectEdit = c.DirectEdit;
+        grid->OnCellChanging = [&](TObject*, int, int, int, int, bool& Allow) { Allow = c.AllowChange; };
+        const TPoint p = Centre(3, 2);
+        SendClick(grid, p.X, p.Y);
+        EXPECT_EQ(grid->EditorMode(), c.Editing) << c.DirectEdit << c.AllowChange;
+    }
+}
+
+// A press this near a header's side border starts sizing the column instead.
+TEST_F(ExtGridMouseTest, APressNearAHeaderBorderSizesAndIsNoCellClick)
+{
+    grid->SetOptions(grid->Options() + TGridOptions{goColSizing});
+    const TRect r = grid->CellRect(1, 0);
+    const struct {
+        int X;
+        bool Click;
+    } cases[] = {{r.Right - 1, false}, {r.Right - 3, false}, {r.Right - 4, true}, {r.Left + 50, true}};
+    for (const auto& c : cases) {
+        clicked.clear();
+        SendClick(grid, c.X, r.Top + 5);
+        EXPECT_EQ(clicked.size(), c.Click ? 1u : 0u) << c.X - r.Left;
+        EXPECT_EQ(grid->ColWidths(1), 100) << c.X - r.Left;
+    }
+}
+
+TEST_F(ExtGridMouseTest, SizingAColumnReportsItsNewWidthInTheEventAndTheHint)
+{
+    grid->SetOptions(grid->Options() + TGridOptions{goColSizing});
+    grid->HintShowSizing = true;
+    std::vector<std::pair<int, int>> sizing;
+    grid->OnColumnSizing = [&](TObject*, int ACol, int Size) { sizing.push_back({ACol, Size}); };
+    std::string hint;
+    onTheWay = [&] {
+        if (THintWindow* w = grid->SizingHintWindow()) hint = w->Visible() ? w->Caption() : "";
+    };
+    const TRect r = grid->CellRect(1, 0);
+    Drag({r.Right, r.Top + 5}, {{r.Right + 10, r.Top + 5}, {r.Right + 20, r.Top + 5}});
+    ASSERT_FALSE(sizing.empty());
+    EXPECT_EQ(sizing.back(), (std::pair<int, int>{1, 120}));
+    EXPECT_EQ(hint, "cw=<b>120</b>");
+    EXPECT_EQ(grid->ColWidths(1), 120);
+    EXPECT_FALSE(grid->SizingHintWindow()->Visible());
+    EXPECT_TRUE(clicked.empty());
+}
+
+TEST_F(ExtGridMouseTest, HeaderClicksSortUpDownAndBackToTheOriginalOrder)
+{
+    const std::vector<std::string> original{"pear", "apple", "fig", "banana", "10"};
+    for (int r = 1; r < 6; ++r)
+        grid->SetCells(1, r, original[static_cast<size_t>(r - 1)]);
+    grid->SortSettings()->SetShow(true);
+    grid->SortSettings()->UndoSort = true;
+    const struct {
+        std::vector<std::string> Order;
+        int SortColumn;
+    } clicks[] = {
+        {{"10", "apple", "banana", "fig", "pear"}, 1},
+        {{"pear", "fig", "banana", "apple", "10"}, 1},
+        {original, -1},
+        {{"10", "apple", "banana", "fig", "pear"}, 1},
+    };
+    int click = 0;
+    for (const auto& c : clicks) {
+        ++click;
+        const TPoint p = Centre(1, 0);
+        SendClick(grid, p.X, p.Y);
+        EXPECT_EQ(Column(1), c.Order) << "click " << click;
+        EXPECT_EQ(grid->SortSettings()->Column, c.SortColumn) << "click " << click;
+    }
+}
+
+TEST_F(ExtGridMouseTest, AHeaderClickDoesNotSortFewerThanThreeRows)
+{
+    grid->SetRowCount(2);
+    grid->SetCells(1, 1, "b");
+    grid->SortSettings()->SetShow(true);
+    const TPoint p = Centre(1, 0);
+    SendClick(grid, p.X, p.Y);
+    EXPECT_EQ(grid->SortSettings()->Column, -1);
+}
+
+TEST_F(ExtGridMouseTest, ADoubleClickOnAHeaderBorderSizesTheColumnAndTheReleaseDoesNotSort)
+{
+    grid->SetOptions(grid->Options() + TGridOptions{goColSizing});
+    grid->SortSettings()->SetShow(true);
+    std::vector<int> sized;
+    grid->OnColumnSize = [&](TObject*, int ACol, bool&) { sized.push_back(ACol); };
+    int doubleClicks = 0;
+    grid->OnDblClick = [&](TObject*) { ++doubleClicks; };
+    const TRect r = grid->CellRect(2, 0);
+    SendDoubleClick(grid, r.Left + 1, r.Top + 5);
+    EXPECT_EQ(sized, std::vector<int>{1});
+    EXPECT_EQ(doubleClicks, 1);
+    EXPECT_EQ(grid->SortSettings()->Column, -1);
+}
+
+TEST_F(ExtGridMouseTest, ADoubleClickReportsTheCellRowFirst)
+{
+    std::vector<std::pair<int, int>> cells;
+    grid->OnDblClickCell = [&](TObject*, int ARow, int ACol) { cells.push_back({ARow, ACol}); };
+    const TPoint p = Centre(3, 2);
+    SendDoubleClick(grid, p.X, p.Y);
+    EXPECT_EQ(cells, (std::vector<std::pair<int, int>>{{2, 3}}));
+}
+
+TEST_F(ExtGridMouseTest, ADraggedColumnMovesWhereItsTargetAllowsAndTheSortFollows)
+{
+    grid->SetOptions(grid->Options() + TGridOptions{goColMoving});
+    FillCoordinates();
+    for (bool allow : {true, false}) {
+        FillCoordinates();
+        grid->SortSettings()->Column = 3;
+        std::vector<int> targets;
+        grid->OnColumnMoving = [&](TObject*, int ACol, bool& Allow) {
+            targets.push_back(ACol);
+            Allow = allow;
+        };
+        Drag(Centre(1, 0), {Centre(2, 0), Centre(3, 0)});
+        EXPECT_EQ(targets, (std::vector<int>{2, 3})) << allow;
+        EXPECT_EQ(grid->Cells(3, 1), allow ? "1,1" : "3,1") << allow;
+        EXPECT_EQ(grid->Cells(2, 1), allow ? "3,1" : "2,1") << allow;
+        EXPECT_EQ(grid->SortSettings()->Column, allow ? 2 : 3) << allow;
+    }
+}
+
+// The arrows mark the target of the movement before: none on the first movement, the
+// far edge of column (row) 2 on the second, nothing after the release.
+TEST_F(ExtGridMouseTest, ArrowsMarkTheTargetOfAMove)
+{
+    const TRect col2 = grid->CellRect(2, 0), row2 = grid->CellRect(0, 2);
+    const struct {
+        TGridOption Option;
+        TPoint From;
+        bool Columns;
+        TPoint Arrow;
+    } cases[] = {
+        {goColMoving, Centre(1, 0), true, {col2.Right - 5, col2.Bottom}},
+        {goRowMoving, Centre(0, 1), false, {row2.Left - 10, row2.Bottom - 5}},
+    };
+    for (const auto& c : cases) {
+        grid->SetOptions(grid->Options() + TGridOptions{c.Option});
+        std::vector<bool> showing;
+        TPoint arrow;
+        onTheWay = [&] {
+            showing.push_back(grid->MoveMarkers().Showing());
+            arrow = c.Columns ? grid->MoveMarkers().UpArrowPos() : grid->MoveMarkers().LeftArrowPos();
+        };
+        const std::vector<TPoint> path = c.Columns ? std::vector<TPoint>{Centre(2, 0), Centre(3, 0)}
+                                                   : std::vector<TPoint>{Centre(0, 2), Centre(0, 3)};
+        Drag(c.From, path);
+        EXPECT_EQ(showing, (std::vector<bool>{false, true})) << c.Columns;
+        EXPECT_EQ(arrow, c.Arrow) << c.Columns;
+        EXPECT_FALSE(grid->MoveMarkers().Showing()) << c.Columns;
+        grid->SetOptions(grid->Options() - TGridOptions{c.Option});
+    }
+}
+
+TEST_F(ExtGridMouseTest, ADraggedRowMovesWithItsHeightAndTellsItsHandlerOnce)
+{
+    grid->SetOptions(grid->Options() + TGridOptions{goRowMoving});
+    FillCoordinates();
+    grid->SetRowHeights(1, 30);
+    std::vector<std::pair<int, int>> moves;
+    int heightSeen = 0;
+    grid->OnRowMoved = [&](TObject*, int From, int To) {
+        moves.push_back({From, To});
+        heightSeen = grid->RowHeights(To);
+    };
+    Drag(Centre(0, 1), {Centre(0, 2), Centre(0, 3)});
+    EXPECT_EQ(moves, (std::vector<std::pair<int, int>>{{1, 3}}));
+    EXPECT_EQ(grid->Cells(1, 3), "1,1");
+    EXPECT_EQ(heightSeen, 30);
+}
+
+TEST_F(ExtGridMouseTest, AHeaderHintShowsBelowTheHeaderAtThePointerAndGoesOnAnotherCell)
+{
+    grid->SetShowHint(true);
+    grid->OnGridHint = [](TObject*, int ARow, int ACol, std::string& Hint) {
+        Hint = "cell " + std::to_string(ACol) + "," + std::to_string(ARow);
+    };
+    const TRect header = grid->CellRect(1, 0);
+    const TPoint at{header.Left + 30, header.Top + 5};
+    ASSERT_TRUE(ShowControlHint(grid, at));
+    THintWindow* hint = ShownHintWindow();
+    ASSERT_NE(hint, nullptr);
+    EXPECT_EQ(hint->Caption(), "cell 1,0");
+    const TPoint expected = grid->ClientToScreen({at.X, header.Bottom + 6});
+    EXPECT_EQ(hint->Left(), expected.X);
+    EXPECT_EQ(hint->Top(), expected.Y);
+
+    SendMouseMove(grid, at.X + 10, at.Y);
+    EXPECT_TRUE(hint->Visible()) << "the same cell keeps its hint";
+    const TPoint other = Centre(2, 0);
+    SendMouseMove(grid, other.X, other.Y);
+    EXPECT_FALSE(hint->Visible());
+}
+
+TEST_F(ExtGridMouseTest, AHoveredHeaderIsRepaintedWhenThePointerComesAndGoes)
+{
+    grid->SetHoverFixedCells(hfAll);
+    const struct {
+        TPoint At;
+        std::vector<std::pair<int, int>> Repainted;
+    } steps[] = {
+        {Centre(1, 0), {{1, 0}}},
+        {{Centre(1, 0).X + 5, Centre(1, 0).Y}, {}},
+        {Centre(2, 0), {{1, 0}, {2, 0}}},
+        {Centre(2, 3), {{2, 0}}},
+    };
+    for (const auto& step : steps) {
+        grid->Repainted.clear();
+        SendMouseMove(grid, step.At.X, step.At.Y);
+        EXPECT_EQ(grid->Repainted, step.Repainted) << step.At.X << "," << step.At.Y;
+    }
+    SendMouseMove(grid, Centre(0, 2).X, Centre(0, 2).Y);
+    grid->Repainted.clear();
+    grid->Perform(CM_MOUSELEAVE);
+    EXPECT_EQ(grid->Repainted, (std::vector<std::pair<int, int>>{{0, 2}}));
+}
+
+TEST_F(ExtGridMouseTest, ADragOverTheRowHeadersSelectsWholeRows)
+{
+    grid->MouseActions()->RowSelect = true;
+    SendMouseMove(grid, Centre(0, 2).X, Centre(0, 2).Y);
+    ASSERT_EQ(grid->MouseSelectMode(), msRow);
+    Drag(Centre(0, 2), {Centre(0, 3), Centre(0, 4)});
+    EXPECT_EQ(grid->Selection(), (TGridRect{1, 2, 4, 4}));
+    EXPECT_EQ(grid->MouseSelectMode(), msNormal);
+}
+
+TEST_F(ExtGridMouseTest, AFixedColumnSizesFromItsBorderWhenAllowed)
+{
+    grid->MouseActions()->SizeFixedCol = true;
+    std::vector<int> ended;
+    grid->OnEndColumnSize = [&](TObject*, int ACol) { ended.push_back(ACol); };
+    const int border = grid->ColWidths(0) - 1;
+    const int y = Centre(0, 2).Y;
+    SendMouseMove(grid, border, y);
+    Drag({border, y}, {{border + 8, y}, {80, y}});
+    EXPECT_EQ(grid->ColWidths(0), 80);
+    EXPECT_EQ(ended, std::vector<int>{0});
+    EXPECT_TRUE(clicked.empty());
+}
+
+// A link in a cell text is opened by the desktop only when it is a web or mail address and
+// the user agreed; a cell reference moves inside the grid.
+TEST_F(ExtGridMouseTest, APressedLinkOpensOnlyWebAndMailAddressesAfterAConfirmation)
+{
+    const struct {
+        const char* Href;
+        int Answer;
+        bool Asked;
+        bool Opened;
+    } cases[] = {
+        {"https://example.com/x", mrYes, true, true},
+        {"http://example.com", mrNo, true, false},
+        {"mailto:a@example.com", mrYes, true, true},
+        {"file:///bin/sh", mrYes, false, false},
+        {"calc.exe", mrYes, false, false},
+        {"javascript:alert(1)", mrYes, false, false},
+    };
+    for (const auto& c : cases) {
+        TFakeDialogs dialogs;
+        dialogs.AnswerMessage(c.Answer);
+        std::vector<std::string> opened;
+        SetShellOpener([&](const std::string& url) {
+            opened.push_back(url);
+            return true;
+        });
+        grid->SetCells(2, 2, std::string("<a href=\"") + c.Href + "\">link</a>");
+        const TRect r = grid->CellRect(2, 2);
+        SendClick(grid, r.Left + 6, r.Top + 6);
+        SetShellOpener(nullptr);
+        EXPECT_EQ(dialogs.Messages().size(), c.Asked ? 1u : 0u) << c.Href;
+        EXPECT_EQ(opened, c.Opened ? std::vector<std::string>{c.Href} : std::vector<std::string>{}) << c.Href;
+    }
+}
+
+TEST_F(ExtGridMouseTest, ThePointerEntersAndLeavesLinks)
+{
+    grid->SetCells(1, 1, "<a href=\"a\">aaaa</a>");
+    grid->SetCells(1, 2, "<a href=\"b\">bbbb</a>");
+    grid->SetCells(1, 3, "plain");
+    std::vector<std::string> events;
+    grid->OnAnchorEnter = [&](TObject*, int, int, const std::string& A) { events.push_back("enter " + A); };
+    grid->OnAnchorExit = [&](TObject*, int, int, const std::string& A) { events.push_back("exit " + A); };
+    const auto onText = [this](int ARow, int Dx) {
+        const TRect r = grid->CellRect(1, ARow);
+        return TPoint{r.Left + 6 + Dx, r.Top + 6};
+    };
+    const struct {
+        TPoint At;
+        std::vector<std::string> Events;
+    } steps[] = {
+        {onText(1, 0), {"enter a"}}, {onText(1, 3), {}},          {onText(2, 0), {"enter b"}},
+        {onText(3, 0), {"exit b"}},  {onText(1, 0), {"enter a"}},
+    };
+    for (const auto& step : steps) {
+        events.clear();
+        SendMouseMove(grid, step.At.X, step.At.Y);
+        EXPECT_EQ(events, step.Events) << step.At.X << "," << step.At.Y;
+    }
+}
+
+TEST_F(ExtGridMouseTest, ACellLinkMovesTheFocusToItsCell)
+{
+    grid->SetCells(1, 1, "<a href=\"cell://R4C3\">go</a>");
+    const TRect r = grid->CellRect(1, 1);
+    SendClick(grid, r.Left + 6, r.Top + 6);
+    EXPECT_EQ(grid->Col(), 3);
+    EXPECT_EQ(grid->Row(), 4);
+}
+
+} // namespace
