@@ -117,8 +117,7 @@ void TExtStringGrid::SetScrollType(TScrollType Value)
     // The field may have been written directly: the slim controls tell what is in force.
     if (Value == ScrollType && (Value == ssMetro) == (FVScrollControl != nullptr)) return;
     ScrollType = Value;
-    // TODO(lead): flat and encarta bars take their look here once the platform styles its
-    // scroll bars (ScrollColor, ScrollWidth).
+    ApplyFlatScrollBars();
     if (!HandleAllocated()) return;
     if (Value == ssMetro) {
         CreateScrollControls();
@@ -157,9 +156,23 @@ void TExtStringGrid::FreeScrollControls()
     FVScrollControl = FHScrollControl = nullptr;
 }
 
-void TExtStringGrid::SetScrollColor(TColor Value) { ScrollColor = Value; }
+void TExtStringGrid::ApplyFlatScrollBars()
+{
+    const TScrollBarLook look = ScrollType == ssFlat ? sblFlat : ScrollType == ssEncarta ? sblEncarta : sblStandard;
+    SetScrollBarLook(look, ScrollColor, FScrollWidth);
+}
 
-void TExtStringGrid::SetScrollWidth(int Value) { FScrollWidth = Value; }
+void TExtStringGrid::SetScrollColor(TColor Value)
+{
+    ScrollColor = Value;
+    ApplyFlatScrollBars();
+}
+
+void TExtStringGrid::SetScrollWidth(int Value)
+{
+    FScrollWidth = Value;
+    ApplyFlatScrollBars();
+}
 
 // The platform's bars already size their thumbs by the part shown: the setting is kept for
 // the stored forms.

@@ -697,6 +697,7 @@ private:
     bool ScrollHintsFor(bool Horizontal) const;
     void FreeDragTimer();
     void CreateScrollControls();
+    void ApplyFlatScrollBars();
     void FreeScrollControls();
     // The grid's cells under the fixed background picture.
     TGridRect FixedBackGroundCells(int DeltaCol, int DeltaRow) const;

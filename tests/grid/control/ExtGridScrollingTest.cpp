@@ -229,6 +229,18 @@ TEST_F(ExtGridScrollingTest, SlimScrollControlsPageAndReplaceTheBars)
     EXPECT_EQ(grid->ScrollBars(), ssBoth);
 }
 
+TEST_F(ExtGridScrollingTest, FlatBarsAreScrollWidthThick)
+{
+    grid->SetScrollWidth(9);
+    const int standard = grid->Width() - grid->ClientWidth();
+    grid->SetScrollType(ssFlat);
+    EXPECT_EQ(grid->Width() - grid->ClientWidth(), 9);
+    grid->SetScrollWidth(12);
+    EXPECT_EQ(grid->Height() - grid->ClientHeight(), 12);
+    grid->SetScrollType(ssNormal);
+    EXPECT_EQ(grid->Width() - grid->ClientWidth(), standard);
+}
+
 TEST(HintWindowPlacement, AddsTheMarginsAndStaysOnTheMonitor)
 {
     const TRect monitor = Rect(0, 0, 1920, 1080);
