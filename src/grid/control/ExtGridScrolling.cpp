@@ -97,8 +97,9 @@ void TExtStringGrid::TopLeftChanged()
         RepaintFixedBackGround(before);
     else if ((picture && bg.Display() == bdTile) || gradient)
         Invalidate();
-    // TODO(lead): close an open editor of a kind other than edNormal (HideInplaceEdit), and
-    // follow with UpdateFooter and CellControlsUpdate(false) once they are merged.
+    // Only the text editor moves with its cell; the other editors close.
+    if (EditControl != edNormal) HideInplaceEdit();
+    // TODO(lead): UpdateFooter and CellControlsUpdate(false) once they are merged.
 
     FOldLeftCol = LeftCol();
     FOldTopRow = TopRow();

@@ -3,6 +3,7 @@
 #include "GridOnForm.h"
 #include "grid/control/BalloonWindow.h"
 #include "grid/control/HTMLHintWindow.h"
+#include "grid/control/HeaderDragButton.h"
 #include "grid/control/ScrollControl.h"
 #include "grid/control/SearchPanelLayout.h"
 #include "grid/control/settings/BalloonSettings.h"
@@ -316,6 +317,30 @@ TEST_F(ExtGridScrollingTest, BalloonsShowTheCellTextWithinTheirWidth)
     const TRect empty = grid->CellRect(2, 2);
     grid->ShowBalloonAt({empty.Left + 2, empty.Top + 2});
     EXPECT_FALSE(balloon->Visible());
+}
+
+TEST_F(ExtGridScrollingTest, TheHeaderDragButtonShowsTheCaptionOnAFixedCell)
+{
+    const struct {
+        bool flat;
+        TColor corner;
+    } cases[] = {{false, clBtnHighlight}, {true, clBtnShadow}};
+    for (const auto& c : cases) {
+        auto* button = new THeaderDragButton(grid);
+        EXPECT_FALSE(button->Visible());
+        EXPECT_FALSE(button->Enabled());
+        button->Flat = c.flat;
+        button->SetBounds(0, 0, 80, 24);
+        button->SetDragCaption("Adresse \xC3\xA9");
+        TBitmap shot(80, 24);
+        button->PaintTo(shot.Canvas(), 0, 0);
+        EXPECT_EQ(shot.Canvas()->Pixels(0, 0), ColorToRGB(c.corner));
+        int textPixels = 0;
+        for (int x = 2; x < 78; ++x)
+            if (shot.Canvas()->Pixels(x, 12) != ColorToRGB(grid->FixedColor())) ++textPixels;
+        EXPECT_GT(textPixels, 0);
+        delete button;
+    }
 }
 
 TEST(SearchPanelLayout, PartsFollowTheFooterSettings)
