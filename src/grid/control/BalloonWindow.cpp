@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include "platform/ui/LayeredWindow.h"
+#include "platform/ui/WindowRegion.h"
 
 namespace {
 
@@ -14,6 +15,9 @@ constexpr int kStemHeight = 10;
 constexpr int kStemLeft = 12;
 constexpr int kStemWidth = 10;
 constexpr int kCorner = 10;
+// The window's outline cuts the box's corners this far, so that nothing shows outside the
+// rounded frame.
+constexpr int kCut = 3;
 
 constexpr TColor kIconColors[] = {clNone, 0xC07830, 0x00B8F0, 0x2020D0};
 
@@ -77,7 +81,20 @@ TSize TBalloonWindow::ContentSize() { return Layout().Size; }
 void TBalloonWindow::ShowAt(TPoint Tip)
 {
     const TSize size = ContentSize();
-    TFloatingWindow::ShowAt(Bounds(Tip.X - kStemLeft, Tip.Y, size.cx, size.cy));
+    const int w = size.cx, h = size.cy, top = kStemHeight;
+    SetWindowPolygonRegion(this, {{kStemLeft, 0},
+                                  {kStemLeft + 1, 0},
+                                  {kStemLeft + kStemWidth + 1, top},
+                                  {w - kCut, top},
+                                  {w, top + kCut},
+                                  {w, h - kCut},
+                                  {w - kCut, h},
+                                  {kCut, h},
+                                  {0, h - kCut},
+                                  {0, top + kCut},
+                                  {kCut, top},
+                                  {kStemLeft, top}});
+    TFloatingWindow::ShowAt(Bounds(Tip.X - kStemLeft, Tip.Y, w, h));
     Invalidate();
 }
 
