@@ -218,8 +218,9 @@ void TExtStringGrid::ApplyLookStyle(TGridLook Value)
 
 void TExtStringGrid::SetComponentStyle(TSuiteStyle AStyle)
 {
-    FComponentStyle = AStyle;
     SetStyle(AStyle);
+    // Recorded after the style ran: a look change inside it records the look's own style.
+    FComponentStyle = AStyle;
     // TODO(lead): hand the style to the created drop-down editors (SetDropDownStyles).
     if (AStyle != tsCustom && ScrollType == ssMetro) SetScrollType(ssNormal);
 }

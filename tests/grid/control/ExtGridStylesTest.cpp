@@ -6,6 +6,8 @@
 #include "grid/control/settings/SortSettings.h"
 #include "grid/foundation/model/SearchFooter.h"
 #include "grid/foundation/painting/ColorUtils.h"
+#include "platform/os/Registry.h"
+#include "platform/os/SystemProfile.h"
 
 namespace {
 
@@ -95,6 +97,7 @@ TEST_F(ExtGridStylesTest, EachStyleWritesItsColourSet)
 TEST_F(ExtGridStylesTest, TheStyleOfTheLookRunsFirstAndIsOverwritten)
 {
     grid->SetComponentStyle(tsOffice2007Obsidian);
+    EXPECT_EQ(grid->ComponentStyle(), tsOffice2007Obsidian);
     EXPECT_EQ(grid->SuiteGradientFrom, TColor(0xF7F7F7));
     // Hover, down and the selection style come from the Luna pass of the look change.
     EXPECT_EQ(grid->SelectionStyle(), ssOffice2007);
@@ -188,6 +191,56 @@ TEST_F(ExtGridStylesTest, ColourTonesMakeAFlatMetroGrid)
     EXPECT_EQ(grid->ScrollType, ssNormal);
     EXPECT_EQ(grid->VertScrollControl(), nullptr);
     EXPECT_EQ(grid->ScrollBars(), ssBoth);
+}
+
+// The desktop's Office theme comes from a registry of the test's own.
+class FollowOfficeThemeTest : public GridOnForm {
+protected:
+    void SetUp() override
+    {
+        GridOnForm::SetUp();
+        savedStore_ = RegistryStore();
+        savedProfile_ = SystemProfile();
+        SetRegistryStore(store_);
+        SystemProfile().ThemeActive = false;
+    }
+    void TearDown() override
+    {
+        SetRegistryStore(savedStore_);
+        SystemProfile() = savedProfile_;
+    }
+    void Office2010Theme(int Theme)
+    {
+        const char* key = "Software\\Microsoft\\Office\\14.0\\Common";
+        store_->WriteValue(HKEY_CURRENT_USER, key, "Theme", Theme);
+        store_->CreateKey(HKEY_CURRENT_USER, std::string(key) + "\\General");
+    }
+
+    std::shared_ptr<TRegistryStore> store_ = std::make_shared<TRegistryStore>();
+
+private:
+    std::shared_ptr<TRegistryStore> savedStore_;
+    TSystemProfile savedProfile_;
+};
+
+TEST_F(FollowOfficeThemeTest, AppliesAChangedSchemeOnce)
+{
+    Office2010Theme(3);
+    grid->FollowOfficeTheme(); // only with AutoThemeAdapt
+    EXPECT_EQ(grid->Look(), glXP);
+
+    grid->SetAutoThemeAdapt(true);
+    EXPECT_EQ(grid->ComponentStyle(), tsOffice2010Black);
+    EXPECT_EQ(grid->SuiteGradientFrom, TColor(0x6A6A6A));
+
+    grid->SuiteGradientFrom = clLime;
+    grid->FollowOfficeTheme();
+    EXPECT_EQ(grid->SuiteGradientFrom, clLime);
+
+    Office2010Theme(2);
+    grid->FollowOfficeTheme();
+    EXPECT_EQ(grid->ComponentStyle(), tsOffice2010Silver);
+    EXPECT_EQ(grid->SuiteGradientFrom, TColor(0xE8E3DF));
 }
 
 } // namespace
