@@ -40,7 +40,8 @@ void TExtStringGrid::ScrollHint(Word Code, int Target, bool Horizontal)
     FScrollHintWnd->SetColor(HintColor);
     const TPoint mouse = Mouse->CursorPos();
     const TRect size = FScrollHintWnd->CalcHintRect(kScrollHintMaxWidth, hint, nullptr);
-    FScrollHintWnd->ActivateHint(Bounds(mouse.X + kScrollHintOffset, mouse.Y, size.Width(), size.Height()), hint);
+    FScrollHintWnd->ActivateHint(Bounds(mouse.X + kScrollHintOffset, mouse.Y, size.Width(), size.Height()),
+                                 hint);
     FScrollHintShow = true;
 }
 

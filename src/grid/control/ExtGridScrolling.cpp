@@ -67,11 +67,13 @@ TGridRect TExtStringGrid::FixedBackGroundCells(int DeltaCol, int DeltaRow) const
 {
     const TBackGround& bg = *BackGround();
     const TGridCoord topLeft = MouseCoord(bg.Left(), bg.Top());
-    const TGridCoord bottomRight = MouseCoord(bg.Left() + bg.Bitmap()->Width(), bg.Top() + bg.Bitmap()->Height());
+    const TGridCoord bottomRight =
+        MouseCoord(bg.Left() + bg.Bitmap()->Width(), bg.Top() + bg.Bitmap()->Height());
     // A corner beyond the cells lies under the last cell.
     const auto shifted = [](int cell, int last, int delta) { return (cell < 0 ? last : cell) + delta; };
     return {shifted(topLeft.X, ColCount() - 1, DeltaCol), shifted(topLeft.Y, RowCount() - 1, DeltaRow),
-            shifted(bottomRight.X, ColCount() - 1, DeltaCol), shifted(bottomRight.Y, RowCount() - 1, DeltaRow)};
+            shifted(bottomRight.X, ColCount() - 1, DeltaCol),
+            shifted(bottomRight.Y, RowCount() - 1, DeltaRow)};
 }
 
 void TExtStringGrid::RepaintFixedBackGround(const TGridRect& Before)
@@ -92,7 +94,8 @@ void TExtStringGrid::TopLeftChanged()
 
     const TGridRect sel = Selection();
     if (SelectionRectangle && sel.Bottom > sel.Top) Invalidate();
-    const bool gradient = (bg.Display() == bdGradientHorz || bg.Display() == bdGradientVert) && bg.ColorTo() != clNone;
+    const bool gradient =
+        (bg.Display() == bdGradientHorz || bg.Display() == bdGradientVert) && bg.ColorTo() != clNone;
     if (fixedPicture)
         RepaintFixedBackGround(before);
     else if ((picture && bg.Display() == bdTile) || gradient)
@@ -159,7 +162,9 @@ void TExtStringGrid::FreeScrollControls()
 
 void TExtStringGrid::ApplyFlatScrollBars()
 {
-    const TScrollBarLook look = ScrollType == ssFlat ? sblFlat : ScrollType == ssEncarta ? sblEncarta : sblStandard;
+    const TScrollBarLook look = ScrollType == ssFlat      ? sblFlat
+                                : ScrollType == ssEncarta ? sblEncarta
+                                                          : sblStandard;
     SetScrollBarLook(look, ScrollColor, FScrollWidth);
 }
 

@@ -48,6 +48,7 @@ constexpr std::array<TColor, 3> k2010Selection{0xFFDBB7, clNone, clBlack};
 constexpr std::array<TColor, 4> All4(TColor c) { return {c, c, c, c}; }
 
 // In the order of TSuiteStyle.
+// clang-format off
 const TStyleColors kStyles[] = {
     {glXP, {0xFCE1CB, 0xE0A57D, clNone, clNone}, kOfficeActive, kOfficeSelection, kClassicLines,
      {0xFCE1CB, clNone}, TFixedGradientUse::FromTo},
@@ -82,6 +83,7 @@ const TStyleColors kStyles[] = {
     {glOffice2007, All4(0x6A6A6A), k2010Active, k2010Selection, {clSilver, 0x444444},
      {0x6A6A6A, 0x6A6A6A}, TFixedGradientUse::AllFour},
 };
+// clang-format on
 
 // The hover and down looks and the sorted header of the styles that have their own.
 struct TStyleExtras {
@@ -168,7 +170,8 @@ void TExtStringGrid::SetStyle(TSuiteStyle AStyle)
             ApplyLookStyle(*style.Look);
     }
 
-    TColor* suite[] = {&SuiteGradientFrom, &SuiteGradientTo, &SuiteGradientMirrorFrom, &SuiteGradientMirrorTo};
+    TColor* suite[] = {&SuiteGradientFrom, &SuiteGradientTo, &SuiteGradientMirrorFrom,
+                       &SuiteGradientMirrorTo};
     for (int i = 0; i < 4; ++i)
         if (style.Suite[i] != kKeep) *suite[i] = ColorToRGB(style.Suite[i]);
     Write(ActiveCellColor, style.Active[0]);
@@ -189,7 +192,8 @@ void TExtStringGrid::SetStyle(TSuiteStyle AStyle)
         look.SetFixedGradientTo(style.Suite[1]);
         break;
     case TFixedGradientUse::AllFour:
-        for (int i = 0; i < 4; ++i) look.SetFixedGradient(static_cast<TFixedGradient>(fgFrom + i), style.Suite[i]);
+        for (int i = 0; i < 4; ++i)
+            look.SetFixedGradient(static_cast<TFixedGradient>(fgFrom + i), style.Suite[i]);
         [[fallthrough]];
     case TFixedGradientUse::ClearOnly:
         look.SetFixedGradientFrom(clNone);
@@ -211,7 +215,9 @@ void TExtStringGrid::SetStyle(TSuiteStyle AStyle)
 
 void TExtStringGrid::ApplyLookStyle(TGridLook Value)
 {
-    const TSuiteStyle style = Value == glVista ? tsWindowsVista : Value == glWin7 ? tsWindows7 : tsOffice2007Luna;
+    const TSuiteStyle style = Value == glVista  ? tsWindowsVista
+                              : Value == glWin7 ? tsWindows7
+                                                : tsOffice2007Luna;
     FComponentStyle = style;
     SetStyle(style);
 }
@@ -255,8 +261,8 @@ void TExtStringGrid::FollowOfficeTheme()
 {
     if (!FAutoThemeAdapt || ComponentState().Contains(csDesigning)) return;
     static constexpr TSuiteStyle kStyleOf[] = {
-        tsOffice2003Blue,   tsOffice2003Silver, tsOffice2003Olive,  tsOffice2003Classic, tsOffice2007Luna,
-        tsOffice2007Silver, tsOffice2007Obsidian, tsOffice2010Blue, tsOffice2010Silver, tsOffice2010Black,
+        tsOffice2003Blue,   tsOffice2003Silver,   tsOffice2003Olive, tsOffice2003Classic, tsOffice2007Luna,
+        tsOffice2007Silver, tsOffice2007Obsidian, tsOffice2010Blue,  tsOffice2010Silver,  tsOffice2010Black,
     };
     const TOfficeTheme theme = GetOfficeTheme();
     if (FFollowedTheme == theme) return;

@@ -18,10 +18,17 @@ TScrollAxis TScrollControl::AxisOf(const TExtStringGrid& g, TScrollDirection d)
     const int fixed = vert ? g.FixedRows() : g.FixedCols();
     const int endFixed = vert ? g.FixedFooters : g.FixedRightCols;
     const auto extent = [&](int i) { return vert ? g.RowHeights(i) : g.ColWidths(i); };
-    TScrollAxis a{count, fixed, vert ? g.VisibleRowCount() : g.VisibleColCount(), vert ? g.TopRow() : g.LeftCol(),
-                0, 0, count > 0 ? extent(0) : 0};
-    for (int i = 0; i < fixed && i < count; ++i) a.FixedExtent += extent(i);
-    for (int i = std::max(0, count - endFixed); i < count; ++i) a.EndExtent += extent(i);
+    TScrollAxis a{count,
+                  fixed,
+                  vert ? g.VisibleRowCount() : g.VisibleColCount(),
+                  vert ? g.TopRow() : g.LeftCol(),
+                  0,
+                  0,
+                  count > 0 ? extent(0) : 0};
+    for (int i = 0; i < fixed && i < count; ++i)
+        a.FixedExtent += extent(i);
+    for (int i = std::max(0, count - endFixed); i < count; ++i)
+        a.EndExtent += extent(i);
     return a;
 }
 

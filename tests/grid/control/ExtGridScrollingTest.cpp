@@ -23,7 +23,10 @@ protected:
         grid->SetColCount(20);
         grid->SetRowCount(100);
     }
-    void Scroll(UINT Msg, Word Code, int Pos = 0) { grid->Perform(Msg, (static_cast<WPARAM>(Pos) << 16) | Code); }
+    void Scroll(UINT Msg, Word Code, int Pos = 0)
+    {
+        grid->Perform(Msg, (static_cast<WPARAM>(Pos) << 16) | Code);
+    }
 };
 
 TEST_F(ExtGridScrollingTest, ScrollInViewCentresOnlyCellsOutOfView)
@@ -97,8 +100,8 @@ TEST_F(ExtGridScrollingTest, ThumbDragShowsTheTargetAndEndingRemovesIt)
         UINT msg;
         const char* shown; // nullptr: no hint
     } cases[] = {
-        {shBoth, WM_VSCROLL, "Row : 40"},   {shVertical, WM_VSCROLL, "Row : 40"},
-        {shHorizontal, WM_VSCROLL, nullptr}, {shBoth, WM_HSCROLL, "Col : 8"},
+        {shBoth, WM_VSCROLL, "Row : 40"},      {shVertical, WM_VSCROLL, "Row : 40"},
+        {shHorizontal, WM_VSCROLL, nullptr},   {shBoth, WM_HSCROLL, "Col : 8"},
         {shHorizontal, WM_HSCROLL, "Col : 8"}, {shNone, WM_HSCROLL, nullptr},
     };
     for (const auto& c : cases) {
@@ -144,12 +147,8 @@ TEST_F(ExtGridScrollingTest, DraggingNearAnEdgeScrollsTowardsIt)
         TDragScrollDirections dirs;
         int top, left;
     } cases[] = {
-        {200, 10, {dsdUp}, 19, 5},
-        {200, h - 10, {dsdDown}, 21, 5},
-        {10, 100, {dsdLeft}, 20, 4},
-        {w - 10, 100, {dsdRight}, 20, 6},
-        {10, 10, {dsdUp, dsdLeft}, 19, 4},
-        {200, 100, {}, 20, 5},
+        {200, 10, {dsdUp}, 19, 5},        {200, h - 10, {dsdDown}, 21, 5},   {10, 100, {dsdLeft}, 20, 4},
+        {w - 10, 100, {dsdRight}, 20, 6}, {10, 10, {dsdUp, dsdLeft}, 19, 4}, {200, 100, {}, 20, 5},
     };
     for (const auto& c : cases) {
         grid->SetTopRow(20);
@@ -168,7 +167,9 @@ TEST_F(ExtGridScrollingTest, TheDragScrollEventMayForbidTheStep)
 {
     grid->DragScrollOptions()->Active = true;
     grid->SetTopRow(20);
-    grid->OnDragScroll = [](TObject*, int, int, TDragScrollDirections&, bool& CanScroll) { CanScroll = false; };
+    grid->OnDragScroll = [](TObject*, int, int, TDragScrollDirections&, bool& CanScroll) {
+        CanScroll = false;
+    };
     grid->DragScrollOver(200, 10, dssEnter);
     grid->DragScrollTick();
     EXPECT_EQ(grid->TopRow(), 20);
