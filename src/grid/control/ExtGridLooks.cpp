@@ -70,7 +70,7 @@ void TExtStringGrid::SetLook(TGridLook Value)
     const bool loading = ComponentState().Contains(csLoading);
     if (!loading && look.Family != TLookFamily::Custom && look.Family != TLookFamily::Styled)
         ApplyPlainLookColors(look.Family == TLookFamily::Suite, look.Family == TLookFamily::Classic);
-    ScrollType = ssNormal;
+    SetScrollType(ssNormal);
     SetBorderStyle(bsSingle);
     FBorderColor = kThemedBorder;
     Invalidate();

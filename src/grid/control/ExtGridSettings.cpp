@@ -1,4 +1,5 @@
 #include "grid/control/ExtStringGrid.h"
+#include "grid/control/settings/BalloonSettings.h"
 #include "grid/control/settings/ControlLook.h"
 #include "grid/control/settings/Filter.h"
 #include "grid/control/settings/FilterDropDown.h"
@@ -35,6 +36,7 @@ void TExtStringGrid::WireSettings()
     FFilterDropDown->OnChange = repaint;
     FSortSettings->OnChange = repaint;
     FControlLook->OnChange = repaint;
+    FBalloon->OnEnableChange = [this](TObject*) { BalloonChanged(); };
 
     FSortSettings->FixedRowCount = [this] { return FixedRows(); };
     // The sorted column's header colours are drawn in the last fixed row.

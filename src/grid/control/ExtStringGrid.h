@@ -12,16 +12,20 @@
 #include "grid/control/ExtGridEnums.h"
 #include "grid/control/ExtGridEvents.h"
 #include "grid/control/ExtGridProperties.h"
+#include "grid/control/ExtGridScrollStyleTypes.h"
 #include "grid/control/HiddenRowStore.h"
 #include "grid/control/MoveMarkers.h"
 #include "grid/control/settings/ControlLook.h"
 #include "grid/foundation/model/BaseGrid.h"
+#include "grid/foundation/model/GridEvents.h"
 #include "grid/foundation/painting/CellGraphics.h"
+#include "grid/foundation/painting/OfficeTheme.h"
 #include "grid/services/RowOrder.h"
 #include "platform/rtl/Exceptions.h"
 
 class TBackGround;
 class TBalloonSettings;
+class TBalloonWindow;
 class TBands;
 class TCellNode;
 class TColumnSize;
@@ -34,8 +38,11 @@ class TFilterDropDown;
 class TFloatingFooter;
 class TGridProgressAppearance;
 class TGrouping;
+class THTMLHintWindow;
 class THTMLSettings;
 class TPrintSettings;
+class TScrollControl;
+class TTimer;
 class TSortSettings;
 class TCustomForm;
 class TDateTimePicker;
@@ -636,6 +643,90 @@ public:
     // ==== end of painting ====
 public:
     // ==== scrolling, hint windows, styles and looks ====
+    // Scrolling (ExtGridScrolling.cpp, ExtGridScrollMessages.cpp, ExtGridDragScroll.cpp).
+    // Brings the cell into view, centred where it has to scroll; a cell in view stays put.
+    void ScrollInView(int ColIndex, int RowIndex);
+    void SetScrollType(TScrollType Value);
+    void SetScrollColor(TColor Value);
+    void SetScrollWidth(int Value);
+    bool ScrollProportional() const { return FScrollProportional; }
+    void SetScrollProportional(bool Value);
+    // The slim scroll controls of ssMetro; nullptr with any other scroll type.
+    TScrollControl* VertScrollControl() const { return FVScrollControl; }
+    TScrollControl* HorzScrollControl() const { return FHScrollControl; }
+    TScrollHintType ScrollHints = shNone;
+    // The cells follow the thumb while it is dragged.
+    bool ScrollSynch = false;
+    TScrollHintEvent OnScrollHint;
+    TDragScrollEvent OnDragScroll;
+    // Something is dragged over the grid at a client point: near an edge the grid starts
+    // scrolling towards it after a delay (DragScrollOptions); leaving stops it.
+    void DragScrollOver(int X, int Y, TDragScrollState State);
+    TDragScrollDirections PendingDragScroll() const { return FDragScrollDirection; }
+    // One step of drag scrolling, as the drag timer makes it.
+    void DragScrollTick();
+    // The thumb-drag hint window, while it is shown.
+    THTMLHintWindow* ScrollHintWindow() const { return FScrollHintShow ? FScrollHintWnd : nullptr; }
+    // Keeps the last row clear of the search footer.
+    bool LastRowAboveSearchFooter() const;
+    void ScrollAboveSearchFooter();
+
+    // Balloon tooltips (ExtGridBalloon.cpp): the balloon window exists while the balloon
+    // settings are enabled.
+    void BalloonInit();
+    void BalloonDone();
+    // Balloon.Enable switched: the window is made or freed.
+    void BalloonChanged();
+    TBalloonWindow* BalloonWindow() const { return FBalloonWindow; }
+    // Shows the balloon of the cell under a client point, or hides it.
+    void ShowBalloonAt(TPoint ClientPos);
+
+    // Visual styles and colour tones (ExtGridStyles.cpp, ExtGridTones.cpp).
+    virtual void SetStyle(TSuiteStyle AStyle);
+    void SetComponentStyle(TSuiteStyle AStyle);
+    TSuiteStyle ComponentStyle() const { return FComponentStyle; }
+    void SetColorTones(const TColorTones& ATones);
+    const TColorTones& ColorTones() const { return FTones; }
+    void SetTheme(TXPColorScheme Scheme);
+    void FollowOfficeTheme();
+    bool AutoThemeAdapt() const { return FAutoThemeAdapt; }
+    void SetAutoThemeAdapt(bool Value);
+
+protected:
+    void WMHScroll(TMessage& Message) override;
+    void WMVScroll(TMessage& Message) override;
+    void TopLeftChanged() override;
+
+private:
+    // Applies the style a styled look carries, when a style changes the look to it.
+    void ApplyLookStyle(TGridLook Value);
+    // The target of a thumb drag, and its hint beside the mouse.
+    int ThumbTarget(int Position, bool Horizontal) const;
+    void ScrollHint(Word Code, int Target, bool Horizontal);
+    bool ScrollHintsFor(bool Horizontal) const;
+    void FreeDragTimer();
+    void CreateScrollControls();
+    void ApplyFlatScrollBars();
+    void FreeScrollControls();
+    // The grid's cells under the fixed background picture.
+    TGridRect FixedBackGroundCells(int DeltaCol, int DeltaRow) const;
+    void RepaintFixedBackGround(const TGridRect& Before);
+    int SearchPanelHeight() const;
+
+    bool FScrollProportional = false;
+    TScrollControl* FVScrollControl = nullptr;
+    TScrollControl* FHScrollControl = nullptr;
+    THTMLHintWindow* FScrollHintWnd = nullptr;
+    bool FScrollHintShow = false;
+    TTimer* FDragTmr = nullptr;
+    TDragScrollDirections FDragScrollDirection;
+    int FOldLeftCol = 1;
+    int FOldTopRow = 1;
+    TBalloonWindow* FBalloonWindow = nullptr;
+    TSuiteStyle FComponentStyle = tsCustom;
+    TColorTones FTones;
+    std::optional<TOfficeTheme> FFollowedTheme;
+    bool FAutoThemeAdapt = false;
     // ==== end of scrolling, hint windows, styles and looks ====
 public:
     // ==== in-place editing and validation ====

@@ -233,7 +233,8 @@ void TControlPrivate::PaintCycle(const QRegion& region, QPainter& target, QPoint
 void TControlPrivate::LayoutScrollBars()
 {
     if (!widget) return;
-    const int thickness = QApplication::style()->pixelMetric(QStyle::PM_ScrollBarExtent);
+    const int thickness =
+        barThickness > 0 ? barThickness : QApplication::style()->pixelMetric(QStyle::PM_ScrollBarExtent);
     const bool h = bars[SB_HORZ] && barShown[SB_HORZ];
     const bool v = bars[SB_VERT] && barShown[SB_VERT];
     const int w = control->Width(), hgt = control->Height();

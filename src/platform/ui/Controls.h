@@ -312,6 +312,11 @@ public:
     // low 16 bits only, which the bar's tracked position (GetScrollInfo's TrackPos) completes.
     int ScrollMessagePos(const TMessage& message) const;
     bool ScrollBarShown(int bar) const;
+    // The look of the window's own bars: flat ones (sblFlat, sblEncarta, which lights its
+    // thumb under the mouse) with a track in `color` (clNone: the window colour), `width`
+    // pixels thick; sblStandard gives back the style's own bars.
+    enum TScrollBarLook { sblStandard, sblFlat, sblEncarta };
+    void SetScrollBarLook(TScrollBarLook look, TColor color, int width);
     bool ScrollBarEnabled(int bar) const;
     // Window timers: WM_TIMER with the id in WParam every `milliseconds`.
     void SetTimer(int id, int milliseconds);

@@ -192,6 +192,16 @@ void THintWindow::Paint()
     canvas->Brush()->SetStyle(bsSolid);
 }
 
+TRect MonitorRectAt(TPoint screenPoint)
+{
+    EnsureQtApplication();
+    const QScreen* screen = QGuiApplication::screenAt(QPoint(screenPoint.X, screenPoint.Y));
+    if (!screen) screen = QGuiApplication::primaryScreen();
+    if (!screen) return Rect(0, 0, Screen->Width(), Screen->Height());
+    const QRect area = screen->geometry();
+    return Rect(area.left(), area.top(), area.right() + 1, area.bottom() + 1);
+}
+
 std::string GetShortHint(const std::string& hint) { return hint.substr(0, hint.find('|')); }
 
 bool ShowControlHint(TControl* control, TPoint clientPoint)

@@ -49,6 +49,9 @@ struct THintInfo {
 // LParam points to the THintInfo; a Result other than 0 shows no hint.
 constexpr UINT CM_HINTSHOW = CM_BASE + 48;
 
+// The screen rectangle of the monitor nearest to a screen point.
+TRect MonitorRectAt(TPoint screenPoint);
+
 // The part of a hint before "|", the part shown in the hint window.
 std::string GetShortHint(const std::string& hint);
 

@@ -1,6 +1,7 @@
 #include "platform/ui/Mouse.h"
 
 #include <QApplication>
+#include <QCursor>
 
 #include "platform/ui/QtApp.h"
 
@@ -8,6 +9,13 @@ int TMouse::WheelScrollLines() const
 {
     EnsureQtApplication();
     return QApplication::wheelScrollLines();
+}
+
+TPoint TMouse::CursorPos() const
+{
+    EnsureQtApplication();
+    const QPoint p = QCursor::pos();
+    return {p.x(), p.y()};
 }
 
 namespace {

@@ -64,6 +64,10 @@ struct TControlPrivate {
     QScrollBar* bars[2] = {nullptr, nullptr};
     TScrollInfo scroll[2];
     bool barShown[2] = {false, false};
+    // The bars' look: a style sheet (empty: the style's own bars) and their thickness
+    // (0: the style's).
+    QString barStyleSheet;
+    int barThickness = 0;
     std::map<int, std::unique_ptr<QTimer>> timers;
 
     // The widget, created as a plain self-painted one when the control's class chose none.

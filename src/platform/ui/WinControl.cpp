@@ -341,6 +341,7 @@ void TWinControl::ShowScrollBar(int bar, bool show)
         auto* b = new QScrollBar(bar == SB_HORZ ? Qt::Horizontal : Qt::Vertical, d.Widget());
         b->setFocusPolicy(Qt::NoFocus);
         b->setTracking(false);
+        b->setStyleSheet(d.barStyleSheet);
         d.bars[bar] = b;
         ApplyScrollInfo(b, d.scroll[bar]);
         const UINT msg = bar == SB_HORZ ? WM_HSCROLL : WM_VSCROLL;
@@ -374,6 +375,35 @@ void TWinControl::ShowScrollBar(int bar, bool show)
     if (!d.bars[bar] || d.barShown[bar] == show) return;
     d.barShown[bar] = show;
     d.bars[bar]->setVisible(show);
+    d.LayoutScrollBars();
+    Realign();
+    Invalidate();
+}
+
+void TWinControl::SetScrollBarLook(TScrollBarLook look, TColor color, int width)
+{
+    TControlPrivate& d = Impl();
+    if (look == sblStandard) {
+        d.barStyleSheet.clear();
+        d.barThickness = 0;
+    } else {
+        const QString track = ToQColor(color == clNone ? clWindow : color).name();
+        const QString thumb = ToQColor(clBtnShadow).name();
+        const QString lit = ToQColor(clHighlight).name();
+        d.barThickness = std::max(1, width);
+        d.barStyleSheet = QStringLiteral("QScrollBar { background: %1; border: none; }"
+                                         "QScrollBar:vertical { width: %2px; }"
+                                         "QScrollBar:horizontal { height: %2px; }"
+                                         "QScrollBar::handle { background: %3; min-width: 12px; min-height: 12px; }"
+                                         "QScrollBar::add-line, QScrollBar::sub-line { width: 0; height: 0; border: none; }"
+                                         "QScrollBar::add-page, QScrollBar::sub-page { background: none; }")
+                              .arg(track)
+                              .arg(d.barThickness)
+                              .arg(thumb);
+        if (look == sblEncarta) d.barStyleSheet += QStringLiteral("QScrollBar::handle:hover { background: %1; }").arg(lit);
+    }
+    for (QScrollBar* b : d.bars)
+        if (b) b->setStyleSheet(d.barStyleSheet);
     d.LayoutScrollBars();
     Realign();
     Invalidate();
