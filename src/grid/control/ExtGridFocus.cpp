@@ -31,6 +31,9 @@ void TExtStringGrid::WndProc(TMessage& Message)
         TBaseGrid::WndProc(Message);
         EditOnFocus(reinterpret_cast<TWinControl*>(Message.WParam));
         return;
+    case WM_MOUSEWHEEL:
+        if (HandleWheelMessage(Message)) return;
+        break;
     case CM_MOUSELEAVE:
         FMousePos.reset();
         break;
