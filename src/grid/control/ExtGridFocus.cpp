@@ -5,6 +5,7 @@
 
 void TExtStringGrid::WndProc(TMessage& Message)
 {
+    NoteEditDone(Message);
     switch (Message.Msg) {
     case WM_TIMER:
         if (static_cast<int>(Message.WParam) == GridTimerID) {

@@ -131,33 +131,3 @@ void TExtStringGrid::WMGetDlgCode(TMessage& Message)
     TBaseGrid::WMGetDlgCode(Message);
     if (Navigation()->AutoGotoWhenSorted) Message.Result |= DLGC_WANTCHARS;
 }
-
-void TExtStringGrid::ShowInplaceEdit()
-{
-    if (IsKeyControlCell(RealCol(), Row())) return;
-    if (Row() < TopRow()) SetTopRow(Row());
-    if (Col() < LeftCol()) SetLeftCol(Col());
-    ShowEditor();
-}
-
-void TExtStringGrid::SimulateCellClick(int ACol, int ARow)
-{
-    const TRect r = CellRect(ACol, ARow);
-    TMouseEvent down = std::move(OnMouseDown), up = std::move(OnMouseUp);
-    OnMouseDown = nullptr;
-    OnMouseUp = nullptr;
-    FForceSel = true;
-    const auto restore = [&] {
-        FForceSel = false;
-        OnMouseDown = std::move(down);
-        OnMouseUp = std::move(up);
-    };
-    try {
-        MouseDown(mbLeft, {}, r.Left + 2, r.Top + 2);
-        MouseUp(mbLeft, {}, r.Left + 2, r.Top + 2);
-    } catch (...) {
-        restore();
-        throw;
-    }
-    restore();
-}

@@ -635,7 +635,7 @@ public:
 public:
     // ==== keyboard, window procedure, wheel and zoom ====
     // (ExtGridKeyDown.cpp, ExtGridKeyHomeEnd.cpp, ExtGridTab.cpp, ExtGridKeyPress.cpp,
-    // ExtGridEnterAdvance.cpp, ExtGridWheel.cpp) Columns are display columns unless said otherwise.
+    // ExtGridEnterAdvance.cpp, ExtGridEditLifecycle.cpp, ExtGridWheel.cpp) Columns are display columns unless said otherwise.
     // Moves to the next (previous) cell Tab may reach; false when Tab went on to the parent window.
     bool AdvanceTab(bool Backward);
     bool IsSelectableCell(int ACol, int ARow);
@@ -660,6 +660,10 @@ public:
     void ShowInplaceEdit();
     // A left click on the cell, without mouse events, that starts editing as a user's click does.
     void SimulateCellClick(int ACol, int ARow);
+    // A typed editor ends with a navigation key: its value goes into the cell, then the key moves on.
+    void DoneInplaceEdit(Word Key, TShiftState Shift);
+    // Runs the cell-selection rules for the current cell.
+    void Select() { SelectCell(Col(), Row()); }
     // Grows (shrinks) every column and row by x pixels, at most 10 steps either way.
     void Zoom(int x);
     // Rows one wheel notch moves when MouseActions.WheelIncrement is not set.
@@ -689,6 +693,8 @@ protected:
     bool DoMouseWheelUp(TShiftState Shift, TPoint MousePos) override;
     // A wheel turn as the window procedure sees it; false when it goes the usual way.
     bool HandleWheelMessage(TMessage& Message);
+    // After an edit ends, a grid that edits on double clicks only stops editing.
+    void NoteEditDone(const TMessage& Message);
 
 private:
     // Key-down steps, each true when it has dealt with the key completely.
