@@ -6,6 +6,7 @@
 void TExtStringGrid::WndProc(TMessage& Message)
 {
     NoteEditDone(Message);
+    if (HandlePanMessage(Message)) return;
     switch (Message.Msg) {
     case WM_TIMER:
         if (static_cast<int>(Message.WParam) == GridTimerID) {
@@ -33,7 +34,7 @@ void TExtStringGrid::WndProc(TMessage& Message)
         EditOnFocus(reinterpret_cast<TWinControl*>(Message.WParam));
         return;
     case WM_MOUSEWHEEL:
-        if (HandleWheelMessage(Message)) return;
+        if (!FPanning && HandleWheelMessage(Message)) return;
         break;
     case CM_MOUSELEAVE:
         FMousePos.reset();

@@ -671,6 +671,11 @@ public:
 
     // A "." typed on the numeric keypad enters the locale's decimal separator.
     bool ExcelStyleDecimalSeparator = false;
+    // Middle-button panning moves one step per tick of its timer.
+    static constexpr int PanTimerID = 999;
+    static constexpr int PanTimerPeriod = 10;
+    bool Panning() const { return FPanning; }
+
     TAutoAddRowEvent OnAutoAddRow;
     TAutoInsertColEvent OnAutoInsertCol;
     TAutoAdvanceEvent OnAutoAdvance;
@@ -695,6 +700,10 @@ protected:
     bool HandleWheelMessage(TMessage& Message);
     // After an edit ends, a grid that edits on double clicks only stops editing.
     void NoteEditDone(const TMessage& Message);
+    // Middle-button panning (ExtGridPan.cpp): presses start and end it, its timer moves the
+    // view or the current cell; true when the message was the pan timer's.
+    bool HandlePanMessage(const TMessage& Message);
+
 
 private:
     // Key-down steps, each true when it has dealt with the key completely.
@@ -740,6 +749,12 @@ private:
     int FAERow = -1;
     // Set while the Enter advance moves the current cell: OnCellChanging has already fired.
     bool FDisableChange = false;
+    void StartPan(TPoint At);
+    void EndPan();
+    void PanTick();
+    bool FPanning = false;
+    TPoint FPanStart;
+    TCursor FCursorBeforePan = crDefault;
     // ==== end of keyboard, window procedure, wheel and zoom ====
 public:
     // ==== mouse ====
