@@ -3,6 +3,7 @@
 #include "grid/control/settings/ControlLook.h"
 #include "grid/foundation/model/MouseActions.h"
 #include "grid/foundation/model/Navigation.h"
+#include "grid/foundation/model/SyncGrid.h"
 #include "platform/ui/Forms.h"
 #include "platform/ui/Messages.h"
 
@@ -297,7 +298,10 @@ void TExtStringGrid::KeyDown(Word& Key, TShiftState Shift)
     }
     if (Navigation()->CursorAdvance != caDefault) WrapCursor(Key);
     if (FUseEnabledRows && Navigation()->SkipDisabledRows && Row() == startRow) SkipDisabledRow(Key, startRow);
-    // TODO(lead): SyncGrid.SelectionColumn / SelectionRow pass Col and Row to the synchronised grid.
+    if (TStringGrid* other = SyncGrid()->Grid()) {
+        if (SyncGrid()->SelectionColumn) other->SetCol(Col());
+        if (SyncGrid()->SelectionRow) other->SetRow(Row());
+    }
 }
 
 void TExtStringGrid::WrapCursor(Word Key)

@@ -8,6 +8,7 @@
 #include "grid/control/settings/SortSettings.h"
 #include "grid/foundation/model/MouseActions.h"
 #include "grid/foundation/model/Navigation.h"
+#include "grid/foundation/model/SyncGrid.h"
 #include "platform/rtl/SysUtils.h"
 #include "platform/ui/Input.h"
 #include "platform/ui/Messages.h"
@@ -336,6 +337,62 @@ TEST_F(ExtGridKeyboardTest, TheLookupMakesTheGridWantCharacters)
     EXPECT_NE(grid->Perform(WM_GETDLGCODE) & DLGC_WANTCHARS, 0);
     grid->SetOptions(grid->Options() + goEditing);
     EXPECT_NE(grid->Perform(WM_GETDLGCODE) & DLGC_WANTCHARS, 0);
+}
+
+
+TEST_F(ExtGridKeyboardTest, CtrlAllSelectsTheNormalCellsOnlyForRangeOrRowSelection)
+{
+    GoTo(3, 4);
+    grid->SetOptions(grid->Options() - goRangeSelect);
+    Key('A', {ssCtrl});
+    EXPECT_EQ(grid->Selection(), (TGridRect{3, 4, 3, 4}));
+    grid->FixedFooters = 1;
+    grid->SetOptions(grid->Options() + goRangeSelect);
+    Key('A', {ssCtrl});
+    EXPECT_EQ(grid->Selection(), (TGridRect{1, 1, 5, 18}));
+}
+
+TEST_F(ExtGridKeyboardTest, CtrlUpAndDownMoveTheCurrentRowWithCursorMoveRows)
+{
+    Nav().CursorMoveRows = true;
+    GoTo(2, 4);
+    Key(VK_DOWN, {ssCtrl});
+    EXPECT_EQ(grid->Cells(2, 5), "2,4");
+    EXPECT_EQ(grid->Cells(2, 4), "2,5");
+    EXPECT_EQ(grid->Row(), 5);
+    Key(VK_UP, {ssCtrl});
+    Key(VK_UP, {ssCtrl});
+    EXPECT_EQ(grid->Cells(2, 3), "2,4");
+    EXPECT_EQ(grid->Row(), 3);
+}
+
+TEST_F(ExtGridKeyboardTest, ArrowsSkipDisabledRows)
+{
+    grid->SetRowEnabled(5, false);
+    grid->SetRowEnabled(6, false);
+    GoTo(2, 4);
+    Key(VK_DOWN);
+    EXPECT_EQ(grid->Row(), 7);
+    Key(VK_UP);
+    EXPECT_EQ(grid->Row(), 4);
+}
+
+TEST_F(ExtGridKeyboardTest, ASynchronisedGridFollowsTheCurrentCell)
+{
+    auto* other = new TStringGrid(&form);
+    other->SetParent(&form);
+    other->SetColCount(6);
+    other->SetRowCount(20);
+    grid->SyncGrid()->SetGrid(other);
+    grid->SyncGrid()->SelectionRow = true;
+    GoTo(2, 4);
+    Key(VK_DOWN);
+    Key(VK_RIGHT);
+    EXPECT_EQ(other->Row(), 5);
+    EXPECT_EQ(other->Col(), 1);
+    grid->SyncGrid()->SelectionColumn = true;
+    Key(VK_RIGHT);
+    EXPECT_EQ(other->Col(), 4);
 }
 
 }  // namespace
