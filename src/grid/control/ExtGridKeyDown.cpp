@@ -174,13 +174,15 @@ bool TExtStringGrid::ArrowKeyBefore(TMessage& Message, TShiftState Shift)
 {
     const auto key = static_cast<Word>(Message.WParam);
     // TODO(lead): Right and Left expand and contract a merged node row (ExpandNode, ContractNode).
-    if ((key == VK_LEFT || key == VK_RIGHT) && Options().Contains(goRowSelect)) {
-        const bool step = Navigation()->LeftRightRowSelect ? Shift.Contains(ssCtrl) : ColCount() > VisibleColCount();
-        if (step) {
+    // A row-selecting grid wider than its window scrolls sideways with Left and Right (only with
+    // Ctrl while those keys select rows).
+    if ((key == VK_LEFT || key == VK_RIGHT) && Options().Contains(goRowSelect) && ColCount() > VisibleColCount()) {
+        const bool keysSelectRows = Navigation()->LeftRightRowSelect;
+        if (!keysSelectRows || Shift.Contains(ssCtrl)) {
             if (key == VK_LEFT && LeftCol() > FixedCols()) SetLeftCol(LeftCol() - 1);
             if (key == VK_RIGHT && VisibleColCount() + LeftCol() < ColCount()) SetLeftCol(LeftCol() + 1);
         }
-        if (!Navigation()->LeftRightRowSelect) {
+        if (!keysSelectRows) {
             FireKeyDown(key, Shift);
             return true;
         }

@@ -395,4 +395,24 @@ TEST_F(ExtGridKeyboardTest, ASynchronisedGridFollowsTheCurrentCell)
     EXPECT_EQ(other->Col(), 4);
 }
 
+TEST_F(ExtGridKeyboardTest, LeftAndRightScrollAWideRowSelectingGrid)
+{
+    grid->SetColCount(30);
+    grid->SetOptions(grid->Options() + goRowSelect);
+    // Where Left and Right select rows, plain Right goes to the next row instead.
+    const struct {
+        bool leftRightRowSelect;
+        TShiftState shift;
+        int leftAfter, rowAfter;
+    } cases[] = {{false, {}, 2, 4}, {true, {}, 1, 5}, {true, {ssCtrl}, 2, 4}};
+    for (const auto& c : cases) {
+        Nav().LeftRightRowSelect = c.leftRightRowSelect;
+        GoTo(1, 4);
+        grid->SetLeftCol(1);
+        Key(VK_RIGHT, c.shift);
+        EXPECT_EQ(grid->LeftCol(), c.leftAfter) << "row keys " << c.leftRightRowSelect;
+        EXPECT_EQ(grid->Row(), c.rowAfter) << "row keys " << c.leftRightRowSelect;
+    }
+}
+
 }  // namespace
