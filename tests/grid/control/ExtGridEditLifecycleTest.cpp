@@ -59,4 +59,16 @@ TEST_F(ExtGridEditLifecycleTest, EditingOnDoubleClickOnlyEndsWithTheEdit)
     EXPECT_TRUE(grid->Options().Contains(goEditing));
 }
 
+TEST_F(ExtGridEditLifecycleTest, AlwaysEditOpensTheEditorAfterAnArrow)
+{
+    grid->SetOptions(grid->Options() + goEditing);
+    grid->MoveCurrentCell(2, 2);
+    SendKey(VK_DOWN, {}, grid);
+    EXPECT_FALSE(grid->EditorMode());
+    grid->Navigation()->AlwaysEdit = true;
+    SendKey(VK_DOWN, {}, grid);
+    EXPECT_EQ(grid->Row(), 4);
+    EXPECT_TRUE(grid->EditorMode());
+}
+
 }  // namespace

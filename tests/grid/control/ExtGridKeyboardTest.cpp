@@ -415,4 +415,23 @@ TEST_F(ExtGridKeyboardTest, LeftAndRightScrollAWideRowSelectingGrid)
     }
 }
 
+// The clipboard keys ask their events; with shortcuts off they are plain keys.
+TEST_F(ExtGridKeyboardTest, ClipboardKeysAskTheirEvents)
+{
+    std::string asked;
+    grid->OnClipboardCut = [&](TObject*, bool&) { asked += "x"; };
+    grid->OnClipboardCopy = [&](TObject*, bool&) { asked += "c"; };
+    grid->OnClipboardPaste = [&](TObject*, bool&) { asked += "v"; };
+    const struct {
+        Word key;
+        TShiftState shift;
+    } keys[] = {{'X', {ssCtrl}}, {'C', {ssCtrl}}, {'V', {ssCtrl}}, {VK_INSERT, {ssCtrl}}, {VK_INSERT, {ssShift}},
+                {VK_DELETE, {ssShift}}};
+    for (const auto& k : keys) Key(k.key, k.shift);
+    EXPECT_EQ(asked, "");
+    Nav().AllowClipboardShortCuts = true;
+    for (const auto& k : keys) Key(k.key, k.shift);
+    EXPECT_EQ(asked, "xcvcvx");
+}
+
 }  // namespace
