@@ -19,10 +19,13 @@ bool TExtStringGrid::HasCheckBox(int ACol, int ARow) const
     case ctDataCheckBox:
     case ctVirtCheckBox:
     case ctRowCheckBox:
-    case ctTriStateCheckBox: return true;
-    default: return false;
+    case ctTriStateCheckBox:
+        return true;
+    default:
+        return false;
     }
 }
+
 bool TExtStringGrid::HasDataCheckBox(int, int) const { return false; }
 bool TExtStringGrid::HasRadioButton(int, int) const { return false; }
 bool TExtStringGrid::IsInCheckBox(int, int, int, int) { return false; }

@@ -19,12 +19,14 @@ bool IsTextEditor(TEditorType Editor)
     case edPassword:
     case edLowerCase:
     case edUpperCase:
-    case edPositiveFloat: return true;
-    default: return false;
+    case edPositiveFloat:
+        return true;
+    default:
+        return false;
     }
 }
 
-}  // namespace
+} // namespace
 
 // Enter moves the focus on in the configured direction. Read-only cells are skipped when
 // Navigation says so; the walk ends at the first cell it reaches twice, and the focus then
@@ -34,7 +36,8 @@ void TExtStringGrid::AdvanceEditPosition(int ACol, int ARow, bool ShowEditor, bo
 {
     const TNavigation& nav = *Navigation();
     if (!nav.AdvanceOnEnter && !Force) return;
-    if (MouseActions()->RangeSelectAndEdit && !Options().Contains(goEditing)) SetOptions(Options() + goEditing);
+    if (MouseActions()->RangeSelectAndEdit && !Options().Contains(goEditing))
+        SetOptions(Options() + goEditing);
     if (!Continuing) {
         FAECol = ACol;
         FAERow = ARow;

@@ -19,7 +19,7 @@ TGridRect Normalised(TGridRect R)
     return R;
 }
 
-}  // namespace
+} // namespace
 
 void TExtStringGrid::FireKeyDown(Word Key, TShiftState Shift) { TCustomControl::KeyDown(Key, Shift); }
 
@@ -51,7 +51,8 @@ void TExtStringGrid::WMKeyDown(TMessage& Message)
         return;
     }
     if (EditStartKey(Message, shift, realCol)) return;
-    if ((key == VK_RETURN || key == VK_SPACE) && IsKeyControlCell(realCol, Row())) ControlCellKey(key, realCol);
+    if ((key == VK_RETURN || key == VK_SPACE) && IsKeyControlCell(realCol, Row()))
+        ControlCellKey(key, realCol);
     if (HomeEndKey(Message, shift)) return;
     if (ArrowKeyBefore(Message, shift)) return;
 
@@ -85,19 +86,26 @@ bool TExtStringGrid::ScrollOnlyKey(Word Key)
     if (!Navigation()->MoveScrollOnly) return false;
     const int top = TopRow(), visible = VisibleRowCount();
     switch (Key) {
-    case VK_PRIOR: SetTopRow(visible + FixedRows() >= top ? FixedRows() : top - visible); return true;
+    case VK_PRIOR:
+        SetTopRow(visible + FixedRows() >= top ? FixedRows() : top - visible);
+        return true;
     case VK_NEXT:
         if (top + visible < RowCount()) SetTopRow(top + visible);
         return true;
-    case VK_END: SetTopRow(RowCount() - visible); return true;
-    case VK_HOME: SetTopRow(FixedRows()); return true;
+    case VK_END:
+        SetTopRow(RowCount() - visible);
+        return true;
+    case VK_HOME:
+        SetTopRow(FixedRows());
+        return true;
     case VK_UP:
         if (top > FixedRows()) SetTopRow(top - 1);
         return true;
     case VK_DOWN:
         if (top + visible < RowCount()) SetTopRow(top + 1);
         return true;
-    default: return false;
+    default:
+        return false;
     }
 }
 
@@ -176,7 +184,8 @@ bool TExtStringGrid::ArrowKeyBefore(TMessage& Message, TShiftState Shift)
     // TODO(lead): Right and Left expand and contract a merged node row (ExpandNode, ContractNode).
     // A row-selecting grid wider than its window scrolls sideways with Left and Right (only with
     // Ctrl while those keys select rows).
-    if ((key == VK_LEFT || key == VK_RIGHT) && Options().Contains(goRowSelect) && ColCount() > VisibleColCount()) {
+    if ((key == VK_LEFT || key == VK_RIGHT) && Options().Contains(goRowSelect) &&
+        ColCount() > VisibleColCount()) {
         const bool keysSelectRows = Navigation()->LeftRightRowSelect;
         if (!keysSelectRows || Shift.Contains(ssCtrl)) {
             if (key == VK_LEFT && LeftCol() > FixedCols()) SetLeftCol(LeftCol() - 1);
@@ -216,7 +225,8 @@ bool TExtStringGrid::SkipFixedCellsKey(Word Key)
         SetRow(i);
         return true;
     }
-    while (i >= low && i < high && fixedAt(i)) i += step;
+    while (i >= low && i < high && fixedAt(i))
+        i += step;
     if (i >= low && i < high) horizontal ? SetCol(i) : SetRow(i);
     return true;
 }
@@ -272,7 +282,8 @@ void TExtStringGrid::SelectAllNormalCells()
     const TGridRect all{FirstNormalCol(), FixedRows(), ColCount() - FixedRightCols - 1, LastNormalRow()};
     if (all.Left > all.Right || all.Top > all.Bottom) return;
     if (MouseActions()->DisjunctRowSelect())
-        for (int r = all.Top; r <= all.Bottom; ++r) SetRowSelect(r, true);
+        for (int r = all.Top; r <= all.Bottom; ++r)
+            SetRowSelect(r, true);
     SetSelection(all);
 }
 
@@ -299,7 +310,8 @@ void TExtStringGrid::KeyDown(Word& Key, TShiftState Shift)
         }
     }
     if (Navigation()->CursorAdvance != caDefault) WrapCursor(Key);
-    if (FUseEnabledRows && Navigation()->SkipDisabledRows && Row() == startRow) SkipDisabledRow(Key, startRow);
+    if (FUseEnabledRows && Navigation()->SkipDisabledRows && Row() == startRow)
+        SkipDisabledRow(Key, startRow);
     if (TStringGrid* other = SyncGrid()->Grid()) {
         if (SyncGrid()->SelectionColumn) other->SetCol(Col());
         if (SyncGrid()->SelectionRow) other->SetRow(Row());
@@ -332,7 +344,8 @@ void TExtStringGrid::WrapCursor(Word Key)
         SetRow(FixedRows());
         if (snake && Col() < lastCol) SetCol(Col() + 1);
         return;
-    default: return;
+    default:
+        return;
     }
 }
 
@@ -340,19 +353,21 @@ void TExtStringGrid::SkipDisabledRow(Word Key, int StartRow)
 {
     if (Key == VK_UP) {
         int r = StartRow - 1;
-        while (r > FixedRows() && !RowEnabled(r)) --r;
+        while (r > FixedRows() && !RowEnabled(r))
+            --r;
         if (r >= FixedRows() && RowEnabled(r)) SetRow(r);
     } else if (Key == VK_DOWN) {
         int r = StartRow + 1;
-        while (r < RowCount() - 1 && !RowEnabled(r)) ++r;
+        while (r < RowCount() - 1 && !RowEnabled(r))
+            ++r;
         if (r < RowCount() && RowEnabled(r)) SetRow(r);
     }
 }
 
 void TExtStringGrid::KeyUp(Word& Key, TShiftState Shift)
 {
-    const bool clearsSearch = (Key >= VK_PRIOR && Key <= VK_END) || IsArrowKey(Key) || Key == VK_INSERT ||
-                              Key == VK_DELETE;
+    const bool clearsSearch =
+        (Key >= VK_PRIOR && Key <= VK_END) || IsArrowKey(Key) || Key == VK_INSERT || Key == VK_DELETE;
     if (clearsSearch) FSearchInc.clear();
     const Word key = Key;
     TBaseGrid::KeyUp(Key, Shift);

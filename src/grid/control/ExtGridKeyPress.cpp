@@ -13,7 +13,7 @@ constexpr char32_t KeyTab = 9;
 constexpr char32_t KeyEnter = 13;
 constexpr char32_t KeyEscape = 27;
 
-}  // namespace
+} // namespace
 
 bool TExtStringGrid::StartsEditOnChar(char32_t Key) const
 {

@@ -18,7 +18,8 @@ bool TExtStringGrid::HandlePanMessage(const TMessage& Message)
         if (FPanning) {
             EndPan();
         } else if (IntelliPan != ipNone && RowCount() > FixedRows()) {
-            StartPan({static_cast<int16_t>(LOWORD(Message.LParam)), static_cast<int16_t>(HIWORD(Message.LParam))});
+            StartPan(
+                {static_cast<int16_t>(LOWORD(Message.LParam)), static_cast<int16_t>(HIWORD(Message.LParam))});
         }
         return false;
     case WM_LBUTTONDOWN:
@@ -26,7 +27,8 @@ bool TExtStringGrid::HandlePanMessage(const TMessage& Message)
     case WM_KEYDOWN:
         if (FPanning) EndPan();
         return false;
-    default: return false;
+    default:
+        return false;
     }
 }
 

@@ -132,13 +132,15 @@ void TExtStringGrid::TabBackwardLeftRight()
     const int lastCol = ColCount() - VisibleFixedRightCols();
     if (Col() <= firstNormal) {
         int c = lastCol - 1;
-        while (c >= FixedCols() && !IsSelectableCell(c, Row())) --c;
+        while (c >= FixedCols() && !IsSelectableCell(c, Row()))
+            --c;
         if (c >= FixedCols()) SetCol(c);
         SetRow(Row() > FixedRows() ? Row() - 1 : LastNormalRow());
         return;
     }
     int c = Col() - 1;
-    while (c >= firstNormal && !(IsSelectableCell(c, Row()) && IsBaseCell(c, Row()))) --c;
+    while (c >= firstNormal && !(IsSelectableCell(c, Row()) && IsBaseCell(c, Row())))
+        --c;
     if (c >= firstNormal) {
         SetCol(c);
     } else if (Row() > FixedRows()) {
@@ -155,7 +157,8 @@ TExtStringGrid::TTabStep TExtStringGrid::TabForwardLeftRight()
     const int from = Col() + CellSpan(Col(), Row()).X;
     const int end = ColCount() - VisibleFixedRightCols();
     int c = from + 1;
-    while (c < end && !IsSelectableCell(c, Row())) ++c;
+    while (c < end && !IsSelectableCell(c, Row()))
+        ++c;
     if (c < end) {
         SetCol(c);
         return IsBaseCell(Col(), Row()) ? TTabStep::Done : TTabStep::Again;
@@ -197,7 +200,8 @@ TExtStringGrid::TTabStep TExtStringGrid::TabForwardAtRowEnd()
         MoveColRow(ColCount() - 1, RowCount() - 1, true, true);
         return TTabStep::Again;
     }
-    if (Navigation()->TabToNextAtEnd || !Navigation()->AdvanceInsert() || !AppendRowForAdvance()) GoFirstRow();
+    if (Navigation()->TabToNextAtEnd || !Navigation()->AdvanceInsert() || !AppendRowForAdvance())
+        GoFirstRow();
     if (const int c = FirstSelectableCol(Row()); c >= 0) SetCol(c);
     return TabToParent() ? TTabStep::ToParent : TTabStep::Done;
 }

@@ -52,7 +52,8 @@ bool TExtStringGrid::HandleWheelMessage(TMessage& Message)
     int step = mouse.WheelIncrement >= 1 ? mouse.WheelIncrement : WheelScrollRows();
     int newRow = Row();
     if (scroll && down) {
-        if (TopRow() < RowCount() - VisibleRowCount() && TopRow() + step >= FixedRows()) SetTopRow(TopRow() + step);
+        if (TopRow() < RowCount() - VisibleRowCount() && TopRow() + step >= FixedRows())
+            SetTopRow(TopRow() + step);
     } else if (scroll) {
         step = std::min(step, TopRow() - FixedRows());
         if (TopRow() > FixedRows()) SetTopRow(TopRow() - step);
@@ -84,7 +85,8 @@ bool TExtStringGrid::HandleWheelMessage(TMessage& Message)
     if ((mouse.WheelIncrement != 0 || mouse.DisjunctRowSelect()) && handled) {
         Message.Result = 1;
         bool byEvent = false;
-        const TPoint pos{static_cast<int16_t>(LOWORD(Message.LParam)), static_cast<int16_t>(HIWORD(Message.LParam))};
+        const TPoint pos{static_cast<int16_t>(LOWORD(Message.LParam)),
+                         static_cast<int16_t>(HIWORD(Message.LParam))};
         const TMouseWheelUpDownEvent& event = down ? OnMouseWheelDown : OnMouseWheelUp;
         if (event) event(this, shift, pos, byEvent);
     }
@@ -96,8 +98,14 @@ bool TExtStringGrid::HandleWheelMessage(TMessage& Message)
     return true;
 }
 
-bool TExtStringGrid::DoMouseWheelDown(TShiftState Shift, TPoint MousePos) { return WheelStep(true, Shift, MousePos); }
-bool TExtStringGrid::DoMouseWheelUp(TShiftState Shift, TPoint MousePos) { return WheelStep(false, Shift, MousePos); }
+bool TExtStringGrid::DoMouseWheelDown(TShiftState Shift, TPoint MousePos)
+{
+    return WheelStep(true, Shift, MousePos);
+}
+bool TExtStringGrid::DoMouseWheelUp(TShiftState Shift, TPoint MousePos)
+{
+    return WheelStep(false, Shift, MousePos);
+}
 
 bool TExtStringGrid::WheelStep(bool Down, TShiftState Shift, TPoint MousePos)
 {
@@ -109,7 +117,8 @@ bool TExtStringGrid::WheelStep(bool Down, TShiftState Shift, TPoint MousePos)
         return handled;
     }
     const auto baseStep = [&] {
-        return Down ? TBaseGrid::DoMouseWheelDown(Shift, MousePos) : TBaseGrid::DoMouseWheelUp(Shift, MousePos);
+        return Down ? TBaseGrid::DoMouseWheelDown(Shift, MousePos)
+                    : TBaseGrid::DoMouseWheelUp(Shift, MousePos);
     };
     const bool keptDirectEdit = mouse.DirectEdit;
     mouse.DirectEdit = false;
@@ -139,10 +148,12 @@ void TExtStringGrid::AutoAppendRow()
     if (footer) {
         const int footerRow = RowCount() - 1;
         std::vector<std::string> texts(TotalColCount());
-        for (int c = 0; c < TotalColCount(); ++c) texts[c] = GridCells(c, footerRow);
+        for (int c = 0; c < TotalColCount(); ++c)
+            texts[c] = GridCells(c, footerRow);
         SetRowCount(RowCount() + 1);
         ClearRowCells(RowCount() - 2);
-        for (int c = 0; c < TotalColCount(); ++c) SetGridCells(c, RowCount() - 1, texts[c]);
+        for (int c = 0; c < TotalColCount(); ++c)
+            SetGridCells(c, RowCount() - 1, texts[c]);
     } else {
         SetRowCount(RowCount() + 1);
         ClearRowCells(RowCount() - 1);

@@ -635,7 +635,8 @@ public:
 public:
     // ==== keyboard, window procedure, wheel and zoom ====
     // (ExtGridKeyDown.cpp, ExtGridKeyHomeEnd.cpp, ExtGridTab.cpp, ExtGridKeyPress.cpp,
-    // ExtGridEnterAdvance.cpp, ExtGridEditLifecycle.cpp, ExtGridWheel.cpp) Columns are display columns unless said otherwise.
+    // ExtGridEnterAdvance.cpp, ExtGridEditLifecycle.cpp, ExtGridWheel.cpp, ExtGridPan.cpp)
+    // Columns are display columns unless said otherwise.
     // Moves to the next (previous) cell Tab may reach; false when Tab went on to the parent window.
     bool AdvanceTab(bool Backward);
     bool IsSelectableCell(int ACol, int ARow);
@@ -654,8 +655,8 @@ public:
     // Whether the cell (real column) may be edited by the user now.
     bool IsEditable(int ACol, int ARow);
     // The Enter advance from (ACol, ARow); Force acts even without Navigation.AdvanceOnEnter.
-    void AdvanceEditPosition(int ACol, int ARow, bool ShowEditor, bool Continuing, bool Forward, bool AutoEdit,
-                             bool Force);
+    void AdvanceEditPosition(int ACol, int ARow, bool ShowEditor, bool Continuing, bool Forward,
+                             bool AutoEdit, bool Force);
     // Opens the editor of the current cell (not for a control cell), scrolling it into view.
     void ShowInplaceEdit();
     // A left click on the cell, without mouse events, that starts editing as a user's click does.
@@ -683,9 +684,14 @@ public:
     TClipboardEvent OnClipboardCopy;
     TClipboardEvent OnClipboardPaste;
 
-protected:
-    // Hooks for descendants: keys typed in the text editor, F2, a wheel step.
+    // The text editor hands its keys to these hooks, so that a descendant can watch them.
     virtual void EditorKeyDown(Word& /*Key*/, TShiftState /*Shift*/) {}
+    virtual void EditorWMKeyDown(TMessage& /*Message*/) {}
+    // The character that started the current edit, for the editor to begin with.
+    char32_t StartEditChar() const { return FStartEditChar; }
+
+protected:
+    // Hooks for descendants: F2, a wheel step.
     virtual void DoF2Key() {}
     virtual void WheelScrolled(int /*Delta*/, bool& /*Handled*/) {}
     void WMKeyDown(TMessage& Message) override;
@@ -703,7 +709,6 @@ protected:
     // Middle-button panning (ExtGridPan.cpp): presses start and end it, its timer moves the
     // view or the current cell; true when the message was the pan timer's.
     bool HandlePanMessage(const TMessage& Message);
-
 
 private:
     // Key-down steps, each true when it has dealt with the key completely.
@@ -738,6 +743,9 @@ private:
     bool WheelStep(bool Down, TShiftState Shift, TPoint MousePos);
     bool IsKeyControlCell(int ACol, int ARow) const;
     bool StartsEditOnChar(char32_t Key) const;
+    void StartPan(TPoint At);
+    void EndPan();
+    void PanTick();
 
     TGridRect FMoveSelection;
     int FLastTabCol = -1;
@@ -749,9 +757,6 @@ private:
     int FAERow = -1;
     // Set while the Enter advance moves the current cell: OnCellChanging has already fired.
     bool FDisableChange = false;
-    void StartPan(TPoint At);
-    void EndPan();
-    void PanTick();
     bool FPanning = false;
     TPoint FPanStart;
     TCursor FCursorBeforePan = crDefault;

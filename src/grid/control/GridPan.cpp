@@ -11,7 +11,7 @@ int Sign(int Value, int Centre)
     return 0;
 }
 
-}  // namespace
+} // namespace
 
 TPanDirection PanDirection(TPoint Start, TPoint Mouse, TIntelliPan Pan)
 {

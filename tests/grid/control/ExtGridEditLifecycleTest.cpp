@@ -71,4 +71,4 @@ TEST_F(ExtGridEditLifecycleTest, AlwaysEditOpensTheEditorAfterAnArrow)
     EXPECT_TRUE(grid->EditorMode());
 }
 
-}  // namespace
+} // namespace

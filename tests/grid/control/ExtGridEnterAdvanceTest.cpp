@@ -18,8 +18,14 @@ protected:
         grid->SetRowCount(20);
         FillCoordinates();
     }
-    void Advance(bool Forward = true) { grid->AdvanceEditPosition(grid->Col(), grid->Row(), false, false, Forward, false, true); }
-    std::string Cell() const { return "(" + std::to_string(grid->Col()) + "," + std::to_string(grid->Row()) + ")"; }
+    void Advance(bool Forward = true)
+    {
+        grid->AdvanceEditPosition(grid->Col(), grid->Row(), false, false, Forward, false, true);
+    }
+    std::string Cell() const
+    {
+        return "(" + std::to_string(grid->Col()) + "," + std::to_string(grid->Row()) + ")";
+    }
     TNavigation& Nav() { return *grid->Navigation(); }
 };
 
@@ -54,8 +60,8 @@ TEST_F(ExtGridEnterAdvanceTest, EnterMovesInTheConfiguredDirection)
         grid->SetOptions(c.insert ? grid->Options() + goEditing : grid->Options() - goEditing);
         grid->MoveCurrentCell(c.from.X, c.from.Y);
         Advance(c.forward);
-        const std::string label = "direction " + std::to_string(c.direction) + " from " + std::to_string(c.from.X) +
-                                  "," + std::to_string(c.from.Y);
+        const std::string label = "direction " + std::to_string(c.direction) + " from " +
+                                  std::to_string(c.from.X) + "," + std::to_string(c.from.Y);
         EXPECT_EQ(Cell(), c.expected) << label;
         EXPECT_EQ(grid->RowCount(), c.rowCount) << label;
     }
@@ -105,12 +111,16 @@ TEST_F(ExtGridEnterAdvanceTest, AutoAdvanceMayMoveOrRefuseTheTarget)
 // Every following cell is read-only: the skipping walk ends and the focus stays.
 TEST_F(ExtGridEnterAdvanceTest, SkippingReadOnlyCellsEndsWhenNothingIsEditable)
 {
-    grid->OnCanEditCell = [](TObject*, int ARow, int ACol, bool& CanEdit) { CanEdit = ARow == 3 && ACol == 2; };
+    grid->OnCanEditCell = [](TObject*, int ARow, int ACol, bool& CanEdit) {
+        CanEdit = ARow == 3 && ACol == 2;
+    };
     grid->SetOptions(grid->Options() + goEditing);
     grid->MoveCurrentCell(2, 3);
     Advance();
     EXPECT_EQ(Cell(), "(2,3)");
-    grid->OnCanEditCell = [](TObject*, int ARow, int ACol, bool& CanEdit) { CanEdit = ARow == 3 && ACol == 5; };
+    grid->OnCanEditCell = [](TObject*, int ARow, int ACol, bool& CanEdit) {
+        CanEdit = ARow == 3 && ACol == 5;
+    };
     Advance();
     EXPECT_EQ(Cell(), "(5,3)");
 }
@@ -125,4 +135,4 @@ TEST_F(ExtGridEnterAdvanceTest, NothingHappensWithoutAdvanceOnEnterUnlessForced)
     EXPECT_EQ(Cell(), "(3,3)");
 }
 
-}  // namespace
+} // namespace

@@ -64,10 +64,10 @@ TEST_F(ExtGridKeyboardTest, HomeAndEndGoWhereHomeEndKeySays)
         int fixedFooters;
         TPoint expected;
     } cases[] = {
-        {heFirstLastCell, VK_HOME, {}, 0, {1, 1}},          {heFirstLastCell, VK_END, {}, 0, {5, 19}},
-        {heFirstLastRow, VK_HOME, {}, 0, {3, 1}},           {heFirstLastRow, VK_END, {}, 0, {3, 19}},
-        {heFirstLastRow, VK_END, {}, 2, {3, 17}},           {heFirstLastColumn, VK_HOME, {}, 0, {1, 5}},
-        {heFirstLastColumn, VK_END, {}, 0, {5, 5}},         {heFirstLastColumn, VK_HOME, {ssCtrl}, 0, {1, 1}},
+        {heFirstLastCell, VK_HOME, {}, 0, {1, 1}},  {heFirstLastCell, VK_END, {}, 0, {5, 19}},
+        {heFirstLastRow, VK_HOME, {}, 0, {3, 1}},   {heFirstLastRow, VK_END, {}, 0, {3, 19}},
+        {heFirstLastRow, VK_END, {}, 2, {3, 17}},   {heFirstLastColumn, VK_HOME, {}, 0, {1, 5}},
+        {heFirstLastColumn, VK_END, {}, 0, {5, 5}}, {heFirstLastColumn, VK_HOME, {ssCtrl}, 0, {1, 1}},
     };
     for (const auto& c : cases) {
         Nav().HomeEndKey = c.action;
@@ -102,9 +102,15 @@ TEST_F(ExtGridKeyboardTest, ScrollOnlyKeysMoveTheViewNotTheCurrentCell)
         Word key;
         int topBefore, topAfter;
     } cases[] = {
-        {VK_DOWN, 1, 2},      {VK_DOWN, bottom, bottom},      {VK_UP, 2, 1},       {VK_UP, 1, 1},
-        {VK_HOME, bottom, 1}, {VK_END, 1, bottom},            {VK_NEXT, 1, 1 + visible},
-        {VK_PRIOR, 3, 1},     {VK_PRIOR, bottom, bottom - visible},
+        {VK_DOWN, 1, 2},
+        {VK_DOWN, bottom, bottom},
+        {VK_UP, 2, 1},
+        {VK_UP, 1, 1},
+        {VK_HOME, bottom, 1},
+        {VK_END, 1, bottom},
+        {VK_NEXT, 1, 1 + visible},
+        {VK_PRIOR, 3, 1},
+        {VK_PRIOR, bottom, bottom - visible},
     };
     for (const auto& c : cases) {
         grid->SetTopRow(c.topBefore);
@@ -125,17 +131,19 @@ TEST_F(ExtGridKeyboardTest, CursorAdvanceWrapsAtTheEdges)
         Word key;
         TPoint from, expected;
     } cases[] = {
-        {caDefault, VK_LEFT, {1, 4}, {1, 4}}, {caLoop, VK_LEFT, {1, 4}, {5, 4}},   {caSnake, VK_LEFT, {1, 4}, {5, 3}},
-        {caSnake, VK_LEFT, {1, 1}, {5, 1}},   {caLoop, VK_RIGHT, {5, 4}, {1, 4}},  {caSnake, VK_RIGHT, {5, 4}, {1, 5}},
-        {caLoop, VK_UP, {2, 1}, {2, 19}},     {caSnake, VK_UP, {2, 1}, {1, 19}},   {caSnake, VK_DOWN, {2, 19}, {3, 1}},
-        {caLoop, VK_DOWN, {2, 19}, {2, 1}},   {caSnake, VK_RIGHT, {3, 4}, {4, 4}},
+        {caDefault, VK_LEFT, {1, 4}, {1, 4}}, {caLoop, VK_LEFT, {1, 4}, {5, 4}},
+        {caSnake, VK_LEFT, {1, 4}, {5, 3}},   {caSnake, VK_LEFT, {1, 1}, {5, 1}},
+        {caLoop, VK_RIGHT, {5, 4}, {1, 4}},   {caSnake, VK_RIGHT, {5, 4}, {1, 5}},
+        {caLoop, VK_UP, {2, 1}, {2, 19}},     {caSnake, VK_UP, {2, 1}, {1, 19}},
+        {caSnake, VK_DOWN, {2, 19}, {3, 1}},  {caLoop, VK_DOWN, {2, 19}, {2, 1}},
+        {caSnake, VK_RIGHT, {3, 4}, {4, 4}},
     };
     for (const auto& c : cases) {
         Nav().CursorAdvance = c.advance;
         GoTo(c.from.X, c.from.Y);
         Key(c.key);
-        EXPECT_EQ(Show(Cell()), Show(c.expected)) << "advance " << c.advance << " key " << c.key << " from "
-                                                  << Show(c.from);
+        EXPECT_EQ(Show(Cell()), Show(c.expected))
+            << "advance " << c.advance << " key " << c.key << " from " << Show(c.from);
     }
 }
 
@@ -159,7 +167,8 @@ protected:
     static std::string ShowAll(const std::vector<TPoint>& cells)
     {
         std::string s;
-        for (const TPoint& p : cells) s += ::Show(p);
+        for (const TPoint& p : cells)
+            s += ::Show(p);
         return s;
     }
 };
@@ -295,7 +304,8 @@ TEST_F(ExtGridKeyboardTest, EnterOnAReadOnlyCellOnlyFiresOnKeyDown)
 TEST_F(ExtGridKeyboardTest, IncrementalLookupFindsTheFirstRowStartingWithTheTypedText)
 {
     const char* texts[] = {"zulu", "beta", "Abend", "abba", "Ärger", "bravo"};
-    for (int r = 0; r < 6; ++r) grid->SetCells(2, r + 1, texts[r]);
+    for (int r = 0; r < 6; ++r)
+        grid->SetCells(2, r + 1, texts[r]);
     grid->SortSettings()->Column = 2;
     Nav().AutoGotoWhenSorted = true;
     const struct {
@@ -304,8 +314,8 @@ TEST_F(ExtGridKeyboardTest, IncrementalLookupFindsTheFirstRowStartingWithTheType
         int row;
         const char* searchText;
     } cases[] = {
-        {true, "ab", 3, "ab"}, {true, "abb", 4, "abb"}, {true, "br", 6, "br"}, {false, "ab", 2, "b"},
-        {true, "ä", 5, "ä"},   {true, "q", 9, ""},
+        {true, "ab", 3, "ab"}, {true, "abb", 4, "abb"}, {true, "br", 6, "br"},
+        {false, "ab", 2, "b"}, {true, "ä", 5, "ä"},     {true, "q", 9, ""},
     };
     for (const auto& c : cases) {
         Nav().AutoGotoIncremental = c.incremental;
@@ -338,7 +348,6 @@ TEST_F(ExtGridKeyboardTest, TheLookupMakesTheGridWantCharacters)
     grid->SetOptions(grid->Options() + goEditing);
     EXPECT_NE(grid->Perform(WM_GETDLGCODE) & DLGC_WANTCHARS, 0);
 }
-
 
 TEST_F(ExtGridKeyboardTest, CtrlAllSelectsTheNormalCellsOnlyForRangeOrRowSelection)
 {
@@ -425,13 +434,15 @@ TEST_F(ExtGridKeyboardTest, ClipboardKeysAskTheirEvents)
     const struct {
         Word key;
         TShiftState shift;
-    } keys[] = {{'X', {ssCtrl}}, {'C', {ssCtrl}}, {'V', {ssCtrl}}, {VK_INSERT, {ssCtrl}}, {VK_INSERT, {ssShift}},
-                {VK_DELETE, {ssShift}}};
-    for (const auto& k : keys) Key(k.key, k.shift);
+    } keys[] = {{'X', {ssCtrl}},       {'C', {ssCtrl}},        {'V', {ssCtrl}},
+                {VK_INSERT, {ssCtrl}}, {VK_INSERT, {ssShift}}, {VK_DELETE, {ssShift}}};
+    for (const auto& k : keys)
+        Key(k.key, k.shift);
     EXPECT_EQ(asked, "");
     Nav().AllowClipboardShortCuts = true;
-    for (const auto& k : keys) Key(k.key, k.shift);
+    for (const auto& k : keys)
+        Key(k.key, k.shift);
     EXPECT_EQ(asked, "xcvcvx");
 }
 
-}  // namespace
+} // namespace

@@ -17,10 +17,12 @@ TEST(GridPan, DirectionAndCursorFollowTheMouse)
         int v, h;
         TCursor cursor;
     } cases[] = {
-        {{104, 95}, ipBoth, 0, 0, 8000},       {{100, 120}, ipBoth, 1, 0, 8001},   {{80, 100}, ipBoth, 0, -1, 8002},
-        {{120, 100}, ipBoth, 0, 1, 8003},      {{100, 80}, ipBoth, -1, 0, 8004},   {{120, 80}, ipBoth, -1, 1, 8005},
-        {{80, 80}, ipBoth, -1, -1, 8006},      {{120, 120}, ipBoth, 1, 1, 8007},   {{80, 120}, ipBoth, 1, -1, 8008},
-        {{150, 150}, ipVertical, 1, 0, 8001},  {{150, 150}, ipHorizontal, 0, 1, 8003},
+        {{104, 95}, ipBoth, 0, 0, 8000},        {{100, 120}, ipBoth, 1, 0, 8001},
+        {{80, 100}, ipBoth, 0, -1, 8002},       {{120, 100}, ipBoth, 0, 1, 8003},
+        {{100, 80}, ipBoth, -1, 0, 8004},       {{120, 80}, ipBoth, -1, 1, 8005},
+        {{80, 80}, ipBoth, -1, -1, 8006},       {{120, 120}, ipBoth, 1, 1, 8007},
+        {{80, 120}, ipBoth, 1, -1, 8008},       {{150, 150}, ipVertical, 1, 0, 8001},
+        {{150, 150}, ipHorizontal, 0, 1, 8003},
     };
     for (const auto& c : cases) {
         const TPanDirection d = PanDirection(start, c.mouse, c.pan);
@@ -86,4 +88,4 @@ TEST_F(ExtGridPanTest, PanningWithScrollingMovesTheView)
     EXPECT_FALSE(grid->Panning());
 }
 
-}  // namespace
+} // namespace

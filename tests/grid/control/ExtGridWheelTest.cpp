@@ -23,7 +23,8 @@ protected:
     std::vector<int> Widths() const
     {
         std::vector<int> w;
-        for (int c = 0; c < grid->ColCount(); ++c) w.push_back(grid->ColWidths(c));
+        for (int c = 0; c < grid->ColCount(); ++c)
+            w.push_back(grid->ColWidths(c));
         return w;
     }
     void Wheel(int delta, TShiftState shift = {}) { SendWheel(grid, 50, 50, delta, shift); }
@@ -53,7 +54,8 @@ TEST_F(ExtGridWheelTest, CtrlWheelZoomsByTheDesktopsWheelLines)
     const int lines = Mouse->WheelScrollLines();
     Wheel(-120, {ssCtrl});
     EXPECT_EQ(grid->ZoomFactor, lines);
-    for (int c = 0; c < grid->ColCount(); ++c) EXPECT_EQ(grid->ColWidths(c), start[c] + lines) << "column " << c;
+    for (int c = 0; c < grid->ColCount(); ++c)
+        EXPECT_EQ(grid->ColWidths(c), start[c] + lines) << "column " << c;
     Wheel(120, {ssCtrl});
     EXPECT_EQ(Widths(), start);
 
@@ -122,4 +124,4 @@ TEST(ExtGridTypingCost, TypingCostsTheSameInSmallAndLargeGrids)
     EXPECT_EQ(hooksPerKey(500), hooksPerKey(20));
 }
 
-}  // namespace
+} // namespace
