@@ -4,6 +4,8 @@
 #include "grid/foundation/model/MouseActions.h"
 #include "grid/foundation/model/Navigation.h"
 #include "grid/foundation/model/SyncGrid.h"
+#include "grid/foundation/text/CellText.h"
+#include "platform/rtl/SysUtils.h"
 #include "platform/ui/Forms.h"
 #include "platform/ui/Messages.h"
 
@@ -130,10 +132,13 @@ bool TExtStringGrid::EditStartKey(TMessage& Message, TShiftState Shift, int Real
         SetOptions(Options() + goEditing);
         ShowInplaceEdit();
     }
-    // TODO(lead): Ctrl+F into the search panel's edit box, and Enter/F2 on cells holding form
-    // controls (GetTextType, CountControlTags), once the search footer and markup controls exist.
+    // TODO(lead): Ctrl+F puts the focus into the search panel's edit box.
     if (Options().Contains(goEditing) && !IsEditable(RealCol, Row())) {
         SwallowKey(Message, Shift);
+        return true;
+    }
+    if (HoldsFormControls(RealCol, Row())) {
+        Message.Result = 1;
         return true;
     }
     if (key == VK_RETURN && !IsEditable(RealCol, Row())) {
@@ -169,6 +174,13 @@ void TExtStringGrid::ControlCellKey(Word Key, int RealCol)
         if (OnRadioButtonClick) OnRadioButtonClick(this, RealCol, row);
     }
     RepaintCell(Col(), row);
+}
+
+bool TExtStringGrid::HoldsFormControls(int ACol, int ARow) const
+{
+    const std::string text = Cells(ACol, ARow);
+    return GetTextType(text, EnableHTML) == ttMarkup &&
+           AnsiUpperCase(text).find("<CONTROL") != std::string::npos;
 }
 
 // TODO(lead): IsControlCell of the cell-graphics concern; until then the check boxes and radio

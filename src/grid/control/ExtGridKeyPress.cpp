@@ -27,7 +27,10 @@ void TExtStringGrid::WMChar(TMessage& Message)
     auto ch = static_cast<char32_t>(Message.WParam);
     const bool ctrl = KeyDataToShiftState(Message.LParam).Contains(ssCtrl);
     const int realCol = RealCol();
-    // TODO(lead): a character on a cell holding form controls (control tags) is dropped.
+    if (HoldsFormControls(realCol, Row())) {
+        Message.Result = 1;
+        return;
+    }
     if (MouseActions()->EditOnDblClickOnly()) {
         bool canEdit = true;
         IsReadOnlyCell(Col(), Row(), canEdit);

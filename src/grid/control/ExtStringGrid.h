@@ -742,6 +742,8 @@ private:
     // The control's wheel path (one notch): the base grid's step with direct editing held off.
     bool WheelStep(bool Down, TShiftState Shift, TPoint MousePos);
     bool IsKeyControlCell(int ACol, int ARow) const;
+    // The cell's markup holds form controls, which take the keys themselves.
+    bool HoldsFormControls(int ACol, int ARow) const;
     bool StartsEditOnChar(char32_t Key) const;
     void StartPan(TPoint At);
     void EndPan();

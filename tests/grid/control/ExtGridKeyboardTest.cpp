@@ -445,4 +445,23 @@ TEST_F(ExtGridKeyboardTest, ClipboardKeysAskTheirEvents)
     EXPECT_EQ(asked, "xcvcvx");
 }
 
+// A cell whose markup holds form controls leaves Enter, F2 and typed characters to them.
+TEST_F(ExtGridKeyboardTest, KeysOnACellWithFormControlsOpenNoEditor)
+{
+    grid->SetOptions(grid->Options() + goEditing);
+    grid->SetCells(2, 3, "Name: <CONTROL TYPE=\"EDIT\" ID=\"n\">");
+    grid->SetCells(3, 3, "<b>bold</b>");
+    const struct {
+        int col;
+        Word key;
+        bool opens;
+    } cases[] = {{2, VK_F2, false}, {2, 'A', false}, {3, VK_F2, true}, {3, 'A', true}};
+    for (const auto& c : cases) {
+        GoTo(1, 1);
+        GoTo(c.col, 3);
+        Key(c.key);
+        EXPECT_EQ(grid->EditorMode(), c.opens) << "column " << c.col << " key " << c.key;
+    }
+}
+
 } // namespace
