@@ -464,4 +464,21 @@ TEST_F(ExtGridKeyboardTest, KeysOnACellWithFormControlsOpenNoEditor)
     }
 }
 
+// The automatic edit starts as a click would, without the mouse events.
+TEST_F(ExtGridTabTest, TabWithAutoEditOpensTheEditorInTheNextCell)
+{
+    int mouseEvents = 0;
+    grid->OnMouseDown = [&](TObject*, TMouseButton, TShiftState, int, int) { ++mouseEvents; };
+    grid->OnMouseUp = [&](TObject*, TMouseButton, TShiftState, int, int) { ++mouseEvents; };
+    grid->SetOptions(grid->Options() + goEditing);
+    Nav().AdvanceAutoEdit = true;
+    GoTo(2, 3);
+    Key(VK_TAB);
+    EXPECT_EQ(::Show(Cell()), "(3,3)");
+    EXPECT_TRUE(grid->EditorMode());
+    EXPECT_EQ(mouseEvents, 0);
+    ASSERT_TRUE(grid->OnMouseDown);
+    ASSERT_TRUE(grid->OnMouseUp);
+}
+
 } // namespace
