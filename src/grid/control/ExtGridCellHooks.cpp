@@ -51,7 +51,7 @@ void TExtStringGrid::CellChanging(int NewCol, int NewRow, bool& Allow)
 {
     if (NewRow != Row() && OnRowChanging) OnRowChanging(this, Row(), NewRow, Allow);
     if (NewCol != Col() && OnColChanging) OnColChanging(this, Col(), NewCol, Allow);
-    if ((NewRow != Row() || NewCol != Col()) && OnCellChanging)
+    if ((NewRow != Row() || NewCol != Col()) && OnCellChanging && !FDisableChange)
         OnCellChanging(this, Row(), Col(), NewRow, NewCol, Allow);
 }
 

@@ -5,6 +5,8 @@
 
 void TExtStringGrid::WndProc(TMessage& Message)
 {
+    NoteEditDone(Message);
+    if (HandlePanMessage(Message)) return;
     switch (Message.Msg) {
     case WM_TIMER:
         if (static_cast<int>(Message.WParam) == GridTimerID) {
@@ -31,6 +33,9 @@ void TExtStringGrid::WndProc(TMessage& Message)
         TBaseGrid::WndProc(Message);
         EditOnFocus(reinterpret_cast<TWinControl*>(Message.WParam));
         return;
+    case WM_MOUSEWHEEL:
+        if (!FPanning && HandleWheelMessage(Message)) return;
+        break;
     case CM_MOUSELEAVE:
         FMousePos.reset();
         break;

@@ -11,6 +11,7 @@
 #include "grid/control/CellPaintContext.h"
 #include "grid/control/ExtGridEnums.h"
 #include "grid/control/ExtGridEvents.h"
+#include "grid/control/ExtGridKeyEvents.h"
 #include "grid/control/ExtGridProperties.h"
 #include "grid/control/ExtGridScrollStyleTypes.h"
 #include "grid/control/HiddenRowStore.h"
@@ -733,6 +734,134 @@ public:
     // ==== end of in-place editing and validation ====
 public:
     // ==== keyboard, window procedure, wheel and zoom ====
+    // (ExtGridKeyDown.cpp, ExtGridKeyHomeEnd.cpp, ExtGridTab.cpp, ExtGridKeyPress.cpp,
+    // ExtGridEnterAdvance.cpp, ExtGridEditLifecycle.cpp, ExtGridWheel.cpp, ExtGridPan.cpp)
+    // Columns are display columns unless said otherwise.
+    // Moves to the next (previous) cell Tab may reach; false when Tab went on to the parent window.
+    bool AdvanceTab(bool Backward);
+    bool IsSelectableCell(int ACol, int ARow);
+    // -1 when the row has no selectable cell.
+    int FirstSelectableCol(int ARow);
+    int LastSelectableCol(int ARow);
+    // The first column of data: 1 in a node grid without fixed columns.
+    int FirstNormalCol() const;
+    // The fixed right columns that are not hidden.
+    int VisibleFixedRightCols() const;
+    int LastNormalRow() const { return RowCount() - FixedFooters - 1; }
+    bool IsLastNormalRow() const;
+    // Appends a row below the last normal one when Down is pressed there (OnCanAddRow decides).
+    void AutoAppendRow();
+    virtual void GoFirstRow() { SetRow(FixedRows()); }
+    // Whether the cell (real column) may be edited by the user now.
+    bool IsEditable(int ACol, int ARow);
+    // The Enter advance from (ACol, ARow); Force acts even without Navigation.AdvanceOnEnter.
+    void AdvanceEditPosition(int ACol, int ARow, bool ShowEditor, bool Continuing, bool Forward,
+                             bool AutoEdit, bool Force);
+    // Opens the editor of the current cell (not for a control cell), scrolling it into view.
+    void ShowInplaceEdit();
+    // A left click on the cell, without mouse events, that starts editing as a user's click does.
+    void SimulateCellClick(int ACol, int ARow);
+    // A typed editor ends with a navigation key: its value goes into the cell, then the key moves on.
+    void DoneInplaceEdit(Word Key, TShiftState Shift);
+    // Runs the cell-selection rules for the current cell.
+    void Select() { SelectCell(Col(), Row()); }
+    // Grows (shrinks) every column and row by x pixels, at most 10 steps either way.
+    void Zoom(int x);
+    // Rows one wheel notch moves when MouseActions.WheelIncrement is not set.
+    int WheelScrollRows() const;
+
+    // A "." typed on the numeric keypad enters the locale's decimal separator.
+    bool ExcelStyleDecimalSeparator = false;
+    // Middle-button panning moves one step per tick of its timer.
+    static constexpr int PanTimerID = 999;
+    static constexpr int PanTimerPeriod = 10;
+    bool Panning() const { return FPanning; }
+
+    TAutoAddRowEvent OnAutoAddRow;
+    TAutoInsertColEvent OnAutoInsertCol;
+    TAutoAdvanceEvent OnAutoAdvance;
+    TClipboardEvent OnClipboardCut;
+    TClipboardEvent OnClipboardCopy;
+    TClipboardEvent OnClipboardPaste;
+
+    // The text editor hands its keys to these hooks, so that a descendant can watch them.
+    virtual void EditorKeyDown(Word& /*Key*/, TShiftState /*Shift*/) {}
+    virtual void EditorWMKeyDown(TMessage& /*Message*/) {}
+    // The character that started the current edit, for the editor to begin with.
+    char32_t StartEditChar() const { return FStartEditChar; }
+
+protected:
+    // Hooks for descendants: F2, a wheel step.
+    virtual void DoF2Key() {}
+    virtual void WheelScrolled(int /*Delta*/, bool& /*Handled*/) {}
+    void WMKeyDown(TMessage& Message) override;
+    void WMChar(TMessage& Message) override;
+    void WMGetDlgCode(TMessage& Message) override;
+    void KeyDown(Word& Key, TShiftState Shift) override;
+    void KeyUp(Word& Key, TShiftState Shift) override;
+    void KeyPress(char32_t& Key) override;
+    bool DoMouseWheelDown(TShiftState Shift, TPoint MousePos) override;
+    bool DoMouseWheelUp(TShiftState Shift, TPoint MousePos) override;
+    // A wheel turn as the window procedure sees it; false when it goes the usual way.
+    bool HandleWheelMessage(TMessage& Message);
+    // After an edit ends, a grid that edits on double clicks only stops editing.
+    void NoteEditDone(const TMessage& Message);
+    // Middle-button panning (ExtGridPan.cpp): presses start and end it, its timer moves the
+    // view or the current cell; true when the message was the pan timer's.
+    bool HandlePanMessage(const TMessage& Message);
+
+private:
+    // Key-down steps, each true when it has dealt with the key completely.
+    bool ScrollOnlyKey(Word Key);
+    bool EditStartKey(TMessage& Message, TShiftState Shift, int RealCol);
+    void ControlCellKey(Word Key, int RealCol);
+    bool HomeEndKey(TMessage& Message, TShiftState Shift);
+    bool ArrowKeyBefore(TMessage& Message, TShiftState Shift);
+    bool SkipFixedCellsKey(Word Key);
+    bool KeyAfter(Word Key, TShiftState Shift);
+    void KeyDownDone();
+    // Fires OnKeyDown with the key and consumes it.
+    void SwallowKey(TMessage& Message, TShiftState Shift);
+    void FireKeyDown(Word Key, TShiftState Shift);
+    void SelectAllNormalCells();
+    // Cursor wrap of the left, right, up and down keys at the grid's edges.
+    void WrapCursor(Word Key);
+    void SkipDisabledRow(Word Key, int StartRow);
+    // One Tab step from the current cell; the caller repeats it while the step lands on a cell
+    // Tab may not stop on.
+    enum class TTabStep { Done, Again, ToParent };
+    TTabStep TabStep(bool Backward);
+    TTabStep TabForwardLeftRight();
+    TTabStep TabForwardAtRowEnd();
+    void TabBackwardLeftRight();
+    bool TabToParent();
+    bool AppendRowForAdvance();
+    // The Enter advance's target from (ACol, ARow); false when the advance ends without a move.
+    bool EnterTarget(int& ACol, int& ARow, bool Forward);
+    void IncrementalLookup(char32_t Key);
+    // The control's wheel path (one notch): the base grid's step with direct editing held off.
+    bool WheelStep(bool Down, TShiftState Shift, TPoint MousePos);
+    bool IsKeyControlCell(int ACol, int ARow) const;
+    // The cell's markup holds form controls, which take the keys themselves.
+    bool HoldsFormControls(int ACol, int ARow) const;
+    bool StartsEditOnChar(char32_t Key) const;
+    void StartPan(TPoint At);
+    void EndPan();
+    void PanTick();
+
+    TGridRect FMoveSelection;
+    int FLastTabCol = -1;
+    int FLastTabRow = -1;
+    TPoint FLastKeyCell{-1, -1};
+    char32_t FStartEditChar = 0;
+    Word FLastKeyDown = 0;
+    int FAECol = -1;
+    int FAERow = -1;
+    // Set while the Enter advance moves the current cell: OnCellChanging has already fired.
+    bool FDisableChange = false;
+    bool FPanning = false;
+    TPoint FPanStart;
+    TCursor FCursorBeforePan = crDefault;
     // ==== end of keyboard, window procedure, wheel and zoom ====
 public:
     // ==== mouse ====

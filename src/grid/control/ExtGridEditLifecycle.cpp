@@ -1,0 +1,59 @@
+#include "grid/control/ExtStringGrid.h"
+#include "grid/foundation/model/MouseActions.h"
+#include "grid/foundation/model/Navigation.h"
+#include "platform/ui/Messages.h"
+
+void TExtStringGrid::ShowInplaceEdit()
+{
+    if (IsKeyControlCell(RealCol(), Row())) return;
+    if (Row() < TopRow()) SetTopRow(Row());
+    if (Col() < LeftCol()) SetLeftCol(Col());
+    ShowEditor();
+}
+
+void TExtStringGrid::SimulateCellClick(int ACol, int ARow)
+{
+    const TRect r = CellRect(ACol, ARow);
+    TMouseEvent down = std::move(OnMouseDown), up = std::move(OnMouseUp);
+    OnMouseDown = nullptr;
+    OnMouseUp = nullptr;
+    FForceSel = true;
+    const auto restore = [&] {
+        FForceSel = false;
+        OnMouseDown = std::move(down);
+        OnMouseUp = std::move(up);
+    };
+    try {
+        MouseDown(mbLeft, {}, r.Left + 2, r.Top + 2);
+        MouseUp(mbLeft, {}, r.Left + 2, r.Top + 2);
+    } catch (...) {
+        restore();
+        throw;
+    }
+    restore();
+}
+
+void TExtStringGrid::DoneInplaceEdit(Word Key, TShiftState Shift)
+{
+    FBlockFocus = true;
+    HideInplaceEdit();
+    if (Navigation()->AppendOnArrowDown && Key == VK_DOWN && IsLastNormalRow()) AutoAppendRow();
+    if (Key == VK_TAB || (Key >= VK_LEFT && Key <= VK_DOWN)) KeyDown(Key, Shift);
+    // Taking the focus back must not open the editor again.
+    const bool alwaysEdit = Navigation()->AlwaysEdit;
+    Navigation()->AlwaysEdit = false;
+    if (CanFocus()) SetFocus();
+    if (Key == VK_RETURN) AdvanceEditPosition(Col(), Row(), false, false, true, false, false);
+    Navigation()->AlwaysEdit = alwaysEdit;
+    FBlockFocus = false;
+}
+
+// Editing on double clicks only switches editing on for one edit.
+void TExtStringGrid::NoteEditDone(const TMessage& Message)
+{
+    static const UINT editDone = RegisterWindowMessage("GridEditDone");
+    if (Message.Msg != editDone || !MouseActions()->EditOnDblClickOnly()) return;
+    HideInplaceEdit();
+    EditMode = false;
+    SetOptions(Options() - goEditing);
+}
