@@ -1,0 +1,74 @@
+#pragma once
+#include <functional>
+#include <string>
+#include <vector>
+
+#include "editors/frame/RuleEditorForm.h"
+#include "grid/control/ExtColumnGrid.h"
+#include "platform/ui/ComCtrls.h"
+#include "support/FakeDialogs.h"
+#include "support/TestFiles.h"
+#include "workspace/ULanguage.h"
+
+// One rule editor window created as the program creates it, its rule file in a directory
+// of its own, and its dialogs answered by the test.
+template <class TWindow> class TRuleWindowHarness {
+public:
+    TRuleWindowHarness(std::string& FilePath, const std::string& FileName)
+    {
+        Load_Default_Texts();
+        FilePath = dir.File(FileName);
+        File = FilePath;
+        window = new TWindow(&owner);
+        window->AfterConstruction();
+    }
+
+    // Shows the window modally, runs the action on it and returns the modal result.
+    TModalResult Show(std::function<void(TWindow&)> action = {})
+    {
+        dialogs.OnModal([action](TCustomForm& shown) {
+            if (action) action(static_cast<TWindow&>(shown));
+        });
+        return window->ShowModal();
+    }
+
+    std::vector<std::string> Messages() const
+    {
+        std::vector<std::string> texts;
+        for (const auto& message : dialogs.Messages())
+            texts.push_back(message.Text);
+        return texts;
+    }
+
+    TempDir dir;
+    std::string File;
+    TFakeDialogs dialogs;
+    TComponent owner{nullptr};
+    TWindow* window;
+};
+
+// Writes the texts into columns 1, 2 ... of the row.
+inline void Fill_Row(TExtColumnGrid& Grid, int Row, const std::vector<std::string>& Cells)
+{
+    for (size_t c = 0; c < Cells.size(); ++c)
+        Grid.SetCells(static_cast<int>(c) + 1, Row, Cells[c]);
+}
+
+inline std::vector<std::string> Row_Cells(const TExtColumnGrid& Grid, int Row)
+{
+    std::vector<std::string> cells;
+    for (int c = 1; c < Grid.ColCount(); ++c)
+        cells.push_back(Grid.Cells(c, Row));
+    return cells;
+}
+
+inline void Press_OK(TRuleEditorForm& window) { window.Btn_OK->Click(); }
+
+// Makes the grid of the given table the one on the active page, with its current row.
+inline TExtColumnGrid& Go_To(TRuleEditorForm& window, int Table, int Row)
+{
+    window.PageControl1->SetActivePageIndex(Table);
+    TExtColumnGrid& grid = *window.Grids[Table];
+    grid.SetRow(Row);
+    return grid;
+}
