@@ -32,10 +32,27 @@ public:
         return window->ShowModal();
     }
 
-    std::vector<std::string> Messages() const
+    std::vector<std::string> Messages() const { return Texts(dialogs); }
+
+    // Shows the window, lets Fill write its cells, presses OK and returns the messages
+    // shown from the show on.
+    std::vector<std::string> Ok_Messages(std::function<void(TWindow&)> Fill, TModalResult* Result = nullptr)
+    {
+        TFakeDialogs answers;
+        answers.OnModal([Fill](TCustomForm& shown) {
+            auto& window = static_cast<TWindow&>(shown);
+            Fill(window);
+            window.Btn_OK->Click();
+        });
+        const TModalResult result = window->ShowModal();
+        if (Result) *Result = result;
+        return Texts(answers);
+    }
+
+    static std::vector<std::string> Texts(const TFakeDialogs& Dialogs)
     {
         std::vector<std::string> texts;
-        for (const auto& message : dialogs.Messages())
+        for (const auto& message : Dialogs.Messages())
             texts.push_back(message.Text);
         return texts;
     }
