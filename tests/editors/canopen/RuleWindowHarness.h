@@ -49,6 +49,18 @@ public:
         return Texts(answers);
     }
 
+    // Fills the rows of one table from row 1 and presses OK; the messages shown.
+    std::vector<std::string> Check(int Table, const std::vector<std::vector<std::string>>& Rules,
+                                   TModalResult* Result = nullptr)
+    {
+        return Ok_Messages(
+            [&](TWindow& w) {
+                for (size_t r = 0; r < Rules.size(); ++r)
+                    Fill_Row(*w.Grids[Table], static_cast<int>(r) + 1, Rules[r]);
+            },
+            Result);
+    }
+
     static std::vector<std::string> Texts(const TFakeDialogs& Dialogs)
     {
         std::vector<std::string> texts;

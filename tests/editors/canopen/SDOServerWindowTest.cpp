@@ -9,15 +9,6 @@ using Rows = std::vector<std::vector<std::string>>;
 
 class SDOServerWindow : public testing::Test {
 protected:
-    // Fills the rows of one table from row 1 and presses OK; the messages shown.
-    std::vector<std::string> Check(int Table, const Rows& Rules)
-    {
-        return h.Ok_Messages([&](TFSet_SDO_Server_Access& w) {
-            for (size_t r = 0; r < Rules.size(); ++r)
-                Fill_Row(*w.Grids[Table], static_cast<int>(r) + 1, Rules[r]);
-        });
-    }
-
     TRuleWindowHarness<TFSet_SDO_Server_Access> h{File_SDO_Server_CANopen, "SDO_Server_CANopen.xml"};
 };
 
@@ -56,7 +47,7 @@ TEST_F(SDOServerWindow, ChecksEveryRuleOfBothTables)
         {0, {Valid, With(1, " "), With(3, "3")}, ""},
     };
     for (const Case& c : cases)
-        EXPECT_EQ(Check(c.Table, c.Rules), c.Expected.empty() ? std::vector<std::string>{}
+        EXPECT_EQ(h.Check(c.Table, c.Rules), c.Expected.empty() ? std::vector<std::string>{}
                                                                : std::vector<std::string>{c.Expected})
             << c.Rules.back()[0];
 }
