@@ -15,6 +15,7 @@
 template <class TWindow> class TRuleWindowHarness {
 public:
     TRuleWindowHarness(std::string& FilePath, const std::string& FileName)
+        : path_(FilePath), savedPath_(FilePath)
     {
         Load_Default_Texts();
         FilePath = dir.File(FileName);
@@ -69,11 +70,19 @@ public:
         return texts;
     }
 
+    ~TRuleWindowHarness() { path_ = savedPath_; }
+    TRuleWindowHarness(const TRuleWindowHarness&) = delete;
+    TRuleWindowHarness& operator=(const TRuleWindowHarness&) = delete;
+
     TempDir dir;
     std::string File;
     TFakeDialogs dialogs;
     TComponent owner{nullptr};
     TWindow* window;
+
+private:
+    std::string& path_;
+    std::string savedPath_;
 };
 
 // Writes the texts into columns 1, 2 ... of the row.
