@@ -2281,10 +2281,10 @@ const char* const Builtin_Texts[Builtin_Text_Count] = {
     "!! [SDO in Write] Address Byte3 must be between 0 and ",  // 2263
     "!! [SDO in Write] Address Byte4 must be between 0 and ",  // 2264
     "Are you sure to delete the Row number ",  // 2265
-    "!! [SDO in Read] SubIndex 0xFF is reserved and cannot be used",  // 2266
-    "!! [SDO in Write] SubIndex 0xFF is reserved and cannot be used",  // 2267
-    "!! [SDO in Read] SubIndex 0 cannot be used with other SubIndexes of the same Index",  // 2268
-    "!! [SDO in Write] SubIndex 0 cannot be used with other SubIndexes of the same Index",  // 2269
+    " ",  // 2266
+    " ",  // 2267
+    " ",  // 2268
+    " ",  // 2269
     " ",  // 2270
     " ",  // 2271
     " ",  // 2272

@@ -5,7 +5,6 @@
 #include "editors/canopen/CANopenRuleColumns.h"
 #include "editors/frame/RuleFile.h"
 #include "workspace/UComon.h"
-#include "workspace/ULanguage.h"
 
 TFSet_SDO_Server_Access* FSet_SDO_Server_Access = nullptr;
 
@@ -43,8 +42,12 @@ const TRuleWindow Rule_Window{2200,
                           SDO_Table("sgb", "TS_SDO_Write", "SDO_Write", 2225, 2242, 2258)}};
 
 constexpr int Reserved_SubIndex = 255;
-constexpr int Reserved_SubIndex_Text = 2266; // then the write table's
-constexpr int Mixed_SubIndex_Text = 2268;    // then the write table's
+// The text table has no entries for these two rules yet; per table, read then write.
+const char* const Reserved_SubIndex_Texts[] = {"!! [SDO in Read] SubIndex 0xFF is reserved and cannot be used",
+                                               "!! [SDO in Write] SubIndex 0xFF is reserved and cannot be used"};
+const char* const Mixed_SubIndex_Texts[] = {
+    "!! [SDO in Read] SubIndex 0 cannot be used with other SubIndexes of the same Index",
+    "!! [SDO in Write] SubIndex 0 cannot be used with other SubIndexes of the same Index"};
 } // namespace
 
 TFSet_SDO_Server_Access::TFSet_SDO_Server_Access(TComponent* owner) : TRuleEditorForm(owner, Rule_Window) {}
@@ -53,7 +56,7 @@ std::string TFSet_SDO_Server_Access::Check_Row(int Table, int Row) const
 {
     std::string rule = TRuleEditorForm::Check_Row(Table, Row);
     if (rule.empty() && Rule_Number(Cell(Table, Col_SubIndex, Row)) == Reserved_SubIndex)
-        rule = Lang_Table[Reserved_SubIndex_Text + Table];
+        rule = Reserved_SubIndex_Texts[Table];
     return rule;
 }
 
@@ -67,7 +70,7 @@ std::string TFSet_SDO_Server_Access::Check_Across_Rows() const
             auto& [zero, others] = seen[Rule_Number(Cell(t, Col_Index, r))];
             const bool isZero = Rule_Number(Cell(t, Col_SubIndex, r)) == 0;
             (isZero ? zero : others) = true;
-            if (zero && others) return Row_Error(r, Lang_Table[Mixed_SubIndex_Text + t]);
+            if (zero && others) return Row_Error(r, Mixed_SubIndex_Texts[t]);
         }
     }
     return "";
