@@ -20,8 +20,15 @@ std::string Load_Rows(const TRuleWindow& Window, const TRuleTable& Table, const 
 {
     std::string problem;
     int row = 1;
-    for (TXMLNode child = Parent.FirstChild(); child && row < Grid.RowCount(); child = child.NextSibling()) {
+    for (TXMLNode child = Parent.FirstChild(); child; child = child.NextSibling()) {
         if (child.NodeType() != TNodeType::ntElement) continue;
+        if (row == Grid.RowCount()) {
+            // The next OK would drop them; the user must know before pressing it.
+            return problem.empty() ? File_Name(Window) + ": " + Parent.NodeName() + " holds more than " +
+                                         std::to_string(Table.Rules) + " rows; the rows after row " +
+                                         std::to_string(Table.Rules) + " are not shown"
+                                   : problem;
+        }
         for (size_t c = 0; c < Table.Columns.size(); ++c) {
             const char* attribute = Table.Columns[c].Attribute;
             if (problem.empty() && !child.HasAttribute(attribute))

@@ -12,8 +12,9 @@ class TExtColumnGrid;
 
 // Fills the grids (already cleared) from the file. A damaged file, a missing section or a
 // row without one of its attributes loses nothing that can be read: missing attributes
-// read as empty cells and every readable row is shown. Returns "" or a message that says
-// what was wrong, for the user.
+// read as empty cells and every readable row is shown; rows beyond the grid's last row are
+// reported, since the next OK drops them. Returns "" or a message that says what was
+// wrong, for the user.
 std::string Load_Rule_File(const TRuleWindow& Window, const std::vector<TExtColumnGrid*>& Grids);
 
 // Writes every grid's rows up to the first row with a blank key, replacing the file.

@@ -24,6 +24,14 @@ protected:
 
 const std::string Row_A = R"(<row Index="0x2000" SubIndex="1" NByte="1" Address_B1="0" Address_B2="" Address_B3="" Address_B4="" Mnemonic="a"/>)";
 const std::string Row_C = R"(<row Index="0x2002" SubIndex="1" NByte="1" Address_B1="2" Address_B2="" Address_B3="" Address_B4="" Mnemonic="c"/>)";
+std::string Repeat(const std::string& Text, int Count)
+{
+    std::string out;
+    for (int i = 0; i < Count; ++i)
+        out += Text;
+    return out;
+}
+
 const std::vector<std::string> Cells_A{"0x2000", "1", "1", "0", "", "", "", "a"};
 const std::vector<std::string> Cells_C{"0x2002", "1", "1", "2", "", "", "", "c"};
 } // namespace
@@ -49,6 +57,10 @@ TEST_F(RuleEditorFrame, AFileThatFailsPartWayLosesNothingItHolds)
          "<SDO_Server_CANopen><SDO_Read>" + Row_A + "<!-- note -->" + Row_C + "</SDO_Read><SDO_Write/></SDO_Server_CANopen>",
          {Cells_A, Cells_C, {"", "", "", "", "", "", "", ""}},
          ""},
+        {"more rows than the table holds",
+         "<SDO_Server_CANopen><SDO_Read>" + Repeat(Row_A, 500) + Row_C + "</SDO_Read><SDO_Write/></SDO_Server_CANopen>",
+         {Cells_A, Cells_A, Cells_A},
+         "SDO_Read holds more than 500 rows; the rows after row 500 are not shown"},
         {"cut off", "<SDO_Server_CANopen><SDO_Read>" + Row_A + Row_C + "<row Index=\"0x20",
          {Cells_A, Cells_C, {"", "", "", "", "", "", "", ""}},
          "SDO_Server_CANopen.xml"},
