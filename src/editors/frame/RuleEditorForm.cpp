@@ -1,5 +1,7 @@
 #include "editors/frame/RuleEditorForm.h"
 
+#include <algorithm>
+
 #include "editors/frame/GridRowHelpers.h"
 #include "editors/frame/RuleFile.h"
 #include "grid/control/ExtColumnGrid.h"
@@ -33,7 +35,6 @@ int Rule_Number(const std::string& text)
 TRuleEditorForm::TRuleEditorForm(TComponent* owner, const TRuleWindow& window)
     : TTitledForm(owner, window.FirstText, window.FirstText + 1), Window(window)
 {
-    Make_Fixed_Size(*this);
     SetClientWidth(Window.ClientWidth);
     SetClientHeight(Window_Height);
 

@@ -3,6 +3,7 @@
 #include "editors/canopen/RuleWindowHarness.h"
 #include "editors/canopen/USet_SDO_Server_Access.h"
 #include "platform/os/FileSystem.h"
+#include "platform/ui/Input.h"
 #include "workspace/UComon.h"
 
 // The frame every rule editor shares, seen through one of its windows.
@@ -151,4 +152,25 @@ TEST_F(RuleEditorFrame, OkWritesTheRowsUpToTheFirstBlankKeyAndCancelKeepsTheFile
     EXPECT_EQ(h.Show([](Window& w) { Fill_Row(*w.Grids[0], 1, Cells_C); }), mrCancel);
     EXPECT_EQ(ReadTestFile(h.File), written);
     h.Show([](Window& w) { EXPECT_EQ(Row_Cells(*w.Grids[0], 1), Cells_A); });
+}
+
+TEST_F(RuleEditorFrame, EnterInTheGridJumpsWithTheOption)
+{
+    struct Case {
+        uint8_t Option;
+        int Col, Row;
+        int NewCol, NewRow;
+    };
+    const Case cases[] = {{1, 8, 500, 1, 1}, {1, 2, 7, 3, 7}, {0, 2, 7, 2, 7}};
+    for (const Case& c : cases) {
+        Opt_Jump_Field_Tables = c.Option;
+        h.Show([&](Window& w) {
+            TExtColumnGrid& grid = Go_To(w, 1, c.Row);
+            grid.SetCol(c.Col);
+            PressKey(VK_RETURN, {}, &grid);
+            EXPECT_EQ(grid.Col(), c.NewCol) << int(c.Option) << " " << c.Col << "," << c.Row;
+            EXPECT_EQ(grid.Row(), c.NewRow) << int(c.Option) << " " << c.Col << "," << c.Row;
+        });
+    }
+    Opt_Jump_Field_Tables = 0;
 }
