@@ -32,7 +32,8 @@ TEST(CANopenRulesRoundTrip, WindowsToImageTablesAndEds)
     TRuleWindowHarness<TFSet_SDO_Server_Access> server{File_SDO_Server_CANopen, "SDO_Server_CANopen.xml"};
     TRuleWindowHarness<TFSet_SDO_Client_Access> client{File_SDO_Client_CANopen, "SDO_Client_CANopen.xml"};
     TRuleWindowHarness<TFSet_PDO_Access> pdo{File_PDO_CANopen, "PDO_CANopen.xml"};
-    Save_Window(server, {"0x2000", "1", "4", "0", "1", "2", "3", "Speed"}, {"$2001", "2", "2", "10", "11", "", "", ""});
+    Save_Window(server, {"0x2000", "1", "4", "0", "1", "2", "3", "Speed"},
+                {"$2001", "2", "2", "10", "11", "", "", ""});
     Save_Window(client, {"5", "0x1000", "1", "1", "100", "7", "", "", "", "Temp"},
                 {"6", "0x6000", "2", "2", "0", "Y", "20", "21", "", "", "Set"});
     Save_Window(pdo, {"0x181", "2", "30", "31", "", "", "", "", "", "", "250", "In"},

@@ -10,7 +10,8 @@ constexpr TColor Position_Color = 16045820;
 constexpr TColor Timing_Color = 11075496;
 constexpr int CANopen_Array_Size = 1440;
 
-inline TRuleColumn Ranged_Column(const char* Attribute, int Width, TColor Color, int Min, int Max, int Message)
+inline TRuleColumn Ranged_Column(const char* Attribute, int Width, TColor Color, int Min, int Max,
+                                 int Message)
 {
     return {Attribute, Width, Color, false, TRuleCheck::Range, Min, Max, Message};
 }

@@ -34,13 +34,13 @@ TRuleTable PDO_Table(bool Transmit, int FirstHeader, int FirstHint, int First)
 }
 
 const TRuleWindow Rule_Window{2000,
-                         798,
-                         &File_PDO_CANopen,
-                         "PDO_CANopen",
-                         "1.002",
-                         2068,
-                         2091,
-                         {PDO_Table(false, 2016, 2043, 2069), PDO_Table(true, 2029, 2055, 2080)}};
+                              798,
+                              &File_PDO_CANopen,
+                              "PDO_CANopen",
+                              "1.002",
+                              2068,
+                              2091,
+                              {PDO_Table(false, 2016, 2043, 2069), PDO_Table(true, 2029, 2055, 2080)}};
 } // namespace
 
 TFSet_PDO_Access::TFSet_PDO_Access(TComponent* owner) : TRuleEditorForm(owner, Rule_Window) {}

@@ -32,19 +32,20 @@ TRuleTable SDO_Table(const char* Grid, const char* Sheet, const char* Section, i
 }
 
 const TRuleWindow Rule_Window{2200,
-                         749,
-                         &File_SDO_Server_CANopen,
-                         "SDO_Server_CANopen",
-                         "1.002",
-                         2250,
-                         2265,
-                         {SDO_Table("sga", "TS_SDO_Read", "SDO_Read", 2216, 2234, 2251),
-                          SDO_Table("sgb", "TS_SDO_Write", "SDO_Write", 2225, 2242, 2258)}};
+                              749,
+                              &File_SDO_Server_CANopen,
+                              "SDO_Server_CANopen",
+                              "1.002",
+                              2250,
+                              2265,
+                              {SDO_Table("sga", "TS_SDO_Read", "SDO_Read", 2216, 2234, 2251),
+                               SDO_Table("sgb", "TS_SDO_Write", "SDO_Write", 2225, 2242, 2258)}};
 
 constexpr int Reserved_SubIndex = 255;
 // The text table has no entries for these two rules yet; per table, read then write.
-const char* const Reserved_SubIndex_Texts[] = {"!! [SDO in Read] SubIndex 0xFF is reserved and cannot be used",
-                                               "!! [SDO in Write] SubIndex 0xFF is reserved and cannot be used"};
+const char* const Reserved_SubIndex_Texts[] = {
+    "!! [SDO in Read] SubIndex 0xFF is reserved and cannot be used",
+    "!! [SDO in Write] SubIndex 0xFF is reserved and cannot be used"};
 const char* const Mixed_SubIndex_Texts[] = {
     "!! [SDO in Read] SubIndex 0 cannot be used with other SubIndexes of the same Index",
     "!! [SDO in Write] SubIndex 0 cannot be used with other SubIndexes of the same Index"};

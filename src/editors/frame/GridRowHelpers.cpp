@@ -61,8 +61,7 @@ void Paste_Grid_Row(TExtColumnGrid& Grid, int Row, bool Copied)
 {
     if (!Copied) return Paste_Refused(1102);
     if (Span_End(Grid) != Copy_Row_Buffer.Count() + 1) return Paste_Refused(1101);
-    if (Row_In_Use(Grid, Row) &&
-        MessageDlg(Lang_Table[1100], mtConfirmation, {mbYes, mbNo}, 0) != mrYes)
+    if (Row_In_Use(Grid, Row) && MessageDlg(Lang_Table[1100], mtConfirmation, {mbYes, mbNo}, 0) != mrYes)
         return;
     for (int c = 1; c < Span_End(Grid); ++c)
         Grid.SetCells(c, Row, Copy_Row_Buffer[c - 1]);

@@ -17,10 +17,14 @@ constexpr int Button_Step = 118;
 bool Passes(const TRuleColumn& Column, int Value, int ArraySize)
 {
     switch (Column.Check) {
-    case TRuleCheck::Range: return Value >= Column.Min && Value <= Column.Max;
-    case TRuleCheck::ByteCount: return Value == 1 || Value == 2 || Value == 4;
-    case TRuleCheck::Position: return Value >= 0 && Value <= ArraySize - 1;
-    case TRuleCheck::None: break;
+    case TRuleCheck::Range:
+        return Value >= Column.Min && Value <= Column.Max;
+    case TRuleCheck::ByteCount:
+        return Value == 1 || Value == 2 || Value == 4;
+    case TRuleCheck::Position:
+        return Value >= 0 && Value <= ArraySize - 1;
+    case TRuleCheck::None:
+        break;
     }
     return true;
 }
@@ -212,8 +216,8 @@ void TRuleEditorForm::Btn_DelRow_Click()
 {
     TExtColumnGrid& grid = *Active_Grid();
     const int row = grid.Row();
-    if (MessageDlg(Lang_Table[Window.DeleteQuestion] + std::to_string(row), mtConfirmation, {mbYes, mbNo}, 0) ==
-        mrYes)
+    if (MessageDlg(Lang_Table[Window.DeleteQuestion] + std::to_string(row), mtConfirmation, {mbYes, mbNo},
+                   0) == mrYes)
         Delete_Grid_Row(row, grid);
 }
 
@@ -258,4 +262,7 @@ void TRuleEditorForm::DblClickCell(TObject* Sender, int ARow, int ACol)
     Grid_Auto_Size_Col(*Grids[Table_Of(Sender)], ARow, ACol);
 }
 
-void TRuleEditorForm::KeyPress(TObject* Sender, char32_t& Key) { Grid_Enter_Key_Jump(*Grids[Table_Of(Sender)], Key); }
+void TRuleEditorForm::KeyPress(TObject* Sender, char32_t& Key)
+{
+    Grid_Enter_Key_Jump(*Grids[Table_Of(Sender)], Key);
+}

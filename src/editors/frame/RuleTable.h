@@ -26,15 +26,15 @@ struct TRuleColumn {
 };
 
 struct TRuleTable {
-    const char* Grid;    // component name of the grid
-    const char* Sheet;   // component name of its tab sheet (two-grid windows)
-    const char* Section; // section element of the file (two-grid windows)
-    int Rules;           // rule rows; the grid has one more for the headers
-    int FirstHeader;     // text of the header of column 0; the others follow in column order
-    int FirstHint;       // text of the hint of column 1; the others follow in column order
-    int ByteCountColumn; // the column whose value gates the position checks; 0 when none
-    int ArraySize;       // size of the exchange array its positions index
-    bool EnableColumn;   // column 1 is an Enable box: disabled rows are not checked
+    const char* Grid;                 // component name of the grid
+    const char* Sheet;                // component name of its tab sheet (two-grid windows)
+    const char* Section;              // section element of the file (two-grid windows)
+    int Rules;                        // rule rows; the grid has one more for the headers
+    int FirstHeader;                  // text of the header of column 0; the others follow in column order
+    int FirstHint;                    // text of the hint of column 1; the others follow in column order
+    int ByteCountColumn;              // the column whose value gates the position checks; 0 when none
+    int ArraySize;                    // size of the exchange array its positions index
+    bool EnableColumn;                // column 1 is an Enable box: disabled rows are not checked
     std::vector<TRuleColumn> Columns; // from column 1
 };
 

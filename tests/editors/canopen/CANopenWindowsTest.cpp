@@ -26,7 +26,8 @@ template <class TWindow> void Expect_Checks(TRuleWindowHarness<TWindow>& h, cons
     for (const Case& c : Cases) {
         TModalResult result = mrNone;
         const auto shown = h.Check(c.Table, c.Rules, &result);
-        EXPECT_EQ(shown, c.Expected.empty() ? std::vector<std::string>{} : std::vector<std::string>{c.Expected})
+        EXPECT_EQ(shown,
+                  c.Expected.empty() ? std::vector<std::string>{} : std::vector<std::string>{c.Expected})
             << "table " << c.Table << ", last row starting " << c.Rules.back()[0];
         EXPECT_EQ(result, c.Expected.empty() ? mrOk : mrCancel);
     }
@@ -34,7 +35,8 @@ template <class TWindow> void Expect_Checks(TRuleWindowHarness<TWindow>& h, cons
 
 // Fills both tables, presses OK and compares the file written with its golden copy.
 template <class TWindow>
-void Expect_Golden(TRuleWindowHarness<TWindow>& h, const Rows& First, const Rows& Second, const std::string& Golden)
+void Expect_Golden(TRuleWindowHarness<TWindow>& h, const Rows& First, const Rows& Second,
+                   const std::string& Golden)
 {
     TModalResult result = mrNone;
     EXPECT_TRUE(h.Ok_Messages(
@@ -53,7 +55,8 @@ void Expect_Golden(TRuleWindowHarness<TWindow>& h, const Rows& First, const Rows
 const std::vector<std::string> Client_Read{"5", "0x1000", "1", "4", "100", "0", "1", "2", "3", "Temp"};
 const std::vector<std::string> Client_Write{"127", "0xFFFF", "0", "4", "0", "", "4", "5", "6", "7", "Set"};
 const std::vector<std::string> Receive{"0x181", "8", "0", "1", "2", "3", "4", "5", "6", "7", "100", "In"};
-const std::vector<std::string> Transmit{"$201", "8", "8", "9", "10", "11", "12", "13", "14", "15", "0", "Y", "Out"};
+const std::vector<std::string> Transmit{"$201", "8",  "8",  "9", "10", "11", "12",
+                                        "13",   "14", "15", "0", "Y",  "Out"};
 } // namespace
 
 TEST(SDOClientWindow, ChecksEveryRuleOfBothTables)
@@ -61,20 +64,25 @@ TEST(SDOClientWindow, ChecksEveryRuleOfBothTables)
     TRuleWindowHarness<TFSet_SDO_Client_Access> h{File_SDO_Client_CANopen, "SDO_Client_CANopen.xml"};
     const std::string read = "Error row 1!! [SDO Read] ";
     const std::string write = "Error row 1!! [SDO Write] ";
-    Expect_Checks(h, {
-        {0, {Client_Read, Row_With(Client_Read, 2, "0x3000")}, ""},
-        {0, {Row_With(Client_Read, 5, "0")}, read + "Poll Time must be between 1 and 100000000"},
-        {1, {Row_With(Client_Write, 5, "0")}, ""},
-        {1, {Row_With(Client_Write, 5, "100000001")}, write + "Poll Time must be between 0 and 100000000"},
-        {0, {Row_With(Client_Read, 1, "0")}, read + "Device ID must be between 1 and 127"},
-        {1, {Row_With(Client_Write, 1, "128")}, write + "Device ID must be between 1 and 127"},
-        {0, {Row_With(Client_Read, 2, "0x0FFF")}, read + "Index must be between 0x1000 and 0xFFFF"},
-        {0, {Row_With(Client_Read, 3, "256")}, read + "SubIndex must be between 0x00 and 0xFF"},
-        {1, {Row_With(Client_Write, 4, "3")}, write + "N Byte must be 1 or 2 or 4"},
-        {1, {Row_With(Row_With(Client_Write, 4, "2"), 8, "1440")}, write + "Address Byte2 must be between 0 and 1439"},
-        {1, {Row_With(Row_With(Client_Write, 4, "1"), 8, "1440")}, ""},
-        {0, {Row_With(Client_Read, 9, "-1")}, read + "Address Byte4 must be between 0 and 1439"},
-    });
+    Expect_Checks(
+        h, {
+               {0, {Client_Read, Row_With(Client_Read, 2, "0x3000")}, ""},
+               {0, {Row_With(Client_Read, 5, "0")}, read + "Poll Time must be between 1 and 100000000"},
+               {1, {Row_With(Client_Write, 5, "0")}, ""},
+               {1,
+                {Row_With(Client_Write, 5, "100000001")},
+                write + "Poll Time must be between 0 and 100000000"},
+               {0, {Row_With(Client_Read, 1, "0")}, read + "Device ID must be between 1 and 127"},
+               {1, {Row_With(Client_Write, 1, "128")}, write + "Device ID must be between 1 and 127"},
+               {0, {Row_With(Client_Read, 2, "0x0FFF")}, read + "Index must be between 0x1000 and 0xFFFF"},
+               {0, {Row_With(Client_Read, 3, "256")}, read + "SubIndex must be between 0x00 and 0xFF"},
+               {1, {Row_With(Client_Write, 4, "3")}, write + "N Byte must be 1 or 2 or 4"},
+               {1,
+                {Row_With(Row_With(Client_Write, 4, "2"), 8, "1440")},
+                write + "Address Byte2 must be between 0 and 1439"},
+               {1, {Row_With(Row_With(Client_Write, 4, "1"), 8, "1440")}, ""},
+               {0, {Row_With(Client_Read, 9, "-1")}, read + "Address Byte4 must be between 0 and 1439"},
+           });
 }
 
 TEST(SDOClientWindow, WritesTheGoldenFile)
@@ -90,18 +98,21 @@ TEST(PDOWindow, ChecksEveryRuleOfBothTables)
     TRuleWindowHarness<TFSet_PDO_Access> h{File_PDO_CANopen, "PDO_CANopen.xml"};
     const std::string receive = "Error row 1!! [Receive PDO] ";
     const std::string transmit = "Error row 1!! [Transmit PDO] ";
-    Expect_Checks(h, {
-        {0, {Row_With(Receive, 1, "0"), Row_With(Receive, 1, "0x7FF")}, ""},
-        {0, {Row_With(Receive, 1, "0x800")}, receive + "COB-ID must be between 0x000 and 0x7FF"},
-        {0, {Row_With(Row_With(Receive, 2, "3"), 6, "letters")}, ""},
-        {0, {Row_With(Receive, 2, "9")}, receive + "Dimension must be between 1 and 8"},
-        {0, {Row_With(Receive, 10, "1440")}, receive + "Address Byte8 must be between 0 and 1439"},
-        {1, {Row_With(Transmit, 10, "1440")}, transmit + "Address Byte8 must be between 0 and 1439"},
-        {0, {Row_With(Receive, 11, "65535")}, ""},
-        {0, {Row_With(Receive, 11, "65536")}, receive + "TimeOut must be between 0 and 65535"},
-        {1, {Row_With(Transmit, 11, "100000001")}, transmit + "Send Time must be between 0 and 100000000"},
-        {1, {Transmit, Row_With(Transmit, 1, "")}, ""},
-    });
+    Expect_Checks(
+        h, {
+               {0, {Row_With(Receive, 1, "0"), Row_With(Receive, 1, "0x7FF")}, ""},
+               {0, {Row_With(Receive, 1, "0x800")}, receive + "COB-ID must be between 0x000 and 0x7FF"},
+               {0, {Row_With(Row_With(Receive, 2, "3"), 6, "letters")}, ""},
+               {0, {Row_With(Receive, 2, "9")}, receive + "Dimension must be between 1 and 8"},
+               {0, {Row_With(Receive, 10, "1440")}, receive + "Address Byte8 must be between 0 and 1439"},
+               {1, {Row_With(Transmit, 10, "1440")}, transmit + "Address Byte8 must be between 0 and 1439"},
+               {0, {Row_With(Receive, 11, "65535")}, ""},
+               {0, {Row_With(Receive, 11, "65536")}, receive + "TimeOut must be between 0 and 65535"},
+               {1,
+                {Row_With(Transmit, 11, "100000001")},
+                transmit + "Send Time must be between 0 and 100000000"},
+               {1, {Transmit, Row_With(Transmit, 1, "")}, ""},
+           });
 }
 
 TEST(PDOWindow, WritesTheGoldenFile)
@@ -114,8 +125,9 @@ TEST(PDOWindow, WritesTheGoldenFile)
 TEST(SDOServerWindowFile, WritesTheGoldenFile)
 {
     TRuleWindowHarness<TFSet_SDO_Server_Access> h{File_SDO_Server_CANopen, "SDO_Server_CANopen.xml"};
-    Expect_Golden(h, {{"0x2000", "1", "4", "0", "1", "2", "3", "Speed"}, {"$2001", "2", "1", "4", "x", "", "", ""}},
-                  {{"8194", "0", "2", "10", "11", "", "", "Set point"}}, "SDO_Server_CANopen.xml");
+    Expect_Golden(
+        h, {{"0x2000", "1", "4", "0", "1", "2", "3", "Speed"}, {"$2001", "2", "1", "4", "x", "", "", ""}},
+        {{"8194", "0", "2", "10", "11", "", "", "Set point"}}, "SDO_Server_CANopen.xml");
 }
 
 TEST(PDOWindow, InsertRowOnAFullTableLosesTheLastPDO)

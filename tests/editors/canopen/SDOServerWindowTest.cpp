@@ -33,7 +33,9 @@ TEST_F(SDOServerWindow, ChecksEveryRuleOfBothTables)
     const Case cases[] = {
         {0, {With(1, "$2000"), With(1, "8192"), With(1, "0x5FFF"), With(1, " 0x2000"), With(1, "+8192")}, ""},
         {0, {With(1, "0x1FFF")}, read + "Index must be between 0x2000 and 0x5FFF"},
-        {1, {Valid, With(1, "0x6000")}, "Error row 2!! [SDO in Write] Index must be between 0x2000 and 0x5FFF"},
+        {1,
+         {Valid, With(1, "0x6000")},
+         "Error row 2!! [SDO in Write] Index must be between 0x2000 and 0x5FFF"},
         {0, {With(1, "0x2000 ")}, read + "Index must be between 0x2000 and 0x5FFF"},
         {0, {With(2, "256")}, read + "SubIndex must be between 0x00 and 0xFF"},
         {0, {With(2, "")}, read + "SubIndex must be between 0x00 and 0xFF"},
@@ -42,13 +44,15 @@ TEST_F(SDOServerWindow, ChecksEveryRuleOfBothTables)
         {0, {With(7, "1440")}, read + "Address Byte4 must be between 0 and 1439"},
         {1, {With(6, "x")}, "Error row 1!! [SDO in Write] Address Byte3 must be between 0 and 1439"},
         {0, {{"0x2000", "1", "1", "5", "letters", "", "", ""}}, ""},
-        {0, {{"0x2000", "1", "2", "5", "1440", "", "", ""}}, read + "Address Byte2 must be between 0 and 1439"},
+        {0,
+         {{"0x2000", "1", "2", "5", "1440", "", "", ""}},
+         read + "Address Byte2 must be between 0 and 1439"},
         // A blank Index ends the table: the broken row after it is not checked.
         {0, {Valid, With(1, " "), With(3, "3")}, ""},
     };
     for (const Case& c : cases)
-        EXPECT_EQ(h.Check(c.Table, c.Rules), c.Expected.empty() ? std::vector<std::string>{}
-                                                               : std::vector<std::string>{c.Expected})
+        EXPECT_EQ(h.Check(c.Table, c.Rules),
+                  c.Expected.empty() ? std::vector<std::string>{} : std::vector<std::string>{c.Expected})
             << c.Rules.back()[0];
 }
 
@@ -61,7 +65,9 @@ TEST_F(SDOServerWindow, RefusesTheReservedSubIndexAndSubIndexZeroBesideOthers)
     };
     const Case cases[] = {
         {{With(2, "0xFF")}, {}, "Error row 1!! [SDO in Read] SubIndex 0xFF is reserved and cannot be used"},
-        {{}, {Valid, With(2, "255")}, "Error row 2!! [SDO in Write] SubIndex 0xFF is reserved and cannot be used"},
+        {{},
+         {Valid, With(2, "255")},
+         "Error row 2!! [SDO in Write] SubIndex 0xFF is reserved and cannot be used"},
         {{With(2, "0"), Valid},
          {},
          "Error row 2!! [SDO in Read] SubIndex 0 cannot be used with other SubIndexes of the same Index"},
@@ -77,7 +83,8 @@ TEST_F(SDOServerWindow, RefusesTheReservedSubIndexAndSubIndexZeroBesideOthers)
             for (size_t r = 0; r < c.Write.size(); ++r)
                 Fill_Row(*w.Grids[1], static_cast<int>(r) + 1, c.Write[r]);
         });
-        EXPECT_EQ(shown, c.Expected.empty() ? std::vector<std::string>{} : std::vector<std::string>{c.Expected});
+        EXPECT_EQ(shown,
+                  c.Expected.empty() ? std::vector<std::string>{} : std::vector<std::string>{c.Expected});
     }
 }
 

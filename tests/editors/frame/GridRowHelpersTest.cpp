@@ -31,7 +31,10 @@ protected:
     }
 
     Rows All_Rows() const { return {Row_Cells(*grid, 1), Row_Cells(*grid, 2), Row_Cells(*grid, 3)}; }
-    std::vector<std::string> Numbers() const { return {grid->Cells(0, 1), grid->Cells(0, 2), grid->Cells(0, 3)}; }
+    std::vector<std::string> Numbers() const
+    {
+        return {grid->Cells(0, 1), grid->Cells(0, 2), grid->Cells(0, 3)};
+    }
 
     TFakeDialogs dialogs;
     TComponent owner{nullptr};
@@ -128,7 +131,7 @@ TEST_F(GridRowHelpers, EnterJumpsToTheNextCellWhenTheOptionIsOn)
         char32_t KeyAfter;
     };
     const Case cases[] = {
-        {true, 13, 1, 1, 2, 1, 0},  {true, 13, 3, 1, 1, 2, 0},   {true, 13, 3, 3, 1, 1, 0},
+        {true, 13, 1, 1, 2, 1, 0},   {true, 13, 3, 1, 1, 2, 0},    {true, 13, 3, 3, 1, 1, 0},
         {false, 13, 1, 1, 1, 1, 13}, {true, 'a', 1, 1, 1, 1, 'a'},
     };
     for (const Case& c : cases) {

@@ -23,8 +23,10 @@ protected:
     TRuleWindowHarness<Window> h{File_SDO_Server_CANopen, "SDO_Server_CANopen.xml"};
 };
 
-const std::string Row_A = R"(<row Index="0x2000" SubIndex="1" NByte="1" Address_B1="0" Address_B2="" Address_B3="" Address_B4="" Mnemonic="a"/>)";
-const std::string Row_C = R"(<row Index="0x2002" SubIndex="1" NByte="1" Address_B1="2" Address_B2="" Address_B3="" Address_B4="" Mnemonic="c"/>)";
+const std::string Row_A =
+    R"(<row Index="0x2000" SubIndex="1" NByte="1" Address_B1="0" Address_B2="" Address_B3="" Address_B4="" Mnemonic="a"/>)";
+const std::string Row_C =
+    R"(<row Index="0x2002" SubIndex="1" NByte="1" Address_B1="2" Address_B2="" Address_B3="" Address_B4="" Mnemonic="c"/>)";
 std::string Repeat(const std::string& Text, int Count)
 {
     std::string out;
@@ -45,24 +47,30 @@ TEST_F(RuleEditorFrame, AFileThatFailsPartWayLosesNothingItHolds)
         std::vector<std::vector<std::string>> Read; // rows 1 to 3 of the read table
         std::string Message;                        // part of the one message shown; "" for none
     };
-    const std::string missing = R"(<row Index="0x2001" SubIndex="2" Address_B1="1" Address_B2="" Address_B3="" Address_B4="" Mnemonic="b"/>)";
+    const std::string missing =
+        R"(<row Index="0x2001" SubIndex="2" Address_B1="1" Address_B2="" Address_B3="" Address_B4="" Mnemonic="b"/>)";
     const Case cases[] = {
         {"an attribute missing",
-         "<SDO_Server_CANopen><SDO_Read>" + Row_A + missing + Row_C + "</SDO_Read><SDO_Write/></SDO_Server_CANopen>",
+         "<SDO_Server_CANopen><SDO_Read>" + Row_A + missing + Row_C +
+             "</SDO_Read><SDO_Write/></SDO_Server_CANopen>",
          {Cells_A, {"0x2001", "2", "", "1", "", "", "", "b"}, Cells_C},
          "row 2 has no NByte"},
-        {"no write section", "<SDO_Server_CANopen><SDO_Read>" + Row_A + "</SDO_Read></SDO_Server_CANopen>",
+        {"no write section",
+         "<SDO_Server_CANopen><SDO_Read>" + Row_A + "</SDO_Read></SDO_Server_CANopen>",
          {Cells_A, {"", "", "", "", "", "", "", ""}, {"", "", "", "", "", "", "", ""}},
          ""},
         {"a comment among the rows",
-         "<SDO_Server_CANopen><SDO_Read>" + Row_A + "<!-- note -->" + Row_C + "</SDO_Read><SDO_Write/></SDO_Server_CANopen>",
+         "<SDO_Server_CANopen><SDO_Read>" + Row_A + "<!-- note -->" + Row_C +
+             "</SDO_Read><SDO_Write/></SDO_Server_CANopen>",
          {Cells_A, Cells_C, {"", "", "", "", "", "", "", ""}},
          ""},
         {"more rows than the table holds",
-         "<SDO_Server_CANopen><SDO_Read>" + Repeat(Row_A, 500) + Row_C + "</SDO_Read><SDO_Write/></SDO_Server_CANopen>",
+         "<SDO_Server_CANopen><SDO_Read>" + Repeat(Row_A, 500) + Row_C +
+             "</SDO_Read><SDO_Write/></SDO_Server_CANopen>",
          {Cells_A, Cells_A, Cells_A},
          "SDO_Read holds more than 500 rows; the rows after row 500 are not shown"},
-        {"cut off", "<SDO_Server_CANopen><SDO_Read>" + Row_A + Row_C + "<row Index=\"0x20",
+        {"cut off",
+         "<SDO_Server_CANopen><SDO_Read>" + Row_A + Row_C + "<row Index=\"0x20",
          {Cells_A, Cells_C, {"", "", "", "", "", "", "", ""}},
          "SDO_Server_CANopen.xml"},
     };
