@@ -12,6 +12,7 @@
 #include "app/window/UCreate_Windows.h"
 #include "artefacts/descriptions/UEds.h"
 #include "artefacts/image/USaveBincc.h"
+#include "editors/canopen/USet_SDO_Server_Access.h"
 #include "editors/ethernetip/EdsImport.h"
 #include "grid/control/ExtStringGrid.h"
 #include "grid/foundation/model/BaseGrid.h"
@@ -124,6 +125,24 @@ void TimeGridPainting()
         grid->Update();
     });
 }
+
+// The rule editor with the most rows, opened on a file that fills both its tables.
+void TimeRuleEditorOpening()
+{
+    const std::string row = R"(<row Index="0x2000" SubIndex="1" NByte="4" Address_B1="7" Address_B2="8")"
+                            R"( Address_B3="9" Address_B4="10" Mnemonic="Speed of the second axis"/>)";
+    WriteFile(File_SDO_Server_CANopen, "<SDO_Server_CANopen><SDO_Read>" + Repeat(row, 500) +
+                                           "</SDO_Read><SDO_Write>" + Repeat(row, 500) +
+                                           "</SDO_Write></SDO_Server_CANopen>");
+    TComponent owner(nullptr);
+    auto* window = new TFSet_SDO_Server_Access(&owner);
+    window->AfterConstruction();
+    Time("open the SDO server editor (500 + 500 rows)", 10, [&] {
+        window->Show();
+        Application->ProcessMessages();
+        window->Hide();
+    });
+}
 }  // namespace
 
 int main(int argc, char** argv)
@@ -167,6 +186,7 @@ int main(int argc, char** argv)
         Create_Windows(&owner, exeDir.string());
         Free_Windows();
     });
+    TimeRuleEditorOpening();
     std::filesystem::remove_all(project);
 
     // Painting a grid costs what its visible cells cost: the two row counts must print the

@@ -1,11 +1,12 @@
 #pragma once
-#include "workspace/UTitledForm.h"
+#include "editors/frame/RuleEditorForm.h"
 
-// The CANopen PDO rule editor. For now the window carries its title and texts, so
-// that the main window reaches it and relabels it; its content comes with its own issue.
-class TFSet_PDO_Access : public TTitledForm {
+// The CANopen process data objects the converter receives ("Receive PDO", grid sga) and
+// sends ("Transmit PDO", grid sgb), each data byte tied to a position of the exchange
+// arrays; stored in PDO_CANopen.xml.
+class TFSet_PDO_Access : public TRuleEditorForm {
 public:
-    explicit TFSet_PDO_Access(TComponent* owner) : TTitledForm(owner, 2000, 2001) { Set_Lang(); }
+    explicit TFSet_PDO_Access(TComponent* owner);
 };
 
 extern TFSet_PDO_Access* FSet_PDO_Access;

@@ -1,11 +1,12 @@
 #pragma once
-#include "workspace/UTitledForm.h"
+#include "editors/frame/RuleEditorForm.h"
 
-// The CANopen SDO client rule editor. For now the window carries its title and texts, so
-// that the main window reaches it and relabels it; its content comes with its own issue.
-class TFSet_SDO_Client_Access : public TTitledForm {
+// The SDO requests the converter sends to other CANopen devices: reads ("SDO Read", grid
+// sga) and writes ("SDO Write", grid sgb), each tied to byte positions of the exchange
+// arrays; stored in SDO_Client_CANopen.xml.
+class TFSet_SDO_Client_Access : public TRuleEditorForm {
 public:
-    explicit TFSet_SDO_Client_Access(TComponent* owner) : TTitledForm(owner, 2100, 2101) { Set_Lang(); }
+    explicit TFSet_SDO_Client_Access(TComponent* owner);
 };
 
 extern TFSet_SDO_Client_Access* FSet_SDO_Client_Access;

@@ -1,0 +1,83 @@
+#include "editors/frame/RuleFile.h"
+
+#include "grid/control/ExtColumnGrid.h"
+#include "platform/os/FileSystem.h"
+#include "platform/rtl/SysUtils.h"
+#include "platform/xml/XMLDoc.h"
+
+namespace {
+bool Two_Grids(const TRuleWindow& Window) { return Window.Tables.size() > 1; }
+
+std::string File_Name(const TRuleWindow& Window)
+{
+    const std::string& path = *Window.File;
+    return path.substr(path.find_last_of('/') + 1);
+}
+
+// Fills the grid from the row elements under Parent; returns "" or what was missing first.
+std::string Load_Rows(const TRuleWindow& Window, const TRuleTable& Table, const TXMLNode& Parent,
+                      TExtColumnGrid& Grid)
+{
+    std::string problem;
+    int row = 1;
+    for (TXMLNode child = Parent.FirstChild(); child; child = child.NextSibling()) {
+        if (child.NodeType() != TNodeType::ntElement) continue;
+        if (row == Grid.RowCount()) {
+            // The next OK would drop them; the user must know before pressing it.
+            return problem.empty() ? File_Name(Window) + ": " + Parent.NodeName() + " holds more than " +
+                                         std::to_string(Table.Rules) + " rows; the rows after row " +
+                                         std::to_string(Table.Rules) + " are not shown"
+                                   : problem;
+        }
+        for (size_t c = 0; c < Table.Columns.size(); ++c) {
+            const char* attribute = Table.Columns[c].Attribute;
+            if (problem.empty() && !child.HasAttribute(attribute))
+                problem = File_Name(Window) + ": row " + std::to_string(row) + " has no " + attribute;
+            Grid.SetCells(static_cast<int>(c) + 1, row, child.Attribute(attribute));
+        }
+        ++row;
+    }
+    return problem;
+}
+} // namespace
+
+int Rule_Row_Count(const TExtColumnGrid& Grid)
+{
+    int rows = 0;
+    while (rows + 1 < Grid.RowCount() && !Trim(Grid.Cells(Rule_Key_Column, rows + 1)).empty())
+        ++rows;
+    return rows;
+}
+
+std::string Load_Rule_File(const TRuleWindow& Window, const std::vector<TExtColumnGrid*>& Grids)
+{
+    if (!FileExists(*Window.File)) return "";
+    TXMLDocument xml;
+    std::string problem = xml.LoadReadablePart(*Window.File);
+    const TXMLNode root = xml.ChildNodes()[0];
+    for (size_t t = 0; t < Window.Tables.size() && root; ++t) {
+        const TXMLNode parent = Two_Grids(Window) ? root.FindNode(Window.Tables[t].Section) : root;
+        if (!parent) continue;
+        const std::string missing = Load_Rows(Window, Window.Tables[t], parent, *Grids[t]);
+        if (problem.empty()) problem = missing;
+    }
+    return problem;
+}
+
+void Save_Rule_File(const TRuleWindow& Window, const std::vector<TExtColumnGrid*>& Grids)
+{
+    TXMLDocument xml;
+    TXMLNode root = xml.AddChild(Window.Root);
+    xml.AddComment(std::string("SW_VERSION = ") + Window.Version);
+    for (size_t t = 0; t < Window.Tables.size(); ++t) {
+        const TRuleTable& table = Window.Tables[t];
+        TXMLNode parent = Two_Grids(Window) ? root.AddChild(table.Section) : root;
+        const int rows = Rule_Row_Count(*Grids[t]);
+        for (int r = 1; r <= rows; ++r) {
+            TXMLNode row = parent.AddChild("row");
+            for (size_t c = 0; c < table.Columns.size(); ++c)
+                row.SetAttribute(table.Columns[c].Attribute, Grids[t]->Cells(static_cast<int>(c) + 1, r));
+        }
+    }
+    xml.SaveToFile(*Window.File);
+}
