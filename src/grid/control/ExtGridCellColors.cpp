@@ -1,3 +1,4 @@
+#include "grid/control/CellLook.h"
 #include "grid/control/ExtStringGrid.h"
 #include "grid/control/settings/BackGround.h"
 #include "grid/foundation/model/Bands.h"
@@ -5,15 +6,6 @@
 #include "platform/rtl/SysUtils.h"
 
 namespace {
-
-// A cell's own colours: a set font part replaces the painter's, an unset one keeps it.
-void ApplyCellFont(const TCellProperties& Props, TFont* AFont)
-{
-    if (Props.FontColor != clNone) AFont->SetColor(Props.FontColor);
-    if (!Props.FontStyle.Empty()) AFont->SetStyle(Props.FontStyle);
-    if (Props.FontSize != 0) AFont->SetSize(Props.FontSize);
-    if (!Props.FontName.empty()) AFont->SetName(Props.FontName);
-}
 
 // A text with a blank becomes a name-value entry, so the list shows the text and the filter
 // matches it quoted.
