@@ -14,6 +14,22 @@
 
 namespace {
 
+// The dotted focus frame, drawn over the cell in the inverse of its background: every
+// other pixel around the rectangle, as an inverting frame would show it on a plain cell.
+void DrawDottedFrame(TCanvas* Canvas, const TRect& R, TColor Background)
+{
+    if (R.IsEmpty()) return;
+    Canvas->Brush()->SetColor(ColorToRGB(Background) ^ 0xFFFFFF);
+    int n = 0;
+    const auto dot = [&](int X, int Y) {
+        if (n++ % 2 == 0) Canvas->FillRect(Rect(X, Y, X + 1, Y + 1));
+    };
+    for (int x = R.Left; x < R.Right; ++x) dot(x, R.Top);
+    for (int y = R.Top + 1; y < R.Bottom; ++y) dot(R.Right - 1, y);
+    for (int x = R.Right - 2; x >= R.Left; --x) dot(x, R.Bottom - 1);
+    for (int y = R.Bottom - 2; y > R.Top; --y) dot(R.Left, y);
+}
+
 bool IsFixedGradientLook(TGridLook Look)
 {
     return Look == glSuite || Look == glXP || Look == glVista || Look == glWin7 || Look == glOffice2007;
@@ -24,6 +40,8 @@ bool IsFixedGradientLook(TGridLook Look)
 void TExtStringGrid::DrawCellContent(TCanvas* ACanvas, int ACol, int ARow, const TRect& ARect,
                                      TGridDrawState AState)
 {
+    // The focus frame inverts this colour, the background the base painter filled.
+    const TColor background = ACanvas->Brush()->Color();
     TCellPaintContext context;
     context.Grid = this;
     context.Canvas = ACanvas;
@@ -31,7 +49,7 @@ void TExtStringGrid::DrawCellContent(TCanvas* ACanvas, int ACol, int ARow, const
     context.Row = ARow;
     context.State = AState;
     context.CellRect = ARect;
-    TCellPainter(*this, context).Paint();
+    TCellPainter(*this, context, background).Paint();
 }
 
 void TCellPainter::Paint()
@@ -315,5 +333,7 @@ void TCellPainter::DrawFocusFrame()
     TRect frame = InflateRect(R, G.GridLineWidth() - 1, G.GridLineWidth() - 1);
     --frame.Right;
     --frame.Bottom;
-    C.Canvas->DrawFocusRect(frame);
+    const TColor brush = C.Canvas->Brush()->Color();
+    DrawDottedFrame(C.Canvas, frame, Background);
+    C.Canvas->Brush()->SetColor(brush);
 }

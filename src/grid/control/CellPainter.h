@@ -9,7 +9,10 @@ class TExtStringGrid;
 // that order. It changes the canvas only, never the cell.
 class TCellPainter {
 public:
-    TCellPainter(TExtStringGrid& Grid, TCellPaintContext& Context) : G(Grid), C(Context) {}
+    TCellPainter(TExtStringGrid& Grid, TCellPaintContext& Context, TColor Background)
+        : G(Grid), C(Context), Background(Background)
+    {
+    }
     void Paint();
 
 private:
@@ -38,4 +41,6 @@ private:
     TExtStringGrid& G;
     TCellPaintContext& C;
     TRect& R = C.CellRect;
+    // The cell's background as the base painter filled it.
+    TColor Background;
 };

@@ -271,6 +271,19 @@ unsigned TCellTextPainter::PlainTextFlags(std::string& Text) const
     return flags;
 }
 
+// Wrapped text shows only the lines that fit whole, as an edit control does: a last line
+// cut in half reads as garbage.
+TRect TCellTextPainter::WholeLines(const std::string& Text, unsigned Flags) const
+{
+    TRect area = TR;
+    if (!(Flags & DT_WORDBREAK) || C.TextHeight <= 0) return area;
+    TRect measured = TR;
+    DrawText(C.Canvas, Text, measured, Flags | DT_CALCRECT);
+    if (measured.Height() > area.Height())
+        area.Bottom = area.Top + std::max(1, area.Height() / C.TextHeight) * C.TextHeight;
+    return area;
+}
+
 void TCellTextPainter::DrawPlainText(std::string Text)
 {
     TCanvas& canvas = *C.Canvas;
@@ -292,7 +305,7 @@ void TCellTextPainter::DrawPlainText(std::string Text)
         DrawText(&canvas, Text, measured, flags | DT_CALCRECT);
         C.TextWidth = measured.Right - TR.Left + 2;
     }
-    TRect textRect = TR;
+    TRect textRect = WholeLines(Text, flags);
     DrawText(&canvas, Text, textRect, flags);
     if (C.Graphic && C.Graphic->CellErrLen > 0 &&
         (C.Graphic->CellType == ctEmpty || C.Graphic->CellType == ctValue))

@@ -23,6 +23,7 @@ private:
     void DrawMarkupText(const std::string& Text);
     void DrawPlainText(std::string Text);
     unsigned PlainTextFlags(std::string& Text) const;
+    TRect WholeLines(const std::string& Text, unsigned Flags) const;
     // The sort glyph beside the text; X is its centre, Y by the vertical alignment in TR.
     void DrawSortGlyph(int X);
     bool SortGlyphShown() const;

@@ -153,3 +153,30 @@ TEST_F(ExtGridCellTextTest, SortColumnHeaderShowsItsGlyph)
 }
 
 } // namespace
+
+namespace {
+
+TEST_F(ExtGridCellTextTest, WrappedTextShowsOnlyLinesThatFitWhole)
+{
+    grid->SetWordWrap(true);
+    grid->SetColWidths(1, 50);
+    grid->SetCells(1, 2, "alpha beta gamma delta epsilon zeta");
+    PaintGrid();
+    const TRect r = grid->CellRect(1, 2);
+    TBitmap probe(4, 4);
+    probe.Canvas()->Font()->Assign(*grid->Font());
+    const int secondLine = r.Top + 1 + 2 + probe.Canvas()->TextHeight("hg");
+    int firstLineInk = 0;
+    for (int y = r.Top; y < r.Bottom - 1; ++y)
+        for (int x = r.Left + 1; x < r.Right - 1; ++x) {
+            const bool ink = bitmap.Canvas()->Pixels(x, y) != ColorToRGB(grid->Color());
+            if (y >= secondLine) {
+                ASSERT_FALSE(ink) << x << "," << y;
+            } else if (ink) {
+                ++firstLineInk;
+            }
+        }
+    EXPECT_GT(firstLineInk, 0);
+}
+
+} // namespace
