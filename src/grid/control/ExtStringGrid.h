@@ -664,6 +664,12 @@ public:
     void PaintBorder(TCanvas* ACanvas);
     // The background picture or gradient beside and below the last cells.
     void PaintOutsideArea(TCanvas* ACanvas);
+    // The glow around the edited cell (with FocusHelper.Enabled); ARect is the cell's.
+    void ShowFocusWindow(const TRect& ARect);
+    // Follows the current cell when the window moved.
+    void MoveFocusWindow();
+    void HideFocusWindow();
+    TWinControl* FocusWindow() const { return FFocusWindow; }
 
 protected:
     void DrawCellContent(TCanvas* ACanvas, int ACol, int ARow, const TRect& ARect, TGridDrawState AState) override;
@@ -679,6 +685,8 @@ private:
     // The disjunct row flag and the enabled flag of a row, for any row.
     bool RowFlagAt(int ARow) const;
     bool RowEnabledAt(int ARow) const;
+    // Owned by the grid as a component; made on first use.
+    TWinControl* FFocusWindow = nullptr;
     // ==== end of painting ====
 public:
     // ==== scrolling, hint windows, styles and looks ====
