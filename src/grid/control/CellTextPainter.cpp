@@ -3,6 +3,8 @@
 #include <algorithm>
 
 #include "grid/control/ExtStringGrid.h"
+#include "grid/control/GridBackground.h"
+#include "grid/control/settings/BackGround.h"
 #include "grid/control/settings/Filter.h"
 #include "grid/control/settings/FilterDropDown.h"
 #include "grid/control/settings/SortSettings.h"
@@ -71,8 +73,7 @@ void TCellTextPainter::Paint()
         TR = C.CellRect;
     }
     ResetDisjunctSelection();
-    // TODO(lead): the grid's background picture and gradient behind the cell
-    // (DrawCellBackgroundPicture, DrawCellBackgroundGradient) come here.
+    DrawCellBackground();
     DrawSelectionFrame();
     if (!C.ShowText) return;
     ShrinkForMarginsAndGraphic();
@@ -147,6 +148,41 @@ void TCellTextPainter::ResetDisjunctSelection()
     canvas.Font()->SetColor(G.Font()->Color());
     G.GetCellColor(C.RealCol, C.Row, C.State, canvas.Brush(), canvas.Font());
     if (G.ZoomFactor != 0) canvas.Font()->SetSize(canvas.Font()->Size() + G.ZoomFactor);
+}
+
+// The grid's background picture or gradient shows through cells without a colour of
+// their own (and, for the gradient, through cells that hold a control).
+void TCellTextPainter::DrawCellBackground()
+{
+    const TBackGround& back = *G.BackGround();
+    const bool gradient = back.Display() == bdGradientHorz || back.Display() == bdGradientVert;
+    TBitmap& picture = *back.Bitmap();
+    if (picture.Empty() && !gradient) return;
+    const bool fixed = C.State.Contains(gdFixed);
+    const bool admitted = back.Cells() == bcAll || (back.Cells() == bcFixed) == fixed;
+    const TCellProperties* props = G.FindCellProperties(C.RealCol, C.Row);
+    const bool ownColor = props && props->BrushColor() != clNone;
+    const bool selected = C.State.Contains(gdSelected);
+    const int lw = G.GridLineWidth();
+    TCanvas* canvas = C.Canvas;
+    if (!picture.Empty() && !ownColor && admitted && !(G.ShowSelection && selected)) {
+        const TRect area(TR.Left - lw + 1, TR.Top - lw + 1, TR.Right, TR.Bottom);
+        if (back.Display() == bdTile)
+            DrawTiledPicture(canvas, picture, G.BackgroundOrigin(), area);
+        else
+            DrawPlacedPicture(canvas, picture, {back.Left(), back.Top()}, area);
+    }
+    const TCellType type = G.PaintCellType(C.RealCol, C.Row);
+    const bool control = type == ctCheckBox || type == ctDataCheckBox || type == ctRadio || type == ctButton ||
+                         type == ctRadioButton;
+    const bool focusedSelected = C.State.Contains(gdFocused) && G.Options().Contains(goDrawFocusSelected);
+    const bool selectionShows = (selected && !C.State.Contains(gdFocused)) || focusedSelected;
+    if (gradient && (!ownColor || control) && admitted && (!G.ShowSelection || !selectionShows)) {
+        const TColor brush = canvas->Brush()->Color();
+        const int extent = back.Display() == bdGradientHorz ? G.ClientWidth() : G.ClientHeight();
+        DrawBackgroundGradient(canvas, back, extent, TRect(TR.Left - 1, TR.Top - lw, TR.Right, TR.Bottom + lw - 1));
+        canvas->Brush()->SetColor(brush);
+    }
 }
 
 // A 2-pixel frame around the outer edges of the selected block; the bottom-right cell can

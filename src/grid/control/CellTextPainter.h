@@ -18,6 +18,7 @@ private:
     void ResetDisjunctSelection();
     std::string CellText(int& TextType) const;
     void DrawFilterGlyph(const TRect& Area);
+    void DrawCellBackground();
     void DrawSelectionFrame();
     void ShrinkForMarginsAndGraphic();
     void DrawMarkupText(const std::string& Text);

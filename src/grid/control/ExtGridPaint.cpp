@@ -1,11 +1,11 @@
 #include <algorithm>
 
 #include "grid/control/ExtStringGrid.h"
+#include "grid/control/GridBackground.h"
 #include "grid/control/settings/BackGround.h"
 #include "grid/control/settings/FloatingFooter.h"
 #include "grid/control/settings/SortSettings.h"
 #include "grid/foundation/model/SearchFooter.h"
-#include "grid/foundation/painting/Gradients.h"
 
 // The paint pass around the cells: the frame of the modern looks, the background beside and
 // below the last cells, and the sort glyphs the header cells ask for.
@@ -13,7 +13,6 @@
 namespace {
 
 constexpr TColor kSunkenShade = 0x808080;
-constexpr int kGradientSteps = 128;
 constexpr int kSearchFooterHeight = 32;
 
 bool HasFramedLook(TGridLook Look)
@@ -26,16 +25,6 @@ void Outline(TCanvas* Canvas, TColor Color, const std::vector<TPoint>& Points)
 {
     Canvas->Pen()->SetColor(Color);
     Canvas->Polyline(Points);
-}
-
-// Tiles the picture over the area from Origin on, each tile cut at the area's edges.
-void TileBitmap(TCanvas* Canvas, const TBitmap& Bitmap, TPoint Origin, const TRect& Area)
-{
-    const int w = Bitmap.Width(), h = Bitmap.Height();
-    if (w <= 0 || h <= 0) return;
-    for (int y = Origin.Y; y < Area.Bottom; y += h)
-        for (int x = Origin.X; x < Area.Right; x += w)
-            if (x + w > Area.Left && y + h > Area.Top) Canvas->Draw(x, y, &Bitmap);
 }
 
 } // namespace
@@ -76,18 +65,25 @@ void TExtStringGrid::PaintOutsideArea(TCanvas* ACanvas)
     if (bottom < client.Bottom && !CellRect(LeftCol(), lastRow).IsEmpty())
         areas.push_back(Rect(client.Left, bottom, client.Right, client.Bottom));
 
-    const TBitmap& picture = *back.Bitmap();
+    TBitmap& picture = *back.Bitmap();
+    const int extent = back.Display() == bdGradientHorz ? ClientWidth() : ClientHeight();
     for (const TRect& area : areas) {
-        ACanvas->SetClipRect(area);
         if (picture.Empty() && gradient)
-            DrawGradient(ACanvas, back.Color(), back.ColorTo(), kGradientSteps, client,
-                         back.Display() == bdGradientHorz);
+            DrawBackgroundGradient(ACanvas, back, extent, area);
         else if (!picture.Empty() && back.Display() != bdTile)
-            ACanvas->Draw(back.Left(), back.Top(), &picture);
+            DrawPlacedPicture(ACanvas, picture, {back.Left(), back.Top()}, area);
         else if (!picture.Empty() && back.Cells() != bcFixed)
-            TileBitmap(ACanvas, picture, {client.Left, client.Top}, area);
-        ACanvas->ResetClip();
+            DrawTiledPicture(ACanvas, picture, BackgroundOrigin(), area);
     }
+}
+
+// Tiles line up with the first cell that shows the picture: the control's corner, or the
+// first normal cell when only normal cells show it. They stay with the window rather than
+// scroll with the cells, so a cell never sums the sizes of the rows above it.
+TPoint TExtStringGrid::BackgroundOrigin() const
+{
+    if (BackGround()->Cells() != bcNormal) return {0, 0};
+    return {FixedColsWidth(), FixedRowsHeight()};
 }
 
 void TExtStringGrid::DrawSortIndicator(TCanvas* ACanvas, int ACol, int X, int Y)

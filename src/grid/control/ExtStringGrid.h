@@ -664,6 +664,8 @@ public:
     void PaintBorder(TCanvas* ACanvas);
     // The background picture or gradient beside and below the last cells.
     void PaintOutsideArea(TCanvas* ACanvas);
+    // Where the tiles of the background picture start.
+    TPoint BackgroundOrigin() const;
     // The glow around the edited cell (with FocusHelper.Enabled); ARect is the cell's.
     void ShowFocusWindow(const TRect& ARect);
     // Follows the current cell when the window moved.
