@@ -8,11 +8,14 @@
 #include "grid/control/settings/SortSettings.h"
 #include "grid/foundation/model/MouseActions.h"
 #include "grid/foundation/painting/CanvasShapes.h"
+#include "grid/foundation/painting/CellButtons.h"
 #include "grid/foundation/painting/ColorUtils.h"
 #include "grid/foundation/painting/Gradients.h"
 #include "platform/ui/Themes.h"
 
 namespace {
+
+constexpr int kEditorButtonWidth = 16;
 
 // The dotted focus frame, drawn over the cell in the inverse of its background: every
 // other pixel around the rectangle, as an inverting frame would show it on a plain cell.
@@ -62,9 +65,10 @@ void TCellPainter::Paint()
     if (C.FixedLook && !C.Styled && G.Look() == glListView && !G.Flat) DrawListViewHeader();
     DrawModifiedMarker();
     if (G.OnCustomCellBkgDraw) G.OnCustomCellBkgDraw(&G, C.Canvas, C.RealCol, C.Row, C.State, R, false);
-    // TODO(lead): the always-visible drop-down and spin buttons of the editing helper take
-    // 16 pixels each off the right edge here, and give them back after the text.
+    const int buttonsRight = R.Right;
+    DrawEditorButtons();
     DrawTextStep();
+    R.Right = buttonsRight;
     C.Canvas->Brush()->SetColor(C.SavedBrushColor);
     C.Canvas->Font()->SetColor(C.SavedFontColor);
     R = InflateRect(R, 1, 1);
@@ -198,6 +202,31 @@ void TCellPainter::DrawModifiedMarker()
     canvas.Pen()->SetColor(modified.Color());
     canvas.Rectangle(R.Right - 4, R.Top, R.Right, R.Bottom);
     canvas.Brush()->SetColor(keptBrush);
+}
+
+// Drop-down and spin buttons that show before the cell is edited; each takes 16 pixels off
+// the right of the text.
+void TCellPainter::DrawEditorButtons()
+{
+    const TControlLook& look = *G.ControlLook();
+    if ((!look.DropDownAlwaysVisible() && !look.SpinButtonsAlwaysVisible()) || G.IsFixed(C.DisplCol, C.Row)) return;
+    // TODO(lead): with Flat and a tone background colour (the looks helper's colour tones)
+    // the buttons take the tone colours.
+    const TCellButtonKind kind = look.FlatButton() ? btkFlat : ThemesEnabled() ? btkVisualStyles : btkClassic;
+    const int col = G.RealColIndex(C.DisplCol);
+    bool editable = true;
+    G.IsReadOnlyCell(col, C.Row, editable);
+    const TCellButtonState state = editable ? btsNormal : btsDisabled;
+    const TCellButtonLook colours;
+    if (look.DropDownAlwaysVisible() && G.HasCombo(col, C.Row)) {
+        DrawThemedComboButton(C.Canvas, &G, Rect(R.Left - 2, R.Top - 1, R.Right + 1, R.Bottom), kind, state,
+                              colours);
+        R.Right -= kEditorButtonWidth;
+    }
+    if (look.SpinButtonsAlwaysVisible() && G.HasSpinEdit(col, C.Row)) {
+        DrawThemedSpinButtons(C.Canvas, &G, R, kind, state, colours);
+        R.Right -= kEditorButtonWidth;
+    }
 }
 
 bool TCellPainter::OwnerDraws() const

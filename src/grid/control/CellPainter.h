@@ -26,6 +26,7 @@ private:
     int DrawRowIndicator();
     void DrawListViewHeader();
     void DrawModifiedMarker();
+    void DrawEditorButtons();
     void DrawTextStep();
     void DrawBorders();
     void DrawClassicEdges();

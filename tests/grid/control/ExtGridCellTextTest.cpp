@@ -3,6 +3,7 @@
 #include <vector>
 
 #include "GridOnForm.h"
+#include "grid/control/settings/ControlLook.h"
 #include "grid/control/settings/SortSettings.h"
 #include "grid/foundation/model/Bands.h"
 
@@ -177,6 +178,30 @@ TEST_F(ExtGridCellTextTest, WrappedTextShowsOnlyLinesThatFitWhole)
             }
         }
     EXPECT_GT(firstLineInk, 0);
+}
+
+} // namespace
+
+namespace {
+
+TEST_F(ExtGridCellTextTest, AlwaysVisibleDropDownButtonPushesTheTextLeft)
+{
+    grid->DefaultAlignment = taRightJustify;
+    for (int r = 1; r < 4; ++r) grid->SetCells(1, r, "right");
+    grid->OnHasComboBox = [](TObject*, int, int ARow, bool& HasComboBox) { HasComboBox = ARow == 2; };
+    PaintGrid();
+    const std::vector<TColor> withoutButton = Inside(1, 2);
+    grid->ControlLook()->SetDropDownAlwaysVisible(true);
+    PaintGrid();
+    EXPECT_NE(Inside(1, 2), withoutButton);
+    EXPECT_EQ(Inside(1, 3), withoutButton) << "a cell without a combo keeps its look";
+    // The text now ends 16 pixels further left: the button's place.
+    const TRect r = grid->CellRect(1, 2);
+    int inkRightOfButton = 0;
+    for (int y = r.Top + 2; y < r.Bottom - 2; ++y)
+        for (int x = r.Right - 17; x < r.Right - 2; ++x)
+            if (bitmap.Canvas()->Pixels(x, y) == clBlack) ++inkRightOfButton;
+    EXPECT_EQ(inkRightOfButton, 0) << "no black text under the button";
 }
 
 } // namespace
