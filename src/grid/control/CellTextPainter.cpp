@@ -18,11 +18,6 @@
 
 namespace {
 
-// TODO(lead): the grid's XYOffset and XYOffsetTopLeftOnly (structure helper) take the place
-// of this margin once merged.
-constexpr TPoint kTextMargin{2, 2};
-constexpr bool kMarginTopLeftOnly = false;
-
 constexpr int kFilterGlyphWidth = 16;
 
 unsigned HorizontalFlag(TAlignment Align)
@@ -103,15 +98,9 @@ void TCellTextPainter::ApplySelectionColors()
     }
 }
 
-std::string TCellTextPainter::CellText(int& TextType) const
+std::string TCellTextPainter::CellText(int& TextType)
 {
-    // TODO(lead): GetFormattedCell (cell graphics) formats the cell text once merged.
-    std::string text = G.Cells(C.RealCol, C.Row);
-    TextType = GetTextType(text, G.EnableHTML);
-    if (TextType == ttFormula) {
-        text = G.GridCells(C.RealCol, C.Row);
-        TextType = GetTextType(text, G.EnableHTML);
-    }
+    std::string text = G.ShownCellText(C.RealCol, C.Row, TextType);
     bool password = false;
     G.IsPasswordCell(C.RealCol, C.Row, password);
     if (password && !G.PasswordChar.empty()) FillWithChar(text, utf8::Decode(G.PasswordChar).front());
@@ -222,9 +211,11 @@ void TCellTextPainter::DrawSelectionFrame()
 
 void TCellTextPainter::ShrinkForMarginsAndGraphic()
 {
-    TR.Left += kTextMargin.X;
-    TR.Top += kTextMargin.Y;
-    if (!kMarginTopLeftOnly) TR.Right -= kTextMargin.X;
+    bool topLeftOnly = false;
+    const TPoint margin = G.TextMargin(topLeftOnly);
+    TR.Left += margin.X;
+    TR.Top += margin.Y;
+    if (!topLeftOnly) TR.Right -= margin.X;
     SortShift = 0;
     C.TextHeight = C.Canvas->TextHeight("hg");
     switch (C.GraphicHAlign) {

@@ -16,7 +16,7 @@ public:
 private:
     void ApplySelectionColors();
     void ResetDisjunctSelection();
-    std::string CellText(int& TextType) const;
+    std::string CellText(int& TextType);
     void DrawFilterGlyph(const TRect& Area);
     void DrawCellBackground();
     void DrawSelectionFrame();

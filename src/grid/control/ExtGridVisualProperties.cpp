@@ -28,6 +28,25 @@ TCellType TExtStringGrid::PaintCellType(int ACol, int ARow) const
     return graphic ? graphic->CellType : ctEmpty;
 }
 
+std::string TExtStringGrid::ShownCellText(int ACol, int ARow, int& TextType)
+{
+    // TODO(lead): GetFormattedCell (cell graphics) formats the text once merged.
+    std::string text = Cells(ACol, ARow);
+    TextType = GetTextType(text, EnableHTML);
+    if (TextType == ttFormula) {
+        text = GridCells(ACol, ARow);
+        TextType = GetTextType(text, EnableHTML);
+    }
+    return text;
+}
+
+TPoint TExtStringGrid::TextMargin(bool& TopLeftOnly) const
+{
+    // TODO(lead): XYOffset and XYOffsetTopLeftOnly (structure helper) once merged.
+    TopLeftOnly = false;
+    return {2, 2};
+}
+
 bool TExtStringGrid::InSelection(int ACol, int ARow) const
 {
     const TGridRect sel = Selection();

@@ -664,6 +664,9 @@ public:
     void PaintBorder(TCanvas* ACanvas);
     // The background picture or gradient beside and below the last cells.
     void PaintOutsideArea(TCanvas* ACanvas);
+    // The room the text of a cell (real column) needs: with VS leaving room for a scroll
+    // bar, with SB wrapped to the cell's width.
+    TSize GetCellTextSize(int ACol, int ARow, bool VS, bool SB);
     // Where the tiles of the background picture start.
     TPoint BackgroundOrigin() const;
     // The glow around the edited cell (with FocusHelper.Enabled); ARect is the cell's.
@@ -680,6 +683,10 @@ private:
     friend class TCellPainter;
     friend class TCellTextPainter;
     TCellType PaintCellType(int ACol, int ARow) const;
+    // The text a cell shows (a formula as written) and its kind (TCellTextType).
+    std::string ShownCellText(int ACol, int ARow, int& TextType);
+    // The margin between a cell's edge and its text; on the right too unless TopLeftOnly.
+    TPoint TextMargin(bool& TopLeftOnly) const;
     bool InSelection(int ACol, int ARow) const;
     // The cell's colour before the fixed look, colour events and selection: the grid's
     // colour, the band colour or the fixed colour.
