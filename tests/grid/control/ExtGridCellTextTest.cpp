@@ -3,6 +3,7 @@
 #include <vector>
 
 #include "GridOnForm.h"
+#include "PaintedCells.h"
 #include "grid/control/settings/ControlLook.h"
 #include "grid/control/settings/SortSettings.h"
 #include "grid/foundation/model/Bands.h"
@@ -24,15 +25,7 @@ protected:
         bitmap.SetSize(grid->Width(), grid->Height());
     }
     void PaintGrid() { grid->PaintTo(bitmap.Canvas(), 0, 0); }
-    // The pixels inside a cell, its lines left out.
-    std::vector<TColor> Inside(int ACol, int ARow)
-    {
-        const TRect r = grid->CellRect(ACol, ARow);
-        std::vector<TColor> pixels;
-        for (int y = r.Top + 1; y < r.Bottom - 1; ++y)
-            for (int x = r.Left + 1; x < r.Right - 1; ++x) pixels.push_back(bitmap.Canvas()->Pixels(x, y));
-        return pixels;
-    }
+    std::vector<TColor> Inside(int ACol, int ARow) { return CellInside(bitmap, *grid, ACol, ARow); }
     TBitmap bitmap;
 };
 
