@@ -93,8 +93,8 @@ void TCellPainter::Prepare()
         mouse.DisjunctRowSelect() && mouse.RowSelectPersistent ? G.DisplToRealRow(C.Row) : C.Row;
     // The filter row comes from a setting: only a row of the grid can show the glyph.
     const int filterRow = G.FilterDropDownRow;
-    C.FilterGlyph = filterRow >= 0 && filterRow < G.RowCount() && C.Row == filterRow &&
-                    (G.FilterDropDownAuto || G.OnGetColumnFilter) && G.GetColumnFilter(C.RealCol);
+    C.FilterGlyph =
+        filterRow >= 0 && filterRow < G.RowCount() && C.Row == filterRow && G.GetColumnFilter(C.RealCol);
     // TODO(lead): the in-cell scroll bar (HasScrollBar, GetScrollPosition) sets ScrollPos and
     // takes its width off the right edge once cell scroll bars exist.
 }

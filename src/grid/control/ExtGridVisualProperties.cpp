@@ -116,8 +116,6 @@ void TExtStringGrid::GetVisualProperties(int ACol, int ARow, TGridDrawState& ASt
         ABrush->SetColor(color);
     }
 
-    const TColor savedBrush = ABrush->Color();
-    const TColor savedFont = AFont->Color();
     const auto applySelection = [&](TColor Color) {
         ABrush->SetColor(Color);
         AColorTo = SelectionColorTo;
@@ -158,10 +156,9 @@ void TExtStringGrid::GetVisualProperties(int ACol, int ARow, TGridDrawState& ASt
         AState += gdSelected;
     }
     // TODO(lead): disjunct cell selection (MouseActions.DisjunctCellSelect) reads the
-    // selected-cells list (SelectedCells) of the cell accessors; it restores savedBrush and
-    // savedFont for the current cell when it is not in the list.
-    (void)savedBrush;
-    (void)savedFont;
+    // selected-cells list (SelectedCells) of the cell accessors: a listed cell takes the
+    // selection colours; the current cell, when not listed, loses gdSelected and gets the
+    // brush and font colours back that it had before the selection was applied.
 
     if (UseDisabledFont && ((FUseEnabledRows && !RowEnabledAt(selRow)) || !Enabled()))
         AFont->SetColor(DisabledFontColor);
