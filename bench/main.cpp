@@ -141,7 +141,9 @@ void TimeMarkupGridPainting()
     grid->SetDefaultRowHeight(rowHeight);
     for (int r = 0; r < rows; ++r)
         for (int c = 0; c < cols; ++c)
-            grid->SetCells(c, r, "<b>" + std::to_string(r) + "</b>.<font color=\"clRed\">" + std::to_string(c) + "</font>");
+            grid->SetCells(c, r,
+                           "<b>" + std::to_string(r) + "</b>.<font color=\"clRed\">" + std::to_string(c) +
+                               "</font>");
     form.Show();
     TBitmap canvas;
     canvas.SetSize(grid->Width(), grid->Height());

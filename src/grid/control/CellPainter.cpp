@@ -27,10 +27,14 @@ void DrawDottedFrame(TCanvas* Canvas, const TRect& R, TColor Background)
     const auto dot = [&](int X, int Y) {
         if (n++ % 2 == 0) Canvas->FillRect(Rect(X, Y, X + 1, Y + 1));
     };
-    for (int x = R.Left; x < R.Right; ++x) dot(x, R.Top);
-    for (int y = R.Top + 1; y < R.Bottom; ++y) dot(R.Right - 1, y);
-    for (int x = R.Right - 2; x >= R.Left; --x) dot(x, R.Bottom - 1);
-    for (int y = R.Bottom - 2; y > R.Top; --y) dot(R.Left, y);
+    for (int x = R.Left; x < R.Right; ++x)
+        dot(x, R.Top);
+    for (int y = R.Top + 1; y < R.Bottom; ++y)
+        dot(R.Right - 1, y);
+    for (int x = R.Right - 2; x >= R.Left; --x)
+        dot(x, R.Bottom - 1);
+    for (int y = R.Bottom - 2; y > R.Top; --y)
+        dot(R.Left, y);
 }
 
 bool IsFixedGradientLook(TGridLook Look)
@@ -89,8 +93,7 @@ void TCellPainter::Prepare()
 {
     C.RealCol = G.DisplToRealCol(C.DisplCol);
     const TMouseActions& mouse = *G.MouseActions();
-    C.DisjunctRow =
-        mouse.DisjunctRowSelect() && mouse.RowSelectPersistent ? G.DisplToRealRow(C.Row) : C.Row;
+    C.DisjunctRow = mouse.DisjunctRowSelect() && mouse.RowSelectPersistent ? G.DisplToRealRow(C.Row) : C.Row;
     // The filter row comes from a setting: only a row of the grid can show the glyph.
     const int filterRow = G.FilterDropDownRow;
     C.FilterGlyph =
@@ -145,7 +148,8 @@ void TCellPainter::DrawFixedLook()
                           sort.HeaderMirrorColorTo(), clNone, false);
     } else if (!G.Flat) {
         const TColor sides = G.Look() == glVista ? clWhite : clNone;
-        DrawFixedGradient(R, C.Canvas->Brush()->Color(), C.ColorTo, C.MirrorColor, C.MirrorColorTo, sides, true);
+        DrawFixedGradient(R, C.Canvas->Brush()->Color(), C.ColorTo, C.MirrorColor, C.MirrorColorTo, sides,
+                          true);
     }
 }
 
@@ -209,7 +213,8 @@ void TCellPainter::DrawModifiedMarker()
 void TCellPainter::DrawEditorButtons()
 {
     const TControlLook& look = *G.ControlLook();
-    if ((!look.DropDownAlwaysVisible() && !look.SpinButtonsAlwaysVisible()) || G.IsFixed(C.DisplCol, C.Row)) return;
+    if ((!look.DropDownAlwaysVisible() && !look.SpinButtonsAlwaysVisible()) || G.IsFixed(C.DisplCol, C.Row))
+        return;
     // TODO(lead): with Flat and a tone background colour (the looks helper's colour tones)
     // the buttons take the tone colours.
     const TCellButtonKind kind = look.FlatButton() ? btkFlat : ThemesEnabled() ? btkVisualStyles : btkClassic;
@@ -229,10 +234,7 @@ void TCellPainter::DrawEditorButtons()
     }
 }
 
-bool TCellPainter::OwnerDraws() const
-{
-    return (G.OnDrawCell || G.OnCustomCellDraw) && G.NoDefaultDraw;
-}
+bool TCellPainter::OwnerDraws() const { return (G.OnDrawCell || G.OnCustomCellDraw) && G.NoDefaultDraw; }
 
 void TCellPainter::DrawTextStep()
 {
@@ -250,7 +252,8 @@ void TCellPainter::DrawBorders()
     TCellBorders borders;
     G.GetCellBorder(C.RealCol, C.Row, canvas.Pen(), borders);
     TPen left, top, right, bottom;
-    for (TPen* pen : {&left, &top, &right, &bottom}) pen->Assign(*canvas.Pen());
+    for (TPen* pen : {&left, &top, &right, &bottom})
+        pen->Assign(*canvas.Pen());
     if (G.OnGetCellBorderProp) G.OnGetCellBorderProp(&G, C.Row, C.RealCol, &left, &top, &right, &bottom);
     const int half = (canvas.Pen()->Width() + 1) / 2;
     const int insetX = G.Options().Contains(goVertLine) ? half : 0;
@@ -348,8 +351,8 @@ void TCellPainter::FireDrawEvents()
 {
     if (G.OnDrawCell) {
         const int lineWidth = G.GridLineWidth();
-        G.OnDrawCell(&G, C.RealCol, C.Row, Rect(R.Left + 1, R.Top + 1, R.Right - lineWidth, R.Bottom - lineWidth),
-                     C.State);
+        G.OnDrawCell(&G, C.RealCol, C.Row,
+                     Rect(R.Left + 1, R.Top + 1, R.Right - lineWidth, R.Bottom - lineWidth), C.State);
     }
     if (G.OnCustomCellDraw) G.OnCustomCellDraw(&G, C.Canvas, C.RealCol, C.Row, C.State, R, false);
 }

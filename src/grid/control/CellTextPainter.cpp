@@ -23,18 +23,24 @@ constexpr int kFilterGlyphWidth = 16;
 unsigned HorizontalFlag(TAlignment Align)
 {
     switch (Align) {
-    case taRightJustify: return DT_RIGHT;
-    case taCenter: return DT_CENTER;
-    default: return DT_LEFT;
+    case taRightJustify:
+        return DT_RIGHT;
+    case taCenter:
+        return DT_CENTER;
+    default:
+        return DT_LEFT;
     }
 }
 
 unsigned VerticalFlag(TVAlignment Align)
 {
     switch (Align) {
-    case vtaCenter: return DT_VCENTER;
-    case vtaBottom: return DT_BOTTOM;
-    default: return DT_TOP;
+    case vtaCenter:
+        return DT_VCENTER;
+    case vtaBottom:
+        return DT_BOTTOM;
+    default:
+        return DT_TOP;
     }
 }
 
@@ -44,8 +50,12 @@ void DrawFilterFunnel(TCanvas* Canvas, int Left, int Top, bool Active)
     const TColor color = Active ? clBlue : clGray;
     Canvas->Pen()->SetColor(color);
     Canvas->Brush()->SetColor(color);
-    Canvas->Polygon({{Left + 3, Top + 4}, {Left + 13, Top + 4}, {Left + 9, Top + 8}, {Left + 9, Top + 12},
-                     {Left + 7, Top + 13}, {Left + 7, Top + 8}});
+    Canvas->Polygon({{Left + 3, Top + 4},
+                     {Left + 13, Top + 4},
+                     {Left + 9, Top + 8},
+                     {Left + 9, Top + 12},
+                     {Left + 7, Top + 13},
+                     {Left + 7, Top + 8}});
 }
 
 } // namespace
@@ -129,7 +139,8 @@ void TCellTextPainter::ResetDisjunctSelection()
     // TODO(lead): only while no mouse button is down on the grid (the mouse helper's flag).
     const bool unselectedRow = mouse.DisjunctRowSelect() && !G.RowFlagAt(C.DisjunctRow);
     const bool unselectedCol =
-        mouse.DisjunctColSelect() && !(C.DisplCol < static_cast<int>(G.FColSelect.size()) && G.ColSelect(C.DisplCol));
+        mouse.DisjunctColSelect() &&
+        !(C.DisplCol < static_cast<int>(G.FColSelect.size()) && G.ColSelect(C.DisplCol));
     if (C.RealCol < G.FixedCols() || C.Row < G.FixedRows() || !(unselectedRow || unselectedCol)) return;
     TCanvas& canvas = *C.Canvas;
     URLColour = G.URLColor;
@@ -162,14 +173,15 @@ void TCellTextPainter::DrawCellBackground()
             DrawPlacedPicture(canvas, picture, {back.Left(), back.Top()}, area);
     }
     const TCellType type = G.PaintCellType(C.RealCol, C.Row);
-    const bool control = type == ctCheckBox || type == ctDataCheckBox || type == ctRadio || type == ctButton ||
-                         type == ctRadioButton;
+    const bool control = type == ctCheckBox || type == ctDataCheckBox || type == ctRadio ||
+                         type == ctButton || type == ctRadioButton;
     const bool focusedSelected = C.State.Contains(gdFocused) && G.Options().Contains(goDrawFocusSelected);
     const bool selectionShows = (selected && !C.State.Contains(gdFocused)) || focusedSelected;
     if (gradient && (!ownColor || control) && admitted && (!G.ShowSelection || !selectionShows)) {
         const TColor brush = canvas->Brush()->Color();
         const int extent = back.Display() == bdGradientHorz ? G.ClientWidth() : G.ClientHeight();
-        DrawBackgroundGradient(canvas, back, extent, TRect(TR.Left - 1, TR.Top - lw, TR.Right, TR.Bottom + lw - 1));
+        DrawBackgroundGradient(canvas, back, extent,
+                               TRect(TR.Left - 1, TR.Top - lw, TR.Right, TR.Bottom + lw - 1));
         canvas->Brush()->SetColor(brush);
     }
 }
@@ -223,9 +235,14 @@ void TCellTextPainter::ShrinkForMarginsAndGraphic()
         TR.Left += C.GraphicWidth;
         if (C.HAlign == taLeftJustify) SortShift = C.GraphicWidth;
         break;
-    case haAfterText: TR.Right -= C.GraphicWidth; break;
-    case haLeft: SortShift = C.GraphicWidth; break;
-    default: break;
+    case haAfterText:
+        TR.Right -= C.GraphicWidth;
+        break;
+    case haLeft:
+        SortShift = C.GraphicWidth;
+        break;
+    default:
+        break;
     }
     if (C.GraphicVAlign == vaAboveText) TR.Top += C.GraphicHeight;
     if (C.GraphicVAlign == vaUnderText) TR.Bottom -= C.GraphicHeight;
@@ -236,7 +253,8 @@ void TCellTextPainter::ShrinkForMarginsAndGraphic()
 bool TExtStringGrid::IsSortHeader(int ACol, int ARow) const
 {
     const TSortSettings& sort = *SortSettings();
-    const int row = IsMergedCell(DisplColIndex(ACol), ARow) ? ARow + CellSpan(DisplColIndex(ACol), ARow).Y : ARow;
+    const int row =
+        IsMergedCell(DisplColIndex(ACol), ARow) ? ARow + CellSpan(DisplColIndex(ACol), ARow).Y : ARow;
     // The sort column is a setting: it counts only while it names a column of the grid.
     const bool sortColumn = sort.Column >= 0 && sort.Column < TotalColCount() && ACol == sort.Column;
     return row == sort.Row() && sort.Show() && RowCount() > FixedRows() + 1 &&

@@ -56,8 +56,16 @@ void TExtStringGrid::ShowFocusWindow(const TRect& ARect)
     const TPoint origin{0, 0};
     CallUpdateLayeredWindow(FFocusWindow, &corner, &size, &glow, &origin, clNone, &blend, ULW_ALPHA);
     const int l = kGlowMargin, t = kGlowMargin, r = l + ARect.Width(), b = t + ARect.Height();
-    SetWindowPolygonRegion(FFocusWindow, {{0, 0}, {size.cx, 0}, {size.cx, size.cy}, {0, size.cy}, {0, 0},
-                                          {l, t}, {l, b}, {r, b}, {r, t}, {l, t}});
+    SetWindowPolygonRegion(FFocusWindow, {{0, 0},
+                                          {size.cx, 0},
+                                          {size.cx, size.cy},
+                                          {0, size.cy},
+                                          {0, 0},
+                                          {l, t},
+                                          {l, b},
+                                          {r, b},
+                                          {r, t},
+                                          {l, t}});
     FFocusWindow->SetVisible(true);
     GlowingGrid = this;
 }

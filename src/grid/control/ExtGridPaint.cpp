@@ -50,7 +50,8 @@ void TExtStringGrid::PaintOutsideArea(TCanvas* ACanvas)
     const bool gradient = back.Display() == bdGradientHorz || back.Display() == bdGradientVert;
     const bool rowsGoOn = TopRow() + VisibleRowCount() < RowCount();
     const bool colsGoOn = LeftCol() + VisibleColCount() < ColCount();
-    if ((rowsGoOn && colsGoOn) || (gradient && back.ColorTo() == clNone) || ColCount() <= 0 || RowCount() <= 0)
+    if ((rowsGoOn && colsGoOn) || (gradient && back.ColorTo() == clNone) || ColCount() <= 0 ||
+        RowCount() <= 0)
         return;
     TRect client = ClientRect();
     if (SearchFooter()->Visible()) client.Bottom -= kSearchFooterHeight;

@@ -62,7 +62,8 @@ TSize TExtStringGrid::GetCellTextSize(int ACol, int ARow, bool VS, bool SB)
         // Rich text is kept as plain text on this platform and measured as such.
         r = InflateRect(r, -2, -2);
         TRect calc = r;
-        const int height = DrawText(&canvas, text, calc, DT_CALCRECT | DT_WORDBREAK | DT_EXPANDTABS | DT_NOPREFIX);
+        const int height =
+            DrawText(&canvas, text, calc, DT_CALCRECT | DT_WORDBREAK | DT_EXPANDTABS | DT_NOPREFIX);
         size = {r.Width(), height};
     } else {
         int width = 0, lines = 0;

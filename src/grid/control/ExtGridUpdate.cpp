@@ -30,7 +30,8 @@ void TExtStringGrid::Paint()
     TBaseGrid::Paint();
     if (EditorMode()) {
         // The open editor gets a frame in the colour of the lines it covers.
-        const bool lines = GridLineWidth() >= 1 && (Options().Contains(goVertLine) || Options().Contains(goHorzLine));
+        const bool lines =
+            GridLineWidth() >= 1 && (Options().Contains(goVertLine) || Options().Contains(goHorzLine));
         canvas->Pen()->SetColor(lines ? GridLineColor() : Color());
         canvas->Brush()->SetStyle(bsClear);
         canvas->Rectangle(CellRect(Col(), Row()));

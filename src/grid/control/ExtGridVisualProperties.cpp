@@ -55,8 +55,8 @@ bool TExtStringGrid::InSelection(int ACol, int ARow) const
 
 void TExtStringGrid::GetVisualProperties(int ACol, int ARow, TGridDrawState& AState, bool Print, bool Select,
                                          bool Remap, TBrush* ABrush, TColor& AColorTo, TColor& AMirrorColor,
-                                         TColor& AMirrorColorTo, TFont* AFont, TAlignment& HA, TVAlignment& VA,
-                                         bool& WW, TCellGradientDirection& GD)
+                                         TColor& AMirrorColorTo, TFont* AFont, TAlignment& HA,
+                                         TVAlignment& VA, bool& WW, TCellGradientDirection& GD)
 {
     const bool fixedArea = ACol < FixedCols() || ARow < FixedRows();
     const bool printFonts = Print && !PrintSettings()->UseDisplayFont;

@@ -652,7 +652,8 @@ public:
                              TBrush* ABrush, TColor& AColorTo, TColor& AMirrorColor, TColor& AMirrorColorTo,
                              TFont* AFont, TAlignment& HA, TVAlignment& VA, bool& WW,
                              TCellGradientDirection& GD) override;
-    void GetFontProperties(int ACol, int RCol, int ARow, TGridDrawState& AState, TFont* AFont, TBrush* ABrush);
+    void GetFontProperties(int ACol, int RCol, int ARow, TGridDrawState& AState, TFont* AFont,
+                           TBrush* ABrush);
     // ACol is a real column.
     void GetCellAlignmentEx(int ACol, int ARow, TAlignment& HAlign, TVAlignment& VAlign);
     // The sort glyph of a header cell around (X, Y); ACol is a real column.
@@ -677,7 +678,8 @@ public:
     TWinControl* FocusWindow() const { return FFocusWindow; }
 
 protected:
-    void DrawCellContent(TCanvas* ACanvas, int ACol, int ARow, const TRect& ARect, TGridDrawState AState) override;
+    void DrawCellContent(TCanvas* ACanvas, int ACol, int ARow, const TRect& ARect,
+                         TGridDrawState AState) override;
 
 private:
     friend class TCellPainter;

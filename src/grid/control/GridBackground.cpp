@@ -28,7 +28,8 @@ void DrawTiledPicture(TCanvas* Canvas, TBitmap& Picture, TPoint Origin, const TR
         return Origin + steps * Size;
     };
     for (int y = firstTile(Origin.Y, Area.Top, h); y < Area.Bottom; y += h)
-        for (int x = firstTile(Origin.X, Area.Left, w); x < Area.Right; x += w) DrawPlacedPicture(Canvas, Picture, {x, y}, Area);
+        for (int x = firstTile(Origin.X, Area.Left, w); x < Area.Right; x += w)
+            DrawPlacedPicture(Canvas, Picture, {x, y}, Area);
 }
 
 void DrawBackgroundGradient(TCanvas* Canvas, const TBackGround& Back, int Extent, const TRect& Area)

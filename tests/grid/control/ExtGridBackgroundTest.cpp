@@ -40,7 +40,8 @@ TEST_F(ExtGridBackgroundTest, VerticalGradientFillsOnlyTheAreaBesideAndBelowTheC
     EXPECT_LT(Brightness(Pixel(x, grid->ClientHeight() - 5)), 3 * 50);
     EXPECT_EQ(Pixel(x, last.Bottom + 5), Pixel(5, last.Bottom + 5)) << "the same band below the cells";
     const TRect body = grid->CellRect(1, 2);
-    EXPECT_EQ(Pixel(body.Right - 4, body.Bottom - 4), ColorToRGB(grid->Color())) << "normal cells are left alone";
+    EXPECT_EQ(Pixel(body.Right - 4, body.Bottom - 4), ColorToRGB(grid->Color()))
+        << "normal cells are left alone";
 }
 
 TEST_F(ExtGridBackgroundTest, PlacedPictureShowsThroughCellsWithoutTheirOwnColour)

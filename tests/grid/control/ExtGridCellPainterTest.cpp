@@ -102,7 +102,8 @@ TEST_F(ExtGridCellPainterTest, SelectedUnfocusedCellWithoutSelectionColourTakesT
 
 TEST_F(ExtGridCellPainterTest, IndexedSortHeadersShowTheirPosition)
 {
-    for (int c = 1; c < 4; ++c) grid->SetCells(c, 0, "H");
+    for (int c = 1; c < 4; ++c)
+        grid->SetCells(c, 0, "H");
     grid->SortSettings()->Column = 1;
     grid->SortSettings()->SetShow(true);
     grid->SortSettings()->IndexShow = true;

@@ -20,7 +20,8 @@ protected:
         GridOnForm::SetUp();
         grid->SetColCount(4);
         grid->SetRowCount(5);
-        for (int c = 1; c < 4; ++c) grid->SetColWidths(c, 120);
+        for (int c = 1; c < 4; ++c)
+            grid->SetColWidths(c, 120);
         grid->SetSelection(TGridRect{-1, -1, -1, -1});
         bitmap.SetSize(grid->Width(), grid->Height());
     }
@@ -102,21 +103,25 @@ TEST_F(ExtGridCellTextTest, LinkLosesItsSchemeAndItsUnderlineStaysInItsCell)
 TEST_F(ExtGridCellTextTest, SelectionRectangleFramesOnlyTheOuterEdgesOfTheBlock)
 {
     grid->SetColCount(6);
-    for (int c = 1; c < 6; ++c) grid->SetColWidths(c, 40);
+    for (int c = 1; c < 6; ++c)
+        grid->SetColWidths(c, 40);
     bitmap.SetSize(grid->Width(), grid->Height());
     grid->SelectionRectangle = true;
     grid->SelectionRectangleColor = clRed;
     grid->SetSelection(TGridRect{1, 1, 3, 2});
     PaintGrid();
     const auto red = [this](int X, int Y) { return bitmap.Canvas()->Pixels(X, Y) == clRed; };
-    const TRect topLeft = grid->CellRect(1, 1), middle = grid->CellRect(2, 1), bottomRight = grid->CellRect(3, 2);
+    const TRect topLeft = grid->CellRect(1, 1), middle = grid->CellRect(2, 1),
+                bottomRight = grid->CellRect(3, 2);
     const int midY = (middle.Top + middle.Bottom) / 2, midX = (middle.Left + middle.Right) / 2;
     EXPECT_TRUE(red(topLeft.Left, midY)) << "left edge";
     EXPECT_TRUE(red(midX, middle.Top)) << "top edge";
     EXPECT_TRUE(red(bottomRight.Right - 2, (bottomRight.Top + bottomRight.Bottom) / 2)) << "right edge";
     EXPECT_TRUE(red(midX, bottomRight.Bottom - 1)) << "bottom edge";
-    for (int x = middle.Left - 2; x <= middle.Left + 2; ++x) EXPECT_FALSE(red(x, midY)) << "inner column edge " << x;
-    for (int y = middle.Bottom - 2; y <= middle.Bottom + 2; ++y) EXPECT_FALSE(red(midX, y)) << "inner row edge " << y;
+    for (int x = middle.Left - 2; x <= middle.Left + 2; ++x)
+        EXPECT_FALSE(red(x, midY)) << "inner column edge " << x;
+    for (int y = middle.Bottom - 2; y <= middle.Bottom + 2; ++y)
+        EXPECT_FALSE(red(midX, y)) << "inner row edge " << y;
     EXPECT_FALSE(red(grid->CellRect(4, 1).Left + 5, midY)) << "outside the block";
 }
 
@@ -180,7 +185,8 @@ namespace {
 TEST_F(ExtGridCellTextTest, AlwaysVisibleDropDownButtonPushesTheTextLeft)
 {
     grid->DefaultAlignment = taRightJustify;
-    for (int r = 1; r < 4; ++r) grid->SetCells(1, r, "right");
+    for (int r = 1; r < 4; ++r)
+        grid->SetCells(1, r, "right");
     grid->OnHasComboBox = [](TObject*, int, int ARow, bool& HasComboBox) { HasComboBox = ARow == 2; };
     PaintGrid();
     const std::vector<TColor> withoutButton = Inside(1, 2);

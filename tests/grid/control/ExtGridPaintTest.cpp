@@ -61,7 +61,8 @@ TEST_F(ExtGridPaintTest, HeaderRunsFromWhiteToButtonFaceBetweenItsLightLines)
     EXPECT_EQ(Pixel(r.Left, (r.Top + r.Bottom) / 2), clWhite) << "white left line";
     EXPECT_EQ(Pixel(x, r.Bottom - 1), HalveColor(grid->FixedColor())) << "shaded bottom line";
     EXPECT_GT(Brightness(Pixel(x, r.Top + 2)), Brightness(face)) << "lighter near the top";
-    EXPECT_LE(std::abs(Brightness(Pixel(x, r.Bottom - 3)) - Brightness(face)), 12) << "button face at the bottom";
+    EXPECT_LE(std::abs(Brightness(Pixel(x, r.Bottom - 3)) - Brightness(face)), 12)
+        << "button face at the bottom";
     EXPECT_GT(Brightness(Pixel(x, r.Top + 2)), Brightness(Pixel(x, r.Bottom - 3)));
 }
 
@@ -109,7 +110,8 @@ TEST_F(ExtGridPaintTest, FocusedCurrentCellGetsADottedFrame)
     EXPECT_GT(changes, 8) << "dotted, not solid";
     grid->HideFocusRect = true;
     PaintGrid();
-    for (int x = r.Left; x < r.Right - 2; ++x) ASSERT_EQ(Pixel(x, r.Top), fill) << x;
+    for (int x = r.Left; x < r.Right - 2; ++x)
+        ASSERT_EQ(Pixel(x, r.Top), fill) << x;
 }
 
 TEST_F(ExtGridPaintTest, ModernLookFramesTheControlInsideItsParentColour)

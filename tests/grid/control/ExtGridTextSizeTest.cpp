@@ -22,7 +22,8 @@ TEST_F(ExtGridTextSizeTest, PlainTextIsMeasuredLineByLine)
         int width, lines;
     } cases[] = {
         {"one line", "a text", false, false, canvas.TextWidth("a text"), 1},
-        {"the widest of two lines", "short\r\na longer line", true, false, canvas.TextWidth("a longer line"), 2},
+        {"the widest of two lines", "short\r\na longer line", true, false, canvas.TextWidth("a longer line"),
+         2},
         {"only the first line without multi-line cells", "short\r\na longer line", false, false,
          canvas.TextWidth("short"), 1},
         {"a link without its scheme", "http://example.org", false, true, canvas.TextWidth("example.org"), 1},

@@ -61,10 +61,11 @@ TEST_F(ExtGridVisualPropertiesTest, ColourPrecedence)
     } cases[] = {
         {"plain body cell", [](TExtStringGrid&) {}, 2, 3, clWindow, clNone, false},
         {"header takes the look's fixed gradient", [](TExtStringGrid&) {}, 2, 0, clWhite, clNone, true},
-        {"classic header takes the fixed colour",
-         [](TExtStringGrid& g) { g.SetLook(glClassic); }, 2, 0, clBtnFace, clNone, true},
+        {"classic header takes the fixed colour", [](TExtStringGrid& g) { g.SetLook(glClassic); }, 2, 0,
+         clBtnFace, clNone, true},
         {"own colour beats the fixed row",
-         [own](TExtStringGrid& g) { g.GetCellProperties(2, 0)->SetBrushColor(own); }, 2, 0, own, clNone, false},
+         [own](TExtStringGrid& g) { g.GetCellProperties(2, 0)->SetBrushColor(own); }, 2, 0, own, clNone,
+         false},
         {"own colour beats the footer row",
          [own](TExtStringGrid& g) {
              g.FixedFooters = 1;
@@ -76,11 +77,13 @@ TEST_F(ExtGridVisualPropertiesTest, ColourPrecedence)
         {"first band row", [](TExtStringGrid&) {}, 2, 1, primary, clNone, false},
         {"second band row", [](TExtStringGrid&) {}, 2, 2, secondary, clNone, false},
         {"third band row", [](TExtStringGrid&) {}, 2, 3, primary, clNone, false},
-        {"fixed right column is never banded",
-         [](TExtStringGrid& g) { g.FixedRightCols = 1; }, 5, 1, clBtnFace, clNone, false},
+        {"fixed right column is never banded", [](TExtStringGrid& g) { g.FixedRightCols = 1; }, 5, 1,
+         clBtnFace, clNone, false},
         {"colour event has the last word",
          [](TExtStringGrid& g) {
-             g.OnGetCellColor = [](TObject*, int, int, TGridDrawState, TBrush* B, TFont*) { B->SetColor(clRed); };
+             g.OnGetCellColor = [](TObject*, int, int, TGridDrawState, TBrush* B, TFont*) {
+                 B->SetColor(clRed);
+             };
          },
          2, 3, clRed, clNone, false},
         {"gradient event sets brush and gradient",
@@ -114,7 +117,8 @@ TEST_F(ExtGridVisualPropertiesTest, ColourPrecedence)
         grid->FixedRightCols = 0;
         grid->OnGetCellColor = nullptr;
         grid->OnGetCellGradient = nullptr;
-        for (int r = 0; r < grid->RowCount(); ++r) grid->SetCellProperties(2, r, nullptr);
+        for (int r = 0; r < grid->RowCount(); ++r)
+            grid->SetCellProperties(2, r, nullptr);
     }
 }
 
@@ -196,7 +200,8 @@ TEST_F(ExtGridVisualPropertiesTest, CheckBoxCellWithOwnColourStillTakesTheFixedL
     EXPECT_TRUE(header.Bold);
     EXPECT_EQ(header.Brush, clWhite) << "the fixed gradient of glXP";
     EXPECT_EQ(Resolve(2, 3).Brush, clLime);
-    for (int row : {0, 3}) grid->GetCellProperties(2, row)->GraphicObject = nullptr;
+    for (int row : {0, 3})
+        grid->GetCellProperties(2, row)->GraphicObject = nullptr;
 }
 
 TEST_F(ExtGridVisualPropertiesTest, MixColors)
@@ -206,8 +211,9 @@ TEST_F(ExtGridVisualPropertiesTest, MixColors)
         int percent;
         TColor expected;
     } cases[] = {
-        {clWhite, clBlack, 100, clWhite}, {clWhite, clBlack, 0, clBlack},  {clWhite, clNone, 50, clWhite},
-        {clNone, clBlack, 50, clBlack},   {clWhite, clBlack, 50, 0x808080}, {RGB(200, 100, 0), RGB(0, 0, 255), 25, RGB(50, 25, 191)},
+        {clWhite, clBlack, 100, clWhite}, {clWhite, clBlack, 0, clBlack},
+        {clWhite, clNone, 50, clWhite},   {clNone, clBlack, 50, clBlack},
+        {clWhite, clBlack, 50, 0x808080}, {RGB(200, 100, 0), RGB(0, 0, 255), 25, RGB(50, 25, 191)},
         {clWhite, clBlack, 150, clWhite},
     };
     for (const auto& c : cases)

@@ -10,6 +10,7 @@ inline std::vector<TColor> CellInside(TBitmap& Bitmap, const TExtStringGrid& Gri
     const TRect r = Grid.CellRect(ACol, ARow);
     std::vector<TColor> pixels;
     for (int y = r.Top + 1; y < r.Bottom - 1; ++y)
-        for (int x = r.Left + 1; x < r.Right - 1; ++x) pixels.push_back(Bitmap.Canvas()->Pixels(x, y));
+        for (int x = r.Left + 1; x < r.Right - 1; ++x)
+            pixels.push_back(Bitmap.Canvas()->Pixels(x, y));
     return pixels;
 }
