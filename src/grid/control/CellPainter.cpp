@@ -84,6 +84,7 @@ void TCellPainter::Paint()
         if (G.Look() == glSoft) DrawSoftLines();
     }
     DrawFixedRightColumnLines();
+    // TODO(lead): the tree lines of node rows come here once tree nodes exist.
     DrawGraphic();
     FireDrawEvents();
     DrawFocusFrame();

@@ -288,7 +288,8 @@ void TCellTextPainter::DrawMarkupText(const std::string& Text)
     params.ShadowColor = 0x808080;
     params.UnderlineHoverOnly = G.URLUnderlineOnHover;
     params.BlinkVisible = G.GridBlink();
-    params.WordWrap = C.WordWrap;
+    // Markup wraps unless long texts are to end in "...".
+    params.WordWrap = !G.EnhTextSize;
     params.BiDiMode = G.BiDiMode();
     // TODO(lead): the grid's picture sources (PictureContainer, ImageCache, GetGridImages)
     // and the hovered link index come from the markup-settings helper.
