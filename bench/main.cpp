@@ -143,6 +143,31 @@ void TimeRuleEditorOpening()
         window->Hide();
     });
 }
+
+// A full repaint of a window that shows 60 rows of 20 columns whose cells all hold markup:
+// every visible cell passes the markup renderer.
+void TimeMarkupGridPainting()
+{
+    constexpr int cols = 20, rows = 60, colWidth = 64, rowHeight = 22;
+    TForm form(nullptr);
+    form.SetClientSize(cols * colWidth + 8, rows * rowHeight + 8);
+    auto* grid = new TExtStringGrid(&form);
+    grid->SetParent(&form);
+    grid->SetBounds(0, 0, cols * colWidth + 4, rows * rowHeight + 4);
+    grid->SetColCount(cols);
+    grid->SetRowCount(1000);
+    grid->SetDefaultColWidth(colWidth);
+    grid->SetDefaultRowHeight(rowHeight);
+    for (int r = 0; r < rows; ++r)
+        for (int c = 0; c < cols; ++c)
+            grid->SetCells(c, r,
+                           "<b>" + std::to_string(r) + "</b>.<font color=\"clRed\">" + std::to_string(c) +
+                               "</font>");
+    form.Show();
+    TBitmap canvas;
+    canvas.SetSize(grid->Width(), grid->Height());
+    Time("paint a 60 x 20 window of markup cells", 20, [&] { grid->PaintTo(canvas.Canvas(), 0, 0); });
+}
 }  // namespace
 
 int main(int argc, char** argv)
@@ -211,5 +236,6 @@ int main(int argc, char** argv)
         delete grid;
     }
     TimeGridPainting();
+    TimeMarkupGridPainting();
     return 0;
 }

@@ -1,10 +1,16 @@
 #pragma once
+#include <functional>
+
 #include "grid/control/CellGraphic.h"
 #include "grid/foundation/model/GridEnums.h"
 #include "platform/grids/Grids.h"
 
 class TCanvas;
 class TExtStringGrid;
+
+// Drawing of the application's own into a cell; ACol is the real column.
+using TCustomCellDrawEvent = std::function<void(TObject* Sender, TCanvas* Canvas, int ACol, int ARow,
+                                                TGridDrawState AState, const TRect& ARect, bool Printing)>;
 
 // The working record of painting one cell: filled step by step by the cell painter, read
 // and written by the text step and by the cell-graphic drawer.

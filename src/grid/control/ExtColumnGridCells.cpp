@@ -1,4 +1,4 @@
-#include "grid/control/CellFontParts.h"
+#include "grid/control/CellLook.h"
 #include "grid/control/ExtColumnGrid.h"
 #include "grid/control/settings/ControlLook.h"
 #include "grid/control/settings/PrintSettings.h"

@@ -1,4 +1,4 @@
-#include "grid/control/CellFontParts.h"
+#include "grid/control/CellLook.h"
 #include "grid/control/ExtStringGrid.h"
 #include "grid/control/settings/BackGround.h"
 #include "grid/foundation/model/Bands.h"

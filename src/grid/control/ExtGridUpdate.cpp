@@ -1,4 +1,5 @@
 #include "grid/control/ExtStringGrid.h"
+#include "grid/control/settings/BackGround.h"
 
 // Every call counts, whether the grid is shown or not: a grid hidden between the two calls
 // must still come out of the lock and repaint.
@@ -23,5 +24,21 @@ void TExtStringGrid::SetLockUpdate(bool Value)
 void TExtStringGrid::Paint()
 {
     if (FUpdateCount > 0) return;
+    TCanvas* canvas = Canvas();
+    canvas->Pen()->SetStyle(psSolid);
+    canvas->Brush()->SetStyle(bsSolid);
     TBaseGrid::Paint();
+    if (EditorMode()) {
+        // The open editor gets a frame in the colour of the lines it covers.
+        const bool lines =
+            GridLineWidth() >= 1 && (Options().Contains(goVertLine) || Options().Contains(goHorzLine));
+        canvas->Pen()->SetColor(lines ? GridLineColor() : Color());
+        canvas->Brush()->SetStyle(bsClear);
+        canvas->Rectangle(CellRect(Col(), Row()));
+        canvas->Brush()->SetStyle(bsSolid);
+    }
+    canvas->Pen()->SetColor(clBlack);
+    if (!BackGround()->Bitmap()->Empty() || BackGround()->ColorTo() != clNone) PaintOutsideArea(canvas);
+    PaintBorder(canvas);
+    if (OnPainted) OnPainted(this);
 }

@@ -19,6 +19,7 @@
 #include "grid/control/settings/ControlLook.h"
 #include "grid/foundation/model/BaseGrid.h"
 #include "grid/foundation/model/GridEvents.h"
+#include "grid/foundation/model/IntList.h"
 #include "grid/foundation/painting/CellGraphics.h"
 #include "grid/foundation/painting/OfficeTheme.h"
 #include "grid/services/RowOrder.h"
@@ -641,6 +642,79 @@ public:
     // ==== end of structure, sizing and cell accessors ====
 public:
     // ==== painting ====
+    // (ExtGridPaint.cpp, ExtGridVisualProperties.cpp; the cell painter in CellPainter.cpp and
+    // its text step in CellTextPainter.cpp.)
+    bool AutoNumAlign = false;
+    bool Multilinecells = false;
+    // Texts too long for their cell end in "...".
+    bool EnhTextSize = false;
+    // While OnDrawCell or OnCustomCellDraw is assigned, the cell texts are left to them.
+    bool NoDefaultDraw = false;
+    // A cell with a graphic shows no text.
+    bool NoImageAndText = false;
+    bool HideFocusRect = false;
+    bool URLUnderlineOnHover = false;
+    TColor SelectionRectangleColor = clBlack;
+    // The fixed row whose cells show the filter glyph of their column.
+    int FilterDropDownRow = 0;
+    // The columns of a sort over several columns, shown by numbered sort glyphs.
+    TSortIndexList SortIndexes;
+    TCustomCellDrawEvent OnCustomCellBkgDraw;
+    TCustomCellDrawEvent OnCustomCellDraw;
+    TNotifyEvent OnPainted;
+
+    // ACol is a display column; with Remap the cell's own settings and events take its real
+    // column. Select lets the selection modes colour the cell.
+    void GetVisualProperties(int ACol, int ARow, TGridDrawState& AState, bool Print, bool Select, bool Remap,
+                             TBrush* ABrush, TColor& AColorTo, TColor& AMirrorColor, TColor& AMirrorColorTo,
+                             TFont* AFont, TAlignment& HA, TVAlignment& VA, bool& WW,
+                             TCellGradientDirection& GD) override;
+    void GetFontProperties(int ACol, int RCol, int ARow, TGridDrawState& AState, TFont* AFont,
+                           TBrush* ABrush);
+    // ACol is a real column.
+    void GetCellAlignmentEx(int ACol, int ARow, TAlignment& HAlign, TVAlignment& VAlign);
+    // The sort glyph of a header cell around (X, Y); ACol is a real column.
+    void DrawSortIndicator(TCanvas* ACanvas, int ACol, int X, int Y);
+    // Whether the cell (real column) shows the sort glyph.
+    bool IsSortHeader(int ACol, int ARow) const;
+    void DrawCellText(TCellPaintContext& Context);
+    // The thin frame of the modern looks, inside the control's own edge.
+    void PaintBorder(TCanvas* ACanvas);
+    // The background picture or gradient beside and below the last cells.
+    void PaintOutsideArea(TCanvas* ACanvas);
+    // The room the text of a cell (real column) needs: with VS leaving room for a scroll
+    // bar, with SB wrapped to the cell's width.
+    TSize GetCellTextSize(int ACol, int ARow, bool VS, bool SB);
+    // Where the tiles of the background picture start.
+    TPoint BackgroundOrigin() const;
+    // The glow around the edited cell (with FocusHelper.Enabled); ARect is the cell's.
+    void ShowFocusWindow(const TRect& ARect);
+    // Follows the current cell when the window moved.
+    void MoveFocusWindow();
+    void HideFocusWindow();
+    TWinControl* FocusWindow() const { return FFocusWindow; }
+
+protected:
+    void DrawCellContent(TCanvas* ACanvas, int ACol, int ARow, const TRect& ARect,
+                         TGridDrawState AState) override;
+
+private:
+    friend class TCellPainter;
+    friend class TCellTextPainter;
+    TCellType PaintCellType(int ACol, int ARow) const;
+    // The text a cell shows (a formula as written) and its kind (TCellTextType).
+    std::string ShownCellText(int ACol, int ARow, int& TextType);
+    // The margin between a cell's edge and its text; on the right too unless TopLeftOnly.
+    TPoint TextMargin(bool& TopLeftOnly) const;
+    bool InSelection(int ACol, int ARow) const;
+    // The cell's colour before the fixed look, colour events and selection: the grid's
+    // colour, the band colour or the fixed colour.
+    TColor DefaultCellColor(int ACol, int ARow, bool Print) const;
+    // The disjunct row flag and the enabled flag of a row, for any row.
+    bool RowFlagAt(int ARow) const;
+    bool RowEnabledAt(int ARow) const;
+    // Owned by the grid as a component; made on first use.
+    TWinControl* FFocusWindow = nullptr;
     // ==== end of painting ====
 public:
     // ==== scrolling, hint windows, styles and looks ====
