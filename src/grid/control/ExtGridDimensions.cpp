@@ -37,10 +37,19 @@ void TExtStringGrid::StretchColumn(int Index)
     FIsColChanging = false;
 }
 
+// TODO(lead): after the user sized a column (mouse state), scale the other columns with
+// MouseActions.AllColumnSize, fire OnEndColumnSize and UpdateColumnSize.
 void TExtStringGrid::ColWidthsChanged()
 {
     if (FColchgFlg) StretchColumn(FColumnSize->StretchColumn);
     TBaseGrid::ColWidthsChanged();
+    UpdateFooter();
+}
+
+void TExtStringGrid::RowHeightsChanged()
+{
+    TBaseGrid::RowHeightsChanged();
+    UpdateFooter();
 }
 
 void TExtStringGrid::SizeChanged(int OldColCount, int OldRowCount)

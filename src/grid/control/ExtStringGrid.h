@@ -1,4 +1,5 @@
 #pragma once
+#include <algorithm>
 #include <array>
 #include <cstdint>
 #include <memory>
@@ -11,6 +12,8 @@
 #include "grid/control/ExtGridEvents.h"
 #include "grid/control/ExtGridProperties.h"
 #include "grid/control/HiddenRowStore.h"
+#include "grid/control/settings/FloatingFooter.h"
+#include "grid/control/settings/SortSettings.h"
 #include "grid/foundation/model/BaseGrid.h"
 #include "platform/rtl/Exceptions.h"
 
@@ -621,6 +624,158 @@ private:
     // Concerns built on the core, one block each; every block opens with its own access.
 public:
     // ==== structure, sizing and cell accessors ====
+    // Rows and columns (ExtGridStructure.cpp). Rows are display rows, columns real columns.
+    // Each operation moves everything that belongs to a row or a column with its cells:
+    // heights and widths, the hidden rows' places, the row and column flags and the cell
+    // properties with their graphics.
+    virtual void RemoveRows(int RowIndex, int RCount);
+    // Moves texts and objects only, not heights; the objects of the removed rows are the
+    // caller's, who has usually copied them elsewhere.
+    virtual void RemoveRowsEx(int RowIndex, int RCount);
+    // As RemoveRows, and OnRowMoved tells of each row leaving.
+    virtual void RemoveRowsInternal(int RowIndex, int RCount);
+    virtual void InsertRows(int RowIndex, int RCount, bool UpdateCellControls = true);
+    virtual void RemoveCols(int ColIndex, int CCount);
+    virtual void InsertCols(int ColIndex, int CCount);
+    // A shown floating footer stays the last row.
+    void AddRow();
+    void AddColumn() { InsertCols(TotalColCount(), 1); }
+
+    // Emptying cells (ExtGridClear.cpp). ClearRect takes display columns; with
+    // SaveHiddenCells the hidden columns keep their cells.
+    bool ClearTextOnly = false;
+    virtual void ClearRect(int ACol1, int ARow1, int ACol2, int ARow2);
+    void ClearRows(int RowIndex, int RCount);
+    void ClearCols(int ColIndex, int CCount);
+    void ClearNormalRows(int RowIndex, int RCount);
+    void ClearNormalCols(int ColIndex, int CCount);
+    void ClearNormalCells();
+    void Clear();
+    // Also empties the rows that are hidden.
+    void ClearAll();
+
+    // Sizing to the contents (ExtGridAutoSize.cpp). A limit of 0 or less is no limit, and
+    // equal lower and upper limits leave a size as it is.
+    int MinColWidth = 0;
+    int MaxColWidth = 0;
+    int MinRowHeight = 0;
+    int MaxRowHeight = 0;
+    bool SizeGrowOnly = false;
+    // The text margin inside a cell, on both sides unless XYOffsetTopLeftOnly.
+    TPoint XYOffset{2, 2};
+    bool XYOffsetTopLeftOnly = false;
+    int GetTotalXOffset() const { return XYOffsetTopLeftOnly ? XYOffset.X : 2 * XYOffset.X; }
+    int GetTotalYOffset() const { return XYOffsetTopLeftOnly ? XYOffset.Y : 2 * XYOffset.Y; }
+    // ACol is a display column.
+    void AutoSizeCol(int ACol, int Padding = 0);
+    void AutoSizeColumns(bool DoFixedCols, int Padding = 0);
+    void AutoSizeRow(int ARow, int Padding = 0);
+    void AutoSizeRows(bool DoFixedRows, int Padding = 0);
+    void AutoSizeCells(bool DoFixedCells, int PaddingX = 0, int PaddingY = 0);
+    // The columns fill the grid's width exactly: the fixed ones stay unless DoFixedCells.
+    void AutoFitColumns(bool DoFixedCells);
+    void SizeToCols();
+    void SizeToRows();
+    void SizeToCells();
+    // The size of a cell's displayed text (ACol a real column) in the cell's font; markup
+    // is measured as the markup renderer lays it out.
+    TSize GetCellTextSize(int ACol, int ARow, bool WordWrap = false);
+    virtual void UpdateAutoColumnSize(int ACol, int& AWidth);
+    TUpdateColumnSizeEvent OnUpdateColumnSize;
+
+    // Numbering and swapping (ExtGridNumbering.cpp).
+    int AutoNumberStart = 0;
+    int AutoNumberOffset = 0;
+    TSortDirection AutoNumberDirection = sdAscending;
+    void AutoNumberCol(int ACol);
+    void AutoNumberRow(int ARow);
+    // Cells swap with their properties; widths, heights and the sort column follow.
+    void SwapColumns(int ACol1, int ACol2);
+    void SwapRows(int ARow1, int ARow2);
+
+    // The footer row (ExtGridFooter.cpp): with a floating footer of style fsFixedLastRow
+    // the last row shows the calculations that its cells' properties ask for.
+    void UpdateFooter();
+    void CalcFooter(int ACol) { CalcFooterCells(ACol); }
+    // ACol -1 recalculates every column.
+    virtual void CalcFooterCells(int ACol);
+    TCalcFooterEvent OnCalcFooter;
+    // Statistics of a real column's numbers over rows FromRow to ToRow; a range reaching past
+    // the shown rows counts real rows, the hidden ones included.
+    double ColumnSum(int ACol, int FromRow, int ToRow) const;
+    double ColumnAvg(int ACol, int FromRow, int ToRow) const;
+    double ColumnMin(int ACol, int FromRow, int ToRow) const;
+    double ColumnMax(int ACol, int FromRow, int ToRow) const;
+    // The number of different texts, compared without regard to case.
+    double ColumnDistinct(int ACol, int FromRow, int ToRow) const;
+    // The population standard deviation.
+    double ColumnStdDev(int ACol, int FromRow, int ToRow) const;
+
+    // Cell accessors (ExtGridCellAccessors.cpp): a real column and a display row.
+    // A hidden column keeps its width for when it is shown again (real columns 0 to 511).
+    int AllColWidths(int ACol) const;
+    void SetAllColWidths(int ACol, int Value);
+    // Cells are kept as UTF-8, so a wide text is the decoded cell text.
+    std::string WideCells(int ACol, int ARow) const;
+    void SetWideCells(int ACol, int ARow, const std::string& Value) { SetCells(ACol, ARow, Value); }
+    // Readers create no properties; writers do, and repaint the cell.
+    bool ReadOnly(int ACol, int ARow) const;
+    void SetReadOnly(int ACol, int ARow, bool Value);
+    TColor Colors(int ACol, int ARow) const;
+    void SetColors(int ACol, int ARow, TColor Value);
+    TColor FontColors(int ACol, int ARow) const;
+    void SetFontColors(int ACol, int ARow, TColor Value);
+    // Selected cells as keys row x 65536 + column; with disjunct cell selection the set is the
+    // selection, otherwise it is rebuilt from the selection rectangle when counted.
+    static int SelectedCellKey(int ACol, int ARow) { return ARow * 65536 + (ACol & 65535); }
+    bool SelectedCells(int ACol, int ARow) const;
+    void SetSelectedCells(int ACol, int ARow, bool Value);
+    int SelectedCellsCount();
+    TGridCoord SelectedCell(int Index) const;
+    void ClearSelectedCells();
+
+protected:
+    void FooterRowChanged() override;
+    void RowHeightsChanged() override;
+    // While set, emptying a cell drops its object without freeing it: it lives on elsewhere.
+    bool FNilObjects = false;
+
+private:
+    // One real column as the column operations move it.
+    struct TColumnSlot {
+        bool Visible = true;
+        int Width = 0;
+    };
+    std::vector<TColumnSlot> TakeColumnLayout() const;
+    void PutColumnLayout(const std::vector<TColumnSlot>& Layout);
+    // Moves the cells of real columns From.. to To.. in every shown and hidden row.
+    void ShiftColumnCells(int ColIndex, int CCount, bool Insert);
+    void RemoveRowBlock(int RowIndex, int RCount, bool WithHeights, bool NotifyMoves);
+    void ShiftRowSideData(int RowIndex, int RCount, bool Insert);
+    void RestoreRowAfterRemoval(int OldRow, int OldTopRow);
+    void EmptyCell(int StoreCol, int ARow);
+    int FooterRow() const;
+    bool HasFooterRow() const;
+    int ClampColWidth(int Value) const;
+    int ClampRowHeight(int Value) const;
+    void AutoSizeColCore(int ACol, bool GrowOnly);
+    void AutoSizeRowCore(int ARow, bool GrowOnly);
+    void SizeRowToLines(int ARow, int Lines, int Padding);
+    void FitColumnsToWidth(int First, int Last, int Width);
+    // The rows of a statistics range: all normal rows for a bound of -1; real rows, hidden
+    // ones included, when the range reaches past the shown rows.
+    struct TRowRange {
+        int From = 0;
+        int To = -1;
+        bool Real = false;
+        int Count() const { return std::max(To - From + 1, 0); }
+    };
+    TRowRange StatisticsRange(int FromRow, int ToRow) const;
+    double RangeFloat(int ACol, int ARow, const TRowRange& Range) const;
+    // The numbers of the range's base cells that read as numbers.
+    std::vector<double> ReadableNumbers(int ACol, const TRowRange& Range) const;
+    double ColumnExtreme(int ACol, int FromRow, int ToRow, bool Largest) const;
+    std::vector<int> FSelectedCells;
     // ==== end of structure, sizing and cell accessors ====
 public:
     // ==== painting ====

@@ -167,14 +167,19 @@ void TBaseGrid::FreeCellPropertiesRange(int FromCol, int FromRow, int ToCol, int
     if (!FHasCellProps) return;
     for (int c = FromCol; c <= ToCol; ++c)
         for (int r = FromRow; r <= ToRow; ++r) {
-            auto* props = dynamic_cast<TCellProperties*>(GridObjects(c, r));
-            if (!props) continue;
-            // Graphics of other classes belong to whoever made them.
-            if (props->GraphicObject && props->GraphicObject->ClassName() == "TCellGraphic")
-                delete props->GraphicObject;
-            delete props;
+            if (!dynamic_cast<TCellProperties*>(GridObjects(c, r))) continue;
+            FreeCellObject(GridObjects(c, r));
             SetGridObjects(c, r, nullptr);
         }
+}
+
+void TBaseGrid::FreeCellObject(TObject* Object)
+{
+    auto* props = dynamic_cast<TCellProperties*>(Object);
+    if (!props) return;
+    // Graphics of other classes belong to whoever made them.
+    if (props->GraphicObject && props->GraphicObject->ClassName() == "TCellGraphic") delete props->GraphicObject;
+    delete props;
 }
 
 void TBaseGrid::FreeAllCellProperties() { FreeCellPropertiesRange(0, 0, ColCount() - 1, RowCount() - 1); }
