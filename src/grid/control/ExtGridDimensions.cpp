@@ -2,6 +2,7 @@
 
 #include "grid/control/ExtStringGrid.h"
 #include "grid/control/settings/ColumnSize.h"
+#include "grid/control/settings/FloatingFooter.h"
 #include "grid/foundation/markup/LineBreakText.h"
 #include "platform/rtl/Classes.h"
 
@@ -61,11 +62,27 @@ void TExtStringGrid::SizeChanged(int OldColCount, int OldRowCount)
 void TExtStringGrid::SetRowCount(int Value)
 {
     if (TBaseGrid::RowCount() == TBaseGrid::FixedRows() && FixedRowAlways && FSelHidden) UnHideSelection();
+    const int oldCount = RowCount();
     TBaseGrid::SetRowCount(Value);
     if (FixedRowAlways && FFixedRowsMin < RowCount()) TBaseGrid::SetFixedRows(FFixedRowsMin);
     FMaxRowCount = std::max(FMaxRowCount, Value);
     FNormalRowCount = Value;
     ApplyScrollBarAlways(false);
+    if (FloatingFooter()->Visible() && !FShiftingRows && oldCount > 0 && RowCount() != oldCount)
+        MoveFooterRow(oldCount - 1);
+}
+
+void TExtStringGrid::SetRowCountShifted(int Value)
+{
+    FShiftingRows = true;
+    SetRowCount(Value);
+    FShiftingRows = false;
+}
+
+void TExtStringGrid::SetDefaultRowHeight(int Value)
+{
+    TBaseGrid::SetDefaultRowHeight(Value);
+    FloatingFooter()->SetHeight(Value);
 }
 
 void TExtStringGrid::SetColCount(int Value)

@@ -8,6 +8,21 @@ bool TExtStringGrid::HasFooterRow() const
     return FloatingFooter()->Visible() && FloatingFooter()->FooterStyle() == fsFixedLastRow && RowCount() > 0;
 }
 
+// The row cut off by a lower count gives its place, and its properties, to the footer; a
+// higher count leaves an empty row where the footer was.
+void TExtStringGrid::MoveFooterRow(int OldFooter)
+{
+    const int footer = RowCount() - 1;
+    if (footer < 0) return;
+    if (footer < OldFooter) FreeCellPropertiesRange(0, footer, TotalColCount() - 1, footer);
+    for (int c = 0; c < TotalColCount(); ++c) {
+        SetGridCells(c, footer, GridCells(c, OldFooter));
+        SetGridObjects(c, footer, GridObjects(c, OldFooter));
+    }
+    ClearRowSlot(OldFooter);
+    CalcFooter(-1);
+}
+
 void TExtStringGrid::UpdateFooter()
 {
     if (HasFooterRow()) RepaintRow(FooterRow());

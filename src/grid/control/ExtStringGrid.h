@@ -700,6 +700,21 @@ public:
     // ACol -1 recalculates every column.
     virtual void CalcFooterCells(int ACol);
     TCalcFooterEvent OnCalcFooter;
+    // The floating footer is as high as a row.
+    void SetDefaultRowHeight(int Value);
+
+    // Row hooks of the editing and keyboard code (ExtGridLineHooks.cpp).
+    virtual void InsertRowNode(int ARow);
+    // The only normal row left is emptied instead; OnAutoDeleteRow follows either way.
+    virtual void AutoDeleteRow(int ARow);
+    // Appends one row.
+    virtual void RowCountChanged() { SetRowCount(RowCount() + 1); }
+    // The column grid copies the headers into its columns.
+    virtual void SyncColumnHeaders() {}
+    virtual void UpdateColumnSize(int ACol, int& AWidth) { UpdateAutoColumnSize(ACol, AWidth); }
+    TAutoDeleteRowEvent OnAutoDeleteRow;
+    // Whether a client point lies within 4 pixels of a sizable edge of a fixed cell.
+    bool IsOnSizingBorder(int X, int Y) const;
     // Statistics of a real column's numbers over rows FromRow to ToRow; a range reaching past
     // the shown rows counts real rows, the hidden ones included.
     double ColumnSum(int ACol, int FromRow, int ToRow) const;
@@ -776,6 +791,11 @@ private:
     std::vector<double> ReadableNumbers(int ACol, const TRowRange& Range) const;
     double ColumnExtreme(int ACol, int FromRow, int ToRow, bool Largest) const;
     std::vector<int> FSelectedCells;
+    // While the grid moves its rows itself, a new row count leaves the footer row alone.
+    bool FShiftingRows = false;
+    void SetRowCountShifted(int Value);
+    // The footer row follows a new row count to the last row.
+    void MoveFooterRow(int OldFooter);
     // ==== end of structure, sizing and cell accessors ====
 public:
     // ==== painting ====

@@ -103,4 +103,30 @@ TEST_F(ExtGridFooterTest, AddedRowsGoAboveTheFooterRow)
     EXPECT_EQ(grid->Cells(kCol, 10), "");
 }
 
+
+// A new row count keeps the footer row last and recalculates it.
+TEST_F(ExtGridFooterTest, FooterRowFollowsTheRowCount)
+{
+    grid->FloatingFooter()->CalculateHiddenRows = false;
+    grid->GetCellProperties(kCol, Footer())->CalcType = acSUM;
+    grid->CalcFooter(kCol);
+    const struct {
+        int rowCount;
+        const char* footer;
+    } cases[] = {{12, "57.00"}, {8, "36.00"}};
+    for (const auto& c : cases) {
+        grid->SetRowCount(c.rowCount);
+        EXPECT_EQ(grid->Cells(kCol, Footer()), c.footer) << c.rowCount;
+        ASSERT_NE(grid->FindCellProperties(kCol, Footer()), nullptr);
+        EXPECT_EQ(grid->FindCellProperties(kCol, Footer())->CalcType, acSUM) << c.rowCount;
+    }
+    EXPECT_EQ(grid->Cells(kCol, 9), "");
+}
+
+TEST_F(ExtGridFooterTest, FooterIsAsHighAsADefaultRow)
+{
+    grid->SetDefaultRowHeight(31);
+    EXPECT_EQ(grid->FloatingFooter()->Height(), 31);
+}
+
 } // namespace
