@@ -13,6 +13,13 @@ template <typename TSet> void WriteCellProperties(TExtStringGrid& Grid, int ACol
     Grid.RepaintCell(Grid.DisplColIndex(ACol), ARow);
 }
 
+template <typename T, typename TGet>
+T ReadCellProperty(const TExtStringGrid& Grid, int ACol, int ARow, T Default, TGet Get)
+{
+    const TCellProperties* props = Grid.FindCellProperties(ACol, ARow);
+    return props ? Get(*props) : Default;
+}
+
 bool Between(int Value, int A, int B) { return Value >= std::min(A, B) && Value <= std::max(A, B); }
 
 } // namespace
@@ -37,8 +44,7 @@ std::string TExtStringGrid::WideCells(int ACol, int ARow) const
 
 bool TExtStringGrid::ReadOnly(int ACol, int ARow) const
 {
-    const TCellProperties* props = FindCellProperties(ACol, ARow);
-    return props && props->ReadOnly;
+    return ReadCellProperty(*this, ACol, ARow, false, [](const TCellProperties& P) { return P.ReadOnly; });
 }
 
 void TExtStringGrid::SetReadOnly(int ACol, int ARow, bool Value)
@@ -48,8 +54,8 @@ void TExtStringGrid::SetReadOnly(int ACol, int ARow, bool Value)
 
 TColor TExtStringGrid::Colors(int ACol, int ARow) const
 {
-    const TCellProperties* props = FindCellProperties(ACol, ARow);
-    return props ? props->BrushColor() : clNone;
+    return ReadCellProperty(*this, ACol, ARow, clNone,
+                            [](const TCellProperties& P) { return P.BrushColor(); });
 }
 
 void TExtStringGrid::SetColors(int ACol, int ARow, TColor Value)
@@ -57,15 +63,110 @@ void TExtStringGrid::SetColors(int ACol, int ARow, TColor Value)
     WriteCellProperties(*this, ACol, ARow, [&](TCellProperties& Props) { Props.SetBrushColor(Value); });
 }
 
+TColor TExtStringGrid::ColorsTo(int ACol, int ARow) const
+{
+    return ReadCellProperty(*this, ACol, ARow, clNone,
+                            [](const TCellProperties& P) { return P.BrushColorTo(); });
+}
+
+void TExtStringGrid::SetColorsTo(int ACol, int ARow, TColor Value)
+{
+    WriteCellProperties(*this, ACol, ARow, [&](TCellProperties& Props) { Props.SetBrushColorTo(Value); });
+}
+
 TColor TExtStringGrid::FontColors(int ACol, int ARow) const
 {
-    const TCellProperties* props = FindCellProperties(ACol, ARow);
-    return props ? props->FontColor : clNone;
+    return ReadCellProperty(*this, ACol, ARow, clNone, [](const TCellProperties& P) { return P.FontColor; });
 }
 
 void TExtStringGrid::SetFontColors(int ACol, int ARow, TColor Value)
 {
     WriteCellProperties(*this, ACol, ARow, [&](TCellProperties& Props) { Props.FontColor = Value; });
+}
+
+TAlignment TExtStringGrid::Alignments(int ACol, int ARow) const
+{
+    return ReadCellProperty(*this, ACol, ARow, taLeftJustify,
+                            [](const TCellProperties& P) { return P.Alignment; });
+}
+
+void TExtStringGrid::SetAlignments(int ACol, int ARow, TAlignment Value)
+{
+    WriteCellProperties(*this, ACol, ARow, [&](TCellProperties& Props) { Props.Alignment = Value; });
+}
+
+TFontStyles TExtStringGrid::FontStyles(int ACol, int ARow) const
+{
+    return ReadCellProperty(*this, ACol, ARow, TFontStyles{},
+                            [](const TCellProperties& P) { return P.FontStyle; });
+}
+
+void TExtStringGrid::SetFontStyles(int ACol, int ARow, TFontStyles Value)
+{
+    WriteCellProperties(*this, ACol, ARow, [&](TCellProperties& Props) { Props.FontStyle = Value; });
+}
+
+int TExtStringGrid::FontSizes(int ACol, int ARow) const
+{
+    return ReadCellProperty(*this, ACol, ARow, 0, [](const TCellProperties& P) { return P.FontSize; });
+}
+
+void TExtStringGrid::SetFontSizes(int ACol, int ARow, int Value)
+{
+    WriteCellProperties(*this, ACol, ARow, [&](TCellProperties& Props) { Props.FontSize = Value; });
+}
+
+std::string TExtStringGrid::FontNames(int ACol, int ARow) const
+{
+    return ReadCellProperty(*this, ACol, ARow, std::string(),
+                            [](const TCellProperties& P) { return P.FontName; });
+}
+
+void TExtStringGrid::SetFontNames(int ACol, int ARow, const std::string& Value)
+{
+    WriteCellProperties(*this, ACol, ARow, [&](TCellProperties& Props) { Props.FontName = Value; });
+}
+
+bool TExtStringGrid::WordWraps(int ACol, int ARow) { return GetCellProperties(ACol, ARow)->WordWrap(); }
+
+void TExtStringGrid::SetWordWraps(int ACol, int ARow, bool Value)
+{
+    WriteCellProperties(*this, ACol, ARow, [&](TCellProperties& Props) { Props.SetWordWrap(Value); });
+}
+
+// Taking a colour away never takes the cells' other settings with it: read-only flags,
+// fonts and graphics stay.
+void TExtStringGrid::SetRowColorField(int ARow, TColor Value,
+                                      void (*Store)(TCellProperties& Props, TColor Value))
+{
+    for (int c = FixedCols(); c < AllColCount(); ++c) {
+        if (Value != clNone)
+            Store(*GetCellProperties(c, ARow), Value);
+        else if (TCellProperties* props = FindCellProperties(c, ARow))
+            Store(*props, clNone);
+    }
+    RepaintRow(ARow);
+}
+
+void TExtStringGrid::SetRowColor(int ARow, TColor Value)
+{
+    SetRowColorField(ARow, Value, [](TCellProperties& Props, TColor Color) { Props.SetBrushColor(Color); });
+}
+
+void TExtStringGrid::SetRowColorTo(int ARow, TColor Value)
+{
+    SetRowColorField(ARow, Value, [](TCellProperties& Props, TColor Color) { Props.SetBrushColorTo(Color); });
+}
+
+void TExtStringGrid::SetRowFontColor(int ARow, TColor Value)
+{
+    SetRowColorField(ARow, Value, [](TCellProperties& Props, TColor Color) { Props.FontColor = Color; });
+}
+
+void TExtStringGrid::ClearModifiedRows()
+{
+    FModifiedRows.clear();
+    Invalidate();
 }
 
 bool TExtStringGrid::SelectedCells(int ACol, int ARow) const

@@ -33,6 +33,7 @@ class TGrouping;
 class THTMLSettings;
 class TPrintSettings;
 class TSortSettings;
+class TCustomEdit;
 class TCustomForm;
 class TDateTimePicker;
 class TFocusHelper;
@@ -740,6 +741,25 @@ public:
     void SetColors(int ACol, int ARow, TColor Value);
     TColor FontColors(int ACol, int ARow) const;
     void SetFontColors(int ACol, int ARow, TColor Value);
+    TColor ColorsTo(int ACol, int ARow) const;
+    void SetColorsTo(int ACol, int ARow, TColor Value);
+    TAlignment Alignments(int ACol, int ARow) const;
+    void SetAlignments(int ACol, int ARow, TAlignment Value);
+    TFontStyles FontStyles(int ACol, int ARow) const;
+    void SetFontStyles(int ACol, int ARow, TFontStyles Value);
+    int FontSizes(int ACol, int ARow) const;
+    void SetFontSizes(int ACol, int ARow, int Value);
+    std::string FontNames(int ACol, int ARow) const;
+    void SetFontNames(int ACol, int ARow, const std::string& Value);
+    // The reader makes the properties too.
+    bool WordWraps(int ACol, int ARow);
+    void SetWordWraps(int ACol, int ARow, bool Value);
+    // Row writers over the real columns from FixedCols on. clNone takes the colour away
+    // again and leaves every other setting of the cells as it was.
+    void SetRowColor(int ARow, TColor Value);
+    void SetRowColorTo(int ARow, TColor Value);
+    void SetRowFontColor(int ARow, TColor Value);
+    void ClearModifiedRows();
     // Selected cells as keys row x 65536 + column; with disjunct cell selection the set is the
     // selection, otherwise it is rebuilt from the selection rectangle when counted.
     static int SelectedCellKey(int ACol, int ARow) { return ARow * 65536 + (ACol & 65535); }
@@ -748,6 +768,18 @@ public:
     int SelectedCellsCount();
     TGridCoord SelectedCell(int Index) const;
     void ClearSelectedCells();
+
+    // Cell texts (ExtGridCellText.cpp).
+    int LinesInCell(int ACol, int ARow) const;
+    // The current cell, or the base cell of the merge it lies in.
+    std::string CurrentCell() const;
+    void SetCurrentCell(const std::string& Value);
+    // The first real column whose header text is exactly AValue; -1 when none is.
+    int ColumnByHeader(const std::string& AValue) const;
+    // Rich-text cells are kept as their plain text, which an edit control shows and edits.
+    void CellToRich(int ACol, int ARow, TCustomEdit* Richeditor) const;
+    void RichToCell(int ACol, int ARow, const TCustomEdit* Richeditor);
+    std::string RichToString(const TCustomEdit* Richeditor) const;
 
 protected:
     void FooterRowChanged() override;
@@ -791,6 +823,8 @@ private:
     std::vector<double> ReadableNumbers(int ACol, const TRowRange& Range) const;
     double ColumnExtreme(int ACol, int FromRow, int ToRow, bool Largest) const;
     std::vector<int> FSelectedCells;
+    // The row writers' work: a colour goes to every cell, clNone only to cells with properties.
+    void SetRowColorField(int ARow, TColor Value, void (*Store)(TCellProperties& Props, TColor Value));
     // While the grid moves its rows itself, a new row count leaves the footer row alone.
     bool FShiftingRows = false;
     void SetRowCountShifted(int Value);
