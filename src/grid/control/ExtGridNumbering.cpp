@@ -1,6 +1,9 @@
 #include <utility>
 
 #include "grid/control/ExtStringGrid.h"
+#include "grid/control/settings/BalloonSettings.h"
+#include "grid/foundation/model/MouseActions.h"
+#include "grid/foundation/model/Navigation.h"
 
 namespace {
 
@@ -53,15 +56,49 @@ void TExtStringGrid::SwapColumns(int ACol1, int ACol2)
     Invalidate();
 }
 
-// Display rows, over every real column.
-void TExtStringGrid::SwapRows(int ARow1, int ARow2)
+void TExtStringGrid::SwapRowCellsAndHeights(int ARow1, int ARow2)
 {
-    if (ARow1 == ARow2 || ARow1 < 0 || ARow2 < 0 || ARow1 >= RowCount() || ARow2 >= RowCount()) return;
     for (int c = 0; c < TotalColCount(); ++c)
         SwapCells({c, ARow1}, {c, ARow2});
     const int height1 = RowHeights(ARow1);
     SetRowHeights(ARow1, RowHeights(ARow2));
     SetRowHeights(ARow2, height1);
+}
+
+// Display rows, over every real column.
+void TExtStringGrid::SwapRows(int ARow1, int ARow2)
+{
+    if (ARow1 == ARow2 || ARow1 < 0 || ARow2 < 0 || ARow1 >= RowCount() || ARow2 >= RowCount()) return;
+    SwapRowCellsAndHeights(ARow1, ARow2);
     // TODO(lead): swap the rows of the in-cell control items and CellControlsUpdate(false).
     Invalidate();
+}
+
+// TODO(lead): exchange the two rows' entries of the sort cross-reference list once sorting
+// keeps one.
+void TExtStringGrid::SortSwapRows(int ARow1, int ARow2)
+{
+    ++Swaps;
+    if (SortSettings()->SingleColumn) {
+        SwapCells({SortSettings()->Column, ARow1}, {SortSettings()->Column, ARow2});
+        return;
+    }
+    SwapRowCellsAndHeights(ARow1, ARow2);
+    const auto swapFlags = [&](auto Read, auto Write) {
+        const bool flag1 = Read(ARow1);
+        Write(ARow1, Read(ARow2));
+        Write(ARow2, flag1);
+    };
+    if (MouseActions()->DisjunctRowSelect() && Navigation()->MoveRowOnSort) {
+        const bool persistent = MouseActions()->RowSelectPersistent;
+        const auto flagRow = [&](int R) { return persistent ? RealRowIndex(R) : R; };
+        swapFlags([&](int R) { return RowSelect(flagRow(R)); },
+                  [&](int R, bool V) { SetRowSelect(flagRow(R), V); });
+    }
+    if (ShowModified()->Enabled)
+        swapFlags([&](int R) { return RowModified(R); }, [&](int R, bool V) { SetRowModified(R, V); });
+    if (SortRow == ARow1)
+        SortRow = ARow2;
+    else if (SortRow == ARow2)
+        SortRow = ARow1;
 }

@@ -693,6 +693,13 @@ public:
     // Cells swap with their properties; widths, heights and the sort column follow.
     void SwapColumns(int ACol1, int ACol2);
     void SwapRows(int ARow1, int ARow2);
+    // The swap of sorting: with SortSettings.SingleColumn only the sort column's cells move;
+    // otherwise whole rows with their heights, and their selection and modified flags.
+    virtual void SortSwapRows(int ARow1, int ARow2);
+    // Row swaps that sorting made.
+    int Swaps = 0;
+    // A row that follows its content through the sort swaps; -1 for none.
+    int SortRow = -1;
 
     // The footer row (ExtGridFooter.cpp): with a floating footer of style fsFixedLastRow
     // the last row shows the calculations that its cells' properties ask for.
@@ -830,6 +837,7 @@ private:
     void SetRowCountShifted(int Value);
     // The footer row follows a new row count to the last row.
     void MoveFooterRow(int OldFooter);
+    void SwapRowCellsAndHeights(int ARow1, int ARow2);
     // ==== end of structure, sizing and cell accessors ====
 public:
     // ==== painting ====

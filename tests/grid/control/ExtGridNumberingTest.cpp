@@ -4,6 +4,9 @@
 #include <vector>
 
 #include "GridOnForm.h"
+#include "grid/control/settings/BalloonSettings.h"
+#include "grid/foundation/model/MouseActions.h"
+#include "grid/foundation/model/Navigation.h"
 
 namespace {
 
@@ -81,6 +84,35 @@ TEST_F(ExtGridNumberingTest, SwappedColumnsTakeTheirHiddenRowCellsAlong)
     grid->UnHideRow(2);
     EXPECT_EQ(grid->Cells(1, 2), "2,2");
     EXPECT_EQ(grid->Cells(2, 2), "1,2");
+}
+
+TEST_F(ExtGridNumberingTest, SortSwapsMoveFlagsAndTheSortRowWithTheirRows)
+{
+    FillCoordinates();
+    grid->ShowModified()->Enabled = true;
+    grid->MouseActions()->SetDisjunctRowSelect(true);
+    grid->Navigation()->MoveRowOnSort = true;
+    grid->SetRowModified(1, true);
+    grid->SetRowSelect(3, true);
+    grid->SetRowHeights(1, 40);
+    grid->SortRow = 1;
+    grid->SortSwapRows(1, 3);
+    EXPECT_EQ(grid->Cells(2, 3), "2,1");
+    EXPECT_EQ(grid->RowHeights(3), 40);
+    EXPECT_TRUE(grid->RowModified(3));
+    EXPECT_FALSE(grid->RowModified(1));
+    EXPECT_TRUE(grid->RowSelect(1));
+    EXPECT_FALSE(grid->RowSelect(3));
+    EXPECT_EQ(grid->SortRow, 3);
+    EXPECT_EQ(grid->Swaps, 1);
+
+    grid->SortSettings()->SingleColumn = true;
+    grid->SortSettings()->Column = 2;
+    grid->SortSwapRows(1, 3);
+    EXPECT_EQ(grid->Cells(2, 1), "2,1");
+    EXPECT_EQ(grid->Cells(1, 1), "1,3");
+    EXPECT_EQ(grid->RowHeights(3), 40);
+    EXPECT_EQ(grid->Swaps, 2);
 }
 
 } // namespace
