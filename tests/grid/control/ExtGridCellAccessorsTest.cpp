@@ -150,4 +150,17 @@ TEST_F(ExtGridCellAccessorsTest, RichTextCellsTravelAsPlainText)
     EXPECT_EQ(grid->Cells(2, 2), text);
 }
 
+// A hidden row's cell list grows to the column written; a negative column writes nothing.
+TEST_F(ExtGridCellAccessorsTest, AllCellsOfHiddenRowsGrowAndRefuseNegativeColumns)
+{
+    grid->SetCells(1, 2, "b");
+    grid->HideRow(2);
+    grid->SetAllCells(8, 2, "far");
+    grid->SetAllCells(-1, 2, "nowhere");
+    EXPECT_EQ(grid->AllCells(8, 2), "far");
+    EXPECT_EQ(grid->AllCells(-1, 2), "");
+    EXPECT_EQ(grid->AllCells(-1, 3), "");
+    EXPECT_EQ(grid->AllCells(1, 2), "b");
+}
+
 } // namespace
