@@ -90,6 +90,9 @@ void TExtStringGrid::SetColCount(int Value)
     TBaseGrid::SetColCount(Value);
     if (FixedColAlways && FFixedColsMin < ColCount()) TBaseGrid::SetFixedCols(FFixedColsMin);
     FMaxColCount = std::max(FMaxColCount, Value);
+    UpdateFooter();
+    // A horizontal scroll bar coming or going changes the whole rows that fit.
+    SetBounds(Left(), Top(), Width(), Height());
     ApplyScrollBarAlways(false);
 }
 

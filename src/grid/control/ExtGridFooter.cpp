@@ -23,6 +23,18 @@ void TExtStringGrid::MoveFooterRow(int OldFooter)
     CalcFooter(-1);
 }
 
+void TExtStringGrid::SetFixedFooters(int Value)
+{
+    FixedFooters = Value;
+    Invalidate();
+}
+
+void TExtStringGrid::SetFixedRightCols(int Value)
+{
+    FixedRightCols = Value;
+    Invalidate();
+}
+
 void TExtStringGrid::UpdateFooter()
 {
     if (HasFooterRow()) RepaintRow(FooterRow());

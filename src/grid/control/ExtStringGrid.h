@@ -708,6 +708,8 @@ public:
     // ACol -1 recalculates every column.
     virtual void CalcFooterCells(int ACol);
     TCalcFooterEvent OnCalcFooter;
+    void SetFixedFooters(int Value);
+    void SetFixedRightCols(int Value);
     // The floating footer is as high as a row.
     void SetDefaultRowHeight(int Value);
 

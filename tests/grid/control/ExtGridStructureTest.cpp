@@ -287,4 +287,15 @@ TEST_F(ExtGridStructureTest, ClearAllEmptiesHiddenRowsToo)
     EXPECT_EQ(grid->Cells(1, 4), "");
 }
 
+// More columns than fit bring a horizontal bar, which leaves room for fewer whole rows.
+TEST_F(ExtGridStructureTest, ColumnCountReappliesTheWholeRowHeight)
+{
+    grid->IntegralHeight = true;
+    grid->SetColCount(5);
+    grid->SetHeight(100);
+    ASSERT_EQ(grid->Height(), 92);
+    grid->SetColCount(20);
+    EXPECT_EQ(grid->Height(), 87);
+}
+
 } // namespace
