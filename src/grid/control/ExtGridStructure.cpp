@@ -1,7 +1,6 @@
 #include <algorithm>
 
 #include "grid/control/ExtStringGrid.h"
-#include "grid/control/settings/BalloonSettings.h"
 #include "grid/foundation/model/MouseActions.h"
 
 namespace {

@@ -1,5 +1,4 @@
 #pragma once
-#include <algorithm>
 #include <array>
 #include <cstdint>
 #include <memory>
@@ -824,7 +823,7 @@ private:
         int From = 0;
         int To = -1;
         bool Real = false;
-        int Count() const { return std::max(To - From + 1, 0); }
+        int Count() const { return To >= From ? To - From + 1 : 0; }
     };
     TRowRange StatisticsRange(int FromRow, int ToRow) const;
     double RangeFloat(int ACol, int ARow, const TRowRange& Range) const;
