@@ -6,6 +6,8 @@
 #include <vector>
 
 #include "GridOnForm.h"
+#include "grid/control/CellGraphic.h"
+#include "grid/foundation/model/CellProperties.h"
 #include "grid/foundation/model/MouseActions.h"
 
 namespace {
@@ -47,6 +49,9 @@ protected:
         for (int r = 0; r < grid->RowCount(); ++r) {
             grid->SetRowHeights(r, 20 + r);
             grid->SetColors(kHiddenCol, r, 0x100 + r);
+            auto* graphic = new TCellGraphic;
+            graphic->CellIndex = r;
+            grid->GetCellProperties(kHiddenCol, r)->GraphicObject = graphic;
         }
         grid->HideColumn(kHiddenCol);
         grid->HideRow(kHiddenRow);
@@ -89,6 +94,8 @@ protected:
                 << What << ", row " << r;
             EXPECT_EQ(grid->Colors(kHiddenCol, r), was == kNew ? clNone : TColor(0x100 + was))
                 << What << ", row " << r;
+            const TCellGraphic* graphic = grid->GetCellGraphic(kHiddenCol, r);
+            EXPECT_EQ(graphic ? graphic->CellIndex : kNew, was) << What << ", graphic of row " << r;
         }
         EXPECT_EQ(grid->Cells(0, grid->RowCount()), "") << What << ": the freed tail is empty";
     }
@@ -127,16 +134,19 @@ TEST_F(ExtGridRowStructureTest, RowsKeepEverythingOfTheirsInStep)
 // Heights stay with the row positions; the removed rows' objects are the caller's.
 TEST_F(ExtGridRowStructureTest, FastRemovalMovesCellsButNotHeights)
 {
-    TObject* moved = grid->GridObjects(0, 2);
-    grid->SetGridObjects(0, 2, nullptr);
+    TCellProperties* removed = grid->FindCellProperties(kHiddenCol, 1);
     grid->RemoveRowsEx(1, 1);
     EXPECT_EQ(grid->Cells(0, 1), Coord(0, 2));
+    EXPECT_EQ(grid->Colors(kHiddenCol, 1), TColor(0x102));
     EXPECT_EQ(grid->RowHeights(1), 21);
     EXPECT_EQ(grid->RowCount(), 6);
     EXPECT_EQ(grid->Cells(0, 6), "");
     grid->UnHideRowsAll();
     EXPECT_EQ(grid->Cells(0, 4), Coord(0, 5));
-    EXPECT_EQ(moved, nullptr);
+    // Still alive: the caller owns it.
+    EXPECT_EQ(removed->BrushColor(), TColor(0x101));
+    delete removed->GraphicObject;
+    delete removed;
 }
 
 TEST_F(ExtGridRowStructureTest, InternalRemovalReportsEachRowLeaving)
