@@ -17,8 +17,7 @@ template <typename T> void InsertEntries(std::vector<T>& List, int Index, int Co
     if (Index >= 0 && Index < static_cast<int>(List.size())) List.insert(List.begin() + Index, Count, T{});
 }
 
-// A list of row or column numbers after Removed (ascending) left, or after Count lines
-// opened at Index.
+// A list of row numbers after the rows Removed (ascending) left.
 void RenumberAfterRemoval(std::vector<int>& Lines, const std::vector<int>& Removed)
 {
     std::erase_if(Lines, [&](int l) { return std::binary_search(Removed.begin(), Removed.end(), l); });
@@ -26,6 +25,7 @@ void RenumberAfterRemoval(std::vector<int>& Lines, const std::vector<int>& Remov
         l -= static_cast<int>(std::lower_bound(Removed.begin(), Removed.end(), l) - Removed.begin());
 }
 
+// A list of row numbers after Count rows opened at Index.
 void RenumberAfterInsertion(std::vector<int>& Lines, int Index, int Count)
 {
     for (int& l : Lines)
@@ -98,14 +98,23 @@ void TExtStringGrid::RestoreRowAfterRemoval(int OldRow, int OldTopRow)
     FForceSel = false;
 }
 
-void TExtStringGrid::RemoveRowBlock(int RowIndex, int RCount, bool WithHeights, bool NotifyMoves)
+// Freed rows take their properties and graphics along in every real column, hidden ones
+// too.
+void TExtStringGrid::RemoveRowBlock(int RowIndex, int RCount, TRowRemoval How)
 {
+    if (RowIndex < 0 || RowIndex >= RowCount() || RCount <= 0) return;
+    RCount = std::min(RCount, RowCount() - RowIndex);
+    const bool keepObjects = How == TRowRemoval::KeepObjects;
+    if (!keepObjects) FreeCellPropertiesRange(0, RowIndex, TotalColCount() - 1, RowIndex + RCount - 1);
+    // TODO(lead): unless keepObjects, drop the in-cell control items of the removed rows
+    // (hiding their controls) and lower the real row of those below by RCount, then
+    // CellControlsUpdate(false).
     const int oldRow = Row();
     const int oldTop = TopRow();
     {
         TUpdateLock lock(*this);
         std::vector<int> heights;
-        for (int r = RowIndex; !WithHeights && r < RowCount(); ++r)
+        for (int r = RowIndex; keepObjects && r < RowCount(); ++r)
             heights.push_back(RowHeights(r));
         ShiftRowSideData(RowIndex, RCount, false);
         const int oldCount = RowCount();
@@ -114,37 +123,26 @@ void TExtStringGrid::RemoveRowBlock(int RowIndex, int RCount, bool WithHeights, 
             SetRowHeights(RowIndex + i, heights[i]);
         FMaxRowCount = std::max(FMaxRowCount - RCount, RowCount());
         RestoreRowAfterRemoval(oldRow, oldTop);
-        for (int k = 0; NotifyMoves && OnRowMoved && k < RCount; ++k)
+        for (int k = 0; How == TRowRemoval::FreeAndNotify && OnRowMoved && k < RCount; ++k)
             OnRowMoved(this, RowIndex, oldCount - 1 - k);
     }
     // TODO(lead): DoCellsChanged({0, RowIndex, ColCount() - 1, RowIndex + RCount}) once cell
     // change notification exists.
 }
 
-// The rows' properties and graphics go with them in every real column, hidden ones too.
 void TExtStringGrid::RemoveRows(int RowIndex, int RCount)
 {
-    if (RowIndex < 0 || RowIndex >= RowCount() || RCount <= 0) return;
-    RCount = std::min(RCount, RowCount() - RowIndex);
-    FreeCellPropertiesRange(0, RowIndex, TotalColCount() - 1, RowIndex + RCount - 1);
-    // TODO(lead): drop the in-cell control items of the removed rows (hide their controls)
-    // and lower the real row of those below by RCount, then CellControlsUpdate(false).
-    RemoveRowBlock(RowIndex, RCount, true, false);
+    RemoveRowBlock(RowIndex, RCount, TRowRemoval::Free);
 }
 
 void TExtStringGrid::RemoveRowsInternal(int RowIndex, int RCount)
 {
-    if (RowIndex < 0 || RowIndex >= RowCount() || RCount <= 0) return;
-    RCount = std::min(RCount, RowCount() - RowIndex);
-    FreeCellPropertiesRange(0, RowIndex, TotalColCount() - 1, RowIndex + RCount - 1);
-    // TODO(lead): as in RemoveRows, the in-cell control items of the removed rows go.
-    RemoveRowBlock(RowIndex, RCount, true, true);
+    RemoveRowBlock(RowIndex, RCount, TRowRemoval::FreeAndNotify);
 }
 
 void TExtStringGrid::RemoveRowsEx(int RowIndex, int RCount)
 {
-    if (RowIndex < 0 || RowIndex >= RowCount() || RCount <= 0) return;
-    RemoveRowBlock(RowIndex, std::min(RCount, RowCount() - RowIndex), false, false);
+    RemoveRowBlock(RowIndex, RCount, TRowRemoval::KeepObjects);
 }
 
 void TExtStringGrid::InsertRows(int RowIndex, int RCount, bool UpdateCellControls)

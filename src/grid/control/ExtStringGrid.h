@@ -805,7 +805,10 @@ private:
     void PutColumnLayout(const std::vector<TColumnSlot>& Layout);
     // Moves the cells of real columns From.. to To.. in every shown and hidden row.
     void ShiftColumnCells(int ColIndex, int CCount, bool Insert);
-    void RemoveRowBlock(int RowIndex, int RCount, bool WithHeights, bool NotifyMoves);
+    // How rows leave: their cells freed, freed with OnRowMoved for each, or their objects
+    // handed to the caller with the heights staying in place.
+    enum class TRowRemoval { Free, FreeAndNotify, KeepObjects };
+    void RemoveRowBlock(int RowIndex, int RCount, TRowRemoval How);
     void ShiftRowSideData(int RowIndex, int RCount, bool Insert);
     void RestoreRowAfterRemoval(int OldRow, int OldTopRow);
     void EmptyCell(int StoreCol, int ARow);
