@@ -94,16 +94,13 @@ TExtStringGrid::~TExtStringGrid()
 {
     UnchainOwnerFormResize();
     while (!FGridItems.Empty()) {
-        TGridItem& item = FGridItems.Item(FGridItems.Count() - 1);
-        for (TObject*& object : item.Items.Objects) {
-            if (!dynamic_cast<TCellProperties*>(object)) continue;
-            const int row = RowCount();
-            SetGridObjects(0, row, object);
-            FreeCellPropertiesRange(0, row, 0, row);
-            object = nullptr;
-        }
+        for (TObject* object : FGridItems.Item(FGridItems.Count() - 1).Items.Objects)
+            FreeCellObject(object);
         FGridItems.Delete(FGridItems.Count() - 1);
     }
+    // Columns inserted before cells with properties moved them past every column the base
+    // grid knows of; the hidden columns count here.
+    FreeCellPropertiesRange(0, 0, TotalColCount() - 1, RowCount() - 1);
 }
 
 uint32_t TExtStringGrid::GetVersionNr() const { return kVersionNr; }

@@ -2,6 +2,7 @@
 
 #include "grid/control/ExtStringGrid.h"
 #include "grid/control/settings/ColumnSize.h"
+#include "grid/control/settings/FloatingFooter.h"
 #include "grid/foundation/markup/LineBreakText.h"
 #include "platform/rtl/Classes.h"
 
@@ -37,10 +38,19 @@ void TExtStringGrid::StretchColumn(int Index)
     FIsColChanging = false;
 }
 
+// TODO(lead): after the user sized a column (mouse state), scale the other columns with
+// MouseActions.AllColumnSize, fire OnEndColumnSize and UpdateColumnSize.
 void TExtStringGrid::ColWidthsChanged()
 {
     if (FColchgFlg) StretchColumn(FColumnSize->StretchColumn);
     TBaseGrid::ColWidthsChanged();
+    UpdateFooter();
+}
+
+void TExtStringGrid::RowHeightsChanged()
+{
+    TBaseGrid::RowHeightsChanged();
+    UpdateFooter();
 }
 
 void TExtStringGrid::SizeChanged(int OldColCount, int OldRowCount)
@@ -52,11 +62,27 @@ void TExtStringGrid::SizeChanged(int OldColCount, int OldRowCount)
 void TExtStringGrid::SetRowCount(int Value)
 {
     if (TBaseGrid::RowCount() == TBaseGrid::FixedRows() && FixedRowAlways && FSelHidden) UnHideSelection();
+    const int oldCount = RowCount();
     TBaseGrid::SetRowCount(Value);
     if (FixedRowAlways && FFixedRowsMin < RowCount()) TBaseGrid::SetFixedRows(FFixedRowsMin);
     FMaxRowCount = std::max(FMaxRowCount, Value);
     FNormalRowCount = Value;
     ApplyScrollBarAlways(false);
+    if (FloatingFooter()->Visible() && !FShiftingRows && oldCount > 0 && RowCount() != oldCount)
+        MoveFooterRow(oldCount - 1);
+}
+
+void TExtStringGrid::SetRowCountShifted(int Value)
+{
+    FShiftingRows = true;
+    SetRowCount(Value);
+    FShiftingRows = false;
+}
+
+void TExtStringGrid::SetDefaultRowHeight(int Value)
+{
+    TBaseGrid::SetDefaultRowHeight(Value);
+    FloatingFooter()->SetHeight(Value);
 }
 
 void TExtStringGrid::SetColCount(int Value)
@@ -64,6 +90,9 @@ void TExtStringGrid::SetColCount(int Value)
     TBaseGrid::SetColCount(Value);
     if (FixedColAlways && FFixedColsMin < ColCount()) TBaseGrid::SetFixedCols(FFixedColsMin);
     FMaxColCount = std::max(FMaxColCount, Value);
+    UpdateFooter();
+    // A horizontal scroll bar coming or going changes the whole rows that fit.
+    SetBounds(Left(), Top(), Width(), Height());
     ApplyScrollBarAlways(false);
 }
 

@@ -40,12 +40,12 @@ void TExtStringGrid::RemoveDisplayRows(int DisplRow, int Count)
         CopyRow(r + Count, r);
     for (int r = rows - Count; r < rows; ++r)
         ClearRowSlot(r);
-    SetRowCount(rows - Count);
+    SetRowCountShifted(rows - Count);
 }
 
 void TExtStringGrid::InsertDisplayRows(int DisplRow, int Count)
 {
-    SetRowCount(RowCount() + Count);
+    SetRowCountShifted(RowCount() + Count);
     for (int r = RowCount() - 1; r >= DisplRow + Count; --r)
         CopyRow(r - Count, r);
     for (int r = DisplRow; r < DisplRow + Count; ++r) {
@@ -106,7 +106,7 @@ void TExtStringGrid::RestoreItems(std::vector<int> Positions, const std::vector<
 {
     if (Positions.empty()) return;
     int oldRow = RowCount() - 1;
-    SetRowCount(RowCount() + static_cast<int>(Positions.size()));
+    SetRowCountShifted(RowCount() + static_cast<int>(Positions.size()));
     int pending = static_cast<int>(Positions.size()) - 1;
     for (int target = RowCount() - 1; target >= 0 && (pending >= 0 || oldRow != target); --target) {
         if (pending >= 0 && Targets[pending] == target)
@@ -154,7 +154,7 @@ void TExtStringGrid::HideRowList(const std::vector<int>& RowList)
     }
     for (int r = next; r < rows; ++r)
         ClearRowSlot(r);
-    SetRowCount(next);
+    SetRowCountShifted(next);
 }
 
 // Rows hidden by the other operations stay in the store whatever the level: dropping them

@@ -45,8 +45,10 @@ std::string TExtStringGrid::AllCells(int ACol, int ARow) const
     return Cells(ACol, RealToDisplRow(ARow));
 }
 
+// A negative column has no cell to write.
 void TExtStringGrid::SetAllCells(int ACol, int ARow, const std::string& Value)
 {
+    if (ACol < 0) return;
     if (const int position = FGridItems.Find(ARow); position >= 0) {
         TGridStrings& cells = FGridItems.Item(position).Items;
         while (cells.Count() <= ACol)

@@ -17,6 +17,8 @@
 #include "grid/control/HiddenRowStore.h"
 #include "grid/control/MoveMarkers.h"
 #include "grid/control/settings/ControlLook.h"
+#include "grid/control/settings/FloatingFooter.h"
+#include "grid/control/settings/SortSettings.h"
 #include "grid/foundation/model/BaseGrid.h"
 #include "grid/foundation/model/GridEvents.h"
 #include "grid/foundation/model/IntList.h"
@@ -46,6 +48,7 @@ class TPrintSettings;
 class TScrollControl;
 class TTimer;
 class TSortSettings;
+class TCustomEdit;
 class TCustomForm;
 class TDateTimePicker;
 class TFocusHelper;
@@ -639,6 +642,224 @@ private:
     // Concerns built on the core, one block each; every block opens with its own access.
 public:
     // ==== structure, sizing and cell accessors ====
+    // Rows and columns (ExtGridStructure.cpp). Rows are display rows, columns real columns.
+    // Each operation moves everything that belongs to a row or a column with its cells:
+    // heights and widths, the hidden rows' places, the row and column flags and the cell
+    // properties with their graphics.
+    virtual void RemoveRows(int RowIndex, int RCount);
+    // Moves texts and objects only, not heights; the objects of the removed rows are the
+    // caller's, who has usually copied them elsewhere.
+    virtual void RemoveRowsEx(int RowIndex, int RCount);
+    // As RemoveRows, and OnRowMoved tells of each row leaving.
+    virtual void RemoveRowsInternal(int RowIndex, int RCount);
+    virtual void InsertRows(int RowIndex, int RCount, bool UpdateCellControls = true);
+    virtual void RemoveCols(int ColIndex, int CCount);
+    virtual void InsertCols(int ColIndex, int CCount);
+    // A shown floating footer stays the last row.
+    void AddRow();
+    void AddColumn() { InsertCols(TotalColCount(), 1); }
+
+    // Emptying cells (ExtGridClear.cpp). ClearRect takes display columns; with
+    // SaveHiddenCells the hidden columns keep their cells.
+    bool ClearTextOnly = false;
+    virtual void ClearRect(int ACol1, int ARow1, int ACol2, int ARow2);
+    void ClearRows(int RowIndex, int RCount);
+    void ClearCols(int ColIndex, int CCount);
+    void ClearNormalRows(int RowIndex, int RCount);
+    void ClearNormalCols(int ColIndex, int CCount);
+    void ClearNormalCells();
+    void Clear();
+    // Also empties the rows that are hidden.
+    void ClearAll();
+
+    // Sizing to the contents (ExtGridAutoSize.cpp). A limit of 0 or less is no limit, and
+    // equal lower and upper limits leave a size as it is.
+    int MinColWidth = 0;
+    int MaxColWidth = 0;
+    int MinRowHeight = 0;
+    int MaxRowHeight = 0;
+    bool SizeGrowOnly = false;
+    // The text margin inside a cell, on both sides unless XYOffsetTopLeftOnly.
+    TPoint XYOffset{2, 2};
+    bool XYOffsetTopLeftOnly = false;
+    int GetTotalXOffset() const { return XYOffsetTopLeftOnly ? XYOffset.X : 2 * XYOffset.X; }
+    int GetTotalYOffset() const { return XYOffsetTopLeftOnly ? XYOffset.Y : 2 * XYOffset.Y; }
+    // ACol is a display column.
+    void AutoSizeCol(int ACol, int Padding = 0);
+    void AutoSizeColumns(bool DoFixedCols, int Padding = 0);
+    void AutoSizeRow(int ARow, int Padding = 0);
+    void AutoSizeRows(bool DoFixedRows, int Padding = 0);
+    void AutoSizeCells(bool DoFixedCells, int PaddingX = 0, int PaddingY = 0);
+    // The columns fill the grid's width exactly: the fixed ones stay unless DoFixedCells.
+    void AutoFitColumns(bool DoFixedCells);
+    void SizeToCols();
+    void SizeToRows();
+    void SizeToCells();
+    // The size of a cell's displayed text (ACol a real column) in the cell's font; markup
+    // is measured as the markup renderer lays it out.
+    TSize GetCellTextSize(int ACol, int ARow, bool WordWrap = false);
+    virtual void UpdateAutoColumnSize(int ACol, int& AWidth);
+    TUpdateColumnSizeEvent OnUpdateColumnSize;
+
+    // Numbering and swapping (ExtGridNumbering.cpp).
+    int AutoNumberStart = 0;
+    int AutoNumberOffset = 0;
+    TSortDirection AutoNumberDirection = sdAscending;
+    void AutoNumberCol(int ACol);
+    void AutoNumberRow(int ARow);
+    // Cells swap with their properties; widths, heights and the sort column follow.
+    void SwapColumns(int ACol1, int ACol2);
+    void SwapRows(int ARow1, int ARow2);
+    // The swap of sorting: with SortSettings.SingleColumn only the sort column's cells move;
+    // otherwise whole rows with their heights, and their selection and modified flags.
+    virtual void SortSwapRows(int ARow1, int ARow2);
+    // Row swaps that sorting made.
+    int Swaps = 0;
+    // A row that follows its content through the sort swaps; -1 for none.
+    int SortRow = -1;
+
+    // The footer row (ExtGridFooter.cpp): with a floating footer of style fsFixedLastRow
+    // the last row shows the calculations that its cells' properties ask for.
+    void UpdateFooter();
+    void CalcFooter(int ACol) { CalcFooterCells(ACol); }
+    // ACol -1 recalculates every column.
+    virtual void CalcFooterCells(int ACol);
+    TCalcFooterEvent OnCalcFooter;
+    void SetFixedFooters(int Value);
+    void SetFixedRightCols(int Value);
+    // The floating footer is as high as a row.
+    void SetDefaultRowHeight(int Value);
+
+    // Row hooks of the editing and keyboard code (ExtGridLineHooks.cpp).
+    virtual void InsertRowNode(int ARow);
+    // The only normal row left is emptied instead; OnAutoDeleteRow follows either way.
+    virtual void AutoDeleteRow(int ARow);
+    // Appends one row.
+    virtual void RowCountChanged() { SetRowCount(RowCount() + 1); }
+    // The column grid copies the headers into its columns.
+    virtual void SyncColumnHeaders() {}
+    virtual void UpdateColumnSize(int ACol, int& AWidth) { UpdateAutoColumnSize(ACol, AWidth); }
+    TAutoDeleteRowEvent OnAutoDeleteRow;
+    // Whether a client point lies within 4 pixels of a sizable edge of a fixed cell.
+    bool IsOnSizingBorder(int X, int Y) const;
+    // Statistics of a real column's numbers over rows FromRow to ToRow; a range reaching past
+    // the shown rows counts real rows, the hidden ones included.
+    double ColumnSum(int ACol, int FromRow, int ToRow) const;
+    double ColumnAvg(int ACol, int FromRow, int ToRow) const;
+    double ColumnMin(int ACol, int FromRow, int ToRow) const;
+    double ColumnMax(int ACol, int FromRow, int ToRow) const;
+    // The number of different texts, compared without regard to case.
+    double ColumnDistinct(int ACol, int FromRow, int ToRow) const;
+    // The population standard deviation.
+    double ColumnStdDev(int ACol, int FromRow, int ToRow) const;
+
+    // Cell accessors (ExtGridCellAccessors.cpp): a real column and a display row.
+    // A hidden column keeps its width for when it is shown again (real columns 0 to 511).
+    int AllColWidths(int ACol) const;
+    void SetAllColWidths(int ACol, int Value);
+    // Cells are kept as UTF-8, so a wide text is the decoded cell text.
+    std::string WideCells(int ACol, int ARow) const;
+    void SetWideCells(int ACol, int ARow, const std::string& Value) { SetCells(ACol, ARow, Value); }
+    // Readers create no properties; writers do, and repaint the cell.
+    bool ReadOnly(int ACol, int ARow) const;
+    void SetReadOnly(int ACol, int ARow, bool Value);
+    TColor Colors(int ACol, int ARow) const;
+    void SetColors(int ACol, int ARow, TColor Value);
+    TColor FontColors(int ACol, int ARow) const;
+    void SetFontColors(int ACol, int ARow, TColor Value);
+    TColor ColorsTo(int ACol, int ARow) const;
+    void SetColorsTo(int ACol, int ARow, TColor Value);
+    TAlignment Alignments(int ACol, int ARow) const;
+    void SetAlignments(int ACol, int ARow, TAlignment Value);
+    TFontStyles FontStyles(int ACol, int ARow) const;
+    void SetFontStyles(int ACol, int ARow, TFontStyles Value);
+    int FontSizes(int ACol, int ARow) const;
+    void SetFontSizes(int ACol, int ARow, int Value);
+    std::string FontNames(int ACol, int ARow) const;
+    void SetFontNames(int ACol, int ARow, const std::string& Value);
+    // The reader makes the properties too.
+    bool WordWraps(int ACol, int ARow);
+    void SetWordWraps(int ACol, int ARow, bool Value);
+    // Row writers over the real columns from FixedCols on. clNone takes the colour away
+    // again and leaves every other setting of the cells as it was.
+    void SetRowColor(int ARow, TColor Value);
+    void SetRowColorTo(int ARow, TColor Value);
+    void SetRowFontColor(int ARow, TColor Value);
+    void ClearModifiedRows();
+    // Selected cells as keys row x 65536 + column; with disjunct cell selection the set is the
+    // selection, otherwise it is rebuilt from the selection rectangle when counted.
+    static int SelectedCellKey(int ACol, int ARow) { return ARow * 65536 + (ACol & 65535); }
+    bool SelectedCells(int ACol, int ARow) const;
+    void SetSelectedCells(int ACol, int ARow, bool Value);
+    int SelectedCellsCount();
+    TGridCoord SelectedCell(int Index) const;
+    void ClearSelectedCells();
+
+    // Cell texts (ExtGridCellText.cpp).
+    int LinesInCell(int ACol, int ARow) const;
+    // The current cell, or the base cell of the merge it lies in.
+    std::string CurrentCell() const;
+    void SetCurrentCell(const std::string& Value);
+    // The first real column whose header text is exactly AValue; -1 when none is.
+    int ColumnByHeader(const std::string& AValue) const;
+    // Rich-text cells are kept as their plain text, which an edit control shows and edits.
+    void CellToRich(int ACol, int ARow, TCustomEdit* Richeditor) const;
+    void RichToCell(int ACol, int ARow, const TCustomEdit* Richeditor);
+    std::string RichToString(const TCustomEdit* Richeditor) const;
+
+protected:
+    void FooterRowChanged() override;
+    void RowHeightsChanged() override;
+    // While set, emptying a cell drops its object without freeing it: it lives on elsewhere.
+    bool FNilObjects = false;
+
+private:
+    // One real column as the column operations move it.
+    struct TColumnSlot {
+        bool Visible = true;
+        int Width = 0;
+    };
+    std::vector<TColumnSlot> TakeColumnLayout() const;
+    void PutColumnLayout(const std::vector<TColumnSlot>& Layout);
+    // Moves the cells of real columns From.. to To.. in every shown and hidden row.
+    void ShiftColumnCells(int ColIndex, int CCount, bool Insert);
+    // How rows leave: their cells freed, freed with OnRowMoved for each, or their objects
+    // handed to the caller with the heights staying in place.
+    enum class TRowRemoval { Free, FreeAndNotify, KeepObjects };
+    void RemoveRowBlock(int RowIndex, int RCount, TRowRemoval How);
+    void ShiftRowSideData(int RowIndex, int RCount, bool Insert);
+    void RestoreRowAfterRemoval(int OldRow, int OldTopRow);
+    void EmptyCell(int StoreCol, int ARow);
+    int FooterRow() const;
+    bool HasFooterRow() const;
+    int ClampColWidth(int Value) const;
+    int ClampRowHeight(int Value) const;
+    void AutoSizeColCore(int ACol, bool GrowOnly);
+    void AutoSizeRowCore(int ARow, bool GrowOnly);
+    void SizeRowToLines(int ARow, int Lines, int Padding);
+    void FitColumnsToWidth(int First, int Last, int Width);
+    // The rows of a statistics range: all normal rows for a bound of -1; real rows, hidden
+    // ones included, when the range reaches past the shown rows.
+    struct TRowRange {
+        int From = 0;
+        int To = -1;
+        bool Real = false;
+        int Count() const { return To >= From ? To - From + 1 : 0; }
+    };
+    TRowRange StatisticsRange(int FromRow, int ToRow) const;
+    double RangeFloat(int ACol, int ARow, const TRowRange& Range) const;
+    // The numbers of the range's base cells that read as numbers.
+    std::vector<double> ReadableNumbers(int ACol, const TRowRange& Range) const;
+    double ColumnExtreme(int ACol, int FromRow, int ToRow, bool Largest) const;
+    std::vector<int> FSelectedCells;
+    // The row writers' work: a colour goes to every cell, clNone only to cells with properties.
+    void SetRowColorField(int ARow, TColor Value, void (*Store)(TCellProperties& Props, TColor Value));
+    // While the grid moves its rows itself, a new row count leaves the footer row alone.
+    bool FShiftingRows = false;
+    void SetRowCountShifted(int Value);
+    // The footer row follows a new row count to the last row.
+    void MoveFooterRow(int OldFooter);
+    void SwapRowCellsAndHeights(int ARow1, int ARow2);
     // ==== end of structure, sizing and cell accessors ====
 public:
     // ==== painting ====
@@ -947,7 +1168,6 @@ public:
     TAnchorClickEvent OnAnchorClick;
     TColumnSizeEvent OnColumnSize;
     TEndColumnSizeEvent OnEndColumnSize;
-    TUpdateColumnSizeEvent OnUpdateColumnSize;
     TEndRowSizeEvent OnEndRowSize;
     // Movement and hints (ExtGridMouseMove.cpp).
     TColumnSizingEvent OnColumnSizing;

@@ -167,11 +167,16 @@ void TBaseGrid::FreeCellPropertiesRange(int FromCol, int FromRow, int ToCol, int
     if (!FHasCellProps) return;
     for (int c = FromCol; c <= ToCol; ++c)
         for (int r = FromRow; r <= ToRow; ++r) {
-            auto* props = dynamic_cast<TCellProperties*>(GridObjects(c, r));
-            if (!props) continue;
-            delete props;
+            if (!dynamic_cast<TCellProperties*>(GridObjects(c, r))) continue;
+            FreeCellObject(GridObjects(c, r));
             SetGridObjects(c, r, nullptr);
         }
+}
+
+void TBaseGrid::FreeCellObject(TObject* Object)
+{
+    // The properties free their graphic themselves.
+    delete dynamic_cast<TCellProperties*>(Object);
 }
 
 void TBaseGrid::FreeAllCellProperties() { FreeCellPropertiesRange(0, 0, ColCount() - 1, RowCount() - 1); }

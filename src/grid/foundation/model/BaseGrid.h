@@ -166,6 +166,8 @@ protected:
     void FreeCellProperties(int ACol, int ARow);
     void FreeCellPropertiesRange(int FromCol, int FromRow, int ToCol, int ToRow);
     void FreeAllCellProperties();
+    // Frees a cell's properties object (with its graphic); other objects stay.
+    static void FreeCellObject(TObject* Object);
     static TObject* GraphicOfCellProperties(const TCellProperties* Props);
 
     void Notification(TComponent* AComponent, TOperation Operation) override;

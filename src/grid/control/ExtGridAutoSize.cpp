@@ -1,0 +1,233 @@
+#include <algorithm>
+#include <cmath>
+
+#include "grid/control/CellTextMeasure.h"
+#include "grid/control/ExtStringGrid.h"
+#include "grid/control/settings/ColumnSize.h"
+#include "grid/control/settings/ControlLook.h"
+#include "grid/foundation/text/CellText.h"
+
+namespace {
+
+// Equal limits mean no limits; a limit of 0 or less is none.
+int ClampToLimits(int Value, int Low, int High)
+{
+    if (Low == High) return Value;
+    if (Low > 0 && Value < Low) Value = Low;
+    if (High > 0 && Value > High) Value = High;
+    return Value;
+}
+
+// Room beside a cell's text for what the grid draws next to it.
+constexpr int kDropDownButtonRoom = 16;
+constexpr int kSortIndicatorRoom = 10;
+
+} // namespace
+
+int TExtStringGrid::ClampColWidth(int Value) const { return ClampToLimits(Value, MinColWidth, MaxColWidth); }
+int TExtStringGrid::ClampRowHeight(int Value) const
+{
+    return ClampToLimits(Value, MinRowHeight, MaxRowHeight);
+}
+
+void TExtStringGrid::UpdateAutoColumnSize(int ACol, int& AWidth)
+{
+    if (OnUpdateColumnSize) OnUpdateColumnSize(this, ACol, AWidth);
+}
+
+// Fixed cells use the fixed font, and the cell's own colour hook has the last word.
+TSize TExtStringGrid::GetCellTextSize(int ACol, int ARow, bool WordWrap)
+{
+    TBitmap bitmap(1, 1);
+    TCanvas* canvas = bitmap.Canvas();
+    const int displCol = DisplColIndex(ACol);
+    const bool fixed = displCol < FixedCols() || ARow < FixedRows();
+    canvas->Font()->Assign(fixed ? *FixedFont() : *Font());
+    TBrush brush;
+    GetCellColor(ACol, ARow, TGridDrawState{}, &brush, canvas->Font());
+    if (ZoomFactor != 0) canvas->Font()->SetSize(canvas->Font()->Size() + ZoomFactor);
+    const std::string text = Cells(ACol, ARow);
+    const bool markup = GetTextType(text, EnableHTML) == ttMarkup;
+    const int wrapWidth = displCol < ColCount() ? ColWidths(displCol) - GetTotalXOffset() : 0;
+    return MeasureCellText(canvas, text, markup, WordWrap, wrapWidth);
+}
+
+// TODO(lead): add the cell graphic's width (GetCellGraphicSize) to each measured cell.
+void TExtStringGrid::AutoSizeColCore(int ACol, bool GrowOnly)
+{
+    const int real = DisplToRealCol(ACol);
+    int first = 0;
+    int last = RowCount() - 1;
+    if (ColumnSize()->Rows == arNormal) {
+        first = FixedRows();
+        last = RowCount() - FixedFooters - 1;
+    } else if (ColumnSize()->Rows == arFixed) {
+        last = FixedRows() - 1;
+    }
+    const bool sortShown =
+        SortSettings()->Show() && FixedRows() + 1 < RowCount() && SortSettings()->Column == ACol;
+    int widest = 0;
+    for (int r = first; r <= last; ++r) {
+        if (IsXMergedCell(real, r)) continue;
+        int width = GetCellTextSize(real, r).cx;
+        if (ControlLook()->DropDownAlwaysVisible() && HasCombo(real, r)) width += kDropDownButtonRoom;
+        if (sortShown && r == SortSettings()->Row()) width += kSortIndicatorRoom;
+        widest = std::max(widest, width);
+    }
+    int width = widest + GetTotalXOffset() + 2 * GridLineWidth() + 2;
+    if (GrowOnly && ColWidths(ACol) >= width) return;
+    UpdateAutoColumnSize(ACol, width);
+    SetColWidths(ACol, ClampColWidth(width));
+}
+
+void TExtStringGrid::AutoSizeCol(int ACol, int Padding)
+{
+    if (ACol < 0 || ACol >= ColCount()) return;
+    AutoSizeColCore(ACol, SizeGrowOnly);
+    if (Padding != 0) SetColWidths(ACol, ClampColWidth(ColWidths(ACol) + Padding));
+}
+
+void TExtStringGrid::AutoSizeColumns(bool DoFixedCols, int Padding)
+{
+    const int first = DoFixedCols ? 0 : FixedCols();
+    const int last = DoFixedCols ? ColCount() - 1 : ColCount() - FixedRightCols - 1;
+    for (int c = first; c <= last; ++c)
+        AutoSizeCol(c, Padding);
+}
+
+// TODO(lead): add the cell graphic's height (CalcCellGraphicSize) and the check box rules.
+void TExtStringGrid::AutoSizeRowCore(int ARow, bool GrowOnly)
+{
+    int tallest = 0;
+    for (int c = 0; c < ColCount(); ++c) {
+        const int real = DisplToRealCol(c);
+        if (IsYMergedCell(real, ARow) || IsIgnoredColumn(real) || IsMergedNonBaseCell(real, ARow)) continue;
+        tallest = std::max(tallest, GetCellTextSize(real, ARow, WordWrap()).cy);
+    }
+    const int height = tallest + GetTotalYOffset() + 2 * GridLineWidth() + (XYOffsetTopLeftOnly ? 2 : 0);
+    if (GrowOnly && RowHeights(ARow) >= height) return;
+    SetRowHeights(ARow, ClampRowHeight(height));
+}
+
+void TExtStringGrid::AutoSizeRow(int ARow, int Padding)
+{
+    if (ARow < 0 || ARow >= RowCount()) return;
+    AutoSizeRowCore(ARow, SizeGrowOnly);
+    if (Padding != 0) SetRowHeights(ARow, ClampRowHeight(RowHeights(ARow) + Padding));
+}
+
+void TExtStringGrid::SizeRowToLines(int ARow, int Lines, int Padding)
+{
+    TBitmap bitmap(1, 1);
+    TCanvas* canvas = bitmap.Canvas();
+    canvas->Font()->Assign(*Font());
+    TBrush brush;
+    GetCellColor(DisplToRealCol(FixedCols()), ARow, TGridDrawState{}, &brush, canvas->Font());
+    const int h = canvas->TextHeight("gh");
+    SetRowHeights(ARow, ClampRowHeight(Padding + Lines * (h + h / 8)));
+}
+
+// Without word wrapping a row is as high as its lines; a cell holds one line.
+void TExtStringGrid::AutoSizeRows(bool DoFixedRows, int Padding)
+{
+    if (RowCount() == 0) return;
+    for (int r = DoFixedRows ? 0 : FixedRows(); r < RowCount(); ++r) {
+        if (WordWrap())
+            AutoSizeRow(r, Padding);
+        else
+            SizeRowToLines(r, 1, Padding);
+    }
+    ApplyScrollBarAlways(false);
+}
+
+// Columns and rows only grow to what their cells need (columns from 0 unless SizeGrowOnly);
+// merged blocks leave the lines they span alone.
+void TExtStringGrid::AutoSizeCells(bool DoFixedCells, int PaddingX, int PaddingY)
+{
+    BeginUpdate();
+    for (int c = DoFixedCells ? 0 : FixedCols(); c < ColCount(); ++c) {
+        const int real = DisplToRealCol(c);
+        int running = SizeGrowOnly ? ColWidths(c) : 0;
+        for (int r = DoFixedCells ? 0 : FixedRows(); r < RowCount(); ++r) {
+            const TSize text = GetCellTextSize(real, r);
+            const int needW = ClampColWidth(text.cx + PaddingX + XYOffset.X);
+            const int needH = ClampRowHeight(text.cy + PaddingY + XYOffset.Y);
+            if (!IsXMergedCell(real, r) && needW > running) {
+                SetColWidths(c, needW);
+                running = needW;
+            }
+            if (!IsYMergedCell(real, r) && needH > RowHeights(r)) SetRowHeights(r, needH);
+        }
+    }
+    EndUpdate();
+}
+
+// Each column keeps its share of the width; what rounding leaves goes to the widest. A
+// range of columns that are all 0 wide shares the width equally.
+void TExtStringGrid::FitColumnsToWidth(int First, int Last, int Width)
+{
+    const int n = Last - First + 1;
+    if (n <= 0) return;
+    long long sum = 0;
+    for (int c = First; c <= Last; ++c)
+        sum += ColWidths(c);
+    if (sum == Width) return;
+    int newSum = 0;
+    for (int c = First; c <= Last; ++c) {
+        const int w =
+            sum > 0 ? static_cast<int>(std::nearbyint(static_cast<double>(ColWidths(c)) * Width / sum)) : 0;
+        SetColWidths(c, w);
+        newSum += w;
+    }
+    int rest = Width - newSum;
+    if (n > 1 && rest > n) {
+        for (int c = First; c <= Last; ++c)
+            SetColWidths(c, ColWidths(c) + rest / n);
+        rest %= n;
+    }
+    int widest = First;
+    for (int c = First + 1; c <= Last; ++c)
+        if (ColWidths(c) > ColWidths(widest)) widest = c;
+    SetColWidths(widest, ColWidths(widest) + rest);
+}
+
+// The client width already leaves out a shown vertical scroll bar.
+void TExtStringGrid::AutoFitColumns(bool DoFixedCells)
+{
+    if (ColCount() <= 0) return;
+    if (ColCount() == 1) {
+        SetColWidths(0, ClientWidth());
+        return;
+    }
+    const int first = DoFixedCells ? 0 : FixedCols();
+    const int last = DoFixedCells ? ColCount() - 1 : ColCount() - FixedRightCols - 1;
+    int width = ClientWidth();
+    for (int c = 0; c < ColCount(); ++c)
+        if (c < first || c > last) width -= ColWidths(c);
+    FitColumnsToWidth(first, last, width);
+}
+
+void TExtStringGrid::SizeToCols()
+{
+    int width = 0;
+    for (int c = 0; c < ColCount(); ++c)
+        width += ColWidths(c);
+    SetClientWidth(width);
+}
+
+void TExtStringGrid::SizeToRows()
+{
+    int height = 0;
+    for (int r = 0; r < RowCount(); ++r)
+        height += RowHeights(r);
+    SetClientHeight(height);
+}
+
+void TExtStringGrid::SizeToCells()
+{
+    const TScrollStyle bars = ScrollBars();
+    SetScrollBars(ssNone);
+    SizeToCols();
+    SizeToRows();
+    SetScrollBars(bars);
+}

@@ -1,0 +1,221 @@
+#include <algorithm>
+
+#include "grid/control/ExtStringGrid.h"
+#include "grid/foundation/model/MouseActions.h"
+#include "grid/foundation/text/CellText.h"
+
+namespace {
+
+// Writers make the cell's properties when it has none and repaint it where it is shown.
+template <typename TSet> void WriteCellProperties(TExtStringGrid& Grid, int ACol, int ARow, TSet Set)
+{
+    Set(*Grid.GetCellProperties(ACol, ARow));
+    Grid.RepaintCell(Grid.DisplColIndex(ACol), ARow);
+}
+
+template <typename T, typename TGet>
+T ReadCellProperty(const TExtStringGrid& Grid, int ACol, int ARow, T Default, TGet Get)
+{
+    const TCellProperties* props = Grid.FindCellProperties(ACol, ARow);
+    return props ? Get(*props) : Default;
+}
+
+bool Between(int Value, int A, int B) { return Value >= std::min(A, B) && Value <= std::max(A, B); }
+
+} // namespace
+
+int TExtStringGrid::AllColWidths(int ACol) const
+{
+    if (IsHiddenColumn(ACol)) return FAllColWidths[ACol];
+    return ColWidths(RealToDisplCol(ACol));
+}
+
+void TExtStringGrid::SetAllColWidths(int ACol, int Value)
+{
+    if (ACol < 0) return;
+    if (ACol <= MaxHideableCol) FAllColWidths[ACol] = static_cast<int16_t>(Value);
+    if (!IsHiddenColumn(ACol) && RealToDisplCol(ACol) < ColCount()) SetColWidths(RealToDisplCol(ACol), Value);
+}
+
+std::string TExtStringGrid::WideCells(int ACol, int ARow) const
+{
+    return DecodeWideCellText(Cells(ACol, ARow));
+}
+
+bool TExtStringGrid::ReadOnly(int ACol, int ARow) const
+{
+    return ReadCellProperty(*this, ACol, ARow, false, [](const TCellProperties& P) { return P.ReadOnly; });
+}
+
+void TExtStringGrid::SetReadOnly(int ACol, int ARow, bool Value)
+{
+    WriteCellProperties(*this, ACol, ARow, [&](TCellProperties& Props) { Props.ReadOnly = Value; });
+}
+
+TColor TExtStringGrid::Colors(int ACol, int ARow) const
+{
+    return ReadCellProperty(*this, ACol, ARow, clNone,
+                            [](const TCellProperties& P) { return P.BrushColor(); });
+}
+
+void TExtStringGrid::SetColors(int ACol, int ARow, TColor Value)
+{
+    WriteCellProperties(*this, ACol, ARow, [&](TCellProperties& Props) { Props.SetBrushColor(Value); });
+}
+
+TColor TExtStringGrid::ColorsTo(int ACol, int ARow) const
+{
+    return ReadCellProperty(*this, ACol, ARow, clNone,
+                            [](const TCellProperties& P) { return P.BrushColorTo(); });
+}
+
+void TExtStringGrid::SetColorsTo(int ACol, int ARow, TColor Value)
+{
+    WriteCellProperties(*this, ACol, ARow, [&](TCellProperties& Props) { Props.SetBrushColorTo(Value); });
+}
+
+TColor TExtStringGrid::FontColors(int ACol, int ARow) const
+{
+    return ReadCellProperty(*this, ACol, ARow, clNone, [](const TCellProperties& P) { return P.FontColor; });
+}
+
+void TExtStringGrid::SetFontColors(int ACol, int ARow, TColor Value)
+{
+    WriteCellProperties(*this, ACol, ARow, [&](TCellProperties& Props) { Props.FontColor = Value; });
+}
+
+TAlignment TExtStringGrid::Alignments(int ACol, int ARow) const
+{
+    return ReadCellProperty(*this, ACol, ARow, taLeftJustify,
+                            [](const TCellProperties& P) { return P.Alignment; });
+}
+
+void TExtStringGrid::SetAlignments(int ACol, int ARow, TAlignment Value)
+{
+    WriteCellProperties(*this, ACol, ARow, [&](TCellProperties& Props) { Props.Alignment = Value; });
+}
+
+TFontStyles TExtStringGrid::FontStyles(int ACol, int ARow) const
+{
+    return ReadCellProperty(*this, ACol, ARow, TFontStyles{},
+                            [](const TCellProperties& P) { return P.FontStyle; });
+}
+
+void TExtStringGrid::SetFontStyles(int ACol, int ARow, TFontStyles Value)
+{
+    WriteCellProperties(*this, ACol, ARow, [&](TCellProperties& Props) { Props.FontStyle = Value; });
+}
+
+int TExtStringGrid::FontSizes(int ACol, int ARow) const
+{
+    return ReadCellProperty(*this, ACol, ARow, 0, [](const TCellProperties& P) { return P.FontSize; });
+}
+
+void TExtStringGrid::SetFontSizes(int ACol, int ARow, int Value)
+{
+    WriteCellProperties(*this, ACol, ARow, [&](TCellProperties& Props) { Props.FontSize = Value; });
+}
+
+std::string TExtStringGrid::FontNames(int ACol, int ARow) const
+{
+    return ReadCellProperty(*this, ACol, ARow, std::string(),
+                            [](const TCellProperties& P) { return P.FontName; });
+}
+
+void TExtStringGrid::SetFontNames(int ACol, int ARow, const std::string& Value)
+{
+    WriteCellProperties(*this, ACol, ARow, [&](TCellProperties& Props) { Props.FontName = Value; });
+}
+
+bool TExtStringGrid::WordWraps(int ACol, int ARow) { return GetCellProperties(ACol, ARow)->WordWrap(); }
+
+void TExtStringGrid::SetWordWraps(int ACol, int ARow, bool Value)
+{
+    WriteCellProperties(*this, ACol, ARow, [&](TCellProperties& Props) { Props.SetWordWrap(Value); });
+}
+
+// Taking a colour away never takes the cells' other settings with it: read-only flags,
+// fonts and graphics stay.
+void TExtStringGrid::SetRowColorField(int ARow, TColor Value,
+                                      void (*Store)(TCellProperties& Props, TColor Value))
+{
+    for (int c = FixedCols(); c < AllColCount(); ++c) {
+        if (Value != clNone)
+            Store(*GetCellProperties(c, ARow), Value);
+        else if (TCellProperties* props = FindCellProperties(c, ARow))
+            Store(*props, clNone);
+    }
+    RepaintRow(ARow);
+}
+
+void TExtStringGrid::SetRowColor(int ARow, TColor Value)
+{
+    SetRowColorField(ARow, Value, [](TCellProperties& Props, TColor Color) { Props.SetBrushColor(Color); });
+}
+
+void TExtStringGrid::SetRowColorTo(int ARow, TColor Value)
+{
+    SetRowColorField(ARow, Value, [](TCellProperties& Props, TColor Color) { Props.SetBrushColorTo(Color); });
+}
+
+void TExtStringGrid::SetRowFontColor(int ARow, TColor Value)
+{
+    SetRowColorField(ARow, Value, [](TCellProperties& Props, TColor Color) { Props.FontColor = Color; });
+}
+
+void TExtStringGrid::ClearModifiedRows()
+{
+    FModifiedRows.clear();
+    Invalidate();
+}
+
+bool TExtStringGrid::SelectedCells(int ACol, int ARow) const
+{
+    if (MouseActions()->DisjunctCellSelect())
+        return std::find(FSelectedCells.begin(), FSelectedCells.end(), SelectedCellKey(ACol, ARow)) !=
+               FSelectedCells.end();
+    const TGridRect sel = Selection();
+    return Between(ACol, sel.Left, sel.Right) && Between(ARow, sel.Top, sel.Bottom);
+}
+
+void TExtStringGrid::SetSelectedCells(int ACol, int ARow, bool Value)
+{
+    const int key = SelectedCellKey(ACol, ARow);
+    const auto found = std::find(FSelectedCells.begin(), FSelectedCells.end(), key);
+    if (Value == (found != FSelectedCells.end())) return;
+    if (Value)
+        FSelectedCells.push_back(key);
+    else
+        FSelectedCells.erase(found);
+    RepaintCell(ACol, ARow);
+}
+
+// Without disjunct cell selection the set is the selection rectangle, column by column.
+int TExtStringGrid::SelectedCellsCount()
+{
+    if (!MouseActions()->DisjunctCellSelect()) {
+        FSelectedCells.clear();
+        const TGridRect sel = Selection();
+        if (sel.Left == sel.Right && sel.Top == sel.Bottom) {
+            FSelectedCells.push_back(SelectedCellKey(Col(), Row()));
+        } else {
+            for (int c = std::min(sel.Left, sel.Right); c <= std::max(sel.Left, sel.Right); ++c)
+                for (int r = std::min(sel.Top, sel.Bottom); r <= std::max(sel.Top, sel.Bottom); ++r)
+                    FSelectedCells.push_back(SelectedCellKey(c, r));
+        }
+    }
+    return static_cast<int>(FSelectedCells.size());
+}
+
+TGridCoord TExtStringGrid::SelectedCell(int Index) const
+{
+    const int key = FSelectedCells.at(Index);
+    return {key & 0xFFFF, key >> 16};
+}
+
+void TExtStringGrid::ClearSelectedCells()
+{
+    SetSelection({FixedCols(), FixedRows(), FixedCols(), FixedRows()});
+    FSelectedCells.clear();
+    Invalidate();
+}

@@ -1,0 +1,41 @@
+#include "grid/control/ExtStringGrid.h"
+#include "grid/foundation/text/TextUtils.h"
+#include "platform/ui/StdCtrls.h"
+
+int TExtStringGrid::LinesInCell(int ACol, int ARow) const { return CountLines(Cells(ACol, ARow), true); }
+
+std::string TExtStringGrid::CurrentCell() const
+{
+    const TPoint base = BaseCell(RealCol(), Row());
+    return GridCells(base.X, base.Y);
+}
+
+void TExtStringGrid::SetCurrentCell(const std::string& Value)
+{
+    const TPoint base = BaseCell(RealCol(), Row());
+    SetCells(base.X, base.Y, Value);
+}
+
+// Hidden columns count: their headers are kept in row 0 like the others.
+int TExtStringGrid::ColumnByHeader(const std::string& AValue) const
+{
+    for (int c = 0; c < TotalColCount(); ++c)
+        if (AllCells(c, 0) == AValue) return c;
+    return -1;
+}
+
+void TExtStringGrid::CellToRich(int ACol, int ARow, TCustomEdit* Richeditor) const
+{
+    Richeditor->SetText(Cells(ACol, ARow));
+}
+
+void TExtStringGrid::RichToCell(int ACol, int ARow, const TCustomEdit* Richeditor)
+{
+    SetCells(ACol, ARow, RichToString(Richeditor));
+}
+
+std::string TExtStringGrid::RichToString(const TCustomEdit* Richeditor) const
+{
+    if (ComponentState().Contains(csDestroying)) return {};
+    return Richeditor->Text();
+}

@@ -1,0 +1,89 @@
+#include <algorithm>
+
+#include "grid/control/ExtStringGrid.h"
+
+void TExtStringGrid::EmptyCell(int StoreCol, int ARow)
+{
+    if (!ClearTextOnly && FindCellProperties(StoreCol, ARow)) {
+        if (FNilObjects)
+            SetGridObjects(StoreCol, ARow, nullptr);
+        else
+            FreeCellPropertiesRange(StoreCol, ARow, StoreCol, ARow);
+    }
+    if (!GridCells(StoreCol, ARow).empty()) SetCells(StoreCol, ARow, "");
+}
+
+// With SaveHiddenCells a display column stands for its real column, so the hidden columns
+// between keep their cells; without, the columns are taken as real ones.
+void TExtStringGrid::ClearRect(int ACol1, int ARow1, int ACol2, int ARow2)
+{
+    if (ComponentState().Contains(csDestroying)) return;
+    for (int r = std::max(ARow1, 0); r <= ARow2; ++r)
+        for (int c = std::max(ACol1, 0); c <= ACol2; ++c) {
+            if (SaveHiddenCells && c >= ColCount()) break;
+            const int storeCol = SaveHiddenCells ? DisplToRealCol(c) : c;
+            EmptyCell(storeCol, r);
+            if (storeCol != c) RepaintCell(c, r);
+        }
+    // Only when no cell anywhere can still hold properties: the flag lets freeing skip cells.
+    const bool hiddenKeepCells = NumHiddenRows() > 0 || (SaveHiddenCells && FNumHidden > 0);
+    if (ACol1 <= 0 && ARow1 <= 0 && ACol2 >= TotalColCount() - 1 && ARow2 >= RowCount() - 1 &&
+        !ClearTextOnly && !hiddenKeepCells)
+        FHasCellProps = false;
+    // TODO(lead): DoCellsChanged({DisplToRealCol(ACol1), ARow1, DisplToRealCol(ACol2), ARow2})
+    // unless FBlockCellChange, once cell change notification exists.
+}
+
+void TExtStringGrid::ClearRows(int RowIndex, int RCount)
+{
+    if (RowCount() <= 0 || ColCount() <= 0 || RCount <= 0) return;
+    ClearRect(0, RowIndex, TotalColCount() - 1, RowIndex + RCount - 1);
+}
+
+void TExtStringGrid::ClearCols(int ColIndex, int CCount)
+{
+    if (RowCount() <= 0 || ColCount() <= 0 || CCount <= 0) return;
+    ClearRect(ColIndex, 0, ColIndex + CCount - 1, RowCount() - 1);
+}
+
+void TExtStringGrid::ClearNormalRows(int RowIndex, int RCount)
+{
+    if (RowCount() <= 0 || ColCount() <= 0 || RCount <= 0) return;
+    ClearRect(FixedCols(), RowIndex, TotalColCount() - FixedRightCols - 1, RowIndex + RCount - 1);
+}
+
+void TExtStringGrid::ClearNormalCols(int ColIndex, int CCount)
+{
+    if (RowCount() <= 0 || ColCount() <= 0 || CCount <= 0) return;
+    ClearRect(ColIndex, FixedRows(), ColIndex + CCount - 1, RowCount() - FixedFooters - 1);
+}
+
+void TExtStringGrid::ClearNormalCells()
+{
+    if (RowCount() <= 0 || ColCount() <= 0) return;
+    ClearRect(FixedCols(), FixedRows(), TotalColCount() - FixedRightCols - 1, RowCount() - FixedFooters - 1);
+}
+
+void TExtStringGrid::Clear()
+{
+    if (RowCount() <= 0 || ColCount() <= 0) return;
+    ClearRect(0, 0, TotalColCount() - 1, RowCount() - 1);
+    FSearchInc.clear();
+    if (FNumHidden > 0) Invalidate();
+}
+
+// A hidden row's cells keep their places, empty, so that showing it again still works.
+void TExtStringGrid::ClearAll()
+{
+    Clear();
+    for (int i = 0; i < FGridItems.Count(); ++i) {
+        TGridStrings& items = FGridItems.Item(i).Items;
+        for (int c = 0; c < items.Count(); ++c) {
+            if (!ClearTextOnly) {
+                FreeCellObject(items.Objects[c]);
+                items.Objects[c] = nullptr;
+            }
+            items.Strings[c].clear();
+        }
+    }
+}

@@ -1,0 +1,87 @@
+#include <cmath>
+#include <set>
+
+#include "grid/control/ExtStringGrid.h"
+#include "grid/control/settings/FloatingFooter.h"
+#include "platform/rtl/SysUtils.h"
+
+TExtStringGrid::TRowRange TExtStringGrid::StatisticsRange(int FromRow, int ToRow) const
+{
+    if (FromRow == -1 || ToRow == -1) return {FixedRows(), RowCount() - FixedFooters - 1, false};
+    const int shownEnd = FloatingFooter()->Visible() ? RowCount() - 1 : RowCount();
+    return {FromRow, ToRow, ToRow >= shownEnd};
+}
+
+double TExtStringGrid::RangeFloat(int ACol, int ARow, const TRowRange& Range) const
+{
+    return Range.Real ? AllFloats(ACol, ARow) : Floats(ACol, ARow);
+}
+
+// A cell inside another cell's merge is counted with its base cell only.
+std::vector<double> TExtStringGrid::ReadableNumbers(int ACol, const TRowRange& Range) const
+{
+    std::vector<double> numbers;
+    for (int r = Range.From; r <= Range.To; ++r) {
+        if (!Range.Real && IsMergedNonBaseCell(ACol, r)) continue;
+        try {
+            numbers.push_back(RangeFloat(ACol, r, Range));
+        } catch (const EExtGridError&) {
+        }
+    }
+    return numbers;
+}
+
+double TExtStringGrid::ColumnSum(int ACol, int FromRow, int ToRow) const
+{
+    double sum = 0;
+    for (double value : ReadableNumbers(ACol, StatisticsRange(FromRow, ToRow)))
+        sum += value;
+    return sum;
+}
+
+// Every row of the range divides, whether it held a number or not.
+double TExtStringGrid::ColumnAvg(int ACol, int FromRow, int ToRow) const
+{
+    const TRowRange range = StatisticsRange(FromRow, ToRow);
+    return range.Count() == 0 ? 0 : ColumnSum(ACol, FromRow, ToRow) / range.Count();
+}
+
+// The first row of the range must hold a number.
+double TExtStringGrid::ColumnExtreme(int ACol, int FromRow, int ToRow, bool Largest) const
+{
+    const TRowRange range = StatisticsRange(FromRow, ToRow);
+    double result = RangeFloat(ACol, range.From, range);
+    for (double value : ReadableNumbers(ACol, range))
+        result = Largest ? std::max(result, value) : std::min(result, value);
+    return result;
+}
+
+double TExtStringGrid::ColumnMin(int ACol, int FromRow, int ToRow) const
+{
+    return ColumnExtreme(ACol, FromRow, ToRow, false);
+}
+double TExtStringGrid::ColumnMax(int ACol, int FromRow, int ToRow) const
+{
+    return ColumnExtreme(ACol, FromRow, ToRow, true);
+}
+
+// Every row must hold a number.
+double TExtStringGrid::ColumnStdDev(int ACol, int FromRow, int ToRow) const
+{
+    const TRowRange range = StatisticsRange(FromRow, ToRow);
+    if (range.Count() == 0) return 0;
+    const double average = ColumnAvg(ACol, FromRow, ToRow);
+    double squares = 0;
+    for (int r = range.From; r <= range.To; ++r)
+        squares += std::pow(RangeFloat(ACol, r, range) - average, 2);
+    return std::sqrt(squares / range.Count());
+}
+
+double TExtStringGrid::ColumnDistinct(int ACol, int FromRow, int ToRow) const
+{
+    const TRowRange range = StatisticsRange(FromRow, ToRow);
+    std::set<std::string> texts;
+    for (int r = range.From; r <= range.To; ++r)
+        texts.insert(AnsiUpperCase(range.Real ? AllCells(ACol, r) : Cells(ACol, r)));
+    return static_cast<double>(texts.size());
+}

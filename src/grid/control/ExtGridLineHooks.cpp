@@ -1,0 +1,30 @@
+#include <cstdlib>
+
+#include "grid/control/ExtStringGrid.h"
+
+// TODO(lead): with node rows, a normal or a child row is inserted (the node operations).
+void TExtStringGrid::InsertRowNode(int ARow) { InsertRows(ARow, 1, true); }
+
+// TODO(lead): with node rows, the normal or child row is removed (the node operations).
+void TExtStringGrid::AutoDeleteRow(int ARow)
+{
+    if (RowCount() - FixedRows() - FixedFooters != 1 || FixedRowAlways)
+        RemoveRowsInternal(ARow, 1);
+    else
+        ClearRows(ARow, 1);
+    if (OnAutoDeleteRow) OnAutoDeleteRow(this, ARow);
+}
+
+bool TExtStringGrid::IsOnSizingBorder(int X, int Y) const
+{
+    constexpr int kReach = 4;
+    int col = -1, row = -1;
+    MouseToCell(X, Y, col, row);
+    if (col < 0 || row < 0) return false;
+    const TRect rect = CellRect(col, row);
+    if (row < FixedRows() && Options().Contains(goColSizing))
+        return std::abs(X - rect.Left) < kReach || std::abs(X - rect.Right) < kReach;
+    if (col < FixedCols() && Options().Contains(goRowSizing))
+        return std::abs(Y - rect.Top) < kReach || std::abs(Y - rect.Bottom) < kReach;
+    return false;
+}

@@ -1,0 +1,104 @@
+#include <utility>
+
+#include "grid/control/ExtStringGrid.h"
+#include "grid/control/settings/BalloonSettings.h"
+#include "grid/foundation/model/MouseActions.h"
+#include "grid/foundation/model/Navigation.h"
+
+namespace {
+
+// Numbers the lines First + Start to Last from 1 + Offset: top down, or with Descending
+// the same numbers from the last line up.
+template <typename TPut>
+void NumberLines(int First, int Last, int Start, int Offset, TSortDirection Direction, TPut Put)
+{
+    for (int k = First + Start; k <= Last; ++k)
+        Put(Direction == sdAscending ? k : First + Last - k, k - First + 1 + Offset);
+}
+
+} // namespace
+
+void TExtStringGrid::AutoNumberCol(int ACol)
+{
+    if (RowCount() <= 0) return;
+    NumberLines(FixedRows(), RowCount() - FixedFooters - 1, AutoNumberStart, AutoNumberOffset,
+                AutoNumberDirection, [&](int Row, int Number) { SetInts(ACol, Row, Number); });
+}
+
+void TExtStringGrid::AutoNumberRow(int ARow)
+{
+    if (ColCount() <= 0) return;
+    NumberLines(FixedCols(), ColCount() - FixedRightCols - 1, AutoNumberStart, AutoNumberOffset,
+                AutoNumberDirection, [&](int Col, int Number) { SetInts(Col, ARow, Number); });
+}
+
+// Real columns: the cells of hidden rows change places too.
+void TExtStringGrid::SwapColumns(int ACol1, int ACol2)
+{
+    if (ACol1 == ACol2 || ACol1 < 0 || ACol2 < 0 || ACol1 >= TotalColCount() || ACol2 >= TotalColCount())
+        return;
+    for (int r = 0; r < RowCount(); ++r)
+        SwapCells({ACol1, r}, {ACol2, r});
+    for (int i = 0; i < FGridItems.Count(); ++i) {
+        TGridStrings& items = FGridItems.Item(i).Items;
+        if (std::max(ACol1, ACol2) >= items.Count()) continue;
+        std::swap(items.Strings[ACol1], items.Strings[ACol2]);
+        std::swap(items.Objects[ACol1], items.Objects[ACol2]);
+    }
+    const int width1 = AllColWidths(ACol1);
+    SetAllColWidths(ACol1, AllColWidths(ACol2));
+    SetAllColWidths(ACol2, width1);
+    if (SortSettings()->Column == ACol1)
+        SortSettings()->Column = ACol2;
+    else if (SortSettings()->Column == ACol2)
+        SortSettings()->Column = ACol1;
+    // TODO(lead): swap the columns of the in-cell control items and CellControlsUpdate(false).
+    Invalidate();
+}
+
+void TExtStringGrid::SwapRowCellsAndHeights(int ARow1, int ARow2)
+{
+    for (int c = 0; c < TotalColCount(); ++c)
+        SwapCells({c, ARow1}, {c, ARow2});
+    const int height1 = RowHeights(ARow1);
+    SetRowHeights(ARow1, RowHeights(ARow2));
+    SetRowHeights(ARow2, height1);
+}
+
+// Display rows, over every real column.
+void TExtStringGrid::SwapRows(int ARow1, int ARow2)
+{
+    if (ARow1 == ARow2 || ARow1 < 0 || ARow2 < 0 || ARow1 >= RowCount() || ARow2 >= RowCount()) return;
+    SwapRowCellsAndHeights(ARow1, ARow2);
+    // TODO(lead): swap the rows of the in-cell control items and CellControlsUpdate(false).
+    Invalidate();
+}
+
+// TODO(lead): exchange the two rows' entries of the sort cross-reference list once sorting
+// keeps one.
+void TExtStringGrid::SortSwapRows(int ARow1, int ARow2)
+{
+    ++Swaps;
+    if (SortSettings()->SingleColumn) {
+        SwapCells({SortSettings()->Column, ARow1}, {SortSettings()->Column, ARow2});
+        return;
+    }
+    SwapRowCellsAndHeights(ARow1, ARow2);
+    const auto swapFlags = [&](auto Read, auto Write) {
+        const bool flag1 = Read(ARow1);
+        Write(ARow1, Read(ARow2));
+        Write(ARow2, flag1);
+    };
+    if (MouseActions()->DisjunctRowSelect() && Navigation()->MoveRowOnSort) {
+        const bool persistent = MouseActions()->RowSelectPersistent;
+        const auto flagRow = [&](int R) { return persistent ? RealRowIndex(R) : R; };
+        swapFlags([&](int R) { return RowSelect(flagRow(R)); },
+                  [&](int R, bool V) { SetRowSelect(flagRow(R), V); });
+    }
+    if (ShowModified()->Enabled)
+        swapFlags([&](int R) { return RowModified(R); }, [&](int R, bool V) { SetRowModified(R, V); });
+    if (SortRow == ARow1)
+        SortRow = ARow2;
+    else if (SortRow == ARow2)
+        SortRow = ARow1;
+}

@@ -1,0 +1,166 @@
+#include <gtest/gtest.h>
+
+#include "GridOnForm.h"
+#include "grid/foundation/model/MouseActions.h"
+#include "platform/ui/StdCtrls.h"
+
+namespace {
+
+using ExtGridCellAccessorsTest = GridOnForm;
+
+TEST_F(ExtGridCellAccessorsTest, HiddenColumnsKeepTheWidthWrittenForThem)
+{
+    grid->SetColWidths(2, 50);
+    grid->HideColumn(2);
+    EXPECT_EQ(grid->AllColWidths(2), 50);
+    grid->SetAllColWidths(2, 70);
+    grid->SetAllColWidths(3, 33);
+    EXPECT_EQ(grid->ColWidths(2), 33);
+    grid->UnHideColumn(2);
+    EXPECT_EQ(grid->ColWidths(2), 70);
+    EXPECT_EQ(grid->AllColWidths(3), 33);
+}
+
+TEST_F(ExtGridCellAccessorsTest, ReadersCreateNoPropertiesAndWritersDo)
+{
+    EXPECT_EQ(grid->Colors(1, 1), clNone);
+    EXPECT_FALSE(grid->ReadOnly(1, 1));
+    EXPECT_EQ(grid->FontColors(1, 1), clNone);
+    EXPECT_FALSE(grid->HasCellProperties(1, 1));
+    grid->SetReadOnly(1, 1, true);
+    EXPECT_TRUE(grid->HasCellProperties(1, 1));
+    EXPECT_TRUE(grid->ReadOnly(1, 1));
+    EXPECT_EQ(grid->Colors(1, 1), clNone);
+}
+
+TEST_F(ExtGridCellAccessorsTest, WideCellsReadTheDecodedText)
+{
+    grid->SetWideCells(1, 1, "Grüße");
+    EXPECT_EQ(grid->WideCells(1, 1), "Grüße");
+    grid->SetCells(1, 2, std::string("|\\") + '\0' + 'A' + '\x01' + '\x00');
+    EXPECT_EQ(grid->WideCells(1, 2), "A\xC4\x80");
+}
+
+TEST_F(ExtGridCellAccessorsTest, SelectedCellsOfARectangleAreCountedColumnByColumn)
+{
+    grid->SetSelection({1, 2, 3, 3});
+    EXPECT_EQ(grid->SelectedCellsCount(), 6);
+    EXPECT_EQ(grid->SelectedCell(0), (TGridCoord{1, 2}));
+    EXPECT_EQ(grid->SelectedCell(1), (TGridCoord{1, 3}));
+    EXPECT_EQ(grid->SelectedCell(5), (TGridCoord{3, 3}));
+    EXPECT_TRUE(grid->SelectedCells(2, 3));
+    EXPECT_FALSE(grid->SelectedCells(4, 3));
+    EXPECT_EQ(TExtStringGrid::SelectedCellKey(3, 2), 2 * 65536 + 3);
+}
+
+TEST_F(ExtGridCellAccessorsTest, DisjunctSelectedCellsAreKeptOnceEach)
+{
+    grid->MouseActions()->SetDisjunctCellSelect(true);
+    grid->SetSelectedCells(2, 1, true);
+    grid->SetSelectedCells(2, 1, true);
+    grid->SetSelectedCells(1, 3, true);
+    EXPECT_EQ(grid->SelectedCellsCount(), 2);
+    EXPECT_TRUE(grid->SelectedCells(2, 1));
+    EXPECT_FALSE(grid->SelectedCells(1, 1));
+    grid->SetSelectedCells(2, 1, false);
+    EXPECT_EQ(grid->SelectedCellsCount(), 1);
+    EXPECT_EQ(grid->SelectedCell(0), (TGridCoord{1, 3}));
+    grid->ClearSelectedCells();
+    EXPECT_EQ(grid->SelectedCellsCount(), 0);
+}
+
+// A colour given to a row goes to every cell from the fixed columns on; taking it away
+// again leaves the cells' other settings, a read-only flag here, as they were.
+TEST_F(ExtGridCellAccessorsTest, RowColoursComeAndGoWithoutTakingOtherSettings)
+{
+    const struct {
+        const char* what;
+        void (TExtStringGrid::*write)(int, TColor);
+        TColor (TExtStringGrid::*read)(int, int) const;
+    } cases[] = {
+        {"RowColor", &TExtStringGrid::SetRowColor, &TExtStringGrid::Colors},
+        {"RowColorTo", &TExtStringGrid::SetRowColorTo, &TExtStringGrid::ColorsTo},
+        {"RowFontColor", &TExtStringGrid::SetRowFontColor, &TExtStringGrid::FontColors},
+    };
+    grid->HideColumn(3);
+    for (const auto& c : cases) {
+        grid->SetReadOnly(2, 1, true);
+        (grid->*c.write)(1, clRed);
+        for (int col : {1, 2, 3, 4})
+            EXPECT_EQ((grid->*c.read)(col, 1), clRed) << c.what << " column " << col;
+        EXPECT_EQ((grid->*c.read)(0, 1), clNone) << c.what;
+        EXPECT_EQ((grid->*c.read)(1, 2), clNone) << c.what;
+        (grid->*c.write)(1, clNone);
+        for (int col : {1, 2, 3, 4})
+            EXPECT_EQ((grid->*c.read)(col, 1), clNone) << c.what << " column " << col;
+        EXPECT_TRUE(grid->ReadOnly(2, 1)) << c.what;
+    }
+}
+
+TEST_F(ExtGridCellAccessorsTest, CellPropertyReadersGiveTheDefaultsOfACellWithout)
+{
+    EXPECT_EQ(grid->Alignments(1, 1), taLeftJustify);
+    EXPECT_EQ(grid->FontSizes(1, 1), 0);
+    EXPECT_EQ(grid->FontNames(1, 1), "");
+    EXPECT_TRUE(grid->FontStyles(1, 1).Empty());
+    EXPECT_FALSE(grid->HasCellProperties(1, 1));
+    grid->SetAlignments(1, 1, taRightJustify);
+    grid->SetFontSizes(1, 1, 12);
+    grid->SetFontNames(1, 1, "Tahoma");
+    grid->SetFontStyles(1, 1, TFontStyles{fsBold});
+    EXPECT_EQ(grid->Alignments(1, 1), taRightJustify);
+    EXPECT_EQ(grid->FontSizes(1, 1), 12);
+    EXPECT_EQ(grid->FontNames(1, 1), "Tahoma");
+    EXPECT_TRUE(grid->FontStyles(1, 1).Contains(fsBold));
+    EXPECT_TRUE(grid->WordWraps(2, 2));
+    EXPECT_TRUE(grid->HasCellProperties(2, 2));
+}
+
+TEST_F(ExtGridCellAccessorsTest, HeadersAreFoundExactlyHiddenColumnsIncluded)
+{
+    grid->SetCells(1, 0, "Name");
+    grid->SetCells(3, 0, "Value");
+    grid->HideColumn(3);
+    EXPECT_EQ(grid->ColumnByHeader("Value"), 3);
+    EXPECT_EQ(grid->ColumnByHeader("Name"), 1);
+    EXPECT_EQ(grid->ColumnByHeader("name"), -1);
+    EXPECT_EQ(grid->ColumnByHeader("Nam"), -1);
+}
+
+TEST_F(ExtGridCellAccessorsTest, CurrentCellIsTheBaseCellOfItsMerge)
+{
+    grid->SetCells(1, 1, "base");
+    grid->MergeCells(1, 1, 2, 2);
+    grid->FocusCell(2, 2);
+    EXPECT_EQ(grid->CurrentCell(), "base");
+    grid->SetCurrentCell("new");
+    EXPECT_EQ(grid->GridCells(1, 1), "new");
+    EXPECT_EQ(grid->GridCells(2, 2), "");
+}
+
+TEST_F(ExtGridCellAccessorsTest, RichTextCellsTravelAsPlainText)
+{
+    const std::string text = "first\rsecond \u00FC";
+    grid->SetCells(1, 2, text);
+    EXPECT_EQ(grid->LinesInCell(1, 2), 2);
+    TEdit edit(&form);
+    edit.SetParent(&form);
+    grid->CellToRich(1, 2, &edit);
+    grid->RichToCell(2, 2, &edit);
+    EXPECT_EQ(grid->Cells(2, 2), text);
+}
+
+// A hidden row's cell list grows to the column written; a negative column writes nothing.
+TEST_F(ExtGridCellAccessorsTest, AllCellsOfHiddenRowsGrowAndRefuseNegativeColumns)
+{
+    grid->SetCells(1, 2, "b");
+    grid->HideRow(2);
+    grid->SetAllCells(8, 2, "far");
+    grid->SetAllCells(-1, 2, "nowhere");
+    EXPECT_EQ(grid->AllCells(8, 2), "far");
+    EXPECT_EQ(grid->AllCells(-1, 2), "");
+    EXPECT_EQ(grid->AllCells(-1, 3), "");
+    EXPECT_EQ(grid->AllCells(1, 2), "b");
+}
+
+} // namespace
