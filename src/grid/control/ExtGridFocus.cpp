@@ -5,6 +5,7 @@
 
 void TExtStringGrid::WndProc(TMessage& Message)
 {
+    if (HandleEditDoneMessage(Message)) return;
     switch (Message.Msg) {
     case WM_TIMER:
         if (static_cast<int>(Message.WParam) == GridTimerID) {

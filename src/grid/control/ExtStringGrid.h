@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "grid/control/CellPaintContext.h"
+#include "grid/control/ExtGridEditEvents.h"
 #include "grid/control/ExtGridEnums.h"
 #include "grid/control/ExtGridEvents.h"
 #include "grid/control/ExtGridProperties.h"
@@ -40,6 +41,9 @@ class TShowModified;
 class TSizeWhileTyping;
 class TStringList;
 class TSyncGrid;
+class TEditLink;
+class TExtStringGridCheck;
+class TGridCombo;
 
 // The grid's own errors: invalid row and column accesses, failed conversions.
 class EExtGridError : public Exception {
@@ -630,6 +634,117 @@ public:
     // ==== end of scrolling, hint windows, styles and looks ====
 public:
     // ==== in-place editing and validation ====
+    // (ExtGridEditing.cpp, ExtGridEditControls.cpp, ExtGridValidation.cpp) Col and the column
+    // arguments are display columns unless said otherwise.
+    bool IsEditable(int ACol, int ARow);
+    // Reads back and hides the special editor of the current cell.
+    void HideCellEdit() { HideEditControl(Col(), Row()); }
+    // Opens the editor of the current cell as F2 does.
+    void ShowCellEdit();
+    // Editors keep Tab for themselves when the grid tabs or validates cells.
+    bool EditorWantsTab() const;
+    // The text of the current cell (its real column) and its writer, as editors use them.
+    std::string GetCurrentCell() const;
+    void SetCurrentCell(const std::string& Value);
+    // ACol is a real column: stores Value the way an editor does.
+    virtual void SetEditTextEx(int ACol, int ARow, const std::string& Value);
+    // Puts the text the current cell had when editing began back.
+    virtual void RestoreCellCache();
+    // Validates the value typed for the kept cell and stores it; true when accepted.
+    virtual bool ValidateCell(const std::string& NewValue);
+    virtual bool ValidateCellWide(const std::string& NewValue);
+    // A column's values changed (ACol real).
+    virtual void CellsLoaded(int ACol, int ARow);
+    virtual void DoCellsChanged(const TRect& R);
+    virtual void ColumnsChanged();
+    // Notifiers hear of changed cells in registration order; each is kept once. Not owned.
+    void RegisterNotifier(TGridChangeNotifier* ANotifier);
+    void UnRegisterNotifier(TGridChangeNotifier* ANotifier);
+    // The user changed the grid's content.
+    bool Modified() const { return FGridModified; }
+    void SetModified(bool Value) { FGridModified = Value; }
+    // The text the last validation decided on.
+    const std::string& NewCellText() const { return FNewCellText; }
+    bool LastValidation() const { return FLastValidation; }
+    bool IsEditMode() const { return EditMode; }
+    TEditorType EditorKind() const { return EditControl; }
+    // The special editor shown now, or none.
+    TWinControl* ActiveEditControl() const { return EditCtrl; }
+    // The combo editor, made on first use and owned by the grid.
+    TGridCombo* EditCombo();
+    int ComboIdx = -1;
+    int MaxComboLength = 0;
+    bool AlwaysValidate = false;
+    bool EditWithTags = false;
+    bool Lookup = false;
+    bool LookupCaseSensitive = false;
+    bool LookupHistory = false;
+    std::string ValidChars;
+    TExtStringGridCheck* CellChecker = nullptr;
+
+    TCellValidateEvent OnCellValidate;
+    TCellValidateEvent OnCellValidateWide;
+    TCellsChangedEvent OnCellsChanged;
+    TNotifyEvent OnEditingDone;
+    TEditCellDoneEvent OnEditCellDone;
+    TGetEditorPropEvent OnGetEditorProp;
+    TGetEditorPropIntEvent OnGetEditorPropInt;
+    TComboObjectChangeEvent OnComboObjectChange;
+    TClipboardAllowEvent OnClipboardCopy;
+    TClipboardAllowEvent OnClipboardCut;
+    TClipboardAllowEvent OnClipboardPaste;
+    TClipboardBeforePasteEvent OnClipboardBeforePasteCell;
+    TEditChangeEvent OnClipboardAfterPasteCell;
+
+protected:
+    friend class TExtInplaceEdit;
+    friend class TGridCombo;
+    bool CanEditShow() override;
+    TInplaceEdit* CreateEditor() override;
+    std::string GetEditText(int ACol, int ARow) override;
+    void SetEditText(int ACol, int ARow, const std::string& Value) override;
+    bool CellEditAllowed(int ACol, int ARow);
+    virtual void GetEditorProp(int ACol, int ARow, TEditLink* AEditLink);
+    void ShowEditControl(int ACol, int ARow);
+    void HideEditControl(int ACol, int ARow);
+    // Fires OnEditingDone and posts the message that becomes OnEditCellDone (ACol real).
+    void EditingDone(int ACol, int ARow);
+    // The grid's window procedure hands every message here first; true when it was the
+    // editing-done message.
+    bool HandleEditDoneMessage(TMessage& Message);
+    void FireComboChange(int AItemIndex, const std::string& ASelection);
+    // The value was refused: the editor opens again on the kept cell.
+    void ReopenRefusedEdit(const std::string& CellText);
+
+    TWinControl* EditCtrl = nullptr;
+    bool FEditing = false;
+    bool FValidating = false;
+    bool FSpecialEditor = false;
+    bool FEditActive = false;
+    bool FEntered = false;
+    bool FNoEditChange = false;
+    bool FShowEditProcess = false;
+    bool FLastValidation = true;
+    char32_t FStartEditChar = 0;
+    int FOldCol = -1;
+    int FOldRow = -1;
+    bool FOldModifiedValue = false;
+    bool FModified = false;
+    bool FGridModified = false;
+    std::string FNewCellText;
+    // The text the editor was loaded with, for (real column, row): an unchanged text may
+    // lack the markup the cell holds, and must not replace it.
+    std::string FLoadedEditText;
+    TPoint FLoadedEditCell{-1, -1};
+    TGridCombo* FEditCombo = nullptr;
+    std::vector<TGridChangeNotifier*> FNotifierList;
+
+private:
+    // What the editor gives back: the stored text when the editor returns what it was loaded
+    // with, else the value itself.
+    std::string UneditedToStored(int RealCol, int ARow, const std::string& Value) const;
+    void StoreValidatedValue(int ACol, int ARow, const std::string& Value);
+    void ShowComboEditor(const TRect& Rect, int RealCol, int ARow);
     // ==== end of in-place editing and validation ====
 public:
     // ==== keyboard, window procedure, wheel and zoom ====
