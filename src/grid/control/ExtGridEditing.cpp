@@ -88,7 +88,8 @@ void TExtStringGrid::SetCurrentCell(const std::string& Value)
 
 bool TExtStringGrid::CanEditShow()
 {
-    if (FValidating || FSpecialEditor) return false;
+    // No editor opens while a value is validated or a special editor is up or read back.
+    if (FValidating || FSpecialEditor || FBlockKill) return false;
     bool result = TBaseGrid::CanEditShow();
     if (ComponentState().Contains(csDesigning)) return result;
     const TPoint base = BaseCell(RealCol(), Row());

@@ -1,5 +1,7 @@
 #include "grid/control/ExtInplaceEdit.h"
 
+#include <utility>
+
 #include "grid/control/EditorCharFilter.h"
 #include "grid/control/ExtStringGrid.h"
 #include "grid/foundation/model/Navigation.h"
@@ -133,6 +135,8 @@ void TExtInplaceEdit::KeyDown(Word& Key, TShiftState Shift)
                 return;
             }
         } else if (!FGrid->Navigation()->LineFeedOnEnter && !ValidateForExit()) {
+            // The Enter character that follows must not close the reopened editor.
+            FRefusedReturn = true;
             Key = 0;
             return;
         }
@@ -167,6 +171,7 @@ bool TExtInplaceEdit::FilterChar(char32_t& Ch, bool Ctrl)
 void TExtInplaceEdit::WMChar(TMessage& Message)
 {
     auto ch = static_cast<char32_t>(Message.WParam);
+    if (std::exchange(FRefusedReturn, false) && ch == U'\r') return;
     const bool ctrl = KeyDataToShiftState(Message.LParam).Contains(ssCtrl);
     if (!FilterChar(ch, ctrl)) return;
     Message.WParam = ch;

@@ -45,6 +45,7 @@ private:
     int FLengthLimit = 0;
     bool FGotFocus = false;
     bool Workmode = true;
+    bool FRefusedReturn = false;
     int FColE = -1;
     int FRowE = -1;
 };
