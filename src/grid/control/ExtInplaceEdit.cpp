@@ -4,6 +4,7 @@
 
 #include "grid/control/EditorCharFilter.h"
 #include "grid/control/ExtStringGrid.h"
+#include "grid/control/LookupCompletion.h"
 #include "grid/foundation/model/Navigation.h"
 #include "grid/foundation/text/NameText.h"
 #include "platform/rtl/Classes.h"
@@ -38,18 +39,10 @@ void TExtInplaceEdit::DoChange()
 {
     if (!Workmode || SelLength() != 0 || !FGrid->Lookup) return;
     const TStringList* items = FGrid->LookupItems();
-    const auto fold = [this](const std::string& s) { return FGrid->LookupCaseSensitive ? s : AnsiUpperCase(s); };
     const std::string typed = Copy(Text(), 1, SelStart());
-    const std::string prefix = fold(typed);
-    if (prefix.empty()) return;
-    for (int i = 0; i < items->Count(); ++i) {
-        if (fold(items->Strings(i)).rfind(prefix, 0) != 0) continue;
-        const int typedLength = Length(typed);
-        SetText(typed + Copy(items->Strings(i), typedLength + 1, 255));
-        SetSelStart(typedLength);
-        SetSelLength(Length(Text()) - typedLength);
-        return;
-    }
+    const int found = FindCompletion(
+        items->Count(), [items](int i) { return items->Strings(i); }, typed, FGrid->LookupCaseSensitive);
+    if (found >= 0) ShowCompletion(*this, typed, items->Strings(found));
 }
 
 bool TExtInplaceEdit::ValidateForExit()

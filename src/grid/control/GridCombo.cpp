@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include "grid/control/ExtStringGrid.h"
+#include "grid/control/LookupCompletion.h"
 #include "grid/foundation/model/Navigation.h"
 #include "platform/rtl/Classes.h"
 #include "platform/rtl/SysUtils.h"
@@ -36,30 +37,26 @@ void TGridCombo::SizeDropDownWidth()
 void TGridCombo::DoChange()
 {
     if (!WorkMode || !FGrid->Lookup || !IsEditable()) return;
-    const auto fold = [this](const std::string& s) { return FGrid->LookupCaseSensitive ? s : AnsiUpperCase(s); };
     const std::string typed = Copy(Text(), 1, SelStart());
-    const std::string prefix = fold(typed);
-    if (prefix.empty()) return;
-    const auto complete = [&](const std::string& item) {
-        const int typedLength = Length(typed);
-        SetText(typed + Copy(item, typedLength + 1, 255));
-        SetSelStart(typedLength);
-        SetSelLength(Length(Text()) - typedLength);
-        ItemChange = true;
-    };
-    for (int i = 0; i < Items()->Count(); ++i) {
-        if (fold(Items()->Strings(i)).rfind(prefix, 0) != 0) continue;
+    const bool caseSensitive = FGrid->LookupCaseSensitive;
+    if (const int i = FindCompletion(
+            Items()->Count(), [this](int k) { return Items()->Strings(k); }, typed, caseSensitive);
+        i >= 0) {
+        const std::string item = Items()->Strings(i);
         SetItemIndex(i);
-        complete(Items()->Strings(i));
+        ShowCompletion(*this, typed, item);
         ItemIdx = i;
+        ItemChange = true;
         return;
     }
+    // The grid's lookup items complete the text but select no item of the combo.
     const TStringList* lookup = FGrid->LookupItems();
-    for (int i = 0; i < lookup->Count(); ++i) {
-        if (fold(lookup->Strings(i)).rfind(prefix, 0) != 0) continue;
-        complete(lookup->Strings(i));
+    if (const int i = FindCompletion(
+            lookup->Count(), [lookup](int k) { return lookup->Strings(k); }, typed, caseSensitive);
+        i >= 0) {
+        ShowCompletion(*this, typed, lookup->Strings(i));
         ItemIdx = i;
-        return;
+        ItemChange = true;
     }
 }
 

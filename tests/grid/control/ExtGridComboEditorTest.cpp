@@ -36,6 +36,7 @@ protected:
             grid->EditCombo()->Items()->Clear();
             grid->EditCombo()->Items()->Add("A");
             grid->EditCombo()->Items()->Add("B");
+            grid->EditCombo()->Items()->Add("Beta");
         };
         grid->OnComboChange = [this](TObject*, int ACol, int ARow, int AIndex, const std::string& ASelection) {
             changes.push_back({ACol, ARow, AIndex, ASelection});
@@ -120,6 +121,34 @@ TEST_F(ExtGridComboEditorTest, RefusedPickKeepsTheComboOpenOnTheCorrectedText)
     EXPECT_EQ(combo->Text(), "A");
     EXPECT_EQ(grid->Cells(2, 1), "X");
     EXPECT_EQ(editingDone, 0);
+}
+
+} // namespace
+
+namespace {
+
+TEST_F(ExtGridComboEditorTest, EditableComboCompletesFromItsItemsThenFromTheLookupItems)
+{
+    grid->OnGetEditorType = [](TObject*, int, int, TEditorType& AEditor) { AEditor = edComboEdit; };
+    grid->Lookup = true;
+    grid->LookupItems()->Add("Gamma");
+    grid->SetCells(2, 1, "");
+    const struct {
+        const char* typed;
+        const char* shown; // typed as typed, the rest as the item has it
+        int itemIndex;
+    } cases[] = {{"be", "beta", 2}, {"G", "Gamma", -1}, {"x", "x", -1}};
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.typed);
+        TGridCombo* combo = OpenCombo();
+        combo->SetItemIndex(-1);
+        combo->SetText("");
+        SendText(c.typed);
+        EXPECT_EQ(combo->Text(), c.shown);
+        EXPECT_EQ(combo->ItemIndex(), c.itemIndex);
+        SendKey(VK_ESCAPE);
+        EXPECT_EQ(grid->Cells(2, 1), "");
+    }
 }
 
 } // namespace
