@@ -1,20 +1,59 @@
 #include "grid/control/ExtStringGrid.h"
 #include "grid/control/GridCombo.h"
+#include "grid/control/GridEditBtn.h"
+#include "grid/control/GridSpin.h"
 #include "grid/control/settings/ControlLook.h"
 #include "grid/foundation/model/MouseActions.h"
 #include "grid/foundation/model/Navigation.h"
+#include "grid/foundation/text/NumberText.h"
+#include "platform/rtl/SysUtils.h"
 
 // The special editors: shown over the cell, filled with its value, and read back into it.
 
-TGridCombo* TExtStringGrid::EditCombo()
+namespace {
+
+// Made on first use, owned by the grid and hidden and disabled while idle.
+template <typename TEditor> TEditor* IdleEditor(TEditor*& Field, TExtStringGrid* Grid)
 {
-    if (!FEditCombo) {
-        FEditCombo = new TGridCombo(this);
-        FEditCombo->SetVisible(false);
-        FEditCombo->SetEnabled(false);
-        FEditCombo->SetParent(this);
+    if (!Field) {
+        Field = new TEditor(Grid);
+        Field->SetVisible(false);
+        Field->SetEnabled(false);
+        Field->SetParent(Grid);
     }
-    return FEditCombo;
+    return Field;
+}
+
+} // namespace
+
+TGridCombo* TExtStringGrid::EditCombo() { return IdleEditor(FEditCombo, this); }
+
+TGridEditBtn* TExtStringGrid::EditBtn() { return IdleEditor(FEditBtn, this); }
+
+TGridSpin* TExtStringGrid::SpinEdit() { return IdleEditor(FEditSpin, this); }
+
+void TExtStringGrid::PresentEditor(TWinControl* Editor, const TRect& Rect)
+{
+    Editor->SetBounds(Rect.Left, Rect.Top, Rect.Width() - 1, Rect.Height() - 1);
+    Editor->SetEnabled(true);
+    Editor->SetVisible(true);
+    if (Editor->CanFocus()) Editor->SetFocus();
+    EditCtrl = Editor;
+    EditMode = true;
+    if (FStartEditChar != 0) PostMessage(Editor, WM_CHAR, FStartEditChar, 0);
+}
+
+// The focus goes back to the grid before the editor hides, so that hiding it moves no focus.
+void TExtStringGrid::CloseEditor(TWinControl* Editor)
+{
+    if (Editor->Focused() && CanFocus()) {
+        const bool blocked = FBlockFocus;
+        FBlockFocus = true;
+        SetFocus();
+        FBlockFocus = blocked;
+    }
+    Editor->SetVisible(false);
+    Editor->SetEnabled(false);
 }
 
 void TExtStringGrid::ShowEditControl(int ACol, int ARow)
@@ -28,6 +67,16 @@ void TExtStringGrid::ShowEditControl(int ACol, int ARow)
     case edComboEdit:
     case edComboList:
         ShowComboEditor(rect, realCol, ARow);
+        break;
+    case edEditBtn:
+    case edNumericEditBtn:
+    case edFloatEditBtn:
+    case edMaskEditBtn:
+        ShowEditBtnEditor(rect, realCol, ARow);
+        break;
+    case edSpinEdit:
+    case edFloatSpinEdit:
+        ShowSpinEditor(rect, realCol, ARow);
         break;
     default:
         // TODO(lead): the spin, button, unit, check box, button, picker, drop-down and link
@@ -73,6 +122,32 @@ void TExtStringGrid::ShowComboEditor(const TRect& Rect, int RealCol, int ARow)
     if (FStartEditChar != 0) PostMessage(combo, WM_CHAR, FStartEditChar, 0);
 }
 
+void TExtStringGrid::ShowEditBtnEditor(const TRect& Rect, int, int ARow)
+{
+    TGridEditBtn* editor = EditBtn();
+    editor->SetText(GetEditText(Col(), ARow));
+    editor->SetMaxLength(GetEditLimit());
+    editor->SetEditMask(EditControl == edMaskEditBtn ? GetEditMask(Col(), ARow) : "");
+    PresentEditor(editor, Rect);
+}
+
+void TExtStringGrid::ShowSpinEditor(const TRect& Rect, int RealCol, int ARow)
+{
+    TGridSpin* spin = SpinEdit();
+    spin->SetExcelStyleDecimalSeparator(ExcelStyleDecimalSeparator);
+    GetEditorProp(RealCol, ARow, nullptr);
+    const std::string text = GetEditText(Col(), ARow);
+    if (EditControl == edSpinEdit) {
+        spin->SetSpinType(sptNormal);
+        spin->SetValue(StrToIntDef(text, 0));
+    } else {
+        spin->SetSpinType(sptFloat);
+        double value = 0;
+        spin->SetFloatValue(TryStrToFloat(NormalizeNumberText(text), value) ? value : 0);
+    }
+    PresentEditor(spin, Rect);
+}
+
 void TExtStringGrid::HideEditControl(int ACol, int ARow)
 {
     if (ComponentState().Contains(csDestroying)) return;
@@ -87,14 +162,30 @@ void TExtStringGrid::HideEditControl(int ACol, int ARow)
             EditMode = false;
             // A list combo on which nothing was picked leaves the cell alone.
             if (FEditCombo->Picked()) SetEditTextEx(realCol, ARow, FEditCombo->Text());
-            if (FEditCombo->Focused() && CanFocus()) {
-                const bool blocked = FBlockFocus;
-                FBlockFocus = true;
-                SetFocus();
-                FBlockFocus = blocked;
-            }
-            FEditCombo->SetVisible(false);
-            FEditCombo->SetEnabled(false);
+            CloseEditor(FEditCombo);
+        }
+        break;
+    case edEditBtn:
+    case edNumericEditBtn:
+    case edFloatEditBtn:
+    case edMaskEditBtn:
+        if (EditMode && FEditBtn) {
+            EditMode = false;
+            SetEditTextEx(realCol, ARow, FEditBtn->Text());
+            CloseEditor(FEditBtn);
+        }
+        break;
+    case edSpinEdit:
+    case edFloatSpinEdit:
+        if (FEditSpin) {
+            EditMode = false;
+            if (FEditSpin->AllowEmptyValue() && Trim(FEditSpin->Text()).empty())
+                SetCells(realCol, ARow, "");
+            else if (EditControl == edSpinEdit)
+                SetEditTextEx(realCol, ARow, std::to_string(FEditSpin->Value()));
+            else
+                SetFloats(realCol, ARow, FEditSpin->FloatValue());
+            CloseEditor(FEditSpin);
         }
         break;
     default:

@@ -18,6 +18,8 @@ using TGetEditorPropEvent = std::function<void(TObject* Sender, int ACol, int AR
 using TGetEditorPropIntEvent = std::function<void(TObject* Sender, int ARow, int ACol)>;
 using TComboObjectChangeEvent = std::function<void(TObject* Sender, int ACol, int ARow, int AItemIndex,
                                                    const std::string& ASelection, TObject* AObject)>;
+using TEllipsClickEvent = std::function<void(TObject* Sender, int ACol, int ARow, std::string& S)>;
+using TSpinClickEvent = std::function<void(TObject* Sender, int ACol, int ARow, int AValue, bool UpDown)>;
 using TClipboardAllowEvent = std::function<void(TObject* Sender, bool& Allow)>;
 using TClipboardBeforePasteEvent =
     std::function<void(TObject* Sender, int ACol, int ARow, std::string& Value, bool& Allow)>;

@@ -189,3 +189,47 @@ void TExtStringGrid::FireComboChange(int AItemIndex, const std::string& ASelecti
     // The combo's items carry no objects on this platform.
     if (OnComboObjectChange) OnComboObjectChange(this, RealCol(), Row(), AItemIndex, ASelection, nullptr);
 }
+
+bool TExtStringGrid::StoreAndValidate(const std::string& Text)
+{
+    SetCurrentCell(Text);
+    return ValidateCell(Text);
+}
+
+void TExtStringGrid::DoneInplaceEdit(Word Key, TShiftState Shift)
+{
+    HideInplaceEdit();
+    if (CanFocus()) SetFocus();
+    if (Key == VK_TAB || Key == VK_UP || Key == VK_DOWN || Key == VK_LEFT || Key == VK_RIGHT) KeyDown(Key, Shift);
+    // TODO(lead): Enter advances with AdvanceEditPosition (and reopens the editor with
+    // AdvanceOnEnter and AdvanceAutoEdit) once the navigation has it.
+}
+
+void TExtStringGrid::TabOutOfEditor(TShiftState Shift)
+{
+    if (Options().Contains(goTabs)) {
+        // TODO(lead): the grid's Tab advance; the base grid's Tab walk stands in for it.
+        DoneInplaceEdit(VK_TAB, Shift);
+    } else {
+        HideInplaceEdit();
+        if (CanFocus()) SetFocus();
+        PostMessage(this, WM_KEYDOWN, VK_TAB, 0);
+    }
+}
+
+std::string TExtStringGrid::DoEllipsClick(const std::string& Text)
+{
+    std::string s = Text;
+    if (OnEllipsClick) OnEllipsClick(this, RealCol(), Row(), s);
+    return s;
+}
+
+void TExtStringGrid::SpecialEditorLeft()
+{
+    if (FSpecialEditor && !FBlockKill) HideInplaceEdit();
+}
+
+void TExtStringGrid::EditorTextChanged(const std::string& Text)
+{
+    if (OnEditChange) OnEditChange(this, Col(), Row(), Text);
+}

@@ -37,12 +37,7 @@ void TExtInplaceEdit::Change()
 
 void TExtInplaceEdit::DoChange()
 {
-    if (!Workmode || SelLength() != 0 || !FGrid->Lookup) return;
-    const TStringList* items = FGrid->LookupItems();
-    const std::string typed = Copy(Text(), 1, SelStart());
-    const int found = FindCompletion(
-        items->Count(), [items](int i) { return items->Strings(i); }, typed, FGrid->LookupCaseSensitive);
-    if (found >= 0) ShowCompletion(*this, typed, items->Strings(found));
+    if (Workmode && FGrid->Lookup) CompleteFromList(*this, *FGrid->LookupItems(), FGrid->LookupCaseSensitive);
 }
 
 bool TExtInplaceEdit::ValidateForExit()
@@ -72,19 +67,6 @@ void TExtInplaceEdit::KeepCaretAfterRefusal()
         Deselect();
 }
 
-void TExtInplaceEdit::TabOut(TShiftState Shift)
-{
-    if (!ValidateForExit()) return;
-    FGrid->HideInplaceEdit();
-    if (FGrid->Options().Contains(goTabs)) {
-        // TODO(lead): the grid's Tab advance; the base grid's Tab walk stands in for it.
-        Word tab = VK_TAB;
-        FGrid->KeyDown(tab, Shift);
-    } else {
-        PostMessage(FGrid, WM_KEYDOWN, VK_TAB, 0);
-    }
-}
-
 void TExtInplaceEdit::KeyDown(Word& Key, TShiftState Shift)
 {
     const bool ctrl = Shift.Contains(ssCtrl);
@@ -105,7 +87,7 @@ void TExtInplaceEdit::KeyDown(Word& Key, TShiftState Shift)
         break;
     case VK_TAB:
         if (FGrid->EditorWantsTab()) {
-            TabOut(Shift);
+            if (ValidateForExit()) FGrid->TabOutOfEditor(Shift);
             Key = 0;
             return;
         }

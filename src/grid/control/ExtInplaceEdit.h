@@ -39,7 +39,6 @@ private:
     bool ClipboardAllowed(const std::function<void(TObject*, bool&)>& Event);
     // The character filter of the cell's editor kind; false when the character is dropped.
     bool FilterChar(char32_t& Ch, bool Ctrl);
-    void TabOut(TShiftState Shift);
 
     TExtStringGrid* FGrid;
     int FLengthLimit = 0;

@@ -44,6 +44,8 @@ class TSyncGrid;
 class TEditLink;
 class TExtStringGridCheck;
 class TGridCombo;
+class TGridEditBtn;
+class TGridSpin;
 
 // The grid's own errors: invalid row and column accesses, failed conversions.
 class EExtGridError : public Exception {
@@ -672,9 +674,13 @@ public:
     TWinControl* ActiveEditControl() const { return EditCtrl; }
     // The combo editor, made on first use and owned by the grid.
     TGridCombo* EditCombo();
+    TGridEditBtn* EditBtn();
+    TGridSpin* SpinEdit();
     int ComboIdx = -1;
     int MaxComboLength = 0;
     bool AlwaysValidate = false;
+    // A "." typed on the numeric keypad is the decimal separator.
+    bool ExcelStyleDecimalSeparator = false;
     bool EditWithTags = false;
     bool Lookup = false;
     bool LookupCaseSensitive = false;
@@ -690,6 +696,8 @@ public:
     TGetEditorPropEvent OnGetEditorProp;
     TGetEditorPropIntEvent OnGetEditorPropInt;
     TComboObjectChangeEvent OnComboObjectChange;
+    TEllipsClickEvent OnEllipsClick;
+    TSpinClickEvent OnSpinClick;
     TClipboardAllowEvent OnClipboardCopy;
     TClipboardAllowEvent OnClipboardCut;
     TClipboardAllowEvent OnClipboardPaste;
@@ -699,6 +707,8 @@ public:
 protected:
     friend class TExtInplaceEdit;
     friend class TGridCombo;
+    friend class TGridEditBtn;
+    friend class TGridSpin;
     bool CanEditShow() override;
     TInplaceEdit* CreateEditor() override;
     std::string GetEditText(int ACol, int ARow) override;
@@ -713,6 +723,19 @@ protected:
     // editing-done message.
     bool HandleEditDoneMessage(TMessage& Message);
     void FireComboChange(int AItemIndex, const std::string& ASelection);
+    // The exit protocol of the special editors. The current cell takes the editor's text,
+    // which is then validated; true when accepted.
+    bool StoreAndValidate(const std::string& Text);
+    // Closes the editor with the focus back on the grid, which then takes Tab and the arrow
+    // keys so that the current cell moves.
+    void DoneInplaceEdit(Word Key, TShiftState Shift);
+    // Tab leaves the cell: with goTabs the grid moves on at once, else the key is posted.
+    void TabOutOfEditor(TShiftState Shift);
+    // A special editor lost the focus: its value is stored, unless it is being read back.
+    void SpecialEditorLeft();
+    void EditorTextChanged(const std::string& Text);
+    // The text of an ellipsis button's cell, as the application's OnEllipsClick changes it.
+    virtual std::string DoEllipsClick(const std::string& Text);
     // The value was refused: the editor opens again on the kept cell.
     void ReopenRefusedEdit(const std::string& CellText);
 
@@ -737,6 +760,8 @@ protected:
     std::string FLoadedEditText;
     TPoint FLoadedEditCell{-1, -1};
     TGridCombo* FEditCombo = nullptr;
+    TGridEditBtn* FEditBtn = nullptr;
+    TGridSpin* FEditSpin = nullptr;
     std::vector<TGridChangeNotifier*> FNotifierList;
 
 private:
@@ -745,6 +770,11 @@ private:
     std::string UneditedToStored(int RealCol, int ARow, const std::string& Value) const;
     void StoreValidatedValue(int ACol, int ARow, const std::string& Value);
     void ShowComboEditor(const TRect& Rect, int RealCol, int ARow);
+    void ShowEditBtnEditor(const TRect& Rect, int RealCol, int ARow);
+    void ShowSpinEditor(const TRect& Rect, int RealCol, int ARow);
+    // Shows a special editor placed over the cell, with the focus and the start character.
+    void PresentEditor(TWinControl* Editor, const TRect& Rect);
+    void CloseEditor(TWinControl* Editor);
     // ==== end of in-place editing and validation ====
 public:
     // ==== keyboard, window procedure, wheel and zoom ====

@@ -63,14 +63,14 @@ void TGridCombo::DoChange()
 void TGridCombo::Change()
 {
     TEsgComboBox::Change();
-    if (FGrid->OnEditChange) FGrid->OnEditChange(FGrid, FGrid->Col(), FGrid->Row(), Text());
+    FGrid->EditorTextChanged(Text());
 }
 
 void TGridCombo::DoExit()
 {
     if (FGrid->LookupHistory && !Text().empty() && Items()->IndexOf(Text()) < 0) Items()->Add(Text());
     // Leaving by focus stores the value, unless the grid is reading the editor back already.
-    if (FGrid->FSpecialEditor && !FGrid->FBlockKill) FGrid->HideInplaceEdit();
+    FGrid->SpecialEditorLeft();
     TEsgComboBox::DoExit();
 }
 
@@ -92,9 +92,7 @@ bool TGridCombo::IsHandledKey(Word Key) const
 
 bool TGridCombo::ValidateForExit()
 {
-    const std::string value = Value();
-    FGrid->SetCurrentCell(value);
-    if (!FGrid->ValidateCell(value)) {
+    if (!FGrid->StoreAndValidate(Value())) {
         SelectValue(FGrid->NewCellText());
         if (IsEditable()) SelectAll();
         Invalidate();
@@ -104,33 +102,12 @@ bool TGridCombo::ValidateForExit()
     return true;
 }
 
-void TGridCombo::CloseToGrid()
-{
-    FGrid->HideInplaceEdit();
-    if (FGrid->CanFocus()) FGrid->SetFocus();
-}
-
-// The key leaves the cell: the editor is read back and the grid moves on with the key.
-void TGridCombo::ExitWithKey(Word& Key, TShiftState Shift)
-{
-    CloseToGrid();
-    if (Key == VK_TAB || Key == VK_UP || Key == VK_DOWN || Key == VK_LEFT || Key == VK_RIGHT) {
-        Word key = Key;
-        FGrid->KeyDown(key, Shift);
-    }
-    // TODO(lead): Enter advances with AdvanceEditPosition (and reopens the editor with
-    // AdvanceOnEnter and AdvanceAutoEdit) once the navigation has it.
-    Key = 0;
-}
-
 void TGridCombo::KeyDown(Word& Key, TShiftState Shift)
 {
     if (Key != VK_BACK && Key != VK_DELETE) WorkMode = true;
     if (Key == VK_BACK || Key == VK_DELETE) WorkMode = false;
     if ((Key == VK_UP || Key == VK_DOWN) && !DroppedDown() && !FGrid->Navigation()->ComboGetUpDown) {
-        Word key = Key;
-        CloseToGrid();
-        FGrid->KeyDown(key, Shift);
+        FGrid->DoneInplaceEdit(Key, Shift);
         Key = 0;
         return;
     }
@@ -142,7 +119,7 @@ void TGridCombo::KeyDown(Word& Key, TShiftState Shift)
     case VK_ESCAPE:
         // Back to the cell's value; a list combo forgets an unconfirmed pick.
         SelectValue(FGrid->GetCurrentCell());
-        CloseToGrid();
+        FGrid->DoneInplaceEdit(Key, Shift);
         Key = 0;
         return;
     case VK_RETURN:
@@ -157,13 +134,8 @@ void TGridCombo::KeyDown(Word& Key, TShiftState Shift)
                 Key = 0;
                 return;
             }
-            if (FGrid->Options().Contains(goTabs)) {
-                ExitWithKey(Key, Shift);
-            } else {
-                CloseToGrid();
-                PostMessage(FGrid, WM_KEYDOWN, VK_TAB, 0);
-                Key = 0;
-            }
+            FGrid->TabOutOfEditor(Shift);
+            Key = 0;
             return;
         }
         break;
@@ -186,7 +158,8 @@ void TGridCombo::KeyDown(Word& Key, TShiftState Shift)
         Key = 0;
         return;
     }
-    ExitWithKey(Key, Shift);
+    FGrid->DoneInplaceEdit(Key, Shift);
+    Key = 0;
 }
 
 void TGridCombo::KeyPress(char32_t& Key)

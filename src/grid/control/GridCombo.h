@@ -42,9 +42,6 @@ private:
     // Stores and validates the value for a key that leaves the cell; on refusal the editor
     // shows the grid's corrected text. True when accepted.
     bool ValidateForExit();
-    // Closes the editor and gives the focus back to the grid.
-    void CloseToGrid();
-    void ExitWithKey(Word& Key, TShiftState Shift);
 
     TExtStringGrid* FGrid;
     bool WorkMode = true;

@@ -2,6 +2,7 @@
 #include <functional>
 #include <string>
 
+#include "platform/rtl/Classes.h"
 #include "platform/rtl/SysUtils.h"
 
 // Completion of typed text from a list, as the grid's editors offer it.
@@ -19,4 +20,14 @@ template <typename TEditor> void ShowCompletion(TEditor& Editor, const std::stri
     Editor.SetText(Typed + Copy(Item, typedLength + 1, 255));
     Editor.SetSelStart(typedLength);
     Editor.SetSelLength(Length(Editor.Text()) - typedLength);
+}
+
+// Completes the text up to the caret from a list, when nothing is selected.
+template <typename TEditor> void CompleteFromList(TEditor& Editor, const TStringList& Items, bool CaseSensitive)
+{
+    if (Editor.SelLength() != 0) return;
+    const std::string typed = Copy(Editor.Text(), 1, Editor.SelStart());
+    const int found = FindCompletion(
+        Items.Count(), [&Items](int i) { return Items.Strings(i); }, typed, CaseSensitive);
+    if (found >= 0) ShowCompletion(Editor, typed, Items.Strings(found));
 }

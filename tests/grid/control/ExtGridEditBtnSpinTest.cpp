@@ -1,0 +1,112 @@
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+#include "GridOnForm.h"
+#include "grid/control/GridEditBtn.h"
+#include "grid/control/GridSpin.h"
+#include "platform/ui/Beep.h"
+#include "platform/ui/Input.h"
+
+namespace {
+
+// The edit-with-button and spin editors on cell (1, 1), driven by real key events.
+class ExtGridEditBtnSpinTest : public GridOnForm {
+protected:
+    void SetUp() override
+    {
+        GridOnForm::SetUp();
+        SetBeeper([] {});
+        grid->SetOptions(grid->Options() + goEditing);
+        grid->OnEditingDone = [this](TObject*) { ++editingDone; };
+        grid->SetFocus();
+        grid->MoveCurrentCell(1, 1);
+    }
+    void TearDown() override { SetBeeper(nullptr); }
+    void Open(const std::string& Text, TEditorType Kind)
+    {
+        grid->SetCells(1, 1, Text);
+        grid->OnGetEditorType = [Kind](TObject*, int, int, TEditorType& AEditor) { AEditor = Kind; };
+        SendKey(VK_F2);
+        ASSERT_NE(grid->ActiveEditControl(), nullptr);
+        ASSERT_TRUE(grid->ActiveEditControl()->Focused());
+    }
+
+    int editingDone = 0;
+};
+
+TEST_F(ExtGridEditBtnSpinTest, EllipsisButtonChangesTheTextAndEnterStoresIt)
+{
+    grid->OnEllipsClick = [](TObject*, int ACol, int ARow, std::string& S) {
+        EXPECT_EQ(ACol, 1);
+        EXPECT_EQ(ARow, 1);
+        S += "!";
+    };
+    Open("abc", edEditBtn);
+    TGridEditBtn* editor = grid->EditBtn();
+    EXPECT_EQ(grid->ActiveEditControl(), editor);
+    editor->ButtonClick(editor);
+    EXPECT_EQ(editor->Text(), "abc!");
+    SendKey(VK_RETURN);
+    EXPECT_FALSE(editor->Visible());
+    EXPECT_EQ(grid->Cells(1, 1), "abc!");
+    EXPECT_EQ(editingDone, 1);
+    EXPECT_TRUE(grid->Modified());
+}
+
+TEST_F(ExtGridEditBtnSpinTest, EditorsLeaveTheCellAsItWasOnEscape)
+{
+    const struct {
+        const char* what;
+        TEditorType kind;
+        const char* typed;
+    } cases[] = {{"edit with button", edEditBtn, "xyz"}, {"spin", edSpinEdit, "7"}};
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.what);
+        Open("42", c.kind);
+        SendText(c.typed);
+        SendKey(VK_ESCAPE);
+        EXPECT_FALSE(grid->IsEditMode());
+        EXPECT_EQ(grid->ActiveEditControl()->Visible(), false);
+        EXPECT_EQ(grid->Cells(1, 1), "42");
+        EXPECT_FALSE(grid->Modified());
+    }
+}
+
+TEST_F(ExtGridEditBtnSpinTest, NumericEditWithButtonFiltersTypedCharacters)
+{
+    Open("", edNumericEditBtn);
+    SendText("-1-2a");
+    EXPECT_EQ(grid->EditBtn()->Text(), "-12");
+}
+
+TEST_F(ExtGridEditBtnSpinTest, SpinKeysJumpWithinTheRangeAndEnterStores)
+{
+    std::vector<bool> clicks;
+    grid->OnSpinClick = [&](TObject*, int, int, int, bool UpDown) { clicks.push_back(UpDown); };
+    grid->OnGetEditorProp = [this](TObject*, int, int, TEditLink*) {
+        grid->SpinEdit()->SetMinValue(0);
+        grid->SpinEdit()->SetMaxValue(100);
+        grid->SpinEdit()->SetIncrement(10);
+    };
+    Open("95", edSpinEdit);
+    TGridSpin* spin = grid->SpinEdit();
+    const struct {
+        Word key;
+        int value;
+    } steps[] = {{VK_PRIOR, 95}, {VK_NEXT, 85}, {VK_HOME, 100}, {VK_END, 0}};
+    for (const auto& step : steps) {
+        SendKey(step.key);
+        EXPECT_EQ(spin->Value(), step.value) << "key " << step.key;
+    }
+    EXPECT_EQ(clicks, (std::vector<bool>{true, false, true, false}));
+    SendKey(VK_NEXT);
+    SendKey(VK_PRIOR);
+    SendKey(VK_RETURN);
+    EXPECT_FALSE(spin->Visible());
+    EXPECT_EQ(grid->Cells(1, 1), "10");
+    EXPECT_EQ(editingDone, 1);
+}
+
+} // namespace
