@@ -4,8 +4,11 @@
 
 #include "GridOnForm.h"
 #include "platform/rtl/Classes.h"
+#include "platform/rtl/SysUtils.h"
 #include "platform/ui/Beep.h"
+#include "platform/ui/Clipboard.h"
 #include "platform/ui/Input.h"
+#include "platform/ui/StdCtrls.h"
 
 namespace {
 
@@ -116,6 +119,59 @@ TEST_F(ExtGridTextEditorTest, EnterStoresAValidatedChangeAndARefusalKeepsTheEdit
     EXPECT_EQ(grid->Cells(1, 1), "good");
     EXPECT_TRUE(grid->Modified());
     EXPECT_TRUE(grid->RowModified(1));
+}
+
+} // namespace
+
+namespace {
+
+TEST_F(ExtGridTextEditorTest, PasteIsCheckedByKindAndLimitAndStoredInTheCell)
+{
+    const TFormatSettings saved = FormatSettings();
+    FormatSettings().DecimalSeparator = ',';
+    FormatSettings().ThousandSeparator = '.';
+    const struct {
+        const char* what;
+        TEditorType kind;
+        int limit;
+        const char* pasted;
+        const char* shown;
+    } cases[] = {
+        {"positive float refuses a minus", edPositiveFloat, 0, "-12,5", "1"},
+        {"positive float takes a number", edPositiveFloat, 0, "2,5\r\n", "12,5"},
+        {"a paste longer than the limit is ignored", edNormal, 3, "abcd", "1"},
+        {"a paste that would exceed the limit is ignored", edNormal, 3, "abc", "1"},
+        {"upper case", edUpperCase, 0, "x\u00e9", "1X\u00c9"},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.what);
+        grid->SetMaxEditLength(c.limit);
+        auto* editor = static_cast<TCustomEdit*>(OpenEditor("1", c.kind));
+        Clipboard()->SetAsText(c.pasted);
+        editor->PasteFromClipboard();
+        EXPECT_EQ(editor->Text(), c.shown);
+        EXPECT_EQ(grid->Cells(1, 1), c.shown);
+        SendKey(VK_ESCAPE);
+    }
+    FormatSettings() = saved;
+}
+
+TEST_F(ExtGridTextEditorTest, LeavingForAnotherControlValidatesStoresAndEndsTheEdit)
+{
+    auto* other = new TEdit(&form);
+    other->SetParent(&form);
+    other->SetBounds(0, 270, 100, 20);
+    int editingDone = 0, validations = 0;
+    grid->OnEditingDone = [&](TObject*) { ++editingDone; };
+    grid->OnCellValidate = [&](TObject*, int, int, std::string&, bool&) { ++validations; };
+    OpenEditor("old");
+    SendText("er");
+    other->SetFocus();
+    EXPECT_FALSE(grid->EditorMode());
+    EXPECT_EQ(grid->Cells(1, 1), "older");
+    EXPECT_EQ(validations, 1);
+    EXPECT_EQ(editingDone, 1);
+    EXPECT_TRUE(grid->Modified());
 }
 
 } // namespace
