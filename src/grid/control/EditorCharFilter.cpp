@@ -4,6 +4,7 @@
 #include "grid/foundation/text/NumberText.h"
 #include "platform/rtl/SysUtils.h"
 #include "platform/rtl/Utf8.h"
+#include "platform/ui/Beep.h"
 
 namespace {
 
@@ -113,4 +114,27 @@ bool AcceptPastedText(TEditorType Kind, const std::string& ValidChars, std::stri
     default:
         return true;
     }
+}
+
+TEditorType TypingRuleOf(TEditorType Kind)
+{
+    switch (Kind) {
+    case edNumericEditBtn:
+    case edNumericUnitEditBtn:
+        return edNumeric;
+    case edFloatEditBtn:
+    case edFloatUnitEditBtn:
+        return edFloat;
+    default:
+        return edNormal;
+    }
+}
+
+bool PassesTypingRule(TEditorType Rule, const TCustomEdit& Edit, const TMessage& Message)
+{
+    const bool ctrl = KeyDataToShiftState(Message.LParam).Contains(ssCtrl);
+    const TCharFilterResult result = FilterTypedChar(
+        {Rule, Edit.Text(), Edit.SelStart(), Edit.SelLength(), static_cast<char32_t>(Message.WParam), ctrl, ""});
+    if (result.Verdict == TCharVerdict::Beep) Beep();
+    return result.Verdict == TCharVerdict::Pass;
 }

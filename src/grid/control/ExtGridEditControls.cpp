@@ -1,7 +1,9 @@
 #include "grid/control/ExtStringGrid.h"
+#include "grid/control/GridCheckBox.h"
 #include "grid/control/GridCombo.h"
 #include "grid/control/GridEditBtn.h"
 #include "grid/control/GridSpin.h"
+#include "grid/control/GridUnitEditBtn.h"
 #include "grid/control/settings/ControlLook.h"
 #include "grid/foundation/model/MouseActions.h"
 #include "grid/foundation/model/Navigation.h"
@@ -31,6 +33,16 @@ TGridCombo* TExtStringGrid::EditCombo() { return IdleEditor(FEditCombo, this); }
 TGridEditBtn* TExtStringGrid::EditBtn() { return IdleEditor(FEditBtn, this); }
 
 TGridSpin* TExtStringGrid::SpinEdit() { return IdleEditor(FEditSpin, this); }
+
+TGridUnitEditBtn* TExtStringGrid::UnitEditBtn() { return IdleEditor(FUnitEditBtn, this); }
+
+TGridCheckBox* TExtStringGrid::EditCheck() { return IdleEditor(FEditCheck, this); }
+
+TGridButton* TExtStringGrid::GridButton()
+{
+    if (!FGridButton) IdleEditor(FGridButton, this)->OnClick = [this](TObject*) { GridButtonClick(); };
+    return FGridButton;
+}
 
 void TExtStringGrid::PresentEditor(TWinControl* Editor, const TRect& Rect)
 {
@@ -77,6 +89,24 @@ void TExtStringGrid::ShowEditControl(int ACol, int ARow)
     case edSpinEdit:
     case edFloatSpinEdit:
         ShowSpinEditor(rect, realCol, ARow);
+        break;
+    case edUnitEditBtn:
+    case edNumericUnitEditBtn:
+    case edFloatUnitEditBtn:
+        ShowUnitEditor(rect, realCol, ARow);
+        break;
+    case edCheckBox:
+        EditCheck()->SetCaption(GetEditText(Col(), ARow));
+        EditCheck()->SetState(cbUnchecked);
+        FStartEditChar = 0;
+        PresentEditor(FEditCheck, rect);
+        // The check box is no value editor of the cell.
+        EditCtrl = nullptr;
+        break;
+    case edButton:
+        GridButton()->SetCaption(GetEditText(Col(), ARow));
+        FStartEditChar = 0;
+        PresentEditor(FGridButton, {rect.Left - 1, rect.Top - 1, rect.Right + 1, rect.Bottom + 1});
         break;
     default:
         // TODO(lead): the spin, button, unit, check box, button, picker, drop-down and link
@@ -148,6 +178,24 @@ void TExtStringGrid::ShowSpinEditor(const TRect& Rect, int RealCol, int ARow)
     PresentEditor(spin, Rect);
 }
 
+void TExtStringGrid::ShowUnitEditor(const TRect& Rect, int RealCol, int ARow)
+{
+    TGridUnitEditBtn* editor = UnitEditBtn();
+    editor->SetMaxLength(GetEditLimit());
+    editor->SetUnitID("");
+    editor->SetText("");
+    // The units the application gives decide the split, so they come first.
+    GetEditorProp(RealCol, ARow, nullptr);
+    const std::string text = GetEditText(Col(), ARow);
+    editor->SetTextAndUnit(text);
+    // A text with no known unit stays whole rather than being lost.
+    if (editor->TextAndUnit() != text) {
+        editor->SetUnitID("");
+        editor->SetText(text);
+    }
+    PresentEditor(editor, Rect);
+}
+
 void TExtStringGrid::HideEditControl(int ACol, int ARow)
 {
     if (ComponentState().Contains(csDestroying)) return;
@@ -187,6 +235,23 @@ void TExtStringGrid::HideEditControl(int ACol, int ARow)
                 SetFloats(realCol, ARow, FEditSpin->FloatValue());
             CloseEditor(FEditSpin);
         }
+        break;
+    case edUnitEditBtn:
+    case edNumericUnitEditBtn:
+    case edFloatUnitEditBtn:
+        if (FUnitEditBtn) {
+            SetEditTextEx(realCol, ARow, FUnitEditBtn->TextAndUnit());
+            CloseEditor(FUnitEditBtn);
+            EditMode = false;
+        }
+        break;
+    case edCheckBox:
+        if (FEditCheck) CloseEditor(FEditCheck);
+        EditMode = false;
+        break;
+    case edButton:
+        if (FGridButton) CloseEditor(FGridButton);
+        EditMode = false;
         break;
     default:
         break;

@@ -46,6 +46,9 @@ class TExtStringGridCheck;
 class TGridCombo;
 class TGridEditBtn;
 class TGridSpin;
+class TGridUnitEditBtn;
+class TGridCheckBox;
+class TGridButton;
 
 // The grid's own errors: invalid row and column accesses, failed conversions.
 class EExtGridError : public Exception {
@@ -676,6 +679,9 @@ public:
     TGridCombo* EditCombo();
     TGridEditBtn* EditBtn();
     TGridSpin* SpinEdit();
+    TGridUnitEditBtn* UnitEditBtn();
+    TGridCheckBox* EditCheck();
+    TGridButton* GridButton();
     int ComboIdx = -1;
     int MaxComboLength = 0;
     bool AlwaysValidate = false;
@@ -709,6 +715,9 @@ protected:
     friend class TGridCombo;
     friend class TGridEditBtn;
     friend class TGridSpin;
+    friend class TGridUnitEditBtn;
+    friend class TGridCheckBox;
+    friend class TGridButton;
     bool CanEditShow() override;
     TInplaceEdit* CreateEditor() override;
     std::string GetEditText(int ACol, int ARow) override;
@@ -762,6 +771,9 @@ protected:
     TGridCombo* FEditCombo = nullptr;
     TGridEditBtn* FEditBtn = nullptr;
     TGridSpin* FEditSpin = nullptr;
+    TGridUnitEditBtn* FUnitEditBtn = nullptr;
+    TGridCheckBox* FEditCheck = nullptr;
+    TGridButton* FGridButton = nullptr;
     std::vector<TGridChangeNotifier*> FNotifierList;
 
 private:
@@ -772,6 +784,7 @@ private:
     void ShowComboEditor(const TRect& Rect, int RealCol, int ARow);
     void ShowEditBtnEditor(const TRect& Rect, int RealCol, int ARow);
     void ShowSpinEditor(const TRect& Rect, int RealCol, int ARow);
+    void ShowUnitEditor(const TRect& Rect, int RealCol, int ARow);
     // Shows a special editor placed over the cell, with the focus and the start character.
     void PresentEditor(TWinControl* Editor, const TRect& Rect);
     void CloseEditor(TWinControl* Editor);

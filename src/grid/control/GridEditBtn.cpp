@@ -3,7 +3,6 @@
 #include "grid/control/EditorCharFilter.h"
 #include "grid/control/ExtStringGrid.h"
 #include "grid/control/LookupCompletion.h"
-#include "platform/ui/Beep.h"
 
 TGridEditBtn::TGridEditBtn(TExtStringGrid* AGrid) : TEsgEditBtn(AGrid), FGrid(AGrid)
 {
@@ -42,13 +41,7 @@ void TGridEditBtn::WMChar(TMessage& Message)
 {
     const auto ch = static_cast<char32_t>(Message.WParam);
     if (ch == U'\r' || ch == U'\t') return;
-    const TEditorType rule = FGrid->EditControl == edNumericEditBtn ? edNumeric
-                             : FGrid->EditControl == edFloatEditBtn ? edFloat
-                                                                    : edNormal;
-    const TCharFilterResult result = FilterTypedChar(
-        {rule, Text(), SelStart(), SelLength(), ch, KeyDataToShiftState(Message.LParam).Contains(ssCtrl), ""});
-    if (result.Verdict == TCharVerdict::Beep) Beep();
-    if (result.Verdict == TCharVerdict::Pass) TEsgEditBtn::WMChar(Message);
+    if (PassesTypingRule(TypingRuleOf(FGrid->EditControl), *this, Message)) TEsgEditBtn::WMChar(Message);
 }
 
 void TGridEditBtn::KeyPress(char32_t& Key)

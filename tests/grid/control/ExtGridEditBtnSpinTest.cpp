@@ -4,8 +4,11 @@
 #include <vector>
 
 #include "GridOnForm.h"
+#include "grid/control/GridCheckBox.h"
 #include "grid/control/GridEditBtn.h"
 #include "grid/control/GridSpin.h"
+#include "grid/control/GridUnitEditBtn.h"
+#include "platform/rtl/Classes.h"
 #include "platform/ui/Beep.h"
 #include "platform/ui/Input.h"
 
@@ -29,8 +32,8 @@ protected:
         grid->SetCells(1, 1, Text);
         grid->OnGetEditorType = [Kind](TObject*, int, int, TEditorType& AEditor) { AEditor = Kind; };
         SendKey(VK_F2);
-        ASSERT_NE(grid->ActiveEditControl(), nullptr);
-        ASSERT_TRUE(grid->ActiveEditControl()->Focused());
+        ASSERT_TRUE(grid->IsEditMode());
+        ASSERT_NE(FocusedControl(), grid);
     }
 
     int editingDone = 0;
@@ -107,6 +110,64 @@ TEST_F(ExtGridEditBtnSpinTest, SpinKeysJumpWithinTheRangeAndEnterStores)
     EXPECT_FALSE(spin->Visible());
     EXPECT_EQ(grid->Cells(1, 1), "10");
     EXPECT_EQ(editingDone, 1);
+}
+
+} // namespace
+
+namespace {
+
+TEST_F(ExtGridEditBtnSpinTest, UnitEditorShowsTheNumberApartAndStoresItWithItsUnit)
+{
+    grid->OnGetEditorProp = [this](TObject*, int, int, TEditLink*) {
+        TStringList units;
+        units.Add("mm");
+        units.Add("cm");
+        grid->UnitEditBtn()->SetUnits(&units);
+    };
+    const struct {
+        const char* cell;
+        const char* shown;
+        const char* unit;
+    } cases[] = {{"12mm", "12", "mm"}, {"7 furlongs", "7 furlongs", ""}};
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.cell);
+        Open(c.cell, edUnitEditBtn);
+        TGridUnitEditBtn* editor = grid->UnitEditBtn();
+        EXPECT_EQ(editor->Text(), c.shown);
+        EXPECT_EQ(editor->UnitID(), c.unit);
+        SendKey(VK_RETURN);
+        EXPECT_FALSE(editor->Visible());
+        EXPECT_EQ(grid->Cells(1, 1), c.cell);
+    }
+    Open("12mm", edUnitEditBtn);
+    SendKey(VK_END);
+    SendText("5");
+    SendKey(VK_RETURN);
+    EXPECT_EQ(grid->Cells(1, 1), "125mm");
+}
+
+TEST_F(ExtGridEditBtnSpinTest, CheckBoxStoresNothingAndButtonStoresTheClickAnswer)
+{
+    Open("Y", edCheckBox);
+    EXPECT_TRUE(grid->EditCheck()->Visible());
+    EXPECT_EQ(grid->ActiveEditControl(), nullptr);
+    SendKey(VK_SPACE);
+    SendKey(VK_DOWN);
+    EXPECT_FALSE(grid->EditCheck()->Visible());
+    EXPECT_EQ(grid->Cells(1, 1), "Y");
+    EXPECT_EQ(grid->Row(), 2);
+
+    int buttonClicks = 0;
+    grid->OnButtonClick = [&](TObject*, int, int) { ++buttonClicks; };
+    grid->OnEllipsClick = [](TObject*, int, int, std::string& S) { S = "picked"; };
+    grid->MoveCurrentCell(1, 1);
+    Open("Press", edButton);
+    EXPECT_EQ(grid->GridButton()->Caption(), "Press");
+    SendKey(VK_SPACE);
+    EXPECT_EQ(grid->Cells(1, 1), "picked");
+    EXPECT_EQ(buttonClicks, 1);
+    SendKey(VK_ESCAPE);
+    EXPECT_FALSE(grid->GridButton()->Visible());
 }
 
 } // namespace
