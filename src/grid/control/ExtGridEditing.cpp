@@ -1,5 +1,6 @@
 #include "grid/control/ExtInplaceEdit.h"
 #include "grid/control/ExtStringGrid.h"
+#include "grid/foundation/markup/HtmlEntities.h"
 #include "grid/foundation/markup/HtmlTextOps.h"
 #include "grid/foundation/model/MouseActions.h"
 
@@ -126,8 +127,8 @@ std::string TExtStringGrid::GetEditText(int ACol, int ARow)
     FNoEditChange = true;
     const int realCol = RealColIndex(ACol);
     const TPoint base = BaseCell(realCol, ARow);
-    std::string text = Cells(base.X, base.Y);
-    if (!EditWithTags) text = HtmlToPlainText(text);
+    std::string text = TBaseGrid::GetEditText(base.X, base.Y);
+    if (!EditWithTags) text = HtmlDecodeEntities(HtmlToPlainText(text), true);
     FLoadedEditText = text;
     FLoadedEditCell = base;
     return text;
@@ -142,7 +143,7 @@ void TExtStringGrid::SetEditText(int ACol, int ARow, const std::string& Value)
     const std::string stored = UneditedToStored(realCol, base.Y, Value);
     // The editor is done with the text it was loaded with.
     FLoadedEditCell = {-1, -1};
-    if (stored != GridCells(realCol, base.Y)) SetCells(realCol, base.Y, stored);
+    TBaseGrid::SetEditText(realCol, base.Y, stored);
 }
 
 void TExtStringGrid::SetEditTextEx(int ACol, int ARow, const std::string& Value)

@@ -175,3 +175,22 @@ TEST_F(ExtGridTextEditorTest, LeavingForAnotherControlValidatesStoresAndEndsTheE
 }
 
 } // namespace
+
+namespace {
+
+TEST_F(ExtGridTextEditorTest, EditorShowsTheCellWithoutMarkupUnlessTagsAreEdited)
+{
+    const struct {
+        bool withTags;
+        const char* shown;
+    } cases[] = {{false, "bold & plain"}, {true, "<b>bold</b> &amp; plain"}};
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.withTags);
+        grid->EditWithTags = c.withTags;
+        EXPECT_EQ(OpenEditor("<b>bold</b> &amp; plain")->Text(), c.shown);
+        SendKey(VK_ESCAPE);
+        EXPECT_EQ(grid->Cells(1, 1), "<b>bold</b> &amp; plain");
+    }
+}
+
+} // namespace
