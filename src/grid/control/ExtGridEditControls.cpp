@@ -1,6 +1,7 @@
 #include "grid/control/ExtStringGrid.h"
 #include "grid/control/GridCheckBox.h"
 #include "grid/control/GridCombo.h"
+#include "grid/control/GridDatePicker.h"
 #include "grid/control/GridEditBtn.h"
 #include "grid/control/GridSpin.h"
 #include "grid/control/GridUnitEditBtn.h"
@@ -37,6 +38,8 @@ TGridSpin* TExtStringGrid::SpinEdit() { return IdleEditor(FEditSpin, this); }
 TGridUnitEditBtn* TExtStringGrid::UnitEditBtn() { return IdleEditor(FUnitEditBtn, this); }
 
 TGridCheckBox* TExtStringGrid::EditCheck() { return IdleEditor(FEditCheck, this); }
+
+TGridDatePicker* TExtStringGrid::DatePicker() { return IdleEditor(FEditDate, this); }
 
 TGridButton* TExtStringGrid::GridButton()
 {
@@ -94,6 +97,11 @@ void TExtStringGrid::ShowEditControl(int ACol, int ARow)
     case edNumericUnitEditBtn:
     case edFloatUnitEditBtn:
         ShowUnitEditor(rect, realCol, ARow);
+        break;
+    case edDateEdit:
+    case edDateEditUpDown:
+    case edTimeEdit:
+        ShowDatePicker(rect, realCol, ARow);
         break;
     case edCheckBox:
         EditCheck()->SetCaption(GetEditText(Col(), ARow));
@@ -196,6 +204,17 @@ void TExtStringGrid::ShowUnitEditor(const TRect& Rect, int RealCol, int ARow)
     PresentEditor(editor, Rect);
 }
 
+void TExtStringGrid::ShowDatePicker(const TRect& Rect, int RealCol, int ARow)
+{
+    TGridDatePicker* picker = DatePicker();
+    picker->SetKind(EditControl == edTimeEdit ? dtkTime : dtkDate);
+    picker->SetDateMode(EditControl == edDateEditUpDown ? dmUpDown : dmComboBox);
+    picker->LoadCellText(GetEditText(Col(), ARow));
+    GetEditorProp(RealCol, ARow, nullptr);
+    PresentEditor(picker, Rect);
+    if (EditControl != edTimeEdit && MouseActions()->DirectDateDrop) picker->Perform(WM_KEYDOWN, VK_F4, 0);
+}
+
 void TExtStringGrid::HideEditControl(int ACol, int ARow)
 {
     if (ComponentState().Contains(csDestroying)) return;
@@ -242,6 +261,16 @@ void TExtStringGrid::HideEditControl(int ACol, int ARow)
         if (FUnitEditBtn) {
             SetEditTextEx(realCol, ARow, FUnitEditBtn->TextAndUnit());
             CloseEditor(FUnitEditBtn);
+            EditMode = false;
+        }
+        break;
+    case edDateEdit:
+    case edDateEditUpDown:
+    case edTimeEdit:
+        if (FEditDate) {
+            // A cleared check box of the picker means no date.
+            SetEditTextEx(realCol, ARow, FEditDate->Checked() ? FEditDate->Text() : "");
+            CloseEditor(FEditDate);
             EditMode = false;
         }
         break;

@@ -78,6 +78,12 @@ bool TExtStringGrid::EditorWantsTab() const
     return Options().Contains(goTabs) || OnCellValidate || OnCellValidateWide;
 }
 
+void TExtStringGrid::HideCellEdit()
+{
+    HideEditControl(Col(), Row());
+    SetEditorMode(false);
+}
+
 void TExtStringGrid::ShowCellEdit() { Perform(WM_KEYDOWN, VK_F2, 0); }
 
 std::string TExtStringGrid::GetCurrentCell() const { return Cells(RealCol(), Row()); }

@@ -49,6 +49,7 @@ class TGridSpin;
 class TGridUnitEditBtn;
 class TGridCheckBox;
 class TGridButton;
+class TGridDatePicker;
 
 // The grid's own errors: invalid row and column accesses, failed conversions.
 class EExtGridError : public Exception {
@@ -642,8 +643,9 @@ public:
     // (ExtGridEditing.cpp, ExtGridEditControls.cpp, ExtGridValidation.cpp) Col and the column
     // arguments are display columns unless said otherwise.
     bool IsEditable(int ACol, int ARow);
-    // Reads back and hides the special editor of the current cell.
-    void HideCellEdit() { HideEditControl(Col(), Row()); }
+    // Reads back and hides the special editor of the current cell; the editor mode ends with
+    // it, so that no later focus arrival opens the editor again.
+    void HideCellEdit();
     // Opens the editor of the current cell as F2 does.
     void ShowCellEdit();
     // Editors keep Tab for themselves when the grid tabs or validates cells.
@@ -682,6 +684,7 @@ public:
     TGridUnitEditBtn* UnitEditBtn();
     TGridCheckBox* EditCheck();
     TGridButton* GridButton();
+    TGridDatePicker* DatePicker();
     int ComboIdx = -1;
     int MaxComboLength = 0;
     bool AlwaysValidate = false;
@@ -718,6 +721,7 @@ protected:
     friend class TGridUnitEditBtn;
     friend class TGridCheckBox;
     friend class TGridButton;
+    friend class TGridDatePicker;
     bool CanEditShow() override;
     TInplaceEdit* CreateEditor() override;
     std::string GetEditText(int ACol, int ARow) override;
@@ -774,6 +778,7 @@ protected:
     TGridUnitEditBtn* FUnitEditBtn = nullptr;
     TGridCheckBox* FEditCheck = nullptr;
     TGridButton* FGridButton = nullptr;
+    TGridDatePicker* FEditDate = nullptr;
     std::vector<TGridChangeNotifier*> FNotifierList;
 
 private:
@@ -785,6 +790,7 @@ private:
     void ShowEditBtnEditor(const TRect& Rect, int RealCol, int ARow);
     void ShowSpinEditor(const TRect& Rect, int RealCol, int ARow);
     void ShowUnitEditor(const TRect& Rect, int RealCol, int ARow);
+    void ShowDatePicker(const TRect& Rect, int RealCol, int ARow);
     // Shows a special editor placed over the cell, with the focus and the start character.
     void PresentEditor(TWinControl* Editor, const TRect& Rect);
     void CloseEditor(TWinControl* Editor);

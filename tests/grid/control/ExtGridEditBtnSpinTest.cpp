@@ -5,10 +5,13 @@
 
 #include "GridOnForm.h"
 #include "grid/control/GridCheckBox.h"
+#include "grid/control/GridDatePicker.h"
 #include "grid/control/GridEditBtn.h"
 #include "grid/control/GridSpin.h"
 #include "grid/control/GridUnitEditBtn.h"
 #include "platform/rtl/Classes.h"
+#include "platform/rtl/DateUtils.h"
+#include "platform/rtl/SysUtils.h"
 #include "platform/ui/Beep.h"
 #include "platform/ui/Input.h"
 
@@ -168,6 +171,37 @@ TEST_F(ExtGridEditBtnSpinTest, CheckBoxStoresNothingAndButtonStoresTheClickAnswe
     EXPECT_EQ(buttonClicks, 1);
     SendKey(VK_ESCAPE);
     EXPECT_FALSE(grid->GridButton()->Visible());
+}
+
+} // namespace
+
+namespace {
+
+TEST_F(ExtGridEditBtnSpinTest, DatePickerShowsTheCellsDateAndStoresWhatItShows)
+{
+    const TFormatSettings saved = FormatSettings();
+    FormatSettings().ShortDateFormat = "dd/mm/yyyy";
+    FormatSettings().DateSeparator = '/';
+    Open("05/03/2024", edDateEdit);
+    TGridDatePicker* picker = grid->DatePicker();
+    EXPECT_EQ(picker->Date(), EncodeDate(2024, 3, 5));
+    SendKey(VK_RETURN);
+    EXPECT_FALSE(picker->Visible());
+    EXPECT_EQ(grid->Cells(1, 1), "05/03/2024");
+    EXPECT_FALSE(grid->Modified());
+
+    Open("05/03/2024", edDateEdit);
+    picker->SetDate(EncodeDate(2025, 12, 24));
+    SendKey(VK_ESCAPE);
+    EXPECT_EQ(grid->Cells(1, 1), "05/03/2024");
+
+    // A cleared check box of the picker stands for no date.
+    grid->OnGetEditorProp = [this](TObject*, int, int, TEditLink*) { grid->DatePicker()->SetShowCheckbox(true); };
+    Open("05/03/2024", edDateEdit);
+    picker->SetChecked(false);
+    grid->HideCellEdit();
+    EXPECT_EQ(grid->Cells(1, 1), "");
+    FormatSettings() = saved;
 }
 
 } // namespace
