@@ -34,8 +34,8 @@ TCharFilterResult FilterNumeric(const TTypedChar& T, bool AllowMinus)
 TCharFilterResult FilterFloat(const TTypedChar& T, bool AllowMinus)
 {
     const TFormatSettings& fs = FormatSettings();
-    const bool candidate = IsControlKey(T.Ch) || IsDigit(T.Ch) || T.Ch == ',' || T.Ch == '.' ||
-                           (T.Ch == '-' && AllowMinus);
+    const bool candidate =
+        IsControlKey(T.Ch) || IsDigit(T.Ch) || T.Ch == ',' || T.Ch == '.' || (T.Ch == '-' && AllowMinus);
     if (!candidate) return Verdict(T.Ctrl ? TCharVerdict::Pass : TCharVerdict::Drop, T.Ch);
     const std::string selected = Copy(T.Text, T.SelStart + 1, T.SelLength);
     if (T.Ch == static_cast<char32_t>(fs.DecimalSeparator) && Holds(T.Text, fs.DecimalSeparator) &&
@@ -133,8 +133,8 @@ TEditorType TypingRuleOf(TEditorType Kind)
 bool PassesTypingRule(TEditorType Rule, const TCustomEdit& Edit, const TMessage& Message)
 {
     const bool ctrl = KeyDataToShiftState(Message.LParam).Contains(ssCtrl);
-    const TCharFilterResult result = FilterTypedChar(
-        {Rule, Edit.Text(), Edit.SelStart(), Edit.SelLength(), static_cast<char32_t>(Message.WParam), ctrl, ""});
+    const TCharFilterResult result = FilterTypedChar({Rule, Edit.Text(), Edit.SelStart(), Edit.SelLength(),
+                                                      static_cast<char32_t>(Message.WParam), ctrl, ""});
     if (result.Verdict == TCharVerdict::Beep) Beep();
     return result.Verdict == TCharVerdict::Pass;
 }

@@ -146,15 +146,16 @@ void TExtStringGrid::ShowComboEditor(const TRect& Rect, int RealCol, int ARow)
         if (ComboIdx != -1 && combo->ItemIndex() < 0) combo->SetItemIndex(ComboIdx);
         combo->SetMaxLength(MaxComboLength);
     }
-    const bool flatLook = FLook == glSoft || FLook == glSuite || FLook == glXP || FLook == glListView || FLook == glVista ||
-                          FLook == glWin7 || FLook == glOffice2007;
+    const bool flatLook = FLook == glSoft || FLook == glSuite || FLook == glXP || FLook == glListView ||
+                          FLook == glVista || FLook == glWin7 || FLook == glOffice2007;
     combo->SetFlat(flatLook);
     combo->SetEtched(flatLook);
     combo->SetEnabled(true);
     combo->SetVisible(true);
     if (Navigation()->AutoComboDropSize) combo->SizeDropDownWidth();
     if (combo->CanFocus()) combo->SetFocus();
-    if (MouseActions()->DirectComboDrop || ControlLook()->DropDownAlwaysVisible()) combo->SetDroppedDown(true);
+    if (MouseActions()->DirectComboDrop || ControlLook()->DropDownAlwaysVisible())
+        combo->SetDroppedDown(true);
     EditCtrl = combo;
     EditMode = true;
     if (FStartEditChar != 0) PostMessage(combo, WM_CHAR, FStartEditChar, 0);

@@ -59,7 +59,8 @@ UINT GridEditDoneMessage()
 
 bool TExtStringGrid::IsEditable(int ACol, int ARow)
 {
-    const bool switchedOn = Options().Contains(goEditing) || MouseActions()->RangeSelectAndEdit || FEditDisable;
+    const bool switchedOn =
+        Options().Contains(goEditing) || MouseActions()->RangeSelectAndEdit || FEditDisable;
     return switchedOn && CellEditAllowed(ACol, ARow);
 }
 
@@ -181,7 +182,8 @@ void TExtStringGrid::EditingDone(int ACol, int ARow)
 bool TExtStringGrid::HandleEditDoneMessage(TMessage& Message)
 {
     if (Message.Msg != GridEditDoneMessage()) return false;
-    if (OnEditCellDone) OnEditCellDone(this, static_cast<int>(Message.WParam), static_cast<int>(Message.LParam));
+    if (OnEditCellDone)
+        OnEditCellDone(this, static_cast<int>(Message.WParam), static_cast<int>(Message.LParam));
     if (MouseActions()->EditOnDblClickOnly()) {
         SetEditorMode(false);
         EditMode = false;
@@ -207,7 +209,8 @@ void TExtStringGrid::DoneInplaceEdit(Word Key, TShiftState Shift)
 {
     HideInplaceEdit();
     if (CanFocus()) SetFocus();
-    if (Key == VK_TAB || Key == VK_UP || Key == VK_DOWN || Key == VK_LEFT || Key == VK_RIGHT) KeyDown(Key, Shift);
+    if (Key == VK_TAB || Key == VK_UP || Key == VK_DOWN || Key == VK_LEFT || Key == VK_RIGHT)
+        KeyDown(Key, Shift);
     // TODO(lead): Enter advances with AdvanceEditPosition (and reopens the editor with
     // AdvanceOnEnter and AdvanceAutoEdit) once the navigation has it.
 }

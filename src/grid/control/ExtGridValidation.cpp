@@ -57,7 +57,8 @@ bool TExtStringGrid::ValidateCell(const std::string& NewValue)
                     }
                 }
                 if (valid) CellsLoaded(acol, arow);
-                if (CellChecker && CellChecker->AutoMarkError) value = CellChecker->MarkError(acol, arow, value);
+                if (CellChecker && CellChecker->AutoMarkError)
+                    value = CellChecker->MarkError(acol, arow, value);
                 if (valid && UndoRedo()) UndoRedo()->RegisterChange(acol, arow, FOldCellText, value);
                 if (valid && changed) DoCellsChanged(TRect{acol, arow, acol, arow});
             }
@@ -159,7 +160,8 @@ void TExtStringGrid::DoCellsChanged(const TRect& R)
     if (OnCellsChanged) OnCellsChanged(this, R);
     // A notifier may unregister itself while it hears of the change.
     const std::vector<TGridChangeNotifier*> notifiers = FNotifierList;
-    for (TGridChangeNotifier* notifier : notifiers) notifier->CellsChanged(R);
+    for (TGridChangeNotifier* notifier : notifiers)
+        notifier->CellsChanged(R);
     ColumnsChanged();
 }
 

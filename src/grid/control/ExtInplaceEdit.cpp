@@ -32,7 +32,8 @@ void TExtInplaceEdit::UpdateContents()
 void TExtInplaceEdit::Change()
 {
     TInplaceEdit::Change();
-    if (!FGrid->FNoEditChange && FGrid->OnEditChange) FGrid->OnEditChange(FGrid, FGrid->Col(), FGrid->Row(), Text());
+    if (!FGrid->FNoEditChange && FGrid->OnEditChange)
+        FGrid->OnEditChange(FGrid, FGrid->Col(), FGrid->Row(), Text());
 }
 
 void TExtInplaceEdit::DoChange()
@@ -56,7 +57,8 @@ bool TExtInplaceEdit::ValidateForExit()
 void TExtInplaceEdit::ShowDecidedText()
 {
     const int realCol = FGrid->RealColIndex(FColE);
-    if (FGrid->NewCellText() != FGrid->UneditedToStored(realCol, FRowE, Text())) SetText(FGrid->NewCellText());
+    if (FGrid->NewCellText() != FGrid->UneditedToStored(realCol, FRowE, Text()))
+        SetText(FGrid->NewCellText());
 }
 
 void TExtInplaceEdit::KeepCaretAfterRefusal()
@@ -234,7 +236,8 @@ void TExtInplaceEdit::Paste()
     } else {
         SetSelStart(start + Length(pasted));
     }
-    if (FGrid->OnClipboardAfterPasteCell) FGrid->OnClipboardAfterPasteCell(this, FGrid->Col(), FGrid->Row(), Text());
+    if (FGrid->OnClipboardAfterPasteCell)
+        FGrid->OnClipboardAfterPasteCell(this, FGrid->Col(), FGrid->Row(), Text());
 }
 
 void TExtInplaceEdit::WndProc(TMessage& Message)

@@ -8,10 +8,7 @@
 #include "platform/rtl/Classes.h"
 #include "platform/rtl/SysUtils.h"
 
-TGridCombo::TGridCombo(TExtStringGrid* AGrid) : TEsgComboBox(AGrid), FGrid(AGrid)
-{
-    SetButtonWidth(16);
-}
+TGridCombo::TGridCombo(TExtStringGrid* AGrid) : TEsgComboBox(AGrid), FGrid(AGrid) { SetButtonWidth(16); }
 
 std::string TGridCombo::Value() const { return Picked() ? Text() : FGrid->GetCurrentCell(); }
 

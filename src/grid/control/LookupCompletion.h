@@ -14,7 +14,8 @@ int FindCompletion(int Count, const std::function<std::string(int)>& ItemAt, con
 
 // The editor shows Typed as typed followed by the rest of Item (at most 255 characters of
 // it), with that rest selected.
-template <typename TEditor> void ShowCompletion(TEditor& Editor, const std::string& Typed, const std::string& Item)
+template <typename TEditor>
+void ShowCompletion(TEditor& Editor, const std::string& Typed, const std::string& Item)
 {
     const int typedLength = Length(Typed);
     Editor.SetText(Typed + Copy(Item, typedLength + 1, 255));
@@ -23,7 +24,8 @@ template <typename TEditor> void ShowCompletion(TEditor& Editor, const std::stri
 }
 
 // Completes the text up to the caret from a list, when nothing is selected.
-template <typename TEditor> void CompleteFromList(TEditor& Editor, const TStringList& Items, bool CaseSensitive)
+template <typename TEditor>
+void CompleteFromList(TEditor& Editor, const TStringList& Items, bool CaseSensitive)
 {
     if (Editor.SelLength() != 0) return;
     const std::string typed = Copy(Editor.Text(), 1, Editor.SelStart());

@@ -46,7 +46,8 @@ TEST_F(EditorCharFilterTest, TypedCharactersByEditorKind)
     for (const auto& c : cases) {
         SCOPED_TRACE(std::string("kind ") + std::to_string(c.kind) + " text '" + c.text + "' char " +
                      std::to_string(static_cast<int>(c.ch)));
-        const TCharFilterResult r = FilterTypedChar({c.kind, c.text, c.selStart, c.selLength, c.ch, false, ""});
+        const TCharFilterResult r =
+            FilterTypedChar({c.kind, c.text, c.selStart, c.selLength, c.ch, false, ""});
         EXPECT_EQ(r.Verdict, c.verdict);
         if (r.Verdict == TCharVerdict::Pass) {
             EXPECT_EQ(r.Ch, c.passed);

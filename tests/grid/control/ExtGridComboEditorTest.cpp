@@ -38,7 +38,8 @@ protected:
             grid->EditCombo()->Items()->Add("B");
             grid->EditCombo()->Items()->Add("Beta");
         };
-        grid->OnComboChange = [this](TObject*, int ACol, int ARow, int AIndex, const std::string& ASelection) {
+        grid->OnComboChange = [this](TObject*, int ACol, int ARow, int AIndex,
+                                     const std::string& ASelection) {
             changes.push_back({ACol, ARow, AIndex, ASelection});
         };
         grid->OnEditingDone = [this](TObject*) { ++editingDone; };

@@ -196,7 +196,9 @@ TEST_F(ExtGridEditBtnSpinTest, DatePickerShowsTheCellsDateAndStoresWhatItShows)
     EXPECT_EQ(grid->Cells(1, 1), "05/03/2024");
 
     // A cleared check box of the picker stands for no date.
-    grid->OnGetEditorProp = [this](TObject*, int, int, TEditLink*) { grid->DatePicker()->SetShowCheckbox(true); };
+    grid->OnGetEditorProp = [this](TObject*, int, int, TEditLink*) {
+        grid->DatePicker()->SetShowCheckbox(true);
+    };
     Open("05/03/2024", edDateEdit);
     picker->SetChecked(false);
     grid->HideCellEdit();

@@ -105,7 +105,9 @@ TEST_F(ExtGridTextEditorTest, UnchangedTextKeepsTheMarkupTheEditorDoesNotShow)
 TEST_F(ExtGridTextEditorTest, EnterStoresAValidatedChangeAndARefusalKeepsTheEditorOpen)
 {
     std::string refuse = "bad";
-    grid->OnCellValidate = [&](TObject*, int, int, std::string& Value, bool& Valid) { Valid = Value != refuse; };
+    grid->OnCellValidate = [&](TObject*, int, int, std::string& Value, bool& Valid) {
+        Valid = Value != refuse;
+    };
     TInplaceEdit* editor = OpenEditor("");
     SendText("bad");
     SendKey(VK_RETURN);

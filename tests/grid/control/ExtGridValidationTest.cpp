@@ -50,14 +50,15 @@ TEST_F(ExtGridValidationTest, ValidationDecidesTheStoredTextAndWhatIsAnnounced)
 {
     const ValidationCase cases[] = {
         {"unchanged text", false, {}, "1,2", true, "1,2", false, 0, 0},
-        {"unchanged text, always validated", true, [](std::string&, bool&) {}, "1,2", true, "1,2", false, 1, 0},
+        {"unchanged text, always validated", true, [](std::string&, bool&) {}, "1,2", true, "1,2", false, 1,
+         0},
         {"accepted change", false, [](std::string&, bool&) {}, "new", true, "new", true, 1, 1},
-        {"corrected by the handler", false, [](std::string& v, bool&) { v = "fixed"; }, "new", true, "fixed", true,
-         1, 1},
-        {"changed back to the old text by the handler", false, [](std::string& v, bool&) { v = "1,2"; }, "new",
-         true, "1,2", false, 1, 1},
-        {"refused without a correction", false, [](std::string&, bool& ok) { ok = false; }, "bad", false, "bad",
-         false, 1, 0},
+        {"corrected by the handler", false, [](std::string& v, bool&) { v = "fixed"; }, "new", true, "fixed",
+         true, 1, 1},
+        {"changed back to the old text by the handler", false, [](std::string& v, bool&) { v = "1,2"; },
+         "new", true, "1,2", false, 1, 1},
+        {"refused without a correction", false, [](std::string&, bool& ok) { ok = false; }, "bad", false,
+         "bad", false, 1, 0},
         {"refused with a correction", false,
          [](std::string& v, bool& ok) {
              v = "other";
@@ -126,7 +127,9 @@ TEST_F(ExtGridValidationTest, NestedValidationAnswersAtOnceAndChangesNothing)
 
 TEST_F(ExtGridValidationTest, RaisingHandlerLeavesTheCellAndTheNextValidationWorks)
 {
-    grid->OnCellValidate = [](TObject*, int, int, std::string&, bool&) { throw std::runtime_error("broken"); };
+    grid->OnCellValidate = [](TObject*, int, int, std::string&, bool&) {
+        throw std::runtime_error("broken");
+    };
     grid->BeginEditOf(1, 2);
     EXPECT_THROW(grid->ValidateCell("typed"), std::runtime_error);
     EXPECT_EQ(grid->Cells(1, 2), "1,2");
