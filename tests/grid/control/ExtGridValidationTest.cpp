@@ -184,3 +184,27 @@ TEST_F(ExtGridValidationTest, ChangesAreAnnouncedToTheEventThenToTheNotifiersInO
 }
 
 } // namespace
+
+namespace {
+
+TEST_F(ExtGridValidationTest, WideValidationStoresAnAcceptedChangeOnly)
+{
+    grid->OnCellValidateWide = [](TObject*, int, int, std::string& Value, bool& Valid) {
+        Valid = Value != "\u00e9chec";
+    };
+    grid->SetFocus();
+    grid->MoveCurrentCell(1, 2);
+    grid->BeginEditOf(1, 2);
+    EXPECT_FALSE(grid->ValidateCellWide("\u00e9chec"));
+    EXPECT_FALSE(grid->Modified());
+    EXPECT_TRUE(changes.empty());
+    grid->HideInplaceEdit();
+
+    grid->BeginEditOf(1, 2);
+    EXPECT_TRUE(grid->ValidateCellWide("\u00e9t\u00e9"));
+    EXPECT_EQ(grid->Cells(1, 2), "\u00e9t\u00e9");
+    EXPECT_TRUE(grid->Modified());
+    EXPECT_EQ(changes.size(), 1u);
+}
+
+} // namespace
