@@ -236,6 +236,7 @@ std::string TExtStringGrid::DoEllipsClick(const std::string& Text)
 
 void TExtStringGrid::SpecialEditorLeft()
 {
+    if (ComponentState().Contains(csDestroying)) return;
     if (FSpecialEditor && !FBlockKill) HideInplaceEdit();
 }
 

@@ -181,6 +181,7 @@ void TExtInplaceEdit::WMKillFocus(TMessage& Message)
     if (FGrid->LookupHistory && !Text().empty() && FGrid->LookupItems()->IndexOf(Text()) < 0)
         FGrid->LookupItems()->Add(Text());
     TInplaceEdit::WMKillFocus(Message);
+    if (FGrid->ComponentState().Contains(csDestroying)) return;
     auto* target = reinterpret_cast<TWinControl*>(Message.WParam);
     if (target != FGrid && FGrid->EditorMode()) {
         // The value of an editor left for another window is validated and stored here.

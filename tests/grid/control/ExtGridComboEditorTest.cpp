@@ -153,3 +153,29 @@ TEST_F(ExtGridComboEditorTest, EditableComboCompletesFromItsItemsThenFromTheLook
 }
 
 } // namespace
+
+namespace {
+
+TEST(ExtGridEditorLifetimeTest, GridFreedWithAnEditorOpenFreesItQuietly)
+{
+    const TEditorType kinds[] = {edNormal, edComboList, edEditBtn, edSpinEdit};
+    for (const TEditorType kind : kinds) {
+        SCOPED_TRACE(kind);
+        TForm form(nullptr);
+        auto* grid = new TExtStringGrid(&form);
+        grid->SetParent(&form);
+        form.Show();
+        grid->SetOptions(grid->Options() + goEditing);
+        grid->OnGetEditorType = [kind](TObject*, int, int, TEditorType& AEditor) { AEditor = kind; };
+        int editingDone = 0;
+        grid->OnEditingDone = [&](TObject*) { ++editingDone; };
+        grid->SetFocus();
+        grid->MoveCurrentCell(1, 1);
+        SendKey(VK_F2);
+        ASSERT_TRUE(grid->IsEditMode());
+        delete grid;
+        EXPECT_EQ(editingDone, 0);
+    }
+}
+
+} // namespace
