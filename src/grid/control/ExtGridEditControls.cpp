@@ -9,6 +9,7 @@
 #include "grid/foundation/model/MouseActions.h"
 #include "grid/foundation/model/Navigation.h"
 #include "grid/foundation/text/NumberText.h"
+#include "platform/rtl/DateFormat.h"
 #include "platform/rtl/SysUtils.h"
 
 // The special editors: shown over the cell, filled with its value, and read back into it.
@@ -91,6 +92,8 @@ void TExtStringGrid::ShowEditControl(int ACol, int ARow)
         break;
     case edSpinEdit:
     case edFloatSpinEdit:
+    case edTimeSpinEdit:
+    case edDateSpinEdit:
         ShowSpinEditor(rect, realCol, ARow);
         break;
     case edUnitEditBtn:
@@ -176,13 +179,27 @@ void TExtStringGrid::ShowSpinEditor(const TRect& Rect, int RealCol, int ARow)
     spin->SetExcelStyleDecimalSeparator(ExcelStyleDecimalSeparator);
     GetEditorProp(RealCol, ARow, nullptr);
     const std::string text = GetEditText(Col(), ARow);
-    if (EditControl == edSpinEdit) {
+    switch (EditControl) {
+    case edSpinEdit:
         spin->SetSpinType(sptNormal);
         spin->SetValue(StrToIntDef(text, 0));
-    } else {
+        break;
+    case edFloatSpinEdit: {
         spin->SetSpinType(sptFloat);
         double value = 0;
         spin->SetFloatValue(TryStrToFloat(NormalizeNumberText(text), value) ? value : 0);
+        break;
+    }
+    case edTimeSpinEdit:
+        spin->SetSpinType(sptTime);
+        spin->SetText(text);
+        break;
+    default: {
+        spin->SetSpinType(sptDate);
+        TDateTime date = 0;
+        spin->SetDateValue(TryStrToDate(text, date) ? date : Now());
+        break;
+    }
     }
     PresentEditor(spin, Rect);
 }
@@ -216,6 +233,26 @@ void TExtStringGrid::ShowDatePicker(const TRect& Rect, int RealCol, int ARow)
     if (EditControl != edTimeEdit && MouseActions()->DirectDateDrop) picker->Perform(WM_KEYDOWN, VK_F4, 0);
 }
 
+void TExtStringGrid::StoreSpinValue(int RealCol, int ARow)
+{
+    switch (EditControl) {
+    case edSpinEdit:
+        SetEditTextEx(RealCol, ARow, std::to_string(FEditSpin->Value()));
+        break;
+    case edFloatSpinEdit:
+        SetFloats(RealCol, ARow, FEditSpin->FloatValue());
+        break;
+    case edTimeSpinEdit:
+        SetEditTextEx(RealCol, ARow, FEditSpin->Text());
+        break;
+    default: {
+        const TDateTime date = FEditSpin->DateValue();
+        SetEditTextEx(RealCol, ARow, date > 0 || ShowNullDates ? DateToStr(date) : "");
+        break;
+    }
+    }
+}
+
 void TExtStringGrid::HideEditControl(int ACol, int ARow)
 {
     if (ComponentState().Contains(csDestroying)) return;
@@ -245,14 +282,14 @@ void TExtStringGrid::HideEditControl(int ACol, int ARow)
         break;
     case edSpinEdit:
     case edFloatSpinEdit:
+    case edTimeSpinEdit:
+    case edDateSpinEdit:
         if (FEditSpin) {
             EditMode = false;
             if (FEditSpin->AllowEmptyValue() && Trim(FEditSpin->Text()).empty())
                 SetCells(realCol, ARow, "");
-            else if (EditControl == edSpinEdit)
-                SetEditTextEx(realCol, ARow, std::to_string(FEditSpin->Value()));
             else
-                SetFloats(realCol, ARow, FEditSpin->FloatValue());
+                StoreSpinValue(realCol, ARow);
             CloseEditor(FEditSpin);
         }
         break;

@@ -791,6 +791,7 @@ private:
     void ShowSpinEditor(const TRect& Rect, int RealCol, int ARow);
     void ShowUnitEditor(const TRect& Rect, int RealCol, int ARow);
     void ShowDatePicker(const TRect& Rect, int RealCol, int ARow);
+    void StoreSpinValue(int RealCol, int ARow);
     // Shows a special editor placed over the cell, with the focus and the start character.
     void PresentEditor(TWinControl* Editor, const TRect& Rect);
     void CloseEditor(TWinControl* Editor);

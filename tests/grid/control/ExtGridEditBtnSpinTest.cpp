@@ -207,3 +207,28 @@ TEST_F(ExtGridEditBtnSpinTest, DatePickerShowsTheCellsDateAndStoresWhatItShows)
 }
 
 } // namespace
+
+namespace {
+
+TEST_F(ExtGridEditBtnSpinTest, DateSpinReadsTheCellsDateOrTodayAndStoresTheDate)
+{
+    const TFormatSettings saved = FormatSettings();
+    FormatSettings().ShortDateFormat = "dd/mm/yyyy";
+    FormatSettings().DateSeparator = '/';
+    SetClock([] { return EncodeDate(2026, 12, 10); });
+    const struct {
+        const char* cell;
+        const char* stored;
+    } cases[] = {{"05/03/2024", "05/03/2024"}, {"no date", "10/12/2026"}};
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.cell);
+        Open(c.cell, edDateSpinEdit);
+        SendKey(VK_RETURN);
+        EXPECT_FALSE(grid->SpinEdit()->Visible());
+        EXPECT_EQ(grid->Cells(1, 1), c.stored);
+    }
+    SetClock(nullptr);
+    FormatSettings() = saved;
+}
+
+} // namespace
