@@ -674,10 +674,9 @@ public:
     const std::string& NewCellText() const { return FNewCellText; }
     bool LastValidation() const { return FLastValidation; }
     bool IsEditMode() const { return EditMode; }
-    TEditorType EditorKind() const { return EditControl; }
     // The special editor shown now, or none.
     TWinControl* ActiveEditControl() const { return EditCtrl; }
-    // The combo editor, made on first use and owned by the grid.
+    // The special editors, each made on first use and owned by the grid.
     TGridCombo* EditCombo();
     TGridEditBtn* EditBtn();
     TGridSpin* SpinEdit();
@@ -688,7 +687,7 @@ public:
     int ComboIdx = -1;
     int MaxComboLength = 0;
     bool AlwaysValidate = false;
-    // A "." typed on the numeric keypad is the decimal separator.
+    // A "." typed on the numeric keypad is the decimal separator (the spin editor applies it).
     bool ExcelStyleDecimalSeparator = false;
     bool EditWithTags = false;
     bool Lookup = false;
