@@ -17,6 +17,7 @@
 #include "grid/control/ExtStringGrid.h"
 #include "grid/foundation/model/BaseGrid.h"
 #include "platform/ui/Forms.h"
+#include "platform/rtl/Classes.h"
 #include "platform/ui/Input.h"
 #include "workspace/UComon.h"
 #include "workspace/UProjects.h"
@@ -168,6 +169,37 @@ void TimeMarkupGridPainting()
     canvas.SetSize(grid->Width(), grid->Height());
     Time("paint a 60 x 20 window of markup cells", 20, [&] { grid->PaintTo(canvas.Canvas(), 0, 0); });
 }
+
+// Typing in a cell's text editor costs what the editor and its cell cost, whatever the
+// number of rows: the two row counts must print about the same time.
+void TimeTypingInACell()
+{
+    for (const int rows : {500, 50000}) {
+        TForm form(nullptr);
+        form.AfterConstruction();
+        form.SetClientSize(800, 600);
+        auto* grid = new TExtStringGrid(&form);
+        grid->SetParent(&form);
+        grid->SetBounds(0, 0, 800, 600);
+        grid->SetColCount(10);
+        grid->SetRowCount(rows);
+        grid->SetOptions(grid->Options() + goEditing);
+        form.Show();
+        grid->SetFocus();
+        grid->MoveCurrentCell(1, rows / 2);
+        grid->Lookup = true;
+        grid->LookupItems()->Add("Alpha");
+        grid->LookupItems()->Add("Beta");
+        SendKey(VK_F2);
+        // "B" completes to "Beta"; two Backspaces take the completion and the letter away.
+        Time(("cell editor: 3 keys with lookup, " + std::to_string(rows) + " rows").c_str(), 200, [&] {
+            SendText("B");
+            SendKey(VK_BACK);
+            SendKey(VK_BACK);
+        });
+        SendKey(VK_ESCAPE);
+    }
+}
 }  // namespace
 
 int main(int argc, char** argv)
@@ -237,5 +269,6 @@ int main(int argc, char** argv)
     }
     TimeGridPainting();
     TimeMarkupGridPainting();
+    TimeTypingInACell();
     return 0;
 }

@@ -55,7 +55,13 @@ void TExtStringGrid::CellChanging(int NewCol, int NewRow, bool& Allow)
         OnCellChanging(this, Row(), Col(), NewRow, NewCol, Allow);
 }
 
-void TExtStringGrid::StoreOldCellValue(int ACol, int ARow) { FOldCellText = Cells(RealColIndex(ACol), ARow); }
+void TExtStringGrid::StoreOldCellValue(int ACol, int ARow)
+{
+    FOldCol = ACol;
+    FOldRow = ARow;
+    FOldCellText = GridCells(RealColIndex(ACol), ARow);
+    FOldModifiedValue = FModified;
+}
 
 void TExtStringGrid::GetCellHint(int ACol, int ARow, std::string& Hint, std::string& WideHint)
 {

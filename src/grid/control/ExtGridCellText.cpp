@@ -13,7 +13,7 @@ std::string TExtStringGrid::CurrentCell() const
 void TExtStringGrid::SetCurrentCell(const std::string& Value)
 {
     const TPoint base = BaseCell(RealCol(), Row());
-    SetCells(base.X, base.Y, Value);
+    SetCells(base.X, base.Y, UneditedToStored(base.X, base.Y, Value));
 }
 
 // Hidden columns count: their headers are kept in row 0 like the others.

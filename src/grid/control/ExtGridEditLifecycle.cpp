@@ -47,13 +47,3 @@ void TExtStringGrid::DoneInplaceEdit(Word Key, TShiftState Shift)
     Navigation()->AlwaysEdit = alwaysEdit;
     FBlockFocus = false;
 }
-
-// Editing on double clicks only switches editing on for one edit.
-void TExtStringGrid::NoteEditDone(const TMessage& Message)
-{
-    static const UINT editDone = RegisterWindowMessage("GridEditDone");
-    if (Message.Msg != editDone || !MouseActions()->EditOnDblClickOnly()) return;
-    HideInplaceEdit();
-    EditMode = false;
-    SetOptions(Options() - goEditing);
-}

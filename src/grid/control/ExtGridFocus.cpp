@@ -5,7 +5,7 @@
 
 void TExtStringGrid::WndProc(TMessage& Message)
 {
-    NoteEditDone(Message);
+    if (HandleEditDoneMessage(Message)) return;
     if (HandlePanMessage(Message)) return;
     switch (Message.Msg) {
     case WM_TIMER:

@@ -4,14 +4,6 @@
 #include "grid/foundation/model/Navigation.h"
 #include "platform/ui/Messages.h"
 
-bool TExtStringGrid::IsEditable(int ACol, int ARow)
-{
-    if (!Options().Contains(goEditing) && !MouseActions()->RangeSelectAndEdit && !FEditDisable) return false;
-    bool can = true;
-    IsReadOnlyCell(ACol, ARow, can);
-    return can;
-}
-
 bool TExtStringGrid::IsSelectableCell(int ACol, int ARow)
 {
     bool can = Options().Contains(goEditing) ? IsEditable(RealColIndex(ACol), ARow) : !IsFixed(ACol, ARow);

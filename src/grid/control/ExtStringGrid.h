@@ -9,6 +9,7 @@
 #include <vector>
 
 #include "grid/control/CellPaintContext.h"
+#include "grid/control/ExtGridEditEvents.h"
 #include "grid/control/ExtGridEnums.h"
 #include "grid/control/ExtGridEvents.h"
 #include "grid/control/ExtGridKeyEvents.h"
@@ -61,6 +62,15 @@ class TStringList;
 class TSyncGrid;
 class THintWindow;
 struct THintInfo;
+class TEditLink;
+class TExtStringGridCheck;
+class TGridCombo;
+class TGridEditBtn;
+class TGridSpin;
+class TGridUnitEditBtn;
+class TGridCheckBox;
+class TGridButton;
+class TGridDatePicker;
 
 // The grid's own errors: invalid row and column accesses, failed conversions.
 class EExtGridError : public Exception {
@@ -797,7 +807,9 @@ public:
 
     // Cell texts (ExtGridCellText.cpp).
     int LinesInCell(int ACol, int ARow) const;
-    // The current cell, or the base cell of the merge it lies in.
+    // The text of the current cell, or of the base cell of the merge it lies in; the writer
+    // stores an editor's value the way SetEditText does (unchanged markup-free text keeps the
+    // stored text).
     std::string CurrentCell() const;
     void SetCurrentCell(const std::string& Value);
     // The first real column whose header text is exactly AValue; -1 when none is.
@@ -1026,6 +1038,154 @@ private:
     // ==== end of scrolling, hint windows, styles and looks ====
 public:
     // ==== in-place editing and validation ====
+    // (ExtGridEditing.cpp, ExtGridEditControls.cpp, ExtGridValidation.cpp) Col and the column
+    // arguments are display columns unless said otherwise.
+    bool IsEditable(int ACol, int ARow);
+    // Reads back and hides the special editor of the current cell; the editor mode ends with
+    // it, so that no later focus arrival opens the editor again.
+    void HideCellEdit();
+    // Opens the editor of the current cell as F2 does.
+    void ShowCellEdit();
+    // Editors keep Tab for themselves when the grid tabs or validates cells.
+    bool EditorWantsTab() const;
+    // ACol is a real column: stores Value the way an editor does.
+    virtual void SetEditTextEx(int ACol, int ARow, const std::string& Value);
+    // Puts the text the current cell had when editing began back.
+    virtual void RestoreCellCache();
+    // Validates the value typed for the kept cell and stores it; true when accepted.
+    virtual bool ValidateCell(const std::string& NewValue);
+    virtual bool ValidateCellWide(const std::string& NewValue);
+    // A column's values changed (ACol real).
+    virtual void CellsLoaded(int ACol, int ARow);
+    virtual void DoCellsChanged(const TRect& R);
+    virtual void ColumnsChanged();
+    // Notifiers hear of changed cells in registration order; each is kept once. Not owned.
+    void RegisterNotifier(TGridChangeNotifier* ANotifier);
+    void UnRegisterNotifier(TGridChangeNotifier* ANotifier);
+    // The user changed the grid's content.
+    bool Modified() const { return FGridModified; }
+    void SetModified(bool Value) { FGridModified = Value; }
+    // The text the last validation decided on.
+    const std::string& NewCellText() const { return FNewCellText; }
+    bool LastValidation() const { return FLastValidation; }
+    bool IsEditMode() const { return EditMode; }
+    // The special editor shown now, or none.
+    TWinControl* ActiveEditControl() const { return EditCtrl; }
+    // The special editors, each made on first use and owned by the grid.
+    TGridCombo* EditCombo();
+    TGridEditBtn* EditBtn();
+    TGridSpin* SpinEdit();
+    TGridUnitEditBtn* UnitEditBtn();
+    TGridCheckBox* EditCheck();
+    TGridButton* GridButton();
+    TGridDatePicker* DatePicker();
+    int ComboIdx = -1;
+    int MaxComboLength = 0;
+    bool AlwaysValidate = false;
+    // A "." typed on the numeric keypad is the decimal separator (the spin editor applies it).
+    bool ExcelStyleDecimalSeparator = false;
+    bool EditWithTags = false;
+    bool Lookup = false;
+    bool LookupCaseSensitive = false;
+    bool LookupHistory = false;
+    std::string ValidChars;
+    TExtStringGridCheck* CellChecker = nullptr;
+
+    TCellValidateEvent OnCellValidate;
+    TCellValidateEvent OnCellValidateWide;
+    TCellsChangedEvent OnCellsChanged;
+    TNotifyEvent OnEditingDone;
+    TEditCellDoneEvent OnEditCellDone;
+    TGetEditorPropEvent OnGetEditorProp;
+    TGetEditorPropIntEvent OnGetEditorPropInt;
+    TComboObjectChangeEvent OnComboObjectChange;
+    TEllipsClickEvent OnEllipsClick;
+    TSpinClickEvent OnSpinClick;
+    TClipboardEvent OnClipboardCopy;
+    TClipboardEvent OnClipboardCut;
+    TClipboardEvent OnClipboardPaste;
+    TClipboardBeforePasteEvent OnClipboardBeforePasteCell;
+    TEditChangeEvent OnClipboardAfterPasteCell;
+
+protected:
+    friend class TExtInplaceEdit;
+    friend class TGridCombo;
+    friend class TGridEditBtn;
+    friend class TGridSpin;
+    friend class TGridUnitEditBtn;
+    friend class TGridCheckBox;
+    friend class TGridButton;
+    friend class TGridDatePicker;
+    bool CanEditShow() override;
+    TInplaceEdit* CreateEditor() override;
+    std::string GetEditText(int ACol, int ARow) override;
+    void SetEditText(int ACol, int ARow, const std::string& Value) override;
+    bool CellEditAllowed(int ACol, int ARow);
+    virtual void GetEditorProp(int ACol, int ARow, TEditLink* AEditLink);
+    void ShowEditControl(int ACol, int ARow);
+    void HideEditControl(int ACol, int ARow);
+    // Fires OnEditingDone and posts the message that becomes OnEditCellDone (ACol real).
+    void EditingDone(int ACol, int ARow);
+    // The grid's window procedure hands every message here first; true when it was the
+    // editing-done message.
+    bool HandleEditDoneMessage(TMessage& Message);
+    void FireComboChange(int AItemIndex, const std::string& ASelection);
+    // The exit protocol of the special editors. The current cell takes the editor's text,
+    // which is then validated; true when accepted.
+    bool StoreAndValidate(const std::string& Text);
+    // Tab leaves the cell: with goTabs the grid moves on at once, else the key is posted.
+    void TabOutOfEditor(TShiftState Shift);
+    // A special editor lost the focus: its value is stored, unless it is being read back.
+    void SpecialEditorLeft();
+    void EditorTextChanged(const std::string& Text);
+    // The text of an ellipsis button's cell, as the application's OnEllipsClick changes it.
+    virtual std::string DoEllipsClick(const std::string& Text);
+    // The value was refused: the editor opens again on the kept cell.
+    void ReopenRefusedEdit(const std::string& CellText);
+
+    TWinControl* EditCtrl = nullptr;
+    bool FEditing = false;
+    bool FValidating = false;
+    bool FSpecialEditor = false;
+    bool FEditActive = false;
+    bool FEntered = false;
+    bool FNoEditChange = false;
+    bool FShowEditProcess = false;
+    bool FLastValidation = true;
+    char32_t FStartEditChar = 0;
+    int FOldCol = -1;
+    int FOldRow = -1;
+    bool FOldModifiedValue = false;
+    bool FModified = false;
+    bool FGridModified = false;
+    std::string FNewCellText;
+    // The text the editor was loaded with, for (real column, row): an unchanged text may
+    // lack the markup the cell holds, and must not replace it.
+    std::string FLoadedEditText;
+    TPoint FLoadedEditCell{-1, -1};
+    TGridCombo* FEditCombo = nullptr;
+    TGridEditBtn* FEditBtn = nullptr;
+    TGridSpin* FEditSpin = nullptr;
+    TGridUnitEditBtn* FUnitEditBtn = nullptr;
+    TGridCheckBox* FEditCheck = nullptr;
+    TGridButton* FGridButton = nullptr;
+    TGridDatePicker* FEditDate = nullptr;
+    std::vector<TGridChangeNotifier*> FNotifierList;
+
+private:
+    // What the editor gives back: the stored text when the editor returns what it was loaded
+    // with, else the value itself.
+    std::string UneditedToStored(int RealCol, int ARow, const std::string& Value) const;
+    void StoreValidatedValue(int ACol, int ARow, const std::string& Value);
+    void ShowComboEditor(const TRect& Rect, int RealCol, int ARow);
+    void ShowEditBtnEditor(const TRect& Rect, int RealCol, int ARow);
+    void ShowSpinEditor(const TRect& Rect, int RealCol, int ARow);
+    void ShowUnitEditor(const TRect& Rect, int RealCol, int ARow);
+    void ShowDatePicker(const TRect& Rect, int RealCol, int ARow);
+    void StoreSpinValue(int RealCol, int ARow);
+    // Shows a special editor placed over the cell, with the focus and the start character.
+    void PresentEditor(TWinControl* Editor, const TRect& Rect);
+    void CloseEditor(TWinControl* Editor);
     // ==== end of in-place editing and validation ====
 public:
     // ==== keyboard, window procedure, wheel and zoom ====
@@ -1047,17 +1207,16 @@ public:
     // Appends a row below the last normal one when Down is pressed there (OnCanAddRow decides).
     void AutoAppendRow();
     virtual void GoFirstRow() { SetRow(FixedRows()); }
-    // Whether the cell (real column) may be edited by the user now.
-    bool IsEditable(int ACol, int ARow);
     // The Enter advance from (ACol, ARow); Force acts even without Navigation.AdvanceOnEnter.
     void AdvanceEditPosition(int ACol, int ARow, bool ShowEditor, bool Continuing, bool Forward,
                              bool AutoEdit, bool Force);
     // Opens the editor of the current cell (not for a control cell), scrolling it into view.
     void ShowInplaceEdit();
+    // Closes the editor with the focus back on the grid, which then takes Tab and the arrow
+    // keys so that the current cell moves; Enter advances.
+    void DoneInplaceEdit(Word Key, TShiftState Shift);
     // A left click on the cell, without mouse events, that starts editing as a user's click does.
     void SimulateCellClick(int ACol, int ARow);
-    // A typed editor ends with a navigation key: its value goes into the cell, then the key moves on.
-    void DoneInplaceEdit(Word Key, TShiftState Shift);
     // Runs the cell-selection rules for the current cell.
     void Select() { SelectCell(Col(), Row()); }
     // Grows (shrinks) every column and row by x pixels, at most 10 steps either way.
@@ -1065,8 +1224,6 @@ public:
     // Rows one wheel notch moves when MouseActions.WheelIncrement is not set.
     int WheelScrollRows() const;
 
-    // A "." typed on the numeric keypad enters the locale's decimal separator.
-    bool ExcelStyleDecimalSeparator = false;
     // Middle-button panning moves one step per tick of its timer.
     static constexpr int PanTimerID = 999;
     static constexpr int PanTimerPeriod = 10;
@@ -1075,9 +1232,6 @@ public:
     TAutoAddRowEvent OnAutoAddRow;
     TAutoInsertColEvent OnAutoInsertCol;
     TAutoAdvanceEvent OnAutoAdvance;
-    TClipboardEvent OnClipboardCut;
-    TClipboardEvent OnClipboardCopy;
-    TClipboardEvent OnClipboardPaste;
 
     // The text editor hands its keys to these hooks, so that a descendant can watch them.
     virtual void EditorKeyDown(Word& /*Key*/, TShiftState /*Shift*/) {}
@@ -1099,8 +1253,6 @@ protected:
     bool DoMouseWheelUp(TShiftState Shift, TPoint MousePos) override;
     // A wheel turn as the window procedure sees it; false when it goes the usual way.
     bool HandleWheelMessage(TMessage& Message);
-    // After an edit ends, a grid that edits on double clicks only stops editing.
-    void NoteEditDone(const TMessage& Message);
     // Middle-button panning (ExtGridPan.cpp): presses start and end it, its timer moves the
     // view or the current cell; true when the message was the pan timer's.
     bool HandlePanMessage(const TMessage& Message);
@@ -1148,7 +1300,6 @@ private:
     int FLastTabCol = -1;
     int FLastTabRow = -1;
     TPoint FLastKeyCell{-1, -1};
-    char32_t FStartEditChar = 0;
     Word FLastKeyDown = 0;
     int FAECol = -1;
     int FAERow = -1;

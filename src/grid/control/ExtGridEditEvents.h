@@ -1,0 +1,31 @@
+#pragma once
+#include <functional>
+#include <string>
+
+#include "platform/ui/Types.h"
+
+class TObject;
+class TEditLink;
+
+// Events of the grid's editing cycle and of the validation of edited cells. They pass the
+// column before the row; the column is a real column.
+
+using TCellValidateEvent =
+    std::function<void(TObject* Sender, int ACol, int ARow, std::string& Value, bool& Valid)>;
+using TCellsChangedEvent = std::function<void(TObject* Sender, const TRect& R)>;
+using TEditCellDoneEvent = std::function<void(TObject* Sender, int ACol, int ARow)>;
+using TGetEditorPropEvent = std::function<void(TObject* Sender, int ACol, int ARow, TEditLink* AEditLink)>;
+using TGetEditorPropIntEvent = std::function<void(TObject* Sender, int ARow, int ACol)>;
+using TComboObjectChangeEvent = std::function<void(TObject* Sender, int ACol, int ARow, int AItemIndex,
+                                                   const std::string& ASelection, TObject* AObject)>;
+using TEllipsClickEvent = std::function<void(TObject* Sender, int ACol, int ARow, std::string& S)>;
+using TSpinClickEvent = std::function<void(TObject* Sender, int ACol, int ARow, int AValue, bool UpDown)>;
+using TClipboardBeforePasteEvent =
+    std::function<void(TObject* Sender, int ACol, int ARow, std::string& Value, bool& Allow)>;
+
+// Hears of every changed cell rectangle of a grid it is registered with.
+class TGridChangeNotifier {
+public:
+    virtual ~TGridChangeNotifier() = default;
+    virtual void CellsChanged(const TRect& R) = 0;
+};

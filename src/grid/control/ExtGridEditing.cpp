@@ -1,0 +1,229 @@
+#include "grid/control/ExtInplaceEdit.h"
+#include "grid/control/ExtStringGrid.h"
+#include "grid/foundation/markup/HtmlEntities.h"
+#include "grid/foundation/markup/HtmlTextOps.h"
+#include "grid/foundation/model/MouseActions.h"
+
+// The editing cycle: whether the current cell may be edited, which editor it gets, and
+// how its value comes back and is announced.
+
+namespace {
+
+bool IsTextEditorKind(TEditorType Kind)
+{
+    switch (Kind) {
+    case edNormal:
+    case edNumeric:
+    case edPositiveNumeric:
+    case edFloat:
+    case edPositiveFloat:
+    case edCapital:
+    case edMixedCase:
+    case edLowerCase:
+    case edUpperCase:
+    case edPassword:
+    case edValidChars:
+        return true;
+    default:
+        return false;
+    }
+}
+
+// Cells whose graphic is toggled or clicked in place get no editor.
+bool IsControlGraphic(const TCellGraphic* Graphic)
+{
+    if (!Graphic) return false;
+    switch (Graphic->CellType) {
+    case ctCheckBox:
+    case ctDataCheckBox:
+    case ctRadio:
+    case ctButton:
+    case ctBitButton:
+    case ctVirtCheckBox:
+    case ctRowCheckBox:
+    case ctRadioButton:
+    case ctTriStateCheckBox:
+        return true;
+    default:
+        return false;
+    }
+}
+
+UINT GridEditDoneMessage()
+{
+    static const UINT message = RegisterWindowMessage("GridEditDone");
+    return message;
+}
+
+} // namespace
+
+bool TExtStringGrid::IsEditable(int ACol, int ARow)
+{
+    const bool switchedOn =
+        Options().Contains(goEditing) || MouseActions()->RangeSelectAndEdit || FEditDisable;
+    return switchedOn && CellEditAllowed(ACol, ARow);
+}
+
+bool TExtStringGrid::CellEditAllowed(int ACol, int ARow)
+{
+    const TPoint base = BaseCell(ACol, ARow);
+    bool editable = true;
+    IsReadOnlyCell(base.X, base.Y, editable);
+    bool fixed = false;
+    IsFixedCell(RealColIndex(base.X), base.Y, fixed);
+    return editable && !fixed;
+}
+
+bool TExtStringGrid::EditorWantsTab() const
+{
+    return Options().Contains(goTabs) || OnCellValidate || OnCellValidateWide;
+}
+
+void TExtStringGrid::HideCellEdit()
+{
+    HideEditControl(Col(), Row());
+    SetEditorMode(false);
+}
+
+void TExtStringGrid::ShowCellEdit() { Perform(WM_KEYDOWN, VK_F2, 0); }
+
+bool TExtStringGrid::CanEditShow()
+{
+    // No editor opens while a value is validated or a special editor is up or read back.
+    if (FValidating || FSpecialEditor || FBlockKill) return false;
+    bool result = TBaseGrid::CanEditShow();
+    if (ComponentState().Contains(csDesigning)) return result;
+    const TPoint base = BaseCell(RealCol(), Row());
+    if (result && !EditMode && IsControlGraphic(GetCellGraphic(base.X, base.Y))) return false;
+    if (result && !EditMode) {
+        FNoEditChange = true;
+        FCellCache = CurrentCell();
+        StoreOldCellValue(Col(), Row());
+        EditControl = DefaultEditor;
+        GetCellEditorEx(base.X, base.Y, EditControl);
+        if (EditControl == edNone) return false;
+        EditMode = true;
+        if (IsTextEditorKind(EditControl)) {
+            FShowEditProcess = true;
+        } else {
+            const TPoint shown = BaseCell(Col(), Row());
+            ShowEditControl(shown.X, shown.Y);
+            FEntered = true;
+            // TODO(lead): place the focus frame around the cell when FocusHelper is enabled.
+            result = false;
+        }
+    }
+    if (result) {
+        FEntered = true;
+        FEditing = true;
+    }
+    return result;
+}
+
+TInplaceEdit* TExtStringGrid::CreateEditor() { return new TExtInplaceEdit(this); }
+
+std::string TExtStringGrid::GetEditText(int ACol, int ARow)
+{
+    FNoEditChange = true;
+    const int realCol = RealColIndex(ACol);
+    const TPoint base = BaseCell(realCol, ARow);
+    std::string text = TBaseGrid::GetEditText(base.X, base.Y);
+    if (!EditWithTags) text = HtmlDecodeEntities(HtmlToPlainText(text), true);
+    FLoadedEditText = text;
+    FLoadedEditCell = base;
+    return text;
+}
+
+void TExtStringGrid::SetEditText(int ACol, int ARow, const std::string& Value)
+{
+    // A refused value is put back by the validation itself.
+    if (FValidating) return;
+    const TPoint base = BaseCell(ACol, ARow);
+    const int realCol = RealColIndex(base.X);
+    const std::string stored = UneditedToStored(realCol, base.Y, Value);
+    // The editor is done with the text it was loaded with.
+    FLoadedEditCell = {-1, -1};
+    TBaseGrid::SetEditText(realCol, base.Y, stored);
+}
+
+void TExtStringGrid::SetEditTextEx(int ACol, int ARow, const std::string& Value)
+{
+    const std::string stored = UneditedToStored(ACol, ARow, Value);
+    SetEditText(RealToDisplCol(ACol), ARow, Value);
+    if (stored != GridCells(ACol, ARow)) SetCells(ACol, ARow, stored);
+}
+
+void TExtStringGrid::RestoreCellCache()
+{
+    SetCells(RealCol(), Row(), FCellCache);
+    SetCells(RealCol(), Row(), Cells(RealCol(), Row()));
+}
+
+void TExtStringGrid::GetEditorProp(int ACol, int ARow, TEditLink* AEditLink)
+{
+    if (OnGetEditorProp) OnGetEditorProp(this, ACol, ARow, AEditLink);
+    if (OnGetEditorPropInt) OnGetEditorPropInt(this, ARow, ACol);
+}
+
+void TExtStringGrid::EditingDone(int ACol, int ARow)
+{
+    if (OnEditingDone) OnEditingDone(this);
+    EditMode = false;
+    PostMessage(this, GridEditDoneMessage(), static_cast<WPARAM>(ACol), static_cast<LPARAM>(ARow));
+}
+
+bool TExtStringGrid::HandleEditDoneMessage(TMessage& Message)
+{
+    if (Message.Msg != GridEditDoneMessage()) return false;
+    if (OnEditCellDone)
+        OnEditCellDone(this, static_cast<int>(Message.WParam), static_cast<int>(Message.LParam));
+    if (MouseActions()->EditOnDblClickOnly()) {
+        SetEditorMode(false);
+        EditMode = false;
+        SetOptions(Options() - goEditing);
+    }
+    return true;
+}
+
+void TExtStringGrid::FireComboChange(int AItemIndex, const std::string& ASelection)
+{
+    if (OnComboChange) OnComboChange(this, RealCol(), Row(), AItemIndex, ASelection);
+    // The combo's items carry no objects on this platform.
+    if (OnComboObjectChange) OnComboObjectChange(this, RealCol(), Row(), AItemIndex, ASelection, nullptr);
+}
+
+bool TExtStringGrid::StoreAndValidate(const std::string& Text)
+{
+    SetCurrentCell(Text);
+    return ValidateCell(Text);
+}
+
+void TExtStringGrid::TabOutOfEditor(TShiftState Shift)
+{
+    if (Options().Contains(goTabs)) {
+        // TODO(lead): the grid's Tab advance; the base grid's Tab walk stands in for it.
+        DoneInplaceEdit(VK_TAB, Shift);
+    } else {
+        HideInplaceEdit();
+        if (CanFocus()) SetFocus();
+        PostMessage(this, WM_KEYDOWN, VK_TAB, 0);
+    }
+}
+
+std::string TExtStringGrid::DoEllipsClick(const std::string& Text)
+{
+    std::string s = Text;
+    if (OnEllipsClick) OnEllipsClick(this, RealCol(), Row(), s);
+    return s;
+}
+
+void TExtStringGrid::SpecialEditorLeft()
+{
+    if (ComponentState().Contains(csDestroying)) return;
+    if (FSpecialEditor && !FBlockKill) HideInplaceEdit();
+}
+
+void TExtStringGrid::EditorTextChanged(const std::string& Text)
+{
+    if (OnEditChange) OnEditChange(this, Col(), Row(), Text);
+}

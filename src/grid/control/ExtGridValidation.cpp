@@ -1,0 +1,177 @@
+#include <algorithm>
+
+#include "grid/control/ExtStringGrid.h"
+#include "grid/control/settings/BalloonSettings.h"
+#include "grid/foundation/model/CellChecker.h"
+#include "grid/foundation/model/Navigation.h"
+
+// The validation of an edited value: corrected by the cell checker, decided by the
+// application, recorded for undo and announced, or refused with the editor opened again.
+
+namespace {
+
+// Holds a flag at a value for a scope and gives the old value back, also on an exception.
+class TFlagHold {
+public:
+    TFlagHold(bool& Flag, bool Value) : flag_(Flag), saved_(Flag) { flag_ = Value; }
+    ~TFlagHold() { flag_ = saved_; }
+    TFlagHold(const TFlagHold&) = delete;
+    TFlagHold& operator=(const TFlagHold&) = delete;
+
+private:
+    bool& flag_;
+    bool saved_;
+};
+
+} // namespace
+
+std::string TExtStringGrid::UneditedToStored(int RealCol, int ARow, const std::string& Value) const
+{
+    if (FLoadedEditCell == TPoint{RealCol, ARow} && Value == FLoadedEditText) return GridCells(RealCol, ARow);
+    return Value;
+}
+
+bool TExtStringGrid::ValidateCell(const std::string& NewValue)
+{
+    if (!FEditing || FValidating) return true;
+    FEditing = false;
+    FValidating = true;
+    bool valid = true;
+    try {
+        const int acol = RealColIndex(FOldCol), arow = FOldRow;
+        const std::string newValue = UneditedToStored(acol, arow, NewValue);
+        FNewCellText = newValue;
+        if (newValue != FOldCellText || AlwaysValidate) {
+            const bool changed = newValue != FOldCellText;
+            std::string value = newValue;
+            {
+                TFlagHold noAdvance(Navigation()->AdvanceOnEnter, false);
+                if (CellChecker && CellChecker->AutoCorrect) value = CellChecker->Correct(acol, arow, value);
+                if (OnCellValidate) OnCellValidate(this, acol, arow, value, valid);
+                // Only an accepted change marks the grid and the row as modified.
+                if (valid && value != FOldCellText) {
+                    FGridModified = true;
+                    if (FixedCols() > 0) {
+                        SetRowModified(RealRowIndex(Row()), true);
+                        if (ShowModified()->Enabled) RepaintCell(0, Row());
+                    }
+                }
+                if (valid) CellsLoaded(acol, arow);
+                if (CellChecker && CellChecker->AutoMarkError)
+                    value = CellChecker->MarkError(acol, arow, value);
+                if (valid && UndoRedo()) UndoRedo()->RegisterChange(acol, arow, FOldCellText, value);
+                if (valid && changed) DoCellsChanged(TRect{acol, arow, acol, arow});
+            }
+            FNewCellText = value;
+            if (valid) {
+                StoreValidatedValue(acol, arow, value);
+            } else {
+                FLastValidation = false;
+                ReopenRefusedEdit(value == newValue ? newValue : FOldCellText);
+                FModified = FOldModifiedValue;
+            }
+            FOldCellText = GridCells(acol, arow);
+        }
+    } catch (...) {
+        StoreOldCellValue(Col(), Row());
+        FValidating = false;
+        throw;
+    }
+    StoreOldCellValue(Col(), Row());
+    FValidating = false;
+    // TODO(lead): HideFocusWindow() on acceptance, once the focus frame is there.
+    return valid;
+}
+
+void TExtStringGrid::StoreValidatedValue(int ACol, int ARow, const std::string& Value)
+{
+    SetGridCells(ACol, ARow, Value);
+    if (!IsBaseCell(ACol, ARow)) {
+        const TPoint base = BaseCell(ACol, ARow);
+        SetGridCells(base.X, base.Y, Value);
+    }
+    RepaintCell(RealToDisplCol(ACol), ARow);
+}
+
+// The editor closes on the text it had, the focus goes back to the kept cell, and the
+// editor opens there again on CellText.
+void TExtStringGrid::ReopenRefusedEdit(const std::string& CellText)
+{
+    const int acol = RealColIndex(FOldCol), arow = FOldRow;
+    {
+        // The closing editor must not store its text over CellText.
+        TFlagHold quiet(FValidating, true);
+        FLoadedEditCell = {-1, -1};
+        HideEditor();
+    }
+    SetGridCells(acol, arow, CellText);
+    FForceSel = true;
+    MoveColRow(FOldCol, arow, true, true);
+    FForceSel = false;
+    FValidating = false;
+    FEditing = true;
+    // TODO(lead): ShowInplaceEdit, once the editor lifecycle has it; the base grid's editor
+    // opening stands in for it.
+    ShowEditor();
+    if (Col() != FOldCol) InvalidateEditor();
+}
+
+bool TExtStringGrid::ValidateCellWide(const std::string& NewValue)
+{
+    if (!FEditing || FValidating) return true;
+    FEditing = false;
+    FValidating = true;
+    const int acol = RealColIndex(FOldCol), arow = FOldRow;
+    bool valid = true;
+    if (NewValue != FOldCellText || AlwaysValidate) {
+        const bool changed = NewValue != FOldCellText;
+        std::string value = NewValue;
+        CellsLoaded(acol, arow);
+        if (OnCellValidateWide) OnCellValidateWide(this, acol, arow, value, valid);
+        if (valid) {
+            StoreValidatedValue(acol, arow, value);
+        } else {
+            ReopenRefusedEdit(value == NewValue ? NewValue : FOldCellText);
+            FModified = FOldModifiedValue;
+        }
+        if (valid && changed) {
+            FGridModified = true;
+            if (ShowModified()->Enabled && FixedCols() > 0) {
+                SetRowModified(arow, true);
+                RepaintCell(0, arow);
+            }
+            DoCellsChanged(TRect{acol, arow, acol, arow});
+        }
+        FOldCellText = GridCells(acol, arow);
+    }
+    StoreOldCellValue(Col(), Row());
+    FValidating = false;
+    return valid;
+}
+
+// TODO(lead): CalcFooter(ACol) once the footer calculation is there.
+void TExtStringGrid::CellsLoaded(int, int) {}
+
+// TODO(lead): CalcFooter(-1) once the footer calculation is there.
+void TExtStringGrid::ColumnsChanged() {}
+
+void TExtStringGrid::DoCellsChanged(const TRect& R)
+{
+    if (OnCellsChanged) OnCellsChanged(this, R);
+    // A notifier may unregister itself while it hears of the change.
+    const std::vector<TGridChangeNotifier*> notifiers = FNotifierList;
+    for (TGridChangeNotifier* notifier : notifiers)
+        notifier->CellsChanged(R);
+    ColumnsChanged();
+}
+
+void TExtStringGrid::RegisterNotifier(TGridChangeNotifier* ANotifier)
+{
+    if (std::find(FNotifierList.begin(), FNotifierList.end(), ANotifier) == FNotifierList.end())
+        FNotifierList.push_back(ANotifier);
+}
+
+void TExtStringGrid::UnRegisterNotifier(TGridChangeNotifier* ANotifier)
+{
+    std::erase(FNotifierList, ANotifier);
+}

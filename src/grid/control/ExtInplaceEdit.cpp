@@ -1,0 +1,260 @@
+#include "grid/control/ExtInplaceEdit.h"
+
+#include <utility>
+
+#include "grid/control/EditorCharFilter.h"
+#include "grid/control/ExtStringGrid.h"
+#include "grid/control/LookupCompletion.h"
+#include "grid/foundation/model/Navigation.h"
+#include "grid/foundation/text/NameText.h"
+#include "platform/rtl/Classes.h"
+#include "platform/rtl/SysUtils.h"
+#include "platform/rtl/Utf8.h"
+#include "platform/ui/Beep.h"
+#include "platform/ui/Clipboard.h"
+
+TExtInplaceEdit::TExtInplaceEdit(TExtStringGrid* AGrid) : TInplaceEdit(AGrid), FGrid(AGrid) {}
+
+void TExtInplaceEdit::UpdateContents()
+{
+    FGrid->FNoEditChange = true;
+    TInplaceEdit::UpdateContents();
+    FGrid->FNoEditChange = false;
+    FColE = FGrid->Col();
+    FRowE = FGrid->Row();
+    const std::u32string mask = utf8::Decode(FGrid->PasswordChar);
+    SetPasswordChar(FGrid->EditControl == edPassword && !mask.empty() ? mask[0] : 0);
+    FLengthLimit = FGrid->GetEditLimit();
+    Workmode = true;
+    FGrid->GetEditorProp(FGrid->RealCol(), FRowE, nullptr);
+}
+
+void TExtInplaceEdit::Change()
+{
+    TInplaceEdit::Change();
+    if (!FGrid->FNoEditChange && FGrid->OnEditChange)
+        FGrid->OnEditChange(FGrid, FGrid->Col(), FGrid->Row(), Text());
+}
+
+void TExtInplaceEdit::DoChange()
+{
+    if (Workmode && FGrid->Lookup) CompleteFromList(*this, *FGrid->LookupItems(), FGrid->LookupCaseSensitive);
+}
+
+bool TExtInplaceEdit::ValidateForExit()
+{
+    if (FGrid->ValidateCell(Text())) {
+        ShowDecidedText();
+        return true;
+    }
+    ShowDecidedText();
+    KeepCaretAfterRefusal();
+    return false;
+}
+
+// The editor shows what the validation decided, unless that is the cell's own stored form
+// of the text it already shows.
+void TExtInplaceEdit::ShowDecidedText()
+{
+    const int realCol = FGrid->RealColIndex(FColE);
+    if (FGrid->NewCellText() != FGrid->UneditedToStored(realCol, FRowE, Text()))
+        SetText(FGrid->NewCellText());
+}
+
+void TExtInplaceEdit::KeepCaretAfterRefusal()
+{
+    if (FGrid->Navigation()->EditSelectAll)
+        SelectAll();
+    else
+        Deselect();
+}
+
+void TExtInplaceEdit::KeyDown(Word& Key, TShiftState Shift)
+{
+    const bool ctrl = Shift.Contains(ssCtrl);
+    switch (Key) {
+    case VK_ESCAPE:
+        // One press restores the text from before editing and closes the editor.
+        SetText(FGrid->FCellCache);
+        FGrid->FEditing = false;
+        FGrid->HideInplaceEdit();
+        Key = 0;
+        return;
+    case 'A':
+        if (ctrl && !Shift.Contains(ssAlt)) {
+            SelectAll();
+            Key = 0;
+            return;
+        }
+        break;
+    case VK_TAB:
+        if (FGrid->EditorWantsTab()) {
+            if (ValidateForExit()) FGrid->TabOutOfEditor(Shift);
+            Key = 0;
+            return;
+        }
+        break;
+    case VK_UP:
+    case VK_DOWN: {
+        FGrid->FValidating = true;
+        FGrid->SetCurrentCell(Text());
+        FGrid->FValidating = false;
+        if (!ValidateForExit()) {
+            Key = 0;
+            return;
+        }
+        break;
+    }
+    case VK_RETURN:
+        if (ctrl) {
+            if (!FGrid->Navigation()->AllowCtrlEnter || !(FGrid->WordWrap())) {
+                Key = 0;
+                return;
+            }
+        } else if (!FGrid->Navigation()->LineFeedOnEnter && !ValidateForExit()) {
+            // The Enter character that follows must not close the reopened editor.
+            FRefusedReturn = true;
+            Key = 0;
+            return;
+        }
+        break;
+    default:
+        break;
+    }
+    Workmode = Key != VK_BACK && Key != VK_DELETE;
+    TInplaceEdit::KeyDown(Key, Shift);
+}
+
+void TExtInplaceEdit::KeyUp(Word& Key, TShiftState Shift)
+{
+    TInplaceEdit::KeyUp(Key, Shift);
+    DoChange();
+}
+
+bool TExtInplaceEdit::FilterChar(char32_t& Ch, bool Ctrl)
+{
+    if (Ch == 1 && Ctrl) return false;
+    if (Ch == 10 && Ctrl && !(FGrid->Navigation()->AllowCtrlEnter && FGrid->WordWrap())) return false;
+    const bool atLimit = FLengthLimit > 0 && Length(Text()) >= FLengthLimit && SelLength() == 0;
+    if (atLimit && Ch != VK_BACK && Ch != VK_ESCAPE && Ch != VK_RETURN) return false;
+    TTypedChar typed{FGrid->EditControl, Text(), SelStart(), SelLength(), Ch, Ctrl, FGrid->ValidChars};
+    const TCharFilterResult result = FilterTypedChar(typed);
+    if (result.Verdict == TCharVerdict::Beep) Beep();
+    if (result.Verdict != TCharVerdict::Pass) return false;
+    Ch = result.Ch;
+    return true;
+}
+
+void TExtInplaceEdit::WMChar(TMessage& Message)
+{
+    auto ch = static_cast<char32_t>(Message.WParam);
+    if (std::exchange(FRefusedReturn, false) && ch == U'\r') return;
+    const bool ctrl = KeyDataToShiftState(Message.LParam).Contains(ssCtrl);
+    if (!FilterChar(ch, ctrl)) return;
+    Message.WParam = ch;
+    TInplaceEdit::WMChar(Message);
+    if (FGrid->EditControl == edMixedCase && ch >= 32) {
+        const int caret = SelStart();
+        SetText(CapitalizeName(Text()));
+        SetSelStart(caret);
+    }
+}
+
+void TExtInplaceEdit::WMGetDlgCode(TMessage& Message)
+{
+    TInplaceEdit::WMGetDlgCode(Message);
+    if (FGrid->EditorWantsTab()) Message.Result |= DLGC_WANTTAB;
+}
+
+void TExtInplaceEdit::WMSetFocus(TMessage& Message)
+{
+    TInplaceEdit::WMSetFocus(Message);
+    FGotFocus = true;
+    FGrid->FNoEditChange = false;
+    FLengthLimit = FGrid->GetEditLimit();
+    if (!FGrid->Navigation()->EditSelectAll) Deselect();
+}
+
+void TExtInplaceEdit::WMKillFocus(TMessage& Message)
+{
+    FGrid->FStartEditChar = 0;
+    if (FGrid->LookupHistory && !Text().empty() && FGrid->LookupItems()->IndexOf(Text()) < 0)
+        FGrid->LookupItems()->Add(Text());
+    TInplaceEdit::WMKillFocus(Message);
+    if (FGrid->ComponentState().Contains(csDestroying)) return;
+    auto* target = reinterpret_cast<TWinControl*>(Message.WParam);
+    if (target != FGrid && FGrid->EditorMode()) {
+        // The value of an editor left for another window is validated and stored here.
+        try {
+            FGrid->ValidateCell(Text());
+            FGrid->FNoEditChange = true;
+            SetText(FGrid->CurrentCell());
+            FGrid->FNoEditChange = false;
+        } catch (...) {
+            FGrid->HideInplaceEdit();
+            FGrid->FEditing = false;
+            throw;
+        }
+        FGrid->HideInplaceEdit();
+        FGrid->FEditing = false;
+        FGrid->EditMode = false;
+    }
+    if (FGotFocus) {
+        FGotFocus = false;
+        FGrid->EditingDone(FGrid->RealColIndex(FColE), FRowE);
+    }
+}
+
+bool TExtInplaceEdit::ClipboardAllowed(const std::function<void(TObject*, bool&)>& Event)
+{
+    bool allow = true;
+    if (Event) Event(this, allow);
+    return allow;
+}
+
+void TExtInplaceEdit::Paste()
+{
+    std::string pasted = Clipboard()->AsText();
+    if (pasted.empty() || !ClipboardAllowed(FGrid->OnClipboardPaste)) return;
+    bool allow = true;
+    if (FGrid->OnClipboardBeforePasteCell)
+        FGrid->OnClipboardBeforePasteCell(this, FGrid->Col(), FGrid->Row(), pasted, allow);
+    if (!allow || (FLengthLimit >= 1 && Length(pasted) > FLengthLimit)) return;
+    if (pasted.ends_with("\r\n"))
+        pasted.resize(pasted.size() - 2);
+    else if (pasted.ends_with('\n') || pasted.ends_with('\r'))
+        pasted.pop_back();
+    const std::string text = Text();
+    const int start = SelStart(), replaced = SelLength();
+    std::string result = Copy(text, 1, start) + pasted + Copy(text, start + replaced + 1, Length(text));
+    if ((FLengthLimit < 1 || Length(result) <= FLengthLimit) &&
+        AcceptPastedText(FGrid->EditControl, FGrid->ValidChars, result))
+        SetText(result);
+    FGrid->SetCurrentCell(Text());
+    if (replaced > 0) {
+        SetSelStart(start);
+        SetSelLength(Length(pasted));
+    } else {
+        SetSelStart(start + Length(pasted));
+    }
+    if (FGrid->OnClipboardAfterPasteCell)
+        FGrid->OnClipboardAfterPasteCell(this, FGrid->Col(), FGrid->Row(), Text());
+}
+
+void TExtInplaceEdit::WndProc(TMessage& Message)
+{
+    switch (Message.Msg) {
+    case WM_PASTE:
+        Paste();
+        return;
+    case WM_COPY:
+        if (!ClipboardAllowed(FGrid->OnClipboardCopy)) return;
+        break;
+    case WM_CUT:
+        if (!ClipboardAllowed(FGrid->OnClipboardCut)) return;
+        break;
+    default:
+        break;
+    }
+    TInplaceEdit::WndProc(Message);
+}

@@ -1,0 +1,181 @@
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+#include "GridOnForm.h"
+#include "grid/control/GridCombo.h"
+#include "platform/ui/Input.h"
+#include "platform/ui/StdCtrls.h"
+#include "support/EventLoop.h"
+
+namespace {
+
+struct ComboChange {
+    int col, row, index;
+    std::string selection;
+};
+
+// A list combo on display cell (1, 1), which is real cell (2, 1) because real column 1 is
+// hidden; the cell holds "X", which is not among the items A and B.
+class ExtGridComboEditorTest : public GridOnForm {
+protected:
+    void SetUp() override
+    {
+        GridOnForm::SetUp();
+        other = new TEdit(&form);
+        other->SetParent(&form);
+        other->SetBounds(0, 270, 100, 20);
+        grid->SetOptions(grid->Options() + goEditing);
+        grid->HideColumn(1);
+        grid->SetCells(2, 1, "X");
+        grid->OnGetEditorType = [](TObject*, int ACol, int, TEditorType& AEditor) {
+            if (ACol == 2) AEditor = edComboList;
+        };
+        grid->OnGetEditorProp = [this](TObject*, int, int, TEditLink*) {
+            grid->EditCombo()->Items()->Clear();
+            grid->EditCombo()->Items()->Add("A");
+            grid->EditCombo()->Items()->Add("B");
+            grid->EditCombo()->Items()->Add("Beta");
+        };
+        grid->OnComboChange = [this](TObject*, int ACol, int ARow, int AIndex,
+                                     const std::string& ASelection) {
+            changes.push_back({ACol, ARow, AIndex, ASelection});
+        };
+        grid->OnEditingDone = [this](TObject*) { ++editingDone; };
+        grid->OnEditCellDone = [this](TObject*, int ACol, int ARow) { cellDone.push_back({ACol, ARow}); };
+        grid->SetFocus();
+        grid->MoveCurrentCell(1, 1);
+    }
+    TGridCombo* OpenCombo()
+    {
+        SendKey(VK_F2);
+        EXPECT_EQ(grid->ActiveEditControl(), grid->EditCombo());
+        EXPECT_TRUE(grid->EditCombo()->Focused());
+        return grid->EditCombo();
+    }
+
+    TEdit* other = nullptr;
+    std::vector<ComboChange> changes;
+    int editingDone = 0;
+    std::vector<TPoint> cellDone;
+};
+
+TEST_F(ExtGridComboEditorTest, AValueOutsideTheListChangesNothingUntilAPick)
+{
+    const struct {
+        const char* what;
+        std::function<void()> leave;
+    } exits[] = {
+        {"Escape", [] { SendKey(VK_ESCAPE); }},
+        {"focus loss", [this] { other->SetFocus(); }},
+    };
+    for (const auto& exit : exits) {
+        SCOPED_TRACE(exit.what);
+        changes.clear();
+        grid->SetFocus();
+        TGridCombo* combo = OpenCombo();
+        EXPECT_EQ(combo->ItemIndex(), -1);
+        exit.leave();
+        EXPECT_FALSE(combo->Visible());
+        EXPECT_FALSE(grid->IsEditMode());
+        EXPECT_EQ(grid->Cells(2, 1), "X");
+        EXPECT_TRUE(changes.empty());
+        EXPECT_FALSE(grid->Modified());
+    }
+}
+
+TEST_F(ExtGridComboEditorTest, APickIsStoredOnEnterAndEditingDoneFollowsTheEventLoop)
+{
+    TGridCombo* combo = OpenCombo();
+    SendText("B");
+    ASSERT_EQ(changes.size(), 1u);
+    EXPECT_EQ(changes[0].col, 2);
+    EXPECT_EQ(changes[0].row, 1);
+    EXPECT_EQ(changes[0].index, 1);
+    EXPECT_EQ(changes[0].selection, "B");
+    EXPECT_EQ(grid->Cells(2, 1), "X");
+
+    SendKey(VK_RETURN);
+    EXPECT_FALSE(combo->Visible());
+    EXPECT_EQ(grid->Cells(2, 1), "B");
+    EXPECT_TRUE(grid->Modified());
+    EXPECT_EQ(editingDone, 1);
+    EXPECT_TRUE(cellDone.empty());
+    ASSERT_TRUE(Run_Loop_Until([this] { return !cellDone.empty(); }));
+    EXPECT_EQ(cellDone, (std::vector<TPoint>{{2, 1}}));
+    EXPECT_EQ(editingDone, 1);
+}
+
+TEST_F(ExtGridComboEditorTest, RefusedPickKeepsTheComboOpenOnTheCorrectedText)
+{
+    grid->OnCellValidate = [](TObject*, int, int, std::string& Value, bool& Valid) {
+        if (Value == "B") {
+            Value = "A";
+            Valid = false;
+        }
+    };
+    TGridCombo* combo = OpenCombo();
+    SendText("B");
+    SendKey(VK_RETURN);
+    EXPECT_TRUE(combo->Visible());
+    EXPECT_EQ(combo->Text(), "A");
+    EXPECT_EQ(grid->Cells(2, 1), "X");
+    EXPECT_EQ(editingDone, 0);
+}
+
+} // namespace
+
+namespace {
+
+TEST_F(ExtGridComboEditorTest, EditableComboCompletesFromItsItemsThenFromTheLookupItems)
+{
+    grid->OnGetEditorType = [](TObject*, int, int, TEditorType& AEditor) { AEditor = edComboEdit; };
+    grid->Lookup = true;
+    grid->LookupItems()->Add("Gamma");
+    grid->SetCells(2, 1, "");
+    const struct {
+        const char* typed;
+        const char* shown; // typed as typed, the rest as the item has it
+        int itemIndex;
+    } cases[] = {{"be", "beta", 2}, {"G", "Gamma", -1}, {"x", "x", -1}};
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.typed);
+        TGridCombo* combo = OpenCombo();
+        combo->SetItemIndex(-1);
+        combo->SetText("");
+        SendText(c.typed);
+        EXPECT_EQ(combo->Text(), c.shown);
+        EXPECT_EQ(combo->ItemIndex(), c.itemIndex);
+        SendKey(VK_ESCAPE);
+        EXPECT_EQ(grid->Cells(2, 1), "");
+    }
+}
+
+} // namespace
+
+namespace {
+
+TEST(ExtGridEditorLifetimeTest, GridFreedWithAnEditorOpenFreesItQuietly)
+{
+    const TEditorType kinds[] = {edNormal, edComboList, edEditBtn, edSpinEdit};
+    for (const TEditorType kind : kinds) {
+        SCOPED_TRACE(kind);
+        TForm form(nullptr);
+        auto* grid = new TExtStringGrid(&form);
+        grid->SetParent(&form);
+        form.Show();
+        grid->SetOptions(grid->Options() + goEditing);
+        grid->OnGetEditorType = [kind](TObject*, int, int, TEditorType& AEditor) { AEditor = kind; };
+        int editingDone = 0;
+        grid->OnEditingDone = [&](TObject*) { ++editingDone; };
+        grid->SetFocus();
+        grid->MoveCurrentCell(1, 1);
+        SendKey(VK_F2);
+        ASSERT_TRUE(grid->IsEditMode());
+        delete grid;
+        EXPECT_EQ(editingDone, 0);
+    }
+}
+
+} // namespace

@@ -1,0 +1,234 @@
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+#include "GridOnForm.h"
+#include "grid/control/GridCheckBox.h"
+#include "grid/control/GridDatePicker.h"
+#include "grid/control/GridEditBtn.h"
+#include "grid/control/GridSpin.h"
+#include "grid/control/GridUnitEditBtn.h"
+#include "platform/rtl/Classes.h"
+#include "platform/rtl/DateUtils.h"
+#include "platform/rtl/SysUtils.h"
+#include "platform/ui/Beep.h"
+#include "platform/ui/Input.h"
+
+namespace {
+
+// The edit-with-button and spin editors on cell (1, 1), driven by real key events.
+class ExtGridEditBtnSpinTest : public GridOnForm {
+protected:
+    void SetUp() override
+    {
+        GridOnForm::SetUp();
+        SetBeeper([] {});
+        grid->SetOptions(grid->Options() + goEditing);
+        grid->OnEditingDone = [this](TObject*) { ++editingDone; };
+        grid->SetFocus();
+        grid->MoveCurrentCell(1, 1);
+    }
+    void TearDown() override { SetBeeper(nullptr); }
+    void Open(const std::string& Text, TEditorType Kind)
+    {
+        grid->SetCells(1, 1, Text);
+        grid->OnGetEditorType = [Kind](TObject*, int, int, TEditorType& AEditor) { AEditor = Kind; };
+        SendKey(VK_F2);
+        ASSERT_TRUE(grid->IsEditMode());
+        ASSERT_NE(FocusedControl(), grid);
+    }
+
+    int editingDone = 0;
+};
+
+TEST_F(ExtGridEditBtnSpinTest, EllipsisButtonChangesTheTextAndEnterStoresIt)
+{
+    grid->OnEllipsClick = [](TObject*, int ACol, int ARow, std::string& S) {
+        EXPECT_EQ(ACol, 1);
+        EXPECT_EQ(ARow, 1);
+        S += "!";
+    };
+    Open("abc", edEditBtn);
+    TGridEditBtn* editor = grid->EditBtn();
+    EXPECT_EQ(grid->ActiveEditControl(), editor);
+    editor->ButtonClick(editor);
+    EXPECT_EQ(editor->Text(), "abc!");
+    SendKey(VK_RETURN);
+    EXPECT_FALSE(editor->Visible());
+    EXPECT_EQ(grid->Cells(1, 1), "abc!");
+    EXPECT_EQ(editingDone, 1);
+    EXPECT_TRUE(grid->Modified());
+}
+
+TEST_F(ExtGridEditBtnSpinTest, EditorsLeaveTheCellAsItWasOnEscape)
+{
+    const struct {
+        const char* what;
+        TEditorType kind;
+        const char* typed;
+    } cases[] = {{"edit with button", edEditBtn, "xyz"}, {"spin", edSpinEdit, "7"}};
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.what);
+        Open("42", c.kind);
+        SendText(c.typed);
+        SendKey(VK_ESCAPE);
+        EXPECT_FALSE(grid->IsEditMode());
+        EXPECT_EQ(grid->ActiveEditControl()->Visible(), false);
+        EXPECT_EQ(grid->Cells(1, 1), "42");
+        EXPECT_FALSE(grid->Modified());
+    }
+}
+
+TEST_F(ExtGridEditBtnSpinTest, NumericEditWithButtonFiltersTypedCharacters)
+{
+    Open("", edNumericEditBtn);
+    SendText("-1-2a");
+    EXPECT_EQ(grid->EditBtn()->Text(), "-12");
+}
+
+TEST_F(ExtGridEditBtnSpinTest, SpinKeysJumpWithinTheRangeAndEnterStores)
+{
+    std::vector<bool> clicks;
+    grid->OnSpinClick = [&](TObject*, int, int, int, bool UpDown) { clicks.push_back(UpDown); };
+    grid->OnGetEditorProp = [this](TObject*, int, int, TEditLink*) {
+        grid->SpinEdit()->SetMinValue(0);
+        grid->SpinEdit()->SetMaxValue(100);
+        grid->SpinEdit()->SetIncrement(10);
+    };
+    Open("95", edSpinEdit);
+    TGridSpin* spin = grid->SpinEdit();
+    const struct {
+        Word key;
+        int value;
+    } steps[] = {{VK_PRIOR, 95}, {VK_NEXT, 85}, {VK_HOME, 100}, {VK_END, 0}};
+    for (const auto& step : steps) {
+        SendKey(step.key);
+        EXPECT_EQ(spin->Value(), step.value) << "key " << step.key;
+    }
+    EXPECT_EQ(clicks, (std::vector<bool>{true, false, true, false}));
+    SendKey(VK_NEXT);
+    SendKey(VK_PRIOR);
+    SendKey(VK_RETURN);
+    EXPECT_FALSE(spin->Visible());
+    EXPECT_EQ(grid->Cells(1, 1), "10");
+    EXPECT_EQ(editingDone, 1);
+}
+
+} // namespace
+
+namespace {
+
+TEST_F(ExtGridEditBtnSpinTest, UnitEditorShowsTheNumberApartAndStoresItWithItsUnit)
+{
+    grid->OnGetEditorProp = [this](TObject*, int, int, TEditLink*) {
+        TStringList units;
+        units.Add("mm");
+        units.Add("cm");
+        grid->UnitEditBtn()->SetUnits(&units);
+    };
+    const struct {
+        const char* cell;
+        const char* shown;
+        const char* unit;
+    } cases[] = {{"12mm", "12", "mm"}, {"7 furlongs", "7 furlongs", ""}};
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.cell);
+        Open(c.cell, edUnitEditBtn);
+        TGridUnitEditBtn* editor = grid->UnitEditBtn();
+        EXPECT_EQ(editor->Text(), c.shown);
+        EXPECT_EQ(editor->UnitID(), c.unit);
+        SendKey(VK_RETURN);
+        EXPECT_FALSE(editor->Visible());
+        EXPECT_EQ(grid->Cells(1, 1), c.cell);
+    }
+    Open("12mm", edUnitEditBtn);
+    SendKey(VK_END);
+    SendText("5");
+    SendKey(VK_RETURN);
+    EXPECT_EQ(grid->Cells(1, 1), "125mm");
+}
+
+TEST_F(ExtGridEditBtnSpinTest, CheckBoxStoresNothingAndButtonStoresTheClickAnswer)
+{
+    Open("Y", edCheckBox);
+    EXPECT_TRUE(grid->EditCheck()->Visible());
+    EXPECT_EQ(grid->ActiveEditControl(), nullptr);
+    SendKey(VK_SPACE);
+    SendKey(VK_DOWN);
+    EXPECT_FALSE(grid->EditCheck()->Visible());
+    EXPECT_EQ(grid->Cells(1, 1), "Y");
+    EXPECT_EQ(grid->Row(), 2);
+
+    int buttonClicks = 0;
+    grid->OnButtonClick = [&](TObject*, int, int) { ++buttonClicks; };
+    grid->OnEllipsClick = [](TObject*, int, int, std::string& S) { S = "picked"; };
+    grid->MoveCurrentCell(1, 1);
+    Open("Press", edButton);
+    EXPECT_EQ(grid->GridButton()->Caption(), "Press");
+    SendKey(VK_SPACE);
+    EXPECT_EQ(grid->Cells(1, 1), "picked");
+    EXPECT_EQ(buttonClicks, 1);
+    SendKey(VK_ESCAPE);
+    EXPECT_FALSE(grid->GridButton()->Visible());
+}
+
+} // namespace
+
+namespace {
+
+TEST_F(ExtGridEditBtnSpinTest, DatePickerShowsTheCellsDateAndStoresWhatItShows)
+{
+    const TFormatSettings saved = FormatSettings();
+    FormatSettings().ShortDateFormat = "dd/mm/yyyy";
+    FormatSettings().DateSeparator = '/';
+    Open("05/03/2024", edDateEdit);
+    TGridDatePicker* picker = grid->DatePicker();
+    EXPECT_EQ(picker->Date(), EncodeDate(2024, 3, 5));
+    SendKey(VK_RETURN);
+    EXPECT_FALSE(picker->Visible());
+    EXPECT_EQ(grid->Cells(1, 1), "05/03/2024");
+    EXPECT_FALSE(grid->Modified());
+
+    Open("05/03/2024", edDateEdit);
+    picker->SetDate(EncodeDate(2025, 12, 24));
+    SendKey(VK_ESCAPE);
+    EXPECT_EQ(grid->Cells(1, 1), "05/03/2024");
+
+    // A cleared check box of the picker stands for no date.
+    grid->OnGetEditorProp = [this](TObject*, int, int, TEditLink*) {
+        grid->DatePicker()->SetShowCheckbox(true);
+    };
+    Open("05/03/2024", edDateEdit);
+    picker->SetChecked(false);
+    grid->HideCellEdit();
+    EXPECT_EQ(grid->Cells(1, 1), "");
+    FormatSettings() = saved;
+}
+
+} // namespace
+
+namespace {
+
+TEST_F(ExtGridEditBtnSpinTest, DateSpinReadsTheCellsDateOrTodayAndStoresTheDate)
+{
+    const TFormatSettings saved = FormatSettings();
+    FormatSettings().ShortDateFormat = "dd/mm/yyyy";
+    FormatSettings().DateSeparator = '/';
+    SetClock([] { return EncodeDate(2026, 12, 10); });
+    const struct {
+        const char* cell;
+        const char* stored;
+    } cases[] = {{"05/03/2024", "05/03/2024"}, {"no date", "10/12/2026"}};
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.cell);
+        Open(c.cell, edDateSpinEdit);
+        SendKey(VK_RETURN);
+        EXPECT_FALSE(grid->SpinEdit()->Visible());
+        EXPECT_EQ(grid->Cells(1, 1), c.stored);
+    }
+    SetClock(nullptr);
+    FormatSettings() = saved;
+}
+
+} // namespace
