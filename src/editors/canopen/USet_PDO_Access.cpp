@@ -33,7 +33,7 @@ TRuleTable PDO_Table(bool Transmit, int FirstHeader, int FirstHint, int First)
             columns};
 }
 
-const TRuleWindow Rule_Window{2000,
+const TRuleWindow PDO_Window{2000,
                               798,
                               &File_PDO_CANopen,
                               "PDO_CANopen",
@@ -43,4 +43,4 @@ const TRuleWindow Rule_Window{2000,
                               {PDO_Table(false, 2016, 2043, 2069), PDO_Table(true, 2029, 2055, 2080)}};
 } // namespace
 
-TFSet_PDO_Access::TFSet_PDO_Access(TComponent* owner) : TRuleEditorForm(owner, Rule_Window) {}
+TFSet_PDO_Access::TFSet_PDO_Access(TComponent* owner) : TRuleEditorForm(owner, PDO_Window) {}

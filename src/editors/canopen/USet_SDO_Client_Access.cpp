@@ -34,7 +34,7 @@ TRuleTable SDO_Table(bool Write, int FirstHeader, int FirstHint, int First)
             columns};
 }
 
-const TRuleWindow Rule_Window{2100,
+const TRuleWindow SDO_Client_Window{2100,
                               798,
                               &File_SDO_Client_CANopen,
                               "SDO_Client_CANopen",
@@ -44,4 +44,4 @@ const TRuleWindow Rule_Window{2100,
                               {SDO_Table(false, 2116, 2139, 2161), SDO_Table(true, 2127, 2149, 2170)}};
 } // namespace
 
-TFSet_SDO_Client_Access::TFSet_SDO_Client_Access(TComponent* owner) : TRuleEditorForm(owner, Rule_Window) {}
+TFSet_SDO_Client_Access::TFSet_SDO_Client_Access(TComponent* owner) : TRuleEditorForm(owner, SDO_Client_Window) {}

@@ -31,7 +31,7 @@ TRuleTable SDO_Table(const char* Grid, const char* Sheet, const char* Section, i
              Position_Column(4, 80, First + 6, 4), Text_Column("Mnemonic", 170)}};
 }
 
-const TRuleWindow Rule_Window{2200,
+const TRuleWindow SDO_Server_Window{2200,
                               749,
                               &File_SDO_Server_CANopen,
                               "SDO_Server_CANopen",
@@ -51,7 +51,7 @@ const char* const Mixed_SubIndex_Texts[] = {
     "!! [SDO in Write] SubIndex 0 cannot be used with other SubIndexes of the same Index"};
 } // namespace
 
-TFSet_SDO_Server_Access::TFSet_SDO_Server_Access(TComponent* owner) : TRuleEditorForm(owner, Rule_Window) {}
+TFSet_SDO_Server_Access::TFSet_SDO_Server_Access(TComponent* owner) : TRuleEditorForm(owner, SDO_Server_Window) {}
 
 std::string TFSet_SDO_Server_Access::Check_Row(int Table, int Row) const
 {
