@@ -43,3 +43,21 @@ inline std::vector<std::string> Target_With(std::vector<std::pair<int, std::stri
         row[col - 1] = text;
     return row;
 }
+
+// A rules file as the window writes it, whose row 1 has a configuration of a two-byte value 0 to 1000 and an
+// enumerated byte.
+inline const std::string Rules_File_With_Configuration =
+    R"(<EtherNetIP_Master_Access>)"
+    R"(<row Enable="Y" IP_Address="10.0.0.1" Start_Input="0" Num_Input="4" Start_Output="0" Num_Output="4")"
+    R"( Time_Poll="50" Instance_T_O="1" Connection_Point_T_O="100" Instance_O_T="1" Connection_Point_O_T="101")"
+    R"( Dim_Header_T_O="Default" Dim_Header_O_T="Default" EnableElectronicKey="N" ElectronicKey="")"
+    R"( EnableDataSegment="Y" DataSegment="0x00,0x00,0x00" Mnemonic="Valve é">)"
+    R"(<TargetCong FileName="/eds/valve.eds" Size="3" Format="Assem100" AO_Name="Config" AO_SizeBit="24">)"
+    R"(<ParamObjects>)"
+    R"(<ParamObject BitSize="16" ParamName="Param1" Name="Speed" DataSizeByte="2" DataType="199" Min="0")"
+    R"( Max="1000" Default="0" Value="0" Enum="0"><EnumList/></ParamObject>)"
+    R"(<ParamObject BitSize="8" ParamName="Param2" Name="Mode" DataSizeByte="1" DataType="198" Min="0")"
+    R"( Max="9" Default="0" Value="0" Enum="1"><EnumList><Enum Value="0" Description="Off"/>)"
+    R"(<Enum Value="5" Description="Fast"/></EnumList></ParamObject>)"
+    R"(</ParamObjects></TargetCong></row>)"
+    R"(</EtherNetIP_Master_Access><!--SW_VERSION = 1.012-->)";

@@ -41,27 +41,6 @@ std::string Byte_List(int Count, const std::string& Separator = ",")
 
 const std::string Key = "0x01, 0x00, 0x0C, 0x00, 0x2A, 0x05, 0x81, 0x06";
 
-// A rules file whose row 2 carries a target configuration with an enumerated parameter.
-const std::string File_With_Configuration =
-    R"(<EtherNetIP_Master_Access>)"
-    R"(<row Enable="Y" IP_Address="10.0.0.1" Start_Input="0" Num_Input="4" Start_Output="0" Num_Output="4")"
-    R"( Time_Poll="50" Instance_T_O="1" Connection_Point_T_O="100" Instance_O_T="1" Connection_Point_O_T="101")"
-    R"( Dim_Header_T_O="Default" Dim_Header_O_T="Default" EnableElectronicKey="N" ElectronicKey="")"
-    R"( EnableDataSegment="N" DataSegment="" Mnemonic=""/>)"
-    R"(<row Enable="N" IP_Address="10.0.0.2" Start_Input="4" Num_Input="2" Start_Output="4" Num_Output="2")"
-    R"( Time_Poll="20" Instance_T_O="100" Connection_Point_T_O="150" Instance_O_T="100")"
-    R"( Connection_Point_O_T="101" Dim_Header_T_O="0" Dim_Header_O_T="4" EnableElectronicKey="Y")"
-    R"( ElectronicKey="0x01, 0x00, 0x0C, 0x00, 0x2A, 0x05, 0x81, 0x06" EnableDataSegment="Y")"
-    R"( DataSegment="0x02,0x01,0x05" Mnemonic="Valve é">)"
-    R"(<TargetCong FileName="/eds/valve.eds" Size="3" Format="Assem199" AO_Name="Config" AO_SizeBit="24">)"
-    R"(<ParamObjects>)"
-    R"(<ParamObject BitSize="16" ParamName="Param1" Name="Speed" DataSizeByte="2" DataType="199" Min="-5")"
-    R"( Max="1000" Default="258" Value="258" Enum="0"><EnumList/></ParamObject>)"
-    R"(<ParamObject BitSize="8" ParamName="Param2" Name="Mode" DataSizeByte="1" DataType="198" Min="0")"
-    R"( Max="9" Default="0" Value="5" Enum="1"><EnumList><Enum Value="0" Description="Off"/>)"
-    R"(<Enum Value="5" Description="Fast"/></EnumList></ParamObject>)"
-    R"(</ParamObjects></TargetCong></row>)"
-    R"(</EtherNetIP_Master_Access><!--SW_VERSION = 1.012-->)";
 } // namespace
 
 TEST_F(ScanListWindow, WritesOneTargetAsTheImageBuilderReadsIt)
@@ -189,20 +168,20 @@ TEST_F(ScanListWindow, ValidationAndTheWriterKeepTheSameRows)
 
 TEST_F(ScanListWindow, KeepsTargetConfigurationsThroughShowAndOk)
 {
-    WriteTestFile(h.File, File_With_Configuration);
+    WriteTestFile(h.File, Rules_File_With_Configuration);
     h.Show([](TFEtherNetIP_Master_Access& w) {
-        ASSERT_TRUE(w.ArrTargetConf[1]);
-        EXPECT_FALSE(w.ArrTargetConf[0]);
-        const TTargetConfig& config = *w.ArrTargetConf[1];
-        EXPECT_EQ(config.Format, "Assem199");
+        ASSERT_TRUE(w.ArrTargetConf[0]);
+        EXPECT_FALSE(w.ArrTargetConf[1]);
+        const TTargetConfig& config = *w.ArrTargetConf[0];
+        EXPECT_EQ(config.Format, "Assem100");
         ASSERT_EQ(config.ListParamObject.size(), 2u);
-        EXPECT_EQ(config.ListParamObject[0].Min, -5);
+        EXPECT_EQ(config.ListParamObject[0].Max, 1000);
         EXPECT_EQ(config.ListParamObject[1].EnumString.Count(), 2);
-        EXPECT_EQ(config.ListParamObject[1].GetEnumString(), "Fast");
-        EXPECT_EQ(config.GetConfigStrData(), "0x02,0x01,0x05");
+        EXPECT_EQ(config.ListParamObject[1].GetEnumString(), "Off");
+        EXPECT_EQ(config.GetConfigStrData(), "0x00,0x00,0x00");
         w.Btn_OK->Click();
     });
-    EXPECT_EQ(ReadTestFile(h.File), File_With_Configuration);
+    EXPECT_EQ(ReadTestFile(h.File), Rules_File_With_Configuration);
 }
 
 TEST_F(ScanListWindow, ReadsMissingAttributesAsTheirDefaultsAndNoMoreThanTenRows)
