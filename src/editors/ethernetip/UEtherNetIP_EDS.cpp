@@ -49,6 +49,8 @@ void TFEtherNEtIP_EDS::Set_Lang()
 
 void TFEtherNEtIP_EDS::FormShow()
 {
+    // A window closed before its timer fired must not be closed by it on its next showing.
+    TClose->SetEnabled(false);
     import_ = std::make_unique<TEdsImport>(EDS_FileName);
     ShowDatainGrid();
 }

@@ -246,7 +246,9 @@ void TFEtherNetIP_Master_Access::Btn_Import_EDSClick()
 void TFEtherNetIP_Master_Access::Import_Connection(const TFEtherNEtIP_EDS& Chooser, int Row)
 {
     const int chosen = Chooser.ECG->Row();
-    const TConnData& connection = Chooser.List_Conn().at(static_cast<size_t>(chosen - 1));
+    // OK pressed before the chooser closed itself over a file without connections.
+    if (chosen < 1 || chosen > static_cast<int>(Chooser.List_Conn().size())) return;
+    const TConnData& connection = Chooser.List_Conn()[static_cast<size_t>(chosen - 1)];
     // Everything is read and decoded before the row changes, so an import that fails
     // leaves the row as it was.
     std::unique_ptr<TTargetConfig> config;

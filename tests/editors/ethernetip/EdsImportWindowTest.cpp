@@ -109,15 +109,21 @@ TEST_F(EdsImportWindow, FillsTheFirstFreeRowFromEachMakersFile)
 TEST_F(EdsImportWindow, KeepsTheConfigurationTheConnectionNames)
 {
     REQUIRE_FIXTURES();
+    // A showing over a file without connections, closed before its timer fired, leaves
+    // the next showing open.
+    Import(FixturePath(std::string("eds-eip/") + Without_Connections[1]), {}, Confirm);
     const std::string file = FixturePath("eds-eip/ifm_al1322_iol_master.eds");
-    const auto rows = Import(file, {}, Confirm);
+    const auto rows = Import(file, {}, [](TFEtherNEtIP_EDS& c) {
+        EXPECT_FALSE(c.TClose->Enabled());
+        Confirm(c);
+    });
     ASSERT_NE(Config_Of_Row(1), nullptr);
     EXPECT_EQ(Config_Of_Row(1)->FileName, file);
     EXPECT_EQ(Config_Of_Row(1)->Size, "98");
     EXPECT_EQ(Config_Of_Row(1)->Format, "Assem199");
     EXPECT_EQ(rows[0][Col_Data_Segment - 1], Config_Of_Row(1)->GetConfigStrData());
-    ASSERT_EQ(h.dialogs.FileRequests().size(), 1u);
-    EXPECT_EQ(h.dialogs.FileRequests()[0].Filter, "EtherNet/IP EDS (*.eds)|*.eds");
+    ASSERT_EQ(h.dialogs.FileRequests().size(), 2u);
+    EXPECT_EQ(h.dialogs.FileRequests()[1].Filter, "EtherNet/IP EDS (*.eds)|*.eds");
 }
 
 // The import fills the first row whose address and Instance T > O are both blank and
@@ -170,6 +176,8 @@ TEST_F(EdsImportWindow, LeavesTheListAsItWasWhenNothingIsImported)
     cases.push_back({h.dir.File("missing.eds"), false, timer_fires, {"Error!! No Valid Connection found"}});
     cases.push_back({usable, false, [](TFEtherNEtIP_EDS& c) { c.Btn_Cancel->Click(); }, {}});
     cases.push_back({usable, true, Confirm, {}});
+    // OK pressed before the chooser closes itself.
+    cases.push_back({FixturePath(std::string("eds-eip/") + Without_Connections[0]), false, Confirm, {}});
     for (const Case& c : cases) {
         const size_t before = h.dialogs.Messages().size();
         std::vector<std::vector<std::string>> filled;
