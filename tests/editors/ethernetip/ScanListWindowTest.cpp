@@ -250,6 +250,8 @@ TEST_F(ScanListWindow, ConfigurationsStayWithTheirRows)
     for (const TXMLNode& row : Written_Rows(xml)) {
         const TXMLNode config = row.FindNode("TargetCong");
         written += (config ? config.Attribute("Format") : "-") + " ";
+        // A configuration without parameters still has its (empty) parameter list.
+        EXPECT_TRUE(!config || config.FindNode("ParamObjects")) << written;
     }
     EXPECT_EQ(written, "- F1 F3 F4 F5 F6 F7 F8 F9 - ");
 }
