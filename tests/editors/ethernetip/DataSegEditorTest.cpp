@@ -2,6 +2,7 @@
 
 #include "editors/ethernetip/ScanListHarness.h"
 #include "grid/control/ExtStringGrid.h"
+#include "platform/ui/Input.h"
 #include "platform/xml/XMLDoc.h"
 
 namespace {
@@ -18,7 +19,11 @@ protected:
         std::string segment;
         h.Show([&](TFEtherNetIP_Master_Access& w) {
             h.dialogs.OnModal([&](TCustomForm& form) { Edit(static_cast<TFEtherNetIP_Data_Seg&>(form)); });
-            w.ECG->OnDblClickCell(w.ECG, 1, Col_Data_Segment);
+            w.ECG->SetRow(1);
+            w.ECG->SetCol(Col_Data_Segment);
+            const TRect cell = w.ECG->CellRect(Col_Data_Segment, 1);
+            ASSERT_FALSE(cell.IsEmpty()) << "the cell is in view";
+            SendDoubleClick(w.ECG, (cell.Left + cell.Right) / 2, (cell.Top + cell.Bottom) / 2);
             EXPECT_EQ(FEtherNetIP_Data_Seg->TC, nullptr) << "the copy is gone after the showing";
             segment = w.ECG->Cells(Col_Data_Segment, 1);
             if (PressOk) w.Btn_OK->Click();
