@@ -23,17 +23,17 @@ public:
 
     void Set_Lang() override;
     // Checks the tables in grid order and shows the first broken rule.
-    bool Controllo_dati();
+    virtual bool Controllo_dati();
 
-    void FormShow();
-    void Btn_OK_Click();
-    void Btn_DelRow_Click();
-    void Btn_InsRowClick();
+    virtual void FormShow();
+    virtual void Btn_OK_Click();
+    virtual void Btn_DelRow_Click();
+    virtual void Btn_InsRowClick();
     void Btn_CopyRowClick();
     void Btn_PasteRowClick();
     void GridHint(TObject* Sender, int ARow, int ACol, std::string& hintstr);
     void ClickCell(TObject* Sender, int ARow, int ACol);
-    void DblClickCell(TObject* Sender, int ARow, int ACol);
+    virtual void DblClickCell(TObject* Sender, int ARow, int ACol);
     void KeyPress(TObject* Sender, char32_t& Key);
 
     // The grid of the active page (the only grid in one-grid windows).
@@ -65,12 +65,12 @@ protected:
     // "Error row " and the row number followed by the rule's text.
     std::string Row_Error(int Row, const std::string& Rule) const;
     std::string Cell(int Table, int Col, int Row) const;
+    void Clear_Grids();
+    void Show_Error(const std::string& Text) const;
 
     const TRuleWindow& Window;
 
 private:
     void Build_Grid(const TRuleTable& Table, TWinControl* Parent);
-    void Clear_Grids();
     int Table_Of(TObject* Sender) const;
-    void Show_Error(const std::string& Text) const;
 };
