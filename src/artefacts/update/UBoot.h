@@ -38,8 +38,8 @@ public:
 
     TPanel* P_IP_Address;
     TLabel* L_IP_Address;
-    std::array<TEdit*, 4> E_IP{};       // E_IP1 ... E_IP4
-    std::array<TLabel*, 3> L_IP_Dot{};  // Label2 ... Label4
+    std::array<TEdit*, 4> E_IP{};      // E_IP1 ... E_IP4
+    std::array<TLabel*, 3> L_IP_Dot{}; // Label2 ... Label4
     TPanel* P_Serial;
     TLabel* L_COM_Port;
     TComboBox* CB_COM_Port;

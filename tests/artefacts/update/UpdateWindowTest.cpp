@@ -43,7 +43,8 @@ protected:
         });
         form = new TFBoot(&owner);
         form->AfterConstruction();
-        form->Use_Ping_Hooks({[this] { return now; }, [this] {
+        form->Use_Ping_Hooks({[this] { return now; },
+                              [this] {
                                   now += 10;
                                   ++pauses;
                                   if (On_Pause) On_Pause();
@@ -56,7 +57,8 @@ protected:
         int ExitCode() override { return 0; }
     };
 
-    std::unique_ptr<TStartedProgram> Start_Updater(const std::string& path, const std::string& params, bool hidden)
+    std::unique_ptr<TStartedProgram> Start_Updater(const std::string& path, const std::string& params,
+                                                   bool hidden)
     {
         starts.push_back(path + "|" + params + "|" + (hidden ? "hidden" : "shown"));
         if (!updater_Present) return nullptr;
@@ -116,7 +118,7 @@ class UpdateWindowLayout : public UpdateWindow, public testing::WithParamInterfa
 
 TEST_P(UpdateWindowLayout, ShowsThePanelsOfTheMode)
 {
-    SetSerialPortProbe([](int port) { return port == 3 || port == 7; });
+    SetSerialPortProbe([](int) { return false; }); // the serial mode lists ports as it shows
     form->Form_Type = GetParam().formType;
     std::vector<std::string> panels, tabOrder;
     std::string focused;
@@ -130,7 +132,8 @@ TEST_P(UpdateWindowLayout, ShowsThePanelsOfTheMode)
             top = control->Top() + control->Height();
         }
         tabOrder.resize(5);
-        for (TPanel* panel : {form->P_Title, form->P_IP_Address, form->P_Serial, form->P_Options, form->P_Button})
+        for (TPanel* panel :
+             {form->P_Title, form->P_IP_Address, form->P_Serial, form->P_Options, form->P_Button})
             tabOrder.at(panel->TabOrder()) = panel->Name();
         if (TWinControl* control = form->ActiveControl()) focused = control->Name();
     });
@@ -167,7 +170,8 @@ TEST_F(UpdateWindow, CarriesTheTextsOfTheLanguage)
     EXPECT_EQ(form->E_IP[3]->Hint(), "Insert fourth byte of IP Address");
     EXPECT_EQ(form->L_IP_Dot[0]->Caption(), ".");
     EXPECT_EQ(form->L_Update_Option->Caption(), "Select Update Options");
-    EXPECT_EQ(form->CB_Update_Options->Items()->Text(), "Firmware + Configuration\r\nFirmware\r\nConfiguration\r\n");
+    EXPECT_EQ(form->CB_Update_Options->Items()->Text(),
+              "Firmware + Configuration\r\nFirmware\r\nConfiguration\r\n");
     EXPECT_EQ(form->CB_Update_Options->Hint(), "Select the operation to do in update");
     EXPECT_EQ(form->CB_Update_Option_Read_Back->Caption(), "Read Back");
     EXPECT_EQ(form->Btn_Cancel->Caption(), "Cancel");
@@ -197,12 +201,10 @@ struct AddressCase {
 // the user left in them at the last opening.
 TEST_F(UpdateWindow, FillsTheEditsFromTheRememberedAddress)
 {
-    const AddressCase cases[] = {{"192.168.2.205", {"192", "168", "2", "205"}},
-                                 {"", {"192", "168", "2", "205"}},
-                                 {" 10.0.0.7 ", {"10", "0", "0", "7"}},
-                                 {"10.0.0", {"10", "0", "0", "7"}},
-                                 {"10.0.0.256", {"10", "0", "0", "7"}},
-                                 {"10.0.x.1", {"10", "0", "0", "7"}}};
+    const AddressCase cases[] = {
+        {"192.168.2.205", {"192", "168", "2", "205"}}, {"", {"192", "168", "2", "205"}},
+        {" 10.0.0.7 ", {"10", "0", "0", "7"}},         {"10.0.0", {"10", "0", "0", "7"}},
+        {"10.0.0.256", {"10", "0", "0", "7"}},         {"10.0.x.1", {"10", "0", "0", "7"}}};
     TFBoot* fresh = new TFBoot(&owner);
     fresh->AfterConstruction();
     EXPECT_EQ(fresh->IP_Address_Text(), "0.0.0.0") << "before any opening";
@@ -288,7 +290,8 @@ INSTANTIATE_TEST_SUITE_P(
     Devices, UpdateWindowDevice,
     testing::Values(UpdateCase{"AnswersAtOnce", {"192", "168", "1", "5"}, "yy", 2, 0, mtCustom},
                     // Leading zeros reach the job as typed.
-                    UpdateCase{"AnswersEveryOtherRequest", {"192", "168", "001", "5"}, "nyny", 4, 0, mtCustom},
+                    UpdateCase{
+                        "AnswersEveryOtherRequest", {"192", "168", "001", "5"}, "nyny", 4, 0, mtCustom},
                     // About 5 s of unanswered requests on the fake clock.
                     UpdateCase{"SwitchedOff", {"192", "168", "1", "5"}, "", 13, 1036, mtWarning},
                     UpdateCase{"OctetAbove255", {"192", "168", "1", "300"}, "yy", 0, 1037, mtError},
@@ -303,7 +306,8 @@ TEST_F(UpdateWindow, TheTestedAddressIsTheOneUpdated)
     Show([&] {
         Set_Address({"192", "168", "1", "5"});
         On_Pause = [&] {
-            for (TControl* control : {static_cast<TControl*>(form->Btn_Update), static_cast<TControl*>(form->E_IP[3])})
+            for (TControl* control :
+                 {static_cast<TControl*>(form->Btn_Update), static_cast<TControl*>(form->E_IP[3])})
                 enabled.push_back(control->Enabled());
             form->E_IP[3]->SetText("99");
             form->Btn_UpdateClick(form->Btn_Update);
@@ -324,7 +328,8 @@ TEST_F(UpdateWindow, TheTestedAddressIsTheOneUpdated)
 // is remembered, written or run, and no box is shown.
 TEST_F(UpdateWindow, ClosingDuringTheTestAbortsTheUpdate)
 {
-    const std::function<void()> closers[] = {[&] { ClickAt(form->Btn_Cancel, 10, 10); }, [&] { form->Close(); }};
+    const std::function<void()> closers[] = {[&] { ClickAt(form->Btn_Cancel, 10, 10); },
+                                             [&] { form->Close(); }};
     script = "nnnnnnnnnnnnnnnnnnnny";
     for (const auto& close : closers) {
         addresses.clear();
