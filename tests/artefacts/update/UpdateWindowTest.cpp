@@ -10,6 +10,7 @@
 #include "platform/os/Programs.h"
 #include "platform/os/SerialPorts.h"
 #include "platform/ui/Input.h"
+#include "support/EventLoop.h"
 #include "support/FakeDialogs.h"
 #include "support/TestFiles.h"
 #include "workspace/UComon.h"
@@ -384,4 +385,18 @@ TEST_F(UpdateWindow, SerialModeOnlyRemembersTheChoices)
     EXPECT_TRUE(addresses.empty());
     EXPECT_TRUE(starts.empty());
     EXPECT_FALSE(FileExists(Job_Path()));
+}
+
+// A job that cannot be written reaches the error report, and no updater runs without it.
+TEST_F(UpdateWindow, AJobThatCannotBeWrittenIsReported)
+{
+    Exe_Dir = exe.File("missing");
+    Show([&] { SendClick(form->Btn_Update, 10, 10); });
+    EXPECT_EQ(addresses.size(), 2u);
+    EXPECT_TRUE(starts.empty());
+    ASSERT_TRUE(Run_Loop_Until([&] { return !dialogs.Messages().empty(); }));
+    ASSERT_EQ(dialogs.Messages().size(), 1u);
+    EXPECT_EQ(dialogs.Messages()[0].Type, mtError);
+    EXPECT_NE(dialogs.Messages()[0].Text.find("Ethernet_Update.xml"), std::string::npos)
+        << dialogs.Messages()[0].Text;
 }
