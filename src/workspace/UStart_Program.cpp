@@ -6,21 +6,22 @@
 
 #include "platform/os/Programs.h"
 
-void Start_Program(const std::string& NomeSW, const std::string& Parameter, bool hidden, int limitMs)
+bool Start_Program(const std::string& NomeSW, const std::string& Parameter, bool hidden, int limitMs)
 {
     std::unique_ptr<TStartedProgram> program;
     try {
         program = StartProgram(NomeSW, Parameter, hidden);
     } catch (const std::exception&) {
-        return;  // a start that fails is no error of ours: the program simply did not run
+        return false;  // the caller tells the user: only it knows what the program was for
     }
-    if (!program) return;
+    if (!program) return false;
 
     constexpr auto Poll = std::chrono::milliseconds(10);
     const auto start = std::chrono::steady_clock::now();
     while (program->Running()) {
-        if (std::chrono::steady_clock::now() - start >= std::chrono::milliseconds(limitMs)) return;
+        if (std::chrono::steady_clock::now() - start >= std::chrono::milliseconds(limitMs)) return true;
         std::this_thread::sleep_for(Poll);
     }
     std::this_thread::sleep_for(Poll);
+    return true;
 }

@@ -105,3 +105,19 @@ TEST(StartProgram, HandsTheRequestToTheStarterAsGiven)
     EXPECT_LT(Clock::now() - start, std::chrono::milliseconds(1000));
     EXPECT_EQ(Start_Program_Limit_Ms, 150000);
 }
+
+// The caller reports a program that never ran; one that ran and failed is not its concern.
+TEST(StartProgram, TellsWhetherTheProgramStarted)
+{
+    TempDir dir;
+    WriteTestFile(dir.File("not_executable"), "#!/bin/sh\nexit 0\n");
+    const struct {
+        std::string path;
+        bool started;
+    } cases[] = {{dir.File("missing"), false},
+                 {dir.File("not_executable"), false},
+                 {Script(dir, "fails.sh", "exit 1"), true},
+                 {Script(dir, "succeeds.sh", "exit 0"), true}};
+    for (const auto& c : cases)
+        EXPECT_EQ(Start_Program(c.path, "", false, 5000), c.started) << c.path;
+}

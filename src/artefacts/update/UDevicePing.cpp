@@ -8,19 +8,6 @@
 #include "workspace/ULanguage.h"
 
 namespace {
-TDevice_Ping::THooks System_Hooks()
-{
-    return {[] {
-                return static_cast<int64_t>(std::chrono::duration_cast<std::chrono::milliseconds>(
-                                                std::chrono::steady_clock::now().time_since_epoch())
-                                                .count());
-            },
-            [] {
-                std::this_thread::sleep_for(std::chrono::milliseconds(10));
-                Application->ProcessMessages();
-            }};
-}
-
 // Clears a flag however the scope is left, so that an exception from a message handler
 // run during the test cannot leave the test marked as running for good.
 class TRunning_Flag {
@@ -34,6 +21,19 @@ private:
     bool& flag_;
 };
 } // namespace
+
+TDevice_Ping::THooks TDevice_Ping::System_Hooks()
+{
+    return {[] {
+                return static_cast<int64_t>(std::chrono::duration_cast<std::chrono::milliseconds>(
+                                                std::chrono::steady_clock::now().time_since_epoch())
+                                                .count());
+            },
+            [] {
+                std::this_thread::sleep_for(std::chrono::milliseconds(10));
+                Application->ProcessMessages();
+            }};
+}
 
 TDevice_Ping::TDevice_Ping() : TDevice_Ping(System_Hooks()) {}
 

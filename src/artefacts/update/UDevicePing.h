@@ -36,6 +36,9 @@ public:
         std::function<void()> Pause;     // waits 10 ms and lets the GUI process its messages
     };
 
+    // The steady clock, and a real 10 ms sleep followed by the GUI's pending messages.
+    static THooks System_Hooks();
+
     TDevice_Ping();
     explicit TDevice_Ping(THooks hooks);
 

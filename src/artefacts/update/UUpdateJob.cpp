@@ -64,8 +64,10 @@ void Compile_XML_Parameter(const TUpdate_Job& job)
     document.SaveToFile(Exe_Dir + "/Ethernet_Update.xml");
 }
 
-void Run_Update(const TUpdate_Job& job, const TStart_Program& start_Program)
+std::string Updater_Path() { return Exe_Dir + "/Ethernet_Update"; }
+
+bool Run_Update(const TUpdate_Job& job, const TStart_Program& start_Program)
 {
     Compile_XML_Parameter(job);
-    if (start_Program) start_Program(Exe_Dir + "/Ethernet_Update", "", false);
+    return start_Program(Updater_Path(), "", false);
 }

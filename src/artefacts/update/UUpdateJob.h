@@ -14,10 +14,14 @@ struct TUpdate_Job {
 // EFCreateError when the file cannot be written.
 void Compile_XML_Parameter(const TUpdate_Job& job);
 
-// The main window's program runner: starts the program and waits for its end.
+// The program runner: starts the program and waits for its end; false when it could not be
+// started.
 using TStart_Program =
-    std::function<void(const std::string& program, const std::string& params, bool hidden)>;
+    std::function<bool(const std::string& program, const std::string& params, bool hidden)>;
 
-// Writes the job and runs the updater beside the executable in a normal window. A job that
-// cannot be written raises before the updater is started.
-void Run_Update(const TUpdate_Job& job, const TStart_Program& start_Program);
+// The updater beside the executable.
+std::string Updater_Path();
+
+// Writes the job and runs the updater in a normal window; false when the updater could not
+// be started. A job that cannot be written raises before the updater is started.
+bool Run_Update(const TUpdate_Job& job, const TStart_Program& start_Program);
