@@ -8,9 +8,9 @@
 TFEtherNEtIP_EDS* FEtherNEtIP_EDS = nullptr;
 
 namespace {
-constexpr int Column_Widths[] = {100, 200, 100, 110, 120, 110, 120, 125, 125};
-constexpr int First_Header = 2306;
-constexpr int Columns = 9;
+constexpr int Chooser_Column_Widths[] = {100, 200, 100, 110, 120, 110, 120, 125, 125};
+constexpr int Chooser_First_Header = 2306;
+constexpr int Chooser_Columns = 9;
 
 std::string Header_Format(uint8_t Format, uint8_t Default)
 {
@@ -24,13 +24,13 @@ TFEtherNEtIP_EDS::TFEtherNEtIP_EDS(TComponent* owner) : TOkCancelForm(owner, 230
 {
     ECG = Add_Control<TExtColumnGrid>(this, this, "ECG");
     ECG->SetAlign(alClient);
-    ECG->SetColCount(Columns);
+    ECG->SetColCount(Chooser_Columns);
     ECG->SetRowCount(2);
     ECG->SetFixedCols(0);
     ECG->SetFixedRows(1);
     ECG->SetOptions({goFixedVertLine, goFixedHorzLine, goVertLine, goHorzLine, goRowSelect, goColSizing});
-    for (int c = 0; c < Columns; ++c)
-        ECG->Columns()->Items(c)->SetWidth(Column_Widths[c]);
+    for (int c = 0; c < Chooser_Columns; ++c)
+        ECG->Columns()->Items(c)->SetWidth(Chooser_Column_Widths[c]);
     TClose = new TTimer(this);
     TClose->SetName("TClose");
     TClose->SetEnabled(false);
@@ -43,8 +43,8 @@ TFEtherNEtIP_EDS::~TFEtherNEtIP_EDS() = default;
 void TFEtherNEtIP_EDS::Set_Lang()
 {
     TOkCancelForm::Set_Lang();
-    for (int c = 0; c < Columns; ++c)
-        ECG->SetCells(c, 0, Lang_Table[First_Header + c]);
+    for (int c = 0; c < Chooser_Columns; ++c)
+        ECG->SetCells(c, 0, Lang_Table[Chooser_First_Header + c]);
 }
 
 void TFEtherNEtIP_EDS::FormShow()
@@ -84,7 +84,7 @@ void TFEtherNEtIP_EDS::ShowDatainGrid()
     for (size_t k = 0; k < connections.size(); ++k) {
         const TConnData& conn = connections[k];
         const int row = static_cast<int>(k) + 1;
-        const std::string cells[Columns] = {"Connection" + std::to_string(row),
+        const std::string cells[Chooser_Columns] = {"Connection" + std::to_string(row),
                                             conn.ConnName,
                                             conn.HelpStr,
                                             std::to_string(conn.InstanceOT),
@@ -93,7 +93,7 @@ void TFEtherNEtIP_EDS::ShowDatainGrid()
                                             std::to_string(conn.ConnPointTO),
                                             Header_Format(conn.DimHeaderOT, 4),
                                             Header_Format(conn.DimHeaderTO, 0)};
-        for (int c = 0; c < Columns; ++c)
+        for (int c = 0; c < Chooser_Columns; ++c)
             ECG->SetCells(c, row, cells[c]);
     }
     ECG->SetRow(1);
