@@ -201,6 +201,13 @@ void TControl::SetParentColor(bool parent)
 void TControl::SetCursor(TCursor cursor)
 {
     cursor_ = cursor;
+    ShowCursor(cursor);
+}
+
+void TControl::ShowCursor(TCursor cursor)
+{
+    if (visibleCursor_ == cursor) return;
+    visibleCursor_ = cursor;
     d_->ApplyCursor();
 }
 

@@ -132,10 +132,10 @@ void TControlPrivate::ApplyFont()
 void TControlPrivate::ApplyCursor()
 {
     if (!widget) return;
-    if (control->Cursor() == crDefault)
+    if (control->VisibleCursor() == crDefault)
         widget->unsetCursor();
     else
-        widget->setCursor(QtCursorOf(control->Cursor()));
+        widget->setCursor(QtCursorOf(control->VisibleCursor()));
 }
 
 // The buffer has the widget's size in device pixels, so that a scaled desktop stays sharp;

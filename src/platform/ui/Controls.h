@@ -135,6 +135,11 @@ public:
     void SetParentColor(bool parent);
     TCursor Cursor() const { return cursor_; }
     void SetCursor(TCursor cursor);
+    // Shows a cursor over the control for the moment - until the next ShowCursor or
+    // SetCursor - without making it the control's Cursor: how a control gives one of its
+    // parts a cursor of its own.
+    void ShowCursor(TCursor cursor);
+    TCursor VisibleCursor() const { return visibleCursor_; }
 
     TControlStyle ControlStyle() const { return controlStyle_; }
     void SetControlStyle(TControlStyle style) { controlStyle_ = style; }
@@ -245,6 +250,7 @@ private:
     TColor color_ = clBtnFace;
     bool parentColor_ = false;
     TCursor cursor_ = crDefault;
+    TCursor visibleCursor_ = crDefault;
     TControlStyle controlStyle_{csCaptureMouse, csClickEvents, csSetCaption, csDoubleClicks};
     bool clicked_ = false;
 };
