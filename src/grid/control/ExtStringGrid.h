@@ -866,5 +866,51 @@ private:
     // ==== end of cell graphics and check boxes ====
 public:
     // ==== nodes, floating footer and cell operations ====
+    // Nodes (ExtGridNodes.cpp, ExtGridNodeExpand.cpp): a node row heads a span of rows, its
+    // graphic sits in column 0. Operations on rows that are no nodes change nothing and
+    // answer -1, 0 or false. Arguments named ARow are display rows unless said "real".
+    void AddNode(int ARow, int Span); // real
+    void RemoveNode(int ARow);        // real
+    void RemoveAllNodes();
+    bool IsNode(int ARow) const;
+    bool IsSummary(int ARow) const;
+    void MarkSummaryRow(int ARow); // real
+    bool GetNodeState(int ARow) const;
+    void SetNodeState(int ARow, bool Value);
+    int GetNodeLevel(int ARow) const;
+    int GetNodeSpan(int ARow) const;
+    void SetNodeSpan(int ARow, int Span);
+    void UpdateNodeSpan(int ARow, int Delta);
+    int GetSubNodeCount(int ARow) const;
+    void UpdateSubNodeCount(int ARow, int Delta);
+    // 0 for a node row, 2 for a row followed by a row of its level or deeper, 1 for the
+    // last row at its level: the tree line the painter draws.
+    int GetNodeSpanType(int ARow) const;
+    void ExpandNode(int ARow);   // real
+    void ContractNode(int ARow); // real
+    void ExpandAll();
+    void ContractAll();
+    int GetParentRow(int ARow) const;
+    int GetNodeIndent(int ARow) const override;
+    bool HasNodes() const override { return FNumNodes > 0; }
+    // Whether a click at client X in column 0 of the node row hits its glyph.
+    bool IsNodeGlyphHit(int ARow, int X) const;
+
+private:
+    TCellGraphic* NodeGraphic(int ARow) const;
+    // The display row below the last row of the node's span, hidden rows not counted.
+    int NodeSpanEnd(int ARow) const;
+    // The last real row that the node at display row ARow covers.
+    int NodeLastRealRow(int ARow) const;
+    int NextNodeRow(int ARow) const;
+    void ChangeNodeLevels(int ARow, int Delta);
+    // Opens a contracted node at display row ARow without touching the other nodes.
+    void ExpandNodeRows(int ARow);
+    // Contracts every open node except those holding the real row Keep.
+    void ContractOtherNodes(int Keep);
+    void ShowNodeRows(int FromRow, int ToRow);
+    int FNumNodes = 0;
+
+public:
     // ==== end of nodes, floating footer and cell operations ====
 };
