@@ -84,11 +84,16 @@ void TExtStringGrid::AddCheckBox(int ACol, int ARow, TCheckBoxState State)
 
 int TExtStringGrid::FirstCheckBoxRow() const { return MouseActions()->CheckAllCheck ? 0 : FixedRows(); }
 
-// TODO(lead): skip summary rows and give node rows an unchecked tri-state box once nodes exist.
+// A node row's box shows the state of its group, so it starts as a tri-state box.
 void TExtStringGrid::AddCheckBoxColumn(int ACol, bool DefaultState, bool DataCheckBox)
 {
-    for (int r = FirstCheckBoxRow(); r < RowCount(); ++r)
-        AddCheckBox(ACol, r, DefaultState, DataCheckBox);
+    for (int r = FirstCheckBoxRow(); r < RowCount(); ++r) {
+        if (IsSummary(r)) continue;
+        if (IsNode(r))
+            AddCheckBox(ACol, r, cbUnchecked);
+        else
+            AddCheckBox(ACol, r, DefaultState, DataCheckBox);
+    }
 }
 
 void TExtStringGrid::AddTriStateCheckBoxColumn(int ACol, TCheckBoxState State)

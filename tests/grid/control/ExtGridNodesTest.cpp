@@ -244,4 +244,18 @@ TEST_F(ExtGridNodesTest, SummaryRowsAreMarkedInColumnZero)
     EXPECT_FALSE(grid->IsSummary(-1));
 }
 
+TEST_F(ExtGridNodesTest, ACheckBoxColumnSkipsSummaryRowsAndGivesNodesATriStateBox)
+{
+    grid->AddNode(1, 3);
+    grid->MarkSummaryRow(4);
+    grid->AddCheckBoxColumn(2, true, false);
+    EXPECT_EQ(grid->GetCellType(2, 1), ctTriStateCheckBox);
+    TCheckBoxState state = cbChecked;
+    EXPECT_TRUE(grid->GetCheckBoxState(2, 1, state));
+    EXPECT_EQ(state, cbUnchecked);
+    EXPECT_FALSE(grid->HasCheckBox(2, 4));
+    EXPECT_TRUE(grid->IsChecked(2, 2));
+    EXPECT_TRUE(grid->IsChecked(2, 5));
+}
+
 } // namespace
