@@ -909,6 +909,45 @@ private:
     // Contracts every open node except those holding the real row Keep.
     void ContractOtherNodes(int Keep);
     void ShowNodeRows(int FromRow, int ToRow);
+
+public:
+    // Operations on cell ranges and on the selection (ExtGridCellRanges.cpp,
+    // ExtGridRowRemoval.cpp). Rows are display rows, columns real ones, except that
+    // TrimRect takes display columns when SaveHiddenCells is on.
+    void ClearSelection();
+    // Blanks and control characters go at both ends; a range whose end lies before its
+    // start is left alone.
+    virtual void TrimRect(int ACol1, int ARow1, int ACol2, int ARow2);
+    void TrimColumn(int ACol) { TrimRect(ACol, 0, ACol, RowCount() - 1); }
+    void TrimRow(int ARow) { TrimRect(0, ARow, ColCount() - 1, ARow); }
+    void TrimAll() { TrimRect(0, 0, ColCount() - 1, RowCount() - 1); }
+    // Runs of equal texts merge; without MainMerge only rows or columns that are merged
+    // alike already take part.
+    void MergeColumnCells(int ColIndex, bool MainMerge);
+    void MergeRowCells(int RowIndex, bool MainMerge);
+    void SplitColumnCells(int ColIndex);
+    void SplitRowCells(int RowIndex);
+    void SplitAllCells();
+    void RemoveSelectedRows();
+    void RemoveUnSelectedRows();
+    void HideSelectedRows();
+    void HideUnSelectedRows();
+    void RemoveCheckedRows(int CheckBoxColumn, bool RemoveChecked);
+    // Keys are compared without regard to letter case, whatever DoCase says; the first row
+    // of each key stays.
+    void RemoveDuplicates(int ACol, bool DoCase);
+    // The first cell, row by row, whose whole stored text equals SubStr, case included;
+    // false leaves ACol and ARow alone.
+    bool IsCell(const std::string& SubStr, int& ACol, int& ARow) const;
+    bool IsWideCell(int ACol, int ARow) const;
+
+private:
+    // Runs of equal neighbouring texts along a column (Vertical) or a row from First to Last.
+    void MergeEqualRuns(bool Vertical, int Line, int First, int Last, bool MainMerge);
+    void SplitLine(bool Vertical, int Line, int Last);
+    void RemoveRowOfCellOps(int ARow);
+    // Hides the given display rows, the lowest last, so that the others keep their places.
+    void HideRowsOfCellOps(const std::vector<int>& Rows);
     int FNumNodes = 0;
 
 public:

@@ -3,37 +3,13 @@
 #include <string>
 #include <vector>
 
-#include "GridOnForm.h"
+#include "NamedRowsGrid.h"
 #include "grid/control/settings/CellNode.h"
 #include "grid/foundation/model/MouseActions.h"
 
 namespace {
 
-class ExtGridNodesTest : public GridOnForm {
-protected:
-    void SetUp() override
-    {
-        GridOnForm::SetUp();
-        grid->SetRowCount(10);
-        for (int r = 0; r < grid->RowCount(); ++r)
-            grid->SetCells(1, r, "r" + std::to_string(r));
-    }
-    // The column-1 texts of the shown rows, which name the real row each came from.
-    std::vector<std::string> ShownRows() const
-    {
-        std::vector<std::string> rows;
-        for (int r = 0; r < grid->RowCount(); ++r)
-            rows.push_back(grid->Cells(1, r));
-        return rows;
-    }
-    static std::vector<std::string> Rows(std::initializer_list<int> Indexes)
-    {
-        std::vector<std::string> rows;
-        for (int r : Indexes)
-            rows.push_back("r" + std::to_string(r));
-        return rows;
-    }
-};
+using ExtGridNodesTest = NamedRowsGrid;
 
 TEST_F(ExtGridNodesTest, ANodeCoversItsSpanAndIsTheParentOfItsRows)
 {
