@@ -6,7 +6,8 @@ void TExtStringGrid::TrimRect(int ACol1, int ARow1, int ACol2, int ARow2)
     for (int r = ARow1; r <= ARow2; ++r)
         for (int c = ACol1; c <= ACol2; ++c) {
             const int col = SaveHiddenCells ? DisplToRealCol(c) : c;
-            const std::string text = Cells(col, r);
+            // The stored text: a display hook's text must not be written back.
+            const std::string text = GridCells(col, r);
             const std::string trimmed = Trim(text);
             if (trimmed != text) SetCells(col, r, trimmed);
         }

@@ -9,6 +9,7 @@
 #include <vector>
 
 #include "grid/control/CellPaintContext.h"
+#include "grid/control/ComboItemList.h"
 #include "grid/control/ExtGridEnums.h"
 #include "grid/control/ExtGridEvents.h"
 #include "grid/control/ExtGridProperties.h"
@@ -948,6 +949,70 @@ private:
     void RemoveRowOfCellOps(int ARow);
     // Hides the given display rows, the lowest last, so that the others keep their places.
     void HideRowsOfCellOps(const std::vector<int>& Rows);
+
+public:
+    // The combo item list and other cell operations (ExtGridCellOperations.cpp).
+    // TODO(lead): the in-place combo editor (EditCombo) shows ComboItems and preselects
+    // its Selection for a cell whose text is not in the list.
+    TComboItemList& ComboItems() { return *FComboItems; }
+    void ClearComboString() { FComboItems->Clear(); }
+    void AddComboString(const std::string& s) { FComboItems->Add(s); }
+    void AddComboStringObject(const std::string& s, TObject* AObject) { FComboItems->Add(s, AObject); }
+    bool RemoveComboString(const std::string& s) { return FComboItems->Remove(s); }
+    // False, changing nothing, when s is not in the list.
+    bool SetComboSelectionString(const std::string& s);
+    void SetComboSelection(int idx) { FComboItems->SetSelection(idx); }
+    int GetComboCount() const { return FComboItems->Count(); }
+    // The index of the cell's text in the list (-1 when absent); writing sets the cell's text
+    // to the item and raises the list's index error, the cell unchanged, outside the list.
+    int ComboIndex(int ACol, int ARow);
+    void SetComboIndex(int ACol, int ARow, int Value);
+
+    void AddRotated(int ACol, int ARow, int AAngle, const std::string& s);
+    void SetRotated(int ACol, int ARow, int AAngle);
+    bool RemoveRotated(int ACol, int ARow) { return RemoveCellGraphicOfType(ACol, ARow, ctRotated); }
+    bool IsRotated(int ACol, int ARow, int& aAngle) const;
+
+    // Encloses every visible occurrence of Text in the base cells of the range in the tag,
+    // and takes the tag away again. Both work on the stored text, so that markup and
+    // texts given by display hooks are never written back in their place.
+    void TagTextInRange(const std::string& Text, const std::string& TagName, const TGridRect& Range, bool DoCase);
+    void UnTagTextInRange(const std::string& TagName, const TGridRect& Range);
+
+    // Per-cell hooks of saving and loading.
+    using TSaveCellEvent = std::function<void(TObject* Sender, int ACol, int ARow, std::string& Value)>;
+    using TLoadCellEvent = std::function<void(TObject* Sender, int ACol, int ARow, std::string& Value)>;
+    TSaveCellEvent OnSaveCell;
+    TLoadCellEvent OnLoadCell;
+    virtual void GetSaveCellText(int ACol, int ARow, std::string& Value) { Value = Cells(ACol, ARow); }
+    virtual void SaveCell(int ACol, int ARow, std::string& Value);
+    virtual void LoadCell(int ACol, int ARow, const std::string& Value);
+    virtual void ExportNotification(int, int) {}
+    virtual void ImportNotification(int, int) {}
+
+    TNotifyEvent OnFilterDone;
+    virtual void DoFilterDone()
+    {
+        if (OnFilterDone) OnFilterDone(this);
+    }
+    using TFixedEditEvent =
+        std::function<void(TObject* Sender, int ACol, int ARow, TEditorType& AEditor, TStringList* Values)>;
+    TFixedEditEvent OnFixedEdit;
+    // TODO(lead): the editors of fixed cells call it before they open.
+    virtual void DoFixedEdit(int ACol, int ARow, TEditorType& AEditor, TStringList* Values)
+    {
+        if (OnFixedEdit) OnFixedEdit(this, ACol, ARow, AEditor, Values);
+    }
+    bool IsPasswordCellFlag(int ACol, int ARow)
+    {
+        bool isPassword = false;
+        IsPasswordCell(ACol, ARow, isPassword);
+        return isPassword;
+    }
+
+private:
+    void ForEachBaseCell(const TGridRect& Range, const std::function<void(int, int)>& Action);
+    std::unique_ptr<TComboItemList> FComboItems = std::make_unique<TComboItemList>();
     int FNumNodes = 0;
 
 public:
