@@ -4,17 +4,6 @@
 #include "grid/foundation/model/MouseActions.h"
 #include "platform/rtl/SysUtils.h"
 
-// TODO(lead): RemoveRowsInternal(ARow, 1) of the structure part, which also moves the row
-// flags; until then the row's cells go and the hidden rows below it move up.
-void TExtStringGrid::RemoveRowOfCellOps(int ARow)
-{
-    const int real = RealRowIndex(ARow);
-    FreeCellPropertiesRange(0, ARow, TotalColCount() - 1, ARow);
-    RemoveDisplayRows(ARow, 1);
-    for (int i = 0; i < FGridItems.Count(); ++i)
-        if (FGridItems.Item(i).Idx > real) --FGridItems.Item(i).Idx;
-}
-
 // TODO(lead): ClearRows, ClearCols and ClearRect of the structure part; until then the
 // texts of the cells are emptied.
 void TExtStringGrid::ClearSelection()
@@ -42,12 +31,12 @@ void TExtStringGrid::RemoveSelectedRows()
     BeginUpdate();
     if (MouseActions()->DisjunctRowSelect()) {
         for (int r = RowCount() - FixedFooters - 1; r >= FixedRows(); --r)
-            if (RowSelect(RowFlagIndex(r))) RemoveRowOfCellOps(r);
+            if (RowSelect(RowFlagIndex(r))) RemoveRowKeepingHidden(r);
         ClearRowSelect();
     } else {
         const TGridRect s = Selection();
         for (int r = std::max(s.Top, s.Bottom); r >= std::min(s.Top, s.Bottom); --r)
-            RemoveRowOfCellOps(r);
+            RemoveRowKeepingHidden(r);
     }
     EndUpdate();
 }
@@ -56,7 +45,7 @@ void TExtStringGrid::RemoveUnSelectedRows()
 {
     BeginUpdate();
     for (int r = RowCount() - FixedFooters - 1; r >= FixedRows(); --r)
-        if (!RowSelect(RowFlagIndex(r))) RemoveRowOfCellOps(r);
+        if (!RowSelect(RowFlagIndex(r))) RemoveRowKeepingHidden(r);
     if (MouseActions()->RowSelectPersistent)
         SelectRows(FixedRows(), RowCount() - FixedRows());
     else
@@ -94,7 +83,7 @@ void TExtStringGrid::RemoveCheckedRows(int CheckBoxColumn, bool RemoveChecked)
 {
     BeginUpdate();
     for (int r = RowCount() - 1; r >= FixedRows(); --r)
-        if (IsChecked(CheckBoxColumn, r) == RemoveChecked) RemoveRowOfCellOps(r);
+        if (IsChecked(CheckBoxColumn, r) == RemoveChecked) RemoveRowKeepingHidden(r);
     EndUpdate();
 }
 
@@ -107,7 +96,7 @@ void TExtStringGrid::RemoveDuplicates(int ACol, bool)
         if (seen.insert(AnsiUpperCase(Cells(col, r))).second)
             ++r;
         else
-            RemoveRowOfCellOps(r);
+            RemoveRowKeepingHidden(r);
     }
     EndUpdate();
 }

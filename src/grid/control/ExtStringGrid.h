@@ -892,6 +892,12 @@ public:
     void ExpandAll();
     void ContractAll();
     int GetParentRow(int ARow) const;
+    // A row inside the span of the node that holds ARow, InsertAt rows below it; on a node
+    // row with InsertAt 0 the node row's texts and cell objects move into the new row.
+    void InsertChildRow(int ARow, int InsertAt); // real
+    void RemoveChildRow(int ARow);               // real
+    void InsertNormalRow(int ARow);              // real
+    void RemoveNormalRow(int ARow);              // real
     int GetNodeIndent(int ARow) const override;
     bool HasNodes() const override { return FNumNodes > 0; }
     // Whether a click at client X in column 0 of the node row hits its glyph.
@@ -905,6 +911,11 @@ private:
     int NodeLastRealRow(int ARow) const;
     int NextNodeRow(int ARow) const;
     void ChangeNodeLevels(int ARow, int Delta);
+    // One display row in or out; the hidden rows below move with the rows around them.
+    void InsertRowKeepingHidden(int ARow);
+    void RemoveRowKeepingHidden(int ARow);
+    // The nodes that enclose the node row ARow, from the nearest up, each one level higher.
+    std::vector<int> EnclosingNodes(int ARow) const;
     // Opens a contracted node at display row ARow without touching the other nodes.
     void ExpandNodeRows(int ARow);
     // Contracts every open node except those holding the real row Keep.
@@ -946,7 +957,6 @@ private:
     // Runs of equal neighbouring texts along a column (Vertical) or a row from First to Last.
     void MergeEqualRuns(bool Vertical, int Line, int First, int Last, bool MainMerge);
     void SplitLine(bool Vertical, int Line, int Last);
-    void RemoveRowOfCellOps(int ARow);
     // Hides the given display rows, the lowest last, so that the others keep their places.
     void HideRowsOfCellOps(const std::vector<int>& Rows);
 

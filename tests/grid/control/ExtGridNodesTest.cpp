@@ -234,4 +234,50 @@ TEST_F(ExtGridNodesTest, ACheckBoxColumnSkipsSummaryRowsAndGivesNodesATriStateBo
     EXPECT_TRUE(grid->IsChecked(2, 5));
 }
 
+TEST_F(ExtGridNodesTest, InsertingAChildRowOnTheNodeRowMovesItsTextsDown)
+{
+    grid->SetCells(2, 1, "second");
+    grid->AddNode(1, 3);
+    grid->InsertChildRow(1, 0);
+    EXPECT_EQ(grid->RowCount(), 11);
+    EXPECT_TRUE(grid->IsNode(1));
+    EXPECT_EQ(grid->Cells(1, 1), "");
+    EXPECT_EQ(grid->Cells(2, 1), "");
+    EXPECT_EQ(grid->Cells(1, 2), "r1");
+    EXPECT_EQ(grid->Cells(2, 2), "second");
+    EXPECT_EQ(grid->GetNodeSpan(1), 4);
+    EXPECT_EQ(grid->GetSubNodeCount(1), 1);
+    EXPECT_EQ(grid->GetParentRow(4), 1);
+    EXPECT_EQ(grid->GetParentRow(5), -1);
+}
+
+TEST_F(ExtGridNodesTest, ChildRowsGrowAndShrinkEveryEnclosingNode)
+{
+    grid->AddNode(1, 6);
+    grid->AddNode(3, 3);
+    grid->InsertChildRow(4, 1); // below row 4, inside the inner node
+    EXPECT_EQ(ShownRows(), (std::vector<std::string>{"r0", "r1", "r2", "r3", "r4", "", "r5", "r6", "r7", "r8", "r9"}));
+    EXPECT_EQ(grid->GetNodeSpan(3), 4);
+    EXPECT_EQ(grid->GetNodeSpan(1), 7);
+    EXPECT_EQ(grid->GetParentRow(5), 3);
+    EXPECT_EQ(grid->GetParentRow(7), 1);
+    grid->ContractNode(1);
+    EXPECT_EQ(ShownRows(), Rows({0, 1, 7, 8, 9}));
+    grid->ExpandNode(1);
+    grid->RemoveChildRow(5);
+    EXPECT_EQ(ShownRows(), Rows({0, 1, 2, 3, 4, 5, 6, 7, 8, 9}));
+    EXPECT_EQ(grid->GetNodeSpan(3), 3);
+    EXPECT_EQ(grid->GetNodeSpan(1), 6);
+}
+
+TEST_F(ExtGridNodesTest, NormalRowsKeepTheHiddenRowsInPlace)
+{
+    grid->HideRow(6);
+    grid->InsertNormalRow(3);
+    grid->SetCells(1, 3, "new");
+    grid->RemoveNormalRow(8); // real row 8 is r7
+    grid->UnHideRowsAll();
+    EXPECT_EQ(ShownRows(), (std::vector<std::string>{"r0", "r1", "r2", "new", "r3", "r4", "r5", "r6", "r8", "r9"}));
+}
+
 } // namespace
