@@ -1,9 +1,11 @@
 #include "grid/control/ExtStringGrid.h"
 
-std::vector<int> TExtStringGrid::EnclosingNodes(int ARow) const
+std::vector<int> TExtStringGrid::ParentNodes(int ARow) const
 {
-    std::vector<int> nodes;
-    for (int row = ARow; GetNodeLevel(row) > 1;) {
+    const int first = GetParentRow(ARow);
+    if (first < 0) return {};
+    std::vector<int> nodes{first};
+    for (int row = first; GetNodeLevel(row) > 1;) {
         const int parent = GetParentRow(row);
         if (parent < FixedRows() || parent == row) break;
         nodes.push_back(parent);
@@ -16,15 +18,11 @@ std::vector<int> TExtStringGrid::EnclosingNodes(int ARow) const
 void TExtStringGrid::InsertChildRow(int ARow, int InsertAt)
 {
     const int row = DisplRowIndex(ARow);
-    const int parent = GetParentRow(row);
-    if (parent >= 0) {
-        std::vector<int> nodes = EnclosingNodes(parent);
-        nodes.insert(nodes.begin(), parent);
-        for (int node : nodes) {
-            ExpandNodeRows(node);
-            UpdateNodeSpan(node, 1);
-            UpdateSubNodeCount(node, 1);
-        }
+    const std::vector<int> parents = ParentNodes(row);
+    for (int node : parents) {
+        ExpandNodeRows(node);
+        UpdateNodeSpan(node, 1);
+        UpdateSubNodeCount(node, 1);
     }
     const bool takeNodeContent = IsNode(row) && InsertAt == 0;
     const int at = takeNodeContent ? row + 1 : row + InsertAt;
@@ -37,23 +35,18 @@ void TExtStringGrid::InsertChildRow(int ARow, int InsertAt)
             SetGridObjects(c, at, GridObjects(c, row));
             SetGridObjects(c, row, nullptr);
         }
-    if (parent >= 0) GetCellProperties(0, at)->NodeLevel = GetNodeLevel(parent);
+    if (!parents.empty()) GetCellProperties(0, at)->NodeLevel = GetNodeLevel(parents.front());
 }
 
 void TExtStringGrid::RemoveChildRow(int ARow)
 {
     // TODO(lead): in-cell controls placed at or below the row move up by one row.
     const int row = DisplRowIndex(ARow);
-    const int parent = GetParentRow(row);
-    if (parent >= 0) {
-        std::vector<int> nodes = EnclosingNodes(parent);
-        nodes.insert(nodes.begin(), parent);
-        for (int node : nodes) {
-            ExpandNodeRows(node);
-            if (GetNodeSpan(node) <= 1) continue;
-            UpdateNodeSpan(node, -1);
-            UpdateSubNodeCount(node, -1);
-        }
+    for (int node : ParentNodes(row)) {
+        ExpandNodeRows(node);
+        if (GetNodeSpan(node) <= 1) continue;
+        UpdateNodeSpan(node, -1);
+        UpdateSubNodeCount(node, -1);
     }
     // A removed node no longer counts.
     if (IsNode(row)) --FNumNodes;

@@ -914,8 +914,8 @@ private:
     // One display row in or out; the hidden rows below move with the rows around them.
     void InsertRowKeepingHidden(int ARow);
     void RemoveRowKeepingHidden(int ARow);
-    // The nodes that enclose the node row ARow, from the nearest up, each one level higher.
-    std::vector<int> EnclosingNodes(int ARow) const;
+    // The parent row of ARow and the nodes enclosing it, from the nearest up.
+    std::vector<int> ParentNodes(int ARow) const;
     // Opens a contracted node at display row ARow without touching the other nodes.
     void ExpandNodeRows(int ARow);
     // Contracts every open node except those holding the real row Keep.
