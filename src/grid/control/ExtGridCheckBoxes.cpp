@@ -247,8 +247,6 @@ TCheckBoxState NextTriState(TCheckBoxState State)
 
 } // namespace
 
-// TODO(lead): with Grouping.AutoCheckGroup pass a node row's state to its children and
-// update the parent node's tri-state box once nodes (GetParentRow, node spans) exist.
 bool TExtStringGrid::ToggleCheckBoxCell(int ACol, int ARow, bool FromUser)
 {
     TCellGraphic* graphic = GetCellGraphic(ACol, ARow);
@@ -267,7 +265,11 @@ bool TExtStringGrid::ToggleCheckBoxCell(int ACol, int ARow, bool FromUser)
         SetRowCheck(ARow, newState);
         break;
     case ctTriStateCheckBox:
-        graphic->CellCheckBoxState = NextTriState(graphic->CellCheckBoxState);
+        // A node's box checks or clears its whole group: it never turns grayed by a click.
+        if (Grouping()->AutoCheckGroup && IsNode(ARow))
+            graphic->CellCheckBoxState = graphic->CellCheckBoxState == cbChecked ? cbUnchecked : cbChecked;
+        else
+            graphic->CellCheckBoxState = NextTriState(graphic->CellCheckBoxState);
         newState = graphic->CellCheckBoxState == cbChecked;
         break;
     default: {
@@ -281,6 +283,7 @@ bool TExtStringGrid::ToggleCheckBoxCell(int ACol, int ARow, bool FromUser)
     }
     RepaintGraphicCell(ACol, ARow);
     DoCheckBoxChange(ACol, ARow, newState);
+    if (Grouping()->AutoCheckGroup) CheckGroup(ACol, ARow, newState);
     return true;
 }
 

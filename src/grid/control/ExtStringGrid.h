@@ -914,6 +914,11 @@ private:
     // One display row in or out; the hidden rows below move with the rows around them.
     void InsertRowKeepingHidden(int ARow);
     void RemoveRowKeepingHidden(int ARow);
+    // A checked or cleared box of a group: a node row passes it to its rows, any other row
+    // makes its node's tri-state box show whether its rows agree.
+    void CheckGroup(int ACol, int ARow, bool State);
+    // The check box of a row that a contracted node hides.
+    void SetHiddenCheckBoxState(int ACol, int ARealRow, bool State);
     // The parent row of ARow and the nodes enclosing it, from the nearest up.
     std::vector<int> ParentNodes(int ARow) const;
     // Opens a contracted node at display row ARow without touching the other nodes.

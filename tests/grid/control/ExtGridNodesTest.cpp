@@ -5,6 +5,7 @@
 
 #include "NamedRowsGrid.h"
 #include "grid/control/settings/CellNode.h"
+#include "grid/control/settings/Grouping.h"
 #include "grid/foundation/model/MouseActions.h"
 
 namespace {
@@ -278,6 +279,39 @@ TEST_F(ExtGridNodesTest, NormalRowsKeepTheHiddenRowsInPlace)
     grid->RemoveNormalRow(8); // real row 8 is r7
     grid->UnHideRowsAll();
     EXPECT_EQ(ShownRows(), (std::vector<std::string>{"r0", "r1", "r2", "new", "r3", "r4", "r5", "r6", "r8", "r9"}));
+}
+
+TEST_F(ExtGridNodesTest, AGroupCheckBoxChecksItsRowsAndShowsWhetherTheyAgree)
+{
+    grid->Grouping()->AutoCheckGroup = true;
+    grid->AddNode(1, 4);
+    grid->AddCheckBoxColumn(2, false, false);
+    const auto nodeState = [this] {
+        TCheckBoxState state = cbUnchecked;
+        grid->GetCheckBoxState(2, 1, state);
+        return state;
+    };
+    const auto rowsChecked = [this] {
+        return std::vector<bool>{grid->IsChecked(2, 2), grid->IsChecked(2, 3), grid->IsChecked(2, 4)};
+    };
+    EXPECT_TRUE(grid->ToggleCheckBox(2, 1));
+    EXPECT_EQ(nodeState(), cbChecked);
+    EXPECT_EQ(rowsChecked(), (std::vector<bool>{true, true, true}));
+    EXPECT_FALSE(grid->IsChecked(2, 5));
+
+    grid->ToggleCheckBox(2, 3);
+    EXPECT_EQ(nodeState(), cbGrayed);
+    grid->ToggleCheckBox(2, 3);
+    EXPECT_EQ(nodeState(), cbChecked);
+
+    grid->ToggleCheckBox(2, 1); // checked turns unchecked, never grayed
+    EXPECT_EQ(nodeState(), cbUnchecked);
+    EXPECT_EQ(rowsChecked(), (std::vector<bool>{false, false, false}));
+
+    grid->ContractNode(1);
+    grid->ToggleCheckBox(2, 1);
+    grid->ExpandNode(1);
+    EXPECT_EQ(rowsChecked(), (std::vector<bool>{true, true, true}));
 }
 
 } // namespace
