@@ -1025,7 +1025,15 @@ public:
         return isPassword;
     }
 
+    // The floating footer's panel (FooterPanel.cpp), made on first use; the grid owns it.
+    // TODO(lead): the grid makes it when it is made, docked at its bottom, and gives it the
+    // height and visibility that FloatingFooter's Visible and Height ask for.
+    class TFooterPanel* FooterPanel();
+    using TFooterPaintEvent = std::function<void(TObject* Sender, int AColumn, TCanvas* Canvas, const TRect& ARect)>;
+    TFooterPaintEvent OnFooterPaint;
+
 private:
+    TFooterPanel* FFooterPanel = nullptr;
     void ForEachBaseCell(const TGridRect& Range, const std::function<void(int, int)>& Action);
     std::unique_ptr<TComboItemList> FComboItems = std::make_unique<TComboItemList>();
     int FNumNodes = 0;
