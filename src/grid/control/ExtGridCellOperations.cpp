@@ -1,5 +1,6 @@
 #include "grid/control/CellGraphic.h"
 #include "grid/control/ExtStringGrid.h"
+#include "grid/foundation/markup/HtmlControlTags.h"
 #include "grid/foundation/markup/HtmlTextOps.h"
 #include "grid/foundation/text/CellText.h"
 
@@ -90,4 +91,15 @@ void TExtStringGrid::LoadCell(int ACol, int ARow, const std::string& Value)
     std::string text = Value;
     if (OnLoadCell) OnLoadCell(this, ACol, ARow, text);
     SetGridCells(ACol, ARow, text);
+}
+
+void TExtStringGrid::FocusNextCellControl(int ACol, int ARow, const std::string& ID)
+{
+    const std::string next = GetNextEditableControl(GridCells(ACol, ARow), ID);
+    if (next.empty()) {
+        SetFocus();
+        return;
+    }
+    // TODO(lead): find the control's rectangle with the markup renderer in hit-test mode over
+    // the cell (moved by XYOffset + 1, right of a check box) and StartCellControlEdit there.
 }

@@ -1018,6 +1018,9 @@ public:
     {
         if (OnFixedEdit) OnFixedEdit(this, ACol, ARow, AEditor, Values);
     }
+    // Steps to the next editable inline control of the cell's markup after the control ID;
+    // after the last one the grid takes the focus.
+    void FocusNextCellControl(int ACol, int ARow, const std::string& ID);
     bool IsPasswordCellFlag(int ACol, int ARow)
     {
         bool isPassword = false;

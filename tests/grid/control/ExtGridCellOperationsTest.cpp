@@ -4,6 +4,7 @@
 
 #include "GridOnForm.h"
 #include "platform/rtl/Exceptions.h"
+#include "platform/ui/StdCtrls.h"
 
 namespace {
 
@@ -145,6 +146,18 @@ TEST_F(ExtGridCellOperationsTest, PasswordCellsAreThoseTheEventNames)
     grid->OnIsPasswordCell = [](TObject*, int ARow, int ACol, bool& IsPassword) { IsPassword = ACol == 2 && ARow == 3; };
     EXPECT_TRUE(grid->IsPasswordCellFlag(2, 3));
     EXPECT_FALSE(grid->IsPasswordCellFlag(3, 2));
+}
+
+TEST_F(ExtGridCellOperationsTest, AfterTheLastInlineControlTheGridTakesTheFocus)
+{
+    auto* other = new TEdit(&form);
+    other->SetParent(&form);
+    grid->SetCells(1, 1, "Name <CONTROL TYPE=\"EDIT\" ID=\"n\" VALUE=\"x\"> <CONTROL TYPE=\"CHECK\" ID=\"c\">");
+    other->SetFocus();
+    grid->FocusNextCellControl(1, 1, ""); // the edit "n" is next: the grid keeps out of it
+    EXPECT_FALSE(grid->Focused());
+    grid->FocusNextCellControl(1, 1, "n"); // a check box is no editable control
+    EXPECT_TRUE(grid->Focused());
 }
 
 } // namespace
