@@ -50,8 +50,8 @@ void TExtStringGrid::ForEachBaseCell(const TGridRect& Range, const std::function
             if (!IsMergedNonBaseCell(c, r)) Action(c, r);
 }
 
-void TExtStringGrid::TagTextInRange(const std::string& Text, const std::string& TagName, const TGridRect& Range,
-                                    bool DoCase)
+void TExtStringGrid::TagTextInRange(const std::string& Text, const std::string& TagName,
+                                    const TGridRect& Range, bool DoCase)
 {
     ForEachBaseCell(Range, [&](int c, int r) {
         const std::string text = GridCells(c, r);

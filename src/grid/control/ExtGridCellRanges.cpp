@@ -16,7 +16,9 @@ void TExtStringGrid::TrimRect(int ACol1, int ARow1, int ACol2, int ARow2)
 void TExtStringGrid::MergeEqualRuns(bool Vertical, int Line, int First, int Last, bool MainMerge)
 {
     const auto text = [&](int i) { return Vertical ? Cells(Line, i) : Cells(i, Line); };
-    const auto mergedAlike = [&](int i) { return Vertical ? RowSpanIdentical(i - 1, i) : ColSpanIdentical(i - 1, i); };
+    const auto mergedAlike = [&](int i) {
+        return Vertical ? RowSpanIdentical(i - 1, i) : ColSpanIdentical(i - 1, i);
+    };
     const auto merge = [&](int start, int length) {
         if (length < 2) return;
         if (Vertical)
@@ -58,9 +60,15 @@ void TExtStringGrid::SplitLine(bool Vertical, int Line, int Last)
     }
 }
 
-void TExtStringGrid::SplitColumnCells(int ColIndex) { SplitLine(true, ColIndex, RowCount() - FixedFooters - 1); }
+void TExtStringGrid::SplitColumnCells(int ColIndex)
+{
+    SplitLine(true, ColIndex, RowCount() - FixedFooters - 1);
+}
 
-void TExtStringGrid::SplitRowCells(int RowIndex) { SplitLine(false, RowIndex, ColCount() - FixedRightCols - 1); }
+void TExtStringGrid::SplitRowCells(int RowIndex)
+{
+    SplitLine(false, RowIndex, ColCount() - FixedRightCols - 1);
+}
 
 void TExtStringGrid::SplitAllCells()
 {

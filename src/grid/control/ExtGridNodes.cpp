@@ -199,7 +199,9 @@ bool TExtStringGrid::IsNodeGlyphHit(int ARow, int X) const
     const int level = GetNodeLevel(ARow);
     const int indent = CellNode()->NodeIndent();
     const TGlyphReach reach = NodeGlyphReach(*CellNode());
-    if (BiDiMode() != bdRightToLeft) return reach.Offset + (level - 1) * indent < X && X < reach.Width + level * indent;
+    if (BiDiMode() != bdRightToLeft)
+        return reach.Offset + (level - 1) * indent < X && X < reach.Width + level * indent;
     const int scrollBar = VisibleRowCount() < RowCount() - FixedRows() ? ScrollWidth() : 0;
-    return Width() - level * indent - reach.Width - 2 <= X + scrollBar && X + scrollBar < Width() - (level - 1) * indent;
+    return Width() - level * indent - reach.Width - 2 <= X + scrollBar &&
+           X + scrollBar < Width() - (level - 1) * indent;
 }

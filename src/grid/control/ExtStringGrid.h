@@ -991,7 +991,8 @@ public:
     // Encloses every visible occurrence of Text in the base cells of the range in the tag,
     // and takes the tag away again. Both work on the stored text, so that markup and
     // texts given by display hooks are never written back in their place.
-    void TagTextInRange(const std::string& Text, const std::string& TagName, const TGridRect& Range, bool DoCase);
+    void TagTextInRange(const std::string& Text, const std::string& TagName, const TGridRect& Range,
+                        bool DoCase);
     void UnTagTextInRange(const std::string& TagName, const TGridRect& Range);
 
     // Per-cell hooks of saving and loading.
@@ -1032,7 +1033,8 @@ public:
     // TODO(lead): the grid makes it when it is made, docked at its bottom, and gives it the
     // height and visibility that FloatingFooter's Visible and Height ask for.
     class TFooterPanel* FooterPanel();
-    using TFooterPaintEvent = std::function<void(TObject* Sender, int AColumn, TCanvas* Canvas, const TRect& ARect)>;
+    using TFooterPaintEvent =
+        std::function<void(TObject* Sender, int AColumn, TCanvas* Canvas, const TRect& ARect)>;
     TFooterPaintEvent OnFooterPaint;
 
 private:

@@ -74,7 +74,8 @@ void TFooterPanel::Paint()
     }
     case fsColumnPreview:
         PaintPreviewFrame(width);
-        if (FGrid->OnFooterPaint) FGrid->OnFooterPaint(this, footer.Column(), canvas, {0, 0, width, ClientHeight()});
+        if (FGrid->OnFooterPaint)
+            FGrid->OnFooterPaint(this, footer.Column(), canvas, {0, 0, width, ClientHeight()});
         break;
     default:
         canvas->Brush()->SetColor(footer.Color());
@@ -95,7 +96,8 @@ void TFooterPanel::Paint()
 void TFooterPanel::ShowHintFor(THintInfo& Info, TMessage& Message)
 {
     const int column = ColumnAt(Info.CursorPos.X);
-    if (FGrid->OnGridHint && column >= 0) FGrid->OnGridHint(FGrid, FGrid->RowCount() - 1, column, Info.HintStr);
+    if (FGrid->OnGridHint && column >= 0)
+        FGrid->OnGridHint(FGrid, FGrid->RowCount() - 1, column, Info.HintStr);
     FLastHintX = ShowHint() && column >= 0 ? column : -1;
     Message.Result = ShowHint() ? 0 : 1;
 }

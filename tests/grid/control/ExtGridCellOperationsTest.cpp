@@ -143,7 +143,9 @@ TEST_F(ExtGridCellOperationsTest, LoadCellStoresWhatTheEventMakesOfTheText)
 TEST_F(ExtGridCellOperationsTest, PasswordCellsAreThoseTheEventNames)
 {
     EXPECT_FALSE(grid->IsPasswordCellFlag(1, 1));
-    grid->OnIsPasswordCell = [](TObject*, int ARow, int ACol, bool& IsPassword) { IsPassword = ACol == 2 && ARow == 3; };
+    grid->OnIsPasswordCell = [](TObject*, int ARow, int ACol, bool& IsPassword) {
+        IsPassword = ACol == 2 && ARow == 3;
+    };
     EXPECT_TRUE(grid->IsPasswordCellFlag(2, 3));
     EXPECT_FALSE(grid->IsPasswordCellFlag(3, 2));
 }
@@ -152,7 +154,8 @@ TEST_F(ExtGridCellOperationsTest, AfterTheLastInlineControlTheGridTakesTheFocus)
 {
     auto* other = new TEdit(&form);
     other->SetParent(&form);
-    grid->SetCells(1, 1, "Name <CONTROL TYPE=\"EDIT\" ID=\"n\" VALUE=\"x\"> <CONTROL TYPE=\"CHECK\" ID=\"c\">");
+    grid->SetCells(1, 1,
+                   "Name <CONTROL TYPE=\"EDIT\" ID=\"n\" VALUE=\"x\"> <CONTROL TYPE=\"CHECK\" ID=\"c\">");
     other->SetFocus();
     grid->FocusNextCellControl(1, 1, ""); // the edit "n" is next: the grid keeps out of it
     EXPECT_FALSE(grid->Focused());

@@ -45,13 +45,44 @@ TEST_F(ExtGridCellRangesTest, TrimRectTrimsOnlyItsRange)
         int c1, r1, c2, r2;
         std::vector<std::string> column1;
     } cases[] = {
-        {1, 1, 1, 3, {" h ", "a", "b", "\xC2\xA0" "c", " d "}},
-        {0, 2, 3, 2, {" h ", " a", "b", "\xC2\xA0" "c ", " d "}},
-        {1, 3, 1, 1, {" h ", " a", "b\t", "\xC2\xA0" "c ", " d "}}, // reversed rows
-        {2, 1, 1, 3, {" h ", " a", "b\t", "\xC2\xA0" "c ", " d "}}, // reversed columns
+        {1,
+         1,
+         1,
+         3,
+         {" h ", "a", "b",
+          "\xC2\xA0"
+          "c",
+          " d "}},
+        {0,
+         2,
+         3,
+         2,
+         {" h ", " a", "b",
+          "\xC2\xA0"
+          "c ",
+          " d "}},
+        {1,
+         3,
+         1,
+         1,
+         {" h ", " a", "b\t",
+          "\xC2\xA0"
+          "c ",
+          " d "}}, // reversed rows
+        {2,
+         1,
+         1,
+         3,
+         {" h ", " a", "b\t",
+          "\xC2\xA0"
+          "c ",
+          " d "}}, // reversed columns
     };
     for (const auto& c : cases) {
-        SetColumn(1, {" h ", " a", "b\t", "\xC2\xA0" "c ", " d "});
+        SetColumn(1, {" h ", " a", "b\t",
+                      "\xC2\xA0"
+                      "c ",
+                      " d "});
         grid->TrimRect(c.c1, c.r1, c.c2, c.r2);
         const std::vector<std::string> column = Column(1);
         EXPECT_EQ(std::vector<std::string>(column.begin(), column.begin() + 5), c.column1)
@@ -163,7 +194,8 @@ TEST_F(ExtGridCellRangesTest, IsCellFindsWholeCaseSensitiveTexts)
         const char* text;
         bool found;
         int col, row;
-    } cases[] = {{"alpha", true, 3, 4}, {"Alpha", true, 2, 1}, {"Alph", false, -7, -7}, {"ALPHA", false, -7, -7}};
+    } cases[] = {
+        {"alpha", true, 3, 4}, {"Alpha", true, 2, 1}, {"Alph", false, -7, -7}, {"ALPHA", false, -7, -7}};
     for (const auto& c : cases) {
         int col = -7;
         int row = -7;

@@ -199,14 +199,15 @@ TEST_F(ExtGridNodesTest, GlyphHitFollowsTheNodeLookAndLevel)
         bool hit;
     } cases[] = {
         // left to right: Offset + (L - 1) * 12 < X < Width + L * 12
-        {cnXP, 1, 4, false}, {cnXP, 1, 5, true}, {cnXP, 1, 15, true}, {cnXP, 1, 16, false},
-        {cn3D, 1, 1, true},  {cn3D, 1, 17, true}, {cn3D, 1, 18, false}, {cnLeaf, 1, 19, true},
-        {cnLeaf, 1, 20, false}, {cnXP, 2, 16, false}, {cnXP, 2, 17, true}, {cnXP, 2, 27, true},
-        {cnXP, 2, 28, false}, {cnGlyph, 1, 1, true}, {cnGlyph, 1, 12, false},
+        {cnXP, 1, 4, false},    {cnXP, 1, 5, true},    {cnXP, 1, 15, true},     {cnXP, 1, 16, false},
+        {cn3D, 1, 1, true},     {cn3D, 1, 17, true},   {cn3D, 1, 18, false},    {cnLeaf, 1, 19, true},
+        {cnLeaf, 1, 20, false}, {cnXP, 2, 16, false},  {cnXP, 2, 17, true},     {cnXP, 2, 27, true},
+        {cnXP, 2, 28, false},   {cnGlyph, 1, 1, true}, {cnGlyph, 1, 12, false},
     };
     for (const auto& c : cases) {
         grid->CellNode()->SetNodeType(c.type);
-        EXPECT_EQ(grid->IsNodeGlyphHit(c.row, c.x), c.hit) << "type " << c.type << " row " << c.row << " x " << c.x;
+        EXPECT_EQ(grid->IsNodeGlyphHit(c.row, c.x), c.hit)
+            << "type " << c.type << " row " << c.row << " x " << c.x;
     }
     grid->MouseActions()->PreciseNodeClick = false;
     EXPECT_TRUE(grid->IsNodeGlyphHit(1, 400));
@@ -257,7 +258,8 @@ TEST_F(ExtGridNodesTest, ChildRowsGrowAndShrinkEveryEnclosingNode)
     grid->AddNode(1, 6);
     grid->AddNode(3, 3);
     grid->InsertChildRow(4, 1); // below row 4, inside the inner node
-    EXPECT_EQ(ShownRows(), (std::vector<std::string>{"r0", "r1", "r2", "r3", "r4", "", "r5", "r6", "r7", "r8", "r9"}));
+    EXPECT_EQ(ShownRows(),
+              (std::vector<std::string>{"r0", "r1", "r2", "r3", "r4", "", "r5", "r6", "r7", "r8", "r9"}));
     EXPECT_EQ(grid->GetNodeSpan(3), 4);
     EXPECT_EQ(grid->GetNodeSpan(1), 7);
     EXPECT_EQ(grid->GetParentRow(5), 3);
@@ -278,7 +280,8 @@ TEST_F(ExtGridNodesTest, NormalRowsKeepTheHiddenRowsInPlace)
     grid->SetCells(1, 3, "new");
     grid->RemoveNormalRow(8); // real row 8 is r7
     grid->UnHideRowsAll();
-    EXPECT_EQ(ShownRows(), (std::vector<std::string>{"r0", "r1", "r2", "new", "r3", "r4", "r5", "r6", "r8", "r9"}));
+    EXPECT_EQ(ShownRows(),
+              (std::vector<std::string>{"r0", "r1", "r2", "new", "r3", "r4", "r5", "r6", "r8", "r9"}));
 }
 
 TEST_F(ExtGridNodesTest, AGroupCheckBoxChecksItsRowsAndShowsWhetherTheyAgree)

@@ -117,7 +117,8 @@ TEST_F(ExtGridRowRemovalTest, ClearSelectionEmptiesTheSelectedCells)
 {
     grid->SetSelection({1, 2, 1, 3});
     grid->ClearSelection();
-    EXPECT_EQ(ShownRows(), (std::vector<std::string>{"r0", "r1", "", "", "r4", "r5", "r6", "r7", "r8", "r9"}));
+    EXPECT_EQ(ShownRows(),
+              (std::vector<std::string>{"r0", "r1", "", "", "r4", "r5", "r6", "r7", "r8", "r9"}));
     grid->MouseActions()->SetDisjunctRowSelect(true);
     grid->SetRowSelect(6, true);
     grid->ClearSelection();

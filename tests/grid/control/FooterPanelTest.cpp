@@ -96,7 +96,8 @@ TEST_F(FooterPanelTest, TheBorderLineRunsAlongTheTopOnlyWithABorderColour)
         bitmap.SetSize(panel->Width(), panel->Height());
         panel->PaintTo(bitmap.Canvas(), 0, 0);
         for (int x : {1, columnsWidth - 2, columnsWidth + 10, panel->ClientWidth() - 2})
-            EXPECT_EQ(bitmap.Canvas()->Pixels(x, 0) == clRed, x < c.lineEnd) << "style " << c.style << " x " << x;
+            EXPECT_EQ(bitmap.Canvas()->Pixels(x, 0) == clRed, x < c.lineEnd)
+                << "style " << c.style << " x " << x;
     }
 }
 

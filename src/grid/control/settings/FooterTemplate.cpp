@@ -13,7 +13,8 @@ std::string ExpandFooterTemplate(const std::string& Template, int ColCount,
         if (close == std::string::npos) break;
         result.append(Template, pos, open - pos);
         int column = 0;
-        if (TryStrToInt(Template.substr(open + 2, close - open - 2), column) && column >= 0 && column < ColCount)
+        if (TryStrToInt(Template.substr(open + 2, close - open - 2), column) && column >= 0 &&
+            column < ColCount)
             result += CellText(column);
         pos = close + 1;
     }
