@@ -84,11 +84,16 @@ void TExtStringGrid::AddCheckBox(int ACol, int ARow, TCheckBoxState State)
 
 int TExtStringGrid::FirstCheckBoxRow() const { return MouseActions()->CheckAllCheck ? 0 : FixedRows(); }
 
-// TODO(lead): skip summary rows and give node rows an unchecked tri-state box once nodes exist.
+// A node row's box shows the state of its group, so it starts as a tri-state box.
 void TExtStringGrid::AddCheckBoxColumn(int ACol, bool DefaultState, bool DataCheckBox)
 {
-    for (int r = FirstCheckBoxRow(); r < RowCount(); ++r)
-        AddCheckBox(ACol, r, DefaultState, DataCheckBox);
+    for (int r = FirstCheckBoxRow(); r < RowCount(); ++r) {
+        if (IsSummary(r)) continue;
+        if (IsNode(r))
+            AddCheckBox(ACol, r, cbUnchecked);
+        else
+            AddCheckBox(ACol, r, DefaultState, DataCheckBox);
+    }
 }
 
 void TExtStringGrid::AddTriStateCheckBoxColumn(int ACol, TCheckBoxState State)
@@ -242,8 +247,6 @@ TCheckBoxState NextTriState(TCheckBoxState State)
 
 } // namespace
 
-// TODO(lead): with Grouping.AutoCheckGroup pass a node row's state to its children and
-// update the parent node's tri-state box once nodes (GetParentRow, node spans) exist.
 bool TExtStringGrid::ToggleCheckBoxCell(int ACol, int ARow, bool FromUser)
 {
     TCellGraphic* graphic = GetCellGraphic(ACol, ARow);
@@ -262,7 +265,11 @@ bool TExtStringGrid::ToggleCheckBoxCell(int ACol, int ARow, bool FromUser)
         SetRowCheck(ARow, newState);
         break;
     case ctTriStateCheckBox:
-        graphic->CellCheckBoxState = NextTriState(graphic->CellCheckBoxState);
+        // A node's box checks or clears its whole group: it never turns grayed by a click.
+        if (Grouping()->AutoCheckGroup && IsNode(ARow))
+            graphic->CellCheckBoxState = graphic->CellCheckBoxState == cbChecked ? cbUnchecked : cbChecked;
+        else
+            graphic->CellCheckBoxState = NextTriState(graphic->CellCheckBoxState);
         newState = graphic->CellCheckBoxState == cbChecked;
         break;
     default: {
@@ -276,6 +283,7 @@ bool TExtStringGrid::ToggleCheckBoxCell(int ACol, int ARow, bool FromUser)
     }
     RepaintGraphicCell(ACol, ARow);
     DoCheckBoxChange(ACol, ARow, newState);
+    if (Grouping()->AutoCheckGroup) CheckGroup(ACol, ARow, newState);
     return true;
 }
 

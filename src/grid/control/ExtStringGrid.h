@@ -9,6 +9,7 @@
 #include <vector>
 
 #include "grid/control/CellPaintContext.h"
+#include "grid/control/ComboItemList.h"
 #include "grid/control/ExtGridEditEvents.h"
 #include "grid/control/ExtGridEnums.h"
 #include "grid/control/ExtGridEvents.h"
@@ -1664,5 +1665,182 @@ private:
     // ==== end of cell graphics and check boxes ====
 public:
     // ==== nodes, floating footer and cell operations ====
+    // Nodes (ExtGridNodes.cpp, ExtGridNodeExpand.cpp): a node row heads a span of rows, its
+    // graphic sits in column 0. Operations on rows that are no nodes change nothing and
+    // answer -1, 0 or false. Arguments named ARow are display rows unless said "real".
+    void AddNode(int ARow, int Span); // real
+    void RemoveNode(int ARow);        // real
+    void RemoveAllNodes();
+    bool IsNode(int ARow) const;
+    bool IsSummary(int ARow) const;
+    void MarkSummaryRow(int ARow); // real
+    bool GetNodeState(int ARow) const;
+    void SetNodeState(int ARow, bool Value);
+    int GetNodeLevel(int ARow) const;
+    int GetNodeSpan(int ARow) const;
+    void SetNodeSpan(int ARow, int Span);
+    void UpdateNodeSpan(int ARow, int Delta);
+    int GetSubNodeCount(int ARow) const;
+    void UpdateSubNodeCount(int ARow, int Delta);
+    // 0 for a node row, 2 for a row followed by a row of its level or deeper, 1 for the
+    // last row at its level: the tree line the painter draws.
+    int GetNodeSpanType(int ARow) const;
+    void ExpandNode(int ARow);   // real
+    void ContractNode(int ARow); // real
+    void ExpandAll();
+    void ContractAll();
+    int GetParentRow(int ARow) const;
+    // A row inside the span of the node that holds ARow, InsertAt rows below it; on a node
+    // row with InsertAt 0 the node row's texts and cell objects move into the new row.
+    void InsertChildRow(int ARow, int InsertAt); // real
+    void RemoveChildRow(int ARow);               // real
+    void InsertNormalRow(int ARow);              // real
+    void RemoveNormalRow(int ARow);              // real
+    int GetNodeIndent(int ARow) const override;
+    bool HasNodes() const override { return FNumNodes > 0; }
+    // Whether a click at client X in column 0 of the node row hits its glyph.
+    bool IsNodeGlyphHit(int ARow, int X) const;
+
+private:
+    TCellGraphic* NodeGraphic(int ARow) const;
+    // The display row below the last row of the node's span, hidden rows not counted.
+    int NodeSpanEnd(int ARow) const;
+    // The last real row that the node at display row ARow covers.
+    int NodeLastRealRow(int ARow) const;
+    int NextNodeRow(int ARow) const;
+    void ChangeNodeLevels(int ARow, int Delta);
+    // One display row in or out; the hidden rows below move with the rows around them.
+    void InsertRowKeepingHidden(int ARow);
+    void RemoveRowKeepingHidden(int ARow);
+    // A checked or cleared box of a group: a node row passes it to its rows, any other row
+    // makes its node's tri-state box show whether its rows agree.
+    void CheckGroup(int ACol, int ARow, bool State);
+    // The check box of a row that a contracted node hides.
+    void SetHiddenCheckBoxState(int ACol, int ARealRow, bool State);
+    // The parent row of ARow and the nodes enclosing it, from the nearest up.
+    std::vector<int> ParentNodes(int ARow) const;
+    // Opens a contracted node at display row ARow without touching the other nodes.
+    void ExpandNodeRows(int ARow);
+    // Contracts every open node except those holding the real row Keep.
+    void ContractOtherNodes(int Keep);
+    void ShowNodeRows(int FromRow, int ToRow);
+
+public:
+    // Operations on cell ranges and on the selection (ExtGridCellRanges.cpp,
+    // ExtGridRowRemoval.cpp). Rows are display rows, columns real ones, except that
+    // TrimRect takes display columns when SaveHiddenCells is on.
+    void ClearSelection();
+    // Blanks and control characters go at both ends; a range whose end lies before its
+    // start is left alone.
+    virtual void TrimRect(int ACol1, int ARow1, int ACol2, int ARow2);
+    void TrimColumn(int ACol) { TrimRect(ACol, 0, ACol, RowCount() - 1); }
+    void TrimRow(int ARow) { TrimRect(0, ARow, ColCount() - 1, ARow); }
+    void TrimAll() { TrimRect(0, 0, ColCount() - 1, RowCount() - 1); }
+    // Runs of equal texts merge; without MainMerge only rows or columns that are merged
+    // alike already take part.
+    void MergeColumnCells(int ColIndex, bool MainMerge);
+    void MergeRowCells(int RowIndex, bool MainMerge);
+    void SplitColumnCells(int ColIndex);
+    void SplitRowCells(int RowIndex);
+    void SplitAllCells();
+    void RemoveSelectedRows();
+    void RemoveUnSelectedRows();
+    void HideSelectedRows();
+    void HideUnSelectedRows();
+    void RemoveCheckedRows(int CheckBoxColumn, bool RemoveChecked);
+    // Keys are compared without regard to letter case, whatever DoCase says; the first row
+    // of each key stays.
+    void RemoveDuplicates(int ACol, bool DoCase);
+    // The first cell, row by row, whose whole stored text equals SubStr, case included;
+    // false leaves ACol and ARow alone.
+    bool IsCell(const std::string& SubStr, int& ACol, int& ARow) const;
+    bool IsWideCell(int ACol, int ARow) const;
+
+private:
+    // Runs of equal neighbouring texts along a column (Vertical) or a row from First to Last.
+    void MergeEqualRuns(bool Vertical, int Line, int First, int Last, bool MainMerge);
+    void SplitLine(bool Vertical, int Line, int Last);
+    // Hides the given display rows, the lowest last, so that the others keep their places.
+    void HideRowsOfCellOps(const std::vector<int>& Rows);
+
+public:
+    // The combo item list and other cell operations (ExtGridCellOperations.cpp).
+    // TODO(lead): the in-place combo editor (EditCombo) shows ComboItems and preselects
+    // its Selection for a cell whose text is not in the list.
+    TComboItemList& ComboItems() { return *FComboItems; }
+    void ClearComboString() { FComboItems->Clear(); }
+    void AddComboString(const std::string& s) { FComboItems->Add(s); }
+    void AddComboStringObject(const std::string& s, TObject* AObject) { FComboItems->Add(s, AObject); }
+    bool RemoveComboString(const std::string& s) { return FComboItems->Remove(s); }
+    // False, changing nothing, when s is not in the list.
+    bool SetComboSelectionString(const std::string& s);
+    void SetComboSelection(int idx) { FComboItems->SetSelection(idx); }
+    int GetComboCount() const { return FComboItems->Count(); }
+    // The index of the cell's text in the list (-1 when absent); writing sets the cell's text
+    // to the item and raises the list's index error, the cell unchanged, outside the list.
+    int ComboIndex(int ACol, int ARow);
+    void SetComboIndex(int ACol, int ARow, int Value);
+
+    void AddRotated(int ACol, int ARow, int AAngle, const std::string& s);
+    void SetRotated(int ACol, int ARow, int AAngle);
+    bool RemoveRotated(int ACol, int ARow) { return RemoveCellGraphicOfType(ACol, ARow, ctRotated); }
+    bool IsRotated(int ACol, int ARow, int& aAngle) const;
+
+    // Encloses every visible occurrence of Text in the base cells of the range in the tag,
+    // and takes the tag away again. Both work on the stored text, so that markup and
+    // texts given by display hooks are never written back in their place.
+    void TagTextInRange(const std::string& Text, const std::string& TagName, const TGridRect& Range,
+                        bool DoCase);
+    void UnTagTextInRange(const std::string& TagName, const TGridRect& Range);
+
+    // Per-cell hooks of saving and loading.
+    using TSaveCellEvent = std::function<void(TObject* Sender, int ACol, int ARow, std::string& Value)>;
+    using TLoadCellEvent = std::function<void(TObject* Sender, int ACol, int ARow, std::string& Value)>;
+    TSaveCellEvent OnSaveCell;
+    TLoadCellEvent OnLoadCell;
+    virtual void GetSaveCellText(int ACol, int ARow, std::string& Value) { Value = Cells(ACol, ARow); }
+    virtual void SaveCell(int ACol, int ARow, std::string& Value);
+    virtual void LoadCell(int ACol, int ARow, const std::string& Value);
+    virtual void ExportNotification(int, int) {}
+    virtual void ImportNotification(int, int) {}
+
+    TNotifyEvent OnFilterDone;
+    virtual void DoFilterDone()
+    {
+        if (OnFilterDone) OnFilterDone(this);
+    }
+    using TFixedEditEvent =
+        std::function<void(TObject* Sender, int ACol, int ARow, TEditorType& AEditor, TStringList* Values)>;
+    TFixedEditEvent OnFixedEdit;
+    // TODO(lead): the editors of fixed cells call it before they open.
+    virtual void DoFixedEdit(int ACol, int ARow, TEditorType& AEditor, TStringList* Values)
+    {
+        if (OnFixedEdit) OnFixedEdit(this, ACol, ARow, AEditor, Values);
+    }
+    // Steps to the next editable inline control of the cell's markup after the control ID;
+    // after the last one the grid takes the focus.
+    void FocusNextCellControl(int ACol, int ARow, const std::string& ID);
+    bool IsPasswordCellFlag(int ACol, int ARow)
+    {
+        bool isPassword = false;
+        IsPasswordCell(ACol, ARow, isPassword);
+        return isPassword;
+    }
+
+    // The floating footer's panel (FooterPanel.cpp), made on first use; the grid owns it.
+    // TODO(lead): the grid makes it when it is made, docked at its bottom, and gives it the
+    // height and visibility that FloatingFooter's Visible and Height ask for.
+    class TFooterPanel* FooterPanel();
+    using TFooterPaintEvent =
+        std::function<void(TObject* Sender, int AColumn, TCanvas* Canvas, const TRect& ARect)>;
+    TFooterPaintEvent OnFooterPaint;
+
+private:
+    TFooterPanel* FFooterPanel = nullptr;
+    void ForEachBaseCell(const TGridRect& Range, const std::function<void(int, int)>& Action);
+    std::unique_ptr<TComboItemList> FComboItems = std::make_unique<TComboItemList>();
+    int FNumNodes = 0;
+
+public:
     // ==== end of nodes, floating footer and cell operations ====
 };

@@ -1,0 +1,105 @@
+#include "grid/control/CellGraphic.h"
+#include "grid/control/ExtStringGrid.h"
+#include "grid/foundation/markup/HtmlControlTags.h"
+#include "grid/foundation/markup/HtmlTextOps.h"
+#include "grid/foundation/text/CellText.h"
+
+bool TExtStringGrid::SetComboSelectionString(const std::string& s)
+{
+    const int index = FComboItems->IndexOf(s);
+    if (index < 0) return false;
+    FComboItems->SetSelection(index);
+    return true;
+}
+
+// TODO(lead): both ask the editor-property hook (GetEditorProp, OnGetEditorProp) for the
+// cell first, so that the application can fill the list for it.
+int TExtStringGrid::ComboIndex(int ACol, int ARow) { return FComboItems->IndexOf(Cells(ACol, ARow)); }
+
+void TExtStringGrid::SetComboIndex(int ACol, int ARow, int Value)
+{
+    SetCells(ACol, ARow, FComboItems->Strings(Value));
+}
+
+void TExtStringGrid::AddRotated(int ACol, int ARow, int AAngle, const std::string& s)
+{
+    TCellGraphic* graphic = CreateCellGraphic(ACol, ARow);
+    if (!graphic) return;
+    graphic->SetAngle(AAngle);
+    SetCells(ACol, ARow, s);
+}
+
+void TExtStringGrid::SetRotated(int ACol, int ARow, int AAngle)
+{
+    TCellGraphic* graphic = GetCellGraphic(ACol, ARow);
+    if (!graphic) graphic = CreateCellGraphic(ACol, ARow);
+    if (graphic) graphic->SetAngle(AAngle);
+}
+
+bool TExtStringGrid::IsRotated(int ACol, int ARow, int& aAngle) const
+{
+    const TCellGraphic* graphic = GraphicOfType(ACol, ARow, ctRotated);
+    if (graphic) aAngle = graphic->CellAngle;
+    return graphic != nullptr;
+}
+
+void TExtStringGrid::ForEachBaseCell(const TGridRect& Range, const std::function<void(int, int)>& Action)
+{
+    for (int r = Range.Top; r <= Range.Bottom; ++r)
+        for (int c = Range.Left; c <= Range.Right; ++c)
+            if (!IsMergedNonBaseCell(c, r)) Action(c, r);
+}
+
+void TExtStringGrid::TagTextInRange(const std::string& Text, const std::string& TagName,
+                                    const TGridRect& Range, bool DoCase)
+{
+    ForEachBaseCell(Range, [&](int c, int r) {
+        const std::string text = GridCells(c, r);
+        const std::string tagged = HtmlFindHighlight(text, Text, TagName, DoCase);
+        if (tagged != text) SetCells(c, r, tagged);
+    });
+}
+
+void TExtStringGrid::UnTagTextInRange(const std::string& TagName, const TGridRect& Range)
+{
+    ForEachBaseCell(Range, [&](int c, int r) {
+        const std::string text = GridCells(c, r);
+        const std::string untagged = HtmlRemoveTag(text, TagName);
+        if (untagged != text) SetCells(c, r, untagged);
+    });
+}
+
+void TExtStringGrid::SaveCell(int ACol, int ARow, std::string& Value)
+{
+    Value = SaveVirtCells ? GetFormattedCell(ACol, ARow) : GridCells(ACol, ARow);
+    if (Value.empty() && HasCellTypeIn(ACol, ARow, {ctCheckBox, ctTriStateCheckBox})) {
+        TCheckBoxState state = cbUnchecked;
+        GetCheckBoxState(ACol, ARow, state);
+        if (state == cbChecked)
+            GetCheckTrue(ACol, ARow, Value);
+        else
+            GetCheckFalse(ACol, ARow, Value);
+    }
+    // TODO(lead): rich text becomes the plain text of the hidden rich edit (or keeps its
+    // markup, line breaks removed, with SaveWithRTF) once the grid has them.
+    if (!SaveWithHTML && GetTextType(Value, true) == ttMarkup) Value = HtmlToPlainText(Value);
+    if (OnSaveCell) OnSaveCell(this, ACol, ARow, Value);
+}
+
+void TExtStringGrid::LoadCell(int ACol, int ARow, const std::string& Value)
+{
+    std::string text = Value;
+    if (OnLoadCell) OnLoadCell(this, ACol, ARow, text);
+    SetGridCells(ACol, ARow, text);
+}
+
+void TExtStringGrid::FocusNextCellControl(int ACol, int ARow, const std::string& ID)
+{
+    const std::string next = GetNextEditableControl(GridCells(ACol, ARow), ID);
+    if (next.empty()) {
+        SetFocus();
+        return;
+    }
+    // TODO(lead): find the control's rectangle with the markup renderer in hit-test mode over
+    // the cell (moved by XYOffset + 1, right of a check box) and StartCellControlEdit there.
+}

@@ -1,0 +1,108 @@
+#include "grid/control/CellGraphic.h"
+#include "grid/control/ExtStringGrid.h"
+#include "grid/control/settings/CellNode.h"
+#include "grid/foundation/model/MouseActions.h"
+
+// Expanding and contracting hide and show the rows of a node's span. A contracted node
+// keeps its rows in the hidden row store under their real indexes, so a contracted inner
+// node's rows simply become part of the outer node's hidden block: expanding the outer
+// node brings every row back, the inner node open.
+
+void TExtStringGrid::ExpandNode(int ARow)
+{
+    if (CellNode()->ExpandOne) ContractOtherNodes(ARow);
+    ExpandNodeRows(DisplRowIndex(ARow));
+}
+
+// The nodes that hold the row stay open: contracting them would hide the row itself.
+void TExtStringGrid::ContractOtherNodes(int Keep)
+{
+    for (int r = FixedRows(); r < RowCount(); ++r) {
+        if (!IsNode(r) || GetNodeState(r)) continue;
+        const int real = RealRowIndex(r);
+        if (real <= Keep && Keep <= NodeLastRealRow(r)) continue;
+        ContractNode(real);
+    }
+}
+
+void TExtStringGrid::ExpandNodeRows(int ARow)
+{
+    TCellGraphic* graphic = NodeGraphic(ARow);
+    if (!graphic || !graphic->CellBoolean) return;
+    graphic->CellBoolean = false;
+    // Only the node's own rows come back, never rows hidden below its span for other reasons.
+    const int nextShown = ARow + 1 < RowCount() ? RealRowIndex(ARow + 1) : TotalRowCount();
+    const int last = std::min(nextShown - 1, NodeLastRealRow(ARow));
+    const int first = RealRowIndex(ARow) + 1;
+    if (first <= last) ShowNodeRows(first, last);
+}
+
+void TExtStringGrid::ShowNodeRows(int FromRow, int ToRow)
+{
+    const int oldRow = Row();
+    const int oldTop = TopRow();
+    const bool disjunct = MouseActions()->DisjunctRowSelect();
+    const bool rowSelect = Options().Contains(goRowSelect);
+    MouseActions()->SetDisjunctRowSelectDirect(false);
+    if (rowSelect) SetOptions(Options() - goRowSelect);
+    BeginUpdate();
+    UnHideRows(FromRow, ToRow);
+    EndUpdate();
+    if (rowSelect) {
+        SetOptions(Options() + goRowSelect);
+        if (oldRow < RowCount()) SetRow(oldRow);
+        if (oldTop < RowCount()) SetTopRow(oldTop);
+    }
+    MouseActions()->SetDisjunctRowSelectDirect(disjunct);
+    // TODO(lead): recalculate the footer row (CalcFooter(-1)).
+}
+
+void TExtStringGrid::ContractNode(int ARow)
+{
+    HideInplaceEdit();
+    const int row = DisplRowIndex(ARow);
+    TCellGraphic* graphic = NodeGraphic(row);
+    if (!graphic || graphic->CellBoolean) return;
+    FForceSel = true;
+    graphic->CellBoolean = true;
+    const int last = NodeLastRealRow(row);
+    // A contracted inner node joins the block open, so that it shows open when the outer
+    // node is expanded again.
+    for (int r = row + 1; r < RowCount() && RealRowIndex(r) <= last; ++r)
+        if (TCellGraphic* inner = NodeGraphic(r)) inner->CellBoolean = false;
+    if (ARow < last) HideRows(ARow + 1, last);
+    FForceSel = false;
+    // TODO(lead): recalculate the footer row (CalcFooter(-1)).
+}
+
+void TExtStringGrid::ExpandAll()
+{
+    BeginUpdate();
+    // Children come back below their node and are visited in turn.
+    for (int r = FixedRows(); r < RowCount(); ++r)
+        ExpandNodeRows(r);
+    EndUpdate();
+    // TODO(lead): recalculate the footer row (CalcFooter(-1)).
+}
+
+void TExtStringGrid::ContractAll()
+{
+    BeginUpdate();
+    ExpandAll();
+    std::vector<std::pair<int, int>> blocks;
+    for (int r = FixedRows(); r < RowCount();) {
+        if (!IsNode(r)) {
+            ++r;
+            continue;
+        }
+        NodeGraphic(r)->CellBoolean = true;
+        const int end = NodeSpanEnd(r);
+        if (r + 1 < end) blocks.emplace_back(RealRowIndex(r + 1), RealRowIndex(end - 1));
+        r = std::max(end, r + 1);
+    }
+    // Real indexes stay put while rows are hidden, so the blocks may go in any order.
+    for (const auto& [from, to] : blocks)
+        HideRows(from, to);
+    EndUpdate();
+    // TODO(lead): place the in-cell controls again and recalculate the footer row.
+}
