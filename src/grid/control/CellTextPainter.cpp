@@ -166,7 +166,7 @@ void TCellTextPainter::DrawCellBackground()
     const int lw = G.GridLineWidth();
     TCanvas* canvas = C.Canvas;
     if (!picture.Empty() && !ownColor && admitted && !(G.ShowSelection && selected)) {
-        const TRect area(TR.Left - lw + 1, TR.Top - lw + 1, TR.Right, TR.Bottom);
+        const TRect area{TR.Left - lw + 1, TR.Top - lw + 1, TR.Right, TR.Bottom};
         if (back.Display() == bdTile)
             DrawTiledPicture(canvas, picture, G.BackgroundOrigin(), area);
         else
@@ -181,7 +181,7 @@ void TCellTextPainter::DrawCellBackground()
         const TColor brush = canvas->Brush()->Color();
         const int extent = back.Display() == bdGradientHorz ? G.ClientWidth() : G.ClientHeight();
         DrawBackgroundGradient(canvas, back, extent,
-                               TRect(TR.Left - 1, TR.Top - lw, TR.Right, TR.Bottom + lw - 1));
+                               TRect{TR.Left - 1, TR.Top - lw, TR.Right, TR.Bottom + lw - 1});
         canvas->Brush()->SetColor(brush);
     }
 }

@@ -747,8 +747,6 @@ public:
     virtual void AutoDeleteRow(int ARow);
     // Appends one row.
     virtual void RowCountChanged() { SetRowCount(RowCount() + 1); }
-    // The column grid copies the headers into its columns.
-    virtual void SyncColumnHeaders() {}
     virtual void UpdateColumnSize(int ACol, int& AWidth) { UpdateAutoColumnSize(ACol, AWidth); }
     TAutoDeleteRowEvent OnAutoDeleteRow;
     // Whether a client point lies within 4 pixels of a sizable edge of a fixed cell.
