@@ -3,6 +3,7 @@
 #include <optional>
 
 #include "grid/control/ExtStringGrid.h"
+#include "grid/control/GridCombo.h"
 #include "platform/rtl/SysUtils.h"
 #include "platform/ui/Dialogs.h"
 #include "workspace/ULanguage.h"
@@ -33,6 +34,9 @@ TFEtherNetIP_Data_Seg::TFEtherNetIP_Data_Seg(TComponent* owner) : TOkCancelForm(
         {goFixedVertLine, goFixedHorzLine, goVertLine, goHorzLine, goRangeSelect, goColSizing, goEditing});
     ESG_DataSeg->OnGetEditorType = [this](TObject* s, int c, int r, TEditorType& e) {
         ESG_DataSegGetEditorType(s, c, r, e);
+    };
+    ESG_DataSeg->OnGetEditorProp = [this](TObject* s, int c, int r, TEditLink*) {
+        ESG_DataSegGetEditorProp(s, c, r);
     };
     ESG_DataSeg->OnComboChange = [this](TObject* s, int c, int r, int i, const std::string& t) {
         ESG_DataSegComboChange(s, c, r, i, t);
@@ -98,22 +102,34 @@ void TFEtherNetIP_Data_Seg::FormShow()
 
 void TFEtherNetIP_Data_Seg::ESG_DataSegGetEditorType(TObject*, int ACol, int ARow, TEditorType& AEditor)
 {
-    if (ESG_DataSeg->RealColIndex(ACol) != Col_Value || !TC || ARow < 1 ||
-        ARow > static_cast<int>(TC->ListParamObject.size()))
-        return;
-    const TTC_ParamObj& param = TC->ListParamObject[ARow - 1];
-    AEditor = param.Enum ? edComboList : edNormal;
-    // TODO(lead): ESG_DataSeg->ClearComboString(), then for a pick list
-    // ESG_DataSeg->Combobox()->Items() := param.EnumString, once the editing block has them.
+    const TTC_ParamObj* param = Row_Param(ARow);
+    if (ESG_DataSeg->RealColIndex(ACol) == Col_Value && param) AEditor = param->Enum ? edComboList : edNormal;
+}
+
+void TFEtherNetIP_Data_Seg::ESG_DataSegGetEditorProp(TObject*, int ACol, int ARow)
+{
+    const TTC_ParamObj* param = Row_Param(ARow);
+    if (ACol != Col_Value || !param) return;
+    // The grid has one combo editor for every row: the list of the parameter edited before
+    // must not show under this one.
+    TItemStrings& items = *ESG_DataSeg->EditCombo()->Items();
+    items.Clear();
+    if (param->Enum) items.Assign(param->EnumString);
 }
 
 void TFEtherNetIP_Data_Seg::ESG_DataSegComboChange(TObject*, int, int ARow, int,
                                                    const std::string& ASelection)
 {
-    if (!TC || ARow < 1 || ARow > static_cast<int>(TC->ListParamObject.size())) return;
-    TTC_ParamObj& param = TC->ListParamObject[ARow - 1];
-    param.Value = param.SetValueFromEnum(ASelection);
-    ESG_DataSeg->SetCells(Col_Value_Int, ARow, std::to_string(param.Value));
+    TTC_ParamObj* param = Row_Param(ARow);
+    if (!param) return;
+    param->Value = param->SetValueFromEnum(ASelection);
+    ESG_DataSeg->SetCells(Col_Value_Int, ARow, std::to_string(param->Value));
+}
+
+TTC_ParamObj* TFEtherNetIP_Data_Seg::Row_Param(int ARow) const
+{
+    if (!TC || ARow < 1 || ARow > static_cast<int>(TC->ListParamObject.size())) return nullptr;
+    return &TC->ListParamObject[static_cast<size_t>(ARow - 1)];
 }
 
 void TFEtherNetIP_Data_Seg::Btn_OKClick()

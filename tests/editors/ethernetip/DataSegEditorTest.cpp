@@ -2,6 +2,8 @@
 
 #include "editors/ethernetip/ScanListHarness.h"
 #include "grid/control/ExtStringGrid.h"
+#include "grid/control/GridCombo.h"
+#include "platform/ui/Forms.h"
 #include "platform/ui/Input.h"
 #include "platform/xml/XMLDoc.h"
 
@@ -89,6 +91,40 @@ TEST_F(DataSegEditor, RefusesAValueOutOfRangeThenWritesTheEditedSegment)
     const TXMLNode params = row.FindNode("TargetCong").FindNode("ParamObjects");
     EXPECT_EQ(params.ChildNodes()[0].Attribute("Value"), "16");
     EXPECT_EQ(params.ChildNodes()[1].Attribute("Value"), "5");
+}
+
+TEST_F(DataSegEditor, PicksAnEnumeratedValueFromItsListByTyping)
+{
+    const std::string segment = Edit_Row_1(
+        [](TFEtherNetIP_Data_Seg& e) {
+            TExtStringGrid& grid = *e.ESG_DataSeg;
+            const auto open = [&grid](int Row) {
+                const TRect cell = grid.CellRect(4, Row);
+                SendClick(&grid, (cell.Left + cell.Right) / 2, (cell.Top + cell.Bottom) / 2);
+                SendKey(VK_F2);
+                Application->ProcessMessages();
+            };
+            open(2);
+            TGridCombo& combo = *grid.EditCombo();
+            ASSERT_EQ(grid.ActiveEditControl(), &combo);
+            EXPECT_EQ(combo.Items()->Text(), "Off\r\nFast\r\n");
+            EXPECT_EQ(combo.ItemIndex(), 0) << "the cell's entry is picked";
+            SendText("F");
+            SendKey(VK_RETURN);
+            Application->ProcessMessages();
+            EXPECT_EQ(grid.Cells(4, 2), "Fast");
+            EXPECT_EQ(grid.Cells(8, 2), "5");
+            // A value that is no enumeration is typed; the list of the row before is gone.
+            open(1);
+            EXPECT_EQ(combo.Items()->Count(), 0);
+            SendText("12");
+            SendKey(VK_RETURN);
+            Application->ProcessMessages();
+            SendClick(e.Btn_OK, 10, 10);
+        },
+        true);
+    EXPECT_EQ(segment, "0x0C,0x00,0x05");
+    EXPECT_EQ(h.dialogs.Messages().size(), 0u);
 }
 
 TEST_F(DataSegEditor, CancelKeepsTheRowAsItWas)
