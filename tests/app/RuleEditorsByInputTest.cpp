@@ -33,6 +33,7 @@ protected:
     void TearDown() override
     {
         Opt_Jump_Field_Tables = 0;
+        Opt_Double_Click_Auto_Size = 0;
         Free_Windows();
     }
 
@@ -178,4 +179,31 @@ TEST_F(RuleEditorsByInput, ScanListRowTypedWithEnterJumpsAndEnabledByClicks)
     EXPECT_NE(
         ReadTestFile(File_EtherNetIP_Master_Rules).find("<row Enable=\"Y\" IP_Address=\"192.168.1.10\""),
         std::string::npos);
+}
+
+TEST_F(RuleEditorsByInput, ADoubleClickOnAHeaderSizesItsColumnWhenTheOptionIsOn)
+{
+    struct Case {
+        bool Option;
+        int Row; // of the double click
+        bool Sized;
+    };
+    const Case cases[] = {{true, 0, true}, {false, 0, false}, {true, 2, false}};
+    const std::string mnemonic = "The speed of the second conveyor belt, in tenths of a metre per second";
+    for (const Case& c : cases) {
+        Opt_Double_Click_Auto_Size = c.Option;
+        Open<TFSet_SDO_Server_Access>(
+            FVantrelFirmWare->Btn_SDO_Server_CANopen, [&](TFSet_SDO_Server_Access& w) {
+                TExtColumnGrid& grid = *w.Grids[0];
+                grid.SetCells(8, 1, mnemonic);
+                const int before = grid.ColWidths(8);
+                const TPoint point = Middle(grid.CellRect(8, c.Row));
+                SendDoubleClick(&grid, point.X, point.Y);
+                EXPECT_EQ(grid.ColWidths(8) > before, c.Sized) << c.Option << " " << c.Row;
+                if (c.Sized) {
+                    EXPECT_GE(grid.ColWidths(8), grid.Canvas()->TextWidth(mnemonic));
+                }
+                grid.SetColWidths(8, before);
+            });
+    }
 }
