@@ -23,6 +23,15 @@ std::optional<int64_t> Cell_Value(const std::string& Text)
     if (TryStrToInt64(Text, value)) return value;
     return std::nullopt;
 }
+
+// The value of the entry a cell names; nothing where it names none, so a value that no
+// entry describes (shown as an empty cell) is kept.
+std::optional<int64_t> Entry_Value(const TTC_ParamObj& Param, const std::string& Text)
+{
+    for (const TTC_EnumObj& entry : Param.ListEnum)
+        if (entry.Description == Text) return static_cast<int64_t>(entry.Value);
+    return std::nullopt;
+}
 } // namespace
 
 TFEtherNetIP_Data_Seg::TFEtherNetIP_Data_Seg(TComponent* owner) : TOkCancelForm(owner, 2400, 800, mrNone)
@@ -152,10 +161,14 @@ bool TFEtherNetIP_Data_Seg::Check_Value()
             return false;
         }
     }
-    for (size_t i = 0; i < params.size(); ++i)
-        if (!params[i].Enum)
-            params[i].Value =
-                Cell_Value(ESG_DataSeg->Cells(Col_Value, static_cast<int>(i) + 1)).value_or(params[i].Min);
+    for (size_t i = 0; i < params.size(); ++i) {
+        TTC_ParamObj& param = params[i];
+        const std::string text = ESG_DataSeg->Cells(Col_Value, static_cast<int>(i) + 1);
+        // A pick from the list is taken from the cell as well: not every way of picking
+        // (arrow keys, the mouse in the opened list) reaches OnComboChange.
+        param.Value = param.Enum ? Entry_Value(param, text).value_or(param.Value)
+                                 : Cell_Value(text).value_or(param.Min);
+    }
     return true;
 }
 
