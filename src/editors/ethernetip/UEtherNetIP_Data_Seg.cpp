@@ -3,6 +3,7 @@
 #include <optional>
 
 #include "grid/control/ExtStringGrid.h"
+#include "grid/control/GridCombo.h"
 #include "platform/rtl/SysUtils.h"
 #include "platform/ui/Dialogs.h"
 #include "workspace/ULanguage.h"
@@ -22,6 +23,15 @@ std::optional<int64_t> Cell_Value(const std::string& Text)
     if (TryStrToInt64(Text, value)) return value;
     return std::nullopt;
 }
+
+// The value of the entry a cell names; nothing where it names none, so a value that no
+// entry describes (shown as an empty cell) is kept.
+std::optional<int64_t> Entry_Value(const TTC_ParamObj& Param, const std::string& Text)
+{
+    for (const TTC_EnumObj& entry : Param.ListEnum)
+        if (entry.Description == Text) return static_cast<int64_t>(entry.Value);
+    return std::nullopt;
+}
 } // namespace
 
 TFEtherNetIP_Data_Seg::TFEtherNetIP_Data_Seg(TComponent* owner) : TOkCancelForm(owner, 2400, 800, mrNone)
@@ -33,6 +43,9 @@ TFEtherNetIP_Data_Seg::TFEtherNetIP_Data_Seg(TComponent* owner) : TOkCancelForm(
         {goFixedVertLine, goFixedHorzLine, goVertLine, goHorzLine, goRangeSelect, goColSizing, goEditing});
     ESG_DataSeg->OnGetEditorType = [this](TObject* s, int c, int r, TEditorType& e) {
         ESG_DataSegGetEditorType(s, c, r, e);
+    };
+    ESG_DataSeg->OnGetEditorProp = [this](TObject* s, int c, int r, TEditLink*) {
+        ESG_DataSegGetEditorProp(s, c, r);
     };
     ESG_DataSeg->OnComboChange = [this](TObject* s, int c, int r, int i, const std::string& t) {
         ESG_DataSegComboChange(s, c, r, i, t);
@@ -98,22 +111,34 @@ void TFEtherNetIP_Data_Seg::FormShow()
 
 void TFEtherNetIP_Data_Seg::ESG_DataSegGetEditorType(TObject*, int ACol, int ARow, TEditorType& AEditor)
 {
-    if (ESG_DataSeg->RealColIndex(ACol) != Col_Value || !TC || ARow < 1 ||
-        ARow > static_cast<int>(TC->ListParamObject.size()))
-        return;
-    const TTC_ParamObj& param = TC->ListParamObject[ARow - 1];
-    AEditor = param.Enum ? edComboList : edNormal;
-    // TODO(lead): ESG_DataSeg->ClearComboString(), then for a pick list
-    // ESG_DataSeg->Combobox()->Items() := param.EnumString, once the editing block has them.
+    const TTC_ParamObj* param = Row_Param(ARow);
+    if (ESG_DataSeg->RealColIndex(ACol) == Col_Value && param) AEditor = param->Enum ? edComboList : edNormal;
+}
+
+void TFEtherNetIP_Data_Seg::ESG_DataSegGetEditorProp(TObject*, int ACol, int ARow)
+{
+    const TTC_ParamObj* param = Row_Param(ARow);
+    if (ACol != Col_Value || !param) return;
+    // The grid has one combo editor for every row: the list of the parameter edited before
+    // must not show under this one.
+    TItemStrings& items = *ESG_DataSeg->EditCombo()->Items();
+    items.Clear();
+    if (param->Enum) items.Assign(param->EnumString);
 }
 
 void TFEtherNetIP_Data_Seg::ESG_DataSegComboChange(TObject*, int, int ARow, int,
                                                    const std::string& ASelection)
 {
-    if (!TC || ARow < 1 || ARow > static_cast<int>(TC->ListParamObject.size())) return;
-    TTC_ParamObj& param = TC->ListParamObject[ARow - 1];
-    param.Value = param.SetValueFromEnum(ASelection);
-    ESG_DataSeg->SetCells(Col_Value_Int, ARow, std::to_string(param.Value));
+    TTC_ParamObj* param = Row_Param(ARow);
+    if (!param) return;
+    param->Value = param->SetValueFromEnum(ASelection);
+    ESG_DataSeg->SetCells(Col_Value_Int, ARow, std::to_string(param->Value));
+}
+
+TTC_ParamObj* TFEtherNetIP_Data_Seg::Row_Param(int ARow) const
+{
+    if (!TC || ARow < 1 || ARow > static_cast<int>(TC->ListParamObject.size())) return nullptr;
+    return &TC->ListParamObject[static_cast<size_t>(ARow - 1)];
 }
 
 void TFEtherNetIP_Data_Seg::Btn_OKClick()
@@ -136,10 +161,14 @@ bool TFEtherNetIP_Data_Seg::Check_Value()
             return false;
         }
     }
-    for (size_t i = 0; i < params.size(); ++i)
-        if (!params[i].Enum)
-            params[i].Value =
-                Cell_Value(ESG_DataSeg->Cells(Col_Value, static_cast<int>(i) + 1)).value_or(params[i].Min);
+    for (size_t i = 0; i < params.size(); ++i) {
+        TTC_ParamObj& param = params[i];
+        const std::string text = ESG_DataSeg->Cells(Col_Value, static_cast<int>(i) + 1);
+        // A pick from the list is taken from the cell as well: not every way of picking
+        // (arrow keys, the mouse in the opened list) reaches OnComboChange.
+        param.Value = param.Enum ? Entry_Value(param, text).value_or(param.Value)
+                                 : Cell_Value(text).value_or(param.Min);
+    }
     return true;
 }
 

@@ -19,6 +19,9 @@ public:
     void Init_Table();
     void FormShow() override;
     void ESG_DataSegGetEditorType(TObject* Sender, int ACol, int ARow, TEditorType& AEditor);
+    // The pick list of an enumerated parameter's value cell: its entries' descriptions.
+    // ACol is a real column.
+    void ESG_DataSegGetEditorProp(TObject* Sender, int ACol, int ARow);
     void ESG_DataSegComboChange(TObject* Sender, int ACol, int ARow, int AItemIndex,
                                 const std::string& ASelection);
     void Btn_OKClick();
@@ -33,6 +36,8 @@ public:
 
 private:
     void Set_Headers();
+    // The parameter of a grid row; none without TC or outside its parameters.
+    TTC_ParamObj* Row_Param(int ARow) const;
 };
 
 extern TFEtherNetIP_Data_Seg* FEtherNetIP_Data_Seg;

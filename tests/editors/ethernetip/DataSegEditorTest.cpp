@@ -2,6 +2,8 @@
 
 #include "editors/ethernetip/ScanListHarness.h"
 #include "grid/control/ExtStringGrid.h"
+#include "grid/control/GridCombo.h"
+#include "platform/ui/Forms.h"
 #include "platform/ui/Input.h"
 #include "platform/xml/XMLDoc.h"
 
@@ -89,6 +91,61 @@ TEST_F(DataSegEditor, RefusesAValueOutOfRangeThenWritesTheEditedSegment)
     const TXMLNode params = row.FindNode("TargetCong").FindNode("ParamObjects");
     EXPECT_EQ(params.ChildNodes()[0].Attribute("Value"), "16");
     EXPECT_EQ(params.ChildNodes()[1].Attribute("Value"), "5");
+}
+
+TEST_F(DataSegEditor, PicksAnEnumeratedValueFromItsListByKeys)
+{
+    // Typing the entry's first letter, or the arrow key in the opened list.
+    const std::function<void()> picks[] = {[] { SendText("F"); }, [] { SendKey(VK_DOWN); }};
+    for (const auto& pick : picks) {
+        const std::string segment = Edit_Row_1(
+            [&pick](TFEtherNetIP_Data_Seg& e) {
+                TExtStringGrid& grid = *e.ESG_DataSeg;
+                const auto open = [&grid](int Row) {
+                    const TRect cell = grid.CellRect(4, Row);
+                    SendClick(&grid, (cell.Left + cell.Right) / 2, (cell.Top + cell.Bottom) / 2);
+                    SendKey(VK_F2);
+                    Application->ProcessMessages();
+                };
+                open(2);
+                TGridCombo& combo = *grid.EditCombo();
+                ASSERT_EQ(grid.ActiveEditControl(), &combo);
+                EXPECT_EQ(combo.Items()->Text(), "Off\r\nFast\r\n");
+                EXPECT_EQ(combo.ItemIndex(), 0) << "the cell's entry is picked";
+                pick();
+                SendKey(VK_RETURN);
+                Application->ProcessMessages();
+                EXPECT_EQ(grid.Cells(4, 2), "Fast");
+                // A value that is no enumeration is typed; the list of the row before is gone.
+                open(1);
+                EXPECT_EQ(combo.Items()->Count(), 0);
+                SendText("12");
+                SendKey(VK_RETURN);
+                Application->ProcessMessages();
+                SendClick(e.Btn_OK, 10, 10);
+            },
+            true);
+        EXPECT_EQ(segment, "0x0C,0x00,0x05");
+    }
+    EXPECT_EQ(h.dialogs.Messages().size(), 0u);
+}
+
+TEST_F(DataSegEditor, KeepsAnEnumeratedValueThatNoEntryDescribes)
+{
+    TTargetConfig config;
+    config.ListParamObject = {Ranged(0, 10)};
+    TTC_ParamObj& param = config.ListParamObject[0];
+    param.Enum = true;
+    param.Default = 1;
+    param.Value = 7;
+    param.ListEnum = {{1, "One"}};
+    TFEtherNetIP_Data_Seg& editor = *FEtherNetIP_Data_Seg;
+    editor.TC = &config;
+    editor.FormShow();
+    EXPECT_EQ(editor.ESG_DataSeg->Cells(4, 1), "");
+    EXPECT_TRUE(editor.Check_Value());
+    EXPECT_EQ(param.Value, 7) << "not the default";
+    editor.TC = nullptr;
 }
 
 TEST_F(DataSegEditor, CancelKeepsTheRowAsItWas)
