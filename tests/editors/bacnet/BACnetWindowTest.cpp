@@ -57,15 +57,6 @@ protected:
     TRuleWindowHarness<TFBACnetSlaveSetAccess> h{File_BACnet_Slave_SetAccess, "BACnet_Slave_SetAccess.xml"};
 };
 
-// Columns 1 onwards, hidden ones included.
-Row All_Cells(const TExtColumnGrid& Grid, int Line)
-{
-    Row cells;
-    for (int c = 1; c < Grid.TotalColCount(); ++c)
-        cells.push_back(Grid.Cells(c, Line));
-    return cells;
-}
-
 std::string Golden(const std::string& Name)
 {
     return ReadTestFile(std::string(TEST_DATA_DIR) + "/bacnet/golden/" + Name);
