@@ -16,8 +16,16 @@
 TFBACnetSlaveSetAccess* FBACnetSlaveSetAccess = nullptr;
 
 namespace {
-enum { Col_Data_Type = 1, Col_Eng_Unit, Col_Position, Col_Bit, Col_Length, Col_Swap, Col_Mnemonic };
-enum { Read_Table = 0, Write_Table = 1 };
+enum {
+    Object_Type = 1,
+    Object_Eng_Unit,
+    Object_Position,
+    Object_Bit,
+    Object_Length,
+    Object_Swap,
+    Object_Mnemonic
+};
+enum { Read_Objects = 0, Write_Objects = 1 };
 
 constexpr int BACnet_Array_Size = 1550;
 
@@ -102,8 +110,8 @@ const std::vector<TLengthRule> Length_Rules[] = {
 
 // A binary object takes one bit of its byte instead of a length.
 const char* const Binary_Types[][2] = {{"Binary Input", "Binary Value"}, {"Binary Out", "Binary Value"}};
-constexpr int Bit_Text[] = {1545, 1557};
-constexpr int End_Text[] = {1546, 1558};
+constexpr int Binary_Bit_Text[] = {1545, 1557};
+constexpr int Object_End_Text[] = {1546, 1558};
 
 // The Length a type chosen in the write grid starts with.
 const std::pair<const char*, const char*> Length_Presets[] = {
@@ -135,16 +143,16 @@ bool BACnet_Desc_Chars_Limit(const std::string& ParGen)
 }
 
 TFBACnetSlaveSetAccess::TFBACnetSlaveSetAccess(TComponent* owner)
-    : TRuleEditorForm(owner, BACnet_Window), ECG_BACnet_in_Read(Grids[Read_Table]),
-      ECG_BACnet_in_Write(Grids[Write_Table])
+    : TRuleEditorForm(owner, BACnet_Window), ECG_BACnet_in_Read(Grids[Read_Objects]),
+      ECG_BACnet_in_Write(Grids[Write_Objects])
 {
     const std::vector<std::string>* types[] = {&Read_Types, &Write_Types};
-    for (int t = Read_Table; t <= Write_Table; ++t) {
+    for (int t = Read_Objects; t <= Write_Objects; ++t) {
         TExtColumnGrid& grid = *Grids[t];
-        grid.HideColumn(Col_Swap);
-        Set_Combo_Column(grid, Col_Data_Type, edComboList, *types[t]);
-        Set_Combo_Column(grid, Col_Position, edComboList, Number_Items(BACnet_Array_Size - 1));
-        Set_Combo_Column(grid, Col_Bit, edComboList, Number_Items(7));
+        grid.HideColumn(Object_Swap);
+        Set_Combo_Column(grid, Object_Type, edComboList, *types[t]);
+        Set_Combo_Column(grid, Object_Position, edComboList, Number_Items(BACnet_Array_Size - 1));
+        Set_Combo_Column(grid, Object_Bit, edComboList, Number_Items(7));
     }
     // The window shows no header hints.
     ECG_BACnet_in_Read->OnGridHint = [](TObject*, int, int, std::string&) {};
@@ -160,7 +168,7 @@ void TFBACnetSlaveSetAccess::Set_Lang()
     TLbButton* buttons[] = {Btn_OK, Btn_Cancel, Btn_DelRow, Btn_InsRow, Btn_CopyRow, Btn_PasteRow};
     for (int b = 0; b < 6; ++b)
         buttons[b]->SetHint(Lang_Table[1510 + b]);
-    for (int t = Read_Table; t <= Write_Table; ++t) {
+    for (int t = Read_Objects; t <= Write_Objects; ++t) {
         Sheets[t]->SetCaption(Lang_Table[1508 + t]);
         Hints[t]->Clear();
     }
@@ -177,13 +185,13 @@ void TFBACnetSlaveSetAccess::FormShow()
 std::string TFBACnetSlaveSetAccess::Check_Row(int Table, int Row) const
 {
     if (std::string rule = TRuleEditorForm::Check_Row(Table, Row); !rule.empty()) return rule;
-    const std::string type = Cell(Table, Col_Data_Type, Row);
-    const int position = Rule_Number(Cell(Table, Col_Position, Row));
+    const std::string type = Cell(Table, Object_Type, Row);
+    const int position = Rule_Number(Cell(Table, Object_Position, Row));
     int end = position;
     if (type == Binary_Types[Table][0] || type == Binary_Types[Table][1]) {
-        if (Cell(Table, Col_Bit, Row).empty()) return Lang_Table[Bit_Text[Table]];
+        if (Cell(Table, Object_Bit, Row).empty()) return Lang_Table[Binary_Bit_Text[Table]];
     } else {
-        const int length = Length_Of(Cell(Table, Col_Length, Row));
+        const int length = Length_Of(Cell(Table, Object_Length, Row));
         const auto& rules = Length_Rules[Table];
         const auto rule =
             std::find_if(rules.begin(), rules.end(), [&](const TLengthRule& r) { return type == r.Type; });
@@ -191,7 +199,7 @@ std::string TFBACnetSlaveSetAccess::Check_Row(int Table, int Row) const
             return Lang_Table[rule->Message];
         end = position + length - 1;
     }
-    return end < BACnet_Array_Size ? "" : Lang_Table[End_Text[Table]];
+    return end < BACnet_Array_Size ? "" : Lang_Table[Object_End_Text[Table]];
 }
 
 std::string TFBACnetSlaveSetAccess::Check_Across_Rows() const
@@ -207,25 +215,25 @@ void TFBACnetSlaveSetAccess::DblClickCell(TObject* Sender, int ARow, int ACol)
 {
     auto* grid = static_cast<TExtColumnGrid*>(Sender);
     // The header row names the column; only a rule row has a unit to pick.
-    if (ARow > 0 && grid->RealColIndex(ACol) == Col_Eng_Unit) Pick_Unit(*grid, ARow);
+    if (ARow > 0 && grid->RealColIndex(ACol) == Object_Eng_Unit) Pick_Unit(*grid, ARow);
     TRuleEditorForm::DblClickCell(Sender, ARow, ACol);
 }
 
 void TFBACnetSlaveSetAccess::Pick_Unit(TExtColumnGrid& Grid, int Row)
 {
     TFBACnet_Eng_Unit& picker = *FBACnet_Eng_Unit;
-    const std::string code = Grid.Cells(Col_Eng_Unit, Row);
+    const std::string code = Grid.Cells(Object_Eng_Unit, Row);
     picker.E_Selected_EU->SetText(code);
     picker.Label5->SetCaption("-> " + TFBACnet_Eng_Unit::Desc_Unit(Rule_Number(code)));
-    if (picker.ShowModal() == mrOk) Grid.SetCells(Col_Eng_Unit, Row, picker.E_Selected_EU->Text());
+    if (picker.ShowModal() == mrOk) Grid.SetCells(Object_Eng_Unit, Row, picker.E_Selected_EU->Text());
 }
 
 void TFBACnetSlaveSetAccess::ECG_BACnet_in_WriteComboChange(TObject* Sender, int ACol, int ARow, int,
                                                             const std::string& ASelection)
 {
     auto* grid = static_cast<TExtColumnGrid*>(Sender);
-    if (grid->RealColIndex(ACol) != Col_Data_Type) return;
+    if (grid->RealColIndex(ACol) != Object_Type) return;
     const std::string type = UpperCase(ASelection);
     for (const auto& [preset, length] : Length_Presets)
-        if (type == preset) grid->SetCells(Col_Length, ARow, length);
+        if (type == preset) grid->SetCells(Object_Length, ARow, length);
 }

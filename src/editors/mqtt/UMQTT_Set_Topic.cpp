@@ -12,8 +12,8 @@
 TFMQTT_Set_Topic* FMQTT_Set_Topic = nullptr;
 
 namespace {
-enum { Pub_Table = 0, Sub_Table = 1 };
-enum { Col_Topic = 1, Col_Retained, Col_QoS, Col_Data_Type, Col_Dimension, Col_Position };
+enum { Pub_Grid = 0, Sub_Grid = 1 };
+enum { Topic_Name = 1, Topic_Retained, Topic_QoS, Topic_Data_Type, Topic_Dimension, Topic_Position };
 
 TRuleColumn MQTT_Column(const char* Attribute, int Width, const char* Missing = "")
 {
@@ -22,14 +22,14 @@ TRuleColumn MQTT_Column(const char* Attribute, int Width, const char* Missing = 
     return column;
 }
 
-TRuleColumn Required(const char* Attribute, int Width, bool CheckBox = false)
+TRuleColumn Required_Topic_Column(const char* Attribute, int Width, bool CheckBox = false)
 {
     TRuleColumn column = MQTT_Column(Attribute, Width, nullptr);
     column.CheckBox = CheckBox;
     return column;
 }
 
-TRuleColumn Check_Box(const char* Attribute, int Width, const char* Missing)
+TRuleColumn Topic_Check_Box(const char* Attribute, int Width, const char* Missing)
 {
     TRuleColumn column = MQTT_Column(Attribute, Width, Missing);
     column.CheckBox = true;
@@ -80,16 +80,17 @@ const TRuleWindow MQTT_Window{
     1851,
     1823,
     {MQTT_Table("ECG_Pub", "TS_MQTT_Publish", "MQTT_Publish", 1814, 1819,
-                {Required("Topic", 300), Required("Retained", 60, true), Required("QoS", 80),
-                 MQTT_Column("DataType", 80), MQTT_Column("Dimension", 80), MQTT_Column("Position", 80),
-                 MQTT_Column("IPAddress", 100), MQTT_Column("InputTemplate", 120),
-                 MQTT_Column("Template", 130), Check_Box("OnChange", 75, "N"), Required("Mnemonic", 220)}),
+                {Required_Topic_Column("Topic", 300), Required_Topic_Column("Retained", 60, true),
+                 Required_Topic_Column("QoS", 80), MQTT_Column("DataType", 80), MQTT_Column("Dimension", 80),
+                 MQTT_Column("Position", 80), MQTT_Column("IPAddress", 100),
+                 MQTT_Column("InputTemplate", 120), MQTT_Column("Template", 130),
+                 Topic_Check_Box("OnChange", 75, "N"), Required_Topic_Column("Mnemonic", 220)}),
      MQTT_Table("ECG_Sub", "TS_MQTT_Subscribe", "MQTT_Subscribe", 1824, 1829,
-                {Required("Topic", 300), Required("Retained", 60, true), Required("QoS", 80),
-                 MQTT_Column("DataType", 80), MQTT_Column("Dimension", 80), MQTT_Column("Position", 80),
-                 MQTT_Column("IPAddress", 100), MQTT_Column("Port", 50), MQTT_Column("EthType", 64),
-                 MQTT_Column("InputTemplate", 130), MQTT_Column("Template", 130),
-                 Required("Mnemonic", 220)})}};
+                {Required_Topic_Column("Topic", 300), Required_Topic_Column("Retained", 60, true),
+                 Required_Topic_Column("QoS", 80), MQTT_Column("DataType", 80), MQTT_Column("Dimension", 80),
+                 MQTT_Column("Position", 80), MQTT_Column("IPAddress", 100), MQTT_Column("Port", 50),
+                 MQTT_Column("EthType", 64), MQTT_Column("InputTemplate", 130), MQTT_Column("Template", 130),
+                 Required_Topic_Column("Mnemonic", 220)})}};
 
 // The dimensions a data type allows; 0: any dimension above 0.
 bool Dimension_Fits(const std::string& DataType, int Dimension, int& Rule)
@@ -108,12 +109,12 @@ bool Dimension_Fits(const std::string& DataType, int Dimension, int& Rule)
 } // namespace
 
 TFMQTT_Set_Topic::TFMQTT_Set_Topic(TComponent* owner)
-    : TRuleEditorForm(owner, MQTT_Window), ECG_Pub(Grids[Pub_Table]), ECG_Sub(Grids[Sub_Table])
+    : TRuleEditorForm(owner, MQTT_Window), ECG_Pub(Grids[Pub_Grid]), ECG_Sub(Grids[Sub_Grid])
 {
-    for (int t = Pub_Table; t <= Sub_Table; ++t) {
+    for (int t = Pub_Grid; t <= Sub_Grid; ++t) {
         TExtColumnGrid& grid = *Grids[t];
-        Set_Combo_Column(grid, Col_QoS, edComboList, {"0", "1", "2"});
-        Set_Combo_Column(grid, Col_Data_Type, edComboList, {"Int", "Float", "String", "Base64"});
+        Set_Combo_Column(grid, Topic_QoS, edComboList, {"0", "1", "2"});
+        Set_Combo_Column(grid, Topic_Data_Type, edComboList, {"Int", "Float", "String", "Base64"});
         Set_Combo_Column(grid, Grid_Texts[t].Template_Column, edComboEdit, {"$VALUE$"});
         grid.OnGridHint = [this](TObject* s, int r, int c, std::string& h) { ECG_MQTT_GridHint(s, r, c, h); };
         // A click on a row number selects nothing here.
@@ -125,7 +126,7 @@ TFMQTT_Set_Topic::TFMQTT_Set_Topic(TComponent* owner)
 void TFMQTT_Set_Topic::Set_Lang()
 {
     TRuleEditorForm::Set_Lang();
-    for (int t = Pub_Table; t <= Sub_Table; ++t) {
+    for (int t = Pub_Grid; t <= Sub_Grid; ++t) {
         const TMQTTGridTexts& texts = Grid_Texts[t];
         Sheets[t]->SetCaption(Lang_Table[1833 + t]);
         for (size_t c = 0; c < texts.Headers.size(); ++c)
@@ -138,14 +139,14 @@ void TFMQTT_Set_Topic::Set_Lang()
 
 void TFMQTT_Set_Topic::FormShow()
 {
-    for (int t = Pub_Table; t <= Sub_Table; ++t) {
+    for (int t = Pub_Grid; t <= Sub_Grid; ++t) {
         TExtColumnGrid& grid = *Grids[t];
         grid.UnHideColumnsAll();
         for (const int col : Grid_Texts[t].Hidden)
             grid.HideColumn(col);
         grid.SetRowCount(Window.Tables[t].Rules + 1);
     }
-    Sheets[Sub_Table]->SetTabVisible(true);
+    Sheets[Sub_Grid]->SetTabVisible(true);
     TRuleEditorForm::FormShow();
 }
 
@@ -158,14 +159,14 @@ std::string TFMQTT_Set_Topic::Check_Row(int Table, int Row) const
 {
     const TMQTTGridTexts& texts = Grid_Texts[Table];
     const TExtColumnGrid& grid = *Grids[Table];
-    const std::string type = UpperCase(Trim(Cell(Table, Col_Data_Type, Row)));
-    if (!grid.IsHiddenColumn(Col_Data_Type) && type.empty()) return Lang_Table[texts.Data_Type_Text];
+    const std::string type = UpperCase(Trim(Cell(Table, Topic_Data_Type, Row)));
+    if (!grid.IsHiddenColumn(Topic_Data_Type) && type.empty()) return Lang_Table[texts.Data_Type_Text];
     int rule = 0;
-    if (!grid.IsHiddenColumn(Col_Dimension) &&
-        !Dimension_Fits(type, Rule_Number(Cell(Table, Col_Dimension, Row)), rule))
+    if (!grid.IsHiddenColumn(Topic_Dimension) &&
+        !Dimension_Fits(type, Rule_Number(Cell(Table, Topic_Dimension, Row)), rule))
         return Lang_Table[texts.Data_Type_Text + rule];
-    const int position = Rule_Number(Cell(Table, Col_Position, Row));
-    if (!grid.IsHiddenColumn(Col_Position) && (position < 0 || position > MQTT_Last_Position))
+    const int position = Rule_Number(Cell(Table, Topic_Position, Row));
+    if (!grid.IsHiddenColumn(Topic_Position) && (position < 0 || position > MQTT_Last_Position))
         return Lang_Table[texts.Data_Type_Text + 4];
     if (!grid.IsHiddenColumn(texts.Template_Column) &&
         Error_In_Topic_Template(Trim(Cell(Table, texts.Template_Column, Row))))
@@ -173,10 +174,7 @@ std::string TFMQTT_Set_Topic::Check_Row(int Table, int Row) const
     return "";
 }
 
-int TFMQTT_Set_Topic::Table_Of_Grid(TObject* Sender) const
-{
-    return Sender == ECG_Sub ? Sub_Table : Pub_Table;
-}
+int TFMQTT_Set_Topic::Table_Of_Grid(TObject* Sender) const { return Sender == ECG_Sub ? Sub_Grid : Pub_Grid; }
 
 void TFMQTT_Set_Topic::ECG_MQTT_GridHint(TObject* Sender, int ARow, int ACol, std::string& hintstr)
 {

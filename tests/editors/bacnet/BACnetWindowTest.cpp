@@ -14,14 +14,14 @@ using Rows = std::vector<Row>;
 const Row Read_Row{"Analog Input", "62", "0", "", "4", "N", "Temperature"};
 const Row Write_Row{"Analog Out", "95", "10", "", "4", "N", "Set point"};
 
-Row With(Row Cells, size_t Col, const std::string& Text)
+Row Object_With(Row Cells, size_t Col, const std::string& Text)
 {
     Cells[Col - 1] = Text;
     return Cells;
 }
 
-Row Typed(const std::string& Type, const std::string& Position, const std::string& Bit,
-          const std::string& Length)
+Row Object_Typed(const std::string& Type, const std::string& Position, const std::string& Bit,
+                 const std::string& Length)
 {
     return {Type, "0", Position, Bit, Length, "N", ""};
 }
@@ -57,7 +57,7 @@ protected:
     TRuleWindowHarness<TFBACnetSlaveSetAccess> h{File_BACnet_Slave_SetAccess, "BACnet_Slave_SetAccess.xml"};
 };
 
-std::string Golden(const std::string& Name)
+std::string BACnet_Golden(const std::string& Name)
 {
     return ReadTestFile(std::string(TEST_DATA_DIR) + "/bacnet/golden/" + Name);
 }
@@ -74,59 +74,63 @@ TEST_F(BACnetWindow, ChecksEveryRuleOfBothGrids)
     const std::string write = "Error row 1!! [BACnet in Write] ";
     const Case cases[] = {
         {{Read_Row}, {Write_Row}, ""},
-        {{With(Read_Row, 2, "$FFFF"), With(Read_Row, 2, "0xFFFF")}, {}, ""},
-        {{With(Read_Row, 2, "65536")}, {}, read + "Eng. Unit must be between 0 and 65535"},
-        {{With(Read_Row, 2, "-1")}, {}, read + "Eng. Unit must be between 0 and 65535"},
-        {{}, {With(Write_Row, 2, "")}, write + "Eng. Unit must be between 0 and 65535"},
-        {{With(Read_Row, 3, "1550")}, {}, read + "Position must be between 0 and 1549"},
-        {{}, {With(Write_Row, 3, "x")}, write + "Position must be between 0 and 1549"},
-        {{Typed("Analog Input", "0", "", "5")},
+        {{Object_With(Read_Row, 2, "$FFFF"), Object_With(Read_Row, 2, "0xFFFF")}, {}, ""},
+        {{Object_With(Read_Row, 2, "65536")}, {}, read + "Eng. Unit must be between 0 and 65535"},
+        {{Object_With(Read_Row, 2, "-1")}, {}, read + "Eng. Unit must be between 0 and 65535"},
+        {{}, {Object_With(Write_Row, 2, "")}, write + "Eng. Unit must be between 0 and 65535"},
+        {{Object_With(Read_Row, 3, "1550")}, {}, read + "Position must be between 0 and 1549"},
+        {{}, {Object_With(Write_Row, 3, "x")}, write + "Position must be between 0 and 1549"},
+        {{Object_Typed("Analog Input", "0", "", "5")},
          {},
          read + "Length with variable \"Analog Input\" must be between 1 and 4"},
-        {{Typed("Large Analog Value", "0", "", "8"), Typed("Large Analog Value", "0", "", "9")},
+        {{Object_Typed("Large Analog Value", "0", "", "8"), Object_Typed("Large Analog Value", "0", "", "9")},
          {},
          "Error row 2!! [BACnet in Read] Length with variable \"Large Analog Value\" must be between 1 and "
          "8"},
-        {{Typed("Life Safety Zone", "0", "", "3")},
+        {{Object_Typed("Life Safety Zone", "0", "", "3")},
          {},
          read + "Length with variable \"Life Safety Zone\" must be 1 or 2"},
-        {{Typed("Access Door", "0", "", "")},
+        {{Object_Typed("Access Door", "0", "", "")},
          {},
          read + "Length with variable \"Access Door\" must be equal to 1"},
-        {{Typed("Accumulator", "0", "", "0")},
+        {{Object_Typed("Accumulator", "0", "", "0")},
          {},
          read + "Length with variable \"Accumulator\" must be between 1 and 4"},
         {{},
-         {Typed("Integer Value", "0", "", "5")},
+         {Object_Typed("Integer Value", "0", "", "5")},
          write + "Length with variable \"Integer Value\" must be between 1 and 4"},
         {{},
-         {Typed("Access Door", "0", "", "2")},
+         {Object_Typed("Access Door", "0", "", "2")},
          write + "Length with variable \"Access Door\" must be equal to 1"},
         {{},
-         {Typed("Multi State Output", "0", "", "-1")},
+         {Object_Typed("Multi State Output", "0", "", "-1")},
          write + "Length with variable \"Multi State Output\" must be between 1 and 4"},
         // Binary objects take a bit: any non-empty Start Bit and any Length, ending at Position.
-        {{Typed("Binary Input", "1549", "x", "99"), Typed("Binary Value", "0", "7", "")}, {}, ""},
-        {{Typed("Binary Input", "0", "", "1")}, {}, read + "Bit must be between 0 and 7"},
-        {{}, {Typed("Binary Out", "0", "", "1")}, write + "Bit must be between 0 and 7"},
-        {{}, {Typed("Binary Input", "0", "", "1")}, ""},
+        {{Object_Typed("Binary Input", "1549", "x", "99"), Object_Typed("Binary Value", "0", "7", "")},
+         {},
+         ""},
+        {{Object_Typed("Binary Input", "0", "", "1")}, {}, read + "Bit must be between 0 and 7"},
+        {{}, {Object_Typed("Binary Out", "0", "", "1")}, write + "Bit must be between 0 and 7"},
+        {{}, {Object_Typed("Binary Input", "0", "", "1")}, ""},
         // Read "Integer Value" has no length rule, but its length still moves the end.
-        {{Typed("Integer Value", "1549", "", "0"), Typed("Integer Value", "1540", "", "10")}, {}, ""},
-        {{Typed("Integer Value", "1549", "", "2")},
+        {{Object_Typed("Integer Value", "1549", "", "0"), Object_Typed("Integer Value", "1540", "", "10")},
+         {},
+         ""},
+        {{Object_Typed("Integer Value", "1549", "", "2")},
          {},
          read + "Too many bytes to save starting from the Position indicate"},
-        {{Typed("Life Safety Point", "1549", "", "1")}, {}, ""},
-        {{Typed("Life Safety Point", "1549", "", "2")},
+        {{Object_Typed("Life Safety Point", "1549", "", "1")}, {}, ""},
+        {{Object_Typed("Life Safety Point", "1549", "", "2")},
          {},
          read + "Too many bytes to save starting from the Position indicate"},
-        {{}, {Typed("Large Analog Value", "1542", "", "8")}, ""},
+        {{}, {Object_Typed("Large Analog Value", "1542", "", "8")}, ""},
         {{},
-         {Typed("Large Analog Value", "1543", "", "8")},
+         {Object_Typed("Large Analog Value", "1543", "", "8")},
          write + "Too many bytes to save starting from the Position indicate"},
         // Types are compared as written.
-        {{Typed("analog input", "0", "", "99")}, {}, ""},
+        {{Object_Typed("analog input", "0", "", "99")}, {}, ""},
         // A blank Data Type ends the grid: the broken row after it is not checked.
-        {{Read_Row, With(Read_Row, 1, "  "), With(Read_Row, 2, "-5")}, {}, ""},
+        {{Read_Row, Object_With(Read_Row, 1, "  "), Object_With(Read_Row, 2, "-5")}, {}, ""},
     };
     for (const Case& c : cases) {
         TModalResult result = mrNone;
@@ -176,13 +180,13 @@ TEST_F(BACnetWindow, CountsTheObjectsOfBothGridsAgainstTheModeOfTheParameters)
 
 TEST_F(BACnetWindow, WritesTheGoldenFileAndReloadsIt)
 {
-    const Rows read{Read_Row, Typed("Binary Input", "4", "3", ""),
-                    With(Typed("Access Door", "5", "", "1"), 7, " spaced ")};
-    const Rows write{With(Write_Row, 6, "Y"), Typed("Multi State Value", "20", "", "2")};
+    const Rows read{Read_Row, Object_Typed("Binary Input", "4", "3", ""),
+                    Object_With(Object_Typed("Access Door", "5", "", "1"), 7, " spaced ")};
+    const Rows write{Object_With(Write_Row, 6, "Y"), Object_Typed("Multi State Value", "20", "", "2")};
     TModalResult result = mrNone;
     EXPECT_TRUE(Check(read, write, &result).empty());
     EXPECT_EQ(result, mrOk);
-    EXPECT_EQ(ReadTestFile(h.File), Golden("BACnet_Slave_SetAccess.xml"));
+    EXPECT_EQ(ReadTestFile(h.File), BACnet_Golden("BACnet_Slave_SetAccess.xml"));
 
     h.Show([&](TFBACnetSlaveSetAccess& w) {
         for (size_t r = 0; r < read.size(); ++r)

@@ -16,9 +16,9 @@ const Row Pub_Row{"plant/temp", "Y", "1", "Float", "4", "0", "", "", "$VALUE$", 
 // InputTemplate, Template, Mnemonic.
 const Row Sub_Row{"plant/set", "N", "2", "Int", "2", "10", "", "", "", "", "", "Set point"};
 
-enum { Pub = 0, Sub = 1 };
+enum { Publish_Page = 0, Subscribe_Page = 1 };
 
-Row With(Row Cells, size_t Col, const std::string& Text)
+Row Topic_With(Row Cells, size_t Col, const std::string& Text)
 {
     Cells[Col - 1] = Text;
     return Cells;
@@ -36,7 +36,7 @@ protected:
     TRuleWindowHarness<TFMQTT_Set_Topic> h{File_MQTT_Set_Topic, "MQTT_Set_Topic.xml"};
 };
 
-std::string Golden(const std::string& Name)
+std::string MQTT_Golden(const std::string& Name)
 {
     return ReadTestFile(std::string(TEST_DATA_DIR) + "/mqtt/golden/" + Name);
 }
@@ -66,30 +66,34 @@ TEST_F(MQTTWindow, ChecksTheVisibleColumnsOfBothGrids)
     const std::string pub = "Error row 1!! [MQTT Publish] ";
     const std::string sub = "Error row 1!! [MQTT Subscribe] ";
     const Case cases[] = {
-        {Pub, {Pub_Row, With(Pub_Row, 9, "no keywords")}, ""},
-        {Pub, {With(Pub_Row, 4, "")}, pub + "Data Type must be selected"},
-        {Pub, {With(Pub_Row, 4, "  ")}, pub + "Data Type must be selected"},
-        {Sub, {With(Sub_Row, 4, "")}, sub + "Data Type must be selected"},
-        {Pub, {With(Pub_Row, 5, "2")}, pub + "Dimension must be equal to 4 or 8"},
-        {Pub, {With(With(Pub_Row, 4, " float "), 5, "8")}, ""},
-        {Sub, {With(Sub_Row, 5, "3")}, sub + "Dimension must be equal to 1 or 2 or 4 or 8"},
-        {Sub, {With(Sub_Row, 5, "8"), With(Sub_Row, 5, "1")}, ""},
-        {Pub, {With(With(Pub_Row, 4, "String"), 5, "0")}, pub + "Dimension must be major of 0"},
-        {Sub, {With(With(Sub_Row, 4, "Base64"), 5, "")}, sub + "Dimension must be major of 0"},
-        {Sub, {With(With(Sub_Row, 4, "Base64"), 5, "1000")}, ""},
-        {Pub, {With(Pub_Row, 6, "1439")}, ""},
-        {Pub, {With(Pub_Row, 6, "1440")}, pub + "Position must be beetween 0 and 1439"},
-        {Sub, {With(Sub_Row, 6, "-1")}, sub + "Position must be beetween 0 and 1439"},
-        {Sub, {With(Sub_Row, 6, "")}, sub + "Position must be beetween 0 and 1439"},
-        {Pub, {With(Pub_Row, 9, "$VALUE")}, pub + "Template not Correct, Check the Keywords"},
-        {Sub,
-         {Sub_Row, With(Sub_Row, 11, "$")},
+        {Publish_Page, {Pub_Row, Topic_With(Pub_Row, 9, "no keywords")}, ""},
+        {Publish_Page, {Topic_With(Pub_Row, 4, "")}, pub + "Data Type must be selected"},
+        {Publish_Page, {Topic_With(Pub_Row, 4, "  ")}, pub + "Data Type must be selected"},
+        {Subscribe_Page, {Topic_With(Sub_Row, 4, "")}, sub + "Data Type must be selected"},
+        {Publish_Page, {Topic_With(Pub_Row, 5, "2")}, pub + "Dimension must be equal to 4 or 8"},
+        {Publish_Page, {Topic_With(Topic_With(Pub_Row, 4, " float "), 5, "8")}, ""},
+        {Subscribe_Page, {Topic_With(Sub_Row, 5, "3")}, sub + "Dimension must be equal to 1 or 2 or 4 or 8"},
+        {Subscribe_Page, {Topic_With(Sub_Row, 5, "8"), Topic_With(Sub_Row, 5, "1")}, ""},
+        {Publish_Page,
+         {Topic_With(Topic_With(Pub_Row, 4, "String"), 5, "0")},
+         pub + "Dimension must be major of 0"},
+        {Subscribe_Page,
+         {Topic_With(Topic_With(Sub_Row, 4, "Base64"), 5, "")},
+         sub + "Dimension must be major of 0"},
+        {Subscribe_Page, {Topic_With(Topic_With(Sub_Row, 4, "Base64"), 5, "1000")}, ""},
+        {Publish_Page, {Topic_With(Pub_Row, 6, "1439")}, ""},
+        {Publish_Page, {Topic_With(Pub_Row, 6, "1440")}, pub + "Position must be beetween 0 and 1439"},
+        {Subscribe_Page, {Topic_With(Sub_Row, 6, "-1")}, sub + "Position must be beetween 0 and 1439"},
+        {Subscribe_Page, {Topic_With(Sub_Row, 6, "")}, sub + "Position must be beetween 0 and 1439"},
+        {Publish_Page, {Topic_With(Pub_Row, 9, "$VALUE")}, pub + "Template not Correct, Check the Keywords"},
+        {Subscribe_Page,
+         {Sub_Row, Topic_With(Sub_Row, 11, "$")},
          "Error row 2!! [MQTT Subscribe] Template not Correct, Check the Keywords"},
         // Hidden columns are never checked.
-        {Pub, {With(With(Pub_Row, 7, "no address"), 8, "$")}, ""},
-        {Sub, {With(With(With(Sub_Row, 7, "x"), 8, "99999"), 10, "$")}, ""},
+        {Publish_Page, {Topic_With(Topic_With(Pub_Row, 7, "no address"), 8, "$")}, ""},
+        {Subscribe_Page, {Topic_With(Topic_With(Topic_With(Sub_Row, 7, "x"), 8, "99999"), 10, "$")}, ""},
         // A blank Topic ends the grid.
-        {Pub, {Pub_Row, With(Pub_Row, 1, " "), With(Pub_Row, 4, "")}, ""},
+        {Publish_Page, {Pub_Row, Topic_With(Pub_Row, 1, " "), Topic_With(Pub_Row, 4, "")}, ""},
     };
     for (const Case& c : cases) {
         TModalResult result = mrNone;
@@ -102,17 +106,18 @@ TEST_F(MQTTWindow, ChecksTheVisibleColumnsOfBothGrids)
 
 TEST_F(MQTTWindow, WritesTheGoldenFileAndReloadsItWithItsHiddenColumns)
 {
-    const Rows pub{With(With(With(Pub_Row, 7, "not an address"), 8, "in $"), 10, "Y"),
-                   With(Pub_Row, 11, " spaced ")};
-    const Rows sub{With(With(With(With(Sub_Row, 7, "10.0.0.9"), 8, "502"), 9, "UDP"), 10, "$A$"),
-                   With(With(Sub_Row, 2, "Y"), 11, "$VALUE$")};
+    const Rows pub{Topic_With(Topic_With(Topic_With(Pub_Row, 7, "not an address"), 8, "in $"), 10, "Y"),
+                   Topic_With(Pub_Row, 11, " spaced ")};
+    const Rows sub{
+        Topic_With(Topic_With(Topic_With(Topic_With(Sub_Row, 7, "10.0.0.9"), 8, "502"), 9, "UDP"), 10, "$A$"),
+        Topic_With(Topic_With(Sub_Row, 2, "Y"), 11, "$VALUE$")};
     EXPECT_TRUE(h.Ok_Messages([&](TFMQTT_Set_Topic& w) {
                      for (size_t r = 0; r < pub.size(); ++r)
                          Fill_Row(*w.ECG_Pub, static_cast<int>(r) + 1, pub[r]);
                      for (size_t r = 0; r < sub.size(); ++r)
                          Fill_Row(*w.ECG_Sub, static_cast<int>(r) + 1, sub[r]);
                  }).empty());
-    EXPECT_EQ(ReadTestFile(h.File), Golden("MQTT_Set_Topic.xml"));
+    EXPECT_EQ(ReadTestFile(h.File), MQTT_Golden("MQTT_Set_Topic.xml"));
 
     h.Show([&](TFMQTT_Set_Topic& w) {
         for (size_t r = 0; r < pub.size(); ++r)
@@ -121,7 +126,7 @@ TEST_F(MQTTWindow, WritesTheGoldenFileAndReloadsItWithItsHiddenColumns)
             EXPECT_EQ(All_Cells(*w.ECG_Sub, static_cast<int>(r) + 1), sub[r]);
         Press_OK(w);
     });
-    EXPECT_EQ(ReadTestFile(h.File), Golden("MQTT_Set_Topic.xml"));
+    EXPECT_EQ(ReadTestFile(h.File), MQTT_Golden("MQTT_Set_Topic.xml"));
     EXPECT_TRUE(h.Messages().empty());
 }
 
@@ -186,7 +191,7 @@ TEST_F(MQTTWindow, HidesTheEthernetColumnsAndHintsByRealColumn)
 TEST_F(MQTTWindow, EditsATemplateCellOverSeveralLines)
 {
     h.Show([this](TFMQTT_Set_Topic& w) {
-        Go_To(w, Sub, 3);
+        Go_To(w, Subscribe_Page, 3);
         TExtColumnGrid& grid = *w.ECG_Sub;
         grid.SetCells(11, 3, "$VALUE$");
         grid.SetCol(grid.DisplColIndex(11));
@@ -226,7 +231,7 @@ TEST_F(MQTTWindow, InsertsRowsInTheGridOfTheActivePage)
     h.Show([](TFMQTT_Set_Topic& w) {
         Fill_Row(*w.ECG_Pub, 1, Pub_Row);
         Fill_Row(*w.ECG_Sub, 1, Sub_Row);
-        Go_To(w, Sub, 1);
+        Go_To(w, Subscribe_Page, 1);
         w.Btn_InsRow->Click();
         EXPECT_EQ(w.ECG_Sub->Cells(1, 1), "");
         EXPECT_EQ(All_Cells(*w.ECG_Sub, 2), Sub_Row);
