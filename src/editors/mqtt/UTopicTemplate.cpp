@@ -16,8 +16,9 @@ TFTopicTemplate::TFTopicTemplate(TComponent* owner) : TTitledForm(owner, 1900, 1
     Btn_Cancel = Add_Button(P_Button, "Btn_Cancel", 134, mrCancel);
 
     P_Legend = Add_Control<TPanel>(this, this, "P_Legend");
+    // Bottom panels line up by where they stand: the legend starts above the buttons.
+    P_Legend->SetBounds(0, P_Button->Top() - 108, ClientWidth(), 108);
     P_Legend->SetAlign(alBottom);
-    P_Legend->SetHeight(108);
     P_Legend->SetBevelOuter(bvNone);
     P_Legend->SetColor(Window_Color);
     L_List_Keywords = Add_Control<TLabel>(this, P_Legend, "L_List_Keywords");

@@ -73,4 +73,7 @@ TEST_F(TopicTemplateWindow, ShowsAnEmptyKeywordTableWithAReadOnlyDescription)
     EXPECT_TRUE(keywords.ReadOnly(1, 1));
     EXPECT_EQ(window->L_List_Keywords->Caption(), "List of keywords");
     EXPECT_EQ(window->ClientWidth(), 635);
+    // The legend stands between the text and the buttons.
+    EXPECT_LT(window->Panel1->Top(), window->P_Legend->Top());
+    EXPECT_LT(window->P_Legend->Top(), window->P_Button->Top());
 }
