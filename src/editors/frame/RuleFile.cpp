@@ -23,17 +23,24 @@ std::string Load_Rows(const TRuleWindow& Window, const TRuleTable& Table, const 
     for (TXMLNode child = Parent.FirstChild(); child; child = child.NextSibling()) {
         if (child.NodeType() != TNodeType::ntElement) continue;
         if (row == Grid.RowCount()) {
-            // The next OK would drop them; the user must know before pressing it.
+            // The next OK would drop them; the user must know before pressing it. Some
+            // windows choose their row count at each show, so the grid says how many fit.
+            const std::string rules = std::to_string(Grid.RowCount() - 1);
             return problem.empty() ? File_Name(Window) + ": " + Parent.NodeName() + " holds more than " +
-                                         std::to_string(Table.Rules) + " rows; the rows after row " +
-                                         std::to_string(Table.Rules) + " are not shown"
+                                         rules + " rows; the rows after row " + rules + " are not shown"
                                    : problem;
         }
         for (size_t c = 0; c < Table.Columns.size(); ++c) {
-            const char* attribute = Table.Columns[c].Attribute;
-            if (problem.empty() && !child.HasAttribute(attribute))
-                problem = File_Name(Window) + ": row " + std::to_string(row) + " has no " + attribute;
-            Grid.SetCells(static_cast<int>(c) + 1, row, child.Attribute(attribute));
+            const TRuleColumn& column = Table.Columns[c];
+            std::string text = child.Attribute(column.Attribute);
+            if (!child.HasAttribute(column.Attribute)) {
+                if (column.Missing)
+                    text = column.Missing;
+                else if (problem.empty())
+                    problem =
+                        File_Name(Window) + ": row " + std::to_string(row) + " has no " + column.Attribute;
+            }
+            Grid.SetCells(static_cast<int>(c) + 1, row, text);
         }
         ++row;
     }
@@ -68,7 +75,7 @@ void Save_Rule_File(const TRuleWindow& Window, const std::vector<TExtColumnGrid*
 {
     TXMLDocument xml;
     TXMLNode root = xml.AddChild(Window.Root);
-    xml.AddComment(std::string("SW_VERSION = ") + Window.Version);
+    if (Window.Version) xml.AddComment(std::string("SW_VERSION = ") + Window.Version);
     for (size_t t = 0; t < Window.Tables.size(); ++t) {
         const TRuleTable& table = Window.Tables[t];
         TXMLNode parent = Two_Grids(Window) ? root.AddChild(table.Section) : root;

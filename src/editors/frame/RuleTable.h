@@ -23,6 +23,9 @@ struct TRuleColumn {
     int Message = 0; // text of the rule's message
     // A position column is checked only when the row's byte count reaches this many bytes.
     int NeededBytes = 1;
+    // The text of a cell whose attribute a file row lacks, for attributes older files may
+    // not have; nullptr when every row must carry it.
+    const char* Missing = nullptr;
 };
 
 struct TRuleTable {
@@ -45,7 +48,7 @@ struct TRuleWindow {
     int ClientWidth;
     const std::string* File; // program-wide path of the rule file
     const char* Root;
-    const char* Version; // written in the comment after the root
+    const char* Version; // written in the comment after the root; nullptr: no comment
     int ErrorPrefix;     // "Error row "
     int DeleteQuestion;  // "Are you sure to delete the Row number "
     std::vector<TRuleTable> Tables;

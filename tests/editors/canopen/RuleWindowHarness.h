@@ -100,6 +100,15 @@ inline std::vector<std::string> Row_Cells(const TExtColumnGrid& Grid, int Row)
     return cells;
 }
 
+// Columns 1 onwards, hidden ones included.
+inline std::vector<std::string> All_Cells(const TExtColumnGrid& Grid, int Row)
+{
+    std::vector<std::string> cells;
+    for (int c = 1; c < Grid.TotalColCount(); ++c)
+        cells.push_back(Grid.Cells(c, Row));
+    return cells;
+}
+
 inline void Press_OK(TRuleEditorForm& window) { window.Btn_OK->Click(); }
 
 // Makes the grid of the given table the one on the active page, with its current row.
