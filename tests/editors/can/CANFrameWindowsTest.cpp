@@ -30,77 +30,82 @@ TEST(CANReceiveWindow, ChecksTheEnabledFramesUpToTheFirstBlankCobID)
 {
     Receive_Harness h{File_CAN_Rec_Frames, "CAN_Rec_Frames.xml"};
     const std::string row1 = "Error row 1!! ";
-    Expect_Checks(
-        h, {
-               {0, {With(Received, 2, "2047")}, ""},
-               {0, {With(Received, 2, "2048")}, row1 + "CobID must be between 0 and 2047"},
-               {0, {With(With(Received, 2, "2048"), 3, B29)}, ""},
-               {0, {With(With(Received, 2, "0x1FFFFFFF"), 3, B29)}, ""},
-               {0,
-                {With(With(Received, 2, "0x20000000"), 3, B29)},
-                row1 + "CobID must be between 0x00000000 and 0x1FFFFFFF"},
-               // A type the list does not hold counts as 29 bits.
-               {0, {With(With(Received, 2, "4096"), 3, "")}, ""},
-               {0, {With(Received, 2, "-1")}, row1 + "CobID must be between 0 and 2047"},
-               {0, {With(Received, 4, "0")}, row1 + "Dimension must be between 1 and 8"},
-               {0, {With(Received, 4, "9")}, row1 + "Dimension must be between 1 and 8"},
-               {0, {With(Received, 5, "100000000")}, ""},
-               {0,
-                {With(Received, 5, "100000001")},
-                row1 + "TimeOut must be between 0 and 100000000 milliseconds"},
-               {0, {With(With(Received, 4, "2"), 8, "5000")}, ""},
-               {0, {With(With(Received, 4, "3"), 8, "5000")}, Byte_Error(1, 3)},
-               {0, {With(With(Received, 6, "None"), 7, "")}, ""},
-               {0, {With(Received, 6, "none")}, Byte_Error(1, 1)},
-               {0, {With(Received, 13, "1500")}, Byte_Error(1, 8)},
-               {0, {With(Received, 7, " 16 ")}, ""},
-               // Disabled frames are saved unchecked; a blank CobID ends the table
-               // even when its row is disabled.
-               {0,
-                {With(With(Received, 1, "N"), 2, "9999"), With(Received, 1, "n"), With(Received, 4, "0")},
-                "Error row 3!! Dimension must be between 1 and 8"},
-               {0, {Received, With(With(Received, 1, "N"), 2, " "), With(Received, 4, "0")}, ""},
-           });
+    Expect_Rule_Checks(
+        h,
+        {
+            {0, {With_Cell(Received, 2, "2047")}, ""},
+            {0, {With_Cell(Received, 2, "2048")}, row1 + "CobID must be between 0 and 2047"},
+            {0, {With_Cell(With_Cell(Received, 2, "2048"), 3, B29)}, ""},
+            {0, {With_Cell(With_Cell(Received, 2, "0x1FFFFFFF"), 3, B29)}, ""},
+            {0,
+             {With_Cell(With_Cell(Received, 2, "0x20000000"), 3, B29)},
+             row1 + "CobID must be between 0x00000000 and 0x1FFFFFFF"},
+            // A type the list does not hold counts as 29 bits.
+            {0, {With_Cell(With_Cell(Received, 2, "4096"), 3, "")}, ""},
+            {0, {With_Cell(Received, 2, "-1")}, row1 + "CobID must be between 0 and 2047"},
+            {0, {With_Cell(Received, 4, "0")}, row1 + "Dimension must be between 1 and 8"},
+            {0, {With_Cell(Received, 4, "9")}, row1 + "Dimension must be between 1 and 8"},
+            {0, {With_Cell(Received, 5, "100000000")}, ""},
+            {0,
+             {With_Cell(Received, 5, "100000001")},
+             row1 + "TimeOut must be between 0 and 100000000 milliseconds"},
+            {0, {With_Cell(With_Cell(Received, 4, "2"), 8, "5000")}, ""},
+            {0, {With_Cell(With_Cell(Received, 4, "3"), 8, "5000")}, Byte_Error(1, 3)},
+            {0, {With_Cell(With_Cell(Received, 6, "None"), 7, "")}, ""},
+            {0, {With_Cell(Received, 6, "none")}, Byte_Error(1, 1)},
+            {0, {With_Cell(Received, 13, "1500")}, Byte_Error(1, 8)},
+            {0, {With_Cell(Received, 7, " 16 ")}, ""},
+            // Disabled frames are saved unchecked; a blank CobID ends the table
+            // even when its row is disabled.
+            {0,
+             {With_Cell(With_Cell(Received, 1, "N"), 2, "9999"), With_Cell(Received, 1, "n"),
+              With_Cell(Received, 4, "0")},
+             "Error row 3!! Dimension must be between 1 and 8"},
+            {0, {Received, With_Cell(With_Cell(Received, 1, "N"), 2, " "), With_Cell(Received, 4, "0")}, ""},
+        });
 }
 
 TEST(CANTransmitWindow, ChecksTheTimeOnlyForFramesOnATimer)
 {
     Transmit_Harness h{File_CAN_Send_Frames, "CAN_Send_Frames.xml"};
     const std::string row1 = "Error row 1!! ";
-    Expect_Checks(
+    Expect_Rule_Checks(
         h, {
                {0, {Sent}, ""},
-               {0, {With(With(Sent, 7, "N"), 8, "letters")}, ""},
-               {0, {With(Sent, 8, "")}, row1 + "Time must be between 0 and 100000000 milliseconds"},
-               {0, {With(Sent, 8, "100000001")}, row1 + "Time must be between 0 and 100000000 milliseconds"},
-               {0, {With(Sent, 2, "0x800")}, row1 + "CobID must be between 0 and 2047"},
+               {0, {With_Cell(With_Cell(Sent, 7, "N"), 8, "letters")}, ""},
+               {0, {With_Cell(Sent, 8, "")}, row1 + "Time must be between 0 and 100000000 milliseconds"},
                {0,
-                {With(With(Sent, 2, "0x20000000"), 3, B29)},
+                {With_Cell(Sent, 8, "100000001")},
+                row1 + "Time must be between 0 and 100000000 milliseconds"},
+               {0, {With_Cell(Sent, 2, "0x800")}, row1 + "CobID must be between 0 and 2047"},
+               {0,
+                {With_Cell(With_Cell(Sent, 2, "0x20000000"), 3, B29)},
                 row1 + "CobID must be between 0x00000000 and 0x1FFFFFFF"},
-               {0, {With(Sent, 4, "")}, row1 + "Dimension must be between 1 and 8"},
-               {0, {With(With(Sent, 4, "7"), 16, "5000")}, ""},
-               {0, {With(Sent, 16, "5000")}, Byte_Error(1, 8)},
-               {0, {With(Sent, 1, "N"), With(Sent, 9, "x")}, Byte_Error(2, 1)},
+               {0, {With_Cell(Sent, 4, "")}, row1 + "Dimension must be between 1 and 8"},
+               {0, {With_Cell(With_Cell(Sent, 4, "7"), 16, "5000")}, ""},
+               {0, {With_Cell(Sent, 16, "5000")}, Byte_Error(1, 8)},
+               {0, {With_Cell(Sent, 1, "N"), With_Cell(Sent, 9, "x")}, Byte_Error(2, 1)},
            });
 }
 
 TEST(CANReceiveWindow, WritesTheGoldenFileAndReadsItBack)
 {
     Receive_Harness h{File_CAN_Rec_Frames, "CAN_Rec_Frames.xml"};
-    Expect_Golden_And_Reload(h,
-                             {{Received, With(With(With(Received, 1, "N"), 3, B29), 14, "Température"),
-                               With(With(Received, 4, "1"), 6, "None")}},
-                             "can/golden/CAN_Rec_Frames.xml");
+    Expect_Golden_And_Reload(
+        h,
+        {{Received, With_Cell(With_Cell(With_Cell(Received, 1, "N"), 3, B29), 14, "Température"),
+          With_Cell(With_Cell(Received, 4, "1"), 6, "None")}},
+        "can/golden/CAN_Rec_Frames.xml");
 }
 
 TEST(CANTransmitWindow, WritesTheGoldenFileAndReadsItBack)
 {
     Transmit_Harness h{File_CAN_Send_Frames, "CAN_Send_Frames.xml"};
     // The hidden OnCMD column is written "N" whatever it held.
-    const auto onCommand = With(With(With(Sent, 6, "Y"), 5, "N"), 17, "Vitesse moteur");
-    Expect_Golden_And_Reload(h, {{Sent, onCommand, With(With(Sent, 1, "N"), 3, B29)}},
-                             "can/golden/CAN_Send_Frames.xml",
-                             {{Sent, With(onCommand, 6, "N"), With(With(Sent, 1, "N"), 3, B29)}});
+    const auto onCommand = With_Cell(With_Cell(With_Cell(Sent, 6, "Y"), 5, "N"), 17, "Vitesse moteur");
+    Expect_Golden_And_Reload(
+        h, {{Sent, onCommand, With_Cell(With_Cell(Sent, 1, "N"), 3, B29)}}, "can/golden/CAN_Send_Frames.xml",
+        {{Sent, With_Cell(onCommand, 6, "N"), With_Cell(With_Cell(Sent, 1, "N"), 3, B29)}});
 }
 
 TEST(CANReceiveWindow, ReadsMissingAttributesAsTheirDefaultsAndPassesOverComments)

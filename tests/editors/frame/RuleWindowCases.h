@@ -12,7 +12,7 @@
 using Rule_Rows = std::vector<std::vector<std::string>>;
 
 // The row with the text of column Col (from 1) replaced.
-inline std::vector<std::string> With(std::vector<std::string> Row, size_t Col, const std::string& Text)
+inline std::vector<std::string> With_Cell(std::vector<std::string> Row, size_t Col, const std::string& Text)
 {
     Row.at(Col - 1) = Text;
     return Row;
@@ -34,7 +34,7 @@ struct TRuleCheckCase {
 };
 
 template <class TWindow>
-void Expect_Checks(TRuleWindowHarness<TWindow>& h, const std::vector<TRuleCheckCase>& Cases)
+void Expect_Rule_Checks(TRuleWindowHarness<TWindow>& h, const std::vector<TRuleCheckCase>& Cases)
 {
     for (size_t i = 0; i < Cases.size(); ++i) {
         const TRuleCheckCase& c = Cases[i];

@@ -10,14 +10,15 @@ using SNMP_Harness = TRuleWindowHarness<TFSNMP_Trap_Access>;
 
 // Enable, Community Name, Type, On Change, On CMD, On Timer, Time, Position, Start Bit,
 // Num Bits/Bytes, Description, IP Address, Conversion, Mnemonic.
-const std::vector<std::string> Trap{"Y",  "Public", "Int",           "N",    "N",     "Y", "1000", "10", "3",
-                                    "64", "temp1",  "192.168.1.125", "None", "Boiler"};
+const std::vector<std::string> Read_Trap{
+    "Y", "Public", "Int", "N", "N", "Y", "1000", "10", "3", "64", "temp1", "192.168.1.125", "None", "Boiler"};
 // Enable, Community Name, Type, Position, Start Bit, Num Bits/Bytes, Description,
 // Conversion, Mnemonic.
-const std::vector<std::string> Value{"Y", "Private", "String", "20", "0", "16", "name1", "Float", "Set"};
+const std::vector<std::string> Write_Value{"Y",  "Private", "String", "20", "0",
+                                           "16", "name1",   "Float",  "Set"};
 
-const std::string R = "Error row 1!! [SNMP Read] ";
-const std::string W = "Error row 1!! [SNMP Write] ";
+const std::string Read_Error = "Error row 1!! [SNMP Read] ";
+const std::string Write_Error = "Error row 1!! [SNMP Write] ";
 const std::string Allowed =
     " is not correct (allowed characters are \"a\"..\"z\", \"A\"..\"Z\" and \"0\"..\"9\")";
 const std::string Lower_First = ". First character must be a letter and must be lowercase";
@@ -41,41 +42,54 @@ TEST(SNMPTrapWindow, NamesAndDescriptionsTakeDigitsAndAsciiLettersOnly)
 TEST(SNMPTrapWindow, ChecksTheRowsOfBothTables)
 {
     SNMP_Harness h{File_SNMP_Trap, "SNMP_Trap.xml"};
-    Expect_Checks(
+    Expect_Rule_Checks(
         h,
         {
-            {0, {Trap}, ""},
-            {0, {With(Trap, 2, "Pub-lic")}, R + "Community Name" + Allowed},
-            {0, {With(Trap, 3, " ")}, R + "Type must be selected"},
-            {0, {With(Trap, 7, "0")}, R + "Time must be between 1 and 1000000000 ms"},
-            {0, {With(With(Trap, 6, "N"), 7, "")}, ""},
-            {0, {With(Trap, 8, "")}, R + "Position must be selected"},
-            {0, {With(Trap, 9, "")}, R + "Start Bit must be selected"},
-            {0, {With(With(Trap, 3, "String"), 10, "16")}, R + "Start Bit must be 0 if Type is String"},
+            {0, {Read_Trap}, ""},
+            {0, {With_Cell(Read_Trap, 2, "Pub-lic")}, Read_Error + "Community Name" + Allowed},
+            {0, {With_Cell(Read_Trap, 3, " ")}, Read_Error + "Type must be selected"},
+            {0, {With_Cell(Read_Trap, 7, "0")}, Read_Error + "Time must be between 1 and 1000000000 ms"},
+            {0, {With_Cell(With_Cell(Read_Trap, 6, "N"), 7, "")}, ""},
+            {0, {With_Cell(Read_Trap, 8, "")}, Read_Error + "Position must be selected"},
+            {0, {With_Cell(Read_Trap, 9, "")}, Read_Error + "Start Bit must be selected"},
             {0,
-             {With(With(With(Trap, 3, "String"), 9, "0"), 10, "17")},
-             R + "Num Bits/Bytes must be between 1 and 16 bytes"},
-            {0, {With(Trap, 10, "65")}, R + "Num Bits/Bytes must be between 1 and 64 bits"},
-            {0, {With(With(Trap, 3, "int"), 10, "0")}, R + "Num Bits/Bytes must be between 1 and 64 bits"},
-            {0, {With(Trap, 11, "Temp1")}, R + "Description" + Allowed + Lower_First},
-            {0, {With(Trap, 11, "1temp")}, R + "Description" + Allowed + Lower_First},
+             {With_Cell(With_Cell(Read_Trap, 3, "String"), 10, "16")},
+             Read_Error + "Start Bit must be 0 if Type is String"},
             {0,
-             {With(Trap, 12, "192.168.1.256")},
-             R + "IP Address must be a valid TCP IP Address (Ex. 192.168.1.125)"},
-            {0, {With(Trap, 13, "")}, R + "Conversion must be selected"},
-            {1, {Value}, ""},
-            {1, {With(Value, 2, "Priv ate")}, W + "Community Name" + Allowed},
-            {1, {With(Value, 3, "")}, W + "Type must be selected"},
-            {1, {With(Value, 4, "")}, W + "Position must be selected"},
-            {1, {With(Value, 5, "")}, W + "Start Bit must be selected"},
-            {1, {With(Value, 5, "1")}, W + "Start Bit must be 0 if Type is String"},
-            {1, {With(Value, 6, "17")}, W + "Num Bits/Bytes must be between 1 and 16 bytes"},
-            {1, {With(With(Value, 3, "Int"), 6, "65")}, W + "Num Bits/Bytes must be between 1 and 64 bits"},
-            {1, {With(Value, 7, "Name1")}, W + "Descrtiption" + Allowed + Lower_First},
-            {1, {With(Value, 8, " ")}, W + "Conversion must be selected"},
+             {With_Cell(With_Cell(With_Cell(Read_Trap, 3, "String"), 9, "0"), 10, "17")},
+             Read_Error + "Num Bits/Bytes must be between 1 and 16 bytes"},
+            {0,
+             {With_Cell(Read_Trap, 10, "65")},
+             Read_Error + "Num Bits/Bytes must be between 1 and 64 bits"},
+            {0,
+             {With_Cell(With_Cell(Read_Trap, 3, "int"), 10, "0")},
+             Read_Error + "Num Bits/Bytes must be between 1 and 64 bits"},
+            {0, {With_Cell(Read_Trap, 11, "Temp1")}, Read_Error + "Description" + Allowed + Lower_First},
+            {0, {With_Cell(Read_Trap, 11, "1temp")}, Read_Error + "Description" + Allowed + Lower_First},
+            {0,
+             {With_Cell(Read_Trap, 12, "192.168.1.256")},
+             Read_Error + "IP Address must be a valid TCP IP Address (Ex. 192.168.1.125)"},
+            {0, {With_Cell(Read_Trap, 13, "")}, Read_Error + "Conversion must be selected"},
+            {1, {Write_Value}, ""},
+            {1, {With_Cell(Write_Value, 2, "Priv ate")}, Write_Error + "Community Name" + Allowed},
+            {1, {With_Cell(Write_Value, 3, "")}, Write_Error + "Type must be selected"},
+            {1, {With_Cell(Write_Value, 4, "")}, Write_Error + "Position must be selected"},
+            {1, {With_Cell(Write_Value, 5, "")}, Write_Error + "Start Bit must be selected"},
+            {1, {With_Cell(Write_Value, 5, "1")}, Write_Error + "Start Bit must be 0 if Type is String"},
+            {1,
+             {With_Cell(Write_Value, 6, "17")},
+             Write_Error + "Num Bits/Bytes must be between 1 and 16 bytes"},
+            {1,
+             {With_Cell(With_Cell(Write_Value, 3, "Int"), 6, "65")},
+             Write_Error + "Num Bits/Bytes must be between 1 and 64 bits"},
+            {1, {With_Cell(Write_Value, 7, "Name1")}, Write_Error + "Descrtiption" + Allowed + Lower_First},
+            {1, {With_Cell(Write_Value, 8, " ")}, Write_Error + "Conversion must be selected"},
             // A disabled row is saved unchecked, and a blank name ends the table even
             // when its row is disabled.
-            {0, {With(With(Trap, 1, "N"), 3, ""), With(With(Trap, 1, "N"), 2, ""), With(Trap, 3, "")}, ""},
+            {0,
+             {With_Cell(With_Cell(Read_Trap, 1, "N"), 3, ""), With_Cell(With_Cell(Read_Trap, 1, "N"), 2, ""),
+              With_Cell(Read_Trap, 3, "")},
+             ""},
         });
 }
 
@@ -84,9 +98,9 @@ TEST(SNMPTrapWindow, DescriptionsAreUniqueOverBothTables)
     SNMP_Harness h{File_SNMP_Trap, "SNMP_Trap.xml"};
     const auto both = [&](const std::string& Read, const std::string& Write) {
         return h.Ok_Messages([&](TFSNMP_Trap_Access& w) {
-            Fill_Row(*w.Grids[0], 1, With(Trap, 11, Read));
-            Fill_Row(*w.Grids[0], 2, With(With(Trap, 11, Read), 1, "N"));
-            Fill_Row(*w.Grids[1], 1, With(Value, 7, Write));
+            Fill_Row(*w.Grids[0], 1, With_Cell(Read_Trap, 11, Read));
+            Fill_Row(*w.Grids[0], 2, With_Cell(With_Cell(Read_Trap, 11, Read), 1, "N"));
+            Fill_Row(*w.Grids[1], 1, With_Cell(Write_Value, 7, Write));
         });
     };
     const std::vector<std::string> duplicate{"Error!! The Descriptions must be all differents"};
@@ -101,9 +115,11 @@ TEST(SNMPTrapWindow, WritesTheGoldenFileAndReadsItBack)
     SNMP_Harness h{File_SNMP_Trap, "SNMP_Trap.xml"};
     Expect_Golden_And_Reload(
         h,
-        {{Trap, With(With(With(With(Trap, 1, "N"), 4, "Y"), 13, "Float * 10"), 14, "Chaudière"),
-          With(With(Trap, 11, "temp2"), 5, "Y")},
-         {Value, With(With(With(Value, 2, "Public"), 3, "Int"), 7, "name2")}},
+        {{Read_Trap,
+          With_Cell(With_Cell(With_Cell(With_Cell(Read_Trap, 1, "N"), 4, "Y"), 13, "Float * 10"), 14,
+                    "Chaudière"),
+          With_Cell(With_Cell(Read_Trap, 11, "temp2"), 5, "Y")},
+         {Write_Value, With_Cell(With_Cell(With_Cell(Write_Value, 2, "Public"), 3, "Int"), 7, "name2")}},
         "snmp/golden/SNMP_Trap.xml");
 }
 
