@@ -140,3 +140,26 @@ TEST(KNXWindow, DeletingTheFirstRowLeavesTheLastEmptyAndNotEnabled)
     });
     EXPECT_EQ(h.Messages(), std::vector<std::string>{"Are you sure to delete the Row number 1"});
 }
+
+TEST(KNXWindow, HeaderHintsPassOverTheUnusedText)
+{
+    KNX_Harness h{File_KNX_SetAccess, "KNX_SetAccess.xml"};
+    TExtColumnGrid& grid = *h.window->Grids[0];
+    const struct {
+        int Col;
+        const char* Header;
+        const char* Hint;
+    } cases[] = {
+        {1, "Enable", "Enable/Disabel the KNX Rule"},
+        {8, "ReTest", "Enable/Disable the ReTest of KNX Variable"},
+        {9, "OnCMD", "Enable/Disable the Possibility to Send the KNX Message on Command"},
+        {16, "Mnemonic", "Insert a description of the KNX Message"},
+    };
+    for (const auto& c : cases) {
+        std::string hint;
+        h.window->GridHint(&grid, 0, c.Col, hint);
+        EXPECT_EQ(hint, c.Hint) << c.Col;
+        EXPECT_EQ(grid.Cells(c.Col, 0), c.Header) << c.Col;
+    }
+    EXPECT_EQ(h.window->Btn_OK->Hint(), "Confirm and save the KNX Set Access List");
+}

@@ -148,3 +148,28 @@ TEST(SNMPTrapWindow, NumbersTheEnabledRowsAtShowAndWhenAnEnableBoxIsClicked)
         });
     EXPECT_TRUE(shown.empty()) << shown[0];
 }
+
+TEST(SNMPTrapWindow, TheConversionTextsComeFromTheEndOfTheBlock)
+{
+    SNMP_Harness h{File_SNMP_Trap, "SNMP_Trap.xml"};
+    TFSNMP_Trap_Access& w = *h.window;
+    const struct {
+        int Table, Col;
+        const char* Header;
+        const char* Hint;
+    } cases[] = {
+        {0, 12, "IP Address", "Insert the IP Address destination of SNMP Trap"},
+        {0, 13, "Conversion", "Select the Data Conversion from Float to Int"},
+        {0, 14, "Mnemonic", "Insert a Description of SNMP Trap"},
+        {1, 8, "Conversion", "Select the Data Conversion from Int to Float"},
+        {1, 9, "Mnemonic", "Insert a Description of SNMP Trap"},
+    };
+    for (const auto& c : cases) {
+        std::string hint;
+        w.GridHint(w.Grids[c.Table], 0, c.Col, hint);
+        EXPECT_EQ(hint, c.Hint) << c.Table << " " << c.Col;
+        EXPECT_EQ(w.Grids[c.Table]->Cells(c.Col, 0), c.Header) << c.Table << " " << c.Col;
+    }
+    EXPECT_EQ(w.Sheets[1]->Caption(), "SNMP Write");
+    EXPECT_EQ(w.Btn_PasteRow->Hint(), "Paste the Copied Fields in the Selected Row");
+}
