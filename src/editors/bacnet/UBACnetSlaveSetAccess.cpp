@@ -45,7 +45,7 @@ TRuleTable BACnet_Table(const char* Grid, const char* Sheet, const char* Section
     position.NeededBytes = 0; // every object has a position
     TRuleColumn swap = BACnet_Column("Swap", 40);
     swap.CheckBox = true;
-    swap.Missing = "N";
+    swap.Default = "N";
     return {Grid,
             Sheet,
             Section,

@@ -1,11 +1,12 @@
 #pragma once
-#include "workspace/UTitledForm.h"
+#include "editors/can/CANFrameEditor.h"
 
-// The CAN receive frame rule editor. For now the window carries its title and texts, so
-// that the main window reaches it and relabels it; its content comes with its own issue.
-class TFReceiveCAN : public TTitledForm {
+// The CAN frames the converter receives from its bus: per frame its identifier and type,
+// its data bytes, a time-out for its data and the position of the exchange array each
+// byte goes to; stored in CAN_Rec_Frames.xml.
+class TFReceiveCAN : public TCANFrameEditor {
 public:
-    explicit TFReceiveCAN(TComponent* owner) : TTitledForm(owner, 1400, 1401) { Set_Lang(); }
+    explicit TFReceiveCAN(TComponent* owner);
 };
 
 extern TFReceiveCAN* FReceiveCAN;

@@ -36,6 +36,12 @@ int Rule_Number(const std::string& text)
     return TryStrToInt(text, value) ? value : -1;
 }
 
+bool Rule_In_Range(const std::string& text, int Min, int Max)
+{
+    const int value = Rule_Number(text);
+    return value >= Min && value <= Max;
+}
+
 TRuleEditorForm::TRuleEditorForm(TComponent* owner, const TRuleWindow& window)
     : TTitledForm(owner, window.FirstText, window.FirstText + 1), Window(window)
 {
@@ -111,20 +117,27 @@ void TRuleEditorForm::Build_Grid(const TRuleTable& Table, TWinControl* Parent)
 void TRuleEditorForm::Set_Lang()
 {
     Set_Title_Texts(Window.FirstText, Window.FirstText + 1);
+    const int firstHint = Window.FirstButtonHint ? Window.FirstButtonHint : Window.FirstText + 8;
     TLbButton* buttons[] = {Btn_OK, Btn_Cancel, Btn_DelRow, Btn_InsRow, Btn_CopyRow, Btn_PasteRow};
     for (int b = 0; b < 6; ++b) {
         buttons[b]->SetCaption(Lang_Table[Window.FirstText + 2 + b]);
-        buttons[b]->SetHint(Lang_Table[Window.FirstText + 8 + b]);
+        buttons[b]->SetHint(Lang_Table[firstHint + b]);
     }
+    const int firstSheet = Window.FirstSheetCaption ? Window.FirstSheetCaption : Window.FirstText + 14;
     for (size_t t = 0; t < Window.Tables.size(); ++t) {
         const TRuleTable& table = Window.Tables[t];
-        if (PageControl1) Sheets[t]->SetCaption(Lang_Table[Window.FirstText + 14 + static_cast<int>(t)]);
-        const int columns = static_cast<int>(table.Columns.size());
-        for (int c = 0; c <= columns; ++c)
-            Grids[t]->SetCells(c, 0, Lang_Table[table.FirstHeader + c]);
+        if (PageControl1) Sheets[t]->SetCaption(Lang_Table[firstSheet + static_cast<int>(t)]);
+        Grids[t]->SetCells(0, 0, Lang_Table[table.FirstHeader]);
         Hints[t]->Clear();
-        for (int c = 0; c < columns; ++c)
-            Hints[t]->Add(Lang_Table[table.FirstHint + c]);
+        int header = table.FirstHeader;
+        int hint = table.FirstHint - 1;
+        for (size_t c = 0; c < table.Columns.size(); ++c) {
+            const TRuleColumn& column = table.Columns[c];
+            header = column.Header ? column.Header : header + 1;
+            hint = column.Hint ? column.Hint : hint + 1;
+            Grids[t]->SetCells(static_cast<int>(c) + 1, 0, Lang_Table[header]);
+            Hints[t]->Add(Lang_Table[hint]);
+        }
     }
 }
 
@@ -154,9 +167,14 @@ void TRuleEditorForm::FormShow()
     std::fill(Do_Copy.begin(), Do_Copy.end(), false);
     Clear_Grids();
     if (PageControl1) PageControl1->SetActivePageIndex(0);
-    const std::string problem = Load_Rule_File(Window, Grids);
+    const std::string problem =
+        Load_Rule_File(Window, Grids, [this](int Table, int Row, const std::vector<bool>& Present) {
+            Loaded_Row(Table, Row, Present);
+        });
     if (!problem.empty()) Show_Error(problem);
 }
+
+bool TRuleEditorForm::Is_Enabled(int Table, int Row) const { return UpperCase(Cell(Table, 1, Row)) == "Y"; }
 
 std::string TRuleEditorForm::Cell(int Table, int Col, int Row) const { return Grids[Table]->Cells(Col, Row); }
 
@@ -185,9 +203,9 @@ std::string TRuleEditorForm::Check_Row(int Table, int Row) const
 bool TRuleEditorForm::Controllo_dati()
 {
     for (size_t t = 0; t < Grids.size(); ++t) {
-        const int rows = Rule_Row_Count(*Grids[t]);
+        const int rows = Rule_Row_Count(*Grids[t], Key_Column(Window.Tables[t]));
         for (int r = 1; r <= rows; ++r) {
-            if (Window.Tables[t].EnableColumn && UpperCase(Cell(static_cast<int>(t), 1, r)) != "Y") continue;
+            if (Window.Tables[t].EnableColumn && !Is_Enabled(static_cast<int>(t), r)) continue;
             if (const std::string rule = Check_Row(static_cast<int>(t), r); !rule.empty()) {
                 Show_Error(Row_Error(r, rule));
                 return false;
@@ -247,8 +265,11 @@ int TRuleEditorForm::Table_Of(TObject* Sender) const
 
 void TRuleEditorForm::GridHint(TObject* Sender, int ARow, int ACol, std::string& hintstr)
 {
-    const TStringList& hints = *Hints[Table_Of(Sender)];
-    hintstr = ARow == 0 && ACol > 0 && ACol <= hints.Count() ? hints[ACol - 1] : std::string();
+    const int table = Table_Of(Sender);
+    const TStringList& hints = *Hints[table];
+    // The hints follow the real columns; a hidden column shifts the displayed ones.
+    const int col = ACol > 0 ? Grids[table]->RealColIndex(ACol) : 0;
+    hintstr = ARow == 0 && col > 0 && col <= hints.Count() ? hints[col - 1] : std::string();
 }
 
 void TRuleEditorForm::ClickCell(TObject* Sender, int ARow, int ACol)

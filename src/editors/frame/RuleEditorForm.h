@@ -62,6 +62,10 @@ protected:
     virtual std::string Check_Row(int Table, int Row) const;
     // Rules over all rows; the whole message, or "" when they pass.
     virtual std::string Check_Across_Rows() const { return ""; }
+    // In a table with an Enable box: whether OK checks the row.
+    virtual bool Is_Enabled(int Table, int Row) const;
+    // What a window adds once a row element of its file filled a row (see TRuleRowLoaded).
+    virtual void Loaded_Row(int /*Table*/, int /*Row*/, const std::vector<bool>& /*Present*/) {}
     // "Error row " and the row number followed by the rule's text.
     std::string Row_Error(int Row, const std::string& Rule) const;
     std::string Cell(int Table, int Col, int Row) const;

@@ -23,15 +23,18 @@ struct TRuleColumn {
     int Message = 0; // text of the rule's message
     // A position column is checked only when the row's byte count reaches this many bytes.
     int NeededBytes = 1;
-    // The text of a cell whose attribute a file row lacks, for attributes older files may
-    // not have; nullptr when every row must carry it.
-    const char* Missing = nullptr;
+    // What the cell reads when the row element lacks the attribute; nullptr when the
+    // attribute is required and its absence is reported.
+    const char* Default = nullptr;
+    // Texts of the header and of the hint where they break the run of the columns before.
+    int Header = 0;
+    int Hint = 0;
 };
 
 struct TRuleTable {
     const char* Grid;                 // component name of the grid
     const char* Sheet;                // component name of its tab sheet (two-grid windows)
-    const char* Section;              // section element of the file (two-grid windows)
+    const char* Section;              // section element of the file; nullptr: rows under the root
     int Rules;                        // rule rows; the grid has one more for the headers
     int FirstHeader;                  // text of the header of column 0; the others follow in column order
     int FirstHint;                    // text of the hint of column 1; the others follow in column order
@@ -39,6 +42,9 @@ struct TRuleTable {
     int ArraySize;                    // size of the exchange array its positions index
     bool EnableColumn;                // column 1 is an Enable box: disabled rows are not checked
     std::vector<TRuleColumn> Columns; // from column 1
+    // A child of the table's element that is no row element (a comment) ends the loading
+    // with a message instead of being passed over.
+    bool NonElementEndsLoading = false;
 };
 
 struct TRuleWindow {
@@ -52,10 +58,18 @@ struct TRuleWindow {
     int ErrorPrefix;     // "Error row "
     int DeleteQuestion;  // "Are you sure to delete the Row number "
     std::vector<TRuleTable> Tables;
+    // Texts of the first button hint and of the first tab sheet caption, where the window's
+    // block does not keep them right after the button captions and the button hints.
+    int FirstButtonHint = 0;
+    int FirstSheetCaption = 0;
 };
 
-// The key of every rule table is column 1: a row whose key is blank ends the table.
+// A row whose key is blank ends the table. The key is column 1, or the column after the
+// Enable box.
 constexpr int Rule_Key_Column = 1;
+inline int Key_Column(const TRuleTable& Table) { return Table.EnableColumn ? 2 : Rule_Key_Column; }
 
 // The number rule of every rule editor; a text that does not read gives -1.
 int Rule_Number(const std::string& text);
+// Whether the text reads by the number rule as a value from Min to Max.
+bool Rule_In_Range(const std::string& text, int Min, int Max);

@@ -15,10 +15,10 @@ namespace {
 enum { Pub_Grid = 0, Sub_Grid = 1 };
 enum { Topic_Name = 1, Topic_Retained, Topic_QoS, Topic_Data_Type, Topic_Dimension, Topic_Position };
 
-TRuleColumn MQTT_Column(const char* Attribute, int Width, const char* Missing = "")
+TRuleColumn MQTT_Column(const char* Attribute, int Width, const char* Default = "")
 {
     TRuleColumn column{Attribute, Width, clWhite};
-    column.Missing = Missing;
+    column.Default = Default;
     return column;
 }
 
@@ -29,9 +29,9 @@ TRuleColumn Required_Topic_Column(const char* Attribute, int Width, bool CheckBo
     return column;
 }
 
-TRuleColumn Topic_Check_Box(const char* Attribute, int Width, const char* Missing)
+TRuleColumn Topic_Check_Box(const char* Attribute, int Width, const char* Default)
 {
-    TRuleColumn column = MQTT_Column(Attribute, Width, Missing);
+    TRuleColumn column = MQTT_Column(Attribute, Width, Default);
     column.CheckBox = true;
     return column;
 }

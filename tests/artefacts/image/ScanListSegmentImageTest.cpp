@@ -12,6 +12,8 @@ TEST_F(BankProject, PlacesTheSegmentEditedInTheScanList)
         h.dialogs.OnModal([](TCustomForm& form) {
             TExtStringGrid& grid = *static_cast<TFEtherNetIP_Data_Seg&>(form).ESG_DataSeg;
             grid.SetCells(4, 1, "16");
+            // What a pick in the value cell's list leaves: the entry's text and its change event.
+            grid.SetCells(4, 2, "Fast");
             grid.OnComboChange(&grid, 4, 2, 1, "Fast");
             static_cast<TFEtherNetIP_Data_Seg&>(form).Btn_OK->Click();
         });
