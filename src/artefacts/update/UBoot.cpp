@@ -101,7 +101,7 @@ void TFBoot::Create_IP_Address_Panel()
         E_IP[i]->SetBounds(left, 14, IP_Edit_Width, 21);
         E_IP[i]->SetText("0");
         E_IP[i]->SetShowHint(true);
-        E_IP[i]->OnKeyPress = [this](TObject* sender, char32_t& key) { KeyPress(sender, key); };
+        E_IP[i]->OnKeyPress = [this](TObject* sender, char32_t& key) { IP_KeyPress(sender, key); };
         if (i == 0) continue;
         L_IP_Dot[i - 1] = Add_Label(this, P_IP_Address, "Label" + std::to_string(i + 1), left - 8, 18);
         L_IP_Dot[i - 1]->SetCaption(".");
@@ -225,7 +225,7 @@ void TFBoot::Focus_If_Possible(TWinControl* control)
     if (control->CanFocus()) control->SetFocus();
 }
 
-void TFBoot::KeyPress(TObject* Sender, char32_t& Key)
+void TFBoot::IP_KeyPress(TObject* Sender, char32_t& Key)
 {
     if (Key != U'.') return;
     for (size_t i = 0; i + 1 < E_IP.size(); ++i)

@@ -22,7 +22,7 @@ public:
 
     void FormShow(TObject* Sender);
     // The address edits: "." moves on to the next edit and is never typed.
-    void KeyPress(TObject* Sender, char32_t& Key);
+    void IP_KeyPress(TObject* Sender, char32_t& Key);
     void Btn_UpdateClick(TObject* Sender);
     void Btn_COM_ListClick(TObject* Sender);
     void update_ComPort();

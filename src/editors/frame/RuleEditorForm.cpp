@@ -110,7 +110,7 @@ void TRuleEditorForm::Build_Grid(const TRuleTable& Table, TWinControl* Parent)
     grid->OnGridHint = [this](TObject* s, int r, int c, std::string& h) { GridHint(s, r, c, h); };
     grid->OnClickCell = [this](TObject* s, int r, int c) { ClickCell(s, r, c); };
     grid->OnDblClickCell = [this](TObject* s, int r, int c) { DblClickCell(s, r, c); };
-    grid->OnKeyPress = [this](TObject* s, char32_t& k) { KeyPress(s, k); };
+    grid->OnKeyPress = [this](TObject* s, char32_t& k) { Grid_KeyPress(s, k); };
     Grids.push_back(grid);
 }
 
@@ -283,7 +283,7 @@ void TRuleEditorForm::DblClickCell(TObject* Sender, int ARow, int ACol)
     Grid_Auto_Size_Col(*Grids[Table_Of(Sender)], ARow, ACol);
 }
 
-void TRuleEditorForm::KeyPress(TObject* Sender, char32_t& Key)
+void TRuleEditorForm::Grid_KeyPress(TObject* Sender, char32_t& Key)
 {
     Grid_Enter_Key_Jump(*Grids[Table_Of(Sender)], Key);
 }

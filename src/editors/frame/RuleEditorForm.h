@@ -34,7 +34,7 @@ public:
     void GridHint(TObject* Sender, int ARow, int ACol, std::string& hintstr);
     void ClickCell(TObject* Sender, int ARow, int ACol);
     virtual void DblClickCell(TObject* Sender, int ARow, int ACol);
-    void KeyPress(TObject* Sender, char32_t& Key);
+    void Grid_KeyPress(TObject* Sender, char32_t& Key);
 
     // The grid of the active page (the only grid in one-grid windows).
     TExtColumnGrid* Active_Grid() const;

@@ -64,10 +64,10 @@ TEST_F(ExtGridVisualPropertiesTest, ColourPrecedence)
         {"classic header takes the fixed colour", [](TExtStringGrid& g) { g.SetLook(glClassic); }, 2, 0,
          clBtnFace, clNone, true},
         {"own colour beats the fixed row",
-         [own](TExtStringGrid& g) { g.GetCellProperties(2, 0)->SetBrushColor(own); }, 2, 0, own, clNone,
+         [](TExtStringGrid& g) { g.GetCellProperties(2, 0)->SetBrushColor(own); }, 2, 0, own, clNone,
          false},
         {"own colour beats the footer row",
-         [own](TExtStringGrid& g) {
+         [](TExtStringGrid& g) {
              g.FixedFooters = 1;
              g.GetCellProperties(2, 7)->SetBrushColor(own);
          },
