@@ -16,6 +16,7 @@ void TGridCombo::SelectValue(const std::string& Text)
 {
     const int index = Items()->IndexOf(Text);
     SetItemIndex(index);
+    FNotifiedIndex = index;
     if (index < 0 && IsEditable()) SetText(Text);
 }
 
@@ -61,6 +62,25 @@ void TGridCombo::Change()
 {
     TEsgComboBox::Change();
     FGrid->EditorTextChanged(Text());
+}
+
+void TGridCombo::NotifyPick()
+{
+    if (ItemIndex() < 0 || ItemIndex() == FNotifiedIndex) return;
+    FNotifiedIndex = ItemIndex();
+    FGrid->FireComboChange(ItemIndex(), Text());
+}
+
+void TGridCombo::Select()
+{
+    NotifyPick();
+    TEsgComboBox::Select();
+}
+
+void TGridCombo::DoEnter()
+{
+    TEsgComboBox::DoEnter();
+    if (IsEditable()) SelectAll();
 }
 
 void TGridCombo::DoExit()
@@ -167,7 +187,7 @@ void TGridCombo::KeyPress(char32_t& Key)
     if (Key == U'\r' && OnReturnKey) OnReturnKey(this);
     if (Key == U'\r' || Key == U'\t') Key = 0;
     TEsgComboBox::KeyPress(Key);
-    if (ItemIndex() != before) FGrid->FireComboChange(ItemIndex(), Text());
+    if (ItemIndex() != before) NotifyPick();
 }
 
 void TGridCombo::KeyUp(Word& Key, TShiftState Shift)

@@ -31,6 +31,10 @@ public:
 
 protected:
     void Change() override;
+    // A pick from the list, by mouse or by keys.
+    void Select() override;
+    // The text is selected, so that a typed character replaces it.
+    void DoEnter() override;
     void DoExit() override;
     void KeyDown(Word& Key, TShiftState Shift) override;
     void KeyPress(char32_t& Key) override;
@@ -42,7 +46,10 @@ private:
     // Stores and validates the value for a key that leaves the cell; on refusal the editor
     // shows the grid's corrected text. True when accepted.
     bool ValidateForExit();
+    // Reports the picked item to the grid once per item.
+    void NotifyPick();
 
     TExtStringGrid* FGrid;
     bool WorkMode = true;
+    int FNotifiedIndex = -1;
 };

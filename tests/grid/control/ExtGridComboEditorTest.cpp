@@ -5,6 +5,7 @@
 
 #include "GridOnForm.h"
 #include "grid/control/GridCombo.h"
+#include "grid/foundation/model/Navigation.h"
 #include "platform/ui/Input.h"
 #include "platform/ui/StdCtrls.h"
 #include "support/EventLoop.h"
@@ -105,6 +106,34 @@ TEST_F(ExtGridComboEditorTest, APickIsStoredOnEnterAndEditingDoneFollowsTheEvent
     ASSERT_TRUE(Run_Loop_Until([this] { return !cellDone.empty(); }));
     EXPECT_EQ(cellDone, (std::vector<TPoint>{{2, 1}}));
     EXPECT_EQ(editingDone, 1);
+}
+
+// A pick by the arrow keys reports each item once, and Enter stores the last one.
+TEST_F(ExtGridComboEditorTest, ArrowKeyPicksAreReportedAndStored)
+{
+    grid->Navigation()->ComboGetUpDown = true;
+    OpenCombo();
+    SendKey(VK_DOWN);
+    SendKey(VK_DOWN);
+    ASSERT_EQ(changes.size(), 2u);
+    EXPECT_EQ(changes[0].selection, "A");
+    EXPECT_EQ(changes[1].index, 1);
+    EXPECT_EQ(changes[1].selection, "B");
+    SendKey(VK_RETURN);
+    EXPECT_EQ(grid->Cells(2, 1), "B");
+}
+
+// An editable combo opened by a typed character starts with that character alone.
+TEST_F(ExtGridComboEditorTest, ATypedCharacterReplacesTheTextOfAnEditableCombo)
+{
+    grid->OnGetEditorType = [](TObject*, int ACol, int, TEditorType& AEditor) {
+        if (ACol == 2) AEditor = edComboEdit;
+    };
+    grid->SetCells(2, 1, "ef");
+    SendText("D");
+    ASSERT_TRUE(Run_Loop_Until([this] { return grid->EditCombo()->Text() == "D"; }));
+    SendKey(VK_RETURN);
+    EXPECT_EQ(grid->Cells(2, 1), "D");
 }
 
 TEST_F(ExtGridComboEditorTest, RefusedPickKeepsTheComboOpenOnTheCorrectedText)
