@@ -140,7 +140,8 @@ void TCellTextPainter::ResetDisjunctSelection()
     const bool unselectedCol =
         mouse.DisjunctColSelect() &&
         !(C.DisplCol < static_cast<int>(G.FColSelect.size()) && G.ColSelect(C.DisplCol));
-    if (C.RealCol < G.FixedCols() || C.Row < G.FixedRows() || G.FMouseDown || !(unselectedRow || unselectedCol))
+    if (C.RealCol < G.FixedCols() || C.Row < G.FixedRows() || G.FMouseDown ||
+        !(unselectedRow || unselectedCol))
         return;
     TCanvas& canvas = *C.Canvas;
     URLColour = G.URLColor;

@@ -120,7 +120,8 @@ void TExtColumnGrid::UpdateAutoColumnSize(int ACol, int& AWidth)
 std::string TExtColumnGrid::GetFormattedCell(int ACol, int ARow)
 {
     const TGridColumnItem* item = ItemOf(ACol);
-    return item ? FormatCellNumber(ACol, ARow, item->FloatFormat()) : TExtStringGrid::GetFormattedCell(ACol, ARow);
+    return item ? FormatCellNumber(ACol, ARow, item->FloatFormat())
+                : TExtStringGrid::GetFormattedCell(ACol, ARow);
 }
 
 void TExtColumnGrid::Loaded()

@@ -148,9 +148,8 @@ void TExtStringGrid::LeftPress(TShiftState Shift, int X, int Y)
     // double click.
     const bool normalCell = !fixedPos && !declFixed;
     const bool isCombo = normalCell && ControlLook()->DropDownAlwaysVisible() && HasCombo(realCol, ARow);
-    const bool directEdit =
-        normalCell && (canEdit || (ma.EditOnDblClickOnly() && isCombo)) && (ma.DirectEdit || isCombo) &&
-        !IsControlCell(realCol, ARow);
+    const bool directEdit = normalCell && (canEdit || (ma.EditOnDblClickOnly() && isCombo)) &&
+                            (ma.DirectEdit || isCombo) && !IsControlCell(realCol, ARow);
     if (directEdit) {
         HideInplaceEdit();
         SetFocus();

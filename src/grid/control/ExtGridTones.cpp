@@ -67,10 +67,14 @@ TCellButtonLook TExtStringGrid::ToneButtonLook() const
 TColor TExtStringGrid::ToneButtonTextColor(TCellButtonState State) const
 {
     switch (State) {
-    case btsHot: return FTones.Hover.TextColor;
-    case btsDown: return FTones.Selected.TextColor;
-    case btsDisabled: return FTones.Disabled.TextColor;
-    case btsNormal: break;
+    case btsHot:
+        return FTones.Hover.TextColor;
+    case btsDown:
+        return FTones.Selected.TextColor;
+    case btsDisabled:
+        return FTones.Disabled.TextColor;
+    case btsNormal:
+        break;
     }
     return FTones.Background.TextColor;
 }
