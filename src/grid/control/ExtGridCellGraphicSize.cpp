@@ -7,9 +7,6 @@
 // How much room a cell's graphic takes beside or above its text, on screen and on paper.
 // Text is measured on the grid's canvas in the font the caller has set on it.
 
-// TODO(lead): the grid's XYOffset (2, 2) and XYOffsetTopLeftOnly once the grid has them.
-TPoint TExtStringGrid::CellMargin() const { return {2, 2}; }
-
 namespace {
 
 bool IsBeside(const TCellGraphic& G) { return G.CellHAlign == haBeforeText || G.CellHAlign == haAfterText; }
@@ -86,7 +83,7 @@ TPoint TExtStringGrid::CalcCellGraphicSize(int ACol, int ARow, int ExtraHeight)
         break;
     case ctPicture:
     case ctFilePicture: {
-        const TPoint margins{2 * CellMargin().X, 2 * CellMargin().Y};
+        const TPoint margins{2 * XYOffset.X, 2 * XYOffset.Y};
         size = g.GetPictureSize(cell.X - margins.X - 1, cell.Y - margins.Y - ExtraHeight - 1, text);
         break;
     }
@@ -168,7 +165,7 @@ TPoint TExtStringGrid::GetCellTextGraphicSize(int ACol, int ARow, int AWidth, in
                 drawer->Height() ? drawer->Height() : cell.Height()};
     }
     case ctShape: {
-        const int side = RowHeights(ARow) - 2 * CellMargin().Y;
+        const int side = RowHeights(ARow) - 2 * XYOffset.Y;
         return {side, side};
     }
     default:

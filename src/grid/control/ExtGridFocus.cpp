@@ -1,6 +1,7 @@
 #include "grid/control/ExtStringGrid.h"
 #include "grid/foundation/model/MouseActions.h"
 #include "grid/foundation/model/Navigation.h"
+#include "platform/ui/Hints.h"
 #include "platform/ui/Messages.h"
 
 void TExtStringGrid::WndProc(TMessage& Message)
@@ -48,6 +49,12 @@ void TExtStringGrid::WndProc(TMessage& Message)
         TBaseGrid::WndProc(Message);
         Invalidate();
         return;
+    case CM_HINTSHOW: {
+        auto* info = reinterpret_cast<THintInfo*>(Message.LParam);
+        PrepareCellHint(info->HintStr, *info);
+        Message.Result = 0;
+        return;
+    }
     default:
         break;
     }

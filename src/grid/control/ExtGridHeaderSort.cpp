@@ -46,8 +46,7 @@ void TExtStringGrid::HeaderClickSort(int ACol, int ARow, int OrigCol, int X, int
     }
     HideInplaceEdit();
     if (FRowOrder.Count() != SortRowCount()) FRowOrder.Reset(SortRowCount());
-    // TODO(lead): index sorting over several columns (IndexShow), grouped rows and merged
-    // columns go to the sort service.
+    // A header click sorts on one column: grouped rows and merged columns are not sorted apart.
     bool undo = false;
     if (sort.Column == ACol) {
         undo = sort.Direction != sort.InitSortDirection && sort.UndoSort;

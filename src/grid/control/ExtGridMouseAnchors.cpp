@@ -36,7 +36,7 @@ std::string TExtStringGrid::AnchorAt(int ACol, int ARow, int X, int Y)
     measure.Canvas()->Font()->Assign(*Font());
     const THtmlDrawResult hit =
         HtmlDraw(measure.Canvas(), text, {r.Left + 1, r.Top + 1, r.Right, r.Bottom}, params);
-    // TODO(lead): form controls inside the text (StartControlEdit, OnControlClick) answer here.
+    // Form controls inside the text are no links: they do not answer a click yet.
     return hit.Hit && hit.ControlID.empty() ? hit.HitAnchor : "";
 }
 

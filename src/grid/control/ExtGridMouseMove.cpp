@@ -1,6 +1,7 @@
 #include <algorithm>
 
 #include "grid/control/ExtStringGrid.h"
+#include "grid/control/HTMLHintWindow.h"
 #include "grid/control/settings/ControlLook.h"
 #include "grid/control/settings/FloatingFooter.h"
 #include "grid/foundation/model/MouseActions.h"
@@ -125,7 +126,7 @@ void TExtStringGrid::TrackFixedBorders(int ACol, int ARow, int X, int Y)
     const TMouseActions& ma = *MouseActions();
     FSizeFixed = valid && ma.SizeFixedCol && FixedBorderAt(true, X) >= 0;
     FSizeFixedR = valid && ma.SizeFixedRow && FixedBorderAt(false, Y) >= 0;
-    // TODO(lead): DrawColSizingLine / DrawRowSizingLine show the line at the new position.
+    // A fixed border being sized shows no line: the new size appears at the release.
     if (FSizingFixed) FSizeFixedX = X;
     if (FSizingFixedR) FSizeFixedY = Y;
 }
@@ -145,7 +146,7 @@ void TExtStringGrid::MoveFeedback(int ACol, int ARow, int X, int Y)
     if (RowCount() <= 1 || (X == Clickposx && Y == Clickposy) || !EnhRowColMove || FSizingFixed ||
         FSizingFixedR)
         return;
-    // TODO(lead): the header drag button and the drag image follow the pointer here.
+    // Only the arrows follow a move: no drag image or header button goes with the pointer.
     // The arrows mark the target of the movement before, so the first one shows none.
     if (colMoving && ACol >= 0) {
         if (FMoveColInd >= FixedCols())
@@ -244,12 +245,12 @@ void TExtStringGrid::SizingFeedback(int X, int Y)
 
 void TExtStringGrid::ShowSizingHint(const std::string& Text, TPoint At)
 {
-    // TODO(lead): the markup hint window (THTMLHintWindow) draws the bold size.
-    if (!FSizingHint) FSizingHint = new THintWindow(this);
+    // The size shows in bold: the hint is markup.
+    if (!FSizingHint) FSizingHint = new THTMLHintWindow(this);
     FSizingHint->SetColor(HintColor);
-    TRect r = FSizingHint->CalcHintRect(200, Text, nullptr);
+    const TRect size = FSizingHint->CalcHintRect(200, Text, nullptr);
     const TPoint screen = ClientToScreen(At);
-    FSizingHint->ActivateHint(OffsetRect(r, screen.X, screen.Y), Text);
+    FSizingHint->ActivateHint(Bounds(screen.X, screen.Y, size.Width(), size.Height()), Text);
 }
 
 void TExtStringGrid::HideSizingHint()
@@ -285,9 +286,14 @@ void TExtStringGrid::PrepareCellHint(std::string& HintStr, THintInfo& HintInfo)
     FLastHintPos = {ACol, ARow};
     const TRect rect = CellRect(ACol, ARow);
     const int col = RealColIndex(ACol);
-    // TODO(lead): comment cells show their comment at the cell's top-right corner, anchors
-    // their title, and a text too large for its cell the whole text (HintShowLargeText).
+    // A comment shows at the cell's top-right corner. Link titles and texts too long for
+    // their cell give no hint of their own.
+    std::string comment;
     TPoint pos{HintInfo.CursorPos.X, rect.Bottom + kHintBelowCell};
+    if (IsComment(col, ARow, comment)) {
+        HintStr = comment;
+        pos = {rect.Right, rect.Top};
+    }
     const bool normal = ACol >= FixedCols() && ACol < ColCount() - FixedRightCols && ARow >= FixedRows() &&
                         ARow < RowCount() - FixedFooters;
     if (HintShowCells && normal) {

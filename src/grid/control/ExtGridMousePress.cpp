@@ -51,7 +51,8 @@ void TExtStringGrid::LibraryPress(TMouseButton Button, TShiftState Shift, int X,
             return;
         }
     }
-    // TODO(lead): the fixed drop-down button and fixed-cell editors (StartFixedCellEdit) act here.
+    // Fixed cells have no drop-down button or editor of their own yet: a press on them only
+    // selects.
     TBaseGrid::MouseDown(Button, Shift, X, Y);
     if (TStringGrid* other = SyncGrid()->Grid()) {
         if (SyncGrid()->SelectionColumn) other->SetCol(Col());
@@ -84,7 +85,7 @@ void TExtStringGrid::LeftPress(TShiftState Shift, int X, int Y)
         CellSelectorClick(ACol, ARow);
         return;
     }
-    // TODO(lead): the selection resize handle (SelectionResizer) starts its drag here.
+    // The selection has no resize handle yet: a press at its corner starts a new selection.
 
     SetIncrSearchText("");
     FMoveColInd = FMoveRowInd = -1;
@@ -113,9 +114,8 @@ void TExtStringGrid::LeftPress(TShiftState Shift, int X, int Y)
     const bool declFixed = IsFixed(ACol, ARow) && !fixedPos;
     if (fixedPos || declFixed) HideInplaceEdit();
     const int realCol = RealColIndex(ACol);
-    // TODO(lead): node glyphs, radio groups, ratings, in-cell buttons, expand buttons and OLE
-    // drags out of the selection are pressed here once those cell kinds exist; a cell holding
-    // a control (IsControlCell) is then kept from the direct edit below.
+    // Only check boxes answer a press yet: node glyphs, radio groups, ratings, in-cell and
+    // expand buttons are drawn but do not react, and nothing is dragged out of the selection.
 
     // A press on a merged cell's other parts selects the merged block through its base cell.
     int pressX = X, pressY = Y;
@@ -148,8 +148,8 @@ void TExtStringGrid::LeftPress(TShiftState Shift, int X, int Y)
     // double click.
     const bool normalCell = !fixedPos && !declFixed;
     const bool isCombo = normalCell && ControlLook()->DropDownAlwaysVisible() && HasCombo(realCol, ARow);
-    const bool directEdit =
-        normalCell && (canEdit || (ma.EditOnDblClickOnly() && isCombo)) && (ma.DirectEdit || isCombo);
+    const bool directEdit = normalCell && (canEdit || (ma.EditOnDblClickOnly() && isCombo)) &&
+                            (ma.DirectEdit || isCombo) && !IsControlCell(realCol, ARow);
     if (directEdit) {
         HideInplaceEdit();
         SetFocus();
@@ -172,7 +172,10 @@ void TExtStringGrid::LeftPress(TShiftState Shift, int X, int Y)
         Navigation()->AlwaysEdit = alwaysEdit;
     }
     if (!OnHeaderSizingBorder(ACol, ARow, X) && OnClickCell) OnClickCell(this, clickedRow, clickedCol);
-    // TODO(lead): with OnCellValidate the current cell's text is stored as the old value here.
+    if (OnCellValidate) {
+        FEntered = false;
+        StoreOldCellValue(RealColIndex(Col()), Row());
+    }
     const bool inside = X - rect.Left >= kSizingBorder && rect.Right - X >= kSizingBorder;
     if (IsMergedCell(ACol, ARow) && !IsFixed(ACol, ARow) && (onSel || ma.DirectEdit) && canEdit)
         SetEditorMode(true);
@@ -219,14 +222,16 @@ void TExtStringGrid::DisjunctPress(TShiftState Shift, int ACol, int ARow, const 
         }
         if (Shift.Contains(ssCtrl) || ma.DisjunctRowSelectNoCtrl) {
             if (RowSelect(row)) FDeselectState = true;
-        } else if (!Shift.Contains(ssAlt)) {
-            ClearRowSelect();
+        } else {
+            FMouseDown = true;
+            if (!Shift.Contains(ssAlt)) ClearRowSelect();
         }
     }
     if (ma.DisjunctColSelect() && ACol >= FixedCols()) {
         if (Shift.Contains(ssCtrl) && ColSelect(ACol)) {
             FDeselectState = true;
         } else {
+            FMouseDown = true;
             ClearColSelect();
         }
     }
@@ -355,10 +360,31 @@ void TExtStringGrid::DoubleClickPress(TShiftState Shift, int X, int Y)
     }
     LibraryPress(mbLeft, Shift, X, Y);
     FDblClickFired = false;
+    // A cell holding a control answers the click itself.
+    if (ARow >= 0 && IsControlCell(RealColIndex(ACol), ARow)) return;
     if (OnDblClickCell) OnDblClickCell(this, ARow, ACol);
-    // TODO(lead): EditOnDblClickOnly / RangeSelectAndEdit open the editor here, and
-    // FixedRowsEdit / FixedColsEdit = fceDblClick start StartFixedCellEdit.
+    if (ARow >= 0) EditOnDoubleClick(ACol, ARow);
+    // Fixed cells have no editors of their own yet, so a double click on them edits nothing.
     FForceSel = false;
+}
+
+void TExtStringGrid::EditOnDoubleClick(int ACol, int ARow)
+{
+    TMouseActions& ma = *MouseActions();
+    if (!IsEditable(ACol, ARow)) return;
+    if (ma.EditOnDblClickOnly()) {
+        const bool rangeSelectAndEdit = ma.RangeSelectAndEdit;
+        ma.RangeSelectAndEdit = true;
+        SetOptions(Options() + TGridOptions{goEditing});
+        StoreOldCellValue(RealColIndex(ACol), ARow);
+        ShowInplaceEdit();
+        ma.RangeSelectAndEdit = rangeSelectAndEdit;
+    } else if (ma.RangeSelectAndEdit) {
+        SetOptions(Options() + TGridOptions{goEditing});
+        const TPoint base = BaseCell(ACol, ARow);
+        const TRect r = CellRect(base.X, base.Y);
+        MouseDown(mbLeft, {}, r.Left + 4, r.Top + 4);
+    }
 }
 
 void TExtStringGrid::AutoSizeColOnDblClick(int ACol)
@@ -366,7 +392,7 @@ void TExtStringGrid::AutoSizeColOnDblClick(int ACol)
     bool allow = true;
     if (OnColumnSize) OnColumnSize(this, ACol, allow);
     if (!allow) return;
-    // TODO(lead): AutoSizeCol(ACol, false) sizes the column to its widest text here.
+    AutoSizeCol(ACol, 0);
     if (OnEndColumnSize) OnEndColumnSize(this, ACol);
 }
 

@@ -31,7 +31,7 @@ void TExtStringGrid::LeftRelease(TShiftState Shift, int X, int Y)
     int ACol = -1, ARow = -1;
     MouseToCell(X, Y, ACol, ARow);
     const int origCol = ACol;
-    ColMoveFlg = ColSizeFlg = FMouseKeepDown = FMouseDownMove = false;
+    ColMoveFlg = ColSizeFlg = FMouseKeepDown = FMouseDownMove = FMouseDown = false;
     SetMouseSelectMode(msNormal, Cursor());
     FMouseSelectStart = -1;
     FMoveMarkers.Hide();
@@ -83,7 +83,9 @@ void TExtStringGrid::LeftRelease(TShiftState Shift, int X, int Y)
     bool state = false;
     if (OnCheckBoxMouseUp && HasCheckBox(realCol, ARow) && GetCheckBoxState(realCol, ARow, state))
         OnCheckBoxMouseUp(this, realCol, ARow, state);
-    // TODO(lead): radio groups fire OnRadioMouseUp with the selected option here.
+    int option = -1;
+    if (OnRadioMouseUp && IsRadio(realCol, ARow) && GetRadioIdx(realCol, ARow, option))
+        OnRadioMouseUp(this, realCol, ARow, option);
     HeaderClickSort(realCol, ARow, origCol, X, Y, moving);
 }
 
@@ -99,11 +101,9 @@ void TExtStringGrid::EndFixedSizing(int X, int Y)
         const int width = sizeTo(true, FSizingFixedCol, X);
         SetColWidths(FSizingFixedCol, width);
         if (OnEndColumnSize) OnEndColumnSize(this, FSizingFixedCol);
-        if (OnUpdateColumnSize) {
-            int updated = width;
-            OnUpdateColumnSize(this, FSizingFixedCol, updated);
-            if (updated != width) SetColWidths(FSizingFixedCol, updated);
-        }
+        int updated = width;
+        UpdateColumnSize(FSizingFixedCol, updated);
+        if (updated != width) SetColWidths(FSizingFixedCol, updated);
     }
     if (FSizingFixedR && FSizingFixedRow >= 0) {
         SetRowHeights(FSizingFixedRow, sizeTo(false, FSizingFixedRow, Y));
@@ -136,7 +136,7 @@ void TExtStringGrid::ColumnMoved(int FromIndex, int ToIndex)
     // The cells live at real columns; the widths at display columns, moved by the base grid.
     TBaseGrid::ColumnMoved(NumHiddenColumns() > 0 ? rFrom : FromIndex,
                            NumHiddenColumns() > 0 ? rTo : ToIndex);
-    // TODO(lead): with hidden rows the texts kept aside move the same way.
+    // The texts of hidden rows stay in their old columns when a column moves.
     const auto follow = [](int Index, int From, int To) {
         if (Index == From) return To;
         if (From < To && Index > From && Index <= To) return Index - 1;

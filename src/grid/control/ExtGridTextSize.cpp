@@ -40,14 +40,12 @@ TSize TExtStringGrid::GetCellTextSize(int ACol, int ARow, bool VS, bool SB)
         canvas.Font()->SetStyle(canvas.Font()->Style() + fsBold);
     if (ZoomFactor != 0) canvas.Font()->SetSize(canvas.Font()->Size() + ZoomFactor);
 
-    bool topLeftOnly = false;
-    const TPoint margin = TextMargin(topLeftOnly);
     TRect r = CellRect(displCol, ARow);
-    r.Left += margin.X;
-    r.Top += margin.Y;
-    if (!topLeftOnly) {
-        r.Right -= margin.X;
-        r.Bottom -= margin.Y;
+    r.Left += XYOffset.X;
+    r.Top += XYOffset.Y;
+    if (!XYOffsetTopLeftOnly) {
+        r.Right -= XYOffset.X;
+        r.Bottom -= XYOffset.Y;
     }
     if (VS) r.Right -= kScrollBarRoom;
     TSize size;

@@ -4,6 +4,7 @@
 #include "grid/control/settings/FloatingFooter.h"
 #include "grid/foundation/model/SearchFooter.h"
 #include "grid/foundation/painting/ColorUtils.h"
+#include "platform/ui/Themes.h"
 
 namespace {
 
@@ -41,6 +42,43 @@ std::unique_ptr<TBitmap> MetroGlyph(TMetroGlyph Which)
 
 } // namespace
 
+TCellButtonKind TExtStringGrid::CellButtonKind() const
+{
+    if (Flat && FTones.Background.BrushColor != clNone) return btkCustom;
+    if (ControlLook()->FlatButton()) return btkFlat;
+    return ThemesEnabled() ? btkVisualStyles : btkClassic;
+}
+
+TCellButtonLook TExtStringGrid::ToneButtonLook() const
+{
+    TCellButtonLook look;
+    look.Color = FTones.Background.BrushColor;
+    look.BorderColor = FTones.Background.BorderColor;
+    look.ArrowColor = FTones.Background.TextColor;
+    look.ColorHot = FTones.Hover.BrushColor;
+    look.BorderColorHot = FTones.Hover.BorderColor;
+    look.ColorDown = FTones.Selected.BrushColor;
+    look.BorderColorDown = FTones.Selected.BorderColor;
+    look.ColorDisabled = FTones.Disabled.BrushColor;
+    look.BorderColorDisabled = FTones.Disabled.BorderColor;
+    return look;
+}
+
+TColor TExtStringGrid::ToneButtonTextColor(TCellButtonState State) const
+{
+    switch (State) {
+    case btsHot:
+        return FTones.Hover.TextColor;
+    case btsDown:
+        return FTones.Selected.TextColor;
+    case btsDisabled:
+        return FTones.Disabled.TextColor;
+    case btsNormal:
+        break;
+    }
+    return FTones.Background.TextColor;
+}
+
 void TExtStringGrid::SetColorTones(const TColorTones& ATones)
 {
     FTones = ATones;
@@ -69,8 +107,7 @@ void TExtStringGrid::SetColorTones(const TColorTones& ATones)
     look.SetUnCheckedGlyph(*MetroGlyph(TMetroGlyph::CheckOff));
     look.SetRadioOffGlyph(*MetroGlyph(TMetroGlyph::RadioOff));
     look.SetRadioOnGlyph(*MetroGlyph(TMetroGlyph::RadioOn));
-    // TODO(lead): the buttons of the grid's own editors and the created drop-down editors
-    // take the tones (their SetColorTones) once the editing helper's editors are merged.
+    // The in-place editors keep their own button colours: they take no tones.
 
     look.SetFlatButton(true);
     FloatingFooter()->SetColor(ATones.Foreground.BrushColor);

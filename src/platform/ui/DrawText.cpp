@@ -1,8 +1,44 @@
 #include <QFontMetrics>
 
+#include <unordered_map>
+
 #include "platform/ui/QtGraphics.h"
 
 namespace {
+
+// What has been measured in one font. The stores are emptied when they grow past their
+// limits, so that a long session measuring ever new texts keeps them bounded.
+struct TFontMeasures {
+    static constexpr size_t kWidthLimit = 8192;
+    int lineHeight = -1;
+    int ascent = -1;
+    int averageCharWidth = -1;
+    std::unordered_map<QString, int> widths;
+};
+
+struct TFontHash {
+    size_t operator()(const QFont& font) const { return qHash(font); }
+};
+
+TFontMeasures& MeasuresOf(const QFont& font)
+{
+    static constexpr size_t kFontLimit = 64;
+    static std::unordered_map<QFont, TFontMeasures, TFontHash> fonts;
+    auto it = fonts.find(font);
+    if (it == fonts.end()) {
+        if (fonts.size() >= kFontLimit) fonts.clear();
+        it = fonts.emplace(font, TFontMeasures{}).first;
+    }
+    return it->second;
+}
+
+// One of a font's own measures, taken from its metrics the first time it is asked for.
+int FontMeasure(const QFont& font, int TFontMeasures::*field, int (QFontMetrics::*measure)() const)
+{
+    int& value = MeasuresOf(font).*field;
+    if (value < 0) value = (QFontMetrics(font).*measure)();
+    return value;
+}
 
 // One line of text ready to draw, with the position of its underlined character (-1: none).
 struct TTextLine {
@@ -31,22 +67,27 @@ TTextLine StripPrefixes(const QString& text, bool markUnderline)
 
 class TTextLayouter {
 public:
-    TTextLayouter(const QFont& font, unsigned flags) : metrics_(font), flags_(flags)
+    TTextLayouter(const QFont& font, unsigned flags) : font_(font), metrics_(font), flags_(flags)
     {
-        tabWidth_ = 8 * metrics_.averageCharWidth();
+        const int averageCharWidth =
+            FontMeasure(font, &TFontMeasures::averageCharWidth, &QFontMetrics::averageCharWidth);
+        tabWidth_ = (flags & DT_EXPANDTABS) ? 8 * averageCharWidth : 0;
     }
 
     int Width(const QString& s) const
     {
-        if (!(flags_ & DT_EXPANDTABS) || !s.contains(u'\t')) return metrics_.horizontalAdvance(s);
+        if (!(flags_ & DT_EXPANDTABS) || !s.contains(u'\t')) return TextAdvance(font_, s);
         const QStringList parts = s.split(u'\t');
         int x = 0;
         for (int k = 0; k < parts.size(); ++k) {
             if (k > 0) x = NextTab(x);
-            x += metrics_.horizontalAdvance(parts[k]);
+            x += TextAdvance(font_, parts[k]);
         }
         return x;
     }
+
+    int LineHeight() const { return TextLineHeight(font_); }
+    int Ascent() const { return FontMeasure(font_, &TFontMeasures::ascent, &QFontMetrics::ascent); }
 
     int NextTab(int x) const { return tabWidth_ > 0 ? (x / tabWidth_ + 1) * tabWidth_ : x; }
 
@@ -97,6 +138,7 @@ public:
     const QFontMetrics& Metrics() const { return metrics_; }
 
 private:
+    const QFont& font_;
     QFontMetrics metrics_;
     unsigned flags_;
     int tabWidth_;
@@ -117,18 +159,31 @@ void DrawLine(QPainter& p, const TTextLayouter& layout, const TTextLine& line, i
             const int uy = baseline + layout.Metrics().underlinePos();
             p.fillRect(QRect(ux, uy, std::max(1, uw), std::max(1, layout.Metrics().lineWidth())), p.pen().color());
         }
-        cx += layout.Metrics().horizontalAdvance(part);
+        cx += layout.Width(part);
         pos += static_cast<int>(part.size()) + 1;
     }
 }
 
 }  // namespace
 
+int TextAdvance(const QFont& font, const QString& text)
+{
+    std::unordered_map<QString, int>& widths = MeasuresOf(font).widths;
+    if (const auto it = widths.find(text); it != widths.end()) return it->second;
+    if (widths.size() >= TFontMeasures::kWidthLimit) widths.clear();
+    return widths.emplace(text, QFontMetrics(font).horizontalAdvance(text)).first->second;
+}
+
+int TextLineHeight(const QFont& font)
+{
+    return FontMeasure(font, &TFontMeasures::lineHeight, &QFontMetrics::height);
+}
+
 int DrawText(TCanvas* canvas, const std::string& text, TRect& rect, unsigned flags)
 {
     const QFont& font = ToQFont(*canvas->Font());
     const TTextLayouter layout(font, flags);
-    const int lineHeight = layout.Metrics().height();
+    const int lineHeight = layout.LineHeight();
 
     QString source = QString::fromStdString(text);
     std::vector<TTextLine> lines;
@@ -192,7 +247,7 @@ int DrawText(TCanvas* canvas, const std::string& text, TRect& rect, unsigned fla
             x = rect.Right - w;
         if (opaque && w > 0) p->fillRect(QRect(x, y, w, lineHeight), background);
         p->setPen(ToQColor(canvas->Font()->Color()));
-        DrawLine(*p, layout, line, x, y + layout.Metrics().ascent(), flags);
+        DrawLine(*p, layout, line, x, y + layout.Ascent(), flags);
         y += lineHeight;
     }
     p->restore();

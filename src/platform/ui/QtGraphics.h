@@ -48,3 +48,7 @@ void EndCanvasPainter(TCanvas& canvas);
 void SetCanvasBaseClip(TCanvas& canvas, std::optional<QRegion> clip);
 
 const QFont& ToQFont(const TFont& font);
+// A text's width and a line's height in a font. Both are kept once measured: shaping a text
+// is the dearest step of painting a cell, and grids paint the same texts over and over.
+int TextAdvance(const QFont& font, const QString& text);
+int TextLineHeight(const QFont& font);

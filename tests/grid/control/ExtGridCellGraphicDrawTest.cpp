@@ -130,6 +130,35 @@ TEST_F(ExtGridCellGraphicDrawTest, ABitmapLandsInsideTheCellMargin)
     EXPECT_EQ(At(6, 6), ColorToRGB(clWhite));
 }
 
+// Once a flat grid has colour tones, its cell buttons are filled in the tone of their state.
+TEST_F(ExtGridCellGraphicDrawTest, ButtonsTakeTheToneColoursOfAFlatTonedGrid)
+{
+    grid->SetOptions(grid->Options() + TGridOptions{goEditing});
+    grid->AddButton(1, 1, 40, 20, "", haLeft, vaTop);
+    const TPoint inside{20, 10};
+    Paint(taLeftJustify, 0, vaTop);
+    const TColor untoned = At(inside.X, inside.Y);
+
+    TColorTones tones;
+    tones.Background = {0x00E0D0C0, 0x00604020, clBlack};
+    tones.Foreground = {0x00C0C0C0, clGray, clBlack};
+    tones.Selected = {0x0000C0FF, clGray, clWhite};
+    tones.Hover = {0x00C0FFC0, clGray, clBlack};
+    tones.Disabled = {0x00A0A0A0, clGray, clGray};
+    grid->SetColorTones(tones);
+    ASSERT_EQ(grid->CellButtonKind(), btkCustom);
+    const struct {
+        bool Down;
+        TColor Fill;
+    } cases[] = {{false, tones.Background.BrushColor}, {true, tones.Selected.BrushColor}};
+    for (const auto& c : cases) {
+        grid->PushButton(1, 1, c.Down);
+        Paint(taLeftJustify, 0, vaTop);
+        EXPECT_EQ(At(inside.X + (c.Down ? 1 : 0), inside.Y), ColorToRGB(c.Fill)) << c.Down;
+    }
+    EXPECT_NE(untoned, ColorToRGB(tones.Background.BrushColor));
+}
+
 // Ratings round down to halves: full stars in the fill colour, a half star in both colours,
 // empty stars in the empty colour. A progress pie takes 20 x 20 at the graphic's top-left.
 TEST_F(ExtGridCellGraphicDrawTest, RatingsShowFullHalfAndEmptyStars)

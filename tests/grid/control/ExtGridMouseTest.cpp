@@ -15,8 +15,7 @@
 
 namespace {
 
-// Routes the hint request to the grid's cell hint, as the grid's hint handling does, and
-// records the cells it repaints.
+// Records the cells the grid repaints.
 class THintingGrid : public TExtStringGrid {
 public:
     using TExtStringGrid::TExtStringGrid;
@@ -26,18 +25,6 @@ public:
         TExtStringGrid::RepaintCell(ACol, ARow);
     }
     std::vector<std::pair<int, int>> Repainted;
-
-protected:
-    void WndProc(TMessage& Message) override
-    {
-        if (Message.Msg == CM_HINTSHOW) {
-            auto* info = reinterpret_cast<THintInfo*>(Message.LParam);
-            PrepareCellHint(info->HintStr, *info);
-            Message.Result = 0;
-            return;
-        }
-        TExtStringGrid::WndProc(Message);
-    }
 };
 
 // Five columns (column 1 is 100 pixels wide) and six rows, one fixed row and column.

@@ -177,6 +177,29 @@ TEST_F(ExtGridVisualPropertiesTest, DisjunctRowsColourOnlyFlaggedRows)
     EXPECT_NE(inRange.Brush, grid->SelectionColor);
 }
 
+// Only listed cells look selected; the current cell, even inside the selection, looks as
+// it would without one unless it is listed.
+TEST_F(ExtGridVisualPropertiesTest, DisjunctCellsColourOnlyListedCells)
+{
+    grid->MouseActions()->SetDisjunctCellSelect(true);
+    grid->SetSelection(TGridRect{1, 1, 1, 1});
+    const TColor plain = Resolve(2, 5).Brush;
+    grid->SetSelectedCells(3, 4, true);
+    // The base painter marks the cells of the selection rectangle.
+    const struct {
+        int Col, Row;
+        TGridDrawState Marked;
+        bool Selected;
+    } cases[] = {{3, 4, {}, true}, {2, 5, {}, false}, {1, 1, {gdSelected}, false}};
+    for (const auto& c : cases) {
+        const TResolved r = Resolve(c.Col, c.Row, c.Marked);
+        EXPECT_EQ(r.State.Contains(gdSelected), c.Selected) << c.Col << "," << c.Row;
+        EXPECT_EQ(r.Brush, c.Selected ? grid->SelectionColor : plain) << c.Col << "," << c.Row;
+    }
+    grid->SetSelectedCells(1, 1, true);
+    EXPECT_EQ(Resolve(1, 1).Brush, grid->SelectionColor);
+}
+
 TEST_F(ExtGridVisualPropertiesTest, DisabledGridGreysEveryTextSelectedOnesToo)
 {
     grid->SetSelection(TGridRect{1, 1, 2, 2});

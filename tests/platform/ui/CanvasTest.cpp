@@ -197,6 +197,34 @@ TEST_F(CanvasTest, FontSizeAndHeightAgreeAt96Dpi)
     EXPECT_EQ(font.Name(), "Verdana");
 }
 
+// Measures are kept per font: a changed font, or another canvas with another font,
+// measures afresh, and the same font measures the same on every canvas.
+TEST_F(CanvasTest, TextMeasuresFollowTheFont)
+{
+    TBitmap other(10, 10);
+    const struct {
+        int Size;
+        TFontStyles Style;
+    } fonts[] = {{8, {}}, {20, {}}, {20, {fsBold}}, {8, {}}};
+    std::vector<TSize> extents;
+    for (const auto& f : fonts) {
+        Canvas()->Font()->SetSize(f.Size);
+        Canvas()->Font()->SetStyle(f.Style);
+        const TSize extent = Canvas()->TextExtent("Measure me");
+        other.Canvas()->Font()->Assign(*Canvas()->Font());
+        EXPECT_EQ(other.Canvas()->TextExtent("Measure me").cx, extent.cx) << f.Size;
+        EXPECT_EQ(Canvas()->TextHeight("x"), extent.cy) << f.Size;
+        TRect calc;
+        DrawText(Canvas(), "Measure me", calc, DT_CALCRECT | DT_SINGLELINE | DT_NOPREFIX);
+        EXPECT_EQ(calc.Width(), extent.cx) << f.Size;
+        extents.push_back(extent);
+    }
+    EXPECT_LT(extents[0].cx, extents[1].cx);
+    EXPECT_LT(extents[0].cy, extents[1].cy);
+    EXPECT_LT(extents[1].cx, extents[2].cx);
+    EXPECT_EQ(extents[3].cx, extents[0].cx);
+}
+
 // The text of DrawText lies where its flags put it: ink only inside the expected columns.
 class DrawTextTest : public CanvasTest {
 protected:
