@@ -57,6 +57,8 @@ void TExtStringGrid::MouseMove(TShiftState Shift, int X, int Y)
         }
     }
     TBaseGrid::MouseMove(Shift, X, Y);
+    // The base grid shows the split cursor over a sizable line; elsewhere the grid's own.
+    if (!ShowsSizingCursor()) ShowCursor(CursorAt({X, Y}));
     if (Navigation()->KeepHorizScroll && FMouseKeepDown && GridState() != gsColMoving &&
         LeftCol() != FOldKeepLeftCol) {
         StartUpdate();

@@ -68,11 +68,10 @@ void TCustomGrid::MoveGuide(int& field, int value)
 void TCustomGrid::ShowSizingCursor(TGridState state)
 {
     const bool sizing = state == gsColSizing || state == gsRowSizing;
-    if (sizing && !sizingCursor_) normalCursor_ = Cursor();
     if (sizing)
-        SetCursor(state == gsColSizing ? crHSplit : crVSplit);
+        ShowCursor(state == gsColSizing ? crHSplit : crVSplit);
     else if (sizingCursor_)
-        SetCursor(normalCursor_);
+        ShowCursor(Cursor());
     sizingCursor_ = sizing;
 }
 

@@ -243,6 +243,8 @@ protected:
     // offset from the mouse in SizingOfs; gsNormal otherwise.
     virtual void CalcSizingState(int X, int Y, TGridState& State, int& Index, int& SizingPos, int& SizingOfs,
                                  TGridDrawInfo& FixedInfo);
+    // The mouse is over a line that a press would size: the split cursor is shown.
+    bool ShowsSizingCursor() const { return sizingCursor_; }
 
     // Editor control.
     void ShowEditor();
@@ -351,7 +353,6 @@ private:
     int moveIndex_ = -1;
     int movePos_ = -1;
     bool sizingCursor_ = false;
-    TCursor normalCursor_ = crDefault;
 };
 
 // A grid whose cells are drawn by OnDrawCell.

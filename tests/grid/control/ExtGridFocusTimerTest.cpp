@@ -5,6 +5,7 @@
 
 #include "GridOnForm.h"
 #include "grid/foundation/model/Navigation.h"
+#include "platform/ui/Input.h"
 #include "platform/ui/Messages.h"
 #include "platform/ui/StdCtrls.h"
 
@@ -173,6 +174,20 @@ TEST_F(ExtGridFocusTimerTest, TheCursorFollowsTheSelectModeTheSelectorAndTheSizi
     EXPECT_EQ(grid->CursorAt(inside), crIBeam);
     grid->FSizeFixed = true;
     EXPECT_EQ(grid->CursorAt(inside), crHSplit);
+}
+
+// The mouse over a cell shows that cell's cursor; the grid's own Cursor stays.
+TEST_F(ExtGridFocusTimerTest, TheMouseShowsTheCellsCursorWithoutChangingTheGridsCursor)
+{
+    grid->OnGetCellCursor = [](TObject*, int col, int, int, int, TCursor& cursor) {
+        cursor = col == 2 ? crHandPoint : cursor;
+    };
+    const TRect cell = grid->CellRect(2, 2), other = grid->CellRect(3, 2);
+    SendMouseMove(grid, cell.Left + 5, cell.Top + 5);
+    EXPECT_EQ(grid->VisibleCursor(), crHandPoint);
+    EXPECT_EQ(grid->Cursor(), crDefault);
+    SendMouseMove(grid, other.Left + 5, other.Top + 5);
+    EXPECT_EQ(grid->VisibleCursor(), crDefault);
 }
 
 TEST_F(ExtGridFocusTimerTest, HoverFixedCellsChoosesWhichFixedCellsLightUp)

@@ -306,7 +306,7 @@ TEST_F(GridMouseTest, SizingColumnsAndRowsOnTheFixedCellBorders)
 {
     grid->SetOptions(grid->Options() + goColSizing + goRowSizing);
     grid->Perform(WM_MOUSEMOVE, 0, PointToLParam({130, 10}));
-    EXPECT_EQ(grid->Cursor(), crHSplit);
+    EXPECT_EQ(grid->VisibleCursor(), crHSplit);
     Press(130, 10); // the line after column 1 lies at 129
     EXPECT_EQ(grid->GridState(), gsColSizing);
     MoveTo(161, 10);
@@ -314,7 +314,7 @@ TEST_F(GridMouseTest, SizingColumnsAndRowsOnTheFixedCellBorders)
     EXPECT_EQ(grid->ColWidths(1), 95);
     EXPECT_EQ(grid->ColWidthChanges, 1);
     grid->Perform(WM_MOUSEMOVE, 0, PointToLParam({200, 60}));
-    EXPECT_EQ(grid->Cursor(), crDefault);
+    EXPECT_EQ(grid->VisibleCursor(), crDefault);
     Press(10, 49); // the line after row 1
     EXPECT_EQ(grid->GridState(), gsRowSizing);
     MoveTo(10, 70);
