@@ -67,10 +67,10 @@ void Paste_Grid_Row(TExtColumnGrid& Grid, int Row, bool Copied)
         Grid.SetCells(c, Row, Copy_Row_Buffer[c - 1]);
 }
 
-void Grid_Auto_Size_Col(TExtColumnGrid& /*Grid*/, int Row, int /*Col*/)
+void Grid_Auto_Size_Col(TExtColumnGrid& Grid, int Row, int Col)
 {
     if (!Opt_Double_Click_Auto_Size || Row != 0) return;
-    // TODO(lead): Grid.AutoSizeCol(Col, 0) once the grid's structure block has it.
+    Grid.AutoSizeCol(Col, 0);
 }
 
 void Grid_Enter_Key_Jump(TExtColumnGrid& Grid, char32_t& Key)
