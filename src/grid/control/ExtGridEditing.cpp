@@ -109,13 +109,14 @@ bool TExtStringGrid::CanEditShow()
             const TPoint shown = BaseCell(Col(), Row());
             ShowEditControl(shown.X, shown.Y);
             FEntered = true;
-            // TODO(lead): place the focus frame around the cell when FocusHelper is enabled.
+            ShowFocusWindow(CellRect(Col(), Row()));
             result = false;
         }
     }
     if (result) {
         FEntered = true;
         FEditing = true;
+        ShowFocusWindow(CellRect(Col(), Row()));
     }
     return result;
 }
