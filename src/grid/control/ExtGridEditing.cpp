@@ -202,8 +202,8 @@ bool TExtStringGrid::StoreAndValidate(const std::string& Text)
 void TExtStringGrid::TabOutOfEditor(TShiftState Shift)
 {
     if (Options().Contains(goTabs)) {
-        // TODO(lead): the grid's Tab advance; the base grid's Tab walk stands in for it.
-        DoneInplaceEdit(VK_TAB, Shift);
+        DoneInplaceEdit(0, Shift);
+        AdvanceTab(Shift.Contains(ssShift));
     } else {
         HideInplaceEdit();
         if (CanFocus()) SetFocus();

@@ -42,3 +42,33 @@ TEST_F(ExtGridEditorEnterAdvanceTest, EnterInASpecialEditorAdvancesOnlyWithAdvan
 }
 
 } // namespace
+
+namespace {
+
+// Tab out of an editor takes the grid's Tab advance, which passes over cells that may not be
+// edited, forwards and with Shift backwards.
+TEST_F(ExtGridEditorEnterAdvanceTest, TabOutOfAnEditorSkipsCellsThatMayNotBeEdited)
+{
+    const struct {
+        TEditorType kind;
+        TShiftState shift;
+        int from, to;
+    } cases[] = {{edNormal, {}, 1, 3}, {edEditBtn, {}, 1, 3}, {edNormal, {ssShift}, 3, 1},
+                 {edSpinEdit, {ssShift}, 3, 1}};
+    for (const auto& c : cases) {
+        TearDown();
+        SetUp();
+        grid->SetOptions(grid->Options() + goTabs);
+        grid->OnCanEditCell = [](TObject*, int, int ACol, bool& CanEdit) { CanEdit = ACol != 2; };
+        grid->OnGetEditorType = [&c](TObject*, int, int, TEditorType& AEditor) { AEditor = c.kind; };
+        grid->MoveCurrentCell(c.from, 1);
+        grid->SetCells(c.from, 1, "4");
+        SendKey(VK_F2);
+        ASSERT_TRUE(grid->IsEditMode()) << c.kind;
+        SendKey(VK_TAB, c.shift);
+        EXPECT_EQ(grid->Col(), c.to) << c.kind << " from " << c.from;
+        EXPECT_EQ(grid->Row(), 1) << c.kind << " from " << c.from;
+    }
+}
+
+} // namespace
