@@ -53,7 +53,7 @@ void TExtStringGrid::WMKeyDown(TMessage& Message)
         return;
     }
     if (EditStartKey(Message, shift, realCol)) return;
-    if ((key == VK_RETURN || key == VK_SPACE) && IsKeyControlCell(realCol, Row()))
+    if ((key == VK_RETURN || key == VK_SPACE) && IsControlCell(realCol, Row()))
         ControlCellKey(key, realCol);
     if (HomeEndKey(Message, shift)) return;
     if (ArrowKeyBefore(Message, shift)) return;
@@ -168,11 +168,18 @@ void TExtStringGrid::ControlCellKey(Word Key, int RealCol)
         GetCheckBoxState(RealCol, RealRowIndex(row), state);
         DoCheckBoxClick(RealCol, row, state);
     }
-    // TODO(lead): radio groups (IsRadio, SelectNextRadio, GetRadioIdx) and buttons (HasButton).
-    if ((canToggle || ControlLook()->RadioAlwaysActive) && HasRadioButton(RealCol, row) && Key == VK_SPACE) {
+    const bool radioActive = canToggle || ControlLook()->RadioAlwaysActive;
+    if (radioActive && IsRadio(RealCol, row) && Key == VK_SPACE) {
+        SelectNextRadio(RealCol, row, true);
+        int index = -1;
+        GetRadioIdx(RealCol, row, index);
+        if (OnRadioClick) OnRadioClick(this, RealCol, row, index);
+    }
+    if (radioActive && HasRadioButton(RealCol, row) && Key == VK_SPACE) {
         ToggleCheckBoxColumn(RealCol, row, true);
         if (OnRadioButtonClick) OnRadioButtonClick(this, RealCol, row);
     }
+    if (canToggle && HasButton(RealCol, row)) DoButtonClick(RealCol, row);
     RepaintCell(Col(), row);
 }
 
@@ -181,13 +188,6 @@ bool TExtStringGrid::HoldsFormControls(int ACol, int ARow) const
     const std::string text = Cells(ACol, ARow);
     return GetTextType(text, EnableHTML) == ttMarkup &&
            AnsiUpperCase(text).find("<CONTROL") != std::string::npos;
-}
-
-// TODO(lead): IsControlCell of the cell-graphics concern; until then the check boxes and radio
-// buttons that concern answers for.
-bool TExtStringGrid::IsKeyControlCell(int ACol, int ARow) const
-{
-    return HasCheckBox(ACol, ARow) || HasRadioButton(ACol, ARow);
 }
 
 bool TExtStringGrid::ArrowKeyBefore(TMessage& Message, TShiftState Shift)
@@ -260,7 +260,8 @@ bool TExtStringGrid::KeyAfter(Word Key, TShiftState Shift)
         if (shiftKey && Key == VK_INSERT) return clipboard(OnClipboardPaste);
         if (shiftKey && Key == VK_DELETE) return clipboard(OnClipboardCut);
     }
-    // TODO(lead): Insert and Delete rows (InsertRowNode, AutoDeleteRow, CalcFooter).
+    const bool alt = Shift.Contains(ssAlt);
+    if (Key == VK_INSERT && !ctrl && !shiftKey && !alt && Navigation()->AllowInsertRow) InsertRowByKey();
     if (ctrl && Key == 'A') {
         if (Options().Contains(goRowSelect) || Options().Contains(goRangeSelect)) SelectAllNormalCells();
         return true;
@@ -282,11 +283,50 @@ bool TExtStringGrid::KeyAfter(Word Key, TShiftState Shift)
         if (MouseActions()->DisjunctRowSelect()) SetRowSelect(dRow, !RowSelect(dRow));
         if (MouseActions()->DisjunctColSelect()) SetColSelect(Col(), !ColSelect(Col()));
     }
+    if (Key == VK_DELETE && !alt && Navigation()->AllowDeleteRow && RowCount() - FixedFooters - FixedRows() >= 1)
+        DeleteRowByKey();
     if (Key == VK_RETURN || Key == VK_F2) {
         StoreOldCellValue(Col(), Row());
         if (Key == VK_F2) DoF2Key();
     }
     return false;
+}
+
+// Rows are inserted and deleted at their real index; the grid keeps no row filter that
+// would have to be lifted meanwhile.
+void TExtStringGrid::InsertRowByKey()
+{
+    bool canInsert = true;
+    CanInsertRow(Row(), canInsert);
+    if (!canInsert) return;
+    int newRow = Row();
+    int at = RealRowIndex(Row());
+    if (Navigation()->InsertPosition == pInsertAfter) {
+        if (FixedRowAlways && FixedRows() == RowCount()) {
+            newRow = 1;
+        } else {
+            at = RealRowIndex(Row() + 1);
+            ++newRow;
+        }
+    }
+    InsertRowNode(at);
+    if (OnAutoInsertRow) OnAutoInsertRow(this, at);
+    FGridModified = true;
+    SetRow(newRow);
+    CalcFooter(-1);
+}
+
+void TExtStringGrid::DeleteRowByKey()
+{
+    const int realRow = RealRowIndex(Row());
+    bool canDelete = true;
+    if (OnCanDeleteRow) OnCanDeleteRow(this, realRow, canDelete);
+    if (!canDelete) return;
+    AutoDeleteRow(realRow);
+    if (FloatingFooter()->Visible() && Row() == RowCount() - 1) SetRow(RowCount() - 2);
+    StoreOldCellValue(Col(), Row());
+    FGridModified = true;
+    CalcFooter(-1);
 }
 
 void TExtStringGrid::SelectAllNormalCells()
@@ -385,7 +425,7 @@ void TExtStringGrid::KeyUp(Word& Key, TShiftState Shift)
     TBaseGrid::KeyUp(Key, Shift);
     const bool moveKey = IsArrowKey(key) || key == VK_TAB;
     if (Navigation()->AlwaysEdit && (IsArrowKey(key) || (key == VK_TAB && Options().Contains(goTabs))) &&
-        !IsKeyControlCell(RealCol(), Row()))
+        !IsControlCell(RealCol(), Row()))
         ShowInplaceEdit();
     if (moveKey && !(Selection() == FMoveSelection)) {
         const TGridRect s = Selection();

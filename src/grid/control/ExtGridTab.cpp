@@ -74,7 +74,7 @@ bool TExtStringGrid::AdvanceTab(bool Backward)
         MoveColRow(FLastTabCol, FLastTabRow, true, true);
         FForceSel = false;
     }
-    if (found && result && Navigation()->AdvanceAutoEdit && !IsKeyControlCell(RealColIndex(Col()), Row()))
+    if (found && result && Navigation()->AdvanceAutoEdit && !IsControlCell(RealColIndex(Col()), Row()))
         SimulateCellClick(Col(), Row());
     FLastTabCol = -1;
     FLastTabRow = -1;

@@ -1231,6 +1231,8 @@ public:
 
     TAutoAddRowEvent OnAutoAddRow;
     TAutoInsertColEvent OnAutoInsertCol;
+    TAutoInsertRowEvent OnAutoInsertRow;
+    TCanDeleteRowEvent OnCanDeleteRow;
     TAutoAdvanceEvent OnAutoAdvance;
 
     // The text editor hands its keys to these hooks, so that a descendant can watch them.
@@ -1271,6 +1273,9 @@ private:
     void SwallowKey(TMessage& Message, TShiftState Shift);
     void FireKeyDown(Word Key, TShiftState Shift);
     void SelectAllNormalCells();
+    // Insert and Delete with Navigation.AllowInsertRow / AllowDeleteRow.
+    void InsertRowByKey();
+    void DeleteRowByKey();
     // Cursor wrap of the left, right, up and down keys at the grid's edges.
     void WrapCursor(Word Key);
     void SkipDisabledRow(Word Key, int StartRow);
@@ -1288,7 +1293,6 @@ private:
     void IncrementalLookup(char32_t Key);
     // The control's wheel path (one notch): the base grid's step with direct editing held off.
     bool WheelStep(bool Down, TShiftState Shift, TPoint MousePos);
-    bool IsKeyControlCell(int ACol, int ARow) const;
     // The cell's markup holds form controls, which take the keys themselves.
     bool HoldsFormControls(int ACol, int ARow) const;
     bool StartsEditOnChar(char32_t Key) const;
