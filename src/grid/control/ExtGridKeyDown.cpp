@@ -3,6 +3,7 @@
 #include "grid/control/settings/ControlLook.h"
 #include "grid/foundation/model/MouseActions.h"
 #include "grid/foundation/model/Navigation.h"
+#include "grid/foundation/model/SearchFooter.h"
 #include "grid/foundation/model/SyncGrid.h"
 #include "grid/foundation/text/CellText.h"
 #include "platform/rtl/SysUtils.h"
@@ -63,13 +64,24 @@ void TExtStringGrid::WMKeyDown(TMessage& Message)
         RepaintRect(Normalised(Selection()));
         FMoveSelection = Selection();
     }
-    // TODO(lead): the search footer's guard around the inherited keys (ScrollAboveSearchPanel).
+    // At the bottom of a grid with the search footer the keys must not bring rows under it.
+    const bool footerGuard = SearchFooter()->Visible() && TopRow() >= RowCount() - VisibleRowCount();
+    const int savedTop = TopRow();
+    if (footerGuard && SearchFooterStopsKey(key)) {
+        SwallowKey(Message, shift);
+        return;
+    }
     if (keepLeft) BeginUpdate();
     TBaseGrid::WMKeyDown(Message);
     if (keepLeft) {
         SetLeftCol(savedLeft);
         EndUpdate();
     }
+    if (footerGuard && TopRow() >= RowCount() - VisibleRowCount() && !IsNavigationKey(key) && key != VK_SHIFT &&
+        key != VK_MENU)
+        SetTopRow(savedTop);
+    const bool towardsEnd = key == VK_NEXT || key == VK_END || key == VK_LEFT || key == VK_RIGHT || key == VK_DOWN;
+    if (towardsEnd && Row() == RowCount() - 1) ScrollAboveSearchFooter();
     if (KeyAfter(key, shift)) return;
     KeyDownDone();
 }
@@ -80,6 +92,18 @@ void TExtStringGrid::KeyDownDone()
     const TGridRect s = Selection();
     SelectionChanged(s.Left, s.Top, s.Right, s.Bottom);
     FMoveSelection = Selection();
+}
+
+// In the last row, Down only lifts that row above the search footer, and Left and Right
+// stop at the row's ends; true when the key ends there.
+bool TExtStringGrid::SearchFooterStopsKey(Word Key)
+{
+    if (Row() < RowCount() - 1) return false;
+    if (Key == VK_DOWN) {
+        ScrollAboveSearchFooter();
+        return true;
+    }
+    return (Key == VK_RIGHT && Col() == ColCount() - 1) || (Key == VK_LEFT && Col() == FixedCols());
 }
 
 // Scroll-only mode: the view moves, the current cell stays and no OnKeyDown fires.

@@ -1262,6 +1262,7 @@ protected:
 private:
     // Key-down steps, each true when it has dealt with the key completely.
     bool ScrollOnlyKey(Word Key);
+    bool SearchFooterStopsKey(Word Key);
     bool EditStartKey(TMessage& Message, TShiftState Shift, int RealCol);
     void ControlCellKey(Word Key, int RealCol);
     bool HomeEndKey(TMessage& Message, TShiftState Shift);
