@@ -35,23 +35,6 @@ void TExtStringGrid::UpdateAutoColumnSize(int ACol, int& AWidth)
     if (OnUpdateColumnSize) OnUpdateColumnSize(this, ACol, AWidth);
 }
 
-// Fixed cells use the fixed font, and the cell's own colour hook has the last word.
-TSize TExtStringGrid::GetCellTextSize(int ACol, int ARow, bool WordWrap)
-{
-    TBitmap bitmap(1, 1);
-    TCanvas* canvas = bitmap.Canvas();
-    const int displCol = DisplColIndex(ACol);
-    const bool fixed = displCol < FixedCols() || ARow < FixedRows();
-    canvas->Font()->Assign(fixed ? *FixedFont() : *Font());
-    TBrush brush;
-    GetCellColor(ACol, ARow, TGridDrawState{}, &brush, canvas->Font());
-    if (ZoomFactor != 0) canvas->Font()->SetSize(canvas->Font()->Size() + ZoomFactor);
-    const std::string text = Cells(ACol, ARow);
-    const bool markup = GetTextType(text, EnableHTML) == ttMarkup;
-    const int wrapWidth = displCol < ColCount() ? ColWidths(displCol) - GetTotalXOffset() : 0;
-    return MeasureCellText(canvas, text, markup, WordWrap, wrapWidth);
-}
-
 // TODO(lead): add the cell graphic's width (GetCellGraphicSize) to each measured cell.
 void TExtStringGrid::AutoSizeColCore(int ACol, bool GrowOnly)
 {
@@ -69,7 +52,7 @@ void TExtStringGrid::AutoSizeColCore(int ACol, bool GrowOnly)
     int widest = 0;
     for (int r = first; r <= last; ++r) {
         if (IsXMergedCell(real, r)) continue;
-        int width = GetCellTextSize(real, r).cx;
+        int width = GetCellTextSize(real, r, false, false).cx;
         if (ControlLook()->DropDownAlwaysVisible() && HasCombo(real, r)) width += kDropDownButtonRoom;
         if (sortShown && r == SortSettings()->Row()) width += kSortIndicatorRoom;
         widest = std::max(widest, width);
@@ -102,7 +85,7 @@ void TExtStringGrid::AutoSizeRowCore(int ARow, bool GrowOnly)
     for (int c = 0; c < ColCount(); ++c) {
         const int real = DisplToRealCol(c);
         if (IsYMergedCell(real, ARow) || IsIgnoredColumn(real) || IsMergedNonBaseCell(real, ARow)) continue;
-        tallest = std::max(tallest, GetCellTextSize(real, ARow, WordWrap()).cy);
+        tallest = std::max(tallest, GetCellTextSize(real, ARow, false, WordWrap()).cy);
     }
     const int height = tallest + GetTotalYOffset() + 2 * GridLineWidth() + (XYOffsetTopLeftOnly ? 2 : 0);
     if (GrowOnly && RowHeights(ARow) >= height) return;
@@ -149,7 +132,7 @@ void TExtStringGrid::AutoSizeCells(bool DoFixedCells, int PaddingX, int PaddingY
         const int real = DisplToRealCol(c);
         int running = SizeGrowOnly ? ColWidths(c) : 0;
         for (int r = DoFixedCells ? 0 : FixedRows(); r < RowCount(); ++r) {
-            const TSize text = GetCellTextSize(real, r);
+            const TSize text = GetCellTextSize(real, r, false, false);
             const int needW = ClampColWidth(text.cx + PaddingX + XYOffset.X);
             const int needH = ClampRowHeight(text.cy + PaddingY + XYOffset.Y);
             if (!IsXMergedCell(real, r) && needW > running) {

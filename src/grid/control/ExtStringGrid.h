@@ -705,9 +705,7 @@ public:
     void SizeToCols();
     void SizeToRows();
     void SizeToCells();
-    // The size of a cell's displayed text (ACol a real column) in the cell's font; markup
-    // is measured as the markup renderer lays it out.
-    TSize GetCellTextSize(int ACol, int ARow, bool WordWrap = false);
+    // The sizes measure the cell's text with GetCellTextSize (painting block).
     virtual void UpdateAutoColumnSize(int ACol, int& AWidth);
     TUpdateColumnSizeEvent OnUpdateColumnSize;
 
