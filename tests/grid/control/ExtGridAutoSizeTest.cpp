@@ -6,7 +6,6 @@
 #include <vector>
 
 #include "GridOnForm.h"
-#include "grid/control/CellTextMeasure.h"
 #include "grid/control/settings/ColumnSize.h"
 
 namespace {
