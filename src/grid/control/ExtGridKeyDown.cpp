@@ -156,7 +156,7 @@ bool TExtStringGrid::EditStartKey(TMessage& Message, TShiftState Shift, int Real
         SetOptions(Options() + goEditing);
         ShowInplaceEdit();
     }
-    // TODO(lead): Ctrl+F puts the focus into the search panel's edit box.
+    // Ctrl+F would put the focus into the search panel's edit box; the panel has none yet.
     if (Options().Contains(goEditing) && !IsEditable(RealCol, Row())) {
         SwallowKey(Message, Shift);
         return true;
@@ -217,7 +217,7 @@ bool TExtStringGrid::HoldsFormControls(int ACol, int ARow) const
 bool TExtStringGrid::ArrowKeyBefore(TMessage& Message, TShiftState Shift)
 {
     const auto key = static_cast<Word>(Message.WParam);
-    // TODO(lead): Right and Left expand and contract a merged node row (ExpandNode, ContractNode).
+    // Right and Left expand and contract no node rows: the grid has no nodes yet.
     // A row-selecting grid wider than its window scrolls sideways with Left and Right (only with
     // Ctrl while those keys select rows).
     if ((key == VK_LEFT || key == VK_RIGHT) && Options().Contains(goRowSelect) &&
@@ -274,7 +274,7 @@ bool TExtStringGrid::KeyAfter(Word Key, TShiftState Shift)
     const auto clipboard = [this](const TClipboardEvent& Event) {
         bool allow = true;
         if (Event) Event(this, allow);
-        // TODO(lead): Cut/Copy/PasteSelectionFromClipboard of the clipboard services when allow.
+        // The event is heard, but the grid has no clipboard services yet to act on it.
         return true;
     };
     if (Navigation()->AllowClipboardShortCuts) {
@@ -455,5 +455,5 @@ void TExtStringGrid::KeyUp(Word& Key, TShiftState Shift)
         const TGridRect s = Selection();
         SelectionChanged(s.Left, s.Top, s.Right, s.Bottom);
     }
-    // TODO(lead): the disjunct cell selection's Shift and Space handling (selected-cells list).
+    // Shift and Space do not yet extend or toggle a disjunct cell selection.
 }

@@ -74,7 +74,7 @@ void TExtStringGrid::WMChar(TMessage& Message)
 void TExtStringGrid::KeyPress(char32_t& Key)
 {
     if (Key == KeyEscape) {
-        // TODO(lead): RestoreCellCache of the in-place editing concern when an editor is open.
+        if (EditorMode()) RestoreCellCache();
         TCustomControl::KeyPress(Key);
         return;
     }

@@ -204,8 +204,10 @@ bool TExtStringGrid::AppendRowForAdvance()
     bool canAdd = true;
     CanAddRow(canAdd);
     if (!canAdd) return false;
-    // TODO(lead): with a visible floating footer InsertRows(RowCount - 1, 1), so the footer stays last.
-    SetRowCount(RowCount() + 1);
+    if (FloatingFooter()->Visible())
+        InsertRows(RowCount() - 1, 1);
+    else
+        SetRowCount(RowCount() + 1);
     SetRow(LastNormalRow());
     if (OnAutoAddRow) OnAutoAddRow(this, LastNormalRow());
     return true;
