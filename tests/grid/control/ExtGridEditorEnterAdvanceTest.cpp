@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include "GridOnForm.h"
+#include "grid/control/settings/FloatingFooter.h"
 #include "grid/foundation/model/Navigation.h"
 #include "platform/ui/Beep.h"
 #include "platform/ui/Input.h"
@@ -69,6 +70,26 @@ TEST_F(ExtGridEditorEnterAdvanceTest, TabOutOfAnEditorSkipsCellsThatMayNotBeEdit
         EXPECT_EQ(grid->Col(), c.to) << c.kind << " from " << c.from;
         EXPECT_EQ(grid->Row(), 1) << c.kind << " from " << c.from;
     }
+}
+
+} // namespace
+
+namespace {
+
+// A row appended by Tab past the last cell goes before a shown floating footer.
+TEST_F(ExtGridEditorEnterAdvanceTest, TabAppendsARowBeforeTheFloatingFooter)
+{
+    grid->SetColCount(3);
+    grid->SetRowCount(4);
+    grid->FloatingFooter()->SetVisible(true);
+    grid->SetCells(1, 3, "footer");
+    grid->SetOptions(grid->Options() + goTabs);
+    grid->Navigation()->SetAdvanceInsert(true);
+    grid->MoveCurrentCell(2, 2);
+    SendKey(VK_TAB);
+    EXPECT_EQ(grid->RowCount(), 5);
+    EXPECT_EQ(grid->Cells(1, 4), "footer");
+    EXPECT_EQ(grid->Row(), 3);
 }
 
 } // namespace
