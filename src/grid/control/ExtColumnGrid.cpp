@@ -68,9 +68,28 @@ void TExtColumnGrid::RebuildColumnHeaders()
     SetColumnHeaders(headers);
 }
 
+namespace {
+
+// Holds a flag set for the life of the scope.
+class TKeepItems {
+public:
+    explicit TKeepItems(bool& Flag) : FFlag(Flag) { FFlag = true; }
+    ~TKeepItems() { FFlag = false; }
+    TKeepItems(const TKeepItems&) = delete;
+    TKeepItems& operator=(const TKeepItems&) = delete;
+
+private:
+    bool& FFlag;
+};
+
+} // namespace
+
 void TExtColumnGrid::InsertCols(int ColIndex, int CCount)
 {
-    TExtStringGrid::InsertCols(ColIndex, CCount);
+    {
+        const TKeepItems keep(FKeepItems);
+        TExtStringGrid::InsertCols(ColIndex, CCount);
+    }
     TNoRecursiveUpdate suspended(*FColumnCollection);
     for (int i = 0; i < CCount; ++i)
         FColumnCollection->Insert(ColIndex);
@@ -78,7 +97,10 @@ void TExtColumnGrid::InsertCols(int ColIndex, int CCount)
 
 void TExtColumnGrid::RemoveCols(int ColIndex, int CCount)
 {
-    TExtStringGrid::RemoveCols(ColIndex, CCount);
+    {
+        const TKeepItems keep(FKeepItems);
+        TExtStringGrid::RemoveCols(ColIndex, CCount);
+    }
     {
         TNoRecursiveUpdate suspended(*FColumnCollection);
         for (int i = 0; i < CCount && ColIndex < FColumnCollection->Count(); ++i)
@@ -90,6 +112,7 @@ void TExtColumnGrid::RemoveCols(int ColIndex, int CCount)
 void TExtColumnGrid::ColumnsChanged()
 {
     TExtStringGrid::ColumnsChanged();
+    if (FKeepItems) return;
     TNoRecursiveUpdate suspended(*FColumnCollection);
     SyncColumnCount();
 }

@@ -111,6 +111,9 @@ protected:
     // items where they are: the grid does not group yet.
 
 private:
+    // Set while columns are inserted or removed: the items follow at their place there, not
+    // through the count's sync.
+    bool FKeepItems = false;
     // The shared check box of a data check-box column's cell; nullptr elsewhere.
     TCellGraphic* DataCheckBoxGraphic(int ACol, int ARow) const;
     // The in-place combo and spin editors take the column's items and limits.

@@ -1,7 +1,6 @@
 #include <algorithm>
 #include <cmath>
 
-#include "grid/control/CellTextMeasure.h"
 #include "grid/control/ExtStringGrid.h"
 #include "grid/control/settings/ColumnSize.h"
 #include "grid/control/settings/ControlLook.h"
@@ -35,24 +34,6 @@ void TExtStringGrid::UpdateAutoColumnSize(int ACol, int& AWidth)
     if (OnUpdateColumnSize) OnUpdateColumnSize(this, ACol, AWidth);
 }
 
-// Fixed cells use the fixed font, and the cell's own colour hook has the last word.
-TSize TExtStringGrid::GetCellTextSize(int ACol, int ARow, bool WordWrap)
-{
-    TBitmap bitmap(1, 1);
-    TCanvas* canvas = bitmap.Canvas();
-    const int displCol = DisplColIndex(ACol);
-    const bool fixed = displCol < FixedCols() || ARow < FixedRows();
-    canvas->Font()->Assign(fixed ? *FixedFont() : *Font());
-    TBrush brush;
-    GetCellColor(ACol, ARow, TGridDrawState{}, &brush, canvas->Font());
-    if (ZoomFactor != 0) canvas->Font()->SetSize(canvas->Font()->Size() + ZoomFactor);
-    const std::string text = Cells(ACol, ARow);
-    const bool markup = GetTextType(text, EnableHTML) == ttMarkup;
-    const int wrapWidth = displCol < ColCount() ? ColWidths(displCol) - GetTotalXOffset() : 0;
-    return MeasureCellText(canvas, text, markup, WordWrap, wrapWidth);
-}
-
-// TODO(lead): add the cell graphic's width (GetCellGraphicSize) to each measured cell.
 void TExtStringGrid::AutoSizeColCore(int ACol, bool GrowOnly)
 {
     const int real = DisplToRealCol(ACol);
@@ -69,7 +50,7 @@ void TExtStringGrid::AutoSizeColCore(int ACol, bool GrowOnly)
     int widest = 0;
     for (int r = first; r <= last; ++r) {
         if (IsXMergedCell(real, r)) continue;
-        int width = GetCellTextSize(real, r).cx;
+        int width = GetCellGraphicSize(real, r).X + GetCellTextSize(real, r, false, false).cx;
         if (ControlLook()->DropDownAlwaysVisible() && HasCombo(real, r)) width += kDropDownButtonRoom;
         if (sortShown && r == SortSettings()->Row()) width += kSortIndicatorRoom;
         widest = std::max(widest, width);
@@ -95,14 +76,26 @@ void TExtStringGrid::AutoSizeColumns(bool DoFixedCols, int Padding)
         AutoSizeCol(c, Padding);
 }
 
-// TODO(lead): add the cell graphic's height (CalcCellGraphicSize) and the check box rules.
+// A cell needs its text and its graphic stacked; a graphic filling the cell needs no room of
+// its own, and a check box or radio button cell is one default row high.
 void TExtStringGrid::AutoSizeRowCore(int ARow, bool GrowOnly)
 {
+    const auto cellHeight = [this, ARow](int Real) {
+        int text = GetCellTextSize(Real, ARow, false, WordWrap()).cy;
+        int graphic = CalcCellGraphicSize(Real, ARow, 0).Y;
+        const TCellGraphic* g = GetCellGraphic(Real, ARow);
+        if (!g) return text + graphic;
+        if (g->CellVAlign == vaFull) graphic = text != 0 ? 0 : DefaultRowHeight();
+        if ((g->CellType == ctDataCheckBox || g->CellType == ctVirtCheckBox) && graphic > 0) text = 0;
+        const bool boxCell = g->CellType == ctCheckBox || g->CellType == ctDataCheckBox ||
+                             g->CellType == ctVirtCheckBox || g->CellType == ctRadioButton;
+        return boxCell ? DefaultRowHeight() : text + graphic;
+    };
     int tallest = 0;
     for (int c = 0; c < ColCount(); ++c) {
         const int real = DisplToRealCol(c);
         if (IsYMergedCell(real, ARow) || IsIgnoredColumn(real) || IsMergedNonBaseCell(real, ARow)) continue;
-        tallest = std::max(tallest, GetCellTextSize(real, ARow, WordWrap()).cy);
+        tallest = std::max(tallest, cellHeight(real));
     }
     const int height = tallest + GetTotalYOffset() + 2 * GridLineWidth() + (XYOffsetTopLeftOnly ? 2 : 0);
     if (GrowOnly && RowHeights(ARow) >= height) return;
@@ -149,7 +142,7 @@ void TExtStringGrid::AutoSizeCells(bool DoFixedCells, int PaddingX, int PaddingY
         const int real = DisplToRealCol(c);
         int running = SizeGrowOnly ? ColWidths(c) : 0;
         for (int r = DoFixedCells ? 0 : FixedRows(); r < RowCount(); ++r) {
-            const TSize text = GetCellTextSize(real, r);
+            const TSize text = GetCellTextSize(real, r, false, false);
             const int needW = ClampColWidth(text.cx + PaddingX + XYOffset.X);
             const int needH = ClampRowHeight(text.cy + PaddingY + XYOffset.Y);
             if (!IsXMergedCell(real, r) && needW > running) {

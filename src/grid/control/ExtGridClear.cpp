@@ -30,8 +30,7 @@ void TExtStringGrid::ClearRect(int ACol1, int ARow1, int ACol2, int ARow2)
     if (ACol1 <= 0 && ARow1 <= 0 && ACol2 >= TotalColCount() - 1 && ARow2 >= RowCount() - 1 &&
         !ClearTextOnly && !hiddenKeepCells)
         FHasCellProps = false;
-    // TODO(lead): DoCellsChanged({DisplToRealCol(ACol1), ARow1, DisplToRealCol(ACol2), ARow2})
-    // unless FBlockCellChange, once cell change notification exists.
+    DoCellsChanged(TRect{DisplToRealCol(ACol1), ARow1, DisplToRealCol(ACol2), ARow2});
 }
 
 void TExtStringGrid::ClearRows(int RowIndex, int RCount)

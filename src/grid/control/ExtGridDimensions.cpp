@@ -38,8 +38,8 @@ void TExtStringGrid::StretchColumn(int Index)
     FIsColChanging = false;
 }
 
-// TODO(lead): after the user sized a column (mouse state), scale the other columns with
-// MouseActions.AllColumnSize, fire OnEndColumnSize and UpdateColumnSize.
+// A column the user sized does not yet carry the others along (MouseActions.AllColumnSize);
+// the mouse release reports the end of the sizing itself.
 void TExtStringGrid::ColWidthsChanged()
 {
     if (FColchgFlg) StretchColumn(FColumnSize->StretchColumn);

@@ -120,8 +120,7 @@ void TExtStringGrid::ShowEditControl(int ACol, int ARow)
         PresentEditor(FGridButton, {rect.Left - 1, rect.Top - 1, rect.Right + 1, rect.Bottom + 1});
         break;
     default:
-        // TODO(lead): the spin, button, unit, check box, button, picker, drop-down and link
-        // editors; until they are shown here such a cell is not edited.
+        // The drop-down and link editors are not built yet: such a cell is not edited.
         FSpecialEditor = FEditActive = false;
         EditMode = false;
         break;

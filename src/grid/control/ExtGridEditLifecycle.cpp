@@ -5,7 +5,7 @@
 
 void TExtStringGrid::ShowInplaceEdit()
 {
-    if (IsKeyControlCell(RealCol(), Row())) return;
+    if (IsControlCell(RealCol(), Row())) return;
     if (Row() < TopRow()) SetTopRow(Row());
     if (Col() < LeftCol()) SetLeftCol(Col());
     ShowEditor();

@@ -109,13 +109,14 @@ bool TExtStringGrid::CanEditShow()
             const TPoint shown = BaseCell(Col(), Row());
             ShowEditControl(shown.X, shown.Y);
             FEntered = true;
-            // TODO(lead): place the focus frame around the cell when FocusHelper is enabled.
+            ShowFocusWindow(CellRect(Col(), Row()));
             result = false;
         }
     }
     if (result) {
         FEntered = true;
         FEditing = true;
+        ShowFocusWindow(CellRect(Col(), Row()));
     }
     return result;
 }
@@ -201,8 +202,8 @@ bool TExtStringGrid::StoreAndValidate(const std::string& Text)
 void TExtStringGrid::TabOutOfEditor(TShiftState Shift)
 {
     if (Options().Contains(goTabs)) {
-        // TODO(lead): the grid's Tab advance; the base grid's Tab walk stands in for it.
-        DoneInplaceEdit(VK_TAB, Shift);
+        DoneInplaceEdit(0, Shift);
+        AdvanceTab(Shift.Contains(ssShift));
     } else {
         HideInplaceEdit();
         if (CanFocus()) SetFocus();

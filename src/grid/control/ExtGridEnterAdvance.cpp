@@ -69,10 +69,10 @@ void TExtStringGrid::AdvanceEditPosition(int ACol, int ARow, bool ShowEditor, bo
     }
     if (ShowEditor) {
         const int realCol = RealColIndex(Col());
-        const bool control = IsKeyControlCell(realCol, Row());
+        const bool control = IsControlCell(realCol, Row());
         if (((AutoEdit && nav.AdvanceAutoEdit) || control) && IsEditable(realCol, Row())) {
             ShowInplaceEdit();
-            if (control && !IsKeyControlCell(RealColIndex(start.X), start.Y)) {
+            if (control && !IsControlCell(RealColIndex(start.X), start.Y)) {
                 FDisableChange = true;
                 SimulateCellClick(Col(), Row());
                 if (nav.AdvanceDirection() != adLeftRight) HideInplaceEdit();

@@ -3,6 +3,7 @@
 #include "grid/control/settings/ControlLook.h"
 #include "grid/foundation/model/MouseActions.h"
 #include "grid/foundation/model/Navigation.h"
+#include "grid/foundation/model/SearchFooter.h"
 #include "grid/foundation/model/SyncGrid.h"
 #include "grid/foundation/text/CellText.h"
 #include "platform/rtl/SysUtils.h"
@@ -53,7 +54,7 @@ void TExtStringGrid::WMKeyDown(TMessage& Message)
         return;
     }
     if (EditStartKey(Message, shift, realCol)) return;
-    if ((key == VK_RETURN || key == VK_SPACE) && IsKeyControlCell(realCol, Row()))
+    if ((key == VK_RETURN || key == VK_SPACE) && IsControlCell(realCol, Row()))
         ControlCellKey(key, realCol);
     if (HomeEndKey(Message, shift)) return;
     if (ArrowKeyBefore(Message, shift)) return;
@@ -63,13 +64,24 @@ void TExtStringGrid::WMKeyDown(TMessage& Message)
         RepaintRect(Normalised(Selection()));
         FMoveSelection = Selection();
     }
-    // TODO(lead): the search footer's guard around the inherited keys (ScrollAboveSearchPanel).
+    // At the bottom of a grid with the search footer the keys must not bring rows under it.
+    const bool footerGuard = SearchFooter()->Visible() && TopRow() >= RowCount() - VisibleRowCount();
+    const int savedTop = TopRow();
+    if (footerGuard && SearchFooterStopsKey(key)) {
+        SwallowKey(Message, shift);
+        return;
+    }
     if (keepLeft) BeginUpdate();
     TBaseGrid::WMKeyDown(Message);
     if (keepLeft) {
         SetLeftCol(savedLeft);
         EndUpdate();
     }
+    if (footerGuard && TopRow() >= RowCount() - VisibleRowCount() && !IsNavigationKey(key) && key != VK_SHIFT &&
+        key != VK_MENU)
+        SetTopRow(savedTop);
+    const bool towardsEnd = key == VK_NEXT || key == VK_END || key == VK_LEFT || key == VK_RIGHT || key == VK_DOWN;
+    if (towardsEnd && Row() == RowCount() - 1) ScrollAboveSearchFooter();
     if (KeyAfter(key, shift)) return;
     KeyDownDone();
 }
@@ -80,6 +92,18 @@ void TExtStringGrid::KeyDownDone()
     const TGridRect s = Selection();
     SelectionChanged(s.Left, s.Top, s.Right, s.Bottom);
     FMoveSelection = Selection();
+}
+
+// In the last row, Down only lifts that row above the search footer, and Left and Right
+// stop at the row's ends; true when the key ends there.
+bool TExtStringGrid::SearchFooterStopsKey(Word Key)
+{
+    if (Row() < RowCount() - 1) return false;
+    if (Key == VK_DOWN) {
+        ScrollAboveSearchFooter();
+        return true;
+    }
+    return (Key == VK_RIGHT && Col() == ColCount() - 1) || (Key == VK_LEFT && Col() == FixedCols());
 }
 
 // Scroll-only mode: the view moves, the current cell stays and no OnKeyDown fires.
@@ -132,7 +156,7 @@ bool TExtStringGrid::EditStartKey(TMessage& Message, TShiftState Shift, int Real
         SetOptions(Options() + goEditing);
         ShowInplaceEdit();
     }
-    // TODO(lead): Ctrl+F puts the focus into the search panel's edit box.
+    // Ctrl+F would put the focus into the search panel's edit box; the panel has none yet.
     if (Options().Contains(goEditing) && !IsEditable(RealCol, Row())) {
         SwallowKey(Message, Shift);
         return true;
@@ -168,11 +192,18 @@ void TExtStringGrid::ControlCellKey(Word Key, int RealCol)
         GetCheckBoxState(RealCol, RealRowIndex(row), state);
         DoCheckBoxClick(RealCol, row, state);
     }
-    // TODO(lead): radio groups (IsRadio, SelectNextRadio, GetRadioIdx) and buttons (HasButton).
-    if ((canToggle || ControlLook()->RadioAlwaysActive) && HasRadioButton(RealCol, row) && Key == VK_SPACE) {
+    const bool radioActive = canToggle || ControlLook()->RadioAlwaysActive;
+    if (radioActive && IsRadio(RealCol, row) && Key == VK_SPACE) {
+        SelectNextRadio(RealCol, row, true);
+        int index = -1;
+        GetRadioIdx(RealCol, row, index);
+        if (OnRadioClick) OnRadioClick(this, RealCol, row, index);
+    }
+    if (radioActive && HasRadioButton(RealCol, row) && Key == VK_SPACE) {
         ToggleCheckBoxColumn(RealCol, row, true);
         if (OnRadioButtonClick) OnRadioButtonClick(this, RealCol, row);
     }
+    if (canToggle && HasButton(RealCol, row)) DoButtonClick(RealCol, row);
     RepaintCell(Col(), row);
 }
 
@@ -183,17 +214,10 @@ bool TExtStringGrid::HoldsFormControls(int ACol, int ARow) const
            AnsiUpperCase(text).find("<CONTROL") != std::string::npos;
 }
 
-// TODO(lead): IsControlCell of the cell-graphics concern; until then the check boxes and radio
-// buttons that concern answers for.
-bool TExtStringGrid::IsKeyControlCell(int ACol, int ARow) const
-{
-    return HasCheckBox(ACol, ARow) || HasRadioButton(ACol, ARow);
-}
-
 bool TExtStringGrid::ArrowKeyBefore(TMessage& Message, TShiftState Shift)
 {
     const auto key = static_cast<Word>(Message.WParam);
-    // TODO(lead): Right and Left expand and contract a merged node row (ExpandNode, ContractNode).
+    // Right and Left expand and contract no node rows: the grid has no nodes yet.
     // A row-selecting grid wider than its window scrolls sideways with Left and Right (only with
     // Ctrl while those keys select rows).
     if ((key == VK_LEFT || key == VK_RIGHT) && Options().Contains(goRowSelect) &&
@@ -250,7 +274,7 @@ bool TExtStringGrid::KeyAfter(Word Key, TShiftState Shift)
     const auto clipboard = [this](const TClipboardEvent& Event) {
         bool allow = true;
         if (Event) Event(this, allow);
-        // TODO(lead): Cut/Copy/PasteSelectionFromClipboard of the clipboard services when allow.
+        // The event is heard, but the grid has no clipboard services yet to act on it.
         return true;
     };
     if (Navigation()->AllowClipboardShortCuts) {
@@ -260,7 +284,8 @@ bool TExtStringGrid::KeyAfter(Word Key, TShiftState Shift)
         if (shiftKey && Key == VK_INSERT) return clipboard(OnClipboardPaste);
         if (shiftKey && Key == VK_DELETE) return clipboard(OnClipboardCut);
     }
-    // TODO(lead): Insert and Delete rows (InsertRowNode, AutoDeleteRow, CalcFooter).
+    const bool alt = Shift.Contains(ssAlt);
+    if (Key == VK_INSERT && !ctrl && !shiftKey && !alt && Navigation()->AllowInsertRow) InsertRowByKey();
     if (ctrl && Key == 'A') {
         if (Options().Contains(goRowSelect) || Options().Contains(goRangeSelect)) SelectAllNormalCells();
         return true;
@@ -282,11 +307,50 @@ bool TExtStringGrid::KeyAfter(Word Key, TShiftState Shift)
         if (MouseActions()->DisjunctRowSelect()) SetRowSelect(dRow, !RowSelect(dRow));
         if (MouseActions()->DisjunctColSelect()) SetColSelect(Col(), !ColSelect(Col()));
     }
+    if (Key == VK_DELETE && !alt && Navigation()->AllowDeleteRow && RowCount() - FixedFooters - FixedRows() >= 1)
+        DeleteRowByKey();
     if (Key == VK_RETURN || Key == VK_F2) {
         StoreOldCellValue(Col(), Row());
         if (Key == VK_F2) DoF2Key();
     }
     return false;
+}
+
+// Rows are inserted and deleted at their real index; the grid keeps no row filter that
+// would have to be lifted meanwhile.
+void TExtStringGrid::InsertRowByKey()
+{
+    bool canInsert = true;
+    CanInsertRow(Row(), canInsert);
+    if (!canInsert) return;
+    int newRow = Row();
+    int at = RealRowIndex(Row());
+    if (Navigation()->InsertPosition == pInsertAfter) {
+        if (FixedRowAlways && FixedRows() == RowCount()) {
+            newRow = 1;
+        } else {
+            at = RealRowIndex(Row() + 1);
+            ++newRow;
+        }
+    }
+    InsertRowNode(at);
+    if (OnAutoInsertRow) OnAutoInsertRow(this, at);
+    FGridModified = true;
+    SetRow(newRow);
+    CalcFooter(-1);
+}
+
+void TExtStringGrid::DeleteRowByKey()
+{
+    const int realRow = RealRowIndex(Row());
+    bool canDelete = true;
+    if (OnCanDeleteRow) OnCanDeleteRow(this, realRow, canDelete);
+    if (!canDelete) return;
+    AutoDeleteRow(realRow);
+    if (FloatingFooter()->Visible() && Row() == RowCount() - 1) SetRow(RowCount() - 2);
+    StoreOldCellValue(Col(), Row());
+    FGridModified = true;
+    CalcFooter(-1);
 }
 
 void TExtStringGrid::SelectAllNormalCells()
@@ -385,11 +449,11 @@ void TExtStringGrid::KeyUp(Word& Key, TShiftState Shift)
     TBaseGrid::KeyUp(Key, Shift);
     const bool moveKey = IsArrowKey(key) || key == VK_TAB;
     if (Navigation()->AlwaysEdit && (IsArrowKey(key) || (key == VK_TAB && Options().Contains(goTabs))) &&
-        !IsKeyControlCell(RealCol(), Row()))
+        !IsControlCell(RealCol(), Row()))
         ShowInplaceEdit();
     if (moveKey && !(Selection() == FMoveSelection)) {
         const TGridRect s = Selection();
         SelectionChanged(s.Left, s.Top, s.Right, s.Bottom);
     }
-    // TODO(lead): the disjunct cell selection's Shift and Space handling (selected-cells list).
+    // Shift and Space do not yet extend or toggle a disjunct cell selection.
 }

@@ -40,7 +40,7 @@ void TExtStringGrid::WMChar(TMessage& Message)
         Message.WParam = 0;
         return;
     }
-    if (MouseActions()->RangeSelectAndEdit && !IsKeyControlCell(Col(), Row()) && IsEditable(realCol, Row()) &&
+    if (MouseActions()->RangeSelectAndEdit && !IsControlCell(Col(), Row()) && IsEditable(realCol, Row()) &&
         ch != KeyTab && ch != KeyEscape && !ctrl) {
         if (OnKeyPress) OnKeyPress(this, ch);
         FStartEditChar = ch;
@@ -58,14 +58,14 @@ void TExtStringGrid::WMChar(TMessage& Message)
         ch = static_cast<unsigned char>(FormatSettings().DecimalSeparator);
     bool handled = false;
     Message.WParam = ch;
-    if (IsKeyControlCell(realCol, Row()) && ch == KeyEnter && Navigation()->AdvanceOnEnter) {
+    if (IsControlCell(realCol, Row()) && ch == KeyEnter && Navigation()->AdvanceOnEnter) {
         TBaseGrid::WMChar(Message);
         handled = true;
     }
     if (Options().Contains(goEditing) && StartsEditOnChar(ch)) {
         if (OnKeyPress) OnKeyPress(this, ch);
         FStartEditChar = ch;
-        if (ch != 0 && !IsKeyControlCell(realCol, Row())) ShowEditorChar(ch);
+        if (ch != 0 && !IsControlCell(realCol, Row())) ShowEditorChar(ch);
         return;
     }
     if (!handled) TBaseGrid::WMChar(Message);
@@ -74,7 +74,7 @@ void TExtStringGrid::WMChar(TMessage& Message)
 void TExtStringGrid::KeyPress(char32_t& Key)
 {
     if (Key == KeyEscape) {
-        // TODO(lead): RestoreCellCache of the in-place editing concern when an editor is open.
+        if (EditorMode()) RestoreCellCache();
         TCustomControl::KeyPress(Key);
         return;
     }
@@ -84,14 +84,14 @@ void TExtStringGrid::KeyPress(char32_t& Key)
         Key = 0;
         return;
     }
-    if (Key == KeyEnter && (!Focused() || IsKeyControlCell(realCol, Row()))) {
+    if (Key == KeyEnter && (!Focused() || IsControlCell(realCol, Row()))) {
         AdvanceEditPosition(Col(), Row(), EditMode, false, true, false, false);
         if (!Navigation()->AdvanceAutoEdit) {
             TCustomControl::KeyPress(Key);
             Key = 0;
             return;
         }
-        if (IsKeyControlCell(realCol, Row())) {
+        if (IsControlCell(realCol, Row())) {
             TCustomControl::KeyPress(Key);
             if (Navigation()->AdvanceOnEnter) ShowInplaceEdit();
             return;

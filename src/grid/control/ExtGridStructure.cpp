@@ -106,9 +106,7 @@ void TExtStringGrid::RemoveRowBlock(int RowIndex, int RCount, TRowRemoval How)
     RCount = std::min(RCount, RowCount() - RowIndex);
     const bool keepObjects = How == TRowRemoval::KeepObjects;
     if (!keepObjects) FreeCellPropertiesRange(0, RowIndex, TotalColCount() - 1, RowIndex + RCount - 1);
-    // TODO(lead): unless keepObjects, drop the in-cell control items of the removed rows
-    // (hiding their controls) and lower the real row of those below by RCount, then
-    // CellControlsUpdate(false).
+    // Rows carry no in-cell control items here: the grid places no child controls in cells.
     const int oldRow = Row();
     const int oldTop = TopRow();
     {
@@ -126,8 +124,7 @@ void TExtStringGrid::RemoveRowBlock(int RowIndex, int RCount, TRowRemoval How)
         for (int k = 0; How == TRowRemoval::FreeAndNotify && OnRowMoved && k < RCount; ++k)
             OnRowMoved(this, RowIndex, oldCount - 1 - k);
     }
-    // TODO(lead): DoCellsChanged({0, RowIndex, ColCount() - 1, RowIndex + RCount}) once cell
-    // change notification exists.
+    DoCellsChanged(TRect{0, RowIndex, ColCount() - 1, RowIndex + RCount});
 }
 
 void TExtStringGrid::RemoveRows(int RowIndex, int RCount)
@@ -157,10 +154,11 @@ void TExtStringGrid::InsertRows(int RowIndex, int RCount, bool UpdateCellControl
         ShiftRowSideData(RowIndex, RCount, true);
         InsertDisplayRows(RowIndex, RCount);
     }
-    // TODO(lead): with UpdateCellControls, raise the real row of the in-cell control items
-    // at or below the inserted rows by RCount and CellControlsUpdate(false); then
-    // DoCellsChanged({0, RowIndex, ColCount() - 1, RowIndex + RCount}).
+    // UpdateCellControls would move the in-cell control items along; the grid places no
+    // child controls in cells, so there are none to move.
     (void)UpdateCellControls;
+    if (!ComponentState().Contains(csDestroying))
+        DoCellsChanged(TRect{0, RowIndex, ColCount() - 1, RowIndex + RCount});
 }
 
 void TExtStringGrid::AddRow() { InsertRows(RowCount(), 1, true); }
@@ -247,7 +245,7 @@ void TExtStringGrid::RemoveCols(int ColIndex, int CCount)
     ShiftColumnCells(ColIndex, CCount, false);
     layout.erase(layout.begin() + ColIndex, layout.begin() + ColIndex + CCount);
     PutColumnLayout(layout);
-    // TODO(lead): DoCellsChanged({ColIndex, 0, ColIndex + CCount, RowCount() - 1}).
+    DoCellsChanged(TRect{ColIndex, 0, ColIndex + CCount, RowCount() - 1});
 }
 
 void TExtStringGrid::InsertCols(int ColIndex, int CCount)

@@ -74,7 +74,7 @@ bool TExtStringGrid::AdvanceTab(bool Backward)
         MoveColRow(FLastTabCol, FLastTabRow, true, true);
         FForceSel = false;
     }
-    if (found && result && Navigation()->AdvanceAutoEdit && !IsKeyControlCell(RealColIndex(Col()), Row()))
+    if (found && result && Navigation()->AdvanceAutoEdit && !IsControlCell(RealColIndex(Col()), Row()))
         SimulateCellClick(Col(), Row());
     FLastTabCol = -1;
     FLastTabRow = -1;
@@ -204,8 +204,10 @@ bool TExtStringGrid::AppendRowForAdvance()
     bool canAdd = true;
     CanAddRow(canAdd);
     if (!canAdd) return false;
-    // TODO(lead): with a visible floating footer InsertRows(RowCount - 1, 1), so the footer stays last.
-    SetRowCount(RowCount() + 1);
+    if (FloatingFooter()->Visible())
+        InsertRows(RowCount() - 1, 1);
+    else
+        SetRowCount(RowCount() + 1);
     SetRow(LastNormalRow());
     if (OnAutoAddRow) OnAutoAddRow(this, LastNormalRow());
     return true;

@@ -56,16 +56,19 @@ bool TExtStringGrid::ValidateCell(const std::string& NewValue)
                         if (ShowModified()->Enabled) RepaintCell(0, Row());
                     }
                 }
-                if (valid) CellsLoaded(acol, arow);
                 if (CellChecker && CellChecker->AutoMarkError)
                     value = CellChecker->MarkError(acol, arow, value);
+                // The cell holds the accepted value before anyone hears of it, so that the
+                // footer and the notifiers read the new text.
+                if (valid) {
+                    StoreValidatedValue(acol, arow, value);
+                    CellsLoaded(acol, arow);
+                }
                 if (valid && UndoRedo()) UndoRedo()->RegisterChange(acol, arow, FOldCellText, value);
                 if (valid && changed) DoCellsChanged(TRect{acol, arow, acol, arow});
             }
             FNewCellText = value;
-            if (valid) {
-                StoreValidatedValue(acol, arow, value);
-            } else {
+            if (!valid) {
                 FLastValidation = false;
                 ReopenRefusedEdit(value == newValue ? newValue : FOldCellText);
                 FModified = FOldModifiedValue;
@@ -79,7 +82,7 @@ bool TExtStringGrid::ValidateCell(const std::string& NewValue)
     }
     StoreOldCellValue(Col(), Row());
     FValidating = false;
-    // TODO(lead): HideFocusWindow() on acceptance, once the focus frame is there.
+    if (valid) HideFocusWindow();
     return valid;
 }
 
@@ -110,9 +113,7 @@ void TExtStringGrid::ReopenRefusedEdit(const std::string& CellText)
     FForceSel = false;
     FValidating = false;
     FEditing = true;
-    // TODO(lead): ShowInplaceEdit, once the editor lifecycle has it; the base grid's editor
-    // opening stands in for it.
-    ShowEditor();
+    ShowInplaceEdit();
     if (Col() != FOldCol) InvalidateEditor();
 }
 
@@ -149,11 +150,9 @@ bool TExtStringGrid::ValidateCellWide(const std::string& NewValue)
     return valid;
 }
 
-// TODO(lead): CalcFooter(ACol) once the footer calculation is there.
-void TExtStringGrid::CellsLoaded(int, int) {}
+void TExtStringGrid::CellsLoaded(int ACol, int) { CalcFooter(ACol); }
 
-// TODO(lead): CalcFooter(-1) once the footer calculation is there.
-void TExtStringGrid::ColumnsChanged() {}
+void TExtStringGrid::ColumnsChanged() { CalcFooter(-1); }
 
 void TExtStringGrid::DoCellsChanged(const TRect& R)
 {

@@ -6,6 +6,7 @@
 #include "grid/control/settings/FloatingFooter.h"
 #include "grid/foundation/model/MouseActions.h"
 #include "grid/foundation/model/Navigation.h"
+#include "grid/foundation/model/SearchFooter.h"
 #include "platform/ui/Messages.h"
 #include "platform/ui/Mouse.h"
 
@@ -28,7 +29,7 @@ void TExtStringGrid::Zoom(int x)
     for (int r = 0; r < RowCount(); ++r)
         if (const int h = RowHeights(r); h > 0 && h + x > 0) SetRowHeights(r, h + x);
     EndUpdate();
-    // TODO(lead): with ScrollProportional, update the proportional scroll bars.
+    // The proportional scroll bars are not re-ranged after a zoom yet.
 }
 
 // One wheel message: Ctrl zooms, otherwise the current row moves or the view scrolls by the
@@ -42,7 +43,7 @@ bool TExtStringGrid::HandleWheelMessage(TMessage& Message)
     if (Parent() && Parent()->Perform(CM_MOUSEWHEEL, Message.WParam, Message.LParam) != 0) return false;
     if (shift.Contains(ssCtrl) && IntelliZoom) {
         Zoom(down ? WheelScrollRows() : -WheelScrollRows());
-        // TODO(lead): AutoSizeCells(true, 4, 4) sizes the cells to their zoomed content.
+        // The zoomed cells keep their stepped sizes; they are not yet sized to their content.
         return true;
     }
     if (!EnableWheel || (FixedRowAlways && RowCount() == 1)) return true;
@@ -94,7 +95,7 @@ bool TExtStringGrid::HandleWheelMessage(TMessage& Message)
         const TGridRect s = Selection();
         SelectionChanged(s.Left, s.Top, s.Right, s.Bottom);
     }
-    // TODO(lead): ScrollAboveSearchPanel when the search footer is visible and the grid is at the bottom.
+    if (SearchFooter()->Visible() && TopRow() >= RowCount() - VisibleRowCount()) ScrollAboveSearchFooter();
     return true;
 }
 
@@ -159,6 +160,6 @@ void TExtStringGrid::AutoAppendRow()
         ClearRowCells(RowCount() - 1);
     }
     if (footer || FixedFooters > 0) SetRow(Row() + 1);
-    // TODO(lead): CalcFooter(-1) with a visible floating footer.
+    if (footer) CalcFooter(-1);
     if (OnAutoAddRow) OnAutoAddRow(this, LastNormalRow());
 }

@@ -707,9 +707,7 @@ public:
     void SizeToCols();
     void SizeToRows();
     void SizeToCells();
-    // The size of a cell's displayed text (ACol a real column) in the cell's font; markup
-    // is measured as the markup renderer lays it out.
-    TSize GetCellTextSize(int ACol, int ARow, bool WordWrap = false);
+    // The sizes measure the cell's text with GetCellTextSize (painting block).
     virtual void UpdateAutoColumnSize(int ACol, int& AWidth);
     TUpdateColumnSizeEvent OnUpdateColumnSize;
 
@@ -1234,6 +1232,8 @@ public:
 
     TAutoAddRowEvent OnAutoAddRow;
     TAutoInsertColEvent OnAutoInsertCol;
+    TAutoInsertRowEvent OnAutoInsertRow;
+    TCanDeleteRowEvent OnCanDeleteRow;
     TAutoAdvanceEvent OnAutoAdvance;
 
     // The text editor hands its keys to these hooks, so that a descendant can watch them.
@@ -1263,6 +1263,7 @@ protected:
 private:
     // Key-down steps, each true when it has dealt with the key completely.
     bool ScrollOnlyKey(Word Key);
+    bool SearchFooterStopsKey(Word Key);
     bool EditStartKey(TMessage& Message, TShiftState Shift, int RealCol);
     void ControlCellKey(Word Key, int RealCol);
     bool HomeEndKey(TMessage& Message, TShiftState Shift);
@@ -1274,6 +1275,9 @@ private:
     void SwallowKey(TMessage& Message, TShiftState Shift);
     void FireKeyDown(Word Key, TShiftState Shift);
     void SelectAllNormalCells();
+    // Insert and Delete with Navigation.AllowInsertRow / AllowDeleteRow.
+    void InsertRowByKey();
+    void DeleteRowByKey();
     // Cursor wrap of the left, right, up and down keys at the grid's edges.
     void WrapCursor(Word Key);
     void SkipDisabledRow(Word Key, int StartRow);
@@ -1291,7 +1295,6 @@ private:
     void IncrementalLookup(char32_t Key);
     // The control's wheel path (one notch): the base grid's step with direct editing held off.
     bool WheelStep(bool Down, TShiftState Shift, TPoint MousePos);
-    bool IsKeyControlCell(int ACol, int ARow) const;
     // The cell's markup holds form controls, which take the keys themselves.
     bool HoldsFormControls(int ACol, int ARow) const;
     bool StartsEditOnChar(char32_t Key) const;

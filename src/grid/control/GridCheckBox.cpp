@@ -30,11 +30,14 @@ void TGridCheckBox::KeyDown(Word& Key, TShiftState Shift)
     case VK_NEXT:
     case VK_END:
     case VK_LEFT:
-    case VK_RIGHT:
-        // TODO(lead): Enter advances with AdvanceEditPosition once the navigation has it.
+    case VK_RIGHT: {
+        const bool enter = Key == VK_RETURN;
         FGrid->DoneInplaceEdit(0, Shift);
         Key = 0;
+        // The advance acts only with Navigation.AdvanceOnEnter.
+        if (enter) FGrid->AdvanceEditPosition(FGrid->Col(), FGrid->Row(), true, false, true, true, false);
         return;
+    }
     default:
         TCheckBox::KeyDown(Key, Shift);
     }

@@ -2,6 +2,7 @@
 
 #include "grid/control/EditorCharFilter.h"
 #include "grid/control/ExtStringGrid.h"
+#include "grid/foundation/model/Navigation.h"
 
 TGridUnitEditBtn::TGridUnitEditBtn(TExtStringGrid* AGrid) : TEsgUnitEditBtn(AGrid), FGrid(AGrid)
 {
@@ -51,7 +52,12 @@ void TGridUnitEditBtn::KeyDown(Word& Key, TShiftState Shift)
         }
         SetTextAndUnit(FGrid->CurrentCell());
     }
-    // TODO(lead): Enter with Navigation.AdvanceOnEnter advances with AdvanceEditPosition.
+    if (Key == VK_RETURN && FGrid->Navigation()->AdvanceOnEnter) {
+        FGrid->DoneInplaceEdit(0, Shift);
+        Key = 0;
+        FGrid->AdvanceEditPosition(FGrid->Col(), FGrid->Row(), true, false, true, true, false);
+        return;
+    }
     if (Key == VK_TAB && FGrid->Options().Contains(goTabs)) {
         FGrid->TabOutOfEditor(Shift);
         Key = 0;

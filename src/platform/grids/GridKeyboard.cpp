@@ -177,6 +177,8 @@ void TCustomGrid::DoExit()
 void TCustomGrid::WMSetFocus(TMessage& message)
 {
     TCustomControl::WMSetFocus(message);
+    // Focus taken back from the editor (a click on another cell) must not hand it straight back.
+    if (inplaceEdit_ && reinterpret_cast<TWinControl*>(message.WParam) == inplaceEdit_) return;
     InvalidateRect(GridRectPixels(Selection()));
     UpdateEditor();
 }

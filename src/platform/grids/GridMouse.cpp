@@ -77,7 +77,7 @@ void TCustomGrid::ShowSizingCursor(TGridState state)
 
 void TCustomGrid::MouseDown(TMouseButton button, TShiftState shift, int x, int y)
 {
-    if (!ComponentState().Contains(csDesigning) && CanFocus() && !IsActiveControl()) {
+    if (!ComponentState().Contains(csDesigning) && CanFocus() && !Focused()) {
         SetFocus();
         if (!IsActiveControl()) {
             SetMouseCapture(false);

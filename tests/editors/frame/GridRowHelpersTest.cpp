@@ -145,3 +145,23 @@ TEST_F(GridRowHelpers, EnterJumpsToTheNextCellWhenTheOptionIsOn)
         EXPECT_EQ(key, c.KeyAfter);
     }
 }
+
+// A header double click sizes the column to its widest text, only with the option on.
+TEST_F(GridRowHelpers, HeaderDoubleClickSizesTheColumnWithTheOptionOn)
+{
+    const struct {
+        bool Option;
+        int Row;
+        int Width;  // 0: sized to the text, narrower than before
+    } cases[] = {{true, 0, 0}, {false, 0, 200}, {true, 2, 200}};
+    for (const auto& c : cases) {
+        grid->SetColWidths(1, 200);
+        Opt_Double_Click_Auto_Size = c.Option;
+        Grid_Auto_Size_Col(*grid, c.Row, 1);
+        if (c.Width)
+            EXPECT_EQ(grid->ColWidths(1), c.Width) << c.Option << " row " << c.Row;
+        else
+            EXPECT_LT(grid->ColWidths(1), 200) << c.Option << " row " << c.Row;
+    }
+    Opt_Double_Click_Auto_Size = 0;
+}

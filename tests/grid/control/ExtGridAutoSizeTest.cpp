@@ -6,7 +6,6 @@
 #include <vector>
 
 #include "GridOnForm.h"
-#include "grid/control/CellTextMeasure.h"
 #include "grid/control/settings/ColumnSize.h"
 
 namespace {
@@ -105,11 +104,11 @@ TEST_F(ExtGridAutoSizeTest, MarkupIsMeasuredWithoutItsTags)
 {
     const std::string markup = "<B>bold</B> and plain";
     grid->SetCells(1, 1, markup);
-    const TSize measured = grid->GetCellTextSize(1, 1);
+    const TSize measured = grid->GetCellTextSize(1, 1, false, false);
     EXPECT_GT(measured.cx, TextWidth(" and plain", false));
     EXPECT_LT(measured.cx, TextWidth(markup, false));
     grid->EnableHTML = false;
-    EXPECT_EQ(grid->GetCellTextSize(1, 1).cx, TextWidth(markup, false));
+    EXPECT_EQ(grid->GetCellTextSize(1, 1, false, false).cx, TextWidth(markup, false));
 }
 
 TEST_F(ExtGridAutoSizeTest, AutoSizeRowsWithoutWordWrapCountLines)
@@ -125,10 +124,11 @@ TEST_F(ExtGridAutoSizeTest, AutoSizeRowsWithoutWordWrapCountLines)
 
 TEST_F(ExtGridAutoSizeTest, AutoSizeRowTakesTheTallestCell)
 {
+    grid->Multilinecells = true;
     grid->SetCells(1, 2, "one line");
-    grid->SetCells(2, 2, "two\nlines");
-    const int twoLines = grid->GetCellTextSize(2, 2).cy;
-    EXPECT_GT(twoLines, grid->GetCellTextSize(1, 2).cy);
+    grid->SetCells(2, 2, "two\r\nlines");
+    const int twoLines = grid->GetCellTextSize(2, 2, false, false).cy;
+    EXPECT_GT(twoLines, grid->GetCellTextSize(1, 2, false, false).cy);
     grid->AutoSizeRow(2);
     EXPECT_EQ(grid->RowHeights(2), twoLines + 2 * 2 + 2);
 }
