@@ -8,7 +8,7 @@ bool TExtStringGrid::SetComboSelectionString(const std::string& s)
 {
     const int index = FComboItems->IndexOf(s);
     if (index < 0) return false;
-    FComboItems->SetSelection(index);
+    ComboIdx = index;
     return true;
 }
 

@@ -1773,9 +1773,10 @@ public:
     void AddComboString(const std::string& s) { FComboItems->Add(s); }
     void AddComboStringObject(const std::string& s, TObject* AObject) { FComboItems->Add(s, AObject); }
     bool RemoveComboString(const std::string& s) { return FComboItems->Remove(s); }
-    // False, changing nothing, when s is not in the list.
+    // False, changing nothing, when s is not in the list; else sets ComboIdx.
     bool SetComboSelectionString(const std::string& s);
-    void SetComboSelection(int idx) { FComboItems->SetSelection(idx); }
+    // The item the combo editor preselects for a cell whose text is not in the list.
+    void SetComboSelection(int idx) { ComboIdx = idx; }
     int GetComboCount() const { return FComboItems->Count(); }
     // The index of the cell's text in the list (-1 when absent); writing sets the cell's text
     // to the item and raises the list's index error, the cell unchanged, outside the list.
