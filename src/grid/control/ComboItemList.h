@@ -7,8 +7,7 @@
 class TObject;
 
 // The one item list of the grid's in-place combo editor, shared by every cell whose editor
-// is a combo: texts with an optional object each (not owned), and the item the editor
-// preselects when a cell's text is not in the list.
+// is a combo: texts with an optional object each (not owned).
 class TComboItemList {
 public:
     void Clear();
@@ -22,11 +21,7 @@ public:
     TObject* Objects(int Index) const;
     const TStringList& Items() const { return FItems; }
 
-    int Selection() const { return FSelection; }
-    void SetSelection(int Index) { FSelection = Index; }
-
 private:
     TStringList FItems;
     std::vector<TObject*> FObjects;
-    int FSelection = -1;
 };

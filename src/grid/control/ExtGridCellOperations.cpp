@@ -8,16 +8,21 @@ bool TExtStringGrid::SetComboSelectionString(const std::string& s)
 {
     const int index = FComboItems->IndexOf(s);
     if (index < 0) return false;
-    FComboItems->SetSelection(index);
+    ComboIdx = index;
     return true;
 }
 
-// TODO(lead): both ask the editor-property hook (GetEditorProp, OnGetEditorProp) for the
-// cell first, so that the application can fill the list for it.
-int TExtStringGrid::ComboIndex(int ACol, int ARow) { return FComboItems->IndexOf(Cells(ACol, ARow)); }
+// Both ask the editor-property hook first, so that the application can fill the list for
+// the cell.
+int TExtStringGrid::ComboIndex(int ACol, int ARow)
+{
+    GetEditorProp(ACol, ARow, nullptr);
+    return FComboItems->IndexOf(Cells(ACol, ARow));
+}
 
 void TExtStringGrid::SetComboIndex(int ACol, int ARow, int Value)
 {
+    GetEditorProp(ACol, ARow, nullptr);
     SetCells(ACol, ARow, FComboItems->Strings(Value));
 }
 
@@ -80,8 +85,7 @@ void TExtStringGrid::SaveCell(int ACol, int ARow, std::string& Value)
         else
             GetCheckFalse(ACol, ARow, Value);
     }
-    // TODO(lead): rich text becomes the plain text of the hidden rich edit (or keeps its
-    // markup, line breaks removed, with SaveWithRTF) once the grid has them.
+    // Rich text is saved as stored: the grid has no rich edit to turn it into plain text.
     if (!SaveWithHTML && GetTextType(Value, true) == ttMarkup) Value = HtmlToPlainText(Value);
     if (OnSaveCell) OnSaveCell(this, ACol, ARow, Value);
 }
@@ -100,6 +104,6 @@ void TExtStringGrid::FocusNextCellControl(int ACol, int ARow, const std::string&
         SetFocus();
         return;
     }
-    // TODO(lead): find the control's rectangle with the markup renderer in hit-test mode over
-    // the cell (moved by XYOffset + 1, right of a check box) and StartCellControlEdit there.
+    // The grid has no editors for inline form controls yet, so the next control is not
+    // opened; the focus stays where it was.
 }

@@ -77,6 +77,20 @@ void TExtStringGrid::SplitAllCells()
             if (IsMergedCell(c, r)) SplitCells(c, r);
 }
 
+void TExtStringGrid::ColorRect(int ACol1, int ARow1, int ACol2, int ARow2, TColor AColor)
+{
+    for (int r = ARow1; r <= ARow2; ++r)
+        for (int c = ACol1; c <= ACol2; ++c)
+            SetColors(c, r, AColor);
+}
+
+void TExtStringGrid::MergeCols(int ColIndex1, int ColIndex2, const std::string& Separator)
+{
+    for (int r = FixedRows(); r < RowCount(); ++r)
+        SetCells(ColIndex1, r, Trim(Cells(ColIndex1, r) + Separator + Cells(ColIndex2, r)));
+    RemoveCols(ColIndex2, 1);
+}
+
 bool TExtStringGrid::IsCell(const std::string& SubStr, int& ACol, int& ARow) const
 {
     for (int r = 0; r < RowCount(); ++r)

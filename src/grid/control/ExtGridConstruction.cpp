@@ -77,6 +77,7 @@ TExtStringGrid::TExtStringGrid(TComponent* AOwner)
     FBackGround->OnChange = [this](TObject*) { Invalidate(); };
     // The modification marks are drawn in the fixed column.
     FShowModified->OnChange = [this](TObject*) { RepaintCol(0); };
+    CreateFooterPanel();
     WireSettings();
 
     SetScrollBars(ssBoth);

@@ -26,7 +26,7 @@ void TExtStringGrid::InsertChildRow(int ARow, int InsertAt)
     }
     const bool takeNodeContent = IsNode(row) && InsertAt == 0;
     const int at = takeNodeContent ? row + 1 : row + InsertAt;
-    InsertRowKeepingHidden(at);
+    InsertRows(at, 1);
     if (takeNodeContent)
         for (int c = 0; c < TotalColCount(); ++c) {
             SetGridCells(c, at, GridCells(c, row));
@@ -40,7 +40,7 @@ void TExtStringGrid::InsertChildRow(int ARow, int InsertAt)
 
 void TExtStringGrid::RemoveChildRow(int ARow)
 {
-    // TODO(lead): in-cell controls placed at or below the row move up by one row.
+    // The grid places no in-cell controls yet, so none move up with the rows below.
     const int row = DisplRowIndex(ARow);
     for (int node : ParentNodes(row)) {
         ExpandNodeRows(node);
@@ -50,6 +50,6 @@ void TExtStringGrid::RemoveChildRow(int ARow)
     }
     // A removed node no longer counts.
     if (IsNode(row)) --FNumNodes;
-    RemoveRowKeepingHidden(row);
-    if (FMaxRowCount > 0) --FMaxRowCount;
+    // Removing the row lowers the largest row count already.
+    RemoveRowsInternal(row, 1);
 }

@@ -54,7 +54,7 @@ void TExtStringGrid::ShowNodeRows(int FromRow, int ToRow)
         if (oldTop < RowCount()) SetTopRow(oldTop);
     }
     MouseActions()->SetDisjunctRowSelectDirect(disjunct);
-    // TODO(lead): recalculate the footer row (CalcFooter(-1)).
+    CalcFooter(-1);
 }
 
 void TExtStringGrid::ContractNode(int ARow)
@@ -72,7 +72,7 @@ void TExtStringGrid::ContractNode(int ARow)
         if (TCellGraphic* inner = NodeGraphic(r)) inner->CellBoolean = false;
     if (ARow < last) HideRows(ARow + 1, last);
     FForceSel = false;
-    // TODO(lead): recalculate the footer row (CalcFooter(-1)).
+    CalcFooter(-1);
 }
 
 void TExtStringGrid::ExpandAll()
@@ -82,7 +82,7 @@ void TExtStringGrid::ExpandAll()
     for (int r = FixedRows(); r < RowCount(); ++r)
         ExpandNodeRows(r);
     EndUpdate();
-    // TODO(lead): recalculate the footer row (CalcFooter(-1)).
+    CalcFooter(-1);
 }
 
 void TExtStringGrid::ContractAll()
@@ -104,5 +104,6 @@ void TExtStringGrid::ContractAll()
     for (const auto& [from, to] : blocks)
         HideRows(from, to);
     EndUpdate();
-    // TODO(lead): place the in-cell controls again and recalculate the footer row.
+    // The grid places no in-cell controls yet, so none need placing again.
+    CalcFooter(-1);
 }

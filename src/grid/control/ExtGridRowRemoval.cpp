@@ -1,28 +1,21 @@
+#include <algorithm>
 #include <set>
 
 #include "grid/control/ExtStringGrid.h"
 #include "grid/foundation/model/MouseActions.h"
 #include "platform/rtl/SysUtils.h"
 
-// TODO(lead): ClearRows, ClearCols and ClearRect of the structure part; until then the
-// texts of the cells are emptied.
 void TExtStringGrid::ClearSelection()
 {
-    const auto clear = [this](int c1, int r1, int c2, int r2) {
-        for (int r = r1; r <= r2; ++r)
-            for (int c = c1; c <= c2; ++c)
-                SetCells(c, r, "");
-    };
-    const int lastCol = TotalColCount() - 1;
     if (MouseActions()->DisjunctRowSelect()) {
         for (int r = FixedRows(); r < RowCount(); ++r)
-            if (RowSelect(RowFlagIndex(r))) clear(0, r, lastCol, r);
+            if (RowSelect(RowFlagIndex(r))) ClearRows(r, 1);
     } else if (MouseActions()->DisjunctColSelect()) {
         for (int c = FixedCols(); c < ColCount(); ++c)
-            if (ColSelect(c)) clear(c, 0, c, RowCount() - 1);
+            if (ColSelect(c)) ClearCols(c, 1);
     } else {
         const TGridRect s = Selection();
-        clear(s.Left, s.Top, s.Right, s.Bottom);
+        ClearRect(s.Left, s.Top, s.Right, s.Bottom);
     }
 }
 
@@ -31,12 +24,12 @@ void TExtStringGrid::RemoveSelectedRows()
     BeginUpdate();
     if (MouseActions()->DisjunctRowSelect()) {
         for (int r = RowCount() - FixedFooters - 1; r >= FixedRows(); --r)
-            if (RowSelect(RowFlagIndex(r))) RemoveRowKeepingHidden(r);
+            if (RowSelect(RowFlagIndex(r))) RemoveRowsInternal(r, 1);
         ClearRowSelect();
     } else {
         const TGridRect s = Selection();
         for (int r = std::max(s.Top, s.Bottom); r >= std::min(s.Top, s.Bottom); --r)
-            RemoveRowKeepingHidden(r);
+            RemoveRowsInternal(r, 1);
     }
     EndUpdate();
 }
@@ -45,7 +38,7 @@ void TExtStringGrid::RemoveUnSelectedRows()
 {
     BeginUpdate();
     for (int r = RowCount() - FixedFooters - 1; r >= FixedRows(); --r)
-        if (!RowSelect(RowFlagIndex(r))) RemoveRowKeepingHidden(r);
+        if (!RowSelect(RowFlagIndex(r))) RemoveRowsInternal(r, 1);
     if (MouseActions()->RowSelectPersistent)
         SelectRows(FixedRows(), RowCount() - FixedRows());
     else
@@ -83,7 +76,7 @@ void TExtStringGrid::RemoveCheckedRows(int CheckBoxColumn, bool RemoveChecked)
 {
     BeginUpdate();
     for (int r = RowCount() - 1; r >= FixedRows(); --r)
-        if (IsChecked(CheckBoxColumn, r) == RemoveChecked) RemoveRowKeepingHidden(r);
+        if (IsChecked(CheckBoxColumn, r) == RemoveChecked) RemoveRows(r, 1);
     EndUpdate();
 }
 
@@ -96,7 +89,35 @@ void TExtStringGrid::RemoveDuplicates(int ACol, bool)
         if (seen.insert(AnsiUpperCase(Cells(col, r))).second)
             ++r;
         else
-            RemoveRowKeepingHidden(r);
+            RemoveRowsInternal(r, 1);
     }
     EndUpdate();
+}
+
+void TExtStringGrid::RemoveSelectedCols()
+{
+    if (MouseActions()->DisjunctColSelect()) {
+        // Removing a column takes its selection flag along.
+        for (int c = ColCount() - 1; c >= FixedCols(); --c)
+            if (ColSelect(c)) RemoveCols(c, 1);
+        return;
+    }
+    const TGridRect s = Selection();
+    const int left = std::min(s.Left, s.Right);
+    RemoveCols(left, std::max(s.Left, s.Right) - left + 1);
+}
+
+void TExtStringGrid::RemoveUnSelectedCols()
+{
+    if (MouseActions()->DisjunctColSelect()) {
+        for (int c = ColCount() - 1; c >= FixedCols(); --c)
+            if (!ColSelect(c)) RemoveCols(c, 1);
+    } else {
+        const TGridRect s = Selection();
+        const int left = std::min(s.Left, s.Right);
+        const int right = std::max(s.Left, s.Right);
+        RemoveCols(right + 1, ColCount() - right - 1);
+        RemoveCols(FixedCols(), left - FixedCols());
+    }
+    ClearColSelect();
 }

@@ -57,5 +57,6 @@ void TExtStringGrid::WireSettings()
         if (Change == ffcVisible)
             FixedFooters = Footer->Visible() && Footer->FooterStyle() == fsFixedLastRow ? 1 : 0;
         if (Change != ffcShowHint && Change != ffcHeight) Invalidate();
+        FooterSettingChanged(Change);
     };
 }

@@ -1720,9 +1720,6 @@ private:
     int NodeLastRealRow(int ARow) const;
     int NextNodeRow(int ARow) const;
     void ChangeNodeLevels(int ARow, int Delta);
-    // One display row in or out; the hidden rows below move with the rows around them.
-    void InsertRowKeepingHidden(int ARow);
-    void RemoveRowKeepingHidden(int ARow);
     // A checked or cleared box of a group: a node row passes it to its rows, any other row
     // makes its node's tri-state box show whether its rows agree.
     void CheckGroup(int ACol, int ARow, bool State);
@@ -1747,6 +1744,11 @@ public:
     void TrimColumn(int ACol) { TrimRect(ACol, 0, ACol, RowCount() - 1); }
     void TrimRow(int ARow) { TrimRect(0, ARow, ColCount() - 1, ARow); }
     void TrimAll() { TrimRect(0, 0, ColCount() - 1, RowCount() - 1); }
+    // A range whose end lies before its start is left alone.
+    void ColorRect(int ACol1, int ARow1, int ACol2, int ARow2, TColor AColor);
+    // Joins the second column's texts to the first's, trimmed at both ends, and removes
+    // the second column.
+    void MergeCols(int ColIndex1, int ColIndex2, const std::string& Separator);
     // Runs of equal texts merge; without MainMerge only rows or columns that are merged
     // alike already take part.
     void MergeColumnCells(int ColIndex, bool MainMerge);
@@ -1756,6 +1758,8 @@ public:
     void SplitAllCells();
     void RemoveSelectedRows();
     void RemoveUnSelectedRows();
+    void RemoveSelectedCols();
+    void RemoveUnSelectedCols();
     void HideSelectedRows();
     void HideUnSelectedRows();
     void RemoveCheckedRows(int CheckBoxColumn, bool RemoveChecked);
@@ -1776,16 +1780,16 @@ private:
 
 public:
     // The combo item list and other cell operations (ExtGridCellOperations.cpp).
-    // TODO(lead): the in-place combo editor (EditCombo) shows ComboItems and preselects
-    // its Selection for a cell whose text is not in the list.
+    // The in-place combo editor keeps its own items: ComboItems are not shown in it yet.
     TComboItemList& ComboItems() { return *FComboItems; }
     void ClearComboString() { FComboItems->Clear(); }
     void AddComboString(const std::string& s) { FComboItems->Add(s); }
     void AddComboStringObject(const std::string& s, TObject* AObject) { FComboItems->Add(s, AObject); }
     bool RemoveComboString(const std::string& s) { return FComboItems->Remove(s); }
-    // False, changing nothing, when s is not in the list.
+    // False, changing nothing, when s is not in the list; else sets ComboIdx.
     bool SetComboSelectionString(const std::string& s);
-    void SetComboSelection(int idx) { FComboItems->SetSelection(idx); }
+    // The item the combo editor preselects for a cell whose text is not in the list.
+    void SetComboSelection(int idx) { ComboIdx = idx; }
     int GetComboCount() const { return FComboItems->Count(); }
     // The index of the cell's text in the list (-1 when absent); writing sets the cell's text
     // to the item and raises the list's index error, the cell unchanged, outside the list.
@@ -1823,7 +1827,7 @@ public:
     using TFixedEditEvent =
         std::function<void(TObject* Sender, int ACol, int ARow, TEditorType& AEditor, TStringList* Values)>;
     TFixedEditEvent OnFixedEdit;
-    // TODO(lead): the editors of fixed cells call it before they open.
+    // No editor of fixed cells calls it yet: the grid has none.
     virtual void DoFixedEdit(int ACol, int ARow, TEditorType& AEditor, TStringList* Values)
     {
         if (OnFixedEdit) OnFixedEdit(this, ACol, ARow, AEditor, Values);
@@ -1838,15 +1842,16 @@ public:
         return isPassword;
     }
 
-    // The floating footer's panel (FooterPanel.cpp), made on first use; the grid owns it.
-    // TODO(lead): the grid makes it when it is made, docked at its bottom, and gives it the
-    // height and visibility that FloatingFooter's Visible and Height ask for.
-    class TFooterPanel* FooterPanel();
+    // The floating footer's panel (FooterPanel.cpp), docked at the grid's bottom; the grid
+    // owns it and gives it the height and visibility that FloatingFooter asks for.
+    class TFooterPanel* FooterPanel() const { return FFooterPanel; }
     using TFooterPaintEvent =
         std::function<void(TObject* Sender, int AColumn, TCanvas* Canvas, const TRect& ARect)>;
     TFooterPaintEvent OnFooterPaint;
 
 private:
+    void CreateFooterPanel();
+    void FooterSettingChanged(TFloatingFooterChange Change);
     TFooterPanel* FFooterPanel = nullptr;
     void ForEachBaseCell(const TGridRect& Range, const std::function<void(int, int)>& Action);
     std::unique_ptr<TComboItemList> FComboItems = std::make_unique<TComboItemList>();

@@ -48,8 +48,8 @@ void TFooterPanel::PaintPreviewFrame(int Width)
     Frame3D(canvas, frame, clWhite, clGray, 1);
 }
 
-// TODO(lead): the footer row (fsFixedLastRow) and the column preview are painted by the
-// grid's cell-content painter, its grid lines and cell colours as the painting part gives them.
+// The footer row and the column preview show only the footer colour and the application's
+// painting: the panel does not draw grid lines or cell contents yet.
 void TFooterPanel::Paint()
 {
     const TFloatingFooter& footer = *FGrid->FloatingFooter();
@@ -129,12 +129,32 @@ void TFooterPanel::MouseUp(TMouseButton Button, TShiftState Shift, int X, int Y)
     if (FGrid->OnClickCell) FGrid->OnClickCell(FGrid, FGrid->RowCount() - 1, ColumnAt(X));
 }
 
-TFooterPanel* TExtStringGrid::FooterPanel()
+void TExtStringGrid::CreateFooterPanel()
 {
-    if (!FFooterPanel) {
-        FFooterPanel = new TFooterPanel(this);
-        FFooterPanel->SetParent(this);
-        FFooterPanel->SetAlign(alBottom);
+    FFooterPanel = new TFooterPanel(this);
+    FFooterPanel->SetParent(this);
+    FFooterPanel->SetAlign(alBottom);
+    FFooterPanel->SetHeight(0);
+    FFooterPanel->SetVisible(false);
+}
+
+// The panel is one pixel lower than the footer, and takes no room while hidden.
+void TExtStringGrid::FooterSettingChanged(TFloatingFooterChange Change)
+{
+    const TFloatingFooter& footer = *FloatingFooter();
+    switch (Change) {
+    case ffcVisible:
+        FFooterPanel->SetHeight(footer.Visible() ? footer.Height() - 1 : 0);
+        FFooterPanel->SetVisible(footer.Visible());
+        break;
+    case ffcHeight:
+        if (footer.Height() > 0) FFooterPanel->SetHeight(footer.Height() - 1);
+        break;
+    case ffcShowHint:
+        FFooterPanel->SetShowHint(footer.ShowHint());
+        break;
+    default:
+        FFooterPanel->Invalidate();
+        break;
     }
-    return FFooterPanel;
 }

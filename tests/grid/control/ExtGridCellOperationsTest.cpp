@@ -22,11 +22,11 @@ TEST_F(ExtGridCellOperationsTest, TheComboItemListIsOneListForTheGrid)
     EXPECT_EQ(grid->GetComboCount(), 2);
     EXPECT_EQ(grid->ComboItems().Strings(1), "blue");
 
-    EXPECT_EQ(grid->ComboItems().Selection(), -1);
+    EXPECT_EQ(grid->ComboIdx, -1);
     EXPECT_FALSE(grid->SetComboSelectionString("green"));
-    EXPECT_EQ(grid->ComboItems().Selection(), -1);
+    EXPECT_EQ(grid->ComboIdx, -1);
     EXPECT_TRUE(grid->SetComboSelectionString("blue"));
-    EXPECT_EQ(grid->ComboItems().Selection(), 1);
+    EXPECT_EQ(grid->ComboIdx, 1);
 
     TObject tag;
     grid->AddComboStringObject("white", &tag);

@@ -18,6 +18,7 @@ protected:
         grid->SetColCount(12);
         grid->SetDefaultColWidth(50);
         grid->SetLeftCol(5);
+        grid->FloatingFooter()->SetVisible(true);
         panel = grid->FooterPanel();
         panel->SetHeight(20);
     }
