@@ -1196,6 +1196,9 @@ private:
     TGridDateTimePicker* FEditDateTime = nullptr;
     // The value the date-and-time picker was opened with, for Escape.
     TDateTime FOriginalDateTime = 0;
+
+public:
+    TCustomStrToDateEvent OnCustomStrToDate;
     // ==== end of in-place editing and validation ====
 public:
     // ==== keyboard, window procedure, wheel and zoom ====

@@ -3,6 +3,7 @@
 #include <string>
 
 #include "GridOnForm.h"
+#include "grid/control/GridDatePicker.h"
 #include "grid/control/GridDateTimePicker.h"
 #include "platform/rtl/DateUtils.h"
 #include "platform/ui/Beep.h"
@@ -79,6 +80,41 @@ TEST_F(ExtGridDateTimeEditorTest, TabStoresTheWholeValueOfTheCellItLeaves)
     EXPECT_FALSE(picker->Visible());
     EXPECT_EQ(grid->Cells(1, 1), "04/03/2026 05:06");
     EXPECT_EQ(grid->Col(), 2);
+}
+
+TEST_F(ExtGridDateTimeEditorTest, DateEditorOpensInsideItsLimits)
+{
+    const TDateTime minDate = EncodeDate(2024, 1, 10);
+    const TDateTime maxDate = EncodeDate(2024, 1, 20);
+    const struct {
+        const char* text;
+        TDateTime min, max, shown;
+    } cases[] = {{"25/01/2024", minDate, maxDate, maxDate - 1},   {"20/01/2024", minDate, maxDate, maxDate},
+                 {"10/01/2024", minDate, maxDate, minDate + 1},   {"05/01/2024", minDate, maxDate, minDate + 1},
+                 {"15/01/2024", minDate, maxDate, minDate + 5},   {"25/01/2024", 0, 0, EncodeDate(2024, 1, 25)},
+                 {"01/01/2024", 0, maxDate, EncodeDate(2024, 1, 1)}};
+    grid->OnGetEditorType = [](TObject*, int, int, TEditorType& AEditor) { AEditor = edDateEdit; };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.text);
+        grid->DatePicker()->MinDate = c.min;
+        grid->DatePicker()->MaxDate = c.max;
+        Open(c.text);
+        EXPECT_EQ(grid->DatePicker()->Date(), c.shown);
+        SendKey(VK_ESCAPE);
+    }
+}
+
+TEST_F(ExtGridDateTimeEditorTest, DateEditorReadsTheCellThroughTheApplicationsConversion)
+{
+    std::string asked;
+    grid->OnCustomStrToDate = [&asked](TObject*, const std::string& Value, TDateTime& ADate) {
+        asked = Value;
+        ADate = EncodeDate(1999, 12, 31);
+    };
+    grid->OnGetEditorType = [](TObject*, int, int, TEditorType& AEditor) { AEditor = edDateEdit; };
+    Open("new year's eve");
+    EXPECT_EQ(asked, "new year's eve");
+    EXPECT_EQ(grid->DatePicker()->Date(), EncodeDate(1999, 12, 31));
 }
 
 } // namespace
