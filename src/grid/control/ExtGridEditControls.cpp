@@ -2,6 +2,7 @@
 #include "grid/control/GridCheckBox.h"
 #include "grid/control/GridCombo.h"
 #include "grid/control/GridDatePicker.h"
+#include "grid/control/GridDateTimePicker.h"
 #include "grid/control/GridEditBtn.h"
 #include "grid/control/GridSpin.h"
 #include "grid/control/GridUnitEditBtn.h"
@@ -41,6 +42,8 @@ TGridUnitEditBtn* TExtStringGrid::UnitEditBtn() { return IdleEditor(FUnitEditBtn
 TGridCheckBox* TExtStringGrid::EditCheck() { return IdleEditor(FEditCheck, this); }
 
 TGridDatePicker* TExtStringGrid::DatePicker() { return IdleEditor(FEditDate, this); }
+
+TGridDateTimePicker* TExtStringGrid::DateAndTimePicker() { return IdleEditor(FEditDateTime, this); }
 
 TGridButton* TExtStringGrid::GridButton()
 {
@@ -105,6 +108,9 @@ void TExtStringGrid::ShowEditControl(int ACol, int ARow)
     case edDateEditUpDown:
     case edTimeEdit:
         ShowDatePicker(rect, realCol, ARow);
+        break;
+    case edDateTimeEdit:
+        ShowDateTimePicker(rect, realCol, ARow);
         break;
     case edCheckBox:
         EditCheck()->SetCaption(GetEditText(Col(), ARow));
@@ -232,6 +238,21 @@ void TExtStringGrid::ShowDatePicker(const TRect& Rect, int RealCol, int ARow)
     if (EditControl != edTimeEdit && MouseActions()->DirectDateDrop) picker->Perform(WM_KEYDOWN, VK_F4, 0);
 }
 
+void TExtStringGrid::ShowDateTimePicker(const TRect& Rect, int RealCol, int ARow)
+{
+    TGridDateTimePicker* picker = DateAndTimePicker();
+    FOriginalDateTime = TGridDateTimePicker::ReadCellText(GetEditText(Col(), ARow));
+    picker->SetDateTime(FOriginalDateTime);
+    // Closing unchanged keeps the cell's own text, which may be written differently.
+    FLoadedEditText = TGridDateTimePicker::CellText(picker->DateTime());
+    picker->SetBorderStyle(bsNone);
+    GetEditorProp(RealCol, ARow, nullptr);
+    FStartEditChar = 0;
+    PresentEditor(picker, Rect);
+    // It is no text editor of the cell.
+    EditCtrl = nullptr;
+}
+
 void TExtStringGrid::StoreSpinValue(int RealCol, int ARow)
 {
     switch (EditControl) {
@@ -308,6 +329,14 @@ void TExtStringGrid::HideEditControl(int ACol, int ARow)
             // A cleared check box of the picker means no date.
             SetEditTextEx(realCol, ARow, FEditDate->Checked() ? FEditDate->Text() : "");
             CloseEditor(FEditDate);
+            EditMode = false;
+        }
+        break;
+    case edDateTimeEdit:
+        if (FEditDateTime) {
+            SetEditTextEx(realCol, ARow,
+                          FEditDateTime->Checked() ? TGridDateTimePicker::CellText(FEditDateTime->DateTime()) : "");
+            CloseEditor(FEditDateTime);
             EditMode = false;
         }
         break;

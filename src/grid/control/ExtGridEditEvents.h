@@ -2,6 +2,7 @@
 #include <functional>
 #include <string>
 
+#include "platform/rtl/DateUtils.h"
 #include "platform/ui/Types.h"
 
 class TObject;
@@ -19,6 +20,8 @@ using TGetEditorPropIntEvent = std::function<void(TObject* Sender, int ARow, int
 using TComboObjectChangeEvent = std::function<void(TObject* Sender, int ACol, int ARow, int AItemIndex,
                                                    const std::string& ASelection, TObject* AObject)>;
 using TEllipsClickEvent = std::function<void(TObject* Sender, int ACol, int ARow, std::string& S)>;
+// Turns a cell text into the date a date editor opens on; ADate comes in as now.
+using TCustomStrToDateEvent = std::function<void(TObject* Sender, const std::string& Value, TDateTime& ADate)>;
 using TSpinClickEvent = std::function<void(TObject* Sender, int ACol, int ARow, int AValue, bool UpDown)>;
 using TClipboardBeforePasteEvent =
     std::function<void(TObject* Sender, int ACol, int ARow, std::string& Value, bool& Allow)>;

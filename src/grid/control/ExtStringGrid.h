@@ -73,6 +73,7 @@ class TGridUnitEditBtn;
 class TGridCheckBox;
 class TGridButton;
 class TGridDatePicker;
+class TGridDateTimePicker;
 
 // The grid's own errors: invalid row and column accesses, failed conversions.
 class EExtGridError : public Exception {
@@ -1187,6 +1188,19 @@ private:
     // Shows a special editor placed over the cell, with the focus and the start character.
     void PresentEditor(TWinControl* Editor, const TRect& Rect);
     void CloseEditor(TWinControl* Editor);
+
+public:
+    TGridDateTimePicker* DateAndTimePicker();
+
+private:
+    friend class TGridDateTimePicker;
+    void ShowDateTimePicker(const TRect& Rect, int RealCol, int ARow);
+    TGridDateTimePicker* FEditDateTime = nullptr;
+    // The value the date-and-time picker was opened with, for Escape.
+    TDateTime FOriginalDateTime = 0;
+
+public:
+    TCustomStrToDateEvent OnCustomStrToDate;
     // ==== end of in-place editing and validation ====
 public:
     // ==== keyboard, window procedure, wheel and zoom ====

@@ -16,9 +16,23 @@ void TGridDatePicker::LoadCellText(const std::string& Text)
         if (!TryStrToTime(Text, value)) value = Now();
         SetTime(value);
     } else {
-        if (!TryStrToDate(Text, value)) value = Now();
-        SetDate(value);
+        SetDate(ReadDateText(Text));
     }
+}
+
+// The limits themselves are kept out: the calendar offers only the days strictly inside them.
+TDateTime TGridDatePicker::ReadDateText(const std::string& Text) const
+{
+    TDateTime value = Now();
+    if (Text.empty()) return value;
+    if (FGrid->OnCustomStrToDate) {
+        FGrid->OnCustomStrToDate(FGrid, Text, value);
+        return value;
+    }
+    if (!TryStrToDate(Text, value)) return Now();
+    if (MaxDate != 0 && value > MaxDate) value = MaxDate - 1;
+    if (MinDate != 0 && value <= MinDate) value = MinDate + 1;
+    return value;
 }
 
 void TGridDatePicker::DoExit()

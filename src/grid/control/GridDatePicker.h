@@ -13,11 +13,17 @@ public:
     // text is empty or no date.
     void LoadCellText(const std::string& Text);
 
+    // The range a loaded date is brought into; 0 leaves that end open.
+    TDateTime MinDate = 0;
+    TDateTime MaxDate = 0;
+
 protected:
     void DoExit() override;
     void KeyDown(Word& Key, TShiftState Shift) override;
     void WMGetDlgCode(TMessage& Message) override;
 
 private:
+    TDateTime ReadDateText(const std::string& Text) const;
+
     TExtStringGrid* FGrid;
 };
