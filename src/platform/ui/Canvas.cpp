@@ -227,6 +227,16 @@ void TCanvas::LineTo(int x, int y)
         // surface costs no more than one across it.
         const TLineSteps line(from, penPos_);
         const auto [first, last] = line.StepsWithin(QRect(0, 0, p->device()->width(), p->device()->height()));
+        if (last <= first) return;
+        // Grid lines run straight across or down: their pixels form one rectangle, which the
+        // painter fills far faster than it plots the same pixels one by one.
+        const QPoint a = line.At(first), b = line.At(last - 1);
+        if ((a.x() == b.x() || a.y() == b.y()) && p->deviceTransform().isIdentity()) {
+            p->fillRect(QRect(QPoint(std::min(a.x(), b.x()), std::min(a.y(), b.y())),
+                              QPoint(std::max(a.x(), b.x()), std::max(a.y(), b.y()))),
+                        p->pen().color());
+            return;
+        }
         QPolygon pixels;
         pixels.reserve(static_cast<int>(std::max<int64_t>(last - first, 0)));
         for (int64_t i = first; i < last; ++i)

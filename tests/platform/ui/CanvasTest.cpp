@@ -61,7 +61,9 @@ TEST_F(CanvasTest, LineToLeavesOutItsEndPoint)
 TEST_F(CanvasTest, LinesReachingBeyondTheBitmapDrawWhatFallsOnIt)
 {
     const TPoint lines[][2] = {{{-150, -80}, {190, 95}}, {{200, 7}, {-300, 21}}, {{13, -500}, {17, 400}},
-                               {{-60, 40}, {90, -35}},   {{5, 5}, {30, 12}},     {{39, 29}, {-1, -1}}};
+                               {{-60, 40}, {90, -35}},   {{5, 5}, {30, 12}},     {{39, 29}, {-1, -1}},
+                               {{35, 8}, {-20, 8}},      {{6, 50}, {6, 3}},      {{3, 0}, {3, 30}},
+                               {{0, 29}, {40, 29}}};
     for (const auto& line : lines) {
         const TPoint from = line[0];
         const TPoint to = line[1];
