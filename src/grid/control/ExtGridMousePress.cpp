@@ -359,6 +359,8 @@ void TExtStringGrid::DoubleClickPress(TShiftState Shift, int X, int Y)
             return;
         }
     }
+    // The button's own press and release have answered already.
+    if (ARow >= 0 && OnCellButton(ACol, ARow, {X, Y})) return;
     LibraryPress(mbLeft, Shift, X, Y);
     FDblClickFired = false;
     // A cell holding a control answers the click itself.

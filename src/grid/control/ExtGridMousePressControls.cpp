@@ -139,11 +139,7 @@ bool TExtStringGrid::ReleaseCellButton(int ACol, int ARow, int X, int Y)
         FPushedCellButton = {-1, -1};
         ReleaseCapture();
     }
-    if (!valid) return false;
-    const TPoint base = BaseCell(ACol, ARow);
-    const int realCol = RealColIndex(base.X);
-    return (HasButton(realCol, base.Y) && GetCellButtonRect(base.X, base.Y).Contains({X, Y})) ||
-           (HasExpand(realCol, base.Y) && GetExpandRect(realCol, base.Y).Contains({X, Y}));
+    return valid && OnCellButton(ACol, ARow, {X, Y});
 }
 
 void TExtStringGrid::ClickReleasedButton(TPoint Pushed, int ACol, int ARow, TPoint At, bool FixedCell)
@@ -156,4 +152,12 @@ void TExtStringGrid::ClickReleasedButton(TPoint Pushed, int ACol, int ARow, TPoi
         const bool expanded = ToggleExpand(RealColIndex(Pushed.X), Pushed.Y);
         DoExpandClick(Pushed.X, Pushed.Y, expanded);
     }
+}
+
+bool TExtStringGrid::OnCellButton(int ACol, int ARow, TPoint At) const
+{
+    const TPoint base = BaseCell(ACol, ARow);
+    const int realCol = RealColIndex(base.X);
+    return (HasButton(realCol, base.Y) && GetCellButtonRect(base.X, base.Y).Contains(At)) ||
+           (HasExpand(realCol, base.Y) && GetExpandRect(realCol, base.Y).Contains(At));
 }

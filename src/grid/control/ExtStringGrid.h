@@ -1413,6 +1413,8 @@ private:
     void RadioGroupClick(int ACol, int ARow, int DY, int DX);
     bool ReleaseCellButton(int ACol, int ARow, int X, int Y);
     void ClickReleasedButton(TPoint Pushed, int ACol, int ARow, TPoint At, bool FixedCell);
+    // Whether the point lies on the in-cell or expand button of the cell's base cell.
+    bool OnCellButton(int ACol, int ARow, TPoint At) const;
 
     void LeftRelease(TShiftState Shift, int X, int Y);
     void EndFixedSizing(int X, int Y);

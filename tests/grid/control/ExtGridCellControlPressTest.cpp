@@ -80,6 +80,14 @@ TEST_F(ExtGridCellControlPressTest, AnExpandButtonTogglesItsStateOnEachClick)
         SendClick(grid, at.X, at.Y);
     EXPECT_EQ(expands, (std::vector<bool>{true, false}));
     EXPECT_FALSE(grid->GetExpandState(2, 1));
+
+    // A double click on the button is its single click: no cell double click, no editor.
+    bool doubleClicked = false;
+    grid->OnDblClickCell = [&](TObject*, int, int) { doubleClicked = true; };
+    SendDoubleClick(grid, on.X, on.Y);
+    EXPECT_EQ(expands, (std::vector<bool>{true, false, true}));
+    EXPECT_FALSE(doubleClicked);
+    EXPECT_FALSE(grid->EditorMode());
 }
 
 TEST_F(ExtGridCellControlPressTest, APressOnANodeGlyphContractsAndExpandsUnlessRefused)
