@@ -89,6 +89,7 @@ void TExtStringGrid::LeftPress(TShiftState Shift, int X, int Y)
 
     SetIncrSearchText("");
     FMoveColInd = FMoveRowInd = -1;
+    FPushedCellButton = {-1, -1};
     FOldKeepLeftCol = LeftCol();
     if (ARow == 0)
         MouseToCell(X - 5, Y, Colclicked, Rowclicked);
@@ -114,8 +115,8 @@ void TExtStringGrid::LeftPress(TShiftState Shift, int X, int Y)
     const bool declFixed = IsFixed(ACol, ARow) && !fixedPos;
     if (fixedPos || declFixed) HideInplaceEdit();
     const int realCol = RealColIndex(ACol);
-    // Only check boxes answer a press yet: node glyphs, radio groups, ratings, in-cell and
-    // expand buttons are drawn but do not react, and nothing is dragged out of the selection.
+    // Nothing is dragged out of the selection yet.
+    if (PressCellControl(Shift, ACol, ARow, clickedCol, clickedRow, X, Y)) return;
 
     // A press on a merged cell's other parts selects the merged block through its base cell.
     int pressX = X, pressY = Y;
@@ -358,6 +359,8 @@ void TExtStringGrid::DoubleClickPress(TShiftState Shift, int X, int Y)
             return;
         }
     }
+    // The button's own press and release have answered already.
+    if (ARow >= 0 && OnCellButton(ACol, ARow, {X, Y})) return;
     LibraryPress(mbLeft, Shift, X, Y);
     FDblClickFired = false;
     // A cell holding a control answers the click itself.

@@ -36,7 +36,12 @@ void TExtStringGrid::LeftRelease(TShiftState Shift, int X, int Y)
     FMouseSelectStart = -1;
     FMoveMarkers.Hide();
     EndFixedSizing(X, Y);
+    const bool onCellButton = ReleaseCellButton(ACol, ARow, X, Y);
     HideSizingHint();
+    if (onCellButton) {
+        FDoOnClick = FClickFired = false;
+        return;
+    }
 
     TMouseActions& ma = *MouseActions();
     bool deselected = false;

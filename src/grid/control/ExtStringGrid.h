@@ -1406,6 +1406,15 @@ private:
     void DisjunctPress(TShiftState Shift, int ACol, int ARow, const TGridRect& OldSel, bool& Done);
     // Within 4 pixels of the left or right border of a header cell whose columns size.
     bool OnHeaderSizingBorder(int ACol, int ARow, int X) const;
+    bool PressCellControl(TShiftState Shift, int ACol, int ARow, int ClickedCol, int ClickedRow, int X, int Y);
+    void PressNodeGlyph(TShiftState Shift, int ARow, int ClickedCol, int ClickedRow, int X, int Y);
+    bool PressCellButton(int ACol, int ARow, TPoint Clicked, const TRect& Button, TPoint At);
+    // DX and DY are the click's offset from the cell's top-left corner; ACol is real.
+    void RadioGroupClick(int ACol, int ARow, int DY, int DX);
+    bool ReleaseCellButton(int ACol, int ARow, int X, int Y);
+    void ClickReleasedButton(TPoint Pushed, int ACol, int ARow, TPoint At, bool FixedCell);
+    // Whether the point lies on the in-cell or expand button of the cell's base cell.
+    bool OnCellButton(int ACol, int ARow, TPoint At) const;
 
     void LeftRelease(TShiftState Shift, int X, int Y);
     void EndFixedSizing(int X, int Y);
@@ -1461,6 +1470,8 @@ private:
     bool FClickFired = false;
     bool FDblClickFired = false;
     bool FSyncedMove = false;
+    // The cell whose in-cell or expand button is held down; (-1, -1) none.
+    TPoint FPushedCellButton{-1, -1};
     THintWindow* FSizingHint = nullptr;
     TRowOrder FRowOrder;
     TMoveMarkers FMoveMarkers{this};
