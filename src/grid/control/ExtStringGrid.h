@@ -1884,4 +1884,28 @@ private:
 
 public:
     // ==== end of nodes, floating footer and cell operations ====
+
+    // ==== sorting and filtering ====
+public:
+    // ==== end of sorting and filtering ====
+
+    // ==== find, highlight and search footer ====
+public:
+    // ==== end of find, highlight and search footer ====
+
+    // ==== grouping and calculations ====
+public:
+    // ==== end of grouping and calculations ====
+
+    // ==== cell streams and text files ====
+public:
+    // ==== end of cell streams and text files ====
+
+    // ==== HTML and XML exchange ====
+public:
+    // ==== end of HTML and XML exchange ====
+
+    // ==== Office and database exchange ====
+public:
+    // ==== end of Office and database exchange ====
 };
