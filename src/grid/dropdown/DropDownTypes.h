@@ -17,25 +17,4 @@ enum TDropDownEditType {
 
 enum TDropPosition { dpAuto, dpDown, dpUp };
 
-enum TGradientDirection { gdHorizontal, gdVertical };
-
 enum TSelectionColorStyle { scCustom, scOffice2007, scWindowsVista, scWindows7 };
-
-// "lpRighBottom" keeps the spelling that stored forms carry.
-enum TLabelPosition {
-    lpLeftTop,
-    lpLeftCenter,
-    lpLeftBottom,
-    lpTopLeft,
-    lpBottomLeft,
-    lpLeftTopLeft,
-    lpLeftCenterLeft,
-    lpLeftBottomLeft,
-    lpTopCenter,
-    lpBottomCenter,
-    lpRightTop,
-    lpRightCenter,
-    lpRighBottom,
-    lpTopRight,
-    lpBottomRight
-};
