@@ -1,0 +1,115 @@
+#include "grid/dropdown/DropDownForm.h"
+
+#include <algorithm>
+
+#include "grid/control/settings/BarAppearance.h"
+#include "grid/dropdown/DropDownBars.h"
+#include "grid/dropdown/DropDownDrawing.h"
+#include "grid/dropdown/ExtDropDown.h"
+#include "platform/rtl/Ticks.h"
+#include "platform/ui/Capture.h"
+
+TDropDownForm::TDropDownForm(TComponent* owner) : TPopupWindow(owner)
+{
+    // A press outside ends the drop-down as the edit decides, not as a plain cancel.
+    OnCloseUp = [this](TObject*, bool) {
+        FDeActivateTime = TickCount();
+        if (FExtDropDown) FExtDropDown->PopupClosed(CancelOnDeActivate);
+    };
+}
+
+TRect TDropDownForm::FrameInside() const
+{
+    const int Border = FExtDropDown ? std::max(FExtDropDown->DropDownBorderWidth(), 0) : 0;
+    return InflateRect(TRect{0, 0, Width(), Height()}, -Border, -Border);
+}
+
+namespace {
+// Makes the bar on first need, binds it and shows it as its appearance says.
+template <class TBar, class TLookOf>
+TBar* PrepareBar(TDropDownForm* Form, TBar* Bar, TExtCustomDropDown* DropDown, const TLookOf& Appearance)
+{
+    if (!Bar && !Appearance.Visible()) return nullptr;
+    if (!Bar) {
+        Bar = new TBar(Form);
+        Bar->SetParent(Form);
+        Bar->SetHeight(Appearance.Height);
+    }
+    Bar->BindDropDown(DropDown);
+    Bar->RebuildButtons();
+    Bar->SetVisible(Appearance.Visible());
+    return Bar;
+}
+} // namespace
+
+void TDropDownForm::InitializeAndUpdate()
+{
+    if (!FExtDropDown) return;
+    FHeader = PrepareBar(this, FHeader, FExtDropDown, *FExtDropDown->DropDownHeader());
+    if (FHeader) {
+        FHeader->OnDrawBackGround = FExtDropDown->OnDrawHeader;
+        FHeader->OnGetText = FExtDropDown->OnGetHeaderText;
+    }
+    FFooter = PrepareBar(this, FFooter, FExtDropDown, *FExtDropDown->DropDownFooter());
+    if (FFooter) {
+        FFooter->OnDrawBackGround = FExtDropDown->OnDrawFooter;
+        FFooter->OnGetText = FExtDropDown->OnGetFooterText;
+    }
+    LayOut();
+}
+
+// The bars stand at the top and bottom of the frame's inside; the drop-down places its control
+// between them.
+void TDropDownForm::LayOut()
+{
+    const TRect Inside = FrameInside();
+    if (FHeader && FHeader->Visible()) FHeader->SetBounds(Inside.Left, Inside.Top, Inside.Width(), FHeader->Height());
+    if (FFooter && FFooter->Visible())
+        FFooter->SetBounds(Inside.Left, Inside.Bottom - FFooter->Height(), Inside.Width(), FFooter->Height());
+}
+
+void TDropDownForm::SizeTo(int Width, int Height)
+{
+    SetBounds(Left(), Top(), std::max(Width, 80), std::max(Height, 50));
+    if (OnSizing) OnSizing(this);
+}
+
+void TDropDownForm::Resize()
+{
+    TPopupWindow::Resize();
+    LayOut();
+    if (FExtDropDown) FExtDropDown->PlaceControl();
+    Invalidate();
+}
+
+void TDropDownForm::Paint()
+{
+    if (!FExtDropDown) return;
+    TCanvas* Canvas = this->Canvas();
+    const int Border = FExtDropDown->DropDownBorderWidth();
+    const TColor Color = FExtDropDown->DropDownColor(), ColorTo = FExtDropDown->DropDownColorTo();
+    const TRect Inside = FrameInside();
+    if (Color != clNone && ColorTo != clNone) {
+        DrawDropDownGradient(Canvas, Color, ColorTo, FExtDropDown->DropDownGradient() == gdHorizontal, Inside, 80);
+    } else if (Color != clNone) {
+        Canvas->Brush()->SetColor(Color);
+        Canvas->FillRect(Inside);
+    }
+    if (Border > 0) {
+        Canvas->Brush()->SetStyle(bsClear);
+        Canvas->Pen()->SetColor(FExtDropDown->DropDownBorderColor());
+        Canvas->Pen()->SetWidth(Border);
+        Canvas->Rectangle(Border / 2, Border / 2, Width(), Height());
+        Canvas->Pen()->SetWidth(1);
+        Canvas->Brush()->SetStyle(bsSolid);
+    }
+}
+
+void TDropDownForm::WndProc(TMessage& message)
+{
+    // While blocked, neither a press outside nor a lost capture ends the drop-down.
+    const bool Press = message.Msg == WM_LBUTTONDOWN || message.Msg == WM_RBUTTONDOWN || message.Msg == WM_MBUTTONDOWN;
+    const bool Outside = Press && !ClientRect().Contains(LParamToPoint(message.LParam));
+    if (BlockActivate && (message.Msg == WM_CAPTURECHANGED || Outside)) return;
+    TPopupWindow::WndProc(message);
+}
