@@ -171,6 +171,8 @@ protected:
     virtual void SetEditRect();
     virtual void DrawFocus();
     void SetDropDownControl(TControl* Control);
+    // The value shown now becomes the one a cancelled close restores.
+    void RememberValue() { FOldText = Text(); }
     TControl* DropDownControl() const { return FControl; }
     int GetMinHeight() const;
     // The 250 ms guard: the press that closed the popup by leaving it does not reopen it.
@@ -202,7 +204,7 @@ private:
     void PopupClosed(bool Cancelled);
     void PrepareAgainWhenOpen();
     bool HandleClipboard(const TMessage& m);
-    bool ForwardToControl(const TMessage& m);
+    void ForwardToControl(const TMessage& m);
     void PickOnlyKeyDown(Word& key, TShiftState shift);
     void CloseKeys(Word key);
     void RefreshFrame();

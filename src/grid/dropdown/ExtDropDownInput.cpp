@@ -94,11 +94,14 @@ void TExtCustomDropDown::SelectBeforeDecimal()
 
 // ---- keys ----
 
-// Keys that the open popup's control wants go to it, as if it had the focus.
-bool TExtCustomDropDown::ForwardToControl(const TMessage& m)
+// Keys that the open popup's control wants go to it, as if it had the focus: the key-down
+// alone, since the edit passes the character it types on by itself.
+void TExtCustomDropDown::ForwardToControl(const TMessage& m)
 {
     auto* Target = dynamic_cast<TWinControl*>(FControl);
-    return FDroppedDown && Target && DeliverKeyMessage(Target, m);
+    if (!FDroppedDown || !Target) return;
+    if (m.Msg == WM_KEYDOWN) DeliverKeyDown(Target, static_cast<Word>(m.WParam), KeyDataToShiftState(m.LParam), U"");
+    else DeliverKeyMessage(Target, m);
 }
 
 void TExtCustomDropDown::CloseKeys(Word key)

@@ -13,10 +13,20 @@ TExtMemoDropDown::TExtMemoDropDown(TComponent* owner) : TExtCustomDropDown(owner
     };
 }
 
+namespace {
+// The lines as the memo shows them: no line break after the last one.
+std::string MemoLines(const TStringList& Lines)
+{
+    std::string Text = Lines.Text();
+    if (Text.size() >= 2) Text.resize(Text.size() - 2);
+    return Text;
+}
+} // namespace
+
 void TExtMemoDropDown::SetMemoText(const TStringList& Value)
 {
     FMemoText = Value;
-    FMemo->SetText(FMemoText.Text());
+    FMemo->SetText(MemoLines(FMemoText));
     UpdateEditFromMemo();
 }
 
@@ -38,7 +48,7 @@ void TExtMemoDropDown::BeforeDropDown()
     TExtCustomDropDown::BeforeDropDown();
     // A click outside keeps the edited text.
     DropDownForm()->CancelOnDeActivate = false;
-    FMemo->SetText(FMemoText.Text());
+    FMemo->SetText(MemoLines(FMemoText));
     FMemo->SetMaxLength(MaxLength());
     FMemo->SetScrollBars(FMemoScrollBars);
     FMemo->SetReadOnly(FMemoReadOnly);
@@ -59,7 +69,7 @@ void TExtMemoDropDown::DoDropUp(bool Cancelled)
     // The focus coming back to the edit must not open the popup again.
     const bool WasAutoDrop = FAutoDrop;
     FAutoDrop = false;
-    if (Cancelled) FMemo->SetText(FMemoText.Text());
+    if (Cancelled) FMemo->SetText(MemoLines(FMemoText));
     TExtCustomDropDown::DoDropUp(Cancelled);
     FAutoDrop = WasAutoDrop;
 }
@@ -89,6 +99,8 @@ void TExtMemoDropDown::UpdateEditFromMemo()
     FUpdating = true;
     SetEditText(Shown);
     FUpdating = false;
+    // Otherwise a cancelled close would put back an older text, and with it the lines.
+    RememberValue();
 }
 
 void TExtMemoDropDown::Change()
