@@ -95,14 +95,10 @@ void TDropDownForm::Paint()
         Canvas->Brush()->SetColor(Color);
         Canvas->FillRect(Inside);
     }
-    if (Border > 0) {
-        Canvas->Brush()->SetStyle(bsClear);
-        Canvas->Pen()->SetColor(FExtDropDown->DropDownBorderColor());
-        Canvas->Pen()->SetWidth(Border);
-        Canvas->Rectangle(Border / 2, Border / 2, Width(), Height());
-        Canvas->Pen()->SetWidth(1);
-        Canvas->Brush()->SetStyle(bsSolid);
-    }
+    // The frame lies wholly inside the window, one ring of pixels per unit of width.
+    Canvas->Brush()->SetColor(FExtDropDown->DropDownBorderColor());
+    for (int Ring = 0; Ring < Border && FExtDropDown->DropDownBorderColor() != clNone; ++Ring)
+        Canvas->FrameRect(InflateRect(TRect{0, 0, Width(), Height()}, -Ring, -Ring));
 }
 
 void TDropDownForm::WndProc(TMessage& message)

@@ -42,6 +42,8 @@ void TExtTrackBarDropDown::SetPosition(int Value)
     FPosition = Value;
     FTrackBar->SetPosition(Value);
     FPosition = FTrackBar->Position();
+    // The track bar reports nothing while the form is still being made.
+    if (Text() != IntToStr(FPosition)) SetEditText(IntToStr(FPosition));
 }
 
 void TExtTrackBarDropDown::SetFrequency(int Value)

@@ -216,3 +216,26 @@ TEST_F(ExtDropDownTest, HeaderButtonsRunFromTheRightAndAreCutToTheBar)
         EXPECT_STREQ(E.what(), "Index out of bounds in list read access");
     }
 }
+
+TEST_F(ExtDropDownTest, TheFrameIsAsWideAsTheBorderWidth)
+{
+    Edit.SetDropDownBorderWidth(3);
+    Edit.SetDropDownBorderColor(clRed);
+    Edit.SetDropDownColor(clWhite);
+    Edit.SetDropDownColorTo(clNone);
+    Edit.DropDownHeader()->SetVisible(false);
+    Edit.DropDownFooter()->SetVisible(false);
+    Edit.ShowDropDown();
+    TDropDownForm* Popup = Edit.DropDownForm();
+    EXPECT_EQ(Edit.Panel->Left(), 3);
+    EXPECT_EQ(Edit.Panel->Top(), 3);
+    TBitmap Shot(Popup->Width(), Popup->Height());
+    Popup->PaintTo(Shot.Canvas(), 0, 0);
+    const int W = Popup->Width(), H = Popup->Height();
+    for (int I = 0; I < 3; ++I) {
+        EXPECT_EQ(Shot.Canvas()->Pixels(I, H / 2), clRed) << I;
+        EXPECT_EQ(Shot.Canvas()->Pixels(W - 1 - I, H / 2), clRed) << I;
+        EXPECT_EQ(Shot.Canvas()->Pixels(W / 2, I), clRed) << I;
+        EXPECT_EQ(Shot.Canvas()->Pixels(W / 2, H - 1 - I), clRed) << I;
+    }
+}

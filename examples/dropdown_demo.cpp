@@ -1,0 +1,60 @@
+// A memo drop-down and a track-bar drop-down on a form; the memo's popup opens with a header
+// (caption and two buttons) and a footer (OK, Cancel and the size grip).
+//
+//   dropdown_demo    shows the window with the popup open until it is closed
+#include "grid/control/settings/BarAppearance.h"
+#include "grid/dropdown/ExtMemoDropDown.h"
+#include "grid/dropdown/ExtTrackBarDropDown.h"
+#include "platform/ui/Forms.h"
+
+namespace {
+
+class TDropDownDemo : public TForm {
+public:
+    explicit TDropDownDemo(TComponent* AOwner) : TForm(AOwner)
+    {
+        SetCaption("Drop-down editors");
+        SetClientSize(420, 300);
+        Memo = new TExtMemoDropDown(this);
+        Memo->SetParent(this);
+        Memo->SetBounds(90, 20, 220, 21);
+        Memo->SetLabelCaption("Notes");
+        TStringList Lines;
+        Lines.SetText("Scan list checked\r\nEDS file written\r\nbank.bin sent");
+        Memo->SetMemoText(Lines);
+        Memo->SetDropDownWidth(260);
+        Memo->DropDownHeader()->Caption = "<b>Notes</b> of the project";
+        Memo->DropDownHeader()->Buttons()->Add().SetCaption("Clear");
+        Memo->DropDownHeader()->Buttons()->Add().SetCaption("Undo");
+        TFooterButton& Ok = Memo->DropDownFooter()->Buttons()->Add();
+        Ok.SetCaption("OK");
+        Ok.ModalResult = mrOk;
+        TFooterButton& Cancel = Memo->DropDownFooter()->Buttons()->Add();
+        Cancel.SetCaption("Cancel");
+        Cancel.ModalResult = mrCancel;
+        Memo->DropDownFooter()->ButtonAlignment = baLeft;
+
+        Level = new TExtTrackBarDropDown(this);
+        Level->SetParent(this);
+        Level->SetBounds(90, 240, 120, 21);
+        Level->SetLabelCaption("Level");
+        Level->SetPosition(4);
+    }
+
+    TExtMemoDropDown* Memo;
+    TExtTrackBarDropDown* Level;
+};
+
+} // namespace
+
+int main()
+{
+    Application->Initialize();
+    TDropDownDemo* demo = nullptr;
+    Application->CreateForm(demo);
+    demo->Show();
+    demo->Memo->SetFocus();
+    demo->Memo->ShowDropDown();
+    Application->Run();
+    return 0;
+}
