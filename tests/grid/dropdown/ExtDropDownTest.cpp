@@ -239,3 +239,36 @@ TEST_F(ExtDropDownTest, TheFrameIsAsWideAsTheBorderWidth)
         EXPECT_EQ(Shot.Canvas()->Pixels(W / 2, H - 1 - I), clRed) << I;
     }
 }
+
+TEST_F(ExtDropDownTest, AutoPlacementOpensAboveWhenBelowIsNotStrictlyEnough)
+{
+    Edit.ShowDropDown();
+    const int H = Edit.DropDownForm()->Height();
+    Edit.HideDropDown(false);
+    const auto AnchorY = [&] { return Host.ClientToScreen(TPoint{Edit.Left(), Edit.Top()}).Y; };
+    for (const int Spare : {0, 1}) {
+        Edit.SetTop(Edit.Top() + (Screen->Height() - H - Spare) - AnchorY());
+        ASSERT_EQ(AnchorY() + H + Spare, Screen->Height());
+        Edit.ShowDropDown();
+        const bool Above = Edit.DropDownForm()->Top() == AnchorY() - H;
+        EXPECT_EQ(Above, Spare == 0) << "spare " << Spare;
+        Edit.HideDropDown(false);
+    }
+}
+
+TEST_F(ExtDropDownTest, TheFrameColourFollowsTheFocus)
+{
+    Edit.SetBorderColor(clRed);
+    const auto FramePixel = [&] {
+        Application->ProcessMessages();
+        TBitmap Shot(Edit.Width(), Edit.Height());
+        Edit.PaintTo(Shot.Canvas(), 0, 0);
+        return Shot.Canvas()->Pixels(0, Edit.Height() / 2);
+    };
+    EXPECT_EQ(FramePixel(), clRed) << "focused, without a focus colour";
+    Edit.SetFocusBorderColor(clBlue);
+    Edit.Invalidate();
+    EXPECT_EQ(FramePixel(), clBlue);
+    Host.Other->SetFocus();
+    EXPECT_EQ(FramePixel(), clRed);
+}
