@@ -21,6 +21,8 @@ enum TDropDownEditType {
 
 enum TDropPosition { dpAuto, dpDown, dpUp };
 
+enum TItemLayout { ilCaptionLeft, ilCaptionRight, ilCaptionTop, ilCaptionBottom };
+
 enum TSelectionColorStyle { scCustom, scOffice2007, scWindowsVista, scWindows7 };
 
 using TDropDownEvent = std::function<void(TObject* Sender, bool& AcceptDrop)>;

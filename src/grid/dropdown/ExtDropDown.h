@@ -173,6 +173,8 @@ protected:
     void SetDropDownControl(TControl* Control);
     // The value shown now becomes the one a cancelled close restores.
     void RememberValue() { FOldText = Text(); }
+    // Shows a value as SetText would, leaving the value a cancelled close restores.
+    void ShowValue(const std::string& Value) { TCustomMaskEdit::SetText(FInput.Shown(FInput.NormalizedValue(Value))); }
     TControl* DropDownControl() const { return FControl; }
     int GetMinHeight() const;
     // The 250 ms guard: the press that closed the popup by leaving it does not reopen it.

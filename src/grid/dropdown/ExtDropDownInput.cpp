@@ -188,11 +188,11 @@ void TExtCustomDropDown::KeyDown(Word& key, TShiftState shift)
     if (key == VK_F4 || (WasOpen && (key == VK_RETURN || key == VK_ESCAPE))) key = 0;
 }
 
-// Enter and Escape belong to the open popup, not to the dialog's buttons.
+// While the popup is open, Enter, Escape and Tab belong to it, not to the dialog.
 void TExtCustomDropDown::WMGetDlgCode(TMessage& message)
 {
     TCustomMaskEdit::WMGetDlgCode(message);
-    if (FDroppedDown) message.Result |= DLGC_WANTALLKEYS;
+    if (FDroppedDown) message.Result |= DLGC_WANTALLKEYS | DLGC_WANTTAB;
 }
 
 void TExtCustomDropDown::WMChar(TMessage& message)
