@@ -1,8 +1,9 @@
 // A memo drop-down and a track-bar drop-down on a form; the memo's popup opens with a header
 // (caption and two buttons) and a footer (OK, Cancel and the size grip).
 //
-//   dropdown_demo    shows the window with the popup open until it is closed
+//   dropdown_demo [memo|calculator]   shows the window with that popup open until it is closed
 #include "grid/control/settings/BarAppearance.h"
+#include "grid/dropdown/ExtCalculatorDropdown.h"
 #include "grid/dropdown/ExtMemoDropDown.h"
 #include "grid/dropdown/ExtTrackBarDropDown.h"
 #include "platform/ui/Forms.h"
@@ -39,22 +40,30 @@ public:
         Level->SetBounds(90, 240, 120, 21);
         Level->SetLabelCaption("Level");
         Level->SetPosition(4);
+
+        Calculator = new TExtCalculatorDropdown(this);
+        Calculator->SetParent(this);
+        Calculator->SetBounds(250, 240, 120, 21);
+        Calculator->SetValue(1234.5);
     }
 
     TExtMemoDropDown* Memo;
     TExtTrackBarDropDown* Level;
+    TExtCalculatorDropdown* Calculator;
 };
 
 } // namespace
 
-int main()
+int main(int argc, char** argv)
 {
     Application->Initialize();
     TDropDownDemo* demo = nullptr;
     Application->CreateForm(demo);
     demo->Show();
-    demo->Memo->SetFocus();
-    demo->Memo->ShowDropDown();
+    TExtCustomDropDown* open = demo->Memo;
+    if (argc > 1 && std::string(argv[1]) == "calculator") open = demo->Calculator;
+    open->SetFocus();
+    open->ShowDropDown();
     Application->Run();
     return 0;
 }
