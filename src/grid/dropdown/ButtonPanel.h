@@ -3,7 +3,7 @@
 #include <string>
 
 #include "grid/dropdown/DropDownTypes.h"
-#include "platform/ui/Collections.h"
+#include "grid/dropdown/TypedCollection.h"
 #include "platform/ui/Controls.h"
 
 // One button of a keypad: its caption, function code (Tag) and place on the panel.
@@ -29,14 +29,7 @@ private:
     std::unique_ptr<TPicture> FImage;
 };
 
-class TButtonItems : public TCollection {
-public:
-    TButtonItem* Add() { return static_cast<TButtonItem*>(TCollection::Add()); }
-    TButtonItem* Items(int Index) const { return static_cast<TButtonItem*>(TCollection::Items(Index)); }
-
-protected:
-    std::unique_ptr<TCollectionItem> CreateItem() override { return std::make_unique<TButtonItem>(this); }
-};
+using TButtonItems = TTypedCollection<TButtonItem>;
 
 // The keypad's look. The buttons are drawn as the platform's push buttons, so only the font
 // and the two text colours show; the other colours are kept for the styles.
