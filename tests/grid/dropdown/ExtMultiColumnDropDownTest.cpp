@@ -146,3 +146,20 @@ TEST(MultiColumnDropDown, AssignCopiesItemsAndHeaderFont)
     EXPECT_EQ(Copy.Items()->Items(2)->Text()[0], "Blueberry");
     EXPECT_EQ(Copy.HeaderFont()->Color(), clRed);
 }
+
+TEST(MultiColumnDropDown, ListGridSizesColumnsAndWrappedRows)
+{
+    TFruitForm Form(nullptr);
+    TExtMultiColumnDropDown& List = *Form.List;
+    List.Columns()->Items(0)->AutoSize = true;
+    List.Columns()->Items(1)->Wordwrap = true;
+    List.SetDropDownRowHeight(30);
+    List.ColumnSizeWithDropDown = false;
+    List.ShowDropDown();
+    TExtColGrid* Grid = List.ListGrid();
+    TBitmap Measure(1, 1);
+    Measure.Canvas()->Font()->Assign(*List.Columns()->Items(0)->Font());
+    EXPECT_EQ(Grid->ColWidths(0), Measure.Canvas()->TextWidth("Blueberry") + 6);
+    EXPECT_EQ(Grid->RowHeights(0), 25);
+    EXPECT_EQ(Grid->RowHeights(1), 24) << "wrapped rows of one short line";
+}
