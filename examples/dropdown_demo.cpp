@@ -1,10 +1,11 @@
 // A memo drop-down and a track-bar drop-down on a form; the memo's popup opens with a header
 // (caption and two buttons) and a footer (OK, Cancel and the size grip).
 //
-//   dropdown_demo [memo|calculator]   shows the window with that popup open until it is closed
+//   dropdown_demo [memo|calculator|list]   shows the window with that popup open until it is closed
 #include "grid/control/settings/BarAppearance.h"
 #include "grid/dropdown/ExtCalculatorDropdown.h"
 #include "grid/dropdown/ExtMemoDropDown.h"
+#include "grid/dropdown/ExtMultiColumnDropDown.h"
 #include "grid/dropdown/ExtTrackBarDropDown.h"
 #include "platform/ui/Forms.h"
 
@@ -45,11 +46,29 @@ public:
         Calculator->SetParent(this);
         Calculator->SetBounds(250, 240, 120, 21);
         Calculator->SetValue(1234.5);
+
+        Targets = new TExtMultiColumnDropDown(this);
+        Targets->SetParent(this);
+        Targets->SetBounds(90, 120, 160, 21);
+        Targets->SetLabelCaption("Target");
+        Targets->Columns()->Add()->Header = "Name";
+        Targets->Columns()->Add()->Header = "IP Address";
+        Targets->Columns()->Add()->Header = "Vendor";
+        const char* Rows[][3] = {{"Drive 1", "192.168.0.11", "Acme"}, {"Drive 2", "192.168.0.12", "Acme"},
+                                 {"Valve island", "192.168.0.20", "Fluidic"}, {"Scanner", "192.168.0.31", "Optic"}};
+        for (const auto& Row : Rows) {
+            TDropDownItem* Item = Targets->Items()->Add();
+            for (const char* Text : Row)
+                Item->Text().Add(Text);
+        }
+        Targets->EndUpdate();
+        Targets->SetItemIndex(2);
     }
 
     TExtMemoDropDown* Memo;
     TExtTrackBarDropDown* Level;
     TExtCalculatorDropdown* Calculator;
+    TExtMultiColumnDropDown* Targets;
 };
 
 } // namespace
@@ -62,6 +81,7 @@ int main(int argc, char** argv)
     demo->Show();
     TExtCustomDropDown* open = demo->Memo;
     if (argc > 1 && std::string(argv[1]) == "calculator") open = demo->Calculator;
+    if (argc > 1 && std::string(argv[1]) == "list") open = demo->Targets;
     open->SetFocus();
     open->ShowDropDown();
     Application->Run();
