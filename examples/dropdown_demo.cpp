@@ -1,11 +1,12 @@
 // A memo drop-down and a track-bar drop-down on a form; the memo's popup opens with a header
 // (caption and two buttons) and a footer (OK, Cancel and the size grip).
 //
-//   dropdown_demo [memo|calculator|list]   shows the window with that popup open until it is closed
+//   dropdown_demo [memo|calculator|list|time]   shows the window with that popup open until it is closed
 #include "grid/control/settings/BarAppearance.h"
 #include "grid/dropdown/ExtCalculatorDropdown.h"
 #include "grid/dropdown/ExtMemoDropDown.h"
 #include "grid/dropdown/ExtMultiColumnDropDown.h"
+#include "grid/dropdown/ExtTimePickerDropDown.h"
 #include "grid/dropdown/ExtTrackBarDropDown.h"
 #include "platform/ui/Forms.h"
 
@@ -63,12 +64,18 @@ public:
         }
         Targets->EndUpdate();
         Targets->SetItemIndex(2);
+
+        Clock = new TExtTimePickerDropDown(this);
+        Clock->SetParent(this);
+        Clock->SetBounds(300, 20, 90, 21);
+        Clock->SetTime(EncodeTime(10, 8, 30, 0));
     }
 
     TExtMemoDropDown* Memo;
     TExtTrackBarDropDown* Level;
     TExtCalculatorDropdown* Calculator;
     TExtMultiColumnDropDown* Targets;
+    TExtTimePickerDropDown* Clock;
 };
 
 } // namespace
@@ -82,6 +89,7 @@ int main(int argc, char** argv)
     TExtCustomDropDown* open = demo->Memo;
     if (argc > 1 && std::string(argv[1]) == "calculator") open = demo->Calculator;
     if (argc > 1 && std::string(argv[1]) == "list") open = demo->Targets;
+    if (argc > 1 && std::string(argv[1]) == "time") open = demo->Clock;
     open->SetFocus();
     open->ShowDropDown();
     Application->Run();

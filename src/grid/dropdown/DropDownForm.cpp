@@ -11,10 +11,8 @@
 
 TDropDownForm::TDropDownForm(TComponent* owner) : TPopupWindow(owner)
 {
-    // A press outside ends the drop-down as the edit decides, not as a plain cancel.
-    OnCloseUp = [this](TObject*, bool) {
-        FDeActivateTime = TickCount();
-        if (FExtDropDown) FExtDropDown->PopupClosed(CancelOnDeActivate);
+    OnCloseUp = [this](TObject*, bool Cancelled) {
+        if (FExtDropDown) FExtDropDown->PopupClosed(Cancelled);
     };
 }
 
@@ -101,11 +99,24 @@ void TDropDownForm::Paint()
         Canvas->FrameRect(InflateRect(TRect{0, 0, Width(), Height()}, -Ring, -Ring));
 }
 
+// Losing the mouse to the world outside (a press outside, or the capture taken by a window
+// that is not inside the popup) closes the drop-down through the edit, so that every close
+// takes the same road; while blocked, neither does anything.
 void TDropDownForm::WndProc(TMessage& message)
 {
-    // While blocked, neither a press outside nor a lost capture ends the drop-down.
-    const bool Press = message.Msg == WM_LBUTTONDOWN || message.Msg == WM_RBUTTONDOWN || message.Msg == WM_MBUTTONDOWN;
-    const bool Outside = Press && !ClientRect().Contains(LParamToPoint(message.LParam));
-    if (BlockActivate && (message.Msg == WM_CAPTURECHANGED || Outside)) return;
-    TPopupWindow::WndProc(message);
+    const UINT Msg = message.Msg;
+    const bool Press = Msg == WM_LBUTTONDOWN || Msg == WM_RBUTTONDOWN || Msg == WM_MBUTTONDOWN;
+    bool Leaves = Press && GetCapture() == this && !ClientRect().Contains(LParamToPoint(message.LParam));
+    if (Msg == WM_CAPTURECHANGED) {
+        auto* Taker = reinterpret_cast<TControl*>(message.LParam);
+        Leaves = !Taker || !ContainsControl(Taker);
+    }
+    if (!Leaves || !Visible()) {
+        TPopupWindow::WndProc(message);
+        return;
+    }
+    if (BlockActivate) return;
+    FDeActivateTime = TickCount();
+    if (FExtDropDown) FExtDropDown->DoDropUp(CancelOnDeActivate);
+    else CloseUp(true);
 }

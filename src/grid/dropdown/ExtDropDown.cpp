@@ -337,10 +337,10 @@ void TExtCustomDropDown::DoDropUp(bool Cancelled)
     FClosingByEdit = false;
 }
 
-// The end of every close: by the edit, by a bar button, or by a press outside the popup.
-void TExtCustomDropDown::PopupClosed(bool CancelledByDeactivation)
+// The end of every close; closes that come from the popup's own window go through DoDropUp too.
+void TExtCustomDropDown::PopupClosed(bool PopupCancelled)
 {
-    const bool Cancelled = FClosingByEdit ? FClosingCancelled : CancelledByDeactivation;
+    const bool Cancelled = FClosingByEdit ? FClosingCancelled : PopupCancelled;
     if (OnBeforeDropUp) OnBeforeDropUp(this);
     FUserDropDownWidth = FDropDownForm->Width();
     FUserDropDownHeight = FDropDownForm->Height();
