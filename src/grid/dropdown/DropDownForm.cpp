@@ -22,6 +22,14 @@ TRect TDropDownForm::FrameInside() const
     return InflateRect(TRect{0, 0, Width(), Height()}, -Border, -Border);
 }
 
+int TDropDownForm::BarsHeight() const
+{
+    int Height = 0;
+    if (FHeader && FHeader->Visible()) Height += FHeader->Height();
+    if (FFooter && FFooter->Visible()) Height += FFooter->Height();
+    return Height;
+}
+
 namespace {
 // Makes the bar on first need, binds it and shows it as its appearance says.
 template <class TBar, class TLookOf>

@@ -23,6 +23,8 @@ public:
     TExtFooter* Footer() const { return FFooter; }
     // The inside of the frame, where the bars and the control stand.
     TRect FrameInside() const;
+    // The heights of the visible header and footer together.
+    int BarsHeight() const;
 
     // Binds and shows or hides the header and footer from the drop-down's appearances,
     // making a bar the first time its appearance is visible.

@@ -273,16 +273,9 @@ void TExtCustomDropDown::PlaceControl()
 void TExtCustomDropDown::UpdateDropDownSize()
 {
     const bool ShowsControl = FControl && FControl->Visible();
-    const TExtHeader* Header = FDropDownForm->Header();
-    const TExtFooter* Footer = FDropDownForm->Footer();
     const int Width = FDropDownWidth > 0 ? FDropDownWidth : ShowsControl ? FControl->Width() : this->Width();
     int Height = FDropDownHeight;
-    if (Height <= 0) {
-        Height = 2 * FDropDownBorderWidth;
-        if (Header && Header->Visible()) Height += Header->Height();
-        if (Footer && Footer->Visible()) Height += Footer->Height();
-        if (ShowsControl) Height += FControl->Height();
-    }
+    if (Height <= 0) Height = 2 * FDropDownBorderWidth + FDropDownForm->BarsHeight() + (ShowsControl ? FControl->Height() : 0);
     FDropDownForm->SetBounds(FDropDownForm->Left(), FDropDownForm->Top(), Width, Height);
 }
 

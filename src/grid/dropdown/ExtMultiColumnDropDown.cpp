@@ -18,15 +18,6 @@ std::string Folded(const std::string& Text, bool Keep) { return Keep ? Text : An
 
 int Length32(const std::string& Text) { return static_cast<int>(utf8::Decode(Text).size()); }
 
-// The visible bars' heights on the popup.
-int BarsHeight(const TDropDownForm* Form)
-{
-    int Height = 0;
-    if (Form && Form->Header() && Form->Header()->Visible()) Height += Form->Header()->Height();
-    if (Form && Form->Footer() && Form->Footer()->Visible()) Height += Form->Footer()->Height();
-    return Height;
-}
-
 struct TListStyle {
     TSuiteStyle Style;
     TColor HeaderColor, HeaderColorTo;
@@ -216,7 +207,7 @@ void TExtMultiColumnDropDown::BeforeDropDown()
 
 void TExtMultiColumnDropDown::AdjustDropDownHeight(int& Height)
 {
-    const int Bars = BarsHeight(DropDownForm());
+    const int Bars = DropDownForm() ? DropDownForm()->BarsHeight() : 0;
     const int Rows = (Height - Bars - HeaderHeight - 2) / FDropDownRowHeight;
     Height = Bars + HeaderHeight + Rows * FDropDownRowHeight + 2;
 }
