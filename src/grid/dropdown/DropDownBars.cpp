@@ -7,6 +7,7 @@
 #include "grid/dropdown/DropDownDrawing.h"
 #include "grid/dropdown/DropDownForm.h"
 #include "grid/dropdown/ExtDropDown.h"
+#include "platform/ui/ImgList.h"
 
 namespace {
 // Results that close the popup, and whether they count as cancelled.
@@ -24,12 +25,6 @@ bool ClosesPopup(TModalResult Result, bool& Cancelled)
     }
 }
 
-// The caption with its image, single-line, centred vertically and cut with an ellipsis.
-void DrawButtonCaption(TCanvas* Canvas, const TRect& R, const std::string& Caption)
-{
-    TRect Text = R;
-    DrawText(Canvas, Caption, Text, DT_CENTER | DT_VCENTER | DT_SINGLELINE | DT_END_ELLIPSIS);
-}
 } // namespace
 
 TExtButton* TDbgList::GetItemsEx(int Index) const
@@ -149,7 +144,7 @@ void TExtButton::PaintFace()
     DrawFilledRect(Canvas(), R, From, A.Gradient() == gdVertical, Border == clNone ? 0 : 1, Border, To);
     Canvas()->Brush()->SetStyle(bsClear);
     Canvas()->Font()->Assign(*A.Font());
-    DrawButtonCaption(Canvas(), R, Caption());
+    DrawImageAndCaption(Canvas(), R, Caption(), ImageIndex, Images);
     Canvas()->Brush()->SetStyle(bsSolid);
 }
 
@@ -236,9 +231,12 @@ void TExtBar::CreateButtons()
         Button->Appearance = FExtDropDown->ButtonAppearance();
         Button->SetCaption(Item.Caption);
         Button->ImageIndex = Item.ImageIndex;
+        Button->Images = FExtDropDown->Images();
         Button->SetEnabled(Item.Enabled);
         Button->ModalResult = Item.ModalResult;
-        const TSize Text = MeasureText(Measure.Canvas(), Item.Caption);
+        TSize Text = MeasureText(Measure.Canvas(), Item.Caption);
+        if (const TCustomImageList* Images = FExtDropDown->Images(); Images && Item.ImageIndex >= 0)
+            Text = {std::max(Text.cx, Images->Width()), std::max(Text.cy, Images->Height())};
         int W = Text.cx + 8, H = Text.cy + 4;
         if (Item.Width > 0) W = Item.Width;
         if (Item.Height > 0) H = Item.Height;
@@ -327,6 +325,10 @@ void TExtBar::Paint()
         Canvas->Brush()->SetStyle(bsSolid);
     }
     TRect Content = InflateRect(R, -L.BorderWidth, -L.BorderWidth);
+    if (const TCustomImageList* Images = FExtDropDown ? FExtDropDown->Images() : nullptr; Images && L.ImageIndex >= 0) {
+        Images->Draw(Canvas, Content.Left + 4, Content.Top + (Content.Height() - Images->Height()) / 2, L.ImageIndex);
+        Content.Left += Images->Width() + 8;
+    }
     std::string Caption = L.Caption;
     if (OnGetText) OnGetText(this, Caption);
     if (!Caption.empty()) {

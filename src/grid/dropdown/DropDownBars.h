@@ -12,6 +12,7 @@ class THeaderAppearance;
 class TFooterAppearance;
 class TExtCustomDropDown;
 class TExtButton;
+class TCustomImageList;
 
 // The buttons a bar made, with reads and writes checked against the count.
 class TDbgList {
@@ -39,6 +40,7 @@ public:
     TModalResult ModalResult = mrNone;
     TExtCustomDropDown* ExtDropDown = nullptr;  // the drop-down a footer button closes
     int ImageIndex = -1;
+    const TCustomImageList* Images = nullptr; // the drop-down's, not owned
     // Paints what lies under the button on the bar, at the button's origin.
     std::function<void(TCanvas*, TPoint Origin)> PaintParentBackground;
 

@@ -6,6 +6,7 @@
 #include "grid/foundation/markup/HtmlDraw.h"
 #include "platform/rtl/SysUtils.h"
 #include "platform/rtl/Utf8.h"
+#include "platform/ui/ImgList.h"
 
 namespace {
 // Halves go to the even neighbour, as the colour tables were computed.
@@ -73,6 +74,21 @@ void DrawFilledRect(TCanvas* Canvas, const TRect& R, TColor Color, bool Vertical
         Canvas->Pen()->SetWidth(1);
         Canvas->Brush()->SetStyle(bsSolid);
     }
+}
+
+void DrawImageAndCaption(TCanvas* Canvas, const TRect& R, const std::string& Caption, int ImageIndex,
+                         const TCustomImageList* Images)
+{
+    TRect Text = R;
+    unsigned Flags = DT_SINGLELINE | DT_VCENTER | DT_END_ELLIPSIS;
+    if (Images && ImageIndex >= 0) {
+        const int Top = std::max(R.Top, R.Top + (R.Height() - Images->Height()) / 2);
+        Images->Draw(Canvas, R.Left + 4, Top, ImageIndex);
+        Text.Left = R.Left + Images->Width() + 8;
+    } else {
+        Flags |= DT_CENTER;
+    }
+    DrawText(Canvas, Caption, Text, Flags);
 }
 
 void DrawTransparentGlyph(TCanvas* Canvas, const TBitmap& Glyph, TColor Background, const TRect& R)

@@ -4,6 +4,7 @@
 #include "platform/ui/Graphics.h"
 
 class THtmlPictureSource;
+class TCustomImageList;
 
 // Drawing and text routines that every drop-down's popup, bars and buttons share.
 
@@ -19,6 +20,10 @@ TColor ScaleColorChannels(TColor Color, int DR, int DG, int DB);
 // the border when it has a colour and a width.
 void DrawFilledRect(TCanvas* Canvas, const TRect& R, TColor Color, bool Vertical, int BorderWidth,
                     TColor BorderColor, TColor ColorTo);
+// An image of the list at 4 pixels from the left, vertically centred, with the caption after
+// it; without an image the caption is centred. One line, cut with an ellipsis.
+void DrawImageAndCaption(TCanvas* Canvas, const TRect& R, const std::string& Caption, int ImageIndex,
+                         const TCustomImageList* Images);
 // The bitmap with its top-left pixel's colour replaced by Background.
 void DrawTransparentGlyph(TCanvas* Canvas, const TBitmap& Glyph, TColor Background, const TRect& R);
 // The size of the single-line text; 0 x 0 for an empty text.

@@ -11,6 +11,7 @@
 #include "grid/foundation/painting/SelectionCell.h"
 #include "platform/rtl/Ticks.h"
 #include "platform/ui/Hints.h"
+#include "platform/ui/ImgList.h"
 
 namespace {
 // The popup is never made smaller than this.
@@ -79,6 +80,14 @@ void TExtCustomDropDown::SetDropDownButtonHint(const std::string& Value)
     FButtonHint = Value;
     FButton->SetHint(Value);
     FButton->SetShowHint(!Value.empty());
+}
+
+void TExtCustomDropDown::SetImages(TCustomImageList* Value)
+{
+    if (FImages) FImages->RemoveFreeNotification(this);
+    FImages = Value;
+    if (Value) Value->FreeNotification(this);
+    Invalidate();
 }
 
 void TExtCustomDropDown::SetEditorEnabled(bool Value)
@@ -363,5 +372,6 @@ void TExtCustomDropDown::Notification(TComponent* component, TOperation operatio
     TCustomMaskEdit::Notification(component, operation);
     if (operation != opRemove) return;
     if (component == FControl) FControl = nullptr;
+    if (component == FImages) FImages = nullptr;
     if (component == FDropDownForm) FDropDownForm = nullptr;
 }

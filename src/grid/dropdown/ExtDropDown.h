@@ -10,6 +10,7 @@
 #include "grid/foundation/painting/OfficeTheme.h"
 #include "platform/ui/MaskEdit.h"
 
+class TCustomImageList;
 class TDropDownEditButton;
 class TDropDownForm;
 class TExtButtonAppearance;
@@ -61,6 +62,9 @@ public:
     TExtButtonAppearance* ButtonAppearance() const { return FButtonAppearance.get(); }
     TDropDownEditButton* Button() const { return FButton; }
     TDropDownForm* DropDownForm() const { return FDropDownForm; }
+    // For the bars and the descendants' items; not owned.
+    TCustomImageList* Images() const { return FImages; }
+    void SetImages(TCustomImageList* Value);
     bool DroppedDown() const { return FDroppedDown; }
 
     // The edit.
@@ -254,5 +258,5 @@ private:
     TDropDownEditButton* FButton = nullptr;
     TDropDownForm* FDropDownForm = nullptr;
     TControl* FControl = nullptr;
-    uint64_t FDeActivateTime = 0;
+    TCustomImageList* FImages = nullptr;
 };

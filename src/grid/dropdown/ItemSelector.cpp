@@ -7,6 +7,7 @@
 #include "grid/foundation/painting/SelectionCell.h"
 #include "platform/rtl/SysUtils.h"
 #include "platform/ui/Forms.h"
+#include "platform/ui/ImgList.h"
 
 // ---- items ----
 
@@ -89,6 +90,21 @@ void TExtCustomItemSelector::SetColorBoxWidth(int Value)
     if (Value == FColorBoxWidth) return;
     FColorBoxWidth = Value;
     UpdateSelectorPanel();
+}
+
+void TExtCustomItemSelector::SetImages(TCustomImageList* Value)
+{
+    if (Value == FImages) return;
+    if (FImages) FImages->RemoveFreeNotification(this);
+    FImages = Value;
+    if (Value) Value->FreeNotification(this);
+    UpdateSelectorPanel();
+}
+
+void TExtCustomItemSelector::Notification(TComponent* component, TOperation operation)
+{
+    TCustomControl::Notification(component, operation);
+    if (operation == opRemove && component == FImages && !ComponentState().Contains(csDestroying)) FImages = nullptr;
 }
 
 int TExtCustomItemSelector::ItemIndex() const { return FPanel ? FPanel->ItemIndex() : -1; }
@@ -246,6 +262,7 @@ TSize TCustomItemSelector::BoxSize(const TSelectorItem& Item) const
 {
     if (FOwner->SelectorType() == stColor) return {FOwner->ColorBoxWidth(), FOwner->ColorBoxHeight()};
     if (Item.Image()->Graphic() && !Item.Image()->Graphic()->Empty()) return {Item.Image()->Width(), Item.Image()->Height()};
+    if (FOwner->Images() && Item.ImageIndex() >= 0) return {FOwner->Images()->Width(), FOwner->Images()->Height()};
     return {0, 0};
 }
 
@@ -380,8 +397,10 @@ void TCustomItemSelector::DrawItem(int Index, TCanvas* Canvas)
             Canvas->Brush()->SetStyle(Item.Color() == clNone ? bsClear : bsSolid);
             Canvas->Rectangle(X, Y, X + Box.cx, Y + Box.cy);
             Canvas->Brush()->SetStyle(bsSolid);
-        } else if (Box.cx > 0) {
+        } else if (Item.Image()->Graphic() && !Item.Image()->Graphic()->Empty()) {
             Canvas->Draw(X, Y, Item.Image()->Graphic());
+        } else if (FOwner->Images()) {
+            FOwner->Images()->Draw(Canvas, X, Y, Item.ImageIndex());
         }
     };
     const int MiddleY = Inner.Top + (Inner.Height() - Box.cy) / 2;

@@ -10,6 +10,7 @@
 enum TSelectorType { stImage, stColor };
 
 class TCustomItemSelector;
+class TCustomImageList;
 
 using TDrawItemEvent = std::function<void(TObject* Sender, TCanvas* Canvas, const TRect& R, int Index)>;
 using TItemSizeEvent = std::function<void(TObject* Sender, TSize& ASize)>;
@@ -70,6 +71,8 @@ public:
     int ColorBoxWidth() const { return FColorBoxWidth; }
     void SetColorBoxWidth(int Value);
     TCustomItemSelector* Panel() const { return FPanel; }
+    TCustomImageList* Images() const { return FImages; }
+    void SetImages(TCustomImageList* Value);
 
     TNotifyEvent OnItemSelect;
     TDrawItemEvent OnDrawItem;
@@ -89,6 +92,7 @@ public:
 
 protected:
     void WMVScroll(TMessage& message) override;
+    void Notification(TComponent* component, TOperation operation) override;
     void WMGetDlgCode(TMessage& message) override;
     void Resize() override;
 
@@ -105,6 +109,7 @@ private:
     int FColorBoxHeight = 14;
     int FColorBoxWidth = 14;
     int FScrollPos = 0;
+    TCustomImageList* FImages = nullptr;
 };
 
 // The inner panel of an item selector: it lays the items out, sizes itself to them, paints
