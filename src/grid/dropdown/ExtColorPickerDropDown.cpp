@@ -12,8 +12,6 @@
 #include "platform/ui/WindowCanvas.h"
 
 namespace {
-constexpr int kVerticalScrollBarWidth = 17;
-constexpr unsigned kTypeAheadMs = 500;
 
 struct TNamedColor {
     const char* Name;
@@ -54,21 +52,12 @@ void TColorItem::Assign(const TPersistent& Source)
 }
 
 TExtColorPickerDropDown::TExtColorPickerDropDown(TComponent* owner)
-    : TExtCustomDropDown(owner), FColors(std::make_unique<TColorItems>()), FItemAppearance(std::make_unique<TItemAppearance>())
+    : TExtSelectorDropDown(owner), FColors(std::make_unique<TColorItems>())
 {
-    SetComponentStyle(GetComponentStyle());
     SetEditorEnabled(false);
-    SetDropDownEnabled(true);
     SetDropDownHeight(200);
     DropDownHeader()->SetVisible(false);
     DropDownFooter()->SetVisible(false);
-    FKeyTimer = new TTimer(this);
-    FKeyTimer->SetEnabled(false);
-    FKeyTimer->SetInterval(kTypeAheadMs);
-    FKeyTimer->OnTimer = [this](TObject*) {
-        FKeyTimer->SetEnabled(false);
-        FCurSearch.clear();
-    };
 }
 
 TExtColorPickerDropDown::~TExtColorPickerDropDown() = default;
@@ -112,40 +101,6 @@ void TExtColorPickerDropDown::SetShowText(bool Value)
     Invalidate();
 }
 
-void TExtColorPickerDropDown::SelectFirstColor()
-{
-    if (FColors->Count() > 0) SetItemIndex(0);
-}
-
-void TExtColorPickerDropDown::SelectLastColor()
-{
-    if (FColors->Count() > 0) SetItemIndex(FColors->Count() - 1);
-}
-
-void TExtColorPickerDropDown::SelectNextColor()
-{
-    if (FItemIndex < 0) SelectFirstColor();
-    else if (FItemIndex + 1 < FColors->Count()) SetItemIndex(FItemIndex + 1);
-}
-
-void TExtColorPickerDropDown::SelectPreviousColor()
-{
-    if (FItemIndex < 0) SelectFirstColor();
-    else if (FItemIndex > 0) SetItemIndex(FItemIndex - 1);
-}
-
-void TExtColorPickerDropDown::SetSelectionColorStyle(TSelectionColorStyle Style)
-{
-    TExtCustomDropDown::SetSelectionColorStyle(Style);
-    if (FItemSelector) FItemSelector->ItemAppearance()->SetColorStyle(Style);
-}
-
-void TExtColorPickerDropDown::SetComponentStyle(TSuiteStyle AStyle)
-{
-    TExtCustomDropDown::SetComponentStyle(AStyle);
-    if (FItemAppearance) ApplyItemAppearanceStyle(FItemAppearance.get(), AStyle);
-}
-
 std::string TExtColorPickerDropDown::GetSelectedColorText() const
 {
     if (FColorSelectionStyle == csList && FItemIndex >= 0) return FColors->Items(FItemIndex)->Caption;
@@ -170,7 +125,7 @@ std::string TExtColorPickerDropDown::GetSelectedColorText() const
 TControl* TExtColorPickerDropDown::StylePanel() const
 {
     switch (FColorSelectionStyle) {
-    case csList: return FItemSelector;
+    case csList: return ItemSelector();
     case csDiscrete: return FColorSelector;
     case csColorCube: return FColorCubePanel;
     case csSpectrum: return FSpectrumPanel;
@@ -185,12 +140,8 @@ void TExtColorPickerDropDown::MakePanel()
     TControl* Made = nullptr;
     switch (FColorSelectionStyle) {
     case csList:
-        if (FItemSelector) return;
-        FItemSelector = new TExtCustomItemSelector(this);
-        FItemSelector->SetSelectorType(stColor);
-        FItemSelector->SetHeight(150);
-        Made = FItemSelector;
-        break;
+        MakeSelector();
+        return;
     case csDiscrete:
         if (FColorSelector) return;
         FColorSelector = new TCustomColorSelector(this);
@@ -217,52 +168,33 @@ void TExtColorPickerDropDown::MakePanel()
 
 void TExtColorPickerDropDown::CreateDropDownForm()
 {
-    TExtCustomDropDown::CreateDropDownForm();
+    TExtSelectorDropDown::CreateDropDownForm();
     MakePanel();
     SetDropDownControl(StylePanel());
 }
 
-void TExtColorPickerDropDown::LoadItemSelector()
+void TExtColorPickerDropDown::FillSelectorItems(TSelectorItems& Items) const
 {
-    TExtCustomItemSelector& List = *FItemSelector;
-    List.OnItemSelect = nullptr;
-    List.SetColumns(Columns);
-    List.ItemLayout = Layout;
-    List.SetColor(DropDownColor());
-    List.Items()->BeginUpdate();
-    List.Items()->Clear();
     for (int I = 0; I < FColors->Count(); ++I) {
         const TColorItem& Color = *FColors->Items(I);
-        TSelectorItem* Item = List.Items()->Add();
+        TSelectorItem* Item = Items.Add();
         Item->SetCaption(Color.Caption);
         Item->SetColor(Color.Color);
         Item->Hint = Color.Hint;
     }
-    List.Items()->EndUpdate();
-    List.SetColorBoxHeight(ColorBoxHeight);
-    List.SetColorBoxWidth(ColorBoxWidth);
-    List.ItemAppearance()->Assign(*FItemAppearance);
-    List.UpdateSelectorPanel();
-    List.SetItemIndex(FItemIndex);
-    List.OnItemSelect = [this](TObject*) {
-        SetItemIndex(FItemSelector->ItemIndex());
-        if (!FInternalCall) DoDropUp(false);
-    };
-    List.SetShowHint(ShowHint());
-    if (OnDrawColor) List.OnDrawItem = [this](TObject*, TCanvas* Canvas, const TRect& R, int Index) { OnDrawColor(this, Canvas, R, Index); };
-    else List.OnDrawItem = nullptr;
-    FOldItemIndex = FItemIndex;
 }
 
 void TExtColorPickerDropDown::PreparePanel()
 {
     MakePanel();
-    for (TControl* Panel : {static_cast<TControl*>(FItemSelector), static_cast<TControl*>(FColorSelector),
+    for (TControl* Panel : {static_cast<TControl*>(ItemSelector()), static_cast<TControl*>(FColorSelector),
                             static_cast<TControl*>(FColorCubePanel), static_cast<TControl*>(FSpectrumPanel)})
         if (Panel && Panel != StylePanel()) Panel->SetVisible(false);
     switch (FColorSelectionStyle) {
     case csList:
         LoadItemSelector();
+        ItemSelector()->SetColorBoxHeight(ColorBoxHeight);
+        ItemSelector()->SetColorBoxWidth(ColorBoxWidth);
         break;
     case csDiscrete:
         FColorSelector->SetSelectedColor(FSelectedColor);
@@ -270,7 +202,7 @@ void TExtColorPickerDropDown::PreparePanel()
         FColorSelector->OnItemSelect = [this](TObject*) {
             SetSelectedColor(FColorSelector->SelectedColor());
             FItemIndex = -1;
-            if (!FInternalCall) DoDropUp(false);
+            if (!FPaletteInternal) DoDropUp(false);
         };
         FColorSelector->SetItemColorStyle(SelectionColorStyle());
         break;
@@ -318,7 +250,7 @@ void TExtColorPickerDropDown::SetColorSelectionStyle(TColorSelectionStyle Value)
 
 void TExtColorPickerDropDown::PlaceControl()
 {
-    TExtCustomDropDown::PlaceControl();
+    TExtSelectorDropDown::PlaceControl();
     if (DropDownForm() && FColorSelectionStyle != csList) DropDownForm()->Sizeable = false;
 }
 
@@ -334,91 +266,26 @@ void TExtColorPickerDropDown::UpdateDropDownSize()
         Form->SetBounds(Form->Left(), Form->Top(), Shows ? Panel->Width() + Border : Width(), Height);
         return;
     }
-    if (FItemSelector) {
-        const TSize Size = FItemSelector->GetSelectorPanelSize();
-        if (DropDownWidth() < 1) FItemSelector->SetWidth(Size.cx);
-        if (DropDownHeight() < 1) FItemSelector->SetHeight(Size.cy);
-    }
-    TExtCustomDropDown::UpdateDropDownSize();
-    if (FItemSelector && FItemSelector->ScrollBarShown(SB_VERT))
-        Form->SetWidth(Form->Width() + kVerticalScrollBarWidth);
+    TExtSelectorDropDown::UpdateDropDownSize();
 }
 
 void TExtColorPickerDropDown::DoDropUp(bool Cancelled)
 {
-    TExtCustomDropDown::DoDropUp(Cancelled);
-    if (!Cancelled) return;
-    if (FColorSelectionStyle == csList) SetItemIndex(FOldItemIndex);
-    else if (FColorSelectionStyle == csDiscrete && FColorSelector) FColorSelector->SetSelectedColor(FOldSelectedColor);
+    const bool WasOpen = DroppedDown();
+    TExtSelectorDropDown::DoDropUp(Cancelled);
+    if (WasOpen && Cancelled && FColorSelectionStyle == csDiscrete && FColorSelector)
+        FColorSelector->SetSelectedColor(FOldSelectedColor);
 }
 
 // ---- keys and the wheel ----
-
-void TExtColorPickerDropDown::MoveInList(int Index)
-{
-    FInternalCall = true;
-    FItemSelector->SetItemIndex(Index);
-    FInternalCall = false;
-}
-
-void TExtColorPickerDropDown::ListKey(Word Key, bool Ctrl)
-{
-    const bool Open = DroppedDown();
-    TExtCustomItemSelector& List = *FItemSelector;
-    if (Open && List.Items()->Count() != FColors->Count()) LoadItemSelector();
-    const int Last = FColors->Count() - 1, Current = Open ? List.ItemIndex() : FItemIndex;
-    const int Page = Open ? List.GetVisibleItemCount() : 10;
-    switch (Key) {
-    case VK_PRIOR:
-        if (Open) MoveInList(std::max(Current - Page, 0));
-        else if (Last >= 0) SetItemIndex(std::max(Current - Page, 0));
-        break;
-    case VK_NEXT:
-        if (Open) MoveInList(std::min(Current + Page, Last));
-        else if (Last >= 0) SetItemIndex(std::min(Current + Page, Last));
-        break;
-    case VK_END:
-        if (Open) MoveInList(Last);
-        else SelectLastColor();
-        break;
-    case VK_HOME:
-        if (Open) MoveInList(0);
-        else SelectFirstColor();
-        break;
-    case VK_LEFT:
-        if (Open && !EditorEnabled()) MoveInList(Current > 0 ? Current - 1 : 0);
-        break;
-    case VK_RIGHT:
-        if (Open && !EditorEnabled()) MoveInList(Current < 0 ? 0 : std::min(Current + 1, Last));
-        break;
-    case VK_UP:
-        if (!Open) SelectPreviousColor();
-        else if (Current < 0) MoveInList(0);
-        else if (Current - Columns >= 0) MoveInList(Current - Columns);
-        break;
-    case VK_DOWN:
-        if (!Open) SelectNextColor();
-        else if (Current < 0) MoveInList(0);
-        else if (Current + Columns <= Last) MoveInList(Current + Columns);
-        break;
-    default:
-        if (Ctrl || Key < '0' || Key > 'Z') break;
-        FCurSearch += static_cast<char>(Key);
-        FInternalCall = true;
-        List.LookupItem(FCurSearch);
-        FInternalCall = false;
-        if (!FKeyTimer->Enabled()) FKeyTimer->SetEnabled(true);
-        break;
-    }
-}
 
 void TExtColorPickerDropDown::KeyDown(Word& key, TShiftState shift)
 {
     const Word Pressed = key;
     bool PickedHot = false;
     if (Enabled() && DroppedDown() && key == VK_RETURN) {
-        if (FColorSelectionStyle == csList && FItemSelector && FItemSelector->ItemHot() >= 0) {
-            FItemSelector->SetItemIndex(FItemSelector->ItemHot());
+        if (FColorSelectionStyle == csList && ItemSelector() && ItemSelector()->ItemHot() >= 0) {
+            ItemSelector()->SetItemIndex(ItemSelector()->ItemHot());
             PickedHot = true;
         } else if (FColorSelectionStyle == csDiscrete && FColorSelector && FColorSelector->ItemHot() >= 0) {
             FColorSelector->SetItemIndex(FColorSelector->ItemHot());
@@ -427,36 +294,36 @@ void TExtColorPickerDropDown::KeyDown(Word& key, TShiftState shift)
     }
     TExtCustomDropDown::KeyDown(key, shift);
     if (!Enabled() || shift.Contains(ssAlt)) return;
-    if (FColorSelectionStyle == csList && FItemSelector) {
+    if (FColorSelectionStyle == csList) {
         if (Pressed == VK_RETURN) {
             if (!PickedHot && OnSelect) OnSelect(this);
         } else {
-            ListKey(Pressed, shift.Contains(ssCtrl));
+            NavigateKey(Pressed, shift.Contains(ssCtrl), false);
         }
     } else if (FColorSelectionStyle == csDiscrete && FColorSelector) {
-        FInternalCall = true;
+        FPaletteInternal = true;
         FColorSelector->HandleKey(Pressed, EditorEnabled(), DroppedDown());
-        FInternalCall = false;
+        FPaletteInternal = false;
         if (Pressed == VK_RETURN && !PickedHot && OnSelect) OnSelect(this);
     }
 }
 
 void TExtColorPickerDropDown::SelectNextValue()
 {
-    if (!Enabled() || ReadOnly()) return;
-    FInternalCall = true;
-    if (FColorSelectionStyle == csList && FItemSelector) DroppedDown() ? FItemSelector->HotNext() : FItemSelector->SelectNext();
-    if (FColorSelectionStyle == csDiscrete && FColorSelector) DroppedDown() ? FColorSelector->HotNext() : FColorSelector->SelectNext();
-    FInternalCall = false;
+    TExtSelectorDropDown::SelectNextValue();
+    if (FColorSelectionStyle != csDiscrete || !FColorSelector || !Enabled() || ReadOnly()) return;
+    FPaletteInternal = true;
+    DroppedDown() ? FColorSelector->HotNext() : FColorSelector->SelectNext();
+    FPaletteInternal = false;
 }
 
 void TExtColorPickerDropDown::SelectPreviousValue()
 {
-    if (!Enabled() || ReadOnly()) return;
-    FInternalCall = true;
-    if (FColorSelectionStyle == csList && FItemSelector) DroppedDown() ? FItemSelector->HotPrevious() : FItemSelector->SelectPrevious();
-    if (FColorSelectionStyle == csDiscrete && FColorSelector) DroppedDown() ? FColorSelector->HotPrevious() : FColorSelector->SelectPrevious();
-    FInternalCall = false;
+    TExtSelectorDropDown::SelectPreviousValue();
+    if (FColorSelectionStyle != csDiscrete || !FColorSelector || !Enabled() || ReadOnly()) return;
+    FPaletteInternal = true;
+    DroppedDown() ? FColorSelector->HotPrevious() : FColorSelector->SelectPrevious();
+    FPaletteInternal = false;
 }
 
 // ---- painting ----

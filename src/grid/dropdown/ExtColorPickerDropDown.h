@@ -2,14 +2,11 @@
 #include <memory>
 #include <string>
 
-#include "grid/dropdown/ExtDropDown.h"
-#include "grid/dropdown/ItemAppearance.h"
-#include "grid/dropdown/ItemSelector.h"
+#include "grid/dropdown/ExtSelectorDropDown.h"
 
 class TExtColorCubePanel;
 class TExtColorSpectrumPanel;
 class TCustomColorSelector;
-class TTimer;
 
 enum TColorSelectionStyle { csList, csDiscrete, csColorCube, csSpectrum };
 enum TColorValueText { cvtNone, cvtHex, cvtWebName, cvtRGB, cvtHTML };
@@ -28,7 +25,7 @@ using TDrawSelectedColorEvent = std::function<void(TObject* Sender, TCanvas* Can
 
 // A drop-down whose value is a colour: the edit shows a box in the colour and its name or
 // value; the popup picks from a list, a palette, a honeycomb or a spectrum.
-class TExtColorPickerDropDown : public TExtCustomDropDown {
+class TExtColorPickerDropDown : public TExtSelectorDropDown {
 public:
     explicit TExtColorPickerDropDown(TComponent* owner);
     ~TExtColorPickerDropDown() override;
@@ -36,8 +33,7 @@ public:
     TColorItems* Colors() const { return FColors.get(); }
     // The 16 named colours, Black to White.
     void AddDefaultColors();
-    int ItemIndex() const { return FItemIndex; }
-    void SetItemIndex(int Value);
+    void SetItemIndex(int Value) override;
     TColor SelectedColor() const { return FSelectedColor; }
     void SetSelectedColor(TColor Value);
     TColorSelectionStyle ColorSelectionStyle() const { return FColorSelectionStyle; }
@@ -45,32 +41,28 @@ public:
     TColorValueText ColorValueText = cvtNone;
     bool ShowText() const { return FShowText; }
     void SetShowText(bool Value);
-    int Columns = 1;
-    TItemLayout Layout = ilCaptionRight;
     int ColorBoxWidth = 14;
     int ColorBoxHeight = 14;
-    TItemAppearance* ItemAppearance() const { return FItemAppearance.get(); }
     std::string SelectedColorText() const { return GetSelectedColorText(); }
 
-    void SelectFirstColor();
-    void SelectLastColor();
-    void SelectNextColor();
-    void SelectPreviousColor();
+    void SelectFirstColor() { SelectFirst(); }
+    void SelectLastColor() { SelectLast(); }
+    void SelectNextColor() { SelectNext(); }
+    void SelectPreviousColor() { SelectPrevious(); }
 
     TNotifyEvent OnSelect;
     TDrawSelectedColorEvent OnDrawSelectedColor;
-    TDrawItemEvent OnDrawColor;
 
-    void SetSelectionColorStyle(TSelectionColorStyle Style) override;
-    void SetComponentStyle(TSuiteStyle AStyle) override;
-
-    TExtCustomItemSelector* ItemSelector() const { return FItemSelector; }
     TCustomColorSelector* Palette() const { return FColorSelector; }
     TExtColorCubePanel* Cube() const { return FColorCubePanel; }
     TExtColorSpectrumPanel* Spectrum() const { return FSpectrumPanel; }
 
 protected:
     virtual std::string GetSelectedColorText() const;
+    int ItemCount() const override { return FColors->Count(); }
+    TSelectorType SelectorType() const override { return stColor; }
+    void FillSelectorItems(TSelectorItems& Items) const override;
+    bool ShowsSelector() const override { return FColorSelectionStyle == csList; }
     void CreateDropDownForm() override;
     void BeforeDropDown() override;
     void PlaceControl() override;
@@ -85,24 +77,15 @@ private:
     TControl* StylePanel() const;
     void MakePanel();
     void PreparePanel();
-    void LoadItemSelector();
-    void ListKey(Word Key, bool Ctrl);
-    void MoveInList(int Index);
     void PaintSelectedColor();
 
     std::unique_ptr<TColorItems> FColors;
-    std::unique_ptr<TItemAppearance> FItemAppearance;
-    TExtCustomItemSelector* FItemSelector = nullptr;
     TExtColorCubePanel* FColorCubePanel = nullptr;
     TExtColorSpectrumPanel* FSpectrumPanel = nullptr;
     TCustomColorSelector* FColorSelector = nullptr;
-    TTimer* FKeyTimer = nullptr;
-    int FItemIndex = -1;
     TColor FSelectedColor = clNone;
     TColorSelectionStyle FColorSelectionStyle = csList;
     bool FShowText = true;
-    bool FInternalCall = false;
-    std::string FCurSearch;
-    int FOldItemIndex = -1;
+    bool FPaletteInternal = false;
     TColor FOldSelectedColor = clNone;
 };
