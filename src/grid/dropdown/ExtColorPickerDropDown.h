@@ -21,7 +21,6 @@ public:
 };
 
 using TColorItems = TTypedCollection<TColorItem>;
-using TDrawSelectedColorEvent = std::function<void(TObject* Sender, TCanvas* Canvas, const TRect& R)>;
 
 // A drop-down whose value is a colour: the edit shows a box in the colour and its name or
 // value; the popup picks from a list, a palette, a honeycomb or a spectrum.
@@ -51,7 +50,7 @@ public:
     void SelectPreviousColor() { SelectPrevious(); }
 
     TNotifyEvent OnSelect;
-    TDrawSelectedColorEvent OnDrawSelectedColor;
+    TDrawSelectedEvent OnDrawSelectedColor;
 
     TCustomColorSelector* Palette() const { return FColorSelector; }
     TExtColorCubePanel* Cube() const { return FColorCubePanel; }

@@ -185,6 +185,8 @@ protected:
     void ToggleFromButton();
 
     void KeyDown(Word& key, TShiftState shift) override;
+    // The caret of a typed edit is in place before the change handlers run.
+    void Change() override;
     void WMChar(TMessage& message) override;
     void WMGetDlgCode(TMessage& message) override;
     void WMPaint(TMessage& message) override;
@@ -247,6 +249,7 @@ private:
     bool FClosingByEdit = false;
     bool FClosingCancelled = false;
     Word FLastKeyDown = 0;
+    const TEditState* FApplying = nullptr; // the edit being applied, while its text is set
     TSelectionColors FSelection{0xD7FFFD, 0x58D4FC};
     TSelectionColorStyle FSelectionColorStyle = scOffice2007;
     TSuiteStyle FSuiteStyle = tsOffice2007Luna;

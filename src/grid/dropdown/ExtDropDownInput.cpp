@@ -14,9 +14,25 @@ TEditState TExtCustomDropDown::EditState() const { return {ShownText(), SelStart
 
 void TExtCustomDropDown::ApplyEditState(const TEditState& State)
 {
-    if (State.Text != ShownText()) TCustomMaskEdit::SetText(State.Text);
+    if (State.Text != ShownText()) {
+        FApplying = &State;
+        TCustomMaskEdit::SetText(State.Text);
+        FApplying = nullptr;
+        // A change handler that rewrote the text (a completion) placed the caret itself.
+        if (ShownText() != State.Text) return;
+    }
     SetSelStart(State.SelStart);
     SetSelLength(State.SelLength);
+}
+
+void TExtCustomDropDown::Change()
+{
+    if (FApplying) {
+        SetSelStart(FApplying->SelStart);
+        SetSelLength(FApplying->SelLength);
+        FApplying = nullptr;
+    }
+    TCustomMaskEdit::Change();
 }
 
 std::string TExtCustomDropDown::Text() const { return FInput.ValueOf(ShownText()); }
@@ -24,7 +40,11 @@ std::string TExtCustomDropDown::Text() const { return FInput.ValueOf(ShownText()
 void TExtCustomDropDown::SetText(const std::string& Value)
 {
     const std::string Normalized = FInput.NormalizedValue(Value);
-    TCustomMaskEdit::SetText(FInput.Shown(Normalized));
+    // A value written by the program puts the caret at the start, before any change handler.
+    const TEditState AtStart{FInput.Shown(Normalized), 0, 0};
+    FApplying = &AtStart;
+    TCustomMaskEdit::SetText(AtStart.Text);
+    FApplying = nullptr;
     FOldText = Normalized;
     SetValueModified(false);
 }

@@ -7,6 +7,7 @@
 #include "grid/dropdown/DropDownBars.h"
 #include "grid/dropdown/DropDownForm.h"
 #include "grid/dropdown/ExtColGrid.h"
+#include "grid/dropdown/TextCompletion.h"
 #include "platform/rtl/SysUtils.h"
 #include "platform/rtl/Utf8.h"
 
@@ -439,27 +440,15 @@ void TExtMultiColumnDropDown::Change()
 void TExtMultiColumnDropDown::Complete()
 {
     SetValueModified(!Text().empty());
-    const std::u32string Shown = utf8::Decode(Text());
-    const int Caret = std::min(SelStart(), static_cast<int>(Shown.size()));
-    const std::string Typed = utf8::Encode(Shown.substr(0, Caret));
-    if (Typed.empty()) return;
-    const std::string Key = Folded(Typed, MatchCase);
-    for (int I = 0; I < FLookupItems.Count(); ++I) {
-        if (Folded(FLookupItems[I], MatchCase).rfind(Key, 0) != 0) continue;
-        const std::u32string Entry = utf8::Decode(FLookupItems[I]);
-        const std::u32string Rest = Entry.substr(std::min(static_cast<size_t>(Caret), Entry.size()), 255);
-        FWorkMode = false; // the completion's own change does not complete again
-        SetEditText(Typed + utf8::Encode(Rest));
-        FWorkMode = true;
-        FItemIndex = FItemIdx = I;
-        FItemSel = Caret;
-        FItemChange = true;
-        SetSelStart(Caret);
-        SetSelLength(static_cast<int>(Rest.size()));
-        return;
-    }
-    FWorkMode = false;
-    SetEditText(Typed);
+    const TTextCompletion Done = CompleteText(FLookupItems.Items(), Text(), SelStart(), MatchCase);
+    if (Done.TypedLength == 0) return;
+    FWorkMode = false; // the completion's own change does not complete again
+    SetEditText(Done.Text);
     FWorkMode = true;
-    SetSelStart(Caret);
+    SetSelStart(Done.TypedLength);
+    SetSelLength(Length32(Done.Text) - Done.TypedLength);
+    if (Done.Index < 0) return;
+    FItemIndex = FItemIdx = Done.Index;
+    FItemSel = Done.TypedLength;
+    FItemChange = true;
 }

@@ -8,6 +8,9 @@
 
 class TTimer;
 
+// Paints the value in the edit (or an entry) instead of the drop-down.
+using TDrawSelectedEvent = std::function<void(TObject* Sender, TCanvas* Canvas, const TRect& R)>;
+
 // A drop-down whose popup lists its entries in an item selector: the colour, image and detail
 // drop-downs. It keeps the selected entry, fills the selector at each opening, moves through
 // the entries with the keys and the wheel (also while closed), looks entries up as the user
