@@ -64,8 +64,6 @@ using TGridDrawState = TSet<TGridDrawStateItem>;
 
 enum TGridState { gsNormal, gsSelecting, gsRowSizing, gsColSizing, gsRowMoving, gsColMoving };
 
-enum TScrollStyle { ssNone, ssHorizontal, ssVertical, ssBoth };
-
 // Where one direction of the grid lies on the screen right now (pixels from the left or
 // top of the client area, before any right-to-left mirroring).
 struct TGridAxisDrawInfo {

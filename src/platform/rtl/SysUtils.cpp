@@ -280,6 +280,18 @@ std::string WithDecimalSeparator(std::string text)
         if (ch == '.') ch = FormatSettings().DecimalSeparator;
     return text;
 }
+
+// The number format groups the integer digits in threes with the thousand separator.
+std::string WithThousandSeparators(std::string text)
+{
+    const size_t digitsStart = text.find_first_of("0123456789");
+    if (digitsStart == std::string::npos) return text;
+    size_t digitsEnd = text.find_first_not_of("0123456789", digitsStart);
+    if (digitsEnd == std::string::npos) digitsEnd = text.size();
+    for (size_t at = digitsEnd; at > digitsStart + 3; at -= 3)
+        text.insert(at - 3, 1, FormatSettings().ThousandSeparator);
+    return text;
+}
 }  // namespace
 
 std::string FloatToStr(double value)
@@ -342,7 +354,7 @@ std::string FormatOne(const Spec& spec, const TVarRec& arg)
         const char conv = spec.type == 'n' ? 'f' : spec.type == 'e' ? 'E' : spec.type == 'g' ? 'G' : 'f';
         const char fmt[] = {'%', '.', '*', conv, 0};
         std::snprintf(buffer, sizeof buffer, fmt, prec, v);
-        return WithDecimalSeparator(buffer);
+        return spec.type == 'n' ? WithThousandSeparators(WithDecimalSeparator(buffer)) : WithDecimalSeparator(buffer);
     }
     default:
         return mismatch();

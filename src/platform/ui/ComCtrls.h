@@ -62,3 +62,25 @@ private:
     TTabSheet* activePage_ = nullptr;
     std::unique_ptr<TTabs> tabs_;
 };
+
+// A horizontal track bar: a thumb that slides over Min..Max in steps, with tick marks every
+// Frequency positions. PageSize is the step of Page Up and Page Down and of a click beside the
+// thumb. OnChange fires whenever Position changes, also when the program sets it.
+class TTrackBar : public TWinControl {
+public:
+    explicit TTrackBar(TComponent* owner);
+
+    int Min() const;
+    void SetMin(int value);
+    int Max() const;
+    void SetMax(int value);
+    int Position() const;
+    // Kept within Min..Max.
+    void SetPosition(int value);
+    int Frequency() const;
+    void SetFrequency(int value);
+    int PageSize() const;
+    void SetPageSize(int value);
+
+    TNotifyEvent OnChange;
+};

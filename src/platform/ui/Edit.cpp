@@ -121,6 +121,39 @@ void TCustomEdit::SetMultiLine(bool multiLine, bool wordWrap)
     if (hadFocus) window_->Widget()->setFocus();
 }
 
+void TCustomEdit::SetWindowScrollBars(bool horizontal, bool vertical) { window_->SetScrollBars(horizontal, vertical); }
+
+TMemo::TMemo(TComponent* owner) : TCustomEdit(owner)
+{
+    SetMultiLine(true, true);
+    SetBounds(Left(), Top(), 185, 89);
+}
+
+void TMemo::SetScrollBars(TScrollStyle style)
+{
+    scrollBars_ = style;
+    SetWindowScrollBars(style == ssHorizontal || style == ssBoth, style == ssVertical || style == ssBoth);
+}
+
+// Enter breaks the line here instead of reaching the form's default button.
+void TMemo::WMGetDlgCode(TMessage& m)
+{
+    TCustomEdit::WMGetDlgCode(m);
+    if (wantReturns_) m.Result |= DLGC_WANTALLKEYS;
+}
+
+void TMemo::WMChar(TMessage& m)
+{
+    if (static_cast<char32_t>(m.WParam) == 13 && wantReturns_) {
+        if (!ReadOnly()) {
+            SetSelText("\r\n");
+            Change();
+        }
+        return;
+    }
+    TCustomEdit::WMChar(m);
+}
+
 bool TCustomEdit::WindowDefault(TMessage& m)
 {
     switch (m.Msg) {

@@ -97,6 +97,11 @@ public:
     {
         w_->setFrameStyle(frame ? QFrame::StyledPanel | QFrame::Sunken : QFrame::NoFrame);
     }
+    void SetScrollBars(bool horizontal, bool vertical) override
+    {
+        w_->setHorizontalScrollBarPolicy(horizontal ? Qt::ScrollBarAlwaysOn : Qt::ScrollBarAlwaysOff);
+        w_->setVerticalScrollBarPolicy(vertical ? Qt::ScrollBarAlwaysOn : Qt::ScrollBarAlwaysOff);
+    }
     bool Modified() const override { return w_->document()->isModified(); }
     void SetModified(bool modified) override { w_->document()->setModified(modified); }
     int SelectionStart() const override

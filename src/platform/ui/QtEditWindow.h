@@ -27,6 +27,8 @@ public:
     virtual void SetReadOnly(bool readOnly) = 0;
     virtual void SetPassword(bool password) = 0;
     virtual void SetFrame(bool frame) = 0;
+    // Only a window of several lines has scroll bars.
+    virtual void SetScrollBars(bool horizontal, bool vertical) {}
     virtual bool Modified() const = 0;
     virtual void SetModified(bool modified) = 0;
     // The selection, or the caret twice when nothing is selected.

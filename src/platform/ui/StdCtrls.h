@@ -104,6 +104,7 @@ protected:
     bool MultiLine() const;
     bool WordWrap() const { return MultiLine() && wordWrap_; }
     void SetMultiLine(bool multiLine, bool wordWrap);
+    void SetWindowScrollBars(bool horizontal, bool vertical);
 
 private:
     bool WindowDefault(TMessage& message);
@@ -122,6 +123,28 @@ private:
 class TEdit : public TCustomEdit {
 public:
     using TCustomEdit::TCustomEdit;
+};
+
+enum TScrollStyle { ssNone, ssHorizontal, ssVertical, ssBoth };
+
+// An edit of several lines. Enter breaks the line when WantReturns is set (as it is at
+// first); the text reads with CR LF between the lines.
+class TMemo : public TCustomEdit {
+public:
+    explicit TMemo(TComponent* owner);
+
+    bool WantReturns() const { return wantReturns_; }
+    void SetWantReturns(bool want) { wantReturns_ = want; }
+    TScrollStyle ScrollBars() const { return scrollBars_; }
+    void SetScrollBars(TScrollStyle style);
+
+protected:
+    void WMChar(TMessage& message) override;
+    void WMGetDlgCode(TMessage& message) override;
+
+private:
+    bool wantReturns_ = true;
+    TScrollStyle scrollBars_ = ssNone;
 };
 
 enum TCheckBoxState { cbUnchecked, cbChecked, cbGrayed };

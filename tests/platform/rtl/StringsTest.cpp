@@ -58,6 +58,9 @@ TEST(Floats, FollowTheDecimalSeparatorOfTheFormatSettings)
     EXPECT_TRUE(TryStrToFloat("1,5", v));
     EXPECT_FALSE(TryStrToFloat("1.5", v));
     EXPECT_EQ(FloatToStr(2.25), "2,25");
+    FormatSettings().ThousandSeparator = '.';
+    EXPECT_EQ(Format("%.2n|%.0n|%.1n|%.0n", {-1234567.5, 999.0, 1000.75, 12.0}), "-1.234.567,50|999|1.000,8|12");
+    FormatSettings().ThousandSeparator = ',';
     FormatSettings().DecimalSeparator = '.';
     EXPECT_FALSE(TryStrToFloat("", v));
     EXPECT_FALSE(TryStrToFloat("1e", v));

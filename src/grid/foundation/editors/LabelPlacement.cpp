@@ -61,6 +61,10 @@ TPoint LabelOrigin(TLabelPosition position, const TRect& control, int textWidth,
         return {after, middle};
     case lpRighBottom:
         return {after, bottom};
+    case lpTopRight:
+        return {left + width - label.cx, above};
+    case lpBottomRight:
+        return {left + width - label.cx, below};
     }
     return {left, top};
 }

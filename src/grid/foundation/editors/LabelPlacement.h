@@ -19,7 +19,9 @@ enum TLabelPosition {
     lpBottomCenter,
     lpRightTop,
     lpRightCenter,
-    lpRighBottom
+    lpRighBottom,
+    lpTopRight,
+    lpBottomRight
 };
 
 // The label's top-left corner for a control at `control` (parent coordinates), a caption

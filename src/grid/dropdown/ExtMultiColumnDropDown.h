@@ -1,0 +1,100 @@
+#pragma once
+#include <memory>
+
+#include "grid/dropdown/DropDownColumns.h"
+#include "grid/dropdown/ExtDropDown.h"
+
+class TExtColGrid;
+
+using TDropDownDrawItemEvent = std::function<void(TObject* Sender, int Column, int Row, TCanvas* ACanvas, const TRect& ARect)>;
+using TDropDownGetItemTextEvent = std::function<void(TObject* Sender, int Column, int Row, std::string& Text)>;
+
+// A drop-down whose popup lists items in columns under a header row. One column, the lookup
+// column, gives the text the edit shows for the selected item. Typing in the edit completes
+// from the lookup texts; typing while the list is open searches them incrementally; the arrow
+// and page keys step through the items also while the popup is closed.
+class TExtMultiColumnDropDown : public TExtCustomDropDown {
+public:
+    explicit TExtMultiColumnDropDown(TComponent* owner);
+    ~TExtMultiColumnDropDown() override;
+
+    bool CaseSensitive = false;
+    bool DropDownAutoWidth = true;
+    int DropDownRowHeight() const { return FDropDownRowHeight; }
+    // At least 1: the popup height is divided by it.
+    void SetDropDownRowHeight(int Value) { FDropDownRowHeight = std::max(Value, 1); }
+    TColor LineColor = 0xF1EDEB;
+    TColor FixedLineColor = 0xD1BBA4;
+    bool ColumnSizing = false;
+    bool ColumnSizeWithDropDown = true;
+    TColor HeaderColor = clWhite;
+    TColor HeaderColorTo = 0x808080;
+    int HeaderHeight = 25;
+    int LookupColumn = 0;
+    TColor SelectionTextColor = clBlack;
+    bool MatchCase = false;
+    TDropDownColumns* Columns() const { return FColumns.get(); }
+    TDropDownItems* Items() const { return FItems.get(); }
+    TFont* HeaderFont() const { return FHeaderFont.get(); }
+    int RowCount() const { return FItems->Count(); }
+    int ItemIndex() const { return FItemIndex; }
+    void SetItemIndex(int Value);
+    // The first item whose lookup text is exactly Value, or -1.
+    int GetItemIndex(const std::string& Value) const;
+    TExtColGrid* ListGrid() const { return FExtColGrid; }
+
+    void BeginUpdate() {}
+    // Rebuilds the lookup texts from the items: call it after changing items in code.
+    void EndUpdate();
+
+    TNotifyEvent OnSelect;
+    TDropDownDrawItemEvent OnDropDownDrawItem;
+    TDropDownGetItemTextEvent OnDropDownGetItemText;
+
+    void Assign(const TPersistent& Source) override;
+    void SetSelectionColorStyle(TSelectionColorStyle Style) override;
+    void SetComponentStyle(TSuiteStyle AStyle) override;
+
+protected:
+    void CreateDropDownForm() override;
+    void BeforeDropDown() override;
+    void AdjustDropDownHeight(int& Height) override;
+    void DoDropDown() override;
+    void DoDropUp(bool Cancelled) override;
+    void PlaceControl() override;
+    void UpdateDropDownSize() override;
+    void DropDownSizing() override;
+    void SelectNextValue() override;
+    void SelectPreviousValue() override;
+    bool ControlTakesKey(Word Key, TShiftState Shift) const override;
+    void KeyDown(Word& key, TShiftState shift) override;
+    void KeyUp(Word& key, TShiftState shift) override;
+    void WMChar(TMessage& message) override;
+    void Change() override;
+
+private:
+    enum TItemStep { isFirst, isLast, isNext, isPrevious, isPageDown, isPageUp };
+    void Step(TItemStep Where);
+    void FitColumns();
+    void GridRowChanged(int Row);
+    void GridSelected();
+    int IncrementalLookup(char32_t Ch);
+    // The first item whose lookup text begins with Value (case as CaseSensitive says).
+    int LookupText(const std::string& Value, std::string& Found) const;
+    void Complete();
+
+    std::unique_ptr<TFont> FHeaderFont;
+    std::unique_ptr<TDropDownColumns> FColumns;
+    std::unique_ptr<TDropDownItems> FItems;
+    TStringList FLookupItems;
+    TExtColGrid* FExtColGrid = nullptr;
+    int FDropDownRowHeight = 22;
+    int FItemIndex = -1;
+    bool FShowing = false;
+    bool FWorkMode = true;
+    bool FItemChange = false;
+    int FItemIdx = -1;
+    int FItemSel = 0;
+    int FOldItemIndex = -1;
+    std::string FLookupEntry;
+};
