@@ -37,16 +37,16 @@ bool ReadAddressPart(const std::string& Text, size_t& Pos, TAccept Accept, std::
     return !Part.empty();
 }
 
-bool IsLetter(char ch) { return (ch >= 'A' && ch <= 'Z') || (ch >= 'a' && ch <= 'z'); }
-bool IsDigit(char ch) { return ch >= '0' && ch <= '9'; }
+bool IsColumnLetter(char ch) { return (ch >= 'A' && ch <= 'Z') || (ch >= 'a' && ch <= 'z'); }
+bool IsRowDigit(char ch) { return ch >= '0' && ch <= '9'; }
 }  // namespace
 
 bool ParseCellRef(const std::string& Text, TSheetCellRef& Ref)
 {
     size_t pos = 0;
     std::string letters, digits;
-    const bool hasColumn = ReadAddressPart(Text, pos, IsLetter, letters);
-    const bool hasRow = ReadAddressPart(Text, pos, IsDigit, digits);
+    const bool hasColumn = ReadAddressPart(Text, pos, IsColumnLetter, letters);
+    const bool hasRow = ReadAddressPart(Text, pos, IsRowDigit, digits);
     if (pos != Text.size() || (!hasColumn && !hasRow)) return false;
     TSheetCellRef ref;
     if (hasColumn && (ref.Column = ColumnNumber(letters)) == 0) return false;

@@ -1,6 +1,8 @@
 #include "grid/services/office/XlsxWorkbook.h"
 
 #include <algorithm>
+#include <cctype>
+#include <cstdio>
 #include <cstdlib>
 #include <functional>
 
@@ -8,6 +10,7 @@
 #include "grid/services/office/SheetAddress.h"
 #include "platform/rtl/Exceptions.h"
 #include "platform/rtl/SysUtils.h"
+#include "platform/rtl/Utf8.h"
 
 namespace {
 const char* const SpreadsheetNs = "http://schemas.openxmlformats.org/spreadsheetml/2006/main";
@@ -50,6 +53,46 @@ const char* const NewStyles =
 
 std::string XmlPart(const char* Xml) { return std::string("<?xml version=\"1.0\" encoding=\"UTF-8\" standalone=\"yes\"?>\n") + Xml; }
 
+// Cell texts carry the characters XML cannot hold as _xHHHH_; a text that only looks like such
+// an escape keeps its underscore as _x005F_, so that it reads back as it was written.
+bool IsCharEscapeAt(const std::string& Text, size_t Pos)
+{
+    if (Pos + 7 > Text.size() || Text[Pos] != '_' || Text[Pos + 1] != 'x' || Text[Pos + 6] != '_') return false;
+    return std::all_of(Text.begin() + Pos + 2, Text.begin() + Pos + 6, [](char ch) { return std::isxdigit(static_cast<unsigned char>(ch)); });
+}
+
+std::string EncodeCellText(const std::string& Text)
+{
+    std::string encoded;
+    for (size_t i = 0; i < Text.size(); ++i) {
+        const auto ch = static_cast<unsigned char>(Text[i]);
+        char escape[8];
+        if (ch < 0x20 && ch != '\t' && ch != '\n') {
+            std::snprintf(escape, sizeof escape, "_x%04X_", ch);
+            encoded += escape;
+        } else {
+            if (IsCharEscapeAt(Text, i)) encoded += "_x005F";
+            encoded += Text[i];
+        }
+    }
+    return encoded;
+}
+
+std::string DecodeCellText(const std::string& Text)
+{
+    std::string decoded;
+    for (size_t i = 0; i < Text.size(); ++i) {
+        if (!IsCharEscapeAt(Text, i)) {
+            decoded += Text[i];
+            continue;
+        }
+        const auto code = static_cast<char32_t>(std::stoul(Text.substr(i + 2, 4), nullptr, 16));
+        utf8::Append(decoded, code);
+        i += 6;
+    }
+    return decoded;
+}
+
 // The text of a shared or inline string: its own text, or its runs' texts joined.
 std::string RichText(const TXMLNode& Node)
 {
@@ -60,7 +103,7 @@ std::string RichText(const TXMLNode& Node)
         if (LocalName(child) == "r")
             for (const TXMLNode& t : ChildElements(child, "t")) text += t.Text();
     }
-    return text;
+    return DecodeCellText(text);
 }
 
 struct TPlacedNode {
@@ -109,7 +152,7 @@ bool CellValueText(const TXMLNode& Cell, const std::vector<std::string>& SharedS
     } else if (type == "b") {
         Text = raw == "1" ? "True" : "False";
     } else if (type == "str") {
-        Text = raw;
+        Text = DecodeCellText(raw);
     } else {
         char* end = nullptr;
         const double number = std::strtod(raw.c_str(), &end);
@@ -150,7 +193,7 @@ void WriteRowCells(TXMLNode Row, int RowNumber, int TableRow, const TCellTable& 
         cell.SetAttribute("t", "inlineStr");
         TXMLNode t = cell.AddChild("is").AddChild("t");
         t.SetAttribute("xml:space", "preserve");
-        t.SetText(text);
+        t.SetText(EncodeCellText(text));
     }
     const std::vector<TPlacedNode> cells = PlacedChildren(Row, "c");
     if (Row.HasAttribute("spans") && !cells.empty())

@@ -49,6 +49,23 @@ TEST_F(WorkbookExchangeTest, AWrittenWorkbookReadsBackTheSameCells)
     EXPECT_EQ(CellsOf(other), sampleAsWritten);
 }
 
+// Characters XML cannot carry, and texts that look like their escapes, come back unchanged.
+TEST_F(WorkbookExchangeTest, ControlCharactersAndEscapeLookalikesRoundTrip)
+{
+    const std::vector<std::vector<std::string>> texts{{"bell\a", "_x0041_", "tab\tand_x00e4_"}};
+    Fill(*grid, texts);
+    grid->SaveToXLS(dir.File("t.xlsx"), true);
+    TExtStringGrid other(&form);
+    other.LoadFromXLS(dir.File("t.xlsx"));
+    EXPECT_EQ(CellsOf(other), texts);
+    // Raw, the bell would make the sheet XML that other readers refuse.
+    if (!PythonModuleAvailable("openpyxl")) return;
+    const std::string script =
+        "import sys, openpyxl\n"
+        "print(openpyxl.load_workbook(sys.argv[1]).active.cell(1, 1).value[:4])\n";
+    EXPECT_EQ(RunPython(script, dir.File("t.xlsx")), "bell\n");
+}
+
 TEST_F(WorkbookExchangeTest, AnIndependentReaderSeesTheSameCells)
 {
     if (!PythonModuleAvailable("openpyxl")) GTEST_SKIP() << "python3-openpyxl is not installed";
