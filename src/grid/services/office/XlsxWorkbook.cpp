@@ -161,12 +161,16 @@ bool CellValueText(const TXMLNode& Cell, const std::vector<std::string>& SharedS
     return true;
 }
 
-TXMLNode InsertInOrder(const TXMLNode& Parent, const std::vector<TPlacedNode>& Siblings, int Position,
-                       const std::string& Name)
+// The first of the placed nodes, from From on, at or after Position.
+size_t PlacedAtOrAfter(const std::vector<TPlacedNode>& Nodes, size_t From, int Position)
 {
-    for (const TPlacedNode& sibling : Siblings)
-        if (sibling.Position > Position) return TXMLNode(Parent).InsertChildBefore(Name, sibling.Node);
-    return TXMLNode(Parent).AddChild(Name);
+    while (From < Nodes.size() && Nodes[From].Position < Position) ++From;
+    return From;
+}
+
+TXMLNode NodeAt(const std::vector<TPlacedNode>& Nodes, size_t Index)
+{
+    return Index < Nodes.size() ? Nodes[Index].Node : TXMLNode();
 }
 
 std::string WithoutCarriageReturns(std::string Text)
@@ -175,29 +179,31 @@ std::string WithoutCarriageReturns(std::string Text)
     return Text;
 }
 
+// Table and sheet run in the same order, so one pass over the row's cells places them all.
 void WriteRowCells(TXMLNode Row, int RowNumber, int TableRow, const TCellTable& Cells)
 {
-    for (int c = 0; c < Cells.ColCount(); ++c) {
-        const std::string text = WithoutCarriageReturns(Cells.Cell(c, TableRow));
-        const std::vector<TPlacedNode> cells = PlacedChildren(Row, "c");
+    const std::vector<TPlacedNode> cells = PlacedChildren(Row, "c");
+    size_t next = 0;
+    for (int column = 1; column <= Cells.ColCount(); ++column) {
+        next = PlacedAtOrAfter(cells, next, column);
         std::string style;
-        for (const TPlacedNode& cell : cells)
-            if (cell.Position == c + 1) {
-                style = cell.Node.Attribute("s");
-                Row.RemoveChild(cell.Node);
-            }
+        if (next < cells.size() && cells[next].Position == column) {
+            style = cells[next].Node.Attribute("s");
+            Row.RemoveChild(cells[next++].Node);
+        }
+        const std::string text = WithoutCarriageReturns(Cells.Cell(column - 1, TableRow));
         if (text.empty()) continue;
-        TXMLNode cell = InsertInOrder(Row, PlacedChildren(Row, "c"), c + 1, "c");
-        cell.SetAttribute("r", CellRefText(c + 1, RowNumber));
+        TXMLNode cell = Row.InsertChildBefore("c", NodeAt(cells, next));
+        cell.SetAttribute("r", CellRefText(column, RowNumber));
         if (!style.empty()) cell.SetAttribute("s", style);
         cell.SetAttribute("t", "inlineStr");
         TXMLNode t = cell.AddChild("is").AddChild("t");
         t.SetAttribute("xml:space", "preserve");
         t.SetText(EncodeCellText(text));
     }
-    const std::vector<TPlacedNode> cells = PlacedChildren(Row, "c");
-    if (Row.HasAttribute("spans") && !cells.empty())
-        Row.SetAttribute("spans", std::to_string(cells.front().Position) + ":" + std::to_string(cells.back().Position));
+    const std::vector<TPlacedNode> written = PlacedChildren(Row, "c");
+    if (Row.HasAttribute("spans") && !written.empty())
+        Row.SetAttribute("spans", std::to_string(written.front().Position) + ":" + std::to_string(written.back().Position));
 }
 
 std::string UnusedName(const std::string& Prefix, const std::string& Suffix,
@@ -353,12 +359,16 @@ void TXlsxWorkbook::WriteCells(int Index, int FirstRow, const TCellTable& Cells)
     root.RemoveChild(FirstChildElement(root, "dimension"));
     TXMLNode sheetData = FirstChildElement(root, "sheetData");
     if (!sheetData) sheetData = root.AddChild("sheetData");
+    const std::vector<TPlacedNode> rows = PlacedChildren(sheetData, "row");
+    size_t next = 0;
     for (int r = 0; r < Cells.RowCount(); ++r) {
         const int rowNumber = FirstRow + r;
-        const std::vector<TPlacedNode> rows = PlacedChildren(sheetData, "row");
-        const auto found = std::find_if(rows.begin(), rows.end(), [&](const TPlacedNode& p) { return p.Position == rowNumber; });
-        TXMLNode row = found != rows.end() ? found->Node : InsertInOrder(sheetData, rows, rowNumber, "row");
-        if (found == rows.end()) row.SetAttribute("r", std::to_string(rowNumber));
+        next = PlacedAtOrAfter(rows, next, rowNumber);
+        TXMLNode row = NodeAt(rows, next);
+        if (next >= rows.size() || rows[next].Position != rowNumber) {
+            row = sheetData.InsertChildBefore("row", row);
+            row.SetAttribute("r", std::to_string(rowNumber));
+        }
         WriteRowCells(row, rowNumber, r, Cells);
     }
     FPackage.WritePart(FSheets[Index].Part, doc);
