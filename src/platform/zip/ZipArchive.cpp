@@ -90,3 +90,8 @@ void TZipArchive::Write(const std::string& Name, const std::string& Data)
         }
     FEntries.push_back({Name, Data});
 }
+
+void TZipArchive::Remove(const std::string& Name)
+{
+    std::erase_if(FEntries, [&](const TZipEntry& e) { return e.Name == Name; });
+}

@@ -24,6 +24,7 @@ public:
     std::string Read(const std::string& Name) const;
     // Replaces the entry of that name or appends a new one.
     void Write(const std::string& Name, const std::string& Data);
+    void Remove(const std::string& Name);
 
 private:
     std::vector<TZipEntry> FEntries;

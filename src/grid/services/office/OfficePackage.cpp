@@ -1,5 +1,8 @@
 #include "grid/services/office/OfficePackage.h"
 
+#include <algorithm>
+#include <functional>
+
 #include "grid/control/ExtStringGrid.h"
 #include "platform/rtl/Files.h"
 
@@ -90,6 +93,35 @@ void TOfficePackage::ReadPart(const std::string& Name, TXMLDocument& Doc) const
 void TOfficePackage::WritePart(const std::string& Name, const TXMLDocument& Doc)
 {
     FZip.Write(Name, "<?xml version=\"1.0\" encoding=\"UTF-8\" standalone=\"yes\"?>\n" + Doc.SaveToXML());
+}
+
+namespace {
+void RemoveChildrenWhere(TXMLDocument& Doc, const std::string& Name, const std::function<bool(const TXMLNode&)>& Match)
+{
+    TXMLNode root = Doc.DocumentElement();
+    for (const TXMLNode& child : ChildElements(root, Name))
+        if (Match(child)) root.RemoveChild(child);
+}
+}  // namespace
+
+void TOfficePackage::RemovePart(const std::string& SourcePart, const std::string& Name)
+{
+    FZip.Remove(Name);
+    TXMLDocument types;
+    ReadPart("[Content_Types].xml", types);
+    RemoveChildrenWhere(types, "Override", [&](const TXMLNode& n) { return n.Attribute("PartName") == "/" + Name; });
+    WritePart("[Content_Types].xml", types);
+    std::vector<std::string> relationIds;
+    for (const TPackageRelation& rel : Relations(SourcePart))
+        if (rel.Target == Name) relationIds.push_back(rel.Id);
+    const std::string relsPart = RelationsPartOf(SourcePart);
+    if (relationIds.empty()) return;
+    TXMLDocument rels;
+    ReadPart(relsPart, rels);
+    RemoveChildrenWhere(rels, "Relationship", [&](const TXMLNode& n) {
+        return std::find(relationIds.begin(), relationIds.end(), n.Attribute("Id")) != relationIds.end();
+    });
+    WritePart(relsPart, rels);
 }
 
 std::string TOfficePackage::RelationsPartOf(const std::string& SourcePart)

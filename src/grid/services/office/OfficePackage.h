@@ -31,6 +31,8 @@ public:
     // Raises EXMLDocError naming the part when it is missing or not well-formed.
     void ReadPart(const std::string& Name, TXMLDocument& Doc) const;
     void WritePart(const std::string& Name, const TXMLDocument& Doc);
+    // Takes the part out with its content type and the source's relation to it.
+    void RemovePart(const std::string& SourcePart, const std::string& Name);
 
     std::vector<TPackageRelation> Relations(const std::string& SourcePart) const;
     // The target of the first relation whose type ends in "/" + TypeName; "" when none.

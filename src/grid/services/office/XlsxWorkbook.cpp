@@ -372,4 +372,8 @@ void TXlsxWorkbook::WriteCells(int Index, int FirstRow, const TCellTable& Cells)
         WriteRowCells(row, rowNumber, r, Cells);
     }
     FPackage.WritePart(FSheets[Index].Part, doc);
+    // The calculation chain may name formula cells that were just overwritten; the
+    // spreadsheet program rebuilds it when it is missing, and calls a stale one damaged.
+    const std::string calcChain = FPackage.RelatedPart(FWorkbookPart, "calcChain");
+    if (!calcChain.empty()) FPackage.RemovePart(FWorkbookPart, calcChain);
 }
