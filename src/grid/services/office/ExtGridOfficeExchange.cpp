@@ -1,7 +1,7 @@
 // The grid's Office and database exchange, at file level: workbooks and documents are Office
 // Open XML files, databases Access files read through an SQL engine.
-#include <cmath>
 #include <cstdint>
+#include <cstdlib>
 
 #include "grid/control/ExtStringGrid.h"
 #include "grid/services/office/DatabaseImport.h"
@@ -67,9 +67,13 @@ void TExtStringGrid::LoadFromMDBTable(const std::string& Filename, const std::st
 }
 
 namespace {
+// Size * M / D in whole numbers, halves rounded away from zero.
 int ScaledFontSize(int Size, int M, int D)
 {
-    return static_cast<int>(std::llround(static_cast<double>(static_cast<int64_t>(Size) * M) / D));
+    const int64_t product = static_cast<int64_t>(Size) * M;
+    int64_t quotient = product / D;
+    if (2 * std::llabs(product % D) >= std::llabs(static_cast<int64_t>(D))) quotient += ((product < 0) != (D < 0)) ? -1 : 1;
+    return static_cast<int>(quotient);
 }
 }  // namespace
 
