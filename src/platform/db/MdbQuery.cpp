@@ -43,7 +43,8 @@ public:
         char line[1024];
         while (std::fgets(line, sizeof line, FFile)) {
             std::string part(line);
-            while (!part.empty() && (part.back() == '\n' || part.back() == '\r')) part.pop_back();
+            while (!part.empty() && (part.back() == '\n' || part.back() == '\r'))
+                part.pop_back();
             if (!part.empty()) text += (text.empty() ? "" : "; ") + part;
         }
         return text;
@@ -80,7 +81,7 @@ std::vector<std::string> MdbCurrentRecord(MdbSQL* Sql)
     }
     return values;
 }
-}  // namespace
+} // namespace
 
 TQueryResult RunMdbQuery(const std::string& FileName, const std::string& SQL)
 {
@@ -90,7 +91,8 @@ TQueryResult RunMdbQuery(const std::string& FileName, const std::string& SQL)
     TStderrCapture engineOutput;
     TMdbSqlHandle sql(mdb_sql_init());
     if (!mdb_sql_open(sql.get(), const_cast<char*>(FileName.c_str())))
-        throw EDatabaseError("\"" + FileName + "\" cannot be opened as an Access database: " + engineOutput.Text());
+        throw EDatabaseError("\"" + FileName +
+                             "\" cannot be opened as an Access database: " + engineOutput.Text());
     if (!mdb_sql_run_query(sql.get(), SQL.c_str()) || mdb_sql_has_error(sql.get())) {
         std::string reason = engineOutput.Text();
         if (reason.empty()) reason = mdb_sql_last_error(sql.get());

@@ -25,7 +25,8 @@ std::string ZipErrorText(int Code)
 std::string ReadZipEntry(zip_t* Archive, zip_uint64_t Index, const std::string& Path)
 {
     zip_stat_t stat;
-    zip_file_t* file = zip_stat_index(Archive, Index, 0, &stat) == 0 ? zip_fopen_index(Archive, Index, 0) : nullptr;
+    zip_file_t* file =
+        zip_stat_index(Archive, Index, 0, &stat) == 0 ? zip_fopen_index(Archive, Index, 0) : nullptr;
     if (!file) throw EFOpenError("Cannot read \"" + Path + "\": " + zip_strerror(Archive));
     std::string data(stat.size, '\0');
     const zip_int64_t read = zip_fread(file, data.data(), stat.size);
@@ -34,7 +35,7 @@ std::string ReadZipEntry(zip_t* Archive, zip_uint64_t Index, const std::string& 
         throw EFOpenError("Cannot read \"" + Path + "\": the archive entry " + stat.name + " is damaged");
     return data;
 }
-}  // namespace
+} // namespace
 
 TZipArchive TZipArchive::LoadFromFile(const std::string& Path)
 {
@@ -65,7 +66,8 @@ void TZipArchive::SaveToFile(const std::string& Path) const
         }
     }
     // zip_close writes the archive under a temporary name and renames it into place.
-    if (zip_close(archive) != 0) throw EFCreateError("Cannot create \"" + Path + "\": " + zip_strerror(archive));
+    if (zip_close(archive) != 0)
+        throw EFCreateError("Cannot create \"" + Path + "\": " + zip_strerror(archive));
     guard.release();
 }
 

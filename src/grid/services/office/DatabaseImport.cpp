@@ -12,7 +12,8 @@ void TDatabaseImport::LoadQuery(const std::string& FileName, const std::string& 
     const int fields = static_cast<int>(result.FieldNames.size());
     FGrid.SetColCount(fields + fixedCols);
     if (fixedRows > 0)
-        for (int i = 0; i < fields; ++i) FGrid.SetCells(i + fixedCols, fixedRows - 1, result.FieldNames[i]);
+        for (int i = 0; i < fields; ++i)
+            FGrid.SetCells(i + fixedCols, fixedRows - 1, result.FieldNames[i]);
     // A query without records leaves one empty row, not the rows of whatever was shown before.
     const int records = static_cast<int>(result.Records.size());
     FGrid.SetRowCount(fixedRows + std::max(records, 1));

@@ -8,12 +8,15 @@ namespace {
 TDocxAlign DocxAlignOf(TAlignment Align)
 {
     switch (Align) {
-    case taRightJustify: return TDocxAlign::Right;
-    case taCenter: return TDocxAlign::Center;
-    default: return TDocxAlign::Left;
+    case taRightJustify:
+        return TDocxAlign::Right;
+    case taCenter:
+        return TDocxAlign::Center;
+    default:
+        return TDocxAlign::Left;
     }
 }
-}  // namespace
+} // namespace
 
 TDocxTable TDocumentExchange::GridTable()
 {
@@ -36,7 +39,8 @@ TDocxTable TDocumentExchange::GridTable()
     return table;
 }
 
-void TDocumentExchange::Write(TDocxDocument& Document, const std::string& FileName, const std::string* Bookmark)
+void TDocumentExchange::Write(TDocxDocument& Document, const std::string& FileName,
+                              const std::string* Bookmark)
 {
     Document.InsertParagraphAtStart(FGrid.Text());
     const TDocxTable table = GridTable();
@@ -52,7 +56,8 @@ void TDocumentExchange::Write(TDocxDocument& Document, const std::string& FileNa
 void TDocumentExchange::Save(const std::string& FileName, bool CreateNew)
 {
     TBusyCursor busy;
-    TDocxDocument document = (!CreateNew && FileExists(FileName)) ? TDocxDocument::LoadFromFile(FileName) : TDocxDocument();
+    TDocxDocument document =
+        (!CreateNew && FileExists(FileName)) ? TDocxDocument::LoadFromFile(FileName) : TDocxDocument();
     Write(document, FileName, nullptr);
 }
 

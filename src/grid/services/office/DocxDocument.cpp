@@ -11,7 +11,8 @@ const char* const NewDocContentTypes =
     "<Default Extension=\"rels\" ContentType=\"application/vnd.openxmlformats-package.relationships+xml\"/>"
     "<Default Extension=\"xml\" ContentType=\"application/xml\"/>"
     "<Override PartName=\"/word/document.xml\" "
-    "ContentType=\"application/vnd.openxmlformats-officedocument.wordprocessingml.document.main+xml\"/></Types>";
+    "ContentType=\"application/vnd.openxmlformats-officedocument.wordprocessingml.document.main+xml\"/></"
+    "Types>";
 const char* const NewDocRelations =
     "<?xml version=\"1.0\" encoding=\"UTF-8\" standalone=\"yes\"?>\n"
     "<Relationships xmlns=\"http://schemas.openxmlformats.org/package/2006/relationships\">"
@@ -59,7 +60,8 @@ void FillTableProperties(TXMLNode Table, int Columns)
         border.SetAttribute("w:color", "auto");
     }
     TXMLNode grid = Table.AddChild("w:tblGrid");
-    for (int c = 0; c < Columns; ++c) grid.AddChild("w:gridCol").SetAttribute("w:w", std::to_string(TableWidth / Columns));
+    for (int c = 0; c < Columns; ++c)
+        grid.AddChild("w:gridCol").SetAttribute("w:w", std::to_string(TableWidth / Columns));
 }
 
 void FillTableCell(TXMLNode Row, const TDocxCell& Cell, int Columns)
@@ -70,7 +72,8 @@ void FillTableCell(TXMLNode Row, const TDocxCell& Cell, int Columns)
     width.SetAttribute("w:type", "dxa");
     TXMLNode paragraph = tc.AddChild("w:p");
     if (Cell.Align != TDocxAlign::Left)
-        paragraph.AddChild("w:pPr").AddChild("w:jc").SetAttribute("w:val", Cell.Align == TDocxAlign::Right ? "right" : "center");
+        paragraph.AddChild("w:pPr").AddChild("w:jc").SetAttribute(
+            "w:val", Cell.Align == TDocxAlign::Right ? "right" : "center");
     if (!Cell.Text.empty()) AddRunText(paragraph, Cell.Text);
 }
 
@@ -78,12 +81,12 @@ TXMLNode FindBookmarkStart(const TXMLNode& Node, const std::string& Name)
 {
     for (TXMLNode child = Node.FirstChild(); child; child = child.NextSibling()) {
         if (child.NodeType() != TNodeType::ntElement) continue;
-        if (LocalName(child) == "bookmarkStart" && child.Attribute("w:name") == Name) return child;
+        if (PartLocalName(child) == "bookmarkStart" && child.Attribute("w:name") == Name) return child;
         if (TXMLNode found = FindBookmarkStart(child, Name)) return found;
     }
     return {};
 }
-}  // namespace
+} // namespace
 
 TDocxDocument::TDocxDocument()
     : FPackage({{"[Content_Types].xml", NewDocContentTypes}, {"_rels/.rels", NewDocRelations}}),
@@ -114,11 +117,11 @@ void TDocxDocument::SaveToFile(const std::string& FileName)
     FPackage.SaveToFile(FileName);
 }
 
-TXMLNode TDocxDocument::Body() const { return FirstChildElement(FDocument->DocumentElement(), "body"); }
+TXMLNode TDocxDocument::Body() const { return PartFirstChild(FDocument->DocumentElement(), "body"); }
 
 TXMLNode TDocxDocument::BodyEnd() const
 {
-    const std::vector<TXMLNode> sections = ChildElements(Body(), "sectPr");
+    const std::vector<TXMLNode> sections = PartChildElements(Body(), "sectPr");
     return sections.empty() ? TXMLNode() : sections.back();
 }
 
@@ -136,20 +139,28 @@ void TDocxDocument::InsertTableBefore(const TDocxTable& Table, const TXMLNode& B
     FillTableProperties(table, columns);
     for (const auto& cells : Table) {
         TXMLNode row = table.AddChild("w:tr");
-        for (const TDocxCell& cell : cells) FillTableCell(row, cell, columns);
+        for (const TDocxCell& cell : cells)
+            FillTableCell(row, cell, columns);
     }
 }
 
-void TDocxDocument::InsertTableAtStart(const TDocxTable& Table) { InsertTableBefore(Table, Body().FirstChild()); }
+void TDocxDocument::InsertTableAtStart(const TDocxTable& Table)
+{
+    InsertTableBefore(Table, Body().FirstChild());
+}
 
 TXMLNode TDocxDocument::BookmarkBlock(const std::string& Name) const
 {
     TXMLNode node = FindBookmarkStart(Body(), Name);
-    while (node && node.Parent() && LocalName(node.Parent()) != "body") node = node.Parent();
+    while (node && node.Parent() && PartLocalName(node.Parent()) != "body")
+        node = node.Parent();
     return node;
 }
 
-bool TDocxDocument::HasBookmark(const std::string& Name) const { return static_cast<bool>(BookmarkBlock(Name)); }
+bool TDocxDocument::HasBookmark(const std::string& Name) const
+{
+    return static_cast<bool>(BookmarkBlock(Name));
+}
 
 void TDocxDocument::InsertTableAtBookmark(const TDocxTable& Table, const std::string& Name)
 {

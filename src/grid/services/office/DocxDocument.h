@@ -42,7 +42,7 @@ private:
     TXMLNode Body() const;
     TXMLNode BookmarkBlock(const std::string& Name) const;
     void InsertTableBefore(const TDocxTable& Table, const TXMLNode& Before);
-    TXMLNode BodyEnd() const;  // the section properties that close the body, or null
+    TXMLNode BodyEnd() const; // the section properties that close the body, or null
 
     TOfficePackage FPackage;
     std::string FDocumentPart;

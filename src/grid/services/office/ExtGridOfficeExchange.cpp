@@ -11,7 +11,8 @@
 std::unique_ptr<TStringList> TExtStringGrid::GetXLSSheets(const std::string& FileName)
 {
     auto list = std::make_unique<TStringList>();
-    for (const std::string& name : TWorkbookExchange::SheetNames(FileName)) list->Add(name);
+    for (const std::string& name : TWorkbookExchange::SheetNames(FileName))
+        list->Add(name);
     return list;
 }
 
@@ -22,7 +23,8 @@ void TExtStringGrid::LoadFromXLSSheet(const std::string& Filename, const std::st
     LoadWorkbookSheet(Filename, SheetName);
 }
 
-void TExtStringGrid::LoadWorkbookSheet(const std::string& Filename, const std::optional<std::string>& SheetName)
+void TExtStringGrid::LoadWorkbookSheet(const std::string& Filename,
+                                       const std::optional<std::string>& SheetName)
 {
     // The grid hears of its changed cells also when the read stopped half-way.
     struct TCellsChangedAtEnd {
@@ -72,10 +74,11 @@ int ScaledFontSize(int Size, int M, int D)
 {
     const int64_t product = static_cast<int64_t>(Size) * M;
     int64_t quotient = product / D;
-    if (2 * std::llabs(product % D) >= std::llabs(static_cast<int64_t>(D))) quotient += ((product < 0) != (D < 0)) ? -1 : 1;
+    if (2 * std::llabs(product % D) >= std::llabs(static_cast<int64_t>(D)))
+        quotient += ((product < 0) != (D < 0)) ? -1 : 1;
     return static_cast<int>(quotient);
 }
-}  // namespace
+} // namespace
 
 void TExtStringGrid::ChangeScale(int M, int D)
 {

@@ -6,25 +6,25 @@
 #include "grid/control/ExtStringGrid.h"
 #include "platform/rtl/Files.h"
 
-std::string LocalName(const TXMLNode& Node)
+std::string PartLocalName(const TXMLNode& Node)
 {
     const std::string name = Node.NodeName();
     const size_t colon = name.find(':');
     return colon == std::string::npos ? name : name.substr(colon + 1);
 }
 
-std::vector<TXMLNode> ChildElements(const TXMLNode& Parent, const std::string& Name)
+std::vector<TXMLNode> PartChildElements(const TXMLNode& Parent, const std::string& Name)
 {
     std::vector<TXMLNode> found;
     for (TXMLNode child = Parent.FirstChild(); child; child = child.NextSibling())
-        if (child.NodeType() == TNodeType::ntElement && LocalName(child) == Name) found.push_back(child);
+        if (child.NodeType() == TNodeType::ntElement && PartLocalName(child) == Name) found.push_back(child);
     return found;
 }
 
-TXMLNode FirstChildElement(const TXMLNode& Parent, const std::string& Name)
+TXMLNode PartFirstChild(const TXMLNode& Parent, const std::string& Name)
 {
     for (TXMLNode child = Parent.FirstChild(); child; child = child.NextSibling())
-        if (child.NodeType() == TNodeType::ntElement && LocalName(child) == Name) return child;
+        if (child.NodeType() == TNodeType::ntElement && PartLocalName(child) == Name) return child;
     return {};
 }
 
@@ -35,7 +35,7 @@ bool IsLegacyCompoundFile(const std::string& FileName)
     try {
         return ReadFileBytes(FileName).compare(0, signature.size(), signature) == 0;
     } catch (const Exception&) {
-        return false;  // the zip reader says what is wrong with the file
+        return false; // the zip reader says what is wrong with the file
     }
 }
 
@@ -60,12 +60,12 @@ std::string NormalisedPartName(const std::string& Name)
     return result;
 }
 
-std::string PartFolder(const std::string& Part)
+std::string PackageFolderOf(const std::string& Part)
 {
     const size_t slash = Part.rfind('/');
     return slash == std::string::npos ? "" : Part.substr(0, slash + 1);
 }
-}  // namespace
+} // namespace
 
 TOfficePackage TOfficePackage::LoadFromFile(const std::string& FileName, const std::string& LegacyKind)
 {
@@ -96,20 +96,22 @@ void TOfficePackage::WritePart(const std::string& Name, const TXMLDocument& Doc)
 }
 
 namespace {
-void RemoveChildrenWhere(TXMLDocument& Doc, const std::string& Name, const std::function<bool(const TXMLNode&)>& Match)
+void RemoveChildrenWhere(TXMLDocument& Doc, const std::string& Name,
+                         const std::function<bool(const TXMLNode&)>& Match)
 {
     TXMLNode root = Doc.DocumentElement();
-    for (const TXMLNode& child : ChildElements(root, Name))
+    for (const TXMLNode& child : PartChildElements(root, Name))
         if (Match(child)) root.RemoveChild(child);
 }
-}  // namespace
+} // namespace
 
 void TOfficePackage::RemovePart(const std::string& SourcePart, const std::string& Name)
 {
     FZip.Remove(Name);
     TXMLDocument types;
     ReadPart("[Content_Types].xml", types);
-    RemoveChildrenWhere(types, "Override", [&](const TXMLNode& n) { return n.Attribute("PartName") == "/" + Name; });
+    RemoveChildrenWhere(types, "Override",
+                        [&](const TXMLNode& n) { return n.Attribute("PartName") == "/" + Name; });
     WritePart("[Content_Types].xml", types);
     std::vector<std::string> relationIds;
     for (const TPackageRelation& rel : Relations(SourcePart))
@@ -128,7 +130,7 @@ std::string TOfficePackage::RelationsPartOf(const std::string& SourcePart)
 {
     const size_t slash = SourcePart.rfind('/');
     const std::string name = slash == std::string::npos ? SourcePart : SourcePart.substr(slash + 1);
-    return PartFolder(SourcePart) + "_rels/" + name + ".rels";
+    return PackageFolderOf(SourcePart) + "_rels/" + name + ".rels";
 }
 
 std::vector<TPackageRelation> TOfficePackage::Relations(const std::string& SourcePart) const
@@ -138,10 +140,11 @@ std::vector<TPackageRelation> TOfficePackage::Relations(const std::string& Sourc
     if (!FZip.Contains(relsPart)) return relations;
     TXMLDocument doc;
     ReadPart(relsPart, doc);
-    for (const TXMLNode& rel : ChildElements(doc.DocumentElement(), "Relationship")) {
+    for (const TXMLNode& rel : PartChildElements(doc.DocumentElement(), "Relationship")) {
         if (rel.Attribute("TargetMode") == "External") continue;
         const std::string target = rel.Attribute("Target");
-        const std::string name = !target.empty() && target[0] == '/' ? target : PartFolder(SourcePart) + target;
+        const std::string name =
+            !target.empty() && target[0] == '/' ? target : PackageFolderOf(SourcePart) + target;
         relations.push_back({rel.Attribute("Id"), rel.Attribute("Type"), NormalisedPartName(name)});
     }
     return relations;
@@ -151,7 +154,8 @@ std::string TOfficePackage::RelatedPart(const std::string& SourcePart, const std
 {
     const std::string suffix = "/" + TypeName;
     for (const TPackageRelation& rel : Relations(SourcePart))
-        if (rel.Type.size() >= suffix.size() && rel.Type.compare(rel.Type.size() - suffix.size(), suffix.size(), suffix) == 0)
+        if (rel.Type.size() >= suffix.size() &&
+            rel.Type.compare(rel.Type.size() - suffix.size(), suffix.size(), suffix) == 0)
             return rel.Target;
     return "";
 }

@@ -6,14 +6,14 @@
 #include "platform/zip/ZipArchive.h"
 
 // Element names without their namespace prefix, so that "x:row" and "row" are alike.
-std::string LocalName(const TXMLNode& Node);
-std::vector<TXMLNode> ChildElements(const TXMLNode& Parent, const std::string& Name);
-TXMLNode FirstChildElement(const TXMLNode& Parent, const std::string& Name);  // null when none
+std::string PartLocalName(const TXMLNode& Node);
+std::vector<TXMLNode> PartChildElements(const TXMLNode& Parent, const std::string& Name);
+TXMLNode PartFirstChild(const TXMLNode& Parent, const std::string& Name); // null when none
 
 struct TPackageRelation {
     std::string Id;
     std::string Type;
-    std::string Target;  // the part's name inside the package, without a leading "/"
+    std::string Target; // the part's name inside the package, without a leading "/"
 };
 
 // An Office Open XML package: a zip archive of XML parts tied together by relationship

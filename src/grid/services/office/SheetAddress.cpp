@@ -31,7 +31,8 @@ bool ReadAddressPart(const std::string& Text, size_t& Pos, TAccept Accept, std::
     const size_t start = Pos;
     if (Pos < Text.size() && Text[Pos] == '$') ++Pos;
     const size_t first = Pos;
-    while (Pos < Text.size() && Accept(Text[Pos])) ++Pos;
+    while (Pos < Text.size() && Accept(Text[Pos]))
+        ++Pos;
     Part = Text.substr(first, Pos - first);
     if (Part.empty()) Pos = start;
     return !Part.empty();
@@ -39,7 +40,7 @@ bool ReadAddressPart(const std::string& Text, size_t& Pos, TAccept Accept, std::
 
 bool IsColumnLetter(char ch) { return (ch >= 'A' && ch <= 'Z') || (ch >= 'a' && ch <= 'z'); }
 bool IsRowDigit(char ch) { return ch >= '0' && ch <= '9'; }
-}  // namespace
+} // namespace
 
 bool ParseCellRef(const std::string& Text, TSheetCellRef& Ref)
 {

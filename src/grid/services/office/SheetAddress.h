@@ -9,8 +9,8 @@ std::string ColumnLetters(int Column);
 int ColumnNumber(const std::string& Letters);
 
 struct TSheetCellRef {
-    int Column = 0;  // 0: the address names whole rows
-    int Row = 0;     // 0: the address names whole columns
+    int Column = 0; // 0: the address names whole rows
+    int Row = 0;    // 0: the address names whole columns
 };
 // "B12", "$B$12", "B", "$3"; false for anything else.
 bool ParseCellRef(const std::string& Text, TSheetCellRef& Ref);

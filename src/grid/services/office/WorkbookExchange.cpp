@@ -19,14 +19,15 @@ int SheetToWrite(TXlsxWorkbook& Book, const std::string& Name)
     const int index = Book.FindSheet(Name);
     return index >= 0 ? index : Book.AddSheet(Name);
 }
-}  // namespace
+} // namespace
 
 std::vector<std::string> TWorkbookExchange::SheetNames(const std::string& FileName)
 {
     TBusyCursor busy;
     const TXlsxWorkbook book = TXlsxWorkbook::LoadFromFile(FileName);
     std::vector<std::string> names;
-    for (int i = 0; i < book.SheetCount(); ++i) names.push_back(book.SheetName(i));
+    for (int i = 0; i < book.SheetCount(); ++i)
+        names.push_back(book.SheetName(i));
     return names;
 }
 
@@ -61,11 +62,13 @@ void TWorkbookExchange::LoadValues(const TSheetValues& Values)
     for (int r = top; r <= bottom; ++r)
         for (int c = left; c <= right; ++c) {
             const auto found = Values.Cells.find({r, c});
-            FGrid.LoadCell(c - left + colOffset, r - top + rowOffset, found == Values.Cells.end() ? "" : found->second);
+            FGrid.LoadCell(c - left + colOffset, r - top + rowOffset,
+                           found == Values.Cells.end() ? "" : found->second);
         }
 }
 
-void TWorkbookExchange::Save(const std::string& FileName, const std::optional<std::string>& SheetName, bool CreateNew)
+void TWorkbookExchange::Save(const std::string& FileName, const std::optional<std::string>& SheetName,
+                             bool CreateNew)
 {
     TBusyCursor busy;
     if (SheetName) CheckSheetName(*SheetName);

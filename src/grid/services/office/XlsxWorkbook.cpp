@@ -16,8 +16,10 @@ namespace {
 const char* const SpreadsheetNs = "http://schemas.openxmlformats.org/spreadsheetml/2006/main";
 const char* const RelationNs = "http://schemas.openxmlformats.org/officeDocument/2006/relationships";
 const char* const PackageRelationNs = "http://schemas.openxmlformats.org/package/2006/relationships";
-const char* const WorksheetType = "http://schemas.openxmlformats.org/officeDocument/2006/relationships/worksheet";
-const char* const WorksheetContentType = "application/vnd.openxmlformats-officedocument.spreadsheetml.worksheet+xml";
+const char* const WorksheetType =
+    "http://schemas.openxmlformats.org/officeDocument/2006/relationships/worksheet";
+const char* const WorksheetContentType =
+    "application/vnd.openxmlformats-officedocument.spreadsheetml.worksheet+xml";
 
 const char* const NewContentTypes =
     "<Types xmlns=\"http://schemas.openxmlformats.org/package/2006/content-types\">"
@@ -49,16 +51,22 @@ const char* const NewStyles =
     "<borders count=\"1\"><border><left/><right/><top/><bottom/><diagonal/></border></borders>"
     "<cellStyleXfs count=\"1\"><xf numFmtId=\"0\" fontId=\"0\" fillId=\"0\" borderId=\"0\"/></cellStyleXfs>"
     "<cellXfs count=\"1\"><xf numFmtId=\"0\" fontId=\"0\" fillId=\"0\" borderId=\"0\" xfId=\"0\"/></cellXfs>"
-    "<cellStyles count=\"1\"><cellStyle name=\"Normal\" xfId=\"0\" builtinId=\"0\"/></cellStyles></styleSheet>";
+    "<cellStyles count=\"1\"><cellStyle name=\"Normal\" xfId=\"0\" "
+    "builtinId=\"0\"/></cellStyles></styleSheet>";
 
-std::string XmlPart(const char* Xml) { return std::string("<?xml version=\"1.0\" encoding=\"UTF-8\" standalone=\"yes\"?>\n") + Xml; }
+std::string WorkbookXmlPart(const char* Xml)
+{
+    return std::string("<?xml version=\"1.0\" encoding=\"UTF-8\" standalone=\"yes\"?>\n") + Xml;
+}
 
 // Cell texts carry the characters XML cannot hold as _xHHHH_; a text that only looks like such
 // an escape keeps its underscore as _x005F_, so that it reads back as it was written.
 bool IsCharEscapeAt(const std::string& Text, size_t Pos)
 {
-    if (Pos + 7 > Text.size() || Text[Pos] != '_' || Text[Pos + 1] != 'x' || Text[Pos + 6] != '_') return false;
-    return std::all_of(Text.begin() + Pos + 2, Text.begin() + Pos + 6, [](char ch) { return std::isxdigit(static_cast<unsigned char>(ch)); });
+    if (Pos + 7 > Text.size() || Text[Pos] != '_' || Text[Pos + 1] != 'x' || Text[Pos + 6] != '_')
+        return false;
+    return std::all_of(Text.begin() + Pos + 2, Text.begin() + Pos + 6,
+                       [](char ch) { return std::isxdigit(static_cast<unsigned char>(ch)); });
 }
 
 std::string EncodeCellText(const std::string& Text)
@@ -94,14 +102,15 @@ std::string DecodeCellText(const std::string& Text)
 }
 
 // The text of a shared or inline string: its own text, or its runs' texts joined.
-std::string RichText(const TXMLNode& Node)
+std::string SheetRichText(const TXMLNode& Node)
 {
     std::string text;
     for (TXMLNode child = Node.FirstChild(); child; child = child.NextSibling()) {
         if (child.NodeType() != TNodeType::ntElement) continue;
-        if (LocalName(child) == "t") text += child.Text();
-        if (LocalName(child) == "r")
-            for (const TXMLNode& t : ChildElements(child, "t")) text += t.Text();
+        if (PartLocalName(child) == "t") text += child.Text();
+        if (PartLocalName(child) == "r")
+            for (const TXMLNode& t : PartChildElements(child, "t"))
+                text += t.Text();
     }
     return DecodeCellText(text);
 }
@@ -117,7 +126,7 @@ std::vector<TPlacedNode> PlacedChildren(const TXMLNode& Parent, const std::strin
 {
     std::vector<TPlacedNode> placed;
     int previous = 0;
-    for (const TXMLNode& node : ChildElements(Parent, Name)) {
+    for (const TXMLNode& node : PartChildElements(Parent, Name)) {
         int position = previous + 1;
         if (Name == "row") {
             const int row = std::atoi(node.Attribute("r").c_str());
@@ -137,11 +146,11 @@ bool CellValueText(const TXMLNode& Cell, const std::vector<std::string>& SharedS
 {
     const std::string type = Cell.Attribute("t");
     if (type == "inlineStr") {
-        const TXMLNode is = FirstChildElement(Cell, "is");
-        Text = is ? RichText(is) : "";
+        const TXMLNode is = PartFirstChild(Cell, "is");
+        Text = is ? SheetRichText(is) : "";
         return static_cast<bool>(is);
     }
-    const TXMLNode v = FirstChildElement(Cell, "v");
+    const TXMLNode v = PartFirstChild(Cell, "v");
     if (!v || type == "e") return false;
     const std::string raw = v.Text();
     if (type == "s") {
@@ -164,11 +173,12 @@ bool CellValueText(const TXMLNode& Cell, const std::vector<std::string>& SharedS
 // The first of the placed nodes, from From on, at or after Position.
 size_t PlacedAtOrAfter(const std::vector<TPlacedNode>& Nodes, size_t From, int Position)
 {
-    while (From < Nodes.size() && Nodes[From].Position < Position) ++From;
+    while (From < Nodes.size() && Nodes[From].Position < Position)
+        ++From;
     return From;
 }
 
-TXMLNode NodeAt(const std::vector<TPlacedNode>& Nodes, size_t Index)
+TXMLNode PlacedNodeAt(const std::vector<TPlacedNode>& Nodes, size_t Index)
 {
     return Index < Nodes.size() ? Nodes[Index].Node : TXMLNode();
 }
@@ -193,7 +203,7 @@ void WriteRowCells(TXMLNode Row, int RowNumber, int TableRow, const TCellTable& 
         }
         const std::string text = WithoutCarriageReturns(Cells.Cell(column - 1, TableRow));
         if (text.empty()) continue;
-        TXMLNode cell = Row.InsertChildBefore("c", NodeAt(cells, next));
+        TXMLNode cell = Row.InsertChildBefore("c", PlacedNodeAt(cells, next));
         cell.SetAttribute("r", CellRefText(column, RowNumber));
         if (!style.empty()) cell.SetAttribute("s", style);
         cell.SetAttribute("t", "inlineStr");
@@ -203,7 +213,8 @@ void WriteRowCells(TXMLNode Row, int RowNumber, int TableRow, const TCellTable& 
     }
     const std::vector<TPlacedNode> written = PlacedChildren(Row, "c");
     if (Row.HasAttribute("spans") && !written.empty())
-        Row.SetAttribute("spans", std::to_string(written.front().Position) + ":" + std::to_string(written.back().Position));
+        Row.SetAttribute("spans", std::to_string(written.front().Position) + ":" +
+                                      std::to_string(written.back().Position));
 }
 
 std::string UnusedName(const std::string& Prefix, const std::string& Suffix,
@@ -212,14 +223,14 @@ std::string UnusedName(const std::string& Prefix, const std::string& Suffix,
     for (int n = 1;; ++n)
         if (!Taken(Prefix + std::to_string(n) + Suffix)) return Prefix + std::to_string(n) + Suffix;
 }
-}  // namespace
+} // namespace
 
 TXlsxWorkbook::TXlsxWorkbook()
-    : FPackage({{"[Content_Types].xml", XmlPart(NewContentTypes)},
-                {"_rels/.rels", XmlPart(NewPackageRelations)},
-                {"xl/workbook.xml", XmlPart(NewWorkbook)},
-                {"xl/_rels/workbook.xml.rels", XmlPart(NewWorkbookRelations)},
-                {"xl/styles.xml", XmlPart(NewStyles)}}),
+    : FPackage({{"[Content_Types].xml", WorkbookXmlPart(NewContentTypes)},
+                {"_rels/.rels", WorkbookXmlPart(NewPackageRelations)},
+                {"xl/workbook.xml", WorkbookXmlPart(NewWorkbook)},
+                {"xl/_rels/workbook.xml.rels", WorkbookXmlPart(NewWorkbookRelations)},
+                {"xl/styles.xml", WorkbookXmlPart(NewStyles)}}),
       FWorkbookPart("xl/workbook.xml")
 {
 }
@@ -240,13 +251,16 @@ void TXlsxWorkbook::ReadWorkbookPart()
     FPackage.ReadPart(FWorkbookPart, doc);
     const std::vector<TPackageRelation> relations = FPackage.Relations(FWorkbookPart);
     FSheets.clear();
-    for (const TXMLNode& sheet : ChildElements(FirstChildElement(doc.DocumentElement(), "sheets"), "sheet")) {
+    for (const TXMLNode& sheet :
+         PartChildElements(PartFirstChild(doc.DocumentElement(), "sheets"), "sheet")) {
         const std::string id = sheet.Attribute("r:id");
-        const auto rel = std::find_if(relations.begin(), relations.end(), [&](const TPackageRelation& r) { return r.Id == id; });
+        const auto rel = std::find_if(relations.begin(), relations.end(),
+                                      [&](const TPackageRelation& r) { return r.Id == id; });
         FSheets.push_back({sheet.Attribute("name"), rel == relations.end() ? "" : rel->Target});
     }
-    const TXMLNode view = FirstChildElement(FirstChildElement(doc.DocumentElement(), "bookViews"), "workbookView");
-    FActiveSheet = std::clamp(std::atoi(view.Attribute("activeTab").c_str()), 0, std::max(SheetCount() - 1, 0));
+    const TXMLNode view = PartFirstChild(PartFirstChild(doc.DocumentElement(), "bookViews"), "workbookView");
+    FActiveSheet =
+        std::clamp(std::atoi(view.Attribute("activeTab").c_str()), 0, std::max(SheetCount() - 1, 0));
 }
 
 int TXlsxWorkbook::FindSheet(const std::string& Name) const
@@ -259,11 +273,13 @@ int TXlsxWorkbook::FindSheet(const std::string& Name) const
 int TXlsxWorkbook::AddSheet(const std::string& Name)
 {
     const std::string folder = FWorkbookPart.substr(0, FWorkbookPart.rfind('/') + 1);
-    const std::string fileName = UnusedName("worksheets/sheet", ".xml", [&](const std::string& n) { return FPackage.HasPart(folder + n); });
+    const std::string fileName = UnusedName(
+        "worksheets/sheet", ".xml", [&](const std::string& n) { return FPackage.HasPart(folder + n); });
     const std::string part = folder + fileName;
     const std::vector<TPackageRelation> relations = FPackage.Relations(FWorkbookPart);
     const std::string relId = UnusedName("rId", "", [&](const std::string& id) {
-        return std::any_of(relations.begin(), relations.end(), [&](const TPackageRelation& r) { return r.Id == id; });
+        return std::any_of(relations.begin(), relations.end(),
+                           [&](const TPackageRelation& r) { return r.Id == id; });
     });
 
     TXMLDocument rels;
@@ -287,10 +303,10 @@ int TXlsxWorkbook::AddSheet(const std::string& Name)
 
     TXMLDocument book;
     FPackage.ReadPart(FWorkbookPart, book);
-    TXMLNode sheets = FirstChildElement(book.DocumentElement(), "sheets");
+    TXMLNode sheets = PartFirstChild(book.DocumentElement(), "sheets");
     if (!sheets) sheets = book.DocumentElement().AddChild("sheets");
     int sheetId = 0;
-    for (const TXMLNode& sheet : ChildElements(sheets, "sheet"))
+    for (const TXMLNode& sheet : PartChildElements(sheets, "sheet"))
         sheetId = std::max(sheetId, std::atoi(sheet.Attribute("sheetId").c_str()));
     TXMLNode sheet = sheets.AddChild("sheet");
     sheet.SetAttribute("name", Name);
@@ -316,7 +332,8 @@ std::vector<std::string> TXlsxWorkbook::ReadSharedStrings() const
     if (part.empty() || !FPackage.HasPart(part)) return strings;
     TXMLDocument doc;
     FPackage.ReadPart(part, doc);
-    for (const TXMLNode& si : ChildElements(doc.DocumentElement(), "si")) strings.push_back(RichText(si));
+    for (const TXMLNode& si : PartChildElements(doc.DocumentElement(), "si"))
+        strings.push_back(SheetRichText(si));
     return strings;
 }
 
@@ -326,7 +343,7 @@ TSheetValues TXlsxWorkbook::ReadSheet(int Index) const
     FPackage.ReadPart(FSheets[Index].Part, doc);
     const std::vector<std::string> sharedStrings = ReadSharedStrings();
     TSheetValues values;
-    for (const TPlacedNode& row : PlacedChildren(FirstChildElement(doc.DocumentElement(), "sheetData"), "row"))
+    for (const TPlacedNode& row : PlacedChildren(PartFirstChild(doc.DocumentElement(), "sheetData"), "row"))
         for (const TPlacedNode& cell : PlacedChildren(row.Node, "c")) {
             std::string text;
             if (!CellValueText(cell.Node, sharedStrings, text)) continue;
@@ -344,9 +361,10 @@ int TXlsxWorkbook::ActiveRow(int Index) const
 {
     TXMLDocument doc;
     FPackage.ReadPart(FSheets[Index].Part, doc);
-    const TXMLNode view = FirstChildElement(FirstChildElement(doc.DocumentElement(), "sheetViews"), "sheetView");
+    const TXMLNode view = PartFirstChild(PartFirstChild(doc.DocumentElement(), "sheetViews"), "sheetView");
     TSheetCellRef ref;
-    if (ParseCellRef(FirstChildElement(view, "selection").Attribute("activeCell"), ref) && ref.Row > 0) return ref.Row;
+    if (ParseCellRef(PartFirstChild(view, "selection").Attribute("activeCell"), ref) && ref.Row > 0)
+        return ref.Row;
     return 1;
 }
 
@@ -356,15 +374,15 @@ void TXlsxWorkbook::WriteCells(int Index, int FirstRow, const TCellTable& Cells)
     FPackage.ReadPart(FSheets[Index].Part, doc);
     TXMLNode root = doc.DocumentElement();
     // The stored used range would be wrong after the write; the sheet is valid without it.
-    root.RemoveChild(FirstChildElement(root, "dimension"));
-    TXMLNode sheetData = FirstChildElement(root, "sheetData");
+    root.RemoveChild(PartFirstChild(root, "dimension"));
+    TXMLNode sheetData = PartFirstChild(root, "sheetData");
     if (!sheetData) sheetData = root.AddChild("sheetData");
     const std::vector<TPlacedNode> rows = PlacedChildren(sheetData, "row");
     size_t next = 0;
     for (int r = 0; r < Cells.RowCount(); ++r) {
         const int rowNumber = FirstRow + r;
         next = PlacedAtOrAfter(rows, next, rowNumber);
-        TXMLNode row = NodeAt(rows, next);
+        TXMLNode row = PlacedNodeAt(rows, next);
         if (next >= rows.size() || rows[next].Position != rowNumber) {
             row = sheetData.InsertChildBefore("row", row);
             row.SetAttribute("r", std::to_string(rowNumber));

@@ -12,7 +12,7 @@ class TCellTable;
 // from 1; an empty sheet has Right and Bottom 0.
 struct TSheetValues {
     int Left = 0, Top = 0, Right = 0, Bottom = 0;
-    std::map<std::pair<int, int>, std::string> Cells;  // (row, column) -> text
+    std::map<std::pair<int, int>, std::string> Cells; // (row, column) -> text
     bool Empty() const { return Cells.empty(); }
 };
 

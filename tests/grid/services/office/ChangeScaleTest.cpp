@@ -10,7 +10,8 @@ TEST_F(ChangeScaleTest, FixedAndActiveCellFontsScaleRoundingHalvesAway)
 {
     const struct {
         int size, m, d, scaled;
-    } cases[] = {{10, 3, 2, 15}, {9, 3, 2, 14}, {-9, 3, 2, -14}, {8, 96, 96, 8}, {11, 1, 2, 6}, {9, -3, 2, -14}, {7, 5, 2, 18}};
+    } cases[] = {{10, 3, 2, 15}, {9, 3, 2, 14},   {-9, 3, 2, -14}, {8, 96, 96, 8},
+                 {11, 1, 2, 6},  {9, -3, 2, -14}, {7, 5, 2, 18}};
     for (const auto& c : cases) {
         grid->FixedFont()->SetSize(c.size);
         grid->ActiveCellFont()->SetSize(c.size);
@@ -20,4 +21,4 @@ TEST_F(ChangeScaleTest, FixedAndActiveCellFontsScaleRoundingHalvesAway)
     }
 }
 
-}  // namespace
+} // namespace

@@ -20,7 +20,8 @@ TEST_F(DatabaseImportTest, FieldNamesGoAboveTheRecordsBesideTheFixedColumn)
     const char* expected[4][3] = {
         {"Id", "Name", "Note"}, {"1", "Bolt", "M6"}, {"2", "Mutter ä", ""}, {"3", "Washer", "flat"}};
     for (int r = 0; r < 4; ++r)
-        for (int c = 0; c < 3; ++c) EXPECT_EQ(grid->Cells(c + 1, r), expected[r][c]) << c << "," << r;
+        for (int c = 0; c < 3; ++c)
+            EXPECT_EQ(grid->Cells(c + 1, r), expected[r][c]) << c << "," << r;
 }
 
 TEST_F(DatabaseImportTest, AQuerySelectsFieldsAndRecords)
@@ -49,9 +50,10 @@ TEST_F(DatabaseImportTest, FailuresCarryTheDatabasesOwnReason)
 {
     const struct {
         std::string file, sql, reason;
-    } cases[] = {{"/no/such.mdb", "SELECT * FROM Parts", "not found"},
-                 {PartsDatabase, "SELECT * FROM Missing", "Missing is not a table"},
-                 {TEST_DATA_DIR "/services/office/make_parts_mdb.py", "SELECT * FROM Parts", "cannot be opened"}};
+    } cases[] = {
+        {"/no/such.mdb", "SELECT * FROM Parts", "not found"},
+        {PartsDatabase, "SELECT * FROM Missing", "Missing is not a table"},
+        {TEST_DATA_DIR "/services/office/make_parts_mdb.py", "SELECT * FROM Parts", "cannot be opened"}};
     for (const auto& c : cases) {
         try {
             grid->LoadFromMDBSQL(c.file, c.sql);
@@ -62,4 +64,4 @@ TEST_F(DatabaseImportTest, FailuresCarryTheDatabasesOwnReason)
     }
 }
 
-}  // namespace
+} // namespace

@@ -28,7 +28,8 @@ protected:
         grid->SetRowCount(2);
         const char* texts[2][3] = {{"Name", "Value", "Unit"}, {"Größe", "1.5", "m\nm"}};
         for (int r = 0; r < 2; ++r)
-            for (int c = 0; c < 3; ++c) grid->SetCells(c, r, texts[r][c]);
+            for (int c = 0; c < 3; ++c)
+                grid->SetCells(c, r, texts[r][c]);
     }
     // The body's paragraphs and tables in order: "p:text" or "t:rows x columns".
     std::string BodyOf(const std::string& File)
@@ -46,14 +47,15 @@ protected:
     // Paragraphs Intro, Here and End; Here holds the bookmark "mark" when the name ends in b.docx.
     void MakeDocument(const std::string& File)
     {
-        const std::string script =
-            "import sys, docx\n"
-            "from docx.oxml import OxmlElement\n"
-            "from docx.oxml.ns import qn\n"
-            "d = docx.Document(); d.add_paragraph(\"Intro\"); p = d.add_paragraph(\"Here\"); d.add_paragraph(\"End\")\n"
-            "b = OxmlElement(\"w:bookmarkStart\"); b.set(qn(\"w:id\"), \"0\"); b.set(qn(\"w:name\"), \"mark\")\n"
-            "if sys.argv[1].endswith(\"b.docx\"): p._p.insert(0, b)\n"
-            "d.save(sys.argv[1])\n";
+        const std::string script = "import sys, docx\n"
+                                   "from docx.oxml import OxmlElement\n"
+                                   "from docx.oxml.ns import qn\n"
+                                   "d = docx.Document(); d.add_paragraph(\"Intro\"); p = "
+                                   "d.add_paragraph(\"Here\"); d.add_paragraph(\"End\")\n"
+                                   "b = OxmlElement(\"w:bookmarkStart\"); b.set(qn(\"w:id\"), \"0\"); "
+                                   "b.set(qn(\"w:name\"), \"mark\")\n"
+                                   "if sys.argv[1].endswith(\"b.docx\"): p._p.insert(0, b)\n"
+                                   "d.save(sys.argv[1])\n";
         ASSERT_EQ(RunPython(script, File), "");
     }
 
@@ -63,11 +65,11 @@ protected:
 TEST_F(DocumentExchangeTest, ANewDocumentStartsWithTheTableAndKeepsAlignment)
 {
     grid->SaveToDOC(dir.File("t.docx"), true);
-    const std::string script =
-        "import sys, docx\n"
-        "t = docx.Document(sys.argv[1]).tables[0]\n"
-        "for row in t.rows:\n"
-        "    print(\"|\".join(c.text.replace(\"\\n\", \"~\") + \"/\" + str(c.paragraphs[0].alignment) for c in row.cells))\n";
+    const std::string script = "import sys, docx\n"
+                               "t = docx.Document(sys.argv[1]).tables[0]\n"
+                               "for row in t.rows:\n"
+                               "    print(\"|\".join(c.text.replace(\"\\n\", \"~\") + \"/\" + "
+                               "str(c.paragraphs[0].alignment) for c in row.cells))\n";
     EXPECT_EQ(RunPython(script, dir.File("t.docx")),
               "Name/None|Value/RIGHT (2)|Unit/CENTER (1)\nGröße/None|1.5/RIGHT (2)|m~m/CENTER (1)\n");
     EXPECT_EQ(BodyOf(dir.File("t.docx")), "t:2x3\np:\np:\n");
@@ -101,4 +103,4 @@ TEST_F(DocumentExchangeTest, LegacyAndMissingDocumentsAreRefused)
     EXPECT_THROW(grid->AppendToDoc(dir.File("missing.docx"), ""), Exception);
 }
 
-}  // namespace
+} // namespace

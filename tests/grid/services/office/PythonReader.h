@@ -6,7 +6,10 @@
 #include <unistd.h>
 
 // Debian's interpreter, which sees the modules the set-up installs, before any other on the path.
-inline std::string PythonCommand() { return access("/usr/bin/python3", X_OK) == 0 ? "/usr/bin/python3" : "python3"; }
+inline std::string PythonCommand()
+{
+    return access("/usr/bin/python3", X_OK) == 0 ? "/usr/bin/python3" : "python3";
+}
 
 // Whether the interpreter and the module are there; the tests that need them skip without.
 inline bool PythonModuleAvailable(const std::string& Module)
@@ -23,7 +26,8 @@ inline std::string RunPython(const std::string& Script, const std::string& Argum
     if (FILE* pipe = popen(command.c_str(), "r")) {
         char buffer[4096];
         size_t read;
-        while ((read = fread(buffer, 1, sizeof buffer, pipe)) > 0) output.append(buffer, read);
+        while ((read = fread(buffer, 1, sizeof buffer, pipe)) > 0)
+            output.append(buffer, read);
         pclose(pipe);
     }
     return output;

@@ -2,10 +2,10 @@
 
 #include "../../control/GridOnForm.h"
 #include "PythonReader.h"
-#include "support/TestFiles.h"
 #include "grid/services/CellTable.h"
 #include "grid/services/office/XlsxWorkbook.h"
 #include "platform/rtl/Classes.h"
+#include "support/TestFiles.h"
 
 namespace {
 
@@ -16,20 +16,23 @@ protected:
         Grid.SetRowCount(static_cast<int>(Rows.size()));
         Grid.SetColCount(static_cast<int>(Rows.front().size()));
         for (int r = 0; r < Grid.RowCount(); ++r)
-            for (int c = 0; c < Grid.ColCount(); ++c) Grid.SetCells(c, r, Rows[r][c]);
+            for (int c = 0; c < Grid.ColCount(); ++c)
+                Grid.SetCells(c, r, Rows[r][c]);
     }
     std::vector<std::vector<std::string>> CellsOf(const TExtStringGrid& Grid)
     {
         std::vector<std::vector<std::string>> rows(Grid.RowCount());
         for (int r = 0; r < Grid.RowCount(); ++r)
-            for (int c = 0; c < Grid.ColCount(); ++c) rows[r].push_back(Grid.Cells(c, r));
+            for (int c = 0; c < Grid.ColCount(); ++c)
+                rows[r].push_back(Grid.Cells(c, r));
         return rows;
     }
     std::vector<std::string> SheetNames(const std::string& File)
     {
         const auto list = grid->GetXLSSheets(File);
         std::vector<std::string> names;
-        for (int i = 0; i < list->Count(); ++i) names.push_back((*list)[i]);
+        for (int i = 0; i < list->Count(); ++i)
+            names.push_back((*list)[i]);
         return names;
     }
 
@@ -60,9 +63,8 @@ TEST_F(WorkbookExchangeTest, ControlCharactersAndEscapeLookalikesRoundTrip)
     EXPECT_EQ(CellsOf(other), texts);
     // Raw, the bell would make the sheet XML that other readers refuse.
     if (!PythonModuleAvailable("openpyxl")) return;
-    const std::string script =
-        "import sys, openpyxl\n"
-        "print(openpyxl.load_workbook(sys.argv[1]).active.cell(1, 1).value[:4])\n";
+    const std::string script = "import sys, openpyxl\n"
+                               "print(openpyxl.load_workbook(sys.argv[1]).active.cell(1, 1).value[:4])\n";
     EXPECT_EQ(RunPython(script, dir.File("t.xlsx")), "bell\n");
 }
 
@@ -100,20 +102,19 @@ TEST_F(WorkbookExchangeTest, WritingANamedSheetKeepsTheOtherSheets)
 TEST_F(WorkbookExchangeTest, ASheetMadeElsewhereKeepsItsNeighbourAndIsReadWithSharedStrings)
 {
     if (!PythonModuleAvailable("openpyxl")) GTEST_SKIP() << "python3-openpyxl is not installed";
-    const std::string make =
-        "import sys, openpyxl\n"
-        "wb = openpyxl.Workbook(); a = wb.active; a.title = \"Alpha\"\n"
-        "a[\"B2\"] = \"keep\"; a[\"D5\"] = 2.5; a[\"C3\"] = True\n"
-        "wb.create_sheet(\"Beta\")[\"A1\"] = \"old\"\n"
-        "wb.save(sys.argv[1])\n";
+    const std::string make = "import sys, openpyxl\n"
+                             "wb = openpyxl.Workbook(); a = wb.active; a.title = \"Alpha\"\n"
+                             "a[\"B2\"] = \"keep\"; a[\"D5\"] = 2.5; a[\"C3\"] = True\n"
+                             "wb.create_sheet(\"Beta\")[\"A1\"] = \"old\"\n"
+                             "wb.save(sys.argv[1])\n";
     ASSERT_EQ(RunPython(make, dir.File("o.xlsx")), "");
     Fill(*grid, {{"new", "cell"}});
     grid->SaveToXLSSheet(dir.File("o.xlsx"), "Beta");
 
-    const std::string read =
-        "import sys, openpyxl\n"
-        "wb = openpyxl.load_workbook(sys.argv[1])\n"
-        "print(wb.sheetnames, wb[\"Alpha\"][\"B2\"].value, wb[\"Beta\"][\"A1\"].value, wb[\"Beta\"][\"B1\"].value)\n";
+    const std::string read = "import sys, openpyxl\n"
+                             "wb = openpyxl.load_workbook(sys.argv[1])\n"
+                             "print(wb.sheetnames, wb[\"Alpha\"][\"B2\"].value, wb[\"Beta\"][\"A1\"].value, "
+                             "wb[\"Beta\"][\"B1\"].value)\n";
     EXPECT_EQ(RunPython(read, dir.File("o.xlsx")), "['Alpha', 'Beta'] keep new cell\n");
     // The used range B2:D5 reads as 3 columns and 4 rows from B2 on.
     grid->LoadFromXLSSheet(dir.File("o.xlsx"), "Alpha");
@@ -131,7 +132,8 @@ TEST_F(WorkbookExchangeTest, FixedCellsAreLeftOutWhenTheyAreNotSaved)
     grid->SetFixedRows(1);
     grid->SaveFixedCells = false;
     grid->LoadFromXLS(dir.File("t.xlsx"));
-    EXPECT_EQ(CellsOf(*grid), (std::vector<std::vector<std::string>>{{"", "", ""}, {"", "a", "b"}, {"", "c", "d"}}));
+    EXPECT_EQ(CellsOf(*grid),
+              (std::vector<std::vector<std::string>>{{"", "", ""}, {"", "a", "b"}, {"", "c", "d"}}));
     EXPECT_EQ(grid->FixedCols(), 1);
     EXPECT_EQ(grid->FixedRows(), 1);
 }
@@ -140,7 +142,8 @@ TEST_F(WorkbookExchangeTest, ThirtyColumnsReachColumnAD)
 {
     grid->SetColCount(30);
     grid->SetRowCount(1);
-    for (int c = 0; c < 30; ++c) grid->SetCells(c, 0, std::to_string(c + 1));
+    for (int c = 0; c < 30; ++c)
+        grid->SetCells(c, 0, std::to_string(c + 1));
     grid->SaveToXLS(dir.File("t.xlsx"), true);
     const TSheetValues values = TXlsxWorkbook::LoadFromFile(dir.File("t.xlsx")).ReadSheet(0);
     EXPECT_EQ(values.Right, 30);
@@ -190,4 +193,4 @@ TEST_F(WorkbookExchangeTest, FailuresAreReportedAndLeaveFilesAlone)
     EXPECT_THROW(grid->GetXLSSheets(dir.File("missing.xlsx")), Exception);
 }
 
-}  // namespace
+} // namespace

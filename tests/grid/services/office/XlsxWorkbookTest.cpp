@@ -20,17 +20,19 @@ TEST(XlsxWorkbook, WritingCellsDropsTheCalculationChain)
     made.WriteCells(made.AddSheet("S"), 1, TMemoryCellTable({{"1"}}));
     made.SaveToFile(file);
     TZipArchive zip = TZipArchive::LoadFromFile(file);
-    zip.Write("xl/calcChain.xml", "<calcChain xmlns=\"http://schemas.openxmlformats.org/spreadsheetml/2006/main\">"
-                                  "<c r=\"A1\" i=\"1\"/></calcChain>");
+    zip.Write("xl/calcChain.xml",
+              "<calcChain xmlns=\"http://schemas.openxmlformats.org/spreadsheetml/2006/main\">"
+              "<c r=\"A1\" i=\"1\"/></calcChain>");
     std::string rels = zip.Read("xl/_rels/workbook.xml.rels");
     InsertBefore(rels, "</Relationships>",
                  "<Relationship Id=\"rId9\" Target=\"calcChain.xml\" "
                  "Type=\"http://schemas.openxmlformats.org/officeDocument/2006/relationships/calcChain\"/>");
     zip.Write("xl/_rels/workbook.xml.rels", rels);
     std::string types = zip.Read("[Content_Types].xml");
-    InsertBefore(types, "</Types>",
-                 "<Override PartName=\"/xl/calcChain.xml\" "
-                 "ContentType=\"application/vnd.openxmlformats-officedocument.spreadsheetml.calcChain+xml\"/>");
+    InsertBefore(
+        types, "</Types>",
+        "<Override PartName=\"/xl/calcChain.xml\" "
+        "ContentType=\"application/vnd.openxmlformats-officedocument.spreadsheetml.calcChain+xml\"/>");
     zip.Write("[Content_Types].xml", types);
     zip.SaveToFile(file);
 
@@ -44,4 +46,4 @@ TEST(XlsxWorkbook, WritingCellsDropsTheCalculationChain)
     EXPECT_NE(written.Read("xl/_rels/workbook.xml.rels").find("worksheets/sheet1.xml"), std::string::npos);
 }
 
-}  // namespace
+} // namespace
