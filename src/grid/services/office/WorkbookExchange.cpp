@@ -27,7 +27,7 @@ std::vector<std::string> TWorkbookExchange::SheetNames(const std::string& FileNa
     const TXlsxWorkbook book = TXlsxWorkbook::LoadFromFile(FileName);
     std::vector<std::string> names;
     for (int i = 0; i < book.SheetCount(); ++i)
-        names.push_back(book.SheetName(i));
+        if (book.IsWorksheet(i)) names.push_back(book.SheetName(i));
     return names;
 }
 

@@ -256,7 +256,9 @@ void TXlsxWorkbook::ReadWorkbookPart()
         const std::string id = sheet.Attribute("r:id");
         const auto rel = std::find_if(relations.begin(), relations.end(),
                                       [&](const TPackageRelation& r) { return r.Id == id; });
-        FSheets.push_back({sheet.Attribute("name"), rel == relations.end() ? "" : rel->Target});
+        const bool found = rel != relations.end();
+        FSheets.push_back(
+            {sheet.Attribute("name"), found ? rel->Target : "", found && rel->Type == WorksheetType});
     }
     const TXMLNode view = PartFirstChild(PartFirstChild(doc.DocumentElement(), "bookViews"), "workbookView");
     FActiveSheet =
@@ -321,7 +323,7 @@ int TXlsxWorkbook::AddSheet(const std::string& Name)
     root.AddChild("sheetData");
     FPackage.WritePart(part, worksheet);
 
-    FSheets.push_back({Name, part});
+    FSheets.push_back({Name, part, true});
     return SheetCount() - 1;
 }
 

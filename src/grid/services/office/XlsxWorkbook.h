@@ -29,6 +29,8 @@ public:
 
     int SheetCount() const { return static_cast<int>(FSheets.size()); }
     std::string SheetName(int Index) const { return FSheets[Index].Name; }
+    // False for chart sheets, which hold no cells.
+    bool IsWorksheet(int Index) const { return FSheets[Index].Worksheet; }
     int ActiveSheet() const { return FActiveSheet; }
     // The last sheet of that name, as the spreadsheet program finds it; -1 when none.
     int FindSheet(const std::string& Name) const;
@@ -46,6 +48,7 @@ private:
     struct TSheetPart {
         std::string Name;
         std::string Part;
+        bool Worksheet = true;
     };
     void ReadWorkbookPart();
     std::vector<std::string> ReadSharedStrings() const;

@@ -122,6 +122,17 @@ TEST_F(WorkbookExchangeTest, ASheetMadeElsewhereKeepsItsNeighbourAndIsReadWithSh
                                   {"keep", "", ""}, {"", "True", ""}, {"", "", ""}, {"", "", "2.5"}}));
 }
 
+TEST_F(WorkbookExchangeTest, ChartSheetsAreNoWorksheets)
+{
+    if (!PythonModuleAvailable("openpyxl")) GTEST_SKIP() << "python3-openpyxl is not installed";
+    const std::string make =
+        "import sys, openpyxl\n"
+        "wb = openpyxl.Workbook(); wb.active.title = \"Data\"; wb.create_chartsheet(\"Chart\")\n"
+        "wb.save(sys.argv[1])\n";
+    ASSERT_EQ(RunPython(make, dir.File("c.xlsx")), "");
+    EXPECT_EQ(SheetNames(dir.File("c.xlsx")), (std::vector<std::string>{"Data"}));
+}
+
 TEST_F(WorkbookExchangeTest, FixedCellsAreLeftOutWhenTheyAreNotSaved)
 {
     TMemoryCellTable cells({{"a", "b"}, {"c", "d"}});
