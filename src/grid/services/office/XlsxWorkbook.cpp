@@ -8,6 +8,7 @@
 
 #include "grid/services/CellTable.h"
 #include "grid/services/office/SheetAddress.h"
+#include "grid/services/office/SheetDateStyles.h"
 #include "platform/rtl/Exceptions.h"
 #include "platform/rtl/SysUtils.h"
 #include "platform/rtl/Utf8.h"
@@ -142,7 +143,13 @@ std::vector<TPlacedNode> PlacedChildren(const TXMLNode& Parent, const std::strin
 }
 
 // The value of a cell as text; false for a cell without a value or with an error value.
-bool CellValueText(const TXMLNode& Cell, const std::vector<std::string>& SharedStrings, std::string& Text)
+// What a sheet's cells refer to: the workbook's shared strings and its date styles.
+struct TSheetReadContext {
+    std::vector<std::string> SharedStrings;
+    TSheetDateStyles DateStyles;
+};
+
+bool CellValueText(const TXMLNode& Cell, const TSheetReadContext& Context, std::string& Text)
 {
     const std::string type = Cell.Attribute("t");
     if (type == "inlineStr") {
@@ -155,9 +162,9 @@ bool CellValueText(const TXMLNode& Cell, const std::vector<std::string>& SharedS
     const std::string raw = v.Text();
     if (type == "s") {
         const int index = std::atoi(raw.c_str());
-        if (index < 0 || index >= static_cast<int>(SharedStrings.size()))
+        if (index < 0 || index >= static_cast<int>(Context.SharedStrings.size()))
             throw EXMLDocError("Shared string " + raw + " is missing");
-        Text = SharedStrings[index];
+        Text = Context.SharedStrings[index];
     } else if (type == "b") {
         Text = raw == "1" ? "True" : "False";
     } else if (type == "str") {
@@ -165,7 +172,9 @@ bool CellValueText(const TXMLNode& Cell, const std::vector<std::string>& SharedS
     } else {
         char* end = nullptr;
         const double number = std::strtod(raw.c_str(), &end);
-        Text = (end && *end == '\0' && !raw.empty()) ? FloatToStr(number) : raw;
+        const bool isNumber = end && *end == '\0' && !raw.empty();
+        const bool isDate = isNumber && Context.DateStyles.IsDate(std::atoi(Cell.Attribute("s").c_str()));
+        Text = isDate ? DateTimeCellText(number) : isNumber ? FloatToStr(number) : raw;
     }
     return true;
 }
@@ -343,12 +352,18 @@ TSheetValues TXlsxWorkbook::ReadSheet(int Index) const
 {
     TXMLDocument doc;
     FPackage.ReadPart(FSheets[Index].Part, doc);
-    const std::vector<std::string> sharedStrings = ReadSharedStrings();
+    TSheetReadContext context{ReadSharedStrings(), {}};
+    const std::string stylesPart = FPackage.RelatedPart(FWorkbookPart, "styles");
+    if (!stylesPart.empty() && FPackage.HasPart(stylesPart)) {
+        TXMLDocument styles;
+        FPackage.ReadPart(stylesPart, styles);
+        context.DateStyles = TSheetDateStyles(styles);
+    }
     TSheetValues values;
     for (const TPlacedNode& row : PlacedChildren(PartFirstChild(doc.DocumentElement(), "sheetData"), "row"))
         for (const TPlacedNode& cell : PlacedChildren(row.Node, "c")) {
             std::string text;
-            if (!CellValueText(cell.Node, sharedStrings, text)) continue;
+            if (!CellValueText(cell.Node, context, text)) continue;
             const bool first = values.Empty();
             values.Cells[{row.Position, cell.Position}] = text;
             values.Left = first ? cell.Position : std::min(values.Left, cell.Position);

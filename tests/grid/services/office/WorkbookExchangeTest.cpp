@@ -122,6 +122,20 @@ TEST_F(WorkbookExchangeTest, ASheetMadeElsewhereKeepsItsNeighbourAndIsReadWithSh
                                   {"keep", "", ""}, {"", "True", ""}, {"", "", ""}, {"", "", "2.5"}}));
 }
 
+TEST_F(WorkbookExchangeTest, DateCellsReadAsTheGridShowsDates)
+{
+    if (!PythonModuleAvailable("openpyxl")) GTEST_SKIP() << "python3-openpyxl is not installed";
+    const std::string make = "import sys, openpyxl, datetime\n"
+                             "wb = openpyxl.Workbook(); ws = wb.active\n"
+                             "ws.append([datetime.date(2024, 3, 15), datetime.datetime(2024, 3, 15, 12, 30), "
+                             "datetime.time(6, 45), 45366])\n"
+                             "wb.save(sys.argv[1])\n";
+    ASSERT_EQ(RunPython(make, dir.File("d.xlsx")), "");
+    grid->LoadFromXLS(dir.File("d.xlsx"));
+    EXPECT_EQ(CellsOf(*grid), (std::vector<std::vector<std::string>>{
+                                  {"15/03/2024", "15/03/2024 12:30:00", "06:45:00", "45366"}}));
+}
+
 TEST_F(WorkbookExchangeTest, ChartSheetsAreNoWorksheets)
 {
     if (!PythonModuleAvailable("openpyxl")) GTEST_SKIP() << "python3-openpyxl is not installed";
