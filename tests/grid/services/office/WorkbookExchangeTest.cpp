@@ -36,6 +36,16 @@ protected:
         return names;
     }
 
+    // A workbook saved by openpyxl after Body, which works on wb and may use datetime.
+    std::string MadeByOpenpyxl(const std::string& Name, const std::string& Body)
+    {
+        const std::string file = dir.File(Name);
+        const std::string script =
+            "import sys, openpyxl, datetime\nwb = openpyxl.Workbook()\n" + Body + "wb.save(sys.argv[1])\n";
+        EXPECT_EQ(RunPython(script, file), "");
+        return file;
+    }
+
     TempDir dir;
     const std::vector<std::vector<std::string>> sample{
         {"Name", "Größe", " lead"}, {"1.5", "a & <b>", "x\r\ny"}, {"007", "", "last"}};
@@ -102,22 +112,19 @@ TEST_F(WorkbookExchangeTest, WritingANamedSheetKeepsTheOtherSheets)
 TEST_F(WorkbookExchangeTest, ASheetMadeElsewhereKeepsItsNeighbourAndIsReadWithSharedStrings)
 {
     if (!PythonModuleAvailable("openpyxl")) GTEST_SKIP() << "python3-openpyxl is not installed";
-    const std::string make = "import sys, openpyxl\n"
-                             "wb = openpyxl.Workbook(); a = wb.active; a.title = \"Alpha\"\n"
-                             "a[\"B2\"] = \"keep\"; a[\"D5\"] = 2.5; a[\"C3\"] = True\n"
-                             "wb.create_sheet(\"Beta\")[\"A1\"] = \"old\"\n"
-                             "wb.save(sys.argv[1])\n";
-    ASSERT_EQ(RunPython(make, dir.File("o.xlsx")), "");
+    const std::string file =
+        MadeByOpenpyxl("o.xlsx", "a = wb.active; a.title = \"Alpha\"\na[\"B2\"] = \"keep\"; a[\"D5\"] = 2.5; "
+                                 "a[\"C3\"] = True\nwb.create_sheet(\"Beta\")[\"A1\"] = \"old\"\n");
     Fill(*grid, {{"new", "cell"}});
-    grid->SaveToXLSSheet(dir.File("o.xlsx"), "Beta");
+    grid->SaveToXLSSheet(file, "Beta");
 
     const std::string read = "import sys, openpyxl\n"
                              "wb = openpyxl.load_workbook(sys.argv[1])\n"
                              "print(wb.sheetnames, wb[\"Alpha\"][\"B2\"].value, wb[\"Beta\"][\"A1\"].value, "
                              "wb[\"Beta\"][\"B1\"].value)\n";
-    EXPECT_EQ(RunPython(read, dir.File("o.xlsx")), "['Alpha', 'Beta'] keep new cell\n");
+    EXPECT_EQ(RunPython(read, file), "['Alpha', 'Beta'] keep new cell\n");
     // The used range B2:D5 reads as 3 columns and 4 rows from B2 on.
-    grid->LoadFromXLSSheet(dir.File("o.xlsx"), "Alpha");
+    grid->LoadFromXLSSheet(file, "Alpha");
     EXPECT_EQ(CellsOf(*grid), (std::vector<std::vector<std::string>>{
                                   {"keep", "", ""}, {"", "True", ""}, {"", "", ""}, {"", "", "2.5"}}));
 }
@@ -125,13 +132,10 @@ TEST_F(WorkbookExchangeTest, ASheetMadeElsewhereKeepsItsNeighbourAndIsReadWithSh
 TEST_F(WorkbookExchangeTest, DateCellsReadAsTheGridShowsDates)
 {
     if (!PythonModuleAvailable("openpyxl")) GTEST_SKIP() << "python3-openpyxl is not installed";
-    const std::string make = "import sys, openpyxl, datetime\n"
-                             "wb = openpyxl.Workbook(); ws = wb.active\n"
-                             "ws.append([datetime.date(2024, 3, 15), datetime.datetime(2024, 3, 15, 12, 30), "
-                             "datetime.time(6, 45), 45366])\n"
-                             "wb.save(sys.argv[1])\n";
-    ASSERT_EQ(RunPython(make, dir.File("d.xlsx")), "");
-    grid->LoadFromXLS(dir.File("d.xlsx"));
+    const std::string file =
+        MadeByOpenpyxl("d.xlsx", "ws = wb.active\nws.append([datetime.date(2024, 3, 15), "
+                                 "datetime.datetime(2024, 3, 15, 12, 30), datetime.time(6, 45), 45366])\n");
+    grid->LoadFromXLS(file);
     EXPECT_EQ(CellsOf(*grid), (std::vector<std::vector<std::string>>{
                                   {"15/03/2024", "15/03/2024 12:30:00", "06:45:00", "45366"}}));
 }
@@ -139,12 +143,9 @@ TEST_F(WorkbookExchangeTest, DateCellsReadAsTheGridShowsDates)
 TEST_F(WorkbookExchangeTest, ChartSheetsAreNoWorksheets)
 {
     if (!PythonModuleAvailable("openpyxl")) GTEST_SKIP() << "python3-openpyxl is not installed";
-    const std::string make =
-        "import sys, openpyxl\n"
-        "wb = openpyxl.Workbook(); wb.active.title = \"Data\"; wb.create_chartsheet(\"Chart\")\n"
-        "wb.save(sys.argv[1])\n";
-    ASSERT_EQ(RunPython(make, dir.File("c.xlsx")), "");
-    EXPECT_EQ(SheetNames(dir.File("c.xlsx")), (std::vector<std::string>{"Data"}));
+    const std::string file =
+        MadeByOpenpyxl("c.xlsx", "wb.active.title = \"Data\"; wb.create_chartsheet(\"Chart\")\n");
+    EXPECT_EQ(SheetNames(file), (std::vector<std::string>{"Data"}));
 }
 
 TEST_F(WorkbookExchangeTest, FixedCellsAreLeftOutWhenTheyAreNotSaved)
@@ -178,15 +179,12 @@ TEST_F(WorkbookExchangeTest, ThirtyColumnsReachColumnAD)
 TEST_F(WorkbookExchangeTest, WritingIntoTheActiveSheetStartsAtItsActiveRow)
 {
     if (!PythonModuleAvailable("openpyxl")) GTEST_SKIP() << "python3-openpyxl is not installed";
-    const std::string make =
-        "import sys, openpyxl\n"
-        "wb = openpyxl.Workbook(); ws = wb.active; ws[\"A1\"] = \"top\"\n"
-        "ws.sheet_view.selection[0].activeCell = \"C5\"; ws.sheet_view.selection[0].sqref = \"C5\"\n"
-        "wb.save(sys.argv[1])\n";
-    ASSERT_EQ(RunPython(make, dir.File("a.xlsx")), "");
+    const std::string file = MadeByOpenpyxl(
+        "a.xlsx", "ws = wb.active; ws[\"A1\"] = \"top\"\nws.sheet_view.selection[0].activeCell = \"C5\"; "
+                  "ws.sheet_view.selection[0].sqref = \"C5\"\n");
     Fill(*grid, {{"r5"}, {"r6"}});
-    grid->SaveToXLS(dir.File("a.xlsx"), false);
-    const TSheetValues values = TXlsxWorkbook::LoadFromFile(dir.File("a.xlsx")).ReadSheet(0);
+    grid->SaveToXLS(file, false);
+    const TSheetValues values = TXlsxWorkbook::LoadFromFile(file).ReadSheet(0);
     EXPECT_EQ(values.Cells.at({1, 1}), "top");
     EXPECT_EQ(values.Cells.at({5, 1}), "r5");
     EXPECT_EQ(values.Cells.at({6, 1}), "r6");
