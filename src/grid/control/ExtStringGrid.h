@@ -1907,5 +1907,23 @@ public:
 
     // ==== Office and database exchange ====
 public:
+    // At file level: workbooks are .xlsx files, documents .docx files, databases .mdb files
+    // (ExtGridOfficeExchange.cpp). Every failure raises, with a message that says what failed.
+    std::unique_ptr<TStringList> GetXLSSheets(const std::string& FileName);
+    void LoadFromXLS(const std::string& Filename);
+    void LoadFromXLSSheet(const std::string& Filename, const std::string& SheetName);
+    void SaveToXLS(const std::string& Filename, bool CreateNewSheet);
+    void SaveToXLSSheet(const std::string& Filename, const std::string& SheetName);
+    void SaveToDOC(const std::string& Filename, bool CreateNewDocument);
+    void AppendToDoc(const std::string& Filename, const std::string& Bookmark);
+    void LoadFromMDBSQL(const std::string& Filename, const std::string& SQL);
+    void LoadFromMDBTable(const std::string& Filename, const std::string& Table);
+    // Scales the fixed and active-cell fonts with the grid.
+    void ChangeScale(int M, int D) override;
+
+private:
+    void LoadWorkbookSheet(const std::string& Filename, const std::optional<std::string>& SheetName);
+
+public:
     // ==== end of Office and database exchange ====
 };

@@ -96,6 +96,24 @@ TXMLNode TXMLNode::AddChild(const std::string& name)
     return TXMLNode(Handle(RequireNode(node_).append_child(name.c_str())));
 }
 
+TXMLNode TXMLNode::InsertChildBefore(const std::string& name, const TXMLNode& Before)
+{
+    pugi::xml_node parent = RequireNode(node_);
+    if (Before.IsNull()) return AddChild(name);
+    return TXMLNode(Handle(parent.insert_child_before(name.c_str(), Node(Before.node_))));
+}
+
+TXMLNode TXMLNode::Parent() const
+{
+    const pugi::xml_node parent = Node(node_).parent();
+    return parent.type() == pugi::node_element ? TXMLNode(Handle(parent)) : TXMLNode();
+}
+
+void TXMLNode::RemoveChild(const TXMLNode& Child)
+{
+    if (!Child.IsNull()) RequireNode(node_).remove_child(Node(Child.node_));
+}
+
 int TXMLNodeList::Count() const
 {
     int count = 0;
@@ -115,6 +133,7 @@ TXMLNode TXMLNodeList::FindNode(const std::string& name) const { return TXMLNode
 
 struct TXMLDocument::Impl {
     pugi::xml_document doc;
+    bool keepSpaceOnlyText = false;
 };
 
 TXMLDocument::TXMLDocument() : impl_(std::make_unique<Impl>()) {}
@@ -122,10 +141,13 @@ TXMLDocument::~TXMLDocument() = default;
 
 void TXMLDocument::Clear() { impl_->doc.reset(); }
 
+void TXMLDocument::KeepSpaceOnlyText(bool Keep) { impl_->keepSpaceOnlyText = Keep; }
+
 namespace {
-pugi::xml_parse_result Parse(pugi::xml_document& doc, const std::string& xml)
+pugi::xml_parse_result Parse(pugi::xml_document& doc, const std::string& xml, bool keepSpaceOnlyText = false)
 {
-    return doc.load_buffer(xml.data(), xml.size(), pugi::parse_default | pugi::parse_comments);
+    const unsigned spaceText = keepSpaceOnlyText ? pugi::parse_ws_pcdata_single : 0;
+    return doc.load_buffer(xml.data(), xml.size(), pugi::parse_default | pugi::parse_comments | spaceText);
 }
 
 // The file's own name leads, so that the user knows which file to look at.
@@ -152,7 +174,7 @@ void TXMLDocument::LoadFromFile(const std::string& path) { Load(Read_XML_File(pa
 
 void TXMLDocument::Load(const std::string& xml, const std::string& subject)
 {
-    const pugi::xml_parse_result result = Parse(impl_->doc, xml);
+    const pugi::xml_parse_result result = Parse(impl_->doc, xml, impl_->keepSpaceOnlyText);
     if (!result) {
         Clear();
         throw EXMLDocError(Damage_Message(subject, result, xml));

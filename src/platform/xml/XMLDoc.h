@@ -36,6 +36,10 @@ public:
     TXMLNode FindNode(const std::string& name) const;  // first child element of that name, or null
     TXMLNode Child(const std::string& name) const;     // same, raising EXMLDocError when missing
     TXMLNode AddChild(const std::string& name);
+    // A new element placed just before the child Before (appended when Before is null).
+    TXMLNode InsertChildBefore(const std::string& name, const TXMLNode& Before);
+    TXMLNode Parent() const;  // null for the document and for a null handle
+    void RemoveChild(const TXMLNode& Child);
 
 private:
     void* node_ = nullptr;
@@ -60,6 +64,9 @@ public:
     TXMLDocument& operator=(const TXMLDocument&) = delete;
 
     void Clear();
+    // Text made only of blanks is dropped on loading unless this is set; office documents
+    // need it kept, since a cell or a run may hold just a space.
+    void KeepSpaceOnlyText(bool Keep);
     // Both raise EXMLDocError, whose message names the file and says in words what is wrong
     // and on which line: "ParGen.xml: the file is damaged (line 3: start and end tags do not
     // match)".

@@ -1,0 +1,99 @@
+#include "platform/zip/ZipArchive.h"
+
+#include <zip.h>
+
+#include <algorithm>
+#include <memory>
+
+#include "platform/rtl/Exceptions.h"
+
+namespace {
+struct TZipCloser {
+    void operator()(zip_t* Archive) const { zip_discard(Archive); }
+};
+using TZipHandle = std::unique_ptr<zip_t, TZipCloser>;
+
+std::string ZipErrorText(int Code)
+{
+    zip_error_t error;
+    zip_error_init_with_code(&error, Code);
+    std::string text = zip_error_strerror(&error);
+    zip_error_fini(&error);
+    return text;
+}
+
+std::string ReadZipEntry(zip_t* Archive, zip_uint64_t Index, const std::string& Path)
+{
+    zip_stat_t stat;
+    zip_file_t* file =
+        zip_stat_index(Archive, Index, 0, &stat) == 0 ? zip_fopen_index(Archive, Index, 0) : nullptr;
+    if (!file) throw EFOpenError("Cannot read \"" + Path + "\": " + zip_strerror(Archive));
+    std::string data(stat.size, '\0');
+    const zip_int64_t read = zip_fread(file, data.data(), stat.size);
+    zip_fclose(file);
+    if (read < 0 || static_cast<zip_uint64_t>(read) != stat.size)
+        throw EFOpenError("Cannot read \"" + Path + "\": the archive entry " + stat.name + " is damaged");
+    return data;
+}
+} // namespace
+
+TZipArchive TZipArchive::LoadFromFile(const std::string& Path)
+{
+    int code = 0;
+    TZipHandle archive(zip_open(Path.c_str(), ZIP_RDONLY, &code));
+    if (!archive) throw EFOpenError("Cannot open \"" + Path + "\": " + ZipErrorText(code));
+    TZipArchive result;
+    const zip_int64_t count = zip_get_num_entries(archive.get(), 0);
+    for (zip_int64_t i = 0; i < count; ++i) {
+        const char* name = zip_get_name(archive.get(), i, 0);
+        if (!name) continue;
+        result.FEntries.push_back({name, ReadZipEntry(archive.get(), i, Path)});
+    }
+    return result;
+}
+
+void TZipArchive::SaveToFile(const std::string& Path) const
+{
+    int code = 0;
+    zip_t* archive = zip_open(Path.c_str(), ZIP_CREATE | ZIP_TRUNCATE, &code);
+    if (!archive) throw EFCreateError("Cannot create \"" + Path + "\": " + ZipErrorText(code));
+    TZipHandle guard(archive);
+    for (const TZipEntry& entry : FEntries) {
+        zip_source_t* source = zip_source_buffer(archive, entry.Data.data(), entry.Data.size(), 0);
+        if (!source || zip_file_add(archive, entry.Name.c_str(), source, ZIP_FL_ENC_UTF_8) < 0) {
+            if (source) zip_source_free(source);
+            throw EFCreateError("Cannot create \"" + Path + "\": " + zip_strerror(archive));
+        }
+    }
+    // zip_close writes the archive under a temporary name and renames it into place.
+    if (zip_close(archive) != 0)
+        throw EFCreateError("Cannot create \"" + Path + "\": " + zip_strerror(archive));
+    guard.release();
+}
+
+bool TZipArchive::Contains(const std::string& Name) const
+{
+    return std::any_of(FEntries.begin(), FEntries.end(), [&](const TZipEntry& e) { return e.Name == Name; });
+}
+
+std::string TZipArchive::Read(const std::string& Name) const
+{
+    for (const TZipEntry& entry : FEntries)
+        if (entry.Name == Name) return entry.Data;
+    return "";
+}
+
+void TZipArchive::Write(const std::string& Name, const std::string& Data)
+{
+    for (TZipEntry& entry : FEntries)
+        if (entry.Name == Name) {
+            entry.Data = Data;
+            return;
+        }
+    FEntries.push_back({Name, Data});
+}
+
+void TZipArchive::Remove(const std::string& Name)
+{
+    std::erase_if(FEntries, [&](const TZipEntry& e) { return e.Name == Name; });
+}
