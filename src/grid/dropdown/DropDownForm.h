@@ -1,6 +1,9 @@
 #pragma once
 #include "platform/ui/Popup.h"
 
+// The width of a popup list's vertical scroll bar, which popup widths make room for.
+constexpr int DropDownScrollBarWidth = 17;
+
 class TExtCustomDropDown;
 class TExtHeader;
 class TExtFooter;

@@ -7,7 +7,6 @@
 #include "grid/control/settings/ButtonAppearance.h"
 
 namespace {
-constexpr TColor kBtnFace = 0xFF00000F, kHighlight = 0xFF00000D, kInactiveCaption = 0xFF000003;
 
 struct TBarColors {
     TColor Color, ColorTo, FontColor, BorderColor;
@@ -29,12 +28,12 @@ const std::array<TPopupPreset, 15> kPopupPresets{{
     {tsOffice2003Classic, 0xF2F2F2, 0xF2F2F2, clNone, {0x808080, 0x808080, 0xFFFFFF, 0x808080}, std::nullopt},
     {tsOffice2007Luna, 0xF3E5DA, 0xF0DED0, clNone, {0xFFEFE3, 0xFFD2AF, 0x723708, 0xFFD2AF}, std::nullopt},
     {tsOffice2007Obsidian, 0xFFFFFF, clNone, clNone, {0xF2F1F0, 0xC9C2BD, 0x433C37, 0x5C534C}, std::nullopt},
-    {tsWindowsXP, 0xFFFFFF, clNone, std::nullopt, {0xFFFFFF, kBtnFace, 0x000000, 0x808080}, std::nullopt},
+    {tsWindowsXP, 0xFFFFFF, clNone, std::nullopt, {0xFFFFFF, clBtnFace, 0x000000, 0x808080}, std::nullopt},
     {tsWhidbey, 0xF5F9FA, 0xF5F9FA, clNone, {0xEBEEEF, 0x7E9898, 0xFFFFFF, 0x962D00}, std::nullopt},
     {tsOffice2007Silver, 0xF8F4F1, 0xF0E8E3, clNone, {0xF8F7F6, 0xE8E0DB, 0x8B4215, 0x74706F}, std::nullopt},
     {tsWindowsVista, 0xFFFFFF, 0xFFFFFF, 0x979797, {0xFFFDF9, 0xFFFAF0, 0x000000, 0xFCF2DA}, TBarColors{0xFFFAF0, 0xFFFDF9, 0x000000, 0xFCF2DA}},
     {tsWindows7, 0xFFFFFF, 0xFFFFFF, 0x979797, {0xFDFBFA, 0xFDF3EB, 0x000000, 0xFBD6B8}, std::nullopt},
-    {tsTerminal, 0xFFFFFF, 0xFFFFFF, 0x808080, {kBtnFace, kBtnFace, 0x000000, clNone}, std::nullopt},
+    {tsTerminal, 0xFFFFFF, 0xFFFFFF, 0x808080, {clBtnFace, clBtnFace, 0x000000, clNone}, std::nullopt},
     {tsOffice2010Blue, 0xFFFFFF, 0xF1EFED, 0xEDEDEC, {0xFDF6EF, 0xF0DAC7, 0x5B391E, 0xC7B29F}, std::nullopt},
     {tsOffice2010Silver, 0xFFFFFF, 0xF1EFED, 0xEDEDEC, {0xFFFFFF, 0xEDE5E0, 0x5B391E, 0xD2CDC8}, std::nullopt},
     {tsOffice2010Black, 0xFFFFFF, 0xF1EFED, 0xEDEDEC, {0xBFBFBF, 0x919191, 0xD7D7D6, 0x6D6D6D}, std::nullopt},
@@ -71,13 +70,13 @@ std::optional<TButtonColors> ButtonPreset(TSuiteStyle Style)
     case tsOffice2003Classic:
         return TButtonColors{0xFFFFFF, 0xC9D1D5, clNone, 0xD2BDB6, 0xD2BDB6, 0x808080, 0xB59285, 0xB59285, 0x808080, 0xD8D5D4, 0xD8D5D4, 0xD8D5D4, 0xD8D5D4, 0x808080};
     case tsWindowsXP:
-        return TButtonColors{0xFFFFFF, kBtnFace, clNone, 0xEFD3C6, 0xEFD3C6, kHighlight, kInactiveCaption, kInactiveCaption, kHighlight, 0xB6B6B6, 0xB6B6B6, 0xB9D8DC, 0xB9D8DC, 0x000000};
+        return TButtonColors{0xFFFFFF, clBtnFace, clNone, 0xEFD3C6, 0xEFD3C6, clHighlight, clInactiveCaption, clInactiveCaption, clHighlight, 0xB6B6B6, 0xB6B6B6, 0xB9D8DC, 0xB9D8DC, 0x000000};
     case tsWindowsVista:
         return TButtonColors{0xFFFDF9, 0xFFFAF0, 0xFCF2DA, 0xFEF9F0, 0xFFFAF0, 0xFCF2DA, 0xFEF9F0, 0xFDF0D7, 0xFEDF9A, 0xFFFFFF, 0xFFFFFF, 0xFEF9F0, 0xFDF0D7, 0xFEDF9A};
     case tsWindows7:
         return TButtonColors{0xFDFBFA, 0xFDF3EB, 0xFBD6B8, 0xFDFBFA, 0xFDF3EB, 0xFBD6B8, 0xFCEBDC, 0xFCDBC1, 0xCEA27D, 0xFFFFFF, 0xFFFFFF, 0xFEF9F0, 0xFCDBC1, 0xCEA27D};
     case tsTerminal:
-        return TButtonColors{kBtnFace, kBtnFace, clNone, 0xC0C0C0, 0xC0C0C0, 0x808080, kHighlight, kHighlight, 0x808080, kBtnFace, kBtnFace, kBtnFace, kBtnFace, kHighlight};
+        return TButtonColors{clBtnFace, clBtnFace, clNone, 0xC0C0C0, 0xC0C0C0, 0x808080, clHighlight, clHighlight, 0x808080, clBtnFace, clBtnFace, clBtnFace, clBtnFace, clHighlight};
     case tsCustom:
         return std::nullopt;
     }

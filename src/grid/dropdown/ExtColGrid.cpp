@@ -6,8 +6,6 @@
 #include "grid/dropdown/ExtMultiColumnDropDown.h"
 
 namespace {
-// The desktop's vertical scroll bar, as the list's width allows for it.
-constexpr int kVerticalScrollBarWidth = 17;
 // Rows of wrapped text are never lower than this.
 constexpr int kMinWrappedRowHeight = 24;
 
@@ -71,7 +69,7 @@ int TExtColGrid::RequiredWidth() const
     int Width = 0;
     for (int I = 0; I < ColCount(); ++I)
         Width += ColWidths(I);
-    return Width + (AllRowsVisible() ? 0 : kVerticalScrollBarWidth);
+    return Width + (AllRowsVisible() ? 0 : DropDownScrollBarWidth);
 }
 
 bool TExtColGrid::OnPopup() const { return dynamic_cast<TDropDownForm*>(Parent()) != nullptr; }

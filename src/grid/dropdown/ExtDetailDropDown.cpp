@@ -11,7 +11,6 @@
 #include "platform/ui/ImgList.h"
 
 namespace {
-constexpr int kVerticalScrollBarWidth = 17;
 constexpr int kSystemBorderWidth = 1;
 
 int Length32(const std::string& Text) { return static_cast<int>(utf8::Decode(Text).size()); }
@@ -91,7 +90,7 @@ void TExtDetailDropDown::BeforeDropDown()
     TExtCustomItemSelector* List = ItemSelector();
     List->OnItemSize = [this](TObject*, TSize& Size) {
         const int Width = DropDownWidth() > 0 ? DropDownWidth() : DropDownForm()->Width();
-        const int Scroll = ItemSelector()->ScrollBarShown(SB_VERT) ? kVerticalScrollBarWidth : 0;
+        const int Scroll = ItemSelector()->ScrollBarShown(SB_VERT) ? DropDownScrollBarWidth : 0;
         Size = {Width - Scroll - 2 * kSystemBorderWidth - 4, ItemHeight};
     };
     List->OnDrawItem = [this](TObject*, TCanvas* Canvas, const TRect& R, int Index) { DrawDetailItem(Canvas, R, Index); };

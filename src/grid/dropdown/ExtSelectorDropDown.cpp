@@ -6,7 +6,6 @@
 #include "platform/ui/ExtCtrls.h"
 
 namespace {
-constexpr int kVerticalScrollBarWidth = 17;
 constexpr unsigned kTypeAheadMs = 500;
 } // namespace
 
@@ -126,7 +125,7 @@ void TExtSelectorDropDown::UpdateDropDownSize()
     }
     TExtCustomDropDown::UpdateDropDownSize();
     if (ShowsSelector() && FItemSelector && FItemSelector->ScrollBarShown(SB_VERT) && DropDownForm())
-        DropDownForm()->SetWidth(DropDownForm()->Width() + kVerticalScrollBarWidth);
+        DropDownForm()->SetWidth(DropDownForm()->Width() + DropDownScrollBarWidth);
 }
 
 void TExtSelectorDropDown::DoDropUp(bool Cancelled)

@@ -26,7 +26,7 @@ public:
     TItemLayout Layout = ilCaptionRight;
     TItemAppearance* ItemAppearance() const { return FItemAppearance.get(); }
     TExtCustomItemSelector* ItemSelector() const { return FItemSelector; }
-    TDrawItemEvent OnDrawItem;
+    TSelectorDrawItemEvent OnDrawItem;
 
     void SelectFirst();
     void SelectLast();

@@ -19,17 +19,6 @@ std::string TwoDigits(int Value)
     return Digits.size() == 1 ? "0" + Digits : Digits;
 }
 
-struct TParts {
-    int Hour = 0, Minute = 0, Second = 0, Millisecond = 0;
-};
-
-TParts Split(TDateTime Value)
-{
-    TParts P;
-    DecodeTime(Value, P.Hour, P.Minute, P.Second, P.Millisecond);
-    return P;
-}
-
 // The first character, and the second when there is one, are digits; empty counts as 0.
 bool IsNumericPart(const std::string& Part)
 {
@@ -81,7 +70,7 @@ void TExtTimePickerDropDown::SetTime(TDateTime Value)
 {
     if (Value == FTime) return;
     FTime = Value;
-    const TParts P = Split(Value);
+    const TClockTime P = SplitClockTime(Value);
     FInternalCall = true;
     SetEditText(FormatTime(P.Hour, P.Minute, P.Second));
     FInternalCall = false;
@@ -221,7 +210,7 @@ void TExtTimePickerDropDown::StepPart(Word Key)
     if (First == std::string::npos) return;
     const size_t Second = Text.find(FormatSettings().TimeSeparator, First + 1);
     const int Delta = Key == VK_DOWN ? 1 : -1;
-    TParts P = Split(FTime);
+    TClockTime P = SplitClockTime(FTime);
     int* Part = &P.Minute;
     int Limit = 60;
     if (Caret < static_cast<int>(First) + 1) {

@@ -13,19 +13,6 @@
 namespace {
 int RoundEven(double Value) { return static_cast<int>(std::nearbyint(Value)); }
 
-struct TClockTime {
-    int Hour = 0, Minute = 0, Second = 0, Millisecond = 0;
-};
-
-TClockTime Split(TDateTime Value)
-{
-    TClockTime T;
-    DecodeTime(Value, T.Hour, T.Minute, T.Second, T.Millisecond);
-    return T;
-}
-
-TDateTime Join(const TClockTime& T) { return EncodeTime(T.Hour, T.Minute, T.Second, T.Millisecond); }
-
 bool Colour(TColor C) { return C != clNone; }
 
 void Line(TCanvas* Canvas, TPoint From, TPoint To)
@@ -36,6 +23,15 @@ void Line(TCanvas* Canvas, TPoint From, TPoint To)
 
 TPoint Shifted(TPoint P, int Dx, int Dy) { return TPoint{P.X + Dx, P.Y + Dy}; }
 } // namespace
+
+TClockTime SplitClockTime(TDateTime Value)
+{
+    TClockTime T;
+    DecodeTime(Value, T.Hour, T.Minute, T.Second, T.Millisecond);
+    return T;
+}
+
+TDateTime JoinClockTime(const TClockTime& T) { return EncodeTime(T.Hour, T.Minute, T.Second, T.Millisecond); }
 
 TExtWatch::TExtWatch(TComponent* owner)
     : TCustomControl(owner), FAppearance(std::make_unique<TWatchAppearance>()),
@@ -132,7 +128,7 @@ void TExtWatch::SettingsChanged()
     if (FSettings->Auto()) {
         FTime = Now();
         FInternalSet = true;
-        SetAM(Split(FTime).Hour < 12);
+        SetAM(SplitClockTime(FTime).Hour < 12);
         FInternalSet = false;
     }
     PaintWatch();
@@ -145,7 +141,7 @@ void TExtWatch::SetTimeInternal(TDateTime Value)
     if (Value == FTime) return;
     FTime = Value;
     FInternalSet = true;
-    SetAM(Split(Value).Hour < 12);
+    SetAM(SplitClockTime(Value).Hour < 12);
     FInternalSet = false;
 }
 
@@ -156,10 +152,10 @@ void TExtWatch::ChangeDone(bool Reached)
 
 void TExtWatch::SetHour(int Value)
 {
-    const TClockTime Now = Split(GetDisplayTime());
+    const TClockTime Now = SplitClockTime(GetDisplayTime());
     if (Value == Now.Hour) return;
     if (Quick()) {
-        SetTimeInternal(Join({Value, Now.Minute, Now.Second, Now.Millisecond}));
+        SetTimeInternal(JoinClockTime({Value, Now.Minute, Now.Second, Now.Millisecond}));
         RepaintPointers();
         ChangeDone(!FAnimationTimer->Enabled() || Value == FCurrentHourTo);
         return;
@@ -172,7 +168,7 @@ void TExtWatch::SetHour(int Value)
 void TExtWatch::SetMinute(int Value)
 {
     if (Value >= 60) throw Exception("Invalid time");
-    TClockTime Now = Split(GetDisplayTime());
+    TClockTime Now = SplitClockTime(GetDisplayTime());
     if (Value == Now.Minute) return;
     if (!Quick()) {
         FCurrentMinuteTo = Value;
@@ -188,7 +184,7 @@ void TExtWatch::SetMinute(int Value)
         FMinuteFrom = 0;
     }
     Now.Minute = Value;
-    SetTimeInternal(Join(Now));
+    SetTimeInternal(JoinClockTime(Now));
     RepaintPointers();
     ChangeDone(!FAnimationTimer->Enabled() || Value == FCurrentMinuteTo);
 }
@@ -211,7 +207,7 @@ void TExtWatch::AnimationTimerTick()
 {
     const TComponentState State = ComponentState();
     if (!Animation || State.Contains(csDesigning) || State.Contains(csLoading)) return;
-    const TClockTime Now = Split(GetDisplayTime());
+    const TClockTime Now = SplitClockTime(GetDisplayTime());
     if (FHourAnimating) {
         const int Target = FCurrentHourTo;
         if (Now.Hour == Target) {
@@ -286,7 +282,7 @@ void TExtWatch::MouseUp(TMouseButton button, TShiftState shift, int x, int y)
     }
     if (GetAMPMRect().Contains(TPoint{x, y})) {
         if (Animation) SetAM(!FAM);
-        const int Hour = Split(GetDisplayTime()).Hour;
+        const int Hour = SplitClockTime(GetDisplayTime()).Hour;
         FCurrentHourTo = Hour < 12 ? Hour + 12 : Hour - 12;
         InternalHour(FCurrentHourTo);
         return;
@@ -305,7 +301,7 @@ void TExtWatch::WMGetDlgCode(TMessage& message) { message.Result = TabStop() ? D
 void TExtWatch::WatchKeyDown(Word Key)
 {
     if (FSettings->Auto()) return;
-    const TClockTime Now = Split(GetDisplayTime());
+    const TClockTime Now = SplitClockTime(GetDisplayTime());
     const int H = Now.Hour, M = Now.Minute;
     switch (Key) {
     case 'A':
@@ -326,7 +322,7 @@ void TExtWatch::WatchKeyDown(Word Key)
     case VK_END: SetMinute(0); break;
     case VK_LEFT:
         if (M > 0) SetMinute(M - 1);
-        else SetTime(Join({H == 0 ? 23 : H - 1, 59, Now.Second, Now.Millisecond}));
+        else SetTime(JoinClockTime({H == 0 ? 23 : H - 1, 59, Now.Second, Now.Millisecond}));
         break;
     case VK_RIGHT: SetMinute(M < 59 ? M + 1 : 0); break;
     default: break;
@@ -518,7 +514,7 @@ void TExtWatch::DrawPointers(TCanvas* Canvas)
     const TWatchAppearance& A = *FAppearance;
     const TPoint C = GetCenterPoint();
     const double R = GetRadius();
-    const TClockTime T = Split(GetDisplayTime());
+    const TClockTime T = SplitClockTime(GetDisplayTime());
     if (FSettings->Auto()) {
         FInternalSet = true;
         SetAM(T.Hour < 12);

@@ -8,6 +8,13 @@
 
 class TTimer;
 
+// A time of day in its clock parts; the watch and the time picker both step and draw by part.
+struct TClockTime {
+    int Hour = 0, Minute = 0, Second = 0, Millisecond = 0;
+};
+TClockTime SplitClockTime(TDateTime Value);
+TDateTime JoinClockTime(const TClockTime& T);
+
 // An analogue clock. A click inside the dial sets the hour, outside it the minute, on the
 // AM/PM box the other half of the day; hands move there step by step. In automatic mode it
 // shows the local time and refreshes its hands every 100 ms. The dial is drawn once into a

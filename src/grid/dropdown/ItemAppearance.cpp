@@ -3,7 +3,6 @@
 #include <array>
 
 namespace {
-constexpr TColor kHighlight = 0xFF00000D, kHighlightText = 0xFF00000E;
 
 // ColorHot, ColorHotTo, ColorMirrorHot, ColorMirrorHotTo, BorderColorTop, BorderColorBottom,
 // BorderColor, EdgeColor, ColorSelected, ColorSelectedTo, ColorMirrorSelected,
@@ -112,8 +111,8 @@ void ApplyItemAppearanceStyle(TItemAppearance* Appearance, TSuiteStyle Style)
         LoadStyled(A, {0xD2BDB6, 0xD2BDB6, clNone, clNone, 0xB59285, 0xB59285, clNone, clNone, 0x808080, clNone, clNone, clNone});
         break;
     case tsWindowsXP:
-        LoadStyled(A, {0xEFD3C6, 0xEFD3C6, clNone, clNone, kHighlight, clNone, clNone, clNone, kHighlight, clNone, clNone, clNone});
-        A.ColorSelectedText = kHighlightText;
+        LoadStyled(A, {0xEFD3C6, 0xEFD3C6, clNone, clNone, clHighlight, clNone, clNone, clNone, clHighlight, clNone, clNone, clNone});
+        A.ColorSelectedText = clHighlightText;
         break;
     case tsWindowsVista:
         LoadStyled(A, {0xFFFDF9, 0xFFFAF0, clNone, clNone, 0xFEF9F0, 0xFDF0D7, clNone, clNone, 0xFEDF9A, 0xFDFBF6, 0xFDF5E7, 0xFCEDCB});
@@ -122,8 +121,8 @@ void ApplyItemAppearanceStyle(TItemAppearance* Appearance, TSuiteStyle Style)
         LoadStyled(A, {0xFDFBFA, 0xFDF3EB, clNone, clNone, 0xFCEBDC, 0xFCDBC1, clNone, clNone, 0xCEA27D, 0xFDF4EB, 0xFDEADB, 0xE0C5AE});
         break;
     case tsTerminal:
-        LoadStyled(A, {0xC0C0C0, 0xC0C0C0, clNone, clNone, kHighlight, clNone, clNone, clNone, 0x808080, clNone, clNone, clNone});
-        A.ColorSelectedText = kHighlightText;
+        LoadStyled(A, {0xC0C0C0, 0xC0C0C0, clNone, clNone, clHighlight, clNone, clNone, clNone, 0x808080, clNone, clNone, clNone});
+        A.ColorSelectedText = clHighlightText;
         break;
     case tsOffice2010Blue:
     case tsOffice2010Silver:

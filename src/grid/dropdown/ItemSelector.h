@@ -12,7 +12,7 @@ enum TSelectorType { stImage, stColor };
 class TCustomItemSelector;
 class TCustomImageList;
 
-using TDrawItemEvent = std::function<void(TObject* Sender, TCanvas* Canvas, const TRect& R, int Index)>;
+using TSelectorDrawItemEvent = std::function<void(TObject* Sender, TCanvas* Canvas, const TRect& R, int Index)>;
 using TItemSizeEvent = std::function<void(TObject* Sender, TSize& ASize)>;
 
 // One pickable item: a mini-HTML caption with a colour box or a picture.
@@ -75,7 +75,7 @@ public:
     void SetImages(TCustomImageList* Value);
 
     TNotifyEvent OnItemSelect;
-    TDrawItemEvent OnDrawItem;
+    TSelectorDrawItemEvent OnDrawItem;
     TItemSizeEvent OnItemSize;
 
     void UpdateSelectorPanel();
