@@ -1903,6 +1903,17 @@ public:
 
     // ==== HTML and XML exchange ====
 public:
+    // Fired with the percentage done while a file is written.
+    using TFileProgressEvent = std::function<void(TObject* Sender, int Progress)>;
+    TFileProgressEvent OnFileProgress;
+    // The save area as a list of records, one element per row and one per cell; FieldDescr
+    // names the cell elements (FIELD0, FIELD1 ... where it has no name). The bytes are in
+    // XMLEncoding (ExtGridXmlExchange.cpp).
+    void SaveToXML(const std::string& FileName, const std::string& ListDescr, const std::string& RecordDescr,
+                   const TStringList* FieldDescr, bool ExportEmptyCells);
+    // Element texts and attribute values become cells, row by record; with LevelToRow each
+    // nesting level starts a new row.
+    void LoadFromXML(const std::string& FileName, bool LevelToRow, bool LoadFieldDescr);
     // ==== end of HTML and XML exchange ====
 
     // ==== Office and database exchange ====

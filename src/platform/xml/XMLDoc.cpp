@@ -44,6 +44,25 @@ std::string TXMLNode::Text() const
     return text;
 }
 
+std::string TXMLNode::InnerText() const
+{
+    const pugi::xml_node n = Node(node_);
+    if (n.type() != pugi::node_element) return n.value();
+    // Walked without recursion, so that no nesting depth can exhaust the stack.
+    std::string text;
+    pugi::xml_node at = n.first_child();
+    while (at && at != n) {
+        if (IsText(at)) text += at.value();
+        if (at.type() == pugi::node_element && at.first_child()) {
+            at = at.first_child();
+            continue;
+        }
+        while (at != n && !at.next_sibling()) at = at.parent();
+        if (at != n) at = at.next_sibling();
+    }
+    return text;
+}
+
 void TXMLNode::SetText(const std::string& text)
 {
     pugi::xml_node n = RequireNode(node_);
@@ -63,6 +82,14 @@ bool TXMLNode::HasAttribute(const std::string& name) const
 std::string TXMLNode::Attribute(const std::string& name) const
 {
     return Node(node_).attribute(name.c_str()).value();
+}
+
+std::vector<std::pair<std::string, std::string>> TXMLNode::Attributes() const
+{
+    std::vector<std::pair<std::string, std::string>> attributes;
+    for (pugi::xml_attribute a : Node(node_).attributes())
+        attributes.emplace_back(a.name(), a.value());
+    return attributes;
 }
 
 void TXMLNode::SetAttribute(const std::string& name, const std::string& value)

@@ -1,6 +1,8 @@
 #pragma once
 #include <memory>
 #include <string>
+#include <utility>
+#include <vector>
 
 // The XML document object of the system's files. Documents are written as UTF-8 with no
 // declaration and no indentation, and read in any well-formed layout.
@@ -22,11 +24,15 @@ public:
     std::string NodeName() const;
     TNodeType NodeType() const;
     std::string Text() const;  // the node's own text children joined; comments: their text
+    // Every text below the node, in document order, as a reader of the whole element sees it.
+    std::string InnerText() const;
     void SetText(const std::string& text);
 
     bool HasAttribute(const std::string& name) const;
     std::string Attribute(const std::string& name) const;  // "" when missing
     void SetAttribute(const std::string& name, const std::string& value);
+    // The attributes as (name, value) pairs in document order.
+    std::vector<std::pair<std::string, std::string>> Attributes() const;
 
     TXMLNodeList ChildNodes() const;
     // Walking the children from the first through NextSibling costs one step a child,

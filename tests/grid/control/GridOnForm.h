@@ -4,6 +4,16 @@
 #include "grid/control/ExtStringGrid.h"
 #include "platform/ui/Forms.h"
 
+// Every cell text of the grid, row by row.
+inline std::vector<std::vector<std::string>> CellsOf(const TExtStringGrid& Grid)
+{
+    std::vector<std::vector<std::string>> rows(Grid.RowCount());
+    for (int r = 0; r < Grid.RowCount(); ++r)
+        for (int c = 0; c < Grid.ColCount(); ++c)
+            rows[r].push_back(Grid.Cells(c, r));
+    return rows;
+}
+
 // A string grid of its default size on a shown off-screen form: the grid has a window, so
 // its focus moves ask the cell-selection rules.
 template <typename TGrid> class GridOnFormOf : public testing::Test {

@@ -19,14 +19,6 @@ protected:
             for (int c = 0; c < Grid.ColCount(); ++c)
                 Grid.SetCells(c, r, Rows[r][c]);
     }
-    std::vector<std::vector<std::string>> CellsOf(const TExtStringGrid& Grid)
-    {
-        std::vector<std::vector<std::string>> rows(Grid.RowCount());
-        for (int r = 0; r < Grid.RowCount(); ++r)
-            for (int c = 0; c < Grid.ColCount(); ++c)
-                rows[r].push_back(Grid.Cells(c, r));
-        return rows;
-    }
     std::vector<std::string> SheetNames(const std::string& File)
     {
         const auto list = grid->GetXLSSheets(File);
