@@ -1914,6 +1914,19 @@ public:
     // Element texts and attribute values become cells, row by record; with LevelToRow each
     // nesting level starts a new row.
     void LoadFromXML(const std::string& FileName, bool LevelToRow, bool LoadFieldDescr);
+    // The cells as an HTML table after HTMLSettings; pictures go into Dir + "images", where Dir
+    // is empty or ends with "/" (ExtGridHtmlExport.cpp). Files are UTF-16 with Unicode, else
+    // ASCII with character references for every other character.
+    std::string SaveToHTMLString(const std::string& Dir);
+    void SaveToHTML(const std::string& FileName, bool Show, bool Unicode);
+    void AppendToHTML(const std::string& FileName, bool Show, bool Unicode);
+
+private:
+    // The export colours cells as the painter does, fixed cells included.
+    friend class THtmlExport;
+    void WriteHTMLFile(const std::string& FileName, bool Show, bool Unicode, bool Append);
+
+public:
     // ==== end of HTML and XML exchange ====
 
     // ==== Office and database exchange ====

@@ -25,6 +25,17 @@ protected:
         grid->SetParent(&form);
         form.Show();
     }
+    // Makes the grid exactly these rows of texts, with no fixed rows or columns.
+    void FillPlain(const std::vector<std::vector<std::string>>& Rows)
+    {
+        grid->SetFixedRows(0);
+        grid->SetFixedCols(0);
+        grid->SetRowCount(static_cast<int>(Rows.size()));
+        grid->SetColCount(static_cast<int>(Rows.front().size()));
+        for (int r = 0; r < grid->RowCount(); ++r)
+            for (int c = 0; c < grid->ColCount(); ++c)
+                grid->SetCells(c, r, Rows[r][c]);
+    }
     // Writes "c,r" into every cell of the grid's real columns.
     void FillCoordinates()
     {

@@ -9,16 +9,6 @@ namespace {
 
 class XmlExchangeTest : public GridOnForm {
 protected:
-    void Fill(const std::vector<std::vector<std::string>>& Rows)
-    {
-        grid->SetFixedRows(0);
-        grid->SetFixedCols(0);
-        grid->SetRowCount(static_cast<int>(Rows.size()));
-        grid->SetColCount(static_cast<int>(Rows.front().size()));
-        for (int r = 0; r < grid->RowCount(); ++r)
-            for (int c = 0; c < grid->ColCount(); ++c)
-                grid->SetCells(c, r, Rows[r][c]);
-    }
     // A fresh grid with no fixed cells, read from the file.
     std::vector<std::vector<std::string>> ReadBack(const std::string& File, bool LevelToRow = false,
                                                    bool LoadFieldDescr = false)
@@ -43,7 +33,7 @@ protected:
 
 TEST_F(XmlExchangeTest, ATwoByTwoAreaIsWrittenAsRecordsAndReadsBack)
 {
-    Fill({{"a", "b"}, {"c", "d"}});
+    FillPlain({{"a", "b"}, {"c", "d"}});
     std::vector<int> progress;
     grid->OnFileProgress = [&](TObject*, int Progress) { progress.push_back(Progress); };
     grid->SaveToXML(dir.File("t.xml"), "rows", "row", nullptr, true);
@@ -58,7 +48,7 @@ TEST_F(XmlExchangeTest, TextsRoundTripUnchanged)
     const std::vector<std::vector<std::string>> rows{{"A&B", "&lt;", "$amp;"}, {"<x>", "\"q\"", "Größe €"}};
     for (const std::string encoding : {"ISO-8859-1", "UTF-8", "UTF-16", "windows-1252", "US-ASCII"}) {
         SCOPED_TRACE(encoding);
-        Fill(rows);
+        FillPlain(rows);
         grid->XMLEncoding = encoding;
         grid->SaveToXML(dir.File("t.xml"), "rows", "row", nullptr, true);
         EXPECT_EQ(ReadBack(dir.File("t.xml")), rows);
@@ -68,7 +58,7 @@ TEST_F(XmlExchangeTest, TextsRoundTripUnchanged)
 
 TEST_F(XmlExchangeTest, TheBytesAreInTheDeclaredEncoding)
 {
-    Fill({{"é€"}});
+    FillPlain({{"é€"}});
     grid->SaveToXML(dir.File("latin.xml"), "l", "r", nullptr, true);
     // é is one Latin-1 byte; the euro sign has none, so it is a character reference.
     EXPECT_NE(ReadTestFile(dir.File("latin.xml")).find("<FIELD0>\xE9&#8364;</FIELD0>"), std::string::npos);
@@ -80,7 +70,7 @@ TEST_F(XmlExchangeTest, TheBytesAreInTheDeclaredEncoding)
 
 TEST_F(XmlExchangeTest, EmptyCellsAndFieldNames)
 {
-    Fill({{"a", "", "c"}});
+    FillPlain({{"a", "", "c"}});
     TStringList names;
     names.Add("Name");
     grid->SaveToXML(dir.File("all.xml"), "l", "r", &names, true);
@@ -96,13 +86,13 @@ TEST_F(XmlExchangeTest, EmptyCellsAndFieldNames)
 
 TEST_F(XmlExchangeTest, MergedAndHiddenCells)
 {
-    Fill({{"a", "b", "c"}});
+    FillPlain({{"a", "b", "c"}});
     grid->MergeCells(0, 0, 2, 1);
     grid->SaveToXML(dir.File("merged.xml"), "l", "r", nullptr, true);
     EXPECT_EQ(ReadTestFile(dir.File("merged.xml")).find("<FIELD1>"), std::string::npos);
 
     grid->SplitAllCells();
-    Fill({{"a", "b", "c"}});
+    FillPlain({{"a", "b", "c"}});
     grid->HideColumn(1);
     grid->SaveToXML(dir.File("shown.xml"), "l", "r", nullptr, true);
     EXPECT_EQ(ReadBack(dir.File("shown.xml")), (std::vector<std::vector<std::string>>{{"a", "c"}}));
@@ -142,7 +132,7 @@ TEST_F(XmlExchangeTest, LevelToRowPutsNestedElementsOnTheNextRow)
 
 TEST_F(XmlExchangeTest, FailuresChangeNothing)
 {
-    Fill({{"a"}});
+    FillPlain({{"a"}});
     struct TCase {
         std::string File, Message;
     };

@@ -1,0 +1,160 @@
+#include <gtest/gtest.h>
+
+#include "../control/GridOnForm.h"
+#include "grid/control/settings/HTMLSettings.h"
+#include "grid/services/HtmlExport.h"
+#include "platform/os/FileSystem.h"
+#include "platform/os/Shell.h"
+#include "platform/rtl/Classes.h"
+#include "platform/rtl/CodePage.h"
+#include "support/TestFiles.h"
+
+namespace {
+
+class HtmlExportTest : public GridOnForm {
+protected:
+    // The TD lines of the export, in order.
+    std::vector<std::string> CellLines(const std::string& Html)
+    {
+        std::vector<std::string> lines;
+        for (size_t at = Html.find("<TD "); at != std::string::npos; at = Html.find("<TD ", at + 1))
+            lines.push_back(Html.substr(at, Html.find("\r\n", at) - at));
+        return lines;
+    }
+    static size_t Count(const std::string& Text, const std::string& Part)
+    {
+        size_t n = 0;
+        for (size_t at = Text.find(Part); at != std::string::npos; at = Text.find(Part, at + 1)) ++n;
+        return n;
+    }
+
+    TempDir dir;
+};
+
+TEST_F(HtmlExportTest, ATwoByTwoGridGivesTheStyleBlockAndTable)
+{
+    FillPlain({{"a", "b"}, {"c", "d"}});
+    grid->SetAlignments(1, 1, taRightJustify);
+    const std::string html = grid->SaveToHTMLString("");
+    EXPECT_EQ(html, ReadTestFile(std::string(TEST_DATA_DIR) + "/services/golden/table_2x2.html")) << html;
+}
+
+} // namespace
+
+namespace {
+
+TEST_F(HtmlExportTest, MergedCellsAreWrittenOnceWithTheirSpans)
+{
+    FillPlain({{"m", "1", "2"}, {"3", "4", "5"}, {"6", "7", "8"}});
+    grid->MergeCells(0, 0, 2, 3);
+    const auto lines = CellLines(grid->SaveToHTMLString(""));
+    ASSERT_EQ(lines.size(), 4u);  // nine cells less the five covered ones
+    EXPECT_EQ(lines[0], "<TD class=\"c0\" COLSPAN=\"2\" ROWSPAN=\"3\">m</td>");
+    EXPECT_EQ(lines[1], "<TD class=\"c0\">2</td>");
+}
+
+TEST_F(HtmlExportTest, CellTextsByTheSettings)
+{
+    struct TCase {
+        std::string Text;
+        bool Convert, NonBreaking, URLShow, URLFull;
+        std::string Content;
+    };
+    const TCase cases[] = {
+        {"a<b", false, false, false, false, "a<b"},
+        {"a<b", true, false, false, false, "a&lt;b"},
+        {"a b", false, true, false, false, "a&nbsp;b"},
+        {"   ", false, false, false, false, "&nbsp;"},
+        {"x\ry", false, false, false, false, "x<br>y"},
+        {"http://vantrel.example/a", false, false, true, false,
+         "<a href=\"http://vantrel.example/a\">vantrel.example/a</a>"},
+        {"http://vantrel.example/a", false, false, true, true,
+         "<a href=\"http://vantrel.example/a\">http://vantrel.example/a</a>"},
+        {"mailto:info@vantrel.example", false, false, true, false,
+         "<a href=\"mailto:info@vantrel.example\">info@vantrel.example</a>"},
+        // A text cannot break out of the link's target.
+        {"http://x\" onclick=\"y", false, false, true, false,
+         "<a href=\"http://x&quot; onclick=&quot;y\">x\" onclick=\"y</a>"},
+        {"<b>http://x</b>", false, false, true, false, "<b>http://x</b>"},
+        {"http://x", false, false, false, false, "http://x"},
+    };
+    for (const TCase& c : cases) {
+        SCOPED_TRACE(c.Text);
+        FillPlain({{c.Text}});
+        grid->HTMLSettings()->ConvertSpecialChars = c.Convert;
+        grid->HTMLSettings()->NonBreakingText = c.NonBreaking;
+        grid->URLShow = c.URLShow;
+        grid->URLFull = c.URLFull;
+        EXPECT_EQ(CellLines(grid->SaveToHTMLString("")).at(0), "<TD class=\"c0\">" + c.Content + "</td>");
+    }
+}
+
+TEST_F(HtmlExportTest, AHeaderRowTakesTheFixedColourAndColumnWidths)
+{
+    FillPlain({{"H1", "H2"}, {"a", "b"}});
+    grid->SetFixedRows(1);
+    grid->SetFixedColor(clRed);
+    grid->HTMLSettings()->ColWidths()->Add(40);
+    const std::string html = grid->SaveToHTMLString("");
+    const auto lines = CellLines(html);
+    ASSERT_EQ(lines.size(), 4u);
+    EXPECT_EQ(lines[0].substr(lines[0].size() - 17), " WIDTH=40>H1</td>");
+    EXPECT_EQ(lines[2].find("width="), std::string::npos);  // widths go on the header row only
+    EXPECT_NE(html.find(".c0 {background-color: #FF0000;"), std::string::npos);
+}
+
+TEST_F(HtmlExportTest, PicturesAreNumberedInWritingOrder)
+{
+    FillPlain({{"a", "b"}, {"c", "d"}});
+    for (const TPoint cell : {TPoint{1, 0}, TPoint{0, 1}}) {
+        TBitmap* bitmap = grid->CreateBitmap(cell.X, cell.Y, false, haLeft, vaTop);
+        bitmap->SetSize(8, 8);
+    }
+    const std::string folder = dir.Path() + "/";
+    const auto lines = CellLines(grid->SaveToHTMLString(folder));
+    EXPECT_EQ(lines[1], "<TD class=\"c0\">b<img src= \"file://" + folder + "images/img1.jpg\"></td>");
+    EXPECT_EQ(lines[2], "<TD class=\"c0\">c<img src= \"file://" + folder + "images/img2.jpg\"></td>");
+    EXPECT_EQ(ReadTestFile(folder + "images/img2.jpg").substr(0, 2), "\xFF\xD8");
+
+    WriteTestFile(dir.File("blocked"), "a file where the folder should go");
+    try {
+        grid->SaveToHTML(dir.File("blocked/page.html"), false, false);
+        ADD_FAILURE();
+    } catch (const EExtGridError& e) {
+        EXPECT_EQ(std::string(e.Message()), "Cannot create " + dir.File("blocked/images"));
+    }
+    EXPECT_FALSE(FileExists(dir.File("blocked/page.html")));
+}
+
+TEST_F(HtmlExportTest, FilesKeepEveryCharacterAndAppendAfterWhatIsThere)
+{
+    FillPlain({{"Größe €"}});
+    grid->SaveToHTML(dir.File("a.html"), false, false);
+    const std::string ascii = ReadTestFile(dir.File("a.html"));
+    EXPECT_NE(ascii.find(">Gr&#246;&#223;e &#8364;</td>"), std::string::npos);
+
+    grid->SaveToHTML(dir.File("u.html"), false, true);
+    const std::string unicode = ReadTestFile(dir.File("u.html"));
+    ASSERT_EQ(unicode.substr(0, 2), "\xFF\xFE");
+    EXPECT_NE(Utf16LeToUtf8(unicode.substr(2)).find(">Größe €</td>"), std::string::npos);
+
+    WriteTestFile(dir.File("head.txt"), "<h1>Parts</h1>\r\n");
+    WriteTestFile(dir.File("page.html"), "<html>\r\n");
+    grid->HTMLSettings()->HeaderFile = dir.File("head.txt");
+    std::vector<std::string> opened;
+    SetShellOpener([&](const std::string& What) {
+        opened.push_back(What);
+        return true;
+    });
+    grid->AppendToHTML(dir.File("page.html"), true, false);
+    SetShellOpener(nullptr);
+    const std::string page = ReadTestFile(dir.File("page.html"));
+    EXPECT_EQ(page.rfind("<html>\r\n<h1>Parts</h1>\r\n<style>", 0), 0u);
+    EXPECT_EQ(opened, (std::vector<std::string>{dir.File("page.html")}));
+
+    grid->HTMLSettings()->HeaderFile = dir.File("missing.txt");
+    EXPECT_ANY_THROW(grid->SaveToHTML(dir.File("page.html"), false, false));
+    EXPECT_EQ(ReadTestFile(dir.File("page.html")), page);
+}
+
+} // namespace
