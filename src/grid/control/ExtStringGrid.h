@@ -30,6 +30,7 @@
 #include "grid/services/RowOrder.h"
 #include "platform/rtl/Exceptions.h"
 
+class TMemoryStream;
 class TBackGround;
 class TBalloonSettings;
 class TBalloonWindow;
@@ -1898,6 +1899,29 @@ public:
     // ==== end of grouping and calculations ====
 
     // ==== cell streams and text files ====
+public:
+    // The binary cell stream (ExtGridCellStream.cpp): cells with their properties and
+    // graphics. A stream that cannot be read raises EReadError and changes nothing.
+    void SaveRectToBinStream(const TRect& R, TMemoryStream& Stream);
+    void SaveToBinStream(TMemoryStream& Stream);
+    void SaveToBinFile(const std::string& FileName);
+    // Places the first stored cell at Point; a stream of a whole grid does not resize this
+    // one, as cells pasted or dropped never replace the grid.
+    void LoadAtPointFromBinStream(TPoint Point, TMemoryStream& Stream);
+    // A stream of a whole grid gives the grid its size, widths and heights first.
+    void LoadFromBinStream(TMemoryStream& Stream);
+    void LoadFromBinFile(const std::string& FileName);
+    // Tells the streams written by this grid from those of another one.
+    int StreamID() const;
+    using TFileProgressEvent = std::function<void(TObject* Sender, int16_t Progress)>;
+    TFileProgressEvent OnFileProgress;
+
+private:
+    // Reads the stream once to check it, then again to place its cells.
+    void ReadBinStream(TPoint Point, TMemoryStream& Stream, bool WholeGridResizes);
+    void ReadBinRecords(TPoint Point, TMemoryStream& Stream, bool WholeGridResizes, bool Apply);
+    mutable int FStreamID = 0;
+
 public:
     // ==== end of cell streams and text files ====
 
