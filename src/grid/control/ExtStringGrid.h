@@ -31,6 +31,7 @@
 #include "platform/rtl/Exceptions.h"
 
 class TMemoryStream;
+class TFileProgress;
 class TBackGround;
 class TBalloonSettings;
 class TBalloonWindow;
@@ -1916,7 +1917,28 @@ public:
     using TFileProgressEvent = std::function<void(TObject* Sender, int16_t Progress)>;
     TFileProgressEvent OnFileProgress;
 
+    // CSV files (ExtGridCsv.cpp). Delimiter 0 writes "," and detects the delimiter when
+    // reading; MaxRows <= 0 reads every line.
+    char Delimiter = 0;
+    bool AlwaysQuotes = false;
+    bool JavaCSV = false;
+    bool OemConvert = false;
+    void SaveToCSV(const std::string& FileName, bool Unicode);
+    void AppendToCSV(const std::string& FileName, bool Unicode);
+    void LoadFromCSV(const std::string& FileName, int MaxRows);
+    void InsertFromCSV(const std::string& FileName, int MaxRows);
+    void LoadFromCSVStream(TMemoryStream& AStream, int MaxRows);
+
 private:
+    // The save area's lines; the columns are real ones, hidden ones too with SaveHiddenCells.
+    std::vector<std::string> CSVLines();
+    void ReadCSVLines(const std::vector<std::string>& Lines, int MaxRows, bool Append);
+    // The real column of saved column ACol, and the last saved column.
+    int SavedRealCol(int ACol) const { return SaveHiddenCells ? ACol : RealColIndex(ACol); }
+    int SaveEndColWithHidden() const { return SaveEndCol() + (SaveHiddenCells ? NumHiddenColumns() : 0); }
+    // Reports to OnFileProgress; silent when that is unset or Active is false.
+    TFileProgress FileProgressReporter(bool Active = true);
+
     // Reads the stream once to check it, then again to place its cells.
     void ReadBinStream(TPoint Point, TMemoryStream& Stream, bool WholeGridResizes);
     void ReadBinRecords(TPoint Point, TMemoryStream& Stream, bool WholeGridResizes, bool Apply);

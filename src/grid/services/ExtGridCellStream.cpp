@@ -8,6 +8,7 @@
 #include "grid/foundation/painting/FilePicture.h"
 #include "grid/services/CellStreamRecords.h"
 #include "grid/services/FileProgress.h"
+#include "grid/services/GridUpdateScope.h"
 #include "platform/rtl/Files.h"
 #include "platform/rtl/Streams.h"
 
@@ -179,6 +180,12 @@ void ReadCellPayload(TCellType Type, TComponentReader& In, TCellGraphic* Target,
 
 } // namespace
 
+TFileProgress TExtStringGrid::FileProgressReporter(bool Active)
+{
+    if (!OnFileProgress || !Active) return TFileProgress({});
+    return TFileProgress([this](int16_t Percent) { OnFileProgress(this, Percent); });
+}
+
 int TExtStringGrid::StreamID() const
 {
     static std::atomic<int> lastID{0};
@@ -204,8 +211,7 @@ void TExtStringGrid::SaveRectToBinStream(const TRect& R, TMemoryStream& Stream)
     TGridCellIO cellIO;
     TGridCellPropIO propIO(this);
     TGridGraphicIO graphicIO;
-    TFileProgress progress(OnFileProgress ? TFileProgress::TReport([this](int16_t p) { OnFileProgress(this, p); })
-                                          : TFileProgress::TReport());
+    TFileProgress progress = FileProgressReporter();
     ExportNotification(0, R.Top);
     for (int r = R.Top; r <= R.Bottom; ++r) {
         ExportNotification(5, r);
@@ -276,14 +282,8 @@ void TExtStringGrid::ReadBinStream(TPoint Point, TMemoryStream& Stream, bool Who
     const size_t start = Stream.Position();
     ReadBinRecords(Point, Stream, WholeGridResizes, false);
     Stream.SetPosition(start);
-    BeginUpdate();
-    try {
-        ReadBinRecords(Point, Stream, WholeGridResizes, true);
-    } catch (...) {
-        EndUpdate();
-        throw;
-    }
-    EndUpdate();
+    const TGridUpdateScope update(*this);
+    ReadBinRecords(Point, Stream, WholeGridResizes, true);
 }
 
 // Without Apply only reads, so that a damaged stream is found before any cell changes.
@@ -314,9 +314,7 @@ void TExtStringGrid::ReadBinRecords(TPoint Point, TMemoryStream& Stream, bool Wh
     TGridCellPropIO propIO(this);
     TGridCellPropIO defaults(this);
     TGridGraphicIO graphicIO;
-    TFileProgress progress(OnFileProgress && Apply
-                               ? TFileProgress::TReport([this](int16_t p) { OnFileProgress(this, p); })
-                               : TFileProgress::TReport());
+    TFileProgress progress = FileProgressReporter(Apply);
     std::optional<TPoint> origin;
     if (replace) origin = TPoint{0, 0};
     int64_t lastRow = std::numeric_limits<int64_t>::min();
