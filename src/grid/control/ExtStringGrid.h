@@ -1929,7 +1929,29 @@ public:
     void InsertFromCSV(const std::string& FileName, int MaxRows);
     void LoadFromCSVStream(TMemoryStream& AStream, int MaxRows);
 
+    // The grid's text format, plain-text and fixed-width files (ExtGridTextFiles.cpp).
+    void SaveToFile(const std::string& FileName, bool Unicode);
+    // A file whose first line gives no columns or no rows changes nothing.
+    void LoadFromFile(const std::string& FileName);
+    void SaveToStream(TMemoryStream& Stream);
+    // Stops before the first line that is not part of the format, so other data may follow.
+    void LoadFromStream(TMemoryStream& Stream);
+    // A failed export leaves an existing file as it was.
+    void SaveToASCII(const std::string& FileName, bool Unicode);
+    void AppendToASCII(const std::string& FileName, bool Unicode);
+    // positions: one width per saved column, extended by the columns it lacks.
+    void SaveToFixed(const std::string& FileName, TIntList& positions);
+    // positions: 1-based character positions where fields begin; sorted here.
+    void LoadFromFixed(const std::string& FileName, TIntList& positions, bool DoTrim, int MaxRows);
+    double CellToReal(int ACol, int ARow) const;
+
 private:
+    std::vector<std::string> ASCIILines(std::vector<std::string> Lines);
+    // The widths of the plain-text layout by real column, from FirstCol to LastCol.
+    std::vector<int> ASCIIColumnWidths(int FirstCol, int LastCol, bool AllLines);
+    // The save-cell text of a saved column, by its real column.
+    std::string SavedCellText(int ACol, int ARow);
+
     // The save area's lines; the columns are real ones, hidden ones too with SaveHiddenCells.
     std::vector<std::string> CSVLines();
     void ReadCSVLines(const std::vector<std::string>& Lines, int MaxRows, bool Append);

@@ -31,10 +31,8 @@ std::vector<std::string> TExtStringGrid::CSVLines()
         ExportNotification(5, r);
         std::string line;
         for (int c = SaveStartCol(); c <= SaveEndColWithHidden(); ++c) {
-            std::string text;
-            SaveCell(SavedRealCol(c), r, text);
             if (c > SaveStartCol()) line += coding.Separator;
-            line += CsvField(text, coding);
+            line += CsvField(SavedCellText(c, r), coding);
         }
         lines.push_back(std::move(line));
         progress.Report(r - SaveStartRow(), SaveRowCount() - 1);
