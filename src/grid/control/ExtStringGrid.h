@@ -30,6 +30,8 @@
 #include "grid/services/RowOrder.h"
 #include "platform/rtl/Exceptions.h"
 
+class TMemoryStream;
+class TFileProgress;
 class TBackGround;
 class TBalloonSettings;
 class TBalloonWindow;
@@ -1898,6 +1900,72 @@ public:
     // ==== end of grouping and calculations ====
 
     // ==== cell streams and text files ====
+public:
+    // The binary cell stream (ExtGridCellStream.cpp): cells with their properties and
+    // graphics. A stream that cannot be read raises EReadError and changes nothing.
+    void SaveRectToBinStream(const TRect& R, TMemoryStream& Stream);
+    void SaveToBinStream(TMemoryStream& Stream);
+    void SaveToBinFile(const std::string& FileName);
+    // Places the first stored cell at Point; a stream of a whole grid does not resize this
+    // one, as cells pasted or dropped never replace the grid.
+    void LoadAtPointFromBinStream(TPoint Point, TMemoryStream& Stream);
+    // A stream of a whole grid gives the grid its size, widths and heights first.
+    void LoadFromBinStream(TMemoryStream& Stream);
+    void LoadFromBinFile(const std::string& FileName);
+    // Tells the streams written by this grid from those of another one.
+    int StreamID() const;
+    using TFileProgressEvent = std::function<void(TObject* Sender, int16_t Progress)>;
+    TFileProgressEvent OnFileProgress;
+
+    // CSV files (ExtGridCsv.cpp). Delimiter 0 writes "," and detects the delimiter when
+    // reading; MaxRows <= 0 reads every line.
+    char Delimiter = 0;
+    bool AlwaysQuotes = false;
+    bool JavaCSV = false;
+    bool OemConvert = false;
+    void SaveToCSV(const std::string& FileName, bool Unicode);
+    void AppendToCSV(const std::string& FileName, bool Unicode);
+    void LoadFromCSV(const std::string& FileName, int MaxRows);
+    void InsertFromCSV(const std::string& FileName, int MaxRows);
+    void LoadFromCSVStream(TMemoryStream& AStream, int MaxRows);
+
+    // The grid's text format, plain-text and fixed-width files (ExtGridTextFiles.cpp).
+    void SaveToFile(const std::string& FileName, bool Unicode);
+    // A file whose first line gives no columns or no rows changes nothing.
+    void LoadFromFile(const std::string& FileName);
+    void SaveToStream(TMemoryStream& Stream);
+    // Stops before the first line that is not part of the format, so other data may follow.
+    void LoadFromStream(TMemoryStream& Stream);
+    // A failed export leaves an existing file as it was.
+    void SaveToASCII(const std::string& FileName, bool Unicode);
+    void AppendToASCII(const std::string& FileName, bool Unicode);
+    // positions: one width per saved column, extended by the columns it lacks.
+    void SaveToFixed(const std::string& FileName, TIntList& positions);
+    // positions: 1-based character positions where fields begin; sorted here.
+    void LoadFromFixed(const std::string& FileName, TIntList& positions, bool DoTrim, int MaxRows);
+    double CellToReal(int ACol, int ARow) const;
+
+private:
+    std::vector<std::string> ASCIILines(std::vector<std::string> Lines);
+    // The widths of the plain-text layout by real column, from FirstCol to LastCol.
+    std::vector<int> ASCIIColumnWidths(int FirstCol, int LastCol, bool AllLines);
+    // The save-cell text of a saved column, by its real column.
+    std::string SavedCellText(int ACol, int ARow);
+
+    // The save area's lines; the columns are real ones, hidden ones too with SaveHiddenCells.
+    std::vector<std::string> CSVLines();
+    void ReadCSVLines(const std::vector<std::string>& Lines, int MaxRows, bool Append);
+    // The real column of saved column ACol, and the last saved column.
+    int SavedRealCol(int ACol) const { return SaveHiddenCells ? ACol : RealColIndex(ACol); }
+    int SaveEndColWithHidden() const { return SaveEndCol() + (SaveHiddenCells ? NumHiddenColumns() : 0); }
+    // Reports to OnFileProgress; silent when that is unset or Active is false.
+    TFileProgress FileProgressReporter(bool Active = true);
+
+    // Reads the stream once to check it, then again to place its cells.
+    void ReadBinStream(TPoint Point, TMemoryStream& Stream, bool WholeGridResizes);
+    void ReadBinRecords(TPoint Point, TMemoryStream& Stream, bool WholeGridResizes, bool Apply);
+    mutable int FStreamID = 0;
+
 public:
     // ==== end of cell streams and text files ====
 

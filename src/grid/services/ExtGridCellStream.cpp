@@ -1,0 +1,359 @@
+#include <atomic>
+#include <limits>
+
+#include "grid/control/CellGraphic.h"
+#include "grid/control/ComponentStream.h"
+#include "grid/control/ExtStringGrid.h"
+#include "grid/foundation/model/CellProperties.h"
+#include "grid/foundation/painting/FilePicture.h"
+#include "grid/services/CellStreamRecords.h"
+#include "grid/services/FileProgress.h"
+#include "grid/services/GridUpdateScope.h"
+#include "platform/rtl/Files.h"
+#include "platform/rtl/Streams.h"
+
+namespace {
+
+// The smallest a cell record can be; a header whose rectangle holds more cells than the
+// stream could carry records for is damaged.
+constexpr int64_t kSmallestCellRecord = 20;
+
+std::string JoinExtents(int From, int To, const std::function<int(int)>& Extent)
+{
+    std::string text;
+    for (int i = From; i <= To; ++i)
+        text += (i > From ? "," : "") + std::to_string(Extent(i));
+    return text;
+}
+
+std::vector<int> SplitExtents(const std::string& Text)
+{
+    std::vector<int> extents;
+    size_t start = 0;
+    while (start < Text.size()) {
+        size_t end = Text.find(',', start);
+        if (end == std::string::npos) end = Text.size();
+        const std::string item = Text.substr(start, end - start);
+        size_t used = 0;
+        int value = 0;
+        try {
+            value = std::stoi(item, &used);
+        } catch (const std::exception&) {
+            used = 0;
+        }
+        if (item.empty() || used != item.size()) throw EReadError("'" + item + "' is not a valid integer value");
+        extents.push_back(value);
+        start = end + 1;
+    }
+    return extents;
+}
+
+std::string JoinItems(const std::vector<std::string>& Items)
+{
+    std::string text;
+    for (size_t i = 0; i < Items.size(); ++i)
+        text += (i ? "," : "") + Items[i];
+    return text;
+}
+
+bool OwnsObjectOfKind(TCellType Type)
+{
+    switch (Type) {
+    case ctBitmap:
+    case ctIcon:
+    case ctRadio:
+    case ctImages:
+    case ctPicture:
+    case ctFilePicture:
+    case ctBitButton:
+        return true;
+    default:
+        return false;
+    }
+}
+
+// Kinds whose payload is a stored graphic, which this grid keeps only as a record.
+bool IsGraphicDataKind(TCellType Type)
+{
+    return Type == ctBitmap || Type == ctBitButton || Type == ctIcon || Type == ctPicture;
+}
+
+TGridGraphicDataIO GraphicDataRecord(TCellType Type)
+{
+    if (Type == ctIcon) return {"TGridIconIO", "Icon.Data", {}};
+    if (Type == ctPicture) return {"TGridPicIO", "Picture.Data", {}};
+    return {"TGridBMPIO", "Bitmap.Data", {}};
+}
+
+TCellGraphic* OwnGraphic(const TCellProperties* Props)
+{
+    return Props ? dynamic_cast<TCellGraphic*>(Props->GraphicObject) : nullptr;
+}
+
+
+void WriteCellPayload(const TCellGraphic& Graphic, TComponentWriter& Out)
+{
+    switch (Graphic.CellType) {
+    case ctRadio: {
+        TGridSLIO items;
+        if (Graphic.CellStrings) items.Strings = Graphic.CellStrings->Items();
+        items.Write(Out);
+        break;
+    }
+    case ctImages: {
+        TGridSLIO indexes;
+        if (const auto* list = dynamic_cast<const TIntList*>(Graphic.CellBitmap))
+            for (int i = 0; i < list->Count(); ++i)
+                indexes.Strings.push_back(std::to_string(list->Items(i)));
+        indexes.Write(Out);
+        break;
+    }
+    case ctFilePicture: {
+        TGridFilePicIO picture;
+        if (const auto* file = dynamic_cast<const TFilePicture*>(Graphic.CellBitmap)) picture.Filename = file->Filename();
+        picture.Write(Out);
+        break;
+    }
+    case ctBitmap:
+    case ctBitButton:
+    case ctIcon:
+    case ctPicture:
+        GraphicDataRecord(Graphic.CellType).Write(Out);
+        break;
+    default:
+        break;
+    }
+}
+
+// Reads the payload record of a graphic of kind Type and, when Target is given, gives the
+// target graphic a new object of its own.
+void ReadCellPayload(TCellType Type, TComponentReader& In, TCellGraphic* Target, TPoint Cell)
+{
+    switch (Type) {
+    case ctRadio: {
+        TGridSLIO items;
+        items.Read(In);
+        if (!Target) return;
+        auto* strings = new TStringList();
+        for (const std::string& item : items.Strings)
+            strings->Add(item);
+        Target->CellStrings = strings;
+        Target->CellCreated = true;
+        return;
+    }
+    case ctImages: {
+        TGridSLIO indexes;
+        indexes.Read(In);
+        std::vector<int> values = SplitExtents(JoinItems(indexes.Strings));
+        if (!Target) return;
+        auto* list = new TIntList(Cell.X, Cell.Y);
+        for (int value : values)
+            list->Add(value);
+        Target->CellBitmap = list;
+        return;
+    }
+    case ctFilePicture: {
+        TGridFilePicIO picture;
+        picture.Read(In);
+        if (!Target) return;
+        auto* file = new TFilePicture();
+        Target->CellBitmap = file;
+        Target->CellCreated = true;
+        try {
+            file->SetFilename(picture.Filename);
+        } catch (const EInvalidGraphic&) {
+            // The name stays: the picture shows once its file is there again.
+        }
+        return;
+    }
+    case ctBitmap:
+    case ctBitButton:
+    case ctIcon:
+    case ctPicture: {
+        GraphicDataRecord(Type).Read(In);
+        return;
+    }
+    default:
+        return;
+    }
+}
+
+} // namespace
+
+TFileProgress TExtStringGrid::FileProgressReporter(bool Active)
+{
+    if (!OnFileProgress || !Active) return TFileProgress({});
+    return TFileProgress([this](int16_t Percent) { OnFileProgress(this, Percent); });
+}
+
+int TExtStringGrid::StreamID() const
+{
+    static std::atomic<int> lastID{0};
+    if (FStreamID == 0) FStreamID = ++lastID;
+    return FStreamID;
+}
+
+void TExtStringGrid::SaveRectToBinStream(const TRect& R, TMemoryStream& Stream)
+{
+    TComponentWriter out(Stream);
+    const int cols = R.Right - R.Left + 1;
+    const int rows = R.Bottom - R.Top + 1;
+    TGridPropIO header;
+    header.ColCount = cols;
+    header.RowCount = rows;
+    header.ColWidths = JoinExtents(R.Left, R.Right, [this](int c) { return ColWidths(c); });
+    header.RowHeights = JoinExtents(R.Top, R.Bottom, [this](int r) { return RowHeights(r); });
+    header.FullGrid = SaveFixedCells ? rows == RowCount() && cols == ColCount()
+                                     : rows == RowCount() - FixedRows() && cols == ColCount() - FixedCols();
+    header.ID = StreamID();
+    header.Write(out);
+
+    TGridCellIO cellIO;
+    TGridCellPropIO propIO(this);
+    TGridGraphicIO graphicIO;
+    TFileProgress progress = FileProgressReporter();
+    ExportNotification(0, R.Top);
+    for (int r = R.Top; r <= R.Bottom; ++r) {
+        ExportNotification(5, r);
+        for (int c = R.Left; c <= R.Right; ++c) {
+            const TCellProperties* props = FindCellProperties(c, r);
+            cellIO.Col = c;
+            cellIO.Row = r;
+            cellIO.Cell = Cells(c, r);
+            cellIO.HasProp = props != nullptr;
+            cellIO.Write(out);
+            if (!props) continue;
+            const TCellGraphic* graphic = OwnGraphic(props);
+            propIO.CellProperties().Assign(*props);
+            propIO.CellProperties().SetBrushColorTo(props->BrushColorTo());
+            propIO.CellProperties().GradientDirection = props->GradientDirection;
+            propIO.CellProperties().Control = props->Control;
+            propIO.HasGraphic = graphic && graphic->CellType != ctEmpty &&
+                                (!OwnsObjectOfKind(graphic->CellType) || graphic->CellCreated);
+            propIO.Write(out);
+            if (!propIO.HasGraphic) continue;
+            graphicIO.CellGraphic().CellText.clear();
+            graphicIO.CellGraphic().Assign(*graphic);
+            graphicIO.CellGraphic().CellCheckBoxState = graphic->CellCheckBoxState;
+            graphicIO.Write(out);
+            WriteCellPayload(*graphic, out);
+        }
+        progress.Report(r - R.Top, R.Bottom - R.Top);
+    }
+    ExportNotification(2, -1);
+}
+
+void TExtStringGrid::SaveToBinStream(TMemoryStream& Stream)
+{
+    SaveRectToBinStream(TRect{SaveStartCol(), SaveStartRow(), SaveEndCol(), SaveEndRow()}, Stream);
+}
+
+void TExtStringGrid::SaveToBinFile(const std::string& FileName)
+{
+    TMemoryStream stream;
+    SaveToBinStream(stream);
+    WriteFileBytes(FileName, stream.Bytes());
+}
+
+void TExtStringGrid::LoadAtPointFromBinStream(TPoint Point, TMemoryStream& Stream)
+{
+    ReadBinStream(Point, Stream, false);
+}
+
+void TExtStringGrid::LoadFromBinStream(TMemoryStream& Stream)
+{
+    ReadBinStream(TPoint{0, 0}, Stream, true);
+    FNumNodes = 0;
+    for (int r = FixedRows(); r < RowCount(); ++r) {
+        const TCellGraphic* graphic = OwnGraphic(FindCellProperties(0, r));
+        if (graphic && graphic->CellType == ctNode) ++FNumNodes;
+    }
+    if (FNumNodes > 0) RepaintCol(0);
+}
+
+void TExtStringGrid::LoadFromBinFile(const std::string& FileName)
+{
+    TMemoryStream stream(ReadFileBytes(FileName));
+    LoadFromBinStream(stream);
+}
+
+void TExtStringGrid::ReadBinStream(TPoint Point, TMemoryStream& Stream, bool WholeGridResizes)
+{
+    const size_t start = Stream.Position();
+    ReadBinRecords(Point, Stream, WholeGridResizes, false);
+    Stream.SetPosition(start);
+    const TGridUpdateScope update(*this);
+    ReadBinRecords(Point, Stream, WholeGridResizes, true);
+}
+
+// Without Apply only reads, so that a damaged stream is found before any cell changes.
+// Cells that land outside the grid are read and left out.
+void TExtStringGrid::ReadBinRecords(TPoint Point, TMemoryStream& Stream, bool WholeGridResizes, bool Apply)
+{
+    TComponentReader in(Stream);
+    TGridPropIO header;
+    header.Read(in);
+    const std::vector<int> widths = SplitExtents(header.ColWidths);
+    const std::vector<int> heights = SplitExtents(header.RowHeights);
+    const bool replace = header.FullGrid && WholeGridResizes;
+    if (replace && (header.ColCount < 1 || header.RowCount < 1 ||
+                    int64_t{header.ColCount} * header.RowCount * kSmallestCellRecord >
+                        static_cast<int64_t>(in.Remaining())))
+        throw EReadError("Invalid stream format");
+    if (replace && Apply) {
+        Clear();
+        SetRowCount(header.RowCount);
+        SetColCount(header.ColCount);
+        for (int c = 0; c < ColCount() && c < static_cast<int>(widths.size()); ++c)
+            SetColWidths(c, widths[static_cast<size_t>(c)]);
+        for (int r = 0; r < RowCount() && r < static_cast<int>(heights.size()); ++r)
+            SetRowHeights(r, heights[static_cast<size_t>(r)]);
+    }
+
+    TGridCellIO cellIO;
+    TGridCellPropIO propIO(this);
+    TGridCellPropIO defaults(this);
+    TGridGraphicIO graphicIO;
+    TFileProgress progress = FileProgressReporter(Apply);
+    std::optional<TPoint> origin;
+    if (replace) origin = TPoint{0, 0};
+    int64_t lastRow = std::numeric_limits<int64_t>::min();
+    while (in.Remaining() >= 2) {
+        cellIO.Read(in);
+        if (!origin) origin = TPoint{cellIO.Col, cellIO.Row};
+        const int64_t col = int64_t{cellIO.Col} - origin->X + Point.X;
+        const int64_t row = int64_t{cellIO.Row} - origin->Y + Point.Y;
+        const bool place = Apply && col >= 0 && col < ColCount() && row >= 0 && row < RowCount();
+        const TPoint cell{static_cast<int>(place ? col : 0), static_cast<int>(place ? row : 0)};
+        if (place) SetCells(cell.X, cell.Y, cellIO.Cell);
+        if (row != lastRow) {
+            lastRow = row;
+            progress.Report(static_cast<double>(row - Point.Y), header.RowCount - 1);
+        }
+        if (!cellIO.HasProp) continue;
+
+        TCellProperties* target = place ? GetCellProperties(cell.X, cell.Y) : nullptr;
+        const TCellProperties& start = target ? *target : defaults.CellProperties();
+        propIO.CellProperties().Assign(start);
+        propIO.CellProperties().SetBrushColorTo(start.BrushColorTo());
+        propIO.CellProperties().GradientDirection = start.GradientDirection;
+        propIO.Read(in);
+        if (target) {
+            target->Assign(propIO.CellProperties());
+            target->SetBrushColorTo(propIO.CellProperties().BrushColorTo());
+            target->GradientDirection = propIO.CellProperties().GradientDirection;
+        }
+        if (!propIO.HasGraphic) continue;
+
+        graphicIO.Read(in);
+        const TCellGraphic& read = graphicIO.CellGraphic();
+        TCellGraphic* graphic = place && !IsGraphicDataKind(read.CellType) ? CreateCellGraphic(cell.X, cell.Y) : nullptr;
+        if (graphic) {
+            graphic->Assign(read);
+            graphic->CellCheckBoxState = read.CellCheckBoxState;
+            // The payload gives an owning kind its own object; until then it holds none.
+            if (OwnsObjectOfKind(read.CellType)) graphic->CellCreated = false;
+        }
+        ReadCellPayload(read.CellType, in, graphic, cell);
+    }
+}

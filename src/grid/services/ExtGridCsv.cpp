@@ -1,0 +1,119 @@
+#include "grid/control/ExtStringGrid.h"
+#include "grid/control/settings/FloatingFooter.h"
+#include "grid/services/CsvFormat.h"
+#include "grid/services/FileProgress.h"
+#include "grid/services/GridUpdateScope.h"
+#include "grid/services/TextFileLines.h"
+#include "platform/rtl/Files.h"
+#include "platform/rtl/Streams.h"
+
+namespace {
+
+TTextFileCoding CsvFileCoding(bool Unicode, bool Oem)
+{
+    if (Unicode) return TTextFileCoding::Utf8Bom;
+    return Oem ? TTextFileCoding::Oem : TTextFileCoding::Ansi;
+}
+
+} // namespace
+
+std::vector<std::string> TExtStringGrid::CSVLines()
+{
+    TCsvCoding coding;
+    coding.Separator = Delimiter ? Delimiter : ',';
+    coding.AlwaysQuotes = AlwaysQuotes;
+    coding.QuoteEmptyCells = QuoteEmptyCells;
+    coding.JavaCSV = JavaCSV;
+    TFileProgress progress = FileProgressReporter();
+    std::vector<std::string> lines;
+    ExportNotification(0, SaveStartRow());
+    for (int r = SaveStartRow(); r <= SaveEndRow(); ++r) {
+        ExportNotification(5, r);
+        std::string line;
+        for (int c = SaveStartCol(); c <= SaveEndColWithHidden(); ++c) {
+            if (c > SaveStartCol()) line += coding.Separator;
+            line += CsvField(SavedCellText(c, r), coding);
+        }
+        lines.push_back(std::move(line));
+        progress.Report(r - SaveStartRow(), SaveRowCount() - 1);
+    }
+    ExportNotification(2, -1);
+    return lines;
+}
+
+void TExtStringGrid::SaveToCSV(const std::string& FileName, bool Unicode)
+{
+    WriteTextFileLines(FileName, CSVLines(), CsvFileCoding(Unicode, OemConvert));
+}
+
+void TExtStringGrid::AppendToCSV(const std::string& FileName, bool Unicode)
+{
+    std::vector<std::string> lines = ReadTextFileLines(FileName, OemConvert);
+    for (std::string& line : CSVLines())
+        lines.push_back(std::move(line));
+    WriteTextFileLines(FileName, lines, CsvFileCoding(Unicode, OemConvert));
+}
+
+void TExtStringGrid::LoadFromCSV(const std::string& FileName, int MaxRows)
+{
+    std::string bytes = ReadFileBytes(FileName);
+    if (bytes.empty()) return;
+    ReadCSVLines(DecodeTextLines(std::move(bytes), OemConvert), MaxRows, false);
+}
+
+void TExtStringGrid::InsertFromCSV(const std::string& FileName, int MaxRows)
+{
+    std::string bytes = ReadFileBytes(FileName);
+    if (bytes.empty()) return;
+    ReadCSVLines(DecodeTextLines(std::move(bytes), OemConvert), MaxRows, true);
+}
+
+void TExtStringGrid::LoadFromCSVStream(TMemoryStream& AStream, int MaxRows)
+{
+    const size_t start = std::min(AStream.Position(), AStream.Size());
+    AStream.SetPosition(AStream.Size());
+    ReadCSVLines(DecodeTextLines(AStream.Bytes().substr(start), OemConvert), MaxRows, false);
+}
+
+void TExtStringGrid::ReadCSVLines(const std::vector<std::string>& Lines, int MaxRows, bool Append)
+{
+    if (Lines.empty()) throw Exception("File is empty");
+    const size_t first = LoadFirstRow ? 0 : 1;
+    size_t count = Lines.size() > first ? Lines.size() - first : 0;
+    if (MaxRows > 0) count = std::min(count, static_cast<size_t>(MaxRows));
+    const char delimiter = Delimiter ? Delimiter : DetectCsvDelimiter(Lines[0], Lines.size() > 1 ? Lines[1] : "");
+    const int hidden = SaveHiddenCells ? NumHiddenColumns() : 0;
+
+    // Appended rows go where the floating footer's row is; its texts move to the new end.
+    const bool moveFooter = Append && FloatingFooter()->Visible();
+    std::vector<std::string> footerTexts;
+    int row = Append ? RowCount() : SaveStartRow();
+    if (moveFooter) {
+        row = RowCount() - 1;
+        for (int c = 0; c < ColCount(); ++c)
+            footerTexts.push_back(Cells(c, row));
+        ClearRows(row, 1);
+    }
+
+    TFileProgress progress = FileProgressReporter();
+    if (progress.Active())
+        SetRowCount(Append ? RowCount() + static_cast<int>(count) : row + static_cast<int>(count) + FixedFooters);
+    {
+        const TGridUpdateScope update(*this);
+        for (size_t i = 0; i < count; ++i, ++row) {
+            if (row >= RowCount() - FixedFooters) SetRowCount(row + 1000);
+            int col = SaveStartCol();
+            for (const std::string& field : SplitCsvLine(Lines[first + i], delimiter, JavaCSV)) {
+                if (ColCount() + hidden <= col) SetColCount(col + 1 - hidden);
+                LoadCell(col++, row, field);
+            }
+            progress.Report(static_cast<double>(i + 1), static_cast<double>(count));
+        }
+        SetRowCount(row + FixedFooters + (moveFooter ? 1 : 0));
+        FMaxRowCount = std::max(FMaxRowCount, RowCount());
+        for (int c = 0; c < static_cast<int>(footerTexts.size()) && c < ColCount(); ++c)
+            SetCells(c, RowCount() - 1, footerTexts[static_cast<size_t>(c)]);
+    }
+    DoCellsChanged(TRect{0, 0, ColCount(), RowCount()});
+    ColumnsChanged();
+}

@@ -1,0 +1,179 @@
+#include <gtest/gtest.h>
+
+#include <random>
+
+#include "../control/GridOnForm.h"
+#include "grid/services/CsvFormat.h"
+#include "grid/services/TextFileLines.h"
+#include "platform/rtl/Streams.h"
+#include "support/TestFiles.h"
+
+TEST(CsvField, QuotesWhatWouldOtherwiseBreakTheLine)
+{
+    struct Case {
+        std::string Text;
+        TCsvCoding Coding;
+        std::string Field;
+    };
+    TCsvCoding plain;
+    TCsvCoding noEmptyQuotes;
+    noEmptyQuotes.QuoteEmptyCells = false;
+    TCsvCoding java;
+    java.JavaCSV = true;
+    TCsvCoding always;
+    always.AlwaysQuotes = true;
+    for (const Case& c : std::vector<Case>{
+             {"a,b", plain, "\"a,b\""},
+             {"5", plain, "5"},
+             {"say \"hi\"", plain, "\"say \"\"hi\"\"\""},
+             {"", plain, "\"\""},
+             {"", noEmptyQuotes, ""},
+             {"", java, "^"},
+             {"a\r\nb", plain, "\"a\x0B" "b\""},
+             {"\"q\"\r\nb", plain, "\"\"\"q\"\"\x0B" "b\""},
+             {"a\r\nb", java, "a~b"},
+             {"a,b", java, "\"a,b\""},
+             {"x", always, "\"x\""},
+         })
+        EXPECT_EQ(CsvField(c.Text, c.Coding), c.Field) << c.Text;
+}
+
+TEST(CsvLine, DetectsTheDelimiterBothLinesAgreeOn)
+{
+    EXPECT_EQ(DetectCsvDelimiter("x;y;z", "1;2;3"), ';');
+    EXPECT_EQ(DetectCsvDelimiter("a,b;c", "1,2;3"), ',');
+    EXPECT_EQ(DetectCsvDelimiter("a\tb\tc", ""), '\t');
+    EXPECT_EQ(DetectCsvDelimiter("abc", "def"), 0);
+}
+
+TEST(CsvLine, SplitsQuotedAndPlainFields)
+{
+    using Fields = std::vector<std::string>;
+    EXPECT_EQ(SplitCsvLine("\"a,b\",5", ',', false), (Fields{"a,b", "5"}));
+    EXPECT_EQ(SplitCsvLine("\"say \"\"hi\"\"\",x", ',', false), (Fields{"say \"hi\"", "x"}));
+    EXPECT_EQ(SplitCsvLine(" ,a, ", ',', false), (Fields{"", "a", " "}));
+    EXPECT_EQ(SplitCsvLine("\"a\x0B" "b\"", ',', false), (Fields{"a\r\nb"}));
+    EXPECT_EQ(SplitCsvLine("^,a~b", ',', true), (Fields{"", "a\r\nb"}));
+    // A quote that never closes gives an empty field; the rest reads on.
+    EXPECT_EQ(SplitCsvLine("\"abc,d,e", ',', false), (Fields{"", "d", "e"}));
+    EXPECT_EQ(SplitCsvLine("one", 0, false), (Fields{"one"}));
+}
+
+TEST(CsvLine, EveryWrittenFieldReadsBack)
+{
+    const std::vector<std::string> texts = {"", "plain", "a,b", "say \"hi\"", "a\r\nb", "\"q\"\r\nline", "trail "};
+    for (bool java : {false, true}) {
+        TCsvCoding coding;
+        coding.JavaCSV = java;
+        std::string line;
+        for (const std::string& text : texts)
+            line += (line.empty() ? "" : ",") + CsvField(text, coding);
+        ASSERT_EQ(SplitTextLines(line).size(), 1u) << line;
+        EXPECT_EQ(SplitCsvLine(line, ',', java), texts) << line;
+    }
+}
+
+TEST(CsvLine, MutatedLinesNeverCrash)
+{
+    const std::string seed = "\"a,b\",\"say \"\"hi\"\"\",^,x~y,\"\x0B\",;|#\t";
+    std::mt19937 random(126);
+    for (int i = 0; i < 2000; ++i) {
+        std::string line = seed.substr(0, random() % (seed.size() + 1));
+        for (int k = 0; k < 3 && !line.empty(); ++k)
+            line[random() % line.size()] = "\",; ^~\x0B"[random() % 8];
+        const char delimiter = DetectCsvDelimiter(line, seed);
+        EXPECT_NO_THROW(SplitCsvLine(line, delimiter, i % 2 == 0));
+    }
+}
+
+class CsvFileTest : public GridOnForm {
+protected:
+    TempDir dir;
+};
+
+TEST_F(CsvFileTest, MultiLineCellsRoundTrip)
+{
+    grid->SetColCount(3);
+    grid->SetRowCount(2);
+    grid->SetCells(0, 0, "a,b");
+    grid->SetCells(1, 0, "two\r\nlines");
+    grid->SetCells(2, 0, "\"quoted\"\r\ntoo");
+    grid->SetCells(0, 1, "5");
+    const std::string file = dir.File("cells.csv");
+    grid->SaveToCSV(file, false);
+    EXPECT_EQ(ReadTestFile(file), "\"a,b\",\"two\x0Blines\",\"\"\"quoted\"\"\x0Btoo\"\r\n5,\"\",\"\"\r\n");
+
+    grid->ClearNormalCells();
+    grid->LoadFromCSV(file, 0);
+    EXPECT_EQ(grid->Cells(0, 0), "a,b");
+    EXPECT_EQ(grid->Cells(1, 0), "two\r\nlines");
+    EXPECT_EQ(grid->Cells(2, 0), "\"quoted\"\r\ntoo");
+    EXPECT_EQ(grid->Cells(0, 1), "5");
+    EXPECT_EQ(grid->RowCount(), 2);
+}
+
+TEST_F(CsvFileTest, GrowsInStepsAndEndsAtTheLastLine)
+{
+    grid->SetRowCount(10);
+    grid->SetColCount(2);
+    std::string text;
+    for (int i = 0; i < 2500; ++i)
+        text += std::to_string(i) + ";x\r\n";
+    WriteTestFile(dir.File("long.csv"), text);
+    std::vector<int> counts;
+    grid->OnFileProgress = [&](TObject*, int16_t p) { counts.push_back(p); };
+    grid->LoadFromCSV(dir.File("long.csv"), 0);
+    EXPECT_EQ(grid->RowCount(), grid->SaveStartRow() + 2500);
+    EXPECT_EQ(grid->Cells(0, grid->SaveStartRow() + 2499), "2499");
+    ASSERT_FALSE(counts.empty());
+    EXPECT_EQ(counts.back(), 100);
+    EXPECT_TRUE(std::is_sorted(counts.begin(), counts.end()));
+}
+
+TEST_F(CsvFileTest, MaxRowsAndHeaderLine)
+{
+    grid->SetColCount(2);
+    WriteTestFile(dir.File("h.csv"), "name,value\r\na,1\r\nb,2\r\nc,3\r\n");
+    grid->LoadFirstRow = false;
+    grid->LoadFromCSV(dir.File("h.csv"), 2);
+    const int first = grid->SaveStartRow();
+    EXPECT_EQ(grid->Cells(0, first), "a");
+    EXPECT_EQ(grid->Cells(0, first + 1), "b");
+    EXPECT_EQ(grid->RowCount(), first + 2);
+    EXPECT_EQ(grid->Delimiter, 0);
+}
+
+TEST_F(CsvFileTest, EmptyTextsAndMissingFiles)
+{
+    grid->SetCells(1, 1, "kept");
+    WriteTestFile(dir.File("empty.csv"), "");
+    grid->LoadFromCSV(dir.File("empty.csv"), 0);
+    EXPECT_EQ(grid->Cells(1, 1), "kept");
+
+    TMemoryStream bom(std::string("\xEF\xBB\xBF"));
+    try {
+        grid->LoadFromCSVStream(bom, 0);
+        FAIL();
+    } catch (const Exception& e) {
+        EXPECT_STREQ(e.what(), "File is empty");
+    }
+    EXPECT_THROW(grid->LoadFromCSV(dir.File("missing.csv"), 0), EFOpenError);
+    EXPECT_THROW(grid->AppendToCSV(dir.File("missing.csv"), false), EFOpenError);
+    EXPECT_EQ(grid->Cells(1, 1), "kept");
+}
+
+TEST_F(CsvFileTest, UnicodeFilesAndAppending)
+{
+    grid->SetColCount(1);
+    grid->SetRowCount(1);
+    grid->SetCells(0, 0, "\xE2\x82\xAC");
+    const std::string file = dir.File("u.csv");
+    grid->SaveToCSV(file, true);
+    EXPECT_EQ(ReadTestFile(file), "\xEF\xBB\xBF\xE2\x82\xAC\r\n");
+    grid->AppendToCSV(file, false);
+    EXPECT_EQ(ReadTestFile(file), "\x80\r\n\x80\r\n");
+    grid->SetRowCount(1);
+    grid->InsertFromCSV(file, 0);
+    EXPECT_EQ(grid->RowCount(), 3);
+    EXPECT_EQ(grid->Cells(0, 2), "\xE2\x82\xAC");
+}
