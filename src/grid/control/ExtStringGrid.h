@@ -1916,6 +1916,11 @@ public:
     int StreamID() const;
     using TFileProgressEvent = std::function<void(TObject* Sender, int16_t Progress)>;
     TFileProgressEvent OnFileProgress;
+    // The real column of saved column ACol, and the last saved column.
+    int SavedRealCol(int ACol) const { return SaveHiddenCells ? ACol : RealColIndex(ACol); }
+    int SaveEndColWithHidden() const { return SaveEndCol() + (SaveHiddenCells ? NumHiddenColumns() : 0); }
+    // Reports to OnFileProgress; silent when that is unset or Active is false.
+    TFileProgress FileProgressReporter(bool Active = true);
 
     // CSV files (ExtGridCsv.cpp). Delimiter 0 writes "," and detects the delimiter when
     // reading; MaxRows <= 0 reads every line.
@@ -1955,11 +1960,6 @@ private:
     // The save area's lines; the columns are real ones, hidden ones too with SaveHiddenCells.
     std::vector<std::string> CSVLines();
     void ReadCSVLines(const std::vector<std::string>& Lines, int MaxRows, bool Append);
-    // The real column of saved column ACol, and the last saved column.
-    int SavedRealCol(int ACol) const { return SaveHiddenCells ? ACol : RealColIndex(ACol); }
-    int SaveEndColWithHidden() const { return SaveEndCol() + (SaveHiddenCells ? NumHiddenColumns() : 0); }
-    // Reports to OnFileProgress; silent when that is unset or Active is false.
-    TFileProgress FileProgressReporter(bool Active = true);
 
     // Reads the stream once to check it, then again to place its cells.
     void ReadBinStream(TPoint Point, TMemoryStream& Stream, bool WholeGridResizes);
@@ -1971,9 +1971,6 @@ public:
 
     // ==== HTML and XML exchange ====
 public:
-    // Fired with the percentage done while a file is written.
-    using TFileProgressEvent = std::function<void(TObject* Sender, int Progress)>;
-    TFileProgressEvent OnFileProgress;
     // The save area as a list of records, one element per row and one per cell; FieldDescr
     // names the cell elements (FIELD0, FIELD1 ... where it has no name). The bytes are in
     // XMLEncoding (ExtGridXmlExchange.cpp).

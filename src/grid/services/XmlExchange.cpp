@@ -5,6 +5,7 @@
 #include <vector>
 
 #include "grid/control/ExtStringGrid.h"
+#include "grid/services/FileProgress.h"
 #include "platform/os/FileSystem.h"
 #include "platform/rtl/CodePage.h"
 #include "platform/rtl/Exceptions.h"
@@ -92,16 +93,6 @@ std::string TXmlGridWriter::FieldName(int Index, const TStringList* FieldDescr) 
     return kFieldPrefix + std::to_string(Index);
 }
 
-void TXmlGridWriter::ReportProgress(int Row)
-{
-    // Counted from the first saved row, so that fixed rows above it never push it past 100.
-    const int span = std::max(1, FGrid.SaveEndRow() - FGrid.SaveStartRow());
-    const int progress = static_cast<int>(std::lround(100.0 * (Row - FGrid.SaveStartRow()) / span));
-    if (progress == FLastProgress) return;
-    FLastProgress = progress;
-    if (FGrid.OnFileProgress) FGrid.OnFileProgress(&FGrid, progress);
-}
-
 void TXmlGridWriter::Save(const std::string& FileName, const std::string& ListDescr, const std::string& RecordDescr,
                           const TStringList* FieldDescr, bool ExportEmptyCells)
 {
@@ -109,13 +100,12 @@ void TXmlGridWriter::Save(const std::string& FileName, const std::string& ListDe
     std::string text = "<?xml version=\"1.0\" encoding=\"" + FGrid.XMLEncoding + "\" ?>" + eol;
     text += "<" + ListDescr + ">" + eol;
     FGrid.ExportNotification(0, FGrid.SaveStartRow());
-    // Hidden columns keep their cells at the real indexes past the shown ones.
-    const int lastCol = FGrid.SaveEndCol() + (FGrid.SaveHiddenCells ? FGrid.NumHiddenColumns() : 0);
+    TFileProgress progress = FGrid.FileProgressReporter();
     for (int r = FGrid.SaveStartRow(); r <= FGrid.SaveEndRow(); ++r) {
         FGrid.ExportNotification(5, r);
         text += "<" + RecordDescr + ">" + eol;
-        for (int c = FGrid.SaveStartCol(); c <= lastCol; ++c) {
-            const int real = FGrid.SaveHiddenCells ? c : FGrid.RealColIndex(c);
+        for (int c = FGrid.SaveStartCol(); c <= FGrid.SaveEndColWithHidden(); ++c) {
+            const int real = FGrid.SavedRealCol(c);
             if (FGrid.IsMergedNonBaseCell(real, r)) continue;
             std::string cell;
             FGrid.SaveCell(real, r, cell);
@@ -125,7 +115,8 @@ void TXmlGridWriter::Save(const std::string& FileName, const std::string& ListDe
             text += "<" + name + ">" + EscapeXmlCellText(cell) + "</" + name + ">" + eol;
         }
         text += "</" + RecordDescr + ">" + eol;
-        ReportProgress(r);
+        // Counted from the first saved row, so that fixed rows above it never push it past 100.
+        progress.Report(r - FGrid.SaveStartRow(), FGrid.SaveEndRow() - FGrid.SaveStartRow());
     }
     text += "</" + ListDescr + ">" + eol;
     try {

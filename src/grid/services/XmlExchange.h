@@ -23,10 +23,8 @@ public:
 
 private:
     std::string FieldName(int Index, const TStringList* FieldDescr) const;
-    void ReportProgress(int Row);
 
     TExtStringGrid& FGrid;
-    int FLastProgress = -1;
 };
 
 // Reads an XML file into the grid by walking its tree: each child of the document element

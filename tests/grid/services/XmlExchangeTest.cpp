@@ -35,7 +35,7 @@ TEST_F(XmlExchangeTest, ATwoByTwoAreaIsWrittenAsRecordsAndReadsBack)
 {
     FillPlain({{"a", "b"}, {"c", "d"}});
     std::vector<int> progress;
-    grid->OnFileProgress = [&](TObject*, int Progress) { progress.push_back(Progress); };
+    grid->OnFileProgress = [&](TObject*, int16_t Progress) { progress.push_back(Progress); };
     grid->SaveToXML(dir.File("t.xml"), "rows", "row", nullptr, true);
     EXPECT_EQ(ReadTestFile(dir.File("t.xml")), ReadTestFile(std::string(TEST_DATA_DIR) + "/services/golden/rows_2x2.xml"));
     EXPECT_EQ(progress, (std::vector<int>{0, 100}));
