@@ -271,18 +271,20 @@ bool TExtStringGrid::SkipFixedCellsKey(Word Key)
 bool TExtStringGrid::KeyAfter(Word Key, TShiftState Shift)
 {
     const bool ctrl = Shift.Contains(ssCtrl), shiftKey = Shift.Contains(ssShift);
-    const auto clipboard = [this](const TClipboardEvent& Event) {
+    const auto clipboard = [this](const TClipboardEvent& Event, void (TExtStringGrid::*Action)()) {
         bool allow = true;
         if (Event) Event(this, allow);
-        // The event is heard, but the grid has no clipboard services yet to act on it.
+        if (allow) (this->*Action)();
         return true;
     };
     if (Navigation()->AllowClipboardShortCuts) {
-        if (ctrl && Key == 'X') return clipboard(OnClipboardCut);
-        if (ctrl && Key == 'V') return clipboard(OnClipboardPaste);
-        if (ctrl && (Key == 'C' || Key == VK_INSERT)) return clipboard(OnClipboardCopy);
-        if (shiftKey && Key == VK_INSERT) return clipboard(OnClipboardPaste);
-        if (shiftKey && Key == VK_DELETE) return clipboard(OnClipboardCut);
+        if (ctrl && Key == 'X') return clipboard(OnClipboardCut, &TExtStringGrid::CutSelectionToClipboard);
+        if (ctrl && Key == 'V') return clipboard(OnClipboardPaste, &TExtStringGrid::PasteSelectionFromClipboard);
+        if (ctrl && (Key == 'C' || Key == VK_INSERT))
+            return clipboard(OnClipboardCopy, &TExtStringGrid::CopySelectionToClipboard);
+        if (shiftKey && Key == VK_INSERT)
+            return clipboard(OnClipboardPaste, &TExtStringGrid::PasteSelectionFromClipboard);
+        if (shiftKey && Key == VK_DELETE) return clipboard(OnClipboardCut, &TExtStringGrid::CutSelectionToClipboard);
     }
     const bool alt = Shift.Contains(ssAlt);
     if (Key == VK_INSERT && !ctrl && !shiftKey && !alt && Navigation()->AllowInsertRow) InsertRowByKey();

@@ -880,6 +880,8 @@ public:
     // its text step in CellTextPainter.cpp.)
     bool AutoNumAlign = false;
     bool Multilinecells = false;
+    // Copied multi-line cells keep their line breaks as a spreadsheet reads them.
+    bool ExcelClipboardFormat = false;
     // Texts too long for their cell end in "...".
     bool EnhTextSize = false;
     // While OnDrawCell or OnCustomCellDraw is assigned, the cell texts are left to them.
@@ -1993,6 +1995,66 @@ private:
 
 public:
     // ==== end of HTML and XML exchange ====
+
+    // ==== clipboard ====
+public:
+    // Cells go to the clipboard as text (fields split by tabs, lines ended by CR LF) and,
+    // with the Navigation options, as rich text and in the grid's own cell format
+    // (ExtGridClipboard.cpp, ExtGridPaste.cpp, ExtGridSmartPaste.cpp).
+    enum TClipOperation { coCut, coCopy };
+    void CopyToClipBoard();
+    void CopySelectionToClipboard();
+    void CutToClipboard();
+    void CutSelectionToClipboard();
+    // The save area as HTML with its plain text beside it. Pictures are written only into
+    // ImageFolder, and left out when no folder is given.
+    void CopyToClipBoardAsHTML(const std::string& ImageFolder = "");
+    void PasteFromClipboard();
+    // Pastes at the selection; with AllowSmartClipboard one pasted cell fills the selection,
+    // two continue as a series of dates or numbers, more repeat as a pattern.
+    void PasteSelectionFromClipboard();
+    std::string GetSelectionAsText();
+    void SetSelectionAsText(const std::string& Value);
+    // Each returns the number of pasted fields; Rows and Cols the lines and the last line's
+    // fields. Nothing is written outside the grid.
+    int PasteTextAt(int ACol, int ARow, int& Rows, int& Cols, const std::string& Text);
+    int PasteFromClipboardAt(int ACol, int ARow, int& Rows, int& Cols);
+    void CopyRectToClipboard(const TRect& R, bool Filter);
+    std::string RectToText(const TRect& R, bool Filter);
+    void CopyRectAsCells(const TRect& R);
+    void CopyCellAsRTF(int ACol, int ARow);
+    // Widens the selection until no merged area lies half inside it.
+    void ExpandSelectionToMerges();
+    TClipboardBeforePasteEvent OnClipboardBeforePasteWideCell;
+    TEditChangeEvent OnClipboardAfterPasteWideCell;
+
+protected:
+    virtual void BeginPaste() {}
+    virtual void EndPaste() {}
+    // Marks the target's rows modified when ShowModified is on.
+    virtual void SetRowModifiedFlag(TPoint FromTopLeft, const TRect& Target, TClipOperation Op);
+    // Writes one pasted text: a check box takes it as its state, other cells as their text.
+    virtual void PasteCellText(int ACol, int ARow, const std::string& Text);
+    virtual bool GetAllowFMTClipboard() const;
+
+private:
+    TRect SaveArea() const;
+    // Empties the cells that may change (all with AllowClipboardAlways), undoably.
+    void ClearForCut(const TRect& R);
+    // One pasted field at (ACol, ARow): the editability test, the paste events, the write.
+    bool PasteField(int ACol, int ARow, const std::string& Field);
+    bool PasteSmartText(int ACol, int ARow, std::string Text, bool CheckAllowAlways);
+    void SmartFill(const TGridRect& S);
+    bool SmartSeries(const TGridRect& S);
+    void SmartRepeat(const TGridRect& S, int Pasted);
+    void PasteBlockRepeat(const TGridRect& S, int Rows, int Cols);
+    int RowGrowLimit() const;
+    TPoint FClipOrigin{-1, -1};
+    TClipOperation FLastClipOperation = coCopy;
+    bool FPasteAll = false;
+
+public:
+    // ==== end of clipboard ====
 
     // ==== Office and database exchange ====
 public:

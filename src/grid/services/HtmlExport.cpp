@@ -90,8 +90,8 @@ std::string HtmlAsciiText(const std::string& Utf8Text)
     return ascii;
 }
 
-THtmlExport::THtmlExport(TExtStringGrid& Grid, const std::string& Dir)
-    : FGrid(Grid), FSettings(*Grid.HTMLSettings()), FDir(Dir)
+THtmlExport::THtmlExport(TExtStringGrid& Grid, const std::string& Dir, bool WritePictures)
+    : FGrid(Grid), FSettings(*Grid.HTMLSettings()), FDir(Dir), FWritePictures(WritePictures)
 {
 }
 
@@ -184,7 +184,7 @@ std::string THtmlExport::WithPictures(int RealCol, int ARow, const std::string& 
     const TCellGraphic* graphic = FGrid.GetCellGraphic(RealCol, ARow);
     if (!graphic) return Text;
     if (graphic->CellType == ctNode) return "+" + Text;
-    if (!FSettings.ExportImages) return Text;
+    if (!FSettings.ExportImages || !FWritePictures) return Text;
     if (graphic->CellType == ctBitmap)
         if (const auto* bitmap = dynamic_cast<const TGraphic*>(graphic->CellBitmap)) return Text + Picture(*bitmap);
     if (graphic->CellType == ctPicture)

@@ -12,8 +12,9 @@ class TFont;
 // JPEG files into an "images" folder.
 class THtmlExport {
 public:
-    // Pictures go into Dir + "images"; Dir is empty or ends with "/".
-    THtmlExport(TExtStringGrid& Grid, const std::string& Dir);
+    // Pictures go into Dir + "images"; Dir is empty or ends with "/". Without WritePictures
+    // no picture is written.
+    THtmlExport(TExtStringGrid& Grid, const std::string& Dir, bool WritePictures = true);
     std::string Text();
 
 private:
@@ -32,6 +33,7 @@ private:
     TExtStringGrid& FGrid;
     const THTMLSettings& FSettings;
     std::string FDir;
+    bool FWritePictures;
     int FFirstCol = 0;
     std::vector<std::string> FStyles;
     int FPictures = 0;

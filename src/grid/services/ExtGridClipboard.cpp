@@ -1,0 +1,190 @@
+// Copying and cutting cells: text, rich text, the grid's own cell format and HTML.
+#include <algorithm>
+
+#include "grid/control/ExtStringGrid.h"
+#include "grid/foundation/model/MouseActions.h"
+#include "grid/foundation/model/Navigation.h"
+#include "grid/control/GridRegistrations.h"
+#include "grid/control/settings/BalloonSettings.h"
+#include "grid/foundation/model/UndoRedo.h"
+#include "grid/foundation/text/CellText.h"
+#include "grid/foundation/text/ClipboardHtml.h"
+#include "grid/services/ClipboardText.h"
+#include "grid/services/HtmlExport.h"
+#include "platform/rtl/CodePage.h"
+#include "platform/rtl/Streams.h"
+#include "platform/ui/Clipboard.h"
+
+namespace {
+// Batches the writes of one copy into one clipboard change.
+struct TClipboardBatch {
+    TClipboardBatch() { Clipboard()->Open(); }
+    ~TClipboardBatch() { Clipboard()->Close(); }
+};
+} // namespace
+
+TRect TExtStringGrid::SaveArea() const { return TRect{SaveStartCol(), SaveStartRow(), SaveEndCol(), SaveEndRow()}; }
+
+bool TExtStringGrid::GetAllowFMTClipboard() const { return Navigation()->AllowFmtClipboard; }
+
+std::string TExtStringGrid::RectToText(const TRect& R, bool Filter)
+{
+    const TMouseActions& mouse = *MouseActions();
+    FClipOrigin = {R.Left, R.Top};
+    ExportNotification(0, -1);
+    std::string text;
+    for (int r = R.Top; r <= R.Bottom; ++r) {
+        ExportNotification(1, r);
+        const int selRow = mouse.RowSelectPersistent ? RealRowIndex(r) : r;
+        if (mouse.DisjunctRowSelect() && !RowSelect(selRow) && Filter && !mouse.DisjunctColSelect()) continue;
+        for (int c = R.Left; c <= R.Right; ++c) {
+            if (mouse.DisjunctColSelect() && !ColSelect(c) && Filter) continue;
+            std::string cell;
+            SaveCell(RealColIndex(c), r, cell);
+            if (GetTextType(cell, false) == ttWideEncoded) cell = DecodeWideCellText(cell);
+            cell = QuoteClipboardField(cell, false);
+            if (!Navigation()->CopyHTMLTagsToClipboard && cell.find("</") != std::string::npos)
+                cell = StrippedCells(c, r);
+            if (ExcelClipboardFormat && Multilinecells) cell = QuoteClipboardField(cell, true);
+            text += cell;
+            if (c != R.Right) text += '\t';
+        }
+        if (R.Bottom > R.Top) text += "\r\n";
+    }
+    ExportNotification(2, -1);
+    return text;
+}
+
+void TExtStringGrid::CopyRectToClipboard(const TRect& R, bool Filter)
+{
+    const TClipboardBatch batch;
+    Clipboard()->SetAsText(RectToText(R, Filter));
+    if (Navigation()->AllowRTFClipboard) CopyCellAsRTF(R.Left, R.Top);
+    if (Navigation()->AllowFmtClipboard) CopyRectAsCells(R);
+}
+
+void TExtStringGrid::CopyCellAsRTF(int ACol, int ARow)
+{
+    const std::string text = Cells(ACol, ARow);
+    if (text.find("{\\") == std::string::npos) return;
+    Clipboard()->SetBuffer(RegisterClipboardFormat("Rich Text Format"), Utf8ToUtf16Le(text) + std::string(2, '\0'));
+}
+
+void TExtStringGrid::CopyRectAsCells(const TRect& R)
+{
+    TMemoryStream stream;
+    SaveRectToBinStream(R, stream);
+    Clipboard()->SetBuffer(GridRegistrations().CellsClipboardFormat, stream.Bytes());
+}
+
+void TExtStringGrid::CopyToClipBoard()
+{
+    CopyRectToClipboard(SaveArea(), false);
+    FLastClipOperation = coCopy;
+}
+
+void TExtStringGrid::CopySelectionToClipboard()
+{
+    ExpandSelectionToMerges();
+    const TMouseActions& mouse = *MouseActions();
+    const bool formatted = Navigation()->AllowFmtClipboard;
+    const TGridRect sel = Selection();
+    if (mouse.DisjunctRowSelect() && !formatted)
+        CopyRectToClipboard(TRect{FixedCols(), SaveStartRow(), ColCount() - FixedRightCols - 1, SaveEndRow()}, true);
+    else if (mouse.DisjunctColSelect() && !formatted)
+        CopyRectToClipboard(SaveArea(), true);
+    else
+        CopyRectToClipboard(TRect{sel.Left, sel.Top, sel.Right, sel.Bottom}, false);
+    FLastClipOperation = coCopy;
+}
+
+void TExtStringGrid::ClearForCut(const TRect& R)
+{
+    const bool always = Navigation()->AllowClipboardAlways;
+    if (UndoRedo()) UndoRedo()->StartSequence();
+    for (int r = R.Top; r <= R.Bottom; ++r)
+        for (int c = R.Left; c <= R.Right; ++c)
+            if (always || IsEditable(c, r)) {
+                if (UndoRedo()) UndoRedo()->RegisterChange(c, r, Cells(c, r), "");
+                SetCells(c, r, "");
+            }
+    if (UndoRedo()) UndoRedo()->StopSequence();
+    if (ShowModified()->Enabled)
+        for (int r = R.Top; r <= R.Bottom; ++r) SetRowModified(r, true);
+}
+
+void TExtStringGrid::CutToClipboard()
+{
+    CopyRectToClipboard(SaveArea(), false);
+    ClearForCut(SaveArea());
+    FLastClipOperation = coCut;
+}
+
+void TExtStringGrid::CutSelectionToClipboard()
+{
+    CopySelectionToClipboard();
+    const TMouseActions& mouse = *MouseActions();
+    const TGridRect sel = Selection();
+    if (mouse.DisjunctRowSelect()) {
+        for (int r = FixedRows(); r < RowCount(); ++r) {
+            if (!RowSelect(mouse.RowSelectPersistent ? RealRowIndex(r) : r)) continue;
+            for (int c = 0; c < ColCount(); ++c) SetCells(c, r, "");
+            if (ShowModified()->Enabled) SetRowModified(r, true);
+        }
+    } else if (mouse.DisjunctColSelect()) {
+        for (int c = FixedCols(); c < ColCount(); ++c)
+            if (ColSelect(c))
+                for (int r = 0; r < RowCount(); ++r) SetCells(c, r, "");
+    } else {
+        const TRect area{sel.Left, sel.Top, sel.Right, sel.Bottom};
+        ClearForCut(area);
+        if (Navigation()->AllowFmtClipboard)
+            for (int r = area.Top; r <= area.Bottom; ++r)
+                for (int c = area.Left; c <= area.Right; ++c) FreeCellProperties(RealColIndex(c), r);
+    }
+    FLastClipOperation = coCut;
+    DoCellsChanged(TRect{sel.Left, sel.Top, sel.Right, sel.Bottom});
+    if (NumHiddenColumns() > 0) Repaint();
+}
+
+void TExtStringGrid::CopyToClipBoardAsHTML(const std::string& ImageFolder)
+{
+    std::string folder = ImageFolder;
+    if (!folder.empty() && folder.back() != '/') folder += '/';
+    std::string html = THtmlExport(*this, folder, !ImageFolder.empty()).Text();
+    BuildClipboardHtml(html);
+    const TClipboardBatch batch;
+    Clipboard()->SetBuffer(RegisterClipboardFormat("HTML Format"), Utf8ToWin1252(html));
+    // Other programs paste the cells' text, not the markup with its header.
+    Clipboard()->SetAsText(RectToText(SaveArea(), false));
+}
+
+std::string TExtStringGrid::GetSelectionAsText()
+{
+    const TGridRect sel = Selection();
+    return RectToText(TRect{sel.Left, sel.Top, sel.Right, sel.Bottom}, false);
+}
+
+void TExtStringGrid::ExpandSelectionToMerges()
+{
+    TGridRect sel = Selection();
+    bool grown = true;
+    while (grown) {
+        grown = false;
+        for (int r = sel.Top; r <= sel.Bottom && !grown; ++r)
+            for (int c = sel.Left; c <= sel.Right && !grown; ++c) {
+                if (!IsMergedCell(c, r)) continue;
+                const TPoint base = BaseCell(c, r);
+                const TPoint span = CellSpan(base.X, base.Y);
+                const TGridRect merged{base.X, base.Y, base.X + span.X, base.Y + span.Y};
+                const TGridRect wider{std::min(sel.Left, merged.Left), std::min(sel.Top, merged.Top),
+                                      std::max(sel.Right, merged.Right), std::max(sel.Bottom, merged.Bottom)};
+                if (wider.Left != sel.Left || wider.Top != sel.Top || wider.Right != sel.Right ||
+                    wider.Bottom != sel.Bottom) {
+                    sel = wider;
+                    grown = true;
+                }
+            }
+    }
+    SetSelection(sel);
+}
