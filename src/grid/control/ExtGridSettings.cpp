@@ -39,6 +39,7 @@ void TExtStringGrid::WireSettings()
     FBalloon->OnEnableChange = [this](TObject*) { BalloonChanged(); };
 
     FSortSettings->FixedRowCount = [this] { return FixedRows(); };
+    FSortSettings->Grid = this;
     // The sorted column's header colours are drawn in the last fixed row.
     FSortSettings->OnHeaderChange = [this](TObject*) {
         if (FixedRows() > 0) RepaintRow(FixedRows() - 1);

@@ -27,7 +27,6 @@
 #include "grid/foundation/painting/CellButtons.h"
 #include "grid/foundation/painting/CellGraphics.h"
 #include "grid/foundation/painting/OfficeTheme.h"
-#include "grid/services/RowOrder.h"
 #include "platform/rtl/Exceptions.h"
 
 class TBackGround;
@@ -1364,10 +1363,6 @@ public:
     THintWindow* SizingHintWindow() const { return FSizingHint; }
     // The arrows at the target of a row or column move.
     const TMoveMarkers& MoveMarkers() const { return FMoveMarkers; }
-    // Sorts the normal rows on SortSettings' column and direction; QUnSort brings back the
-    // order they had before the first sort.
-    void QSort();
-    void QUnSort();
 
 protected:
     // Hooks for descendants.
@@ -1420,10 +1415,6 @@ private:
     void EndFixedSizing(int X, int Y);
     void DropMove(int ACol, int ARow);
     void HeaderClickSort(int ACol, int ARow, int OrigCol, int X, int Y, bool Moved);
-    void ApplyRowPermutation(int FirstRow, const std::vector<int>& Perm);
-    // The normal rows that sorting reorders.
-    int FirstSortRow() const { return FixedRows(); }
-    int SortRowCount() const { return RowCount() - FixedFooters - FixedRows(); }
 
     void HoverFixedCell(int ACol, int ARow);
     // True when it scrolled up: the drag then stays a row drag over the header row.
@@ -1473,7 +1464,6 @@ private:
     // The cell whose in-cell or expand button is held down; (-1, -1) none.
     TPoint FPushedCellButton{-1, -1};
     THintWindow* FSizingHint = nullptr;
-    TRowOrder FRowOrder;
     TMoveMarkers FMoveMarkers{this};
     // ==== end of mouse ====
 public:
@@ -1886,6 +1876,48 @@ public:
     // ==== end of nodes, floating footer and cell operations ====
 
     // ==== sorting and filtering ====
+public:
+    // Cell and row comparison (SortCompare.cpp): -1, 0 or 1; 1 puts ARow1 after ARow2 in
+    // ascending order. Every compare reads the cells anew and asks the column's format.
+    int CompareCells(int ACol, int ARow1, int ARow2, TSortDirection Direction);
+    int CompareRows(int ACol, int ARow1, int ARow2);
+    int CompareRowsIndexed(int Index, int ARow1, int ARow2);
+    std::function<void(TObject* Sender, const std::string& Str1, const std::string& Str2, int& Res)>
+        OnCustomCompare;
+    std::function<void(TObject* Sender, int ACol, int Row1, int Row2, int& Res)> OnRawCompare;
+
+    // Row sorting (RowSort.cpp), in place through SortSwapRows; not stable.
+    void Sort(int Column, TSortDirection Direction);
+    void SortByColumn(int Col);
+    void QSort();
+    // Raises EExtGridError when SortIndexes is empty.
+    void QSortIndexed();
+    // Sorts the rows below each expanded node of the deepest node level.
+    void QSortGroup();
+    void QSortGroupIndexed();
+    // Puts every row back where it stood at the last InitSortXRef; nothing when rows were
+    // added or removed since.
+    void QUnSort();
+    void QuickSort(int Col, int Left, int Right);
+    void QuickSortIndexed(int Left, int Right);
+    // Swaps the two rows when they are out of order at Col or, on a tie, a later column.
+    bool SortLine(int Col, int ARow1, int ARow2);
+    void InitSortXRef();
+    // The row position of each row before the sorts since the last InitSortXRef.
+    const std::vector<int>& SortRowXRef() const { return FSortRowXRef; }
+    std::function<void(TObject* Sender, int OldRow, int NewRow)> OnRowUpdate;
+
+private:
+    void QuickSortRows(int ACol, int Left, int Right, bool Indexed);
+    // Three rows appended for the pivot copy while SortStep runs.
+    void WithSortScratchRows(const std::function<void()>& SortStep);
+    void CopyPivotRow(int ARow, int ScratchRow);
+    void SortRows(bool Indexed, bool Grouped);
+    void SortGroups(bool Indexed);
+    void UnSortRows(std::vector<int>& Work, int Left, int Right);
+
+    std::vector<int> FSortRowXRef;
+
 public:
     // ==== end of sorting and filtering ====
 
