@@ -40,6 +40,7 @@ class TDragDropSettings;
 class TDragScrollOptions;
 class TFilePicture;
 class TFilter;
+class TFilterData;
 class TFilterDropDown;
 class TFloatingFooter;
 class TGridProgressAppearance;
@@ -1907,6 +1908,34 @@ public:
     const std::vector<int>& SortRowXRef() const { return FSortRowXRef; }
     std::function<void(TObject* Sender, int OldRow, int NewRow)> OnRowUpdate;
 
+    // Row filtering (RowFilter.cpp). Rows that fail the filter leave the grid for the hidden
+    // row store, one level per filter pass.
+    virtual bool MatchFilterRow(int ARow);
+    void FilterRow(int ARow);
+    void ApplyFilter();
+    bool FilterActive() const { return FFilterActive; }
+    void SetFilterActive(bool Value);
+    // True when more than one level remains.
+    bool RemoveLastFilter();
+    void RemoveAllFilters();
+    // The narrowing filter of typed text; AColumn -1 tests whole rows.
+    void NarrowDown(const std::string& ACondition, int AColumn);
+    bool FilterNormalCellsOnly = true;
+    std::function<void(TObject* Sender, int ARow, bool& AcceptRow)> OnCustomFilter;
+    std::function<void(TObject* Sender, int Progress)> OnFilterProgress;
+
+    // The filter drop-down's choices (FilterDropDownChoice.cpp), for the column FilterCol.
+    virtual void FilterListSelect(int ItemIndex);
+    virtual void FilterCheckListDone(const std::vector<bool>& Checked);
+    int FilterCol = -1;
+    bool AutoFilterUpdate = true;
+    std::function<void(TObject* Sender, int Column, int ItemIndex, const std::string& FriendlyName,
+                       std::string& FilterCondition)>
+        OnFilterSelect;
+    std::function<void(TObject* Sender, int Column, int ItemIndex, const std::string& FriendlyName,
+                       std::string& FilterCondition, const std::vector<bool>& CheckList)>
+        OnFilterCheck;
+
 private:
     void QuickSortRows(int ACol, int Left, int Right, bool Indexed);
     // Three rows appended for the pivot copy while SortStep runs.
@@ -1915,8 +1944,14 @@ private:
     void SortRows(bool Indexed, bool Grouped);
     void SortGroups(bool Indexed);
     void UnSortRows(std::vector<int>& Work, int Left, int Right);
+    // Brings back the rows of the newest filter level.
+    void RestoreFilterLevel();
+    std::string FilterText(const TFilterData& Item, int ARow);
 
     std::vector<int> FSortRowXRef;
+    bool FFilterActive = false;
+    int FFilterFixedRows = 0;
+    std::string FLastFilter;
 
 public:
     // ==== end of sorting and filtering ====
