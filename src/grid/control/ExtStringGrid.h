@@ -27,6 +27,7 @@
 #include "grid/foundation/painting/CellButtons.h"
 #include "grid/foundation/painting/CellGraphics.h"
 #include "grid/foundation/painting/OfficeTheme.h"
+#include "grid/services/FindParameters.h"
 #include "platform/rtl/Exceptions.h"
 
 class TBackGround;
@@ -1957,6 +1958,65 @@ public:
     // ==== end of sorting and filtering ====
 
     // ==== find, highlight and search footer ====
+public:
+    // Find and replace (GridFind.cpp). "Not found" is (-1, -1); StartCell (-1, -1) starts at
+    // the beginning of the area (its end with fnBackward).
+    TPoint Find(TPoint StartCell, const std::string& s, TFindParameters FindParams);
+    TPoint FindFirst(const std::string& s, TFindParameters FindParams);
+    TPoint FindNext();
+    // Replaces OrigStr, in any case, in the stored text of every cell found; the number of
+    // cells changed.
+    int Replace(const std::string& OrigStr, const std::string& NewStr, TFindParameters FindParams);
+    // The first normal row whose sort column starts with s (upper case); -1 for none.
+    int Search(const std::string& s);
+    TPoint SearchCell{-1, -1};
+    std::string SearchCache;
+    int FFindCol = 0;
+    int FFindRow = 0;
+    bool FindBusy() const { return FFindBusy; }
+
+    // Highlight tags "hi" and mark tags "e" (CellTagging.cpp). They work on the stored
+    // texts, and a cell without an occurrence or a tag is left as it is.
+    static std::string HilightText(bool DoCase, const std::string& S, const std::string& Text);
+    static std::string UnHilightText(const std::string& S);
+    static std::string MarkText(bool DoCase, const std::string& S, const std::string& Text);
+    static std::string UnMarkText(const std::string& S);
+    void HilightInCell(bool DoCase, int Col, int Row, const std::string& HiText);
+    void HilightInCol(bool DoFixed, bool DoCase, int Col, const std::string& HiText);
+    void HilightInRow(bool DoFixed, bool DoCase, int Row, const std::string& HiText);
+    void HilightInGrid(bool DoFixed, bool DoCase, const std::string& HiText);
+    void UnHilightInCell(int Col, int Row);
+    void UnHilightInCol(bool DoFixed, int Col);
+    void UnHilightInRow(bool DoFixed, int Row);
+    void UnHilightInGrid(bool DoFixed);
+    void MarkInCell(bool DoCase, int Col, int Row, const std::string& HiText);
+    void MarkInCol(bool DoFixed, bool DoCase, int Col, const std::string& HiText);
+    void MarkInRow(bool DoFixed, bool DoCase, int Row, const std::string& HiText);
+    void MarkInGrid(bool DoFixed, bool DoCase, const std::string& HiText);
+    void UnMarkInCell(int Col, int Row);
+    void UnMarkInCol(bool DoFixed, int Col);
+    void UnMarkInRow(bool DoFixed, int Row);
+    void UnMarkInGrid(bool DoFixed);
+
+    // Fills (CellFills.cpp), over all cells with DoFixed, else the normal cells.
+    void TextFill(bool DoFixed, const std::string& Txt);
+    // Fmt gets the column and the row number.
+    void FormatFill(bool DoFixed, const std::string& Fmt);
+    void RandomFill(bool DoFixed, int Rnd);
+    void LinearFill(bool DoFixed);
+
+private:
+    bool MatchFindCell(int ACol, int ARow, TFindParameters FindParams);
+    void GotoFoundCell(TPoint Cell, TFindParameters FindParams);
+    // The cells a tag operation covers: a column, a row or the grid, fixed ones with DoFixed,
+    // hidden columns with PlusHidden. Index is the column or row; -1 for the grid.
+    enum TTagScope { tsColumn, tsRow, tsGrid };
+    TGridRect TagArea(TTagScope Scope, int Index, bool DoFixed, bool PlusHidden) const;
+    void FillArea(bool DoFixed, const std::function<std::string(int ACol, int ARow)>& Text);
+
+    TFindParameters FFindParams;
+    bool FFindBusy = false;
+
 public:
     // ==== end of find, highlight and search footer ====
 

@@ -3,21 +3,15 @@
 #include <string>
 #include <vector>
 
+#include "../control/GridOnForm.h"
 #include "grid/control/ExtStringGrid.h"
 #include "grid/control/settings/Filter.h"
 #include "platform/rtl/SysUtils.h"
-#include "platform/ui/Forms.h"
 
 namespace {
 
-class RowFilterTest : public testing::Test {
+class RowFilterTest : public GridOnForm {
 protected:
-    void SetUp() override
-    {
-        grid = new TExtStringGrid(&form);
-        grid->SetParent(&form);
-        form.Show();
-    }
     // Column 1 gets the values, column 2 the second list when given, below one fixed row.
     void Fill(const std::vector<std::string>& Values, const std::vector<std::string>& Second = {})
     {
@@ -42,9 +36,6 @@ protected:
         item.Condition = Condition;
         return item;
     }
-
-    TForm form{nullptr};
-    TExtStringGrid* grid = nullptr;
 };
 
 TEST_F(RowFilterTest, ConditionsKeepTheRowsThatMeetThem)

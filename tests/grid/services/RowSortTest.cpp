@@ -3,21 +3,15 @@
 #include <string>
 #include <vector>
 
+#include "../control/GridOnForm.h"
 #include "grid/control/ExtStringGrid.h"
 #include "grid/foundation/model/Navigation.h"
 #include "platform/rtl/SysUtils.h"
-#include "platform/ui/Forms.h"
 
 namespace {
 
-class RowSortTest : public testing::Test {
+class RowSortTest : public GridOnForm {
 protected:
-    void SetUp() override
-    {
-        grid = new TExtStringGrid(&form);
-        grid->SetParent(&form);
-        form.Show();
-    }
     // One row per text list, below one fixed row; column 0 stays the fixed column.
     void Fill(const std::vector<std::vector<std::string>>& Rows)
     {
@@ -46,9 +40,6 @@ protected:
         Fill({{"", A}, {"", B}});
         return grid->CompareCells(1, 1, 2, Direction);
     }
-
-    TForm form{nullptr};
-    TExtStringGrid* grid = nullptr;
 };
 
 TEST_F(RowSortTest, CellsCompareByTheirStyle)
