@@ -6,6 +6,7 @@
 #include "grid/control/settings/FloatingFooter.h"
 #include "grid/control/settings/ProgressAppearance.h"
 #include "grid/control/settings/SortSettings.h"
+#include "grid/foundation/model/SearchFooter.h"
 
 namespace {
 
@@ -45,6 +46,7 @@ void TExtStringGrid::WireSettings()
         if (FixedRows() > 0) RepaintRow(FixedRows() - 1);
     };
     FFilter->OnColumnFilterRemoved = [this](int Col) { RepaintCell(Col, 0); };
+    FSearchFooter->OnChange = [this](TObject*) { SearchFooterChanged(); };
 
     // The plain fixed-cell gradients are painted as stored, in RGB; the hover and down
     // looks only show on the next hover or press.

@@ -59,6 +59,7 @@ class TFocusHelper;
 class TMouseActions;
 class TNavigation;
 class TSearchFooter;
+class TSearchPanel;
 class TShowModified;
 class TSizeWhileTyping;
 class TStringList;
@@ -2005,7 +2006,27 @@ public:
     void RandomFill(bool DoFixed, int Rnd);
     void LinearFill(bool DoFixed);
 
+    // The search bar under the grid (SearchFooterActions.cpp), made when SearchFooter is
+    // first shown; its edit, buttons and check box call the handlers below.
+    TSearchPanel* SearchPanel() const { return FSearchPanel; }
+    void SearchEditChange();
+    void SearchForward() { SearchStep(false); }
+    void SearchBackward() { SearchStep(true); }
+    void SearchClose();
+    void SearchHighlight();
+    std::function<void(TObject* Sender, const std::string& Value, bool& DefaultSearch)> OnSearchEditChange;
+    TNotifyEvent OnSearchFooterClose;
+    TNotifyEvent OnCreatedSearchFooter;
+
 private:
+    void SearchFooterChanged();
+    TFindParameters SearchFooterParams(bool Typing, bool Backward);
+    void SearchStep(bool Backward);
+    bool SearchHighlighting() const;
+    void HighlightSearchText();
+    void RemoveSearchHighlights();
+    TSearchPanel* FSearchPanel = nullptr;
+
     bool MatchFindCell(int ACol, int ARow, TFindParameters FindParams);
     void GotoFoundCell(TPoint Cell, TFindParameters FindParams);
     // The cells a tag operation covers: a column, a row or the grid, fixed ones with DoFixed,
