@@ -2006,6 +2006,20 @@ public:
     void RandomFill(bool DoFixed, int Rnd);
     void LinearFill(bool DoFixed);
 
+    // The cell checker over cells (CellChecking.cpp): true when no cell changed; without a
+    // CellChecker every check passes.
+    bool CheckCell(int Col, int Row);
+    bool CheckCells(int FromCol, int FromRow, int ToCol, int ToRow);
+    bool CheckCol(bool DoFixed, int Col);
+    bool CheckRow(bool DoFixed, int Row);
+    bool CheckGrid(bool DoFixed);
+    // Cells as dates and times in the format settings; the readers raise EConvertError for
+    // a text that is none.
+    TDateTime Dates(int ACol, int ARow);
+    void SetDates(int ACol, int ARow, TDateTime Value);
+    TDateTime Times(int ACol, int ARow);
+    void SetTimes(int ACol, int ARow, TDateTime Value);
+
     // The search bar under the grid (SearchFooterActions.cpp), made when SearchFooter is
     // first shown; its edit, buttons and check box call the handlers below.
     TSearchPanel* SearchPanel() const { return FSearchPanel; }
