@@ -58,10 +58,19 @@ void TExtStringGrid::ForEachBaseCell(const TGridRect& Range, const std::function
 void TExtStringGrid::TagTextInRange(const std::string& Text, const std::string& TagName,
                                     const TGridRect& Range, bool DoCase)
 {
+    // Tagging also writes stray angle brackets as entities; a cell without an occurrence
+    // keeps its text exactly.
+    const std::string opening = "<" + TagName + ">";
+    const auto openings = [&](const std::string& S) {
+        size_t count = 0;
+        for (size_t at = S.find(opening); at != std::string::npos; at = S.find(opening, at + 1))
+            ++count;
+        return count;
+    };
     ForEachBaseCell(Range, [&](int c, int r) {
         const std::string text = GridCells(c, r);
         const std::string tagged = HtmlFindHighlight(text, Text, TagName, DoCase);
-        if (tagged != text) SetCells(c, r, tagged);
+        if (openings(tagged) > openings(text)) SetCells(c, r, tagged);
     });
 }
 

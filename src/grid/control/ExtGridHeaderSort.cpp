@@ -4,7 +4,7 @@
 
 // A click on the sorting header row sorts on the clicked column: first in the initial
 // direction, then the other way, and with UndoSort a third click brings back the order the
-// rows had before. The sort here is the least the header needs: one column, stable.
+// rows had before.
 
 namespace {
 
@@ -45,7 +45,7 @@ void TExtStringGrid::HeaderClickSort(int ACol, int ARow, int OrigCol, int X, int
         return;
     }
     HideInplaceEdit();
-    if (FRowOrder.Count() != SortRowCount()) FRowOrder.Reset(SortRowCount());
+    if (static_cast<int>(FSortRowXRef.size()) != RowCount()) InitSortXRef();
     // A header click sorts on one column: grouped rows and merged columns are not sorted apart.
     bool undo = false;
     if (sort.Column == ACol) {
@@ -62,41 +62,4 @@ void TExtStringGrid::HeaderClickSort(int ACol, int ARow, int OrigCol, int X, int
         QSort();
     }
     if (OnClickSort) OnClickSort(this, sort.Column);
-}
-
-void TExtStringGrid::QSort()
-{
-    const TSortSettings& sort = *SortSettings();
-    if (sort.Column < 0 || SortRowCount() < 2) return;
-    if (FRowOrder.Count() != SortRowCount()) FRowOrder.Reset(SortRowCount());
-    TSortStyle style = ssAutomatic;
-    std::string prefix, suffix;
-    GetColFormat(sort.Column, style, prefix, suffix);
-    const int first = FirstSortRow();
-    std::vector<std::string> keys;
-    for (int r = 0; r < SortRowCount(); ++r)
-        keys.push_back(StrippedCells(sort.Column, first + r));
-    const bool descending = sort.Direction == sdDescending;
-    ApplyRowPermutation(first, FRowOrder.Sort([&](int A, int B) {
-        const int cmp = CompareSortTexts(keys[static_cast<size_t>(A)], keys[static_cast<size_t>(B)], style,
-                                         sort.IgnoreCase);
-        return descending ? cmp > 0 : cmp < 0;
-    }));
-}
-
-void TExtStringGrid::QUnSort()
-{
-    if (FRowOrder.Count() != SortRowCount()) return;
-    ApplyRowPermutation(FirstSortRow(), FRowOrder.Restore());
-}
-
-void TExtStringGrid::ApplyRowPermutation(int FirstRow, const std::vector<int>& Perm)
-{
-    std::vector<TGridItem> rows;
-    rows.reserve(Perm.size());
-    for (int from : Perm)
-        rows.push_back(TakeRow(FirstRow + from));
-    for (size_t i = 0; i < rows.size(); ++i)
-        PutRow(FirstRow + static_cast<int>(i), rows[i]);
-    Invalidate();
 }

@@ -74,10 +74,12 @@ void TExtStringGrid::SwapRows(int ARow1, int ARow2)
     Invalidate();
 }
 
-// Sorting keeps no cross-reference list whose entries would be exchanged here.
 void TExtStringGrid::SortSwapRows(int ARow1, int ARow2)
 {
     ++Swaps;
+    const auto xrefSize = static_cast<int>(FSortRowXRef.size());
+    if (ARow1 < xrefSize && ARow2 < xrefSize)
+        std::swap(FSortRowXRef[static_cast<size_t>(ARow1)], FSortRowXRef[static_cast<size_t>(ARow2)]);
     if (SortSettings()->SingleColumn) {
         SwapCells({SortSettings()->Column, ARow1}, {SortSettings()->Column, ARow2});
         return;

@@ -6,6 +6,7 @@
 #include "grid/control/settings/FloatingFooter.h"
 #include "grid/control/settings/ProgressAppearance.h"
 #include "grid/control/settings/SortSettings.h"
+#include "grid/foundation/model/SearchFooter.h"
 
 namespace {
 
@@ -39,11 +40,13 @@ void TExtStringGrid::WireSettings()
     FBalloon->OnEnableChange = [this](TObject*) { BalloonChanged(); };
 
     FSortSettings->FixedRowCount = [this] { return FixedRows(); };
+    FSortSettings->Grid = this;
     // The sorted column's header colours are drawn in the last fixed row.
     FSortSettings->OnHeaderChange = [this](TObject*) {
         if (FixedRows() > 0) RepaintRow(FixedRows() - 1);
     };
     FFilter->OnColumnFilterRemoved = [this](int Col) { RepaintCell(Col, 0); };
+    FSearchFooter->OnChange = [this](TObject*) { SearchFooterChanged(); };
 
     // The plain fixed-cell gradients are painted as stored, in RGB; the hover and down
     // looks only show on the next hover or press.

@@ -27,7 +27,7 @@
 #include "grid/foundation/painting/CellButtons.h"
 #include "grid/foundation/painting/CellGraphics.h"
 #include "grid/foundation/painting/OfficeTheme.h"
-#include "grid/services/RowOrder.h"
+#include "grid/services/FindParameters.h"
 #include "platform/rtl/Exceptions.h"
 
 class TMemoryStream;
@@ -43,6 +43,7 @@ class TDragDropSettings;
 class TDragScrollOptions;
 class TFilePicture;
 class TFilter;
+class TFilterData;
 class TFilterDropDown;
 class TFloatingFooter;
 class TGridProgressAppearance;
@@ -60,6 +61,7 @@ class TFocusHelper;
 class TMouseActions;
 class TNavigation;
 class TSearchFooter;
+class TSearchPanel;
 class TShowModified;
 class TSizeWhileTyping;
 class TStringList;
@@ -1368,10 +1370,6 @@ public:
     THintWindow* SizingHintWindow() const { return FSizingHint; }
     // The arrows at the target of a row or column move.
     const TMoveMarkers& MoveMarkers() const { return FMoveMarkers; }
-    // Sorts the normal rows on SortSettings' column and direction; QUnSort brings back the
-    // order they had before the first sort.
-    void QSort();
-    void QUnSort();
 
 protected:
     // Hooks for descendants.
@@ -1424,10 +1422,6 @@ private:
     void EndFixedSizing(int X, int Y);
     void DropMove(int ACol, int ARow);
     void HeaderClickSort(int ACol, int ARow, int OrigCol, int X, int Y, bool Moved);
-    void ApplyRowPermutation(int FirstRow, const std::vector<int>& Perm);
-    // The normal rows that sorting reorders.
-    int FirstSortRow() const { return FixedRows(); }
-    int SortRowCount() const { return RowCount() - FixedFooters - FixedRows(); }
 
     void HoverFixedCell(int ACol, int ARow);
     // True when it scrolled up: the drag then stays a row drag over the header row.
@@ -1477,7 +1471,6 @@ private:
     // The cell whose in-cell or expand button is held down; (-1, -1) none.
     TPoint FPushedCellButton{-1, -1};
     THintWindow* FSizingHint = nullptr;
-    TRowOrder FRowOrder;
     TMoveMarkers FMoveMarkers{this};
     // ==== end of mouse ====
 public:
@@ -1891,9 +1884,178 @@ public:
 
     // ==== sorting and filtering ====
 public:
+    // Cell and row comparison (SortCompare.cpp): -1, 0 or 1; 1 puts ARow1 after ARow2 in
+    // ascending order. Every compare reads the cells anew and asks the column's format.
+    int CompareCells(int ACol, int ARow1, int ARow2, TSortDirection Direction);
+    int CompareRows(int ACol, int ARow1, int ARow2);
+    int CompareRowsIndexed(int Index, int ARow1, int ARow2);
+    std::function<void(TObject* Sender, const std::string& Str1, const std::string& Str2, int& Res)>
+        OnCustomCompare;
+    std::function<void(TObject* Sender, int ACol, int Row1, int Row2, int& Res)> OnRawCompare;
+
+    // Row sorting (RowSort.cpp), in place through SortSwapRows; not stable.
+    void Sort(int Column, TSortDirection Direction);
+    void SortByColumn(int Col);
+    void QSort();
+    // Raises EExtGridError when SortIndexes is empty.
+    void QSortIndexed();
+    // Sorts the rows below each expanded node of the deepest node level.
+    void QSortGroup();
+    void QSortGroupIndexed();
+    // Puts every row back where it stood at the last InitSortXRef; nothing when rows were
+    // added or removed since.
+    void QUnSort();
+    void QuickSort(int Col, int Left, int Right);
+    void QuickSortIndexed(int Left, int Right);
+    // Swaps the two rows when they are out of order at Col or, on a tie, a later column.
+    bool SortLine(int Col, int ARow1, int ARow2);
+    void InitSortXRef();
+    // The row position of each row before the sorts since the last InitSortXRef.
+    const std::vector<int>& SortRowXRef() const { return FSortRowXRef; }
+    std::function<void(TObject* Sender, int OldRow, int NewRow)> OnRowUpdate;
+
+    // Row filtering (RowFilter.cpp). Rows that fail the filter leave the grid for the hidden
+    // row store, one level per filter pass.
+    virtual bool MatchFilterRow(int ARow);
+    void FilterRow(int ARow);
+    void ApplyFilter();
+    bool FilterActive() const { return FFilterActive; }
+    void SetFilterActive(bool Value);
+    // True when more than one level remains.
+    bool RemoveLastFilter();
+    void RemoveAllFilters();
+    // The narrowing filter of typed text; AColumn -1 tests whole rows.
+    void NarrowDown(const std::string& ACondition, int AColumn);
+    bool FilterNormalCellsOnly = true;
+    std::function<void(TObject* Sender, int ARow, bool& AcceptRow)> OnCustomFilter;
+    std::function<void(TObject* Sender, int Progress)> OnFilterProgress;
+
+    // The filter drop-down's choices (FilterDropDownChoice.cpp), for the column FilterCol.
+    virtual void FilterListSelect(int ItemIndex);
+    virtual void FilterCheckListDone(const std::vector<bool>& Checked);
+    int FilterCol = -1;
+    bool AutoFilterUpdate = true;
+    std::function<void(TObject* Sender, int Column, int ItemIndex, const std::string& FriendlyName,
+                       std::string& FilterCondition)>
+        OnFilterSelect;
+    std::function<void(TObject* Sender, int Column, int ItemIndex, const std::string& FriendlyName,
+                       std::string& FilterCondition, const std::vector<bool>& CheckList)>
+        OnFilterCheck;
+
+private:
+    void QuickSortRows(int ACol, int Left, int Right, bool Indexed);
+    // Three rows appended for the pivot copy while SortStep runs.
+    void WithSortScratchRows(const std::function<void()>& SortStep);
+    void CopyPivotRow(int ARow, int ScratchRow);
+    void SortRows(bool Indexed, bool Grouped);
+    void SortGroups(bool Indexed);
+    void UnSortRows(std::vector<int>& Work, int Left, int Right);
+    // Brings back the rows of the newest filter level.
+    void RestoreFilterLevel();
+    std::string FilterText(const TFilterData& Item, int ARow);
+
+    std::vector<int> FSortRowXRef;
+    bool FFilterActive = false;
+    int FFilterFixedRows = 0;
+    std::string FLastFilter;
+
+public:
     // ==== end of sorting and filtering ====
 
     // ==== find, highlight and search footer ====
+public:
+    // Find and replace (GridFind.cpp). "Not found" is (-1, -1); StartCell (-1, -1) starts at
+    // the beginning of the area (its end with fnBackward).
+    TPoint Find(TPoint StartCell, const std::string& s, TFindParameters FindParams);
+    TPoint FindFirst(const std::string& s, TFindParameters FindParams);
+    TPoint FindNext();
+    // Replaces OrigStr, in any case, in the stored text of every cell found; the number of
+    // cells changed.
+    int Replace(const std::string& OrigStr, const std::string& NewStr, TFindParameters FindParams);
+    // The first normal row whose sort column starts with s (upper case); -1 for none.
+    int Search(const std::string& s);
+    TPoint SearchCell{-1, -1};
+    std::string SearchCache;
+    int FFindCol = 0;
+    int FFindRow = 0;
+    bool FindBusy() const { return FFindBusy; }
+
+    // Highlight tags "hi" and mark tags "e" (CellTagging.cpp). They work on the stored
+    // texts, and a cell without an occurrence or a tag is left as it is.
+    static std::string HilightText(bool DoCase, const std::string& S, const std::string& Text);
+    static std::string UnHilightText(const std::string& S);
+    static std::string MarkText(bool DoCase, const std::string& S, const std::string& Text);
+    static std::string UnMarkText(const std::string& S);
+    void HilightInCell(bool DoCase, int Col, int Row, const std::string& HiText);
+    void HilightInCol(bool DoFixed, bool DoCase, int Col, const std::string& HiText);
+    void HilightInRow(bool DoFixed, bool DoCase, int Row, const std::string& HiText);
+    void HilightInGrid(bool DoFixed, bool DoCase, const std::string& HiText);
+    void UnHilightInCell(int Col, int Row);
+    void UnHilightInCol(bool DoFixed, int Col);
+    void UnHilightInRow(bool DoFixed, int Row);
+    void UnHilightInGrid(bool DoFixed);
+    void MarkInCell(bool DoCase, int Col, int Row, const std::string& HiText);
+    void MarkInCol(bool DoFixed, bool DoCase, int Col, const std::string& HiText);
+    void MarkInRow(bool DoFixed, bool DoCase, int Row, const std::string& HiText);
+    void MarkInGrid(bool DoFixed, bool DoCase, const std::string& HiText);
+    void UnMarkInCell(int Col, int Row);
+    void UnMarkInCol(bool DoFixed, int Col);
+    void UnMarkInRow(bool DoFixed, int Row);
+    void UnMarkInGrid(bool DoFixed);
+
+    // Fills (CellFills.cpp), over all cells with DoFixed, else the normal cells.
+    void TextFill(bool DoFixed, const std::string& Txt);
+    // Fmt gets the column and the row number.
+    void FormatFill(bool DoFixed, const std::string& Fmt);
+    void RandomFill(bool DoFixed, int Rnd);
+    void LinearFill(bool DoFixed);
+
+    // The cell checker over cells (CellChecking.cpp): true when no cell changed; without a
+    // CellChecker every check passes.
+    bool CheckCell(int Col, int Row);
+    bool CheckCells(int FromCol, int FromRow, int ToCol, int ToRow);
+    bool CheckCol(bool DoFixed, int Col);
+    bool CheckRow(bool DoFixed, int Row);
+    bool CheckGrid(bool DoFixed);
+    // Cells as dates and times in the format settings; the readers raise EConvertError for
+    // a text that is none.
+    TDateTime Dates(int ACol, int ARow);
+    void SetDates(int ACol, int ARow, TDateTime Value);
+    TDateTime Times(int ACol, int ARow);
+    void SetTimes(int ACol, int ARow, TDateTime Value);
+
+    // The search bar under the grid (SearchFooterActions.cpp), made when SearchFooter is
+    // first shown; its edit, buttons and check box call the handlers below.
+    TSearchPanel* SearchPanel() const { return FSearchPanel; }
+    void SearchEditChange();
+    void SearchForward() { SearchStep(false); }
+    void SearchBackward() { SearchStep(true); }
+    void SearchClose();
+    void SearchHighlight();
+    std::function<void(TObject* Sender, const std::string& Value, bool& DefaultSearch)> OnSearchEditChange;
+    TNotifyEvent OnSearchFooterClose;
+    TNotifyEvent OnCreatedSearchFooter;
+
+private:
+    void SearchFooterChanged();
+    TFindParameters SearchFooterParams(bool Typing, bool Backward);
+    void SearchStep(bool Backward);
+    bool SearchHighlighting() const;
+    void HighlightSearchText();
+    void RemoveSearchHighlights();
+    TSearchPanel* FSearchPanel = nullptr;
+
+    bool MatchFindCell(int ACol, int ARow, TFindParameters FindParams);
+    void GotoFoundCell(TPoint Cell, TFindParameters FindParams);
+    // The cells a tag operation covers: a column, a row or the grid, fixed ones with DoFixed,
+    // hidden columns with PlusHidden. Index is the column or row; -1 for the grid.
+    enum TTagScope { tsColumn, tsRow, tsGrid };
+    TGridRect TagArea(TTagScope Scope, int Index, bool DoFixed, bool PlusHidden) const;
+    void FillArea(bool DoFixed, const std::function<std::string(int ACol, int ARow)>& Text);
+
+    TFindParameters FFindParams;
+    bool FFindBusy = false;
+
 public:
     // ==== end of find, highlight and search footer ====
 

@@ -52,7 +52,7 @@ TEST_F(ExtGridOwnedSettingsTest, ControlLookGradientsReachTheGridAsTheLookDecide
 
 TEST_F(ExtGridOwnedSettingsTest, SortRowFollowsTheGridsFixedRows)
 {
-    grid->SortSettings()->SetRow(1);
+    EXPECT_THROW(grid->SortSettings()->SetRow(1), EExtGridError);
     EXPECT_EQ(grid->SortSettings()->Row(), 0);
     grid->SetFixedRows(3);
     grid->SortSettings()->SetRow(2);

@@ -12,12 +12,6 @@ TSortSettings::~TSortSettings() = default;
 
 void TSortSettings::SetShow(bool Value) { StoreAndNotify(FShow, Value, OnChange, this); }
 
-void TSortSettings::SetRow(int Value)
-{
-    const int fixedRows = FixedRowCount ? FixedRowCount() : 0;
-    if (Value >= 0 && Value < fixedRows) FRow = Value;
-}
-
 void TSortSettings::SetHeaderColor(TColor Value) { StoreChanged(FHeaderColor, Value, OnHeaderChange, this); }
 void TSortSettings::SetHeaderColorTo(TColor Value)
 {

@@ -2,7 +2,11 @@
 #include <functional>
 #include <memory>
 
+#include <string>
+
 #include "platform/ui/Graphics.h"
+
+class TExtStringGrid;
 
 enum TSortDirection { sdAscending, sdDescending };
 
@@ -39,8 +43,8 @@ public:
     // The whole grid repaints (OnChange), changed or not.
     bool Show() const { return FShow; }
     void SetShow(bool Value);
-    // Only a fixed row can carry the sort indicator: a negative row, or one at or past the
-    // grid's fixed rows (FixedRowCount), is refused.
+    // Only a fixed row can carry the sort indicator: a negative row is refused, one at or
+    // past the grid's fixed rows (FixedRowCount) raises.
     int Row() const { return FRow; }
     void SetRow(int Value);
     // The header gradient of the sorted column; a new value repaints the last fixed row
@@ -66,6 +70,16 @@ public:
     TNotifyEvent OnChange;
     TNotifyEvent OnHeaderChange;
     std::function<int()> FixedRowCount;
+    // The grid whose rows the settings text sorts.
+    TExtStringGrid* Grid = nullptr;
+
+    // The sort state as text (SortSettingsOperations.cpp): "u3", "d3", "u-1" or, for a sort
+    // over several columns, "i;" and the sort index list ("i;u2;d0"). Loading sorts.
+    std::string SaveToString() const;
+    void LoadFromString(const std::string& Value);
+    // Unsorted: no column, no index list.
+    void Remove();
+    void ToggleDirection() { Direction = Direction == sdAscending ? sdDescending : sdAscending; }
 
     // From other sort settings: every setting and the four pictures, without events.
     void Assign(const TPersistent& Source) override;

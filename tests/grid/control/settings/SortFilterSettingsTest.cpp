@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include "SettingsCase.h"
+#include "grid/control/ExtStringGrid.h"
 #include "grid/control/settings/ColumnSize.h"
 #include "grid/control/settings/Filter.h"
 #include "grid/control/settings/FilterDropDown.h"
@@ -97,11 +98,21 @@ TEST(SortSettingsTest, SortRowMustBeAFixedRow)
         int fixedRows;
         int value;
         int expected;
-    } cases[] = {{2, 1, 1}, {2, 2, 0}, {2, 5, 0}, {2, -1, 0}, {0, 0, 0}};
+        bool raises;
+    } cases[] = {{2, 1, 1, false}, {2, 2, 0, true}, {2, 5, 0, true}, {2, -1, 0, false}, {0, 0, 0, true}};
     for (const auto& c : cases) {
         TSortSettings s;
         s.FixedRowCount = [&c] { return c.fixedRows; };
-        s.SetRow(c.value);
+        if (c.raises) {
+            try {
+                s.SetRow(c.value);
+                ADD_FAILURE() << "no error for row " << c.value;
+            } catch (const EExtGridError& e) {
+                EXPECT_STREQ(e.what(), "Sort row should be smaller than number of fixed rows");
+            }
+        } else {
+            s.SetRow(c.value);
+        }
         EXPECT_EQ(s.Row(), c.expected) << c.fixedRows << " fixed rows, row " << c.value;
     }
 }

@@ -1,0 +1,243 @@
+#include <algorithm>
+#include <cctype>
+
+#include "grid/control/ExtStringGrid.h"
+#include "grid/foundation/text/DateText.h"
+#include "grid/foundation/text/FilterExpression.h"
+#include "grid/foundation/text/NumberText.h"
+#include "platform/rtl/DateFormat.h"
+#include "platform/rtl/SysUtils.h"
+
+// Cells are compared as the user sees them, by a style the application picks per column or
+// the grid guesses from the first cell. No key is cached: a sort asks every cell anew, so
+// texts changed by event handlers during a sort are honoured.
+
+namespace {
+
+int SortSignOf(double Value) { return (Value > 0) - (Value < 0); }
+
+bool IsSortNumberText(const std::string& S)
+{
+    const int kind = ClassifyNumberText(S);
+    return kind == ntInteger || kind == ntSeparated || kind == ntExponent;
+}
+
+void EraseFirst(std::string& S, const std::string& Part)
+{
+    if (Part.empty()) return;
+    const size_t at = S.find(Part);
+    if (at != std::string::npos) S.erase(at, Part.size());
+}
+
+// The conversion of sort texts: blanks, a sign, digits, a fraction and an exponent. A text
+// with another character is invalid and counts as the digits read before it, unsigned.
+double SortNumberValue(const std::string& S, bool& Valid)
+{
+    size_t i = 0;
+    while (i < S.size() && S[i] == ' ')
+        ++i;
+    const size_t start = i;
+    if (i < S.size() && (S[i] == '+' || S[i] == '-')) ++i;
+    const auto digits = [&] {
+        while (i < S.size() && std::isdigit(static_cast<unsigned char>(S[i])))
+            ++i;
+    };
+    digits();
+    if (i < S.size() && S[i] == '.') {
+        ++i;
+        digits();
+    }
+    if (i < S.size() && (S[i] == 'E' || S[i] == 'e')) {
+        ++i;
+        if (i < S.size() && (S[i] == '+' || S[i] == '-')) ++i;
+        digits();
+    }
+    const std::string number = S.substr(start, i - start);
+    Valid = i == S.size() && !number.empty() && std::any_of(number.begin(), number.end(), [](char c) {
+                return std::isdigit(static_cast<unsigned char>(c));
+            });
+    if (Valid) return std::strtod(number.c_str(), nullptr);
+    double whole = 0;
+    for (size_t k = 0; k < i; ++k)
+        if (std::isdigit(static_cast<unsigned char>(S[k]))) whole = whole * 10 + (S[k] - '0');
+    return whole;
+}
+
+double DateSortValue(const std::string& S)
+{
+    TDateTime value = 0;
+    if (S.empty()) return 0;
+    if (ParseDateTimeText(S, value) || TryStrToDate(S, value)) return value;
+    return 0;
+}
+
+double TimeSortValue(const std::string& S)
+{
+    TDateTime value = 0;
+    return TryStrToTime(S, value) ? value : 0;
+}
+
+double ParsedDateValue(TDateTime (*Parse)(const std::string&), const std::string& S)
+{
+    try {
+        return Parse(S);
+    } catch (const Exception&) {
+        return 0;
+    }
+}
+
+// The locale order with letter case deciding ties: lower case first.
+int LocaleCompare(const std::string& A, const std::string& B, bool IgnoreCase)
+{
+    const int noCase = SortSignOf(AnsiCompareText(A, B));
+    if (noCase != 0 || IgnoreCase) return noCase;
+    return -SortSignOf(A.compare(B));
+}
+
+bool SeparatedDigitsAt(const std::string& S, char Separator)
+{
+    const size_t at = S.find(Separator);
+    if (at == std::string::npos || at < 1 || at > 2 || at + 1 >= S.size()) return false;
+    return std::isdigit(static_cast<unsigned char>(S[at - 1])) && std::isdigit(static_cast<unsigned char>(S[at + 1]));
+}
+
+TSortStyle DetectTextStyle(const std::string& Text1, const std::string& Text2, TSortStyle Fallback)
+{
+    const TFormatSettings& fs = FormatSettings();
+    const size_t dateAt = Text1.find(fs.DateSeparator);
+    if (dateAt != std::string::npos && dateAt >= 1 && dateAt <= 2 && dateAt + 1 < Text1.size()) {
+        if (!SeparatedDigitsAt(Text1, fs.DateSeparator) || Text2.find(fs.DateSeparator) == std::string::npos)
+            return Fallback;
+        return Text1.find(fs.TimeSeparator) != std::string::npos ? ssDateTime : ssDate;
+    }
+    if (SeparatedDigitsAt(Text1, fs.TimeSeparator) && Text2.find(fs.TimeSeparator) != std::string::npos)
+        return ssTime;
+    return Fallback;
+}
+
+} // namespace
+
+int TExtStringGrid::CompareCells(int ACol, int ARow1, int ARow2, TSortDirection Direction)
+{
+    const TSortSettings& sort = *SortSettings();
+    const TSortStyle fallback = sort.IgnoreCase ? ssAlphaNoCase : ssAlphabetic;
+    TSortStyle style = sort.AutoFormat ? ssAutomatic : fallback;
+    std::string prefix, suffix;
+    GetColFormat(ACol, style, prefix, suffix);
+    const auto text = [&](int ARow) { return sort.SortOnVirtualCells ? Cells(ACol, ARow) : GridCells(ACol, ARow); };
+    std::string s1 = text(ARow1), s2 = text(ARow2);
+
+    if (style == ssAutomatic) {
+        if (HasCellTypeIn(ACol, ARow1, {ctCheckBox, ctDataCheckBox, ctVirtCheckBox, ctRowCheckBox}))
+            style = ssCheckBox;
+        else if (IsSortNumberText(s1))
+            style = ssNumeric;
+        else
+            style = DetectTextStyle(s1, s2, fallback);
+    }
+    if (style == ssAlphaNumeric || style == ssAlphaNumericNoCase) {
+        const bool numbers = IsSortNumberText(s1) && IsSortNumberText(s2);
+        style = numbers ? ssNumeric : style == ssAlphaNumeric ? ssAlphabetic : ssAlphaNoCase;
+    }
+
+    int result = 0;
+    switch (style) {
+    case ssAlphaNoCase:
+        s1 = UpperCase(s1);
+        s2 = UpperCase(s2);
+        result = SortSignOf(s1.compare(s2));
+        break;
+    case ssAnsiAlphaCase:
+    case ssAnsiAlphaNoCase:
+        result = LocaleCompare(s1, s2, style == ssAnsiAlphaNoCase);
+        break;
+    case ssHTML:
+        s1 = StrippedCells(ACol, ARow1);
+        s2 = StrippedCells(ACol, ARow2);
+        result = SortSignOf(s1.compare(s2));
+        break;
+    case ssNumeric:
+    case ssFinancial: {
+        const TFormatSettings& fs = FormatSettings();
+        for (std::string* s : {&s1, &s2}) {
+            EraseFirst(*s, suffix);
+            EraseFirst(*s, prefix);
+            if (style == ssFinancial) s->erase(std::remove(s->begin(), s->end(), fs.ThousandSeparator), s->end());
+            if (fs.DecimalSeparator != '.') {
+                const size_t at = s->find(fs.DecimalSeparator);
+                if (at != std::string::npos) (*s)[at] = '.';
+            }
+        }
+        bool valid1 = false, valid2 = false;
+        double v1 = SortNumberValue(s1, valid1), v2 = SortNumberValue(s2, valid2);
+        if (!valid1 && Cells(ACol, ARow1).empty()) valid1 = true, v1 = 0;
+        if (!valid2 && Cells(ACol, ARow2).empty()) valid2 = true, v2 = 0;
+        result = !valid1 && !valid2 ? 0 : SortSignOf(v1 - v2);
+        break;
+    }
+    case ssDate:
+    case ssDateTime:
+        result = SortSignOf(DateSortValue(s1) - DateSortValue(s2));
+        break;
+    case ssTime:
+        result = SortSignOf(TimeSortValue(s1) - TimeSortValue(s2));
+        break;
+    case ssShortDateEU:
+    case ssShortDateUS: {
+        const auto parse = style == ssShortDateEU ? &ParseDateDMY : &ParseDateMDY;
+        result = SortSignOf(ParsedDateValue(parse, s1) - ParsedDateValue(parse, s2));
+        break;
+    }
+    case ssImages:
+        result = SortSignOf(static_cast<double>(GetImageSortValue(ACol, ARow1)) -
+                            static_cast<double>(GetImageSortValue(ACol, ARow2)));
+        break;
+    case ssCheckBox: {
+        bool checked1 = false, checked2 = false;
+        GetCheckBoxState(ACol, ARow1, checked1);
+        GetCheckBoxState(ACol, ARow2, checked2);
+        result = static_cast<int>(checked1) - static_cast<int>(checked2);
+        break;
+    }
+    case ssCustom:
+        if (OnCustomCompare) OnCustomCompare(this, s1, s2, result);
+        result = SortSignOf(result);
+        break;
+    case ssRaw:
+        if (OnRawCompare) OnRawCompare(this, ACol, ARow1, ARow2, result);
+        result = SortSignOf(result);
+        break;
+    default:
+        result = SortSignOf(s1.compare(s2));
+        break;
+    }
+
+    if (sort.IgnoreBlanks && s1.empty() != s2.empty()) {
+        const int emptyFirst = sort.BlankPos == blFirst ? -1 : 1;
+        result = s1.empty() ? emptyFirst : -emptyFirst;
+        if (Direction == sdDescending) result = -result;
+    }
+    return result;
+}
+
+// Ties go to the columns to the right, never to the left.
+int TExtStringGrid::CompareRows(int ACol, int ARow1, int ARow2)
+{
+    const TSortSettings& sort = *SortSettings();
+    for (int col = ACol;; ++col) {
+        const int result = IsIgnoredColumn(col) ? 0 : CompareCells(col, ARow1, ARow2, sort.Direction);
+        if (result != 0 || !sort.Full || col + 1 >= TotalColCount()) return result;
+    }
+}
+
+int TExtStringGrid::CompareRowsIndexed(int Index, int ARow1, int ARow2)
+{
+    const bool full = SortSettings()->Full;
+    for (int i = Index; i < SortIndexes.Count(); ++i) {
+        const int col = SortIndexes.SortColumns(i);
+        const bool ascending = SortIndexes.SortDirections(i);
+        int result = IsIgnoredColumn(col) ? 0 : CompareCells(col, ARow1, ARow2, ascending ? sdAscending : sdDescending);
+        if (result != 0 || !full || i + 1 >= SortIndexes.Count()) return ascending ? result : -result;
+    }
+    return 0;
+}
