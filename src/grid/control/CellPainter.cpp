@@ -99,7 +99,7 @@ void TCellPainter::Prepare()
     const int filterRow = G.FilterDropDownRow;
     C.FilterGlyph =
         filterRow >= 0 && filterRow < G.RowCount() && C.Row == filterRow && G.GetColumnFilter(C.RealCol);
-    // A cell's scroll bar is kept but not painted: the text always shows from its start.
+    C.ScrollPos = G.PaintCellScrollBar(C.Canvas, C.RealCol, C.Row, R);
 }
 
 void TCellPainter::ResolveLook()

@@ -40,6 +40,7 @@ void TExtStringGrid::MouseMove(TShiftState Shift, int X, int Y)
         RepaintRow(ARow);
         if (old >= 0 && old < RowCount()) RepaintRow(old);
     }
+    if (ACol >= 0 && ARow >= 0 && !designing) PlaceCellScrollBar(ACol, ARow);
     HoverFixedCell(ACol, ARow);
     const bool scrolledUp = HeaderDragSelect(ACol, ARow, Y);
     TrackFixedBorders(ACol, ARow, X, Y);

@@ -48,6 +48,7 @@ class TGrouping;
 class THTMLHintWindow;
 class THTMLSettings;
 class TPrintSettings;
+class TScrollBar;
 class TScrollControl;
 class TTimer;
 class TSortSettings;
@@ -963,6 +964,11 @@ public:
     bool ScrollSynch = false;
     TScrollHintEvent OnScrollHint;
     TDragScrollEvent OnDragScroll;
+    // A cell's own scroll bar moved (ACol is the real column).
+    TScrollCellEvent OnScrollCell;
+    // The one scroll bar shown over the scroll-bar cell under the mouse; nullptr until the
+    // mouse first meets such a cell.
+    TScrollBar* CellScrollBar() const { return FScrollBar; }
     // Something is dragged over the grid at a client point: near an edge the grid starts
     // scrolling towards it after a delay (DragScrollOptions); leaving stops it.
     void DragScrollOver(int X, int Y, TDragScrollState State);
@@ -1022,8 +1028,21 @@ private:
     TGridRect FixedBackGroundCells(int DeltaCol, int DeltaRow) const;
     void RepaintFixedBackGround(const TGridRect& Before);
     int SearchPanelHeight() const;
+    // The in-cell scroll bar (ExtGridInCellScrollBar.cpp): painted into each scroll-bar cell,
+    // shown over the cell under the mouse; its scroll messages move the cell's position.
+    TScrollBar* MakeCellScrollBar();
+    // Paints the cell's bar at the right of the rectangle, which loses the bar's width; the
+    // bar's position, 0 for a cell without a bar.
+    int PaintCellScrollBar(TCanvas* ACanvas, int ARealCol, int ARow, TRect& ARect);
+    void PlaceCellScrollBar(int ACol, int ARow);
+    // True for a message of the in-cell bar, which it has handled.
+    bool ScrollCellBar(TMessage& Message);
 
     bool FScrollProportional = false;
+    TScrollBar* FScrollBar = nullptr;
+    TScrollBar* FPaintScrollBar = nullptr;
+    int FScrollCol = -1;
+    int FScrollRow = -1;
     TScrollControl* FVScrollControl = nullptr;
     TScrollControl* FHScrollControl = nullptr;
     THTMLHintWindow* FScrollHintWnd = nullptr;

@@ -226,6 +226,10 @@ protected:
 // which runs it when no handler consumed the message.
 LRESULT PerformWithNative(TControl* control, UINT msg, WPARAM wParam, LPARAM lParam, const std::function<void()>& native);
 
+// A scroll bar that reports the user's actions as scroll codes with the position (SB_LINEDOWN
+// ..., SB_THUMBTRACK, SB_ENDSCROLL) and never moves by itself: its owner sets the position.
+void ConnectScrollMessages(QScrollBar* bar, const std::function<void(Word code, int pos)>& send);
+
 // Qt key codes and virtual key codes.
 Word VirtualKeyOf(int qtKey, Qt::KeyboardModifiers modifiers);
 int QtKeyOf(Word virtualKey);
