@@ -913,6 +913,9 @@ public:
     void DrawCellText(TCellPaintContext& Context);
     // The thin frame of the modern looks, inside the control's own edge.
     void PaintBorder(TCanvas* ACanvas);
+    // How far that frame reaches into the client area (0 without one).
+    int PaintedBorderWidth() const;
+    TRect ScrolledArea() const override;
     // The background picture or gradient beside and below the last cells.
     void PaintOutsideArea(TCanvas* ACanvas);
     // The room the text of a cell (real column) needs: with VS leaving room for a scroll

@@ -68,6 +68,8 @@ struct TControlPrivate {
     // (0: the style's).
     QString barStyleSheet;
     int barThickness = 0;
+    // The square where both bars meet, in the bars' face colour: the content below stays hidden.
+    QWidget* barCorner = nullptr;
     std::map<int, std::unique_ptr<QTimer>> timers;
 
     // The widget, created as a plain self-painted one when the control's class chose none.
