@@ -85,6 +85,19 @@ void TExtStringGrid::HoverFixedCell(int ACol, int ARow)
     repaintIfFixed(FHoverFixed);
 }
 
+void TExtStringGrid::PushFixedCell(int X, int Y, bool Pushed)
+{
+    int ACol = -1, ARow = -1;
+    MouseToCell(X, Y, ACol, ARow);
+    const bool onFixed = ACol >= 0 && ARow >= 0 && (ARow < FixedRows() || ACol < FixedCols());
+    if ((Pushed && !onFixed) || FFixedCellPushed == Pushed) return;
+    FFixedCellPushed = Pushed;
+    // Only the last header row has a pressed look, and only when the look gives it colours.
+    if (onFixed && ARow == FixedRows() - 1 && IsHoverFixedCell(ACol, ARow) &&
+        ControlLook()->FixedGradientDownTo() != clNone)
+        RepaintCell(ACol, ARow);
+}
+
 // A drag that started on a row (column) header selects whole rows (columns) up to the
 // pointer; a row drag scrolls one row per movement at the grid's top and bottom.
 bool TExtStringGrid::HeaderDragSelect(int ACol, int ARow, int Y)

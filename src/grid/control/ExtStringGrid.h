@@ -1448,6 +1448,9 @@ private:
     int SortRowCount() const { return RowCount() - FixedFooters - FixedRows(); }
 
     void HoverFixedCell(int ACol, int ARow);
+    // A press on (or release of) a hover-sensitive header shows it pressed (or not).
+    void PushFixedCell(int X, int Y, bool Pushed);
+    bool FFixedCellPushed = false;
     // True when it scrolled up: the drag then stays a row drag over the header row.
     bool HeaderDragSelect(int ACol, int ARow, int Y);
     void TrackFixedBorders(int ACol, int ARow, int X, int Y);
