@@ -99,7 +99,7 @@ void TCellPainter::Prepare()
     const int filterRow = G.FilterDropDownRow;
     C.FilterGlyph =
         filterRow >= 0 && filterRow < G.RowCount() && C.Row == filterRow && G.GetColumnFilter(C.RealCol);
-    // A cell's scroll bar is kept but not painted: the text always shows from its start.
+    C.ScrollPos = G.PaintCellScrollBar(C.Canvas, C.RealCol, C.Row, R);
 }
 
 void TCellPainter::ResolveLook()
@@ -151,15 +151,22 @@ void TCellPainter::DrawFixedLook()
     }
 }
 
-// A hover-sensitive header under the mouse lights up in the hover colours.
+// A hover-sensitive header under the mouse lights up in the hover colours; pressed, or
+// while its column is being moved, it takes the down colours.
 bool TCellPainter::DrawHoverLook()
 {
-    const bool hovered = G.FHoverFixed.X == C.DisplCol && G.FHoverFixed.Y == C.Row;
-    // Only hovering lights a header up: a pressed or moved header keeps the plain look.
-    if (!G.IsHoverFixedCell(C.DisplCol, C.Row) || !hovered) return false;
+    if (!G.IsHoverFixedCell(C.DisplCol, C.Row) || G.ComponentState().Contains(csDesigning)) return false;
+    const bool moving = G.GridState() == gsColMoving;
+    const bool hovered = !moving && G.FHoverFixed.X == C.DisplCol && G.FHoverFixed.Y == C.Row;
+    const bool moved = moving && G.Movecell == C.DisplCol;
+    if (!hovered && !moved) return false;
     ++R.Bottom;
-    DrawFixedGradient(R, G.SuiteGradientHoverFrom, G.SuiteGradientHoverTo, G.SuiteGradientHoverMirrorFrom,
-                      G.SuiteGradientHoverMirrorTo, G.SuiteGradientHoverBorder, false);
+    if (G.FFixedCellPushed || (moving && G.Movecell >= 0))
+        DrawFixedGradient(R, G.SuiteGradientDownFrom, G.SuiteGradientDownTo, G.SuiteGradientDownMirrorFrom,
+                          G.SuiteGradientDownMirrorTo, G.SuiteGradientDownBorder, false);
+    else
+        DrawFixedGradient(R, G.SuiteGradientHoverFrom, G.SuiteGradientHoverTo, G.SuiteGradientHoverMirrorFrom,
+                          G.SuiteGradientHoverMirrorTo, G.SuiteGradientHoverBorder, false);
     return true;
 }
 

@@ -73,6 +73,14 @@ void TCellTextPainter::Paint()
         TR.Left += G.GridLineWidth();
         TR.Top += G.GridLineWidth();
     }
+    // A scrolled cell shows its text from further down, cut at the cell's edges.
+    const bool scrolled = C.ScrollPos > 0;
+    TRect keptClip{};
+    if (scrolled) {
+        keptClip = C.Canvas->ClipRect();
+        C.Canvas->IntersectClipRect(C.CellRect);
+        TR.Top -= C.ScrollPos;
+    }
     if (C.FilterGlyph) {
         DrawFilterGlyph(TR);
         TR = C.CellRect;
@@ -80,13 +88,15 @@ void TCellTextPainter::Paint()
     ResetDisjunctSelection();
     DrawCellBackground();
     DrawSelectionFrame();
-    if (!C.ShowText) return;
-    ShrinkForMarginsAndGraphic();
-    if (textType == ttMarkup)
-        DrawMarkupText(text);
-    else
-        // Rich text is kept and shown as plain text on this platform.
-        DrawPlainText(text);
+    if (C.ShowText) {
+        ShrinkForMarginsAndGraphic();
+        if (textType == ttMarkup)
+            DrawMarkupText(text);
+        else
+            // Rich text is kept and shown as plain text on this platform.
+            DrawPlainText(text);
+    }
+    if (scrolled) C.Canvas->SetClipRect(keptClip);
 }
 
 void TCellTextPainter::ApplySelectionColors()

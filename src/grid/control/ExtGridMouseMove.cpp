@@ -40,6 +40,7 @@ void TExtStringGrid::MouseMove(TShiftState Shift, int X, int Y)
         RepaintRow(ARow);
         if (old >= 0 && old < RowCount()) RepaintRow(old);
     }
+    if (ACol >= 0 && ARow >= 0 && !designing) PlaceCellScrollBar(ACol, ARow);
     HoverFixedCell(ACol, ARow);
     const bool scrolledUp = HeaderDragSelect(ACol, ARow, Y);
     TrackFixedBorders(ACol, ARow, X, Y);
@@ -82,6 +83,19 @@ void TExtStringGrid::HoverFixedCell(int ACol, int ARow)
     };
     repaintIfFixed(old);
     repaintIfFixed(FHoverFixed);
+}
+
+void TExtStringGrid::PushFixedCell(int X, int Y, bool Pushed)
+{
+    int ACol = -1, ARow = -1;
+    MouseToCell(X, Y, ACol, ARow);
+    const bool onFixed = ACol >= 0 && ARow >= 0 && (ARow < FixedRows() || ACol < FixedCols());
+    if ((Pushed && !onFixed) || FFixedCellPushed == Pushed) return;
+    FFixedCellPushed = Pushed;
+    // Only the last header row has a pressed look, and only when the look gives it colours.
+    if (onFixed && ARow == FixedRows() - 1 && IsHoverFixedCell(ACol, ARow) &&
+        ControlLook()->FixedGradientDownTo() != clNone)
+        RepaintCell(ACol, ARow);
 }
 
 // A drag that started on a row (column) header selects whole rows (columns) up to the

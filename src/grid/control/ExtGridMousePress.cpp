@@ -20,6 +20,7 @@ constexpr int kSizingBorder = 4;
 
 void TExtStringGrid::MouseDown(TMouseButton Button, TShiftState Shift, int X, int Y)
 {
+    PushFixedCell(X, Y, true);
     if (Button == mbLeft && Shift.Contains(ssDouble))
         DoubleClickPress(Shift, X, Y);
     else if (Button == mbLeft)

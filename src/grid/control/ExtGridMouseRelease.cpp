@@ -13,6 +13,7 @@
 
 void TExtStringGrid::MouseUp(TMouseButton Button, TShiftState Shift, int X, int Y)
 {
+    PushFixedCell(X, Y, false);
     if (Button == mbLeft) {
         LeftRelease(Shift, X, Y);
     } else if (Button == mbRight && EnhRowColMove &&

@@ -29,9 +29,22 @@ void Outline(TCanvas* Canvas, TColor Color, const std::vector<TPoint>& Points)
 
 } // namespace
 
+int TExtStringGrid::PaintedBorderWidth() const
+{
+    if (!HasFramedLook(FLook) || BorderStyle() == bsNone || FBorderColor == clNone || Flat) return 0;
+    return FitCellsInGrid ? 2 : 1;
+}
+
+// The frame stays where it is while the cells move below it.
+TRect TExtStringGrid::ScrolledArea() const
+{
+    const int border = PaintedBorderWidth();
+    return InflateRect(ClientRect(), -border, -border);
+}
+
 void TExtStringGrid::PaintBorder(TCanvas* ACanvas)
 {
-    if (!HasFramedLook(FLook) || BorderStyle() == bsNone || FBorderColor == clNone || Flat) return;
+    if (PaintedBorderWidth() == 0) return;
     const int w = ClientWidth(), h = ClientHeight();
     const TColor keptPen = ACanvas->Pen()->Color();
     if (FitCellsInGrid) {

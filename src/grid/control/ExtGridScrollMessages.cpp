@@ -62,7 +62,7 @@ void TExtStringGrid::WMVScroll(TMessage& Message)
         TBaseGrid::WMVScroll(Message);
         return;
     }
-    // Every scroll message is the grid's own: cells paint no scroll bar that could send one.
+    if (ScrollCellBar(Message)) return;
     const Word code = LOWORD(Message.WParam);
     const int target = ThumbTarget(ScrollMessagePos(Message), false);
     ScrollHint(code, target, false);

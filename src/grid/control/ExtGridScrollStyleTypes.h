@@ -18,5 +18,8 @@ using TDragScrollDirections = TSet<TDragScrollDirection>;
 using TDragScrollEvent = std::function<void(TObject* Sender, int TopRow, int LeftCol,
                                             TDragScrollDirections& DragScrollDir, bool& CanScroll)>;
 
+using TScrollCellEvent = std::function<void(TObject* Sender, int ACol, int ARow, int ScrollPosition,
+                                            int ScrollMin, int ScrollMax)>;
+
 // Where a drag over the grid stands.
 enum TDragScrollState { dssEnter, dssMove, dssLeave };

@@ -51,6 +51,7 @@ class TGrouping;
 class THTMLHintWindow;
 class THTMLSettings;
 class TPrintSettings;
+class TScrollBar;
 class TScrollControl;
 class TTimer;
 class TSortSettings;
@@ -918,6 +919,9 @@ public:
     void DrawCellText(TCellPaintContext& Context);
     // The thin frame of the modern looks, inside the control's own edge.
     void PaintBorder(TCanvas* ACanvas);
+    // How far that frame reaches into the client area (0 without one).
+    int PaintedBorderWidth() const;
+    TRect ScrolledArea() const override;
     // The background picture or gradient beside and below the last cells.
     void PaintOutsideArea(TCanvas* ACanvas);
     // The room the text of a cell (real column) needs: with VS leaving room for a scroll
@@ -969,6 +973,11 @@ public:
     bool ScrollSynch = false;
     TScrollHintEvent OnScrollHint;
     TDragScrollEvent OnDragScroll;
+    // A cell's own scroll bar moved (ACol is the real column).
+    TScrollCellEvent OnScrollCell;
+    // The one scroll bar shown over the scroll-bar cell under the mouse; nullptr until the
+    // mouse first meets such a cell.
+    TScrollBar* CellScrollBar() const { return FScrollBar; }
     // Something is dragged over the grid at a client point: near an edge the grid starts
     // scrolling towards it after a delay (DragScrollOptions); leaving stops it.
     void DragScrollOver(int X, int Y, TDragScrollState State);
@@ -1028,8 +1037,21 @@ private:
     TGridRect FixedBackGroundCells(int DeltaCol, int DeltaRow) const;
     void RepaintFixedBackGround(const TGridRect& Before);
     int SearchPanelHeight() const;
+    // The in-cell scroll bar (ExtGridInCellScrollBar.cpp): painted into each scroll-bar cell,
+    // shown over the cell under the mouse; its scroll messages move the cell's position.
+    TScrollBar* MakeCellScrollBar();
+    // Paints the cell's bar at the right of the rectangle, which loses the bar's width; the
+    // bar's position, 0 for a cell without a bar.
+    int PaintCellScrollBar(TCanvas* ACanvas, int ARealCol, int ARow, TRect& ARect);
+    void PlaceCellScrollBar(int ACol, int ARow);
+    // True for a message of the in-cell bar, which it has handled.
+    bool ScrollCellBar(TMessage& Message);
 
     bool FScrollProportional = false;
+    TScrollBar* FScrollBar = nullptr;
+    TScrollBar* FPaintScrollBar = nullptr;
+    int FScrollCol = -1;
+    int FScrollRow = -1;
     TScrollControl* FVScrollControl = nullptr;
     TScrollControl* FHScrollControl = nullptr;
     THTMLHintWindow* FScrollHintWnd = nullptr;
@@ -1424,6 +1446,9 @@ private:
     void HeaderClickSort(int ACol, int ARow, int OrigCol, int X, int Y, bool Moved);
 
     void HoverFixedCell(int ACol, int ARow);
+    // A press on (or release of) a hover-sensitive header shows it pressed (or not).
+    void PushFixedCell(int X, int Y, bool Pushed);
+    bool FFixedCellPushed = false;
     // True when it scrolled up: the drag then stays a row drag over the header row.
     bool HeaderDragSelect(int ACol, int ARow, int Y);
     void TrackFixedBorders(int ACol, int ARow, int X, int Y);

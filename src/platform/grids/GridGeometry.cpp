@@ -314,19 +314,19 @@ void TCustomGrid::SetTopLeft(int col, int row)
 // so a scroll costs the new strip, not the whole grid.
 void TCustomGrid::ScrollContents(int oldCol, int oldRow)
 {
-    const TRect client = ClientRect();
+    const TRect area = ScrolledArea();
     const auto shift = [this](const TGridAxis& axis, int from, int to) {
         return from < to ? -axis.Span(from, to, gridLineWidth_) : axis.Span(to, from, gridLineWidth_);
     };
     if (topRow_ != oldRow) {
-        const int fixedEnd = rows_.Span(0, fixedRows_, gridLineWidth_);
-        ScrollWindow(0, shift(rows_, oldRow, topRow_), Rect(0, fixedEnd, client.Right, client.Bottom));
+        const int fixedEnd = std::max(area.Top, rows_.Span(0, fixedRows_, gridLineWidth_));
+        ScrollWindow(0, shift(rows_, oldRow, topRow_), Rect(area.Left, fixedEnd, area.Right, area.Bottom));
     }
     if (leftCol_ != oldCol) {
-        const int fixedEnd = cols_.Span(0, fixedCols_, gridLineWidth_);
+        const int fixedEnd = std::max(area.Left, cols_.Span(0, fixedCols_, gridLineWidth_));
         const int dx = shift(cols_, oldCol, leftCol_);
         ScrollWindow(UseRightToLeftAlignment() ? -dx : dx, 0,
-                     MirrorRect(Rect(fixedEnd, 0, client.Right, client.Bottom)));
+                     MirrorRect(Rect(fixedEnd, area.Top, area.Right, area.Bottom)));
     }
 }
 

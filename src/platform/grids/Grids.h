@@ -234,6 +234,9 @@ protected:
     virtual void ColWidthsChanged();
     virtual void RowHeightsChanged();
     virtual void TopLeftChanged();
+    // The part of the client area whose pixels move with the cells when the grid scrolls:
+    // a frame the grid paints along its client edge stays out of it.
+    virtual TRect ScrolledArea() const { return ClientRect(); }
     virtual void ColumnMoved(int FromIndex, int ToIndex);
     virtual void RowMoved(int FromIndex, int ToIndex);
     // Decides whether a press at (X, Y) starts sizing or moving: State gsColSizing or

@@ -240,6 +240,17 @@ void TControlPrivate::LayoutScrollBars()
     const int w = control->Width(), hgt = control->Height();
     if (h) bars[SB_HORZ]->setGeometry(0, hgt - thickness, w - (v ? thickness : 0), thickness);
     if (v) bars[SB_VERT]->setGeometry(w - thickness, 0, thickness, hgt - (h ? thickness : 0));
+    if (h && v && !barCorner) {
+        barCorner = new QWidget(widget);
+        barCorner->setAutoFillBackground(true);
+        QPalette face = barCorner->palette();
+        face.setColor(QPalette::Window, ToQColor(clBtnFace));
+        barCorner->setPalette(face);
+    }
+    if (!barCorner) return;
+    barCorner->setGeometry(w - thickness, hgt - thickness, thickness, thickness);
+    barCorner->setVisible(h && v);
+    barCorner->raise();
 }
 
 bool TBridgeBase::Live() const

@@ -1,19 +1,31 @@
 #include <QFontMetrics>
+#include <QGlyphRun>
+#include <QTextLayout>
 
+#include <array>
+#include <optional>
 #include <unordered_map>
 
 #include "platform/ui/QtGraphics.h"
 
 namespace {
 
-// What has been measured in one font. The stores are emptied when they grow past their
-// limits, so that a long session measuring ever new texts keeps them bounded.
+// A text shaped once in one font: its glyphs placed on a line whose top is at 0.
+struct TShapedText {
+    QList<QGlyphRun> runs;
+    qreal ascent = 0;
+};
+
+// What has been measured and shaped in one font. The stores are emptied when they grow past
+// their limits, so that a long session measuring ever new texts keeps them bounded.
 struct TFontMeasures {
     static constexpr size_t kWidthLimit = 8192;
+    static constexpr size_t kShapedLimit = 4096;
     int lineHeight = -1;
     int ascent = -1;
     int averageCharWidth = -1;
     std::unordered_map<QString, int> widths;
+    std::unordered_map<QString, TShapedText> shaped;
 };
 
 struct TFontHash {
@@ -24,12 +36,56 @@ TFontMeasures& MeasuresOf(const QFont& font)
 {
     static constexpr size_t kFontLimit = 64;
     static std::unordered_map<QFont, TFontMeasures, TFontHash> fonts;
+    // A cell's text switches between a few fonts many times over: the last ones found are
+    // kept, and comparing a font with them is much cheaper than hashing it.
+    struct TRecent {
+        QFont font;
+        TFontMeasures* measures = nullptr;
+    };
+    static std::array<TRecent, 4> recent;
+    static size_t nextRecent = 0;
+    for (const TRecent& r : recent)
+        if (r.measures && r.font == font) return *r.measures;
     auto it = fonts.find(font);
     if (it == fonts.end()) {
-        if (fonts.size() >= kFontLimit) fonts.clear();
+        if (fonts.size() >= kFontLimit) {
+            fonts.clear();
+            recent = {};
+        }
         it = fonts.emplace(font, TFontMeasures{}).first;
     }
+    recent[nextRecent] = {font, &it->second};
+    nextRecent = (nextRecent + 1) % recent.size();
     return it->second;
+}
+
+const TShapedText& ShapedText(const QFont& font, const QString& text)
+{
+    std::unordered_map<QString, TShapedText>& shaped = MeasuresOf(font).shaped;
+    if (const auto it = shaped.find(text); it != shaped.end()) return it->second;
+    if (shaped.size() >= TFontMeasures::kShapedLimit) shaped.clear();
+    QTextLayout layout(text, font);
+    layout.beginLayout();
+    QTextLine line = layout.createLine();
+    line.setPosition(QPointF(0, 0));
+    layout.endLayout();
+    return shaped.emplace(text, TShapedText{layout.glyphRuns(), line.ascent()}).first->second;
+}
+
+// Shaping a text costs far more than drawing its glyphs, and a grid paints the same texts
+// again and again: the glyphs are placed once per font and text. Decorated fonts and
+// right-to-left text go through the painter's own text drawing.
+void DrawTextRun(QPainter& p, int x, int baseline, const QString& text, unsigned flags)
+{
+    const QFont& font = p.font();
+    if ((flags & DT_RTLREADING) || font.underline() || font.strikeOut() || font.overline()) {
+        p.drawText(x, baseline, text);
+        return;
+    }
+    const TShapedText& shaped = ShapedText(font, text);
+    const QPointF origin(x, baseline - shaped.ascent);
+    for (const QGlyphRun& run : shaped.runs)
+        p.drawGlyphRun(origin, run);
 }
 
 // One of a font's own measures, taken from its metrics the first time it is asked for.
@@ -67,7 +123,7 @@ TTextLine StripPrefixes(const QString& text, bool markUnderline)
 
 class TTextLayouter {
 public:
-    TTextLayouter(const QFont& font, unsigned flags) : font_(font), metrics_(font), flags_(flags)
+    TTextLayouter(const QFont& font, unsigned flags) : font_(font), flags_(flags)
     {
         const int averageCharWidth =
             FontMeasure(font, &TFontMeasures::averageCharWidth, &QFontMetrics::averageCharWidth);
@@ -135,11 +191,16 @@ public:
         return s.left(fits) + dots;
     }
 
-    const QFontMetrics& Metrics() const { return metrics_; }
+    // Only an underlined prefix character needs the full metrics.
+    const QFontMetrics& Metrics() const
+    {
+        if (!metrics_) metrics_.emplace(font_);
+        return *metrics_;
+    }
 
 private:
     const QFont& font_;
-    QFontMetrics metrics_;
+    mutable std::optional<QFontMetrics> metrics_;
     unsigned flags_;
     int tabWidth_;
 };
@@ -151,7 +212,7 @@ void DrawLine(QPainter& p, const TTextLayouter& layout, const TTextLine& line, i
     for (int k = 0; k < parts.size(); ++k) {
         if (k > 0) cx = layout.NextTab(cx);
         const QString& part = parts[k];
-        p.drawText(x + cx, baseline, part);
+        DrawTextRun(p, x + cx, baseline, part, flags);
         if (line.underline >= pos && line.underline < pos + part.size()) {
             const int u = line.underline - pos;
             const int ux = x + cx + layout.Metrics().horizontalAdvance(part.left(u));
@@ -232,7 +293,11 @@ int DrawText(TCanvas* canvas, const std::string& text, TRect& rect, unsigned fla
     if (!p) return textHeight;
     p->save();
     p->setCompositionMode(QPainter::CompositionMode_SourceOver);
-    if (!(flags & DT_NOCLIP)) p->setClipRect(QRect(rect.Left, rect.Top, rect.Width(), rect.Height()), Qt::IntersectClip);
+    // A clip costs the painter more than the text it draws: it is set only for text that
+    // reaches out of its rectangle.
+    const bool fits = widest <= rect.Width() && top >= rect.Top && top + textHeight <= rect.Bottom;
+    if (!(flags & DT_NOCLIP) && !fits)
+        p->setClipRect(QRect(rect.Left, rect.Top, rect.Width(), rect.Height()), Qt::IntersectClip);
     p->setFont(font);
     if (flags & DT_RTLREADING) p->setLayoutDirection(Qt::RightToLeft);
     const bool opaque = canvas->Brush()->Style() != bsClear;

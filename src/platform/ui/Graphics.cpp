@@ -2,6 +2,8 @@
 #include <QFontMetrics>
 
 #include <cmath>
+#include <map>
+#include <tuple>
 
 #include "platform/ui/QtGraphics.h"
 
@@ -115,29 +117,57 @@ static const QString& DesktopSansFamily()
     return family;
 }
 
+namespace {
+
+QFont BuildQFont(const std::string& name, TFontStyles style, int height)
+{
+    QFont f;
+    f.setFamilies({QString::fromStdString(name), DesktopSansFamily()});
+    f.setStyleHint(QFont::SansSerif);
+    f.setBold(style.Contains(fsBold));
+    f.setItalic(style.Contains(fsItalic));
+    f.setUnderline(style.Contains(fsUnderline));
+    f.setStrikeOut(style.Contains(fsStrikeOut));
+    if (height < 0) {
+        f.setPixelSize(-height);
+    } else if (height > 0) {
+        // A cell height: scale the character height by the family's cell-to-character ratio.
+        QFont probe = f;
+        probe.setPixelSize(100);
+        const int cell = QFontMetrics(probe).height();
+        f.setPixelSize(std::max(1, cell > 0 ? MulDiv(height, 100, cell) : height));
+    } else {
+        f.setPixelSize(11);
+    }
+    return f;
+}
+
+// Painting switches a font between a few looks many times over. Equal looks share one
+// Qt font, so that every measure kept for it is found at once, and the font is built once.
+const QFont& SharedQFont(const std::string& name, TFontStyles style, int height)
+{
+    static constexpr size_t kLimit = 256;
+    using TKey = std::tuple<std::string, bool, bool, bool, bool, int>;
+    static std::map<TKey, QFont> fonts;
+    const TKey key{name,
+                   style.Contains(fsBold),
+                   style.Contains(fsItalic),
+                   style.Contains(fsUnderline),
+                   style.Contains(fsStrikeOut),
+                   height};
+    if (const auto it = fonts.find(key); it != fonts.end()) return it->second;
+    if (fonts.size() >= kLimit) fonts.clear();
+    return fonts.emplace(key, BuildQFont(name, style, height)).first->second;
+}
+
+} // namespace
+
 const TFont::TQtFont& TFont::Qt() const
 {
     if (qt_) return *qt_;
     EnsureQtApplication();
     qt_ = std::make_unique<TQtFont>();
-    QFont& f = qt_->font;
-    f.setFamilies({QString::fromStdString(name_), DesktopSansFamily()});
-    f.setStyleHint(QFont::SansSerif);
-    f.setBold(style_.Contains(fsBold));
-    f.setItalic(style_.Contains(fsItalic));
-    f.setUnderline(style_.Contains(fsUnderline));
-    f.setStrikeOut(style_.Contains(fsStrikeOut));
-    if (height_ < 0) {
-        f.setPixelSize(-height_);
-    } else if (height_ > 0) {
-        // A cell height: scale the character height by the family's cell-to-character ratio.
-        QFont probe = f;
-        probe.setPixelSize(100);
-        const int cell = QFontMetrics(probe).height();
-        f.setPixelSize(std::max(1, cell > 0 ? MulDiv(height_, 100, cell) : height_));
-    } else {
-        f.setPixelSize(11);
-    }
+    qt_->font = SharedQFont(name_, style_, height_);
     return *qt_;
 }
 

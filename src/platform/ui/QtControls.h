@@ -68,6 +68,8 @@ struct TControlPrivate {
     // (0: the style's).
     QString barStyleSheet;
     int barThickness = 0;
+    // The square where both bars meet, in the bars' face colour: the content below stays hidden.
+    QWidget* barCorner = nullptr;
     std::map<int, std::unique_ptr<QTimer>> timers;
 
     // The widget, created as a plain self-painted one when the control's class chose none.
@@ -225,6 +227,10 @@ protected:
 // Sends `msg` to the control with the Qt event's own handling waiting in DefaultHandler,
 // which runs it when no handler consumed the message.
 LRESULT PerformWithNative(TControl* control, UINT msg, WPARAM wParam, LPARAM lParam, const std::function<void()>& native);
+
+// A scroll bar that reports the user's actions as scroll codes with the position (SB_LINEDOWN
+// ..., SB_THUMBTRACK, SB_ENDSCROLL) and never moves by itself: its owner sets the position.
+void ConnectScrollMessages(QScrollBar* bar, const std::function<void(Word code, int pos)>& send);
 
 // Qt key codes and virtual key codes.
 Word VirtualKeyOf(int qtKey, Qt::KeyboardModifiers modifiers);

@@ -283,3 +283,34 @@ private:
     bool active_ = false;  // Enter presses this button
     TModalResult modalResult_ = mrNone;
 };
+
+enum TScrollBarKind { sbHorizontal, sbVertical };
+
+// A scroll bar control over Min..Max, whose thumb covers PageSize positions. Like its
+// window's own bars it never moves by itself: a user's action sends WM_VSCROLL (or
+// WM_HSCROLL) with the scroll code and the position to the parent, with the bar itself in
+// LParam, and the parent sets the position.
+class TScrollBar : public TWinControl {
+public:
+    explicit TScrollBar(TComponent* owner);
+
+    TScrollBarKind Kind() const { return kind_; }
+    void SetKind(TScrollBarKind kind);
+    int Min() const { return min_; }
+    void SetMin(int value);
+    int Max() const { return max_; }
+    void SetMax(int value);
+    int PageSize() const { return pageSize_; }
+    void SetPageSize(int value);
+    int Position() const;
+    // Kept within Min and the last position the page allows.
+    void SetPosition(int value);
+
+private:
+    void ApplyRange();
+
+    TScrollBarKind kind_ = sbHorizontal;
+    int min_ = 0;
+    int max_ = 100;
+    int pageSize_ = 0;
+};

@@ -333,6 +333,31 @@ int TWinControl::ScrollMessagePos(const TMessage& message) const
     return static_cast<int16_t>(low);
 }
 
+void ConnectScrollMessages(QScrollBar* b, const std::function<void(Word code, int pos)>& send)
+{
+    QObject::connect(b, &QAbstractSlider::actionTriggered, b, [b, send](int action) {
+        // The bar moves only when the control sets its position.
+        Word code = SB_ENDSCROLL;
+        switch (action) {
+        case QAbstractSlider::SliderSingleStepAdd: code = SB_LINEDOWN; break;
+        case QAbstractSlider::SliderSingleStepSub: code = SB_LINEUP; break;
+        case QAbstractSlider::SliderPageStepAdd: code = SB_PAGEDOWN; break;
+        case QAbstractSlider::SliderPageStepSub: code = SB_PAGEUP; break;
+        case QAbstractSlider::SliderToMinimum: code = SB_TOP; break;
+        case QAbstractSlider::SliderToMaximum: code = SB_BOTTOM; break;
+        default: return;
+        }
+        b->setSliderPosition(b->value());
+        send(code, b->value());
+        send(SB_ENDSCROLL, b->value());
+    });
+    QObject::connect(b, &QAbstractSlider::sliderMoved, b, [send](int pos) { send(SB_THUMBTRACK, pos); });
+    QObject::connect(b, &QAbstractSlider::sliderReleased, b, [b, send] {
+        send(SB_THUMBPOSITION, b->sliderPosition());
+        send(SB_ENDSCROLL, b->sliderPosition());
+    });
+}
+
 void TWinControl::ShowScrollBar(int bar, bool show)
 {
     TControlPrivate& d = Impl();
@@ -346,30 +371,9 @@ void TWinControl::ShowScrollBar(int bar, bool show)
         ApplyScrollInfo(b, d.scroll[bar]);
         const UINT msg = bar == SB_HORZ ? WM_HSCROLL : WM_VSCROLL;
         TWeakRef<TWinControl> ref(this);
-        auto send = [ref, msg](Word code, int pos) {
+        ConnectScrollMessages(b, [ref, msg](Word code, int pos) {
             if (TWinControl* c = ref.Get())
                 GuardedCall([&] { c->Perform(msg, (static_cast<WPARAM>(static_cast<Word>(pos)) << 16) | code, 0); });
-        };
-        QObject::connect(b, &QAbstractSlider::actionTriggered, b, [b, send](int action) {
-            // The bar moves only when the control sets its position.
-            Word code = SB_ENDSCROLL;
-            switch (action) {
-            case QAbstractSlider::SliderSingleStepAdd: code = SB_LINEDOWN; break;
-            case QAbstractSlider::SliderSingleStepSub: code = SB_LINEUP; break;
-            case QAbstractSlider::SliderPageStepAdd: code = SB_PAGEDOWN; break;
-            case QAbstractSlider::SliderPageStepSub: code = SB_PAGEUP; break;
-            case QAbstractSlider::SliderToMinimum: code = SB_TOP; break;
-            case QAbstractSlider::SliderToMaximum: code = SB_BOTTOM; break;
-            default: return;
-            }
-            b->setSliderPosition(b->value());
-            send(code, b->value());
-            send(SB_ENDSCROLL, b->value());
-        });
-        QObject::connect(b, &QAbstractSlider::sliderMoved, b, [send](int pos) { send(SB_THUMBTRACK, pos); });
-        QObject::connect(b, &QAbstractSlider::sliderReleased, b, [b, send] {
-            send(SB_THUMBPOSITION, b->sliderPosition());
-            send(SB_ENDSCROLL, b->sliderPosition());
         });
     }
     if (!d.bars[bar] || d.barShown[bar] == show) return;

@@ -134,4 +134,41 @@ TEST_F(ExtGridPaintTest, ModernLookFramesTheControlInsideItsParentColour)
     }
 }
 
+// A hover-sensitive header lights up under the mouse, and takes the down colours while it
+// is pressed or while its column is being moved.
+TEST_F(ExtGridPaintTest, HeadersShowHoverPressedAndMovedLooks)
+{
+    grid->SetHoverFixedCells(hfAll);
+    grid->SuiteGradientHoverFrom = grid->SuiteGradientHoverTo = grid->SuiteGradientHoverBorder = clYellow;
+    grid->SuiteGradientDownFrom = grid->SuiteGradientDownTo = grid->SuiteGradientDownBorder = clRed;
+    grid->SetOptions(grid->Options() + TGridOptions{goColMoving});
+    const TRect header = grid->CellRect(2, 0);
+    const TPoint middle{(header.Left + header.Right) / 2, (header.Top + header.Bottom) / 2};
+    const auto shown = [&] {
+        PaintGrid();
+        return ColorToRGB(Pixel(header.Left + 3, header.Top + 3));
+    };
+    const TColor plain = shown();
+
+    grid->Perform(WM_MOUSEMOVE, 0, PointToLParam(middle));
+    EXPECT_EQ(shown(), ColorToRGB(clYellow));
+    grid->Perform(WM_LBUTTONDOWN, MK_LBUTTON, PointToLParam(middle));
+    EXPECT_EQ(shown(), ColorToRGB(clRed));
+    grid->Perform(WM_LBUTTONUP, 0, PointToLParam(middle));
+    EXPECT_EQ(shown(), ColorToRGB(clYellow));
+
+    // Dragged towards the next column the header is moved, and shows pressed on its way.
+    const TRect next = grid->CellRect(3, 0);
+    grid->Perform(WM_LBUTTONDOWN, MK_LBUTTON, PointToLParam(middle));
+    grid->Perform(WM_MOUSEMOVE, MK_LBUTTON, PointToLParam({middle.X + 10, middle.Y}));
+    grid->Perform(WM_MOUSEMOVE, MK_LBUTTON, PointToLParam({next.Left + 5, middle.Y}));
+    ASSERT_EQ(grid->GridState(), gsColMoving);
+    EXPECT_EQ(shown(), ColorToRGB(clRed));
+    grid->Perform(WM_LBUTTONUP, 0, PointToLParam({next.Left + 5, middle.Y}));
+
+    // Away from the headers the plain look returns.
+    grid->Perform(WM_MOUSEMOVE, 0, PointToLParam({middle.X, grid->CellRect(2, 3).Top + 3}));
+    EXPECT_EQ(shown(), plain);
+}
+
 } // namespace

@@ -9,6 +9,7 @@
 #include "grid/control/settings/BalloonSettings.h"
 #include "grid/control/settings/DragScrollOptions.h"
 #include "grid/foundation/model/SearchFooter.h"
+#include "grid/foundation/painting/ColorUtils.h"
 #include "grid/foundation/model/SyncGrid.h"
 #include "grid/foundation/text/CellText.h"
 
@@ -370,6 +371,60 @@ TEST(SearchPanelLayout, PartsFollowTheFooterSettings)
         EXPECT_EQ(l.FindPrevHeight, c.findPrevHeight);
         EXPECT_EQ(l.FindNextHeight, 23);
     }
+}
+
+} // namespace
+
+namespace {
+
+// What the form shows of the grid now, without asking the grid to paint anything again.
+std::vector<TColor> ShownGrid(TForm& Form, const TControl& Grid)
+{
+    TBitmap shot(Grid.Width(), Grid.Height());
+    Form.PaintTo(shot.Canvas(), -Grid.Left(), -Grid.Top());
+    std::vector<TColor> pixels;
+    for (int y = 0; y < Grid.Height(); ++y)
+        for (int x = 0; x < Grid.Width(); ++x)
+            pixels.push_back(shot.Canvas()->Pixels(x, y));
+    return pixels;
+}
+
+// A scroll moves the painted cells, while the frame of the look stays along the edges: what
+// the grid shows after moving the current cell out of view is what a full repaint shows.
+TEST_F(ExtGridScrollingTest, MovingTheCurrentCellOutOfViewLeavesNothingStale)
+{
+    for (int c = 0; c < grid->ColCount(); ++c) {
+        grid->SetColWidths(c, 40 + 7 * (c % 5));
+        for (int r = 0; r < grid->RowCount(); ++r)
+            grid->SetCells(c, r, std::to_string(c) + "." + std::to_string(r));
+    }
+    grid->SetFocus();
+    Application->ProcessMessages();
+    const TPoint moves[] = {{9, 1}, {10, 1}, {11, 1}, {19, 1}, {12, 1}, {3, 1}, {1, 1},
+                            {1, 12}, {1, 13}, {1, 40}, {1, 30}, {5, 31}, {18, 99}, {2, 2}};
+    for (const TPoint& to : moves) {
+        grid->SetCol(to.X);
+        grid->SetRow(to.Y);
+        grid->Update();
+        const std::vector<TColor> scrolled = ShownGrid(form, *grid);
+        grid->Repaint();
+        EXPECT_EQ(scrolled, ShownGrid(form, *grid)) << "cell " << to.X << "," << to.Y;
+    }
+}
+
+TEST_F(ExtGridScrollingTest, TheCornerBetweenTheBarsShowsTheBarsFaceNotTheCells)
+{
+    grid->SetColor(clRed);
+    grid->SetFixedColor(clRed);
+    Application->ProcessMessages();
+    ASSERT_TRUE(grid->ScrollBarShown(SB_HORZ));
+    ASSERT_TRUE(grid->ScrollBarShown(SB_VERT));
+    const std::vector<TColor> shown = ShownGrid(form, *grid);
+    const auto pixel = [&](int X, int Y) { return shown[static_cast<size_t>(Y * grid->Width() + X)]; };
+    const int cornerX = (grid->ClientWidth() + grid->Width()) / 2;
+    const int cornerY = (grid->ClientHeight() + grid->Height()) / 2;
+    EXPECT_EQ(pixel(cornerX, cornerY), ColorToRGB(clBtnFace));
+    EXPECT_EQ(pixel(grid->ClientWidth() / 2, grid->ClientHeight() / 2), ColorToRGB(clRed));
 }
 
 } // namespace
