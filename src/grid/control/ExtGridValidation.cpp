@@ -72,6 +72,7 @@ bool TExtStringGrid::ValidateCell(const std::string& NewValue)
                 FLastValidation = false;
                 ReopenRefusedEdit(value == newValue ? newValue : FOldCellText);
                 FModified = FOldModifiedValue;
+                ShowInvalidEntryBalloon();
             }
             FOldCellText = GridCells(acol, arow);
         }

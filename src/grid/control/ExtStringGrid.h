@@ -1070,6 +1070,8 @@ public:
     // The text the last validation decided on.
     const std::string& NewCellText() const { return FNewCellText; }
     bool LastValidation() const { return FLastValidation; }
+    // The balloon shown over the editor after a refused entry; none before the first.
+    TBalloonWindow* InvalidEntryBalloon() const { return FInvalidEntryBalloon; }
     bool IsEditMode() const { return EditMode; }
     // The special editor shown now, or none.
     TWinControl* ActiveEditControl() const { return EditCtrl; }
@@ -1103,6 +1105,9 @@ public:
     TComboObjectChangeEvent OnComboObjectChange;
     TEllipsClickEvent OnEllipsClick;
     TSpinClickEvent OnSpinClick;
+    TFloatSpinClickEvent OnFloatSpinClick;
+    TDateTimeSpinClickEvent OnDateSpinClick;
+    TDateTimeSpinClickEvent OnTimeSpinClick;
     TClipboardEvent OnClipboardCopy;
     TClipboardEvent OnClipboardCut;
     TClipboardEvent OnClipboardPaste;
@@ -1144,8 +1149,14 @@ protected:
     virtual std::string DoEllipsClick(const std::string& Text);
     // The value was refused: the editor opens again on the kept cell.
     void ReopenRefusedEdit(const std::string& CellText);
+    // The balloon with InvalidEntryTitle and InvalidEntryText over the editor open again on
+    // a refused entry, when either text is set.
+    void ShowInvalidEntryBalloon();
+    void HideInvalidEntryBalloon();
+    TWinControl* RefusedEntryEditor() const;
 
     TWinControl* EditCtrl = nullptr;
+    TBalloonWindow* FInvalidEntryBalloon = nullptr;
     bool FEditing = false;
     bool FValidating = false;
     bool FSpecialEditor = false;

@@ -115,6 +115,49 @@ TEST_F(ExtGridEditBtnSpinTest, SpinKeysJumpWithinTheRangeAndEnterStores)
     EXPECT_EQ(editingDone, 1);
 }
 
+// Each spin type reports a step with its own event and the value after the step.
+TEST_F(ExtGridEditBtnSpinTest, SpinButtonStepsFireTheEventOfTheSpinType)
+{
+    std::vector<std::string> fired;
+    grid->OnSpinClick = [&](TObject*, int, int, int V, bool Up) {
+        fired.push_back("int " + std::to_string(V) + (Up ? " up" : " down"));
+    };
+    grid->OnFloatSpinClick = [&](TObject*, int, int, double V, bool Up) {
+        fired.push_back("float " + std::to_string(static_cast<int>(V * 10)) + (Up ? " up" : " down"));
+    };
+    grid->OnDateSpinClick = [&](TObject*, int, int, TDateTime V, bool Up) {
+        fired.push_back("date " + std::to_string(static_cast<int>(V)) + (Up ? " up" : " down"));
+    };
+    grid->OnTimeSpinClick = [&](TObject*, int, int, TDateTime, bool Up) {
+        fired.push_back(std::string("time") + (Up ? " up" : " down"));
+    };
+    const struct {
+        TEditorType kind;
+        const char* text;
+        const char* up;
+        const char* down;
+    } cases[] = {
+        {edSpinEdit, "5", "int 6 up", "int 5 down"},
+        {edFloatSpinEdit, "1.5", "float 16 up", "float 15 down"},
+        {edTimeSpinEdit, "10:00:00", "time up", "time down"},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.text);
+        fired.clear();
+        Open(c.text, c.kind);
+        grid->SpinEdit()->UpClick(nullptr);
+        grid->SpinEdit()->DownClick(nullptr);
+        EXPECT_EQ(fired, (std::vector<std::string>{c.up, c.down}));
+        SendKey(VK_ESCAPE);
+    }
+    fired.clear();
+    Open("", edDateSpinEdit);
+    const TDateTime loaded = grid->SpinEdit()->DateValue();
+    grid->SpinEdit()->UpClick(nullptr);
+    EXPECT_EQ(fired, (std::vector<std::string>{"date " + std::to_string(static_cast<int>(loaded) + 1) + " up"}));
+    SendKey(VK_ESCAPE);
+}
+
 } // namespace
 
 namespace {
