@@ -1,29 +1,13 @@
 #include <algorithm>
 
 #include "grid/control/ExtStringGrid.h"
+#include "grid/control/ValueHold.h"
 #include "grid/control/settings/BalloonSettings.h"
 #include "grid/foundation/model/CellChecker.h"
 #include "grid/foundation/model/Navigation.h"
 
 // The validation of an edited value: corrected by the cell checker, decided by the
 // application, recorded for undo and announced, or refused with the editor opened again.
-
-namespace {
-
-// Holds a flag at a value for a scope and gives the old value back, also on an exception.
-class TFlagHold {
-public:
-    TFlagHold(bool& Flag, bool Value) : flag_(Flag), saved_(Flag) { flag_ = Value; }
-    ~TFlagHold() { flag_ = saved_; }
-    TFlagHold(const TFlagHold&) = delete;
-    TFlagHold& operator=(const TFlagHold&) = delete;
-
-private:
-    bool& flag_;
-    bool saved_;
-};
-
-} // namespace
 
 std::string TExtStringGrid::UneditedToStored(int RealCol, int ARow, const std::string& Value) const
 {
@@ -45,7 +29,7 @@ bool TExtStringGrid::ValidateCell(const std::string& NewValue)
             const bool changed = newValue != FOldCellText;
             std::string value = newValue;
             {
-                TFlagHold noAdvance(Navigation()->AdvanceOnEnter, false);
+                TValueHold<bool> noAdvance(Navigation()->AdvanceOnEnter, false);
                 if (CellChecker && CellChecker->AutoCorrect) value = CellChecker->Correct(acol, arow, value);
                 if (OnCellValidate) OnCellValidate(this, acol, arow, value, valid);
                 // Only an accepted change marks the grid and the row as modified.
@@ -104,7 +88,7 @@ void TExtStringGrid::ReopenRefusedEdit(const std::string& CellText)
     const int acol = RealColIndex(FOldCol), arow = FOldRow;
     {
         // The closing editor must not store its text over CellText.
-        TFlagHold quiet(FValidating, true);
+        TValueHold<bool> quiet(FValidating, true);
         FLoadedEditCell = {-1, -1};
         HideEditor();
     }

@@ -1154,6 +1154,10 @@ protected:
     void ShowInvalidEntryBalloon();
     void HideInvalidEntryBalloon();
     TWinControl* RefusedEntryEditor() const;
+    // With SizeWhileTyping, the edited cell's column grows to the typed text and a wrapping
+    // row is sized to it (OnEndRowSize follows a row sizing).
+    void SizeToTypedText(const std::string& Text);
+    void SizeRowToTypedLines(const std::string& Text);
 
     TWinControl* EditCtrl = nullptr;
     TBalloonWindow* FInvalidEntryBalloon = nullptr;
