@@ -21,6 +21,9 @@ bool TExtStringGrid::ValidateCell(const std::string& NewValue)
     FEditing = false;
     FValidating = true;
     bool valid = true;
+    // The editor opens again on a refused text, which the cell holds meanwhile; the text from
+    // before the edit stays what a later Enter is compared with and what Escape brings back.
+    const std::string textBeforeEdit = FOldCellText, cacheBeforeEdit = FCellCache;
     try {
         const int acol = RealColIndex(FOldCol), arow = FOldRow;
         const std::string newValue = UneditedToStored(acol, arow, NewValue);
@@ -66,6 +69,10 @@ bool TExtStringGrid::ValidateCell(const std::string& NewValue)
         throw;
     }
     StoreOldCellValue(Col(), Row());
+    if (!valid) {
+        FOldCellText = textBeforeEdit;
+        FCellCache = cacheBeforeEdit;
+    }
     FValidating = false;
     if (valid) HideFocusWindow();
     return valid;
