@@ -2,12 +2,11 @@
 
 #include <string>
 
-#include "GridOnForm.h"
+#include "EditingGridOnForm.h"
 #include "grid/control/BalloonWindow.h"
 #include "grid/control/settings/ColumnSize.h"
 #include "grid/foundation/model/Navigation.h"
 #include "platform/rtl/SysUtils.h"
-#include "platform/ui/Beep.h"
 #include "platform/ui/Input.h"
 #include "platform/ui/StdCtrls.h"
 
@@ -15,18 +14,8 @@ namespace {
 
 // Typing into the text editor of a grid whose current cell is (1, 1): the cursor walk, line
 // breaks, the automatic advance, sizing while typing and the refused-entry balloon.
-class ExtGridTypingTest : public GridOnForm {
+class ExtGridTypingTest : public EditingGridOnForm {
 protected:
-    void SetUp() override
-    {
-        GridOnForm::SetUp();
-        SetBeeper([] {});
-        grid->SetOptions(grid->Options() + goEditing);
-        grid->SetFocus();
-        grid->MoveCurrentCell(1, 1);
-    }
-    void TearDown() override { SetBeeper(nullptr); }
-
     TCustomEdit* OpenEditor(int ACol, int ARow, const std::string& Text)
     {
         grid->SetCells(ACol, ARow, Text);
