@@ -220,6 +220,46 @@ TEST_F(ExtGridEditBtnSpinTest, CheckBoxStoresNothingAndButtonStoresTheClickAnswe
 
 namespace {
 
+// Typed digits that complete a field move the picker on to its next field, except in the
+// last field of a custom format or, without a format, the year.
+TEST_F(ExtGridEditBtnSpinTest, DatePickerMovesToTheNextFieldOnceADigitChangedTheField)
+{
+    std::vector<char32_t> pressed;
+    grid->OnKeyPress = [&](TObject* Sender, char32_t& Key) {
+        EXPECT_EQ(Sender, grid);
+        pressed.push_back(Key);
+    };
+    const struct {
+        const char* what;
+        const char* format;
+        int field;
+        const char* typed;
+        int fieldAfter;
+    } cases[] = {
+        {"day of dd/MM/yyyy", "dd/MM/yyyy", 0, "2", 1},
+        {"year of dd/MM/yyyy, the last field", "dd/MM/yyyy", 2, "2031", 2},
+        {"year without a format", "", 2, "2031", 2},
+        {"month without a format", "", 1, "7", 2},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.what);
+        grid->OnGetEditorProp = [&](TObject*, int, int, TEditLink*) { grid->DatePicker()->SetFormat(c.format); };
+        Open("", edDateEdit);
+        TGridDatePicker* picker = grid->DatePicker();
+        picker->SetDateTime(EncodeDate(2024, 3, 15));
+        picker->SetCurrentField(c.field);
+        pressed.clear();
+        for (const char* d = c.typed; *d; ++d) {
+            SendKey(static_cast<Word>(*d));
+            Application->ProcessMessages();
+            Application->ProcessMessages();
+        }
+        EXPECT_EQ(picker->CurrentField(), c.fieldAfter);
+        EXPECT_EQ(pressed.size(), std::string(c.typed).size());
+        SendKey(VK_ESCAPE);
+    }
+}
+
 TEST_F(ExtGridEditBtnSpinTest, DatePickerShowsTheCellsDateAndStoresWhatItShows)
 {
     const TFormatSettings saved = FormatSettings();
