@@ -28,7 +28,15 @@ void TExtInplaceEdit::UpdateContents()
     SetPasswordChar(FGrid->EditControl == edPassword && !mask.empty() ? mask[0] : 0);
     FLengthLimit = FGrid->GetEditLimit();
     Workmode = true;
+    FTopAligned = FGrid->ApplyCellLook(*this, FColE, FRowE) == vtaTop;
     FGrid->GetEditorProp(FGrid->RealCol(), FRowE, nullptr);
+}
+
+// A top-aligned text starts where the cell paints it, so that opening the editor moves no
+// text; otherwise the platform centres the line as the cell does.
+void TExtInplaceEdit::BoundsChanged()
+{
+    SetTextOrigin(FTopAligned ? TPoint{FGrid->XYOffset.X + 1, FGrid->XYOffset.Y + 1} : TPoint{0, 0});
 }
 
 void TExtInplaceEdit::Change()

@@ -22,6 +22,7 @@ public:
 
 protected:
     void Change() override;
+    void BoundsChanged() override;
     void KeyDown(Word& Key, TShiftState Shift) override;
     void KeyUp(Word& Key, TShiftState Shift) override;
     void WMChar(TMessage& Message) override;
@@ -55,6 +56,7 @@ private:
     bool Workmode = true;
     bool FRefusedReturn = false;
     int FSelKeyDown = 0;
+    bool FTopAligned = true;
     int FColE = -1;
     int FRowE = -1;
 };

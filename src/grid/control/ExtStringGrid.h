@@ -1202,6 +1202,9 @@ private:
     void StoreSpinValue(int RealCol, int ARow);
     // Shows a special editor placed over the cell, with the focus and the start character.
     void PresentEditor(TWinControl* Editor, const TRect& Rect);
+    // An editor shows the colour and font its cell (display column) is painted with; the
+    // cell's vertical alignment is returned for placing the editor's text.
+    TVAlignment ApplyCellLook(TWinControl& Editor, int ACol, int ARow);
     void CloseEditor(TWinControl* Editor);
 
 public:
