@@ -9,6 +9,7 @@
 #include "grid/foundation/model/MouseActions.h"
 #include "grid/foundation/model/Navigation.h"
 #include "grid/foundation/text/NameText.h"
+#include "grid/foundation/text/TextUtils.h"
 #include "platform/rtl/Classes.h"
 #include "platform/rtl/SysUtils.h"
 #include "platform/rtl/Utf8.h"
@@ -90,6 +91,7 @@ void TExtInplaceEdit::KeyDown(Word& Key, TShiftState Shift)
 {
     FGrid->HideInvalidEntryBalloon();
     FSelKeyDown = SelStart();
+    FLastKeyDown = Key;
     const bool ctrl = Shift.Contains(ssCtrl);
     const bool plain = !ctrl && !Shift.Contains(ssShift) && !Shift.Contains(ssAlt);
     const TNavigation& nav = *FGrid->Navigation();
@@ -275,6 +277,8 @@ void TExtInplaceEdit::WMChar(TMessage& Message)
     auto ch = static_cast<char32_t>(Message.WParam);
     if (std::exchange(FRefusedReturn, false) && ch == U'\r') return;
     const bool ctrl = KeyDataToShiftState(Message.LParam).Contains(ssCtrl);
+    // The keypad's decimal key types "." whatever the locale.
+    if (FGrid->ExcelStyleDecimalSeparator && ch == U'.' && FLastKeyDown == VK_DECIMAL) ch = DecimalSeparatorChar();
     if (ch == U'\r' && !ctrl && EnterBreaksLine()) {
         SetSelText("\r\n");
         return;
@@ -303,6 +307,12 @@ bool TExtInplaceEdit::FilledToAdvance() const
     if (!EditMask().empty()) return text.find(' ') == std::string::npos;
     const int limit = FGrid->GetEditLimit();
     return nav.AdvanceOnEnter && limit > 0 && Length(text) == limit;
+}
+
+void TExtInplaceEdit::WMLButtonDblClk(TMessage& Message)
+{
+    TInplaceEdit::WMLButtonDblClk(Message);
+    if (FGrid->OnDblClickCell) FGrid->OnDblClickCell(FGrid, FGrid->Row(), FGrid->Col());
 }
 
 void TExtInplaceEdit::WMGetDlgCode(TMessage& Message)

@@ -27,6 +27,7 @@ protected:
     void KeyUp(Word& Key, TShiftState Shift) override;
     void WMChar(TMessage& Message) override;
     void WMGetDlgCode(TMessage& Message) override;
+    void WMLButtonDblClk(TMessage& Message) override;
     void WMSetFocus(TMessage& Message) override;
     void WMKillFocus(TMessage& Message) override;
     bool ForGrid(Word Key, TShiftState Shift) const override;
@@ -56,6 +57,7 @@ private:
     bool Workmode = true;
     bool FRefusedReturn = false;
     int FSelKeyDown = 0;
+    Word FLastKeyDown = 0;
     bool FTopAligned = true;
     int FColE = -1;
     int FRowE = -1;

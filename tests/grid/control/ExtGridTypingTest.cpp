@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include <string>
+#include <vector>
 
 #include "EditingGridOnForm.h"
 #include "grid/control/BalloonWindow.h"
@@ -181,6 +182,30 @@ TEST_F(ExtGridTypingTest, RefusedTextIsCheckedAgainAndEscapeBringsBackTheOldText
     EXPECT_FALSE(grid->EditorMode());
     EXPECT_EQ(grid->Cells(1, 1), "old");
     EXPECT_FALSE(grid->Modified());
+}
+
+TEST_F(ExtGridTypingTest, KeypadPointInTheEditorTypesTheLocaleSeparator)
+{
+    const TFormatSettings saved = FormatSettings();
+    FormatSettings().DecimalSeparator = ',';
+    grid->ExcelStyleDecimalSeparator = true;
+    TCustomEdit* editor = OpenEditor(1, 1, "");
+    SendText("1");
+    SendKey(VK_DECIMAL);
+    SendKey(VK_OEM_PERIOD);
+    EXPECT_EQ(editor->Text(), "1,.");
+    SendKey(VK_ESCAPE);
+    FormatSettings() = saved;
+}
+
+TEST_F(ExtGridTypingTest, DoubleClickInTheEditorReportsTheCell)
+{
+    std::vector<TPoint> clicked;
+    grid->OnDblClickCell = [&](TObject*, int ARow, int ACol) { clicked.push_back({ACol, ARow}); };
+    TCustomEdit* editor = OpenEditor(2, 3, "abc");
+    SendDoubleClick(editor, 5, 5);
+    ASSERT_EQ(clicked.size(), 1u);
+    EXPECT_EQ(clicked[0], (TPoint{2, 3}));
 }
 
 } // namespace
