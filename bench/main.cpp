@@ -17,6 +17,7 @@
 #include "editors/canopen/USet_SDO_Server_Access.h"
 #include "editors/ethernetip/EdsImport.h"
 #include "grid/control/ExtStringGrid.h"
+#include "grid/control/settings/ColumnSize.h"
 #include "grid/foundation/model/BaseGrid.h"
 #include "platform/ui/Forms.h"
 #include "platform/rtl/Classes.h"
@@ -198,6 +199,22 @@ void TimeTypingInACell()
             SendText("B");
             SendKey(VK_BACK);
             SendKey(VK_BACK);
+        });
+        SendKey(VK_ESCAPE);
+        // Each run is one key: a letter, then the Backspace that takes it away again, while
+        // the column and the wrapping row follow the typed text.
+        grid->Lookup = false;
+        grid->SetWordWrap(true);
+        grid->SizeWhileTyping()->Width = true;
+        grid->SizeWhileTyping()->Height = true;
+        SendKey(VK_F2);
+        bool typed = false;
+        Time(("cell editor: 1 key, sizing to it, " + std::to_string(rows) + " rows").c_str(), 400, [&] {
+            if (typed)
+                SendKey(VK_BACK);
+            else
+                SendText("w");
+            typed = !typed;
         });
         SendKey(VK_ESCAPE);
     }

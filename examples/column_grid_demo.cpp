@@ -4,6 +4,8 @@
 //
 //   column_grid_demo           shows the window until it is closed
 //   column_grid_demo FILE.bmp  saves the window as a picture instead
+//   column_grid_demo FILE.bmp text|combo   ... with the editor open on an address or a
+//                                           combo cell of the second target
 #include <iostream>
 #include <string>
 
@@ -122,6 +124,13 @@ int main(int argc, char** argv)
     }
     demo->Show();
     Application->ProcessMessages();
+    if (argc > 2) {
+        const bool combo = std::string(argv[2]) == "combo";
+        demo->Grid->SetFocus();
+        demo->Grid->MoveCurrentCell(combo ? 12 : 2, 2);
+        demo->Grid->ShowCellEdit();
+        Application->ProcessMessages();
+    }
     TBitmap shot(demo->ClientWidth(), demo->ClientHeight());
     demo->PaintTo(shot.Canvas(), 0, 0);
     shot.SaveToFile(argv[1]);

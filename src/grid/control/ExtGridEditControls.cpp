@@ -51,10 +51,30 @@ TGridButton* TExtStringGrid::GridButton()
     return FGridButton;
 }
 
+TVAlignment TExtStringGrid::ApplyCellLook(TWinControl& Editor, int ACol, int ARow)
+{
+    TBrush brush;
+    brush.SetColor(Color());
+    TFont font;
+    font.Assign(*Font());
+    TGridDrawState state;
+    TColor colorTo = clNone, mirror = clNone, mirrorTo = clNone;
+    TAlignment horizontal = taLeftJustify;
+    TVAlignment vertical = VAlignment;
+    bool wrap = WordWrap();
+    TCellGradientDirection gradient = GradientVertical;
+    GetVisualProperties(ACol, ARow, state, false, false, true, &brush, colorTo, mirror, mirrorTo, &font, horizontal,
+                        vertical, wrap, gradient);
+    Editor.SetColor(brush.Color());
+    Editor.SetFont(&font);
+    return vertical;
+}
+
 void TExtStringGrid::PresentEditor(TWinControl* Editor, const TRect& Rect)
 {
     Editor->SetBounds(Rect.Left, Rect.Top, Rect.Width() - 1, Rect.Height() - 1);
     Editor->SetEnabled(true);
+    ApplyCellLook(*Editor, Col(), Row());
     Editor->SetVisible(true);
     if (Editor->CanFocus()) Editor->SetFocus();
     EditCtrl = Editor;
@@ -159,6 +179,7 @@ void TExtStringGrid::ShowComboEditor(const TRect& Rect, int RealCol, int ARow)
     combo->SetFlat(flatLook);
     combo->SetEtched(flatLook);
     combo->SetEnabled(true);
+    ApplyCellLook(*combo, Col(), ARow);
     combo->SetVisible(true);
     if (Navigation()->AutoComboDropSize) combo->SizeDropDownWidth();
     if (combo->CanFocus()) combo->SetFocus();

@@ -23,6 +23,10 @@ using TEllipsClickEvent = std::function<void(TObject* Sender, int ACol, int ARow
 // Turns a cell text into the date a date editor opens on; ADate comes in as now.
 using TCustomStrToDateEvent = std::function<void(TObject* Sender, const std::string& Value, TDateTime& ADate)>;
 using TSpinClickEvent = std::function<void(TObject* Sender, int ACol, int ARow, int AValue, bool UpDown)>;
+using TFloatSpinClickEvent = std::function<void(TObject* Sender, int ACol, int ARow, double AValue, bool UpDown)>;
+// Serves the date and the time spin editors alike.
+using TDateTimeSpinClickEvent =
+    std::function<void(TObject* Sender, int ACol, int ARow, TDateTime AValue, bool UpDown)>;
 using TClipboardBeforePasteEvent =
     std::function<void(TObject* Sender, int ACol, int ARow, std::string& Value, bool& Allow)>;
 

@@ -168,6 +168,7 @@ void TExtStringGrid::GetEditorProp(int ACol, int ARow, TEditLink* AEditLink)
 
 void TExtStringGrid::EditingDone(int ACol, int ARow)
 {
+    HideInvalidEntryBalloon();
     if (OnEditingDone) OnEditingDone(this);
     EditMode = false;
     PostMessage(this, GridEditDoneMessage(), static_cast<WPARAM>(ACol), static_cast<LPARAM>(ARow));

@@ -1,29 +1,13 @@
 #include <algorithm>
 
 #include "grid/control/ExtStringGrid.h"
+#include "grid/control/ValueHold.h"
 #include "grid/control/settings/BalloonSettings.h"
 #include "grid/foundation/model/CellChecker.h"
 #include "grid/foundation/model/Navigation.h"
 
 // The validation of an edited value: corrected by the cell checker, decided by the
 // application, recorded for undo and announced, or refused with the editor opened again.
-
-namespace {
-
-// Holds a flag at a value for a scope and gives the old value back, also on an exception.
-class TFlagHold {
-public:
-    TFlagHold(bool& Flag, bool Value) : flag_(Flag), saved_(Flag) { flag_ = Value; }
-    ~TFlagHold() { flag_ = saved_; }
-    TFlagHold(const TFlagHold&) = delete;
-    TFlagHold& operator=(const TFlagHold&) = delete;
-
-private:
-    bool& flag_;
-    bool saved_;
-};
-
-} // namespace
 
 std::string TExtStringGrid::UneditedToStored(int RealCol, int ARow, const std::string& Value) const
 {
@@ -37,6 +21,9 @@ bool TExtStringGrid::ValidateCell(const std::string& NewValue)
     FEditing = false;
     FValidating = true;
     bool valid = true;
+    // The editor opens again on a refused text, which the cell holds meanwhile; the text from
+    // before the edit stays what a later Enter is compared with and what Escape brings back.
+    const std::string textBeforeEdit = FOldCellText, cacheBeforeEdit = FCellCache;
     try {
         const int acol = RealColIndex(FOldCol), arow = FOldRow;
         const std::string newValue = UneditedToStored(acol, arow, NewValue);
@@ -45,7 +32,7 @@ bool TExtStringGrid::ValidateCell(const std::string& NewValue)
             const bool changed = newValue != FOldCellText;
             std::string value = newValue;
             {
-                TFlagHold noAdvance(Navigation()->AdvanceOnEnter, false);
+                TValueHold<bool> noAdvance(Navigation()->AdvanceOnEnter, false);
                 if (CellChecker && CellChecker->AutoCorrect) value = CellChecker->Correct(acol, arow, value);
                 if (OnCellValidate) OnCellValidate(this, acol, arow, value, valid);
                 // Only an accepted change marks the grid and the row as modified.
@@ -72,6 +59,7 @@ bool TExtStringGrid::ValidateCell(const std::string& NewValue)
                 FLastValidation = false;
                 ReopenRefusedEdit(value == newValue ? newValue : FOldCellText);
                 FModified = FOldModifiedValue;
+                ShowInvalidEntryBalloon();
             }
             FOldCellText = GridCells(acol, arow);
         }
@@ -81,6 +69,10 @@ bool TExtStringGrid::ValidateCell(const std::string& NewValue)
         throw;
     }
     StoreOldCellValue(Col(), Row());
+    if (!valid) {
+        FOldCellText = textBeforeEdit;
+        FCellCache = cacheBeforeEdit;
+    }
     FValidating = false;
     if (valid) HideFocusWindow();
     return valid;
@@ -103,7 +95,7 @@ void TExtStringGrid::ReopenRefusedEdit(const std::string& CellText)
     const int acol = RealColIndex(FOldCol), arow = FOldRow;
     {
         // The closing editor must not store its text over CellText.
-        TFlagHold quiet(FValidating, true);
+        TValueHold<bool> quiet(FValidating, true);
         FLoadedEditCell = {-1, -1};
         HideEditor();
     }

@@ -5,8 +5,11 @@
 #include "grid/control/EditorCharFilter.h"
 #include "grid/control/ExtStringGrid.h"
 #include "grid/control/LookupCompletion.h"
+#include "grid/control/ValueHold.h"
+#include "grid/foundation/model/MouseActions.h"
 #include "grid/foundation/model/Navigation.h"
 #include "grid/foundation/text/NameText.h"
+#include "grid/foundation/text/TextUtils.h"
 #include "platform/rtl/Classes.h"
 #include "platform/rtl/SysUtils.h"
 #include "platform/rtl/Utf8.h"
@@ -26,7 +29,15 @@ void TExtInplaceEdit::UpdateContents()
     SetPasswordChar(FGrid->EditControl == edPassword && !mask.empty() ? mask[0] : 0);
     FLengthLimit = FGrid->GetEditLimit();
     Workmode = true;
+    FTopAligned = FGrid->ApplyCellLook(*this, FColE, FRowE) == vtaTop;
     FGrid->GetEditorProp(FGrid->RealCol(), FRowE, nullptr);
+}
+
+// A top-aligned text starts where the cell paints it, so that opening the editor moves no
+// text; otherwise the platform centres the line as the cell does.
+void TExtInplaceEdit::BoundsChanged()
+{
+    SetTextOrigin(FTopAligned ? TPoint{FGrid->XYOffset.X + 1, FGrid->XYOffset.Y + 1} : TPoint{0, 0});
 }
 
 void TExtInplaceEdit::Change()
@@ -69,9 +80,22 @@ void TExtInplaceEdit::KeepCaretAfterRefusal()
         Deselect();
 }
 
+bool TExtInplaceEdit::CtrlEnterBreaksLine() const
+{
+    return FGrid->Navigation()->AllowCtrlEnter && (FGrid->WordWrap() || FGrid->Multilinecells);
+}
+
+bool TExtInplaceEdit::CaretAtEnd() const { return SelLength() == 0 && SelStart() == Length(Text()); }
+
 void TExtInplaceEdit::KeyDown(Word& Key, TShiftState Shift)
 {
+    FGrid->HideInvalidEntryBalloon();
+    FSelKeyDown = SelStart();
+    FLastKeyDown = Key;
     const bool ctrl = Shift.Contains(ssCtrl);
+    const bool plain = !ctrl && !Shift.Contains(ssShift) && !Shift.Contains(ssAlt);
+    const TNavigation& nav = *FGrid->Navigation();
+    bool leftTextVertically = false;
     switch (Key) {
     case VK_ESCAPE:
         // One press restores the text from before editing and closes the editor.
@@ -94,47 +118,133 @@ void TExtInplaceEdit::KeyDown(Word& Key, TShiftState Shift)
             return;
         }
         break;
-    case VK_UP:
-    case VK_DOWN: {
-        FGrid->FValidating = true;
-        FGrid->SetCurrentCell(Text());
-        FGrid->FValidating = false;
-        if (!ValidateForExit()) {
+    case VK_LEFT:
+    case VK_RIGHT:
+        if (Shift == TShiftState{ssShift} && nav.CursorWalkEditor &&
+            (Key == VK_LEFT ? SelStart() == 0 : SelStart() + SelLength() == Length(Text()))) {
+            if (StoreAndValidateForExit()) {
+                FGrid->HideInplaceEdit();
+                if (FGrid->CanFocus()) FGrid->SetFocus();
+            }
             Key = 0;
             return;
         }
         break;
-    }
+    case VK_UP:
+    case VK_DOWN:
+        if (!StoreAndValidateForExit()) {
+            Key = 0;
+            return;
+        }
+        leftTextVertically = true;
+        break;
     case VK_RETURN:
-        if (ctrl) {
-            if (!FGrid->Navigation()->AllowCtrlEnter || !(FGrid->WordWrap())) {
-                Key = 0;
-                return;
-            }
-        } else if (!FGrid->Navigation()->LineFeedOnEnter && !ValidateForExit()) {
+        if (ctrl && !CtrlEnterBreaksLine()) {
+            Key = 0;
+            return;
+        }
+        if (!ctrl && !nav.LineFeedOnEnter && !ValidateForExit()) {
             // The Enter character that follows must not close the reopened editor.
             FRefusedReturn = true;
             Key = 0;
             return;
         }
+        if (!nav.AllowCtrlEnter && (FGrid->WordWrap() || FGrid->Multilinecells)) FGrid->FEditing = false;
+        if (ctrl || Shift.Contains(ssShift)) FGrid->SizeRowToTypedLines(Text());
+        break;
+    case VK_HOME:
+        if (plain) SetSelStart(0);
+        break;
+    case VK_END:
+        if (plain) SetSelStart(Length(Text()));
         break;
     default:
         break;
     }
     Workmode = Key != VK_BACK && Key != VK_DELETE;
     TInplaceEdit::KeyDown(Key, Shift);
+    if (leftTextVertically && FGrid->MouseActions()->DisjunctRowSelect()) {
+        FGrid->ClearRowSelect();
+        FGrid->SetRowSelect(FGrid->Row(), true);
+    }
+}
+
+// The current cell takes the text before it is validated, as for the keys that leave the
+// text at its first or last line.
+bool TExtInplaceEdit::StoreAndValidateForExit()
+{
+    {
+        TValueHold<bool> validating(FGrid->FValidating, true);
+        FGrid->SetCurrentCell(Text());
+    }
+    return ValidateForExit();
+}
+
+// With the cursor walk on, Left at the start and Right at the end of the text stay in the
+// editor until released, and then walk into the neighbouring cell.
+bool TExtInplaceEdit::ForGrid(Word Key, TShiftState Shift) const
+{
+    if ((Key == VK_LEFT || Key == VK_RIGHT) && !Shift.Contains(ssCtrl) && FGrid->Navigation()->CursorWalkEditor)
+        return false;
+    return TInplaceEdit::ForGrid(Key, Shift);
+}
+
+bool TExtInplaceEdit::WalksOut(Word Key, TShiftState Shift) const
+{
+    if (!FGrid->Navigation()->CursorWalkEditor || !Shift.Empty() || SelLength() != 0) return false;
+    if (Key == VK_LEFT) return SelStart() == 0 && FSelKeyDown == 0;
+    if (Key == VK_RIGHT) return SelStart() == Length(Text()) && FSelKeyDown == Length(Text());
+    return false;
+}
+
+void TExtInplaceEdit::WalkToNeighbour(bool Forward)
+{
+    TExtStringGrid& grid = *FGrid;
+    const int col = grid.Col(), row = grid.Row();
+    const int next = Forward ? col + grid.CellSpan(grid.RealCol(), row).X + 1 : col - 1;
+    const bool inside = Forward ? next <= grid.ColCount() - grid.VisibleFixedRightCols() - 1 : col > grid.FixedCols();
+    if (inside && !grid.IsControlCell(grid.RealColIndex(next), row)) {
+        if (grid.ValidateCell(Text())) {
+            grid.HideInplaceEdit();
+            grid.SetCol(next);
+        }
+        return;
+    }
+    if (!Forward && grid.ValidateCell(Text())) grid.HideInplaceEdit();
+    TNavigation& nav = *grid.Navigation();
+    const TAdvanceDirection direction = nav.AdvanceDirection();
+    nav.SetAdvanceDirection(adLeftRight);
+    try {
+        grid.AdvanceEditPosition(col, row, true, false, Forward, true, true);
+    } catch (...) {
+        nav.SetAdvanceDirection(direction);
+        throw;
+    }
+    nav.SetAdvanceDirection(direction);
+    if (nav.CursorWalkAlwaysEdit)
+        grid.ShowInplaceEdit();
+    else
+        grid.HideInplaceEdit();
 }
 
 void TExtInplaceEdit::KeyUp(Word& Key, TShiftState Shift)
 {
+    if (WalksOut(Key, Shift)) {
+        const bool forward = Key == VK_RIGHT;
+        Key = 0;
+        WalkToNeighbour(forward);
+        return;
+    }
+    if (Key == VK_LEFT || Key == VK_RIGHT) return;
     TInplaceEdit::KeyUp(Key, Shift);
     DoChange();
+    if (Visible()) FGrid->SizeToTypedText(Text());
 }
 
 bool TExtInplaceEdit::FilterChar(char32_t& Ch, bool Ctrl)
 {
     if (Ch == 1 && Ctrl) return false;
-    if (Ch == 10 && Ctrl && !(FGrid->Navigation()->AllowCtrlEnter && FGrid->WordWrap())) return false;
+    if (Ch == 10 && Ctrl && !CtrlEnterBreaksLine()) return false;
     const bool atLimit = FLengthLimit > 0 && Length(Text()) >= FLengthLimit && SelLength() == 0;
     if (atLimit && Ch != VK_BACK && Ch != VK_ESCAPE && Ch != VK_RETURN) return false;
     TTypedChar typed{FGrid->EditControl, Text(), SelStart(), SelLength(), Ch, Ctrl, FGrid->ValidChars};
@@ -145,11 +255,34 @@ bool TExtInplaceEdit::FilterChar(char32_t& Ch, bool Ctrl)
     return true;
 }
 
+// Kinds whose Enter breaks the line while Navigation.LineFeedOnEnter is on.
+bool TExtInplaceEdit::EnterBreaksLine() const
+{
+    if (!FGrid->Navigation()->LineFeedOnEnter) return false;
+    switch (FGrid->EditControl) {
+    case edNormal:
+    case edCapital:
+    case edMixedCase:
+    case edLowerCase:
+    case edUpperCase:
+    case edValidChars:
+        return true;
+    default:
+        return false;
+    }
+}
+
 void TExtInplaceEdit::WMChar(TMessage& Message)
 {
     auto ch = static_cast<char32_t>(Message.WParam);
     if (std::exchange(FRefusedReturn, false) && ch == U'\r') return;
     const bool ctrl = KeyDataToShiftState(Message.LParam).Contains(ssCtrl);
+    // The keypad's decimal key types "." whatever the locale.
+    if (FGrid->ExcelStyleDecimalSeparator && ch == U'.' && FLastKeyDown == VK_DECIMAL) ch = DecimalSeparatorChar();
+    if (ch == U'\r' && !ctrl && EnterBreaksLine()) {
+        SetSelText("\r\n");
+        return;
+    }
     if (!FilterChar(ch, ctrl)) return;
     Message.WParam = ch;
     TInplaceEdit::WMChar(Message);
@@ -158,6 +291,28 @@ void TExtInplaceEdit::WMChar(TMessage& Message)
         SetText(CapitalizeName(Text()));
         SetSelStart(caret);
     }
+    if (ch >= 32 && Visible() && FilledToAdvance()) {
+        char32_t enter = U'\r';
+        FGrid->KeyPress(enter);
+    }
+}
+
+// With Navigation.AdvanceAuto, a text that fills its length limit or its edit mask moves
+// the focus on as Enter does.
+bool TExtInplaceEdit::FilledToAdvance() const
+{
+    const TNavigation& nav = *FGrid->Navigation();
+    if (!nav.AdvanceAuto() || !CaretAtEnd()) return false;
+    const std::string text = Text();
+    if (!EditMask().empty()) return text.find(' ') == std::string::npos;
+    const int limit = FGrid->GetEditLimit();
+    return nav.AdvanceOnEnter && limit > 0 && Length(text) == limit;
+}
+
+void TExtInplaceEdit::WMLButtonDblClk(TMessage& Message)
+{
+    TInplaceEdit::WMLButtonDblClk(Message);
+    if (FGrid->OnDblClickCell) FGrid->OnDblClickCell(FGrid, FGrid->Row(), FGrid->Col());
 }
 
 void TExtInplaceEdit::WMGetDlgCode(TMessage& Message)

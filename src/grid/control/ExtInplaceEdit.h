@@ -22,12 +22,15 @@ public:
 
 protected:
     void Change() override;
+    void BoundsChanged() override;
     void KeyDown(Word& Key, TShiftState Shift) override;
     void KeyUp(Word& Key, TShiftState Shift) override;
     void WMChar(TMessage& Message) override;
     void WMGetDlgCode(TMessage& Message) override;
+    void WMLButtonDblClk(TMessage& Message) override;
     void WMSetFocus(TMessage& Message) override;
     void WMKillFocus(TMessage& Message) override;
+    bool ForGrid(Word Key, TShiftState Shift) const override;
 
 private:
     // Validates the text for the keys that leave the cell; on refusal the editor shows the
@@ -35,6 +38,14 @@ private:
     bool ValidateForExit();
     void ShowDecidedText();
     void KeepCaretAfterRefusal();
+    bool StoreAndValidateForExit();
+    bool CtrlEnterBreaksLine() const;
+    bool EnterBreaksLine() const;
+    bool CaretAtEnd() const;
+    bool FilledToAdvance() const;
+    // The cursor walk: the key released leaves the text at its start or end.
+    bool WalksOut(Word Key, TShiftState Shift) const;
+    void WalkToNeighbour(bool Forward);
     void Paste();
     bool ClipboardAllowed(const std::function<void(TObject*, bool&)>& Event);
     // The character filter of the cell's editor kind; false when the character is dropped.
@@ -45,6 +56,9 @@ private:
     bool FGotFocus = false;
     bool Workmode = true;
     bool FRefusedReturn = false;
+    int FSelKeyDown = 0;
+    Word FLastKeyDown = 0;
+    bool FTopAligned = true;
     int FColE = -1;
     int FRowE = -1;
 };

@@ -1098,6 +1098,8 @@ public:
     // The text the last validation decided on.
     const std::string& NewCellText() const { return FNewCellText; }
     bool LastValidation() const { return FLastValidation; }
+    // The balloon shown over the editor after a refused entry; none before the first.
+    TBalloonWindow* InvalidEntryBalloon() const { return FInvalidEntryBalloon; }
     bool IsEditMode() const { return EditMode; }
     // The special editor shown now, or none.
     TWinControl* ActiveEditControl() const { return EditCtrl; }
@@ -1131,6 +1133,9 @@ public:
     TComboObjectChangeEvent OnComboObjectChange;
     TEllipsClickEvent OnEllipsClick;
     TSpinClickEvent OnSpinClick;
+    TFloatSpinClickEvent OnFloatSpinClick;
+    TDateTimeSpinClickEvent OnDateSpinClick;
+    TDateTimeSpinClickEvent OnTimeSpinClick;
     TClipboardEvent OnClipboardCopy;
     TClipboardEvent OnClipboardCut;
     TClipboardEvent OnClipboardPaste;
@@ -1172,8 +1177,18 @@ protected:
     virtual std::string DoEllipsClick(const std::string& Text);
     // The value was refused: the editor opens again on the kept cell.
     void ReopenRefusedEdit(const std::string& CellText);
+    // The balloon with InvalidEntryTitle and InvalidEntryText over the editor open again on
+    // a refused entry, when either text is set.
+    void ShowInvalidEntryBalloon();
+    void HideInvalidEntryBalloon();
+    TWinControl* RefusedEntryEditor() const;
+    // With SizeWhileTyping, the edited cell's column grows to the typed text and a wrapping
+    // row is sized to it (OnEndRowSize follows a row sizing).
+    void SizeToTypedText(const std::string& Text);
+    void SizeRowToTypedLines(const std::string& Text);
 
     TWinControl* EditCtrl = nullptr;
+    TBalloonWindow* FInvalidEntryBalloon = nullptr;
     bool FEditing = false;
     bool FValidating = false;
     bool FSpecialEditor = false;
@@ -1215,6 +1230,9 @@ private:
     void StoreSpinValue(int RealCol, int ARow);
     // Shows a special editor placed over the cell, with the focus and the start character.
     void PresentEditor(TWinControl* Editor, const TRect& Rect);
+    // An editor shows the colour and font its cell (display column) is painted with; the
+    // cell's vertical alignment is returned for placing the editor's text.
+    TVAlignment ApplyCellLook(TWinControl& Editor, int ACol, int ARow);
     void CloseEditor(TWinControl* Editor);
 
 public:

@@ -1,7 +1,10 @@
 #include "grid/control/GridDatePicker.h"
 
+#include <cctype>
+
 #include "grid/control/ExtStringGrid.h"
 #include "platform/rtl/DateFormat.h"
+#include "platform/rtl/SysUtils.h"
 
 TGridDatePicker::TGridDatePicker(TExtStringGrid* AGrid) : TEsgDateTimePicker(AGrid), FGrid(AGrid)
 {
@@ -46,6 +49,44 @@ void TGridDatePicker::WMGetDlgCode(TMessage& Message)
     TEsgDateTimePicker::WMGetDlgCode(Message);
     Message.Result |= DLGC_WANTALLKEYS;
     if (FGrid->EditorWantsTab()) Message.Result |= DLGC_WANTTAB;
+}
+
+void TGridDatePicker::KeyPress(char32_t& Key)
+{
+    const bool digit = Key >= U'0' && Key <= U'9';
+    if (digit) {
+        DecodeDate(DateTime(), Fy, Fm, Fd);
+        DecodeTime(DateTime(), Fth, Ftm, Fts, Ftms);
+    }
+    TEsgDateTimePicker::KeyPress(Key);
+    if (digit) PostMessage(this, DTPShiftFocusMessage(), 0, 0);
+    if (FGrid->OnKeyPress) FGrid->OnKeyPress(FGrid, Key);
+}
+
+// A custom format's last field stays when it was the one typed; the picker has nowhere to go.
+bool TGridDatePicker::TypedFieldDone() const
+{
+    int year = 0, month = 0, day = 0, hour = 0, minute = 0, second = 0, ms = 0;
+    DecodeDate(DateTime(), year, month, day);
+    DecodeTime(DateTime(), hour, minute, second, ms);
+    if (Kind() == dtkTime) return hour != Fth || minute != Ftm || second != Fts;
+    const bool dayChanged = day != Fd, monthChanged = month != Fm, yearChanged = year != Fy;
+    if (Format().empty()) return dayChanged || monthChanged;
+    const char last = static_cast<char>(std::tolower(static_cast<unsigned char>(Format().back())));
+    if ((dayChanged && last == 'd') || (monthChanged && last == 'm') || (yearChanged && last == 'y')) return false;
+    return dayChanged || monthChanged || yearChanged;
+}
+
+// Posted, so that the platform picker has taken the digit before it moves on.
+void TGridDatePicker::SendRightKey() { PostMessage(this, WM_KEYDOWN, VK_RIGHT, 0); }
+
+void TGridDatePicker::WndProc(TMessage& Message)
+{
+    if (Message.Msg == DTPShiftFocusMessage()) {
+        if (TypedFieldDone()) SendRightKey();
+        return;
+    }
+    TEsgDateTimePicker::WndProc(Message);
 }
 
 void TGridDatePicker::KeyDown(Word& Key, TShiftState Shift)

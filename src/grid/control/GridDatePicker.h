@@ -17,13 +17,24 @@ public:
     TDateTime MinDate = 0;
     TDateTime MaxDate = 0;
 
+    void WndProc(TMessage& Message) override;
+
 protected:
     void DoExit() override;
     void KeyDown(Word& Key, TShiftState Shift) override;
+    // A typed digit may complete a field; the picker then moves on to the next one.
+    void KeyPress(char32_t& Key) override;
     void WMGetDlgCode(TMessage& Message) override;
 
 private:
     TDateTime ReadDateText(const std::string& Text) const;
+    // Whether the digits typed since the value was remembered call for the next field.
+    bool TypedFieldDone() const;
+    void SendRightKey();
+
+    // The value before the last digit key.
+    int Fy = 0, Fm = 0, Fd = 0;
+    int Fth = 0, Ftm = 0, Fts = 0, Ftms = 0;
 
     TExtStringGrid* FGrid;
 };

@@ -15,16 +15,35 @@ void TGridSpin::FireSpinClick(bool Up)
     if (FGrid->OnSpinClick) FGrid->OnSpinClick(FGrid, FGrid->RealCol(), FGrid->Row(), Value(), Up);
 }
 
+void TGridSpin::FireStepEvent(bool Up)
+{
+    const int col = FGrid->RealCol(), row = FGrid->Row();
+    switch (SpinType()) {
+    case sptNormal:
+        FireSpinClick(Up);
+        break;
+    case sptFloat:
+        if (FGrid->OnFloatSpinClick) FGrid->OnFloatSpinClick(FGrid, col, row, FloatValue(), Up);
+        break;
+    case sptDate:
+        if (FGrid->OnDateSpinClick) FGrid->OnDateSpinClick(FGrid, col, row, DateValue(), Up);
+        break;
+    case sptTime:
+        if (FGrid->OnTimeSpinClick) FGrid->OnTimeSpinClick(FGrid, col, row, TimeValue(), Up);
+        break;
+    }
+}
+
 void TGridSpin::UpClick(TObject* Sender)
 {
     TEsgSpinEdit::UpClick(Sender);
-    if (SpinType() == sptNormal) FireSpinClick(true);
+    FireStepEvent(true);
 }
 
 void TGridSpin::DownClick(TObject* Sender)
 {
     TEsgSpinEdit::DownClick(Sender);
-    if (SpinType() == sptNormal) FireSpinClick(false);
+    FireStepEvent(false);
 }
 
 void TGridSpin::Change()

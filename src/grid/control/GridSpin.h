@@ -24,6 +24,8 @@ private:
     // Page Up, Page Down, Home and End within the range of the integer and float types.
     void JumpWithinRange(Word Key);
     void FireSpinClick(bool Up);
+    // The step event of the spin type, with the value after the step.
+    void FireStepEvent(bool Up);
 
     TExtStringGrid* FGrid;
 };

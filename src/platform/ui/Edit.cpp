@@ -1,3 +1,5 @@
+#include <algorithm>
+
 #include <QApplication>
 #include <QLineEdit>
 
@@ -44,6 +46,13 @@ public:
         w_->setEchoMode(password ? QLineEdit::Password : QLineEdit::Normal);
     }
     void SetFrame(bool frame) override { w_->setFrame(frame); }
+    // The line edit keeps a margin of 2 pixels beside its text and 1 above it.
+    void SetTextOrigin(const QPoint& origin) override
+    {
+        const Qt::Alignment vertical = origin.isNull() ? Qt::AlignVCenter : Qt::AlignTop;
+        w_->setAlignment((w_->alignment() & Qt::AlignHorizontal_Mask) | vertical);
+        w_->setTextMargins(std::max(0, origin.x() - 2), std::max(0, origin.y() - 1), 0, 0);
+    }
     bool Modified() const override { return w_->isModified(); }
     void SetModified(bool modified) override { w_->setModified(modified); }
     int SelectionStart() const override
@@ -113,12 +122,19 @@ void TCustomEdit::SetMultiLine(bool multiLine, bool wordWrap)
     window_->SetReadOnly(old->ReadOnly());
     window_->SetPassword(passwordChar_ != 0);
     window_->SetFrame(borderStyle_ != bsNone);
+    window_->SetTextOrigin(QPoint(textOrigin_.X, textOrigin_.Y));
     window_->SetModified(old->Modified());
     window_->SetText(text);
     window_->Select(from, to);
     Impl().Attach(window_->Widget(), dynamic_cast<TBridgeBase*>(window_->Widget()));
     ApplyBaseColor();
     if (hadFocus) window_->Widget()->setFocus();
+}
+
+void TCustomEdit::SetTextOrigin(TPoint origin)
+{
+    textOrigin_ = origin;
+    window_->SetTextOrigin(QPoint(origin.X, origin.Y));
 }
 
 void TCustomEdit::SetWindowScrollBars(bool horizontal, bool vertical) { window_->SetScrollBars(horizontal, vertical); }

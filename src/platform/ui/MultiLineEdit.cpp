@@ -33,6 +33,12 @@ int ExternalLength(const QString& doc) { return doc.size() + doc.count(u'\n'); }
 class TLimitedPlainTextEdit : public QPlainTextEdit {
 public:
     int maxLength = 32767;
+    // The margins around the text take the text's background, as the inside of an edit does.
+    void SetTextOrigin(const QPoint& origin)
+    {
+        document()->setDocumentMargin(origin.isNull() ? 1 : 0);
+        setViewportMargins(origin.x(), origin.y(), 0, 0);
+    }
 
 protected:
     // How much of `incoming` fits in place of the selection.
@@ -75,6 +81,8 @@ public:
         w_->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
         w_->setLineWrapMode(wordWrap ? QPlainTextEdit::WidgetWidth : QPlainTextEdit::NoWrap);
         w_->document()->setDocumentMargin(1);
+        w_->setBackgroundRole(QPalette::Base);
+        w_->setAutoFillBackground(true);
         QObject::connect(w_, &QPlainTextEdit::textChanged, w_, std::move(onEdited));
     }
 
@@ -91,6 +99,7 @@ public:
     void SetMaxLength(int length) override { w_->maxLength = length; }
     bool ReadOnly() const override { return w_->isReadOnly(); }
     void SetReadOnly(bool readOnly) override { w_->setReadOnly(readOnly); }
+    void SetTextOrigin(const QPoint& origin) override { w_->SetTextOrigin(origin); }
     // A password is never shown in several lines: the owner switches to one line for it.
     void SetPassword(bool) override {}
     void SetFrame(bool frame) override

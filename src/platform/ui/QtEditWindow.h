@@ -27,6 +27,9 @@ public:
     virtual void SetReadOnly(bool readOnly) = 0;
     virtual void SetPassword(bool password) = 0;
     virtual void SetFrame(bool frame) = 0;
+    // Where the first line of text starts inside the window (the formatting rectangle's top
+    // left); null: the window's own placement.
+    virtual void SetTextOrigin(const QPoint& origin) = 0;
     // Only a window of several lines has scroll bars.
     virtual void SetScrollBars(bool horizontal, bool vertical) {}
     virtual bool Modified() const = 0;

@@ -105,6 +105,9 @@ protected:
     bool WordWrap() const { return MultiLine() && wordWrap_; }
     void SetMultiLine(bool multiLine, bool wordWrap);
     void SetWindowScrollBars(bool horizontal, bool vertical);
+    // Where the first line of text starts inside the client area, as a formatting
+    // rectangle's top left; (0, 0): where the platform puts it.
+    void SetTextOrigin(TPoint origin);
 
 private:
     bool WindowDefault(TMessage& message);
@@ -113,6 +116,7 @@ private:
 
     std::unique_ptr<TEditWindow> window_;
     bool wordWrap_ = false;
+    TPoint textOrigin_{0, 0};
 
     bool numbersOnly_ = false;
     char32_t passwordChar_ = 0;

@@ -208,3 +208,26 @@ TEST(ExtGridEditorLifetimeTest, GridFreedWithAnEditorOpenFreesItQuietly)
 }
 
 } // namespace
+
+namespace {
+
+// Editors take the look of the cell they open on: its colour and its font.
+TEST_F(ExtGridComboEditorTest, EditorsShowTheColourAndFontOfTheirCell)
+{
+    grid->Font()->SetHeight(-11);
+    grid->SetColors(2, 1, 0x80FFFF);
+    grid->SetColors(3, 1, 0xFFE0C0);
+    TGridCombo* combo = OpenCombo();
+    EXPECT_EQ(combo->Color(), static_cast<TColor>(0x80FFFF));
+    EXPECT_EQ(combo->Font()->Height(), -11);
+    SendKey(VK_ESCAPE);
+
+    grid->MoveCurrentCell(2, 1);
+    SendKey(VK_F2);
+    TInplaceEdit* editor = grid->InplaceEditor();
+    ASSERT_TRUE(editor && editor->Visible());
+    EXPECT_EQ(editor->Color(), static_cast<TColor>(0xFFE0C0));
+    EXPECT_EQ(editor->Font()->Height(), -11);
+}
+
+} // namespace

@@ -2,28 +2,22 @@
 
 #include <string>
 
-#include "GridOnForm.h"
+#include "EditingGridOnForm.h"
 #include "grid/control/GridDatePicker.h"
 #include "grid/control/GridDateTimePicker.h"
 #include "platform/rtl/DateUtils.h"
-#include "platform/ui/Beep.h"
 #include "platform/ui/Input.h"
 
 namespace {
 
 // The date-and-time editor on cell (1, 1), driven by real key events.
-class ExtGridDateTimeEditorTest : public GridOnForm {
+class ExtGridDateTimeEditorTest : public EditingGridOnForm {
 protected:
     void SetUp() override
     {
-        GridOnForm::SetUp();
-        SetBeeper([] {});
-        grid->SetOptions(grid->Options() + goEditing);
-        grid->SetFocus();
-        grid->MoveCurrentCell(1, 1);
+        EditingGridOnForm::SetUp();
         grid->OnGetEditorType = [](TObject*, int, int, TEditorType& AEditor) { AEditor = edDateTimeEdit; };
     }
-    void TearDown() override { SetBeeper(nullptr); }
     TGridDateTimePicker* Open(const std::string& Text)
     {
         grid->SetCells(1, 1, Text);

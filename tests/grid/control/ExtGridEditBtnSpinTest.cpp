@@ -115,6 +115,49 @@ TEST_F(ExtGridEditBtnSpinTest, SpinKeysJumpWithinTheRangeAndEnterStores)
     EXPECT_EQ(editingDone, 1);
 }
 
+// Each spin type reports a step with its own event and the value after the step.
+TEST_F(ExtGridEditBtnSpinTest, SpinButtonStepsFireTheEventOfTheSpinType)
+{
+    std::vector<std::string> fired;
+    grid->OnSpinClick = [&](TObject*, int, int, int V, bool Up) {
+        fired.push_back("int " + std::to_string(V) + (Up ? " up" : " down"));
+    };
+    grid->OnFloatSpinClick = [&](TObject*, int, int, double V, bool Up) {
+        fired.push_back("float " + std::to_string(static_cast<int>(V * 10)) + (Up ? " up" : " down"));
+    };
+    grid->OnDateSpinClick = [&](TObject*, int, int, TDateTime V, bool Up) {
+        fired.push_back("date " + std::to_string(static_cast<int>(V)) + (Up ? " up" : " down"));
+    };
+    grid->OnTimeSpinClick = [&](TObject*, int, int, TDateTime, bool Up) {
+        fired.push_back(std::string("time") + (Up ? " up" : " down"));
+    };
+    const struct {
+        TEditorType kind;
+        const char* text;
+        const char* up;
+        const char* down;
+    } cases[] = {
+        {edSpinEdit, "5", "int 6 up", "int 5 down"},
+        {edFloatSpinEdit, "1.5", "float 16 up", "float 15 down"},
+        {edTimeSpinEdit, "10:00:00", "time up", "time down"},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.text);
+        fired.clear();
+        Open(c.text, c.kind);
+        grid->SpinEdit()->UpClick(nullptr);
+        grid->SpinEdit()->DownClick(nullptr);
+        EXPECT_EQ(fired, (std::vector<std::string>{c.up, c.down}));
+        SendKey(VK_ESCAPE);
+    }
+    fired.clear();
+    Open("", edDateSpinEdit);
+    const TDateTime loaded = grid->SpinEdit()->DateValue();
+    grid->SpinEdit()->UpClick(nullptr);
+    EXPECT_EQ(fired, (std::vector<std::string>{"date " + std::to_string(static_cast<int>(loaded) + 1) + " up"}));
+    SendKey(VK_ESCAPE);
+}
+
 } // namespace
 
 namespace {
@@ -176,6 +219,46 @@ TEST_F(ExtGridEditBtnSpinTest, CheckBoxStoresNothingAndButtonStoresTheClickAnswe
 } // namespace
 
 namespace {
+
+// Typed digits that complete a field move the picker on to its next field, except in the
+// last field of a custom format or, without a format, the year.
+TEST_F(ExtGridEditBtnSpinTest, DatePickerMovesToTheNextFieldOnceADigitChangedTheField)
+{
+    std::vector<char32_t> pressed;
+    grid->OnKeyPress = [&](TObject* Sender, char32_t& Key) {
+        EXPECT_EQ(Sender, grid);
+        pressed.push_back(Key);
+    };
+    const struct {
+        const char* what;
+        const char* format;
+        int field;
+        const char* typed;
+        int fieldAfter;
+    } cases[] = {
+        {"day of dd/MM/yyyy", "dd/MM/yyyy", 0, "2", 1},
+        {"year of dd/MM/yyyy, the last field", "dd/MM/yyyy", 2, "2031", 2},
+        {"year without a format", "", 2, "2031", 2},
+        {"month without a format", "", 1, "7", 2},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.what);
+        grid->OnGetEditorProp = [&](TObject*, int, int, TEditLink*) { grid->DatePicker()->SetFormat(c.format); };
+        Open("", edDateEdit);
+        TGridDatePicker* picker = grid->DatePicker();
+        picker->SetDateTime(EncodeDate(2024, 3, 15));
+        picker->SetCurrentField(c.field);
+        pressed.clear();
+        for (const char* d = c.typed; *d; ++d) {
+            SendKey(static_cast<Word>(*d));
+            Application->ProcessMessages();
+            Application->ProcessMessages();
+        }
+        EXPECT_EQ(picker->CurrentField(), c.fieldAfter);
+        EXPECT_EQ(pressed.size(), std::string(c.typed).size());
+        SendKey(VK_ESCAPE);
+    }
+}
 
 TEST_F(ExtGridEditBtnSpinTest, DatePickerShowsTheCellsDateAndStoresWhatItShows)
 {

@@ -1,26 +1,14 @@
 #include <gtest/gtest.h>
 
-#include "GridOnForm.h"
+#include "EditingGridOnForm.h"
 #include "grid/control/settings/FloatingFooter.h"
 #include "grid/foundation/model/Navigation.h"
-#include "platform/ui/Beep.h"
 #include "platform/ui/Input.h"
 
 namespace {
 
 // The check box and unit editors on cell (1, 1), left with Enter.
-class ExtGridEditorEnterAdvanceTest : public GridOnForm {
-protected:
-    void SetUp() override
-    {
-        GridOnForm::SetUp();
-        SetBeeper([] {});
-        grid->SetOptions(grid->Options() + goEditing);
-        grid->SetFocus();
-        grid->MoveCurrentCell(1, 1);
-    }
-    void TearDown() override { SetBeeper(nullptr); }
-};
+class ExtGridEditorEnterAdvanceTest : public EditingGridOnForm {};
 
 TEST_F(ExtGridEditorEnterAdvanceTest, EnterInASpecialEditorAdvancesOnlyWithAdvanceOnEnter)
 {
