@@ -53,6 +53,7 @@ class TTimer;
 class TSortSettings;
 class TCustomEdit;
 class TCustomForm;
+class TCustomImageList;
 class TDateTimePicker;
 class TFocusHelper;
 class TMouseActions;
@@ -1598,6 +1599,26 @@ public:
     // The sort key of the image sort style: the picture's identity, or -1.
     intptr_t GetImageSortValue(int ACol, int ARow) const;
 
+    // Image cells (ExtGridCellImages.cpp) draw from the grid's image list: without one they
+    // are not added. The list stays its owner's; the grid forgets it when it is freed.
+    TCustomImageList* GridImages() const { return FGridImages; }
+    void SetGridImages(TCustomImageList* Value);
+    void AddImageIdx(int ACol, int ARow, int Aidx, TCellHAlign hal, TCellVAlign val);
+    bool GetImageIdx(int ACol, int ARow, int& idx) const;
+    // Does not repaint.
+    void SetImageIdx(int ACol, int ARow, int Idx);
+    bool RemoveImageIdx(int ACol, int ARow) { return RemoveCellGraphicOfType(ACol, ARow, ctImageList); }
+    // The image shown is the cell's number; an empty cell starts at Aidx.
+    void AddDataImage(int ACol, int ARow, int Aidx, TCellHAlign hal, TCellVAlign val);
+    // Empties the cell's text, whether it held a data image or not.
+    void RemoveDataImage(int ACol, int ARow);
+    bool HasDataImage(int ACol, int ARow) const { return HasCellTypeIn(ACol, ARow, {ctDataImage}); }
+    // Dir 0 lays the images side by side, any other value stacks them; every change of the
+    // cell's list (GetCellImages) repaints the cell.
+    void AddMultiImage(int ACol, int ARow, int Dir, TCellHAlign hal, TCellVAlign val);
+    TIntList* GetCellImages(int ACol, int ARow) const;
+    bool RemoveMultiImage(int ACol, int ARow) { return RemoveCellGraphicOfType(ACol, ARow, ctImages); }
+
     // Check boxes. The adders raise "Invalid cell" for a cell outside the grid.
     void AddCheckBox(int ACol, int ARow, bool State, bool Data);
     void AddCheckBox(int ACol, int ARow, TCheckBoxState State);
@@ -1698,6 +1719,11 @@ private:
     void DrawButtonCell(TCellPaintContext& Context, TCellGraphic& g, int L, int T, int Rt, int B);
     void DrawProgressCell(TCellPaintContext& Context, TRect R, const TCellGraphic& g);
     mutable std::unique_ptr<TCellGraphic> FRowCheckGraphic;
+    TCustomImageList* FGridImages = nullptr;
+    // The image index a data image cell shows; -1 for a text that is no number.
+    int DataImageIndex(int ACol, int ARow) const;
+    // The room of a row (or column) of images of the list; (0, 0) without the list.
+    TPoint MultiImageSize(const TCellGraphic& G) const;
     // ==== end of cell graphics and check boxes ====
 public:
     // ==== nodes, floating footer and cell operations ====
