@@ -56,6 +56,7 @@ void TExtStringGrid::MouseMove(TShiftState Shift, int X, int Y)
             FLastHintPos = {-1, -1};
         }
     }
+    TrackBalloon({X, Y});
     TBaseGrid::MouseMove(Shift, X, Y);
     // The base grid shows the split cursor over a sizable line; elsewhere the grid's own.
     if (!ShowsSizingCursor()) ShowCursor(CursorAt({X, Y}));
@@ -263,6 +264,7 @@ void TExtStringGrid::HideSizingHint()
 void TExtStringGrid::CMMouseLeave(TMessage& Message)
 {
     TBaseGrid::CMMouseLeave(Message);
+    PopBalloon();
     SetMouseSelectMode(msNormal, Cursor());
     FSizeFixed = FSizeFixedR = false;
     if (!FNoMouseLeave && HoverFixedCells() != hfNone && (FHoverFixed.X != -1 || FHoverFixed.Y != -1)) {

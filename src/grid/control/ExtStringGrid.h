@@ -985,6 +985,17 @@ public:
     TBalloonWindow* BalloonWindow() const { return FBalloonWindow; }
     // Shows the balloon of the cell under a client point, or hides it.
     void ShowBalloonAt(TPoint ClientPos);
+    // The pointer moved to a client point: a balloon of another cell goes at once, and the
+    // balloon of this one shows once the pointer has rested the initial delay there (the
+    // reshow delay right after another balloon went); it goes after the auto-hide delay.
+    void TrackBalloon(TPoint ClientPos);
+    // Hides the balloon at once, as when the pointer leaves the grid.
+    void PopBalloon();
+    // The delays in force, in milliseconds: a setting of -1 takes the application's hint
+    // pauses, and the reshow delay a fifth of the initial one.
+    int BalloonInitialDelay() const;
+    int BalloonReshowDelay() const;
+    int BalloonAutoHideDelay() const;
 
     // Visual styles and colour tones (ExtGridStyles.cpp, ExtGridTones.cpp).
     virtual void SetStyle(TSuiteStyle AStyle);
@@ -1034,6 +1045,18 @@ private:
     int FOldLeftCol = 1;
     int FOldTopRow = 1;
     TBalloonWindow* FBalloonWindow = nullptr;
+    // Times the balloon's showing and hiding; owned by the balloon window.
+    TTimer* FBalloonTimer = nullptr;
+    TPoint FBalloonPointer;
+    // The base cell the balloon under way belongs to; (-2, -2) none.
+    TPoint FBalloonCell{-2, -2};
+    bool FBalloonJustPopped = false;
+    // The timer's next tick shows the balloon, or hides it.
+    void StartBalloonTimer(int Delay, bool ToShow);
+    void BalloonTimerTick();
+    bool FBalloonTimerShows = false;
+    // Hides the balloon; the pointer's cell gets none again until the pointer leaves it.
+    void HideBalloon();
     TSuiteStyle FComponentStyle = tsCustom;
     TColorTones FTones;
     std::optional<TOfficeTheme> FFollowedTheme;
