@@ -209,6 +209,8 @@ void TExtStringGrid::UpdateSelectMode(int ACol, int ARow, int X, int Y, bool Scr
         mode = msColumn;
     else if (valid && ARow < FixedRows() && ACol < FixedCols() && ma.AllSelect)
         mode = msAll;
+    else if (SelectionResizeHandle().Contains({X, Y}))
+        mode = msResize;
     if (mode != MouseSelectMode()) SetMouseSelectMode(mode, Cursor());
 }
 

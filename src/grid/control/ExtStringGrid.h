@@ -1376,6 +1376,16 @@ public:
     // Releases and header-click sorting (ExtGridMouseRelease.cpp, ExtGridHeaderSort.cpp).
     TCanSortEvent OnCanSort;
     TClickSortEvent OnClickSort;
+    // The selection's resize handle (ExtGridSelectionResize.cpp): with SelectionResizer and
+    // SelectionRectangle a drag from the handle resizes the selection; the release tells the
+    // selection before and after.
+    using TSelectionResizeEvent =
+        std::function<void(TObject* Sender, const TGridRect& OrigSelection, const TGridRect& NewSelection)>;
+    TSelectionResizeEvent OnSelectionResize;
+    TSelectionResizeEvent OnSelectionResized;
+    // The 6 x 6 pixel square at the selection's bottom-right corner (bottom-left in a
+    // right-to-left grid); empty while the grid shows no handle.
+    TRect SelectionResizeHandle() const;
 
     // The hint of a cell shows its text; a column or row being sized shows its new size.
     bool HintShowCells = false;
@@ -1416,6 +1426,11 @@ private:
     // The base grid's own press, with the current-cell editing steps around it.
     void LibraryPress(TMouseButton Button, TShiftState Shift, int X, int Y);
     bool PressFixedSizing(int X, int Y);
+    // A press on the selection's resize handle starts resizing it.
+    bool PressSelectionResizer(TShiftState Shift, int X, int Y);
+    void EndSelectionResize();
+    bool FMouseResize = false;
+    TGridRect FDropSelection;
     bool PressHeaderSelection(TShiftState Shift, int ACol, int ARow, const TGridRect& OldSel);
     bool PressCheckBox(int ACol, int ARow, int RealCol, int X, int Y, bool CanEdit);
     // The link target under a point of a display cell; empty where there is none.

@@ -350,6 +350,35 @@ TEST_F(ExtGridMouseTest, ABalloonWaitsItsInitialDelayGoesAfterItsAutoHideDelayAn
     EXPECT_FALSE(balloon->Visible());
 }
 
+TEST_F(ExtGridMouseTest, TheSelectionsHandleStretchesItAndTheReleaseReportsBothSelections)
+{
+    grid->SetOptions(grid->Options() + TGridOptions{goRangeSelect});
+    grid->SelectionResizer = grid->SelectionRectangle = true;
+    grid->SetSelection({1, 1, 2, 2});
+    std::vector<std::pair<TGridRect, TGridRect>> resize, resized;
+    grid->OnSelectionResize = [&](TObject*, const TGridRect& O, const TGridRect& N) { resize.push_back({O, N}); };
+    grid->OnSelectionResized = [&](TObject*, const TGridRect& O, const TGridRect& N) {
+        resized.push_back({O, N});
+    };
+    const TRect corner = grid->CellRect(2, 2);
+    const TPoint handle{corner.Right - 3, corner.Bottom - 3};
+    EXPECT_EQ(grid->SelectionResizeHandle(), (TRect{corner.Right - 6, corner.Bottom - 6, corner.Right, corner.Bottom}));
+    SendMouseMove(grid, handle.X, handle.Y);
+    EXPECT_EQ(grid->MouseSelectMode(), msResize);
+
+    Drag(handle, {Centre(3, 3), Centre(3, 4)});
+    const TGridRect before{1, 1, 2, 2}, after{1, 1, 3, 4};
+    EXPECT_EQ(grid->Selection(), after);
+    const std::vector<std::pair<TGridRect, TGridRect>> reported = {{before, after}};
+    EXPECT_EQ(resize, reported);
+    EXPECT_EQ(resized, reported);
+
+    // A press beside the handle starts a new selection and reports no resize.
+    Drag(Centre(2, 2), {Centre(2, 3)});
+    EXPECT_EQ(grid->Selection(), (TGridRect{2, 2, 2, 3}));
+    EXPECT_EQ(resize.size(), 1u);
+}
+
 TEST_F(ExtGridMouseTest, UnsetBalloonDelaysFollowTheApplicationsHintPauses)
 {
     // The application's pauses are put back for the tests after this one.
