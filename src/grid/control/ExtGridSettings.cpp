@@ -37,6 +37,7 @@ void TExtStringGrid::WireSettings()
     FSortSettings->OnChange = repaint;
     FControlLook->OnChange = repaint;
     FBalloon->OnEnableChange = [this](TObject*) { BalloonChanged(); };
+    FSearchFooter->OnChange = [this](TObject*) { SearchFooterChanged(); };
 
     FSortSettings->FixedRowCount = [this] { return FixedRows(); };
     // The sorted column's header colours are drawn in the last fixed row.

@@ -59,6 +59,7 @@ class TFocusHelper;
 class TMouseActions;
 class TNavigation;
 class TSearchFooter;
+class TSearchPanel;
 class TShowModified;
 class TSizeWhileTyping;
 class TStringList;
@@ -983,6 +984,12 @@ public:
     // Balloon.Enable switched: the window is made or freed.
     void BalloonChanged();
     TBalloonWindow* BalloonWindow() const { return FBalloonWindow; }
+    // The search bar along the bottom edge (ExtGridSearchPanel.cpp), shown and laid out as
+    // SearchFooter says; its close button hides the footer after OnSearchFooterClose.
+    TSearchPanel* SearchPanel() const { return FSearchPanel; }
+    void SearchFooterChanged();
+    TNotifyEvent OnSearchFooterClose;
+
     // Shows the balloon of the cell under a client point, or hides it.
     void ShowBalloonAt(TPoint ClientPos);
     // The pointer moved to a client point: a balloon of another cell goes at once, and the
@@ -1044,6 +1051,9 @@ private:
     TDragScrollDirections FDragScrollDirection;
     int FOldLeftCol = 1;
     int FOldTopRow = 1;
+    void CreateSearchPanel();
+    void SearchClose();
+    TSearchPanel* FSearchPanel = nullptr;
     TBalloonWindow* FBalloonWindow = nullptr;
     // Times the balloon's showing and hiding; owned by the balloon window.
     TTimer* FBalloonTimer = nullptr;
