@@ -106,6 +106,20 @@ void TCellGraphic::SetIcon(TGraphic* AIcon, TCellHAlign hal, TCellVAlign val)
     CellVAlign = val;
 }
 
+void TCellGraphic::SetImageIdx(int idx, TCellHAlign hal, TCellVAlign val)
+{
+    CellType = ctImageList;
+    CellIndex = idx;
+    CellHAlign = hal;
+    CellVAlign = val;
+}
+
+void TCellGraphic::SetDataImage(int idx, TCellHAlign hal, TCellVAlign val)
+{
+    SetImageIdx(idx, hal, val);
+    CellType = ctDataImage;
+}
+
 void TCellGraphic::SetMultiImage(TIntList* List, int dir, TCellHAlign hal, TCellVAlign val)
 {
     CellType = ctImages;

@@ -110,6 +110,8 @@ public:
     void SetFilePicture(TObject* APicture, bool Transparent, TStretchMode StretchMode, int padding,
                         TCellHAlign hal, TCellVAlign val);
     void SetIcon(TGraphic* AIcon, TCellHAlign hal, TCellVAlign val);
+    void SetImageIdx(int idx, TCellHAlign hal, TCellVAlign val);
+    void SetDataImage(int idx, TCellHAlign hal, TCellVAlign val);
     void SetMultiImage(TIntList* List, int dir, TCellHAlign hal, TCellVAlign val);
     void SetButton(int bw, int bh, const std::string& caption, TCellHAlign hal, TCellVAlign val);
     void SetBitButton(int bw, int bh, const std::string& caption, TBitmap* Glyph, TCellHAlign hal,

@@ -8,6 +8,7 @@
 #include "grid/foundation/painting/FilePicture.h"
 #include "grid/foundation/text/NumberText.h"
 #include "platform/rtl/SysUtils.h"
+#include "platform/ui/ImgList.h"
 
 // The cell painter's graphic steps: what a cell's graphic measures, where it goes in the
 // cell and how each kind is drawn.
@@ -123,7 +124,16 @@ TCellGraphic* TExtStringGrid::GetCellGraphicInfo(int ACol, int ARow, TCellPaintC
         size = {ControlLook()->CheckSize(), ControlLook()->CheckSize()};
         Context.ShowText = false;
         break;
+    case ctImageList:
+        if (FGridImages) size = {FGridImages->Width(), FGridImages->Height()};
+        break;
+    case ctImages:
+        size = MultiImageSize(g);
+        break;
     case ctDataImage:
+        if (FGridImages) size = {FGridImages->Width(), FGridImages->Height()};
+        Context.ShowText = false;
+        break;
     case ctRotated:
     case ctRadio:
     case ctProgress:
@@ -203,6 +213,24 @@ void TExtStringGrid::DrawCellGraphic(TCellPaintContext& Context, const TRect& Re
         break;
     case ctIcon:
         canvas->Draw(L, T, dynamic_cast<const TGraphic*>(g.CellIcon));
+        break;
+    case ctImageList:
+        if (FGridImages) FGridImages->Draw(canvas, L, T, g.CellIndex);
+        break;
+    case ctDataImage:
+        // The cell's number alone picks the image, as the image picker writes it.
+        if (FGridImages) FGridImages->Draw(canvas, L, T, DataImageIndex(col, row));
+        break;
+    case ctImages:
+        if (const TIntList* images = GetCellImages(col, row); images && FGridImages) {
+            for (int i = 0; i < images->Count(); ++i) {
+                FGridImages->Draw(canvas, L, T, images->Items(i));
+                if (g.CellBoolean)
+                    L += FGridImages->Width();
+                else
+                    T += FGridImages->Height();
+            }
+        }
         break;
     case ctCheckBox:
     case ctDataCheckBox:

@@ -3,6 +3,7 @@
 
 #include "grid/control/ExtStringGrid.h"
 #include "grid/foundation/model/IntList.h"
+#include "platform/ui/ImgList.h"
 
 // How much room a cell's graphic takes beside or above its text, on screen and on paper.
 // Text is measured on the grid's canvas in the font the caller has set on it.
@@ -112,6 +113,15 @@ TPoint TExtStringGrid::CalcCellGraphicSize(int ACol, int ARow, int ExtraHeight)
     case ctRadio:
         size = RadioGroupSize(Canvas(), g, 16);
         break;
+    case ctImageList:
+    case ctDataImage:
+        if (FGridImages)
+            size = {IsBeside(g) || !text ? FGridImages->Width() : 0,
+                    IsAboveOrBelow(g) || !text ? FGridImages->Height() : 0};
+        break;
+    case ctImages:
+        size = MultiImageSize(g);
+        break;
     default:
         break;
     }
@@ -145,6 +155,14 @@ TPoint TExtStringGrid::GetCellTextGraphicSize(int ACol, int ARow, int AWidth, in
         return {20, 20};
     case ctRadio:
         return RadioGroupSize(Canvas(), g, 0);
+    case ctImageList:
+        if (!FGridImages) return {0, 0};
+        return {IsBeside(g) || !text ? FGridImages->Width() : 0, FGridImages->Height()};
+    case ctDataImage:
+        if (!FGridImages) return {0, 0};
+        return {FGridImages->Width(), FGridImages->Height()};
+    case ctImages:
+        return MultiImageSize(g);
     case ctPicture:
     case ctFilePicture: {
         const TPoint size = g.GetPictureSize(AWidth, AHeight, text);

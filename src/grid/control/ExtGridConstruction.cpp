@@ -78,6 +78,7 @@ TExtStringGrid::TExtStringGrid(TComponent* AOwner)
     // The modification marks are drawn in the fixed column.
     FShowModified->OnChange = [this](TObject*) { RepaintCol(0); };
     CreateFooterPanel();
+    CreateSearchPanel();
     WireSettings();
 
     SetScrollBars(ssBoth);

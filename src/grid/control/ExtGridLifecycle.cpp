@@ -43,6 +43,7 @@ void TExtStringGrid::OwnerFormResize(TObject* Sender)
 void TExtStringGrid::Loaded()
 {
     TBaseGrid::Loaded();
+    SearchFooterChanged();
     ShowColumnHeaders();
     ShowRowHeaders();
     if (Options().Contains(goAlwaysShowEditor)) {

@@ -57,6 +57,7 @@ void TExtStringGrid::MouseMove(TShiftState Shift, int X, int Y)
             FLastHintPos = {-1, -1};
         }
     }
+    TrackBalloon({X, Y});
     TBaseGrid::MouseMove(Shift, X, Y);
     // The base grid shows the split cursor over a sizable line; elsewhere the grid's own.
     if (!ShowsSizingCursor()) ShowCursor(CursorAt({X, Y}));
@@ -222,6 +223,8 @@ void TExtStringGrid::UpdateSelectMode(int ACol, int ARow, int X, int Y, bool Scr
         mode = msColumn;
     else if (valid && ARow < FixedRows() && ACol < FixedCols() && ma.AllSelect)
         mode = msAll;
+    else if (SelectionResizeHandle().Contains({X, Y}))
+        mode = msResize;
     if (mode != MouseSelectMode()) SetMouseSelectMode(mode, Cursor());
 }
 
@@ -277,6 +280,7 @@ void TExtStringGrid::HideSizingHint()
 void TExtStringGrid::CMMouseLeave(TMessage& Message)
 {
     TBaseGrid::CMMouseLeave(Message);
+    PopBalloon();
     SetMouseSelectMode(msNormal, Cursor());
     FSizeFixed = FSizeFixedR = false;
     if (!FNoMouseLeave && HoverFixedCells() != hfNone && (FHoverFixed.X != -1 || FHoverFixed.Y != -1)) {

@@ -72,6 +72,7 @@ void TExtStringGrid::LeftPress(TShiftState Shift, int X, int Y)
 {
     FDoOnClick = FMouseDownMove = FMouseKeepDown = true;
     FClickFired = false;
+    if (PressSelectionResizer(Shift, X, Y)) return;
     const TGridRect oldSel = Selection();
     int ACol = -1, ARow = -1;
     MouseToCell(X, Y, ACol, ARow);
@@ -86,8 +87,6 @@ void TExtStringGrid::LeftPress(TShiftState Shift, int X, int Y)
         CellSelectorClick(ACol, ARow);
         return;
     }
-    // The selection has no resize handle yet: a press at its corner starts a new selection.
-
     SetIncrSearchText("");
     FMoveColInd = FMoveRowInd = -1;
     FPushedCellButton = {-1, -1};

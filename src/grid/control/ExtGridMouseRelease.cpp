@@ -75,6 +75,7 @@ void TExtStringGrid::LeftRelease(TShiftState Shift, int X, int Y)
     }
     // The row left the selection on purpose: leaving the grid does not put it back.
     if (deselected) FSelChange = false;
+    EndSelectionResize();
     if (sizing) ColSizeFlg = true;
     if (moving) ColMoveFlg = true;
 

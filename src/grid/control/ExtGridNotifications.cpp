@@ -3,6 +3,7 @@
 #include "grid/foundation/markup/HtmlTextOps.h"
 #include "grid/foundation/model/SyncGrid.h"
 #include "platform/rtl/SysUtils.h"
+#include "platform/ui/ImgList.h"
 
 namespace {
 
@@ -27,10 +28,11 @@ std::string BalloonBody(std::string Text)
 
 } // namespace
 
-// A grid synchronised with a component that goes away must not keep pointing at it; while
-// the grid itself goes, nothing is left to unset.
+// A grid synchronised with a component, or drawing from an image list, that goes away must
+// not keep pointing at it; while the grid itself goes, nothing is left to unset.
 void TExtStringGrid::Notification(TComponent* AComponent, TOperation Operation)
 {
+    if (Operation == opRemove && AComponent == static_cast<TComponent*>(FGridImages)) FGridImages = nullptr;
     if (Operation == opRemove && !ComponentState().Contains(csDestroying) &&
         static_cast<TComponent*>(SyncGrid()->Grid()) == AComponent)
         SyncGrid()->SetGrid(nullptr);

@@ -38,6 +38,7 @@ void TExtStringGrid::WireSettings()
     FSortSettings->OnChange = repaint;
     FControlLook->OnChange = repaint;
     FBalloon->OnEnableChange = [this](TObject*) { BalloonChanged(); };
+    FSearchFooter->OnChange = [this](TObject*) { SearchFooterChanged(); };
 
     FSortSettings->FixedRowCount = [this] { return FixedRows(); };
     FSortSettings->Grid = this;

@@ -57,6 +57,7 @@ class TTimer;
 class TSortSettings;
 class TCustomEdit;
 class TCustomForm;
+class TCustomImageList;
 class TDateTimePicker;
 class TFocusHelper;
 class TMouseActions;
@@ -997,8 +998,25 @@ public:
     // Balloon.Enable switched: the window is made or freed.
     void BalloonChanged();
     TBalloonWindow* BalloonWindow() const { return FBalloonWindow; }
+    // The search bar along the bottom edge (ExtGridSearchPanel.cpp), shown and laid out as
+    // SearchFooter says; its close button hides the footer after OnSearchFooterClose.
+    TSearchPanel* SearchPanel() const { return FSearchPanel; }
+    void SearchFooterChanged();
+    TNotifyEvent OnSearchFooterClose;
+
     // Shows the balloon of the cell under a client point, or hides it.
     void ShowBalloonAt(TPoint ClientPos);
+    // The pointer moved to a client point: a balloon of another cell goes at once, and the
+    // balloon of this one shows once the pointer has rested the initial delay there (the
+    // reshow delay right after another balloon went); it goes after the auto-hide delay.
+    void TrackBalloon(TPoint ClientPos);
+    // Hides the balloon at once, as when the pointer leaves the grid.
+    void PopBalloon();
+    // The delays in force, in milliseconds: a setting of -1 takes the application's hint
+    // pauses, and the reshow delay a fifth of the initial one.
+    int BalloonInitialDelay() const;
+    int BalloonReshowDelay() const;
+    int BalloonAutoHideDelay() const;
 
     // Visual styles and colour tones (ExtGridStyles.cpp, ExtGridTones.cpp).
     virtual void SetStyle(TSuiteStyle AStyle);
@@ -1060,7 +1078,22 @@ private:
     TDragScrollDirections FDragScrollDirection;
     int FOldLeftCol = 1;
     int FOldTopRow = 1;
+    void CreateSearchPanel();
+    void SearchClose();
+    TSearchPanel* FSearchPanel = nullptr;
     TBalloonWindow* FBalloonWindow = nullptr;
+    // Times the balloon's showing and hiding; owned by the balloon window.
+    TTimer* FBalloonTimer = nullptr;
+    TPoint FBalloonPointer;
+    // The base cell the balloon under way belongs to; (-2, -2) none.
+    TPoint FBalloonCell{-2, -2};
+    bool FBalloonJustPopped = false;
+    // The timer's next tick shows the balloon, or hides it.
+    void StartBalloonTimer(int Delay, bool ToShow);
+    void BalloonTimerTick();
+    bool FBalloonTimerShows = false;
+    // Hides the balloon; the pointer's cell gets none again until the pointer leaves it.
+    void HideBalloon();
     TSuiteStyle FComponentStyle = tsCustom;
     TColorTones FTones;
     std::optional<TOfficeTheme> FFollowedTheme;
@@ -1398,6 +1431,16 @@ public:
     // Releases and header-click sorting (ExtGridMouseRelease.cpp, ExtGridHeaderSort.cpp).
     TCanSortEvent OnCanSort;
     TClickSortEvent OnClickSort;
+    // The selection's resize handle (ExtGridSelectionResize.cpp): with SelectionResizer and
+    // SelectionRectangle a drag from the handle resizes the selection; the release tells the
+    // selection before and after.
+    using TSelectionResizeEvent =
+        std::function<void(TObject* Sender, const TGridRect& OrigSelection, const TGridRect& NewSelection)>;
+    TSelectionResizeEvent OnSelectionResize;
+    TSelectionResizeEvent OnSelectionResized;
+    // The 6 x 6 pixel square at the selection's bottom-right corner (bottom-left in a
+    // right-to-left grid); empty while the grid shows no handle.
+    TRect SelectionResizeHandle() const;
 
     // The hint of a cell shows its text; a column or row being sized shows its new size.
     bool HintShowCells = false;
@@ -1434,6 +1477,11 @@ private:
     // The base grid's own press, with the current-cell editing steps around it.
     void LibraryPress(TMouseButton Button, TShiftState Shift, int X, int Y);
     bool PressFixedSizing(int X, int Y);
+    // A press on the selection's resize handle starts resizing it.
+    bool PressSelectionResizer(TShiftState Shift, int X, int Y);
+    void EndSelectionResize();
+    bool FMouseResize = false;
+    TGridRect FDropSelection;
     bool PressHeaderSelection(TShiftState Shift, int ACol, int ARow, const TGridRect& OldSel);
     bool PressCheckBox(int ACol, int ARow, int RealCol, int X, int Y, bool CanEdit);
     // The link target under a point of a display cell; empty where there is none.
@@ -1638,6 +1686,26 @@ public:
     // The sort key of the image sort style: the picture's identity, or -1.
     intptr_t GetImageSortValue(int ACol, int ARow) const;
 
+    // Image cells (ExtGridCellImages.cpp) draw from the grid's image list: without one they
+    // are not added. The list stays its owner's; the grid forgets it when it is freed.
+    TCustomImageList* GridImages() const { return FGridImages; }
+    void SetGridImages(TCustomImageList* Value);
+    void AddImageIdx(int ACol, int ARow, int Aidx, TCellHAlign hal, TCellVAlign val);
+    bool GetImageIdx(int ACol, int ARow, int& idx) const;
+    // Does not repaint.
+    void SetImageIdx(int ACol, int ARow, int Idx);
+    bool RemoveImageIdx(int ACol, int ARow) { return RemoveCellGraphicOfType(ACol, ARow, ctImageList); }
+    // The image shown is the cell's number; an empty cell starts at Aidx.
+    void AddDataImage(int ACol, int ARow, int Aidx, TCellHAlign hal, TCellVAlign val);
+    // Empties the cell's text, whether it held a data image or not.
+    void RemoveDataImage(int ACol, int ARow);
+    bool HasDataImage(int ACol, int ARow) const { return HasCellTypeIn(ACol, ARow, {ctDataImage}); }
+    // Dir 0 lays the images side by side, any other value stacks them; every change of the
+    // cell's list (GetCellImages) repaints the cell.
+    void AddMultiImage(int ACol, int ARow, int Dir, TCellHAlign hal, TCellVAlign val);
+    TIntList* GetCellImages(int ACol, int ARow) const;
+    bool RemoveMultiImage(int ACol, int ARow) { return RemoveCellGraphicOfType(ACol, ARow, ctImages); }
+
     // Check boxes. The adders raise "Invalid cell" for a cell outside the grid.
     void AddCheckBox(int ACol, int ARow, bool State, bool Data);
     void AddCheckBox(int ACol, int ARow, TCheckBoxState State);
@@ -1738,6 +1806,11 @@ private:
     void DrawButtonCell(TCellPaintContext& Context, TCellGraphic& g, int L, int T, int Rt, int B);
     void DrawProgressCell(TCellPaintContext& Context, TRect R, const TCellGraphic& g);
     mutable std::unique_ptr<TCellGraphic> FRowCheckGraphic;
+    TCustomImageList* FGridImages = nullptr;
+    // The image index a data image cell shows; -1 for a text that is no number.
+    int DataImageIndex(int ACol, int ARow) const;
+    // The room of a row (or column) of images of the list; (0, 0) without the list.
+    TPoint MultiImageSize(const TCellGraphic& G) const;
     // ==== end of cell graphics and check boxes ====
 public:
     // ==== nodes, floating footer and cell operations ====

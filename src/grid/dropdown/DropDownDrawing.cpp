@@ -8,9 +8,9 @@
 #include "platform/rtl/Utf8.h"
 #include "platform/ui/ImgList.h"
 
-namespace {
-// Halves go to the even neighbour, as the colour tables were computed.
 int RoundEven(double Value) { return static_cast<int>(std::nearbyint(Value)); }
+
+namespace {
 
 int BandChannel(int From, int To, int Band, int Steps)
 {

@@ -8,6 +8,9 @@ class TCustomImageList;
 
 // Drawing and text routines that every drop-down's popup, bars and buttons share.
 
+// Halves go to the even neighbour, as the colour tables and clock faces were computed.
+int RoundEven(double Value);
+
 // Steps bands (0 counts as 1) from Color to ColorTo, left to right when Horizontal, else top
 // to bottom; each band overlaps the next by a pixel so no seam shows.
 void DrawDropDownGradient(TCanvas* Canvas, TColor Color, TColor ColorTo, bool Horizontal, const TRect& R, int Steps);

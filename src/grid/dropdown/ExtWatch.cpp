@@ -11,7 +11,6 @@
 #include "platform/ui/ExtCtrls.h"
 
 namespace {
-int RoundEven(double Value) { return static_cast<int>(std::nearbyint(Value)); }
 
 bool Colour(TColor C) { return C != clNone; }
 

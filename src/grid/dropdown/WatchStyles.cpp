@@ -4,10 +4,10 @@
 #include <cmath>
 #include <string>
 
+#include "grid/dropdown/DropDownDrawing.h"
+
 namespace {
 constexpr TColor kWindowText = 0xFF000008;
-
-int RoundEven(double Value) { return static_cast<int>(std::nearbyint(Value)); }
 
 // The parts of a font a preset names; the others keep their values.
 struct TFontLook {

@@ -1,16 +1,20 @@
 #include <gtest/gtest.h>
 
+#include <chrono>
 #include <string>
 #include <utility>
 #include <vector>
 
 #include "GridOnForm.h"
+#include "grid/control/BalloonWindow.h"
+#include "grid/control/settings/BalloonSettings.h"
 #include "grid/control/settings/SortSettings.h"
 #include "grid/foundation/model/MouseActions.h"
 #include "platform/os/Shell.h"
 #include "platform/ui/Hints.h"
 #include "platform/ui/Input.h"
 #include "platform/ui/ScreenInput.h"
+#include "support/EventLoop.h"
 #include "support/FakeDialogs.h"
 
 namespace {
@@ -298,6 +302,106 @@ TEST_F(ExtGridMouseTest, AHeaderHintShowsBelowTheHeaderAtThePointerAndGoesOnAnot
     const TPoint other = Centre(2, 0);
     SendMouseMove(grid, other.X, other.Y);
     EXPECT_FALSE(hint->Visible());
+}
+
+TEST_F(ExtGridMouseTest, ABalloonWaitsItsInitialDelayGoesAfterItsAutoHideDelayAndOnAnotherCell)
+{
+    using clock = std::chrono::steady_clock;
+    const auto since = [](clock::time_point t) {
+        return std::chrono::duration_cast<std::chrono::milliseconds>(clock::now() - t).count();
+    };
+    grid->SetCells(1, 1, "first");
+    grid->SetCells(2, 2, "second");
+    TBalloonSettings& settings = *grid->Balloon();
+    settings.InitialDelay = 80;
+    settings.ReshowDelay = 10;
+    settings.AutoHideDelay = 200;
+    settings.SetEnable(true);
+    TBalloonWindow* balloon = grid->BalloonWindow();
+    ASSERT_NE(balloon, nullptr);
+
+    clock::time_point moved = clock::now();
+    SendMouseMove(grid, Centre(1, 1).X, Centre(1, 1).Y);
+    EXPECT_FALSE(balloon->Visible());
+    ASSERT_TRUE(Run_Loop_Until([&] { return balloon->Visible(); }));
+    EXPECT_GE(since(moved), 70);
+    EXPECT_EQ(balloon->Body(), "first");
+    const clock::time_point shown = clock::now();
+    ASSERT_TRUE(Run_Loop_Until([&] { return !balloon->Visible(); }));
+    EXPECT_GE(since(shown), 180);
+    // Once gone, it stays away while the pointer stays in its cell.
+    SendMouseMove(grid, Centre(1, 1).X + 3, Centre(1, 1).Y);
+    Run_Loop_Until([&] { return since(shown) > 400; });
+    EXPECT_FALSE(balloon->Visible());
+
+    // Another cell: the shown balloon goes at once, the next comes after the reshow delay.
+    SendMouseMove(grid, Centre(1, 2).X, Centre(1, 2).Y);
+    grid->SetCells(1, 2, "third");
+    ASSERT_TRUE(Run_Loop_Until([&] { return balloon->Visible(); }));
+    moved = clock::now();
+    SendMouseMove(grid, Centre(2, 2).X, Centre(2, 2).Y);
+    EXPECT_FALSE(balloon->Visible());
+    EXPECT_EQ(grid->LastBalloonPos(), (TPoint{-1, -1}));
+    ASSERT_TRUE(Run_Loop_Until([&] { return balloon->Visible(); }));
+    EXPECT_LT(since(moved), 70);
+    EXPECT_EQ(balloon->Body(), "second");
+
+    grid->Perform(CM_MOUSELEAVE);
+    EXPECT_FALSE(balloon->Visible());
+}
+
+TEST_F(ExtGridMouseTest, TheSelectionsHandleStretchesItAndTheReleaseReportsBothSelections)
+{
+    grid->SetOptions(grid->Options() + TGridOptions{goRangeSelect});
+    grid->SelectionResizer = grid->SelectionRectangle = true;
+    grid->SetSelection({1, 1, 2, 2});
+    std::vector<std::pair<TGridRect, TGridRect>> resize, resized;
+    grid->OnSelectionResize = [&](TObject*, const TGridRect& O, const TGridRect& N) { resize.push_back({O, N}); };
+    grid->OnSelectionResized = [&](TObject*, const TGridRect& O, const TGridRect& N) {
+        resized.push_back({O, N});
+    };
+    const TRect corner = grid->CellRect(2, 2);
+    const TPoint handle{corner.Right - 3, corner.Bottom - 3};
+    EXPECT_EQ(grid->SelectionResizeHandle(), (TRect{corner.Right - 6, corner.Bottom - 6, corner.Right, corner.Bottom}));
+    SendMouseMove(grid, handle.X, handle.Y);
+    EXPECT_EQ(grid->MouseSelectMode(), msResize);
+
+    Drag(handle, {Centre(3, 3), Centre(3, 4)});
+    const TGridRect before{1, 1, 2, 2}, after{1, 1, 3, 4};
+    EXPECT_EQ(grid->Selection(), after);
+    const std::vector<std::pair<TGridRect, TGridRect>> reported = {{before, after}};
+    EXPECT_EQ(resize, reported);
+    EXPECT_EQ(resized, reported);
+
+    // A press beside the handle starts a new selection and reports no resize.
+    Drag(Centre(2, 2), {Centre(2, 3)});
+    EXPECT_EQ(grid->Selection(), (TGridRect{2, 2, 2, 3}));
+    EXPECT_EQ(resize.size(), 1u);
+}
+
+TEST_F(ExtGridMouseTest, UnsetBalloonDelaysFollowTheApplicationsHintPauses)
+{
+    // The application's pauses are put back for the tests after this one.
+    struct TKeptPauses {
+        int Pause = Application->HintPause(), HidePause = Application->HintHidePause();
+        ~TKeptPauses()
+        {
+            Application->SetHintPause(Pause);
+            Application->SetHintHidePause(HidePause);
+        }
+    } kept;
+    Application->SetHintPause(400);
+    Application->SetHintHidePause(3000);
+    TBalloonSettings& settings = *grid->Balloon();
+    EXPECT_EQ(grid->BalloonInitialDelay(), 400);
+    EXPECT_EQ(grid->BalloonReshowDelay(), 80);
+    EXPECT_EQ(grid->BalloonAutoHideDelay(), 3000);
+    settings.InitialDelay = 100;
+    EXPECT_EQ(grid->BalloonReshowDelay(), 20);
+    settings.ReshowDelay = 5;
+    settings.AutoHideDelay = 900;
+    EXPECT_EQ(grid->BalloonReshowDelay(), 5);
+    EXPECT_EQ(grid->BalloonAutoHideDelay(), 900);
 }
 
 TEST_F(ExtGridMouseTest, AHoveredHeaderIsRepaintedWhenThePointerComesAndGoes)
