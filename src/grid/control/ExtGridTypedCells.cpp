@@ -4,6 +4,7 @@
 #include "grid/foundation/markup/HtmlControlTags.h"
 #include "grid/foundation/markup/HtmlTextOps.h"
 #include "grid/foundation/text/NumberText.h"
+#include "platform/rtl/DateFormat.h"
 #include "platform/rtl/SysUtils.h"
 
 namespace {
@@ -89,6 +90,14 @@ void TExtStringGrid::SetAllFloats(int ACol, int ARow, double Value)
 {
     SetAllCells(ACol, ARow, Format(FloatFormat, {Value}));
 }
+
+TDateTime TExtStringGrid::Dates(int ACol, int ARow) const { return StrToDate(Trim(Cells(ACol, ARow))); }
+
+void TExtStringGrid::SetDates(int ACol, int ARow, TDateTime Value) { SetCells(ACol, ARow, DateToStr(Value)); }
+
+TDateTime TExtStringGrid::Times(int ACol, int ARow) const { return StrToTime(Trim(Cells(ACol, ARow))); }
+
+void TExtStringGrid::SetTimes(int ACol, int ARow, TDateTime Value) { SetCells(ACol, ARow, TimeToStr(Value)); }
 
 std::string TExtStringGrid::ControlValues(int ACol, int ARow, const std::string& ID) const
 {

@@ -281,6 +281,12 @@ public:
     void SetFloats(int ACol, int ARow, double Value);
     double AllFloats(int ACol, int ARow) const;
     void SetAllFloats(int ACol, int ARow, double Value);
+    // A cell's text as a date or a time of day in the format settings' formats; a text that
+    // is none raises EConvertError.
+    TDateTime Dates(int ACol, int ARow) const;
+    void SetDates(int ACol, int ARow, TDateTime Value);
+    TDateTime Times(int ACol, int ARow) const;
+    void SetTimes(int ACol, int ARow, TDateTime Value);
     // The value of the form control with that id in the cell's markup; empty when there is none,
     // and writing a missing control changes nothing.
     std::string ControlValues(int ACol, int ARow, const std::string& ID) const;
@@ -813,6 +819,14 @@ public:
     void SetCurrentCell(const std::string& Value);
     // The first real column whose header text is exactly AValue; -1 when none is.
     int ColumnByHeader(const std::string& AValue) const;
+    // Column order (ExtGridColumnOrder.cpp). SetColumnOrder records the present order;
+    // ColumnPosition gives where a recorded column stands now, ColumnAtPosition which
+    // recorded column stands at a position; ResetColumnOrder shows every column and moves
+    // them back to the recorded order.
+    void SetColumnOrder();
+    void ResetColumnOrder();
+    int ColumnPosition(int ACol) const;
+    int ColumnAtPosition(int ACol);
     // Rich-text cells are kept as their plain text, which an edit control shows and edits.
     void CellToRich(int ACol, int ARow, TCustomEdit* Richeditor) const;
     void RichToCell(int ACol, int ARow, const TCustomEdit* Richeditor);
@@ -823,6 +837,9 @@ protected:
     void RowHeightsChanged() override;
     // While set, emptying a cell drops its object without freeing it: it lives on elsewhere.
     bool FNilObjects = false;
+    // For each real position, the column that stood there when the order was recorded;
+    // empty while no order is recorded. Every column move keeps it in step.
+    std::vector<int> FColumnOrder;
 
 private:
     // One real column as the column operations move it.
