@@ -29,9 +29,14 @@ void Outline(TCanvas* Canvas, TColor Color, const std::vector<TPoint>& Points)
 
 } // namespace
 
+bool TExtStringGrid::PaintsBorder() const
+{
+    return HasFramedLook(FLook) && BorderStyle() != bsNone && FBorderColor != clNone && !Flat;
+}
+
 void TExtStringGrid::PaintBorder(TCanvas* ACanvas)
 {
-    if (!HasFramedLook(FLook) || BorderStyle() == bsNone || FBorderColor == clNone || Flat) return;
+    if (!PaintsBorder()) return;
     const int w = ClientWidth(), h = ClientHeight();
     const TColor keptPen = ACanvas->Pen()->Color();
     if (FitCellsInGrid) {

@@ -100,6 +100,10 @@ void TExtStringGrid::TopLeftChanged()
         RepaintFixedBackGround(before);
     else if ((picture && bg.Display() == bdTile) || gradient)
         Invalidate();
+    // A scroll shifts the frame drawn inside the client area along with the cells: the
+    // shifted frame lines would stay among the cells.
+    else if (PaintsBorder() && (FOldLeftCol != LeftCol() || FOldTopRow != TopRow()))
+        Invalidate();
     // Only the text editor moves with its cell; the other editors close.
     if (EditControl != edNormal) HideInplaceEdit();
     UpdateFooter();

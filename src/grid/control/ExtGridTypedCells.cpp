@@ -57,7 +57,11 @@ void TExtStringGrid::SetAllCells(int ACol, int ARow, const std::string& Value)
         cells.Strings[ACol] = Value;
         return;
     }
-    SetCells(ACol, RealToDisplRow(ARow), Value);
+    const int row = RealToDisplRow(ARow);
+    SetCells(ACol, row, Value);
+    // The cell writer repaints the cell at its real column; behind a hidden column the
+    // cell is shown elsewhere.
+    if (const int shown = RealToDisplCol(ACol); shown != ACol) RepaintCell(shown, row);
 }
 
 std::string TExtStringGrid::GetFloatFormat(int, int) const { return FloatFormat; }

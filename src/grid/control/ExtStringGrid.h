@@ -340,7 +340,12 @@ public:
     int ColSelectCount() const;
     // The rows selected one by one, in the order they were selected.
     const std::vector<int>& SelectedRows() const { return FSelectedRows; }
-    int SelectedRowCount() const { return static_cast<int>(FSelectedRows.size()); }
+    // With disjunct selection the rows (columns) picked one by one; otherwise those of the
+    // selection rectangle, widened by a merged cell at its corner.
+    int SelectedRowCount() const;
+    int SelectedColCount() const;
+    // Entry Index of the selected rows; -1 past the last.
+    int SelectedRow(int Index) const;
     void SyncRowSelect(bool All);
     void SyncColSelect(bool All);
     bool RowModified(int ARow) const;
@@ -929,6 +934,8 @@ public:
     void DrawCellText(TCellPaintContext& Context);
     // The thin frame of the modern looks, inside the control's own edge.
     void PaintBorder(TCanvas* ACanvas);
+    // Whether the grid draws a frame inside its client area.
+    bool PaintsBorder() const;
     // The background picture or gradient beside and below the last cells.
     void PaintOutsideArea(TCanvas* ACanvas);
     // The room the text of a cell (real column) needs: with VS leaving room for a scroll

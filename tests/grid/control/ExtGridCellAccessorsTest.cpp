@@ -69,6 +69,44 @@ TEST_F(ExtGridCellAccessorsTest, DisjunctSelectedCellsAreKeptOnceEach)
     EXPECT_EQ(grid->SelectedCellsCount(), 0);
 }
 
+TEST_F(ExtGridCellAccessorsTest, SelectedRowsAndColumnsOfARectangleWidenOverMergedCorners)
+{
+    grid->SetRowCount(12);
+    grid->SetSelection({1, 2, 3, 4});
+    EXPECT_EQ(grid->SelectedRowCount(), 3);
+    EXPECT_EQ(grid->SelectedColCount(), 3);
+    EXPECT_EQ(grid->SelectedRow(0), 2);
+    EXPECT_EQ(grid->SelectedRow(2), 4);
+    EXPECT_EQ(grid->SelectedRow(3), -1);
+    EXPECT_EQ(grid->SelectedRow(-1), -1);
+
+    grid->SetFixedFooters(1);
+    grid->SetSelection({1, 9, 1, 11});
+    EXPECT_EQ(grid->SelectedRowCount(), 2) << "the footer row is left out";
+    grid->SetFixedFooters(0);
+
+    grid->MergeCells(1, 6, 1, 3);
+    grid->SetSelection({1, 4, 1, 6});
+    EXPECT_EQ(grid->SelectedRowCount(), 5) << "a merge at the bottom corner adds its rows";
+    grid->SetSelection({1, 6, 1, 7});
+    EXPECT_EQ(grid->SelectedRowCount(), 3) << "a merge at the top corner counts its height";
+    grid->MergeCells(3, 1, 2, 1);
+    grid->SetSelection({2, 1, 3, 1});
+    EXPECT_EQ(grid->SelectedColCount(), 3);
+}
+
+TEST_F(ExtGridCellAccessorsTest, DisjunctSelectedRowsAreTheRowsPickedOneByOne)
+{
+    grid->SetRowCount(12);
+    grid->MouseActions()->SetDisjunctRowSelect(true);
+    grid->SetRowSelect(7, true);
+    grid->SetRowSelect(3, true);
+    EXPECT_EQ(grid->SelectedRowCount(), 2);
+    EXPECT_EQ(grid->SelectedRow(0), 7);
+    EXPECT_EQ(grid->SelectedRow(1), 3);
+    EXPECT_EQ(grid->SelectedRow(2), -1);
+}
+
 // A colour given to a row goes to every cell from the fixed columns on; taking it away
 // again leaves the cells' other settings, a read-only flag here, as they were.
 TEST_F(ExtGridCellAccessorsTest, RowColoursComeAndGoWithoutTakingOtherSettings)
