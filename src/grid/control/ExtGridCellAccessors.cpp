@@ -74,6 +74,17 @@ void TExtStringGrid::SetColorsTo(int ACol, int ARow, TColor Value)
     WriteCellProperties(*this, ACol, ARow, [&](TCellProperties& Props) { Props.SetBrushColorTo(Value); });
 }
 
+TCellGradientDirection TExtStringGrid::Gradients(int ACol, int ARow) const
+{
+    return ReadCellProperty(*this, ACol, ARow, GradientVertical,
+                            [](const TCellProperties& P) { return P.GradientDirection; });
+}
+
+void TExtStringGrid::SetGradients(int ACol, int ARow, TCellGradientDirection Value)
+{
+    WriteCellProperties(*this, ACol, ARow, [&](TCellProperties& Props) { Props.GradientDirection = Value; });
+}
+
 TColor TExtStringGrid::FontColors(int ACol, int ARow) const
 {
     return ReadCellProperty(*this, ACol, ARow, clNone, [](const TCellProperties& P) { return P.FontColor; });

@@ -272,6 +272,12 @@ public:
     std::string StrippedCells(int ACol, int ARow) const;
     std::string AllCells(int ACol, int ARow) const;
     void SetAllCells(int ACol, int ARow, const std::string& Value);
+    // As AllCells, the stored texts without the display hook; a hidden row's cell must
+    // exist to be written.
+    std::string AllGridCells(int ACol, int ARow) const;
+    void SetAllGridCells(int ACol, int ARow, const std::string& Value);
+    std::string AllWideCells(int ACol, int ARow) const { return AllCells(ACol, ARow); }
+    void SetAllWideCells(int ACol, int ARow, const std::string& Value) { SetAllCells(ACol, ARow, Value); }
     virtual std::string GetFloatFormat(int ACol, int ARow) const;
     int Ints(int ACol, int ARow) const;
     void SetInts(int ACol, int ARow, int Value);
@@ -789,6 +795,8 @@ public:
     void SetFontColors(int ACol, int ARow, TColor Value);
     TColor ColorsTo(int ACol, int ARow) const;
     void SetColorsTo(int ACol, int ARow, TColor Value);
+    TCellGradientDirection Gradients(int ACol, int ARow) const;
+    void SetGradients(int ACol, int ARow, TCellGradientDirection Value);
     TAlignment Alignments(int ACol, int ARow) const;
     void SetAlignments(int ACol, int ARow, TAlignment Value);
     TFontStyles FontStyles(int ACol, int ARow) const;
@@ -822,6 +830,14 @@ public:
     // stored text).
     std::string CurrentCell() const;
     void SetCurrentCell(const std::string& Value);
+    // The shown text of that cell, and a value for it stored as an editor stores it.
+    virtual std::string GetCurrentCellEx() const;
+    virtual void SetCurrentCellEx(const std::string& Value);
+    // The kind of in-place editor in use.
+    TEditorType CurrentEditor() const { return EditControl; }
+    // The cell of column ACol where the column stood when the order was recorded.
+    std::string OriginalCells(int ACol, int ARow) const { return Cells(ColumnPosition(ACol), ARow); }
+    void SetOriginalCells(int ACol, int ARow, const std::string& Value) { SetCells(ColumnPosition(ACol), ARow, Value); }
     // The first real column whose header text is exactly AValue; -1 when none is.
     int ColumnByHeader(const std::string& AValue) const;
     // Column order (ExtGridColumnOrder.cpp). SetColumnOrder records the present order;
@@ -854,6 +870,7 @@ private:
     };
     std::vector<TColumnSlot> TakeColumnLayout() const;
     void PutColumnLayout(const std::vector<TColumnSlot>& Layout);
+    void WriteAllCells(int ACol, int ARow, const std::string& Value, bool Stored);
     // Moves the cells of real columns From.. to To.. in every shown and hidden row.
     void ShiftColumnCells(int ColIndex, int CCount, bool Insert);
     // How rows leave: their cells freed, freed with OnRowMoved for each, or their objects
