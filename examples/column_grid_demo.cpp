@@ -2,16 +2,21 @@
 // column items (headers from code, colours, an Enable check-box column, combo columns, edit
 // lengths, a hidden column), ten example targets.
 //
-//   column_grid_demo           shows the window until it is closed
-//   column_grid_demo FILE.bmp  saves the window as a picture instead
-//   column_grid_demo FILE.bmp text|combo   ... with the editor open on an address or a
-//                                           combo cell of the second target
+//   column_grid_demo       shows the window until it is closed
+//   column_grid_demo DIR   works the grid as a user of a rule editor does (toggles an
+//                          Enable box, types an address past its edit length, picks from a
+//                          combo list, sizes a column to its contents, scrolls to the last
+//                          column, opens a column's menu) and saves the window as a picture
+//                          after each step, DIR/1-start.bmp to DIR/6-menu.bmp
 #include <iostream>
 #include <string>
 
 #include "grid/control/ExtColumnGrid.h"
 #include "platform/rtl/SysUtils.h"
 #include "platform/ui/Forms.h"
+#include "platform/ui/Input.h"
+#include "platform/ui/Menus.h"
+#include "platform/ui/PopupCommandMenu.h"
 
 namespace {
 
@@ -62,6 +67,7 @@ public:
             ConfigureColumn(c, ScanListColumns[c]);
         FillTargets();
         Grid->HideColumn(HiddenColumn);
+        AddMnemonicMenu();
     }
 
     TExtColumnGrid* Grid;
@@ -81,6 +87,17 @@ private:
                 item->ComboItems()->Add(IntToStr(format));
         }
         if (Setup.editor == edDataCheckBox) item->SetAlignment(taCenter);
+    }
+
+    // A right click on the Mnemonic header offers to name every target after its row.
+    void AddMnemonicMenu()
+    {
+        auto* menu = new TPopupMenu(this);
+        menu->Add("Name targets by row")->OnClick = [this](TObject*) {
+            for (int r = 1; r < Grid->RowCount(); ++r)
+                Grid->SetAllCells(18, r, "Row " + IntToStr(r));
+        };
+        Grid->Columns()->Items(18)->SetColumnPopup(menu);
     }
 
     void FillTargets()
@@ -113,6 +130,60 @@ private:
 
 } // namespace
 
+class TDemoSession {
+public:
+    TDemoSession(TScanListDemo& Demo, std::string Dir) : FDemo(Demo), FGrid(*Demo.Grid), FDir(std::move(Dir)) {}
+
+    void Run()
+    {
+        FDemo.Show();
+        FGrid.SetFocus();
+        Shot("1-start");
+        ClickCell(1, 3, mbLeft);
+        Shot("2-toggled");
+        FGrid.MoveCurrentCell(2, 2);
+        SendText("192.168.100.200.77");
+        Shot("3-editing");
+        SendKey(VK_RETURN);
+        FGrid.MoveCurrentCell(13, 4);
+        SendKey(VK_F2);
+        SendKey(VK_DOWN);
+        SendKey(VK_DOWN);
+        SendKey(VK_RETURN);
+        FGrid.AutoSizeCol(2);
+        FGrid.AutoSizeCol(FGrid.DisplColIndex(18));
+        Shot("4-edited-and-sized");
+        for (int c = FGrid.Col(); c < FGrid.ColCount() - 1; ++c)
+            SendKey(VK_RIGHT);
+        Shot("5-scrolled");
+        SetPopupMenuTracker([](const TPopupCommandMenu&, TPoint) { return 1; });
+        ClickCell(FGrid.ColCount() - 1, 0, mbRight);
+        Shot("6-menu");
+        std::cout << "IP of row 2: " << FGrid.Cells(2, 2) << ", Dim Header O > T of row 4: "
+                  << FGrid.Cells(13, 4) << ", Enable of row 3: " << FGrid.Cells(1, 3) << "\n";
+    }
+
+private:
+    void ClickCell(int ACol, int ARow, TMouseButton Button)
+    {
+        const TRect cell = FGrid.CellRect(ACol, ARow);
+        SendClick(&FGrid, (cell.Left + cell.Right) / 2, (cell.Top + cell.Bottom) / 2, Button);
+    }
+    void Shot(const std::string& Name)
+    {
+        Application->ProcessMessages();
+        TBitmap shot(FDemo.ClientWidth(), FDemo.ClientHeight());
+        FDemo.PaintTo(shot.Canvas(), 0, 0);
+        const std::string path = FDir + "/" + Name + ".bmp";
+        shot.SaveToFile(path);
+        std::cout << "saved " << path << "\n";
+    }
+
+    TScanListDemo& FDemo;
+    TExtColumnGrid& FGrid;
+    std::string FDir;
+};
+
 int main(int argc, char** argv)
 {
     Application->Initialize();
@@ -122,18 +193,6 @@ int main(int argc, char** argv)
         Application->Run();
         return 0;
     }
-    demo->Show();
-    Application->ProcessMessages();
-    if (argc > 2) {
-        const bool combo = std::string(argv[2]) == "combo";
-        demo->Grid->SetFocus();
-        demo->Grid->MoveCurrentCell(combo ? 12 : 2, 2);
-        demo->Grid->ShowCellEdit();
-        Application->ProcessMessages();
-    }
-    TBitmap shot(demo->ClientWidth(), demo->ClientHeight());
-    demo->PaintTo(shot.Canvas(), 0, 0);
-    shot.SaveToFile(argv[1]);
-    std::cout << "saved " << argv[1] << "\n";
+    TDemoSession(*demo, argv[1]).Run();
     return 0;
 }

@@ -10,8 +10,10 @@
 
 class TMemoryStream;
 class TColumnPositionStore;
+class TPopupMenu;
 
 using TAfterColumnMoved = std::function<void(TObject* Sender, int FromIndex, int ToIndex)>;
+using TColumnPopupEvent = std::function<void(TObject* Sender, int ACol, int ARow, TPopupMenu* PopupMenu)>;
 
 // The string grid with one settings item per column. Every cell question is answered
 // first from the item of the cell's real column, then by the string grid's own rule and
@@ -61,6 +63,8 @@ public:
 
     bool AutoFilterDisplay = false;
     TAfterColumnMoved OnAfterColumnMoved;
+    // Fired before a column's menu opens, whether or not this click's row opens it.
+    TColumnPopupEvent OnColumnPopup;
 
     // Cell questions answered from the column items; see the string grid for their meaning.
     void GetCellColor(int ACol, int ARow, TGridDrawState AState, TBrush* ABrush, TFont* AFont) override;
@@ -107,8 +111,10 @@ protected:
     std::string GetEditMask(int ACol, int ARow) override;
     int GetEditLimit() override;
     void ColumnMoved(int FromIndex, int ToIndex) override;
-    // Columns have no pop-up menus and no edit links of their own, and grouping leaves the
-    // items where they are: the grid does not group yet.
+    // A click on a cell opens its column's menu at the cell's left-bottom corner when the
+    // button and the row suit the column's ColumnPopupType.
+    void MouseDown(TMouseButton Button, TShiftState Shift, int X, int Y) override;
+    // Grouping leaves the items where they are: the grid does not group yet.
 
 private:
     // Set while columns are inserted or removed: the items follow at their place there, not
@@ -125,6 +131,7 @@ private:
     bool InNormalArea(int ACol, int ARow) const;
     // The items take the entries as their headers.
     void SyncColumnHeaders(const TStringList& Headers);
+    void ShowColumnPopup(TMouseButton Button, int X, int Y);
     void SaveColumnPositionsTo(TColumnPositionStore& Store);
     void LoadColumnPositionsFrom(const TColumnPositionStore& Store);
 

@@ -118,7 +118,8 @@ void TExtColumnGrid::GetCellEditorEx(int ACol, int ARow, TEditorType& AEditor)
     TExtStringGrid::GetCellEditorEx(ACol, ARow, AEditor);
 }
 
-// Columns have no edit links: a column's own editors are the grid's in-place ones.
+// The column's combo and spin settings go to the grid's in-place editors; its EditLink is only
+// kept, as the grid has no custom cell editor to hand it to.
 void TExtColumnGrid::LoadColumnEditor(const TGridColumnItem& Item, TEditorType Editor)
 {
     if (Editor == edComboEdit || Editor == edComboList) {

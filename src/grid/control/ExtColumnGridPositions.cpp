@@ -65,8 +65,9 @@ void TExtColumnGrid::LoadColumnPositionsFrom(const TColumnPositionStore& Store)
     const int count = FColumnCollection->Count();
     const std::optional<std::vector<int>> saved = ReadPermutation(Store, count);
     if (!saved) return;
-    // Showing every column first, so that the items and the grid's columns line up again.
-    UnHideColumnsAll();
+    // Every column shown, in its recorded order, so that the items and the grid's columns
+    // line up again.
+    ResetColumnOrder();
     // Item k stands at its design position; the saved position j becomes its target.
     for (int j = 0; j < count; ++j)
         FColumnCollection->Items((*saved)[static_cast<size_t>(j)])->DefIdx = j;

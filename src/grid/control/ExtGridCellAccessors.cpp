@@ -74,6 +74,17 @@ void TExtStringGrid::SetColorsTo(int ACol, int ARow, TColor Value)
     WriteCellProperties(*this, ACol, ARow, [&](TCellProperties& Props) { Props.SetBrushColorTo(Value); });
 }
 
+TCellGradientDirection TExtStringGrid::Gradients(int ACol, int ARow) const
+{
+    return ReadCellProperty(*this, ACol, ARow, GradientVertical,
+                            [](const TCellProperties& P) { return P.GradientDirection; });
+}
+
+void TExtStringGrid::SetGradients(int ACol, int ARow, TCellGradientDirection Value)
+{
+    WriteCellProperties(*this, ACol, ARow, [&](TCellProperties& Props) { Props.GradientDirection = Value; });
+}
+
 TColor TExtStringGrid::FontColors(int ACol, int ARow) const
 {
     return ReadCellProperty(*this, ACol, ARow, clNone, [](const TCellProperties& P) { return P.FontColor; });
@@ -218,4 +229,46 @@ void TExtStringGrid::ClearSelectedCells()
     SetSelection({FixedCols(), FixedRows(), FixedCols(), FixedRows()});
     FSelectedCells.clear();
     Invalidate();
+}
+
+int TExtStringGrid::SelectedRow(int Index) const
+{
+    if (MouseActions()->DisjunctRowSelect())
+        return Index >= 0 && Index < static_cast<int>(FSelectedRows.size()) ? FSelectedRows[static_cast<size_t>(Index)] : -1;
+    const TGridRect sel = Selection();
+    const int row = std::min(sel.Top, sel.Bottom) + Index;
+    return Index >= 0 && row <= std::max(sel.Top, sel.Bottom) ? row : -1;
+}
+
+namespace {
+
+// The lines First..Last of a selection, widened by the merged cell at its first corner
+// when that reaches past Last (then its own extent counts), else by the one at its last
+// corner reaching on beyond it.
+int MergeWidenedCount(int First, int Last, int FirstCellExtent, int LastCellExtent)
+{
+    if (First + FirstCellExtent > Last) return FirstCellExtent + 1;
+    return Last - First + 1 + LastCellExtent;
+}
+
+} // namespace
+
+int TExtStringGrid::SelectedRowCount() const
+{
+    if (MouseActions()->DisjunctRowSelect()) return static_cast<int>(FSelectedRows.size());
+    const TGridRect sel = Selection();
+    const int top = std::min(sel.Top, sel.Bottom);
+    const int bottom = std::min(std::max(sel.Top, sel.Bottom), RowCount() - FixedFooters - 1);
+    const int left = std::min(sel.Left, sel.Right);
+    return MergeWidenedCount(top, bottom, CellExt(left, top).Y, CellExt(left, bottom).Y);
+}
+
+int TExtStringGrid::SelectedColCount() const
+{
+    if (MouseActions()->DisjunctColSelect()) return ColSelectCount();
+    const TGridRect sel = Selection();
+    const int left = std::min(sel.Left, sel.Right);
+    const int right = std::max(sel.Left, sel.Right);
+    const int top = std::min(sel.Top, sel.Bottom);
+    return MergeWidenedCount(left, right, CellExt(left, top).X, CellExt(right, top).X);
 }

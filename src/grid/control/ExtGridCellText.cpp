@@ -16,6 +16,21 @@ void TExtStringGrid::SetCurrentCell(const std::string& Value)
     SetCells(base.X, base.Y, UneditedToStored(base.X, base.Y, Value));
 }
 
+std::string TExtStringGrid::GetCurrentCellEx() const
+{
+    const TPoint base = BaseCell(RealCol(), Row());
+    return Cells(base.X, base.Y);
+}
+
+void TExtStringGrid::SetCurrentCellEx(const std::string& Value)
+{
+    const TPoint base = BaseCell(RealCol(), Row());
+    if (base.X == RealCol() && base.Y == Row())
+        SetEditText(Col(), Row(), Value);
+    else
+        SetEditText(RealToDisplCol(base.X), base.Y, Value);
+}
+
 // Hidden columns count: their headers are kept in row 0 like the others.
 int TExtStringGrid::ColumnByHeader(const std::string& AValue) const
 {

@@ -143,6 +143,12 @@ void TExtStringGrid::ColumnMoved(int FromIndex, int ToIndex)
     // The cells live at real columns; the widths at display columns, moved by the base grid.
     TBaseGrid::ColumnMoved(NumHiddenColumns() > 0 ? rFrom : FromIndex,
                            NumHiddenColumns() > 0 ? rTo : ToIndex);
+    const int orderCount = static_cast<int>(FColumnOrder.size());
+    if (rFrom >= 0 && rTo >= 0 && rFrom < orderCount && rTo < orderCount) {
+        const int moved = FColumnOrder[static_cast<size_t>(rFrom)];
+        FColumnOrder.erase(FColumnOrder.begin() + rFrom);
+        FColumnOrder.insert(FColumnOrder.begin() + rTo, moved);
+    }
     // The texts of hidden rows stay in their old columns when a column moves.
     const auto follow = [](int Index, int From, int To) {
         if (Index == From) return To;

@@ -144,7 +144,7 @@ void SetSortHeader(TSortSettings& Sort, const std::array<TColor, 4>& Colors)
     Sort.SetHeaderMirrorColorTo(Colors[3]);
 }
 
-void SetGradients(TControlLook& Look, TFixedGradient First, const TGradientSet& Set, bool WithBorder)
+void SetLookGradients(TControlLook& Look, TFixedGradient First, const TGradientSet& Set, bool WithBorder)
 {
     const TColor colors[] = {Set.From, Set.To, Set.MirrorFrom, Set.MirrorTo, Set.Border};
     for (int i = 0; i < (WithBorder ? 5 : 4); ++i)
@@ -205,9 +205,9 @@ void TExtStringGrid::SetStyle(TSuiteStyle AStyle)
 
     if (const auto extras = ExtrasOf(AStyle)) {
         SetSelectionStyle(extras->SelectionStyle);
-        SetGradients(look, fgHoverFrom, extras->Hover, !extras->HoverBorderToGridOnly);
+        SetLookGradients(look, fgHoverFrom, extras->Hover, !extras->HoverBorderToGridOnly);
         if (extras->HoverBorderToGridOnly) SuiteGradientHoverBorder = extras->Hover.Border;
-        SetGradients(look, fgDownFrom, extras->Down, true);
+        SetLookGradients(look, fgDownFrom, extras->Down, true);
         if (extras->SortHeader) SetSortHeader(*SortSettings(), *extras->SortHeader);
     }
     Invalidate();

@@ -4,6 +4,7 @@
 #include "grid/foundation/markup/HtmlControlTags.h"
 #include "grid/foundation/markup/HtmlTextOps.h"
 #include "grid/foundation/text/NumberText.h"
+#include "platform/rtl/DateFormat.h"
 #include "platform/rtl/SysUtils.h"
 
 namespace {
@@ -45,18 +46,47 @@ std::string TExtStringGrid::AllCells(int ACol, int ARow) const
     return Cells(ACol, RealToDisplRow(ARow));
 }
 
-// A negative column has no cell to write.
 void TExtStringGrid::SetAllCells(int ACol, int ARow, const std::string& Value)
+{
+    WriteAllCells(ACol, ARow, Value, false);
+}
+
+std::string TExtStringGrid::AllGridCells(int ACol, int ARow) const
+{
+    if (ACol < 0) return std::string();
+    if (const int position = FGridItems.Find(ARow); position >= 0) {
+        const TGridStrings& cells = FGridItems.Item(position).Items;
+        return ACol < cells.Count() ? cells.Strings[ACol] : std::string();
+    }
+    return GridCells(ACol, RealToDisplRow(ARow));
+}
+
+void TExtStringGrid::SetAllGridCells(int ACol, int ARow, const std::string& Value)
+{
+    WriteAllCells(ACol, ARow, Value, true);
+}
+
+// A negative column has no cell to write. The stored form writes no cell of a hidden row
+// that the row does not hold yet.
+void TExtStringGrid::WriteAllCells(int ACol, int ARow, const std::string& Value, bool Stored)
 {
     if (ACol < 0) return;
     if (const int position = FGridItems.Find(ARow); position >= 0) {
         TGridStrings& cells = FGridItems.Item(position).Items;
+        if (Stored && ACol >= cells.Count()) throw EListError("List index out of bounds (" + std::to_string(ACol) + ")");
         while (cells.Count() <= ACol)
             cells.Add("");
         cells.Strings[ACol] = Value;
         return;
     }
-    SetCells(ACol, RealToDisplRow(ARow), Value);
+    const int row = RealToDisplRow(ARow);
+    if (Stored)
+        SetGridCells(ACol, row, Value);
+    else
+        SetCells(ACol, row, Value);
+    // The cell writer repaints the cell at its real column; behind a hidden column the
+    // cell is shown elsewhere.
+    if (const int shown = RealToDisplCol(ACol); shown != ACol) RepaintCell(shown, row);
 }
 
 std::string TExtStringGrid::GetFloatFormat(int, int) const { return FloatFormat; }
@@ -89,6 +119,14 @@ void TExtStringGrid::SetAllFloats(int ACol, int ARow, double Value)
 {
     SetAllCells(ACol, ARow, Format(FloatFormat, {Value}));
 }
+
+TDateTime TExtStringGrid::Dates(int ACol, int ARow) const { return StrToDate(Trim(Cells(ACol, ARow))); }
+
+void TExtStringGrid::SetDates(int ACol, int ARow, TDateTime Value) { SetCells(ACol, ARow, DateToStr(Value)); }
+
+TDateTime TExtStringGrid::Times(int ACol, int ARow) const { return StrToTime(Trim(Cells(ACol, ARow))); }
+
+void TExtStringGrid::SetTimes(int ACol, int ARow, TDateTime Value) { SetCells(ACol, ARow, TimeToStr(Value)); }
 
 std::string TExtStringGrid::ControlValues(int ACol, int ARow, const std::string& ID) const
 {

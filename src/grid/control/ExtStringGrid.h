@@ -278,6 +278,12 @@ public:
     std::string StrippedCells(int ACol, int ARow) const;
     std::string AllCells(int ACol, int ARow) const;
     void SetAllCells(int ACol, int ARow, const std::string& Value);
+    // As AllCells, the stored texts without the display hook; a hidden row's cell must
+    // exist to be written.
+    std::string AllGridCells(int ACol, int ARow) const;
+    void SetAllGridCells(int ACol, int ARow, const std::string& Value);
+    std::string AllWideCells(int ACol, int ARow) const { return AllCells(ACol, ARow); }
+    void SetAllWideCells(int ACol, int ARow, const std::string& Value) { SetAllCells(ACol, ARow, Value); }
     virtual std::string GetFloatFormat(int ACol, int ARow) const;
     int Ints(int ACol, int ARow) const;
     void SetInts(int ACol, int ARow, int Value);
@@ -287,6 +293,12 @@ public:
     void SetFloats(int ACol, int ARow, double Value);
     double AllFloats(int ACol, int ARow) const;
     void SetAllFloats(int ACol, int ARow, double Value);
+    // A cell's text as a date or a time of day in the format settings' formats; a text that
+    // is none raises EConvertError.
+    TDateTime Dates(int ACol, int ARow) const;
+    void SetDates(int ACol, int ARow, TDateTime Value);
+    TDateTime Times(int ACol, int ARow) const;
+    void SetTimes(int ACol, int ARow, TDateTime Value);
     // The value of the form control with that id in the cell's markup; empty when there is none,
     // and writing a missing control changes nothing.
     std::string ControlValues(int ACol, int ARow, const std::string& ID) const;
@@ -340,7 +352,12 @@ public:
     int ColSelectCount() const;
     // The rows selected one by one, in the order they were selected.
     const std::vector<int>& SelectedRows() const { return FSelectedRows; }
-    int SelectedRowCount() const { return static_cast<int>(FSelectedRows.size()); }
+    // With disjunct selection the rows (columns) picked one by one; otherwise those of the
+    // selection rectangle, widened by a merged cell at its corner.
+    int SelectedRowCount() const;
+    int SelectedColCount() const;
+    // Entry Index of the selected rows; -1 past the last.
+    int SelectedRow(int Index) const;
     void SyncRowSelect(bool All);
     void SyncColSelect(bool All);
     bool RowModified(int ARow) const;
@@ -784,6 +801,8 @@ public:
     void SetFontColors(int ACol, int ARow, TColor Value);
     TColor ColorsTo(int ACol, int ARow) const;
     void SetColorsTo(int ACol, int ARow, TColor Value);
+    TCellGradientDirection Gradients(int ACol, int ARow) const;
+    void SetGradients(int ACol, int ARow, TCellGradientDirection Value);
     TAlignment Alignments(int ACol, int ARow) const;
     void SetAlignments(int ACol, int ARow, TAlignment Value);
     TFontStyles FontStyles(int ACol, int ARow) const;
@@ -817,8 +836,24 @@ public:
     // stored text).
     std::string CurrentCell() const;
     void SetCurrentCell(const std::string& Value);
+    // The shown text of that cell, and a value for it stored as an editor stores it.
+    virtual std::string GetCurrentCellEx() const;
+    virtual void SetCurrentCellEx(const std::string& Value);
+    // The kind of in-place editor in use.
+    TEditorType CurrentEditor() const { return EditControl; }
+    // The cell of column ACol where the column stood when the order was recorded.
+    std::string OriginalCells(int ACol, int ARow) const { return Cells(ColumnPosition(ACol), ARow); }
+    void SetOriginalCells(int ACol, int ARow, const std::string& Value) { SetCells(ColumnPosition(ACol), ARow, Value); }
     // The first real column whose header text is exactly AValue; -1 when none is.
     int ColumnByHeader(const std::string& AValue) const;
+    // Column order (ExtGridColumnOrder.cpp). SetColumnOrder records the present order;
+    // ColumnPosition gives where a recorded column stands now, ColumnAtPosition which
+    // recorded column stands at a position; ResetColumnOrder shows every column and moves
+    // them back to the recorded order.
+    void SetColumnOrder();
+    void ResetColumnOrder();
+    int ColumnPosition(int ACol) const;
+    int ColumnAtPosition(int ACol);
     // Rich-text cells are kept as their plain text, which an edit control shows and edits.
     void CellToRich(int ACol, int ARow, TCustomEdit* Richeditor) const;
     void RichToCell(int ACol, int ARow, const TCustomEdit* Richeditor);
@@ -829,6 +864,9 @@ protected:
     void RowHeightsChanged() override;
     // While set, emptying a cell drops its object without freeing it: it lives on elsewhere.
     bool FNilObjects = false;
+    // For each real position, the column that stood there when the order was recorded;
+    // empty while no order is recorded. Every column move keeps it in step.
+    std::vector<int> FColumnOrder;
 
 private:
     // One real column as the column operations move it.
@@ -838,6 +876,7 @@ private:
     };
     std::vector<TColumnSlot> TakeColumnLayout() const;
     void PutColumnLayout(const std::vector<TColumnSlot>& Layout);
+    void WriteAllCells(int ACol, int ARow, const std::string& Value, bool Stored);
     // Moves the cells of real columns From.. to To.. in every shown and hidden row.
     void ShiftColumnCells(int ColIndex, int CCount, bool Insert);
     // How rows leave: their cells freed, freed with OnRowMoved for each, or their objects

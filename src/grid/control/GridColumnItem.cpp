@@ -2,6 +2,7 @@
 
 #include "grid/control/ExtColumnGrid.h"
 #include "grid/control/GridColumnCollection.h"
+#include "platform/ui/Menus.h"
 
 TGridColumnItem::TGridColumnItem(TCollection* Collection)
     : TCollectionItem(Collection), FBorderPen(std::make_unique<TPen>()),
@@ -70,6 +71,7 @@ void TGridColumnItem::CopyFrom(const TGridColumnItem& Source, bool VisualsOnly)
     FFloatFormat = Source.FFloatFormat;
     FPassword = Source.FPassword;
     FShowBands = Source.FShowBands;
+    FColumnPopup = Source.FColumnPopup;
     FBorderPen->Assign(*Source.FBorderPen);
     FPrintBorderPen->Assign(*Source.FPrintBorderPen);
     FPrintFont->Assign(*Source.FPrintFont);
@@ -112,6 +114,10 @@ void TGridColumnItem::SetEditor(TEditorType Value)
     FEditorType = Value;
     if (checkBoxChanges) Repaint();
 }
+
+TPopupMenu* TGridColumnItem::ColumnPopup() const { return FColumnPopup.Get(); }
+
+void TGridColumnItem::SetColumnPopup(TPopupMenu* Value) { FColumnPopup = Value; }
 
 void TGridColumnItem::SetFixed(bool Value) { StoreAndUpdate(FFixed, Value); }
 
@@ -185,3 +191,11 @@ void TGridColumnItem::SetInts(int ARow, int Value) { CellGrid().SetInts(Index(),
 double TGridColumnItem::GetFloats(int ARow) const { return CellGrid().Floats(Index(), ARow); }
 
 void TGridColumnItem::SetFloats(int ARow, double Value) { CellGrid().SetFloats(Index(), ARow, Value); }
+
+TDateTime TGridColumnItem::GetDates(int ARow) const { return CellGrid().Dates(Index(), ARow); }
+
+void TGridColumnItem::SetDates(int ARow, TDateTime Value) { CellGrid().SetDates(Index(), ARow, Value); }
+
+TDateTime TGridColumnItem::GetTimes(int ARow) const { return CellGrid().Times(Index(), ARow); }
+
+void TGridColumnItem::SetTimes(int ARow, TDateTime Value) { CellGrid().SetTimes(Index(), ARow, Value); }

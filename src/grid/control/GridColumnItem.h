@@ -5,11 +5,14 @@
 
 #include "grid/foundation/model/GridEnums.h"
 #include "platform/rtl/Classes.h"
+#include "platform/rtl/DateUtils.h"
 #include "platform/ui/Collections.h"
 #include "platform/ui/Graphics.h"
 
+class TEditLink;
 class TExtColumnGrid;
 class TGridColumnCollection;
+class TPopupMenu;
 
 // On which cells (fixed, normal, all rows) and with which button a column's menu opens.
 enum TColumnPopupType : uint8_t {
@@ -48,6 +51,8 @@ struct TGridColumnSettings {
     int Tag = 0;
     // The column's design position, for restoring a saved column order.
     int DefIdx = 0;
+    // The custom editor of the column's cells; the grid never frees it.
+    TEditLink* EditLink = nullptr;
 };
 
 // The settings of one column of a column grid. Item i of the grid's Columns describes
@@ -111,6 +116,10 @@ public:
     TStringList* Filter() const { return FFilter.get(); }
     void SetFilter(const TStringList& Value);
 
+    // The menu a click on the column's cells opens (ColumnPopupType says which clicks); none
+    // once the menu is freed.
+    TPopupMenu* ColumnPopup() const;
+    void SetColumnPopup(TPopupMenu* Value);
     TColumnPopupType ColumnPopupType = cpFixedCellsRClick;
     bool PrintBorderCustom = true;
     bool PrintFontCustom = true;
@@ -123,6 +132,10 @@ public:
     void SetInts(int ARow, int Value);
     double GetFloats(int ARow) const;
     void SetFloats(int ARow, double Value);
+    TDateTime GetDates(int ARow) const;
+    void SetDates(int ARow, TDateTime Value);
+    TDateTime GetTimes(int ARow) const;
+    void SetTimes(int ARow, TDateTime Value);
 
 private:
     // The grid keeps headers and row 0 in step without the header writer's side effects.
@@ -155,6 +168,7 @@ private:
     bool FPassword = false;
     bool FShowBands = false;
     std::string FColumnHeader;
+    TWeakRef<TPopupMenu> FColumnPopup;
 
     std::unique_ptr<TPen> FBorderPen;
     std::unique_ptr<TPen> FPrintBorderPen;

@@ -96,6 +96,8 @@ std::string FormatDateTime(const std::string& format, TDateTime value)
 
 std::string DateToStr(TDateTime value) { return FormatDateTime(FormatSettings().ShortDateFormat, value); }
 
+std::string TimeToStr(TDateTime value) { return FormatDateTime(FormatSettings().LongTimeFormat, value); }
+
 bool TryStrToDate(const std::string& s, TDateTime& value)
 {
     std::vector<std::string> parts;
@@ -133,6 +135,20 @@ bool TryStrToTime(const std::string& s, TDateTime& value)
     if (hour > 23 || minute > 59 || second > 59) return false;
     value = EncodeTime(hour, minute, second, 0);
     return true;
+}
+
+TDateTime StrToDate(const std::string& s)
+{
+    TDateTime value = 0;
+    if (!TryStrToDate(s, value)) throw EConvertError("'" + s + "' is not a valid date");
+    return value;
+}
+
+TDateTime StrToTime(const std::string& s)
+{
+    TDateTime value = 0;
+    if (!TryStrToTime(s, value)) throw EConvertError("'" + s + "' is not a valid time");
+    return value;
 }
 
 TDateTime IncMonth(TDateTime value, int months)

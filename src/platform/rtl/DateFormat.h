@@ -10,12 +10,16 @@
 // text in quotes is copied as it stands.
 std::string FormatDateTime(const std::string& format, TDateTime value);
 std::string DateToStr(TDateTime value);  // the short date format
+std::string TimeToStr(TDateTime value);  // the long time format
 
 // Reads a date in the order of the short date format, its parts split by the date
 // separator; two parts take the current year, a two-digit year the nearest century.
 bool TryStrToDate(const std::string& s, TDateTime& value);
 // Reads "h", "h:n" or "h:n:s" split by the time separator, as a fraction of a day.
 bool TryStrToTime(const std::string& s, TDateTime& value);
+// As the two above; a text that is no date (time) raises EConvertError.
+TDateTime StrToDate(const std::string& s);
+TDateTime StrToTime(const std::string& s);
 
 // The date `months` calendar months on, the day cut to the target month's last day, the
 // time of day kept. Raises EConvertError when that date is outside the years 1 to 9999.

@@ -69,6 +69,44 @@ TEST_F(ExtGridCellAccessorsTest, DisjunctSelectedCellsAreKeptOnceEach)
     EXPECT_EQ(grid->SelectedCellsCount(), 0);
 }
 
+TEST_F(ExtGridCellAccessorsTest, SelectedRowsAndColumnsOfARectangleWidenOverMergedCorners)
+{
+    grid->SetRowCount(12);
+    grid->SetSelection({1, 2, 3, 4});
+    EXPECT_EQ(grid->SelectedRowCount(), 3);
+    EXPECT_EQ(grid->SelectedColCount(), 3);
+    EXPECT_EQ(grid->SelectedRow(0), 2);
+    EXPECT_EQ(grid->SelectedRow(2), 4);
+    EXPECT_EQ(grid->SelectedRow(3), -1);
+    EXPECT_EQ(grid->SelectedRow(-1), -1);
+
+    grid->SetFixedFooters(1);
+    grid->SetSelection({1, 9, 1, 11});
+    EXPECT_EQ(grid->SelectedRowCount(), 2) << "the footer row is left out";
+    grid->SetFixedFooters(0);
+
+    grid->MergeCells(1, 6, 1, 3);
+    grid->SetSelection({1, 4, 1, 6});
+    EXPECT_EQ(grid->SelectedRowCount(), 5) << "a merge at the bottom corner adds its rows";
+    grid->SetSelection({1, 6, 1, 7});
+    EXPECT_EQ(grid->SelectedRowCount(), 3) << "a merge at the top corner counts its height";
+    grid->MergeCells(3, 1, 2, 1);
+    grid->SetSelection({2, 1, 3, 1});
+    EXPECT_EQ(grid->SelectedColCount(), 3);
+}
+
+TEST_F(ExtGridCellAccessorsTest, DisjunctSelectedRowsAreTheRowsPickedOneByOne)
+{
+    grid->SetRowCount(12);
+    grid->MouseActions()->SetDisjunctRowSelect(true);
+    grid->SetRowSelect(7, true);
+    grid->SetRowSelect(3, true);
+    EXPECT_EQ(grid->SelectedRowCount(), 2);
+    EXPECT_EQ(grid->SelectedRow(0), 7);
+    EXPECT_EQ(grid->SelectedRow(1), 3);
+    EXPECT_EQ(grid->SelectedRow(2), -1);
+}
+
 // A colour given to a row goes to every cell from the fixed columns on; taking it away
 // again leaves the cells' other settings, a read-only flag here, as they were.
 TEST_F(ExtGridCellAccessorsTest, RowColoursComeAndGoWithoutTakingOtherSettings)
@@ -161,6 +199,71 @@ TEST_F(ExtGridCellAccessorsTest, AllCellsOfHiddenRowsGrowAndRefuseNegativeColumn
     EXPECT_EQ(grid->AllCells(-1, 2), "");
     EXPECT_EQ(grid->AllCells(-1, 3), "");
     EXPECT_EQ(grid->AllCells(1, 2), "b");
+}
+
+} // namespace
+
+namespace {
+
+using ExtGridStoredCellsTest = GridOnForm;
+
+// The stored forms skip the display hook, and a hidden row's cell list does not grow by them.
+TEST_F(ExtGridStoredCellsTest, AllGridCellsReadAndWriteTheStoredTexts)
+{
+    grid->OnGetDisplText = [](TObject*, int, int, std::string& Value) { Value += "!"; };
+    grid->SetCells(1, 1, "shown");
+    grid->SetCells(1, 2, "hidden");
+    grid->HideRow(2);
+    EXPECT_EQ(grid->AllGridCells(1, 1), "shown");
+    EXPECT_EQ(grid->AllCells(1, 1), "shown!");
+    EXPECT_EQ(grid->AllGridCells(1, 2), "hidden");
+    EXPECT_EQ(grid->AllGridCells(-1, 2), "");
+    grid->SetAllGridCells(1, 2, "kept");
+    EXPECT_EQ(grid->AllGridCells(1, 2), "kept");
+    EXPECT_THROW(grid->SetAllGridCells(40, 2, "far"), EListError);
+    EXPECT_EQ(grid->AllGridCells(40, 2), "");
+    grid->SetAllGridCells(2, 3, "\u00E4 shown");
+    EXPECT_EQ(grid->GridCells(2, 2), "\u00E4 shown");
+    EXPECT_EQ(grid->AllWideCells(2, 3), "\u00E4 shown!");
+}
+
+TEST_F(ExtGridStoredCellsTest, OriginalCellsFollowTheRecordedColumns)
+{
+    for (int c = 0; c < 5; ++c)
+        grid->SetCells(c, 1, std::string(1, char('A' + c)));
+    EXPECT_EQ(grid->OriginalCells(2, 1), "C");
+    grid->SetColumnOrder();
+    grid->MoveColumn(2, 4);
+    EXPECT_EQ(grid->Cells(4, 1), "C");
+    EXPECT_EQ(grid->OriginalCells(2, 1), "C");
+    grid->SetOriginalCells(2, 1, "c");
+    EXPECT_EQ(grid->Cells(4, 1), "c");
+}
+
+TEST_F(ExtGridStoredCellsTest, GradientsAndTheCurrentEditor)
+{
+    EXPECT_EQ(grid->Gradients(1, 1), GradientVertical);
+    EXPECT_FALSE(grid->HasCellProperties(1, 1));
+    grid->SetGradients(1, 1, GradientHorizontal);
+    EXPECT_EQ(grid->Gradients(1, 1), GradientHorizontal);
+    EXPECT_EQ(grid->CurrentEditor(), edNormal);
+}
+
+// The extended form reads the shown text and stores a value as the editor would.
+TEST_F(ExtGridStoredCellsTest, CurrentCellExGoesThroughTheBaseCellOfItsMerge)
+{
+    grid->SetOptions(grid->Options() + goEditing);
+    grid->OnGetDisplText = [](TObject*, int, int, std::string& Value) { Value = "<" + Value + ">"; };
+    grid->SetCells(1, 1, "base");
+    grid->MergeCells(1, 1, 2, 2);
+    grid->FocusCell(2, 2);
+    EXPECT_EQ(grid->GetCurrentCellEx(), "<base>");
+    grid->SetCurrentCellEx("new");
+    EXPECT_EQ(grid->GridCells(1, 1), "new");
+    EXPECT_EQ(grid->GridCells(2, 2), "");
+    grid->FocusCell(3, 3);
+    grid->SetCurrentCellEx("plain");
+    EXPECT_EQ(grid->GridCells(3, 3), "plain");
 }
 
 } // namespace

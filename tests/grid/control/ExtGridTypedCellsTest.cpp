@@ -4,6 +4,8 @@
 
 #include "../foundation/Locale.h"
 #include "GridOnForm.h"
+#include "grid/control/ExtColumnGrid.h"
+#include "platform/rtl/DateFormat.h"
 
 namespace {
 
@@ -89,6 +91,52 @@ TEST_F(ExtGridTypedCellsTest, PrintMeasuresExistForColumnsUpTo511)
             EXPECT_STREQ(e.what(), "Columns is not in valid range");
         }
         EXPECT_THROW(grid->PrintColOffset(col), EExtGridError);
+    }
+}
+
+} // namespace
+
+namespace {
+
+// The column items read and write their cells through the grid's own typed access.
+TEST(ExtGridDatesAndTimesTest, DatesAndTimesTravelAsTextsOfTheFormatSettings)
+{
+    TForm form(nullptr);
+    auto* grid = new TExtColumnGrid(&form);
+    TGridColumnItem* item = grid->Columns()->Items(2);
+    for (const TestLocale& locale : {kEnglish, kGerman}) {
+        LocaleScope scope(locale);
+        const std::string sep(1, locale.DateSeparator);
+        item->SetDates(1, EncodeDate(2024, 2, 29));
+        EXPECT_EQ(grid->Cells(2, 1), "29" + sep + "02" + sep + "2024") << locale.Name;
+        EXPECT_DOUBLE_EQ(item->GetDates(1), EncodeDate(2024, 2, 29)) << locale.Name;
+    }
+    item->SetTimes(3, EncodeTime(7, 5, 9, 0));
+    EXPECT_EQ(grid->Cells(2, 3), "07:05:09");
+    EXPECT_DOUBLE_EQ(item->GetTimes(3), EncodeTime(7, 5, 9, 0));
+    grid->SetCells(2, 3, " 23:59 ");
+    EXPECT_DOUBLE_EQ(grid->Times(2, 3), EncodeTime(23, 59, 0, 0));
+}
+
+TEST(ExtGridDatesAndTimesTest, TextsThatAreNoDateOrTimeRaise)
+{
+    TForm form(nullptr);
+    auto* grid = new TExtColumnGrid(&form);
+    TGridColumnItem* item = grid->Columns()->Items(1);
+    for (const char* text : {"", "31/02/2024", "tomorrow", "1/13/2024"}) {
+        grid->SetCells(1, 1, text);
+        EXPECT_THROW(item->GetDates(1), EConvertError) << '"' << text << '"';
+    }
+    for (const char* text : {"", "24:00", "12:60", "noon"}) {
+        grid->SetCells(1, 1, text);
+        EXPECT_THROW(item->GetTimes(1), EConvertError) << '"' << text << '"';
+    }
+    grid->SetCells(1, 1, "x");
+    try {
+        grid->Dates(1, 1);
+        ADD_FAILURE() << "\"x\" raised nothing";
+    } catch (const EConvertError& e) {
+        EXPECT_STREQ(e.what(), "'x' is not a valid date");
     }
 }
 
