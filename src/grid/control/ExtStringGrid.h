@@ -74,6 +74,7 @@ class TGridCheckBox;
 class TGridButton;
 class TGridDatePicker;
 class TGridDateTimePicker;
+class TItemStrings;
 
 // The grid's own errors: invalid row and column accesses, failed conversions.
 class EExtGridError : public Exception {
@@ -1849,11 +1850,11 @@ public:
     {
         if (OnFilterDone) OnFilterDone(this);
     }
-    using TFixedEditEvent =
-        std::function<void(TObject* Sender, int ACol, int ARow, TEditorType& AEditor, TStringList* Values)>;
+    using TFixedEditEvent = std::function<void(TObject* Sender, int ACol, int ARow,
+                                               TGridFixedCellEditor& AEditor, TStringList* Values)>;
     TFixedEditEvent OnFixedEdit;
-    // No editor of fixed cells calls it yet: the grid has none.
-    virtual void DoFixedEdit(int ACol, int ARow, TEditorType& AEditor, TStringList* Values)
+    // Asked before a fixed cell is edited: the handler may change the editor and its items.
+    virtual void DoFixedEdit(int ACol, int ARow, TGridFixedCellEditor& AEditor, TStringList* Values)
     {
         if (OnFixedEdit) OnFixedEdit(this, ACol, ARow, AEditor, Values);
     }
@@ -1881,6 +1882,52 @@ private:
     void ForEachBaseCell(const TGridRect& Range, const std::function<void(int, int)>& Action);
     std::unique_ptr<TComboItemList> FComboItems = std::make_unique<TComboItemList>();
     int FNumNodes = 0;
+
+public:
+    // Fixed-cell editors and the editors of a cell's inline form controls
+    // (ExtGridFixedCellEdit.cpp, ExtGridFormControls.cpp). The editors are made on first use.
+    // Opens the edit box or combo of the mouse settings (or of OnFixedEdit) over a fixed cell;
+    // an open fixed-cell editor is closed first, and nothing opens when it refuses to close.
+    void StartFixedCellEdit(int ACol, int ARow);
+    class TGridTransEdit* EditTrans();
+    class TGridTransCombo* ComboTrans();
+    // Opens the editor of one EDIT, PASSWORD, MASK or COMBO control of a cell's markup over
+    // CtrlRect; other types open nothing.
+    void StartControlEdit(const std::string& Text, const std::string& CtrlType, int ARow, int RealCol, int ACol,
+                          const TRect& CtrlRect, const std::string& CtrlVal, const std::string& CtrlID);
+    // Writes the open control editor's value into its control's VALUE and hides the editor.
+    void EndControlEdit();
+    void ControlComboSelect(TObject* Sender);
+    // Enter or Tab in a form-control editor: the editor closes; Tab then moves on.
+    void FormControlKey(char32_t& Key);
+    class TControlEdit* EditControlBox();
+    class TControlCombo* ComboControlBox();
+    bool ControlEditing() const { return FCtrlEditing; }
+
+    using TControlComboListEvent = std::function<void(
+        TObject* Sender, int ARow, int ACol, const std::string& CtrlID, const std::string& CtrlType,
+        const std::string& CtrlVal, TItemStrings* Values, bool& Edit, int& DropCount)>;
+    using TControlComboSelectEvent = std::function<void(TObject* Sender, int ARow, int ACol, int ItemIndex,
+                                                        const std::string& CtrlID, const std::string& CtrlValue)>;
+    using TControlEditDoneEvent =
+        std::function<void(TObject* Sender, int ARow, int ACol, const std::string& CtrlID,
+                           const std::string& CtrlType, const std::string& CtrlVal)>;
+    TControlComboListEvent OnControlComboList;
+    TControlComboSelectEvent OnControlComboSelect;
+    TControlEditDoneEvent OnControlEditDone;
+
+private:
+    void FixedEditChange(TObject* Sender);
+    TGridTransEdit* FEditTrans = nullptr;
+    TGridTransCombo* FComboTrans = nullptr;
+    int FFixedColEdit = -1;
+    int FFixedRowEdit = -1;
+    TControlEdit* FEditControl = nullptr;
+    TControlCombo* FComboControl = nullptr;
+    TPoint FCtrlXY{-1, -1}; // real column, row
+    std::string FCtrlID;
+    std::string FCtrlType;
+    bool FCtrlEditing = false;
 
 public:
     // ==== end of nodes, floating footer and cell operations ====

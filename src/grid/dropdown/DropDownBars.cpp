@@ -188,16 +188,16 @@ void TExtBar::RemoveButtons()
 
 namespace {
 // The items of either kind of bar, read alike.
-struct TButtonItem {
+struct TBarButtonItem {
     std::string Caption;
     bool Enabled;
     int ImageIndex, Width, Height;
     TModalResult ModalResult;
 };
 
-std::vector<TButtonItem> ItemsOf(const TExtCustomDropDown& DropDown, bool Footer)
+std::vector<TBarButtonItem> ItemsOf(const TExtCustomDropDown& DropDown, bool Footer)
 {
-    std::vector<TButtonItem> Items;
+    std::vector<TBarButtonItem> Items;
     if (Footer) {
         const TFooterButtons& Buttons = *DropDown.DropDownFooter()->Buttons();
         for (int I = 0; I < Buttons.Count(); ++I) {
@@ -219,12 +219,12 @@ void TExtBar::CreateButtons()
 {
     if (!FExtDropDown) return;
     RemoveButtons();
-    const std::vector<TButtonItem> Items = ItemsOf(*FExtDropDown, FIsFooter);
+    const std::vector<TBarButtonItem> Items = ItemsOf(*FExtDropDown, FIsFooter);
     const int HeightLimit = ButtonArea().Height();
     TBitmap Measure(1, 1);
     Measure.Canvas()->Font()->Assign(*FExtDropDown->ButtonAppearance()->Font());
     for (int I = 0; I < static_cast<int>(Items.size()); ++I) {
-        const TButtonItem& Item = Items[I];
+        const TBarButtonItem& Item = Items[I];
         auto* Button = new TExtButton(this);
         Button->SetParent(this);
         if (FIsFooter) Button->ExtDropDown = FExtDropDown;
