@@ -3,6 +3,7 @@
 #include <string>
 
 #include "GridOnForm.h"
+#include "grid/control/CellFormControls.h"
 #include "platform/rtl/Exceptions.h"
 #include "platform/ui/StdCtrls.h"
 
@@ -154,6 +155,8 @@ TEST_F(ExtGridCellOperationsTest, StepsThroughTheEditableInlineControlsThenTheGr
 {
     auto* other = new TEdit(&form);
     other->SetParent(&form);
+    grid->SetColWidths(1, 200);
+    grid->SetRowHeights(1, 40);
     grid->SetCells(1, 1,
                    "Name <CONTROL TYPE=\"EDIT\" ID=\"n\" VALUE=\"x\" WIDTH=\"40\"> "
                    "<CONTROL TYPE=\"CHECK\" ID=\"c\" WIDTH=\"16\">");
