@@ -1916,7 +1916,17 @@ public:
     TControlComboSelectEvent OnControlComboSelect;
     TControlEditDoneEvent OnControlEditDone;
 
+    // The custom editor of edCustom cells (ExtGridEditLinks.cpp); the grid never frees it.
+    TEditLink* EditLink() const { return FEditLink; }
+    void SetEditLink(TEditLink* Value) { FEditLink = Value; }
+    // Opens the link on the current cell; without a link the cell is not edited.
+    void ShowEditLink(const TRect& Rect, int RealCol, int ARow);
+    // The link's value goes into the cell and the link's control is put away.
+    void HideEditLink(int RealCol, int ARow);
+
 private:
+    friend class TEditLink;
+    TEditLink* FEditLink = nullptr;
     void FixedEditChange(TObject* Sender);
     TGridTransEdit* FEditTrans = nullptr;
     TGridTransCombo* FComboTrans = nullptr;
