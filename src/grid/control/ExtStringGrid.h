@@ -1926,6 +1926,8 @@ public:
 
 private:
     friend class TEditLink;
+    // The footer panel paints the footer row with the grid's cell painter.
+    friend class TFooterPanel;
     TEditLink* FEditLink = nullptr;
     void FixedEditChange(TObject* Sender);
     TGridTransEdit* FEditTrans = nullptr;
