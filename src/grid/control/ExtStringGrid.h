@@ -1737,6 +1737,8 @@ public:
     bool HasNodes() const override { return FNumNodes > 0; }
     // Whether a click at client X in column 0 of the node row hits its glyph.
     bool IsNodeGlyphHit(int ARow, int X) const;
+    // The node's glyph in its cell rectangle, in the look of CellNode (ExtGridNodeDraw.cpp).
+    void DrawNodeGlyph(TCanvas* ACanvas, const TRect& Rect, int ARow, bool Contracted) const;
 
 private:
     TCellGraphic* NodeGraphic(int ARow) const;
