@@ -95,9 +95,10 @@ private:
                     modes->Add(mode);
                 Grid->SetCells(colLoad, row, IntToStr(device.load));
                 Grid->AddProgress(colLoad, row, clGreen, clWhite);
-                Grid->SetCells(colSettings, row,
-                               "Tag <CONTROL TYPE=\"EDIT\" ID=\"tag\" VALUE=\"" + std::string(device.name) +
-                                   "\" WIDTH=\"90\"> <CONTROL TYPE=\"COMBO\" ID=\"rate\" VALUE=\"10 ms\" WIDTH=\"80\">");
+                Grid->SetCells(
+                    colSettings, row,
+                    "Tag <CONTROL TYPE=\"EDIT\" ID=\"tag\" VALUE=\"" + std::string(device.name) +
+                        "\" WIDTH=\"90\"> <CONTROL TYPE=\"COMBO\" ID=\"rate\" VALUE=\"10 ms\" WIDTH=\"80\">");
                 Grid->SetCells(colPoints, row, IntToStr(device.points));
                 ++row;
             }

@@ -31,14 +31,17 @@ TGridTransEdit* TExtStringGrid::EditTrans()
 TGridTransCombo* TExtStringGrid::ComboTrans()
 {
     if (!FComboTrans) {
-        HiddenFixedCellEditor(FComboTrans, this)->OnChange = [this](TObject* Sender) { FixedEditChange(Sender); };
+        HiddenFixedCellEditor(FComboTrans, this)->OnChange = [this](TObject* Sender) {
+            FixedEditChange(Sender);
+        };
     }
     return FComboTrans;
 }
 
 void TExtStringGrid::FixedEditChange(TObject* Sender)
 {
-    if (OnEditChange) OnEditChange(this, FFixedColEdit, FFixedRowEdit, static_cast<TWinControl*>(Sender)->Text());
+    if (OnEditChange)
+        OnEditChange(this, FFixedColEdit, FFixedRowEdit, static_cast<TWinControl*>(Sender)->Text());
 }
 
 void TExtStringGrid::StartFixedCellEdit(int ACol, int ARow)

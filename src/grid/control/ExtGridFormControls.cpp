@@ -46,9 +46,9 @@ TControlCombo* TExtStringGrid::ComboControlBox()
     return FComboControl;
 }
 
-void TExtStringGrid::StartControlEdit(const std::string& Text, const std::string& CtrlType, int ARow, int RealCol,
-                                      int ACol, const TRect& CtrlRect, const std::string& CtrlVal,
-                                      const std::string& CtrlID)
+void TExtStringGrid::StartControlEdit(const std::string& Text, const std::string& CtrlType, int ARow,
+                                      int RealCol, int ACol, const TRect& CtrlRect,
+                                      const std::string& CtrlVal, const std::string& CtrlID)
 {
     const bool textControl = IsTextControlType(CtrlType);
     if (!textControl && CtrlType != "COMBO") return;

@@ -28,7 +28,8 @@ TNodeGlyphPlace NodeGlyphPlace(TNodeType Type)
     }
 }
 
-void DrawNodeBox(TCanvas* Canvas, const TRect& Box, bool Contracted, bool Raised, TColor LineColor, TColor Fill)
+void DrawNodeBox(TCanvas* Canvas, const TRect& Box, bool Contracted, bool Raised, TColor LineColor,
+                 TColor Fill)
 {
     Canvas->Brush()->SetStyle(bsSolid);
     Canvas->Brush()->SetColor(Fill);

@@ -75,8 +75,8 @@ TEST_F(ExtGridEditLinkTest, TheLinkOpensOnTheCellWithItsText)
     EXPECT_EQ(link->Edit()->Text(), "before");
     EXPECT_EQ(grid->ActiveEditControl(), link->Edit());
     const TRect cell = grid->CellRect(1, 1);
-    EXPECT_EQ(link->Edit()->BoundsRect(),
-              (TRect{cell.Left, cell.Top, cell.Right - grid->GridLineWidth(), cell.Bottom - grid->GridLineWidth()}));
+    EXPECT_EQ(link->Edit()->BoundsRect(), (TRect{cell.Left, cell.Top, cell.Right - grid->GridLineWidth(),
+                                                 cell.Bottom - grid->GridLineWidth()}));
 }
 
 TEST_F(ExtGridEditLinkTest, WhichKeysLeaveTheEditor)
@@ -145,7 +145,8 @@ TEST_F(ExtGridEditLinkTest, EachLinkHasItsOwnPopupWindow)
     EXPECT_EQ(link->Edit()->Parent(), link->PopupForm());
     EXPECT_EQ(link->PopupForm()->Width(), 120);
     EXPECT_NE(link->PopupForm(), other->PopupForm());
-    EXPECT_EQ(link->Edit()->BoundsRect(), (TRect{0, 0, 120 - grid->GridLineWidth(), 80 - grid->GridLineWidth()}));
+    EXPECT_EQ(link->Edit()->BoundsRect(),
+              (TRect{0, 0, 120 - grid->GridLineWidth(), 80 - grid->GridLineWidth()}));
     SendKey(VK_RETURN, {}, link->Edit());
     EXPECT_EQ(grid->Cells(1, 1), "after");
     EXPECT_FALSE(link->PopupForm()->Visible());

@@ -45,7 +45,8 @@ TEST_F(ExtGridFixedCellEditTest, OnFixedEditChoosesTheEditorAndItsItems)
 {
     Mouse().FixedRowsEditor = fceEdit;
     std::vector<std::pair<int, int>> asked;
-    grid->OnFixedEdit = [&](TObject*, int ACol, int ARow, TGridFixedCellEditor& AEditor, TStringList* Values) {
+    grid->OnFixedEdit = [&](TObject*, int ACol, int ARow, TGridFixedCellEditor& AEditor,
+                            TStringList* Values) {
         asked.emplace_back(ACol, ARow);
         AEditor = fceComboList;
         Values->Add("alpha");
@@ -84,7 +85,9 @@ TEST_F(ExtGridFixedCellEditTest, ARefusedValidationKeepsTheOpenBoxAndOpensNoOthe
 {
     grid->StartFixedCellEdit(2, 0);
     grid->EditTrans()->SetText("bad");
-    grid->OnCellValidate = [](TObject*, int, int, std::string& Value, bool& Valid) { Valid = Value != "bad"; };
+    grid->OnCellValidate = [](TObject*, int, int, std::string& Value, bool& Valid) {
+        Valid = Value != "bad";
+    };
     grid->StartFixedCellEdit(4, 0);
     EXPECT_EQ(grid->Cells(2, 0), "2,0");
     EXPECT_TRUE(grid->EditTrans()->Visible());
@@ -102,7 +105,9 @@ TEST_F(ExtGridFixedCellEditTest, ARefusedValidationKeepsTheOpenBoxAndOpensNoOthe
 
 TEST_F(ExtGridFixedCellEditTest, ARefusingOnCanEditCellOpensNothing)
 {
-    grid->OnCanEditCell = [](TObject*, int ARow, int ACol, bool& CanEdit) { CanEdit = !(ARow == 0 && ACol == 1); };
+    grid->OnCanEditCell = [](TObject*, int ARow, int ACol, bool& CanEdit) {
+        CanEdit = !(ARow == 0 && ACol == 1);
+    };
     grid->StartFixedCellEdit(1, 0);
     EXPECT_FALSE(grid->EditTrans()->Visible());
     grid->StartFixedCellEdit(0, 2);

@@ -23,12 +23,14 @@ std::string ControlValue(const std::string& text, const std::string& id)
 
 TEST_F(ExtGridFormControlsTest, APasswordEditsWithStarsAndWritesThePlainTextBack)
 {
-    const std::string text = "Key <CONTROL TYPE=\"PASSWORD\" ID=\"pw\" VALUE=\"old\" WIDTH=\"60\" MAXLEN=\"6\">";
+    const std::string text =
+        "Key <CONTROL TYPE=\"PASSWORD\" ID=\"pw\" VALUE=\"old\" WIDTH=\"60\" MAXLEN=\"6\">";
     grid->SetCells(1, 1, text);
     std::vector<std::string> done;
-    grid->OnControlEditDone = [&](TObject*, int ARow, int ACol, const std::string& ID, const std::string& Type,
-                                  const std::string& Value) {
-        done.push_back(std::to_string(ACol) + "," + std::to_string(ARow) + " " + ID + " " + Type + " " + Value);
+    grid->OnControlEditDone = [&](TObject*, int ARow, int ACol, const std::string& ID,
+                                  const std::string& Type, const std::string& Value) {
+        done.push_back(std::to_string(ACol) + "," + std::to_string(ARow) + " " + ID + " " + Type + " " +
+                       Value);
     };
     grid->StartControlEdit(text, "PASSWORD", 1, 1, 1, kControlRect, "old", "pw");
     TControlEdit* edit = grid->EditControlBox();
@@ -95,8 +97,8 @@ TEST_F(ExtGridFormControlsTest, AComboShowsAValueOutsideItsItemsAsTextWithNoItem
 TEST_F(ExtGridFormControlsTest, AComboWithItsValueAmongTheItemsChoosesIt)
 {
     const std::string text = "<CONTROL TYPE=\"COMBO\" ID=\"c\" VALUE=\"green\" WIDTH=\"80\">";
-    grid->OnControlComboList = [](TObject*, int, int, const std::string&, const std::string&, const std::string&,
-                                  TItemStrings* Values, bool& Edit, int&) {
+    grid->OnControlComboList = [](TObject*, int, int, const std::string&, const std::string&,
+                                  const std::string&, TItemStrings* Values, bool& Edit, int&) {
         Values->Add("red");
         Values->Add("green");
         Edit = false;
