@@ -132,6 +132,21 @@ TEST_F(ExtGridEditLinkTest, TabAtTheEndOpensTheEditorOnTheNextCell)
     EXPECT_EQ(link->Edit()->Text(), "next");
 }
 
+TEST_F(ExtGridEditLinkTest, TabAtTheEndOpensNoEditorOnACellWithAControl)
+{
+    grid->Navigation()->TabToNextAtEnd = true;
+    grid->SetOptions(grid->Options() + goTabs);
+    grid->AddCheckBox(2, 1, false, false);
+    Open();
+    Word key = VK_TAB;
+    link->EditKeyDown(link->Edit(), key, {});
+    EXPECT_EQ(grid->Cells(1, 1), "after");
+    EXPECT_EQ(grid->Col(), 2);
+    Application->ProcessMessages();
+    EXPECT_FALSE(grid->IsEditMode());
+    EXPECT_TRUE(grid->Focused());
+}
+
 TEST_F(ExtGridEditLinkTest, EachLinkHasItsOwnPopupWindow)
 {
     link->EditStyle = esPopup;
