@@ -203,6 +203,9 @@ void TExtStringGrid::DrawCellGraphic(TCellPaintContext& Context, const TRect& Re
 
     bool enabled = true;
     switch (g.CellType) {
+    case ctNode:
+        DrawNodeGlyph(canvas, Rect, row, g.CellBoolean);
+        break;
     case ctBitmap:
         if (const auto* bitmap = dynamic_cast<const TBitmap*>(g.CellBitmap)) {
             if (g.CellTransparent)

@@ -105,14 +105,3 @@ void TExtStringGrid::LoadCell(int ACol, int ARow, const std::string& Value)
     if (OnLoadCell) OnLoadCell(this, ACol, ARow, text);
     SetGridCells(ACol, ARow, text);
 }
-
-void TExtStringGrid::FocusNextCellControl(int ACol, int ARow, const std::string& ID)
-{
-    const std::string next = GetNextEditableControl(GridCells(ACol, ARow), ID);
-    if (next.empty()) {
-        SetFocus();
-        return;
-    }
-    // The grid has no editors for inline form controls yet, so the next control is not
-    // opened; the focus stays where it was.
-}

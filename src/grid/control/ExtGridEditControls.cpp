@@ -145,8 +145,11 @@ void TExtStringGrid::ShowEditControl(int ACol, int ARow)
         FStartEditChar = 0;
         PresentEditor(FGridButton, {rect.Left - 1, rect.Top - 1, rect.Right + 1, rect.Bottom + 1});
         break;
+    case edCustom:
+        ShowEditLink(rect, realCol, ARow);
+        break;
     default:
-        // The drop-down and link editors are not built yet: such a cell is not edited.
+        // The drop-down editors are not built yet: such a cell is not edited.
         FSpecialEditor = FEditActive = false;
         EditMode = false;
         break;
@@ -368,6 +371,9 @@ void TExtStringGrid::HideEditControl(int ACol, int ARow)
     case edButton:
         if (FGridButton) CloseEditor(FGridButton);
         EditMode = false;
+        break;
+    case edCustom:
+        HideEditLink(realCol, ARow);
         break;
     default:
         break;

@@ -80,6 +80,7 @@ class TGridCheckBox;
 class TGridButton;
 class TGridDatePicker;
 class TGridDateTimePicker;
+class TItemStrings;
 
 // The grid's own errors: invalid row and column accesses, failed conversions.
 class EExtGridError : public Exception {
@@ -1888,6 +1889,8 @@ public:
     bool HasNodes() const override { return FNumNodes > 0; }
     // Whether a click at client X in column 0 of the node row hits its glyph.
     bool IsNodeGlyphHit(int ARow, int X) const;
+    // The node's glyph in its cell rectangle, in the look of CellNode (ExtGridNodeDraw.cpp).
+    void DrawNodeGlyph(TCanvas* ACanvas, const TRect& Rect, int ARow, bool Contracted) const;
 
 private:
     TCellGraphic* NodeGraphic(int ARow) const;
@@ -2001,11 +2004,11 @@ public:
     {
         if (OnFilterDone) OnFilterDone(this);
     }
-    using TFixedEditEvent =
-        std::function<void(TObject* Sender, int ACol, int ARow, TEditorType& AEditor, TStringList* Values)>;
+    using TFixedEditEvent = std::function<void(TObject* Sender, int ACol, int ARow,
+                                               TGridFixedCellEditor& AEditor, TStringList* Values)>;
     TFixedEditEvent OnFixedEdit;
-    // No editor of fixed cells calls it yet: the grid has none.
-    virtual void DoFixedEdit(int ACol, int ARow, TEditorType& AEditor, TStringList* Values)
+    // Asked before a fixed cell is edited: the handler may change the editor and its items.
+    virtual void DoFixedEdit(int ACol, int ARow, TGridFixedCellEditor& AEditor, TStringList* Values)
     {
         if (OnFixedEdit) OnFixedEdit(this, ACol, ARow, AEditor, Values);
     }
@@ -2033,6 +2036,64 @@ private:
     void ForEachBaseCell(const TGridRect& Range, const std::function<void(int, int)>& Action);
     std::unique_ptr<TComboItemList> FComboItems = std::make_unique<TComboItemList>();
     int FNumNodes = 0;
+
+public:
+    // Fixed-cell editors and the editors of a cell's inline form controls
+    // (ExtGridFixedCellEdit.cpp, ExtGridFormControls.cpp). The editors are made on first use.
+    // Opens the edit box or combo of the mouse settings (or of OnFixedEdit) over a fixed cell;
+    // an open fixed-cell editor is closed first, and nothing opens when it refuses to close.
+    void StartFixedCellEdit(int ACol, int ARow);
+    class TGridTransEdit* EditTrans();
+    class TGridTransCombo* ComboTrans();
+    // Opens the editor of one EDIT, PASSWORD, MASK or COMBO control of a cell's markup over
+    // CtrlRect; other types open nothing.
+    void StartControlEdit(const std::string& Text, const std::string& CtrlType, int ARow, int RealCol, int ACol,
+                          const TRect& CtrlRect, const std::string& CtrlVal, const std::string& CtrlID);
+    // Writes the open control editor's value into its control's VALUE and hides the editor.
+    void EndControlEdit();
+    void ControlComboSelect(TObject* Sender);
+    // Enter or Tab in a form-control editor: the editor closes; Tab then moves on.
+    void FormControlKey(char32_t& Key);
+    class TControlEdit* EditControlBox();
+    class TControlCombo* ComboControlBox();
+    bool ControlEditing() const { return FCtrlEditing; }
+
+    using TControlComboListEvent = std::function<void(
+        TObject* Sender, int ARow, int ACol, const std::string& CtrlID, const std::string& CtrlType,
+        const std::string& CtrlVal, TItemStrings* Values, bool& Edit, int& DropCount)>;
+    using TControlComboSelectEvent = std::function<void(TObject* Sender, int ARow, int ACol, int ItemIndex,
+                                                        const std::string& CtrlID, const std::string& CtrlValue)>;
+    using TControlEditDoneEvent =
+        std::function<void(TObject* Sender, int ARow, int ACol, const std::string& CtrlID,
+                           const std::string& CtrlType, const std::string& CtrlVal)>;
+    TControlComboListEvent OnControlComboList;
+    TControlComboSelectEvent OnControlComboSelect;
+    TControlEditDoneEvent OnControlEditDone;
+
+    // The custom editor of edCustom cells (ExtGridEditLinks.cpp); the grid never frees it.
+    TEditLink* EditLink() const { return FEditLink; }
+    void SetEditLink(TEditLink* Value) { FEditLink = Value; }
+    // Opens the link on the current cell; without a link the cell is not edited.
+    void ShowEditLink(const TRect& Rect, int RealCol, int ARow);
+    // The link's value goes into the cell and the link's control is put away.
+    void HideEditLink(int RealCol, int ARow);
+
+private:
+    friend class TEditLink;
+    // The footer panel paints the footer row with the grid's cell painter.
+    friend class TFooterPanel;
+    TEditLink* FEditLink = nullptr;
+    void FixedEditChange(TObject* Sender);
+    TGridTransEdit* FEditTrans = nullptr;
+    TGridTransCombo* FComboTrans = nullptr;
+    int FFixedColEdit = -1;
+    int FFixedRowEdit = -1;
+    TControlEdit* FEditControl = nullptr;
+    TControlCombo* FComboControl = nullptr;
+    TPoint FCtrlXY{-1, -1}; // real column, row
+    std::string FCtrlID;
+    std::string FCtrlType;
+    bool FCtrlEditing = false;
 
 public:
     // ==== end of nodes, floating footer and cell operations ====

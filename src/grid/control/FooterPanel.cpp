@@ -1,5 +1,7 @@
 #include "grid/control/FooterPanel.h"
 
+#include <algorithm>
+
 #include "grid/control/ExtStringGrid.h"
 #include "grid/control/settings/FloatingFooter.h"
 #include "grid/control/settings/FooterTemplate.h"
@@ -48,8 +50,100 @@ void TFooterPanel::PaintPreviewFrame(int Width)
     Frame3D(canvas, frame, clWhite, clGray, 1);
 }
 
-// The footer row and the column preview show only the footer colour and the application's
-// painting: the panel does not draw grid lines or cell contents yet.
+namespace {
+
+// The looks whose fixed cells have a white edge on their left.
+bool FooterLookHasLightEdge(const TExtStringGrid& Grid)
+{
+    const TGridLook look = Grid.Look();
+    return (look == glSoft || look == glSuite || look == glXP || look == glVista) && !Grid.Flat;
+}
+
+} // namespace
+
+// The columns the footer shows, left to right: the fixed ones, then those from LeftCol on.
+std::vector<int> TFooterPanel::FooterColumns() const
+{
+    std::vector<int> columns;
+    for (int c = 0; c < FGrid->FixedCols(); ++c)
+        columns.push_back(c);
+    for (int c = FGrid->LeftCol(); c < FGrid->ColCount(); ++c)
+        columns.push_back(c);
+    return columns;
+}
+
+void TFooterPanel::PaintFooterLines(const std::vector<int>& Columns)
+{
+    TCanvas* canvas = Canvas();
+    const TGridOptions options = FGrid->Options();
+    const bool vertLines = options.Contains(goFixedVertLine);
+    const bool lightEdge = vertLines && FooterLookHasLightEdge(*FGrid);
+    const int bottom = ClientHeight();
+    int x = 0;
+    for (int c : Columns) {
+        const int width = FGrid->ColWidths(c);
+        if (lightEdge) {
+            canvas->Pen()->SetColor(clWhite);
+            canvas->MoveTo(x, bottom);
+            canvas->LineTo(x, 0);
+        }
+        if (options.Contains(goFixedHorzLine)) {
+            canvas->Pen()->SetColor(FGrid->GridLineColor());
+            canvas->MoveTo(x, 0);
+            canvas->LineTo(x + width - 1, 0);
+        }
+        if (vertLines) {
+            const bool scrolled = c >= FGrid->FixedCols();
+            canvas->Pen()->SetColor(scrolled && FGrid->Look() != glVista ? clGray : FGrid->GridLineColor());
+            canvas->MoveTo(x + width - 1, 0);
+            canvas->LineTo(x + width - 1, bottom);
+        }
+        x += width;
+    }
+}
+
+// Returns the right edge of the last cell.
+int TFooterPanel::PaintFooterCells(const std::vector<int>& Columns)
+{
+    TCanvas* canvas = Canvas();
+    const TFloatingFooter& footer = *FGrid->FloatingFooter();
+    const TGridOptions options = FGrid->Options();
+    const int row = FGrid->RowCount() - 1;
+    const int top = options.Contains(goFixedHorzLine) ? 1 : 0;
+    int left = options.Contains(goFixedHorzLine) && FooterLookHasLightEdge(*FGrid) ? 1 : 0;
+    int right = 0;
+    for (int c : Columns) {
+        right = left + FGrid->ColWidths(c) - 1;
+        const TRect cell{left, top, right, ClientHeight()};
+        left = right + 1;
+        if (row < 0 || FGrid->BaseCell(c, row) != TPoint{c, row}) continue;
+        if (c >= FGrid->FixedCols()) {
+            const int realCol = FGrid->RealColIndex(c);
+            TColor fill = clNone;
+            if (FGrid->OnGetCellColor) {
+                TBrush brush;
+                brush.SetColor(clNone);
+                TFont font;
+                font.Assign(*FGrid->Font());
+                FGrid->OnGetCellColor(FGrid, row, realCol, {gdFixed}, &brush, &font);
+                fill = brush.Color();
+            }
+            if (FGrid->Colors(realCol, row) != clNone) fill = FGrid->Colors(realCol, row);
+            if (fill != clNone) {
+                canvas->Brush()->SetColor(fill);
+                canvas->FillRect(cell);
+            }
+            if (FGrid->OnFooterPaint) {
+                FGrid->OnFooterPaint(this, c, canvas, cell);
+                continue;
+            }
+        }
+        canvas->Brush()->SetColor(footer.Color());
+        FGrid->DrawCellContent(canvas, c, row, cell, {gdFixed});
+    }
+    return right;
+}
+
 void TFooterPanel::Paint()
 {
     const TFloatingFooter& footer = *FGrid->FloatingFooter();
@@ -76,15 +170,22 @@ void TFooterPanel::Paint()
         PaintPreviewFrame(width);
         if (FGrid->OnFooterPaint)
             FGrid->OnFooterPaint(this, footer.Column(), canvas, {0, 0, width, ClientHeight()});
+        else if (footer.Column() >= 0 && footer.Column() < FGrid->ColCount())
+            FGrid->DrawCellContent(canvas, footer.Column(), FGrid->Row(), {0, 0, width, ClientHeight()}, {});
         break;
-    default:
+    default: {
         canvas->Brush()->SetColor(footer.Color());
+        canvas->Pen()->SetColor(footer.Color());
         canvas->FillRect({0, 0, width, ClientHeight()});
+        const std::vector<int> columns = FooterColumns();
+        PaintFooterLines(columns);
+        usedWidth = PaintFooterCells(columns);
         break;
+    }
     }
     if (usedWidth < ClientWidth()) {
         canvas->Brush()->SetColor(FGrid->Color());
-        canvas->FillRect({usedWidth, 0, ClientWidth(), ClientHeight()});
+        canvas->FillRect({std::max(usedWidth, width), 0, ClientWidth(), ClientHeight()});
     }
     if (footer.BorderColor() != clNone) {
         canvas->Pen()->SetColor(footer.BorderColor());

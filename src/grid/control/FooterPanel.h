@@ -1,4 +1,6 @@
 #pragma once
+#include <vector>
+
 #include "platform/ui/ExtCtrls.h"
 
 class TExtStringGrid;
@@ -25,6 +27,9 @@ private:
     // The width of the fixed columns and of the scrolled columns from LeftCol on.
     int ContentWidth() const;
     void PaintPreviewFrame(int Width);
+    std::vector<int> FooterColumns() const;
+    void PaintFooterLines(const std::vector<int>& Columns);
+    int PaintFooterCells(const std::vector<int>& Columns);
     void ShowHintFor(struct THintInfo& Info, TMessage& Message);
 
     TExtStringGrid* FGrid;

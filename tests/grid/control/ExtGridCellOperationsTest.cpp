@@ -3,6 +3,7 @@
 #include <string>
 
 #include "GridOnForm.h"
+#include "grid/control/CellFormControls.h"
 #include "platform/rtl/Exceptions.h"
 #include "platform/ui/StdCtrls.h"
 
@@ -150,17 +151,23 @@ TEST_F(ExtGridCellOperationsTest, PasswordCellsAreThoseTheEventNames)
     EXPECT_FALSE(grid->IsPasswordCellFlag(3, 2));
 }
 
-TEST_F(ExtGridCellOperationsTest, AfterTheLastInlineControlTheGridTakesTheFocus)
+TEST_F(ExtGridCellOperationsTest, StepsThroughTheEditableInlineControlsThenTheGridTakesTheFocus)
 {
     auto* other = new TEdit(&form);
     other->SetParent(&form);
+    grid->SetColWidths(1, 200);
+    grid->SetRowHeights(1, 40);
     grid->SetCells(1, 1,
-                   "Name <CONTROL TYPE=\"EDIT\" ID=\"n\" VALUE=\"x\"> <CONTROL TYPE=\"CHECK\" ID=\"c\">");
+                   "Name <CONTROL TYPE=\"EDIT\" ID=\"n\" VALUE=\"x\" WIDTH=\"40\"> "
+                   "<CONTROL TYPE=\"CHECK\" ID=\"c\" WIDTH=\"16\">");
     other->SetFocus();
-    grid->FocusNextCellControl(1, 1, ""); // the edit "n" is next: the grid keeps out of it
-    EXPECT_FALSE(grid->Focused());
+    grid->FocusNextCellControl(1, 1, ""); // the edit "n" is next
+    ASSERT_TRUE(grid->ControlEditing());
+    EXPECT_TRUE(grid->EditControlBox()->Focused());
+    EXPECT_EQ(grid->EditControlBox()->Text(), "x");
     grid->FocusNextCellControl(1, 1, "n"); // a check box is no editable control
     EXPECT_TRUE(grid->Focused());
+    EXPECT_FALSE(grid->ControlEditing());
 }
 
 } // namespace

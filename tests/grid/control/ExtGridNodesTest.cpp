@@ -213,6 +213,28 @@ TEST_F(ExtGridNodesTest, GlyphHitFollowsTheNodeLookAndLevel)
     EXPECT_TRUE(grid->IsNodeGlyphHit(1, 400));
 }
 
+TEST_F(ExtGridNodesTest, TheGlyphShowsAPlusWhileContractedAndStandsInItsLevelsIndent)
+{
+    grid->AddNode(1, 6);
+    grid->AddNode(2, 3); // level 2
+    const struct {
+        int row;
+        bool contracted;
+        int boxLeft; // the flat box is 9 pixels wide, 4 pixels into its level's indent
+    } cases[] = {{1, false, 4}, {1, true, 4}, {2, true, 16}, {2, false, 16}};
+    for (const auto& c : cases) {
+        TBitmap bitmap(60, 21);
+        bitmap.Canvas()->Brush()->SetColor(clYellow);
+        bitmap.Canvas()->FillRect({0, 0, 60, 21});
+        grid->DrawNodeGlyph(bitmap.Canvas(), {0, 0, 60, 21}, c.row, c.contracted);
+        const int midX = c.boxLeft + 4;
+        EXPECT_EQ(bitmap.Canvas()->Pixels(c.boxLeft, 10), clBlack) << c.row;           // the box
+        EXPECT_EQ(bitmap.Canvas()->Pixels(c.boxLeft - 1, 10), clYellow) << c.row;      // left of it
+        EXPECT_EQ(bitmap.Canvas()->Pixels(c.boxLeft + 2, 10), clBlack) << c.row;       // the minus
+        EXPECT_EQ(bitmap.Canvas()->Pixels(midX, 8) == clBlack, c.contracted) << c.row; // the plus
+    }
+}
+
 TEST_F(ExtGridNodesTest, SummaryRowsAreMarkedInColumnZero)
 {
     grid->MarkSummaryRow(4);

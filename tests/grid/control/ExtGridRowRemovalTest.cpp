@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <string>
 #include <vector>
 
@@ -124,6 +125,66 @@ TEST_F(ExtGridRowRemovalTest, ClearSelectionEmptiesTheSelectedCells)
     grid->ClearSelection();
     EXPECT_EQ(grid->Cells(1, 6), "");
     EXPECT_EQ(grid->Cells(1, 5), "r5");
+}
+
+// Row 4 is hidden and rows 7 and 8 are merged in column 3 before each operation: the hidden
+// row comes back at its place and the merged area travels with its rows.
+TEST_F(ExtGridRowRemovalTest, OperationsKeepHiddenRowsAndMergedAreasWithTheirRows)
+{
+    enum TOperation { opRemoveSelected, opRemoveUnSelected, opHideSelected, opRemoveChecked, opRemoveDuplicates };
+    const struct {
+        TOperation operation;
+        std::vector<std::string> shown;    // display rows afterwards
+        std::vector<std::string> restored; // after showing the hidden rows again
+    } cases[] = {
+        {opRemoveSelected, Rows({0, 1, 3, 6, 7, 8, 9}), Rows({0, 1, 3, 4, 6, 7, 8, 9})},
+        {opRemoveUnSelected, Rows({0, 2, 5, 7, 8}), Rows({0, 2, 4, 5, 7, 8})},
+        {opHideSelected, Rows({0, 1, 3, 6, 7, 8, 9}), Rows({0, 1, 2, 3, 4, 5, 6, 7, 8, 9})},
+        {opRemoveChecked, Rows({0, 1, 3, 6, 7, 8, 9}), Rows({0, 1, 3, 4, 6, 7, 8, 9})},
+        {opRemoveDuplicates, Rows({0, 1, 2, 3, 6, 7, 8, 9}), Rows({0, 1, 2, 3, 4, 6, 7, 8, 9})},
+    };
+    for (const auto& c : cases) {
+        SetUp();
+        grid->MouseActions()->SetDisjunctRowSelect(true);
+        grid->MergeCells(3, 7, 1, 2);
+        grid->SetCells(3, 7, "merged");
+        for (int r = 1; r < 10; ++r)
+            grid->SetCells(2, r, "k" + std::to_string(r));
+        grid->SetCells(2, 5, "K3"); // repeats row 3's key in another case
+        grid->AddCheckBoxColumn(4, false, false);
+        // Display rows 2 and 4, real rows 2 and 5, are flagged once row 4 is hidden.
+        grid->HideRow(4);
+        for (int r : {2, 4}) {
+            grid->SetRowSelect(r, true);
+            grid->SetCheckBoxState(4, r, true);
+        }
+        switch (c.operation) {
+        case opRemoveSelected:
+            grid->RemoveSelectedRows();
+            break;
+        case opRemoveUnSelected:
+            grid->SetRowSelect(6, true); // real row 7, the merged area's first row
+            grid->SetRowSelect(7, true);
+            grid->RemoveUnSelectedRows();
+            break;
+        case opHideSelected:
+            grid->HideSelectedRows();
+            break;
+        case opRemoveChecked:
+            grid->RemoveCheckedRows(4, true);
+            break;
+        case opRemoveDuplicates:
+            grid->RemoveDuplicates(2, true);
+            break;
+        }
+        EXPECT_EQ(ShownRows(), c.shown) << c.operation;
+        const std::vector<std::string> shown = ShownRows();
+        const int merged = static_cast<int>(std::find(shown.begin(), shown.end(), "r7") - shown.begin());
+        EXPECT_EQ(grid->Cells(3, merged), "merged") << c.operation;
+        EXPECT_EQ(grid->CellSpan(3, merged).Y, 1) << c.operation;
+        grid->UnHideRowsAll();
+        EXPECT_EQ(ShownRows(), c.restored) << c.operation;
+    }
 }
 
 } // namespace

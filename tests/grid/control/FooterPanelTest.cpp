@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include <vector>
+
 #include "GridOnForm.h"
 #include "grid/control/FooterPanel.h"
 #include "grid/control/settings/FloatingFooter.h"
@@ -123,6 +125,40 @@ TEST_F(FooterPanelTest, TheCustomPreviewShowsTheCurrentRowsCells)
                 dark = (bitmap.Canvas()->Pixels(x, y) & 0xFF) < 0x80;
         EXPECT_EQ(dark, c.dark) << c.customTemplate;
     }
+}
+
+TEST_F(FooterPanelTest, TheFooterRowShowsTheLastRowsCellsUnderTheirColumns)
+{
+    const int footerRow = grid->RowCount() - 1;
+    grid->FloatingFooter()->SetColor(clWhite);
+    grid->SetCells(6, footerRow, "WWWW");
+    grid->SetColors(7, footerRow, clRed);
+    std::vector<std::pair<int, TRect>> painted;
+    TBitmap bitmap;
+    bitmap.SetSize(panel->Width(), panel->Height());
+    const auto paint = [&] { panel->PaintTo(bitmap.Canvas(), 0, 0); };
+    const auto darkIn = [](TBitmap& bitmap, int left, int right) {
+        for (int x = left; x < right; ++x)
+            for (int y = 2; y < bitmap.Height() - 2; ++y)
+                if ((bitmap.Canvas()->Pixels(x, y) & 0xFF) < 0x80) return true;
+        return false;
+    };
+    paint();
+    // Fixed column 0 takes x 0..49, then columns 5, 6, 7 ... from x 50 on.
+    EXPECT_FALSE(darkIn(bitmap, 52, 98));
+    EXPECT_TRUE(darkIn(bitmap, 102, 148));
+    EXPECT_EQ(bitmap.Canvas()->Pixels(175, 10), clRed);
+
+    grid->OnFooterPaint = [&](TObject* Sender, int AColumn, TCanvas*, const TRect& ARect) {
+        EXPECT_EQ(Sender, panel);
+        painted.emplace_back(AColumn, ARect);
+    };
+    paint();
+    ASSERT_FALSE(painted.empty());
+    EXPECT_EQ(painted.front().first, 5);
+    // The default look leaves the white edge on the left of the first cell.
+    EXPECT_EQ(painted.front().second.Left, 51);
+    EXPECT_EQ(painted.front().second.Right, 100);
 }
 
 } // namespace

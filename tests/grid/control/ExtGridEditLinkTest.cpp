@@ -1,0 +1,173 @@
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+#include "GridOnForm.h"
+#include "grid/control/EditLink.h"
+#include "grid/foundation/model/Navigation.h"
+#include "platform/ui/Beep.h"
+#include "platform/ui/Forms.h"
+#include "platform/ui/Input.h"
+
+namespace {
+
+// A custom editor that wraps a plain edit box and hands its keys to the link.
+class TEditBoxLink : public TEditLink {
+public:
+    using TEditLink::TEditLink;
+    TWinControl* GetEditControl() override { return FEdit; }
+    void CreateEditor(TWinControl* AParent) override
+    {
+        ++created;
+        if (!FEdit) {
+            FEdit = new TEdit(this);
+            FEdit->OnKeyDown = [this](TObject* Sender, Word& Key, TShiftState Shift) {
+                EditKeyDown(Sender, Key, Shift);
+            };
+        }
+        FEdit->SetParent(AParent);
+    }
+    void DestroyEditor() override { ++destroyed; }
+    std::string GetEditorValue() override { return FEdit->Text(); }
+    void SetEditorValue(const std::string& s) override { FEdit->SetText(s); }
+    TEdit* Edit() const { return FEdit; }
+
+    int created = 0;
+    int destroyed = 0;
+
+private:
+    TEdit* FEdit = nullptr;
+};
+
+class ExtGridEditLinkTest : public GridOnForm {
+protected:
+    void SetUp() override
+    {
+        GridOnForm::SetUp();
+        SetBeeper([] {});
+        link = new TEditBoxLink(&form);
+        grid->SetEditLink(link);
+        grid->SetOptions(grid->Options() + goEditing);
+        grid->OnGetEditorType = [](TObject*, int, int, TEditorType& AEditor) { AEditor = edCustom; };
+        grid->SetCells(1, 1, "before");
+        grid->SetCells(2, 1, "next");
+        grid->SetFocus();
+        grid->MoveCurrentCell(1, 1);
+    }
+    void TearDown() override { SetBeeper(nullptr); }
+    void Open()
+    {
+        SendKey(VK_F2);
+        ASSERT_TRUE(grid->IsEditMode());
+        ASSERT_TRUE(link->Edit()->Focused());
+        link->Edit()->SetText("after");
+    }
+    TEditBoxLink* link = nullptr;
+};
+
+TEST_F(ExtGridEditLinkTest, TheLinkOpensOnTheCellWithItsText)
+{
+    SendKey(VK_F2);
+    ASSERT_TRUE(grid->IsEditMode());
+    EXPECT_EQ(link->Grid(), grid);
+    EXPECT_EQ(link->EditCell(), (TPoint{1, 1}));
+    EXPECT_EQ(link->Edit()->Text(), "before");
+    EXPECT_EQ(grid->ActiveEditControl(), link->Edit());
+    const TRect cell = grid->CellRect(1, 1);
+    EXPECT_EQ(link->Edit()->BoundsRect(), (TRect{cell.Left, cell.Top, cell.Right - grid->GridLineWidth(),
+                                                 cell.Bottom - grid->GridLineWidth()}));
+}
+
+TEST_F(ExtGridEditLinkTest, WhichKeysLeaveTheEditor)
+{
+    const struct {
+        Word key;
+        TShiftState shift;
+        bool wantUpDown;
+        bool wantHomeEnd;
+        bool leaves;
+    } cases[] = {
+        {VK_UP, {}, true, false, false},    {VK_DOWN, {}, true, false, false},
+        {VK_LEFT, {}, true, false, true},   {VK_UP, {}, false, false, true},
+        {VK_HOME, {}, false, false, false}, {VK_END, {}, false, false, true},
+        {VK_END, {}, false, true, false},   {'A', {ssAlt}, false, false, true},
+        {'A', {}, false, false, false},     {VK_RETURN, {}, false, false, true},
+    };
+    for (const auto& c : cases) {
+        grid->MoveCurrentCell(1, 1);
+        link->WantKeyUpDown = c.wantUpDown;
+        link->WantKeyHomeEnd = c.wantHomeEnd;
+        Open();
+        SendKey(c.key, c.shift, link->Edit());
+        EXPECT_EQ(!grid->IsEditMode(), c.leaves) << c.key;
+        EXPECT_EQ(grid->Cells(1, 1), c.leaves ? "after" : "before") << c.key;
+        if (grid->IsEditMode()) SendKey(VK_ESCAPE, {}, link->Edit());
+        grid->SetCells(1, 1, "before");
+    }
+}
+
+TEST_F(ExtGridEditLinkTest, EscapePutsTheValueFromBeforeEditingBack)
+{
+    Open();
+    SendKey(VK_ESCAPE, {}, link->Edit());
+    EXPECT_FALSE(grid->IsEditMode());
+    EXPECT_EQ(grid->Cells(1, 1), "before");
+    EXPECT_TRUE(grid->Focused());
+}
+
+TEST_F(ExtGridEditLinkTest, TabAtTheEndOpensTheEditorOnTheNextCell)
+{
+    grid->Navigation()->TabToNextAtEnd = true;
+    grid->SetOptions(grid->Options() + goTabs);
+    Open();
+    // As the control's key-down handler passes it on.
+    Word key = VK_TAB;
+    link->EditKeyDown(link->Edit(), key, {});
+    EXPECT_EQ(key, 0);
+    EXPECT_EQ(grid->Cells(1, 1), "after");
+    EXPECT_EQ(grid->Col(), 2);
+    Application->ProcessMessages();
+    EXPECT_TRUE(grid->IsEditMode());
+    EXPECT_EQ(link->Edit()->Text(), "next");
+}
+
+TEST_F(ExtGridEditLinkTest, TabAtTheEndOpensNoEditorOnACellWithAControl)
+{
+    grid->Navigation()->TabToNextAtEnd = true;
+    grid->SetOptions(grid->Options() + goTabs);
+    grid->AddCheckBox(2, 1, false, false);
+    Open();
+    Word key = VK_TAB;
+    link->EditKeyDown(link->Edit(), key, {});
+    EXPECT_EQ(grid->Cells(1, 1), "after");
+    EXPECT_EQ(grid->Col(), 2);
+    Application->ProcessMessages();
+    EXPECT_FALSE(grid->IsEditMode());
+    EXPECT_TRUE(grid->Focused());
+}
+
+TEST_F(ExtGridEditLinkTest, EachLinkHasItsOwnPopupWindow)
+{
+    link->EditStyle = esPopup;
+    link->PopupWidth = 120;
+    link->PopupHeight = 80;
+    auto* other = new TEditBoxLink(&form);
+    other->EditStyle = esPopup;
+    TForm bystander(nullptr);
+    bystander.SetName("gridform");
+    Open();
+    EXPECT_EQ(link->Edit()->Parent(), link->PopupForm());
+    EXPECT_EQ(link->PopupForm()->Width(), 120);
+    EXPECT_NE(link->PopupForm(), other->PopupForm());
+    EXPECT_EQ(link->Edit()->BoundsRect(),
+              (TRect{0, 0, 120 - grid->GridLineWidth(), 80 - grid->GridLineWidth()}));
+    SendKey(VK_RETURN, {}, link->Edit());
+    EXPECT_EQ(grid->Cells(1, 1), "after");
+    EXPECT_FALSE(link->PopupForm()->Visible());
+    EXPECT_EQ(link->destroyed, 1);
+    // A component of that name belongs to someone else and is left alone.
+    EXPECT_EQ(bystander.Name(), "gridform");
+}
+
+} // namespace
