@@ -42,19 +42,19 @@ const std::array<TPopupPreset, 15> kPopupPresets{{
 // Color, ColorTo, BorderColor, ColorHot, ColorHotTo, BorderColorHot, ColorDown, ColorDownTo,
 // BorderColorDown, ColorDisabled, ColorDisabledTo, ColorChecked, ColorCheckedTo,
 // BorderColorChecked.
-using TButtonColors = std::array<TColor, 14>;
+using TButtonPresetColors = std::array<TColor, 14>;
 
-constexpr TButtonColors Office2003And2007(TColor Color, TColor ColorTo)
+constexpr TButtonPresetColors Office2003And2007(TColor Color, TColor ColorTo)
 {
     return {Color, ColorTo, clNone, 0xEBFDFF, 0xACECFF, 0x99CEDB, 0xAAD9FF, 0x6EBBFF, 0x42AEFE, 0xF2F2F2, 0xB6B6B6, 0x76AFF1, 0x4190F3, 0x45667B};
 }
 
-constexpr TButtonColors Office2010(TColor Color, TColor ColorTo, TColor BorderColor)
+constexpr TButtonPresetColors Office2010(TColor Color, TColor ColorTo, TColor BorderColor)
 {
     return {Color, ColorTo, BorderColor, 0x8AE3FD, clNone, 0x58CAF1, 0x6CD0FF, clNone, 0x308AC2, 0xF2F2F2, 0xB6B6B6, 0x45E1FE, clNone, 0x4FA0CE};
 }
 
-std::optional<TButtonColors> ButtonPreset(TSuiteStyle Style)
+std::optional<TButtonPresetColors> ButtonPreset(TSuiteStyle Style)
 {
     switch (Style) {
     case tsOffice2003Blue: return Office2003And2007(0xFCE1CB, 0xE0A57D);
@@ -68,15 +68,15 @@ std::optional<TButtonColors> ButtonPreset(TSuiteStyle Style)
     case tsOffice2010Silver: return Office2010(0xFFFFFF, 0xEDE5E0, 0xD2CDC8);
     case tsOffice2010Black: return Office2010(0xBFBFBF, 0x919191, 0xD7D7D6);
     case tsOffice2003Classic:
-        return TButtonColors{0xFFFFFF, 0xC9D1D5, clNone, 0xD2BDB6, 0xD2BDB6, 0x808080, 0xB59285, 0xB59285, 0x808080, 0xD8D5D4, 0xD8D5D4, 0xD8D5D4, 0xD8D5D4, 0x808080};
+        return TButtonPresetColors{0xFFFFFF, 0xC9D1D5, clNone, 0xD2BDB6, 0xD2BDB6, 0x808080, 0xB59285, 0xB59285, 0x808080, 0xD8D5D4, 0xD8D5D4, 0xD8D5D4, 0xD8D5D4, 0x808080};
     case tsWindowsXP:
-        return TButtonColors{0xFFFFFF, clBtnFace, clNone, 0xEFD3C6, 0xEFD3C6, clHighlight, clInactiveCaption, clInactiveCaption, clHighlight, 0xB6B6B6, 0xB6B6B6, 0xB9D8DC, 0xB9D8DC, 0x000000};
+        return TButtonPresetColors{0xFFFFFF, clBtnFace, clNone, 0xEFD3C6, 0xEFD3C6, clHighlight, clInactiveCaption, clInactiveCaption, clHighlight, 0xB6B6B6, 0xB6B6B6, 0xB9D8DC, 0xB9D8DC, 0x000000};
     case tsWindowsVista:
-        return TButtonColors{0xFFFDF9, 0xFFFAF0, 0xFCF2DA, 0xFEF9F0, 0xFFFAF0, 0xFCF2DA, 0xFEF9F0, 0xFDF0D7, 0xFEDF9A, 0xFFFFFF, 0xFFFFFF, 0xFEF9F0, 0xFDF0D7, 0xFEDF9A};
+        return TButtonPresetColors{0xFFFDF9, 0xFFFAF0, 0xFCF2DA, 0xFEF9F0, 0xFFFAF0, 0xFCF2DA, 0xFEF9F0, 0xFDF0D7, 0xFEDF9A, 0xFFFFFF, 0xFFFFFF, 0xFEF9F0, 0xFDF0D7, 0xFEDF9A};
     case tsWindows7:
-        return TButtonColors{0xFDFBFA, 0xFDF3EB, 0xFBD6B8, 0xFDFBFA, 0xFDF3EB, 0xFBD6B8, 0xFCEBDC, 0xFCDBC1, 0xCEA27D, 0xFFFFFF, 0xFFFFFF, 0xFEF9F0, 0xFCDBC1, 0xCEA27D};
+        return TButtonPresetColors{0xFDFBFA, 0xFDF3EB, 0xFBD6B8, 0xFDFBFA, 0xFDF3EB, 0xFBD6B8, 0xFCEBDC, 0xFCDBC1, 0xCEA27D, 0xFFFFFF, 0xFFFFFF, 0xFEF9F0, 0xFCDBC1, 0xCEA27D};
     case tsTerminal:
-        return TButtonColors{clBtnFace, clBtnFace, clNone, 0xC0C0C0, 0xC0C0C0, 0x808080, clHighlight, clHighlight, 0x808080, clBtnFace, clBtnFace, clBtnFace, clBtnFace, clHighlight};
+        return TButtonPresetColors{clBtnFace, clBtnFace, clNone, 0xC0C0C0, 0xC0C0C0, 0x808080, clHighlight, clHighlight, 0x808080, clBtnFace, clBtnFace, clBtnFace, clBtnFace, clHighlight};
     case tsCustom:
         return std::nullopt;
     }
@@ -91,7 +91,7 @@ template <typename TBar> void LoadBar(TBar& Bar, const TBarColors& Colors)
     Bar.BorderColor = Colors.BorderColor;
 }
 
-void LoadButtons(TExtButtonAppearance& Buttons, const TButtonColors& C)
+void LoadButtons(TExtButtonAppearance& Buttons, const TButtonPresetColors& C)
 {
     Buttons.SetColor(C[0]);
     Buttons.SetColorTo(C[1]);
