@@ -126,7 +126,8 @@ void TExtStringGrid::ShowEditControl(int ACol, int ARow)
         PresentEditor(FGridButton, {rect.Left - 1, rect.Top - 1, rect.Right + 1, rect.Bottom + 1});
         break;
     default:
-        // The drop-down and link editors are not built yet: such a cell is not edited.
+        if (ShowDropDownEditor(rect, realCol, ARow)) break;
+        // The link editors are not built yet: such a cell is not edited.
         FSpecialEditor = FEditActive = false;
         EditMode = false;
         break;
@@ -349,6 +350,7 @@ void TExtStringGrid::HideEditControl(int ACol, int ARow)
         EditMode = false;
         break;
     default:
+        HideDropDownEditor(realCol, ARow);
         break;
     }
     FLoadedEditCell = {-1, -1};
