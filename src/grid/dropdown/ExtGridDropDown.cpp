@@ -15,7 +15,7 @@
 #include "platform/ui/ImgList.h"
 
 TCustomExtGridDropDown::TCustomExtGridDropDown(TComponent* AOwner)
-    : TExtCustomDropDown(AOwner), FHeaderFont(std::make_unique<TFont>()), FItems(CreateItems()),
+    : TExtCustomDropDown(AOwner), FHeaderFont(std::make_unique<TFont>()),
       FColumns(std::make_unique<TDropDownColumns>()), FBands(std::make_unique<TBands>()),
       FMouseActions(std::make_unique<TMouseActions>(this)), FNavigation(std::make_unique<TNavigation>(this)),
       FSearchFooter(std::make_unique<TSearchFooter>(this, false)), FRowFilter(std::make_unique<TDropDownRowFilter>())
@@ -32,6 +32,12 @@ TCustomExtGridDropDown::TCustomExtGridDropDown(TComponent* AOwner)
 TCustomExtGridDropDown::~TCustomExtGridDropDown() = default;
 
 std::unique_ptr<TDropDownItems> TCustomExtGridDropDown::CreateItems() { return std::make_unique<TDropDownItems>(); }
+
+TDropDownItems* TCustomExtGridDropDown::Items() const
+{
+    if (!FItems) FItems = const_cast<TCustomExtGridDropDown*>(this)->CreateItems();
+    return FItems.get();
+}
 
 void TCustomExtGridDropDown::SetRowFilter(std::unique_ptr<TDropDownRowFilter> Filter)
 {
@@ -76,16 +82,16 @@ int TCustomExtGridDropDown::FirstDataRow() const { return FExtColGrid ? FExtColG
 
 int TCustomExtGridDropDown::RowCount() const
 {
-    if (UseItems) return FItems->Count();
+    if (UseItems) return Items()->Count();
     return FExtColGrid ? FExtColGrid->RowCount() - FExtColGrid->FixedRows() : 0;
 }
 
 void TCustomExtGridDropDown::SetItemIndex(int Value)
 {
     if (UseItems) {
-        if (Value < FItems->Count()) {
+        if (Value < Items()->Count()) {
             FItemIndex = Value;
-            const std::string* Text = Value >= 0 && LookupColumn >= 0 ? FItems->Items(Value)->TextOf(LookupColumn) : nullptr;
+            const std::string* Text = Value >= 0 && LookupColumn >= 0 ? Items()->Items(Value)->TextOf(LookupColumn) : nullptr;
             ShowLookupText(Text ? *Text : std::string());
         }
     } else if (!FExtColGrid) {
@@ -104,10 +110,10 @@ void TCustomExtGridDropDown::Step(TListValueStep Where)
 
 void TCustomExtGridDropDown::UpdateLookupItems()
 {
-    if (LookupColumn < 0 || FItems->Count() == 0) return;
+    if (LookupColumn < 0 || Items()->Count() == 0) return;
     FLookupItems.Clear();
-    for (int I = 0; I < FItems->Count(); ++I) {
-        const std::string* Text = FItems->Items(I)->TextOf(LookupColumn);
+    for (int I = 0; I < Items()->Count(); ++I) {
+        const std::string* Text = Items()->Items(I)->TextOf(LookupColumn);
         FLookupItems.Add(Text ? *Text : std::string());
     }
 }
@@ -126,8 +132,8 @@ bool TCustomExtGridDropDown::LookupText(const std::string& Text, std::string& Fo
         return true;
     };
     if (UseItems) {
-        for (int I = 0; I < FItems->Count(); ++I) {
-            const std::string* Candidate = LookupColumn >= 0 ? FItems->Items(I)->TextOf(LookupColumn) : nullptr;
+        for (int I = 0; I < Items()->Count(); ++I) {
+            const std::string* Candidate = LookupColumn >= 0 ? Items()->Items(I)->TextOf(LookupColumn) : nullptr;
             if (Match(Candidate ? *Candidate : std::string(), I)) return true;
         }
     } else if (FExtColGrid) {

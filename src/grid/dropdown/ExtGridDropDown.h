@@ -60,8 +60,9 @@ public:
     bool MatchCase = false;
     TFont* HeaderFont() const { return FHeaderFont.get(); }
     TDropDownColumns* Columns() const { return FColumns.get(); }
-    TDropDownItems* Items() const { return FItems.get(); }
-    void SetItems(const TDropDownItems& Value) { FItems->Assign(Value); }
+    // Made on first use by CreateItems, which a descendant may give its own collection.
+    TDropDownItems* Items() const;
+    void SetItems(const TDropDownItems& Value) { Items()->Assign(Value); }
     TBands* Bands() const { return FBands.get(); }
     TMouseActions* MouseActions() const { return FMouseActions.get(); }
     TNavigation* Navigation() const { return FNavigation.get(); }
@@ -130,7 +131,7 @@ private:
     void GridClickSort();
 
     std::unique_ptr<TFont> FHeaderFont;
-    std::unique_ptr<TDropDownItems> FItems;
+    mutable std::unique_ptr<TDropDownItems> FItems;
     std::unique_ptr<TDropDownColumns> FColumns;
     std::unique_ptr<TBands> FBands;
     std::unique_ptr<TMouseActions> FMouseActions;

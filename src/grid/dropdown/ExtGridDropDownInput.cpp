@@ -138,7 +138,7 @@ void TCustomExtGridDropDown::KeyDown(Word& Key, TShiftState Shift)
     const Word Pressed = Key;
     const bool WasOpen = DroppedDown();
     if (Key == VK_RETURN && FExtColGrid) FExtColGrid->SetConfirmSelection(true);
-    const bool Listed = LookupColumn >= 0 && FItems->Count() > 0 && UseItems;
+    const bool Listed = LookupColumn >= 0 && Items()->Count() > 0 && UseItems;
     if (Listed && !WasOpen) {
         FWorkMode = Key != VK_BACK && Key != VK_ESCAPE && Key != VK_DELETE;
         if (Key == VK_RETURN) {

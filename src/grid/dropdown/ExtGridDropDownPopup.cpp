@@ -56,7 +56,7 @@ void TCustomExtGridDropDown::BeforeDropDown()
     if (UseItems) {
         TExtCustomDropDown::BeforeDropDown();
         const int Picked = FItemIndex;
-        Grid.SetRowCount(FItems->Count() + 1);
+        Grid.SetRowCount(Items()->Count() + 1);
         Grid.SetFixedRows(1);
         Grid.FillFromItems();
         const int Row = RowOfItemIndex(Picked);
