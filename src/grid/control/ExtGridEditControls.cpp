@@ -149,7 +149,8 @@ void TExtStringGrid::ShowEditControl(int ACol, int ARow)
         ShowEditLink(rect, realCol, ARow);
         break;
     default:
-        // The drop-down editors are not built yet: such a cell is not edited.
+        if (ShowDropDownEditor(rect, realCol, ARow)) break;
+        // A kind without an editor leaves the cell unedited.
         FSpecialEditor = FEditActive = false;
         EditMode = false;
         break;
@@ -376,6 +377,7 @@ void TExtStringGrid::HideEditControl(int ACol, int ARow)
         HideEditLink(realCol, ARow);
         break;
     default:
+        HideDropDownEditor(realCol, ARow);
         break;
     }
     FLoadedEditCell = {-1, -1};

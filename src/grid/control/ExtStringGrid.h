@@ -16,6 +16,7 @@
 #include "grid/control/ExtGridKeyEvents.h"
 #include "grid/control/ExtGridProperties.h"
 #include "grid/control/ExtGridScrollStyleTypes.h"
+#include "grid/control/GridDropDownEditorEvents.h"
 #include "grid/control/HiddenRowStore.h"
 #include "grid/control/MoveMarkers.h"
 #include "grid/control/settings/ControlLook.h"
@@ -79,6 +80,17 @@ class TGridUnitEditBtn;
 class TGridCheckBox;
 class TGridButton;
 class TGridDatePicker;
+class TDropDownCellEditors;
+class IGridDropDownEditor;
+class TGridTrackbarDropDown;
+class TGridMemoDropDown;
+class TGridCalculatorDropDown;
+class TGridTimepickerDropDown;
+class TGridDetailPickerDropDown;
+class TGridGridDropDown;
+class TGridColorDropDown;
+class TGridImageDropDown;
+class TGridExtGridDropDown;
 class TGridDateTimePicker;
 class TItemStrings;
 
@@ -1320,6 +1332,33 @@ private:
 
 public:
     TCustomStrToDateEvent OnCustomStrToDate;
+
+    // The drop-down cell editors (ExtGridDropDownEditors.cpp), made on first use.
+    TGridTrackbarDropDown* TrackbarDropDown();
+    TGridMemoDropDown* MemoDropDown();
+    TGridCalculatorDropDown* CalculatorDropDown();
+    TGridTimepickerDropDown* TimePickerDropDown();
+    TGridDetailPickerDropDown* DetailPickerDropDown();
+    TGridGridDropDown* GridDropDown();
+    TGridColorDropDown* ColorPickerDropDown();
+    TGridImageDropDown* ImagePickerDropDown();
+    TGridExtGridDropDown* ExtGridDropDown();
+    TColorSelectedEvent OnColorSelected;
+    TImageSelectedEvent OnImageSelected;
+    TGridDropDownButtonClickEvent OnDropDownHeaderButtonClick;
+    TGridDropDownButtonClickEvent OnDropDownFooterButtonClick;
+
+private:
+    template <class> friend class TGridDropDownEditor;
+    TDropDownCellEditors& DropDownEditors();
+    template <class TEditor> TEditor* DropDownEditor(TEditor*& Field);
+    IGridDropDownEditor* LoadDropDownEditor(int RealCol, int ARow);
+    bool ShowDropDownEditor(const TRect& Rect, int RealCol, int ARow);
+    void HideDropDownEditor(int RealCol, int ARow);
+    void StoreDropDownValue(const IGridDropDownEditor& Shown, int RealCol, int ARow);
+    TDropDownCellEditors* FDropDownEditors = nullptr;
+
+public:
     // ==== end of in-place editing and validation ====
 public:
     // ==== keyboard, window procedure, wheel and zoom ====

@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include "grid/dropdown/DropDownForm.h"
+#include "grid/dropdown/ListWheel.h"
 #include "grid/dropdown/ExtMultiColumnDropDown.h"
 
 namespace {
@@ -227,18 +228,10 @@ void TExtColGrid::MouseUp(TMouseButton button, TShiftState shift, int x, int y)
 
 bool TExtColGrid::DoMouseWheelDown(TShiftState shift, TPoint mousePos)
 {
-    FMouseWheelSelection = true;
-    FConfirmSelection = false;
-    const bool Handled = TStringGrid::DoMouseWheelDown(shift, mousePos);
-    FMouseWheelSelection = false;
-    return Handled;
+    return WheelWithoutPicking(FMouseWheelSelection, FConfirmSelection, [&] { return TStringGrid::DoMouseWheelDown(shift, mousePos); });
 }
 
 bool TExtColGrid::DoMouseWheelUp(TShiftState shift, TPoint mousePos)
 {
-    FMouseWheelSelection = true;
-    FConfirmSelection = false;
-    const bool Handled = TStringGrid::DoMouseWheelUp(shift, mousePos);
-    FMouseWheelSelection = false;
-    return Handled;
+    return WheelWithoutPicking(FMouseWheelSelection, FConfirmSelection, [&] { return TStringGrid::DoMouseWheelUp(shift, mousePos); });
 }

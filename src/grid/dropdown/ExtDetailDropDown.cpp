@@ -89,7 +89,9 @@ void TExtDetailDropDown::BeforeDropDown()
     TExtSelectorDropDown::BeforeDropDown();
     TExtCustomItemSelector* List = ItemSelector();
     List->OnItemSize = [this](TObject*, TSize& Size) {
-        const int Width = DropDownWidth() > 0 ? DropDownWidth() : DropDownForm()->Width();
+        // Before the first opening the popup has no width of its own yet: the list is as wide
+        // as the edit then.
+        const int Width = DropDownWidth() > 0 ? DropDownWidth() : DroppedDown() ? DropDownForm()->Width() : this->Width();
         const int Scroll = ItemSelector()->ScrollBarShown(SB_VERT) ? DropDownScrollBarWidth : 0;
         Size = {Width - Scroll - 2 * kSystemBorderWidth - 4, ItemHeight};
     };

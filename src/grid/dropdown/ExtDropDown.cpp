@@ -10,6 +10,8 @@
 #include "grid/dropdown/DropDownDrawing.h"
 #include "grid/foundation/painting/SelectionCell.h"
 #include "platform/rtl/Ticks.h"
+#include "platform/rtl/SysUtils.h"
+#include "platform/rtl/Utf8.h"
 #include "platform/ui/Hints.h"
 #include "platform/ui/ImgList.h"
 
@@ -374,4 +376,17 @@ void TExtCustomDropDown::Notification(TComponent* component, TOperation operatio
     if (component == FControl) FControl = nullptr;
     if (component == FImages) FImages = nullptr;
     if (component == FDropDownForm) FDropDownForm = nullptr;
+}
+
+TTextCompletion TExtCustomDropDown::CompleteTyped(const std::vector<std::string>& Candidates, bool MatchCase, bool& Completing)
+{
+    SetValueModified(!Text().empty());
+    const TTextCompletion Done = CompleteText(Candidates, Text(), SelStart(), MatchCase);
+    if (Done.TypedLength == 0) return Done;
+    Completing = false;
+    SetEditText(Done.Text);
+    Completing = true;
+    SetSelStart(Done.TypedLength);
+    SetSelLength(Length(Done.Text) - Done.TypedLength);
+    return Done;
 }

@@ -5,6 +5,7 @@
 
 #include "grid/dropdown/DropDownStyles.h"
 #include "grid/dropdown/DropDownTypes.h"
+#include "grid/dropdown/TextCompletion.h"
 #include "grid/dropdown/TypedInput.h"
 #include "grid/foundation/editors/LabelPlacement.h"
 #include "grid/foundation/painting/OfficeTheme.h"
@@ -201,6 +202,12 @@ protected:
     void Click() override;
     void MouseUp(TMouseButton button, TShiftState shift, int x, int y) override;
     void Notification(TComponent* component, TOperation operation) override;
+
+    // Completes the typed part before the caret from the first candidate that begins with it
+    // and selects the completed rest; the index of that candidate (-1: none) and the typed
+    // length come back. Completing is off while it writes, so that its own change does not
+    // complete again.
+    TTextCompletion CompleteTyped(const std::vector<std::string>& Candidates, bool MatchCase, bool& Completing);
 
     // The whole shown text, leading and trailing text included, with its selection.
     TEditState EditState() const;

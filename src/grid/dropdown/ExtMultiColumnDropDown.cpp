@@ -7,43 +7,15 @@
 #include "grid/dropdown/DropDownBars.h"
 #include "grid/dropdown/DropDownForm.h"
 #include "grid/dropdown/ExtColGrid.h"
-#include "grid/dropdown/TextCompletion.h"
+#include "grid/dropdown/ListDropDownLooks.h"
+#include "grid/dropdown/ListValueSteps.h"
 #include "platform/rtl/SysUtils.h"
 #include "platform/rtl/Utf8.h"
 
 namespace {
-constexpr int kPageStep = 10;
-
 std::string Folded(const std::string& Text, bool Keep) { return Keep ? Text : AnsiUpperCase(Text); }
 
 
-struct TListStyle {
-    TSuiteStyle Style;
-    TColor HeaderColor, HeaderColorTo;
-    TSelectionColorStyle Selection;
-    TColor FontColor; // clNone: unchanged
-    TColor LineColor, FixedLineColor;
-    TColor SelectionColor; // clNone: those of the selection style
-    TColor SelectionTextColor;
-};
-
-const TListStyle kListStyles[] = {
-    {tsOffice2003Blue, 0xD68759, 0x933803, scOffice2007, 0xFFFFFF, 0x962D00, 0x962D00, clNone, 0},
-    {tsOffice2003Silver, 0xBDA4A5, 0x957475, scOffice2007, clNone, 0x947C7C, 0x947C7C, clNone, 0},
-    {tsOffice2003Olive, 0x82C0AF, 0x447A63, scOffice2007, clNone, 0x588060, 0x588060, clNone, 0},
-    {tsOffice2003Classic, 0x808080, 0x808080, scOffice2007, clNone, 0x808080, 0x808080, clNone, 0},
-    {tsOffice2007Luna, 0xFFEFE3, 0xFFD2AF, scOffice2007, 0x723708, 0xFFD2AF, 0xFFD2AF, clNone, 0},
-    {tsOffice2007Obsidian, 0xF2F1F0, 0xC9C2BD, scOffice2007, 0x433C37, 0x5C534C, 0x5C534C, clNone, 0},
-    {tsWindowsXP, clBtnFace, clBtnFace, scCustom, 0, 0xC0C0C0, 0, clHighlight, clHighlightText},
-    {tsWhidbey, 0xEBEEEF, 0x7E9898, scOffice2007, 0xFFFFFF, 0x962D00, 0x962D00, clNone, 0},
-    {tsOffice2007Silver, 0xF8F7F6, 0xE8E0DB, scOffice2007, 0x8B4215, 0x74706F, 0x74706F, clNone, 0},
-    {tsWindowsVista, 0xFFFDF9, 0xFFFAF0, scWindowsVista, 0, 0xFCF2DA, 0xFCF2DA, clNone, 0},
-    {tsWindows7, 0xFDFBFA, 0xFDF3EB, scWindows7, 0, 0xFBD6B8, 0xFBD6B8, clNone, 0},
-    {tsTerminal, clBtnFace, clBtnFace, scCustom, 0, 0x808080, 0x808080, clHighlight, clHighlightText},
-    {tsOffice2010Blue, 0xEDDBCD, clNone, scCustom, 0x5B391E, 0xEEDDCF, 0xEEDDCF, 0x6CD0FF, 0},
-    {tsOffice2010Silver, 0xEDE9E5, clNone, scCustom, 0x5B391E, 0xEEDDCF, 0xEEDDCF, 0x6CD0FF, 0},
-    {tsOffice2010Black, 0x828282, clNone, scCustom, 0xD7D7D6, 0xEEDDCF, 0xEEDDCF, 0x6CD0FF, 0},
-};
 } // namespace
 
 TExtMultiColumnDropDown::TExtMultiColumnDropDown(TComponent* owner)
@@ -113,13 +85,7 @@ void TExtMultiColumnDropDown::Assign(const TPersistent& Source)
 
 void TExtMultiColumnDropDown::SetSelectionColorStyle(TSelectionColorStyle Style)
 {
-    if (Style == scOffice2007) {
-        LineColor = 0xF1EDEB;
-        FixedLineColor = 0xD1BBA4;
-    } else if (Style != scCustom) {
-        LineColor = 0xECECF0;
-        FixedLineColor = 0xD4D2D1;
-    }
+    ListLineColorsOf(Style, LineColor, FixedLineColor);
     TExtCustomDropDown::SetSelectionColorStyle(Style);
 }
 
@@ -127,55 +93,39 @@ void TExtMultiColumnDropDown::SetComponentStyle(TSuiteStyle AStyle)
 {
     TExtCustomDropDown::SetComponentStyle(AStyle);
     if (!FHeaderFont) return;
-    for (const TListStyle& S : kListStyles) {
-        if (S.Style != AStyle) continue;
-        HeaderColor = S.HeaderColor;
-        HeaderColorTo = S.HeaderColorTo;
-        SetSelectionColorStyle(S.Selection);
-        if (S.FontColor != clNone) FHeaderFont->SetColor(S.FontColor);
-        LineColor = S.LineColor;
-        FixedLineColor = S.FixedLineColor;
-        if (S.SelectionColor != clNone) {
-            SetSelectionColor(S.SelectionColor);
-            SetSelectionColorTo(S.SelectionColor);
-        }
-        SelectionTextColor = S.SelectionTextColor;
+    const TListDropDownLook* S = FindListDropDownLook(AStyle, true);
+    if (!S) return;
+    HeaderColor = S->HeaderColor;
+    HeaderColorTo = S->HeaderColorTo;
+    SetSelectionColorStyle(S->Selection);
+    if (S->FontColor != clNone) FHeaderFont->SetColor(S->FontColor);
+    LineColor = S->LineColor;
+    FixedLineColor = S->FixedLineColor;
+    if (S->SelectionColor != clNone) {
+        SetSelectionColor(S->SelectionColor);
+        SetSelectionColorTo(S->SelectionColor);
     }
+    SelectionTextColor = S->SelectionTextColor;
 }
 
 // ---- stepping ----
 
-void TExtMultiColumnDropDown::Step(TItemStep Where)
+void TExtMultiColumnDropDown::Step(TListValueStep Where)
 {
-    const int Count = FItems->Count();
-    if (Count == 0) return;
-    const int Last = Count - 1;
-    switch (Where) {
-    case isFirst: SetItemIndex(0); break;
-    case isLast: SetItemIndex(Last); break;
-    case isNext:
-        if (FItemIndex < 0) SetItemIndex(0);
-        else if (FItemIndex < Last) SetItemIndex(FItemIndex + 1);
-        break;
-    case isPrevious:
-        if (FItemIndex < 0) SetItemIndex(0);
-        else if (FItemIndex > 0) SetItemIndex(FItemIndex - 1);
-        break;
-    case isPageDown: SetItemIndex(FItemIndex < 0 ? 0 : std::min(FItemIndex + kPageStep, Last)); break;
-    case isPageUp: SetItemIndex(std::max(FItemIndex - kPageStep, 0)); break;
-    }
+    const int Target = ListValueStepTarget(Where, FItemIndex, FItems->Count());
+    if (Target >= 0) SetItemIndex(Target);
 }
 
 void TExtMultiColumnDropDown::SelectNextValue()
 {
     TExtCustomDropDown::SelectNextValue();
-    Step(isNext);
+    Step(lvsNext);
 }
 
 void TExtMultiColumnDropDown::SelectPreviousValue()
 {
     TExtCustomDropDown::SelectPreviousValue();
-    Step(isPrevious);
+    Step(lvsPrevious);
 }
 
 // ---- the popup ----
@@ -252,23 +202,11 @@ void TExtMultiColumnDropDown::FitColumns()
 {
     if (!ColumnSizeWithDropDown || !FExtColGrid || !DropDownForm() || FColumns->Count() == 0) return;
     FExtColGrid->SetScrollBars(ssVertical);
-    int Total = 1;
-    for (int I = 0; I < FColumns->Count(); ++I)
-        Total += FColumns->Items(I)->Width;
     int Room = DropDownForm()->Width();
-    if (FExtColGrid->VisibleRowCount() < FExtColGrid->RowCount() - 1) Room -= 17;
-    const double Scale = static_cast<double>(Room) / Total;
-    double Carry = 0;
-    for (int I = 0; I < FExtColGrid->ColCount() && I < FColumns->Count(); ++I) {
-        const double Exact = Scale * FColumns->Items(I)->Width;
-        int W = static_cast<int>(std::nearbyint(Exact));
-        Carry += Exact - W;
-        if (Carry > 1) {
-            Carry -= 1;
-            ++W;
-        }
-        FExtColGrid->SetColWidths(I, W);
-    }
+    if (FExtColGrid->VisibleRowCount() < FExtColGrid->RowCount() - 1) Room -= DropDownScrollBarWidth;
+    const std::vector<int> Widths = FittedColumnWidths(*FColumns, FExtColGrid->ColCount(), Room);
+    for (int I = 0; I < static_cast<int>(Widths.size()); ++I)
+        FExtColGrid->SetColWidths(I, Widths[I]);
 }
 
 void TExtMultiColumnDropDown::GridRowChanged(int Row)
@@ -327,15 +265,15 @@ void TExtMultiColumnDropDown::KeyDown(Word& key, TShiftState shift)
     if (LookupColumn >= 0 && Pressed == VK_ESCAPE && !DroppedDown()) SetItemIndex(FLookupItems.IndexOf(Text()));
     if (!Enabled() || shift.Contains(ssAlt) || DroppedDown() || key == 0) return;
     switch (Pressed) {
-    case VK_PRIOR: Step(isPageUp); key = 0; break;
-    case VK_NEXT: Step(isPageDown); key = 0; break;
-    case VK_UP: Step(isPrevious); key = 0; break;
-    case VK_DOWN: Step(isNext); key = 0; break;
+    case VK_PRIOR: Step(lvsPageUp); key = 0; break;
+    case VK_NEXT: Step(lvsPageDown); key = 0; break;
+    case VK_UP: Step(lvsPrevious); key = 0; break;
+    case VK_DOWN: Step(lvsNext); key = 0; break;
     case VK_END:
-        if (!EditorEnabled()) Step(isLast);
+        if (!EditorEnabled()) Step(lvsLast);
         break;
     case VK_HOME:
-        if (!EditorEnabled()) Step(isFirst);
+        if (!EditorEnabled()) Step(lvsFirst);
         break;
     default: break;
     }
@@ -437,15 +375,8 @@ void TExtMultiColumnDropDown::Change()
 // Completes the typed part from the first lookup text that begins with it.
 void TExtMultiColumnDropDown::Complete()
 {
-    SetValueModified(!Text().empty());
-    const TTextCompletion Done = CompleteText(FLookupItems.Items(), Text(), SelStart(), MatchCase);
-    if (Done.TypedLength == 0) return;
-    FWorkMode = false; // the completion's own change does not complete again
-    SetEditText(Done.Text);
-    FWorkMode = true;
-    SetSelStart(Done.TypedLength);
-    SetSelLength(Length(Done.Text) - Done.TypedLength);
-    if (Done.Index < 0) return;
+    const TTextCompletion Done = CompleteTyped(FLookupItems.Items(), MatchCase, FWorkMode);
+    if (Done.TypedLength == 0 || Done.Index < 0) return;
     FItemIndex = FItemIdx = Done.Index;
     FItemSel = Done.TypedLength;
     FItemChange = true;

@@ -3,6 +3,7 @@
 
 #include "grid/dropdown/DropDownColumns.h"
 #include "grid/dropdown/ExtDropDown.h"
+#include "grid/dropdown/ListValueSteps.h"
 
 class TExtColGrid;
 
@@ -73,8 +74,7 @@ protected:
     void Change() override;
 
 private:
-    enum TItemStep { isFirst, isLast, isNext, isPrevious, isPageDown, isPageUp };
-    void Step(TItemStep Where);
+    void Step(TListValueStep Where);
     void FitColumns();
     void GridRowChanged(int Row);
     void GridSelected();

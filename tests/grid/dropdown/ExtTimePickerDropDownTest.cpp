@@ -85,3 +85,20 @@ TEST(TimePickerDropDown, ACancelledCloseBringsBackTheTimeOfTheOpening)
     SendKey(VK_RETURN);
     EXPECT_EQ(Picker.Text(), "08:16:00");
 }
+
+TEST(TimePickerDropDown, TypedTimesOutOfRangeLeaveTheTime)
+{
+    TTimeForm Form(nullptr);
+    TExtTimePickerDropDown& Picker = *Form.Picker;
+    const std::pair<const char*, TDateTime> Cases[] = {
+        {"09:15:30", EncodeTime(9, 15, 30, 0)},
+        {"25:00:00", EncodeTime(9, 15, 30, 0)},
+        {"10:61:00", EncodeTime(9, 15, 30, 0)},
+        {"10:00:75", EncodeTime(9, 15, 30, 0)},
+        {"23:59:59", EncodeTime(23, 59, 59, 0)},
+    };
+    for (const auto& [Typed, Expected] : Cases) {
+        Picker.SetEditText(Typed); // as the edit's change sees a typed text
+        EXPECT_EQ(Picker.Time(), Expected) << Typed;
+    }
+}

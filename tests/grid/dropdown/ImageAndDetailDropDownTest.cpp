@@ -131,6 +131,7 @@ TEST(DetailDropDown, PopupSizeAndEscape)
     EXPECT_EQ(Edit.DropDownForm()->Width(), 150);
     EXPECT_EQ(Edit.DropDownForm()->Height(), 100 + 2);
     EXPECT_EQ(Edit.ItemSelector()->Items()->Items(0)->Bounds.Height(), 22);
+    EXPECT_GT(Edit.ItemSelector()->Items()->Items(0)->Bounds.Width(), 100) << "the first opening's entries span the list";
     SendKey(VK_DOWN);
     EXPECT_EQ(Edit.ItemIndex(), 1);
     SendKey(VK_ESCAPE);

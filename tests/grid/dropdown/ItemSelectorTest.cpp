@@ -52,6 +52,11 @@ TEST(ItemSelector, CellsAndLayout)
     S.List->OnItemSize = [](TObject*, TSize& Size) { Size = {30, 30}; };
     S.List->UpdateSelectorPanel();
     EXPECT_EQ(S.List->Items()->Items(1)->Bounds, (TRect{32, 2, 62, 32}));
+
+    // An item size of height 0 counts as 1: the visible count divides by it.
+    S.List->OnItemSize = [](TObject*, TSize& Size) { Size = {30, 0}; };
+    S.List->UpdateSelectorPanel();
+    EXPECT_GT(S.List->GetVisibleItemCount(), 0);
 }
 
 TEST(ItemSelector, SelectionAndLookup)

@@ -1,0 +1,149 @@
+#include <gtest/gtest.h>
+
+#include <string>
+
+#include "GridOnForm.h"
+#include "grid/control/GridDropDownEditors.h"
+#include "platform/rtl/SysUtils.h"
+#include "platform/ui/Beep.h"
+#include "platform/ui/Input.h"
+
+namespace {
+
+// The drop-down cell editors on cell (1, 1), driven by real key events.
+class ExtGridDropDownEditorsTest : public GridOnForm {
+protected:
+    void SetUp() override
+    {
+        GridOnForm::SetUp();
+        SetBeeper([] {});
+        grid->SetOptions(grid->Options() + goEditing);
+        grid->SetFocus();
+        grid->MoveCurrentCell(1, 1);
+    }
+    void TearDown() override { SetBeeper(nullptr); }
+    void Open(const std::string& Text, TEditorType Kind)
+    {
+        grid->SetCells(1, 1, Text);
+        grid->OnGetEditorType = [Kind](TObject*, int, int, TEditorType& AEditor) { AEditor = Kind; };
+        SendKey(VK_F2);
+        ASSERT_TRUE(grid->IsEditMode());
+    }
+    static void AddItems(TDropDownItems& Items, std::initializer_list<const char*> Texts)
+    {
+        for (const char* Text : Texts)
+            Items.Add()->Text().Add(Text);
+    }
+};
+
+} // namespace
+
+TEST_F(ExtGridDropDownEditorsTest, TheValueGoesInAndComesBackByKind)
+{
+    struct Case {
+        TEditorType Kind;
+        std::string CellText;
+        std::string Stored;
+    };
+    const Case Cases[] = {
+        {edTrackbarDropDown, "7", "7"},
+        {edTrackbarDropDown, "seven", "0"},
+        {edMemoDropDown, "a\r\nb", "a\r\nb\r\n"},
+        {edTimePickerDropDown, "12:34:56", "12:34:56"},
+        {edDetailDropDown, "Ohm", "Ohm"},
+        {edGridDropDown, "Banana", "Banana"},
+        {edExtGridDropDown, "Bravo", "Bravo"},
+    };
+    grid->DetailPickerDropDown()->Items()->Add()->Caption = "Ohm";
+    grid->GridDropDown()->Columns()->Add();
+    AddItems(*grid->GridDropDown()->Items(), {"Apple", "Banana"});
+    grid->ExtGridDropDown()->Columns()->Add();
+    AddItems(*grid->ExtGridDropDown()->Items(), {"Alpha", "Bravo"});
+    for (const Case& C : Cases) {
+        Open(C.CellText, C.Kind);
+        SendKey(VK_RETURN);
+        EXPECT_FALSE(grid->IsEditMode()) << C.CellText;
+        EXPECT_EQ(grid->Cells(1, 1), C.Stored) << C.CellText;
+        grid->MoveCurrentCell(1, 1);
+    }
+    EXPECT_EQ(grid->DetailPickerDropDown()->ItemIndex(), 0);
+    EXPECT_EQ(grid->GridDropDown()->ItemIndex(), 1);
+    EXPECT_EQ(grid->ExtGridDropDown()->ItemIndex(), 1);
+}
+
+TEST_F(ExtGridDropDownEditorsTest, EscapeClosesWithoutStoring)
+{
+    Open("a\r\nb", edMemoDropDown);
+    TStringList Lines;
+    Lines.SetText("changed");
+    grid->MemoDropDown()->SetMemoText(Lines);
+    SendKey(VK_ESCAPE);
+    EXPECT_FALSE(grid->IsEditMode());
+    EXPECT_EQ(grid->Cells(1, 1), "a\r\nb");
+    EXPECT_EQ(FocusedControl(), grid);
+}
+
+TEST_F(ExtGridDropDownEditorsTest, DownValidatesAndARefusedValueKeepsTheEditor)
+{
+    grid->OnCellValidate = [](TObject*, int, int, std::string& Value, bool& Valid) {
+        Valid = Value != "9";
+        if (!Valid) Value = "3";
+    };
+    Open("5", edTrackbarDropDown);
+    grid->TrackbarDropDown()->SetPosition(9);
+    SendKey(VK_DOWN);
+    EXPECT_TRUE(grid->IsEditMode()) << "a refused value keeps the editor open";
+    EXPECT_EQ(grid->Row(), 1);
+    EXPECT_EQ(grid->TrackbarDropDown()->Text(), "3");
+    grid->TrackbarDropDown()->SetPosition(4);
+    SendKey(VK_DOWN);
+    EXPECT_FALSE(grid->IsEditMode());
+    EXPECT_EQ(grid->Cells(1, 1), "4");
+    EXPECT_EQ(grid->Row(), 2) << "an accepted Down moves on";
+}
+
+TEST_F(ExtGridDropDownEditorsTest, EnterStoresTheCalculatorsPendingResult)
+{
+    Open("2", edCalculatorDropDown);
+    SendText("+3");
+    SendKey(VK_RETURN);
+    EXPECT_FALSE(grid->IsEditMode());
+    double Value = 0;
+    ASSERT_TRUE(TryStrToFloat(grid->Cells(1, 1), Value)) << grid->Cells(1, 1);
+    EXPECT_EQ(Value, 5);
+}
+
+TEST_F(ExtGridDropDownEditorsTest, TheColourPickerStoresTextAndColour)
+{
+    grid->ColorPickerDropDown()->AddDefaultColors();
+    grid->SetColors(1, 1, 0x008080);
+    Open("", edColorPickerDropDown);
+    EXPECT_EQ(grid->ColorPickerDropDown()->SelectedColor(), TColor(0x008080));
+    grid->ColorPickerDropDown()->SetSelectedColor(0x000080);
+    SendKey(VK_RETURN);
+    EXPECT_EQ(grid->Cells(1, 1), "Maroon");
+    EXPECT_EQ(grid->Colors(1, 1), TColor(0x000080));
+
+    grid->OnColorSelected = [](TObject*, int, int, TColor& Color, std::string& Value) {
+        Color = 0x00FF00;
+        Value = "lime";
+    };
+    grid->MoveCurrentCell(1, 1);
+    Open("", edColorPickerDropDown);
+    SendKey(VK_RETURN);
+    EXPECT_EQ(grid->Cells(1, 1), "lime");
+    EXPECT_EQ(grid->Colors(1, 1), TColor(0x00FF00));
+}
+
+TEST_F(ExtGridDropDownEditorsTest, AltDownOpensTheDropDownAndTheOpenPopupKeepsTheArrows)
+{
+    grid->ColorPickerDropDown()->AddDefaultColors();
+    grid->SetColors(1, 1, 0x008080);
+    Open("", edColorPickerDropDown);
+    TGridColorDropDown& Picker = *grid->ColorPickerDropDown();
+    SendKey(VK_DOWN, {ssAlt});
+    ASSERT_TRUE(Picker.DroppedDown());
+    SendKey(VK_DOWN);
+    EXPECT_TRUE(grid->IsEditMode()) << "Down moves within the open panel";
+    EXPECT_EQ(grid->Row(), 1);
+}

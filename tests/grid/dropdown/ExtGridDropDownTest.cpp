@@ -1,0 +1,244 @@
+#include <gtest/gtest.h>
+
+#include "grid/control/settings/SortSettings.h"
+#include "grid/dropdown/DropDownForm.h"
+#include "grid/dropdown/DropDownStringGrid.h"
+#include "grid/dropdown/ExtGridDropDown.h"
+#include "platform/ui/Forms.h"
+#include "platform/ui/Input.h"
+
+namespace {
+// A grid drop-down with items whose lookup texts begin with A, B and C, and a fourth item
+// that has no text in the lookup column.
+class TGridDropDownForm : public TForm {
+public:
+    explicit TGridDropDownForm(TComponent* owner, int ItemCount = 0) : TForm(owner)
+    {
+        SetBounds(100, 100, 360, 300);
+        List = new TCustomExtGridDropDown(this);
+        List->SetParent(this);
+        List->SetBounds(10, 10, 160, 21);
+        List->Columns()->Add()->Header = "Code";
+        List->Columns()->Add()->Header = "Name";
+        List->LookupColumn = 1;
+        if (ItemCount == 0) {
+            Add({"1", "Alpha"});
+            Add({"2", "Bravo"});
+            Add({"3", "Charlie"});
+            Add({"4"});
+        }
+        for (int I = 0; I < ItemCount; ++I)
+            Add({std::to_string(I), "Item " + std::to_string(I)});
+        List->EndUpdate();
+        Show();
+        List->SetFocus();
+    }
+    void Add(std::initializer_list<const char*> Lines)
+    {
+        TDropDownItem* Item = List->Items()->Add();
+        for (const char* Line : Lines)
+            Item->Text().Add(Line);
+    }
+    void Add(std::initializer_list<std::string> Lines)
+    {
+        TDropDownItem* Item = List->Items()->Add();
+        for (const std::string& Line : Lines)
+            Item->Text().Add(Line);
+    }
+    TDropDownStringGrid& Grid() const { return *static_cast<TDropDownStringGrid*>(List->GetGrid()); }
+    TCustomExtGridDropDown* List;
+};
+} // namespace
+
+TEST(GridDropDown, TypingLooksUpAndCompletesTheLookupColumn)
+{
+    TGridDropDownForm Form(nullptr);
+    TCustomExtGridDropDown& List = *Form.List;
+    SendText("b");
+    EXPECT_EQ(List.Text(), "Bravo");
+    EXPECT_EQ(List.SelStart(), 1);
+    EXPECT_EQ(List.SelLength(), 4);
+    EXPECT_EQ(List.ItemIndex(), 1);
+    SendText("x");
+    EXPECT_EQ(List.Text(), "Bx") << "a letter no lookup text continues leaves the typed letters";
+}
+
+TEST(GridDropDown, APickOnlyListStartsTheSearchAgainWithTheLastLetter)
+{
+    TGridDropDownForm Form(nullptr);
+    TCustomExtGridDropDown& List = *Form.List;
+    List.SetStyle(dsDropDownList);
+    EXPECT_FALSE(List.EditorEnabled());
+    SendText("b");
+    EXPECT_EQ(List.ItemIndex(), 1);
+    SendText("c");
+    EXPECT_EQ(List.ItemIndex(), 2);
+    EXPECT_EQ(List.Text(), "Charlie");
+}
+
+TEST(GridDropDown, StepsThroughTheValuesWhileClosed)
+{
+    struct Case {
+        TDropDownStyle Style;
+        int From;
+        Word Key;
+        int To;
+    };
+    const Case Cases[] = {
+        {dsDropDown, -1, VK_NEXT, 0},   {dsDropDown, 95, VK_NEXT, 99},     {dsDropDown, 50, VK_NEXT, 60},
+        {dsDropDown, 5, VK_PRIOR, 0},   {dsDropDown, -1, VK_DOWN, 0},      {dsDropDown, 99, VK_DOWN, 99},
+        {dsDropDown, 0, VK_UP, 0},      {dsDropDown, 50, VK_END, 50},      {dsDropDownList, 50, VK_END, 99},
+        {dsDropDownList, 50, VK_HOME, 0}, {dsDropDown, 50, VK_HOME, 50},
+    };
+    TGridDropDownForm Form(nullptr, 100);
+    TCustomExtGridDropDown& List = *Form.List;
+    for (const Case& C : Cases) {
+        List.SetStyle(C.Style);
+        List.SetItemIndex(C.From);
+        SendKey(C.Key);
+        EXPECT_EQ(List.ItemIndex(), C.To) << "from " << C.From << " key " << C.Key;
+    }
+}
+
+TEST(GridDropDown, AnItemWithoutALookupTextShowsEmptyAndFindsNothing)
+{
+    TGridDropDownForm Form(nullptr);
+    TCustomExtGridDropDown& List = *Form.List;
+    List.SetItemIndex(3);
+    EXPECT_EQ(List.Text(), "");
+    List.SetItemIndex(4);
+    EXPECT_EQ(List.ItemIndex(), 3) << "an index beyond the items changes nothing";
+    std::string Found;
+    int Row = 0;
+    EXPECT_FALSE(List.LookupText("", Found, Row));
+    EXPECT_EQ(Row, -1);
+    EXPECT_TRUE(List.LookupText("ch", Found, Row));
+    EXPECT_EQ(Found, "Charlie");
+    EXPECT_EQ(Row, 2);
+    List.CaseSensitive = true;
+    EXPECT_FALSE(List.LookupText("ch", Found, Row));
+}
+
+TEST(GridDropDown, ThePopupHeightShowsWholeRows)
+{
+    TGridDropDownForm Form(nullptr);
+    TCustomExtGridDropDown& List = *Form.List;
+    List.ShowDropDown();
+    ASSERT_TRUE(List.DroppedDown());
+    EXPECT_EQ(List.DropDownForm()->Height(), 185);
+    TDropDownStringGrid& Grid = Form.Grid();
+    EXPECT_EQ(Grid.RowCount(), 5);
+    EXPECT_EQ(Grid.Cells(1, 0), "Name");
+    EXPECT_EQ(Grid.Cells(1, 4), "") << "an item with fewer lines shows empty cells";
+    List.SetDropDownRowHeight(0);
+    EXPECT_EQ(List.DropDownRowHeight(), 1);
+}
+
+TEST(GridDropDown, EnterKeepsTheItemAndEscapeRestoresTheOpeningsItem)
+{
+    TGridDropDownForm Form(nullptr);
+    TCustomExtGridDropDown& List = *Form.List;
+    List.SetItemIndex(1);
+    List.ShowDropDown();
+    SendKey(VK_RETURN);
+    EXPECT_FALSE(List.DroppedDown());
+    EXPECT_EQ(List.ItemIndex(), 1);
+    EXPECT_EQ(List.Text(), "Bravo");
+
+    List.ShowDropDown();
+    SendKey(VK_DOWN);
+    EXPECT_EQ(List.ItemIndex(), 2) << "moving in the open grid picks live";
+    SendKey(VK_DOWN);
+    SendKey(VK_ESCAPE);
+    EXPECT_FALSE(List.DroppedDown());
+    EXPECT_EQ(List.ItemIndex(), 1);
+    EXPECT_EQ(List.Text(), "Bravo");
+}
+
+TEST(GridDropDown, ASortedPopupStillPicksTheRightItem)
+{
+    TGridDropDownForm Form(nullptr);
+    TCustomExtGridDropDown& List = *Form.List;
+    List.ShowDropDown();
+    TDropDownStringGrid& Grid = Form.Grid();
+    Grid.SortSettings()->Column = 1;
+    Grid.SortSettings()->Direction = sdDescending;
+    Grid.QSort();
+    ASSERT_EQ(Grid.Cells(1, 1), "Charlie");
+    Grid.SetRow(2);
+    EXPECT_EQ(List.ItemIndex(), 1);
+    Grid.SetRow(1);
+    EXPECT_EQ(List.ItemIndex(), 2);
+    EXPECT_EQ(List.Text(), "Charlie");
+    SendText("a");
+    EXPECT_EQ(Grid.Row(), Grid.FixedRows() + 2) << "the search finds Alpha where the sort put it";
+    SendKey(VK_RETURN);
+    EXPECT_EQ(List.ItemIndex(), 0);
+    EXPECT_EQ(List.Text(), "Alpha");
+}
+
+TEST(GridDropDown, NarrowingDownLeavesTheMatchingRows)
+{
+    TGridDropDownForm Form(nullptr);
+    TCustomExtGridDropDown& List = *Form.List;
+    Form.Add({"5", "Bravissimo"});
+    List.EndUpdate();
+    List.LookupMethod = lmNarrowDown;
+    List.ShowDropDown();
+    TDropDownStringGrid& Grid = Form.Grid();
+    SendText("br");
+    EXPECT_EQ(Grid.RowCount(), 3);
+    EXPECT_EQ(Grid.Row(), 1);
+    EXPECT_EQ(List.Text(), "Bravo");
+    SendKey(VK_BACK);
+    EXPECT_EQ(List.Text(), "Br") << "the first Backspace takes back the completed part";
+    EXPECT_EQ(Grid.RowCount(), 3);
+    SendKey(VK_BACK);
+    EXPECT_EQ(List.Text(), "b");
+    EXPECT_EQ(Grid.RowCount(), 3) << "b is in Bravo and Bravissimo only";
+    SendKey(VK_BACK);
+    EXPECT_EQ(Grid.RowCount(), 6) << "an empty search shows every row again";
+}
+
+TEST(GridDropDown, GridModeLooksUpTheGridsOwnRows)
+{
+    TGridDropDownForm Form(nullptr);
+    TCustomExtGridDropDown& List = *Form.List;
+    List.UseItems = false;
+    List.LookupColumn = 0;
+    TExtStringGrid& Grid = *List.GetGrid();
+    Grid.SetColCount(2);
+    Grid.SetRowCount(4);
+    const char* Names[] = {"Oslo", "Bergen", "Bodø"};
+    for (int I = 0; I < 3; ++I)
+        Grid.SetCells(0, I + 1, Names[I]);
+    EXPECT_EQ(List.RowCount(), 3);
+    List.SetItemIndex(2);
+    EXPECT_EQ(List.Text(), "Bodø");
+    List.SetItemIndex(3);
+    EXPECT_EQ(List.ItemIndex(), 2) << "no data row there";
+    List.ShowDropDown();
+    EXPECT_EQ(Grid.Row(), 3);
+    SendKey(VK_UP);
+    SendKey(VK_RETURN);
+    EXPECT_EQ(List.ItemIndex(), 1);
+    EXPECT_EQ(List.Text(), "Bergen");
+}
+
+TEST(GridDropDown, ColourStylesSetTheListColours)
+{
+    TGridDropDownForm Form(nullptr);
+    TCustomExtGridDropDown& List = *Form.List;
+    EXPECT_EQ(List.HeaderColor, TColor(0xFFEFE3));
+    EXPECT_EQ(List.LineColor, TColor(0xFFD2AF));
+    List.SetComponentStyle(tsWindowsXP);
+    EXPECT_EQ(List.HeaderColor, clBtnFace);
+    EXPECT_EQ(List.LineColor, TColor(0xC0C0C0));
+    EXPECT_EQ(List.FixedLineColor, TColor(0x000000));
+    EXPECT_EQ(List.SelectionTextColor, clHighlightText);
+    EXPECT_EQ(List.SelectionColor(), clHighlight);
+    List.SetComponentStyle(tsOffice2010Blue);
+    EXPECT_EQ(List.HeaderColor, clBtnFace) << "the Office 2010 styles leave the list alone";
+    List.SetSelectionColorStyle(scWindows7);
+    EXPECT_EQ(List.LineColor, TColor(0xECECF0));
+}
