@@ -1928,6 +1928,13 @@ public:
     double RowMin(int ARow, int FromCol, int ToCol) const { return RowExtreme(ARow, FromCol, ToCol, false); }
     double RowMax(int ARow, int FromCol, int ToCol) const { return RowExtreme(ARow, FromCol, ToCol, true); }
 
+    // Selection operations (ExtGridSelectedText.cpp).
+    void SelectCells(int FromCol, int FromRow, int ToCol, int ToRow);
+    // Cells of a row joined by tabs, rows by CR LF.
+    std::string SelectedText();
+    // False for fixed cells.
+    bool IsSelected(int ACol, int ARow) const;
+
 private:
     // The one sort that grouping needs: the normal rows in ascending order of the column.
     void SortRowsForGrouping(int ACol);

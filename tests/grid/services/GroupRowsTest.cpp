@@ -3,6 +3,7 @@
 #include "../control/GridOnForm.h"
 #include "grid/control/settings/Grouping.h"
 #include "grid/control/settings/SortSettings.h"
+#include "grid/foundation/model/MouseActions.h"
 
 namespace {
 
@@ -142,4 +143,34 @@ TEST_F(GroupRowsTest, ColumnAndRowStatistics)
 
     grid->OnColumnCalc = [](TObject*, int ACol, int FromRow, int ToRow, double& Res) { Res = ACol + FromRow + ToRow; };
     EXPECT_DOUBLE_EQ(grid->ColumnCustomCalc(1, 2, 3), 6);
+}
+
+class SelectedTextTest : public GridOnForm {
+protected:
+    void SetUp() override
+    {
+        GridOnForm::SetUp();
+        grid->SetColCount(4);
+        grid->SetRowCount(7);
+        FillCoordinates();
+    }
+};
+
+TEST_F(SelectedTextTest, RectangleRowsAndFixedCells)
+{
+    grid->SelectCells(1, 2, 2, 3);
+    EXPECT_EQ(grid->SelectedText(), "1,2\t2,2\r\n1,3\t2,3");
+    EXPECT_TRUE(grid->IsSelected(2, 3));
+    EXPECT_FALSE(grid->IsSelected(3, 3));
+
+    grid->SetOptions(grid->Options() + goRowSelect);
+    grid->SelectCells(1, 2, 3, 2);
+    EXPECT_FALSE(grid->IsSelected(0, 2)) << "a fixed cell is never selected";
+
+    grid->MouseActions()->SetDisjunctRowSelect(true);
+    grid->SetRowSelect(2, true);
+    grid->SetRowSelect(5, true);
+    EXPECT_EQ(grid->SelectedText(), "1,2\t2,2\t3,2\r\n1,5\t2,5\t3,5");
+    EXPECT_TRUE(grid->IsSelected(1, 5));
+    EXPECT_FALSE(grid->IsSelected(1, 4));
 }
