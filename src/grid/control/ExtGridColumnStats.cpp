@@ -17,12 +17,18 @@ double TExtStringGrid::RangeFloat(int ACol, int ARow, const TRowRange& Range) co
     return Range.Real ? AllFloats(ACol, ARow) : Floats(ACol, ARow);
 }
 
+// In a grouped grid, header and summary rows hold results, not data.
+bool TExtStringGrid::IsGroupResultRow(int ARow, const TRowRange& Range) const
+{
+    return GroupColumn != -1 && !Range.Real && (IsNode(ARow) || IsSummary(ARow));
+}
+
 // A cell inside another cell's merge is counted with its base cell only.
 std::vector<double> TExtStringGrid::ReadableNumbers(int ACol, const TRowRange& Range) const
 {
     std::vector<double> numbers;
     for (int r = Range.From; r <= Range.To; ++r) {
-        if (!Range.Real && IsMergedNonBaseCell(ACol, r)) continue;
+        if ((!Range.Real && IsMergedNonBaseCell(ACol, r)) || IsGroupResultRow(r, Range)) continue;
         try {
             numbers.push_back(RangeFloat(ACol, r, Range));
         } catch (const EExtGridError&) {
@@ -39,18 +45,26 @@ double TExtStringGrid::ColumnSum(int ACol, int FromRow, int ToRow) const
     return sum;
 }
 
-// Every row of the range divides, whether it held a number or not.
+// Every row of the range divides, whether it held a number or not; the header and summary
+// rows of a grouped grid do not.
 double TExtStringGrid::ColumnAvg(int ACol, int FromRow, int ToRow) const
 {
     const TRowRange range = StatisticsRange(FromRow, ToRow);
-    return range.Count() == 0 ? 0 : ColumnSum(ACol, FromRow, ToRow) / range.Count();
+    int rows = range.Count();
+    for (int r = range.From; r <= range.To; ++r)
+        if (IsGroupResultRow(r, range)) --rows;
+    return rows <= 0 ? 0 : ColumnSum(ACol, FromRow, ToRow) / rows;
 }
 
-// The first row of the range must hold a number.
+// The first row of the range that counts must hold a number; an empty range gives 0.
 double TExtStringGrid::ColumnExtreme(int ACol, int FromRow, int ToRow, bool Largest) const
 {
     const TRowRange range = StatisticsRange(FromRow, ToRow);
-    double result = RangeFloat(ACol, range.From, range);
+    int first = range.From;
+    while (first <= range.To && IsGroupResultRow(first, range))
+        ++first;
+    if (first > range.To) return 0;
+    double result = RangeFloat(ACol, first, range);
     for (double value : ReadableNumbers(ACol, range))
         result = Largest ? std::max(result, value) : std::min(result, value);
     return result;

@@ -919,6 +919,7 @@ private:
     double RangeFloat(int ACol, int ARow, const TRowRange& Range) const;
     // The numbers of the range's base cells that read as numbers.
     std::vector<double> ReadableNumbers(int ACol, const TRowRange& Range) const;
+    bool IsGroupResultRow(int ARow, const TRowRange& Range) const;
     double ColumnExtreme(int ACol, int FromRow, int ToRow, bool Largest) const;
     std::vector<int> FSelectedCells;
     // The row writers' work: a colour goes to every cell, clNone only to cells with properties.
@@ -2315,6 +2316,58 @@ public:
     // ==== end of find, highlight and search footer ====
 
     // ==== grouping and calculations ====
+public:
+    // Grouping (ExtGridGrouping.cpp): the rows are sorted on the column, each run of equal
+    // values gets a header row that heads it as a node, and the column leaves the grid.
+    virtual void Group(int ColIndex);
+    virtual void UnGroup();
+    // -1 ungroups, 1 or more groups, 0 changes nothing.
+    void SetGroupColumn(int Value);
+    bool IsGrouping() const { return FIsGrouping; }
+    // One result per expanded group, in its summary row with Grouping's Summary, else in its
+    // header row: method 1 sum, 2 average, 3 minimum, 4 maximum, 5 count, 6 custom,
+    // 7 distinct, 8 standard deviation.
+    void GroupCalc(int ACol, int Method);
+    void GroupSum(int ACol) { GroupCalc(ACol, 1); }
+    void GroupAvg(int ACol) { GroupCalc(ACol, 2); }
+    void GroupMin(int ACol) { GroupCalc(ACol, 3); }
+    void GroupMax(int ACol) { GroupCalc(ACol, 4); }
+    void GroupCount(int ACol) { GroupCalc(ACol, 5); }
+    void GroupCustomCalc(int ACol) { GroupCalc(ACol, 6); }
+    void GroupDistinct(int ACol) { GroupCalc(ACol, 7); }
+    void GroupStdDev(int ACol) { GroupCalc(ACol, 8); }
+    using TColumnCalcEvent = std::function<void(TObject* Sender, int ACol, int FromRow, int ToRow, double& Res)>;
+    TColumnCalcEvent OnGroupCalc;
+    TColumnCalcEvent OnColumnCalc;
+    double ColumnCustomCalc(int ACol, int FromRow, int ToRow);
+    // Calculations over the columns FromCol to ToCol of one row: only base cells count, a
+    // cell that holds no number is skipped; an empty range gives 0.
+    double RowSum(int ARow, int FromCol, int ToCol) const;
+    double RowAvg(int ARow, int FromCol, int ToCol) const;
+    double RowMin(int ARow, int FromCol, int ToCol) const { return RowExtreme(ARow, FromCol, ToCol, false); }
+    double RowMax(int ARow, int FromCol, int ToCol) const { return RowExtreme(ARow, FromCol, ToCol, true); }
+
+    // Selection operations (ExtGridSelectedText.cpp).
+    void SelectCells(int FromCol, int FromRow, int ToCol, int ToRow);
+    // Cells of a row joined by tabs, rows by CR LF.
+    std::string SelectedText();
+    // False for fixed cells.
+    bool IsSelected(int ACol, int ARow) const;
+
+private:
+    // The one sort that grouping needs: the normal rows in ascending order of the column.
+    void SortRowsForGrouping(int ACol);
+    // Closes the group headed by Header before row End: the node, then a summary row.
+    // Returns the row after the group.
+    int CloseGroup(int Header, int End);
+    void ColorGroupRow(int ARow, TColor Color, TColor ColorTo, TColor TextColor);
+    std::vector<double> RowNumbers(int ARow, int FromCol, int ToCol) const;
+    double RowExtreme(int ARow, int FromCol, int ToCol, bool Largest) const;
+    int FGroupWidth = 0;
+    std::string FGroupCaption;
+    std::string FGroupFooter;
+    bool FIsGrouping = false;
+
 public:
     // ==== end of grouping and calculations ====
 

@@ -1,6 +1,7 @@
 #include "grid/services/CsvFormat.h"
 
 #include <algorithm>
+#include <string_view>
 
 #include "grid/foundation/text/CsvText.h"
 
@@ -52,12 +53,6 @@ char AgreedDelimiter(const std::string& First, const std::string& Second, int (*
     return found;
 }
 
-void DropLeadingSpaces(std::string& Line)
-{
-    while (Line.size() >= 2 && Line[0] == ' ')
-        Line.erase(0, 1);
-}
-
 std::string DecodeLineBreaks(std::string Field, bool JavaCSV)
 {
     if (JavaCSV) {
@@ -72,7 +67,7 @@ std::string DecodeLineBreaks(std::string Field, bool JavaCSV)
 // The closing quote of a quoted field whose opening quote is gone: the end of the first
 // run of an odd number of quotes, or the last character when that is a quote. Bytes, not
 // characters, as the quote is ASCII and lines can be long.
-size_t ClosingQuote(const std::string& Line)
+size_t ClosingQuote(std::string_view Line)
 {
     for (size_t i = 0; i < Line.size();) {
         if (Line[i] != '"') {
@@ -92,7 +87,7 @@ size_t ClosingQuote(const std::string& Line)
 std::string CsvField(const std::string& Text, const TCsvCoding& Coding)
 {
     const char separator = Coding.Separator;
-    std::string field = DoubleQuoteChars(Text);
+    std::string field = Text.find('"') == std::string::npos ? Text : DoubleQuoteChars(Text);
     bool quoted = false;
     if (Coding.AlwaysQuotes || (field.find(separator) == std::string::npos && field.find('"') != std::string::npos)) {
         field = "\"" + field + "\"";
@@ -137,6 +132,7 @@ char DetectCsvDelimiter(const std::string& First, const std::string& Second)
     return found;
 }
 
+// Reads on from a position instead of cutting the line, so long lines cost no copies.
 std::vector<std::string> SplitCsvLine(std::string Line, char Delimiter, bool JavaCSV)
 {
     std::vector<std::string> fields;
@@ -144,31 +140,41 @@ std::vector<std::string> SplitCsvLine(std::string Line, char Delimiter, bool Jav
         fields.push_back(DecodeLineBreaks(Line, JavaCSV));
         return fields;
     }
-    while (Line.find(Delimiter) != std::string::npos) {
-        DropLeadingSpaces(Line);
+    const std::string_view line(Line);
+    size_t at = 0;
+    const auto dropLeadingSpaces = [&] {
+        while (line.size() - at >= 2 && line[at] == ' ')
+            ++at;
+    };
+    while (line.find(Delimiter, at) != std::string::npos) {
+        dropLeadingSpaces();
         std::string field;
-        if (Line[0] == '"') {
-            Line.erase(0, 1);
-            const size_t close = ClosingQuote(Line);
+        if (line[at] == '"') {
+            ++at;
+            const size_t close = ClosingQuote(line.substr(at));
             if (close != std::string::npos) {
-                field = CollapseDoubledChar('"', Line.substr(0, close));
-                Line.erase(0, close + 1);
+                field = CollapseDoubledChar('"', std::string(line.substr(at, close)));
+                at += close + 1;
             }
         } else {
-            field = Line.substr(0, Line.find(Delimiter));
+            field = std::string(line.substr(at, line.find(Delimiter, at) - at));
         }
-        fields.push_back(DecodeLineBreaks(field, JavaCSV));
-        const size_t next = Line.find(Delimiter);
-        Line = next == std::string::npos ? std::string() : Line.substr(next + 1);
+        fields.push_back(DecodeLineBreaks(std::move(field), JavaCSV));
+        const size_t next = line.find(Delimiter, at);
+        at = next == std::string::npos ? line.size() : next + 1;
     }
-    if (!Line.empty()) {
-        DropLeadingSpaces(Line);
-        if (Line[0] == '"') {
-            Line.erase(0, 1);
-            if (!Line.empty() && Line.back() == '"') Line.pop_back();
-            Line = CollapseDoubledChar('"', Line);
+    if (at < line.size()) {
+        dropLeadingSpaces();
+        std::string_view rest = line.substr(at);
+        std::string field;
+        if (rest[0] == '"') {
+            rest.remove_prefix(1);
+            if (!rest.empty() && rest.back() == '"') rest.remove_suffix(1);
+            field = CollapseDoubledChar('"', std::string(rest));
+        } else {
+            field = std::string(rest);
         }
-        fields.push_back(DecodeLineBreaks(Line, JavaCSV));
+        fields.push_back(DecodeLineBreaks(std::move(field), JavaCSV));
     }
     return fields;
 }

@@ -1,4 +1,5 @@
 #include <atomic>
+#include <optional>
 #include <limits>
 
 #include "grid/control/CellGraphic.h"
@@ -91,6 +92,68 @@ TCellGraphic* OwnGraphic(const TCellProperties* Props)
 }
 
 
+// A size-prefixed block: 4 bytes little-endian, then the bytes.
+std::string SizedBlock(const std::string& Bytes)
+{
+    std::string block(4, '\0');
+    for (int i = 0; i < 4; ++i)
+        block[static_cast<size_t>(i)] = static_cast<char>(static_cast<uint32_t>(Bytes.size()) >> (8 * i));
+    return block + Bytes;
+}
+
+// The block at Offset, or nothing when its size runs past the data.
+std::optional<std::string> ReadSizedBlock(const std::string& Data, size_t Offset)
+{
+    if (Data.size() < Offset + 4) return std::nullopt;
+    uint32_t size = 0;
+    for (int i = 0; i < 4; ++i)
+        size |= static_cast<uint32_t>(static_cast<uint8_t>(Data[Offset + static_cast<size_t>(i)])) << (8 * i);
+    if (size > Data.size() - Offset - 4) return std::nullopt;
+    return Data.substr(Offset + 4, size);
+}
+
+// The stored form of a cell's bitmap or picture: bitmaps as BMP files, a picture with the
+// class name of its graphic first. Icons are not kept.
+std::string StoredGraphic(const TCellGraphic& Graphic)
+{
+    if (Graphic.CellType == ctPicture) {
+        const auto* picture = dynamic_cast<const TPicture*>(Graphic.CellBitmap);
+        const auto* bitmap = picture ? dynamic_cast<const TBitmap*>(picture->Graphic()) : nullptr;
+        if (!bitmap || bitmap->Empty()) return {};
+        return std::string("\x07TBitmap") + SizedBlock(bitmap->SaveToBytes());
+    }
+    if (Graphic.CellType == ctIcon) return {};
+    const auto* bitmap = dynamic_cast<const TBitmap*>(Graphic.CellBitmap);
+    return bitmap && !bitmap->Empty() ? SizedBlock(bitmap->SaveToBytes()) : std::string();
+}
+
+std::unique_ptr<TBitmap> BitmapFromBlock(const std::optional<std::string>& Block)
+{
+    if (!Block || Block->empty()) return nullptr;
+    auto bitmap = std::make_unique<TBitmap>();
+    try {
+        bitmap->LoadFromBytes(*Block);
+    } catch (const EInvalidGraphic&) {
+        return nullptr;
+    }
+    return bitmap;
+}
+
+// A new object for the cell from its stored form, or nullptr when it cannot be rebuilt.
+TObject* GraphicFromStored(TCellType Type, const std::string& Data)
+{
+    if (Type == ctIcon || Data.empty()) return nullptr;
+    if (Type != ctPicture) return BitmapFromBlock(ReadSizedBlock(Data, 0)).release();
+    const size_t nameLength = static_cast<uint8_t>(Data[0]);
+    const std::string className = Data.substr(1, nameLength);
+    if (className != "TBitmap" && className != "TJPEGImage") return nullptr;
+    const std::unique_ptr<TBitmap> bitmap = BitmapFromBlock(ReadSizedBlock(Data, 1 + nameLength));
+    if (!bitmap) return nullptr;
+    auto* picture = new TPicture();
+    picture->SetGraphic(bitmap.get());
+    return picture;
+}
+
 void WriteCellPayload(const TCellGraphic& Graphic, TComponentWriter& Out)
 {
     switch (Graphic.CellType) {
@@ -117,9 +180,12 @@ void WriteCellPayload(const TCellGraphic& Graphic, TComponentWriter& Out)
     case ctBitmap:
     case ctBitButton:
     case ctIcon:
-    case ctPicture:
-        GraphicDataRecord(Graphic.CellType).Write(Out);
+    case ctPicture: {
+        TGridGraphicDataIO data = GraphicDataRecord(Graphic.CellType);
+        data.Data = StoredGraphic(Graphic);
+        data.Write(Out);
         break;
+    }
     default:
         break;
     }
@@ -170,7 +236,11 @@ void ReadCellPayload(TCellType Type, TComponentReader& In, TCellGraphic* Target,
     case ctBitButton:
     case ctIcon:
     case ctPicture: {
-        GraphicDataRecord(Type).Read(In);
+        TGridGraphicDataIO data = GraphicDataRecord(Type);
+        data.Read(In);
+        if (!Target) return;
+        Target->CellBitmap = GraphicFromStored(Type, data.Data);
+        Target->CellCreated = Target->CellBitmap != nullptr;
         return;
     }
     default:
@@ -347,7 +417,7 @@ void TExtStringGrid::ReadBinRecords(TPoint Point, TMemoryStream& Stream, bool Wh
 
         graphicIO.Read(in);
         const TCellGraphic& read = graphicIO.CellGraphic();
-        TCellGraphic* graphic = place && !IsGraphicDataKind(read.CellType) ? CreateCellGraphic(cell.X, cell.Y) : nullptr;
+        TCellGraphic* graphic = place ? CreateCellGraphic(cell.X, cell.Y) : nullptr;
         if (graphic) {
             graphic->Assign(read);
             graphic->CellCheckBoxState = read.CellCheckBoxState;
@@ -355,5 +425,7 @@ void TExtStringGrid::ReadBinRecords(TPoint Point, TMemoryStream& Stream, bool Wh
             if (OwnsObjectOfKind(read.CellType)) graphic->CellCreated = false;
         }
         ReadCellPayload(read.CellType, in, graphic, cell);
+        // A picture this grid cannot rebuild leaves the cell without a graphic.
+        if (graphic && IsGraphicDataKind(read.CellType) && !graphic->CellBitmap) RemoveCellGraphic(cell.X, cell.Y);
     }
 }

@@ -1,5 +1,7 @@
 #include "grid/services/TextFileLines.h"
 
+#include <algorithm>
+
 #include "platform/rtl/CodePage.h"
 #include "platform/rtl/Files.h"
 
@@ -8,6 +10,12 @@ namespace {
 bool HasByteOrderMark(const std::string& Bytes)
 {
     return Bytes.rfind("\xEF\xBB\xBF", 0) == 0 || Bytes.rfind("\xFF\xFE", 0) == 0 || Bytes.rfind("\xFE\xFF", 0) == 0;
+}
+
+// ASCII reads the same in every code page, so such a text needs no conversion.
+bool IsAscii(const std::string& Text)
+{
+    return std::all_of(Text.begin(), Text.end(), [](char c) { return static_cast<unsigned char>(c) < 0x80; });
 }
 
 } // namespace
@@ -41,14 +49,20 @@ std::vector<std::string> ReadTextFileLines(const std::string& FileName, bool Oem
 
 std::string EncodeTextLines(const std::vector<std::string>& Lines, TTextFileCoding Coding)
 {
-    std::string text;
+    size_t size = 0;
     for (const std::string& line : Lines)
-        text += line + "\r\n";
+        size += line.size() + 2;
+    std::string text;
+    text.reserve(size + 3);
+    for (const std::string& line : Lines) {
+        text += line;
+        text += "\r\n";
+    }
     switch (Coding) {
     case TTextFileCoding::Ansi:
-        return Utf8ToWin1252(text);
+        return IsAscii(text) ? text : Utf8ToWin1252(text);
     case TTextFileCoding::Oem:
-        return Utf8ToOem(text);
+        return IsAscii(text) ? text : Utf8ToOem(text);
     case TTextFileCoding::Utf8Bom:
         return "\xEF\xBB\xBF" + text;
     case TTextFileCoding::Utf16Bom:

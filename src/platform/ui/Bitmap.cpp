@@ -110,25 +110,49 @@ TCanvasSurface* TBitmapCanvas::Surface() const { return &bitmap_->Qt().surface; 
 
 void TBitmap::LoadFromFile(const std::string& path)
 {
+    std::string bytes;
+    try {
+        bytes = ReadFileBytes(path);
+    } catch (const EInOutError&) {
+        throw EInvalidGraphic("Cannot load the picture " + path);
+    }
+    if (!LoadImageBytes(bytes)) throw EInvalidGraphic("Cannot load the picture " + path);
+}
+
+void TBitmap::LoadFromBytes(const std::string& bytes)
+{
+    if (!LoadImageBytes(bytes)) throw EInvalidGraphic("Cannot load the picture");
+}
+
+bool TBitmap::LoadImageBytes(const std::string& bytes)
+{
     EnsureQtApplication();
-    QImage loaded(QString::fromStdString(path));
-    if (loaded.isNull()) throw EInvalidGraphic("Cannot load the picture " + path);
+    const QImage loaded = QImage::fromData(reinterpret_cast<const uchar*>(bytes.data()), static_cast<int>(bytes.size()));
+    if (loaded.isNull()) return false;
     ReleaseCanvas();
     if (!loaded.hasAlphaChannel()) pixelFormat_ = pf24bit;
     image_->image = loaded.convertToFormat(loaded.hasAlphaChannel() ? QImage::Format_ARGB32 : QImage::Format_RGB32);
     image_->surface.device = &image_->image;
     ++image_->surface.version;
     Changed();
+    return true;
 }
 
-void TBitmap::SaveToFile(const std::string& path) const
+std::string TBitmap::SaveToBytes() const
 {
     ReleaseCanvas();
     QByteArray bytes;
     QBuffer buffer(&bytes);
     buffer.open(QIODevice::WriteOnly);
-    if (!image_->image.save(&buffer, "BMP")) throw EFCreateError("Cannot create file \"" + path + "\"");
-    WriteFileBytes(path, bytes.toStdString());
+    if (!image_->image.save(&buffer, "BMP")) return {};
+    return bytes.toStdString();
+}
+
+void TBitmap::SaveToFile(const std::string& path) const
+{
+    const std::string bytes = SaveToBytes();
+    if (bytes.empty()) throw EFCreateError("Cannot create file \"" + path + "\"");
+    WriteFileBytes(path, bytes);
 }
 
 void TBitmap::DrawOn(TCanvas& canvas, const TRect& rect) const

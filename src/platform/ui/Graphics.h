@@ -224,6 +224,10 @@ public:
     TCanvas* Canvas();
     void LoadFromFile(const std::string& path) override;  // BMP, PNG, JPEG; raises EInvalidGraphic
     void SaveToFile(const std::string& path) const override;  // BMP
+    // The bytes of a BMP, PNG or JPEG file; raises EInvalidGraphic.
+    void LoadFromBytes(const std::string& bytes);
+    // The bytes of a BMP file; empty for an empty bitmap.
+    std::string SaveToBytes() const;
 
     struct TQtImage;
     TQtImage& Qt() const;  // platform use
@@ -233,6 +237,7 @@ protected:
 
 private:
     void ReleaseCanvas() const;
+    bool LoadImageBytes(const std::string& bytes);
 
     std::unique_ptr<TQtImage> image_;
     std::unique_ptr<TBitmapCanvas> canvas_;

@@ -286,3 +286,55 @@ TEST_F(CellStreamTest, MutatedStreamsNeverCrash)
         EXPECT_LE(grid->RowCount(), 100000);
     }
 }
+
+TEST_F(CellStreamTest, BitmapsAndPicturesTravelAsBmpFiles)
+{
+    grid->SetColCount(3);
+    grid->SetRowCount(1);
+    auto* bitmap = new TBitmap(3, 2);
+    bitmap->Canvas()->SetPixels(1, 1, clRed);
+    TCellGraphic* owned = grid->CreateCellGraphic(0, 0);
+    owned->CellType = ctBitmap;
+    owned->CellBitmap = bitmap;
+    owned->CellCreated = true;
+    auto* picture = new TPicture();
+    TBitmap pictureBitmap(4, 4);
+    picture->SetGraphic(&pictureBitmap);
+    TCellGraphic* pictureCell = grid->CreateCellGraphic(1, 0);
+    pictureCell->CellType = ctPicture;
+    pictureCell->CellBitmap = picture;
+    pictureCell->CellCreated = true;
+    TBitmap application(2, 2);
+    TCellGraphic* borrowed = grid->CreateCellGraphic(2, 0);
+    borrowed->CellType = ctBitmap;
+    borrowed->CellBitmap = &application;
+    grid->SetCells(2, 0, "text");
+
+    const std::string bytes = Saved();
+    const std::string data = Short("Bitmap.Data") + Bytes({10});
+    const size_t at = bytes.find(data);
+    ASSERT_NE(at, std::string::npos);
+    EXPECT_EQ(bytes.substr(at + data.size() + 8, 2), "BM") << "a size, then a whole BMP file";
+    EXPECT_NE(bytes.find(Short("Picture.Data")), std::string::npos);
+    borrowed->CellBitmap = nullptr;
+
+    TMemoryStream stream(bytes);
+    TForm otherForm{nullptr};
+    auto* other = new TExtStringGrid(&otherForm);
+    other->LoadFromBinStream(stream);
+    const TCellGraphic* readBitmap = other->GetCellGraphic(0, 0);
+    ASSERT_NE(readBitmap, nullptr);
+    const auto* copy = dynamic_cast<TBitmap*>(readBitmap->CellBitmap);
+    ASSERT_NE(copy, nullptr);
+    EXPECT_EQ(copy->Width(), 3);
+    EXPECT_EQ(copy->Height(), 2);
+    const TCellGraphic* readPicture = other->GetCellGraphic(1, 0);
+    ASSERT_NE(readPicture, nullptr);
+    const auto* pictureCopy = dynamic_cast<TPicture*>(readPicture->CellBitmap);
+    ASSERT_NE(pictureCopy, nullptr);
+    EXPECT_EQ(pictureCopy->Width(), 4);
+    // The application's bitmap is not the grid's to write: text and properties only.
+    EXPECT_EQ(other->Cells(2, 0), "text");
+    EXPECT_NE(other->FindCellProperties(2, 0), nullptr);
+    EXPECT_EQ(other->GetCellGraphic(2, 0), nullptr);
+}

@@ -1,0 +1,217 @@
+#include "grid/control/ExtStringGrid.h"
+#include "grid/control/settings/CellNode.h"
+#include "grid/control/settings/FloatingFooter.h"
+#include "grid/control/settings/Grouping.h"
+#include "grid/control/settings/SortSettings.h"
+#include "grid/foundation/model/CellProperties.h"
+#include "grid/services/GridUpdateScope.h"
+
+namespace {
+
+// Clears a flag when grouping ends, also when an error ends it.
+class TGroupingFlag {
+public:
+    explicit TGroupingFlag(bool& Flag) : FFlag(Flag) { FFlag = true; }
+    ~TGroupingFlag() { FFlag = false; }
+    TGroupingFlag(const TGroupingFlag&) = delete;
+    TGroupingFlag& operator=(const TGroupingFlag&) = delete;
+
+private:
+    bool& FFlag;
+};
+
+// After the group column left the grid, a header's value stands in column 1; before, in
+// the column that will become column 1.
+int HeaderValueCol(int GroupCol)
+{
+    return GroupCol == 1 ? 2 : 1;
+}
+
+} // namespace
+
+void TExtStringGrid::SortRowsForGrouping(int ACol)
+{
+    TSortSettings& sort = *SortSettings();
+    const int column = sort.Column;
+    const TSortDirection direction = sort.Direction;
+    sort.Column = ACol;
+    sort.Direction = sdAscending;
+    QSort();
+    sort.Column = column;
+    sort.Direction = direction;
+}
+
+void TExtStringGrid::ColorGroupRow(int ARow, TColor Color, TColor ColorTo, TColor TextColor)
+{
+    if (Color != clNone) SetRowColor(ARow, Color);
+    if (ColorTo != clNone) SetRowColorTo(ARow, ColorTo);
+    if (TextColor != clNone) SetRowFontColor(ARow, TextColor);
+}
+
+int TExtStringGrid::CloseGroup(int Header, int End)
+{
+    AddNode(Header, End - Header);
+    if (!Grouping()->Summary) return End;
+    InsertRows(End, 1);
+    MarkSummaryRow(End);
+    ColorGroupRow(End, Grouping()->SummaryColor, Grouping()->SummaryColorTo, Grouping()->SummaryTextColor);
+    return End + 1;
+}
+
+void TExtStringGrid::Group(int ColIndex)
+{
+    if (ColIndex < FixedCols() || ColIndex >= ColCount()) return;
+    if (GroupColumn != -1) UnGroup();
+    if (RowCount() - FixedFooters <= FixedRows()) return;
+
+    const TGridUpdateScope update(*this);
+    const TGroupingFlag grouping(FIsGrouping);
+    GroupColumn = ColIndex;
+    FGroupWidth = ColWidths(ColIndex);
+    FGroupCaption = FixedRows() > 0 ? Cells(ColIndex, 0) : std::string();
+    FGroupFooter = FixedFooters > 0 ? Cells(ColIndex, RowCount() - 1) : std::string();
+    if (SortSettings()->AutoSortForGrouping) SortRowsForGrouping(ColIndex);
+
+    const int valueCol = HeaderValueCol(ColIndex);
+    int header = -1;
+    std::string previous;
+    for (int r = FixedRows(); r < RowCount() - FixedFooters; ++r) {
+        const std::string value = Cells(ColIndex, r);
+        if (header != -1 && value == previous) continue;
+        if (header != -1) r = CloseGroup(header, r);
+        InsertRows(r, 1);
+        SetCells(valueCol, r, value);
+        if (!Grouping()->MergeHeader)
+            ColorGroupRow(r, Grouping()->HeaderColor, Grouping()->HeaderColorTo, Grouping()->HeaderTextColor);
+        header = r++;
+        previous = value;
+    }
+    if (header != -1) CloseGroup(header, RowCount() - FixedFooters);
+    RemoveCols(ColIndex, 1);
+    if (CellNode()->ExpandOne) ExpandNode(RealRowIndex(FixedRows()));
+    if (Col() >= ColCount()) SetCol(FixedCols());
+    SetRow(FixedRows());
+}
+
+void TExtStringGrid::UnGroup()
+{
+    if (GroupColumn <= 0) return;
+    const bool expandOne = CellNode()->ExpandOne;
+    CellNode()->ExpandOne = false;
+    ExpandAll();
+    const TGridUpdateScope update(*this);
+    {
+        const TGroupingFlag grouping(FIsGrouping);
+        const int groupCol = GroupColumn;
+        InsertCols(groupCol, 1);
+        SetColWidths(groupCol, FGroupWidth);
+        if (FixedRows() > 0) SetCells(groupCol, 0, FGroupCaption);
+        if (FixedFooters > 0) SetCells(groupCol, RowCount() - 1, FGroupFooter);
+        const int valueCol = HeaderValueCol(groupCol);
+        std::string value;
+        for (int r = FixedRows(); r < RowCount() - FixedFooters;) {
+            if (!IsNode(r)) {
+                if (!IsSummary(r)) SetCells(groupCol, r, value);
+                ++r;
+                continue;
+            }
+            const int summary = r + GetNodeSpan(r);
+            if (IsSummary(summary)) RemoveRows(summary, 1);
+            value = Cells(valueCol, r);
+            RemoveNode(RealRowIndex(r));
+            RemoveRows(r, 1);
+        }
+    }
+    GroupColumn = -1;
+    CellNode()->ExpandOne = expandOne;
+    Invalidate();
+}
+
+void TExtStringGrid::SetGroupColumn(int Value)
+{
+    if (Value == -1)
+        UnGroup();
+    else if (Value > 0)
+        Group(Value);
+}
+
+// Collapsed groups get no result; a group's rows are those of its node after the header.
+void TExtStringGrid::GroupCalc(int ACol, int Method)
+{
+    for (int r = FixedRows(); r < RowCount();) {
+        if (!IsNode(r) || GetNodeState(r)) {
+            ++r;
+            continue;
+        }
+        const int span = GetNodeSpan(r);
+        const int target = Grouping()->Summary ? r + span : r;
+        const int from = r + 1;
+        const int to = r + span - 1;
+        if (Method == 5) {
+            SetInts(ACol, target, span - 1);
+        } else {
+            double result = 0;
+            switch (Method) {
+            case 1: result = ColumnSum(ACol, from, to); break;
+            case 2: result = ColumnAvg(ACol, from, to); break;
+            case 3: result = ColumnMin(ACol, from, to); break;
+            case 4: result = ColumnMax(ACol, from, to); break;
+            case 6:
+                if (OnGroupCalc) OnGroupCalc(this, ACol, from, to, result);
+                break;
+            case 7: result = ColumnDistinct(ACol, from, to); break;
+            case 8: result = ColumnStdDev(ACol, from, to); break;
+            default: return;
+            }
+            SetFloats(ACol, target, result);
+        }
+        r += std::max(1, span);
+    }
+    static constexpr TColumnCalcType kFooterCalcs[] = {acNONE, acSUM, acAVG, acMIN, acMAX, acCOUNT};
+    if (Method >= 1 && Method <= 5 && FloatingFooter()->Visible() && HasFooterRow())
+        GetCellProperties(ACol, FooterRow())->CalcType = kFooterCalcs[Method];
+}
+
+double TExtStringGrid::ColumnCustomCalc(int ACol, int FromRow, int ToRow)
+{
+    double result = 0;
+    if (OnColumnCalc) OnColumnCalc(this, ACol, FromRow, ToRow, result);
+    return result;
+}
+
+// ---- row calculations
+
+std::vector<double> TExtStringGrid::RowNumbers(int ARow, int FromCol, int ToCol) const
+{
+    std::vector<double> numbers;
+    for (int c = FromCol; c <= ToCol; ++c) {
+        if (IsMergedNonBaseCell(c, ARow)) continue;
+        try {
+            numbers.push_back(Floats(c, ARow));
+        } catch (const EExtGridError&) {
+        }
+    }
+    return numbers;
+}
+
+double TExtStringGrid::RowSum(int ARow, int FromCol, int ToCol) const
+{
+    double sum = 0;
+    for (double value : RowNumbers(ARow, FromCol, ToCol))
+        sum += value;
+    return sum;
+}
+
+double TExtStringGrid::RowAvg(int ARow, int FromCol, int ToCol) const
+{
+    return ToCol < FromCol ? 0 : RowSum(ARow, FromCol, ToCol) / (ToCol - FromCol + 1);
+}
+
+// The first cell of the range must hold a number.
+double TExtStringGrid::RowExtreme(int ARow, int FromCol, int ToCol, bool Largest) const
+{
+    double result = Floats(FromCol, ARow);
+    for (double value : RowNumbers(ARow, FromCol, ToCol))
+        result = Largest ? std::max(result, value) : std::min(result, value);
+    return result;
+}

@@ -1,0 +1,176 @@
+#include <gtest/gtest.h>
+
+#include "../control/GridOnForm.h"
+#include "grid/control/settings/Grouping.h"
+#include "grid/control/settings/SortSettings.h"
+#include "grid/foundation/model/MouseActions.h"
+
+namespace {
+
+class GroupRowsTest : public GridOnForm {
+protected:
+    // A title row, then rows of an id, a group value and an amount.
+    void FillBAB()
+    {
+        grid->SetColCount(4);
+        grid->SetRowCount(4);
+        grid->SetFixedRows(1);
+        grid->SetFixedCols(1);
+        const std::vector<std::vector<std::string>> rows = {
+            {"", "id", "kind", "amount"}, {"", "1", "B", "10"}, {"", "2", "A", "5"}, {"", "3", "B", "7"}};
+        for (int r = 0; r < 4; ++r)
+            for (int c = 0; c < 4; ++c)
+                grid->SetCells(c, r, rows[r][c]);
+        grid->SetColWidths(2, 91);
+    }
+    std::vector<std::string> Column(int ACol)
+    {
+        std::vector<std::string> texts;
+        for (int r = grid->FixedRows(); r < grid->RowCount(); ++r)
+            texts.push_back(grid->Cells(ACol, r));
+        return texts;
+    }
+    using Texts = std::vector<std::string>;
+};
+
+} // namespace
+
+TEST_F(GroupRowsTest, GroupsSortedRunsUnderHeaders)
+{
+    FillBAB();
+    grid->Group(2);
+    EXPECT_EQ(grid->ColCount(), 3);
+    EXPECT_EQ(grid->RowCount(), 6);
+    EXPECT_EQ(Column(1), (Texts{"A", "2", "B", "1", "3"}));
+    EXPECT_TRUE(grid->IsNode(1));
+    EXPECT_EQ(grid->GetNodeSpan(1), 2);
+    EXPECT_TRUE(grid->IsNode(3));
+    EXPECT_EQ(grid->GetNodeSpan(3), 3);
+    EXPECT_EQ(grid->GroupColumn, 2);
+
+    grid->GroupCount(2);
+    EXPECT_EQ(grid->Cells(2, 1), "1");
+    EXPECT_EQ(grid->Cells(2, 3), "2");
+    grid->GroupSum(2);
+    EXPECT_DOUBLE_EQ(grid->Floats(2, 3), 17);
+    // Header rows hold results, not data: they stay out of the column's statistics.
+    EXPECT_DOUBLE_EQ(grid->ColumnSum(2, -1, -1), 22);
+    EXPECT_DOUBLE_EQ(grid->ColumnMin(2, -1, -1), 5);
+    EXPECT_DOUBLE_EQ(grid->ColumnAvg(2, -1, -1), 22.0 / 3);
+}
+
+TEST_F(GroupRowsTest, UnGroupGivesBackTheFlatTable)
+{
+    FillBAB();
+    grid->Group(2);
+    grid->UnGroup();
+    EXPECT_EQ(grid->ColCount(), 4);
+    EXPECT_EQ(grid->RowCount(), 4);
+    EXPECT_EQ(grid->Cells(2, 0), "kind");
+    EXPECT_EQ(grid->ColWidths(2), 91);
+    EXPECT_EQ(Column(2), (Texts{"A", "B", "B"}));
+    EXPECT_EQ(Column(1), (Texts{"2", "1", "3"}));
+    EXPECT_EQ(Column(3), (Texts{"5", "10", "7"}));
+    EXPECT_FALSE(grid->IsNode(1));
+    EXPECT_EQ(grid->GroupColumn, -1);
+
+    // Column 0 never groups; -1 on an ungrouped grid changes nothing.
+    grid->SetGroupColumn(0);
+    grid->SetGroupColumn(-1);
+    EXPECT_EQ(grid->RowCount(), 4);
+}
+
+TEST_F(GroupRowsTest, SummaryRowsTakeTheResults)
+{
+    FillBAB();
+    grid->Grouping()->Summary = true;
+    grid->Group(2);
+    EXPECT_EQ(grid->RowCount(), 8);
+    EXPECT_TRUE(grid->IsSummary(3));
+    EXPECT_TRUE(grid->IsSummary(7));
+    grid->GroupSum(2);
+    EXPECT_DOUBLE_EQ(grid->Floats(2, 3), 5);
+    EXPECT_DOUBLE_EQ(grid->Floats(2, 7), 17);
+    EXPECT_EQ(grid->Cells(2, 1), "");
+
+    // A collapsed group gets no result.
+    grid->SetNodeState(1, true);
+    grid->SetCells(2, 3, "");
+    grid->GroupMax(2);
+    EXPECT_EQ(grid->Cells(2, 3), "");
+
+    grid->SetNodeState(1, false);
+    grid->UnGroup();
+    EXPECT_EQ(grid->RowCount(), 4);
+    EXPECT_EQ(Column(2), (Texts{"A", "B", "B"}));
+}
+
+TEST_F(GroupRowsTest, ColumnAndRowStatistics)
+{
+    grid->SetColCount(4);
+    grid->SetRowCount(9);
+    grid->SetFixedRows(1);
+    const std::vector<std::string> values = {"2", "4", "4", "4", "5", "5", "7", "9"};
+    for (int r = 1; r <= 8; ++r)
+        grid->SetCells(1, r, values[static_cast<size_t>(r - 1)]);
+    EXPECT_DOUBLE_EQ(grid->ColumnStdDev(1, 1, 8), 2);
+
+    const std::vector<std::string> mixed = {"1", "2", "abc", ""};
+    for (int r = 1; r <= 4; ++r)
+        grid->SetCells(2, r, mixed[static_cast<size_t>(r - 1)]);
+    EXPECT_DOUBLE_EQ(grid->ColumnSum(2, 1, 4), 3);
+    EXPECT_DOUBLE_EQ(grid->ColumnAvg(2, 1, 4), 0.75);
+    EXPECT_DOUBLE_EQ(grid->ColumnMin(2, 1, 4), 0);
+
+    const std::vector<std::string> distinct = {"a", "A", "b", ""};
+    for (int r = 1; r <= 4; ++r)
+        grid->SetCells(3, r, distinct[static_cast<size_t>(r - 1)]);
+    EXPECT_DOUBLE_EQ(grid->ColumnDistinct(3, 1, 4), 3);
+
+    // Empty ranges give 0.
+    EXPECT_DOUBLE_EQ(grid->ColumnMin(1, 5, 4), 0);
+    EXPECT_DOUBLE_EQ(grid->ColumnMax(1, 5, 4), 0);
+    EXPECT_DOUBLE_EQ(grid->ColumnAvg(1, 5, 4), 0);
+    EXPECT_DOUBLE_EQ(grid->RowSum(1, 3, 2), 0);
+    EXPECT_DOUBLE_EQ(grid->RowAvg(1, 3, 2), 0);
+
+    grid->SetCells(1, 1, "1.5");
+    grid->SetCells(2, 1, "x");
+    grid->SetCells(3, 1, "2");
+    EXPECT_DOUBLE_EQ(grid->RowSum(1, 1, 3), 3.5);
+    EXPECT_DOUBLE_EQ(grid->RowMax(1, 1, 3), 2);
+    EXPECT_DOUBLE_EQ(grid->RowMin(1, 1, 3), 0);
+
+    grid->OnColumnCalc = [](TObject*, int ACol, int FromRow, int ToRow, double& Res) { Res = ACol + FromRow + ToRow; };
+    EXPECT_DOUBLE_EQ(grid->ColumnCustomCalc(1, 2, 3), 6);
+}
+
+class SelectedTextTest : public GridOnForm {
+protected:
+    void SetUp() override
+    {
+        GridOnForm::SetUp();
+        grid->SetColCount(4);
+        grid->SetRowCount(7);
+        FillCoordinates();
+    }
+};
+
+TEST_F(SelectedTextTest, RectangleRowsAndFixedCells)
+{
+    grid->SelectCells(1, 2, 2, 3);
+    EXPECT_EQ(grid->SelectedText(), "1,2\t2,2\r\n1,3\t2,3");
+    EXPECT_TRUE(grid->IsSelected(2, 3));
+    EXPECT_FALSE(grid->IsSelected(3, 3));
+
+    grid->SetOptions(grid->Options() + goRowSelect);
+    grid->SelectCells(1, 2, 3, 2);
+    EXPECT_FALSE(grid->IsSelected(0, 2)) << "a fixed cell is never selected";
+
+    grid->MouseActions()->SetDisjunctRowSelect(true);
+    grid->SetRowSelect(2, true);
+    grid->SetRowSelect(5, true);
+    EXPECT_EQ(grid->SelectedText(), "1,2\t2,2\t3,2\r\n1,5\t2,5\t3,5");
+    EXPECT_TRUE(grid->IsSelected(1, 5));
+    EXPECT_FALSE(grid->IsSelected(1, 4));
+}
