@@ -160,6 +160,12 @@ void TExtStringGrid::RestoreCellCache()
     SetCells(RealCol(), Row(), Cells(RealCol(), Row()));
 }
 
+void TExtStringGrid::GetEditLines(int ACol, int ARow, bool& MultiLine, bool& WordWrap)
+{
+    TBaseGrid::GetEditLines(ACol, ARow, MultiLine, WordWrap);
+    MultiLine = MultiLine || Multilinecells;
+}
+
 void TExtStringGrid::GetEditorProp(int ACol, int ARow, TEditLink* AEditLink)
 {
     if (OnGetEditorProp) OnGetEditorProp(this, ACol, ARow, AEditLink);

@@ -1241,6 +1241,8 @@ protected:
     TInplaceEdit* CreateEditor() override;
     std::string GetEditText(int ACol, int ARow) override;
     void SetEditText(int ACol, int ARow, const std::string& Value) override;
+    // Multi-line cells are edited in several lines, wrapped or not.
+    void GetEditLines(int ACol, int ARow, bool& MultiLine, bool& WordWrap) override;
     bool CellEditAllowed(int ACol, int ARow);
     virtual void GetEditorProp(int ACol, int ARow, TEditLink* AEditLink);
     void ShowEditControl(int ACol, int ARow);

@@ -1,6 +1,9 @@
 #include <QAbstractItemView>
 #include <QComboBox>
+#include <QApplication>
 #include <QLineEdit>
+#include <QPointer>
+#include <QProxyStyle>
 #include <QStyle>
 #include <QStyleOptionComboBox>
 #include <QStyledItemDelegate>
@@ -13,6 +16,27 @@
 #include "platform/ui/WindowCanvas.h"
 
 namespace {
+
+// The list of a combo box drops below the box, as the desktop's does, also where the style
+// would lay it over the box. A style sheet could ask the same, but it would take over the
+// colours the box is given.
+class TComboListBelowStyle : public QProxyStyle {
+public:
+    TComboListBelowStyle() { setParent(qApp); }
+    int styleHint(StyleHint hint, const QStyleOption* option, const QWidget* widget,
+                  QStyleHintReturn* returnData) const override
+    {
+        if (hint == SH_ComboBox_Popup) return 0;
+        return QProxyStyle::styleHint(hint, option, widget, returnData);
+    }
+};
+
+QStyle* ComboListBelowStyle()
+{
+    static QPointer<TComboListBelowStyle> style;
+    if (!style) style = new TComboListBelowStyle;
+    return style;
+}
 
 QComboBox* Combo(const TControl* control) { return static_cast<QComboBox*>(control->Impl().widget); }
 
@@ -79,9 +103,8 @@ TCustomComboBox::TCustomComboBox(TComponent* owner)
     : TComboBox(owner), itemBitmap_(std::make_unique<TBitmap>(1, 1)),
       listWatch_(std::make_unique<TComboListWatch>(this))
 {
-    // The list drops below the box and shows DropDownCount items, as the desktop's does,
-    // also where the style would lay a list box's items over the box.
-    Combo(this)->setStyleSheet("QComboBox { combobox-popup: 0; }");
+    // The list drops below the box and shows DropDownCount items.
+    Combo(this)->setStyle(ComboListBelowStyle());
     Combo(this)->view()->parentWidget()->installEventFilter(listWatch_.get());
 }
 

@@ -217,9 +217,17 @@ TEST_F(ExtGridComboEditorTest, EditorsShowTheColourAndFontOfTheirCell)
     grid->Font()->SetHeight(-11);
     grid->SetColors(2, 1, 0x80FFFF);
     grid->SetColors(3, 1, 0xFFE0C0);
+    grid->OnGetEditorType = [](TObject*, int ACol, int, TEditorType& AEditor) {
+        if (ACol == 2) AEditor = edComboEdit;
+    };
     TGridCombo* combo = OpenCombo();
     EXPECT_EQ(combo->Color(), static_cast<TColor>(0x80FFFF));
     EXPECT_EQ(combo->Font()->Height(), -11);
+    // The colour reaches the field the text is typed in, not only the control.
+    combo->SetSelLength(0);
+    TBitmap shot(combo->Width(), combo->Height());
+    combo->PaintTo(shot.Canvas(), 0, 0);
+    EXPECT_EQ(shot.Canvas()->Pixels(combo->Width() / 3, 3), static_cast<TColor>(0x80FFFF));
     SendKey(VK_ESCAPE);
 
     grid->MoveCurrentCell(2, 1);

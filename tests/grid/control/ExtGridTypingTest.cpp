@@ -137,6 +137,24 @@ TEST_F(ExtGridTypingTest, WrappingRowGrowsWhileTypingAndReportsTheSizing)
     EXPECT_TRUE(grid->ColumnSize()->SynchWithGrid);
 }
 
+TEST_F(ExtGridTypingTest, CtrlEnterInAMultiLineCellMakesRoomForTheNewLine)
+{
+    grid->SetWordWrap(false);
+    grid->Multilinecells = true;
+    grid->SizeWhileTyping()->Height = true;
+    int sized = 0;
+    grid->OnEndRowSize = [&](TObject*, int) { ++sized; };
+    TCustomEdit* editor = OpenEditor(1, 1, "");
+    SendText("a");
+    const int oneLine = grid->RowHeights(1);
+    SendKey(VK_RETURN, {ssCtrl});
+    SendText("b");
+    EXPECT_EQ(editor->Text(), "a\r\nb");
+    EXPECT_GT(grid->RowHeights(1), oneLine);
+    EXPECT_EQ(sized, 1);
+    EXPECT_TRUE(grid->EditorMode());
+}
+
 TEST_F(ExtGridTypingTest, RefusedEntryShowsTheInvalidEntryBalloonUntilTheUserTypes)
 {
     grid->OnCellValidate = [](TObject*, int, int, std::string& Value, bool& Valid) { Valid = Value != "bad"; };
