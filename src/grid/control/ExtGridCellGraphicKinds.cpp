@@ -396,13 +396,19 @@ void TExtStringGrid::AddScrollBar(int ACol, int ARow, bool AutoRange)
     graphic->CellAngle = 0;
     graphic->CellErrFrom = 100;
     graphic->CellBoolean = AutoRange;
-    // An auto-range bar keeps its range until the range is set: a text change does not reach it.
 }
 
 bool TExtStringGrid::HasAutoRangeScrollBar(int ACol, int ARow) const
 {
     const TCellGraphic* graphic = BaseCellGraphic(ACol, ARow);
     return graphic && graphic->CellType == ctScrollbar && graphic->CellBoolean;
+}
+
+void TExtStringGrid::CellTextChanged(int ACol, int ARow)
+{
+    if (!HasAutoRangeScrollBar(ACol, ARow)) return;
+    const TSize text = GetCellTextSize(ACol, ARow, true, true);
+    SetScrollProp(ACol, ARow, {RowHeights(ARow), static_cast<int>(text.cy)});
 }
 
 int TExtStringGrid::GetScrollPosition(int ACol, int ARow) const

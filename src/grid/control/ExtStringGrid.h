@@ -874,6 +874,8 @@ public:
 
 protected:
     void FooterRowChanged() override;
+    // A cell with an auto-range scroll bar scrolls over the height of its new text.
+    void CellTextChanged(int ACol, int ARow) override;
     void RowHeightsChanged() override;
     // While set, emptying a cell drops its object without freeing it: it lives on elsewhere.
     bool FNilObjects = false;

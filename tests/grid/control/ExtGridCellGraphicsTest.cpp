@@ -198,6 +198,23 @@ TEST_F(ExtGridCellGraphicsTest, CellsOutsideTheGridGetNoGraphic)
     }
 }
 
+// An auto-range bar scrolls over the cell's text: its page is the row, its range the
+// text's height, measured anew with each text.
+TEST_F(ExtGridCellGraphicsTest, AnAutoRangeScrollBarFollowsTheCellText)
+{
+    grid->AddScrollBar(1, 1, true);
+    grid->AddScrollBar(2, 1, false);
+    grid->SetScrollProp(2, 1, {5, 50});
+    grid->SetCells(1, 1, "one");
+    grid->SetCells(2, 1, "one\ntwo\nthree");
+    const TScrollProp oneLine = grid->GetScrollProp(1, 1);
+    EXPECT_EQ(oneLine.PageSize, grid->RowHeights(1));
+    EXPECT_GT(oneLine.Range, 0);
+    grid->SetCells(1, 1, "one\ntwo\nthree\nfour");
+    EXPECT_GT(grid->GetScrollProp(1, 1).Range, oneLine.Range);
+    EXPECT_EQ(grid->GetScrollProp(2, 1).Range, 50) << "a bar without auto range keeps its range";
+}
+
 TEST_F(ExtGridCellGraphicsTest, KindValuesAnswerOnlyForTheirKind)
 {
     EXPECT_EQ(grid->GetShapeColor(1, 1), clNone);
