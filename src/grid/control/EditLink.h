@@ -48,10 +48,11 @@ public:
     void EditExit(TObject* Sender);
     // The pop-up window lost activation.
     void FormExit(TObject* Sender);
-    // Gives the control back its own key handling and hides it (in-place links only).
+    // Ends the grid's hold on an in-place control, taken when it got the focus, and hides it.
     void RestoreWinProc();
     // Called by the grid each time it opens the link on a cell.
     void Attach(TExtStringGrid* AGrid, TPoint ACell);
+    // Whether the grid holds the in-place control (between SetFocus and RestoreWinProc).
     bool SubClassed() const { return FSubClassed; }
 
     bool WantKeyLeftRight = false;

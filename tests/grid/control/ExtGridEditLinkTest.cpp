@@ -74,6 +74,7 @@ TEST_F(ExtGridEditLinkTest, TheLinkOpensOnTheCellWithItsText)
     EXPECT_EQ(link->EditCell(), (TPoint{1, 1}));
     EXPECT_EQ(link->Edit()->Text(), "before");
     EXPECT_EQ(grid->ActiveEditControl(), link->Edit());
+    EXPECT_TRUE(link->SubClassed());
     const TRect cell = grid->CellRect(1, 1);
     EXPECT_EQ(link->Edit()->BoundsRect(), (TRect{cell.Left, cell.Top, cell.Right - grid->GridLineWidth(),
                                                  cell.Bottom - grid->GridLineWidth()}));
@@ -114,6 +115,8 @@ TEST_F(ExtGridEditLinkTest, EscapePutsTheValueFromBeforeEditingBack)
     EXPECT_FALSE(grid->IsEditMode());
     EXPECT_EQ(grid->Cells(1, 1), "before");
     EXPECT_TRUE(grid->Focused());
+    EXPECT_FALSE(link->SubClassed());
+    EXPECT_FALSE(link->Edit()->Visible());
 }
 
 TEST_F(ExtGridEditLinkTest, TabAtTheEndOpensTheEditorOnTheNextCell)
