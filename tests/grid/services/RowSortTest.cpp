@@ -266,3 +266,29 @@ TEST_F(RowSortTest, SettingsTextSavesAndLoadsTheSort)
 }
 
 } // namespace
+
+namespace {
+
+using RowSortDisplayTest = GridOnForm;
+
+TEST_F(RowSortDisplayTest, SortsByTheShownTextsUnlessToldToUseTheStoredOnes)
+{
+    grid->SetColCount(2);
+    grid->SetRowCount(4);
+    const std::vector<std::string> stored{"b", "a", "c"};
+    for (int r = 1; r < 4; ++r)
+        grid->SetCells(1, r, stored[static_cast<size_t>(r - 1)]);
+    // b shows as 2, a as 3, c as 1.
+    grid->OnGetDisplText = [](TObject*, int ACol, int, std::string& Value) {
+        if (ACol == 1) Value = Value == "a" ? "3" : Value == "b" ? "2" : "1";
+    };
+    grid->Sort(1, sdAscending);
+    EXPECT_EQ(grid->GridCells(1, 1), "c");
+    EXPECT_EQ(grid->GridCells(1, 3), "a");
+    grid->SortSettings()->SortOnVirtualCells = false;
+    grid->Sort(1, sdAscending);
+    EXPECT_EQ(grid->GridCells(1, 1), "a");
+    EXPECT_EQ(grid->GridCells(1, 3), "c");
+}
+
+} // namespace
