@@ -5,6 +5,7 @@
 #include "grid/control/settings/BackGround.h"
 #include "grid/foundation/model/SearchFooter.h"
 #include "grid/foundation/model/SyncGrid.h"
+#include "platform/ui/StdCtrls.h"
 
 namespace {
 
@@ -102,6 +103,8 @@ void TExtStringGrid::TopLeftChanged()
         Invalidate();
     // Only the text editor moves with its cell; the other editors close.
     if (EditControl != edNormal) HideInplaceEdit();
+    // The cell's bar would stay behind over another cell; the next mouse move brings it back.
+    if (FScrollBar) FScrollBar->SetVisible(false);
     UpdateFooter();
 
     FOldLeftCol = LeftCol();

@@ -28,7 +28,7 @@ TScrollBar::TScrollBar(TComponent* owner) : TWinControl(owner)
         });
     });
     ApplyRange();
-    SetBounds(0, 0, 121, 17);
+    TControl::SetBounds(0, 0, 121, 17);
 }
 
 void TScrollBar::SetKind(TScrollBarKind kind)

@@ -79,6 +79,13 @@ TEST_F(ExtGridInCellScrollBarTest, TheBarStandsOverTheCellUnderTheMouseOnly)
     const TRect other = grid->CellRect(2, 2);
     SendMouseMove(grid, other.Left + 5, other.Top + 5);
     EXPECT_FALSE(bar->Visible());
+
+    // A scroll moves the cell away from under the bar: the bar goes until the mouse comes back.
+    grid->SetRowCount(40);
+    SendMouseMove(grid, cell.Left + 5, cell.Top + 5);
+    ASSERT_TRUE(bar->Visible());
+    grid->SetTopRow(3);
+    EXPECT_FALSE(bar->Visible());
 }
 
 TEST_F(ExtGridInCellScrollBarTest, ClicksOnTheBarMoveTheCellsPositionAndTellTheApplication)

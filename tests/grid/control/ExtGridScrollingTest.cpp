@@ -9,8 +9,8 @@
 #include "grid/control/settings/BalloonSettings.h"
 #include "grid/control/settings/DragScrollOptions.h"
 #include "grid/foundation/model/SearchFooter.h"
-#include "grid/foundation/painting/ColorUtils.h"
 #include "grid/foundation/model/SyncGrid.h"
+#include "grid/foundation/painting/ColorUtils.h"
 #include "grid/foundation/text/CellText.h"
 
 namespace {
@@ -400,7 +400,7 @@ TEST_F(ExtGridScrollingTest, MovingTheCurrentCellOutOfViewLeavesNothingStale)
     }
     grid->SetFocus();
     Application->ProcessMessages();
-    const TPoint moves[] = {{9, 1}, {10, 1}, {11, 1}, {19, 1}, {12, 1}, {3, 1}, {1, 1},
+    const TPoint moves[] = {{9, 1},  {10, 1}, {11, 1}, {19, 1}, {12, 1}, {3, 1},   {1, 1},
                             {1, 12}, {1, 13}, {1, 40}, {1, 30}, {5, 31}, {18, 99}, {2, 2}};
     for (const TPoint& to : moves) {
         grid->SetCol(to.X);
