@@ -1,4 +1,5 @@
 #include <charconv>
+#include <cmath>
 
 #include "grid/control/ExtStringGrid.h"
 #include "grid/foundation/markup/HtmlControlTags.h"
@@ -122,11 +123,18 @@ void TExtStringGrid::SetAllFloats(int ACol, int ARow, double Value)
 
 TDateTime TExtStringGrid::Dates(int ACol, int ARow) const { return StrToDate(Trim(Cells(ACol, ARow))); }
 
-void TExtStringGrid::SetDates(int ACol, int ARow, TDateTime Value) { SetCells(ACol, ARow, DateToStr(Value)); }
+// The null date shows as an empty cell unless ShowNullDates is set.
+void TExtStringGrid::SetDates(int ACol, int ARow, TDateTime Value)
+{
+    SetCells(ACol, ARow, Value > 0 || ShowNullDates ? DateToStr(Value) : std::string());
+}
 
 TDateTime TExtStringGrid::Times(int ACol, int ARow) const { return StrToTime(Trim(Cells(ACol, ARow))); }
 
-void TExtStringGrid::SetTimes(int ACol, int ARow, TDateTime Value) { SetCells(ACol, ARow, TimeToStr(Value)); }
+void TExtStringGrid::SetTimes(int ACol, int ARow, TDateTime Value)
+{
+    SetCells(ACol, ARow, TimeToStr(Value - std::floor(Value)));
+}
 
 std::string TExtStringGrid::ControlValues(int ACol, int ARow, const std::string& ID) const
 {

@@ -2277,12 +2277,6 @@ public:
     bool CheckCol(bool DoFixed, int Col);
     bool CheckRow(bool DoFixed, int Row);
     bool CheckGrid(bool DoFixed);
-    // Cells as dates and times in the format settings; the readers raise EConvertError for
-    // a text that is none.
-    TDateTime Dates(int ACol, int ARow);
-    void SetDates(int ACol, int ARow, TDateTime Value);
-    TDateTime Times(int ACol, int ARow);
-    void SetTimes(int ACol, int ARow, TDateTime Value);
 
     // The search bar under the grid (SearchFooterActions.cpp), made when SearchFooter is
     // first shown; its edit, buttons and check box call the handlers below.

@@ -48,30 +48,3 @@ bool TExtStringGrid::CheckGrid(bool DoFixed)
     const TGridRect area = TagArea(tsGrid, -1, DoFixed, false);
     return CheckCells(area.Left, area.Top, area.Right, area.Bottom);
 }
-
-TDateTime TExtStringGrid::Dates(int ACol, int ARow)
-{
-    const std::string text = Cells(ACol, ARow);
-    TDateTime value = 0;
-    if (!TryStrToDate(text, value)) throw EConvertError("'" + text + "' is not a valid date");
-    return value;
-}
-
-void TExtStringGrid::SetDates(int ACol, int ARow, TDateTime Value)
-{
-    SetCells(ACol, ARow, Value > 0 || ShowNullDates ? DateToStr(Value) : std::string());
-}
-
-TDateTime TExtStringGrid::Times(int ACol, int ARow)
-{
-    const std::string text = Cells(ACol, ARow);
-    TDateTime value = 0;
-    if (!TryStrToTime(text, value)) throw EConvertError("'" + text + "' is not a valid time");
-    return value;
-}
-
-void TExtStringGrid::SetTimes(int ACol, int ARow, TDateTime Value)
-{
-    const double timeOfDay = Value - std::floor(Value);
-    SetCells(ACol, ARow, FormatDateTime(FormatSettings().LongTimeFormat, timeOfDay));
-}
