@@ -1,3 +1,6 @@
+#include <algorithm>
+#include <iterator>
+
 #include "grid/control/CellGraphic.h"
 #include "grid/control/ExtStringGrid.h"
 #include "grid/control/GridDropDownEditors.h"
@@ -68,92 +71,102 @@ int ImageIndexOfCell(const TExtStringGrid& Grid, TCellGraphic* Graphic, TCellTyp
 }
 } // namespace
 
-// Fills the editor of the drop-down kind with the cell's value; nullptr for another kind.
-IGridDropDownEditor* TExtStringGrid::LoadDropDownEditor(int RealCol, int ARow)
+// The editor of a drop-down kind, made on first use; nullptr for another kind.
+IGridDropDownEditor* TExtStringGrid::DropDownEditorOf(TEditorType Kind)
+{
+    switch (Kind) {
+    case edTrackbarDropDown: return TrackbarDropDown();
+    case edMemoDropDown: return MemoDropDown();
+    case edCalculatorDropDown: return CalculatorDropDown();
+    case edTimePickerDropDown: return TimePickerDropDown();
+    case edDetailDropDown: return DetailPickerDropDown();
+    case edGridDropDown: return GridDropDown();
+    case edColorPickerDropDown: return ColorPickerDropDown();
+    case edImagePickerDropDown: return ImagePickerDropDown();
+    case edExtGridDropDown: return ExtGridDropDown();
+    default: return nullptr;
+    }
+}
+
+// The cell's value goes into the editor of its kind, after the application's props.
+void TExtStringGrid::LoadDropDownValue(int RealCol, int ARow)
 {
     const std::string Text = GetEditText(Col(), ARow);
+    TDropDownCellEditors& Set = *FDropDownEditors;
     switch (EditControl) {
-    case edTrackbarDropDown: {
-        TGridTrackbarDropDown* Editor = TrackbarDropDown();
-        Editor->SetPosition(StrToIntDef(Text, 0));
-        return Editor;
-    }
+    case edTrackbarDropDown:
+        Set.TrackBar->SetPosition(StrToIntDef(Text, 0));
+        break;
     case edMemoDropDown: {
-        TGridMemoDropDown* Editor = MemoDropDown();
         TStringList Lines;
         Lines.SetText(Text);
-        Editor->SetMemoText(Lines);
-        return Editor;
+        Set.Memo->SetMemoText(Lines);
+        break;
     }
     case edCalculatorDropDown:
-        CalculatorDropDown()->SetText(Text);
-        return FDropDownEditors->Calculator;
+        Set.Calculator->SetText(Text);
+        break;
     case edTimePickerDropDown:
-        TimePickerDropDown()->SetEditorEnabled(true);
-        FDropDownEditors->TimePicker->SetText(Text);
-        return FDropDownEditors->TimePicker;
+        Set.TimePicker->SetText(Text);
+        break;
     case edDetailDropDown: {
-        TGridDetailPickerDropDown* Editor = DetailPickerDropDown();
-        Editor->SetEditorEnabled(true);
-        Editor->SetText(Text);
-        const int Index = Editor->Items()->IndexOf(Editor->Text());
-        if (Index >= 0) Editor->SetItemIndex(Index);
-        return Editor;
+        Set.DetailPicker->SetText(Text);
+        const int Index = Set.DetailPicker->Items()->IndexOf(Set.DetailPicker->Text());
+        if (Index >= 0) Set.DetailPicker->SetItemIndex(Index);
+        break;
     }
-    case edGridDropDown: {
-        TGridGridDropDown* Editor = GridDropDown();
-        Editor->SetEditorEnabled(true);
-        Editor->BeginUpdate();
-        Editor->EndUpdate();
-        Editor->SetItemIndex(Text.empty() ? 0 : Editor->GetItemIndex(Text));
-        Editor->SetText(Text);
-        return Editor;
-    }
+    case edGridDropDown:
+        Set.GridPicker->BeginUpdate();
+        Set.GridPicker->EndUpdate();
+        Set.GridPicker->SetItemIndex(Text.empty() ? 0 : Set.GridPicker->GetItemIndex(Text));
+        Set.GridPicker->SetText(Text);
+        break;
     case edExtGridDropDown: {
-        TGridExtGridDropDown* Editor = ExtGridDropDown();
-        Editor->SetEditorEnabled(true);
-        Editor->GetGrid()->FixedRowAlways = true;
-        Editor->BeginUpdate();
-        Editor->EndUpdate();
-        if (Editor->UseItems) {
+        TGridExtGridDropDown& Editor = *Set.ExtGridPicker;
+        Editor.BeginUpdate();
+        Editor.EndUpdate();
+        if (Editor.UseItems) {
             std::string Found;
             int Row = -1;
-            if (Text.empty()) Editor->SetItemIndex(0);
-            else if (Editor->LookupText(Text, Found, Row)) Editor->SetItemIndex(Row);
+            if (Text.empty()) Editor.SetItemIndex(0);
+            else if (Editor.LookupText(Text, Found, Row)) Editor.SetItemIndex(Row);
         }
-        Editor->SetText(Text);
-        return Editor;
+        Editor.SetText(Text);
+        break;
     }
-    case edColorPickerDropDown: {
-        TGridColorDropDown* Editor = ColorPickerDropDown();
-        Editor->SetSelectedColor(GetCellType(RealCol, ARow) == ctShape ? GetShapeColor(RealCol, ARow) : Colors(RealCol, ARow));
-        return Editor;
-    }
+    case edColorPickerDropDown:
+        Set.ColorPicker->SetSelectedColor(GetCellType(RealCol, ARow) == ctShape ? GetShapeColor(RealCol, ARow) : Colors(RealCol, ARow));
+        break;
     case edImagePickerDropDown: {
-        TGridImageDropDown* Editor = ImagePickerDropDown();
+        TGridImageDropDown& Editor = *Set.ImagePicker;
         const TCellType Type = GetCellType(RealCol, ARow);
         if (Type == ctImageList || Type == ctDataImage) {
-            if (Editor->Items()->Count() == 0) Editor->AddImagesFromImageList();
-            Editor->SetImageIndex(ImageIndexOfCell(*this, GetCellGraphic(RealCol, ARow), Type, RealCol, ARow));
+            if (Editor.Items()->Count() == 0) Editor.AddImagesFromImageList();
+            Editor.SetImageIndex(ImageIndexOfCell(*this, GetCellGraphic(RealCol, ARow), Type, RealCol, ARow));
         }
-        const int Index = Editor->ItemIndex();
-        Editor->SetText(Index >= 0 ? Editor->Items()->Items(Index)->Caption : std::string());
-        return Editor;
+        const int Index = Editor.ItemIndex();
+        Editor.SetText(Index >= 0 ? Editor.Items()->Items(Index)->Caption : std::string());
+        break;
     }
     default:
-        return nullptr;
+        break;
     }
 }
 
 bool TExtStringGrid::ShowDropDownEditor(const TRect& Rect, int RealCol, int ARow)
 {
-    IGridDropDownEditor* Loaded = LoadDropDownEditor(RealCol, ARow);
+    IGridDropDownEditor* Loaded = DropDownEditorOf(EditControl);
     if (!Loaded) return false;
     TExtCustomDropDown* Editor = Loaded->Control();
     Editor->DropDownHeader()->Assign(*ControlLook()->DropDownHeader());
     Editor->DropDownFooter()->Assign(*ControlLook()->DropDownFooter());
     Editor->SetComponentStyle(FComponentStyle);
+    // The kinds that take typing get it before the application's props, which may change it.
+    const TEditorType Typed[] = {edTimePickerDropDown, edDetailDropDown, edGridDropDown, edExtGridDropDown};
+    if (std::find(std::begin(Typed), std::end(Typed), EditControl) != std::end(Typed)) Editor->SetEditorEnabled(true);
+    if (EditControl == edExtGridDropDown) FDropDownEditors->ExtGridPicker->GetGrid()->FixedRowAlways = true;
     GetEditorProp(RealCol, ARow, nullptr);
+    LoadDropDownValue(RealCol, ARow);
     Editor->SetBorderStyle(bsNone);
     FDropDownEditors->Shown = Loaded;
     PresentEditor(Editor, Rect);

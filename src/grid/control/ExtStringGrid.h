@@ -1357,7 +1357,8 @@ private:
     template <class> friend class TGridDropDownEditor;
     TDropDownCellEditors& DropDownEditors();
     template <class TEditor> TEditor* DropDownEditor(TEditor*& Field);
-    IGridDropDownEditor* LoadDropDownEditor(int RealCol, int ARow);
+    IGridDropDownEditor* DropDownEditorOf(TEditorType Kind);
+    void LoadDropDownValue(int RealCol, int ARow);
     bool ShowDropDownEditor(const TRect& Rect, int RealCol, int ARow);
     void HideDropDownEditor(int RealCol, int ARow);
     void StoreDropDownValue(const IGridDropDownEditor& Shown, int RealCol, int ARow);

@@ -191,13 +191,44 @@ TColor TExtColorSpectrumPanel::SpectrumColor(int X, int Y)
     return RGB(Channel(R), Channel(G), Channel(B));
 }
 
+namespace {
+// A pipette, 32 by 32, its tip at the lower left (1, 30) where it picks the colour.
+void RegisterEyedropperCursor()
+{
+    TPoint HotSpot;
+    if (Screen->CursorImage(crEyedropper, HotSpot)) return;
+    constexpr TColor Clear = 0xFF00FF;
+    TBitmap Cursor(32, 32);
+    TCanvas& C = *Cursor.Canvas();
+    C.Brush()->SetColor(Clear);
+    C.FillRect(TRect{0, 0, 32, 32});
+    C.Pen()->SetColor(clBlack);
+    C.Pen()->SetWidth(3);
+    C.MoveTo(2, 29);
+    C.LineTo(20, 11);
+    C.Pen()->SetWidth(1);
+    C.Pen()->SetColor(clWhite);
+    C.MoveTo(3, 28);
+    C.LineTo(19, 12);
+    C.Pen()->SetColor(clBlack);
+    C.Brush()->SetColor(0x404040);
+    C.Ellipse(18, 4, 28, 14);
+    C.MoveTo(1, 30);
+    C.LineTo(3, 28);
+    Cursor.SetTransparentColor(Clear);
+    Cursor.SetTransparent(true);
+    Screen->SetCursorImage(crEyedropper, Cursor, TPoint{1, 30});
+}
+} // namespace
+
 TExtColorSpectrumPanel::TExtColorSpectrumPanel(TComponent* owner)
     : TExtCustomColorSelectorPanel(owner), FSpectrum(std::make_unique<TBitmap>(SpectrumSize, SpectrumSize))
 {
     for (int Y = 0; Y < SpectrumSize; ++Y)
         for (int X = 0; X < SpectrumSize; ++X)
             FSpectrum->Canvas()->SetPixels(X, Y, SpectrumColor(X, Y));
-    SetCursor(crCross);
+    RegisterEyedropperCursor();
+    SetCursor(crEyedropper);
     UpdateLayout();
 }
 

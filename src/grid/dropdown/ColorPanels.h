@@ -62,6 +62,9 @@ private:
 
 // A 128 by 128 colour spectrum with previews of the selected colour and of the colour under
 // the mouse; a press picks the colour under the mouse.
+// The number under which the spectrum's eyedropper cursor is registered with the screen.
+constexpr TCursor crEyedropper = 54;
+
 class TExtColorSpectrumPanel : public TExtCustomColorSelectorPanel {
 public:
     explicit TExtColorSpectrumPanel(TComponent* owner);

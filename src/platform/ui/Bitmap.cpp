@@ -155,29 +155,32 @@ void TBitmap::SaveToFile(const std::string& path) const
     WriteFileBytes(path, bytes);
 }
 
+const QImage& DrawnImage(const TBitmap& bitmap)
+{
+    auto& q = bitmap.Qt();
+    if (!bitmap.Transparent()) return q.image;
+    const TColor key = bitmap.TransparentColor();
+    if (q.keyedVersion != q.surface.version || q.keyedColor != key) {
+        q.keyed = q.image.convertToFormat(QImage::Format_ARGB32);
+        const QRgb keyRgb = ToQColor(key).rgb() & 0xFFFFFF;
+        for (int y = 0; y < q.keyed.height(); ++y) {
+            auto* line = reinterpret_cast<QRgb*>(q.keyed.scanLine(y));
+            for (int x = 0; x < q.keyed.width(); ++x)
+                if ((line[x] & 0xFFFFFF) == keyRgb) line[x] = 0;
+        }
+        q.keyedVersion = q.surface.version;
+        q.keyedColor = key;
+    }
+    return q.keyed;
+}
+
 void TBitmap::DrawOn(TCanvas& canvas, const TRect& rect) const
 {
-    const QImage* source = &image_->image;
-    if (Transparent()) {
-        const TColor key = TransparentColor();
-        TQtImage& q = *image_;
-        if (q.keyedVersion != q.surface.version || q.keyedColor != key) {
-            q.keyed = q.image.convertToFormat(QImage::Format_ARGB32);
-            const QRgb keyRgb = ToQColor(key).rgb() & 0xFFFFFF;
-            for (int y = 0; y < q.keyed.height(); ++y) {
-                auto* line = reinterpret_cast<QRgb*>(q.keyed.scanLine(y));
-                for (int x = 0; x < q.keyed.width(); ++x)
-                    if ((line[x] & 0xFFFFFF) == keyRgb) line[x] = 0;
-            }
-            q.keyedVersion = q.surface.version;
-            q.keyedColor = key;
-        }
-        source = &q.keyed;
-    }
+    const QImage& source = DrawnImage(*this);
     QPainter* p = BeginCanvasPainter(canvas);
     if (!p) return;
     p->setCompositionMode(QPainter::CompositionMode_SourceOver);
-    p->drawImage(QRect(rect.Left, rect.Top, rect.Width(), rect.Height()), *source);
+    p->drawImage(QRect(rect.Left, rect.Top, rect.Width(), rect.Height()), source);
 }
 
 TPicture::TPicture() = default;

@@ -1,6 +1,7 @@
 #include <QApplication>
 #include <QCloseEvent>
 #include <QInputMethodEvent>
+#include <QPixmap>
 #include <QScrollBar>
 #include <QStyle>
 #include <QTimer>
@@ -431,8 +432,11 @@ bool TBridgeBase::OnActivation(QWidget* widget)
     return true;
 }
 
-Qt::CursorShape QtCursorOf(TCursor cursor)
+QCursor QtCursorOf(TCursor cursor)
 {
+    TPoint hotSpot;
+    if (const TBitmap* image = Screen->CursorImage(cursor, hotSpot))
+        return QCursor(QPixmap::fromImage(DrawnImage(*image)), hotSpot.X, hotSpot.Y);
     switch (cursor) {
     case crCross: return Qt::CrossCursor;
     case crIBeam: return Qt::IBeamCursor;

@@ -564,5 +564,20 @@ void TScreen::SetCursor(TCursor cursor)
 
 TCustomForm* TScreen::ActiveForm() const { return gActiveForm; }
 
+void TScreen::SetCursorImage(TCursor Number, const TBitmap& Image, TPoint HotSpot)
+{
+    auto copy = std::make_shared<TBitmap>();
+    copy->Assign(Image);
+    cursorImages_[Number] = TCursorImage{copy, HotSpot};
+}
+
+const TBitmap* TScreen::CursorImage(TCursor Number, TPoint& HotSpot) const
+{
+    const auto found = cursorImages_.find(Number);
+    if (found == cursorImages_.end()) return nullptr;
+    HotSpot = found->second.HotSpot;
+    return found->second.Image.get();
+}
+
 static TScreen ScreenObject;
 TScreen* const Screen = &ScreenObject;

@@ -1,6 +1,8 @@
 #pragma once
 #include <exception>
 #include <functional>
+#include <map>
+#include <memory>
 #include <string>
 #include <vector>
 
@@ -210,9 +212,19 @@ public:
     TWinControl* ActiveControl() const { return FocusedControl(); }
     // The font of hint windows.
     TFont* HintFont() const;
+    // A cursor drawn from a picture (clear where the picture is transparent), registered
+    // under its number; controls and SetCursor show it like the built-in ones.
+    void SetCursorImage(TCursor Number, const TBitmap& Image, TPoint HotSpot);
+    // The picture of a registered cursor, or nullptr.
+    const TBitmap* CursorImage(TCursor Number, TPoint& HotSpot) const;
 
 private:
+    struct TCursorImage {
+        std::shared_ptr<TBitmap> Image;
+        TPoint HotSpot;
+    };
     TCursor cursor_ = crDefault;
+    std::map<TCursor, TCursorImage> cursorImages_;
 };
 
 extern TScreen* const Screen;

@@ -16,6 +16,8 @@
 #include <memory>
 
 #include "platform/ui/Controls.h"
+#include <QCursor>
+
 #include "platform/ui/QtGraphics.h"
 
 class QScrollBar;
@@ -251,7 +253,7 @@ void StrokesOfText(const std::string& text, const std::function<void(Word key, T
 void SetKeyboardFocus(TWinControl* control);
 
 // The cursor shape of a TCursor.
-Qt::CursorShape QtCursorOf(TCursor cursor);
+QCursor QtCursorOf(TCursor cursor);
 
 // The default of a native window for key, character and dialog-code messages: keys and
 // characters reach the widget's own handling as Qt key events, and WM_GETDLGCODE answers

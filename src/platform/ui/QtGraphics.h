@@ -32,6 +32,9 @@ struct TBitmap::TQtImage {
     mutable TColor keyedColor = clNone;
 };
 
+// The image a bitmap draws: with its transparent colour made clear when it is transparent.
+const QImage& DrawnImage(const TBitmap& bitmap);
+
 struct TCanvas::TQtPainter {
     QPainter painter;
     TCanvasSurface* bound = nullptr;

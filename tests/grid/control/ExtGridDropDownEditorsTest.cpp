@@ -55,8 +55,13 @@ TEST_F(ExtGridDropDownEditorsTest, TheValueGoesInAndComesBackByKind)
         {edExtGridDropDown, "Bravo", "Bravo"},
     };
     grid->DetailPickerDropDown()->Items()->Add()->Caption = "Ohm";
-    grid->GridDropDown()->Columns()->Add();
-    AddItems(*grid->GridDropDown()->Items(), {"Apple", "Banana"});
+    // The application fills the list in its props, before the cell's value goes in.
+    grid->OnGetEditorPropInt = [this](TObject*, int, int) {
+        TGridGridDropDown& List = *grid->GridDropDown();
+        if (List.Items()->Count() > 0) return;
+        List.Columns()->Add();
+        AddItems(*List.Items(), {"Apple", "Banana"});
+    };
     grid->ExtGridDropDown()->Columns()->Add();
     AddItems(*grid->ExtGridDropDown()->Items(), {"Alpha", "Bravo"});
     for (const Case& C : Cases) {

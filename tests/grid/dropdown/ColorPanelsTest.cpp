@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include "platform/ui/Forms.h"
+
 #include "grid/dropdown/ColorPalette.h"
 #include "grid/dropdown/ColorPanels.h"
 
@@ -30,6 +32,19 @@ TEST(ColorSpectrum, LayoutAndColours)
     EXPECT_EQ(TExtColorSpectrumPanel::SpectrumColor(0, 0), clWhite);
     EXPECT_EQ(TExtColorSpectrumPanel::SpectrumColor(60, 127), clBlack);
     EXPECT_EQ(GetRValue(TExtColorSpectrumPanel::SpectrumColor(0, 63)), 255);
+
+    // The eyedropper: 32 by 32, picking with its lower-left tip, clear around the pipette.
+    EXPECT_EQ(Spectrum.Cursor(), crEyedropper);
+    TPoint HotSpot;
+    const TBitmap* Eyedropper = Screen->CursorImage(crEyedropper, HotSpot);
+    ASSERT_NE(Eyedropper, nullptr);
+    EXPECT_EQ(HotSpot, (TPoint{1, 30}));
+    EXPECT_EQ(Eyedropper->Width(), 32);
+    EXPECT_TRUE(Eyedropper->Transparent());
+    TBitmap Copy;
+    Copy.Assign(*Eyedropper);
+    EXPECT_EQ(Copy.Canvas()->Pixels(30, 30), Eyedropper->TransparentColor());
+    EXPECT_NE(Copy.Canvas()->Pixels(1, 30), Eyedropper->TransparentColor());
 }
 
 TEST(ColorPalette, LayoutSelectionAndKeys)
