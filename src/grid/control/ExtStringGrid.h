@@ -2279,26 +2279,23 @@ public:
     bool CheckRow(bool DoFixed, int Row);
     bool CheckGrid(bool DoFixed);
 
-    // The search bar under the grid (SearchFooterActions.cpp), made when SearchFooter is
-    // first shown; its edit, buttons and check box call the handlers below.
-    TSearchPanel* SearchPanel() const { return FSearchPanel; }
+    // The search bar's handlers (SearchFooterActions.cpp): its edit, buttons and check box
+    // call them.
     void SearchEditChange();
     void SearchForward() { SearchStep(false); }
     void SearchBackward() { SearchStep(true); }
-    void SearchClose();
     void SearchHighlight();
     std::function<void(TObject* Sender, const std::string& Value, bool& DefaultSearch)> OnSearchEditChange;
-    TNotifyEvent OnSearchFooterClose;
+    // Fired when the bar is first shown.
     TNotifyEvent OnCreatedSearchFooter;
 
 private:
-    void SearchFooterChanged();
     TFindParameters SearchFooterParams(bool Typing, bool Backward);
     void SearchStep(bool Backward);
     bool SearchHighlighting() const;
     void HighlightSearchText();
     void RemoveSearchHighlights();
-    TSearchPanel* FSearchPanel = nullptr;
+    bool FSearchPanelShown = false;
 
     bool MatchFindCell(int ACol, int ARow, TFindParameters FindParams);
     void GotoFoundCell(TPoint Cell, TFindParameters FindParams);

@@ -1,9 +1,8 @@
 #include "grid/control/ExtStringGrid.h"
-#include "grid/control/SearchPanelLayout.h"
 #include "grid/foundation/editors/ExtCheckBox.h"
 #include "grid/foundation/editors/ExtGridButton.h"
 #include "grid/foundation/model/SearchFooter.h"
-#include "grid/services/SearchPanel.h"
+#include "grid/control/SearchPanel.h"
 
 // The search bar's handlers: typing searches at once, Enter and Ctrl+Enter step on and
 // back, and the highlight button tags every occurrence.
@@ -14,27 +13,6 @@ namespace {
 constexpr TColor kSearchNotFoundColor = 0x0000FF;
 
 } // namespace
-
-void TExtStringGrid::SearchFooterChanged()
-{
-    const TSearchFooter& footer = *SearchFooter();
-    if (!FSearchPanel) {
-        if (!footer.Visible()) return;
-        FSearchPanel = new TSearchPanel(this);
-        FSearchPanel->SetParent(this);
-        FSearchPanel->SetAlign(alBottom);
-        FSearchPanel->OnEditChange = [this](TObject*) { SearchEditChange(); };
-        FSearchPanel->OnForwardClick = [this](TObject*) { SearchForward(); };
-        FSearchPanel->OnBackwardClick = [this](TObject*) { SearchBackward(); };
-        FSearchPanel->OnExitClick = [this](TObject*) { SearchClose(); };
-        FSearchPanel->OnHighlightClick = [this](TObject*) { SearchHighlight(); };
-        if (OnCreatedSearchFooter) OnCreatedSearchFooter(this);
-    }
-    if (SearchHighlighting()) RemoveSearchHighlights();
-    FSearchPanel->ApplyFooter(footer, GridLineColor());
-    FSearchPanel->SetVisible(footer.Visible());
-    FSearchPanel->SetHeight(footer.Visible() ? TSearchPanelLayout::PanelHeight : 0);
-}
 
 bool TExtStringGrid::SearchHighlighting() const
 {
@@ -67,7 +45,7 @@ void TExtStringGrid::HighlightSearchText()
 {
     const int col = SearchFooter()->SearchColumn;
     const bool matchCase = FSearchPanel->MatchCase()->Checked();
-    const std::string text = FSearchPanel->Edit()->Text();
+    const std::string text = FSearchPanel->EditControl()->Text();
     if (col == -1)
         HilightInGrid(false, matchCase, text);
     else
@@ -85,7 +63,7 @@ void TExtStringGrid::RemoveSearchHighlights()
 
 void TExtStringGrid::SearchEditChange()
 {
-    TRetEdit& edit = *FSearchPanel->Edit();
+    TRetEdit& edit = *FSearchPanel->EditControl();
     const std::string text = edit.Text();
     bool defaultSearch = true;
     if (OnSearchEditChange) OnSearchEditChange(this, text, defaultSearch);
@@ -109,7 +87,7 @@ void TExtStringGrid::SearchEditChange()
 
 void TExtStringGrid::SearchStep(bool Backward)
 {
-    const std::string text = FSearchPanel->Edit()->Text();
+    const std::string text = FSearchPanel->EditControl()->Text();
     TSearchFooter& footer = *SearchFooter();
     if (!footer.AutoSearch) {
         if (text != footer.LastSearch) SearchCell = {-1, -1};
@@ -118,12 +96,6 @@ void TExtStringGrid::SearchStep(bool Backward)
     SearchCell = Find(SearchCell, text, SearchFooterParams(false, Backward));
     DoSearchFooterAction(text, SearchCell.X, SearchCell.Y, Backward ? saFindPrevious : saFindNext);
     FSearchPanel->Invalidate();
-}
-
-void TExtStringGrid::SearchClose()
-{
-    if (OnSearchFooterClose) OnSearchFooterClose(this);
-    SearchFooter()->SetVisible(false);
 }
 
 void TExtStringGrid::SearchHighlight()

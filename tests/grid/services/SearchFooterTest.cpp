@@ -8,7 +8,7 @@
 #include "grid/foundation/editors/ExtCheckBox.h"
 #include "grid/foundation/editors/ExtGridButton.h"
 #include "grid/foundation/model/SearchFooter.h"
-#include "grid/services/SearchPanel.h"
+#include "grid/control/SearchPanel.h"
 #include "platform/ui/Input.h"
 
 namespace {
@@ -41,7 +41,7 @@ protected:
         };
         panel = grid->SearchPanel();
         ASSERT_NE(panel, nullptr);
-        panel->Edit()->SetFocus();
+        panel->EditControl()->SetFocus();
     }
     TPoint Current() const { return {grid->Col(), grid->Row()}; }
 
@@ -76,15 +76,15 @@ TEST_F(SearchFooterTest, TypingFindsAtOnceAndEnterStepsOnAndBack)
     SendKey(VK_RETURN, {ssCtrl});
     EXPECT_EQ(Current(), (TPoint{2, 2}));
     EXPECT_EQ(actions.back(), "appl 2,2 1");
-    EXPECT_EQ(panel->Edit()->Text(), "appl") << "Enter breaks no line";
+    EXPECT_EQ(panel->EditControl()->Text(), "appl") << "Enter breaks no line";
 }
 
 TEST_F(SearchFooterTest, AnUnknownTextTurnsTheEditRedUntilItOccursAgain)
 {
     SendText("applx");
-    EXPECT_EQ(panel->Edit()->Color(), 0x0000FF);
+    EXPECT_EQ(panel->EditControl()->Color(), 0x0000FF);
     SendKey(VK_BACK);
-    EXPECT_EQ(panel->Edit()->Color(), clWindow);
+    EXPECT_EQ(panel->EditControl()->Color(), clWindow);
     EXPECT_EQ(Current(), (TPoint{1, 1}));
 }
 
