@@ -1942,6 +1942,7 @@ private:
     // Returns the row after the group.
     int CloseGroup(int Header, int End);
     void ColorGroupRow(int ARow, TColor Color, TColor ColorTo, TColor TextColor);
+    void MergeGroupRow(int ARow, TColor Color, TColor ColorTo, TColor TextColor);
     std::vector<double> RowNumbers(int ARow, int FromCol, int ToCol) const;
     double RowExtreme(int ARow, int FromCol, int ToCol, bool Largest) const;
     int FGroupWidth = 0;

@@ -174,3 +174,26 @@ TEST_F(SelectedTextTest, RectangleRowsAndFixedCells)
     EXPECT_TRUE(grid->IsSelected(1, 5));
     EXPECT_FALSE(grid->IsSelected(1, 4));
 }
+
+TEST_F(GroupRowsTest, MergedHeadersAndSummariesSplitAgain)
+{
+    FillBAB();
+    grid->Grouping()->MergeHeader = true;
+    grid->Grouping()->MergeSummary = true;
+    grid->Grouping()->Summary = true;
+    grid->Grouping()->HeaderColor = clYellow;
+    grid->Group(2);
+    EXPECT_TRUE(grid->IsBaseCell(1, 1));
+    EXPECT_TRUE(grid->IsMergedNonBaseCell(2, 1));
+    EXPECT_EQ(grid->Colors(1, 1), clYellow);
+    EXPECT_TRUE(grid->IsMergedNonBaseCell(2, 3)) << "the summary row is one cell too";
+    EXPECT_FALSE(grid->IsMergedNonBaseCell(2, 2));
+
+    grid->UnGroup();
+    EXPECT_EQ(grid->RowCount(), 4);
+    for (int r = 0; r < grid->RowCount(); ++r)
+        for (int c = 0; c < grid->ColCount(); ++c)
+            EXPECT_FALSE(grid->IsMergedNonBaseCell(c, r)) << c << "," << r;
+    EXPECT_EQ(Column(2), (Texts{"A", "B", "B"}));
+    EXPECT_EQ(Column(3), (Texts{"5", "10", "7"}));
+}
