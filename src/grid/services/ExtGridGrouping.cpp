@@ -148,6 +148,61 @@ void TExtStringGrid::UnGroup()
     Invalidate();
 }
 
+// The nodes that Group makes keep -1 as their column; a subgroup's node its own column.
+void TExtStringGrid::SubGroup(int ColIndex)
+{
+    if (ColIndex < FixedCols() || ColIndex >= ColCount()) return;
+    const TGridUpdateScope update(*this);
+    ExpandAll();
+    const int valueCol = std::min(ColIndex + 1, ColCount() - 1);
+    const TGrouping& look = *Grouping();
+    for (int header = FixedRows(); header < RowCount() - FixedFooters; ++header) {
+        if (!IsNode(header) || NodeGraphic(header)->CellVar != -1) continue;
+        int end = header + GetNodeSpan(header);
+        for (int r = header + 1; r < end;) {
+            const std::string value = Cells(ColIndex, r);
+            int runEnd = r;
+            while (runEnd < end && Cells(ColIndex, runEnd) == value)
+                ++runEnd;
+            InsertChildRow(RealRowIndex(r), 0);
+            ++end;
+            ++runEnd;
+            SetCells(valueCol, r, value);
+            AddNode(RealRowIndex(r), runEnd - r);
+            NodeGraphic(r)->CellVar = ColIndex;
+            if (look.MergeHeader)
+                MergeGroupRow(r, look.HeaderColor, look.HeaderColorTo, look.HeaderTextColor);
+            else
+                ColorGroupRow(r, look.HeaderColor, look.HeaderColorTo, look.HeaderTextColor);
+            for (int k = r + 1; k < runEnd; ++k)
+                SetCells(ColIndex, k, "");
+            r = runEnd;
+        }
+        header = end - 1;
+    }
+    SetRow(FixedRows());
+}
+
+void TExtStringGrid::SubUnGroup(int ColIndex)
+{
+    if (ColIndex < FixedCols() || ColIndex >= ColCount()) return;
+    const TGridUpdateScope update(*this);
+    ExpandAll();
+    const int valueCol = std::min(ColIndex + 1, ColCount() - 1);
+    std::string value;
+    for (int r = FixedRows(); r < RowCount() - FixedFooters;) {
+        if (IsNode(r) && NodeGraphic(r)->CellVar == ColIndex) {
+            value = Cells(valueCol, r);
+            if (!IsMergedNonBaseCell(1, r)) SplitCells(1, r);
+            RemoveNode(RealRowIndex(r));
+            RemoveChildRow(RealRowIndex(r));
+            continue;
+        }
+        if (!IsNode(r) && !IsSummary(r)) SetCells(ColIndex, r, value);
+        ++r;
+    }
+}
+
 void TExtStringGrid::SetGroupColumn(int Value)
 {
     if (Value == -1)
