@@ -2317,6 +2317,10 @@ public:
     // values gets a header row that heads it as a node, and the column leaves the grid.
     virtual void Group(int ColIndex);
     virtual void UnGroup();
+    // A second level inside a grouping: each group splits on the column's values under
+    // child headers, whose nodes keep the column; SubUnGroup puts the values back.
+    virtual void SubGroup(int ColIndex);
+    virtual void SubUnGroup(int ColIndex);
     // -1 ungroups, 1 or more groups, 0 changes nothing.
     void SetGroupColumn(int Value);
     bool IsGrouping() const { return FIsGrouping; }
@@ -2357,6 +2361,7 @@ private:
     // Returns the row after the group.
     int CloseGroup(int Header, int End);
     void ColorGroupRow(int ARow, TColor Color, TColor ColorTo, TColor TextColor);
+    void MergeGroupRow(int ARow, TColor Color, TColor ColorTo, TColor TextColor);
     std::vector<double> RowNumbers(int ARow, int FromCol, int ToCol) const;
     double RowExtreme(int ARow, int FromCol, int ToCol, bool Largest) const;
     int FGroupWidth = 0;

@@ -41,39 +41,39 @@ void ReadRecord(TComponentReader& In, const TPropertyReader& Property)
     if (In.Byte() != vaNull) throw EReadError("Invalid stream format");
 }
 
-void WriteProperty(TComponentWriter& Out, const std::string& Name)
+void PutPropertyName(TComponentWriter& Out, const std::string& Name)
 {
     Out.ShortString(Name);
 }
 
-void WriteInteger(TComponentWriter& Out, const std::string& Name, int Value)
+void PutIntegerProperty(TComponentWriter& Out, const std::string& Name, int Value)
 {
-    WriteProperty(Out, Name);
+    PutPropertyName(Out, Name);
     Out.Integer(Value);
 }
 
-void WriteBoolean(TComponentWriter& Out, const std::string& Name, bool Value)
+void PutBooleanProperty(TComponentWriter& Out, const std::string& Name, bool Value)
 {
-    WriteProperty(Out, Name);
+    PutPropertyName(Out, Name);
     Out.Boolean(Value);
 }
 
-void WriteText(TComponentWriter& Out, const std::string& Name, const std::string& Value)
+void PutTextProperty(TComponentWriter& Out, const std::string& Name, const std::string& Value)
 {
     if (Value.empty()) return;
-    WriteProperty(Out, Name);
+    PutPropertyName(Out, Name);
     Out.Text(Value);
 }
 
-void WriteIdent(TComponentWriter& Out, const std::string& Name, const TIdentNames& Names, int Ordinal)
+void PutIdentProperty(TComponentWriter& Out, const std::string& Name, const TIdentNames& Names, int Ordinal)
 {
-    WriteProperty(Out, Name);
+    PutPropertyName(Out, Name);
     Out.Ident(Names.Name(Ordinal));
 }
 
-void WriteColor(TComponentWriter& Out, const std::string& Name, TColor Value)
+void PutColorProperty(TComponentWriter& Out, const std::string& Name, TColor Value)
 {
-    WriteProperty(Out, Name);
+    PutPropertyName(Out, Name);
     if (const auto ident = ColorToIdent(Value))
         Out.Ident(*ident);
     else
@@ -105,12 +105,12 @@ constexpr char kCellGraphic[] = "CellGraphic.";
 void TGridPropIO::Write(TComponentWriter& Out) const
 {
     BeginRecord(Out, "TGridPropIO");
-    WriteInteger(Out, "ColCount", ColCount);
-    WriteInteger(Out, "RowCount", RowCount);
-    WriteText(Out, "ColWidths", ColWidths);
-    WriteText(Out, "RowHeights", RowHeights);
-    WriteBoolean(Out, "FullGrid", FullGrid);
-    WriteInteger(Out, "ID", ID);
+    PutIntegerProperty(Out, "ColCount", ColCount);
+    PutIntegerProperty(Out, "RowCount", RowCount);
+    PutTextProperty(Out, "ColWidths", ColWidths);
+    PutTextProperty(Out, "RowHeights", RowHeights);
+    PutBooleanProperty(Out, "FullGrid", FullGrid);
+    PutIntegerProperty(Out, "ID", ID);
     EndRecord(Out);
 }
 
@@ -132,10 +132,10 @@ void TGridPropIO::Read(TComponentReader& In)
 void TGridCellIO::Write(TComponentWriter& Out) const
 {
     BeginRecord(Out, "TGridCellIO");
-    WriteInteger(Out, "Col", Col);
-    WriteInteger(Out, "Row", Row);
-    WriteText(Out, "Cell", Cell);
-    WriteBoolean(Out, "HasProp", HasProp);
+    PutIntegerProperty(Out, "Col", Col);
+    PutIntegerProperty(Out, "Row", Row);
+    PutTextProperty(Out, "Cell", Cell);
+    PutBooleanProperty(Out, "HasProp", HasProp);
     EndRecord(Out);
 }
 
@@ -166,36 +166,36 @@ void TGridCellPropIO::Write(TComponentWriter& Out) const
     const TCellProperties& p = *FCellProperties;
     const std::string prefix = kCellProperties;
     BeginRecord(Out, "TGridCellPropIO");
-    WriteBoolean(Out, prefix + "IsBaseCell", p.IsBaseCell);
-    WriteInteger(Out, prefix + "CellSpanX", p.CellSpanX);
-    WriteInteger(Out, prefix + "CellSpanY", p.CellSpanY);
-    WriteIdent(Out, prefix + "Alignment", AlignmentNames(), p.Alignment);
-    WriteColor(Out, prefix + "BorderColor", p.BorderColor);
-    WriteInteger(Out, prefix + "BorderWidth", p.BorderWidth);
-    WriteColor(Out, prefix + "BrushColor", p.BrushColor());
-    WriteColor(Out, prefix + "BrushColorTo", p.BrushColorTo());
-    WriteIdent(Out, prefix + "BrushStyle", BrushStyleNames(), p.BrushStyle);
-    WriteInteger(Out, prefix + "CellObject", 0);
-    WriteColor(Out, prefix + "FontColor", p.FontColor);
-    WriteText(Out, prefix + "FontName", p.FontName);
-    WriteInteger(Out, prefix + "FontSize", p.FontSize);
+    PutBooleanProperty(Out, prefix + "IsBaseCell", p.IsBaseCell);
+    PutIntegerProperty(Out, prefix + "CellSpanX", p.CellSpanX);
+    PutIntegerProperty(Out, prefix + "CellSpanY", p.CellSpanY);
+    PutIdentProperty(Out, prefix + "Alignment", AlignmentNames(), p.Alignment);
+    PutColorProperty(Out, prefix + "BorderColor", p.BorderColor);
+    PutIntegerProperty(Out, prefix + "BorderWidth", p.BorderWidth);
+    PutColorProperty(Out, prefix + "BrushColor", p.BrushColor());
+    PutColorProperty(Out, prefix + "BrushColorTo", p.BrushColorTo());
+    PutIdentProperty(Out, prefix + "BrushStyle", BrushStyleNames(), p.BrushStyle);
+    PutIntegerProperty(Out, prefix + "CellObject", 0);
+    PutColorProperty(Out, prefix + "FontColor", p.FontColor);
+    PutTextProperty(Out, prefix + "FontName", p.FontName);
+    PutIntegerProperty(Out, prefix + "FontSize", p.FontSize);
     std::vector<std::string> styles;
     for (int s = fsBold; s <= fsStrikeOut; ++s)
         if (p.FontStyle.Contains(static_cast<TFontStyle>(s))) styles.push_back(FontStyleNames().Name(s));
-    WriteProperty(Out, prefix + "FontStyle");
+    PutPropertyName(Out, prefix + "FontStyle");
     Out.Set(styles);
-    WriteIdent(Out, prefix + "Editor", EditorTypeNames(), p.Editor);
-    WriteIdent(Out, prefix + "GradientDirection", GradientDirectionNames(), p.GradientDirection);
-    WriteBoolean(Out, prefix + "ReadOnly", p.ReadOnly);
-    WriteIdent(Out, prefix + "VAlignment", VAlignmentNames(), p.VAlignment());
-    WriteBoolean(Out, prefix + "WordWrap", p.WordWrap());
-    WriteInteger(Out, prefix + "NodeLevel", p.NodeLevel);
+    PutIdentProperty(Out, prefix + "Editor", EditorTypeNames(), p.Editor);
+    PutIdentProperty(Out, prefix + "GradientDirection", GradientDirectionNames(), p.GradientDirection);
+    PutBooleanProperty(Out, prefix + "ReadOnly", p.ReadOnly);
+    PutIdentProperty(Out, prefix + "VAlignment", VAlignmentNames(), p.VAlignment());
+    PutBooleanProperty(Out, prefix + "WordWrap", p.WordWrap());
+    PutIntegerProperty(Out, prefix + "NodeLevel", p.NodeLevel);
     if (p.Control) {
-        WriteProperty(Out, prefix + "Control");
+        PutPropertyName(Out, prefix + "Control");
         const TComponent* owner = p.Control->Owner();
         Out.Ident((owner ? owner->Name() + "." : std::string()) + p.Control->Name());
     }
-    WriteBoolean(Out, "HasGraphic", HasGraphic);
+    PutBooleanProperty(Out, "HasGraphic", HasGraphic);
     EndRecord(Out);
 }
 
@@ -254,22 +254,22 @@ void TGridGraphicIO::Write(TComponentWriter& Out) const
     const TCellGraphic& g = *FCellGraphic;
     const std::string prefix = kCellGraphic;
     BeginRecord(Out, "TGridGraphicIO");
-    WriteIdent(Out, prefix + "CellType", CellTypeNames(), g.CellType);
-    WriteIdent(Out, prefix + "CellVAlign", CellVAlignNames(), g.CellVAlign);
-    WriteIdent(Out, prefix + "CellHAlign", CellHAlignNames(), g.CellHAlign);
-    WriteInteger(Out, prefix + "CellIndex", g.CellIndex);
-    WriteBoolean(Out, prefix + "CellTransparent", g.CellTransparent);
-    WriteBoolean(Out, prefix + "CellCreated", g.CellCreated);
-    WriteBoolean(Out, prefix + "CellBoolean", g.CellBoolean);
-    WriteIdent(Out, prefix + "CellCheckBoxState", CheckBoxStateNames(), g.CellCheckBoxState);
-    WriteInteger(Out, prefix + "CellAngle", g.CellAngle);
+    PutIdentProperty(Out, prefix + "CellType", CellTypeNames(), g.CellType);
+    PutIdentProperty(Out, prefix + "CellVAlign", CellVAlignNames(), g.CellVAlign);
+    PutIdentProperty(Out, prefix + "CellHAlign", CellHAlignNames(), g.CellHAlign);
+    PutIntegerProperty(Out, prefix + "CellIndex", g.CellIndex);
+    PutBooleanProperty(Out, prefix + "CellTransparent", g.CellTransparent);
+    PutBooleanProperty(Out, prefix + "CellCreated", g.CellCreated);
+    PutBooleanProperty(Out, prefix + "CellBoolean", g.CellBoolean);
+    PutIdentProperty(Out, prefix + "CellCheckBoxState", CheckBoxStateNames(), g.CellCheckBoxState);
+    PutIntegerProperty(Out, prefix + "CellAngle", g.CellAngle);
     if (g.CellValue != 0) {
-        WriteProperty(Out, prefix + "CellValue");
+        PutPropertyName(Out, prefix + "CellValue");
         Out.Extended(g.CellValue);
     }
-    WriteInteger(Out, prefix + "CellErrFrom", g.CellErrFrom);
-    WriteInteger(Out, prefix + "CellErrLen", g.CellErrLen);
-    WriteText(Out, prefix + "CellText", g.CellText);
+    PutIntegerProperty(Out, prefix + "CellErrFrom", g.CellErrFrom);
+    PutIntegerProperty(Out, prefix + "CellErrLen", g.CellErrLen);
+    PutTextProperty(Out, prefix + "CellText", g.CellText);
     EndRecord(Out);
 }
 
@@ -305,7 +305,7 @@ void TGridSLIO::Write(TComponentWriter& Out) const
 {
     BeginRecord(Out, "TGridSLIO");
     if (!Strings.empty()) {
-        WriteProperty(Out, "Strings.Strings");
+        PutPropertyName(Out, "Strings.Strings");
         Out.Byte(vaList);
         for (const std::string& item : Strings)
             Out.Text(item);
@@ -327,7 +327,7 @@ void TGridSLIO::Read(TComponentReader& In)
 void TGridFilePicIO::Write(TComponentWriter& Out) const
 {
     BeginRecord(Out, "TGridFilePicIO");
-    WriteText(Out, "Picture.Filename", Filename);
+    PutTextProperty(Out, "Picture.Filename", Filename);
     EndRecord(Out);
 }
 
@@ -345,7 +345,7 @@ void TGridGraphicDataIO::Write(TComponentWriter& Out) const
 {
     BeginRecord(Out, ClassName);
     if (!Data.empty()) {
-        WriteProperty(Out, Path);
+        PutPropertyName(Out, Path);
         Out.Binary(Data);
     }
     EndRecord(Out);

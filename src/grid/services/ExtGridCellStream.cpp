@@ -113,7 +113,7 @@ std::optional<std::string> ReadSizedBlock(const std::string& Data, size_t Offset
 }
 
 // The stored form of a cell's bitmap or picture: bitmaps as BMP files, a picture with the
-// class name of its graphic first. Icons are not kept.
+// class name of its graphic first, icons as ICO files.
 std::string StoredGraphic(const TCellGraphic& Graphic)
 {
     if (Graphic.CellType == ctPicture) {
@@ -122,7 +122,10 @@ std::string StoredGraphic(const TCellGraphic& Graphic)
         if (!bitmap || bitmap->Empty()) return {};
         return std::string("\x07TBitmap") + SizedBlock(bitmap->SaveToBytes());
     }
-    if (Graphic.CellType == ctIcon) return {};
+    if (Graphic.CellType == ctIcon) {
+        const auto* icon = dynamic_cast<const TBitmap*>(Graphic.CellIcon);
+        return icon && !icon->Empty() ? icon->SaveToBytes(TBitmap::ffIco) : std::string();
+    }
     const auto* bitmap = dynamic_cast<const TBitmap*>(Graphic.CellBitmap);
     return bitmap && !bitmap->Empty() ? SizedBlock(bitmap->SaveToBytes()) : std::string();
 }
@@ -142,7 +145,8 @@ std::unique_ptr<TBitmap> BitmapFromBlock(const std::optional<std::string>& Block
 // A new object for the cell from its stored form, or nullptr when it cannot be rebuilt.
 TObject* GraphicFromStored(TCellType Type, const std::string& Data)
 {
-    if (Type == ctIcon || Data.empty()) return nullptr;
+    if (Data.empty()) return nullptr;
+    if (Type == ctIcon) return BitmapFromBlock(Data).release();
     if (Type != ctPicture) return BitmapFromBlock(ReadSizedBlock(Data, 0)).release();
     const size_t nameLength = static_cast<uint8_t>(Data[0]);
     const std::string className = Data.substr(1, nameLength);
@@ -239,8 +243,9 @@ void ReadCellPayload(TCellType Type, TComponentReader& In, TCellGraphic* Target,
         TGridGraphicDataIO data = GraphicDataRecord(Type);
         data.Read(In);
         if (!Target) return;
-        Target->CellBitmap = GraphicFromStored(Type, data.Data);
-        Target->CellCreated = Target->CellBitmap != nullptr;
+        TObject*& slot = Type == ctIcon ? Target->CellIcon : Target->CellBitmap;
+        slot = GraphicFromStored(Type, data.Data);
+        Target->CellCreated = slot != nullptr;
         return;
     }
     default:
@@ -426,6 +431,6 @@ void TExtStringGrid::ReadBinRecords(TPoint Point, TMemoryStream& Stream, bool Wh
         }
         ReadCellPayload(read.CellType, in, graphic, cell);
         // A picture this grid cannot rebuild leaves the cell without a graphic.
-        if (graphic && IsGraphicDataKind(read.CellType) && !graphic->CellBitmap) RemoveCellGraphic(cell.X, cell.Y);
+        if (graphic && IsGraphicDataKind(read.CellType) && !graphic->CellCreated) RemoveCellGraphic(cell.X, cell.Y);
     }
 }

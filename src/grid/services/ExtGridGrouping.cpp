@@ -48,13 +48,24 @@ void TExtStringGrid::ColorGroupRow(int ARow, TColor Color, TColor ColorTo, TColo
     if (TextColor != clNone) SetRowFontColor(ARow, TextColor);
 }
 
+// One cell from column 1 to the last column, in the colours of its kind of row.
+void TExtStringGrid::MergeGroupRow(int ARow, TColor Color, TColor ColorTo, TColor TextColor)
+{
+    if (ColCount() < 2) return;
+    MergeCells(1, ARow, ColCount() - 1, 1);
+    if (Color != clNone) SetColors(1, ARow, Color);
+    if (ColorTo != clNone) SetColorsTo(1, ARow, ColorTo);
+    if (TextColor != clNone) SetFontColors(1, ARow, TextColor);
+}
+
 int TExtStringGrid::CloseGroup(int Header, int End)
 {
     AddNode(Header, End - Header);
     if (!Grouping()->Summary) return End;
     InsertRows(End, 1);
     MarkSummaryRow(End);
-    ColorGroupRow(End, Grouping()->SummaryColor, Grouping()->SummaryColorTo, Grouping()->SummaryTextColor);
+    if (!Grouping()->MergeSummary)
+        ColorGroupRow(End, Grouping()->SummaryColor, Grouping()->SummaryColorTo, Grouping()->SummaryTextColor);
     return End + 1;
 }
 
@@ -88,6 +99,13 @@ void TExtStringGrid::Group(int ColIndex)
     }
     if (header != -1) CloseGroup(header, RowCount() - FixedFooters);
     RemoveCols(ColIndex, 1);
+    const TGrouping& look = *Grouping();
+    for (int r = FixedRows(); r < RowCount(); ++r) {
+        if (look.MergeHeader && IsNode(r))
+            MergeGroupRow(r, look.HeaderColor, look.HeaderColorTo, look.HeaderTextColor);
+        else if (look.MergeSummary && look.Summary && IsSummary(r))
+            MergeGroupRow(r, look.SummaryColor, look.SummaryColorTo, look.SummaryTextColor);
+    }
     if (CellNode()->ExpandOne) ExpandNode(RealRowIndex(FixedRows()));
     if (Col() >= ColCount()) SetCol(FixedCols());
     SetRow(FixedRows());
@@ -103,6 +121,9 @@ void TExtStringGrid::UnGroup()
     {
         const TGroupingFlag grouping(FIsGrouping);
         const int groupCol = GroupColumn;
+        // Merged header and summary cells are split before a column comes in between.
+        for (int r = FixedRows(); r < RowCount(); ++r)
+            if ((IsNode(r) || IsSummary(r)) && ColCount() > 1 && !IsMergedNonBaseCell(1, r)) SplitCells(1, r);
         InsertCols(groupCol, 1);
         SetColWidths(groupCol, FGroupWidth);
         if (FixedRows() > 0) SetCells(groupCol, 0, FGroupCaption);
@@ -125,6 +146,61 @@ void TExtStringGrid::UnGroup()
     GroupColumn = -1;
     CellNode()->ExpandOne = expandOne;
     Invalidate();
+}
+
+// The nodes that Group makes keep -1 as their column; a subgroup's node its own column.
+void TExtStringGrid::SubGroup(int ColIndex)
+{
+    if (ColIndex < FixedCols() || ColIndex >= ColCount()) return;
+    const TGridUpdateScope update(*this);
+    ExpandAll();
+    const int valueCol = std::min(ColIndex + 1, ColCount() - 1);
+    const TGrouping& look = *Grouping();
+    for (int header = FixedRows(); header < RowCount() - FixedFooters; ++header) {
+        if (!IsNode(header) || NodeGraphic(header)->CellVar != -1) continue;
+        int end = header + GetNodeSpan(header);
+        for (int r = header + 1; r < end;) {
+            const std::string value = Cells(ColIndex, r);
+            int runEnd = r;
+            while (runEnd < end && Cells(ColIndex, runEnd) == value)
+                ++runEnd;
+            InsertChildRow(RealRowIndex(r), 0);
+            ++end;
+            ++runEnd;
+            SetCells(valueCol, r, value);
+            AddNode(RealRowIndex(r), runEnd - r);
+            NodeGraphic(r)->CellVar = ColIndex;
+            if (look.MergeHeader)
+                MergeGroupRow(r, look.HeaderColor, look.HeaderColorTo, look.HeaderTextColor);
+            else
+                ColorGroupRow(r, look.HeaderColor, look.HeaderColorTo, look.HeaderTextColor);
+            for (int k = r + 1; k < runEnd; ++k)
+                SetCells(ColIndex, k, "");
+            r = runEnd;
+        }
+        header = end - 1;
+    }
+    SetRow(FixedRows());
+}
+
+void TExtStringGrid::SubUnGroup(int ColIndex)
+{
+    if (ColIndex < FixedCols() || ColIndex >= ColCount()) return;
+    const TGridUpdateScope update(*this);
+    ExpandAll();
+    const int valueCol = std::min(ColIndex + 1, ColCount() - 1);
+    std::string value;
+    for (int r = FixedRows(); r < RowCount() - FixedFooters;) {
+        if (IsNode(r) && NodeGraphic(r)->CellVar == ColIndex) {
+            value = Cells(valueCol, r);
+            if (!IsMergedNonBaseCell(1, r)) SplitCells(1, r);
+            RemoveNode(RealRowIndex(r));
+            RemoveChildRow(RealRowIndex(r));
+            continue;
+        }
+        if (!IsNode(r) && !IsSummary(r)) SetCells(ColIndex, r, value);
+        ++r;
+    }
 }
 
 void TExtStringGrid::SetGroupColumn(int Value)

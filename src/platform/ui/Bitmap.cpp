@@ -138,13 +138,13 @@ bool TBitmap::LoadImageBytes(const std::string& bytes)
     return true;
 }
 
-std::string TBitmap::SaveToBytes() const
+std::string TBitmap::SaveToBytes(TFileFormat Format) const
 {
     ReleaseCanvas();
     QByteArray bytes;
     QBuffer buffer(&bytes);
     buffer.open(QIODevice::WriteOnly);
-    if (!image_->image.save(&buffer, "BMP")) return {};
+    if (!image_->image.save(&buffer, Format == ffIco ? "ICO" : "BMP")) return {};
     return bytes.toStdString();
 }
 

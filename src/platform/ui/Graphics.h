@@ -226,8 +226,9 @@ public:
     void SaveToFile(const std::string& path) const override;  // BMP
     // The bytes of a BMP, PNG or JPEG file; raises EInvalidGraphic.
     void LoadFromBytes(const std::string& bytes);
-    // The bytes of a BMP file; empty for an empty bitmap.
-    std::string SaveToBytes() const;
+    // The bytes of a BMP (or ICO) file; empty for an empty bitmap.
+    enum TFileFormat { ffBmp, ffIco };
+    std::string SaveToBytes(TFileFormat Format = ffBmp) const;
 
     struct TQtImage;
     TQtImage& Qt() const;  // platform use

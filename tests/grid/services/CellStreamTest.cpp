@@ -289,7 +289,7 @@ TEST_F(CellStreamTest, MutatedStreamsNeverCrash)
 
 TEST_F(CellStreamTest, BitmapsAndPicturesTravelAsBmpFiles)
 {
-    grid->SetColCount(3);
+    grid->SetColCount(4);
     grid->SetRowCount(1);
     auto* bitmap = new TBitmap(3, 2);
     bitmap->Canvas()->SetPixels(1, 1, clRed);
@@ -309,6 +309,10 @@ TEST_F(CellStreamTest, BitmapsAndPicturesTravelAsBmpFiles)
     borrowed->CellType = ctBitmap;
     borrowed->CellBitmap = &application;
     grid->SetCells(2, 0, "text");
+    TCellGraphic* icon = grid->CreateCellGraphic(3, 0);
+    icon->CellType = ctIcon;
+    icon->CellIcon = new TBitmap(16, 16);
+    icon->CellCreated = true;
 
     const std::string bytes = Saved();
     const std::string data = Short("Bitmap.Data") + Bytes({10});
@@ -337,4 +341,9 @@ TEST_F(CellStreamTest, BitmapsAndPicturesTravelAsBmpFiles)
     EXPECT_EQ(other->Cells(2, 0), "text");
     EXPECT_NE(other->FindCellProperties(2, 0), nullptr);
     EXPECT_EQ(other->GetCellGraphic(2, 0), nullptr);
+    const TCellGraphic* readIcon = other->GetCellGraphic(3, 0);
+    ASSERT_NE(readIcon, nullptr);
+    const auto* iconCopy = dynamic_cast<TBitmap*>(readIcon->CellIcon);
+    ASSERT_NE(iconCopy, nullptr);
+    EXPECT_EQ(iconCopy->Width(), 16);
 }

@@ -174,3 +174,58 @@ TEST_F(SelectedTextTest, RectangleRowsAndFixedCells)
     EXPECT_TRUE(grid->IsSelected(1, 5));
     EXPECT_FALSE(grid->IsSelected(1, 4));
 }
+
+TEST_F(GroupRowsTest, MergedHeadersAndSummariesSplitAgain)
+{
+    FillBAB();
+    grid->Grouping()->MergeHeader = true;
+    grid->Grouping()->MergeSummary = true;
+    grid->Grouping()->Summary = true;
+    grid->Grouping()->HeaderColor = clYellow;
+    grid->Group(2);
+    EXPECT_TRUE(grid->IsBaseCell(1, 1));
+    EXPECT_TRUE(grid->IsMergedNonBaseCell(2, 1));
+    EXPECT_EQ(grid->Colors(1, 1), clYellow);
+    EXPECT_TRUE(grid->IsMergedNonBaseCell(2, 3)) << "the summary row is one cell too";
+    EXPECT_FALSE(grid->IsMergedNonBaseCell(2, 2));
+
+    grid->UnGroup();
+    EXPECT_EQ(grid->RowCount(), 4);
+    for (int r = 0; r < grid->RowCount(); ++r)
+        for (int c = 0; c < grid->ColCount(); ++c)
+            EXPECT_FALSE(grid->IsMergedNonBaseCell(c, r)) << c << "," << r;
+    EXPECT_EQ(Column(2), (Texts{"A", "B", "B"}));
+    EXPECT_EQ(Column(3), (Texts{"5", "10", "7"}));
+}
+
+TEST_F(GroupRowsTest, SubGroupsSplitEachGroupAndComeBack)
+{
+    FillBAB();
+    grid->SetCells(3, 3, "10");
+    grid->SetRowCount(5);
+    grid->SetCells(1, 4, "4");
+    grid->SetCells(2, 4, "B");
+    grid->SetCells(3, 4, "7");
+    grid->Group(2);
+    // Column 2 now holds the amounts: group A has 5, group B 10, 10, 7.
+    EXPECT_EQ(Column(2), (Texts{"", "5", "", "10", "10", "7"}));
+    grid->SubGroup(2);
+    ASSERT_TRUE(grid->IsNode(2)) << "the subgroup of A";
+    EXPECT_EQ(grid->GetNodeSpan(1), 3);
+    ASSERT_TRUE(grid->IsNode(4)) << "group B";
+    EXPECT_EQ(grid->GetNodeSpan(4), 6) << "its three rows and two subheaders";
+    ASSERT_TRUE(grid->IsNode(5));
+    EXPECT_EQ(grid->GetNodeSpan(5), 3);
+    // The subheaders hold the values (in the last column, as there is none after it); the
+    // data rows no longer do.
+    EXPECT_EQ(Column(2), (Texts{"", "5", "", "", "10", "", "", "7", ""}));
+
+    grid->SubUnGroup(2);
+    EXPECT_EQ(grid->GetNodeSpan(3), 4);
+    EXPECT_FALSE(grid->IsNode(4));
+    EXPECT_EQ(Column(2), (Texts{"", "5", "", "10", "10", "7"}));
+    grid->UnGroup();
+    EXPECT_EQ(grid->RowCount(), 5);
+    EXPECT_EQ(Column(2), (Texts{"A", "B", "B", "B"}));
+    EXPECT_EQ(Column(3), (Texts{"5", "10", "10", "7"}));
+}
