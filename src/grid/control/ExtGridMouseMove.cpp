@@ -43,6 +43,7 @@ void TExtStringGrid::MouseMove(TShiftState Shift, int X, int Y)
     HoverFixedCell(ACol, ARow);
     const bool scrolledUp = HeaderDragSelect(ACol, ARow, Y);
     TrackFixedBorders(ACol, ARow, X, Y);
+    if (!designing && StartCellDrag(ACol, ARow, X, Y)) return;
     if (!designing) {
         MoveFeedback(ACol, ARow, X, Y);
         UpdateSelectMode(ACol, ARow, X, Y, scrolledUp);

@@ -1386,6 +1386,18 @@ public:
     // Releases and header-click sorting (ExtGridMouseRelease.cpp, ExtGridHeaderSort.cpp).
     TCanSortEvent OnCanSort;
     TClickSortEvent OnClickSort;
+    // Dragging cells out of the grid (ExtGridDragSource.cpp), with DragDropSettings.OleDropSource:
+    // a press in the selection followed by a move of more than 3 pixels drags the selected
+    // cells, or from a fixed row with OleColumnDragDrop the column. The column is real.
+    using TOleDragEvent =
+        std::function<void(TObject* Sender, int ARow, int ACol, const std::string& Data, bool& Allow)>;
+    using TOleDragStartEvent = std::function<void(TObject* Sender, int ARow, int ACol)>;
+    using TOleDragStopEvent = std::function<void(TObject* Sender, int OLEEffect)>;
+    TOleDragEvent OnOleDrag;
+    TOleDragStartEvent OnOleDragStart;
+    TOleDragStopEvent OnOleDragStop;
+    // The selected cells as text: a tab between the columns, CR LF between the rows.
+    std::string SelectedText();
     // The selection's resize handle (ExtGridSelectionResize.cpp): with SelectionResizer and
     // SelectionRectangle a drag from the handle resizes the selection; the release tells the
     // selection before and after.
@@ -1436,6 +1448,13 @@ private:
     // The base grid's own press, with the current-cell editing steps around it.
     void LibraryPress(TMouseButton Button, TShiftState Shift, int X, int Y);
     bool PressFixedSizing(int X, int Y);
+    // A press in a drag source's selection; the drag starts on the move (StartCellDrag), or
+    // the release selects the pressed cell (ReleaseDragSourcePress).
+    bool PressDragSource(TShiftState Shift, int ACol, int ARow, int ClickedCol, int ClickedRow, int X, int Y);
+    bool StartCellDrag(int ACol, int ARow, int X, int Y);
+    void RunCellDrag(int ACol, int ARow);
+    void ReleaseDragSourcePress(TShiftState Shift, int ACol, int ARow, int X, int Y);
+    bool FSelectionClick = false;
     // A press on the selection's resize handle starts resizing it.
     bool PressSelectionResizer(TShiftState Shift, int X, int Y);
     void EndSelectionResize();

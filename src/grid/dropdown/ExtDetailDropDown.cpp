@@ -7,13 +7,11 @@
 #include "grid/dropdown/DropDownForm.h"
 #include "grid/dropdown/TextCompletion.h"
 #include "grid/foundation/markup/HtmlDraw.h"
-#include "platform/rtl/Utf8.h"
+#include "platform/rtl/SysUtils.h"
 #include "platform/ui/ImgList.h"
 
 namespace {
 constexpr int kSystemBorderWidth = 1;
-
-int Length32(const std::string& Text) { return static_cast<int>(utf8::Decode(Text).size()); }
 } // namespace
 
 TDetailItem::TDetailItem(TCollection* Collection) : TCollectionItem(Collection), FImage(std::make_unique<TPicture>()) {}
@@ -174,7 +172,7 @@ void TExtDetailDropDown::Change()
     SetEditText(Done.Text);
     FWorkMode = true;
     SetSelStart(Done.TypedLength);
-    SetSelLength(Length32(Done.Text) - Done.TypedLength);
+    SetSelLength(Length(Done.Text) - Done.TypedLength);
     if (Done.Index < 0) return;
     FItemIndex = Done.Index;
     FItemChange = true;

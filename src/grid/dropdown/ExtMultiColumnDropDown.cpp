@@ -16,7 +16,6 @@ constexpr int kPageStep = 10;
 
 std::string Folded(const std::string& Text, bool Keep) { return Keep ? Text : AnsiUpperCase(Text); }
 
-int Length32(const std::string& Text) { return static_cast<int>(utf8::Decode(Text).size()); }
 
 struct TListStyle {
     TSuiteStyle Style;
@@ -349,7 +348,7 @@ void TExtMultiColumnDropDown::KeyUp(Word& key, TShiftState shift)
     // The completed item's own spelling, with the completed part still selected.
     SetItemIndex(FItemIdx);
     SetSelStart(FItemSel);
-    SetSelLength(Length32(Text()) - FItemSel);
+    SetSelLength(Length(Text()) - FItemSel);
     FItemChange = false;
 }
 
@@ -401,7 +400,7 @@ int TExtMultiColumnDropDown::IncrementalLookup(char32_t Ch)
             if (!Entry.empty()) Entry.pop_back();
             FLookupEntry = utf8::Encode(Entry);
             SetEditText(FLookupEntry);
-            SetSelStart(Length32(FLookupEntry));
+            SetSelStart(Length(FLookupEntry));
         } else {
             std::u32string Shown = utf8::Decode(ShownText());
             Shown.erase(SelStart(), SelLength());
@@ -422,8 +421,8 @@ int TExtMultiColumnDropDown::IncrementalLookup(char32_t Ch)
     }
     FItemIndex = Index;
     SetEditText(Found);
-    SetSelStart(Length32(FLookupEntry));
-    SetSelLength(Length32(Found) - Length32(FLookupEntry));
+    SetSelStart(Length(FLookupEntry));
+    SetSelLength(Length(Found) - Length(FLookupEntry));
     return Index;
 }
 
@@ -445,7 +444,7 @@ void TExtMultiColumnDropDown::Complete()
     SetEditText(Done.Text);
     FWorkMode = true;
     SetSelStart(Done.TypedLength);
-    SetSelLength(Length32(Done.Text) - Done.TypedLength);
+    SetSelLength(Length(Done.Text) - Done.TypedLength);
     if (Done.Index < 0) return;
     FItemIndex = FItemIdx = Done.Index;
     FItemSel = Done.TypedLength;

@@ -41,7 +41,6 @@ int Find(const std::u32string& Text, char32_t Ch)
     const size_t At = Text.find(Ch);
     return At == std::u32string::npos ? -1 : static_cast<int>(At);
 }
-int Length32(const std::string& Text) { return static_cast<int>(utf8::Decode(Text).size()); }
 bool SelectionHas(const TEditState& State, char32_t Ch)
 {
     const std::u32string Text = utf8::Decode(State.Text);
@@ -161,7 +160,7 @@ TEditState TTypedInput::FormatMoney(const TEditState& State) const
     if (Value.empty()) return State;
     const std::string Money = MoneyText(Value);
     const int FromEnd = std::max(Parts.ValueEnd - State.SelStart, 0);
-    const int Caret = Parts.ValueStart + std::max(Length32(Money) - FromEnd, 0);
+    const int Caret = Parts.ValueStart + std::max(Length(Money) - FromEnd, 0);
     return {Shown(Money), Caret, 0};
 }
 
@@ -415,7 +414,7 @@ TInputResult TTypedInput::Paste(const TEditState& State, const std::string& Clip
         return Refused(State);
     }
     TEditState After{Shown(NewValue), Parts.ValueStart + Start, 0};
-    const int NewLength = Length32(NewValue);
+    const int NewLength = Length(NewValue);
     if (EditType == etMoney && NewLength > 3) After.SelLength = NewLength;
     else if (Count > 0) After.SelLength = std::min(static_cast<int>(Clip.size()), NewLength - Start);
     else After.SelStart = Parts.ValueStart + std::min(Start + static_cast<int>(Clip.size()), NewLength);

@@ -8,6 +8,8 @@
 #include "GridOnForm.h"
 #include "grid/control/BalloonWindow.h"
 #include "grid/control/settings/BalloonSettings.h"
+#include "grid/control/settings/DragDropSettings.h"
+#include "grid/foundation/dragdrop/EnumFormats.h"
 #include "grid/control/settings/SortSettings.h"
 #include "grid/foundation/model/MouseActions.h"
 #include "platform/os/Shell.h"
@@ -348,6 +350,83 @@ TEST_F(ExtGridMouseTest, ABalloonWaitsItsInitialDelayGoesAfterItsAutoHideDelayAn
 
     grid->Perform(CM_MOUSELEAVE);
     EXPECT_FALSE(balloon->Visible());
+}
+
+// The 2 x 2 selection (1, 1) to (2, 2) holding "a", "b", "c", "d", in a grid that drags
+// its cells; the drag loop drops at once with the effect given.
+class ExtGridDragSourceTest : public ExtGridMouseTest {
+protected:
+    void SetUp() override
+    {
+        ExtGridMouseTest::SetUp();
+        grid->DragDropSettings()->OleDropSource = true;
+        grid->SetOptions(grid->Options() + TGridOptions{goRangeSelect});
+        grid->SetCells(1, 1, "a");
+        grid->SetCells(2, 1, "b");
+        grid->SetCells(1, 2, "c");
+        grid->SetCells(2, 2, "d");
+        grid->SetSelection({1, 1, 2, 2});
+        grid->OnOleDragStart = [this](TObject*, int ARow, int ACol) { starts.push_back({ARow, ACol}); };
+        grid->OnOleDragStop = [this](TObject*, int Effect) { stops.push_back(Effect); };
+        previous = SetDragLoop([this](IDataObject& data, IDropSource& source, DWORD, DWORD& effect) {
+            dragged.push_back(TEnumFormats(&data).Text());
+            source.GiveFeedback(dropEffect);
+            effect = dropEffect;
+            return DRAGDROP_S_DROP;
+        });
+    }
+    void TearDown() override
+    {
+        SetDragLoop(previous);
+        ExtGridMouseTest::TearDown();
+    }
+
+    TDragLoop previous;
+    DWORD dropEffect = DROPEFFECT_MOVE;
+    std::vector<std::string> dragged;
+    std::vector<std::pair<int, int>> starts;
+    std::vector<int> stops;
+};
+
+TEST_F(ExtGridDragSourceTest, FourPixelsOfTravelDragTheSelectionAndAMoveEmptiesIt)
+{
+    const TPoint from = Centre(1, 1);
+    Drag(from, {{from.X + 3, from.Y}});
+    EXPECT_TRUE(dragged.empty());
+    EXPECT_EQ(grid->Selection(), (TGridRect{1, 1, 1, 1})) << "a press without a drag selects its cell";
+    EXPECT_EQ(clicked, (std::vector<std::pair<int, int>>{{1, 1}}));
+
+    grid->SetSelection({1, 1, 2, 2});
+    Drag(from, {{from.X, from.Y + 4}});
+    EXPECT_EQ(dragged, std::vector<std::string>{"a\tb\r\nc\td"});
+    EXPECT_EQ(starts, (std::vector<std::pair<int, int>>{{1, 1}}));
+    EXPECT_EQ(stops, std::vector<int>{DROPEFFECT_MOVE});
+    for (TPoint cell : {TPoint{1, 1}, TPoint{2, 1}, TPoint{1, 2}, TPoint{2, 2}})
+        EXPECT_EQ(grid->Cells(cell.X, cell.Y), "") << cell.X << "," << cell.Y;
+}
+
+TEST_F(ExtGridDragSourceTest, ACopyOrARefusedDragLeavesTheCells)
+{
+    const TPoint from = Centre(2, 2);
+    dropEffect = DROPEFFECT_COPY;
+    Drag(from, {{from.X + 6, from.Y}});
+    EXPECT_EQ(stops, std::vector<int>{DROPEFFECT_COPY});
+    grid->SetSelection({1, 1, 2, 2});
+    dropEffect = DROPEFFECT_MOVE;
+    grid->DragDropSettings()->OleCopyAlways = true;
+    Drag(from, {{from.X + 6, from.Y}});
+    EXPECT_EQ(grid->Cells(2, 2), "d");
+
+    grid->SetSelection({1, 1, 2, 2});
+    dragged.clear();
+    grid->OnOleDrag = [](TObject*, int, int, const std::string& Data, bool& Allow) {
+        EXPECT_EQ(Data, "d");
+        Allow = false;
+    };
+    Drag(from, {{from.X + 6, from.Y}});
+    EXPECT_TRUE(dragged.empty());
+    EXPECT_EQ(grid->Cells(2, 2), "d");
+    EXPECT_EQ(starts.size(), 2u);
 }
 
 TEST_F(ExtGridMouseTest, TheSelectionsHandleStretchesItAndTheReleaseReportsBothSelections)
