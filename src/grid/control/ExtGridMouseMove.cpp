@@ -6,6 +6,7 @@
 #include "grid/control/settings/FloatingFooter.h"
 #include "grid/foundation/model/MouseActions.h"
 #include "grid/foundation/model/Navigation.h"
+#include "grid/foundation/text/CellText.h"
 #include "platform/ui/Forms.h"
 #include "platform/ui/Hints.h"
 
@@ -264,6 +265,19 @@ void TExtStringGrid::HideSizingHint()
     if (FSizingHint && FSizingHint->Visible()) FSizingHint->Hide();
 }
 
+void TExtStringGrid::LargeTextHint(int ACol, int ARow, const TRect& R, std::string& HintStr, TPoint& Pos)
+{
+    // The text is measured at full length, not cut with an ellipsis.
+    const bool ellipsis = EnhTextSize;
+    EnhTextSize = false;
+    const TSize size = GetCellTextSize(ACol, ARow, false, false);
+    EnhTextSize = ellipsis;
+    if (size.cx <= R.Width() && size.cy <= R.Height()) return;
+    if (HintShowLargeTextPos == hpCell) Pos = {R.Left, R.Top};
+    const std::string text = GridCells(ACol, ARow);
+    HintStr = GetTextType(text, EnableHTML) != ttMarkup || HTMLHint ? text : StrippedCells(ACol, ARow);
+}
+
 void TExtStringGrid::CMMouseLeave(TMessage& Message)
 {
     TBaseGrid::CMMouseLeave(Message);
@@ -293,8 +307,7 @@ void TExtStringGrid::PrepareCellHint(std::string& HintStr, THintInfo& HintInfo)
     FLastHintPos = {ACol, ARow};
     const TRect rect = CellRect(ACol, ARow);
     const int col = RealColIndex(ACol);
-    // A comment shows at the cell's top-right corner. Link titles and texts too long for
-    // their cell give no hint of their own.
+    // A comment shows at the cell's top-right corner. Link titles give no hint of their own.
     std::string comment;
     TPoint pos{HintInfo.CursorPos.X, rect.Bottom + kHintBelowCell};
     if (IsComment(col, ARow, comment)) {
@@ -307,6 +320,7 @@ void TExtStringGrid::PrepareCellHint(std::string& HintStr, THintInfo& HintInfo)
         pos.Y = rect.Top;
         HintStr = HTMLHint ? GridCells(col, ARow) : StrippedCells(col, ARow);
     }
+    if (HintShowLargeText) LargeTextHint(col, ARow, rect, HintStr, pos);
     const bool footerRow = FloatingFooter()->Visible() && ARow == RowCount() - 1;
     std::string wide;
     if (!footerRow) GetCellHint(col, ARow, HintStr, wide);

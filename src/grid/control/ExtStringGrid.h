@@ -1413,6 +1413,8 @@ public:
     bool HintShowCells = false;
     bool HintShowSizing = false;
     bool HTMLHint = false;
+    // A text too big for its cell shows whole in the hint, over the cell with hpCell.
+    bool HintShowLargeText = false;
 
     // Fills the hint of the cell under HintInfo.CursorPos: below the cell at the pointer's x.
     void PrepareCellHint(std::string& HintStr, THintInfo& HintInfo);
@@ -1502,6 +1504,8 @@ private:
     void SizingFeedback(int X, int Y);
     void ShowSizingHint(const std::string& Text, TPoint At);
     void HideSizingHint();
+    // The hint of a cell's text that does not fit into the cell's rectangle R.
+    void LargeTextHint(int ACol, int ARow, const TRect& R, std::string& HintStr, TPoint& Pos);
     bool IsOnSizingEdge(int X, int Y);
     // The fixed column (row) whose right (bottom) border lies less than 3 pixels from Pos; -1 none.
     int FixedBorderAt(bool Cols, int Pos) const;

@@ -483,6 +483,36 @@ TEST_F(ExtGridMouseTest, UnsetBalloonDelaysFollowTheApplicationsHintPauses)
     EXPECT_EQ(grid->BalloonAutoHideDelay(), 900);
 }
 
+TEST_F(ExtGridMouseTest, ATextTooBigForItsCellShowsWholeInItsHint)
+{
+    grid->HintShowLargeText = true;
+    grid->SetCells(1, 2, "a text far too long for a column of a hundred pixels");
+    grid->SetCells(1, 3, "<B>bold</B> and a text far too long for a column of a hundred pixels");
+    grid->SetCells(1, 4, "short");
+    const TRect r = grid->CellRect(1, 2);
+    const auto hintAt = [&](int ARow, std::string& Text) {
+        THintInfo info;
+        info.CursorPos = {r.Left + 10, grid->CellRect(1, ARow).Top + 5};
+        Text.clear();
+        grid->PrepareCellHint(Text, info);
+        return grid->ScreenToClient(info.HintPos);
+    };
+    std::string text;
+    EXPECT_EQ(hintAt(2, text), (TPoint{r.Left, r.Top}));
+    EXPECT_EQ(text, "a text far too long for a column of a hundred pixels");
+    hintAt(3, text);
+    EXPECT_EQ(text, "bold and a text far too long for a column of a hundred pixels");
+    grid->HTMLHint = true;
+    hintAt(3, text);
+    EXPECT_EQ(text, grid->Cells(1, 3));
+    EXPECT_EQ(hintAt(4, text), (TPoint{r.Left + 10, grid->CellRect(1, 4).Bottom + 6}));
+    EXPECT_EQ(text, "");
+
+    grid->HintShowLargeTextPos = hpCursor;
+    EXPECT_EQ(hintAt(2, text), (TPoint{r.Left + 10, r.Bottom + 6}));
+    EXPECT_EQ(text, grid->Cells(1, 2));
+}
+
 TEST_F(ExtGridMouseTest, AHoveredHeaderIsRepaintedWhenThePointerComesAndGoes)
 {
     grid->SetHoverFixedCells(hfAll);
