@@ -42,6 +42,7 @@ void TExtStringGrid::MouseMove(TShiftState Shift, int X, int Y)
         if (old >= 0 && old < RowCount()) RepaintRow(old);
     }
     HoverFixedCell(ACol, ARow);
+    if (!designing) HoverCellButton(ACol, ARow, X, Y);
     const bool scrolledUp = HeaderDragSelect(ACol, ARow, Y);
     TrackFixedBorders(ACol, ARow, X, Y);
     if (!designing && StartCellDrag(ACol, ARow, X, Y)) return;
@@ -85,6 +86,21 @@ void TExtStringGrid::HoverFixedCell(int ACol, int ARow)
     };
     repaintIfFixed(old);
     repaintIfFixed(FHoverFixed);
+}
+
+void TExtStringGrid::HoverCellButton(int ACol, int ARow, int X, int Y)
+{
+    const bool onButton = ACol >= 0 && ARow >= 0 && OnCellButton(ACol, ARow, {X, Y});
+    SetHoverButton(onButton ? TPoint{ACol, ARow} : TPoint{-1, -1});
+}
+
+void TExtStringGrid::SetHoverButton(TPoint Cell)
+{
+    if (Cell == FHoverButton) return;
+    const TPoint old = FHoverButton;
+    FHoverButton = Cell;
+    if (old.X >= 0 && old.Y >= 0) RepaintCell(old.X, old.Y);
+    if (Cell.X >= 0 && Cell.Y >= 0) RepaintCell(Cell.X, Cell.Y);
 }
 
 // A drag that started on a row (column) header selects whole rows (columns) up to the
@@ -282,6 +298,7 @@ void TExtStringGrid::CMMouseLeave(TMessage& Message)
 {
     TBaseGrid::CMMouseLeave(Message);
     PopBalloon();
+    SetHoverButton({-1, -1});
     SetMouseSelectMode(msNormal, Cursor());
     FSizeFixed = FSizeFixedR = false;
     if (!FNoMouseLeave && HoverFixedCells() != hfNone && (FHoverFixed.X != -1 || FHoverFixed.Y != -1)) {

@@ -1496,6 +1496,10 @@ private:
     int SortRowCount() const { return RowCount() - FixedFooters - FixedRows(); }
 
     void HoverFixedCell(int ACol, int ARow);
+    // The in-cell or expand button under the pointer is drawn hot.
+    void HoverCellButton(int ACol, int ARow, int X, int Y);
+    void SetHoverButton(TPoint Cell);
+    TPoint FHoverButton{-1, -1};
     // True when it scrolled up: the drag then stays a row drag over the header row.
     bool HeaderDragSelect(int ACol, int ARow, int Y);
     void TrackFixedBorders(int ACol, int ARow, int X, int Y);

@@ -513,6 +513,32 @@ TEST_F(ExtGridMouseTest, ATextTooBigForItsCellShowsWholeInItsHint)
     EXPECT_EQ(text, grid->Cells(1, 2));
 }
 
+TEST_F(ExtGridMouseTest, AnInCellButtonIsRepaintedWhenThePointerComesOntoItAndGoes)
+{
+    grid->AddButton(2, 2, 30, 16, "b", haLeft, vaTop);
+    TBitmap shot(grid->Width(), grid->Height());
+    grid->PaintTo(shot.Canvas(), 0, 0);
+    const TRect button = grid->GetCellButtonRect(2, 2);
+    ASSERT_GT(button.Width(), 0);
+    const struct {
+        TPoint At;
+        std::vector<std::pair<int, int>> Repainted;
+    } steps[] = {
+        {{button.Left + 3, button.Top + 3}, {{2, 2}}},
+        {{button.Left + 6, button.Top + 3}, {}},
+        {{button.Right + 5, button.Top + 3}, {{2, 2}}},
+        {{button.Left + 3, button.Top + 3}, {{2, 2}}},
+    };
+    for (const auto& step : steps) {
+        grid->Repainted.clear();
+        SendMouseMove(grid, step.At.X, step.At.Y);
+        EXPECT_EQ(grid->Repainted, step.Repainted) << step.At.X << "," << step.At.Y;
+    }
+    grid->Repainted.clear();
+    grid->Perform(CM_MOUSELEAVE);
+    EXPECT_EQ(grid->Repainted, (std::vector<std::pair<int, int>>{{2, 2}}));
+}
+
 TEST_F(ExtGridMouseTest, AHoveredHeaderIsRepaintedWhenThePointerComesAndGoes)
 {
     grid->SetHoverFixedCells(hfAll);
