@@ -375,8 +375,8 @@ void TExtStringGrid::DrawButtonCell(TCellPaintContext& Context, TCellGraphic& g,
     bool enabled = true;
     if (!ControlLook()->NoDisabledButtonLook()) IsReadOnlyCell(Context.RealCol, Context.Row, enabled);
     const TCellButtonKind kind = CellButtonKind();
-    // Buttons show no hot state: a press on an in-cell button does not push it yet.
-    TCellButtonState state = g.CellBoolean ? btsDown : btsNormal;
+    const bool hot = FHoverButton == TPoint{Context.DisplCol, Context.Row};
+    TCellButtonState state = g.CellBoolean ? btsDown : hot ? btsHot : btsNormal;
     if (!enabled && g.CellType != ctExpand) state = btsDisabled;
     TRect box = g.CellType == ctExpand ? TRect{cell.Right - 13, cell.Top, cell.Right, cell.Top + 13}
                                        : TRect{L, T, Rt, B};

@@ -6,6 +6,7 @@
 #include "grid/control/settings/FloatingFooter.h"
 #include "grid/foundation/model/MouseActions.h"
 #include "grid/foundation/model/Navigation.h"
+#include "grid/foundation/text/CellText.h"
 #include "platform/ui/Forms.h"
 #include "platform/ui/Hints.h"
 
@@ -42,8 +43,10 @@ void TExtStringGrid::MouseMove(TShiftState Shift, int X, int Y)
     }
     if (ACol >= 0 && ARow >= 0 && !designing) PlaceCellScrollBar(ACol, ARow);
     HoverFixedCell(ACol, ARow);
+    if (!designing) HoverCellButton(ACol, ARow, X, Y);
     const bool scrolledUp = HeaderDragSelect(ACol, ARow, Y);
     TrackFixedBorders(ACol, ARow, X, Y);
+    if (!designing && StartCellDrag(ACol, ARow, X, Y)) return;
     if (!designing) {
         MoveFeedback(ACol, ARow, X, Y);
         UpdateSelectMode(ACol, ARow, X, Y, scrolledUp);
@@ -97,6 +100,21 @@ void TExtStringGrid::PushFixedCell(int X, int Y, bool Pushed)
     if (onFixed && ARow == FixedRows() - 1 && IsHoverFixedCell(ACol, ARow) &&
         ControlLook()->FixedGradientDownTo() != clNone)
         RepaintCell(ACol, ARow);
+}
+
+void TExtStringGrid::HoverCellButton(int ACol, int ARow, int X, int Y)
+{
+    const bool onButton = ACol >= 0 && ARow >= 0 && OnCellButton(ACol, ARow, {X, Y});
+    SetHoverButton(onButton ? TPoint{ACol, ARow} : TPoint{-1, -1});
+}
+
+void TExtStringGrid::SetHoverButton(TPoint Cell)
+{
+    if (Cell == FHoverButton) return;
+    const TPoint old = FHoverButton;
+    FHoverButton = Cell;
+    if (old.X >= 0 && old.Y >= 0) RepaintCell(old.X, old.Y);
+    if (Cell.X >= 0 && Cell.Y >= 0) RepaintCell(Cell.X, Cell.Y);
 }
 
 // A drag that started on a row (column) header selects whole rows (columns) up to the
@@ -277,10 +295,24 @@ void TExtStringGrid::HideSizingHint()
     if (FSizingHint && FSizingHint->Visible()) FSizingHint->Hide();
 }
 
+void TExtStringGrid::LargeTextHint(int ACol, int ARow, const TRect& R, std::string& HintStr, TPoint& Pos)
+{
+    // The text is measured at full length, not cut with an ellipsis.
+    const bool ellipsis = EnhTextSize;
+    EnhTextSize = false;
+    const TSize size = GetCellTextSize(ACol, ARow, false, false);
+    EnhTextSize = ellipsis;
+    if (size.cx <= R.Width() && size.cy <= R.Height()) return;
+    if (HintShowLargeTextPos == hpCell) Pos = {R.Left, R.Top};
+    const std::string text = GridCells(ACol, ARow);
+    HintStr = GetTextType(text, EnableHTML) != ttMarkup || HTMLHint ? text : StrippedCells(ACol, ARow);
+}
+
 void TExtStringGrid::CMMouseLeave(TMessage& Message)
 {
     TBaseGrid::CMMouseLeave(Message);
     PopBalloon();
+    SetHoverButton({-1, -1});
     SetMouseSelectMode(msNormal, Cursor());
     FSizeFixed = FSizeFixedR = false;
     if (!FNoMouseLeave && HoverFixedCells() != hfNone && (FHoverFixed.X != -1 || FHoverFixed.Y != -1)) {
@@ -306,8 +338,7 @@ void TExtStringGrid::PrepareCellHint(std::string& HintStr, THintInfo& HintInfo)
     FLastHintPos = {ACol, ARow};
     const TRect rect = CellRect(ACol, ARow);
     const int col = RealColIndex(ACol);
-    // A comment shows at the cell's top-right corner. Link titles and texts too long for
-    // their cell give no hint of their own.
+    // A comment shows at the cell's top-right corner. Link titles give no hint of their own.
     std::string comment;
     TPoint pos{HintInfo.CursorPos.X, rect.Bottom + kHintBelowCell};
     if (IsComment(col, ARow, comment)) {
@@ -320,6 +351,7 @@ void TExtStringGrid::PrepareCellHint(std::string& HintStr, THintInfo& HintInfo)
         pos.Y = rect.Top;
         HintStr = HTMLHint ? GridCells(col, ARow) : StrippedCells(col, ARow);
     }
+    if (HintShowLargeText) LargeTextHint(col, ARow, rect, HintStr, pos);
     const bool footerRow = FloatingFooter()->Visible() && ARow == RowCount() - 1;
     std::string wide;
     if (!footerRow) GetCellHint(col, ARow, HintStr, wide);

@@ -35,6 +35,7 @@ bool TExtStringGrid::PressCellControl(TShiftState Shift, int ACol, int ARow, int
         SetFocus();
         return true;
     }
+    if (PressDragSource(Shift, ACol, ARow, ClickedCol, ClickedRow, X, Y)) return true;
     if (HasRating(realCol, ARow) && IsEditable(ACol, ARow)) {
         HideInplaceEdit();
         double value = std::trunc(static_cast<double>(X - rect.Left) / kRatingHalfStarWidth) / 2;

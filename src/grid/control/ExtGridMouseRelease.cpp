@@ -44,6 +44,7 @@ void TExtStringGrid::LeftRelease(TShiftState Shift, int X, int Y)
         return;
     }
 
+    ReleaseDragSourcePress(Shift, ACol, ARow, X, Y);
     TMouseActions& ma = *MouseActions();
     bool deselected = false;
     if (ma.DisjunctRowSelect() && ACol >= 0) {

@@ -1516,6 +1516,16 @@ public:
     // Releases and header-click sorting (ExtGridMouseRelease.cpp, ExtGridHeaderSort.cpp).
     TCanSortEvent OnCanSort;
     TClickSortEvent OnClickSort;
+    // Dragging cells out of the grid (ExtGridDragSource.cpp), with DragDropSettings.OleDropSource:
+    // a press in the selection followed by a move of more than 3 pixels drags the selected
+    // cells, or from a fixed row with OleColumnDragDrop the column. The column is real.
+    using TOleDragEvent =
+        std::function<void(TObject* Sender, int ARow, int ACol, const std::string& Data, bool& Allow)>;
+    using TOleDragStartEvent = std::function<void(TObject* Sender, int ARow, int ACol)>;
+    using TOleDragStopEvent = std::function<void(TObject* Sender, int OLEEffect)>;
+    TOleDragEvent OnOleDrag;
+    TOleDragStartEvent OnOleDragStart;
+    TOleDragStopEvent OnOleDragStop;
     // The selection's resize handle (ExtGridSelectionResize.cpp): with SelectionResizer and
     // SelectionRectangle a drag from the handle resizes the selection; the release tells the
     // selection before and after.
@@ -1531,6 +1541,8 @@ public:
     bool HintShowCells = false;
     bool HintShowSizing = false;
     bool HTMLHint = false;
+    // A text too big for its cell shows whole in the hint, over the cell with hpCell.
+    bool HintShowLargeText = false;
 
     // Fills the hint of the cell under HintInfo.CursorPos: below the cell at the pointer's x.
     void PrepareCellHint(std::string& HintStr, THintInfo& HintInfo);
@@ -1562,6 +1574,13 @@ private:
     // The base grid's own press, with the current-cell editing steps around it.
     void LibraryPress(TMouseButton Button, TShiftState Shift, int X, int Y);
     bool PressFixedSizing(int X, int Y);
+    // A press in a drag source's selection; the drag starts on the move (StartCellDrag), or
+    // the release selects the pressed cell (ReleaseDragSourcePress).
+    bool PressDragSource(TShiftState Shift, int ACol, int ARow, int ClickedCol, int ClickedRow, int X, int Y);
+    bool StartCellDrag(int ACol, int ARow, int X, int Y);
+    void RunCellDrag(int ACol, int ARow);
+    void ReleaseDragSourcePress(TShiftState Shift, int ACol, int ARow, int X, int Y);
+    bool FSelectionClick = false;
     // A press on the selection's resize handle starts resizing it.
     bool PressSelectionResizer(TShiftState Shift, int X, int Y);
     void EndSelectionResize();
@@ -1600,6 +1619,10 @@ private:
     // A press on (or release of) a hover-sensitive header shows it pressed (or not).
     void PushFixedCell(int X, int Y, bool Pushed);
     bool FFixedCellPushed = false;
+    // The in-cell or expand button under the pointer is drawn hot.
+    void HoverCellButton(int ACol, int ARow, int X, int Y);
+    void SetHoverButton(TPoint Cell);
+    TPoint FHoverButton{-1, -1};
     // True when it scrolled up: the drag then stays a row drag over the header row.
     bool HeaderDragSelect(int ACol, int ARow, int Y);
     void TrackFixedBorders(int ACol, int ARow, int X, int Y);
@@ -1608,6 +1631,8 @@ private:
     void SizingFeedback(int X, int Y);
     void ShowSizingHint(const std::string& Text, TPoint At);
     void HideSizingHint();
+    // The hint of a cell's text that does not fit into the cell's rectangle R.
+    void LargeTextHint(int ACol, int ARow, const TRect& R, std::string& HintStr, TPoint& Pos);
     bool IsOnSizingEdge(int X, int Y);
     // The fixed column (row) whose right (bottom) border lies less than 3 pixels from Pos; -1 none.
     int FixedBorderAt(bool Cols, int Pos) const;

@@ -8,6 +8,8 @@
 #include "GridOnForm.h"
 #include "grid/control/BalloonWindow.h"
 #include "grid/control/settings/BalloonSettings.h"
+#include "grid/control/settings/DragDropSettings.h"
+#include "grid/foundation/dragdrop/EnumFormats.h"
 #include "grid/control/settings/SortSettings.h"
 #include "grid/foundation/model/MouseActions.h"
 #include "platform/os/Shell.h"
@@ -350,6 +352,83 @@ TEST_F(ExtGridMouseTest, ABalloonWaitsItsInitialDelayGoesAfterItsAutoHideDelayAn
     EXPECT_FALSE(balloon->Visible());
 }
 
+// The 2 x 2 selection (1, 1) to (2, 2) holding "a", "b", "c", "d", in a grid that drags
+// its cells; the drag loop drops at once with the effect given.
+class ExtGridDragSourceTest : public ExtGridMouseTest {
+protected:
+    void SetUp() override
+    {
+        ExtGridMouseTest::SetUp();
+        grid->DragDropSettings()->OleDropSource = true;
+        grid->SetOptions(grid->Options() + TGridOptions{goRangeSelect});
+        grid->SetCells(1, 1, "a");
+        grid->SetCells(2, 1, "b");
+        grid->SetCells(1, 2, "c");
+        grid->SetCells(2, 2, "d");
+        grid->SetSelection({1, 1, 2, 2});
+        grid->OnOleDragStart = [this](TObject*, int ARow, int ACol) { starts.push_back({ARow, ACol}); };
+        grid->OnOleDragStop = [this](TObject*, int Effect) { stops.push_back(Effect); };
+        previous = SetDragLoop([this](IDataObject& data, IDropSource& source, DWORD, DWORD& effect) {
+            dragged.push_back(TEnumFormats(&data).Text());
+            source.GiveFeedback(dropEffect);
+            effect = dropEffect;
+            return DRAGDROP_S_DROP;
+        });
+    }
+    void TearDown() override
+    {
+        SetDragLoop(previous);
+        ExtGridMouseTest::TearDown();
+    }
+
+    TDragLoop previous;
+    DWORD dropEffect = DROPEFFECT_MOVE;
+    std::vector<std::string> dragged;
+    std::vector<std::pair<int, int>> starts;
+    std::vector<int> stops;
+};
+
+TEST_F(ExtGridDragSourceTest, FourPixelsOfTravelDragTheSelectionAndAMoveEmptiesIt)
+{
+    const TPoint from = Centre(1, 1);
+    Drag(from, {{from.X + 3, from.Y}});
+    EXPECT_TRUE(dragged.empty());
+    EXPECT_EQ(grid->Selection(), (TGridRect{1, 1, 1, 1})) << "a press without a drag selects its cell";
+    EXPECT_EQ(clicked, (std::vector<std::pair<int, int>>{{1, 1}}));
+
+    grid->SetSelection({1, 1, 2, 2});
+    Drag(from, {{from.X, from.Y + 4}});
+    EXPECT_EQ(dragged, std::vector<std::string>{"a\tb\r\nc\td"});
+    EXPECT_EQ(starts, (std::vector<std::pair<int, int>>{{1, 1}}));
+    EXPECT_EQ(stops, std::vector<int>{DROPEFFECT_MOVE});
+    for (TPoint cell : {TPoint{1, 1}, TPoint{2, 1}, TPoint{1, 2}, TPoint{2, 2}})
+        EXPECT_EQ(grid->Cells(cell.X, cell.Y), "") << cell.X << "," << cell.Y;
+}
+
+TEST_F(ExtGridDragSourceTest, ACopyOrARefusedDragLeavesTheCells)
+{
+    const TPoint from = Centre(2, 2);
+    dropEffect = DROPEFFECT_COPY;
+    Drag(from, {{from.X + 6, from.Y}});
+    EXPECT_EQ(stops, std::vector<int>{DROPEFFECT_COPY});
+    grid->SetSelection({1, 1, 2, 2});
+    dropEffect = DROPEFFECT_MOVE;
+    grid->DragDropSettings()->OleCopyAlways = true;
+    Drag(from, {{from.X + 6, from.Y}});
+    EXPECT_EQ(grid->Cells(2, 2), "d");
+
+    grid->SetSelection({1, 1, 2, 2});
+    dragged.clear();
+    grid->OnOleDrag = [](TObject*, int, int, const std::string& Data, bool& Allow) {
+        EXPECT_EQ(Data, "d");
+        Allow = false;
+    };
+    Drag(from, {{from.X + 6, from.Y}});
+    EXPECT_TRUE(dragged.empty());
+    EXPECT_EQ(grid->Cells(2, 2), "d");
+    EXPECT_EQ(starts.size(), 2u);
+}
+
 TEST_F(ExtGridMouseTest, TheSelectionsHandleStretchesItAndTheReleaseReportsBothSelections)
 {
     grid->SetOptions(grid->Options() + TGridOptions{goRangeSelect});
@@ -402,6 +481,62 @@ TEST_F(ExtGridMouseTest, UnsetBalloonDelaysFollowTheApplicationsHintPauses)
     settings.AutoHideDelay = 900;
     EXPECT_EQ(grid->BalloonReshowDelay(), 5);
     EXPECT_EQ(grid->BalloonAutoHideDelay(), 900);
+}
+
+TEST_F(ExtGridMouseTest, ATextTooBigForItsCellShowsWholeInItsHint)
+{
+    grid->HintShowLargeText = true;
+    grid->SetCells(1, 2, "a text far too long for a column of a hundred pixels");
+    grid->SetCells(1, 3, "<B>bold</B> and a text far too long for a column of a hundred pixels");
+    grid->SetCells(1, 4, "short");
+    const TRect r = grid->CellRect(1, 2);
+    const auto hintAt = [&](int ARow, std::string& Text) {
+        THintInfo info;
+        info.CursorPos = {r.Left + 10, grid->CellRect(1, ARow).Top + 5};
+        Text.clear();
+        grid->PrepareCellHint(Text, info);
+        return grid->ScreenToClient(info.HintPos);
+    };
+    std::string text;
+    EXPECT_EQ(hintAt(2, text), (TPoint{r.Left, r.Top}));
+    EXPECT_EQ(text, "a text far too long for a column of a hundred pixels");
+    hintAt(3, text);
+    EXPECT_EQ(text, "bold and a text far too long for a column of a hundred pixels");
+    grid->HTMLHint = true;
+    hintAt(3, text);
+    EXPECT_EQ(text, grid->Cells(1, 3));
+    EXPECT_EQ(hintAt(4, text), (TPoint{r.Left + 10, grid->CellRect(1, 4).Bottom + 6}));
+    EXPECT_EQ(text, "");
+
+    grid->HintShowLargeTextPos = hpCursor;
+    EXPECT_EQ(hintAt(2, text), (TPoint{r.Left + 10, r.Bottom + 6}));
+    EXPECT_EQ(text, grid->Cells(1, 2));
+}
+
+TEST_F(ExtGridMouseTest, AnInCellButtonIsRepaintedWhenThePointerComesOntoItAndGoes)
+{
+    grid->AddButton(2, 2, 30, 16, "b", haLeft, vaTop);
+    TBitmap shot(grid->Width(), grid->Height());
+    grid->PaintTo(shot.Canvas(), 0, 0);
+    const TRect button = grid->GetCellButtonRect(2, 2);
+    ASSERT_GT(button.Width(), 0);
+    const struct {
+        TPoint At;
+        std::vector<std::pair<int, int>> Repainted;
+    } steps[] = {
+        {{button.Left + 3, button.Top + 3}, {{2, 2}}},
+        {{button.Left + 6, button.Top + 3}, {}},
+        {{button.Right + 5, button.Top + 3}, {{2, 2}}},
+        {{button.Left + 3, button.Top + 3}, {{2, 2}}},
+    };
+    for (const auto& step : steps) {
+        grid->Repainted.clear();
+        SendMouseMove(grid, step.At.X, step.At.Y);
+        EXPECT_EQ(grid->Repainted, step.Repainted) << step.At.X << "," << step.At.Y;
+    }
+    grid->Repainted.clear();
+    grid->Perform(CM_MOUSELEAVE);
+    EXPECT_EQ(grid->Repainted, (std::vector<std::pair<int, int>>{{2, 2}}));
 }
 
 TEST_F(ExtGridMouseTest, AHoveredHeaderIsRepaintedWhenThePointerComesAndGoes)
