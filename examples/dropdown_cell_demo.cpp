@@ -85,7 +85,7 @@ int main(int argc, char** argv)
     TCustomImageList Images(&Form);
     PrepareEditors(*Grid, Images);
     Grid->SetCells(1, 1, Text);
-    Grid->OnGetEditorType = [Kind](TObject*, int, int, TEditorType& AEditor) { AEditor = Kind; };
+    Grid->OnGetEditorType = [Editor = Kind](TObject*, int, int, TEditorType& AEditor) { AEditor = Editor; };
     Form.Show();
     Grid->SetFocus();
     Grid->MoveCurrentCell(1, 1);

@@ -144,7 +144,7 @@ TEST_F(ExtColumnGridPopupTest, AFreedMenuLeavesEveryColumnThatHeldIt)
 TEST_F(ExtColumnGridPopupTest, AMenuFreedByTheEventDoesNotOpen)
 {
     grid->Columns()->Items(1)->SetColumnPopup(menu);
-    grid->OnColumnPopup = [this](TObject*, int, int, TPopupMenu* m) { delete m; };
+    grid->OnColumnPopup = [](TObject*, int, int, TPopupMenu* m) { delete m; };
     Click(1, 0, mbRight);
     EXPECT_FALSE(openedAt.has_value());
 }
