@@ -14,7 +14,7 @@ constexpr int kWrappedGridRowHeight = 24;
 } // namespace
 
 TDropDownStringGrid::TDropDownStringGrid(TComponent* AOwner)
-    : TExtStringGrid(AOwner), FColumns(std::make_unique<TDropDownColumns>()), FHeaderFont(std::make_unique<TFont>())
+    : TExtStringGrid(AOwner), FColumns(std::make_unique<TDropDownColumns>())
 {
     FixedRowAlways = true;
     SetFixedRows(1);
@@ -47,12 +47,7 @@ void TDropDownStringGrid::SetupFromDropDown(TCustomExtGridDropDown* DropDown)
     if (DropDown->UseItems) SetRowCount(DropDown->Items()->Count() + 1);
     for (int I = 0; I < FColumns->Count(); ++I)
         SetColWidths(I, FColumns->Items(I)->Width);
-    LineColor = DropDown->LineColor;
-    FixedLineColor = DropDown->FixedLineColor;
-    HeaderColor = DropDown->HeaderColor;
-    HeaderColorTo = DropDown->HeaderColorTo;
-    HeaderHeight = DropDown->HeaderHeight;
-    FHeaderFont->Assign(*DropDown->HeaderFont());
+    TakeLook(*DropDown);
     SetDefaultRowHeight(DropDown->DropDownRowHeight());
     SetRowHeights(0, DropDown->HeaderHeight);
     TGridOptions Options = this->Options();

@@ -1,6 +1,7 @@
 #pragma once
 #include <memory>
 
+#include "grid/dropdown/DropDownListLook.h"
 #include "grid/control/ExtStringGrid.h"
 #include "grid/dropdown/DropDownColumns.h"
 
@@ -9,18 +10,12 @@ class TCustomExtGridDropDown;
 // The string grid in the popup of a grid drop-down: one header row, then the data rows. In
 // item mode row k + 1 shows item k and keeps k as the object of its first cell, so that the
 // item of a row is still known after the rows were sorted or narrowed down.
-class TDropDownStringGrid : public TExtStringGrid {
+class TDropDownStringGrid : public TExtStringGrid, public TListGridLook {
 public:
     explicit TDropDownStringGrid(TComponent* AOwner);
     ~TDropDownStringGrid() override;
 
     TDropDownColumns* Columns() const { return FColumns.get(); }
-    TColor HeaderColor = clWhite;
-    TColor HeaderColorTo = 0x808080;
-    TColor LineColor = 0x808080;
-    TColor FixedLineColor = clBlack;
-    int HeaderHeight = 25;
-    TFont* HeaderFont() const { return FHeaderFont.get(); }
     TNotifyEvent OnSelect;
 
     // The current row was chosen by a key or a click (not by the wheel) and may be taken over.
@@ -56,7 +51,6 @@ private:
     std::string ColumnText(int Column, int ARow) const;
 
     std::unique_ptr<TDropDownColumns> FColumns;
-    std::unique_ptr<TFont> FHeaderFont;
     TCustomExtGridDropDown* FExtDropDown = nullptr;
     int FOldRow = 0;
     bool FMouseWheelSelection = false;

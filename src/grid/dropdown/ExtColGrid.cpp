@@ -17,7 +17,7 @@ unsigned AlignmentFlags(TAlignment Alignment)
 } // namespace
 
 TExtColGrid::TExtColGrid(TComponent* owner)
-    : TStringGrid(owner), FColumns(std::make_unique<TDropDownColumns>()), FHeaderFont(std::make_unique<TFont>())
+    : TStringGrid(owner), FColumns(std::make_unique<TDropDownColumns>())
 {
     SetFixedRows(1);
     SetFixedCols(0);
@@ -49,12 +49,7 @@ void TExtColGrid::LoadFromDropDown(TExtMultiColumnDropDown* DropDown)
     }
     for (int I = 0; I < FColumns->Count(); ++I)
         SetColWidths(I, FColumns->Items(I)->Width);
-    LineColor = DropDown->LineColor;
-    FixedLineColor = DropDown->FixedLineColor;
-    HeaderColor = DropDown->HeaderColor;
-    HeaderColorTo = DropDown->HeaderColorTo;
-    HeaderHeight = DropDown->HeaderHeight;
-    FHeaderFont->Assign(*DropDown->HeaderFont());
+    TakeLook(*DropDown);
     SetDefaultRowHeight(DropDown->DropDownRowHeight());
     SetRowHeights(0, DropDown->HeaderHeight);
     TGridOptions Options = this->Options();

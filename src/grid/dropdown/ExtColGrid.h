@@ -1,6 +1,7 @@
 #pragma once
 #include <memory>
 
+#include "grid/dropdown/DropDownListLook.h"
 #include "grid/dropdown/DropDownColumns.h"
 #include "platform/grids/Grids.h"
 
@@ -8,18 +9,12 @@ class TExtMultiColumnDropDown;
 
 // The list in a multi-column drop-down's popup: a header row and one row per item (row r
 // shows item r - 1), painted by its own cell painter from the drop-down's columns and items.
-class TExtColGrid : public TStringGrid {
+class TExtColGrid : public TStringGrid, public TListGridLook {
 public:
     explicit TExtColGrid(TComponent* owner);
     ~TExtColGrid() override;
 
     TDropDownColumns* Columns() const { return FColumns.get(); }
-    TColor LineColor = 0x808080;
-    TColor FixedLineColor = clBlack;
-    TColor HeaderColor = clWhite;
-    TColor HeaderColorTo = 0x808080;
-    int HeaderHeight = 25;
-    TFont* HeaderFont() const { return FHeaderFont.get(); }
     int GridLineWidth() const override { return FGridLineWidth; }
     void SetGridLineWidth(int Value) override;
     TNotifyEvent OnSelect;
@@ -50,7 +45,6 @@ private:
     bool AllRowsVisible() const;
 
     std::unique_ptr<TDropDownColumns> FColumns;
-    std::unique_ptr<TFont> FHeaderFont;
     int FGridLineWidth = 1;
     TExtMultiColumnDropDown* FExtDropDown = nullptr;
     bool FMouseWheelSelection = false;

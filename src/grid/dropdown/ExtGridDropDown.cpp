@@ -15,12 +15,10 @@
 #include "platform/ui/ImgList.h"
 
 TCustomExtGridDropDown::TCustomExtGridDropDown(TComponent* AOwner)
-    : TExtCustomDropDown(AOwner), FHeaderFont(std::make_unique<TFont>()),
-      FColumns(std::make_unique<TDropDownColumns>()), FBands(std::make_unique<TBands>()),
+    : TExtCustomDropDown(AOwner), FColumns(std::make_unique<TDropDownColumns>()), FBands(std::make_unique<TBands>()),
       FMouseActions(std::make_unique<TMouseActions>(this)), FNavigation(std::make_unique<TNavigation>(this)),
       FSearchFooter(std::make_unique<TSearchFooter>(this, false)), FRowFilter(std::make_unique<TDropDownRowFilter>())
 {
-    FHeaderFont->SetColor(0x723708);
     SetDropDownColor(clWhite);
     SetDropDownHeight(200);
     SetAutoSelect(true);

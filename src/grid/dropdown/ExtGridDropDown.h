@@ -1,6 +1,7 @@
 #pragma once
 #include <memory>
 
+#include "grid/dropdown/DropDownListLook.h"
 #include "grid/dropdown/DropDownColumns.h"
 #include "grid/dropdown/ExtDropDown.h"
 #include "grid/dropdown/ListValueSteps.h"
@@ -23,42 +24,26 @@ enum TGridSorting { gsNone, gsSingleColumn, gsMultiColumn };
 // searches that column for the first match (lmLookup) or narrows the rows down to the
 // matching ones (lmNarrowDown); the arrow and page keys step through the values while the
 // popup is closed.
-class TCustomExtGridDropDown : public TExtCustomDropDown {
+class TCustomExtGridDropDown : public TExtCustomDropDown, public TDropDownListLook {
 public:
     explicit TCustomExtGridDropDown(TComponent* AOwner);
     ~TCustomExtGridDropDown() override;
 
     bool AutoShowDropDown = false;
     bool AutoSizeColumns = true;
-    bool CaseSensitive = false;
-    bool DropDownAutoWidth = true;
-    int DropDownRowHeight() const { return FDropDownRowHeight; }
-    // At least 1: the popup height is divided by it.
-    void SetDropDownRowHeight(int Value) { FDropDownRowHeight = std::max(Value, 1); }
-    TColor LineColor = 0xF1EDEB;
-    TColor FixedLineColor = 0xD1BBA4;
-    bool ColumnSizing = false;
     bool ColumnMoving = false;
-    bool ColumnSizeWithDropDown = true;
     bool GridEditable = false;
     TCustomImageList* GridImages() const { return FGridImages; }
     void SetGridImages(TCustomImageList* Value);
-    TColor HeaderColor = clWhite;
-    TColor HeaderColorTo = 0x808080;
-    int HeaderHeight = 25;
     bool HoverRow = false;
     TColor HoverRowColor = clInfoBk;
     TColor HoverRowColorTo = clNone;
-    int LookupColumn = 0;
     TLookupMethod LookupMethod = lmLookup;
     bool RowSizing = false;
     bool RowMoving = false;
-    TColor SelectionTextColor = clBlack;
     bool RowSelect = true;
     TGridSorting Sorting = gsNone;
     bool UseItems = true;
-    bool MatchCase = false;
-    TFont* HeaderFont() const { return FHeaderFont.get(); }
     TDropDownColumns* Columns() const { return FColumns.get(); }
     // Made on first use by CreateItems, which a descendant may give its own collection.
     TDropDownItems* Items() const;
@@ -130,7 +115,6 @@ private:
     void GridSelect();
     void GridClickSort();
 
-    std::unique_ptr<TFont> FHeaderFont;
     mutable std::unique_ptr<TDropDownItems> FItems;
     std::unique_ptr<TDropDownColumns> FColumns;
     std::unique_ptr<TBands> FBands;
@@ -142,7 +126,6 @@ private:
     TDropDownStringGrid* FExtColGrid = nullptr;
     TCustomImageList* FGridImages = nullptr;
     TDropDownStyle FStyle = dsDropDown;
-    int FDropDownRowHeight = 22;
     int FItemIndex = -1;
     int FSelRow = -1;
     int FOldItemIndex = -1;

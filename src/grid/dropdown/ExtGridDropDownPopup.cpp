@@ -77,8 +77,8 @@ void TCustomExtGridDropDown::BeforeDropDown()
 void TCustomExtGridDropDown::AdjustDropDownHeight(int& Height)
 {
     const int Bars = DropDownForm() ? DropDownForm()->BarsHeight() : 0;
-    const int Rows = (Height - Bars - HeaderHeight - 2) / FDropDownRowHeight;
-    Height = Bars + HeaderHeight + Rows * FDropDownRowHeight + 6;
+    const int Rows = (Height - Bars - HeaderHeight - 2) / DropDownRowHeight();
+    Height = Bars + HeaderHeight + Rows * DropDownRowHeight() + 6;
 }
 
 void TCustomExtGridDropDown::UpdateDropDownSize()

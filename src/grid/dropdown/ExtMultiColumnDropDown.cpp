@@ -19,10 +19,9 @@ std::string Folded(const std::string& Text, bool Keep) { return Keep ? Text : An
 } // namespace
 
 TExtMultiColumnDropDown::TExtMultiColumnDropDown(TComponent* owner)
-    : TExtCustomDropDown(owner), FHeaderFont(std::make_unique<TFont>()), FColumns(std::make_unique<TDropDownColumns>()),
+    : TExtCustomDropDown(owner), FColumns(std::make_unique<TDropDownColumns>()),
       FItems(std::make_unique<TDropDownItems>())
 {
-    FHeaderFont->SetColor(0x723708);
     SetDropDownColor(clWhite);
     SetDropDownHeight(200);
     SetAutoSelect(true);
@@ -65,20 +64,8 @@ void TExtMultiColumnDropDown::Assign(const TPersistent& Source)
     TExtCustomDropDown::Assign(Source);
     const auto* Other = dynamic_cast<const TExtMultiColumnDropDown*>(&Source);
     if (!Other) return;
-    CaseSensitive = Other->CaseSensitive;
-    DropDownAutoWidth = Other->DropDownAutoWidth;
-    FDropDownRowHeight = Other->FDropDownRowHeight;
-    LineColor = Other->LineColor;
-    FixedLineColor = Other->FixedLineColor;
-    ColumnSizing = Other->ColumnSizing;
-    ColumnSizeWithDropDown = Other->ColumnSizeWithDropDown;
+    AssignListLook(*Other);
     FColumns->Assign(*Other->FColumns);
-    HeaderColor = Other->HeaderColor;
-    HeaderColorTo = Other->HeaderColorTo;
-    HeaderHeight = Other->HeaderHeight;
-    FHeaderFont->Assign(*Other->FHeaderFont);
-    LookupColumn = Other->LookupColumn;
-    SelectionTextColor = Other->SelectionTextColor;
     FItems->Assign(*Other->FItems);
     FItemIndex = Other->FItemIndex;
 }
@@ -157,8 +144,8 @@ void TExtMultiColumnDropDown::BeforeDropDown()
 void TExtMultiColumnDropDown::AdjustDropDownHeight(int& Height)
 {
     const int Bars = DropDownForm() ? DropDownForm()->BarsHeight() : 0;
-    const int Rows = (Height - Bars - HeaderHeight - 2) / FDropDownRowHeight;
-    Height = Bars + HeaderHeight + Rows * FDropDownRowHeight + 2;
+    const int Rows = (Height - Bars - HeaderHeight - 2) / DropDownRowHeight();
+    Height = Bars + HeaderHeight + Rows * DropDownRowHeight() + 2;
 }
 
 void TExtMultiColumnDropDown::PlaceControl()

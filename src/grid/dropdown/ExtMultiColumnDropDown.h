@@ -1,6 +1,7 @@
 #pragma once
 #include <memory>
 
+#include "grid/dropdown/DropDownListLook.h"
 #include "grid/dropdown/DropDownColumns.h"
 #include "grid/dropdown/ExtDropDown.h"
 #include "grid/dropdown/ListValueSteps.h"
@@ -14,29 +15,13 @@ using TDropDownGetItemTextEvent = std::function<void(TObject* Sender, int Column
 // column, gives the text the edit shows for the selected item. Typing in the edit completes
 // from the lookup texts; typing while the list is open searches them incrementally; the arrow
 // and page keys step through the items also while the popup is closed.
-class TExtMultiColumnDropDown : public TExtCustomDropDown {
+class TExtMultiColumnDropDown : public TExtCustomDropDown, public TDropDownListLook {
 public:
     explicit TExtMultiColumnDropDown(TComponent* owner);
     ~TExtMultiColumnDropDown() override;
 
-    bool CaseSensitive = false;
-    bool DropDownAutoWidth = true;
-    int DropDownRowHeight() const { return FDropDownRowHeight; }
-    // At least 1: the popup height is divided by it.
-    void SetDropDownRowHeight(int Value) { FDropDownRowHeight = std::max(Value, 1); }
-    TColor LineColor = 0xF1EDEB;
-    TColor FixedLineColor = 0xD1BBA4;
-    bool ColumnSizing = false;
-    bool ColumnSizeWithDropDown = true;
-    TColor HeaderColor = clWhite;
-    TColor HeaderColorTo = 0x808080;
-    int HeaderHeight = 25;
-    int LookupColumn = 0;
-    TColor SelectionTextColor = clBlack;
-    bool MatchCase = false;
     TDropDownColumns* Columns() const { return FColumns.get(); }
     TDropDownItems* Items() const { return FItems.get(); }
-    TFont* HeaderFont() const { return FHeaderFont.get(); }
     int RowCount() const { return FItems->Count(); }
     int ItemIndex() const { return FItemIndex; }
     void SetItemIndex(int Value);
@@ -83,12 +68,10 @@ private:
     int LookupText(const std::string& Value, std::string& Found) const;
     void Complete();
 
-    std::unique_ptr<TFont> FHeaderFont;
     std::unique_ptr<TDropDownColumns> FColumns;
     std::unique_ptr<TDropDownItems> FItems;
     TStringList FLookupItems;
     TExtColGrid* FExtColGrid = nullptr;
-    int FDropDownRowHeight = 22;
     int FItemIndex = -1;
     bool FShowing = false;
     bool FWorkMode = true;
