@@ -378,6 +378,21 @@ void TExtCustomDropDown::Notification(TComponent* component, TOperation operatio
     if (component == FDropDownForm) FDropDownForm = nullptr;
 }
 
+bool TExtCustomDropDown::ReturnPicksTypedItem(Word& Key, const TStringList& LookupItems,
+                                              const std::function<void(int)>& Pick)
+{
+    if (Key != VK_RETURN) return false;
+    const int Found = LookupItems.IndexOf(Text());
+    if (Found >= 0) {
+        Pick(Found);
+        Change();
+    }
+    if (!ReturnIsTab()) return false;
+    PostMessage(this, WM_KEYDOWN, VK_TAB, 0);
+    Key = 0;
+    return true;
+}
+
 TTextCompletion TExtCustomDropDown::CompleteTyped(const std::vector<std::string>& Candidates, bool MatchCase, bool& Completing)
 {
     SetValueModified(!Text().empty());

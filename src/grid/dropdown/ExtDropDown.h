@@ -186,6 +186,9 @@ protected:
     void ToggleFromButton();
 
     void KeyDown(Word& key, TShiftState shift) override;
+    // Enter over the closed list of a lookup drop-down: the item whose lookup text the edit
+    // holds is picked through Pick; with ReturnIsTab the key goes on as Tab, and true says so.
+    bool ReturnPicksTypedItem(Word& Key, const TStringList& LookupItems, const std::function<void(int)>& Pick);
     // The caret of a typed edit is in place before the change handlers run.
     void Change() override;
     void WMChar(TMessage& message) override;

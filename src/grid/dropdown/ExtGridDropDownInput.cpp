@@ -141,18 +141,7 @@ void TCustomExtGridDropDown::KeyDown(Word& Key, TShiftState Shift)
     const bool Listed = LookupColumn >= 0 && Items()->Count() > 0 && UseItems;
     if (Listed && !WasOpen) {
         FWorkMode = Key != VK_BACK && Key != VK_ESCAPE && Key != VK_DELETE;
-        if (Key == VK_RETURN) {
-            const int Found = FLookupItems.IndexOf(Text());
-            if (Found >= 0) {
-                SetItemIndex(Found);
-                Change();
-            }
-            if (ReturnIsTab()) {
-                PostMessage(this, WM_KEYDOWN, VK_TAB, 0);
-                Key = 0;
-                return;
-            }
-        }
+        if (ReturnPicksTypedItem(Key, FLookupItems, [this](int Index) { SetItemIndex(Index); })) return;
     }
     if (Key == VK_ESCAPE || IsGridDropDownStepKey(Key) || Key == VK_LEFT || Key == VK_RIGHT) FLookupEntry.clear();
     // While the popup is open the search owns the edit's text: Backspace acts as a character.

@@ -235,18 +235,7 @@ void TExtMultiColumnDropDown::KeyDown(Word& key, TShiftState shift)
     const Word Pressed = key;
     if (LookupColumn >= 0 && FItems->Count() > 0 && !DroppedDown()) {
         FWorkMode = key != VK_BACK && key != VK_ESCAPE && key != VK_DELETE;
-        if (key == VK_RETURN) {
-            const int Found = FLookupItems.IndexOf(Text());
-            if (Found >= 0) {
-                SetItemIndex(Found);
-                Change();
-            }
-            if (ReturnIsTab()) {
-                PostMessage(this, WM_KEYDOWN, VK_TAB, 0);
-                key = 0;
-                return;
-            }
-        }
+        if (ReturnPicksTypedItem(key, FLookupItems, [this](int Index) { SetItemIndex(Index); })) return;
     }
     TExtCustomDropDown::KeyDown(key, shift);
     if (LookupColumn >= 0 && Pressed == VK_ESCAPE && !DroppedDown()) SetItemIndex(FLookupItems.IndexOf(Text()));

@@ -2,7 +2,7 @@
 
 #include <string>
 
-#include "GridOnForm.h"
+#include "EditingGridOnForm.h"
 #include "grid/control/GridDropDownEditors.h"
 #include "platform/rtl/SysUtils.h"
 #include "platform/ui/Beep.h"
@@ -11,24 +11,8 @@
 namespace {
 
 // The drop-down cell editors on cell (1, 1), driven by real key events.
-class ExtGridDropDownEditorsTest : public GridOnForm {
+class ExtGridDropDownEditorsTest : public EditingGridOnForm {
 protected:
-    void SetUp() override
-    {
-        GridOnForm::SetUp();
-        SetBeeper([] {});
-        grid->SetOptions(grid->Options() + goEditing);
-        grid->SetFocus();
-        grid->MoveCurrentCell(1, 1);
-    }
-    void TearDown() override { SetBeeper(nullptr); }
-    void Open(const std::string& Text, TEditorType Kind)
-    {
-        grid->SetCells(1, 1, Text);
-        grid->OnGetEditorType = [Kind](TObject*, int, int, TEditorType& AEditor) { AEditor = Kind; };
-        SendKey(VK_F2);
-        ASSERT_TRUE(grid->IsEditMode());
-    }
     static void AddItems(TDropDownItems& Items, std::initializer_list<const char*> Texts)
     {
         for (const char* Text : Texts)

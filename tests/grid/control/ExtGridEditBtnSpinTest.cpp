@@ -3,7 +3,7 @@
 #include <string>
 #include <vector>
 
-#include "GridOnForm.h"
+#include "EditingGridOnForm.h"
 #include "grid/control/GridCheckBox.h"
 #include "grid/control/GridDatePicker.h"
 #include "grid/control/GridEditBtn.h"
@@ -18,24 +18,16 @@
 namespace {
 
 // The edit-with-button and spin editors on cell (1, 1), driven by real key events.
-class ExtGridEditBtnSpinTest : public GridOnForm {
+class ExtGridEditBtnSpinTest : public EditingGridOnForm {
 protected:
     void SetUp() override
     {
-        GridOnForm::SetUp();
-        SetBeeper([] {});
-        grid->SetOptions(grid->Options() + goEditing);
+        EditingGridOnForm::SetUp();
         grid->OnEditingDone = [this](TObject*) { ++editingDone; };
-        grid->SetFocus();
-        grid->MoveCurrentCell(1, 1);
     }
-    void TearDown() override { SetBeeper(nullptr); }
     void Open(const std::string& Text, TEditorType Kind)
     {
-        grid->SetCells(1, 1, Text);
-        grid->OnGetEditorType = [Kind](TObject*, int, int, TEditorType& AEditor) { AEditor = Kind; };
-        SendKey(VK_F2);
-        ASSERT_TRUE(grid->IsEditMode());
+        EditingGridOnForm::Open(Text, Kind);
         ASSERT_NE(FocusedControl(), grid);
     }
 
