@@ -6,8 +6,10 @@
 #include "platform/rtl/Utf8.h"
 
 namespace {
-TColor highlightBackground = clBlack;
-TColor highlightText = clBlack;
+// They start as the grid's own defaults: a grid whose colours were never written would
+// otherwise mark its search hits black on black.
+TColor highlightBackground = clHighlight;
+TColor highlightText = clHighlightText;
 
 // The first ">" at or after a position, for positions that only grow: a text full of "<"
 // with no ">" after them is searched once, not once for every "<".

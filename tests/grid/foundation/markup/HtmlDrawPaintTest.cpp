@@ -141,6 +141,7 @@ TEST_F(HtmlPaint, BackgroundsFillWhatTheyCover)
     Paint("x<HI>found</HI>x");
     EXPECT_GT(Count(clAqua), 0);
     EXPECT_GT(CountNear(clNavy), 0);
+    SetHtmlHighlightColors(clHighlight, clHighlightText);
 }
 
 TEST_F(HtmlPaint, RuleAndErrorMark)

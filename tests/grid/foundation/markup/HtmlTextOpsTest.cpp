@@ -125,10 +125,13 @@ TEST(RemoveTag, RemovesNestedLeftoversAndUnescapes)
     EXPECT_EQ(HtmlRemoveTag(nested + "b", "hi"), "ab");
 }
 
-TEST(HighlightColors, AreKeptUntilSetAgain)
+TEST(HighlightColors, StartAsTheGridsDefaultsAndAreKeptUntilSetAgain)
 {
+    EXPECT_EQ(HtmlHighlightColor(), clHighlight);
+    EXPECT_EQ(HtmlHighlightTextColor(), clHighlightText);
     SetHtmlHighlightColors(clYellow, clNavy);
     EXPECT_EQ(HtmlHighlightColor(), clYellow);
     EXPECT_EQ(HtmlHighlightTextColor(), clNavy);
+    SetHtmlHighlightColors(clHighlight, clHighlightText);
 }
 } // namespace
