@@ -29,6 +29,7 @@
 #include "grid/foundation/painting/CellGraphics.h"
 #include "grid/foundation/painting/OfficeTheme.h"
 #include "grid/services/FindParameters.h"
+#include "grid/services/print/GridPrinting.h"
 #include "platform/rtl/Exceptions.h"
 
 class TMemoryStream;
@@ -108,7 +109,10 @@ class EExtGridError : public Exception {
 // shown. ColCount, RowCount, Col, Row, widths, heights and painting use display indexes.
 // A hidden column keeps its cells in place, so cells take the real column; a hidden row
 // is taken out of the grid, so cells take the display row.
-class TExtStringGrid : public TBaseGrid, public TExtGridProperties, public TExtGridCellEvents {
+class TExtStringGrid : public TBaseGrid,
+                       public TExtGridProperties,
+                       public TExtGridCellEvents,
+                       public TExtGridPrintEvents {
 public:
     explicit TExtStringGrid(TComponent* AOwner);
     ~TExtStringGrid() override;
@@ -321,6 +325,34 @@ public:
     void SetPrintColWidth(int ACol, int Value);
     int PrintColOffset(int ACol) const;
     void SetPrintColOffset(int ACol, int Value);
+
+    // Printing and the print preview (services/print/ExtGridPrint.cpp). Ranges are display
+    // columns and rows; the Selected variants print only the selected rows and columns.
+    // A preview draws the pages PreviewPage set (page 1 at first) onto the display rectangle.
+    void Print();
+    void PrintRect(const TGridRect& ARect);
+    void PrintSelection();
+    void PrintSelectedRows();
+    void PrintSelectedCols();
+    void PrintPreview(TCanvas* Canvas, const TRect& DisplayRect);
+    void PrintPreviewRect(TCanvas* Canvas, const TRect& DisplayRect, const TGridRect& ARect);
+    void PrintPreviewSelection(TCanvas* Canvas, const TRect& DisplayRect);
+    void PrintPreviewSelectedRows(TCanvas* Canvas, const TRect& DisplayRect);
+    void PrintPreviewSelectedCols(TCanvas* Canvas, const TRect& DisplayRect);
+    // Page 1 of the cells drawn into a rectangle of any canvas.
+    void PrintDraw(TCanvas* Canvas, const TRect& ARect);
+    void PrintDrawRect(TCanvas* Canvas, const TRect& ARect, const TGridRect& GridRect);
+    void SetPreviewPage(int Page) { FPrintState.PageFrom = FPrintState.PageTo = Page; }
+    int PrintNrOfPages() const { return FPrintState.PageNum; }
+    int PrintColStart() const { return FPrintState.ColStart; }
+    int PrintColEnd() const { return FPrintState.ColEnd; }
+    TRect PrintPageRect() const { return FPrintState.PageRect; }
+    int PrintPageWidth() const { return FPrintState.PageWidth; }
+    bool IsPrintPreview() const { return FPrintState.IsPreview; }
+    // Skips the counting pass: the page total is then unknown.
+    bool FastPrint = false;
+    bool PrinterDriverFix = false;
+    TGridPrintState& PrintState() { return FPrintState; }
 
     // Current cell and selection (ExtGridSelection.cpp).
     void SetRow(int ARow) override;
@@ -682,6 +714,7 @@ private:
     std::vector<int> FOrigColSizes;
     std::array<int, MaxHideableCol + 1> FPrintColWidths{};
     std::array<int, MaxHideableCol + 1> FPrintColOffsets{};
+    TGridPrintState FPrintState;
     int FOldSize = 0;
     TPoint FLastBalloonPos{-1, -1};
     // Guards of the column stretching: it runs once at a time, and not for the width

@@ -1,0 +1,306 @@
+#include "grid/services/print/PageContent.h"
+
+#include <algorithm>
+
+#include "grid/control/ExtStringGrid.h"
+#include "grid/control/settings/PrintSettings.h"
+#include "grid/services/GridTextFormat.h"
+#include "grid/services/print/PageText.h"
+#include "grid/services/print/PrintCanvas.h"
+#include "platform/rtl/Classes.h"
+#include "platform/rtl/DateFormat.h"
+#include "platform/rtl/DateUtils.h"
+#include "platform/ui/Graphics.h"
+
+namespace {
+
+constexpr unsigned kBorderTop = 1, kBorderLeft = 2, kBorderRight = 4, kBorderBottom = 8;
+
+unsigned PrintBorderMask(TPrintBorders Borders)
+{
+    switch (Borders) {
+    case pbSingle:
+    case pbDouble:
+        return kBorderTop | kBorderLeft | kBorderRight | kBorderBottom;
+    case pbVertical:
+    case pbAroundVertical:
+        return kBorderLeft | kBorderRight;
+    case pbHorizontal:
+    case pbAroundHorizontal:
+        return kBorderTop | kBorderBottom;
+    default:
+        return 0;
+    }
+}
+
+TCellBorders BordersOfMask(unsigned Mask)
+{
+    TCellBorders borders;
+    if (Mask & kBorderTop) borders += TCellBorders{cbTop};
+    if (Mask & kBorderLeft) borders += TCellBorders{cbLeft};
+    if (Mask & kBorderRight) borders += TCellBorders{cbRight};
+    if (Mask & kBorderBottom) borders += TCellBorders{cbBottom};
+    return borders;
+}
+
+unsigned MaskOfBorders(const TCellBorders& Borders)
+{
+    return (Borders.Contains(cbTop) ? kBorderTop : 0) | (Borders.Contains(cbLeft) ? kBorderLeft : 0) |
+           (Borders.Contains(cbRight) ? kBorderRight : 0) | (Borders.Contains(cbBottom) ? kBorderBottom : 0);
+}
+
+bool IsTopPosition(TPrintPosition Position) { return Position >= ppTopLeft && Position <= ppTopCenter; }
+
+// Keeps the canvas's font, brush and pen as they were, whatever a cell sets.
+class TPrintToolsKeeper {
+public:
+    explicit TPrintToolsKeeper(TCanvas& Canvas) : FCanvas(Canvas)
+    {
+        FFont.Assign(*Canvas.Font());
+        FBrush.Assign(*Canvas.Brush());
+        FPen.Assign(*Canvas.Pen());
+    }
+    ~TPrintToolsKeeper()
+    {
+        FCanvas.Font()->Assign(FFont);
+        FCanvas.Brush()->Assign(FBrush);
+        FCanvas.Pen()->Assign(FPen);
+    }
+    TPrintToolsKeeper(const TPrintToolsKeeper&) = delete;
+    TPrintToolsKeeper& operator=(const TPrintToolsKeeper&) = delete;
+
+private:
+    TCanvas& FCanvas;
+    TFont FFont;
+    TBrush FBrush;
+    TPen FPen;
+};
+
+} // namespace
+
+TPageContent::TPageContent(TExtStringGrid& Grid, const TPrintCanvas& Canvas, const TPrintMetrics& Metrics,
+                           TRowHeight RowHeight)
+    : FGrid(Grid), FSettings(*Grid.PrintSettings()), FCanvas(Canvas), FMetrics(Metrics),
+      FRowHeight(std::move(RowHeight))
+{
+}
+
+TGridDrawState TPageContent::PrintDrawState(int ACol, int ARow) const
+{
+    return ACol < FGrid.FixedCols() || ARow < FGrid.FixedRows() ? TGridDrawState{gdFixed} : TGridDrawState{};
+}
+
+int TPageContent::RowExtent(int ARow) const
+{
+    return FRowHeight(ARow) + 2 * FMetrics.CellMargin + FSettings.RowSpacing;
+}
+
+// The print font of the cell at its mapped height on the canvas; the cell's brush and
+// alignments come with it through the visual properties.
+void TPageContent::SetPrintFont(int ACol, int ARow)
+{
+    TCanvas& canvas = FCanvas.Canvas();
+    TGridDrawState state = PrintDrawState(ACol, ARow);
+    TColor colorTo, mirror, mirrorTo;
+    TAlignment ha = taLeftJustify;
+    TVAlignment va = vtaTop;
+    bool ww = false;
+    TCellGradientDirection gd = GradientVertical;
+    FGrid.GetVisualProperties(ACol, ARow, state, true, false, true, canvas.Brush(), colorTo, mirror, mirrorTo,
+                              canvas.Font(), ha, va, ww, gd);
+    FCanvas.SetFontHeight(*canvas.Font(), MapFontHeight(canvas.Font()->Size(), FGrid.PrintState().FontScale));
+}
+
+std::string TPageContent::PrintedText(int ACol, int ARow)
+{
+    const int realCol = FGrid.RealColIndex(ACol);
+    if (FGrid.IsDataGraphicCell(realCol, ARow)) return {};
+    const std::string text = FGrid.GetFormattedCell(realCol, ARow);
+    return FGrid.Multilinecells ? text : CellTextLines(text).front();
+}
+
+TPoint TPageContent::CellContentSize(int ACol, int ARow)
+{
+    TCanvas& canvas = FCanvas.Canvas();
+    TPrintToolsKeeper keep(canvas);
+    SetPrintFont(ACol, ARow);
+    const std::string text = PrintedText(ACol, ARow);
+    const int lineHeight = FCanvas.TextHeight("gh");
+    TPoint size;
+    TAlignment ha = taLeftJustify;
+    TVAlignment va = vtaTop;
+    bool wordWrap = false;
+    FGrid.GetCellAlignment(FGrid.RealColIndex(ACol), ARow, ha, va);
+    if (const TCellProperties* props = FGrid.FindCellProperties(FGrid.RealColIndex(ACol), ARow))
+        wordWrap = props->WordWrap();
+    if (wordWrap && FSettings.NoAutoSize && !text.empty()) {
+        TRect area{0, 0, FGrid.ColWidths(ACol), 0};
+        ::DrawText(&canvas, text, area, DT_CALCRECT | DT_WORDBREAK | DT_NOPREFIX);
+        size = {FCanvas.ToPage(area.Width()), FCanvas.ToPage(area.Height())};
+    } else {
+        const std::vector<std::string> lines = CellTextLines(text.empty() ? "gh" : text);
+        for (const std::string& line : lines) size.X = std::max(size.X, FCanvas.TextWidth(line));
+        size.Y = lineHeight * static_cast<int>(lines.size());
+    }
+    if (FGrid.OnCustomCellSize) FGrid.OnCustomCellSize(&FGrid, &canvas, ACol, ARow, size, true);
+    return size;
+}
+
+int TPageContent::SpanWidth(const TPrintStrip& Strip, size_t Index, int Span) const
+{
+    int width = 0;
+    for (size_t i = Index; i < Strip.Columns.size() && i <= Index + static_cast<size_t>(Span); ++i)
+        width += Strip.Columns[i].Width + FMetrics.ColumnSpacing;
+    return width;
+}
+
+int TPageContent::DrawRow(int ARow, int Y, const TPrintStrip& Strip, bool FixedColumnsOnly)
+{
+    const int height = RowExtent(ARow);
+    const unsigned mask = PrintBorderMask(FSettings.Borders);
+    const size_t count = FixedColumnsOnly ? static_cast<size_t>(Strip.RepeatedFixed) : Strip.Columns.size();
+    for (size_t i = 0; i < count; ++i) {
+        const int col = Strip.Columns[i].Col;
+        const TPoint span = FGrid.IsBaseCell(col, ARow) ? FGrid.CellSpan(col, ARow) : TPoint{0, 0};
+        int spanHeight = 0;
+        for (int r = ARow; r <= ARow + span.Y; ++r) spanHeight += RowExtent(r);
+        const int left = Strip.Columns[i].Left;
+        const TRect R{left, Y, left + SpanWidth(Strip, i, span.X), Y - spanHeight};
+        DrawCell(col, ARow, R, mask, Strip, i, R.Bottom < FMetrics.Page.Bottom + FSettings.FooterSize);
+    }
+    return height;
+}
+
+void TPageContent::DrawCell(int ACol, int ARow, const TRect& R, unsigned BorderMask, const TPrintStrip& Strip,
+                            size_t Index, bool CutAtPage)
+{
+    TCanvas& canvas = FCanvas.Canvas();
+    TPrintToolsKeeper keep(canvas);
+    canvas.Pen()->SetColor(FSettings.BorderColor);
+    FCanvas.SetPenWidth(1);
+    TCellBorders borders = BordersOfMask(BorderMask);
+    FGrid.GetCellPrintBorder(FGrid.RealColIndex(ACol), ARow, canvas.Pen(), borders);
+    unsigned mask = MaskOfBorders(borders);
+
+    const bool covered = FGrid.IsMergedNonBaseCell(ACol, ARow);
+    TRect cell = R;
+    if (CutAtPage) {
+        cell.Bottom = R.Top - RowExtent(ARow);
+        mask &= ~kBorderBottom;
+    }
+    if (!covered) {
+        SetPrintFont(ACol, ARow);
+        if (canvas.Brush()->Style() != bsClear) FCanvas.FillRect(cell);
+        canvas.Brush()->SetStyle(bsClear);
+        DrawCellText(PrintedText(ACol, ARow), cell, ACol, ARow);
+        if (FGrid.OnCustomCellDraw) {
+            FGrid.OnCustomCellDraw(&FGrid, &canvas, ACol, ARow, PrintDrawState(ACol, ARow), FCanvas.ToDevice(cell),
+                                   true);
+        }
+    } else {
+        const TPoint base = FGrid.BaseCell(ACol, ARow);
+        if (FGrid.IsXMergedCell(ACol, ARow)) mask &= ~(base.X == ACol ? 0u : kBorderLeft | kBorderRight);
+        if (FGrid.IsYMergedCell(ACol, ARow)) mask &= ~(base.Y == ARow ? 0u : kBorderTop | kBorderBottom);
+    }
+    const int penWidth = FCanvas.ToPage(canvas.Pen()->Width());
+    const int left = Index == 0 ? cell.Left : cell.Left - penWidth;
+    const int lastEdge = Strip.Columns.back().Left + Strip.Columns.back().Width + FMetrics.ColumnSpacing;
+    const int right = std::min(cell.Right, lastEdge);
+    if (mask & kBorderTop) FCanvas.Line(left, cell.Top, right, cell.Top);
+    if (mask & kBorderLeft) FCanvas.Line(left, cell.Top, left, cell.Bottom);
+    if (mask & kBorderRight) FCanvas.Line(right, cell.Top, right, cell.Bottom - 1);
+    if (mask & kBorderBottom) FCanvas.Line(left, cell.Bottom, right + 1, cell.Bottom);
+}
+
+void TPageContent::DrawCellText(const std::string& Text, const TRect& R, int ACol, int ARow)
+{
+    TAlignment ha = taLeftJustify;
+    TVAlignment va = vtaTop;
+    FGrid.GetCellAlignment(FGrid.RealColIndex(ACol), ARow, ha, va);
+    const int inset = FCanvas.TextWidth("g") / 2;
+    const TRect area{R.Left + inset, R.Top - FMetrics.CellMargin, R.Right - inset, R.Bottom + FMetrics.CellMargin};
+    const unsigned horizontal = ha == taRightJustify ? DT_RIGHT : ha == taCenter ? DT_CENTER : DT_LEFT;
+    const std::vector<std::string> lines = CellTextLines(Text);
+    if (lines.size() == 1 && FGrid.EnhTextSize && FSettings.NoAutoSize &&
+        FCanvas.TextWidth(Text) > area.Right - area.Left) {
+        const unsigned vertical = va == vtaBottom ? DT_BOTTOM : va == vtaCenter ? DT_VCENTER : DT_TOP;
+        FCanvas.DrawText(Text, area, DT_SINGLELINE | DT_NOPREFIX | DT_END_ELLIPSIS | horizontal | vertical);
+        return;
+    }
+    const int lineHeight = FCanvas.TextHeight("gh");
+    const int step = lineHeight + FSettings.RowSpacing + lineHeight / 8;
+    const int freeHeight = (area.Top - area.Bottom) - static_cast<int>(lines.size()) * step;
+    int y = area.Top;
+    // The lines of a merged cell start at its top.
+    if ((lines.size() == 1 || !FGrid.IsMergedCell(ACol, ARow)) && freeHeight > 0)
+        y -= va == vtaBottom ? freeHeight : va == vtaCenter ? freeHeight / 2 : 0;
+    for (const std::string& line : lines) {
+        const int width = FCanvas.TextWidth(line);
+        const int x = ha == taRightJustify ? area.Right - width
+                      : ha == taCenter     ? (area.Left + area.Right - width) / 2
+                                           : area.Left;
+        FCanvas.TextOut(x, y, line);
+        y -= step;
+    }
+}
+
+void TPageContent::DrawHeaderFooter(const std::string& PageNumber)
+{
+    TPageItems items;
+    items.Time = FormatDateTime("hh:nn", Now());
+    items.Date = FormatDateTime(FSettings.DateFormat, Now());
+    items.PageNumber = PageNumber;
+    const TStringList& titleLines = *FSettings.TitleLines();
+    if (FSettings.TitleText.empty() && titleLines.Count() > 0) items.TitleFirstLine = titleLines[0];
+    const TPageSlots slots = HeaderFooterSlots(FSettings, items);
+
+    TCanvas& canvas = FCanvas.Canvas();
+    TPrintToolsKeeper keep(canvas);
+    canvas.Brush()->SetStyle(bsClear);
+    const int bottomY = FMetrics.Page.Bottom + FMetrics.FooterLineHeight + FMetrics.CellMargin + FSettings.FooterSize;
+    for (int position = ppTopLeft; position <= ppBottomCenter; ++position) {
+        if (slots[position - 1].empty()) continue;
+        DrawSlot(slots[position - 1], position, position <= ppTopCenter ? -FSettings.HeaderSize : bottomY);
+    }
+    if (FSettings.Title == ppNone || !FSettings.TitleText.empty()) return;
+    const bool top = IsTopPosition(FSettings.Title);
+    const int lineHeight = top ? FMetrics.HeaderLineHeight : FMetrics.FooterLineHeight;
+    int y = top ? -FSettings.HeaderSize : bottomY;
+    for (int i = 1; i < titleLines.Count(); ++i) {
+        y -= lineHeight;
+        DrawSlot(titleLines[i], FSettings.Title, y);
+    }
+}
+
+void TPageContent::DrawSlot(const std::string& Text, int Position, int Y)
+{
+    TCanvas& canvas = FCanvas.Canvas();
+    const bool top = Position <= ppTopCenter;
+    canvas.Font()->Assign(top ? *FSettings.HeaderFont() : *FSettings.FooterFont());
+    FCanvas.SetFontHeight(*canvas.Font(), MapFontHeight(canvas.Font()->Size(), FGrid.PrintState().FontScale));
+    const int pageWidth = FMetrics.Page.Right;
+    const int width = FCanvas.TextWidth(Text);
+    int x = (pageWidth - width) / 2;
+    if (Position == ppTopLeft || Position == ppBottomLeft) x = FSettings.LeftSize;
+    if (Position == ppTopRight || Position == ppBottomRight) x = pageWidth - width - FSettings.RightSize - 20;
+    FCanvas.TextOut(x, Y, Text);
+}
+
+void TPageContent::DrawClosingLines(int Top, int Bottom, const TPrintStrip& Strip)
+{
+    if (Strip.Columns.empty()) return;
+    const int left = Strip.Columns.front().Left;
+    const int right = Strip.Columns.back().Left + Strip.Columns.back().Width + FMetrics.ColumnSpacing;
+    const TPrintBorders borders = FSettings.Borders;
+    if (borders == pbAround || borders == pbAroundVertical || borders == pbAroundHorizontal) {
+        FCanvas.Line(left, Top, right, Top);
+        FCanvas.Line(right, Top, right, Bottom);
+        FCanvas.Line(right, Bottom, left, Bottom);
+        FCanvas.Line(left, Bottom, left, Top);
+    }
+    if (borders == pbDouble || borders == pbHorizontal || borders == pbAroundHorizontal)
+        FCanvas.Line(left, Bottom, right, Bottom);
+    if (borders == pbDouble || borders == pbVertical || borders == pbAroundVertical)
+        for (int i = 0; i < Strip.RepeatedFixed; ++i)
+            FCanvas.Line(Strip.Columns[i].Left, Top, Strip.Columns[i].Left, Bottom);
+}

@@ -1,0 +1,227 @@
+#include <gtest/gtest.h>
+
+#include <cstdlib>
+#include <regex>
+
+#include "../../control/GridOnForm.h"
+#include "grid/control/settings/PrintSettings.h"
+#include "platform/os/FileSystem.h"
+#include "platform/print/Printers.h"
+#include "platform/rtl/DateUtils.h"
+#include "support/TestFiles.h"
+
+namespace {
+
+class GridPrintTest : public GridOnForm {
+protected:
+    void SetUp() override
+    {
+        GridOnForm::SetUp();
+        Printer()->SetFileName(pdf);
+    }
+    void TearDown() override { Printer()->SetFileName(""); }
+
+    // A header row "Name" / "Wert" over Rows rows of data, in Cols columns.
+    void FillTable(int Rows, int Cols = 2)
+    {
+        grid->SetFixedCols(0);
+        grid->SetFixedRows(1);
+        grid->SetColCount(Cols);
+        grid->SetRowCount(Rows + 1);
+        for (int c = 0; c < Cols; ++c) grid->SetCells(c, 0, c == 0 ? "Name" : "Wert" + std::to_string(c));
+        for (int r = 1; r <= Rows; ++r)
+            for (int c = 0; c < Cols; ++c) grid->SetCells(c, r, "Zeile" + std::to_string(r) + "x" + std::to_string(c));
+    }
+    static int PdfPageCount(const std::string& Pdf)
+    {
+        const std::regex page(R"(/Type\s*/Page[^s])");
+        return static_cast<int>(std::distance(std::sregex_iterator(Pdf.begin(), Pdf.end(), page), std::sregex_iterator()));
+    }
+    // The text of every page of the PDF, through pdftotext.
+    std::vector<std::string> PageTexts()
+    {
+        const std::string text = dir.File("out.txt");
+        if (std::system(("pdftotext -layout '" + pdf + "' '" + text + "'").c_str()) != 0) return {};
+        std::vector<std::string> pages;
+        std::string all = ReadTestFile(text);
+        for (size_t from = 0, at; (at = all.find('\f', from)) != std::string::npos; from = at + 1)
+            pages.push_back(all.substr(from, at - from));
+        return pages;
+    }
+    static bool HavePdfToText() { return std::system("pdftotext -v > /dev/null 2>&1") == 0; }
+
+    TPrintSettings& settings() { return *grid->PrintSettings(); }
+
+    TempDir dir;
+    std::string pdf = dir.File("out.pdf");
+};
+
+TEST_F(GridPrintTest, LongGridRepeatsItsHeaderRowAndNumbersItsPages)
+{
+    FillTable(150);
+    settings().RepeatFixedRows = true;
+    settings().PageNr = ppBottomCenter;
+    settings().Date = ppTopLeft;
+    settings().Time = ppTopLeft;
+    settings().DateFormat = "dd.mm.yyyy";
+    SetClock([] { return EncodeDate(2026, 12, 11) + EncodeTime(2, 5, 0, 0); });
+    grid->Print();
+    SetClock({});
+
+    const int pages = grid->PrintNrOfPages();
+    ASSERT_GE(pages, 2);
+    EXPECT_EQ(PdfPageCount(ReadTestFile(pdf)), pages);
+    if (!HavePdfToText()) GTEST_SKIP() << "pdftotext missing";
+    const std::vector<std::string> texts = PageTexts();
+    ASSERT_EQ(static_cast<int>(texts.size()), pages);
+    int lastRowSeen = 0;
+    for (int p = 0; p < pages; ++p) {
+        EXPECT_NE(texts[p].find("Name"), std::string::npos) << "page " << p + 1;
+        EXPECT_NE(texts[p].find("11.12.2026 02:05"), std::string::npos) << "page " << p + 1;
+        EXPECT_NE(texts[p].find(std::to_string(p + 1) + "/" + std::to_string(pages)), std::string::npos);
+        for (int r = 1; r <= 150; ++r)
+            if (texts[p].find("Zeile" + std::to_string(r) + "x0") != std::string::npos) lastRowSeen = std::max(lastRowSeen, r);
+    }
+    EXPECT_EQ(lastRowSeen, 150);
+}
+
+TEST_F(GridPrintTest, WideGridPrintsInStripsWithTheFixedColumnRepeated)
+{
+    FillTable(90, 14);
+    grid->SetFixedCols(1);
+    settings().RepeatFixedCols = true;
+    settings().PageNr = ppBottomCenter;
+    settings().ColumnSpacing = 200;
+    grid->Print();
+    if (!HavePdfToText()) GTEST_SKIP() << "pdftotext missing";
+    const std::vector<std::string> texts = PageTexts();
+    const std::regex number(R"(\s(\d+)-(\d+)\s*$)");
+    std::vector<std::string> numbers;
+    for (const std::string& text : texts) {
+        std::smatch match;
+        numbers.push_back(std::regex_search(text, match, number) ? match[1].str() + "-" + match[2].str() : "?");
+    }
+    ASSERT_GE(numbers.size(), 4u);
+    EXPECT_EQ(numbers[0], "1-1");
+    EXPECT_EQ(numbers[1], "2-1");
+    const auto secondStrip = std::find(numbers.begin(), numbers.end(), "1-2");
+    ASSERT_NE(secondStrip, numbers.end());
+    const std::string& strip2 = texts[secondStrip - numbers.begin()];
+    EXPECT_NE(strip2.find("Zeile1x0"), std::string::npos) << "the fixed column starts every strip";
+    EXPECT_EQ(strip2.find("Zeile1x1 "), std::string::npos) << "strip 2 holds other columns";
+    EXPECT_EQ(numbers[secondStrip - numbers.begin() - 1], std::to_string(secondStrip - numbers.begin()) + "-1");
+}
+
+TEST_F(GridPrintTest, FastPrintingPrintsEveryRowAndNoUnknownTotal)
+{
+    FillTable(150);
+    settings().PageNr = ppBottomCenter;
+    grid->FastPrint = true;
+    grid->Print();
+    const int pages = PdfPageCount(ReadTestFile(pdf));
+    ASSERT_GE(pages, 2);
+    if (!HavePdfToText()) GTEST_SKIP() << "pdftotext missing";
+    const std::vector<std::string> texts = PageTexts();
+    EXPECT_NE(texts.back().find("Zeile150x0"), std::string::npos);
+    EXPECT_TRUE(std::regex_search(texts[1], std::regex(R"(\s2\s*$)"))) << texts[1];
+    for (const std::string& text : texts) EXPECT_EQ(text.find("/"), std::string::npos) << text;
+}
+
+TEST_F(GridPrintTest, PrintStartCanNarrowOrCancelTheJob)
+{
+    FillTable(150);
+    int offered = 0;
+    grid->OnPrintStart = [&](TObject*, int NrOfPages, int& From, int& To) {
+        offered = NrOfPages;
+        From = 2;
+        To = 2;
+    };
+    grid->Print();
+    EXPECT_GE(offered, 2);
+    EXPECT_EQ(PdfPageCount(ReadTestFile(pdf)), 1);
+
+    const std::string cancelled = dir.File("none.pdf");
+    Printer()->SetFileName(cancelled);
+    grid->OnPrintStart = [](TObject*, int, int& From, int&) { From = 0; };
+    grid->Print();
+    EXPECT_FALSE(FileExists(cancelled)) << "nothing is printed";
+}
+
+TEST_F(GridPrintTest, PreviewDrawsOnlyThePreviewPage)
+{
+    FillTable(150);
+    std::vector<int> drawn;
+    grid->OnPrintGetPageNum = [&](TObject*, int PageNum, int, std::string&) { drawn.push_back(PageNum); };
+    TBitmap page(794, 1123);
+    grid->SetPreviewPage(2);
+    grid->PrintPreview(page.Canvas(), Rect(0, 0, 794, 1123));
+    EXPECT_EQ(drawn, std::vector<int>{2});
+    EXPECT_GE(grid->PrintNrOfPages(), 2);
+    EXPECT_FALSE(grid->IsPrintPreview());
+}
+
+TEST_F(GridPrintTest, PreviewFlagIsResetWhenAnEventFails)
+{
+    FillTable(3);
+    bool during = false;
+    grid->OnPrintStart = [&](TObject*, int, int&, int&) {
+        during = grid->IsPrintPreview();
+        throw Exception("stop");
+    };
+    TBitmap page(400, 560);
+    EXPECT_THROW(grid->PrintPreview(page.Canvas(), Rect(0, 0, 400, 560)), Exception);
+    EXPECT_TRUE(during);
+    EXPECT_FALSE(grid->IsPrintPreview());
+}
+
+TEST_F(GridPrintTest, FitToPageScalesOnlyTheWayItIsAllowed)
+{
+    struct Case {
+        TFitToPage Fit;
+        int Cols;
+        bool MayGrow, MayShrink;
+    };
+    const Case cases[] = {
+        {fpNever, 2, false, false},  {fpNever, 14, false, false}, {fpShrink, 2, false, false},
+        {fpShrink, 14, false, true}, {fpGrow, 2, true, false},    {fpGrow, 14, false, false},
+        {fpAlways, 2, true, false},  {fpAlways, 14, false, true},
+    };
+    TBitmap page(794, 1123);
+    for (const Case& c : cases) {
+        FillTable(3, c.Cols);
+        settings().FitToPage = fpNever;
+        grid->PrintPreview(page.Canvas(), Rect(0, 0, 794, 1123));
+        const int natural = grid->PrintColWidth(1);
+        settings().FitToPage = c.Fit;
+        grid->PrintPreview(page.Canvas(), Rect(0, 0, 794, 1123));
+        const int fitted = grid->PrintColWidth(1);
+        EXPECT_EQ(fitted > natural, c.MayGrow) << c.Fit << " " << c.Cols;
+        EXPECT_EQ(fitted < natural, c.MayShrink) << c.Fit << " " << c.Cols;
+    }
+}
+
+TEST_F(GridPrintTest, BordersDecideWhichLinesPrint)
+{
+    FillTable(3);
+    grid->SetCells(0, 1, "");
+    const auto darkPixelsInEmptyCell = [&](TPrintBorders Borders) {
+        settings().Borders = Borders;
+        TBitmap page(794, 1123);
+        page.Canvas()->Brush()->SetColor(clWhite);
+        page.Canvas()->FillRect(Rect(0, 0, 794, 1123));
+        grid->PrintPreview(page.Canvas(), Rect(0, 0, 794, 1123));
+        // Along a line through the middle of the page, from its left edge to its right.
+        int dark = 0;
+        for (int x = 0; x < 794; ++x)
+            for (int y = 0; y < 200; ++y)
+                if (page.Canvas()->Pixels(x, y) == clBlack) ++dark;
+        return dark;
+    };
+    EXPECT_EQ(darkPixelsInEmptyCell(pbNoborder) > 0, true) << "the texts alone";
+    const int texts = darkPixelsInEmptyCell(pbNoborder);
+    EXPECT_GT(darkPixelsInEmptyCell(pbSingle), texts);
+    EXPECT_GT(darkPixelsInEmptyCell(pbAround), texts);
+    EXPECT_LT(darkPixelsInEmptyCell(pbAround), darkPixelsInEmptyCell(pbSingle)) << "only the frame";
+}
+
+} // namespace
