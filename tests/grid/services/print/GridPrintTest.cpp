@@ -5,6 +5,9 @@
 
 #include "../../control/GridOnForm.h"
 #include "grid/control/settings/PrintSettings.h"
+#include "grid/services/print/PrintPreviewForm.h"
+#include "platform/ui/ExtCtrls.h"
+#include "platform/ui/StdCtrls.h"
 #include "platform/os/FileSystem.h"
 #include "platform/print/Printers.h"
 #include "platform/rtl/DateUtils.h"
@@ -222,6 +225,37 @@ TEST_F(GridPrintTest, BordersDecideWhichLinesPrint)
     EXPECT_GT(darkPixelsInEmptyCell(pbSingle), texts);
     EXPECT_GT(darkPixelsInEmptyCell(pbAround), texts);
     EXPECT_LT(darkPixelsInEmptyCell(pbAround), darkPixelsInEmptyCell(pbSingle)) << "only the frame";
+}
+
+} // namespace
+
+namespace {
+
+TEST_F(GridPrintTest, PreviewWindowPagesThroughThePrintout)
+{
+    FillTable(150);
+    settings().PageNr = ppBottomCenter;
+    auto* preview = new TGridPrintPreviewForm(&form, *grid);
+    preview->Show();
+    preview->ShowPage(1);
+    const int pages = preview->PageCount();
+    ASSERT_GE(pages, 2);
+    EXPECT_FALSE(preview->PreviousButton()->Enabled());
+    EXPECT_TRUE(preview->NextButton()->Enabled());
+    preview->NextButton()->Click();
+    EXPECT_EQ(preview->Page(), 2);
+    preview->ShowPage(pages + 5);
+    EXPECT_EQ(preview->Page(), pages);
+    EXPECT_FALSE(preview->NextButton()->Enabled());
+
+    // The page shows cell lines and text in black on white.
+    TBitmap* page = preview->PageImage()->Picture()->Bitmap();
+    int dark = 0;
+    for (int y = 0; y < page->Height(); y += 2)
+        for (int x = 0; x < page->Width(); x += 2)
+            if (page->Canvas()->Pixels(x, y) == clBlack) ++dark;
+    EXPECT_GT(dark, 100);
+    page->SaveToFile(dir.File("preview.bmp"));
 }
 
 } // namespace
