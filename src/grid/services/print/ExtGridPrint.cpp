@@ -1,3 +1,4 @@
+#include <algorithm>
 #include <cmath>
 
 #include "grid/control/ExtStringGrid.h"
@@ -17,6 +18,14 @@ constexpr int kPrintDoneState = 2;
 
 TGridRect AllPrintCells(const TExtStringGrid& Grid) { return {0, 0, Grid.ColCount() - 1, Grid.RowCount() - 1}; }
 
+// A range reaching past the grid prints the cells it holds.
+TGridRect PrintableRange(const TExtStringGrid& Grid, const TGridRect& Range)
+{
+    const TGridRect all = AllPrintCells(Grid);
+    return {std::max(Range.Left, 0), std::max(Range.Top, 0), std::min(Range.Right, all.Right),
+            std::min(Range.Bottom, all.Bottom)};
+}
+
 int DevicePixelsToPageUnits(int Pixels, int PixelsPerInch)
 {
     return static_cast<int>(std::lround(254.0 / PixelsPerInch * Pixels));
@@ -30,7 +39,7 @@ void RunPrintJob(TExtStringGrid& Grid, const TGridRect& Range, bool SelectedOnly
     TGridPrintState& state = Grid.PrintState();
     TPrinter& printer = *Printer();
     Grid.ExportNotification(kPrintStartState, Range.Top);
-    state.PrintRect = Range;
+    state.PrintRect = PrintableRange(Grid, Range);
     if (!settings.UseDefaultOrientation) printer.SetOrientation(settings.Orientation);
     const int dpi = printer.PixelsPerInch();
     const int width = DevicePixelsToPageUnits(printer.PageWidth(), dpi);
@@ -80,7 +89,7 @@ void RunPreview(TExtStringGrid& Grid, TCanvas& Canvas, const TRect& DisplayRect,
 {
     TGridPrintState& state = Grid.PrintState();
     Grid.ExportNotification(kPrintStartState, Range.Top);
-    state.PrintRect = Range;
+    state.PrintRect = PrintableRange(Grid, Range);
     TPrintCanvas page(Canvas, CanvasPixelsPerInch(Canvas).X, DisplayRect.TopLeft());
     const int width = page.ToPage(DisplayRect.Width());
     const int height = page.ToPage(DisplayRect.Height());
@@ -139,7 +148,7 @@ void TExtStringGrid::PrintDraw(TCanvas* Canvas, const TRect& ARect) { PrintDrawR
 
 void TExtStringGrid::PrintDrawRect(TCanvas* Canvas, const TRect& ARect, const TGridRect& GridRect)
 {
-    FPrintState.PrintRect = GridRect;
+    FPrintState.PrintRect = PrintableRange(*this, GridRect);
     FPrintState.PageFrom = FPrintState.PageTo = FPrintState.PageNum = 1;
     TPrintCanvas page(*Canvas, CanvasPixelsPerInch(*Canvas).X, ARect.TopLeft());
     TPrintLayout(*this, page, TPrintLayoutMode::Draw, false).Run(page.ToPage(ARect.Width()), page.ToPage(ARect.Height()), 1);

@@ -259,3 +259,19 @@ TEST_F(GridPrintTest, PreviewWindowPagesThroughThePrintout)
 }
 
 } // namespace
+
+namespace {
+
+TEST_F(GridPrintTest, RangesPastTheGridPrintTheCellsTheyHold)
+{
+    FillTable(3, 3);
+    TBitmap page(400, 560);
+    grid->PrintPreviewRect(page.Canvas(), Rect(0, 0, 400, 560), TGridRect{-2, 1, 40, 900});
+    EXPECT_EQ(grid->PrintNrOfPages(), 1);
+    EXPECT_EQ(grid->PrintColEnd(), 2);
+    grid->PrintRect(TGridRect{1, 2, 9, 9});
+    EXPECT_EQ(grid->PrintNrOfPages(), 1);
+    EXPECT_EQ(grid->PrintColStart(), 1);
+}
+
+} // namespace
