@@ -1,5 +1,4 @@
 #include <algorithm>
-#include <cmath>
 
 #include "grid/control/ExtStringGrid.h"
 #include "grid/control/settings/PrintSettings.h"
@@ -26,11 +25,6 @@ TGridRect PrintableRange(const TExtStringGrid& Grid, const TGridRect& Range)
             std::min(Range.Bottom, all.Bottom)};
 }
 
-int DevicePixelsToPageUnits(int Pixels, int PixelsPerInch)
-{
-    return static_cast<int>(std::lround(254.0 / PixelsPerInch * Pixels));
-}
-
 bool PrintRangeAccepted(int From, int To) { return From > 0 && To > 0 && From <= To; }
 
 void RunPrintJob(TExtStringGrid& Grid, const TGridRect& Range, bool SelectedOnly)
@@ -42,8 +36,8 @@ void RunPrintJob(TExtStringGrid& Grid, const TGridRect& Range, bool SelectedOnly
     state.PrintRect = PrintableRange(Grid, Range);
     if (!settings.UseDefaultOrientation) printer.SetOrientation(settings.Orientation);
     const int dpi = printer.PixelsPerInch();
-    const int width = DevicePixelsToPageUnits(printer.PageWidth(), dpi);
-    const int height = DevicePixelsToPageUnits(printer.PageHeight(), dpi);
+    const int width = PixelsToPageUnits(printer.PageWidth(), dpi);
+    const int height = PixelsToPageUnits(printer.PageHeight(), dpi);
     printer.SetTitle(settings.JobName);
     printer.BeginDoc();
     try {

@@ -4,6 +4,7 @@
 
 #include "grid/control/ExtStringGrid.h"
 #include "grid/control/settings/PrintSettings.h"
+#include "grid/foundation/text/CellText.h"
 #include "grid/services/GridTextFormat.h"
 #include "grid/services/print/PageText.h"
 #include "grid/services/print/PrintCanvas.h"
@@ -13,6 +14,9 @@
 #include "platform/ui/Graphics.h"
 
 namespace {
+
+// Wide and high enough for any content being measured.
+constexpr int kUnboundedPageLength = 1000000;
 
 constexpr unsigned kBorderTop = 1, kBorderLeft = 2, kBorderRight = 4, kBorderBottom = 8;
 
@@ -95,52 +99,69 @@ int TPageContent::RowExtent(int ARow) const
     return FRowHeight(ARow) + 2 * FMetrics.CellMargin + FSettings.RowSpacing;
 }
 
-// The print font of the cell at its mapped height on the canvas; the cell's brush and
-// alignments come with it through the visual properties.
-void TPageContent::SetPrintFont(int ACol, int ARow)
+// The print font of the cell at its mapped height on the canvas, with the cell's brush,
+// alignments and word wrap from the visual properties.
+TPageContent::TPrintCellLook TPageContent::SetPrintFont(int ACol, int ARow)
 {
     TCanvas& canvas = FCanvas.Canvas();
     TGridDrawState state = PrintDrawState(ACol, ARow);
     TColor colorTo, mirror, mirrorTo;
-    TAlignment ha = taLeftJustify;
-    TVAlignment va = vtaTop;
-    bool ww = false;
+    TPrintCellLook look;
     TCellGradientDirection gd = GradientVertical;
     FGrid.GetVisualProperties(ACol, ARow, state, true, false, true, canvas.Brush(), colorTo, mirror, mirrorTo,
-                              canvas.Font(), ha, va, ww, gd);
+                              canvas.Font(), look.HAlign, look.VAlign, look.WordWrap, gd);
     FCanvas.SetFontHeight(*canvas.Font(), MapFontHeight(canvas.Font()->Size(), FGrid.PrintState().FontScale));
+    return look;
 }
 
-std::string TPageContent::PrintedText(int ACol, int ARow)
+TPageContent::TPrintedText TPageContent::PrintedText(int ACol, int ARow)
 {
     const int realCol = FGrid.RealColIndex(ACol);
     if (FGrid.IsDataGraphicCell(realCol, ARow)) return {};
-    const std::string text = FGrid.GetFormattedCell(realCol, ARow);
-    return FGrid.Multilinecells ? text : CellTextLines(text).front();
+    std::string text = FGrid.GetFormattedCell(realCol, ARow);
+    int type = GetTextType(text, FGrid.EnableHTML);
+    if (type == ttFormula) {
+        FGrid.GetSaveCellText(realCol, ARow, text);
+        type = GetTextType(text, FGrid.EnableHTML);
+    }
+    if (type == ttMarkup) return {text, true};
+    return {FGrid.Multilinecells ? text : CellTextLines(text).front(), false};
+}
+
+THtmlDrawResult TPageContent::DrawMarkup(const std::string& Text, const TRect& PageRect, bool MeasureOnly,
+                                         bool WordWrap) const
+{
+    THtmlDrawParams params;
+    params.Printing = true;
+    params.MeasureOnly = MeasureOnly;
+    params.WordWrap = WordWrap;
+    return HtmlDraw(&FCanvas.Canvas(), Text, FCanvas.ToDevice(PageRect), params);
 }
 
 TPoint TPageContent::CellContentSize(int ACol, int ARow)
 {
     TCanvas& canvas = FCanvas.Canvas();
     TPrintToolsKeeper keep(canvas);
-    SetPrintFont(ACol, ARow);
-    const std::string text = PrintedText(ACol, ARow);
-    const int lineHeight = FCanvas.TextHeight("gh");
+    const TPrintCellLook look = SetPrintFont(ACol, ARow);
+    const TPrintedText printed = PrintedText(ACol, ARow);
+    const std::string& text = printed.Text;
+    // Wrapped content keeps the column's screen width; other content is as wide as it is.
+    const int screenWidth = PixelsToPageUnits(FGrid.ColWidths(ACol));
+    const bool wrapped = look.WordWrap && FSettings.NoAutoSize;
     TPoint size;
-    TAlignment ha = taLeftJustify;
-    TVAlignment va = vtaTop;
-    bool wordWrap = false;
-    FGrid.GetCellAlignment(FGrid.RealColIndex(ACol), ARow, ha, va);
-    if (const TCellProperties* props = FGrid.FindCellProperties(FGrid.RealColIndex(ACol), ARow))
-        wordWrap = props->WordWrap();
-    if (wordWrap && FSettings.NoAutoSize && !text.empty()) {
-        TRect area{0, 0, FGrid.ColWidths(ACol), 0};
-        ::DrawText(&canvas, text, area, DT_CALCRECT | DT_WORDBREAK | DT_NOPREFIX);
+    if (printed.Markup) {
+        const int width = FSettings.NoAutoSize ? PixelsToPageUnits(FGrid.ColWidths(ACol) + 12) : kUnboundedPageLength;
+        const THtmlDrawResult measured = DrawMarkup(text, {0, 0, width, -kUnboundedPageLength}, true, FSettings.NoAutoSize);
+        size = {FCanvas.ToPage(measured.MeasuredWidth) - FMetrics.CellMargin,
+                FCanvas.ToPage(measured.MeasuredHeight) - FMetrics.CellMargin};
+    } else if (wrapped && !text.empty()) {
+        TRect area{0, 0, FCanvas.ToDeviceLength(screenWidth), 0};
+        ::DrawText(&canvas, text, area, DT_CALCRECT | DT_WORDBREAK | DT_EXPANDTABS | DT_NOPREFIX);
         size = {FCanvas.ToPage(area.Width()), FCanvas.ToPage(area.Height())};
     } else {
         const std::vector<std::string> lines = CellTextLines(text.empty() ? "gh" : text);
         for (const std::string& line : lines) size.X = std::max(size.X, FCanvas.TextWidth(line));
-        size.Y = lineHeight * static_cast<int>(lines.size());
+        size.Y = FCanvas.TextHeight("gh") * static_cast<int>(lines.size());
     }
     if (FGrid.OnCustomCellSize) FGrid.OnCustomCellSize(&FGrid, &canvas, ACol, ARow, size, true);
     return size;
@@ -189,10 +210,10 @@ void TPageContent::DrawCell(int ACol, int ARow, const TRect& R, unsigned BorderM
         mask &= ~kBorderBottom;
     }
     if (!covered) {
-        SetPrintFont(ACol, ARow);
+        const TPrintCellLook look = SetPrintFont(ACol, ARow);
         if (canvas.Brush()->Style() != bsClear) FCanvas.FillRect(cell);
         canvas.Brush()->SetStyle(bsClear);
-        DrawCellText(PrintedText(ACol, ARow), cell, ACol, ARow);
+        DrawCellText(PrintedText(ACol, ARow), cell, look, FGrid.IsMergedCell(ACol, ARow));
         if (FGrid.OnCustomCellDraw) {
             FGrid.OnCustomCellDraw(&FGrid, &canvas, ACol, ARow, PrintDrawState(ACol, ARow), FCanvas.ToDevice(cell),
                                    true);
@@ -212,14 +233,23 @@ void TPageContent::DrawCell(int ACol, int ARow, const TRect& R, unsigned BorderM
     if (mask & kBorderBottom) FCanvas.Line(left, cell.Bottom, right + 1, cell.Bottom);
 }
 
-void TPageContent::DrawCellText(const std::string& Text, const TRect& R, int ACol, int ARow)
+void TPageContent::DrawCellText(const TPrintedText& Printed, const TRect& R, const TPrintCellLook& Look,
+                                bool Merged)
 {
-    TAlignment ha = taLeftJustify;
-    TVAlignment va = vtaTop;
-    FGrid.GetCellAlignment(FGrid.RealColIndex(ACol), ARow, ha, va);
+    const std::string& Text = Printed.Text;
+    const TAlignment ha = Look.HAlign;
+    const TVAlignment va = Look.VAlign;
+    if (Printed.Markup) {
+        DrawMarkup(Text, R, false, !FGrid.EnhTextSize);
+        return;
+    }
     const int inset = FCanvas.TextWidth("g") / 2;
     const TRect area{R.Left + inset, R.Top - FMetrics.CellMargin, R.Right - inset, R.Bottom + FMetrics.CellMargin};
     const unsigned horizontal = ha == taRightJustify ? DT_RIGHT : ha == taCenter ? DT_CENTER : DT_LEFT;
+    if (Look.WordWrap && FSettings.NoAutoSize) {
+        FCanvas.DrawText(Text, area, DT_WORDBREAK | DT_EXPANDTABS | DT_NOPREFIX | horizontal);
+        return;
+    }
     const std::vector<std::string> lines = CellTextLines(Text);
     if (lines.size() == 1 && FGrid.EnhTextSize && FSettings.NoAutoSize &&
         FCanvas.TextWidth(Text) > area.Right - area.Left) {
@@ -232,7 +262,7 @@ void TPageContent::DrawCellText(const std::string& Text, const TRect& R, int ACo
     const int freeHeight = (area.Top - area.Bottom) - static_cast<int>(lines.size()) * step;
     int y = area.Top;
     // The lines of a merged cell start at its top.
-    if ((lines.size() == 1 || !FGrid.IsMergedCell(ACol, ARow)) && freeHeight > 0)
+    if ((lines.size() == 1 || !Merged) && freeHeight > 0)
         y -= va == vtaBottom ? freeHeight : va == vtaCenter ? freeHeight / 2 : 0;
     for (const std::string& line : lines) {
         const int width = FCanvas.TextWidth(line);

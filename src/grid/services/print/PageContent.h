@@ -3,6 +3,8 @@
 #include <string>
 #include <vector>
 
+#include "grid/foundation/markup/HtmlDraw.h"
+#include "grid/foundation/model/GridEnums.h"
 #include "platform/grids/Grids.h"
 #include "platform/ui/Types.h"
 
@@ -59,12 +61,22 @@ public:
     void DrawClosingLines(int Top, int Bottom, const TPrintStrip& Strip);
 
 private:
+    struct TPrintCellLook {
+        TAlignment HAlign = taLeftJustify;
+        TVAlignment VAlign = vtaTop;
+        bool WordWrap = false;
+    };
+    struct TPrintedText {
+        std::string Text;
+        bool Markup = false;
+    };
     TGridDrawState PrintDrawState(int ACol, int ARow) const;
-    void SetPrintFont(int ACol, int ARow);
-    std::string PrintedText(int ACol, int ARow);
+    TPrintCellLook SetPrintFont(int ACol, int ARow);
+    TPrintedText PrintedText(int ACol, int ARow);
+    THtmlDrawResult DrawMarkup(const std::string& Text, const TRect& PageRect, bool MeasureOnly, bool WordWrap) const;
     void DrawCell(int ACol, int ARow, const TRect& R, unsigned BorderMask, const TPrintStrip& Strip,
                   size_t Index, bool CutAtPage);
-    void DrawCellText(const std::string& Text, const TRect& R, int ACol, int ARow);
+    void DrawCellText(const TPrintedText& Printed, const TRect& R, const TPrintCellLook& Look, bool Merged);
     void DrawSlot(const std::string& Text, int Position, int Y);
     int SpanWidth(const TPrintStrip& Strip, size_t Index, int Span) const;
 

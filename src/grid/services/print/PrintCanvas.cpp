@@ -12,6 +12,11 @@ constexpr double kPageUnitsPerInch = 254.0;
 
 } // namespace
 
+int PixelsToPageUnits(int Pixels, int PixelsPerInch)
+{
+    return static_cast<int>(std::lround(Pixels * kPageUnitsPerInch / std::max(1, PixelsPerInch)));
+}
+
 TPrintCanvas::TPrintCanvas(TCanvas& Canvas, int PixelsPerInch, TPoint DeviceOrigin)
     : FCanvas(Canvas), FPixelsPerInch(std::max(1, PixelsPerInch)), FOrigin(DeviceOrigin)
 {
@@ -22,10 +27,7 @@ int TPrintCanvas::ToDeviceLength(int PageLength) const
     return static_cast<int>(std::lround(PageLength * FPixelsPerInch / kPageUnitsPerInch));
 }
 
-int TPrintCanvas::ToPage(int DeviceLength) const
-{
-    return static_cast<int>(std::lround(DeviceLength * kPageUnitsPerInch / FPixelsPerInch));
-}
+int TPrintCanvas::ToPage(int DeviceLength) const { return PixelsToPageUnits(DeviceLength, FPixelsPerInch); }
 
 TPoint TPrintCanvas::ToDevice(int X, int Y) const
 {

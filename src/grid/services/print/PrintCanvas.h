@@ -6,6 +6,9 @@
 class TCanvas;
 class TFont;
 
+// A length of device pixels in page units; screen measures have 96 pixels to the inch.
+int PixelsToPageUnits(int Pixels, int PixelsPerInch = 96);
+
 // A page in tenths of a millimetre with y growing upwards from the page's top edge (so
 // positions down the page are negative), drawn on a canvas of any resolution whose device
 // origin is the page's top-left corner.

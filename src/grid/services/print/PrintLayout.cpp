@@ -13,9 +13,6 @@
 
 namespace {
 
-// Screen measures are taken at the screen's 96 pixels to the inch.
-int ScreenToPageUnits(int Pixels) { return static_cast<int>(std::lround(Pixels * 254.0 / 96.0)); }
-
 bool IsHeaderPosition(TPrintPosition Position) { return Position >= ppTopLeft && Position <= ppTopCenter; }
 bool IsFooterPosition(TPrintPosition Position) { return Position >= ppBottomLeft; }
 
@@ -84,7 +81,7 @@ void TPrintLayout::SizeColumns()
     const auto sizeColumn = [&](int c) {
         if (!ColPrints(c)) return;
         if (settings.NoAutoSize) {
-            FGrid.SetPrintColWidth(c, ScreenToPageUnits(FGrid.ColWidths(c)));
+            FGrid.SetPrintColWidth(c, PixelsToPageUnits(FGrid.ColWidths(c)));
             return;
         }
         int width = 0;
@@ -202,7 +199,7 @@ int TPrintLayout::PrintedRowHeight(int ARow)
     const TPrintSettings& settings = *FGrid.PrintSettings();
     int height = 0;
     if (settings.NoAutoSizeRow) {
-        height = ScreenToPageUnits(FGrid.RowHeights(ARow)) - 4;
+        height = PixelsToPageUnits(FGrid.RowHeights(ARow)) - 4;
     } else if (settings.UseFixedHeight) {
         height = settings.FixedHeight;
     } else {

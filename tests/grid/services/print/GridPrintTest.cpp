@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include <cstdlib>
+#include <map>
 #include <regex>
 
 #include "../../control/GridOnForm.h"
@@ -272,6 +273,32 @@ TEST_F(GridPrintTest, RangesPastTheGridPrintTheCellsTheyHold)
     grid->PrintRect(TGridRect{1, 2, 9, 9});
     EXPECT_EQ(grid->PrintNrOfPages(), 1);
     EXPECT_EQ(grid->PrintColStart(), 1);
+}
+
+} // namespace
+
+namespace {
+
+TEST_F(GridPrintTest, MarkupCellsMeasureTheirTextAndWrappedCellsKeepTheirWidth)
+{
+    FillTable(2, 3);
+    grid->SetCells(0, 1, "<B>Fett</B> und mehr");
+    grid->SetCells(1, 1, "Fett und mehr");
+    grid->SetCells(2, 2, "eins zwei drei vier fünf sechs sieben acht neun zehn");
+    grid->SetWordWraps(2, 2, true);
+    grid->SetColWidths(2, 80);
+    std::map<int, int> heights;
+    grid->OnPrintSetRowHeight = [&](TObject*, int ARow, int& Height) { heights[ARow] = Height; };
+    TBitmap page(794, 1123);
+    grid->PrintPreview(page.Canvas(), Rect(0, 0, 794, 1123));
+    const int markup = grid->PrintColWidth(0), plain = grid->PrintColWidth(1);
+    EXPECT_LT(std::abs(markup - plain), plain / 5) << "the tags take no room";
+    const int unwrapped = heights[2];
+
+    settings().NoAutoSize = true;
+    grid->PrintPreview(page.Canvas(), Rect(0, 0, 794, 1123));
+    EXPECT_EQ(grid->PrintColWidth(2), 212) << "80 screen pixels";
+    EXPECT_GE(heights[2], 3 * unwrapped) << "the long text wraps in its column";
 }
 
 } // namespace
