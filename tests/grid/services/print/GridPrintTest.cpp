@@ -6,6 +6,7 @@
 
 #include "../../control/GridOnForm.h"
 #include "grid/control/settings/PrintSettings.h"
+#include "grid/foundation/model/MouseActions.h"
 #include "grid/services/print/PrintPreviewForm.h"
 #include "platform/ui/ExtCtrls.h"
 #include "platform/ui/StdCtrls.h"
@@ -299,6 +300,48 @@ TEST_F(GridPrintTest, MarkupCellsMeasureTheirTextAndWrappedCellsKeepTheirWidth)
     grid->PrintPreview(page.Canvas(), Rect(0, 0, 794, 1123));
     EXPECT_EQ(grid->PrintColWidth(2), 212) << "80 screen pixels";
     EXPECT_GE(heights[2], 3 * unwrapped) << "the long text wraps in its column";
+}
+
+} // namespace
+
+namespace {
+
+TEST_F(GridPrintTest, SelectedRowsAndColumnsPrintAlone)
+{
+    FillTable(6, 4);
+    std::vector<int> rows;
+    grid->OnPrintNewPage = [&](TObject*, int ARow, bool&) { rows.push_back(ARow); };
+    TBitmap page(794, 1123);
+
+    grid->SetSelection({1, 2, 2, 4});
+    grid->PrintPreviewSelectedRows(page.Canvas(), Rect(0, 0, 794, 1123));
+    // Once while the pages are counted, once while the page is drawn.
+    EXPECT_EQ(rows, (std::vector<int>{2, 3, 4, 2, 3, 4}));
+    EXPECT_GT(grid->PrintColWidth(1), 0);
+    EXPECT_EQ(grid->PrintColWidth(0), 0) << "a column outside the selection";
+    EXPECT_EQ(grid->PrintColWidth(3), 0);
+
+    rows.clear();
+    settings().FixedCellsAlways = true;
+    grid->MouseActions()->SetDisjunctRowSelect(true);
+    grid->SetRowSelect(2, true);
+    grid->SetRowSelect(5, true);
+    grid->PrintPreviewSelectedRows(page.Canvas(), Rect(0, 0, 794, 1123));
+    EXPECT_EQ(rows, (std::vector<int>{0, 2, 5, 0, 2, 5})) << "the fixed row and the flagged rows";
+    EXPECT_GT(grid->PrintColWidth(0), 0) << "disjunct rows print every column";
+}
+
+TEST_F(GridPrintTest, CancelEndsTheJobAfterThePage)
+{
+    FillTable(150);
+    std::vector<int> asked;
+    grid->OnPrintCancel = [&](TObject*, int PageNr, bool& Cancel) {
+        asked.push_back(PageNr);
+        Cancel = true;
+    };
+    grid->Print();
+    EXPECT_EQ(asked, std::vector<int>{1});
+    EXPECT_EQ(PdfPageCount(ReadTestFile(pdf)), 1);
 }
 
 } // namespace
