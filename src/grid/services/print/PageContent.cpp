@@ -274,6 +274,21 @@ void TPageContent::DrawCellText(const TPrintedText& Printed, const TRect& R, con
     }
 }
 
+bool TPageContent::MarkupTitle() const
+{
+    return FSettings.Title != ppNone && FSettings.TitleText.empty() &&
+           GetTextType(FSettings.TitleLines()->Text(), FGrid.EnableHTML) == ttMarkup;
+}
+
+int TPageContent::MarkupTitleHeight()
+{
+    if (!MarkupTitle()) return 0;
+    TPrintToolsKeeper keep(FCanvas.Canvas());
+    SetSlotFont(IsTopPosition(FSettings.Title));
+    const TRect area{FSettings.LeftSize, 0, FMetrics.Page.Right, -kUnboundedPageLength};
+    return FCanvas.ToPage(DrawMarkup(FSettings.TitleLines()->Text(), area, true, true).MeasuredHeight);
+}
+
 void TPageContent::DrawHeaderFooter(const std::string& PageNumber)
 {
     TPageItems items;
@@ -281,7 +296,8 @@ void TPageContent::DrawHeaderFooter(const std::string& PageNumber)
     items.Date = FormatDateTime(FSettings.DateFormat, Now());
     items.PageNumber = PageNumber;
     const TStringList& titleLines = *FSettings.TitleLines();
-    if (FSettings.TitleText.empty() && titleLines.Count() > 0) items.TitleFirstLine = titleLines[0];
+    const bool markupTitle = MarkupTitle();
+    if (FSettings.TitleText.empty() && titleLines.Count() > 0 && !markupTitle) items.TitleFirstLine = titleLines[0];
     const TPageSlots slots = HeaderFooterSlots(FSettings, items);
 
     TCanvas& canvas = FCanvas.Canvas();
@@ -294,6 +310,16 @@ void TPageContent::DrawHeaderFooter(const std::string& PageNumber)
     }
     if (FSettings.Title == ppNone || !FSettings.TitleText.empty()) return;
     const bool top = IsTopPosition(FSettings.Title);
+    if (markupTitle) {
+        const int height = MarkupTitleHeight();
+        SetSlotFont(top);
+        const TRect area = top ? TRect{FSettings.LeftSize, -FSettings.HeaderSize, FMetrics.Page.Right,
+                                       -FSettings.HeaderSize - height}
+                               : TRect{FSettings.LeftSize, FMetrics.Page.Bottom + FSettings.FooterSize,
+                                       FMetrics.Page.Right, FMetrics.Page.Bottom};
+        DrawMarkup(titleLines.Text(), area, false, true);
+        return;
+    }
     const int lineHeight = top ? FMetrics.HeaderLineHeight : FMetrics.FooterLineHeight;
     int y = top ? -FSettings.HeaderSize : bottomY;
     for (int i = 1; i < titleLines.Count(); ++i) {
@@ -302,12 +328,16 @@ void TPageContent::DrawHeaderFooter(const std::string& PageNumber)
     }
 }
 
-void TPageContent::DrawSlot(const std::string& Text, int Position, int Y)
+void TPageContent::SetSlotFont(bool Header)
 {
     TCanvas& canvas = FCanvas.Canvas();
-    const bool top = Position <= ppTopCenter;
-    canvas.Font()->Assign(top ? *FSettings.HeaderFont() : *FSettings.FooterFont());
+    canvas.Font()->Assign(Header ? *FSettings.HeaderFont() : *FSettings.FooterFont());
     FCanvas.SetFontHeight(*canvas.Font(), MapFontHeight(canvas.Font()->Size(), FGrid.PrintState().FontScale));
+}
+
+void TPageContent::DrawSlot(const std::string& Text, int Position, int Y)
+{
+    SetSlotFont(Position <= ppTopCenter);
     const int pageWidth = FMetrics.Page.Right;
     const int width = FCanvas.TextWidth(Text);
     int x = (pageWidth - width) / 2;

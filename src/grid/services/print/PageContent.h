@@ -57,6 +57,9 @@ public:
     // at Y; returns the height taken.
     int DrawRow(int ARow, int Y, const TPrintStrip& Strip, bool FixedColumnsOnly);
     void DrawHeaderFooter(const std::string& PageNumber);
+    // The title lines as one markup block, and the height it takes on the page.
+    bool MarkupTitle() const;
+    int MarkupTitleHeight();
     // The lines that close a page from Top to the lower edge of its last row.
     void DrawClosingLines(int Top, int Bottom, const TPrintStrip& Strip);
 
@@ -77,6 +80,7 @@ private:
     void DrawCell(int ACol, int ARow, const TRect& R, unsigned BorderMask, const TPrintStrip& Strip,
                   size_t Index, bool CutAtPage);
     void DrawCellText(const TPrintedText& Printed, const TRect& R, const TPrintCellLook& Look, bool Merged);
+    void SetSlotFont(bool Header);
     void DrawSlot(const std::string& Text, int Position, int Y);
     int SpanWidth(const TPrintStrip& Strip, size_t Index, int Span) const;
 

@@ -179,14 +179,18 @@ std::vector<TPrintStrip> TPrintLayout::SplitIntoStrips() const
 void TPrintLayout::ComputeBlocks()
 {
     const TPrintSettings& s = *FGrid.PrintSettings();
-    const int titleLines = s.TitleText.empty() ? s.TitleLines()->Count() : 1;
+    const bool markupTitle = FContent.MarkupTitle();
+    const int titleLines = s.TitleText.empty() && !markupTitle ? s.TitleLines()->Count() : 1;
     const int extraTitleLines = std::max(0, titleLines - 1);
     const auto anyAt = [&](bool (*At)(TPrintPosition)) { return At(s.Time) || At(s.Date) || At(s.PageNr) || At(s.Title); };
     const int m = FMetrics.CellMargin;
     FMetrics.HeaderBlock = s.HeaderSize;
-    if (anyAt(IsHeaderPosition))
-        FMetrics.HeaderBlock += m + FMetrics.HeaderLineHeight +
-                                (IsHeaderPosition(s.Title) ? extraTitleLines * FMetrics.HeaderLineHeight : 0);
+    if (anyAt(IsHeaderPosition)) {
+        FMetrics.HeaderBlock += m + FMetrics.HeaderLineHeight;
+        if (IsHeaderPosition(s.Title))
+            FMetrics.HeaderBlock += markupTitle ? FContent.MarkupTitleHeight() + s.HeaderSize
+                                                : extraTitleLines * FMetrics.HeaderLineHeight;
+    }
     FMetrics.FooterBlock = m + FMetrics.FooterLineHeight + s.FooterSize;
     if (anyAt(IsFooterPosition))
         FMetrics.FooterBlock += m + FMetrics.FooterLineHeight +

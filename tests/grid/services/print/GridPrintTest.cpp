@@ -345,3 +345,27 @@ TEST_F(GridPrintTest, CancelEndsTheJobAfterThePage)
 }
 
 } // namespace
+
+namespace {
+
+TEST_F(GridPrintTest, TitlesTakeTheirRoomAboveTheFirstRow)
+{
+    FillTable(1);
+    int offset = 0;
+    grid->OnPrintPageDone = [&](TObject*, TCanvas*, int, int LastRowOffset, bool, int, int) { offset = LastRowOffset; };
+    TBitmap page(794, 1123);
+    const auto lastRowOffset = [&](const std::vector<std::string>& Title) {
+        settings().TitleLines()->Clear();
+        for (const std::string& line : Title) settings().TitleLines()->Add(line);
+        grid->PrintPreview(page.Canvas(), Rect(0, 0, 794, 1123));
+        return offset;
+    };
+    settings().Title = ppTopLeft;
+    const int oneLine = lastRowOffset({"Geräte"});
+    const int threeLines = lastRowOffset({"Geräte", "Halle 2", "Stand Dezember"});
+    const int markup = lastRowOffset({"<B>Geräte</B>", "<I>Halle 2</I>", "Stand Dezember"});
+    EXPECT_LT(threeLines, oneLine) << "y grows upwards: lower rows have smaller offsets";
+    EXPECT_LT(markup, oneLine);
+}
+
+} // namespace
