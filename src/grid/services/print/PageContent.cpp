@@ -8,6 +8,8 @@
 #include "grid/services/GridTextFormat.h"
 #include "grid/services/print/PageText.h"
 #include "grid/services/print/PrintCanvas.h"
+#include "grid/services/print/PrintCellGraphic.h"
+#include "grid/control/CellGraphic.h"
 #include "platform/rtl/Classes.h"
 #include "platform/rtl/DateFormat.h"
 #include "platform/rtl/DateUtils.h"
@@ -163,8 +165,68 @@ TPoint TPageContent::CellContentSize(int ACol, int ARow)
         for (const std::string& line : lines) size.X = std::max(size.X, FCanvas.TextWidth(line));
         size.Y = FCanvas.TextHeight("gh") * static_cast<int>(lines.size());
     }
+    const TPoint graphic = PrintedGraphicSize(ACol, ARow);
+    if (graphic.X > 0 && !printed.Markup && !wrapped) size.X += graphic.X;
+    size = {std::max(size.X, graphic.X), std::max(size.Y, graphic.Y)};
     if (FGrid.OnCustomCellSize) FGrid.OnCustomCellSize(&FGrid, &canvas, ACol, ARow, size, true);
     return size;
+}
+
+TPoint TPageContent::PrintedGraphicSize(int ACol, int ARow)
+{
+    if (!FSettings.PrintGraphics) return {0, 0};
+    const TPoint pixels = PrintedCellGraphicSize(FGrid, FGrid.RealColIndex(ACol), ARow);
+    const double scale = FGrid.PrintState().FontScale;
+    return {static_cast<int>(PixelsToPageUnits(pixels.X) * scale), static_cast<int>(PixelsToPageUnits(pixels.Y) * scale)};
+}
+
+// Draws the cell's graphic in its place and returns the room left for the text.
+TRect TPageContent::DrawCellGraphic(int ACol, int ARow, const TRect& R)
+{
+    const TPoint size = PrintedGraphicSize(ACol, ARow);
+    TBitmap bitmap;
+    const int realCol = FGrid.RealColIndex(ACol);
+    if (size.X <= 0 || !RenderPrintedCellGraphic(FGrid, realCol, ARow, FCanvas.Canvas().Brush()->Color(), bitmap))
+        return R;
+    const TCellGraphic& graphic = *FGrid.GetCellGraphic(realCol, ARow);
+    const int inset = FMetrics.CellMargin;
+    TRect text = R;
+    TRect place{0, 0, size.X, -size.Y};
+    switch (graphic.CellHAlign) {
+    case haRight:
+    case haAfterText:
+        place = OffsetRect(place, R.Right - inset - size.X, 0);
+        text.Right = place.Left;
+        break;
+    case haCenter:
+        place = OffsetRect(place, (R.Left + R.Right - size.X) / 2, 0);
+        break;
+    case haFull:
+        place.Left = R.Left;
+        place.Right = R.Right;
+        break;
+    default:
+        place = OffsetRect(place, R.Left + inset, 0);
+        text.Left = place.Right;
+        break;
+    }
+    switch (graphic.CellVAlign) {
+    case vaTop:
+        place = OffsetRect(place, 0, R.Top - inset);
+        break;
+    case vaBottom:
+        place = OffsetRect(place, 0, R.Bottom + inset + size.Y);
+        break;
+    case vaFull:
+        place.Top = R.Top;
+        place.Bottom = R.Bottom;
+        break;
+    default:
+        place = OffsetRect(place, 0, (R.Top + R.Bottom + size.Y) / 2);
+        break;
+    }
+    FCanvas.Canvas().StretchDraw(FCanvas.ToDevice(place), &bitmap);
+    return text;
 }
 
 int TPageContent::SpanWidth(const TPrintStrip& Strip, size_t Index, int Span) const
@@ -212,8 +274,9 @@ void TPageContent::DrawCell(int ACol, int ARow, const TRect& R, unsigned BorderM
     if (!covered) {
         const TPrintCellLook look = SetPrintFont(ACol, ARow);
         if (canvas.Brush()->Style() != bsClear) FCanvas.FillRect(cell);
+        const TRect textRect = DrawCellGraphic(ACol, ARow, cell);
         canvas.Brush()->SetStyle(bsClear);
-        DrawCellText(PrintedText(ACol, ARow), cell, look, FGrid.IsMergedCell(ACol, ARow));
+        DrawCellText(PrintedText(ACol, ARow), textRect, look, FGrid.IsMergedCell(ACol, ARow));
         if (FGrid.OnCustomCellDraw) {
             FGrid.OnCustomCellDraw(&FGrid, &canvas, ACol, ARow, PrintDrawState(ACol, ARow), FCanvas.ToDevice(cell),
                                    true);

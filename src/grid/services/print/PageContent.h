@@ -80,6 +80,8 @@ private:
     void DrawCell(int ACol, int ARow, const TRect& R, unsigned BorderMask, const TPrintStrip& Strip,
                   size_t Index, bool CutAtPage);
     void DrawCellText(const TPrintedText& Printed, const TRect& R, const TPrintCellLook& Look, bool Merged);
+    TPoint PrintedGraphicSize(int ACol, int ARow);
+    TRect DrawCellGraphic(int ACol, int ARow, const TRect& R);
     void SetSlotFont(bool Header);
     void DrawSlot(const std::string& Text, int Position, int Y);
     int SpanWidth(const TPrintStrip& Strip, size_t Index, int Span) const;

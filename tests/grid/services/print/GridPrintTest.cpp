@@ -369,3 +369,33 @@ TEST_F(GridPrintTest, TitlesTakeTheirRoomAboveTheFirstRow)
 }
 
 } // namespace
+
+namespace {
+
+TEST_F(GridPrintTest, CellGraphicsPrintOnlyWhenAsked)
+{
+    FillTable(2, 2);
+    grid->AddCheckBox(0, 1, true, false);
+    TBitmap blue(10, 10);
+    blue.Canvas()->Brush()->SetColor(clBlue);
+    blue.Canvas()->FillRect(Rect(0, 0, 10, 10));
+    grid->AddBitmap(1, 1, &blue, false, haRight, vaCenter);
+    TBitmap page(794, 1123);
+    const auto bluePixels = [&] {
+        page.Canvas()->Brush()->SetColor(clWhite);
+        page.Canvas()->FillRect(Rect(0, 0, 794, 1123));
+        grid->PrintPreview(page.Canvas(), Rect(0, 0, 794, 1123));
+        int count = 0;
+        for (int y = 0; y < 200; ++y)
+            for (int x = 0; x < 794; ++x)
+                if (page.Canvas()->Pixels(x, y) == clBlue) ++count;
+        return count;
+    };
+    EXPECT_EQ(bluePixels(), 0);
+    const int textOnly = grid->PrintColWidth(0);
+    settings().PrintGraphics = true;
+    EXPECT_GT(bluePixels(), 50) << "the bitmap, stretched to the page";
+    EXPECT_GT(grid->PrintColWidth(0), textOnly) << "the check box takes room beside the text";
+}
+
+} // namespace

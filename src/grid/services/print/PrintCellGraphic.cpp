@@ -1,0 +1,80 @@
+#include "grid/services/print/PrintCellGraphic.h"
+
+#include "grid/control/CellGraphic.h"
+#include "grid/control/ExtStringGrid.h"
+#include "grid/foundation/painting/FilePicture.h"
+
+namespace {
+
+// The graphics that print as they show; the other kinds print their text alone.
+bool PrintsCellGraphic(TCellType Type)
+{
+    switch (Type) {
+    case ctBitmap:
+    case ctIcon:
+    case ctPicture:
+    case ctFilePicture:
+    case ctCheckBox:
+    case ctDataCheckBox:
+    case ctVirtCheckBox:
+    case ctRowCheckBox:
+    case ctInterface:
+        return true;
+    default:
+        return false;
+    }
+}
+
+const TCellGraphic* PrintedGraphicOf(const TExtStringGrid& Grid, int RealCol, int ARow)
+{
+    const TCellGraphic* graphic = Grid.GetCellGraphic(RealCol, ARow);
+    return graphic && PrintsCellGraphic(graphic->CellType) ? graphic : nullptr;
+}
+
+} // namespace
+
+TPoint PrintedCellGraphicSize(TExtStringGrid& Grid, int RealCol, int ARow)
+{
+    if (!PrintedGraphicOf(Grid, RealCol, ARow)) return {0, 0};
+    const int displayCol = Grid.DisplColIndex(RealCol);
+    return Grid.GetCellTextGraphicSize(RealCol, ARow, Grid.ColWidths(displayCol), Grid.RowHeights(ARow), 1.0);
+}
+
+bool RenderPrintedCellGraphic(TExtStringGrid& Grid, int RealCol, int ARow, TColor Background, TBitmap& Bitmap)
+{
+    const TCellGraphic* graphic = PrintedGraphicOf(Grid, RealCol, ARow);
+    const TPoint size = PrintedCellGraphicSize(Grid, RealCol, ARow);
+    if (!graphic || size.X <= 0 || size.Y <= 0) return false;
+    Bitmap.SetSize(size.X, size.Y);
+    TCanvas* canvas = Bitmap.Canvas();
+    const TRect all{0, 0, size.X, size.Y};
+    canvas->Brush()->SetColor(Background == clNone ? clWhite : Background);
+    canvas->FillRect(all);
+    const TCellGraphic& g = *graphic;
+    const TControlLook::TControlStyle style = Grid.ControlLook()->ControlStyle();
+    switch (g.CellType) {
+    case ctBitmap:
+        canvas->StretchDraw(all, dynamic_cast<const TGraphic*>(g.CellBitmap));
+        break;
+    case ctIcon:
+        canvas->StretchDraw(all, dynamic_cast<const TGraphic*>(g.CellIcon));
+        break;
+    case ctPicture:
+        if (const auto* picture = dynamic_cast<const TPicture*>(g.CellBitmap))
+            canvas->StretchDraw(all, picture->Graphic());
+        break;
+    case ctFilePicture:
+        if (const auto* picture = dynamic_cast<const TFilePicture*>(g.CellBitmap)) picture->DrawPicture(canvas, all);
+        break;
+    case ctInterface:
+        if (auto* drawer = dynamic_cast<IGridCellDrawer*>(g.CellBitmap)) drawer->Draw(canvas, all, &Grid, RealCol, ARow, false);
+        break;
+    default: {
+        bool checked = false;
+        Grid.GetCheckBoxState(RealCol, ARow, checked);
+        Grid.DrawCheckBox(canvas, all, checked, true, false, style, false, cbUnchecked);
+        break;
+    }
+    }
+    return true;
+}
