@@ -399,3 +399,17 @@ TEST_F(GridPrintTest, CellGraphicsPrintOnlyWhenAsked)
 }
 
 } // namespace
+
+namespace {
+
+TEST_F(GridPrintTest, RowsTallerThanAPageGetAPageEach)
+{
+    FillTable(2);
+    settings().UseFixedHeight = true;
+    settings().FixedHeight = 5000;  // half a metre
+    TBitmap page(794, 1123);
+    grid->PrintPreview(page.Canvas(), Rect(0, 0, 794, 1123));
+    EXPECT_EQ(grid->PrintNrOfPages(), 3);
+}
+
+} // namespace
