@@ -413,3 +413,26 @@ TEST_F(GridPrintTest, RowsTallerThanAPageGetAPageEach)
 }
 
 } // namespace
+
+namespace {
+
+TEST_F(GridPrintTest, ColumnsStartAtTheMarginOrAreCentred)
+{
+    FillTable(2, 3);
+    TBitmap page(794, 1123);
+    settings().Centered = false;
+    settings().LeftSize = 150;
+    grid->PrintPreview(page.Canvas(), Rect(0, 0, 794, 1123));
+    EXPECT_EQ(grid->PrintColOffset(0), 150);
+    const int spacing = settings().ColumnSpacing + 20;
+    EXPECT_EQ(grid->PrintColOffset(1), 150 + grid->PrintColWidth(0) + spacing);
+
+    settings().Centered = true;
+    grid->PrintPreview(page.Canvas(), Rect(0, 0, 794, 1123));
+    const int pageWidth = grid->PrintPageRect().Right;
+    EXPECT_EQ(pageWidth, 2101) << "794 pixels at 96 to the inch, in tenths of a millimetre";
+    EXPECT_EQ(grid->PrintColOffset(0), (pageWidth - grid->PrintPageWidth()) / 2);
+    EXPECT_EQ(grid->PrintPageWidth(), grid->PrintColWidth(0) + grid->PrintColWidth(1) + grid->PrintColWidth(2) + 3 * spacing);
+}
+
+} // namespace
