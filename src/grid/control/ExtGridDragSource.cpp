@@ -5,6 +5,8 @@
 #include "grid/control/settings/DragDropSettings.h"
 #include "grid/foundation/dragdrop/OleDragDrop.h"
 #include "grid/foundation/model/MouseActions.h"
+#include "grid/foundation/model/Navigation.h"
+#include "platform/rtl/Streams.h"
 
 // Cells dragged out of the grid: a press inside the selection waits for the pointer to
 // travel, then hands the selected cells (or a header's column) to the drag-and-drop layer;
@@ -75,7 +77,14 @@ void TExtStringGrid::RunCellDrag(int ACol, int ARow)
         return;
     }
     FDropSelection = Selection();
-    const HRESULT result = BeginTextDragDrop(source, SelectedText(), Cells(col, ARow), nullptr, allowed, effect);
+    // The cells themselves travel too where the grid lets its own format out.
+    TMemoryStream cells;
+    const bool withCells = Navigation()->AllowFmtClipboard;
+    if (withCells)
+        SaveRectToBinStream(TRect{FDropSelection.Left, FDropSelection.Top, FDropSelection.Right, FDropSelection.Bottom},
+                            cells);
+    const HRESULT result =
+        BeginTextDragDrop(source, SelectedText(), Cells(col, ARow), withCells ? &cells : nullptr, allowed, effect);
     if (result == DRAGDROP_S_CANCEL) return;
     if (!dd.OleCopyAlways && effect == DROPEFFECT_MOVE) {
         const bool disjunct = MouseActions()->DisjunctRowSelect();
