@@ -1,0 +1,275 @@
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+#include "../control/GridOnForm.h"
+#include "grid/control/GridDropTarget.h"
+#include "grid/control/settings/DragDropSettings.h"
+#include "grid/foundation/model/Navigation.h"
+#include "platform/rtl/Classes.h"
+#include "platform/ui/ScreenInput.h"
+#include "support/TestFiles.h"
+
+namespace {
+
+using namespace std::string_literals;
+
+// Two grids of five columns and six rows (one fixed row and column) side by side, both
+// sources and targets of drags that paste what they take. The drag loop carries a drag to the point set, as the
+// desktop would: enter, one move, then the release with the keys given.
+class GridDropTest : public testing::Test {
+protected:
+    void SetUp() override
+    {
+        form.SetClientSize(900, 300);
+        left = MakeGrid(0);
+        right = MakeGrid(450);
+        previous = SetDragLoop([this](IDataObject& data, IDropSource& source, DWORD ok, DWORD& effect) {
+            const TPoint at = dropOn->ClientToScreen(dropAt);
+            DWORD granted = SendDragStep(dropOn, dsEnter, data, at, keys | MK_LBUTTON, ok);
+            source.GiveFeedback(granted);
+            granted = SendDragStep(dropOn, dsOver, data, at, keys | MK_LBUTTON, ok);
+            source.GiveFeedback(granted);
+            const HRESULT end = source.QueryContinueDrag(false, keys);
+            if (granted != DROPEFFECT_NONE)
+                effect = SendDragStep(dropOn, dsDrop, data, at, keys, ok);
+            else
+                SendDragStep(dropOn, dsLeave, data, at, keys, ok);
+            return end;
+        });
+        form.Show();
+    }
+    void TearDown() override { SetDragLoop(previous); }
+
+    TExtStringGrid* MakeGrid(int Left)
+    {
+        auto* grid = new TExtStringGrid(&form);
+        grid->SetParent(&form);
+        grid->SetBounds(Left, 0, 400, 280);
+        grid->SetColCount(5);
+        grid->SetRowCount(6);
+        grid->SetOptions(grid->Options() + TGridOptions{goRangeSelect});
+        grid->DragDropSettings()->OleDropSource = true;
+        grid->DragDropSettings()->SetOleDropTarget(true);
+        // A drop pastes; a grid that drags its cells cannot be editing, so it pastes always.
+        grid->Navigation()->AllowClipboardAlways = true;
+        return grid;
+    }
+    static TPoint Centre(TExtStringGrid* Grid, int ACol, int ARow)
+    {
+        const TRect r = Grid->CellRect(ACol, ARow);
+        return {(r.Left + r.Right) / 2, (r.Top + r.Bottom) / 2};
+    }
+    // Selects Block of From and drags it from its top-left cell onto Onto at the point At.
+    void DragBlock(TExtStringGrid* From, const TGridRect& Block, TExtStringGrid* Onto, TPoint At)
+    {
+        From->SetSelection(Block);
+        dropOn = Onto;
+        dropAt = At;
+        const TPoint press = From->ClientToScreen(Centre(From, Block.Left, Block.Top));
+        ScreenMouse(smPress, press);
+        ScreenMouse(smMove, {press.X + 6, press.Y + 6});
+        ScreenMouse(smRelease, {press.X + 6, press.Y + 6});
+    }
+    static void Fill(TExtStringGrid* Grid, const std::vector<std::vector<std::string>>& Rows, int ACol, int ARow)
+    {
+        for (size_t r = 0; r < Rows.size(); ++r)
+            for (size_t c = 0; c < Rows[r].size(); ++c)
+                Grid->SetCells(ACol + static_cast<int>(c), ARow + static_cast<int>(r), Rows[r][c]);
+    }
+    static std::vector<std::string> Row(TExtStringGrid* Grid, int ARow)
+    {
+        std::vector<std::string> texts;
+        for (int c = 1; c < Grid->ColCount(); ++c)
+            texts.push_back(Grid->Cells(c, ARow));
+        return texts;
+    }
+
+    TForm form{nullptr};
+    TExtStringGrid* left = nullptr;
+    TExtStringGrid* right = nullptr;
+    TWinControl* dropOn = nullptr;
+    TPoint dropAt;
+    DWORD keys = 0;
+    TDragLoop previous;
+};
+
+TEST_F(GridDropTest, ACopyToAnotherGridPastesAndSelectsTheBlockAndKeepsTheSource)
+{
+    Fill(left, {{"a", "b"}, {"c", "d"}}, 1, 1);
+    std::vector<TGridRect> dropped;
+    right->OnOleDropped = [&](TObject*, const TGridRect& R) { dropped.push_back(R); };
+    keys = MK_CONTROL;
+    DragBlock(left, {1, 1, 2, 2}, right, Centre(right, 2, 3));
+    EXPECT_EQ(Row(right, 3), (std::vector<std::string>{"", "a", "b", ""}));
+    EXPECT_EQ(Row(right, 4), (std::vector<std::string>{"", "c", "d", ""}));
+    EXPECT_EQ(right->Selection(), (TGridRect{2, 3, 3, 4}));
+    EXPECT_EQ(dropped, std::vector<TGridRect>{(TGridRect{2, 3, 3, 4})});
+    EXPECT_EQ(Row(left, 1), (std::vector<std::string>{"a", "b", "", ""}));
+}
+
+TEST_F(GridDropTest, AMoveWithinTheGridEmptiesWhereTheCellsCameFrom)
+{
+    Fill(left, {{"a", "b"}}, 1, 1);
+    DragBlock(left, {1, 1, 2, 1}, left, Centre(left, 3, 4));
+    EXPECT_EQ(Row(left, 1), (std::vector<std::string>{"", "", "", ""}));
+    EXPECT_EQ(Row(left, 4), (std::vector<std::string>{"", "", "a", "b"}));
+}
+
+TEST_F(GridDropTest, InsertedRowsTakeTheDropAndAMoveStillEmptiesItsOwnCells)
+{
+    // Three lines of two fields dropped on (2, 5) go into three new rows 5 to 7.
+    Fill(left, {{"1", "2"}, {"3", "4"}, {"5", "6"}}, 1, 1);
+    Fill(right, {{"keep"}}, 1, 5);
+    right->DragDropSettings()->OleInsertRows = true;
+    keys = MK_CONTROL;
+    DragBlock(left, {1, 1, 2, 3}, right, Centre(right, 2, 5));
+    EXPECT_EQ(right->RowCount(), 9);
+    EXPECT_EQ(Row(right, 5), (std::vector<std::string>{"", "1", "2", ""}));
+    EXPECT_EQ(Row(right, 7), (std::vector<std::string>{"", "5", "6", ""}));
+    EXPECT_EQ(Row(right, 8), (std::vector<std::string>{"keep", "", "", ""}));
+    EXPECT_EQ(right->Selection(), (TGridRect{2, 5, 3, 7}));
+
+    // Moving row 4 up to row 2 of the same grid: the source row went down with the insert,
+    // and it is that row which empties, not the one now standing where it was.
+    Fill(left, {{"x", "y"}, {"under", ""}}, 1, 4);
+    left->DragDropSettings()->OleInsertRows = true;
+    keys = 0;
+    DragBlock(left, {1, 4, 2, 4}, left, Centre(left, 1, 2));
+    EXPECT_EQ(left->RowCount(), 7);
+    EXPECT_EQ(Row(left, 2), (std::vector<std::string>{"x", "y", "", ""}));
+    EXPECT_EQ(Row(left, 5), (std::vector<std::string>{"", "", "", ""}));
+    EXPECT_EQ(Row(left, 6), (std::vector<std::string>{"under", "", "", ""}));
+}
+
+TEST_F(GridDropTest, ADropBelowTheLastRowAppendsWholeRows)
+{
+    Fill(left, {{"p", "q"}}, 2, 1);
+    right->DragDropSettings()->OleEntireRows = true;
+    right->DragDropSettings()->OleAppendRows = true;
+    Fill(right, {{"last"}}, 1, 5);
+    keys = MK_CONTROL;
+    const TRect last = right->CellRect(1, 5);
+    DragBlock(left, {2, 1, 3, 1}, right, {last.Left + 5, last.Bottom + 20});
+    EXPECT_EQ(right->RowCount(), 7);
+    EXPECT_EQ(Row(right, 5), (std::vector<std::string>{"last", "", "", ""}));
+    EXPECT_EQ(Row(right, 6), (std::vector<std::string>{"p", "q", "", ""}));
+}
+
+TEST_F(GridDropTest, AFixedRowRefusesTheDropUnlessItIsTheGridsOnlyRow)
+{
+    Fill(left, {{"a"}}, 1, 1);
+    bool asked = false;
+    right->OnOleDragOver = [&](TObject*, int ARow, int, bool& Allow) {
+        asked = true;
+        EXPECT_EQ(ARow, 0);
+        EXPECT_FALSE(Allow);
+    };
+    DragBlock(left, {1, 1, 1, 1}, right, Centre(right, 2, 0));
+    EXPECT_TRUE(asked);
+    EXPECT_EQ(right->Cells(2, 0), "");
+    EXPECT_EQ(left->Cells(1, 1), "a") << "a refused move leaves the source";
+
+    right->OnOleDragOver = nullptr;
+    right->FixedRowAlways = true;
+    right->SetRowCount(1);
+    ASSERT_EQ(right->RowCount(), 1);
+    right->DragDropSettings()->OleInsertRows = true;
+    keys = MK_CONTROL;
+    DragBlock(left, {1, 1, 1, 1}, right, Centre(right, 2, 0));
+    EXPECT_EQ(right->Cells(2, 1), "a");
+}
+
+TEST_F(GridDropTest, AHeaderDragMovesTheColumnWhereColumnsReorder)
+{
+    Fill(left, {{"h1", "h2", "h3"}}, 1, 0);
+    left->EnhRowColMove = false;
+    left->DragDropSettings()->OleColumnDragDrop = true;
+    std::vector<int> droppedCols;
+    left->OnOleDropCol = [&](TObject*, int, int ACol, int Col) { droppedCols.push_back(ACol * 10 + Col); };
+    // Refused on entry while the grid does not reorder its columns.
+    dropOn = left;
+    dropAt = Centre(left, 3, 0);
+    const TPoint press = left->ClientToScreen(Centre(left, 1, 0));
+    const auto drag = [&] {
+        ScreenMouse(smPress, press);
+        ScreenMouse(smMove, {press.X + 6, press.Y});
+        ScreenMouse(smRelease, {press.X + 6, press.Y});
+    };
+    drag();
+    EXPECT_EQ(Row(left, 0), (std::vector<std::string>{"h1", "h2", "h3", ""}));
+    left->DragDropSettings()->OleColumnReorder = true;
+    drag();
+    EXPECT_EQ(Row(left, 0), (std::vector<std::string>{"h2", "h3", "h1", ""}));
+    EXPECT_EQ(droppedCols, std::vector<int>{31});
+}
+
+// Data of another program that offers dropped files only.
+class TDroppedFiles : public IDataObject {
+public:
+    explicit TDroppedFiles(const std::vector<std::string>& Names)
+    {
+        FBytes = "\x14\0\0\0"s + std::string(12, '\0') + "\x00\0\0\0"s;
+        for (const std::string& name : Names)
+            FBytes += name + '\0';
+        FBytes += '\0';
+    }
+    HRESULT GetData(const TFormatEtc& format, TStgMedium& medium) override
+    {
+        if (format.cfFormat != CF_HDROP) return DV_E_FORMATETC;
+        medium.tymed = TYMED_HGLOBAL;
+        medium.hGlobal = std::make_shared<const std::string>(FBytes);
+        return S_OK;
+    }
+    HRESULT GetDataHere(const TFormatEtc&, TStgMedium&) override { return E_NOTIMPL; }
+    HRESULT QueryGetData(const TFormatEtc& format) override
+    {
+        return format.cfFormat == CF_HDROP ? S_OK : DV_E_FORMATETC;
+    }
+    HRESULT GetCanonicalFormatEtc(const TFormatEtc&, TFormatEtc&) override { return E_NOTIMPL; }
+    HRESULT SetData(const TFormatEtc&, const TStgMedium&) override { return E_NOTIMPL; }
+    HRESULT EnumFormatEtc(DWORD, std::shared_ptr<IEnumFORMATETC>& e) override
+    {
+        TFormatEtc entry;
+        entry.cfFormat = CF_HDROP;
+        e = std::make_shared<TFormatEtcEnumerator>(std::vector<TFormatEtc>{entry});
+        return S_OK;
+    }
+
+private:
+    std::string FBytes;
+};
+
+TEST_F(GridDropTest, OneDroppedCsvFileLoadsAndNothingElseDoes)
+{
+    TempDir dir;
+    const std::string csv = dir.File("data.CSV"), other = dir.File("notes.txt");
+    WriteTestFile(csv, "x,y\r\n1,2\r\n");
+    WriteTestFile(other, "x,y\r\n");
+    Fill(right, {{"before"}}, 1, 1);
+    std::vector<std::string> asked;
+    right->OnOleDrop = [&](TObject*, int ARow, int ACol, const std::string& Data, bool&) {
+        asked.push_back(std::to_string(ARow) + std::to_string(ACol) + Data);
+    };
+    TGridDropTarget target(right);
+    const auto drop = [&](const std::vector<std::string>& Names) {
+        TDroppedFiles files(Names);
+        const TPoint at = right->ClientToScreen(Centre(right, 1, 1));
+        DWORD effect = DROPEFFECT_COPY;
+        target.DragEnter(&files, 0, at, effect);
+        EXPECT_EQ(effect, DROPEFFECT_COPY);
+        target.DragOver(0, at, effect);
+        target.Drop(&files, 0, at, effect);
+    };
+    drop({csv, other});
+    drop({other});
+    EXPECT_EQ(right->Cells(1, 1), "before");
+    EXPECT_TRUE(asked.empty());
+    drop({csv});
+    EXPECT_EQ(asked, std::vector<std::string>{"-1-1" + csv});
+    EXPECT_EQ(right->Cells(0, 0), "x");
+    EXPECT_EQ(right->Cells(1, 1), "2");
+}
+
+} // namespace
