@@ -8,6 +8,7 @@
 #include "grid/control/settings/DragDropSettings.h"
 #include "grid/foundation/model/Navigation.h"
 #include "platform/rtl/Classes.h"
+#include "platform/ui/Messages.h"
 #include "platform/ui/ScreenInput.h"
 #include "support/TestFiles.h"
 
@@ -205,41 +206,76 @@ TEST_F(GridDropTest, AHeaderDragMovesTheColumnWhereColumnsReorder)
     EXPECT_EQ(droppedCols, std::vector<int>{31});
 }
 
-// Data of another program that offers dropped files only.
-class TDroppedFiles : public IDataObject {
+// Data of another program: the formats it offers with their bytes.
+class TOfferedData : public IDataObject {
 public:
-    explicit TDroppedFiles(const std::vector<std::string>& Names)
+    explicit TOfferedData(std::vector<std::pair<TClipFormat, std::string>> Formats) : FFormats(std::move(Formats)) {}
+    // Dropped files, with 8-bit names.
+    static TOfferedData Files(const std::vector<std::string>& Names)
     {
-        FBytes = "\x14\0\0\0"s + std::string(12, '\0') + "\x00\0\0\0"s;
+        std::string bytes = "\x14\0\0\0"s + std::string(16, '\0');
         for (const std::string& name : Names)
-            FBytes += name + '\0';
-        FBytes += '\0';
+            bytes += name + '\0';
+        return TOfferedData({{CF_HDROP, bytes + '\0'}});
     }
     HRESULT GetData(const TFormatEtc& format, TStgMedium& medium) override
     {
-        if (format.cfFormat != CF_HDROP) return DV_E_FORMATETC;
-        medium.tymed = TYMED_HGLOBAL;
-        medium.hGlobal = std::make_shared<const std::string>(FBytes);
-        return S_OK;
+        for (const auto& [f, bytes] : FFormats)
+            if (f == format.cfFormat) {
+                medium.tymed = TYMED_HGLOBAL;
+                medium.hGlobal = std::make_shared<const std::string>(bytes);
+                return S_OK;
+            }
+        return DV_E_FORMATETC;
     }
     HRESULT GetDataHere(const TFormatEtc&, TStgMedium&) override { return E_NOTIMPL; }
-    HRESULT QueryGetData(const TFormatEtc& format) override
-    {
-        return format.cfFormat == CF_HDROP ? S_OK : DV_E_FORMATETC;
-    }
+    HRESULT QueryGetData(const TFormatEtc&) override { return S_OK; }
     HRESULT GetCanonicalFormatEtc(const TFormatEtc&, TFormatEtc&) override { return E_NOTIMPL; }
     HRESULT SetData(const TFormatEtc&, const TStgMedium&) override { return E_NOTIMPL; }
     HRESULT EnumFormatEtc(DWORD, std::shared_ptr<IEnumFORMATETC>& e) override
     {
-        TFormatEtc entry;
-        entry.cfFormat = CF_HDROP;
-        e = std::make_shared<TFormatEtcEnumerator>(std::vector<TFormatEtc>{entry});
+        std::vector<TFormatEtc> list;
+        for (const auto& entry : FFormats)
+            list.push_back({entry.first});
+        e = std::make_shared<TFormatEtcEnumerator>(list);
         return S_OK;
     }
 
 private:
-    std::string FBytes;
+    std::vector<std::pair<TClipFormat, std::string>> FFormats;
 };
+
+TEST_F(GridDropTest, HoveringMarksTheDropAndScrollsSidewaysOnceATick)
+{
+    TOfferedData text({{CF_TEXT, "x\0"s}});
+    TGridDropTarget target(right);
+    DWORD effect = DROPEFFECT_COPY;
+    target.DragEnter(&text, 0, right->ClientToScreen(Centre(right, 2, 2)), effect);
+    const auto hover = [&](TPoint ClientPt) {
+        DWORD granted = DROPEFFECT_COPY;
+        target.DragOver(0, right->ClientToScreen(ClientPt), granted);
+        return granted;
+    };
+    EXPECT_EQ(hover(Centre(right, 2, 2)), DROPEFFECT_COPY);
+    const TRect cell = right->CellRect(2, 2);
+    EXPECT_TRUE(right->MoveMarkers().Showing());
+    EXPECT_EQ(right->MoveMarkers().LeftArrowPos(), (TPoint{cell.Left - 10, cell.Top}));
+    EXPECT_EQ(hover(Centre(right, 2, 0)), DROPEFFECT_NONE);
+    EXPECT_FALSE(right->MoveMarkers().Showing());
+
+    right->SetColCount(30);
+    const TPoint edge{right->ClientWidth() - 2, Centre(right, 1, 2).Y};
+    const int left = right->LeftCol();
+    if (right->TimerTicks() % 2 != 0) right->Perform(WM_TIMER, TExtStringGrid::GridTimerID);
+    hover(edge);
+    hover(edge);
+    hover(edge);
+    EXPECT_EQ(right->LeftCol(), left + 1);
+    right->Perform(WM_TIMER, TExtStringGrid::GridTimerID);
+    hover(edge);
+    EXPECT_EQ(right->LeftCol(), left + 2);
+    target.DragLeave();
+}
 
 TEST_F(GridDropTest, OneDroppedCsvFileLoadsAndNothingElseDoes)
 {
@@ -254,7 +290,7 @@ TEST_F(GridDropTest, OneDroppedCsvFileLoadsAndNothingElseDoes)
     };
     TGridDropTarget target(right);
     const auto drop = [&](const std::vector<std::string>& Names) {
-        TDroppedFiles files(Names);
+        TOfferedData files = TOfferedData::Files(Names);
         const TPoint at = right->ClientToScreen(Centre(right, 1, 1));
         DWORD effect = DROPEFFECT_COPY;
         target.DragEnter(&files, 0, at, effect);
