@@ -24,18 +24,18 @@
 
 namespace {
 
-using TGrid = TExtStringGrid;
+using TVisualGrid = TExtStringGrid;
 
 // One line of the file: how its value is written, and how a read value (none when the key
 // is missing) is set.
 struct TVisualProp {
     std::string Key;
-    std::function<std::string(TGrid&)> Save;
-    std::function<void(TGrid&, const std::optional<std::string>&)> Load;
+    std::function<std::string(TVisualGrid&)> Save;
+    std::function<void(TVisualGrid&, const std::optional<std::string>&)> Load;
 };
 
-template <typename T> using TGetter = std::function<T(TGrid&)>;
-template <typename T> using TSetter = std::function<void(TGrid&, T)>;
+template <typename T> using TVisualGetter = std::function<T(TVisualGrid&)>;
+template <typename T> using TVisualSetter = std::function<void(TVisualGrid&, T)>;
 
 std::string VisualColorText(TColor Value)
 {
@@ -54,54 +54,54 @@ TColor VisualColorValue(const std::optional<std::string>& Text)
     return static_cast<TColor>(value);
 }
 
-TVisualProp ColorProp(std::string Key, TGetter<TColor> Get, TSetter<TColor> Set)
+TVisualProp ColorProp(std::string Key, TVisualGetter<TColor> Get, TVisualSetter<TColor> Set)
 {
-    return {std::move(Key), [Get](TGrid& g) { return VisualColorText(Get(g)); },
-            [Set](TGrid& g, const std::optional<std::string>& v) { Set(g, VisualColorValue(v)); }};
+    return {std::move(Key), [Get](TVisualGrid& g) { return VisualColorText(Get(g)); },
+            [Set](TVisualGrid& g, const std::optional<std::string>& v) { Set(g, VisualColorValue(v)); }};
 }
 
-TVisualProp FlagProp(std::string Key, TGetter<bool> Get, TSetter<bool> Set)
+TVisualProp FlagProp(std::string Key, TVisualGetter<bool> Get, TVisualSetter<bool> Set)
 {
-    return {std::move(Key), [Get](TGrid& g) { return std::string(Get(g) ? "true" : "false"); },
-            [Set](TGrid& g, const std::optional<std::string>& v) { Set(g, v && SameText(*v, "true")); }};
+    return {std::move(Key), [Get](TVisualGrid& g) { return std::string(Get(g) ? "true" : "false"); },
+            [Set](TVisualGrid& g, const std::optional<std::string>& v) { Set(g, v && SameText(*v, "true")); }};
 }
 
-TVisualProp IntProp(std::string Key, TGetter<int> Get, TSetter<int> Set)
+TVisualProp IntProp(std::string Key, TVisualGetter<int> Get, TVisualSetter<int> Set)
 {
-    return {std::move(Key), [Get](TGrid& g) { return std::to_string(Get(g)); },
-            [Set](TGrid& g, const std::optional<std::string>& v) { Set(g, StrToInt(v.value_or(""))); }};
+    return {std::move(Key), [Get](TVisualGrid& g) { return std::to_string(Get(g)); },
+            [Set](TVisualGrid& g, const std::optional<std::string>& v) { Set(g, StrToInt(v.value_or(""))); }};
 }
 
 // Names compared without regard to case; a value that names none leaves the property alone.
-TVisualProp EnumProp(std::string Key, std::vector<std::string> Names, TGetter<int> Get, TSetter<int> Set)
+TVisualProp EnumProp(std::string Key, std::vector<std::string> Names, TVisualGetter<int> Get, TVisualSetter<int> Set)
 {
     return {std::move(Key),
-            [Names, Get](TGrid& g) {
+            [Names, Get](TVisualGrid& g) {
                 const int value = Get(g);
                 return value >= 0 && value < static_cast<int>(Names.size()) ? Names[static_cast<size_t>(value)]
                                                                             : std::string();
             },
-            [Names, Set](TGrid& g, const std::optional<std::string>& v) {
+            [Names, Set](TVisualGrid& g, const std::optional<std::string>& v) {
                 for (size_t i = 0; v && i < Names.size(); ++i)
                     if (!Names[i].empty() && SameText(*v, Names[i])) return Set(g, static_cast<int>(i));
             }};
 }
 
-void AddFontProps(std::vector<TVisualProp>& Props, const std::string& Prefix, TGetter<TFont*> FontOf)
+void AddFontProps(std::vector<TVisualProp>& Props, const std::string& Prefix, TVisualGetter<TFont*> FontOf)
 {
     static const char* const kStyleNames[] = {"fsBold", "fsItalic", "fsUnderline", "fsStrikeOut"};
     Props.push_back(ColorProp(
-        Prefix + ".Color", [FontOf](TGrid& g) { return FontOf(g)->Color(); },
-        [FontOf](TGrid& g, TColor v) { FontOf(g)->SetColor(v); }));
+        Prefix + ".Color", [FontOf](TVisualGrid& g) { return FontOf(g)->Color(); },
+        [FontOf](TVisualGrid& g, TColor v) { FontOf(g)->SetColor(v); }));
     Props.push_back({Prefix + ".Style",
-                     [FontOf](TGrid& g) {
+                     [FontOf](TVisualGrid& g) {
                          std::string out;
                          for (int s = fsBold; s <= fsStrikeOut; ++s)
                              if (FontOf(g)->Style().Contains(static_cast<TFontStyle>(s)))
                                  out += (out.empty() ? "" : ",") + std::string(kStyleNames[s]);
                          return out;
                      },
-                     [FontOf](TGrid& g, const std::optional<std::string>& v) {
+                     [FontOf](TVisualGrid& g, const std::optional<std::string>& v) {
                          TFontStyles style;
                          for (int s = fsBold; s <= fsStrikeOut; ++s)
                              if (v && v->find(kStyleNames[s]) != std::string::npos)
@@ -109,10 +109,10 @@ void AddFontProps(std::vector<TVisualProp>& Props, const std::string& Prefix, TG
                          FontOf(g)->SetStyle(style);
                      }});
     Props.push_back(IntProp(
-        Prefix + ".Size", [FontOf](TGrid& g) { return FontOf(g)->Size(); },
-        [FontOf](TGrid& g, int v) { FontOf(g)->SetSize(v); }));
-    Props.push_back({Prefix + ".Name", [FontOf](TGrid& g) { return FontOf(g)->Name(); },
-                     [FontOf](TGrid& g, const std::optional<std::string>& v) {
+        Prefix + ".Size", [FontOf](TVisualGrid& g) { return FontOf(g)->Size(); },
+        [FontOf](TVisualGrid& g, int v) { FontOf(g)->SetSize(v); }));
+    Props.push_back({Prefix + ".Name", [FontOf](TVisualGrid& g) { return FontOf(g)->Name(); },
+                     [FontOf](TVisualGrid& g, const std::optional<std::string>& v) {
                          // A font keeps its name rather than take none.
                          if (v) FontOf(g)->SetName(*v);
                      }});
@@ -120,19 +120,19 @@ void AddFontProps(std::vector<TVisualProp>& Props, const std::string& Prefix, TG
 
 // A plain field of a settings object the grid owns, written and read by Make's rules.
 template <typename T, typename Owner, typename Base>
-TVisualProp FieldProp(TVisualProp (*Make)(std::string, TGetter<T>, TSetter<T>), std::string Key,
-                      Owner* (TGrid::*OwnerOf)() const, T Base::*Field)
+TVisualProp FieldProp(TVisualProp (*Make)(std::string, TVisualGetter<T>, TVisualSetter<T>), std::string Key,
+                      Owner* (TVisualGrid::*OwnerOf)() const, T Base::*Field)
 {
     return Make(
-        std::move(Key), [OwnerOf, Field](TGrid& g) { return (g.*OwnerOf)()->*Field; },
-        [OwnerOf, Field](TGrid& g, T v) { (g.*OwnerOf)()->*Field = v; });
+        std::move(Key), [OwnerOf, Field](TVisualGrid& g) { return (g.*OwnerOf)()->*Field; },
+        [OwnerOf, Field](TVisualGrid& g, T v) { (g.*OwnerOf)()->*Field = v; });
 }
 
-TVisualProp GridColorProp(std::string Key, TColor TExtGridProperties::*Field, void (TGrid::*Setter)(TColor))
+TVisualProp GridColorProp(std::string Key, TColor TExtGridProperties::*Field, void (TVisualGrid::*Setter)(TColor))
 {
     return ColorProp(
-        std::move(Key), [Field](TGrid& g) { return g.*Field; },
-        [Field, Setter](TGrid& g, TColor v) {
+        std::move(Key), [Field](TVisualGrid& g) { return g.*Field; },
+        [Field, Setter](TVisualGrid& g, TColor v) {
             if (Setter)
                 (g.*Setter)(v);
             else
@@ -145,140 +145,140 @@ const std::vector<TVisualProp>& VisualProps()
     static const std::vector<TVisualProp> props = [] {
         std::vector<TVisualProp> p;
         p.push_back(ColorProp(
-            "Color", [](TGrid& g) { return g.Color(); }, [](TGrid& g, TColor v) { g.SetColor(v); }));
+            "Color", [](TVisualGrid& g) { return g.Color(); }, [](TVisualGrid& g, TColor v) { g.SetColor(v); }));
         p.push_back(GridColorProp("HintColor", &TExtGridProperties::HintColor, nullptr));
-        p.push_back(GridColorProp("SelectionColor", &TExtGridProperties::SelectionColor, &TGrid::SetSelectionColor));
+        p.push_back(GridColorProp("SelectionColor", &TExtGridProperties::SelectionColor, &TVisualGrid::SetSelectionColor));
         p.push_back(
-            GridColorProp("SelectionColorTo", &TExtGridProperties::SelectionColorTo, &TGrid::SetSelectionColorTo));
+            GridColorProp("SelectionColorTo", &TExtGridProperties::SelectionColorTo, &TVisualGrid::SetSelectionColorTo));
         p.push_back(GridColorProp("SelectionMirrorColor", &TExtGridProperties::SelectionMirrorColor,
-                                  &TGrid::SetSelectionMirrorColor));
+                                  &TVisualGrid::SetSelectionMirrorColor));
         p.push_back(GridColorProp("SelectionMirrorColorTo", &TExtGridProperties::SelectionMirrorColorTo,
-                                  &TGrid::SetSelectionMirrorColorTo));
+                                  &TVisualGrid::SetSelectionMirrorColorTo));
         p.push_back(GridColorProp("SelectionTextColor", &TExtGridProperties::SelectionTextColor,
-                                  &TGrid::SetSelectionTextColor));
-        p.push_back(GridColorProp("URLColor", &TExtGridProperties::URLColor, &TGrid::SetURLColor));
+                                  &TVisualGrid::SetSelectionTextColor));
+        p.push_back(GridColorProp("URLColor", &TExtGridProperties::URLColor, &TVisualGrid::SetURLColor));
         p.push_back(FlagProp(
-            "URLShow", [](TGrid& g) { return g.URLShow; }, [](TGrid& g, bool v) { g.SetURLShow(v); }));
+            "URLShow", [](TVisualGrid& g) { return g.URLShow; }, [](TVisualGrid& g, bool v) { g.SetURLShow(v); }));
         p.push_back(FlagProp(
-            "URLShowInText", [](TGrid& g) { return g.URLShowInText; },
-            [](TGrid& g, bool v) { g.SetURLShowInText(v); }));
-        p.push_back(GridColorProp("ScrollColor", &TExtGridProperties::ScrollColor, &TGrid::SetScrollColor));
+            "URLShowInText", [](TVisualGrid& g) { return g.URLShowInText; },
+            [](TVisualGrid& g, bool v) { g.SetURLShowInText(v); }));
+        p.push_back(GridColorProp("ScrollColor", &TExtGridProperties::ScrollColor, &TVisualGrid::SetScrollColor));
         p.push_back(ColorProp(
-            "ActiveRowColor", [](TGrid& g) { return g.ActiveRowColor(); },
-            [](TGrid& g, TColor v) { g.SetActiveRowColor(v); }));
+            "ActiveRowColor", [](TVisualGrid& g) { return g.ActiveRowColor(); },
+            [](TVisualGrid& g, TColor v) { g.SetActiveRowColor(v); }));
         p.push_back(FlagProp(
-            "ActiveRowShow", [](TGrid& g) { return g.ActiveRowShow(); },
-            [](TGrid& g, bool v) { g.SetActiveRowShow(v); }));
+            "ActiveRowShow", [](TVisualGrid& g) { return g.ActiveRowShow(); },
+            [](TVisualGrid& g, bool v) { g.SetActiveRowShow(v); }));
         p.push_back(FlagProp(
-            "ActiveCellShow", [](TGrid& g) { return g.ActiveCellShow; },
-            [](TGrid& g, bool v) {
+            "ActiveCellShow", [](TVisualGrid& g) { return g.ActiveCellShow; },
+            [](TVisualGrid& g, bool v) {
                 g.ActiveCellShow = v;
                 g.Invalidate();
             }));
-        AddFontProps(p, "Font", [](TGrid& g) { return g.Font(); });
+        AddFontProps(p, "Font", [](TVisualGrid& g) { return g.Font(); });
         p.push_back(GridColorProp("ActiveCellColor", &TExtGridProperties::ActiveCellColor, nullptr));
         p.push_back(GridColorProp("ActiveCellColorTo", &TExtGridProperties::ActiveCellColorTo, nullptr));
-        AddFontProps(p, "ActiveCellFont", [](TGrid& g) { return g.ActiveCellFont(); });
-        AddFontProps(p, "FixedFont", [](TGrid& g) { return g.FixedFont(); });
-        p.push_back(FieldProp(ColorProp, "Balloon.BackgroundColor", &TGrid::Balloon, &TBalloonSettings::BackgroundColor));
-        p.push_back(FieldProp(ColorProp, "Balloon.TextColor", &TGrid::Balloon, &TBalloonSettings::TextColor));
+        AddFontProps(p, "ActiveCellFont", [](TVisualGrid& g) { return g.ActiveCellFont(); });
+        AddFontProps(p, "FixedFont", [](TVisualGrid& g) { return g.FixedFont(); });
+        p.push_back(FieldProp(ColorProp, "Balloon.BackgroundColor", &TVisualGrid::Balloon, &TBalloonSettings::BackgroundColor));
+        p.push_back(FieldProp(ColorProp, "Balloon.TextColor", &TVisualGrid::Balloon, &TBalloonSettings::TextColor));
         p.push_back(IntProp(
-            "Balloon.Transparency", [](TGrid& g) { return static_cast<int>(g.Balloon()->Transparency); },
-            [](TGrid& g, int v) { g.Balloon()->Transparency = static_cast<uint8_t>(v); }));
+            "Balloon.Transparency", [](TVisualGrid& g) { return static_cast<int>(g.Balloon()->Transparency); },
+            [](TVisualGrid& g, int v) { g.Balloon()->Transparency = static_cast<uint8_t>(v); }));
         p.push_back(ColorProp(
-            "Bands.PrimaryColor", [](TGrid& g) { return g.Bands()->PrimaryColor(); },
-            [](TGrid& g, TColor v) { g.Bands()->SetPrimaryColor(v); }));
+            "Bands.PrimaryColor", [](TVisualGrid& g) { return g.Bands()->PrimaryColor(); },
+            [](TVisualGrid& g, TColor v) { g.Bands()->SetPrimaryColor(v); }));
         p.push_back(ColorProp(
-            "Bands.SecondaryColor", [](TGrid& g) { return g.Bands()->SecondaryColor(); },
-            [](TGrid& g, TColor v) { g.Bands()->SetSecondaryColor(v); }));
+            "Bands.SecondaryColor", [](TVisualGrid& g) { return g.Bands()->SecondaryColor(); },
+            [](TVisualGrid& g, TColor v) { g.Bands()->SetSecondaryColor(v); }));
         p.push_back(FlagProp(
-            "Bands.Active", [](TGrid& g) { return g.Bands()->Active(); },
-            [](TGrid& g, bool v) { g.Bands()->SetActive(v); }));
-        p.push_back(FieldProp(ColorProp, "SortSettings.IndexColor", &TGrid::SortSettings, &TSortSettings::IndexColor));
+            "Bands.Active", [](TVisualGrid& g) { return g.Bands()->Active(); },
+            [](TVisualGrid& g, bool v) { g.Bands()->SetActive(v); }));
+        p.push_back(FieldProp(ColorProp, "SortSettings.IndexColor", &TVisualGrid::SortSettings, &TSortSettings::IndexColor));
         p.push_back(ColorProp(
-            "FloatingFooter.Color", [](TGrid& g) { return g.FloatingFooter()->Color(); },
-            [](TGrid& g, TColor v) { g.FloatingFooter()->SetColor(v); }));
+            "FloatingFooter.Color", [](TVisualGrid& g) { return g.FloatingFooter()->Color(); },
+            [](TVisualGrid& g, TColor v) { g.FloatingFooter()->SetColor(v); }));
         p.push_back(IntProp(
-            "ControlLook.CheckSize", [](TGrid& g) { return g.ControlLook()->CheckSize(); },
-            [](TGrid& g, int v) { g.ControlLook()->SetCheckSize(v); }));
+            "ControlLook.CheckSize", [](TVisualGrid& g) { return g.ControlLook()->CheckSize(); },
+            [](TVisualGrid& g, int v) { g.ControlLook()->SetCheckSize(v); }));
         p.push_back(ColorProp(
-            "ControlLook.Color", [](TGrid& g) { return g.ControlLook()->Color(); },
-            [](TGrid& g, TColor v) { g.ControlLook()->SetColor(v); }));
+            "ControlLook.Color", [](TVisualGrid& g) { return g.ControlLook()->Color(); },
+            [](TVisualGrid& g, TColor v) { g.ControlLook()->SetColor(v); }));
         p.push_back(ColorProp(
-            "ControlLook.CommentColor", [](TGrid& g) { return g.ControlLook()->CommentColor(); },
-            [](TGrid& g, TColor v) { g.ControlLook()->SetCommentColor(v); }));
+            "ControlLook.CommentColor", [](TVisualGrid& g) { return g.ControlLook()->CommentColor(); },
+            [](TVisualGrid& g, TColor v) { g.ControlLook()->SetCommentColor(v); }));
         p.push_back(EnumProp(
             "ControlLook.ControlStyle", {"csClassic", "csFlat", "csWinXP", "csBorland", "csSuite", "csGlyph", "csTheme"},
-            [](TGrid& g) { return static_cast<int>(g.ControlLook()->ControlStyle()); },
-            [](TGrid& g, int v) { g.ControlLook()->SetControlStyle(static_cast<TControlLook::TControlStyle>(v)); }));
+            [](TVisualGrid& g) { return static_cast<int>(g.ControlLook()->ControlStyle()); },
+            [](TVisualGrid& g, int v) { g.ControlLook()->SetControlStyle(static_cast<TControlLook::TControlStyle>(v)); }));
         p.push_back(ColorProp(
-            "ControlLook.FixedGradientFrom", [](TGrid& g) { return g.ControlLook()->FixedGradientFrom(); },
-            [](TGrid& g, TColor v) { g.ControlLook()->SetFixedGradientFrom(v); }));
+            "ControlLook.FixedGradientFrom", [](TVisualGrid& g) { return g.ControlLook()->FixedGradientFrom(); },
+            [](TVisualGrid& g, TColor v) { g.ControlLook()->SetFixedGradientFrom(v); }));
         p.push_back(ColorProp(
-            "ControlLook.FixedGradientTo", [](TGrid& g) { return g.ControlLook()->FixedGradientTo(); },
-            [](TGrid& g, TColor v) { g.ControlLook()->SetFixedGradientTo(v); }));
+            "ControlLook.FixedGradientTo", [](TVisualGrid& g) { return g.ControlLook()->FixedGradientTo(); },
+            [](TVisualGrid& g, TColor v) { g.ControlLook()->SetFixedGradientTo(v); }));
         p.push_back(IntProp(
-            "ControlLook.RadioSize", [](TGrid& g) { return g.ControlLook()->RadioSize(); },
-            [](TGrid& g, int v) { g.ControlLook()->SetRadioSize(v); }));
+            "ControlLook.RadioSize", [](TVisualGrid& g) { return g.ControlLook()->RadioSize(); },
+            [](TVisualGrid& g, int v) { g.ControlLook()->SetRadioSize(v); }));
         p.push_back(FlagProp(
-            "ControlLook.FlatButton", [](TGrid& g) { return g.ControlLook()->FlatButton(); },
-            [](TGrid& g, bool v) { g.ControlLook()->SetFlatButton(v); }));
+            "ControlLook.FlatButton", [](TVisualGrid& g) { return g.ControlLook()->FlatButton(); },
+            [](TVisualGrid& g, bool v) { g.ControlLook()->SetFlatButton(v); }));
         p.push_back(
-            FieldProp(ColorProp, "ControlLook.ProgressBorderColor", &TGrid::ControlLook, &TControlLook::ProgressBorderColor));
+            FieldProp(ColorProp, "ControlLook.ProgressBorderColor", &TVisualGrid::ControlLook, &TControlLook::ProgressBorderColor));
         p.push_back(FlagProp(
-            "ControlLook.ProgressXP", [](TGrid& g) { return g.ControlLook()->ProgressXP(); },
-            [](TGrid& g, bool v) { g.ControlLook()->SetProgressXP(v); }));
+            "ControlLook.ProgressXP", [](TVisualGrid& g) { return g.ControlLook()->ProgressXP(); },
+            [](TVisualGrid& g, bool v) { g.ControlLook()->SetProgressXP(v); }));
         // The custom look has no name: it is written empty and never read back.
         p.push_back(EnumProp(
             "Look",
             {"glStandard", "glSoft", "glClassic", "glSuite", "glXP", "glListView", "glVista", "glWin7",
              "glOffice2007", ""},
-            [](TGrid& g) { return static_cast<int>(g.Look()); },
-            [](TGrid& g, int v) { g.SetLook(static_cast<TGridLook>(v)); }));
+            [](TVisualGrid& g) { return static_cast<int>(g.Look()); },
+            [](TVisualGrid& g, int v) { g.SetLook(static_cast<TGridLook>(v)); }));
         p.push_back(ColorProp(
-            "SearchFooter.Color", [](TGrid& g) { return g.SearchFooter()->Color(); },
-            [](TGrid& g, TColor v) { g.SearchFooter()->SetColor(v); }));
+            "SearchFooter.Color", [](TVisualGrid& g) { return g.SearchFooter()->Color(); },
+            [](TVisualGrid& g, TColor v) { g.SearchFooter()->SetColor(v); }));
         p.push_back(ColorProp(
-            "SearchFooter.ColorTo", [](TGrid& g) { return g.SearchFooter()->ColorTo(); },
-            [](TGrid& g, TColor v) { g.SearchFooter()->SetColorTo(v); }));
-        p.push_back(FieldProp(ColorProp, "Grouping.HeaderColor", &TGrid::Grouping, &TGrouping::HeaderColor));
-        p.push_back(FieldProp(ColorProp, "Grouping.HeaderColorTo", &TGrid::Grouping, &TGrouping::HeaderColorTo));
-        p.push_back(FieldProp(ColorProp, "Grouping.HeaderTextColor", &TGrid::Grouping, &TGrouping::HeaderTextColor));
-        p.push_back(FieldProp(FlagProp, "Grouping.HeaderUnderline", &TGrid::Grouping, &TGrouping::HeaderUnderline));
-        p.push_back(FieldProp(ColorProp, "Grouping.HeaderLineColor", &TGrid::Grouping, &TGrouping::HeaderLineColor));
-        p.push_back(FieldProp(IntProp, "Grouping.HeaderLineWidth", &TGrid::Grouping, &TGrouping::HeaderLineWidth));
-        p.push_back(FieldProp(ColorProp, "Grouping.SummaryColor", &TGrid::Grouping, &TGrouping::SummaryColor));
-        p.push_back(FieldProp(ColorProp, "Grouping.SummaryColorTo", &TGrid::Grouping, &TGrouping::SummaryColorTo));
-        p.push_back(FieldProp(ColorProp, "Grouping.SummaryTextColor", &TGrid::Grouping, &TGrouping::SummaryTextColor));
-        p.push_back(FieldProp(FlagProp, "Grouping.SummaryLine", &TGrid::Grouping, &TGrouping::SummaryLine));
-        p.push_back(FieldProp(ColorProp, "Grouping.SummaryLineColor", &TGrid::Grouping, &TGrouping::SummaryLineColor));
-        p.push_back(FieldProp(IntProp, "Grouping.SummaryLineWidth", &TGrid::Grouping, &TGrouping::SummaryLineWidth));
+            "SearchFooter.ColorTo", [](TVisualGrid& g) { return g.SearchFooter()->ColorTo(); },
+            [](TVisualGrid& g, TColor v) { g.SearchFooter()->SetColorTo(v); }));
+        p.push_back(FieldProp(ColorProp, "Grouping.HeaderColor", &TVisualGrid::Grouping, &TGrouping::HeaderColor));
+        p.push_back(FieldProp(ColorProp, "Grouping.HeaderColorTo", &TVisualGrid::Grouping, &TGrouping::HeaderColorTo));
+        p.push_back(FieldProp(ColorProp, "Grouping.HeaderTextColor", &TVisualGrid::Grouping, &TGrouping::HeaderTextColor));
+        p.push_back(FieldProp(FlagProp, "Grouping.HeaderUnderline", &TVisualGrid::Grouping, &TGrouping::HeaderUnderline));
+        p.push_back(FieldProp(ColorProp, "Grouping.HeaderLineColor", &TVisualGrid::Grouping, &TGrouping::HeaderLineColor));
+        p.push_back(FieldProp(IntProp, "Grouping.HeaderLineWidth", &TVisualGrid::Grouping, &TGrouping::HeaderLineWidth));
+        p.push_back(FieldProp(ColorProp, "Grouping.SummaryColor", &TVisualGrid::Grouping, &TGrouping::SummaryColor));
+        p.push_back(FieldProp(ColorProp, "Grouping.SummaryColorTo", &TVisualGrid::Grouping, &TGrouping::SummaryColorTo));
+        p.push_back(FieldProp(ColorProp, "Grouping.SummaryTextColor", &TVisualGrid::Grouping, &TGrouping::SummaryTextColor));
+        p.push_back(FieldProp(FlagProp, "Grouping.SummaryLine", &TVisualGrid::Grouping, &TGrouping::SummaryLine));
+        p.push_back(FieldProp(ColorProp, "Grouping.SummaryLineColor", &TVisualGrid::Grouping, &TGrouping::SummaryLineColor));
+        p.push_back(FieldProp(IntProp, "Grouping.SummaryLineWidth", &TVisualGrid::Grouping, &TGrouping::SummaryLineWidth));
         p.push_back(ColorProp(
-            "GridLineColor", [](TGrid& g) { return g.GridLineColor(); },
-            [](TGrid& g, TColor v) { g.SetGridLineColor(v); }));
+            "GridLineColor", [](TVisualGrid& g) { return g.GridLineColor(); },
+            [](TVisualGrid& g, TColor v) { g.SetGridLineColor(v); }));
         p.push_back(ColorProp(
-            "GridFixedLineColor", [](TGrid& g) { return g.GridFixedLineColor(); },
-            [](TGrid& g, TColor v) { g.SetGridFixedLineColor(v); }));
+            "GridFixedLineColor", [](TVisualGrid& g) { return g.GridFixedLineColor(); },
+            [](TVisualGrid& g, TColor v) { g.SetGridFixedLineColor(v); }));
         p.push_back(IntProp(
-            "BackGround.Top", [](TGrid& g) { return g.BackGround()->Top(); },
-            [](TGrid& g, int v) { g.BackGround()->SetTop(v); }));
+            "BackGround.Top", [](TVisualGrid& g) { return g.BackGround()->Top(); },
+            [](TVisualGrid& g, int v) { g.BackGround()->SetTop(v); }));
         p.push_back(IntProp(
-            "BackGround.Left", [](TGrid& g) { return g.BackGround()->Left(); },
-            [](TGrid& g, int v) { g.BackGround()->SetLeft(v); }));
+            "BackGround.Left", [](TVisualGrid& g) { return g.BackGround()->Left(); },
+            [](TVisualGrid& g, int v) { g.BackGround()->SetLeft(v); }));
         p.push_back(EnumProp(
             "BackGround.Display", {"bdTile", "bdFixed", "bdGradientHorz", "bdGradientVert"},
-            [](TGrid& g) { return static_cast<int>(g.BackGround()->Display()); },
-            [](TGrid& g, int v) { g.BackGround()->SetDisplay(static_cast<TBackGroundDisplay>(v)); }));
+            [](TVisualGrid& g) { return static_cast<int>(g.BackGround()->Display()); },
+            [](TVisualGrid& g, int v) { g.BackGround()->SetDisplay(static_cast<TBackGroundDisplay>(v)); }));
         p.push_back(EnumProp(
             "BackGround.Cells", {"bcNormal", "bcFixed", "bcAll"},
-            [](TGrid& g) { return static_cast<int>(g.BackGround()->Cells()); },
-            [](TGrid& g, int v) { g.BackGround()->SetCells(static_cast<TBackGroundCells>(v)); }));
+            [](TVisualGrid& g) { return static_cast<int>(g.BackGround()->Cells()); },
+            [](TVisualGrid& g, int v) { g.BackGround()->SetCells(static_cast<TBackGroundCells>(v)); }));
         p.push_back(ColorProp(
-            "BackGround.Color", [](TGrid& g) { return g.BackGround()->Color(); },
-            [](TGrid& g, TColor v) { g.BackGround()->SetColor(v); }));
+            "BackGround.Color", [](TVisualGrid& g) { return g.BackGround()->Color(); },
+            [](TVisualGrid& g, TColor v) { g.BackGround()->SetColor(v); }));
         p.push_back(ColorProp(
-            "BackGround.ColorTo", [](TGrid& g) { return g.BackGround()->ColorTo(); },
-            [](TGrid& g, TColor v) { g.BackGround()->SetColorTo(v); }));
+            "BackGround.ColorTo", [](TVisualGrid& g) { return g.BackGround()->ColorTo(); },
+            [](TVisualGrid& g, TColor v) { g.BackGround()->SetColorTo(v); }));
         return p;
     }();
     return props;

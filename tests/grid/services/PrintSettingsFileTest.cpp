@@ -4,6 +4,7 @@
 
 #include "../control/GridOnForm.h"
 #include "grid/control/settings/PrintSettings.h"
+#include "platform/os/FileSystem.h"
 #include "platform/os/IniFiles.h"
 #include "platform/rtl/Classes.h"
 #include "support/TestFiles.h"
