@@ -2,6 +2,7 @@
 #include <memory>
 
 #include "grid/control/ExtStringGrid.h"
+#include "grid/control/GridDropSource.h"
 #include "grid/control/settings/DragDropSettings.h"
 #include "grid/foundation/dragdrop/OleDragDrop.h"
 #include "grid/foundation/model/MouseActions.h"
@@ -66,14 +67,18 @@ void TExtStringGrid::RunCellDrag(int ACol, int ARow)
 {
     const TDragDropSettings& dd = *DragDropSettings();
     const int col = RealColIndex(ACol);
-    auto source = std::make_shared<TESGDropSource>();
+    auto source = std::make_shared<TGridDropSource>(this);
     DWORD effect = DROPEFFECT_NONE;
     const DWORD allowed = DROPEFFECT_COPY | DROPEFFECT_MOVE;
     // The drag's loop runs here; the press it came from is over when it returns.
     FMouseDownMove = FMouseKeepDown = false;
-    if (ARow < FixedRows() && dd.OleColumnDragDrop) {
-        if (BeginColumnDragDrop(source, col, allowed, effect) != DRAGDROP_S_CANCEL && OnOleDragStop)
-            OnOleDragStop(this, static_cast<int>(effect));
+    const bool column = ARow < FixedRows() && dd.OleColumnDragDrop;
+    ShowDragFeedback(column, ACol);
+    if (column) {
+        const HRESULT result = BeginColumnDragDrop(source, col, allowed, effect);
+        EndDragFeedback();
+        HideDropMarkers();
+        if (result != DRAGDROP_S_CANCEL && OnOleDragStop) OnOleDragStop(this, static_cast<int>(effect));
         return;
     }
     FDropSelection = Selection();
@@ -85,6 +90,7 @@ void TExtStringGrid::RunCellDrag(int ACol, int ARow)
                             cells);
     const HRESULT result =
         BeginTextDragDrop(source, SelectedText(), Cells(col, ARow), withCells ? &cells : nullptr, allowed, effect);
+    EndDragFeedback();
     if (result == DRAGDROP_S_CANCEL) return;
     if (!dd.OleCopyAlways && effect == DROPEFFECT_MOVE) {
         const bool disjunct = MouseActions()->DisjunctRowSelect();

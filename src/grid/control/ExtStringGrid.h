@@ -50,6 +50,8 @@ class TFilterData;
 class TFilterDropDown;
 class TFloatingFooter;
 class TGridDropTarget;
+class TFloatingWindow;
+class THeaderDragButton;
 class TGridProgressAppearance;
 class TGrouping;
 class THTMLHintWindow;
@@ -2646,12 +2648,25 @@ public:
     void OleDropFiles(TPoint ScreenPt, const TStringList& Files);
     void OleDropColumn(TPoint ScreenPt, int DraggedCol);
 
+    // What follows the pointer during a drag out of the grid (ExtGridDragFeedback.cpp):
+    // with ShowCells the dragged cells (MoveForm), else for a column its header (MoveButton).
+    TFloatingWindow* MoveForm() const { return FMoveForm; }
+    THeaderDragButton* MoveButton() const { return FMoveButton; }
+    void FollowDragPointer(TPoint ScreenPt);
+    // The drag ended: the cells window goes; the header button waits for the drop to hide it.
+    void EndDragFeedback();
+
 private:
+    // Cells: the selection, or the pressed column's visible rows with Column.
+    void ShowDragFeedback(bool Column, int ACol);
+    TFloatingWindow* FMoveForm = nullptr;
+    THeaderDragButton* FMoveButton = nullptr;
     void OleDropTargetChanged();
     // The cell under a screen point, and whether the point lies below the last row where
     // a drop of whole rows appends (the cell is then the last row's first normal one).
     TPoint OleDropCell(TPoint ScreenPt, bool OffersCol, bool& Append) const;
     void MoveColumnForDrop(int FromIndex, int ToIndex);
+    // A drop, or the end of a drag from the grid, takes the arrows and the header button away.
     void HideDropMarkers();
     std::shared_ptr<TGridDropTarget> FGridDropTarget;
     bool FOleDropTargetAssigned = false;

@@ -3,6 +3,7 @@
 
 #include "grid/control/ExtStringGrid.h"
 #include "grid/control/GridDropTarget.h"
+#include "grid/control/HeaderDragButton.h"
 #include "grid/control/settings/DragDropSettings.h"
 #include "grid/services/ClipboardText.h"
 #include "platform/rtl/Classes.h"
@@ -58,9 +59,13 @@ TPoint TExtStringGrid::OleDropCell(TPoint ScreenPt, bool OffersCol, bool& Append
     return {col, row};
 }
 
-void TExtStringGrid::HideDropMarkers() { FMoveMarkers.Hide(); }
+void TExtStringGrid::HideDropMarkers()
+{
+    FMoveMarkers.Hide();
+    if (FMoveButton) FMoveButton->Hide();
+}
 
-void TExtStringGrid::OleDragLeave() { HideDropMarkers(); }
+void TExtStringGrid::OleDragLeave() { FMoveMarkers.Hide(); }
 
 void TExtStringGrid::OleDragMove(TPoint ScreenPt, bool& Allow, TDropFormats Formats)
 {
@@ -121,7 +126,7 @@ void TExtStringGrid::OleDragMove(TPoint ScreenPt, bool& Allow, TDropFormats Form
         if (append) r.Top += RowHeights(RowCount() - 1);
         FMoveMarkers.MarkDropCell(r);
     } else {
-        HideDropMarkers();
+        FMoveMarkers.Hide();
     }
 }
 

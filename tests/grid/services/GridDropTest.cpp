@@ -1,14 +1,17 @@
 #include <gtest/gtest.h>
 
+#include <functional>
 #include <string>
 #include <vector>
 
 #include "../control/GridOnForm.h"
 #include "grid/control/GridDropTarget.h"
+#include "grid/control/HeaderDragButton.h"
 #include "grid/control/settings/DragDropSettings.h"
 #include "grid/foundation/model/Navigation.h"
 #include "platform/rtl/Classes.h"
 #include "platform/ui/Messages.h"
+#include "platform/ui/Mouse.h"
 #include "platform/ui/ScreenInput.h"
 #include "support/TestFiles.h"
 
@@ -30,6 +33,8 @@ protected:
             const TPoint at = dropOn->ClientToScreen(dropAt);
             DWORD granted = SendDragStep(dropOn, dsEnter, data, at, keys | MK_LBUTTON, ok);
             source.GiveFeedback(granted);
+            source.QueryContinueDrag(false, keys | MK_LBUTTON);
+            midDrag();
             granted = SendDragStep(dropOn, dsOver, data, at, keys | MK_LBUTTON, ok);
             source.GiveFeedback(granted);
             const HRESULT end = source.QueryContinueDrag(false, keys);
@@ -94,6 +99,8 @@ protected:
     TPoint dropAt;
     DWORD keys = 0;
     TDragLoop previous;
+    // Runs while the button is still held, after the source has followed the pointer.
+    std::function<void()> midDrag = [] {};
 };
 
 TEST_F(GridDropTest, ACopyToAnotherGridPastesAndSelectsTheBlockAndKeepsTheSource)
@@ -108,6 +115,49 @@ TEST_F(GridDropTest, ACopyToAnotherGridPastesAndSelectsTheBlockAndKeepsTheSource
     EXPECT_EQ(right->Selection(), (TGridRect{2, 3, 3, 4}));
     EXPECT_EQ(dropped, std::vector<TGridRect>{(TGridRect{2, 3, 3, 4})});
     EXPECT_EQ(Row(left, 1), (std::vector<std::string>{"a", "b", "", ""}));
+}
+
+TEST_F(GridDropTest, TheDraggedCellsFloatBesideThePointerUntilTheDragEnds)
+{
+    Fill(left, {{"a", "b"}}, 1, 1);
+    std::vector<std::string> seen;
+    midDrag = [&] {
+        TFloatingWindow* form = left->MoveForm();
+        ASSERT_NE(form, nullptr);
+        const TPoint pointer = Mouse->CursorPos();
+        EXPECT_TRUE(form->Visible());
+        EXPECT_EQ((TPoint{form->Left(), form->Top()}), (TPoint{pointer.X + 4, pointer.Y + 4}));
+        EXPECT_EQ(form->Width(), left->ColWidths(1) + left->ColWidths(2));
+        seen.push_back("cells");
+    };
+    keys = MK_CONTROL;
+    DragBlock(left, {1, 1, 2, 1}, right, Centre(right, 1, 1));
+    EXPECT_EQ(seen, std::vector<std::string>{"cells"});
+    EXPECT_EQ(left->MoveForm(), nullptr);
+
+    // Without the cells, a column drag carries its header; the drop puts it away.
+    left->DragDropSettings()->ShowCells = false;
+    left->DragDropSettings()->OleColumnDragDrop = true;
+    left->DragDropSettings()->OleColumnReorder = true;
+    left->EnhRowColMove = false;
+    left->SetCells(2, 0, "Header");
+    midDrag = [&] {
+        EXPECT_EQ(left->MoveForm(), nullptr);
+        ASSERT_NE(left->MoveButton(), nullptr);
+        EXPECT_TRUE(left->MoveButton()->Visible());
+        EXPECT_EQ(left->MoveButton()->DragCaption(), "Header");
+        EXPECT_EQ(left->MoveButton()->Top() + left->MoveButton()->Height(), Mouse->CursorPos().Y);
+        seen.push_back("header");
+    };
+    dropOn = left;
+    dropAt = Centre(left, 4, 0);
+    const TPoint press = left->ClientToScreen(Centre(left, 2, 0));
+    ScreenMouse(smPress, press);
+    ScreenMouse(smMove, {press.X + 6, press.Y});
+    ScreenMouse(smRelease, {press.X + 6, press.Y});
+    EXPECT_EQ(seen.back(), "header");
+    EXPECT_FALSE(left->MoveButton()->Visible());
+    EXPECT_EQ(left->Cells(left->RealColIndex(4), 0), "Header");
 }
 
 TEST_F(GridDropTest, AMoveWithinTheGridEmptiesWhereTheCellsCameFrom)
