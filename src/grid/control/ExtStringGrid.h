@@ -2636,6 +2636,7 @@ public:
     // The next column drop brings back hidden real column ACol, dragged from item AIndex of
     // AList, which then loses the item.
     void OleColumnDragStart(int ACol, int AIndex, TListBox* AList);
+    bool OleColumnPending() const { return FOleDragCol != -1; }
     bool OleDropTargetAssigned() const { return FOleDropTargetAssigned; }
 
     // What the grid's drop target hands over; points are in screen coordinates.

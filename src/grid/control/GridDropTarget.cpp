@@ -9,8 +9,9 @@ HRESULT TGridDropTarget::DragEnter(IDataObject* data, DWORD keyState, TPoint pt,
     AcceptText = dd.OleAcceptText;
     AcceptFiles = dd.OleAcceptFiles;
     AcceptURLs = dd.OleAcceptURLs;
-    // Columns come from the grid's own header drags; they land only where they reorder.
-    AcceptCols = dd.OleColumnReorder;
+    // A column lands where the grid reorders its columns, or where it waits for one that
+    // was announced as coming back.
+    AcceptCols = dd.OleColumnReorder || FGrid->OleColumnPending();
     return TESGDropTarget::DragEnter(data, keyState, pt, effect);
 }
 

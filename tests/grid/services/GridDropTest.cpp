@@ -8,11 +8,13 @@
 #include "grid/control/GridDropTarget.h"
 #include "grid/control/HeaderDragButton.h"
 #include "grid/control/settings/DragDropSettings.h"
+#include "grid/foundation/dragdrop/OleDragDrop.h"
 #include "grid/foundation/model/Navigation.h"
 #include "platform/rtl/Classes.h"
 #include "platform/ui/Messages.h"
 #include "platform/ui/Mouse.h"
 #include "platform/ui/ScreenInput.h"
+#include "platform/ui/StdCtrls.h"
 #include "support/TestFiles.h"
 
 namespace {
@@ -115,6 +117,20 @@ TEST_F(GridDropTest, ACopyToAnotherGridPastesAndSelectsTheBlockAndKeepsTheSource
     EXPECT_EQ(right->Selection(), (TGridRect{2, 3, 3, 4}));
     EXPECT_EQ(dropped, std::vector<TGridRect>{(TGridRect{2, 3, 3, 4})});
     EXPECT_EQ(Row(left, 1), (std::vector<std::string>{"a", "b", "", ""}));
+}
+
+TEST_F(GridDropTest, CellsTravelInTheGridsOwnFormatWhereItLetsThemOut)
+{
+    Fill(left, {{"a", "b"}}, 1, 1);
+    left->SetColors(2, 1, clRed);
+    left->Navigation()->AllowFmtClipboard = true;
+    int droppedCalls = 0;
+    right->OnOleDropped = [&](TObject*, const TGridRect&) { ++droppedCalls; };
+    keys = MK_CONTROL;
+    DragBlock(left, {1, 1, 2, 1}, right, Centre(right, 2, 4));
+    EXPECT_EQ(Row(right, 4), (std::vector<std::string>{"", "a", "b", ""}));
+    EXPECT_EQ(right->Colors(3, 4), clRed) << "the cells' properties come along";
+    EXPECT_EQ(droppedCalls, 1);
 }
 
 TEST_F(GridDropTest, TheDraggedCellsFloatBesideThePointerUntilTheDragEnds)
@@ -325,6 +341,64 @@ TEST_F(GridDropTest, HoveringMarksTheDropAndScrollsSidewaysOnceATick)
     hover(edge);
     EXPECT_EQ(right->LeftCol(), left + 2);
     target.DragLeave();
+}
+
+TEST_F(GridDropTest, AnAnnouncedHiddenColumnComesBackWhereItIsDropped)
+{
+    Fill(right, {{"h1", "h2", "h3", "h4"}}, 1, 0);
+    right->HideColumn(3);
+    TListBox list(&form);
+    list.SetParent(&form);
+    list.Items()->Add("h3");
+    list.Items()->Add("other");
+    std::vector<int> dropped;
+    right->OnOleDropCol = [&](TObject*, int ARow, int ACol, int Col) { dropped = {ARow, ACol, Col}; };
+    right->OleColumnDragStart(3, 0, &list);
+    dropOn = right;
+    dropAt = Centre(right, 1, 0);
+    DWORD effect = DROPEFFECT_NONE;
+    EXPECT_EQ(BeginColumnDragDrop(std::make_shared<TESGDropSource>(), 3, DROPEFFECT_MOVE, effect), DRAGDROP_S_DROP);
+    EXPECT_EQ(Row(right, 0), (std::vector<std::string>{"h3", "h1", "h2", "h4"}));
+    EXPECT_EQ(list.Count(), 1);
+    EXPECT_EQ(list.Items()->Strings(0), "other");
+    EXPECT_EQ(dropped, (std::vector<int>{0, 1, 3}));
+    EXPECT_FALSE(right->OleColumnPending());
+
+    // Nothing pending and no reordering: a column is refused on entry.
+    EXPECT_EQ(BeginColumnDragDrop(std::make_shared<TESGDropSource>(), 2, DROPEFFECT_MOVE, effect),
+              DRAGDROP_S_CANCEL);
+    EXPECT_EQ(Row(right, 0), (std::vector<std::string>{"h3", "h1", "h2", "h4"}));
+}
+
+TEST_F(GridDropTest, RichTextAndUrlsBecomeTheWholeTextOfOneCell)
+{
+    RegisterDragDropFormats();
+    const TDragDropFormatIds& ids = DragDropFormatIds();
+    const bool rtfWas = DragDropActive();
+    TGridDropTarget target(right);
+    const auto drop = [&](TOfferedData Data, TPoint Cell) {
+        const TPoint at = right->ClientToScreen(Centre(right, Cell.X, Cell.Y));
+        DWORD effect = DROPEFFECT_COPY;
+        target.DragEnter(&Data, 0, at, effect);
+        target.DragOver(0, at, effect);
+        target.Drop(&Data, 0, at, effect);
+    };
+    std::vector<std::string> urls;
+    right->OnOleDropURL = [&](TObject*, int, int, const std::string& URL, bool&) { urls.push_back(URL); };
+    drop(TOfferedData({{CF_TEXT, "http://example.org\0"s}, {ids.URL, ""}}), {2, 2});
+    EXPECT_EQ(right->Cells(2, 2), "http://example.org");
+    EXPECT_EQ(urls, std::vector<std::string>{"http://example.org"});
+
+    // Rich text is plain text while the switch is off, and one cell's text while it is on.
+    const std::vector<std::pair<TClipFormat, std::string>> rich = {{CF_TEXT, "plain\tnext\0"s},
+                                                                   {ids.RTF, "{\\rtf1 x}\0"s}};
+    right->DragDropSettings()->SetOleDropRTF(false);
+    drop(TOfferedData(rich), {1, 3});
+    EXPECT_EQ(Row(right, 3), (std::vector<std::string>{"plain", "next", "", ""}));
+    right->DragDropSettings()->SetOleDropRTF(true);
+    drop(TOfferedData(rich), {1, 4});
+    EXPECT_EQ(Row(right, 4), (std::vector<std::string>{"{\\rtf1 x}", "", "", ""}));
+    SetDragDropActive(rtfWas);
 }
 
 TEST_F(GridDropTest, OneDroppedCsvFileLoadsAndNothingElseDoes)
