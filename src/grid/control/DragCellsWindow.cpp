@@ -8,7 +8,6 @@ TDragCellsWindow::TDragCellsWindow(TExtStringGrid* AGrid, const TGridRect& Cells
     : TFloatingWindow(AGrid, fwHint), FGrid(AGrid)
 {
     SetColor(AGrid->Color());
-    SetEnabled(false);
     for (int c = Cells.Left; c <= Cells.Right; ++c)
         FWidths.push_back(AGrid->ColWidths(c));
     for (int r = Cells.Top; r <= Cells.Bottom; ++r) {
@@ -17,7 +16,8 @@ TDragCellsWindow::TDragCellsWindow(TExtStringGrid* AGrid, const TGridRect& Cells
         for (int c = Cells.Left; c <= Cells.Right; ++c)
             row.push_back(AGrid->Cells(AGrid->RealColIndex(c), r));
     }
-    SetBounds(0, 0, std::accumulate(FWidths.begin(), FWidths.end(), 0),
+    // Sized here, without reaching an override of a class built on this one.
+    TFloatingWindow::SetBounds(0, 0, std::accumulate(FWidths.begin(), FWidths.end(), 0),
               std::accumulate(FHeights.begin(), FHeights.end(), 0));
 }
 
