@@ -312,8 +312,13 @@ void TExtStringGrid::LoadVisualProps(const std::string& FileName)
         const size_t equals = line.find('=');
         if (equals != std::string::npos) values.emplace(UpperCase(line.substr(0, equals)), line.substr(equals + 1));
     }
-    for (const TVisualProp& prop : VisualProps()) {
-        const auto found = values.find(UpperCase(prop.Key));
-        prop.Load(*this, found == values.end() ? std::nullopt : std::optional<std::string>(found->second));
+    // A look sets many colours at once, so it comes first: the colours saved beside it are
+    // the ones the user last chose, and must not be overwritten by it.
+    std::vector<const TVisualProp*> order;
+    for (const TVisualProp& prop : VisualProps())
+        order.insert(prop.Key == "Look" ? order.begin() : order.end(), &prop);
+    for (const TVisualProp* prop : order) {
+        const auto found = values.find(UpperCase(prop->Key));
+        prop->Load(*this, found == values.end() ? std::nullopt : std::optional<std::string>(found->second));
     }
 }

@@ -45,7 +45,9 @@ TEST_F(VisualPropsFileTest, ChangedPropertiesComeBackInAnotherGrid)
     grid->Bands()->SetActive(true);
     grid->ControlLook()->SetControlStyle(TControlLook::csFlat);
     grid->ControlLook()->SetFixedGradientTo(static_cast<TColor>(0xFF00000F));
-    grid->SetLook(glWin7);
+    grid->SetLook(glSoft);
+    // Chosen after the look: the look must not take it back on loading.
+    grid->SetSelectionTextColor(clMaroon);
     grid->Grouping()->SummaryLineWidth = 5;
     grid->BackGround()->SetDisplay(bdGradientVert);
     grid->BackGround()->SetCells(bcAll);
@@ -60,7 +62,8 @@ TEST_F(VisualPropsFileTest, ChangedPropertiesComeBackInAnotherGrid)
     EXPECT_EQ(other->Color(), 0x00123456u);
     EXPECT_EQ(other->Font()->Style(), (TFontStyles{fsBold, fsStrikeOut}));
     EXPECT_EQ(other->Font()->Name(), "Courier New");
-    EXPECT_EQ(other->Look(), glWin7);
+    EXPECT_EQ(other->Look(), glSoft);
+    EXPECT_EQ(other->SelectionTextColor, clMaroon);
     EXPECT_EQ(other->BackGround()->Cells(), bcAll);
     EXPECT_EQ(other->Grouping()->SummaryLineWidth, 5);
 }
