@@ -430,6 +430,19 @@ TEST_F(GridDropTest, OneDroppedCsvFileLoadsAndNothingElseDoes)
     EXPECT_EQ(asked, std::vector<std::string>{"-1-1" + csv});
     EXPECT_EQ(right->Cells(0, 0), "x");
     EXPECT_EQ(right->Cells(1, 1), "2");
+
+    // A workbook loads the same way.
+    const std::string book = dir.File("book.xlsx");
+    left->SetCells(1, 1, "from the book");
+    left->SaveToXLS(book, true);
+    asked.clear();
+    drop({book});
+    EXPECT_EQ(asked, std::vector<std::string>{"-1-1" + book});
+    bool found = false;
+    for (int r = 0; r < right->RowCount(); ++r)
+        for (int c = 0; c < right->ColCount(); ++c)
+            found = found || right->Cells(c, r) == "from the book";
+    EXPECT_TRUE(found);
 }
 
 } // namespace
