@@ -2667,6 +2667,10 @@ private:
     // a drop of whole rows appends (the cell is then the last row's first normal one).
     TPoint OleDropCell(TPoint ScreenPt, bool OffersCol, bool& Append) const;
     void MoveColumnForDrop(int FromIndex, int ToIndex);
+    // Hovering near the edges scrolls towards the rows and columns beyond them.
+    void ScrollTowardsDrop(int ACol, int ARow, TPoint ClientPt);
+    // The arrows at the column or cell where the drop would land.
+    void MarkDrop(bool Column, int ACol, int ARow, bool Append);
     // A drop, or the end of a drag from the grid, takes the arrows and the header button away.
     void HideDropMarkers();
     std::shared_ptr<TGridDropTarget> FGridDropTarget;

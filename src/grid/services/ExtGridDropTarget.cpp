@@ -67,9 +67,41 @@ void TExtStringGrid::HideDropMarkers()
 
 void TExtStringGrid::OleDragLeave() { FMoveMarkers.Hide(); }
 
+void TExtStringGrid::ScrollTowardsDrop(int ACol, int ARow, TPoint ClientPt)
+{
+    const bool nearTop = ClientPt.Y < kDropScrollMargin && FixedRows() == 0 && TopRow() != 0;
+    if ((ARow == 0 && TopRow() > FixedRows()) || nearTop)
+        SetTopRow(TopRow() - 1);
+    else if (ARow == TopRow() + VisibleRowCount() && ARow < RowCount())
+        SetTopRow(TopRow() + 1);
+    // Sideways at most one column per timer tick: the tick makes the count even again.
+    if (FTimerTicks % 2 != 0) return;
+    ++FTimerTicks;
+    if (ACol == 0 && LeftCol() > FixedCols())
+        SetLeftCol(LeftCol() - 1);
+    else if (ACol == LeftCol() + VisibleColCount() && ACol < ColCount())
+        SetLeftCol(LeftCol() + 1);
+}
+
+void TExtStringGrid::MarkDrop(bool Column, int ACol, int ARow, bool Append)
+{
+    if (Column) {
+        const bool pastEnd = ACol >= ColCount();
+        FMoveMarkers.MarkColumn(CellRect(pastEnd ? ColCount() - 1 : ACol, 0), !pastEnd, true);
+        return;
+    }
+    if (ARow == 0 && FixedRowAlways) {
+        ARow = 1;
+        Append = false;
+    }
+    const int markCol = DragDropSettings()->OleEntireRows ? FixedCols() : ACol;
+    TRect r = CellRect(markCol, std::min(ARow, RowCount() - 1));
+    if (Append) r.Top += RowHeights(RowCount() - 1);
+    FMoveMarkers.MarkDropCell(r);
+}
+
 void TExtStringGrid::OleDragMove(TPoint ScreenPt, bool& Allow, TDropFormats Formats)
 {
-    const TDragDropSettings& dd = *DragDropSettings();
     const bool offersCol = Formats.Contains(dfCol);
     bool append = false;
     const TPoint cell = OleDropCell(ScreenPt, offersCol, append);
@@ -77,21 +109,7 @@ void TExtStringGrid::OleDragMove(TPoint ScreenPt, bool& Allow, TDropFormats Form
     const TPoint pt = ScreenToClient(ScreenPt);
     Allow = col >= 0 && row >= 0;
 
-    if (Allow && !offersCol) {
-        const bool nearTop = pt.Y < kDropScrollMargin && FixedRows() == 0 && TopRow() != 0;
-        if ((row == 0 && TopRow() > FixedRows()) || nearTop)
-            SetTopRow(TopRow() - 1);
-        else if (row == TopRow() + VisibleRowCount() && row < RowCount())
-            SetTopRow(TopRow() + 1);
-        // Sideways at most one column per timer tick: the tick makes the count even again.
-        if (FTimerTicks % 2 == 0) {
-            ++FTimerTicks;
-            if (col == 0 && LeftCol() > FixedCols())
-                SetLeftCol(LeftCol() - 1);
-            else if (col == LeftCol() + VisibleColCount() && col < ColCount())
-                SetLeftCol(LeftCol() + 1);
-        }
-    }
+    if (Allow && !offersCol) ScrollTowardsDrop(col, row, pt);
 
     if (!offersCol) {
         if (row >= 0 && row < FixedRows() && !(RowCount() == 1 && FixedRowAlways)) Allow = false;
@@ -112,22 +130,10 @@ void TExtStringGrid::OleDragMove(TPoint ScreenPt, bool& Allow, TDropFormats Form
     if (OnOleDragOver) OnOleDragOver(this, row, col, Allow);
     Allow = Allow && ((col >= 0 && row >= 0) || Formats.Contains(dfFile));
 
-    if (Allow && offersCol) {
-        const bool pastEnd = col >= ColCount();
-        const TRect r = CellRect(pastEnd ? ColCount() - 1 : col, 0);
-        FMoveMarkers.MarkColumn(r, !pastEnd, true);
-    } else if (Allow && col >= 0 && row >= 0) {
-        if (row == 0 && FixedRowAlways) {
-            row = 1;
-            append = false;
-        }
-        const int markCol = dd.OleEntireRows ? FixedCols() : col;
-        TRect r = CellRect(markCol, std::min(row, RowCount() - 1));
-        if (append) r.Top += RowHeights(RowCount() - 1);
-        FMoveMarkers.MarkDropCell(r);
-    } else {
+    if (Allow && (offersCol || (col >= 0 && row >= 0)))
+        MarkDrop(offersCol, col, row, append);
+    else
         FMoveMarkers.Hide();
-    }
 }
 
 void TExtStringGrid::OleDropText(TPoint ScreenPt, const std::string& Text)
