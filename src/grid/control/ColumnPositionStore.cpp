@@ -1,7 +1,9 @@
 #include "grid/control/ColumnPositionStore.h"
 
+#include "grid/control/settings/ColumnSize.h"
 #include "platform/os/IniFiles.h"
 #include "platform/os/Registry.h"
+#include "platform/rtl/SysUtils.h"
 
 namespace {
 
@@ -19,13 +21,15 @@ public:
     {
         FFile.WriteInteger(FSection, Name, Value);
     }
+    void Flush() override { FFile.UpdateFile(); }
 
 private:
     TIniFile FFile;
     std::string FSection;
 };
 
-// A process without a registry reads every default and keeps nothing.
+// A process without a registry reads every default and keeps nothing. A value that some
+// program stored as text stays text, in decimal.
 class TRegistryPositionStore : public TColumnPositionStore {
 public:
     explicit TRegistryPositionStore(std::string Key) : FStore(RegistryStore()), FKey(std::move(Key)) {}
@@ -33,12 +37,18 @@ public:
     {
         if (!FStore) return Default;
         const std::optional<TRegData> value = FStore->ReadValue(HKEY_CURRENT_USER, FKey, Name);
-        const auto* number = value ? std::get_if<int32_t>(&*value) : nullptr;
-        return number ? *number : Default;
+        if (!value) return Default;
+        if (const auto* number = std::get_if<int32_t>(&*value)) return *number;
+        return StrToIntDef(std::get<std::string>(*value), Default);
     }
     void WriteInteger(const std::string& Name, int32_t Value) override
     {
-        if (FStore) FStore->WriteValue(HKEY_CURRENT_USER, FKey, Name, Value);
+        if (!FStore) return;
+        const std::optional<TRegData> old = FStore->ReadValue(HKEY_CURRENT_USER, FKey, Name);
+        if (old && std::holds_alternative<std::string>(*old))
+            FStore->WriteValue(HKEY_CURRENT_USER, FKey, Name, std::to_string(Value));
+        else
+            FStore->WriteValue(HKEY_CURRENT_USER, FKey, Name, Value);
     }
 
 private:
@@ -58,4 +68,10 @@ std::unique_ptr<TColumnPositionStore> RegistryPositionStore(const std::string& K
                                                             const std::string& Section)
 {
     return std::make_unique<TRegistryPositionStore>(Key + "\\" + Section);
+}
+
+std::unique_ptr<TColumnPositionStore> ColumnSizeStore(const TColumnSize& Settings)
+{
+    if (Settings.Location == clIniFile) return IniPositionStore(Settings.Key, Settings.Section);
+    return RegistryPositionStore(Settings.Key, Settings.Section);
 }

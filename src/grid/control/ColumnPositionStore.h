@@ -3,7 +3,7 @@
 #include <memory>
 #include <string>
 
-class TIniFile;
+class TColumnSize;
 
 // Named integers under one section of a settings store: an INI file or a registry key.
 class TColumnPositionStore {
@@ -11,6 +11,8 @@ public:
     virtual ~TColumnPositionStore() = default;
     virtual int32_t ReadInteger(const std::string& Name, int32_t Default) const = 0;
     virtual void WriteInteger(const std::string& Name, int32_t Value) = 0;
+    // Writes the store out; an INI file that was missing then exists.
+    virtual void Flush() {}
 };
 
 // Section Section of the INI file FileName.
@@ -19,3 +21,5 @@ std::unique_ptr<TColumnPositionStore> IniPositionStore(const std::string& FileNa
 // The key Key\Section below the current user's registry hive.
 std::unique_ptr<TColumnPositionStore> RegistryPositionStore(const std::string& Key,
                                                             const std::string& Section);
+// The place ColumnSize names: its INI file or its registry key.
+std::unique_ptr<TColumnPositionStore> ColumnSizeStore(const TColumnSize& Settings);

@@ -58,8 +58,8 @@ public:
     void LoadColumnPositions(const std::string& Key, const std::string& Section);
     // The same, at the place ColumnSize names: the INI file or, with clRegistry, the key
     // Key\Section of the current user's registry.
-    void SaveColPositions();
-    void LoadColPositions();
+    void SaveColPositions() override;
+    void LoadColPositions() override;
 
     bool AutoFilterDisplay = false;
     TAfterColumnMoved OnAfterColumnMoved;

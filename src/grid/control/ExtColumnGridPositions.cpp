@@ -22,12 +22,6 @@ std::optional<std::vector<int>> ReadPermutation(const TColumnPositionStore& Stor
     return positions;
 }
 
-std::unique_ptr<TColumnPositionStore> StoreOf(const TColumnSize& Settings)
-{
-    if (Settings.Location == clIniFile) return IniPositionStore(Settings.Key, Settings.Section);
-    return RegistryPositionStore(Settings.Key, Settings.Section);
-}
-
 } // namespace
 
 void TExtColumnGrid::SaveColumnPositions(const std::string& Key, const std::string& Section)
@@ -43,13 +37,13 @@ void TExtColumnGrid::LoadColumnPositions(const std::string& Key, const std::stri
 void TExtColumnGrid::SaveColPositions()
 {
     if (ColumnSize()->Key.empty() || ColumnSize()->Section.empty()) return;
-    SaveColumnPositionsTo(*StoreOf(*ColumnSize()));
+    SaveColumnPositionsTo(*ColumnSizeStore(*ColumnSize()));
 }
 
 void TExtColumnGrid::LoadColPositions()
 {
     if (ColumnSize()->Key.empty() || ColumnSize()->Section.empty()) return;
-    LoadColumnPositionsFrom(*StoreOf(*ColumnSize()));
+    LoadColumnPositionsFrom(*ColumnSizeStore(*ColumnSize()));
 }
 
 void TExtColumnGrid::SaveColumnPositionsTo(TColumnPositionStore& Store)

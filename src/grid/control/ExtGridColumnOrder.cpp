@@ -2,6 +2,7 @@
 #include <numeric>
 
 #include "grid/control/ExtStringGrid.h"
+#include "grid/services/ColumnStates.h"
 
 void TExtStringGrid::SetColumnOrder()
 {
@@ -22,27 +23,12 @@ int TExtStringGrid::ColumnAtPosition(int ACol)
     return FColumnOrder[static_cast<size_t>(ACol)];
 }
 
-namespace {
-
-// Whether the recorded order names each of the grid's columns exactly once.
-bool ColumnOrderIsPermutation(const std::vector<int>& Order, int ColCount)
-{
-    if (static_cast<int>(Order.size()) != ColCount) return false;
-    std::vector<int> sorted = Order;
-    std::sort(sorted.begin(), sorted.end());
-    for (int i = 0; i < ColCount; ++i)
-        if (sorted[static_cast<size_t>(i)] != i) return false;
-    return true;
-}
-
-} // namespace
-
 // An order recorded before columns were inserted or removed no longer names every column
 // once: moving by it could not settle, so the present order is recorded instead.
 void TExtStringGrid::ResetColumnOrder()
 {
     UnHideColumnsAll();
-    if (!ColumnOrderIsPermutation(FColumnOrder, ColCount())) {
+    if (!IsColumnPermutation(FColumnOrder, ColCount())) {
         SetColumnOrder();
         return;
     }

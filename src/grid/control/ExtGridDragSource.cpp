@@ -2,9 +2,12 @@
 #include <memory>
 
 #include "grid/control/ExtStringGrid.h"
+#include "grid/control/GridDropSource.h"
 #include "grid/control/settings/DragDropSettings.h"
 #include "grid/foundation/dragdrop/OleDragDrop.h"
 #include "grid/foundation/model/MouseActions.h"
+#include "grid/foundation/model/Navigation.h"
+#include "platform/rtl/Streams.h"
 
 // Cells dragged out of the grid: a press inside the selection waits for the pointer to
 // travel, then hands the selected cells (or a header's column) to the drag-and-drop layer;
@@ -64,18 +67,30 @@ void TExtStringGrid::RunCellDrag(int ACol, int ARow)
 {
     const TDragDropSettings& dd = *DragDropSettings();
     const int col = RealColIndex(ACol);
-    auto source = std::make_shared<TESGDropSource>();
+    auto source = std::make_shared<TGridDropSource>(this);
     DWORD effect = DROPEFFECT_NONE;
     const DWORD allowed = DROPEFFECT_COPY | DROPEFFECT_MOVE;
     // The drag's loop runs here; the press it came from is over when it returns.
     FMouseDownMove = FMouseKeepDown = false;
-    if (ARow < FixedRows() && dd.OleColumnDragDrop) {
-        if (BeginColumnDragDrop(source, col, allowed, effect) != DRAGDROP_S_CANCEL && OnOleDragStop)
-            OnOleDragStop(this, static_cast<int>(effect));
+    const bool column = ARow < FixedRows() && dd.OleColumnDragDrop;
+    ShowDragFeedback(column, ACol);
+    if (column) {
+        const HRESULT result = BeginColumnDragDrop(source, col, allowed, effect);
+        EndDragFeedback();
+        HideDropMarkers();
+        if (result != DRAGDROP_S_CANCEL && OnOleDragStop) OnOleDragStop(this, static_cast<int>(effect));
         return;
     }
     FDropSelection = Selection();
-    const HRESULT result = BeginTextDragDrop(source, SelectedText(), Cells(col, ARow), nullptr, allowed, effect);
+    // The cells themselves travel too where the grid lets its own format out.
+    TMemoryStream cells;
+    const bool withCells = Navigation()->AllowFmtClipboard;
+    if (withCells)
+        SaveRectToBinStream(TRect{FDropSelection.Left, FDropSelection.Top, FDropSelection.Right, FDropSelection.Bottom},
+                            cells);
+    const HRESULT result =
+        BeginTextDragDrop(source, SelectedText(), Cells(col, ARow), withCells ? &cells : nullptr, allowed, effect);
+    EndDragFeedback();
     if (result == DRAGDROP_S_CANCEL) return;
     if (!dd.OleCopyAlways && effect == DROPEFFECT_MOVE) {
         const bool disjunct = MouseActions()->DisjunctRowSelect();

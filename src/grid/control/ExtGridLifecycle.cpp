@@ -50,4 +50,5 @@ void TExtStringGrid::Loaded()
         Navigation()->AlwaysEdit = true;
         SetOptions(Options() - goAlwaysShowEditor);
     }
+    if (ColumnSize()->Save) LoadColSizes();
 }

@@ -1,6 +1,7 @@
 #include "grid/control/ExtStringGrid.h"
 #include "grid/control/settings/BalloonSettings.h"
 #include "grid/control/settings/ControlLook.h"
+#include "grid/control/settings/DragDropSettings.h"
 #include "grid/control/settings/Filter.h"
 #include "grid/control/settings/FilterDropDown.h"
 #include "grid/control/settings/FloatingFooter.h"
@@ -39,6 +40,7 @@ void TExtStringGrid::WireSettings()
     FControlLook->OnChange = repaint;
     FBalloon->OnEnableChange = [this](TObject*) { BalloonChanged(); };
     FSearchFooter->OnChange = [this](TObject*) { SearchFooterChanged(); };
+    FDragDropSettings->OnDropTargetChange = [this](TObject*) { OleDropTargetChanged(); };
 
     FSortSettings->FixedRowCount = [this] { return FixedRows(); };
     FSortSettings->Grid = this;

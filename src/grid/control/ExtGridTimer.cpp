@@ -1,4 +1,5 @@
 #include "grid/control/ExtStringGrid.h"
+#include "grid/control/settings/ColumnSize.h"
 #include "grid/foundation/model/Navigation.h"
 #include "platform/rtl/SysUtils.h"
 
@@ -15,6 +16,7 @@ void TExtStringGrid::CreateWnd()
 {
     TBaseGrid::CreateWnd();
     SetTimer(GridTimerID, GridTimerPeriod);
+    if (ColumnSize()->Save) LoadColSizes();
 }
 
 void TExtStringGrid::SetIncrSearchText(const std::string& Value)

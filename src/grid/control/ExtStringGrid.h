@@ -22,6 +22,7 @@
 #include "grid/control/settings/ControlLook.h"
 #include "grid/control/settings/FloatingFooter.h"
 #include "grid/control/settings/SortSettings.h"
+#include "grid/foundation/dragdrop/DragDropFormats.h"
 #include "grid/foundation/model/BaseGrid.h"
 #include "grid/foundation/model/GridEvents.h"
 #include "grid/foundation/model/IntList.h"
@@ -39,6 +40,7 @@ class TBalloonSettings;
 class TBalloonWindow;
 class TBands;
 class TCellNode;
+class TColumnPositionStore;
 class TColumnSize;
 class TControlLook;
 class TDragDropSettings;
@@ -48,6 +50,9 @@ class TFilter;
 class TFilterData;
 class TFilterDropDown;
 class TFloatingFooter;
+class TGridDropTarget;
+class TFloatingWindow;
+class THeaderDragButton;
 class TGridProgressAppearance;
 class TGrouping;
 class THTMLHintWindow;
@@ -69,6 +74,7 @@ class TSearchPanel;
 class TShowModified;
 class TSizeWhileTyping;
 class TStringList;
+class TListBox;
 class TSyncGrid;
 class THintWindow;
 struct THintInfo;
@@ -2606,4 +2612,106 @@ private:
 
 public:
     // ==== end of Office and database exchange ====
+
+public:
+    // ==== settings persistence ====
+    // The column layout as "n#widths#order#visibility" (ExtGridColumnStates.cpp). A text
+    // without "#" changes nothing; a broken one raises EConvertError and changes nothing.
+    std::string ColumnStatesToString();
+    void StringToColumnStates(const std::string& Value);
+    // Column widths ("Col" i) and moves ("Pos" i) in the INI file or registry key that
+    // ColumnSize names; nothing while its Key or Section is empty.
+    void SaveColSizes();
+    void LoadColSizes();
+    virtual void SaveColPositions();
+    virtual void LoadColPositions();
+    // The colours, fonts and looks as "Key=Value" lines (ExtGridVisualPropsFile.cpp).
+    // EFCreateError "Cannot Create <file>" or EFOpenError "Cannot open file <file>"; a value
+    // that cannot be read raises EConvertError, keeping what was set before it.
+    void SaveVisualProps(const std::string& FileName);
+    void LoadVisualProps(const std::string& FileName);
+    // PrintSettings in Section of the INI file Key (ExtGridPrintSettingsFile.cpp); a missing
+    // key loads its default.
+    void SavePrintSettings(const std::string& Key, const std::string& Section);
+    void LoadPrintSettings(const std::string& Key, const std::string& Section);
+
+protected:
+    // Keeps the column widths when ColumnSize.Save is set.
+    void BeforeDestruction() override;
+
+private:
+    // The store ColumnSize names; none while its Key or Section is empty or at design time.
+    std::unique_ptr<TColumnPositionStore> OpenColumnStore() const;
+    // The width of a display position; positions beyond the columns report the default.
+    int ColumnStateWidth(int Position) const;
+    // Shows every column and moves them so that position k shows real column Order[k];
+    // Order then becomes the column-order list.
+    void ApplyColumnOrder(const std::vector<int>& Order);
+
+public:
+    // ==== end of settings persistence ====
+
+public:
+    // ==== drops onto the grid ====
+    // With DragDropSettings.OleDropTarget the grid takes text, rich text, cell blocks, URLs,
+    // one CSV or Excel file, and columns from drags (ExtGridDropTarget.cpp). Rows and columns
+    // in the events are display indexes.
+    using TOleDragOverEvent = std::function<void(TObject* Sender, int ARow, int ACol, bool& Allow)>;
+    using TOleDropColEvent = std::function<void(TObject* Sender, int ARow, int ACol, int DropCol)>;
+    using TOleDroppedEvent = std::function<void(TObject* Sender, const TGridRect& ARect)>;
+    TOleDragOverEvent OnOleDragOver;
+    // Text, rich text, or a CSV or Excel file (with row and column -1) is about to land.
+    TOleDragEvent OnOleDrop;
+    TOleDragEvent OnOleDropURL;
+    TOleDragEvent OnOleDropFile;
+    TOleDropColEvent OnOleDropCol;
+    TOleDroppedEvent OnOleDropped;
+    // The next column drop brings back hidden real column ACol, dragged from item AIndex of
+    // AList, which then loses the item.
+    void OleColumnDragStart(int ACol, int AIndex, TListBox* AList);
+    bool OleColumnPending() const { return FOleDragCol != -1; }
+    bool OleDropTargetAssigned() const { return FOleDropTargetAssigned; }
+
+    // What the grid's drop target hands over; points are in screen coordinates.
+    void OleDragMove(TPoint ScreenPt, bool& Allow, TDropFormats Formats);
+    void OleDragLeave();
+    void OleDropText(TPoint ScreenPt, const std::string& Text);
+    void OleDropCells(TPoint ScreenPt, TMemoryStream& Cells);
+    // Rich text (URL false) or a URL becomes the whole text of the cell under the point.
+    void OleDropCellText(TPoint ScreenPt, const std::string& Text, bool URL);
+    void OleDropFiles(TPoint ScreenPt, const TStringList& Files);
+    void OleDropColumn(TPoint ScreenPt, int DraggedCol);
+
+    // What follows the pointer during a drag out of the grid (ExtGridDragFeedback.cpp):
+    // with ShowCells the dragged cells (MoveForm), else for a column its header (MoveButton).
+    TFloatingWindow* MoveForm() const { return FMoveForm; }
+    THeaderDragButton* MoveButton() const { return FMoveButton; }
+    void FollowDragPointer(TPoint ScreenPt);
+    // The drag ended: the cells window goes; the header button waits for the drop to hide it.
+    void EndDragFeedback();
+
+private:
+    // Cells: the selection, or the pressed column's visible rows with Column.
+    void ShowDragFeedback(bool Column, int ACol);
+    TFloatingWindow* FMoveForm = nullptr;
+    THeaderDragButton* FMoveButton = nullptr;
+    void OleDropTargetChanged();
+    // The cell under a screen point, and whether the point lies below the last row where
+    // a drop of whole rows appends (the cell is then the last row's first normal one).
+    TPoint OleDropCell(TPoint ScreenPt, bool OffersCol, bool& Append) const;
+    void MoveColumnForDrop(int FromIndex, int ToIndex);
+    // Hovering near the edges scrolls towards the rows and columns beyond them.
+    void ScrollTowardsDrop(int ACol, int ARow, TPoint ClientPt);
+    // The arrows at the column or cell where the drop would land.
+    void MarkDrop(bool Column, int ACol, int ARow, bool Append);
+    // A drop, or the end of a drag from the grid, takes the arrows and the header button away.
+    void HideDropMarkers();
+    std::shared_ptr<TGridDropTarget> FGridDropTarget;
+    bool FOleDropTargetAssigned = false;
+    int FOleDragCol = -1;
+    int FOleDragIndex = -1;
+    TListBox* FOleDragList = nullptr;
+
+public:
+    // ==== end of drops onto the grid ====
 };

@@ -34,6 +34,13 @@ void TMoveMarkers::MarkRow(const TRect& R, bool Before, bool Visible)
     Place(FRight, R.Right, y, Visible);
 }
 
+void TMoveMarkers::MarkDropCell(const TRect& R)
+{
+    Create();
+    Hide();
+    Place(FLeft, R.Left - 10, R.Top, true);
+}
+
 void TMoveMarkers::Hide()
 {
     if (!FUp) return;

@@ -15,6 +15,8 @@ public:
     void MarkColumn(const TRect& R, bool Before, bool Visible);
     // Marks the top edge of the row header cell R when Before, else its bottom edge.
     void MarkRow(const TRect& R, bool Before, bool Visible);
+    // Marks where a drop lands: the left arrow at the start of the cell R, the others hidden.
+    void MarkDropCell(const TRect& R);
     void Hide();
     bool Showing() const;
     TPoint UpArrowPos() const;

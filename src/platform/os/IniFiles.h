@@ -20,6 +20,8 @@ public:
     // Raises EFCreateError when the file cannot be written.
     void WriteString(const std::string& Section, const std::string& Ident, const std::string& Value);
     void WriteInteger(const std::string& Section, const std::string& Ident, int32_t Value);
+    // Writes the file as it stands, creating it when it is missing; raises EFCreateError.
+    void UpdateFile() const { Save(); }
 
 private:
     struct TSection {

@@ -96,7 +96,11 @@ private:
 
 TDropTargetFilter* FilterOf(QWidget* widget)
 {
-    return widget->findChild<TDropTargetFilter*>(QString(), Qt::FindDirectChildrenOnly);
+    // The filter has no meta-object of its own, so findChild would take any child object
+    // (a scroll bar, a timer) for it.
+    for (QObject* child : widget->children())
+        if (auto* filter = dynamic_cast<TDropTargetFilter*>(child)) return filter;
+    return nullptr;
 }
 
 // The desktop's drag: Qt runs the loop; the source is asked on every turn whether to go on
