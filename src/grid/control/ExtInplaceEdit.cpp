@@ -29,15 +29,17 @@ void TExtInplaceEdit::UpdateContents()
     SetPasswordChar(FGrid->EditControl == edPassword && !mask.empty() ? mask[0] : 0);
     FLengthLimit = FGrid->GetEditLimit();
     Workmode = true;
-    FTopAligned = FGrid->ApplyCellLook(*this, FColE, FRowE) == vtaTop;
+    FTextAlignment = FGrid->ApplyCellLook(*this, FColE, FRowE);
     FGrid->GetEditorProp(FGrid->RealCol(), FRowE, nullptr);
 }
 
-// A top-aligned text starts where the cell paints it, so that opening the editor moves no
-// text; otherwise the platform centres the line as the cell does.
+// The text starts where the cell paints it, so that opening the editor moves no text; a
+// bottom-aligned cell paints its last line on its bottom edge.
 void TExtInplaceEdit::BoundsChanged()
 {
-    SetTextOrigin(FTopAligned ? TPoint{FGrid->XYOffset.X + 1, FGrid->XYOffset.Y + 1} : TPoint{0, 0});
+    const int top = FTextAlignment.Vertical == vtaBottom ? 1 : FGrid->XYOffset.Y + 1;
+    static constexpr TTextLayout layouts[] = {tlTop, tlCenter, tlBottom};
+    SetTextPlacement({FGrid->XYOffset.X + 1, top}, FTextAlignment.Horizontal, layouts[FTextAlignment.Vertical]);
 }
 
 void TExtInplaceEdit::Change()
@@ -327,7 +329,15 @@ void TExtInplaceEdit::WMSetFocus(TMessage& Message)
     FGotFocus = true;
     FGrid->FNoEditChange = false;
     FLengthLimit = FGrid->GetEditLimit();
+    // Typing over a mask starts at its first character rather than replacing the whole mask.
+    if (!EditMask().empty() && FGrid->Navigation()->ImproveMaskSel && !FGrid->LButFlg) {
+        SetSelStart(0);
+        SetSelLength(1);
+        return;
+    }
     if (!FGrid->Navigation()->EditSelectAll) Deselect();
+    TPoint pressed;
+    if (FGrid->TakeClickCaretPoint(*this, pressed)) SetSelStart(CharAtPoint(pressed));
 }
 
 void TExtInplaceEdit::WMKillFocus(TMessage& Message)

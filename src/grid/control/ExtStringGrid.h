@@ -1276,6 +1276,9 @@ protected:
     // row is sized to it (OnEndRowSize follows a row sizing).
     void SizeToTypedText(const std::string& Text);
     void SizeRowToTypedLines(const std::string& Text);
+    // An editor a click opened takes its caret from the pressed point: true, with the point
+    // in the editor's client pixels, when the press lies inside the editor. Clears LButFlg.
+    bool TakeClickCaretPoint(const TControl& Editor, TPoint& InEditor);
 
     TWinControl* EditCtrl = nullptr;
     TBalloonWindow* FInvalidEntryBalloon = nullptr;
@@ -1321,8 +1324,8 @@ private:
     // Shows a special editor placed over the cell, with the focus and the start character.
     void PresentEditor(TWinControl* Editor, const TRect& Rect);
     // An editor shows the colour and font its cell (display column) is painted with; the
-    // cell's vertical alignment is returned for placing the editor's text.
-    TVAlignment ApplyCellLook(TWinControl& Editor, int ACol, int ARow);
+    // cell's alignments are returned for placing the editor's text.
+    TEditorTextAlignment ApplyCellLook(TWinControl& Editor, int ACol, int ARow);
     void CloseEditor(TWinControl* Editor);
 
 public:
@@ -1644,6 +1647,9 @@ private:
     int Clickposy = 0;
     int Clickposdx = 0;
     int Clickposdy = 0;
+    // A left press with MouseActions.CaretPositioning: the editor opened by it puts its
+    // caret at the pressed point (Clickposx, Clickposy).
+    bool LButFlg = false;
     int Movecell = -1;
     int FMoveColInd = -1;
     int FMoveRowInd = -1;

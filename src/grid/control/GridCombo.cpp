@@ -80,7 +80,11 @@ void TGridCombo::Select()
 void TGridCombo::DoEnter()
 {
     TEsgComboBox::DoEnter();
-    if (IsEditable()) SelectAll();
+    TPoint pressed;
+    const bool clicked = FGrid->TakeClickCaretPoint(*this, pressed);
+    if (!IsEditable()) return;
+    SelectAll();
+    if (clicked) SetSelStart(CharAtPoint(pressed));
 }
 
 void TGridCombo::DoExit()

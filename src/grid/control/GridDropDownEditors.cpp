@@ -21,6 +21,13 @@ template <class TDropDown> void TGridDropDownEditor<TDropDown>::Change()
     if (FGrid) FGrid->EditorTextChanged(this->Text());
 }
 
+template <class TDropDown> void TGridDropDownEditor<TDropDown>::DoEnter()
+{
+    TDropDown::DoEnter();
+    TPoint pressed;
+    if (PlacesCaretOnClick() && FGrid->TakeClickCaretPoint(*this, pressed)) this->SetSelStart(this->CharAtPoint(pressed));
+}
+
 template <class TDropDown> void TGridDropDownEditor<TDropDown>::DoExit()
 {
     FGrid->SpecialEditorLeft();
