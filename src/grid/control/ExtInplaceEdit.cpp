@@ -164,6 +164,7 @@ void TExtInplaceEdit::KeyDown(Word& Key, TShiftState Shift)
         break;
     }
     Workmode = Key != VK_BACK && Key != VK_DELETE;
+    FGrid->EditorKeyDown(Key, Shift);
     TInplaceEdit::KeyDown(Key, Shift);
     if (leftTextVertically && FGrid->MouseActions()->DisjunctRowSelect()) {
         FGrid->ClearRowSelect();
@@ -345,6 +346,7 @@ void TExtInplaceEdit::WMKillFocus(TMessage& Message)
     FGrid->FStartEditChar = 0;
     if (FGrid->LookupHistory && !Text().empty() && FGrid->LookupItems()->IndexOf(Text()) < 0)
         FGrid->LookupItems()->Add(Text());
+    FGrid->EditorKeyStateChanged(false);
     TInplaceEdit::WMKillFocus(Message);
     if (FGrid->ComponentState().Contains(csDestroying)) return;
     auto* target = reinterpret_cast<TWinControl*>(Message.WParam);
@@ -418,6 +420,13 @@ void TExtInplaceEdit::WndProc(TMessage& Message)
     case WM_CUT:
         if (!ClipboardAllowed(FGrid->OnClipboardCut)) return;
         break;
+    case WM_KEYDOWN:
+        FGrid->EditorWMKeyDown(Message);
+        break;
+    case WM_KEYUP:
+        TInplaceEdit::WndProc(Message);
+        FGrid->EditorKeyStateChanged(Text().starts_with('='));
+        return;
     default:
         break;
     }

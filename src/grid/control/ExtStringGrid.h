@@ -1420,6 +1420,9 @@ public:
     // The text editor hands its keys to these hooks, so that a descendant can watch them.
     virtual void EditorKeyDown(Word& /*Key*/, TShiftState /*Shift*/) {}
     virtual void EditorWMKeyDown(TMessage& /*Message*/) {}
+    // After each key release in the text editor and when it loses the focus: whether its
+    // text begins with "=" (false on the focus loss).
+    virtual void EditorKeyStateChanged(bool /*Formula*/) {}
     // The character that started the current edit, for the editor to begin with.
     char32_t StartEditChar() const { return FStartEditChar; }
 
