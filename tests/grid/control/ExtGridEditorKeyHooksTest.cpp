@@ -3,9 +3,8 @@
 #include <string>
 #include <vector>
 
-#include "GridOnForm.h"
+#include "EditingGridOnForm.h"
 #include "grid/foundation/model/Navigation.h"
-#include "platform/ui/Beep.h"
 #include "platform/ui/Input.h"
 #include "platform/ui/StdCtrls.h"
 
@@ -23,18 +22,7 @@ protected:
     void EditorKeyStateChanged(bool Formula) override { Seen.push_back(Formula ? "formula" : "text"); }
 };
 
-class ExtGridEditorKeyHooksTest : public GridOnFormOf<TKeyWatchingGrid> {
-protected:
-    void SetUp() override
-    {
-        GridOnFormOf::SetUp();
-        SetBeeper([] {});
-        grid->SetOptions(grid->Options() + goEditing);
-        grid->SetFocus();
-        grid->MoveCurrentCell(1, 1);
-    }
-    void TearDown() override { SetBeeper(nullptr); }
-};
+using ExtGridEditorKeyHooksTest = EditingGridOnFormOf<TKeyWatchingGrid>;
 
 TEST_F(ExtGridEditorKeyHooksTest, TextEditorReportsItsKeysAndWhetherItHoldsAFormula)
 {
