@@ -154,6 +154,19 @@ void TExtInplaceEdit::KeyDown(Word& Key, TShiftState Shift)
         if (!nav.AllowCtrlEnter && (FGrid->WordWrap() || FGrid->Multilinecells)) FGrid->FEditing = false;
         if (ctrl || Shift.Contains(ssShift)) FGrid->SizeRowToTypedLines(Text());
         break;
+    case VK_INSERT:
+    case VK_DELETE:
+        // Inserting and deleting rows stay the grid's keys while a cell is edited. The value
+        // is stored first: the rows move under the editor, which would store it elsewhere.
+        if (Key == VK_INSERT ? Shift.Empty() : Shift == TShiftState{ssCtrl}) {
+            if (StoreAndValidateForExit()) {
+                FGrid->HideInplaceEdit();
+                FGrid->Perform(WM_KEYDOWN, Key, ShiftStateToKeyData(Shift));
+            }
+            Key = 0;
+            return;
+        }
+        break;
     case VK_HOME:
         if (plain) SetSelStart(0);
         break;

@@ -45,6 +45,52 @@ TEST_F(ExtGridEditorKeyHooksTest, TextEditorReportsItsKeysAndWhetherItHoldsAForm
     EXPECT_EQ(grid->Seen, std::vector<std::string>{"text"});
 }
 
+// Row insertion and deletion by key work while a cell is edited.
+TEST_F(ExtGridEditorKeyHooksTest, InsertAndCtrlDeleteInTheEditorInsertAndDeleteRows)
+{
+    grid->Navigation()->AllowInsertRow = true;
+    grid->Navigation()->AllowDeleteRow = true;
+    const int rows = grid->RowCount();
+    SendKey(VK_F2);
+    SendKey(VK_INSERT);
+    EXPECT_EQ(grid->RowCount(), rows + 1);
+    grid->SetFocus();
+    SendKey(VK_F2);
+    SendKey(VK_DELETE, {ssCtrl});
+    EXPECT_EQ(grid->RowCount(), rows);
+    grid->SetFocus();
+    grid->MoveCurrentCell(1, 1);
+    grid->SetCells(1, 1, "abc");
+    SendKey(VK_F2);
+    SendKey(VK_HOME);
+    SendKey(VK_DELETE);
+    EXPECT_EQ(grid->InplaceEditor()->Text(), "bc");
+    EXPECT_EQ(grid->RowCount(), rows);
+}
+
+// The rows move under an open editor: its value goes into its own cell before they do.
+TEST_F(ExtGridEditorKeyHooksTest, RowKeysInTheEditorStoreTheValueInItsOwnRowFirst)
+{
+    grid->Navigation()->AllowInsertRow = true;
+    grid->Navigation()->AllowDeleteRow = true;
+    for (int r = 1; r < 4; ++r)
+        grid->SetCells(1, r, "r" + std::to_string(r));
+    grid->MoveCurrentCell(1, 2);
+    SendKey(VK_F2);
+    SendText("x");
+    SendKey(VK_INSERT);
+    EXPECT_FALSE(grid->EditorMode());
+    const std::vector<std::string> inserted{grid->Cells(1, 1), grid->Cells(1, 2), grid->Cells(1, 3), grid->Cells(1, 4)};
+    EXPECT_EQ(inserted, (std::vector<std::string>{"r1", "", "r2x", "r3"}));
+    grid->MoveCurrentCell(1, 3);
+    SendKey(VK_F2);
+    SendText("y");
+    SendKey(VK_DELETE, {ssCtrl});
+    EXPECT_FALSE(grid->EditorMode());
+    const std::vector<std::string> deleted{grid->Cells(1, 1), grid->Cells(1, 2), grid->Cells(1, 3)};
+    EXPECT_EQ(deleted, (std::vector<std::string>{"r1", "", "r3"}));
+}
+
 // F2 in an open editor leaves its text and ends any selection.
 TEST_F(ExtGridEditorKeyHooksTest, F2InTheEditorDeselectsTheText)
 {
