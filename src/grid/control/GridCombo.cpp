@@ -83,8 +83,12 @@ void TGridCombo::DoEnter()
     TPoint pressed;
     const bool clicked = FGrid->TakeClickCaretPoint(*this, pressed);
     if (!IsEditable()) return;
-    SelectAll();
-    if (clicked) SetSelStart(CharAtPoint(pressed));
+    if (clicked)
+        SetSelStart(CharAtPoint(pressed));
+    else if (FGrid->Navigation()->EditSelectAll)
+        SelectAll();
+    else
+        SetSelStart(Length(Text()));
 }
 
 void TGridCombo::DoExit()
