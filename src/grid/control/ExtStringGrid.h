@@ -418,10 +418,11 @@ public:
     virtual void DoCheckBoxChange(int ACol, int ARow, bool State);
     // False when OnRatingChange refuses the new rate.
     virtual bool DoRatingChange(int ACol, int ARow, double& NewRate);
-    // The current cell's date pickers changed or closed.
+    // The current cell's date pickers changed, closed or dropped their calendar down.
     void DateTimePickerChange(const TDateTimePicker& Picker);
     void DatePickerChange(const TDateTimePicker& Picker);
     void DatePickerCloseUp();
+    void DatePickerDropDown();
     // The current cell's button editor was clicked.
     void GridButtonClick() { DoButtonClick(Col(), Row()); }
 

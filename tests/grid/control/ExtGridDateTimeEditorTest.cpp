@@ -114,3 +114,33 @@ TEST_F(ExtGridDateTimeEditorTest, DateEditorReadsTheCellThroughTheApplicationsCo
 }
 
 } // namespace
+
+namespace {
+
+// Alt+Down drops the date editor's calendar: it looks as the picker's settings say, and the
+// application hears of it with the cell's row and column.
+TEST_F(ExtGridDateTimeEditorTest, DroppedCalendarFollowsThePickersMarksAndIsReported)
+{
+    grid->OnGetEditorType = [](TObject*, int, int, TEditorType& AEditor) { AEditor = edDateEdit; };
+    std::vector<TPoint> dropped;
+    grid->OnDatePickerDropDown = [&](TObject*, int ARow, int ACol) { dropped.push_back({ACol, ARow}); };
+    const struct {
+        bool weekNumbers, todayCircle;
+    } cases[] = {{false, true}, {true, false}};
+    for (const auto& c : cases) {
+        SCOPED_TRACE(testing::Message() << c.weekNumbers << c.todayCircle);
+        TGridDatePicker* picker = grid->DatePicker();
+        picker->Weeknumbers = c.weekNumbers;
+        picker->ShowTodayCircle = c.todayCircle;
+        Open("15/01/2024");
+        SendKey(VK_DOWN, {ssAlt});
+        ASSERT_TRUE(picker->DroppedDown());
+        EXPECT_EQ(picker->CalendarWeekNumbers(), c.weekNumbers);
+        EXPECT_EQ(picker->CalendarMarksToday(), c.todayCircle);
+        picker->SetDroppedDown(false);
+        SendKey(VK_ESCAPE);
+    }
+    EXPECT_EQ(dropped, (std::vector<TPoint>{{1, 1}, {1, 1}}));
+}
+
+} // namespace
