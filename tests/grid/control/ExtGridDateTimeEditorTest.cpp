@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include <string>
+#include <vector>
 
 #include "EditingGridOnForm.h"
 #include "grid/control/GridDatePicker.h"
@@ -112,10 +113,6 @@ TEST_F(ExtGridDateTimeEditorTest, DateEditorReadsTheCellThroughTheApplicationsCo
     EXPECT_EQ(asked, "new year's eve");
     EXPECT_EQ(grid->DatePicker()->Date(), EncodeDate(1999, 12, 31));
 }
-
-} // namespace
-
-namespace {
 
 // Alt+Down drops the date editor's calendar: it looks as the picker's settings say, and the
 // application hears of it with the cell's row and column.
