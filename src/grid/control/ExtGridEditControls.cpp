@@ -98,7 +98,8 @@ void TExtStringGrid::CloseEditor(TWinControl* Editor)
 void TExtStringGrid::ShowEditControl(int ACol, int ARow)
 {
     FEditing = FSpecialEditor = FEditActive = true;
-    const TRect rect = CellRect(ACol, ARow);
+    TRect rect = CellRect(ACol, ARow);
+    if (UseRightToLeftAlignment()) ++rect.Left;
     EditCtrl = nullptr;
     if (EditControl != edCustom) FLastValidation = true;
     const int realCol = RealColIndex(ACol);

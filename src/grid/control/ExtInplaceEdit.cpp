@@ -33,10 +33,13 @@ void TExtInplaceEdit::UpdateContents()
     FGrid->GetEditorProp(FGrid->RealCol(), FRowE, nullptr);
 }
 
-// The text starts where the cell paints it, so that opening the editor moves no text; a
+// The editor leaves the cell's right and bottom grid lines showing, as the special editors
+// do. The text starts where the cell paints it, so that opening the editor moves no text; a
 // bottom-aligned cell paints its last line on its bottom edge.
 void TExtInplaceEdit::BoundsChanged()
 {
+    const int mirrored = FGrid->UseRightToLeftAlignment() ? 1 : 0;
+    SetBounds(Left() + mirrored, Top(), Width() - 1 - mirrored, Height() - 1);
     const int top = FTextAlignment.Vertical == vtaBottom ? 1 : FGrid->XYOffset.Y + 1;
     static constexpr TTextLayout layouts[] = {tlTop, tlCenter, tlBottom};
     SetTextPlacement({FGrid->XYOffset.X + 1, top}, FTextAlignment.Horizontal, layouts[FTextAlignment.Vertical]);

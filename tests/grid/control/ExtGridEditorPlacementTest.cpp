@@ -185,6 +185,32 @@ TEST_F(ExtGridEditorPlacementTest, EditorTextSitsWhereItsCellPaintsIt)
     }
 }
 
+// Every editor leaves its cell's right and bottom grid lines showing, and starts one pixel
+// further right in a mirrored grid.
+TEST_F(ExtGridEditorPlacementTest, EditorsCoverTheCellInsideItsGridLines)
+{
+    grid->MergeCells(1, 1, 2, 2);
+    const struct {
+        TEditorType kind;
+        bool mirrored;
+    } cases[] = {{edNormal, false}, {edNormal, true}, {edEditBtn, false}, {edEditBtn, true}};
+    for (const auto& c : cases) {
+        SCOPED_TRACE(testing::Message() << c.kind << " " << c.mirrored);
+        grid->SetBiDiMode(c.mirrored ? bdRightToLeft : bdLeftToRight);
+        grid->OnGetEditorType = [&c](TObject*, int, int, TEditorType& AEditor) { AEditor = c.kind; };
+        SendKey(VK_F2);
+        TControl* editor = c.kind == edNormal ? static_cast<TControl*>(grid->InplaceEditor()) : grid->ActiveEditControl();
+        ASSERT_TRUE(editor && editor->Visible());
+        const TRect cell = grid->CellRect(1, 1);
+        const int shift = c.mirrored ? 1 : 0;
+        EXPECT_EQ(editor->Left(), cell.Left + shift);
+        EXPECT_EQ(editor->Top(), cell.Top);
+        EXPECT_EQ(editor->Width(), cell.Width() - 1 - shift);
+        EXPECT_EQ(editor->Height(), cell.Height() - 1);
+        SendKey(VK_ESCAPE);
+    }
+}
+
 // A row grown by typing that pushes the grid into scrolling keeps the editor over its cell,
 // with the caret after the typed text.
 TEST_F(ExtGridEditorPlacementTest, EditorStaysOverItsCellWhenTypingMakesTheGridScroll)
