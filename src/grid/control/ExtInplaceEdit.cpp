@@ -42,7 +42,8 @@ void TExtInplaceEdit::BoundsChanged()
     SetBounds(Left() + mirrored, Top(), Width() - 1 - mirrored, Height() - 1);
     const int top = FTextAlignment.Vertical == vtaBottom ? 1 : FGrid->XYOffset.Y + 1;
     static constexpr TTextLayout layouts[] = {tlTop, tlCenter, tlBottom};
-    SetTextPlacement({FGrid->XYOffset.X + 1, top}, FTextAlignment.Horizontal, layouts[FTextAlignment.Vertical]);
+    SetTextPlacement({FGrid->XYOffset.X + 1, top}, FTextAlignment.Horizontal,
+                     layouts[FTextAlignment.Vertical]);
 }
 
 void TExtInplaceEdit::Change()

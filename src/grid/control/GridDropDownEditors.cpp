@@ -25,7 +25,8 @@ template <class TDropDown> void TGridDropDownEditor<TDropDown>::DoEnter()
 {
     TDropDown::DoEnter();
     TPoint pressed;
-    if (PlacesCaretOnClick() && FGrid->TakeClickCaretPoint(*this, pressed)) this->SetSelStart(this->CharAtPoint(pressed));
+    const bool clicked = FGrid->TakeClickCaretPoint(*this, pressed);
+    if (clicked && PlacesCaretOnClick()) this->SetSelStart(this->CharAtPoint(pressed));
 }
 
 template <class TDropDown> void TGridDropDownEditor<TDropDown>::DoExit()

@@ -324,7 +324,8 @@ void TDateTimePicker::Change()
 void TDateTimePicker::SetCalendarMarks(bool weekNumbers, bool markToday)
 {
     QCalendarWidget* calendar = p_->edit->calendarWidget();
-    calendar->setVerticalHeaderFormat(weekNumbers ? QCalendarWidget::ISOWeekNumbers : QCalendarWidget::NoVerticalHeader);
+    calendar->setVerticalHeaderFormat(weekNumbers ? QCalendarWidget::ISOWeekNumbers
+                                                  : QCalendarWidget::NoVerticalHeader);
     QTextCharFormat today;
     if (markToday) {
         today.setFontWeight(QFont::Bold);

@@ -148,7 +148,8 @@ void TCustomEdit::ApplyTextPlacement()
 {
     static constexpr Qt::Alignment across[] = {Qt::AlignLeft, Qt::AlignRight, Qt::AlignHCenter};
     static constexpr Qt::Alignment upDown[] = {Qt::AlignTop, Qt::AlignVCenter, Qt::AlignBottom};
-    window_->SetTextPlacement(QPoint(textOrigin_.X, textOrigin_.Y), across[textAlignment_] | upDown[textLayout_]);
+    window_->SetTextPlacement(QPoint(textOrigin_.X, textOrigin_.Y),
+                              across[textAlignment_] | upDown[textLayout_]);
 }
 
 void TCustomEdit::SetWindowScrollBars(bool horizontal, bool vertical) { window_->SetScrollBars(horizontal, vertical); }

@@ -17,7 +17,10 @@ public:
     std::vector<std::string> Seen;
 
 protected:
-    void EditorWMKeyDown(TMessage& Message) override { Seen.push_back("message " + std::to_string(Message.WParam)); }
+    void EditorWMKeyDown(TMessage& Message) override
+    {
+        Seen.push_back("message " + std::to_string(Message.WParam));
+    }
     void EditorKeyDown(Word& Key, TShiftState) override { Seen.push_back("key " + std::to_string(Key)); }
     void EditorKeyStateChanged(bool Formula) override { Seen.push_back(Formula ? "formula" : "text"); }
 };
@@ -80,7 +83,8 @@ TEST_F(ExtGridEditorKeyHooksTest, RowKeysInTheEditorStoreTheValueInItsOwnRowFirs
     SendText("x");
     SendKey(VK_INSERT);
     EXPECT_FALSE(grid->EditorMode());
-    const std::vector<std::string> inserted{grid->Cells(1, 1), grid->Cells(1, 2), grid->Cells(1, 3), grid->Cells(1, 4)};
+    const std::vector<std::string> inserted{grid->Cells(1, 1), grid->Cells(1, 2), grid->Cells(1, 3),
+                                            grid->Cells(1, 4)};
     EXPECT_EQ(inserted, (std::vector<std::string>{"r1", "", "r2x", "r3"}));
     grid->MoveCurrentCell(1, 3);
     SendKey(VK_F2);

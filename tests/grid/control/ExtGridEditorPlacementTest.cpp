@@ -59,6 +59,21 @@ TEST_F(ExtGridEditorPlacementTest, ClickOpeningTheTextEditorPutsTheCaretUnderThe
     }
 }
 
+// A click that only moved the current cell leaves no caret position behind: a character
+// typed afterwards opens the editor as typing always does, replacing the selected text.
+TEST_F(ExtGridEditorPlacementTest, KeyOpenedEditorIgnoresAnEarlierClick)
+{
+    grid->MouseActions()->CaretPositioning = true;
+    grid->SetCells(2, 1, "abcdefghij");
+    const TRect r = grid->CellRect(2, 1);
+    SendClick(grid, r.Left + 20, r.Top + r.Height() / 2);
+    ASSERT_EQ(grid->Col(), 2);
+    ASSERT_FALSE(grid->EditorMode());
+    SendText("Z");
+    ASSERT_TRUE(grid->EditorMode());
+    EXPECT_EQ(grid->InplaceEditor()->Text(), "Z");
+}
+
 TEST_F(ExtGridEditorPlacementTest, WithoutCaretPositioningAClickOpensTheEditorAsF2Does)
 {
     grid->SetCells(1, 1, "abcdefghijklmnop");
@@ -199,7 +214,8 @@ TEST_F(ExtGridEditorPlacementTest, EditorsCoverTheCellInsideItsGridLines)
         grid->SetBiDiMode(c.mirrored ? bdRightToLeft : bdLeftToRight);
         grid->OnGetEditorType = [&c](TObject*, int, int, TEditorType& AEditor) { AEditor = c.kind; };
         SendKey(VK_F2);
-        TControl* editor = c.kind == edNormal ? static_cast<TControl*>(grid->InplaceEditor()) : grid->ActiveEditControl();
+        TControl* editor =
+            c.kind == edNormal ? static_cast<TControl*>(grid->InplaceEditor()) : grid->ActiveEditControl();
         ASSERT_TRUE(editor && editor->Visible());
         const TRect cell = grid->CellRect(1, 1);
         const int shift = c.mirrored ? 1 : 0;
