@@ -98,8 +98,17 @@ void TExtStringGrid::AutoSizeRowCore(int ARow, bool GrowOnly)
         tallest = std::max(tallest, cellHeight(real));
     }
     const int height = tallest + GetTotalYOffset() + 2 * GridLineWidth() + (XYOffsetTopLeftOnly ? 2 : 0);
+    const auto everyRowShown = [this] {
+        return TopRow() == FixedRows() && VisibleRowCount() == RowCount() - FixedRows();
+    };
+    // A row grown by typing can push the grid into scrolling, which moves the cells under
+    // the editor: it is placed over its cell again.
+    const bool typingMayScroll = EditMode && SizeWhileTyping()->Height && everyRowShown();
     if (GrowOnly && RowHeights(ARow) >= height) return;
     SetRowHeights(ARow, ClampRowHeight(height));
+    if (!typingMayScroll || everyRowShown()) return;
+    ShowInplaceEdit();
+    if (InplaceEditor() && InplaceEditor()->Visible()) InplaceEditor()->Deselect();
 }
 
 void TExtStringGrid::AutoSizeRow(int ARow, int Padding)

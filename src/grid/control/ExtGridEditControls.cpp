@@ -51,7 +51,7 @@ TGridButton* TExtStringGrid::GridButton()
     return FGridButton;
 }
 
-TVAlignment TExtStringGrid::ApplyCellLook(TWinControl& Editor, int ACol, int ARow)
+TEditorTextAlignment TExtStringGrid::ApplyCellLook(TWinControl& Editor, int ACol, int ARow)
 {
     TBrush brush;
     brush.SetColor(Color());
@@ -67,7 +67,7 @@ TVAlignment TExtStringGrid::ApplyCellLook(TWinControl& Editor, int ACol, int ARo
                         vertical, wrap, gradient);
     Editor.SetColor(brush.Color());
     Editor.SetFont(&font);
-    return vertical;
+    return {horizontal, vertical};
 }
 
 void TExtStringGrid::PresentEditor(TWinControl* Editor, const TRect& Rect)
@@ -98,7 +98,8 @@ void TExtStringGrid::CloseEditor(TWinControl* Editor)
 void TExtStringGrid::ShowEditControl(int ACol, int ARow)
 {
     FEditing = FSpecialEditor = FEditActive = true;
-    const TRect rect = CellRect(ACol, ARow);
+    TRect rect = CellRect(ACol, ARow);
+    if (UseRightToLeftAlignment()) ++rect.Left;
     EditCtrl = nullptr;
     if (EditControl != edCustom) FLastValidation = true;
     const int realCol = RealColIndex(ACol);

@@ -2,11 +2,18 @@
 #include <functional>
 #include <string>
 
+#include "grid/foundation/model/GridEnums.h"
 #include "platform/rtl/DateUtils.h"
 #include "platform/ui/Types.h"
 
 class TObject;
 class TEditLink;
+
+// Where an editor puts its text: as the cell it edits is painted.
+struct TEditorTextAlignment {
+    TAlignment Horizontal = taLeftJustify;
+    TVAlignment Vertical = vtaTop;
+};
 
 // Events of the grid's editing cycle and of the validation of edited cells. They pass the
 // column before the row; the column is a real column.

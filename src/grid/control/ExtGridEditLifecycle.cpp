@@ -1,3 +1,5 @@
+#include <utility>
+
 #include "grid/control/ExtStringGrid.h"
 #include "grid/foundation/model/MouseActions.h"
 #include "grid/foundation/model/Navigation.h"
@@ -46,4 +48,11 @@ void TExtStringGrid::DoneInplaceEdit(Word Key, TShiftState Shift)
     if (Key == VK_RETURN) AdvanceEditPosition(Col(), Row(), false, false, true, false, false);
     Navigation()->AlwaysEdit = alwaysEdit;
     FBlockFocus = false;
+}
+
+bool TExtStringGrid::TakeClickCaretPoint(const TControl& Editor, TPoint& InEditor)
+{
+    if (!std::exchange(LButFlg, false)) return false;
+    InEditor = {Clickposx - Editor.Left(), Clickposy - Editor.Top()};
+    return InEditor.X >= 0 && InEditor.Y >= 0 && InEditor.X < Editor.Width() && InEditor.Y < Editor.Height();
 }

@@ -60,6 +60,11 @@ void TExtStringGrid::DatePickerChange(const TDateTimePicker& Picker)
     OnEditChange(this, Col(), Row(), value);
 }
 
+void TExtStringGrid::DatePickerDropDown()
+{
+    if (OnDatePickerDropDown) OnDatePickerDropDown(this, Row(), Col());
+}
+
 void TExtStringGrid::DatePickerCloseUp()
 {
     if (OnDatePickerCloseUp) OnDatePickerCloseUp(this, Row(), Col());

@@ -40,6 +40,8 @@ void TExtStringGrid::WMKeyDown(TMessage& Message)
     const auto key = static_cast<Word>(Message.WParam);
     const TShiftState shift = KeyDataToShiftState(Message.LParam);
     FLastKeyDown = key;
+    // An editor a key opens was not opened by the last click.
+    LButFlg = false;
     const int savedLeft = LeftCol();
     FMoveSelection = Selection();
     const int realCol = RealColIndex(Col());

@@ -111,6 +111,7 @@ void TExtStringGrid::LeftPress(TShiftState Shift, int X, int Y)
     ACol = base.X;
     ARow = base.Y;
     const TRect rect = CellRect(ACol, ARow);
+    if (MouseActions()->CaretPositioning) LButFlg = true;
     if (PressFixedSizing(X, Y)) return;
     const bool declFixed = IsFixed(ACol, ARow) && !fixedPos;
     if (fixedPos || declFixed) HideInplaceEdit();

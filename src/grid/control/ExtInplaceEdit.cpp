@@ -29,15 +29,21 @@ void TExtInplaceEdit::UpdateContents()
     SetPasswordChar(FGrid->EditControl == edPassword && !mask.empty() ? mask[0] : 0);
     FLengthLimit = FGrid->GetEditLimit();
     Workmode = true;
-    FTopAligned = FGrid->ApplyCellLook(*this, FColE, FRowE) == vtaTop;
+    FTextAlignment = FGrid->ApplyCellLook(*this, FColE, FRowE);
     FGrid->GetEditorProp(FGrid->RealCol(), FRowE, nullptr);
 }
 
-// A top-aligned text starts where the cell paints it, so that opening the editor moves no
-// text; otherwise the platform centres the line as the cell does.
+// The editor leaves the cell's right and bottom grid lines showing, as the special editors
+// do. The text starts where the cell paints it, so that opening the editor moves no text; a
+// bottom-aligned cell paints its last line on its bottom edge.
 void TExtInplaceEdit::BoundsChanged()
 {
-    SetTextOrigin(FTopAligned ? TPoint{FGrid->XYOffset.X + 1, FGrid->XYOffset.Y + 1} : TPoint{0, 0});
+    const int mirrored = FGrid->UseRightToLeftAlignment() ? 1 : 0;
+    SetBounds(Left() + mirrored, Top(), Width() - 1 - mirrored, Height() - 1);
+    const int top = FTextAlignment.Vertical == vtaBottom ? 1 : FGrid->XYOffset.Y + 1;
+    static constexpr TTextLayout layouts[] = {tlTop, tlCenter, tlBottom};
+    SetTextPlacement({FGrid->XYOffset.X + 1, top}, FTextAlignment.Horizontal,
+                     layouts[FTextAlignment.Vertical]);
 }
 
 void TExtInplaceEdit::Change()
@@ -152,6 +158,19 @@ void TExtInplaceEdit::KeyDown(Word& Key, TShiftState Shift)
         if (!nav.AllowCtrlEnter && (FGrid->WordWrap() || FGrid->Multilinecells)) FGrid->FEditing = false;
         if (ctrl || Shift.Contains(ssShift)) FGrid->SizeRowToTypedLines(Text());
         break;
+    case VK_INSERT:
+    case VK_DELETE:
+        // Inserting and deleting rows stay the grid's keys while a cell is edited. The value
+        // is stored first: the rows move under the editor, which would store it elsewhere.
+        if (Key == VK_INSERT ? Shift.Empty() : Shift == TShiftState{ssCtrl}) {
+            if (StoreAndValidateForExit()) {
+                FGrid->HideInplaceEdit();
+                FGrid->Perform(WM_KEYDOWN, Key, ShiftStateToKeyData(Shift));
+            }
+            Key = 0;
+            return;
+        }
+        break;
     case VK_HOME:
         if (plain) SetSelStart(0);
         break;
@@ -162,6 +181,7 @@ void TExtInplaceEdit::KeyDown(Word& Key, TShiftState Shift)
         break;
     }
     Workmode = Key != VK_BACK && Key != VK_DELETE;
+    FGrid->EditorKeyDown(Key, Shift);
     TInplaceEdit::KeyDown(Key, Shift);
     if (leftTextVertically && FGrid->MouseActions()->DisjunctRowSelect()) {
         FGrid->ClearRowSelect();
@@ -327,7 +347,15 @@ void TExtInplaceEdit::WMSetFocus(TMessage& Message)
     FGotFocus = true;
     FGrid->FNoEditChange = false;
     FLengthLimit = FGrid->GetEditLimit();
+    // Typing over a mask starts at its first character rather than replacing the whole mask.
+    if (!EditMask().empty() && FGrid->Navigation()->ImproveMaskSel && !FGrid->LButFlg) {
+        SetSelStart(0);
+        SetSelLength(1);
+        return;
+    }
     if (!FGrid->Navigation()->EditSelectAll) Deselect();
+    TPoint pressed;
+    if (FGrid->TakeClickCaretPoint(*this, pressed)) SetSelStart(CharAtPoint(pressed));
 }
 
 void TExtInplaceEdit::WMKillFocus(TMessage& Message)
@@ -335,6 +363,7 @@ void TExtInplaceEdit::WMKillFocus(TMessage& Message)
     FGrid->FStartEditChar = 0;
     if (FGrid->LookupHistory && !Text().empty() && FGrid->LookupItems()->IndexOf(Text()) < 0)
         FGrid->LookupItems()->Add(Text());
+    FGrid->EditorKeyStateChanged(false);
     TInplaceEdit::WMKillFocus(Message);
     if (FGrid->ComponentState().Contains(csDestroying)) return;
     auto* target = reinterpret_cast<TWinControl*>(Message.WParam);
@@ -408,6 +437,13 @@ void TExtInplaceEdit::WndProc(TMessage& Message)
     case WM_CUT:
         if (!ClipboardAllowed(FGrid->OnClipboardCut)) return;
         break;
+    case WM_KEYDOWN:
+        FGrid->EditorWMKeyDown(Message);
+        break;
+    case WM_KEYUP:
+        TInplaceEdit::WndProc(Message);
+        FGrid->EditorKeyStateChanged(Text().starts_with('='));
+        return;
     default:
         break;
     }

@@ -1,6 +1,7 @@
 #pragma once
 #include <string>
 
+#include "grid/control/ExtGridEditEvents.h"
 #include "platform/grids/Grids.h"
 
 class TExtStringGrid;
@@ -58,7 +59,7 @@ private:
     bool FRefusedReturn = false;
     int FSelKeyDown = 0;
     Word FLastKeyDown = 0;
-    bool FTopAligned = true;
+    TEditorTextAlignment FTextAlignment;
     int FColE = -1;
     int FRowE = -1;
 };

@@ -456,10 +456,11 @@ public:
     virtual void DoCheckBoxChange(int ACol, int ARow, bool State);
     // False when OnRatingChange refuses the new rate.
     virtual bool DoRatingChange(int ACol, int ARow, double& NewRate);
-    // The current cell's date pickers changed or closed.
+    // The current cell's date pickers changed, closed or dropped their calendar down.
     void DateTimePickerChange(const TDateTimePicker& Picker);
     void DatePickerChange(const TDateTimePicker& Picker);
     void DatePickerCloseUp();
+    void DatePickerDropDown();
     // The current cell's button editor was clicked.
     void GridButtonClick() { DoButtonClick(Col(), Row()); }
 
@@ -1315,6 +1316,9 @@ protected:
     // row is sized to it (OnEndRowSize follows a row sizing).
     void SizeToTypedText(const std::string& Text);
     void SizeRowToTypedLines(const std::string& Text);
+    // An editor a click opened takes its caret from the pressed point: true, with the point
+    // in the editor's client pixels, when the press lies inside the editor. Clears LButFlg.
+    bool TakeClickCaretPoint(const TControl& Editor, TPoint& InEditor);
 
     TWinControl* EditCtrl = nullptr;
     TBalloonWindow* FInvalidEntryBalloon = nullptr;
@@ -1360,8 +1364,8 @@ private:
     // Shows a special editor placed over the cell, with the focus and the start character.
     void PresentEditor(TWinControl* Editor, const TRect& Rect);
     // An editor shows the colour and font its cell (display column) is painted with; the
-    // cell's vertical alignment is returned for placing the editor's text.
-    TVAlignment ApplyCellLook(TWinControl& Editor, int ACol, int ARow);
+    // cell's alignments are returned for placing the editor's text.
+    TEditorTextAlignment ApplyCellLook(TWinControl& Editor, int ACol, int ARow);
     void CloseEditor(TWinControl* Editor);
 
 public:
@@ -1456,6 +1460,9 @@ public:
     // The text editor hands its keys to these hooks, so that a descendant can watch them.
     virtual void EditorKeyDown(Word& /*Key*/, TShiftState /*Shift*/) {}
     virtual void EditorWMKeyDown(TMessage& /*Message*/) {}
+    // After each key release in the text editor and when it loses the focus: whether its
+    // text begins with "=" (false on the focus loss).
+    virtual void EditorKeyStateChanged(bool /*Formula*/) {}
     // The character that started the current edit, for the editor to begin with.
     char32_t StartEditChar() const { return FStartEditChar; }
 
@@ -1683,6 +1690,9 @@ private:
     int Clickposy = 0;
     int Clickposdx = 0;
     int Clickposdy = 0;
+    // A left press with MouseActions.CaretPositioning: the editor opened by it puts its
+    // caret at the pressed point (Clickposx, Clickposy).
+    bool LButFlg = false;
     int Movecell = -1;
     int FMoveColInd = -1;
     int FMoveRowInd = -1;

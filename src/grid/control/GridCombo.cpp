@@ -80,7 +80,15 @@ void TGridCombo::Select()
 void TGridCombo::DoEnter()
 {
     TEsgComboBox::DoEnter();
-    if (IsEditable()) SelectAll();
+    TPoint pressed;
+    const bool clicked = FGrid->TakeClickCaretPoint(*this, pressed);
+    if (!IsEditable()) return;
+    if (clicked)
+        SetSelStart(CharAtPoint(pressed));
+    else if (FGrid->Navigation()->EditSelectAll)
+        SelectAll();
+    else
+        SetSelStart(Length(Text()));
 }
 
 void TGridCombo::DoExit()

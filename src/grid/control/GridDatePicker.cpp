@@ -10,6 +10,10 @@ TGridDatePicker::TGridDatePicker(TExtStringGrid* AGrid) : TEsgDateTimePicker(AGr
 {
     OnChange = [this](TObject*) { FGrid->DatePickerChange(*this); };
     OnCloseUp = [this](TObject*) { FGrid->DatePickerCloseUp(); };
+    OnDropDown = [this](TObject*) {
+        SetCalendarMarks(Weeknumbers, ShowTodayCircle);
+        FGrid->DatePickerDropDown();
+    };
 }
 
 void TGridDatePicker::LoadCellText(const std::string& Text)

@@ -16,6 +16,9 @@ public:
     // The range a loaded date is brought into; 0 leaves that end open.
     TDateTime MinDate = 0;
     TDateTime MaxDate = 0;
+    // The dropped-down calendar numbers its weeks, and marks today's date.
+    bool Weeknumbers = false;
+    bool ShowTodayCircle = true;
 
     void WndProc(TMessage& Message) override;
 

@@ -21,6 +21,14 @@ template <class TDropDown> void TGridDropDownEditor<TDropDown>::Change()
     if (FGrid) FGrid->EditorTextChanged(this->Text());
 }
 
+template <class TDropDown> void TGridDropDownEditor<TDropDown>::DoEnter()
+{
+    TDropDown::DoEnter();
+    TPoint pressed;
+    const bool clicked = FGrid->TakeClickCaretPoint(*this, pressed);
+    if (clicked && PlacesCaretOnClick()) this->SetSelStart(this->CharAtPoint(pressed));
+}
+
 template <class TDropDown> void TGridDropDownEditor<TDropDown>::DoExit()
 {
     FGrid->SpecialEditorLeft();

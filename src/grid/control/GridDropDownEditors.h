@@ -42,8 +42,11 @@ protected:
     virtual bool HandlesKey(Word Key, TShiftState Shift) const;
     virtual bool ValidatesOn(Word Key) const { return Key == VK_RETURN || Key == VK_UP || Key == VK_DOWN; }
     virtual void BeforeValidation(Word) {}
+    // Whether an editor opened by a click puts its caret at the pressed point.
+    virtual bool PlacesCaretOnClick() const { return false; }
 
     void Change() override;
+    void DoEnter() override;
     void DoExit() override;
     void KeyDown(Word& Key, TShiftState Shift) override;
     void KeyPress(char32_t& Key) override;
@@ -67,6 +70,7 @@ public:
 
 protected:
     bool ClaimsEnterAndEscape() const override { return true; }
+    bool PlacesCaretOnClick() const override { return true; }
 };
 
 class TGridMemoDropDown : public TGridDropDownEditor<TExtMemoDropDown> {
@@ -74,6 +78,9 @@ public:
     using TGridDropDownEditor::TGridDropDownEditor;
     // Every line ends with a line break.
     std::string CellValue() const override;
+
+protected:
+    bool PlacesCaretOnClick() const override { return true; }
 };
 
 class TGridCalculatorDropDown : public TGridDropDownEditor<TExtCalculatorDropdown> {
@@ -83,6 +90,7 @@ public:
 protected:
     // Enter stores the result of a pending operation, not the typed expression.
     void BeforeValidation(Word Key) override;
+    bool PlacesCaretOnClick() const override { return true; }
 };
 
 class TGridTimepickerDropDown : public TGridDropDownEditor<TExtTimePickerDropDown> {

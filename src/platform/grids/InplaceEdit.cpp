@@ -101,6 +101,11 @@ void TInplaceEdit::KeyDown(Word& key, TShiftState shift)
     }
     // The grid's handler sees the keys the edit keeps, too.
     if (grid_ && grid_->OnKeyDown && key != 0) grid_->OnKeyDown(grid_, key, shift);
+    if (key == VK_F2) {
+        Deselect();
+        key = 0;
+        return;
+    }
     if (key != 0) TCustomEdit::KeyDown(key, shift);
 }
 

@@ -6,6 +6,7 @@
 #include <QLineEdit>
 #include <QStyle>
 #include <QStyleOptionComboBox>
+#include <QTextCharFormat>
 
 #include <algorithm>
 #include <cmath>
@@ -318,6 +319,29 @@ std::string TDateTimePicker::Text() const { return p_->edit->text().toStdString(
 void TDateTimePicker::Change()
 {
     if (OnChange && !Quiet()) OnChange(this);
+}
+
+void TDateTimePicker::SetCalendarMarks(bool weekNumbers, bool markToday)
+{
+    QCalendarWidget* calendar = p_->edit->calendarWidget();
+    calendar->setVerticalHeaderFormat(weekNumbers ? QCalendarWidget::ISOWeekNumbers
+                                                  : QCalendarWidget::NoVerticalHeader);
+    QTextCharFormat today;
+    if (markToday) {
+        today.setFontWeight(QFont::Bold);
+        today.setFontUnderline(true);
+    }
+    calendar->setDateTextFormat(QDate::currentDate(), today);
+}
+
+bool TDateTimePicker::CalendarWeekNumbers() const
+{
+    return p_->edit->calendarWidget()->verticalHeaderFormat() != QCalendarWidget::NoVerticalHeader;
+}
+
+bool TDateTimePicker::CalendarMarksToday() const
+{
+    return p_->edit->calendarWidget()->dateTextFormat(QDate::currentDate()).fontUnderline();
 }
 
 void TDateTimePicker::CNNotify(TMessage& m)

@@ -53,6 +53,11 @@ public:
     void SetChecked(bool checked);
     bool DroppedDown() const;
     void SetDroppedDown(bool down);
+    // How the calendar looks: the weeks' numbers beside them, and today's date marked (in
+    // bold and underlined: this calendar draws no circle).
+    void SetCalendarMarks(bool weekNumbers, bool markToday);
+    bool CalendarWeekNumbers() const;
+    bool CalendarMarksToday() const;
     // The field being typed in, from 0, and how many there are.
     int CurrentField() const;
     void SetCurrentField(int index);

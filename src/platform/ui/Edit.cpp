@@ -46,13 +46,18 @@ public:
         w_->setEchoMode(password ? QLineEdit::Password : QLineEdit::Normal);
     }
     void SetFrame(bool frame) override { w_->setFrame(frame); }
-    // The line edit keeps a margin of 2 pixels beside its text and 1 above it.
-    void SetTextOrigin(const QPoint& origin) override
+    // The line edit keeps a margin of 2 pixels beside its text and 1 above and below it.
+    void SetTextPlacement(const QPoint& origin, Qt::Alignment alignment) override
     {
-        const Qt::Alignment vertical = origin.isNull() ? Qt::AlignVCenter : Qt::AlignTop;
-        w_->setAlignment((w_->alignment() & Qt::AlignHorizontal_Mask) | vertical);
-        w_->setTextMargins(std::max(0, origin.x() - 2), std::max(0, origin.y() - 1), 0, 0);
+        Qt::Alignment vertical = alignment & Qt::AlignVertical_Mask;
+        if (origin.isNull() && vertical == Qt::AlignTop) vertical = Qt::AlignVCenter;
+        const Qt::Alignment horizontal = alignment & Qt::AlignHorizontal_Mask;
+        w_->setAlignment(horizontal | vertical);
+        const int x = std::max(0, origin.x() - 2), y = std::max(0, origin.y() - 1);
+        w_->setTextMargins(x, vertical == Qt::AlignTop ? y : 0, horizontal == Qt::AlignRight ? x : 0,
+                           vertical == Qt::AlignBottom ? y : 0);
     }
+    int CharAt(const QPoint& point) const override { return w_->cursorPositionAt(point); }
     bool Modified() const override { return w_->isModified(); }
     void SetModified(bool modified) override { w_->setModified(modified); }
     int SelectionStart() const override
@@ -122,7 +127,7 @@ void TCustomEdit::SetMultiLine(bool multiLine, bool wordWrap)
     window_->SetReadOnly(old->ReadOnly());
     window_->SetPassword(passwordChar_ != 0);
     window_->SetFrame(borderStyle_ != bsNone);
-    window_->SetTextOrigin(QPoint(textOrigin_.X, textOrigin_.Y));
+    ApplyTextPlacement();
     window_->SetModified(old->Modified());
     window_->SetText(text);
     window_->Select(from, to);
@@ -131,10 +136,20 @@ void TCustomEdit::SetMultiLine(bool multiLine, bool wordWrap)
     if (hadFocus) window_->Widget()->setFocus();
 }
 
-void TCustomEdit::SetTextOrigin(TPoint origin)
+void TCustomEdit::SetTextPlacement(TPoint origin, TAlignment horizontal, TTextLayout vertical)
 {
     textOrigin_ = origin;
-    window_->SetTextOrigin(QPoint(origin.X, origin.Y));
+    textAlignment_ = horizontal;
+    textLayout_ = vertical;
+    ApplyTextPlacement();
+}
+
+void TCustomEdit::ApplyTextPlacement()
+{
+    static constexpr Qt::Alignment across[] = {Qt::AlignLeft, Qt::AlignRight, Qt::AlignHCenter};
+    static constexpr Qt::Alignment upDown[] = {Qt::AlignTop, Qt::AlignVCenter, Qt::AlignBottom};
+    window_->SetTextPlacement(QPoint(textOrigin_.X, textOrigin_.Y),
+                              across[textAlignment_] | upDown[textLayout_]);
 }
 
 void TCustomEdit::SetWindowScrollBars(bool horizontal, bool vertical) { window_->SetScrollBars(horizontal, vertical); }
@@ -233,6 +248,11 @@ void TCustomEdit::SetBorderStyle(TFormBorderStyle style)
 bool TCustomEdit::Modified() const { return window_->Modified(); }
 
 void TCustomEdit::SetModified(bool modified) { window_->SetModified(modified); }
+
+int TCustomEdit::CharAtPoint(TPoint clientPoint) const
+{
+    return ToChars(window_->Text(), window_->CharAt(QPoint(clientPoint.X, clientPoint.Y)));
+}
 
 int TCustomEdit::SelStart() const { return ToChars(window_->Text(), window_->SelectionStart()); }
 

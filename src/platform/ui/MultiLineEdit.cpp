@@ -1,9 +1,11 @@
 #include <QApplication>
 #include <QMimeData>
 #include <QPlainTextEdit>
+#include <QResizeEvent>
 #include <QSignalBlocker>
 #include <QTextBlock>
 #include <QTextDocument>
+#include <QtMath>
 
 #include "platform/ui/QtControls.h"
 #include "platform/ui/QtEditWindow.h"
@@ -34,13 +36,43 @@ class TLimitedPlainTextEdit : public QPlainTextEdit {
 public:
     int maxLength = 32767;
     // The margins around the text take the text's background, as the inside of an edit does.
-    void SetTextOrigin(const QPoint& origin)
+    void SetTextPlacement(const QPoint& origin, Qt::Alignment alignment)
     {
+        origin_ = origin;
+        alignment_ = alignment;
+        // Lines that are not wrapped have no width to be aligned in.
+        QTextOption option = document()->defaultTextOption();
+        option.setAlignment(lineWrapMode() == NoWrap ? Qt::AlignLeft : alignment & Qt::AlignHorizontal_Mask);
+        document()->setDefaultTextOption(option);
         document()->setDocumentMargin(origin.isNull() ? 1 : 0);
-        setViewportMargins(origin.x(), origin.y(), 0, 0);
+        Place();
+    }
+    // Text centred or at the bottom moves as its lines come and go.
+    void Place()
+    {
+        int top = origin_.y();
+        const Qt::Alignment vertical = alignment_ & Qt::AlignVertical_Mask;
+        if (vertical != Qt::AlignTop) {
+            const int room = height() - ContentHeight();
+            top = std::max(0, vertical == Qt::AlignBottom ? room - origin_.y() : room / 2);
+        }
+        const QMargins margins(origin_.x(), top, 0, 0);
+        if (viewportMargins() != margins) setViewportMargins(margins);
     }
 
 protected:
+    void resizeEvent(QResizeEvent* e) override
+    {
+        QPlainTextEdit::resizeEvent(e);
+        Place();
+    }
+    int ContentHeight() const
+    {
+        qreal h = 2 * document()->documentMargin();
+        for (QTextBlock b = document()->firstBlock(); b.isValid(); b = b.next())
+            h += blockBoundingRect(b).height();
+        return qCeil(h);
+    }
     // How much of `incoming` fits in place of the selection.
     int Room() const
     {
@@ -68,6 +100,10 @@ protected:
             text.chop(1);
         textCursor().insertText(text);
     }
+
+private:
+    QPoint origin_;
+    Qt::Alignment alignment_ = Qt::AlignTop | Qt::AlignLeft;
 };
 
 class TMultiLineWindow : public TEditWindow {
@@ -84,6 +120,8 @@ public:
         w_->setBackgroundRole(QPalette::Base);
         w_->setAutoFillBackground(true);
         QObject::connect(w_, &QPlainTextEdit::textChanged, w_, std::move(onEdited));
+        auto* w = w_;
+        QObject::connect(w_->document(), &QTextDocument::contentsChanged, w_, [w] { w->Place(); });
     }
 
     QWidget* Widget() const override { return w_; }
@@ -99,7 +137,15 @@ public:
     void SetMaxLength(int length) override { w_->maxLength = length; }
     bool ReadOnly() const override { return w_->isReadOnly(); }
     void SetReadOnly(bool readOnly) override { w_->setReadOnly(readOnly); }
-    void SetTextOrigin(const QPoint& origin) override { w_->SetTextOrigin(origin); }
+    void SetTextPlacement(const QPoint& origin, Qt::Alignment alignment) override
+    {
+        w_->SetTextPlacement(origin, alignment);
+    }
+    int CharAt(const QPoint& point) const override
+    {
+        const QPoint inText = w_->viewport()->mapFrom(w_, point);
+        return ExternalOf(w_->toPlainText(), w_->cursorForPosition(inText).position());
+    }
     // A password is never shown in several lines: the owner switches to one line for it.
     void SetPassword(bool) override {}
     void SetFrame(bool frame) override

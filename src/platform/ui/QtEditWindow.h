@@ -27,9 +27,12 @@ public:
     virtual void SetReadOnly(bool readOnly) = 0;
     virtual void SetPassword(bool password) = 0;
     virtual void SetFrame(bool frame) = 0;
-    // Where the first line of text starts inside the window (the formatting rectangle's top
-    // left); null: the window's own placement.
-    virtual void SetTextOrigin(const QPoint& origin) = 0;
+    // Where the text sits: `origin` is the formatting rectangle's top left (its Y the margin
+    // at the bottom for bottom-aligned text; null: the window's own placement), `alignment`
+    // places the lines across and the whole text up and down.
+    virtual void SetTextPlacement(const QPoint& origin, Qt::Alignment alignment) = 0;
+    // The offset of the character nearest to a point of the window.
+    virtual int CharAt(const QPoint& point) const = 0;
     // Only a window of several lines has scroll bars.
     virtual void SetScrollBars(bool horizontal, bool vertical) {}
     virtual bool Modified() const = 0;

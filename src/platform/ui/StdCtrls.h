@@ -88,6 +88,8 @@ public:
     void SetSelText(const std::string& text);
     void SelectAll();
     void ClearSelection();
+    // The position of the character nearest to a client point, for a caret put there.
+    int CharAtPoint(TPoint clientPoint) const;
     void Clear() { SetText(""); }
     void CutToClipboard() { Perform(WM_CUT); }
     void CopyToClipboard() { Perform(WM_COPY); }
@@ -105,18 +107,23 @@ protected:
     bool WordWrap() const { return MultiLine() && wordWrap_; }
     void SetMultiLine(bool multiLine, bool wordWrap);
     void SetWindowScrollBars(bool horizontal, bool vertical);
-    // Where the first line of text starts inside the client area, as a formatting
-    // rectangle's top left; (0, 0): where the platform puts it.
-    void SetTextOrigin(TPoint origin);
+    // Where the text sits in the client area: `origin` is the formatting rectangle's top left
+    // ((0, 0): where the platform puts it), its Y also the bottom margin of bottom-aligned
+    // text; the alignments place the lines across and the whole text up and down. Lines that
+    // are neither wrapped nor single keep to the left.
+    void SetTextPlacement(TPoint origin, TAlignment horizontal, TTextLayout vertical);
 
 private:
     bool WindowDefault(TMessage& message);
     std::function<void()> EditedHandler();
     void ApplyBaseColor();
+    void ApplyTextPlacement();
 
     std::unique_ptr<TEditWindow> window_;
     bool wordWrap_ = false;
     TPoint textOrigin_{0, 0};
+    TAlignment textAlignment_ = taLeftJustify;
+    TTextLayout textLayout_ = tlTop;
 
     bool numbersOnly_ = false;
     char32_t passwordChar_ = 0;

@@ -123,17 +123,24 @@ TEST_F(ExtGridComboEditorTest, ArrowKeyPicksAreReportedAndStored)
     EXPECT_EQ(grid->Cells(2, 1), "B");
 }
 
-// An editable combo opened by a typed character starts with that character alone.
+// An editable combo opened by a typed character starts with that character alone, or,
+// without Navigation.EditSelectAll, with the character after the cell's text.
 TEST_F(ExtGridComboEditorTest, ATypedCharacterReplacesTheTextOfAnEditableCombo)
 {
     grid->OnGetEditorType = [](TObject*, int ACol, int, TEditorType& AEditor) {
         if (ACol == 2) AEditor = edComboEdit;
     };
-    grid->SetCells(2, 1, "ef");
-    SendText("D");
-    ASSERT_TRUE(Run_Loop_Until([this] { return grid->EditCombo()->Text() == "D"; }));
-    SendKey(VK_RETURN);
-    EXPECT_EQ(grid->Cells(2, 1), "D");
+    for (const bool selectAll : {true, false}) {
+        SCOPED_TRACE(selectAll);
+        const std::string want = selectAll ? "D" : "efD";
+        grid->Navigation()->EditSelectAll = selectAll;
+        grid->SetCells(2, 1, "ef");
+        SendText("D");
+        ASSERT_TRUE(Run_Loop_Until([&] { return grid->EditCombo()->Text() == want; }));
+        SendKey(VK_RETURN);
+        EXPECT_EQ(grid->Cells(2, 1), want);
+        grid->MoveCurrentCell(1, 1);
+    }
 }
 
 TEST_F(ExtGridComboEditorTest, RefusedPickKeepsTheComboOpenOnTheCorrectedText)

@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include <string>
+#include <vector>
 
 #include "EditingGridOnForm.h"
 #include "grid/control/GridDatePicker.h"
@@ -111,6 +112,32 @@ TEST_F(ExtGridDateTimeEditorTest, DateEditorReadsTheCellThroughTheApplicationsCo
     Open("new year's eve");
     EXPECT_EQ(asked, "new year's eve");
     EXPECT_EQ(grid->DatePicker()->Date(), EncodeDate(1999, 12, 31));
+}
+
+// Alt+Down drops the date editor's calendar: it looks as the picker's settings say, and the
+// application hears of it with the cell's row and column.
+TEST_F(ExtGridDateTimeEditorTest, DroppedCalendarFollowsThePickersMarksAndIsReported)
+{
+    grid->OnGetEditorType = [](TObject*, int, int, TEditorType& AEditor) { AEditor = edDateEdit; };
+    std::vector<TPoint> dropped;
+    grid->OnDatePickerDropDown = [&](TObject*, int ARow, int ACol) { dropped.push_back({ACol, ARow}); };
+    const struct {
+        bool weekNumbers, todayCircle;
+    } cases[] = {{false, true}, {true, false}};
+    for (const auto& c : cases) {
+        SCOPED_TRACE(testing::Message() << c.weekNumbers << c.todayCircle);
+        TGridDatePicker* picker = grid->DatePicker();
+        picker->Weeknumbers = c.weekNumbers;
+        picker->ShowTodayCircle = c.todayCircle;
+        Open("15/01/2024");
+        SendKey(VK_DOWN, {ssAlt});
+        ASSERT_TRUE(picker->DroppedDown());
+        EXPECT_EQ(picker->CalendarWeekNumbers(), c.weekNumbers);
+        EXPECT_EQ(picker->CalendarMarksToday(), c.todayCircle);
+        picker->SetDroppedDown(false);
+        SendKey(VK_ESCAPE);
+    }
+    EXPECT_EQ(dropped, (std::vector<TPoint>{{1, 1}, {1, 1}}));
 }
 
 } // namespace
