@@ -226,4 +226,21 @@ TEST_F(FormControlClickTest, ACellThatMayNotBeEditedKeepsItsControls)
     }
 }
 
+// Enter or F2 on a cell with form controls opens its first editable control.
+TEST_F(FormControlClickTest, EnterAndF2OpenTheFirstEditableControl)
+{
+    grid->SetOptions(grid->Options() - TGridOptions{goEditing});
+    for (const Word key : {Word(VK_RETURN), Word(VK_F2)}) {
+        grid->FocusCell(1, 1);
+        grid->SetFocus();
+        SendKey(key, {}, grid);
+        EXPECT_TRUE(grid->ControlEditing()) << key;
+        EXPECT_EQ(grid->EditControlBox()->Text(), "abc") << key;
+        grid->EndControlEdit();
+    }
+    grid->FocusCell(2, 1);
+    SendKey(VK_RETURN, {}, grid);
+    EXPECT_FALSE(grid->ControlEditing());
+}
+
 } // namespace
