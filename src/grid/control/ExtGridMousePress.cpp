@@ -52,7 +52,7 @@ void TExtStringGrid::LibraryPress(TMouseButton Button, TShiftState Shift, int X,
             return;
         }
     }
-    if (PressFixedDropDown(X, Y)) return;
+    if (Button == mbLeft && PressFixedDropDown(X, Y)) return;
     TBaseGrid::MouseDown(Button, Shift, X, Y);
     if (PressFixedCellEdit(Button, X, Y)) return;
     if (TStringGrid* other = SyncGrid()->Grid()) {

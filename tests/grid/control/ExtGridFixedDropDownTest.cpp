@@ -138,12 +138,18 @@ TEST_F(ExtGridFixedDropDownTest, TheClickEventDecidesTheMenuAndTheHighlight)
         ++opened;
         return -1;
     });
+    int clicks = 0;
     grid->OnFixedDropDownClick = [&](TObject*, int, int, TPopupMenu*& AMenu, bool& Keep) {
+        ++clicks;
         AMenu = nullptr;
         Keep = true;
     };
     Send(WM_MOUSEMOVE, onButton);
+    // The right button keeps its own meaning on the button too.
+    SendClick(grid, onButton.X, onButton.Y, mbRight);
+    EXPECT_EQ(clicks, 0);
     SendClick(grid, onButton.X, onButton.Y);
+    EXPECT_EQ(clicks, 1);
     EXPECT_EQ(opened, 0);
     // Kept lit: leaving the grid does not put the header out.
     grid->Perform(CM_MOUSELEAVE, 0, 0);
