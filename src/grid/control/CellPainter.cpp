@@ -152,7 +152,8 @@ void TCellPainter::DrawFixedLook()
 }
 
 // A hover-sensitive header under the mouse lights up in the hover colours; pressed, or
-// while its column is being moved, it takes the down colours.
+// while its column is being moved, it takes the down colours. A header with a drop-down
+// button shows the button's part pressed apart from the rest.
 bool TCellPainter::DrawHoverLook()
 {
     if (!G.IsHoverFixedCell(C.DisplCol, C.Row) || G.ComponentState().Contains(csDesigning)) return false;
@@ -161,13 +162,35 @@ bool TCellPainter::DrawHoverLook()
     const bool moved = moving && G.Movecell == C.DisplCol;
     if (!hovered && !moved) return false;
     ++R.Bottom;
-    if (G.FFixedCellPushed || (moving && G.Movecell >= 0))
-        DrawFixedGradient(R, G.SuiteGradientDownFrom, G.SuiteGradientDownTo, G.SuiteGradientDownMirrorFrom,
+    const bool pressed = G.FFixedCellPushed || (moving && G.Movecell >= 0);
+    const bool button = G.ControlLook()->FixedDropDownButton && G.CanShowFixedDropDown(C.RealCol);
+    const int split = R.Right - TExtStringGrid::kHeaderDropDownWidth;
+    if (pressed && button) {
+        const TRect rest{R.Left, R.Top, split, R.Bottom};
+        const TRect part{split, R.Top, R.Right, R.Bottom};
+        DrawSuiteGradient(G.FDropDownDown ? part : rest, true);
+        DrawSuiteGradient(G.FDropDownDown ? rest : part, false);
+    } else {
+        DrawSuiteGradient(R, pressed);
+    }
+    if (button) {
+        Line(split, R.Top, split, R.Bottom, G.FFixedCellPushed ? G.SuiteGradientDownBorder : G.SuiteGradientHoverBorder);
+        const TColor brush = C.Canvas->Brush()->Color();
+        DrawSmallArrow(C.Canvas, R.Right - 8, R.Top + 8, clBlack);
+        C.Canvas->Brush()->SetColor(brush);
+        R.Right = split;
+    }
+    return true;
+}
+
+void TCellPainter::DrawSuiteGradient(const TRect& Area, bool Down) const
+{
+    if (Down)
+        DrawFixedGradient(Area, G.SuiteGradientDownFrom, G.SuiteGradientDownTo, G.SuiteGradientDownMirrorFrom,
                           G.SuiteGradientDownMirrorTo, G.SuiteGradientDownBorder, false);
     else
-        DrawFixedGradient(R, G.SuiteGradientHoverFrom, G.SuiteGradientHoverTo, G.SuiteGradientHoverMirrorFrom,
+        DrawFixedGradient(Area, G.SuiteGradientHoverFrom, G.SuiteGradientHoverTo, G.SuiteGradientHoverMirrorFrom,
                           G.SuiteGradientHoverMirrorTo, G.SuiteGradientHoverBorder, false);
-    return true;
 }
 
 int TCellPainter::DrawRowIndicator()

@@ -21,6 +21,7 @@ private:
     bool HasFixedLook() const;
     void DrawFixedLook();
     bool DrawHoverLook();
+    void DrawSuiteGradient(const TRect& Area, bool Down) const;
     void DrawFixedGradient(const TRect& R, TColor From, TColor To, TColor MirrorFrom, TColor MirrorTo,
                            TColor Border, bool SidesOnly) const;
     int DrawRowIndicator();

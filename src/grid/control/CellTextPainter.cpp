@@ -298,6 +298,7 @@ void TCellTextPainter::DrawMarkupText(const std::string& Text)
     // Markup wraps unless long texts are to end in "...".
     params.WordWrap = !G.EnhTextSize;
     params.BiDiMode = G.BiDiMode();
+    params.MouseDown = G.FCtrlDown && G.FCtrlXY.X == C.RealCol && G.FCtrlXY.Y == C.Row;
     // Markup shows no pictures from a container or cache, and no link lights up on hover.
     const THtmlDrawResult drawn = HtmlDraw(C.Canvas, Text, TR, params);
     if (sortHeader) DrawSortGlyph(TR.Right + 2);

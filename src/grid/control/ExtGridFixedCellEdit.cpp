@@ -6,6 +6,9 @@
 
 namespace {
 
+// A left press this near a sizable border of a header sizes it instead of editing it.
+constexpr int kFixedEditSizingMargin = 4;
+
 // Made on first use, owned by the grid and hidden until a fixed cell is edited.
 template <typename TEditor> TEditor* HiddenFixedCellEditor(TEditor*& Field, TExtStringGrid* Grid)
 {
@@ -80,4 +83,27 @@ void TExtStringGrid::StartFixedCellEdit(int ACol, int ARow)
     }
     editor->Show();
     if (editor->CanFocus()) editor->SetFocus();
+}
+
+bool TExtStringGrid::FixedCellEditAsked(TGridFixedCellEdit Click, int ACol, int ARow) const
+{
+    if (ACol < 0 || ARow < 0 || Click == fceNone) return false;
+    const TMouseActions& mouse = *MouseActions();
+    return (ARow < FixedRows() && mouse.FixedRowsEdit == Click) ||
+           (ACol < FixedCols() && mouse.FixedColsEdit == Click);
+}
+
+bool TExtStringGrid::PressFixedCellEdit(TMouseButton Button, int X, int Y)
+{
+    int col = -1, row = -1;
+    MouseToCell(X, Y, col, row);
+    const TGridFixedCellEdit click = Button == mbLeft ? fceLeftClick : Button == mbRight ? fceRightClick : fceNone;
+    if (!FixedCellEditAsked(click, col, row)) return false;
+    if (click == fceLeftClick) {
+        const bool rowEdit = row < FixedRows() && MouseActions()->FixedRowsEdit == click;
+        const TRect inner = InflateRect(CellRect(col, row), -kFixedEditSizingMargin, -kFixedEditSizingMargin);
+        if (Options().Contains(rowEdit ? goColSizing : goRowSizing) && !PtInRect(inner, {X, Y})) return false;
+    }
+    StartFixedCellEdit(col, row);
+    return true;
 }

@@ -24,6 +24,7 @@ void TExtStringGrid::WndProc(TMessage& Message)
         TBaseGrid::WndProc(Message);
         // A merged current cell draws its focus over the whole block.
         if (IsMergedCell(Col(), Row())) RepaintCell(Col(), Row());
+        ReleaseControlButton();
         return;
     case WM_SIZE:
         if (!GridResized(LOWORD(Message.LParam))) return;

@@ -147,15 +147,7 @@ void TExtStringGrid::FocusNextCellControl(int ACol, int ARow, const std::string&
         SetFocus();
         return;
     }
-    // Laid out as the painter lays the cell's markup out, in the grid's font.
-    const TRect cell = CellRect(ACol, ARow);
-    THtmlDrawParams params;
-    params.HitTestOnly = true;
-    params.ControlID = next;
-    TBitmap measure(1, 1);
-    measure.Canvas()->Font()->Assign(*Font());
-    const TRect area{cell.Left + XYOffset.X + 1, cell.Top + XYOffset.Y + 1, cell.Right, cell.Bottom};
-    const THtmlDrawResult hit = HtmlDraw(measure.Canvas(), text, area, params);
+    const THtmlDrawResult hit = CellMarkupHit(ACol, ARow, text, {-1, -1}, next);
     if (!hit.Hit) {
         SetFocus();
         return;

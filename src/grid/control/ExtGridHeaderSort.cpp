@@ -32,7 +32,7 @@ void TExtStringGrid::HeaderClickSort(int ACol, int ARow, int OrigCol, int X, int
         return;
     int downCol = -1, downRow = -1;
     MouseToCell(Clickposx, Clickposy, downCol, downRow);
-    const bool glyph = ControlLook()->FixedDropDownButton || GetColumnFilter(ACol);
+    const bool glyph = (ControlLook()->FixedDropDownButton && CanShowFixedDropDown(ACol)) || GetColumnFilter(ACol);
     if (glyph && X > rect.Right - kHeaderGlyphWidth) return;
     TSortSettings& sort = *SortSettings();
     const bool sortable = sort.Row() == ARow && ARow == downRow && FixedRows() > 0 &&

@@ -163,8 +163,10 @@ bool TExtStringGrid::EditStartKey(TMessage& Message, TShiftState Shift, int Real
         SwallowKey(Message, Shift);
         return true;
     }
+    // The keyboard reaches a cell's form controls through their first editable one.
     if (HoldsFormControls(RealCol, Row())) {
         Message.Result = 1;
+        FocusNextCellControl(Col(), Row(), "");
         return true;
     }
     if (key == VK_RETURN && !IsEditable(RealCol, Row())) {

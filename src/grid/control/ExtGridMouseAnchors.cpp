@@ -1,5 +1,7 @@
 #include "grid/control/ExtStringGrid.h"
+#include "grid/foundation/markup/HtmlControlTags.h"
 #include "grid/foundation/markup/HtmlDraw.h"
+#include "grid/foundation/model/CellProperties.h"
 #include "grid/foundation/text/CellText.h"
 #include "platform/os/Shell.h"
 #include "platform/rtl/SysUtils.h"
@@ -21,33 +23,100 @@ bool IsOpenableAddress(const std::string& Anchor)
 
 } // namespace
 
+THtmlDrawResult TExtStringGrid::CellMarkupHit(int ACol, int ARow, const std::string& Text, TPoint At,
+                                              const std::string& ControlID)
+{
+    const TRect cell = CellRect(ACol, ARow);
+    THtmlDrawParams params;
+    params.X = At.X;
+    params.Y = At.Y;
+    params.HitTestOnly = true;
+    params.ControlID = ControlID;
+    params.LinkColor = URLColor;
+    // Laid out as the painter lays the cell's markup out, in the grid's font.
+    TBitmap measure(1, 1);
+    measure.Canvas()->Font()->Assign(*Font());
+    const TRect area{cell.Left + XYOffset.X + 1, cell.Top + XYOffset.Y + 1, cell.Right, cell.Bottom};
+    return HtmlDraw(measure.Canvas(), Text, area, params);
+}
+
 std::string TExtStringGrid::AnchorAt(int ACol, int ARow, int X, int Y)
 {
     const std::string text = GridCells(RealColIndex(ACol), ARow);
     if (GetTextType(text, EnableHTML) != ttMarkup) return URLShow && IsUrlText(text) ? text : "";
-    const TRect r = CellRect(ACol, ARow);
-    THtmlDrawParams params;
-    params.X = X;
-    params.Y = Y;
-    params.HitTestOnly = true;
-    params.LinkColor = URLColor;
-    // Laid out as the painter lays it out, in the grid's font.
-    TBitmap measure(1, 1);
-    measure.Canvas()->Font()->Assign(*Font());
-    const THtmlDrawResult hit =
-        HtmlDraw(measure.Canvas(), text, {r.Left + 1, r.Top + 1, r.Right, r.Bottom}, params);
-    // Form controls inside the text are no links: they do not answer a click yet.
+    const THtmlDrawResult hit = CellMarkupHit(ACol, ARow, text, {X, Y}, "");
+    // A form control is no link: its press is the control's (PressAnchor).
     return hit.Hit && hit.ControlID.empty() ? hit.HitAnchor : "";
 }
 
 bool TExtStringGrid::PressAnchor(int ACol, int ARow, int X, int Y)
 {
-    const std::string anchor = AnchorAt(ACol, ARow, X, Y);
-    if (anchor.empty()) return false;
+    const std::string text = GridCells(RealColIndex(ACol), ARow);
+    const bool markup = GetTextType(text, EnableHTML) == ttMarkup;
+    std::string anchor;
+    if (markup) {
+        const THtmlDrawResult hit = CellMarkupHit(ACol, ARow, text, {X, Y}, "");
+        if (hit.Hit && !hit.ControlID.empty() && PressFormControl(ACol, ARow, hit)) return true;
+        if (hit.Hit && hit.ControlID.empty()) anchor = hit.HitAnchor;
+    } else if (URLShow && IsUrlText(text)) {
+        anchor = text;
+    }
+    if (anchor.empty()) {
+        // A press beside a cell's form controls only selects the cell: the text editor would
+        // cover the controls.
+        if (!markup || !HasControlTag(text)) return false;
+        SelectPressedControlCell(ACol, ARow);
+        return true;
+    }
     bool autoHandle = true;
     if (OnAnchorClick) OnAnchorClick(this, ARow, ACol, anchor, autoHandle);
     if (autoHandle) FollowAnchor(anchor);
     return true;
+}
+
+// A button goes down until the release, a check box or radio button changes its value, and
+// an edit or combo control opens its editor. False when the cell may not be edited.
+bool TExtStringGrid::PressFormControl(int ACol, int ARow, const THtmlDrawResult& Hit)
+{
+    const int realCol = RealColIndex(ACol);
+    const TCellProperties* props = FindCellProperties(realCol, ARow);
+    bool canEdit = (Options().Contains(goEditing) || FEditDisable) && !(props && props->ReadOnly);
+    CanEditCell(ACol, ARow, canEdit);
+    if (!canEdit) return false;
+    if (FCtrlEditing) EndControlEdit();
+    std::string text = GridCells(realCol, ARow);
+    std::string value;
+    FindControlValue(text, Hit.ControlID, value);
+    const std::string& type = Hit.ControlType;
+    if (type == "BUTTON") {
+        FCtrlXY = {realCol, ARow};
+        FCtrlDown = true;
+        RepaintCell(ACol, ARow);
+    } else if (type == "CHECK") {
+        SetControlValue(text, Hit.ControlID, value == "TRUE" ? "FALSE" : "TRUE");
+        SetCells(realCol, ARow, text);
+    } else if (type == "RADIO") {
+        text = ClearRadioControls(text);
+        SetControlValue(text, Hit.ControlID, "TRUE");
+        SetCells(realCol, ARow, text);
+    }
+    if (OnControlClick) OnControlClick(this, ARow, ACol, Hit.ControlID, type, value);
+    StartControlEdit(text, type, ARow, realCol, ACol, Hit.HitControlRect, value, Hit.ControlID);
+    return true;
+}
+
+void TExtStringGrid::SelectPressedControlCell(int ACol, int ARow)
+{
+    if (OnClickCell) OnClickCell(this, ARow, ACol);
+    HideInplaceEdit();
+    FocusCell(ACol, ARow);
+}
+
+void TExtStringGrid::ReleaseControlButton()
+{
+    if (!FCtrlDown) return;
+    FCtrlDown = false;
+    RepaintCell(DisplColIndex(FCtrlXY.X), FCtrlXY.Y);
 }
 
 void TExtStringGrid::HoverAnchor(int ACol, int ARow, int X, int Y)

@@ -52,9 +52,9 @@ void TExtStringGrid::LibraryPress(TMouseButton Button, TShiftState Shift, int X,
             return;
         }
     }
-    // Fixed cells have no drop-down button or editor of their own yet: a press on them only
-    // selects.
+    if (Button == mbLeft && PressFixedDropDown(X, Y)) return;
     TBaseGrid::MouseDown(Button, Shift, X, Y);
+    if (PressFixedCellEdit(Button, X, Y)) return;
     if (TStringGrid* other = SyncGrid()->Grid()) {
         if (SyncGrid()->SelectionColumn) other->SetCol(Col());
         if (SyncGrid()->SelectionRow) other->SetRow(Row());
@@ -368,8 +368,8 @@ void TExtStringGrid::DoubleClickPress(TShiftState Shift, int X, int Y)
     if (ARow >= 0 && IsControlCell(RealColIndex(ACol), ARow)) return;
     if (OnDblClickCell) OnDblClickCell(this, ARow, ACol);
     if (ARow >= 0) EditOnDoubleClick(ACol, ARow);
-    // Fixed cells have no editors of their own yet, so a double click on them edits nothing.
     FForceSel = false;
+    if (FixedCellEditAsked(fceDblClick, ACol, ARow)) StartFixedCellEdit(ACol, ARow);
 }
 
 void TExtStringGrid::EditOnDoubleClick(int ACol, int ARow)

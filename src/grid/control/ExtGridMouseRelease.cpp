@@ -14,6 +14,7 @@
 void TExtStringGrid::MouseUp(TMouseButton Button, TShiftState Shift, int X, int Y)
 {
     PushFixedCell(X, Y, false);
+    ReleaseFixedDropDown();
     if (Button == mbLeft) {
         LeftRelease(Shift, X, Y);
     } else if (Button == mbRight && EnhRowColMove &&
@@ -33,6 +34,7 @@ void TExtStringGrid::LeftRelease(TShiftState Shift, int X, int Y)
     MouseToCell(X, Y, ACol, ARow);
     const int origCol = ACol;
     ColMoveFlg = ColSizeFlg = FMouseKeepDown = FMouseDownMove = FMouseDown = false;
+    ReleaseControlButton();
     SetMouseSelectMode(msNormal, Cursor());
     FMouseSelectStart = -1;
     FMoveMarkers.Hide();

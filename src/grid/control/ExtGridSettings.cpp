@@ -60,8 +60,10 @@ void TExtStringGrid::WireSettings()
     };
 
     FFloatingFooter->OnChange = [this](TFloatingFooter* Footer, TFloatingFooterChange Change) {
-        if (Change == ffcVisible)
-            FixedFooters = Footer->Visible() && Footer->FooterStyle() == fsFixedLastRow ? 1 : 0;
+        const bool footerRow = Footer->Visible() && Footer->FooterStyle() == fsFixedLastRow;
+        if (Change == ffcVisible) FixedFooters = footerRow ? 1 : 0;
+        // The panel shows the last row; the scrolling area must not show it a second time.
+        if (Change == ffcVisible || Change == ffcStyle) FHideLastRow = footerRow;
         if (Change != ffcShowHint && Change != ffcHeight) Invalidate();
         FooterSettingChanged(Change);
     };

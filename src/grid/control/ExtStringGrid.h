@@ -78,6 +78,8 @@ class TListBox;
 class TSyncGrid;
 class THintWindow;
 struct THintInfo;
+struct THtmlDrawResult;
+class TPopupMenu;
 class TEditLink;
 class TExtStringGridCheck;
 class TGridCombo;
@@ -1583,6 +1585,24 @@ public:
     // right-to-left grid); empty while the grid shows no handle.
     TRect SelectionResizeHandle() const;
 
+    // The header drop-down button (ExtGridFixedDropDown.cpp): with
+    // ControlLook.FixedDropDownButton a hover-sensitive header under the mouse shows a button
+    // in its right 16 pixels, whose press opens FixedDropDownMenu at the button's bottom.
+    static constexpr int kHeaderDropDownWidth = 16;
+    TPopupMenu* FixedDropDownMenu() const;
+    void SetFixedDropDownMenu(TPopupMenu* Value);
+    using TCanShowFixedDropDownEvent = std::function<void(TObject* Sender, int ACol, bool& CanShow)>;
+    // AMenu may be replaced; KeepFixedCellHighlighted keeps the header lit after the menu.
+    using TFixedDropDownClickEvent = std::function<void(TObject* Sender, int ACol, int ARow, TPopupMenu*& AMenu,
+                                                        bool& KeepFixedCellHighlighted)>;
+    TCanShowFixedDropDownEvent OnCanShowFixedDropDown;
+    TFixedDropDownClickEvent OnFixedDropDownClick;
+    // Whether the header of a real column shows the button; true unless the event says no.
+    virtual bool CanShowFixedDropDown(int ACol);
+    // Whether a client point lies on the drop-down button of a header.
+    bool OnFixedDropDownButton(int ACol, int ARow, int X);
+    bool FixedDropDownPressed() const { return FDropDownDown; }
+
     // The hint of a cell shows its text; a column or row being sized shows its new size.
     bool HintShowCells = false;
     bool HintShowSizing = false;
@@ -1620,6 +1640,11 @@ private:
     // The base grid's own press, with the current-cell editing steps around it.
     void LibraryPress(TMouseButton Button, TShiftState Shift, int X, int Y);
     bool PressFixedSizing(int X, int Y);
+    bool PressFixedDropDown(int X, int Y);
+    void ReleaseFixedDropDown();
+    // Whether the mouse settings open a header's editor on this kind of click.
+    bool FixedCellEditAsked(TGridFixedCellEdit Click, int ACol, int ARow) const;
+    bool PressFixedCellEdit(TMouseButton Button, int X, int Y);
     // A press in a drag source's selection; the drag starts on the move (StartCellDrag), or
     // the release selects the pressed cell (ReleaseDragSourcePress).
     bool PressDragSource(TShiftState Shift, int ACol, int ARow, int ClickedCol, int ClickedRow, int X, int Y);
@@ -1637,6 +1662,14 @@ private:
     // The link target under a point of a display cell; empty where there is none.
     std::string AnchorAt(int ACol, int ARow, int X, int Y);
     bool PressAnchor(int ACol, int ARow, int X, int Y);
+    // The markup of a display cell hit-tested at a point, or searched for one form control,
+    // laid out as the painter lays it out.
+    THtmlDrawResult CellMarkupHit(int ACol, int ARow, const std::string& Text, TPoint At,
+                                  const std::string& ControlID);
+    bool PressFormControl(int ACol, int ARow, const THtmlDrawResult& Hit);
+    void SelectPressedControlCell(int ACol, int ARow);
+    // A BUTTON form control held down since the press comes up (release, lost focus).
+    void ReleaseControlButton();
     void HoverAnchor(int ACol, int ARow, int X, int Y);
     // What a followed link does: a cell reference moves the focus, a web or mail address
     // opens after the user agreed.
@@ -1665,6 +1698,9 @@ private:
     // A press on (or release of) a hover-sensitive header shows it pressed (or not).
     void PushFixedCell(int X, int Y, bool Pushed);
     bool FFixedCellPushed = false;
+    // The header drop-down button is pressed, until the release.
+    bool FDropDownDown = false;
+    TWeakRef<TPopupMenu> FFixedDropDownMenu;
     // The in-cell or expand button under the pointer is drawn hot.
     void HoverCellButton(int ACol, int ARow, int X, int Y);
     void SetHoverButton(TPoint Cell);
@@ -2185,6 +2221,11 @@ public:
     using TControlEditDoneEvent =
         std::function<void(TObject* Sender, int ARow, int ACol, const std::string& CtrlID,
                            const std::string& CtrlType, const std::string& CtrlVal)>;
+    using TControlClickEvent =
+        std::function<void(TObject* Sender, int ARow, int ACol, const std::string& CtrlID,
+                           const std::string& CtrlType, const std::string& CtrlVal)>;
+    // A form control was pressed; CtrlVal is its value before the press changed it.
+    TControlClickEvent OnControlClick;
     TControlComboListEvent OnControlComboList;
     TControlComboSelectEvent OnControlComboSelect;
     TControlEditDoneEvent OnControlEditDone;
@@ -2210,6 +2251,8 @@ private:
     TControlEdit* FEditControl = nullptr;
     TControlCombo* FComboControl = nullptr;
     TPoint FCtrlXY{-1, -1}; // real column, row
+    // A BUTTON form control at FCtrlXY is held down.
+    bool FCtrlDown = false;
     std::string FCtrlID;
     std::string FCtrlType;
     bool FCtrlEditing = false;

@@ -291,13 +291,16 @@ int DrawText(TCanvas* canvas, const std::string& text, TRect& rect, unsigned fla
 
     QPainter* p = BeginCanvasPainter(*canvas);
     if (!p) return textHeight;
-    p->save();
-    p->setCompositionMode(QPainter::CompositionMode_SourceOver);
     // A clip costs the painter more than the text it draws: it is set only for text that
-    // reaches out of its rectangle.
+    // reaches out of its rectangle. Only a clip or a reading direction must be undone
+    // afterwards (every canvas operation sets its own pen, brush, font and composition), and
+    // saving the painter's whole state costs more than the run of a cell's text.
     const bool fits = widest <= rect.Width() && top >= rect.Top && top + textHeight <= rect.Bottom;
-    if (!(flags & DT_NOCLIP) && !fits)
-        p->setClipRect(QRect(rect.Left, rect.Top, rect.Width(), rect.Height()), Qt::IntersectClip);
+    const bool clip = !(flags & DT_NOCLIP) && !fits;
+    const bool restore = clip || (flags & DT_RTLREADING);
+    if (restore) p->save();
+    p->setCompositionMode(QPainter::CompositionMode_SourceOver);
+    if (clip) p->setClipRect(QRect(rect.Left, rect.Top, rect.Width(), rect.Height()), Qt::IntersectClip);
     p->setFont(font);
     if (flags & DT_RTLREADING) p->setLayoutDirection(Qt::RightToLeft);
     const bool opaque = canvas->Brush()->Style() != bsClear;
@@ -315,6 +318,6 @@ int DrawText(TCanvas* canvas, const std::string& text, TRect& rect, unsigned fla
         DrawLine(*p, layout, line, x, y + layout.Ascent(), flags);
         y += lineHeight;
     }
-    p->restore();
+    if (restore) p->restore();
     return (flags & (DT_VCENTER | DT_BOTTOM)) && (flags & DT_SINGLELINE) ? top - rect.Top + textHeight : textHeight;
 }

@@ -115,4 +115,49 @@ TEST_F(ExtGridFixedCellEditTest, ARefusingOnCanEditCellOpensNothing)
     EXPECT_EQ(grid->EditTrans()->Text(), "0,2");
 }
 
+// The mouse settings name the click that opens a header's editor: a left, right or double
+// click on a fixed row or a fixed column. A left press near a sizable border sizes instead.
+TEST_F(ExtGridFixedCellEditTest, TheSettingsClickOpensTheHeaderEditor)
+{
+    enum TClick { kLeft, kRight, kDouble };
+    const struct {
+        TGridFixedCellEdit rowsEdit, colsEdit;
+        TClick click;
+        int col, row, fromRight;
+        bool colSizing, opens;
+    } cases[] = {
+        {fceLeftClick, fceNone, kLeft, 2, 0, 20, false, true},
+        {fceLeftClick, fceNone, kRight, 2, 0, 20, false, false},
+        {fceRightClick, fceNone, kRight, 2, 0, 20, false, true},
+        {fceRightClick, fceNone, kLeft, 2, 0, 20, false, false},
+        {fceDblClick, fceNone, kDouble, 2, 0, 20, false, true},
+        {fceDblClick, fceNone, kLeft, 2, 0, 20, false, false},
+        {fceNone, fceLeftClick, kLeft, 0, 2, 20, false, true},
+        {fceNone, fceLeftClick, kLeft, 2, 0, 20, false, false},
+        {fceLeftClick, fceLeftClick, kLeft, 2, 2, 20, false, false},
+        {fceLeftClick, fceNone, kLeft, 2, 0, 6, true, true},
+        {fceLeftClick, fceNone, kLeft, 2, 0, 3, true, false},
+    };
+    for (const auto& c : cases) {
+        Mouse().FixedRowsEdit = c.rowsEdit;
+        Mouse().FixedColsEdit = c.colsEdit;
+        TGridOptions options = grid->Options() - TGridOptions{goColSizing, goColMoving, goRowMoving};
+        if (c.colSizing) options += TGridOptions{goColSizing};
+        grid->SetOptions(options);
+        const TRect cell = grid->CellRect(c.col, c.row);
+        const int x = cell.Right - c.fromRight, y = (cell.Top + cell.Bottom) / 2;
+        if (c.click == kDouble)
+            SendDoubleClick(grid, x, y);
+        else
+            SendClick(grid, x, y, c.click == kLeft ? mbLeft : mbRight);
+        TGridTransEdit* edit = grid->EditTrans();
+        EXPECT_EQ(edit->Visible(), c.opens) << "case at " << c.col << "," << c.row << " click " << c.click;
+        if (edit->Visible()) {
+            EXPECT_EQ(edit->Text(), std::to_string(c.col) + "," + std::to_string(c.row));
+            edit->StopEdit();
+        }
+        grid->SetFocus();
+    }
+}
+
 } // namespace

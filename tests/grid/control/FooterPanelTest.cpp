@@ -1,10 +1,13 @@
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <vector>
 
 #include "GridOnForm.h"
+#include "PaintedCells.h"
 #include "grid/control/FooterPanel.h"
 #include "grid/control/settings/FloatingFooter.h"
+#include "grid/foundation/painting/ColorUtils.h"
 #include "platform/ui/Hints.h"
 #include "platform/ui/Input.h"
 
@@ -159,6 +162,50 @@ TEST_F(FooterPanelTest, TheFooterRowShowsTheLastRowsCellsUnderTheirColumns)
     // The default look leaves the white edge on the left of the first cell.
     EXPECT_EQ(painted.front().second.Left, 51);
     EXPECT_EQ(painted.front().second.Right, 100);
+}
+
+// The footer row lives in the panel: while the panel shows it, the grid's own copy of the
+// last row is blank, and it comes back as soon as the panel shows something else.
+TEST(FooterRowTest, TheLastRowShowsInThePanelOnly)
+{
+    TForm form(nullptr);
+    form.SetClientSize(400, 300);
+    auto* grid = new TExtStringGrid(&form);
+    grid->SetParent(&form);
+    grid->SetBounds(0, 0, 400, 300);
+    grid->SetRowCount(5);
+    form.Show();
+    for (int r = 0; r < grid->RowCount(); ++r)
+        grid->SetCells(1, r, "WWWWWW");
+    const int footer = grid->RowCount() - 1;
+    TBitmap bitmap;
+    bitmap.SetSize(grid->Width(), grid->Height());
+    const auto blank = [&](int ARow) {
+        grid->PaintTo(bitmap.Canvas(), 0, 0);
+        const std::vector<TColor> inside = CellInside(bitmap, *grid, 1, ARow);
+        return std::all_of(inside.begin(), inside.end(),
+                           [&](TColor c) { return c == ColorToRGB(grid->Color()); });
+    };
+    ASSERT_FALSE(blank(footer));
+
+    const struct {
+        bool visible;
+        TFooterStyle style;
+        bool hidden;
+    } cases[] = {
+        {true, fsFixedLastRow, true},
+        {true, fsColumnPreview, false},
+        {true, fsFixedLastRow, true},
+        {false, fsFixedLastRow, false},
+        {false, fsCustomPaint, false},
+        {true, fsCustomPaint, false},
+    };
+    for (const auto& c : cases) {
+        grid->FloatingFooter()->SetFooterStyle(c.style);
+        grid->FloatingFooter()->SetVisible(c.visible);
+        EXPECT_EQ(blank(footer), c.hidden) << "visible " << c.visible << ", style " << c.style;
+        EXPECT_FALSE(blank(footer - 1)) << "visible " << c.visible << ", style " << c.style;
+    }
 }
 
 } // namespace

@@ -256,14 +256,16 @@ THtmlToken NextHtmlToken(std::string_view rest, bool wordWrap)
 
 THtmlTagKind ClassifyHtmlTag(std::string_view tag)
 {
-    const std::string upper = UpperCase(std::string(tag));
-    if (upper.size() < 3) return THtmlTagKind::None;
+    if (tag.size() < 3) return THtmlTagKind::None;
+    // The first letters decide: upper-casing every painted tag whole, attributes and all,
+    // cost more than the rest of its classification.
+    const std::string upper = UpperCase(std::string(tag.substr(0, 5)));
     if (upper[1] == '/') {
-        if (!HasCharacters(upper, 4)) return THtmlTagKind::None;
+        if (!HasCharacters(tag, 4)) return THtmlTagKind::None;
         return ClassifyClosingTag(upper[2], upper[3]);
     }
-    if (upper == "<SUB>") return THtmlTagKind::Subscript;
-    if (upper == "<SUP>") return THtmlTagKind::Superscript;
+    if (tag.size() == 5 && upper == "<SUB>") return THtmlTagKind::Subscript;
+    if (tag.size() == 5 && upper == "<SUP>") return THtmlTagKind::Superscript;
     return ClassifyOpeningTag(upper[1], upper[2]);
 }
 

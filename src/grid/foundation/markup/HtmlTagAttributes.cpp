@@ -33,17 +33,25 @@ struct TAttributeAt {
     size_t close = std::string::npos;
 };
 
+char AttributeNameUpper(char c) { return c >= 'a' && c <= 'z' ? static_cast<char>(c - 'a' + 'A') : c; }
+
+// Names compare as UpperCase compares them (ASCII letters only), without copying the tag:
+// every tag of every painted cell is searched this way.
+bool AttributeNameAt(const std::string& tag, size_t at, const std::string& name)
+{
+    if (tag.size() - at < name.size()) return false;
+    for (size_t k = 0; k < name.size(); ++k)
+        if (AttributeNameUpper(tag[at + k]) != AttributeNameUpper(name[k])) return false;
+    return true;
+}
+
 TAttributeAt LocateAttribute(const std::string& tag, const std::string& name)
 {
-    const std::string upperTag = UpperCase(tag);
-    const std::string upperName = UpperCase(name);
     bool quoted = false;
     for (size_t i = 0; i < tag.size(); ++i) {
         if (tag[i] == '"') quoted = !quoted;
-        if (quoted || (i > 0 && IsWordChar(tag[i - 1])) ||
-            upperTag.compare(i, upperName.size(), upperName) != 0)
-            continue;
-        size_t equals = i + upperName.size();
+        if (quoted || (i > 0 && IsWordChar(tag[i - 1])) || !AttributeNameAt(tag, i, name)) continue;
+        size_t equals = i + name.size();
         while (equals < tag.size() && tag[equals] == ' ')
             ++equals;
         if (equals >= tag.size() || tag[equals] != '=') continue;

@@ -227,5 +227,10 @@ TEST(TagAttributes, FindsNamesOutsideValuesOnly)
     EXPECT_EQ(value, "b");
     EXPECT_TRUE(FindTagAttribute("<IMG WIDTH=16>", "WIDTH", value));
     EXPECT_EQ(value, "");
+    // Names match in any case of either side, and a tag that ends inside a name has none.
+    EXPECT_TRUE(FindTagAttribute("<FONT CoLoR=\"clRed\">", "color", value));
+    EXPECT_EQ(value, "clRed");
+    EXPECT_FALSE(FindTagAttribute("<A HRE", "HREF", value));
+    EXPECT_FALSE(FindTagAttribute("<A XHREF=\"x\">", "HREF", value));
 }
 } // namespace
