@@ -2361,6 +2361,8 @@ public:
     void GroupCustomCalc(int ACol) { GroupCalc(ACol, 6); }
     void GroupDistinct(int ACol) { GroupCalc(ACol, 7); }
     void GroupStdDev(int ACol) { GroupCalc(ACol, 8); }
+    // The data rows of the expanded group headed by ARow join the selection.
+    void SelectGroupRows(int ARow);
     using TColumnCalcEvent = std::function<void(TObject* Sender, int ACol, int FromRow, int ToRow, double& Res)>;
     TColumnCalcEvent OnGroupCalc;
     TColumnCalcEvent OnColumnCalc;
@@ -2380,13 +2382,18 @@ public:
     bool IsSelected(int ACol, int ARow) const;
 
 private:
-    // The one sort that grouping needs: the normal rows in ascending order of the column.
-    void SortRowsForGrouping(int ACol);
     // Closes the group headed by Header before row End: the node, then a summary row.
     // Returns the row after the group.
     int CloseGroup(int Header, int End);
     void ColorGroupRow(int ARow, TColor Color, TColor ColorTo, TColor TextColor);
-    void MergeGroupRow(int ARow, TColor Color, TColor ColorTo, TColor TextColor);
+    void MergeGroupRow(int FromCol, int ARow, TColor Color, TColor ColorTo, TColor TextColor);
+    // Header colours on the row, or on one cell from FromCol on with Grouping's MergeHeader.
+    void LookAsGroupHeader(int FromCol, int ARow);
+    // A marked summary row at ARow in the summary colours.
+    void InsertSummaryRow(int ARow);
+    int SubGroupValueCol(int ColIndex) const;
+    // The group header's row count as Grouping's ShowGroupCount shows it after the value.
+    std::string GroupCountText(int ARow) const;
     std::vector<double> RowNumbers(int ARow, int FromCol, int ToCol) const;
     double RowExtreme(int ARow, int FromCol, int ToCol, bool Largest) const;
     int FGroupWidth = 0;
