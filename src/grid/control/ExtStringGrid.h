@@ -921,6 +921,7 @@ private:
     double RangeFloat(int ACol, int ARow, const TRowRange& Range) const;
     // The numbers of the range's base cells that read as numbers.
     std::vector<double> ReadableNumbers(int ACol, const TRowRange& Range) const;
+    void ForEachStatisticsRow(const TRowRange& Range, const std::function<void(int ARow)>& Visit) const;
     bool IsGroupResultRow(int ARow, const TRowRange& Range) const;
     double ColumnExtreme(int ACol, int FromRow, int ToRow, bool Largest) const;
     std::vector<int> FSelectedCells;
@@ -2066,7 +2067,8 @@ public:
     virtual void GetSaveCellText(int ACol, int ARow, std::string& Value) { Value = Cells(ACol, ARow); }
     virtual void SaveCell(int ACol, int ARow, std::string& Value);
     virtual void LoadCell(int ACol, int ARow, const std::string& Value);
-    virtual void ExportNotification(int, int) {}
+    // Also called by the const column calculations, so a hook only observes.
+    virtual void ExportNotification(int, int) const {}
     virtual void ImportNotification(int, int) {}
 
     TNotifyEvent OnFilterDone;

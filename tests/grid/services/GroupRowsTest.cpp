@@ -367,3 +367,35 @@ TEST_F(GroupRowsTest, ClickOnAnExpandedHeaderSelectsItsGroup)
     EXPECT_TRUE(grid->RowSelect(4)) << "group B's rows join the row selection by their real indexes";
     EXPECT_TRUE(grid->RowSelect(5));
 }
+
+namespace {
+
+class TNotingGrid : public TExtStringGrid {
+public:
+    using TExtStringGrid::TExtStringGrid;
+    void ExportNotification(int AState, int ARow) const override { notes.push_back({AState, ARow}); }
+    mutable std::vector<std::pair<int, int>> notes;
+};
+
+using CalculationNoticeTest = GridOnFormOf<TNotingGrid>;
+
+} // namespace
+
+TEST_F(CalculationNoticeTest, ColumnCalculationsReportTheirRows)
+{
+    grid->SetColCount(2);
+    grid->SetRowCount(5);
+    grid->SetFixedRows(1);
+    const std::vector<std::string> values = {"1", "2", "x", "1.2.3"};
+    for (int r = 1; r <= 4; ++r)
+        grid->SetCells(1, r, values[static_cast<size_t>(r - 1)]);
+    using Notes = std::vector<std::pair<int, int>>;
+    EXPECT_DOUBLE_EQ(grid->ColumnSum(1, 1, 3), 3);
+    EXPECT_EQ(grid->notes, (Notes{{0, 1}, {5, 1}, {5, 2}, {5, 3}, {2, -1}}));
+    grid->notes.clear();
+    EXPECT_DOUBLE_EQ(grid->ColumnDistinct(1, -1, -1), 4);
+    EXPECT_EQ(grid->notes, (Notes{{0, 1}, {5, 1}, {5, 2}, {5, 3}, {5, 4}, {2, -1}}));
+    grid->notes.clear();
+    EXPECT_THROW(grid->ColumnStdDev(1, 1, 4), EExtGridError);
+    EXPECT_EQ(grid->notes.back(), (std::pair<int, int>{5, 4})) << "the report ends where the reading raised";
+}
