@@ -216,10 +216,11 @@ void TExtStringGrid::SubGroup(int ColIndex)
         return;
     }
     closePending(r);
+    // Merged like the groups' summary rows, from column 1, so that UnGroup splits it alike.
     if (Grouping()->Summary) {
         InsertSummaryRow(r);
         if (Grouping()->MergeSummary)
-            MergeGroupRow(valueCol, r, Grouping()->SummaryColor, Grouping()->SummaryColorTo, Grouping()->SummaryTextColor);
+            MergeGroupRow(1, r, Grouping()->SummaryColor, Grouping()->SummaryColorTo, Grouping()->SummaryTextColor);
     }
     SetRow(FixedRows());
 }

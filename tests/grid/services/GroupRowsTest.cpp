@@ -278,10 +278,21 @@ TEST_F(SubGroupSummaryTest, SubgroupsStopAtTheGroupsSummaryRows)
 TEST_F(SubGroupSummaryTest, ClosingSummaryRowAfterTheLastSubgroup)
 {
     GroupFive(false);
+    grid->Grouping()->MergeSummary = true;
     grid->SubGroup(2);
     EXPECT_EQ(SummaryRows(), (std::vector<int>{10}));
     EXPECT_EQ(grid->RowCount(), 11);
     EXPECT_EQ(grid->GetNodeSpan(4), 6) << "the summary row closes the grid, not group B";
+    EXPECT_TRUE(grid->IsMergedNonBaseCell(2, 10));
+
+    grid->SubUnGroup(2);
+    grid->UnGroup();
+    EXPECT_EQ(grid->RowCount(), 5);
+    EXPECT_EQ(Column(2), (Texts{"A", "B", "B", "B"}));
+    EXPECT_EQ(Column(3), (Texts{"5", "7", "7", "10"}));
+    for (int r = 0; r < grid->RowCount(); ++r)
+        for (int c = 0; c < grid->ColCount(); ++c)
+            EXPECT_FALSE(grid->IsMergedNonBaseCell(c, r)) << c << "," << r;
 }
 
 TEST_F(SubGroupSummaryTest, UnGroupTakesSubgroupsAlong)
