@@ -247,6 +247,16 @@ protected:
         grid->Group(2);
         grid->Grouping()->Summary = true;
     }
+    // The five rows as GroupFive found them, sorted on the kind, with no merges left.
+    void ExpectFlatFive()
+    {
+        EXPECT_EQ(grid->RowCount(), 5);
+        EXPECT_EQ(Column(2), (Texts{"A", "B", "B", "B"}));
+        EXPECT_EQ(Column(3), (Texts{"5", "7", "7", "10"}));
+        for (int r = 0; r < grid->RowCount(); ++r)
+            for (int c = 0; c < grid->ColCount(); ++c)
+                EXPECT_FALSE(grid->IsMergedNonBaseCell(c, r)) << c << "," << r;
+    }
     std::vector<int> SummaryRows()
     {
         std::vector<int> rows;
@@ -270,9 +280,7 @@ TEST_F(SubGroupSummaryTest, SubgroupsStopAtTheGroupsSummaryRows)
 
     grid->SubUnGroup(2);
     grid->UnGroup();
-    EXPECT_EQ(grid->RowCount(), 5);
-    EXPECT_EQ(Column(2), (Texts{"A", "B", "B", "B"}));
-    EXPECT_EQ(Column(3), (Texts{"5", "7", "7", "10"}));
+    ExpectFlatFive();
 }
 
 TEST_F(SubGroupSummaryTest, ClosingSummaryRowAfterTheLastSubgroup)
@@ -287,12 +295,7 @@ TEST_F(SubGroupSummaryTest, ClosingSummaryRowAfterTheLastSubgroup)
 
     grid->SubUnGroup(2);
     grid->UnGroup();
-    EXPECT_EQ(grid->RowCount(), 5);
-    EXPECT_EQ(Column(2), (Texts{"A", "B", "B", "B"}));
-    EXPECT_EQ(Column(3), (Texts{"5", "7", "7", "10"}));
-    for (int r = 0; r < grid->RowCount(); ++r)
-        for (int c = 0; c < grid->ColCount(); ++c)
-            EXPECT_FALSE(grid->IsMergedNonBaseCell(c, r)) << c << "," << r;
+    ExpectFlatFive();
 }
 
 TEST_F(SubGroupSummaryTest, UnGroupTakesSubgroupsAlong)
@@ -301,9 +304,7 @@ TEST_F(SubGroupSummaryTest, UnGroupTakesSubgroupsAlong)
     grid->Grouping()->Summary = false;
     grid->SubGroup(2);
     grid->UnGroup();
-    EXPECT_EQ(grid->RowCount(), 5);
-    EXPECT_EQ(Column(2), (Texts{"A", "B", "B", "B"}));
-    EXPECT_EQ(Column(3), (Texts{"5", "7", "7", "10"}));
+    ExpectFlatFive();
     for (int r = 0; r < grid->RowCount(); ++r)
         EXPECT_FALSE(grid->IsNode(r)) << r;
 
