@@ -77,6 +77,11 @@ void TExtStringGrid::GetCellPrintColor(int ACol, int ARow, TGridDrawState AState
     if (OnGetCellPrintColor) OnGetCellPrintColor(this, ARow, ACol, AState, ABrush, AFont);
 }
 
+bool TExtStringGrid::HasCustomCellBorders() const
+{
+    return OnGetCellBorder || Grouping()->HeaderUnderline || Grouping()->SummaryLine;
+}
+
 // Group headers can be underlined and summary rows lined on top, beside the node column.
 void TExtStringGrid::GetCellBorder(int ACol, int ARow, TPen* APen, TCellBorders& Borders)
 {

@@ -506,7 +506,7 @@ protected:
     void Notification(TComponent* AComponent, TOperation Operation) override;
     int GetEditLimit() override { return MaxEditLength; }
     // The painter asks for each cell's borders only when the window wants to give them.
-    bool HasCustomCellBorders() const override { return static_cast<bool>(OnGetCellBorder); }
+    bool HasCustomCellBorders() const override;
     void WndProc(TMessage& Message) override;
     void CreateWnd() override;
     void DoEnter() override;

@@ -350,6 +350,23 @@ TEST_F(GroupRowsTest, HeadersShowTheirCountAndLines)
     grid->GetCellBorder(1, 2, &pen, borders);
     EXPECT_TRUE(borders.Empty()) << "the node column and data rows keep their borders";
 
+    grid->SetBorderStyle(bsNone);
+    grid->SetSelection(TGridRect{-1, -1, -1, -1});
+    TBitmap shot(grid->Width(), grid->Height());
+    grid->PaintTo(shot.Canvas(), 0, 0);
+    const auto pixelsOf = [&shot](TColor Color, const TRect& R) {
+        int count = 0;
+        for (int y = R.Top; y < R.Bottom; ++y)
+            for (int x = R.Left; x < R.Right; ++x)
+                count += shot.Canvas()->Pixels(x, y) == Color;
+        return count;
+    };
+    const TRect header = grid->CellRect(2, 1);
+    EXPECT_GT(pixelsOf(clBlue, TRect{header.Left, header.Bottom - 3, header.Right, header.Bottom + 2}), 0)
+        << "the header row is underlined when painted";
+    const TRect data = grid->CellRect(2, 2);
+    EXPECT_EQ(pixelsOf(clBlue, TRect{data.Left, data.Top + 3, data.Right, data.Bottom - 3}), 0);
+
     // The count is only shown: the groups' values come back without it.
     grid->UnGroup();
     EXPECT_EQ(Column(2), (Texts{"A", "B", "B"}));
