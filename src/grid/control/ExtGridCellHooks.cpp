@@ -1,4 +1,5 @@
 #include "grid/control/ExtStringGrid.h"
+#include "grid/control/settings/Grouping.h"
 #include "grid/foundation/model/MouseActions.h"
 
 void TExtStringGrid::CanEditCell(int ACol, int ARow, bool& CanEdit)
@@ -76,8 +77,25 @@ void TExtStringGrid::GetCellPrintColor(int ACol, int ARow, TGridDrawState AState
     if (OnGetCellPrintColor) OnGetCellPrintColor(this, ARow, ACol, AState, ABrush, AFont);
 }
 
+bool TExtStringGrid::HasCustomCellBorders() const
+{
+    return OnGetCellBorder || Grouping()->HeaderUnderline || Grouping()->SummaryLine;
+}
+
+// Group headers can be underlined and summary rows lined on top, beside the node column.
 void TExtStringGrid::GetCellBorder(int ACol, int ARow, TPen* APen, TCellBorders& Borders)
 {
+    const TGrouping& look = *Grouping();
+    if (look.HeaderUnderline && ACol > 0 && IsNode(ARow)) {
+        Borders = {cbBottom};
+        APen->SetColor(look.HeaderLineColor);
+        APen->SetWidth(look.HeaderLineWidth);
+    }
+    if (look.SummaryLine && ACol > 0 && IsSummary(ARow)) {
+        Borders = {cbTop};
+        APen->SetColor(look.SummaryLineColor);
+        APen->SetWidth(look.SummaryLineWidth);
+    }
     if (OnGetCellBorder) OnGetCellBorder(this, ARow, ACol, APen, Borders);
 }
 

@@ -23,17 +23,29 @@ bool TExtStringGrid::IsGroupResultRow(int ARow, const TRowRange& Range) const
     return GroupColumn != -1 && !Range.Real && (IsNode(ARow) || IsSummary(ARow));
 }
 
+// Calculations report their rows through the export hook as exports do; a reading that
+// raises ends the report without its last notice.
+void TExtStringGrid::ForEachStatisticsRow(const TRowRange& Range, const std::function<void(int ARow)>& Visit) const
+{
+    ExportNotification(0, Range.From);
+    for (int r = Range.From; r <= Range.To; ++r) {
+        ExportNotification(5, r);
+        Visit(r);
+    }
+    ExportNotification(2, -1);
+}
+
 // A cell inside another cell's merge is counted with its base cell only.
 std::vector<double> TExtStringGrid::ReadableNumbers(int ACol, const TRowRange& Range) const
 {
     std::vector<double> numbers;
-    for (int r = Range.From; r <= Range.To; ++r) {
-        if ((!Range.Real && IsMergedNonBaseCell(ACol, r)) || IsGroupResultRow(r, Range)) continue;
+    ForEachStatisticsRow(Range, [&](int r) {
+        if ((!Range.Real && IsMergedNonBaseCell(ACol, r)) || IsGroupResultRow(r, Range)) return;
         try {
             numbers.push_back(RangeFloat(ACol, r, Range));
         } catch (const EExtGridError&) {
         }
-    }
+    });
     return numbers;
 }
 
@@ -86,8 +98,7 @@ double TExtStringGrid::ColumnStdDev(int ACol, int FromRow, int ToRow) const
     if (range.Count() == 0) return 0;
     const double average = ColumnAvg(ACol, FromRow, ToRow);
     double squares = 0;
-    for (int r = range.From; r <= range.To; ++r)
-        squares += std::pow(RangeFloat(ACol, r, range) - average, 2);
+    ForEachStatisticsRow(range, [&](int r) { squares += std::pow(RangeFloat(ACol, r, range) - average, 2); });
     return std::sqrt(squares / range.Count());
 }
 
@@ -95,7 +106,6 @@ double TExtStringGrid::ColumnDistinct(int ACol, int FromRow, int ToRow) const
 {
     const TRowRange range = StatisticsRange(FromRow, ToRow);
     std::set<std::string> texts;
-    for (int r = range.From; r <= range.To; ++r)
-        texts.insert(AnsiUpperCase(range.Real ? AllCells(ACol, r) : Cells(ACol, r)));
+    ForEachStatisticsRow(range, [&](int r) { texts.insert(AnsiUpperCase(range.Real ? AllCells(ACol, r) : Cells(ACol, r))); });
     return static_cast<double>(texts.size());
 }

@@ -1,6 +1,8 @@
 #include "grid/control/ExtStringGrid.h"
+#include "grid/control/settings/Grouping.h"
 #include "grid/foundation/model/SearchFooter.h"
 #include "grid/foundation/text/ClipboardHtml.h"
+#include "platform/rtl/SysUtils.h"
 
 namespace {
 
@@ -103,9 +105,25 @@ void TExtStringGrid::ApplyPlainLookColors(bool Suite, bool Classic)
 void TExtStringGrid::GetDisplText(int ACol, int ARow, std::string& Value) const
 {
     TBaseGrid::GetDisplText(ACol, ARow, Value);
-    if (!URLShowInText) return;
-    for (const char* prefix : kUrlPrefixes)
-        if (HtmlEscapeWithLinks(Value, prefix, Value)) return;
+    if (URLShowInText)
+        for (const char* prefix : kUrlPrefixes)
+            if (HtmlEscapeWithLinks(Value, prefix, Value)) break;
+    if (Grouping()->ShowGroupCount && ACol == 1 && IsNode(ARow)) Value += GroupCountText(ARow);
+}
+
+// Rows of child nodes inserted into the group are not its data rows. A format that does not
+// take one integer would raise on every repaint, so it gives way to the plain count.
+std::string TExtStringGrid::GroupCountText(int ARow) const
+{
+    const int count = GetNodeSpan(ARow) - GetSubNodeCount(ARow) - 1;
+    const std::string& format = Grouping()->GroupCountFormat;
+    if (!format.empty()) {
+        try {
+            return Format(format, {count});
+        } catch (const EConvertError&) {
+        }
+    }
+    return " (" + std::to_string(count) + ")";
 }
 
 void TExtStringGrid::SetURLShow(bool Value) { ChangeAndRepaint(URLShow, Value); }

@@ -3,6 +3,7 @@
 #include "grid/control/ExtStringGrid.h"
 #include "grid/control/settings/BalloonSettings.h"
 #include "grid/control/settings/FloatingFooter.h"
+#include "grid/control/settings/Grouping.h"
 #include "grid/control/settings/SortSettings.h"
 #include "grid/foundation/model/MouseActions.h"
 #include "grid/foundation/model/SyncGrid.h"
@@ -57,6 +58,7 @@ void TExtStringGrid::LeftRelease(TShiftState Shift, int X, int Y)
         }
         FDeselectState = false;
     }
+    if (Grouping()->AutoSelectGroup && ACol > 0 && IsNode(ARow) && !GetNodeState(ARow)) SelectGroupRows(ARow);
     if (ma.DisjunctColSelect()) {
         SyncColSelect(false);
         if (ACol >= FixedCols() && ACol < ColCount() - FixedRightCols && FDeselectState)

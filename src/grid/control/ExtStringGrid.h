@@ -547,7 +547,7 @@ protected:
     void Notification(TComponent* AComponent, TOperation Operation) override;
     int GetEditLimit() override { return MaxEditLength; }
     // The painter asks for each cell's borders only when the window wants to give them.
-    bool HasCustomCellBorders() const override { return static_cast<bool>(OnGetCellBorder); }
+    bool HasCustomCellBorders() const override;
     void WndProc(TMessage& Message) override;
     void CreateWnd() override;
     void DoEnter() override;
@@ -963,6 +963,7 @@ private:
     double RangeFloat(int ACol, int ARow, const TRowRange& Range) const;
     // The numbers of the range's base cells that read as numbers.
     std::vector<double> ReadableNumbers(int ACol, const TRowRange& Range) const;
+    void ForEachStatisticsRow(const TRowRange& Range, const std::function<void(int ARow)>& Visit) const;
     bool IsGroupResultRow(int ARow, const TRowRange& Range) const;
     double ColumnExtreme(int ACol, int FromRow, int ToRow, bool Largest) const;
     std::vector<int> FSelectedCells;
@@ -2151,7 +2152,8 @@ public:
     virtual void GetSaveCellText(int ACol, int ARow, std::string& Value) { Value = Cells(ACol, ARow); }
     virtual void SaveCell(int ACol, int ARow, std::string& Value);
     virtual void LoadCell(int ACol, int ARow, const std::string& Value);
-    virtual void ExportNotification(int, int) {}
+    // Also called by the const column calculations, so a hook only observes.
+    virtual void ExportNotification(int, int) const {}
     virtual void ImportNotification(int, int) {}
 
     TNotifyEvent OnFilterDone;
@@ -2453,6 +2455,8 @@ public:
     void GroupCustomCalc(int ACol) { GroupCalc(ACol, 6); }
     void GroupDistinct(int ACol) { GroupCalc(ACol, 7); }
     void GroupStdDev(int ACol) { GroupCalc(ACol, 8); }
+    // The data rows of the expanded group headed by ARow join the selection.
+    void SelectGroupRows(int ARow);
     using TColumnCalcEvent = std::function<void(TObject* Sender, int ACol, int FromRow, int ToRow, double& Res)>;
     TColumnCalcEvent OnGroupCalc;
     TColumnCalcEvent OnColumnCalc;
@@ -2472,13 +2476,18 @@ public:
     bool IsSelected(int ACol, int ARow) const;
 
 private:
-    // The one sort that grouping needs: the normal rows in ascending order of the column.
-    void SortRowsForGrouping(int ACol);
     // Closes the group headed by Header before row End: the node, then a summary row.
     // Returns the row after the group.
     int CloseGroup(int Header, int End);
     void ColorGroupRow(int ARow, TColor Color, TColor ColorTo, TColor TextColor);
-    void MergeGroupRow(int ARow, TColor Color, TColor ColorTo, TColor TextColor);
+    void MergeGroupRow(int FromCol, int ARow, TColor Color, TColor ColorTo, TColor TextColor);
+    // Header colours on the row, or on one cell from FromCol on with Grouping's MergeHeader.
+    void LookAsGroupHeader(int FromCol, int ARow);
+    // A marked summary row at ARow in the summary colours.
+    void InsertSummaryRow(int ARow);
+    int SubGroupValueCol(int ColIndex) const;
+    // The group header's row count as Grouping's ShowGroupCount shows it after the value.
+    std::string GroupCountText(int ARow) const;
     std::vector<double> RowNumbers(int ARow, int FromCol, int ToCol) const;
     double RowExtreme(int ARow, int FromCol, int ToCol, bool Largest) const;
     int FGroupWidth = 0;

@@ -142,16 +142,27 @@ std::unique_ptr<TBitmap> BitmapFromBlock(const std::optional<std::string>& Block
     return bitmap;
 }
 
+// A picture's graphic after its class name: bitmaps and JPEG images carry their size
+// first, icons are an ICO file, and the imaging component's pictures the file of their
+// format (PNG, GIF, JPEG, BMP or ICO here). Metafiles, and formats the platform has no
+// reader for, give nothing: the cell keeps its text and properties.
+std::unique_ptr<TBitmap> PictureBitmapFromStored(const std::string& Data)
+{
+    const size_t nameLength = static_cast<uint8_t>(Data[0]);
+    if (Data.size() < 1 + nameLength) return nullptr;
+    const std::string className = Data.substr(1, nameLength);
+    if (className == "TBitmap" || className == "TJPEGImage") return BitmapFromBlock(ReadSizedBlock(Data, 1 + nameLength));
+    if (className == "TIcon" || className == "TWICImage") return BitmapFromBlock(Data.substr(1 + nameLength));
+    return nullptr;
+}
+
 // A new object for the cell from its stored form, or nullptr when it cannot be rebuilt.
 TObject* GraphicFromStored(TCellType Type, const std::string& Data)
 {
     if (Data.empty()) return nullptr;
     if (Type == ctIcon) return BitmapFromBlock(Data).release();
     if (Type != ctPicture) return BitmapFromBlock(ReadSizedBlock(Data, 0)).release();
-    const size_t nameLength = static_cast<uint8_t>(Data[0]);
-    const std::string className = Data.substr(1, nameLength);
-    if (className != "TBitmap" && className != "TJPEGImage") return nullptr;
-    const std::unique_ptr<TBitmap> bitmap = BitmapFromBlock(ReadSizedBlock(Data, 1 + nameLength));
+    const std::unique_ptr<TBitmap> bitmap = PictureBitmapFromStored(Data);
     if (!bitmap) return nullptr;
     auto* picture = new TPicture();
     picture->SetGraphic(bitmap.get());

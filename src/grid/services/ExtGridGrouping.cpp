@@ -1,9 +1,12 @@
+#include <set>
+
 #include "grid/control/ExtStringGrid.h"
 #include "grid/control/settings/CellNode.h"
 #include "grid/control/settings/FloatingFooter.h"
 #include "grid/control/settings/Grouping.h"
 #include "grid/control/settings/SortSettings.h"
 #include "grid/foundation/model/CellProperties.h"
+#include "grid/foundation/model/MouseActions.h"
 #include "grid/services/GridUpdateScope.h"
 
 namespace {
@@ -29,16 +32,11 @@ int HeaderValueCol(int GroupCol)
 
 } // namespace
 
-void TExtStringGrid::SortRowsForGrouping(int ACol)
+// A subheader's value stands in the column after the subgrouped one, or in the column
+// itself when it is the last.
+int TExtStringGrid::SubGroupValueCol(int ColIndex) const
 {
-    TSortSettings& sort = *SortSettings();
-    const int column = sort.Column;
-    const TSortDirection direction = sort.Direction;
-    sort.Column = ACol;
-    sort.Direction = sdAscending;
-    QSort();
-    sort.Column = column;
-    sort.Direction = direction;
+    return std::min(ColIndex + 1, ColCount() - 1);
 }
 
 void TExtStringGrid::ColorGroupRow(int ARow, TColor Color, TColor ColorTo, TColor TextColor)
@@ -48,24 +46,40 @@ void TExtStringGrid::ColorGroupRow(int ARow, TColor Color, TColor ColorTo, TColo
     if (TextColor != clNone) SetRowFontColor(ARow, TextColor);
 }
 
-// One cell from column 1 to the last column, in the colours of its kind of row.
-void TExtStringGrid::MergeGroupRow(int ARow, TColor Color, TColor ColorTo, TColor TextColor)
+// One cell from FromCol to the last column, in the colours of its kind of row.
+void TExtStringGrid::MergeGroupRow(int FromCol, int ARow, TColor Color, TColor ColorTo, TColor TextColor)
 {
-    if (ColCount() < 2) return;
-    MergeCells(1, ARow, ColCount() - 1, 1);
-    if (Color != clNone) SetColors(1, ARow, Color);
-    if (ColorTo != clNone) SetColorsTo(1, ARow, ColorTo);
-    if (TextColor != clNone) SetFontColors(1, ARow, TextColor);
+    if (FromCol >= ColCount()) return;
+    if (FromCol < ColCount() - 1) MergeCells(FromCol, ARow, ColCount() - FromCol, 1);
+    if (Color != clNone) SetColors(FromCol, ARow, Color);
+    if (ColorTo != clNone) SetColorsTo(FromCol, ARow, ColorTo);
+    if (TextColor != clNone) SetFontColors(FromCol, ARow, TextColor);
+}
+
+void TExtStringGrid::LookAsGroupHeader(int FromCol, int ARow)
+{
+    const TGrouping& look = *Grouping();
+    if (look.MergeHeader)
+        MergeGroupRow(FromCol, ARow, look.HeaderColor, look.HeaderColorTo, look.HeaderTextColor);
+    else
+        ColorGroupRow(ARow, look.HeaderColor, look.HeaderColorTo, look.HeaderTextColor);
+}
+
+// Merging is left to the caller: Group merges only once the grouped column has left the
+// grid, since the merge would otherwise cover it.
+void TExtStringGrid::InsertSummaryRow(int ARow)
+{
+    InsertRows(ARow, 1);
+    MarkSummaryRow(RealRowIndex(ARow));
+    if (!Grouping()->MergeSummary)
+        ColorGroupRow(ARow, Grouping()->SummaryColor, Grouping()->SummaryColorTo, Grouping()->SummaryTextColor);
 }
 
 int TExtStringGrid::CloseGroup(int Header, int End)
 {
     AddNode(Header, End - Header);
     if (!Grouping()->Summary) return End;
-    InsertRows(End, 1);
-    MarkSummaryRow(End);
-    if (!Grouping()->MergeSummary)
-        ColorGroupRow(End, Grouping()->SummaryColor, Grouping()->SummaryColorTo, Grouping()->SummaryTextColor);
+    InsertSummaryRow(End);
     return End + 1;
 }
 
@@ -79,15 +93,18 @@ void TExtStringGrid::Group(int ColIndex)
     const TGroupingFlag grouping(FIsGrouping);
     GroupColumn = ColIndex;
     FGroupWidth = ColWidths(ColIndex);
-    FGroupCaption = FixedRows() > 0 ? Cells(ColIndex, 0) : std::string();
-    FGroupFooter = FixedFooters > 0 ? Cells(ColIndex, RowCount() - 1) : std::string();
-    if (SortSettings()->AutoSortForGrouping) SortRowsForGrouping(ColIndex);
+    FGroupCaption = FixedRows() > 0 ? GridCells(ColIndex, 0) : std::string();
+    FGroupFooter = FixedFooters > 0 ? GridCells(ColIndex, RowCount() - 1) : std::string();
+    if (SortSettings()->AutoSortForGrouping) {
+        SortSettings()->Column = ColIndex;
+        QSort();
+    }
 
     const int valueCol = HeaderValueCol(ColIndex);
     int header = -1;
     std::string previous;
     for (int r = FixedRows(); r < RowCount() - FixedFooters; ++r) {
-        const std::string value = Cells(ColIndex, r);
+        const std::string value = GridCells(ColIndex, r);
         if (header != -1 && value == previous) continue;
         if (header != -1) r = CloseGroup(header, r);
         InsertRows(r, 1);
@@ -102,9 +119,9 @@ void TExtStringGrid::Group(int ColIndex)
     const TGrouping& look = *Grouping();
     for (int r = FixedRows(); r < RowCount(); ++r) {
         if (look.MergeHeader && IsNode(r))
-            MergeGroupRow(r, look.HeaderColor, look.HeaderColorTo, look.HeaderTextColor);
+            MergeGroupRow(1, r, look.HeaderColor, look.HeaderColorTo, look.HeaderTextColor);
         else if (look.MergeSummary && look.Summary && IsSummary(r))
-            MergeGroupRow(r, look.SummaryColor, look.SummaryColorTo, look.SummaryTextColor);
+            MergeGroupRow(1, r, look.SummaryColor, look.SummaryColorTo, look.SummaryTextColor);
     }
     if (CellNode()->ExpandOne) ExpandNode(RealRowIndex(FixedRows()));
     if (Col() >= ColCount()) SetCol(FixedCols());
@@ -118,6 +135,13 @@ void TExtStringGrid::UnGroup()
     CellNode()->ExpandOne = false;
     ExpandAll();
     const TGridUpdateScope update(*this);
+    // Subgroups go first: their headers would be taken for groups, and the group values of
+    // the rows below them lost.
+    std::set<int> subGroupColumns;
+    for (int r = FixedRows(); r < RowCount(); ++r)
+        if (IsNode(r) && NodeGraphic(r)->CellVar != -1) subGroupColumns.insert(NodeGraphic(r)->CellVar);
+    for (int column : subGroupColumns)
+        SubUnGroup(column);
     {
         const TGroupingFlag grouping(FIsGrouping);
         const int groupCol = GroupColumn;
@@ -138,7 +162,7 @@ void TExtStringGrid::UnGroup()
             }
             const int summary = r + GetNodeSpan(r);
             if (IsSummary(summary)) RemoveRows(summary, 1);
-            value = Cells(valueCol, r);
+            value = GridCells(valueCol, r);
             RemoveNode(RealRowIndex(r));
             RemoveRows(r, 1);
         }
@@ -149,36 +173,54 @@ void TExtStringGrid::UnGroup()
 }
 
 // The nodes that Group makes keep -1 as their column; a subgroup's node its own column.
+// A run ends where the value changes and at every node or summary row, so subgroups never
+// reach across the groups around them.
 void TExtStringGrid::SubGroup(int ColIndex)
 {
-    if (ColIndex < FixedCols() || ColIndex >= ColCount()) return;
+    if (ColIndex < FixedCols() || ColIndex >= ColCount() || GroupColumn == -1) return;
     const TGridUpdateScope update(*this);
     ExpandAll();
-    const int valueCol = std::min(ColIndex + 1, ColCount() - 1);
-    const TGrouping& look = *Grouping();
-    for (int header = FixedRows(); header < RowCount() - FixedFooters; ++header) {
-        if (!IsNode(header) || NodeGraphic(header)->CellVar != -1) continue;
-        int end = header + GetNodeSpan(header);
-        for (int r = header + 1; r < end;) {
-            const std::string value = Cells(ColIndex, r);
-            int runEnd = r;
-            while (runEnd < end && Cells(ColIndex, runEnd) == value)
-                ++runEnd;
-            InsertChildRow(RealRowIndex(r), 0);
-            ++end;
-            ++runEnd;
-            SetCells(valueCol, r, value);
-            AddNode(RealRowIndex(r), runEnd - r);
-            NodeGraphic(r)->CellVar = ColIndex;
-            if (look.MergeHeader)
-                MergeGroupRow(r, look.HeaderColor, look.HeaderColorTo, look.HeaderTextColor);
-            else
-                ColorGroupRow(r, look.HeaderColor, look.HeaderColorTo, look.HeaderTextColor);
-            for (int k = r + 1; k < runEnd; ++k)
-                SetCells(ColIndex, k, "");
-            r = runEnd;
+    const int valueCol = SubGroupValueCol(ColIndex);
+    const auto isGroupRow = [this](int ARow) { return IsNode(ARow) || IsSummary(ARow); };
+    // No cell holds these two characters, so the first row of a group always starts a run.
+    const std::string noValue = "\u00FF\u00FE";
+    std::string previous = noValue;
+    int pending = -1;
+    int r = FixedRows() + 1;
+    auto closePending = [&](int End) {
+        if (pending == -1 || isGroupRow(pending)) return;
+        AddNode(RealRowIndex(pending), End - pending);
+        NodeGraphic(pending)->CellVar = ColIndex;
+    };
+    while (r < RowCount() - FixedFooters) {
+        if (isGroupRow(r) || Cells(ColIndex, r) != previous) {
+            closePending(r);
+            if (!isGroupRow(r)) {
+                const std::string value = GridCells(ColIndex, r);
+                InsertChildRow(RealRowIndex(r), 0);
+                SetCells(valueCol, r, value);
+                LookAsGroupHeader(valueCol, r);
+            }
+            pending = r++;
         }
-        header = end - 1;
+        if (r >= RowCount() - FixedFooters || isGroupRow(r - 1)) {
+            previous = noValue;
+            continue;
+        }
+        previous = Cells(ColIndex, r);
+        SetCells(ColIndex, r, "");
+        ++r;
+    }
+    if (pending == -1 || IsSummary(pending)) {
+        SetRow(FixedRows());
+        return;
+    }
+    closePending(r);
+    // Merged like the groups' summary rows, from column 1, so that UnGroup splits it alike.
+    if (Grouping()->Summary) {
+        InsertSummaryRow(r);
+        if (Grouping()->MergeSummary)
+            MergeGroupRow(1, r, Grouping()->SummaryColor, Grouping()->SummaryColorTo, Grouping()->SummaryTextColor);
     }
     SetRow(FixedRows());
 }
@@ -188,12 +230,12 @@ void TExtStringGrid::SubUnGroup(int ColIndex)
     if (ColIndex < FixedCols() || ColIndex >= ColCount()) return;
     const TGridUpdateScope update(*this);
     ExpandAll();
-    const int valueCol = std::min(ColIndex + 1, ColCount() - 1);
+    const int valueCol = SubGroupValueCol(ColIndex);
     std::string value;
     for (int r = FixedRows(); r < RowCount() - FixedFooters;) {
         if (IsNode(r) && NodeGraphic(r)->CellVar == ColIndex) {
-            value = Cells(valueCol, r);
-            if (!IsMergedNonBaseCell(1, r)) SplitCells(1, r);
+            value = GridCells(valueCol, r);
+            if (!IsMergedNonBaseCell(valueCol, r)) SplitCells(valueCol, r);
             RemoveNode(RealRowIndex(r));
             RemoveChildRow(RealRowIndex(r));
             continue;
@@ -209,6 +251,17 @@ void TExtStringGrid::SetGroupColumn(int Value)
         UnGroup();
     else if (Value > 0)
         Group(Value);
+}
+
+void TExtStringGrid::SelectGroupRows(int ARow)
+{
+    const int span = GetNodeSpan(ARow);
+    if (MouseActions()->DisjunctRowSelect()) {
+        for (int r = ARow + 1; r < ARow + span; ++r)
+            SetRowSelect(RealRowIndex(r), true);
+        return;
+    }
+    SetSelection({FixedCols(), ARow, ColCount() - 1, ARow + span - 1});
 }
 
 // Collapsed groups get no result; a group's rows are those of its node after the header.

@@ -127,6 +127,17 @@ protected:
         grid->SaveToBinStream(stream);
         return stream.Bytes();
     }
+    // A 4 x 4 bitmap picture that the cell owns.
+    void AddPicture(int ACol, int ARow)
+    {
+        auto* picture = new TPicture();
+        TBitmap bitmap(4, 4);
+        picture->SetGraphic(&bitmap);
+        TCellGraphic* graphic = grid->CreateCellGraphic(ACol, ARow);
+        graphic->CellType = ctPicture;
+        graphic->CellBitmap = picture;
+        graphic->CellCreated = true;
+    }
 };
 
 TEST_F(CellStreamTest, RoundTripsTextsPropertiesAndGraphics)
@@ -297,13 +308,7 @@ TEST_F(CellStreamTest, BitmapsAndPicturesTravelAsBmpFiles)
     owned->CellType = ctBitmap;
     owned->CellBitmap = bitmap;
     owned->CellCreated = true;
-    auto* picture = new TPicture();
-    TBitmap pictureBitmap(4, 4);
-    picture->SetGraphic(&pictureBitmap);
-    TCellGraphic* pictureCell = grid->CreateCellGraphic(1, 0);
-    pictureCell->CellType = ctPicture;
-    pictureCell->CellBitmap = picture;
-    pictureCell->CellCreated = true;
+    AddPicture(1, 0);
     TBitmap application(2, 2);
     TCellGraphic* borrowed = grid->CreateCellGraphic(2, 0);
     borrowed->CellType = ctBitmap;
@@ -346,4 +351,62 @@ TEST_F(CellStreamTest, BitmapsAndPicturesTravelAsBmpFiles)
     const auto* iconCopy = dynamic_cast<TBitmap*>(readIcon->CellIcon);
     ASSERT_NE(iconCopy, nullptr);
     EXPECT_EQ(iconCopy->Width(), 16);
+}
+
+// Streams from elsewhere hold pictures of other graphic classes; those the platform can
+// decode come back as the cell's picture, the others leave the cell without a graphic.
+TEST_F(CellStreamTest, PicturesOfOtherGraphicClasses)
+{
+    const std::string png = Bytes({0x89, 0x50, 0x4E, 0x47, 0x0D, 0x0A, 0x1A, 0x0A, 0x00, 0x00, 0x00, 0x0D, 0x49, 0x48, 0x44,
+        0x52, 0x00, 0x00, 0x00, 0x03, 0x00, 0x00, 0x00, 0x02, 0x08, 0x02, 0x00, 0x00, 0x00, 0x12, 0x16, 0xF1, 0x4D, 0x00, 0x00,
+        0x00, 0x10, 0x49, 0x44, 0x41, 0x54, 0x78, 0x9C, 0x63, 0xF8, 0xCF, 0xC0, 0x00, 0x41, 0x0C, 0x70, 0x16, 0x00, 0x41,
+        0xD2, 0x05, 0xFB, 0x87, 0xF0, 0xB9, 0x48, 0x00, 0x00, 0x00, 0x00, 0x49, 0x45, 0x4E, 0x44, 0xAE, 0x42, 0x60, 0x82});
+    const std::string gif = Bytes({0x47, 0x49, 0x46, 0x38, 0x39, 0x61, 0x01, 0x00, 0x01, 0x00, 0x80, 0x00, 0x00, 0xFF, 0xFF,
+        0xFF, 0x00, 0x00, 0x00, 0x21, 0xF9, 0x04, 0x01, 0x00, 0x00, 0x00, 0x00, 0x2C, 0x00, 0x00, 0x00, 0x00, 0x01, 0x00,
+        0x01, 0x00, 0x00, 0x02, 0x02, 0x44, 0x01, 0x00, 0x3B});
+    const std::string ico = TBitmap(5, 7).SaveToBytes(TBitmap::ffIco);
+    const std::string size7 = Bytes({7, 0, 0, 0});
+    struct Case {
+        std::string data;
+        int width; // 0: no picture
+    };
+    const std::vector<Case> cases = {
+        {Short("TIcon") + ico, 5},
+        {Short("TWICImage") + png, 3},
+        {Short("TWICImage") + gif, 1},
+        {Short("TWICImage") + "not an image", 0},
+        {Short("TMetafile") + size7 + "\x01\x00\x09\x00\x00\x03\x00", 0},
+        {Short("TJPEGImage") + Bytes({200, 0, 0, 0}) + "short", 0},
+        {Bytes({40}) + "TBit", 0},
+    };
+    grid->SetColCount(2);
+    grid->SetRowCount(1);
+    AddPicture(0, 0);
+    grid->SetCells(1, 0, "after");
+    const std::string saved = Saved();
+    const std::string path = Short("Picture.Data") + Bytes({10});
+    const size_t at = saved.find(path);
+    ASSERT_NE(at, std::string::npos);
+    const size_t dataAt = at + path.size();
+    const uint32_t length = static_cast<uint8_t>(saved[dataAt]) | static_cast<uint8_t>(saved[dataAt + 1]) << 8 |
+                            static_cast<uint8_t>(saved[dataAt + 2]) << 16;
+
+    for (const Case& c : cases) {
+        std::string spliced = saved.substr(0, dataAt);
+        const auto size = static_cast<uint32_t>(c.data.size());
+        spliced += Bytes({static_cast<int>(size & 0xFF), static_cast<int>((size >> 8) & 0xFF), 0, 0}) + c.data;
+        spliced += saved.substr(dataAt + 4 + length);
+        TMemoryStream stream(spliced);
+        TForm otherForm{nullptr};
+        auto* other = new TExtStringGrid(&otherForm);
+        other->LoadFromBinStream(stream);
+        const TCellGraphic* read = other->GetCellGraphic(0, 0);
+        const auto* copy = read ? dynamic_cast<TPicture*>(read->CellBitmap) : nullptr;
+        EXPECT_EQ(copy ? copy->Width() : 0, c.width) << c.data.substr(0, 12);
+        if (c.width == 0) {
+            EXPECT_EQ(read, nullptr) << "a picture that cannot be rebuilt leaves no graphic";
+        }
+        EXPECT_NE(other->FindCellProperties(0, 0), nullptr);
+        EXPECT_EQ(other->Cells(1, 0), "after") << "the records after the picture are read on";
+    }
 }

@@ -7,6 +7,15 @@
 #include "platform/rtl/Streams.h"
 #include "support/TestFiles.h"
 
+namespace {
+
+std::string GoldenText(const std::string& Name)
+{
+    return ReadTestFile(std::string(TEST_DATA_DIR) + "/services/golden/" + Name);
+}
+
+} // namespace
+
 TEST(GridTextFormat, LineBreaksStayOnOneLine)
 {
     EXPECT_EQ(EncodeCellLineBreaks("a\r\nb"), "a\t\bb");
@@ -49,7 +58,7 @@ TEST_F(GridTextFilesTest, FileFormOfATwoByTwoGrid)
     grid->SetCells(1, 1, "x\r\ny");
     const std::string file = dir.File("grid.txt");
     grid->SaveToFile(file, false);
-    EXPECT_EQ(ReadTestFile(file), "2,2\r\ncw 0,40\r\ncw 1,50\r\n0,0,a\r\n1,1,x\t\by\r\n");
+    EXPECT_EQ(ReadTestFile(file), GoldenText("grid_text_2x2.txt"));
 
     grid->SetCells(0, 0, "");
     grid->SetColCount(5);
@@ -122,9 +131,9 @@ TEST_F(GridTextFilesTest, PlainTextPadsAndAlignsColumns)
     grid->Multilinecells = true;
     grid->SetCells(1, 1, "one\r\ntwo");
     grid->SaveToASCII(file, false);
-    EXPECT_EQ(ReadTestFile(file), "   ab x   \r\nabcde one \r\n      two\r\n");
+    EXPECT_EQ(ReadTestFile(file), GoldenText("plain_text_2x2.txt"));
     grid->AppendToASCII(file, false);
-    EXPECT_EQ(ReadTestFile(file).size(), 2 * std::string("   ab x   \r\nabcde one \r\n      two\r\n").size());
+    EXPECT_EQ(ReadTestFile(file), GoldenText("plain_text_2x2.txt") + GoldenText("plain_text_2x2.txt"));
 }
 
 TEST_F(GridTextFilesTest, PlainTextKeepsWidthsBeyond255)
@@ -158,7 +167,7 @@ TEST_F(GridTextFilesTest, FixedWidthBothWays)
     grid->SaveToFixed(file, widths);
     ASSERT_EQ(widths.Count(), 2);
     EXPECT_EQ(widths.Items(0), 4);
-    EXPECT_EQ(ReadTestFile(file), "abc de \r\nf      \r\n");
+    EXPECT_EQ(ReadTestFile(file), GoldenText("fixed_2x2.txt"));
 
     WriteTestFile(file, "12345abcde\r\nxy   z\r\nthird\r\n");
     TIntList positions(0, 0);

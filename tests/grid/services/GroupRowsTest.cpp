@@ -4,6 +4,7 @@
 #include "grid/control/settings/Grouping.h"
 #include "grid/control/settings/SortSettings.h"
 #include "grid/foundation/model/MouseActions.h"
+#include "platform/ui/Input.h"
 
 namespace {
 
@@ -230,4 +231,200 @@ TEST_F(GroupRowsTest, SubGroupsSplitEachGroupAndComeBack)
     EXPECT_EQ(grid->RowCount(), 5);
     EXPECT_EQ(Column(2), (Texts{"A", "B", "B", "B"}));
     EXPECT_EQ(Column(3), (Texts{"5", "7", "7", "10"}));
+}
+
+class SubGroupSummaryTest : public GroupRowsTest {
+protected:
+    // Groups A (5) and B (7, 7, 10) on the kind; the amounts then stand in column 2.
+    void GroupFive(bool SummaryBeforeGroup)
+    {
+        FillBAB();
+        grid->SetRowCount(5);
+        grid->SetCells(1, 4, "4");
+        grid->SetCells(2, 4, "B");
+        grid->SetCells(3, 4, "7");
+        grid->Grouping()->Summary = SummaryBeforeGroup;
+        grid->Group(2);
+        grid->Grouping()->Summary = true;
+    }
+    // The five rows as GroupFive found them, sorted on the kind, with no merges left.
+    void ExpectFlatFive()
+    {
+        EXPECT_EQ(grid->RowCount(), 5);
+        EXPECT_EQ(Column(2), (Texts{"A", "B", "B", "B"}));
+        EXPECT_EQ(Column(3), (Texts{"5", "7", "7", "10"}));
+        for (int r = 0; r < grid->RowCount(); ++r)
+            for (int c = 0; c < grid->ColCount(); ++c)
+                EXPECT_FALSE(grid->IsMergedNonBaseCell(c, r)) << c << "," << r;
+    }
+    std::vector<int> SummaryRows()
+    {
+        std::vector<int> rows;
+        for (int r = 0; r < grid->RowCount(); ++r)
+            if (grid->IsSummary(r)) rows.push_back(r);
+        return rows;
+    }
+};
+
+TEST_F(SubGroupSummaryTest, SubgroupsStopAtTheGroupsSummaryRows)
+{
+    GroupFive(true);
+    grid->SubGroup(2);
+    EXPECT_EQ(Column(2), (Texts{"", "5", "", "", "", "7", "", "", "10", "", ""}));
+    EXPECT_EQ(SummaryRows(), (std::vector<int>{4, 11})) << "no summary rows between subgroups, none added";
+    EXPECT_EQ(grid->GetNodeSpan(1), 3);
+    EXPECT_EQ(grid->GetNodeSpan(2), 2);
+    EXPECT_EQ(grid->GetNodeSpan(5), 6);
+    EXPECT_EQ(grid->GetNodeSpan(6), 3);
+    EXPECT_EQ(grid->GetNodeSpan(9), 2);
+
+    grid->SubUnGroup(2);
+    grid->UnGroup();
+    ExpectFlatFive();
+}
+
+TEST_F(SubGroupSummaryTest, ClosingSummaryRowAfterTheLastSubgroup)
+{
+    GroupFive(false);
+    grid->Grouping()->MergeSummary = true;
+    grid->SubGroup(2);
+    EXPECT_EQ(SummaryRows(), (std::vector<int>{10}));
+    EXPECT_EQ(grid->RowCount(), 11);
+    EXPECT_EQ(grid->GetNodeSpan(4), 6) << "the summary row closes the grid, not group B";
+    EXPECT_TRUE(grid->IsMergedNonBaseCell(2, 10));
+
+    grid->SubUnGroup(2);
+    grid->UnGroup();
+    ExpectFlatFive();
+}
+
+TEST_F(SubGroupSummaryTest, UnGroupTakesSubgroupsAlong)
+{
+    GroupFive(false);
+    grid->Grouping()->Summary = false;
+    grid->SubGroup(2);
+    grid->UnGroup();
+    ExpectFlatFive();
+    for (int r = 0; r < grid->RowCount(); ++r)
+        EXPECT_FALSE(grid->IsNode(r)) << r;
+
+    // A grid that is not grouped has no groups to split.
+    grid->SubGroup(2);
+    EXPECT_EQ(grid->RowCount(), 5);
+}
+
+TEST_F(GroupRowsTest, HeadersShowTheirCountAndLines)
+{
+    FillBAB();
+    grid->Grouping()->Summary = true;
+    grid->Group(2);
+    struct Case {
+        std::string format;
+        int row;
+        std::string shown;
+    };
+    grid->Grouping()->ShowGroupCount = true;
+    for (const Case& c : std::vector<Case>{{"", 1, "A (1)"}, {"", 4, "B (2)"}, {" [%d rows]", 4, "B [2 rows]"},
+             {" %s", 4, "B (2)"}, {"", 2, "2"}}) {
+        grid->Grouping()->GroupCountFormat = c.format;
+        EXPECT_EQ(grid->Cells(1, c.row), c.shown) << c.format;
+    }
+
+    grid->Grouping()->HeaderUnderline = true;
+    grid->Grouping()->SummaryLine = true;
+    grid->Grouping()->SummaryLineColor = clRed;
+    grid->Grouping()->SummaryLineWidth = 3;
+    TPen pen;
+    TCellBorders borders;
+    grid->GetCellBorder(1, 1, &pen, borders);
+    EXPECT_EQ(borders, TCellBorders{cbBottom});
+    EXPECT_EQ(pen.Color(), clBlue);
+    EXPECT_EQ(pen.Width(), 2);
+    borders = {};
+    grid->GetCellBorder(2, 3, &pen, borders);
+    EXPECT_EQ(borders, TCellBorders{cbTop});
+    EXPECT_EQ(pen.Color(), clRed);
+    EXPECT_EQ(pen.Width(), 3);
+    borders = {};
+    grid->GetCellBorder(0, 1, &pen, borders);
+    grid->GetCellBorder(1, 2, &pen, borders);
+    EXPECT_TRUE(borders.Empty()) << "the node column and data rows keep their borders";
+
+    grid->SetBorderStyle(bsNone);
+    grid->SetSelection(TGridRect{-1, -1, -1, -1});
+    TBitmap shot(grid->Width(), grid->Height());
+    grid->PaintTo(shot.Canvas(), 0, 0);
+    const auto pixelsOf = [&shot](TColor Color, const TRect& R) {
+        int count = 0;
+        for (int y = R.Top; y < R.Bottom; ++y)
+            for (int x = R.Left; x < R.Right; ++x)
+                count += shot.Canvas()->Pixels(x, y) == Color;
+        return count;
+    };
+    const TRect header = grid->CellRect(2, 1);
+    EXPECT_GT(pixelsOf(clBlue, TRect{header.Left, header.Bottom - 3, header.Right, header.Bottom + 2}), 0)
+        << "the header row is underlined when painted";
+    const TRect data = grid->CellRect(2, 2);
+    EXPECT_EQ(pixelsOf(clBlue, TRect{data.Left, data.Top + 3, data.Right, data.Bottom - 3}), 0);
+
+    // The count is only shown: the groups' values come back without it.
+    grid->UnGroup();
+    EXPECT_EQ(Column(2), (Texts{"A", "B", "B"}));
+    grid->Group(2);
+    EXPECT_EQ(grid->Cells(1, 4), "B (2)") << "the groups are made from the stored values";
+}
+
+TEST_F(GroupRowsTest, ClickOnAnExpandedHeaderSelectsItsGroup)
+{
+    FillBAB();
+    grid->SetBounds(0, 0, 400, 200);
+    grid->Group(2);
+    grid->Grouping()->AutoSelectGroup = true;
+    const TRect header = grid->CellRect(2, 3);
+    SendClick(grid, (header.Left + header.Right) / 2, (header.Top + header.Bottom) / 2);
+    const TGridRect selection = grid->Selection();
+    EXPECT_EQ(selection, (TGridRect{1, 3, 2, 5}));
+
+    grid->SetNodeState(1, true);
+    grid->MouseActions()->SetDisjunctRowSelect(true);
+    const TRect collapsed = grid->CellRect(2, 1);
+    SendClick(grid, (collapsed.Left + collapsed.Right) / 2, (collapsed.Top + collapsed.Bottom) / 2);
+    EXPECT_FALSE(grid->RowSelect(2)) << "a collapsed group's rows are not selected";
+
+    const TRect expanded = grid->CellRect(2, 2);
+    SendClick(grid, (expanded.Left + expanded.Right) / 2, (expanded.Top + expanded.Bottom) / 2);
+    EXPECT_TRUE(grid->RowSelect(4)) << "group B's rows join the row selection by their real indexes";
+    EXPECT_TRUE(grid->RowSelect(5));
+}
+
+namespace {
+
+class TNotingGrid : public TExtStringGrid {
+public:
+    using TExtStringGrid::TExtStringGrid;
+    void ExportNotification(int AState, int ARow) const override { notes.push_back({AState, ARow}); }
+    mutable std::vector<std::pair<int, int>> notes;
+};
+
+using CalculationNoticeTest = GridOnFormOf<TNotingGrid>;
+
+} // namespace
+
+TEST_F(CalculationNoticeTest, ColumnCalculationsReportTheirRows)
+{
+    grid->SetColCount(2);
+    grid->SetRowCount(5);
+    grid->SetFixedRows(1);
+    const std::vector<std::string> values = {"1", "2", "x", "1.2.3"};
+    for (int r = 1; r <= 4; ++r)
+        grid->SetCells(1, r, values[static_cast<size_t>(r - 1)]);
+    using Notes = std::vector<std::pair<int, int>>;
+    EXPECT_DOUBLE_EQ(grid->ColumnSum(1, 1, 3), 3);
+    EXPECT_EQ(grid->notes, (Notes{{0, 1}, {5, 1}, {5, 2}, {5, 3}, {2, -1}}));
+    grid->notes.clear();
+    EXPECT_DOUBLE_EQ(grid->ColumnDistinct(1, -1, -1), 4);
+    EXPECT_EQ(grid->notes, (Notes{{0, 1}, {5, 1}, {5, 2}, {5, 3}, {5, 4}, {2, -1}}));
+    grid->notes.clear();
+    EXPECT_THROW(grid->ColumnStdDev(1, 1, 4), EExtGridError);
+    EXPECT_EQ(grid->notes.back(), (std::pair<int, int>{5, 4})) << "the report ends where the reading raised";
 }
