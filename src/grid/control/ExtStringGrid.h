@@ -297,6 +297,18 @@ public:
     void SetAllGridCells(int ACol, int ARow, const std::string& Value);
     std::string AllWideCells(int ACol, int ARow) const { return AllCells(ACol, ARow); }
     void SetAllWideCells(int ACol, int ARow, const std::string& Value) { SetAllCells(ACol, ARow, Value); }
+    // The cell's own object (what Objects holds), by real row: a hidden row keeps it in
+    // its cell properties, which the writer makes when the cell has none.
+    TObject* AllObjects(int ACol, int ARow) const;
+    void SetAllObjects(int ACol, int ARow, TObject* Value);
+    // The cell of the row that stood at ARow before the sorts since the last InitSortXRef.
+    std::string UnSortedCells(int ACol, int ARow) const;
+    void SetUnSortedCells(int ACol, int ARow, const std::string& Value);
+    // The real index of the position the row now at ARow had before sorting.
+    int SortedRowIndex(int ARow) const;
+    // Where the row that stood at ARow before sorting stands now; the list's count when no
+    // row came from there.
+    int UnSortedRowIndex(int ARow) const;
     virtual std::string GetFloatFormat(int ACol, int ARow) const;
     int Ints(int ACol, int ARow) const;
     void SetInts(int ACol, int ARow, int Value);
@@ -668,6 +680,8 @@ private:
     bool FSelChange = false;
 
     int FUpdateCount = 0;
+    // The font Fonts fills for a cell.
+    std::unique_ptr<TFont> FCellFont = std::make_unique<TFont>();
     TCursor FShownCursor = crDefault;
     unsigned FVAlignFlag = 0;
     int FTimerTicks = 0;
@@ -824,6 +838,11 @@ public:
     void SetFontSizes(int ACol, int ARow, int Value);
     std::string FontNames(int ACol, int ARow) const;
     void SetFontNames(int ACol, int ARow, const std::string& Value);
+    // The grid's Font for a cell without properties, else one work font filled from them,
+    // shared by every cell: copy what you need before asking again.
+    const TFont* Fonts(int ACol, int ARow) const;
+    // Name, size, style and colour of Value; the cell repaints unless an update is open.
+    void SetFonts(int ACol, int ARow, const TFont& Value);
     // The reader makes the properties too.
     bool WordWraps(int ACol, int ARow);
     void SetWordWraps(int ACol, int ARow, bool Value);
@@ -2140,9 +2159,10 @@ public:
     TControlComboSelectEvent OnControlComboSelect;
     TControlEditDoneEvent OnControlEditDone;
 
-    // The custom editor of edCustom cells (ExtGridEditLinks.cpp); the grid never frees it.
-    TEditLink* EditLink() const { return FEditLink; }
-    void SetEditLink(TEditLink* Value) { FEditLink = Value; }
+    // The custom editor of edCustom cells (ExtGridEditLinks.cpp); the grid never frees it
+    // and forgets it when it is freed.
+    TEditLink* EditLink() const;
+    void SetEditLink(TEditLink* Value);
     // Opens the link on the current cell; without a link the cell is not edited.
     void ShowEditLink(const TRect& Rect, int RealCol, int ARow);
     // The link's value goes into the cell and the link's control is put away.
@@ -2152,7 +2172,7 @@ private:
     friend class TEditLink;
     // The footer panel paints the footer row with the grid's cell painter.
     friend class TFooterPanel;
-    TEditLink* FEditLink = nullptr;
+    TWeakRef<TEditLink> FEditLink;
     void FixedEditChange(TObject* Sender);
     TGridTransEdit* FEditTrans = nullptr;
     TGridTransCombo* FComboTrans = nullptr;
@@ -2230,6 +2250,8 @@ public:
 
 private:
     void QuickSortRows(int ACol, int Left, int Right, bool Indexed);
+    // The row UnSortedCells reads: row ARow itself beyond the recorded rows.
+    int UnSortedRow(int ARow) const;
     // Three rows appended for the pivot copy while SortStep runs.
     void WithSortScratchRows(const std::function<void()>& SortStep);
     void CopyPivotRow(int ARow, int ScratchRow);
