@@ -23,6 +23,7 @@
 #include "grid/control/settings/FloatingFooter.h"
 #include "grid/control/settings/SortSettings.h"
 #include "grid/foundation/model/BaseGrid.h"
+#include "grid/foundation/model/ControlList.h"
 #include "grid/foundation/model/GridEvents.h"
 #include "grid/foundation/model/IntList.h"
 #include "grid/foundation/painting/CellButtons.h"
@@ -680,6 +681,16 @@ private:
     bool FSelChange = false;
 
     int FUpdateCount = 0;
+    // The cell controls by real column and real row, and how many cells hold one.
+    TControlList FControlList;
+    int FNumCellControls = 0;
+    // Removed rows or columns (real indexes, ascending) drop their controls; the controls
+    // after them move up. Inserted ones move the controls from Index on along.
+    void DropCellControls(const std::vector<int>& Removed, bool Rows);
+    void OpenCellControls(int Index, int Count, bool Rows);
+    // A freed control leaves its cell and the list.
+    void ForgetCellControl(const TComponent* AComponent);
+    TCellProperties* RealCellProperties(int ACol, int ARealRow) const;
     // The font Fonts fills for a cell.
     std::unique_ptr<TFont> FCellFont = std::make_unique<TFont>();
     TCursor FShownCursor = crDefault;
@@ -861,6 +872,16 @@ public:
     TGridCoord SelectedCell(int Index) const;
     void ClearSelectedCells();
 
+    // Controls placed over cells (ExtGridCellControls.cpp), by real column and display row.
+    // The grid makes itself the control's parent and keeps it on its cell as the grid
+    // scrolls and its rows and columns change; it never frees a control. nil takes the
+    // control off the cell and leaves it alive.
+    TControl* CellControls(int ACol, int ARow) const;
+    void SetCellControls(int ACol, int ARow, TControl* Value);
+    // Places every cell control on its cell, hidden while its cell is hidden or scrolled
+    // away; RebuildList first collects them again from the cells.
+    void CellControlsUpdate(bool RebuildList);
+
     // Cell texts (ExtGridCellText.cpp).
     int LinesInCell(int ACol, int ARow) const;
     // The text of the current cell, or of the base cell of the merge it lies in; the writer
@@ -895,6 +916,8 @@ protected:
     void FooterRowChanged() override;
     // A cell with an auto-range scroll bar scrolls over the height of its new text.
     void CellTextChanged(int ACol, int ARow) override;
+    // Cells scrolled into view show their controls.
+    void Resize() override;
     void RowHeightsChanged() override;
     // While set, emptying a cell drops its object without freeing it: it lives on elsewhere.
     bool FNilObjects = false;
