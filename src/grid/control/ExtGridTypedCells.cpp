@@ -38,11 +38,15 @@ std::string TExtStringGrid::StrippedCells(int ACol, int ARow) const
     return HtmlToPlainText(Cells(ACol, ARow));
 }
 
+// A hidden row's text passes the display hook as a shown row's does through Cells.
 std::string TExtStringGrid::AllCells(int ACol, int ARow) const
 {
     if (const int position = FGridItems.Find(ARow); position >= 0) {
         const TGridStrings& cells = FGridItems.Item(position).Items;
-        return ACol >= 0 && ACol < cells.Count() ? cells.Strings[ACol] : std::string();
+        if (ACol < 0) return std::string();
+        std::string text = ACol < cells.Count() ? cells.Strings[ACol] : std::string();
+        GetDisplText(ACol, ARow, text);
+        return text;
     }
     return Cells(ACol, RealToDisplRow(ARow));
 }

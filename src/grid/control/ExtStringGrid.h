@@ -1583,6 +1583,10 @@ public:
     bool HintShowCells = false;
     bool HintShowSizing = false;
     bool HTMLHint = false;
+    // Every hint of the application, not only the grid's, shows in the markup hint window
+    // while on, in the plain one when switched off.
+    bool UseHTMLHints() const { return FUseHTMLHints; }
+    void SetUseHTMLHints(bool Value);
     // A text too big for its cell shows whole in the hint, over the cell with hpCell.
     bool HintShowLargeText = false;
 
@@ -1714,6 +1718,7 @@ private:
     // The cell whose in-cell or expand button is held down; (-1, -1) none.
     TPoint FPushedCellButton{-1, -1};
     THintWindow* FSizingHint = nullptr;
+    bool FUseHTMLHints = false;
     TMoveMarkers FMoveMarkers{this};
     // ==== end of mouse ====
 public:

@@ -1,8 +1,12 @@
 #include <gtest/gtest.h>
 
+#include <memory>
+
 #include "GridOnForm.h"
+#include "grid/control/HTMLHintWindow.h"
 #include "grid/control/settings/SortSettings.h"
 #include "grid/foundation/model/MouseActions.h"
+#include "platform/ui/Hints.h"
 #include "platform/ui/StdCtrls.h"
 
 namespace {
@@ -248,6 +252,16 @@ TEST_F(ExtGridCellAccessorsTest, FontsAreTheGridsFontUntilACellHasItsOwn)
     EXPECT_EQ(grid->Fonts(2, 1), grid->Font());
 }
 
+TEST_F(ExtGridCellAccessorsTest, UseHTMLHintsSetsTheHintWindowOfTheWholeApplication)
+{
+    grid->SetUseHTMLHints(true);
+    ASSERT_TRUE(Application->HintWindowClass());
+    const std::unique_ptr<THintWindow> window(Application->HintWindowClass()(nullptr));
+    EXPECT_NE(dynamic_cast<THTMLHintWindow*>(window.get()), nullptr);
+    grid->SetUseHTMLHints(false);
+    EXPECT_FALSE(Application->HintWindowClass());
+}
+
 // Rows sorted since InitSortXRef are still found by the place they had before.
 TEST_F(ExtGridCellAccessorsTest, UnSortedCellsFindRowsByTheirPlaceBeforeSorting)
 {
@@ -290,6 +304,7 @@ TEST_F(ExtGridStoredCellsTest, AllGridCellsReadAndWriteTheStoredTexts)
     EXPECT_EQ(grid->AllGridCells(1, 1), "shown");
     EXPECT_EQ(grid->AllCells(1, 1), "shown!");
     EXPECT_EQ(grid->AllGridCells(1, 2), "hidden");
+    EXPECT_EQ(grid->AllCells(1, 2), "hidden!");
     EXPECT_EQ(grid->AllGridCells(-1, 2), "");
     grid->SetAllGridCells(1, 2, "kept");
     EXPECT_EQ(grid->AllGridCells(1, 2), "kept");
