@@ -115,6 +115,20 @@ TCellProperties* TExtStringGrid::RealCellProperties(int ACol, int ARealRow) cons
     return ACol >= 0 && ACol < cells.Count() ? dynamic_cast<TCellProperties*>(cells.Objects[ACol]) : nullptr;
 }
 
+// The controls of two swapped rows or columns (real indexes) change places with their cells.
+void TExtStringGrid::SwapCellControls(int Index1, int Index2, bool Rows)
+{
+    if (FControlList.Count() == 0) return;
+    for (int i = 0; i < FControlList.Count(); ++i) {
+        int& index = Rows ? FControlList.Control(i)->Y : FControlList.Control(i)->X;
+        if (index == Index1)
+            index = Index2;
+        else if (index == Index2)
+            index = Index1;
+    }
+    CellControlsUpdate(false);
+}
+
 void TExtStringGrid::ForgetCellControl(const TComponent* AComponent)
 {
     for (int i = FControlList.Count() - 1; i >= 0; --i) {

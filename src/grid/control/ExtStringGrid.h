@@ -688,6 +688,7 @@ private:
     // after them move up. Inserted ones move the controls from Index on along.
     void DropCellControls(const std::vector<int>& Removed, bool Rows);
     void OpenCellControls(int Index, int Count, bool Rows);
+    void SwapCellControls(int Index1, int Index2, bool Rows);
     // A freed control leaves its cell and the list.
     void ForgetCellControl(const TComponent* AComponent);
     TCellProperties* RealCellProperties(int ACol, int ARealRow) const;

@@ -61,6 +61,8 @@ TEST_F(ExtGridCellControlsTest, TheControlStaysOnItsCellThroughStructureChanges)
         {"own column hidden", [](TExtStringGrid& g) { g.HideColumn(2); }, -1, -1},
         {"scrolled away", [](TExtStringGrid& g) { g.SetRowCount(40); g.SetTopRow(10); }, -1, -1},
         {"column widened", [](TExtStringGrid& g) { g.SetColWidths(1, 120); }, 2, 2},
+        {"columns swapped", [](TExtStringGrid& g) { g.SwapColumns(2, 4); }, 4, 2},
+        {"rows swapped", [](TExtStringGrid& g) { g.SwapRows(5, 2); }, 2, 5},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.change);
