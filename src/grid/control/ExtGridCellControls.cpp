@@ -46,15 +46,17 @@ void TExtStringGrid::SetCellControls(int ACol, int ARow, TControl* Value)
 void TExtStringGrid::CellControlsUpdate(bool RebuildList)
 {
     if (!HandleAllocated()) return;
+    // Hidden rows are searched too: their controls come back with them.
     if (RebuildList) {
         FControlList = TControlList();
         FNumCellControls = 0;
-        for (int r = 0; r < RowCount(); ++r)
-            for (int c = 0; c < TotalColCount(); ++c)
-                if (TControl* control = CellControls(c, r)) {
-                    FControlList.AddControl(c, RealRowIndex(r), control);
-                    ++FNumCellControls;
-                }
+        for (int r = 0; r < TotalRowCount(); ++r)
+            for (int c = 0; c < TotalColCount(); ++c) {
+                const TCellProperties* props = RealCellProperties(c, r);
+                if (!props || !props->Control) continue;
+                FControlList.AddControl(c, r, props->Control);
+                ++FNumCellControls;
+            }
     }
     if (FNumCellControls == 0) return;
     for (int i = 0; i < FControlList.Count(); ++i) {

@@ -194,6 +194,8 @@ void TExtStringGrid::SortRows(bool Indexed, bool Grouped)
         const bool restoreRow = Indexed || Grouped || !MouseActions()->DisjunctRowSelect();
         if (restoreRow && moveRow && SortRow >= 0 && SortRow < RowCount()) SetRow(SortRow);
     }
+    // The controls moved with their cells' properties.
+    if (FNumCellControls > 0) CellControlsUpdate(true);
     if (!Indexed && !Grouped && OnRowUpdate && !moveRow) OnRowUpdate(this, oldRow, Row());
 }
 

@@ -63,6 +63,15 @@ TEST_F(ExtGridCellControlsTest, TheControlStaysOnItsCellThroughStructureChanges)
         {"column widened", [](TExtStringGrid& g) { g.SetColWidths(1, 120); }, 2, 2},
         {"columns swapped", [](TExtStringGrid& g) { g.SwapColumns(2, 4); }, 4, 2},
         {"rows swapped", [](TExtStringGrid& g) { g.SwapRows(5, 2); }, 2, 5},
+        {"row moved", [](TExtStringGrid& g) { g.MoveRow(2, 5); }, 2, 5},
+        {"column moved", [](TExtStringGrid& g) { g.MoveColumn(2, 4); }, 4, 2},
+        {"rows sorted",
+         [](TExtStringGrid& g) {
+             for (int r = 1; r < 8; ++r)
+                 g.SetCells(1, r, std::string(1, char('h' - r)));
+             g.SortByColumn(1);
+         },
+         2, 6},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.change);
