@@ -6,7 +6,7 @@
 
 TExtColumnGrid::TExtColumnGrid(TComponent* AOwner)
     : TExtStringGrid(AOwner), FColumnCollection(std::make_unique<TGridColumnCollection>(this)),
-      FCellGraphic(std::make_unique<TCellGraphic>())
+      FCellGraphic(std::make_unique<TCellGraphic>()), FSaveCol(std::make_unique<TGridColumnItem>(nullptr))
 {
     TNoRecursiveUpdate suspended(*FColumnCollection);
     SyncColumnCount();

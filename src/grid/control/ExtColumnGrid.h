@@ -97,6 +97,13 @@ public:
     // AutoMinSize and AutoMaxSize (limits of 0 or less are none).
     void UpdateColumnSize(int ACol, int& AWidth) override;
     void UpdateAutoColumnSize(int ACol, int& AWidth) override;
+    // A grouped column's settings come back with it when the grid is ungrouped.
+    void Group(int ColIndex) override;
+    void UnGroup() override;
+    // A pick in the filter drop-down of a column with filter lines filters on the line's
+    // condition, with the column's case sensitivity; AutoFilterDisplay shows the line's
+    // friendly name as the header.
+    void FilterListSelect(int ItemIndex) override;
 
 protected:
     void Loaded() override;
@@ -114,7 +121,6 @@ protected:
     // A click on a cell opens its column's menu at the cell's left-bottom corner when the
     // button and the row suit the column's ColumnPopupType.
     void MouseDown(TMouseButton Button, TShiftState Shift, int X, int Y) override;
-    // Grouping leaves the items where they are: the grid does not group yet.
 
 private:
     // Set while columns are inserted or removed: the items follow at their place there, not
@@ -139,4 +145,6 @@ private:
     bool FColMoving = false;
     // The graphic a data check-box cell shows.
     std::unique_ptr<TCellGraphic> FCellGraphic;
+    // The settings of the grouped column, in an item of no collection.
+    std::unique_ptr<TGridColumnItem> FSaveCol;
 };

@@ -118,10 +118,12 @@ void TExtColumnGrid::GetCellEditorEx(int ACol, int ARow, TEditorType& AEditor)
     TExtStringGrid::GetCellEditorEx(ACol, ARow, AEditor);
 }
 
-// The column's combo and spin settings go to the grid's in-place editors; its EditLink is only
-// kept, as the grid has no custom cell editor to hand it to.
+// The column's combo and spin settings go to the grid's in-place editors, and its edit link
+// becomes the grid's custom editor: a column without a link leaves edCustom cells unedited
+// rather than opening another column's link.
 void TExtColumnGrid::LoadColumnEditor(const TGridColumnItem& Item, TEditorType Editor)
 {
+    SetEditLink(Item.EditLink());
     if (Editor == edComboEdit || Editor == edComboList) {
         EditCombo()->Items()->Assign(*Item.ComboItems());
         ControlLook()->DropDownCount = Item.DropDownCount;

@@ -138,6 +138,27 @@ void TExtStringGrid::SetFontNames(int ACol, int ARow, const std::string& Value)
     WriteCellProperties(*this, ACol, ARow, [&](TCellProperties& Props) { Props.FontName = Value; });
 }
 
+const TFont* TExtStringGrid::Fonts(int ACol, int ARow) const
+{
+    const TCellProperties* props = FindCellProperties(ACol, ARow);
+    if (!props) return Font();
+    FCellFont->SetName(props->FontName);
+    FCellFont->SetSize(props->FontSize);
+    FCellFont->SetStyle(props->FontStyle);
+    FCellFont->SetColor(props->FontColor);
+    return FCellFont.get();
+}
+
+void TExtStringGrid::SetFonts(int ACol, int ARow, const TFont& Value)
+{
+    TCellProperties* props = GetCellProperties(ACol, ARow);
+    props->FontName = Value.Name();
+    props->FontSize = Value.Size();
+    props->FontStyle = Value.Style();
+    props->FontColor = Value.Color();
+    if (!LockUpdate()) RepaintCell(DisplColIndex(ACol), ARow);
+}
+
 bool TExtStringGrid::WordWraps(int ACol, int ARow) { return GetCellProperties(ACol, ARow)->WordWrap(); }
 
 void TExtStringGrid::SetWordWraps(int ACol, int ARow, bool Value)

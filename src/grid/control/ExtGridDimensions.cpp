@@ -45,18 +45,22 @@ void TExtStringGrid::ColWidthsChanged()
     if (FColchgFlg) StretchColumn(FColumnSize->StretchColumn);
     TBaseGrid::ColWidthsChanged();
     UpdateFooter();
+    CellControlsUpdate(false);
 }
 
 void TExtStringGrid::RowHeightsChanged()
 {
     TBaseGrid::RowHeightsChanged();
     UpdateFooter();
+    CellControlsUpdate(false);
 }
 
 void TExtStringGrid::SizeChanged(int OldColCount, int OldRowCount)
 {
     TBaseGrid::SizeChanged(OldColCount, OldRowCount);
     if (FColchgFlg) StretchColumn(FColumnSize->StretchColumn);
+    // Hiding and showing rows and columns changes the counts.
+    CellControlsUpdate(false);
 }
 
 void TExtStringGrid::SetRowCount(int Value)

@@ -5,9 +5,13 @@
 // Custom editors: the grid opens its edit link on the cell, in place or in the link's own
 // pop-up window, and takes the link's value back when the edit ends.
 
+TEditLink* TExtStringGrid::EditLink() const { return FEditLink.Get(); }
+
+void TExtStringGrid::SetEditLink(TEditLink* Value) { FEditLink = Value; }
+
 void TExtStringGrid::ShowEditLink(const TRect& Rect, int RealCol, int ARow)
 {
-    TEditLink* link = FEditLink;
+    TEditLink* link = EditLink();
     if (!link) {
         FSpecialEditor = FEditActive = false;
         EditMode = false;
@@ -46,9 +50,10 @@ void TExtStringGrid::ShowEditLink(const TRect& Rect, int RealCol, int ARow)
 
 void TExtStringGrid::HideEditLink(int RealCol, int ARow)
 {
-    if (!FEditLink || !EditMode) return;
+    TEditLink* link = EditLink();
+    if (!link || !EditMode) return;
     EditMode = false;
-    SetEditTextEx(RealCol, ARow, FEditLink->GetEditorValue());
-    if (FEditLink->EditStyle != esPopup) FEditLink->SetVisible(false);
-    FEditLink->RestoreWinProc();
+    SetEditTextEx(RealCol, ARow, link->GetEditorValue());
+    if (link->EditStyle != esPopup) link->SetVisible(false);
+    link->RestoreWinProc();
 }

@@ -327,6 +327,12 @@ void TExtStringGrid::CMMouseLeave(TMessage& Message)
     }
 }
 
+void TExtStringGrid::SetUseHTMLHints(bool Value)
+{
+    FUseHTMLHints = Value;
+    Application->SetHintWindowClass(Value ? HintWindowClassOf<THTMLHintWindow>() : THintWindowClass());
+}
+
 void TExtStringGrid::PrepareCellHint(std::string& HintStr, THintInfo& HintInfo)
 {
     int ACol = -1, ARow = -1;

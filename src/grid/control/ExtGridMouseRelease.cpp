@@ -164,6 +164,8 @@ void TExtStringGrid::ColumnMoved(int FromIndex, int ToIndex)
     TSortSettings& sort = *SortSettings();
     if (sort.Column >= 0) sort.Column = follow(sort.Column, rFrom, rTo);
     if (EnhRowColMove) ColMoveFlg = true;
+    // The controls moved with their cells' properties.
+    if (FNumCellControls > 0) CellControlsUpdate(true);
     if (FloatingFooter()->Visible()) Invalidate();
     auto* other = dynamic_cast<TExtStringGrid*>(SyncGrid()->Grid());
     if (other && SyncGrid()->MoveColumn && !FSyncedMove) {
@@ -188,6 +190,7 @@ void TExtStringGrid::RowMoved(int FromIndex, int ToIndex)
         TBaseGrid::RowMoved(FromIndex, ToIndex);
     }
     if (EnhRowColMove) ColMoveFlg = true;
+    if (FNumCellControls > 0) CellControlsUpdate(true);
     if (OnRowMoved) OnRowMoved(this, FromIndex, ToIndex);
     auto* other = dynamic_cast<TExtStringGrid*>(SyncGrid()->Grid());
     if (other && SyncGrid()->MoveRow && !FSyncedMove) {

@@ -36,6 +36,7 @@ void TExtStringGrid::Notification(TComponent* AComponent, TOperation Operation)
     if (Operation == opRemove && !ComponentState().Contains(csDestroying) &&
         static_cast<TComponent*>(SyncGrid()->Grid()) == AComponent)
         SyncGrid()->SetGrid(nullptr);
+    if (Operation == opRemove) ForgetCellControl(AComponent);
     TBaseGrid::Notification(AComponent, Operation);
 }
 

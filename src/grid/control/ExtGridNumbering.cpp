@@ -52,7 +52,7 @@ void TExtStringGrid::SwapColumns(int ACol1, int ACol2)
         SortSettings()->Column = ACol2;
     else if (SortSettings()->Column == ACol2)
         SortSettings()->Column = ACol1;
-    // The grid places no child controls in cells, so no control items move along.
+    SwapCellControls(ACol1, ACol2, false);
     Invalidate();
 }
 
@@ -70,7 +70,7 @@ void TExtStringGrid::SwapRows(int ARow1, int ARow2)
 {
     if (ARow1 == ARow2 || ARow1 < 0 || ARow2 < 0 || ARow1 >= RowCount() || ARow2 >= RowCount()) return;
     SwapRowCellsAndHeights(ARow1, ARow2);
-    // The grid places no child controls in cells, so no control items move along.
+    SwapCellControls(RealRowIndex(ARow1), RealRowIndex(ARow2), true);
     Invalidate();
 }
 

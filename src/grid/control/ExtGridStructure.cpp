@@ -105,8 +105,12 @@ void TExtStringGrid::RemoveRowBlock(int RowIndex, int RCount, TRowRemoval How)
     if (RowIndex < 0 || RowIndex >= RowCount() || RCount <= 0) return;
     RCount = std::min(RCount, RowCount() - RowIndex);
     const bool keepObjects = How == TRowRemoval::KeepObjects;
+    // A removed row's control leaves with the row rather than stay over the row that moves up.
+    std::vector<int> removedReal;
+    for (int r = RowIndex; r < RowIndex + RCount; ++r)
+        removedReal.push_back(RealRowIndex(r));
+    DropCellControls(removedReal, true);
     if (!keepObjects) FreeCellPropertiesRange(0, RowIndex, TotalColCount() - 1, RowIndex + RCount - 1);
-    // Rows carry no in-cell control items here: the grid places no child controls in cells.
     const int oldRow = Row();
     const int oldTop = TopRow();
     {
@@ -124,6 +128,7 @@ void TExtStringGrid::RemoveRowBlock(int RowIndex, int RCount, TRowRemoval How)
         for (int k = 0; How == TRowRemoval::FreeAndNotify && OnRowMoved && k < RCount; ++k)
             OnRowMoved(this, RowIndex, oldCount - 1 - k);
     }
+    CellControlsUpdate(false);
     DoCellsChanged(TRect{0, RowIndex, ColCount() - 1, RowIndex + RCount});
 }
 
@@ -151,12 +156,11 @@ void TExtStringGrid::InsertRows(int RowIndex, int RCount, bool UpdateCellControl
     if (FSelHidden || Col() >= ColCount() || Row() >= RowCount()) UnHideSelection();
     {
         TUpdateLock lock(*this);
+        if (UpdateCellControls) OpenCellControls(RealRowIndex(RowIndex), RCount, true);
         ShiftRowSideData(RowIndex, RCount, true);
         InsertDisplayRows(RowIndex, RCount);
     }
-    // UpdateCellControls would move the in-cell control items along; the grid places no
-    // child controls in cells, so there are none to move.
-    (void)UpdateCellControls;
+    CellControlsUpdate(false);
     if (!ComponentState().Contains(csDestroying))
         DoCellsChanged(TRect{0, RowIndex, ColCount() - 1, RowIndex + RCount});
 }
@@ -241,10 +245,15 @@ void TExtStringGrid::RemoveCols(int ColIndex, int CCount)
     std::vector<TColumnSlot> layout = TakeColumnLayout();
     for (int c = ColIndex + CCount - 1; c >= ColIndex; --c)
         if (layout[c].Visible) EraseEntry(FColSelect, RealToDisplCol(c));
+    std::vector<int> removed(static_cast<size_t>(CCount));
+    for (int k = 0; k < CCount; ++k)
+        removed[static_cast<size_t>(k)] = ColIndex + k;
+    DropCellControls(removed, false);
     FreeCellPropertiesRange(ColIndex, 0, ColIndex + CCount - 1, RowCount() - 1);
     ShiftColumnCells(ColIndex, CCount, false);
     layout.erase(layout.begin() + ColIndex, layout.begin() + ColIndex + CCount);
     PutColumnLayout(layout);
+    CellControlsUpdate(false);
     DoCellsChanged(TRect{ColIndex, 0, ColIndex + CCount, RowCount() - 1});
 }
 
@@ -256,7 +265,9 @@ void TExtStringGrid::InsertCols(int ColIndex, int CCount)
     TUpdateLock lock(*this);
     std::vector<TColumnSlot> layout = TakeColumnLayout();
     InsertEntries(FColSelect, RealToDisplCol(ColIndex), CCount);
+    OpenCellControls(ColIndex, CCount, false);
     ShiftColumnCells(ColIndex, CCount, true);
     layout.insert(layout.begin() + ColIndex, CCount, TColumnSlot{true, DefaultColWidth()});
     PutColumnLayout(layout);
+    CellControlsUpdate(false);
 }

@@ -38,11 +38,15 @@ std::string TExtStringGrid::StrippedCells(int ACol, int ARow) const
     return HtmlToPlainText(Cells(ACol, ARow));
 }
 
+// A hidden row's text passes the display hook as a shown row's does through Cells.
 std::string TExtStringGrid::AllCells(int ACol, int ARow) const
 {
     if (const int position = FGridItems.Find(ARow); position >= 0) {
         const TGridStrings& cells = FGridItems.Item(position).Items;
-        return ACol >= 0 && ACol < cells.Count() ? cells.Strings[ACol] : std::string();
+        if (ACol < 0) return std::string();
+        std::string text = ACol < cells.Count() ? cells.Strings[ACol] : std::string();
+        GetDisplText(ACol, ARow, text);
+        return text;
     }
     return Cells(ACol, RealToDisplRow(ARow));
 }
@@ -65,6 +69,42 @@ std::string TExtStringGrid::AllGridCells(int ACol, int ARow) const
 void TExtStringGrid::SetAllGridCells(int ACol, int ARow, const std::string& Value)
 {
     WriteAllCells(ACol, ARow, Value, true);
+}
+
+TObject* TExtStringGrid::AllObjects(int ACol, int ARow) const
+{
+    if (ACol < 0) return nullptr;
+    if (const int position = FGridItems.Find(ARow); position >= 0) {
+        const TGridStrings& cells = FGridItems.Item(position).Items;
+        if (ACol >= cells.Count()) return nullptr;
+        const auto* props = dynamic_cast<const TCellProperties*>(cells.Objects[ACol]);
+        return props ? reinterpret_cast<TObject*>(props->CellObject) : cells.Objects[ACol];
+    }
+    return Objects(ACol, RealToDisplRow(ARow));
+}
+
+// A hidden row's object slot holds cell properties only, as every shown cell's does, so
+// that the row comes back with its object in the place Objects reads.
+void TExtStringGrid::SetAllObjects(int ACol, int ARow, TObject* Value)
+{
+    // Properties beyond the columns would never be shown nor freed.
+    if (ACol < 0 || ACol >= TotalColCount()) return;
+    const int position = FGridItems.Find(ARow);
+    if (position < 0) {
+        SetObjects(ACol, RealToDisplRow(ARow), Value);
+        return;
+    }
+    TGridStrings& cells = FGridItems.Item(position).Items;
+    while (cells.Count() <= ACol)
+        cells.Add("");
+    auto* props = dynamic_cast<TCellProperties*>(cells.Objects[ACol]);
+    if (!props) {
+        props = new TCellProperties(this, ACol, RealToDisplRow(ARow));
+        FHasCellProps = true;
+        FillDefaultCellProperties(*props, ACol, RealToDisplRow(ARow));
+        cells.Objects[ACol] = props;
+    }
+    props->CellObject = reinterpret_cast<uintptr_t>(Value);
 }
 
 // A negative column has no cell to write. The stored form writes no cell of a hidden row

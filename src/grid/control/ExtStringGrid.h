@@ -24,6 +24,7 @@
 #include "grid/control/settings/SortSettings.h"
 #include "grid/foundation/dragdrop/DragDropFormats.h"
 #include "grid/foundation/model/BaseGrid.h"
+#include "grid/foundation/model/ControlList.h"
 #include "grid/foundation/model/GridEvents.h"
 #include "grid/foundation/model/IntList.h"
 #include "grid/foundation/painting/CellButtons.h"
@@ -309,6 +310,18 @@ public:
     void SetAllGridCells(int ACol, int ARow, const std::string& Value);
     std::string AllWideCells(int ACol, int ARow) const { return AllCells(ACol, ARow); }
     void SetAllWideCells(int ACol, int ARow, const std::string& Value) { SetAllCells(ACol, ARow, Value); }
+    // The cell's own object (what Objects holds), by real row: a hidden row keeps it in
+    // its cell properties, which the writer makes when the cell has none.
+    TObject* AllObjects(int ACol, int ARow) const;
+    void SetAllObjects(int ACol, int ARow, TObject* Value);
+    // The cell of the row that stood at ARow before the sorts since the last InitSortXRef.
+    std::string UnSortedCells(int ACol, int ARow) const;
+    void SetUnSortedCells(int ACol, int ARow, const std::string& Value);
+    // The real index of the position the row now at ARow had before sorting.
+    int SortedRowIndex(int ARow) const;
+    // Where the row that stood at ARow before sorting stands now; the list's count when no
+    // row came from there.
+    int UnSortedRowIndex(int ARow) const;
     virtual std::string GetFloatFormat(int ACol, int ARow) const;
     int Ints(int ACol, int ARow) const;
     void SetInts(int ACol, int ARow, int Value);
@@ -709,6 +722,19 @@ private:
     bool FSelChange = false;
 
     int FUpdateCount = 0;
+    // The cell controls by real column and real row, and how many cells hold one.
+    TControlList FControlList;
+    int FNumCellControls = 0;
+    // Removed rows or columns (real indexes, ascending) drop their controls; the controls
+    // after them move up. Inserted ones move the controls from Index on along.
+    void DropCellControls(const std::vector<int>& Removed, bool Rows);
+    void OpenCellControls(int Index, int Count, bool Rows);
+    void SwapCellControls(int Index1, int Index2, bool Rows);
+    // A freed control leaves its cell and the list.
+    void ForgetCellControl(const TComponent* AComponent);
+    TCellProperties* RealCellProperties(int ACol, int ARealRow) const;
+    // The font Fonts fills for a cell.
+    std::unique_ptr<TFont> FCellFont = std::make_unique<TFont>();
     TCursor FShownCursor = crDefault;
     unsigned FVAlignFlag = 0;
     int FTimerTicks = 0;
@@ -866,6 +892,11 @@ public:
     void SetFontSizes(int ACol, int ARow, int Value);
     std::string FontNames(int ACol, int ARow) const;
     void SetFontNames(int ACol, int ARow, const std::string& Value);
+    // The grid's Font for a cell without properties, else one work font filled from them,
+    // shared by every cell: copy what you need before asking again.
+    const TFont* Fonts(int ACol, int ARow) const;
+    // Name, size, style and colour of Value; the cell repaints unless an update is open.
+    void SetFonts(int ACol, int ARow, const TFont& Value);
     // The reader makes the properties too.
     bool WordWraps(int ACol, int ARow);
     void SetWordWraps(int ACol, int ARow, bool Value);
@@ -883,6 +914,16 @@ public:
     int SelectedCellsCount();
     TGridCoord SelectedCell(int Index) const;
     void ClearSelectedCells();
+
+    // Controls placed over cells (ExtGridCellControls.cpp), by real column and display row.
+    // The grid makes itself the control's parent and keeps it on its cell as the grid
+    // scrolls and its rows and columns change; it never frees a control. nil takes the
+    // control off the cell and leaves it alive.
+    TControl* CellControls(int ACol, int ARow) const;
+    void SetCellControls(int ACol, int ARow, TControl* Value);
+    // Places every cell control on its cell, hidden while its cell is hidden or scrolled
+    // away; RebuildList first collects them again from the cells.
+    void CellControlsUpdate(bool RebuildList);
 
     // Cell texts (ExtGridCellText.cpp).
     int LinesInCell(int ACol, int ARow) const;
@@ -918,6 +959,8 @@ protected:
     void FooterRowChanged() override;
     // A cell with an auto-range scroll bar scrolls over the height of its new text.
     void CellTextChanged(int ACol, int ARow) override;
+    // Cells scrolled into view show their controls.
+    void Resize() override;
     void RowHeightsChanged() override;
     // While set, emptying a cell drops its object without freeing it: it lives on elsewhere.
     bool FNilObjects = false;
@@ -1608,6 +1651,10 @@ public:
     bool HintShowCells = false;
     bool HintShowSizing = false;
     bool HTMLHint = false;
+    // Every hint of the application, not only the grid's, shows in the markup hint window
+    // while on, in the plain one when switched off.
+    bool UseHTMLHints() const { return FUseHTMLHints; }
+    void SetUseHTMLHints(bool Value);
     // A text too big for its cell shows whole in the hint, over the cell with hpCell.
     bool HintShowLargeText = false;
 
@@ -1758,6 +1805,7 @@ private:
     // The cell whose in-cell or expand button is held down; (-1, -1) none.
     TPoint FPushedCellButton{-1, -1};
     THintWindow* FSizingHint = nullptr;
+    bool FUseHTMLHints = false;
     TMoveMarkers FMoveMarkers{this};
     // ==== end of mouse ====
 public:
@@ -2232,9 +2280,10 @@ public:
     TControlComboSelectEvent OnControlComboSelect;
     TControlEditDoneEvent OnControlEditDone;
 
-    // The custom editor of edCustom cells (ExtGridEditLinks.cpp); the grid never frees it.
-    TEditLink* EditLink() const { return FEditLink; }
-    void SetEditLink(TEditLink* Value) { FEditLink = Value; }
+    // The custom editor of edCustom cells (ExtGridEditLinks.cpp); the grid never frees it
+    // and forgets it when it is freed.
+    TEditLink* EditLink() const;
+    void SetEditLink(TEditLink* Value);
     // Opens the link on the current cell; without a link the cell is not edited.
     void ShowEditLink(const TRect& Rect, int RealCol, int ARow);
     // The link's value goes into the cell and the link's control is put away.
@@ -2244,7 +2293,7 @@ private:
     friend class TEditLink;
     // The footer panel paints the footer row with the grid's cell painter.
     friend class TFooterPanel;
-    TEditLink* FEditLink = nullptr;
+    TWeakRef<TEditLink> FEditLink;
     void FixedEditChange(TObject* Sender);
     TGridTransEdit* FEditTrans = nullptr;
     TGridTransCombo* FComboTrans = nullptr;
@@ -2324,6 +2373,8 @@ public:
 
 private:
     void QuickSortRows(int ACol, int Left, int Right, bool Indexed);
+    // The row UnSortedCells reads: row ARow itself beyond the recorded rows.
+    int UnSortedRow(int ARow) const;
     // Three rows appended for the pivot copy while SortStep runs.
     void WithSortScratchRows(const std::function<void()>& SortStep);
     void CopyPivotRow(int ARow, int ScratchRow);

@@ -2,6 +2,7 @@
 
 #include "grid/control/ExtColumnGrid.h"
 #include "grid/control/GridColumnCollection.h"
+#include "grid/control/EditLink.h"
 #include "platform/ui/Menus.h"
 
 TGridColumnItem::TGridColumnItem(TCollection* Collection)
@@ -72,6 +73,7 @@ void TGridColumnItem::CopyFrom(const TGridColumnItem& Source, bool VisualsOnly)
     FPassword = Source.FPassword;
     FShowBands = Source.FShowBands;
     FColumnPopup = Source.FColumnPopup;
+    FEditLink = Source.FEditLink;
     FBorderPen->Assign(*Source.FBorderPen);
     FPrintBorderPen->Assign(*Source.FPrintBorderPen);
     FPrintFont->Assign(*Source.FPrintFont);
@@ -118,6 +120,10 @@ void TGridColumnItem::SetEditor(TEditorType Value)
 TPopupMenu* TGridColumnItem::ColumnPopup() const { return FColumnPopup.Get(); }
 
 void TGridColumnItem::SetColumnPopup(TPopupMenu* Value) { FColumnPopup = Value; }
+
+TEditLink* TGridColumnItem::EditLink() const { return FEditLink.Get(); }
+
+void TGridColumnItem::SetEditLink(TEditLink* Value) { FEditLink = Value; }
 
 void TGridColumnItem::SetFixed(bool Value) { StoreAndUpdate(FFixed, Value); }
 

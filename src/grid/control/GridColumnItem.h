@@ -51,8 +51,6 @@ struct TGridColumnSettings {
     int Tag = 0;
     // The column's design position, for restoring a saved column order.
     int DefIdx = 0;
-    // The custom editor of the column's cells; the grid never frees it.
-    TEditLink* EditLink = nullptr;
 };
 
 // The settings of one column of a column grid. Item i of the grid's Columns describes
@@ -121,6 +119,10 @@ public:
     TPopupMenu* ColumnPopup() const;
     void SetColumnPopup(TPopupMenu* Value);
     TColumnPopupType ColumnPopupType = cpFixedCellsRClick;
+    // The custom editor of the column's edCustom cells; none once the link is freed. The
+    // grid only refers to it.
+    TEditLink* EditLink() const;
+    void SetEditLink(TEditLink* Value);
     bool PrintBorderCustom = true;
     bool PrintFontCustom = true;
 
@@ -169,6 +171,7 @@ private:
     bool FShowBands = false;
     std::string FColumnHeader;
     TWeakRef<TPopupMenu> FColumnPopup;
+    TWeakRef<TEditLink> FEditLink;
 
     std::unique_ptr<TPen> FBorderPen;
     std::unique_ptr<TPen> FPrintBorderPen;

@@ -1,6 +1,10 @@
 #include "grid/control/GridColumnItemProperties.h"
 
+#include "grid/control/EditLink.h"
+#include "grid/control/ExtColumnGrid.h"
+#include "grid/control/GridColumnCollection.h"
 #include "grid/control/GridColumnItem.h"
+#include "platform/ui/Menus.h"
 
 namespace {
 
@@ -120,6 +124,26 @@ void Font(TProperties& List, const std::string& Name, TFont* (TItem::*Owned)() c
          [Owned](TItem& i, const TStreamValue& v) { (i.*Owned)()->SetStyle(AsSet(v, fsStrikeOut)); }});
 }
 
+// A component the item refers to travels as its name and is looked up again among the
+// components of the grid's owner (the form); a name found there with another class, or not
+// at all, leaves no reference.
+template <typename T>
+void Reference(TProperties& List, const char* Name, T* (TItem::*Get)() const, void (TItem::*Set)(T*))
+{
+    List.push_back({Name,
+                    [Get](const TItem& i) -> std::optional<TStreamValue> {
+                        const T* target = (i.*Get)();
+                        if (!target || target->Name().empty()) return std::nullopt;
+                        return TStreamValue(target->Name());
+                    },
+                    [Set](TItem& i, const TStreamValue& v) {
+                        const auto* columns = dynamic_cast<const TGridColumnCollection*>(i.Collection());
+                        const TExtColumnGrid* grid = columns ? columns->GetOwner() : nullptr;
+                        const TComponent* form = grid ? grid->Owner() : nullptr;
+                        (i.*Set)(form ? dynamic_cast<T*>(form->FindComponent(AsText(v))) : nullptr);
+                    }});
+}
+
 void Pen(TProperties& List, const std::string& Name, TPen* (TItem::*Owned)() const)
 {
     List.push_back({Name + ".Color",
@@ -146,12 +170,14 @@ TProperties BuildProperties()
     Text(list, "CheckTrue", &TGridColumnSettings::CheckTrue);
     list.push_back({"Color", [](const TItem& i) { return TStreamValue(int32_t(i.Color())); },
                     [](TItem& i, const TStreamValue& v) { i.SetColor(TColor(AsInt(v))); }});
+    Reference(list, "ColumnPopup", &TItem::ColumnPopup, &TItem::SetColumnPopup);
     list.push_back(
         {"ColumnPopupType", [](const TItem& i) { return TStreamValue(int32_t(i.ColumnPopupType)); },
          [](TItem& i, const TStreamValue& v) { i.ColumnPopupType = AsEnum(v, cpAllCellsLClick); }});
     Strings(list, "ComboItems", &TItem::ComboItems, &TItem::SetComboItems);
     Int(list, "DropDownCount", &TGridColumnSettings::DropDownCount);
     Int(list, "EditLength", &TGridColumnSettings::EditLength);
+    Reference(list, "EditLink", &TItem::EditLink, &TItem::SetEditLink);
     Text(list, "EditMask", &TGridColumnSettings::EditMask);
     list.push_back({"Editor", [](const TItem& i) { return TStreamValue(int32_t(i.Editor())); },
                     [](TItem& i, const TStreamValue& v) { i.SetEditor(AsEnum(v, edMaskEditBtn)); }});

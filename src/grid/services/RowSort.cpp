@@ -1,3 +1,4 @@
+#include <algorithm>
 #include <numeric>
 #include <utility>
 
@@ -33,6 +34,33 @@ void TExtStringGrid::InitSortXRef()
 {
     FSortRowXRef.resize(static_cast<size_t>(RowCount()));
     std::iota(FSortRowXRef.begin(), FSortRowXRef.end(), 0);
+}
+
+int TExtStringGrid::SortedRowIndex(int ARow) const
+{
+    const bool listed = ARow >= 0 && ARow < static_cast<int>(FSortRowXRef.size());
+    return DisplToRealRow(listed ? FSortRowXRef[static_cast<size_t>(ARow)] : ARow);
+}
+
+int TExtStringGrid::UnSortedRowIndex(int ARow) const
+{
+    if (FSortRowXRef.empty()) return ARow;
+    const auto found = std::find(FSortRowXRef.begin(), FSortRowXRef.end(), ARow);
+    return static_cast<int>(found - FSortRowXRef.begin());
+}
+
+int TExtStringGrid::UnSortedRow(int ARow) const
+{
+    return static_cast<int>(FSortRowXRef.size()) < ARow ? ARow : UnSortedRowIndex(ARow);
+}
+
+std::string TExtStringGrid::UnSortedCells(int ACol, int ARow) const { return Cells(ACol, UnSortedRow(ARow)); }
+
+// A row that no sorted row came from has no cell to write.
+void TExtStringGrid::SetUnSortedCells(int ACol, int ARow, const std::string& Value)
+{
+    const int row = UnSortedRow(ARow);
+    if (row >= 0 && row < RowCount()) SetCells(ACol, row, Value);
 }
 
 void TExtStringGrid::Sort(int Column, TSortDirection Direction)
@@ -166,6 +194,8 @@ void TExtStringGrid::SortRows(bool Indexed, bool Grouped)
         const bool restoreRow = Indexed || Grouped || !MouseActions()->DisjunctRowSelect();
         if (restoreRow && moveRow && SortRow >= 0 && SortRow < RowCount()) SetRow(SortRow);
     }
+    // The controls moved with their cells' properties.
+    if (FNumCellControls > 0) CellControlsUpdate(true);
     if (!Indexed && !Grouped && OnRowUpdate && !moveRow) OnRowUpdate(this, oldRow, Row());
 }
 

@@ -69,6 +69,10 @@ class EInvalidOperation : public Exception {
     using Exception::Exception;
 };
 
+class THintWindow;
+// Makes the hint window of a class; the default is a THintWindow.
+using THintWindowClass = std::function<THintWindow*(TComponent* owner)>;
+
 class TControl : public TComponent {
 public:
     explicit TControl(TComponent* owner);

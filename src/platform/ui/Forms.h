@@ -182,6 +182,10 @@ public:
     void SetHintHidePause(int milliseconds);
     TColor HintColor() const;
     void SetHintColor(TColor color);
+    // The class of every hint window; empty: THintWindow. A control may still pick its own
+    // for one hint.
+    const THintWindowClass& HintWindowClass() const;
+    void SetHintWindowClass(THintWindowClass windowClass);
     // Hides the hint shown now; the next rest of the mouse shows one again.
     void CancelHint();
 

@@ -7,6 +7,7 @@
 #include <QTimer>
 
 #include <memory>
+#include <utility>
 
 #include "platform/ui/Forms.h"
 #include "platform/ui/QtControls.h"
@@ -26,6 +27,7 @@ public:
     int pause = 500;
     int hidePause = 2500;
     TColor color = clInfoBk;
+    THintWindowClass windowClass;
     std::unique_ptr<TFont> font = std::make_unique<TFont>();
 
     void Show(const THintInfo& info);
@@ -217,6 +219,7 @@ bool ShowControlHint(TControl* control, TPoint clientPoint)
     info.HintPos = {screen.X, screen.Y + 20}; // below the mouse pointer
     info.HintMaxWidth = Screen->Width();
     info.HintColor = manager.color;
+    info.HintWindowClass = manager.windowClass;
     info.HideTimeout = manager.hidePause;
     info.HintStr = GetShortHint(control->Hint());
     TWeakRef<TControl> ref(control);
@@ -253,5 +256,10 @@ void TApplication::SetHintHidePause(int milliseconds) { Manager().hidePause = mi
 TColor TApplication::HintColor() const { return Manager().color; }
 void TApplication::SetHintColor(TColor color) { Manager().color = color; }
 void TApplication::CancelHint() { Manager().Cancel(); }
+const THintWindowClass& TApplication::HintWindowClass() const { return Manager().windowClass; }
+void TApplication::SetHintWindowClass(THintWindowClass windowClass)
+{
+    Manager().windowClass = std::move(windowClass);
+}
 
 TFont* TScreen::HintFont() const { return Manager().font.get(); }

@@ -26,8 +26,6 @@ protected:
     void Paint() override;
 };
 
-// Makes the hint window of a class; the default is a THintWindow.
-using THintWindowClass = std::function<THintWindow*(TComponent* owner)>;
 template <class T> THintWindowClass HintWindowClassOf()
 {
     return [](TComponent* owner) -> THintWindow* { return new T(owner); };

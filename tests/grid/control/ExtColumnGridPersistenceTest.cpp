@@ -3,11 +3,13 @@
 #include <memory>
 
 #include "ColumnGridOnForm.h"
+#include "EditBoxLink.h"
 #include "grid/control/ComponentStream.h"
 #include "grid/control/settings/ColumnSize.h"
 #include "platform/os/IniFiles.h"
 #include "platform/os/Registry.h"
 #include "platform/rtl/Streams.h"
+#include "platform/ui/Menus.h"
 #include "support/TestFiles.h"
 
 namespace {
@@ -113,6 +115,39 @@ TEST_F(ExtColumnGridPersistenceTest, ABrokenStreamRaisesAndLeavesTheColumnsAsThe
         EXPECT_EQ(grid->Columns()->Count(), 6);
         EXPECT_EQ(grid->Columns()->Items(1)->Name, "Counter");
     }
+}
+
+// Menus and edit links travel by name and are found again among the form's components; a
+// name the form does not hold, or holds with another class, leaves no reference.
+TEST_F(ExtColumnGridPersistenceTest, ReferencesTravelByTheirNamesOnTheForm)
+{
+    auto* menu = new TPopupMenu(&form);
+    menu->SetName("ColumnMenu");
+    auto* link = new TEditBoxLink(&form);
+    link->SetName("AddressLink");
+    auto* unnamed = new TPopupMenu(&form);
+    grid->Columns()->Items(1)->SetColumnPopup(menu);
+    grid->Columns()->Items(2)->SetEditLink(link);
+    grid->Columns()->Items(3)->SetColumnPopup(unnamed);
+    TMemoryStream stream;
+    grid->SaveColumnsToStream(stream);
+
+    for (TGridColumnItem* item : {grid->Columns()->Items(1), grid->Columns()->Items(3)})
+        item->SetColumnPopup(nullptr);
+    grid->Columns()->Items(2)->SetEditLink(nullptr);
+    stream.SetPosition(0);
+    grid->LoadColumnsFromStream(stream);
+    EXPECT_EQ(grid->Columns()->Items(1)->ColumnPopup(), menu);
+    EXPECT_EQ(grid->Columns()->Items(2)->EditLink(), link);
+    EXPECT_EQ(grid->Columns()->Items(3)->ColumnPopup(), nullptr);
+
+    // On a form whose component of that name is of another class, or missing.
+    menu->SetName("Other");
+    link->SetName("ColumnMenu");
+    stream.SetPosition(0);
+    grid->LoadColumnsFromStream(stream);
+    EXPECT_EQ(grid->Columns()->Items(1)->ColumnPopup(), nullptr);
+    EXPECT_EQ(grid->Columns()->Items(2)->EditLink(), nullptr);
 }
 
 // The order is saved by design position and restored by moving columns.

@@ -1,7 +1,12 @@
 #include <gtest/gtest.h>
 
+#include <memory>
+
 #include "GridOnForm.h"
+#include "grid/control/HTMLHintWindow.h"
+#include "grid/control/settings/SortSettings.h"
 #include "grid/foundation/model/MouseActions.h"
+#include "platform/ui/Hints.h"
 #include "platform/ui/StdCtrls.h"
 
 namespace {
@@ -201,6 +206,88 @@ TEST_F(ExtGridCellAccessorsTest, AllCellsOfHiddenRowsGrowAndRefuseNegativeColumn
     EXPECT_EQ(grid->AllCells(1, 2), "b");
 }
 
+// A hidden row keeps a cell's object in the cell's properties, so the row comes back with
+// the object where Objects reads it and with the cell's other settings.
+TEST_F(ExtGridCellAccessorsTest, AllObjectsOfHiddenRowsComeBackWithTheirRows)
+{
+    TObject coloured, plain, shown;
+    grid->SetColors(1, 2, clRed);
+    grid->HideRow(2);
+    grid->SetAllObjects(1, 2, &coloured);
+    grid->SetAllObjects(2, 2, &plain);
+    // Outside the grid's columns there is no cell to hold an object.
+    grid->SetAllObjects(grid->TotalColCount(), 2, &plain);
+    grid->SetAllObjects(-1, 2, &plain);
+    grid->SetAllObjects(1, 3, &shown);
+    EXPECT_EQ(grid->AllObjects(1, 2), &coloured);
+    EXPECT_EQ(grid->AllObjects(2, 2), &plain);
+    EXPECT_EQ(grid->AllObjects(3, 2), nullptr);
+    EXPECT_EQ(grid->AllObjects(grid->TotalColCount(), 2), nullptr);
+    EXPECT_EQ(grid->AllObjects(-1, 2), nullptr);
+    EXPECT_EQ(grid->Objects(1, 2), &shown);
+    EXPECT_EQ(grid->AllObjects(1, 3), &shown);
+    grid->UnHideRow(2);
+    EXPECT_EQ(grid->Objects(1, 2), &coloured);
+    EXPECT_EQ(grid->Colors(1, 2), clRed);
+    EXPECT_EQ(grid->Objects(2, 2), &plain);
+    EXPECT_EQ(grid->Objects(1, 3), &shown);
+}
+
+TEST_F(ExtGridCellAccessorsTest, FontsAreTheGridsFontUntilACellHasItsOwn)
+{
+    EXPECT_EQ(grid->Fonts(1, 1), grid->Font());
+    TFont font;
+    font.SetName("Courier New");
+    font.SetSize(14);
+    font.SetStyle({fsBold});
+    font.SetColor(clBlue);
+    grid->SetFonts(1, 1, font);
+    const TFont* cell = grid->Fonts(1, 1);
+    EXPECT_NE(cell, grid->Font());
+    EXPECT_EQ(cell->Name(), "Courier New");
+    EXPECT_EQ(cell->Size(), 14);
+    EXPECT_EQ(cell->Style(), TFontStyles{fsBold});
+    EXPECT_EQ(cell->Color(), clBlue);
+    EXPECT_EQ(grid->FontSizes(1, 1), 14);
+    EXPECT_EQ(grid->Fonts(2, 1), grid->Font());
+}
+
+TEST_F(ExtGridCellAccessorsTest, UseHTMLHintsSetsTheHintWindowOfTheWholeApplication)
+{
+    grid->SetUseHTMLHints(true);
+    ASSERT_TRUE(Application->HintWindowClass());
+    const std::unique_ptr<THintWindow> window(Application->HintWindowClass()(nullptr));
+    EXPECT_NE(dynamic_cast<THTMLHintWindow*>(window.get()), nullptr);
+    grid->SetUseHTMLHints(false);
+    EXPECT_FALSE(Application->HintWindowClass());
+}
+
+// Rows sorted since InitSortXRef are still found by the place they had before.
+TEST_F(ExtGridCellAccessorsTest, UnSortedCellsFindRowsByTheirPlaceBeforeSorting)
+{
+    grid->SetRowCount(5);
+    const char* values[] = {"c", "a", "d", "b"};
+    for (int r = 1; r <= 4; ++r)
+        grid->SetCells(1, r, values[r - 1]);
+    EXPECT_EQ(grid->UnSortedRowIndex(3), 3);
+    grid->InitSortXRef();
+    grid->SortSettings()->Direction = sdAscending;
+    grid->SortByColumn(1);
+    ASSERT_EQ(grid->Cells(1, 1), "a");
+    EXPECT_EQ(grid->UnSortedCells(1, 1), "c");
+    EXPECT_EQ(grid->UnSortedCells(1, 3), "d");
+    EXPECT_EQ(grid->UnSortedRowIndex(1), 3);
+    EXPECT_EQ(grid->SortedRowIndex(1), 2);
+    grid->SetUnSortedCells(1, 4, "B");
+    EXPECT_EQ(grid->Cells(1, 2), "B");
+    // Rows beyond the recorded ones are read where they are; nothing is written outside
+    // the grid.
+    EXPECT_EQ(grid->UnSortedCells(1, 9), grid->Cells(1, 9));
+    EXPECT_EQ(grid->UnSortedRowIndex(7), grid->RowCount());
+    grid->SetUnSortedCells(1, 7, "nowhere");
+    EXPECT_EQ(grid->UnSortedCells(1, 7), "");
+}
+
 } // namespace
 
 namespace {
@@ -217,6 +304,7 @@ TEST_F(ExtGridStoredCellsTest, AllGridCellsReadAndWriteTheStoredTexts)
     EXPECT_EQ(grid->AllGridCells(1, 1), "shown");
     EXPECT_EQ(grid->AllCells(1, 1), "shown!");
     EXPECT_EQ(grid->AllGridCells(1, 2), "hidden");
+    EXPECT_EQ(grid->AllCells(1, 2), "hidden!");
     EXPECT_EQ(grid->AllGridCells(-1, 2), "");
     grid->SetAllGridCells(1, 2, "kept");
     EXPECT_EQ(grid->AllGridCells(1, 2), "kept");

@@ -68,6 +68,7 @@ protected:
         Application->SetShowHint(true);
         Application->SetHintHidePause(2500);
         Application->SetHintPause(500);
+        Application->SetHintWindowClass(nullptr);
         delete form;
     }
     TForm* form = nullptr;
@@ -166,6 +167,19 @@ TEST_F(HintsTest, AControlMayShowItsOwnHintWindowClassWithData)
     EXPECT_EQ(TDataHintWindow::shownData, &data);
     cells->windowClass = nullptr;
     RestMouseOver(cells, {25, 10});
+    ASSERT_NE(ShownHintWindow(), nullptr);
+    EXPECT_EQ(dynamic_cast<TDataHintWindow*>(ShownHintWindow()), nullptr);
+}
+
+// The application's class serves every control that picks none of its own.
+TEST_F(HintsTest, TheApplicationsHintWindowClassServesEveryControl)
+{
+    Application->SetHintWindowClass(HintWindowClassOf<TDataHintWindow>());
+    RestMouseOver(plain, {10, 5});
+    EXPECT_NE(dynamic_cast<TDataHintWindow*>(ShownHintWindow()), nullptr);
+    Application->CancelHint();
+    Application->SetHintWindowClass(nullptr);
+    RestMouseOver(plain, {12, 5});
     ASSERT_NE(ShownHintWindow(), nullptr);
     EXPECT_EQ(dynamic_cast<TDataHintWindow*>(ShownHintWindow()), nullptr);
 }

@@ -59,7 +59,13 @@ TCellProperties* TBaseGrid::GetCellProperties(int ACol, int ARow)
     props->SetWordWrap(FWordWrap);
     FHasCellProps = true;
     SetGridObjects(ACol, ARow, props);
+    // Placed first: the default questions may ask about the cell again.
+    FillDefaultCellProperties(*props, ACol, ARow);
+    return props;
+}
 
+void TBaseGrid::FillDefaultCellProperties(TCellProperties& Props, int ACol, int ARow)
+{
     TFont font;
     TBrush brush;
     TColor colorTo = clNone, colorMirror = clNone, colorMirrorTo = clNone;
@@ -69,18 +75,17 @@ TCellProperties* TBaseGrid::GetCellProperties(int ACol, int ARow)
     TCellGradientDirection direction = GradientVertical;
     GetDefaultCellProperties(ACol, ARow, &font, &brush, colorTo, colorMirror, colorMirrorTo, hAlign, vAlign,
                              wordWrap, direction);
-    props->CalcType = acNONE;
-    props->Alignment = hAlign;
-    props->SetVAlignment(vAlign);
-    props->SetWordWrap(wordWrap);
-    props->FontName = font.Name();
-    props->FontSize = font.Size();
-    props->FontStyle = font.Style();
-    props->FontColor = font.Color();
-    props->SetBrushColor(brush.Color());
-    props->SetBrushColorTo(colorTo);
-    props->GradientDirection = direction;
-    return props;
+    Props.CalcType = acNONE;
+    Props.Alignment = hAlign;
+    Props.SetVAlignment(vAlign);
+    Props.SetWordWrap(wordWrap);
+    Props.FontName = font.Name();
+    Props.FontSize = font.Size();
+    Props.FontStyle = font.Style();
+    Props.FontColor = font.Color();
+    Props.SetBrushColor(brush.Color());
+    Props.SetBrushColorTo(colorTo);
+    Props.GradientDirection = direction;
 }
 
 void TBaseGrid::SetCellProperties(int ACol, int ARow, TCellProperties* Value)

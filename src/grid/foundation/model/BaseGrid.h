@@ -33,6 +33,8 @@ public:
 
     // The properties of a cell inside the grid, created with the grid's defaults on first use.
     TCellProperties* GetCellProperties(int ACol, int ARow) override;
+    // Gives new properties the defaults of the cell (ACol, ARow).
+    void FillDefaultCellProperties(TCellProperties& Props, int ACol, int ARow);
     // Frees the object the cell's slot holds, then stores Value (nullptr allowed).
     void SetCellProperties(int ACol, int ARow, TCellProperties* Value);
     TCellProperties* FindCellProperties(int ACol, int ARow) const override;
