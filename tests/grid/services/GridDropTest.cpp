@@ -16,6 +16,7 @@
 #include "platform/ui/ScreenInput.h"
 #include "platform/ui/StdCtrls.h"
 #include "support/TestFiles.h"
+#include "../foundation/dragdrop/ForeignData.h"
 
 namespace {
 
@@ -272,48 +273,18 @@ TEST_F(GridDropTest, AHeaderDragMovesTheColumnWhereColumnsReorder)
     EXPECT_EQ(droppedCols, std::vector<int>{31});
 }
 
-// Data of another program: the formats it offers with their bytes.
-class TOfferedData : public IDataObject {
-public:
-    explicit TOfferedData(std::vector<std::pair<TClipFormat, std::string>> Formats) : FFormats(std::move(Formats)) {}
-    // Dropped files, with 8-bit names.
-    static TOfferedData Files(const std::vector<std::string>& Names)
-    {
-        std::string bytes = "\x14\0\0\0"s + std::string(16, '\0');
-        for (const std::string& name : Names)
-            bytes += name + '\0';
-        return TOfferedData({{CF_HDROP, bytes + '\0'}});
-    }
-    HRESULT GetData(const TFormatEtc& format, TStgMedium& medium) override
-    {
-        for (const auto& [f, bytes] : FFormats)
-            if (f == format.cfFormat) {
-                medium.tymed = TYMED_HGLOBAL;
-                medium.hGlobal = std::make_shared<const std::string>(bytes);
-                return S_OK;
-            }
-        return DV_E_FORMATETC;
-    }
-    HRESULT GetDataHere(const TFormatEtc&, TStgMedium&) override { return E_NOTIMPL; }
-    HRESULT QueryGetData(const TFormatEtc&) override { return S_OK; }
-    HRESULT GetCanonicalFormatEtc(const TFormatEtc&, TFormatEtc&) override { return E_NOTIMPL; }
-    HRESULT SetData(const TFormatEtc&, const TStgMedium&) override { return E_NOTIMPL; }
-    HRESULT EnumFormatEtc(DWORD, std::shared_ptr<IEnumFORMATETC>& e) override
-    {
-        std::vector<TFormatEtc> list;
-        for (const auto& entry : FFormats)
-            list.push_back({entry.first});
-        e = std::make_shared<TFormatEtcEnumerator>(list);
-        return S_OK;
-    }
-
-private:
-    std::vector<std::pair<TClipFormat, std::string>> FFormats;
-};
+// Dropped files, with 8-bit names.
+TForeignData DroppedFiles(const std::vector<std::string>& Names)
+{
+    std::string bytes = "\x14\0\0\0"s + std::string(16, '\0');
+    for (const std::string& name : Names)
+        bytes += name + '\0';
+    return TForeignData({{CF_HDROP, bytes + '\0'}});
+}
 
 TEST_F(GridDropTest, HoveringMarksTheDropAndScrollsSidewaysOnceATick)
 {
-    TOfferedData text({{CF_TEXT, "x\0"s}});
+    TForeignData text({{CF_TEXT, "x\0"s}});
     TGridDropTarget target(right);
     DWORD effect = DROPEFFECT_COPY;
     target.DragEnter(&text, 0, right->ClientToScreen(Centre(right, 2, 2)), effect);
@@ -376,7 +347,7 @@ TEST_F(GridDropTest, RichTextAndUrlsBecomeTheWholeTextOfOneCell)
     const TDragDropFormatIds& ids = DragDropFormatIds();
     const bool rtfWas = DragDropActive();
     TGridDropTarget target(right);
-    const auto drop = [&](TOfferedData Data, TPoint Cell) {
+    const auto drop = [&](TForeignData Data, TPoint Cell) {
         const TPoint at = right->ClientToScreen(Centre(right, Cell.X, Cell.Y));
         DWORD effect = DROPEFFECT_COPY;
         target.DragEnter(&Data, 0, at, effect);
@@ -385,7 +356,7 @@ TEST_F(GridDropTest, RichTextAndUrlsBecomeTheWholeTextOfOneCell)
     };
     std::vector<std::string> urls;
     right->OnOleDropURL = [&](TObject*, int, int, const std::string& URL, bool&) { urls.push_back(URL); };
-    drop(TOfferedData({{CF_TEXT, "http://example.org\0"s}, {ids.URL, ""}}), {2, 2});
+    drop(TForeignData({{CF_TEXT, "http://example.org\0"s}, {ids.URL, ""}}), {2, 2});
     EXPECT_EQ(right->Cells(2, 2), "http://example.org");
     EXPECT_EQ(urls, std::vector<std::string>{"http://example.org"});
 
@@ -393,10 +364,10 @@ TEST_F(GridDropTest, RichTextAndUrlsBecomeTheWholeTextOfOneCell)
     const std::vector<std::pair<TClipFormat, std::string>> rich = {{CF_TEXT, "plain\tnext\0"s},
                                                                    {ids.RTF, "{\\rtf1 x}\0"s}};
     right->DragDropSettings()->SetOleDropRTF(false);
-    drop(TOfferedData(rich), {1, 3});
+    drop(TForeignData(rich), {1, 3});
     EXPECT_EQ(Row(right, 3), (std::vector<std::string>{"plain", "next", "", ""}));
     right->DragDropSettings()->SetOleDropRTF(true);
-    drop(TOfferedData(rich), {1, 4});
+    drop(TForeignData(rich), {1, 4});
     EXPECT_EQ(Row(right, 4), (std::vector<std::string>{"{\\rtf1 x}", "", "", ""}));
     SetDragDropActive(rtfWas);
 }
@@ -414,7 +385,7 @@ TEST_F(GridDropTest, OneDroppedCsvFileLoadsAndNothingElseDoes)
     };
     TGridDropTarget target(right);
     const auto drop = [&](const std::vector<std::string>& Names) {
-        TOfferedData files = TOfferedData::Files(Names);
+        TForeignData files = DroppedFiles(Names);
         const TPoint at = right->ClientToScreen(Centre(right, 1, 1));
         DWORD effect = DROPEFFECT_COPY;
         target.DragEnter(&files, 0, at, effect);
