@@ -45,18 +45,22 @@ void TExtStringGrid::ColWidthsChanged()
     if (FColchgFlg) StretchColumn(FColumnSize->StretchColumn);
     TBaseGrid::ColWidthsChanged();
     UpdateFooter();
+    CellControlsUpdate(false);
 }
 
 void TExtStringGrid::RowHeightsChanged()
 {
     TBaseGrid::RowHeightsChanged();
     UpdateFooter();
+    CellControlsUpdate(false);
 }
 
 void TExtStringGrid::SizeChanged(int OldColCount, int OldRowCount)
 {
     TBaseGrid::SizeChanged(OldColCount, OldRowCount);
     if (FColchgFlg) StretchColumn(FColumnSize->StretchColumn);
+    // Hidden, shown, inserted and removed rows and columns move the cells under the controls.
+    CellControlsUpdate(false);
 }
 
 void TExtStringGrid::SetRowCount(int Value)

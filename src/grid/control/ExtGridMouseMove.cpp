@@ -338,13 +338,14 @@ void TExtStringGrid::PrepareCellHint(std::string& HintStr, THintInfo& HintInfo)
     FLastHintPos = {ACol, ARow};
     const TRect rect = CellRect(ACol, ARow);
     const int col = RealColIndex(ACol);
-    // A comment shows at the cell's top-right corner. Link titles give no hint of their own.
+    // A comment shows at the cell's top-right corner.
     std::string comment;
     TPoint pos{HintInfo.CursorPos.X, rect.Bottom + kHintBelowCell};
     if (IsComment(col, ARow, comment)) {
         HintStr = comment;
         pos = {rect.Right, rect.Top};
     }
+    AnchorHintAt(ACol, ARow, HintInfo.CursorPos, HintStr, pos);
     const bool normal = ACol >= FixedCols() && ACol < ColCount() - FixedRightCols && ARow >= FixedRows() &&
                         ARow < RowCount() - FixedFooters;
     if (HintShowCells && normal) {

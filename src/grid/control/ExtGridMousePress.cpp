@@ -72,6 +72,7 @@ void TExtStringGrid::LeftPress(TShiftState Shift, int X, int Y)
 {
     FDoOnClick = FMouseDownMove = FMouseKeepDown = true;
     FClickFired = false;
+    FSpinUpClick = FSpinDnClick = false;
     if (PressSelectionResizer(Shift, X, Y)) return;
     const TGridRect oldSel = Selection();
     int ACol = -1, ARow = -1;
@@ -114,8 +115,9 @@ void TExtStringGrid::LeftPress(TShiftState Shift, int X, int Y)
     if (PressFixedSizing(X, Y)) return;
     const bool declFixed = IsFixed(ACol, ARow) && !fixedPos;
     if (fixedPos || declFixed) HideInplaceEdit();
+    if ((fixedPos || declFixed) && FixedAsButtons) PushFixedButton(ACol, ARow, X);
     const int realCol = RealColIndex(ACol);
-    // Nothing is dragged out of the selection yet.
+    PressDrawnSpinButton(realCol, ARow, rect, X, Y);
     if (PressCellControl(Shift, ACol, ARow, clickedCol, clickedRow, X, Y)) return;
 
     // A press on a merged cell's other parts selects the merged block through its base cell.

@@ -94,7 +94,7 @@ void TExtStringGrid::LeftRelease(TShiftState Shift, int X, int Y)
     int option = -1;
     if (OnRadioMouseUp && IsRadio(realCol, ARow) && GetRadioIdx(realCol, ARow, option))
         OnRadioMouseUp(this, realCol, ARow, option);
-    HeaderClickSort(realCol, ARow, origCol, X, Y, moving);
+    HeaderClickSort(Shift, realCol, ARow, origCol, X, Y, moving);
 }
 
 void TExtStringGrid::EndFixedSizing(int X, int Y)
@@ -159,6 +159,8 @@ void TExtStringGrid::ColumnMoved(int FromIndex, int ToIndex)
     };
     TSortSettings& sort = *SortSettings();
     if (sort.Column >= 0) sort.Column = follow(sort.Column, rFrom, rTo);
+    for (int i = 0; i < SortIndexes.Count(); ++i)
+        SortIndexes.SetSortColumns(i, follow(SortIndexes.SortColumns(i), rFrom, rTo));
     if (EnhRowColMove) ColMoveFlg = true;
     if (FloatingFooter()->Visible()) Invalidate();
     auto* other = dynamic_cast<TExtStringGrid*>(SyncGrid()->Grid());

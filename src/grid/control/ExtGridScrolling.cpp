@@ -106,6 +106,7 @@ void TExtStringGrid::TopLeftChanged()
     // The cell's bar would stay behind over another cell; the next mouse move brings it back.
     if (FScrollBar) FScrollBar->SetVisible(false);
     UpdateFooter();
+    CellControlsUpdate(false);
 
     FOldLeftCol = LeftCol();
     FOldTopRow = TopRow();

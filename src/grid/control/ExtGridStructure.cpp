@@ -149,14 +149,13 @@ void TExtStringGrid::InsertRows(int RowIndex, int RCount, bool UpdateCellControl
     // The floating footer's row stays the last one.
     if (FloatingFooter()->Visible() && RowCount() > 0) RowIndex = std::min(RowIndex, RowCount() - 1);
     if (FSelHidden || Col() >= ColCount() || Row() >= RowCount()) UnHideSelection();
+    const int realIndex = RowIndex < RowCount() ? RealRowIndex(RowIndex) : RowCount() + NumHiddenRows();
     {
         TUpdateLock lock(*this);
         ShiftRowSideData(RowIndex, RCount, true);
         InsertDisplayRows(RowIndex, RCount);
     }
-    // UpdateCellControls would move the in-cell control items along; the grid places no
-    // child controls in cells, so there are none to move.
-    (void)UpdateCellControls;
+    if (UpdateCellControls && FNumCellControls > 0) ShiftCellControlRows(realIndex, RCount);
     if (!ComponentState().Contains(csDestroying))
         DoCellsChanged(TRect{0, RowIndex, ColCount() - 1, RowIndex + RCount});
 }

@@ -23,6 +23,7 @@
 #include "grid/control/settings/FloatingFooter.h"
 #include "grid/control/settings/SortSettings.h"
 #include "grid/foundation/model/BaseGrid.h"
+#include "grid/foundation/model/ControlList.h"
 #include "grid/foundation/model/GridEvents.h"
 #include "grid/foundation/model/IntList.h"
 #include "grid/foundation/painting/CellButtons.h"
@@ -1090,12 +1091,24 @@ public:
     // The caption colour of a tone-coloured button in a state.
     TColor ToneButtonTextColor(TCellButtonState State) const;
 
+    // Controls placed over cells (ExtGridCellControls.cpp); ACol is real. The grid becomes the
+    // control's parent; nullptr takes the control off the cell and leaves it alive.
+    TControl* CellControls(int ACol, int ARow) const;
+    void SetCellControls(int ACol, int ARow, TControl* Value);
+    // Places every cell control on its cell again, hidden while the cell is out of sight;
+    // RebuildList first collects them anew from the cells.
+    void CellControlsUpdate(bool RebuildList);
+
 protected:
     void WMHScroll(TMessage& Message) override;
     void WMVScroll(TMessage& Message) override;
     void TopLeftChanged() override;
 
 private:
+    TControlList FControlList;
+    int FNumCellControls = 0;
+    // Inserted rows push the controls of the rows from FromRealRow down.
+    void ShiftCellControlRows(int FromRealRow, int Count);
     // Applies the style a styled look carries, when a style changes the look to it.
     void ApplyLookStyle(TGridLook Value);
     // The target of a thumb drag, and its hint beside the mouse.
@@ -1513,9 +1526,12 @@ public:
     TMoveAllowEvent OnRowMoving;
     TAnchorEvent OnAnchorEnter;
     TAnchorEvent OnAnchorExit;
+    TAnchorHintEvent OnAnchorHint;
     // Releases and header-click sorting (ExtGridMouseRelease.cpp, ExtGridHeaderSort.cpp).
     TCanSortEvent OnCanSort;
     TClickSortEvent OnClickSort;
+    // How long the last header-click sort took, in milliseconds.
+    unsigned SortTime = 0;
     // Dragging cells out of the grid (ExtGridDragSource.cpp), with DragDropSettings.OleDropSource:
     // a press in the selection followed by a move of more than 3 pixels drags the selected
     // cells, or from a fixed row with OleColumnDragDrop the column. The column is real.
@@ -1588,8 +1604,14 @@ private:
     TGridRect FDropSelection;
     bool PressHeaderSelection(TShiftState Shift, int ACol, int ARow, const TGridRect& OldSel);
     bool PressCheckBox(int ACol, int ARow, int RealCol, int X, int Y, bool CanEdit);
-    // The link target under a point of a display cell; empty where there is none.
-    std::string AnchorAt(int ACol, int ARow, int X, int Y);
+    // The link target under a point of a display cell; empty where there is none. Title
+    // receives the link's title.
+    std::string AnchorAt(int ACol, int ARow, int X, int Y, std::string* Title = nullptr);
+    // A link's hint text: its title, else what OnAnchorHint gives, else the link itself.
+    std::string AnchorTitle(int ACol, int ARow, const std::string& Anchor, std::string Title);
+    // With AnchorHint, the link under At (client point) gives the hint, beside the pointer.
+    void AnchorHintAt(int ACol, int ARow, TPoint At, std::string& HintStr, TPoint& Pos);
+    std::string FLastAnchorHint;
     bool PressAnchor(int ACol, int ARow, int X, int Y);
     void HoverAnchor(int ACol, int ARow, int X, int Y);
     // What a followed link does: a cell reference moves the focus, a web or mail address
@@ -1603,6 +1625,8 @@ private:
     bool PressCellControl(TShiftState Shift, int ACol, int ARow, int ClickedCol, int ClickedRow, int X, int Y);
     void PressNodeGlyph(TShiftState Shift, int ARow, int ClickedCol, int ClickedRow, int X, int Y);
     bool PressCellButton(int ACol, int ARow, TPoint Clicked, const TRect& Button, TPoint At);
+    // With FixedAsButtons a fixed cell is held down like a button until the release.
+    void PushFixedButton(int ACol, int ARow, int X);
     // DX and DY are the click's offset from the cell's top-left corner; ACol is real.
     void RadioGroupClick(int ACol, int ARow, int DY, int DX);
     bool ReleaseCellButton(int ACol, int ARow, int X, int Y);
@@ -1613,7 +1637,10 @@ private:
     void LeftRelease(TShiftState Shift, int X, int Y);
     void EndFixedSizing(int X, int Y);
     void DropMove(int ACol, int ARow);
-    void HeaderClickSort(int ACol, int ARow, int OrigCol, int X, int Y, bool Moved);
+    void HeaderClickSort(TShiftState Shift, int ACol, int ARow, int OrigCol, int X, int Y, bool Moved);
+    void ClickSortColumn(int ACol);
+    // IndexKey: the click adds the column to the sort indexes (or turns its direction).
+    void ClickSortIndex(int ACol, bool IndexKey);
 
     void HoverFixedCell(int ACol, int ARow);
     // A press on (or release of) a hover-sensitive header shows it pressed (or not).
@@ -1669,8 +1696,16 @@ private:
     bool FClickFired = false;
     bool FDblClickFired = false;
     bool FSyncedMove = false;
-    // The cell whose in-cell or expand button is held down; (-1, -1) none.
+    // The cell whose in-cell or expand button (or, with FixedAsButtons, fixed cell) is held
+    // down; (-1, -1) none.
     TPoint FPushedCellButton{-1, -1};
+    // The rectangle of the fixed cell held down as a button; empty when none.
+    TRect FPushedFixedCell;
+    // The press hit the upper (lower) half of a spin button drawn in the cell: the spin
+    // editor it opens makes that step at once.
+    bool FSpinUpClick = false;
+    bool FSpinDnClick = false;
+    void PressDrawnSpinButton(int RealCol, int ARow, const TRect& Cell, int X, int Y);
     THintWindow* FSizingHint = nullptr;
     TMoveMarkers FMoveMarkers{this};
     // ==== end of mouse ====
