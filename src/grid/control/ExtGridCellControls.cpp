@@ -42,7 +42,7 @@ void TExtStringGrid::SetCellControls(int ACol, int ARow, TControl* Value)
 
 void TExtStringGrid::CellControlsUpdate(bool RebuildList)
 {
-    if (!HandleAllocated()) return;
+    if (!HandleAllocated() || ComponentState().Contains(csDestroying)) return;
     if (RebuildList) {
         FControlList.Clear();
         for (int c = 0; c < ColCount(); ++c)
