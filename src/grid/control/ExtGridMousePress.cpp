@@ -88,6 +88,7 @@ void TExtStringGrid::LeftPress(TShiftState Shift, int X, int Y)
         CellSelectorClick(ACol, ARow);
         return;
     }
+    PressDisjunctCells(Shift, ACol, ARow);
     SetIncrSearchText("");
     FMoveColInd = FMoveRowInd = -1;
     FPushedCellButton = {-1, -1};

@@ -68,11 +68,14 @@ void TExtStringGrid::LeftRelease(TShiftState Shift, int X, int Y)
     if ((GridState() == gsColSizing && X > Width()) || (GridState() == gsRowSizing && Y > Height())) {
         // Let go outside the grid: the size stays as it was.
         SetGridState(gsNormal);
-    } else {
+    } else if (ReleaseDisjunctCells(Shift, ACol, ARow)) {
         const TGridRect pre = Selection();
         TBaseGrid::MouseUp(mbLeft, Shift, X, Y);
         const TGridRect sel = Selection();
         if (!(sel == pre)) SelectionChanged(sel.Left, sel.Top, sel.Right, sel.Bottom);
+    } else {
+        // The cell was refused: the release ends the press and selects nothing more.
+        SetGridState(gsNormal);
     }
     // The row left the selection on purpose: leaving the grid does not put it back.
     if (deselected) FSelChange = false;

@@ -1635,6 +1635,11 @@ private:
     bool OnCellButton(int ACol, int ARow, TPoint At) const;
 
     void LeftRelease(TShiftState Shift, int X, int Y);
+    // Disjunct cell selection (ExtGridMouseDisjunctCells.cpp): a press without Ctrl starts a
+    // new set; the release adds, toggles or replaces. False when OnSelectCell refused the cell.
+    void PressDisjunctCells(TShiftState Shift, int ACol, int ARow);
+    bool ReleaseDisjunctCells(TShiftState Shift, int ACol, int ARow);
+    void RepaintSelectedCells();
     void EndFixedSizing(int X, int Y);
     void DropMove(int ACol, int ARow);
     void HeaderClickSort(TShiftState Shift, int ACol, int ARow, int OrigCol, int X, int Y, bool Moved);
@@ -2188,6 +2193,13 @@ private:
     // The footer panel paints the footer row with the grid's cell painter.
     friend class TFooterPanel;
     TEditLink* FEditLink = nullptr;
+    // While an in-place link's control is shown, the grid answers its dialog-code query
+    // (ExtGridEditLinkWndProc.cpp): with goTabs the control keeps Tab, arrows and characters,
+    // so that the link sees them.
+    void SubclassEditLinkControl(TWinControl* Control);
+    void RestoreEditLinkControl(TWinControl* Control);
+    void EditLinkWndProc(TWinControl* Control, TMessage& Message);
+    std::function<void(TMessage&)> FGridControlWndProc;
     void FixedEditChange(TObject* Sender);
     TGridTransEdit* FEditTrans = nullptr;
     TGridTransCombo* FComboTrans = nullptr;
