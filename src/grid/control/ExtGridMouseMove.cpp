@@ -181,7 +181,7 @@ void TExtStringGrid::MoveFeedback(int ACol, int ARow, int X, int Y)
     if (RowCount() <= 1 || (X == Clickposx && Y == Clickposy) || !EnhRowColMove || FSizingFixed ||
         FSizingFixedR)
         return;
-    // Only the arrows follow a move: no drag image or header button goes with the pointer.
+    MoveImageFeedback(colMoving, ACol, ARow, X, Y);
     // The arrows mark the target of the movement before, so the first one shows none.
     if (colMoving && ACol >= 0) {
         if (FMoveColInd >= FixedCols())

@@ -143,6 +143,8 @@ void TExtStringGrid::LeftPress(TShiftState Shift, int X, int Y)
     if (PressHeaderSelection(Shift, ACol, ARow, oldSel)) return;
     if (ARow < FixedRows() && ACol >= FixedCols()) Movecell = ACol;
     if (ACol < FixedCols() && ARow >= FixedRows()) Movecell = ARow;
+    MoveOfsX = X - rect.Left;
+    MoveOfsY = Y - rect.Top;
 
     bool canEdit = Options().Contains(goEditing) || ma.RangeSelectAndEdit;
     IsReadOnlyCell(realCol, ARow, canEdit);

@@ -72,6 +72,8 @@ class TStringList;
 class TSyncGrid;
 class THintWindow;
 struct THintInfo;
+class THeaderDragButton;
+class TNoActiveForm;
 class TEditLink;
 class TExtStringGridCheck;
 class TGridCombo;
@@ -1566,6 +1568,13 @@ public:
     THintWindow* SizingHintWindow() const { return FSizingHint; }
     // The arrows at the target of a row or column move.
     const TMoveMarkers& MoveMarkers() const { return FMoveMarkers; }
+    // What follows the pointer during a row or column move (ExtGridMoveImage.cpp): the
+    // picture of the moved cells with DragDropSettings.ShowCells, else the header drag
+    // button; nullptr (hidden) outside a move.
+    TNoActiveForm* MoveForm() const { return FMoveForm.get(); }
+    THeaderDragButton* MoveButton() const { return FMoveButton; }
+    // A see-through picture of the cells of ARect with their grid lines, as a drag image.
+    std::unique_ptr<TNoActiveForm> SelectionToForm(const TGridRect& ARect);
 
 protected:
     // Hooks for descendants.
@@ -1713,6 +1722,13 @@ private:
     void PressDrawnSpinButton(int RealCol, int ARow, const TRect& Cell, int X, int Y);
     THintWindow* FSizingHint = nullptr;
     TMoveMarkers FMoveMarkers{this};
+    void MoveImageFeedback(bool Cols, int ACol, int ARow, int X, int Y);
+    void EndMoveImage();
+    THeaderDragButton* FMoveButton = nullptr;
+    std::unique_ptr<TNoActiveForm> FMoveForm;
+    // The press point from the pressed header's top-left corner.
+    int MoveOfsX = 0;
+    int MoveOfsY = 0;
     // ==== end of mouse ====
 public:
     // ==== cell graphics and check boxes ====

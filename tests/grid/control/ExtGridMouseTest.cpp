@@ -7,6 +7,8 @@
 
 #include "GridOnForm.h"
 #include "grid/control/BalloonWindow.h"
+#include "grid/control/HeaderDragButton.h"
+#include "grid/control/NoActiveForm.h"
 #include "grid/control/settings/BalloonSettings.h"
 #include "grid/control/settings/DragDropSettings.h"
 #include "grid/foundation/dragdrop/EnumFormats.h"
@@ -17,6 +19,7 @@
 #include "platform/os/Shell.h"
 #include "platform/ui/Hints.h"
 #include "platform/ui/Input.h"
+#include "platform/ui/LayeredWindow.h"
 #include "platform/ui/ScreenInput.h"
 #include "support/EventLoop.h"
 #include "support/FakeDialogs.h"
@@ -234,6 +237,74 @@ TEST_F(ExtGridMouseTest, ADraggedColumnMovesWhereItsTargetAllowsAndTheSortFollow
         EXPECT_EQ(grid->Cells(2, 1), allow ? "3,1" : "2,1") << allow;
         EXPECT_EQ(grid->SortSettings()->Column, allow ? 2 : 3) << allow;
     }
+}
+
+// A dragged header takes a see-through picture of its cells along (ShowCells), or the header
+// drag button with its text; either keeps the press point's offset and goes at the release.
+TEST_F(ExtGridMouseTest, AMovedHeaderTakesItsCellsOrItsButtonAlong)
+{
+    grid->SetOptions(grid->Options() + TGridOptions{goColMoving, goRowMoving});
+    const TRect col1 = grid->CellRect(1, 0), row2 = grid->CellRect(0, 2);
+    const struct {
+        bool ShowCells;
+        TPoint From, To;
+        TSize Image; // the picture of the moved cells; empty: the button
+        std::string Caption;
+    } cases[] = {
+        {true, {col1.Left + 10, col1.Top + 4}, Centre(3, 0), {col1.Width() + 1, 0}, ""},
+        {true, {row2.Left + 10, row2.Top + 4}, Centre(0, 4), {0, row2.Height() + 1}, ""},
+        {false, {col1.Left + 10, col1.Top + 4}, Centre(3, 0), {}, "1,0"},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.ShowCells ? "cells" : "button");
+        FillCoordinates();
+        grid->DragDropSettings()->ShowCells = c.ShowCells;
+        TPoint imageAt{-1, -1}, buttonAt{-1, -1};
+        TSize image{};
+        std::string caption;
+        onTheWay = [&] {
+            if (TNoActiveForm* form = grid->MoveForm()) {
+                imageAt = form->ScreenPos();
+                image = {form->Width(), form->Height()};
+            }
+            if (THeaderDragButton* button = grid->MoveButton(); button && button->Visible()) {
+                buttonAt = {button->Left(), button->Top()};
+                caption = button->DragCaption();
+            }
+        };
+        Drag(c.From, {c.To});
+        const TPoint expected = grid->ClientToScreen({c.To.X - 10, c.To.Y - 4});
+        if (c.ShowCells) {
+            EXPECT_EQ(imageAt, expected);
+            // A column's picture is as high as the rows in sight, a row's as wide as the columns.
+            if (c.Image.cx) {
+                EXPECT_EQ(image.cx, c.Image.cx);
+            } else {
+                EXPECT_EQ(image.cy, c.Image.cy);
+            }
+            EXPECT_EQ(buttonAt, (TPoint{-1, -1}));
+        } else {
+            EXPECT_EQ(buttonAt, expected);
+            EXPECT_EQ(caption, c.Caption);
+        }
+        EXPECT_EQ(grid->MoveForm(), nullptr) << "gone with the release";
+        EXPECT_TRUE(!grid->MoveButton() || !grid->MoveButton()->Visible());
+    }
+}
+
+TEST_F(ExtGridMouseTest, ThePictureOfACellIsTheCellWithItsGridLines)
+{
+    const TRect r = grid->CellRect(2, 2);
+    const std::unique_ptr<TNoActiveForm> form = grid->SelectionToForm({2, 2, 2, 2});
+    EXPECT_EQ(form->Width(), r.Width() + 1);
+    EXPECT_EQ(form->Height(), r.Height() + 1);
+    form->ShowAt(grid->ClientToScreen({r.Left, r.Top}));
+    EXPECT_EQ(LayeredWindowAlpha(form.get()), 192);
+    TBitmap shown;
+    ASSERT_TRUE(LayeredWindowPicture(form.get(), shown));
+    EXPECT_EQ(shown.Width(), r.Width() + 1);
+    const std::unique_ptr<TNoActiveForm> block = grid->SelectionToForm({3, 3, 1, 1});
+    EXPECT_EQ(block->Width(), grid->CellRect(3, 3).Right - grid->CellRect(1, 1).Left + 1);
 }
 
 // The arrows mark the target of the movement before: none on the first movement, the
