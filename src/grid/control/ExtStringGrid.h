@@ -1650,6 +1650,7 @@ private:
     bool ReleaseDisjunctCells(TShiftState Shift, int ACol, int ARow);
     void RepaintSelectedCells();
     void EndFixedSizing(int X, int Y);
+    void SelectGroupRows(int ACol, int ARow);
     void DropMove(int ACol, int ARow);
     void HeaderClickSort(TShiftState Shift, int ACol, int ARow, int OrigCol, int X, int Y, bool Moved);
     void ClickSortColumn(int ACol);
