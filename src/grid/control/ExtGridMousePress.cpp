@@ -7,6 +7,7 @@
 #include "grid/foundation/model/MouseActions.h"
 #include "grid/foundation/model/Navigation.h"
 #include "grid/foundation/model/SyncGrid.h"
+#include "grid/foundation/text/CellText.h"
 
 // What a press does, decided by where it lands: sizing a fixed column, a header selection,
 // a check box, a link, a direct edit, or the base grid's own selection and editing.
@@ -410,12 +411,31 @@ void TExtStringGrid::RightPress(TShiftState Shift, int X, int Y)
     int ACol = -1, ARow = -1;
     MouseToCell(X, Y, ACol, ARow);
     TMouseActions& ma = *MouseActions();
-    if (ma.SelectOnRightClick && ACol >= 0 && ARow >= 0 && !IsFixed(ACol, ARow)) {
+    const bool valid = ACol >= 0 && ARow >= 0;
+    if (ma.SelectOnRightClick && valid && !IsFixed(ACol, ARow) &&
+        !(ma.DisjunctCellSelect() && SelectedCells(ACol, ARow))) {
         const TPoint base = BaseCell(ACol, ARow);
-        if (OnRightClickCell) {
-            FocusCell(base.X, base.Y);
-        } else if (!Selection().Contains(ACol, ARow)) {
+        // Without its own handler the right press selects as a left click would.
+        if (!IsControlCell(RealColIndex(ACol), ARow)) {
+            if (OnRightClickCell) {
+                FocusCell(base.X, base.Y);
+            } else {
+                MouseDown(mbLeft, {}, X, Y);
+                MouseUp(mbLeft, {}, X, Y);
+            }
+        }
+        if (!Selection().Contains(ACol, ARow)) {
+            const int leftCol = LeftCol();
+            const bool keepLeft = Navigation()->KeepHorizScroll;
+            if (keepLeft) StartUpdate();
             MoveCurrentCell(base.X, base.Y);
+            if (keepLeft) {
+                SetLeftCol(leftCol);
+                ResetUpdate();
+            }
+        } else if (OnSelectCell) {
+            bool canSelect = true;
+            OnSelectCell(this, ACol, ARow, canSelect);
         }
         if (ma.DisjunctRowSelect()) {
             if (Shift.Contains(ssCtrl) || ma.DisjunctRowSelectNoCtrl) {
@@ -427,6 +447,11 @@ void TExtStringGrid::RightPress(TShiftState Shift, int X, int Y)
         }
     }
     if (OnRightClickCell) OnRightClickCell(this, ARow, ACol);
+    // A link opens on a left press; the right press edits its text.
+    if (URLShow && URLEdit && valid && IsUrlText(Cells(RealColIndex(ACol), ARow))) {
+        MoveCurrentCell(ACol, ARow);
+        ShowEditor();
+    }
 }
 
 // Each press reports one click and each double click one double click, though the platform

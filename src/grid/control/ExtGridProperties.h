@@ -97,6 +97,8 @@ struct TExtGridProperties {
     bool URLShow = false;
     bool URLShowInText = false;
     bool URLFull = false;
+    // A right press on a link edits it.
+    bool URLEdit = false;
     bool FilterDropDownAuto = false;
     bool FilterIncremental = false;
     bool Hovering = false;
