@@ -52,21 +52,17 @@ void TExtStringGrid::HeaderClickSort(TShiftState Shift, int ACol, int ARow, int 
     if (static_cast<int>(FSortRowXRef.size()) != RowCount()) InitSortXRef();
     // The rows move under a left column that stays where it was.
     const bool keepLeft = Navigation()->KeepHorizScroll && Options().Contains(goRowSelect);
-    const int leftCol = LeftCol();
-    if (keepLeft) StartUpdate();
     const auto started = std::chrono::steady_clock::now();
-    if (sort.IndexShow) {
-        const TShiftStateFlag key = sort.IndexSortKey == ikShift ? ssShift : ssCtrl;
-        ClickSortIndex(ACol, Shift.Contains(key));
-    } else {
-        ClickSortColumn(ACol);
-    }
+    KeepingLeftCol(keepLeft, [&] {
+        if (sort.IndexShow) {
+            const TShiftStateFlag key = sort.IndexSortKey == ikShift ? ssShift : ssCtrl;
+            ClickSortIndex(ACol, Shift.Contains(key));
+        } else {
+            ClickSortColumn(ACol);
+        }
+    });
     SortTime = static_cast<unsigned>(
         std::chrono::duration_cast<std::chrono::milliseconds>(std::chrono::steady_clock::now() - started).count());
-    if (keepLeft) {
-        SetLeftCol(leftCol);
-        ResetUpdate();
-    }
     CellControlsUpdate(true);
     if (OnClickSort) OnClickSort(this, sort.Column);
 }

@@ -425,14 +425,7 @@ void TExtStringGrid::RightPress(TShiftState Shift, int X, int Y)
             }
         }
         if (!Selection().Contains(ACol, ARow)) {
-            const int leftCol = LeftCol();
-            const bool keepLeft = Navigation()->KeepHorizScroll;
-            if (keepLeft) StartUpdate();
-            MoveCurrentCell(base.X, base.Y);
-            if (keepLeft) {
-                SetLeftCol(leftCol);
-                ResetUpdate();
-            }
+            KeepingLeftCol(Navigation()->KeepHorizScroll, [&] { MoveCurrentCell(base.X, base.Y); });
         } else if (OnSelectCell) {
             bool canSelect = true;
             OnSelectCell(this, ACol, ARow, canSelect);

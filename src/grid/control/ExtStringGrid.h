@@ -1109,6 +1109,9 @@ protected:
 private:
     TControlList FControlList;
     int FNumCellControls = 0;
+    // Runs Step under the update lock and puts the left column back when Keep is set
+    // (Navigation.KeepHorizScroll).
+    void KeepingLeftCol(bool Keep, const std::function<void()>& Step);
     // Inserted rows push the controls of the rows from FromRealRow down.
     void ShiftCellControlRows(int FromRealRow, int Count);
     // Applies the style a styled look carries, when a style changes the look to it.
