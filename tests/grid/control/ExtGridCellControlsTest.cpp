@@ -1,6 +1,8 @@
 #include <gtest/gtest.h>
 
 #include "GridOnForm.h"
+#include "grid/control/settings/SortSettings.h"
+#include "platform/ui/Input.h"
 #include "platform/ui/StdCtrls.h"
 
 // Controls placed over cells stay on their cells while the grid scrolls, hides columns and
@@ -78,6 +80,20 @@ TEST_F(ExtGridCellControlsTest, TakenOffItsCellAControlStaysWhereItIs)
     grid->SetCellControls(-1, 3, &other);
     grid->SetCellControls(2, grid->RowCount(), &other);
     EXPECT_EQ(other.Parent(), nullptr);
+}
+
+TEST_F(ExtGridCellControlsTest, AHeaderClickSortTakesTheControlAlongWithItsRow)
+{
+    grid->SetRowCount(5);
+    const char* names[] = {"", "d", "c", "b", "a"};
+    for (int r = 1; r < 5; ++r)
+        grid->SetCells(1, r, names[r]);
+    grid->SortSettings()->SetShow(true);
+    const TRect header = grid->CellRect(1, 0);
+    SendClick(grid, (header.Left + header.Right) / 2, (header.Top + header.Bottom) / 2);
+    ASSERT_EQ(grid->Cells(1, 2), "b") << "the button's row (b) went up one";
+    EXPECT_EQ(grid->CellControls(2, 2), &button);
+    EXPECT_EQ(button.BoundsRect(), Covered(2, 2));
 }
 
 } // namespace
