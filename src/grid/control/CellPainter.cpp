@@ -61,6 +61,7 @@ void TExtStringGrid::DrawCellContent(TCanvas* ACanvas, int ACol, int ARow, const
 
 void TCellPainter::Paint()
 {
+    const TRect cell = R;
     Prepare();
     ResolveLook();
     C.FixedLook = HasFixedLook();
@@ -84,6 +85,7 @@ void TCellPainter::Paint()
         if (G.Look() == glSoft) DrawSoftLines();
     }
     DrawFixedRightColumnLines();
+    DrawPushedFixedEdges(cell);
     // No tree lines: the grid has no node rows.
     DrawGraphic();
     FireDrawEvents();
@@ -361,6 +363,14 @@ void TCellPainter::DrawFixedRightColumnLines()
         Line(R.Left - 1, R.Top - 1, R.Left - 1, R.Bottom + 1, clGray);
         Line(R.Right + 1, R.Top - 1, R.Right + 1, R.Bottom + 1, clGray);
     }
+}
+
+// A fixed cell held down as a button looks sunken until the release.
+void TCellPainter::DrawPushedFixedEdges(const TRect& Cell)
+{
+    if (G.FPushedFixedCell.IsEmpty() || G.FPushedCellButton != TPoint{C.DisplCol, C.Row}) return;
+    TRect edge = Cell;
+    Frame3D(C.Canvas, edge, clBtnShadow, clBtnHighlight, 1);
 }
 
 void TCellPainter::DrawGraphic()

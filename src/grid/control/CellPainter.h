@@ -34,6 +34,7 @@ private:
     void DrawLightLines();
     void DrawSoftLines();
     void DrawFixedRightColumnLines();
+    void DrawPushedFixedEdges(const TRect& Cell);
     void DrawGraphic();
     void FireDrawEvents();
     void DrawFocusFrame();

@@ -59,7 +59,10 @@ void TEditLink::SetFocus(bool Value)
         control->SetVisible(true);
         control->SetEnabled(true);
     }
-    if (EditStyle == esInplace) FSubClassed = true;
+    if (EditStyle == esInplace && !FSubClassed && FOwner) {
+        FOwner->SubclassEditLinkControl(control);
+        FSubClassed = true;
+    }
     if (Value) {
         if (control->CanFocus()) control->SetFocus();
     } else if (FOwner && FOwner->CanFocus()) {
@@ -71,6 +74,7 @@ void TEditLink::RestoreWinProc()
 {
     TWinControl* control = GetEditControl();
     if (!control || EditStyle == esPopup) return;
+    if (FSubClassed && FOwner) FOwner->RestoreEditLinkControl(control);
     FSubClassed = false;
     control->SetVisible(false);
 }

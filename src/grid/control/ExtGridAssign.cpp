@@ -32,6 +32,7 @@ void TExtStringGrid::Assign(const TPersistent& Source)
     SetActiveRowShow(other->ActiveRowShow());
     SetAlign(other->Align());
     FFilterDropDown->Assign(*other->FFilterDropDown);
+    AnchorHint = other->AnchorHint;
     AutoFilterUpdate = other->AutoFilterUpdate;
     FMouseActions->Assign(*other->FMouseActions);
     FNavigation->Assign(*other->FNavigation);

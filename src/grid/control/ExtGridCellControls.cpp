@@ -24,6 +24,7 @@ TControl* TExtStringGrid::CellControls(int ACol, int ARow) const
 
 void TExtStringGrid::SetCellControls(int ACol, int ARow, TControl* Value)
 {
+    if (ACol < 0 || ARow < 0 || ACol >= TotalColCount() || ARow >= RowCount()) return;
     const int realRow = RealRowIndex(ARow);
     if (!Value) {
         TCellProperties* props = FindCellProperties(ACol, ARow);

@@ -136,10 +136,17 @@ void TExtStringGrid::GetCellWordWrap(int ACol, int ARow, bool& WordWrap)
     if (OnGetWordWrap) OnGetWordWrap(this, ACol, ARow, WordWrap);
 }
 
+// Without a handler, an always-visible editor button shows where the cell's editor kind has one.
 bool TExtStringGrid::HasCombo(int ACol, int ARow)
 {
     bool hasCombo = false;
-    if (OnHasComboBox) OnHasComboBox(this, ACol, ARow, hasCombo);
+    if (OnHasComboBox) {
+        OnHasComboBox(this, ACol, ARow, hasCombo);
+    } else if (ControlLook()->DropDownAlwaysVisible()) {
+        TEditorType kind = DefaultEditor;
+        GetCellEditorEx(ACol, ARow, kind);
+        hasCombo = kind == edComboEdit || kind == edComboList;
+    }
     return hasCombo;
 }
 
@@ -147,7 +154,13 @@ bool TExtStringGrid::HasSpinEdit(int ACol, int ARow)
 {
     bool hasSpin = false;
     if (ACol < FixedCols() || ARow < FixedRows()) return false;
-    if (OnHasSpinEdit) OnHasSpinEdit(this, ACol, ARow, hasSpin);
+    if (OnHasSpinEdit) {
+        OnHasSpinEdit(this, ACol, ARow, hasSpin);
+    } else if (ControlLook()->SpinButtonsAlwaysVisible()) {
+        TEditorType kind = DefaultEditor;
+        GetCellEditor(ACol, ARow, kind);
+        hasSpin = kind == edSpinEdit || kind == edFloatSpinEdit || kind == edTimeSpinEdit || kind == edDateSpinEdit;
+    }
     return hasSpin;
 }
 

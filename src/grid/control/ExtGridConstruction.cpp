@@ -1,6 +1,7 @@
 #include <cstdio>
 
 #include "grid/control/ExtStringGrid.h"
+#include "grid/control/NoActiveForm.h"
 #include "grid/control/settings/BackGround.h"
 #include "grid/control/settings/BalloonSettings.h"
 #include "grid/control/settings/CellNode.h"

@@ -59,7 +59,7 @@ void TExtStringGrid::SizeChanged(int OldColCount, int OldRowCount)
 {
     TBaseGrid::SizeChanged(OldColCount, OldRowCount);
     if (FColchgFlg) StretchColumn(FColumnSize->StretchColumn);
-    // Hiding and showing rows and columns changes the counts.
+    // Hidden, shown, inserted and removed rows and columns move the cells under the controls.
     CellControlsUpdate(false);
 }
 

@@ -1,8 +1,8 @@
 #include <algorithm>
 
-#include "grid/control/DragCellsWindow.h"
 #include "grid/control/ExtStringGrid.h"
 #include "grid/control/HeaderDragButton.h"
+#include "grid/control/NoActiveForm.h"
 #include "grid/control/settings/DragDropSettings.h"
 #include "platform/ui/Mouse.h"
 
@@ -23,9 +23,8 @@ void TExtStringGrid::ShowDragFeedback(bool Column, int ACol)
                      std::min(sel.Bottom, lastRow)};
         }
         if (cells.Left > cells.Right || cells.Top > cells.Bottom) return;
-        FMoveForm = new TDragCellsWindow(this, cells);
+        FMoveForm = SelectionToForm(cells);
         FollowDragPointer(Mouse->CursorPos());
-        FMoveForm->Show();
     } else if (Column) {
         if (!FMoveButton) FMoveButton = new THeaderDragButton(this);
         const TRect header = CellRect(ACol, 0);
@@ -39,14 +38,10 @@ void TExtStringGrid::ShowDragFeedback(bool Column, int ACol)
 void TExtStringGrid::FollowDragPointer(TPoint ScreenPt)
 {
     if (FMoveForm)
-        FMoveForm->SetBounds(ScreenPt.X + 4, ScreenPt.Y + 4, FMoveForm->Width(), FMoveForm->Height());
+        FMoveForm->ShowAt({ScreenPt.X + 4, ScreenPt.Y + 4});
     else if (FMoveButton)
         FMoveButton->SetBounds(ScreenPt.X, ScreenPt.Y - FMoveButton->Height(), FMoveButton->Width(),
                                FMoveButton->Height());
 }
 
-void TExtStringGrid::EndDragFeedback()
-{
-    delete FMoveForm;
-    FMoveForm = nullptr;
-}
+void TExtStringGrid::EndDragFeedback() { FMoveForm.reset(); }

@@ -1,3 +1,5 @@
+#include <utility>
+
 #include "grid/control/ExtStringGrid.h"
 #include "grid/control/GridCheckBox.h"
 #include "grid/control/GridCombo.h"
@@ -233,6 +235,10 @@ void TExtStringGrid::ShowSpinEditor(const TRect& Rect, int RealCol, int ARow)
     }
     }
     PresentEditor(spin, Rect);
+    // The press that opened the editor hit a spin button drawn in the cell: it counts once.
+    const bool up = std::exchange(FSpinUpClick, false), down = std::exchange(FSpinDnClick, false);
+    if (up) spin->UpClick(spin);
+    if (down) spin->DownClick(spin);
 }
 
 void TExtStringGrid::ShowUnitEditor(const TRect& Rect, int RealCol, int ARow)

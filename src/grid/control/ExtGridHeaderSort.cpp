@@ -1,10 +1,14 @@
+#include <chrono>
+
 #include "grid/control/ExtStringGrid.h"
 #include "grid/control/settings/ControlLook.h"
 #include "grid/control/settings/SortSettings.h"
+#include "grid/foundation/model/Navigation.h"
 
 // A click on the sorting header row sorts on the clicked column: first in the initial
 // direction, then the other way, and with UndoSort a third click brings back the order the
-// rows had before.
+// rows had before. With IndexShow the clicks build a sort over several columns instead: the
+// index key (Shift or Ctrl) adds a column or turns its direction, a plain click starts anew.
 
 namespace {
 
@@ -20,7 +24,7 @@ TSortDirection Opposite(TSortDirection Direction)
 
 } // namespace
 
-void TExtStringGrid::HeaderClickSort(int ACol, int ARow, int OrigCol, int X, int Y, bool Moved)
+void TExtStringGrid::HeaderClickSort(TShiftState Shift, int ACol, int ARow, int OrigCol, int X, int Y, bool Moved)
 {
     if (FDblClk) {
         FDblClk = false;
@@ -46,7 +50,26 @@ void TExtStringGrid::HeaderClickSort(int ACol, int ARow, int OrigCol, int X, int
     }
     HideInplaceEdit();
     if (static_cast<int>(FSortRowXRef.size()) != RowCount()) InitSortXRef();
-    // A header click sorts on one column: grouped rows and merged columns are not sorted apart.
+    // The rows move under a left column that stays where it was.
+    const bool keepLeft = Navigation()->KeepHorizScroll && Options().Contains(goRowSelect);
+    const auto started = std::chrono::steady_clock::now();
+    KeepingLeftCol(keepLeft, [&] {
+        if (sort.IndexShow) {
+            const TShiftStateFlag key = sort.IndexSortKey == ikShift ? ssShift : ssCtrl;
+            ClickSortIndex(ACol, Shift.Contains(key));
+        } else {
+            ClickSortColumn(ACol);
+        }
+    });
+    SortTime = static_cast<unsigned>(
+        std::chrono::duration_cast<std::chrono::milliseconds>(std::chrono::steady_clock::now() - started).count());
+    CellControlsUpdate(true);
+    if (OnClickSort) OnClickSort(this, sort.Column);
+}
+
+void TExtStringGrid::ClickSortColumn(int ACol)
+{
+    TSortSettings& sort = *SortSettings();
     bool undo = false;
     if (sort.Column == ACol) {
         undo = sort.Direction != sort.InitSortDirection && sort.UndoSort;
@@ -55,11 +78,34 @@ void TExtStringGrid::HeaderClickSort(int ACol, int ARow, int OrigCol, int X, int
         sort.Direction = sort.InitSortDirection;
         sort.Column = ACol;
     }
-    if (undo) {
+    if (HasNodes()) {
+        QSortGroup();
+    } else if (undo) {
         QUnSort();
         sort.Column = -1;
     } else {
         QSort();
     }
-    if (OnClickSort) OnClickSort(this, sort.Column);
+}
+
+void TExtStringGrid::ClickSortIndex(int ACol, bool IndexKey)
+{
+    TSortSettings& sort = *SortSettings();
+    const bool initAscending = sort.InitSortDirection == sdAscending;
+    const int at = SortIndexes.FindIndex(ACol);
+    if (IndexKey && at >= 0) {
+        SortIndexes.SetSortDirections(at, !SortIndexes.SortDirections(at));
+    } else if (IndexKey) {
+        SortIndexes.AddIndex(ACol, initAscending);
+    } else if (SortIndexes.Count() == 1 && at == 0) {
+        SortIndexes.SetSortDirections(0, !SortIndexes.SortDirections(0));
+    } else {
+        SortIndexes.Clear();
+        SortIndexes.AddIndex(ACol, initAscending);
+    }
+    if (HasNodes())
+        QSortGroupIndexed();
+    else
+        QSortIndexed();
+    sort.Column = SortIndexes.Count() > 0 ? SortIndexes.SortColumns(0) : -1;
 }

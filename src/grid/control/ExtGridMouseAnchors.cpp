@@ -6,6 +6,7 @@
 #include "platform/os/Shell.h"
 #include "platform/rtl/SysUtils.h"
 #include "platform/ui/Dialogs.h"
+#include "platform/ui/Forms.h"
 
 // Links in cell texts: a press on one follows it. A cell text is anybody's input (a file,
 // a device), so only web and mail addresses reach the desktop, and only after the user
@@ -20,6 +21,10 @@ bool IsOpenableAddress(const std::string& Anchor)
         if (lower.rfind(scheme, 0) == 0) return lower.size() > std::string(scheme).size();
     return false;
 }
+
+// A link's hint sits this far right of and above the pointer.
+constexpr int kAnchorHintDX = 8;
+constexpr int kAnchorHintDY = -16;
 
 } // namespace
 
@@ -40,13 +45,32 @@ THtmlDrawResult TExtStringGrid::CellMarkupHit(int ACol, int ARow, const std::str
     return HtmlDraw(measure.Canvas(), Text, area, params);
 }
 
-std::string TExtStringGrid::AnchorAt(int ACol, int ARow, int X, int Y)
+std::string TExtStringGrid::AnchorAt(int ACol, int ARow, int X, int Y, std::string* Title)
 {
     const std::string text = GridCells(RealColIndex(ACol), ARow);
     if (GetTextType(text, EnableHTML) != ttMarkup) return URLShow && IsUrlText(text) ? text : "";
     const THtmlDrawResult hit = CellMarkupHit(ACol, ARow, text, {X, Y}, "");
     // A form control is no link: its press is the control's (PressAnchor).
-    return hit.Hit && hit.ControlID.empty() ? hit.HitAnchor : "";
+    if (!hit.Hit || !hit.ControlID.empty()) return "";
+    if (Title) *Title = hit.HitTitle;
+    return hit.HitAnchor;
+}
+
+std::string TExtStringGrid::AnchorTitle(int ACol, int ARow, const std::string& Anchor, std::string Title)
+{
+    if (Title.empty() && OnAnchorHint) OnAnchorHint(this, ARow, ACol, Title);
+    return Title.empty() ? Anchor : Title;
+}
+
+void TExtStringGrid::AnchorHintAt(int ACol, int ARow, TPoint At, std::string& HintStr, TPoint& Pos)
+{
+    if (!AnchorHint || GetTextType(GridCells(RealColIndex(ACol), ARow), EnableHTML) != ttMarkup) return;
+    std::string title;
+    const std::string anchor = AnchorAt(ACol, ARow, At.X, At.Y, &title);
+    if (anchor.empty()) return;
+    FLastAnchorHint = AnchorTitle(ACol, ARow, anchor, title);
+    HintStr = FLastAnchorHint;
+    Pos = {At.X + kAnchorHintDX, At.Y + kAnchorHintDY};
 }
 
 bool TExtStringGrid::PressAnchor(int ACol, int ARow, int X, int Y)
@@ -122,8 +146,17 @@ void TExtStringGrid::ReleaseControlButton()
 void TExtStringGrid::HoverAnchor(int ACol, int ARow, int X, int Y)
 {
     if (ACol < 0 || ARow < 0) return;
-    const std::string anchor = AnchorAt(ACol, ARow, X, Y);
+    std::string title;
+    const std::string anchor = AnchorAt(ACol, ARow, X, Y, &title);
     if (anchor == FAnchor) return;
+    // Another link of the same cell: its own title shows at the next hint.
+    if (!anchor.empty() && AnchorHint && !FLastAnchorHint.empty()) {
+        title = AnchorTitle(ACol, ARow, anchor, title);
+        if (title != FLastAnchorHint) {
+            FLastAnchorHint = title;
+            Application->CancelHint();
+        }
+    }
     if (anchor.empty() && OnAnchorExit) OnAnchorExit(this, ARow, ACol, FAnchor);
     if (!anchor.empty() && OnAnchorEnter) OnAnchorEnter(this, ARow, ACol, anchor);
     FAnchor = anchor;

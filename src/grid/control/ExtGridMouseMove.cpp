@@ -181,7 +181,7 @@ void TExtStringGrid::MoveFeedback(int ACol, int ARow, int X, int Y)
     if (RowCount() <= 1 || (X == Clickposx && Y == Clickposy) || !EnhRowColMove || FSizingFixed ||
         FSizingFixedR)
         return;
-    // Only the arrows follow a move: no drag image or header button goes with the pointer.
+    MoveImageFeedback(colMoving, ACol, ARow, X, Y);
     // The arrows mark the target of the movement before, so the first one shows none.
     if (colMoving && ACol >= 0) {
         if (FMoveColInd >= FixedCols())
@@ -344,13 +344,14 @@ void TExtStringGrid::PrepareCellHint(std::string& HintStr, THintInfo& HintInfo)
     FLastHintPos = {ACol, ARow};
     const TRect rect = CellRect(ACol, ARow);
     const int col = RealColIndex(ACol);
-    // A comment shows at the cell's top-right corner. Link titles give no hint of their own.
+    // A comment shows at the cell's top-right corner.
     std::string comment;
     TPoint pos{HintInfo.CursorPos.X, rect.Bottom + kHintBelowCell};
     if (IsComment(col, ARow, comment)) {
         HintStr = comment;
         pos = {rect.Right, rect.Top};
     }
+    AnchorHintAt(ACol, ARow, HintInfo.CursorPos, HintStr, pos);
     const bool normal = ACol >= FixedCols() && ACol < ColCount() - FixedRightCols && ARow >= FixedRows() &&
                         ARow < RowCount() - FixedFooters;
     if (HintShowCells && normal) {

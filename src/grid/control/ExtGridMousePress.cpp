@@ -7,6 +7,7 @@
 #include "grid/foundation/model/MouseActions.h"
 #include "grid/foundation/model/Navigation.h"
 #include "grid/foundation/model/SyncGrid.h"
+#include "grid/foundation/text/CellText.h"
 
 // What a press does, decided by where it lands: sizing a fixed column, a header selection,
 // a check box, a link, a direct edit, or the base grid's own selection and editing.
@@ -72,6 +73,7 @@ void TExtStringGrid::LeftPress(TShiftState Shift, int X, int Y)
 {
     FDoOnClick = FMouseDownMove = FMouseKeepDown = true;
     FClickFired = false;
+    FSpinUpClick = FSpinDnClick = false;
     if (PressSelectionResizer(Shift, X, Y)) return;
     const TGridRect oldSel = Selection();
     int ACol = -1, ARow = -1;
@@ -87,6 +89,7 @@ void TExtStringGrid::LeftPress(TShiftState Shift, int X, int Y)
         CellSelectorClick(ACol, ARow);
         return;
     }
+    PressDisjunctCells(Shift, ACol, ARow);
     SetIncrSearchText("");
     FMoveColInd = FMoveRowInd = -1;
     FPushedCellButton = {-1, -1};
@@ -115,8 +118,9 @@ void TExtStringGrid::LeftPress(TShiftState Shift, int X, int Y)
     if (PressFixedSizing(X, Y)) return;
     const bool declFixed = IsFixed(ACol, ARow) && !fixedPos;
     if (fixedPos || declFixed) HideInplaceEdit();
+    if ((fixedPos || declFixed) && FixedAsButtons) PushFixedButton(ACol, ARow, X);
     const int realCol = RealColIndex(ACol);
-    // Nothing is dragged out of the selection yet.
+    PressDrawnSpinButton(realCol, ARow, rect, X, Y);
     if (PressCellControl(Shift, ACol, ARow, clickedCol, clickedRow, X, Y)) return;
 
     // A press on a merged cell's other parts selects the merged block through its base cell.
@@ -141,6 +145,8 @@ void TExtStringGrid::LeftPress(TShiftState Shift, int X, int Y)
     if (PressHeaderSelection(Shift, ACol, ARow, oldSel)) return;
     if (ARow < FixedRows() && ACol >= FixedCols()) Movecell = ACol;
     if (ACol < FixedCols() && ARow >= FixedRows()) Movecell = ARow;
+    MoveOfsX = X - rect.Left;
+    MoveOfsY = Y - rect.Top;
 
     bool canEdit = Options().Contains(goEditing) || ma.RangeSelectAndEdit;
     IsReadOnlyCell(realCol, ARow, canEdit);
@@ -406,12 +412,24 @@ void TExtStringGrid::RightPress(TShiftState Shift, int X, int Y)
     int ACol = -1, ARow = -1;
     MouseToCell(X, Y, ACol, ARow);
     TMouseActions& ma = *MouseActions();
-    if (ma.SelectOnRightClick && ACol >= 0 && ARow >= 0 && !IsFixed(ACol, ARow)) {
+    const bool valid = ACol >= 0 && ARow >= 0;
+    if (ma.SelectOnRightClick && valid && !IsFixed(ACol, ARow) &&
+        !(ma.DisjunctCellSelect() && SelectedCells(ACol, ARow))) {
         const TPoint base = BaseCell(ACol, ARow);
-        if (OnRightClickCell) {
-            FocusCell(base.X, base.Y);
-        } else if (!Selection().Contains(ACol, ARow)) {
-            MoveCurrentCell(base.X, base.Y);
+        // Without its own handler the right press selects as a left click would.
+        if (!IsControlCell(RealColIndex(ACol), ARow)) {
+            if (OnRightClickCell) {
+                FocusCell(base.X, base.Y);
+            } else {
+                MouseDown(mbLeft, {}, X, Y);
+                MouseUp(mbLeft, {}, X, Y);
+            }
+        }
+        if (!Selection().Contains(ACol, ARow)) {
+            KeepingLeftCol(Navigation()->KeepHorizScroll, [&] { MoveCurrentCell(base.X, base.Y); });
+        } else if (OnSelectCell) {
+            bool canSelect = true;
+            OnSelectCell(this, ACol, ARow, canSelect);
         }
         if (ma.DisjunctRowSelect()) {
             if (Shift.Contains(ssCtrl) || ma.DisjunctRowSelectNoCtrl) {
@@ -423,6 +441,11 @@ void TExtStringGrid::RightPress(TShiftState Shift, int X, int Y)
         }
     }
     if (OnRightClickCell) OnRightClickCell(this, ARow, ACol);
+    // A link opens on a left press; the right press edits its text.
+    if (URLShow && URLEdit && valid && IsUrlText(Cells(RealColIndex(ACol), ARow))) {
+        MoveCurrentCell(ACol, ARow);
+        ShowEditor();
+    }
 }
 
 // Each press reports one click and each double click one double click, though the platform

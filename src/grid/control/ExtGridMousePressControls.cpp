@@ -13,6 +13,8 @@
 
 namespace {
 
+// The spin buttons drawn in a cell take this many pixels at its right edge.
+constexpr int kDrawnSpinButtonWidth = 18;
 // Half a star per this many pixels from the cell's left border.
 constexpr int kRatingHalfStarWidth = 9;
 // Radio groups in the picture styles leave this much room per option.
@@ -90,6 +92,30 @@ bool TExtStringGrid::PressCellButton(int ACol, int ARow, TPoint Clicked, const T
     return true;
 }
 
+void TExtStringGrid::PressDrawnSpinButton(int RealCol, int ARow, const TRect& Cell, int X, int Y)
+{
+    if (!ControlLook()->SpinButtonsAlwaysVisible() || X <= Cell.Right - kDrawnSpinButtonWidth ||
+        !HasSpinEdit(RealCol, ARow))
+        return;
+    if (Y > (Cell.Top + Cell.Bottom) / 2)
+        FSpinDnClick = true;
+    else
+        FSpinUpClick = true;
+}
+
+// Only a grid that draws both fixed lines shows fixed cells as buttons; a node glyph stays
+// the node's own.
+void TExtStringGrid::PushFixedButton(int ACol, int ARow, int X)
+{
+    const TGridOptions lines{goFixedVertLine, goFixedHorzLine};
+    if ((Options() * lines) != lines) return;
+    if (ACol == 0 && IsNode(ARow) && IsNodeGlyphHit(ARow, X)) return;
+    FPushedFixedCell = CellRect(ACol, ARow);
+    FPushedCellButton = {ACol, ARow};
+    SetCapture(this);
+    RepaintCell(ACol, ARow);
+}
+
 void TExtStringGrid::RadioGroupClick(int ACol, int ARow, int DY, int DX)
 {
     Canvas()->Font()->Assign(*Font());
@@ -122,21 +148,25 @@ void TExtStringGrid::RadioGroupClick(int ACol, int ARow, int DY, int DX)
 }
 
 // The pushed button comes up at every release; it clicks only when let go on it, or anywhere
-// for a button in a header. Returns whether the release landed on the release cell's button.
+// for a button in a header (or a fixed column shown as buttons). Returns whether the release
+// landed on the release cell's button.
 bool TExtStringGrid::ReleaseCellButton(int ACol, int ARow, int X, int Y)
 {
     const bool valid = ACol >= 0 && ARow >= 0;
+    if (!FPushedFixedCell.IsEmpty()) {
+        FPushedFixedCell = {};
+        RepaintCell(FPushedCellButton.X, FPushedCellButton.Y);
+    }
     if (FPushedCellButton.X >= 0) {
         const TPoint pushed = FPushedCellButton;
-        // Only header-row buttons click wherever they are let go: fixed columns have no
-        // button look of their own here.
         const bool fixedRow = pushed.Y < FixedRows();
+        const bool clicksAnywhere = fixedRow || (FixedAsButtons && pushed.X < FixedCols());
         // Cells have no enabled state of their own here: a release on a cell counts as enabled.
         const bool enabled = valid || Options().Contains(goEditing);
         const bool inFixed = pushed.X < FixedCols() || fixedRow;
         if (enabled || ControlLook()->NoDisabledButtonLook() || inFixed) {
             if (!IsNode(pushed.Y)) PushButton(pushed.X, pushed.Y, false);
-            if (valid) ClickReleasedButton(pushed, ACol, ARow, {X, Y}, fixedRow);
+            if (valid) ClickReleasedButton(pushed, ACol, ARow, {X, Y}, clicksAnywhere);
         }
         FPushedCellButton = {-1, -1};
         ReleaseCapture();
@@ -150,7 +180,7 @@ void TExtStringGrid::ClickReleasedButton(TPoint Pushed, int ACol, int ARow, TPoi
     // Let go over another cell's button, a pushed button does not click.
     if (!FixedCell && base != BaseCell(Pushed.X, Pushed.Y)) return;
     const int realCol = RealColIndex(base.X);
-    if (HasButton(realCol, base.Y) && (GetCellButtonRect(base.X, base.Y).Contains(At) || FixedCell))
+    if ((HasButton(realCol, base.Y) && GetCellButtonRect(base.X, base.Y).Contains(At)) || FixedCell)
         DoButtonClick(Pushed.X, Pushed.Y);
     if (HasExpand(realCol, base.Y) && (GetExpandRect(realCol, base.Y).Contains(At) || FixedCell)) {
         const bool expanded = ToggleExpand(RealColIndex(Pushed.X), Pushed.Y);

@@ -1,3 +1,4 @@
+#include <algorithm>
 #include <utility>
 
 #include "grid/control/ExtStringGrid.h"
@@ -39,6 +40,7 @@ void TExtStringGrid::LeftRelease(TShiftState Shift, int X, int Y)
     SetMouseSelectMode(msNormal, Cursor());
     FMouseSelectStart = -1;
     FMoveMarkers.Hide();
+    EndMoveImage();
     EndFixedSizing(X, Y);
     const bool onCellButton = ReleaseCellButton(ACol, ARow, X, Y);
     HideSizingHint();
@@ -65,6 +67,7 @@ void TExtStringGrid::LeftRelease(TShiftState Shift, int X, int Y)
             SetColSelect(ACol, false);
         FDeselectState = false;
     }
+    SelectGroupRows(ACol, ARow);
 
     const bool moving = GridState() == gsColMoving || GridState() == gsRowMoving;
     if (moving) DropMove(ACol, ARow);
@@ -72,11 +75,14 @@ void TExtStringGrid::LeftRelease(TShiftState Shift, int X, int Y)
     if ((GridState() == gsColSizing && X > Width()) || (GridState() == gsRowSizing && Y > Height())) {
         // Let go outside the grid: the size stays as it was.
         SetGridState(gsNormal);
-    } else {
+    } else if (ReleaseDisjunctCells(Shift, ACol, ARow)) {
         const TGridRect pre = Selection();
         TBaseGrid::MouseUp(mbLeft, Shift, X, Y);
         const TGridRect sel = Selection();
         if (!(sel == pre)) SelectionChanged(sel.Left, sel.Top, sel.Right, sel.Bottom);
+    } else {
+        // The cell was refused: the release ends the press and selects nothing more.
+        SetGridState(gsNormal);
     }
     // The row left the selection on purpose: leaving the grid does not put it back.
     if (deselected) FSelChange = false;
@@ -98,7 +104,21 @@ void TExtStringGrid::LeftRelease(TShiftState Shift, int X, int Y)
     int option = -1;
     if (OnRadioMouseUp && IsRadio(realCol, ARow) && GetRadioIdx(realCol, ARow, option))
         OnRadioMouseUp(this, realCol, ARow, option);
-    HeaderClickSort(realCol, ARow, origCol, X, Y, moving);
+    HeaderClickSort(Shift, realCol, ARow, origCol, X, Y, moving);
+}
+
+// With AutoSelectGroup a click on an open node row beside its glyph selects its whole group.
+void TExtStringGrid::SelectGroupRows(int ACol, int ARow)
+{
+    if (!Grouping()->AutoSelectGroup || ACol <= 0 || ARow < 0 || !IsNode(ARow) || GetNodeState(ARow)) return;
+    const int last = std::min(ARow + GetNodeSpan(ARow) - 1, RowCount() - 1);
+    const TMouseActions& ma = *MouseActions();
+    if (ma.DisjunctRowSelect()) {
+        for (int r = ARow + 1; r <= last; ++r)
+            SetRowSelect(ma.RowSelectPersistent ? RealRowIndex(r) : r, true);
+    } else {
+        SetSelection({FixedCols(), ARow, ColCount() - 1, last});
+    }
 }
 
 void TExtStringGrid::EndFixedSizing(int X, int Y)
@@ -163,6 +183,8 @@ void TExtStringGrid::ColumnMoved(int FromIndex, int ToIndex)
     };
     TSortSettings& sort = *SortSettings();
     if (sort.Column >= 0) sort.Column = follow(sort.Column, rFrom, rTo);
+    for (int i = 0; i < SortIndexes.Count(); ++i)
+        SortIndexes.SetSortColumns(i, follow(SortIndexes.SortColumns(i), rFrom, rTo));
     if (EnhRowColMove) ColMoveFlg = true;
     // The controls moved with their cells' properties.
     if (FNumCellControls > 0) CellControlsUpdate(true);

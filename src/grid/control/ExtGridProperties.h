@@ -39,12 +39,16 @@ struct TExtGridProperties {
     int SelectionColorMixerFactor = 50;
 
     bool ActiveCellShow = false;
+    // Link titles (or the links themselves) are the hints of HTML cells.
+    bool AnchorHint = false;
     bool AutoFilterUpdate = true;
     bool EnableHTML = true;
     bool EnableWheel = true;
     bool EnhRowColMove = true;
     bool FilterNormalCellsOnly = true;
     bool FitCellsInGrid = true;
+    // Fixed cells press like buttons and click OnButtonClick (drawn so with both fixed lines).
+    bool FixedAsButtons = false;
     bool FixedColAlways = false;
     bool FixedRowAlways = false;
     bool IntegralHeight = false;
@@ -93,6 +97,8 @@ struct TExtGridProperties {
     bool URLShow = false;
     bool URLShowInText = false;
     bool URLFull = false;
+    // A right press on a link edits it.
+    bool URLEdit = false;
     bool FilterDropDownAuto = false;
     bool FilterIncremental = false;
     bool Hovering = false;

@@ -120,6 +120,16 @@ void TExtStringGrid::TopLeftChanged()
     if (FHScrollControl) FHScrollControl->Invalidate();
 }
 
+void TExtStringGrid::KeepingLeftCol(bool Keep, const std::function<void()>& Step)
+{
+    const int leftCol = LeftCol();
+    if (Keep) StartUpdate();
+    Step();
+    if (!Keep) return;
+    SetLeftCol(leftCol);
+    ResetUpdate();
+}
+
 void TExtStringGrid::SetScrollType(TScrollType Value)
 {
     // The field may have been written directly: the slim controls tell what is in force.

@@ -52,7 +52,6 @@ class TFilterData;
 class TFilterDropDown;
 class TFloatingFooter;
 class TGridDropTarget;
-class TFloatingWindow;
 class THeaderDragButton;
 class TGridProgressAppearance;
 class TGrouping;
@@ -81,6 +80,8 @@ class THintWindow;
 struct THintInfo;
 struct THtmlDrawResult;
 class TPopupMenu;
+class THeaderDragButton;
+class TNoActiveForm;
 class TEditLink;
 class TExtStringGridCheck;
 class TGridCombo;
@@ -1176,12 +1177,16 @@ public:
     // The caption colour of a tone-coloured button in a state.
     TColor ToneButtonTextColor(TCellButtonState State) const;
 
+
 protected:
     void WMHScroll(TMessage& Message) override;
     void WMVScroll(TMessage& Message) override;
     void TopLeftChanged() override;
 
 private:
+    // Runs Step under the update lock and puts the left column back when Keep is set
+    // (Navigation.KeepHorizScroll).
+    void KeepingLeftCol(bool Keep, const std::function<void()>& Step);
     // Applies the style a styled look carries, when a style changes the look to it.
     void ApplyLookStyle(TGridLook Value);
     // The target of a thumb drag, and its hint beside the mouse.
@@ -1605,9 +1610,12 @@ public:
     TMoveAllowEvent OnRowMoving;
     TAnchorEvent OnAnchorEnter;
     TAnchorEvent OnAnchorExit;
+    TAnchorHintEvent OnAnchorHint;
     // Releases and header-click sorting (ExtGridMouseRelease.cpp, ExtGridHeaderSort.cpp).
     TCanSortEvent OnCanSort;
     TClickSortEvent OnClickSort;
+    // How long the last header-click sort took, in milliseconds.
+    unsigned SortTime = 0;
     // Dragging cells out of the grid (ExtGridDragSource.cpp), with DragDropSettings.OleDropSource:
     // a press in the selection followed by a move of more than 3 pixels drags the selected
     // cells, or from a fixed row with OleColumnDragDrop the column. The column is real.
@@ -1664,6 +1672,13 @@ public:
     THintWindow* SizingHintWindow() const { return FSizingHint; }
     // The arrows at the target of a row or column move.
     const TMoveMarkers& MoveMarkers() const { return FMoveMarkers; }
+    // What follows the pointer during a row or column move (ExtGridMoveImage.cpp): the
+    // picture of the moved cells with DragDropSettings.ShowCells, else the header drag
+    // button; nullptr (hidden) outside a move.
+    TNoActiveForm* MoveForm() const { return FMoveForm.get(); }
+    THeaderDragButton* MoveButton() const { return FMoveButton; }
+    // A see-through picture of the cells of ARect with their grid lines, as a drag image.
+    std::unique_ptr<TNoActiveForm> SelectionToForm(const TGridRect& ARect);
 
 protected:
     // Hooks for descendants.
@@ -1707,8 +1722,14 @@ private:
     TGridRect FDropSelection;
     bool PressHeaderSelection(TShiftState Shift, int ACol, int ARow, const TGridRect& OldSel);
     bool PressCheckBox(int ACol, int ARow, int RealCol, int X, int Y, bool CanEdit);
-    // The link target under a point of a display cell; empty where there is none.
-    std::string AnchorAt(int ACol, int ARow, int X, int Y);
+    // The link target under a point of a display cell; empty where there is none. Title
+    // receives the link's title.
+    std::string AnchorAt(int ACol, int ARow, int X, int Y, std::string* Title = nullptr);
+    // A link's hint text: its title, else what OnAnchorHint gives, else the link itself.
+    std::string AnchorTitle(int ACol, int ARow, const std::string& Anchor, std::string Title);
+    // With AnchorHint, the link under At (client point) gives the hint, beside the pointer.
+    void AnchorHintAt(int ACol, int ARow, TPoint At, std::string& HintStr, TPoint& Pos);
+    std::string FLastAnchorHint;
     bool PressAnchor(int ACol, int ARow, int X, int Y);
     // The markup of a display cell hit-tested at a point, or searched for one form control,
     // laid out as the painter lays it out.
@@ -1730,6 +1751,8 @@ private:
     bool PressCellControl(TShiftState Shift, int ACol, int ARow, int ClickedCol, int ClickedRow, int X, int Y);
     void PressNodeGlyph(TShiftState Shift, int ARow, int ClickedCol, int ClickedRow, int X, int Y);
     bool PressCellButton(int ACol, int ARow, TPoint Clicked, const TRect& Button, TPoint At);
+    // With FixedAsButtons a fixed cell is held down like a button until the release.
+    void PushFixedButton(int ACol, int ARow, int X);
     // DX and DY are the click's offset from the cell's top-left corner; ACol is real.
     void RadioGroupClick(int ACol, int ARow, int DY, int DX);
     bool ReleaseCellButton(int ACol, int ARow, int X, int Y);
@@ -1738,9 +1761,18 @@ private:
     bool OnCellButton(int ACol, int ARow, TPoint At) const;
 
     void LeftRelease(TShiftState Shift, int X, int Y);
+    // Disjunct cell selection (ExtGridMouseDisjunctCells.cpp): a press without Ctrl starts a
+    // new set; the release adds, toggles or replaces. False when OnSelectCell refused the cell.
+    void PressDisjunctCells(TShiftState Shift, int ACol, int ARow);
+    bool ReleaseDisjunctCells(TShiftState Shift, int ACol, int ARow);
+    void RepaintSelectedCells();
     void EndFixedSizing(int X, int Y);
+    void SelectGroupRows(int ACol, int ARow);
     void DropMove(int ACol, int ARow);
-    void HeaderClickSort(int ACol, int ARow, int OrigCol, int X, int Y, bool Moved);
+    void HeaderClickSort(TShiftState Shift, int ACol, int ARow, int OrigCol, int X, int Y, bool Moved);
+    void ClickSortColumn(int ACol);
+    // IndexKey: the click adds the column to the sort indexes (or turns its direction).
+    void ClickSortIndex(int ACol, bool IndexKey);
 
     void HoverFixedCell(int ACol, int ARow);
     // A press on (or release of) a hover-sensitive header shows it pressed (or not).
@@ -1802,11 +1834,26 @@ private:
     bool FClickFired = false;
     bool FDblClickFired = false;
     bool FSyncedMove = false;
-    // The cell whose in-cell or expand button is held down; (-1, -1) none.
+    // The cell whose in-cell or expand button (or, with FixedAsButtons, fixed cell) is held
+    // down; (-1, -1) none.
     TPoint FPushedCellButton{-1, -1};
+    // The rectangle of the fixed cell held down as a button; empty when none.
+    TRect FPushedFixedCell;
+    // The press hit the upper (lower) half of a spin button drawn in the cell: the spin
+    // editor it opens makes that step at once.
+    bool FSpinUpClick = false;
+    bool FSpinDnClick = false;
+    void PressDrawnSpinButton(int RealCol, int ARow, const TRect& Cell, int X, int Y);
     THintWindow* FSizingHint = nullptr;
     bool FUseHTMLHints = false;
     TMoveMarkers FMoveMarkers{this};
+    void MoveImageFeedback(bool Cols, int ACol, int ARow, int X, int Y);
+    void EndMoveImage();
+    THeaderDragButton* FMoveButton = nullptr;
+    std::unique_ptr<TNoActiveForm> FMoveForm;
+    // The press point from the pressed header's top-left corner.
+    int MoveOfsX = 0;
+    int MoveOfsY = 0;
     // ==== end of mouse ====
 public:
     // ==== cell graphics and check boxes ====
@@ -2294,6 +2341,13 @@ private:
     // The footer panel paints the footer row with the grid's cell painter.
     friend class TFooterPanel;
     TWeakRef<TEditLink> FEditLink;
+    // While an in-place link's control is shown, the grid answers its dialog-code query
+    // (ExtGridEditLinkWndProc.cpp): with goTabs the control keeps Tab, arrows and characters,
+    // so that the link sees them.
+    void SubclassEditLinkControl(TWinControl* Control);
+    void RestoreEditLinkControl(TWinControl* Control);
+    void EditLinkWndProc(TWinControl* Control, TMessage& Message);
+    std::function<void(TMessage&)> FGridControlWndProc;
     void FixedEditChange(TObject* Sender);
     TGridTransEdit* FEditTrans = nullptr;
     TGridTransCombo* FComboTrans = nullptr;
@@ -2797,8 +2851,6 @@ public:
 
     // What follows the pointer during a drag out of the grid (ExtGridDragFeedback.cpp):
     // with ShowCells the dragged cells (MoveForm), else for a column its header (MoveButton).
-    TFloatingWindow* MoveForm() const { return FMoveForm; }
-    THeaderDragButton* MoveButton() const { return FMoveButton; }
     void FollowDragPointer(TPoint ScreenPt);
     // The drag ended: the cells window goes; the header button waits for the drop to hide it.
     void EndDragFeedback();
@@ -2806,8 +2858,6 @@ public:
 private:
     // Cells: the selection, or the pressed column's visible rows with Column.
     void ShowDragFeedback(bool Column, int ACol);
-    TFloatingWindow* FMoveForm = nullptr;
-    THeaderDragButton* FMoveButton = nullptr;
     void OleDropTargetChanged();
     // The cell under a screen point, and whether the point lies below the last row where
     // a drop of whole rows appends (the cell is then the last row's first normal one).

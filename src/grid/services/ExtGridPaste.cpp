@@ -83,7 +83,10 @@ int TExtStringGrid::PasteTextAt(int ACol, int ARow, int& Rows, int& Cols, const 
 {
     Rows = Cols = 0;
     if (ACol < 0 || ARow < 0) return 0;
-    if (!Options().Contains(goEditing) && !Navigation()->AllowClipboardAlways && !MouseActions()->RangeSelectAndEdit)
+    // A read-only current cell switches goEditing off for the moment only (FEditDisable): the
+    // grid still edits, and the cells that may be edited take the paste.
+    if (!Options().Contains(goEditing) && !FEditDisable && !Navigation()->AllowClipboardAlways &&
+        !MouseActions()->RangeSelectAndEdit)
         return 0;
     if (UndoRedo()) UndoRedo()->StartSequence();
     const std::vector<TClipboardLine> lines = SplitClipboardText(Text);

@@ -282,7 +282,10 @@ LRESULT TControl::Perform(UINT msg, WPARAM wParam, LPARAM lParam)
     if (msg == CM_MOUSELEAVE) d_->mouseInside = false;
     TMessage message{msg, wParam, lParam, 0};
     const TEventScope event(this);
-    WndProc(message);
+    if (WindowProc)
+        WindowProc(message);
+    else
+        WndProc(message);
     return message.Result;
 }
 

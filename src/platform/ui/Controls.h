@@ -163,6 +163,9 @@ public:
     // Sends a message to the control at once and returns its result.
     LRESULT Perform(UINT msg, WPARAM wParam = 0, LPARAM lParam = 0);
     virtual void WndProc(TMessage& message);
+    // While set, receives the control's messages in place of WndProc, as a window subclass
+    // does; it passes on what it leaves alone by calling WndProc.
+    std::function<void(TMessage&)> WindowProc;
     // The window's own handling of a message that no handler consumed.
     virtual void DefaultHandler(TMessage& message);
 

@@ -9,7 +9,9 @@
 
 #include "GridOnForm.h"
 #include "grid/control/settings/ControlLook.h"
+#include "grid/control/GridSpin.h"
 #include "platform/ui/Input.h"
+#include "platform/ui/ScreenInput.h"
 
 // Real clicks on the controls a cell draws: in-cell and expand buttons, node glyphs, radio
 // groups and ratings, and the events each one answers with.
@@ -197,6 +199,97 @@ TEST_F(ExtGridCellControlPressTest, APressOnARatingSetsHalfAStarPerNinePixels)
         refuse = c.refused;
         SendClick(grid, cell.Left + c.dx, (cell.Top + cell.Bottom) / 2);
         EXPECT_DOUBLE_EQ(grid->Floats(2, 1), c.expected);
+    }
+}
+
+// With FixedAsButtons a fixed cell goes down like a button while held and clicks on the
+// release; a fixed one clicks wherever it is let go.
+TEST_F(ExtGridCellControlPressTest, WithFixedAsButtonsAFixedCellPressesAndClicksLikeAButton)
+{
+    std::vector<std::pair<int, int>> buttonClicks;
+    grid->OnButtonClick = [&](TObject*, int ACol, int ARow) { buttonClicks.push_back({ACol, ARow}); };
+    const TPoint rowHeader = Centre(grid->CellRect(0, 2));
+    const TPoint colHeader = Centre(grid->CellRect(2, 0));
+    const TPoint cell = Centre(grid->CellRect(2, 3));
+    struct Case {
+        const char* where;
+        bool fixedAsButtons;
+        TPoint press, release;
+        std::vector<std::pair<int, int>> clicks;
+    };
+    const Case cases[] = {
+        {"a row header let go on itself", true, rowHeader, rowHeader, {{0, 2}}},
+        {"a row header let go on a cell", true, rowHeader, cell, {{0, 2}}},
+        {"a column header let go on a cell", true, colHeader, cell, {{2, 0}}},
+        {"a row header without FixedAsButtons", false, rowHeader, rowHeader, {}},
+        {"a normal cell", true, cell, cell, {}},
+    };
+    // The pixels of the pressed cell and its edges, as the grid paints them.
+    TBitmap bitmap(grid->Width(), grid->Height());
+    const auto cellPixels = [&](TPoint At) {
+        int col = -1, row = -1;
+        grid->MouseToCell(At.X, At.Y, col, row);
+        const TRect r = InflateRect(grid->CellRect(col, row), 2, 2);
+        grid->PaintTo(bitmap.Canvas(), 0, 0);
+        std::vector<TColor> pixels;
+        for (int y = std::max(r.Top, 0); y < r.Bottom; ++y)
+            for (int x = std::max(r.Left, 0); x < r.Right; ++x)
+                pixels.push_back(bitmap.Canvas()->Pixels(x, y));
+        return pixels;
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.where);
+        grid->FixedAsButtons = c.fixedAsButtons;
+        buttonClicks.clear();
+        const std::vector<TColor> before = cellPixels(c.press);
+        ScreenMouse(smPress, grid->ClientToScreen(c.press));
+        const bool pushed = !c.clicks.empty();
+        const std::vector<TColor> held = cellPixels(c.press);
+        if (pushed) {
+            EXPECT_NE(held, before) << "drawn down while held";
+        }
+        ScreenMouse(smMove, grid->ClientToScreen(c.release));
+        ScreenMouse(smRelease, grid->ClientToScreen(c.release));
+        EXPECT_EQ(buttonClicks, c.clicks);
+        if (pushed) {
+            EXPECT_NE(cellPixels(c.press), held) << "up again after the release";
+        }
+    }
+}
+
+// A press on a spin button drawn in the current cell opens the spin editor one step on.
+TEST_F(ExtGridCellControlPressTest, APressOnADrawnSpinButtonStepsTheEditorItOpens)
+{
+    grid->DefaultEditor = edSpinEdit;
+    grid->ControlLook()->SetSpinButtonsAlwaysVisible(true);
+    std::vector<bool> steps;
+    grid->OnSpinClick = [&](TObject*, int, int, int, bool Up) { steps.push_back(Up); };
+    struct Case {
+        const char* where;
+        int row;
+        int dx, dy; // from the cell's bottom-right corner
+        int value;
+        std::vector<bool> steps;
+    };
+    const Case cases[] = {
+        {"the upper button", 1, -5, -16, 6, {true}},
+        {"the lower button", 2, -5, -3, 4, {false}},
+        {"left of the buttons", 3, -20, -3, 5, {}},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.where);
+        grid->SetCells(2, c.row, "5");
+        const TRect r = grid->CellRect(2, c.row);
+        ASSERT_GT(r.Height(), 16);
+        SendClick(grid, r.Left + 5, r.Top + 5);
+        ASSERT_EQ(grid->Row(), c.row);
+        ASSERT_FALSE(grid->EditorMode());
+        ASSERT_TRUE(grid->HasSpinEdit(2, c.row));
+        steps.clear();
+        SendClick(grid, r.Right + c.dx, r.Bottom + c.dy);
+        ASSERT_TRUE(grid->EditorMode());
+        EXPECT_EQ(grid->SpinEdit()->Value(), c.value);
+        EXPECT_EQ(steps, c.steps);
     }
 }
 

@@ -1,6 +1,8 @@
 #include <gtest/gtest.h>
 
 #include "GridOnForm.h"
+#include "grid/control/settings/SortSettings.h"
+#include "platform/ui/Input.h"
 #include "platform/ui/StdCtrls.h"
 
 namespace {
@@ -137,6 +139,20 @@ TEST_F(ExtGridCellControlsTest, RebuildingFindsTheControlsOfTheCells)
     grid->SetColWidths(0, 30);
     EXPECT_EQ(edit->BoundsRect(), Over(2, 2));
     EXPECT_EQ(other->BoundsRect(), Over(4, 5));
+}
+
+TEST_F(ExtGridCellControlsTest, AHeaderClickSortTakesTheControlAlongWithItsRow)
+{
+    grid->SetRowCount(5);
+    const char* names[] = {"", "d", "a", "c", "b"};
+    for (int r = 1; r < 5; ++r)
+        grid->SetCells(1, r, names[r]);
+    grid->SortSettings()->SetShow(true);
+    const TRect header = grid->CellRect(1, 0);
+    SendClick(grid, (header.Left + header.Right) / 2, (header.Top + header.Bottom) / 2);
+    ASSERT_EQ(grid->Cells(1, 1), "a") << "the edit box's row (a) went up one";
+    EXPECT_EQ(grid->CellControls(2, 1), edit);
+    EXPECT_EQ(edit->BoundsRect(), Over(2, 1));
 }
 
 } // namespace

@@ -108,6 +108,36 @@ TEST_F(ExtGridEditLinkTest, TabAtTheEndOpensTheEditorOnTheNextCell)
     EXPECT_EQ(link->Edit()->Text(), "next");
 }
 
+// With goTabs the grid keeps Tab in the link's control for the link, instead of the form
+// moving the focus on; the control has its own keys back once the edit ends.
+TEST_F(ExtGridEditLinkTest, WithGoTabsARealTabInTheLinksControlMovesThroughTheGrid)
+{
+    auto* other = new TEdit(&form);
+    other->SetParent(&form);
+    other->SetBounds(0, 260, 80, 20);
+    const auto wantsTab = [this] { return (link->Edit()->Perform(WM_GETDLGCODE) & DLGC_WANTTAB) != 0; };
+    grid->Navigation()->TabToNextAtEnd = true;
+
+    Open();
+    EXPECT_FALSE(wantsTab()) << "without goTabs the form takes Tab";
+    grid->HideInplaceEdit();
+    grid->SetFocus();
+
+    grid->SetOptions(grid->Options() + goTabs);
+    Open();
+    EXPECT_TRUE(wantsTab());
+    SendKey(VK_TAB, {}, link->Edit());
+    EXPECT_EQ(grid->Cells(1, 1), "after");
+    EXPECT_EQ(grid->Col(), 2);
+    EXPECT_FALSE(other->Focused());
+    Application->ProcessMessages();
+    ASSERT_TRUE(grid->IsEditMode());
+    EXPECT_EQ(link->Edit()->Text(), "next");
+    grid->HideInplaceEdit();
+    EXPECT_FALSE(link->Edit()->WindowProc);
+    EXPECT_FALSE(wantsTab());
+}
+
 TEST_F(ExtGridEditLinkTest, TabAtTheEndOpensNoEditorOnACellWithAControl)
 {
     grid->Navigation()->TabToNextAtEnd = true;

@@ -7,14 +7,19 @@
 
 #include "GridOnForm.h"
 #include "grid/control/BalloonWindow.h"
+#include "grid/control/HeaderDragButton.h"
+#include "grid/control/NoActiveForm.h"
 #include "grid/control/settings/BalloonSettings.h"
 #include "grid/control/settings/DragDropSettings.h"
 #include "grid/foundation/dragdrop/EnumFormats.h"
 #include "grid/control/settings/SortSettings.h"
 #include "grid/foundation/model/MouseActions.h"
+#include "grid/foundation/model/Navigation.h"
+#include "platform/ui/Clipboard.h"
 #include "platform/os/Shell.h"
 #include "platform/ui/Hints.h"
 #include "platform/ui/Input.h"
+#include "platform/ui/LayeredWindow.h"
 #include "platform/ui/ScreenInput.h"
 #include "support/EventLoop.h"
 #include "support/FakeDialogs.h"
@@ -232,6 +237,74 @@ TEST_F(ExtGridMouseTest, ADraggedColumnMovesWhereItsTargetAllowsAndTheSortFollow
         EXPECT_EQ(grid->Cells(2, 1), allow ? "3,1" : "2,1") << allow;
         EXPECT_EQ(grid->SortSettings()->Column, allow ? 2 : 3) << allow;
     }
+}
+
+// A dragged header takes a see-through picture of its cells along (ShowCells), or the header
+// drag button with its text; either keeps the press point's offset and goes at the release.
+TEST_F(ExtGridMouseTest, AMovedHeaderTakesItsCellsOrItsButtonAlong)
+{
+    grid->SetOptions(grid->Options() + TGridOptions{goColMoving, goRowMoving});
+    const TRect col1 = grid->CellRect(1, 0), row2 = grid->CellRect(0, 2);
+    const struct {
+        bool ShowCells;
+        TPoint From, To;
+        TSize Image; // the picture of the moved cells; empty: the button
+        std::string Caption;
+    } cases[] = {
+        {true, {col1.Left + 10, col1.Top + 4}, Centre(3, 0), {col1.Width() + 1, 0}, ""},
+        {true, {row2.Left + 10, row2.Top + 4}, Centre(0, 4), {0, row2.Height() + 1}, ""},
+        {false, {col1.Left + 10, col1.Top + 4}, Centre(3, 0), {}, "1,0"},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.ShowCells ? "cells" : "button");
+        FillCoordinates();
+        grid->DragDropSettings()->ShowCells = c.ShowCells;
+        TPoint imageAt{-1, -1}, buttonAt{-1, -1};
+        TSize image{};
+        std::string caption;
+        onTheWay = [&] {
+            if (TNoActiveForm* form = grid->MoveForm()) {
+                imageAt = form->ScreenPos();
+                image = {form->Width(), form->Height()};
+            }
+            if (THeaderDragButton* button = grid->MoveButton(); button && button->Visible()) {
+                buttonAt = {button->Left(), button->Top()};
+                caption = button->DragCaption();
+            }
+        };
+        Drag(c.From, {c.To});
+        const TPoint expected = grid->ClientToScreen({c.To.X - 10, c.To.Y - 4});
+        if (c.ShowCells) {
+            EXPECT_EQ(imageAt, expected);
+            // A column's picture is as high as the rows in sight, a row's as wide as the columns.
+            if (c.Image.cx) {
+                EXPECT_EQ(image.cx, c.Image.cx);
+            } else {
+                EXPECT_EQ(image.cy, c.Image.cy);
+            }
+            EXPECT_EQ(buttonAt, (TPoint{-1, -1}));
+        } else {
+            EXPECT_EQ(buttonAt, expected);
+            EXPECT_EQ(caption, c.Caption);
+        }
+        EXPECT_EQ(grid->MoveForm(), nullptr) << "gone with the release";
+        EXPECT_TRUE(!grid->MoveButton() || !grid->MoveButton()->Visible());
+    }
+}
+
+TEST_F(ExtGridMouseTest, ThePictureOfACellIsTheCellWithItsGridLines)
+{
+    const TRect r = grid->CellRect(2, 2);
+    const std::unique_ptr<TNoActiveForm> form = grid->SelectionToForm({2, 2, 2, 2});
+    EXPECT_EQ(form->Width(), r.Width() + 1);
+    EXPECT_EQ(form->Height(), r.Height() + 1);
+    form->ShowAt(grid->ClientToScreen({r.Left, r.Top}));
+    EXPECT_EQ(LayeredWindowAlpha(form.get()), 192);
+    TBitmap shown;
+    ASSERT_TRUE(LayeredWindowPicture(form.get(), shown));
+    EXPECT_EQ(shown.Width(), r.Width() + 1);
+    const std::unique_ptr<TNoActiveForm> block = grid->SelectionToForm({3, 3, 1, 1});
+    EXPECT_EQ(block->Width(), grid->CellRect(3, 3).Right - grid->CellRect(1, 1).Left + 1);
 }
 
 // The arrows mark the target of the movement before: none on the first movement, the
@@ -458,6 +531,59 @@ TEST_F(ExtGridMouseTest, TheSelectionsHandleStretchesItAndTheReleaseReportsBothS
     EXPECT_EQ(resize.size(), 1u);
 }
 
+// An editing grid whose current cell may not be edited has switched editing off: stretching
+// the selection from that cell's handle fills the new cells from the old selection, as a
+// paste into them would.
+TEST_F(ExtGridMouseTest, StretchingTheSelectionFromAReadOnlyCellOfAnEditingGridFillsIt)
+{
+    grid->SelectionResizer = grid->SelectionRectangle = true;
+    grid->Navigation()->AllowSmartClipboard = true;
+    const struct {
+        const char* Name;
+        bool Editing;
+        std::vector<std::string> Source;
+        std::vector<std::string> After; // column 2, rows 2 to 5
+    } cases[] = {
+        {"one cell repeats", true, {"7"}, {"7", "7", "7", "7"}},
+        {"two numbers continue as a series", true, {"1", "3"}, {"1", "3", "5", "7"}},
+        {"a grid that does not edit only stretches", false, {"7"}, {"7", "", "", ""}},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.Name);
+        grid->SetOptions(grid->Options() - TGridOptions{goEditing} + TGridOptions{goRangeSelect});
+        grid->ClearRect(1, 1, 4, 5);
+        grid->SetSelection({1, 1, 1, 1});
+        if (c.Editing) grid->SetOptions(grid->Options() + TGridOptions{goEditing});
+        grid->SetReadOnly(2, 2, true);
+        for (size_t i = 0; i < c.Source.size(); ++i)
+            grid->SetCells(2, 2 + static_cast<int>(i), c.Source[i]);
+        // The user selects the source from the read-only cell down.
+        const TPoint first = Centre(2, 2);
+        SendClick(grid, first.X, first.Y);
+        EXPECT_FALSE(grid->Options().Contains(goEditing));
+        if (c.Source.size() > 1) {
+            const TPoint last = Centre(2, 1 + static_cast<int>(c.Source.size()));
+            SendClick(grid, last.X, last.Y, mbLeft, {ssShift});
+        }
+        const TRect corner = grid->CellRect(2, 1 + static_cast<int>(c.Source.size()));
+        const TPoint handle{corner.Right - 3, corner.Bottom - 3};
+        SendMouseMove(grid, handle.X, handle.Y);
+        ScreenMouse(smPress, grid->ClientToScreen(handle));
+        std::string copied = c.Source.front();
+        for (size_t i = 1; i < c.Source.size(); ++i)
+            copied += "\r\n" + c.Source[i];
+        if (c.Source.size() > 1) copied += "\r\n";
+        EXPECT_EQ(Clipboard()->AsText(), copied) << "the press copies the selection";
+        const TPoint end = Centre(2, 5);
+        ScreenMouse(smMove, grid->ClientToScreen(end));
+        ScreenMouse(smRelease, grid->ClientToScreen(end));
+        EXPECT_EQ(grid->Selection(), (TGridRect{2, 2, 2, 5}));
+        const std::vector<std::string> after{grid->Cells(2, 2), grid->Cells(2, 3), grid->Cells(2, 4), grid->Cells(2, 5)};
+        EXPECT_EQ(after, c.After);
+        grid->SetReadOnly(2, 2, false);
+    }
+}
+
 TEST_F(ExtGridMouseTest, UnsetBalloonDelaysFollowTheApplicationsHintPauses)
 {
     // The application's pauses are put back for the tests after this one.
@@ -644,6 +770,47 @@ TEST_F(ExtGridMouseTest, ThePointerEntersAndLeavesLinks)
         SendMouseMove(grid, step.At.X, step.At.Y);
         EXPECT_EQ(events, step.Events) << step.At.X << "," << step.At.Y;
     }
+}
+
+TEST_F(ExtGridMouseTest, WithAnchorHintALinkShowsItsTitleBesideThePointer)
+{
+    grid->AnchorHint = true;
+    grid->SetCells(1, 1, "<a href=\"http://a.example\" title=\"Open A\">aaaa</a>");
+    grid->SetCells(1, 2, "<a href=\"http://b.example\">bbbb</a>");
+    grid->SetCells(1, 3, "<a href=\"http://c.example\">cccc</a>");
+    grid->SetCells(1, 4, "no link here");
+    grid->OnAnchorHint = [](TObject*, int ARow, int ACol, std::string& Anchor) {
+        if (ARow == 3) Anchor = "title " + std::to_string(ACol) + "," + std::to_string(ARow);
+    };
+    const struct {
+        int Row;
+        std::string Hint;
+        bool BesidePointer;
+    } cases[] = {
+        {1, "Open A", true},
+        {2, "http://b.example", true},
+        {3, "title 1,3", true},
+        {4, "", false},
+    };
+    for (const auto& c : cases) {
+        const TRect r = grid->CellRect(1, c.Row);
+        THintInfo info;
+        info.CursorPos = {r.Left + 6, r.Top + 6};
+        std::string hint;
+        grid->PrepareCellHint(hint, info);
+        EXPECT_EQ(hint, c.Hint) << "row " << c.Row;
+        const TPoint expected = c.BesidePointer ? TPoint{r.Left + 14, r.Top - 10} : TPoint{r.Left + 6, r.Bottom + 6};
+        EXPECT_EQ(grid->ScreenToClient(info.HintPos), expected) << "row " << c.Row;
+    }
+
+    // Without AnchorHint a link gives no hint of its own.
+    grid->AnchorHint = false;
+    const TRect r = grid->CellRect(1, 1);
+    THintInfo info;
+    info.CursorPos = {r.Left + 6, r.Top + 6};
+    std::string hint;
+    grid->PrepareCellHint(hint, info);
+    EXPECT_EQ(hint, "");
 }
 
 TEST_F(ExtGridMouseTest, ACellLinkMovesTheFocusToItsCell)

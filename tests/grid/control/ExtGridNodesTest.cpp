@@ -7,6 +7,7 @@
 #include "grid/control/settings/CellNode.h"
 #include "grid/control/settings/Grouping.h"
 #include "grid/foundation/model/MouseActions.h"
+#include "platform/ui/Input.h"
 
 namespace {
 
@@ -337,6 +338,33 @@ TEST_F(ExtGridNodesTest, AGroupCheckBoxChecksItsRowsAndShowsWhetherTheyAgree)
     grid->ToggleCheckBox(2, 1);
     grid->ExpandNode(1);
     EXPECT_EQ(rowsChecked(), (std::vector<bool>{true, true, true}));
+}
+
+// With AutoSelectGroup a click on an open node's row selects the node with its rows; with
+// disjunct rows they join the clicked row in the row selection.
+TEST_F(ExtGridNodesTest, AClickOnAnOpenNodeSelectsItsGroup)
+{
+    grid->SetBounds(0, 0, 400, 300);
+    grid->AddNode(2, 3);
+    grid->Grouping()->AutoSelectGroup = true;
+    const auto click = [this](int ACol, int ARow) {
+        const TRect r = grid->CellRect(ACol, ARow);
+        SendClick(grid, (r.Left + r.Right) / 2, (r.Top + r.Bottom) / 2);
+    };
+    click(1, 2);
+    EXPECT_EQ(grid->Selection(), (TGridRect{1, 2, grid->ColCount() - 1, 4}));
+    click(1, 5);
+    EXPECT_EQ(grid->Selection(), (TGridRect{1, 5, 1, 5})) << "no node row";
+
+    grid->MouseActions()->SetDisjunctRowSelect(true);
+    click(1, 2);
+    for (int r = 1; r < grid->RowCount(); ++r)
+        EXPECT_EQ(grid->RowSelect(r), r >= 2 && r <= 4) << "row " << r;
+
+    grid->ClearRowSelect();
+    grid->ContractNode(2);
+    click(1, 2);
+    EXPECT_FALSE(grid->RowSelect(3)) << "a closed node selects nothing more";
 }
 
 } // namespace

@@ -7,6 +7,7 @@
 #include "../control/GridOnForm.h"
 #include "grid/control/GridDropTarget.h"
 #include "grid/control/HeaderDragButton.h"
+#include "grid/control/NoActiveForm.h"
 #include "grid/control/settings/DragDropSettings.h"
 #include "grid/foundation/dragdrop/OleDragDrop.h"
 #include "grid/foundation/model/Navigation.h"
@@ -139,12 +140,12 @@ TEST_F(GridDropTest, TheDraggedCellsFloatBesideThePointerUntilTheDragEnds)
     Fill(left, {{"a", "b"}}, 1, 1);
     std::vector<std::string> seen;
     midDrag = [&] {
-        TFloatingWindow* form = left->MoveForm();
+        TNoActiveForm* form = left->MoveForm();
         ASSERT_NE(form, nullptr);
         const TPoint pointer = Mouse->CursorPos();
         EXPECT_TRUE(form->Visible());
-        EXPECT_EQ((TPoint{form->Left(), form->Top()}), (TPoint{pointer.X + 4, pointer.Y + 4}));
-        EXPECT_EQ(form->Width(), left->ColWidths(1) + left->ColWidths(2));
+        EXPECT_EQ(form->ScreenPos(), (TPoint{pointer.X + 4, pointer.Y + 4}));
+        EXPECT_EQ(form->Picture().Width(), left->ColWidths(1) + left->ColWidths(2) + 1) << "with the line at its right";
         seen.push_back("cells");
     };
     keys = MK_CONTROL;

@@ -22,6 +22,7 @@ public:
     int ControlIndex(int X, int Y) const;
     TControlItem* Control(int i) const { return items_.at(i).get(); }
     void RemoveControl(int i);
+    void Clear() { items_.clear(); }
     // True when some item's control is this window.
     bool HasHandle(const TWinControl* Handle) const;
 

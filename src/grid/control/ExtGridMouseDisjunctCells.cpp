@@ -1,0 +1,53 @@
+#include "grid/control/ExtStringGrid.h"
+#include "grid/foundation/model/MouseActions.h"
+
+// Disjunct cell selection by mouse: a click selects its cell alone, Ctrl adds or takes away
+// the clicked cell, Shift adds it, and a range dragged with the mouse joins the selection.
+
+void TExtStringGrid::PressDisjunctCells(TShiftState Shift, int ACol, int ARow)
+{
+    if (!MouseActions()->DisjunctCellSelect() || Shift.Contains(ssCtrl) || ACol < 0 || ARow < 0 ||
+        IsFixed(ACol, ARow))
+        return;
+    FSelectedCells.clear();
+    Invalidate();
+}
+
+bool TExtStringGrid::ReleaseDisjunctCells(TShiftState Shift, int ACol, int ARow)
+{
+    if (!MouseActions()->DisjunctCellSelect() || ACol < 0 || ARow < 0) return true;
+    const TPoint base = BaseCell(ACol, ARow);
+    const bool ctrl = Shift.Contains(ssCtrl);
+    if (!IsFixed(base.X, base.Y)) {
+        bool canSelect = true;
+        if (OnSelectCell) OnSelectCell(this, base.X, base.Y, canSelect);
+        if (!canSelect) return false;
+        if (Shift.Contains(ssShift)) {
+            SetSelectedCells(ACol, ARow, true);
+        } else if (ctrl) {
+            SetSelectedCells(base.X, base.Y, !SelectedCells(base.X, base.Y));
+        } else {
+            RepaintSelectedCells();
+            FSelectedCells.clear();
+            SetSelectedCells(base.X, base.Y, true);
+        }
+    } else if (!ctrl && !IsFixed(ACol, ARow)) {
+        FSelectedCells.clear();
+        Invalidate();
+    }
+    const TGridRect sel = Selection();
+    if (sel.Left != sel.Right || sel.Top != sel.Bottom) {
+        for (int c = sel.Left; c <= sel.Right; ++c)
+            for (int r = sel.Top; r <= sel.Bottom; ++r)
+                if (TPoint{c, r} != base) SetSelectedCells(c, r, true);
+        RepaintSelectedCells();
+    }
+    RepaintCell(ACol, ARow);
+    return true;
+}
+
+void TExtStringGrid::RepaintSelectedCells()
+{
+    for (const int key : FSelectedCells)
+        RepaintCell(key & 0xFFFF, key >> 16);
+}
