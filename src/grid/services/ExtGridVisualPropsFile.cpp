@@ -62,8 +62,9 @@ TVisualProp ColorProp(std::string Key, TVisualGetter<TColor> Get, TVisualSetter<
 
 TVisualProp FlagProp(std::string Key, TVisualGetter<bool> Get, TVisualSetter<bool> Set)
 {
-    return {std::move(Key), [Get](TVisualGrid& g) { return std::string(Get(g) ? "true" : "false"); },
-            [Set](TVisualGrid& g, const std::optional<std::string>& v) { Set(g, v && SameText(*v, "true")); }};
+    return {
+        std::move(Key), [Get](TVisualGrid& g) { return std::string(Get(g) ? "true" : "false"); },
+        [Set](TVisualGrid& g, const std::optional<std::string>& v) { Set(g, v && SameText(*v, "true")); }};
 }
 
 TVisualProp IntProp(std::string Key, TVisualGetter<int> Get, TVisualSetter<int> Set)
@@ -73,13 +74,15 @@ TVisualProp IntProp(std::string Key, TVisualGetter<int> Get, TVisualSetter<int> 
 }
 
 // Names compared without regard to case; a value that names none leaves the property alone.
-TVisualProp EnumProp(std::string Key, std::vector<std::string> Names, TVisualGetter<int> Get, TVisualSetter<int> Set)
+TVisualProp EnumProp(std::string Key, std::vector<std::string> Names, TVisualGetter<int> Get,
+                     TVisualSetter<int> Set)
 {
     return {std::move(Key),
             [Names, Get](TVisualGrid& g) {
                 const int value = Get(g);
-                return value >= 0 && value < static_cast<int>(Names.size()) ? Names[static_cast<size_t>(value)]
-                                                                            : std::string();
+                return value >= 0 && value < static_cast<int>(Names.size())
+                           ? Names[static_cast<size_t>(value)]
+                           : std::string();
             },
             [Names, Set](TVisualGrid& g, const std::optional<std::string>& v) {
                 for (size_t i = 0; v && i < Names.size(); ++i)
@@ -118,6 +121,16 @@ void AddFontProps(std::vector<TVisualProp>& Props, const std::string& Prefix, TV
                      }});
 }
 
+// A property of a settings object the grid owns, read and written through its accessors.
+template <typename T, typename Owner, typename Getter, typename Setter>
+TVisualProp AccessorProp(TVisualProp (*Make)(std::string, TVisualGetter<T>, TVisualSetter<T>),
+                         std::string Key, Owner* (TVisualGrid::*OwnerOf)() const, Getter Get, Setter Set)
+{
+    return Make(
+        std::move(Key), [OwnerOf, Get](TVisualGrid& g) { return ((g.*OwnerOf)()->*Get)(); },
+        [OwnerOf, Set](TVisualGrid& g, T v) { ((g.*OwnerOf)()->*Set)(v); });
+}
+
 // A plain field of a settings object the grid owns, written and read by Make's rules.
 template <typename T, typename Owner, typename Base>
 TVisualProp FieldProp(TVisualProp (*Make)(std::string, TVisualGetter<T>, TVisualSetter<T>), std::string Key,
@@ -128,7 +141,8 @@ TVisualProp FieldProp(TVisualProp (*Make)(std::string, TVisualGetter<T>, TVisual
         [OwnerOf, Field](TVisualGrid& g, T v) { (g.*OwnerOf)()->*Field = v; });
 }
 
-TVisualProp GridColorProp(std::string Key, TColor TExtGridProperties::*Field, void (TVisualGrid::*Setter)(TColor))
+TVisualProp GridColorProp(std::string Key, TColor TExtGridProperties::*Field,
+                          void (TVisualGrid::*Setter)(TColor))
 {
     return ColorProp(
         std::move(Key), [Field](TVisualGrid& g) { return g.*Field; },
@@ -145,11 +159,13 @@ const std::vector<TVisualProp>& VisualProps()
     static const std::vector<TVisualProp> props = [] {
         std::vector<TVisualProp> p;
         p.push_back(ColorProp(
-            "Color", [](TVisualGrid& g) { return g.Color(); }, [](TVisualGrid& g, TColor v) { g.SetColor(v); }));
+            "Color", [](TVisualGrid& g) { return g.Color(); },
+            [](TVisualGrid& g, TColor v) { g.SetColor(v); }));
         p.push_back(GridColorProp("HintColor", &TExtGridProperties::HintColor, nullptr));
-        p.push_back(GridColorProp("SelectionColor", &TExtGridProperties::SelectionColor, &TVisualGrid::SetSelectionColor));
-        p.push_back(
-            GridColorProp("SelectionColorTo", &TExtGridProperties::SelectionColorTo, &TVisualGrid::SetSelectionColorTo));
+        p.push_back(GridColorProp("SelectionColor", &TExtGridProperties::SelectionColor,
+                                  &TVisualGrid::SetSelectionColor));
+        p.push_back(GridColorProp("SelectionColorTo", &TExtGridProperties::SelectionColorTo,
+                                  &TVisualGrid::SetSelectionColorTo));
         p.push_back(GridColorProp("SelectionMirrorColor", &TExtGridProperties::SelectionMirrorColor,
                                   &TVisualGrid::SetSelectionMirrorColor));
         p.push_back(GridColorProp("SelectionMirrorColorTo", &TExtGridProperties::SelectionMirrorColorTo,
@@ -158,11 +174,13 @@ const std::vector<TVisualProp>& VisualProps()
                                   &TVisualGrid::SetSelectionTextColor));
         p.push_back(GridColorProp("URLColor", &TExtGridProperties::URLColor, &TVisualGrid::SetURLColor));
         p.push_back(FlagProp(
-            "URLShow", [](TVisualGrid& g) { return g.URLShow; }, [](TVisualGrid& g, bool v) { g.SetURLShow(v); }));
+            "URLShow", [](TVisualGrid& g) { return g.URLShow; },
+            [](TVisualGrid& g, bool v) { g.SetURLShow(v); }));
         p.push_back(FlagProp(
             "URLShowInText", [](TVisualGrid& g) { return g.URLShowInText; },
             [](TVisualGrid& g, bool v) { g.SetURLShowInText(v); }));
-        p.push_back(GridColorProp("ScrollColor", &TExtGridProperties::ScrollColor, &TVisualGrid::SetScrollColor));
+        p.push_back(
+            GridColorProp("ScrollColor", &TExtGridProperties::ScrollColor, &TVisualGrid::SetScrollColor));
         p.push_back(ColorProp(
             "ActiveRowColor", [](TVisualGrid& g) { return g.ActiveRowColor(); },
             [](TVisualGrid& g, TColor v) { g.SetActiveRowColor(v); }));
@@ -180,54 +198,49 @@ const std::vector<TVisualProp>& VisualProps()
         p.push_back(GridColorProp("ActiveCellColorTo", &TExtGridProperties::ActiveCellColorTo, nullptr));
         AddFontProps(p, "ActiveCellFont", [](TVisualGrid& g) { return g.ActiveCellFont(); });
         AddFontProps(p, "FixedFont", [](TVisualGrid& g) { return g.FixedFont(); });
-        p.push_back(FieldProp(ColorProp, "Balloon.BackgroundColor", &TVisualGrid::Balloon, &TBalloonSettings::BackgroundColor));
-        p.push_back(FieldProp(ColorProp, "Balloon.TextColor", &TVisualGrid::Balloon, &TBalloonSettings::TextColor));
-        p.push_back(IntProp(
-            "Balloon.Transparency", [](TVisualGrid& g) { return static_cast<int>(g.Balloon()->Transparency); },
-            [](TVisualGrid& g, int v) { g.Balloon()->Transparency = static_cast<uint8_t>(v); }));
-        p.push_back(ColorProp(
-            "Bands.PrimaryColor", [](TVisualGrid& g) { return g.Bands()->PrimaryColor(); },
-            [](TVisualGrid& g, TColor v) { g.Bands()->SetPrimaryColor(v); }));
-        p.push_back(ColorProp(
-            "Bands.SecondaryColor", [](TVisualGrid& g) { return g.Bands()->SecondaryColor(); },
-            [](TVisualGrid& g, TColor v) { g.Bands()->SetSecondaryColor(v); }));
-        p.push_back(FlagProp(
-            "Bands.Active", [](TVisualGrid& g) { return g.Bands()->Active(); },
-            [](TVisualGrid& g, bool v) { g.Bands()->SetActive(v); }));
-        p.push_back(FieldProp(ColorProp, "SortSettings.IndexColor", &TVisualGrid::SortSettings, &TSortSettings::IndexColor));
-        p.push_back(ColorProp(
-            "FloatingFooter.Color", [](TVisualGrid& g) { return g.FloatingFooter()->Color(); },
-            [](TVisualGrid& g, TColor v) { g.FloatingFooter()->SetColor(v); }));
-        p.push_back(IntProp(
-            "ControlLook.CheckSize", [](TVisualGrid& g) { return g.ControlLook()->CheckSize(); },
-            [](TVisualGrid& g, int v) { g.ControlLook()->SetCheckSize(v); }));
-        p.push_back(ColorProp(
-            "ControlLook.Color", [](TVisualGrid& g) { return g.ControlLook()->Color(); },
-            [](TVisualGrid& g, TColor v) { g.ControlLook()->SetColor(v); }));
-        p.push_back(ColorProp(
-            "ControlLook.CommentColor", [](TVisualGrid& g) { return g.ControlLook()->CommentColor(); },
-            [](TVisualGrid& g, TColor v) { g.ControlLook()->SetCommentColor(v); }));
-        p.push_back(EnumProp(
-            "ControlLook.ControlStyle", {"csClassic", "csFlat", "csWinXP", "csBorland", "csSuite", "csGlyph", "csTheme"},
-            [](TVisualGrid& g) { return static_cast<int>(g.ControlLook()->ControlStyle()); },
-            [](TVisualGrid& g, int v) { g.ControlLook()->SetControlStyle(static_cast<TControlLook::TControlStyle>(v)); }));
-        p.push_back(ColorProp(
-            "ControlLook.FixedGradientFrom", [](TVisualGrid& g) { return g.ControlLook()->FixedGradientFrom(); },
-            [](TVisualGrid& g, TColor v) { g.ControlLook()->SetFixedGradientFrom(v); }));
-        p.push_back(ColorProp(
-            "ControlLook.FixedGradientTo", [](TVisualGrid& g) { return g.ControlLook()->FixedGradientTo(); },
-            [](TVisualGrid& g, TColor v) { g.ControlLook()->SetFixedGradientTo(v); }));
-        p.push_back(IntProp(
-            "ControlLook.RadioSize", [](TVisualGrid& g) { return g.ControlLook()->RadioSize(); },
-            [](TVisualGrid& g, int v) { g.ControlLook()->SetRadioSize(v); }));
-        p.push_back(FlagProp(
-            "ControlLook.FlatButton", [](TVisualGrid& g) { return g.ControlLook()->FlatButton(); },
-            [](TVisualGrid& g, bool v) { g.ControlLook()->SetFlatButton(v); }));
+        p.push_back(FieldProp(ColorProp, "Balloon.BackgroundColor", &TVisualGrid::Balloon,
+                              &TBalloonSettings::BackgroundColor));
         p.push_back(
-            FieldProp(ColorProp, "ControlLook.ProgressBorderColor", &TVisualGrid::ControlLook, &TControlLook::ProgressBorderColor));
-        p.push_back(FlagProp(
-            "ControlLook.ProgressXP", [](TVisualGrid& g) { return g.ControlLook()->ProgressXP(); },
-            [](TVisualGrid& g, bool v) { g.ControlLook()->SetProgressXP(v); }));
+            FieldProp(ColorProp, "Balloon.TextColor", &TVisualGrid::Balloon, &TBalloonSettings::TextColor));
+        p.push_back(IntProp(
+            "Balloon.Transparency",
+            [](TVisualGrid& g) { return static_cast<int>(g.Balloon()->Transparency); },
+            [](TVisualGrid& g, int v) { g.Balloon()->Transparency = static_cast<uint8_t>(v); }));
+        p.push_back(AccessorProp(ColorProp, "Bands.PrimaryColor", &TVisualGrid::Bands, &TBands::PrimaryColor,
+                                 &TBands::SetPrimaryColor));
+        p.push_back(AccessorProp(ColorProp, "Bands.SecondaryColor", &TVisualGrid::Bands,
+                                 &TBands::SecondaryColor, &TBands::SetSecondaryColor));
+        p.push_back(
+            AccessorProp(FlagProp, "Bands.Active", &TVisualGrid::Bands, &TBands::Active, &TBands::SetActive));
+        p.push_back(FieldProp(ColorProp, "SortSettings.IndexColor", &TVisualGrid::SortSettings,
+                              &TSortSettings::IndexColor));
+        p.push_back(AccessorProp(ColorProp, "FloatingFooter.Color", &TVisualGrid::FloatingFooter,
+                                 &TFloatingFooter::Color, &TFloatingFooter::SetColor));
+        p.push_back(AccessorProp(IntProp, "ControlLook.CheckSize", &TVisualGrid::ControlLook,
+                                 &TControlLook::CheckSize, &TControlLook::SetCheckSize));
+        p.push_back(AccessorProp(ColorProp, "ControlLook.Color", &TVisualGrid::ControlLook,
+                                 &TControlLook::Color, &TControlLook::SetColor));
+        p.push_back(AccessorProp(ColorProp, "ControlLook.CommentColor", &TVisualGrid::ControlLook,
+                                 &TControlLook::CommentColor, &TControlLook::SetCommentColor));
+        p.push_back(EnumProp(
+            "ControlLook.ControlStyle",
+            {"csClassic", "csFlat", "csWinXP", "csBorland", "csSuite", "csGlyph", "csTheme"},
+            [](TVisualGrid& g) { return static_cast<int>(g.ControlLook()->ControlStyle()); },
+            [](TVisualGrid& g, int v) {
+                g.ControlLook()->SetControlStyle(static_cast<TControlLook::TControlStyle>(v));
+            }));
+        p.push_back(AccessorProp(ColorProp, "ControlLook.FixedGradientFrom", &TVisualGrid::ControlLook,
+                                 &TControlLook::FixedGradientFrom, &TControlLook::SetFixedGradientFrom));
+        p.push_back(AccessorProp(ColorProp, "ControlLook.FixedGradientTo", &TVisualGrid::ControlLook,
+                                 &TControlLook::FixedGradientTo, &TControlLook::SetFixedGradientTo));
+        p.push_back(AccessorProp(IntProp, "ControlLook.RadioSize", &TVisualGrid::ControlLook,
+                                 &TControlLook::RadioSize, &TControlLook::SetRadioSize));
+        p.push_back(AccessorProp(FlagProp, "ControlLook.FlatButton", &TVisualGrid::ControlLook,
+                                 &TControlLook::FlatButton, &TControlLook::SetFlatButton));
+        p.push_back(FieldProp(ColorProp, "ControlLook.ProgressBorderColor", &TVisualGrid::ControlLook,
+                              &TControlLook::ProgressBorderColor));
+        p.push_back(AccessorProp(FlagProp, "ControlLook.ProgressXP", &TVisualGrid::ControlLook,
+                                 &TControlLook::ProgressXP, &TControlLook::SetProgressXP));
         // The custom look has no name: it is written empty and never read back.
         p.push_back(EnumProp(
             "Look",
@@ -235,36 +248,44 @@ const std::vector<TVisualProp>& VisualProps()
              "glOffice2007", ""},
             [](TVisualGrid& g) { return static_cast<int>(g.Look()); },
             [](TVisualGrid& g, int v) { g.SetLook(static_cast<TGridLook>(v)); }));
-        p.push_back(ColorProp(
-            "SearchFooter.Color", [](TVisualGrid& g) { return g.SearchFooter()->Color(); },
-            [](TVisualGrid& g, TColor v) { g.SearchFooter()->SetColor(v); }));
-        p.push_back(ColorProp(
-            "SearchFooter.ColorTo", [](TVisualGrid& g) { return g.SearchFooter()->ColorTo(); },
-            [](TVisualGrid& g, TColor v) { g.SearchFooter()->SetColorTo(v); }));
-        p.push_back(FieldProp(ColorProp, "Grouping.HeaderColor", &TVisualGrid::Grouping, &TGrouping::HeaderColor));
-        p.push_back(FieldProp(ColorProp, "Grouping.HeaderColorTo", &TVisualGrid::Grouping, &TGrouping::HeaderColorTo));
-        p.push_back(FieldProp(ColorProp, "Grouping.HeaderTextColor", &TVisualGrid::Grouping, &TGrouping::HeaderTextColor));
-        p.push_back(FieldProp(FlagProp, "Grouping.HeaderUnderline", &TVisualGrid::Grouping, &TGrouping::HeaderUnderline));
-        p.push_back(FieldProp(ColorProp, "Grouping.HeaderLineColor", &TVisualGrid::Grouping, &TGrouping::HeaderLineColor));
-        p.push_back(FieldProp(IntProp, "Grouping.HeaderLineWidth", &TVisualGrid::Grouping, &TGrouping::HeaderLineWidth));
-        p.push_back(FieldProp(ColorProp, "Grouping.SummaryColor", &TVisualGrid::Grouping, &TGrouping::SummaryColor));
-        p.push_back(FieldProp(ColorProp, "Grouping.SummaryColorTo", &TVisualGrid::Grouping, &TGrouping::SummaryColorTo));
-        p.push_back(FieldProp(ColorProp, "Grouping.SummaryTextColor", &TVisualGrid::Grouping, &TGrouping::SummaryTextColor));
-        p.push_back(FieldProp(FlagProp, "Grouping.SummaryLine", &TVisualGrid::Grouping, &TGrouping::SummaryLine));
-        p.push_back(FieldProp(ColorProp, "Grouping.SummaryLineColor", &TVisualGrid::Grouping, &TGrouping::SummaryLineColor));
-        p.push_back(FieldProp(IntProp, "Grouping.SummaryLineWidth", &TVisualGrid::Grouping, &TGrouping::SummaryLineWidth));
+        p.push_back(AccessorProp(ColorProp, "SearchFooter.Color", &TVisualGrid::SearchFooter,
+                                 &TSearchFooter::Color, &TSearchFooter::SetColor));
+        p.push_back(AccessorProp(ColorProp, "SearchFooter.ColorTo", &TVisualGrid::SearchFooter,
+                                 &TSearchFooter::ColorTo, &TSearchFooter::SetColorTo));
+        p.push_back(
+            FieldProp(ColorProp, "Grouping.HeaderColor", &TVisualGrid::Grouping, &TGrouping::HeaderColor));
+        p.push_back(FieldProp(ColorProp, "Grouping.HeaderColorTo", &TVisualGrid::Grouping,
+                              &TGrouping::HeaderColorTo));
+        p.push_back(FieldProp(ColorProp, "Grouping.HeaderTextColor", &TVisualGrid::Grouping,
+                              &TGrouping::HeaderTextColor));
+        p.push_back(FieldProp(FlagProp, "Grouping.HeaderUnderline", &TVisualGrid::Grouping,
+                              &TGrouping::HeaderUnderline));
+        p.push_back(FieldProp(ColorProp, "Grouping.HeaderLineColor", &TVisualGrid::Grouping,
+                              &TGrouping::HeaderLineColor));
+        p.push_back(FieldProp(IntProp, "Grouping.HeaderLineWidth", &TVisualGrid::Grouping,
+                              &TGrouping::HeaderLineWidth));
+        p.push_back(
+            FieldProp(ColorProp, "Grouping.SummaryColor", &TVisualGrid::Grouping, &TGrouping::SummaryColor));
+        p.push_back(FieldProp(ColorProp, "Grouping.SummaryColorTo", &TVisualGrid::Grouping,
+                              &TGrouping::SummaryColorTo));
+        p.push_back(FieldProp(ColorProp, "Grouping.SummaryTextColor", &TVisualGrid::Grouping,
+                              &TGrouping::SummaryTextColor));
+        p.push_back(
+            FieldProp(FlagProp, "Grouping.SummaryLine", &TVisualGrid::Grouping, &TGrouping::SummaryLine));
+        p.push_back(FieldProp(ColorProp, "Grouping.SummaryLineColor", &TVisualGrid::Grouping,
+                              &TGrouping::SummaryLineColor));
+        p.push_back(FieldProp(IntProp, "Grouping.SummaryLineWidth", &TVisualGrid::Grouping,
+                              &TGrouping::SummaryLineWidth));
         p.push_back(ColorProp(
             "GridLineColor", [](TVisualGrid& g) { return g.GridLineColor(); },
             [](TVisualGrid& g, TColor v) { g.SetGridLineColor(v); }));
         p.push_back(ColorProp(
             "GridFixedLineColor", [](TVisualGrid& g) { return g.GridFixedLineColor(); },
             [](TVisualGrid& g, TColor v) { g.SetGridFixedLineColor(v); }));
-        p.push_back(IntProp(
-            "BackGround.Top", [](TVisualGrid& g) { return g.BackGround()->Top(); },
-            [](TVisualGrid& g, int v) { g.BackGround()->SetTop(v); }));
-        p.push_back(IntProp(
-            "BackGround.Left", [](TVisualGrid& g) { return g.BackGround()->Left(); },
-            [](TVisualGrid& g, int v) { g.BackGround()->SetLeft(v); }));
+        p.push_back(AccessorProp(IntProp, "BackGround.Top", &TVisualGrid::BackGround, &TBackGround::Top,
+                                 &TBackGround::SetTop));
+        p.push_back(AccessorProp(IntProp, "BackGround.Left", &TVisualGrid::BackGround, &TBackGround::Left,
+                                 &TBackGround::SetLeft));
         p.push_back(EnumProp(
             "BackGround.Display", {"bdTile", "bdFixed", "bdGradientHorz", "bdGradientVert"},
             [](TVisualGrid& g) { return static_cast<int>(g.BackGround()->Display()); },
@@ -273,12 +294,10 @@ const std::vector<TVisualProp>& VisualProps()
             "BackGround.Cells", {"bcNormal", "bcFixed", "bcAll"},
             [](TVisualGrid& g) { return static_cast<int>(g.BackGround()->Cells()); },
             [](TVisualGrid& g, int v) { g.BackGround()->SetCells(static_cast<TBackGroundCells>(v)); }));
-        p.push_back(ColorProp(
-            "BackGround.Color", [](TVisualGrid& g) { return g.BackGround()->Color(); },
-            [](TVisualGrid& g, TColor v) { g.BackGround()->SetColor(v); }));
-        p.push_back(ColorProp(
-            "BackGround.ColorTo", [](TVisualGrid& g) { return g.BackGround()->ColorTo(); },
-            [](TVisualGrid& g, TColor v) { g.BackGround()->SetColorTo(v); }));
+        p.push_back(AccessorProp(ColorProp, "BackGround.Color", &TVisualGrid::BackGround, &TBackGround::Color,
+                                 &TBackGround::SetColor));
+        p.push_back(AccessorProp(ColorProp, "BackGround.ColorTo", &TVisualGrid::BackGround,
+                                 &TBackGround::ColorTo, &TBackGround::SetColorTo));
         return p;
     }();
     return props;
@@ -310,7 +329,8 @@ void TExtStringGrid::LoadVisualProps(const std::string& FileName)
     std::map<std::string, std::string> values;
     for (const std::string& line : lines.Items()) {
         const size_t equals = line.find('=');
-        if (equals != std::string::npos) values.emplace(UpperCase(line.substr(0, equals)), line.substr(equals + 1));
+        if (equals != std::string::npos)
+            values.emplace(UpperCase(line.substr(0, equals)), line.substr(equals + 1));
     }
     // A look sets many colours at once, so it comes first: the colours saved beside it are
     // the ones the user last chose, and must not be overwritten by it.
