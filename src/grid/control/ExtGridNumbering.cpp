@@ -56,12 +56,14 @@ void TExtStringGrid::SwapColumns(int ACol1, int ACol2)
     Invalidate();
 }
 
+// Whole rows change places in the cell store, hidden columns included, without a repaint
+// per cell: a sort swaps rows hundreds of thousands of times under one update lock.
 void TExtStringGrid::SwapRowCellsAndHeights(int ARow1, int ARow2)
 {
-    for (int c = 0; c < TotalColCount(); ++c)
-        SwapCells({c, ARow1}, {c, ARow2});
-    const int height1 = RowHeights(ARow1);
-    SetRowHeights(ARow1, RowHeights(ARow2));
+    CellStore().SwapRows(ARow1, ARow2);
+    const int height1 = RowHeights(ARow1), height2 = RowHeights(ARow2);
+    if (height1 == height2) return;
+    SetRowHeights(ARow1, height2);
     SetRowHeights(ARow2, height1);
 }
 
