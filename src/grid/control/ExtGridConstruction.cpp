@@ -79,6 +79,7 @@ TExtStringGrid::TExtStringGrid(TComponent* AOwner)
     FShowModified->OnChange = [this](TObject*) { RepaintCol(0); };
     CreateFooterPanel();
     CreateSearchPanel();
+    CreateFilterDropLists();
     WireSettings();
 
     SetScrollBars(ssBoth);

@@ -36,6 +36,7 @@ void TExtStringGrid::LeftRelease(TShiftState Shift, int X, int Y)
     SetMouseSelectMode(msNormal, Cursor());
     FMouseSelectStart = -1;
     FMoveMarkers.Hide();
+    ReleaseFilterButton(X, Y);
     EndFixedSizing(X, Y);
     const bool onCellButton = ReleaseCellButton(ACol, ARow, X, Y);
     HideSizingHint();
