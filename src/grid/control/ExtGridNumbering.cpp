@@ -82,6 +82,7 @@ void TExtStringGrid::SortSwapRows(int ARow1, int ARow2)
     const auto xrefSize = static_cast<int>(FSortRowXRef.size());
     if (ARow1 < xrefSize && ARow2 < xrefSize)
         std::swap(FSortRowXRef[static_cast<size_t>(ARow1)], FSortRowXRef[static_cast<size_t>(ARow2)]);
+    if (FSortTexts) FSortTexts->SwapRows(ARow1, ARow2, SortSettings()->SingleColumn ? SortSettings()->Column : -1);
     if (SortSettings()->SingleColumn) {
         SwapCells({SortSettings()->Column, ARow1}, {SortSettings()->Column, ARow2});
         return;

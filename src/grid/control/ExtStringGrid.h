@@ -29,6 +29,7 @@
 #include "grid/foundation/painting/CellGraphics.h"
 #include "grid/foundation/painting/OfficeTheme.h"
 #include "grid/services/FindParameters.h"
+#include "grid/services/SortTextCache.h"
 #include "platform/rtl/Exceptions.h"
 
 class TMemoryStream;
@@ -2240,6 +2241,9 @@ public:
 
 private:
     void QuickSortRows(int ACol, int Left, int Right, bool Indexed);
+    // The text a sort compares, from the running sort's cache when it keeps one; Slot keeps
+    // the two texts of one compare apart when it does not.
+    const TSortCellText& SortCellText(int ACol, int ARow, int Slot);
     // Three rows appended for the pivot copy while SortStep runs.
     void WithSortScratchRows(const std::function<void()>& SortStep);
     void CopyPivotRow(int ARow, int ScratchRow);
@@ -2256,6 +2260,8 @@ private:
     std::string FilterText(const TFilterData& Item, int ARow);
 
     std::vector<int> FSortRowXRef;
+    std::unique_ptr<TSortTextCache> FSortTexts;
+    TSortCellText FSortTextSlots[2];
     bool FFilterActive = false;
     int FFilterFixedRows = 0;
     std::string FLastFilter;

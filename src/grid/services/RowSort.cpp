@@ -89,11 +89,17 @@ void TExtStringGrid::WithSortScratchRows(const std::function<void()>& SortStep)
     SetRowCount(rows + kSortScratchRows);
     // The pivot copy holds texts as compared, so the scratch rows skip the display hooks.
     FNormalRowCount = rows;
+    // Without events that give out texts or take part in the compare, a cell's text cannot
+    // change while the rows move, so each is read once instead of at every compare.
+    const bool fixedTexts = !OnGetDisplText && !OnGetDisplWideText && !OnGetFormat && !OnCustomCompare && !OnRawCompare;
+    if (fixedTexts && !FSortTexts) FSortTexts = std::make_unique<TSortTextCache>(RowCount());
+    TSortRestore forget([&] { FSortTexts.reset(); });
     SortStep();
 }
 
 void TExtStringGrid::CopyPivotRow(int ARow, int ScratchRow)
 {
+    if (FSortTexts) FSortTexts->Forget(ScratchRow);
     const bool shown = SortSettings()->SortOnVirtualCells && OnGetDisplText;
     for (int c = 0; c < TotalColCount(); ++c) {
         SetGridCells(c, ScratchRow, shown ? Cells(c, ARow) : GridCells(c, ARow));

@@ -16,12 +16,6 @@ namespace {
 
 int SortSignOf(double Value) { return (Value > 0) - (Value < 0); }
 
-bool IsSortNumberText(const std::string& S)
-{
-    const int kind = ClassifyNumberText(S);
-    return kind == ntInteger || kind == ntSeparated || kind == ntExponent;
-}
-
 void EraseFirst(std::string& S, const std::string& Part)
 {
     if (Part.empty()) return;
@@ -124,19 +118,20 @@ int TExtStringGrid::CompareCells(int ACol, int ARow1, int ARow2, TSortDirection 
     TSortStyle style = sort.AutoFormat ? ssAutomatic : fallback;
     std::string prefix, suffix;
     GetColFormat(ACol, style, prefix, suffix);
-    const auto text = [&](int ARow) { return sort.SortOnVirtualCells ? Cells(ACol, ARow) : GridCells(ACol, ARow); };
-    std::string s1 = text(ARow1), s2 = text(ARow2);
+    const TSortCellText& text1 = SortCellText(ACol, ARow1, 0);
+    const TSortCellText& text2 = SortCellText(ACol, ARow2, 1);
+    std::string s1 = text1.Text, s2 = text2.Text;
 
     if (style == ssAutomatic) {
         if (HasCellTypeIn(ACol, ARow1, {ctCheckBox, ctDataCheckBox, ctVirtCheckBox, ctRowCheckBox}))
             style = ssCheckBox;
-        else if (IsSortNumberText(s1))
+        else if (text1.IsNumber())
             style = ssNumeric;
         else
             style = DetectTextStyle(s1, s2, fallback);
     }
     if (style == ssAlphaNumeric || style == ssAlphaNumericNoCase) {
-        const bool numbers = IsSortNumberText(s1) && IsSortNumberText(s2);
+        const bool numbers = text1.IsNumber() && text2.IsNumber();
         style = numbers ? ssNumeric : style == ssAlphaNumeric ? ssAlphabetic : ssAlphaNoCase;
     }
 
@@ -218,6 +213,19 @@ int TExtStringGrid::CompareCells(int ACol, int ARow1, int ARow2, TSortDirection 
         if (Direction == sdDescending) result = -result;
     }
     return result;
+}
+
+const TSortCellText& TExtStringGrid::SortCellText(int ACol, int ARow, int Slot)
+{
+    const auto read = [&] { return SortSettings()->SortOnVirtualCells ? Cells(ACol, ARow) : GridCells(ACol, ARow); };
+    bool wasRead = false;
+    if (FSortTexts && ARow >= 0 && ARow < FSortTexts->RowCount()) {
+        TSortCellText& cached = FSortTexts->At(ACol, ARow, wasRead);
+        if (!wasRead) cached.Text = read();
+        return cached;
+    }
+    FSortTextSlots[Slot] = TSortCellText{read()};
+    return FSortTextSlots[Slot];
 }
 
 // Ties go to the columns to the right, never to the left.
