@@ -2243,7 +2243,7 @@ private:
     void QuickSortRows(int ACol, int Left, int Right, bool Indexed);
     // The text a sort compares, from the running sort's cache when it keeps one; Slot keeps
     // the two texts of one compare apart when it does not.
-    const TSortCellText& SortCellText(int ACol, int ARow, int Slot);
+    TSortCellText& SortCellText(int ACol, int ARow, int Slot);
     // Three rows appended for the pivot copy while SortStep runs.
     void WithSortScratchRows(const std::function<void()>& SortStep);
     void CopyPivotRow(int ARow, int ScratchRow);

@@ -101,9 +101,10 @@ void TExtStringGrid::CopyPivotRow(int ARow, int ScratchRow)
 {
     if (FSortTexts) FSortTexts->Forget(ScratchRow);
     const bool shown = SortSettings()->SortOnVirtualCells && OnGetDisplText;
+    // The scratch row is never painted: its cells go straight into the store.
     for (int c = 0; c < TotalColCount(); ++c) {
-        SetGridCells(c, ScratchRow, shown ? Cells(c, ARow) : GridCells(c, ARow));
-        SetGridObjects(c, ScratchRow, GridObjects(c, ARow));
+        CellStore().SetText(c, ScratchRow, shown ? Cells(c, ARow) : GridCells(c, ARow));
+        CellStore().SetObject(c, ScratchRow, GridObjects(c, ARow));
     }
 }
 

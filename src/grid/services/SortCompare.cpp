@@ -57,6 +57,32 @@ double SortNumberValue(const std::string& S, bool& Valid)
     return whole;
 }
 
+TSortNumber ReadSortNumber(std::string S, bool Financial, const std::string& Prefix, const std::string& Suffix)
+{
+    const TFormatSettings& fs = FormatSettings();
+    EraseFirst(S, Suffix);
+    EraseFirst(S, Prefix);
+    if (Financial) S.erase(std::remove(S.begin(), S.end(), fs.ThousandSeparator), S.end());
+    if (fs.DecimalSeparator != '.') {
+        const size_t at = S.find(fs.DecimalSeparator);
+        if (at != std::string::npos) S[at] = '.';
+    }
+    TSortNumber number;
+    number.Value = SortNumberValue(S, number.Valid);
+    number.Empty = S.empty();
+    return number;
+}
+
+// A prefix or a suffix may differ from one compare to the next, so only the plain reading
+// is kept with the cell.
+TSortNumber SortNumberOf(TSortCellText& Text, bool Financial, const std::string& Prefix, const std::string& Suffix)
+{
+    if (!Prefix.empty() || !Suffix.empty()) return ReadSortNumber(Text.Text, Financial, Prefix, Suffix);
+    std::optional<TSortNumber>& kept = Text.Numbers[Financial ? 1 : 0];
+    if (!kept) kept = ReadSortNumber(Text.Text, Financial, "", "");
+    return *kept;
+}
+
 double DateSortValue(const std::string& S)
 {
     TDateTime value = 0;
@@ -118,12 +144,14 @@ int TExtStringGrid::CompareCells(int ACol, int ARow1, int ARow2, TSortDirection 
     TSortStyle style = sort.AutoFormat ? ssAutomatic : fallback;
     std::string prefix, suffix;
     GetColFormat(ACol, style, prefix, suffix);
-    const TSortCellText& text1 = SortCellText(ACol, ARow1, 0);
-    const TSortCellText& text2 = SortCellText(ACol, ARow2, 1);
+    TSortCellText& text1 = SortCellText(ACol, ARow1, 0);
+    TSortCellText& text2 = SortCellText(ACol, ARow2, 1);
     std::string s1 = text1.Text, s2 = text2.Text;
 
     if (style == ssAutomatic) {
-        if (HasCellTypeIn(ACol, ARow1, {ctCheckBox, ctDataCheckBox, ctVirtCheckBox, ctRowCheckBox}))
+        if (text1.CheckBox < 0)
+            text1.CheckBox = HasCellTypeIn(ACol, ARow1, {ctCheckBox, ctDataCheckBox, ctVirtCheckBox, ctRowCheckBox});
+        if (text1.CheckBox > 0)
             style = ssCheckBox;
         else if (text1.IsNumber())
             style = ssNumeric;
@@ -153,21 +181,19 @@ int TExtStringGrid::CompareCells(int ACol, int ARow1, int ARow2, TSortDirection 
         break;
     case ssNumeric:
     case ssFinancial: {
-        const TFormatSettings& fs = FormatSettings();
-        for (std::string* s : {&s1, &s2}) {
-            EraseFirst(*s, suffix);
-            EraseFirst(*s, prefix);
-            if (style == ssFinancial) s->erase(std::remove(s->begin(), s->end(), fs.ThousandSeparator), s->end());
-            if (fs.DecimalSeparator != '.') {
-                const size_t at = s->find(fs.DecimalSeparator);
-                if (at != std::string::npos) (*s)[at] = '.';
-            }
-        }
-        bool valid1 = false, valid2 = false;
-        double v1 = SortNumberValue(s1, valid1), v2 = SortNumberValue(s2, valid2);
-        if (!valid1 && Cells(ACol, ARow1).empty()) valid1 = true, v1 = 0;
-        if (!valid2 && Cells(ACol, ARow2).empty()) valid2 = true, v2 = 0;
-        result = !valid1 && !valid2 ? 0 : SortSignOf(v1 - v2);
+        const bool financial = style == ssFinancial;
+        TSortNumber n1 = SortNumberOf(text1, financial, prefix, suffix);
+        TSortNumber n2 = SortNumberOf(text2, financial, prefix, suffix);
+        // An invalid number counts as 0 when its cell shows nothing.
+        const auto showsNothing = [&](const TSortCellText& Text, int ARow) {
+            return sort.SortOnVirtualCells ? Text.Text.empty() : Cells(ACol, ARow).empty();
+        };
+        if (!n1.Valid && showsNothing(text1, ARow1)) n1.Valid = true, n1.Value = 0;
+        if (!n2.Valid && showsNothing(text2, ARow2)) n2.Valid = true, n2.Value = 0;
+        result = !n1.Valid && !n2.Valid ? 0 : SortSignOf(n1.Value - n2.Value);
+        // The blank rule below looks at the texts as they were compared.
+        if (n1.Empty) s1.clear();
+        if (n2.Empty) s2.clear();
         break;
     }
     case ssDate:
@@ -215,7 +241,7 @@ int TExtStringGrid::CompareCells(int ACol, int ARow1, int ARow2, TSortDirection 
     return result;
 }
 
-const TSortCellText& TExtStringGrid::SortCellText(int ACol, int ARow, int Slot)
+TSortCellText& TExtStringGrid::SortCellText(int ACol, int ARow, int Slot)
 {
     const auto read = [&] { return SortSettings()->SortOnVirtualCells ? Cells(ACol, ARow) : GridCells(ACol, ARow); };
     bool wasRead = false;

@@ -1,15 +1,28 @@
 #pragma once
+#include <optional>
 #include <string>
 #include <utility>
 #include <vector>
 
-// A cell's text as a sort compares it; whether it reads as a number is worked out on the
-// first question only.
+// A text read as a sort number: its value, whether it converted, and whether nothing was
+// left of it once prefix, suffix and separators were taken out.
+struct TSortNumber {
+    double Value = 0;
+    bool Valid = false;
+    bool Empty = false;
+};
+
+// A cell's text as a sort compares it; whether it reads as a number, and its number without
+// and with thousand separators, are worked out on the first question only.
 struct TSortCellText {
     TSortCellText() = default;
     explicit TSortCellText(std::string AText) : Text(std::move(AText)) {}
     std::string Text;
     bool IsNumber() const;
+    // Whether the cell holds a check box: -1 until first asked.
+    int CheckBox = -1;
+    // The numeric and the financial reading of a text without prefix or suffix.
+    std::optional<TSortNumber> Numbers[2];
 
 private:
     mutable int FNumberKind = -1;
@@ -35,6 +48,11 @@ private:
         TSortCellText Cell;
         bool Read = false;
     };
+    // A moved row takes its entry's number along; the texts themselves stay where they are.
+    struct TColumnTexts {
+        std::vector<TEntry> Entries;
+        std::vector<int> RowEntry;
+    };
     int FRowCount;
-    std::vector<std::vector<TEntry>> FColumns;
+    std::vector<TColumnTexts> FColumns;
 };
