@@ -19,6 +19,8 @@ constexpr int kFilterButtonHeight = 19;
 constexpr int kFilterListOffset = 16;
 constexpr int kFilterListTextMargin = 8;
 constexpr int kFilterListEdge = 2;
+// The check list's box and its gap come before the text.
+constexpr int kFilterCheckBoxRoom = 20;
 
 std::string FilterEntryName(const std::string& Entry) { return Entry.substr(0, Entry.find('=')); }
 
@@ -100,7 +102,10 @@ void TExtStringGrid::OpenFilterList(int RealCol, const TRect& HeaderCell)
             checked = checked || (Filter()->Items(f).Column == RealCol && Filter()->Items(f).Condition == condition);
         FDropCheckList->SetChecked(i, checked);
     }
-    if (!FilterDropDownCheck) FDropList->SetItemIndex(0);
+    if (FilterDropDownCheck)
+        widest += kFilterCheckBoxRoom;
+    else
+        FDropList->SetItemIndex(0);
 
     int width = widest + kFilterListTextMargin, height = look.Height;
     if (look.AutoSize) {
