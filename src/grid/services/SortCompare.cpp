@@ -78,9 +78,12 @@ TSortNumber ReadSortNumber(std::string S, bool Financial, const std::string& Pre
 TSortNumber SortNumberOf(TSortCellText& Text, bool Financial, const std::string& Prefix, const std::string& Suffix)
 {
     if (!Prefix.empty() || !Suffix.empty()) return ReadSortNumber(Text.Text, Financial, Prefix, Suffix);
-    std::optional<TSortNumber>& kept = Text.Numbers[Financial ? 1 : 0];
-    if (!kept) kept = ReadSortNumber(Text.Text, Financial, "", "");
-    return *kept;
+    const signed char form = Financial ? 1 : 0;
+    if (Text.NumberForm != form) {
+        Text.Number = ReadSortNumber(Text.Text, Financial, "", "");
+        Text.NumberForm = form;
+    }
+    return Text.Number;
 }
 
 double DateSortValue(const std::string& S)
@@ -150,7 +153,8 @@ int TExtStringGrid::CompareCells(int ACol, int ARow1, int ARow2, TSortDirection 
 
     if (style == ssAutomatic) {
         if (text1.CheckBox < 0)
-            text1.CheckBox = HasCellTypeIn(ACol, ARow1, {ctCheckBox, ctDataCheckBox, ctVirtCheckBox, ctRowCheckBox});
+            text1.CheckBox = static_cast<signed char>(
+                HasCellTypeIn(ACol, ARow1, {ctCheckBox, ctDataCheckBox, ctVirtCheckBox, ctRowCheckBox}));
         if (text1.CheckBox > 0)
             style = ssCheckBox;
         else if (text1.IsNumber())

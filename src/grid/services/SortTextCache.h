@@ -1,5 +1,4 @@
 #pragma once
-#include <optional>
 #include <string>
 #include <utility>
 #include <vector>
@@ -12,20 +11,21 @@ struct TSortNumber {
     bool Empty = false;
 };
 
-// A cell's text as a sort compares it; whether it reads as a number, and its number without
-// and with thousand separators, are worked out on the first question only.
+// A cell's text as a sort compares it; whether it reads as a number, its check box and its
+// plain number reading are worked out on the first question only.
 struct TSortCellText {
     TSortCellText() = default;
     explicit TSortCellText(std::string AText) : Text(std::move(AText)) {}
     std::string Text;
     bool IsNumber() const;
     // Whether the cell holds a check box: -1 until first asked.
-    int CheckBox = -1;
-    // The numeric and the financial reading of a text without prefix or suffix.
-    std::optional<TSortNumber> Numbers[2];
+    signed char CheckBox = -1;
+    // The reading Number holds: -1 none yet, 0 numeric, 1 financial (no prefix or suffix).
+    signed char NumberForm = -1;
+    TSortNumber Number;
 
 private:
-    mutable int FNumberKind = -1;
+    mutable signed char FNumberKind = -1;
 };
 
 // The texts a running sort compares, read once per cell. The rows move while the sort
@@ -48,11 +48,7 @@ private:
         TSortCellText Cell;
         bool Read = false;
     };
-    // A moved row takes its entry's number along; the texts themselves stay where they are.
-    struct TColumnTexts {
-        std::vector<TEntry> Entries;
-        std::vector<int> RowEntry;
-    };
     int FRowCount;
-    std::vector<TColumnTexts> FColumns;
+    // Entries stay in row order, so the partition's walk through the rows reads them in turn.
+    std::vector<std::vector<TEntry>> FColumns;
 };
