@@ -105,4 +105,8 @@ void TExtStringGrid::SortSwapRows(int ARow1, int ARow2)
         SortRow = ARow2;
     else if (SortRow == ARow2)
         SortRow = ARow1;
+    if (FPivotSourceRow == ARow1)
+        FPivotSourceRow = ARow2;
+    else if (FPivotSourceRow == ARow2)
+        FPivotSourceRow = ARow1;
 }

@@ -2261,6 +2261,8 @@ private:
 
     std::vector<int> FSortRowXRef;
     std::unique_ptr<TSortTextCache> FSortTexts;
+    // The row whose copy is the partition's pivot; row swaps keep it on its row's data.
+    int FPivotSourceRow = -1;
     TSortCellText FSortTextSlots[2];
     bool FFilterActive = false;
     int FFilterFixedRows = 0;

@@ -112,9 +112,17 @@ void TExtStringGrid::QuickSortRows(int ACol, int Left, int Right, bool Indexed)
 {
     if (Left >= Right) return;
     const int sign = Indexed || SortSettings()->Direction == sdAscending ? 1 : -1;
-    const auto compare = [&](int R1, int R2) { return Indexed ? CompareRowsIndexed(0, R1, R2) : CompareRows(ACol, R1, R2); };
     const int pivot = RowCount() - 2;
-    CopyPivotRow((Left + Right) / 2, pivot);
+    // With fixed texts the pivot copy ties with the row it was copied from in every column;
+    // knowing that spares reading the whole row for the tie. A single-column sort leaves the
+    // other columns behind, so there the row must be compared.
+    const bool knownTie = FSortTexts && !SortSettings()->SingleColumn;
+    const auto compare = [&](int R1, int R2) {
+        if (knownTie && (R1 == pivot || R2 == pivot) && (R1 == FPivotSourceRow || R2 == FPivotSourceRow)) return 0;
+        return Indexed ? CompareRowsIndexed(0, R1, R2) : CompareRows(ACol, R1, R2);
+    };
+    FPivotSourceRow = (Left + Right) / 2;
+    CopyPivotRow(FPivotSourceRow, pivot);
     int i = Left, j = Right;
     do {
         while (compare(pivot, i) == sign && i < Right)
