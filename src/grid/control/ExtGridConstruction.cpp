@@ -80,6 +80,7 @@ TExtStringGrid::TExtStringGrid(TComponent* AOwner)
     FShowModified->OnChange = [this](TObject*) { RepaintCol(0); };
     CreateFooterPanel();
     CreateSearchPanel();
+    CreateFilterDropLists();
     WireSettings();
 
     SetScrollBars(ssBoth);

@@ -41,6 +41,7 @@ void TExtStringGrid::LeftRelease(TShiftState Shift, int X, int Y)
     FMouseSelectStart = -1;
     FMoveMarkers.Hide();
     EndMoveImage();
+    ReleaseFilterButton(X, Y);
     EndFixedSizing(X, Y);
     const bool onCellButton = ReleaseCellButton(ACol, ARow, X, Y);
     HideSizingHint();

@@ -56,12 +56,14 @@ void TExtStringGrid::SwapColumns(int ACol1, int ACol2)
     Invalidate();
 }
 
+// Whole rows change places in the cell store, hidden columns included, without a repaint
+// per cell: a sort swaps rows hundreds of thousands of times under one update lock.
 void TExtStringGrid::SwapRowCellsAndHeights(int ARow1, int ARow2)
 {
-    for (int c = 0; c < TotalColCount(); ++c)
-        SwapCells({c, ARow1}, {c, ARow2});
-    const int height1 = RowHeights(ARow1);
-    SetRowHeights(ARow1, RowHeights(ARow2));
+    CellStore().SwapRows(ARow1, ARow2);
+    const int height1 = RowHeights(ARow1), height2 = RowHeights(ARow2);
+    if (height1 == height2) return;
+    SetRowHeights(ARow1, height2);
     SetRowHeights(ARow2, height1);
 }
 
@@ -80,6 +82,7 @@ void TExtStringGrid::SortSwapRows(int ARow1, int ARow2)
     const auto xrefSize = static_cast<int>(FSortRowXRef.size());
     if (ARow1 < xrefSize && ARow2 < xrefSize)
         std::swap(FSortRowXRef[static_cast<size_t>(ARow1)], FSortRowXRef[static_cast<size_t>(ARow2)]);
+    if (FSortTexts) FSortTexts->SwapRows(ARow1, ARow2, SortSettings()->SingleColumn ? SortSettings()->Column : -1);
     if (SortSettings()->SingleColumn) {
         SwapCells({SortSettings()->Column, ARow1}, {SortSettings()->Column, ARow2});
         return;
@@ -102,4 +105,8 @@ void TExtStringGrid::SortSwapRows(int ARow1, int ARow2)
         SortRow = ARow2;
     else if (SortRow == ARow2)
         SortRow = ARow1;
+    if (FPivotSourceRow == ARow1)
+        FPivotSourceRow = ARow2;
+    else if (FPivotSourceRow == ARow2)
+        FPivotSourceRow = ARow1;
 }

@@ -32,6 +32,7 @@
 #include "grid/foundation/painting/OfficeTheme.h"
 #include "grid/services/FindParameters.h"
 #include "grid/services/print/GridPrinting.h"
+#include "grid/services/SortTextCache.h"
 #include "platform/rtl/Exceptions.h"
 
 class TMemoryStream;
@@ -50,6 +51,8 @@ class TFilePicture;
 class TFilter;
 class TFilterData;
 class TFilterDropDown;
+class TDropList;
+class TDropCheckList;
 class TFloatingFooter;
 class TGridDropTarget;
 class THeaderDragButton;
@@ -2418,6 +2421,14 @@ public:
     virtual void FilterCheckListDone(const std::vector<bool>& Checked);
     int FilterCol = -1;
     bool AutoFilterUpdate = true;
+    // The header's filter button opens a check list of several values instead of a list.
+    bool FilterDropDownCheck = false;
+    // Only a fixed row can carry the filter buttons; another row is ignored.
+    void SetFilterDropDownRow(int Value);
+    void SetFilterDropDownAuto(bool Value) { ChangeAndRepaint(FilterDropDownAuto, Value); }
+    // The two lists the filter button opens (ExtGridFilterDropDown.cpp), hidden until then.
+    TDropList* DropList() const { return FDropList; }
+    TDropCheckList* DropCheckList() const { return FDropCheckList; }
     std::function<void(TObject* Sender, int Column, int ItemIndex, const std::string& FriendlyName,
                        std::string& FilterCondition)>
         OnFilterSelect;
@@ -2429,20 +2440,35 @@ private:
     void QuickSortRows(int ACol, int Left, int Right, bool Indexed);
     // The row UnSortedCells reads: row ARow itself beyond the recorded rows.
     int UnSortedRow(int ARow) const;
+    // The text a sort compares, from the running sort's cache when it keeps one; Slot keeps
+    // the two texts of one compare apart when it does not.
+    TSortCellText& SortCellText(int ACol, int ARow, int Slot);
     // Three rows appended for the pivot copy while SortStep runs.
     void WithSortScratchRows(const std::function<void()>& SortStep);
     void CopyPivotRow(int ARow, int ScratchRow);
     void SortRows(bool Indexed, bool Grouped);
     void SortGroups(bool Indexed);
     void UnSortRows(std::vector<int>& Work, int Left, int Right);
+    void CreateFilterDropLists();
+    // A release on a header's filter button opens its list; any other release closes it.
+    void ReleaseFilterButton(int X, int Y);
+    void OpenFilterList(int RealCol, const TRect& HeaderCell);
+    std::vector<bool> CheckedFilterEntries() const;
     // Brings back the rows of the newest filter level.
     void RestoreFilterLevel();
     std::string FilterText(const TFilterData& Item, int ARow);
 
     std::vector<int> FSortRowXRef;
+    std::unique_ptr<TSortTextCache> FSortTexts;
+    // The row whose copy is the partition's pivot; row swaps keep it on its row's data.
+    int FPivotSourceRow = -1;
+    TSortCellText FSortTextSlots[2];
     bool FFilterActive = false;
     int FFilterFixedRows = 0;
     std::string FLastFilter;
+    TDropList* FDropList = nullptr;
+    TDropCheckList* FDropCheckList = nullptr;
+    int FFilterListClosedCol = -1;
 
 public:
     // ==== end of sorting and filtering ====
@@ -2452,6 +2478,8 @@ public:
     // Find and replace (GridFind.cpp). "Not found" is (-1, -1); StartCell (-1, -1) starts at
     // the beginning of the area (its end with fnBackward).
     TPoint Find(TPoint StartCell, const std::string& s, TFindParameters FindParams);
+    // The same on the cells' wide texts, without keeping the found row off the bottom edge.
+    TPoint FindWide(TPoint StartCell, const std::string& s, TFindParameters FindParams);
     TPoint FindFirst(const std::string& s, TFindParameters FindParams);
     TPoint FindNext();
     // Replaces OrigStr, in any case, in the stored text of every cell found; the number of
@@ -2461,6 +2489,7 @@ public:
     int Search(const std::string& s);
     TPoint SearchCell{-1, -1};
     std::string SearchCache;
+    std::string SearchCacheWide;
     int FFindCol = 0;
     int FFindRow = 0;
     bool FindBusy() const { return FFindBusy; }
@@ -2521,7 +2550,8 @@ private:
     void RemoveSearchHighlights();
     bool FSearchPanelShown = false;
 
-    bool MatchFindCell(int ACol, int ARow, TFindParameters FindParams);
+    TPoint ScanForCell(TPoint StartCell, const std::string& s, TFindParameters FindParams, bool Wide);
+    bool MatchFindCell(int ACol, int ARow, TFindParameters FindParams, bool Wide);
     void GotoFoundCell(TPoint Cell, TFindParameters FindParams);
     // The cells a tag operation covers: a column, a row or the grid, fixed ones with DoFixed,
     // hidden columns with PlusHidden. Index is the column or row; -1 for the grid.

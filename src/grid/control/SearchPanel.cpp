@@ -5,6 +5,7 @@
 #include "grid/foundation/editors/ExtGridButton.h"
 #include "grid/foundation/model/SearchFooter.h"
 #include "grid/foundation/painting/Gradients.h"
+#include "platform/grids/Grids.h"
 #include "platform/ui/Messages.h"
 
 namespace {
@@ -13,6 +14,12 @@ constexpr int kSearchButtonTop = 5;
 constexpr int kSearchButtonWidth = 90;
 constexpr int kSearchButtonHeight = 23;
 constexpr int kSearchGradientBands = 32;
+constexpr int kSearchExitLeft = 5;
+constexpr int kSearchEditLeft = 25;
+constexpr int kSearchForwardLeft = 140;
+constexpr int kSearchBackwardLeft = 235;
+constexpr int kSearchHighlightLeft = 330;
+constexpr int kSearchMatchCaseLeft = 425;
 
 void ShowWithHint(TControl* Control, bool Shown, const std::string& Hint)
 {
@@ -38,15 +45,15 @@ void TRetEdit::KeyPress(char32_t& Key)
     Key = 0;
 }
 
-TSearchPanel::TSearchPanel(TComponent* AOwner) : TPanel(AOwner)
+TSearchPanel::TSearchPanel(TComponent* AOwner) : TPanel(AOwner), FMatchCaseLeft(kSearchMatchCaseLeft)
 {
     SetBevelOuter(bvNone);
     SetBorderWidth(0);
     SetHeight(0);
-    FExitButton = NewButton(OnExitClick, {5, 7, 19, 21});
+    FExitButton = NewButton(OnExitClick, Bounds(kSearchExitLeft, 7, 14, 14));
     FEdit = new TRetEdit(this);
     FEdit->SetParent(this);
-    FEdit->SetBounds(25, 6, 110, FEdit->Height());
+    FEdit->SetBounds(kSearchEditLeft, 6, 110, FEdit->Height());
     FEdit->OnChange = [this](TObject*) { EditChanged(); };
     FEdit->OnReturn = [this](TObject*) {
         if (OnForwardClick) OnForwardClick(this);
@@ -54,15 +61,15 @@ TSearchPanel::TSearchPanel(TComponent* AOwner) : TPanel(AOwner)
     FEdit->OnCtrlReturn = [this](TObject*) {
         if (OnBackwardClick) OnBackwardClick(this);
     };
-    FForwardButton = NewButton(OnForwardClick, Bounds(140, kSearchButtonTop, kSearchButtonWidth, kSearchButtonHeight));
-    FBackwardButton = NewButton(OnBackwardClick, Bounds(235, kSearchButtonTop, kSearchButtonWidth, kSearchButtonHeight));
-    FHiliteButton = NewButton(OnHighlightClick, Bounds(330, kSearchButtonTop, kSearchButtonWidth, kSearchButtonHeight));
+    FForwardButton = NewButton(OnForwardClick, Bounds(kSearchForwardLeft, kSearchButtonTop, kSearchButtonWidth, kSearchButtonHeight));
+    FBackwardButton = NewButton(OnBackwardClick, Bounds(kSearchBackwardLeft, kSearchButtonTop, kSearchButtonWidth, kSearchButtonHeight));
+    FHiliteButton = NewButton(OnHighlightClick, Bounds(kSearchHighlightLeft, kSearchButtonTop, kSearchButtonWidth, kSearchButtonHeight));
     FHiliteButton->SetStyle(tasCheck);
     FHiliteButton->SetAllowAllUp(true);
     FHiliteButton->SetGroupIndex(1);
     FMatchCase = new TExtCheckBox(this);
     FMatchCase->SetParent(this);
-    FMatchCase->SetBounds(425, 8, 120, 18);
+    FMatchCase->SetBounds(kSearchMatchCaseLeft, 8, 120, 18);
     EditChanged();
 }
 
@@ -129,9 +136,35 @@ void TSearchPanel::ApplySettings(const TSearchFooter& Footer, TControlLook::TCon
     FForwardButton->SetHeight(layout.FindNextHeight);
     FBackwardButton->SetHeight(layout.FindPrevHeight);
     FHiliteButton->SetHeight(layout.HighlightHeight);
-    FMatchCase->SetBounds(layout.MatchCaseLeft, FMatchCase->Top(), FMatchCase->Width(), layout.MatchCaseHeight);
+    FMatchCase->SetHeight(layout.MatchCaseHeight);
+    FMatchCaseLeft = layout.MatchCaseLeft;
     SetVisible(Footer.Visible());
     SetBounds(Left(), layout.PanelTop, Width(), layout.PanelHeightShown);
+    PlaceParts();
+}
+
+bool TSearchPanel::UseRightToLeftAlignment() const
+{
+    const auto* grid = dynamic_cast<const TCustomGrid*>(Parent());
+    return grid && grid->UseRightToLeftAlignment();
+}
+
+void TSearchPanel::PlaceParts()
+{
+    // Sizing while the panel is still being built finds no parts yet.
+    if (!FMatchCase) return;
+    const bool mirrored = UseRightToLeftAlignment();
+    const std::pair<TControl*, int> parts[] = {{FExitButton, kSearchExitLeft},         {FEdit, kSearchEditLeft},
+                                               {FForwardButton, kSearchForwardLeft},   {FBackwardButton, kSearchBackwardLeft},
+                                               {FHiliteButton, kSearchHighlightLeft}, {FMatchCase, FMatchCaseLeft}};
+    for (const auto& [part, left] : parts)
+        part->SetLeft(mirrored ? Width() - part->Width() - left : left);
+}
+
+void TSearchPanel::Resize()
+{
+    TPanel::Resize();
+    PlaceParts();
 }
 
 void TSearchPanel::Paint()

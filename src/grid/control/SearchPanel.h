@@ -55,16 +55,21 @@ public:
 
 protected:
     void Paint() override;
+    void Resize() override;
 
 private:
     void EditChanged();
     TExtGridButton* NewButton(const TNotifyEvent& Event, const TRect& Place);
+    // Puts each part at its left edge, counted from the right edge under a right-to-left grid.
+    void PlaceParts();
+    bool UseRightToLeftAlignment() const;
 
-    TRetEdit* FEdit;
-    TExtGridButton* FForwardButton;
-    TExtGridButton* FBackwardButton;
-    TExtGridButton* FHiliteButton;
-    TExtGridButton* FExitButton;
-    TExtCheckBox* FMatchCase;
+    TRetEdit* FEdit = nullptr;
+    TExtGridButton* FForwardButton = nullptr;
+    TExtGridButton* FBackwardButton = nullptr;
+    TExtGridButton* FHiliteButton = nullptr;
+    TExtGridButton* FExitButton = nullptr;
+    TExtCheckBox* FMatchCase = nullptr;
     TColor FColorTo = clNone;
+    int FMatchCaseLeft;
 };

@@ -4,7 +4,6 @@
 
 #include "grid/control/settings/SortSettings.h"
 #include "grid/dropdown/DropDownForm.h"
-#include "grid/dropdown/DropDownRowFilter.h"
 #include "grid/dropdown/DropDownStringGrid.h"
 #include "grid/dropdown/ListDropDownLooks.h"
 #include "grid/foundation/model/Bands.h"
@@ -17,7 +16,7 @@
 TCustomExtGridDropDown::TCustomExtGridDropDown(TComponent* AOwner)
     : TExtCustomDropDown(AOwner), FColumns(std::make_unique<TDropDownColumns>()), FBands(std::make_unique<TBands>()),
       FMouseActions(std::make_unique<TMouseActions>(this)), FNavigation(std::make_unique<TNavigation>(this)),
-      FSearchFooter(std::make_unique<TSearchFooter>(this, false)), FRowFilter(std::make_unique<TDropDownRowFilter>())
+      FSearchFooter(std::make_unique<TSearchFooter>(this, false))
 {
     SetDropDownColor(clWhite);
     SetDropDownHeight(200);
@@ -35,11 +34,6 @@ TDropDownItems* TCustomExtGridDropDown::Items() const
 {
     if (!FItems) FItems = const_cast<TCustomExtGridDropDown*>(this)->CreateItems();
     return FItems.get();
-}
-
-void TCustomExtGridDropDown::SetRowFilter(std::unique_ptr<TDropDownRowFilter> Filter)
-{
-    if (Filter) FRowFilter = std::move(Filter);
 }
 
 TExtStringGrid* TCustomExtGridDropDown::GetGrid() const

@@ -7,7 +7,6 @@
 #include "grid/dropdown/ListValueSteps.h"
 
 class TBands;
-class TDropDownRowFilter;
 class TDropDownStringGrid;
 class TExtStringGrid;
 class TMouseActions;
@@ -65,9 +64,6 @@ public:
     // The first row whose lookup text begins with Text: its text, and its item index (item
     // mode) or grid row (grid mode); -1 when none does.
     bool LookupText(const std::string& Text, std::string& Found, int& Row) const;
-    // Replaces how the popup's rows are narrowed down and sorted.
-    void SetRowFilter(std::unique_ptr<TDropDownRowFilter> Filter);
-    TDropDownRowFilter& RowFilter() const { return *FRowFilter; }
 
     static constexpr unsigned VersionNr = 0x06000101;
 
@@ -107,6 +103,7 @@ private:
     void SelectCompletedPart(int TypedLength);
     void Complete();
     void ShowSearchRow(int Row);
+    void NarrowPopupRows(const std::string& Search);
     void SizeColumnsToDropDown();
     int RowOfItemIndex(int Index) const;
     int ItemIndexOfRow(int Row) const;
@@ -121,7 +118,6 @@ private:
     std::unique_ptr<TMouseActions> FMouseActions;
     std::unique_ptr<TNavigation> FNavigation;
     std::unique_ptr<TSearchFooter> FSearchFooter;
-    std::unique_ptr<TDropDownRowFilter> FRowFilter;
     TStringList FLookupItems;
     TDropDownStringGrid* FExtColGrid = nullptr;
     TCustomImageList* FGridImages = nullptr;

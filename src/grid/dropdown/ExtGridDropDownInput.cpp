@@ -1,6 +1,5 @@
 #include <algorithm>
 
-#include "grid/dropdown/DropDownRowFilter.h"
 #include "grid/dropdown/DropDownStringGrid.h"
 #include "grid/dropdown/ExtGridDropDown.h"
 #include "platform/rtl/SysUtils.h"
@@ -62,12 +61,12 @@ int TCustomExtGridDropDown::LookupChar(char32_t Ch)
             if (!Entry.empty()) Entry.pop_back();
             FLookupEntry = utf8::Encode(Entry);
             Shown = Entry;
+            // The narrowed rows follow the shorter search at once, one level back.
+            if (LookupMethod == lmNarrowDown) NarrowPopupRows(Trim(FLookupEntry));
         }
         ShowLookupText(utf8::Encode(Shown));
         SetSelStart(static_cast<int>(Shown.size()));
         SetSelLength(0);
-        // The narrowed rows follow the shorter search at once.
-        if (LookupMethod == lmNarrowDown && FExtColGrid) FRowFilter->NarrowDown(*FExtColGrid, Trim(FLookupEntry), LookupColumn);
         return -1;
     }
     std::string One;
@@ -76,7 +75,7 @@ int TCustomExtGridDropDown::LookupChar(char32_t Ch)
     const std::string Search = Trim(FLookupEntry);
     if (LookupMethod == lmNarrowDown) {
         if (!FExtColGrid) return -1;
-        FRowFilter->NarrowDown(*FExtColGrid, Search, LookupColumn);
+        NarrowPopupRows(Search);
         const int First = FirstDataRow();
         if (!Search.empty() && FStyle == dsDropDown && First < FExtColGrid->RowCount()) {
             ShowLookupText(FExtColGrid->Cells(LookupColumn, First));
@@ -90,6 +89,15 @@ int TCustomExtGridDropDown::LookupChar(char32_t Ch)
     const int Again = TakeLookup(One, false);
     if (Again < 0) FLookupEntry.clear();
     return Again;
+}
+
+// An empty search shows every row again and lets the grid forget the text it last narrowed
+// by, so that the next typed text filters afresh instead of stepping back a level that is gone.
+void TCustomExtGridDropDown::NarrowPopupRows(const std::string& Search)
+{
+    if (!FExtColGrid) return;
+    FExtColGrid->FixedRowAlways = true;
+    FExtColGrid->NarrowDown(Search, LookupColumn);
 }
 
 // While the popup is open the search moves the grid's current row; it picks nothing itself.
@@ -179,7 +187,7 @@ void TCustomExtGridDropDown::KeyUp(Word& Key, TShiftState Shift)
 void TCustomExtGridDropDown::DoEnter()
 {
     TExtCustomDropDown::DoEnter();
-    if (FExtColGrid) FRowFilter->RemoveAllFilters(*FExtColGrid);
+    NarrowPopupRows("");
     FLookupEntry.clear();
 }
 

@@ -2,7 +2,6 @@
 
 #include "grid/control/settings/SortSettings.h"
 #include "grid/dropdown/DropDownForm.h"
-#include "grid/dropdown/DropDownRowFilter.h"
 #include "grid/dropdown/DropDownStringGrid.h"
 #include "grid/dropdown/ExtGridDropDown.h"
 #include "grid/foundation/model/Bands.h"
@@ -54,6 +53,9 @@ void TCustomExtGridDropDown::BeforeDropDown()
     Grid.SetOptions(Options);
     Grid.SetComponentStyle(GetComponentStyle());
     if (UseItems) {
+        // Rows narrowed away before this opening would otherwise come back later as copies
+        // inside the refilled grid.
+        NarrowPopupRows("");
         TExtCustomDropDown::BeforeDropDown();
         const int Picked = FItemIndex;
         Grid.SetRowCount(Items()->Count() + 1);
@@ -68,7 +70,7 @@ void TCustomExtGridDropDown::BeforeDropDown()
             Grid.SetRow(LookupText(Text(), Found, Row) ? Row : Grid.FixedRows());
         TExtCustomDropDown::BeforeDropDown();
     }
-    if (Sort.Column >= 0 && Sort.Show()) FRowFilter->Sort(Grid);
+    if (Sort.Column >= 0 && Sort.Show()) Grid.QSort();
     FPreparing = false;
     FOldItemIndex = FItemIndex;
 }

@@ -1,4 +1,5 @@
 #include "grid/control/ExtStringGrid.h"
+#include "grid/control/FilterDropLists.h"
 #include "grid/control/settings/Filter.h"
 #include "platform/rtl/Classes.h"
 
@@ -24,6 +25,7 @@ TFilterDropDownEntry SplitFilterDropDownEntry(const std::string& Entry, const st
 
 void TExtStringGrid::FilterListSelect(int ItemIndex)
 {
+    if (CanFocus()) SetFocus();
     const int col = FilterCol;
     FilterCol = -1;
     if (col < 0 || col >= TotalColCount()) return;
@@ -62,4 +64,5 @@ void TExtStringGrid::FilterCheckListDone(const std::vector<bool>& Checked)
         item.Operation = first ? foNONE : foOR;
     }
     SetFilterActive(true);
+    FDropCheckList->Invalidate();
 }

@@ -3,6 +3,7 @@
 #include "grid/control/settings/BalloonSettings.h"
 #include "grid/foundation/markup/HtmlTextOps.h"
 #include "grid/foundation/model/MouseActions.h"
+#include "grid/foundation/text/CellText.h"
 #include "grid/foundation/text/FilterExpression.h"
 #include "platform/rtl/SysUtils.h"
 
@@ -41,32 +42,50 @@ struct TFindScan {
 
 } // namespace
 
-bool TExtStringGrid::MatchFindCell(int ACol, int ARow, TFindParameters FindParams)
+bool TExtStringGrid::MatchFindCell(int ACol, int ARow, TFindParameters FindParams, bool Wide)
 {
     const int col = FindParams.Contains(fnIncludeHiddenColumns) ? ACol : RealColIndex(ACol);
     std::string text = FindParams.Contains(fnIncludeHiddenRows) ? AllCells(col, ARow) : Cells(col, ARow);
+    if (Wide) text = DecodeWideCellText(text);
+    const std::string& wanted = Wide ? SearchCacheWide : SearchCache;
     const bool matchCase = FindParams.Contains(fnMatchCase);
     if (!matchCase) text = AnsiUpperCase(text);
     if (FindParams.Contains(fnIgnoreHTMLTags)) text = HtmlToPlainText(text);
-    if (SearchCache == "\"\"") return text.empty();
+    if (wanted == "\"\"") return text.empty();
     if (FindParams.Contains(fnMatchRegular)) {
         try {
-            return MatchesFilterExpression(SearchCache, text, matchCase);
+            return MatchesFilterExpression(wanted, text, matchCase);
         } catch (const std::exception&) {
             return false;
         }
     }
-    const size_t at = text.find(SearchCache);
+    const size_t at = text.find(wanted);
     const bool placed = FindParams.Contains(fnMatchStart) ? at == 0 : at != std::string::npos;
-    return placed && (!FindParams.Contains(fnMatchFull) || text == SearchCache);
+    return placed && (!FindParams.Contains(fnMatchFull) || text == wanted);
 }
 
 TPoint TExtStringGrid::Find(TPoint StartCell, const std::string& s, TFindParameters FindParams)
 {
+    const TPoint result = ScanForCell(StartCell, s, FindParams, false);
+    if (result.X < 0 || !FindParams.Contains(fnAutoGoto)) return result;
+    // Keeps the found row off the bottom edge, above a floating footer.
+    const int footer = FloatingFooter()->Visible() ? 2 : 0;
+    if (Row() > TopRow() + VisibleRowCount() - footer - 2 && RowCount() > VisibleRowCount() + FixedRows() + footer)
+        SetTopRow(TopRow() + footer + 1);
+    return result;
+}
+
+TPoint TExtStringGrid::FindWide(TPoint StartCell, const std::string& s, TFindParameters FindParams)
+{
+    return ScanForCell(StartCell, s, FindParams, true);
+}
+
+TPoint TExtStringGrid::ScanForCell(TPoint StartCell, const std::string& s, TFindParameters FindParams, bool Wide)
+{
     TPoint result{-1, -1};
     FFindParams = FindParams;
     FFindBusy = true;
-    SearchCache = FindParams.Contains(fnMatchCase) ? s : AnsiUpperCase(s);
+    (Wide ? SearchCacheWide : SearchCache) = FindParams.Contains(fnMatchCase) ? s : AnsiUpperCase(s);
     ExportNotification(kFindStart, -1);
     const bool noColumns = ColCount() == FixedCols() || ColCount() == 0;
     const bool noRows = RowCount() + NumHiddenRows() == FixedRows() || RowCount() == 0;
@@ -97,7 +116,7 @@ TPoint TExtStringGrid::Find(TPoint StartCell, const std::string& s, TFindParamet
             const int realCol = FindParams.Contains(fnIncludeHiddenColumns) ? cell.X : RealColIndex(cell.X);
             if (IsIgnoredColumn(realCol)) continue;
             ExportNotification(kFindTesting, cell.Y);
-            if (MatchFindCell(cell.X, cell.Y, FindParams)) {
+            if (MatchFindCell(cell.X, cell.Y, FindParams, Wide)) {
                 result = cell;
                 break;
             }
@@ -125,10 +144,6 @@ void TExtStringGrid::GotoFoundCell(TPoint Cell, TFindParameters FindParams)
     } else {
         FocusCell(col, row);
     }
-    // Keeps the found row off the bottom edge, above a floating footer.
-    const int footer = FloatingFooter()->Visible() ? 2 : 0;
-    if (Row() > TopRow() + VisibleRowCount() - footer - 2 && RowCount() > VisibleRowCount() + FixedRows() + footer)
-        SetTopRow(TopRow() + footer + 1);
 }
 
 TPoint TExtStringGrid::FindFirst(const std::string& s, TFindParameters FindParams)
@@ -174,6 +189,6 @@ int TExtStringGrid::Search(const std::string& s)
         col = SortIndexes.Count() > 0 ? SortIndexes.SortColumns(0) : FixedCols();
     if (col == -1) return -1;
     for (int r = FixedRows(); r < RowCount(); ++r)
-        if (AnsiUpperCase(HtmlToPlainText(Cells(col, r)).substr(0, s.size())) == s) return r;
+        if (AnsiUpperCase(Copy(HtmlToPlainText(Cells(col, r)), 1, Length(s))) == s) return r;
     return -1;
 }

@@ -163,9 +163,9 @@ void TExtStringGrid::NarrowDown(const std::string& ACondition, int AColumn)
         }
         ApplyFilter();
     };
-    const bool longer = ACondition.size() == FLastFilter.size() + 1 && ACondition.compare(0, FLastFilter.size(), FLastFilter) == 0;
-    const bool shorter = !ACondition.empty() && ACondition.size() + 1 == FLastFilter.size() &&
-                         FLastFilter.compare(0, ACondition.size(), ACondition) == 0;
+    const int length = Length(ACondition), lastLength = Length(FLastFilter);
+    const bool longer = length == lastLength + 1 && ACondition.compare(0, FLastFilter.size(), FLastFilter) == 0;
+    const bool shorter = length > 0 && length + 1 == lastLength && FLastFilter.compare(0, ACondition.size(), ACondition) == 0;
     if (longer) {
         filterOn();
     } else if (shorter) {

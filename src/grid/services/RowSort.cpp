@@ -117,15 +117,22 @@ void TExtStringGrid::WithSortScratchRows(const std::function<void()>& SortStep)
     SetRowCount(rows + kSortScratchRows);
     // The pivot copy holds texts as compared, so the scratch rows skip the display hooks.
     FNormalRowCount = rows;
+    // Without events that give out texts or take part in the compare, a cell's text cannot
+    // change while the rows move, so each is read once instead of at every compare.
+    const bool fixedTexts = !OnGetDisplText && !OnGetDisplWideText && !OnGetFormat && !OnCustomCompare && !OnRawCompare;
+    if (fixedTexts && !FSortTexts) FSortTexts = std::make_unique<TSortTextCache>(RowCount());
+    TSortRestore forget([&] { FSortTexts.reset(); });
     SortStep();
 }
 
 void TExtStringGrid::CopyPivotRow(int ARow, int ScratchRow)
 {
+    if (FSortTexts) FSortTexts->Forget(ScratchRow);
     const bool shown = SortSettings()->SortOnVirtualCells && OnGetDisplText;
+    // The scratch row is never painted: its cells go straight into the store.
     for (int c = 0; c < TotalColCount(); ++c) {
-        SetGridCells(c, ScratchRow, shown ? Cells(c, ARow) : GridCells(c, ARow));
-        SetGridObjects(c, ScratchRow, GridObjects(c, ARow));
+        CellStore().SetText(c, ScratchRow, shown ? Cells(c, ARow) : GridCells(c, ARow));
+        CellStore().SetObject(c, ScratchRow, GridObjects(c, ARow));
     }
 }
 
@@ -133,9 +140,17 @@ void TExtStringGrid::QuickSortRows(int ACol, int Left, int Right, bool Indexed)
 {
     if (Left >= Right) return;
     const int sign = Indexed || SortSettings()->Direction == sdAscending ? 1 : -1;
-    const auto compare = [&](int R1, int R2) { return Indexed ? CompareRowsIndexed(0, R1, R2) : CompareRows(ACol, R1, R2); };
     const int pivot = RowCount() - 2;
-    CopyPivotRow((Left + Right) / 2, pivot);
+    // With fixed texts the pivot copy ties with the row it was copied from in every column;
+    // knowing that spares reading the whole row for the tie. A single-column sort leaves the
+    // other columns behind, so there the row must be compared.
+    const bool knownTie = FSortTexts && !SortSettings()->SingleColumn;
+    const auto compare = [&](int R1, int R2) {
+        if (knownTie && (R1 == pivot || R2 == pivot) && (R1 == FPivotSourceRow || R2 == FPivotSourceRow)) return 0;
+        return Indexed ? CompareRowsIndexed(0, R1, R2) : CompareRows(ACol, R1, R2);
+    };
+    FPivotSourceRow = (Left + Right) / 2;
+    CopyPivotRow(FPivotSourceRow, pivot);
     int i = Left, j = Right;
     do {
         while (compare(pivot, i) == sign && i < Right)

@@ -16,12 +16,6 @@ namespace {
 
 int SortSignOf(double Value) { return (Value > 0) - (Value < 0); }
 
-bool IsSortNumberText(const std::string& S)
-{
-    const int kind = ClassifyNumberText(S);
-    return kind == ntInteger || kind == ntSeparated || kind == ntExponent;
-}
-
 void EraseFirst(std::string& S, const std::string& Part)
 {
     if (Part.empty()) return;
@@ -61,6 +55,35 @@ double SortNumberValue(const std::string& S, bool& Valid)
     for (size_t k = 0; k < i; ++k)
         if (std::isdigit(static_cast<unsigned char>(S[k]))) whole = whole * 10 + (S[k] - '0');
     return whole;
+}
+
+TSortNumber ReadSortNumber(std::string S, bool Financial, const std::string& Prefix, const std::string& Suffix)
+{
+    const TFormatSettings& fs = FormatSettings();
+    EraseFirst(S, Suffix);
+    EraseFirst(S, Prefix);
+    if (Financial) S.erase(std::remove(S.begin(), S.end(), fs.ThousandSeparator), S.end());
+    if (fs.DecimalSeparator != '.') {
+        const size_t at = S.find(fs.DecimalSeparator);
+        if (at != std::string::npos) S[at] = '.';
+    }
+    TSortNumber number;
+    number.Value = SortNumberValue(S, number.Valid);
+    number.Empty = S.empty();
+    return number;
+}
+
+// A prefix or a suffix may differ from one compare to the next, so only the plain reading
+// is kept with the cell.
+TSortNumber SortNumberOf(TSortCellText& Text, bool Financial, const std::string& Prefix, const std::string& Suffix)
+{
+    if (!Prefix.empty() || !Suffix.empty()) return ReadSortNumber(Text.Text, Financial, Prefix, Suffix);
+    const signed char form = Financial ? 1 : 0;
+    if (Text.NumberForm != form) {
+        Text.Number = ReadSortNumber(Text.Text, Financial, "", "");
+        Text.NumberForm = form;
+    }
+    return Text.Number;
 }
 
 double DateSortValue(const std::string& S)
@@ -124,19 +147,23 @@ int TExtStringGrid::CompareCells(int ACol, int ARow1, int ARow2, TSortDirection 
     TSortStyle style = sort.AutoFormat ? ssAutomatic : fallback;
     std::string prefix, suffix;
     GetColFormat(ACol, style, prefix, suffix);
-    const auto text = [&](int ARow) { return sort.SortOnVirtualCells ? Cells(ACol, ARow) : GridCells(ACol, ARow); };
-    std::string s1 = text(ARow1), s2 = text(ARow2);
+    TSortCellText& text1 = SortCellText(ACol, ARow1, 0);
+    TSortCellText& text2 = SortCellText(ACol, ARow2, 1);
+    std::string s1 = text1.Text, s2 = text2.Text;
 
     if (style == ssAutomatic) {
-        if (HasCellTypeIn(ACol, ARow1, {ctCheckBox, ctDataCheckBox, ctVirtCheckBox, ctRowCheckBox}))
+        if (text1.CheckBox < 0)
+            text1.CheckBox = static_cast<signed char>(
+                HasCellTypeIn(ACol, ARow1, {ctCheckBox, ctDataCheckBox, ctVirtCheckBox, ctRowCheckBox}));
+        if (text1.CheckBox > 0)
             style = ssCheckBox;
-        else if (IsSortNumberText(s1))
+        else if (text1.IsNumber())
             style = ssNumeric;
         else
             style = DetectTextStyle(s1, s2, fallback);
     }
     if (style == ssAlphaNumeric || style == ssAlphaNumericNoCase) {
-        const bool numbers = IsSortNumberText(s1) && IsSortNumberText(s2);
+        const bool numbers = text1.IsNumber() && text2.IsNumber();
         style = numbers ? ssNumeric : style == ssAlphaNumeric ? ssAlphabetic : ssAlphaNoCase;
     }
 
@@ -158,21 +185,19 @@ int TExtStringGrid::CompareCells(int ACol, int ARow1, int ARow2, TSortDirection 
         break;
     case ssNumeric:
     case ssFinancial: {
-        const TFormatSettings& fs = FormatSettings();
-        for (std::string* s : {&s1, &s2}) {
-            EraseFirst(*s, suffix);
-            EraseFirst(*s, prefix);
-            if (style == ssFinancial) s->erase(std::remove(s->begin(), s->end(), fs.ThousandSeparator), s->end());
-            if (fs.DecimalSeparator != '.') {
-                const size_t at = s->find(fs.DecimalSeparator);
-                if (at != std::string::npos) (*s)[at] = '.';
-            }
-        }
-        bool valid1 = false, valid2 = false;
-        double v1 = SortNumberValue(s1, valid1), v2 = SortNumberValue(s2, valid2);
-        if (!valid1 && Cells(ACol, ARow1).empty()) valid1 = true, v1 = 0;
-        if (!valid2 && Cells(ACol, ARow2).empty()) valid2 = true, v2 = 0;
-        result = !valid1 && !valid2 ? 0 : SortSignOf(v1 - v2);
+        const bool financial = style == ssFinancial;
+        TSortNumber n1 = SortNumberOf(text1, financial, prefix, suffix);
+        TSortNumber n2 = SortNumberOf(text2, financial, prefix, suffix);
+        // An invalid number counts as 0 when its cell shows nothing.
+        const auto showsNothing = [&](const TSortCellText& Text, int ARow) {
+            return sort.SortOnVirtualCells ? Text.Text.empty() : Cells(ACol, ARow).empty();
+        };
+        if (!n1.Valid && showsNothing(text1, ARow1)) n1.Valid = true, n1.Value = 0;
+        if (!n2.Valid && showsNothing(text2, ARow2)) n2.Valid = true, n2.Value = 0;
+        result = !n1.Valid && !n2.Valid ? 0 : SortSignOf(n1.Value - n2.Value);
+        // The blank rule below looks at the texts as they were compared.
+        if (n1.Empty) s1.clear();
+        if (n2.Empty) s2.clear();
         break;
     }
     case ssDate:
@@ -218,6 +243,19 @@ int TExtStringGrid::CompareCells(int ACol, int ARow1, int ARow2, TSortDirection 
         if (Direction == sdDescending) result = -result;
     }
     return result;
+}
+
+TSortCellText& TExtStringGrid::SortCellText(int ACol, int ARow, int Slot)
+{
+    const auto read = [&] { return SortSettings()->SortOnVirtualCells ? Cells(ACol, ARow) : GridCells(ACol, ARow); };
+    bool wasRead = false;
+    if (FSortTexts && ARow >= 0 && ARow < FSortTexts->RowCount()) {
+        TSortCellText& cached = FSortTexts->At(ACol, ARow, wasRead);
+        if (!wasRead) cached.Text = read();
+        return cached;
+    }
+    FSortTextSlots[Slot] = TSortCellText{read()};
+    return FSortTextSlots[Slot];
 }
 
 // Ties go to the columns to the right, never to the left.

@@ -70,3 +70,11 @@ void TGridCellStore::MoveColumn(int from, int to)
 }
 
 void TGridCellStore::MoveRow(int from, int to) { MoveElement(rows_, from, to); }
+
+void TGridCellStore::SwapRows(int row1, int row2)
+{
+    if (row1 < 0 || row2 < 0 || row1 == row2) return;
+    const auto last = static_cast<size_t>(std::max(row1, row2));
+    if (last >= rows_.size()) rows_.resize(last + 1);
+    rows_[static_cast<size_t>(row1)].swap(rows_[static_cast<size_t>(row2)]);
+}

@@ -30,6 +30,8 @@ public:
     // Moves a whole column (in every row) or a whole row, shifting those between.
     void MoveColumn(int from, int to);
     void MoveRow(int from, int to);
+    // Exchanges every cell of two rows at once, texts and objects.
+    void SwapRows(int row1, int row2);
 
 private:
     struct TCell {

@@ -338,3 +338,36 @@ void TListBox::SetTopIndex(int index)
     QListWidget* w = List(this);
     if (QListWidgetItem* item = w->item(index)) w->scrollToItem(item, QAbstractItemView::PositionAtTop);
 }
+
+TCheckListBox::TCheckListBox(TComponent* owner) : TListBox(owner)
+{
+    QListWidget* w = List(this);
+    // Every item gets its box as it comes in, however the item list added it.
+    QObject::connect(w->model(), &QAbstractItemModel::rowsInserted, w, [this, w](const QModelIndex&, int first, int last) {
+        settingCheck_ = true;
+        for (int row = first; row <= last; ++row) {
+            QListWidgetItem* item = w->item(row);
+            item->setFlags(item->flags() | Qt::ItemIsUserCheckable);
+            item->setCheckState(Qt::Unchecked);
+        }
+        settingCheck_ = false;
+    });
+    QObject::connect(w, &QListWidget::itemChanged, w, [this](QListWidgetItem*) {
+        if (!settingCheck_ && OnClickCheck) GuardedCall([this] { OnClickCheck(this); });
+    });
+}
+
+bool TCheckListBox::Checked(int index) const
+{
+    const QListWidgetItem* item = List(this)->item(index);
+    return item && item->checkState() == Qt::Checked;
+}
+
+void TCheckListBox::SetChecked(int index, bool checked)
+{
+    QListWidgetItem* item = List(this)->item(index);
+    if (!item) return;
+    settingCheck_ = true;
+    item->setCheckState(checked ? Qt::Checked : Qt::Unchecked);
+    settingCheck_ = false;
+}

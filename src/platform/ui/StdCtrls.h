@@ -268,6 +268,20 @@ private:
     bool settingIndex_ = false;
 };
 
+// A list box whose items carry check boxes. OnClickCheck follows a check the user changed,
+// never one set through SetChecked.
+class TCheckListBox : public TListBox {
+public:
+    explicit TCheckListBox(TComponent* owner);
+
+    bool Checked(int index) const;
+    void SetChecked(int index, bool checked);
+    TNotifyEvent OnClickCheck;
+
+private:
+    bool settingCheck_ = false;
+};
+
 // A push button. Its ModalResult closes a modal form; Default takes Enter and Cancel
 // takes Escape for the whole form.
 class TButton : public TWinControl {

@@ -111,3 +111,25 @@ TEST_F(SearchPanelTest, TheBarPaintsItsGradientUnderALineInTheGridLineColour)
     const auto brightness = [&](int Y) { return picture.Canvas()->Pixels(200, Y) & 0xFF; };
     EXPECT_GT(brightness(2), brightness(29));
 }
+
+TEST_F(SearchPanelTest, ARightToLeftGridMirrorsTheBarsParts)
+{
+    grid->SetBiDiMode(bdRightToLeft);
+    grid->SearchFooter()->SetVisible(true);
+    const int width = panel->Width();
+    ASSERT_GT(width, 0);
+    const struct {
+        TControl* Part;
+        int Left;
+    } parts[] = {{panel->ExitButton(), 5},      {panel->EditControl(), 25},  {panel->ForwardButton(), 140},
+                 {panel->BackwardButton(), 235}, {panel->HiliteButton(), 330}, {panel->MatchCase(), 425}};
+    for (const auto& part : parts)
+        EXPECT_EQ(part.Part->Left(), width - part.Part->Width() - part.Left) << part.Left;
+
+    grid->SetBounds(0, 0, 500, 250);
+    EXPECT_EQ(panel->ExitButton()->Left(), panel->Width() - 14 - 5) << "the close button stays at the right edge";
+    grid->SetBiDiMode(bdLeftToRight);
+    grid->SearchFooter()->SetShowHighLight(false);
+    EXPECT_EQ(panel->ExitButton()->Left(), 5);
+    EXPECT_EQ(panel->MatchCase()->Left(), 330);
+}

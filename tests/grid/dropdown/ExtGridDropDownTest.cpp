@@ -6,6 +6,7 @@
 #include "grid/dropdown/ExtGridDropDown.h"
 #include "platform/ui/Forms.h"
 #include "platform/ui/Input.h"
+#include "platform/ui/StdCtrls.h"
 
 namespace {
 // A grid drop-down with items whose lookup texts begin with A, B and C, and a fourth item
@@ -188,6 +189,7 @@ TEST(GridDropDown, NarrowingDownLeavesTheMatchingRows)
     TDropDownStringGrid& Grid = Form.Grid();
     SendText("br");
     EXPECT_EQ(Grid.RowCount(), 3);
+    EXPECT_EQ(Grid.FilterLevel(), 2) << "the grid's own narrowing keeps one level per letter";
     EXPECT_EQ(Grid.Row(), 1);
     EXPECT_EQ(List.Text(), "Bravo");
     SendKey(VK_BACK);
@@ -198,6 +200,34 @@ TEST(GridDropDown, NarrowingDownLeavesTheMatchingRows)
     EXPECT_EQ(Grid.RowCount(), 3) << "b is in Bravo and Bravissimo only";
     SendKey(VK_BACK);
     EXPECT_EQ(Grid.RowCount(), 6) << "an empty search shows every row again";
+    EXPECT_EQ(Grid.FilterLevel(), 0);
+}
+
+TEST(GridDropDown, NarrowingStartsAfreshAfterReopeningOrEnteringAgain)
+{
+    TGridDropDownForm Form(nullptr);
+    TCustomExtGridDropDown& List = *Form.List;
+    auto* Other = new TEdit(&Form);
+    Other->SetParent(&Form);
+    Other->SetBounds(10, 60, 100, 21);
+    List.LookupMethod = lmNarrowDown;
+    List.ShowDropDown();
+    TDropDownStringGrid& Grid = Form.Grid();
+    SendText("br");
+    ASSERT_EQ(Grid.RowCount(), 2);
+    SendKey(VK_ESCAPE);
+    List.ShowDropDown();
+    EXPECT_EQ(Grid.RowCount(), 5) << "the refilled popup holds every item once";
+    EXPECT_EQ(Grid.FilterLevel(), 0);
+    SendText("br");
+    ASSERT_EQ(Grid.RowCount(), 2);
+    SendKey(VK_ESCAPE);
+    Other->SetFocus();
+    List.SetFocus();
+    EXPECT_EQ(Grid.RowCount(), 5);
+    SendText("b");
+    EXPECT_EQ(Grid.RowCount(), 2) << "one letter after entering again narrows anew, not a level back";
+    EXPECT_EQ(Grid.Cells(1, 1), "Bravo");
 }
 
 TEST(GridDropDown, GridModeLooksUpTheGridsOwnRows)

@@ -5,6 +5,7 @@
 
 #include "../control/GridOnForm.h"
 #include "grid/control/settings/BalloonSettings.h"
+#include "grid/foundation/text/CellText.h"
 
 namespace {
 
@@ -142,6 +143,17 @@ TEST_F(GridFindTest, FillsWriteTheNormalCells)
     grid->RandomFill(false, 3);
     const int value = grid->Ints(2, 2);
     EXPECT_TRUE(value >= 0 && value < 3);
+}
+
+TEST_F(GridFindTest, FindWideSearchesTheDecodedWideTextsWithoutScrolling)
+{
+    Fill({{"", "h1"}, {"", "plain"}, {"", EncodeWideCellText("Grün")}});
+    EXPECT_EQ(grid->FindWide({-1, -1}, "grü", {}), (TPoint{1, 2}));
+    EXPECT_EQ(grid->SearchCacheWide, "GRÜ");
+    EXPECT_EQ(grid->Find({-1, -1}, "grü", {}), (TPoint{-1, -1})) << "the plain find sees the encoded form";
+    EXPECT_EQ(grid->FindWide({1, 2}, "grü", {}), (TPoint{-1, -1}));
+    EXPECT_EQ(grid->FindWide({-1, -1}, "Grün", {fnMatchCase, fnMatchFull, fnAutoGoto}), (TPoint{1, 2}));
+    EXPECT_EQ(grid->Row(), 2);
 }
 
 } // namespace

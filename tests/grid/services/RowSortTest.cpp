@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -289,6 +290,78 @@ TEST_F(RowSortDisplayTest, SortsByTheShownTextsUnlessToldToUseTheStoredOnes)
     grid->Sort(1, sdAscending);
     EXPECT_EQ(grid->GridCells(1, 1), "a");
     EXPECT_EQ(grid->GridCells(1, 3), "c");
+}
+
+} // namespace
+
+namespace {
+
+// Two grids with the same mixed cells: the second has an OnGetFormat that changes nothing,
+// so its sort reads every cell anew at each compare while the first reads each cell once.
+// Both must end in the same order.
+class RowSortReadOnceTest : public testing::Test {
+protected:
+    void SetUp() override
+    {
+        form.SetClientSize(400, 300);
+        for (TExtStringGrid*& grid : grids) {
+            grid = new TExtStringGrid(&form);
+            grid->SetParent(&form);
+            grid->SetColCount(5);
+            grid->SetRowCount(241);
+            grid->SetFixedCols(1);
+        }
+        grids[1]->OnGetFormat = [](TObject*, int, TSortStyle&, std::string&, std::string&) {};
+        const char* words[] = {"", "7", "10", "-3", "1e2", "abc", "Abc", "12abc", "1,5", "05/01/2020", "12:30", "b"};
+        unsigned seed = 7;
+        for (int r = 1; r < 241; ++r)
+            for (int c = 0; c < 5; ++c) {
+                seed = seed * 1103515245u + 12345u;
+                const std::string text = c == 0 ? std::to_string(r) : words[(seed >> 16) % 12];
+                for (TExtStringGrid* grid : grids)
+                    grid->SetCells(c, r, text);
+            }
+    }
+
+    TForm form{nullptr};
+    TExtStringGrid* grids[2] = {nullptr, nullptr};
+};
+
+TEST_F(RowSortReadOnceTest, ReadingEachCellOnceSortsAsReadingItAtEveryCompare)
+{
+    const struct {
+        const char* Name;
+        std::function<void(TSortSettings&)> Set;
+    } settings[] = {
+        {"plain", [](TSortSettings&) {}},
+        {"descending", [](TSortSettings& S) { S.Direction = sdDescending; }},
+        {"without Full", [](TSortSettings& S) { S.Full = false; }},
+        {"single column", [](TSortSettings& S) { S.SingleColumn = true; }},
+        {"normal cells only", [](TSortSettings& S) { S.NormalCellsOnly = true; }},
+        {"blanks last", [](TSortSettings& S) {
+             S.IgnoreBlanks = true;
+             S.BlankPos = blLast;
+         }},
+        {"stored texts, no case", [](TSortSettings& S) {
+             S.SortOnVirtualCells = false;
+             S.AutoFormat = false;
+             S.IgnoreCase = true;
+         }},
+    };
+    for (const auto& setting : settings) {
+        SCOPED_TRACE(setting.Name);
+        for (TExtStringGrid* grid : grids) {
+            setting.Set(*grid->SortSettings());
+            grid->Sort(2, grid->SortSettings()->Direction);
+            grid->SortIndexes.Clear();
+            grid->SortIndexes.AddIndex(3, false);
+            grid->SortIndexes.AddIndex(1, true);
+            grid->QSortIndexed();
+        }
+        for (int r = 0; r < grids[0]->RowCount(); ++r)
+            for (int c = 0; c < grids[0]->ColCount(); ++c)
+                ASSERT_EQ(grids[0]->Cells(c, r), grids[1]->Cells(c, r)) << c << "," << r;
+    }
 }
 
 } // namespace

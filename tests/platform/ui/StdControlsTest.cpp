@@ -153,6 +153,30 @@ TEST_F(StdControlsTest, ListBoxOnClickSeesTheChosenItem)
     EXPECT_TRUE(list->ItemRect(3).IsEmpty());
 }
 
+TEST_F(StdControlsTest, CheckListBoxTellsOnlyTheUsersChecks)
+{
+    auto* list = Add<TCheckListBox>();
+    list->SetBounds(0, 0, 120, 120);
+    for (const char* name : {"Alpha", "Beta", "Gamma"})
+        list->Items()->Add(name);
+    std::vector<std::vector<bool>> seen;
+    list->OnClickCheck = [&](TObject*) {
+        seen.push_back({list->Checked(0), list->Checked(1), list->Checked(2)});
+    };
+    EXPECT_FALSE(list->Checked(1)) << "items come with an empty box";
+    list->SetChecked(1, true);
+    EXPECT_TRUE(list->Checked(1));
+    EXPECT_TRUE(seen.empty()) << "a check set by the program is not the user's";
+    EXPECT_FALSE(list->Checked(7));
+
+    list->SetFocus();
+    list->SetItemIndex(2);
+    PressKey(VK_SPACE);
+    const TRect alpha = list->ItemRect(0);
+    SendClick(list, alpha.Left + 8, (alpha.Top + alpha.Bottom) / 2);
+    EXPECT_EQ(seen, (std::vector<std::vector<bool>>{{false, true, true}, {true, true, true}}));
+}
+
 TEST_F(StdControlsTest, LabelSizesItselfToItsCaption)
 {
     auto* label = Add<TLabel>();

@@ -8,18 +8,18 @@
 
 namespace {
 
-bool IsInteger(const std::u32string& s)
+template <typename TText> bool IsInteger(const TText& s)
 {
     for (size_t i = 0; i < s.size(); ++i)
         if (!IsDigitChar(s[i]) && !(i == 0 && s[i] == '-')) return false;
     return true;
 }
 
-bool IsExponentNumber(const std::u32string& s)
+template <typename TText> bool IsExponentNumber(const TText& s)
 {
     const auto isE = [](char32_t c) { return c == 'e' || c == 'E'; };
     if (std::count_if(s.begin(), s.end(), isE) != 1 || isE(s.front())) return false;
-    const char32_t last = s.back();
+    const char32_t last = static_cast<char32_t>(s.back());
     if (last == '+' || last == '-' || isE(last)) return false;
     return std::all_of(s.begin(), s.end(), [&](char32_t c) {
         return IsDigitChar(c) || c == DecimalSeparatorChar() || isE(c) || c == '+' || c == '-';
@@ -27,13 +27,13 @@ bool IsExponentNumber(const std::u32string& s)
 }
 
 // Thousands separators must stand at least four positions apart.
-bool IsSeparatedNumber(const std::u32string& s)
+template <typename TText> bool IsSeparatedNumber(const TText& s)
 {
-    size_t lastThousands = std::u32string::npos;
+    size_t lastThousands = TText::npos;
     for (size_t i = 0; i < s.size(); ++i) {
-        const char32_t c = s[i];
+        const char32_t c = static_cast<char32_t>(s[i]);
         if (c == ThousandSeparatorChar()) {
-            if (lastThousands != std::u32string::npos && i < lastThousands + 4) return false;
+            if (lastThousands != TText::npos && i < lastThousands + 4) return false;
             lastThousands = i;
         } else if (!IsDigitChar(c) && c != DecimalSeparatorChar() && !(i == 0 && c == '-')) {
             return false;
@@ -68,9 +68,10 @@ std::string NormalizeNumberText(const std::string& S)
     return negative ? "-" + plain : plain;
 }
 
-int ClassifyNumberText(const std::string& S)
+namespace {
+
+template <typename TText> int ClassifyNumberChars(const TText& s)
 {
-    const std::u32string s = utf8::Decode(S);
     if (s.empty()) return ntNotANumber;
     int kind = ntNotANumber;
     if (IsInteger(s))
@@ -79,8 +80,19 @@ int ClassifyNumberText(const std::string& S)
         kind = ntExponent;
     else if (IsSeparatedNumber(s))
         kind = ntSeparated;
-    const auto minus = std::count(s.begin(), s.end(), U'-');
-    const auto decimals = std::count(s.begin(), s.end(), DecimalSeparatorChar());
+    const auto minus = std::count(s.begin(), s.end(), '-');
+    const auto decimals = std::count_if(s.begin(), s.end(), [](auto c) {
+        return static_cast<char32_t>(c) == DecimalSeparatorChar();
+    });
     if (minus > (kind == ntExponent ? 2 : 1) || decimals > 1) return ntNotANumber;
     return kind;
+}
+
+} // namespace
+
+// Sorting classifies a cell at every comparison: plain ASCII texts skip the decoding.
+int ClassifyNumberText(const std::string& S)
+{
+    const bool ascii = std::all_of(S.begin(), S.end(), [](char c) { return static_cast<unsigned char>(c) < 0x80; });
+    return ascii ? ClassifyNumberChars(S) : ClassifyNumberChars(utf8::Decode(S));
 }
