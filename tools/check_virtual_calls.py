@@ -24,7 +24,10 @@ from concurrent.futures import ThreadPoolExecutor
 
 ANALYZER = ["--analyze", "-o", "/dev/null",
             "-Xanalyzer", "-analyzer-checker=optin.cplusplus.VirtualCall",
-            "-Xanalyzer", "-analyzer-config", "-Xanalyzer", "mode=shallow"]
+            "-Xanalyzer", "-analyzer-config", "-Xanalyzer", "mode=shallow",
+            # A unity batch's own text is only #include lines: without this the analyzer
+            # would look at none of the sources it brings in.
+            "-Xanalyzer", "-analyzer-opt-analyze-headers"]
 FINDING = re.compile(r"^(\S+:\d+:\d+): warning: (.*\[optin\.cplusplus\.VirtualCall\])$", re.M)
 
 

@@ -85,7 +85,7 @@ TExtStringGrid::TExtStringGrid(TComponent* AOwner)
 
     SetScrollBars(ssBoth);
     SetRowCount(kDefaultRowCount);
-    SetBounds(Left(), Top(), kDefaultWidth, kDefaultHeight);
+    TExtStringGrid::SetBounds(Left(), Top(), kDefaultWidth, kDefaultHeight);
     SetDefaultRowHeight(kDefaultRowHeight);
     FFloatingFooter->SetHeight(kDefaultRowHeight);
     SetFixedRowHeight(kDefaultRowHeight);
@@ -104,7 +104,7 @@ TExtStringGrid::~TExtStringGrid()
     }
     // Columns inserted before cells with properties moved them past every column the base
     // grid knows of; the hidden columns count here.
-    FreeCellPropertiesRange(0, 0, TotalColCount() - 1, RowCount() - 1);
+    FreeCellPropertiesRange(0, 0, TExtStringGrid::TotalColCount() - 1, RowCount() - 1);
 }
 
 uint32_t TExtStringGrid::GetVersionNr() const { return kVersionNr; }

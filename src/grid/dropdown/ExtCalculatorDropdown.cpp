@@ -34,7 +34,7 @@ TExtCalculatorDropdown::TExtCalculatorDropdown(TComponent* owner)
       FDisplay(std::make_unique<TCalculatorEditDisplay>(*this)), FCalculator(std::make_unique<TCalculator>(*FDisplay))
 {
     // The base applied its style before this object existed: apply it again for the keypad.
-    SetComponentStyle(GetComponentStyle());
+    TExtCalculatorDropdown::SetComponentStyle(GetComponentStyle());
     SetDropDownColor(clWhite);
     SetDropDownWidth(230);
     DropDownHeader()->SetVisible(false);

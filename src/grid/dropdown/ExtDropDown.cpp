@@ -27,23 +27,23 @@ TExtCustomDropDown::TExtCustomDropDown(TComponent* owner)
       FDropDownHeader(std::make_unique<THeaderAppearance>()), FDropDownFooter(std::make_unique<TFooterAppearance>()),
       FButtonAppearance(std::make_unique<TExtButtonAppearance>())
 {
-    SetBounds(Left(), Top(), 200, 21);
+    TCustomMaskEdit::SetBounds(Left(), Top(), 200, 21);
     FButton = new TDropDownEditButton(this);
     FButton->SetParent(this);
     FButton->SetFocusControl(this);
     FButton->OnClick = [this](TObject*, TMouseButton) { ToggleFromButton(); };
     FButton->SetButtonWidth(FButtonWidth);
     SetControlStyle(ControlStyle() - csSetCaption);
-    SetText("");
+    TExtCustomDropDown::SetText("");
     FOldText.clear();
     const auto Rebuild = [this](TObject*) { PrepareAgainWhenOpen(); };
     FDropDownHeader->OnChange = Rebuild;
     FDropDownHeader->OnButtonsChanged = Rebuild;
     FDropDownFooter->OnChange = Rebuild;
     FDropDownFooter->OnButtonsChanged = Rebuild;
-    SetSelectionColorStyle(scOffice2007);
-    SetComponentStyle(tsOffice2007Luna);
-    ResizeControl();
+    TExtCustomDropDown::SetSelectionColorStyle(scOffice2007);
+    TExtCustomDropDown::SetComponentStyle(tsOffice2007Luna);
+    TExtCustomDropDown::ResizeControl();
 }
 
 TExtCustomDropDown::~TExtCustomDropDown() = default;

@@ -25,9 +25,9 @@ TExtMultiColumnDropDown::TExtMultiColumnDropDown(TComponent* owner)
     SetDropDownColor(clWhite);
     SetDropDownHeight(200);
     SetAutoSelect(true);
-    SetSelectionColorStyle(scOffice2007);
+    TExtMultiColumnDropDown::SetSelectionColorStyle(scOffice2007);
     // The base applied its style before this object existed: apply it again for the list.
-    SetComponentStyle(GetComponentStyle());
+    TExtMultiColumnDropDown::SetComponentStyle(GetComponentStyle());
 }
 
 TExtMultiColumnDropDown::~TExtMultiColumnDropDown() = default;

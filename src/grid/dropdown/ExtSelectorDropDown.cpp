@@ -12,7 +12,7 @@ constexpr unsigned kTypeAheadMs = 500;
 TExtSelectorDropDown::TExtSelectorDropDown(TComponent* owner)
     : TExtCustomDropDown(owner), FItemAppearance(std::make_unique<TItemAppearance>())
 {
-    SetComponentStyle(GetComponentStyle());
+    TExtSelectorDropDown::SetComponentStyle(GetComponentStyle());
     SetDropDownEnabled(true);
     FKeyTimer = new TTimer(this);
     FKeyTimer->SetEnabled(false);

@@ -35,7 +35,7 @@ TExtTimePickerDropDown::TExtTimePickerDropDown(TComponent* owner)
       FWatchSettings(std::make_unique<TWatchSettings>())
 {
     // The base applied its colour style before this object existed.
-    SetComponentStyle(GetComponentStyle());
+    TExtTimePickerDropDown::SetComponentStyle(GetComponentStyle());
     SetEditorEnabled(false);
     SetDropDownEnabled(true);
     FInternalCall = true;

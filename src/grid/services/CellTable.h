@@ -22,7 +22,7 @@ public:
 class TMemoryCellTable : public TCellTable {
 public:
     TMemoryCellTable() = default;
-    TMemoryCellTable(int ACols, int ARows) { Resize(ACols, ARows); }
+    TMemoryCellTable(int ACols, int ARows) { TMemoryCellTable::Resize(ACols, ARows); }
     // Rows of cells; the widest row sets the column count.
     explicit TMemoryCellTable(const std::vector<std::vector<std::string>>& Rows);
 
