@@ -10,6 +10,9 @@
 #include "grid/services/print/PrintCanvas.h"
 #include "grid/services/print/PrintCellGraphic.h"
 #include "grid/control/CellGraphic.h"
+#include "grid/control/settings/CellNode.h"
+#include "grid/foundation/painting/RotatedTextPlacement.h"
+#include "platform/print/Printers.h"
 #include "platform/rtl/Classes.h"
 #include "platform/rtl/DateFormat.h"
 #include "platform/rtl/DateUtils.h"
@@ -127,7 +130,11 @@ TPageContent::TPrintedText TPageContent::PrintedText(int ACol, int ARow)
         type = GetTextType(text, FGrid.EnableHTML);
     }
     if (type == ttMarkup) return {text, true};
-    return {FGrid.Multilinecells ? text : CellTextLines(text).front(), false};
+    // A radio group or progress bar shows the value itself.
+    if (FSettings.PrintGraphics && PrintedGraphicHidesText(FGrid, realCol, ARow)) return {};
+    TPrintedText printed{FGrid.Multilinecells ? text : CellTextLines(text).front(), false};
+    printed.Rotated = FGrid.IsRotated(realCol, ARow, printed.Angle);
+    return printed;
 }
 
 THtmlDrawResult TPageContent::DrawMarkup(const std::string& Text, const TRect& PageRect, bool MeasureOnly,
@@ -156,6 +163,13 @@ TPoint TPageContent::CellContentSize(int ACol, int ARow)
         const THtmlDrawResult measured = DrawMarkup(text, {0, 0, width, -kUnboundedPageLength}, true, FSettings.NoAutoSize);
         size = {FCanvas.ToPage(measured.MeasuredWidth) - FMetrics.CellMargin,
                 FCanvas.ToPage(measured.MeasuredHeight) - FMetrics.CellMargin};
+    } else if (printed.Rotated) {
+        const std::vector<std::string> lines = CellTextLines(text.empty() ? "gh" : text);
+        int widest = 0;
+        for (const std::string& line : lines) widest = std::max(widest, FCanvas.TextWidth(line));
+        const TSize bounds = RotatedTextBounds(
+            {widest, FCanvas.TextHeight("gh") * static_cast<int>(lines.size())}, printed.Angle);
+        size = {bounds.cx, bounds.cy};
     } else if (wrapped && !text.empty()) {
         TRect area{0, 0, FCanvas.ToDeviceLength(screenWidth), 0};
         ::DrawText(&canvas, text, area, DT_CALCRECT | DT_WORDBREAK | DT_EXPANDTABS | DT_NOPREFIX);
@@ -184,22 +198,46 @@ TPoint TPageContent::PrintedGraphicSize(int ACol, int ARow)
 TRect TPageContent::DrawCellGraphic(int ACol, int ARow, const TRect& R)
 {
     const TPoint size = PrintedGraphicSize(ACol, ARow);
-    TBitmap bitmap;
     const int realCol = FGrid.RealColIndex(ACol);
-    if (size.X <= 0 || !RenderPrintedCellGraphic(FGrid, realCol, ARow, FCanvas.Canvas().Brush()->Color(), bitmap))
-        return R;
+    if (size.X <= 0) return R;
     const TCellGraphic& graphic = *FGrid.GetCellGraphic(realCol, ARow);
-    const int inset = FMetrics.CellMargin;
+    // A progress bar fills the printed cell, however wide the column prints.
+    const TRect place = graphic.CellType == ctProgress ? R : PrintedGraphicPlace(graphic, R, size);
+    if (graphic.CellType == ctNode) {
+        DrawNodeBox(place, graphic.CellBoolean);
+    } else {
+        TBitmap bitmap;
+        if (!RenderPrintedCellGraphic(FGrid, realCol, ARow, FCanvas.Canvas().Brush()->Color(), bitmap)) return R;
+        FCanvas.Canvas().StretchDraw(FCanvas.ToDevice(place), &bitmap);
+    }
     TRect text = R;
-    TRect place{0, 0, size.X, -size.Y};
+    if (graphic.CellType == ctProgress) return text;
     switch (graphic.CellHAlign) {
     case haRight:
     case haAfterText:
-        place = OffsetRect(place, R.Right - inset - size.X, 0);
         text.Right = place.Left;
         break;
     case haCenter:
-        place = OffsetRect(place, (R.Left + R.Right - size.X) / 2, 0);
+    case haFull:
+        break;
+    default:
+        text.Left = place.Right;
+        break;
+    }
+    return text;
+}
+
+TRect TPageContent::PrintedGraphicPlace(const TCellGraphic& Graphic, const TRect& R, const TPoint& Size) const
+{
+    const int inset = FMetrics.CellMargin;
+    TRect place{0, 0, Size.X, -Size.Y};
+    switch (Graphic.CellHAlign) {
+    case haRight:
+    case haAfterText:
+        place = OffsetRect(place, R.Right - inset - Size.X, 0);
+        break;
+    case haCenter:
+        place = OffsetRect(place, (R.Left + R.Right - Size.X) / 2, 0);
         break;
     case haFull:
         place.Left = R.Left;
@@ -207,26 +245,40 @@ TRect TPageContent::DrawCellGraphic(int ACol, int ARow, const TRect& R)
         break;
     default:
         place = OffsetRect(place, R.Left + inset, 0);
-        text.Left = place.Right;
         break;
     }
-    switch (graphic.CellVAlign) {
+    switch (Graphic.CellVAlign) {
     case vaTop:
         place = OffsetRect(place, 0, R.Top - inset);
         break;
     case vaBottom:
-        place = OffsetRect(place, 0, R.Bottom + inset + size.Y);
+        place = OffsetRect(place, 0, R.Bottom + inset + Size.Y);
         break;
     case vaFull:
         place.Top = R.Top;
         place.Bottom = R.Bottom;
         break;
     default:
-        place = OffsetRect(place, 0, (R.Top + R.Bottom + size.Y) / 2);
+        place = OffsetRect(place, 0, (R.Top + R.Bottom + Size.Y) / 2);
         break;
     }
-    FCanvas.Canvas().StretchDraw(FCanvas.ToDevice(place), &bitmap);
-    return text;
+    return place;
+}
+
+// A node prints as a plain box of fixed size with a minus, or a plus while contracted.
+void TPageContent::DrawNodeBox(const TRect& Place, bool Contracted)
+{
+    constexpr int kBox = 20;
+    TCanvas& canvas = FCanvas.Canvas();
+    const TColor color = FGrid.CellNode()->NodeColor;
+    const TRect box{Place.Left, Place.Top, Place.Left + kBox, Place.Top - kBox};
+    canvas.Pen()->SetColor(color);
+    canvas.Brush()->SetStyle(bsSolid);
+    canvas.Brush()->SetColor(clWhite);
+    canvas.Rectangle(FCanvas.ToDevice(box));
+    const int midX = box.Left + kBox / 2, midY = box.Top - kBox / 2, arm = kBox / 2 - 4;
+    FCanvas.Line(midX - arm, midY, midX + arm + 1, midY);
+    if (Contracted) FCanvas.Line(midX, midY + arm, midX, midY - arm - 1);
 }
 
 int TPageContent::SpanWidth(const TPrintStrip& Strip, size_t Index, int Span) const
@@ -306,6 +358,10 @@ void TPageContent::DrawCellText(const TPrintedText& Printed, const TRect& R, con
         DrawMarkup(Text, R, false, !FGrid.EnhTextSize);
         return;
     }
+    if (Printed.Rotated) {
+        DrawRotatedText(Printed, R, Look);
+        return;
+    }
     const int inset = FCanvas.TextWidth("g") / 2;
     const TRect area{R.Left + inset, R.Top - FMetrics.CellMargin, R.Right - inset, R.Bottom + FMetrics.CellMargin};
     const unsigned horizontal = ha == taRightJustify ? DT_RIGHT : ha == taCenter ? DT_CENTER : DT_LEFT;
@@ -335,6 +391,18 @@ void TPageContent::DrawCellText(const TPrintedText& Printed, const TRect& R, con
         FCanvas.TextOut(x, y, line);
         y -= step;
     }
+}
+
+void TPageContent::DrawRotatedText(const TPrintedText& Printed, const TRect& R, const TPrintCellLook& Look)
+{
+    if (Printed.Text.empty()) return;
+    const TGridPrintState& state = FGrid.PrintState();
+    const int escapement = PrintedTextEscapement(
+        Printed.Angle, state.IsPreview, FGrid.PrinterDriverFix,
+        FGrid.PrinterDriverFix && !state.IsPreview ? Printer()->LandscapeRotation() : 270);
+    const TSize extent{FCanvas.TextWidth(Printed.Text), FCanvas.TextHeight(Printed.Text)};
+    const TPoint origin = PlaceRotatedText(R, extent, Printed.Angle, Look.HAlign, Look.VAlign, true);
+    FCanvas.TextOutRotated(origin.X, origin.Y, Printed.Text, escapement);
 }
 
 bool TPageContent::MarkupTitle() const

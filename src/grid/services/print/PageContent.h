@@ -8,6 +8,7 @@
 #include "platform/grids/Grids.h"
 #include "platform/ui/Types.h"
 
+class TCellGraphic;
 class TExtStringGrid;
 class TPrintCanvas;
 class TPrintSettings;
@@ -72,6 +73,8 @@ private:
     struct TPrintedText {
         std::string Text;
         bool Markup = false;
+        bool Rotated = false;
+        int Angle = 0;  // degrees, when rotated
     };
     TGridDrawState PrintDrawState(int ACol, int ARow) const;
     TPrintCellLook SetPrintFont(int ACol, int ARow);
@@ -80,6 +83,9 @@ private:
     void DrawCell(int ACol, int ARow, const TRect& R, unsigned BorderMask, const TPrintStrip& Strip,
                   size_t Index, bool CutAtPage);
     void DrawCellText(const TPrintedText& Printed, const TRect& R, const TPrintCellLook& Look, bool Merged);
+    void DrawRotatedText(const TPrintedText& Printed, const TRect& R, const TPrintCellLook& Look);
+    void DrawNodeBox(const TRect& Place, bool Contracted);
+    TRect PrintedGraphicPlace(const TCellGraphic& Graphic, const TRect& R, const TPoint& Size) const;
     TPoint PrintedGraphicSize(int ACol, int ARow);
     TRect DrawCellGraphic(int ACol, int ARow, const TRect& R);
     void SetSlotFont(bool Header);
