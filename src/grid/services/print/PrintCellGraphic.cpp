@@ -4,6 +4,7 @@
 #include "grid/control/CellPaintContext.h"
 #include "grid/control/ExtStringGrid.h"
 #include "grid/foundation/painting/FilePicture.h"
+#include "platform/ui/ImgList.h"
 
 namespace {
 
@@ -66,7 +67,11 @@ TPoint PrintedCellGraphicSize(TExtStringGrid& Grid, int RealCol, int ARow)
 {
     if (!PrintedGraphicOf(Grid, RealCol, ARow)) return {0, 0};
     const int displayCol = Grid.DisplColIndex(RealCol);
-    return Grid.GetCellTextGraphicSize(RealCol, ARow, Grid.ColWidths(displayCol), Grid.RowHeights(ARow), 1.0);
+    TPoint size = Grid.GetCellTextGraphicSize(RealCol, ARow, Grid.ColWidths(displayCol), Grid.RowHeights(ARow), 1.0);
+    // On paper the text moves aside for an image, which the screen draws over the text.
+    if (Grid.GetCellGraphic(RealCol, ARow)->CellType == ctImageList && size.X == 0 && Grid.GridImages())
+        size.X = Grid.GridImages()->Width();
+    return size;
 }
 
 bool PrintedGraphicHidesText(const TExtStringGrid& Grid, int RealCol, int ARow)

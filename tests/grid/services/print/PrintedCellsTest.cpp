@@ -1,0 +1,222 @@
+#include <gtest/gtest.h>
+
+#include <functional>
+
+#include "../../control/GridOnForm.h"
+#include "grid/control/settings/CellNode.h"
+#include "grid/control/settings/PrintSettings.h"
+#include "grid/foundation/model/IntList.h"
+#include "grid/services/print/PrintCanvas.h"
+#include "platform/print/Printers.h"
+#include "platform/rtl/Classes.h"
+#include "platform/ui/ImgList.h"
+#include "support/TestFiles.h"
+
+namespace {
+
+// Text is drawn smoothed: its pixels are shades of its colour.
+bool Reddish(TColor Pixel)
+{
+    const int r = Pixel & 0xFF, g = (Pixel >> 8) & 0xFF, b = (Pixel >> 16) & 0xFF;
+    return r > 160 && g < 120 && b < 120;
+}
+
+constexpr int kPageWidth = 794, kPageHeight = 1123;
+
+// Rotated and graphic cells on a preview page of A4 at 96 pixels to the inch.
+class PrintedCellsTest : public GridOnForm {
+protected:
+    void SetUp() override
+    {
+        GridOnForm::SetUp();
+        images = new TCustomImageList(&form, 10, 8);
+        for (TColor color : {clRed, clLime, clBlue}) {
+            TBitmap image(10, 8);
+            image.Canvas()->Brush()->SetColor(color);
+            image.Canvas()->FillRect({0, 0, 10, 8});
+            images->Add(image);
+        }
+        grid->SetGridImages(images);
+    }
+    void Preview()
+    {
+        page.Canvas()->Brush()->SetColor(clWhite);
+        page.Canvas()->FillRect(Rect(0, 0, kPageWidth, kPageHeight));
+        grid->PrintPreview(page.Canvas(), Rect(0, 0, kPageWidth, kPageHeight));
+    }
+    // The pixels of a colour in the page's top band, where the small grids lie, and the
+    // box around them.
+    int Count(TColor Color, TRect* Box = nullptr)
+    {
+        return Count([Color](TColor Pixel) { return Pixel == Color; }, Box);
+    }
+    int Count(const std::function<bool(TColor)>& Matches, TRect* Box = nullptr)
+    {
+        int count = 0;
+        TRect box{kPageWidth, kPageHeight, -1, -1};
+        for (int y = 0; y < 300; ++y)
+            for (int x = 0; x < kPageWidth; ++x)
+                if (Matches(page.Canvas()->Pixels(x, y))) {
+                    ++count;
+                    box = {std::min(box.Left, x), std::min(box.Top, y), std::max(box.Right, x), std::max(box.Bottom, y)};
+                }
+        if (Box) *Box = box;
+        return count;
+    }
+    TPrintSettings& settings() { return *grid->PrintSettings(); }
+
+    TCustomImageList* images = nullptr;
+    TBitmap page{kPageWidth, kPageHeight};
+};
+
+TEST_F(PrintedCellsTest, GraphicsPrintWithTheGridsOwnDrawings)
+{
+    struct Case {
+        const char* Kind;
+        std::function<void(TExtStringGrid&)> Add;
+    };
+    const Case cases[] = {
+        {"image list", [](TExtStringGrid& g) { g.AddImageIdx(1, 1, 2, haLeft, vaTop); }},
+        {"data image",
+         [](TExtStringGrid& g) {
+             g.SetCells(1, 1, "2");
+             g.AddDataImage(1, 1, 0, haLeft, vaTop);
+         }},
+        {"multi image",
+         [](TExtStringGrid& g) {
+             g.AddMultiImage(1, 1, 0, haLeft, vaTop);
+             g.GetCellImages(1, 1)->Add(2);
+             g.GetCellImages(1, 1)->Add(2);
+         }},
+        {"progress bar",
+         [](TExtStringGrid& g) {
+             g.SetCells(1, 1, "60");
+             g.AddProgress(1, 1, clBlue, clWhite);
+         }},
+        {"progress pie", [](TExtStringGrid& g) { g.AddProgressPie(1, 1, clBlue, 75); }},
+        {"node",
+         [](TExtStringGrid& g) {
+             g.CellNode()->NodeColor = clBlue;
+             g.AddNode(1, 2);
+         }},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.Kind);
+        FillPlain({{"a", "b"}, {"c", "d"}, {"e", "f"}, {"g", "h"}});
+        c.Add(*grid);
+        settings().PrintGraphics = false;
+        Preview();
+        EXPECT_EQ(Count(clBlue), 0) << "text alone without print graphics";
+        settings().PrintGraphics = true;
+        Preview();
+        EXPECT_GT(Count(clBlue), 4);
+        grid->ClearAll();
+        grid->RemoveAllNodes();
+        for (int c2 = 0; c2 < 2; ++c2)
+            for (int r = 0; r < 4; ++r) grid->RemoveCellGraphic(c2, r);
+    }
+}
+
+TEST_F(PrintedCellsTest, ProgressBarFillsThePrintedCellWithoutItsValueText)
+{
+    FillPlain({{"Name", "Stand"}, {"Eintrag mit langem Namen", "60"}});
+    grid->AddProgress(1, 1, clBlue, clYellow);
+    settings().PrintGraphics = true;
+    settings().Borders = pbNoborder;
+    Preview();
+    TRect blue, yellow;
+    ASSERT_GT(Count(clBlue, &blue), 0);
+    ASSERT_GT(Count(clYellow, &yellow), 0);
+    EXPECT_LT(blue.Right, yellow.Right) << "done part on the left, the rest on the right";
+    const double pixelsPerUnit = 96 / 254.0;
+    const int cellLeft = static_cast<int>(grid->PrintColOffset(1) * pixelsPerUnit);
+    const int cellRight = static_cast<int>((grid->PrintColOffset(1) + grid->PrintColWidth(1)) * pixelsPerUnit);
+    EXPECT_NEAR(blue.Left, cellLeft, 8);
+    EXPECT_NEAR(yellow.Right, cellRight, 30) << "the bar spans the printed column";
+}
+
+TEST_F(PrintedCellsTest, RotatedCellPrintsTurnedAndReadsUpwards)
+{
+    const std::string text = "MMMMMMMM..........";
+    FillPlain({{text}});
+    grid->Font()->SetColor(clRed);
+    settings().Borders = pbNoborder;
+    Preview();
+    TRect level;
+    ASSERT_GT(Count(Reddish, &level), 0);
+    const int levelWidth = grid->PrintColWidth(0);
+    EXPECT_GT(level.Width(), 3 * level.Height());
+
+    grid->AddRotated(0, 0, 90, text);
+    Preview();
+    TRect turned;
+    ASSERT_GT(Count(Reddish, &turned), 0);
+    EXPECT_GT(turned.Height(), 3 * turned.Width());
+    EXPECT_LT(grid->PrintColWidth(0), levelWidth / 2) << "the column takes the turned text's width";
+    // The heavy letters come first and so lie at the bottom of upward text.
+    int lower = 0, upper = 0;
+    const int middle = (turned.Top + turned.Bottom) / 2;
+    for (int y = turned.Top; y <= turned.Bottom; ++y)
+        for (int x = turned.Left; x <= turned.Right; ++x)
+            if (Reddish(page.Canvas()->Pixels(x, y))) ++(y > middle ? lower : upper);
+    EXPECT_GT(lower, 2 * upper);
+
+    grid->PrinterDriverFix = true;
+    Preview();
+    TRect fixed;
+    Count(Reddish, &fixed);
+    EXPECT_EQ(fixed.Top, turned.Top) << "a preview never turns text back";
+    EXPECT_EQ(fixed.Left, turned.Left);
+}
+
+TEST(PrintedTextEscapement, DriverFixTurnsBackOnlyOnPrintersThatNeedIt)
+{
+    struct Case {
+        bool Previewing, DriverFix;
+        int LandscapeRotation;
+        int Expected;
+    };
+    const Case cases[] = {
+        {true, true, 90, -450}, {false, true, 90, 450}, {false, true, 270, -450}, {false, false, 90, -450},
+    };
+    for (const Case& c : cases)
+        EXPECT_EQ(PrintedTextEscapement(45, c.Previewing, c.DriverFix, c.LandscapeRotation), c.Expected)
+            << c.Previewing << c.DriverFix << " " << c.LandscapeRotation;
+}
+
+TEST_F(PrintedCellsTest, RadioGroupPrintsInPlaceOfTheCellText)
+{
+    if (std::system("pdftotext -v > /dev/null 2>&1") != 0) GTEST_SKIP() << "pdftotext missing";
+    TempDir dir;
+    const std::string pdf = dir.File("radio.pdf"), txt = dir.File("radio.txt");
+    FillPlain({{"Wahl", "Zahl"}, {"Zellwert", "1"}});
+    TStringList* captions = grid->CreateRadio(0, 1, 1, 1);
+    captions->Add("Alpha");
+    captions->Add("Beta");
+    const auto printed = [&](bool Graphics) {
+        settings().PrintGraphics = Graphics;
+        Printer()->SetFileName(pdf);
+        grid->Print();
+        Printer()->SetFileName("");
+        EXPECT_EQ(std::system(("pdftotext '" + pdf + "' '" + txt + "'").c_str()), 0);
+        return ReadTestFile(txt);
+    };
+    EXPECT_NE(printed(false).find("Zellwert"), std::string::npos);
+    EXPECT_EQ(printed(true).find("Zellwert"), std::string::npos);
+    settings().PrintGraphics = true;
+    Preview();
+    int marks = 0;
+    for (int y = 0; y < 200; ++y)
+        for (int x = 0; x < kPageWidth; ++x)
+            if (page.Canvas()->Pixels(x, y) != clWhite) ++marks;
+    settings().PrintGraphics = false;
+    grid->RemoveRadio(0, 1);
+    Preview();
+    int textMarks = 0;
+    for (int y = 0; y < 200; ++y)
+        for (int x = 0; x < kPageWidth; ++x)
+            if (page.Canvas()->Pixels(x, y) != clWhite) ++textMarks;
+    EXPECT_NE(marks, textMarks) << "the group is drawn";
+}
+
+} // namespace
