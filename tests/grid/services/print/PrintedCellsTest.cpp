@@ -9,7 +9,7 @@
 #include "grid/services/print/PrintCanvas.h"
 #include "platform/print/Printers.h"
 #include "platform/rtl/Classes.h"
-#include "platform/ui/ImgList.h"
+#include "../../control/ColourImageList.h"
 #include "support/TestFiles.h"
 
 namespace {
@@ -29,13 +29,7 @@ protected:
     void SetUp() override
     {
         GridOnForm::SetUp();
-        images = new TCustomImageList(&form, 10, 8);
-        for (TColor color : {clRed, clLime, clBlue}) {
-            TBitmap image(10, 8);
-            image.Canvas()->Brush()->SetColor(color);
-            image.Canvas()->FillRect({0, 0, 10, 8});
-            images->Add(image);
-        }
+        images = NewColourImageList(&form);
         grid->SetGridImages(images);
     }
     void Preview()
