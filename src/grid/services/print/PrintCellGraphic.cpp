@@ -45,6 +45,7 @@ const TCellGraphic* PrintedGraphicOf(const TExtStringGrid& Grid, int RealCol, in
 void DrawScreenCellGraphic(TExtStringGrid& Grid, TCanvas* Canvas, int RealCol, int ARow, const TPoint& Size)
 {
     TCellGraphic* graphic = Grid.GetCellGraphic(RealCol, ARow);
+    Canvas->Font()->Assign(*Grid.Font());
     TCellPaintContext context;
     context.Grid = &Grid;
     context.Canvas = Canvas;
@@ -68,9 +69,11 @@ TPoint PrintedCellGraphicSize(TExtStringGrid& Grid, int RealCol, int ARow)
     if (!PrintedGraphicOf(Grid, RealCol, ARow)) return {0, 0};
     const int displayCol = Grid.DisplColIndex(RealCol);
     TPoint size = Grid.GetCellTextGraphicSize(RealCol, ARow, Grid.ColWidths(displayCol), Grid.RowHeights(ARow), 1.0);
+    const TCellType type = Grid.GetCellGraphic(RealCol, ARow)->CellType;
     // On paper the text moves aside for an image, which the screen draws over the text.
-    if (Grid.GetCellGraphic(RealCol, ARow)->CellType == ctImageList && size.X == 0 && Grid.GridImages())
-        size.X = Grid.GridImages()->Width();
+    if (type == ctImageList && size.X == 0 && Grid.GridImages()) size.X = Grid.GridImages()->Width();
+    // A radio group takes the whole cell, as on screen.
+    if (type == ctRadio) size = {Grid.ColWidths(displayCol), Grid.RowHeights(ARow)};
     return size;
 }
 
