@@ -104,9 +104,12 @@ void DrawRotatedCellText(TCanvas* Canvas, const TRect& R, int Angle, TAlignment 
     const TSize extent{Canvas->TextWidth(Text), Canvas->TextHeight(Text)};
     const TPoint origin = PlaceRotatedText(R, extent, Angle, HAlign, VAlign);
     const TBrushStyle brush = Canvas->Brush()->Style();
+    const TRect clip = Canvas->ClipRect();
+    Canvas->IntersectClipRect({R.Left + 2, R.Top + 2, R.Right - 2, R.Bottom - 2});
     Canvas->Brush()->SetStyle(bsClear);
     TextOutRotated(Canvas, origin.X, origin.Y, Text, Angle * 10);
     Canvas->Brush()->SetStyle(brush);
+    Canvas->SetClipRect(clip);
 }
 
 } // namespace

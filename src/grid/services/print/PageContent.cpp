@@ -85,6 +85,62 @@ private:
     TPen FPen;
 };
 
+TCellHAlign PrintedGraphicHAlign(const TCellGraphic& Graphic, TAlignment EmptyTextAlign)
+{
+    switch (Graphic.CellType) {
+    case ctCheckBox:
+    case ctDataCheckBox:
+    case ctVirtCheckBox:
+    case ctRowCheckBox:
+        if (EmptyTextAlign == taRightJustify) return haRight;
+        if (EmptyTextAlign == taCenter) return haCenter;
+        break;
+    default:
+        break;
+    }
+    return Graphic.CellHAlign;
+}
+
+// The graphic's rectangle on the page, Inset from the cell's sides it keeps to.
+TRect PrintedGraphicPlace(const TCellGraphic& Graphic, TCellHAlign Across, const TRect& R, const TPoint& Size,
+                          int Inset)
+{
+    const int inset = Inset;
+    TRect place{0, 0, Size.X, -Size.Y};
+    switch (Across) {
+    case haRight:
+    case haAfterText:
+        place = OffsetRect(place, R.Right - inset - Size.X, 0);
+        break;
+    case haCenter:
+        place = OffsetRect(place, (R.Left + R.Right - Size.X) / 2, 0);
+        break;
+    case haFull:
+        place.Left = R.Left;
+        place.Right = R.Right;
+        break;
+    default:
+        place = OffsetRect(place, R.Left + inset, 0);
+        break;
+    }
+    switch (Graphic.CellVAlign) {
+    case vaTop:
+        place = OffsetRect(place, 0, R.Top - inset);
+        break;
+    case vaBottom:
+        place = OffsetRect(place, 0, R.Bottom + inset + Size.Y);
+        break;
+    case vaFull:
+        place.Top = R.Top;
+        place.Bottom = R.Bottom;
+        break;
+    default:
+        place = OffsetRect(place, 0, (R.Top + R.Bottom + Size.Y) / 2);
+        break;
+    }
+    return place;
+}
+
 } // namespace
 
 TPageContent::TPageContent(TExtStringGrid& Grid, const TPrintCanvas& Canvas, const TPrintMetrics& Metrics,
@@ -194,15 +250,17 @@ TPoint TPageContent::PrintedGraphicSize(int ACol, int ARow)
     return {static_cast<int>(PixelsToPageUnits(pixels.X) * scale), static_cast<int>(PixelsToPageUnits(pixels.Y) * scale)};
 }
 
-// Draws the cell's graphic in its place and returns the room left for the text.
-TRect TPageContent::DrawCellGraphic(int ACol, int ARow, const TRect& R)
+// Draws the cell's graphic in its place and returns the room left for the text. A check box
+// without text goes where the text would, by EmptyTextAlign.
+TRect TPageContent::DrawCellGraphic(int ACol, int ARow, const TRect& R, TAlignment EmptyTextAlign)
 {
     const TPoint size = PrintedGraphicSize(ACol, ARow);
     const int realCol = FGrid.RealColIndex(ACol);
     if (size.X <= 0) return R;
     const TCellGraphic& graphic = *FGrid.GetCellGraphic(realCol, ARow);
     // A progress bar fills the printed cell, however wide the column prints.
-    const TRect place = graphic.CellType == ctProgress ? R : PrintedGraphicPlace(graphic, R, size);
+    const TCellHAlign across = PrintedGraphicHAlign(graphic, EmptyTextAlign);
+    const TRect place = graphic.CellType == ctProgress ? R : PrintedGraphicPlace(graphic, across, R, size, FMetrics.CellMargin);
     if (graphic.CellType == ctNode) {
         DrawNodeBox(place, graphic.CellBoolean);
     } else {
@@ -212,7 +270,7 @@ TRect TPageContent::DrawCellGraphic(int ACol, int ARow, const TRect& R)
     }
     TRect text = R;
     if (graphic.CellType == ctProgress) return text;
-    switch (graphic.CellHAlign) {
+    switch (across) {
     case haRight:
     case haAfterText:
         text.Right = place.Left;
@@ -225,44 +283,6 @@ TRect TPageContent::DrawCellGraphic(int ACol, int ARow, const TRect& R)
         break;
     }
     return text;
-}
-
-TRect TPageContent::PrintedGraphicPlace(const TCellGraphic& Graphic, const TRect& R, const TPoint& Size) const
-{
-    const int inset = FMetrics.CellMargin;
-    TRect place{0, 0, Size.X, -Size.Y};
-    switch (Graphic.CellHAlign) {
-    case haRight:
-    case haAfterText:
-        place = OffsetRect(place, R.Right - inset - Size.X, 0);
-        break;
-    case haCenter:
-        place = OffsetRect(place, (R.Left + R.Right - Size.X) / 2, 0);
-        break;
-    case haFull:
-        place.Left = R.Left;
-        place.Right = R.Right;
-        break;
-    default:
-        place = OffsetRect(place, R.Left + inset, 0);
-        break;
-    }
-    switch (Graphic.CellVAlign) {
-    case vaTop:
-        place = OffsetRect(place, 0, R.Top - inset);
-        break;
-    case vaBottom:
-        place = OffsetRect(place, 0, R.Bottom + inset + Size.Y);
-        break;
-    case vaFull:
-        place.Top = R.Top;
-        place.Bottom = R.Bottom;
-        break;
-    default:
-        place = OffsetRect(place, 0, (R.Top + R.Bottom + Size.Y) / 2);
-        break;
-    }
-    return place;
 }
 
 // A node prints as a plain box of fixed size with a minus, or a plus while contracted.
@@ -326,9 +346,10 @@ void TPageContent::DrawCell(int ACol, int ARow, const TRect& R, unsigned BorderM
     if (!covered) {
         const TPrintCellLook look = SetPrintFont(ACol, ARow);
         if (canvas.Brush()->Style() != bsClear) FCanvas.FillRect(cell);
-        const TRect textRect = DrawCellGraphic(ACol, ARow, cell);
+        const TPrintedText printed = PrintedText(ACol, ARow);
+        const TRect textRect = DrawCellGraphic(ACol, ARow, cell, printed.Text.empty() ? look.HAlign : taLeftJustify);
         canvas.Brush()->SetStyle(bsClear);
-        DrawCellText(PrintedText(ACol, ARow), textRect, look, FGrid.IsMergedCell(ACol, ARow));
+        DrawCellText(printed, textRect, look, FGrid.IsMergedCell(ACol, ARow));
         if (FGrid.OnCustomCellDraw) {
             FGrid.OnCustomCellDraw(&FGrid, &canvas, ACol, ARow, PrintDrawState(ACol, ARow), FCanvas.ToDevice(cell),
                                    true);

@@ -8,7 +8,6 @@
 #include "platform/grids/Grids.h"
 #include "platform/ui/Types.h"
 
-class TCellGraphic;
 class TExtStringGrid;
 class TPrintCanvas;
 class TPrintSettings;
@@ -85,9 +84,8 @@ private:
     void DrawCellText(const TPrintedText& Printed, const TRect& R, const TPrintCellLook& Look, bool Merged);
     void DrawRotatedText(const TPrintedText& Printed, const TRect& R, const TPrintCellLook& Look);
     void DrawNodeBox(const TRect& Place, bool Contracted);
-    TRect PrintedGraphicPlace(const TCellGraphic& Graphic, const TRect& R, const TPoint& Size) const;
     TPoint PrintedGraphicSize(int ACol, int ARow);
-    TRect DrawCellGraphic(int ACol, int ARow, const TRect& R);
+    TRect DrawCellGraphic(int ACol, int ARow, const TRect& R, TAlignment EmptyTextAlign);
     void SetSlotFont(bool Header);
     void DrawSlot(const std::string& Text, int Position, int Y);
     int SpanWidth(const TPrintStrip& Strip, size_t Index, int Span) const;

@@ -163,6 +163,44 @@ TEST_F(PrintedCellsTest, RotatedCellPrintsTurnedAndReadsUpwards)
     EXPECT_EQ(fixed.Left, turned.Left);
 }
 
+// A check box alone in its cell follows the cell's alignment.
+TEST_F(PrintedCellsTest, CheckBoxWithoutTextGoesWhereTheTextWould)
+{
+    FillPlain({{"", "x"}, {"Eine recht breite Zeile", "y"}});
+    grid->AddCheckBox(0, 0, true, false);
+    settings().PrintGraphics = true;
+    settings().Borders = pbNoborder;
+    const auto render = [&](TAlignment Align) {
+        grid->OnGetAlignment = [Align](TObject*, int ARow, int ACol, TAlignment& HAlign, TVAlignment&) {
+            if (ARow == 0 && ACol == 0) HAlign = Align;
+        };
+        Preview();
+        std::vector<TColor> pixels;
+        for (int y = 0; y < 300; ++y)
+            for (int x = 0; x < kPageWidth; ++x) pixels.push_back(page.Canvas()->Pixels(x, y));
+        return pixels;
+    };
+    const std::vector<TColor> left = render(taLeftJustify), right = render(taRightJustify),
+                              centre = render(taCenter);
+    // Only the box moves, so the pixels that differ are the box's.
+    const auto boxOf = [&](const std::vector<TColor>& Mine, const std::vector<TColor>& Other) {
+        TRect box{kPageWidth, 300, -1, -1};
+        for (size_t i = 0; i < Mine.size(); ++i)
+            if (Mine[i] != Other[i] && Mine[i] != clWhite) {
+                const int x = static_cast<int>(i % kPageWidth), y = static_cast<int>(i / kPageWidth);
+                box = {std::min(box.Left, x), std::min(box.Top, y), std::max(box.Right, x), std::max(box.Bottom, y)};
+            }
+        return box;
+    };
+    const TRect leftBox = boxOf(left, right), rightBox = boxOf(right, left), centreBox = boxOf(centre, left);
+    ASSERT_GE(leftBox.Right, 0);
+    ASSERT_GE(rightBox.Right, 0);
+    EXPECT_GT(rightBox.Left, leftBox.Right);
+    EXPECT_GT(centreBox.Left, leftBox.Left);
+    EXPECT_LT(centreBox.Right, rightBox.Right);
+
+}
+
 TEST(PrintedTextEscapement, DriverFixTurnsBackOnlyOnPrintersThatNeedIt)
 {
     struct Case {
