@@ -105,12 +105,11 @@ TCellHAlign PrintedGraphicHAlign(const TCellGraphic& Graphic, TAlignment EmptyTe
 TRect PrintedGraphicPlace(const TCellGraphic& Graphic, TCellHAlign Across, const TRect& R, const TPoint& Size,
                           int Inset)
 {
-    const int inset = Inset;
     TRect place{0, 0, Size.X, -Size.Y};
     switch (Across) {
     case haRight:
     case haAfterText:
-        place = OffsetRect(place, R.Right - inset - Size.X, 0);
+        place = OffsetRect(place, R.Right - Inset - Size.X, 0);
         break;
     case haCenter:
         place = OffsetRect(place, (R.Left + R.Right - Size.X) / 2, 0);
@@ -120,15 +119,15 @@ TRect PrintedGraphicPlace(const TCellGraphic& Graphic, TCellHAlign Across, const
         place.Right = R.Right;
         break;
     default:
-        place = OffsetRect(place, R.Left + inset, 0);
+        place = OffsetRect(place, R.Left + Inset, 0);
         break;
     }
     switch (Graphic.CellVAlign) {
     case vaTop:
-        place = OffsetRect(place, 0, R.Top - inset);
+        place = OffsetRect(place, 0, R.Top - Inset);
         break;
     case vaBottom:
-        place = OffsetRect(place, 0, R.Bottom + inset + Size.Y);
+        place = OffsetRect(place, 0, R.Bottom + Inset + Size.Y);
         break;
     case vaFull:
         place.Top = R.Top;
