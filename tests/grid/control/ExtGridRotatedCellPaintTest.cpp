@@ -9,11 +9,11 @@ namespace {
 // answers the box of its dark pixels and how many lie in its lower half.
 class ExtGridRotatedCellPaintTest : public GridOnForm {
 protected:
-    struct TInk {
+    struct TRotatedInk {
         TRect Box{1000, 1000, -1, -1};
         int Lower = 0, Upper = 0;
     };
-    TInk Paint(int Angle, TAlignment HAlign)
+    TRotatedInk Paint(int Angle, TAlignment HAlign)
     {
         grid->AddRotated(1, 1, Angle, "MMMMMM........");
         bitmap.Canvas()->Brush()->SetColor(clWhite);
@@ -28,7 +28,7 @@ protected:
         context.VAlign = vtaBottom;
         TCellGraphic* graphic = grid->GetCellGraphicInfo(1, 1, context);
         grid->DrawCellGraphic(context, context.CellRect, graphic, vaTop);
-        TInk ink;
+        TRotatedInk ink;
         for (int y = 0; y < 160; ++y)
             for (int x = 0; x < 60; ++x)
                 if ((bitmap.Canvas()->Pixels(x, y) & 0xFF) < 128) {
@@ -43,14 +43,14 @@ protected:
 
 TEST_F(ExtGridRotatedCellPaintTest, TextIsTurnedAndAlignedInTheCell)
 {
-    const TInk up = Paint(90, taLeftJustify);
+    const TRotatedInk up = Paint(90, taLeftJustify);
     ASSERT_GE(up.Box.Right, 0) << "the text shows";
     EXPECT_GT(up.Box.Height(), 3 * up.Box.Width()) << "upright";
     EXPECT_LT(up.Box.Left, 10) << "at the left";
     EXPECT_GT(up.Box.Bottom, 145) << "at the bottom";
     EXPECT_GT(up.Lower, 2 * up.Upper) << "reading upwards, so the first letters lie low";
 
-    const TInk right = Paint(90, taRightJustify);
+    const TRotatedInk right = Paint(90, taRightJustify);
     EXPECT_GT(right.Box.Right, 50);
 }
 
