@@ -124,9 +124,11 @@ TRect PrintedGraphicPlace(const TCellGraphic& Graphic, TCellHAlign Across, const
     }
     switch (Graphic.CellVAlign) {
     case vaTop:
+    case vaAboveText:
         place = OffsetRect(place, 0, R.Top - Inset);
         break;
     case vaBottom:
+    case vaUnderText:
         place = OffsetRect(place, 0, R.Bottom + Inset + Size.Y);
         break;
     case vaFull:
@@ -235,7 +237,14 @@ TPoint TPageContent::CellContentSize(int ACol, int ARow)
         size.Y = FCanvas.TextHeight("gh") * static_cast<int>(lines.size());
     }
     const TPoint graphic = PrintedGraphicSize(ACol, ARow);
-    if (graphic.X > 0 && !printed.Markup && !wrapped) size.X += graphic.X;
+    if (graphic.X > 0 && !printed.Markup && !wrapped) {
+        // A picture above or under the text stacks with it rather than standing beside it.
+        const TCellVAlign along = FGrid.GetCellGraphic(FGrid.RealColIndex(ACol), ARow)->CellVAlign;
+        if (along == vaAboveText || along == vaUnderText)
+            size.Y += graphic.Y;
+        else
+            size.X += graphic.X;
+    }
     size = {std::max(size.X, graphic.X), std::max(size.Y, graphic.Y)};
     if (FGrid.OnCustomCellSize) FGrid.OnCustomCellSize(&FGrid, &canvas, ACol, ARow, size, true);
     return size;
@@ -269,6 +278,15 @@ TRect TPageContent::DrawCellGraphic(int ACol, int ARow, const TRect& R, TAlignme
     }
     TRect text = R;
     if (graphic.CellType == ctProgress) return text;
+    // A picture above or under the text leaves it the rest of the cell's height.
+    if (graphic.CellVAlign == vaAboveText) {
+        text.Top = place.Bottom;
+        return text;
+    }
+    if (graphic.CellVAlign == vaUnderText) {
+        text.Bottom = place.Top;
+        return text;
+    }
     switch (across) {
     case haRight:
     case haAfterText:

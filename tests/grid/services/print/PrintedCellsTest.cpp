@@ -201,6 +201,36 @@ TEST_F(PrintedCellsTest, CheckBoxWithoutTextGoesWhereTheTextWould)
 
 }
 
+// A picture above or under its text stacks with it: the row grows, the column does not,
+// and the text moves out of the picture's way.
+TEST_F(PrintedCellsTest, PictureAboveOrUnderTheTextStacksWithIt)
+{
+    struct Case {
+        TCellVAlign Place;
+        bool TextBelowPicture;
+    };
+    for (const Case c : {Case{vaAboveText, true}, Case{vaUnderText, false}}) {
+        SCOPED_TRACE(c.Place);
+        FillPlain({{"Beschriftung"}});
+        grid->Font()->SetColor(clRed);
+        settings().PrintGraphics = true;
+        settings().Borders = pbNoborder;
+        Preview();
+        const int plainWidth = grid->PrintColWidth(0);
+        grid->AddImageIdx(0, 0, 2, haLeft, c.Place);
+        Preview();
+        TRect text, picture;
+        ASSERT_GT(Count(Reddish, &text), 0);
+        ASSERT_GT(Count(clBlue, &picture), 0);
+        EXPECT_EQ(grid->PrintColWidth(0), plainWidth);
+        if (c.TextBelowPicture)
+            EXPECT_GT(text.Top, picture.Bottom);
+        else
+            EXPECT_LT(text.Bottom, picture.Top);
+        grid->RemoveCellGraphic(0, 0);
+    }
+}
+
 TEST(PrintedTextEscapement, DriverFixTurnsBackOnlyOnPrintersThatNeedIt)
 {
     struct Case {
