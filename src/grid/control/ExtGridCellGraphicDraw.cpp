@@ -6,11 +6,11 @@
 #include "grid/foundation/painting/CanvasShapes.h"
 #include "grid/foundation/painting/CellButtons.h"
 #include "grid/foundation/painting/FilePicture.h"
+#include "grid/foundation/painting/RotatedTextPlacement.h"
 #include "grid/foundation/text/NumberText.h"
 #include "platform/rtl/SysUtils.h"
 #include "platform/ui/ImgList.h"
 #include "platform/ui/RotatedText.h"
-#include "grid/foundation/painting/RotatedTextPlacement.h"
 
 // The cell painter's graphic steps: what a cell's graphic measures, where it goes in the
 // cell and how each kind is drawn.

@@ -2,9 +2,9 @@
 
 #include <vector>
 
+#include "ColourImageList.h"
 #include "GridOnForm.h"
 #include "grid/foundation/model/IntList.h"
-#include "ColourImageList.h"
 
 namespace {
 

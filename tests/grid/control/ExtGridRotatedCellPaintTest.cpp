@@ -32,8 +32,8 @@ protected:
         for (int y = 0; y < 160; ++y)
             for (int x = 0; x < 60; ++x)
                 if ((bitmap.Canvas()->Pixels(x, y) & 0xFF) < 128) {
-                    ink.Box = {std::min(ink.Box.Left, x), std::min(ink.Box.Top, y), std::max(ink.Box.Right, x),
-                               std::max(ink.Box.Bottom, y)};
+                    ink.Box = {std::min(ink.Box.Left, x), std::min(ink.Box.Top, y),
+                               std::max(ink.Box.Right, x), std::max(ink.Box.Bottom, y)};
                     ++(y >= 80 ? ink.Lower : ink.Upper);
                 }
         return ink;

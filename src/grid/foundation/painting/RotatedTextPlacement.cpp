@@ -6,7 +6,7 @@
 namespace {
 
 struct TRotatedParts {
-    int A, B, C, D;  // |h·cos|, |w·sin|, |h·sin|, |w·cos|
+    int A, B, C, D; // |h·cos|, |w·sin|, |h·sin|, |w·cos|
 };
 
 TRotatedParts RotatedParts(TSize Extent, int Angle)
@@ -21,7 +21,8 @@ int RotatedQuadrant(int Angle) { return Angle <= 90 ? 0 : Angle <= 180 ? 1 : Ang
 
 } // namespace
 
-TPoint PlaceRotatedText(const TRect& R, TSize Extent, int Angle, TAlignment HAlign, TVAlignment VAlign, bool YUp)
+TPoint PlaceRotatedText(const TRect& R, TSize Extent, int Angle, TAlignment HAlign, TVAlignment VAlign,
+                        bool YUp)
 {
     // Vertical lengths count downwards, which is negative on paper.
     const int down = YUp ? -1 : 1;

@@ -85,6 +85,7 @@ private:
     TPen FPen;
 };
 
+// A check box standing alone in its cell keeps to the side the cell's text would.
 TCellHAlign PrintedGraphicHAlign(const TCellGraphic& Graphic, TAlignment EmptyTextAlign)
 {
     switch (Graphic.CellType) {
@@ -266,9 +267,10 @@ TRect TPageContent::DrawCellGraphic(int ACol, int ARow, const TRect& R, TAlignme
     const int realCol = FGrid.RealColIndex(ACol);
     if (size.X <= 0) return R;
     const TCellGraphic& graphic = *FGrid.GetCellGraphic(realCol, ARow);
-    // A progress bar fills the printed cell, however wide the column prints.
     const TCellHAlign across = PrintedGraphicHAlign(graphic, EmptyTextAlign);
-    const TRect place = graphic.CellType == ctProgress ? R : PrintedGraphicPlace(graphic, across, R, size, FMetrics.CellMargin);
+    // A progress bar fills the printed cell, however wide the column prints.
+    const TRect place =
+        graphic.CellType == ctProgress ? R : PrintedGraphicPlace(graphic, across, R, size, FMetrics.CellMargin);
     if (graphic.CellType == ctNode) {
         DrawNodeBox(place, graphic.CellBoolean);
     } else {

@@ -65,10 +65,13 @@ TEST(RotatedTextPlacement, TurnedTextLandsOnItsAlignedSides)
                     const TPoint at = PlaceRotatedText(cell, extent, angle, h, v, yUp);
                     const TRect box = TurnedBox(at, extent, angle, down);
                     const int upper = yUp ? box.Bottom : box.Top, lower = yUp ? box.Top : box.Bottom;
-                    const auto where = [&] { return testing::Message() << angle << " " << h << " " << v << " " << yUp; };
-                    const int offX = h == taLeftJustify    ? box.Left - (cell.Left + 2)
-                                     : h == taRightJustify ? box.Right - (cell.Right - 2)
-                                                           : (box.Left + box.Right - cell.Left - cell.Right) / 2;
+                    const auto where = [&] {
+                        return testing::Message() << angle << " " << h << " " << v << " " << yUp;
+                    };
+                    const int offX = h == taLeftJustify ? box.Left - (cell.Left + 2)
+                                     : h == taRightJustify
+                                         ? box.Right - (cell.Right - 2)
+                                         : (box.Left + box.Right - cell.Left - cell.Right) / 2;
                     const int offY = v == vtaTop      ? upper - top
                                      : v == vtaBottom ? lower - bottom
                                                       : (upper + lower - top - bottom) / 2;

@@ -2,13 +2,13 @@
 
 #include <functional>
 
+#include "../../control/ColourImageList.h"
 #include "../../control/GridOnForm.h"
 #include "grid/control/settings/PrintSettings.h"
 #include "grid/foundation/model/IntList.h"
 #include "grid/services/print/PrintCanvas.h"
 #include "platform/print/Printers.h"
 #include "platform/rtl/Classes.h"
-#include "../../control/ColourImageList.h"
 #include "support/TestFiles.h"
 
 namespace {
@@ -51,7 +51,8 @@ protected:
             for (int x = 0; x < kPageWidth; ++x)
                 if (Matches(page.Canvas()->Pixels(x, y))) {
                     ++count;
-                    box = {std::min(box.Left, x), std::min(box.Top, y), std::max(box.Right, x), std::max(box.Bottom, y)};
+                    box = {std::min(box.Left, x), std::min(box.Top, y), std::max(box.Right, x),
+                           std::max(box.Bottom, y)};
                 }
         if (Box) *Box = box;
         return count;
@@ -105,7 +106,8 @@ TEST_F(PrintedCellsTest, GraphicsPrintWithTheGridsOwnDrawings)
         grid->ClearAll();
         grid->RemoveAllNodes();
         for (int col = 0; col < 2; ++col)
-            for (int r = 0; r < 4; ++r) grid->RemoveCellGraphic(col, r);
+            for (int r = 0; r < 4; ++r)
+                grid->RemoveCellGraphic(col, r);
     }
 }
 
@@ -122,7 +124,8 @@ TEST_F(PrintedCellsTest, ProgressBarFillsThePrintedCellWithoutItsValueText)
     EXPECT_LT(blue.Right, yellow.Right) << "done part on the left, the rest on the right";
     const double pixelsPerUnit = 96 / 254.0;
     const int cellLeft = static_cast<int>(grid->PrintColOffset(1) * pixelsPerUnit);
-    const int cellRight = static_cast<int>((grid->PrintColOffset(1) + grid->PrintColWidth(1)) * pixelsPerUnit);
+    const int cellRight =
+        static_cast<int>((grid->PrintColOffset(1) + grid->PrintColWidth(1)) * pixelsPerUnit);
     EXPECT_NEAR(blue.Left, cellLeft, 8);
     EXPECT_NEAR(yellow.Right, cellRight, 30) << "the bar spans the printed column";
 }
@@ -175,7 +178,8 @@ TEST_F(PrintedCellsTest, CheckBoxWithoutTextGoesWhereTheTextWould)
         Preview();
         std::vector<TColor> pixels;
         for (int y = 0; y < 300; ++y)
-            for (int x = 0; x < kPageWidth; ++x) pixels.push_back(page.Canvas()->Pixels(x, y));
+            for (int x = 0; x < kPageWidth; ++x)
+                pixels.push_back(page.Canvas()->Pixels(x, y));
         return pixels;
     };
     const std::vector<TColor> left = render(taLeftJustify), right = render(taRightJustify),
@@ -186,7 +190,8 @@ TEST_F(PrintedCellsTest, CheckBoxWithoutTextGoesWhereTheTextWould)
         for (size_t i = 0; i < Mine.size(); ++i)
             if (Mine[i] != Other[i] && Mine[i] != clWhite) {
                 const int x = static_cast<int>(i % kPageWidth), y = static_cast<int>(i / kPageWidth);
-                box = {std::min(box.Left, x), std::min(box.Top, y), std::max(box.Right, x), std::max(box.Bottom, y)};
+                box = {std::min(box.Left, x), std::min(box.Top, y), std::max(box.Right, x),
+                       std::max(box.Bottom, y)};
             }
         return box;
     };
@@ -196,7 +201,6 @@ TEST_F(PrintedCellsTest, CheckBoxWithoutTextGoesWhereTheTextWould)
     EXPECT_GT(rightBox.Left, leftBox.Right);
     EXPECT_GT(centreBox.Left, leftBox.Left);
     EXPECT_LT(centreBox.Right, rightBox.Right);
-
 }
 
 // A picture above or under its text stacks with it: the row grows, the column does not,
@@ -237,7 +241,10 @@ TEST(PrintedTextEscapement, DriverFixTurnsBackOnlyOnPrintersThatNeedIt)
         int Expected;
     };
     const Case cases[] = {
-        {true, true, 90, -450}, {false, true, 90, 450}, {false, true, 270, -450}, {false, false, 90, -450},
+        {true, true, 90, -450},
+        {false, true, 90, 450},
+        {false, true, 270, -450},
+        {false, false, 90, -450},
     };
     for (const Case& c : cases)
         EXPECT_EQ(PrintedTextEscapement(45, c.Previewing, c.DriverFix, c.LandscapeRotation), c.Expected)
