@@ -6,9 +6,11 @@
 #include "grid/foundation/painting/CanvasShapes.h"
 #include "grid/foundation/painting/CellButtons.h"
 #include "grid/foundation/painting/FilePicture.h"
+#include "grid/foundation/painting/RotatedTextPlacement.h"
 #include "grid/foundation/text/NumberText.h"
 #include "platform/rtl/SysUtils.h"
 #include "platform/ui/ImgList.h"
+#include "platform/ui/RotatedText.h"
 
 // The cell painter's graphic steps: what a cell's graphic measures, where it goes in the
 // cell and how each kind is drawn.
@@ -93,6 +95,21 @@ void PlaceVertically(const TRect& R, TCellVAlign Place, int GH, int& T, int& B)
         break;
     }
     B = T + GH;
+}
+
+// The cell's text turned by its angle, from the point that aligns it inside R.
+void DrawRotatedCellText(TCanvas* Canvas, const TRect& R, int Angle, TAlignment HAlign, TVAlignment VAlign,
+                         const std::string& Text)
+{
+    const TSize extent{Canvas->TextWidth(Text), Canvas->TextHeight(Text)};
+    const TPoint origin = PlaceRotatedText(R, extent, Angle, HAlign, VAlign);
+    const TBrushStyle brush = Canvas->Brush()->Style();
+    const TRect clip = Canvas->ClipRect();
+    Canvas->IntersectClipRect({R.Left + 2, R.Top + 2, R.Right - 2, R.Bottom - 2});
+    Canvas->Brush()->SetStyle(bsClear);
+    TextOutRotated(Canvas, origin.X, origin.Y, Text, Angle * 10);
+    Canvas->Brush()->SetStyle(brush);
+    Canvas->SetClipRect(clip);
 }
 
 } // namespace
@@ -206,6 +223,9 @@ void TExtStringGrid::DrawCellGraphic(TCellPaintContext& Context, const TRect& Re
     case ctNode:
         DrawNodeGlyph(canvas, Rect, row, g.CellBoolean);
         break;
+    case ctRotated:
+        DrawRotatedCellText(canvas, R, g.CellAngle, Context.HAlign, Context.VAlign, Cells(col, row));
+        break;
     case ctBitmap:
         if (const auto* bitmap = dynamic_cast<const TBitmap*>(g.CellBitmap)) {
             if (g.CellTransparent)
@@ -311,8 +331,7 @@ void TExtStringGrid::DrawCellGraphic(TCellPaintContext& Context, const TRect& Re
         break;
     }
     default:
-        // Rotated text and node buttons are drawn by their own painters; the other kinds
-        // show nothing of their own.
+        // The other kinds show nothing of their own.
         break;
     }
 }

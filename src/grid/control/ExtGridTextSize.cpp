@@ -1,9 +1,8 @@
 #include <algorithm>
-#include <cmath>
-#include <numbers>
 
 #include "grid/control/ExtStringGrid.h"
 #include "grid/foundation/markup/HtmlDraw.h"
+#include "grid/foundation/painting/RotatedTextPlacement.h"
 #include "grid/foundation/text/CellText.h"
 #include "grid/foundation/text/TextUtils.h"
 
@@ -18,10 +17,8 @@ constexpr int kRotatedMargin = 12;
 // A text turned by Angle degrees takes the box around its turned rectangle, with a margin.
 TSize RotatedSize(TSize Size, int Angle)
 {
-    const double a = Angle * std::numbers::pi / 180.0;
-    const double c = std::abs(std::cos(a)), s = std::abs(std::sin(a));
-    return {static_cast<int>(std::lround(Size.cx * c + Size.cy * s)) + kRotatedMargin,
-            static_cast<int>(std::lround(Size.cx * s + Size.cy * c)) + kRotatedMargin};
+    const TSize bounds = RotatedTextBounds(Size, Angle);
+    return {bounds.cx + kRotatedMargin, bounds.cy + kRotatedMargin};
 }
 
 } // namespace

@@ -184,6 +184,10 @@ int TPrinter::PixelsPerInch() const
     return QtPrinterOf(*impl_, printerIndex_, fileName_, orientation_).logicalDpiX();
 }
 
+// Qt lays out a landscape page itself before any driver sees it, and turns it the way
+// drivers do that answer 270, so the text on it never needs turning back.
+int TPrinter::LandscapeRotation() const { return 270; }
+
 // The page in device pixels; a preview page has the printer's page at the preview's
 // resolution.
 int TPrinter::PageWidth() const

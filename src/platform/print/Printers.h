@@ -62,6 +62,9 @@ public:
     int PageWidth() const;
     int PageHeight() const;
     int PixelsPerInch() const;
+    // The degrees by which the output turns a portrait page counter-clockwise to make a
+    // landscape one.
+    int LandscapeRotation() const;
 
     struct TImpl;
 

@@ -2,9 +2,9 @@
 
 #include <vector>
 
+#include "ColourImageList.h"
 #include "GridOnForm.h"
 #include "grid/foundation/model/IntList.h"
-#include "platform/ui/ImgList.h"
 
 namespace {
 
@@ -14,13 +14,7 @@ protected:
     void SetUp() override
     {
         GridOnForm::SetUp();
-        images = new TCustomImageList(&form, 10, 8);
-        for (TColor color : {clRed, clLime, clBlue}) {
-            TBitmap image(10, 8);
-            image.Canvas()->Brush()->SetColor(color);
-            image.Canvas()->FillRect({0, 0, 10, 8});
-            images->Add(image);
-        }
+        images = NewColourImageList(&form);
         grid->SetGridImages(images);
     }
     // Paints the graphic of cell (1, 1) onto a white 100 x 40 bitmap standing for the cell.

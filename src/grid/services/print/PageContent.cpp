@@ -10,6 +10,9 @@
 #include "grid/services/print/PrintCanvas.h"
 #include "grid/services/print/PrintCellGraphic.h"
 #include "grid/control/CellGraphic.h"
+#include "grid/control/NodeLineColor.h"
+#include "grid/foundation/painting/RotatedTextPlacement.h"
+#include "platform/print/Printers.h"
 #include "platform/rtl/Classes.h"
 #include "platform/rtl/DateFormat.h"
 #include "platform/rtl/DateUtils.h"
@@ -82,6 +85,64 @@ private:
     TPen FPen;
 };
 
+// A check box standing alone in its cell keeps to the side the cell's text would.
+TCellHAlign PrintedGraphicHAlign(const TCellGraphic& Graphic, TAlignment EmptyTextAlign)
+{
+    switch (Graphic.CellType) {
+    case ctCheckBox:
+    case ctDataCheckBox:
+    case ctVirtCheckBox:
+    case ctRowCheckBox:
+        if (EmptyTextAlign == taRightJustify) return haRight;
+        if (EmptyTextAlign == taCenter) return haCenter;
+        break;
+    default:
+        break;
+    }
+    return Graphic.CellHAlign;
+}
+
+// The graphic's rectangle on the page, Inset from the cell's sides it keeps to.
+TRect PrintedGraphicPlace(const TCellGraphic& Graphic, TCellHAlign Across, const TRect& R, const TPoint& Size,
+                          int Inset)
+{
+    TRect place{0, 0, Size.X, -Size.Y};
+    switch (Across) {
+    case haRight:
+    case haAfterText:
+        place = OffsetRect(place, R.Right - Inset - Size.X, 0);
+        break;
+    case haCenter:
+        place = OffsetRect(place, (R.Left + R.Right - Size.X) / 2, 0);
+        break;
+    case haFull:
+        place.Left = R.Left;
+        place.Right = R.Right;
+        break;
+    default:
+        place = OffsetRect(place, R.Left + Inset, 0);
+        break;
+    }
+    switch (Graphic.CellVAlign) {
+    case vaTop:
+    case vaAboveText:
+        place = OffsetRect(place, 0, R.Top - Inset);
+        break;
+    case vaBottom:
+    case vaUnderText:
+        place = OffsetRect(place, 0, R.Bottom + Inset + Size.Y);
+        break;
+    case vaFull:
+        place.Top = R.Top;
+        place.Bottom = R.Bottom;
+        break;
+    default:
+        place = OffsetRect(place, 0, (R.Top + R.Bottom + Size.Y) / 2);
+        break;
+    }
+    return place;
+}
+
 } // namespace
 
 TPageContent::TPageContent(TExtStringGrid& Grid, const TPrintCanvas& Canvas, const TPrintMetrics& Metrics,
@@ -127,7 +188,11 @@ TPageContent::TPrintedText TPageContent::PrintedText(int ACol, int ARow)
         type = GetTextType(text, FGrid.EnableHTML);
     }
     if (type == ttMarkup) return {text, true};
-    return {FGrid.Multilinecells ? text : CellTextLines(text).front(), false};
+    // A radio group or progress bar shows the value itself.
+    if (FSettings.PrintGraphics && PrintedGraphicHidesText(FGrid, realCol, ARow)) return {};
+    TPrintedText printed{FGrid.Multilinecells ? text : CellTextLines(text).front(), false};
+    printed.Rotated = FGrid.IsRotated(realCol, ARow, printed.Angle);
+    return printed;
 }
 
 THtmlDrawResult TPageContent::DrawMarkup(const std::string& Text, const TRect& PageRect, bool MeasureOnly,
@@ -156,6 +221,13 @@ TPoint TPageContent::CellContentSize(int ACol, int ARow)
         const THtmlDrawResult measured = DrawMarkup(text, {0, 0, width, -kUnboundedPageLength}, true, FSettings.NoAutoSize);
         size = {FCanvas.ToPage(measured.MeasuredWidth) - FMetrics.CellMargin,
                 FCanvas.ToPage(measured.MeasuredHeight) - FMetrics.CellMargin};
+    } else if (printed.Rotated) {
+        const std::vector<std::string> lines = CellTextLines(text.empty() ? "gh" : text);
+        int widest = 0;
+        for (const std::string& line : lines) widest = std::max(widest, FCanvas.TextWidth(line));
+        const TSize bounds = RotatedTextBounds(
+            {widest, FCanvas.TextHeight("gh") * static_cast<int>(lines.size())}, printed.Angle);
+        size = {bounds.cx, bounds.cy};
     } else if (wrapped && !text.empty()) {
         TRect area{0, 0, FCanvas.ToDeviceLength(screenWidth), 0};
         ::DrawText(&canvas, text, area, DT_CALCRECT | DT_WORDBREAK | DT_EXPANDTABS | DT_NOPREFIX);
@@ -166,7 +238,14 @@ TPoint TPageContent::CellContentSize(int ACol, int ARow)
         size.Y = FCanvas.TextHeight("gh") * static_cast<int>(lines.size());
     }
     const TPoint graphic = PrintedGraphicSize(ACol, ARow);
-    if (graphic.X > 0 && !printed.Markup && !wrapped) size.X += graphic.X;
+    if (graphic.X > 0 && !printed.Markup && !wrapped) {
+        // A picture above or under the text stacks with it rather than standing beside it.
+        const TCellVAlign along = FGrid.GetCellGraphic(FGrid.RealColIndex(ACol), ARow)->CellVAlign;
+        if (along == vaAboveText || along == vaUnderText)
+            size.Y += graphic.Y;
+        else
+            size.X += graphic.X;
+    }
     size = {std::max(size.X, graphic.X), std::max(size.Y, graphic.Y)};
     if (FGrid.OnCustomCellSize) FGrid.OnCustomCellSize(&FGrid, &canvas, ACol, ARow, size, true);
     return size;
@@ -180,53 +259,65 @@ TPoint TPageContent::PrintedGraphicSize(int ACol, int ARow)
     return {static_cast<int>(PixelsToPageUnits(pixels.X) * scale), static_cast<int>(PixelsToPageUnits(pixels.Y) * scale)};
 }
 
-// Draws the cell's graphic in its place and returns the room left for the text.
-TRect TPageContent::DrawCellGraphic(int ACol, int ARow, const TRect& R)
+// Draws the cell's graphic in its place and returns the room left for the text. A check box
+// without text goes where the text would, by EmptyTextAlign.
+TRect TPageContent::DrawCellGraphic(int ACol, int ARow, const TRect& R, TAlignment EmptyTextAlign)
 {
     const TPoint size = PrintedGraphicSize(ACol, ARow);
-    TBitmap bitmap;
     const int realCol = FGrid.RealColIndex(ACol);
-    if (size.X <= 0 || !RenderPrintedCellGraphic(FGrid, realCol, ARow, FCanvas.Canvas().Brush()->Color(), bitmap))
-        return R;
+    if (size.X <= 0) return R;
     const TCellGraphic& graphic = *FGrid.GetCellGraphic(realCol, ARow);
-    const int inset = FMetrics.CellMargin;
+    const TCellHAlign across = PrintedGraphicHAlign(graphic, EmptyTextAlign);
+    // A progress bar fills the printed cell, however wide the column prints.
+    const TRect place =
+        graphic.CellType == ctProgress ? R : PrintedGraphicPlace(graphic, across, R, size, FMetrics.CellMargin);
+    if (graphic.CellType == ctNode) {
+        DrawNodeBox(place, graphic.CellBoolean);
+    } else {
+        TBitmap bitmap;
+        if (!RenderPrintedCellGraphic(FGrid, realCol, ARow, FCanvas.Canvas().Brush()->Color(), bitmap)) return R;
+        FCanvas.Canvas().StretchDraw(FCanvas.ToDevice(place), &bitmap);
+    }
     TRect text = R;
-    TRect place{0, 0, size.X, -size.Y};
-    switch (graphic.CellHAlign) {
+    if (graphic.CellType == ctProgress) return text;
+    // A picture above or under the text leaves it the rest of the cell's height.
+    if (graphic.CellVAlign == vaAboveText) {
+        text.Top = place.Bottom;
+        return text;
+    }
+    if (graphic.CellVAlign == vaUnderText) {
+        text.Bottom = place.Top;
+        return text;
+    }
+    switch (across) {
     case haRight:
     case haAfterText:
-        place = OffsetRect(place, R.Right - inset - size.X, 0);
         text.Right = place.Left;
         break;
     case haCenter:
-        place = OffsetRect(place, (R.Left + R.Right - size.X) / 2, 0);
-        break;
     case haFull:
-        place.Left = R.Left;
-        place.Right = R.Right;
         break;
     default:
-        place = OffsetRect(place, R.Left + inset, 0);
         text.Left = place.Right;
         break;
     }
-    switch (graphic.CellVAlign) {
-    case vaTop:
-        place = OffsetRect(place, 0, R.Top - inset);
-        break;
-    case vaBottom:
-        place = OffsetRect(place, 0, R.Bottom + inset + size.Y);
-        break;
-    case vaFull:
-        place.Top = R.Top;
-        place.Bottom = R.Bottom;
-        break;
-    default:
-        place = OffsetRect(place, 0, (R.Top + R.Bottom + size.Y) / 2);
-        break;
-    }
-    FCanvas.Canvas().StretchDraw(FCanvas.ToDevice(place), &bitmap);
     return text;
+}
+
+// A node prints as a plain box of fixed size with a minus, or a plus while contracted.
+void TPageContent::DrawNodeBox(const TRect& Place, bool Contracted)
+{
+    constexpr int kBox = 20;
+    TCanvas& canvas = FCanvas.Canvas();
+    const TColor color = NodeLineColor(FGrid);
+    const TRect box{Place.Left, Place.Top, Place.Left + kBox, Place.Top - kBox};
+    canvas.Pen()->SetColor(color);
+    canvas.Brush()->SetStyle(bsSolid);
+    canvas.Brush()->SetColor(clWhite);
+    canvas.Rectangle(FCanvas.ToDevice(box));
+    const int midX = box.Left + kBox / 2, midY = box.Top - kBox / 2, arm = kBox / 2 - 4;
+    FCanvas.Line(midX - arm, midY, midX + arm + 1, midY);
+    if (Contracted) FCanvas.Line(midX, midY + arm, midX, midY - arm - 1);
 }
 
 int TPageContent::SpanWidth(const TPrintStrip& Strip, size_t Index, int Span) const
@@ -274,9 +365,10 @@ void TPageContent::DrawCell(int ACol, int ARow, const TRect& R, unsigned BorderM
     if (!covered) {
         const TPrintCellLook look = SetPrintFont(ACol, ARow);
         if (canvas.Brush()->Style() != bsClear) FCanvas.FillRect(cell);
-        const TRect textRect = DrawCellGraphic(ACol, ARow, cell);
+        const TPrintedText printed = PrintedText(ACol, ARow);
+        const TRect textRect = DrawCellGraphic(ACol, ARow, cell, printed.Text.empty() ? look.HAlign : taLeftJustify);
         canvas.Brush()->SetStyle(bsClear);
-        DrawCellText(PrintedText(ACol, ARow), textRect, look, FGrid.IsMergedCell(ACol, ARow));
+        DrawCellText(printed, textRect, look, FGrid.IsMergedCell(ACol, ARow));
         if (FGrid.OnCustomCellDraw) {
             FGrid.OnCustomCellDraw(&FGrid, &canvas, ACol, ARow, PrintDrawState(ACol, ARow), FCanvas.ToDevice(cell),
                                    true);
@@ -304,6 +396,10 @@ void TPageContent::DrawCellText(const TPrintedText& Printed, const TRect& R, con
     const TVAlignment va = Look.VAlign;
     if (Printed.Markup) {
         DrawMarkup(Text, R, false, !FGrid.EnhTextSize);
+        return;
+    }
+    if (Printed.Rotated) {
+        DrawRotatedText(Printed, R, Look);
         return;
     }
     const int inset = FCanvas.TextWidth("g") / 2;
@@ -335,6 +431,18 @@ void TPageContent::DrawCellText(const TPrintedText& Printed, const TRect& R, con
         FCanvas.TextOut(x, y, line);
         y -= step;
     }
+}
+
+void TPageContent::DrawRotatedText(const TPrintedText& Printed, const TRect& R, const TPrintCellLook& Look)
+{
+    if (Printed.Text.empty()) return;
+    const TGridPrintState& state = FGrid.PrintState();
+    const int escapement = PrintedTextEscapement(
+        Printed.Angle, state.IsPreview, FGrid.PrinterDriverFix,
+        FGrid.PrinterDriverFix && !state.IsPreview ? Printer()->LandscapeRotation() : 270);
+    const TSize extent{FCanvas.TextWidth(Printed.Text), FCanvas.TextHeight(Printed.Text)};
+    const TPoint origin = PlaceRotatedText(R, extent, Printed.Angle, Look.HAlign, Look.VAlign, true);
+    FCanvas.TextOutRotated(origin.X, origin.Y, Printed.Text, escapement);
 }
 
 bool TPageContent::MarkupTitle() const

@@ -72,6 +72,8 @@ private:
     struct TPrintedText {
         std::string Text;
         bool Markup = false;
+        bool Rotated = false;
+        int Angle = 0;  // degrees, when rotated
     };
     TGridDrawState PrintDrawState(int ACol, int ARow) const;
     TPrintCellLook SetPrintFont(int ACol, int ARow);
@@ -80,8 +82,10 @@ private:
     void DrawCell(int ACol, int ARow, const TRect& R, unsigned BorderMask, const TPrintStrip& Strip,
                   size_t Index, bool CutAtPage);
     void DrawCellText(const TPrintedText& Printed, const TRect& R, const TPrintCellLook& Look, bool Merged);
+    void DrawRotatedText(const TPrintedText& Printed, const TRect& R, const TPrintCellLook& Look);
+    void DrawNodeBox(const TRect& Place, bool Contracted);
     TPoint PrintedGraphicSize(int ACol, int ARow);
-    TRect DrawCellGraphic(int ACol, int ARow, const TRect& R);
+    TRect DrawCellGraphic(int ACol, int ARow, const TRect& R, TAlignment EmptyTextAlign);
     void SetSlotFont(bool Header);
     void DrawSlot(const std::string& Text, int Position, int Y);
     int SpanWidth(const TPrintStrip& Strip, size_t Index, int Span) const;

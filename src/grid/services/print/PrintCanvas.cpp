@@ -5,6 +5,7 @@
 #include <cstdlib>
 
 #include "platform/ui/Graphics.h"
+#include "platform/ui/RotatedText.h"
 
 namespace {
 
@@ -15,6 +16,12 @@ constexpr double kPageUnitsPerInch = 254.0;
 int PixelsToPageUnits(int Pixels, int PixelsPerInch)
 {
     return static_cast<int>(std::lround(Pixels * kPageUnitsPerInch / std::max(1, PixelsPerInch)));
+}
+
+int PrintedTextEscapement(int Angle, bool Previewing, bool DriverFix, int LandscapeRotation)
+{
+    const bool turnBack = !Previewing && DriverFix && LandscapeRotation != 270;
+    return turnBack ? 10 * Angle : -10 * Angle;
 }
 
 TPrintCanvas::TPrintCanvas(TCanvas& Canvas, int PixelsPerInch, TPoint DeviceOrigin)
@@ -59,6 +66,12 @@ void TPrintCanvas::TextOut(int X, int Y, const std::string& Text) const
 {
     const TPoint at = ToDevice(X, Y);
     FCanvas.TextOut(at.X, at.Y, Text);
+}
+
+void TPrintCanvas::TextOutRotated(int X, int Y, const std::string& Text, int Escapement) const
+{
+    const TPoint at = ToDevice(X, Y);
+    ::TextOutRotated(&FCanvas, at.X, at.Y, Text, -Escapement);
 }
 
 void TPrintCanvas::Line(int X1, int Y1, int X2, int Y2) const

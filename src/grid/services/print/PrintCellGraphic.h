@@ -10,3 +10,6 @@ bool RenderPrintedCellGraphic(TExtStringGrid& Grid, int RealCol, int ARow, TColo
 
 // The screen size of a printed cell graphic; (0, 0) when the cell has none that prints.
 TPoint PrintedCellGraphicSize(TExtStringGrid& Grid, int RealCol, int ARow);
+
+// Whether the printed graphic shows the cell's value itself, so that its text stays off.
+bool PrintedGraphicHidesText(const TExtStringGrid& Grid, int RealCol, int ARow);
