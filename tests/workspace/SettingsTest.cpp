@@ -33,7 +33,7 @@ void Flatten(const TXMLNode& node, const std::string& path, std::string& out)
     const TXMLNodeList children = node.ChildNodes();
     bool hasElements = false;
     for (int i = 0; i < children.Count(); ++i)
-        if (children[i].NodeType() == TNodeType::ntElement) {
+        if (children[i].NodeType() == TXMLNodeType::ntElement) {
             hasElements = true;
             Flatten(children[i], here, out);
         }

@@ -41,5 +41,5 @@ void For_Each_Row(const TXMLNode& root, const std::string& section,
     if (!node) return;
     // Sibling steps: indexing the child list starts from the first child every time.
     for (TXMLNode row = node.FirstChild(); row; row = row.NextSibling())
-        if (row.NodeType() == TNodeType::ntElement) rowAction(row);
+        if (row.NodeType() == TXMLNodeType::ntElement) rowAction(row);
 }

@@ -49,7 +49,7 @@ void Read_Targets(const std::string& path)
     if (!root) return;
     int targets = 0;
     for (TXMLNode row = root.FirstChild(); row && targets < PROFINET_Max_Modules; row = row.NextSibling()) {
-        if (row.NodeType() != TNodeType::ntElement) continue;
+        if (row.NodeType() != TXMLNodeType::ntElement) continue;
         const int32_t in = StrToIntDef(row.Attribute("Num_Input"), 0);
         const int32_t out = StrToIntDef(row.Attribute("Num_Output"), 0);
         auto& sizes = PROFINET_Module_Sizes[PROFINET_Single_Module ? 0 : targets];

@@ -97,7 +97,7 @@ void Read_Section(const std::string& path, const TXMLNode& root, const TRule_Sec
     std::vector<CANopen_Rule_Rec>& records = tables.Records[section.Table];
     uint32_t& count = tables.Counts[section.Table];
     for (TXMLNode row = sectionNode.FirstChild(); row && count < records.size(); row = row.NextSibling())
-        if (row.NodeType() == TNodeType::ntElement) records[count++] = Read_Rule(row, section);
+        if (row.NodeType() == TXMLNodeType::ntElement) records[count++] = Read_Rule(row, section);
 }
 } // namespace
 

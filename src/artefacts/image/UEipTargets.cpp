@@ -66,7 +66,7 @@ void Read_EtherNetIP_Slaves(const std::string& path, uint32_t recordsAddress, TE
         document.LoadFromFile(path);
         for (TXMLNode row = document.DocumentElement().FirstChild(); row && count < Max_EIP_Targets;
              row = row.NextSibling()) {
-            if (row.NodeType() != TNodeType::ntElement || !Is_Yes(row, "Enable")) continue;
+            if (row.NodeType() != TXMLNodeType::ntElement || !Is_Yes(row, "Enable")) continue;
             TEIP_Target& target = targets[count++];
             EIP_Slave_Rec& rec = target.Rec;
             rec.IP_Address = Target_Address(row);

@@ -45,7 +45,7 @@ template <class TRead> void For_Each_Element(const TXMLNode& List, TRead Read)
 {
     if (!List) return;
     for (TXMLNode child = List.FirstChild(); child; child = child.NextSibling())
-        if (child.NodeType() == TNodeType::ntElement) Read(child);
+        if (child.NodeType() == TXMLNodeType::ntElement) Read(child);
 }
 
 TTC_ParamObj Read_Param(const TXMLNode& Node)
@@ -126,7 +126,7 @@ std::string Load_Scan_List(const std::string& Path, TExtColumnGrid& Grid, TTarge
     if (!root) return problem;
     int row = 1;
     for (TXMLNode child = root.FirstChild(); child; child = child.NextSibling()) {
-        if (child.NodeType() != TNodeType::ntElement) continue;
+        if (child.NodeType() != TXMLNodeType::ntElement) continue;
         if (row > Scan_List_Targets) {
             // The next OK would drop them: the user must know before pressing it.
             return problem.empty() ? std::string(File_Name) + ": " + root.NodeName() + " holds more than " +

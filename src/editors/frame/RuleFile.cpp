@@ -26,7 +26,7 @@ std::string Load_Rows(const TRuleWindow& Window, int TableIndex, const TXMLNode&
     std::string problem;
     int row = 1;
     for (TXMLNode child = Parent.FirstChild(); child; child = child.NextSibling()) {
-        if (child.NodeType() != TNodeType::ntElement) {
+        if (child.NodeType() != TXMLNodeType::ntElement) {
             if (Table.NonElementEndsLoading && row < Grid.RowCount())
                 return problem.empty() ? Not_A_Row(Window, Parent, row) : problem;
             continue;

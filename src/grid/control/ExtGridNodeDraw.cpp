@@ -1,7 +1,6 @@
 #include <algorithm>
 
 #include "grid/control/ExtStringGrid.h"
-#include "grid/control/NodeLineColor.h"
 #include "grid/control/settings/CellNode.h"
 
 // The glyph of a node row: a box with a minus while the node is open and a plus while it is
@@ -70,5 +69,3 @@ void TExtStringGrid::DrawNodeGlyph(TCanvas* ACanvas, const TRect& Rect, int ARow
     DrawNodeBox(ACanvas, box, Contracted, look.NodeType() == cn3D, look.NodeColor,
                 look.NodeType() == cn3D ? clBtnFace : clWhite);
 }
-
-TColor NodeLineColor(const TExtStringGrid& Grid) { return Grid.CellNode()->NodeColor; }

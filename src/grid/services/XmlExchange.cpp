@@ -189,7 +189,7 @@ void TXmlGridReader::Walk(const TXMLNode& Record)
         pending.pop_back();
         const TXMLNode& node = visit.Node;
         bool rowAdvanced = false;
-        if (node.NodeType() == TNodeType::ntElement) {
+        if (node.NodeType() == TXMLNodeType::ntElement) {
             const bool hadAttributes = !node.Attributes().empty();
             LoadAttributes(node);
             if (FLevelToRow && hadAttributes) {

@@ -23,14 +23,14 @@ bool IsText(pugi::xml_node n) { return n.type() == pugi::node_pcdata || n.type()
 
 std::string TXMLNode::NodeName() const { return Node(node_).name(); }
 
-TNodeType TXMLNode::NodeType() const
+TXMLNodeType TXMLNode::NodeType() const
 {
     switch (Node(node_).type()) {
-    case pugi::node_element: return TNodeType::ntElement;
+    case pugi::node_element: return TXMLNodeType::ntElement;
     case pugi::node_pcdata:
-    case pugi::node_cdata: return TNodeType::ntText;
-    case pugi::node_comment: return TNodeType::ntComment;
-    default: return TNodeType::ntOther;
+    case pugi::node_cdata: return TXMLNodeType::ntText;
+    case pugi::node_comment: return TXMLNodeType::ntComment;
+    default: return TXMLNodeType::ntOther;
     }
 }
 

@@ -7,7 +7,7 @@
 // The XML document object of the system's files. Documents are written as UTF-8 with no
 // declaration and no indentation, and read in any well-formed layout.
 
-enum class TNodeType { ntElement, ntText, ntComment, ntOther };
+enum class TXMLNodeType { ntElement, ntText, ntComment, ntOther };
 
 class TXMLNodeList;
 
@@ -22,7 +22,7 @@ public:
     explicit operator bool() const { return node_ != nullptr; }
 
     std::string NodeName() const;
-    TNodeType NodeType() const;
+    TXMLNodeType NodeType() const;
     std::string Text() const;  // the node's own text children joined; comments: their text
     // Every text below the node, in document order, as a reader of the whole element sees it.
     std::string InnerText() const;

@@ -51,7 +51,7 @@ std::vector<TXMLNode> Elements(const TXMLNode& parent, const std::string& name)
 {
     std::vector<TXMLNode> found;
     for (TXMLNode child = parent.FirstChild(); child; child = child.NextSibling())
-        if (child.NodeType() == TNodeType::ntElement && child.NodeName() == name) found.push_back(child);
+        if (child.NodeType() == TXMLNodeType::ntElement && child.NodeName() == name) found.push_back(child);
     return found;
 }
 

@@ -10,7 +10,7 @@ namespace {
 void Flatten(const TXMLNode& first, const std::string& path, std::string& out)
 {
     for (TXMLNode node = first; node; node = node.NextSibling()) {
-        if (node.NodeType() != TNodeType::ntElement) continue;
+        if (node.NodeType() != TXMLNodeType::ntElement) continue;
         const std::string here = path + "/" + node.NodeName();
         out += here + "=" + node.Text() + ";";
         Flatten(node.FirstChild(), here, out);

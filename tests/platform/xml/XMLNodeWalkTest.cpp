@@ -8,7 +8,7 @@ TEST(XMLNodeWalk, VisitsEveryChildInOrderThenStops)
     document.LoadFromXML("<root><a/><!--note-->text<b x=\"1\"/></root>");
     std::string seen;
     for (TXMLNode node = document.DocumentElement().FirstChild(); node; node = node.NextSibling())
-        seen += node.NodeType() == TNodeType::ntElement ? node.NodeName() + ";" : node.Text() + ";";
+        seen += node.NodeType() == TXMLNodeType::ntElement ? node.NodeName() + ";" : node.Text() + ";";
     EXPECT_EQ(seen, "a;note;text;b;");
     EXPECT_TRUE(document.DocumentElement().FindNode("a").FirstChild().IsNull());
     EXPECT_TRUE(TXMLNode().FirstChild().IsNull());

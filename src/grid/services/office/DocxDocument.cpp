@@ -80,7 +80,7 @@ void FillTableCell(TXMLNode Row, const TDocxCell& Cell, int Columns)
 TXMLNode FindBookmarkStart(const TXMLNode& Node, const std::string& Name)
 {
     for (TXMLNode child = Node.FirstChild(); child; child = child.NextSibling()) {
-        if (child.NodeType() != TNodeType::ntElement) continue;
+        if (child.NodeType() != TXMLNodeType::ntElement) continue;
         if (PartLocalName(child) == "bookmarkStart" && child.Attribute("w:name") == Name) return child;
         if (TXMLNode found = FindBookmarkStart(child, Name)) return found;
     }

@@ -17,14 +17,14 @@ std::vector<TXMLNode> PartChildElements(const TXMLNode& Parent, const std::strin
 {
     std::vector<TXMLNode> found;
     for (TXMLNode child = Parent.FirstChild(); child; child = child.NextSibling())
-        if (child.NodeType() == TNodeType::ntElement && PartLocalName(child) == Name) found.push_back(child);
+        if (child.NodeType() == TXMLNodeType::ntElement && PartLocalName(child) == Name) found.push_back(child);
     return found;
 }
 
 TXMLNode PartFirstChild(const TXMLNode& Parent, const std::string& Name)
 {
     for (TXMLNode child = Parent.FirstChild(); child; child = child.NextSibling())
-        if (child.NodeType() == TNodeType::ntElement && PartLocalName(child) == Name) return child;
+        if (child.NodeType() == TXMLNodeType::ntElement && PartLocalName(child) == Name) return child;
     return {};
 }
 

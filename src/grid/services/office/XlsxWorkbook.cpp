@@ -107,7 +107,7 @@ std::string SheetRichText(const TXMLNode& Node)
 {
     std::string text;
     for (TXMLNode child = Node.FirstChild(); child; child = child.NextSibling()) {
-        if (child.NodeType() != TNodeType::ntElement) continue;
+        if (child.NodeType() != TXMLNodeType::ntElement) continue;
         if (PartLocalName(child) == "t") text += child.Text();
         if (PartLocalName(child) == "r")
             for (const TXMLNode& t : PartChildElements(child, "t"))

@@ -10,7 +10,7 @@
 #include "grid/services/print/PrintCanvas.h"
 #include "grid/services/print/PrintCellGraphic.h"
 #include "grid/control/CellGraphic.h"
-#include "grid/control/NodeLineColor.h"
+#include "grid/control/settings/CellNode.h"
 #include "grid/foundation/painting/RotatedTextPlacement.h"
 #include "platform/print/Printers.h"
 #include "platform/rtl/Classes.h"
@@ -309,7 +309,7 @@ void TPageContent::DrawNodeBox(const TRect& Place, bool Contracted)
 {
     constexpr int kBox = 20;
     TCanvas& canvas = FCanvas.Canvas();
-    const TColor color = NodeLineColor(FGrid);
+    const TColor color = FGrid.CellNode()->NodeColor;
     const TRect box{Place.Left, Place.Top, Place.Left + kBox, Place.Top - kBox};
     canvas.Pen()->SetColor(color);
     canvas.Brush()->SetStyle(bsSolid);
