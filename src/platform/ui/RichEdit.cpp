@@ -201,6 +201,13 @@ std::string TRichEdit::SelText() const
     return s.toStdString();
 }
 
+void TRichEdit::SetSelText(const std::string& text)
+{
+    QString plain = QString::fromStdString(text);
+    plain.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
+    RichWindow(this)->textCursor().insertText(plain);
+}
+
 void TRichEdit::SelectAll() { RichWindow(this)->selectAll(); }
 
 void TRichEdit::SetWordWrap(bool wordWrap)

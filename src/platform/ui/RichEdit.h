@@ -63,6 +63,8 @@ public:
     int SelLength() const;
     void SetSelLength(int length);
     std::string SelText() const;
+    // Replaces the selection by plain text in the format of its first character.
+    void SetSelText(const std::string& text);
     void SelectAll();
     TTextAttributes& SelAttributes() { return selAttributes_; }
 

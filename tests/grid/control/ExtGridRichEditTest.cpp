@@ -1,0 +1,138 @@
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+#include "EditingGridOnForm.h"
+#include "grid/control/ExtRichEdit.h"
+#include "grid/control/settings/ColumnSize.h"
+#include "platform/ui/RichTextFormat.h"
+
+namespace {
+
+// Cell (1, 1) edited in the grid's rich edit, by real keys.
+class ExtGridRichEditTest : public EditingGridOnForm {
+protected:
+    TRichRuns CellRuns(int ACol, int ARow)
+    {
+        const std::optional<TRichRuns> runs = ReadRtf(grid->Cells(ACol, ARow));
+        EXPECT_TRUE(runs.has_value()) << grid->Cells(ACol, ARow);
+        return runs.value_or(TRichRuns{});
+    }
+};
+
+TRichCharFormat Raised(int offset, bool bold = false)
+{
+    TRichCharFormat f;
+    f.Offset = offset;
+    f.Bold = bold;
+    return f;
+}
+
+} // namespace
+
+TEST_F(ExtGridRichEditTest, TypedTextFormattedBySelectionIsStoredAsRtfOnEnter)
+{
+    Open("", edRichEdit);
+    TExtRichEdit* editor = grid->InplaceRichEdit();
+    EXPECT_EQ(FocusedControl(), editor);
+    EXPECT_EQ(grid->ActiveEditControl(), editor);
+    int selectionChanges = 0;
+    grid->OnRichEditSelectionChange = [&](TObject* Sender) {
+        EXPECT_EQ(Sender, editor);
+        ++selectionChanges;
+    };
+    SendText("x2 m2");
+    SendKey(VK_LEFT, {ssShift});
+    EXPECT_TRUE(editor->IsSelNormal());
+    editor->SelSuperscript();
+    EXPECT_TRUE(editor->IsSelSuperscript());
+    EXPECT_FALSE(editor->IsSelNormal());
+    SendKey(VK_HOME);
+    SendKey(VK_RIGHT);
+    SendKey(VK_RIGHT, {ssShift});
+    editor->SelSubscript();
+    EXPECT_TRUE(editor->IsSelSubscript());
+    editor->SelAttributes().SetBold(true);
+    EXPECT_GE(selectionChanges, 3);
+    SendKey(VK_RETURN);
+
+    EXPECT_FALSE(editor->Visible());
+    EXPECT_FALSE(grid->IsEditMode());
+    const TRichRuns expected = {{u"x", {}}, {u"2", Raised(-40, true)}, {u" m", {}}, {u"2", Raised(40)}};
+    EXPECT_EQ(CellRuns(1, 1), expected);
+    // The grid moved on; the document loads again as it was stored.
+    grid->MoveCurrentCell(1, 1);
+    SendKey(VK_F2);
+    EXPECT_EQ(editor->Runs(), expected);
+    EXPECT_EQ(editor->SelLength(), 5);
+}
+
+TEST_F(ExtGridRichEditTest, OneLineCellsLeaveOnUpAndDownStoringTheText)
+{
+    const struct {
+        Word key;
+        int row;
+    } cases[] = {{VK_DOWN, 2}, {VK_UP, 0}};
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.row);
+        grid->SetFixedRows(0);
+        grid->SetWordWrap(false);
+        grid->MoveCurrentCell(1, 1);
+        Open(R"({\rtf1 {\b old}})", edRichEdit);
+        EXPECT_EQ(grid->InplaceRichEdit()->Text(), "old");
+        SendKey(VK_END);
+        SendText("er");
+        SendKey(c.key);
+        EXPECT_FALSE(grid->IsEditMode());
+        EXPECT_EQ(grid->Row(), c.row);
+        TRichCharFormat bold;
+        bold.Bold = true;
+        EXPECT_EQ(CellRuns(1, 1), (TRichRuns{{u"older", bold}}));
+    }
+}
+
+TEST_F(ExtGridRichEditTest, TheRowGrowsWhileTypingOnlyWhenAsked)
+{
+    for (const bool grow : {false, true}) {
+        SCOPED_TRACE(grow);
+        grid->SetRowHeights(1, grid->DefaultRowHeight());
+        grid->SizeWhileTyping()->Height = grow;
+        grid->Multilinecells = true;
+        std::vector<int> sized;
+        grid->OnEndRowSize = [&](TObject*, int ARow) { sized.push_back(ARow); };
+        // Loading three lines does not size the row: the editor is locked meanwhile.
+        Open(R"({\rtf1 a\par b\par c})", edRichEdit);
+        EXPECT_EQ(grid->RowHeights(1), grid->DefaultRowHeight());
+        EXPECT_TRUE(sized.empty());
+        SendKey(VK_END, {ssCtrl});
+        SendKey(VK_RETURN, {ssCtrl});
+        SendText("d");
+        EXPECT_TRUE(grid->IsEditMode());
+        if (grow) {
+            EXPECT_GT(grid->RowHeights(1), 3 * grid->DefaultRowHeight() / 2);
+            EXPECT_EQ(grid->InplaceRichEdit()->Height(), grid->RowHeights(1) - 1);
+            ASSERT_FALSE(sized.empty());
+            EXPECT_EQ(sized.back(), 1);
+        } else {
+            EXPECT_EQ(grid->RowHeights(1), grid->DefaultRowHeight());
+            EXPECT_TRUE(sized.empty());
+        }
+        grid->SetFocus();
+        EXPECT_EQ(RichPlainText(CellRuns(1, 1)), "a\r\nb\r\nc\r\nd");
+    }
+}
+
+TEST_F(ExtGridRichEditTest, TheHiddenRichEditConvertsAndMeasures)
+{
+    grid->SetCells(2, 2, R"({\rtf1 {\b bold}\par second line})");
+    TExtRichEdit* hidden = grid->RichEdit();
+    EXPECT_FALSE(hidden->Visible());
+    grid->CellToRich(2, 2, hidden);
+    EXPECT_EQ(hidden->Text(), "bold\r\nsecond line");
+    hidden->SetWordWrap(false);
+    hidden->RequestSize();
+    EXPECT_GT(hidden->ReqWidth(), 0);
+    EXPECT_GT(hidden->ReqHeight(), 0);
+    EXPECT_EQ(grid->RichEdit(), hidden);
+}
