@@ -51,6 +51,23 @@ std::string TExtStringGrid::RichToString(const TRichEdit* Richeditor) const
     return Richeditor->RtfText();
 }
 
+void TExtStringGrid::DrawRichTextCell(int ACol, int ARow, const TRect& ARect, TCanvas* Canvas)
+{
+    if (ComponentState().Contains(csDesigning)) return;
+    TExtRichEdit* edit = RichEdit();
+    CellToRich(ACol, ARow, edit);
+    // Text without a format of its own takes the cell's font and colour.
+    edit->SetFont(Canvas->Font());
+    const int displayCol = RealToDisplCol(ACol);
+    const bool focusedCell = displayCol == Col() && ARow == Row() && Focused() && !Options().Contains(goDrawFocusSelected);
+    if (IsSelected(displayCol, ARow) && !focusedCell && SelectionTextColor != clNone) {
+        edit->SelectAll();
+        edit->SelAttributes().SetColor(SelectionTextColor);
+    }
+    const int dx = XYOffset.X, dy = XYOffset.Y;
+    edit->DrawTo(*Canvas, {ARect.Left + dx, ARect.Top + dy, ARect.Right - dx, ARect.Bottom - dy});
+}
+
 void TExtStringGrid::ShowRichEditor(const TRect& Rect, int RealCol, int ARow)
 {
     TExtRichEdit* editor = InplaceRichEdit();

@@ -1425,6 +1425,8 @@ public:
     void CellToRich(int ACol, int ARow, TRichEdit* Richeditor) const;
     void RichToCell(int ACol, int ARow, const TRichEdit* Richeditor);
     std::string RichToString(const TRichEdit* Richeditor) const;
+    // Paints a rich-text cell (real column) with its formatting, through the hidden rich edit.
+    void DrawRichTextCell(int ACol, int ARow, const TRect& ARect, TCanvas* Canvas);
 
 private:
     friend class TExtRichEdit;

@@ -136,3 +136,24 @@ TEST_F(ExtGridRichEditTest, TheHiddenRichEditConvertsAndMeasures)
     EXPECT_GT(hidden->ReqHeight(), 0);
     EXPECT_EQ(grid->RichEdit(), hidden);
 }
+
+// A rich-text cell shows its formatted text, not its RTF source: red text and no black.
+TEST_F(ExtGridRichEditTest, RichTextCellsArePaintedWithTheirFormatting)
+{
+    grid->SetColWidths(2, 120);
+    grid->SetCells(2, 2, R"({\rtf1{\colortbl;\red255\green0\blue0;}{\b\cf1 MMMM}})");
+    grid->MoveCurrentCell(1, 1);
+    TBitmap bitmap;
+    bitmap.SetSize(grid->Width(), grid->Height());
+    grid->PaintTo(bitmap.Canvas(), 0, 0);
+    const TRect r = grid->CellRect(2, 2);
+    int red = 0, black = 0;
+    for (int y = r.Top + 1; y < r.Bottom - 1; ++y)
+        for (int x = r.Left + 1; x < r.Right - 1; ++x) {
+            const TColor c = ColorToRGB(bitmap.Canvas()->Pixels(x, y));
+            if (GetRValue(c) > 180 && GetGValue(c) < 90 && GetBValue(c) < 90) ++red;
+            if (GetRValue(c) < 60 && GetGValue(c) < 60 && GetBValue(c) < 60) ++black;
+        }
+    EXPECT_GT(red, 10);
+    EXPECT_EQ(black, 0);
+}
