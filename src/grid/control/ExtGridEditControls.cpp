@@ -390,7 +390,8 @@ void TExtStringGrid::HideEditControl(int ACol, int ARow)
     case edRichEdit:
         if (FInplaceRichEdit) {
             EditMode = false;
-            RichToCell(Col(), ARow, FInplaceRichEdit);
+            // An unchanged document keeps what the rich edit cannot show (fonts, tables).
+            if (FInplaceRichEdit->Modified()) RichToCell(Col(), ARow, FInplaceRichEdit);
             CloseEditor(FInplaceRichEdit);
         }
         break;

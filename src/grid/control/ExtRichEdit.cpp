@@ -41,6 +41,10 @@ void TExtRichEdit::KeyDown(Word& Key, TShiftState Shift)
     } else if ((Key == VK_UP || Key == VK_DOWN) && !multiLine) {
         FGrid->DoneInplaceEdit(Key, Shift);
         Key = 0;
+    } else if (Key == VK_ESCAPE) {
+        FGrid->CellToRich(FGrid->Col(), FGrid->Row(), this);
+        FGrid->DoneInplaceEdit(Key, Shift);
+        Key = 0;
     } else if (Key == VK_RETURN) {
         // As in the text editor: Enter leaves the cell, Ctrl+Enter breaks the line of a
         // cell of several lines.
@@ -52,6 +56,13 @@ void TExtRichEdit::KeyDown(Word& Key, TShiftState Shift)
             FGrid->DoneInplaceEdit(Key, Shift);
         Key = 0;
     }
+}
+
+// The Tab that moved the editor to the next cell arrives there as a character as well.
+void TExtRichEdit::WMChar(TMessage& Message)
+{
+    if (static_cast<char32_t>(Message.WParam) == U'\t' && FGrid->Options().Contains(goTabs)) return;
+    TRichEdit::WMChar(Message);
 }
 
 void TExtRichEdit::RequestResize(const TRect& Rect)

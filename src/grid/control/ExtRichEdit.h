@@ -29,6 +29,7 @@ protected:
     void WMGetDlgCode(TMessage& Message) override;
     void WMKillFocus(TMessage& Message) override;
     void KeyDown(Word& Key, TShiftState Shift) override;
+    void WMChar(TMessage& Message) override;
     void RequestResize(const TRect& Rect) override;
 
 private:

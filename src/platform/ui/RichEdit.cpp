@@ -60,7 +60,7 @@ QTextCharFormat QtFormatOf(const TRichCharFormat& r)
     return f;
 }
 
-void LoadRuns(QTextEdit* w, const TRichRuns& runs)
+void LoadRichRuns(QTextEdit* w, const TRichRuns& runs)
 {
     QTextDocument* doc = w->document();
     doc->clear();
@@ -69,10 +69,11 @@ void LoadRuns(QTextEdit* w, const TRichRuns& runs)
     for (const TRichRun& run : runs)
         cursor.insertText(QString::fromStdU16String(run.Text), QtFormatOf(run.Format));
     w->moveCursor(QTextCursor::Start);
+    doc->setModified(false);
 }
 
 // Paragraph ends inside the document show as U+2029; runs keep them as '\n'.
-std::u16string RunText(const QString& fragment)
+std::u16string RichRunText(const QString& fragment)
 {
     std::u16string text = fragment.toStdU16String();
     for (char16_t& c : text)
@@ -147,11 +148,13 @@ TRichRuns TRichEdit::Runs() const
             const QTextFragment fragment = it.fragment();
             const TRichCharFormat format = RichFormatOf(fragment.charFormat());
             if (runs.empty() || runs.back().Format != format) runs.push_back({{}, format});
-            runs.back().Text += RunText(fragment.text());
+            runs.back().Text += RichRunText(fragment.text());
         }
     }
     return runs;
 }
+
+bool TRichEdit::Modified() const { return RichWindow(this)->document()->isModified(); }
 
 std::string TRichEdit::RtfText() const { return WriteRtf(Runs()); }
 
@@ -161,7 +164,7 @@ void TRichEdit::SetRtfText(const std::string& rtf)
     QString plain = QString::fromStdString(rtf);
     plain.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
     loading_ = true;
-    LoadRuns(RichWindow(this), runs ? *runs : TRichRuns{{plain.toStdU16String(), {}}});
+    LoadRichRuns(RichWindow(this), runs ? *runs : TRichRuns{{plain.toStdU16String(), {}}});
     loading_ = false;
     if (OnChange && !Quiet()) OnChange(this);
 }

@@ -55,6 +55,8 @@ public:
     // Loads an RTF document; text that is no RTF document is loaded as plain text.
     void SetRtfText(const std::string& rtf);
     TRichRuns Runs() const;
+    // The text or its format changed since it was last loaded or set.
+    bool Modified() const;
     void Clear() { SetText(""); }
 
     // Selection in characters of the document, from 0; a paragraph end counts one.

@@ -157,3 +157,52 @@ TEST_F(ExtGridRichEditTest, RichTextCellsArePaintedWithTheirFormatting)
     EXPECT_GT(red, 10);
     EXPECT_EQ(black, 0);
 }
+
+// With goTabs, Tab stores the cell and opens the editor again on the next one.
+TEST_F(ExtGridRichEditTest, TabMovesTheEditorToTheNextCell)
+{
+    grid->SetOptions(grid->Options() + goTabs);
+    Open("", edRichEdit);
+    SendText("one");
+    SendKey(VK_TAB);
+    EXPECT_EQ(RichPlainText(CellRuns(1, 1)), "one");
+    EXPECT_EQ(grid->Col(), 2);
+    EXPECT_TRUE(grid->IsEditMode());
+    EXPECT_EQ(FocusedControl(), grid->InplaceRichEdit());
+    SendText("two");
+    SendKey(VK_RETURN);
+    EXPECT_EQ(RichPlainText(CellRuns(2, 1)), "two");
+}
+
+// A cell is only rewritten when its document changed: what the rich edit cannot show stays.
+TEST_F(ExtGridRichEditTest, UnchangedOrCancelledEditsLeaveTheCellAsItWas)
+{
+    const std::string source = R"({\rtf1\ansi{\fonttbl{\f0 Arial;}}\f0 {\b word} plain})";
+    const struct {
+        const char* what;
+        bool typeFirst;
+        bool formatFirst;
+        Word key;
+        bool rewritten;
+    } cases[] = {
+        {"Enter without a change", false, false, VK_RETURN, false},
+        {"Escape after typing", true, false, VK_ESCAPE, false},
+        {"Escape after formatting", false, true, VK_ESCAPE, false},
+        {"Enter after formatting", false, true, VK_RETURN, true},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.what);
+        grid->MoveCurrentCell(1, 1);
+        Open(source, edRichEdit);
+        if (c.typeFirst) SendText("zz");
+        if (c.formatFirst) grid->InplaceRichEdit()->SelAttributes().SetItalic(true);
+        SendKey(c.key);
+        EXPECT_FALSE(grid->IsEditMode());
+        if (c.rewritten) {
+            EXPECT_NE(grid->Cells(1, 1), source);
+            EXPECT_TRUE(CellRuns(1, 1).front().Format.Italic);
+        } else {
+            EXPECT_EQ(grid->Cells(1, 1), source);
+        }
+    }
+}
