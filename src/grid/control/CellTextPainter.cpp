@@ -92,8 +92,9 @@ void TCellTextPainter::Paint()
         ShrinkForMarginsAndGraphic();
         if (textType == ttMarkup)
             DrawMarkupText(text);
+        else if (textType == ttRichText)
+            G.DrawRichTextCell(C.RealCol, C.Row, TR, C.Canvas);
         else
-            // Rich text is kept and shown as plain text on this platform.
             DrawPlainText(text);
     }
     if (scrolled) C.Canvas->SetClipRect(keptClip);

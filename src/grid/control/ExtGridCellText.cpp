@@ -38,19 +38,3 @@ int TExtStringGrid::ColumnByHeader(const std::string& AValue) const
         if (AllCells(c, 0) == AValue) return c;
     return -1;
 }
-
-void TExtStringGrid::CellToRich(int ACol, int ARow, TCustomEdit* Richeditor) const
-{
-    Richeditor->SetText(Cells(ACol, ARow));
-}
-
-void TExtStringGrid::RichToCell(int ACol, int ARow, const TCustomEdit* Richeditor)
-{
-    SetCells(ACol, ARow, RichToString(Richeditor));
-}
-
-std::string TExtStringGrid::RichToString(const TCustomEdit* Richeditor) const
-{
-    if (ComponentState().Contains(csDestroying)) return {};
-    return Richeditor->Text();
-}

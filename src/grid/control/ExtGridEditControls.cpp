@@ -1,5 +1,6 @@
 #include <utility>
 
+#include "grid/control/ExtRichEdit.h"
 #include "grid/control/ExtStringGrid.h"
 #include "grid/control/GridCheckBox.h"
 #include "grid/control/GridCombo.h"
@@ -150,6 +151,9 @@ void TExtStringGrid::ShowEditControl(int ACol, int ARow)
         break;
     case edCustom:
         ShowEditLink(rect, realCol, ARow);
+        break;
+    case edRichEdit:
+        ShowRichEditor(rect, realCol, ARow);
         break;
     default:
         if (ShowDropDownEditor(rect, realCol, ARow)) break;
@@ -382,6 +386,14 @@ void TExtStringGrid::HideEditControl(int ACol, int ARow)
         break;
     case edCustom:
         HideEditLink(realCol, ARow);
+        break;
+    case edRichEdit:
+        if (FInplaceRichEdit) {
+            EditMode = false;
+            // An unchanged document keeps what the rich edit cannot show (fonts, tables).
+            if (FInplaceRichEdit->Modified()) RichToCell(Col(), ARow, FInplaceRichEdit);
+            CloseEditor(FInplaceRichEdit);
+        }
         break;
     default:
         HideDropDownEditor(realCol, ARow);

@@ -76,6 +76,8 @@ class TSearchFooter;
 class TSearchPanel;
 class TShowModified;
 class TSizeWhileTyping;
+class TExtRichEdit;
+class TRichEdit;
 class TStringList;
 class TListBox;
 class TSyncGrid;
@@ -954,10 +956,6 @@ public:
     void ResetColumnOrder();
     int ColumnPosition(int ACol) const;
     int ColumnAtPosition(int ACol);
-    // Rich-text cells are kept as their plain text, which an edit control shows and edits.
-    void CellToRich(int ACol, int ARow, TCustomEdit* Richeditor) const;
-    void RichToCell(int ACol, int ARow, const TCustomEdit* Richeditor);
-    std::string RichToString(const TCustomEdit* Richeditor) const;
 
 protected:
     void FooterRowChanged() override;
@@ -1421,6 +1419,24 @@ private:
     // cell's alignments are returned for placing the editor's text.
     TEditorTextAlignment ApplyCellLook(TWinControl& Editor, int ACol, int ARow);
     void CloseEditor(TWinControl* Editor);
+
+public:
+    // Rich-text cells hold an RTF document. RichEdit converts and measures them off screen;
+    // InplaceRichEdit edits edRichEdit cells. Both are made on first use.
+    TExtRichEdit* RichEdit();
+    TExtRichEdit* InplaceRichEdit();
+    void CellToRich(int ACol, int ARow, TRichEdit* Richeditor) const;
+    void RichToCell(int ACol, int ARow, const TRichEdit* Richeditor);
+    std::string RichToString(const TRichEdit* Richeditor) const;
+    // Paints a rich-text cell (real column) with its formatting, through the hidden rich edit.
+    void DrawRichTextCell(int ACol, int ARow, const TRect& ARect, TCanvas* Canvas);
+
+private:
+    friend class TExtRichEdit;
+    void ShowRichEditor(const TRect& Rect, int RealCol, int ARow);
+    void RichEditResizeRequest(TExtRichEdit* Sender, const TRect& Rect);
+    TExtRichEdit* FRichEdit = nullptr;
+    TExtRichEdit* FInplaceRichEdit = nullptr;
 
 public:
     TGridDateTimePicker* DateAndTimePicker();

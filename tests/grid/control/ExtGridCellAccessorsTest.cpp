@@ -7,6 +7,7 @@
 #include "grid/control/settings/SortSettings.h"
 #include "grid/foundation/model/MouseActions.h"
 #include "platform/ui/Hints.h"
+#include "platform/ui/RichEdit.h"
 #include "platform/ui/StdCtrls.h"
 
 namespace {
@@ -181,16 +182,24 @@ TEST_F(ExtGridCellAccessorsTest, CurrentCellIsTheBaseCellOfItsMerge)
     EXPECT_EQ(grid->GridCells(2, 2), "");
 }
 
-TEST_F(ExtGridCellAccessorsTest, RichTextCellsTravelAsPlainText)
+// A plain cell loads as its text; what the rich edit gives back is an RTF document that
+// loads as the same text again.
+TEST_F(ExtGridCellAccessorsTest, RichTextCellsTravelAsRtf)
 {
-    const std::string text = "first\rsecond \u00FC";
+    const std::string text = "first\r\nsecond \u00FC {x}";
     grid->SetCells(1, 2, text);
     EXPECT_EQ(grid->LinesInCell(1, 2), 2);
-    TEdit edit(&form);
+    TRichEdit edit(&form);
     edit.SetParent(&form);
     grid->CellToRich(1, 2, &edit);
+    EXPECT_EQ(edit.Text(), text);
     grid->RichToCell(2, 2, &edit);
-    EXPECT_EQ(grid->Cells(2, 2), text);
+    EXPECT_EQ(grid->Cells(2, 2).rfind("{\\rtf1", 0), 0u);
+    grid->SetCells(1, 2, "");
+    grid->CellToRich(1, 2, &edit);
+    EXPECT_EQ(edit.Text(), "");
+    grid->CellToRich(2, 2, &edit);
+    EXPECT_EQ(edit.Text(), text);
 }
 
 // A hidden row's cell list grows to the column written; a negative column writes nothing.
