@@ -1,6 +1,8 @@
 #pragma once
 #include <gtest/gtest.h>
 
+#include <cstdlib>
+
 #include "grid/control/ExtStringGrid.h"
 #include "platform/ui/Forms.h"
 
@@ -42,6 +44,18 @@ protected:
         for (int c = 0; c < grid->TotalColCount(); ++c)
             for (int r = 0; r < grid->RowCount(); ++r)
                 grid->SetCells(c, r, std::to_string(c) + "," + std::to_string(r));
+    }
+    // Saves the form as it looks now to the file an environment variable names, to be
+    // looked at; a test that calls it is skipped when the variable is not set.
+    void SaveScreenshotTo(const char* Variable)
+    {
+        const char* path = std::getenv(Variable);
+        if (!path) GTEST_SKIP() << "no screenshot asked for";
+        form.Repaint();
+        TBitmap shot;
+        shot.SetSize(form.ClientWidth(), form.ClientHeight());
+        form.PaintTo(shot.Canvas(), 0, 0);
+        shot.SaveToFile(path);
     }
 
     TForm form{nullptr};
