@@ -5,6 +5,7 @@
 #include "grid/foundation/painting/RotatedTextPlacement.h"
 #include "grid/foundation/text/CellText.h"
 #include "grid/foundation/text/TextUtils.h"
+#include "platform/ui/RichTextFormat.h"
 
 // The room a cell's text needs, for automatic sizing: measured in the cell's own font, as
 // the painter would draw it.
@@ -27,7 +28,9 @@ TSize TExtStringGrid::GetCellTextSize(int ACol, int ARow, bool VS, bool SB)
 {
     const int displCol = RealToDisplCol(ACol);
     int kind = ttPlain;
-    const std::string text = ShownCellText(ACol, ARow, kind);
+    std::string text = ShownCellText(ACol, ARow, kind);
+    // A rich-text cell takes the room of what it says, not of its RTF source.
+    if (kind == ttRichText) text = RtfPlainText(text);
     TBitmap measure(1, 1);
     TCanvas& canvas = *measure.Canvas();
     TGridDrawState state;
@@ -54,7 +57,6 @@ TSize TExtStringGrid::GetCellTextSize(int ACol, int ARow, bool VS, bool SB)
         const THtmlDrawResult measured = HtmlDraw(&canvas, text, r, params);
         size = {measured.MeasuredWidth + 2, measured.MeasuredHeight + 2};
     } else if (SB) {
-        // Rich text is kept as plain text on this platform and measured as such.
         r = InflateRect(r, -2, -2);
         TRect calc = r;
         const int height =

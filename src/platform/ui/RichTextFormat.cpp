@@ -309,3 +309,9 @@ std::string RichPlainText(const TRichRuns& runs)
     }
     return out;
 }
+
+std::string RtfPlainText(const std::string& rtf)
+{
+    const std::optional<TRichRuns> runs = ReadRtf(rtf);
+    return runs ? RichPlainText(*runs) : rtf;
+}

@@ -38,3 +38,5 @@ std::string WriteRtf(const TRichRuns& runs);
 
 // The runs' characters, paragraphs ending with CR LF, in UTF-8.
 std::string RichPlainText(const TRichRuns& runs);
+// What an RTF document says, as plain text; a text that is no RTF document stays as it is.
+std::string RtfPlainText(const std::string& rtf);

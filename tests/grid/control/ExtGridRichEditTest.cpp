@@ -137,6 +137,16 @@ TEST_F(ExtGridRichEditTest, TheHiddenRichEditConvertsAndMeasures)
     EXPECT_EQ(grid->RichEdit(), hidden);
 }
 
+TEST_F(ExtGridRichEditTest, AutoSizeTakesTheRoomOfWhatARichTextCellSays)
+{
+    grid->SetCells(2, 1, "some words");
+    grid->AutoSizeCol(2);
+    const int plainWidth = grid->ColWidths(2);
+    grid->SetCells(2, 1, R"({\rtf1\ansi{\fonttbl{\f0 Arial;}}some words})");
+    grid->AutoSizeCol(2);
+    EXPECT_EQ(grid->ColWidths(2), plainWidth);
+}
+
 // A rich-text cell shows its formatted text, not its RTF source: red text and no black.
 TEST_F(ExtGridRichEditTest, RichTextCellsArePaintedWithTheirFormatting)
 {

@@ -17,6 +17,7 @@
 #include "platform/rtl/DateFormat.h"
 #include "platform/rtl/DateUtils.h"
 #include "platform/ui/Graphics.h"
+#include "platform/ui/RichTextFormat.h"
 
 namespace {
 
@@ -188,6 +189,8 @@ TPageContent::TPrintedText TPageContent::PrintedText(int ACol, int ARow)
         type = GetTextType(text, FGrid.EnableHTML);
     }
     if (type == ttMarkup) return {text, true};
+    // Paper shows what a rich-text cell says, not its RTF source.
+    if (type == ttRichText) text = RtfPlainText(text);
     // A radio group or progress bar shows the value itself.
     if (FSettings.PrintGraphics && PrintedGraphicHidesText(FGrid, realCol, ARow)) return {};
     TPrintedText printed{FGrid.Multilinecells ? text : CellTextLines(text).front(), false};

@@ -286,4 +286,19 @@ TEST_F(PrintedCellsTest, RadioGroupPrintsInPlaceOfTheCellText)
     EXPECT_NE(marks, textMarks) << "the group is drawn";
 }
 
+TEST_F(PrintedCellsTest, RichTextCellPrintsWhatItSays)
+{
+    if (std::system("pdftotext -v > /dev/null 2>&1") != 0) GTEST_SKIP() << "pdftotext missing";
+    TempDir dir;
+    const std::string pdf = dir.File("rich.pdf"), txt = dir.File("rich.txt");
+    FillPlain({{"Name"}, {R"({\rtf1\ansi Druck{\b fett}})"}});
+    Printer()->SetFileName(pdf);
+    grid->Print();
+    Printer()->SetFileName("");
+    ASSERT_EQ(std::system(("pdftotext '" + pdf + "' '" + txt + "'").c_str()), 0);
+    const std::string text = ReadTestFile(txt);
+    EXPECT_NE(text.find("Druckfett"), std::string::npos) << text;
+    EXPECT_EQ(text.find("rtf1"), std::string::npos) << text;
+}
+
 } // namespace
