@@ -78,6 +78,7 @@ TExtStringGrid::TExtStringGrid(TComponent* AOwner)
     FBackGround->OnChange = [this](TObject*) { Invalidate(); };
     // The modification marks are drawn in the fixed column.
     FShowModified->OnChange = [this](TObject*) { RepaintCol(0); };
+    MergedColumns.OnChange = [this](TObject*, int, int) { RemergeListedColumns(); };
     CreateFooterPanel();
     CreateSearchPanel();
     CreateFilterDropLists();

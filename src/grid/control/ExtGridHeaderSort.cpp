@@ -50,6 +50,8 @@ void TExtStringGrid::HeaderClickSort(TShiftState Shift, int ACol, int ARow, int 
     }
     HideInplaceEdit();
     if (static_cast<int>(FSortRowXRef.size()) != RowCount()) InitSortXRef();
+    // Merged runs would not hold together once their rows move.
+    if (sort.AutoColumnMerge) SplitEveryColumn();
     // The rows move under a left column that stays where it was.
     const bool keepLeft = Navigation()->KeepHorizScroll && Options().Contains(goRowSelect);
     const auto started = std::chrono::steady_clock::now();
@@ -63,6 +65,7 @@ void TExtStringGrid::HeaderClickSort(TShiftState Shift, int ACol, int ARow, int 
     });
     SortTime = static_cast<unsigned>(
         std::chrono::duration_cast<std::chrono::milliseconds>(std::chrono::steady_clock::now() - started).count());
+    if (sort.AutoColumnMerge) RemergeListedColumns();
     CellControlsUpdate(true);
     if (OnClickSort) OnClickSort(this, sort.Column);
 }

@@ -1042,6 +1042,9 @@ public:
     int FilterDropDownRow = 0;
     // The columns of a sort over several columns, shown by numbered sort glyphs.
     TSortIndexList SortIndexes;
+    // Columns whose runs of equal cells merge vertically, the first as the main merge; a
+    // change merges them anew (ExtGridMergedColumns.cpp).
+    TIntList MergedColumns{0, 0};
     TCustomCellDrawEvent OnCustomCellBkgDraw;
     TCustomCellDrawEvent OnCustomCellDraw;
     TNotifyEvent OnPainted;
@@ -1790,6 +1793,8 @@ private:
     void DropMove(int ACol, int ARow);
     void HeaderClickSort(TShiftState Shift, int ACol, int ARow, int OrigCol, int X, int Y, bool Moved);
     void ClickSortColumn(int ACol);
+    void SplitEveryColumn();
+    void RemergeListedColumns();
     // IndexKey: the click adds the column to the sort indexes (or turns its direction).
     void ClickSortIndex(int ACol, bool IndexKey);
 

@@ -90,4 +90,20 @@ TEST_F(ExtGridHeaderSortTest, TheSortIndexesFollowAMovedColumn)
     EXPECT_EQ(grid->SortSettings()->Column, 2);
 }
 
+TEST_F(ExtGridHeaderSortTest, MergedColumnsMergeAgainAfterASortAndFollowTheirList)
+{
+    grid->SortSettings()->IndexShow = false;
+    grid->SortSettings()->AutoColumnMerge = true;
+    grid->MergedColumns.Add(1);
+    EXPECT_FALSE(grid->IsMergedCell(1, 2)) << "b a b a c has no equal neighbours";
+    ClickHeader(1, {});
+    ASSERT_EQ(Rows()[0].substr(0, 1) + Rows()[2].substr(0, 1) + Rows()[4].substr(0, 1), "abc");
+    EXPECT_EQ(grid->BaseCell(1, 2), (TPoint{1, 1}));
+    EXPECT_EQ(grid->BaseCell(1, 4), (TPoint{1, 3}));
+    EXPECT_FALSE(grid->IsMergedCell(1, 5));
+    EXPECT_FALSE(grid->IsMergedCell(2, 2)) << "only listed columns merge";
+    grid->MergedColumns.Delete(0);
+    EXPECT_FALSE(grid->IsMergedCell(1, 2)) << "a column taken off the list is split";
+}
+
 } // namespace
