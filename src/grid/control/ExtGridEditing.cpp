@@ -129,6 +129,7 @@ std::string TExtStringGrid::GetEditText(int ACol, int ARow)
     const int realCol = RealColIndex(ACol);
     const TPoint base = BaseCell(realCol, ARow);
     std::string text = TBaseGrid::GetEditText(base.X, base.Y);
+    FLoadedEditStored = GridCells(base.X, base.Y);
     if (!EditWithTags) text = HtmlDecodeEntities(HtmlToPlainText(text), true);
     FLoadedEditText = text;
     FLoadedEditCell = base;
@@ -139,12 +140,16 @@ void TExtStringGrid::SetEditText(int ACol, int ARow, const std::string& Value)
 {
     // A refused value is put back by the validation itself.
     if (FValidating) return;
-    const TPoint base = BaseCell(ACol, ARow);
-    const int realCol = RealColIndex(base.X);
-    const std::string stored = UneditedToStored(realCol, base.Y, Value);
+    WriteEditText(ACol, ARow, Value);
     // The editor is done with the text it was loaded with.
     FLoadedEditCell = {-1, -1};
-    TBaseGrid::SetEditText(realCol, base.Y, stored);
+}
+
+void TExtStringGrid::WriteEditText(int ACol, int ARow, const std::string& Value)
+{
+    const TPoint base = BaseCell(ACol, ARow);
+    const int realCol = RealColIndex(base.X);
+    TBaseGrid::SetEditText(realCol, base.Y, UneditedToStored(realCol, base.Y, Value));
 }
 
 void TExtStringGrid::SetEditTextEx(int ACol, int ARow, const std::string& Value)

@@ -11,7 +11,7 @@
 
 std::string TExtStringGrid::UneditedToStored(int RealCol, int ARow, const std::string& Value) const
 {
-    if (FLoadedEditCell == TPoint{RealCol, ARow} && Value == FLoadedEditText) return GridCells(RealCol, ARow);
+    if (FLoadedEditCell == TPoint{RealCol, ARow} && Value == FLoadedEditText) return FLoadedEditStored;
     return Value;
 }
 

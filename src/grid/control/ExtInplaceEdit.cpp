@@ -21,7 +21,9 @@ TExtInplaceEdit::TExtInplaceEdit(TExtStringGrid* AGrid) : TInplaceEdit(AGrid), F
 void TExtInplaceEdit::UpdateContents()
 {
     FGrid->FNoEditChange = true;
+    FGrid->FEditStart = true;
     TInplaceEdit::UpdateContents();
+    FGrid->FEditStart = false;
     FGrid->FNoEditChange = false;
     FColE = FGrid->Col();
     FRowE = FGrid->Row();
@@ -51,6 +53,9 @@ void TExtInplaceEdit::Change()
     TInplaceEdit::Change();
     if (!FGrid->FNoEditChange && FGrid->OnEditChange)
         FGrid->OnEditChange(FGrid, FGrid->Col(), FGrid->Row(), Text());
+    // The cell follows the editor while it is typed in; Escape puts the cached text back.
+    if (FGrid->FShowEditProcess && FGrid->EditMode && !FGrid->FEditStart && !FGrid->FValidating)
+        FGrid->WriteEditText(FGrid->Col(), FGrid->Row(), Text());
 }
 
 void TExtInplaceEdit::DoChange()

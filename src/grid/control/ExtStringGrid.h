@@ -1384,6 +1384,8 @@ protected:
     bool FEntered = false;
     bool FNoEditChange = false;
     bool FShowEditProcess = false;
+    // The text editor is being loaded with its cell's text: nothing is written back.
+    bool FEditStart = false;
     bool FLastValidation = true;
     char32_t FStartEditChar = 0;
     int FOldCol = -1;
@@ -1396,6 +1398,11 @@ protected:
     // lack the markup the cell holds, and must not replace it.
     std::string FLoadedEditText;
     TPoint FLoadedEditCell{-1, -1};
+    // The cell's stored text when the editor was loaded: while the cell follows the typing,
+    // it is what an unchanged text stands for.
+    std::string FLoadedEditStored;
+    // Writes the editor's text into the cell while the edit goes on.
+    void WriteEditText(int ACol, int ARow, const std::string& Value);
     TGridCombo* FEditCombo = nullptr;
     TGridEditBtn* FEditBtn = nullptr;
     TGridSpin* FEditSpin = nullptr;

@@ -91,6 +91,25 @@ TEST_F(ExtGridTextEditorTest, EscapeRestoresTheCellAndClosesInOnePress)
     EXPECT_FALSE(grid->Modified());
 }
 
+TEST_F(ExtGridTextEditorTest, TheCellFollowsTheTypingUntilEscapePutsItBack)
+{
+    OpenEditor("orig");
+    SendText("ab");
+    EXPECT_EQ(grid->Cells(1, 1), "origab");
+    EXPECT_FALSE(grid->Modified()) << "nothing is accepted yet";
+    SendKey(VK_ESCAPE);
+    EXPECT_EQ(grid->Cells(1, 1), "orig");
+
+    // Typed away and back again, the text still stands for the markup the editor hides.
+    OpenEditor("Pump<1>");
+    SendText("x");
+    EXPECT_EQ(grid->Cells(1, 1), "Pumpx");
+    SendKey(VK_BACK);
+    EXPECT_EQ(grid->Cells(1, 1), "Pump<1>");
+    SendKey(VK_RETURN);
+    EXPECT_EQ(grid->Cells(1, 1), "Pump<1>");
+}
+
 TEST_F(ExtGridTextEditorTest, UnchangedTextKeepsTheMarkupTheEditorDoesNotShow)
 {
     TInplaceEdit* editor = OpenEditor("Pump<1>");
