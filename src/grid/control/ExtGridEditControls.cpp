@@ -9,6 +9,7 @@
 #include "grid/control/GridEditBtn.h"
 #include "grid/control/GridSpin.h"
 #include "grid/control/GridUnitEditBtn.h"
+#include "grid/control/ValueHold.h"
 #include "grid/control/settings/ControlLook.h"
 #include "grid/foundation/model/MouseActions.h"
 #include "grid/foundation/model/Navigation.h"
@@ -114,15 +115,19 @@ void TExtStringGrid::ShowEditControl(int ACol, int ARow)
     case edEditBtn:
     case edNumericEditBtn:
     case edFloatEditBtn:
-    case edMaskEditBtn:
+    case edMaskEditBtn: {
+        TValueHold<bool> loading(FEditStart, true);
         ShowEditBtnEditor(rect, realCol, ARow);
         break;
+    }
     case edSpinEdit:
     case edFloatSpinEdit:
     case edTimeSpinEdit:
-    case edDateSpinEdit:
+    case edDateSpinEdit: {
+        TValueHold<bool> loading(FEditStart, true);
         ShowSpinEditor(rect, realCol, ARow);
         break;
+    }
     case edUnitEditBtn:
     case edNumericUnitEditBtn:
     case edFloatUnitEditBtn:

@@ -29,6 +29,24 @@ bool IsTextEditorKind(TEditorType Kind)
     }
 }
 
+// The editors whose text the cell shows while it is typed in.
+bool FollowedWhileEditing(TEditorType Kind)
+{
+    switch (Kind) {
+    case edSpinEdit:
+    case edFloatSpinEdit:
+    case edTimeSpinEdit:
+    case edDateSpinEdit:
+    case edEditBtn:
+    case edNumericEditBtn:
+    case edFloatEditBtn:
+    case edMaskEditBtn:
+        return true;
+    default:
+        return IsTextEditorKind(Kind);
+    }
+}
+
 // Cells whose graphic is toggled or clicked in place get no editor.
 bool IsControlGraphic(const TCellGraphic* Graphic)
 {
@@ -103,9 +121,8 @@ bool TExtStringGrid::CanEditShow()
         GetCellEditorEx(base.X, base.Y, EditControl);
         if (EditControl == edNone) return false;
         EditMode = true;
-        if (IsTextEditorKind(EditControl)) {
-            FShowEditProcess = true;
-        } else {
+        FShowEditProcess = true;
+        if (!IsTextEditorKind(EditControl)) {
             const TPoint shown = BaseCell(Col(), Row());
             ShowEditControl(shown.X, shown.Y);
             FEntered = true;
@@ -239,4 +256,13 @@ void TExtStringGrid::SpecialEditorLeft()
 void TExtStringGrid::EditorTextChanged(const std::string& Text)
 {
     if (OnEditChange) OnEditChange(this, Col(), Row(), Text);
+    FollowEditorText(Text);
+}
+
+// The cell shows what the text, spin and button editors hold while they are typed in;
+// Escape puts the cached text back.
+void TExtStringGrid::FollowEditorText(const std::string& Text)
+{
+    if (FShowEditProcess && EditMode && !FEditStart && !FValidating && FollowedWhileEditing(EditControl))
+        WriteEditText(Col(), Row(), Text);
 }

@@ -53,9 +53,7 @@ void TExtInplaceEdit::Change()
     TInplaceEdit::Change();
     if (!FGrid->FNoEditChange && FGrid->OnEditChange)
         FGrid->OnEditChange(FGrid, FGrid->Col(), FGrid->Row(), Text());
-    // The cell follows the editor while it is typed in; Escape puts the cached text back.
-    if (FGrid->FShowEditProcess && FGrid->EditMode && !FGrid->FEditStart && !FGrid->FValidating)
-        FGrid->WriteEditText(FGrid->Col(), FGrid->Row(), Text());
+    FGrid->FollowEditorText(Text());
 }
 
 void TExtInplaceEdit::DoChange()
@@ -370,7 +368,7 @@ void TExtInplaceEdit::WMKillFocus(TMessage& Message)
         FGrid->LookupItems()->Add(Text());
     FGrid->EditorKeyStateChanged(false);
     TInplaceEdit::WMKillFocus(Message);
-    if (FGrid->ComponentState().Contains(csDestroying)) return;
+    if (FGrid->ComponentState().Contains(csDestroying) || FAltBack) return;
     auto* target = reinterpret_cast<TWinControl*>(Message.WParam);
     if (target != FGrid && FGrid->EditorMode()) {
         // The value of an editor left for another window is validated and stored here.
@@ -388,6 +386,7 @@ void TExtInplaceEdit::WMKillFocus(TMessage& Message)
         FGrid->FEditing = false;
         FGrid->EditMode = false;
     }
+    FGrid->DoSelChange(Text(), {-1, -1}, -1);
     if (FGotFocus) {
         FGotFocus = false;
         FGrid->EditingDone(FGrid->RealColIndex(FColE), FRowE);
@@ -447,8 +446,13 @@ void TExtInplaceEdit::WndProc(TMessage& Message)
         break;
     case WM_KEYUP:
         TInplaceEdit::WndProc(Message);
+        if (SelStart() > 0) FGrid->DoSelChange(Text(), PosFromChar(SelStart() - 1), SelStart());
         FGrid->EditorKeyStateChanged(Text().starts_with('='));
         return;
+    case WM_SYSKEYDOWN:
+    case WM_SYSKEYUP:
+        if (Message.WParam == VK_BACK) FAltBack = Message.Msg == WM_SYSKEYDOWN;
+        break;
     default:
         break;
     }

@@ -55,6 +55,8 @@ private:
     TExtStringGrid* FGrid;
     int FLengthLimit = 0;
     bool FGotFocus = false;
+    // Alt+Backspace is held down: a focus loss meanwhile leaves the edit open.
+    bool FAltBack = false;
     bool Workmode = true;
     bool FRefusedReturn = false;
     int FSelKeyDown = 0;

@@ -487,7 +487,9 @@ public:
 
     // Selection notifications and the balloon texts (ExtGridNotifications.cpp).
     virtual void SelectionChanged(int ALeft, int ATop, int ARight, int ABottom);
-    virtual void DoSelChange() {}
+    // The text editor's text, the start of the character before its caret (client point;
+    // (-1, -1) when the editor was left) and its caret position, after each key and on leaving.
+    virtual void DoSelChange(const std::string&, TPoint, int) {}
     // A date or time picker in the current cell changed its value.
     void DateTimeChanged(TDateTime Value);
     struct TBalloonText {
@@ -1358,6 +1360,7 @@ protected:
     // A special editor lost the focus: its value is stored, unless it is being read back.
     void SpecialEditorLeft();
     void EditorTextChanged(const std::string& Text);
+    void FollowEditorText(const std::string& Text);
     // The text of an ellipsis button's cell, as the application's OnEllipsClick changes it.
     virtual std::string DoEllipsClick(const std::string& Text);
     // The value was refused: the editor opens again on the kept cell.

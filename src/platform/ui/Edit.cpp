@@ -2,6 +2,7 @@
 
 #include <QApplication>
 #include <QLineEdit>
+#include <QVariant>
 
 #include "platform/ui/QtControls.h"
 #include "platform/ui/QtEditWindow.h"
@@ -58,6 +59,17 @@ public:
                            vertical == Qt::AlignBottom ? y : 0);
     }
     int CharAt(const QPoint& point) const override { return w_->cursorPositionAt(point); }
+    // The line edit tells only where its caret is: the character's place is measured back
+    // from there.
+    QPoint CharPos(int offset) const override
+    {
+        const QRect caret = w_->inputMethodQuery(Qt::ImCursorRectangle).toRect();
+        const QString text = w_->displayText();
+        const int cursor = w_->cursorPosition();
+        const int from = std::min(offset, cursor), to = std::max(offset, cursor);
+        const int advance = w_->fontMetrics().horizontalAdvance(text.mid(from, to - from));
+        return {caret.left() + (offset < cursor ? -advance : advance), caret.top()};
+    }
     bool Modified() const override { return w_->isModified(); }
     void SetModified(bool modified) override { w_->setModified(modified); }
     int SelectionStart() const override
@@ -252,6 +264,12 @@ void TCustomEdit::SetModified(bool modified) { window_->SetModified(modified); }
 int TCustomEdit::CharAtPoint(TPoint clientPoint) const
 {
     return ToChars(window_->Text(), window_->CharAt(QPoint(clientPoint.X, clientPoint.Y)));
+}
+
+TPoint TCustomEdit::PosFromChar(int index) const
+{
+    const QPoint at = window_->CharPos(ToUtf16(window_->Text(), index));
+    return {at.x(), at.y()};
 }
 
 int TCustomEdit::SelStart() const { return ToChars(window_->Text(), window_->SelectionStart()); }

@@ -141,6 +141,12 @@ public:
     {
         w_->SetTextPlacement(origin, alignment);
     }
+    QPoint CharPos(int offset) const override
+    {
+        QTextCursor at(w_->document());
+        at.setPosition(DocumentOf(w_->toPlainText(), offset));
+        return w_->viewport()->mapTo(w_, w_->cursorRect(at).topLeft());
+    }
     int CharAt(const QPoint& point) const override
     {
         const QPoint inText = w_->viewport()->mapFrom(w_, point);

@@ -33,6 +33,8 @@ public:
     virtual void SetTextPlacement(const QPoint& origin, Qt::Alignment alignment) = 0;
     // The offset of the character nearest to a point of the window.
     virtual int CharAt(const QPoint& point) const = 0;
+    // The top left of the character at an offset, in window coordinates.
+    virtual QPoint CharPos(int offset) const = 0;
     // Only a window of several lines has scroll bars.
     virtual void SetScrollBars(bool horizontal, bool vertical) {}
     virtual bool Modified() const = 0;

@@ -90,6 +90,8 @@ public:
     void ClearSelection();
     // The position of the character nearest to a client point, for a caret put there.
     int CharAtPoint(TPoint clientPoint) const;
+    // Where the character at an index starts, in client coordinates.
+    TPoint PosFromChar(int index) const;
     void Clear() { SetText(""); }
     void CutToClipboard() { Perform(WM_CUT); }
     void CopyToClipboard() { Perform(WM_COPY); }

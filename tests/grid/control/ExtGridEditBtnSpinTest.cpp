@@ -53,7 +53,7 @@ TEST_F(ExtGridEditBtnSpinTest, EllipsisButtonChangesTheTextAndEnterStoresIt)
     EXPECT_TRUE(grid->Modified());
 }
 
-TEST_F(ExtGridEditBtnSpinTest, EditorsLeaveTheCellAsItWasOnEscape)
+TEST_F(ExtGridEditBtnSpinTest, TheCellFollowsTheTypingAndEscapeLeavesItAsItWas)
 {
     const struct {
         const char* what;
@@ -64,12 +64,21 @@ TEST_F(ExtGridEditBtnSpinTest, EditorsLeaveTheCellAsItWasOnEscape)
         SCOPED_TRACE(c.what);
         Open("42", c.kind);
         SendText(c.typed);
+        EXPECT_NE(grid->Cells(1, 1), "42");
+        EXPECT_EQ(grid->Cells(1, 1), grid->ActiveEditControl()->Text());
         SendKey(VK_ESCAPE);
         EXPECT_FALSE(grid->IsEditMode());
         EXPECT_EQ(grid->ActiveEditControl()->Visible(), false);
         EXPECT_EQ(grid->Cells(1, 1), "42");
         EXPECT_FALSE(grid->Modified());
     }
+}
+
+TEST_F(ExtGridEditBtnSpinTest, LoadingASpinEditorWritesNothingBack)
+{
+    Open("007", edSpinEdit);
+    EXPECT_EQ(grid->SpinEdit()->Text(), "7");
+    EXPECT_EQ(grid->Cells(1, 1), "007");
 }
 
 TEST_F(ExtGridEditBtnSpinTest, NumericEditWithButtonFiltersTypedCharacters)

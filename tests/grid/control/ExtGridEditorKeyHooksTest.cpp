@@ -15,6 +15,12 @@ class TKeyWatchingGrid : public TExtStringGrid {
 public:
     using TExtStringGrid::TExtStringGrid;
     std::vector<std::string> Seen;
+    struct TSelChange {
+        std::string Text;
+        TPoint CharPos;
+        int Caret;
+    };
+    std::vector<TSelChange> SelChanges;
 
 protected:
     void EditorWMKeyDown(TMessage& Message) override
@@ -23,6 +29,10 @@ protected:
     }
     void EditorKeyDown(Word& Key, TShiftState) override { Seen.push_back("key " + std::to_string(Key)); }
     void EditorKeyStateChanged(bool Formula) override { Seen.push_back(Formula ? "formula" : "text"); }
+    void DoSelChange(const std::string& Text, TPoint CharPos, int Caret) override
+    {
+        SelChanges.push_back({Text, CharPos, Caret});
+    }
 };
 
 using ExtGridEditorKeyHooksTest = EditingGridOnFormOf<TKeyWatchingGrid>;
@@ -46,6 +56,27 @@ TEST_F(ExtGridEditorKeyHooksTest, TextEditorReportsItsKeysAndWhetherItHoldsAForm
     grid->Seen.clear();
     other->SetFocus();
     EXPECT_EQ(grid->Seen, std::vector<std::string>{"text"});
+}
+
+TEST_F(ExtGridEditorKeyHooksTest, EachKeyReportsTheCharacterBeforeTheCaretAndLeavingReportsNone)
+{
+    auto* other = new TEdit(&form);
+    other->SetParent(&form);
+    grid->SetFocus();
+    SendKey(VK_F2);
+    SendText("ab");
+    ASSERT_EQ(grid->SelChanges.size(), 2u);
+    EXPECT_EQ(grid->SelChanges[0].Text, "a");
+    EXPECT_EQ(grid->SelChanges[1].Text, "ab");
+    EXPECT_EQ(grid->SelChanges[1].Caret, 2);
+    EXPECT_GT(grid->SelChanges[1].CharPos.X, grid->SelChanges[0].CharPos.X) << "b stands right of a";
+    EXPECT_EQ(grid->SelChanges[1].CharPos.Y, grid->SelChanges[0].CharPos.Y);
+    SendKey(VK_HOME);
+    EXPECT_EQ(grid->SelChanges.size(), 2u) << "nothing before a caret at the start";
+    other->SetFocus();
+    ASSERT_EQ(grid->SelChanges.size(), 3u);
+    EXPECT_EQ(grid->SelChanges[2].CharPos, (TPoint{-1, -1}));
+    EXPECT_EQ(grid->SelChanges[2].Caret, -1);
 }
 
 // Row insertion and deletion by key work while a cell is edited.

@@ -110,6 +110,29 @@ TEST_F(ExtGridTextEditorTest, TheCellFollowsTheTypingUntilEscapePutsItBack)
     EXPECT_EQ(grid->Cells(1, 1), "Pump<1>");
 }
 
+TEST_F(ExtGridTextEditorTest, AFocusLossWhileAltBackspaceIsHeldNeitherValidatesNorEndsTheEdit)
+{
+    auto* other = new TEdit(&form);
+    other->SetParent(&form);
+    int validations = 0, editingDone = 0;
+    grid->OnEditingDone = [&](TObject*) { ++editingDone; };
+    grid->OnCellValidate = [&](TObject*, int, int, std::string&, bool&) { ++validations; };
+    const auto leave = [&](bool AltBackspaceHeld) {
+        TInplaceEdit* editor = OpenEditor("orig");
+        SendText("x");
+        if (AltBackspaceHeld) DeliverKeyDown(editor, VK_BACK, {ssAlt}, U"");
+        other->SetFocus();
+        if (AltBackspaceHeld) DeliverKeyUp(editor, VK_BACK, {ssAlt});
+        grid->SetFocus();
+    };
+    leave(true);
+    EXPECT_EQ(validations, 0);
+    EXPECT_EQ(editingDone, 0);
+    leave(false);
+    EXPECT_EQ(validations, 1);
+    EXPECT_EQ(editingDone, 1);
+}
+
 TEST_F(ExtGridTextEditorTest, UnchangedTextKeepsTheMarkupTheEditorDoesNotShow)
 {
     TInplaceEdit* editor = OpenEditor("Pump<1>");
