@@ -47,3 +47,25 @@ int TDropDownItems::IndexInColumn(int Column, const std::string& Value) const
         if (const std::string* Text = Items(I)->TextOf(Column); Text && *Text == Value) return I;
     return -1;
 }
+
+int TColumnCellMeasure::Width(const TDropDownColumn& Column, const std::string& Text)
+{
+    if (Text.empty()) return 0;
+    FMeasure.Canvas()->Font()->Assign(*Column.Font());
+    return FMeasure.Canvas()->TextWidth(Text) + 6;
+}
+
+int TColumnCellMeasure::WrappedHeight(const TDropDownColumn& Column, const std::string& Text, int AWidth)
+{
+    FMeasure.Canvas()->Font()->Assign(*Column.Font());
+    TRect R{0, 0, AWidth, 0};
+    DrawText(FMeasure.Canvas(), Text, R, DT_CALCRECT | DT_WORDBREAK | DT_NOPREFIX);
+    return R.Height() + 6;
+}
+
+bool TColumnCellMeasure::AnyWraps(const TDropDownColumns& Columns)
+{
+    for (int I = 0; I < Columns.Count(); ++I)
+        if (Columns.Items(I)->Wordwrap) return true;
+    return false;
+}

@@ -52,6 +52,21 @@ private:
 
 using TDropDownColumns = TTypedCollection<TDropDownColumn>;
 
+// A popup row with a wrapping column is at least this high.
+constexpr int kMinWrappedRowHeight = 24;
+
+// The room a popup cell needs for its text, measured in its column's font: text and margins
+// across (none for an empty text), and, wrapped within a width, down.
+class TColumnCellMeasure {
+public:
+    int Width(const TDropDownColumn& Column, const std::string& Text);
+    int WrappedHeight(const TDropDownColumn& Column, const std::string& Text, int AWidth);
+    static bool AnyWraps(const TDropDownColumns& Columns);
+
+private:
+    TBitmap FMeasure{1, 1};
+};
+
 class TDropDownItems : public TTypedCollection<TDropDownItem> {
 public:
     // The first item whose text in Column is exactly Value, or -1.

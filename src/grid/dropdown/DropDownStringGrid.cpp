@@ -8,11 +8,6 @@
 #include "grid/dropdown/ExtGridDropDown.h"
 #include "platform/ui/ImgList.h"
 
-namespace {
-// Rows with wrapped text are never lower than this.
-constexpr int kWrappedGridRowHeight = 24;
-} // namespace
-
 TDropDownStringGrid::TDropDownStringGrid(TComponent* AOwner)
     : TExtStringGrid(AOwner), FColumns(std::make_unique<TDropDownColumns>())
 {
@@ -111,13 +106,11 @@ void TDropDownStringGrid::AutoSizeColumn(int Index)
     if (Index < 0 || Index >= FColumns->Count() || !FColumns->Items(Index)->AutoSize || !OnPopup() || !FExtDropDown)
         return;
     TDropDownColumn& Column = *FColumns->Items(Index);
-    TBitmap Measure(1, 1);
-    Measure.Canvas()->Font()->Assign(*Column.Font());
+    TColumnCellMeasure Measure;
     int Widest = 0;
     const TCustomImageList* Images = FExtDropDown->Images();
     for (int Row = 1; Row < RowCount(); ++Row) {
-        const std::string Text = ColumnText(Index, Row);
-        int Width = Text.empty() ? 0 : Measure.Canvas()->TextWidth(Text) + 6;
+        int Width = Measure.Width(Column, ColumnText(Index, Row));
         const int Item = Row - 1;
         if (Column.ColumnType == ctImage && Images && Item < FExtDropDown->Items()->Count() &&
             FExtDropDown->Items()->Items(Item)->ImageIndex >= 0)
@@ -131,21 +124,15 @@ void TDropDownStringGrid::AutoSizeColumn(int Index)
 void TDropDownStringGrid::AutoSizeRows()
 {
     if (!OnPopup() || !FExtDropDown) return;
-    bool Wraps = false;
-    for (int I = 0; I < FColumns->Count(); ++I)
-        Wraps = Wraps || FColumns->Items(I)->Wordwrap;
-    if (!Wraps) return;
-    TBitmap Measure(1, 1);
+    if (!TColumnCellMeasure::AnyWraps(*FColumns)) return;
+    TColumnCellMeasure Measure;
     const TCustomImageList* Images = FExtDropDown->Images();
     for (int Row = 1; Row < RowCount(); ++Row) {
-        int Height = kWrappedGridRowHeight;
+        int Height = kMinWrappedRowHeight;
         for (int Col = 0; Col < FColumns->Count(); ++Col) {
             const TDropDownColumn& Column = *FColumns->Items(Col);
             if (!Column.Wordwrap) continue;
-            Measure.Canvas()->Font()->Assign(*Column.Font());
-            TRect R{0, 0, ColWidths(Col), 500};
-            DrawText(Measure.Canvas(), ColumnText(Col, Row), R, DT_CALCRECT | DT_WORDBREAK | DT_NOPREFIX);
-            Height = std::max(Height, R.Height() + 6);
+            Height = std::max(Height, Measure.WrappedHeight(Column, ColumnText(Col, Row), ColWidths(Col)));
             if (Column.ColumnType == ctImage && Images) Height = std::max(Height, Images->Height() + 6);
         }
         SetRowHeights(Row, Height);

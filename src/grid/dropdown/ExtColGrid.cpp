@@ -7,9 +7,6 @@
 #include "grid/dropdown/ExtMultiColumnDropDown.h"
 
 namespace {
-// Rows of wrapped text are never lower than this.
-constexpr int kMinWrappedRowHeight = 24;
-
 unsigned AlignmentFlags(TAlignment Alignment)
 {
     return Alignment == taRightJustify ? DT_RIGHT : Alignment == taCenter ? DT_CENTER : DT_LEFT;
@@ -81,13 +78,11 @@ void TExtColGrid::AutoSizeColumn(int Index)
     if (Index < 0 || Index >= FColumns->Count() || !FColumns->Items(Index)->AutoSize || !OnPopup() || !FExtDropDown)
         return;
     TDropDownColumn& Column = *FColumns->Items(Index);
-    TBitmap Measure(1, 1);
-    Measure.Canvas()->Font()->Assign(*Column.Font());
+    TColumnCellMeasure Measure;
     int Widest = 0;
-    for (int I = 0; I < FExtDropDown->Items()->Count(); ++I) {
-        const std::string* Text = FExtDropDown->Items()->Items(I)->TextOf(Index);
-        if (Text && !Text->empty()) Widest = std::max(Widest, Measure.Canvas()->TextWidth(*Text) + 6);
-    }
+    for (int I = 0; I < FExtDropDown->Items()->Count(); ++I)
+        if (const std::string* Text = FExtDropDown->Items()->Items(I)->TextOf(Index))
+            Widest = std::max(Widest, Measure.Width(Column, *Text));
     Column.Width = Widest;
     SetColWidths(Index, Widest);
 }
@@ -95,13 +90,8 @@ void TExtColGrid::AutoSizeColumn(int Index)
 void TExtColGrid::AutoSizeRows()
 {
     if (!OnPopup() || !FExtDropDown) return;
-    const bool Wraps = [&] {
-        for (int I = 0; I < FColumns->Count(); ++I)
-            if (FColumns->Items(I)->Wordwrap) return true;
-        return false;
-    }();
-    if (!Wraps) return;
-    TBitmap Measure(1, 1);
+    if (!TColumnCellMeasure::AnyWraps(*FColumns)) return;
+    TColumnCellMeasure Measure;
     for (int Row = 1; Row < RowCount(); ++Row) {
         const TDropDownItem* Item = Row - 1 < FExtDropDown->Items()->Count() ? FExtDropDown->Items()->Items(Row - 1) : nullptr;
         int Height = kMinWrappedRowHeight;
@@ -109,10 +99,7 @@ void TExtColGrid::AutoSizeRows()
             const TDropDownColumn& Column = *FColumns->Items(Col);
             const std::string* Text = Item->TextOf(Col);
             if (!Column.Wordwrap || !Text) continue;
-            Measure.Canvas()->Font()->Assign(*Column.Font());
-            TRect R{0, 0, ColWidths(Col), 0};
-            DrawText(Measure.Canvas(), *Text, R, DT_CALCRECT | DT_WORDBREAK | DT_NOPREFIX);
-            Height = std::max(Height, R.Height() + 6);
+            Height = std::max(Height, Measure.WrappedHeight(Column, *Text, ColWidths(Col)));
         }
         SetRowHeights(Row, Height);
     }
