@@ -4,7 +4,9 @@
 #include <string>
 
 // Whole-file reads and writes of raw bytes. Both raise EFOpenError / EFCreateError with
-// the file's path and the system's reason when the file cannot be used.
+// the file's path and the system's reason when the file cannot be used. Only regular files
+// are read or replaced: a directory, a device, a FIFO or a socket at the path (or at the end
+// of a link) is refused with an error that names it, without waiting and without reading.
 std::string ReadFileBytes(const std::string& path);
 
 // Replaces the file in one step, so that a crash or a full disk never leaves half a file:
