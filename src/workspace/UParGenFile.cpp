@@ -80,7 +80,7 @@ void Add_Octet_Checks(std::vector<TRange_Check>& checks, const TOctet_Texts& oct
 void Load_ParGen_File(const std::string& path, TParGen_Data& data)
 {
     data = TParGen_Data{};
-    if (!FileExists(path)) return;
+    if (!PathExists(path)) return;
     TXMLDocument doc;
     doc.LoadFromFile(path);
     const TXMLNode root = doc.DocumentElement();
