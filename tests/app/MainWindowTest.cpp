@@ -243,7 +243,8 @@ TEST_F(MainWindowTest, SetCommunicationOnADamagedFileReportsItAndOnlyOkReplacesI
 TEST_F(MainWindowTest, NewConfigurationRefusesBadNamesAndStaysOpen)
 {
     Create_Through_Window("Plant1");
-    const std::pair<const char*, int> refused[] = {{"PLANT1", 106}, {"", 107}, {"../x", 105}, {"a/b", 105}};
+    const std::pair<const char*, int> refused[] = {
+        {"PLANT1", 106}, {"", 107}, {"../x", 105}, {"a/b", 105}, {".plant", 105}};
     for (const auto& [name, text] : refused) {
         const size_t before = dialogs.Messages().size();
         dialogs.OnModal([name = name](TCustomForm&) {
@@ -257,6 +258,7 @@ TEST_F(MainWindowTest, NewConfigurationRefusesBadNamesAndStaysOpen)
     }
     EXPECT_FALSE(DirectoryExists(exe.File("x")));
     EXPECT_FALSE(DirectoryExists(exe.File("PROJECTS/a")));
+    EXPECT_FALSE(DirectoryExists(exe.File("PROJECTS/.plant")));
     EXPECT_EQ(Name_Lines(), Text(11) + "|Plant1") << "a cancelled New window keeps the open project";
 }
 
@@ -344,6 +346,30 @@ TEST_F(MainWindowTest, OpenTakesTheProjectClickedWithTheMouse)
     FVantrelFirmWare->Btn_Open->Click();
     EXPECT_EQ(Project_Dir, exe.File("PROJECTS/Gamma"));
     EXPECT_EQ(Name_Lines(), Text(11) + "|Gamma");
+}
+
+// A folder unpacked from an archive made elsewhere may have a name that is no UTF-8 text:
+// the list shows it as best it can, and the click opens the folder listed, whose name the
+// settings file then keeps for the next start.
+TEST_F(MainWindowTest, OpenTakesTheListedFolderWhoseNameIsNoText)
+{
+    const std::string latin1 = "Pl\xE4nt";
+    ASSERT_TRUE(CreateDir(exe.File("PROJECTS/" + latin1)));
+    Create_Through_Window("Zulu");
+    dialogs.OnModal([&](TCustomForm&) {
+        const int index = FOpenConf->SL.IndexOf(latin1);
+        ASSERT_GE(index, 0);
+        TListBox* list = FOpenConf->ListBox1;
+        const TRect item = list->ItemRect(index);
+        SendClick(list, item.Left + 4, (item.Top + item.Bottom) / 2);
+        ClickAt(FOpenConf->Btn_OK, 10, 10);
+    });
+    FVantrelFirmWare->Btn_Open->Click();
+    EXPECT_EQ(Project_Dir, exe.File("PROJECTS/" + latin1));
+    EXPECT_TRUE(DirectoryExists(Project_Dir));
+
+    Restart();
+    EXPECT_EQ(Project_Dir, exe.File("PROJECTS/" + latin1));
 }
 
 TEST_F(MainWindowTest, OpenWithNoProjectsLeavesNoneOpen)
