@@ -115,17 +115,23 @@ private:
 };
 } // namespace
 
-std::string ReadFileBytes(const std::string& path)
+void CheckRegularFile(const std::string& path)
 {
     // Refused before it is opened: opening a device may act on it, and reading one or a
     // FIFO may block or never end.
     struct stat st {};
     if (stat(path.c_str(), &st) == 0 && !S_ISREG(st.st_mode))
         throw EFOpenError(Not_A_File("open", path, st.st_mode));
+}
+
+std::string ReadFileBytes(const std::string& path)
+{
+    CheckRegularFile(path);
     // Never blocks on a FIFO put in place meanwhile; the opened file is checked again below.
     const int fd = ::open(path.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
     if (fd < 0) throw EFOpenError(Failure("open", path, errno));
     const TFileDescriptor file(fd);
+    struct stat st {};
     if (fstat(fd, &st) != 0) throw EFOpenError(Failure("open", path, errno));
     if (!S_ISREG(st.st_mode)) throw EFOpenError(Not_A_File("open", path, st.st_mode));
     // One buffer of the file's size: growing a buffer as the bytes come touched fresh

@@ -9,6 +9,11 @@
 // of a link) is refused with an error that names it, without waiting and without reading.
 std::string ReadFileBytes(const std::string& path);
 
+// For readers that hand a path to a library of their own: raises EFOpenError naming the file
+// when something other than a regular file stands at the path (a missing path passes, for
+// the reader to report as it does).
+void CheckRegularFile(const std::string& path);
+
 // Replaces the file in one step, so that a crash or a full disk never leaves half a file:
 // the bytes go to a temporary file in the same directory, which is flushed to the disk and
 // then renamed over the old file. When any step fails, the old file stays as it was and
