@@ -88,7 +88,8 @@ TEST_F(HostileFiles, SettingsFileFallsBackToTheDefaultsAndIsToldOnce)
         const size_t before = dialogs.Messages().size();
         Create_Windows(&owner, exe.Path());
         EXPECT_EQ(Messages_Since(before),
-                  std::vector<std::string>{Refusal_Text(path, entry) + ". The settings are back at their defaults."})
+                  std::vector<std::string>{Refusal_Text(path, entry) +
+                                           ". The settings are back at their defaults."})
             << entry.Name;
         EXPECT_EQ(Last_IP_Address, Default_IP_Address) << entry.Name;
         EXPECT_EQ(Language_Name, Default_Language_Name) << entry.Name;
@@ -140,7 +141,8 @@ TEST_F(HostileFiles, SetCommunicationOkLeavesWhatStandsThere)
     Click(FVantrelFirmWare->Btn_Prm_Gen);
     const auto messages = Messages_Since(before);
     ASSERT_EQ(messages.size(), 2u);
-    EXPECT_EQ(messages[1], "Cannot write file \"" + File_ParGen + "\". It is a FIFO (named pipe), not a regular file.");
+    EXPECT_EQ(messages[1],
+              "Cannot write file \"" + File_ParGen + "\". It is a FIFO (named pipe), not a regular file");
     struct stat st {};
     ASSERT_EQ(lstat(File_ParGen.c_str(), &st), 0);
     EXPECT_TRUE(S_ISFIFO(st.st_mode));

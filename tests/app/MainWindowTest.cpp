@@ -229,8 +229,9 @@ TEST_F(MainWindowTest, SetCommunicationOnADamagedFileReportsItAndOnlyOkReplacesI
     });
     FVantrelFirmWare->Btn_Prm_Gen->Click();
     EXPECT_EQ(Messages_Since(before),
-              std::vector<std::string>{"ParGen.xml: the file is damaged (line 3: start and end tags do not match). "
-                                       "The values that could be read are shown; the others are at their defaults"});
+              std::vector<std::string>{"ParGen.xml: the file is damaged (line 3: start and end tags do not "
+                                       "match). The values that could be read are shown; the others are at "
+                                       "their defaults"});
     EXPECT_EQ(ReadTestFile(File_ParGen), broken);
 
     dialogs.OnModal([](TCustomForm& form) { static_cast<TFParGen&>(form).Btn_OK->Click(); });

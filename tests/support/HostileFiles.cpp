@@ -8,10 +8,7 @@
 
 #include "platform/rtl/Exceptions.h"
 
-void Remove_Entry(const std::string& path)
-{
-    std::filesystem::remove_all(path);
-}
+void Remove_Entry(const std::string& path) { std::filesystem::remove_all(path); }
 
 namespace {
 void Require(bool done, const std::string& what)
@@ -60,5 +57,5 @@ std::string Read_Refusal(const std::function<void()>& read)
 
 std::string Refusal_Text(const std::string& path, const THostileEntry& entry)
 {
-    return "Cannot open file \"" + path + "\". It is " + entry.Kind + ", not a regular file.";
+    return "Cannot open file \"" + path + "\". It is " + entry.Kind + ", not a regular file";
 }

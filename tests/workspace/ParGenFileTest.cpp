@@ -100,7 +100,8 @@ TEST(ParGenFile, UnreadableFileLeavesOnlyDefaultsBehind)
     for (const THostileEntry& entry : Hostile_Entries()) {
         entry.Place(path);
         TParGen_Data data = Scrambled_Data();
-        EXPECT_EQ(Read_Refusal([&] { Load_ParGen_File(path, data); }), Refusal_Text(path, entry)) << entry.Name;
+        EXPECT_EQ(Read_Refusal([&] { Load_ParGen_File(path, data); }), Refusal_Text(path, entry))
+            << entry.Name;
         EXPECT_EQ(data, TParGen_Data{}) << entry.Name;
     }
 }

@@ -143,7 +143,8 @@ TEST_F(ParGenWindow, EachOpeningStartsFromTheFile)
 // the broken file.
 TEST_F(ParGenWindow, MalformedFileIsReportedAndReplacedOnlyByOk)
 {
-    const std::string broken = "<Par_Gen>\n<CANopen_IDDev>5</CANopen_IDDev>\n<CANopen_Delay>3</CANopen_IDDev>";
+    const std::string broken =
+        "<Par_Gen>\n<CANopen_IDDev>5</CANopen_IDDev>\n<CANopen_Delay>3</CANopen_IDDev>";
     WriteTestFile(File_ParGen, broken);
     TParGen_Data readable;
     readable.CANopen_IDDevice = "5";

@@ -99,7 +99,7 @@ std::string Not_A_File(const char* what, const std::string& path, mode_t mode)
                        : S_ISFIFO(mode) ? "a FIFO (named pipe)"
                        : S_ISSOCK(mode) ? "a socket"
                                         : "something other than a file";
-    return std::string("Cannot ") + what + " file \"" + path + "\". It is " + kind + ", not a regular file.";
+    return std::string("Cannot ") + what + " file \"" + path + "\". It is " + kind + ", not a regular file";
 }
 
 // Closes the descriptor on every way out.

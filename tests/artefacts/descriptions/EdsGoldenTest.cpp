@@ -88,7 +88,8 @@ TEST_F(EdsProject, AnEntryThatIsNoFileStopsTheGenerator)
         for (const THostileEntry& entry : Hostile_Entries()) {
             entry.Place(path);
             const std::string error = Read_Refusal([&] { Create_EDS_File(output); });
-            EXPECT_NE(error.find(Refusal_Text(path, entry)), std::string::npos) << entry.Name << ": " << error;
+            EXPECT_NE(error.find(Refusal_Text(path, entry)), std::string::npos)
+                << entry.Name << ": " << error;
             EXPECT_FALSE(PathExists(output)) << entry.Name;
             Remove_Entry(path);
         }

@@ -23,7 +23,8 @@ const char* const Leading_Nodes[] = {
 };
 
 // The cells of the first rows of every grid, as the window shows them on the file.
-template <class THarness> std::vector<std::vector<std::string>> Shown_Rows(THarness& h, const std::string& Xml)
+template <class THarness>
+std::vector<std::vector<std::string>> Shown_Rows(THarness& h, const std::string& Xml)
 {
     WriteTestFile(h.File, Xml);
     std::vector<std::vector<std::string>> rows;

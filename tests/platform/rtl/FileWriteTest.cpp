@@ -107,11 +107,12 @@ TEST(FileWrite, RefusesToReplaceAnythingButARegularFile)
     const struct {
         const char* Name;
         const char* Kind;
-    } cases[] = {{"fifo", "a FIFO (named pipe)"}, {"link.xml", "a FIFO (named pipe)"}, {"folder.xml", "a directory"}};
+    } cases[] = {
+        {"fifo", "a FIFO (named pipe)"}, {"link.xml", "a FIFO (named pipe)"}, {"folder.xml", "a directory"}};
     for (const auto& c : cases) {
         const std::string path = dir.File(c.Name);
         EXPECT_EQ(Write_Failure(path, "x"),
-                  "Cannot write file \"" + path + "\". It is " + c.Kind + ", not a regular file.")
+                  "Cannot write file \"" + path + "\". It is " + c.Kind + ", not a regular file")
             << c.Name;
     }
     struct stat st {};
