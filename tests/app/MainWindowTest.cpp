@@ -369,8 +369,10 @@ TEST_F(MainWindowTest, OpenTakesTheListedFolderWhoseNameIsNoText)
     EXPECT_EQ(Project_Dir, exe.File("PROJECTS/" + latin1));
     EXPECT_TRUE(DirectoryExists(Project_Dir));
 
+    const size_t before = dialogs.Messages().size();
     Restart();
     EXPECT_EQ(Project_Dir, exe.File("PROJECTS/" + latin1));
+    EXPECT_EQ(Messages_Since(before), std::vector<std::string>{}) << "the settings file reads back whole";
 }
 
 TEST_F(MainWindowTest, OpenWithNoProjectsLeavesNoneOpen)
