@@ -172,3 +172,25 @@ TEST_F(HostileFiles, UpdateDeviceStopsAndKeepsTheImage)
         }
     }
 }
+
+// Step 7 reads the PDO and SDO server rules: it stops there, and no EDS file is written.
+TEST_F(HostileFiles, EdsStepStopsAndWritesNothing)
+{
+    Create_Project();
+    const std::string eds = Project_Dir + "/Converter.eds";
+    for (const char* name : {"PDO_CANopen.xml", "SDO_Server_CANopen.xml"}) {
+        const std::string path = Project_Dir + "/" + name;
+        for (const THostileEntry& entry : Hostile_Entries()) {
+            entry.Place(path);
+            dialogs.AnswerFile(eds);
+            const size_t before = dialogs.Messages().size();
+            Click(FVantrelFirmWare->Btn_CANopen_EDS);
+            const auto messages = Messages_Since(before);
+            ASSERT_EQ(messages.size(), 1u) << name << ", " << entry.Name;
+            EXPECT_NE(messages[0].find(Refusal_Text(path, entry)), std::string::npos)
+                << name << ", " << entry.Name << ": " << messages[0];
+            EXPECT_FALSE(PathExists(eds)) << name << ", " << entry.Name;
+            Remove_Entry(path);
+        }
+    }
+}
