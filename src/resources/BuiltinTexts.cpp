@@ -776,7 +776,7 @@ const char* const Builtin_Texts[Builtin_Text_Count] = {
     "Error CANopen!! SDO Client TimeOut must be between 0 and 100000",  // 767
     "Create Single PROFINET Module in GSDML file",  // 768
     "Enable/disable the Possibility to Create a Single PROFINET Module in GSDML file",  // 769
-    " ",  // 770
+    "The values that could be read are shown; the others are at their defaults",  // 770
     " ",  // 771
     " ",  // 772
     " ",  // 773

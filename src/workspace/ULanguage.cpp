@@ -74,11 +74,11 @@ void Load_Language()
     // The name comes from the settings file, which anybody may have edited: it names a file
     // of the language folder, never a path to elsewhere.
     const std::string file = Language_Name + ".lng";
-    if (Is_Plain_File_Name(file) && FileExists(Language_Dir + "/" + file)) {
+    if (Is_Plain_File_Name(file) && PathExists(Language_Dir + "/" + file)) {
         Read_Language_File(Language_Dir + "/" + file);
         return;
     }
     Language_Name = "English";
     const std::string english = Language_Dir + "/English.lng";
-    if (FileExists(english)) Read_Language_File(english);
+    if (PathExists(english)) Read_Language_File(english);
 }

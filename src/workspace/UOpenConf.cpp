@@ -65,8 +65,10 @@ void TFOpenConf::Choose(int index)
     Name_Conf = index >= 0 ? SL[index] : std::string();
 }
 
+// The name comes from the folder listing, not from the list's text: a folder name that is no
+// UTF-8 text shows with replacement characters, which name no folder on disk.
 void TFOpenConf::ListBox1Click(TObject*)
 {
     const int index = ListBox1->ItemIndex();
-    if (index >= 0) Name_Conf = ListBox1->Items()->Strings(index);
+    if (index >= 0 && index < SL.Count()) Name_Conf = SL[index];
 }

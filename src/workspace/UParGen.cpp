@@ -238,15 +238,17 @@ void TFParGen::On_Click(TObject* Sender)
     if (name == "CB_SNMP_Agent_Version3" || name == "CB_MQTT_WillFlag") Move_GroupBoxs();
 }
 
-// A file that cannot be read is reported, and the window opens with the defaults, so that no
-// values of another project can be saved into this one. The broken file stays as it is
-// until OK replaces it.
+// A damaged file is reported, and the window opens with what could still be read and the
+// defaults for the rest, so that OK keeps the user's values; a file that cannot be read at
+// all leaves every field at its default, so that no values of another project can be saved
+// into this one. The broken file stays as it is until OK replaces it.
 void TFParGen::FormShow(TObject*)
 {
     TParGen_Data data;
     std::string damage;
     try {
-        Load_ParGen_File(File_ParGen, data);
+        damage = Load_ParGen_File(File_ParGen, data);
+        if (!damage.empty()) damage += ". " + Lang_Table[Txt_ParGen_Readable_Part_Kept];
     } catch (const Exception& e) {
         damage = e.Message();
     }

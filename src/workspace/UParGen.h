@@ -8,6 +8,9 @@
 #include "workspace/UParGenFile.h"
 #include "workspace/UTitledForm.h"
 
+// The text-table entry that follows the message of a damaged file: the values read are shown.
+constexpr int Txt_ParGen_Readable_Part_Kept = 770;
+
 // The Set Communication window: the communication parameters of the open project, kept in
 // ParGen.xml. It holds a category panel for every protocol of the family and shows the two
 // panels of the model it is built for; only their fields are loaded, checked and saved.

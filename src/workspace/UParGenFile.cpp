@@ -77,14 +77,14 @@ void Add_Octet_Checks(std::vector<TRange_Check>& checks, const TOctet_Texts& oct
 }
 } // namespace
 
-void Load_ParGen_File(const std::string& path, TParGen_Data& data)
+std::string Load_ParGen_File(const std::string& path, TParGen_Data& data)
 {
     data = TParGen_Data{};
-    if (!FileExists(path)) return;
+    if (!PathExists(path)) return "";
     TXMLDocument doc;
-    doc.LoadFromFile(path);
+    const std::string damage = doc.LoadReadablePart(path);
     const TXMLNode root = doc.DocumentElement();
-    if (!root) return;
+    if (!root) return damage;
     Read_Octets(root, IP_Prefix, data.EtherNetIP_Master_IP);
     Read_Octets(root, SM_Prefix, data.EtherNetIP_Master_SM);
     Read_Octets(root, GAT_Prefix, data.EtherNetIP_Master_GAT);
@@ -95,6 +95,7 @@ void Load_ParGen_File(const std::string& path, TParGen_Data& data)
     data.CANopen_NetOpe = Read_Flag(root, "CANopen_Network_Start");
     Read_Text(root, "CANopen_Delay", data.CANopen_NetOpe_Delay);
     Read_Text(root, "CANopen_SDO_TimeOut", data.CANopen_SDO_Timeout);
+    return damage;
 }
 
 void Save_ParGen_File(const std::string& path, const TParGen_Data& data)

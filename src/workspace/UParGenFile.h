@@ -33,11 +33,13 @@ struct TParGen_Data {
 };
 
 // Fills data from the file. Every field first takes its default, so nothing of what data
-// held before survives, not even when the file cannot be parsed: that error (EXMLDocError)
-// is then raised for the caller's error report. A missing file, a missing element or one
-// whose text cannot be used leaves that field at its default. The root is the document's
+// held before survives. A missing file, a missing element or one whose text cannot be used
+// leaves that field at its default. A damaged file gives what was read whole before the
+// damage and returns the message that says what is wrong, for the user; a whole file
+// returns "". A file that cannot be read at all (not a regular file, no right to read it)
+// raises EXMLDocError and leaves every field at its default. The root is the document's
 // first element, whatever precedes it.
-void Load_ParGen_File(const std::string& path, TParGen_Data& data);
+std::string Load_ParGen_File(const std::string& path, TParGen_Data& data);
 
 // Writes the whole file, replacing any earlier one: the root, the version comment after it,
 // and every element in its fixed order. Raises EFCreateError when it cannot be written.

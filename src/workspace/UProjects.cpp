@@ -36,7 +36,9 @@ int Project_Name_Refusal(const std::string& projectsDir, const std::string& name
 {
     if (name.empty()) return Txt_Project_Name_Empty;
     const std::string folder = Desktop_File_Name(name);
-    if (folder.empty()) return Txt_Project_Name_Refused;
+    // A folder named with a leading "." is hidden, and the Open window lists no hidden
+    // folder: such a project could never be opened again.
+    if (folder.empty() || folder[0] == '.') return Txt_Project_Name_Refused;
     const std::vector<TSearchRec> entries = FindFiles(projectsDir, "*");
     const TSearchRec* existing = Find_Entry(entries, folder);
     if (!existing) return 0;

@@ -16,9 +16,10 @@ void Set_Files();
 
 // Why a name cannot become a new project inside projectsDir: one of the three text-table
 // entries above, or 0 when it can. The name is taken as the desktop's file system takes it
-// (Desktop_File_Name): names it refuses, or that would leave the projects folder, are
-// refused, and a name that differs from an existing entry only in letter case or in
-// trailing blanks and dots counts as existing, so that projects behave the same everywhere.
+// (Desktop_File_Name): names it refuses, that would leave the projects folder, or that start
+// with "." (hidden folders, which the Open window does not list) are refused, and a name
+// that differs from an existing entry only in letter case or in trailing blanks and dots
+// counts as existing, so that projects behave the same everywhere.
 int Project_Name_Refusal(const std::string& projectsDir, const std::string& name);
 
 // Creates the project directory and its "bin" inside Projects_Dir under the name the file

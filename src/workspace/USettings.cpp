@@ -63,7 +63,7 @@ void Read_Flag(const TXMLNode& root, const char* item, uint8_t& flag)
 std::string Read_Settings(const std::string& path)
 {
     Set_Defaults();
-    if (!FileExists(path)) return "";
+    if (!PathExists(path)) return "";
     TXMLDocument doc;
     std::string damage;
     try {

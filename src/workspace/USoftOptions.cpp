@@ -235,7 +235,7 @@ void TFSoftOptions::Show_Flag(TImage* image, const std::string& language)
     image->Picture()->Clear();
     for (const std::string& file : {language + ".bmp", Default_Flag}) {
         const std::string path = Language_Dir + "/" + file;
-        if (!FileExists(path)) continue;
+        if (!PathExists(path)) continue;
         try {
             image->Picture()->LoadFromFile(path);
             break;

@@ -213,33 +213,39 @@ TEST_F(MainWindowTest, NewConfigurationCreatesAndReopens)
 }
 
 // Step 2 on a damaged ParGen.xml: the user learns which file is broken and how, the window
-// opens with the defaults, Cancel keeps the broken file for a closer look and OK replaces it.
+// opens with what could be read, Cancel keeps the broken file for a closer look and OK
+// replaces it, keeping the values read.
 TEST_F(MainWindowTest, SetCommunicationOnADamagedFileReportsItAndOnlyOkReplacesIt)
 {
     Create_Through_Window("Plant1");
     const std::string broken = "<Par_Gen>\n<CANopen_IDDev>5</CANopen_IDDev>\n<CANopen_Delay>3</CANopen_IDDev>";
     WriteTestFile(File_ParGen, broken);
+    TParGen_Data readable;
+    readable.CANopen_IDDevice = "5";
     const size_t before = dialogs.Messages().size();
-    dialogs.OnModal([](TCustomForm& form) {
-        EXPECT_EQ(static_cast<TFParGen&>(form).Field_Data(), TParGen_Data{});
+    dialogs.OnModal([&](TCustomForm& form) {
+        EXPECT_EQ(static_cast<TFParGen&>(form).Field_Data(), readable);
         form.SetModalResult(mrCancel);
     });
     FVantrelFirmWare->Btn_Prm_Gen->Click();
     EXPECT_EQ(Messages_Since(before),
-              std::vector<std::string>{"ParGen.xml: the file is damaged (line 3: start and end tags do not match)"});
+              std::vector<std::string>{"ParGen.xml: the file is damaged (line 3: start and end tags do not "
+                                       "match). The values that could be read are shown; the others are at "
+                                       "their defaults"});
     EXPECT_EQ(ReadTestFile(File_ParGen), broken);
 
     dialogs.OnModal([](TCustomForm& form) { static_cast<TFParGen&>(form).Btn_OK->Click(); });
     FVantrelFirmWare->Btn_Prm_Gen->Click();
     TParGen_Data saved;
     Load_ParGen_File(File_ParGen, saved);
-    EXPECT_EQ(saved, TParGen_Data{});
+    EXPECT_EQ(saved, readable);
 }
 
 TEST_F(MainWindowTest, NewConfigurationRefusesBadNamesAndStaysOpen)
 {
     Create_Through_Window("Plant1");
-    const std::pair<const char*, int> refused[] = {{"PLANT1", 106}, {"", 107}, {"../x", 105}, {"a/b", 105}};
+    const std::pair<const char*, int> refused[] = {
+        {"PLANT1", 106}, {"", 107}, {"../x", 105}, {"a/b", 105}, {".plant", 105}};
     for (const auto& [name, text] : refused) {
         const size_t before = dialogs.Messages().size();
         dialogs.OnModal([name = name](TCustomForm&) {
@@ -253,6 +259,7 @@ TEST_F(MainWindowTest, NewConfigurationRefusesBadNamesAndStaysOpen)
     }
     EXPECT_FALSE(DirectoryExists(exe.File("x")));
     EXPECT_FALSE(DirectoryExists(exe.File("PROJECTS/a")));
+    EXPECT_FALSE(DirectoryExists(exe.File("PROJECTS/.plant")));
     EXPECT_EQ(Name_Lines(), Text(11) + "|Plant1") << "a cancelled New window keeps the open project";
 }
 
@@ -340,6 +347,32 @@ TEST_F(MainWindowTest, OpenTakesTheProjectClickedWithTheMouse)
     FVantrelFirmWare->Btn_Open->Click();
     EXPECT_EQ(Project_Dir, exe.File("PROJECTS/Gamma"));
     EXPECT_EQ(Name_Lines(), Text(11) + "|Gamma");
+}
+
+// A folder unpacked from an archive made elsewhere may have a name that is no UTF-8 text:
+// the list shows it as best it can, and the click opens the folder listed, whose name the
+// settings file then keeps for the next start.
+TEST_F(MainWindowTest, OpenTakesTheListedFolderWhoseNameIsNoText)
+{
+    const std::string latin1 = "Pl\xE4nt";
+    ASSERT_TRUE(CreateDir(exe.File("PROJECTS/" + latin1)));
+    Create_Through_Window("Zulu");
+    dialogs.OnModal([&](TCustomForm&) {
+        const int index = FOpenConf->SL.IndexOf(latin1);
+        ASSERT_GE(index, 0);
+        TListBox* list = FOpenConf->ListBox1;
+        const TRect item = list->ItemRect(index);
+        SendClick(list, item.Left + 4, (item.Top + item.Bottom) / 2);
+        ClickAt(FOpenConf->Btn_OK, 10, 10);
+    });
+    FVantrelFirmWare->Btn_Open->Click();
+    EXPECT_EQ(Project_Dir, exe.File("PROJECTS/" + latin1));
+    EXPECT_TRUE(DirectoryExists(Project_Dir));
+
+    const size_t before = dialogs.Messages().size();
+    Restart();
+    EXPECT_EQ(Project_Dir, exe.File("PROJECTS/" + latin1));
+    EXPECT_EQ(Messages_Since(before), std::vector<std::string>{}) << "the settings file reads back whole";
 }
 
 TEST_F(MainWindowTest, OpenWithNoProjectsLeavesNoneOpen)

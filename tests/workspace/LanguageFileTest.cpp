@@ -7,6 +7,7 @@
 #include "platform/rtl/Exceptions.h"
 #include "platform/rtl/Utf8.h"
 #include "resources/BuiltinTexts.h"
+#include "support/HostileFiles.h"
 #include "support/TestFiles.h"
 #include "workspace/UComon.h"
 #include "workspace/ULanguage.h"
@@ -189,6 +190,19 @@ TEST_F(LoadLanguage, NameThatIsNotAFileNameFallsBackToEnglish)
         Load_Language();
         EXPECT_EQ(Language_Name, "English") << name;
         ExpectTableIsBuiltinExcept(0, "Start");
+    }
+}
+
+// What stands at the language file's path and is no file is refused at once, naming the
+// file: the texts stay the built-in ones and the caller shows the error.
+TEST_F(LoadLanguage, AnEntryThatIsNoFileIsRefusedWithItsName)
+{
+    Language_Name = "Italian";
+    for (const THostileEntry& entry : Hostile_Entries()) {
+        entry.Place(dir_.File("Italian.lng"));
+        EXPECT_EQ(Read_Refusal([] { Load_Language(); }), Refusal_Text(dir_.File("Italian.lng"), entry))
+            << entry.Name;
+        ExpectTableIsBuiltinExcept(-1, "");
     }
 }
 

@@ -2,6 +2,7 @@
 
 #include "platform/os/FileSystem.h"
 #include "platform/rtl/Exceptions.h"
+#include "support/HostileFiles.h"
 #include "support/TestFiles.h"
 #include "workspace/UParGenFile.h"
 
@@ -76,13 +77,33 @@ TEST(ParGenFile, TextsComeBackAsTyped)
     EXPECT_EQ(loaded, data);
 }
 
+// A damaged file keeps every value read whole before the damage; the others, and nothing of
+// what the data held before, take their defaults. The message names the file and the damage.
+TEST(ParGenFile, DamagedFileKeepsWhatCanBeRead)
+{
+    TempDir dir;
+    WriteTestFile(dir.File("ParGen.xml"), "<Par_Gen><CANopen_IDDev>7</CANopen_IDDev><CANopen_Delay>3");
+    TParGen_Data data = Scrambled_Data();
+    EXPECT_EQ(Load_ParGen_File(dir.File("ParGen.xml"), data),
+              "ParGen.xml: the file is damaged (line 1: the file ends too early)");
+    TParGen_Data expected;
+    expected.CANopen_IDDevice = "7";
+    EXPECT_EQ(data, expected);
+}
+
+// Anything but a regular file cannot be read at all: the error names it, and every field
+// is at its default.
 TEST(ParGenFile, UnreadableFileLeavesOnlyDefaultsBehind)
 {
     TempDir dir;
-    WriteTestFile(dir.File("ParGen.xml"), "<Par_Gen><CANopen_IDDev>7</CANopen_IDDev>");
-    TParGen_Data data = Scrambled_Data();
-    EXPECT_THROW(Load_ParGen_File(dir.File("ParGen.xml"), data), EXMLDocError);
-    EXPECT_EQ(data, TParGen_Data{});
+    const std::string path = dir.File("ParGen.xml");
+    for (const THostileEntry& entry : Hostile_Entries()) {
+        entry.Place(path);
+        TParGen_Data data = Scrambled_Data();
+        EXPECT_EQ(Read_Refusal([&] { Load_ParGen_File(path, data); }), Refusal_Text(path, entry))
+            << entry.Name;
+        EXPECT_EQ(data, TParGen_Data{}) << entry.Name;
+    }
 }
 
 struct ParGenReadCase {

@@ -139,21 +139,55 @@ TEST_F(ParGenWindow, EachOpeningStartsFromTheFile)
 }
 
 // The user learns which file is broken and how, and may still set the parameters: the
-// window opens with the defaults, and only OK replaces the broken file.
+// window opens with what could be read and the defaults for the rest, and only OK replaces
+// the broken file.
 TEST_F(ParGenWindow, MalformedFileIsReportedAndReplacedOnlyByOk)
 {
-    const std::string broken = "<Par_Gen>\n<CANopen_IDDev>5</CANopen_IDDev>\n<CANopen_Delay>3</CANopen_IDDev>";
+    const std::string broken =
+        "<Par_Gen>\n<CANopen_IDDev>5</CANopen_IDDev>\n<CANopen_Delay>3</CANopen_IDDev>";
     WriteTestFile(File_ParGen, broken);
-    EXPECT_EQ(Show([](TFParGen& window) { EXPECT_EQ(window.Field_Data(), TParGen_Data{}); }), mrCancel);
+    TParGen_Data readable;
+    readable.CANopen_IDDevice = "5";
+    EXPECT_EQ(Show([&](TFParGen& window) { EXPECT_EQ(window.Field_Data(), readable); }), mrCancel);
     ASSERT_EQ(dialogs.Messages().size(), 1u);
     EXPECT_EQ(dialogs.Messages()[0].Text,
-              "ParGen.xml: the file is damaged (line 3: start and end tags do not match)");
+              "ParGen.xml: the file is damaged (line 3: start and end tags do not match). The values that "
+              "could be read are shown; the others are at their defaults");
     EXPECT_EQ(dialogs.Messages()[0].Type, mtError);
     EXPECT_EQ(ReadTestFile(File_ParGen), broken);
 
     EXPECT_EQ(Show(Press_OK), mrOk);
     EXPECT_EQ(dialogs.Messages().size(), 2u);
-    EXPECT_EQ(ReadTestFile(File_ParGen), ReadTestFile(Golden_New_Project));
+    TParGen_Data saved;
+    EXPECT_EQ(Load_ParGen_File(File_ParGen, saved), "");
+    EXPECT_EQ(saved, readable);
+}
+
+// A file cut short (a full disk elsewhere, a copy broken off) still holds the user's
+// addresses and CANopen settings: the window shows them, and OK keeps them.
+TEST_F(ParGenWindow, FileCutShortKeepsTheValuesItStillHolds)
+{
+    TParGen_Data data;
+    data.EtherNetIP_Master_IP = {"10", "0", "0", "50"};
+    data.EtherNetIP_Master_SM = {"255", "255", "0", "0"};
+    data.EtherNetIP_Master_GAT = {"10", "0", "0", "1"};
+    data.EtherNetIP_Master_EN_GAT = true;
+    data.CANopen_IDDevice = "5";
+    data.CANopen_Baudrate = 6; // 500K
+    Save_ParGen_File(File_ParGen, data);
+    const std::string whole = ReadTestFile(File_ParGen);
+    WriteTestFile(File_ParGen, whole.substr(0, whole.size() * 9 / 10));
+
+    Show([&](TFParGen& window) {
+        EXPECT_EQ(window.Field_Data(), data);
+        EXPECT_EQ(Octets("E_EtherNetIP_Master_IP"), "10.0.0.50");
+        EXPECT_EQ(window.List_Named("CB_CANopen_Baudrate")->Text(), "500K");
+        Press_OK(window);
+    });
+    ASSERT_EQ(dialogs.Messages().size(), 1u);
+    EXPECT_NE(dialogs.Messages()[0].Text.find("ParGen.xml: the file is damaged"), std::string::npos);
+    EXPECT_NE(dialogs.Messages()[0].Text.find(Lang_Table[Txt_ParGen_Readable_Part_Kept]), std::string::npos);
+    EXPECT_EQ(ReadTestFile(File_ParGen), whole);
 }
 
 TEST_F(ParGenWindow, OkOnAFullDiskKeepsTheFileAndTheWindowOpen)

@@ -14,7 +14,7 @@ std::string EDE_File_Name(const std::string& chosen)
 
 int Get_Type_BACnet()
 {
-    if (!FileExists(File_ParGen)) return 0;
+    if (!PathExists(File_ParGen)) return 0;
     try {
         TXMLDocument doc;
         doc.LoadFromFile(File_ParGen);

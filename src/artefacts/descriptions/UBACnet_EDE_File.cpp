@@ -90,7 +90,7 @@ void Read_BACnet_Par()
 {
     EDE_Device_Instance.clear();
     EDE_Desc_Chars_Limit = false;
-    if (!FileExists(File_ParGen)) return;
+    if (!PathExists(File_ParGen)) return;
     TXMLDocument xml;
     xml.LoadFromFile(File_ParGen);
     const TXMLNode root = xml.DocumentElement();
@@ -101,7 +101,7 @@ void Read_BACnet_Par()
 
 void Read_BACnet_Objects()
 {
-    if (!FileExists(File_BACnet_Slave_SetAccess)) return;
+    if (!PathExists(File_BACnet_Slave_SetAccess)) return;
     TXMLDocument xml;
     xml.LoadFromFile(File_BACnet_Slave_SetAccess);
     const TXMLNode root = xml.DocumentElement();

@@ -95,7 +95,7 @@ void Read_PDO_Rules()
 {
     EDS_RPDO_Count = 0;
     EDS_TPDO_Count = 0;
-    if (!FileExists(File_PDO_CANopen)) return;
+    if (!PathExists(File_PDO_CANopen)) return;
     TXMLDocument xml;
     xml.LoadFromFile(File_PDO_CANopen);
     const TXMLNode root = xml.DocumentElement();
@@ -105,7 +105,7 @@ void Read_PDO_Rules()
 
 void Read_SDO_Server_Rules()
 {
-    if (!FileExists(File_SDO_Server_CANopen)) return;
+    if (!PathExists(File_SDO_Server_CANopen)) return;
     TXMLDocument xml;
     xml.LoadFromFile(File_SDO_Server_CANopen);
     const TXMLNode root = xml.DocumentElement();

@@ -250,7 +250,7 @@ void Write_GSD_File(const std::string& path)
 
 void Create_PROFIBUS_GSD()
 {
-    if (!FileExists(File_ParGen)) {
+    if (!PathExists(File_ParGen)) {
         MessageDlg(Lang_Table[1104], mtError, {mbOK}, 0);
         return;
     }

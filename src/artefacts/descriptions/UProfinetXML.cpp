@@ -333,8 +333,8 @@ void Read_PROFINET_Par()
     PROFINET_Single_Module = false;
     PROFINET_Module_Count = 0;
     PROFINET_Module_Sizes.fill({0, 0});
-    if (FileExists(File_ParGen)) Read_Station(File_ParGen);
-    if (FileExists(File_EtherNetIP_Master_Rules)) Read_Targets(File_EtherNetIP_Master_Rules);
+    if (PathExists(File_ParGen)) Read_Station(File_ParGen);
+    if (PathExists(File_EtherNetIP_Master_Rules)) Read_Targets(File_EtherNetIP_Master_Rules);
     if (Trim(PROFINET_Station_Name).empty()) PROFINET_Station_Name = "SERIAL";
 }
 

@@ -94,7 +94,7 @@ void Read_SNMP_Trap_Rules()
     MIB_Read_Desc_List.Clear();
     MIB_Write_Desc_List.Clear();
     MIB_Integer_Flags.fill(false);
-    if (!FileExists(File_SNMP_Trap)) return;
+    if (!PathExists(File_SNMP_Trap)) return;
     TXMLDocument xml;
     xml.LoadFromFile(File_SNMP_Trap);
     const TXMLNode root = xml.DocumentElement();

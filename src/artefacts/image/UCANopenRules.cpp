@@ -121,7 +121,7 @@ void Read_CANopen_Rules(const TCANopen_Rule_Files& files, TCANopen_Tables& table
 {
     for (const TRule_File& file : Rule_Files) {
         const std::string& path = files.*file.Path;
-        if (!FileExists(path)) continue;
+        if (!PathExists(path)) continue;
         TXMLDocument document;
         document.LoadFromFile(path);
         const TXMLNode root = document.DocumentElement();

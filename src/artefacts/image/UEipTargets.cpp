@@ -61,7 +61,7 @@ void Read_EtherNetIP_Slaves(const std::string& path, uint32_t recordsAddress, TE
     int count = 0;
     TBlock_Addresses addresses{recordsAddress + Max_EIP_Targets * EIP_Slave_Rec_Size + 2,
                                recordsAddress + Max_EIP_Targets * EIP_Slave_Rec_Size};
-    if (FileExists(path)) {
+    if (PathExists(path)) {
         TXMLDocument document;
         document.LoadFromFile(path);
         for (TXMLNode row = document.DocumentElement().FirstChild(); row && count < Max_EIP_Targets;

@@ -41,7 +41,7 @@ void Store_Address(TGen_Par_Block& block, int offset, int copyOffset, const TOct
 
 void Read_ParGen(const std::string& path, TGen_Par_Block& block)
 {
-    if (!FileExists(path)) return;
+    if (!PathExists(path)) return;
     TXMLDocument document;
     document.LoadFromFile(path);
     const TXMLNode root = document.DocumentElement();

@@ -129,11 +129,11 @@ int Length_Of(const std::string& Text)
 
 bool BACnet_Desc_Chars_Limit(const std::string& ParGen)
 {
-    if (!FileExists(ParGen)) return false;
+    if (!PathExists(ParGen)) return false;
     try {
         TXMLDocument xml;
         xml.LoadFromFile(ParGen);
-        const TXMLNode root = xml.ChildNodes()[0];
+        const TXMLNode root = xml.DocumentElement();
         const TXMLNode limit = root ? root.FindNode("BACnet_Desc_Chars_Limit") : TXMLNode();
         return limit && limit.Text() == "1";
     } catch (const Exception&) {

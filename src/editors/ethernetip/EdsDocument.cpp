@@ -107,7 +107,7 @@ TEdsDocument TEdsDocument::FromText(std::string_view text)
 
 TEdsDocument TEdsDocument::LoadFromFile(const std::string& fileName)
 {
-    if (!FileExists(fileName)) return TEdsDocument();
+    if (!PathExists(fileName)) return TEdsDocument();
     return FromText(DecodeTextFile(ReadFileBytes(fileName)));
 }
 

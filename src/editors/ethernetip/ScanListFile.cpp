@@ -119,10 +119,10 @@ void Write_Target_Config(const TTargetConfig& Config, TXMLNode Row)
 
 std::string Load_Scan_List(const std::string& Path, TExtColumnGrid& Grid, TTargetConfigs& Configs)
 {
-    if (!FileExists(Path)) return "";
+    if (!PathExists(Path)) return "";
     TXMLDocument xml;
     const std::string problem = xml.LoadReadablePart(Path);
-    const TXMLNode root = xml.ChildNodes()[0];
+    const TXMLNode root = xml.DocumentElement();
     if (!root) return problem;
     int row = 1;
     for (TXMLNode child = root.FirstChild(); child; child = child.NextSibling()) {

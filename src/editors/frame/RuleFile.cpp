@@ -67,10 +67,10 @@ int Rule_Row_Count(const TExtColumnGrid& Grid, int KeyColumn)
 std::string Load_Rule_File(const TRuleWindow& Window, const std::vector<TExtColumnGrid*>& Grids,
                            const TRuleRowLoaded& Loaded)
 {
-    if (!FileExists(*Window.File)) return "";
+    if (!PathExists(*Window.File)) return "";
     TXMLDocument xml;
     std::string problem = xml.LoadReadablePart(*Window.File);
-    const TXMLNode root = xml.ChildNodes()[0];
+    const TXMLNode root = xml.DocumentElement();
     for (size_t t = 0; t < Window.Tables.size() && root; ++t) {
         const TXMLNode parent = Window.Tables[t].Section ? root.FindNode(Window.Tables[t].Section) : root;
         if (!parent) continue;

@@ -8,6 +8,7 @@
 #include <memory>
 
 #include "platform/os/FileSystem.h"
+#include "platform/rtl/Files.h"
 
 namespace {
 struct TMdbSqlCloser {
@@ -87,7 +88,8 @@ TQueryResult RunMdbQuery(const std::string& FileName, const std::string& SQL)
 {
     // The engine opens whatever it is given and only complains on stderr; a missing file
     // gets its own message here.
-    if (!FileExists(FileName)) throw EDatabaseError("Database file \"" + FileName + "\" not found");
+    if (!PathExists(FileName)) throw EDatabaseError("Database file \"" + FileName + "\" not found");
+    CheckRegularFile(FileName);
     TStderrCapture engineOutput;
     TMdbSqlHandle sql(mdb_sql_init());
     if (!mdb_sql_open(sql.get(), const_cast<char*>(FileName.c_str())))

@@ -7,6 +7,10 @@
 
 bool FileExists(const std::string& path);       // a file, not a directory
 bool DirectoryExists(const std::string& path);
+// Anything at the path: a file, a directory, a device ... (a link counts by its target).
+// A reader that takes a missing file as "use the defaults" asks this, so that whatever else
+// stands there reaches the read and is reported.
+bool PathExists(const std::string& path);
 bool CreateDir(const std::string& path);        // one level; false when it fails
 bool ForceDirectories(const std::string& path); // every missing level
 

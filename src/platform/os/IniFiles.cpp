@@ -1,10 +1,9 @@
 #include "platform/os/IniFiles.h"
 
 #include <algorithm>
-#include <fstream>
-#include <sstream>
 
-#include "platform/rtl/Exceptions.h"
+#include "platform/os/FileSystem.h"
+#include "platform/rtl/Files.h"
 #include "platform/rtl/SysUtils.h"
 
 TIniFile::TIniFile(std::string FileName) : FFileName(std::move(FileName)) { Load(); }
@@ -50,11 +49,8 @@ void TIniFile::WriteInteger(const std::string& Section, const std::string& Ident
 // Lines before the first section, comments and lines without "=" are skipped.
 void TIniFile::Load()
 {
-    std::ifstream in(FFileName, std::ios::binary);
-    if (!in) return;
-    std::stringstream text;
-    text << in.rdbuf();
-    const std::string content = text.str();
+    if (!PathExists(FFileName)) return;
+    const std::string content = ReadFileBytes(FFileName);
     for (std::string_view view : SplitLines(content)) {
         const std::string line = Trim(std::string(view));
         if (line.empty() || line[0] == ';') continue;
@@ -68,15 +64,16 @@ void TIniFile::Load()
     }
 }
 
+// In one step, so that a write that fails (a full disk) leaves the earlier file whole.
 void TIniFile::Save() const
 {
-    std::ofstream out(FFileName, std::ios::binary | std::ios::trunc);
+    std::string text;
     for (const TSection& section : FSections) {
-        out << '[' << section.Name << "]\r\n";
+        text += '[' + section.Name + "]\r\n";
         for (const auto& [name, value] : section.Values)
-            out << name << '=' << value << "\r\n";
+            text += name + '=' + value + "\r\n";
     }
-    if (!out) throw EFCreateError("Cannot create file \"" + FFileName + "\"");
+    WriteFileBytes(FFileName, text);
 }
 
 const TIniFile::TSection* TIniFile::FindSection(const std::string& Section) const

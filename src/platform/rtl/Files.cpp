@@ -5,8 +5,6 @@
 #include <cstdlib>
 #include <cstring>
 #include <fcntl.h>
-#include <fstream>
-#include <sstream>
 #include <sys/stat.h>
 #include <unistd.h>
 #include <utility>
@@ -91,33 +89,78 @@ std::string Failure(const char* what, const std::string& path, int error)
 {
     return std::string("Cannot ") + what + " file \"" + path + "\". " + std::strerror(error);
 }
+
+// What stands at a path that is not a regular file, in the user's words.
+std::string Not_A_File(const char* what, const std::string& path, mode_t mode)
+{
+    const char* kind = S_ISDIR(mode)    ? "a directory"
+                       : S_ISCHR(mode)  ? "a character device"
+                       : S_ISBLK(mode)  ? "a block device"
+                       : S_ISFIFO(mode) ? "a FIFO (named pipe)"
+                       : S_ISSOCK(mode) ? "a socket"
+                                        : "something other than a file";
+    return std::string("Cannot ") + what + " file \"" + path + "\". It is " + kind + ", not a regular file";
+}
+
+// Closes the descriptor on every way out.
+class TFileDescriptor {
+public:
+    explicit TFileDescriptor(int fd) : fd_(fd) {}
+    ~TFileDescriptor() { close(fd_); }
+    TFileDescriptor(const TFileDescriptor&) = delete;
+    TFileDescriptor& operator=(const TFileDescriptor&) = delete;
+
+private:
+    int fd_;
+};
 } // namespace
+
+void CheckRegularFile(const std::string& path)
+{
+    // Refused before it is opened: opening a device may act on it, and reading one or a
+    // FIFO may block or never end.
+    struct stat st {};
+    if (stat(path.c_str(), &st) == 0 && !S_ISREG(st.st_mode))
+        throw EFOpenError(Not_A_File("open", path, st.st_mode));
+}
 
 std::string ReadFileBytes(const std::string& path)
 {
-    // A directory opens as a stream here but reads as nothing: refuse it as Windows does.
+    CheckRegularFile(path);
+    // Never blocks on a FIFO put in place meanwhile; the opened file is checked again below.
+    const int fd = ::open(path.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
+    if (fd < 0) throw EFOpenError(Failure("open", path, errno));
+    const TFileDescriptor file(fd);
     struct stat st {};
-    if (stat(path.c_str(), &st) == 0 && S_ISDIR(st.st_mode))
-        throw EFOpenError("Cannot open file \"" + path + "\". " + std::strerror(EISDIR));
-    std::ifstream in(path, std::ios::binary);
-    if (!in) throw EFOpenError("Cannot open file \"" + path + "\". " + std::strerror(errno));
-    // One buffer of the file's size: growing a stream's buffer and copying it out touched
-    // fresh memory four times over, which cost more than parsing a large file.
+    if (fstat(fd, &st) != 0) throw EFOpenError(Failure("open", path, errno));
+    if (!S_ISREG(st.st_mode)) throw EFOpenError(Not_A_File("open", path, st.st_mode));
+    // One buffer of the file's size: growing a buffer as the bytes come touched fresh
+    // memory several times over, which cost more than parsing a large file.
     std::string bytes(static_cast<size_t>(std::max<off_t>(st.st_size, 0)), '\0');
-    in.read(bytes.data(), static_cast<std::streamsize>(bytes.size()));
-    bytes.resize(static_cast<size_t>(in.gcount()));
+    size_t done = 0;
     // A file that grew meanwhile, or whose size the system does not tell, reads to its end.
-    if (in) {
-        std::ostringstream rest;
-        rest << in.rdbuf();
-        bytes += rest.str();
+    char more[4096];
+    for (;;) {
+        const bool inPlace = done < bytes.size();
+        const ssize_t got =
+            ::read(fd, inPlace ? bytes.data() + done : more, inPlace ? bytes.size() - done : sizeof more);
+        if (got < 0 && errno == EINTR) continue;
+        if (got < 0) throw EFOpenError(Failure("read", path, errno));
+        if (got == 0) break;
+        if (!inPlace) bytes.append(more, static_cast<size_t>(got));
+        done += static_cast<size_t>(got);
     }
+    bytes.resize(done);
     return bytes;
 }
 
 void WriteFileBytes(const std::string& path, const std::string& bytes)
 {
     const std::string target = Link_Target(path);
+    // Renaming over a device, a FIFO or a directory would replace it, not write to it.
+    struct stat st {};
+    if (stat(target.c_str(), &st) == 0 && !S_ISREG(st.st_mode))
+        throw EFCreateError(Not_A_File("write", path, st.st_mode));
     std::string temporary;
     const int fd = Open_Temporary(target, temporary);
     if (fd < 0) throw EFCreateError(Failure("create", path, errno));

@@ -6,6 +6,7 @@
 #include <memory>
 
 #include "platform/rtl/Exceptions.h"
+#include "platform/rtl/Files.h"
 
 namespace {
 struct TZipCloser {
@@ -37,11 +38,22 @@ std::string ReadZipEntry(zip_t* Archive, zip_uint64_t Index, const std::string& 
 }
 } // namespace
 
+// Read through the platform's file reading, which refuses anything but a regular file: the
+// library's own opening would wait on a FIFO and read a device without end.
 TZipArchive TZipArchive::LoadFromFile(const std::string& Path)
 {
-    int code = 0;
-    TZipHandle archive(zip_open(Path.c_str(), ZIP_RDONLY, &code));
-    if (!archive) throw EFOpenError("Cannot open \"" + Path + "\": " + ZipErrorText(code));
+    const std::string bytes = ReadFileBytes(Path);
+    zip_error_t error;
+    zip_error_init(&error);
+    zip_source_t* source = zip_source_buffer_create(bytes.data(), bytes.size(), 0, &error);
+    TZipHandle archive(source ? zip_open_from_source(source, ZIP_RDONLY, &error) : nullptr);
+    if (!archive) {
+        if (source) zip_source_free(source);
+        const std::string reason = zip_error_strerror(&error);
+        zip_error_fini(&error);
+        throw EFOpenError("Cannot open \"" + Path + "\": " + reason);
+    }
+    zip_error_fini(&error);
     TZipArchive result;
     const zip_int64_t count = zip_get_num_entries(archive.get(), 0);
     for (zip_int64_t i = 0; i < count; ++i) {

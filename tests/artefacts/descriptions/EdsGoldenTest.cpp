@@ -4,6 +4,8 @@
 #include "EdsChecker.h"
 #include "EdsProject.h"
 #include "artefacts/descriptions/UEds.h"
+#include "platform/os/FileSystem.h"
+#include "support/HostileFiles.h"
 
 namespace {
 struct GoldenCase {
@@ -64,3 +66,32 @@ TEST(EdsChecker, FindsWhatToolsRefuse)
     }
 }
 } // namespace
+
+// A rule file may start with a comment or a declaration; the generator takes the rules under
+// the root element all the same.
+TEST_F(EdsProject, RuleFilesAfterALeadingCommentGiveTheSameFile)
+{
+    const std::string folder = std::string(TEST_DATA_DIR) + "/descriptions/eds/mixed";
+    for (const char* name : {"PDO_CANopen.xml", "SDO_Server_CANopen.xml"})
+        WriteTestFile(dir.File(name), "<?xml version=\"1.0\"?>\n<!-- edited by hand -->\n" +
+                                          ReadTestFile(folder + "/" + name));
+    SetClock([] { return EncodeDate(2024, 12, 31) + EncodeTime(12, 5, 59, 0); });
+    Create_EDS_File(output);
+    EXPECT_EQ(ReadTestFile(output), ReadTestFile(folder + "/expected.eds"));
+}
+
+// Anything but a regular file in place of a rule file stops the generator with an error that
+// names the file and what stands there; no EDS file is written.
+TEST_F(EdsProject, AnEntryThatIsNoFileStopsTheGenerator)
+{
+    for (const std::string& path : {File_PDO_CANopen, File_SDO_Server_CANopen}) {
+        for (const THostileEntry& entry : Hostile_Entries()) {
+            entry.Place(path);
+            const std::string error = Read_Refusal([&] { Create_EDS_File(output); });
+            EXPECT_NE(error.find(Refusal_Text(path, entry)), std::string::npos)
+                << entry.Name << ": " << error;
+            EXPECT_FALSE(PathExists(output)) << entry.Name;
+            Remove_Entry(path);
+        }
+    }
+}

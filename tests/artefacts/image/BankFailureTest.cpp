@@ -2,6 +2,7 @@
 
 #include "artefacts/image/USaveBincc.h"
 #include "platform/rtl/Exceptions.h"
+#include "support/HostileFiles.h"
 #include "workspace/UComon.h"
 
 namespace {
@@ -57,5 +58,23 @@ TEST_F(BankProject, ImageThatCannotBeWrittenIsReported)
         FAIL() << "the write error was swallowed";
     } catch (const EInOutError& e) {
         EXPECT_NE(e.Message().find("bin/bank.bin"), std::string::npos) << e.Message();
+    }
+}
+
+// Anything but a regular file in place of a project file stops the build as a damaged file
+// does: the error names the file and says what stands there, and the good image stays.
+TEST_F(BankProject, AnEntryThatIsNoFileStopsTheBuildAndKeepsTheImage)
+{
+    for (const char* name : {"ParGen.xml", "EtherNetIP_Master_Rules.xml", "SDO_Server_CANopen.xml",
+                             "SDO_Client_CANopen.xml", "PDO_CANopen.xml"}) {
+        for (const THostileEntry& entry : Hostile_Entries()) {
+            WriteTestFile(Bank_Path(), "good image");
+            entry.Place(dir.File(name));
+            const std::string error = Read_Refusal([&] { Build(); });
+            EXPECT_NE(error.find(Refusal_Text(dir.File(name), entry)), std::string::npos)
+                << name << ", " << entry.Name << ": " << error;
+            EXPECT_EQ(ReadTestFile(Bank_Path()), "good image") << name << ", " << entry.Name;
+            Remove_Entry(dir.File(name));
+        }
     }
 }

@@ -117,3 +117,17 @@ TEST_F(BankProject, RuleRecordsTakeTheirPositionsUpToTheDataSize)
     for (int t = 0; t < 6; ++t)
         EXPECT_EQ(U32_At(image, Gen_Block + 0x0AC + 4 * t), counts[t]) << t;
 }
+
+// A project file may start with a comment or a declaration (edited by hand, or by another
+// tool); every reader of the build takes the rules under the root element all the same.
+TEST_F(BankProject, ProjectFilesAfterALeadingCommentGiveTheSameImage)
+{
+    const std::string folder = Golden_Folder("full_project");
+    for (const char* name : {"ParGen.xml", "EtherNetIP_Master_Rules.xml", "SDO_Server_CANopen.xml",
+                             "SDO_Client_CANopen.xml", "PDO_CANopen.xml"})
+        Write(name, "<?xml version=\"1.0\"?>\n<!-- edited by hand -->\n" + ReadTestFile(folder + "/" + name));
+    const std::string image = Build();
+    const std::string expected = ReadTestFile(folder + "/bank.bin");
+    EXPECT_EQ(image.size(), expected.size());
+    EXPECT_EQ(First_Difference(image, expected), expected.size()) << "first differing byte";
+}

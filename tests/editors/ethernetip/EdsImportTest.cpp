@@ -3,6 +3,7 @@
 #include <filesystem>
 
 #include "editors/ethernetip/EdsImport.h"
+#include "support/HostileFiles.h"
 #include "support/TestFiles.h"
 
 namespace {
@@ -36,6 +37,18 @@ TEST(EdsImport, ReadsTheFileOnceForTheConnectionsAndTheChosenConfiguration)
     EXPECT_EQ(config.AO_Name, "Config");
     EXPECT_EQ(config.GetConfigStrData(), "0x05");
     EXPECT_TRUE(import.TargetConfigOf(import.Connections().List_Conn[1]).ListParamObject.empty());
+}
+
+// An EDS file chosen in the dialog may be a FIFO, a device or a directory: the import is
+// refused at once, naming the file and what stands there.
+TEST(EdsImport, OfAnEntryThatIsNoFileIsRefused)
+{
+    TempDir dir;
+    const std::string file = dir.File("target.eds");
+    for (const THostileEntry& entry : Hostile_Entries()) {
+        entry.Place(file);
+        EXPECT_EQ(Read_Refusal([&] { TEdsImport import(file); }), Refusal_Text(file, entry)) << entry.Name;
+    }
 }
 
 TEST(EdsImport, OfAMissingFileOffersNothing)

@@ -95,3 +95,30 @@ TEST(FileWrite, KeepsPermissionsAndLinks)
     ASSERT_EQ(stat(dir.File("target.xml").c_str(), &st), 0);
     EXPECT_EQ(st.st_mode & 07777, 0640u);
 }
+
+// A write replaces a regular file only: renaming over a FIFO, a directory or (through a
+// link) a device would put a file where the system keeps something else.
+TEST(FileWrite, RefusesToReplaceAnythingButARegularFile)
+{
+    TempDir dir;
+    ASSERT_EQ(mkfifo(dir.File("fifo").c_str(), 0644), 0);
+    ASSERT_EQ(symlink("fifo", dir.File("link.xml").c_str()), 0);
+    ASSERT_EQ(mkdir(dir.File("folder.xml").c_str(), 0755), 0);
+    const struct {
+        const char* Name;
+        const char* Kind;
+    } cases[] = {
+        {"fifo", "a FIFO (named pipe)"}, {"link.xml", "a FIFO (named pipe)"}, {"folder.xml", "a directory"}};
+    for (const auto& c : cases) {
+        const std::string path = dir.File(c.Name);
+        EXPECT_EQ(Write_Failure(path, "x"),
+                  "Cannot write file \"" + path + "\". It is " + c.Kind + ", not a regular file")
+            << c.Name;
+    }
+    struct stat st {};
+    ASSERT_EQ(lstat(dir.File("fifo").c_str(), &st), 0);
+    EXPECT_TRUE(S_ISFIFO(st.st_mode));
+    ASSERT_EQ(lstat(dir.File("folder.xml").c_str(), &st), 0);
+    EXPECT_TRUE(S_ISDIR(st.st_mode));
+    EXPECT_EQ(Names_In(dir.Path()), "fifo;folder.xml;link.xml;");
+}

@@ -74,57 +74,6 @@ void Combine(bool& result, TJoin before, bool value)
     }
 }
 
-// Nobody writes groups this deep; a condition that does is refused as unreadable instead
-// of being allowed to exhaust the stack.
-constexpr int kMaxGroupDepth = 100;
-
-// Evaluates a condition against one value. Groups are read as views of the one prepared
-// text, so that nesting costs no copy of the text inside each group.
-class TConditionEvaluator {
-public:
-    TConditionEvaluator(const std::string& value, bool caseSensitive)
-        : value_(caseSensitive ? value : AnsiUpperCase(value)), caseSensitive_(caseSensitive)
-    {
-    }
-
-    // Empty when the condition cannot be read.
-    std::optional<bool> Evaluate(std::string_view condition, int depth) const
-    {
-        if (depth > kMaxGroupDepth) return std::nullopt;
-        condition = TrimView(condition);
-        if (!condition.empty() && condition[0] == '=') condition.remove_prefix(1);
-        bool result = false;
-        TJoin before = TJoin::None;
-        for (size_t at = FindJoin(condition); at != std::string_view::npos; at = FindJoin(condition)) {
-            if (condition[0] == '(') {
-                const size_t end = FindGroupEnd(condition);
-                if (end == std::string_view::npos) return std::nullopt;
-                const auto group = Evaluate(condition.substr(1, end - 1), depth + 1);
-                if (!group) return std::nullopt;
-                Combine(result, before, *group);
-                before = TJoin::Group;
-                condition.remove_prefix(end + 1);
-            } else {
-                Combine(result, before, MatchTerm(condition.substr(0, at)));
-                before = JoinOf(condition[at]);
-                condition.remove_prefix(at + 1);
-            }
-        }
-        Combine(result, before, MatchTerm(condition));
-        return result;
-    }
-
-private:
-    bool MatchTerm(std::string_view term) const
-    {
-        const std::string text(term);
-        return MatchComparison(caseSensitive_ ? text : AnsiUpperCase(text), value_);
-    }
-
-    std::string value_; // upper-cased once when case does not matter
-    bool caseSensitive_;
-};
-
 // The operand after a comparison sign: up to a blank (inside double quotes only when
 // blankAlwaysEnds), the end, or "&" or "|" outside double quotes; the enclosing quotes are
 // not part of it.
@@ -165,29 +114,63 @@ bool ReadFilterNumber(const std::string& text, double& number)
     return error == std::errc() && end == last && std::isfinite(number);
 }
 
-int CompareTexts(const std::string& a, const std::string& b)
+// The cell value of one evaluation. It is decoded, and read as a date and as a number, at
+// most once however many terms test it, so that a condition costs what its terms cost and
+// not its terms times the value's length.
+class TFilterValue {
+public:
+    explicit TFilterValue(std::string text) : text_(std::move(text)) {}
+
+    const std::u32string& Chars() const
+    {
+        if (!chars_) chars_ = utf8::Decode(text_);
+        return *chars_;
+    }
+
+    const std::optional<TDateTime>& Date() const
+    {
+        if (!date_) {
+            TDateTime date = 0;
+            date_.emplace(ParseDateTimeText(text_, date) ? std::optional<TDateTime>(date) : std::nullopt);
+        }
+        return *date_;
+    }
+
+    const std::optional<double>& Number() const
+    {
+        if (!number_) {
+            double number = 0;
+            number_.emplace(ReadFilterNumber(text_, number) ? std::optional<double>(number) : std::nullopt);
+        }
+        return *number_;
+    }
+
+private:
+    std::string text_;
+    mutable std::optional<std::u32string> chars_;
+    mutable std::optional<std::optional<TDateTime>> date_;
+    mutable std::optional<std::optional<double>> number_;
+};
+
+// By code points, on at most the first 255 characters of each.
+int CompareTexts(const std::u32string& value, const std::string& operand)
 {
-    const std::u32string left = utf8::Decode(a).substr(0, 255);
-    const std::u32string right = utf8::Decode(b).substr(0, 255);
-    return left.compare(right);
+    const std::u32string right = utf8::Decode(operand);
+    return std::u32string_view(value).substr(0, 255).compare(std::u32string_view(right).substr(0, 255));
 }
 
 template <typename T> int Sign(T difference) { return (difference > 0) - (difference < 0); }
 
 // Numbers compare as numbers and dates as dates; anything else as text.
-int CompareFilterValues(const std::string& value, const std::string& operand)
+int CompareFilterValues(const TFilterValue& value, const std::string& operand)
 {
-    TDateTime valueDate = 0;
     TDateTime operandDate = 0;
-    const bool valueIsDate = ParseDateTimeText(value, valueDate);
     const bool operandIsDate = ParseDateTimeText(operand, operandDate);
-    double valueNumber = 0;
     double operandNumber = 0;
-    if (!valueIsDate && !operandIsDate && ReadFilterNumber(value, valueNumber) &&
-        ReadFilterNumber(operand, operandNumber))
-        return Sign(valueNumber - operandNumber);
-    if (valueIsDate && operandIsDate) return Sign(valueDate - operandDate);
-    return CompareTexts(value, operand);
+    if (!value.Date() && !operandIsDate && value.Number() && ReadFilterNumber(operand, operandNumber))
+        return Sign(*value.Number() - operandNumber);
+    if (value.Date() && operandIsDate) return Sign(*value.Date() - operandDate);
+    return CompareTexts(value.Chars(), operand);
 }
 
 struct TComparisonPart {
@@ -196,7 +179,7 @@ struct TComparisonPart {
 };
 
 // ">", ">=" (sign '>') or "<", "<=" (sign '<') of the term, when it has one.
-TComparisonPart ComparePart(const std::string& term, const std::string& value, char sign)
+TComparisonPart ComparePart(const std::string& term, const TFilterValue& value, char sign)
 {
     TComparisonPart part;
     const size_t at = term.find(sign);
@@ -210,7 +193,7 @@ TComparisonPart ComparePart(const std::string& term, const std::string& value, c
 
 // "*" matches any run (also none), "?" one character; double quotes are left out and a
 // "!" anywhere turns the answer round.
-bool MatchWildcard(const std::string& term, const std::string& value)
+bool MatchWildcard(const std::string& term, const std::u32string& text)
 {
     std::u32string pattern;
     bool negated = false;
@@ -220,7 +203,6 @@ bool MatchWildcard(const std::string& term, const std::string& value)
         else if (c != U'"')
             pattern += c;
     }
-    const std::u32string text = utf8::Decode(value);
     size_t p = 0;
     size_t t = 0;
     size_t starAt = std::u32string::npos;
@@ -265,6 +247,70 @@ bool ReadTime(const std::string& text, TDateTime& time)
     time = EncodeTime(hour, minute, second, 0);
     return true;
 }
+
+// One term, already upper-cased when case does not matter, against the value.
+bool MatchTerm(const std::string& term, const TFilterValue& value)
+{
+    TComparisonPart greater = ComparePart(term, value, '>');
+    TComparisonPart less = ComparePart(term, value, '<');
+    if (Holds(term, '!')) greater.present = less.present = true;
+    if (Holds(term, '^') && (greater.present || less.present)) return greater.result || less.result;
+    if (Holds(term, '&') && greater.present && less.present) return greater.result && less.result;
+    if (Holds(term, '>') && greater.result) return true;
+    if (Holds(term, '<') && less.result) return true;
+    return MatchWildcard(term, value.Chars());
+}
+
+// Nobody writes groups this deep; a condition that does is refused as unreadable instead
+// of being allowed to exhaust the stack.
+constexpr int kMaxGroupDepth = 100;
+
+// Evaluates a condition against one value. Groups are read as views of the one prepared
+// text, so that nesting costs no copy of the text inside each group.
+class TConditionEvaluator {
+public:
+    TConditionEvaluator(const std::string& value, bool caseSensitive)
+        : value_(caseSensitive ? value : AnsiUpperCase(value)), caseSensitive_(caseSensitive)
+    {
+    }
+
+    // Empty when the condition cannot be read.
+    std::optional<bool> Evaluate(std::string_view condition, int depth) const
+    {
+        if (depth > kMaxGroupDepth) return std::nullopt;
+        condition = TrimView(condition);
+        if (!condition.empty() && condition[0] == '=') condition.remove_prefix(1);
+        bool result = false;
+        TJoin before = TJoin::None;
+        for (size_t at = FindJoin(condition); at != std::string_view::npos; at = FindJoin(condition)) {
+            if (condition[0] == '(') {
+                const size_t end = FindGroupEnd(condition);
+                if (end == std::string_view::npos) return std::nullopt;
+                const auto group = Evaluate(condition.substr(1, end - 1), depth + 1);
+                if (!group) return std::nullopt;
+                Combine(result, before, *group);
+                before = TJoin::Group;
+                condition.remove_prefix(end + 1);
+            } else {
+                Combine(result, before, TestTerm(condition.substr(0, at)));
+                before = JoinOf(condition[at]);
+                condition.remove_prefix(at + 1);
+            }
+        }
+        Combine(result, before, TestTerm(condition));
+        return result;
+    }
+
+private:
+    bool TestTerm(std::string_view term) const
+    {
+        const std::string text(term);
+        return MatchTerm(caseSensitive_ ? text : AnsiUpperCase(text), value_);
+    }
+
+    TFilterValue value_; // upper-cased once when case does not matter
+    bool caseSensitive_;
+};
 } // namespace
 
 bool MatchesFilterExpression(const std::string& condition, const std::string& value, bool caseSensitive)
@@ -275,14 +321,7 @@ bool MatchesFilterExpression(const std::string& condition, const std::string& va
 
 bool MatchComparison(const std::string& term, const std::string& value)
 {
-    TComparisonPart greater = ComparePart(term, value, '>');
-    TComparisonPart less = ComparePart(term, value, '<');
-    if (Holds(term, '!')) greater.present = less.present = true;
-    if (Holds(term, '^') && (greater.present || less.present)) return greater.result || less.result;
-    if (Holds(term, '&') && greater.present && less.present) return greater.result && less.result;
-    if (Holds(term, '>') && greater.result) return true;
-    if (Holds(term, '<') && less.result) return true;
-    return MatchWildcard(term, value);
+    return MatchTerm(term, TFilterValue(value));
 }
 
 bool ParseDateTimeText(const std::string& text, TDateTime& value)
