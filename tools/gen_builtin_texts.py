@@ -1,14 +1,14 @@
 #!/usr/bin/env python3
 """Prints the C++ source of the built-in text table.
 
-Usage: gen_builtin_texts.py DOCUMENT.md > src/resources/BuiltinTexts.cpp
+Usage: gen_builtin_texts.py DOCUMENT.md src/resources/AddedTexts.md > src/resources/BuiltinTexts.cpp
 
-The document lists the built-in texts in markdown tables whose header row begins with
+Each document lists the built-in texts in markdown tables whose header row begins with
 "| entry | text |". The line before each such table names its block and says how many
 rows it holds, either as "(N texts)" or, without that, as the range "A to B" that the
 table lists in full. Every index the tables do not list gets the filler, a single blank.
 The script stops with an error when a table holds fewer or more rows than its block
-line claims, when a row cannot be read, or when an index comes twice.
+line claims, when a row cannot be read, or when an index comes twice, also across documents.
 """
 
 import re
@@ -59,8 +59,7 @@ def claim_of(block_line, line_no):
     return (int(count.group(1)) if count else high - low + 1), low, high
 
 
-def read_tables(lines):
-    texts = {}
+def read_tables(lines, texts):
     index = 0
     tables = 0
     while index < len(lines):
@@ -89,7 +88,7 @@ def read_tables(lines):
         tables += 1
     if tables == 0:
         fail("no text table found")
-    return texts, tables
+    return tables
 
 
 def escaped(char):
@@ -113,11 +112,14 @@ def c_entry(text, number):
 
 
 def main():
-    if len(sys.argv) != 2:
-        fail("usage: gen_builtin_texts.py DOCUMENT.md")
-    with open(sys.argv[1], encoding="utf-8") as document:
-        lines = [line.rstrip("\r") for line in document.read().split("\n")]
-    texts, tables = read_tables(lines)
+    if len(sys.argv) < 2:
+        fail("usage: gen_builtin_texts.py DOCUMENT.md...")
+    texts = {}
+    tables = 0
+    for path in sys.argv[1:]:
+        with open(path, encoding="utf-8") as document:
+            lines = [line.rstrip("\r") for line in document.read().split("\n")]
+        tables += read_tables(lines, texts)
     if max(texts) >= TEXT_COUNT:
         fail(f"entry {max(texts)} lies beyond the table")
     table = [texts.get(number, FILLER) for number in range(TEXT_COUNT)]

@@ -65,6 +65,11 @@ const BuiltinCase BuiltinCases[] = {
     {2315, "Error!! No Valid Connection found"},
     {2400, "EtherNet/IP Data Segment Editor"},
     {2415, "Param Number %d. The Value must be between %d and %d"},
+    // Messages of the configurator's own, at free indexes of their windows' blocks.
+    {898, "Error!! Every row of the list holds a slave. Delete a row before importing an EDS file"},
+    {1099, "The updater could not be started:"},
+    {2295, "!! [SDO in Read] SubIndex 0xFF is reserved and cannot be used"},
+    {2298, "!! [SDO in Write] SubIndex 0 cannot be used with other SubIndexes of the same Index"},
     // Fillers: unlisted indexes, and the two overwrite questions whose callers fall back on 1103.
     {55, " "}, {70, " "}, {99, " "}, {1105, " "}, {1931, " "}, {1933, " "}, {2416, " "}, {2499, " "},
 };
@@ -78,11 +83,14 @@ TEST_P(BuiltinText, HoldsItsListedText)
 
 INSTANTIATE_TEST_SUITE_P(Entries, BuiltinText, testing::ValuesIn(BuiltinCases));
 
-TEST(BuiltinTexts, FillEveryIndexWith1144Fillers)
+// The listed blocks leave 1144 fillers; the configurator's own messages take some of them.
+constexpr int Added_Texts = 16;
+
+TEST(BuiltinTexts, FillEveryIndexWith1144FillersLessTheAddedTexts)
 {
     const int fillers = static_cast<int>(std::count_if(Builtin_Texts, Builtin_Texts + Builtin_Text_Count,
                                                        [](const char* t) { return std::string(t) == " "; }));
-    EXPECT_EQ(fillers, 1144);
+    EXPECT_EQ(fillers, 1144 - Added_Texts);
     EXPECT_TRUE(std::none_of(Builtin_Texts, Builtin_Texts + Builtin_Text_Count,
                              [](const char* t) { return t == nullptr || *t == '\0'; }));
 }

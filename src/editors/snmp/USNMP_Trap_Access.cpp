@@ -93,8 +93,8 @@ TRuleTable SNMP_Write_Table()
 }
 
 const TRuleWindow SNMP_Window{
-    1200, 1256, &File_SNMP_Trap, "SNMP_Trap", "1.000", 1260, 1275, {SNMP_Read_Table(), SNMP_Write_Table()},
-    1210, 1208};
+    1200, 1256, &File_SNMP_Trap, "SNMP_Trap", "1.000", 1260, 1275, 1299,
+    {SNMP_Read_Table(), SNMP_Write_Table()}, 1210, 1208};
 
 bool Is_SNMP_Name_Char(char c)
 {

@@ -5,6 +5,7 @@
 
 #include "editors/ethernetip/ScanListHarness.h"
 #include "grid/control/ExtColumnGrid.h"
+#include "platform/os/FileSystem.h"
 #include "platform/ui/ExtCtrls.h"
 
 namespace {
@@ -175,7 +176,7 @@ TEST_F(EdsImportWindow, LeavesTheListAsItWasWhenNothingIsImported)
                          {"Error!! No Valid Connection found"}});
     cases.push_back({h.dir.File("missing.eds"), false, timer_fires, {"Error!! No Valid Connection found"}});
     cases.push_back({usable, false, [](TFEtherNEtIP_EDS& c) { c.Btn_Cancel->Click(); }, {}});
-    cases.push_back({usable, true, Confirm, {}});
+    cases.push_back({usable, true, Confirm, {Lang_Table[898]}});
     // OK pressed before the chooser closes itself.
     cases.push_back({FixturePath(std::string("eds-eip/") + Without_Connections[0]), false, Confirm, {}});
     for (const Case& c : cases) {
@@ -197,4 +198,24 @@ TEST_F(EdsImportWindow, LeavesTheListAsItWasWhenNothingIsImported)
             shown.push_back(h.dialogs.Messages()[m].Text);
         EXPECT_EQ(shown, c.Messages) << c.File;
     }
+}
+
+// The import leaves the IP address to the user; OK before it is filled in must not drop
+// the imported row and the target after it.
+TEST_F(EdsImportWindow, OkRefusesAnImportedRowWithoutItsAddress)
+{
+    REQUIRE_FIXTURES();
+    std::remove(h.File.c_str());
+    h.Show([&](TFEtherNetIP_Master_Access& w) {
+        Fill_Row(*w.ECG, 2, Valid_Target());
+        h.dialogs.AnswerFile(FixturePath("eds-eip/opener_sample_app.eds"));
+        h.dialogs.OnModal([](TCustomForm& form) { Confirm(static_cast<TFEtherNEtIP_EDS&>(form)); });
+        w.Btn_Import_EDS->Click();
+        ASSERT_EQ(w.ECG->Cells(Col_Instance_T_O, 1), "151");
+        w.Btn_OK->Click();
+        EXPECT_EQ(w.ModalResult(), mrNone);
+        w.Btn_Cancel->Click();
+    });
+    EXPECT_EQ(h.Messages(), std::vector<std::string>{"Error row 1" + Lang_Table[899]});
+    EXPECT_FALSE(FileExists(h.File));
 }

@@ -85,11 +85,11 @@ TEST(SNMPTrapWindow, ChecksTheRowsOfBothTables)
             {1, {With_Cell(Write_Value, 7, "Name1")}, Write_Error + "Descrtiption" + Allowed + Lower_First},
             {1, {With_Cell(Write_Value, 8, " ")}, Write_Error + "Conversion must be selected"},
             // A disabled row is saved unchecked, and a blank name ends the table even
-            // when its row is disabled.
+            // when its row is disabled, so OK refuses the rows it would drop.
             {0,
              {With_Cell(With_Cell(Read_Trap, 1, "N"), 3, ""), With_Cell(With_Cell(Read_Trap, 1, "N"), 2, ""),
               With_Cell(Read_Trap, 3, "")},
-             ""},
+             "Error row 2" + Lang_Table[1299]},
         });
 }
 
