@@ -37,6 +37,9 @@ TEST_F(SDOServerWindow, ChecksEveryRuleOfBothTables)
          {Valid, With(1, "0x6000")},
          "Error row 2!! [SDO in Write] Index must be between 0x2000 and 0x5FFF"},
         {0, {With(1, "0x2000 ")}, read + "Index must be between 0x2000 and 0x5FFF"},
+        // Nine hexadecimal digits are no number, leading zeros or not.
+        {0, {With(1, "0x000002000")}, read + "Index must be between 0x2000 and 0x5FFF"},
+        {0, {With(1, "0x00002000")}, ""},
         {0, {With(2, "256")}, read + "SubIndex must be between 0x00 and 0xFF"},
         {0, {With(2, "")}, read + "SubIndex must be between 0x00 and 0xFF"},
         {0, {With(3, "3")}, read + "N Byte must be 1 or 2 or 4"},
