@@ -1308,8 +1308,10 @@ const char* const Builtin_Texts[Builtin_Text_Count] = {
     " ",  // 1294
     " ",  // 1295
     " ",  // 1296
-    " ",  // 1297
-    " ",  // 1298
+    "!! [SNMP Read] Description must differ from the names of the SNMP MIB's own objects (such "
+    "as data, countin or trapval2)",  // 1297
+    "!! [SNMP Write] Description must differ from the names of the SNMP MIB's own objects (such"
+    " as data, countout or bufferoutval2)",  // 1298
     "!! Community Name is empty, but this row or a row after it holds data. Fill in the Communi"
     "ty Name or delete the row: the rows from an empty Community Name on are not saved",  // 1299
     "Transmit CAN Frames Set Access",  // 1300
