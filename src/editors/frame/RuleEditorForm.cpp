@@ -144,7 +144,21 @@ void TRuleEditorForm::Set_Lang()
 void TRuleEditorForm::DoShow()
 {
     FormShow();
+    Ready_For_Keys();
     TTitledForm::DoShow();
+}
+
+void TRuleEditorForm::Ready_For_Keys()
+{
+    for (TExtColumnGrid* grid : Grids) {
+        grid->SetTopRow(grid->FixedRows());
+        grid->SetLeftCol(grid->FixedCols());
+        int col = grid->FixedCols();
+        while (col < grid->ColCount() - 1 && grid->Columns()->Items(grid->RealColIndex(col))->ReadOnly)
+            ++col;
+        grid->MoveCurrentCell(col, 1);
+    }
+    SetActiveControl(Active_Grid());
 }
 
 void TRuleEditorForm::Clear_Grids()

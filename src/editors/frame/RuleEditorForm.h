@@ -83,6 +83,10 @@ private:
     // Shows the error of the first row that the file would drop although it, or a row
     // after it, holds data; false then.
     bool Keeps_Every_Row() const;
+    // Every grid shows its top rows with the first editable cell of row 1 current, and the
+    // grid of the active page has the focus: the first key a user types after opening goes
+    // to a cell, not to OK.
+    void Ready_For_Keys();
     void Build_Grid(const TRuleTable& Table, TWinControl* Parent);
     int Table_Of(TObject* Sender) const;
 };
