@@ -158,7 +158,7 @@ void TRuleEditorForm::Ready_For_Keys()
             ++col;
         grid->MoveCurrentCell(col, 1);
     }
-    SetActiveControl(Active_Grid());
+    if (Active_Grid()->CanFocus()) SetActiveControl(Active_Grid());
 }
 
 void TRuleEditorForm::Clear_Grids()
@@ -238,6 +238,8 @@ int TRuleEditorForm::Rule_Rows(int Table) const
     return Rule_Row_Count(*Grids[Table], Key_Column(Window.Tables[Table]));
 }
 
+// The file keeps only the rows before the first blank key: without this check a row after
+// it would be dropped without a word and be missing at the next show.
 bool TRuleEditorForm::Keeps_Every_Row() const
 {
     for (size_t t = 0; t < Grids.size(); ++t) {

@@ -44,6 +44,8 @@ const FixtureCase kFixtures[] = {
      "Assem151"},
     // A controller: its connections use a symbolic path and a four-byte path.
     {"rockwell_5069-l306er_0001000E00C42000.eds", 1, 14, 196, 32, 1, 0, "", 0, 0, 0, 0, 0, "", ""},
+    // A rack module: it lists only display-only connections, which no scanner opens.
+    {"rockwell_1756-ia16i_display_only_0001000700050100.eds", 1, 7, 5, 1, 1, 0, "", 0, 0, 0, 0, 0, "", ""},
     // A DeviceNet file: it has no connection manager.
     {"vat_apc_devicenet_476297.eds", 404, 29, 650, 2, 1, 0, "", 0, 0, 0, 0, 0, "", ""},
 };
