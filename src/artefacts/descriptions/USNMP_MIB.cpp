@@ -83,7 +83,8 @@ void Write_Buffer(TStringList& mib, const std::string& buffer, int dataNumber, c
 {
     mib.Add(buffer + " OBJECT IDENTIFIER::= { data " + IntToStr(dataNumber) + " }");
     for (int n = 1; n <= 8; ++n)
-        mib.Add(Object_Line(buffer + "blk" + IntToStr(n), false, access, "data block n." + IntToStr(n), buffer, n));
+        mib.Add(Object_Line(buffer + "blk" + IntToStr(n), false, access, "data block n." + IntToStr(n),
+                            buffer, n));
     mib.Add(" " + buffer + "val OBJECT IDENTIFIER::= { " + buffer + " 9 }");
     for (int a = 1; a <= descriptions.Count(); ++a)
         mib.Add(Object_Line(Entry_Name(descriptions, buffer, a), MIB_Integer_Flags[firstFlag + a - 1], access,
@@ -114,9 +115,9 @@ void Write_MIB_File(const std::string& path)
     mib.Add(" trapsval OBJECT IDENTIFIER::= { traps 1 }");
     // A notification carries the value of its read entry; SMIv2 gives it no syntax of its own.
     for (int a = 1; a <= MIB_Read_Desc_List.Count(); ++a)
-        mib.Add("trapval" + IntToStr(a) + " NOTIFICATION-TYPE OBJECTS { " + Entry_Name(MIB_Read_Desc_List, "bufferin", a) +
-                " } STATUS current DESCRIPTION \"" + MIB_Read_Desc_List[a - 1] + "\" ::= { trapsval " +
-                IntToStr(a) + " }");
+        mib.Add("trapval" + IntToStr(a) + " NOTIFICATION-TYPE OBJECTS { " +
+                Entry_Name(MIB_Read_Desc_List, "bufferin", a) + " } STATUS current DESCRIPTION \"" +
+                MIB_Read_Desc_List[a - 1] + "\" ::= { trapsval " + IntToStr(a) + " }");
     mib.Add("END");
     mib.SaveToFile(path, TTextEncoding::ANSI);
 }

@@ -3,12 +3,13 @@
 #include "platform/rtl/SysUtils.h"
 
 namespace {
-const char* const Fixed_Names[] = {"identity", "quorvane",  "gateway",  "application", "data",
-                                   "hellostring", "countin", "countout", "bufferin",   "bufferinval",
-                                   "bufferout", "bufferoutval", "traps", "trapsval", "enterprises"};
+const char* const Fixed_Names[] = {"identity",    "quorvane",     "gateway",  "application", "data",
+                                   "hellostring", "countin",      "countout", "bufferin",    "bufferinval",
+                                   "bufferout",   "bufferoutval", "traps",    "trapsval",    "enterprises"};
 
 // The names numbered per entry or per block: the prefix followed by a number.
-const char* const Numbered_Prefixes[] = {"bufferinblk", "bufferoutblk", "bufferinval", "bufferoutval", "trapval"};
+const char* const Numbered_Prefixes[] = {"bufferinblk", "bufferoutblk", "bufferinval", "bufferoutval",
+                                         "trapval"};
 
 bool Is_Numbered(const std::string& Name, const std::string& Prefix)
 {

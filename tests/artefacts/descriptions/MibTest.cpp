@@ -106,8 +106,8 @@ TEST_F(Mib, AsksBeforeReplacing)
 // modules of the shared fixtures on its path.
 std::string Smilint(const std::string& Module, const std::string& Output)
 {
-    const std::string command = "SMIPATH='" + FixturePath("snmp-mibs") + "' smilint -l 3 '" + Module +
-                                "' > '" + Output + "' 2>&1";
+    const std::string command =
+        "SMIPATH='" + FixturePath("snmp-mibs") + "' smilint -l 3 '" + Module + "' > '" + Output + "' 2>&1";
     EXPECT_EQ(std::system(command.c_str()), 0) << command;
     return ReadTestFile(Output);
 }
@@ -119,7 +119,8 @@ TEST_F(Mib, SmilintFindsNoErrorInTheGeneratedModules)
         GTEST_SKIP() << "the base MIB modules of the shared fixtures (snmp-mibs) are missing";
     if (std::system("command -v smilint > /dev/null 2>&1") != 0)
         GTEST_SKIP() << "smilint (smitools) is not installed";
-    EXPECT_EQ(Smilint(std::string(TEST_DATA_DIR) + "/descriptions/mib/expected.mib", dir.File("golden.txt")), "");
+    EXPECT_EQ(Smilint(std::string(TEST_DATA_DIR) + "/descriptions/mib/expected.mib", dir.File("golden.txt")),
+              "");
     Write_Rules(Rows(300, "Int", "r") + "<row Enable=\"Y\" Type=\"String\" Description=\"\"/>",
                 Rows(3, "String", "w"));
     Generate();
@@ -133,9 +134,11 @@ TEST_F(Mib, TheSnmpEditorRefusesEveryNameTheModuleDefines)
     Write_Rules(Rows(2, "Int", "r") + "<row Enable=\"Y\" Type=\"Int\" Description=\"\"/>",
                 "<row Enable=\"Y\" Type=\"Int\" Description=\"\"/>");
     const std::string text = Generate();
-    const std::regex defined(R"((?:^|\n) *([a-z][A-Za-z0-9]*) +(?:OBJECT|NOTIFICATION-TYPE|MODULE-IDENTITY))");
+    const std::regex defined(
+        R"((?:^|\n) *([a-z][A-Za-z0-9]*) +(?:OBJECT|NOTIFICATION-TYPE|MODULE-IDENTITY))");
     std::vector<std::string> names{"enterprises"};
-    for (auto it = std::sregex_iterator(text.begin(), text.end(), defined); it != std::sregex_iterator(); ++it)
+    for (auto it = std::sregex_iterator(text.begin(), text.end(), defined); it != std::sregex_iterator();
+         ++it)
         names.push_back((*it)[1]);
     ASSERT_EQ(names.size(), 38u);
     for (const std::string& name : names) {

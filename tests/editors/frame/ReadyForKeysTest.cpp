@@ -24,7 +24,10 @@ std::ostream& operator<<(std::ostream& out, const TCellState& s)
     return out << "top " << s.TopRow << " left " << s.LeftCol << " cell " << s.Col << "," << s.Row;
 }
 
-TCellState State_Of(const TExtColumnGrid& Grid) { return {Grid.TopRow(), Grid.LeftCol(), Grid.Col(), Grid.Row()}; }
+TCellState State_Of(const TExtColumnGrid& Grid)
+{
+    return {Grid.TopRow(), Grid.LeftCol(), Grid.Col(), Grid.Row()};
+}
 
 // Leaves the grid scrolled down and right with a cell far from row 1 current, as a user
 // does with the keyboard.
@@ -59,7 +62,8 @@ void Expect_Ready_After_Reopening(std::string& FilePath, const char* FileName, i
 
 TEST(ReadyForKeys, ARuleWindowReopensAtItsTopLeftCellWithTheFocusInTheGrid)
 {
-    Expect_Ready_After_Reopening<TFSet_SDO_Server_Access>(File_SDO_Server_CANopen, "SDO_Server_CANopen.xml", 1);
+    Expect_Ready_After_Reopening<TFSet_SDO_Server_Access>(File_SDO_Server_CANopen, "SDO_Server_CANopen.xml",
+                                                          1);
     Expect_Ready_After_Reopening<TFReceiveCAN>(File_CAN_Rec_Frames, "CAN_Rec_Frames.xml", 1);
     Expect_Ready_After_Reopening<TFEtherNetIP_Master_Access>(File_EtherNetIP_Master_Rules,
                                                              "EtherNetIP_Master_Rules.xml", 1);

@@ -50,8 +50,8 @@ template <class TWindow> void Expect_Gap_Refused(std::string& FilePath, const ch
 
 TEST(RowsKeptByInput, EveryRuleWindowRefusesRowsAfterABlankKey)
 {
-    Expect_Gap_Refused<TFEtherNetIP_Master_Access>(File_EtherNetIP_Master_Rules, "EtherNetIP_Master_Rules.xml",
-                                                   899);
+    Expect_Gap_Refused<TFEtherNetIP_Master_Access>(File_EtherNetIP_Master_Rules,
+                                                   "EtherNetIP_Master_Rules.xml", 899);
     Expect_Gap_Refused<TFSet_SDO_Server_Access>(File_SDO_Server_CANopen, "SDO_Server_CANopen.xml", 2299);
     Expect_Gap_Refused<TFSet_SDO_Client_Access>(File_SDO_Client_CANopen, "SDO_Client_CANopen.xml", 2199);
     Expect_Gap_Refused<TFSet_PDO_Access>(File_PDO_CANopen, "PDO_CANopen.xml", 2099);
@@ -59,15 +59,18 @@ TEST(RowsKeptByInput, EveryRuleWindowRefusesRowsAfterABlankKey)
     Expect_Gap_Refused<TFTransmitCAN>(File_CAN_Send_Frames, "CAN_Send_Frames.xml", 1399);
     Expect_Gap_Refused<TFSNMP_Trap_Access>(File_SNMP_Trap, "SNMP_Trap.xml", 1299);
     Expect_Gap_Refused<TFKNXAccess>(File_KNX_SetAccess, "KNX_SetAccess.xml", 1799);
-    Expect_Gap_Refused<TFBACnetSlaveSetAccess>(File_BACnet_Slave_SetAccess, "BACnet_Slave_SetAccess.xml", 1599);
+    Expect_Gap_Refused<TFBACnetSlaveSetAccess>(File_BACnet_Slave_SetAccess, "BACnet_Slave_SetAccess.xml",
+                                               1599);
     Expect_Gap_Refused<TFMQTT_Set_Topic>(File_MQTT_Set_Topic, "MQTT_Set_Topic.xml", 1899);
 }
 
 std::string Pdo_Row(int Number)
 {
     return "<row COB-ID=\"" + std::to_string(0x180 + Number) +
-           "\" Dimension=\"1\" Address_B1=\"0\" Address_B2=\"\" Address_B3=\"\" Address_B4=\"\" Address_B5=\"\""
-           " Address_B6=\"\" Address_B7=\"\" Address_B8=\"\" Send_Time=\"0\" On_Change=\"N\" Mnemonic=\"m\"/>";
+           "\" Dimension=\"1\" Address_B1=\"0\" Address_B2=\"\" Address_B3=\"\" Address_B4=\"\" "
+           "Address_B5=\"\""
+           " Address_B6=\"\" Address_B7=\"\" Address_B8=\"\" Send_Time=\"0\" On_Change=\"N\" "
+           "Mnemonic=\"m\"/>";
 }
 
 // Insert Row on row 1 of a table of 20 PDOs, then OK: the empty row would have ended the

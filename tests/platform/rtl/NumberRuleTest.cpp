@@ -32,10 +32,11 @@ INSTANTIATE_TEST_SUITE_P(
                     IntCase{"-2147483648", true, INT32_MIN}, IntCase{"2147483648", false, 0},
                     IntCase{"$100000000", false, 0}, IntCase{"0x000002000", false, 0},
                     IntCase{"0x000000010", false, 0}, IntCase{"$000000010", false, 0},
-                    IntCase{"x000000000", false, 0}, IntCase{"0x00000010", true, 16}, IntCase{"-0x80000000", false, 0},
-                    IntCase{"-0x80000001", true, INT32_MAX}, IntCase{"16 ", false, 0}, IntCase{"", false, 0},
-                    IntCase{" ", false, 0}, IntCase{"$", false, 0}, IntCase{"0x", false, 0},
-                    IntCase{"1a", false, 0}, IntCase{"--1", false, 0}, IntCase{"\t1", false, 0}));
+                    IntCase{"x000000000", false, 0}, IntCase{"0x00000010", true, 16},
+                    IntCase{"-0x80000000", false, 0}, IntCase{"-0x80000001", true, INT32_MAX},
+                    IntCase{"16 ", false, 0}, IntCase{"", false, 0}, IntCase{" ", false, 0},
+                    IntCase{"$", false, 0}, IntCase{"0x", false, 0}, IntCase{"1a", false, 0},
+                    IntCase{"--1", false, 0}, IntCase{"\t1", false, 0}));
 
 TEST(NumberRule64, TakesTheSameFormsInTheWiderRange)
 {
