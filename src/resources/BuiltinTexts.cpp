@@ -904,8 +904,9 @@ const char* const Builtin_Texts[Builtin_Text_Count] = {
     " ",  // 895
     " ",  // 896
     " ",  // 897
-    " ",  // 898
-    " ",  // 899
+    "Error!! Every row of the list holds a slave. Delete a row before importing an EDS file",  // 898
+    "!! IP Address is empty, but this row or a row after it holds data. Fill in the IP Address "
+    "or delete the row: the rows from an empty IP Address on are not saved",  // 899
     "PROFINET XML File Name",  // 900
     "Create the PROFINET XML GSD File",  // 901
     "OK",  // 902
@@ -1105,7 +1106,7 @@ const char* const Builtin_Texts[Builtin_Text_Count] = {
     " ",  // 1096
     " ",  // 1097
     " ",  // 1098
-    " ",  // 1099
+    "The updater could not be started:",  // 1099
     "Row Already used. Do you want to overwrite the values?",  // 1100
     "Error in the Copy values!!! Copy a valid row before Paste it",  // 1101
     "Error!!! Copy a valid row before Paste it",  // 1102
@@ -1307,9 +1308,12 @@ const char* const Builtin_Texts[Builtin_Text_Count] = {
     " ",  // 1294
     " ",  // 1295
     " ",  // 1296
-    " ",  // 1297
-    " ",  // 1298
-    " ",  // 1299
+    "!! [SNMP Read] Description must differ from the names of the SNMP MIB's own objects (such "
+    "as data, countin or trapval2)",  // 1297
+    "!! [SNMP Write] Description must differ from the names of the SNMP MIB's own objects (such"
+    " as data, countout or bufferoutval2)",  // 1298
+    "!! Community Name is empty, but this row or a row after it holds data. Fill in the Communi"
+    "ty Name or delete the row: the rows from an empty Community Name on are not saved",  // 1299
     "Transmit CAN Frames Set Access",  // 1300
     "Transmit CAN Frames Set Access",  // 1301
     "OK",  // 1302
@@ -1410,7 +1414,8 @@ const char* const Builtin_Texts[Builtin_Text_Count] = {
     " ",  // 1396
     " ",  // 1397
     " ",  // 1398
-    " ",  // 1399
+    "!! CobID is empty, but this row or a row after it holds data. Fill in the CobID or delete "
+    "the row: the rows from an empty CobID on are not saved",  // 1399
     "Receive CAN Frames Set Access",  // 1400
     "Receive CAN Frames Set Access",  // 1401
     "OK",  // 1402
@@ -1511,7 +1516,8 @@ const char* const Builtin_Texts[Builtin_Text_Count] = {
     " ",  // 1496
     " ",  // 1497
     " ",  // 1498
-    " ",  // 1499
+    "!! CobID is empty, but this row or a row after it holds data. Fill in the CobID or delete "
+    "the row: the rows from an empty CobID on are not saved",  // 1499
     "BACnet Set Access",  // 1500
     "BACnet Set Access",  // 1501
     "OK",  // 1502
@@ -1613,7 +1619,8 @@ const char* const Builtin_Texts[Builtin_Text_Count] = {
     " ",  // 1596
     " ",  // 1597
     " ",  // 1598
-    " ",  // 1599
+    "!! Data Type is empty, but this row or a row after it holds data. Fill in the Data Type or"
+    " delete the row: the rows from an empty Data Type on are not saved",  // 1599
     "Select the BACnet Engineering Unit",  // 1600
     "Select the BACnet Engineering Unit",  // 1601
     "OK",  // 1602
@@ -1813,7 +1820,8 @@ const char* const Builtin_Texts[Builtin_Text_Count] = {
     " ",  // 1796
     " ",  // 1797
     " ",  // 1798
-    " ",  // 1799
+    "!! Source Address is empty, but this row or a row after it holds data. Fill in the Source "
+    "Address or delete the row: the rows from an empty Source Address on are not saved",  // 1799
     "Set MQTT Topics",  // 1800
     "Set MQTT Topics",  // 1801
     "OK",  // 1802
@@ -1913,7 +1921,8 @@ const char* const Builtin_Texts[Builtin_Text_Count] = {
     " ",  // 1896
     " ",  // 1897
     " ",  // 1898
-    " ",  // 1899
+    "!! Topic is empty, but this row or a row after it holds data. Fill in the Topic or delete "
+    "the row: the rows from an empty Topic on are not saved",  // 1899
     "Set Topic",  // 1900
     "Set Template",  // 1901
     "Set Topic",  // 1902
@@ -2114,7 +2123,8 @@ const char* const Builtin_Texts[Builtin_Text_Count] = {
     " ",  // 2096
     " ",  // 2097
     " ",  // 2098
-    " ",  // 2099
+    "!! COB-ID is empty, but this row or a row after it holds data. Fill in the COB-ID or delet"
+    "e the row: the rows from an empty COB-ID on are not saved",  // 2099
     "Set SDO Client Access",  // 2100
     "Set SDO Client Access",  // 2101
     "OK",  // 2102
@@ -2214,7 +2224,8 @@ const char* const Builtin_Texts[Builtin_Text_Count] = {
     " ",  // 2196
     " ",  // 2197
     " ",  // 2198
-    " ",  // 2199
+    "!! ID Device is empty, but this row or a row after it holds data. Fill in the ID Device or"
+    " delete the row: the rows from an empty ID Device on are not saved",  // 2199
     "Set SDO Server Access",  // 2200
     "Set SDO Server Access",  // 2201
     "OK",  // 2202
@@ -2310,11 +2321,12 @@ const char* const Builtin_Texts[Builtin_Text_Count] = {
     " ",  // 2292
     " ",  // 2293
     " ",  // 2294
-    " ",  // 2295
-    " ",  // 2296
-    " ",  // 2297
-    " ",  // 2298
-    " ",  // 2299
+    "!! [SDO in Read] SubIndex 0xFF is reserved and cannot be used",  // 2295
+    "!! [SDO in Write] SubIndex 0xFF is reserved and cannot be used",  // 2296
+    "!! [SDO in Read] SubIndex 0 cannot be used with other SubIndexes of the same Index",  // 2297
+    "!! [SDO in Write] SubIndex 0 cannot be used with other SubIndexes of the same Index",  // 2298
+    "!! Index is empty, but this row or a row after it holds data. Fill in the Index or delete "
+    "the row: the rows from an empty Index on are not saved",  // 2299
     "EtherNet/IP EDS Decode - Select the Connection to use",  // 2300
     "Select the Connection To use",  // 2301
     "OK",  // 2302

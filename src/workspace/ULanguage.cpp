@@ -68,17 +68,29 @@ void Read_Language_File(const std::string& path)
     for (const std::string& line : lines.Items()) ApplyLine(line);
 }
 
+std::string Language_File_Path(const std::string& FileName)
+{
+    // The name comes from the settings file, which anybody may have edited: it names a file
+    // of the language folder, never a path to elsewhere.
+    if (!Is_Plain_File_Name(FileName)) return "";
+    const std::string exact = Language_Dir + "/" + FileName;
+    // Whatever stands at the exact name is taken, so that a folder or a device there is
+    // reported by the reader instead of passed over.
+    if (PathExists(exact)) return exact;
+    for (const TSearchRec& file : FindFiles(Language_Dir, "*"))
+        if ((file.Attr & faDirectory) == 0 && AnsiCompareText(file.Name, FileName) == 0)
+            return Language_Dir + "/" + file.Name;
+    return "";
+}
+
 void Load_Language()
 {
     Load_Default_Texts();
-    // The name comes from the settings file, which anybody may have edited: it names a file
-    // of the language folder, never a path to elsewhere.
-    const std::string file = Language_Name + ".lng";
-    if (Is_Plain_File_Name(file) && PathExists(Language_Dir + "/" + file)) {
-        Read_Language_File(Language_Dir + "/" + file);
+    if (const std::string file = Language_File_Path(Language_Name + ".lng"); !file.empty()) {
+        Read_Language_File(file);
         return;
     }
     Language_Name = "English";
-    const std::string english = Language_Dir + "/English.lng";
-    if (PathExists(english)) Read_Language_File(english);
+    if (const std::string english = Language_File_Path("English.lng"); !english.empty())
+        Read_Language_File(english);
 }

@@ -16,6 +16,11 @@ void Load_Default_Texts();
 // any line is applied, so the table keeps the texts it had; the caller shows the message.
 void Read_Language_File(const std::string& path);
 
+// The path of the file of Language_Dir that the desktop file system opens under this
+// name, whatever the letter case of the name on disk ("Italiano.LNG" for "Italiano.lng");
+// "" when there is none, or the name is not a plain file name. An exact match comes first.
+std::string Language_File_Path(const std::string& FileName);
+
 // The built-in texts, overlaid from the file of Language_Name in Language_Dir. When that
 // file is missing, or the name is not a plain file name (a path, a device name), Language_Name
 // becomes "English" and English.lng is used where present;

@@ -1,5 +1,6 @@
 #include "workspace/USoftOptions.h"
 
+#include <algorithm>
 #include <utility>
 
 #include "platform/os/FileSystem.h"
@@ -200,7 +201,11 @@ void TFSoftOptions::Create_Lang_List()
     Update_Lang_Page(1);
 }
 
-int TFSoftOptions::Lang_Page_Count() const { return (SL_Languages.Count() + Lang_Slots - 1) / Lang_Slots; }
+// An empty list still shows its one empty page: "Page 1 / 1".
+int TFSoftOptions::Lang_Page_Count() const
+{
+    return std::max(1, (SL_Languages.Count() + Lang_Slots - 1) / Lang_Slots);
+}
 
 std::string TFSoftOptions::Slot_Language(int page, int k) const
 {
@@ -234,8 +239,8 @@ void TFSoftOptions::Show_Flag(TImage* image, const std::string& language)
 {
     image->Picture()->Clear();
     for (const std::string& file : {language + ".bmp", Default_Flag}) {
-        const std::string path = Language_Dir + "/" + file;
-        if (!PathExists(path)) continue;
+        const std::string path = Language_File_Path(file);
+        if (path.empty()) continue;
         try {
             image->Picture()->LoadFromFile(path);
             break;

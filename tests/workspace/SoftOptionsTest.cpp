@@ -10,6 +10,7 @@
 #include "platform/net/HttpClient.h"
 #include "platform/os/FileSystem.h"
 #include "platform/os/Shell.h"
+#include "platform/ui/Input.h"
 #include "support/EventLoop.h"
 #include "support/FakeDialogs.h"
 #include "support/LocalHttpServer.h"
@@ -141,8 +142,32 @@ TEST_F(SoftOptions, NoLanguageFilesShowNoSlotAndNoWayOn)
 {
     Show([](TFSoftOptions& w) {
         EXPECT_TRUE(Shown_Languages(w).empty());
-        EXPECT_EQ(Page_State(w), "Page 1 / 0");
+        // Its one empty page, not "Page 1 / 0".
+        EXPECT_EQ(Page_State(w), "Page 1 / 1");
     });
+}
+
+// The list ignores the letter case of ".lng", so loading and the flag must too: the
+// language picked is the one loaded now and at the next start.
+TEST_F(SoftOptions, ALanguageFileWithAnUpperCaseExtensionLoadsNowAndAtTheNextStart)
+{
+    WriteTestFile(Language_Dir + "/Italiano.LNG", "STR300 = Opzioni\n");
+    Add_Flag("Italiano.BMP", 40);
+    dialogs.AnswerMessage(mrYes);
+    const TModalResult result = Show([](TFSoftOptions& w) {
+        ASSERT_EQ(Shown_Languages(w), std::vector<std::string>{"Italiano"});
+        EXPECT_EQ(w.I_L[0]->Picture()->Width(), 40);
+        SendClick(w.L_L[0], 2, 2);
+        EXPECT_EQ(Lang_Table[300], "Opzioni");
+        EXPECT_EQ(w.L_Sel_Lang->Caption(), "Selected Language : Italiano");
+        w.Btn_OK->Click();
+    });
+    EXPECT_EQ(result, mrOk);
+    EXPECT_EQ(Language_Name, "Italiano");
+    Load_Default_Texts();
+    Load_Language();
+    EXPECT_EQ(Language_Name, "Italiano");
+    EXPECT_EQ(Lang_Table[300], "Opzioni");
 }
 
 TEST_F(SoftOptions, FlagsComeFromTheLanguageFolder)

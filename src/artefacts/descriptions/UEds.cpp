@@ -102,12 +102,14 @@ void Write_Fixed_Objects(TEdsBlockWriter& writer)
 }
 
 // The value range of an application variable follows its size: 1 byte, 2 bytes, else 4 bytes.
-std::vector<std::string> Application_Variable_Lines(const SDO_Sub_Type& entry)
+// ObjectType is written as the record's entries write it, or as a variable object.
+std::vector<std::string> Application_Variable_Lines(const SDO_Sub_Type& entry,
+                                                    const std::string& ObjectType = "0x7")
 {
     const int digits = entry.Quantity == 1 ? 2 : entry.Quantity == 2 ? 4 : 8;
     const std::string& dataType = digits == 2 ? EDS_UNSIGNED8 : digits == 4 ? EDS_UNSIGNED16 : EDS_UNSIGNED32;
     return {"ParameterName=Application Variable",
-            "ObjectType=0x7",
+            "ObjectType=" + ObjectType,
             "DataType=" + dataType,
             "LowLimit=" + EDS_Hex(0, digits),
             "HighLimit=0x" + StringOfChar('F', digits),
@@ -117,11 +119,17 @@ std::vector<std::string> Application_Variable_Lines(const SDO_Sub_Type& entry)
 }
 
 // One record per index of the SDO server rules; when the rules leave sub-index 0 out, a
-// generated one tells the largest sub-index.
+// generated one tells the largest sub-index. An index read at sub-index 0 alone is a plain
+// variable: in CANopen, sub-index 0 of a record counts its entries and is an UNSIGNED8, so
+// tools refuse a record whose only entry is a value of its own at sub-index 0.
 void Write_Application_Variables(TEdsBlockWriter& writer)
 {
     for (const SDO_Index& entry : SDO_Indexes) {
         const std::vector<SDO_Sub_Type>& subs = entry.Sub_Indexs;
+        if (subs.size() == 1 && subs.front().Sub == 0) {
+            writer.Block(EDS_Object(entry.Index), Application_Variable_Lines(subs.front(), "0x07"));
+            continue;
+        }
         const bool hasSubZero = subs.front().Sub == 0;
         const int subNumber = static_cast<int>(subs.size()) + (hasSubZero ? 0 : 1);
         writer.Block(EDS_Object(entry.Index),

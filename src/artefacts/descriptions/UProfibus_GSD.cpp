@@ -146,6 +146,15 @@ void Write_Keywords(TGsdLines& gsd)
 
 int32_t Module_Count(int32_t bytes) { return bytes <= 0 ? 0 : (bytes - 1) / GSD_Module_Bytes + 1; }
 
+// The bytes that the modules of one direction carry when its first module has number
+// First: the list stops at the last module number, and the lengths the file states are
+// those of the modules it lists, so that it never contradicts itself.
+int64_t Written_Bytes(int32_t bytes, int32_t First)
+{
+    const int64_t room = static_cast<int64_t>(std::max(0, GSD_Max_Modules - First + 1)) * GSD_Module_Bytes;
+    return std::clamp<int64_t>(bytes, 0, room);
+}
+
 void Write_Slave_Values(TGsdLines& gsd, int32_t modules)
 {
     gsd.Section("Slave specific values", 79);
@@ -162,10 +171,11 @@ void Write_Slave_Values(TGsdLines& gsd, int32_t modules)
     gsd.Add("Modular_Station=1");
     gsd.Add("Max_Module=" + IntToStr(modules));
     gsd.Add("Modul_Offset=1");
-    gsd.Add("Max_Input_Len=" + IntToStr(GSD_NB_OUT));
-    gsd.Add("Max_Output_Len=" + IntToStr(GSD_NB_IN));
-    // Summed wide: two lengths near the 32-bit limit must not wrap to a negative total.
-    gsd.Add("Max_Data_Len=" + IntToStr(static_cast<int64_t>(GSD_NB_OUT) + GSD_NB_IN));
+    const int64_t input = Written_Bytes(GSD_NB_OUT, 1);
+    const int64_t output = Written_Bytes(GSD_NB_IN, 1 + std::min(Module_Count(GSD_NB_OUT), GSD_Max_Modules));
+    gsd.Add("Max_Input_Len=" + IntToStr(input));
+    gsd.Add("Max_Output_Len=" + IntToStr(output));
+    gsd.Add("Max_Data_Len=" + IntToStr(input + output));
     gsd.Add("Max_Diag_Data_Len=15");
     gsd.Empty(1);
     gsd.Add({"WD_Base_1ms_supp = 1", "Publisher_supp = 1"});

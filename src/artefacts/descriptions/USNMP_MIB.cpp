@@ -25,9 +25,9 @@ void Write_Identity(TStringList& mib)
 {
     mib.Add("GATEWAY DEFINITIONS ::= BEGIN");
     mib.Add("IMPORTS");
-    mib.Add("       MODULE-IDENTITY,OBJECT-TYPE");
-    for (const char* line : {"FROM SNMPv2-SMI", "DisplayString, TimeStamp", "FROM SNMPv2-TC", "enterprises",
-                             "FROM RFC1155-SMI;"})
+    // SMIv2 macros and enterprises all come from SNMPv2-SMI.
+    mib.Add("       MODULE-IDENTITY,OBJECT-TYPE,NOTIFICATION-TYPE,");
+    for (const char* line : {"enterprises", "FROM SNMPv2-SMI", "DisplayString, TimeStamp", "FROM SNMPv2-TC;"})
         mib.Add(std::string("         ") + line);
     mib.Add("");
     mib.Add("identity MODULE-IDENTITY");
@@ -62,13 +62,19 @@ void Write_Identity(TStringList& mib)
         "::= { data 3}");
 }
 
-std::string Object_Line(const std::string& name, const std::string& kind, bool integer,
-                        const std::string& access, const std::string& description, const std::string& parent,
-                        int number)
+std::string Object_Line(const std::string& name, bool integer, const std::string& access,
+                        const std::string& description, const std::string& parent, int number)
 {
-    return name + " " + kind + " SYNTAX " + (integer ? "INTEGER" : "OCTET STRING") + " MAX-ACCESS " + access +
+    return name + " OBJECT-TYPE SYNTAX " + (integer ? "INTEGER" : "OCTET STRING") + " MAX-ACCESS " + access +
            " STATUS current DESCRIPTION \"" + description + "\" ::= { " + parent + " " + IntToStr(number) +
            " }";
+}
+
+// The object name of entry a of a buffer: its description, or the buffer's numbered name.
+std::string Entry_Name(const TStringList& descriptions, const std::string& buffer, int a)
+{
+    const std::string& description = descriptions[a - 1];
+    return description.empty() ? buffer + "val" + IntToStr(a) : description;
 }
 
 // One direction's buffer: the eight fixed data blocks, then one object per entry.
@@ -77,15 +83,12 @@ void Write_Buffer(TStringList& mib, const std::string& buffer, int dataNumber, c
 {
     mib.Add(buffer + " OBJECT IDENTIFIER::= { data " + IntToStr(dataNumber) + " }");
     for (int n = 1; n <= 8; ++n)
-        mib.Add(Object_Line(buffer + "blk" + IntToStr(n), "OBJECT-TYPE", false, access,
-                            "data block n." + IntToStr(n), buffer, n));
+        mib.Add(Object_Line(buffer + "blk" + IntToStr(n), false, access, "data block n." + IntToStr(n),
+                            buffer, n));
     mib.Add(" " + buffer + "val OBJECT IDENTIFIER::= { " + buffer + " 9 }");
-    for (int a = 1; a <= descriptions.Count(); ++a) {
-        const std::string& description = descriptions[a - 1];
-        const std::string name = description.empty() ? buffer + "val" + IntToStr(a) : description;
-        mib.Add(Object_Line(name, "OBJECT-TYPE", MIB_Integer_Flags[firstFlag + a - 1], access, description,
-                            buffer + "val", a));
-    }
+    for (int a = 1; a <= descriptions.Count(); ++a)
+        mib.Add(Object_Line(Entry_Name(descriptions, buffer, a), MIB_Integer_Flags[firstFlag + a - 1], access,
+                            descriptions[a - 1], buffer + "val", a));
 }
 } // namespace
 
@@ -110,9 +113,11 @@ void Write_MIB_File(const std::string& path)
     Write_Buffer(mib, "bufferout", 5, "read-write", MIB_Write_Desc_List, MIB_Section_Size);
     mib.Add("traps OBJECT IDENTIFIER::= { application 2 }");
     mib.Add(" trapsval OBJECT IDENTIFIER::= { traps 1 }");
+    // A notification carries the value of its read entry; SMIv2 gives it no syntax of its own.
     for (int a = 1; a <= MIB_Read_Desc_List.Count(); ++a)
-        mib.Add(Object_Line("trapval" + IntToStr(a), "NOTIFICATION-TYPE", MIB_Integer_Flags[a - 1],
-                            "read-only", MIB_Read_Desc_List[a - 1], "trapsval", a));
+        mib.Add("trapval" + IntToStr(a) + " NOTIFICATION-TYPE OBJECTS { " +
+                Entry_Name(MIB_Read_Desc_List, "bufferin", a) + " } STATUS current DESCRIPTION \"" +
+                MIB_Read_Desc_List[a - 1] + "\" ::= { trapsval " + IntToStr(a) + " }");
     mib.Add("END");
     mib.SaveToFile(path, TTextEncoding::ANSI);
 }

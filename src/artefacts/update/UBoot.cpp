@@ -262,7 +262,7 @@ void TFBoot::Test_And_Update()
     Last_IP_Address = address;
     Remember_Options();
     if (!Run_Update({address, Update_Option, Update_Read_Back != 0}, Run_Updater))
-        MessageDlg("The updater could not be started:\n" + Updater_Path(), mtError, {mbOK}, 0);
+        MessageDlg(Lang_Table[1099] + "\n" + Updater_Path(), mtError, {mbOK}, 0);
 }
 
 void TFBoot::Use_Ping_Hooks(TDevice_Ping::THooks hooks)

@@ -67,6 +67,7 @@ const TRuleWindow BACnet_Window{
     "1.002",
     1532,
     1560,
+    1599,
     {BACnet_Table("ECG_BACnet_in_Read", "TS_BACnet_in_Read", "BACnet_in_Read", 1516, 1533, 1534),
      BACnet_Table("ECG_BACnet_in_Write", "TS_BACnet_in_Write", "BACnet_in_Write", 1524, 1547, 1548)}};
 

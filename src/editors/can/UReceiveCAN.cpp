@@ -27,6 +27,7 @@ const TRuleWindow CAN_Receive_Window{1400,
                                      "1.000",
                                      1444,
                                      1458,
+                                     1499,
                                      {{"ECG_CAN_Receive", nullptr, nullptr, 512, 1408, 1429,
                                        CAN_Col_Dimension, 1500, true, Receive_Columns()}},
                                      1423};

@@ -38,7 +38,8 @@ TRuleTable Transmit_Table()
 }
 
 const TRuleWindow CAN_Transmit_Window{
-    1300, 1100, &File_CAN_Send_Frames, "Transmit_Frames", "1.000", 1347, 1361, {Transmit_Table()}, 1325};
+    1300, 1100, &File_CAN_Send_Frames, "Transmit_Frames", "1.000", 1347, 1361, 1399, {Transmit_Table()},
+    1325};
 
 const TCANFrameLayout CAN_Transmit_Layout{CAN_Col_CobID,
                                           CAN_Col_Type,

@@ -40,6 +40,7 @@ const TRuleWindow PDO_Window{2000,
                               "1.002",
                               2068,
                               2091,
+                              2099,
                               {PDO_Table(false, 2016, 2043, 2069), PDO_Table(true, 2029, 2055, 2080)}};
 } // namespace
 

@@ -41,6 +41,7 @@ const TRuleWindow SDO_Client_Window{2100,
                               "1.002",
                               2160,
                               2179,
+                              2199,
                               {SDO_Table(false, 2116, 2139, 2161), SDO_Table(true, 2127, 2149, 2170)}};
 } // namespace
 

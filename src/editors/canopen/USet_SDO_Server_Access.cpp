@@ -5,6 +5,7 @@
 #include "editors/canopen/CANopenRuleColumns.h"
 #include "editors/frame/RuleFile.h"
 #include "workspace/UComon.h"
+#include "workspace/ULanguage.h"
 
 TFSet_SDO_Server_Access* FSet_SDO_Server_Access = nullptr;
 
@@ -38,17 +39,14 @@ const TRuleWindow SDO_Server_Window{2200,
                               "1.002",
                               2250,
                               2265,
+                              2299,
                               {SDO_Table("sga", "TS_SDO_Read", "SDO_Read", 2216, 2234, 2251),
                                SDO_Table("sgb", "TS_SDO_Write", "SDO_Write", 2225, 2242, 2258)}};
 
 constexpr int Reserved_SubIndex = 255;
-// The text table has no entries for these two rules yet; per table, read then write.
-const char* const Reserved_SubIndex_Texts[] = {
-    "!! [SDO in Read] SubIndex 0xFF is reserved and cannot be used",
-    "!! [SDO in Write] SubIndex 0xFF is reserved and cannot be used"};
-const char* const Mixed_SubIndex_Texts[] = {
-    "!! [SDO in Read] SubIndex 0 cannot be used with other SubIndexes of the same Index",
-    "!! [SDO in Write] SubIndex 0 cannot be used with other SubIndexes of the same Index"};
+// Texts of the two rules, per table: read, then write.
+constexpr int Reserved_SubIndex_Texts[] = {2295, 2296};
+constexpr int Mixed_SubIndex_Texts[] = {2297, 2298};
 } // namespace
 
 TFSet_SDO_Server_Access::TFSet_SDO_Server_Access(TComponent* owner) : TRuleEditorForm(owner, SDO_Server_Window) {}
@@ -57,7 +55,7 @@ std::string TFSet_SDO_Server_Access::Check_Row(int Table, int Row) const
 {
     std::string rule = TRuleEditorForm::Check_Row(Table, Row);
     if (rule.empty() && Rule_Number(Cell(Table, Col_SubIndex, Row)) == Reserved_SubIndex)
-        rule = Reserved_SubIndex_Texts[Table];
+        rule = Lang_Table[Reserved_SubIndex_Texts[Table]];
     return rule;
 }
 
@@ -71,7 +69,7 @@ std::string TFSet_SDO_Server_Access::Check_Across_Rows() const
             auto& [zero, others] = seen[Rule_Number(Cell(t, Col_Index, r))];
             const bool isZero = Rule_Number(Cell(t, Col_SubIndex, r)) == 0;
             (isZero ? zero : others) = true;
-            if (zero && others) return Row_Error(r, Mixed_SubIndex_Texts[t]);
+            if (zero && others) return Row_Error(r, Lang_Table[Mixed_SubIndex_Texts[t]]);
         }
     }
     return "";

@@ -11,6 +11,7 @@ constexpr size_t kFirstConfigSizeField = 8;
 constexpr size_t kConfigSizeField = 10;
 constexpr size_t kNameField = 12;
 constexpr size_t kPathField = 14;
+constexpr size_t kAssemblySizeField = 2;
 
 // A text field trimmed; a quoted one shown in its double quotes.
 std::string ShownText(const TEdsField& field)
@@ -52,6 +53,14 @@ bool DecodePath(const TConnectionPath& path, TConnData& conn)
     }
     return path.Get_ConnectionPoint(pos, conn.ConnPointTO);
 }
+// The size field of the [Assembly] entry of that name; "" when there is none.
+std::string AssemblySize(const TEdsDocument& eds, const std::string& name)
+{
+    const TEdsEntry* entry = eds.Find("Assembly", name);
+    if (!entry) return "";
+    const std::vector<TEdsField> fields = SplitEdsFields(entry->Value);
+    return fields.size() > kAssemblySizeField ? fields[kAssemblySizeField].Trimmed() : "";
+}
 } // namespace
 
 std::optional<TConnData> TConnectionDecoder::DecodeConnStr(const std::string& entryText)
@@ -73,6 +82,8 @@ std::optional<TConnData> TConnectionDecoder::DecodeConnStr(const std::string& en
         config = kFirstConfigSizeField;
     conn.TargetConfSize = fields[config].Trimmed();
     conn.TargetConfFormat = fields[config + 1].Trimmed();
+    if (conn.TargetConfSize.empty() && !conn.TargetConfFormat.empty())
+        conn.TargetConfSize = AssemblySize(eds_, conn.TargetConfFormat);
     conn.ConnName = ShownText(fields[kNameField]);
     conn.HelpStr = ShownText(fields[kNameField + 1]);
     return conn;

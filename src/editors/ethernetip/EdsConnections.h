@@ -33,12 +33,15 @@ struct TConnData {
 // T>O. Parameter references in the path are resolved through the document's [Params].
 class TConnectionDecoder {
 public:
-    explicit TConnectionDecoder(const TEdsDocument& eds) : params_(eds) {}
+    explicit TConnectionDecoder(const TEdsDocument& eds) : eds_(eds), params_(eds) {}
 
-    // The connection, or nothing when the entry has no usable path.
+    // The connection, or nothing when the entry has no usable path. A blank configuration
+    // size beside a format that names an assembly is that assembly's size, as EDS files
+    // mean it.
     std::optional<TConnData> DecodeConnStr(const std::string& entryText);
 
 private:
+    const TEdsDocument& eds_;
     TPathParams params_;
 };
 

@@ -29,9 +29,11 @@ public:
             return;
         }
         // A string left open at the end of a line ends there; only such a rare line is copied.
+        // A backslash at its end would escape one closing quote, so a second one follows.
         std::string closed;
         if (EndsInsideQuote(text)) {
             closed = std::string(text) + '"';
+            if (EndsInsideQuote(closed)) closed += '"';
             text = closed;
         }
         // The line is cut through a view: copying its rest for each entry would cost the

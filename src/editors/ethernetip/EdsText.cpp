@@ -5,22 +5,32 @@
 #include "platform/rtl/SysUtils.h"
 
 namespace {
-// Reads the quoted string whose opening quote is at `at`; returns the offset after its
-// closing quote (or the text's end when it is left open).
-size_t ReadQuoted(std::string_view text, size_t at, std::string& out)
+// The escapes of a quoted string: a doubled quote, and a backslash before a quote or a
+// backslash, each stand for their second character.
+bool IsEscape(std::string_view text, size_t i)
+{
+    if (i + 1 >= text.size()) return false;
+    const char next = text[i + 1];
+    return (text[i] == '"' && next == '"') || (text[i] == '\\' && (next == '"' || next == '\\'));
+}
+
+// Reads the quoted string whose opening quote is at `at` into `out` when given; returns the
+// offset after its closing quote, or npos when it is left open.
+size_t ReadQuoted(std::string_view text, size_t at, std::string* out = nullptr)
 {
     size_t i = at + 1;
     while (i < text.size()) {
-        if (text[i] != '"') {
-            out += text[i++];
-        } else if (i + 1 < text.size() && text[i + 1] == '"') {
-            out += '"';
+        if (IsEscape(text, i)) {
+            if (out) *out += text[i + 1];
             i += 2;
+        } else if (text[i] != '"') {
+            if (out) *out += text[i];
+            ++i;
         } else {
             return i + 1;
         }
     }
-    return i;
+    return std::string_view::npos;
 }
 
 bool IsBlank(char c) { return c == ' ' || c == '\t' || c == '\r' || c == '\n'; }
@@ -38,7 +48,7 @@ TEdsField MakeField(std::string_view raw)
     size_t i = 0;
     while (i < trimmed.size()) {
         if (trimmed[i] == '"') {
-            i = ReadQuoted(trimmed, i, field.Text);
+            i = std::min(ReadQuoted(trimmed, i, &field.Text), trimmed.size());
         } else if (IsBlank(trimmed[i])) {
             ++i;
         } else {
@@ -55,19 +65,27 @@ TEdsField MakeField(std::string_view raw)
 
 size_t FindUnquoted(std::string_view text, std::string_view delimiters, size_t from)
 {
-    bool quoted = false;
-    for (size_t i = from; i < text.size(); ++i) {
-        const char c = text[i];
-        if (c == '"') {
-            quoted = !quoted;  // a doubled quote toggles twice and leaves the state as it was
-        } else if (!quoted && delimiters.find(c) != std::string_view::npos) {
+    size_t i = from;
+    while (i < text.size()) {
+        if (text[i] == '"') {
+            i = ReadQuoted(text, i);
+        } else if (delimiters.find(text[i]) != std::string_view::npos) {
             return i;
+        } else {
+            ++i;
         }
     }
     return std::string_view::npos;
 }
 
-bool EndsInsideQuote(std::string_view text) { return std::count(text.begin(), text.end(), '"') % 2 != 0; }
+bool EndsInsideQuote(std::string_view text)
+{
+    for (size_t i = text.find('"'); i != std::string_view::npos; i = text.find('"', i)) {
+        i = ReadQuoted(text, i);
+        if (i == std::string_view::npos) return true;
+    }
+    return false;
+}
 
 std::string_view StripEdsComment(std::string_view line)
 {

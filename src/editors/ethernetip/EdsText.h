@@ -4,9 +4,9 @@
 #include <vector>
 
 // The text conventions of an EDS file: "$" starts a comment, double quotes enclose
-// strings (a doubled quote inside stands for one), "," separates the fields of an entry
-// and ";" ends it. The delimiters count only outside quoted strings, and a string never
-// runs past the end of its line.
+// strings (inside, a doubled quote and \" stand for a quote, \\ for a backslash), ","
+// separates the fields of an entry and ";" ends it. The delimiters count only outside
+// quoted strings, and a string never runs past the end of its line.
 
 // Byte offset of the first of `delimiters` that stands outside quoted strings, or npos.
 // The search starts at `from`, which must itself stand outside quoted strings.

@@ -57,6 +57,7 @@ const TRuleWindow Rule_Window{
     "1.012",
     831,
     840,
+    899,
     {{"ECG",
       nullptr,
       nullptr,
@@ -157,7 +158,7 @@ bool TFEtherNetIP_Master_Access::Controllo_dati()
 {
     int inputs = 0;
     int outputs = 0;
-    const int rows = Scan_List_Rows(*ECG);
+    const int rows = Rule_Rows(0);
     for (int r = 1; r <= rows; ++r) {
         if (UpperCase(ECG->Cells(Col_Enable, r)) != "Y") continue;
         if (const std::string rule = Check_Row(0, r); !rule.empty()) {
@@ -178,13 +179,13 @@ bool TFEtherNetIP_Master_Access::Controllo_dati()
     return true;
 }
 
-void TFEtherNetIP_Master_Access::Btn_OK_Click()
+int TFEtherNetIP_Master_Access::Rule_Rows(int /*Table*/) const { return Scan_List_Rows(*ECG); }
+
+void TFEtherNetIP_Master_Access::Save_Rules()
 {
-    if (!Controllo_dati()) return;
-    Save_Scan_List(File_EtherNetIP_Master_Rules, *ECG, ArrTargetConf, Scan_List_Rows(*ECG));
+    Save_Scan_List(File_EtherNetIP_Master_Rules, *ECG, ArrTargetConf, Rule_Rows(0));
     for (auto& config : ArrTargetConf)
         config.reset();
-    SetModalResult(mrOk);
 }
 
 void TFEtherNetIP_Master_Access::Btn_DelRow_Click()
@@ -240,7 +241,10 @@ void TFEtherNetIP_Master_Access::Btn_Import_EDSClick()
     TFEtherNEtIP_EDS& chooser = *FEtherNEtIP_EDS;
     chooser.EDS_FileName = OD_EDS->FileName;
     if (chooser.ShowModal() != mrOk) return;
-    if (const int row = Free_Target_Row()) Import_Connection(chooser, row);
+    if (const int row = Free_Target_Row())
+        Import_Connection(chooser, row);
+    else
+        Show_Error(Lang_Table[898]);
 }
 
 void TFEtherNetIP_Master_Access::Import_Connection(const TFEtherNEtIP_EDS& Chooser, int Row)

@@ -17,7 +17,6 @@ public:
     void Set_Lang() override;
     void FormShow() override;
     bool Controllo_dati() override;
-    void Btn_OK_Click() override;
     void Btn_DelRow_Click() override;
     void Btn_InsRowClick() override;
     // On a Data Segment cell whose row has a configuration, opens the data-segment editor.
@@ -34,6 +33,10 @@ public:
 
 protected:
     std::string Check_Row(int Table, int Row) const override;
+    // A row with a blank IP address ends the list only while it is enabled.
+    int Rule_Rows(int Table) const override;
+    // Writes the rows with their target configurations, which it then lets go.
+    void Save_Rules() override;
 
 private:
     // The first row whose IP address and Instance T > O are both blank; 0 when none is.

@@ -22,7 +22,9 @@ void Clear_Row_Cells(TExtColumnGrid& Grid, int Row, const std::string& FirstCell
         Grid.SetCells(c, Row, c == 1 ? FirstCell : std::string());
 }
 
-// Check boxes always hold "Y" or "N", so only text cells tell whether a row is in use.
+void Paste_Refused(int Text) { MessageDlg(Lang_Table[Text], mtError, {mbOK}, 0); }
+} // namespace
+
 bool Row_In_Use(TExtColumnGrid& Grid, int Row)
 {
     for (int c = 1; c < Span_End(Grid); ++c) {
@@ -32,9 +34,6 @@ bool Row_In_Use(TExtColumnGrid& Grid, int Row)
     }
     return false;
 }
-
-void Paste_Refused(int Text) { MessageDlg(Lang_Table[Text], mtError, {mbOK}, 0); }
-} // namespace
 
 void Delete_Grid_Row(int Row, TExtColumnGrid& Grid)
 {

@@ -11,6 +11,9 @@ void Delete_Grid_Row(int Row, TExtColumnGrid& Grid);
 // The rows from Row move down by one; the last row's content is lost. Column 1 of the
 // opened row becomes "Y" when SetEnable is true (grids whose column 1 is an Enable box).
 void Insert_Grid_Row(int Row, TExtColumnGrid& Grid, bool SetEnable);
+// Whether a text cell of the row (check boxes aside, which always hold "Y" or "N") holds
+// more than blanks.
+bool Row_In_Use(TExtColumnGrid& Grid, int Row);
 // Fills the program-wide Copy_Row_Buffer with the texts of columns 1, 2, ... of the row.
 void Copy_Grid_Row(TExtColumnGrid& Grid, int Row);
 // Writes the buffer into the row when Copied (the caller's copy flag for this grid) is

@@ -144,7 +144,21 @@ void TRuleEditorForm::Set_Lang()
 void TRuleEditorForm::DoShow()
 {
     FormShow();
+    Ready_For_Keys();
     TTitledForm::DoShow();
+}
+
+void TRuleEditorForm::Ready_For_Keys()
+{
+    for (TExtColumnGrid* grid : Grids) {
+        grid->SetTopRow(grid->FixedRows());
+        grid->SetLeftCol(grid->FixedCols());
+        int col = grid->FixedCols();
+        while (col < grid->ColCount() - 1 && grid->Columns()->Items(grid->RealColIndex(col))->ReadOnly)
+            ++col;
+        grid->MoveCurrentCell(col, 1);
+    }
+    if (Active_Grid()->CanFocus()) SetActiveControl(Active_Grid());
 }
 
 void TRuleEditorForm::Clear_Grids()
@@ -203,7 +217,7 @@ std::string TRuleEditorForm::Check_Row(int Table, int Row) const
 bool TRuleEditorForm::Controllo_dati()
 {
     for (size_t t = 0; t < Grids.size(); ++t) {
-        const int rows = Rule_Row_Count(*Grids[t], Key_Column(Window.Tables[t]));
+        const int rows = Rule_Rows(static_cast<int>(t));
         for (int r = 1; r <= rows; ++r) {
             if (Window.Tables[t].EnableColumn && !Is_Enabled(static_cast<int>(t), r)) continue;
             if (const std::string rule = Check_Row(static_cast<int>(t), r); !rule.empty()) {
@@ -219,10 +233,34 @@ bool TRuleEditorForm::Controllo_dati()
     return true;
 }
 
+int TRuleEditorForm::Rule_Rows(int Table) const
+{
+    return Rule_Row_Count(*Grids[Table], Key_Column(Window.Tables[Table]));
+}
+
+// The file keeps only the rows before the first blank key: without this check a row after
+// it would be dropped without a word and be missing at the next show.
+bool TRuleEditorForm::Keeps_Every_Row() const
+{
+    for (size_t t = 0; t < Grids.size(); ++t) {
+        TExtColumnGrid& grid = *Grids[t];
+        const int firstDropped = Rule_Rows(static_cast<int>(t)) + 1;
+        for (int r = firstDropped; r < grid.RowCount(); ++r) {
+            if (!Row_In_Use(grid, r)) continue;
+            if (PageControl1) PageControl1->SetActivePageIndex(static_cast<int>(t));
+            Show_Error(Row_Error(firstDropped, Lang_Table[Window.BlankKeyMessage]));
+            return false;
+        }
+    }
+    return true;
+}
+
+void TRuleEditorForm::Save_Rules() { Save_Rule_File(Window, Grids); }
+
 void TRuleEditorForm::Btn_OK_Click()
 {
-    if (!Controllo_dati()) return;
-    Save_Rule_File(Window, Grids);
+    if (!Controllo_dati() || !Keeps_Every_Row()) return;
+    Save_Rules();
     SetModalResult(mrOk);
 }
 

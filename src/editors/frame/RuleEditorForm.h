@@ -26,6 +26,7 @@ public:
     virtual bool Controllo_dati();
 
     virtual void FormShow();
+    // Validates, refuses rows the file would drop, writes the file and closes.
     virtual void Btn_OK_Click();
     virtual void Btn_DelRow_Click();
     virtual void Btn_InsRowClick();
@@ -64,6 +65,10 @@ protected:
     virtual std::string Check_Across_Rows() const { return ""; }
     // In a table with an Enable box: whether OK checks the row.
     virtual bool Is_Enabled(int Table, int Row) const;
+    // How many rows from row 1 on the file keeps: those before the first blank key.
+    virtual int Rule_Rows(int Table) const;
+    // Writes the rule file from the grids.
+    virtual void Save_Rules();
     // What a window adds once a row element of its file filled a row (see TRuleRowLoaded).
     virtual void Loaded_Row(int /*Table*/, int /*Row*/, const std::vector<bool>& /*Present*/) {}
     // "Error row " and the row number followed by the rule's text.
@@ -75,6 +80,13 @@ protected:
     const TRuleWindow& Window;
 
 private:
+    // Shows the error of the first row that the file would drop although it, or a row
+    // after it, holds data; false then.
+    bool Keeps_Every_Row() const;
+    // Every grid shows its top rows with the first editable cell of row 1 current, and the
+    // grid of the active page has the focus: the first key a user types after opening goes
+    // to a cell, not to OK.
+    void Ready_For_Keys();
     void Build_Grid(const TRuleTable& Table, TWinControl* Parent);
     int Table_Of(TObject* Sender) const;
 };

@@ -57,6 +57,9 @@ struct TRuleWindow {
     const char* Version; // written in the comment after the root; nullptr: no comment
     int ErrorPrefix;     // "Error row "
     int DeleteQuestion;  // "Are you sure to delete the Row number "
+    // The rule of a row whose key is blank while it, or a row after it, holds data: OK
+    // refuses it, since the file keeps only the rows before the first blank key.
+    int BlankKeyMessage;
     std::vector<TRuleTable> Tables;
     // Texts of the first button hint and of the first tab sheet caption, where the window's
     // block does not keep them right after the button captions and the button hints.

@@ -67,7 +67,7 @@ TRuleTable KNX_Table()
 }
 
 const TRuleWindow KNX_Window{1700, 1141, &File_KNX_SetAccess, "BACnet_to_KNX", "1.000",
-                             1748, 1760, {KNX_Table()}};
+                             1748, 1760, 1799, {KNX_Table()}};
 
 bool KNX_Is_Priority(const std::string& Text)
 {

@@ -79,6 +79,7 @@ const TRuleWindow MQTT_Window{
     nullptr,
     1851,
     1823,
+    1899,
     {MQTT_Table("ECG_Pub", "TS_MQTT_Publish", "MQTT_Publish", 1814, 1819,
                 {Required_Topic_Column("Topic", 300), Required_Topic_Column("Retained", 60, true),
                  Required_Topic_Column("QoS", 80), MQTT_Column("DataType", 80), MQTT_Column("Dimension", 80),

@@ -4,6 +4,7 @@
 
 #include "editors/frame/RuleColumnLists.h"
 #include "editors/frame/RuleFile.h"
+#include "editors/snmp/MibNames.h"
 #include "grid/control/ExtColumnGrid.h"
 #include "platform/rtl/SysUtils.h"
 #include "workspace/UComon.h"
@@ -16,7 +17,7 @@ TFSNMP_Trap_Access* FSNMP_Trap_Access = nullptr;
 struct TSNMPTableLayout {
     int Timer, Time, Position, Bit, NumBits, Description, IP_Address, Conversion;
     int Community_Text, Type_Text, Time_Text, Position_Text, Bit_Text, Bit_Zero_Text, Bits_Text, Bytes_Text,
-        Description_Text, IP_Address_Text, Conversion_Text;
+        Description_Text, IP_Address_Text, Conversion_Text, MIB_Name_Text;
 };
 
 namespace {
@@ -27,8 +28,8 @@ constexpr TColor SNMP_Enable_Color = 11589887, SNMP_Identity_Color = 16710368, S
                  SNMP_Description_Color = 16766421, SNMP_Address_Color = 15000777;
 
 const TSNMPTableLayout SNMP_Layouts[] = {
-    {6, 7, 8, 9, 10, 11, 12, 13, 1276, 1261, 1262, 1263, 1264, 1265, 1266, 1267, 1277, 1268, 1285},
-    {0, 0, 4, 5, 6, 7, 0, 8, 1278, 1269, 0, 1270, 1271, 1272, 1273, 1274, 1279, 0, 1286}};
+    {6, 7, 8, 9, 10, 11, 12, 13, 1276, 1261, 1262, 1263, 1264, 1265, 1266, 1267, 1277, 1268, 1285, 1297},
+    {0, 0, 4, 5, 6, 7, 0, 8, 1278, 1269, 0, 1270, 1271, 1272, 1273, 1274, 1279, 0, 1286, 1298}};
 
 TRuleColumn SNMP_Column(const char* Attribute, int Width, TColor Color, const char* Default = "",
                         bool CheckBox = false)
@@ -93,8 +94,8 @@ TRuleTable SNMP_Write_Table()
 }
 
 const TRuleWindow SNMP_Window{
-    1200, 1256, &File_SNMP_Trap, "SNMP_Trap", "1.000", 1260, 1275, {SNMP_Read_Table(), SNMP_Write_Table()},
-    1210, 1208};
+    1200, 1256, &File_SNMP_Trap, "SNMP_Trap", "1.000", 1260, 1275, 1299,
+    {SNMP_Read_Table(), SNMP_Write_Table()}, 1210, 1208};
 
 bool Is_SNMP_Name_Char(char c)
 {
@@ -163,6 +164,7 @@ std::string TFSNMP_Trap_Access::Check_Row(int Table, int Row) const
     if (std::string rule = Format_Rule(layout, Table, Row); !rule.empty()) return rule;
     if (Check_Error_CommName_Desc(Cell(Table, layout.Description, Row), 1) != 0)
         return Lang_Table[layout.Description_Text];
+    if (Is_MIB_Name(Cell(Table, layout.Description, Row))) return Lang_Table[layout.MIB_Name_Text];
     std::string parts[4];
     if (layout.IP_Address &&
         !Check_IP_Address(Cell(Table, layout.IP_Address, Row), parts[0], parts[1], parts[2], parts[3]))

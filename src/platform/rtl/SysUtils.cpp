@@ -182,6 +182,14 @@ bool ParseInteger(const std::string& s, int64_t min, int64_t max, int64_t& value
     // Hexadecimal texts may describe the full unsigned bit pattern of the target type.
     const uint64_t limit = base == 16 ? static_cast<uint64_t>(max) * 2 + 1
                                       : static_cast<uint64_t>(max) + (negative ? 1 : 0);
+    // Leading zeros count: a hexadecimal text has at most as many digits as the target
+    // type has nibbles, so "0x000000010" is no 32-bit number.
+    if (base == 16) {
+        size_t nibbles = 0;
+        for (uint64_t top = limit; top != 0; top >>= 4)
+            ++nibbles;
+        if (s.size() - i > nibbles) return false;
+    }
     uint64_t magnitude = 0;
     for (; i < s.size(); ++i) {
         const char c = s[i];

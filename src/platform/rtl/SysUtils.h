@@ -43,7 +43,9 @@ std::string IntToHex(int64_t value, int digits);
 
 // The one number rule of the system: blanks before the number, an optional sign, then
 // decimal digits, or hexadecimal digits after "$", "x" or "0x"; nothing may follow the
-// digits, and the value must fit the target type.
+// digits, and the value must fit the target type. Hexadecimal texts hold at most as many
+// digits as the type has nibbles (8 or 16), leading zeros included, and describe its bit
+// pattern, so "$FFFFFFFF" reads as -1.
 bool TryStrToInt(const std::string& s, int32_t& value);
 bool TryStrToInt64(const std::string& s, int64_t& value);
 int32_t StrToInt(const std::string& s);  // raises EConvertError

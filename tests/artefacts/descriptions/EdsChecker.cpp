@@ -73,6 +73,17 @@ void Check_Object(const TSections& sections, const std::string& object, std::vec
     if (subSections != expected)
         problems.push_back(
             Format("object %s: SubNumber %d but %d sub-objects", {object, expected, subSections}));
+    // A variable stands alone; sub-index 0 of an array or a record counts its entries.
+    const auto objectType = found->second.find("OBJECTTYPE");
+    if (objectType == found->second.end()) return;
+    const int type = StrToIntDef(objectType->second, -1);
+    if (type == 7 && (subNumber != found->second.end() || subSections > 0))
+        problems.push_back("variable " + object + " with sub-objects");
+    if (type != 8 && type != 9) return;
+    const auto count = sections.find(prefix + "0");
+    if (count == sections.end() || !count->second.count("DATATYPE") ||
+        StrToIntDef(count->second.at("DATATYPE"), -1) != 5)
+        problems.push_back("object " + object + ": sub-index 0 is no UNSIGNED8");
 }
 
 // The objects that one list names, checked against their sections.

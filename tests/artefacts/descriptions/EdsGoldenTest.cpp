@@ -21,6 +21,7 @@ const GoldenCase kGoldenCases[] = {
     {"empty", EncodeDate(2024, 3, 7) + EncodeTime(0, 40, 0, 0)},
     {"mixed", EncodeDate(2024, 12, 31) + EncodeTime(12, 5, 59, 0)},
     {"max_pdo", EncodeDate(2025, 1, 9) + EncodeTime(13, 10, 0, 0)},
+    {"variables", EncodeDate(2026, 2, 3) + EncodeTime(8, 15, 0, 0)},
 };
 
 class EdsGolden : public EdsProject, public ::testing::WithParamInterface<GoldenCase> {};
@@ -48,7 +49,8 @@ TEST(EdsChecker, FindsWhatToolsRefuse)
     const std::string good = "[MandatoryObjects]\r\nSupportedObjects=1\r\n1=0x1000\r\n\r\n"
                              "[OptionalObjects]\r\nSupportedObjects=0\r\n\r\n"
                              "[ManufacturerObjects]\r\nSupportedObjects=0\r\n\r\n"
-                             "[1000]\r\nSubNumber=1\r\n\r\n[1000sub0]\r\nPDOMapping=0\r\n\r\n";
+                             "[1000]\r\nSubNumber=1\r\nObjectType=0x9\r\n\r\n"
+                             "[1000sub0]\r\nPDOMapping=0\r\nDataType=0x0005\r\n\r\n";
     EXPECT_THAT(Check_EDS_Text(good), ::testing::IsEmpty());
 
     const std::pair<std::string, std::string> faults[] = {
@@ -58,6 +60,8 @@ TEST(EdsChecker, FindsWhatToolsRefuse)
         {"1=0x1000", "1=0x1001"},                         // a listed object without a section
         {"Mandatory", "Optional"},                        // a missing list
         {"PDOMapping=0", "PDOMapping=0\r\nPDOMapping=1"}, // a repeated key
+        {"ObjectType=0x9", "ObjectType=0x07"},            // a variable with a sub-object
+        {"DataType=0x0005", "DataType=0x0007"},           // a record counted by an UNSIGNED32
     };
     for (const auto& [from, to] : faults) {
         std::string bad = good;

@@ -57,11 +57,31 @@ TEST_F(Gsd, EmptyLengthsGiveAnEmptySlotDefinition)
 TEST_F(Gsd, HugeLengthsStopAtTheLastModuleNumber)
 {
     const std::string text = Write(2147483647, 2147483647);
-    EXPECT_THAT(text, ::testing::HasSubstr("\r\nMax_Data_Len=4294967294\r\n"));
+    // The lengths are those of the 255 input modules listed, 64 bytes each.
+    EXPECT_THAT(text, ::testing::HasSubstr("\r\nMax_Input_Len=16320\r\nMax_Output_Len=0\r\n"
+                                           "Max_Data_Len=16320\r\n"));
     EXPECT_THAT(text, ::testing::HasSubstr("\r\nMax_Module=255\r\n"));
     EXPECT_THAT(text, ::testing::HasSubstr("0x42,0x3F,0x00,0xFF\r\n255\r\nEndModule\r\n\r\n"));
     EXPECT_THAT(text, ::testing::HasSubstr("Slot(255) = \"Slot 255\" 255 255\r\nEndSlotDefinition"));
     EXPECT_THAT(text, ::testing::Not(::testing::HasSubstr("Slot(256)")));
+}
+
+// The list stops at module 255 part-way through the outputs: the lengths count what it lists.
+TEST_F(Gsd, CappedLengthsAreTheSumsOfTheModulesListed)
+{
+    struct Case {
+        int32_t nbIn, nbOut;
+        const char* lengths;
+    };
+    const Case cases[] = {
+        {300, 250 * 64 + 10, "Max_Input_Len=16010\r\nMax_Output_Len=256\r\nMax_Data_Len=16266"},
+        {100, 255 * 64, "Max_Input_Len=16320\r\nMax_Output_Len=0\r\nMax_Data_Len=16320"},
+        {300, 100, "Max_Input_Len=100\r\nMax_Output_Len=300\r\nMax_Data_Len=400"},
+        {-5, 0, "Max_Input_Len=0\r\nMax_Output_Len=0\r\nMax_Data_Len=0"},
+    };
+    for (const Case& c : cases)
+        EXPECT_THAT(Write(c.nbIn, c.nbOut), ::testing::HasSubstr("\r\n" + std::string(c.lengths) + "\r\n"))
+            << c.nbIn << "/" << c.nbOut;
 }
 
 TEST(GsdFileName, AppendsTheExtensionOnlyWhenMissing)

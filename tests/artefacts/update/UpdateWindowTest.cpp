@@ -365,6 +365,22 @@ TEST_F(UpdateWindow, AnUpdaterThatCannotStartIsReported)
     EXPECT_EQ(Last_IP_Address, "10.0.0.9") << "the device answered: its address is kept";
 }
 
+TEST_F(UpdateWindow, AnUpdaterThatCannotStartIsReportedInTheLanguageOfTheFile)
+{
+    const std::string language = exe.File("Italiano.lng");
+    WriteTestFile(language, "STR1099 = Impossibile avviare il programma di aggiornamento:\r\n");
+    Read_Language_File(language);
+    updater_Present = false;
+    Show([&] {
+        Set_Address({"10", "0", "0", "9"});
+        form->Btn_UpdateClick(form->Btn_Update);
+    });
+    Load_Default_Texts();
+    ASSERT_EQ(dialogs.Messages().size(), 1u);
+    EXPECT_EQ(dialogs.Messages()[0].Text,
+              "Impossibile avviare il programma di aggiornamento:\n" + exe.File("Ethernet_Update"));
+}
+
 // Serial mode remembers the choices and neither tests, writes nor runs anything.
 TEST_F(UpdateWindow, SerialModeOnlyRemembersTheChoices)
 {

@@ -129,8 +129,11 @@ TEST_F(BACnetWindow, ChecksEveryRuleOfBothGrids)
          write + "Too many bytes to save starting from the Position indicate"},
         // Types are compared as written.
         {{Object_Typed("analog input", "0", "", "99")}, {}, ""},
-        // A blank Data Type ends the grid: the broken row after it is not checked.
-        {{Read_Row, Object_With(Read_Row, 1, "  "), Object_With(Read_Row, 2, "-5")}, {}, ""},
+        // A blank Data Type ends the grid: the broken row after it is not checked, and OK
+        // refuses the rows it would drop.
+        {{Read_Row, Object_With(Read_Row, 1, "  "), Object_With(Read_Row, 2, "-5")},
+         {},
+         "Error row 2" + Lang_Table[1599]},
     };
     for (const Case& c : cases) {
         TModalResult result = mrNone;

@@ -61,7 +61,9 @@ TEST(CANReceiveWindow, ChecksTheEnabledFramesUpToTheFirstBlankCobID)
              {With_Cell(With_Cell(Received, 1, "N"), 2, "9999"), With_Cell(Received, 1, "n"),
               With_Cell(Received, 4, "0")},
              "Error row 3!! Dimension must be between 1 and 8"},
-            {0, {Received, With_Cell(With_Cell(Received, 1, "N"), 2, " "), With_Cell(Received, 4, "0")}, ""},
+            {0,
+             {Received, With_Cell(With_Cell(Received, 1, "N"), 2, " "), With_Cell(Received, 4, "0")},
+             "Error row 2" + Lang_Table[1499]},
         });
 }
 

@@ -111,7 +111,8 @@ TEST(PDOWindow, ChecksEveryRuleOfBothTables)
                {1,
                 {Row_With(Transmit, 11, "100000001")},
                 transmit + "Send Time must be between 0 and 100000000"},
-               {1, {Transmit, Row_With(Transmit, 1, "")}, ""},
+               // A PDO without its COB-ID would be dropped with every PDO after it.
+               {1, {Transmit, Row_With(Transmit, 1, "")}, "Error row 2" + Lang_Table[2099]},
            });
 }
 

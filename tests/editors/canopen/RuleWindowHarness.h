@@ -109,6 +109,17 @@ inline std::vector<std::string> All_Cells(const TExtColumnGrid& Grid, int Row)
     return cells;
 }
 
+// The first displayed column of the grid whose cells open the text editor; -1 when none.
+inline int First_Text_Column(TExtColumnGrid& Grid)
+{
+    for (int c = 1; c < Grid.ColCount(); ++c) {
+        TEditorType editor = edNormal;
+        Grid.GetCellEditor(Grid.RealColIndex(c), 1, editor);
+        if (editor == edNormal) return c;
+    }
+    return -1;
+}
+
 inline void Press_OK(TRuleEditorForm& window) { window.Btn_OK->Click(); }
 
 // Makes the grid of the given table the one on the active page, with its current row.

@@ -37,6 +37,9 @@ TEST_F(SDOServerWindow, ChecksEveryRuleOfBothTables)
          {Valid, With(1, "0x6000")},
          "Error row 2!! [SDO in Write] Index must be between 0x2000 and 0x5FFF"},
         {0, {With(1, "0x2000 ")}, read + "Index must be between 0x2000 and 0x5FFF"},
+        // Nine hexadecimal digits are no number, leading zeros or not.
+        {0, {With(1, "0x000002000")}, read + "Index must be between 0x2000 and 0x5FFF"},
+        {0, {With(1, "0x00002000")}, ""},
         {0, {With(2, "256")}, read + "SubIndex must be between 0x00 and 0xFF"},
         {0, {With(2, "")}, read + "SubIndex must be between 0x00 and 0xFF"},
         {0, {With(3, "3")}, read + "N Byte must be 1 or 2 or 4"},
@@ -47,8 +50,9 @@ TEST_F(SDOServerWindow, ChecksEveryRuleOfBothTables)
         {0,
          {{"0x2000", "1", "2", "5", "1440", "", "", ""}},
          read + "Address Byte2 must be between 0 and 1439"},
-        // A blank Index ends the table: the broken row after it is not checked.
-        {0, {Valid, With(1, " "), With(3, "3")}, ""},
+        // A blank Index ends the table: the broken row after it is not checked, and OK
+        // refuses the rows it would drop.
+        {0, {Valid, With(1, " "), With(3, "3")}, "Error row 2" + Lang_Table[2299]},
     };
     for (const Case& c : cases)
         EXPECT_EQ(h.Check(c.Table, c.Rules),
@@ -86,6 +90,22 @@ TEST_F(SDOServerWindow, RefusesTheReservedSubIndexAndSubIndexZeroBesideOthers)
         EXPECT_EQ(shown,
                   c.Expected.empty() ? std::vector<std::string>{} : std::vector<std::string>{c.Expected});
     }
+}
+
+TEST_F(SDOServerWindow, ItsSubIndexAndBlankIndexRulesSpeakTheLanguageFile)
+{
+    const std::string language = h.dir.File("Italiano.lng");
+    WriteTestFile(language, "STR2295 = !! Sottoindice riservato\r\nSTR2298 = !! Sottoindice 0 da solo\r\n"
+                            "STR2299 = !! Indice vuoto\r\n");
+    Read_Language_File(language);
+    EXPECT_EQ(h.Check(0, {With(2, "255")}), std::vector<std::string>{"Error row 1!! Sottoindice riservato"});
+    EXPECT_EQ(h.Ok_Messages([](TFSet_SDO_Server_Access& w) {
+        Fill_Row(*w.Grids[0], 1, Valid);
+        Fill_Row(*w.Grids[1], 1, With(2, "0"));
+    }),
+              std::vector<std::string>{"Error row 1!! Sottoindice 0 da solo"});
+    EXPECT_EQ(h.Check(0, {Valid, With(1, ""), Valid}), std::vector<std::string>{"Error row 2!! Indice vuoto"});
+    Load_Default_Texts();
 }
 
 TEST_F(SDOServerWindow, IsLabelledFromTheTextTable)

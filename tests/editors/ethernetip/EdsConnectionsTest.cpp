@@ -110,6 +110,48 @@ TEST(ConnectionEntry, KeepsQuotedDelimitersInsideTheirFields)
     EXPECT_EQ(conn->InstanceOT, 1u);
 }
 
+TEST(ConnectionEntry, KeepsAnEscapedQuoteInsideTheName)
+{
+    const std::optional<TConnData> conn =
+        Decode(Entry("20 04 24 01 2C 96 2C 64", "0x44640405", R"("Valve 1/2\" flow")"));
+    ASSERT_TRUE(conn);
+    EXPECT_EQ(conn->ConnName, R"("Valve 1/2" flow")");
+    EXPECT_EQ(conn->InstanceOT, 1u);
+}
+
+// EDS files mean the configuration assembly's own size when the connection leaves it blank.
+TEST(ConnectionEntry, ABlankConfigurationSizeIsTheAssemblysSize)
+{
+    const TEdsDocument eds = EdsFromText(
+        std::string(kParams) + "[Assembly]\nAssem120 = \"Configuration\", \"20 04 24 78 30 03\", 408,"
+                               " 0x0000,,, 8,Param14;\nAssem121 = \"No size\", \"\", , 0,,, 8,Param14;\n");
+    // The configuration size of a connection whose first pair holds the size and format.
+    const auto size = [&](const std::string& size, const std::string& format) {
+        const std::optional<TConnData> conn =
+            TConnectionDecoder(eds).DecodeConnStr("0x04010002, 0x44640405, ,,, ,,, " + size + "," + format +
+                                                  ", ,, \"Owner\", \"\", \"20 04 24 01 2C 96 2C 64\"");
+        return conn ? conn->TargetConfSize : std::string("no connection");
+    };
+    EXPECT_EQ(size("", "Assem120"), "408");
+    EXPECT_EQ(size("4", "Assem120"), "4");
+    EXPECT_EQ(size("", "Assem121"), "");
+    EXPECT_EQ(size("", "Assem122"), "");
+    EXPECT_EQ(size("", ""), "");
+}
+
+// Controller module files list their connections under other keys, which name no
+// connection for a scanner.
+TEST(ConnectionManager, PassesOverDisplayOnlyConnections)
+{
+    const TEdsDocument eds =
+        EdsFromText(std::string(kParams) +
+                    "[Connection Manager]\n"
+                    "  1_Display_Only_Connection1 = " +
+                    Entry("20 04 24 01 2C 96 2C 64") +
+                    ";\n  1_Display_Only_Connection2 = " + Entry("20 04 24 02 2C 97 2C 65") + ";\n");
+    EXPECT_TRUE(ReadEdsConnections(eds).List_Conn.empty());
+}
+
 TEST(ConnectionEntry, TakesTheFirstConfigurationPairWhenTheSecondIsBlank)
 {
     const std::string first = "0x04010002, 0x44640405, ,Param1,Assem100, ,Param2,Assem101, 4,Assem120, ,, "

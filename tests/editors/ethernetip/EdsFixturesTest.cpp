@@ -29,20 +29,23 @@ const FixtureCase kFixtures[] = {
      0, "", ""},
     {"sick_inspectorpi50.eds", 808, 12, 131, 1, 1, 19, "\"Exclusive Owner 1\"", 1, 102, 101, 4, 0, "", ""},
     {"hilscher_netx90_re_eis.eds", 283, 12, 297, 1, 1, 3, "\"Exclusive Owner \"", 1, 100, 101, 4, 4, "", ""},
+    // A blank configuration size beside an assembly is the assembly's own size.
     {"rockwell_e1plus_00010003012C0100.eds", 1, 3, 300, 1, 2, 25, "\"Exclusive Owner 2/50\"", 120, 2, 50, 4,
-     0, "", "Assem120"},
+     0, "26", "Assem120"},
     {"rockwell_193-eio_00010003028B0100.eds", 1, 3, 651, 1, 1, 9, "\"Full Exclusive Owner\"", 120, 144, 199,
-     4, 0, "", "Assem120"},
+     4, 0, "408", "Assem120"},
     {"automationdirect_gs4_enetip_rev4_5.eds", 660, 12, 516, 1, 1, 2, "\"Drive Control and Status\"", 102,
      100, 101, 4, 0, "", ""},
     {"murrelektronik_stride_siol-ei8b_rev1_6.eds", 640, 12, 46020, 1, 5, 3, "\"Exclusive Owner (32B)\"", 170,
-     111, 101, 4, 0, "", "Assem170"},
+     111, 101, 4, 0, "384", "Assem170"},
     {"ifm_al1322_iol_master.eds", 322, 12, 1322, 1, 6, 5, "\"Exclusive Owner IO-Acyc-Diag\"", 199, 150, 100,
      4, 0, "98", "Assem199"},
-    {"opener_sample_app.eds", 1, 12, 65001, 2, 3, 3, "\"Exlusive Owner\"", 151, 150, 100, 4, 0, "",
+    {"opener_sample_app.eds", 1, 12, 65001, 2, 3, 3, "\"Exlusive Owner\"", 151, 150, 100, 4, 0, "10",
      "Assem151"},
     // A controller: its connections use a symbolic path and a four-byte path.
     {"rockwell_5069-l306er_0001000E00C42000.eds", 1, 14, 196, 32, 1, 0, "", 0, 0, 0, 0, 0, "", ""},
+    // A rack module: it lists only display-only connections, which no scanner opens.
+    {"rockwell_1756-ia16i_display_only_0001000700050100.eds", 1, 7, 5, 1, 1, 0, "", 0, 0, 0, 0, 0, "", ""},
     // A DeviceNet file: it has no connection manager.
     {"vat_apc_devicenet_476297.eds", 404, 29, 650, 2, 1, 0, "", 0, 0, 0, 0, 0, "", ""},
 };

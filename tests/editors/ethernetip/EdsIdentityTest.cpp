@@ -26,7 +26,9 @@ INSTANTIATE_TEST_SUITE_P(
                     DeviceLineCase{"VENDCODE = 0X2a;", 42}, DeviceLineCase{"VendCode =\n 7;", 7},
                     // Without its semicolon the entry runs into the next one.
                     DeviceLineCase{"VendCode = 1", 0}, DeviceLineCase{"VendCode = one;", 0},
-                    DeviceLineCase{"MyVendCode = 3;", 0}, DeviceLineCase{"VendCode = 65537;", 1}));
+                    DeviceLineCase{"MyVendCode = 3;", 0}, DeviceLineCase{"VendCode = 65537;", 1},
+                    // Eight hexadecimal digits at most, leading zeros counted.
+                    DeviceLineCase{"VendCode = 0x00000010;", 16}, DeviceLineCase{"VendCode = 0x000000010;", 0}));
 
 TEST(DeviceIdentity, ReadsTheFiveValuesOfTheDeviceSectionOnly)
 {
@@ -42,6 +44,17 @@ TEST(DeviceIdentity, ReadsTheFiveValuesOfTheDeviceSectionOnly)
     EXPECT_EQ(id.MinRev, 7);
     EXPECT_TRUE(id.IsKnown());
     EXPECT_FALSE(ReadDeviceIdentity(EdsFromText("[Params]")).IsKnown());
+}
+
+// A product name with an escaped quote must not swallow the revision after it.
+TEST(DeviceIdentity, ReadsTheRevisionAfterANameWithAnEscapedQuote)
+{
+    const TEdsDocument eds = EdsFromText("[Device]\nVendCode = 1;\nProdName = \"Valve 1/2\\\" DN15\";\n"
+                                         "MajRev = 2;\nMinRev = 3;\n");
+    const TEdsIdentity id = ReadDeviceIdentity(eds);
+    EXPECT_EQ(id.MajRev, 2);
+    EXPECT_EQ(id.MinRev, 3);
+    EXPECT_EQ(id.ElectronicKeyText(), "0x01, 0x00, 0x00, 0x00, 0x00, 0x00, 0x82, 0x03");
 }
 
 TEST(DeviceIdentity, WritesTheElectronicKeyBytes)

@@ -5,6 +5,7 @@
 
 #include "editors/ethernetip/ScanListHarness.h"
 #include "grid/control/ExtColumnGrid.h"
+#include "platform/os/FileSystem.h"
 #include "platform/ui/ExtCtrls.h"
 
 namespace {
@@ -18,7 +19,9 @@ struct ImportCase {
     const char* HeaderTO;
     const char* HeaderOT;
     const char* Key;
-    int SegmentBytes; // of the first connection's configuration; 0 when it names none
+    // Of the first connection's configuration, whose size the assembly gives where the
+    // connection leaves it blank; 0 when it names none.
+    int SegmentBytes;
 };
 
 const ImportCase Importable[] = {
@@ -29,17 +32,17 @@ const ImportCase Importable[] = {
     {"hilscher_netx90_re_eis.eds", "1", "101", "100", "4", "Default",
      "0x1B, 0x01, 0x0C, 0x00, 0x29, 0x01, 0x81, 0x01", 0},
     {"rockwell_e1plus_00010003012C0100.eds", "120", "50", "2", "Default", "Default",
-     "0x01, 0x00, 0x03, 0x00, 0x2C, 0x01, 0x81, 0x02", 0},
+     "0x01, 0x00, 0x03, 0x00, 0x2C, 0x01, 0x81, 0x02", 26},
     {"rockwell_193-eio_00010003028B0100.eds", "120", "199", "144", "Default", "Default",
-     "0x01, 0x00, 0x03, 0x00, 0x8B, 0x02, 0x81, 0x01", 0},
+     "0x01, 0x00, 0x03, 0x00, 0x8B, 0x02, 0x81, 0x01", 408},
     {"automationdirect_gs4_enetip_rev4_5.eds", "102", "101", "100", "Default", "Default",
      "0x94, 0x02, 0x0C, 0x00, 0x04, 0x02, 0x81, 0x01", 0},
     {"murrelektronik_stride_siol-ei8b_rev1_6.eds", "170", "101", "111", "Default", "Default",
-     "0x80, 0x02, 0x0C, 0x00, 0xC4, 0xB3, 0x81, 0x05", 0},
+     "0x80, 0x02, 0x0C, 0x00, 0xC4, 0xB3, 0x81, 0x05", 384},
     {"ifm_al1322_iol_master.eds", "199", "100", "150", "Default", "Default",
      "0x42, 0x01, 0x0C, 0x00, 0x2A, 0x05, 0x81, 0x06", 98},
     {"opener_sample_app.eds", "151", "100", "150", "Default", "Default",
-     "0x01, 0x00, 0x0C, 0x00, 0xE9, 0xFD, 0x82, 0x03", 0},
+     "0x01, 0x00, 0x0C, 0x00, 0xE9, 0xFD, 0x82, 0x03", 10},
 };
 
 const char* const Without_Connections[] = {"rockwell_5069-l306er_0001000E00C42000.eds",
@@ -175,7 +178,7 @@ TEST_F(EdsImportWindow, LeavesTheListAsItWasWhenNothingIsImported)
                          {"Error!! No Valid Connection found"}});
     cases.push_back({h.dir.File("missing.eds"), false, timer_fires, {"Error!! No Valid Connection found"}});
     cases.push_back({usable, false, [](TFEtherNEtIP_EDS& c) { c.Btn_Cancel->Click(); }, {}});
-    cases.push_back({usable, true, Confirm, {}});
+    cases.push_back({usable, true, Confirm, {Lang_Table[898]}});
     // OK pressed before the chooser closes itself.
     cases.push_back({FixturePath(std::string("eds-eip/") + Without_Connections[0]), false, Confirm, {}});
     for (const Case& c : cases) {
@@ -197,4 +200,24 @@ TEST_F(EdsImportWindow, LeavesTheListAsItWasWhenNothingIsImported)
             shown.push_back(h.dialogs.Messages()[m].Text);
         EXPECT_EQ(shown, c.Messages) << c.File;
     }
+}
+
+// The import leaves the IP address to the user; OK before it is filled in must not drop
+// the imported row and the target after it.
+TEST_F(EdsImportWindow, OkRefusesAnImportedRowWithoutItsAddress)
+{
+    REQUIRE_FIXTURES();
+    std::remove(h.File.c_str());
+    h.Show([&](TFEtherNetIP_Master_Access& w) {
+        Fill_Row(*w.ECG, 2, Valid_Target());
+        h.dialogs.AnswerFile(FixturePath("eds-eip/opener_sample_app.eds"));
+        h.dialogs.OnModal([](TCustomForm& form) { Confirm(static_cast<TFEtherNEtIP_EDS&>(form)); });
+        w.Btn_Import_EDS->Click();
+        ASSERT_EQ(w.ECG->Cells(Col_Instance_T_O, 1), "151");
+        w.Btn_OK->Click();
+        EXPECT_EQ(w.ModalResult(), mrNone);
+        w.Btn_Cancel->Click();
+    });
+    EXPECT_EQ(h.Messages(), std::vector<std::string>{"Error row 1" + Lang_Table[899]});
+    EXPECT_FALSE(FileExists(h.File));
 }

@@ -28,7 +28,10 @@ INSTANTIATE_TEST_SUITE_P(Cases, EdsFieldSplit,
                                          SplitCase{R"("a;b$c[d]e",x)", {"a;b$c[d]e", "x"}},
                                          SplitCase{R"( "abc" "def" ,1)", {"abcdef", "1"}},
                                          SplitCase{R"("say ""hi""",1)", {R"(say "hi")", "1"}},
-                                         SplitCase{R"("",1)", {"", "1"}}));
+                                         SplitCase{R"("",1)", {"", "1"}},
+                                         SplitCase{R"("Valve 1/2\" flow",2)", {R"(Valve 1/2" flow)", "2"}},
+                                         SplitCase{R"("C:\\dir\\",x)", {R"(C:\dir\)", "x"}},
+                                         SplitCase{R"("a\",b",c)", {R"(a",b)", "c"}}));
 
 TEST(EdsComment, IsCutOutsideQuotedStringsOnly)
 {
@@ -87,6 +90,25 @@ TEST(EdsDocument, ReadsFiftyThousandEntriesOnOneLine)
     EXPECT_EQ(eds.Section("S")->Entries().size(), 50000u);
     EXPECT_EQ(eds.Find("S", "K0")->Value, "0");
     EXPECT_EQ(eds.Find("S", "K49999")->Value, "49999");
+}
+
+// An escaped quote neither ends a string nor lets a ";" or "$" inside it end the entry.
+TEST(EdsDocument, ReadsEscapedQuotesInsideStrings)
+{
+    const TEdsDocument eds = EdsFromText("[S]\n"
+                                         "A = \"1/2\\\" valve; $ not a comment\", 1;\n"
+                                         "B = \"ends in a backslash\\\n"
+                                         "  , 2;\n"
+                                         "C = 3;\n");
+    const std::vector<TEdsField> fields = SplitEdsFields(eds.Find("S", "A")->Value);
+    ASSERT_EQ(fields.size(), 2u);
+    EXPECT_EQ(fields[0].Text, "1/2\" valve; $ not a comment");
+    EXPECT_EQ(fields[1].Trimmed(), "1");
+    // A string left open by a backslash still ends with its line.
+    ASSERT_NE(eds.Find("S", "B"), nullptr);
+    EXPECT_EQ(SplitEdsFields(eds.Find("S", "B")->Value).size(), 2u);
+    ASSERT_NE(eds.Find("S", "C"), nullptr);
+    EXPECT_EQ(eds.Find("S", "C")->Value, "3");
 }
 
 TEST(EdsDocument, EndsAStringLeftOpenWithItsLine)

@@ -145,13 +145,14 @@ TEST_F(ScanListWindow, ValidationAndTheWriterKeepTheSameRows)
     const auto broken = Target_With({{Col_IP_Address, "10.0.0.3"}, {Col_Time_Poll, "0"}});
     const auto third = Target_With({{Col_IP_Address, "10.0.0.3"}});
     const Case cases[] = {
-        // An enabled row without an address ends both: the broken row after it is neither
-        // checked nor written.
-        {{Valid_Target(), blank("Y"), broken}, "", {"192.168.1.10"}},
+        // An enabled row without an address ends both: the broken row after it is not
+        // checked, and OK refuses the rows it would drop.
+        {{Valid_Target(), blank("Y"), broken}, "Error row 2" + Lang_Table[899], {}},
         // A disabled one ends neither.
         {{Valid_Target(), blank("N"), broken}, "Error row 3!! Poll Time must be between 1 and 100000000", {}},
         {{Valid_Target(), blank("N"), third}, "", {"192.168.1.10", " ", "10.0.0.3"}},
-        {{blank("N"), blank("N")}, "", {}},
+        // Disabled rows without an address before the end of the list would be dropped.
+        {{blank("N"), blank("N")}, "Error row 1" + Lang_Table[899], {}},
     };
     for (const Case& c : cases) {
         const auto shown = Check(c.Targets);

@@ -342,4 +342,20 @@ TEST(TargetConfig, ReadsItsFileAndLeavesNoParametersWithoutOne)
     config.DecodeTargetConf();
     EXPECT_EQ(config.GetConfigStrData(), "");
 }
+// A parameter name holding an escaped quote ends where its string ends, so the next
+// parameter keeps its place and the segment its values.
+TEST(TargetConfig, ReadsParameterNamesWithEscapedQuotes)
+{
+    const TEdsDocument eds =
+        EdsFromText("[Params]\n"
+                    "Param1 = 0,,,0x0000,0xC7,2,\"Valve 1/2\\\" flow\",\"\",\"\",0,65535,16;\n"
+                    "Param2 = 0,,,0x0000,0xC6,1,\"Mode\",\"\",\"\",0,255,5;\n"
+                    "[Assembly]\nAssem100 = \"Config\",\"\",3,0,,,16,Param1,8,Param2;\n");
+    TTargetConfig config;
+    config.Format = "Assem100";
+    config.DecodeAssemblyObj(config.Find_Assembly_Object(eds), eds);
+    EXPECT_EQ(config.GetConfigStrData(), "0x10,0x00,0x05");
+    ASSERT_EQ(config.ListParamObject.size(), 2u);
+    EXPECT_EQ(config.ListParamObject[0].Name, "Valve 1/2\" flow");
+}
 } // namespace

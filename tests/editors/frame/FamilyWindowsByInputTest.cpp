@@ -17,17 +17,6 @@
 // a number typed with real keys, Enter; the cell holds what was typed.
 namespace {
 
-// The first column of the grid whose cells open the text editor.
-int First_Text_Column(TExtColumnGrid& Grid)
-{
-    for (int c = 1; c < Grid.ColCount(); ++c) {
-        TEditorType editor = edNormal;
-        Grid.GetCellEditor(Grid.RealColIndex(c), 1, editor);
-        if (editor == edNormal) return c;
-    }
-    return -1;
-}
-
 template <class TWindow> void Expect_Typed_Into_Cell(std::string& FilePath, const char* FileName)
 {
     TRuleWindowHarness<TWindow> h{FilePath, FileName};

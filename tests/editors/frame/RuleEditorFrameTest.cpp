@@ -143,15 +143,21 @@ TEST_F(RuleEditorFrame, DeleteRowAsksAndMovesTheRowsUp)
     EXPECT_EQ(h.Messages(), std::vector<std::string>{"Are you sure to delete the Row number 1"});
 }
 
-TEST_F(RuleEditorFrame, OkWritesTheRowsUpToTheFirstBlankKeyAndCancelKeepsTheFile)
+TEST_F(RuleEditorFrame, OkRefusesARowsGapAndWritesTheRowsWithoutOneCancelKeepsTheFile)
 {
     TModalResult result = mrNone;
-    h.Ok_Messages(
-        [](Window& w) {
-            Fill_Row(*w.Grids[0], 1, Cells_A);
-            Fill_Row(*w.Grids[0], 3, Cells_C);
-        },
-        &result);
+    // The file ends at the first blank key: the row after the gap would be lost.
+    EXPECT_EQ(h.Ok_Messages(
+                  [](Window& w) {
+                      Fill_Row(*w.Grids[0], 1, Cells_A);
+                      Fill_Row(*w.Grids[0], 3, Cells_C);
+                  },
+                  &result),
+              std::vector<std::string>{"Error row 2" + Lang_Table[2299]});
+    EXPECT_NE(result, mrOk);
+    EXPECT_FALSE(FileExists(h.File));
+
+    h.Ok_Messages([](Window& w) { Fill_Row(*w.Grids[0], 1, Cells_A); }, &result);
     EXPECT_EQ(result, mrOk);
     const std::string written = ReadTestFile(h.File);
     EXPECT_EQ(written, "<SDO_Server_CANopen><SDO_Read>" + Row_A +

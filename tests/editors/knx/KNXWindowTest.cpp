@@ -58,11 +58,12 @@ TEST(KNXWindow, ChecksAddressesAndServiceOfEnabledMessages)
             {0, {With_Cell(KNX_Message, 6, " ")}, KNX_Error + "Format is not correct"},
             {0, {With_Cell(KNX_Message, 12, "0")}, KNX_Error + "Poll Time must be between 1 and 100000000"},
             {0, {With_Cell(With_Cell(KNX_Message, 11, "N"), 12, "letters")}, ""},
-            // A disabled message is saved unchecked; only a blank source ends the table.
+            // A disabled message is saved unchecked; a blank source would end the table and
+            // drop the rows after it, so OK refuses it.
             {0,
              {With_Cell(With_Cell(KNX_Message, 1, "N"), 2, "bad"), With_Cell(KNX_Message, 2, " "),
               With_Cell(KNX_Message, 2, "bad")},
-             ""},
+             "Error row 2" + Lang_Table[1799]},
         });
 }
 

@@ -92,8 +92,10 @@ TEST_F(MQTTWindow, ChecksTheVisibleColumnsOfBothGrids)
         // Hidden columns are never checked.
         {Publish_Page, {Topic_With(Topic_With(Pub_Row, 7, "no address"), 8, "$")}, ""},
         {Subscribe_Page, {Topic_With(Topic_With(Topic_With(Sub_Row, 7, "x"), 8, "99999"), 10, "$")}, ""},
-        // A blank Topic ends the grid.
-        {Publish_Page, {Pub_Row, Topic_With(Pub_Row, 1, " "), Topic_With(Pub_Row, 4, "")}, ""},
+        // A blank Topic would end the grid and drop the rows after it.
+        {Publish_Page,
+         {Pub_Row, Topic_With(Pub_Row, 1, " "), Topic_With(Pub_Row, 4, "")},
+         "Error row 2" + Lang_Table[1899]},
     };
     for (const Case& c : cases) {
         TModalResult result = mrNone;

@@ -66,6 +66,11 @@ TEST(SNMPTrapWindow, ChecksTheRowsOfBothTables)
              Read_Error + "Num Bits/Bytes must be between 1 and 64 bits"},
             {0, {With_Cell(Read_Trap, 11, "Temp1")}, Read_Error + "Description" + Allowed + Lower_First},
             {0, {With_Cell(Read_Trap, 11, "1temp")}, Read_Error + "Description" + Allowed + Lower_First},
+            // A description names an object of the generated MIB, so it must not take one of
+            // the MIB's own names.
+            {0, {With_Cell(Read_Trap, 11, "countin")}, "Error row 1" + Lang_Table[1297]},
+            {0, {With_Cell(Read_Trap, 11, "trapval2")}, "Error row 1" + Lang_Table[1297]},
+            {0, {With_Cell(Read_Trap, 11, "trapvalue")}, ""},
             {0,
              {With_Cell(Read_Trap, 12, "192.168.1.256")},
              Read_Error + "IP Address must be a valid TCP IP Address (Ex. 192.168.1.125)"},
@@ -84,12 +89,14 @@ TEST(SNMPTrapWindow, ChecksTheRowsOfBothTables)
              Write_Error + "Num Bits/Bytes must be between 1 and 64 bits"},
             {1, {With_Cell(Write_Value, 7, "Name1")}, Write_Error + "Descrtiption" + Allowed + Lower_First},
             {1, {With_Cell(Write_Value, 8, " ")}, Write_Error + "Conversion must be selected"},
+            {1, {With_Cell(Write_Value, 7, "data")}, "Error row 1" + Lang_Table[1298]},
+            {1, {With_Cell(Write_Value, 7, "hellostring")}, "Error row 1" + Lang_Table[1298]},
             // A disabled row is saved unchecked, and a blank name ends the table even
-            // when its row is disabled.
+            // when its row is disabled, so OK refuses the rows it would drop.
             {0,
              {With_Cell(With_Cell(Read_Trap, 1, "N"), 3, ""), With_Cell(With_Cell(Read_Trap, 1, "N"), 2, ""),
               With_Cell(Read_Trap, 3, "")},
-             ""},
+             "Error row 2" + Lang_Table[1299]},
         });
 }
 
