@@ -618,7 +618,8 @@ private:
         Field = Value;
         Invalidate();
     }
-    void ApplyPlainLookColors(bool Suite, bool Classic);
+    void ClearLookGradients();
+    void ApplyPlainLookColors(TGridLook Value);
 
     // The owner form's resize event (ExtGridLifecycle.cpp).
     void ChainOwnerFormResize(TComponent* AOwner);
