@@ -2652,6 +2652,7 @@ private:
     void LookAsGroupHeader(int FromCol, int ARow);
     // A marked summary row at ARow in the summary colours.
     void InsertSummaryRow(int ARow);
+    int HeaderValueColOfNode(int ARow) const;
     int SubGroupValueCol(int ColIndex) const;
     // The group header's row count as Grouping's ShowGroupCount shows it after the value.
     std::string GroupCountText(int ARow) const;
