@@ -55,7 +55,7 @@ TExtStringGrid::TExtStringGrid(TComponent* AOwner)
       FDragScrollOptions(std::make_unique<TDragScrollOptions>()),
       FBackGround(std::make_unique<TBackGround>()), FControlLook(std::make_unique<TControlLook>()),
       FProgressAppearance(std::make_unique<TGridProgressAppearance>()),
-      FFloatingFooter(std::make_unique<TFloatingFooter>()), FSortSettings(std::make_unique<TSortSettings>()),
+      FFloatingFooter(std::make_unique<TFloatingFooter>(this)), FSortSettings(std::make_unique<TSortSettings>()),
       FFilter(std::make_unique<TFilter>()), FFilterDropDown(std::make_unique<TFilterDropDown>()),
       FGrouping(std::make_unique<TGrouping>()), FHTMLSettings(std::make_unique<THTMLSettings>()),
       FPrintSettings(std::make_unique<TPrintSettings>()),

@@ -2573,6 +2573,7 @@ public:
     std::function<void(TObject* Sender, const std::string& Value, bool& DefaultSearch)> OnSearchEditChange;
     // Fired when the bar is first shown.
     TNotifyEvent OnCreatedSearchFooter;
+    TNotifyEvent OnCreatedFloatingFooter; // when the floating footer's panel has its window
 
 private:
     TFindParameters SearchFooterParams(bool Typing, bool Backward);

@@ -311,7 +311,7 @@ void TExtStringGrid::GroupCalc(int ACol, int Method)
     }
     static constexpr TColumnCalcType kFooterCalcs[] = {acNONE, acSUM, acAVG, acMIN, acMAX, acCOUNT};
     if (Method >= 1 && Method <= 5 && FloatingFooter()->Visible() && HasFooterRow())
-        GetCellProperties(ACol, FooterRow())->CalcType = kFooterCalcs[Method];
+        FloatingFooter()->SetColumnCalc(ACol, kFooterCalcs[Method]);
 }
 
 double TExtStringGrid::ColumnCustomCalc(int ACol, int FromRow, int ToRow)
