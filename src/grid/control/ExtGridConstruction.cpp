@@ -76,6 +76,10 @@ TExtStringGrid::TExtStringGrid(TComponent* AOwner)
     FCellNode->OnChange = [this](TObject*) { Invalidate(); };
     FBands->OnChange = [this](TObject*) { Invalidate(); };
     FBackGround->OnChange = [this](TObject*) { Invalidate(); };
+    // The list ColumnHeaders() hands out may be edited in place; the headers follow it.
+    FColumnHeaders->OnChange = [this] {
+        if (!FColumnHeadersChanging) SetColumnHeaders(TStringList(*FColumnHeaders));
+    };
     // The modification marks are drawn in the fixed column.
     FShowModified->OnChange = [this](TObject*) { RepaintCol(0); };
     MergedColumns.OnChange = [this](TObject*, int, int) { RemergeListedColumns(); };

@@ -679,6 +679,7 @@ private:
     std::unique_ptr<TFont> FActiveCellFont;
     std::unique_ptr<TBitmap> FRowIndicator;
     std::unique_ptr<TStringList> FColumnHeaders;
+    bool FColumnHeadersChanging = false; // the headers are being set: the list's change is ours
     std::unique_ptr<TStringList> FRowHeaders;
     std::unique_ptr<TStringList> FLookupItems;
     std::unique_ptr<TStringList> FFilterEntries;
