@@ -4,6 +4,7 @@
 #include "controls/LbButtonColors.h"
 #include "controls/LbButtonFace.h"
 #include "platform/rtl/SysUtils.h"
+#include "platform/ui/ImgList.h"
 
 namespace {
 constexpr int FadeTimerId = 1;
@@ -123,6 +124,37 @@ void TLbButton::SetStyle(TLbButtonStyle style)
     Invalidate();
 }
 
+void TLbButton::SetPopupMenu(TPopupMenu* menu)
+{
+    popupMenu_ = menu;
+    Invalidate();
+}
+
+void TLbButton::SetAction(TAction* action)
+{
+    if (!action) {
+        actionLink_.reset();
+        return;
+    }
+    if (!actionLink_) actionLink_ = std::make_unique<TControlActionLink>(this);
+    actionLink_->SetAction(action);
+    ActionChange();
+}
+
+void TLbButton::ActionChange()
+{
+    const TAction* action = Action();
+    const TActionList* list = action ? action->ActionList() : nullptr;
+    const TCustomImageList* images = list ? list->Images() : nullptr;
+    if (!glyph_->Empty() || !images || action->ImageIndex() < 0 || action->ImageIndex() >= images->Count()) return;
+    glyph_->SetSize(images->Width(), images->Height());
+    glyph_->Canvas()->Brush()->SetColor(LbTransparentColor);
+    glyph_->Canvas()->FillRect(Rect(0, 0, images->Width(), images->Height()));
+    images->Draw(glyph_->Canvas(), 0, 0, action->ImageIndex());
+    numGlyphs_ = 1;
+    Repaint();
+}
+
 void TLbButton::SetEnabled(bool enabled)
 {
     if (!enabled) down_ = false;
@@ -135,8 +167,11 @@ void TLbButton::Click()
     // A click called by code is the button's event as much as one from the mouse: a
     // handler that frees the button's window frees it after the click.
     const TEventScope event(this);
+    const TWeakRef<TLbButton> self(this);
     down_ = true;
     ClickAction();
+    // What the click started may have untied the action (or ended the button's window).
+    if (self && actionLink_) actionLink_->Execute();
 }
 
 void TLbButton::ClickAction()
@@ -146,6 +181,10 @@ void TLbButton::ClickAction()
     if (OnClick) OnClick(this);
     if (modalResult_ != mrNone)
         if (TCustomForm* form = GetParentForm(this)) form->SetModalResult(modalResult_);
+    if (TPopupMenu* menu = PopupMenu()) {
+        const TPoint corner = ClientToScreen({0, Height()});
+        menu->Popup(corner.X, corner.Y);
+    }
 }
 
 bool TLbButton::ReadyForInput() const { return Enabled() && Visible() && Parent() && Parent()->Showing(); }
@@ -170,6 +209,7 @@ void TLbButton::Paint()
     p.ColorWhenDown = colorWhenDown_;
     p.Color = Color();
     p.Style = style_;
+    p.HasPopupMenu = PopupMenu() != nullptr;
     p.WordWrap = wordWrap_;
     p.Flat = flat_;
     p.Enabled = Enabled();

@@ -2,8 +2,10 @@
 #include <memory>
 
 #include "controls/LbButtons.h"
+#include "platform/ui/ActnList.h"
 #include "platform/ui/Controls.h"
 #include "platform/ui/Forms.h"
+#include "platform/ui/Menus.h"
 
 // The owner-drawn push button of every window: colour styles, shapes, a glyph of up to four
 // frames, hot tracking with an optional slow fade, a pressed colour, standard kinds, and the
@@ -54,8 +56,16 @@ public:
     bool WordWrap() const { return wordWrap_; }
     void SetWordWrap(bool wordWrap) { SetAndRepaint(wordWrap_, wordWrap); }
 
+    // The menu that drops from the button's bottom-left corner on a click; the face shows
+    // an arrow while there is one.
+    TPopupMenu* PopupMenu() const { return popupMenu_.Get(); }
+    void SetPopupMenu(TPopupMenu* menu);
+    // The action whose caption, state and command the button shows; nullptr for none.
+    TAction* Action() const { return actionLink_ ? actionLink_->Action() : nullptr; }
+    void SetAction(TAction* action);
+
     void SetEnabled(bool enabled) override;
-    // Presses the button and runs its click action.
+    // Presses the button and runs its click action, then the action's command.
     void Click() override;
 
     // The state the face is drawn in.
@@ -68,6 +78,8 @@ public:
     TNotifyEvent OnMouseExit; // OnClick and OnMouseEnter are the control's own
 
 protected:
+    // A button without a glyph of its own shows the image of its action.
+    virtual void ActionChange();
     void Paint() override;
     void MouseDown(TMouseButton button, TShiftState shift, int x, int y) override;
     void MouseUp(TMouseButton button, TShiftState shift, int x, int y) override;
@@ -118,4 +130,6 @@ private:
     int hotTrackStep_ = 0;
     // The key (Enter or Space) whose press pressed the button: only its release clicks.
     Word pressingKey_ = 0;
+    TWeakRef<TPopupMenu> popupMenu_;
+    std::unique_ptr<TControlActionLink> actionLink_;
 };

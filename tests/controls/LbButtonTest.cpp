@@ -4,7 +4,9 @@
 #include <thread>
 
 #include "controls/LbButton.h"
+#include "platform/ui/ImgList.h"
 #include "platform/ui/Input.h"
+#include "platform/ui/PopupCommandMenu.h"
 #include "support/FakeDialogs.h"
 
 namespace {
@@ -406,5 +408,98 @@ TEST_F(LbButtonTest, FadeRunsOnItsTimerAndStopsWhenTheMouseComesBack)
     RunEventsFor(400);
     EXPECT_EQ(button->HotTrackStep(), 0);
     button->SetSlowDecease(false);
+}
+// The menu drops from the bottom-left corner after OnClick, and the face shows its arrow
+// (black, at W - 11, H / 2 - 1) only while the button has a menu.
+TEST_F(LbButtonTest, PopupMenuDropsFromTheBottomLeftCornerAfterTheClick)
+{
+    EXPECT_NE(Pixel(100 - 11 + 2, 23 / 2 - 1), clBlack);
+    TPopupMenu menu(nullptr);
+    int picked = 0;
+    menu.Add("Export")->OnClick = [&](TObject*) { ++picked; };
+    std::vector<std::string> order;
+    button->OnClick = [&](TObject*) { order.push_back("click"); };
+    TPoint openedAt{-1, -1};
+    SetPopupMenuTracker([&](const TPopupCommandMenu&, TPoint at) {
+        order.push_back("menu");
+        openedAt = at;
+        return 1;
+    });
+    button->SetPopupMenu(&menu);
+    EXPECT_EQ(button->PopupMenu(), &menu);
+    EXPECT_EQ(Pixel(100 - 11 + 2, 23 / 2 - 1), clBlack);
+    SendClick(button, 20, 10);
+    SetPopupMenuTracker(nullptr);
+    EXPECT_EQ(order, (std::vector<std::string>{"click", "menu"}));
+    EXPECT_EQ(openedAt, button->ClientToScreen({0, 23}));
+    EXPECT_EQ(picked, 1);
+}
+
+TEST_F(LbButtonTest, FreedPopupMenuLeavesTheButtonWithoutMenuOrArrow)
+{
+    auto* menu = new TPopupMenu(nullptr);
+    button->SetPopupMenu(menu);
+    delete menu;
+    EXPECT_EQ(button->PopupMenu(), nullptr);
+    EXPECT_NE(Pixel(100 - 11 + 2, 23 / 2 - 1), clBlack);
+    SendClick(button, 20, 10);
+    EXPECT_EQ(clicks, 1);
+}
+
+// The button shows the action's caption and state, and its click runs the action's command
+// after OnClick.
+TEST_F(LbButtonTest, ActionGivesCaptionAndStateAndRunsAfterOnClick)
+{
+    TAction action(nullptr);
+    action.SetCaption("&Export");
+    std::vector<std::string> order;
+    action.OnExecute = [&](TObject*) { order.push_back("action"); };
+    button->OnClick = [&](TObject*) { order.push_back("click"); };
+    button->SetAction(&action);
+    EXPECT_EQ(button->Action(), &action);
+    EXPECT_EQ(button->Caption(), "&Export");
+    SendClick(button, 20, 10);
+    EXPECT_EQ(order, (std::vector<std::string>{"click", "action"}));
+    action.SetEnabled(false);
+    EXPECT_FALSE(button->Enabled());
+    SendClick(button, 20, 10);
+    EXPECT_EQ(order.size(), 2u);
+}
+
+// The action's image becomes a one-frame glyph on magenta, the size of the image list; a
+// button with a glyph of its own, or an action without a valid image, keeps what it has.
+TEST_F(LbButtonTest, ActionImageBecomesTheGlyphOfAButtonWithoutOne)
+{
+    TCustomImageList images(nullptr, 12, 10);
+    TBitmap dot(4, 4);
+    dot.Canvas()->Brush()->SetColor(clRed);
+    dot.Canvas()->FillRect(Rect(0, 0, 4, 4));
+    images.Add(dot);
+    TActionList list(nullptr);
+    list.SetImages(&images);
+    struct TCase {
+        int ImageIndex;
+        bool OwnGlyph;
+        int Width;
+        int NumGlyphs;
+    };
+    const TCase cases[] = {{0, false, 12, 1}, {1, false, 0, 0}, {-1, false, 0, 0}, {0, true, 36, 2}};
+    for (const TCase& c : cases) {
+        SCOPED_TRACE(c.ImageIndex);
+        TLbButton* b = AddButton(130);
+        if (c.OwnGlyph) b->SetKind(bkOK);
+        TAction action(nullptr);
+        action.SetActionList(&list);
+        action.SetImageIndex(c.ImageIndex);
+        b->SetAction(&action);
+        EXPECT_EQ(b->Glyph()->Width(), c.Width);
+        EXPECT_EQ(b->NumGlyphs(), c.NumGlyphs);
+        if (c.Width == 12) {
+            EXPECT_EQ(b->Glyph()->Height(), 10);
+            EXPECT_EQ(b->Glyph()->Canvas()->Pixels(1, 1), clRed);
+            EXPECT_EQ(b->Glyph()->Canvas()->Pixels(8, 8), RGB(255, 0, 255));
+        }
+        delete b;
+    }
 }
 } // namespace

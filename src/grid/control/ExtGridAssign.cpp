@@ -33,6 +33,9 @@ void TExtStringGrid::Assign(const TPersistent& Source)
     SetAlign(other->Align());
     FFilterDropDown->Assign(*other->FFilterDropDown);
     AnchorHint = other->AnchorHint;
+    AutoNumAlign = other->AutoNumAlign;
+    AutoSize = other->AutoSize;
+    FAutoThemeAdapt = other->FAutoThemeAdapt;
     AutoFilterUpdate = other->AutoFilterUpdate;
     FMouseActions->Assign(*other->FMouseActions);
     FNavigation->Assign(*other->FNavigation);
@@ -69,11 +72,14 @@ void TExtStringGrid::Assign(const TPersistent& Source)
     SetColumnHeaders(*other->FColumnHeaders);
     for (int r = 0; r < RowCount(); ++r)
         SetRowHeights(r, other->RowHeights(r));
+    FScrollProportional = other->FScrollProportional;
+    ScrollSynch = other->ScrollSynch;
+    FScrollWidth = other->FScrollWidth;
+    ScrollHints = other->ScrollHints;
     ScrollBarAlways = other->ScrollBarAlways;
     SetScrollBars(other->ScrollBars());
     ScrollColor = other->ScrollColor;
-    ScrollType = other->ScrollType;
-    FScrollWidth = other->FScrollWidth;
+    SetScrollType(other->ScrollType);
     AssignCells(*other);
 }
 

@@ -3,6 +3,7 @@
 #include "grid/foundation/markup/HtmlControlTags.h"
 #include "grid/foundation/markup/HtmlTextOps.h"
 #include "grid/foundation/text/CellText.h"
+#include "platform/ui/RichTextFormat.h"
 
 bool TExtStringGrid::SetComboSelectionString(const std::string& s)
 {
@@ -94,8 +95,16 @@ void TExtStringGrid::SaveCell(int ACol, int ARow, std::string& Value)
         else
             GetCheckFalse(ACol, ARow, Value);
     }
-    // Rich text is saved as stored: the grid has no rich edit to turn it into plain text.
-    if (!SaveWithHTML && GetTextType(Value, true) == ttMarkup) Value = HtmlToPlainText(Value);
+    const int type = GetTextType(Value, true);
+    if (!SaveWithHTML && type == ttMarkup) Value = HtmlToPlainText(Value);
+    if (type == ttRichText) {
+        if (SaveWithRTF) {
+            std::erase(Value, '\r');
+            std::erase(Value, '\n');
+        } else {
+            Value = RtfPlainText(Value);
+        }
+    }
     if (OnSaveCell) OnSaveCell(this, ACol, ARow, Value);
 }
 

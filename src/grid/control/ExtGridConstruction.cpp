@@ -55,7 +55,7 @@ TExtStringGrid::TExtStringGrid(TComponent* AOwner)
       FDragScrollOptions(std::make_unique<TDragScrollOptions>()),
       FBackGround(std::make_unique<TBackGround>()), FControlLook(std::make_unique<TControlLook>()),
       FProgressAppearance(std::make_unique<TGridProgressAppearance>()),
-      FFloatingFooter(std::make_unique<TFloatingFooter>()), FSortSettings(std::make_unique<TSortSettings>()),
+      FFloatingFooter(std::make_unique<TFloatingFooter>(this)), FSortSettings(std::make_unique<TSortSettings>()),
       FFilter(std::make_unique<TFilter>()), FFilterDropDown(std::make_unique<TFilterDropDown>()),
       FGrouping(std::make_unique<TGrouping>()), FHTMLSettings(std::make_unique<THTMLSettings>()),
       FPrintSettings(std::make_unique<TPrintSettings>()),
@@ -76,6 +76,10 @@ TExtStringGrid::TExtStringGrid(TComponent* AOwner)
     FCellNode->OnChange = [this](TObject*) { Invalidate(); };
     FBands->OnChange = [this](TObject*) { Invalidate(); };
     FBackGround->OnChange = [this](TObject*) { Invalidate(); };
+    // The list ColumnHeaders() hands out may be edited in place; the headers follow it.
+    FColumnHeaders->OnChange = [this] {
+        if (!FColumnHeadersChanging) SetColumnHeaders(TStringList(*FColumnHeaders));
+    };
     // The modification marks are drawn in the fixed column.
     FShowModified->OnChange = [this](TObject*) { RepaintCol(0); };
     MergedColumns.OnChange = [this](TObject*, int, int) { RemergeListedColumns(); };

@@ -158,7 +158,10 @@ void TExtStringGrid::SetBounds(int ALeft, int ATop, int AWidth, int AHeight)
 
 void TExtStringGrid::SetColumnHeaders(const TStringList& Value)
 {
+    const bool changing = FColumnHeadersChanging;
+    FColumnHeadersChanging = true;
     *FColumnHeaders = Value;
+    FColumnHeadersChanging = changing;
     if (FixedRows() > 0) ClearColumnHeaders();
     ShowColumnHeaders();
 }

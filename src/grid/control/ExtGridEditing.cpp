@@ -47,7 +47,8 @@ bool FollowedWhileEditing(TEditorType Kind)
     }
 }
 
-// Cells whose graphic is toggled or clicked in place get no editor.
+// Cells whose graphic is toggled or clicked in place get no editor. A glyph button is not
+// among them: its cell's text is edited like any other.
 bool IsControlGraphic(const TCellGraphic* Graphic)
 {
     if (!Graphic) return false;
@@ -56,7 +57,6 @@ bool IsControlGraphic(const TCellGraphic* Graphic)
     case ctDataCheckBox:
     case ctRadio:
     case ctButton:
-    case ctBitButton:
     case ctVirtCheckBox:
     case ctRowCheckBox:
     case ctRadioButton:

@@ -46,9 +46,22 @@ void TExtStringGrid::Loaded()
     SearchFooterChanged();
     ShowColumnHeaders();
     ShowRowHeaders();
+    // SetLook ignores the look the form stored; the suite look's colours must still apply.
+    if (FLook == glSuite) {
+        FLook = glCustom;
+        SetLook(glSuite);
+    }
+    if (AutoSize) AutoSizeColumns(true, 4);
+    if (ColumnSize()->Save) LoadColSizes();
+    FFixedRowsMin = FixedRows();
+    FFixedColsMin = FixedCols();
+    FMaxRowCount = RowCount();
     if (Options().Contains(goAlwaysShowEditor)) {
         Navigation()->AlwaysEdit = true;
         SetOptions(Options() - goAlwaysShowEditor);
     }
-    if (ColumnSize()->Save) LoadColSizes();
+    ApplyScrollBarAlways(false);
+    if (FAutoThemeAdapt && !ComponentState().Contains(csDesigning)) FollowOfficeTheme();
+    SetColumnOrder();
+    BalloonChanged();
 }

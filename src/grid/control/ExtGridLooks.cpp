@@ -1,5 +1,7 @@
 #include "grid/control/ExtStringGrid.h"
+#include "grid/control/settings/ControlLook.h"
 #include "grid/control/settings/Grouping.h"
+#include "grid/control/settings/SortSettings.h"
 #include "grid/foundation/model/SearchFooter.h"
 #include "grid/foundation/text/ClipboardHtml.h"
 #include "platform/rtl/SysUtils.h"
@@ -65,34 +67,59 @@ void TExtStringGrid::SetLook(TGridLook Value)
     if (Value == FLook) return;
     FLook = Value;
     const TLookInfo& look = kLooks[Value];
-    if (look.Family != TLookFamily::Custom) {
-        SuiteGradientFrom = SuiteGradientTo = SuiteGradientMirrorFrom = SuiteGradientMirrorTo = clNone;
+    if (look.Family != TLookFamily::Custom) ClearLookGradients();
+    if (look.Family == TLookFamily::Styled) {
+        ApplyLookStyle(Value);
         SetSelectionStyle(look.SelectionStyle);
+    } else if (look.Family != TLookFamily::Custom) {
+        SetSelectionStyle(ssDefault);
+        if (!ComponentState().Contains(csLoading)) ApplyPlainLookColors(Value);
     }
-    const bool loading = ComponentState().Contains(csLoading);
-    if (!loading && look.Family != TLookFamily::Custom && look.Family != TLookFamily::Styled)
-        ApplyPlainLookColors(look.Family == TLookFamily::Suite, look.Family == TLookFamily::Classic);
     SetScrollType(ssNormal);
     SetBorderStyle(bsSingle);
     FBorderColor = kThemedBorder;
     Invalidate();
 }
 
+// What one look set must not show through the next: the header gradients, the grid's own
+// gradients and the sorted column's header colour.
+void TExtStringGrid::ClearLookGradients()
+{
+    TControlLook& control = *ControlLook();
+    control.SetFixedGradientFrom(clNone);
+    control.SetFixedGradientTo(clNone);
+    control.SetFixedGradientMirrorFrom(clNone);
+    control.SetFixedGradientMirrorTo(clNone);
+    SuiteGradientFrom = SuiteGradientTo = SuiteGradientMirrorFrom = SuiteGradientMirrorTo = clNone;
+    SortSettings()->SetHeaderColor(clNone);
+}
+
 // The colours of the looks drawn without a component style. The suite looks' own gradient
 // colours were cleared just before, so their search footer is flat as well.
-void TExtStringGrid::ApplyPlainLookColors(bool Suite, bool Classic)
+void TExtStringGrid::ApplyPlainLookColors(TGridLook Value)
 {
-    if (Classic) SetFixedColor(clBtnFace);
+    const TLookInfo& look = kLooks[Value];
+    const bool classic = look.Family == TLookFamily::Classic;
+    TControlLook& control = *ControlLook();
+    if (classic) SetFixedColor(clBtnFace);
     SetGridFixedLineColor(clGray);
     SetGridLineColor(clSilver);
     ActiveCellColorTo = clNone;
-    if (Suite) {
+    if (look.Family == TLookFamily::Suite) {
         ActiveCellColor = kSuiteSelection;
         SelectionColor = kSuiteSelection;
         SelectionColorTo = clNone;
         SelectionTextColor = clBlack;
         SearchFooter()->SetColor(SuiteGradientFrom);
         SearchFooter()->SetColorTo(SuiteGradientTo);
+        control.SetFixedGradientHoverFrom(0x00CFD0D1);
+        control.SetFixedGradientHoverTo(0x00BEC6C8);
+        control.SetFixedGradientHoverMirrorFrom(0x00BEC6C8);
+        control.SetFixedGradientHoverMirrorTo(0x00ABBCBF);
+        control.SetFixedGradientDownFrom(0x00868788);
+        control.SetFixedGradientDownTo(0x00737C7E);
+        control.SetFixedGradientDownMirrorFrom(0x00737C7E);
+        control.SetFixedGradientDownMirrorTo(0x00627376);
     } else {
         ActiveCellColor = clGray;
         SelectionColor = clHighlight;
@@ -100,6 +127,10 @@ void TExtStringGrid::ApplyPlainLookColors(bool Suite, bool Classic)
         SearchFooter()->SetColor(clBtnFace);
         SearchFooter()->SetColorTo(clBtnFace);
     }
+    // Last: the header gradient reaches the grid's own gradient, which the suite looks'
+    // footer took as it was cleared.
+    control.SetFixedGradientFrom(classic ? clBtnFace : clWhite);
+    control.SetFixedGradientTo(look.FixedGradientTo);
 }
 
 void TExtStringGrid::GetDisplText(int ACol, int ARow, std::string& Value) const

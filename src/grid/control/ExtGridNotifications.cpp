@@ -63,6 +63,13 @@ std::optional<TExtStringGrid::TBalloonText> TExtStringGrid::BalloonTextAt(TPoint
         const TPoint base = BaseCell(col, row);
         const int realCol = RealColIndex(base.X);
         balloon.Text = BalloonBody(HtmlToPlainText(Cells(realCol, base.Y)));
+        std::string title, text;
+        TBalloonIcon icon = biNone;
+        if (IsBalloon(realCol, base.Y, title, text, icon)) {
+            balloon.Title = title;
+            balloon.Text = text;
+            balloon.Icon = icon;
+        }
         if (OnCellBalloon) OnCellBalloon(this, realCol, base.Y, balloon.Title, balloon.Text, balloon.Icon);
     }
     if (balloon.Title.empty()) balloon.Title.assign(1, ' ');

@@ -62,6 +62,8 @@ struct TExtGridProperties {
     bool SaveHiddenCells = false;
     bool SaveVirtCells = true;
     bool SaveWithHTML = true;
+    bool AutoSize = false; // the columns are sized to their content once the form is loaded
+    bool SaveWithRTF = false; // saved rich text keeps its RTF (on one line) instead of its plain text
     bool SelectionRectangle = false;
     bool ShowDesignHelper = true;
     bool ShowNullDates = true;

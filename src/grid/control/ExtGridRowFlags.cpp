@@ -52,12 +52,15 @@ void TExtStringGrid::CheckColIndex(int ACol) const
     if (ACol < 0 || ACol >= ColCount()) throw EExtGridError("Invalid column accessed");
 }
 
-// With persistent row selection, rows beyond the grid read as not selected.
+// With persistent row selection, rows outside the grid (negative ones too: a real row that
+// was not found) read as not selected.
 bool TExtStringGrid::RowSelect(int ARow) const
 {
-    CheckRowIndex(ARow);
-    if (ARow >= TotalRowCount() && !MouseActions()->RowSelectPersistent)
+    if (MouseActions()->RowSelectPersistent) {
+        if (ARow < 0) return false;
+    } else if (ARow < 0 || ARow >= TotalRowCount()) {
         throw EExtGridError(InvalidRowRead(ARow));
+    }
     if (MouseActions()->DisjunctRowSelect()) return Entry(FRowSelect, ARow);
     const TGridRect sel = Selection();
     return Between(ARow, sel.Top, sel.Bottom);
@@ -170,7 +173,7 @@ int TExtStringGrid::ColSelectCount() const
 void TExtStringGrid::SyncRowSelect(bool All)
 {
     const TGridRect sel = Selection();
-    const int bottom = std::min(sel.Bottom, RowCount() - 1);
+    const int bottom = std::min(sel.Bottom, LastNormalRow());
     for (int r = FixedRows(); r < RowCount(); ++r) {
         const bool inside = Between(r, sel.Top, bottom);
         if (inside || All) SetRowSelect(MouseActions()->RowSelectPersistent ? RealRowIndex(r) : r, inside);

@@ -163,12 +163,8 @@ void TExtStringGrid::SetStyle(TSuiteStyle AStyle)
     ControlLook()->Init();
 
     const TStyleColors& style = kStyles[AStyle];
-    if (style.Look && *style.Look != Look()) {
-        SetLook(*style.Look);
-        // A styled look brings its own style first; this style's values then overwrite it.
-        if (*style.Look == glVista || *style.Look == glWin7 || *style.Look == glOffice2007)
-            ApplyLookStyle(*style.Look);
-    }
+    // A styled look brings its own style first; this style's values then overwrite it.
+    if (style.Look && *style.Look != Look()) SetLook(*style.Look);
 
     TColor* suite[] = {&SuiteGradientFrom, &SuiteGradientTo, &SuiteGradientMirrorFrom,
                        &SuiteGradientMirrorTo};

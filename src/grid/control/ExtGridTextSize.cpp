@@ -22,6 +22,25 @@ TSize RotatedSize(TSize Size, int Angle)
     return {bounds.cx + kRotatedMargin, bounds.cy + kRotatedMargin};
 }
 
+// The plain text of a rich text; the font takes the size and style of the text's start, as
+// the rich edit measures it.
+std::string TakeRichTextFormat(const std::string& Rtf, TFont& Font)
+{
+    const std::optional<TRichRuns> runs = ReadRtf(Rtf);
+    if (!runs) return Rtf;
+    if (!runs->empty()) {
+        const TRichCharFormat& format = runs->front().Format;
+        if (format.Size > 0) Font.SetSize(format.Size);
+        TFontStyles style;
+        if (format.Bold) style += fsBold;
+        if (format.Italic) style += fsItalic;
+        if (format.Underline) style += fsUnderline;
+        if (format.StrikeOut) style += fsStrikeOut;
+        Font.SetStyle(style);
+    }
+    return RichPlainText(*runs);
+}
+
 } // namespace
 
 TSize TExtStringGrid::GetCellTextSize(int ACol, int ARow, bool VS, bool SB)
@@ -29,8 +48,6 @@ TSize TExtStringGrid::GetCellTextSize(int ACol, int ARow, bool VS, bool SB)
     const int displCol = RealToDisplCol(ACol);
     int kind = ttPlain;
     std::string text = ShownCellText(ACol, ARow, kind);
-    // A rich-text cell takes the room of what it says, not of its RTF source.
-    if (kind == ttRichText) text = RtfPlainText(text);
     TBitmap measure(1, 1);
     TCanvas& canvas = *measure.Canvas();
     TGridDrawState state;
@@ -39,6 +56,8 @@ TSize TExtStringGrid::GetCellTextSize(int ACol, int ARow, bool VS, bool SB)
     if (fixed && ActiveCellShow && ActiveCellFont()->Style().Contains(fsBold))
         canvas.Font()->SetStyle(canvas.Font()->Style() + fsBold);
     if (ZoomFactor != 0) canvas.Font()->SetSize(canvas.Font()->Size() + ZoomFactor);
+    // A rich-text cell takes the room of what it says, in the format its text starts with.
+    if (kind == ttRichText) text = TakeRichTextFormat(text, *canvas.Font());
 
     TRect r = CellRect(displCol, ARow);
     r.Left += XYOffset.X;

@@ -618,7 +618,8 @@ private:
         Field = Value;
         Invalidate();
     }
-    void ApplyPlainLookColors(bool Suite, bool Classic);
+    void ClearLookGradients();
+    void ApplyPlainLookColors(TGridLook Value);
 
     // The owner form's resize event (ExtGridLifecycle.cpp).
     void ChainOwnerFormResize(TComponent* AOwner);
@@ -678,6 +679,7 @@ private:
     std::unique_ptr<TFont> FActiveCellFont;
     std::unique_ptr<TBitmap> FRowIndicator;
     std::unique_ptr<TStringList> FColumnHeaders;
+    bool FColumnHeadersChanging = false; // the headers are being set: the list's change is ours
     std::unique_ptr<TStringList> FRowHeaders;
     std::unique_ptr<TStringList> FLookupItems;
     std::unique_ptr<TStringList> FFilterEntries;
@@ -2572,6 +2574,7 @@ public:
     std::function<void(TObject* Sender, const std::string& Value, bool& DefaultSearch)> OnSearchEditChange;
     // Fired when the bar is first shown.
     TNotifyEvent OnCreatedSearchFooter;
+    TNotifyEvent OnCreatedFloatingFooter; // when the floating footer's panel has its window
 
 private:
     TFindParameters SearchFooterParams(bool Typing, bool Backward);
@@ -2651,6 +2654,7 @@ private:
     void LookAsGroupHeader(int FromCol, int ARow);
     // A marked summary row at ARow in the summary colours.
     void InsertSummaryRow(int ARow);
+    int HeaderValueColOfNode(int ARow) const;
     int SubGroupValueCol(int ColIndex) const;
     // The group header's row count as Grouping's ShowGroupCount shows it after the value.
     std::string GroupCountText(int ARow) const;

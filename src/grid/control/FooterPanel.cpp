@@ -15,6 +15,12 @@ TFooterPanel::TFooterPanel(TExtStringGrid* AGrid) : TPanel(AGrid), FGrid(AGrid)
     SetBorderWidth(0);
 }
 
+void TFooterPanel::CreateWnd()
+{
+    TPanel::CreateWnd();
+    if (FGrid->OnCreatedFloatingFooter) FGrid->OnCreatedFloatingFooter(FGrid);
+}
+
 int TFooterPanel::ColumnAt(int X) const
 {
     int right = 0;

@@ -18,6 +18,7 @@ public:
     int LastHintX() const { return FLastHintX; }
 
 protected:
+    void CreateWnd() override;
     void Paint() override;
     void WndProc(TMessage& Message) override;
     void MouseMove(TShiftState Shift, int X, int Y) override;

@@ -11,7 +11,7 @@ TGridDatePicker::TGridDatePicker(TExtStringGrid* AGrid) : TEsgDateTimePicker(AGr
     OnChange = [this](TObject*) { FGrid->DatePickerChange(*this); };
     OnCloseUp = [this](TObject*) { FGrid->DatePickerCloseUp(); };
     OnDropDown = [this](TObject*) {
-        SetCalendarMarks(Weeknumbers, ShowTodayCircle);
+        SetCalendarMarks(Weeknumbers, ShowToday, ShowTodayCircle);
         FGrid->DatePickerDropDown();
     };
 }

@@ -16,8 +16,10 @@ public:
     // The range a loaded date is brought into; 0 leaves that end open.
     TDateTime MinDate = 0;
     TDateTime MaxDate = 0;
-    // The dropped-down calendar numbers its weeks, and marks today's date.
+    // The dropped-down calendar numbers its weeks, names today's date on a line below the
+    // month, and circles today.
     bool Weeknumbers = false;
+    bool ShowToday = true;
     bool ShowTodayCircle = true;
 
     void WndProc(TMessage& Message) override;

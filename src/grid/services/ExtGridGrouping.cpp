@@ -39,6 +39,13 @@ int TExtStringGrid::SubGroupValueCol(int ColIndex) const
     return std::min(ColIndex + 1, ColCount() - 1);
 }
 
+// Where a node row of a grouped grid shows its group's value.
+int TExtStringGrid::HeaderValueColOfNode(int ARow) const
+{
+    const int subGrouped = NodeGraphic(ARow)->CellVar;
+    return subGrouped == -1 ? 1 : SubGroupValueCol(subGrouped);
+}
+
 void TExtStringGrid::ColorGroupRow(int ARow, TColor Color, TColor ColorTo, TColor TextColor)
 {
     if (Color != clNone) SetRowColor(ARow, Color);
@@ -274,6 +281,12 @@ void TExtStringGrid::GroupCalc(int ACol, int Method)
         }
         const int span = GetNodeSpan(r);
         const int target = Grouping()->Summary ? r + span : r;
+        // A header keeps its value, which UnGroup gives back to the rows: a result there
+        // (also the merged header's one cell) would stand in for it.
+        if (target == r && BaseCell(ACol, r).X == BaseCell(HeaderValueColOfNode(r), r).X) {
+            r += std::max(1, span);
+            continue;
+        }
         const int from = r + 1;
         const int to = r + span - 1;
         if (Method == 5) {
@@ -298,7 +311,7 @@ void TExtStringGrid::GroupCalc(int ACol, int Method)
     }
     static constexpr TColumnCalcType kFooterCalcs[] = {acNONE, acSUM, acAVG, acMIN, acMAX, acCOUNT};
     if (Method >= 1 && Method <= 5 && FloatingFooter()->Visible() && HasFooterRow())
-        GetCellProperties(ACol, FooterRow())->CalcType = kFooterCalcs[Method];
+        FloatingFooter()->SetColumnCalc(ACol, kFooterCalcs[Method]);
 }
 
 double TExtStringGrid::ColumnCustomCalc(int ACol, int FromRow, int ToRow)

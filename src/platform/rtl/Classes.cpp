@@ -19,10 +19,27 @@ const std::string& TStringList::operator[](int index) const
     return items_[index];
 }
 
+TStringList& TStringList::operator=(const TStringList& other)
+{
+    if (this == &other) return *this;
+    items_ = other.items_;
+    sorted_ = other.sorted_;
+    caseSensitive_ = other.caseSensitive_;
+    Changed();
+    return *this;
+}
+
+void TStringList::Clear()
+{
+    items_.clear();
+    Changed();
+}
+
 void TStringList::Put(int index, const std::string& s)
 {
     CheckIndex(index);
     items_[index] = s;
+    Changed();
 }
 
 int TStringList::Compare(const std::string& a, const std::string& b) const
@@ -51,13 +68,10 @@ bool TStringList::Find(const std::string& s, int& index) const
 
 int TStringList::Add(const std::string& s)
 {
-    if (!sorted_) {
-        items_.push_back(s);
-        return Count() - 1;
-    }
-    int index = 0;
-    Find(s, index);
+    int index = Count();
+    if (sorted_) Find(s, index);
     items_.insert(items_.begin() + index, s);
+    Changed();
     return index;
 }
 
@@ -66,12 +80,14 @@ void TStringList::Insert(int index, const std::string& s)
     if (index < 0 || index > Count())
         throw EListError("List index out of bounds (" + std::to_string(index) + ")");
     items_.insert(items_.begin() + index, s);
+    Changed();
 }
 
 void TStringList::Delete(int index)
 {
     CheckIndex(index);
     items_.erase(items_.begin() + index);
+    Changed();
 }
 
 void TStringList::Exchange(int a, int b)
@@ -79,6 +95,7 @@ void TStringList::Exchange(int a, int b)
     CheckIndex(a);
     CheckIndex(b);
     std::swap(items_[a], items_[b]);
+    Changed();
 }
 
 int TStringList::IndexOf(const std::string& s) const
@@ -111,6 +128,7 @@ void TStringList::Sort()
 {
     std::stable_sort(items_.begin(), items_.end(),
                      [this](const std::string& a, const std::string& b) { return Compare(a, b) < 0; });
+    Changed();
 }
 
 std::string TStringList::Text() const
@@ -129,6 +147,7 @@ void TStringList::SetText(const std::string& text)
     for (const std::string_view line : SplitLines(text))
         items_.emplace_back(line);
     if (sorted_) Sort();
+    Changed();
 }
 
 void TStringList::SetCommaText(const std::string& text)
@@ -167,6 +186,7 @@ void TStringList::SetCommaText(const std::string& text)
         }
     }
     if (sorted_) Sort();
+    Changed();
 }
 
 void TStringList::LoadFromFile(const std::string& path)

@@ -1,4 +1,5 @@
 #pragma once
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -6,8 +7,18 @@ enum class TTextEncoding { UTF8, ANSI };
 
 // An ordered list of texts, as the Parts use it: indexes from 0, an optional sorted mode
 // that keeps the list ordered and finds by binary search, and whole-file load and save.
+// OnChange tells the list's owner of every change; a copy has its own (none at first).
 class TStringList {
 public:
+    TStringList() = default;
+    TStringList(const TStringList& other)
+        : items_(other.items_), sorted_(other.sorted_), caseSensitive_(other.caseSensitive_)
+    {
+    }
+    TStringList& operator=(const TStringList& other);
+
+    std::function<void()> OnChange;
+
     int Count() const { return static_cast<int>(items_.size()); }
     const std::string& operator[](int index) const;
     const std::string& Strings(int index) const { return (*this)[index]; }
@@ -16,7 +27,7 @@ public:
     int Add(const std::string& s);
     void Insert(int index, const std::string& s);
     void Delete(int index);
-    void Clear() { items_.clear(); }
+    void Clear();
     void Exchange(int a, int b);
     int IndexOf(const std::string& s) const;
 
@@ -42,6 +53,10 @@ public:
     const std::vector<std::string>& Items() const { return items_; }
 
 private:
+    void Changed() const
+    {
+        if (OnChange) OnChange();
+    }
     int Compare(const std::string& a, const std::string& b) const;
     bool Find(const std::string& s, int& index) const;
     void CheckIndex(int index) const;

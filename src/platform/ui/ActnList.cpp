@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include "platform/ui/Controls.h"
+#include "platform/ui/ImgList.h"
 
 TAction::TAction(TComponent* owner) : TComponent(owner) {}
 
@@ -61,6 +62,12 @@ void TAction::SetGroupIndex(int value)
 {
     Change(groupIndex_, value, &TActionLink::IsGroupIndexLinked, &TActionLink::WriteGroupIndex);
 }
+
+TActionList* TAction::ActionList() const { return actionList_.Get(); }
+void TAction::SetActionList(TActionList* list) { actionList_ = list; }
+
+TCustomImageList* TActionList::Images() const { return images_.Get(); }
+void TActionList::SetImages(TCustomImageList* images) { images_ = images; }
 
 TActionLink::~TActionLink() { SetAction(nullptr); }
 

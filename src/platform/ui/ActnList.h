@@ -5,7 +5,9 @@
 #include "platform/ui/Component.h"
 
 class TActionLink;
+class TActionList;
 class TControl;
+class TCustomImageList;
 
 // A command that several controls can share: every linked control shows its Caption,
 // Enabled, Visible and Hint, and a linked control's click runs Execute. A change reaches
@@ -32,6 +34,12 @@ public:
     void SetChecked(bool value);
     int GroupIndex() const { return groupIndex_; }
     void SetGroupIndex(int value);
+    // The image of the action in its list's Images; -1 for none.
+    int ImageIndex() const { return imageIndex_; }
+    void SetImageIndex(int value) { imageIndex_ = value; }
+    // The list the action belongs to (it does not own the action); nullptr for none.
+    TActionList* ActionList() const;
+    void SetActionList(TActionList* list);
 
 private:
     friend class TActionLink;
@@ -46,6 +54,20 @@ private:
     std::string hint_;
     bool checked_ = false;
     int groupIndex_ = 0;
+    int imageIndex_ = -1;
+    TWeakRef<TActionList> actionList_;
+};
+
+// The list that groups actions and holds the images they show.
+class TActionList : public TComponent {
+public:
+    explicit TActionList(TComponent* owner) : TComponent(owner) {}
+
+    TCustomImageList* Images() const;
+    void SetImages(TCustomImageList* images);
+
+private:
+    TWeakRef<TCustomImageList> images_;
 };
 
 // Ties one client to an action. The client takes every property when it is linked; later

@@ -3,17 +3,21 @@
 #include <QCalendarWidget>
 #include <QCheckBox>
 #include <QDateTimeEdit>
+#include <QLayout>
 #include <QLineEdit>
+#include <QMouseEvent>
+#include <QPainter>
 #include <QStyle>
 #include <QStyleOptionComboBox>
-#include <QTextCharFormat>
 
 #include <algorithm>
 #include <cmath>
 #include <memory>
 
+#include "platform/rtl/DateFormat.h"
 #include "platform/rtl/SysUtils.h"
 #include "platform/ui/QtControls.h"
+#include "platform/ui/QtGraphics.h"
 
 namespace {
 
@@ -97,11 +101,136 @@ void SetFullRange(QDateTimeEdit* edit)
     edit->setDateTimeRange(ToQDateTime(EncodeDate(1752, 9, 14)), ToQDateTime(EncodeDate(9999, 12, 31) + 0.99998));
 }
 
+// Today as the clock of the program says it.
+QDate Today() { return ToQDateTime(std::trunc(Now())).date(); }
+
+// The mark of today: the red ring the desktop's calendar draws around today's day and, small,
+// in front of its today line.
+void DrawTodayRing(QPainter& painter, const QRectF& rect)
+{
+    painter.save();
+    painter.setRenderHint(QPainter::Antialiasing);
+    painter.setPen(QPen(QColor(255, 0, 0), 1.5));
+    painter.setBrush(Qt::NoBrush);
+    painter.drawEllipse(rect);
+    painter.restore();
+}
+
+class TPickerCalendar;
+
+// The line under the month that names today's date; a click on it picks today.
+class TTodayLine : public QWidget {
+public:
+    explicit TTodayLine(TPickerCalendar* calendar);
+    QSize sizeHint() const override
+    {
+        const QFontMetrics metrics(font());
+        return {metrics.horizontalAdvance(Text()) + RingWidth() + 16, metrics.height() + 8};
+    }
+    QString Text() const
+    {
+        return QString::fromStdString("Today: " +
+                                      FormatDateTime(FormatSettings().ShortDateFormat, std::trunc(Now())));
+    }
+
+protected:
+    void paintEvent(QPaintEvent*) override;
+    void mousePressEvent(QMouseEvent* event) override;
+
+private:
+    int RingWidth() const { return fontMetrics().height() + 4; }
+    TPickerCalendar* calendar_;
+};
+
+// Qt's month calendar with the two marks of the desktop's: today's day circled, and today's
+// date named on a line below the month. Either can be switched off.
+class TPickerCalendar : public QCalendarWidget {
+public:
+    TPickerCalendar() : todayLine_(new TTodayLine(this)) { layout()->addWidget(todayLine_); }
+
+    void SetMarks(bool showToday, bool circleToday)
+    {
+        circleToday_ = circleToday;
+        todayLine_->setVisible(showToday);
+        updateGeometry();
+        updateCells();
+        todayLine_->update();
+        // Marks set while the calendar drops down size the drop-down anew.
+        if (QWidget* popup = window(); popup != this && popup->isVisible()) popup->resize(popup->sizeHint());
+    }
+    bool ShowsToday() const { return !todayLine_->isHidden(); }
+    bool CirclesToday() const { return circleToday_; }
+    std::string TodayLineText() const { return ShowsToday() ? todayLine_->Text().toStdString() : std::string(); }
+
+    // Qt's calendar measures its month and navigation bar alone.
+    QSize sizeHint() const override { return WithTodayLine(QCalendarWidget::sizeHint()); }
+    QSize minimumSizeHint() const override { return WithTodayLine(QCalendarWidget::minimumSizeHint()); }
+
+    void PickToday()
+    {
+        const QDate today = Today();
+        setSelectedDate(today);
+        // The drop-down takes a clicked day as the picked value and closes.
+        emit clicked(today);
+    }
+
+protected:
+    void paintCell(QPainter* painter, const QRect& rect, QDate date) const override
+    {
+        QCalendarWidget::paintCell(painter, rect, date);
+        if (!circleToday_ || date != Today()) return;
+        const int side = std::min(rect.width(), rect.height()) - 2;
+        DrawTodayRing(*painter, QRectF(rect.center().x() - side / 2.0 + 0.5, rect.center().y() - side / 2.0 + 0.5,
+                                       side, side));
+    }
+
+private:
+    QSize WithTodayLine(QSize size) const
+    {
+        if (!ShowsToday()) return size;
+        const QSize line = todayLine_->sizeHint();
+        return {std::max(size.width(), line.width()), size.height() + line.height()};
+    }
+
+    TTodayLine* todayLine_;
+    bool circleToday_ = true;
+};
+
+TTodayLine::TTodayLine(TPickerCalendar* calendar) : QWidget(calendar), calendar_(calendar)
+{
+    setCursor(Qt::PointingHandCursor);
+    setSizePolicy(QSizePolicy::Preferred, QSizePolicy::Fixed);
+}
+
+void TTodayLine::paintEvent(QPaintEvent*)
+{
+    QPainter painter(this);
+    painter.fillRect(rect(), palette().color(QPalette::Base));
+    const int ring = RingWidth();
+    int left = 6;
+    if (calendar_->CirclesToday()) {
+        const int side = fontMetrics().height() - 2;
+        DrawTodayRing(painter, QRectF(left + 0.5, (height() - side) / 2.0, ring - 4, side));
+        left += ring;
+    }
+    QFont bold = font();
+    bold.setBold(true);
+    painter.setFont(bold);
+    painter.setPen(palette().color(QPalette::WindowText));
+    painter.drawText(QRect(left, 0, width() - left, height()), Qt::AlignLeft | Qt::AlignVCenter, Text());
+}
+
+void TTodayLine::mousePressEvent(QMouseEvent* event)
+{
+    if (event->button() == Qt::LeftButton) calendar_->PickToday();
+}
+
 }  // namespace
 
 struct TDateTimePickerPrivate {
     QDateTimeEdit* edit = nullptr;
     QCheckBox* box = nullptr;
+    TPickerCalendar* calendar = nullptr;
     bool settingByProgram = false;
     bool droppedDown = false;
     bool changeNotified = false;
@@ -166,7 +295,8 @@ TDateTimePicker::TDateTimePicker(TComponent* owner)
     auto* w = new TBridge<QDateTimeEdit>(this);
     w->setFocusPolicy(Qt::StrongFocus);
     w->setCalendarPopup(true);
-    w->setCalendarWidget(new QCalendarWidget);
+    p_->calendar = new TPickerCalendar;
+    w->setCalendarWidget(p_->calendar);
     p_->calendarWatcher = std::make_unique<TCalendarWatcher>(this);
     w->calendarWidget()->window()->installEventFilter(p_->calendarWatcher.get());
     SetFullRange(w);
@@ -321,27 +451,28 @@ void TDateTimePicker::Change()
     if (OnChange && !Quiet()) OnChange(this);
 }
 
-void TDateTimePicker::SetCalendarMarks(bool weekNumbers, bool markToday)
+void TDateTimePicker::SetCalendarMarks(bool weekNumbers, bool showToday, bool circleToday)
 {
-    QCalendarWidget* calendar = p_->edit->calendarWidget();
-    calendar->setVerticalHeaderFormat(weekNumbers ? QCalendarWidget::ISOWeekNumbers
-                                                  : QCalendarWidget::NoVerticalHeader);
-    QTextCharFormat today;
-    if (markToday) {
-        today.setFontWeight(QFont::Bold);
-        today.setFontUnderline(true);
-    }
-    calendar->setDateTextFormat(QDate::currentDate(), today);
+    p_->calendar->setVerticalHeaderFormat(weekNumbers ? QCalendarWidget::ISOWeekNumbers
+                                                      : QCalendarWidget::NoVerticalHeader);
+    p_->calendar->SetMarks(showToday, circleToday);
 }
 
 bool TDateTimePicker::CalendarWeekNumbers() const
 {
-    return p_->edit->calendarWidget()->verticalHeaderFormat() != QCalendarWidget::NoVerticalHeader;
+    return p_->calendar->verticalHeaderFormat() != QCalendarWidget::NoVerticalHeader;
 }
 
-bool TDateTimePicker::CalendarMarksToday() const
+bool TDateTimePicker::CalendarCirclesToday() const { return p_->calendar->CirclesToday(); }
+
+std::string TDateTimePicker::CalendarTodayLine() const { return p_->calendar->TodayLineText(); }
+
+void TDateTimePicker::PaintCalendarTo(TCanvas* canvas) const
 {
-    return p_->edit->calendarWidget()->dateTextFormat(QDate::currentDate()).fontUnderline();
+    QPainter* painter = BeginCanvasPainter(*canvas);
+    if (!painter) return;
+    p_->calendar->layout()->activate();  // the drop-down lays it out only when the event loop runs
+    p_->calendar->render(painter, QPoint(0, 0), QRegion(), QWidget::DrawChildren);
 }
 
 void TDateTimePicker::CNNotify(TMessage& m)

@@ -53,11 +53,16 @@ public:
     void SetChecked(bool checked);
     bool DroppedDown() const;
     void SetDroppedDown(bool down);
-    // How the calendar looks: the weeks' numbers beside them, and today's date marked (in
-    // bold and underlined: this calendar draws no circle).
-    void SetCalendarMarks(bool weekNumbers, bool markToday);
+    // How the calendar looks: the weeks' numbers beside them, a line below the month that
+    // names today's date ("Today: " and the short date; a click on it picks today), and a
+    // circle around today's day.
+    void SetCalendarMarks(bool weekNumbers, bool showToday, bool circleToday);
     bool CalendarWeekNumbers() const;
-    bool CalendarMarksToday() const;
+    bool CalendarCirclesToday() const;
+    // The today line's text; empty while the line is off.
+    std::string CalendarTodayLine() const;
+    // Draws the calendar, as it looks when dropped, with its top-left corner at (0, 0).
+    void PaintCalendarTo(TCanvas* canvas) const;
     // The field being typed in, from 0, and how many there are.
     int CurrentField() const;
     void SetCurrentField(int index);

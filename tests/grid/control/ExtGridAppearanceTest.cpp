@@ -84,4 +84,41 @@ TEST_F(ExtGridAppearanceTest, BalloonsShowTheCellTextShortenedAndOnlyWhenEnabled
     EXPECT_EQ(balloon->Title, std::string(97, 'T') + "...");
 }
 
+// A balloon of its own gives a cell's tooltip its title, text and icon, and the application
+// may still change them; a hidden column before it changes nothing.
+TEST_F(ExtGridAppearanceTest, ACellsOwnBalloonGivesTitleTextAndIcon)
+{
+    grid->Balloon()->SetEnable(true);
+    grid->SetCells(3, 3, "cell text");
+    grid->AddBalloon(3, 3, "Title", "Body", biWarning);
+    for (const bool hidden : {false, true}) {
+        SCOPED_TRACE(hidden);
+        if (hidden) grid->HideColumn(1);
+        const int shown = hidden ? 2 : 3;
+        const TRect cell = grid->CellRect(shown, 3);
+        std::vector<int> asked;
+        grid->OnCellBalloon = [&](TObject*, int col, int row, std::string& title, std::string& text, int& icon) {
+            asked = {col, row};
+            EXPECT_EQ(title, "Title");
+            EXPECT_EQ(text, "Body");
+            EXPECT_EQ(icon, biWarning);
+        };
+        const auto balloon = grid->BalloonTextAt({cell.Left + 2, cell.Top + 2});
+        ASSERT_TRUE(balloon);
+        EXPECT_EQ(balloon->Title, "Title");
+        EXPECT_EQ(balloon->Text, "Body");
+        EXPECT_EQ(balloon->Icon, biWarning);
+        EXPECT_EQ(asked, (std::vector<int>{3, 3}));
+    }
+    grid->OnCellBalloon = [](TObject*, int, int, std::string& title, std::string&, int& icon) {
+        title = "Changed";
+        icon = biError;
+    };
+    const TRect cell = grid->CellRect(2, 3);
+    const auto balloon = grid->BalloonTextAt({cell.Left + 2, cell.Top + 2});
+    EXPECT_EQ(balloon->Title, "Changed");
+    EXPECT_EQ(balloon->Text, "Body");
+    EXPECT_EQ(balloon->Icon, biError);
+}
+
 } // namespace

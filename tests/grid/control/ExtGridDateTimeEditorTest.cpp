@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <memory>
 #include <string>
 #include <vector>
 
@@ -114,30 +115,53 @@ TEST_F(ExtGridDateTimeEditorTest, DateEditorReadsTheCellThroughTheApplicationsCo
     EXPECT_EQ(grid->DatePicker()->Date(), EncodeDate(1999, 12, 31));
 }
 
+int RedPixels(TBitmap& Picture)
+{
+    int red = 0;
+    for (int y = 0; y < Picture.Height(); ++y)
+        for (int x = 0; x < Picture.Width(); ++x) {
+            const TColor c = Picture.Canvas()->Pixels(x, y);
+            if (GetRValue(c) > 2 * GetGValue(c) && GetRValue(c) > 2 * GetBValue(c)) ++red;
+        }
+    return red;
+}
+
 // Alt+Down drops the date editor's calendar: it looks as the picker's settings say, and the
 // application hears of it with the cell's row and column.
 TEST_F(ExtGridDateTimeEditorTest, DroppedCalendarFollowsThePickersMarksAndIsReported)
 {
+    SetClock([] { return EncodeDate(2024, 1, 17) + EncodeTime(10, 30, 0, 0); });
     grid->OnGetEditorType = [](TObject*, int, int, TEditorType& AEditor) { AEditor = edDateEdit; };
     std::vector<TPoint> dropped;
     grid->OnDatePickerDropDown = [&](TObject*, int ARow, int ACol) { dropped.push_back({ACol, ARow}); };
     const struct {
-        bool weekNumbers, todayCircle;
-    } cases[] = {{false, true}, {true, false}};
+        bool weekNumbers, showToday, todayCircle;
+        const char* todayLine;
+    } cases[] = {{false, true, true, "Today: 17/01/2024"},
+                 {true, false, false, ""},
+                 {false, false, true, ""},
+                 {false, false, false, ""}};
+    TGridDatePicker* picker = grid->DatePicker();
+    std::vector<std::unique_ptr<TBitmap>> pictures;
     for (const auto& c : cases) {
-        SCOPED_TRACE(testing::Message() << c.weekNumbers << c.todayCircle);
-        TGridDatePicker* picker = grid->DatePicker();
+        SCOPED_TRACE(testing::Message() << c.weekNumbers << c.showToday << c.todayCircle);
         picker->Weeknumbers = c.weekNumbers;
+        picker->ShowToday = c.showToday;
         picker->ShowTodayCircle = c.todayCircle;
         Open("15/01/2024");
         SendKey(VK_DOWN, {ssAlt});
         ASSERT_TRUE(picker->DroppedDown());
         EXPECT_EQ(picker->CalendarWeekNumbers(), c.weekNumbers);
-        EXPECT_EQ(picker->CalendarMarksToday(), c.todayCircle);
+        EXPECT_EQ(picker->CalendarCirclesToday(), c.todayCircle);
+        EXPECT_EQ(picker->CalendarTodayLine(), c.todayLine);
+        pictures.push_back(std::make_unique<TBitmap>(400, 400));
+        picker->PaintCalendarTo(pictures.back()->Canvas());
         picker->SetDroppedDown(false);
         SendKey(VK_ESCAPE);
     }
-    EXPECT_EQ(dropped, (std::vector<TPoint>{{1, 1}, {1, 1}}));
+    EXPECT_EQ(dropped, std::vector<TPoint>(4, {1, 1}));
+    // The circle around today's day is red (as are the weekend's days in both pictures).
+    EXPECT_GT(RedPixels(*pictures[2]), RedPixels(*pictures[3]) + 40);
+    SetClock({});
 }
-
 } // namespace

@@ -8,6 +8,21 @@ namespace {
 
 using ExtGridDimensionsTest = GridOnForm;
 
+// The list ColumnHeaders() gives may be edited in place: the header row follows each edit.
+TEST_F(ExtGridDimensionsTest, EditingTheColumnHeaderListShowsTheNewHeaders)
+{
+    TStringList& headers = *grid->ColumnHeaders();
+    headers.Add("Id");
+    headers.Add("Name");
+    EXPECT_EQ(grid->Cells(0, 0), "Id");
+    EXPECT_EQ(grid->Cells(1, 0), "Name");
+    headers.Put(1, "Név");
+    EXPECT_EQ(grid->Cells(1, 0), "Név");
+    headers.Delete(0);
+    EXPECT_EQ(grid->Cells(0, 0), "Név");
+    EXPECT_EQ(grid->Cells(1, 0), "");
+}
+
 TEST_F(ExtGridDimensionsTest, StretchingFillsTheClientWidthAndIgnoresWhatItCannotStretch)
 {
     grid->SetColCount(3);

@@ -82,4 +82,60 @@ TEST(ExtGridAssignTest, CopiesAnotherGridWithItsCellsAndIgnoresAnythingElse)
     EXPECT_TRUE(grid->Navigation()->AlwaysEdit);
 }
 
+// The scroll and automatic settings come along too; the scroll type through its writer, so
+// that the slim scroll controls of ssMetro exist.
+TEST(ExtGridAssignTest, CopiesTheScrollAndAutomaticSettings)
+{
+    TForm form(nullptr);
+    auto* source = new TExtStringGrid(&form);
+    source->AutoNumAlign = true;
+    source->AutoSize = true;
+    source->SetAutoThemeAdapt(true);
+    source->SetScrollProportional(true);
+    source->ScrollSynch = true;
+    source->ScrollHints = shVertical;
+    source->SetScrollType(ssMetro);
+    auto* grid = new TExtStringGrid(&form);
+    grid->SetParent(&form);
+    form.Show();
+    grid->Assign(*source);
+    EXPECT_TRUE(grid->AutoNumAlign);
+    EXPECT_TRUE(grid->AutoSize);
+    EXPECT_TRUE(grid->AutoThemeAdapt());
+    EXPECT_TRUE(grid->ScrollProportional());
+    EXPECT_TRUE(grid->ScrollSynch);
+    EXPECT_EQ(grid->ScrollHints, shVertical);
+    EXPECT_EQ(grid->ScrollType, ssMetro);
+    EXPECT_NE(grid->VertScrollControl(), nullptr);
+}
+
+// A form that builds its grid in its constructor, as a window's resource does: what the
+// grid is given while loading takes effect once the form is built.
+class TFormWithStringGrid : public TForm {
+public:
+    explicit TFormWithStringGrid(TComponent* AOwner) : TForm(AOwner)
+    {
+        Grid = new TExtStringGrid(this);
+        Grid->SetParent(this);
+        Grid->SetLook(glSuite);
+        Grid->SelectionColor = clLime;
+        Grid->AutoSize = true;
+        Grid->SetRowCount(12);
+        Grid->SetCells(2, 3, "a text much wider than the default column");
+    }
+    TExtStringGrid* Grid;
+};
+
+TEST(ExtGridLoadingTest, LoadedAppliesTheSuiteLookSizesTheColumnsAndRecordsTheCounts)
+{
+    TFormWithStringGrid form(nullptr);
+    const int narrow = form.Grid->ColWidths(2);
+    EXPECT_EQ(form.Grid->SelectionColor, clLime);
+    form.AfterConstruction();
+    EXPECT_EQ(form.Grid->Look(), glSuite);
+    EXPECT_EQ(form.Grid->SelectionColor, TColor(0x00EACAB6));
+    EXPECT_GT(form.Grid->ColWidths(2), narrow);
+    EXPECT_EQ(form.Grid->MaxRowCount(), 12);
+}
+
 } // namespace

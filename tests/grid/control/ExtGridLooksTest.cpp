@@ -1,6 +1,8 @@
 #include <gtest/gtest.h>
 
 #include "GridOnForm.h"
+#include "grid/control/settings/ControlLook.h"
+#include "grid/control/settings/SortSettings.h"
 #include "grid/foundation/model/SearchFooter.h"
 
 namespace {
@@ -47,9 +49,9 @@ TEST_F(ExtGridLooksTest, LooksSetTheirColours)
         {glListView, clHighlight, clHighlightText, clGray, clRed, clBtnFace, ssDefault},
         {glXP, 0x00EACAB6, clBlack, 0x00EACAB6, clRed, clNone, ssDefault},
         {glSuite, 0x00EACAB6, clBlack, 0x00EACAB6, clRed, clNone, ssDefault},
-        {glVista, clLime, clLime, clLime, clRed, clLime, ssVista},
-        {glWin7, clLime, clLime, clLime, clRed, clLime, ssWin7},
-        {glOffice2007, clLime, clLime, clLime, clRed, clLime, ssOffice2007},
+        {glVista, 0xEACAB6, clBlack, 0xFDF8F1, clRed, clWhite, ssVista},
+        {glWin7, 0xEACAB6, clBlack, 0xFCEBDC, clRed, 0xFDFCFA, ssWin7},
+        {glOffice2007, 0x5EC1F1, clBlack, 0x9DD8F9, clRed, 0xFBF9F6, ssOffice2007},
         {glCustom, clLime, clLime, clLime, clRed, clLime, ssWin7},
     };
     for (const auto& c : cases) {
@@ -68,6 +70,53 @@ TEST_F(ExtGridLooksTest, LooksSetTheirColours)
         EXPECT_EQ(grid->SelectionStyle(), c.style) << c.look;
         EXPECT_EQ(grid->BorderStyle(), bsSingle) << c.look;
         EXPECT_EQ(grid->BorderColor(), TColor(0x00B99D7F)) << c.look;
+    }
+}
+
+// Every look but the custom one starts from cleared header gradients and sort colour; a
+// styled look brings its component style, and the XP look its own header gradients.
+TEST_F(ExtGridLooksTest, LooksClearTheHeaderGradientsAndBringTheirStyleOrGradients)
+{
+    TControlLook& control = *grid->ControlLook();
+    const TSuiteStyle before = grid->ComponentStyle();
+    const auto dirty = [&] {
+        for (int g = fgFrom; g <= fgMirrorTo; ++g)
+            control.SetFixedGradient(static_cast<TFixedGradient>(g), clLime);
+        grid->SortSettings()->SetHeaderColor(clLime);
+    };
+    dirty();
+    grid->SetLook(glCustom);
+    EXPECT_EQ(control.FixedGradientMirrorTo(), clLime);
+    EXPECT_EQ(grid->SortSettings()->HeaderColor(), clLime);
+    EXPECT_EQ(grid->ComponentStyle(), before);
+
+    grid->SetLook(glStandard);
+    EXPECT_EQ(grid->SortSettings()->HeaderColor(), clNone);
+    EXPECT_EQ(control.FixedGradientFrom(), clBtnFace);
+    EXPECT_EQ(control.FixedGradientTo(), clNone);
+    dirty();
+    grid->SetLook(glXP);
+    EXPECT_EQ(grid->SortSettings()->HeaderColor(), clNone);
+    const struct {
+        TFixedGradient which;
+        TColor color;
+    } xp[] = {{fgFrom, clWhite},           {fgTo, clBtnFace},           {fgMirrorFrom, clNone},
+              {fgMirrorTo, clNone},        {fgHoverFrom, 0x00CFD0D1},   {fgHoverTo, 0x00BEC6C8},
+              {fgHoverMirrorFrom, 0x00BEC6C8}, {fgHoverMirrorTo, 0x00ABBCBF}, {fgDownFrom, 0x00868788},
+              {fgDownTo, 0x00737C7E},      {fgDownMirrorFrom, 0x00737C7E}, {fgDownMirrorTo, 0x00627376}};
+    for (const auto& g : xp)
+        EXPECT_EQ(control.FixedGradient(g.which), g.color) << g.which;
+
+    const struct {
+        TGridLook look;
+        TSuiteStyle style;
+    } styled[] = {{glVista, tsWindowsVista}, {glWin7, tsWindows7}, {glOffice2007, tsOffice2007Luna}};
+    for (const auto& c : styled) {
+        dirty();
+        grid->SetLook(c.look);
+        EXPECT_EQ(grid->ComponentStyle(), c.style) << c.look;
+        EXPECT_EQ(grid->Look(), c.look);
+        EXPECT_NE(grid->SortSettings()->HeaderColor(), clLime) << c.look; // the style may set its own
     }
 }
 

@@ -147,6 +147,31 @@ TEST_F(ExtGridRichEditTest, AutoSizeTakesTheRoomOfWhatARichTextCellSays)
     EXPECT_EQ(grid->ColWidths(2), plainWidth);
 }
 
+// The room is measured in the format the rich text starts with: a large bold text needs
+// more than the same words in the cell's font.
+TEST_F(ExtGridRichEditTest, AutoSizeMeasuresARichTextInItsFormat)
+{
+    grid->SetCells(2, 1, R"({\rtf1 some words})");
+    grid->AutoSizeCol(2);
+    const int plainWidth = grid->ColWidths(2);
+    grid->SetCells(2, 1, R"({\rtf1\fs48\b some words})");
+    grid->AutoSizeCol(2);
+    EXPECT_GT(grid->ColWidths(2), plainWidth * 3 / 2);
+}
+
+// A saved rich-text cell is what it says, or with SaveWithRTF its RTF on one line.
+TEST_F(ExtGridRichEditTest, SavedRichTextIsItsPlainTextOrItsRtfOnOneLine)
+{
+    const std::string rtf = "{\\rtf1 {\\b bold}\\par\r\nsecond line}";
+    grid->SetCells(2, 2, rtf);
+    std::string saved;
+    grid->SaveCell(2, 2, saved);
+    EXPECT_EQ(saved, "bold\r\nsecond line");
+    grid->SaveWithRTF = true;
+    grid->SaveCell(2, 2, saved);
+    EXPECT_EQ(saved, "{\\rtf1 {\\b bold}\\parsecond line}");
+}
+
 // A rich-text cell shows its formatted text, not its RTF source: red text and no black.
 TEST_F(ExtGridRichEditTest, RichTextCellsArePaintedWithTheirFormatting)
 {

@@ -1,6 +1,8 @@
 #include <gtest/gtest.h>
 
 #include <functional>
+#include <string>
+#include <vector>
 
 #include "GridOnForm.h"
 #include "grid/foundation/model/MouseActions.h"
@@ -46,7 +48,7 @@ TEST_F(ExtGridRowFlagsTest, DisjunctRowsAreSelectedOnceInTheirOrder)
 }
 
 // Rows 0 to 9 exist, one of them hidden: every flag may be written up to row 9 and no
-// further, and a negative row is refused by readers and writers alike.
+// further, and a negative row is refused by writers and by the readers of row states.
 TEST_F(ExtGridRowFlagsTest, FlagsRefuseRowsTheGridDoesNotHave)
 {
     grid->HideRow(3);
@@ -56,7 +58,6 @@ TEST_F(ExtGridRowFlagsTest, FlagsRefuseRowsTheGridDoesNotHave)
         std::function<void()> access;
         const char* message;
     } cases[] = {
-        {"RowSelect(-1)", [this] { grid->RowSelect(-1); }, "Invalid row -1 accessed"},
         {"RowModified(-1)", [this] { grid->RowModified(-1); }, "Invalid row -1 accessed"},
         {"RowEnabled(-1)", [this] { grid->RowEnabled(-1); }, "Invalid row -1 accessed"},
         {"SetRowSelect(-1)", [this] { grid->SetRowSelect(-1, true); }, "Invalid row accessed"},
@@ -79,6 +80,47 @@ TEST_F(ExtGridRowFlagsTest, FlagsRefuseRowsTheGridDoesNotHave)
     EXPECT_TRUE(grid->RowModified(9));
     EXPECT_FALSE(grid->RowModified(500));
     EXPECT_EQ(grid->ModifiedRowCount(), 1);
+}
+
+// Selection that survives hiding answers for any row: a row the grid does not have is not
+// selected. Without it such a row is an error.
+TEST_F(ExtGridRowFlagsTest, PersistentRowSelectionReadsRowsOutsideTheGridAsNotSelected)
+{
+    grid->HideRow(3);
+    for (const bool disjunct : {false, true}) {
+        SCOPED_TRACE(disjunct);
+        grid->MouseActions()->SetDisjunctRowSelect(disjunct);
+        grid->SelectRows(1, 2);
+        grid->MouseActions()->RowSelectPersistent = true;
+        EXPECT_FALSE(grid->RowSelect(-1));
+        EXPECT_FALSE(grid->RowSelect(500));
+        EXPECT_TRUE(grid->RowSelect(2));
+        grid->MouseActions()->RowSelectPersistent = false;
+        for (const int row : {-1, 500}) {
+            try {
+                grid->RowSelect(row);
+                ADD_FAILURE() << "RowSelect(" << row << ") raised nothing";
+            } catch (const EExtGridError& e) {
+                EXPECT_EQ(std::string(e.what()), "Invalid row " + std::to_string(row) + " accessed");
+            }
+        }
+    }
+}
+
+// The rows of the fixed footers are never selected rows, even when the rectangle reaches them.
+TEST_F(ExtGridRowFlagsTest, SyncingTheRowFlagsStopsAtTheFixedFooters)
+{
+    grid->SetFixedFooters(2);
+    grid->MouseActions()->SetDisjunctRowSelect(true);
+    for (const bool all : {false, true}) {
+        SCOPED_TRACE(all);
+        grid->ClearRowSelect();
+        grid->SetSelection({1, 6, 4, 9});
+        grid->SyncRowSelect(all);
+        EXPECT_EQ(grid->SelectedRows(), (std::vector<int>{6, 7}));
+        EXPECT_FALSE(grid->RowSelect(8));
+        EXPECT_FALSE(grid->RowSelect(9));
+    }
 }
 
 TEST_F(ExtGridRowFlagsTest, DisabledCurrentRowHandsTheFocusToTheFirstEnabledRow)

@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <functional>
 #include <string>
 
 #include "GridOnForm.h"
@@ -89,6 +90,31 @@ TEST_F(ExtGridTextEditorTest, EscapeRestoresTheCellAndClosesInOnePress)
     EXPECT_FALSE(grid->EditorMode());
     EXPECT_EQ(grid->Cells(1, 1), "orig");
     EXPECT_FALSE(grid->Modified());
+}
+
+// Check boxes and plain buttons are used in place and get no editor; a cell with a glyph
+// button is no such control cell, and F2 edits its text.
+TEST_F(ExtGridTextEditorTest, F2EditsABitButtonCellButNoControlCell)
+{
+    TBitmap glyph(8, 8);
+    const struct {
+        const char* Kind;
+        std::function<void()> Add;
+        bool Edits;
+    } cases[] = {
+        {"check box", [&] { grid->AddCheckBox(1, 1, false, false); }, false},
+        {"button", [&] { grid->AddButton(1, 1, 30, 14, "go", haLeft, vaTop); }, false},
+        {"bit button", [&] { grid->AddBitButton(1, 1, 30, 14, "go", &glyph, haLeft, vaTop); }, true},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.Kind);
+        grid->SetCells(1, 1, "text");
+        c.Add();
+        SendKey(VK_F2);
+        EXPECT_EQ(grid->IsEditMode(), c.Edits);
+        SendKey(VK_ESCAPE);
+        grid->RemoveCellGraphic(1, 1);
+    }
 }
 
 TEST_F(ExtGridTextEditorTest, TheCellFollowsTheTypingUntilEscapePutsItBack)

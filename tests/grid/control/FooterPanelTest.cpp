@@ -10,6 +10,8 @@
 #include "grid/foundation/painting/ColorUtils.h"
 #include "platform/ui/Hints.h"
 #include "platform/ui/Input.h"
+#include "platform/rtl/SysUtils.h"
+#include "platform/ui/Forms.h"
 
 namespace {
 
@@ -162,6 +164,47 @@ TEST_F(FooterPanelTest, TheFooterRowShowsTheLastRowsCellsUnderTheirColumns)
     // The default look leaves the white edge on the left of the first cell.
     EXPECT_EQ(painted.front().second.Left, 51);
     EXPECT_EQ(painted.front().second.Right, 100);
+}
+
+// A column's calculation sits in the last row's cell properties; setting it computes the
+// footer value at once, and Invalidate repaints the panel.
+TEST_F(FooterPanelTest, AColumnCalculationIsKeptInTheLastRowAndComputedAtOnce)
+{
+    TFloatingFooter& footer = *grid->FloatingFooter();
+    const int last = grid->RowCount() - 1;
+    for (int r = grid->FixedRows(); r < last; ++r)
+        grid->SetCells(6, r, "2");
+    EXPECT_EQ(footer.GetColumnCalc(6), acNONE);
+    EXPECT_FALSE(grid->HasCellProperties(6, last));
+    footer.SetColumnCalc(6, acSUM);
+    EXPECT_EQ(footer.GetColumnCalc(6), acSUM);
+    EXPECT_EQ(grid->GetCellProperties(6, last)->CalcType, acSUM);
+    EXPECT_EQ(grid->Cells(6, last), FloatToStrFixed(2.0 * (last - grid->FixedRows()), 2));
+    EXPECT_EQ(footer.GetColumnCalc(7), acNONE);
+
+    footer.SetFooterStyle(fsCustomPaint);
+    Application->ProcessMessages();
+    int paints = 0;
+    grid->OnFooterPaint = [&](TObject*, int, TCanvas*, const TRect&) { ++paints; };
+    footer.Invalidate();
+    Application->ProcessMessages();
+    EXPECT_GT(paints, 0);
+}
+
+// The application hears once, with the grid as Sender, when the footer's panel gets its
+// window, which it does with the grid's.
+TEST(FloatingFooterCreationTest, OnCreatedFloatingFooterFiresWhenThePanelHasItsWindow)
+{
+    TForm form(nullptr);
+    auto* grid = new TExtStringGrid(&form);
+    grid->SetParent(&form);
+    std::vector<TObject*> senders;
+    grid->OnCreatedFloatingFooter = [&](TObject* Sender) { senders.push_back(Sender); };
+    EXPECT_TRUE(senders.empty());
+    form.Show();
+    grid->FloatingFooter()->SetVisible(true);
+    form.Repaint();
+    EXPECT_EQ(senders, std::vector<TObject*>{grid});
 }
 
 // The footer row lives in the panel: while the panel shows it, the grid's own copy of the

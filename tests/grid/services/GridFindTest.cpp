@@ -128,6 +128,20 @@ TEST_F(GridFindTest, HighlightRoundTripsLeaveOtherCellsByteIdentical)
     EXPECT_EQ(Stored(), before);
 }
 
+// Entities a cell holds as text survive highlighting on and off, as often as it is done,
+// and a cell without a hit is never written at all.
+TEST_F(GridFindTest, HighlightingOnAndOffGivesEveryCellBackAsItWas)
+{
+    Fill({{"", "", ""}, {"", "if a &lt; b then x", "R&amp;D x &gt;"}, {"", "a &lt; b", "<b>x</b> &lt; y"}});
+    const std::vector<std::string> before = Stored();
+    for (int round = 0; round < 2; ++round) {
+        grid->HilightInGrid(false, false, "x");
+        EXPECT_EQ(grid->GridCells(1, 1), "if a &amp;lt; b then <hi>x</hi>");
+        grid->UnHilightInGrid(false);
+        EXPECT_EQ(Stored(), before) << round;
+    }
+}
+
 TEST_F(GridFindTest, FillsWriteTheNormalCells)
 {
     grid->SetColCount(3);

@@ -201,6 +201,31 @@ TEST_F(GroupRowsTest, MergedHeadersAndSummariesSplitAgain)
     EXPECT_EQ(Column(3), (Texts{"5", "7", "10"}));
 }
 
+// Without summary rows a result goes to the header row, but never over the group value the
+// header holds: not into a merged header (which is one cell with the value), not into the
+// value's own column. UnGroup then gives every row back as it was.
+TEST_F(GroupRowsTest, GroupResultsNeverTakeTheHeadersGroupValue)
+{
+    const struct {
+        bool merge;
+        int column;
+        const char* header; // cell (2, 3) of the "B" header after the sum
+    } cases[] = {{true, 2, ""}, {false, 1, ""}, {false, 2, "17.00"}};
+    for (const auto& c : cases) {
+        SCOPED_TRACE(testing::Message() << c.merge << " " << c.column);
+        FillBAB();
+        grid->Grouping()->MergeHeader = c.merge;
+        grid->Group(2);
+        grid->GroupSum(c.column);
+        EXPECT_EQ(grid->GridCells(1, 3), "B");
+        EXPECT_EQ(grid->GridCells(2, 3), c.header);
+        grid->UnGroup();
+        EXPECT_EQ(Column(2), (Texts{"A", "B", "B"}));
+        EXPECT_EQ(Column(3), (Texts{"5", "7", "10"}));
+        grid->Grouping()->MergeHeader = false;
+    }
+}
+
 TEST_F(GroupRowsTest, SubGroupsSplitEachGroupAndComeBack)
 {
     FillBAB();

@@ -62,3 +62,28 @@ TEST(StringList, LoadingADirectoryRaises)
     TStringList list;
     EXPECT_THROW(list.LoadFromFile(dir.Path()), EFOpenError);
 }
+
+// Every change of the list reaches its owner; a copy starts without the owner's handler, and
+// copying into a list is a change of that list.
+TEST(StringListChange, EveryChangeIsToldAndACopyHasItsOwnHandler)
+{
+    TStringList list;
+    int changes = 0;
+    list.OnChange = [&] { ++changes; };
+    list.Add("b");
+    list.Insert(0, "a");
+    list.Put(1, "c");
+    list.Exchange(0, 1);
+    list.Delete(0);
+    list.SetText("x\r\ny");
+    list.SetCommaText("p,q");
+    list.Sort();
+    list.Clear();
+    EXPECT_EQ(changes, 9);
+    TStringList copy(list);
+    copy.Add("own");
+    EXPECT_EQ(changes, 9);
+    list = copy;
+    EXPECT_EQ(changes, 10);
+    EXPECT_EQ(list.Text(), "own\r\n");
+}

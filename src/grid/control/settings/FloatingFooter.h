@@ -2,7 +2,10 @@
 #include <functional>
 #include <string>
 
+#include "grid/foundation/model/GridEnums.h"
 #include "platform/ui/Graphics.h"
+
+class TExtStringGrid;
 
 enum TFooterStyle { fsFixedLastRow, fsColumnPreview, fsCustomPreview, fsCustomPaint };
 
@@ -16,6 +19,8 @@ using TCalcFooterEvent = std::function<void(TObject* Sender, int ACol, int ARow,
 // writers tell the grid (OnChange) what to update; the panel itself belongs to the grid.
 class TFloatingFooter : public TPersistent {
 public:
+    explicit TFloatingFooter(TExtStringGrid* Grid = nullptr) : FGrid(Grid) {}
+
     // Calculations also count hidden rows.
     bool CalculateHiddenRows = true;
     // Off: the grid computes no footer values.
@@ -46,6 +51,16 @@ public:
 
     std::function<void(TFloatingFooter* Sender, TFloatingFooterChange Change)> OnChange;
 
+    // A column's calculation, kept in the cell properties of the grid's last row: acNONE
+    // where that cell has none. Setting one computes the column's footer value anew.
+    TColumnCalcType GetColumnCalc(int Col) const;
+    void SetColumnCalc(int Col, TColumnCalcType Calc);
+    // Repaints the panel.
+    void Invalidate()
+    {
+        if (OnChange) OnChange(this, ffcLook);
+    }
+
     // From another floating footer: the look, column, template and style, Visible through
     // its writer and ShowHint quietly; BorderColor, Height, EnableCalculation and
     // OnCalcFooter stay.
@@ -58,6 +73,7 @@ private:
         if (OnChange) OnChange(this, Change);
     }
 
+    TExtStringGrid* FGrid;
     int FHeight = 0;
     bool FVisible = false;
     TColor FColor = clBtnFace;

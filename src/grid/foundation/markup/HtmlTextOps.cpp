@@ -1,5 +1,7 @@
 #include "grid/foundation/markup/HtmlTextOps.h"
 
+#include <string>
+#include <utility>
 #include <vector>
 
 #include "platform/rtl/SysUtils.h"
@@ -103,6 +105,59 @@ std::u32string UpperCaseChars(const std::u32string& text)
     }
     return result;
 }
+
+// A text without tags is shown as it stands; once tagged it is markup, so each of its "&",
+// "<" and ">" is written as an entity and the tags go around the hits in between.
+std::string TagPlainText(const std::u32string& characters, const std::u32string& haystack,
+                         const std::u32string& needle, const std::string& tag)
+{
+    std::string result;
+    bool found = false;
+    size_t next = haystack.find(needle);
+    size_t closeAt = std::u32string::npos;
+    for (size_t k = 0; k <= characters.size(); ++k) {
+        if (k == closeAt) {
+            result += "</" + tag + ">";
+            closeAt = std::u32string::npos;
+        }
+        if (k == characters.size()) break;
+        if (k == next) {
+            result += "<" + tag + ">";
+            closeAt = k + needle.size();
+            next = haystack.find(needle, closeAt);
+            found = true;
+        }
+        switch (characters[k]) {
+        case U'&': result += "&amp;"; break;
+        case U'<': result += "&lt;"; break;
+        case U'>': result += "&gt;"; break;
+        default: utf8::Append(result, characters[k]); break;
+        }
+    }
+    return found ? result : std::string();
+}
+
+// The inverse of the entities TagPlainText writes, in one pass: "&amp;lt;" is "&lt;".
+std::string UntagPlainEntities(const std::string& text)
+{
+    static const std::pair<const char*, char> entities[] = {{"&amp;", '&'}, {"&lt;", '<'}, {"&gt;", '>'}};
+    std::string result;
+    result.reserve(text.size());
+    for (size_t i = 0; i < text.size(); ++i) {
+        bool decoded = false;
+        for (const auto& [entity, character] : entities)
+            if (text.compare(i, std::char_traits<char>::length(entity), entity) == 0) {
+                result += character;
+                i += std::char_traits<char>::length(entity) - 1;
+                decoded = true;
+                break;
+            }
+        if (!decoded) result += text[i];
+    }
+    return result;
+}
+
+bool HasTags(const std::string& text) { return VisibleText(text).characters.size() != utf8::Decode(text).size(); }
 } // namespace
 
 std::string HtmlToPlainText(const std::string& text)
@@ -125,6 +180,14 @@ std::string HtmlFindHighlight(const std::string& text, const std::string& search
                               bool caseSensitive)
 {
     if (search.empty()) return text;
+    if (!HasTags(text)) {
+        const std::u32string characters = utf8::Decode(text);
+        const std::u32string needle = utf8::Decode(search);
+        const std::string tagged = caseSensitive ? TagPlainText(characters, characters, needle, tag)
+                                                 : TagPlainText(characters, UpperCaseChars(characters),
+                                                                UpperCaseChars(needle), tag);
+        return tagged.empty() ? text : tagged;
+    }
     std::string tagged = text;
     std::string needleText = search;
     if (HasStrayBrackets(VisibleText(text))) {
@@ -177,15 +240,19 @@ std::string HtmlRemoveTag(const std::string& text, const std::string& tag)
     };
     std::string result;
     result.reserve(text.size());
+    bool removed = false;
     for (const char c : text) {
         result += c;
         if (c != '>') continue;
-        if (endsWith(result, opening))
-            result.resize(result.size() - opening.size());
-        else if (endsWith(result, closing))
-            result.resize(result.size() - closing.size());
+        const size_t length = endsWith(result, opening) ? opening.size() : endsWith(result, closing) ? closing.size() : 0;
+        result.resize(result.size() - length);
+        removed = removed || length > 0;
     }
-    return StringReplace(StringReplace(result, "&lt;", "<", rfReplaceAll), "&gt;", ">", rfReplaceAll);
+    // A text that never held the tag was never escaped for it: its entities are its own. So
+    // are those of a text that keeps tags of its own, where "&lt;" shows the "<" that a
+    // stray bracket escaped for the tag showed before.
+    if (!removed || HasTags(result)) return removed ? result : text;
+    return UntagPlainEntities(result);
 }
 
 void SetHtmlHighlightColors(TColor background, TColor text)

@@ -96,8 +96,23 @@ INSTANTIATE_TEST_SUITE_P(
 
 TEST(FindHighlight, IsUndoneByRemoveTag)
 {
-    for (const char* text : {"<b>abc</b> abc", "aa", "<i>A</i>bAb", "x<y", "1 > 0 <b>yes</b>"})
+    for (const char* text : {"<b>abc</b> abc", "aa", "<i>A</i>bAb", "x<y", "a &lt; b", "<b>b</b> &lt; 1",
+                             "R&amp;B &gt; b", "&lt;b&gt;", "x & y <b", "b&amp;lt;"})
         EXPECT_EQ(HtmlRemoveTag(HtmlFindHighlight(text, "b", "hi", false), "HI"), text) << text;
+    // A stray bracket beside tags of the text's own stays escaped: it shows as it did.
+    EXPECT_EQ(HtmlRemoveTag(HtmlFindHighlight("1 > 0 <b>yes</b>", "yes", "hi", false), "hi"),
+              "1 &gt; 0 <b>yes</b>");
+}
+
+// A text without tags is shown as it stands, so once tagged all its "&", "<" and ">" are
+// entities; a text that holds no tag is never changed by the removal.
+TEST(FindHighlight, WritesAPlainTextsEntitiesAsText)
+{
+    EXPECT_EQ(HtmlFindHighlight("if a &lt; b then x", "x", "hi", true), "if a &amp;lt; b then <hi>x</hi>");
+    EXPECT_EQ(HtmlFindHighlight("a &lt; b", "lt", "hi", true), "a &amp;<hi>lt</hi>; b");
+    EXPECT_EQ(HtmlFindHighlight("a &lt; b", "q", "hi", true), "a &lt; b");
+    for (const char* text : {"a &lt; b", "<b>1 &gt; 0</b>", "x &amp; y"})
+        EXPECT_EQ(HtmlRemoveTag(text, "hi"), text) << text;
 }
 
 TEST(FindHighlight, LooksForTheEndOfATagOnceAmongManyStrayBrackets)
