@@ -852,7 +852,7 @@ public:
     // The floating footer is as high as a row.
     void SetDefaultRowHeight(int Value);
 
-    // Row hooks of the editing and keyboard code (ExtGridLineHooks.cpp).
+    // Row hooks of the editing and keyboard code (ExtGridLineHooks.cpp), on real rows.
     virtual void InsertRowNode(int ARow);
     // The only normal row left is emptied instead; OnAutoDeleteRow follows either way.
     virtual void AutoDeleteRow(int ARow);
