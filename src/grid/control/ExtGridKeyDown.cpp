@@ -194,8 +194,10 @@ void TExtStringGrid::ControlCellKey(Word Key, int RealCol)
             SetRowModified(row, true);
             RepaintCell(0, row);
         }
+        // The state is read from the cell just toggled: the grid's check box reads take
+        // the display row, where the real row would name another row once rows are hidden.
         bool state = false;
-        GetCheckBoxState(RealCol, RealRowIndex(row), state);
+        GetCheckBoxState(RealCol, row, state);
         DoCheckBoxClick(RealCol, row, state);
     }
     const bool radioActive = canToggle || ControlLook()->RadioAlwaysActive;

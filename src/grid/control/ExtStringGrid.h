@@ -261,6 +261,8 @@ public:
     int RealRowIndex(int ARow) const { return DisplToRealRow(TDisplRow(ARow)).Index(); }
     int DisplRowIndex(int ARow) const { return RealToDisplRow(TRealRow(ARow)).Index(); }
     int RealRow() const { return RealRowIndex(Row()); }
+    // The rows' owner, for reading: tests check its consistency after every step.
+    const TRowSpace& RowSpace() const { return FRows; }
     int FilterLevel() const { return FFilterLevel; }
     // A row list level is undone by UnHideRowList; the caller then lowers the level.
     void SetFilterLevel(int Value) { FFilterLevel = Value; }
