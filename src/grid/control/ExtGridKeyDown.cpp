@@ -1,6 +1,7 @@
 #include <algorithm>
 
 #include "grid/control/ExtStringGrid.h"
+#include "grid/control/SearchPanel.h"
 #include "grid/control/settings/BalloonSettings.h"
 #include "grid/control/settings/ControlLook.h"
 #include "grid/foundation/model/MouseActions.h"
@@ -57,6 +58,8 @@ void TExtStringGrid::WMKeyDown(TMessage& Message)
         Message.Result = 1;
         return;
     }
+    if (key == 'F' && shift.Contains(ssCtrl) && SearchFooter()->Visible() && SearchPanel())
+        SearchPanel()->EditControl()->SetFocus();
     if (EditStartKey(Message, shift, realCol)) return;
     if ((key == VK_RETURN || key == VK_SPACE) && IsControlCell(realCol, Row()))
         ControlCellKey(key, realCol);
@@ -160,7 +163,6 @@ bool TExtStringGrid::EditStartKey(TMessage& Message, TShiftState Shift, int Real
         SetOptions(Options() + goEditing);
         ShowInplaceEdit();
     }
-    // Ctrl+F would put the focus into the search panel's edit box; the panel has none yet.
     if (Options().Contains(goEditing) && !IsEditable(RealCol, Row())) {
         SwallowKey(Message, Shift);
         return true;
@@ -225,11 +227,17 @@ bool TExtStringGrid::HoldsFormControls(int ACol, int ARow) const
 bool TExtStringGrid::ArrowKeyBefore(TMessage& Message, TShiftState Shift)
 {
     const auto key = static_cast<Word>(Message.WParam);
-    // Right and Left expand and contract no node rows: the grid has no nodes yet.
+    const bool horizontal = key == VK_LEFT || key == VK_RIGHT;
+    // A node row's merged cell opens with Right and closes with Left.
+    if (horizontal && IsNode(Row()) && IsMergedCell(RealColIndex(Col()), Row())) {
+        if (key == VK_RIGHT)
+            ExpandNode(RealRowIndex(Row()));
+        else
+            ContractNode(RealRowIndex(Row()));
+    }
     // A row-selecting grid wider than its window scrolls sideways with Left and Right (only with
-    // Ctrl while those keys select rows).
-    if ((key == VK_LEFT || key == VK_RIGHT) && Options().Contains(goRowSelect) &&
-        ColCount() > VisibleColCount()) {
+    // Ctrl while those keys select rows), except on a node row.
+    if (horizontal && Options().Contains(goRowSelect) && !IsNode(Row()) && ColCount() > VisibleColCount()) {
         const bool keysSelectRows = Navigation()->LeftRightRowSelect;
         if (!keysSelectRows || Shift.Contains(ssCtrl)) {
             if (key == VK_LEFT && LeftCol() > FixedCols()) SetLeftCol(LeftCol() - 1);
