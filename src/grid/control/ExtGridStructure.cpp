@@ -139,7 +139,8 @@ void TExtStringGrid::InsertRows(int RowIndex, int RCount, bool UpdateCellControl
         DoCellsChanged(TRect{0, RowIndex, ColCount() - 1, RowIndex + RCount});
 }
 
-void TExtStringGrid::AddRow() { InsertRows(RowCount(), 1, true); }
+// The fixed footers stay the last rows.
+void TExtStringGrid::AddRow() { InsertRows(RowCount() - FixedFooters, 1, true); }
 
 std::vector<TExtStringGrid::TColumnSlot> TExtStringGrid::TakeColumnLayout() const
 {

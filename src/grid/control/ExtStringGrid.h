@@ -995,6 +995,8 @@ private:
     void EmptyCell(int StoreCol, int ARow);
     int FooterRow() const;
     bool HasFooterRow() const;
+    // IsFixed, and the fixed footer rows and fixed right columns, which never take the focus.
+    bool IsFixedForFocus(int ACol, int ARow) const;
     int ClampColWidth(int Value) const;
     int ClampRowHeight(int Value) const;
     void AutoSizeColCore(int ACol, bool GrowOnly);
