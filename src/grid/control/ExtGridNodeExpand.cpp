@@ -78,6 +78,17 @@ void TExtStringGrid::ContractNode(int ARow)
     CalcFooter(-1);
 }
 
+// The nearest contracted node above the row whose span reaches it; an inner node shows
+// open when its outer node comes back, so one node is enough.
+void TExtStringGrid::ExpandNodeHoldingRow(int ARealRow)
+{
+    for (int r = DisplRowIndex(ARealRow) - 1; r >= FixedRows(); --r) {
+        if (!IsNode(r) || !GetNodeState(r) || NodeLastRealRow(r) < ARealRow) continue;
+        ExpandNode(RealRowIndex(r));
+        return;
+    }
+}
+
 void TExtStringGrid::ExpandAll()
 {
     BeginUpdate();
@@ -107,6 +118,5 @@ void TExtStringGrid::ContractAll()
     for (const auto& [from, to] : blocks)
         HideRealRows(TRealRow(from), TRealRow(to), false, THideReason::Node);
     EndUpdate();
-    // The grid places no in-cell controls yet, so none need placing again.
     CalcFooter(-1);
 }

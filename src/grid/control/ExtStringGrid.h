@@ -2183,6 +2183,8 @@ public:
     void DrawNodeGlyph(TCanvas* ACanvas, const TRect& Rect, int ARow, bool Contracted) const;
 
 private:
+    // Expands the contracted node that holds the hidden real row, if one does.
+    void ExpandNodeHoldingRow(int ARealRow);
     TCellGraphic* NodeGraphic(int ARow) const;
     // The display row below the last row of the node's span, hidden rows not counted.
     int NodeSpanEnd(int ARow) const;
