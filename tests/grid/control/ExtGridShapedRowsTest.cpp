@@ -1,9 +1,12 @@
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <functional>
 #include <string>
 #include <vector>
 
 #include "GridShapes.h"
+#include "grid/control/settings/SortSettings.h"
 #include "grid/foundation/model/Navigation.h"
 #include "platform/ui/Input.h"
 
@@ -51,5 +54,44 @@ TEST_P(ShapedRowKeysTest, InsertPutsAnEmptyRowBeforeTheRowStoodOn)
 }
 
 INSTANTIATE_TEST_SUITE_P(Shapes, ShapedRowKeysTest, testing::ValuesIn(AllGridShapes), GridShapeParamName);
+
+// After each structure change every stored row, shown or hidden, is still whole and, where
+// the change does not reorder rows, in its place.
+class ShapedRowsInPlaceTest : public ShapedGridTest {};
+
+TEST_P(ShapedRowsInPlaceTest, StructureChangesKeepEveryRowWholeAndInPlace)
+{
+    const struct {
+        const char* change;
+        std::function<void(TExtStringGrid&)> apply;
+        bool reorders;
+    } cases[] = {
+        {"rows sorted", [](TExtStringGrid& g) { g.Sort(g.RealColIndex(2), sdDescending); }, true},
+        {"node contracted and expanded",
+         [](TExtStringGrid& g) {
+             const int row = g.RealRowIndex(DisplayCellShowing(g, "2,7").Y);
+             g.AddNode(row, 3);
+             g.ContractNode(row);
+             ExpectRowsConsistent(g, "contracted");
+             g.ExpandNode(row);
+         },
+         false},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.change);
+        grid->SetParent(nullptr);
+        SetUp();
+        c.apply(*grid);
+        ExpectRowsConsistent(*grid, c.change);
+        std::vector<int> order = StoredRowOrder(*grid);
+        if (c.reorders) {
+            EXPECT_EQ(order.front(), 0) << "the fixed row stays first";
+            std::sort(order.begin(), order.end());
+        }
+        EXPECT_EQ(order, ShapedRowsExpected());
+    }
+}
+
+INSTANTIATE_TEST_SUITE_P(Shapes, ShapedRowsInPlaceTest, testing::ValuesIn(AllGridShapes), GridShapeParamName);
 
 } // namespace

@@ -133,21 +133,23 @@ constexpr int EmptyStoredRow = -1;
 constexpr int MixedStoredRow = -2;
 
 // The original row of every stored row, shown or hidden, in real order: the r of its
-// "c,r" texts, read over every real column. A row keeps its cells together when each of
-// its cells names its own real column and the same r.
+// "c,r" texts, read over every real column. A row keeps its cells together when its cells
+// share one r and each names the same column as the cell of row 0 above it (row 0 never
+// hides, so a column move that left hidden rows behind shows here).
 inline std::vector<int> StoredRowOrder(const TExtStringGrid& Grid)
 {
+    const auto columnOf = [](const std::string& Text) { return Text.substr(0, Text.find(',')); };
     std::vector<int> order;
     for (int r = 0; r < Grid.TotalRowCount(); ++r) {
         int original = EmptyStoredRow;
         for (int c = 0; c < Grid.TotalColCount(); ++c) {
             const std::string text = Grid.AllGridCells(c, r);
-            const std::string prefix = std::to_string(c) + ",";
+            const std::string header = Grid.AllGridCells(c, 0);
             int named = MixedStoredRow;
             if (text.empty())
                 named = EmptyStoredRow;
-            else if (text.rfind(prefix, 0) == 0)
-                named = std::stoi(text.substr(prefix.size()));
+            else if (text.find(',') != std::string::npos && columnOf(text) == columnOf(header))
+                named = std::stoi(text.substr(text.find(',') + 1));
             if (c == 0 || original == named) {
                 original = named;
             } else {
