@@ -53,6 +53,39 @@ TEST_P(ShapedRowKeysTest, InsertPutsAnEmptyRowBeforeTheRowStoodOn)
     EXPECT_EQ(grid->Cells(2, shownAt + 1), "2,5");
 }
 
+TEST_P(ShapedRowKeysTest, ArrowsStepToTheNextShownCell)
+{
+    const TGridShape shape = GetParam();
+    const char* up = shape == TGridShape::FilterActive     ? "2,3"
+                     : shape == TGridShape::ContractedNode ? "2,2"
+                                                           : "2,4";
+    // Left of column 2 stands the hidden column, then the fixed one: the cell stays.
+    const char* left = shape == TGridShape::HiddenColumnLeft ? "2,5" : "1,5";
+    const struct {
+        Word key;
+        const char* reached;
+    } cases[] = {
+        {VK_DOWN, shape == TGridShape::FilterActive ? "2,7" : "2,6"}, {VK_UP, up}, {VK_RIGHT, "3,5"}, {VK_LEFT, left}};
+    for (const auto& c : cases) {
+        StandOn(*grid, "2,5");
+        SendKey(c.key);
+        EXPECT_EQ(grid->Cells(grid->RealColIndex(grid->Col()), grid->Row()), c.reached) << c.key;
+    }
+}
+
+TEST_P(ShapedRowKeysTest, TypingChangesTheCellStoodOnOnly)
+{
+    grid->SetOptions(grid->Options() + goEditing);
+    StandOn(*grid, "2,5");
+    SendText("x");
+    SendKey(VK_RETURN);
+    EXPECT_EQ(grid->AllGridCells(2, 5), "x");
+    std::vector<int> order = StoredRowOrder(*grid);
+    EXPECT_EQ(order[5], MixedStoredRow) << "row 5 changed";
+    order[5] = 5;
+    EXPECT_EQ(order, ShapedRowsExpected()) << "no other row changed";
+}
+
 INSTANTIATE_TEST_SUITE_P(Shapes, ShapedRowKeysTest, testing::ValuesIn(AllGridShapes), GridShapeParamName);
 
 // After each structure change every stored row, shown or hidden, is still whole and, where
