@@ -499,6 +499,7 @@ void TExtStringGrid::KeyUp(Word& Key, TShiftState Shift)
         (Key >= VK_PRIOR && Key <= VK_END) || IsArrowKey(Key) || Key == VK_INSERT || Key == VK_DELETE;
     if (clearsSearch) FSearchInc.clear();
     const Word key = Key;
+    const TGridRect oldSel = Normalised(Selection());
     TBaseGrid::KeyUp(Key, Shift);
     const bool moveKey = IsArrowKey(key) || key == VK_TAB;
     if (Navigation()->AlwaysEdit && (IsArrowKey(key) || (key == VK_TAB && Options().Contains(goTabs))) &&
@@ -508,5 +509,21 @@ void TExtStringGrid::KeyUp(Word& Key, TShiftState Shift)
         const TGridRect s = Selection();
         SelectionChanged(s.Left, s.Top, s.Right, s.Bottom);
     }
-    // Shift and Space do not yet extend or toggle a disjunct cell selection.
+    if (MouseActions()->DisjunctCellSelect() && !Options().Contains(goEditing)) KeyDisjunctCells(key, Shift, oldSel);
+}
+
+// Shift extends a disjunct cell selection to the selection rectangle; Space picks the
+// current cell as a click would, Ctrl adding it to the others or taking it away.
+void TExtStringGrid::KeyDisjunctCells(Word Key, TShiftState Shift, const TGridRect& OldSel)
+{
+    if (Shift.Contains(ssShift)) {
+        for (int c = OldSel.Left; c <= OldSel.Right; ++c)
+            for (int r = OldSel.Top; r <= OldSel.Bottom; ++r)
+                SetSelectedCells(c, r, false);
+        const TGridRect sel = Normalised(Selection());
+        for (int c = sel.Left; c <= sel.Right; ++c)
+            for (int r = sel.Top; r <= sel.Bottom; ++r)
+                if (TPoint{c, r} != TPoint{Col(), Row()}) SetSelectedCells(c, r, true);
+    }
+    if (Key == VK_SPACE) ReleaseDisjunctCells(Shift - ssShift, Col(), Row());
 }

@@ -1803,6 +1803,8 @@ private:
     void PressDisjunctCells(TShiftState Shift, int ACol, int ARow);
     bool ReleaseDisjunctCells(TShiftState Shift, int ACol, int ARow);
     void RepaintSelectedCells();
+    // The keys' part of it (ExtGridKeyDown.cpp), after the key went up.
+    void KeyDisjunctCells(Word Key, TShiftState Shift, const TGridRect& OldSel);
     void EndFixedSizing(int X, int Y);
     void SelectGroupRows(int ACol, int ARow);
     void DropMove(int ACol, int ARow);
