@@ -5,6 +5,7 @@
 #include <vector>
 
 #include "GridShapes.h"
+#include "RowSpaceChecks.h"
 #include "grid/control/settings/BalloonSettings.h"
 #include "grid/foundation/model/Navigation.h"
 #include "platform/ui/Input.h"

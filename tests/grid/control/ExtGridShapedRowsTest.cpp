@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "GridShapes.h"
+#include "RowSpaceChecks.h"
 #include "grid/control/settings/SortSettings.h"
 #include "grid/foundation/model/Navigation.h"
 #include "platform/ui/Input.h"

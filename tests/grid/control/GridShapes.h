@@ -173,9 +173,3 @@ inline std::vector<int> ShapedRowsExpected(int Removed = -1, int EmptyBefore = -
     }
     return rows;
 }
-
-// Fails the test, naming Step, when the grid's row space disagrees with itself.
-inline void ExpectRowsConsistent(const TExtStringGrid& Grid, const std::string& Step)
-{
-    EXPECT_EQ(Grid.RowSpace().CheckConsistency(Grid.RowCount()), "") << Step;
-}
