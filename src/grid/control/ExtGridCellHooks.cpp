@@ -25,6 +25,17 @@ void TExtStringGrid::IsFixedCell(int ACol, int ARow, bool& IsFixed) const
     if (!IsFixed && OnIsFixedCell) OnIsFixedCell(const_cast<TExtStringGrid*>(this), ARow, ACol, IsFixed);
 }
 
+// The painter asks IsFixed too and draws the fixed footers and right columns in their own
+// look; the focus rules ask this one, which also counts them.
+bool TExtStringGrid::IsFixedForFocus(int ACol, int ARow) const
+{
+    const TPoint base = BaseCell(RealColIndex(ACol), ARow);
+    const int baseCol = DisplColIndex(base.X);
+    if (base.Y >= RowCount() - FixedFooters) return true;
+    if (baseCol >= ColCount() - FixedRightCols && baseCol < ColCount()) return true;
+    return IsFixed(ACol, ARow);
+}
+
 bool TExtStringGrid::IsFixed(int ACol, int ARow) const
 {
     bool fixed = false;

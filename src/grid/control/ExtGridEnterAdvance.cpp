@@ -128,7 +128,7 @@ bool TExtStringGrid::EnterTarget(int& ACol, int& ARow, bool Forward)
             CanAddRow(canAdd);
             ACol = first;
             if (canAdd) {
-                SetRowCount(RowCount() + 1);
+                AddRow();
                 ++ARow;
                 if (OnAutoAddRow) OnAutoAddRow(this, LastNormalRow());
                 bool anyEditable = false;

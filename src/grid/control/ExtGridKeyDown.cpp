@@ -1,4 +1,7 @@
+#include <algorithm>
+
 #include "grid/control/ExtStringGrid.h"
+#include "grid/control/SearchPanel.h"
 #include "grid/control/settings/BalloonSettings.h"
 #include "grid/control/settings/ControlLook.h"
 #include "grid/foundation/model/MouseActions.h"
@@ -55,6 +58,8 @@ void TExtStringGrid::WMKeyDown(TMessage& Message)
         Message.Result = 1;
         return;
     }
+    if (key == 'F' && shift.Contains(ssCtrl) && SearchFooter()->Visible() && SearchPanel())
+        SearchPanel()->EditControl()->SetFocus();
     if (EditStartKey(Message, shift, realCol)) return;
     if ((key == VK_RETURN || key == VK_SPACE) && IsControlCell(realCol, Row()))
         ControlCellKey(key, realCol);
@@ -158,7 +163,6 @@ bool TExtStringGrid::EditStartKey(TMessage& Message, TShiftState Shift, int Real
         SetOptions(Options() + goEditing);
         ShowInplaceEdit();
     }
-    // Ctrl+F would put the focus into the search panel's edit box; the panel has none yet.
     if (Options().Contains(goEditing) && !IsEditable(RealCol, Row())) {
         SwallowKey(Message, Shift);
         return true;
@@ -192,8 +196,10 @@ void TExtStringGrid::ControlCellKey(Word Key, int RealCol)
             SetRowModified(row, true);
             RepaintCell(0, row);
         }
+        // The state is read from the cell just toggled: the grid's check box reads take
+        // the display row, where the real row would name another row once rows are hidden.
         bool state = false;
-        GetCheckBoxState(RealCol, RealRowIndex(row), state);
+        GetCheckBoxState(RealCol, row, state);
         DoCheckBoxClick(RealCol, row, state);
     }
     const bool radioActive = canToggle || ControlLook()->RadioAlwaysActive;
@@ -221,11 +227,17 @@ bool TExtStringGrid::HoldsFormControls(int ACol, int ARow) const
 bool TExtStringGrid::ArrowKeyBefore(TMessage& Message, TShiftState Shift)
 {
     const auto key = static_cast<Word>(Message.WParam);
-    // Right and Left expand and contract no node rows: the grid has no nodes yet.
+    const bool horizontal = key == VK_LEFT || key == VK_RIGHT;
+    // A node row's merged cell opens with Right and closes with Left.
+    if (horizontal && IsNode(Row()) && IsMergedCell(RealColIndex(Col()), Row())) {
+        if (key == VK_RIGHT)
+            ExpandNode(RealRowIndex(Row()));
+        else
+            ContractNode(RealRowIndex(Row()));
+    }
     // A row-selecting grid wider than its window scrolls sideways with Left and Right (only with
-    // Ctrl while those keys select rows).
-    if ((key == VK_LEFT || key == VK_RIGHT) && Options().Contains(goRowSelect) &&
-        ColCount() > VisibleColCount()) {
+    // Ctrl while those keys select rows), except on a node row.
+    if (horizontal && Options().Contains(goRowSelect) && !IsNode(Row()) && ColCount() > VisibleColCount()) {
         const bool keysSelectRows = Navigation()->LeftRightRowSelect;
         if (!keysSelectRows || Shift.Contains(ssCtrl)) {
             if (key == VK_LEFT && LeftCol() > FixedCols()) SetLeftCol(LeftCol() - 1);
@@ -322,37 +334,72 @@ bool TExtStringGrid::KeyAfter(Word Key, TShiftState Shift)
     return false;
 }
 
-// Rows are inserted and deleted at their real index; the grid keeps no row filter that
-// would have to be lifted meanwhile.
+namespace {
+
+// The filter is lifted while a key inserts or deletes a row, so that the row events see
+// every row at its real index, and applied again afterwards, to the rows as they are then.
+class TFilterLift {
+public:
+    explicit TFilterLift(TExtStringGrid& Grid) : FGrid(Grid), FWasActive(Grid.FilterActive())
+    {
+        if (FWasActive) FGrid.SetFilterActive(false);
+    }
+    ~TFilterLift()
+    {
+        if (FWasActive) FGrid.SetFilterActive(true);
+    }
+    TFilterLift(const TFilterLift&) = delete;
+    TFilterLift& operator=(const TFilterLift&) = delete;
+
+private:
+    TExtStringGrid& FGrid;
+    bool FWasActive;
+};
+
+} // namespace
+
+// Rows are inserted and deleted at their real index. Rows hidden otherwise than by the
+// filter stay hidden meanwhile, so the real row is mapped to where it is shown.
 void TExtStringGrid::InsertRowByKey()
 {
     bool canInsert = true;
     CanInsertRow(Row(), canInsert);
     if (!canInsert) return;
+    const int realRow = RealRowIndex(Row());
     int newRow = Row();
-    int at = RealRowIndex(Row());
-    if (Navigation()->InsertPosition == pInsertAfter) {
-        if (FixedRowAlways && FixedRows() == RowCount()) {
-            newRow = 1;
-        } else {
-            at = RealRowIndex(Row() + 1);
-            ++newRow;
+    int at = realRow;
+    {
+        TFilterLift lift(*this);
+        if (realRow < TotalRowCount()) SetRow(DisplRowIndex(realRow));
+        if (Navigation()->InsertPosition == pInsertAfter) {
+            if (FixedRowAlways && FixedRows() == RowCount()) {
+                newRow = 1;
+            } else {
+                at = RealRowIndex(Row() + 1);
+                ++newRow;
+            }
         }
+        InsertRowNode(at);
+        if (OnAutoInsertRow) OnAutoInsertRow(this, at);
+        FGridModified = true;
     }
-    InsertRowNode(at);
-    if (OnAutoInsertRow) OnAutoInsertRow(this, at);
-    FGridModified = true;
-    SetRow(newRow);
+    if (newRow < RowCount()) SetRow(newRow);
     CalcFooter(-1);
 }
 
 void TExtStringGrid::DeleteRowByKey()
 {
-    const int realRow = RealRowIndex(Row());
-    bool canDelete = true;
-    if (OnCanDeleteRow) OnCanDeleteRow(this, realRow, canDelete);
-    if (!canDelete) return;
-    AutoDeleteRow(realRow);
+    const int oldRow = Row();
+    const int realRow = RealRowIndex(oldRow);
+    {
+        TFilterLift lift(*this);
+        bool canDelete = true;
+        if (OnCanDeleteRow) OnCanDeleteRow(this, realRow, canDelete);
+        if (!canDelete) return;
+        AutoDeleteRow(realRow);
+    }
+    // The row below the deleted one takes its place, as far as rows are left.
+    if (FilterActive() && LastNormalRow() >= FixedRows()) SetRow(std::min(oldRow, LastNormalRow()));
     if (FloatingFooter()->Visible() && Row() == RowCount() - 1) SetRow(RowCount() - 2);
     StoreOldCellValue(Col(), Row());
     FGridModified = true;
@@ -452,6 +499,7 @@ void TExtStringGrid::KeyUp(Word& Key, TShiftState Shift)
         (Key >= VK_PRIOR && Key <= VK_END) || IsArrowKey(Key) || Key == VK_INSERT || Key == VK_DELETE;
     if (clearsSearch) FSearchInc.clear();
     const Word key = Key;
+    const TGridRect oldSel = Normalised(Selection());
     TBaseGrid::KeyUp(Key, Shift);
     const bool moveKey = IsArrowKey(key) || key == VK_TAB;
     if (Navigation()->AlwaysEdit && (IsArrowKey(key) || (key == VK_TAB && Options().Contains(goTabs))) &&
@@ -461,5 +509,21 @@ void TExtStringGrid::KeyUp(Word& Key, TShiftState Shift)
         const TGridRect s = Selection();
         SelectionChanged(s.Left, s.Top, s.Right, s.Bottom);
     }
-    // Shift and Space do not yet extend or toggle a disjunct cell selection.
+    if (MouseActions()->DisjunctCellSelect() && !Options().Contains(goEditing)) KeyDisjunctCells(key, Shift, oldSel);
+}
+
+// Shift extends a disjunct cell selection to the selection rectangle; Space picks the
+// current cell as a click would, Ctrl adding it to the others or taking it away.
+void TExtStringGrid::KeyDisjunctCells(Word Key, TShiftState Shift, const TGridRect& OldSel)
+{
+    if (Shift.Contains(ssShift)) {
+        for (int c = OldSel.Left; c <= OldSel.Right; ++c)
+            for (int r = OldSel.Top; r <= OldSel.Bottom; ++r)
+                SetSelectedCells(c, r, false);
+        const TGridRect sel = Normalised(Selection());
+        for (int c = sel.Left; c <= sel.Right; ++c)
+            for (int r = sel.Top; r <= sel.Bottom; ++r)
+                if (TPoint{c, r} != TPoint{Col(), Row()}) SetSelectedCells(c, r, true);
+    }
+    if (Key == VK_SPACE) ReleaseDisjunctCells(Shift - ssShift, Col(), Row());
 }

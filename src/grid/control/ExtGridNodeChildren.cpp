@@ -40,7 +40,6 @@ void TExtStringGrid::InsertChildRow(int ARow, int InsertAt)
 
 void TExtStringGrid::RemoveChildRow(int ARow)
 {
-    // The grid places no in-cell controls yet, so none move up with the rows below.
     const int row = DisplRowIndex(ARow);
     for (int node : ParentNodes(row)) {
         ExpandNodeRows(node);

@@ -46,7 +46,10 @@ void TExtStringGrid::ShowNodeRows(int FromRow, int ToRow)
     MouseActions()->SetDisjunctRowSelectDirect(false);
     if (rowSelect) SetOptions(Options() - goRowSelect);
     BeginUpdate();
-    UnHideRows(FromRow, ToRow);
+    // Rows of the span that a filter or HideRows took out stay out.
+    RestoreItemsWhere([&](const TGridItem& Item) {
+        return Item.Reason == THideReason::Node && Item.Row >= TRealRow(FromRow) && Item.Row <= TRealRow(ToRow);
+    });
     EndUpdate();
     if (rowSelect) {
         SetOptions(Options() + goRowSelect);
@@ -70,9 +73,20 @@ void TExtStringGrid::ContractNode(int ARow)
     // node is expanded again.
     for (int r = row + 1; r < RowCount() && RealRowIndex(r) <= last; ++r)
         if (TCellGraphic* inner = NodeGraphic(r)) inner->CellBoolean = false;
-    if (ARow < last) HideRows(ARow + 1, last);
+    if (ARow < last) HideRealRows(TRealRow(ARow + 1), TRealRow(last), false, THideReason::Node);
     FForceSel = false;
     CalcFooter(-1);
+}
+
+// The nearest contracted node above the row whose span reaches it; an inner node shows
+// open when its outer node comes back, so one node is enough.
+void TExtStringGrid::ExpandNodeHoldingRow(int ARealRow)
+{
+    for (int r = DisplRowIndex(ARealRow) - 1; r >= FixedRows(); --r) {
+        if (!IsNode(r) || !GetNodeState(r) || NodeLastRealRow(r) < ARealRow) continue;
+        ExpandNode(RealRowIndex(r));
+        return;
+    }
 }
 
 void TExtStringGrid::ExpandAll()
@@ -102,8 +116,7 @@ void TExtStringGrid::ContractAll()
     }
     // Real indexes stay put while rows are hidden, so the blocks may go in any order.
     for (const auto& [from, to] : blocks)
-        HideRows(from, to);
+        HideRealRows(TRealRow(from), TRealRow(to), false, THideReason::Node);
     EndUpdate();
-    // The grid places no in-cell controls yet, so none need placing again.
     CalcFooter(-1);
 }

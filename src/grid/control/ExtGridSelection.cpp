@@ -22,6 +22,8 @@ bool TExtStringGrid::SelectCell(int ACol, int ARow)
         return true;
     }
     if (!Parent() || !Parent()->HandleAllocated()) return true;
+    // The floating footer's own row never takes the focus.
+    if (HasFooterRow() && ARow == FooterRow()) return false;
     if (ACol < 0 || ARow < 0) return false;
     if (IsMergedNonBaseCell(ACol, ARow) && !Options().Contains(goRangeSelect)) {
         const TPoint base = BaseCell(ACol, ARow);
@@ -77,7 +79,7 @@ bool TExtStringGrid::SelectCell(int ACol, int ARow)
         if (!result) text = cached;
     } else {
         CellChanging(ACol, ARow, allow);
-        if (IsFixed(ACol, ARow) || !allow)
+        if (IsFixedForFocus(ACol, ARow) || !allow)
             result = (allow && Options().Contains(goRowSelect)) || (FixedRowAlways && RowCount() == FixedRows());
         else
             result = TBaseGrid::SelectCell(ACol, ARow);

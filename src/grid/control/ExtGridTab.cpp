@@ -204,10 +204,7 @@ bool TExtStringGrid::AppendRowForAdvance()
     bool canAdd = true;
     CanAddRow(canAdd);
     if (!canAdd) return false;
-    if (FloatingFooter()->Visible())
-        InsertRows(RowCount() - 1, 1);
-    else
-        SetRowCount(RowCount() + 1);
+    AddRow();
     SetRow(LastNormalRow());
     if (OnAutoAddRow) OnAutoAddRow(this, LastNormalRow());
     return true;

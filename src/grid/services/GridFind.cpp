@@ -132,9 +132,13 @@ TPoint TExtStringGrid::ScanForCell(TPoint StartCell, const std::string& s, TFind
     return result;
 }
 
+// A hit in a row that a collapsed node holds opens that node first, so that the row the
+// focus goes to is the row found.
 void TExtStringGrid::GotoFoundCell(TPoint Cell, TFindParameters FindParams)
 {
-    const int row = FindParams.Contains(fnIncludeHiddenRows) && NumHiddenRows() > 0 ? DisplRowIndex(Cell.Y) : Cell.Y;
+    const bool hiddenRows = FindParams.Contains(fnIncludeHiddenRows) && NumHiddenRows() > 0;
+    if (hiddenRows && IsHiddenRow(Cell.Y)) ExpandNodeHoldingRow(Cell.Y);
+    const int row = hiddenRows ? DisplRowIndex(Cell.Y) : Cell.Y;
     const int col = FindParams.Contains(fnIncludeHiddenColumns) ? DisplColIndex(Cell.X) : Cell.X;
     if (row < 0 || row >= RowCount() || col < 0 || col >= ColCount()) return;
     if (MouseActions()->DisjunctRowSelect()) {

@@ -79,4 +79,29 @@ TEST_F(ExtGridDisjunctCellsTest, ADraggedRangeJoinsTheCellsAndARefusedCellIsNotT
     EXPECT_TRUE(grid->SelectedCells(1, 1)) << "Ctrl keeps the cells picked before";
 }
 
+TEST_F(ExtGridDisjunctCellsTest, SpaceAndShiftPickCellsFromTheKeyboard)
+{
+    Click(1, 1);
+    grid->SetFocus();
+    const struct {
+        const char* step;
+        Word key;
+        TShiftState shift;
+        std::set<std::pair<int, int>> cells;
+    } steps[] = {
+        {"Right moves only", VK_RIGHT, {}, {{1, 1}}},
+        {"Ctrl+Space adds the cell", VK_SPACE, {ssCtrl}, {{1, 1}, {2, 1}}},
+        {"Down moves only", VK_DOWN, {}, {{1, 1}, {2, 1}}},
+        {"Ctrl+Space again", VK_SPACE, {ssCtrl}, {{1, 1}, {2, 1}, {2, 2}}},
+        {"Ctrl+Space takes it away", VK_SPACE, {ssCtrl}, {{1, 1}, {2, 1}}},
+        {"Space alone starts again", VK_SPACE, {}, {{2, 2}}},
+        {"Shift+Down extends, the current cell aside", VK_DOWN, {ssShift}, {{2, 2}}},
+        {"Shift+Down again", VK_DOWN, {ssShift}, {{2, 2}, {2, 3}}},
+    };
+    for (const auto& s : steps) {
+        SendKey(s.key, s.shift);
+        EXPECT_EQ(Selected(), s.cells) << s.step;
+    }
+}
+
 } // namespace

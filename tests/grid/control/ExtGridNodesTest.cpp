@@ -7,6 +7,7 @@
 #include "grid/control/settings/CellNode.h"
 #include "grid/control/settings/Grouping.h"
 #include "grid/foundation/model/MouseActions.h"
+#include "grid/foundation/model/Navigation.h"
 #include "platform/ui/Input.h"
 
 namespace {
@@ -365,6 +366,42 @@ TEST_F(ExtGridNodesTest, AClickOnAnOpenNodeSelectsItsGroup)
     grid->ContractNode(2);
     click(1, 2);
     EXPECT_FALSE(grid->RowSelect(3)) << "a closed node selects nothing more";
+}
+
+TEST_F(ExtGridNodesTest, LeftAndRightCloseAndOpenANodeFromItsMergedCell)
+{
+    grid->AddNode(2, 3);
+    grid->MergeCells(1, 2, 3, 1);
+    grid->SetFocus();
+    grid->FocusCell(1, 2);
+    SendKey(VK_LEFT);
+    EXPECT_TRUE(grid->GetNodeState(2));
+    EXPECT_EQ(ShownRows(), Rows({0, 1, 2, 5, 6, 7, 8, 9}));
+    grid->FocusCell(1, 2);
+    SendKey(VK_RIGHT);
+    EXPECT_FALSE(grid->GetNodeState(2));
+    EXPECT_EQ(ShownRows(), Rows({0, 1, 2, 3, 4, 5, 6, 7, 8, 9}));
+    // Outside the merged cell the keys only move.
+    grid->FocusCell(4, 2);
+    SendKey(VK_LEFT);
+    EXPECT_FALSE(grid->GetNodeState(2));
+}
+
+TEST_F(ExtGridNodesTest, InsertAndDeleteInsideANodeKeepItsSpan)
+{
+    grid->AddNode(2, 3);
+    grid->Navigation()->AllowInsertRow = true;
+    grid->Navigation()->AllowDeleteRow = true;
+    grid->Navigation()->InsertPosition = pInsertBefore;
+    grid->SetFocus();
+    grid->FocusCell(1, 3);
+    SendKey(VK_INSERT);
+    EXPECT_EQ(grid->GetNodeSpan(2), 4) << "the new row is a child of the node";
+    SendKey(VK_DELETE);
+    EXPECT_EQ(grid->GetNodeSpan(2), 3);
+    EXPECT_EQ(ShownRows(), Rows({0, 1, 2, 3, 4, 5, 6, 7, 8, 9}));
+    grid->ContractNode(2);
+    EXPECT_EQ(ShownRows(), Rows({0, 1, 2, 5, 6, 7, 8, 9}));
 }
 
 } // namespace

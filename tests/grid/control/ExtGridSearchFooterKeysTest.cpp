@@ -3,6 +3,7 @@
 #include <vector>
 
 #include "GridOnForm.h"
+#include "grid/control/SearchPanel.h"
 #include "grid/foundation/model/SearchFooter.h"
 #include "platform/ui/Input.h"
 
@@ -39,6 +40,13 @@ TEST_F(ExtGridSearchFooterKeysTest, KeysStopAtTheEndsOfTheLastRow)
         EXPECT_EQ(grid->Row(), 39) << c.key;
         EXPECT_EQ(keys, std::vector<Word>{c.key});
     }
+}
+
+TEST_F(ExtGridSearchFooterKeysTest, CtrlFPutsTheFocusIntoTheSearchEdit)
+{
+    SendKey('F', TShiftState{ssCtrl});
+    EXPECT_TRUE(grid->SearchPanel()->EditControl()->Focused());
+    EXPECT_EQ(keys, std::vector<Word>{'F'}) << "the key goes on to the grid's handlers";
 }
 
 } // namespace

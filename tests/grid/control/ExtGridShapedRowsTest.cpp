@@ -1,0 +1,131 @@
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <functional>
+#include <string>
+#include <vector>
+
+#include "GridShapes.h"
+#include "RowSpaceChecks.h"
+#include "grid/control/settings/SortSettings.h"
+#include "grid/foundation/model/Navigation.h"
+#include "platform/ui/Input.h"
+
+namespace {
+
+// The row keys act on the row the user stands on whatever hides rows or columns around
+// it, and every other row, shown or hidden, stays where it was.
+class ShapedRowKeysTest : public ShapedGridTest {
+protected:
+    void SetUp() override
+    {
+        ShapedGridTest::SetUp();
+        grid->Navigation()->AllowInsertRow = true;
+        grid->Navigation()->AllowDeleteRow = true;
+        grid->SetFocus();
+    }
+};
+
+TEST_P(ShapedRowKeysTest, DeleteRemovesTheRowStoodOnAndKeepsTheOthersInPlace)
+{
+    std::vector<int> asked;
+    grid->OnCanDeleteRow = [&](TObject*, int ARow, bool&) { asked.push_back(ARow); };
+    StandOn(*grid, "2,5");
+    SendKey(VK_DELETE);
+    EXPECT_EQ(asked, std::vector<int>{5}) << "the event names the real row";
+    EXPECT_EQ(DisplayCellShowing(*grid, "2,5").X, -1);
+    EXPECT_EQ(StoredRowOrder(*grid), ShapedRowsExpected(5));
+    EXPECT_EQ(grid->FilterActive(), GetParam() == TGridShape::FilterActive);
+}
+
+TEST_P(ShapedRowKeysTest, InsertPutsAnEmptyRowBeforeTheRowStoodOn)
+{
+    std::vector<int> announced;
+    grid->OnAutoInsertRow = [&](TObject*, int ARow) { announced.push_back(ARow); };
+    grid->Navigation()->InsertPosition = pInsertBefore;
+    StandOn(*grid, "2,5");
+    const int shownAt = grid->Row();
+    SendKey(VK_INSERT);
+    EXPECT_EQ(announced, std::vector<int>{5}) << "the event names the real row";
+    EXPECT_EQ(StoredRowOrder(*grid), ShapedRowsExpected(-1, 5));
+    // The filter, applied again, takes the empty row out with the other rows it fails.
+    if (GetParam() == TGridShape::FilterActive) return;
+    EXPECT_EQ(grid->Row(), shownAt) << "the current row is the new one";
+    EXPECT_EQ(grid->Cells(2, shownAt + 1), "2,5");
+}
+
+TEST_P(ShapedRowKeysTest, ArrowsStepToTheNextShownCell)
+{
+    const TGridShape shape = GetParam();
+    const char* up = shape == TGridShape::FilterActive     ? "2,3"
+                     : shape == TGridShape::ContractedNode ? "2,2"
+                                                           : "2,4";
+    // Left of column 2 stands the hidden column, then the fixed one: the cell stays.
+    const char* left = shape == TGridShape::HiddenColumnLeft ? "2,5" : "1,5";
+    const struct {
+        Word key;
+        const char* reached;
+    } cases[] = {
+        {VK_DOWN, shape == TGridShape::FilterActive ? "2,7" : "2,6"}, {VK_UP, up}, {VK_RIGHT, "3,5"}, {VK_LEFT, left}};
+    for (const auto& c : cases) {
+        StandOn(*grid, "2,5");
+        SendKey(c.key);
+        EXPECT_EQ(grid->Cells(grid->RealColIndex(grid->Col()), grid->Row()), c.reached) << c.key;
+    }
+}
+
+TEST_P(ShapedRowKeysTest, TypingChangesTheCellStoodOnOnly)
+{
+    grid->SetOptions(grid->Options() + goEditing);
+    StandOn(*grid, "2,5");
+    SendText("x");
+    SendKey(VK_RETURN);
+    EXPECT_EQ(grid->AllGridCells(2, 5), "x");
+    std::vector<int> order = StoredRowOrder(*grid);
+    EXPECT_EQ(order[5], MixedStoredRow) << "row 5 changed";
+    order[5] = 5;
+    EXPECT_EQ(order, ShapedRowsExpected()) << "no other row changed";
+}
+
+INSTANTIATE_TEST_SUITE_P(Shapes, ShapedRowKeysTest, testing::ValuesIn(AllGridShapes), GridShapeParamName);
+
+// After each structure change every stored row, shown or hidden, is still whole and, where
+// the change does not reorder rows, in its place.
+class ShapedRowsInPlaceTest : public ShapedGridTest {};
+
+TEST_P(ShapedRowsInPlaceTest, StructureChangesKeepEveryRowWholeAndInPlace)
+{
+    const struct {
+        const char* change;
+        std::function<void(TExtStringGrid&)> apply;
+        bool reorders;
+    } cases[] = {
+        {"rows sorted", [](TExtStringGrid& g) { g.Sort(g.RealColIndex(2), sdDescending); }, true},
+        {"node contracted and expanded",
+         [](TExtStringGrid& g) {
+             const int row = g.RealRowIndex(DisplayCellShowing(g, "2,7").Y);
+             g.AddNode(row, 3);
+             g.ContractNode(row);
+             ExpectRowsConsistent(g, "contracted");
+             g.ExpandNode(row);
+         },
+         false},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.change);
+        grid->SetParent(nullptr);
+        SetUp();
+        c.apply(*grid);
+        ExpectRowsConsistent(*grid, c.change);
+        std::vector<int> order = StoredRowOrder(*grid);
+        if (c.reorders) {
+            EXPECT_EQ(order.front(), 0) << "the fixed row stays first";
+            std::sort(order.begin(), order.end());
+        }
+        EXPECT_EQ(order, ShapedRowsExpected());
+    }
+}
+
+INSTANTIATE_TEST_SUITE_P(Shapes, ShapedRowsInPlaceTest, testing::ValuesIn(AllGridShapes), GridShapeParamName);
+
+} // namespace
