@@ -2,7 +2,7 @@
 #include <numeric>
 
 #include "grid/control/ExtStringGrid.h"
-#include "grid/services/ColumnStates.h"
+#include "grid/control/columns/ColumnOrder.h"
 
 void TExtStringGrid::SetColumnOrder()
 {

@@ -30,9 +30,9 @@
 #include "grid/foundation/painting/CellButtons.h"
 #include "grid/foundation/painting/CellGraphics.h"
 #include "grid/foundation/painting/OfficeTheme.h"
-#include "grid/services/FindParameters.h"
-#include "grid/services/print/GridPrinting.h"
-#include "grid/services/SortTextCache.h"
+#include "grid/control/FindParameters.h"
+#include "grid/control/GridPrinting.h"
+#include "grid/control/SortTextCache.h"
 #include "platform/rtl/Exceptions.h"
 
 class TMemoryStream;
@@ -97,16 +97,7 @@ class TGridCheckBox;
 class TGridButton;
 class TGridDatePicker;
 class TDropDownCellEditors;
-class IGridDropDownEditor;
-class TGridTrackbarDropDown;
-class TGridMemoDropDown;
-class TGridCalculatorDropDown;
-class TGridTimepickerDropDown;
-class TGridDetailPickerDropDown;
-class TGridGridDropDown;
-class TGridColorDropDown;
-class TGridImageDropDown;
-class TGridExtGridDropDown;
+class IDropDownCellEditing;
 class TGridDateTimePicker;
 class TItemStrings;
 
@@ -1464,31 +1455,18 @@ private:
 public:
     TCustomStrToDateEvent OnCustomStrToDate;
 
-    // The drop-down cell editors (ExtGridDropDownEditors.cpp), made on first use.
-    TGridTrackbarDropDown* TrackbarDropDown();
-    TGridMemoDropDown* MemoDropDown();
-    TGridCalculatorDropDown* CalculatorDropDown();
-    TGridTimepickerDropDown* TimePickerDropDown();
-    TGridDetailPickerDropDown* DetailPickerDropDown();
-    TGridGridDropDown* GridDropDown();
-    TGridColorDropDown* ColorPickerDropDown();
-    TGridImageDropDown* ImagePickerDropDown();
-    TGridExtGridDropDown* ExtGridDropDown();
+    // The drop-down cell editing, made on first use through the maker its layer sets;
+    // nullptr when no maker is set.
+    IDropDownCellEditing* DropDownCellEditing();
     TColorSelectedEvent OnColorSelected;
     TImageSelectedEvent OnImageSelected;
     TGridDropDownButtonClickEvent OnDropDownHeaderButtonClick;
     TGridDropDownButtonClickEvent OnDropDownFooterButtonClick;
 
 private:
+    friend class TDropDownCellEditors;
     template <class> friend class TGridDropDownEditor;
-    TDropDownCellEditors& DropDownEditors();
-    template <class TEditor> TEditor* DropDownEditor(TEditor*& Field);
-    IGridDropDownEditor* DropDownEditorOf(TEditorType Kind);
-    void LoadDropDownValue(int RealCol, int ARow);
-    bool ShowDropDownEditor(const TRect& Rect, int RealCol, int ARow);
-    void HideDropDownEditor(int RealCol, int ARow);
-    void StoreDropDownValue(const IGridDropDownEditor& Shown, int RealCol, int ARow);
-    TDropDownCellEditors* FDropDownEditors = nullptr;
+    IDropDownCellEditing* FDropDownCellEditing = nullptr;
 
 public:
     // ==== end of in-place editing and validation ====

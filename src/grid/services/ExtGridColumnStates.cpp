@@ -3,6 +3,7 @@
 #include "grid/control/ColumnPositionStore.h"
 #include "grid/control/ExtStringGrid.h"
 #include "grid/control/settings/ColumnSize.h"
+#include "grid/control/columns/ColumnOrder.h"
 #include "grid/services/ColumnStates.h"
 #include "platform/ui/Forms.h"
 
