@@ -127,16 +127,18 @@ void ClampWidth(int& Width, int Low, int High)
 
 } // namespace
 
+// The sized column is a display column; its item is its real column's.
 void TExtColumnGrid::UpdateColumnSize(int ACol, int& AWidth)
 {
-    if (const TGridColumnItem* item = ItemOf(ACol)) ClampWidth(AWidth, item->MinSize, item->MaxSize);
+    if (const TGridColumnItem* item = ItemOf(RealColIndex(ACol))) ClampWidth(AWidth, item->MinSize, item->MaxSize);
     // The string grid's event, without the limits of the sizing to the contents.
     TExtStringGrid::UpdateAutoColumnSize(ACol, AWidth);
 }
 
 void TExtColumnGrid::UpdateAutoColumnSize(int ACol, int& AWidth)
 {
-    if (const TGridColumnItem* item = ItemOf(ACol)) ClampWidth(AWidth, item->AutoMinSize, item->AutoMaxSize);
+    if (const TGridColumnItem* item = ItemOf(RealColIndex(ACol)))
+        ClampWidth(AWidth, item->AutoMinSize, item->AutoMaxSize);
     TExtStringGrid::UpdateAutoColumnSize(ACol, AWidth);
 }
 

@@ -78,6 +78,9 @@ TExtStringGrid::TExtStringGrid(TComponent* AOwner)
     FBackGround->OnChange = [this](TObject*) { Invalidate(); };
     // The modification marks are drawn in the fixed column.
     FShowModified->OnChange = [this](TObject*) { RepaintCol(0); };
+    FColumnSize->OnStretchChange = [this] {
+        if (Parent()) StretchColumn(FColumnSize->StretchColumn);
+    };
     MergedColumns.OnChange = [this](TObject*, int, int) { RemergeListedColumns(); };
     CreateFooterPanel();
     CreateSearchPanel();

@@ -399,7 +399,7 @@ void TExtStringGrid::HideEditControl(int ACol, int ARow)
         if (FInplaceRichEdit) {
             EditMode = false;
             // An unchanged document keeps what the rich edit cannot show (fonts, tables).
-            if (FInplaceRichEdit->Modified()) RichToCell(Col(), ARow, FInplaceRichEdit);
+            if (FInplaceRichEdit->Modified()) RichToCell(realCol, ARow, FInplaceRichEdit);
             CloseEditor(FInplaceRichEdit);
         }
         break;

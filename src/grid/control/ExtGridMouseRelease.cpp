@@ -78,7 +78,16 @@ void TExtStringGrid::LeftRelease(TShiftState Shift, int X, int Y)
         SetGridState(gsNormal);
     } else if (ReleaseDisjunctCells(Shift, ACol, ARow)) {
         const TGridRect pre = Selection();
+        // The base grid's release sets the size; the size notification ends the sizing.
+        if (GridState() == gsColSizing) {
+            ColSized = SizingIndex();
+            Colclickedsize = ColWidths(ColSized);
+        } else if (GridState() == gsRowSizing) {
+            Rowsized = SizingIndex();
+            Rowclickedsize = RowHeights(Rowsized);
+        }
         TBaseGrid::MouseUp(mbLeft, Shift, X, Y);
+        ColSized = Rowsized = -1;
         const TGridRect sel = Selection();
         if (!(sel == pre)) SelectionChanged(sel.Left, sel.Top, sel.Right, sel.Bottom);
     } else {
@@ -223,10 +232,27 @@ void TExtStringGrid::RowMoved(int FromIndex, int ToIndex)
     }
 }
 
-// While a fixed column or row is sized the base grid must not size a column of its own.
+// While a fixed column or row is sized the base grid must not size a column of its own; and
+// the application may refuse the sizing of the column left of the pointer or the row above.
 void TExtStringGrid::CalcSizingState(int X, int Y, TGridState& State, int& Index, int& SizingPos,
                                      int& SizingOfs, TGridDrawInfo& FixedInfo)
 {
     TBaseGrid::CalcSizingState(X, Y, State, Index, SizingPos, SizingOfs, FixedInfo);
     if (FSizeFixed || FSizeFixedR) State = gsNormal;
+    int c = -1, r = -1;
+    MouseToCell(X - 6, Y, c, r);
+    if (c >= 0 && r >= 0 && r < FixedRows() && OnColumnSize) {
+        bool allow = true;
+        OnColumnSize(this, c, allow);
+        if (!allow) {
+            State = gsNormal;
+            FSizeFixed = false;
+        }
+    }
+    MouseToCell(X, Y - 6, c, r);
+    if (c >= 0 && c < FixedCols() && r >= 0 && OnRowSize) {
+        bool allow = true;
+        OnRowSize(this, r, allow);
+        if (!allow) State = gsNormal;
+    }
 }

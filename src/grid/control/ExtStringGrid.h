@@ -270,7 +270,7 @@ public:
     int MaxColCount() const { return FMaxColCount; }
     void SetBounds(int ALeft, int ATop, int AWidth, int AHeight) override;
     // Fits the column to the grid's client width when ColumnSize.Stretch is on; -1 is the
-    // last column.
+    // last column. An index at or beyond ColCount raises.
     void StretchColumn(int Index);
     void StretchRightColumn() { StretchColumn(-1); }
     virtual void SetColumnHeaders(const TStringList& Value);
@@ -1608,7 +1608,10 @@ public:
     // events are display indexes, the row first where the event says so.
     TCanClickCellEvent OnCanClickCell;
     TAnchorClickEvent OnAnchorClick;
+    // Asked while the pointer is on a header's sizing border (OnColumnSize) or on a fixed
+    // column's (OnRowSize); a refusal keeps the column or row from being sized.
     TColumnSizeEvent OnColumnSize;
+    TRowSizeEvent OnRowSize;
     TEndColumnSizeEvent OnEndColumnSize;
     TEndRowSizeEvent OnEndRowSize;
     // Movement and hints (ExtGridMouseMove.cpp).
@@ -1814,6 +1817,16 @@ private:
     int FMouseSelectStart = -1;
     int Colclicked = -1;
     int Rowclicked = -1;
+    // The column (row) the user's release is sizing, -1 none, and its size before.
+    int ColSized = -1;
+    int Rowsized = -1;
+    int Colclickedsize = 0;
+    int Rowclickedsize = 0;
+    // The end of a sizing by the user: the others follow with AllColumnSize (AllRowSize),
+    // the end events fire, and a column's size hook may change its width.
+    void EndUserSizing(bool Cols);
+    // The stretch that follows size changes: only a stretch column the grid has.
+    void Restretch();
     int Clickposx = 0;
     int Clickposy = 0;
     int Clickposdx = 0;

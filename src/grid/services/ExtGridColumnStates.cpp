@@ -67,16 +67,18 @@ void TExtStringGrid::StringToColumnStates(const std::string& Value)
         if (!states.Visible[static_cast<size_t>(c)]) HideColumn(c);
 
     TColumnSize& size = *ColumnSize();
-    const bool stretch = size.Stretch;
-    size.Stretch = false;
-    if (stretch) {
+    TColumnSize kept;
+    kept.Assign(size);
+    // Off while the widths are set, and back afterwards without stretching anything.
+    size.SetStretch(false);
+    if (kept.Stretch()) {
         const int last = ColCount() - 1;
         const int column = size.StretchColumn < 0 || size.StretchColumn > last ? last : size.StretchColumn;
         SetDefaultColWidth(ColWidths(column));
     }
     for (int i = 0; i < ColCount(); ++i)
         SetColWidths(i, states.Widths[static_cast<size_t>(i)]);
-    size.Stretch = stretch;
+    size.Assign(kept);
 }
 
 void TExtStringGrid::BeforeDestruction()
