@@ -96,7 +96,7 @@ void TCellPainter::Prepare()
 {
     C.RealCol = G.DisplToRealCol(C.DisplCol);
     const TMouseActions& mouse = *G.MouseActions();
-    C.DisjunctRow = mouse.DisjunctRowSelect() && mouse.RowSelectPersistent ? G.DisplToRealRow(C.Row) : C.Row;
+    C.DisjunctRow = mouse.DisjunctRowSelect() && mouse.RowSelectPersistent ? G.RealRowIndex(C.Row) : C.Row;
     // The filter row comes from a setting: only a row of the grid can show the glyph.
     const int filterRow = G.FilterDropDownRow;
     C.FilterGlyph =

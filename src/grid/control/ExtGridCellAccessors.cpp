@@ -197,7 +197,7 @@ void TExtStringGrid::SetRowFontColor(int ARow, TColor Value)
 
 void TExtStringGrid::ClearModifiedRows()
 {
-    FModifiedRows.clear();
+    FRows.Flags().ClearModified();
     Invalidate();
 }
 
@@ -255,7 +255,9 @@ void TExtStringGrid::ClearSelectedCells()
 int TExtStringGrid::SelectedRow(int Index) const
 {
     if (MouseActions()->DisjunctRowSelect())
-        return Index >= 0 && Index < static_cast<int>(FSelectedRows.size()) ? FSelectedRows[static_cast<size_t>(Index)] : -1;
+        return Index >= 0 && Index < static_cast<int>(SelectedRows().size())
+                   ? SelectedRows()[static_cast<size_t>(Index)]
+                   : -1;
     const TGridRect sel = Selection();
     const int row = std::min(sel.Top, sel.Bottom) + Index;
     return Index >= 0 && row <= std::max(sel.Top, sel.Bottom) ? row : -1;
@@ -276,7 +278,7 @@ int MergeWidenedCount(int First, int Last, int FirstCellExtent, int LastCellExte
 
 int TExtStringGrid::SelectedRowCount() const
 {
-    if (MouseActions()->DisjunctRowSelect()) return static_cast<int>(FSelectedRows.size());
+    if (MouseActions()->DisjunctRowSelect()) return static_cast<int>(SelectedRows().size());
     const TGridRect sel = Selection();
     const int top = std::min(sel.Top, sel.Bottom);
     const int bottom = std::min(std::max(sel.Top, sel.Bottom), RowCount() - FixedFooters - 1);

@@ -77,8 +77,8 @@ bool TExtStringGrid::GetColumnFilter(int ACol)
         for (int r = FixedRows(); r < RowCount() - FixedFooters; ++r)
             AddUnique(entries, FilterEntry(Trim(Cells(ACol, r))));
         if (!FilterIncremental) {
-            for (int i = 0; i < FGridItems.Count(); ++i) {
-                const TGridStrings& cells = FGridItems.Item(i).Items;
+            for (int i = 0; i < FRows.Hidden().Count(); ++i) {
+                const TGridStrings& cells = FRows.Hidden().Item(i).Items;
                 if (ACol < cells.Count()) AddUnique(entries, FilterEntry(cells.Strings[ACol]));
             }
         }

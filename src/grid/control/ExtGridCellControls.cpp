@@ -67,7 +67,7 @@ void TExtStringGrid::CellControlsUpdate(bool RebuildList)
             continue;
         }
         const int col = RealToDisplCol(item.X);
-        const int row = RealToDisplRow(item.Y);
+        const int row = DisplRowIndex(item.Y);
         // Controls over fixed cells stand where their owner put them.
         if (col < FixedCols() || row < FixedRows()) continue;
         const bool outside = col < LeftCol() || col > LeftCol() + VisibleColCount() || row < TopRow() ||
@@ -112,9 +112,9 @@ void TExtStringGrid::OpenCellControls(int Index, int Count, bool Rows)
 // A hidden row keeps its cells' properties in its own list.
 TCellProperties* TExtStringGrid::RealCellProperties(int ACol, int ARealRow) const
 {
-    const int position = FGridItems.Find(ARealRow);
-    if (position < 0) return FindCellProperties(ACol, RealToDisplRow(ARealRow));
-    const TGridStrings& cells = FGridItems.Item(position).Items;
+    const int position = FRows.Hidden().Find(TRealRow(ARealRow));
+    if (position < 0) return FindCellProperties(ACol, DisplRowIndex(ARealRow));
+    const TGridStrings& cells = FRows.Hidden().Item(position).Items;
     return ACol >= 0 && ACol < cells.Count() ? dynamic_cast<TCellProperties*>(cells.Objects[ACol]) : nullptr;
 }
 

@@ -75,8 +75,8 @@ void TExtStringGrid::Clear()
 void TExtStringGrid::ClearAll()
 {
     Clear();
-    for (int i = 0; i < FGridItems.Count(); ++i) {
-        TGridStrings& items = FGridItems.Item(i).Items;
+    for (int i = 0; i < FRows.Hidden().Count(); ++i) {
+        TGridStrings& items = FRows.Hidden().Item(i).Items;
         for (int c = 0; c < items.Count(); ++c) {
             if (!ClearTextOnly) {
                 FreeCellObject(items.Objects[c]);

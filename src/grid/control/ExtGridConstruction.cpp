@@ -101,10 +101,10 @@ TExtStringGrid::TExtStringGrid(TComponent* AOwner)
 TExtStringGrid::~TExtStringGrid()
 {
     UnchainOwnerFormResize();
-    while (!FGridItems.Empty()) {
-        for (TObject* object : FGridItems.Item(FGridItems.Count() - 1).Items.Objects)
+    while (!FRows.Hidden().Empty()) {
+        for (TObject* object : FRows.Hidden().Item(FRows.Hidden().Count() - 1).Items.Objects)
             FreeCellObject(object);
-        FGridItems.Delete(FGridItems.Count() - 1);
+        FRows.Hidden().Delete(FRows.Hidden().Count() - 1);
     }
     // Columns inserted before cells with properties moved them past every column the base
     // grid knows of; the hidden columns count here.

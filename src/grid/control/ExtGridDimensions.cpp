@@ -245,12 +245,12 @@ void TExtStringGrid::MoveRows(int FromIndex, int ToIndex, int Count)
     if (FromIndex < 0 || Count <= 0) return;
     std::vector<TGridItem> moved;
     for (int r = FromIndex; r < FromIndex + Count; ++r)
-        moved.push_back(TakeRow(r));
+        moved.push_back(TakeRow(TDisplRow(r)));
     const int target = FromIndex + Count < ToIndex ? ToIndex - Count : ToIndex;
-    RemoveDisplayRows(FromIndex, Count);
-    InsertDisplayRows(std::clamp(target, 0, RowCount()), Count);
+    RemoveDisplayRows(TDisplRow(FromIndex), Count);
+    InsertDisplayRows(TDisplRow(std::clamp(target, 0, RowCount())), Count);
     for (int i = 0; i < Count; ++i)
-        PutRow(std::clamp(target, 0, RowCount() - Count) + i, moved[i]);
+        PutRow(TDisplRow(std::clamp(target, 0, RowCount() - Count) + i), moved[i]);
 }
 
 void TExtStringGrid::SwapCells(TPoint FromCell, TPoint ToCell)

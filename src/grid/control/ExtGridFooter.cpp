@@ -19,7 +19,7 @@ void TExtStringGrid::MoveFooterRow(int OldFooter)
         SetGridCells(c, footer, GridCells(c, OldFooter));
         SetGridObjects(c, footer, GridObjects(c, OldFooter));
     }
-    ClearRowSlot(OldFooter);
+    ClearRowSlot(TDisplRow(OldFooter));
     CalcFooter(-1);
 }
 

@@ -28,9 +28,9 @@ void TExtStringGrid::CheckGroup(int ACol, int ARow, bool State)
 
 void TExtStringGrid::SetHiddenCheckBoxState(int ACol, int ARealRow, bool State)
 {
-    const int position = FGridItems.Find(ARealRow);
+    const int position = FRows.Hidden().Find(TRealRow(ARealRow));
     if (position < 0) return;
-    TGridStrings& cells = FGridItems.Item(position).Items;
+    TGridStrings& cells = FRows.Hidden().Item(position).Items;
     if (ACol >= cells.Count()) return;
     const auto* props = dynamic_cast<TCellProperties*>(cells.Objects[ACol]);
     auto* graphic = props ? dynamic_cast<TCellGraphic*>(props->GraphicObject) : nullptr;

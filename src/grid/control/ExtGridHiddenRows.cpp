@@ -1,99 +1,111 @@
 #include <algorithm>
+#include <functional>
 
 #include "grid/control/ExtStringGrid.h"
 
 // A hidden row takes its cells over every real column, hidden columns included, so that
 // nothing of it is left behind in the grid.
-TGridItem TExtStringGrid::TakeRow(int DisplRow) const
+TGridItem TExtStringGrid::TakeRow(TDisplRow ADisplRow) const
 {
+    const int row = ADisplRow.Index();
     TGridItem item;
     for (int c = 0; c < TotalColCount(); ++c)
-        item.Items.Add(GridCells(c, DisplRow), GridObjects(c, DisplRow));
-    item.Height = RowHeights(DisplRow);
+        item.Items.Add(GridCells(c, row), GridObjects(c, row));
+    item.Height = RowHeights(row);
     return item;
 }
 
-void TExtStringGrid::PutRow(int DisplRow, const TGridItem& Item)
+void TExtStringGrid::PutRow(TDisplRow ADisplRow, const TGridItem& Item)
 {
+    const int row = ADisplRow.Index();
     for (int c = 0; c < Item.Items.Count(); ++c) {
-        SetGridCells(c, DisplRow, Item.Items.Strings[c]);
-        SetGridObjects(c, DisplRow, Item.Items.Objects[c]);
+        SetGridCells(c, row, Item.Items.Strings[c]);
+        SetGridObjects(c, row, Item.Items.Objects[c]);
     }
-    SetRowHeights(DisplRow, Item.Height);
+    SetRowHeights(row, Item.Height);
 }
 
-void TExtStringGrid::CopyRow(int FromRow, int ToRow) { PutRow(ToRow, TakeRow(FromRow)); }
+void TExtStringGrid::CopyRow(TDisplRow AFromRow, TDisplRow AToRow) { PutRow(AToRow, TakeRow(AFromRow)); }
 
 // The slot's objects have moved elsewhere; they are dropped, not freed.
-void TExtStringGrid::ClearRowSlot(int DisplRow)
+void TExtStringGrid::ClearRowSlot(TDisplRow ADisplRow)
 {
     for (int c = 0; c < TotalColCount(); ++c) {
-        SetGridCells(c, DisplRow, "");
-        SetGridObjects(c, DisplRow, nullptr);
+        SetGridCells(c, ADisplRow.Index(), "");
+        SetGridObjects(c, ADisplRow.Index(), nullptr);
     }
 }
 
-void TExtStringGrid::RemoveDisplayRows(int DisplRow, int Count)
+void TExtStringGrid::RemoveDisplayRows(TDisplRow ADisplRow, int Count)
 {
-    const int rows = RowCount();
-    for (int r = DisplRow; r + Count < rows; ++r)
+    const TDisplRow end(RowCount());
+    for (TDisplRow r = ADisplRow; r + Count < end; r = r + 1)
         CopyRow(r + Count, r);
-    for (int r = rows - Count; r < rows; ++r)
+    for (TDisplRow r = end - Count; r < end; r = r + 1)
         ClearRowSlot(r);
-    SetRowCountShifted(rows - Count);
+    SetRowCountShifted(end.Index() - Count);
 }
 
-void TExtStringGrid::InsertDisplayRows(int DisplRow, int Count)
+void TExtStringGrid::InsertDisplayRows(TDisplRow ADisplRow, int Count)
 {
     SetRowCountShifted(RowCount() + Count);
-    for (int r = RowCount() - 1; r >= DisplRow + Count; --r)
+    for (TDisplRow r(RowCount() - 1); r >= ADisplRow + Count; r = r - 1)
         CopyRow(r - Count, r);
-    for (int r = DisplRow; r < DisplRow + Count; ++r) {
+    for (TDisplRow r = ADisplRow; r < ADisplRow + Count; r = r + 1) {
         ClearRowSlot(r);
-        SetRowHeights(r, DefaultRowHeight());
+        SetRowHeights(r.Index(), DefaultRowHeight());
     }
 }
 
 // The shown rows of the range stand together from display row d. HideRows keeps the
 // store in row order; HideRowsEx appends to it.
-void TExtStringGrid::HideRealRows(int FromRow, int ToRow, bool AtStoreEnd)
+void TExtStringGrid::HideRealRows(TRealRow AFromRow, TRealRow AToRow, bool AtStoreEnd, THideReason Reason)
 {
-    FromRow = std::max(FromRow, 0);
-    ToRow = std::min(ToRow, TotalRowCount() - 1);
-    const int hiddenBelow = FGridItems.CountBelow(FromRow);
-    const int d = FromRow - hiddenBelow;
+    AFromRow = std::max(AFromRow, TRealRow(0));
+    AToRow = std::min(AToRow, TRealRow(TotalRowCount() - 1));
+    const int hiddenBelow = FRows.Hidden().CountBelow(AFromRow);
+    const TDisplRow d = RealToDisplRow(AFromRow);
     std::vector<TGridItem> items;
-    for (int r = FromRow; r <= ToRow; ++r) {
-        if (FGridItems.Contains(r)) continue;
+    for (TRealRow r = AFromRow; r <= AToRow; r = r + 1) {
+        if (FRows.IsHidden(r)) continue;
         TGridItem item = TakeRow(d + static_cast<int>(items.size()));
-        item.Idx = r;
+        item.Row = r;
+        item.Reason = Reason;
         items.push_back(std::move(item));
     }
     if (items.empty()) return;
     const int count = static_cast<int>(items.size());
-    FGridItems.Insert(AtStoreEnd ? FGridItems.Count() : hiddenBelow, std::move(items));
+    FRows.Hidden().Insert(AtStoreEnd ? FRows.HiddenCount() : hiddenBelow, std::move(items));
     RemoveDisplayRows(d, count);
 }
 
-void TExtStringGrid::HideRows(int FromRow, int ToRow) { HideRealRows(FromRow, ToRow, false); }
+void TExtStringGrid::HideRows(int FromRow, int ToRow)
+{
+    HideRealRows(TRealRow(FromRow), TRealRow(ToRow), false, THideReason::Hidden);
+}
 
 // Rows already hidden are skipped like HideRows does, so that no row is stored twice.
 void TExtStringGrid::HideRowsEx(int FromRow, int ToRow)
 {
-    if (!FGridItems.Contains(FromRow)) HideRealRows(FromRow, ToRow, true);
+    if (!IsHiddenRow(FromRow)) HideRealRows(TRealRow(FromRow), TRealRow(ToRow), true, THideReason::Hidden);
 }
 
-void TExtStringGrid::RestoreRows(int FromRow, int ToRow)
+void TExtStringGrid::RestoreRows(TRealRow AFromRow, TRealRow AToRow)
 {
-    const std::vector<int> byIndex = FGridItems.PositionsByIndex();
+    RestoreItemsWhere([&](const TGridItem& Item) { return Item.Row >= AFromRow && Item.Row <= AToRow; });
+}
+
+void TExtStringGrid::RestoreItemsWhere(const std::function<bool(const TGridItem&)>& Restored)
+{
+    const std::vector<int> byIndex = FRows.Hidden().PositionsByIndex();
     std::vector<int> positions;
-    std::vector<int> targets;
+    std::vector<TDisplRow> targets;
     for (int k = 0; k < static_cast<int>(byIndex.size()); ++k) {
-        const int idx = FGridItems.Item(byIndex[k]).Idx;
-        if (idx < FromRow || idx > ToRow) continue;
+        const TGridItem& item = FRows.Hidden().Item(byIndex[k]);
+        if (!Restored(item)) continue;
         // A restored row lands below the rows that stay hidden above it: the k rows of
         // lower index, less those restored with it.
-        targets.push_back(idx - (k - static_cast<int>(positions.size())));
+        targets.push_back(TDisplRow(item.Row.Index() - (k - static_cast<int>(positions.size()))));
         positions.push_back(byIndex[k]);
     }
     RestoreItems(positions, targets);
@@ -102,59 +114,67 @@ void TExtStringGrid::RestoreRows(int FromRow, int ToRow)
 // One pass over the grid whatever the number of rows restored: walking up from the new
 // last row, each place takes either its restored row or the next shown row from below.
 // Targets ascend.
-void TExtStringGrid::RestoreItems(std::vector<int> Positions, const std::vector<int>& Targets)
+void TExtStringGrid::RestoreItems(std::vector<int> Positions, const std::vector<TDisplRow>& Targets)
 {
     if (Positions.empty()) return;
-    int oldRow = RowCount() - 1;
+    TDisplRow oldRow(RowCount() - 1);
     SetRowCountShifted(RowCount() + static_cast<int>(Positions.size()));
     int pending = static_cast<int>(Positions.size()) - 1;
-    for (int target = RowCount() - 1; target >= 0 && (pending >= 0 || oldRow != target); --target) {
-        if (pending >= 0 && Targets[pending] == target)
-            PutRow(target, FGridItems.Item(Positions[pending--]));
-        else
-            CopyRow(oldRow--, target);
+    for (TDisplRow target(RowCount() - 1); target >= TDisplRow(0) && (pending >= 0 || oldRow != target);
+         target = target - 1) {
+        if (pending >= 0 && Targets[pending] == target) {
+            PutRow(target, FRows.Hidden().Item(Positions[pending--]));
+        } else {
+            CopyRow(oldRow, target);
+            oldRow = oldRow - 1;
+        }
     }
     std::sort(Positions.begin(), Positions.end());
     for (auto it = Positions.rbegin(); it != Positions.rend(); ++it)
-        FGridItems.Delete(*it);
+        FRows.Hidden().Delete(*it);
 }
 
-void TExtStringGrid::UnHideRow(int RowIndex) { RestoreRows(RowIndex, RowIndex); }
+void TExtStringGrid::UnHideRow(int RowIndex) { RestoreRows(TRealRow(RowIndex), TRealRow(RowIndex)); }
 
 void TExtStringGrid::UnHideRows(int FromRow, int ToRow)
 {
-    if (!FGridItems.Contains(FromRow)) return;
-    RestoreRows(FromRow, ToRow);
+    if (!IsHiddenRow(FromRow)) return;
+    RestoreRows(TRealRow(FromRow), TRealRow(ToRow));
 }
 
 void TExtStringGrid::UnHideRowsAll()
 {
-    if (!FGridItems.Empty())
-        RestoreRows(FGridItems.SortedIndexes().front(), FGridItems.SortedIndexes().back());
+    RestoreItemsWhere([](const TGridItem&) { return true; });
 }
 
+// The listed display rows are kept under their real rows, like every hidden row, so that
+// rows hidden or shown meanwhile by the other operations never take their places.
 void TExtStringGrid::HideRowList(const std::vector<int>& RowList)
 {
     std::vector<bool> listed(RowCount(), false);
+    std::vector<TGridItem> items;
     for (int r : RowList)
         if (r >= 0 && r < RowCount() && !listed[r]) {
             listed[r] = true;
-            TGridItem item = TakeRow(r);
-            item.Idx = r;
+            TGridItem item = TakeRow(TDisplRow(r));
+            item.Row = DisplToRealRow(TDisplRow(r));
+            item.Reason = THideReason::FilterLevel;
             item.Level = FFilterLevel;
-            FGridItems.Add(std::move(item));
+            items.push_back(std::move(item));
         }
+    // The mapping above must not see the rows it is taking out.
+    FRows.Hidden().Insert(FRows.HiddenCount(), std::move(items));
     ++FFilterLevel;
-    const int rows = RowCount();
-    int next = 0;
-    for (int r = 0; r < rows; ++r) {
-        if (listed[r]) continue;
+    const TDisplRow end(RowCount());
+    TDisplRow next(0);
+    for (TDisplRow r(0); r < end; r = r + 1) {
+        if (listed[r.Index()]) continue;
         if (next != r) CopyRow(r, next);
-        ++next;
+        next = next + 1;
     }
-    for (int r = next; r < rows; ++r)
+    for (TDisplRow r = next; r < end; r = r + 1)
         ClearRowSlot(r);
-    SetRowCountShifted(next);
+    SetRowCountShifted(next.Index());
 }
 
 // Rows hidden by the other operations stay in the store whatever the level: dropping them
@@ -162,16 +182,8 @@ void TExtStringGrid::HideRowList(const std::vector<int>& RowList)
 void TExtStringGrid::UnHideRowList()
 {
     const int level = FFilterLevel - 1;
-    std::vector<std::pair<int, int>> listed; // index, store position
-    for (int i = 0; i < FGridItems.Count(); ++i)
-        if (FGridItems.Item(i).Level == level) listed.emplace_back(FGridItems.Item(i).Idx, i);
-    std::sort(listed.begin(), listed.end());
     if (Row() >= RowCount()) FocusCell(FixedCols(), FixedRows());
-    std::vector<int> positions;
-    std::vector<int> targets;
-    for (const auto& [idx, position] : listed) {
-        targets.push_back(idx);
-        positions.push_back(position);
-    }
-    RestoreItems(positions, targets);
+    RestoreItemsWhere([level](const TGridItem& Item) {
+        return Item.Reason == THideReason::FilterLevel && Item.Level == level;
+    });
 }

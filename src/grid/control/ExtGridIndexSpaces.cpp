@@ -68,32 +68,8 @@ void TExtStringGrid::UnHideColumns(int FromCol, int ToCol)
 
 void TExtStringGrid::UnHideColumnsAll() { UnHideColumns(0, std::min(TotalColCount(), MaxHideableCol)); }
 
-// A hidden row maps to the display index of the next shown row.
-int TExtStringGrid::RealToDisplRow(int ARow) const { return ARow - FGridItems.CountBelow(ARow); }
-
-// Each hidden row at or before the result pushes it one further: with the hidden indexes
-// ascending, hidden[i] - i never decreases, and the rows that push are those where it is
-// at most the display row.
-int TExtStringGrid::DisplToRealRow(int ARow) const
-{
-    if (ARow < 0) return -1;
-    const std::vector<int>& hidden = FGridItems.SortedIndexes();
-    int pushing = 0;
-    int count = static_cast<int>(hidden.size());
-    while (count > 0) {
-        const int half = count / 2;
-        if (hidden[pushing + half] - (pushing + half) <= ARow) {
-            pushing += half + 1;
-            count -= half + 1;
-        } else {
-            count = half;
-        }
-    }
-    return ARow + pushing;
-}
-
 bool TExtStringGrid::IsHiddenRow(int RowIndex, std::vector<int>& ListHidden) const
 {
-    if (ListHidden.empty()) ListHidden = FGridItems.SortedIndexes();
+    if (ListHidden.empty()) ListHidden = FRows.Hidden().SortedIndexes();
     return std::binary_search(ListHidden.begin(), ListHidden.end(), RowIndex);
 }

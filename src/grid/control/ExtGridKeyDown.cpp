@@ -1,3 +1,5 @@
+#include <algorithm>
+
 #include "grid/control/ExtStringGrid.h"
 #include "grid/control/settings/BalloonSettings.h"
 #include "grid/control/settings/ControlLook.h"
@@ -192,8 +194,10 @@ void TExtStringGrid::ControlCellKey(Word Key, int RealCol)
             SetRowModified(row, true);
             RepaintCell(0, row);
         }
+        // The state is read from the cell just toggled: the grid's check box reads take
+        // the display row, where the real row would name another row once rows are hidden.
         bool state = false;
-        GetCheckBoxState(RealCol, RealRowIndex(row), state);
+        GetCheckBoxState(RealCol, row, state);
         DoCheckBoxClick(RealCol, row, state);
     }
     const bool radioActive = canToggle || ControlLook()->RadioAlwaysActive;
@@ -322,37 +326,72 @@ bool TExtStringGrid::KeyAfter(Word Key, TShiftState Shift)
     return false;
 }
 
-// Rows are inserted and deleted at their real index; the grid keeps no row filter that
-// would have to be lifted meanwhile.
+namespace {
+
+// The filter is lifted while a key inserts or deletes a row, so that the row events see
+// every row at its real index, and applied again afterwards, to the rows as they are then.
+class TFilterLift {
+public:
+    explicit TFilterLift(TExtStringGrid& Grid) : FGrid(Grid), FWasActive(Grid.FilterActive())
+    {
+        if (FWasActive) FGrid.SetFilterActive(false);
+    }
+    ~TFilterLift()
+    {
+        if (FWasActive) FGrid.SetFilterActive(true);
+    }
+    TFilterLift(const TFilterLift&) = delete;
+    TFilterLift& operator=(const TFilterLift&) = delete;
+
+private:
+    TExtStringGrid& FGrid;
+    bool FWasActive;
+};
+
+} // namespace
+
+// Rows are inserted and deleted at their real index. Rows hidden otherwise than by the
+// filter stay hidden meanwhile, so the real row is mapped to where it is shown.
 void TExtStringGrid::InsertRowByKey()
 {
     bool canInsert = true;
     CanInsertRow(Row(), canInsert);
     if (!canInsert) return;
+    const int realRow = RealRowIndex(Row());
     int newRow = Row();
-    int at = RealRowIndex(Row());
-    if (Navigation()->InsertPosition == pInsertAfter) {
-        if (FixedRowAlways && FixedRows() == RowCount()) {
-            newRow = 1;
-        } else {
-            at = RealRowIndex(Row() + 1);
-            ++newRow;
+    int at = realRow;
+    {
+        TFilterLift lift(*this);
+        if (realRow < TotalRowCount()) SetRow(DisplRowIndex(realRow));
+        if (Navigation()->InsertPosition == pInsertAfter) {
+            if (FixedRowAlways && FixedRows() == RowCount()) {
+                newRow = 1;
+            } else {
+                at = RealRowIndex(Row() + 1);
+                ++newRow;
+            }
         }
+        InsertRowNode(at);
+        if (OnAutoInsertRow) OnAutoInsertRow(this, at);
+        FGridModified = true;
     }
-    InsertRowNode(at);
-    if (OnAutoInsertRow) OnAutoInsertRow(this, at);
-    FGridModified = true;
-    SetRow(newRow);
+    if (newRow < RowCount()) SetRow(newRow);
     CalcFooter(-1);
 }
 
 void TExtStringGrid::DeleteRowByKey()
 {
-    const int realRow = RealRowIndex(Row());
-    bool canDelete = true;
-    if (OnCanDeleteRow) OnCanDeleteRow(this, realRow, canDelete);
-    if (!canDelete) return;
-    AutoDeleteRow(realRow);
+    const int oldRow = Row();
+    const int realRow = RealRowIndex(oldRow);
+    {
+        TFilterLift lift(*this);
+        bool canDelete = true;
+        if (OnCanDeleteRow) OnCanDeleteRow(this, realRow, canDelete);
+        if (!canDelete) return;
+        AutoDeleteRow(realRow);
+    }
+    // The row below the deleted one takes its place, as far as rows are left.
+    if (FilterActive() && LastNormalRow() >= FixedRows()) SetRow(std::min(oldRow, LastNormalRow()));
     if (FloatingFooter()->Visible() && Row() == RowCount() - 1) SetRow(RowCount() - 2);
     StoreOldCellValue(Col(), Row());
     FGridModified = true;

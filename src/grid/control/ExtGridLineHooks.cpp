@@ -2,16 +2,32 @@
 
 #include "grid/control/ExtStringGrid.h"
 
-// A plain row: the grid has no node rows yet that would take a child row instead.
-void TExtStringGrid::InsertRowNode(int ARow) { InsertRows(ARow, 1, true); }
+// The row is a real row. Among node rows the node operations insert and remove, so that
+// the spans of the nodes around the row follow.
+void TExtStringGrid::InsertRowNode(int ARow)
+{
+    const int displRow = DisplRowIndex(ARow);
+    if (!HasNodes())
+        InsertRows(displRow, 1, true);
+    else if (displRow < RowCount() && GetParentRow(displRow) >= 0)
+        InsertChildRow(ARow, 0);
+    else
+        InsertNormalRow(ARow);
+}
 
-// A plain row: the grid has no node rows yet.
 void TExtStringGrid::AutoDeleteRow(int ARow)
 {
-    if (RowCount() - FixedRows() - FixedFooters != 1 || FixedRowAlways)
-        RemoveRowsInternal(ARow, 1);
-    else
-        ClearRows(ARow, 1);
+    const int displRow = DisplRowIndex(ARow);
+    if (HasNodes()) {
+        if (GetParentRow(displRow) >= 0)
+            RemoveChildRow(ARow);
+        else
+            RemoveNormalRow(ARow);
+    } else if (RowCount() - FixedRows() - FixedFooters != 1 || FixedRowAlways) {
+        RemoveRowsInternal(displRow, 1);
+    } else {
+        ClearRows(displRow, 1);
+    }
     if (OnAutoDeleteRow) OnAutoDeleteRow(this, ARow);
 }
 

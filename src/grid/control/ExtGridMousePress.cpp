@@ -304,8 +304,9 @@ bool TExtStringGrid::PressCheckBox(int ACol, int ARow, int RealCol, int X, int Y
         SetRowSelect(realRow, !RowSelect(realRow));
         if (ARow == Row() && !RowSelect(realRow)) HideSelection();
     }
+    // The check box reads take the display row, like the toggle above.
     bool state = false;
-    GetCheckBoxState(RealCol, realRow, state);
+    GetCheckBoxState(RealCol, ARow, state);
     if (!Navigation()->AlwaysEdit && ACol >= FixedCols() && ARow >= FixedRows()) MoveCurrentCell(ACol, ARow);
     DoCheckBoxClick(ACol, ARow, state);
     if (ARow < FixedRows() && ma.CheckAllCheck) {

@@ -221,6 +221,7 @@ void TExtStringGrid::RowMoved(int FromIndex, int ToIndex)
         TDetached detached{OnRowMoved, std::exchange(OnRowMoved, nullptr)};
         TBaseGrid::RowMoved(FromIndex, ToIndex);
     }
+    FRows.Flags().Moved(FlagLineOf(TDisplRow(FromIndex)), FlagLineOf(TDisplRow(ToIndex)));
     if (EnhRowColMove) ColMoveFlg = true;
     if (FNumCellControls > 0) CellControlsUpdate(true);
     if (OnRowMoved) OnRowMoved(this, FromIndex, ToIndex);

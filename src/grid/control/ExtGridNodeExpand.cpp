@@ -46,7 +46,10 @@ void TExtStringGrid::ShowNodeRows(int FromRow, int ToRow)
     MouseActions()->SetDisjunctRowSelectDirect(false);
     if (rowSelect) SetOptions(Options() - goRowSelect);
     BeginUpdate();
-    UnHideRows(FromRow, ToRow);
+    // Rows of the span that a filter or HideRows took out stay out.
+    RestoreItemsWhere([&](const TGridItem& Item) {
+        return Item.Reason == THideReason::Node && Item.Row >= TRealRow(FromRow) && Item.Row <= TRealRow(ToRow);
+    });
     EndUpdate();
     if (rowSelect) {
         SetOptions(Options() + goRowSelect);
@@ -70,7 +73,7 @@ void TExtStringGrid::ContractNode(int ARow)
     // node is expanded again.
     for (int r = row + 1; r < RowCount() && RealRowIndex(r) <= last; ++r)
         if (TCellGraphic* inner = NodeGraphic(r)) inner->CellBoolean = false;
-    if (ARow < last) HideRows(ARow + 1, last);
+    if (ARow < last) HideRealRows(TRealRow(ARow + 1), TRealRow(last), false, THideReason::Node);
     FForceSel = false;
     CalcFooter(-1);
 }
@@ -102,7 +105,7 @@ void TExtStringGrid::ContractAll()
     }
     // Real indexes stay put while rows are hidden, so the blocks may go in any order.
     for (const auto& [from, to] : blocks)
-        HideRows(from, to);
+        HideRealRows(TRealRow(from), TRealRow(to), false, THideReason::Node);
     EndUpdate();
     // The grid places no in-cell controls yet, so none need placing again.
     CalcFooter(-1);

@@ -39,8 +39,8 @@ void TExtStringGrid::SwapColumns(int ACol1, int ACol2)
         return;
     for (int r = 0; r < RowCount(); ++r)
         SwapCells({ACol1, r}, {ACol2, r});
-    for (int i = 0; i < FGridItems.Count(); ++i) {
-        TGridStrings& items = FGridItems.Item(i).Items;
+    for (int i = 0; i < FRows.Hidden().Count(); ++i) {
+        TGridStrings& items = FRows.Hidden().Item(i).Items;
         if (std::max(ACol1, ACol2) >= items.Count()) continue;
         std::swap(items.Strings[ACol1], items.Strings[ACol2]);
         std::swap(items.Objects[ACol1], items.Objects[ACol2]);
@@ -101,6 +101,7 @@ void TExtStringGrid::SortSwapRows(int ARow1, int ARow2)
     }
     if (ShowModified()->Enabled)
         swapFlags([&](int R) { return RowModified(R); }, [&](int R, bool V) { SetRowModified(R, V); });
+    FRows.Flags().SwapEnabled(ARow1, ARow2);
     if (SortRow == ARow1)
         SortRow = ARow2;
     else if (SortRow == ARow2)

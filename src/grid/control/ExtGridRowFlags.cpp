@@ -58,7 +58,7 @@ bool TExtStringGrid::RowSelect(int ARow) const
     CheckRowIndex(ARow);
     if (ARow >= TotalRowCount() && !MouseActions()->RowSelectPersistent)
         throw EExtGridError(InvalidRowRead(ARow));
-    if (MouseActions()->DisjunctRowSelect()) return Entry(FRowSelect, ARow);
+    if (MouseActions()->DisjunctRowSelect()) return FRows.Flags().Selected(ARow);
     const TGridRect sel = Selection();
     return Between(ARow, sel.Top, sel.Bottom);
 }
@@ -66,16 +66,13 @@ bool TExtStringGrid::RowSelect(int ARow) const
 void TExtStringGrid::SetRowSelect(int ARow, bool Value)
 {
     CheckWrittenRow(ARow);
-    const bool listed = ARow < static_cast<int>(FRowSelect.size());
-    const bool current = Entry(FRowSelect, ARow);
+    const bool listed = FRows.Flags().SelectionListed(ARow);
+    const bool current = FRows.Flags().Selected(ARow);
     bool allow = true;
     if ((!listed || current != Value) && OnRowDisjunctSelect) OnRowDisjunctSelect(this, ARow, Value, allow);
     if (!allow) return;
-    Store(FRowSelect, ARow, Value);
+    FRows.Flags().SetSelected(ARow, Value, FixedRows());
     if (current != Value) RepaintRow(ARow);
-    const auto found = std::find(FSelectedRows.begin(), FSelectedRows.end(), ARow);
-    if (Value && found == FSelectedRows.end() && ARow >= FixedRows()) FSelectedRows.push_back(ARow);
-    if (!Value && found != FSelectedRows.end()) FSelectedRows.erase(found);
     if (OnRowDisjunctSelected) OnRowDisjunctSelected(this, ARow);
 }
 
@@ -143,8 +140,7 @@ void TExtStringGrid::UnSelectCols(int ColIndex, int CCount)
 
 void TExtStringGrid::ClearRowSelect()
 {
-    ClearFlags(FRowSelect, [this](int r) { RepaintRow(r); });
-    FSelectedRows.clear();
+    FRows.Flags().ClearSelected([this](int r) { RepaintRow(r); });
 }
 
 void TExtStringGrid::ClearColSelect()
@@ -156,8 +152,7 @@ int TExtStringGrid::RowSelectCount() const
 {
     const TGridRect sel = Selection();
     if (!MouseActions()->DisjunctRowSelect()) return std::abs(sel.Bottom - sel.Top) + 1;
-    const auto end = FRowSelect.begin() + std::min<size_t>(TotalRowCount(), FRowSelect.size());
-    return static_cast<int>(std::count(FRowSelect.begin(), end, true));
+    return FRows.Flags().SelectedCount(TotalRowCount());
 }
 
 int TExtStringGrid::ColSelectCount() const
@@ -190,25 +185,25 @@ void TExtStringGrid::SyncColSelect(bool All)
 bool TExtStringGrid::RowModified(int ARow) const
 {
     CheckRowIndex(ARow);
-    return Entry(FModifiedRows, ARow) == 1;
+    return FRows.Flags().Modified(ARow);
 }
 
 void TExtStringGrid::SetRowModified(int ARow, bool Value)
 {
     CheckWrittenRow(ARow);
-    Store(FModifiedRows, ARow, Value ? 1 : 0);
+    FRows.Flags().SetModified(ARow, Value);
     RepaintCell(0, ARow);
 }
 
 int TExtStringGrid::ModifiedRowCount() const
 {
-    return static_cast<int>(std::count(FModifiedRows.begin(), FModifiedRows.end(), 1));
+    return FRows.Flags().ModifiedCount();
 }
 
 bool TExtStringGrid::RowEnabled(int ARow) const
 {
     CheckRowIndex(ARow);
-    return Entry(FEnabledRows, ARow) == 0;
+    return FRows.Flags().Enabled(ARow);
 }
 
 int TExtStringGrid::FirstEnabledRowBut(int ARow) const
@@ -226,6 +221,6 @@ void TExtStringGrid::SetRowEnabled(int ARow, bool Value)
         if (const int other = FirstEnabledRowBut(ARow); other >= 0) SetRow(other);
     }
     FUseEnabledRows = true;
-    Store(FEnabledRows, ARow, Value ? 0 : 1);
+    FRows.Flags().SetEnabled(ARow, Value);
     RepaintRow(ARow);
 }

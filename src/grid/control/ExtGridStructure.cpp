@@ -17,21 +17,6 @@ template <typename T> void InsertEntries(std::vector<T>& List, int Index, int Co
     if (Index >= 0 && Index < static_cast<int>(List.size())) List.insert(List.begin() + Index, Count, T{});
 }
 
-// A list of row numbers after the rows Removed (ascending) left.
-void RenumberAfterRemoval(std::vector<int>& Lines, const std::vector<int>& Removed)
-{
-    std::erase_if(Lines, [&](int l) { return std::binary_search(Removed.begin(), Removed.end(), l); });
-    for (int& l : Lines)
-        l -= static_cast<int>(std::lower_bound(Removed.begin(), Removed.end(), l) - Removed.begin());
-}
-
-// A list of row numbers after Count rows opened at Index.
-void RenumberAfterInsertion(std::vector<int>& Lines, int Index, int Count)
-{
-    for (int& l : Lines)
-        if (l >= Index) l += Count;
-}
-
 class TUpdateLock {
 public:
     explicit TUpdateLock(TExtStringGrid& Grid) : FGrid(Grid) { FGrid.BeginUpdate(); }
@@ -48,37 +33,26 @@ private:
 // The row flags follow their rows: the selection flags by real row when the selection
 // survives hiding, every other flag by display row. A hidden row goes back between the
 // same neighbours when it is shown again.
+// The selection flags count real rows when the selection survives hiding.
+TFlagLine TExtStringGrid::FlagLineOf(TDisplRow ADisplRow) const
+{
+    const int select = MouseActions()->RowSelectPersistent ? DisplToRealRow(ADisplRow).Index() : ADisplRow.Index();
+    return TFlagLine{ADisplRow.Index(), select};
+}
+
 void TExtStringGrid::ShiftRowSideData(int RowIndex, int RCount, bool Insert)
 {
-    const bool persistent = MouseActions()->RowSelectPersistent;
     if (Insert) {
-        const int real = RealRowIndex(RowIndex);
-        for (int i = 0; i < FGridItems.Count(); ++i)
-            if (FGridItems.Item(i).Idx >= real) FGridItems.Item(i).Idx += RCount;
-        InsertEntries(FModifiedRows, RowIndex, RCount);
-        InsertEntries(FEnabledRows, RowIndex, RCount);
-        const int selIndex = persistent ? real : RowIndex;
-        InsertEntries(FRowSelect, selIndex, RCount);
-        RenumberAfterInsertion(FSelectedRows, selIndex, RCount);
+        FRows.Inserted(DisplToRealRow(TDisplRow(RowIndex)), FlagLineOf(TDisplRow(RowIndex)), RCount);
         return;
     }
-    std::vector<int> displ, real;
-    for (int r = RowIndex; r < RowIndex + RCount; ++r) {
-        displ.push_back(r);
-        real.push_back(RealRowIndex(r));
+    std::vector<TRealRow> rows;
+    std::vector<TFlagLine> lines;
+    for (TDisplRow r(RowIndex); r < TDisplRow(RowIndex + RCount); r = r + 1) {
+        rows.push_back(DisplToRealRow(r));
+        lines.push_back(FlagLineOf(r));
     }
-    for (int i = 0; i < FGridItems.Count(); ++i) {
-        const int idx = FGridItems.Item(i).Idx;
-        FGridItems.Item(i).Idx -=
-            static_cast<int>(std::lower_bound(real.begin(), real.end(), idx) - real.begin());
-    }
-    const std::vector<int>& selRows = persistent ? real : displ;
-    for (int k = RCount - 1; k >= 0; --k) {
-        EraseEntry(FModifiedRows, displ[k]);
-        EraseEntry(FEnabledRows, displ[k]);
-        EraseEntry(FRowSelect, selRows[k]);
-    }
-    RenumberAfterRemoval(FSelectedRows, selRows);
+    FRows.Removed(rows, lines);
 }
 
 // The current row stays where it was while that is still a normal row; otherwise it goes
@@ -120,7 +94,7 @@ void TExtStringGrid::RemoveRowBlock(int RowIndex, int RCount, TRowRemoval How)
             heights.push_back(RowHeights(r));
         ShiftRowSideData(RowIndex, RCount, false);
         const int oldCount = RowCount();
-        RemoveDisplayRows(RowIndex, RCount);
+        RemoveDisplayRows(TDisplRow(RowIndex), RCount);
         for (int i = 0; i < static_cast<int>(heights.size()) && RowIndex + i < RowCount(); ++i)
             SetRowHeights(RowIndex + i, heights[i]);
         FMaxRowCount = std::max(FMaxRowCount - RCount, RowCount());
@@ -158,7 +132,7 @@ void TExtStringGrid::InsertRows(int RowIndex, int RCount, bool UpdateCellControl
         TUpdateLock lock(*this);
         if (UpdateCellControls) OpenCellControls(RealRowIndex(RowIndex), RCount, true);
         ShiftRowSideData(RowIndex, RCount, true);
-        InsertDisplayRows(RowIndex, RCount);
+        InsertDisplayRows(TDisplRow(RowIndex), RCount);
     }
     CellControlsUpdate(false);
     if (!ComponentState().Contains(csDestroying))
@@ -218,8 +192,8 @@ void TExtStringGrid::ShiftColumnCells(int ColIndex, int CCount, bool Insert)
                 put(c, r, c + CCount < total ? cell(c + CCount, r) : std::make_pair(std::string(), nullptr));
         }
     }
-    for (int i = 0; i < FGridItems.Count(); ++i) {
-        TGridStrings& items = FGridItems.Item(i).Items;
+    for (int i = 0; i < FRows.Hidden().Count(); ++i) {
+        TGridStrings& items = FRows.Hidden().Item(i).Items;
         if (ColIndex >= items.Count()) continue;
         if (Insert) {
             items.Strings.insert(items.Strings.begin() + ColIndex, CCount, std::string());

@@ -41,14 +41,14 @@ std::string TExtStringGrid::StrippedCells(int ACol, int ARow) const
 // A hidden row's text passes the display hook as a shown row's does through Cells.
 std::string TExtStringGrid::AllCells(int ACol, int ARow) const
 {
-    if (const int position = FGridItems.Find(ARow); position >= 0) {
-        const TGridStrings& cells = FGridItems.Item(position).Items;
+    if (const int position = FRows.Hidden().Find(TRealRow(ARow)); position >= 0) {
+        const TGridStrings& cells = FRows.Hidden().Item(position).Items;
         if (ACol < 0) return std::string();
         std::string text = ACol < cells.Count() ? cells.Strings[ACol] : std::string();
         GetDisplText(ACol, ARow, text);
         return text;
     }
-    return Cells(ACol, RealToDisplRow(ARow));
+    return Cells(ACol, DisplRowIndex(ARow));
 }
 
 void TExtStringGrid::SetAllCells(int ACol, int ARow, const std::string& Value)
@@ -59,11 +59,11 @@ void TExtStringGrid::SetAllCells(int ACol, int ARow, const std::string& Value)
 std::string TExtStringGrid::AllGridCells(int ACol, int ARow) const
 {
     if (ACol < 0) return std::string();
-    if (const int position = FGridItems.Find(ARow); position >= 0) {
-        const TGridStrings& cells = FGridItems.Item(position).Items;
+    if (const int position = FRows.Hidden().Find(TRealRow(ARow)); position >= 0) {
+        const TGridStrings& cells = FRows.Hidden().Item(position).Items;
         return ACol < cells.Count() ? cells.Strings[ACol] : std::string();
     }
-    return GridCells(ACol, RealToDisplRow(ARow));
+    return GridCells(ACol, DisplRowIndex(ARow));
 }
 
 void TExtStringGrid::SetAllGridCells(int ACol, int ARow, const std::string& Value)
@@ -74,13 +74,13 @@ void TExtStringGrid::SetAllGridCells(int ACol, int ARow, const std::string& Valu
 TObject* TExtStringGrid::AllObjects(int ACol, int ARow) const
 {
     if (ACol < 0) return nullptr;
-    if (const int position = FGridItems.Find(ARow); position >= 0) {
-        const TGridStrings& cells = FGridItems.Item(position).Items;
+    if (const int position = FRows.Hidden().Find(TRealRow(ARow)); position >= 0) {
+        const TGridStrings& cells = FRows.Hidden().Item(position).Items;
         if (ACol >= cells.Count()) return nullptr;
         const auto* props = dynamic_cast<const TCellProperties*>(cells.Objects[ACol]);
         return props ? reinterpret_cast<TObject*>(props->CellObject) : cells.Objects[ACol];
     }
-    return Objects(ACol, RealToDisplRow(ARow));
+    return Objects(ACol, DisplRowIndex(ARow));
 }
 
 // A hidden row's object slot holds cell properties only, as every shown cell's does, so
@@ -89,19 +89,19 @@ void TExtStringGrid::SetAllObjects(int ACol, int ARow, TObject* Value)
 {
     // Properties beyond the columns would never be shown nor freed.
     if (ACol < 0 || ACol >= TotalColCount()) return;
-    const int position = FGridItems.Find(ARow);
+    const int position = FRows.Hidden().Find(TRealRow(ARow));
     if (position < 0) {
-        SetObjects(ACol, RealToDisplRow(ARow), Value);
+        SetObjects(ACol, DisplRowIndex(ARow), Value);
         return;
     }
-    TGridStrings& cells = FGridItems.Item(position).Items;
+    TGridStrings& cells = FRows.Hidden().Item(position).Items;
     while (cells.Count() <= ACol)
         cells.Add("");
     auto* props = dynamic_cast<TCellProperties*>(cells.Objects[ACol]);
     if (!props) {
-        props = new TCellProperties(this, ACol, RealToDisplRow(ARow));
+        props = new TCellProperties(this, ACol, DisplRowIndex(ARow));
         FHasCellProps = true;
-        FillDefaultCellProperties(*props, ACol, RealToDisplRow(ARow));
+        FillDefaultCellProperties(*props, ACol, DisplRowIndex(ARow));
         cells.Objects[ACol] = props;
     }
     props->CellObject = reinterpret_cast<uintptr_t>(Value);
@@ -112,15 +112,15 @@ void TExtStringGrid::SetAllObjects(int ACol, int ARow, TObject* Value)
 void TExtStringGrid::WriteAllCells(int ACol, int ARow, const std::string& Value, bool Stored)
 {
     if (ACol < 0) return;
-    if (const int position = FGridItems.Find(ARow); position >= 0) {
-        TGridStrings& cells = FGridItems.Item(position).Items;
+    if (const int position = FRows.Hidden().Find(TRealRow(ARow)); position >= 0) {
+        TGridStrings& cells = FRows.Hidden().Item(position).Items;
         if (Stored && ACol >= cells.Count()) throw EListError("List index out of bounds (" + std::to_string(ACol) + ")");
         while (cells.Count() <= ACol)
             cells.Add("");
         cells.Strings[ACol] = Value;
         return;
     }
-    const int row = RealToDisplRow(ARow);
+    const int row = DisplRowIndex(ARow);
     if (Stored)
         SetGridCells(ACol, row, Value);
     else

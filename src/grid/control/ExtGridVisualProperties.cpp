@@ -52,7 +52,7 @@ void TExtStringGrid::GetVisualProperties(int ACol, int ARow, TGridDrawState& ASt
     const TMouseActions& mouse = *MouseActions();
     const int rCol = Remap ? DisplToRealCol(ACol) : ACol;
     const int selRow = (mouse.DisjunctRowSelect() && mouse.RowSelectPersistent) || FUseEnabledRows
-                           ? DisplToRealRow(ARow)
+                           ? RealRowIndex(ARow)
                            : ARow;
 
     TColor brush = clNone;
@@ -178,12 +178,12 @@ TColor TExtStringGrid::DefaultCellColor(int ACol, int ARow, bool Print) const
 
 bool TExtStringGrid::RowFlagAt(int ARow) const
 {
-    return ARow >= 0 && ARow < static_cast<int>(FRowSelect.size()) && FRowSelect[ARow];
+    return FRows.Flags().Selected(ARow);
 }
 
 bool TExtStringGrid::RowEnabledAt(int ARow) const
 {
-    return ARow < 0 || ARow >= static_cast<int>(FEnabledRows.size()) || FEnabledRows[ARow] == 0;
+    return FRows.Flags().Enabled(ARow);
 }
 
 void TExtStringGrid::GetFontProperties(int ACol, int RCol, int ARow, TGridDrawState& AState, TFont* AFont,

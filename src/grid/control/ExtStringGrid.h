@@ -17,7 +17,7 @@
 #include "grid/control/ExtGridProperties.h"
 #include "grid/control/ExtGridScrollStyleTypes.h"
 #include "grid/control/GridDropDownEditorEvents.h"
-#include "grid/control/HiddenRowStore.h"
+#include "grid/control/rows/RowSpace.h"
 #include "grid/control/MoveMarkers.h"
 #include "grid/control/settings/ControlLook.h"
 #include "grid/control/settings/FloatingFooter.h"
@@ -242,16 +242,18 @@ public:
     void UnHideRows(int FromRow, int ToRow);
     void UnHideRowsAll();
     void UnHideRowList();
-    bool IsHiddenRow(int RowIndex) const { return FGridItems.Contains(RowIndex); }
+    bool IsHiddenRow(int RowIndex) const { return FRows.IsHidden(TRealRow(RowIndex)); }
     // For loops over many rows: the first call fills the empty list with the hidden rows,
     // later calls only look in it.
     bool IsHiddenRow(int RowIndex, std::vector<int>& ListHidden) const;
-    int NumHiddenRows() const { return FGridItems.Count(); }
+    int NumHiddenRows() const { return FRows.HiddenCount(); }
     int TotalRowCount() const { return RowCount() + NumHiddenRows(); }
     int AllRowCount() const { return TotalRowCount(); }
-    int RealRowIndex(int ARow) const { return DisplToRealRow(ARow); }
-    int DisplRowIndex(int ARow) const { return RealToDisplRow(ARow); }
+    int RealRowIndex(int ARow) const { return DisplToRealRow(TDisplRow(ARow)).Index(); }
+    int DisplRowIndex(int ARow) const { return RealToDisplRow(TRealRow(ARow)).Index(); }
     int RealRow() const { return RealRowIndex(Row()); }
+    // The rows' owner, for reading: tests check its consistency after every step.
+    const TRowSpace& RowSpace() const { return FRows; }
     int FilterLevel() const { return FFilterLevel; }
     // A row list level is undone by UnHideRowList; the caller then lowers the level.
     void SetFilterLevel(int Value) { FFilterLevel = Value; }
@@ -414,7 +416,7 @@ public:
     int RowSelectCount() const;
     int ColSelectCount() const;
     // The rows selected one by one, in the order they were selected.
-    const std::vector<int>& SelectedRows() const { return FSelectedRows; }
+    const std::vector<int>& SelectedRows() const { return FRows.Flags().SelectionOrder(); }
     // With disjunct selection the rows (columns) picked one by one; otherwise those of the
     // selection rectangle, widened by a merged cell at its corner.
     int SelectedRowCount() const;
@@ -621,23 +623,26 @@ private:
     // Index mappings.
     int RealToDisplCol(int ACol) const;
     int DisplToRealCol(int ACol) const;
-    int RealToDisplRow(int ARow) const;
-    int DisplToRealRow(int ARow) const;
+    TDisplRow RealToDisplRow(TRealRow ARealRow) const { return FRows.ToDispl(ARealRow); }
+    TRealRow DisplToRealRow(TDisplRow ADisplRow) const { return FRows.ToReal(ADisplRow); }
 
     // Whole rows over every real column, with their heights.
-    TGridItem TakeRow(int DisplRow) const;
-    void PutRow(int DisplRow, const TGridItem& Item);
-    void CopyRow(int FromRow, int ToRow);
-    void ClearRowSlot(int DisplRow);
-    // Removes Count display rows from DisplRow, closing the gap; the cells are not freed.
-    void RemoveDisplayRows(int DisplRow, int Count);
-    // Opens Count empty display rows at DisplRow.
-    void InsertDisplayRows(int DisplRow, int Count);
-    void HideRealRows(int FromRow, int ToRow, bool AtStoreEnd);
-    // Restores the hidden rows of [FromRow, ToRow] whose items the store holds.
-    void RestoreRows(int FromRow, int ToRow);
-    // Puts the stored rows at the given display rows and frees their items.
-    void RestoreItems(std::vector<int> Positions, const std::vector<int>& Targets);
+    TGridItem TakeRow(TDisplRow ADisplRow) const;
+    void PutRow(TDisplRow ADisplRow, const TGridItem& Item);
+    void CopyRow(TDisplRow AFromRow, TDisplRow AToRow);
+    void ClearRowSlot(TDisplRow ADisplRow);
+    // Removes Count display rows from ADisplRow, closing the gap; the cells are not freed.
+    void RemoveDisplayRows(TDisplRow ADisplRow, int Count);
+    // Opens Count empty display rows at ADisplRow.
+    void InsertDisplayRows(TDisplRow ADisplRow, int Count);
+    void HideRealRows(TRealRow AFromRow, TRealRow AToRow, bool AtStoreEnd, THideReason Reason);
+    // Restores the hidden rows of [AFromRow, AToRow] whose items the store holds.
+    void RestoreRows(TRealRow AFromRow, TRealRow AToRow);
+    // Restores every hidden row whose item Restored accepts, each at the display row its
+    // real row gives among the rows that stay hidden.
+    void RestoreItemsWhere(const std::function<bool(const TGridItem&)>& Restored);
+    // Puts the stored rows at the given display rows (ascending) and frees their items.
+    void RestoreItems(std::vector<int> Positions, const std::vector<TDisplRow>& Targets);
 
     bool SavesAllCols() const;
     bool SavesAllRows() const;
@@ -700,8 +705,8 @@ private:
     std::array<bool, MaxHideableCol + 2> FVisibleCol;
     std::array<int16_t, MaxHideableCol + 2> FAllColWidths{};
     int FNumHidden = 0;
-    // Hidden rows.
-    THiddenRowStore FGridItems;
+    // The rows: hidden ones with their reasons, the real and display mapping, the row flags.
+    TRowSpace FRows;
     int FFilterLevel = 0;
 
     // Current cell.
@@ -711,12 +716,8 @@ private:
     bool FSelHidden = false;
     ITExtStringGridSelect* FISelect = nullptr;
 
-    // Row and column flags, by display row or column.
-    std::vector<bool> FRowSelect;
+    // Column flags, by display column.
     std::vector<bool> FColSelect;
-    std::vector<int> FSelectedRows;
-    std::vector<int> FModifiedRows;
-    std::vector<int> FEnabledRows; // 1 for a disabled row
     bool FUseEnabledRows = false;
     bool FSelChange = false;
 
@@ -844,7 +845,7 @@ public:
     // The floating footer is as high as a row.
     void SetDefaultRowHeight(int Value);
 
-    // Row hooks of the editing and keyboard code (ExtGridLineHooks.cpp).
+    // Row hooks of the editing and keyboard code (ExtGridLineHooks.cpp), on real rows.
     virtual void InsertRowNode(int ARow);
     // The only normal row left is emptied instead; OnAutoDeleteRow follows either way.
     virtual void AutoDeleteRow(int ARow);
@@ -979,6 +980,8 @@ private:
     enum class TRowRemoval { Free, FreeAndNotify, KeepObjects };
     void RemoveRowBlock(int RowIndex, int RCount, TRowRemoval How);
     void ShiftRowSideData(int RowIndex, int RCount, bool Insert);
+    // Where a shown row's flags stand.
+    TFlagLine FlagLineOf(TDisplRow ADisplRow) const;
     void RestoreRowAfterRemoval(int OldRow, int OldTopRow);
     void EmptyCell(int StoreCol, int ARow);
     int FooterRow() const;

@@ -39,7 +39,7 @@ void TExtStringGrid::InitSortXRef()
 int TExtStringGrid::SortedRowIndex(int ARow) const
 {
     const bool listed = ARow >= 0 && ARow < static_cast<int>(FSortRowXRef.size());
-    return DisplToRealRow(listed ? FSortRowXRef[static_cast<size_t>(ARow)] : ARow);
+    return RealRowIndex(listed ? FSortRowXRef[static_cast<size_t>(ARow)] : ARow);
 }
 
 int TExtStringGrid::UnSortedRowIndex(int ARow) const

@@ -1,4 +1,4 @@
-#include "grid/control/HiddenRowStore.h"
+#include "grid/control/rows/HiddenRowStore.h"
 
 #include <algorithm>
 #include <iterator>
@@ -29,10 +29,10 @@ void THiddenRowStore::Reindex() const
     for (int i = 0; i < Count(); ++i)
         positionsByIndex_[i] = i;
     std::stable_sort(positionsByIndex_.begin(), positionsByIndex_.end(),
-                     [this](int a, int b) { return items_[a].Idx < items_[b].Idx; });
+                     [this](int a, int b) { return items_[a].Row < items_[b].Row; });
     sortedIndexes_.clear();
     for (int position : positionsByIndex_)
-        sortedIndexes_.push_back(items_[position].Idx);
+        sortedIndexes_.push_back(items_[position].Row.Index());
     indexed_ = true;
 }
 
@@ -48,17 +48,15 @@ const std::vector<int>& THiddenRowStore::PositionsByIndex() const
     return positionsByIndex_;
 }
 
-int THiddenRowStore::CountBelow(int Idx) const
+int THiddenRowStore::CountBelow(TRealRow Row) const
 {
     const std::vector<int>& sorted = SortedIndexes();
-    return static_cast<int>(std::lower_bound(sorted.begin(), sorted.end(), Idx) - sorted.begin());
+    return static_cast<int>(std::lower_bound(sorted.begin(), sorted.end(), Row.Index()) - sorted.begin());
 }
 
-int THiddenRowStore::Find(int Idx) const
+int THiddenRowStore::Find(TRealRow Row) const
 {
-    const int below = CountBelow(Idx);
-    if (below >= Count() || sortedIndexes_[below] != Idx) return -1;
+    const int below = CountBelow(Row);
+    if (below >= Count() || sortedIndexes_[below] != Row.Index()) return -1;
     return positionsByIndex_[below];
 }
-
-bool THiddenRowStore::Contains(int Idx) const { return Find(Idx) >= 0; }

@@ -1,0 +1,58 @@
+#pragma once
+#include <functional>
+#include <string>
+#include <vector>
+
+// Where one row stands for the flags: the modified and enabled flags count display rows,
+// the selection flags count the rows the selection knows (real rows when the selection
+// survives hiding, display rows otherwise).
+struct TFlagLine {
+    int Displ = 0;
+    int Select = 0;
+};
+
+// Every row-keyed flag of the grid: modified, disabled, row-selected and the order in
+// which rows were selected. Rows that come, go, move or swap renumber all of them here,
+// so no operation keeps its own list of what travels with a row. Lines past the end of a
+// list read as cleared.
+class TRowFlags {
+public:
+    bool Modified(int Line) const;
+    void SetModified(int Line, bool Value);
+    int ModifiedCount() const;
+    void ClearModified() { FModified.clear(); }
+
+    bool Enabled(int Line) const;
+    void SetEnabled(int Line, bool Value);
+
+    bool Selected(int Line) const;
+    // Whether the line has a selection entry at all, set or cleared.
+    bool SelectionListed(int Line) const { return Line >= 0 && Line < static_cast<int>(FSelected.size()); }
+    // Sets the flag; a newly selected line from FirstListed on joins the selection order.
+    void SetSelected(int Line, bool Value, int FirstListed);
+    // Clears every selection flag, telling Repaint of each line that was selected.
+    void ClearSelected(const std::function<void(int Line)>& Repaint);
+    int SelectedCount(int Lines) const;
+    // The selected lines in the order they were selected.
+    const std::vector<int>& SelectionOrder() const { return FSelectionOrder; }
+
+    // Count rows opened at At.
+    void Inserted(TFlagLine At, int Count);
+    // The rows of Lines (ascending) left.
+    void Removed(const std::vector<TFlagLine>& Lines);
+    // Row From went to To, the rows between shifting by one towards From.
+    void Moved(TFlagLine From, TFlagLine To);
+    void SwapModified(int A, int B);
+    void SwapEnabled(int A, int B);
+    void SwapSelected(int A, int B);
+
+    // Empty when the flags agree with each other for a grid of Lines rows; otherwise what
+    // is wrong.
+    std::string CheckConsistency(int Lines) const;
+
+private:
+    std::vector<int> FModified;
+    std::vector<int> FDisabled;
+    std::vector<bool> FSelected;
+    std::vector<int> FSelectionOrder;
+};
