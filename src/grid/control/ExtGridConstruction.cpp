@@ -62,7 +62,6 @@ TExtStringGrid::TExtStringGrid(TComponent* AOwner)
       FDragDropSettings(std::make_unique<TDragDropSettings>())
 {
     const bool designing = ComponentState().Contains(csDesigning);
-    FVisibleCol.fill(true);
     SuiteGradientTo = ColorToRGB(clBtnFace);
 
     FFixedFont->SetName("Tahoma");

@@ -178,23 +178,12 @@ void TExtStringGrid::ColumnMoved(int FromIndex, int ToIndex)
     // The cells live at real columns; the widths at display columns, moved by the base grid.
     TBaseGrid::ColumnMoved(NumHiddenColumns() > 0 ? rFrom : FromIndex,
                            NumHiddenColumns() > 0 ? rTo : ToIndex);
-    const int orderCount = static_cast<int>(FColumnOrder.size());
-    if (rFrom >= 0 && rTo >= 0 && rFrom < orderCount && rTo < orderCount) {
-        const int moved = FColumnOrder[static_cast<size_t>(rFrom)];
-        FColumnOrder.erase(FColumnOrder.begin() + rFrom);
-        FColumnOrder.insert(FColumnOrder.begin() + rTo, moved);
-    }
-    // The texts of hidden rows stay in their old columns when a column moves.
-    const auto follow = [](int Index, int From, int To) {
-        if (Index == From) return To;
-        if (From < To && Index > From && Index <= To) return Index - 1;
-        if (From > To && Index >= To && Index < From) return Index + 1;
-        return Index;
-    };
+    const TColumnRemap moved = TColumnRemap::Moved(rFrom, rTo);
+    RemapColumns(moved);
     TSortSettings& sort = *SortSettings();
-    if (sort.Column >= 0) sort.Column = follow(sort.Column, rFrom, rTo);
+    if (sort.Column >= 0) sort.Column = moved.Map(sort.Column);
     for (int i = 0; i < SortIndexes.Count(); ++i)
-        SortIndexes.SetSortColumns(i, follow(SortIndexes.SortColumns(i), rFrom, rTo));
+        SortIndexes.SetSortColumns(i, moved.Map(SortIndexes.SortColumns(i)));
     if (EnhRowColMove) ColMoveFlg = true;
     // The controls moved with their cells' properties.
     if (FNumCellControls > 0) CellControlsUpdate(true);

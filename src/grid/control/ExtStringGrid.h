@@ -17,6 +17,7 @@
 #include "grid/control/ExtGridProperties.h"
 #include "grid/control/ExtGridScrollStyleTypes.h"
 #include "grid/control/GridDropDownEditorEvents.h"
+#include "grid/control/columns/ColumnSpace.h"
 #include "grid/control/rows/RowSpace.h"
 #include "grid/control/MoveMarkers.h"
 #include "grid/control/settings/ControlLook.h"
@@ -218,15 +219,15 @@ public:
     TDragDropSettings* DragDropSettings() const { return FDragDropSettings.get(); }
 
     // Hidden columns (ExtGridIndexSpaces.cpp). Real columns 0 to 511 can be hidden.
-    static constexpr int MaxHideableCol = 511;
+    static constexpr int MaxHideableCol = TColumnSpace::MaxHideable;
     void HideColumn(int ColIndex) { HideColumns(ColIndex, ColIndex); }
     void HideColumns(int FromCol, int ToCol);
     void UnHideColumn(int ColIndex) { UnHideColumns(ColIndex, ColIndex); }
     void UnHideColumns(int FromCol, int ToCol);
     void UnHideColumnsAll();
     bool IsHiddenColumn(int ColIndex) const;
-    int NumHiddenColumns() const { return FNumHidden; }
-    int TotalColCount() const override { return ColCount() + FNumHidden; }
+    int NumHiddenColumns() const { return FColumns.HiddenCount(); }
+    int TotalColCount() const override { return ColCount() + FColumns.HiddenCount(); }
     int AllColCount() const { return TotalColCount(); }
     int RealColIndex(int ACol) const { return DisplToRealCol(ACol); }
     int DisplColIndex(int ACol) const override { return RealToDisplCol(ACol); }
@@ -701,10 +702,9 @@ private:
     std::unique_ptr<TPrintSettings> FPrintSettings;
     std::unique_ptr<TDragDropSettings> FDragDropSettings;
 
-    // Hidden columns: whether each real column is shown, and the width it had when hidden.
-    std::array<bool, MaxHideableCol + 2> FVisibleCol;
-    std::array<int16_t, MaxHideableCol + 2> FAllColWidths{};
-    int FNumHidden = 0;
+    // The columns: hidden ones with their widths, the real and display mapping, the order
+    // before the moves, the column selection flags.
+    TColumnSpace FColumns;
     // The rows: hidden ones with their reasons, the real and display mapping, the row flags.
     TRowSpace FRows;
     int FFilterLevel = 0;
@@ -716,8 +716,6 @@ private:
     bool FSelHidden = false;
     ITExtStringGridSelect* FISelect = nullptr;
 
-    // Column flags, by display column.
-    std::vector<bool> FColSelect;
     bool FUseEnabledRows = false;
     bool FSelChange = false;
 
@@ -960,11 +958,12 @@ protected:
     void RowHeightsChanged() override;
     // While set, emptying a cell drops its object without freeing it: it lives on elsewhere.
     bool FNilObjects = false;
-    // For each real position, the column that stood there when the order was recorded;
-    // empty while no order is recorded. Every column move keeps it in step.
-    std::vector<int> FColumnOrder;
 
 private:
+    // Everything keyed by real column follows one change of the columns: the column space
+    // and the cells of every hidden row. The shown rows' cells move in the base grid's store.
+    void RemapColumns(const TColumnRemap& Remap);
+    void RemapHiddenRowCells(const TColumnRemap& Remap);
     // One real column as the column operations move it.
     struct TColumnSlot {
         bool Visible = true;

@@ -38,7 +38,7 @@ std::string TExtStringGrid::ColumnStatesToString()
         states.Visible.push_back(!IsHiddenColumn(i));
     }
     // A list recorded for another column count could not be loaded back.
-    if (IsColumnPermutation(FColumnOrder, states.Count)) states.Order = FColumnOrder;
+    if (IsColumnPermutation(FColumns.Order(), states.Count)) states.Order = FColumns.Order();
     return states.ToString();
 }
 
@@ -50,9 +50,9 @@ void TExtStringGrid::ApplyColumnOrder(const std::vector<int>& Order)
     std::vector<int> target(Order.size());
     for (size_t k = 0; k < Order.size(); ++k)
         target[static_cast<size_t>(Order[k])] = static_cast<int>(k);
-    FColumnOrder = target;
+    FColumns.Order() = target;
     ResetColumnOrder();
-    FColumnOrder = Order;
+    FColumns.Order() = Order;
 }
 
 void TExtStringGrid::StringToColumnStates(const std::string& Value)
@@ -60,7 +60,7 @@ void TExtStringGrid::StringToColumnStates(const std::string& Value)
     if (Value.find('#') == std::string::npos) return;
     const TColumnStates states = TColumnStates::Parse(Value);
     ResetColumnOrder();
-    FColumnOrder.clear();
+    FColumns.Order().clear();
     SetColCount(states.Count);
     if (!states.Order.empty()) ApplyColumnOrder(states.Order);
     for (int c = states.Count - 1; c >= 0; --c)
@@ -117,8 +117,8 @@ void TExtStringGrid::SaveColPositions()
 {
     const std::unique_ptr<TColumnPositionStore> store = OpenColumnStore();
     if (!store) return;
-    for (size_t i = 0; i < FColumnOrder.size(); ++i)
-        store->WriteInteger(ColPositionName(static_cast<int>(i)), FColumnOrder[i]);
+    for (size_t i = 0; i < FColumns.Order().size(); ++i)
+        store->WriteInteger(ColPositionName(static_cast<int>(i)), FColumns.Order()[i]);
     store->Flush();
 }
 

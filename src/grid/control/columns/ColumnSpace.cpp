@@ -57,12 +57,11 @@ void TColumnSpace::SetKeptWidth(TRealCol Col, int Width)
     if (IsHideable(Col.Index())) FKeptWidths[static_cast<size_t>(Col.Index())] = Width;
 }
 
-void TColumnSpace::Clear()
+void TColumnSpace::ShowAll()
 {
     std::fill(FHidden.begin(), FHidden.end(), false);
     std::fill(FKeptWidths.begin(), FKeptWidths.end(), 0);
     FHiddenCount = 0;
-    FOrder.clear();
 }
 
 void TColumnSpace::Remapped(const TColumnRemap& Remap)
