@@ -49,6 +49,21 @@ TEST_P(ExtGridColumnMoveShapesTest, AMovedColumnTakesTheCellsOfEveryStoredRowAlo
     ExpectRowsConsistent(*grid, "after the move");
 }
 
+TEST_P(ExtGridColumnMoveShapesTest, AnInsertedOrRemovedColumnOpensOrClosesInEveryStoredRow)
+{
+    grid->InsertCols(2, 1);
+    std::vector<std::vector<int>> rows = OriginalColumnsOfEveryStoredRow(*grid);
+    ASSERT_EQ(static_cast<int>(rows.size()), ShapedGridRows);
+    for (int r = 0; r < ShapedGridRows; ++r)
+        EXPECT_EQ(rows[r], (std::vector<int>{0, 1, -1, 2, 3, 4, 5})) << "stored row " << r;
+    grid->RemoveCols(3, 2);
+    rows = OriginalColumnsOfEveryStoredRow(*grid);
+    for (int r = 0; r < ShapedGridRows; ++r)
+        EXPECT_EQ(rows[r], (std::vector<int>{0, 1, -1, 4, 5})) << "stored row " << r;
+    EXPECT_EQ(grid->IsHiddenColumn(1), GetParam() == TGridShape::HiddenColumnLeft);
+    ExpectRowsConsistent(*grid, "after the insert and the remove");
+}
+
 INSTANTIATE_TEST_SUITE_P(Shapes, ExtGridColumnMoveShapesTest, testing::ValuesIn(AllGridShapes), GridShapeParamName);
 
 using ExtGridColumnMoveTest = GridOnForm;
