@@ -113,4 +113,18 @@ TEST_F(ExtGridColumnMoveTest, AHiddenColumnStaysHiddenWithItsCellsWhenAColumnMov
     EXPECT_EQ(grid->Cells(1, 0), "2,0") << "the hidden column's cells, still where the flag is";
 }
 
+TEST_F(ExtGridColumnMoveTest, ASwapReachesAHiddenRowThatEndsBeforeTheSwappedColumn)
+{
+    FillInShape(*grid, TGridShape::Plain);
+    grid->HideRow(3);
+    // The hidden row's cells end before the added column.
+    grid->AddColumn();
+    grid->SwapColumns(1, 6);
+    grid->UnHideRow(3);
+    for (const int r : {0, 3}) {
+        EXPECT_EQ(grid->Cells(6, r), "1," + std::to_string(r));
+        EXPECT_EQ(grid->Cells(1, r), "");
+    }
+}
+
 } // namespace

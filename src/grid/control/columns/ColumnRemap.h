@@ -1,13 +1,16 @@
 #pragma once
 #include <algorithm>
+#include <utility>
 #include <vector>
 
-// One change of the real columns: a column moved, or a run of columns inserted or removed.
+// One change of the real columns: a column moved, two swapped, or a run of columns inserted
+// or removed.
 // Everything keyed by real column follows the change through this one remap: the column
 // space's flags, every stored row's cells, the sort column.
 class TColumnRemap {
 public:
     static TColumnRemap Moved(int From, int To) { return {kMove, From, To}; }
+    static TColumnRemap Swapped(int A, int B) { return {kSwap, A, B}; }
     static TColumnRemap Inserted(int At, int Count) { return {kInsert, At, Count}; }
     static TColumnRemap Removed(int At, int Count) { return {kRemove, At, Count}; }
 
@@ -17,8 +20,8 @@ public:
     // Whether a move's columns both lie below Count.
     bool MovesWithin(int Count) const { return IsMove() && FA >= 0 && FB >= 0 && FA < Count && FB < Count; }
 
-    // Rearranges one row's values over the real columns. A row shorter than a move's
-    // columns is filled with Blank first; inserted places take Blank; each removed value
+    // Rearranges one row's values over the real columns. A row shorter than a move's or a
+    // swap's columns is filled with Blank first; inserted places take Blank; each removed value
     // goes to Dropped before it leaves.
     template <typename T, typename TDropped>
     void Apply(std::vector<T>& Values, const T& Blank, TDropped Dropped) const;
@@ -28,11 +31,12 @@ public:
     }
 
 private:
-    enum TKind { kMove, kInsert, kRemove };
+    enum TKind { kMove, kSwap, kInsert, kRemove };
     TColumnRemap(TKind Kind, int A, int B) : FKind(Kind), FA(A), FB(B) {}
 
     TKind FKind;
-    // A move: from, to. An insert or remove: the first column, the count.
+    // A move: from, to. A swap: the two columns. An insert or remove: the first column,
+    // the count.
     int FA;
     int FB;
 };
@@ -45,6 +49,7 @@ inline int TColumnRemap::Map(int Index) const
         if (FA < FB && Index > FA && Index <= FB) return Index - 1;
         if (FA > FB && Index >= FB && Index < FA) return Index + 1;
         return Index;
+    case kSwap: return Index == FA ? FB : Index == FB ? FA : Index;
     case kInsert: return Index >= FA ? Index + FB : Index;
     case kRemove:
         if (Index < FA) return Index;
@@ -58,12 +63,19 @@ void TColumnRemap::Apply(std::vector<T>& Values, const T& Blank, TDropped Droppe
 {
     const int size = static_cast<int>(Values.size());
     switch (FKind) {
-    case kMove: {
+    case kMove:
+    case kSwap: {
         if (FA == FB || FA < 0 || FB < 0) return;
         const int needed = std::max(FA, FB) + 1;
         if (size < needed) {
             if (FA >= size && FB >= size) return; // both beyond the row: blank to blank
             Values.resize(static_cast<size_t>(needed), Blank);
+        }
+        if (FKind == kSwap) {
+            T kept = std::move(Values[static_cast<size_t>(FA)]);
+            Values[static_cast<size_t>(FA)] = std::move(Values[static_cast<size_t>(FB)]);
+            Values[static_cast<size_t>(FB)] = std::move(kept);
+            return;
         }
         T moved = std::move(Values[static_cast<size_t>(FA)]);
         Values.erase(Values.begin() + FA);

@@ -25,6 +25,7 @@ TEST(ColumnRemap, EveryChangeMapsIndexesAndRowsAlike)
     } cases[] = {
         {"move right", TColumnRemap::Moved(1, 4), {"0", "2", "3", "4", "1", "5"}},
         {"move left", TColumnRemap::Moved(4, 1), {"0", "4", "1", "2", "3", "5"}},
+        {"swap", TColumnRemap::Swapped(4, 1), {"0", "4", "2", "3", "1", "5"}},
         {"insert", TColumnRemap::Inserted(2, 2), {"0", "1", "", "", "2", "3", "4", "5"}},
         {"remove", TColumnRemap::Removed(1, 2), {"0", "3", "4", "5"}},
     };
@@ -48,6 +49,9 @@ TEST(ColumnRemap, ShortRowsAreFilledForAMoveAndLeftAloneBeyondTheirEnd)
     std::vector<std::string> row = Row(3);
     TColumnRemap::Moved(1, 4).Apply(row, std::string());
     EXPECT_EQ(row, (std::vector<std::string>{"0", "2", "", "", "1"}));
+    row = Row(3);
+    TColumnRemap::Swapped(4, 1).Apply(row, std::string());
+    EXPECT_EQ(row, (std::vector<std::string>{"0", "", "2", "", "1"}));
     row = Row(3);
     TColumnRemap::Moved(4, 5).Apply(row, std::string());
     EXPECT_EQ(row, Row(3)) << "blank to blank";
