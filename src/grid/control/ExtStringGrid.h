@@ -255,6 +255,7 @@ public:
     int RealRow() const { return RealRowIndex(Row()); }
     // The rows' owner, for reading: tests check its consistency after every step.
     const TRowSpace& RowSpace() const { return FRows; }
+    const TColumnSpace& ColumnSpace() const { return FColumns; }
     int FilterLevel() const { return FFilterLevel; }
     // A row list level is undone by UnHideRowList; the caller then lowers the level.
     void SetFilterLevel(int Value) { FFilterLevel = Value; }

@@ -47,6 +47,7 @@ TEST_P(ExtGridColumnMoveShapesTest, AMovedColumnTakesTheCellsOfEveryStoredRowAlo
     EXPECT_EQ(grid->IsHiddenColumn(1), hiddenLeft);
     EXPECT_EQ(grid->Cells(grid->RealColIndex(4), 0), hiddenLeft ? "2,0" : "1,0");
     ExpectRowsConsistent(*grid, "after the move");
+    EXPECT_EQ(grid->ColumnSpace().CheckConsistency(grid->TotalColCount()), "");
 }
 
 TEST_P(ExtGridColumnMoveShapesTest, AnInsertedOrRemovedColumnOpensOrClosesInEveryStoredRow)
@@ -62,6 +63,7 @@ TEST_P(ExtGridColumnMoveShapesTest, AnInsertedOrRemovedColumnOpensOrClosesInEver
         EXPECT_EQ(rows[r], (std::vector<int>{0, 1, -1, 4, 5})) << "stored row " << r;
     EXPECT_EQ(grid->IsHiddenColumn(1), GetParam() == TGridShape::HiddenColumnLeft);
     ExpectRowsConsistent(*grid, "after the insert and the remove");
+    EXPECT_EQ(grid->ColumnSpace().CheckConsistency(grid->TotalColCount()), "");
 }
 
 INSTANTIATE_TEST_SUITE_P(Shapes, ExtGridColumnMoveShapesTest, testing::ValuesIn(AllGridShapes), GridShapeParamName);
@@ -109,6 +111,7 @@ TEST_F(ExtGridColumnMoveTest, AHiddenColumnStaysHiddenWithItsCellsWhenAColumnMov
         shown.push_back(grid->Cells(grid->RealColIndex(c), 0));
     EXPECT_EQ(shown, (std::vector<std::string>{"0,0", "3,0", "4,0", "1,0", "5,0"}));
     EXPECT_EQ(grid->NumHiddenColumns(), 1);
+    EXPECT_EQ(grid->ColumnSpace().CheckConsistency(grid->TotalColCount()), "");
     grid->UnHideColumnsAll();
     EXPECT_EQ(grid->Cells(1, 0), "2,0") << "the hidden column's cells, still where the flag is";
 }

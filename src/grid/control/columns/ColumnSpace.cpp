@@ -74,12 +74,14 @@ void TColumnSpace::Remapped(const TColumnRemap& Remap)
     if (Remap.MovesWithin(static_cast<int>(FOrder.size()))) Remap.Apply(FOrder, 0);
 }
 
-std::string TColumnSpace::CheckConsistency() const
+std::string TColumnSpace::CheckConsistency(int TotalCols) const
 {
     if (FHidden.size() != MaxHideable + 1 || FKeptWidths.size() != MaxHideable + 1)
         return "the hidden-column tables lost their size";
     const int counted = static_cast<int>(std::count(FHidden.begin(), FHidden.end(), true));
     if (counted != FHiddenCount)
         return "hidden count " + std::to_string(FHiddenCount) + " but " + std::to_string(counted) + " flags";
+    for (int c = std::max(TotalCols, 0); c <= MaxHideable; ++c)
+        if (FHidden[static_cast<size_t>(c)]) return "hidden column " + std::to_string(c) + " beyond the grid's columns";
     return {};
 }

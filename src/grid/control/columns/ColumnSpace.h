@@ -44,9 +44,9 @@ public:
     // place in the recorded order. A column pushed beyond MaxHideable is shown.
     void Remapped(const TColumnRemap& Remap);
 
-    // Empty when the space agrees with itself; otherwise what is wrong. Tests call it after
-    // every step.
-    std::string CheckConsistency() const;
+    // Empty when the space agrees with itself for a grid of TotalCols real columns;
+    // otherwise what is wrong. Tests call it after every step.
+    std::string CheckConsistency(int TotalCols) const;
 
 private:
     std::vector<bool> FHidden = std::vector<bool>(MaxHideable + 1, false);
