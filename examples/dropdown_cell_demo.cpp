@@ -6,7 +6,8 @@
 #include <string>
 
 #include "grid/control/ExtStringGrid.h"
-#include "grid/control/GridDropDownEditors.h"
+#include "grid/dropdown/celleditors/DropDownCellEditors.h"
+#include "grid/dropdown/celleditors/GridDropDownEditors.h"
 #include "grid/control/settings/BarAppearance.h"
 #include "grid/dropdown/DropDownForm.h"
 #include "platform/ui/Forms.h"
@@ -31,17 +32,18 @@ void FillItems(TDropDownColumns& Columns, TDropDownItems& Items)
 
 void PrepareEditors(TExtStringGrid& Grid, TCustomImageList& Images)
 {
-    Grid.ColorPickerDropDown()->AddDefaultColors();
+    TDropDownCellEditors& Editors = DropDownCellEditors(Grid);
+    Editors.ColorPicker()->AddDefaultColors();
     const char* Details[][2] = {{"Ohm", "electrical resistance"}, {"Volt", "electric potential"}, {"Ampere", "electric current"}};
     for (const auto& Detail : Details) {
-        TDetailItem* Item = Grid.DetailPickerDropDown()->Items()->Add();
+        TDetailItem* Item = Editors.DetailPicker()->Items()->Add();
         Item->Caption = Detail[0];
         Item->Notes = Detail[1];
     }
-    FillItems(*Grid.GridDropDown()->Columns(), *Grid.GridDropDown()->Items());
-    Grid.GridDropDown()->EndUpdate();
-    FillItems(*Grid.ExtGridDropDown()->Columns(), *Grid.ExtGridDropDown()->Items());
-    Grid.ExtGridDropDown()->EndUpdate();
+    FillItems(*Editors.GridPicker()->Columns(), *Editors.GridPicker()->Items());
+    Editors.GridPicker()->EndUpdate();
+    FillItems(*Editors.ExtGridPicker()->Columns(), *Editors.ExtGridPicker()->Items());
+    Editors.ExtGridPicker()->EndUpdate();
     const TColor Shades[] = {clRed, clGreen, clBlue, clYellow};
     for (TColor Shade : Shades) {
         TBitmap Picture(16, 16);
@@ -49,8 +51,8 @@ void PrepareEditors(TExtStringGrid& Grid, TCustomImageList& Images)
         Picture.Canvas()->FillRect(Rect(0, 0, 16, 16));
         Images.Add(Picture);
     }
-    Grid.ImagePickerDropDown()->SetImages(&Images);
-    Grid.ImagePickerDropDown()->AddImagesFromImageList();
+    Editors.ImagePicker()->SetImages(&Images);
+    Editors.ImagePicker()->AddImagesFromImageList();
     THeaderAppearance& Header = *Grid.ControlLook()->DropDownHeader();
     Header.Caption = "<b>Pick</b> a value";
     Header.SetVisible(true);

@@ -5,23 +5,41 @@
 #include "platform/rtl/SysUtils.h"
 
 TExtColumnGrid::TExtColumnGrid(TComponent* AOwner)
-    : TExtStringGrid(AOwner), FColumnCollection(std::make_unique<TGridColumnCollection>(this)),
-      FCellGraphic(std::make_unique<TCellGraphic>()), FSaveCol(std::make_unique<TGridColumnItem>(nullptr))
+    : TExtStringGrid(AOwner), FCellGraphic(std::make_unique<TCellGraphic>()),
+      FSaveCol(std::make_unique<TGridColumnItem>(nullptr))
 {
-    TNoRecursiveUpdate suspended(*FColumnCollection);
-    SyncColumnCount();
 }
 
 // The items go before the string grid does, so that none of them asks a grid half gone.
-TExtColumnGrid::~TExtColumnGrid() { FColumnCollection.reset(); }
+TExtColumnGrid::~TExtColumnGrid()
+{
+    FColumnsGone = true;
+    FColumnCollection.reset();
+}
+
+std::unique_ptr<TGridColumnCollection> TExtColumnGrid::CreateColumns()
+{
+    return std::make_unique<TGridColumnCollection>(this);
+}
+
+TGridColumnCollection* TExtColumnGrid::Columns() const
+{
+    if (!FColumnCollection && !FColumnsGone) {
+        auto* self = const_cast<TExtColumnGrid*>(this);
+        FColumnCollection = self->CreateColumns();
+        TNoRecursiveUpdate suspended(*FColumnCollection);
+        self->SyncColumnCount();
+    }
+    return FColumnCollection.get();
+}
 
 std::string TExtColumnGrid::GetVersionString() const { return Version() + " Aug, 2012"; }
 
 void TExtColumnGrid::SetColCount(int Value)
 {
     TExtStringGrid::SetColCount(Value);
-    if (!FColumnCollection) return;
-    TNoRecursiveUpdate suspended(*FColumnCollection);
+    if (!Columns()) return;
+    TNoRecursiveUpdate suspended(*Columns());
     SyncColumnCount();
 }
 
@@ -33,34 +51,34 @@ void TExtColumnGrid::SetColumnHeaders(const TStringList& Value)
 
 void TExtColumnGrid::SyncColumnHeaders(const TStringList& Headers)
 {
-    if (!FColumnCollection) return;
-    const int common = std::min(FColumnCollection->Count(), Headers.Count());
+    if (!Columns()) return;
+    const int common = std::min(Columns()->Count(), Headers.Count());
     for (int i = 0; i < common; ++i)
-        FColumnCollection->Items(i)->FColumnHeader = Headers[i];
+        Columns()->Items(i)->FColumnHeader = Headers[i];
 }
 
 TGridColumnItem* TExtColumnGrid::GetColumnByName(const std::string& Name) const
 {
-    for (int i = 0; i < FColumnCollection->Count(); ++i)
-        if (FColumnCollection->Items(i)->Name == Name) return FColumnCollection->Items(i);
+    for (int i = 0; i < Columns()->Count(); ++i)
+        if (Columns()->Items(i)->Name == Name) return Columns()->Items(i);
     return nullptr;
 }
 
 void TExtColumnGrid::SyncColumnCount()
 {
     const int wanted = ColCount() + NumHiddenColumns();
-    while (FColumnCollection->Count() < wanted)
-        FColumnCollection->Add();
-    while (FColumnCollection->Count() > wanted)
-        FColumnCollection->Delete(FColumnCollection->Count() - 1);
+    while (Columns()->Count() < wanted)
+        Columns()->Add();
+    while (Columns()->Count() > wanted)
+        Columns()->Delete(Columns()->Count() - 1);
 }
 
 void TExtColumnGrid::RebuildColumnHeaders()
 {
     if (FixedRows() <= 0) return;
     TStringList headers;
-    for (int i = 0; i < FColumnCollection->Count(); ++i) {
-        TGridColumnItem* item = FColumnCollection->Items(i);
+    for (int i = 0; i < Columns()->Count(); ++i) {
+        TGridColumnItem* item = Columns()->Items(i);
         const std::string shown = Cells(i, 0);
         if (item->FColumnHeader.empty() && !shown.empty()) item->FColumnHeader = shown;
         headers.Add(item->FColumnHeader);
@@ -90,9 +108,9 @@ void TExtColumnGrid::InsertCols(int ColIndex, int CCount)
         const TKeepItems keep(FKeepItems);
         TExtStringGrid::InsertCols(ColIndex, CCount);
     }
-    TNoRecursiveUpdate suspended(*FColumnCollection);
+    TNoRecursiveUpdate suspended(*Columns());
     for (int i = 0; i < CCount; ++i)
-        FColumnCollection->Insert(ColIndex);
+        Columns()->Insert(ColIndex);
 }
 
 void TExtColumnGrid::RemoveCols(int ColIndex, int CCount)
@@ -102,9 +120,9 @@ void TExtColumnGrid::RemoveCols(int ColIndex, int CCount)
         TExtStringGrid::RemoveCols(ColIndex, CCount);
     }
     {
-        TNoRecursiveUpdate suspended(*FColumnCollection);
-        for (int i = 0; i < CCount && ColIndex < FColumnCollection->Count(); ++i)
-            FColumnCollection->Delete(ColIndex);
+        TNoRecursiveUpdate suspended(*Columns());
+        for (int i = 0; i < CCount && ColIndex < Columns()->Count(); ++i)
+            Columns()->Delete(ColIndex);
     }
     RebuildColumnHeaders();
 }
@@ -113,7 +131,7 @@ void TExtColumnGrid::ColumnsChanged()
 {
     TExtStringGrid::ColumnsChanged();
     if (FKeepItems) return;
-    TNoRecursiveUpdate suspended(*FColumnCollection);
+    TNoRecursiveUpdate suspended(*Columns());
     SyncColumnCount();
 }
 
@@ -127,16 +145,18 @@ void ClampWidth(int& Width, int Low, int High)
 
 } // namespace
 
+// The sized column is a display column; its item is its real column's.
 void TExtColumnGrid::UpdateColumnSize(int ACol, int& AWidth)
 {
-    if (const TGridColumnItem* item = ItemOf(ACol)) ClampWidth(AWidth, item->MinSize, item->MaxSize);
+    if (const TGridColumnItem* item = ItemOf(RealColIndex(ACol))) ClampWidth(AWidth, item->MinSize, item->MaxSize);
     // The string grid's event, without the limits of the sizing to the contents.
     TExtStringGrid::UpdateAutoColumnSize(ACol, AWidth);
 }
 
 void TExtColumnGrid::UpdateAutoColumnSize(int ACol, int& AWidth)
 {
-    if (const TGridColumnItem* item = ItemOf(ACol)) ClampWidth(AWidth, item->AutoMinSize, item->AutoMaxSize);
+    if (const TGridColumnItem* item = ItemOf(RealColIndex(ACol)))
+        ClampWidth(AWidth, item->AutoMinSize, item->AutoMaxSize);
     TExtStringGrid::UpdateAutoColumnSize(ACol, AWidth);
 }
 
@@ -151,27 +171,27 @@ void TExtColumnGrid::Loaded()
 {
     TExtStringGrid::Loaded();
     SyncColumnCount();
-    FColumnCollection->SetOrganization();
+    Columns()->SetOrganization();
 }
 
 TGridColumnItem* TExtColumnGrid::ItemOf(int ACol) const
 {
-    if (!FColumnCollection || ACol < 0 || ACol >= FColumnCollection->Count()) return nullptr;
-    return FColumnCollection->Items(ACol);
+    if (!Columns() || ACol < 0 || ACol >= Columns()->Count()) return nullptr;
+    return Columns()->Items(ACol);
 }
 
 // The item keeps its settings and its header through the move; only the pop-up type and
 // the two print switches start afresh, as with every copy of an item.
 void TExtColumnGrid::ColumnMoved(int FromIndex, int ToIndex)
 {
-    TNoRecursiveUpdate suspended(*FColumnCollection);
+    TNoRecursiveUpdate suspended(*Columns());
     const int topRow = TopRow();
     const int from = RealColIndex(FromIndex);
     const int to = RealColIndex(ToIndex);
     TExtStringGrid::ColumnMoved(FromIndex, ToIndex);
     BeginUpdate();
     FColMoving = true;
-    TGridColumnCollection& columns = *FColumnCollection;
+    TGridColumnCollection& columns = *Columns();
     if (from >= 0 && from < columns.Count() && to >= 0 && to < columns.Count()) {
         columns.Add()->Assign(*columns.Items(from));
         columns.Delete(from);
@@ -188,8 +208,8 @@ void TExtColumnGrid::ChangeScale(int M, int D)
 {
     TExtStringGrid::ChangeScale(M, D);
     if (M == D || D == 0) return;
-    for (int c = 0; c < std::min(ColCount(), FColumnCollection->Count()); ++c) {
-        TGridColumnItem* item = FColumnCollection->Items(c);
+    for (int c = 0; c < std::min(ColCount(), Columns()->Count()); ++c) {
+        TGridColumnItem* item = Columns()->Items(c);
         for (TFont* font : {item->Font(), item->HeaderFont()})
             font->SetSize(static_cast<int>(Round(static_cast<double>(font->Size()) * M / D)));
     }

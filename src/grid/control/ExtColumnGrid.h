@@ -26,8 +26,10 @@ public:
     uint32_t GetVersionNr() const override { return 0x03010301; }
     std::string GetVersionString() const override;
 
-    TGridColumnCollection* Columns() const { return FColumnCollection.get(); }
-    void SetColumns(const TGridColumnCollection& Value) { FColumnCollection->Assign(Value); }
+    // The items, made by CreateColumns on their first use (a constructor cannot reach a
+    // derived grid's CreateColumns); none once the grid is being destroyed.
+    TGridColumnCollection* Columns() const;
+    void SetColumns(const TGridColumnCollection& Value) { Columns()->Assign(Value); }
     // Adds or frees items to match the new count. It hides the string grid's writer rather
     // than overriding it: the string grid's own count changes (hiding, inserting, removing
     // columns) leave the items to the column grid's versions of those operations.
@@ -122,6 +124,10 @@ protected:
     // button and the row suit the column's ColumnPopupType.
     void MouseDown(TMouseButton Button, TShiftState Shift, int X, int Y) override;
 
+protected:
+    // A new collection for this grid's items; a derived grid may make its own.
+    virtual std::unique_ptr<TGridColumnCollection> CreateColumns();
+
 private:
     // Set while columns are inserted or removed: the items follow at their place there, not
     // through the count's sync.
@@ -141,7 +147,8 @@ private:
     void SaveColumnPositionsTo(TColumnPositionStore& Store);
     void LoadColumnPositionsFrom(const TColumnPositionStore& Store);
 
-    std::unique_ptr<TGridColumnCollection> FColumnCollection;
+    mutable std::unique_ptr<TGridColumnCollection> FColumnCollection;
+    bool FColumnsGone = false;
     bool FColMoving = false;
     // The graphic a data check-box cell shows.
     std::unique_ptr<TCellGraphic> FCellGraphic;

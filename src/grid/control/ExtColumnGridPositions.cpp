@@ -48,15 +48,15 @@ void TExtColumnGrid::LoadColPositions()
 
 void TExtColumnGrid::SaveColumnPositionsTo(TColumnPositionStore& Store)
 {
-    for (int i = 0; i < FColumnCollection->Count(); ++i)
-        Store.WriteInteger(PositionName(i), FColumnCollection->Items(i)->DefIdx);
+    for (int i = 0; i < Columns()->Count(); ++i)
+        Store.WriteInteger(PositionName(i), Columns()->Items(i)->DefIdx);
 }
 
 // A store with a missing, repeated or foreign position changes nothing: moving columns by
 // it could not put every column somewhere.
 void TExtColumnGrid::LoadColumnPositionsFrom(const TColumnPositionStore& Store)
 {
-    const int count = FColumnCollection->Count();
+    const int count = Columns()->Count();
     const std::optional<std::vector<int>> saved = ReadPermutation(Store, count);
     if (!saved) return;
     // Every column shown, in its recorded order, so that the items and the grid's columns
@@ -64,8 +64,8 @@ void TExtColumnGrid::LoadColumnPositionsFrom(const TColumnPositionStore& Store)
     ResetColumnOrder();
     // Item k stands at its design position; the saved position j becomes its target.
     for (int j = 0; j < count; ++j)
-        FColumnCollection->Items((*saved)[static_cast<size_t>(j)])->DefIdx = j;
-    FColumnCollection->ResetOrganization();
+        Columns()->Items((*saved)[static_cast<size_t>(j)])->DefIdx = j;
+    Columns()->ResetOrganization();
     for (int k = 0; k < count; ++k)
-        FColumnCollection->Items(k)->DefIdx = (*saved)[static_cast<size_t>(k)];
+        Columns()->Items(k)->DefIdx = (*saved)[static_cast<size_t>(k)];
 }

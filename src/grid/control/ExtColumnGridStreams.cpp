@@ -19,8 +19,8 @@ const TColumnProperty* FindProperty(const std::string& Name)
 void TExtColumnGrid::SaveColumnsToStream(TMemoryStream& Stream)
 {
     TStreamedComponent component{kStreamClass, "", kItemsProperty, {}};
-    for (int i = 0; i < FColumnCollection->Count(); ++i) {
-        const TGridColumnItem& item = *FColumnCollection->Items(i);
+    for (int i = 0; i < Columns()->Count(); ++i) {
+        const TGridColumnItem& item = *Columns()->Items(i);
         TStreamedComponent::TProperties& values = component.Items.emplace_back();
         for (const TColumnProperty& property : ColumnItemProperties())
             if (std::optional<TStreamValue> value = property.Get(item))
@@ -37,7 +37,7 @@ void TExtColumnGrid::LoadColumnsFromStream(TMemoryStream& Stream)
     const TStreamedComponent component = ReadComponent(Stream);
     if (component.ClassName != kStreamClass || component.CollectionName != kItemsProperty)
         throw EReadError("Invalid stream format");
-    TNoRecursiveUpdate suspended(*FColumnCollection);
+    TNoRecursiveUpdate suspended(*Columns());
     TGridColumnCollection read(this);
     read.FNoRecursiveUpdate = true;
     for (const TStreamedComponent::TProperties& values : component.Items) {
@@ -45,11 +45,11 @@ void TExtColumnGrid::LoadColumnsFromStream(TMemoryStream& Stream)
         for (const auto& [name, value] : values)
             if (const TColumnProperty* property = FindProperty(name)) property->Set(*item, value);
     }
-    FColumnCollection->Assign(read);
+    Columns()->Assign(read);
     // A copy of an item leaves out the pop-up type and the print switches; those read from
     // the stream are kept all the same.
     for (int i = 0; i < read.Count(); ++i) {
-        TGridColumnItem& target = *FColumnCollection->Items(i);
+        TGridColumnItem& target = *Columns()->Items(i);
         const TGridColumnItem& source = *read.Items(i);
         target.ColumnPopupType = source.ColumnPopupType;
         target.PrintBorderCustom = source.PrintBorderCustom;

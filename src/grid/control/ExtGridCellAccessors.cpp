@@ -26,14 +26,14 @@ bool Between(int Value, int A, int B) { return Value >= std::min(A, B) && Value 
 
 int TExtStringGrid::AllColWidths(int ACol) const
 {
-    if (IsHiddenColumn(ACol)) return FAllColWidths[ACol];
+    if (IsHiddenColumn(ACol)) return FColumns.KeptWidth(TRealCol(ACol));
     return ColWidths(RealToDisplCol(ACol));
 }
 
 void TExtStringGrid::SetAllColWidths(int ACol, int Value)
 {
     if (ACol < 0) return;
-    if (ACol <= MaxHideableCol) FAllColWidths[ACol] = static_cast<int16_t>(Value);
+    FColumns.SetKeptWidth(TRealCol(ACol), Value);
     if (!IsHiddenColumn(ACol) && RealToDisplCol(ACol) < ColCount()) SetColWidths(RealToDisplCol(ACol), Value);
 }
 

@@ -26,7 +26,7 @@ void TExtStringGrid::ClearRect(int ACol1, int ARow1, int ACol2, int ARow2)
             if (storeCol != c) RepaintCell(c, r);
         }
     // Only when no cell anywhere can still hold properties: the flag lets freeing skip cells.
-    const bool hiddenKeepCells = NumHiddenRows() > 0 || (SaveHiddenCells && FNumHidden > 0);
+    const bool hiddenKeepCells = NumHiddenRows() > 0 || (SaveHiddenCells && NumHiddenColumns() > 0);
     if (ACol1 <= 0 && ARow1 <= 0 && ACol2 >= TotalColCount() - 1 && ARow2 >= RowCount() - 1 &&
         !ClearTextOnly && !hiddenKeepCells)
         FHasCellProps = false;
@@ -68,7 +68,7 @@ void TExtStringGrid::Clear()
     if (RowCount() <= 0 || ColCount() <= 0) return;
     ClearRect(0, 0, TotalColCount() - 1, RowCount() - 1);
     FSearchInc.clear();
-    if (FNumHidden > 0) Invalidate();
+    if (NumHiddenColumns() > 0) Invalidate();
 }
 
 // A hidden row's cells keep their places, empty, so that showing it again still works.

@@ -2,25 +2,25 @@
 #include <numeric>
 
 #include "grid/control/ExtStringGrid.h"
-#include "grid/services/ColumnStates.h"
+#include "grid/control/columns/ColumnOrder.h"
 
 void TExtStringGrid::SetColumnOrder()
 {
-    FColumnOrder.assign(static_cast<size_t>(std::max(ColCount(), 0)), 0);
-    std::iota(FColumnOrder.begin(), FColumnOrder.end(), 0);
+    FColumns.Order().assign(static_cast<size_t>(std::max(ColCount(), 0)), 0);
+    std::iota(FColumns.Order().begin(), FColumns.Order().end(), 0);
 }
 
 int TExtStringGrid::ColumnPosition(int ACol) const
 {
-    const auto found = std::find(FColumnOrder.begin(), FColumnOrder.end(), ACol);
-    return found == FColumnOrder.end() ? ACol : static_cast<int>(found - FColumnOrder.begin());
+    const auto found = std::find(FColumns.Order().begin(), FColumns.Order().end(), ACol);
+    return found == FColumns.Order().end() ? ACol : static_cast<int>(found - FColumns.Order().begin());
 }
 
 int TExtStringGrid::ColumnAtPosition(int ACol)
 {
-    if (FColumnOrder.empty()) SetColumnOrder();
-    if (ACol < 0 || ACol >= static_cast<int>(FColumnOrder.size())) return ACol;
-    return FColumnOrder[static_cast<size_t>(ACol)];
+    if (FColumns.Order().empty()) SetColumnOrder();
+    if (ACol < 0 || ACol >= static_cast<int>(FColumns.Order().size())) return ACol;
+    return FColumns.Order()[static_cast<size_t>(ACol)];
 }
 
 // An order recorded before columns were inserted or removed no longer names every column
@@ -28,7 +28,7 @@ int TExtStringGrid::ColumnAtPosition(int ACol)
 void TExtStringGrid::ResetColumnOrder()
 {
     UnHideColumnsAll();
-    if (!IsColumnPermutation(FColumnOrder, ColCount())) {
+    if (!IsColumnPermutation(FColumns.Order(), ColCount())) {
         SetColumnOrder();
         return;
     }
@@ -36,7 +36,7 @@ void TExtStringGrid::ResetColumnOrder()
     while (moved) {
         moved = false;
         for (int k = 0; k < ColCount(); ++k) {
-            const int home = FColumnOrder[static_cast<size_t>(k)];
+            const int home = FColumns.Order()[static_cast<size_t>(k)];
             if (home < k) {
                 MoveColumn(k, home);
                 moved = true;

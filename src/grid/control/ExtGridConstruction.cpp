@@ -62,7 +62,6 @@ TExtStringGrid::TExtStringGrid(TComponent* AOwner)
       FDragDropSettings(std::make_unique<TDragDropSettings>())
 {
     const bool designing = ComponentState().Contains(csDesigning);
-    FVisibleCol.fill(true);
     SuiteGradientTo = ColorToRGB(clBtnFace);
 
     FFixedFont->SetName("Tahoma");
@@ -82,6 +81,9 @@ TExtStringGrid::TExtStringGrid(TComponent* AOwner)
     };
     // The modification marks are drawn in the fixed column.
     FShowModified->OnChange = [this](TObject*) { RepaintCol(0); };
+    FColumnSize->OnStretchChange = [this] {
+        if (Parent()) StretchColumn(FColumnSize->StretchColumn);
+    };
     MergedColumns.OnChange = [this](TObject*, int, int) { RemergeListedColumns(); };
     CreateFooterPanel();
     CreateSearchPanel();

@@ -1,9 +1,12 @@
 #include <algorithm>
+#include <cmath>
+#include <utility>
 
 #include "grid/control/ExtStringGrid.h"
 #include "grid/control/settings/ColumnSize.h"
 #include "grid/control/settings/FloatingFooter.h"
 #include "grid/foundation/markup/LineBreakText.h"
+#include "grid/foundation/model/MouseActions.h"
 #include "platform/rtl/Classes.h"
 
 namespace {
@@ -14,13 +17,13 @@ constexpr int kScrollBarHeight = 17;
 } // namespace
 
 // A request that cannot stretch anything does nothing: stretching off, a stretch already
-// running, or an index outside the grid's columns.
+// running, or a negative index other than -1.
 void TExtStringGrid::StretchColumn(int Index)
 {
     if (ComponentState().Contains(csLoading) || ComponentState().Contains(csDestroying)) return;
-    if (!FColumnSize->Stretch || FIsColChanging) return;
     if (Index == -1) Index = ColCount() - 1;
-    if (Index < 0 || Index >= ColCount()) return;
+    if (Index >= ColCount()) throw Exception("Stretch column index out of range");
+    if (Index < 0 || !FColumnSize->Stretch() || FIsColChanging) return;
     FIsColChanging = true;
     FColchgFlg = false;
     if (ColCount() == 1) {
@@ -38,12 +41,18 @@ void TExtStringGrid::StretchColumn(int Index)
     FIsColChanging = false;
 }
 
-// A column the user sized does not yet carry the others along (MouseActions.AllColumnSize);
-// the mouse release reports the end of the sizing itself.
+// A stretch column that fewer columns left behind is not stretched: the change of the
+// column count that left it behind must not fail over it.
+void TExtStringGrid::Restretch()
+{
+    if (FColumnSize->StretchColumn < ColCount()) StretchColumn(FColumnSize->StretchColumn);
+}
+
 void TExtStringGrid::ColWidthsChanged()
 {
-    if (FColchgFlg) StretchColumn(FColumnSize->StretchColumn);
+    if (FColchgFlg) Restretch();
     TBaseGrid::ColWidthsChanged();
+    if (ColSized >= 0) EndUserSizing(true);
     UpdateFooter();
     CellControlsUpdate(false);
 }
@@ -51,14 +60,46 @@ void TExtStringGrid::ColWidthsChanged()
 void TExtStringGrid::RowHeightsChanged()
 {
     TBaseGrid::RowHeightsChanged();
+    if (Rowsized >= 0) EndUserSizing(false);
     UpdateFooter();
     CellControlsUpdate(false);
+}
+
+void TExtStringGrid::EndUserSizing(bool Cols)
+{
+    const int sized = std::exchange(Cols ? ColSized : Rowsized, -1);
+    const int before = Cols ? Colclickedsize : Rowclickedsize;
+    const TMouseActions& ma = *MouseActions();
+    const auto sizeOf = [this, Cols](int i) { return Cols ? ColWidths(i) : RowHeights(i); };
+    if ((Cols ? ma.AllColumnSize : ma.AllRowSize) && before > 0) {
+        // The others keep their proportion to the sized one; ColSized (Rowsized) is clear
+        // by now, so their changes are no sizing by the user.
+        const double factor = static_cast<double>(sizeOf(sized)) / before;
+        const int count = Cols ? ColCount() : RowCount();
+        for (int i = Cols ? FixedCols() : FixedRows(); i < count; ++i) {
+            if (i == sized) continue;
+            const int size = static_cast<int>(std::nearbyint(sizeOf(i) * factor));
+            if (Cols)
+                SetColWidths(i, size);
+            else
+                SetRowHeights(i, size);
+        }
+    }
+    if (Cols) {
+        if (OnEndColumnSize) OnEndColumnSize(this, sized);
+        int width = ColWidths(sized);
+        UpdateColumnSize(sized, width);
+        if (width != ColWidths(sized)) SetColWidths(sized, width);
+    } else if (OnEndRowSize) {
+        OnEndRowSize(this, sized);
+    }
+    Colclicked = Rowclicked = -1;
 }
 
 void TExtStringGrid::SizeChanged(int OldColCount, int OldRowCount)
 {
     TBaseGrid::SizeChanged(OldColCount, OldRowCount);
-    if (FColchgFlg) StretchColumn(FColumnSize->StretchColumn);
+    if (FColchgFlg) Restretch();
     // Hidden, shown, inserted and removed rows and columns move the cells under the controls.
     CellControlsUpdate(false);
 }

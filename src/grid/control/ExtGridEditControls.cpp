@@ -1,5 +1,6 @@
 #include <utility>
 
+#include "grid/control/DropDownCellEditing.h"
 #include "grid/control/ExtRichEdit.h"
 #include "grid/control/ExtStringGrid.h"
 #include "grid/control/GridCheckBox.h"
@@ -161,7 +162,9 @@ void TExtStringGrid::ShowEditControl(int ACol, int ARow)
         ShowRichEditor(rect, realCol, ARow);
         break;
     default:
-        if (ShowDropDownEditor(rect, realCol, ARow)) break;
+        if (IDropDownCellEditing* DropDowns = DropDownCellEditing();
+            DropDowns && DropDowns->Show(EditControl, rect, realCol, ARow))
+            break;
         // A kind without an editor leaves the cell unedited.
         FSpecialEditor = FEditActive = false;
         EditMode = false;
@@ -396,12 +399,12 @@ void TExtStringGrid::HideEditControl(int ACol, int ARow)
         if (FInplaceRichEdit) {
             EditMode = false;
             // An unchanged document keeps what the rich edit cannot show (fonts, tables).
-            if (FInplaceRichEdit->Modified()) RichToCell(Col(), ARow, FInplaceRichEdit);
+            if (FInplaceRichEdit->Modified()) RichToCell(realCol, ARow, FInplaceRichEdit);
             CloseEditor(FInplaceRichEdit);
         }
         break;
     default:
-        HideDropDownEditor(realCol, ARow);
+        if (FDropDownCellEditing) FDropDownCellEditing->Hide(realCol, ARow);
         break;
     }
     FLoadedEditCell = {-1, -1};

@@ -2,48 +2,22 @@
 
 #include "grid/control/ExtStringGrid.h"
 
-namespace {
+bool TExtStringGrid::IsHiddenColumn(int ColIndex) const { return FColumns.IsHidden(TRealCol(ColIndex)); }
 
-bool IsHideable(int ColIndex) { return ColIndex >= 0 && ColIndex <= TExtStringGrid::MaxHideableCol; }
+int TExtStringGrid::RealToDisplCol(int ACol) const { return FColumns.ToDispl(TRealCol(ACol)).Index(); }
 
-} // namespace
-
-bool TExtStringGrid::IsHiddenColumn(int ColIndex) const
-{
-    return IsHideable(ColIndex) && !FVisibleCol[ColIndex];
-}
-
-int TExtStringGrid::RealToDisplCol(int ACol) const
-{
-    if (!IsHideable(ACol) || FNumHidden == 0) return ACol;
-    const auto hiddenBefore = std::count(FVisibleCol.begin(), FVisibleCol.begin() + ACol, false);
-    return ACol - static_cast<int>(hiddenBefore);
-}
-
-// An index beyond the shown columns has no real column; it reads as column 0.
-int TExtStringGrid::DisplToRealCol(int ACol) const
-{
-    if (ACol > MaxHideableCol || FNumHidden == 0) return ACol;
-    int shown = 0;
-    for (int real = 0; real <= MaxHideableCol; ++real) {
-        if (!FVisibleCol[real]) continue;
-        if (shown == ACol) return real;
-        ++shown;
-    }
-    return 0;
-}
+int TExtStringGrid::DisplToRealCol(int ACol) const { return FColumns.ToReal(TDisplCol(ACol)).Index(); }
 
 void TExtStringGrid::HideColumns(int FromCol, int ToCol)
 {
     HideInplaceEdit();
     for (int c = std::max(FromCol, 0); c <= std::min(ToCol, MaxHideableCol); ++c) {
-        if (!FVisibleCol[c] || c >= TotalColCount() || ColCount() < 2) continue;
+        if (IsHiddenColumn(c) || c >= TotalColCount() || ColCount() < 2) continue;
         const int d = RealToDisplCol(c);
-        FAllColWidths[c] = static_cast<int16_t>(ColWidths(d));
+        const int width = ColWidths(d);
         for (int i = d; i <= ColCount() - 2; ++i)
             SetColWidths(i, ColWidths(i + 1));
-        ++FNumHidden;
-        FVisibleCol[c] = false;
+        FColumns.Hide(TRealCol(c), width);
         if (Col() == ColCount() - 1) SetCol(Col() - 1);
         SetColCount(ColCount() - 1);
     }
@@ -54,14 +28,13 @@ void TExtStringGrid::UnHideColumns(int FromCol, int ToCol)
 {
     HideInplaceEdit();
     for (int c = std::max(FromCol, 0); c <= std::min(ToCol, MaxHideableCol); ++c) {
-        if (FVisibleCol[c]) continue;
-        --FNumHidden;
-        FVisibleCol[c] = true;
+        if (!IsHiddenColumn(c)) continue;
+        const int width = FColumns.Show(TRealCol(c));
         SetColCount(ColCount() + 1);
         const int d = RealToDisplCol(c);
         for (int i = ColCount() - 1; i > d; --i)
             SetColWidths(i, ColWidths(i - 1));
-        SetColWidths(d, FAllColWidths[c]);
+        SetColWidths(d, width);
     }
     Invalidate();
 }

@@ -37,7 +37,7 @@ void TExtStringGrid::OwnerFormResize(TObject* Sender)
     } catch (...) {
         // The form's own handler must not stop the grid from following the form.
     }
-    StretchColumn(FColumnSize->StretchColumn);
+    Restretch();
 }
 
 void TExtStringGrid::Loaded()

@@ -78,7 +78,16 @@ void TExtStringGrid::LeftRelease(TShiftState Shift, int X, int Y)
         SetGridState(gsNormal);
     } else if (ReleaseDisjunctCells(Shift, ACol, ARow)) {
         const TGridRect pre = Selection();
+        // The base grid's release sets the size; the size notification ends the sizing.
+        if (GridState() == gsColSizing) {
+            ColSized = SizingIndex();
+            Colclickedsize = ColWidths(ColSized);
+        } else if (GridState() == gsRowSizing) {
+            Rowsized = SizingIndex();
+            Rowclickedsize = RowHeights(Rowsized);
+        }
         TBaseGrid::MouseUp(mbLeft, Shift, X, Y);
+        ColSized = Rowsized = -1;
         const TGridRect sel = Selection();
         if (!(sel == pre)) SelectionChanged(sel.Left, sel.Top, sel.Right, sel.Bottom);
     } else {
@@ -169,23 +178,12 @@ void TExtStringGrid::ColumnMoved(int FromIndex, int ToIndex)
     // The cells live at real columns; the widths at display columns, moved by the base grid.
     TBaseGrid::ColumnMoved(NumHiddenColumns() > 0 ? rFrom : FromIndex,
                            NumHiddenColumns() > 0 ? rTo : ToIndex);
-    const int orderCount = static_cast<int>(FColumnOrder.size());
-    if (rFrom >= 0 && rTo >= 0 && rFrom < orderCount && rTo < orderCount) {
-        const int moved = FColumnOrder[static_cast<size_t>(rFrom)];
-        FColumnOrder.erase(FColumnOrder.begin() + rFrom);
-        FColumnOrder.insert(FColumnOrder.begin() + rTo, moved);
-    }
-    // The texts of hidden rows stay in their old columns when a column moves.
-    const auto follow = [](int Index, int From, int To) {
-        if (Index == From) return To;
-        if (From < To && Index > From && Index <= To) return Index - 1;
-        if (From > To && Index >= To && Index < From) return Index + 1;
-        return Index;
-    };
+    const TColumnRemap moved = TColumnRemap::Moved(rFrom, rTo);
+    RemapColumns(moved);
     TSortSettings& sort = *SortSettings();
-    if (sort.Column >= 0) sort.Column = follow(sort.Column, rFrom, rTo);
+    if (sort.Column >= 0) sort.Column = moved.Map(sort.Column);
     for (int i = 0; i < SortIndexes.Count(); ++i)
-        SortIndexes.SetSortColumns(i, follow(SortIndexes.SortColumns(i), rFrom, rTo));
+        SortIndexes.SetSortColumns(i, moved.Map(SortIndexes.SortColumns(i)));
     if (EnhRowColMove) ColMoveFlg = true;
     // The controls moved with their cells' properties.
     if (FNumCellControls > 0) CellControlsUpdate(true);
@@ -224,10 +222,27 @@ void TExtStringGrid::RowMoved(int FromIndex, int ToIndex)
     }
 }
 
-// While a fixed column or row is sized the base grid must not size a column of its own.
+// While a fixed column or row is sized the base grid must not size a column of its own; and
+// the application may refuse the sizing of the column left of the pointer or the row above.
 void TExtStringGrid::CalcSizingState(int X, int Y, TGridState& State, int& Index, int& SizingPos,
                                      int& SizingOfs, TGridDrawInfo& FixedInfo)
 {
     TBaseGrid::CalcSizingState(X, Y, State, Index, SizingPos, SizingOfs, FixedInfo);
     if (FSizeFixed || FSizeFixedR) State = gsNormal;
+    int c = -1, r = -1;
+    MouseToCell(X - 6, Y, c, r);
+    if (c >= 0 && r >= 0 && r < FixedRows() && OnColumnSize) {
+        bool allow = true;
+        OnColumnSize(this, c, allow);
+        if (!allow) {
+            State = gsNormal;
+            FSizeFixed = false;
+        }
+    }
+    MouseToCell(X, Y - 6, c, r);
+    if (c >= 0 && c < FixedCols() && r >= 0 && OnRowSize) {
+        bool allow = true;
+        OnRowSize(this, r, allow);
+        if (!allow) State = gsNormal;
+    }
 }

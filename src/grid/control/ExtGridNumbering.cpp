@@ -39,12 +39,7 @@ void TExtStringGrid::SwapColumns(int ACol1, int ACol2)
         return;
     for (int r = 0; r < RowCount(); ++r)
         SwapCells({ACol1, r}, {ACol2, r});
-    for (int i = 0; i < FRows.Hidden().Count(); ++i) {
-        TGridStrings& items = FRows.Hidden().Item(i).Items;
-        if (std::max(ACol1, ACol2) >= items.Count()) continue;
-        std::swap(items.Strings[ACol1], items.Strings[ACol2]);
-        std::swap(items.Objects[ACol1], items.Objects[ACol2]);
-    }
+    RemapHiddenRowCells(TColumnRemap::Swapped(ACol1, ACol2));
     const int width1 = AllColWidths(ACol1);
     SetAllColWidths(ACol1, AllColWidths(ACol2));
     SetAllColWidths(ACol2, width1);

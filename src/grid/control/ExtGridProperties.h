@@ -41,11 +41,9 @@ struct TExtGridProperties {
     bool ActiveCellShow = false;
     // Link titles (or the links themselves) are the hints of HTML cells.
     bool AnchorHint = false;
-    bool AutoFilterUpdate = true;
     bool EnableHTML = true;
     bool EnableWheel = true;
     bool EnhRowColMove = true;
-    bool FilterNormalCellsOnly = true;
     bool FitCellsInGrid = true;
     // Fixed cells press like buttons and click OnButtonClick (drawn so with both fixed lines).
     bool FixedAsButtons = false;

@@ -77,7 +77,7 @@ void TExtStringGrid::ShowRichEditor(const TRect& Rect, int RealCol, int ARow)
     editor->SetHideSelection(false);
     editor->SetWordWrap(WordWrap() || Multilinecells);
     GetEditorProp(RealCol, ARow, nullptr);
-    CellToRich(Col(), ARow, editor);
+    CellToRich(RealCol, ARow, editor);
     if (Navigation()->EditSelectAll) editor->SelectAll();
     PresentEditor(editor, Rect);
     editor->SetFormattingRect({2, 2, Rect.Width() - 2, Rect.Height() - 2});

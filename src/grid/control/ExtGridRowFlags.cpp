@@ -82,13 +82,13 @@ void TExtStringGrid::SetRowSelect(int ARow, bool Value)
 bool TExtStringGrid::ColSelect(int ACol) const
 {
     CheckColIndex(ACol);
-    return Entry(FColSelect, ACol);
+    return Entry(FColumns.Selected(), ACol);
 }
 
 void TExtStringGrid::SetColSelect(int ACol, bool Value)
 {
     CheckColIndex(ACol);
-    if (Store(FColSelect, ACol, Value) != Value) RepaintCol(ACol);
+    if (Store(FColumns.Selected(), ACol, Value) != Value) RepaintCol(ACol);
 }
 
 // The rows of a run as the flags know them: real rows when selection survives hiding.
@@ -148,7 +148,7 @@ void TExtStringGrid::ClearRowSelect()
 
 void TExtStringGrid::ClearColSelect()
 {
-    ClearFlags(FColSelect, [this](int c) { RepaintCol(c); });
+    ClearFlags(FColumns.Selected(), [this](int c) { RepaintCol(c); });
 }
 
 int TExtStringGrid::RowSelectCount() const
@@ -162,7 +162,7 @@ int TExtStringGrid::ColSelectCount() const
 {
     const TGridRect sel = Selection();
     if (!MouseActions()->DisjunctColSelect()) return sel.Right - sel.Left + 1;
-    return static_cast<int>(std::count(FColSelect.begin(), FColSelect.end(), true));
+    return static_cast<int>(std::count(FColumns.Selected().begin(), FColumns.Selected().end(), true));
 }
 
 void TExtStringGrid::SyncRowSelect(bool All)

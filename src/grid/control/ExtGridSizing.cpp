@@ -61,14 +61,14 @@ bool TExtStringGrid::StretchToWidth()
     for (int c = 0; c < ColCount(); ++c)
         if (c != stretchCol) others += ColWidths(c);
     if (others >= Width()) return false;
-    StretchColumn(ColumnSize()->StretchColumn);
+    Restretch();
     return true;
 }
 
 bool TExtStringGrid::GridResized(int ClientWidth)
 {
     if (FOldSize > 0 && ColumnSize()->SynchWithGrid) SynchColumnsWithGrid(ClientWidth);
-    if (!ColumnSize()->Stretch || (ScrollBarAlways != saNone && ScrollBarAlways != saVert)) return true;
+    if (!ColumnSize()->Stretch() || (ScrollBarAlways != saNone && ScrollBarAlways != saVert)) return true;
     const bool stretched = StretchToWidth();
     if (ScrollBarAlways != saNone) return true;
     int total = 0;

@@ -147,7 +147,7 @@ std::vector<TExtStringGrid::TColumnSlot> TExtStringGrid::TakeColumnLayout() cons
     std::vector<TColumnSlot> layout;
     for (int c = 0; c < TotalColCount(); ++c) {
         const bool visible = !IsHiddenColumn(c);
-        layout.push_back({visible, visible ? ColWidths(RealToDisplCol(c)) : FAllColWidths[c]});
+        layout.push_back({visible, visible ? ColWidths(RealToDisplCol(c)) : FColumns.KeptWidth(TRealCol(c))});
     }
     return layout;
 }
@@ -155,18 +155,15 @@ std::vector<TExtStringGrid::TColumnSlot> TExtStringGrid::TakeColumnLayout() cons
 // Only real columns up to MaxHideableCol can be hidden: one pushed beyond them is shown.
 void TExtStringGrid::PutColumnLayout(const std::vector<TColumnSlot>& Layout)
 {
-    FVisibleCol.fill(true);
-    FAllColWidths.fill(0);
-    FNumHidden = 0;
+    FColumns.ShowAll();
     std::vector<int> shownWidths;
     for (int c = 0; c < static_cast<int>(Layout.size()); ++c) {
-        if (c <= MaxHideableCol) FAllColWidths[c] = static_cast<int16_t>(Layout[c].Width);
+        FColumns.SetKeptWidth(TRealCol(c), Layout[c].Width);
         if (Layout[c].Visible || c > MaxHideableCol) {
             shownWidths.push_back(Layout[c].Width);
             continue;
         }
-        FVisibleCol[c] = false;
-        ++FNumHidden;
+        FColumns.Hide(TRealCol(c), Layout[c].Width);
     }
     SetColCount(static_cast<int>(shownWidths.size()));
     for (int d = 0; d < static_cast<int>(shownWidths.size()); ++d)
@@ -193,20 +190,25 @@ void TExtStringGrid::ShiftColumnCells(int ColIndex, int CCount, bool Insert)
                 put(c, r, c + CCount < total ? cell(c + CCount, r) : std::make_pair(std::string(), nullptr));
         }
     }
-    for (int i = 0; i < FRows.Hidden().Count(); ++i) {
-        TGridStrings& items = FRows.Hidden().Item(i).Items;
-        if (ColIndex >= items.Count()) continue;
-        if (Insert) {
-            items.Strings.insert(items.Strings.begin() + ColIndex, CCount, std::string());
-            items.Objects.insert(items.Objects.begin() + ColIndex, CCount, nullptr);
-            continue;
-        }
-        const int end = std::min(ColIndex + CCount, items.Count());
-        for (int c = ColIndex; c < end; ++c)
-            FreeCellObject(items.Objects[c]);
-        items.Strings.erase(items.Strings.begin() + ColIndex, items.Strings.begin() + end);
-        items.Objects.erase(items.Objects.begin() + ColIndex, items.Objects.begin() + end);
-    }
+    RemapHiddenRowCells(Insert ? TColumnRemap::Inserted(ColIndex, CCount) : TColumnRemap::Removed(ColIndex, CCount));
+}
+
+// The one walk over the stored rows: the shown rows' cells are in the base grid's store,
+// which the callers move, and every hidden row's own list follows here.
+void TExtStringGrid::RemapHiddenRowCells(const TColumnRemap& Remap)
+{
+    const auto freeDropped = [this](TObject* const& Object) { FreeCellObject(Object); };
+    FRows.ForEachStoredRow(TotalRowCount(), [&](TRealRow, TGridItem* Item, TDisplRow) {
+        if (!Item) return;
+        Remap.Apply(Item->Items.Strings, std::string());
+        Remap.Apply(Item->Items.Objects, static_cast<TObject*>(nullptr), freeDropped);
+    });
+}
+
+void TExtStringGrid::RemapColumns(const TColumnRemap& Remap)
+{
+    FColumns.Remapped(Remap);
+    RemapHiddenRowCells(Remap);
 }
 
 // ColCount loses the shown columns of the range, NumHiddenColumns the hidden ones.
@@ -219,7 +221,7 @@ void TExtStringGrid::RemoveCols(int ColIndex, int CCount)
     TUpdateLock lock(*this);
     std::vector<TColumnSlot> layout = TakeColumnLayout();
     for (int c = ColIndex + CCount - 1; c >= ColIndex; --c)
-        if (layout[c].Visible) EraseEntry(FColSelect, RealToDisplCol(c));
+        if (layout[c].Visible) EraseEntry(FColumns.Selected(), RealToDisplCol(c));
     std::vector<int> removed(static_cast<size_t>(CCount));
     for (int k = 0; k < CCount; ++k)
         removed[static_cast<size_t>(k)] = ColIndex + k;
@@ -239,7 +241,7 @@ void TExtStringGrid::InsertCols(int ColIndex, int CCount)
     HideInplaceEdit();
     TUpdateLock lock(*this);
     std::vector<TColumnSlot> layout = TakeColumnLayout();
-    InsertEntries(FColSelect, RealToDisplCol(ColIndex), CCount);
+    InsertEntries(FColumns.Selected(), RealToDisplCol(ColIndex), CCount);
     OpenCellControls(ColIndex, CCount, false);
     ShiftColumnCells(ColIndex, CCount, true);
     layout.insert(layout.begin() + ColIndex, CCount, TColumnSlot{true, DefaultColWidth()});

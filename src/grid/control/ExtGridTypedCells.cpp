@@ -137,7 +137,7 @@ int TExtStringGrid::Ints(int ACol, int ARow) const { return IntOfText(StrippedCe
 void TExtStringGrid::SetInts(int ACol, int ARow, int Value)
 {
     SetCells(ACol, ARow, std::to_string(Value));
-    if (FNumHidden > 0) RepaintCell(DisplColIndex(ACol), ARow);
+    if (NumHiddenColumns() > 0) RepaintCell(DisplColIndex(ACol), ARow);
 }
 
 int TExtStringGrid::AllInts(int ACol, int ARow) const { return IntOfText(AllCells(ACol, ARow)); }

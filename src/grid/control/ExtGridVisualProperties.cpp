@@ -125,7 +125,7 @@ void TExtStringGrid::GetVisualProperties(int ACol, int ARow, TGridDrawState& ASt
         }
     }
     if (body && mouse.DisjunctColSelect() && selectionShown) {
-        const bool colSelected = ACol < static_cast<int>(FColSelect.size()) && ColSelect(ACol);
+        const bool colSelected = ACol < static_cast<int>(FColumns.Selected().size()) && ColSelect(ACol);
         if (((!mouseDown || ACol != Col()) && colSelected) ||
             (mouseDown && !colSelected && AState.Contains(gdSelected))) {
             AState = TGridDrawState{gdSelected};
@@ -165,7 +165,7 @@ TColor TExtStringGrid::DefaultCellColor(int ACol, int ARow, bool Print) const
 {
     const TBands& bands = *Bands();
     TColor color = Color();
-    const bool bandedCol = ACol >= FixedCols() && ACol < ColCount() + FNumHidden - FixedRightCols;
+    const bool bandedCol = ACol >= FixedCols() && ACol < TotalColCount() - FixedRightCols;
     const bool bandedRow = ARow >= FixedRows() && ARow < RowCount() - FixedFooters;
     if (bands.Active() && (!Print || bands.Print) && bandedCol && bandedRow && bands.TotalLength() > 0)
         color = (ARow - FixedRows()) % bands.TotalLength() < bands.PrimaryLength() ? bands.PrimaryColor()

@@ -42,7 +42,7 @@ void TExtRichEdit::KeyDown(Word& Key, TShiftState Shift)
         FGrid->DoneInplaceEdit(Key, Shift);
         Key = 0;
     } else if (Key == VK_ESCAPE) {
-        FGrid->CellToRich(FGrid->Col(), FGrid->Row(), this);
+        FGrid->CellToRich(FGrid->RealCol(), FGrid->Row(), this);
         FGrid->DoneInplaceEdit(Key, Shift);
         Key = 0;
     } else if (Key == VK_RETURN) {

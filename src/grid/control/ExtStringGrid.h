@@ -17,6 +17,7 @@
 #include "grid/control/ExtGridProperties.h"
 #include "grid/control/ExtGridScrollStyleTypes.h"
 #include "grid/control/GridDropDownEditorEvents.h"
+#include "grid/control/columns/ColumnSpace.h"
 #include "grid/control/rows/RowSpace.h"
 #include "grid/control/MoveMarkers.h"
 #include "grid/control/settings/ControlLook.h"
@@ -30,9 +31,9 @@
 #include "grid/foundation/painting/CellButtons.h"
 #include "grid/foundation/painting/CellGraphics.h"
 #include "grid/foundation/painting/OfficeTheme.h"
-#include "grid/services/FindParameters.h"
-#include "grid/services/print/GridPrinting.h"
-#include "grid/services/SortTextCache.h"
+#include "grid/control/FindParameters.h"
+#include "grid/control/GridPrinting.h"
+#include "grid/control/SortTextCache.h"
 #include "platform/rtl/Exceptions.h"
 
 class TMemoryStream;
@@ -97,16 +98,7 @@ class TGridCheckBox;
 class TGridButton;
 class TGridDatePicker;
 class TDropDownCellEditors;
-class IGridDropDownEditor;
-class TGridTrackbarDropDown;
-class TGridMemoDropDown;
-class TGridCalculatorDropDown;
-class TGridTimepickerDropDown;
-class TGridDetailPickerDropDown;
-class TGridGridDropDown;
-class TGridColorDropDown;
-class TGridImageDropDown;
-class TGridExtGridDropDown;
+class IDropDownCellEditing;
 class TGridDateTimePicker;
 class TItemStrings;
 
@@ -227,15 +219,15 @@ public:
     TDragDropSettings* DragDropSettings() const { return FDragDropSettings.get(); }
 
     // Hidden columns (ExtGridIndexSpaces.cpp). Real columns 0 to 511 can be hidden.
-    static constexpr int MaxHideableCol = 511;
+    static constexpr int MaxHideableCol = TColumnSpace::MaxHideable;
     void HideColumn(int ColIndex) { HideColumns(ColIndex, ColIndex); }
     void HideColumns(int FromCol, int ToCol);
     void UnHideColumn(int ColIndex) { UnHideColumns(ColIndex, ColIndex); }
     void UnHideColumns(int FromCol, int ToCol);
     void UnHideColumnsAll();
     bool IsHiddenColumn(int ColIndex) const;
-    int NumHiddenColumns() const { return FNumHidden; }
-    int TotalColCount() const override { return ColCount() + FNumHidden; }
+    int NumHiddenColumns() const { return FColumns.HiddenCount(); }
+    int TotalColCount() const override { return ColCount() + FColumns.HiddenCount(); }
     int AllColCount() const { return TotalColCount(); }
     int RealColIndex(int ACol) const { return DisplToRealCol(ACol); }
     int DisplColIndex(int ACol) const override { return RealToDisplCol(ACol); }
@@ -263,6 +255,7 @@ public:
     int RealRow() const { return RealRowIndex(Row()); }
     // The rows' owner, for reading: tests check its consistency after every step.
     const TRowSpace& RowSpace() const { return FRows; }
+    const TColumnSpace& ColumnSpace() const { return FColumns; }
     int FilterLevel() const { return FFilterLevel; }
     // A row list level is undone by UnHideRowList; the caller then lowers the level.
     void SetFilterLevel(int Value) { FFilterLevel = Value; }
@@ -281,7 +274,7 @@ public:
     int MaxColCount() const { return FMaxColCount; }
     void SetBounds(int ALeft, int ATop, int AWidth, int AHeight) override;
     // Fits the column to the grid's client width when ColumnSize.Stretch is on; -1 is the
-    // last column.
+    // last column. An index at or beyond ColCount raises.
     void StretchColumn(int Index);
     void StretchRightColumn() { StretchColumn(-1); }
     virtual void SetColumnHeaders(const TStringList& Value);
@@ -712,10 +705,9 @@ private:
     std::unique_ptr<TPrintSettings> FPrintSettings;
     std::unique_ptr<TDragDropSettings> FDragDropSettings;
 
-    // Hidden columns: whether each real column is shown, and the width it had when hidden.
-    std::array<bool, MaxHideableCol + 2> FVisibleCol;
-    std::array<int16_t, MaxHideableCol + 2> FAllColWidths{};
-    int FNumHidden = 0;
+    // The columns: hidden ones with their widths, the real and display mapping, the order
+    // before the moves, the column selection flags.
+    TColumnSpace FColumns;
     // The rows: hidden ones with their reasons, the real and display mapping, the row flags.
     TRowSpace FRows;
     int FFilterLevel = 0;
@@ -727,8 +719,6 @@ private:
     bool FSelHidden = false;
     ITExtStringGridSelect* FISelect = nullptr;
 
-    // Column flags, by display column.
-    std::vector<bool> FColSelect;
     bool FUseEnabledRows = false;
     bool FSelChange = false;
 
@@ -971,11 +961,12 @@ protected:
     void RowHeightsChanged() override;
     // While set, emptying a cell drops its object without freeing it: it lives on elsewhere.
     bool FNilObjects = false;
-    // For each real position, the column that stood there when the order was recorded;
-    // empty while no order is recorded. Every column move keeps it in step.
-    std::vector<int> FColumnOrder;
 
 private:
+    // Everything keyed by real column follows one change of the columns: the column space
+    // and the cells of every hidden row. The shown rows' cells move in the base grid's store.
+    void RemapColumns(const TColumnRemap& Remap);
+    void RemapHiddenRowCells(const TColumnRemap& Remap);
     // One real column as the column operations move it.
     struct TColumnSlot {
         bool Visible = true;
@@ -1471,31 +1462,18 @@ private:
 public:
     TCustomStrToDateEvent OnCustomStrToDate;
 
-    // The drop-down cell editors (ExtGridDropDownEditors.cpp), made on first use.
-    TGridTrackbarDropDown* TrackbarDropDown();
-    TGridMemoDropDown* MemoDropDown();
-    TGridCalculatorDropDown* CalculatorDropDown();
-    TGridTimepickerDropDown* TimePickerDropDown();
-    TGridDetailPickerDropDown* DetailPickerDropDown();
-    TGridGridDropDown* GridDropDown();
-    TGridColorDropDown* ColorPickerDropDown();
-    TGridImageDropDown* ImagePickerDropDown();
-    TGridExtGridDropDown* ExtGridDropDown();
+    // The drop-down cell editing, made on first use through the maker its layer sets;
+    // nullptr when no maker is set.
+    IDropDownCellEditing* DropDownCellEditing();
     TColorSelectedEvent OnColorSelected;
     TImageSelectedEvent OnImageSelected;
     TGridDropDownButtonClickEvent OnDropDownHeaderButtonClick;
     TGridDropDownButtonClickEvent OnDropDownFooterButtonClick;
 
 private:
+    friend class TDropDownCellEditors;
     template <class> friend class TGridDropDownEditor;
-    TDropDownCellEditors& DropDownEditors();
-    template <class TEditor> TEditor* DropDownEditor(TEditor*& Field);
-    IGridDropDownEditor* DropDownEditorOf(TEditorType Kind);
-    void LoadDropDownValue(int RealCol, int ARow);
-    bool ShowDropDownEditor(const TRect& Rect, int RealCol, int ARow);
-    void HideDropDownEditor(int RealCol, int ARow);
-    void StoreDropDownValue(const IGridDropDownEditor& Shown, int RealCol, int ARow);
-    TDropDownCellEditors* FDropDownEditors = nullptr;
+    IDropDownCellEditing* FDropDownCellEditing = nullptr;
 
 public:
     // ==== end of in-place editing and validation ====
@@ -1637,7 +1615,10 @@ public:
     // events are display indexes, the row first where the event says so.
     TCanClickCellEvent OnCanClickCell;
     TAnchorClickEvent OnAnchorClick;
+    // Asked while the pointer is on a header's sizing border (OnColumnSize) or on a fixed
+    // column's (OnRowSize); a refusal keeps the column or row from being sized.
     TColumnSizeEvent OnColumnSize;
+    TRowSizeEvent OnRowSize;
     TEndColumnSizeEvent OnEndColumnSize;
     TEndRowSizeEvent OnEndRowSize;
     // Movement and hints (ExtGridMouseMove.cpp).
@@ -1845,6 +1826,16 @@ private:
     int FMouseSelectStart = -1;
     int Colclicked = -1;
     int Rowclicked = -1;
+    // The column (row) the user's release is sizing, -1 none, and its size before.
+    int ColSized = -1;
+    int Rowsized = -1;
+    int Colclickedsize = 0;
+    int Rowclickedsize = 0;
+    // The end of a sizing by the user: the others follow with AllColumnSize (AllRowSize),
+    // the end events fire, and a column's size hook may change its width.
+    void EndUserSizing(bool Cols);
+    // The stretch that follows size changes: only a stretch column the grid has.
+    void Restretch();
     int Clickposx = 0;
     int Clickposy = 0;
     int Clickposdx = 0;

@@ -2,9 +2,6 @@
 #include <string>
 #include <vector>
 
-// Whether Order names each of Count columns exactly once.
-bool IsColumnPermutation(const std::vector<int>& Order, int Count);
-
 // A grid's column layout as one text: "n#widths#order#visibility", e.g.
 // "4#64,80,80,120#0,1,2,3#1,1,1,1".
 struct TColumnStates {

@@ -3,6 +3,7 @@
 #include "grid/control/ColumnPositionStore.h"
 #include "grid/control/ExtStringGrid.h"
 #include "grid/control/settings/ColumnSize.h"
+#include "grid/control/columns/ColumnOrder.h"
 #include "grid/services/ColumnStates.h"
 #include "platform/ui/Forms.h"
 
@@ -37,7 +38,7 @@ std::string TExtStringGrid::ColumnStatesToString()
         states.Visible.push_back(!IsHiddenColumn(i));
     }
     // A list recorded for another column count could not be loaded back.
-    if (IsColumnPermutation(FColumnOrder, states.Count)) states.Order = FColumnOrder;
+    if (IsColumnPermutation(FColumns.Order(), states.Count)) states.Order = FColumns.Order();
     return states.ToString();
 }
 
@@ -49,9 +50,9 @@ void TExtStringGrid::ApplyColumnOrder(const std::vector<int>& Order)
     std::vector<int> target(Order.size());
     for (size_t k = 0; k < Order.size(); ++k)
         target[static_cast<size_t>(Order[k])] = static_cast<int>(k);
-    FColumnOrder = target;
+    FColumns.Order() = target;
     ResetColumnOrder();
-    FColumnOrder = Order;
+    FColumns.Order() = Order;
 }
 
 void TExtStringGrid::StringToColumnStates(const std::string& Value)
@@ -59,23 +60,25 @@ void TExtStringGrid::StringToColumnStates(const std::string& Value)
     if (Value.find('#') == std::string::npos) return;
     const TColumnStates states = TColumnStates::Parse(Value);
     ResetColumnOrder();
-    FColumnOrder.clear();
+    FColumns.Order().clear();
     SetColCount(states.Count);
     if (!states.Order.empty()) ApplyColumnOrder(states.Order);
     for (int c = states.Count - 1; c >= 0; --c)
         if (!states.Visible[static_cast<size_t>(c)]) HideColumn(c);
 
     TColumnSize& size = *ColumnSize();
-    const bool stretch = size.Stretch;
-    size.Stretch = false;
-    if (stretch) {
+    TColumnSize kept;
+    kept.Assign(size);
+    // Off while the widths are set, and back afterwards without stretching anything.
+    size.SetStretch(false);
+    if (kept.Stretch()) {
         const int last = ColCount() - 1;
         const int column = size.StretchColumn < 0 || size.StretchColumn > last ? last : size.StretchColumn;
         SetDefaultColWidth(ColWidths(column));
     }
     for (int i = 0; i < ColCount(); ++i)
         SetColWidths(i, states.Widths[static_cast<size_t>(i)]);
-    size.Stretch = stretch;
+    size.Assign(kept);
 }
 
 void TExtStringGrid::BeforeDestruction()
@@ -114,8 +117,8 @@ void TExtStringGrid::SaveColPositions()
 {
     const std::unique_ptr<TColumnPositionStore> store = OpenColumnStore();
     if (!store) return;
-    for (size_t i = 0; i < FColumnOrder.size(); ++i)
-        store->WriteInteger(ColPositionName(static_cast<int>(i)), FColumnOrder[i]);
+    for (size_t i = 0; i < FColumns.Order().size(); ++i)
+        store->WriteInteger(ColPositionName(static_cast<int>(i)), FColumns.Order()[i]);
     store->Flush();
 }
 

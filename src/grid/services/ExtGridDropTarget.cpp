@@ -245,8 +245,8 @@ void TExtStringGrid::OleDropColumn(TPoint ScreenPt, int DraggedCol)
         if (FOleDragList && FOleDragIndex >= 0 && FOleDragIndex < FOleDragList->Items()->Count())
             FOleDragList->Items()->Delete(FOleDragIndex);
         // A column never moved stands at its own index.
-        const auto found = std::find(FColumnOrder.begin(), FColumnOrder.end(), FOleDragCol);
-        const int real = found == FColumnOrder.end() ? FOleDragCol : static_cast<int>(found - FColumnOrder.begin());
+        const auto found = std::find(FColumns.Order().begin(), FColumns.Order().end(), FOleDragCol);
+        const int real = found == FColumns.Order().end() ? FOleDragCol : static_cast<int>(found - FColumns.Order().begin());
         UnHideColumn(real);
         MoveColumnForDrop(DisplColIndex(real), std::min(cell.X, ColCount() - 1));
         FOleDragCol = -1;

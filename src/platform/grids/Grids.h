@@ -208,6 +208,8 @@ public:
     void SetEditorMode(bool on);
     TInplaceEdit* InplaceEditor() const { return inplaceEdit_; }
     TGridState GridState() const { return gridState_; }
+    // The column or row being sized while the state is gsColSizing or gsRowSizing.
+    int SizingIndex() const { return sizingIndex_; }
 
     // Moves a column or row with everything it holds; calls ColumnMoved / RowMoved.
     void MoveColumn(int FromIndex, int ToIndex);

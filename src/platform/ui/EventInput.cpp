@@ -85,6 +85,15 @@ void SendMouseMove(TControl* control, int x, int y, TShiftState shift)
     SendMouse(control, QEvent::MouseMove, x, y, Qt::NoButton, Qt::NoButton, shift);
 }
 
+void SendDrag(TControl* control, int fromX, int fromY, int toX, int toY, TMouseButton button)
+{
+    TWeakRef<TControl> ref(control);
+    const Qt::MouseButton qtButton = QtButtonOf(button);
+    SendMouse(control, QEvent::MouseButtonPress, fromX, fromY, qtButton, qtButton, {});
+    if (ref) SendMouse(control, QEvent::MouseMove, toX, toY, Qt::NoButton, qtButton, {});
+    if (ref) SendMouse(control, QEvent::MouseButtonRelease, toX, toY, qtButton, Qt::NoButton, {});
+}
+
 void SendWheel(TControl* control, int x, int y, int delta, TShiftState shift)
 {
     const QPoint point(x, y);

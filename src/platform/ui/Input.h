@@ -39,5 +39,7 @@ void SendText(const std::string& text, TWinControl* target = nullptr);
 void SendClick(TControl* control, int x, int y, TMouseButton button = mbLeft, TShiftState shift = {});
 void SendDoubleClick(TControl* control, int x, int y);
 void SendMouseMove(TControl* control, int x, int y, TShiftState shift = {});
+// The button pressed at one point, the pointer moved with it held to another, and released there.
+void SendDrag(TControl* control, int fromX, int fromY, int toX, int toY, TMouseButton button = mbLeft);
 // One notch is a delta of 120; positive turns the wheel away from the user (up).
 void SendWheel(TControl* control, int x, int y, int delta, TShiftState shift = {});

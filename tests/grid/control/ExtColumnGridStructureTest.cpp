@@ -261,3 +261,38 @@ TEST(ExtColumnGridLoadingTest, LoadedBringsTheItemsInLineAndRecordsTheDesignOrde
 }
 
 } // namespace
+
+namespace {
+
+class TOwnColumns : public TGridColumnCollection {
+public:
+    using TGridColumnCollection::TGridColumnCollection;
+};
+
+// A column grid that keeps its items in a collection of its own.
+class TOwnColumnsGrid : public TExtColumnGrid {
+public:
+    using TExtColumnGrid::TExtColumnGrid;
+    int Made = 0;
+
+protected:
+    std::unique_ptr<TGridColumnCollection> CreateColumns() override
+    {
+        ++Made;
+        return std::make_unique<TOwnColumns>(this);
+    }
+};
+
+} // namespace
+
+TEST(ExtColumnGridCreateColumns, ADerivedGridsOwnCollectionHoldsOneItemPerColumn)
+{
+    TForm form(nullptr);
+    auto* grid = new TOwnColumnsGrid(&form);
+    EXPECT_NE(dynamic_cast<TOwnColumns*>(grid->Columns()), nullptr);
+    EXPECT_EQ(grid->Columns()->Count(), grid->ColCount());
+    grid->SetColCount(7);
+    grid->HideColumn(2);
+    EXPECT_EQ(grid->Columns()->Count(), 7);
+    EXPECT_EQ(grid->Made, 1);
+}

@@ -141,7 +141,7 @@ TEST(ExtGridSettingsTest, ColumnSizeAssignCopiesAllNine)
     source.Save = true;
     source.Key = "grid.ini";
     source.Section = "Widths";
-    source.Stretch = true;
+    source.SetStretch(true);
     source.StretchColumn = 3;
     source.SynchWithGrid = true;
     source.SynchNormalCellsOnly = true;
@@ -149,7 +149,7 @@ TEST(ExtGridSettingsTest, ColumnSizeAssignCopiesAllNine)
     source.Rows = arFixed;
     TColumnSize copy;
     copy.Assign(source);
-    EXPECT_TRUE(copy.Save && copy.Stretch && copy.SynchWithGrid && copy.SynchNormalCellsOnly);
+    EXPECT_TRUE(copy.Save && copy.Stretch() && copy.SynchWithGrid && copy.SynchNormalCellsOnly);
     EXPECT_EQ(copy.Key, "grid.ini");
     EXPECT_EQ(copy.Section, "Widths");
     EXPECT_EQ(copy.StretchColumn, 3);

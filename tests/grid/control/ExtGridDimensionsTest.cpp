@@ -32,23 +32,55 @@ TEST_F(ExtGridDimensionsTest, StretchingFillsTheClientWidthAndIgnoresWhatItCanno
         int index;
         int lastWidth;
     } cases[] = {
-        {"stretching off, index out of range", false, 99, 64},
         {"stretching off", false, -1, 64},
-        {"index out of range", true, 3, 64},
-        {"negative index", true, -5, 64},
+        // Switched on, the last column is stretched at once and follows every width set.
+        {"negative index", true, -5, grid->ClientWidth() - 128 - 1},
         {"last column", true, -1, grid->ClientWidth() - 128 - 1},
     };
     for (const auto& c : cases) {
-        grid->ColumnSize()->Stretch = c.stretch;
+        grid->ColumnSize()->SetStretch(c.stretch);
         grid->SetColWidths(2, 64);
         EXPECT_NO_THROW(grid->StretchColumn(c.index)) << c.what;
         EXPECT_EQ(grid->ColWidths(2), c.lastWidth) << c.what;
     }
 }
 
+TEST_F(ExtGridDimensionsTest, StretchingAColumnTheGridDoesNotHaveRaises)
+{
+    grid->SetColCount(3);
+    for (const bool stretch : {false, true})
+        for (const int index : {3, 99}) {
+            grid->ColumnSize()->SetStretch(stretch);
+            grid->SetColWidths(2, 64);
+            const int width = grid->ColWidths(2);
+            try {
+                grid->StretchColumn(index);
+                ADD_FAILURE() << index << " did not raise";
+            } catch (const Exception& e) {
+                EXPECT_EQ(e.Message(), "Stretch column index out of range");
+            }
+            EXPECT_EQ(grid->ColWidths(2), width);
+        }
+}
+
+TEST_F(ExtGridDimensionsTest, SwitchingStretchOnStretchesAtOnceAndFewerColumnsDoNotRaise)
+{
+    grid->SetColCount(3);
+    grid->ColumnSize()->StretchColumn = 1;
+    grid->ColumnSize()->SetStretch(true);
+    EXPECT_EQ(grid->ColWidths(1), grid->ClientWidth() - 128 - 1);
+    grid->ColumnSize()->SetStretch(false);
+    grid->SetColWidths(1, 64);
+    EXPECT_EQ(grid->ColWidths(1), 64) << "off: nothing follows";
+    grid->ColumnSize()->StretchColumn = 2;
+    grid->ColumnSize()->SetStretch(true);
+    EXPECT_NO_THROW(grid->SetColCount(2)) << "the stretch column is left behind";
+    EXPECT_EQ(grid->ColCount(), 2);
+}
+
 TEST_F(ExtGridDimensionsTest, StretchedColumnFollowsWidthAndCountChanges)
 {
-    grid->ColumnSize()->Stretch = true;
+    grid->ColumnSize()->SetStretch(true);
     grid->ColumnSize()->StretchColumn = 1;
     grid->SetColCount(3);
     EXPECT_EQ(grid->ColWidths(1), grid->ClientWidth() - 128 - 1);

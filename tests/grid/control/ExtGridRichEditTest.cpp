@@ -241,3 +241,21 @@ TEST_F(ExtGridRichEditTest, UnchangedOrCancelledEditsLeaveTheCellAsItWas)
         }
     }
 }
+
+TEST_F(ExtGridRichEditTest, WithAHiddenColumnToItsLeftTheEditorLoadsAndStoresItsOwnCell)
+{
+    grid->HideColumn(1);
+    ASSERT_EQ(grid->RealCol(), 2);
+    grid->SetCells(1, 1, "hidden");
+    grid->SetCells(2, 1, "");
+    grid->OnGetEditorType = [](TObject*, int, int, TEditorType& AEditor) { AEditor = edRichEdit; };
+    SendKey(VK_F2);
+    ASSERT_TRUE(grid->IsEditMode());
+    TExtRichEdit* editor = grid->InplaceRichEdit();
+    EXPECT_EQ(editor->Runs(), TRichRuns{}) << "the shown cell's empty text, not the hidden one's";
+    SendText("own");
+    SendKey(VK_RETURN);
+    EXPECT_EQ(grid->Cells(1, 1), "hidden");
+    const TRichRuns expected = {{u"own", {}}};
+    EXPECT_EQ(CellRuns(2, 1), expected);
+}

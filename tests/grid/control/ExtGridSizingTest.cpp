@@ -25,7 +25,7 @@ TEST_F(ExtGridSizingTest, AStretchThatFillsTheWidthEndsTheResizeWithOnResize)
 {
     int resized = 0;
     grid->OnResize = [&](TObject*) { ++resized; };
-    grid->ColumnSize()->Stretch = true;
+    grid->ColumnSize()->SetStretch(true);
     grid->Perform(WM_SIZE, 0, MAKELPARAM(grid->ClientWidth(), grid->ClientHeight()));
     EXPECT_EQ(resized, 1);
     int total = 0;

@@ -137,9 +137,9 @@ TEST_F(SettingsPersistenceTest, SkippedOrderEntriesAndAStretchedGridLoad)
     EXPECT_EQ(Widths(), (std::vector<int>{50, 60}));
     EXPECT_EQ(grid->Cells(grid->RealColIndex(0), 1), "1,1");
 
-    grid->ColumnSize()->Stretch = true;
+    grid->ColumnSize()->SetStretch(true);
     grid->StringToColumnStates("2#30,40#0,1#1,1");
-    EXPECT_TRUE(grid->ColumnSize()->Stretch);
+    EXPECT_TRUE(grid->ColumnSize()->Stretch());
     EXPECT_EQ(grid->ColWidths(0), 30);
 }
 

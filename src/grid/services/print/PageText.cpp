@@ -3,7 +3,7 @@
 #include <cmath>
 
 #include "grid/control/settings/PrintSettings.h"
-#include "grid/services/print/GridPrinting.h"
+#include "grid/control/GridPrinting.h"
 
 int MapFontHeight(int Points, double FontScale)
 {

@@ -1,7 +1,7 @@
 #include <gtest/gtest.h>
 
 #include "grid/control/settings/PrintSettings.h"
-#include "grid/services/print/GridPrinting.h"
+#include "grid/control/GridPrinting.h"
 #include "grid/services/print/PageText.h"
 
 namespace {

@@ -2,8 +2,9 @@
 
 #include <string>
 
-#include "EditingGridOnForm.h"
-#include "grid/control/GridDropDownEditors.h"
+#include "grid/control/EditingGridOnForm.h"
+#include "grid/dropdown/celleditors/DropDownCellEditors.h"
+#include "grid/dropdown/celleditors/GridDropDownEditors.h"
 #include "platform/rtl/SysUtils.h"
 #include "platform/ui/Beep.h"
 #include "platform/ui/Input.h"
@@ -38,16 +39,16 @@ TEST_F(ExtGridDropDownEditorsTest, TheValueGoesInAndComesBackByKind)
         {edGridDropDown, "Banana", "Banana"},
         {edExtGridDropDown, "Bravo", "Bravo"},
     };
-    grid->DetailPickerDropDown()->Items()->Add()->Caption = "Ohm";
+    DropDownCellEditors(*grid).DetailPicker()->Items()->Add()->Caption = "Ohm";
     // The application fills the list in its props, before the cell's value goes in.
     grid->OnGetEditorPropInt = [this](TObject*, int, int) {
-        TGridGridDropDown& List = *grid->GridDropDown();
+        TGridGridDropDown& List = *DropDownCellEditors(*grid).GridPicker();
         if (List.Items()->Count() > 0) return;
         List.Columns()->Add();
         AddItems(*List.Items(), {"Apple", "Banana"});
     };
-    grid->ExtGridDropDown()->Columns()->Add();
-    AddItems(*grid->ExtGridDropDown()->Items(), {"Alpha", "Bravo"});
+    DropDownCellEditors(*grid).ExtGridPicker()->Columns()->Add();
+    AddItems(*DropDownCellEditors(*grid).ExtGridPicker()->Items(), {"Alpha", "Bravo"});
     for (const Case& C : Cases) {
         Open(C.CellText, C.Kind);
         SendKey(VK_RETURN);
@@ -55,9 +56,9 @@ TEST_F(ExtGridDropDownEditorsTest, TheValueGoesInAndComesBackByKind)
         EXPECT_EQ(grid->Cells(1, 1), C.Stored) << C.CellText;
         grid->MoveCurrentCell(1, 1);
     }
-    EXPECT_EQ(grid->DetailPickerDropDown()->ItemIndex(), 0);
-    EXPECT_EQ(grid->GridDropDown()->ItemIndex(), 1);
-    EXPECT_EQ(grid->ExtGridDropDown()->ItemIndex(), 1);
+    EXPECT_EQ(DropDownCellEditors(*grid).DetailPicker()->ItemIndex(), 0);
+    EXPECT_EQ(DropDownCellEditors(*grid).GridPicker()->ItemIndex(), 1);
+    EXPECT_EQ(DropDownCellEditors(*grid).ExtGridPicker()->ItemIndex(), 1);
 }
 
 TEST_F(ExtGridDropDownEditorsTest, EscapeClosesWithoutStoring)
@@ -65,7 +66,7 @@ TEST_F(ExtGridDropDownEditorsTest, EscapeClosesWithoutStoring)
     Open("a\r\nb", edMemoDropDown);
     TStringList Lines;
     Lines.SetText("changed");
-    grid->MemoDropDown()->SetMemoText(Lines);
+    DropDownCellEditors(*grid).Memo()->SetMemoText(Lines);
     SendKey(VK_ESCAPE);
     EXPECT_FALSE(grid->IsEditMode());
     EXPECT_EQ(grid->Cells(1, 1), "a\r\nb");
@@ -79,12 +80,12 @@ TEST_F(ExtGridDropDownEditorsTest, DownValidatesAndARefusedValueKeepsTheEditor)
         if (!Valid) Value = "3";
     };
     Open("5", edTrackbarDropDown);
-    grid->TrackbarDropDown()->SetPosition(9);
+    DropDownCellEditors(*grid).TrackBar()->SetPosition(9);
     SendKey(VK_DOWN);
     EXPECT_TRUE(grid->IsEditMode()) << "a refused value keeps the editor open";
     EXPECT_EQ(grid->Row(), 1);
-    EXPECT_EQ(grid->TrackbarDropDown()->Text(), "3");
-    grid->TrackbarDropDown()->SetPosition(4);
+    EXPECT_EQ(DropDownCellEditors(*grid).TrackBar()->Text(), "3");
+    DropDownCellEditors(*grid).TrackBar()->SetPosition(4);
     SendKey(VK_DOWN);
     EXPECT_FALSE(grid->IsEditMode());
     EXPECT_EQ(grid->Cells(1, 1), "4");
@@ -104,11 +105,11 @@ TEST_F(ExtGridDropDownEditorsTest, EnterStoresTheCalculatorsPendingResult)
 
 TEST_F(ExtGridDropDownEditorsTest, TheColourPickerStoresTextAndColour)
 {
-    grid->ColorPickerDropDown()->AddDefaultColors();
+    DropDownCellEditors(*grid).ColorPicker()->AddDefaultColors();
     grid->SetColors(1, 1, 0x008080);
     Open("", edColorPickerDropDown);
-    EXPECT_EQ(grid->ColorPickerDropDown()->SelectedColor(), TColor(0x008080));
-    grid->ColorPickerDropDown()->SetSelectedColor(0x000080);
+    EXPECT_EQ(DropDownCellEditors(*grid).ColorPicker()->SelectedColor(), TColor(0x008080));
+    DropDownCellEditors(*grid).ColorPicker()->SetSelectedColor(0x000080);
     SendKey(VK_RETURN);
     EXPECT_EQ(grid->Cells(1, 1), "Maroon");
     EXPECT_EQ(grid->Colors(1, 1), TColor(0x000080));
@@ -126,10 +127,10 @@ TEST_F(ExtGridDropDownEditorsTest, TheColourPickerStoresTextAndColour)
 
 TEST_F(ExtGridDropDownEditorsTest, AltDownOpensTheDropDownAndTheOpenPopupKeepsTheArrows)
 {
-    grid->ColorPickerDropDown()->AddDefaultColors();
+    DropDownCellEditors(*grid).ColorPicker()->AddDefaultColors();
     grid->SetColors(1, 1, 0x008080);
     Open("", edColorPickerDropDown);
-    TGridColorDropDown& Picker = *grid->ColorPickerDropDown();
+    TGridColorDropDown& Picker = *DropDownCellEditors(*grid).ColorPicker();
     SendKey(VK_DOWN, {ssAlt});
     ASSERT_TRUE(Picker.DroppedDown());
     SendKey(VK_DOWN);

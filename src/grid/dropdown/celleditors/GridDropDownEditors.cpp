@@ -1,4 +1,4 @@
-#include "grid/control/GridDropDownEditors.h"
+#include "grid/dropdown/celleditors/GridDropDownEditors.h"
 
 #include "grid/control/ExtStringGrid.h"
 

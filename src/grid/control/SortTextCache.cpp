@@ -1,4 +1,4 @@
-#include "grid/services/SortTextCache.h"
+#include "grid/control/SortTextCache.h"
 
 #include "grid/foundation/text/NumberText.h"
 

@@ -1,0 +1,57 @@
+#pragma once
+#include <string>
+#include <vector>
+
+#include "grid/control/columns/ColumnIndex.h"
+#include "grid/control/columns/ColumnRemap.h"
+
+// The grid's columns as one axis: which real columns are hidden and the widths they had,
+// the mapping between real and display columns, the order the columns had before they were
+// moved, and the column selection flags. A hidden column keeps its cells where they are;
+// only real columns up to MaxHideable can be hidden.
+class TColumnSpace {
+public:
+    static constexpr int MaxHideable = 511;
+
+    bool IsHidden(TRealCol Col) const;
+    int HiddenCount() const { return FHiddenCount; }
+    // A hidden column maps to the display column of the next shown one; an index beyond
+    // the hideable columns, or a negative one, maps to itself.
+    TDisplCol ToDispl(TRealCol Col) const;
+    // A display column beyond the shown ones has no real column and maps to 0.
+    TRealCol ToReal(TDisplCol Col) const;
+
+    // The column leaves the display with the width it had.
+    void Hide(TRealCol Col, int Width);
+    // The column comes back; the width it had when it was hidden.
+    int Show(TRealCol Col);
+    // The width kept for a column: the width it had when it was last hidden, or one set
+    // for it; 0 beyond the hideable columns.
+    int KeptWidth(TRealCol Col) const;
+    void SetKeptWidth(TRealCol Col, int Width);
+    // Every column shown, no width kept; the order stays.
+    void ShowAll();
+
+    // For each real column, the index it had before the first move; empty until a move
+    // records it.
+    std::vector<int>& Order() { return FOrder; }
+    const std::vector<int>& Order() const { return FOrder; }
+    // The selected display columns.
+    std::vector<bool>& Selected() { return FSelected; }
+    const std::vector<bool>& Selected() const { return FSelected; }
+
+    // The real columns changed: the hidden flags and widths follow, and a move takes its
+    // place in the recorded order. A column pushed beyond MaxHideable is shown.
+    void Remapped(const TColumnRemap& Remap);
+
+    // Empty when the space agrees with itself for a grid of TotalCols real columns;
+    // otherwise what is wrong. Tests call it after every step.
+    std::string CheckConsistency(int TotalCols) const;
+
+private:
+    std::vector<bool> FHidden = std::vector<bool>(MaxHideable + 1, false);
+    std::vector<int> FKeptWidths = std::vector<int>(MaxHideable + 1, 0);
+    int FHiddenCount = 0;
+    std::vector<int> FOrder;
+    std::vector<bool> FSelected;
+};
