@@ -4,6 +4,7 @@
 #include <vector>
 
 #include "GridShapes.h"
+#include "RowSpaceChecks.h"
 #include "grid/control/settings/Filter.h"
 
 namespace {

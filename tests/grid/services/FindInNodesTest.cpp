@@ -6,7 +6,7 @@
 #include "../control/GridShapes.h"
 #include "grid/control/SearchPanel.h"
 #include "grid/foundation/model/SearchFooter.h"
-#include "grid/services/FindParameters.h"
+#include "grid/control/FindParameters.h"
 #include "platform/ui/Input.h"
 
 namespace {
