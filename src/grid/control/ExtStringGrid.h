@@ -19,6 +19,7 @@
 #include "grid/control/GridDropDownEditorEvents.h"
 #include "grid/control/HiddenRowStore.h"
 #include "grid/control/MoveMarkers.h"
+#include "grid/control/editing/EditSession.h"
 #include "grid/control/settings/ControlLook.h"
 #include "grid/control/settings/FloatingFooter.h"
 #include "grid/control/settings/SortSettings.h"
@@ -1345,7 +1346,11 @@ protected:
     bool CellEditAllowed(int ACol, int ARow);
     virtual void GetEditorProp(int ACol, int ARow, TEditLink* AEditLink);
     void ShowEditControl(int ACol, int ARow);
+    // Reads the special editor back into the cell and closes it: the edit is accepted.
     void HideEditControl(int ACol, int ARow);
+    // Escape in a special editor: it closes without being read back, the cell gets back the
+    // text it had before editing, and the grid takes the focus.
+    void CancelEditControl();
     // Fires OnEditingDone and posts the message that becomes OnEditCellDone (ACol real).
     void EditingDone(int ACol, int ARow);
     // The grid's window procedure hands every message here first; true when it was the
@@ -1382,8 +1387,8 @@ protected:
     TBalloonWindow* FInvalidEntryBalloon = nullptr;
     bool FEditing = false;
     bool FValidating = false;
-    bool FSpecialEditor = false;
-    bool FEditActive = false;
+    // The edit in a special editor, from ShowEditControl to its end.
+    TEditSession FEditSession;
     bool FEntered = false;
     bool FNoEditChange = false;
     bool FShowEditProcess = false;
@@ -1415,6 +1420,7 @@ protected:
     TGridDatePicker* FEditDate = nullptr;
     std::vector<TGridChangeNotifier*> FNotifierList;
 
+
 private:
     // What the editor gives back: the stored text when the editor returns what it was loaded
     // with, else the value itself.
@@ -1426,6 +1432,18 @@ private:
     void ShowUnitEditor(const TRect& Rect, int RealCol, int ARow);
     void ShowDatePicker(const TRect& Rect, int RealCol, int ARow);
     void StoreSpinValue(int RealCol, int ARow);
+    void ShowCheckEditor(const TRect& Rect, int RealCol, int ARow);
+    void ShowButtonEditor(const TRect& Rect, int RealCol, int ARow);
+    void StoreDatePickerValue(int RealCol, int ARow);
+    void StoreDateTimePickerValue(int RealCol, int ARow);
+    void StoreRichEditValue(int RealCol, int ARow);
+    // A kind with no editor leaves the cell unedited.
+    void ShowNoEditor();
+    // One row per editor family: how its control is shown over the cell, read back into it
+    // and closed (ExtGridEditControls.cpp).
+    struct TEditorRow;
+    static const TEditorRow& EditorRow(TEditorType Kind);
+    void EndEditControl(TEditEnd How, int RealCol, int ARow);
     // Shows a special editor placed over the cell, with the focus and the start character.
     void PresentEditor(TWinControl* Editor, const TRect& Rect);
     // An editor shows the colour and font its cell (display column) is painted with; the
@@ -1458,8 +1476,6 @@ private:
     friend class TGridDateTimePicker;
     void ShowDateTimePicker(const TRect& Rect, int RealCol, int ARow);
     TGridDateTimePicker* FEditDateTime = nullptr;
-    // The value the date-and-time picker was opened with, for Escape.
-    TDateTime FOriginalDateTime = 0;
 
 public:
     TCustomStrToDateEvent OnCustomStrToDate;

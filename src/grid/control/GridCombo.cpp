@@ -144,7 +144,7 @@ void TGridCombo::KeyDown(Word& Key, TShiftState Shift)
     case VK_ESCAPE:
         // Back to the cell's value; a list combo forgets an unconfirmed pick.
         SelectValue(FGrid->CurrentCell());
-        FGrid->DoneInplaceEdit(Key, Shift);
+        FGrid->CancelEditControl();
         Key = 0;
         return;
     case VK_RETURN:

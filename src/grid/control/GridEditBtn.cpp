@@ -76,8 +76,10 @@ void TGridEditBtn::KeyDown(Word& Key, TShiftState Shift)
             return;
         }
     }
-    if (Key == VK_ESCAPE) SetText(FGrid->FCellCache);
-    FGrid->DoneInplaceEdit(Key, Shift);
+    if (Key == VK_ESCAPE)
+        FGrid->CancelEditControl();
+    else
+        FGrid->DoneInplaceEdit(Key, Shift);
     Key = 0;
 }
 

@@ -1,0 +1,128 @@
+#pragma once
+#include <gtest/gtest.h>
+
+#include <string>
+
+#include "GridOnForm.h"
+#include "grid/control/ExtStringGrid.h"
+#include "grid/control/settings/Filter.h"
+
+// The shapes a grid takes between its cells and what the user sees: a behaviour that
+// works on a plain grid must also work when rows or columns are hidden around the cell,
+// when a filter or a contracted node took rows out, and when fixed footers end the grid.
+enum class TGridShape {
+    Plain,
+    HiddenColumnLeft, // column 1 hidden, left of the cells tests stand on
+    HiddenRowsAbove,  // rows 2 and 3 hidden
+    FilterActive,     // a filter keeps the odd rows only
+    ContractedNode,   // a node on row 2 over rows 2..4, contracted
+    FixedFooter,      // the last row (11) is a fixed footer
+};
+
+inline const TGridShape AllGridShapes[] = {TGridShape::Plain,        TGridShape::HiddenColumnLeft,
+                                           TGridShape::HiddenRowsAbove, TGridShape::FilterActive,
+                                           TGridShape::ContractedNode,  TGridShape::FixedFooter};
+
+inline std::string GridShapeName(TGridShape Shape)
+{
+    switch (Shape) {
+    case TGridShape::Plain: return "Plain";
+    case TGridShape::HiddenColumnLeft: return "HiddenColumnLeft";
+    case TGridShape::HiddenRowsAbove: return "HiddenRowsAbove";
+    case TGridShape::FilterActive: return "FilterActive";
+    case TGridShape::ContractedNode: return "ContractedNode";
+    case TGridShape::FixedFooter: return "FixedFooter";
+    }
+    return "Unknown";
+}
+
+// For INSTANTIATE_TEST_SUITE_P(..., testing::ValuesIn(AllGridShapes), GridShapeParamName).
+inline std::string GridShapeParamName(const testing::TestParamInfo<TGridShape>& Info)
+{
+    return GridShapeName(Info.param);
+}
+
+inline void PrintTo(TGridShape Shape, std::ostream* Out) { *Out << GridShapeName(Shape); }
+
+// The size of a shaped grid: real columns 0..5 and real rows 0..11, one fixed row and
+// one fixed column.
+constexpr int ShapedGridCols = 6;
+constexpr int ShapedGridRows = 12;
+
+// The text a shaped grid holds in a real cell.
+inline std::string ShapedCellText(int RealCol, int RealRow)
+{
+    return std::to_string(RealCol) + "," + std::to_string(RealRow);
+}
+
+// Makes the grid 6 columns by 12 rows of texts "c,r" (real column, real row), with one
+// fixed row and column, and then puts it into the shape. The cell "2,5" and the rows
+// 5..10 are shown in every shape.
+inline void FillInShape(TExtStringGrid& Grid, TGridShape Shape)
+{
+    Grid.SetColCount(ShapedGridCols);
+    Grid.SetRowCount(ShapedGridRows);
+    Grid.SetFixedCols(1);
+    Grid.SetFixedRows(1);
+    for (int c = 0; c < ShapedGridCols; ++c)
+        for (int r = 0; r < ShapedGridRows; ++r)
+            Grid.SetCells(c, r, ShapedCellText(c, r));
+    switch (Shape) {
+    case TGridShape::Plain: break;
+    case TGridShape::HiddenColumnLeft: Grid.HideColumns(1, 1); break;
+    case TGridShape::HiddenRowsAbove: Grid.HideRows(2, 3); break;
+    case TGridShape::FilterActive: {
+        TFilterData& item = Grid.Filter()->Add();
+        item.Column = 1;
+        item.Condition = "*1|*3|*5|*7|*9";
+        item.Data = fcNormal;
+        Grid.SetFilterActive(true);
+        break;
+    }
+    case TGridShape::ContractedNode:
+        Grid.AddNode(2, 3);
+        Grid.ContractNode(2);
+        break;
+    case TGridShape::FixedFooter: Grid.SetFixedFooters(1); break;
+    }
+}
+
+// The display position of the first shown cell that shows Text, or (-1, -1). Cells take
+// the real column and the display row.
+inline TPoint DisplayCellShowing(const TExtStringGrid& Grid, const std::string& Text)
+{
+    for (int r = 0; r < Grid.RowCount(); ++r)
+        for (int c = 0; c < Grid.TotalColCount(); ++c)
+            if (!Grid.IsHiddenColumn(c) && Grid.Cells(c, r) == Text) return TPoint{Grid.DisplColIndex(c), r};
+    return TPoint{-1, -1};
+}
+
+// Makes the cell that shows Text the current cell, found by its display position, so a
+// test can say "stand on 2,5, press Delete". Fails the test when no cell shows it.
+inline void StandOn(TExtStringGrid& Grid, const std::string& Text)
+{
+    const TPoint at = DisplayCellShowing(Grid, Text);
+    ASSERT_GE(at.X, 0) << "no cell shows " << Text;
+    Grid.FocusCell(at.X, at.Y);
+    ASSERT_EQ(Grid.Col(), at.X) << "standing on " << Text;
+    ASSERT_EQ(Grid.Row(), at.Y) << "standing on " << Text;
+}
+
+// The texts of one display column, top to bottom, to see which rows are shown.
+inline std::vector<std::string> ShownColumn(const TExtStringGrid& Grid, int DisplCol)
+{
+    std::vector<std::string> texts;
+    for (int r = 0; r < Grid.RowCount(); ++r)
+        texts.push_back(Grid.Cells(Grid.RealColIndex(DisplCol), r));
+    return texts;
+}
+
+// A grid on a form, filled and shaped by the test's parameter.
+class ShapedGridTest : public GridOnForm, public testing::WithParamInterface<TGridShape> {
+protected:
+    void SetUp() override
+    {
+        GridOnForm::SetUp();
+        FillInShape(*grid, GetParam());
+    }
+};
