@@ -3,6 +3,7 @@
 #include <utility>
 
 #include "grid/control/EditorCharFilter.h"
+#include "grid/control/EditorPaste.h"
 #include "grid/control/ExtStringGrid.h"
 #include "grid/control/LookupCompletion.h"
 #include "grid/control/ValueHold.h"
@@ -14,7 +15,6 @@
 #include "platform/rtl/SysUtils.h"
 #include "platform/rtl/Utf8.h"
 #include "platform/ui/Beep.h"
-#include "platform/ui/Clipboard.h"
 
 TExtInplaceEdit::TExtInplaceEdit(TExtStringGrid* AGrid) : TInplaceEdit(AGrid), FGrid(AGrid) {}
 
@@ -402,30 +402,12 @@ bool TExtInplaceEdit::ClipboardAllowed(const std::function<void(TObject*, bool&)
 
 void TExtInplaceEdit::Paste()
 {
-    std::string pasted = Clipboard()->AsText();
-    if (pasted.empty() || !ClipboardAllowed(FGrid->OnClipboardPaste)) return;
-    bool allow = true;
-    if (FGrid->OnClipboardBeforePasteCell)
-        FGrid->OnClipboardBeforePasteCell(this, FGrid->Col(), FGrid->Row(), pasted, allow);
-    if (!allow || (FLengthLimit >= 1 && Length(pasted) > FLengthLimit)) return;
-    if (pasted.ends_with("\r\n"))
-        pasted.resize(pasted.size() - 2);
-    else if (pasted.ends_with('\n') || pasted.ends_with('\r'))
-        pasted.pop_back();
-    const std::string text = Text();
-    const int start = SelStart(), replaced = SelLength();
-    std::string result = Copy(text, 1, start) + pasted + Copy(text, start + replaced + 1, Length(text));
-    if ((FLengthLimit < 1 || Length(result) <= FLengthLimit) &&
-        AcceptPastedText(FGrid->EditControl, FGrid->ValidChars, result))
-        SetText(result);
-    FGrid->SetCurrentCell(Text());
-    if (replaced > 0) {
-        SetSelStart(start);
-        SetSelLength(Length(pasted));
-    } else {
-        SetSelStart(start + Length(pasted));
-    }
-    if (FGrid->OnClipboardAfterPasteCell)
+    const TEditorType kind = FGrid->EditControl;
+    const std::string& validChars = FGrid->ValidChars;
+    const bool pasted = PasteIntoCellEditor(
+        *this, *FGrid, FLengthLimit,
+        [kind, &validChars](std::string& Text) { return AcceptPastedText(kind, validChars, Text); });
+    if (pasted && FGrid->OnClipboardAfterPasteCell)
         FGrid->OnClipboardAfterPasteCell(this, FGrid->Col(), FGrid->Row(), Text());
 }
 

@@ -1,6 +1,7 @@
 #include "grid/control/GridEditBtn.h"
 
 #include "grid/control/EditorCharFilter.h"
+#include "grid/control/EditorPaste.h"
 #include "grid/control/ExtStringGrid.h"
 #include "grid/control/LookupCompletion.h"
 
@@ -16,6 +17,16 @@ void TGridEditBtn::ButtonClick(TObject*)
     SelectAll();
     Invalidate();
     if (StopEditAfterClick) FGrid->DoneInplaceEdit(0, {});
+}
+
+// A paste is checked by neither length nor kind here, but the grid's paste events decide.
+void TGridEditBtn::WndProc(TMessage& Message)
+{
+    if (Message.Msg == WM_PASTE) {
+        PasteIntoCellEditor(*this, *FGrid, 0, nullptr);
+        return;
+    }
+    TEsgEditBtn::WndProc(Message);
 }
 
 void TGridEditBtn::Change()

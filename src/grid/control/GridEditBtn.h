@@ -10,6 +10,7 @@ public:
     explicit TGridEditBtn(TExtStringGrid* AGrid);
 
     void ButtonClick(TObject* Sender) override;
+    void WndProc(TMessage& Message) override;
     // The editor closes after a button click.
     bool StopEditAfterClick = false;
 
