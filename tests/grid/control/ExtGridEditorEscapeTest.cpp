@@ -2,24 +2,20 @@
 
 #include <string>
 
-#include "GridShapes.h"
+#include "EditingShapedGrid.h"
 #include "grid/control/GridCombo.h"
 #include "grid/control/GridUnitEditBtn.h"
 #include "platform/rtl/Classes.h"
-#include "platform/ui/Beep.h"
-#include "platform/ui/Input.h"
 
 namespace {
 
 // Every editor kind, opened by F2 on the cell that shows "2,5" of a shaped grid, given a
 // text of its own and maybe typed in, then left by Escape.
-class ExtGridEditorEscapeTest : public ShapedGridTest {
+class ExtGridEditorEscapeTest : public EditingShapedGridTest {
 protected:
     void SetUp() override
     {
-        ShapedGridTest::SetUp();
-        SetBeeper([] {});
-        grid->SetOptions(grid->Options() + goEditing);
+        EditingShapedGridTest::SetUp();
         grid->OnGetEditorProp = [this](TObject*, int, int, TEditLink*) {
             grid->EditCombo()->Items()->Clear();
             grid->EditCombo()->Items()->Add("A");
@@ -28,11 +24,7 @@ protected:
             units.Add("mm");
             grid->UnitEditBtn()->SetUnits(&units);
         };
-        grid->SetFocus();
-        StandOn(*grid, "2,5");
     }
-    void TearDown() override { SetBeeper(nullptr); }
-    std::string CurrentText() const { return grid->Cells(grid->RealCol(), grid->Row()); }
 };
 
 TEST_P(ExtGridEditorEscapeTest, EscapeLeavesTheCellAsItWasInEveryEditorKind)
@@ -67,10 +59,7 @@ TEST_P(ExtGridEditorEscapeTest, EscapeLeavesTheCellAsItWasInEveryEditorKind)
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.what);
-        grid->SetCells(grid->RealCol(), grid->Row(), c.cell);
-        grid->OnGetEditorType = [&c](TObject*, int, int, TEditorType& AEditor) { AEditor = c.kind; };
-        SendKey(VK_F2);
-        ASSERT_TRUE(grid->IsEditMode());
+        Open(c.cell, c.kind);
         SendText(c.typed);
         if (c.key != 0) SendKey(c.key);
         SendKey(VK_ESCAPE);

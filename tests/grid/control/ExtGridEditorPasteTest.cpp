@@ -2,9 +2,8 @@
 
 #include <string>
 
-#include "GridShapes.h"
+#include "EditingShapedGrid.h"
 #include "grid/control/GridEditBtn.h"
-#include "platform/ui/Beep.h"
 #include "platform/ui/Clipboard.h"
 #include "platform/ui/Input.h"
 
@@ -12,31 +11,22 @@ namespace {
 
 // Pastes by the user's keys, Ctrl+V and Shift+Insert, into the editors of the cell that
 // shows "2,5" of a shaped grid. The cell holds "1" and its editor opens by F2.
-class ExtGridEditorPasteTest : public ShapedGridTest {
+class ExtGridEditorPasteTest : public EditingShapedGridTest {
 protected:
     void SetUp() override
     {
-        ShapedGridTest::SetUp();
-        SetBeeper([] {});
-        grid->SetOptions(grid->Options() + goEditing);
+        EditingShapedGridTest::SetUp();
         grid->OnClipboardPaste = [this](TObject* Sender, bool& Allow) {
             ++pastes;
             pasteSender = Sender;
             Allow = allowPaste;
         };
-        grid->SetFocus();
-        StandOn(*grid, "2,5");
     }
-    void TearDown() override { SetBeeper(nullptr); }
-    TWinControl* Open(TEditorType Kind)
+    TWinControl* OpenOnOne(TEditorType Kind)
     {
-        grid->SetCells(grid->RealCol(), grid->Row(), "1");
-        grid->OnGetEditorType = [Kind](TObject*, int, int, TEditorType& AEditor) { AEditor = Kind; };
-        SendKey(VK_F2);
-        EXPECT_TRUE(grid->IsEditMode());
+        Open("1", Kind);
         return FocusedControl();
     }
-    std::string CurrentText() const { return grid->Cells(grid->RealCol(), grid->Row()); }
 
     int pastes = 0;
     TObject* pasteSender = nullptr;
@@ -68,7 +58,7 @@ TEST_P(ExtGridEditorPasteTest, ThePasteKeysFollowTheTextEditorsRules)
         for (const TPasteCase& c : cases) {
             SCOPED_TRACE(std::string(c.what) + (key.key == 'V' ? ", Ctrl+V" : ", Shift+Insert"));
             grid->SetMaxEditLength(c.maxLength);
-            auto* editor = dynamic_cast<TCustomEdit*>(Open(c.kind));
+            auto* editor = dynamic_cast<TCustomEdit*>(OpenOnOne(c.kind));
             ASSERT_NE(editor, nullptr);
             editor->SetSelStart(1);
             Clipboard()->SetAsText(c.clipboard);
@@ -104,7 +94,7 @@ TEST_P(ExtGridEditorPasteTest, TheEditWithButtonPastesWhatTheEventsAllow)
         SCOPED_TRACE(c.what);
         allowPaste = c.allow;
         beforePaste.clear();
-        TWinControl* editor = Open(edNumericEditBtn);
+        TWinControl* editor = OpenOnOne(edNumericEditBtn);
         ASSERT_EQ(editor, grid->EditBtn());
         grid->EditBtn()->SetSelStart(1);
         Clipboard()->SetAsText(c.clipboard);
