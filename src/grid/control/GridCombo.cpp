@@ -1,6 +1,7 @@
 #include "grid/control/GridCombo.h"
 
 #include <algorithm>
+#include <cstdint>
 
 #include "grid/control/ExtStringGrid.h"
 #include "grid/control/LookupCompletion.h"
@@ -67,6 +68,28 @@ void TGridCombo::Change()
 void TGridCombo::NotifyPick()
 {
     if (ItemIndex() < 0 || ItemIndex() == FNotifiedIndex) return;
+    FNotifiedIndex = ItemIndex();
+    FGrid->FireComboChange(ItemIndex(), Text());
+}
+
+void TGridCombo::WndProc(TMessage& Message)
+{
+    // The wheel picks within the list rather than reaching the grid, which would move the
+    // current row and close the editor.
+    if (Message.Msg == WM_MOUSEWHEEL) {
+        WheelPick(static_cast<int16_t>(HIWORD(Message.WParam)));
+        Message.Result = 0;
+        return;
+    }
+    TEsgComboBox::WndProc(Message);
+}
+
+void TGridCombo::WheelPick(int Delta)
+{
+    const int index = ItemIndex();
+    if (Delta < 0 && index < Items()->Count() - 1) SetItemIndex(index + 1);
+    if (Delta > 0 && index > 0) SetItemIndex(index - 1);
+    if (FGrid->OnEditChange) FGrid->OnEditChange(FGrid, FGrid->Col(), FGrid->Row(), Text());
     FNotifiedIndex = ItemIndex();
     FGrid->FireComboChange(ItemIndex(), Text());
 }
