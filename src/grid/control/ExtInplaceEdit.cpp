@@ -212,50 +212,10 @@ bool TExtInplaceEdit::ForGrid(Word Key, TShiftState Shift) const
     return TInplaceEdit::ForGrid(Key, Shift);
 }
 
-bool TExtInplaceEdit::WalksOut(Word Key, TShiftState Shift) const
-{
-    if (!FGrid->Navigation()->CursorWalkEditor || !Shift.Empty() || SelLength() != 0) return false;
-    if (Key == VK_LEFT) return SelStart() == 0 && FSelKeyDown == 0;
-    if (Key == VK_RIGHT) return SelStart() == Length(Text()) && FSelKeyDown == Length(Text());
-    return false;
-}
-
-void TExtInplaceEdit::WalkToNeighbour(bool Forward)
-{
-    TExtStringGrid& grid = *FGrid;
-    const int col = grid.Col(), row = grid.Row();
-    const int next = Forward ? col + grid.CellSpan(grid.RealCol(), row).X + 1 : col - 1;
-    const bool inside = Forward ? next <= grid.ColCount() - grid.VisibleFixedRightCols() - 1 : col > grid.FixedCols();
-    if (inside && !grid.IsControlCell(grid.RealColIndex(next), row)) {
-        if (grid.ValidateCell(Text())) {
-            grid.HideInplaceEdit();
-            grid.SetCol(next);
-        }
-        return;
-    }
-    if (!Forward && grid.ValidateCell(Text())) grid.HideInplaceEdit();
-    TNavigation& nav = *grid.Navigation();
-    const TAdvanceDirection direction = nav.AdvanceDirection();
-    nav.SetAdvanceDirection(adLeftRight);
-    try {
-        grid.AdvanceEditPosition(col, row, true, false, Forward, true, true);
-    } catch (...) {
-        nav.SetAdvanceDirection(direction);
-        throw;
-    }
-    nav.SetAdvanceDirection(direction);
-    if (nav.CursorWalkAlwaysEdit)
-        grid.ShowInplaceEdit();
-    else
-        grid.HideInplaceEdit();
-}
-
 void TExtInplaceEdit::KeyUp(Word& Key, TShiftState Shift)
 {
-    if (WalksOut(Key, Shift)) {
-        const bool forward = Key == VK_RIGHT;
+    if (FGrid->WalkOutOfEditor(Key, Shift, {SelStart(), SelLength(), Length(Text()), FSelKeyDown}, Text())) {
         Key = 0;
-        WalkToNeighbour(forward);
         return;
     }
     if (Key == VK_LEFT || Key == VK_RIGHT) return;

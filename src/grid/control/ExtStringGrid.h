@@ -19,6 +19,7 @@
 #include "grid/control/GridDropDownEditorEvents.h"
 #include "grid/control/HiddenRowStore.h"
 #include "grid/control/MoveMarkers.h"
+#include "grid/control/editing/CursorWalk.h"
 #include "grid/control/editing/EditSession.h"
 #include "grid/control/settings/ControlLook.h"
 #include "grid/control/settings/FloatingFooter.h"
@@ -1382,6 +1383,11 @@ protected:
     // An editor a click opened takes its caret from the pressed point: true, with the point
     // in the editor's client pixels, when the press lies inside the editor. Clears LButFlg.
     bool TakeClickCaretPoint(const TControl& Editor, TPoint& InEditor);
+    // The cursor walk out of an editor holding Text (Navigation.CursorWalkEditor): the value
+    // is validated and the editor closes on the neighbouring cell, or the edit position
+    // advances past a control cell or the end of the row. False, doing nothing, when the
+    // walk is off or the released key does not walk.
+    bool WalkOutOfEditor(Word Key, TShiftState Shift, const TCaretAtKeyUp& Caret, const std::string& Text);
 
     TWinControl* EditCtrl = nullptr;
     TBalloonWindow* FInvalidEntryBalloon = nullptr;

@@ -152,6 +152,7 @@ bool TGridCombo::ValidateForExit()
 
 void TGridCombo::KeyDown(Word& Key, TShiftState Shift)
 {
+    FSelKeyDown = SelStart();
     if (Key != VK_BACK && Key != VK_DELETE) WorkMode = true;
     if (Key == VK_BACK || Key == VK_DELETE) WorkMode = false;
     if ((Key == VK_UP || Key == VK_DOWN) && !DroppedDown() && !FGrid->Navigation()->ComboGetUpDown) {
@@ -223,6 +224,10 @@ void TGridCombo::KeyPress(char32_t& Key)
 
 void TGridCombo::KeyUp(Word& Key, TShiftState Shift)
 {
+    if (IsEditable() && FGrid->WalkOutOfEditor(Key, Shift, {SelStart(), SelLength(), Length(Text()), FSelKeyDown}, Text())) {
+        Key = 0;
+        return;
+    }
     if (Key != VK_RETURN) TEsgComboBox::KeyUp(Key, Shift);
     DoChange();
 }

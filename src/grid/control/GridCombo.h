@@ -56,4 +56,6 @@ private:
     TExtStringGrid* FGrid;
     bool WorkMode = true;
     int FNotifiedIndex = -1;
+    // The caret when the last key went down.
+    int FSelKeyDown = 0;
 };

@@ -67,6 +67,7 @@ void TGridEditBtn::KeyDown(Word& Key, TShiftState Shift)
                          Key == VK_NEXT || Key == VK_UP || Key == VK_DOWN;
     if (!handled && FGrid->OnKeyDown) FGrid->OnKeyDown(FGrid, Key, Shift);
     WorkMode = Key != VK_BACK && Key != VK_DELETE;
+    FSelKeyDown = SelStart();
     if (!handled || Shift.Contains(ssCtrl)) {
         TEsgEditBtn::KeyDown(Key, Shift);
         return;
@@ -97,6 +98,10 @@ void TGridEditBtn::KeyDown(Word& Key, TShiftState Shift)
 void TGridEditBtn::KeyUp(Word& Key, TShiftState Shift)
 {
     if (FGrid->OnKeyUp) FGrid->OnKeyUp(FGrid, Key, Shift);
+    if (FGrid->WalkOutOfEditor(Key, Shift, {SelStart(), SelLength(), Length(Text()), FSelKeyDown}, Text())) {
+        Key = 0;
+        return;
+    }
     if (Key != VK_RETURN) TEsgEditBtn::KeyUp(Key, Shift);
     if (WorkMode && FGrid->Lookup) CompleteFromList(*this, *FGrid->LookupItems(), FGrid->LookupCaseSensitive);
 }

@@ -26,4 +26,6 @@ protected:
 private:
     TExtStringGrid* FGrid;
     bool WorkMode = true;
+    // The caret when the last key went down.
+    int FSelKeyDown = 0;
 };
