@@ -181,8 +181,9 @@ bool TExtStringGrid::HandleEditDoneMessage(TMessage& Message)
 void TExtStringGrid::FireComboChange(int AItemIndex, const std::string& ASelection)
 {
     if (OnComboChange) OnComboChange(this, RealCol(), Row(), AItemIndex, ASelection);
-    // The combo's items carry no objects on this platform.
-    if (OnComboObjectChange) OnComboObjectChange(this, RealCol(), Row(), AItemIndex, ASelection, nullptr);
+    if (!OnComboObjectChange) return;
+    const bool item = AItemIndex >= 0 && AItemIndex < FComboItems->Count();
+    OnComboObjectChange(this, RealCol(), Row(), AItemIndex, ASelection, item ? FComboItems->Objects(AItemIndex) : nullptr);
 }
 
 bool TExtStringGrid::StoreAndValidate(const std::string& Text)

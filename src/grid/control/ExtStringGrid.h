@@ -2267,7 +2267,7 @@ private:
 
 public:
     // The combo item list and other cell operations (ExtGridCellOperations.cpp).
-    // The in-place combo editor keeps its own items: ComboItems are not shown in it yet.
+    // The items of the in-place combo editor.
     TComboItemList& ComboItems() { return *FComboItems; }
     void ClearComboString() { FComboItems->Clear(); }
     void AddComboString(const std::string& s) { FComboItems->Add(s); }
@@ -2342,7 +2342,7 @@ private:
     void FooterSettingChanged(TFloatingFooterChange Change);
     TFooterPanel* FFooterPanel = nullptr;
     void ForEachBaseCell(const TGridRect& Range, const std::function<void(int, int)>& Action);
-    std::unique_ptr<TComboItemList> FComboItems = std::make_unique<TComboItemList>();
+    std::unique_ptr<TComboItemList> FComboItems = std::make_unique<TComboItemList>(*this);
     int FNumNodes = 0;
 
 public:
