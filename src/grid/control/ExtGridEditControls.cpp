@@ -408,7 +408,6 @@ void TExtStringGrid::EndEditControl(TEditEnd How, int RealCol, int ARow)
     if (ComponentState().Contains(csDestroying) || !FEditSession.Open()) return;
     const TEditorRow& row = EditorRow(FEditSession.Kind());
     FStartEditChar = 0;
-    TValueHold<bool> blockKill(FBlockKill, true);
     FEditSession.End(How, {.Store = [&] {
                                if (row.Store && (!row.Control || row.Control(*this))) row.Store(*this, RealCol, ARow);
                            },

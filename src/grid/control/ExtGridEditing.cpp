@@ -71,7 +71,7 @@ void TExtStringGrid::ShowCellEdit() { Perform(WM_KEYDOWN, VK_F2, 0); }
 bool TExtStringGrid::CanEditShow()
 {
     // No editor opens while a value is validated or a special editor is up or read back.
-    if (FValidating || FEditSession.Open() || FBlockKill) return false;
+    if (FValidating || FEditSession.Open() || FEditSession.Ending() || FBlockKill) return false;
     bool result = TBaseGrid::CanEditShow();
     if (ComponentState().Contains(csDesigning)) return result;
     const TPoint base = BaseCell(RealCol(), Row());
@@ -213,8 +213,10 @@ std::string TExtStringGrid::DoEllipsClick(const std::string& Text)
 
 void TExtStringGrid::SpecialEditorLeft()
 {
-    if (ComponentState().Contains(csDestroying)) return;
-    if (FEditSession.Open() && !FBlockKill) HideInplaceEdit();
+    if (ComponentState().Contains(csDestroying) || FBlockKill || !FEditSession.Open()) return;
+    EndEditControl(TEditEnd::MovedOn, RealCol(), Row());
+    // The cell is left: its value is validated on the way.
+    HideInplaceEdit();
 }
 
 void TExtStringGrid::EditorTextChanged(const std::string& Text)
