@@ -56,6 +56,15 @@ TEST_P(ExtGridEditorEscapeTest, EscapeLeavesTheCellAsItWasInEveryEditorKind)
         {"date picker", edDateEdit, "not a date", "", 0},
         {"date and time picker", edDateTimeEdit, "not a time", "", VK_UP},
         {"rich text", edRichEdit, "plain", "z", 0},
+        {"track bar", edTrackbarDropDown, "abc", "", VK_RIGHT},
+        {"memo", edMemoDropDown, "abc", "z", 0},
+        {"calculator", edCalculatorDropDown, "abc", "7", 0},
+        {"time picker", edTimePickerDropDown, "abc", "", 0},
+        {"detail list", edDetailDropDown, "abc", "", 0},
+        {"multi-column list", edGridDropDown, "abc", "", 0},
+        {"colour picker", edColorPickerDropDown, "abc", "", 0},
+        {"image picker", edImagePickerDropDown, "abc", "", 0},
+        {"grid drop-down", edExtGridDropDown, "abc", "", 0},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.what);
