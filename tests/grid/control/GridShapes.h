@@ -126,3 +126,50 @@ protected:
         FillInShape(*grid, GetParam());
     }
 };
+
+// Marks of StoredRowOrder for a row whose cells are all empty and for a row whose cells
+// came from different rows.
+constexpr int EmptyStoredRow = -1;
+constexpr int MixedStoredRow = -2;
+
+// The original row of every stored row, shown or hidden, in real order: the r of its
+// "c,r" texts, read over every real column. A row keeps its cells together when its cells
+// share one r and each names the same column as the cell of row 0 above it (row 0 never
+// hides, so a column move that left hidden rows behind shows here).
+inline std::vector<int> StoredRowOrder(const TExtStringGrid& Grid)
+{
+    const auto columnOf = [](const std::string& Text) { return Text.substr(0, Text.find(',')); };
+    std::vector<int> order;
+    for (int r = 0; r < Grid.TotalRowCount(); ++r) {
+        int original = EmptyStoredRow;
+        for (int c = 0; c < Grid.TotalColCount(); ++c) {
+            const std::string text = Grid.AllGridCells(c, r);
+            const std::string header = Grid.AllGridCells(c, 0);
+            int named = MixedStoredRow;
+            if (text.empty())
+                named = EmptyStoredRow;
+            else if (text.find(',') != std::string::npos && columnOf(text) == columnOf(header))
+                named = std::stoi(text.substr(text.find(',') + 1));
+            if (c == 0 || original == named) {
+                original = named;
+            } else {
+                original = MixedStoredRow;
+                break;
+            }
+        }
+        order.push_back(original);
+    }
+    return order;
+}
+
+// The rows 0..11 of a shaped grid in order, less Removed, with Empty inserted before the
+// original row Before (-1: none).
+inline std::vector<int> ShapedRowsExpected(int Removed = -1, int EmptyBefore = -1)
+{
+    std::vector<int> rows;
+    for (int r = 0; r < ShapedGridRows; ++r) {
+        if (r == EmptyBefore) rows.push_back(EmptyStoredRow);
+        if (r != Removed) rows.push_back(r);
+    }
+    return rows;
+}
