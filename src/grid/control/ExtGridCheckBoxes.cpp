@@ -306,7 +306,8 @@ bool TExtStringGrid::IsInCheckBox(int ACol, int ARow, int X, int Y)
     if (graphic->CellVAlign == vaCenter) top = r.Top + (r.Height() - size) / 2;
     TAlignment hAlign = taLeftJustify;
     TVAlignment vAlign = vtaTop;
-    GetCellAlignment(ACol, ARow, hAlign, vAlign);
+    // The alignment the box is painted with: the cell's properties count, not only the hook.
+    GetCellAlignmentEx(ACol, ARow, hAlign, vAlign);
     int left = r.Left + 2;
     if (hAlign == taRightJustify) {
         left = r.Right - size - 2;

@@ -11,6 +11,7 @@
 #include "grid/control/GridSpin.h"
 #include "grid/control/GridUnitEditBtn.h"
 #include "grid/control/ValueHold.h"
+#include "grid/control/editing/EditorKinds.h"
 #include "grid/control/settings/ControlLook.h"
 #include "grid/foundation/model/MouseActions.h"
 #include "grid/foundation/model/Navigation.h"
@@ -100,77 +101,130 @@ void TExtStringGrid::CloseEditor(TWinControl* Editor)
     Editor->SetEnabled(false);
 }
 
+// How the grid shows each family's control over the cell, reads its value back and closes
+// it. Store is empty for the editors that store nothing; a family without a Control closes
+// itself in Release, which also stores its value (the editor link and the drop-downs).
+struct TExtStringGrid::TEditorRow {
+    void (*Show)(TExtStringGrid&, const TRect&, int RealCol, int ARow);
+    void (*Store)(TExtStringGrid&, int RealCol, int ARow);
+    TWinControl* (*Control)(const TExtStringGrid&);
+    void (*Release)(TExtStringGrid&, int RealCol, int ARow);
+};
+
+const TExtStringGrid::TEditorRow& TExtStringGrid::EditorRow(TEditorType Kind)
+{
+    using G = TExtStringGrid;
+    static const TEditorRow none{[](G& g, const TRect&, int, int) { g.ShowNoEditor(); }, nullptr, nullptr, nullptr};
+    static const TEditorRow spin{[](G& g, const TRect& r, int c, int row) { g.ShowSpinEditor(r, c, row); },
+                                 [](G& g, int c, int row) { g.StoreSpinValue(c, row); },
+                                 [](const G& g) -> TWinControl* { return g.FEditSpin; }, nullptr};
+    static const TEditorRow combo{[](G& g, const TRect& r, int c, int row) { g.ShowComboEditor(r, c, row); },
+                                  [](G& g, int c, int row) {
+                                      // A list combo on which nothing was picked leaves the cell alone.
+                                      if (g.EditMode && g.FEditCombo->Picked())
+                                          g.SetEditTextEx(c, row, g.FEditCombo->Text());
+                                  },
+                                  [](const G& g) -> TWinControl* { return g.FEditCombo; }, nullptr};
+    static const TEditorRow editBtn{[](G& g, const TRect& r, int c, int row) { g.ShowEditBtnEditor(r, c, row); },
+                                    [](G& g, int c, int row) {
+                                        if (g.EditMode) g.SetEditTextEx(c, row, g.FEditBtn->Text());
+                                    },
+                                    [](const G& g) -> TWinControl* { return g.FEditBtn; }, nullptr};
+    static const TEditorRow unit{[](G& g, const TRect& r, int c, int row) { g.ShowUnitEditor(r, c, row); },
+                                 [](G& g, int c, int row) { g.SetEditTextEx(c, row, g.FUnitEditBtn->TextAndUnit()); },
+                                 [](const G& g) -> TWinControl* { return g.FUnitEditBtn; }, nullptr};
+    static const TEditorRow check{[](G& g, const TRect& r, int c, int row) { g.ShowCheckEditor(r, c, row); },
+                                  nullptr, [](const G& g) -> TWinControl* { return g.FEditCheck; }, nullptr};
+    static const TEditorRow button{[](G& g, const TRect& r, int c, int row) { g.ShowButtonEditor(r, c, row); },
+                                   nullptr, [](const G& g) -> TWinControl* { return g.FGridButton; }, nullptr};
+    static const TEditorRow date{[](G& g, const TRect& r, int c, int row) { g.ShowDatePicker(r, c, row); },
+                                 [](G& g, int c, int row) { g.StoreDatePickerValue(c, row); },
+                                 [](const G& g) -> TWinControl* { return g.FEditDate; }, nullptr};
+    static const TEditorRow dateTime{
+        [](G& g, const TRect& r, int c, int row) { g.ShowDateTimePicker(r, c, row); },
+        [](G& g, int c, int row) { g.StoreDateTimePickerValue(c, row); },
+        [](const G& g) -> TWinControl* { return g.FEditDateTime; }, nullptr};
+    static const TEditorRow rich{[](G& g, const TRect& r, int c, int row) { g.ShowRichEditor(r, c, row); },
+                                 [](G& g, int c, int row) { g.StoreRichEditValue(c, row); },
+                                 [](const G& g) -> TWinControl* { return g.FInplaceRichEdit; }, nullptr};
+    static const TEditorRow custom{[](G& g, const TRect& r, int c, int row) { g.ShowEditLink(r, c, row); }, nullptr,
+                                   nullptr, [](G& g, int c, int row) { g.HideEditLink(c, row); }};
+    static const TEditorRow dropDown{
+        [](G& g, const TRect& r, int c, int row) {
+            IDropDownCellEditing* dropDowns = g.DropDownCellEditing();
+            if (!dropDowns || !dropDowns->Show(g.EditControl, r, c, row)) g.ShowNoEditor();
+        },
+        nullptr, nullptr,
+        [](G& g, int c, int row) {
+            if (g.FDropDownCellEditing) g.FDropDownCellEditing->Hide(c, row);
+        }};
+    switch (EditorKindOf(Kind).Family) {
+    case TEditorFamily::Spin:
+        return spin;
+    case TEditorFamily::Combo:
+        return combo;
+    case TEditorFamily::EditBtn:
+        return editBtn;
+    case TEditorFamily::UnitEditBtn:
+        return unit;
+    case TEditorFamily::CheckBox:
+        return check;
+    case TEditorFamily::Button:
+        return button;
+    case TEditorFamily::DatePicker:
+        return date;
+    case TEditorFamily::DateTimePicker:
+        return dateTime;
+    case TEditorFamily::RichEdit:
+        return rich;
+    case TEditorFamily::Custom:
+        return custom;
+    case TEditorFamily::DropDown:
+        return dropDown;
+    case TEditorFamily::None:
+    case TEditorFamily::Text:
+        break;
+    }
+    return none;
+}
+
 void TExtStringGrid::ShowEditControl(int ACol, int ARow)
 {
-    FEditing = FSpecialEditor = FEditActive = true;
+    FEditing = true;
+    FEditSession.Begin(EditControl, FCellCache);
     TRect rect = CellRect(ACol, ARow);
     if (UseRightToLeftAlignment()) ++rect.Left;
     EditCtrl = nullptr;
     if (EditControl != edCustom) FLastValidation = true;
-    const int realCol = RealColIndex(ACol);
-    switch (EditControl) {
-    case edComboEdit:
-    case edComboList:
-        ShowComboEditor(rect, realCol, ARow);
-        break;
-    case edEditBtn:
-    case edNumericEditBtn:
-    case edFloatEditBtn:
-    case edMaskEditBtn: {
+    {
+        // Loading the editor is no typing the cell follows.
         TValueHold<bool> loading(FEditStart, true);
-        ShowEditBtnEditor(rect, realCol, ARow);
-        break;
-    }
-    case edSpinEdit:
-    case edFloatSpinEdit:
-    case edTimeSpinEdit:
-    case edDateSpinEdit: {
-        TValueHold<bool> loading(FEditStart, true);
-        ShowSpinEditor(rect, realCol, ARow);
-        break;
-    }
-    case edUnitEditBtn:
-    case edNumericUnitEditBtn:
-    case edFloatUnitEditBtn:
-        ShowUnitEditor(rect, realCol, ARow);
-        break;
-    case edDateEdit:
-    case edDateEditUpDown:
-    case edTimeEdit:
-        ShowDatePicker(rect, realCol, ARow);
-        break;
-    case edDateTimeEdit:
-        ShowDateTimePicker(rect, realCol, ARow);
-        break;
-    case edCheckBox:
-        EditCheck()->SetCaption(GetEditText(Col(), ARow));
-        EditCheck()->SetState(cbUnchecked);
-        FStartEditChar = 0;
-        PresentEditor(FEditCheck, rect);
-        // The check box is no value editor of the cell.
-        EditCtrl = nullptr;
-        break;
-    case edButton:
-        GridButton()->SetCaption(GetEditText(Col(), ARow));
-        FStartEditChar = 0;
-        PresentEditor(FGridButton, {rect.Left - 1, rect.Top - 1, rect.Right + 1, rect.Bottom + 1});
-        break;
-    case edCustom:
-        ShowEditLink(rect, realCol, ARow);
-        break;
-    case edRichEdit:
-        ShowRichEditor(rect, realCol, ARow);
-        break;
-    default:
-        if (IDropDownCellEditing* DropDowns = DropDownCellEditing();
-            DropDowns && DropDowns->Show(EditControl, rect, realCol, ARow))
-            break;
-        // A kind without an editor leaves the cell unedited.
-        FSpecialEditor = FEditActive = false;
-        EditMode = false;
-        break;
+        EditorRow(EditControl).Show(*this, rect, RealColIndex(ACol), ARow);
     }
     FStartEditChar = 0;
+}
+
+void TExtStringGrid::ShowNoEditor()
+{
+    FEditSession.End(TEditEnd::Cancelled, {});
+    EditMode = false;
+}
+
+void TExtStringGrid::ShowCheckEditor(const TRect& Rect, int, int ARow)
+{
+    EditCheck()->SetCaption(GetEditText(Col(), ARow));
+    EditCheck()->SetState(cbUnchecked);
+    FStartEditChar = 0;
+    PresentEditor(FEditCheck, Rect);
+    // The check box is no value editor of the cell.
+    EditCtrl = nullptr;
+}
+
+void TExtStringGrid::ShowButtonEditor(const TRect& Rect, int, int ARow)
+{
+    GridButton()->SetCaption(GetEditText(Col(), ARow));
+    FStartEditChar = 0;
+    PresentEditor(FGridButton, {Rect.Left - 1, Rect.Top - 1, Rect.Right + 1, Rect.Bottom + 1});
 }
 
 void TExtStringGrid::ShowComboEditor(const TRect& Rect, int RealCol, int ARow)
@@ -285,8 +339,7 @@ void TExtStringGrid::ShowDatePicker(const TRect& Rect, int RealCol, int ARow)
 void TExtStringGrid::ShowDateTimePicker(const TRect& Rect, int RealCol, int ARow)
 {
     TGridDateTimePicker* picker = DateAndTimePicker();
-    FOriginalDateTime = TGridDateTimePicker::ReadCellText(GetEditText(Col(), ARow));
-    picker->SetDateTime(FOriginalDateTime);
+    picker->SetDateTime(TGridDateTimePicker::ReadCellText(GetEditText(Col(), ARow)));
     // Closing unchanged keeps the cell's own text, which may be written differently.
     FLoadedEditText = TGridDateTimePicker::CellText(picker->DateTime());
     picker->SetBorderStyle(bsNone);
@@ -299,6 +352,10 @@ void TExtStringGrid::ShowDateTimePicker(const TRect& Rect, int RealCol, int ARow
 
 void TExtStringGrid::StoreSpinValue(int RealCol, int ARow)
 {
+    if (FEditSpin->AllowEmptyValue() && Trim(FEditSpin->Text()).empty()) {
+        SetCells(RealCol, ARow, "");
+        return;
+    }
     switch (EditControl) {
     case edSpinEdit:
         SetEditTextEx(RealCol, ARow, std::to_string(FEditSpin->Value()));
@@ -317,98 +374,60 @@ void TExtStringGrid::StoreSpinValue(int RealCol, int ARow)
     }
 }
 
-void TExtStringGrid::HideEditControl(int ACol, int ARow)
+void TExtStringGrid::StoreDatePickerValue(int RealCol, int ARow)
 {
-    if (ComponentState().Contains(csDestroying)) return;
-    FSpecialEditor = false;
-    FBlockKill = true;
-    const int realCol = RealColIndex(ACol);
-    FStartEditChar = 0;
-    switch (EditControl) {
-    case edComboEdit:
-    case edComboList:
-        if (EditMode && FEditCombo) {
-            EditMode = false;
-            // A list combo on which nothing was picked leaves the cell alone.
-            if (FEditCombo->Picked()) SetEditTextEx(realCol, ARow, FEditCombo->Text());
-            CloseEditor(FEditCombo);
-        }
-        break;
-    case edEditBtn:
-    case edNumericEditBtn:
-    case edFloatEditBtn:
-    case edMaskEditBtn:
-        if (EditMode && FEditBtn) {
-            EditMode = false;
-            SetEditTextEx(realCol, ARow, FEditBtn->Text());
-            CloseEditor(FEditBtn);
-        }
-        break;
-    case edSpinEdit:
-    case edFloatSpinEdit:
-    case edTimeSpinEdit:
-    case edDateSpinEdit:
-        if (FEditSpin) {
-            EditMode = false;
-            if (FEditSpin->AllowEmptyValue() && Trim(FEditSpin->Text()).empty())
-                SetCells(realCol, ARow, "");
-            else
-                StoreSpinValue(realCol, ARow);
-            CloseEditor(FEditSpin);
-        }
-        break;
-    case edUnitEditBtn:
-    case edNumericUnitEditBtn:
-    case edFloatUnitEditBtn:
-        if (FUnitEditBtn) {
-            SetEditTextEx(realCol, ARow, FUnitEditBtn->TextAndUnit());
-            CloseEditor(FUnitEditBtn);
-            EditMode = false;
-        }
-        break;
-    case edDateEdit:
-    case edDateEditUpDown:
-    case edTimeEdit:
-        if (FEditDate) {
-            // A cleared check box of the picker means no date.
-            SetEditTextEx(realCol, ARow, FEditDate->Checked() ? FEditDate->Text() : "");
-            CloseEditor(FEditDate);
-            EditMode = false;
-        }
-        break;
-    case edDateTimeEdit:
-        if (FEditDateTime) {
-            SetEditTextEx(realCol, ARow,
-                          FEditDateTime->Checked() ? TGridDateTimePicker::CellText(FEditDateTime->DateTime()) : "");
-            CloseEditor(FEditDateTime);
-            EditMode = false;
-        }
-        break;
-    case edCheckBox:
-        if (FEditCheck) CloseEditor(FEditCheck);
-        EditMode = false;
-        break;
-    case edButton:
-        if (FGridButton) CloseEditor(FGridButton);
-        EditMode = false;
-        break;
-    case edCustom:
-        HideEditLink(realCol, ARow);
-        break;
-    case edRichEdit:
-        if (FInplaceRichEdit) {
-            EditMode = false;
-            // An unchanged document keeps what the rich edit cannot show (fonts, tables).
-            if (FInplaceRichEdit->Modified()) RichToCell(realCol, ARow, FInplaceRichEdit);
-            CloseEditor(FInplaceRichEdit);
-        }
-        break;
-    default:
-        if (FDropDownCellEditing) FDropDownCellEditing->Hide(realCol, ARow);
-        break;
+    // A cleared check box of the picker means no date.
+    SetEditTextEx(RealCol, ARow, FEditDate->Checked() ? FEditDate->Text() : "");
+}
+
+void TExtStringGrid::StoreDateTimePickerValue(int RealCol, int ARow)
+{
+    SetEditTextEx(RealCol, ARow,
+                  FEditDateTime->Checked() ? TGridDateTimePicker::CellText(FEditDateTime->DateTime()) : "");
+}
+
+void TExtStringGrid::StoreRichEditValue(int RealCol, int ARow)
+{
+    // An unchanged document keeps what the rich edit cannot show (fonts, tables).
+    if (FInplaceRichEdit->Modified()) RichToCell(RealCol, ARow, FInplaceRichEdit);
+}
+
+void TExtStringGrid::HideEditControl(int ACol, int ARow) { EndEditControl(TEditEnd::Accepted, RealColIndex(ACol), ARow); }
+
+void TExtStringGrid::CancelEditControl()
+{
+    {
+        TValueHold<bool> blocked(FBlockFocus, true);
+        EndEditControl(TEditEnd::Cancelled, RealCol(), Row());
+        SetEditorMode(false);
+        // Taking the focus back must not open the editor again.
+        TValueHold<bool> noEdit(Navigation()->AlwaysEdit, false);
+        if (CanFocus()) SetFocus();
     }
-    FLoadedEditCell = {-1, -1};
-    if (EditControl != edNormal && FEditActive) EditingDone(realCol, ARow);
-    FBlockKill = false;
-    FEditActive = false;
+}
+
+// Every special editor ends here, once: a focus loss that its own closing sets off finds
+// the session ended already.
+void TExtStringGrid::EndEditControl(TEditEnd How, int RealCol, int ARow)
+{
+    if (ComponentState().Contains(csDestroying) || !FEditSession.Open()) return;
+    const TEditorRow& row = EditorRow(FEditSession.Kind());
+    FStartEditChar = 0;
+    FEditSession.End(How, {.Store = [&] {
+                               if (row.Store && (!row.Control || row.Control(*this))) row.Store(*this, RealCol, ARow);
+                           },
+                           .Close = [&] {
+                               if (row.Release) row.Release(*this, RealCol, ARow);
+                               if (TWinControl* editor = row.Control ? row.Control(*this) : nullptr)
+                                   CloseEditor(editor);
+                               EditMode = false;
+                           },
+                           .Restore = [&] {
+                               FEditing = false;
+                               SetCells(RealCol, ARow, FEditSession.TextBefore());
+                           },
+                           .Done = [&] {
+                               FLoadedEditCell = {-1, -1};
+                               EditingDone(RealCol, ARow);
+                           }});
 }

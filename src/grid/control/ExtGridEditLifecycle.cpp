@@ -50,6 +50,40 @@ void TExtStringGrid::DoneInplaceEdit(Word Key, TShiftState Shift)
     FBlockFocus = false;
 }
 
+bool TExtStringGrid::WalkOutOfEditor(Word Key, TShiftState Shift, const TCaretAtKeyUp& Caret,
+                                     const std::string& Text)
+{
+    const TCursorWalk walk = CursorWalkOf(Key, Shift, Caret);
+    if (!Navigation()->CursorWalkEditor || walk == TCursorWalk::None) return false;
+    const bool forward = walk == TCursorWalk::Forward;
+    const int col = Col(), row = Row();
+    const int next = forward ? col + CellSpan(RealCol(), row).X + 1 : col - 1;
+    const bool inside = forward ? next <= ColCount() - VisibleFixedRightCols() - 1 : col > FixedCols();
+    if (inside && !IsControlCell(RealColIndex(next), row)) {
+        if (ValidateCell(Text)) {
+            HideInplaceEdit();
+            SetCol(next);
+        }
+        return true;
+    }
+    if (!forward && ValidateCell(Text)) HideInplaceEdit();
+    TNavigation& nav = *Navigation();
+    const TAdvanceDirection direction = nav.AdvanceDirection();
+    nav.SetAdvanceDirection(adLeftRight);
+    try {
+        AdvanceEditPosition(col, row, true, false, forward, true, true);
+    } catch (...) {
+        nav.SetAdvanceDirection(direction);
+        throw;
+    }
+    nav.SetAdvanceDirection(direction);
+    if (nav.CursorWalkAlwaysEdit)
+        ShowInplaceEdit();
+    else
+        HideInplaceEdit();
+    return true;
+}
+
 bool TExtStringGrid::TakeClickCaretPoint(const TControl& Editor, TPoint& InEditor)
 {
     if (!std::exchange(LButFlg, false)) return false;

@@ -13,8 +13,7 @@ void TExtStringGrid::ShowEditLink(const TRect& Rect, int RealCol, int ARow)
 {
     TEditLink* link = EditLink();
     if (!link) {
-        FSpecialEditor = FEditActive = false;
-        EditMode = false;
+        ShowNoEditor();
         return;
     }
     EditMode = true;

@@ -1,5 +1,6 @@
 #include "grid/control/ExtInplaceEdit.h"
 #include "grid/control/ExtStringGrid.h"
+#include "grid/control/editing/EditorKinds.h"
 #include "grid/foundation/markup/HtmlEntities.h"
 #include "grid/foundation/markup/HtmlTextOps.h"
 #include "grid/foundation/model/MouseActions.h"
@@ -8,44 +9,6 @@
 // how its value comes back and is announced.
 
 namespace {
-
-bool IsTextEditorKind(TEditorType Kind)
-{
-    switch (Kind) {
-    case edNormal:
-    case edNumeric:
-    case edPositiveNumeric:
-    case edFloat:
-    case edPositiveFloat:
-    case edCapital:
-    case edMixedCase:
-    case edLowerCase:
-    case edUpperCase:
-    case edPassword:
-    case edValidChars:
-        return true;
-    default:
-        return false;
-    }
-}
-
-// The editors whose text the cell shows while it is typed in.
-bool FollowedWhileEditing(TEditorType Kind)
-{
-    switch (Kind) {
-    case edSpinEdit:
-    case edFloatSpinEdit:
-    case edTimeSpinEdit:
-    case edDateSpinEdit:
-    case edEditBtn:
-    case edNumericEditBtn:
-    case edFloatEditBtn:
-    case edMaskEditBtn:
-        return true;
-    default:
-        return IsTextEditorKind(Kind);
-    }
-}
 
 // Cells whose graphic is toggled or clicked in place get no editor. A glyph button is not
 // among them: its cell's text is edited like any other.
@@ -108,7 +71,7 @@ void TExtStringGrid::ShowCellEdit() { Perform(WM_KEYDOWN, VK_F2, 0); }
 bool TExtStringGrid::CanEditShow()
 {
     // No editor opens while a value is validated or a special editor is up or read back.
-    if (FValidating || FSpecialEditor || FBlockKill) return false;
+    if (FValidating || FEditSession.Open() || FEditSession.Ending() || FBlockKill) return false;
     bool result = TBaseGrid::CanEditShow();
     if (ComponentState().Contains(csDesigning)) return result;
     const TPoint base = BaseCell(RealCol(), Row());
@@ -122,7 +85,7 @@ bool TExtStringGrid::CanEditShow()
         if (EditControl == edNone) return false;
         EditMode = true;
         FShowEditProcess = true;
-        if (!IsTextEditorKind(EditControl)) {
+        if (EditorKindOf(EditControl).Family != TEditorFamily::Text) {
             const TPoint shown = BaseCell(Col(), Row());
             ShowEditControl(shown.X, shown.Y);
             FEntered = true;
@@ -218,8 +181,9 @@ bool TExtStringGrid::HandleEditDoneMessage(TMessage& Message)
 void TExtStringGrid::FireComboChange(int AItemIndex, const std::string& ASelection)
 {
     if (OnComboChange) OnComboChange(this, RealCol(), Row(), AItemIndex, ASelection);
-    // The combo's items carry no objects on this platform.
-    if (OnComboObjectChange) OnComboObjectChange(this, RealCol(), Row(), AItemIndex, ASelection, nullptr);
+    if (!OnComboObjectChange) return;
+    const bool item = AItemIndex >= 0 && AItemIndex < FComboItems->Count();
+    OnComboObjectChange(this, RealCol(), Row(), AItemIndex, ASelection, item ? FComboItems->Objects(AItemIndex) : nullptr);
 }
 
 bool TExtStringGrid::StoreAndValidate(const std::string& Text)
@@ -249,8 +213,10 @@ std::string TExtStringGrid::DoEllipsClick(const std::string& Text)
 
 void TExtStringGrid::SpecialEditorLeft()
 {
-    if (ComponentState().Contains(csDestroying)) return;
-    if (FSpecialEditor && !FBlockKill) HideInplaceEdit();
+    if (ComponentState().Contains(csDestroying) || FBlockKill || !FEditSession.Open()) return;
+    EndEditControl(TEditEnd::MovedOn, RealCol(), Row());
+    // The cell is left: its value is validated on the way.
+    HideInplaceEdit();
 }
 
 void TExtStringGrid::EditorTextChanged(const std::string& Text)
@@ -263,6 +229,6 @@ void TExtStringGrid::EditorTextChanged(const std::string& Text)
 // Escape puts the cached text back.
 void TExtStringGrid::FollowEditorText(const std::string& Text)
 {
-    if (FShowEditProcess && EditMode && !FEditStart && !FValidating && FollowedWhileEditing(EditControl))
+    if (FShowEditProcess && EditMode && !FEditStart && !FValidating && EditorKindOf(EditControl).FollowedWhileTyped)
         WriteEditText(Col(), Row(), Text);
 }

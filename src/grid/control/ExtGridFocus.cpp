@@ -16,8 +16,9 @@ void TExtStringGrid::WndProc(TMessage& Message)
         }
         break;
     case WM_KILLFOCUS:
-        // Another part moves the focus on purpose: the grid keeps its editing state.
-        if (FBlockKill) {
+        // Another part moves the focus on purpose, or an editor ending hands it back: the grid
+        // keeps its editing state.
+        if (FBlockKill || FEditSession.Ending()) {
             Message.Result = 1;
             return;
         }
@@ -104,7 +105,7 @@ void TExtStringGrid::EditOnFocus(TWinControl* Lost)
 
 void TExtStringGrid::DoExit()
 {
-    if (FBlockKill) return;
+    if (FBlockKill || FEditSession.Ending()) return;
     if (FSelChange && MouseActions()->DisjunctRowSelect()) SyncRowSelect(false);
     FSelChange = false;
     TBaseGrid::DoExit();

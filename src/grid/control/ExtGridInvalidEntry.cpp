@@ -8,7 +8,7 @@
 
 TWinControl* TExtStringGrid::RefusedEntryEditor() const
 {
-    if (EditMode && !FSpecialEditor) return InplaceEditor();
+    if (EditMode && !FEditSession.Open()) return InplaceEditor();
     return EditCtrl;
 }
 

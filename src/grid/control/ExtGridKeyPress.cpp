@@ -1,5 +1,6 @@
 #include "grid/control/ExtStringGrid.h"
 #include "grid/control/settings/SortSettings.h"
+#include "grid/foundation/markup/HtmlTextOps.h"
 #include "grid/foundation/model/MouseActions.h"
 #include "grid/foundation/model/Navigation.h"
 #include "platform/rtl/SysUtils.h"
@@ -119,7 +120,7 @@ void TExtStringGrid::IncrementalLookup(char32_t Key)
     const std::string wanted = AnsiUpperCase(text);
     if (sortCol >= 0 && !wanted.empty()) {
         for (int r = FixedRows(); r <= LastNormalRow(); ++r) {
-            if (AnsiUpperCase(Cells(sortCol, r)).starts_with(wanted)) {
+            if (AnsiUpperCase(HtmlToPlainText(Cells(sortCol, r))).starts_with(wanted)) {
                 SetRow(r);
                 return;
             }

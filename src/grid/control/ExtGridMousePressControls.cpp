@@ -118,11 +118,14 @@ void TExtStringGrid::PushFixedButton(int ACol, int ARow, int X)
 
 void TExtStringGrid::RadioGroupClick(int ACol, int ARow, int DY, int DX)
 {
-    Canvas()->Font()->Assign(*Font());
     const TPoint base = BaseCell(DisplColIndex(ACol), ARow);
     const int realCol = RealColIndex(base.X);
     TCellGraphic* graphic = GetCellGraphic(realCol, base.Y);
     if (!graphic || graphic->CellType != ctRadio || !graphic->CellStrings) return;
+    // The options are measured in the font they are painted in.
+    Canvas()->Font()->Assign(*Font());
+    TBrush brush;
+    GetCellColor(realCol, base.Y, {}, &brush, Canvas()->Font());
     if (!IsFixed(base.X, base.Y)) MoveCurrentCell(base.X, base.Y);
     const TControlLook& look = *ControlLook();
     const bool frameStyle =
@@ -136,12 +139,14 @@ void TExtStringGrid::RadioGroupClick(int ACol, int ARow, int DY, int DX)
         const int prev = sum;
         sum += graphic->CellBoolean ? Canvas()->TextWidth(captions[i]) + spacing : itemHeight;
         if (offset <= prev || offset >= sum) continue;
-        if (graphic->CellIndex == -1)
-            SetCells(realCol, base.Y, captions[i]);
-        else
-            graphic->CellIndex = i;
+        // A group that stores its choice as the cell text keeps doing so at every click.
+        const bool storesText = graphic->CellIndex == -1;
+        if (storesText) SetCells(realCol, base.Y, captions[i]);
         SetCells(realCol, base.Y, Cells(realCol, base.Y));
-        SetRadioIdx(realCol, base.Y, i);
+        if (storesText)
+            RepaintGraphicCell(realCol, base.Y);
+        else
+            SetRadioIdx(realCol, base.Y, i);
         if (OnRadioClick) OnRadioClick(this, base.X, base.Y, i);
         return;
     }

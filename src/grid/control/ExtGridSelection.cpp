@@ -120,7 +120,7 @@ void TExtStringGrid::RepaintSelectionAftermath(int OldCol, int OldRow, int ARow,
 void TExtStringGrid::HideInplaceEdit()
 {
     if (!EditorMode()) return;
-    if (FSpecialEditor) HideEditControl(Col(), Row());
+    if (FEditSession.Open()) HideEditControl(Col(), Row());
     SetEditorMode(false);
     EditMode = false;
     SelectCell(Col(), Row());

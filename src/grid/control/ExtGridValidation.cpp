@@ -57,7 +57,11 @@ bool TExtStringGrid::ValidateCell(const std::string& NewValue)
             FNewCellText = value;
             if (!valid) {
                 FLastValidation = false;
-                ReopenRefusedEdit(value == newValue ? newValue : FOldCellText);
+                // A value the handler changed is refused with the old text: the editors show
+                // the decided text, which must not be the handler's.
+                const std::string reopened = value == newValue ? newValue : FOldCellText;
+                FNewCellText = reopened;
+                ReopenRefusedEdit(reopened);
                 FModified = FOldModifiedValue;
                 ShowInvalidEntryBalloon();
             }

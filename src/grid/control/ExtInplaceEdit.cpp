@@ -3,6 +3,7 @@
 #include <utility>
 
 #include "grid/control/EditorCharFilter.h"
+#include "grid/control/EditorPaste.h"
 #include "grid/control/ExtStringGrid.h"
 #include "grid/control/LookupCompletion.h"
 #include "grid/control/ValueHold.h"
@@ -14,7 +15,6 @@
 #include "platform/rtl/SysUtils.h"
 #include "platform/rtl/Utf8.h"
 #include "platform/ui/Beep.h"
-#include "platform/ui/Clipboard.h"
 
 TExtInplaceEdit::TExtInplaceEdit(TExtStringGrid* AGrid) : TInplaceEdit(AGrid), FGrid(AGrid) {}
 
@@ -212,50 +212,10 @@ bool TExtInplaceEdit::ForGrid(Word Key, TShiftState Shift) const
     return TInplaceEdit::ForGrid(Key, Shift);
 }
 
-bool TExtInplaceEdit::WalksOut(Word Key, TShiftState Shift) const
-{
-    if (!FGrid->Navigation()->CursorWalkEditor || !Shift.Empty() || SelLength() != 0) return false;
-    if (Key == VK_LEFT) return SelStart() == 0 && FSelKeyDown == 0;
-    if (Key == VK_RIGHT) return SelStart() == Length(Text()) && FSelKeyDown == Length(Text());
-    return false;
-}
-
-void TExtInplaceEdit::WalkToNeighbour(bool Forward)
-{
-    TExtStringGrid& grid = *FGrid;
-    const int col = grid.Col(), row = grid.Row();
-    const int next = Forward ? col + grid.CellSpan(grid.RealCol(), row).X + 1 : col - 1;
-    const bool inside = Forward ? next <= grid.ColCount() - grid.VisibleFixedRightCols() - 1 : col > grid.FixedCols();
-    if (inside && !grid.IsControlCell(grid.RealColIndex(next), row)) {
-        if (grid.ValidateCell(Text())) {
-            grid.HideInplaceEdit();
-            grid.SetCol(next);
-        }
-        return;
-    }
-    if (!Forward && grid.ValidateCell(Text())) grid.HideInplaceEdit();
-    TNavigation& nav = *grid.Navigation();
-    const TAdvanceDirection direction = nav.AdvanceDirection();
-    nav.SetAdvanceDirection(adLeftRight);
-    try {
-        grid.AdvanceEditPosition(col, row, true, false, Forward, true, true);
-    } catch (...) {
-        nav.SetAdvanceDirection(direction);
-        throw;
-    }
-    nav.SetAdvanceDirection(direction);
-    if (nav.CursorWalkAlwaysEdit)
-        grid.ShowInplaceEdit();
-    else
-        grid.HideInplaceEdit();
-}
-
 void TExtInplaceEdit::KeyUp(Word& Key, TShiftState Shift)
 {
-    if (WalksOut(Key, Shift)) {
-        const bool forward = Key == VK_RIGHT;
+    if (FGrid->WalkOutOfEditor(Key, Shift, {SelStart(), SelLength(), Length(Text()), FSelKeyDown}, Text())) {
         Key = 0;
-        WalkToNeighbour(forward);
         return;
     }
     if (Key == VK_LEFT || Key == VK_RIGHT) return;
@@ -402,30 +362,12 @@ bool TExtInplaceEdit::ClipboardAllowed(const std::function<void(TObject*, bool&)
 
 void TExtInplaceEdit::Paste()
 {
-    std::string pasted = Clipboard()->AsText();
-    if (pasted.empty() || !ClipboardAllowed(FGrid->OnClipboardPaste)) return;
-    bool allow = true;
-    if (FGrid->OnClipboardBeforePasteCell)
-        FGrid->OnClipboardBeforePasteCell(this, FGrid->Col(), FGrid->Row(), pasted, allow);
-    if (!allow || (FLengthLimit >= 1 && Length(pasted) > FLengthLimit)) return;
-    if (pasted.ends_with("\r\n"))
-        pasted.resize(pasted.size() - 2);
-    else if (pasted.ends_with('\n') || pasted.ends_with('\r'))
-        pasted.pop_back();
-    const std::string text = Text();
-    const int start = SelStart(), replaced = SelLength();
-    std::string result = Copy(text, 1, start) + pasted + Copy(text, start + replaced + 1, Length(text));
-    if ((FLengthLimit < 1 || Length(result) <= FLengthLimit) &&
-        AcceptPastedText(FGrid->EditControl, FGrid->ValidChars, result))
-        SetText(result);
-    FGrid->SetCurrentCell(Text());
-    if (replaced > 0) {
-        SetSelStart(start);
-        SetSelLength(Length(pasted));
-    } else {
-        SetSelStart(start + Length(pasted));
-    }
-    if (FGrid->OnClipboardAfterPasteCell)
+    const TEditorType kind = FGrid->EditControl;
+    const std::string& validChars = FGrid->ValidChars;
+    const bool pasted = PasteIntoCellEditor(
+        *this, *FGrid, FLengthLimit,
+        [kind, &validChars](std::string& Text) { return AcceptPastedText(kind, validChars, Text); });
+    if (pasted && FGrid->OnClipboardAfterPasteCell)
         FGrid->OnClipboardAfterPasteCell(this, FGrid->Col(), FGrid->Row(), Text());
 }
 

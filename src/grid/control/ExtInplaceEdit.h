@@ -44,9 +44,6 @@ private:
     bool EnterBreaksLine() const;
     bool CaretAtEnd() const;
     bool FilledToAdvance() const;
-    // The cursor walk: the key released leaves the text at its start or end.
-    bool WalksOut(Word Key, TShiftState Shift) const;
-    void WalkToNeighbour(bool Forward);
     void Paste();
     bool ClipboardAllowed(const std::function<void(TObject*, bool&)>& Event);
     // The character filter of the cell's editor kind; false when the character is dropped.

@@ -42,8 +42,7 @@ void TExtRichEdit::KeyDown(Word& Key, TShiftState Shift)
         FGrid->DoneInplaceEdit(Key, Shift);
         Key = 0;
     } else if (Key == VK_ESCAPE) {
-        FGrid->CellToRich(FGrid->RealCol(), FGrid->Row(), this);
-        FGrid->DoneInplaceEdit(Key, Shift);
+        FGrid->CancelEditControl();
         Key = 0;
     } else if (Key == VK_RETURN) {
         // As in the text editor: Enter leaves the cell, Ctrl+Enter breaks the line of a

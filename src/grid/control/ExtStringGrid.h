@@ -20,6 +20,8 @@
 #include "grid/control/columns/ColumnSpace.h"
 #include "grid/control/rows/RowSpace.h"
 #include "grid/control/MoveMarkers.h"
+#include "grid/control/editing/CursorWalk.h"
+#include "grid/control/editing/EditSession.h"
 #include "grid/control/settings/ControlLook.h"
 #include "grid/control/settings/FloatingFooter.h"
 #include "grid/control/settings/SortSettings.h"
@@ -1343,7 +1345,11 @@ protected:
     bool CellEditAllowed(int ACol, int ARow);
     virtual void GetEditorProp(int ACol, int ARow, TEditLink* AEditLink);
     void ShowEditControl(int ACol, int ARow);
+    // Reads the special editor back into the cell and closes it: the edit is accepted.
     void HideEditControl(int ACol, int ARow);
+    // Escape in a special editor: it closes without being read back, the cell gets back the
+    // text it had before editing, and the grid takes the focus.
+    void CancelEditControl();
     // Fires OnEditingDone and posts the message that becomes OnEditCellDone (ACol real).
     void EditingDone(int ACol, int ARow);
     // The grid's window procedure hands every message here first; true when it was the
@@ -1375,13 +1381,18 @@ protected:
     // An editor a click opened takes its caret from the pressed point: true, with the point
     // in the editor's client pixels, when the press lies inside the editor. Clears LButFlg.
     bool TakeClickCaretPoint(const TControl& Editor, TPoint& InEditor);
+    // The cursor walk out of an editor holding Text (Navigation.CursorWalkEditor): the value
+    // is validated and the editor closes on the neighbouring cell, or the edit position
+    // advances past a control cell or the end of the row. False, doing nothing, when the
+    // walk is off or the released key does not walk.
+    bool WalkOutOfEditor(Word Key, TShiftState Shift, const TCaretAtKeyUp& Caret, const std::string& Text);
 
     TWinControl* EditCtrl = nullptr;
     TBalloonWindow* FInvalidEntryBalloon = nullptr;
     bool FEditing = false;
     bool FValidating = false;
-    bool FSpecialEditor = false;
-    bool FEditActive = false;
+    // The edit in a special editor, from ShowEditControl to its end.
+    TEditSession FEditSession;
     bool FEntered = false;
     bool FNoEditChange = false;
     bool FShowEditProcess = false;
@@ -1413,6 +1424,7 @@ protected:
     TGridDatePicker* FEditDate = nullptr;
     std::vector<TGridChangeNotifier*> FNotifierList;
 
+
 private:
     // What the editor gives back: the stored text when the editor returns what it was loaded
     // with, else the value itself.
@@ -1424,6 +1436,18 @@ private:
     void ShowUnitEditor(const TRect& Rect, int RealCol, int ARow);
     void ShowDatePicker(const TRect& Rect, int RealCol, int ARow);
     void StoreSpinValue(int RealCol, int ARow);
+    void ShowCheckEditor(const TRect& Rect, int RealCol, int ARow);
+    void ShowButtonEditor(const TRect& Rect, int RealCol, int ARow);
+    void StoreDatePickerValue(int RealCol, int ARow);
+    void StoreDateTimePickerValue(int RealCol, int ARow);
+    void StoreRichEditValue(int RealCol, int ARow);
+    // A kind with no editor leaves the cell unedited.
+    void ShowNoEditor();
+    // One row per editor family: how its control is shown over the cell, read back into it
+    // and closed (ExtGridEditControls.cpp).
+    struct TEditorRow;
+    static const TEditorRow& EditorRow(TEditorType Kind);
+    void EndEditControl(TEditEnd How, int RealCol, int ARow);
     // Shows a special editor placed over the cell, with the focus and the start character.
     void PresentEditor(TWinControl* Editor, const TRect& Rect);
     // An editor shows the colour and font its cell (display column) is painted with; the
@@ -1456,8 +1480,6 @@ private:
     friend class TGridDateTimePicker;
     void ShowDateTimePicker(const TRect& Rect, int RealCol, int ARow);
     TGridDateTimePicker* FEditDateTime = nullptr;
-    // The value the date-and-time picker was opened with, for Escape.
-    TDateTime FOriginalDateTime = 0;
 
 public:
     TCustomStrToDateEvent OnCustomStrToDate;
@@ -2247,7 +2269,7 @@ private:
 
 public:
     // The combo item list and other cell operations (ExtGridCellOperations.cpp).
-    // The in-place combo editor keeps its own items: ComboItems are not shown in it yet.
+    // The items of the in-place combo editor.
     TComboItemList& ComboItems() { return *FComboItems; }
     void ClearComboString() { FComboItems->Clear(); }
     void AddComboString(const std::string& s) { FComboItems->Add(s); }
@@ -2322,7 +2344,7 @@ private:
     void FooterSettingChanged(TFloatingFooterChange Change);
     TFooterPanel* FFooterPanel = nullptr;
     void ForEachBaseCell(const TGridRect& Range, const std::function<void(int, int)>& Action);
-    std::unique_ptr<TComboItemList> FComboItems = std::make_unique<TComboItemList>();
+    std::unique_ptr<TComboItemList> FComboItems = std::make_unique<TComboItemList>(*this);
     int FNumNodes = 0;
 
 public:

@@ -20,6 +20,10 @@ void TGridCheckBox::WMGetDlgCode(TMessage& Message)
 void TGridCheckBox::KeyDown(Word& Key, TShiftState Shift)
 {
     switch (Key) {
+    case VK_ESCAPE:
+        FGrid->CancelEditControl();
+        Key = 0;
+        return;
     case VK_UP:
     case VK_DOWN:
         FGrid->DoneInplaceEdit(Key, Shift);
@@ -85,8 +89,8 @@ void TGridButton::KeyDown(Word& Key, TShiftState Shift)
         return;
     }
     case VK_ESCAPE:
-        Close();
-        FGrid->RestoreCellCache();
+        // The cell gets back its text from before editing, whatever the clicks stored.
+        FGrid->CancelEditControl();
         FGrid->Perform(WM_KEYDOWN, VK_ESCAPE, 0);
         Key = 0;
         return;

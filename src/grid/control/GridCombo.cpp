@@ -1,6 +1,7 @@
 #include "grid/control/GridCombo.h"
 
 #include <algorithm>
+#include <cstdint>
 
 #include "grid/control/ExtStringGrid.h"
 #include "grid/control/LookupCompletion.h"
@@ -71,6 +72,28 @@ void TGridCombo::NotifyPick()
     FGrid->FireComboChange(ItemIndex(), Text());
 }
 
+void TGridCombo::WndProc(TMessage& Message)
+{
+    // The wheel picks within the list rather than reaching the grid, which would move the
+    // current row and close the editor.
+    if (Message.Msg == WM_MOUSEWHEEL) {
+        WheelPick(static_cast<int16_t>(HIWORD(Message.WParam)));
+        Message.Result = 0;
+        return;
+    }
+    TEsgComboBox::WndProc(Message);
+}
+
+void TGridCombo::WheelPick(int Delta)
+{
+    const int index = ItemIndex();
+    if (Delta < 0 && index < Items()->Count() - 1) SetItemIndex(index + 1);
+    if (Delta > 0 && index > 0) SetItemIndex(index - 1);
+    if (FGrid->OnEditChange) FGrid->OnEditChange(FGrid, FGrid->Col(), FGrid->Row(), Text());
+    FNotifiedIndex = ItemIndex();
+    FGrid->FireComboChange(ItemIndex(), Text());
+}
+
 void TGridCombo::Select()
 {
     NotifyPick();
@@ -129,6 +152,7 @@ bool TGridCombo::ValidateForExit()
 
 void TGridCombo::KeyDown(Word& Key, TShiftState Shift)
 {
+    FSelKeyDown = SelStart();
     if (Key != VK_BACK && Key != VK_DELETE) WorkMode = true;
     if (Key == VK_BACK || Key == VK_DELETE) WorkMode = false;
     if ((Key == VK_UP || Key == VK_DOWN) && !DroppedDown() && !FGrid->Navigation()->ComboGetUpDown) {
@@ -144,7 +168,7 @@ void TGridCombo::KeyDown(Word& Key, TShiftState Shift)
     case VK_ESCAPE:
         // Back to the cell's value; a list combo forgets an unconfirmed pick.
         SelectValue(FGrid->CurrentCell());
-        FGrid->DoneInplaceEdit(Key, Shift);
+        FGrid->CancelEditControl();
         Key = 0;
         return;
     case VK_RETURN:
@@ -200,6 +224,10 @@ void TGridCombo::KeyPress(char32_t& Key)
 
 void TGridCombo::KeyUp(Word& Key, TShiftState Shift)
 {
+    if (IsEditable() && FGrid->WalkOutOfEditor(Key, Shift, {SelStart(), SelLength(), Length(Text()), FSelKeyDown}, Text())) {
+        Key = 0;
+        return;
+    }
     if (Key != VK_RETURN) TEsgComboBox::KeyUp(Key, Shift);
     DoChange();
 }

@@ -23,6 +23,7 @@ public:
     bool Picked() const { return Style() != csDropDownList || ItemIndex() >= 0; }
     // Selects the item equal to the text, or none.
     void SelectValue(const std::string& Text);
+    void WndProc(TMessage& Message) override;
 
     TNotifyEvent OnReturnKey;
     // The item the last completion used, and whether one happened.
@@ -48,8 +49,13 @@ private:
     bool ValidateForExit();
     // Reports the picked item to the grid once per item.
     void NotifyPick();
+    // A wheel turn towards the user (Delta below 0) picks the next item, away the previous;
+    // it stops at either end, and reports the item even then.
+    void WheelPick(int Delta);
 
     TExtStringGrid* FGrid;
     bool WorkMode = true;
     int FNotifiedIndex = -1;
+    // The caret when the last key went down.
+    int FSelKeyDown = 0;
 };

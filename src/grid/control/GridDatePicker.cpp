@@ -100,7 +100,11 @@ void TGridDatePicker::KeyDown(Word& Key, TShiftState Shift)
         TEsgDateTimePicker::KeyDown(Key, Shift);
         return;
     }
-    if (Key == VK_ESCAPE) LoadCellText(FGrid->CurrentCell());
+    if (Key == VK_ESCAPE) {
+        FGrid->CancelEditControl();
+        Key = 0;
+        return;
+    }
     if (Key == VK_RETURN || (Key == VK_TAB && FGrid->EditorWantsTab())) {
         if (!FGrid->StoreAndValidate(Text())) {
             LoadCellText(FGrid->NewCellText());

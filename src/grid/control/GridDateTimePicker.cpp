@@ -49,8 +49,7 @@ void TGridDateTimePicker::KeyDown(Word& Key, TShiftState Shift)
 {
     switch (Key) {
     case VK_ESCAPE:
-        SetDateTime(FGrid->FOriginalDateTime);
-        CloseIntoGrid();
+        FGrid->CancelEditControl();
         break;
     case VK_RETURN:
         CloseIntoGrid();

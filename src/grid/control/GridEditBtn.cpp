@@ -1,6 +1,7 @@
 #include "grid/control/GridEditBtn.h"
 
 #include "grid/control/EditorCharFilter.h"
+#include "grid/control/EditorPaste.h"
 #include "grid/control/ExtStringGrid.h"
 #include "grid/control/LookupCompletion.h"
 
@@ -16,6 +17,16 @@ void TGridEditBtn::ButtonClick(TObject*)
     SelectAll();
     Invalidate();
     if (StopEditAfterClick) FGrid->DoneInplaceEdit(0, {});
+}
+
+// A paste is checked by neither length nor kind here, but the grid's paste events decide.
+void TGridEditBtn::WndProc(TMessage& Message)
+{
+    if (Message.Msg == WM_PASTE) {
+        PasteIntoCellEditor(*this, *FGrid, 0, nullptr);
+        return;
+    }
+    TEsgEditBtn::WndProc(Message);
 }
 
 void TGridEditBtn::Change()
@@ -56,6 +67,7 @@ void TGridEditBtn::KeyDown(Word& Key, TShiftState Shift)
                          Key == VK_NEXT || Key == VK_UP || Key == VK_DOWN;
     if (!handled && FGrid->OnKeyDown) FGrid->OnKeyDown(FGrid, Key, Shift);
     WorkMode = Key != VK_BACK && Key != VK_DELETE;
+    FSelKeyDown = SelStart();
     if (!handled || Shift.Contains(ssCtrl)) {
         TEsgEditBtn::KeyDown(Key, Shift);
         return;
@@ -76,14 +88,20 @@ void TGridEditBtn::KeyDown(Word& Key, TShiftState Shift)
             return;
         }
     }
-    if (Key == VK_ESCAPE) SetText(FGrid->FCellCache);
-    FGrid->DoneInplaceEdit(Key, Shift);
+    if (Key == VK_ESCAPE)
+        FGrid->CancelEditControl();
+    else
+        FGrid->DoneInplaceEdit(Key, Shift);
     Key = 0;
 }
 
 void TGridEditBtn::KeyUp(Word& Key, TShiftState Shift)
 {
     if (FGrid->OnKeyUp) FGrid->OnKeyUp(FGrid, Key, Shift);
+    if (FGrid->WalkOutOfEditor(Key, Shift, {SelStart(), SelLength(), Length(Text()), FSelKeyDown}, Text())) {
+        Key = 0;
+        return;
+    }
     if (Key != VK_RETURN) TEsgEditBtn::KeyUp(Key, Shift);
     if (WorkMode && FGrid->Lookup) CompleteFromList(*this, *FGrid->LookupItems(), FGrid->LookupCaseSensitive);
 }

@@ -10,6 +10,7 @@ public:
     explicit TGridEditBtn(TExtStringGrid* AGrid);
 
     void ButtonClick(TObject* Sender) override;
+    void WndProc(TMessage& Message) override;
     // The editor closes after a button click.
     bool StopEditAfterClick = false;
 
@@ -25,4 +26,6 @@ protected:
 private:
     TExtStringGrid* FGrid;
     bool WorkMode = true;
+    // The caret when the last key went down.
+    int FSelKeyDown = 0;
 };

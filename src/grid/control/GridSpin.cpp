@@ -106,23 +106,21 @@ void TGridSpin::KeyDown(Word& Key, TShiftState Shift)
         TEsgSpinEdit::KeyDown(Key, Shift);
         return;
     }
+    // Escape leaves the cell exactly as it was: read back as a number, a text such as
+    // "1,234.50" or "abc" would change.
     if (Key == VK_ESCAPE) {
-        SetText(FGrid->FCellCache);
-        if (SpinType() == sptNormal) SetValue(StrToIntDef(Text(), 0));
-        if (SpinType() == sptFloat) {
-            double value = 0;
-            SetFloatValue(TryStrToFloat(Text(), value) ? value : 0);
-        }
-    } else {
-        if (!FGrid->StoreAndValidate(Text())) {
-            SetText(FGrid->CurrentCell());
-            SetSelStart(Length(Text()));
-            Invalidate();
-            Key = 0;
-            return;
-        }
-        SetText(FGrid->CurrentCell());
+        FGrid->CancelEditControl();
+        Key = 0;
+        return;
     }
+    if (!FGrid->StoreAndValidate(Text())) {
+        SetText(FGrid->CurrentCell());
+        SetSelStart(Length(Text()));
+        Invalidate();
+        Key = 0;
+        return;
+    }
+    SetText(FGrid->CurrentCell());
     if (Key == VK_TAB && FGrid->Options().Contains(goTabs))
         FGrid->TabOutOfEditor(Shift);
     else

@@ -63,10 +63,9 @@ void TGridUnitEditBtn::KeyDown(Word& Key, TShiftState Shift)
         Key = 0;
         return;
     }
-    if (Key == VK_ESCAPE) {
-        SetUnitID("");
-        SetText(FGrid->CurrentCell());
-    }
-    FGrid->DoneInplaceEdit(Key, Shift);
+    if (Key == VK_ESCAPE)
+        FGrid->CancelEditControl();
+    else
+        FGrid->DoneInplaceEdit(Key, Shift);
     Key = 0;
 }

@@ -25,6 +25,18 @@ int ToChars(const QString& s, int utf16)
     return chars;
 }
 
+// The clipboard keys of an edit, as the clipboard message each sends to the edit itself, so
+// that an edit that handles the message (a paste checked by its own rules) sees the keys
+// too; 0 for any other key.
+UINT ClipboardMessageOfKey(Word key, TShiftState shift)
+{
+    const bool ctrl = shift == TShiftState{ssCtrl}, shifted = shift == TShiftState{ssShift};
+    if ((ctrl && key == 'V') || (shifted && key == VK_INSERT)) return WM_PASTE;
+    if ((ctrl && key == 'C') || (ctrl && key == VK_INSERT)) return WM_COPY;
+    if ((ctrl && key == 'X') || (shifted && key == VK_DELETE)) return WM_CUT;
+    return 0;
+}
+
 class TSingleLineWindow : public TEditWindow {
 public:
     TSingleLineWindow(TControl* control, std::function<void()> onEdited) : w_(new TBridge<QLineEdit>(control))
@@ -216,6 +228,12 @@ bool TCustomEdit::WindowDefault(TMessage& m)
         }
         break;
     }
+    case WM_KEYDOWN:
+        if (const UINT command = ClipboardMessageOfKey(static_cast<Word>(m.WParam), KeyDataToShiftState(m.LParam))) {
+            Perform(command);
+            return true;
+        }
+        break;
     default:
         if (window_->Command(m.Msg)) return true;
         break;

@@ -182,6 +182,40 @@ TEST_F(ExtGridCellControlPressTest, APressInARadioGroupSelectsTheOptionUnderTheP
     EXPECT_EQ(radioClicks, expectedClicks);
 }
 
+// A group that stores its choice as text follows every click; the options are where the
+// cell's own font paints them.
+TEST_F(ExtGridCellControlPressTest, ARadioGroupStoringTextTakesEveryClickInTheCellsFont)
+{
+    grid->ControlLook()->SetControlStyle(TControlLook::csClassic);
+    grid->SetColWidths(2, 300);
+    auto captions = std::make_unique<TStringList>();
+    for (const char* caption : {"A", "BBBB", "C"})
+        captions->Add(caption);
+    grid->AddRadio(2, 1, 1, -1, captions.get());
+    grid->OnGetCellColor = [](TObject*, int ARow, int ACol, TGridDrawState, TBrush*, TFont* AFont) {
+        if (ACol == 2 && ARow == 1) AFont->SetSize(20);
+    };
+    TBitmap bitmap(1, 1);
+    bitmap.Canvas()->Font()->Assign(*grid->Font());
+    bitmap.Canvas()->Font()->SetSize(20);
+    // The middle of each option, side by side.
+    std::vector<int> middles;
+    for (int i = 0, sum = 0; i < captions->Count(); ++i) {
+        const int width = bitmap.Canvas()->TextWidth((*captions)[i]) + grid->ControlLook()->RadioSize();
+        middles.push_back(sum + width / 2);
+        sum += width;
+    }
+    const TRect cell = grid->CellRect(2, 1);
+    for (int option : {2, 1, 2, 0}) {
+        SCOPED_TRACE(option);
+        SendClick(grid, cell.Left + middles[option], cell.Top + cell.Height() / 2);
+        EXPECT_EQ(grid->Cells(2, 1), (*captions)[option]);
+        int index = 0;
+        ASSERT_TRUE(grid->GetRadioIdx(2, 1, index));
+        EXPECT_EQ(index, -1);
+    }
+}
+
 TEST_F(ExtGridCellControlPressTest, APressOnARatingSetsHalfAStarPerNinePixels)
 {
     grid->AddRating(2, 1, 5, clYellow, clGray);

@@ -1,10 +1,13 @@
 #include <gtest/gtest.h>
 
 #include <string>
+#include <vector>
 
 #include "GridOnForm.h"
 #include "grid/control/CellFormControls.h"
+#include "grid/control/GridCombo.h"
 #include "platform/rtl/Exceptions.h"
+#include "platform/ui/Input.h"
 #include "platform/ui/StdCtrls.h"
 
 namespace {
@@ -33,6 +36,35 @@ TEST_F(ExtGridCellOperationsTest, TheComboItemListIsOneListForTheGrid)
     grid->AddComboStringObject("white", &tag);
     EXPECT_EQ(grid->ComboItems().Objects(2), &tag);
     EXPECT_EQ(grid->ComboItems().Objects(0), nullptr);
+}
+
+// What the grid's list holds is what its combo editor offers, objects included.
+TEST_F(ExtGridCellOperationsTest, TheComboEditorOffersTheGridsItems)
+{
+    TObject tag;
+    grid->AddComboString("red");
+    grid->AddComboString("green");
+    grid->AddComboStringObject("blue", &tag);
+    std::vector<TObject*> objects;
+    grid->OnComboObjectChange = [&](TObject*, int, int, int, const std::string&, TObject* AObject) {
+        objects.push_back(AObject);
+    };
+    grid->SetOptions(grid->Options() + goEditing);
+    grid->OnGetEditorType = [](TObject*, int, int, TEditorType& AEditor) { AEditor = edComboList; };
+    grid->SetFocus();
+    grid->MoveCurrentCell(1, 1);
+    SendKey(VK_F2);
+    TGridCombo* combo = grid->EditCombo();
+    ASSERT_EQ(grid->ActiveEditControl(), combo);
+    ASSERT_EQ(combo->Items()->Count(), 3);
+    EXPECT_EQ(combo->Items()->Strings(2), "blue");
+    for (int notch = 0; notch < 3; ++notch)
+        SendWheel(combo, 5, 5, -120);
+    EXPECT_EQ(objects, (std::vector<TObject*>{nullptr, nullptr, &tag}));
+    SendKey(VK_RETURN);
+    EXPECT_EQ(grid->Cells(1, 1), "blue");
+    grid->ClearComboString();
+    EXPECT_EQ(combo->Items()->Count(), 0);
 }
 
 TEST_F(ExtGridCellOperationsTest, ComboIndexReadsAndWritesTheCellText)

@@ -143,7 +143,40 @@ TEST_F(ExtGridComboEditorTest, ATypedCharacterReplacesTheTextOfAnEditableCombo)
     }
 }
 
-TEST_F(ExtGridComboEditorTest, RefusedPickKeepsTheComboOpenOnTheCorrectedText)
+// One notch towards the user picks the next item, away the previous; the ends hold, and
+// every notch is reported. The editor stays and the cell waits for Enter.
+TEST_F(ExtGridComboEditorTest, TheWheelPicksWithinTheListAndReportsEveryNotch)
+{
+    std::vector<std::string> edits;
+    grid->OnEditChange = [&](TObject*, int, int, const std::string& Value) { edits.push_back(Value); };
+    TGridCombo* combo = OpenCombo();
+    changes.clear();
+    edits.clear();
+    const struct {
+        int delta;
+        int index;
+    } notches[] = {{-120, 0}, {-120, 1}, {-120, 2}, {-120, 2}, {120, 1}};
+    for (const auto& notch : notches) {
+        SendWheel(combo, combo->Width() / 2, combo->Height() / 2, notch.delta);
+        EXPECT_TRUE(combo->Visible());
+        EXPECT_EQ(combo->ItemIndex(), notch.index);
+    }
+    EXPECT_EQ(grid->Row(), 1);
+    EXPECT_EQ(grid->Cells(2, 1), "X");
+    ASSERT_EQ(changes.size(), 5u);
+    EXPECT_EQ(changes[3].index, 2) << "the last item is reported again";
+    EXPECT_EQ(changes[3].selection, "Beta");
+    EXPECT_EQ(changes[4].col, 2);
+    EXPECT_EQ(changes[4].selection, "B");
+    EXPECT_EQ(edits, (std::vector<std::string>{"A", "B", "Beta", "Beta", "B"}));
+    SendKey(VK_RETURN);
+    EXPECT_EQ(grid->Cells(2, 1), "B");
+    EXPECT_EQ(grid->Row(), 1);
+}
+
+// A handler that changes the value it refuses gets the old text back, in the cell and in
+// the combo: X is no item, so nothing is picked.
+TEST_F(ExtGridComboEditorTest, RefusedPickKeepsTheComboOpenOnTheOldText)
 {
     grid->OnCellValidate = [](TObject*, int, int, std::string& Value, bool& Valid) {
         if (Value == "B") {
@@ -155,7 +188,8 @@ TEST_F(ExtGridComboEditorTest, RefusedPickKeepsTheComboOpenOnTheCorrectedText)
     SendText("B");
     SendKey(VK_RETURN);
     EXPECT_TRUE(combo->Visible());
-    EXPECT_EQ(combo->Text(), "A");
+    EXPECT_EQ(combo->ItemIndex(), -1);
+    EXPECT_EQ(combo->Value(), "X");
     EXPECT_EQ(grid->Cells(2, 1), "X");
     EXPECT_EQ(editingDone, 0);
 }

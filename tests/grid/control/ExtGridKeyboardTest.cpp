@@ -340,6 +340,27 @@ TEST_F(ExtGridKeyboardTest, IncrementalLookupFindsTheFirstRowStartingWithTheType
     EXPECT_EQ(grid->IncrSearchText(), "");
 }
 
+// The lookup reads a cell as it is shown: its markup tags do not count.
+TEST_F(ExtGridKeyboardTest, IncrementalLookupComparesTheTextWithoutItsTags)
+{
+    const char* texts[] = {"zulu", "<b>Beta</b>", "<font color=\"red\">bravo</font>"};
+    for (int r = 0; r < 3; ++r)
+        grid->SetCells(2, r + 1, texts[r]);
+    grid->SortSettings()->Column = 2;
+    Nav().AutoGotoWhenSorted = true;
+    Nav().AutoGotoIncremental = true;
+    const struct {
+        const char* typed;
+        int row;
+    } cases[] = {{"be", 2}, {"br", 3}, {"<", 9}};
+    for (const auto& c : cases) {
+        grid->SetIncrSearchText("");
+        GoTo(1, 9);
+        SendText(c.typed, grid);
+        EXPECT_EQ(grid->Row(), c.row) << c.typed;
+    }
+}
+
 TEST_F(ExtGridKeyboardTest, TheLookupMakesTheGridWantCharacters)
 {
     EXPECT_EQ(grid->Perform(WM_GETDLGCODE) & DLGC_WANTCHARS, 0);

@@ -118,6 +118,22 @@ TEST_F(ExtGridUserActionsTest, AHintRequestOverACommentCellShowsTheComment)
 
 // Where editing waits for a double click, the double click opens the editor; a double
 // click on a control cell is the control's and opens nothing.
+// With PreciseCheckBoxCheck a right-aligned cell takes the press where it paints its box,
+// at the right, and not on the empty left side.
+TEST_F(ExtGridUserActionsTest, APreciseCheckBoxIsHitWhereItsCellsAlignmentPutsIt)
+{
+    grid->MouseActions()->PreciseCheckBoxCheck = true;
+    grid->AddCheckBox(2, 1, false, false);
+    grid->GetCellProperties(2, 1)->Alignment = taRightJustify;
+    const TRect r = grid->CellRect(2, 1);
+    const int size = grid->ControlLook()->CheckSize();
+    const int y = r.Top + r.Height() / 2 - 1;
+    SendClick(grid, r.Left + 2 + size / 2, y);
+    EXPECT_TRUE(checkClicks.empty()) << "the empty left side";
+    SendClick(grid, r.Right - 2 - size / 2, y);
+    EXPECT_EQ(checkClicks, (std::vector<std::tuple<int, int, bool>>{{2, 1, true}}));
+}
+
 TEST_F(ExtGridUserActionsTest, ADoubleClickOpensTheEditorWhereEditingWaitsForIt)
 {
     grid->MouseActions()->SetEditOnDblClickOnly(true);

@@ -84,7 +84,7 @@ TEST_F(ExtGridDropDownEditorsTest, DownValidatesAndARefusedValueKeepsTheEditor)
     SendKey(VK_DOWN);
     EXPECT_TRUE(grid->IsEditMode()) << "a refused value keeps the editor open";
     EXPECT_EQ(grid->Row(), 1);
-    EXPECT_EQ(DropDownCellEditors(*grid).TrackBar()->Text(), "3");
+    EXPECT_EQ(DropDownCellEditors(*grid).TrackBar()->Text(), "5") << "a value the handler changed is refused with the old text";
     DropDownCellEditors(*grid).TrackBar()->SetPosition(4);
     SendKey(VK_DOWN);
     EXPECT_FALSE(grid->IsEditMode());

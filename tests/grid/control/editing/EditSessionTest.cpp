@@ -1,0 +1,94 @@
+#include <gtest/gtest.h>
+
+#include <string>
+
+#include "grid/control/editing/EditSession.h"
+#include "grid/control/editing/EditorKinds.h"
+
+namespace {
+
+// The steps of an end, recorded in the order they ran.
+struct Recorder {
+    std::string log;
+    TEditSession::TSteps Steps()
+    {
+        return {[this] { log += "store "; }, [this] { log += "close "; }, [this] { log += "restore "; },
+                [this] { log += "done"; }};
+    }
+};
+
+TEST(EditSessionTest, EachWayOfEndingRunsItsSteps)
+{
+    const struct {
+        TEditEnd how;
+        const char* steps;
+    } cases[] = {{TEditEnd::Accepted, "store close done"},
+                 {TEditEnd::MovedOn, "store close done"},
+                 {TEditEnd::Cancelled, "close restore done"}};
+    for (const auto& c : cases) {
+        TEditSession session;
+        Recorder recorder;
+        session.Begin(edSpinEdit, "1,234.50");
+        EXPECT_TRUE(session.Open());
+        EXPECT_TRUE(session.End(c.how, recorder.Steps()));
+        EXPECT_EQ(recorder.log, c.steps);
+        EXPECT_FALSE(session.Open());
+        EXPECT_EQ(session.TextBefore(), "1,234.50");
+    }
+}
+
+// Closing an editor moves the focus, and its loss ends the edit once more: that second end,
+// and any end without an open edit, runs nothing.
+TEST(EditSessionTest, AnEndSetOffByTheEndRunsNothing)
+{
+    TEditSession session;
+    EXPECT_FALSE(session.End(TEditEnd::Accepted, {}));
+    session.Begin(edComboList, "X");
+    std::string log;
+    bool nested = true;
+    session.End(TEditEnd::Cancelled, {.Close = [&] {
+                                          EXPECT_TRUE(session.Ending());
+                                          nested = session.End(TEditEnd::MovedOn, {.Store = [&] { log += "store"; }});
+                                      }});
+    EXPECT_FALSE(nested);
+    EXPECT_EQ(log, "");
+    EXPECT_FALSE(session.Ending());
+}
+
+TEST(EditSessionTest, AStepThatThrowsLeavesTheSessionEnded)
+{
+    TEditSession session;
+    session.Begin(edEditBtn, "a");
+    EXPECT_THROW(session.End(TEditEnd::Accepted, {.Store = [] { throw 1; }}), int);
+    EXPECT_FALSE(session.Open());
+    EXPECT_FALSE(session.Ending());
+}
+
+TEST(EditorKindsTest, EveryKindHasItsFamily)
+{
+    using enum TEditorFamily;
+    const struct {
+        TEditorType kind;
+        TEditorFamily family;
+        bool followed;
+    } cases[] = {
+        {edNormal, Text, true},          {edPassword, Text, true},
+        {edValidChars, Text, true},      {edPositiveFloat, Text, true},
+        {edSpinEdit, Spin, true},        {edDateSpinEdit, Spin, true},
+        {edComboEdit, Combo, false},     {edComboList, Combo, false},
+        {edEditBtn, EditBtn, true},      {edMaskEditBtn, EditBtn, true},
+        {edUnitEditBtn, UnitEditBtn, false}, {edFloatUnitEditBtn, UnitEditBtn, false},
+        {edCheckBox, CheckBox, false},   {edButton, Button, false},
+        {edTimeEdit, DatePicker, false}, {edDateTimeEdit, DateTimePicker, false},
+        {edRichEdit, RichEdit, false},   {edCustom, Custom, false},
+        {edMemoDropDown, DropDown, false}, {edExtGridDropDown, DropDown, false},
+        {edDataCheckBox, None, false},   {edNone, None, false},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(static_cast<int>(c.kind));
+        EXPECT_EQ(EditorKindOf(c.kind).Family, c.family);
+        EXPECT_EQ(EditorKindOf(c.kind).FollowedWhileTyped, c.followed);
+    }
+}
+
+} // namespace
