@@ -2736,7 +2736,7 @@ private:
 
     // The save area's lines; the columns are real ones, hidden ones too with SaveHiddenCells.
     std::vector<std::string> CSVLines();
-    void ReadCSVLines(const std::vector<std::string>& Lines, int MaxRows, bool Append);
+    void ReadCSVBytes(std::string Bytes, int MaxRows, bool Append);
 
     // Reads the stream once to check it, then again to place its cells.
     void ReadBinStream(TPoint Point, TMemoryStream& Stream, bool WholeGridResizes);

@@ -36,10 +36,15 @@ std::vector<std::string> SplitTextLines(const std::string& Text)
     return lines;
 }
 
+std::string DecodeTextBytes(std::string Bytes, bool Oem)
+{
+    if (Oem && !HasByteOrderMark(Bytes)) return OemToUtf8(Bytes);
+    return DecodeTextFile(std::move(Bytes));
+}
+
 std::vector<std::string> DecodeTextLines(std::string Bytes, bool Oem)
 {
-    if (Oem && !HasByteOrderMark(Bytes)) return SplitTextLines(OemToUtf8(Bytes));
-    return SplitTextLines(DecodeTextFile(std::move(Bytes)));
+    return SplitTextLines(DecodeTextBytes(std::move(Bytes), Oem));
 }
 
 std::vector<std::string> ReadTextFileLines(const std::string& FileName, bool Oem)

@@ -14,8 +14,10 @@ enum class TTextFileCoding {
 // further line.
 std::vector<std::string> SplitTextLines(const std::string& Text);
 
-// A file's bytes as UTF-8 lines: a byte-order mark selects UTF-8 or UTF-16; otherwise
+// A file's bytes as UTF-8 text: a byte-order mark selects UTF-8 or UTF-16; otherwise
 // valid UTF-8 stays and anything else is read in the 8-bit code page (OEM when asked).
+std::string DecodeTextBytes(std::string Bytes, bool Oem = false);
+// A file's bytes as UTF-8 lines, decoded as DecodeTextBytes does.
 std::vector<std::string> DecodeTextLines(std::string Bytes, bool Oem = false);
 // Raises the platform's file error for a file that cannot be read.
 std::vector<std::string> ReadTextFileLines(const std::string& FileName, bool Oem = false);
