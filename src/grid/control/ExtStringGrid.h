@@ -2734,8 +2734,9 @@ private:
     // The save-cell text of a saved column, by its real column.
     std::string SavedCellText(int ACol, int ARow);
 
-    // The save area's lines; the columns are real ones, hidden ones too with SaveHiddenCells.
-    std::vector<std::string> CSVLines();
+    // The save area as CSV text, each record ended by CR LF; the columns are real ones, hidden
+    // ones too with SaveHiddenCells.
+    std::string CSVText();
     void ReadCSVBytes(std::string Bytes, int MaxRows, bool Append);
 
     // Reads the stream once to check it, then again to place its cells.

@@ -167,6 +167,14 @@ std::vector<std::string> SplitCsvRecords(const std::string& Text, char Delimiter
     return records;
 }
 
+// Most fields need neither quotes nor coding and go out as they are.
+void AppendCsvField(std::string& Out, const std::string& Text, const TCsvCoding& Coding)
+{
+    const bool plain = !Text.empty() && !Coding.AlwaysQuotes && Text.front() != ' ' && Text.back() != ' ' &&
+                       Text.find_first_of(std::string{'"', '\r', '\n', Coding.Separator}) == std::string::npos;
+    Out += plain ? Text : CsvField(Text, Coding);
+}
+
 std::string CsvField(const std::string& Text, const TCsvCoding& Coding)
 {
     const char separator = Coding.Separator;

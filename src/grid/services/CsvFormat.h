@@ -16,6 +16,8 @@ struct TCsvCoding {
 // or begins or ends with a blank (or always, when asked), doubled quotes inside. Every line break of a multi-line text
 // becomes one character 11, so that each record stays on one line and reads back whole.
 std::string CsvField(const std::string& Text, const TCsvCoding& Coding);
+// Appends CsvField(Text, Coding) to Out.
+void AppendCsvField(std::string& Out, const std::string& Text, const TCsvCoding& Coding);
 
 // The records of a text: a line ends at CR, LF or CR LF, but not inside a quoted field, so
 // a field that other programs wrote with a line break in it stays whole. A quote opens a

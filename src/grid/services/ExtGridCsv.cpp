@@ -29,7 +29,7 @@ std::vector<std::string> CsvRecords(std::string Bytes, bool Oem, char& Delimiter
 
 } // namespace
 
-std::vector<std::string> TExtStringGrid::CSVLines()
+std::string TExtStringGrid::CSVText()
 {
     TCsvCoding coding;
     coding.Separator = Delimiter ? Delimiter : ',';
@@ -37,33 +37,34 @@ std::vector<std::string> TExtStringGrid::CSVLines()
     coding.QuoteEmptyCells = QuoteEmptyCells;
     coding.JavaCSV = JavaCSV;
     TFileProgress progress = FileProgressReporter();
-    std::vector<std::string> lines;
+    std::string text;
     ExportNotification(0, SaveStartRow());
     for (int r = SaveStartRow(); r <= SaveEndRow(); ++r) {
         ExportNotification(5, r);
-        std::string line;
         for (int c = SaveStartCol(); c <= SaveEndColWithHidden(); ++c) {
-            if (c > SaveStartCol()) line += coding.Separator;
-            line += CsvField(SavedCellText(c, r), coding);
+            if (c > SaveStartCol()) text += coding.Separator;
+            AppendCsvField(text, SavedCellText(c, r), coding);
         }
-        lines.push_back(std::move(line));
+        text += "\r\n";
+        // The first record tells roughly what the others take: growing a text of many
+        // megabytes step by step would copy it over and over.
+        if (r == SaveStartRow()) text.reserve(text.size() * static_cast<size_t>(SaveRowCount()) * 9 / 8);
         progress.Report(r - SaveStartRow(), SaveRowCount() - 1);
     }
     ExportNotification(2, -1);
-    return lines;
+    return text;
 }
 
 void TExtStringGrid::SaveToCSV(const std::string& FileName, bool Unicode)
 {
-    WriteTextFileLines(FileName, CSVLines(), CsvFileCoding(Unicode, OemConvert));
+    WriteTextFile(FileName, CSVText(), CsvFileCoding(Unicode, OemConvert));
 }
 
 void TExtStringGrid::AppendToCSV(const std::string& FileName, bool Unicode)
 {
-    std::vector<std::string> lines = ReadTextFileLines(FileName, OemConvert);
-    for (std::string& line : CSVLines())
-        lines.push_back(std::move(line));
-    WriteTextFileLines(FileName, lines, CsvFileCoding(Unicode, OemConvert));
+    std::string text = JoinTextLines(ReadTextFileLines(FileName, OemConvert));
+    text += CSVText();
+    WriteTextFile(FileName, std::move(text), CsvFileCoding(Unicode, OemConvert));
 }
 
 void TExtStringGrid::LoadFromCSV(const std::string& FileName, int MaxRows)

@@ -22,8 +22,13 @@ std::vector<std::string> DecodeTextLines(std::string Bytes, bool Oem = false);
 // Raises the platform's file error for a file that cannot be read.
 std::vector<std::string> ReadTextFileLines(const std::string& FileName, bool Oem = false);
 
+// The lines, each ended by CR LF.
+std::string JoinTextLines(const std::vector<std::string>& Lines);
 // The lines, each ended by CR LF, in the coding.
 std::string EncodeTextLines(const std::vector<std::string>& Lines, TTextFileCoding Coding);
+// A UTF-8 text in the coding.
+std::string EncodeText(std::string Text, TTextFileCoding Coding);
 // Replaces the file in one step, so a failed write never leaves a cut-off file.
 void WriteTextFileLines(const std::string& FileName, const std::vector<std::string>& Lines,
                         TTextFileCoding Coding);
+void WriteTextFile(const std::string& FileName, std::string Text, TTextFileCoding Coding);
