@@ -64,20 +64,6 @@ std::string DecodeLineBreaks(std::string Field, bool JavaCSV)
     return Field;
 }
 
-// The end of the first run of an odd number of quotes: there a quoted field whose opening
-// quote is gone closes, as a run of an even number stands for quotes inside it. Bytes, not
-// characters, as the quote is ASCII and texts can be long.
-size_t FirstOddQuoteRun(std::string_view Text)
-{
-    for (size_t i = Text.find('"'); i != std::string::npos; i = Text.find('"', i)) {
-        const size_t start = i;
-        while (i < Text.size() && Text[i] == '"')
-            ++i;
-        if ((i - start) % 2 == 1) return i - 1;
-    }
-    return std::string::npos;
-}
-
 // Within a line, a field whose quotes never close still ends at a last character that is a quote.
 size_t ClosingQuote(std::string_view Line)
 {
@@ -149,6 +135,18 @@ std::string OutsideQuotes(const std::string& Record)
 }
 
 } // namespace
+
+// Bytes, not characters, as the quote is ASCII and texts can be long.
+size_t FirstOddQuoteRun(std::string_view Text)
+{
+    for (size_t i = Text.find('"'); i != std::string::npos; i = Text.find('"', i)) {
+        const size_t start = i;
+        while (i < Text.size() && Text[i] == '"')
+            ++i;
+        if ((i - start) % 2 == 1) return i - 1;
+    }
+    return std::string::npos;
+}
 
 std::vector<std::string> SplitCsvRecords(const std::string& Text, char Delimiter, size_t MaxRecords)
 {

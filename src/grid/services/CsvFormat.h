@@ -1,7 +1,13 @@
 #pragma once
 #include <cstdint>
 #include <string>
+#include <string_view>
 #include <vector>
+
+// The end of the first run of an odd number of double quotes, or npos: there a quoted
+// field whose opening quote is gone closes, as a run of an even number stands for quotes
+// inside it.
+size_t FirstOddQuoteRun(std::string_view Text);
 
 // How fields of delimiter-separated text are written and read.
 struct TCsvCoding {
