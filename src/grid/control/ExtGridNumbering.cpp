@@ -101,8 +101,20 @@ void TExtStringGrid::SortSwapRows(int ARow1, int ARow2)
         SortRow = ARow2;
     else if (SortRow == ARow2)
         SortRow = ARow1;
-    if (FPivotSourceRow == ARow1)
-        FPivotSourceRow = ARow2;
-    else if (FPivotSourceRow == ARow2)
-        FPivotSourceRow = ARow1;
+}
+
+// Each cycle of the permutation is walked once: every swap puts one row in its final place.
+void TExtStringGrid::ReorderSortedRows(int Left, const std::vector<int>& Order)
+{
+    std::vector<bool> placed(Order.size());
+    for (size_t start = 0; start < Order.size(); ++start) {
+        size_t at = start;
+        while (!placed[at]) {
+            placed[at] = true;
+            const auto from = static_cast<size_t>(Order[at]);
+            if (from == start) break;
+            SortSwapRows(Left + static_cast<int>(at), Left + static_cast<int>(from));
+            at = from;
+        }
+    }
 }

@@ -68,6 +68,9 @@ class TScrollBar;
 class TScrollControl;
 class TTimer;
 class TSortSettings;
+class TSortColumnKeys;
+class TSortKeyTable;
+struct TSortKey;
 class TCustomEdit;
 class TCustomForm;
 class TCustomImageList;
@@ -833,6 +836,9 @@ public:
     virtual void SortSwapRows(int ARow1, int ARow2);
     // Row swaps that sorting made.
     int Swaps = 0;
+    // Row Left + k receives the row that stood at Left + Order[k], through SortSwapRows, so
+    // each row carries what a sort swap carries.
+    void ReorderSortedRows(int Left, const std::vector<int>& Order);
     // A row that follows its content through the sort swaps; -1 for none.
     int SortRow = -1;
 
@@ -2434,7 +2440,8 @@ public:
         OnCustomCompare;
     std::function<void(TObject* Sender, int ACol, int Row1, int Row2, int& Res)> OnRawCompare;
 
-    // Row sorting (RowSort.cpp), in place through SortSwapRows; not stable.
+    // Row sorting (RowSort.cpp): the rows' order is worked out first, stably, then each row
+    // moves once through SortSwapRows.
     void Sort(int Column, TSortDirection Direction);
     void SortByColumn(int Col);
     void QSort();
@@ -2493,17 +2500,22 @@ public:
 
 private:
     void QuickSortRows(int ACol, int Left, int Right, bool Indexed);
+    // The compare of a running sort: by the keys read once where the column allows it.
+    int CompareSortCells(int ACol, int ARow1, int ARow2, TSortDirection Direction);
+    TSortColumnKeys& SortKeysOf(int ACol);
+    void ReadSortKey(int ACol, int ARow, TSortColumnKeys& Keys, size_t Index);
+    TSortKey SortKeyOf(TSortStyle Style, int ACol, int ARow, TSortCellText& Text, const std::string& Prefix,
+                       const std::string& Suffix);
+    bool HasSortCheckBox(int ACol, int ARow) const;
     // The row UnSortedCells reads: row ARow itself beyond the recorded rows.
     int UnSortedRow(int ARow) const;
     // The text a sort compares, from the running sort's cache when it keeps one; Slot keeps
     // the two texts of one compare apart when it does not.
     TSortCellText& SortCellText(int ACol, int ARow, int Slot);
-    // Three rows appended for the pivot copy while SortStep runs.
-    void WithSortScratchRows(const std::function<void()>& SortStep);
-    void CopyPivotRow(int ARow, int ScratchRow);
+    // Keeps the texts of the cells compared while SortStep runs, when nothing can change them.
+    void WithSortTexts(const std::function<void()>& SortStep);
     void SortRows(bool Indexed, bool Grouped);
     void SortGroups(bool Indexed);
-    void UnSortRows(std::vector<int>& Work, int Left, int Right);
     void CreateFilterDropLists();
     // A release on a header's filter button opens its list; any other release closes it.
     void ReleaseFilterButton(int X, int Y);
@@ -2515,8 +2527,8 @@ private:
 
     std::vector<int> FSortRowXRef;
     std::unique_ptr<TSortTextCache> FSortTexts;
-    // The row whose copy is the partition's pivot; row swaps keep it on its row's data.
-    int FPivotSourceRow = -1;
+    // The keys of the sort that runs, held by the sort; null between sorts.
+    TSortKeyTable* FSortKeys = nullptr;
     TSortCellText FSortTextSlots[2];
     bool FFilterActive = false;
     int FFilterFixedRows = 0;
@@ -2748,9 +2760,10 @@ private:
     // The save-cell text of a saved column, by its real column.
     std::string SavedCellText(int ACol, int ARow);
 
-    // The save area's lines; the columns are real ones, hidden ones too with SaveHiddenCells.
-    std::vector<std::string> CSVLines();
-    void ReadCSVLines(const std::vector<std::string>& Lines, int MaxRows, bool Append);
+    // The save area as CSV text, each record ended by CR LF; the columns are real ones, hidden
+    // ones too with SaveHiddenCells.
+    std::string CSVText();
+    void ReadCSVBytes(std::string Bytes, int MaxRows, bool Append);
 
     // Reads the stream once to check it, then again to place its cells.
     void ReadBinStream(TPoint Point, TMemoryStream& Stream, bool WholeGridResizes);

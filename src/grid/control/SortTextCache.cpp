@@ -26,9 +26,3 @@ void TSortTextCache::SwapRows(int ARow1, int ARow2, int OnlyCol)
         std::swap(column[static_cast<size_t>(ARow1)], column[static_cast<size_t>(ARow2)]);
     }
 }
-
-void TSortTextCache::Forget(int ARow)
-{
-    for (std::vector<TEntry>& column : FColumns)
-        if (!column.empty()) column[static_cast<size_t>(ARow)] = TEntry{};
-}

@@ -40,8 +40,6 @@ public:
     TSortCellText& At(int ACol, int ARow, bool& WasRead);
     // OnlyCol -1 moves the texts of every column.
     void SwapRows(int ARow1, int ARow2, int OnlyCol);
-    // The row holds other cells now (the pivot copy).
-    void Forget(int ARow);
 
 private:
     struct TEntry {

@@ -11,15 +11,15 @@ struct TClipboardLine {
     bool Ended = false;
 };
 
-// Splits at carriage returns (a line feed right after one is skipped) and tabs.
+// Splits at carriage returns (a line feed right after one is skipped) and tabs. A field
+// quoted as spreadsheets quote it keeps its tabs and line breaks and loses its quoting:
+// doubled quotes become single, and every line break inside it (a line feed, a CR, a
+// spreadsheet's character 11) becomes CR LF.
 std::vector<TClipboardLine> SplitClipboardText(const std::string& Text);
 
-// A field that held line breaks comes quoted: the quotes go and character 11 (the
-// spreadsheet's line break inside a cell) becomes CR LF.
-std::string UnquoteClipboardField(const std::string& Field);
-
-// A copied cell text: CRs become LFs inside quotes, a spreadsheet's multi-line cell
-// keeps its breaks as character 11.
+// A copied cell text: one that holds a tab or a line break, or begins with a quote, is
+// enclosed in quotes with its quotes doubled, each line break one line feed (character 11
+// for a spreadsheet's multi-line cell).
 std::string QuoteClipboardField(const std::string& Text, bool ExcelMultiline);
 
 // The widest line's field count, and the line count less one, the same with or without a

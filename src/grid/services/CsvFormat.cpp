@@ -64,32 +64,124 @@ std::string DecodeLineBreaks(std::string Field, bool JavaCSV)
     return Field;
 }
 
-// The closing quote of a quoted field whose opening quote is gone: the end of the first
-// run of an odd number of quotes, or the last character when that is a quote. Bytes, not
-// characters, as the quote is ASCII and lines can be long.
+// Within a line, a field whose quotes never close still ends at a last character that is a quote.
 size_t ClosingQuote(std::string_view Line)
 {
-    for (size_t i = 0; i < Line.size();) {
-        if (Line[i] != '"') {
-            ++i;
-            continue;
-        }
-        const size_t start = i;
-        while (i < Line.size() && Line[i] == '"')
-            ++i;
-        if ((i - start) % 2 == 1) return i - 1;
-    }
+    const size_t close = FirstOddQuoteRun(Line);
+    if (close != std::string::npos) return close;
     return !Line.empty() && Line.back() == '"' ? Line.size() - 1 : std::string::npos;
 }
 
+bool IsDelimiterCandidate(char C)
+{
+    return std::find(std::begin(kDelimiterCandidates), std::end(kDelimiterCandidates), C) != std::end(kDelimiterCandidates);
+}
+
+// Whether the quote at At opens a quoted field: it starts the record or follows the
+// delimiter, blanks between. With Delimiter 0 (not known yet) any candidate counts.
+bool OpensQuotedField(std::string_view Text, size_t RecordStart, size_t At, char Delimiter)
+{
+    size_t i = At;
+    while (i > RecordStart && Text[i - 1] == ' ')
+        --i;
+    if (i == RecordStart) return true;
+    const char before = Text[i - 1];
+    return Delimiter ? before == Delimiter : IsDelimiterCandidate(before);
+}
+
+// Calls Quoted(open, close) for each quoted field of the text and Break(at, length) for each
+// line break outside them. A quote that is never closed is an ordinary character, and so are
+// all quotes after it: the text then reads line by line.
+template <class TQuoted, class TBreak>
+void ScanCsvText(std::string_view Text, char Delimiter, TQuoted Quoted, TBreak Break)
+{
+    size_t recordStart = 0;
+    bool quotesClose = true;
+    for (size_t i = 0; i < Text.size();) {
+        const char c = Text[i];
+        if (c == '"' && quotesClose && OpensQuotedField(Text, recordStart, i, Delimiter)) {
+            const size_t close = FirstOddQuoteRun(Text.substr(i + 1));
+            if (close != std::string::npos) {
+                Quoted(i, i + 1 + close);
+                i += close + 2;
+                continue;
+            }
+            quotesClose = false;
+        } else if (c == '\r' || c == '\n') {
+            const size_t length = c == '\r' && i + 1 < Text.size() && Text[i + 1] == '\n' ? 2 : 1;
+            Break(i, length);
+            i += length;
+            recordStart = i;
+            continue;
+        }
+        ++i;
+    }
+}
+
+// The record without its quoted fields, for counting the delimiter candidates.
+std::string OutsideQuotes(const std::string& Record)
+{
+    std::string outside;
+    size_t from = 0;
+    ScanCsvText(
+        Record, 0,
+        [&](size_t Open, size_t Close) {
+            outside.append(Record, from, Open - from);
+            from = Close + 1;
+        },
+        [](size_t, size_t) {});
+    outside.append(Record, from, std::string::npos);
+    return outside;
+}
+
 } // namespace
+
+// Bytes, not characters, as the quote is ASCII and texts can be long.
+size_t FirstOddQuoteRun(std::string_view Text)
+{
+    for (size_t i = Text.find('"'); i != std::string::npos; i = Text.find('"', i)) {
+        const size_t start = i;
+        while (i < Text.size() && Text[i] == '"')
+            ++i;
+        if ((i - start) % 2 == 1) return i - 1;
+    }
+    return std::string::npos;
+}
+
+std::vector<std::string> SplitCsvRecords(const std::string& Text, char Delimiter, size_t MaxRecords)
+{
+    std::vector<std::string> records;
+    size_t start = 0;
+    bool done = false;
+    ScanCsvText(
+        Text, Delimiter, [](size_t, size_t) {},
+        [&](size_t At, size_t Length) {
+            if (done) return;
+            records.push_back(Text.substr(start, At - start));
+            start = At + Length;
+            done = records.size() >= MaxRecords;
+        });
+    if (!done && start < Text.size()) records.push_back(Text.substr(start));
+    return records;
+}
+
+// Most fields need neither quotes nor coding and go out as they are.
+void AppendCsvField(std::string& Out, const std::string& Text, const TCsvCoding& Coding)
+{
+    const bool plain = !Text.empty() && !Coding.AlwaysQuotes && Text.front() != ' ' && Text.back() != ' ' &&
+                       Text.find_first_of(std::string{'"', '\r', '\n', Coding.Separator}) == std::string::npos;
+    Out += plain ? Text : CsvField(Text, Coding);
+}
 
 std::string CsvField(const std::string& Text, const TCsvCoding& Coding)
 {
     const char separator = Coding.Separator;
     std::string field = Text.find('"') == std::string::npos ? Text : DoubleQuoteChars(Text);
     bool quoted = false;
-    if (Coding.AlwaysQuotes || (field.find(separator) == std::string::npos && field.find('"') != std::string::npos)) {
+    // A reader drops blanks before a field and may trim them after it, but not inside quotes.
+    const bool blankEnds = !Text.empty() && (Text.front() == ' ' || Text.back() == ' ');
+    if (Coding.AlwaysQuotes || (field.find(separator) == std::string::npos && field.find('"') != std::string::npos) ||
+        blankEnds) {
         field = "\"" + field + "\"";
         quoted = true;
     }
@@ -116,8 +208,9 @@ std::string CsvField(const std::string& Text, const TCsvCoding& Coding)
     return field;
 }
 
-char DetectCsvDelimiter(const std::string& First, const std::string& Second)
+char DetectCsvDelimiter(const std::string& FirstRecord, const std::string& SecondRecord)
 {
+    const std::string First = OutsideQuotes(FirstRecord), Second = OutsideQuotes(SecondRecord);
     if (const char found = AgreedDelimiter(First, Second, OddRuns)) return found;
     if (const char found = AgreedDelimiter(First, Second, Occurrences)) return found;
     char found = 0;

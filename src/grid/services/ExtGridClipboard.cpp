@@ -42,10 +42,10 @@ std::string TExtStringGrid::RectToText(const TRect& R, bool Filter)
             std::string cell;
             SaveCell(RealColIndex(c), r, cell);
             if (GetTextType(cell, false) == ttWideEncoded) cell = DecodeWideCellText(cell);
-            cell = QuoteClipboardField(cell, false);
             if (!Navigation()->CopyHTMLTagsToClipboard && cell.find("</") != std::string::npos)
                 cell = StrippedCells(c, r);
-            if (ExcelClipboardFormat && Multilinecells) cell = QuoteClipboardField(cell, true);
+            // Quoted last, so that no text put in after it can break the row.
+            cell = QuoteClipboardField(cell, ExcelClipboardFormat && Multilinecells);
             text += cell;
             if (c != R.Right) text += '\t';
         }

@@ -15,9 +15,21 @@ TTextFileCoding CsvFileCoding(bool Unicode, bool Oem)
     return Oem ? TTextFileCoding::Oem : TTextFileCoding::Ansi;
 }
 
+// The records of a CSV file's bytes, split by the delimiter that is set or else by the one
+// the first two records agree on (0: every line is one field).
+std::vector<std::string> CsvRecords(std::string Bytes, bool Oem, char& Delimiter)
+{
+    const std::string text = DecodeTextBytes(std::move(Bytes), Oem);
+    if (!Delimiter) {
+        const std::vector<std::string> firstTwo = SplitCsvRecords(text, 0, 2);
+        if (!firstTwo.empty()) Delimiter = DetectCsvDelimiter(firstTwo[0], firstTwo.size() > 1 ? firstTwo[1] : "");
+    }
+    return Delimiter ? SplitCsvRecords(text, Delimiter) : SplitTextLines(text);
+}
+
 } // namespace
 
-std::vector<std::string> TExtStringGrid::CSVLines()
+std::string TExtStringGrid::CSVText()
 {
     TCsvCoding coding;
     coding.Separator = Delimiter ? Delimiter : ',';
@@ -25,63 +37,65 @@ std::vector<std::string> TExtStringGrid::CSVLines()
     coding.QuoteEmptyCells = QuoteEmptyCells;
     coding.JavaCSV = JavaCSV;
     TFileProgress progress = FileProgressReporter();
-    std::vector<std::string> lines;
+    std::string text;
     ExportNotification(0, SaveStartRow());
     for (int r = SaveStartRow(); r <= SaveEndRow(); ++r) {
         ExportNotification(5, r);
-        std::string line;
         for (int c = SaveStartCol(); c <= SaveEndColWithHidden(); ++c) {
-            if (c > SaveStartCol()) line += coding.Separator;
-            line += CsvField(SavedCellText(c, r), coding);
+            if (c > SaveStartCol()) text += coding.Separator;
+            AppendCsvField(text, SavedCellText(c, r), coding);
         }
-        lines.push_back(std::move(line));
+        text += "\r\n";
+        // The first record tells roughly what the others take: growing a text of many
+        // megabytes step by step would copy it over and over.
+        if (r == SaveStartRow()) text.reserve(text.size() * static_cast<size_t>(SaveRowCount()) * 9 / 8);
         progress.Report(r - SaveStartRow(), SaveRowCount() - 1);
     }
     ExportNotification(2, -1);
-    return lines;
+    return text;
 }
 
 void TExtStringGrid::SaveToCSV(const std::string& FileName, bool Unicode)
 {
-    WriteTextFileLines(FileName, CSVLines(), CsvFileCoding(Unicode, OemConvert));
+    WriteTextFile(FileName, CSVText(), CsvFileCoding(Unicode, OemConvert));
 }
 
 void TExtStringGrid::AppendToCSV(const std::string& FileName, bool Unicode)
 {
-    std::vector<std::string> lines = ReadTextFileLines(FileName, OemConvert);
-    for (std::string& line : CSVLines())
-        lines.push_back(std::move(line));
-    WriteTextFileLines(FileName, lines, CsvFileCoding(Unicode, OemConvert));
+    std::string text = JoinTextLines(ReadTextFileLines(FileName, OemConvert));
+    text += CSVText();
+    WriteTextFile(FileName, std::move(text), CsvFileCoding(Unicode, OemConvert));
 }
 
 void TExtStringGrid::LoadFromCSV(const std::string& FileName, int MaxRows)
 {
     std::string bytes = ReadFileBytes(FileName);
     if (bytes.empty()) return;
-    ReadCSVLines(DecodeTextLines(std::move(bytes), OemConvert), MaxRows, false);
+    ReadCSVBytes(std::move(bytes), MaxRows, false);
 }
 
 void TExtStringGrid::InsertFromCSV(const std::string& FileName, int MaxRows)
 {
     std::string bytes = ReadFileBytes(FileName);
     if (bytes.empty()) return;
-    ReadCSVLines(DecodeTextLines(std::move(bytes), OemConvert), MaxRows, true);
+    ReadCSVBytes(std::move(bytes), MaxRows, true);
 }
 
 void TExtStringGrid::LoadFromCSVStream(TMemoryStream& AStream, int MaxRows)
 {
     const size_t start = std::min(AStream.Position(), AStream.Size());
     AStream.SetPosition(AStream.Size());
-    ReadCSVLines(DecodeTextLines(AStream.Bytes().substr(start), OemConvert), MaxRows, false);
+    ReadCSVBytes(AStream.Bytes().substr(start), MaxRows, false);
 }
 
-void TExtStringGrid::ReadCSVLines(const std::vector<std::string>& Lines, int MaxRows, bool Append)
+void TExtStringGrid::ReadCSVBytes(std::string Bytes, int MaxRows, bool Append)
 {
-    if (Lines.empty()) throw Exception("File is empty");
+    char delimiter = Delimiter;
+    const std::vector<std::string> lines = CsvRecords(std::move(Bytes), OemConvert, delimiter);
+    if (lines.empty()) throw Exception("File is empty");
     const size_t first = LoadFirstRow ? 0 : 1;
-    size_t count = Lines.size() > first ? Lines.size() - first : 0;
+    size_t count = lines.size() > first ? lines.size() - first : 0;
     if (MaxRows > 0) count = std::min(count, static_cast<size_t>(MaxRows));
-    const char delimiter = Delimiter ? Delimiter : DetectCsvDelimiter(Lines[0], Lines.size() > 1 ? Lines[1] : "");
     const int hidden = SaveHiddenCells ? NumHiddenColumns() : 0;
 
     // Appended rows go where the floating footer's row is; its texts move to the new end.
@@ -103,7 +117,7 @@ void TExtStringGrid::ReadCSVLines(const std::vector<std::string>& Lines, int Max
         for (size_t i = 0; i < count; ++i, ++row) {
             if (row >= RowCount() - FixedFooters) SetRowCount(row + 1000);
             int col = SaveStartCol();
-            for (const std::string& field : SplitCsvLine(Lines[first + i], delimiter, JavaCSV)) {
+            for (const std::string& field : SplitCsvLine(lines[first + i], delimiter, JavaCSV)) {
                 if (ColCount() + hidden <= col) SetColCount(col + 1 - hidden);
                 LoadCell(col++, row, field);
             }

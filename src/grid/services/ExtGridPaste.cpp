@@ -103,7 +103,7 @@ int TExtStringGrid::PasteTextAt(int ACol, int ARow, int& Rows, int& Cols, const 
             const bool last = k + 1 == line.Fields.size();
             // The empty field after the last tab of the text is no field to write.
             if ((!last || line.Ended || !line.Fields[k].empty()) &&
-                PasteField(col, row, UnquoteClipboardField(line.Fields[k])))
+                PasteField(col, row, line.Fields[k]))
                 written.Add(col, row);
             ++pasted;
             if (last) break;
@@ -137,7 +137,7 @@ void TExtStringGrid::SetSelectionAsText(const std::string& Value)
         for (const std::string& field : lines[i].Fields) {
             if (col >= ColCount()) SetColCount(col + 1);
             if (row < RowCount()) {
-                SetCells(col, row, UnquoteClipboardField(field));
+                SetCells(col, row, field);
                 written.Add(col, row);
             }
             ++col;

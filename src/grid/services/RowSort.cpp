@@ -5,16 +5,15 @@
 #include "grid/control/ExtStringGrid.h"
 #include "grid/foundation/model/MouseActions.h"
 #include "grid/foundation/model/Navigation.h"
+#include "grid/services/SortKeys.h"
+#include "grid/services/StableOrder.h"
 
-// Rows are sorted in place by swapping them (SortSwapRows), so cell objects, heights and
-// row flags travel with their rows and no row is ever copied. The partition's pivot is the
-// one exception: it is copied into a scratch row below the grid because the partition moves
-// rows under it. That copy shares the cell objects of its row, so every scratch row is
-// emptied of its object pointers, never freed, before the scratch rows go.
+// A sort first works out the rows' new order while every row stays where it is, comparing by
+// keys read once per column where the column allows it; then each row moves once, by the
+// sort's row swap, so cell objects, heights and row flags travel with their rows and no row
+// is ever copied. The order is stable: rows that tie keep their order.
 
 namespace {
-
-constexpr int kSortScratchRows = 3;
 
 // Runs the restoring half of a sort however the sort ends.
 class TSortRestore {
@@ -95,76 +94,58 @@ void TExtStringGrid::QSortGroupIndexed() { SortRows(true, true); }
 
 void TExtStringGrid::QuickSort(int Col, int Left, int Right)
 {
-    WithSortScratchRows([&] { QuickSortRows(Col, Left, Right, false); });
+    WithSortTexts([&] { QuickSortRows(Col, Left, Right, false); });
 }
 
 void TExtStringGrid::QuickSortIndexed(int Left, int Right)
 {
-    WithSortScratchRows([&] { QuickSortRows(0, Left, Right, true); });
+    WithSortTexts([&] { QuickSortRows(0, Left, Right, true); });
 }
 
-void TExtStringGrid::WithSortScratchRows(const std::function<void()>& SortStep)
+void TExtStringGrid::WithSortTexts(const std::function<void()>& SortStep)
 {
-    const int rows = RowCount();
-    TSortRestore restore([&] {
-        for (int r = rows; r < RowCount(); ++r)
-            for (int c = 0; c < TotalColCount(); ++c) {
-                SetGridObjects(c, r, nullptr);
-                SetGridCells(c, r, "");
-            }
-        SetRowCount(rows);
-    });
-    SetRowCount(rows + kSortScratchRows);
-    // The pivot copy holds texts as compared, so the scratch rows skip the display hooks.
-    FNormalRowCount = rows;
     // Without events that give out texts or take part in the compare, a cell's text cannot
-    // change while the rows move, so each is read once instead of at every compare.
+    // change while the sort runs, so each is read once instead of at every compare.
     const bool fixedTexts = !OnGetDisplText && !OnGetDisplWideText && !OnGetFormat && !OnCustomCompare && !OnRawCompare;
     if (fixedTexts && !FSortTexts) FSortTexts = std::make_unique<TSortTextCache>(RowCount());
     TSortRestore forget([&] { FSortTexts.reset(); });
     SortStep();
 }
 
-void TExtStringGrid::CopyPivotRow(int ARow, int ScratchRow)
-{
-    if (FSortTexts) FSortTexts->Forget(ScratchRow);
-    const bool shown = SortSettings()->SortOnVirtualCells && OnGetDisplText;
-    // The scratch row is never painted: its cells go straight into the store.
-    for (int c = 0; c < TotalColCount(); ++c) {
-        CellStore().SetText(c, ScratchRow, shown ? Cells(c, ARow) : GridCells(c, ARow));
-        CellStore().SetObject(c, ScratchRow, GridObjects(c, ARow));
-    }
-}
-
 void TExtStringGrid::QuickSortRows(int ACol, int Left, int Right, bool Indexed)
 {
     if (Left >= Right) return;
-    const int sign = Indexed || SortSettings()->Direction == sdAscending ? 1 : -1;
-    const int pivot = RowCount() - 2;
-    // With fixed texts the pivot copy ties with the row it was copied from in every column;
-    // knowing that spares reading the whole row for the tie. A single-column sort leaves the
-    // other columns behind, so there the row must be compared.
-    const bool knownTie = FSortTexts && !SortSettings()->SingleColumn;
-    const auto compare = [&](int R1, int R2) {
-        if (knownTie && (R1 == pivot || R2 == pivot) && (R1 == FPivotSourceRow || R2 == FPivotSourceRow)) return 0;
-        return Indexed ? CompareRowsIndexed(0, R1, R2) : CompareRows(ACol, R1, R2);
-    };
-    FPivotSourceRow = (Left + Right) / 2;
-    CopyPivotRow(FPivotSourceRow, pivot);
-    int i = Left, j = Right;
-    do {
-        while (compare(pivot, i) == sign && i < Right)
-            ++i;
-        while (compare(j, pivot) == sign && j > Left)
-            --j;
-        if (i <= j) {
-            if (i != j && (Indexed || compare(i, j) != 0)) SortSwapRows(i, j);
-            ++i;
-            --j;
+    const TSortSettings& sort = *SortSettings();
+    TSortKeyTable keys(Left, Right - Left + 1, TotalColCount());
+    FSortKeys = &keys;
+    TSortRestore release([&] { FSortKeys = nullptr; });
+    // Most compares are decided by the first sort column, so its keys are read up front and
+    // compared here directly; a tie goes to the row compare, which asks the further columns.
+    const bool byEntries = Indexed && SortIndexes.Count() > 0;
+    const int firstCol = byEntries ? SortIndexes.SortColumns(0) : ACol;
+    const bool firstAscending = byEntries ? SortIndexes.SortDirections(0) : sort.Direction == sdAscending;
+    const TSortDirection firstDirection = firstAscending ? sdAscending : sdDescending;
+    TSortColumnKeys* first = (Indexed && !byEntries) || IsIgnoredColumn(firstCol) ? nullptr : &SortKeysOf(firstCol);
+    if (first) first->Reserve(static_cast<size_t>(Right - Left + 1));
+    if (first)
+        for (int r = Left; r <= Right; ++r)
+            ReadSortKey(firstCol, r, *first, static_cast<size_t>(r - Left));
+    // A row goes before another when their compare gives the direction's sign negated; the
+    // indexed compare applies each entry's direction itself.
+    const int before = Indexed || sort.Direction == sdAscending ? -1 : 1;
+    const int firstBefore = Indexed && !firstAscending ? 1 : before;
+    std::vector<int> order(static_cast<size_t>(Right - Left + 1));
+    std::iota(order.begin(), order.end(), 0);
+    StableSortOrder(order, [&](int A, int B) {
+        if (first) {
+            const int result = first->Compare(static_cast<size_t>(A), static_cast<size_t>(B), sort, firstDirection);
+            if (result != 0 && result != TSortColumnKeys::CompareCellByCell) return result == firstBefore;
         }
-    } while (i <= j);
-    if (Left < j) QuickSortRows(ACol, Left, j, Indexed);
-    if (i < Right) QuickSortRows(ACol, i, Right, Indexed);
+        const int result = Indexed ? CompareRowsIndexed(0, Left + A, Left + B) : CompareRows(ACol, Left + A, Left + B);
+        return result == before;
+    });
+    FSortKeys = nullptr;
+    ReorderSortedRows(Left, order);
 }
 
 void TExtStringGrid::SortRows(bool Indexed, bool Grouped)
@@ -200,7 +181,7 @@ void TExtStringGrid::SortRows(bool Indexed, bool Grouped)
         if (footerShown && !Grouped) FloatingFooter()->SetVisible(false);
         SortRow = oldRow;
         const int last = RowCount() - fixedFooters - 1;
-        WithSortScratchRows([&] {
+        WithSortTexts([&] {
             if (Grouped)
                 SortGroups(Indexed);
             else
@@ -216,7 +197,7 @@ void TExtStringGrid::SortRows(bool Indexed, bool Grouped)
 
 void TExtStringGrid::SortGroups(bool Indexed)
 {
-    const int last = RowCount() - kSortScratchRows - FixedFooters - 1;
+    const int last = RowCount() - FixedFooters - 1;
     int level = 0;
     for (int r = FixedRows(); r <= last; ++r)
         if (IsNode(r)) level = std::max(level, GetNodeLevel(r));
@@ -230,7 +211,11 @@ void TExtStringGrid::SortGroups(bool Indexed)
 void TExtStringGrid::QUnSort()
 {
     if (static_cast<int>(FSortRowXRef.size()) != RowCount()) return;
-    std::vector<int> work = FSortRowXRef;
+    // Position k takes the row that stood at k before the sorts; the swaps only ever
+    // exchange entries, so the list is a permutation.
+    std::vector<int> order(FSortRowXRef.size());
+    for (size_t r = 0; r < FSortRowXRef.size(); ++r)
+        order[static_cast<size_t>(FSortRowXRef[r])] = static_cast<int>(r);
     const TSortSettings& sort = *SortSettings();
     std::vector<std::pair<std::string, TObject*>> column0;
     if (sort.NormalCellsOnly && FixedCols() > 0)
@@ -244,30 +229,7 @@ void TExtStringGrid::QUnSort()
         }
         EndUpdate();
     });
-    UnSortRows(work, 0, RowCount() - 1);
-}
-
-void TExtStringGrid::UnSortRows(std::vector<int>& Work, int Left, int Right)
-{
-    if (Left >= Right) return;
-    const int pivot = Work[static_cast<size_t>((Left + Right) / 2)];
-    int i = Left, j = Right;
-    do {
-        while (Work[static_cast<size_t>(i)] < pivot && i < Right)
-            ++i;
-        while (Work[static_cast<size_t>(j)] > pivot && j > Left)
-            --j;
-        if (i <= j) {
-            if (i != j && Work[static_cast<size_t>(i)] != Work[static_cast<size_t>(j)]) {
-                SortSwapRows(i, j);
-                std::swap(Work[static_cast<size_t>(i)], Work[static_cast<size_t>(j)]);
-            }
-            ++i;
-            --j;
-        }
-    } while (i <= j);
-    if (Left < j) UnSortRows(Work, Left, j);
-    if (i < Right) UnSortRows(Work, i, Right);
+    ReorderSortedRows(0, order);
 }
 
 bool TExtStringGrid::SortLine(int Col, int ARow1, int ARow2)

@@ -5,16 +5,16 @@
 #include "grid/foundation/text/DateText.h"
 #include "grid/foundation/text/FilterExpression.h"
 #include "grid/foundation/text/NumberText.h"
+#include "grid/services/SortKeys.h"
 #include "platform/rtl/DateFormat.h"
 #include "platform/rtl/SysUtils.h"
 
 // Cells are compared as the user sees them, by a style the application picks per column or
-// the grid guesses from the first cell. No key is cached: a sort asks every cell anew, so
-// texts changed by event handlers during a sort are honoured.
+// the grid guesses from the first cell. While events may hand out texts or take part in the
+// compare, a sort asks every cell anew, so what the handlers say during the sort is honoured;
+// without them a sort reads each column's keys once.
 
 namespace {
-
-int SortSignOf(double Value) { return (Value > 0) - (Value < 0); }
 
 void EraseFirst(std::string& S, const std::string& Part)
 {
@@ -149,12 +149,11 @@ int TExtStringGrid::CompareCells(int ACol, int ARow1, int ARow2, TSortDirection 
     GetColFormat(ACol, style, prefix, suffix);
     TSortCellText& text1 = SortCellText(ACol, ARow1, 0);
     TSortCellText& text2 = SortCellText(ACol, ARow2, 1);
-    std::string s1 = text1.Text, s2 = text2.Text;
+    const std::string& s1 = text1.Text;
+    const std::string& s2 = text2.Text;
 
     if (style == ssAutomatic) {
-        if (text1.CheckBox < 0)
-            text1.CheckBox = static_cast<signed char>(
-                HasCellTypeIn(ACol, ARow1, {ctCheckBox, ctDataCheckBox, ctVirtCheckBox, ctRowCheckBox}));
+        if (text1.CheckBox < 0) text1.CheckBox = static_cast<signed char>(HasSortCheckBox(ACol, ARow1));
         if (text1.CheckBox > 0)
             style = ssCheckBox;
         else if (text1.IsNumber())
@@ -169,61 +168,10 @@ int TExtStringGrid::CompareCells(int ACol, int ARow1, int ARow2, TSortDirection 
 
     int result = 0;
     switch (style) {
-    case ssAlphaNoCase:
-        s1 = UpperCase(s1);
-        s2 = UpperCase(s2);
-        result = SortSignOf(s1.compare(s2));
-        break;
     case ssAnsiAlphaCase:
     case ssAnsiAlphaNoCase:
         result = LocaleCompare(s1, s2, style == ssAnsiAlphaNoCase);
         break;
-    case ssHTML:
-        s1 = StrippedCells(ACol, ARow1);
-        s2 = StrippedCells(ACol, ARow2);
-        result = SortSignOf(s1.compare(s2));
-        break;
-    case ssNumeric:
-    case ssFinancial: {
-        const bool financial = style == ssFinancial;
-        TSortNumber n1 = SortNumberOf(text1, financial, prefix, suffix);
-        TSortNumber n2 = SortNumberOf(text2, financial, prefix, suffix);
-        // An invalid number counts as 0 when its cell shows nothing.
-        const auto showsNothing = [&](const TSortCellText& Text, int ARow) {
-            return sort.SortOnVirtualCells ? Text.Text.empty() : Cells(ACol, ARow).empty();
-        };
-        if (!n1.Valid && showsNothing(text1, ARow1)) n1.Valid = true, n1.Value = 0;
-        if (!n2.Valid && showsNothing(text2, ARow2)) n2.Valid = true, n2.Value = 0;
-        result = !n1.Valid && !n2.Valid ? 0 : SortSignOf(n1.Value - n2.Value);
-        // The blank rule below looks at the texts as they were compared.
-        if (n1.Empty) s1.clear();
-        if (n2.Empty) s2.clear();
-        break;
-    }
-    case ssDate:
-    case ssDateTime:
-        result = SortSignOf(DateSortValue(s1) - DateSortValue(s2));
-        break;
-    case ssTime:
-        result = SortSignOf(TimeSortValue(s1) - TimeSortValue(s2));
-        break;
-    case ssShortDateEU:
-    case ssShortDateUS: {
-        const auto parse = style == ssShortDateEU ? &ParseDateDMY : &ParseDateMDY;
-        result = SortSignOf(ParsedDateValue(parse, s1) - ParsedDateValue(parse, s2));
-        break;
-    }
-    case ssImages:
-        result = SortSignOf(static_cast<double>(GetImageSortValue(ACol, ARow1)) -
-                            static_cast<double>(GetImageSortValue(ACol, ARow2)));
-        break;
-    case ssCheckBox: {
-        bool checked1 = false, checked2 = false;
-        GetCheckBoxState(ACol, ARow1, checked1);
-        GetCheckBoxState(ACol, ARow2, checked2);
-        result = static_cast<int>(checked1) - static_cast<int>(checked2);
-        break;
-    }
     case ssCustom:
         if (OnCustomCompare) OnCustomCompare(this, s1, s2, result);
         result = SortSignOf(result);
@@ -232,17 +180,122 @@ int TExtStringGrid::CompareCells(int ACol, int ARow1, int ARow2, TSortDirection 
         if (OnRawCompare) OnRawCompare(this, ACol, ARow1, ARow2, result);
         result = SortSignOf(result);
         break;
-    default:
-        result = SortSignOf(s1.compare(s2));
-        break;
+    default: {
+        const TSortKey key1 = SortKeyOf(style, ACol, ARow1, text1, prefix, suffix);
+        const TSortKey key2 = SortKeyOf(style, ACol, ARow2, text2, prefix, suffix);
+        return PlaceSortBlanks(CompareSortKeys(key1, key2), key1.Empty, key2.Empty, sort, Direction);
     }
+    }
+    return PlaceSortBlanks(result, s1.empty(), s2.empty(), sort, Direction);
+}
 
-    if (sort.IgnoreBlanks && s1.empty() != s2.empty()) {
-        const int emptyFirst = sort.BlankPos == blFirst ? -1 : 1;
-        result = s1.empty() ? emptyFirst : -emptyFirst;
-        if (Direction == sdDescending) result = -result;
+// A cell without an object has no properties, so neither a check box nor a merge.
+bool TExtStringGrid::HasSortCheckBox(int ACol, int ARow) const
+{
+    return GridObjects(ACol, ARow) && HasCellTypeIn(ACol, ARow, {ctCheckBox, ctDataCheckBox, ctVirtCheckBox, ctRowCheckBox});
+}
+
+// The blank placement looks at the texts as compared: what a number style left of them, the
+// stripped text of an HTML cell, the cell's text otherwise.
+TSortKey TExtStringGrid::SortKeyOf(TSortStyle Style, int ACol, int ARow, TSortCellText& Text,
+                                   const std::string& Prefix, const std::string& Suffix)
+{
+    const bool empty = Text.Text.empty();
+    switch (Style) {
+    case ssAlphaNoCase:
+        return TSortKey::OfText(UpperCase(Text.Text));
+    case ssHTML:
+        return TSortKey::OfText(StrippedCells(ACol, ARow));
+    case ssNumeric:
+    case ssFinancial: {
+        TSortNumber number = SortNumberOf(Text, Style == ssFinancial, Prefix, Suffix);
+        // An invalid number counts as 0 when its cell shows nothing.
+        const bool showsNothing = SortSettings()->SortOnVirtualCells ? empty : Cells(ACol, ARow).empty();
+        if (!number.Valid && showsNothing) number.Valid = true, number.Value = 0;
+        return TSortKey::OfValue(number.Value, number.Valid, number.Empty);
     }
-    return result;
+    case ssDate:
+    case ssDateTime:
+        return TSortKey::OfValue(DateSortValue(Text.Text), true, empty);
+    case ssTime:
+        return TSortKey::OfValue(TimeSortValue(Text.Text), true, empty);
+    case ssShortDateEU:
+    case ssShortDateUS:
+        return TSortKey::OfValue(ParsedDateValue(Style == ssShortDateEU ? &ParseDateDMY : &ParseDateMDY, Text.Text),
+                                 true, empty);
+    case ssImages:
+        return TSortKey::OfValue(static_cast<double>(GetImageSortValue(ACol, ARow)), true, empty);
+    case ssCheckBox: {
+        bool checked = false;
+        GetCheckBoxState(ACol, ARow, checked);
+        return TSortKey::OfValue(checked ? 1 : 0, true, empty);
+    }
+    default:
+        return TSortKey::OfText(Text.Text);
+    }
+}
+
+// A cell whose own text decides the style of every compare it takes part in gets a key: any
+// cell of a fixed style; in the automatic style a number (compared as a number with any other
+// number) or a text that cannot start a date or a time (compared as a text with any such
+// text); in the alphanumeric styles a number or a text. The locale, custom and raw compares,
+// check boxes and date-like texts are compared cell by cell.
+void TExtStringGrid::ReadSortKey(int ACol, int ARow, TSortColumnKeys& Keys, size_t Index)
+{
+    const TSortSettings& sort = *SortSettings();
+    const TSortStyle fallback = sort.IgnoreCase ? ssAlphaNoCase : ssAlphabetic;
+    TSortStyle style = Keys.Style();
+    if (style == ssAnsiAlphaCase || style == ssAnsiAlphaNoCase || style == ssCustom || style == ssRaw ||
+        (style == ssAutomatic && HasSortCheckBox(ACol, ARow))) {
+        Keys.SetCellByCell(Index);
+        return;
+    }
+    TSortCellText text(sort.SortOnVirtualCells ? Cells(ACol, ARow) : GridCells(ACol, ARow));
+    if (style == ssAutomatic) {
+        // A second text holding both separators lets the first alone decide the detection.
+        const TFormatSettings& fs = FormatSettings();
+        const std::string anyDate{fs.DateSeparator, fs.TimeSeparator};
+        if (text.IsNumber())
+            style = ssNumeric;
+        else if (DetectTextStyle(text.Text, anyDate, fallback) == fallback)
+            style = fallback;
+        else {
+            Keys.SetCellByCell(Index);
+            return;
+        }
+    } else if (style == ssAlphaNumeric || style == ssAlphaNumericNoCase) {
+        style = text.IsNumber() ? ssNumeric : style == ssAlphaNumeric ? ssAlphabetic : ssAlphaNoCase;
+    }
+    Keys.Set(Index, SortKeyOf(style, ACol, ARow, text, Keys.Prefix(), Keys.Suffix()));
+}
+
+int TExtStringGrid::CompareSortCells(int ACol, int ARow1, int ARow2, TSortDirection Direction)
+{
+    if (FSortKeys && FSortKeys->Holds(ARow1) && FSortKeys->Holds(ARow2)) {
+        TSortColumnKeys& keys = SortKeysOf(ACol);
+        const auto index1 = static_cast<size_t>(ARow1 - FSortKeys->First());
+        const auto index2 = static_cast<size_t>(ARow2 - FSortKeys->First());
+        if (!keys.Read(index1)) ReadSortKey(ACol, ARow1, keys, index1);
+        if (!keys.Read(index2)) ReadSortKey(ACol, ARow2, keys, index2);
+        const int result = keys.Compare(index1, index2, *SortSettings(), Direction);
+        if (result != TSortColumnKeys::CompareCellByCell) return result;
+    }
+    return CompareCells(ACol, ARow1, ARow2, Direction);
+}
+
+// While events may hand out texts or take part in the compare, every cell of the column is
+// compared cell by cell.
+TSortColumnKeys& TExtStringGrid::SortKeysOf(int ACol)
+{
+    if (TSortColumnKeys* keys = FSortKeys->Keys(ACol)) return *keys;
+    const TSortSettings& sort = *SortSettings();
+    TSortStyle style = ssCustom;
+    std::string prefix, suffix;
+    if (FSortTexts) {
+        style = sort.AutoFormat ? ssAutomatic : sort.IgnoreCase ? ssAlphaNoCase : ssAlphabetic;
+        GetColFormat(ACol, style, prefix, suffix);
+    }
+    return FSortKeys->Make(ACol, style, std::move(prefix), std::move(suffix));
 }
 
 TSortCellText& TExtStringGrid::SortCellText(int ACol, int ARow, int Slot)
@@ -263,7 +316,7 @@ int TExtStringGrid::CompareRows(int ACol, int ARow1, int ARow2)
 {
     const TSortSettings& sort = *SortSettings();
     for (int col = ACol;; ++col) {
-        const int result = IsIgnoredColumn(col) ? 0 : CompareCells(col, ARow1, ARow2, sort.Direction);
+        const int result = IsIgnoredColumn(col) ? 0 : CompareSortCells(col, ARow1, ARow2, sort.Direction);
         if (result != 0 || !sort.Full || col + 1 >= TotalColCount()) return result;
     }
 }
@@ -274,7 +327,8 @@ int TExtStringGrid::CompareRowsIndexed(int Index, int ARow1, int ARow2)
     for (int i = Index; i < SortIndexes.Count(); ++i) {
         const int col = SortIndexes.SortColumns(i);
         const bool ascending = SortIndexes.SortDirections(i);
-        int result = IsIgnoredColumn(col) ? 0 : CompareCells(col, ARow1, ARow2, ascending ? sdAscending : sdDescending);
+        const TSortDirection direction = ascending ? sdAscending : sdDescending;
+        const int result = IsIgnoredColumn(col) ? 0 : CompareSortCells(col, ARow1, ARow2, direction);
         if (result != 0 || !full || i + 1 >= SortIndexes.Count()) return ascending ? result : -result;
     }
     return 0;

@@ -36,10 +36,15 @@ std::vector<std::string> SplitTextLines(const std::string& Text)
     return lines;
 }
 
+std::string DecodeTextBytes(std::string Bytes, bool Oem)
+{
+    if (Oem && !HasByteOrderMark(Bytes)) return OemToUtf8(Bytes);
+    return DecodeTextFile(std::move(Bytes));
+}
+
 std::vector<std::string> DecodeTextLines(std::string Bytes, bool Oem)
 {
-    if (Oem && !HasByteOrderMark(Bytes)) return SplitTextLines(OemToUtf8(Bytes));
-    return SplitTextLines(DecodeTextFile(std::move(Bytes)));
+    return SplitTextLines(DecodeTextBytes(std::move(Bytes), Oem));
 }
 
 std::vector<std::string> ReadTextFileLines(const std::string& FileName, bool Oem)
@@ -47,7 +52,7 @@ std::vector<std::string> ReadTextFileLines(const std::string& FileName, bool Oem
     return DecodeTextLines(ReadFileBytes(FileName), Oem);
 }
 
-std::string EncodeTextLines(const std::vector<std::string>& Lines, TTextFileCoding Coding)
+std::string JoinTextLines(const std::vector<std::string>& Lines)
 {
     size_t size = 0;
     for (const std::string& line : Lines)
@@ -58,20 +63,35 @@ std::string EncodeTextLines(const std::vector<std::string>& Lines, TTextFileCodi
         text += line;
         text += "\r\n";
     }
+    return text;
+}
+
+std::string EncodeTextLines(const std::vector<std::string>& Lines, TTextFileCoding Coding)
+{
+    return EncodeText(JoinTextLines(Lines), Coding);
+}
+
+std::string EncodeText(std::string Text, TTextFileCoding Coding)
+{
     switch (Coding) {
     case TTextFileCoding::Ansi:
-        return IsAscii(text) ? text : Utf8ToWin1252(text);
+        return IsAscii(Text) ? std::move(Text) : Utf8ToWin1252(Text);
     case TTextFileCoding::Oem:
-        return IsAscii(text) ? text : Utf8ToOem(text);
+        return IsAscii(Text) ? std::move(Text) : Utf8ToOem(Text);
     case TTextFileCoding::Utf8Bom:
-        return "\xEF\xBB\xBF" + text;
+        return Text.insert(0, "\xEF\xBB\xBF");
     case TTextFileCoding::Utf16Bom:
-        return "\xFF\xFE" + Utf8ToUtf16Le(text);
+        return "\xFF\xFE" + Utf8ToUtf16Le(Text);
     }
-    return text;
+    return Text;
 }
 
 void WriteTextFileLines(const std::string& FileName, const std::vector<std::string>& Lines, TTextFileCoding Coding)
 {
     WriteFileBytes(FileName, EncodeTextLines(Lines, Coding));
+}
+
+void WriteTextFile(const std::string& FileName, std::string Text, TTextFileCoding Coding)
+{
+    WriteFileBytes(FileName, EncodeText(std::move(Text), Coding));
 }

@@ -14,14 +14,21 @@ enum class TTextFileCoding {
 // further line.
 std::vector<std::string> SplitTextLines(const std::string& Text);
 
-// A file's bytes as UTF-8 lines: a byte-order mark selects UTF-8 or UTF-16; otherwise
+// A file's bytes as UTF-8 text: a byte-order mark selects UTF-8 or UTF-16; otherwise
 // valid UTF-8 stays and anything else is read in the 8-bit code page (OEM when asked).
+std::string DecodeTextBytes(std::string Bytes, bool Oem = false);
+// A file's bytes as UTF-8 lines, decoded as DecodeTextBytes does.
 std::vector<std::string> DecodeTextLines(std::string Bytes, bool Oem = false);
 // Raises the platform's file error for a file that cannot be read.
 std::vector<std::string> ReadTextFileLines(const std::string& FileName, bool Oem = false);
 
+// The lines, each ended by CR LF.
+std::string JoinTextLines(const std::vector<std::string>& Lines);
 // The lines, each ended by CR LF, in the coding.
 std::string EncodeTextLines(const std::vector<std::string>& Lines, TTextFileCoding Coding);
+// A UTF-8 text in the coding.
+std::string EncodeText(std::string Text, TTextFileCoding Coding);
 // Replaces the file in one step, so a failed write never leaves a cut-off file.
 void WriteTextFileLines(const std::string& FileName, const std::vector<std::string>& Lines,
                         TTextFileCoding Coding);
+void WriteTextFile(const std::string& FileName, std::string Text, TTextFileCoding Coding);

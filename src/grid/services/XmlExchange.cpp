@@ -79,6 +79,8 @@ std::string EscapeXmlCellText(const std::string& Text)
         case '<': escaped += "&lt;"; break;
         case '>': escaped += "&gt;"; break;
         case '"': escaped += "&quot;"; break;
+        // A reader turns every line end into a line feed; a character reference keeps the CR.
+        case '\r': escaped += "&#13;"; break;
         default: escaped += c;
         }
     }
@@ -269,10 +271,13 @@ void TXmlGridReader::NameHeader(int ACol, const std::string& Name)
     if (FGrid.Cells(ACol, 0).empty()) FGrid.LoadCell(ACol, 0, Name);
 }
 
+// The parser has decoded the entities; what remains is the dollar escape of the ampersand
+// that the grid's files have always carried.
 void TXmlGridReader::Store(int ACol, int ARow, const std::string& Text)
 {
     if (ARow < 0) return;
-    FGrid.LoadCell(ACol, ARow, Text);
+    const bool dollarEscapes = Text.find("$amp;") != std::string::npos;
+    FGrid.LoadCell(ACol, ARow, dollarEscapes ? StringReplace(Text, "$amp;", "&", rfReplaceAll) : Text);
     FHighestCol = std::max(FHighestCol, ACol);
     FHighestRow = std::max(FHighestRow, ARow);
 }

@@ -48,7 +48,38 @@ TEST_F(ClipboardTest, CopiedCellsAreTabAndLineSeparatedText)
     grid->SetCells(0, 0, "a\r\nb");
     grid->SetSelection(TGridRect{0, 0, 0, 0});
     grid->CopySelectionToClipboard();
-    EXPECT_EQ(Clipboard()->AsText(), "\"a\n\nb\"");
+    EXPECT_EQ(Clipboard()->AsText(), "\"a\nb\"");
+}
+
+// Cells with tabs, line breaks and quotes go out quoted as spreadsheets write them, and come
+// back whole, through the keys and the system's clipboard.
+TEST_F(ClipboardTest, CellsWithTabsLineBreaksAndQuotesSurviveCopyAndPaste)
+{
+    const std::vector<std::vector<std::string>> cells = {{"say \"hi\"\r\nbye", "x\ty"}, {"\"quoted\"", "one\rcr"}};
+    FillPlain(cells);
+    grid->Navigation()->AllowClipboardShortCuts = true;
+    grid->SetFocus();
+    grid->SetSelection(TGridRect{0, 0, 1, 1});
+    SendKey('C', TShiftState{ssCtrl});
+    EXPECT_EQ(Clipboard()->AsText(), "\"say \"\"hi\"\"\nbye\"\t\"x\ty\"\r\n\"\"\"quoted\"\"\"\t\"one\ncr\"\r\n");
+    FillPlain({{"", ""}, {"", ""}});
+    grid->SetSelection(TGridRect{0, 0, 0, 0});
+    SendKey('V', TShiftState{ssCtrl});
+    // A lone CR came back as the grid's line break.
+    EXPECT_EQ(CellsOf(*grid), (std::vector<std::vector<std::string>>{{"say \"hi\"\r\nbye", "x\ty"},
+                                                                     {"\"quoted\"", "one\r\ncr"}}));
+}
+
+// Text as a spreadsheet puts it on the clipboard: quoted cells with doubled quotes, line
+// feeds or character 11 inside; a quote inside a plain cell is an ordinary character.
+TEST_F(ClipboardTest, SpreadsheetTextPastesWithItsQuotingUndone)
+{
+    FillPlain({{"", "", ""}, {"", "", ""}});
+    grid->SetSelection(TGridRect{0, 0, 0, 0});
+    Clipboard()->SetAsText("\"say \"\"hi\"\"\"\t\"two\nlines\"\t5\" screen\r\n\"a\x0B" "b\"\t\"x\ty\"\t\"open\r\n");
+    grid->PasteSelectionFromClipboard();
+    EXPECT_EQ(CellsOf(*grid), (std::vector<std::vector<std::string>>{{"say \"hi\"", "two\r\nlines", "5\" screen"},
+                                                                     {"a\r\nb", "x\ty", "\"open"}}));
 }
 
 TEST_F(ClipboardTest, SmartPasteFillsContinuesAndRepeats)
@@ -178,8 +209,9 @@ TEST(ClipboardText, SizeIsTheSameWithOrWithoutAFinalLineBreak)
         EXPECT_EQ(cols, c.Cols) << c.Text;
         EXPECT_EQ(rows, c.RowsLessOne) << c.Text;
     }
-    EXPECT_EQ(UnquoteClipboardField("\"x\ny\""), "x\ny");
-    EXPECT_EQ(UnquoteClipboardField("\"x\x0By\""), "x\r\ny");
+    // A quoted field's line breaks become the grid's.
+    EXPECT_EQ(SplitClipboardText("\"x\ny\"").front().Fields, (std::vector<std::string>{"x\r\ny"}));
+    EXPECT_EQ(SplitClipboardText("\"x\x0By\"").front().Fields, (std::vector<std::string>{"x\r\ny"}));
 }
 
 } // namespace

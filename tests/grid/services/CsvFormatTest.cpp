@@ -3,6 +3,7 @@
 #include <random>
 
 #include "../control/GridOnForm.h"
+#include "office/PythonReader.h"
 #include "grid/services/CsvFormat.h"
 #include "grid/services/TextFileLines.h"
 #include "platform/rtl/Streams.h"
@@ -34,6 +35,9 @@ TEST(CsvField, QuotesWhatWouldOtherwiseBreakTheLine)
              {"a\r\nb", java, "a~b"},
              {"a,b", java, "\"a,b\""},
              {"x", always, "\"x\""},
+             {" lead", plain, "\" lead\""},
+             {"trail ", plain, "\"trail \""},
+             {"in side", plain, "in side"},
          })
         EXPECT_EQ(CsvField(c.Text, c.Coding), c.Field) << c.Text;
 }
@@ -44,6 +48,33 @@ TEST(CsvLine, DetectsTheDelimiterBothLinesAgreeOn)
     EXPECT_EQ(DetectCsvDelimiter("a,b;c", "1,2;3"), ',');
     EXPECT_EQ(DetectCsvDelimiter("a\tb\tc", ""), '\t');
     EXPECT_EQ(DetectCsvDelimiter("abc", "def"), 0);
+    // What stands inside quoted fields does not count.
+    EXPECT_EQ(DetectCsvDelimiter("2024-03-15,12.25,\"Sonne, klar\"", "2024-03-16,8.5,Regen"), ',');
+    EXPECT_EQ(DetectCsvDelimiter("Datum;Au\xC3\x9F" "en-Temp;Wetter", "15.03.2024;-3,5;\"Sonne; klar\""), ';');
+    EXPECT_EQ(DetectCsvDelimiter("\"a;b\" ,c", "\"x;y\",z"), ',');
+}
+
+TEST(CsvRecords, LineBreaksInsideQuotedFieldsStayInTheirRecord)
+{
+    using Records = std::vector<std::string>;
+    const struct {
+        std::string Text;
+        char Delimiter;
+        Records Expected;
+    } cases[] = {
+        {"a,\"x\r\ny\",b\r\nc,d\r\n", ',', {"a,\"x\r\ny\",b", "c,d"}},
+        {"a;\"x\ny\"\"\nz\"\rc", ';', {"a;\"x\ny\"\"\nz\"", "c"}},
+        // A quote inside a plain field opens nothing.
+        {"5\" screen,x\r\n7,y", ',', {"5\" screen,x", "7,y"}},
+        // A quote that never closes: the text reads line by line.
+        {"\"open,x\r\ny,z", ',', {"\"open,x", "y,z"}},
+        {"\r\n\r\nlast", ',', {"", "", "last"}},
+        // Without a known delimiter any candidate starts a field.
+        {"x|\"a\nb\"\ny", 0, {"x|\"a\nb\"", "y"}},
+    };
+    for (const auto& c : cases)
+        EXPECT_EQ(SplitCsvRecords(c.Text, c.Delimiter), c.Expected) << c.Text;
+    EXPECT_EQ(SplitCsvRecords("1\n2\n3\n", ',', 2), (Records{"1", "2"}));
 }
 
 TEST(CsvLine, SplitsQuotedAndPlainFields)
@@ -80,9 +111,10 @@ TEST(CsvLine, MutatedLinesNeverCrash)
     for (int i = 0; i < 2000; ++i) {
         std::string line = seed.substr(0, random() % (seed.size() + 1));
         for (int k = 0; k < 3 && !line.empty(); ++k)
-            line[random() % line.size()] = "\",; ^~\x0B"[random() % 8];
+            line[random() % line.size()] = "\",; ^~\x0B\n"[random() % 9];
         const char delimiter = DetectCsvDelimiter(line, seed);
         EXPECT_NO_THROW(SplitCsvLine(line, delimiter, i % 2 == 0));
+        EXPECT_NO_THROW(SplitCsvRecords(line, delimiter));
     }
 }
 
@@ -176,4 +208,76 @@ TEST_F(CsvFileTest, UnicodeFilesAndAppending)
     grid->InsertFromCSV(file, 0);
     EXPECT_EQ(grid->RowCount(), 3);
     EXPECT_EQ(grid->Cells(0, 2), "\xE2\x82\xAC");
+}
+
+// The files of the program people most often read and write CSV with beside the grid.
+class CsvPythonTest : public CsvFileTest {
+protected:
+    void SetUp() override
+    {
+        CsvFileTest::SetUp();
+        if (!PythonModuleAvailable("csv")) GTEST_SKIP() << "python3 is not installed";
+    }
+};
+
+TEST_F(CsvPythonTest, ReadsWhatPythonWritesWithLineBreaksQuotesAndBlanks)
+{
+    const std::vector<std::vector<std::string>> rows = {
+        {"date", "temp", "note"},
+        {"2024-03-15", "12.25", "Sonne, klar"},
+        {"2024-03-16", "-3,5", "two\r\nlines"},
+        {"2024-03-17", " lead", "trail "},
+        {"2024-03-18", "say \"hi\"", "a\nb\nc"},
+        {"2024-03-19", "", "x"},
+        {"2024-03-20", "\xE2\x82\xAC 5", "\"\r\n\""},
+        {"2024-03-21", "last", "end"},
+    };
+    const std::string file = dir.File("python.csv");
+    const std::string script =
+        "import csv, sys\n"
+        "rows = [[\"date\", \"temp\", \"note\"], [\"2024-03-15\", \"12.25\", \"Sonne, klar\"],\n"
+        " [\"2024-03-16\", \"-3,5\", \"two\\r\\nlines\"], [\"2024-03-17\", \" lead\", \"trail \"],\n"
+        " [\"2024-03-18\", \"say \\\"hi\\\"\", \"a\\nb\\nc\"], [\"2024-03-19\", \"\", \"x\"],\n"
+        " [\"2024-03-20\", \"\\u20ac 5\", \"\\\"\\r\\n\\\"\"], [\"2024-03-21\", \"last\", \"end\"]]\n"
+        "with open(sys.argv[1], \"w\", newline=\"\", encoding=\"utf-8\") as f: csv.writer(f).writerows(rows)\n";
+    ASSERT_EQ(RunPython(script, file), "");
+    grid->SetFixedRows(0);
+    grid->SetFixedCols(0);
+    grid->LoadFromCSV(file, 0);
+    ASSERT_EQ(grid->RowCount(), static_cast<int>(rows.size()));
+    for (size_t r = 0; r < rows.size(); ++r)
+        for (size_t c = 0; c < rows[r].size(); ++c) {
+            // Python leaves a leading blank unquoted, and blanks before an unquoted field
+            // are dropped on reading.
+            const std::string expected = rows[r][c] == " lead" ? "lead" : rows[r][c];
+            EXPECT_EQ(grid->Cells(static_cast<int>(c), static_cast<int>(r)), expected) << r << "," << c;
+        }
+}
+
+TEST_F(CsvPythonTest, PythonReadsWhatTheGridWritesAndTheGridReadsItBack)
+{
+    const std::vector<std::vector<std::string>> rows = {
+        {"2024-03-15", "12.25", "Sonne, klar"},
+        {" lead", "trail ", "say \"hi\""},
+        {"", "-3,5", "Au\xC3\x9F" "en-Temp"},
+    };
+    grid->SetFixedRows(0);
+    grid->SetFixedCols(0);
+    grid->SetColCount(3);
+    grid->SetRowCount(3);
+    for (size_t r = 0; r < rows.size(); ++r)
+        for (size_t c = 0; c < rows[r].size(); ++c)
+            grid->SetCells(static_cast<int>(c), static_cast<int>(r), rows[r][c]);
+    const std::string file = dir.File("grid.csv");
+    grid->SaveToCSV(file, true);
+    const std::string read = RunPython("import csv, sys\n"
+                                       "for row in csv.reader(open(sys.argv[1], newline=\"\", encoding=\"utf-8-sig\")):\n"
+                                       "    print(\"|\".join(row))\n",
+                                       file);
+    EXPECT_EQ(read, "2024-03-15|12.25|Sonne, klar\n lead|trail |say \"hi\"\n|-3,5|Au\xC3\x9F" "en-Temp\n");
+    grid->ClearNormalCells();
+    grid->LoadFromCSV(file, 0);
+    for (size_t r = 0; r < rows.size(); ++r)
+        for (size_t c = 0; c < rows[r].size(); ++c)
+            EXPECT_EQ(grid->Cells(static_cast<int>(c), static_cast<int>(r)), rows[r][c]) << r << "," << c;
 }

@@ -6,6 +6,7 @@
 
 #include "../control/GridOnForm.h"
 #include "grid/control/ExtStringGrid.h"
+#include "grid/foundation/model/MouseActions.h"
 #include "grid/foundation/model/Navigation.h"
 #include "platform/rtl/SysUtils.h"
 
@@ -296,6 +297,32 @@ TEST_F(RowSortDisplayTest, SortsByTheShownTextsUnlessToldToUseTheStoredOnes)
 
 namespace {
 
+struct TSettingCase {
+    const char* Name;
+    std::function<void(TSortSettings&)> Set;
+};
+
+const std::vector<TSettingCase>& SettingCases()
+{
+    static const std::vector<TSettingCase> cases = {
+        {"plain", [](TSortSettings&) {}},
+        {"descending", [](TSortSettings& S) { S.Direction = sdDescending; }},
+        {"without Full", [](TSortSettings& S) { S.Full = false; }},
+        {"single column", [](TSortSettings& S) { S.SingleColumn = true; }},
+        {"normal cells only", [](TSortSettings& S) { S.NormalCellsOnly = true; }},
+        {"blanks last", [](TSortSettings& S) {
+             S.IgnoreBlanks = true;
+             S.BlankPos = blLast;
+         }},
+        {"stored texts, no case", [](TSortSettings& S) {
+             S.SortOnVirtualCells = false;
+             S.AutoFormat = false;
+             S.IgnoreCase = true;
+         }},
+    };
+    return cases;
+}
+
 // Two grids with the same mixed cells: the second has an OnGetFormat that changes nothing,
 // so its sort reads every cell anew at each compare while the first reads each cell once.
 // Both must end in the same order.
@@ -329,26 +356,7 @@ protected:
 
 TEST_F(RowSortReadOnceTest, ReadingEachCellOnceSortsAsReadingItAtEveryCompare)
 {
-    const struct {
-        const char* Name;
-        std::function<void(TSortSettings&)> Set;
-    } settings[] = {
-        {"plain", [](TSortSettings&) {}},
-        {"descending", [](TSortSettings& S) { S.Direction = sdDescending; }},
-        {"without Full", [](TSortSettings& S) { S.Full = false; }},
-        {"single column", [](TSortSettings& S) { S.SingleColumn = true; }},
-        {"normal cells only", [](TSortSettings& S) { S.NormalCellsOnly = true; }},
-        {"blanks last", [](TSortSettings& S) {
-             S.IgnoreBlanks = true;
-             S.BlankPos = blLast;
-         }},
-        {"stored texts, no case", [](TSortSettings& S) {
-             S.SortOnVirtualCells = false;
-             S.AutoFormat = false;
-             S.IgnoreCase = true;
-         }},
-    };
-    for (const auto& setting : settings) {
+    for (const TSettingCase& setting : SettingCases()) {
         SCOPED_TRACE(setting.Name);
         for (TExtStringGrid* grid : grids) {
             setting.Set(*grid->SortSettings());
@@ -362,6 +370,60 @@ TEST_F(RowSortReadOnceTest, ReadingEachCellOnceSortsAsReadingItAtEveryCompare)
             for (int c = 0; c < grids[0]->ColCount(); ++c)
                 ASSERT_EQ(grids[0]->Cells(c, r), grids[1]->Cells(c, r)) << c << "," << r;
     }
+}
+
+} // namespace
+
+namespace {
+
+// Whatever reads the keys, the rows end in the order the row compare gives, and rows that
+// tie keep the order they had: the sort is stable. The texts compare as texts, since the
+// automatic style on mixed cells gives no order to follow.
+TEST_F(RowSortReadOnceTest, SortedRowsFollowTheRowCompareAndTiesKeepTheirOrder)
+{
+    for (const TSettingCase& setting : SettingCases())
+        for (TExtStringGrid* grid : grids) {
+            SCOPED_TRACE(std::string(setting.Name) + (grid == grids[0] ? ", keys" : ", cell by cell"));
+            // Only the sort column's cells move: the columns the ties look at stay behind.
+            if (setting.Name == std::string("single column")) continue;
+            grid->SortSettings()->AutoFormat = false;
+            setting.Set(*grid->SortSettings());
+            grid->InitSortXRef();
+            grid->Sort(2, grid->SortSettings()->Direction);
+            const int before = grid->SortSettings()->Direction == sdAscending ? -1 : 1;
+            for (int r = 2; r < grid->RowCount(); ++r) {
+                const int result = grid->CompareRows(2, r - 1, r);
+                ASSERT_NE(result, -before) << "rows " << r - 1 << " and " << r;
+                if (result == 0) {
+                    ASSERT_LT(grid->SortRowXRef()[r - 1], grid->SortRowXRef()[r]) << r;
+                }
+            }
+        }
+}
+
+TEST_F(RowSortTest, FlagsHeightsAndHiddenCellsTravelWithTheirRows)
+{
+    Fill({{"", "c", "3"}, {"", "a", "1"}, {"", "d", "4"}, {"", "b", "2"}});
+    grid->ShowModified()->Enabled = true;
+    grid->MouseActions()->SetDisjunctRowSelect(true);
+    grid->Navigation()->MoveRowOnSort = true;
+    grid->SetRowModified(2, true);
+    grid->SetRowSelect(3, true);
+    grid->SetRowHeights(1, 40);
+    grid->HideColumn(2);
+    grid->Sort(1, sdAscending);
+    EXPECT_EQ(Column(1), (std::vector<std::string>{"", "a", "b", "c", "d"}));
+    EXPECT_TRUE(grid->RowModified(1)) << "a was modified";
+    EXPECT_FALSE(grid->RowModified(2));
+    EXPECT_TRUE(grid->RowSelect(4)) << "d was selected";
+    EXPECT_FALSE(grid->RowSelect(3));
+    EXPECT_EQ(grid->RowHeights(3), 40) << "c was 40 high";
+    grid->UnHideColumn(2);
+    EXPECT_EQ(Column(2), (std::vector<std::string>{"", "1", "2", "3", "4"}));
+    grid->QUnSort();
+    EXPECT_EQ(Column(1), (std::vector<std::string>{"", "c", "a", "d", "b"}));
+    EXPECT_TRUE(grid->RowModified(2));
+    EXPECT_EQ(grid->RowHeights(1), 40);
 }
 
 } // namespace

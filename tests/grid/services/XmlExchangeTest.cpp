@@ -44,8 +44,9 @@ TEST_F(XmlExchangeTest, ATwoByTwoAreaIsWrittenAsRecordsAndReadsBack)
 
 TEST_F(XmlExchangeTest, TextsRoundTripUnchanged)
 {
-    // Entities are decoded once: texts that look like escapes stay as they are.
-    const std::vector<std::vector<std::string>> rows{{"A&B", "&lt;", "$amp;"}, {"<x>", "\"q\"", "Größe €"}};
+    // Entities are decoded once: texts that look like escapes stay as they are. Line ends
+    // keep their CR.
+    const std::vector<std::vector<std::string>> rows{{"A&B", "&lt;", "a\rb"}, {"<x>", "\"q\"", "Größe €\r\nzwei"}};
     for (const std::string encoding : {"ISO-8859-1", "UTF-8", "UTF-16", "windows-1252", "US-ASCII"}) {
         SCOPED_TRACE(encoding);
         FillPlain(rows);
@@ -54,6 +55,15 @@ TEST_F(XmlExchangeTest, TextsRoundTripUnchanged)
         EXPECT_EQ(ReadBack(dir.File("t.xml")), rows);
     }
     EXPECT_NE(ReadTestFile(dir.File("t.xml")).find("<FIELD0>A&amp;B</FIELD0>"), std::string::npos);
+}
+
+// The grid's files have always written the ampersand as $amp;.
+TEST_F(XmlExchangeTest, TheDollarEscapeReadsAsAnAmpersand)
+{
+    const std::string file = Written("<?xml version=\"1.0\" encoding=\"ISO-8859-1\" ?>\r\n<rows>\r\n"
+                                     "<row><FIELD0>A$amp;B</FIELD0><FIELD1>$amp;$amp;</FIELD1></row>\r\n"
+                                     "<row id=\"x$amp;y\"/>\r\n</rows>\r\n");
+    EXPECT_EQ(ReadBack(file), (std::vector<std::vector<std::string>>{{"A&B", "&&"}, {"x&y", ""}}));
 }
 
 TEST_F(XmlExchangeTest, TheBytesAreInTheDeclaredEncoding)

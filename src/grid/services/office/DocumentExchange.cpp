@@ -30,7 +30,8 @@ TDocxTable TDocumentExchange::GridTable()
             FGrid.SaveCell(FGrid.RealColIndex(c), r, cell.Text);
             TAlignment horizontal = taLeftJustify;
             TVAlignment vertical{};
-            FGrid.GetCellAlignment(c, r, horizontal, vertical);
+            // The alignment the cell is shown with: its own, the number rule's, the event's.
+            FGrid.GetCellAlignmentEx(c, r, horizontal, vertical);
             cell.Align = DocxAlignOf(horizontal);
             row.push_back(cell);
         }

@@ -7,6 +7,7 @@
 #include "grid/services/office/DatabaseImport.h"
 #include "grid/services/office/DocumentExchange.h"
 #include "grid/services/office/WorkbookExchange.h"
+#include "platform/rtl/SysUtils.h"
 
 std::unique_ptr<TStringList> TExtStringGrid::GetXLSSheets(const std::string& FileName)
 {
@@ -65,7 +66,8 @@ void TExtStringGrid::LoadFromMDBSQL(const std::string& Filename, const std::stri
 
 void TExtStringGrid::LoadFromMDBTable(const std::string& Filename, const std::string& Table)
 {
-    LoadFromMDBSQL(Filename, "SELECT * FROM " + Table);
+    // The brackets let a table name hold blanks; a closing bracket in it is doubled.
+    LoadFromMDBSQL(Filename, "SELECT * FROM [" + StringReplace(Table, "]", "]]", rfReplaceAll) + "]");
 }
 
 namespace {

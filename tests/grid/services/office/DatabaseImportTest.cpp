@@ -2,6 +2,7 @@
 
 #include "../../control/GridOnForm.h"
 #include "platform/db/MdbQuery.h"
+#include "platform/rtl/SysUtils.h"
 
 namespace {
 
@@ -22,6 +23,27 @@ TEST_F(DatabaseImportTest, FieldNamesGoAboveTheRecordsBesideTheFixedColumn)
     for (int r = 0; r < 4; ++r)
         for (int c = 0; c < 3; ++c)
             EXPECT_EQ(grid->Cells(c + 1, r), expected[r][c]) << c << "," << r;
+}
+
+// A table name may hold blanks; dates read in the grid's own date format, with the time
+// when there is one; an OLE object, which has no text, reads as an empty cell.
+TEST_F(DatabaseImportTest, ATableWithABlankInItsNameAndDatesInTheGridsFormat)
+{
+    grid->SetFixedCols(0);
+    grid->SetFixedRows(1);
+    grid->LoadFromMDBTable(PartsDatabase, "Order Lines");
+    ASSERT_EQ(grid->RowCount(), 3);
+    EXPECT_EQ(grid->Cells(1, 0), "Born");
+    EXPECT_EQ(grid->Cells(1, 1), "08/12/1948");
+    EXPECT_EQ(grid->Cells(1, 2), "31/01/2024 06:30:00");
+    EXPECT_EQ(grid->Cells(2, 0), "Photo");
+    EXPECT_EQ(grid->Cells(2, 1), "");
+    const TFormatSettings saved = FormatSettings();
+    FormatSettings().ShortDateFormat = "yyyy-mm-dd";
+    FormatSettings().DateSeparator = '-';
+    grid->LoadFromMDBSQL(PartsDatabase, "SELECT Born FROM [Order Lines] WHERE Id = 1");
+    EXPECT_EQ(grid->Cells(0, 1), "1948-12-08");
+    FormatSettings() = saved;
 }
 
 TEST_F(DatabaseImportTest, AQuerySelectsFieldsAndRecords)

@@ -75,6 +75,20 @@ TEST_F(DocumentExchangeTest, ANewDocumentStartsWithTheTableAndKeepsAlignment)
     EXPECT_EQ(BodyOf(dir.File("t.docx")), "t:2x3\np:\np:\n");
 }
 
+// A cell's own alignment reaches the document too, as the event's does.
+TEST_F(DocumentExchangeTest, CellAlignmentsReachTheDocument)
+{
+    grid->SetAlignments(0, 0, taRightJustify);
+    grid->SetAlignments(0, 1, taCenter);
+    grid->SaveToDOC(dir.File("t.docx"), true);
+    const std::string script = "import sys, docx\n"
+                               "t = docx.Document(sys.argv[1]).tables[0]\n"
+                               "for row in t.rows:\n"
+                               "    print(\"|\".join(str(c.paragraphs[0].alignment) for c in row.cells))\n";
+    EXPECT_EQ(RunPython(script, dir.File("t.docx")),
+              "RIGHT (2)|RIGHT (2)|CENTER (1)\nCENTER (1)|RIGHT (2)|CENTER (1)\n");
+}
+
 TEST_F(DocumentExchangeTest, AppendingPlacesTheTableAtTheBookmarkOrAtTheEnd)
 {
     const struct {

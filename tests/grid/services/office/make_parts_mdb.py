@@ -1,5 +1,6 @@
-"""Writes parts.mdb: a minimal Access 97 (Jet 3) database with one table, Parts (Id, Name,
-Note), whose second record has no Note. No Debian tool writes .mdb files, so the pages are
+"""Writes parts.mdb: a minimal Access 97 (Jet 3) database with two tables: Parts (Id, Name,
+Note), whose second record has no Note, and Order Lines (Id, Born), whose name holds a blank
+whose second column holds dates and whose third holds an OLE object. No Debian tool writes .mdb files, so the pages are
 laid out here by hand: the header page, the catalog's table definition and records, the
 page-usage maps, and the Parts table. Run: python3 make_parts_mdb.py parts.mdb"""
 import struct, sys
@@ -31,8 +32,9 @@ def header_page():
 def ptr(page, row):
     return (page << 8) | row
 
-LONG, INT, TEXT, OLE = 0x04, 0x03, 0x0A, 0x0B
-SIZES = {LONG: 4, INT: 2}
+LONG, INT, DATETIME, TEXT, OLE = 0x04, 0x03, 0x08, 0x0A, 0x0B
+SIZES = {LONG: 4, INT: 2, DATETIME: 8}
+PACKING = {4: "<i", 2: "<h", 8: "<d"}
 
 def layout(columns):
     # (name, type, text length) -> where each column lies in a record
@@ -72,10 +74,10 @@ def row_bytes(columns, values):
         if v is not None: mask[c["num"] // 8] |= 1 << (c["num"] % 8)
         if c["fixed"]:
             if v is not None:
-                struct.pack_into("<i" if c["size"] == 4 else "<h", fixed, c["off_f"], v)
+                struct.pack_into(PACKING[c["size"]], fixed, c["off_f"], v)
         else:
             offsets.append(start_var + len(var_data))
-            if v is not None: var_data += v.encode("cp1252")
+            if v is not None: var_data += v if isinstance(v, bytes) else v.encode("cp1252")
     row = bytearray([len(cols)]) + fixed + var_data
     if offsets:
         eod = len(row)
@@ -103,15 +105,25 @@ def usage_map(pages):
 CATALOG = [("Id", LONG, 0), ("Name", TEXT, 255), ("Type", INT, 0), ("Flags", LONG, 0), ("LvProp", OLE, 0)]
 PARTS = [("Id", LONG, 0), ("Name", TEXT, 50), ("Note", TEXT, 50)]
 parts_rows = [(1, "Bolt", "M6"), (2, "Mutter \u00e4", None), (3, "Washer", "flat")]
-catalog_rows = [(2, "MSysObjects", 1, -2147483646, None), (5, "Parts", 1, 0, None)]
+ORDER_LINES = [("Id", LONG, 0), ("Born", DATETIME, 0), ("Photo", OLE, 0)]
+def inline_ole(data):
+    # The OLE field's header: the length with the flag of data kept in the record, then the
+    # unused page pointer, then the data.
+    return struct.pack("<II", 0x80000000 | len(data), 0) + struct.pack("<I", 0) + data
+# Days since 30 December 1899: 8 December 1948, 6:30 on 31 January 2024.
+order_rows = [(1, 17875.0, inline_ole(b"\xff\xd8\xff\xe0JFIF")), (2, 45322.0 + 6.5 / 24, None)]
+catalog_rows = [(2, "MSysObjects", 1, -2147483646, None), (5, "Parts", 1, 0, None), (7, "Order Lines", 1, 0, None)]
 
 def build():
     pages = [header_page(), bytearray(PAGE),
              tdef_page(CATALOG, len(catalog_rows), True, ptr(3, 0), ptr(3, 1)),
-             data_page(2, [usage_map([4]), usage_map([]), usage_map([6]), usage_map([])]),
+             data_page(2, [usage_map([4]), usage_map([]), usage_map([6]), usage_map([]), usage_map([8]),
+                           usage_map([])]),
              data_page(2, [row_bytes(CATALOG, r) for r in catalog_rows]),
              tdef_page(PARTS, len(parts_rows), False, ptr(3, 2), ptr(3, 3)),
-             data_page(5, [row_bytes(PARTS, r) for r in parts_rows])]
+             data_page(5, [row_bytes(PARTS, r) for r in parts_rows]),
+             tdef_page(ORDER_LINES, len(order_rows), False, ptr(3, 4), ptr(3, 5)),
+             data_page(7, [row_bytes(ORDER_LINES, r) for r in order_rows])]
     return b"".join(bytes(p) for p in pages)
 
 open(sys.argv[1], "wb").write(build())

@@ -1,0 +1,37 @@
+#pragma once
+#include <algorithm>
+#include <vector>
+
+// Sorts Order stably by Less: a merge sort over runs ordered by insertion. Every step is
+// bounded by its run, so even a Less that contradicts itself (an application's compare
+// event) leaves the entries a permutation and never reads outside them.
+template <class TLess>
+void StableSortOrder(std::vector<int>& Order, TLess Less)
+{
+    const size_t count = Order.size();
+    constexpr size_t run = 16;
+    for (size_t low = 0; low < count; low += run) {
+        const size_t high = std::min(low + run, count);
+        for (size_t i = low + 1; i < high; ++i) {
+            const int entry = Order[i];
+            size_t j = i;
+            for (; j > low && Less(entry, Order[j - 1]); --j)
+                Order[j] = Order[j - 1];
+            Order[j] = entry;
+        }
+    }
+    std::vector<int> merged(count);
+    for (size_t width = run; width < count; width *= 2) {
+        for (size_t low = 0; low < count; low += 2 * width) {
+            const size_t middle = std::min(low + width, count), high = std::min(low + 2 * width, count);
+            size_t i = low, j = middle, k = low;
+            while (i < middle && j < high)
+                merged[k++] = Less(Order[j], Order[i]) ? Order[j++] : Order[i++];
+            k = std::copy(Order.begin() + static_cast<std::ptrdiff_t>(i), Order.begin() + static_cast<std::ptrdiff_t>(middle),
+                          merged.begin() + static_cast<std::ptrdiff_t>(k)) - merged.begin();
+            std::copy(Order.begin() + static_cast<std::ptrdiff_t>(j), Order.begin() + static_cast<std::ptrdiff_t>(high),
+                      merged.begin() + static_cast<std::ptrdiff_t>(k));
+        }
+        Order.swap(merged);
+    }
+}
