@@ -3,6 +3,7 @@
 #include <cstdlib>
 #include <set>
 
+#include "grid/control/settings/BalloonSettings.h"
 #include "grid/control/settings/SortSettings.h"
 #include "grid/dropdown/DropDownForm.h"
 #include "grid/dropdown/DropDownStringGrid.h"
@@ -435,4 +436,26 @@ TEST(GridDropDown, ThePopupGridPaintsTheListsColoursAndItemImages)
         << "an item without an image shows none";
     EXPECT_EQ(Grid.Cells(0, 1), "1");
     EXPECT_EQ(Grid.ItemIndexOfCell(1), 0) << "the image leaves the row's item index";
+}
+
+TEST(GridDropDown, TheFirstMouseMoveOfEachOpeningRestartsTheBalloonHints)
+{
+    TGridDropDownForm Form(nullptr);
+    TCustomExtGridDropDown& List = *Form.List;
+    int Moves = 0;
+    List.OnGridMouseMove = [&](TObject*, TShiftState, int, int) { ++Moves; };
+    List.ShowDropDown();
+    TDropDownStringGrid& Grid = Form.Grid();
+    std::vector<bool> Switched;
+    Grid.Balloon()->SetEnable(true);
+    Grid.Balloon()->OnEnableChange = [&](TObject*) { Switched.push_back(Grid.Balloon()->Enable()); };
+    const TPoint P = CellCentre(Grid, 1, 2);
+    SendMouseMove(&Grid, P.X, P.Y);
+    SendMouseMove(&Grid, P.X + 3, P.Y);
+    EXPECT_EQ(Switched, (std::vector<bool>{false, true})) << "once, off and on again";
+    SendKey(VK_ESCAPE);
+    List.ShowDropDown();
+    SendMouseMove(&Grid, P.X, P.Y);
+    EXPECT_EQ(Switched, (std::vector<bool>{false, true, false, true}));
+    EXPECT_GE(Moves, 3);
 }
