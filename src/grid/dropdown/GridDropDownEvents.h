@@ -66,8 +66,8 @@ struct TGridDropDownEvents {
 
 protected:
     // Connects the grid's events to these at each opening; an event assigned while the popup
-    // is open takes part from the next opening on.
-    // The first mouse move of an opening restarts the grid's balloon hints.
+    // is open takes part from the next opening on. The first mouse move of an opening
+    // restarts the grid's balloon hints.
     void ConnectGridEvents(TExtStringGrid& Grid, TObject* DropDown);
 
 private:
