@@ -75,7 +75,58 @@ void TDropDownStringGrid::FillFromItems()
             SetCells(C, K + 1, Text ? *Text : std::string());
         }
         SetObjects(0, K + 1, ItemIndexObject(K));
+        for (int C = 0; C < FColumns->Count() && C < ColCount(); ++C)
+            if (FColumns->Items(C)->ColumnType == ctImage) ShowItemImage(C, K + 1, Items.Items(K)->ImageIndex);
     }
+}
+
+void TDropDownStringGrid::ShowItemImage(int ACol, int ARow, int ImageIndex)
+{
+    const TCustomImageList* Images = FExtDropDown->Images();
+    if (!Images || ImageIndex < 0 || ImageIndex >= Images->Count()) {
+        RemoveBitmap(ACol, ARow);
+        return;
+    }
+    // On the column's colour: the grid keys a transparent cell bitmap on its corner pixel,
+    // which would take away an image's own colour.
+    TBitmap* Image = CreateBitmap(ACol, ARow, false, haBeforeText, vaCenter);
+    Image->SetSize(Images->Width(), Images->Height());
+    Image->Canvas()->Brush()->SetColor(FColumns->Items(ACol)->Color);
+    Image->Canvas()->FillRect(TRect{0, 0, Images->Width(), Images->Height()});
+    Images->Draw(Image->Canvas(), 0, 0, ImageIndex);
+}
+
+void TDropDownStringGrid::ShowListLook()
+{
+    SuiteGradientFrom = HeaderColor;
+    SuiteGradientTo = HeaderColorTo;
+    SuiteGradientMirrorFrom = clNone;
+    SuiteGradientMirrorTo = clNone;
+    SetFixedColor(HeaderColor);
+    SetFixedFont(*FHeaderFont);
+    SetGridLineColor(LineColor);
+    SetGridFixedLineColor(FixedLineColor);
+}
+
+const TDropDownColumn* TDropDownStringGrid::DataColumn(int ACol, int ARow) const
+{
+    if (ARow < FixedRows() || ACol < 0 || ACol >= FColumns->Count()) return nullptr;
+    return FColumns->Items(ACol);
+}
+
+void TDropDownStringGrid::GetCellColor(int ACol, int ARow, TGridDrawState AState, TBrush* ABrush, TFont* AFont)
+{
+    if (const TDropDownColumn* Column = DataColumn(ACol, ARow)) {
+        ABrush->SetColor(Column->Color);
+        AFont->Assign(*Column->Font());
+    }
+    TExtStringGrid::GetCellColor(ACol, ARow, AState, ABrush, AFont);
+}
+
+void TDropDownStringGrid::GetCellAlignment(int ACol, int ARow, TAlignment& HAlign, TVAlignment& VAlign)
+{
+    if (const TDropDownColumn* Column = DataColumn(ACol, ARow)) HAlign = Column->Alignment;
+    TExtStringGrid::GetCellAlignment(ACol, ARow, HAlign, VAlign);
 }
 
 int TDropDownStringGrid::GetNeededWidth() const

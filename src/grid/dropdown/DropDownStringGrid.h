@@ -27,7 +27,11 @@ public:
     TCustomExtGridDropDown* DropDown() const { return FExtDropDown; }
     // Takes the columns, looks and sizes of the drop-down; run at each opening.
     void SetupFromDropDown(TCustomExtGridDropDown* DropDown);
+    // Rows from the drop-down's items; a ctImage column shows its item's image before the text.
     void FillFromItems();
+    // The header colours and font and the line colours become the grid's own painting; run
+    // after the grid took its colour style.
+    void ShowListLook();
     int GetNeededWidth() const;
     void AutoSizeAutoColumns();
     void AutoSizeColumn(int Index);
@@ -40,6 +44,9 @@ public:
 
 protected:
     virtual void DoSelect();
+    // Data cells take their column's colour, font and alignment.
+    void GetCellColor(int ACol, int ARow, TGridDrawState AState, TBrush* ABrush, TFont* AFont) override;
+    void GetCellAlignment(int ACol, int ARow, TAlignment& HAlign, TVAlignment& VAlign) override;
     void KeyDown(Word& Key, TShiftState Shift) override;
     void MouseDown(TMouseButton Button, TShiftState Shift, int X, int Y) override;
     void MouseUp(TMouseButton Button, TShiftState Shift, int X, int Y) override;
@@ -49,6 +56,8 @@ protected:
 private:
     bool OnPopup() const;
     std::string ColumnText(int Column, int ARow) const;
+    const TDropDownColumn* DataColumn(int ACol, int ARow) const;
+    void ShowItemImage(int ACol, int ARow, int ImageIndex);
 
     std::unique_ptr<TDropDownColumns> FColumns;
     TCustomExtGridDropDown* FExtDropDown = nullptr;

@@ -4,6 +4,7 @@
 #include "grid/dropdown/DropDownListLook.h"
 #include "grid/dropdown/DropDownColumns.h"
 #include "grid/dropdown/ExtDropDown.h"
+#include "grid/dropdown/GridDropDownEvents.h"
 #include "grid/dropdown/ListValueSteps.h"
 
 class TBands;
@@ -23,7 +24,7 @@ enum TGridSorting { gsNone, gsSingleColumn, gsMultiColumn };
 // searches that column for the first match (lmLookup) or narrows the rows down to the
 // matching ones (lmNarrowDown); the arrow and page keys step through the values while the
 // popup is closed.
-class TCustomExtGridDropDown : public TExtCustomDropDown, public TDropDownListLook {
+class TCustomExtGridDropDown : public TExtCustomDropDown, public TDropDownListLook, public TGridDropDownEvents {
 public:
     explicit TCustomExtGridDropDown(TComponent* AOwner);
     ~TCustomExtGridDropDown() override;
@@ -95,6 +96,7 @@ protected:
 
 private:
     friend class TDropDownStringGrid;
+    void EditKeyDown(Word& Key, TShiftState Shift);
     void Step(TListValueStep Where);
     void UpdateLookupItems();
     int LookupChar(char32_t Ch);

@@ -122,17 +122,21 @@ void TCustomExtGridDropDown::WMChar(TMessage& Message)
     const char32_t Ch = static_cast<char32_t>(Message.WParam);
     const TShiftState Shift = KeyDataToShiftState(Message.LParam);
     if (DroppedDown() && FExtColGrid) {
-        if (((Ch == 13 || Ch == 27) && !Shift.Contains(ssAlt)) || GridEditable) {
+        const bool Searches = !(((Ch == 13 || Ch == 27) && !Shift.Contains(ssAlt)) || GridEditable);
+        if (!Searches) {
             FLookupEntry.clear();
         } else {
             int Row = LookupChar(Ch);
             // Backspace shortens the search, which goes on.
-            if (Ch == 8) return;
-            // A search in the items answers with an item, whose row a sort may have moved.
-            if (UseItems && LookupMethod == lmLookup && Row >= 0) Row = RowOfItemIndex(Row);
-            ShowSearchRow(Row);
-            return;
+            if (Ch != 8) {
+                // A search in the items answers with an item, whose row a sort may have moved.
+                if (UseItems && LookupMethod == lmLookup && Row >= 0) Row = RowOfItemIndex(Row);
+                ShowSearchRow(Row);
+            }
         }
+        char32_t Typed = Ch;
+        if (OnGridKeyPress) OnGridKeyPress(this, Typed);
+        if (Searches) return;
     }
     if (Ch == 13 && ReturnIsTab()) return;
     TExtCustomDropDown::WMChar(Message);
@@ -141,7 +145,16 @@ void TCustomExtGridDropDown::WMChar(TMessage& Message)
     if (AutoShowDropDown) ShowDropDown();
 }
 
+// While the popup is open the keys are the popup grid's too, told with the drop-down as Sender.
 void TCustomExtGridDropDown::KeyDown(Word& Key, TShiftState Shift)
+{
+    Word Pressed = Key;
+    const bool WasOpen = DroppedDown();
+    EditKeyDown(Key, Shift);
+    if (WasOpen && OnGridKeyDown) OnGridKeyDown(this, Pressed, Shift);
+}
+
+void TCustomExtGridDropDown::EditKeyDown(Word& Key, TShiftState Shift)
 {
     const Word Pressed = Key;
     const bool WasOpen = DroppedDown();
@@ -177,6 +190,10 @@ void TCustomExtGridDropDown::KeyDown(Word& Key, TShiftState Shift)
 
 void TCustomExtGridDropDown::KeyUp(Word& Key, TShiftState Shift)
 {
+    if (DroppedDown() && OnGridKeyUp) {
+        Word Released = Key;
+        OnGridKeyUp(this, Released, Shift);
+    }
     if (!(Key == VK_RETURN && ReturnIsTab())) TExtCustomDropDown::KeyUp(Key, Shift);
     if (!FItemChange) return;
     SetItemIndex(FItemIdx);

@@ -43,6 +43,7 @@ void TCustomExtGridDropDown::BeforeDropDown()
     Grid.OnSelect = [this](TObject*) { GridSelect(); };
     Grid.OnCanSort = [this](TObject*, int, bool&) { FTempItemIndex = FItemIndex; };
     Grid.OnClickSort = [this](TObject*, int) { GridClickSort(); };
+    ConnectGridEvents(Grid, this);
     Grid.SearchFooter()->Assign(*FSearchFooter);
     Grid.MouseActions()->Assign(*FMouseActions);
     Grid.Navigation()->Assign(*FNavigation);
@@ -52,6 +53,7 @@ void TCustomExtGridDropDown::BeforeDropDown()
     Options = GridEditable ? Options + goEditing : Options - goEditing;
     Grid.SetOptions(Options);
     Grid.SetComponentStyle(GetComponentStyle());
+    Grid.ShowListLook();
     if (UseItems) {
         // Rows narrowed away before this opening would otherwise come back later as copies
         // inside the refilled grid.

@@ -1,10 +1,15 @@
 #include <gtest/gtest.h>
 
+#include <cstdlib>
+#include <set>
+
+#include "grid/control/settings/BalloonSettings.h"
 #include "grid/control/settings/SortSettings.h"
 #include "grid/dropdown/DropDownForm.h"
 #include "grid/dropdown/DropDownStringGrid.h"
 #include "grid/dropdown/ExtGridDropDown.h"
 #include "platform/ui/Forms.h"
+#include "platform/ui/ImgList.h"
 #include "platform/ui/Input.h"
 #include "platform/ui/StdCtrls.h"
 
@@ -271,4 +276,186 @@ TEST(GridDropDown, ColourStylesSetTheListColours)
     EXPECT_EQ(List.HeaderColor, clBtnFace) << "the Office 2010 styles leave the list alone";
     List.SetSelectionColorStyle(scWindows7);
     EXPECT_EQ(List.LineColor, TColor(0xECECF0));
+}
+
+namespace {
+TPoint CellCentre(const TExtStringGrid& Grid, int ACol, int ARow)
+{
+    const TRect R = Grid.CellRect(ACol, ARow);
+    return {(R.Left + R.Right) / 2, (R.Top + R.Bottom) / 2};
+}
+} // namespace
+
+TEST(GridDropDown, PassesThePopupGridsMouseEventsOnWithTheGridAsSender)
+{
+    TGridDropDownForm Form(nullptr);
+    TCustomExtGridDropDown& List = *Form.List;
+    std::vector<std::string> Log;
+    TObject* Grid = nullptr;
+    const auto Note = [&](TObject* Sender, const std::string& What) {
+        EXPECT_EQ(Sender, Grid) << What;
+        if (Log.empty() || Log.back() != What) Log.push_back(What);
+    };
+    List.OnGridMouseMove = [&](TObject* Sender, TShiftState, int, int) { Note(Sender, "move"); };
+    List.OnGridMouseDown = [&](TObject* Sender, TMouseButton, TShiftState, int, int) { Note(Sender, "down"); };
+    List.OnGridMouseUp = [&](TObject* Sender, TMouseButton, TShiftState, int, int) { Note(Sender, "up"); };
+    List.OnGridRightClickCell = [&](TObject* Sender, int ARow, int ACol) {
+        Note(Sender, "right click row " + std::to_string(ARow) + " col " + std::to_string(ACol));
+    };
+    List.ShowDropDown();
+    TDropDownStringGrid& Popup = Form.Grid();
+    Grid = &Popup;
+    const TPoint P = CellCentre(Popup, 1, 2);
+    SendMouseMove(&Popup, P.X, P.Y);
+    SendClick(&Popup, P.X, P.Y, mbRight);
+    EXPECT_EQ(Log, (std::vector<std::string>{"move", "down", "right click row 2 col 1", "up"}));
+}
+
+TEST(GridDropDown, PassesTheKeysOfTheOpenPopupOnWithTheDropDownAsSender)
+{
+    TGridDropDownForm Form(nullptr);
+    TCustomExtGridDropDown& List = *Form.List;
+    std::vector<std::string> Log;
+    List.OnGridKeyDown = [&](TObject* Sender, Word& Key, TShiftState) {
+        EXPECT_EQ(Sender, &List);
+        Log.push_back("down " + std::to_string(Key));
+    };
+    List.OnGridKeyUp = [&](TObject* Sender, Word& Key, TShiftState) {
+        EXPECT_EQ(Sender, &List);
+        Log.push_back("up " + std::to_string(Key));
+    };
+    List.OnGridKeyPress = [&](TObject* Sender, char32_t& Key) {
+        EXPECT_EQ(Sender, &List);
+        Log.push_back(std::string("press ") + static_cast<char>(Key));
+    };
+    SendKey(VK_DOWN);
+    EXPECT_TRUE(Log.empty()) << "the closed edit's keys are its own";
+    List.ShowDropDown();
+    SendKey(VK_DOWN);
+    SendText("c");
+    EXPECT_EQ(Log, (std::vector<std::string>{"down " + std::to_string(VK_DOWN), "up " + std::to_string(VK_DOWN),
+                                             "down " + std::to_string('C'), "press c", "up " + std::to_string('C')}));
+    EXPECT_EQ(List.Text(), "Charlie") << "the search still runs";
+}
+
+TEST(GridDropDown, TellsOfTheScrolledPopupWithTheDropDownAsSender)
+{
+    TGridDropDownForm Form(nullptr, 40);
+    TCustomExtGridDropDown& List = *Form.List;
+    std::vector<TObject*> Senders;
+    List.OnGridTopLeftChanged = [&](TObject* Sender) { Senders.push_back(Sender); };
+    List.ShowDropDown();
+    TDropDownStringGrid& Grid = Form.Grid();
+    const int Top = Grid.TopRow();
+    SendKey(VK_NEXT);
+    ASSERT_GT(Grid.TopRow(), Top);
+    ASSERT_FALSE(Senders.empty());
+    EXPECT_EQ(Senders.back(), &List);
+}
+
+// A real click on a check box in the popup grid asks the grid for the focus, which the popup
+// does not give; the grid's own check-box event stands for it here.
+TEST(GridDropDown, ACheckBoxClickIsPassedOnThroughGridCheckBoxClick)
+{
+    TGridDropDownForm Form(nullptr);
+    TCustomExtGridDropDown& List = *Form.List;
+    std::vector<std::string> Clicks;
+    List.OnGridCheckBoxClick = [&](TObject* Sender, int ACol, int ARow, bool State) {
+        EXPECT_EQ(Sender, List.GetGrid());
+        Clicks.push_back(std::to_string(ACol) + "," + std::to_string(ARow) + (State ? " on" : " off"));
+    };
+    List.ShowDropDown();
+    TDropDownStringGrid& Grid = Form.Grid();
+    ASSERT_TRUE(Grid.OnCheckBoxClick);
+    Grid.OnCheckBoxClick(&Grid, 0, 2, true);
+    EXPECT_EQ(Clicks, std::vector<std::string>{"0,2 on"});
+}
+
+TEST(GridDropDown, PassesThePaintingQuestionsOnAndConnectsCustomDrawingAtTheOpening)
+{
+    TGridDropDownForm Form(nullptr);
+    TCustomExtGridDropDown& List = *Form.List;
+    std::set<std::string> Asked;
+    List.OnGridGetCellColor = [&](TObject* Sender, int, int, TGridDrawState, TBrush*, TFont*) {
+        EXPECT_EQ(Sender, List.GetGrid());
+        Asked.insert("colour");
+    };
+    List.OnGridGetDiplText = [&](TObject* Sender, int ACol, int ARow, std::string& Value) {
+        EXPECT_EQ(Sender, List.GetGrid());
+        if (ACol == 1 && ARow == 1) Value = "Shown";
+        Asked.insert("text");
+    };
+    int Drawn = 0;
+    List.ShowDropDown();
+    TDropDownStringGrid& Grid = Form.Grid();
+    TBitmap Shot;
+    Shot.SetSize(Grid.Width(), Grid.Height());
+    List.OnGridCustomCellDraw = [&](TObject*, TCanvas*, int, int, TGridDrawState, const TRect&, bool) { ++Drawn; };
+    Grid.PaintTo(Shot.Canvas(), 0, 0);
+    EXPECT_EQ(Asked, (std::set<std::string>{"colour", "text"}));
+    EXPECT_EQ(Drawn, 0) << "custom drawing assigned after the opening is not connected";
+    SendKey(VK_ESCAPE);
+    List.ShowDropDown();
+    Grid.PaintTo(Shot.Canvas(), 0, 0);
+    EXPECT_GT(Drawn, 0);
+}
+
+TEST(GridDropDown, ThePopupGridPaintsTheListsColoursAndItemImages)
+{
+    TGridDropDownForm Form(nullptr);
+    TCustomExtGridDropDown& List = *Form.List;
+    TCustomImageList Images(nullptr, 12, 12);
+    TBitmap Red;
+    Red.SetSize(12, 12);
+    Red.Canvas()->Brush()->SetColor(clRed);
+    Red.Canvas()->FillRect(TRect{0, 0, 12, 12});
+    Images.Add(Red);
+    List.SetImages(&Images);
+    List.Items()->Items(0)->ImageIndex = 0;
+    List.Columns()->Items(0)->ColumnType = ctImage;
+    List.Columns()->Items(1)->Color = 0xCCFFCC;
+    List.HeaderColor = List.HeaderColorTo = 0x40C0F0;
+    List.LineColor = clBlue;
+    List.SetItemIndex(2);
+    List.ShowDropDown();
+    TDropDownStringGrid& Grid = Form.Grid();
+    TBitmap Shot;
+    Shot.SetSize(Grid.Width(), Grid.Height());
+    Grid.PaintTo(Shot.Canvas(), 0, 0);
+    if (const char* Path = std::getenv("GRID_DROPDOWN_SHOT")) Shot.SaveToFile(Path);
+    const TRect Header = Grid.CellRect(1, 0);
+    EXPECT_EQ(Shot.Canvas()->Pixels(Header.Right - 4, (Header.Top + Header.Bottom) / 2), TColor(0x40C0F0));
+    const TRect Fourth = Grid.CellRect(1, 4);
+    EXPECT_EQ(Shot.Canvas()->Pixels(Fourth.Left + 4, (Fourth.Top + Fourth.Bottom) / 2), TColor(0xCCFFCC))
+        << "the column's colour";
+    EXPECT_EQ(Shot.Canvas()->Pixels(Fourth.Left + 4, Fourth.Bottom - 1), clBlue) << "the line colour";
+    const TRect First = Grid.CellRect(0, 1);
+    EXPECT_EQ(Shot.Canvas()->Pixels(First.Left + 6, (First.Top + First.Bottom) / 2), clRed) << "the item's image";
+    const TRect Second = Grid.CellRect(0, 2);
+    EXPECT_NE(Shot.Canvas()->Pixels(Second.Left + 6, (Second.Top + Second.Bottom) / 2), clRed)
+        << "an item without an image shows none";
+    EXPECT_EQ(Grid.Cells(0, 1), "1");
+    EXPECT_EQ(Grid.ItemIndexOfCell(1), 0) << "the image leaves the row's item index";
+}
+
+TEST(GridDropDown, TheFirstMouseMoveOfEachOpeningRestartsTheBalloonHints)
+{
+    TGridDropDownForm Form(nullptr);
+    TCustomExtGridDropDown& List = *Form.List;
+    int Moves = 0;
+    List.OnGridMouseMove = [&](TObject*, TShiftState, int, int) { ++Moves; };
+    List.ShowDropDown();
+    TDropDownStringGrid& Grid = Form.Grid();
+    std::vector<bool> Switched;
+    Grid.Balloon()->SetEnable(true);
+    Grid.Balloon()->OnEnableChange = [&](TObject*) { Switched.push_back(Grid.Balloon()->Enable()); };
+    const TPoint P = CellCentre(Grid, 1, 2);
+    SendMouseMove(&Grid, P.X, P.Y);
+    SendMouseMove(&Grid, P.X + 3, P.Y);
+    EXPECT_EQ(Switched, (std::vector<bool>{false, true})) << "once, off and on again";
+    SendKey(VK_ESCAPE);
+    List.ShowDropDown();
+    SendMouseMove(&Grid, P.X, P.Y);
+    EXPECT_EQ(Switched, (std::vector<bool>{false, true, false, true}));
+    EXPECT_GE(Moves, 3);
 }
