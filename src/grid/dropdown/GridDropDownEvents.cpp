@@ -35,6 +35,7 @@ void TGridDropDownEvents::ConnectGridEvents(TExtStringGrid& Grid, TObject* DropD
     Forward(Grid.OnColumnSize, OnGridColumnSize);
     Forward(Grid.OnColumnSizing, OnGridColumnSizing);
     Forward(Grid.OnEndColumnSize, OnGridEndColumnSize);
+    Forward(Grid.OnRowSize, OnGridRowSize);
     Forward(Grid.OnRowSizing, OnGridRowSizing);
     Forward(Grid.OnEndRowSize, OnGridEndRowSize);
     Forward(Grid.OnRowMove, OnGridRowMove);

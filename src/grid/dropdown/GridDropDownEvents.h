@@ -20,6 +20,7 @@ struct TGridDropDownEvents {
     TColumnSizeEvent OnGridColumnSize;
     TColumnSizingEvent OnGridColumnSizing;
     TEndColumnSizeEvent OnGridEndColumnSize;
+    TRowSizeEvent OnGridRowSize;
     TRowSizingEvent OnGridRowSizing;
     TEndRowSizeEvent OnGridEndRowSize;
     TExtStringGrid::TMoveAllowEvent OnGridRowMove;

@@ -311,6 +311,25 @@ TEST(GridDropDown, PassesThePopupGridsMouseEventsOnWithTheGridAsSender)
     EXPECT_EQ(Log, (std::vector<std::string>{"move", "down", "right click row 2 col 1", "up"}));
 }
 
+// The popup grid asks its row-size question of the drop-down's handler, which may refuse.
+TEST(GridDropDown, PassesTheRowSizeQuestionOnAndTakesItsAnswer)
+{
+    TGridDropDownForm Form(nullptr);
+    TCustomExtGridDropDown& List = *Form.List;
+    int Asked = -1;
+    List.OnGridRowSize = [&](TObject*, int ARow, bool& Allow) {
+        Asked = ARow;
+        Allow = false;
+    };
+    List.ShowDropDown();
+    TDropDownStringGrid& Popup = Form.Grid();
+    ASSERT_TRUE(Popup.OnRowSize);
+    bool Allow = true;
+    Popup.OnRowSize(&Popup, 3, Allow);
+    EXPECT_EQ(Asked, 3);
+    EXPECT_FALSE(Allow);
+}
+
 TEST(GridDropDown, PassesTheKeysOfTheOpenPopupOnWithTheDropDownAsSender)
 {
     TGridDropDownForm Form(nullptr);

@@ -23,7 +23,6 @@ using TRowSizeEvent = std::function<void(TObject* Sender, int ARow, bool& Allow)
 using TEndColumnSizeEvent = std::function<void(TObject* Sender, int ACol)>;
 using TUpdateColumnSizeEvent = std::function<void(TObject* Sender, int ACol, int& AWidth)>;
 using TEndRowSizeEvent = std::function<void(TObject* Sender, int ARow)>;
-using TRowSizeEvent = std::function<void(TObject* Sender, int ARow, bool& Allow)>;
 using TClickCellEvent = std::function<void(TObject* Sender, int ARow, int ACol)>;
 using TDblClickCellEvent = std::function<void(TObject* Sender, int ARow, int ACol)>;
 using TCanEditCellEvent = std::function<void(TObject* Sender, int ARow, int ACol, bool& CanEdit)>;
