@@ -101,6 +101,7 @@ TEST_P(ShapedRowsInPlaceTest, StructureChangesKeepEveryRowWholeAndInPlace)
         bool reorders;
     } cases[] = {
         {"rows sorted", [](TExtStringGrid& g) { g.Sort(g.RealColIndex(2), sdDescending); }, true},
+        {"column moved", [](TExtStringGrid& g) { g.MoveColumn(2, g.ColCount() - 1); }, false},
         {"node contracted and expanded",
          [](TExtStringGrid& g) {
              const int row = g.RealRowIndex(DisplayCellShowing(g, "2,7").Y);
