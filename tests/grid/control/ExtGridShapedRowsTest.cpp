@@ -143,7 +143,13 @@ TEST_P(ShapedDisjunctCellsTest, SelectedCellsFollowTheirRows)
     } cases[] = {
         {"row inserted above", [&](TExtStringGrid& g) { g.InsertRows(rowShowing(g, "2,3"), 1); }},
         {"row removed above", [&](TExtStringGrid& g) { g.RemoveRows(rowShowing(g, "2,3"), 1); }},
-        {"rows sorted", [](TExtStringGrid& g) { g.Sort(g.RealColIndex(2), sdDescending); }},
+        {"rows sorted the other way round",
+         [](TExtStringGrid& g) {
+             const int last = g.ColCount() - 1;
+             for (int r = g.FixedRows(); r < g.RowCount(); ++r)
+                 g.SetCells(last, r, std::to_string(100 - r));
+             g.Sort(g.RealColIndex(last), sdAscending);
+         }},
     };
     const std::vector<std::string> selected = {"2,5", "3,7"};
     for (const auto& c : cases) {
