@@ -204,51 +204,43 @@ void TExtStringGrid::ClearModifiedRows()
 bool TExtStringGrid::SelectedCells(int ACol, int ARow) const
 {
     if (MouseActions()->DisjunctCellSelect())
-        return std::find(FSelectedCells.begin(), FSelectedCells.end(), SelectedCellKey(ACol, ARow)) !=
-               FSelectedCells.end();
+        return FRows.Flags().CellSelected(ACol, ARow);
     const TGridRect sel = Selection();
     return Between(ACol, sel.Left, sel.Right) && Between(ARow, sel.Top, sel.Bottom);
 }
 
 void TExtStringGrid::SetSelectedCells(int ACol, int ARow, bool Value)
 {
-    const int key = SelectedCellKey(ACol, ARow);
-    const auto found = std::find(FSelectedCells.begin(), FSelectedCells.end(), key);
-    if (Value == (found != FSelectedCells.end())) return;
-    if (Value)
-        FSelectedCells.push_back(key);
-    else
-        FSelectedCells.erase(found);
-    RepaintCell(ACol, ARow);
+    if (FRows.Flags().SetCellSelected(ACol, ARow, Value)) RepaintCell(ACol, ARow);
 }
 
 // Without disjunct cell selection the set is the selection rectangle, column by column.
 int TExtStringGrid::SelectedCellsCount()
 {
     if (!MouseActions()->DisjunctCellSelect()) {
-        FSelectedCells.clear();
+        FRows.Flags().ClearCells();
         const TGridRect sel = Selection();
         if (sel.Left == sel.Right && sel.Top == sel.Bottom) {
-            FSelectedCells.push_back(SelectedCellKey(Col(), Row()));
+            FRows.Flags().SetCellSelected(Col(), Row(), true);
         } else {
             for (int c = std::min(sel.Left, sel.Right); c <= std::max(sel.Left, sel.Right); ++c)
                 for (int r = std::min(sel.Top, sel.Bottom); r <= std::max(sel.Top, sel.Bottom); ++r)
-                    FSelectedCells.push_back(SelectedCellKey(c, r));
+                    FRows.Flags().SetCellSelected(c, r, true);
         }
     }
-    return static_cast<int>(FSelectedCells.size());
+    return static_cast<int>(FRows.Flags().SelectedCells().size());
 }
 
 TGridCoord TExtStringGrid::SelectedCell(int Index) const
 {
-    const int key = FSelectedCells.at(Index);
-    return {key & 0xFFFF, key >> 16};
+    const TFlagCell& cell = FRows.Flags().SelectedCells().at(static_cast<size_t>(Index));
+    return {cell.Col, cell.Line};
 }
 
 void TExtStringGrid::ClearSelectedCells()
 {
     SetSelection({FixedCols(), FixedRows(), FixedCols(), FixedRows()});
-    FSelectedCells.clear();
+    FRows.Flags().ClearCells();
     Invalidate();
 }
 

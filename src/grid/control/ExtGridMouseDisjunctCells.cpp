@@ -9,7 +9,7 @@ void TExtStringGrid::PressDisjunctCells(TShiftState Shift, int ACol, int ARow)
     if (!MouseActions()->DisjunctCellSelect() || Shift.Contains(ssCtrl) || ACol < 0 || ARow < 0 ||
         IsFixed(ACol, ARow))
         return;
-    FSelectedCells.clear();
+    FRows.Flags().ClearCells();
     Invalidate();
 }
 
@@ -28,11 +28,11 @@ bool TExtStringGrid::ReleaseDisjunctCells(TShiftState Shift, int ACol, int ARow)
             SetSelectedCells(base.X, base.Y, !SelectedCells(base.X, base.Y));
         } else {
             RepaintSelectedCells();
-            FSelectedCells.clear();
+            FRows.Flags().ClearCells();
             SetSelectedCells(base.X, base.Y, true);
         }
     } else if (!ctrl && !IsFixed(ACol, ARow)) {
-        FSelectedCells.clear();
+        FRows.Flags().ClearCells();
         Invalidate();
     }
     const TGridRect sel = Selection();
@@ -48,6 +48,6 @@ bool TExtStringGrid::ReleaseDisjunctCells(TShiftState Shift, int ACol, int ARow)
 
 void TExtStringGrid::RepaintSelectedCells()
 {
-    for (const int key : FSelectedCells)
-        RepaintCell(key & 0xFFFF, key >> 16);
+    for (const TFlagCell& cell : FRows.Flags().SelectedCells())
+        RepaintCell(cell.Col, cell.Line);
 }

@@ -97,6 +97,7 @@ void TExtStringGrid::SortSwapRows(int ARow1, int ARow2)
     if (ShowModified()->Enabled)
         swapFlags([&](int R) { return RowModified(R); }, [&](int R, bool V) { SetRowModified(R, V); });
     FRows.Flags().SwapEnabled(ARow1, ARow2);
+    FRows.Flags().SwapCells(ARow1, ARow2);
     if (SortRow == ARow1)
         SortRow = ARow2;
     else if (SortRow == ARow2)

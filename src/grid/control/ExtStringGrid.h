@@ -915,9 +915,8 @@ public:
     void SetRowColorTo(int ARow, TColor Value);
     void SetRowFontColor(int ARow, TColor Value);
     void ClearModifiedRows();
-    // Selected cells as keys row x 65536 + column; with disjunct cell selection the set is the
-    // selection, otherwise it is rebuilt from the selection rectangle when counted.
-    static int SelectedCellKey(int ACol, int ARow) { return ARow * 65536 + (ACol & 65535); }
+    // With disjunct cell selection the row flags' selected cells are the selection, otherwise
+    // they are rebuilt from the selection rectangle when counted.
     bool SelectedCells(int ACol, int ARow) const;
     void SetSelectedCells(int ACol, int ARow, bool Value);
     int SelectedCellsCount();
@@ -1019,7 +1018,6 @@ private:
     void ForEachStatisticsRow(const TRowRange& Range, const std::function<void(int ARow)>& Visit) const;
     bool IsGroupResultRow(int ARow, const TRowRange& Range) const;
     double ColumnExtreme(int ACol, int FromRow, int ToRow, bool Largest) const;
-    std::vector<int> FSelectedCells;
     // The row writers' work: a colour goes to every cell, clNone only to cells with properties.
     void SetRowColorField(int ARow, TColor Value, void (*Store)(TCellProperties& Props, TColor Value));
     // While the grid moves its rows itself, a new row count leaves the footer row alone.

@@ -56,7 +56,6 @@ TEST_F(ExtGridCellAccessorsTest, SelectedCellsOfARectangleAreCountedColumnByColu
     EXPECT_EQ(grid->SelectedCell(5), (TGridCoord{3, 3}));
     EXPECT_TRUE(grid->SelectedCells(2, 3));
     EXPECT_FALSE(grid->SelectedCells(4, 3));
-    EXPECT_EQ(TExtStringGrid::SelectedCellKey(3, 2), 2 * 65536 + 3);
 }
 
 TEST_F(ExtGridCellAccessorsTest, DisjunctSelectedCellsAreKeptOnceEach)

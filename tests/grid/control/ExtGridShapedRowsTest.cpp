@@ -8,6 +8,7 @@
 #include "GridShapes.h"
 #include "RowSpaceChecks.h"
 #include "grid/control/settings/SortSettings.h"
+#include "grid/foundation/model/MouseActions.h"
 #include "grid/foundation/model/Navigation.h"
 #include "platform/ui/Input.h"
 
@@ -101,6 +102,7 @@ TEST_P(ShapedRowsInPlaceTest, StructureChangesKeepEveryRowWholeAndInPlace)
         bool reorders;
     } cases[] = {
         {"rows sorted", [](TExtStringGrid& g) { g.Sort(g.RealColIndex(2), sdDescending); }, true},
+        {"column moved", [](TExtStringGrid& g) { g.MoveColumn(2, g.ColCount() - 1); }, false},
         {"node contracted and expanded",
          [](TExtStringGrid& g) {
              const int row = g.RealRowIndex(DisplayCellShowing(g, "2,7").Y);
@@ -127,5 +129,49 @@ TEST_P(ShapedRowsInPlaceTest, StructureChangesKeepEveryRowWholeAndInPlace)
 }
 
 INSTANTIATE_TEST_SUITE_P(Shapes, ShapedRowsInPlaceTest, testing::ValuesIn(AllGridShapes), GridShapeParamName);
+
+// Disjunctly selected cells stay on the cells they were selected on when rows come, go or
+// are sorted around them.
+class ShapedDisjunctCellsTest : public ShapedGridTest {};
+
+TEST_P(ShapedDisjunctCellsTest, SelectedCellsFollowTheirRows)
+{
+    const auto rowShowing = [](TExtStringGrid& g, const char* Text) { return DisplayCellShowing(g, Text).Y; };
+    const struct {
+        const char* change;
+        std::function<void(TExtStringGrid&)> apply;
+    } cases[] = {
+        {"row inserted above", [&](TExtStringGrid& g) { g.InsertRows(rowShowing(g, "2,3"), 1); }},
+        {"row removed above", [&](TExtStringGrid& g) { g.RemoveRows(rowShowing(g, "2,3"), 1); }},
+        {"rows sorted the other way round",
+         [](TExtStringGrid& g) {
+             const int last = g.ColCount() - 1;
+             for (int r = g.FixedRows(); r < g.RowCount(); ++r)
+                 g.SetCells(last, r, std::to_string(100 - r));
+             g.Sort(g.RealColIndex(last), sdAscending);
+         }},
+    };
+    const std::vector<std::string> selected = {"2,5", "3,7"};
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.change);
+        grid->SetParent(nullptr);
+        SetUp();
+        grid->MouseActions()->SetDisjunctCellSelect(true);
+        for (const std::string& text : selected) {
+            const TPoint at = DisplayCellShowing(*grid, text);
+            grid->SetSelectedCells(at.X, at.Y, true);
+        }
+        c.apply(*grid);
+        ExpectRowsConsistent(*grid, c.change);
+        std::vector<std::string> shown;
+        for (int i = 0; i < grid->SelectedCellsCount(); ++i) {
+            const TGridCoord cell = grid->SelectedCell(i);
+            shown.push_back(grid->Cells(grid->RealColIndex(cell.X), cell.Y));
+        }
+        EXPECT_EQ(shown, selected);
+    }
+}
+
+INSTANTIATE_TEST_SUITE_P(Shapes, ShapedDisjunctCellsTest, testing::ValuesIn(AllGridShapes), GridShapeParamName);
 
 } // namespace

@@ -45,6 +45,25 @@ template <typename T> void MoveEntry(std::vector<T>& List, int From, int To)
         Store(List, To, moved);
 }
 
+// Where a line stands after Count lines opened at At.
+int LineAfterInsert(int Line, int At, int Count) { return Line >= At ? Line + Count : Line; }
+
+// Where a line other than the removed ones (ascending) stands after they left.
+int LineAfterRemove(int Line, const std::vector<int>& Removed)
+{
+    return Line - static_cast<int>(std::lower_bound(Removed.begin(), Removed.end(), Line) - Removed.begin());
+}
+
+int LineAfterMove(int Line, int From, int To)
+{
+    if (Line == From) return To;
+    if (From < To && Line > From && Line <= To) return Line - 1;
+    if (To < From && Line >= To && Line < From) return Line + 1;
+    return Line;
+}
+
+int LineAfterSwap(int Line, int A, int B) { return Line == A ? B : Line == B ? A : Line; }
+
 } // namespace
 
 bool TRowFlags::Modified(int Line) const { return Entry(FModified, Line) == 1; }
@@ -87,22 +106,30 @@ void TRowFlags::Inserted(TFlagLine At, int Count)
     InsertEntries(FDisabled, At.Displ, Count);
     InsertEntries(FSelected, At.Select, Count);
     for (int& line : FSelectionOrder)
-        if (line >= At.Select) line += Count;
+        line = LineAfterInsert(line, At.Select, Count);
+    for (TFlagCell& cell : FCells)
+        cell.Line = LineAfterInsert(cell.Line, At.Displ, Count);
 }
 
 void TRowFlags::Removed(const std::vector<TFlagLine>& Lines)
 {
-    std::vector<int> selectLines;
+    std::vector<int> selectLines, displLines;
     for (auto it = Lines.rbegin(); it != Lines.rend(); ++it) {
         EraseEntry(FModified, it->Displ);
         EraseEntry(FDisabled, it->Displ);
         EraseEntry(FSelected, it->Select);
         selectLines.insert(selectLines.begin(), it->Select);
+        displLines.insert(displLines.begin(), it->Displ);
     }
-    std::erase_if(FSelectionOrder,
-                  [&](int l) { return std::binary_search(selectLines.begin(), selectLines.end(), l); });
+    const auto removed = [](const std::vector<int>& Removed, int Line) {
+        return std::binary_search(Removed.begin(), Removed.end(), Line);
+    };
+    std::erase_if(FSelectionOrder, [&](int l) { return removed(selectLines, l); });
     for (int& l : FSelectionOrder)
-        l -= static_cast<int>(std::lower_bound(selectLines.begin(), selectLines.end(), l) - selectLines.begin());
+        l = LineAfterRemove(l, selectLines);
+    std::erase_if(FCells, [&](const TFlagCell& cell) { return removed(displLines, cell.Line); });
+    for (TFlagCell& cell : FCells)
+        cell.Line = LineAfterRemove(cell.Line, displLines);
 }
 
 void TRowFlags::Moved(TFlagLine From, TFlagLine To)
@@ -110,14 +137,10 @@ void TRowFlags::Moved(TFlagLine From, TFlagLine To)
     MoveEntry(FModified, From.Displ, To.Displ);
     MoveEntry(FDisabled, From.Displ, To.Displ);
     MoveEntry(FSelected, From.Select, To.Select);
-    for (int& l : FSelectionOrder) {
-        if (l == From.Select)
-            l = To.Select;
-        else if (From.Select < To.Select && l > From.Select && l <= To.Select)
-            --l;
-        else if (To.Select < From.Select && l >= To.Select && l < From.Select)
-            ++l;
-    }
+    for (int& l : FSelectionOrder)
+        l = LineAfterMove(l, From.Select, To.Select);
+    for (TFlagCell& cell : FCells)
+        cell.Line = LineAfterMove(cell.Line, From.Displ, To.Displ);
 }
 
 void TRowFlags::SwapModified(int A, int B) { SwapEntries(FModified, A, B); }
@@ -128,7 +151,29 @@ void TRowFlags::SwapSelected(int A, int B)
 {
     SwapEntries(FSelected, A, B);
     for (int& l : FSelectionOrder)
-        l = l == A ? B : l == B ? A : l;
+        l = LineAfterSwap(l, A, B);
+}
+
+void TRowFlags::SwapCells(int A, int B)
+{
+    for (TFlagCell& cell : FCells)
+        cell.Line = LineAfterSwap(cell.Line, A, B);
+}
+
+bool TRowFlags::CellSelected(int Col, int Line) const
+{
+    return std::find(FCells.begin(), FCells.end(), TFlagCell{Col, Line}) != FCells.end();
+}
+
+bool TRowFlags::SetCellSelected(int Col, int Line, bool Value)
+{
+    const auto found = std::find(FCells.begin(), FCells.end(), TFlagCell{Col, Line});
+    if (Value == (found != FCells.end())) return false;
+    if (Value)
+        FCells.push_back({Col, Line});
+    else
+        FCells.erase(found);
+    return true;
 }
 
 std::string TRowFlags::CheckConsistency(int Lines) const
@@ -146,5 +191,9 @@ std::string TRowFlags::CheckConsistency(int Lines) const
     if (std::adjacent_find(order.begin(), order.end()) != order.end()) return "a row selected twice in order";
     for (int line : order)
         if (!Selected(line)) return "row " + std::to_string(line) + " in the selection order is not selected";
+    for (const TFlagCell& cell : FCells) {
+        if (cell.Line >= Lines) return "a selected cell beyond the rows";
+        if (std::count(FCells.begin(), FCells.end(), cell) > 1) return "a cell selected twice";
+    }
     return {};
 }

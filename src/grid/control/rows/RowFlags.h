@@ -11,8 +11,15 @@ struct TFlagLine {
     int Select = 0;
 };
 
-// Every row-keyed flag of the grid: modified, disabled, row-selected and the order in
-// which rows were selected. Rows that come, go, move or swap renumber all of them here,
+// One cell of the disjunct cell selection: a column and the display row's line.
+struct TFlagCell {
+    int Col = 0;
+    int Line = 0;
+    bool operator==(const TFlagCell&) const = default;
+};
+
+// Every row-keyed flag of the grid: modified, disabled, row-selected, the order in which
+// rows were selected and the disjunctly selected cells. Rows that come, go, move or swap renumber all of them here,
 // so no operation keeps its own list of what travels with a row. Lines past the end of a
 // list read as cleared.
 class TRowFlags {
@@ -36,6 +43,13 @@ public:
     // The selected lines in the order they were selected.
     const std::vector<int>& SelectionOrder() const { return FSelectionOrder; }
 
+    bool CellSelected(int Col, int Line) const;
+    // False when the cell already was as asked.
+    bool SetCellSelected(int Col, int Line, bool Value);
+    void ClearCells() { FCells.clear(); }
+    // The selected cells in the order they were selected.
+    const std::vector<TFlagCell>& SelectedCells() const { return FCells; }
+
     // Count rows opened at At.
     void Inserted(TFlagLine At, int Count);
     // The rows of Lines (ascending) left.
@@ -45,6 +59,7 @@ public:
     void SwapModified(int A, int B);
     void SwapEnabled(int A, int B);
     void SwapSelected(int A, int B);
+    void SwapCells(int A, int B);
 
     // Empty when the flags agree with each other for a grid of Lines rows; otherwise what
     // is wrong.
@@ -55,4 +70,5 @@ private:
     std::vector<int> FDisabled;
     std::vector<bool> FSelected;
     std::vector<int> FSelectionOrder;
+    std::vector<TFlagCell> FCells;
 };

@@ -130,14 +130,17 @@ TEST(RowFlagsTest, FlagsFollowTheirRowsThroughMovesAndSwaps)
         const char* what;
         std::function<void(TRowFlags&)> change;
         std::vector<int> modified, disabled, selectionOrder;
+        std::vector<TFlagCell> cells;
     } cases[] = {
-        {"moved down", [](TRowFlags& f) { f.Moved({1, 1}, {4, 4}); }, {4}, {1}, {4, 1}},
-        {"moved up", [](TRowFlags& f) { f.Moved({2, 2}, {0, 0}); }, {2}, {0}, {2, 0}},
-        {"moved past the lists' end", [](TRowFlags& f) { f.Moved({1, 1}, {9, 9}); }, {9}, {1}, {9, 1}},
-        {"swapped", [](TRowFlags& f) { f.SwapModified(1, 2), f.SwapEnabled(1, 2), f.SwapSelected(1, 2); }, {2}, {1},
-         {2, 1}},
-        {"inserted above", [](TRowFlags& f) { f.Inserted({0, 0}, 2); }, {3}, {4}, {3, 4}},
-        {"removed", [](TRowFlags& f) { f.Removed({{0, 0}, {2, 2}}); }, {0}, {}, {0}},
+        {"moved down", [](TRowFlags& f) { f.Moved({1, 1}, {4, 4}); }, {4}, {1}, {4, 1}, {{3, 4}, {5, 1}}},
+        {"moved up", [](TRowFlags& f) { f.Moved({2, 2}, {0, 0}); }, {2}, {0}, {2, 0}, {{3, 2}, {5, 0}}},
+        {"moved past the lists' end", [](TRowFlags& f) { f.Moved({1, 1}, {9, 9}); }, {9}, {1}, {9, 1},
+         {{3, 9}, {5, 1}}},
+        {"swapped",
+         [](TRowFlags& f) { f.SwapModified(1, 2), f.SwapEnabled(1, 2), f.SwapSelected(1, 2), f.SwapCells(1, 2); },
+         {2}, {1}, {2, 1}, {{3, 2}, {5, 1}}},
+        {"inserted above", [](TRowFlags& f) { f.Inserted({0, 0}, 2); }, {3}, {4}, {3, 4}, {{3, 3}, {5, 4}}},
+        {"removed", [](TRowFlags& f) { f.Removed({{0, 0}, {2, 2}}); }, {0}, {}, {0}, {{3, 0}}},
     };
     for (const auto& c : cases) {
         TRowFlags flags;
@@ -145,6 +148,8 @@ TEST(RowFlagsTest, FlagsFollowTheirRowsThroughMovesAndSwaps)
         flags.SetEnabled(2, false);
         flags.SetSelected(1, true, 0);
         flags.SetSelected(2, true, 0);
+        flags.SetCellSelected(3, 1, true);
+        flags.SetCellSelected(5, 2, true);
         c.change(flags);
         std::vector<int> modified, disabled;
         for (int line = 0; line < 12; ++line) {
@@ -154,6 +159,7 @@ TEST(RowFlagsTest, FlagsFollowTheirRowsThroughMovesAndSwaps)
         EXPECT_EQ(modified, c.modified) << c.what;
         EXPECT_EQ(disabled, c.disabled) << c.what;
         EXPECT_EQ(flags.SelectionOrder(), c.selectionOrder) << c.what;
+        EXPECT_EQ(flags.SelectedCells(), c.cells) << c.what;
         EXPECT_EQ(flags.CheckConsistency(12), "") << c.what;
     }
 }
