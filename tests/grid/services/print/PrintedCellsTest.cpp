@@ -305,4 +305,16 @@ TEST_F(PrintedCellsTest, RichTextCellPrintsWhatItSays)
     EXPECT_NE(ReadTestFile(fonts).find("Bold"), std::string::npos) << ReadTestFile(fonts);
 }
 
+TEST_F(PrintedCellsTest, SelectedRichTextCellsPrintInTheirOwnColours)
+{
+    const std::string rich = R"({\rtf1\ansi MMMMMMMM})";
+    FillPlain({{rich}, {rich}});
+    grid->SetSelection({0, 0, 0, 1});
+    grid->SelectionTextColor = clRed;
+    settings().Borders = pbNoborder;
+    Preview();
+    EXPECT_GT(Count([](TColor Pixel) { return Pixel != clWhite; }), 20) << "the cells print";
+    EXPECT_EQ(Count(Reddish), 0) << "paper shows no selection";
+}
+
 } // namespace
