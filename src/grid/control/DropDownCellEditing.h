@@ -1,5 +1,6 @@
 #pragma once
 #include "grid/foundation/model/GridEnums.h"
+#include "grid/foundation/painting/OfficeTheme.h"
 #include "platform/ui/Types.h"
 
 class TExtStringGrid;
@@ -15,6 +16,8 @@ public:
     virtual bool Show(TEditorType Kind, const TRect& Rect, int RealCol, int ARow) = 0;
     // Reads the shown editor back into the cell, unless Escape ended the edit, and closes it.
     virtual void Hide(int RealCol, int ARow) = 0;
+    // Gives the editors made so far a component style.
+    virtual void SetStyle(TSuiteStyle Style) = 0;
 };
 
 // Makes a grid's drop-down editing on its first use; the object is a component the grid owns.

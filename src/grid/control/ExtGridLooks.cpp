@@ -1,4 +1,5 @@
 #include "grid/control/ExtStringGrid.h"
+#include "grid/control/DropDownCellEditing.h"
 #include "grid/control/settings/ControlLook.h"
 #include "grid/control/settings/Grouping.h"
 #include "grid/control/settings/SortSettings.h"
@@ -72,6 +73,8 @@ void TExtStringGrid::SetLook(TGridLook Value)
         ApplyLookStyle(Value);
         SetSelectionStyle(look.SelectionStyle);
     } else if (look.Family != TLookFamily::Custom) {
+        // The looks without a style of their own show their drop-down editors in the XP style.
+        if (FDropDownCellEditing && !ComponentState().Contains(csDesigning)) FDropDownCellEditing->SetStyle(tsWindowsXP);
         SetSelectionStyle(ssDefault);
         if (!ComponentState().Contains(csLoading)) ApplyPlainLookColors(Value);
     }

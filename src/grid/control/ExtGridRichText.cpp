@@ -2,6 +2,7 @@
 #include "grid/control/ExtStringGrid.h"
 #include "grid/control/settings/ColumnSize.h"
 #include "grid/foundation/model/Navigation.h"
+#include "platform/ui/CanvasResolution.h"
 
 // Rich-text cells hold their document as 7-bit RTF: what the rich edit writes is what it
 // reads back, whatever characters the text has.
@@ -60,11 +61,13 @@ void TExtStringGrid::DrawRichTextCell(int ACol, int ARow, const TRect& ARect, TC
     edit->SetFont(Canvas->Font());
     const int displayCol = RealToDisplCol(ACol);
     const bool focusedCell = displayCol == Col() && ARow == Row() && Focused() && !Options().Contains(goDrawFocusSelected);
-    if (IsSelected(displayCol, ARow) && !focusedCell && SelectionTextColor != clNone) {
+    if (!FPrintState.Printing && IsSelected(displayCol, ARow) && !focusedCell && SelectionTextColor != clNone) {
         edit->SelectAll();
         edit->SelAttributes().SetColor(SelectionTextColor);
     }
-    const int dx = XYOffset.X, dy = XYOffset.Y;
+    // The text margins are screen pixels; a page's pixels are finer.
+    const TPoint dpi = CanvasPixelsPerInch(*Canvas);
+    const int dx = XYOffset.X * dpi.X / 96, dy = XYOffset.Y * dpi.Y / 96;
     edit->DrawTo(*Canvas, {ARect.Left + dx, ARect.Top + dy, ARect.Right - dx, ARect.Bottom - dy});
 }
 

@@ -43,6 +43,8 @@ struct TGridPrintState {
     int ColEnd = 0;
     int PageWidth = 0;
     bool IsPreview = false;
+    // While a printout or preview draws: cells show no selection on paper.
+    bool Printing = false;
     // Font sizes follow the fit-to-page scale while a page is laid out; 1 otherwise.
     double FontScale = 1.0;
 };

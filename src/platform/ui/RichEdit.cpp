@@ -269,6 +269,8 @@ void TRichEdit::DrawTo(TCanvas& canvas, const TRect& rect)
     QPainter* p = BeginCanvasPainter(canvas);
     if (!p || rect.Width() <= 0 || rect.Height() <= 0) return;
     std::unique_ptr<QTextDocument> doc(RichWindow(this)->document()->clone());
+    // Point sizes keep their size on a printer page, whose pixels are finer than the screen's.
+    doc->documentLayout()->setPaintDevice(p->device());
     doc->setDefaultFont(ToQFont(*Font()));
     doc->setDocumentMargin(0);
     doc->setTextWidth(rect.Width());

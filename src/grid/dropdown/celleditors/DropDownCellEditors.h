@@ -21,6 +21,7 @@ public:
 
     bool Show(TEditorType Kind, const TRect& Rect, int RealCol, int ARow) override;
     void Hide(int RealCol, int ARow) override;
+    void SetStyle(TSuiteStyle Style) override;
 
     TGridTrackbarDropDown* TrackBar();
     TGridMemoDropDown* Memo();

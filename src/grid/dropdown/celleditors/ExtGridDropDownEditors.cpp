@@ -175,6 +175,14 @@ bool TDropDownCellEditors::Show(TEditorType Kind, const TRect& Rect, int RealCol
 }
 
 // Reads the shown drop-down editor back into the cell, unless Escape ended the edit.
+void TDropDownCellEditors::SetStyle(TSuiteStyle Style)
+{
+    TExtCustomDropDown* const made[] = {FTrackBar,  FMemo,        FCalculator, FTimePicker,  FDetailPicker,
+                                        FGridPicker, FColorPicker, FImagePicker, FExtGridPicker};
+    for (TExtCustomDropDown* editor : made)
+        if (editor) editor->SetComponentStyle(Style);
+}
+
 void TDropDownCellEditors::Hide(int RealCol, int ARow)
 {
     IGridDropDownEditor* Shown = FShown;

@@ -27,6 +27,22 @@ TGridRect PrintableRange(const TExtStringGrid& Grid, const TGridRect& Range)
 
 bool PrintRangeAccepted(int From, int To) { return From > 0 && To > 0 && From <= To; }
 
+// Resets the printing and preview flags however the printout or preview ends.
+class TPrintingFlag {
+public:
+    TPrintingFlag(TGridPrintState& State, bool Preview) : FState(State)
+    {
+        FState.Printing = true;
+        FState.IsPreview = Preview;
+    }
+    ~TPrintingFlag() { FState.Printing = FState.IsPreview = false; }
+    TPrintingFlag(const TPrintingFlag&) = delete;
+    TPrintingFlag& operator=(const TPrintingFlag&) = delete;
+
+private:
+    TGridPrintState& FState;
+};
+
 void RunPrintJob(TExtStringGrid& Grid, const TGridRect& Range, bool SelectedOnly)
 {
     const TPrintSettings& settings = *Grid.PrintSettings();
@@ -40,6 +56,7 @@ void RunPrintJob(TExtStringGrid& Grid, const TGridRect& Range, bool SelectedOnly
     const int height = PixelsToPageUnits(printer.PageHeight(), dpi);
     printer.SetTitle(settings.JobName);
     printer.BeginDoc();
+    TPrintingFlag printing(state, false);
     try {
         int pages = kUnknownPageTotal;
         if (!Grid.FastPrint) {
@@ -66,18 +83,6 @@ void RunPrintJob(TExtStringGrid& Grid, const TGridRect& Range, bool SelectedOnly
     Grid.ExportNotification(kPrintDoneState, -1);
 }
 
-// Resets the preview flag however the preview ends.
-class TPreviewFlag {
-public:
-    explicit TPreviewFlag(TGridPrintState& State) : FState(State) { FState.IsPreview = true; }
-    ~TPreviewFlag() { FState.IsPreview = false; }
-    TPreviewFlag(const TPreviewFlag&) = delete;
-    TPreviewFlag& operator=(const TPreviewFlag&) = delete;
-
-private:
-    TGridPrintState& FState;
-};
-
 void RunPreview(TExtStringGrid& Grid, TCanvas& Canvas, const TRect& DisplayRect, const TGridRect& Range,
                 bool SelectedOnly)
 {
@@ -92,7 +97,7 @@ void RunPreview(TExtStringGrid& Grid, TCanvas& Canvas, const TRect& DisplayRect,
                           : TPrintLayout(Grid, page, TPrintLayoutMode::CountPreview, SelectedOnly).Run(width, height, 1);
     state.PageNum = pages;
     {
-        TPreviewFlag previewing(state);
+        TPrintingFlag previewing(state, true);
         int from = 1, to = pages;
         if (Grid.OnPrintStart) Grid.OnPrintStart(&Grid, pages, from, to);
         if (PrintRangeAccepted(from, to))

@@ -189,11 +189,12 @@ TPageContent::TPrintedText TPageContent::PrintedText(int ACol, int ARow)
         type = GetTextType(text, FGrid.EnableHTML);
     }
     if (type == ttMarkup) return {text, true};
-    // Paper shows what a rich-text cell says, not its RTF source.
-    if (type == ttRichText) text = RtfPlainText(text);
+    // A rich-text cell measures as what it says, not as its RTF source.
+    const bool rich = type == ttRichText;
+    if (rich) text = RtfPlainText(text);
     // A radio group or progress bar shows the value itself.
     if (FSettings.PrintGraphics && PrintedGraphicHidesText(FGrid, realCol, ARow)) return {};
-    TPrintedText printed{FGrid.Multilinecells ? text : CellTextLines(text).front(), false};
+    TPrintedText printed{FGrid.Multilinecells ? text : CellTextLines(text).front(), false, rich};
     printed.Rotated = FGrid.IsRotated(realCol, ARow, printed.Angle);
     return printed;
 }
@@ -371,7 +372,10 @@ void TPageContent::DrawCell(int ACol, int ARow, const TRect& R, unsigned BorderM
         const TPrintedText printed = PrintedText(ACol, ARow);
         const TRect textRect = DrawCellGraphic(ACol, ARow, cell, printed.Text.empty() ? look.HAlign : taLeftJustify);
         canvas.Brush()->SetStyle(bsClear);
-        DrawCellText(printed, textRect, look, FGrid.IsMergedCell(ACol, ARow));
+        if (printed.Rich)
+            FGrid.DrawRichTextCell(FGrid.RealColIndex(ACol), ARow, FCanvas.ToDevice(textRect), &canvas);
+        else
+            DrawCellText(printed, textRect, look, FGrid.IsMergedCell(ACol, ARow));
         if (FGrid.OnCustomCellDraw) {
             FGrid.OnCustomCellDraw(&FGrid, &canvas, ACol, ARow, PrintDrawState(ACol, ARow), FCanvas.ToDevice(cell),
                                    true);

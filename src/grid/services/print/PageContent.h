@@ -72,6 +72,8 @@ private:
     struct TPrintedText {
         std::string Text;
         bool Markup = false;
+        // The text is the plain text of a rich-text cell, which draws with its formatting.
+        bool Rich = false;
         bool Rotated = false;
         int Angle = 0;  // degrees, when rotated
     };

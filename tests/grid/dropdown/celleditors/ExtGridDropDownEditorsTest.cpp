@@ -137,3 +137,14 @@ TEST_F(ExtGridDropDownEditorsTest, AltDownOpensTheDropDownAndTheOpenPopupKeepsTh
     EXPECT_TRUE(grid->IsEditMode()) << "Down moves within the open panel";
     EXPECT_EQ(grid->Row(), 1);
 }
+
+TEST_F(ExtGridDropDownEditorsTest, LooksWithoutAStyleOfTheirOwnGiveTheEditorsTheXPStyle)
+{
+    TGridMemoDropDown& Memo = *DropDownCellEditors(*grid).Memo();
+    for (TGridLook Look : {glStandard, glSoft, glClassic, glSuite, glXP, glListView}) {
+        grid->SetLook(glOffice2007);
+        Memo.SetComponentStyle(tsOffice2007Luna);
+        grid->SetLook(Look);
+        EXPECT_EQ(Memo.GetComponentStyle(), tsWindowsXP) << Look;
+    }
+}

@@ -299,6 +299,22 @@ TEST_F(PrintedCellsTest, RichTextCellPrintsWhatItSays)
     const std::string text = ReadTestFile(txt);
     EXPECT_NE(text.find("Druckfett"), std::string::npos) << text;
     EXPECT_EQ(text.find("rtf1"), std::string::npos) << text;
+    // The bold word keeps its formatting: the page uses a bold font besides the plain one.
+    const std::string fonts = dir.File("rich.fonts");
+    ASSERT_EQ(std::system(("pdffonts '" + pdf + "' > '" + fonts + "'").c_str()), 0);
+    EXPECT_NE(ReadTestFile(fonts).find("Bold"), std::string::npos) << ReadTestFile(fonts);
+}
+
+TEST_F(PrintedCellsTest, SelectedRichTextCellsPrintInTheirOwnColours)
+{
+    const std::string rich = R"({\rtf1\ansi MMMMMMMM})";
+    FillPlain({{rich}, {rich}});
+    grid->SetSelection({0, 0, 0, 1});
+    grid->SelectionTextColor = clRed;
+    settings().Borders = pbNoborder;
+    Preview();
+    EXPECT_GT(Count([](TColor Pixel) { return Pixel != clWhite; }), 20) << "the cells print";
+    EXPECT_EQ(Count(Reddish), 0) << "paper shows no selection";
 }
 
 } // namespace
