@@ -5,18 +5,6 @@
 
 namespace {
 
-template <typename T> void EraseEntry(std::vector<T>& List, int Index)
-{
-    if (Index >= 0 && Index < static_cast<int>(List.size())) List.erase(List.begin() + Index);
-}
-
-// Entries past the end of a list read as cleared already; only a list reaching the place
-// needs the new entries.
-template <typename T> void InsertEntries(std::vector<T>& List, int Index, int Count)
-{
-    if (Index >= 0 && Index < static_cast<int>(List.size())) List.insert(List.begin() + Index, Count, T{});
-}
-
 class TUpdateLock {
 public:
     explicit TUpdateLock(TExtStringGrid& Grid) : FGrid(Grid) { FGrid.BeginUpdate(); }
@@ -220,8 +208,7 @@ void TExtStringGrid::RemoveCols(int ColIndex, int CCount)
     HideInplaceEdit();
     TUpdateLock lock(*this);
     std::vector<TColumnSlot> layout = TakeColumnLayout();
-    for (int c = ColIndex + CCount - 1; c >= ColIndex; --c)
-        if (layout[c].Visible) EraseEntry(FColumns.Selected(), RealToDisplCol(c));
+    FColumns.SelectionRemapped(TColumnRemap::Removed(ColIndex, CCount));
     std::vector<int> removed(static_cast<size_t>(CCount));
     for (int k = 0; k < CCount; ++k)
         removed[static_cast<size_t>(k)] = ColIndex + k;
@@ -241,7 +228,7 @@ void TExtStringGrid::InsertCols(int ColIndex, int CCount)
     HideInplaceEdit();
     TUpdateLock lock(*this);
     std::vector<TColumnSlot> layout = TakeColumnLayout();
-    InsertEntries(FColumns.Selected(), RealToDisplCol(ColIndex), CCount);
+    FColumns.SelectionRemapped(TColumnRemap::Inserted(ColIndex, CCount));
     OpenCellControls(ColIndex, CCount, false);
     ShiftColumnCells(ColIndex, CCount, true);
     layout.insert(layout.begin() + ColIndex, CCount, TColumnSlot{true, DefaultColWidth()});

@@ -72,6 +72,7 @@ void TColumnSpace::Remapped(const TColumnRemap& Remap)
     FKeptWidths.resize(MaxHideable + 1, 0);
     FHiddenCount = static_cast<int>(std::count(FHidden.begin(), FHidden.end(), true));
     if (Remap.MovesWithin(static_cast<int>(FOrder.size()))) Remap.Apply(FOrder, 0);
+    SelectionRemapped(Remap);
 }
 
 std::string TColumnSpace::CheckConsistency(int TotalCols) const
