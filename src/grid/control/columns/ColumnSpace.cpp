@@ -57,13 +57,6 @@ void TColumnSpace::SetKeptWidth(TRealCol Col, int Width)
     if (IsHideable(Col.Index())) FKeptWidths[static_cast<size_t>(Col.Index())] = Width;
 }
 
-void TColumnSpace::ShowAll()
-{
-    std::fill(FHidden.begin(), FHidden.end(), false);
-    std::fill(FKeptWidths.begin(), FKeptWidths.end(), 0);
-    FHiddenCount = 0;
-}
-
 void TColumnSpace::Remapped(const TColumnRemap& Remap)
 {
     Remap.Apply(FHidden, false);

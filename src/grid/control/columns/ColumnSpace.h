@@ -29,8 +29,6 @@ public:
     // for it; 0 beyond the hideable columns.
     int KeptWidth(TRealCol Col) const;
     void SetKeptWidth(TRealCol Col, int Width);
-    // Every column shown, no width kept; the order stays.
-    void ShowAll();
 
     // For each real column, the index it had before the first move; empty until a move
     // records it.
