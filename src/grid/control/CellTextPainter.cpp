@@ -150,7 +150,7 @@ void TCellTextPainter::ResetDisjunctSelection()
     const bool unselectedRow = mouse.DisjunctRowSelect() && !G.RowFlagAt(C.DisjunctRow);
     const bool unselectedCol =
         mouse.DisjunctColSelect() &&
-        !(C.DisplCol < static_cast<int>(G.FColumns.Selected().size()) && G.ColSelect(C.DisplCol));
+        !(C.DisplCol < G.ColCount() && G.ColSelect(C.DisplCol));
     if (C.RealCol < G.FixedCols() || C.Row < G.FixedRows() || G.FMouseDown ||
         !(unselectedRow || unselectedCol))
         return;

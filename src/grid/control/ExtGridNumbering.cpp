@@ -39,7 +39,9 @@ void TExtStringGrid::SwapColumns(int ACol1, int ACol2)
         return;
     for (int r = 0; r < RowCount(); ++r)
         SwapCells({ACol1, r}, {ACol2, r});
-    RemapHiddenRowCells(TColumnRemap::Swapped(ACol1, ACol2));
+    const TColumnRemap swapped = TColumnRemap::Swapped(ACol1, ACol2);
+    RemapHiddenRowCells(swapped);
+    FColumns.SelectionRemapped(swapped);
     const int width1 = AllColWidths(ACol1);
     SetAllColWidths(ACol1, AllColWidths(ACol2));
     SetAllColWidths(ACol2, width1);

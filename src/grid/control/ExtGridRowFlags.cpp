@@ -82,13 +82,13 @@ void TExtStringGrid::SetRowSelect(int ARow, bool Value)
 bool TExtStringGrid::ColSelect(int ACol) const
 {
     CheckColIndex(ACol);
-    return Entry(FColumns.Selected(), ACol);
+    return Entry(FColumns.Selected(), RealColIndex(ACol));
 }
 
 void TExtStringGrid::SetColSelect(int ACol, bool Value)
 {
     CheckColIndex(ACol);
-    if (Store(FColumns.Selected(), ACol, Value) != Value) RepaintCol(ACol);
+    if (Store(FColumns.Selected(), RealColIndex(ACol), Value) != Value) RepaintCol(ACol);
 }
 
 // The rows of a run as the flags know them: real rows when selection survives hiding.
@@ -148,7 +148,7 @@ void TExtStringGrid::ClearRowSelect()
 
 void TExtStringGrid::ClearColSelect()
 {
-    ClearFlags(FColumns.Selected(), [this](int c) { RepaintCol(c); });
+    ClearFlags(FColumns.Selected(), [this](int c) { RepaintCol(RealToDisplCol(c)); });
 }
 
 int TExtStringGrid::RowSelectCount() const

@@ -5,18 +5,6 @@
 
 namespace {
 
-template <typename T> void EraseEntry(std::vector<T>& List, int Index)
-{
-    if (Index >= 0 && Index < static_cast<int>(List.size())) List.erase(List.begin() + Index);
-}
-
-// Entries past the end of a list read as cleared already; only a list reaching the place
-// needs the new entries.
-template <typename T> void InsertEntries(std::vector<T>& List, int Index, int Count)
-{
-    if (Index >= 0 && Index < static_cast<int>(List.size())) List.insert(List.begin() + Index, Count, T{});
-}
-
 class TUpdateLock {
 public:
     explicit TUpdateLock(TExtStringGrid& Grid) : FGrid(Grid) { FGrid.BeginUpdate(); }
@@ -142,32 +130,19 @@ void TExtStringGrid::InsertRows(int RowIndex, int RCount, bool UpdateCellControl
 // The fixed footers stay the last rows.
 void TExtStringGrid::AddRow() { InsertRows(RowCount() - FixedFooters, 1, true); }
 
-std::vector<TExtStringGrid::TColumnSlot> TExtStringGrid::TakeColumnLayout() const
+// The shown columns' widths follow the change at display columns; the hidden ones keep
+// theirs in the column space, which follows the change at real columns.
+void TExtStringGrid::ChangeColumns(const TColumnRemap& Real, const TColumnRemap& Displ, int NewColCount)
 {
-    std::vector<TColumnSlot> layout;
-    for (int c = 0; c < TotalColCount(); ++c) {
-        const bool visible = !IsHiddenColumn(c);
-        layout.push_back({visible, visible ? ColWidths(RealToDisplCol(c)) : FColumns.KeptWidth(TRealCol(c))});
-    }
-    return layout;
-}
-
-// Only real columns up to MaxHideableCol can be hidden: one pushed beyond them is shown.
-void TExtStringGrid::PutColumnLayout(const std::vector<TColumnSlot>& Layout)
-{
-    FColumns.ShowAll();
-    std::vector<int> shownWidths;
-    for (int c = 0; c < static_cast<int>(Layout.size()); ++c) {
-        FColumns.SetKeptWidth(TRealCol(c), Layout[c].Width);
-        if (Layout[c].Visible || c > MaxHideableCol) {
-            shownWidths.push_back(Layout[c].Width);
-            continue;
-        }
-        FColumns.Hide(TRealCol(c), Layout[c].Width);
-    }
-    SetColCount(static_cast<int>(shownWidths.size()));
-    for (int d = 0; d < static_cast<int>(shownWidths.size()); ++d)
-        SetColWidths(d, shownWidths[d]);
+    std::vector<int> widths;
+    for (int d = 0; d < ColCount(); ++d)
+        widths.push_back(ColWidths(d));
+    Displ.Apply(widths, DefaultColWidth());
+    widths.resize(static_cast<size_t>(NewColCount), DefaultColWidth());
+    FColumns.Remapped(Real);
+    SetColCount(NewColCount);
+    for (int d = 0; d < NewColCount; ++d)
+        SetColWidths(d, widths[static_cast<size_t>(d)]);
 }
 
 // Hidden rows keep their cells in their own lists, which shift with the grid's.
@@ -219,17 +194,17 @@ void TExtStringGrid::RemoveCols(int ColIndex, int CCount)
     CCount = std::min(CCount, total - ColIndex);
     HideInplaceEdit();
     TUpdateLock lock(*this);
-    std::vector<TColumnSlot> layout = TakeColumnLayout();
-    for (int c = ColIndex + CCount - 1; c >= ColIndex; --c)
-        if (layout[c].Visible) EraseEntry(FColumns.Selected(), RealToDisplCol(c));
+    int shown = 0;
+    for (int c = ColIndex; c < ColIndex + CCount; ++c)
+        if (!IsHiddenColumn(c)) ++shown;
+    const int displAt = RealToDisplCol(ColIndex);
     std::vector<int> removed(static_cast<size_t>(CCount));
     for (int k = 0; k < CCount; ++k)
         removed[static_cast<size_t>(k)] = ColIndex + k;
     DropCellControls(removed, false);
     FreeCellPropertiesRange(ColIndex, 0, ColIndex + CCount - 1, RowCount() - 1);
     ShiftColumnCells(ColIndex, CCount, false);
-    layout.erase(layout.begin() + ColIndex, layout.begin() + ColIndex + CCount);
-    PutColumnLayout(layout);
+    ChangeColumns(TColumnRemap::Removed(ColIndex, CCount), TColumnRemap::Removed(displAt, shown), ColCount() - shown);
     CellControlsUpdate(false);
     DoCellsChanged(TRect{ColIndex, 0, ColIndex + CCount, RowCount() - 1});
 }
@@ -240,11 +215,13 @@ void TExtStringGrid::InsertCols(int ColIndex, int CCount)
     ColIndex = std::clamp(ColIndex, 0, TotalColCount());
     HideInplaceEdit();
     TUpdateLock lock(*this);
-    std::vector<TColumnSlot> layout = TakeColumnLayout();
-    InsertEntries(FColumns.Selected(), RealToDisplCol(ColIndex), CCount);
+    // Only real columns up to MaxHideableCol can be hidden: one the insert pushes beyond
+    // them is shown first.
+    const int pushedFrom = std::max(ColIndex, MaxHideableCol + 1 - CCount);
+    if (pushedFrom <= MaxHideableCol) UnHideColumns(pushedFrom, MaxHideableCol);
+    const int displAt = RealToDisplCol(ColIndex);
     OpenCellControls(ColIndex, CCount, false);
     ShiftColumnCells(ColIndex, CCount, true);
-    layout.insert(layout.begin() + ColIndex, CCount, TColumnSlot{true, DefaultColWidth()});
-    PutColumnLayout(layout);
+    ChangeColumns(TColumnRemap::Inserted(ColIndex, CCount), TColumnRemap::Inserted(displAt, CCount), ColCount() + CCount);
     CellControlsUpdate(false);
 }

@@ -125,7 +125,7 @@ void TExtStringGrid::GetVisualProperties(int ACol, int ARow, TGridDrawState& ASt
         }
     }
     if (body && mouse.DisjunctColSelect() && selectionShown) {
-        const bool colSelected = ACol < static_cast<int>(FColumns.Selected().size()) && ColSelect(ACol);
+        const bool colSelected = ACol < ColCount() && ColSelect(ACol);
         if (((!mouseDown || ACol != Col()) && colSelected) ||
             (mouseDown && !colSelected && AState.Contains(gdSelected))) {
             AState = TGridDrawState{gdSelected};

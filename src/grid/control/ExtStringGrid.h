@@ -974,13 +974,7 @@ private:
     // and the cells of every hidden row. The shown rows' cells move in the base grid's store.
     void RemapColumns(const TColumnRemap& Remap);
     void RemapHiddenRowCells(const TColumnRemap& Remap);
-    // One real column as the column operations move it.
-    struct TColumnSlot {
-        bool Visible = true;
-        int Width = 0;
-    };
-    std::vector<TColumnSlot> TakeColumnLayout() const;
-    void PutColumnLayout(const std::vector<TColumnSlot>& Layout);
+    void ChangeColumns(const TColumnRemap& Real, const TColumnRemap& Displ, int NewColCount);
     void WriteAllCells(int ACol, int ARow, const std::string& Value, bool Stored);
     // Moves the cells of real columns From.. to To.. in every shown and hidden row.
     void ShiftColumnCells(int ColIndex, int CCount, bool Insert);

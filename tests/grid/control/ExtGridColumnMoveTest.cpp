@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -65,6 +66,41 @@ TEST_P(ExtGridColumnMoveShapesTest, AnInsertedOrRemovedColumnOpensOrClosesInEver
     EXPECT_EQ(grid->IsHiddenColumn(1), GetParam() == TGridShape::HiddenColumnLeft);
     ExpectRowsConsistent(*grid, "after the insert and the remove");
     EXPECT_EQ(grid->ColumnSpace().CheckConsistency(grid->TotalColCount()), "");
+}
+
+// The display columns whose disjunct selection flag is set.
+std::vector<int> SelectedColumns(const TExtStringGrid& Grid)
+{
+    std::vector<int> cols;
+    for (int c = 0; c < Grid.ColCount(); ++c)
+        if (Grid.ColSelect(c)) cols.push_back(c);
+    return cols;
+}
+
+TEST_P(ExtGridColumnMoveShapesTest, ASelectedColumnKeepsItsSelectionWhereverItGoes)
+{
+    grid->MouseActions()->SetDisjunctColSelect(true);
+    grid->SetColSelect(2, true);
+    const std::string header = grid->Cells(grid->RealColIndex(2), 0);
+    const auto last = [this] { return grid->ColCount() - 1; };
+    const struct {
+        const char* step;
+        std::function<void()> act;
+        std::function<int()> selected;
+    } steps[] = {
+        {"moved to the end", [&] { grid->MoveColumn(2, last()); }, last},
+        {"a column inserted before it", [&] { grid->InsertCols(grid->RealColIndex(last()), 1); }, last},
+        {"swapped with column 1", [&] { grid->SwapColumns(grid->RealColIndex(last()), grid->RealColIndex(1)); },
+         [] { return 1; }},
+        {"moved right by one", [&] { grid->MoveColumn(1, 2); }, [] { return 2; }},
+        {"a column removed before it", [&] { grid->RemoveCols(grid->RealColIndex(1), 1); }, [] { return 1; }},
+    };
+    for (const auto& s : steps) {
+        s.act();
+        EXPECT_EQ(SelectedColumns(*grid), std::vector<int>{s.selected()}) << s.step;
+        EXPECT_EQ(grid->Cells(grid->RealColIndex(s.selected()), 0), header) << s.step;
+        EXPECT_EQ(grid->ColSelectCount(), 1) << s.step;
+    }
 }
 
 INSTANTIATE_TEST_SUITE_P(Shapes, ExtGridColumnMoveShapesTest, testing::ValuesIn(AllGridShapes), GridShapeParamName);

@@ -81,6 +81,21 @@ TEST_F(ExtGridColumnsTest, UnhideAllStaysInsideTheHideableColumns)
     EXPECT_EQ(grid->ColCount(), 600);
 }
 
+TEST_F(ExtGridColumnsTest, AHiddenColumnPushedBeyondTheHideableColumnsComesBackWithItsWidth)
+{
+    grid->SetColCount(513);
+    grid->SetColWidths(510, 33);
+    grid->SetColWidths(511, 44);
+    grid->HideColumns(510, 511);
+    grid->InsertCols(2, 1);
+    EXPECT_EQ(grid->NumHiddenColumns(), 1);
+    EXPECT_TRUE(grid->IsHiddenColumn(511)) << "column 510 moved to 511 and stays hidden";
+    EXPECT_EQ(grid->AllColWidths(511), 33);
+    EXPECT_EQ(grid->ColCount(), 513);
+    EXPECT_EQ(grid->ColWidths(511), 44) << "column 511 moved to 512 and is shown again";
+    EXPECT_EQ(grid->ColumnSpace().CheckConsistency(grid->TotalColCount()), "");
+}
+
 class ExtGridRowsTest : public GridOnForm {
 protected:
     void SetUp() override

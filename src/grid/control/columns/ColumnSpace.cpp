@@ -57,13 +57,6 @@ void TColumnSpace::SetKeptWidth(TRealCol Col, int Width)
     if (IsHideable(Col.Index())) FKeptWidths[static_cast<size_t>(Col.Index())] = Width;
 }
 
-void TColumnSpace::ShowAll()
-{
-    std::fill(FHidden.begin(), FHidden.end(), false);
-    std::fill(FKeptWidths.begin(), FKeptWidths.end(), 0);
-    FHiddenCount = 0;
-}
-
 void TColumnSpace::Remapped(const TColumnRemap& Remap)
 {
     Remap.Apply(FHidden, false);
@@ -72,6 +65,7 @@ void TColumnSpace::Remapped(const TColumnRemap& Remap)
     FKeptWidths.resize(MaxHideable + 1, 0);
     FHiddenCount = static_cast<int>(std::count(FHidden.begin(), FHidden.end(), true));
     if (Remap.MovesWithin(static_cast<int>(FOrder.size()))) Remap.Apply(FOrder, 0);
+    SelectionRemapped(Remap);
 }
 
 std::string TColumnSpace::CheckConsistency(int TotalCols) const

@@ -29,20 +29,21 @@ public:
     // for it; 0 beyond the hideable columns.
     int KeptWidth(TRealCol Col) const;
     void SetKeptWidth(TRealCol Col, int Width);
-    // Every column shown, no width kept; the order stays.
-    void ShowAll();
 
     // For each real column, the index it had before the first move; empty until a move
     // records it.
     std::vector<int>& Order() { return FOrder; }
     const std::vector<int>& Order() const { return FOrder; }
-    // The selected display columns.
+    // The selected real columns, so that a selection stays on its column when columns move
+    // or are hidden.
     std::vector<bool>& Selected() { return FSelected; }
     const std::vector<bool>& Selected() const { return FSelected; }
 
     // The real columns changed: the hidden flags and widths follow, and a move takes its
     // place in the recorded order. A column pushed beyond MaxHideable is shown.
     void Remapped(const TColumnRemap& Remap);
+    // Only the selection flags follow a change of the real columns.
+    void SelectionRemapped(const TColumnRemap& Remap) { Remap.Apply(FSelected, false); }
 
     // Empty when the space agrees with itself for a grid of TotalCols real columns;
     // otherwise what is wrong. Tests call it after every step.
