@@ -2,9 +2,8 @@
 
 #include <string>
 
-#include "GridShapes.h"
+#include "EditingShapedGrid.h"
 #include "grid/control/ExtRichEdit.h"
-#include "platform/ui/Beep.h"
 #include "platform/ui/Input.h"
 #include "platform/ui/RichTextFormat.h"
 
@@ -12,17 +11,8 @@ namespace {
 
 // Editing the cell that shows "2,5", whatever is hidden, filtered or contracted around it:
 // what is typed lands in that cell and no other.
-class ExtGridShapedEditingTest : public ShapedGridTest {
+class ExtGridShapedEditingTest : public EditingShapedGridTest {
 protected:
-    void SetUp() override
-    {
-        ShapedGridTest::SetUp();
-        SetBeeper([] {});
-        grid->SetOptions(grid->Options() + goEditing);
-        grid->SetFocus();
-        StandOn(*grid, "2,5");
-    }
-    void TearDown() override { SetBeeper(nullptr); }
     // Every stored cell but (2, 5) still holds its "c,r".
     void ExpectOtherCellsUntouched()
     {
