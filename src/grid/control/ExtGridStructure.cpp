@@ -172,7 +172,7 @@ void TExtStringGrid::ShiftColumnCells(int ColIndex, int CCount, bool Insert)
 // which the callers move, and every hidden row's own list follows here.
 void TExtStringGrid::RemapHiddenRowCells(const TColumnRemap& Remap)
 {
-    const auto freeDropped = [this](TObject* const& Object) { FreeCellObject(Object); };
+    const auto freeDropped = [](TObject* const& Object) { FreeCellObject(Object); };
     FRows.ForEachStoredRow(TotalRowCount(), [&](TRealRow, TGridItem* Item, TDisplRow) {
         if (!Item) return;
         Remap.Apply(Item->Items.Strings, std::string());
