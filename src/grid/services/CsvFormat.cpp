@@ -78,7 +78,8 @@ bool IsDelimiterCandidate(char C)
 }
 
 // Whether the quote at At opens a quoted field: it starts the record or follows the
-// delimiter, blanks between. With Delimiter 0 (not known yet) any candidate counts.
+// delimiter, blanks between. With Delimiter 0 (while the delimiter is being detected) any
+// candidate counts.
 bool OpensQuotedField(std::string_view Text, size_t RecordStart, size_t At, char Delimiter)
 {
     size_t i = At;
