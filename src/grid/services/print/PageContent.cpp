@@ -1,6 +1,7 @@
 #include "grid/services/print/PageContent.h"
 
 #include <algorithm>
+#include <optional>
 
 #include "grid/control/ExtStringGrid.h"
 #include "grid/control/settings/PrintSettings.h"
@@ -361,10 +362,20 @@ void TPageContent::DrawCell(int ACol, int ARow, const TRect& R, unsigned BorderM
     unsigned mask = MaskOfBorders(borders);
 
     const bool covered = FGrid.IsMergedNonBaseCell(ACol, ARow);
+    const int penWidth = FCanvas.ToPage(canvas.Pen()->Width());
     TRect cell = R;
     if (CutAtPage) {
         cell.Bottom = R.Top - RowExtent(ARow);
         mask &= ~kBorderBottom;
+    }
+    // A column wider than the page ends at the page's edge: its right line is drawn there and
+    // its content is cut there, rather than running off the paper.
+    const int pageEdge = PageRightEdge(penWidth);
+    std::optional<TRect> keptClip;
+    if (cell.Right > pageEdge) {
+        cell.Right = std::max(cell.Left, pageEdge);
+        keptClip = canvas.ClipRect();
+        canvas.IntersectClipRect(FCanvas.ToDevice(cell));
     }
     if (!covered) {
         const TPrintCellLook look = SetPrintFont(ACol, ARow);
@@ -385,7 +396,7 @@ void TPageContent::DrawCell(int ACol, int ARow, const TRect& R, unsigned BorderM
         if (FGrid.IsXMergedCell(ACol, ARow)) mask &= ~(base.X == ACol ? 0u : kBorderLeft | kBorderRight);
         if (FGrid.IsYMergedCell(ACol, ARow)) mask &= ~(base.Y == ARow ? 0u : kBorderTop | kBorderBottom);
     }
-    const int penWidth = FCanvas.ToPage(canvas.Pen()->Width());
+    if (keptClip) canvas.SetClipRect(*keptClip);
     const int left = Index == 0 ? cell.Left : cell.Left - penWidth;
     const int lastEdge = Strip.Columns.back().Left + Strip.Columns.back().Width + FMetrics.ColumnSpacing;
     const int right = std::min(cell.Right, lastEdge);
@@ -524,11 +535,18 @@ void TPageContent::DrawSlot(const std::string& Text, int Position, int Y)
     FCanvas.TextOut(x, Y, Text);
 }
 
+int TPageContent::PageRightEdge(int PenWidth) const
+{
+    // A line is drawn about its position: the whole pen's width keeps it on the page.
+    return FMetrics.Page.Right - FSettings.RightSize - std::max(1, PenWidth);
+}
+
 void TPageContent::DrawClosingLines(int Top, int Bottom, const TPrintStrip& Strip)
 {
     if (Strip.Columns.empty()) return;
     const int left = Strip.Columns.front().Left;
-    const int right = Strip.Columns.back().Left + Strip.Columns.back().Width + FMetrics.ColumnSpacing;
+    const int right = std::min(Strip.Columns.back().Left + Strip.Columns.back().Width + FMetrics.ColumnSpacing,
+                               PageRightEdge(FCanvas.ToPage(FCanvas.Canvas().Pen()->Width())));
     const TPrintBorders borders = FSettings.Borders;
     if (borders == pbAround || borders == pbAroundVertical || borders == pbAroundHorizontal) {
         FCanvas.Line(left, Top, right, Top);

@@ -91,6 +91,8 @@ private:
     void SetSlotFont(bool Header);
     void DrawSlot(const std::string& Text, int Position, int Y);
     int SpanWidth(const TPrintStrip& Strip, size_t Index, int Span) const;
+    // The rightmost place for a line drawn with a pen of PenWidth page units.
+    int PageRightEdge(int PenWidth) const;
 
     TExtStringGrid& FGrid;
     const TPrintSettings& FSettings;

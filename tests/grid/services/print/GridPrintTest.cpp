@@ -5,6 +5,7 @@
 #include <regex>
 
 #include "../../control/GridOnForm.h"
+#include "PdfPages.h"
 #include "grid/control/settings/PrintSettings.h"
 #include "grid/foundation/model/MouseActions.h"
 #include "grid/services/print/PrintPreviewForm.h"
@@ -434,6 +435,49 @@ TEST_F(GridPrintTest, ColumnsStartAtTheMarginOrAreCentred)
     EXPECT_EQ(pageWidth, 2101) << "794 pixels at 96 to the inch, in tenths of a millimetre";
     EXPECT_EQ(grid->PrintColOffset(0), (pageWidth - grid->PrintPageWidth()) / 2);
     EXPECT_EQ(grid->PrintPageWidth(), grid->PrintColWidth(0) + grid->PrintColWidth(1) + grid->PrintColWidth(2) + 3 * spacing);
+}
+
+// The ink of a band at the top of a page, column by column.
+std::vector<int> InkPerColumn(TBitmap& Page, int BandHeight)
+{
+    std::vector<int> ink(static_cast<size_t>(Page.Width()), 0);
+    for (int x = 0; x < Page.Width(); ++x)
+        for (int y = 0; y < BandHeight; ++y)
+            if (IsInk(Page.Canvas()->Pixels(x, y))) ++ink[static_cast<size_t>(x)];
+    return ink;
+}
+
+TEST_F(GridPrintTest, AColumnWiderThanThePageEndsWithItsRightLineAtThePageEdge)
+{
+    if (!HavePdfToPpm()) GTEST_SKIP() << "pdftoppm missing";
+    FillTable(3, 1);
+    grid->SetCells(0, 2, std::string(300, 'W'));
+    settings().Borders = pbSingle;
+    struct TCase {
+        bool Centered;
+        int Margin;  // left and right, tenths of a millimetre
+    };
+    for (const TCase c : {TCase{true, 0}, TCase{false, 150}}) {
+        SCOPED_TRACE(c.Margin);
+        settings().Centered = c.Centered;
+        settings().LeftSize = c.Margin;
+        settings().RightSize = c.Margin;
+        grid->Print();
+        TBitmap page;
+        ASSERT_TRUE(PdfPageImage(pdf, 1, 100, page));
+        const std::vector<int> ink = InkPerColumn(page, page.Height() / 6);
+        // The table's left line is the first column of ink, as high as the table.
+        const auto leftLine = std::find_if(ink.begin(), ink.end(), [](int n) { return n > 0; });
+        ASSERT_NE(leftLine, ink.end());
+        const int tableHeight = *std::max_element(leftLine, leftLine + 3);
+        const auto rightLine = std::find_if(ink.rbegin(), ink.rend(), [&](int n) { return n >= tableHeight * 9 / 10; });
+        const int right = static_cast<int>(ink.rend() - rightLine) - 1;
+        const int marginPixels = c.Margin * 100 / 254;
+        EXPECT_GT(right, page.Width() * 8 / 10 - marginPixels) << "the right line is on the page";
+        EXPECT_LT(right, page.Width() - marginPixels) << "within the right margin";
+        for (int x = right + 3; x < page.Width(); ++x)
+            EXPECT_EQ(ink[static_cast<size_t>(x)], 0) << "nothing runs past the line at x " << x;
+    }
 }
 
 } // namespace
