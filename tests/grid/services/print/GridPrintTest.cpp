@@ -481,3 +481,53 @@ TEST_F(GridPrintTest, AColumnWiderThanThePageEndsWithItsRightLineAtThePageEdge)
 }
 
 } // namespace
+
+namespace {
+
+// Each word pdftotext finds on the pages, with its box in points.
+struct TPdfWord {
+    std::string Text;
+    double Left, Top, Right, Bottom;
+    double Width() const { return Right - Left; }
+    double Height() const { return Bottom - Top; }
+};
+
+std::vector<TPdfWord> PdfWords(const std::string& Pdf, const std::string& Html)
+{
+    if (std::system(("pdftotext -bbox '" + Pdf + "' '" + Html + "'").c_str()) != 0) return {};
+    const std::string text = ReadTestFile(Html);
+    const std::regex word(
+        R"re(<word xMin="([-0-9.]+)" yMin="([-0-9.]+)" xMax="([-0-9.]+)" yMax="([-0-9.]+)">([^<]*)</word>)re");
+    std::vector<TPdfWord> words;
+    for (auto it = std::sregex_iterator(text.begin(), text.end(), word); it != std::sregex_iterator(); ++it)
+        words.push_back({(*it)[5], std::stod((*it)[1]), std::stod((*it)[2]), std::stod((*it)[3]), std::stod((*it)[4])});
+    return words;
+}
+
+TEST_F(GridPrintTest, RichTextCellsFollowThePagesScaleAndTurnAsPlainCellsDo)
+{
+    if (!HavePdfToText()) GTEST_SKIP() << "pdftotext missing";
+    FillPlain({{"Plain", std::string(400, 'x')},
+               {R"({\rtf1\ansi {\fs48 Rich}})", "y"},
+               {R"({\rtf1\ansi {\fs48 Turned}})", "z"},
+               {"Upward", "w"}});
+    for (int r : {0, 3}) grid->SetFontSizes(0, r, 24);
+    for (int r : {2, 3}) grid->SetRotated(0, r, 90);
+    // Never fitted, the page keeps the sizes; shrunk, the wide column makes everything smaller.
+    for (const TFitToPage fit : {fpNever, fpShrink}) {
+        SCOPED_TRACE(fit);
+        settings().FitToPage = fit;
+        grid->Print();
+        std::map<std::string, TPdfWord> words;
+        for (const TPdfWord& word : PdfWords(pdf, dir.File("words.html"))) words[word.Text] = word;
+        for (const char* text : {"Plain", "Rich", "Turned", "Upward"}) ASSERT_EQ(words.count(text), 1u) << text;
+        const TPdfWord &plain = words["Plain"], &rich = words["Rich"];
+        const TPdfWord &turned = words["Turned"], &upward = words["Upward"];
+        EXPECT_NEAR(rich.Height(), plain.Height(), plain.Height() * 0.15);
+        EXPECT_GT(turned.Height(), 2 * turned.Width()) << "the rich text runs upward";
+        EXPECT_NEAR(turned.Width(), upward.Width(), upward.Width() * 0.15);
+        EXPECT_NEAR(turned.Left, upward.Left, upward.Width() * 0.5) << "both turned texts keep to the same side";
+    }
+}
+
+} // namespace
