@@ -19,7 +19,7 @@ std::string THtmlMarkup::NonBreakingSpace() const { return FXHTML ? "&#160;" : "
 
 std::string THtmlMarkup::Image(const std::string& Source) const
 {
-    return "<img src= \"" + Source + (FXHTML ? "\" />" : "\">");
+    return "<img src= \"" + PlainText(Source) + (FXHTML ? "\" />" : "\">");
 }
 
 std::string THtmlMarkup::PlainText(const std::string& Text) const
