@@ -68,7 +68,9 @@ void TExtStringGrid::DrawRichTextCell(int ACol, int ARow, const TRect& ARect, TC
     // The text margins are screen pixels; a page's pixels are finer.
     const TPoint dpi = CanvasPixelsPerInch(*Canvas);
     const int dx = XYOffset.X * dpi.X / 96, dy = XYOffset.Y * dpi.Y / 96;
-    edit->DrawTo(*Canvas, {ARect.Left + dx, ARect.Top + dy, ARect.Right - dx, ARect.Bottom - dy});
+    // On a page the text's own sizes follow the fit-to-page scale, as the cell font does.
+    edit->DrawTo(*Canvas, {ARect.Left + dx, ARect.Top + dy, ARect.Right - dx, ARect.Bottom - dy},
+                 {FPrintState.FontScale, 0});
 }
 
 void TExtStringGrid::ShowRichEditor(const TRect& Rect, int RealCol, int ARow)

@@ -37,7 +37,11 @@ void TExtStringGrid::WriteHTMLFile(const std::string& FileName, bool Show, bool 
     };
     if (!HTMLSettings()->HeaderFile.empty()) addFile(HTMLSettings()->HeaderFile);
     const size_t slash = FileName.rfind('/');
-    lines.Add(SaveToHTMLString(slash == std::string::npos ? "" : FileName.substr(0, slash + 1)));
+    const std::string dir = slash == std::string::npos ? "" : FileName.substr(0, slash + 1);
+    THtmlExport table(*this, dir);
+    if (Append) table.ContinueAfter(HtmlNumberingAfter(lines.Text(), dir + "images"));
+    if (Unicode) table.SetEncodingName("utf-16");
+    lines.Add(table.Text());
     if (!HTMLSettings()->FooterFile.empty()) addFile(HTMLSettings()->FooterFile);
 
     const std::string text = lines.Text();

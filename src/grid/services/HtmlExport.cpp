@@ -8,6 +8,7 @@
 #include "grid/control/settings/HTMLSettings.h"
 #include "grid/foundation/markup/HtmlEntities.h"
 #include "grid/foundation/model/IntList.h"
+#include "grid/foundation/text/CellText.h"
 #include "platform/jpeg/JpegEncoder.h"
 #include "platform/os/FileSystem.h"
 #include "platform/rtl/Files.h"
@@ -35,11 +36,11 @@ std::string LinkLabel(const std::string& Text, const std::string& Marker)
     return Copy(Text.substr(Text.find(Marker) + Marker.size()), 1, kMaxLinkLabel);
 }
 
-std::string Link(const std::string& Target, const std::string& Label)
+std::string Link(const std::string& Target, const std::string& Label, bool Encoded)
 {
     // The target is quoted and escaped, so that a cell text cannot end the tag or add
     // attributes of its own.
-    return "<a href=" + Quoted(HtmlEncodeEntities(Target, false)) + ">" + Label + "</a>";
+    return "<a href=" + Quoted(Encoded ? Target : HtmlEncodeEntities(Target, false)) + ">" + Label + "</a>";
 }
 
 bool OnlySpaces(const std::string& Text)
@@ -69,11 +70,11 @@ std::string HtmlCellStyle(const TFont& Font, int BackgroundColor, bool SaveColor
     return style;
 }
 
-std::string HtmlLinkText(const std::string& Text, bool Full)
+std::string HtmlLinkText(const std::string& Text, bool Full, bool Encoded)
 {
     if (Text.find("</") != std::string::npos) return Text;
-    if (Text.find("mailto:") != std::string::npos) return Link(Text, LinkLabel(Text, "mailto:"));
-    if (Text.find("://") != std::string::npos) return Link(Text, Full ? Text : LinkLabel(Text, "://"));
+    if (Text.find("mailto:") != std::string::npos) return Link(Text, LinkLabel(Text, "mailto:"), Encoded);
+    if (Text.find("://") != std::string::npos) return Link(Text, Full ? Text : LinkLabel(Text, "://"), Encoded);
     return Text;
 }
 
@@ -91,18 +92,33 @@ std::string HtmlAsciiText(const std::string& Utf8Text)
 }
 
 THtmlExport::THtmlExport(TExtStringGrid& Grid, const std::string& Dir, bool WritePictures)
-    : FGrid(Grid), FSettings(*Grid.HTMLSettings()), FDir(Dir), FWritePictures(WritePictures)
+    : FGrid(Grid), FSettings(*Grid.HTMLSettings()), FMarkup(FSettings.XHTML), FDir(Dir), FWritePictures(WritePictures)
 {
+}
+
+void THtmlExport::ContinueAfter(const THtmlNumbering& Numbering)
+{
+    FFirstStyle = Numbering.FirstStyle;
+    FNextPicture = Numbering.FirstPicture;
 }
 
 std::string THtmlExport::TableTag() const
 {
-    std::string tag = "<TABLE BORDER=" + Quoted(std::to_string(FSettings.BorderSize)) + " ";
-    tag += "CELLSPACING=" + Quoted(std::to_string(FSettings.CellSpacing)) + " ";
-    tag += "CELLPADDING=" + Quoted(std::to_string(FSettings.CellPadding)) + " ";
-    if (!FSettings.Summary.empty()) tag += "SUMMARY=" + Quoted(FSettings.Summary) + " ";
+    std::string tag = FMarkup.Name("<TABLE BORDER=") + Quoted(std::to_string(FSettings.BorderSize)) + " ";
+    tag += FMarkup.Name("CELLSPACING=") + Quoted(std::to_string(FSettings.CellSpacing)) + " ";
+    tag += FMarkup.Name("CELLPADDING=") + Quoted(std::to_string(FSettings.CellPadding)) + " ";
+    if (!FSettings.Summary.empty())
+        tag += FMarkup.Name("SUMMARY=") + Quoted(FMarkup.PlainText(FSettings.Summary)) + " ";
     if (!FSettings.TableStyle.empty()) tag += " " + FSettings.TableStyle + " ";
-    return tag + " WIDTH=" + Quoted(std::to_string(FSettings.Width) + "%") + ">";
+    return tag + FMarkup.Name(" WIDTH=") + Quoted(std::to_string(FSettings.Width) + "%") + ">";
+}
+
+std::string THtmlExport::Prologue() const
+{
+    std::string text = "<?xml version=\"1.0\" encoding=\"" + FEncodingName + "\"?>" + kHtmlEol;
+    text += std::string("<!DOCTYPE html PUBLIC \"-//W3C//DTD XHTML 1.0 Strict//EN\"") + kHtmlEol;
+    text += std::string("\"http://www.w3.org/TR/xhtml1/DTD/xhtml1-strict.dtd\">") + kHtmlEol;
+    return text + "<html xmlns=\"http://www.w3.org/1999/xhtml\" xml:lang=\"en\" lang=\"en\">" + kHtmlEol;
 }
 
 std::string THtmlExport::Text()
@@ -124,30 +140,24 @@ std::string THtmlExport::Text()
     }
     FGrid.ExportNotification(2, -1);
 
-    std::string text;
-    if (FSettings.XHTML) {
-        text += std::string("<?xml version=\"1.0\" encoding=\"utf-8\"?>") + kHtmlEol;
-        text += std::string("<!DOCTYPE html PUBLIC \"-//W3C//DTD XHTML 1.0 Strict//EN\"") + kHtmlEol;
-        text += std::string("\"http://www.w3.org/TR/xhtml1/DTD/xhtml1-strict.dtd\">") + kHtmlEol;
-        text += std::string("<html xmlns=\"http://www.w3.org/1999/xhtml\" xml:lang=\"en\" lang=\"en\">") + kHtmlEol;
-    }
+    std::string text = FSettings.XHTML ? Prologue() : std::string();
     text += FSettings.PrefixTag;
     text += std::string("<style>") + kHtmlEol;
     for (size_t i = 0; i < FStyles.size(); ++i)
-        text += ".c" + std::to_string(i) + " {" + FStyles[i] + "}" + kHtmlEol;
+        text += ".c" + std::to_string(FFirstStyle + static_cast<int>(i)) + " {" + FStyles[i] + "}" + kHtmlEol;
     text += std::string("</style>") + kHtmlEol;
-    text += TableTag() + kHtmlEol + rows + "</TABLE>" + kHtmlEol;
+    text += TableTag() + kHtmlEol + rows + FMarkup.Name("</TABLE>") + kHtmlEol;
     if (!FSettings.SuffixTag.empty()) text += FSettings.SuffixTag + kHtmlEol;
-    if (FSettings.XHTML) text += std::string("</HTML>") + kHtmlEol;
+    if (FSettings.XHTML) text += std::string("</html>") + kHtmlEol;
     return text;
 }
 
 std::string THtmlExport::Row(int ARow, TRowKind Kind)
 {
-    std::string row = std::string("<TR>") + kHtmlEol;
+    std::string row = FMarkup.Name("<TR>") + kHtmlEol;
     for (int c = FFirstCol; c < FGrid.ColCount(); ++c)
         if (!FGrid.IsMergedNonBaseCell(FGrid.RealColIndex(c), ARow)) row += CellLine(c, ARow, Kind) + kHtmlEol;
-    return row + "</TR>" + kHtmlEol;
+    return row + FMarkup.Name("</TR>") + kHtmlEol;
 }
 
 std::string THtmlExport::CellLine(int ACol, int ARow, TRowKind Kind)
@@ -155,15 +165,16 @@ std::string THtmlExport::CellLine(int ACol, int ARow, TRowKind Kind)
     const int real = FGrid.RealColIndex(ACol);
     const std::string content = WithPictures(real, ARow, CellText(real, ARow, Kind.Header));
     bool wordWrap = false;
-    std::string line = "<TD class=" + Quoted("c" + std::to_string(StyleIndex(ACol, ARow, Kind.Header, wordWrap)));
+    std::string line =
+        FMarkup.Name("<TD class=") + Quoted("c" + std::to_string(StyleIndex(ACol, ARow, Kind.Header, wordWrap)));
     const TPoint span = FGrid.CellSpan(real, ARow);
-    if (span.X > 0) line += " COLSPAN=" + Quoted(std::to_string(span.X + 1));
-    if (span.Y > 0) line += " ROWSPAN=" + Quoted(std::to_string(span.Y + 1));
-    if (!wordWrap) line += " nowrap";
+    if (span.X > 0) line += FMarkup.Name(" COLSPAN=") + Quoted(std::to_string(span.X + 1));
+    if (span.Y > 0) line += FMarkup.Name(" ROWSPAN=") + Quoted(std::to_string(span.Y + 1));
+    if (!wordWrap) line += FMarkup.NoWrap();
     const TIntList& widths = *FSettings.ColWidths();
-    if (Kind.Header && ACol < widths.Count()) line += " WIDTH=" + std::to_string(widths.Items(ACol));
+    if (Kind.Header && ACol < widths.Count()) line += FMarkup.BareAttribute(" WIDTH=", widths.Items(ACol));
     if (Kind.WidthsOnData && ACol - FFirstCol < widths.Count())
-        line += " width=" + std::to_string(widths.Items(ACol - FFirstCol));
+        line += FMarkup.BareAttribute(" width=", widths.Items(ACol - FFirstCol));
     return line + ">" + content + "</td>";
 }
 
@@ -171,11 +182,20 @@ std::string THtmlExport::CellText(int RealCol, int ARow, bool Header) const
 {
     std::string text;
     FGrid.SaveCell(RealCol, ARow, text);
-    if (!Header && FSettings.ConvertSpecialChars) text = HtmlEncodeEntities(text, true);
-    if (!Header && FSettings.NonBreakingText) text = StringReplace(text, " ", "&nbsp;", rfReplaceAll);
-    text = StringReplace(text, "\r", "<br>", rfReplaceAll);
-    if (FGrid.URLShow) text = HtmlLinkText(text, FGrid.URLFull);
-    if (text.empty() || (!Header && OnlySpaces(text))) text = "&nbsp;";
+    // XHTML knows no named entity beyond XML's own, and an XML reader takes "<" and "&" in a
+    // plain text for markup; a cell's own markup is written as the cell holds it.
+    bool encoded = false;
+    if (!Header && FSettings.ConvertSpecialChars) {
+        text = HtmlEncodeEntities(text, !FMarkup.XHTML());
+        encoded = FMarkup.XHTML();
+    } else if (FMarkup.XHTML() && GetTextType(text, FGrid.EnableHTML) != ttMarkup) {
+        text = FMarkup.PlainText(text);
+        encoded = true;
+    }
+    if (!Header && FSettings.NonBreakingText) text = StringReplace(text, " ", FMarkup.NonBreakingSpace(), rfReplaceAll);
+    text = StringReplace(text, "\r", FMarkup.LineBreak(), rfReplaceAll);
+    if (FGrid.URLShow) text = HtmlLinkText(text, FGrid.URLFull, encoded);
+    if (text.empty() || (!Header && OnlySpaces(text))) text = FMarkup.NonBreakingSpace();
     return text;
 }
 
@@ -197,11 +217,16 @@ std::string THtmlExport::Picture(const TGraphic& Graphic)
 {
     const std::string folder = FDir + "images";
     if (!DirectoryExists(folder) && !ForceDirectories(folder)) throw EExtGridError("Cannot create " + folder);
-    const std::string file = folder + "/img" + std::to_string(++FPictures) + ".jpg";
-    TBitmap bitmap(Graphic.Width(), Graphic.Height());
-    bitmap.Canvas()->Draw(0, 0, &Graphic);
-    WriteFileBytes(file, EncodeJpeg(bitmap));
-    return "<img src= " + Quoted("file://" + file) + ">";
+    const std::string file = folder + "/img" + std::to_string(FNextPicture++) + ".jpg";
+    const auto* bitmap = dynamic_cast<const TBitmap*>(&Graphic);
+    std::string jpeg = bitmap ? bitmap->JpegBytes() : std::string();
+    if (jpeg.empty()) {
+        TBitmap drawn(Graphic.Width(), Graphic.Height());
+        drawn.Canvas()->Draw(0, 0, &Graphic);
+        jpeg = EncodeJpeg(drawn);
+    }
+    WriteFileBytes(file, jpeg);
+    return FMarkup.Image("file://" + file);
 }
 
 int THtmlExport::StyleIndex(int ACol, int ARow, bool Header, bool& WordWrap)
@@ -221,8 +246,7 @@ int THtmlExport::StyleIndex(int ACol, int ARow, bool Header, bool& WordWrap)
     const bool fixedColour = Header || FGrid.IsFixed(ACol, ARow);
     const std::string style =
         HtmlCellStyle(font, fixedColour ? FGrid.FixedColor() : brush.Color(), FSettings.SaveColor, hAlign, vAlign);
-    const auto found = std::find(FStyles.begin(), FStyles.end(), style);
-    if (found != FStyles.end()) return static_cast<int>(found - FStyles.begin());
-    FStyles.push_back(style);
-    return static_cast<int>(FStyles.size()) - 1;
+    auto found = std::find(FStyles.begin(), FStyles.end(), style);
+    if (found == FStyles.end()) found = FStyles.insert(FStyles.end(), style);
+    return FFirstStyle + static_cast<int>(found - FStyles.begin());
 }

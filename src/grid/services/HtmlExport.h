@@ -2,6 +2,9 @@
 #include <string>
 #include <vector>
 
+#include "grid/services/HtmlMarkup.h"
+#include "grid/services/HtmlNumbering.h"
+
 class TExtStringGrid;
 class TGraphic;
 class THTMLSettings;
@@ -15,6 +18,10 @@ public:
     // Pictures go into Dir + "images"; Dir is empty or ends with "/". Without WritePictures
     // no picture is written.
     THtmlExport(TExtStringGrid& Grid, const std::string& Dir, bool WritePictures = true);
+    // Numbers the style classes and pictures on from these, for a table added to a page.
+    void ContinueAfter(const THtmlNumbering& Numbering);
+    // The encoding that the XHTML prologue declares: the one the text is saved in.
+    void SetEncodingName(const std::string& Name) { FEncodingName = Name; }
     std::string Text();
 
 private:
@@ -29,22 +36,27 @@ private:
     std::string Picture(const TGraphic& Graphic);
     int StyleIndex(int ACol, int ARow, bool Header, bool& WordWrap);
     std::string TableTag() const;
+    std::string Prologue() const;
 
     TExtStringGrid& FGrid;
     const THTMLSettings& FSettings;
+    THtmlMarkup FMarkup;
     std::string FDir;
     bool FWritePictures;
     int FFirstCol = 0;
     std::vector<std::string> FStyles;
-    int FPictures = 0;
+    int FFirstStyle = 0;
+    int FNextPicture = 1;
+    std::string FEncodingName = "utf-8";
 };
 
 // The declarations of a cell look, joined by ";": colours, font, alignments.
 std::string HtmlCellStyle(const TFont& Font, int BackgroundColor, bool SaveColor, int HAlign, int VAlign);
 
 // Turns an address in a cell text into a link: "://" links label with the part after it
-// (or the whole text when Full is set), "mailto:" links with the address.
-std::string HtmlLinkText(const std::string& Text, bool Full);
+// (or the whole text when Full is set), "mailto:" links with the address. Encoded: the
+// text's markup characters are already written as entities.
+std::string HtmlLinkText(const std::string& Text, bool Full, bool Encoded = false);
 
 // A page's text in 7-bit ASCII: every other character as a numeric character reference,
 // which browsers show as the character itself.

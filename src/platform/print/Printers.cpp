@@ -26,12 +26,39 @@ private:
     mutable TCanvasSurface surface_;
 };
 
+// A page being recorded, which reports the resolution it is drawn at: what sizes itself in
+// points, as a rich text's characters do, then keeps its size on paper.
+class TPagePicture : public QPicture {
+public:
+    explicit TPagePicture(int pixelsPerInch) : pixelsPerInch_(pixelsPerInch) {}
+
+protected:
+    int metric(PaintDeviceMetric metric) const override
+    {
+        switch (metric) {
+        case PdmDpiX:
+        case PdmDpiY:
+        case PdmPhysicalDpiX:
+        case PdmPhysicalDpiY:
+            return pixelsPerInch_;
+        default:
+            return QPicture::metric(metric);
+        }
+    }
+
+private:
+    int pixelsPerInch_;
+};
+
 // Plays a recorded page onto a device, one page pixel on one device pixel.
 void PlayPage(QPainter& painter, const QPicture& page)
 {
+    // Playing scales a picture from the resolution every picture records at, whatever the
+    // page reports.
+    const QPicture recorded;
     painter.save();
-    painter.scale(static_cast<qreal>(page.logicalDpiX()) / painter.device()->logicalDpiX(),
-                  static_cast<qreal>(page.logicalDpiY()) / painter.device()->logicalDpiY());
+    painter.scale(static_cast<qreal>(recorded.logicalDpiX()) / painter.device()->logicalDpiX(),
+                  static_cast<qreal>(recorded.logicalDpiY()) / painter.device()->logicalDpiY());
     painter.drawPicture(0, 0, page);
     painter.restore();
 }
@@ -57,9 +84,9 @@ struct TPrinter::TImpl {
 
     bool Previewing() const { return static_cast<bool>(preview); }
 
-    void StartPage(int width, int height)
+    void StartPage(int width, int height, int pixelsPerInch)
     {
-        page = std::make_unique<QPicture>();
+        page = std::make_unique<TPagePicture>(pixelsPerInch);
         page->setBoundingRect(QRect(0, 0, width, height));
         canvas.SetPage(page.get());
     }
@@ -217,7 +244,7 @@ void TPrinter::BeginDoc()
         throw EPrinter("The printer cannot print: " + fileName_);
     aborted_ = false;
     pageNumber_ = 1;
-    impl_->StartPage(PageWidth(), PageHeight());
+    impl_->StartPage(PageWidth(), PageHeight(), PixelsPerInch());
     printing_ = true;
 }
 
@@ -225,7 +252,7 @@ void TPrinter::NewPage()
 {
     CheckPrinting();
     impl_->FinishPage(pageNumber_);
-    impl_->StartPage(PageWidth(), PageHeight());
+    impl_->StartPage(PageWidth(), PageHeight(), PixelsPerInch());
     ++pageNumber_;
 }
 

@@ -11,6 +11,9 @@ QImage::Format FormatOf(TPixelFormat format)
     return format == pf32bit ? QImage::Format_ARGB32 : QImage::Format_RGB32;
 }
 
+// A JPEG file starts with the start-of-image marker and a further marker.
+bool IsJpegFile(const std::string& bytes) { return bytes.starts_with("\xFF\xD8\xFF"); }
+
 }  // namespace
 
 TBitmap::TBitmap() : image_(std::make_unique<TQtImage>())
@@ -38,6 +41,8 @@ void TBitmap::Assign(const TPersistent& source)
     image_->image = other->image_->image.copy();
     image_->surface.device = image_->image.isNull() ? nullptr : &image_->image;
     ++image_->surface.version;
+    jpegBytes_ = other->JpegBytes();
+    jpegVersion_ = image_->surface.version;
     pixelFormat_ = other->pixelFormat_;
     transparentMode_ = other->transparentMode_;
     transparentColor_ = other->transparentColor_;
@@ -134,8 +139,15 @@ bool TBitmap::LoadImageBytes(const std::string& bytes)
     image_->image = loaded.convertToFormat(loaded.hasAlphaChannel() ? QImage::Format_ARGB32 : QImage::Format_RGB32);
     image_->surface.device = &image_->image;
     ++image_->surface.version;
+    jpegBytes_ = IsJpegFile(bytes) ? bytes : std::string();
+    jpegVersion_ = image_->surface.version;
     Changed();
     return true;
+}
+
+std::string TBitmap::JpegBytes() const
+{
+    return jpegVersion_ == image_->surface.version ? jpegBytes_ : std::string();
 }
 
 std::string TBitmap::SaveToBytes(TFileFormat Format) const

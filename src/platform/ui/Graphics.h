@@ -229,6 +229,10 @@ public:
     // The bytes of a BMP (or ICO) file; empty for an empty bitmap.
     enum TFileFormat { ffBmp, ffIco };
     std::string SaveToBytes(TFileFormat Format = ffBmp) const;
+    // The JPEG file the bitmap was loaded from, while nothing has changed its pixels since;
+    // empty otherwise. Writing these bytes again keeps the picture as it was, where
+    // compressing the pixels anew would lose detail each time.
+    std::string JpegBytes() const;
 
     struct TQtImage;
     TQtImage& Qt() const;  // platform use
@@ -245,6 +249,8 @@ private:
     TPixelFormat pixelFormat_ = pfDevice;
     TTransparentMode transparentMode_ = tmAuto;
     TColor transparentColor_ = clDefault;
+    std::string jpegBytes_;
+    uint64_t jpegVersion_ = 0;  // the pixels' version that jpegBytes_ shows
 };
 
 // Holds one graphic, made from a file by its extension.

@@ -10,7 +10,9 @@
 #include <QtMath>
 
 #include <algorithm>
+#include <cmath>
 #include <memory>
+#include <vector>
 
 #include "platform/ui/QtApp.h"
 #include "platform/ui/QtControls.h"
@@ -79,6 +81,43 @@ std::u16string RichRunText(const QString& fragment)
     for (char16_t& c : text)
         if (c == 0x2029 || c == 0x2028) c = '\n';
     return text;
+}
+
+// Multiplies every size that the document's text gives itself.
+void ScaleOwnSizes(QTextDocument& doc, double scale)
+{
+    // The stretches are collected first: formatting one merges and splits fragments.
+    struct TSized {
+        int From, Length;
+        qreal Points;
+    };
+    std::vector<TSized> sized;
+    for (QTextBlock block = doc.begin(); block.isValid(); block = block.next())
+        for (auto it = block.begin(); !it.atEnd(); ++it) {
+            const QTextFragment fragment = it.fragment();
+            const qreal points = fragment.charFormat().fontPointSize();
+            if (points > 0) sized.push_back({fragment.position(), fragment.length(), points});
+        }
+    QTextCursor cursor(&doc);
+    for (const TSized& piece : sized) {
+        cursor.setPosition(piece.From);
+        cursor.setPosition(piece.From + piece.Length, QTextCursor::KeepAnchor);
+        QTextCharFormat format;
+        format.setFontPointSize(std::max(1.0, piece.Points * scale));
+        cursor.mergeCharFormat(format);
+    }
+}
+
+// A copy of the edit's document laid out for a painter's device.
+std::unique_ptr<QTextDocument> DocumentFor(const TRichEdit& edit, QPaintDevice* device, double scale)
+{
+    std::unique_ptr<QTextDocument> doc(RichWindow(&edit)->document()->clone());
+    // Point sizes keep their size on a printer page, whose pixels are finer than the screen's.
+    doc->documentLayout()->setPaintDevice(device);
+    doc->setDefaultFont(ToQFont(*edit.Font()));
+    doc->setDocumentMargin(0);
+    if (scale != 1.0) ScaleOwnSizes(*doc, scale);
+    return doc;
 }
 
 } // namespace
@@ -264,19 +303,25 @@ void TRichEdit::SelectionChange()
     if (OnSelectionChange && !Quiet()) OnSelectionChange(this);
 }
 
-void TRichEdit::DrawTo(TCanvas& canvas, const TRect& rect)
+TSize TRichEdit::DrawnExtent(TCanvas& canvas, double scale)
+{
+    QPainter* p = BeginCanvasPainter(canvas);
+    if (!p) return {0, 0};
+    const std::unique_ptr<QTextDocument> doc = DocumentFor(*this, p->device(), scale);
+    doc->setTextWidth(-1);
+    return {static_cast<int>(std::ceil(doc->idealWidth())), static_cast<int>(std::ceil(doc->size().height()))};
+}
+
+void TRichEdit::DrawTo(TCanvas& canvas, const TRect& rect, const TRichDrawing& how)
 {
     QPainter* p = BeginCanvasPainter(canvas);
     if (!p || rect.Width() <= 0 || rect.Height() <= 0) return;
-    std::unique_ptr<QTextDocument> doc(RichWindow(this)->document()->clone());
-    // Point sizes keep their size on a printer page, whose pixels are finer than the screen's.
-    doc->documentLayout()->setPaintDevice(p->device());
-    doc->setDefaultFont(ToQFont(*Font()));
-    doc->setDocumentMargin(0);
+    const std::unique_ptr<QTextDocument> doc = DocumentFor(*this, p->device(), how.Scale);
     doc->setTextWidth(rect.Width());
     p->save();
     p->setCompositionMode(QPainter::CompositionMode_SourceOver);
     p->translate(rect.Left, rect.Top);
+    p->rotate(-how.Escapement / 10.0);
     const QRectF clip(0, 0, rect.Width(), rect.Height());
     p->setClipRect(clip, Qt::IntersectClip);
     QAbstractTextDocumentLayout::PaintContext context;

@@ -41,6 +41,14 @@ private:
 
 using TResizeRequestEvent = std::function<void(TObject* Sender, const TRect& Rect)>;
 
+// How the text is laid on a canvas: Scale multiplies the sizes the text gives its own
+// characters (text in the edit's font keeps that font's size), and Escapement turns the
+// text counter-clockwise, in tenths of a degree, about the top-left corner it is drawn from.
+struct TRichDrawing {
+    double Scale = 1.0;
+    int Escapement = 0;
+};
+
 class TRichEdit : public TWinControl {
 public:
     explicit TRichEdit(TComponent* owner);
@@ -82,8 +90,12 @@ public:
     void SetFormattingRect(const TRect& rect);
     // Reports the size the whole text needs through OnResizeRequest.
     void RequestSize();
-    // Draws the text, laid out in the rectangle's width, onto a canvas with a clear background.
-    void DrawTo(TCanvas& canvas, const TRect& rect);
+    // Draws the text, laid out in the rectangle's width, onto a canvas with a clear background;
+    // a turned text is turned about the rectangle's top-left corner, and cut to the rectangle
+    // turned with it.
+    void DrawTo(TCanvas& canvas, const TRect& rect, const TRichDrawing& how = {});
+    // The size of the whole text on the canvas, with no line broken but at its paragraph ends.
+    TSize DrawnExtent(TCanvas& canvas, double scale = 1.0);
 
     TNotifyEvent OnChange;
     TNotifyEvent OnSelectionChange;

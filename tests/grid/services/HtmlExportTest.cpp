@@ -1,5 +1,8 @@
 #include <gtest/gtest.h>
 
+#include <map>
+#include <regex>
+
 #include "../control/GridOnForm.h"
 #include "grid/control/settings/HTMLSettings.h"
 #include "grid/services/HtmlExport.h"
@@ -7,6 +10,7 @@
 #include "platform/os/Shell.h"
 #include "platform/rtl/Classes.h"
 #include "platform/rtl/CodePage.h"
+#include "support/CameraJpeg.h"
 #include "support/TestFiles.h"
 
 namespace {
@@ -155,6 +159,159 @@ TEST_F(HtmlExportTest, FilesKeepEveryCharacterAndAppendAfterWhatIsThere)
     grid->HTMLSettings()->HeaderFile = dir.File("missing.txt");
     EXPECT_ANY_THROW(grid->SaveToHTML(dir.File("page.html"), false, false));
     EXPECT_EQ(ReadTestFile(dir.File("page.html")), page);
+}
+
+} // namespace
+
+namespace {
+
+// The style classes a page defines, each with every declaration it was given.
+std::map<std::string, std::vector<std::string>> StyleClasses(const std::string& Page)
+{
+    std::map<std::string, std::vector<std::string>> classes;
+    const std::regex definition(R"(\.(c[0-9]+) \{([^}]*)\})");
+    for (auto it = std::sregex_iterator(Page.begin(), Page.end(), definition); it != std::sregex_iterator(); ++it)
+        classes[(*it)[1]].push_back((*it)[2]);
+    return classes;
+}
+
+// The class and the picture file of the cell line that shows Text.
+std::pair<std::string, std::string> ClassAndPicture(const std::string& Page, const std::string& Text)
+{
+    const std::regex line("class=\"(c[0-9]+)\"[^>]*>" + Text + R"re((<img src= "file://([^"]*)")?)re");
+    std::smatch match;
+    if (!std::regex_search(Page, match, line)) return {};
+    return {match[1], match[3]};
+}
+
+TEST_F(HtmlExportTest, AnAppendedTableKeepsTheEarlierTablesStylesAndPictures)
+{
+    struct TCase {
+        const char* Kind;
+        std::function<void(int ACol, int ARow, const std::string& Jpeg)> AddPicture;
+    };
+    const TCase cases[] = {
+        {"bitmap",
+         [this](int ACol, int ARow, const std::string& Jpeg) {
+             grid->CreateBitmap(ACol, ARow, false, haLeft, vaTop)->LoadFromBytes(Jpeg);
+         }},
+        {"picture",
+         [this](int ACol, int ARow, const std::string& Jpeg) {
+             WriteTestFile(dir.File("loaded.jpg"), Jpeg);
+             grid->CreatePicture(ACol, ARow, false, noStretch, 0, haLeft, vaTop)->LoadFromFile(dir.File("loaded.jpg"));
+         }},
+    };
+    for (const TCase& c : cases) {
+        SCOPED_TRACE(c.Kind);
+        const std::string page = dir.File(std::string(c.Kind) + "/page.html");
+        ForceDirectories(dir.File(c.Kind));
+        // A picture of another page in the same folder is no picture to replace either.
+        ForceDirectories(dir.File(std::string(c.Kind) + "/images"));
+        WriteTestFile(dir.File(std::string(c.Kind) + "/images/img3.jpg"), "another page's picture");
+
+        const std::string first = CameraJpeg(12, 8), second = CameraJpeg(20, 6);
+        FillPlain({{"plain", "first"}});
+        grid->SetColors(1, 0, clRed);
+        c.AddPicture(1, 0, first);
+        grid->SaveToHTML(page, false, false);
+        FillPlain({{"bold", "second"}});
+        grid->Font()->SetStyle(TFontStyles{fsBold});
+        grid->SetColors(1, 0, clBlue);
+        c.AddPicture(1, 0, second);
+        grid->AppendToHTML(page, false, false);
+        grid->Font()->SetStyle(TFontStyles{});
+
+        const std::string html = ReadTestFile(page);
+        for (const auto& [name, declarations] : StyleClasses(html))
+            EXPECT_EQ(declarations.size(), 1u) << name << " is defined again by the appended table";
+        const auto classes = StyleClasses(html);
+        const auto style = [&](const std::string& Text) {
+            const auto found = classes.find(ClassAndPicture(html, Text).first);
+            return found == classes.end() ? std::string() : found->second.front();
+        };
+        EXPECT_NE(style("first").find("background-color: #FF0000"), std::string::npos) << html;
+        EXPECT_EQ(style("plain").find("bold"), std::string::npos) << html;
+        EXPECT_NE(style("second").find("background-color: #0000FF"), std::string::npos) << html;
+        EXPECT_NE(style("bold").find("font-weight: bold"), std::string::npos) << html;
+
+        const std::string firstFile = ClassAndPicture(html, "first").second;
+        const std::string secondFile = ClassAndPicture(html, "second").second;
+        EXPECT_EQ(firstFile, dir.File(std::string(c.Kind) + "/images/img1.jpg"));
+        EXPECT_EQ(secondFile, dir.File(std::string(c.Kind) + "/images/img4.jpg"));
+        // Both pictures are the JPEG files the cells were given, byte for byte.
+        EXPECT_TRUE(ReadTestFile(firstFile) == first) << "the first picture was compressed anew";
+        EXPECT_TRUE(ReadTestFile(secondFile) == second) << "the second picture was compressed anew";
+        EXPECT_EQ(ReadTestFile(dir.File(std::string(c.Kind) + "/images/img3.jpg")), "another page's picture");
+    }
+}
+
+// The file, read by xmllint; empty when it is well-formed XML, else xmllint's complaint.
+std::string XmlLintComplaint(const std::string& File)
+{
+    const std::string out = File + ".lint";
+    if (std::system(("xmllint --noout '" + File + "' > '" + out + "' 2>&1").c_str()) == 0) return {};
+    const std::string complaint = ReadTestFile(out);
+    return complaint.empty() ? "xmllint failed" : complaint;
+}
+
+bool HaveXmlLint() { return std::system("xmllint --version > /dev/null 2>&1") == 0; }
+
+TEST_F(HtmlExportTest, XhtmlIsWellFormedXmlInEveryEncoding)
+{
+    if (!HaveXmlLint()) GTEST_SKIP() << "xmllint (libxml2-utils) is not installed: the XHTML is not checked";
+    FillPlain({{"Name", "Wert", "Link"},
+               {"a<b & c", "Größe\rzwei", "http://vantrel.example/?a=1&b=2"},
+               {"", "   ", "mailto:info@vantrel.example"},
+               {"<B>fett</B>", "x", "y"}});
+    grid->SetFixedRows(1);
+    grid->MergeCells(1, 2, 2, 1);
+    grid->SetWordWrap(false);
+    grid->URLShow = true;
+    grid->HTMLSettings()->XHTML = true;
+    grid->HTMLSettings()->Summary = "Parts \"A&B\"";
+    grid->HTMLSettings()->ColWidths()->Add(40);
+    grid->CreateBitmap(1, 3, false, haLeft, vaTop)->SetSize(6, 6);
+
+    struct TCase {
+        const char* Name;
+        bool Convert, NonBreaking, Unicode, HeaderRow;
+    };
+    const TCase cases[] = {
+        {"ascii", false, false, false, true},
+        {"utf16", false, false, true, true},
+        {"entities", true, true, false, true},
+        {"entities-utf16", true, true, true, false},
+    };
+    for (const TCase& c : cases) {
+        SCOPED_TRACE(c.Name);
+        grid->HTMLSettings()->ConvertSpecialChars = c.Convert;
+        grid->HTMLSettings()->NonBreakingText = c.NonBreaking;
+        grid->SaveFixedRows = c.HeaderRow;
+        grid->SaveFixedCells = c.HeaderRow;
+        const std::string file = dir.File(std::string(c.Name) + ".xhtml");
+        grid->SaveToHTML(file, false, c.Unicode);
+        EXPECT_EQ(XmlLintComplaint(file), "");
+        const std::string bytes = ReadTestFile(file);
+        const std::string text = c.Unicode ? Utf16LeToUtf8(bytes.substr(2)) : bytes;
+        EXPECT_EQ(text.rfind(std::string("<?xml version=\"1.0\" encoding=\"") + (c.Unicode ? "utf-16" : "utf-8"), 0), 0u)
+            << text;
+        // An XHTML reader knows its elements by their lower-case names only.
+        EXPECT_EQ(std::regex_search(text, std::regex("<(TABLE|TR|TD)|</(TABLE|TR|HTML)>")), false) << text;
+    }
+    // A folder name is text, like any other, in the pictures' addresses.
+    const std::string folder = dir.File("R&D") + "/";
+    ForceDirectories(folder);
+    WriteTestFile(folder + "string.xhtml", grid->SaveToHTMLString(folder));
+    EXPECT_EQ(XmlLintComplaint(folder + "string.xhtml"), "");
+}
+
+TEST_F(HtmlExportTest, ATwoByTwoGridAsXhtml)
+{
+    FillPlain({{"a", "b"}, {"c", "d"}});
+    grid->SetAlignments(1, 1, taRightJustify);
+    grid->HTMLSettings()->XHTML = true;
+    const std::string html = grid->SaveToHTMLString("");
+    EXPECT_EQ(html, ReadTestFile(std::string(TEST_DATA_DIR) + "/services/golden/table_2x2.xhtml")) << html;
 }
 
 } // namespace

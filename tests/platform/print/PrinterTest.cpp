@@ -4,6 +4,7 @@
 #include <regex>
 
 #include "platform/print/Printers.h"
+#include "platform/ui/CanvasResolution.h"
 #include "support/TestFiles.h"
 
 namespace {
@@ -115,6 +116,38 @@ TEST(PrinterTest, APreviewDrawsEachPageOntoABitmap)
     EXPECT_EQ(drawnFirst, (std::vector<TColor>{clBlue, clWhite}))
         << "a clip change keeps what the page holds";
     EXPECT_EQ(corners, (std::vector<TColor>{clWhite, clWhite}));
+}
+
+} // namespace
+
+namespace {
+
+TEST(PrinterTest, APageHasTheResolutionItIsDrawnAt)
+{
+    for (const int preview : {0, 96, 150}) {
+        SCOPED_TRACE(preview);
+        TempDir dir;
+        TPrinter printer;
+        printer.SetFileName(dir.File("out.pdf"));
+        TColor square = clNone;
+        if (preview)
+            printer.SetPreview(
+                [&](int, const TBitmap& page) {
+                    TBitmap copy;
+                    copy.Assign(page);
+                    square = copy.Canvas()->Pixels(30, 30);
+                },
+                preview);
+        printer.BeginDoc();
+        // What sizes itself in points, as a rich text does, asks the page's resolution.
+        EXPECT_EQ(CanvasPixelsPerInch(*printer.Canvas()), (TPoint{printer.PixelsPerInch(), printer.PixelsPerInch()}));
+        printer.Canvas()->Brush()->SetColor(clRed);
+        printer.Canvas()->FillRect(Rect(10, 10, 50, 50));
+        printer.EndDoc();
+        if (preview) {
+            EXPECT_EQ(square, clRed) << "one page pixel on one preview pixel";
+        }
+    }
 }
 
 } // namespace

@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <string>
 #include <vector>
 
@@ -90,4 +91,59 @@ TEST_F(RichEditOnForm, ReportsSelectionChangesOnceAndAsksToGrow)
     SendText("b");
     ASSERT_FALSE(heights.empty());
     EXPECT_GT(heights.back(), oneLine);
+}
+
+namespace {
+
+// The box around what is drawn on a white bitmap.
+TRect InkBox(TBitmap& Bitmap)
+{
+    TRect box{Bitmap.Width(), Bitmap.Height(), -1, -1};
+    for (int y = 0; y < Bitmap.Height(); ++y)
+        for (int x = 0; x < Bitmap.Width(); ++x)
+            if (Bitmap.Canvas()->Pixels(x, y) != clWhite)
+                box = {std::min(box.Left, x), std::min(box.Top, y), std::max(box.Right, x + 1),
+                       std::max(box.Bottom, y + 1)};
+    return box;
+}
+
+} // namespace
+
+TEST_F(RichEditOnForm, DrawingScalesTheTextsOwnSizesAndTurnsIt)
+{
+    edit->SetRtfText(R"({\rtf1\ansi {\fs40 MMMM}})");
+    struct TCase {
+        TRichDrawing How;
+        double Width, Height;  // of the ink, against the text drawn as it is
+    };
+    const TCase cases[] = {
+        {{1.0, 0}, 1.0, 1.0},
+        {{0.5, 0}, 0.5, 0.5},
+        {{1.0, 900}, -1.0, -1.0},  // upward: as wide as the text was high, and the other way
+    };
+    TSize plain{};
+    for (const TCase& c : cases) {
+        SCOPED_TRACE(c.How.Scale);
+        TBitmap page(300, 300);
+        const TSize extent = edit->DrawnExtent(*page.Canvas(), c.How.Scale);
+        // A turned text is drawn from the bottom-left corner of where it lands.
+        const TPoint from = c.How.Escapement ? TPoint{10, 290} : TPoint{10, 10};
+        edit->DrawTo(*page.Canvas(), {from.X, from.Y, from.X + extent.cx, from.Y + extent.cy}, c.How);
+        const TRect ink = InkBox(page);
+        ASSERT_GT(ink.Width(), 0);
+        if (c.How.Scale == 1.0 && !c.How.Escapement) {
+            plain = {ink.Width(), ink.Height()};
+            EXPECT_LE(ink.Width(), extent.cx);
+            continue;
+        }
+        if (c.Width > 0) {
+            EXPECT_NEAR(ink.Width(), plain.cx * c.Width, plain.cx * 0.15);
+            EXPECT_NEAR(ink.Height(), plain.cy * c.Height, plain.cy * 0.25);
+            EXPECT_NEAR(extent.cx, edit->DrawnExtent(*page.Canvas()).cx * c.Width, 3);
+        } else {
+            EXPECT_NEAR(ink.Height(), plain.cx, plain.cx * 0.15);
+            EXPECT_NEAR(ink.Width(), plain.cy, plain.cy * 0.25);
+            EXPECT_LE(ink.Bottom, from.Y + 1);
+        }
+    }
 }

@@ -1,7 +1,9 @@
 #include "grid/services/print/PageContent.h"
 
 #include <algorithm>
+#include <optional>
 
+#include "grid/control/ExtRichEdit.h"
 #include "grid/control/ExtStringGrid.h"
 #include "grid/control/settings/PrintSettings.h"
 #include "grid/foundation/text/CellText.h"
@@ -225,6 +227,12 @@ TPoint TPageContent::CellContentSize(int ACol, int ARow)
         const THtmlDrawResult measured = DrawMarkup(text, {0, 0, width, -kUnboundedPageLength}, true, FSettings.NoAutoSize);
         size = {FCanvas.ToPage(measured.MeasuredWidth) - FMetrics.CellMargin,
                 FCanvas.ToPage(measured.MeasuredHeight) - FMetrics.CellMargin};
+    } else if (printed.Rich) {
+        // A rich text takes the room its own sizes give it.
+        const TSize extent = LoadRichText(ACol, ARow);
+        const TSize onPage{FCanvas.ToPage(extent.cx), FCanvas.ToPage(extent.cy)};
+        const TSize bounds = printed.Rotated ? RotatedTextBounds(onPage, printed.Angle) : onPage;
+        size = {bounds.cx, bounds.cy};
     } else if (printed.Rotated) {
         const std::vector<std::string> lines = CellTextLines(text.empty() ? "gh" : text);
         int widest = 0;
@@ -361,10 +369,20 @@ void TPageContent::DrawCell(int ACol, int ARow, const TRect& R, unsigned BorderM
     unsigned mask = MaskOfBorders(borders);
 
     const bool covered = FGrid.IsMergedNonBaseCell(ACol, ARow);
+    const int penWidth = FCanvas.ToPage(canvas.Pen()->Width());
     TRect cell = R;
     if (CutAtPage) {
         cell.Bottom = R.Top - RowExtent(ARow);
         mask &= ~kBorderBottom;
+    }
+    // A column wider than the page ends at the page's edge: its right line is drawn there and
+    // its content is cut there, rather than running off the paper.
+    const int pageEdge = PageRightEdge(penWidth);
+    std::optional<TRect> keptClip;
+    if (cell.Right > pageEdge) {
+        cell.Right = std::max(cell.Left, pageEdge);
+        keptClip = canvas.ClipRect();
+        canvas.IntersectClipRect(FCanvas.ToDevice(cell));
     }
     if (!covered) {
         const TPrintCellLook look = SetPrintFont(ACol, ARow);
@@ -373,7 +391,7 @@ void TPageContent::DrawCell(int ACol, int ARow, const TRect& R, unsigned BorderM
         const TRect textRect = DrawCellGraphic(ACol, ARow, cell, printed.Text.empty() ? look.HAlign : taLeftJustify);
         canvas.Brush()->SetStyle(bsClear);
         if (printed.Rich)
-            FGrid.DrawRichTextCell(FGrid.RealColIndex(ACol), ARow, FCanvas.ToDevice(textRect), &canvas);
+            DrawRichText(ACol, ARow, printed, textRect, look);
         else
             DrawCellText(printed, textRect, look, FGrid.IsMergedCell(ACol, ARow));
         if (FGrid.OnCustomCellDraw) {
@@ -385,7 +403,7 @@ void TPageContent::DrawCell(int ACol, int ARow, const TRect& R, unsigned BorderM
         if (FGrid.IsXMergedCell(ACol, ARow)) mask &= ~(base.X == ACol ? 0u : kBorderLeft | kBorderRight);
         if (FGrid.IsYMergedCell(ACol, ARow)) mask &= ~(base.Y == ARow ? 0u : kBorderTop | kBorderBottom);
     }
-    const int penWidth = FCanvas.ToPage(canvas.Pen()->Width());
+    if (keptClip) canvas.SetClipRect(*keptClip);
     const int left = Index == 0 ? cell.Left : cell.Left - penWidth;
     const int lastEdge = Strip.Columns.back().Left + Strip.Columns.back().Width + FMetrics.ColumnSpacing;
     const int right = std::min(cell.Right, lastEdge);
@@ -440,16 +458,48 @@ void TPageContent::DrawCellText(const TPrintedText& Printed, const TRect& R, con
     }
 }
 
+int TPageContent::RotatedEscapement(int Angle) const
+{
+    const TGridPrintState& state = FGrid.PrintState();
+    return PrintedTextEscapement(Angle, state.IsPreview, FGrid.PrinterDriverFix,
+                                 FGrid.PrinterDriverFix && !state.IsPreview ? Printer()->LandscapeRotation() : 270);
+}
+
 void TPageContent::DrawRotatedText(const TPrintedText& Printed, const TRect& R, const TPrintCellLook& Look)
 {
     if (Printed.Text.empty()) return;
-    const TGridPrintState& state = FGrid.PrintState();
-    const int escapement = PrintedTextEscapement(
-        Printed.Angle, state.IsPreview, FGrid.PrinterDriverFix,
-        FGrid.PrinterDriverFix && !state.IsPreview ? Printer()->LandscapeRotation() : 270);
     const TSize extent{FCanvas.TextWidth(Printed.Text), FCanvas.TextHeight(Printed.Text)};
     const TPoint origin = PlaceRotatedText(R, extent, Printed.Angle, Look.HAlign, Look.VAlign, true);
-    FCanvas.TextOutRotated(origin.X, origin.Y, Printed.Text, escapement);
+    FCanvas.TextOutRotated(origin.X, origin.Y, Printed.Text, RotatedEscapement(Printed.Angle));
+}
+
+void TPageContent::DrawRichText(int ACol, int ARow, const TPrintedText& Printed, const TRect& R,
+                                const TPrintCellLook& Look)
+{
+    const int realCol = FGrid.RealColIndex(ACol);
+    TCanvas& canvas = FCanvas.Canvas();
+    if (!Printed.Rotated) {
+        FGrid.DrawRichTextCell(realCol, ARow, FCanvas.ToDevice(R), &canvas);
+        return;
+    }
+    // A turned cell's text keeps each paragraph on one line and turns and lands as a plain
+    // cell's text does.
+    const TSize extent = LoadRichText(ACol, ARow);
+    const TPoint place = PlaceRotatedText(R, {FCanvas.ToPage(extent.cx), FCanvas.ToPage(extent.cy)}, Printed.Angle,
+                                          Look.HAlign, Look.VAlign, true);
+    const TPoint origin = FCanvas.ToDevice(place.X, place.Y);
+    // The page's escapement turns the other way to the device's, whose y axis points down.
+    FGrid.RichEdit()->DrawTo(canvas, {origin.X, origin.Y, origin.X + extent.cx, origin.Y + extent.cy},
+                             {FGrid.PrintState().FontScale, -RotatedEscapement(Printed.Angle)});
+}
+
+TSize TPageContent::LoadRichText(int ACol, int ARow)
+{
+    TCanvas& canvas = FCanvas.Canvas();
+    TExtRichEdit* edit = FGrid.RichEdit();
+    FGrid.CellToRich(FGrid.RealColIndex(ACol), ARow, edit);
+    edit->SetFont(canvas.Font());
+    return edit->DrawnExtent(canvas, FGrid.PrintState().FontScale);
 }
 
 bool TPageContent::MarkupTitle() const
@@ -524,11 +574,18 @@ void TPageContent::DrawSlot(const std::string& Text, int Position, int Y)
     FCanvas.TextOut(x, Y, Text);
 }
 
+int TPageContent::PageRightEdge(int PenWidth) const
+{
+    // A line is drawn about its position: the whole pen's width keeps it on the page.
+    return FMetrics.Page.Right - FSettings.RightSize - std::max(1, PenWidth);
+}
+
 void TPageContent::DrawClosingLines(int Top, int Bottom, const TPrintStrip& Strip)
 {
     if (Strip.Columns.empty()) return;
     const int left = Strip.Columns.front().Left;
-    const int right = Strip.Columns.back().Left + Strip.Columns.back().Width + FMetrics.ColumnSpacing;
+    const int right = std::min(Strip.Columns.back().Left + Strip.Columns.back().Width + FMetrics.ColumnSpacing,
+                               PageRightEdge(FCanvas.ToPage(FCanvas.Canvas().Pen()->Width())));
     const TPrintBorders borders = FSettings.Borders;
     if (borders == pbAround || borders == pbAroundVertical || borders == pbAroundHorizontal) {
         FCanvas.Line(left, Top, right, Top);

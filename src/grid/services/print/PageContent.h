@@ -85,12 +85,20 @@ private:
                   size_t Index, bool CutAtPage);
     void DrawCellText(const TPrintedText& Printed, const TRect& R, const TPrintCellLook& Look, bool Merged);
     void DrawRotatedText(const TPrintedText& Printed, const TRect& R, const TPrintCellLook& Look);
+    void DrawRichText(int ACol, int ARow, const TPrintedText& Printed, const TRect& R, const TPrintCellLook& Look);
+    // Loads the cell's rich text into the grid's rich edit in the canvas font; returns the
+    // size it takes on the page's device, each paragraph on one line.
+    TSize LoadRichText(int ACol, int ARow);
+    // The escapement of text turned by Angle degrees on this page.
+    int RotatedEscapement(int Angle) const;
     void DrawNodeBox(const TRect& Place, bool Contracted);
     TPoint PrintedGraphicSize(int ACol, int ARow);
     TRect DrawCellGraphic(int ACol, int ARow, const TRect& R, TAlignment EmptyTextAlign);
     void SetSlotFont(bool Header);
     void DrawSlot(const std::string& Text, int Position, int Y);
     int SpanWidth(const TPrintStrip& Strip, size_t Index, int Span) const;
+    // The rightmost place for a line drawn with a pen of PenWidth page units.
+    int PageRightEdge(int PenWidth) const;
 
     TExtStringGrid& FGrid;
     const TPrintSettings& FSettings;

@@ -5,6 +5,7 @@
 #include <regex>
 
 #include "../../control/GridOnForm.h"
+#include "PdfPages.h"
 #include "grid/control/settings/PrintSettings.h"
 #include "grid/foundation/model/MouseActions.h"
 #include "grid/services/print/PrintPreviewForm.h"
@@ -434,6 +435,99 @@ TEST_F(GridPrintTest, ColumnsStartAtTheMarginOrAreCentred)
     EXPECT_EQ(pageWidth, 2101) << "794 pixels at 96 to the inch, in tenths of a millimetre";
     EXPECT_EQ(grid->PrintColOffset(0), (pageWidth - grid->PrintPageWidth()) / 2);
     EXPECT_EQ(grid->PrintPageWidth(), grid->PrintColWidth(0) + grid->PrintColWidth(1) + grid->PrintColWidth(2) + 3 * spacing);
+}
+
+// The ink of a band at the top of a page, column by column.
+std::vector<int> InkPerColumn(TBitmap& Page, int BandHeight)
+{
+    std::vector<int> ink(static_cast<size_t>(Page.Width()), 0);
+    for (int x = 0; x < Page.Width(); ++x)
+        for (int y = 0; y < BandHeight; ++y)
+            if (IsInk(Page.Canvas()->Pixels(x, y))) ++ink[static_cast<size_t>(x)];
+    return ink;
+}
+
+TEST_F(GridPrintTest, AColumnWiderThanThePageEndsWithItsRightLineAtThePageEdge)
+{
+    if (!HavePdfToPpm()) GTEST_SKIP() << "pdftoppm missing";
+    FillTable(3, 1);
+    grid->SetCells(0, 2, std::string(300, 'W'));
+    settings().Borders = pbSingle;
+    struct TCase {
+        bool Centered;
+        int Margin;  // left and right, tenths of a millimetre
+    };
+    for (const TCase c : {TCase{true, 0}, TCase{false, 150}}) {
+        SCOPED_TRACE(c.Margin);
+        settings().Centered = c.Centered;
+        settings().LeftSize = c.Margin;
+        settings().RightSize = c.Margin;
+        grid->Print();
+        TBitmap page;
+        ASSERT_TRUE(PdfPageImage(pdf, 1, 100, page));
+        const std::vector<int> ink = InkPerColumn(page, page.Height() / 6);
+        // The table's left line is the first column of ink, as high as the table.
+        const auto leftLine = std::find_if(ink.begin(), ink.end(), [](int n) { return n > 0; });
+        ASSERT_NE(leftLine, ink.end());
+        const int tableHeight = *std::max_element(leftLine, leftLine + 3);
+        const auto rightLine = std::find_if(ink.rbegin(), ink.rend(), [&](int n) { return n >= tableHeight * 9 / 10; });
+        const int right = static_cast<int>(ink.rend() - rightLine) - 1;
+        const int marginPixels = c.Margin * 100 / 254;
+        EXPECT_GT(right, page.Width() * 8 / 10 - marginPixels) << "the right line is on the page";
+        EXPECT_LT(right, page.Width() - marginPixels) << "within the right margin";
+        for (int x = right + 3; x < page.Width(); ++x)
+            EXPECT_EQ(ink[static_cast<size_t>(x)], 0) << "nothing runs past the line at x " << x;
+    }
+}
+
+} // namespace
+
+namespace {
+
+// Each word pdftotext finds on the pages, with its box in points.
+struct TPdfWord {
+    std::string Text;
+    double Left, Top, Right, Bottom;
+    double Width() const { return Right - Left; }
+    double Height() const { return Bottom - Top; }
+};
+
+std::vector<TPdfWord> PdfWords(const std::string& Pdf, const std::string& Html)
+{
+    if (std::system(("pdftotext -bbox '" + Pdf + "' '" + Html + "'").c_str()) != 0) return {};
+    const std::string text = ReadTestFile(Html);
+    const std::regex word(
+        R"re(<word xMin="([-0-9.]+)" yMin="([-0-9.]+)" xMax="([-0-9.]+)" yMax="([-0-9.]+)">([^<]*)</word>)re");
+    std::vector<TPdfWord> words;
+    for (auto it = std::sregex_iterator(text.begin(), text.end(), word); it != std::sregex_iterator(); ++it)
+        words.push_back({(*it)[5], std::stod((*it)[1]), std::stod((*it)[2]), std::stod((*it)[3]), std::stod((*it)[4])});
+    return words;
+}
+
+TEST_F(GridPrintTest, RichTextCellsFollowThePagesScaleAndTurnAsPlainCellsDo)
+{
+    if (!HavePdfToText()) GTEST_SKIP() << "pdftotext missing";
+    FillPlain({{"Plain", std::string(400, 'x')},
+               {R"({\rtf1\ansi {\fs48 Rich}})", "y"},
+               {R"({\rtf1\ansi {\fs48 Turned}})", "z"},
+               {"Upward", "w"}});
+    for (int r : {0, 3}) grid->SetFontSizes(0, r, 24);
+    for (int r : {2, 3}) grid->SetRotated(0, r, 90);
+    // Never fitted, the page keeps the sizes; shrunk, the wide column makes everything smaller.
+    for (const TFitToPage fit : {fpNever, fpShrink}) {
+        SCOPED_TRACE(fit);
+        settings().FitToPage = fit;
+        grid->Print();
+        std::map<std::string, TPdfWord> words;
+        for (const TPdfWord& word : PdfWords(pdf, dir.File("words.html"))) words[word.Text] = word;
+        for (const char* text : {"Plain", "Rich", "Turned", "Upward"}) ASSERT_EQ(words.count(text), 1u) << text;
+        const TPdfWord &plain = words["Plain"], &rich = words["Rich"];
+        const TPdfWord &turned = words["Turned"], &upward = words["Upward"];
+        EXPECT_NEAR(rich.Height(), plain.Height(), plain.Height() * 0.15);
+        EXPECT_GT(turned.Height(), 2 * turned.Width()) << "the rich text runs upward";
+        EXPECT_NEAR(turned.Width(), upward.Width(), upward.Width() * 0.15);
+        EXPECT_NEAR(turned.Left, upward.Left, upward.Width() * 0.5) << "both turned texts keep to the same side";
+    }
 }
 
 } // namespace
