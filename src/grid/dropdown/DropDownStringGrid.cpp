@@ -225,7 +225,7 @@ void TDropDownStringGrid::MouseUp(TMouseButton Button, TShiftState Shift, int X,
     if (Button != mbLeft) return;
     int Col = -1, ARow = -1;
     MouseToCell(X, Y, Col, ARow);
-    if (ARow >= FixedRows() && Col >= 0 && !HasCheckBox(Col, ARow)) DoSelect();
+    if (ARow >= FixedRows() && Col >= 0 && !HasCheckBox(RealColIndex(Col), ARow)) DoSelect();
 }
 
 bool TDropDownStringGrid::DoMouseWheelDown(TShiftState Shift, TPoint MousePos)

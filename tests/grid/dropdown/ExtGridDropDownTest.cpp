@@ -372,22 +372,62 @@ TEST(GridDropDown, TellsOfTheScrolledPopupWithTheDropDownAsSender)
     EXPECT_EQ(Senders.back(), &List);
 }
 
-// A real click on a check box in the popup grid asks the grid for the focus, which the popup
-// does not give; the grid's own check-box event stands for it here.
+namespace {
+// Notes each check-box click the drop-down passes on as "column,row on|off".
+void RecordCheckBoxClicks(TCustomExtGridDropDown& List, std::vector<std::string>& Clicks)
+{
+    List.OnGridCheckBoxClick = [&List, &Clicks](TObject* Sender, int ACol, int ARow, bool State) {
+        EXPECT_EQ(Sender, List.GetGrid());
+        Clicks.push_back(std::to_string(ACol) + "," + std::to_string(ARow) + (State ? " on" : " off"));
+    };
+}
+} // namespace
+
 TEST(GridDropDown, ACheckBoxClickIsPassedOnThroughGridCheckBoxClick)
 {
     TGridDropDownForm Form(nullptr);
     TCustomExtGridDropDown& List = *Form.List;
     std::vector<std::string> Clicks;
-    List.OnGridCheckBoxClick = [&](TObject* Sender, int ACol, int ARow, bool State) {
-        EXPECT_EQ(Sender, List.GetGrid());
-        Clicks.push_back(std::to_string(ACol) + "," + std::to_string(ARow) + (State ? " on" : " off"));
-    };
+    RecordCheckBoxClicks(List, Clicks);
     List.ShowDropDown();
     TDropDownStringGrid& Grid = Form.Grid();
     ASSERT_TRUE(Grid.OnCheckBoxClick);
     Grid.OnCheckBoxClick(&Grid, 0, 2, true);
     EXPECT_EQ(Clicks, std::vector<std::string>{"0,2 on"});
+}
+
+// The popup never takes the keyboard from the edit, so the focus the grid asks for on the
+// press must not fail; the click toggles the box, tells of it and picks no row (the popup
+// stays open), also where the box's column is not its display column.
+TEST(GridDropDown, AClickOnACheckBoxInTheOpenPopupTogglesItWithoutPickingTheRow)
+{
+    struct Case {
+        const char* Shape;
+        bool HideFirstColumn;
+    };
+    for (const Case& C : {Case{"all columns", false}, Case{"first column hidden", true}}) {
+        TGridDropDownForm Form(nullptr);
+        TCustomExtGridDropDown& List = *Form.List;
+        List.Columns()->Add()->Header = "On";
+        std::vector<std::string> Clicks;
+        RecordCheckBoxClicks(List, Clicks);
+        List.ShowDropDown();
+        TDropDownStringGrid& Grid = Form.Grid();
+        Grid.ControlLook()->CheckAlwaysActive = true;
+        Grid.AddCheckBox(2, 2, false, false);
+        if (C.HideFirstColumn) Grid.HideColumn(0);
+        int Selected = 0;
+        List.OnSelect = [&](TObject*) { ++Selected; };
+        const int Shown = Grid.DisplColIndex(2);
+        const TPoint P = CellCentre(Grid, Shown, 2);
+        ASSERT_TRUE(Grid.IsInCheckBox(2, 2, P.X, P.Y)) << C.Shape;
+        SendClick(&Grid, P.X, P.Y);
+        EXPECT_TRUE(Grid.IsChecked(2, 2)) << C.Shape;
+        EXPECT_EQ(Clicks, std::vector<std::string>{std::to_string(Shown) + ",2 on"}) << C.Shape;
+        EXPECT_TRUE(List.DroppedDown()) << C.Shape;
+        EXPECT_EQ(Selected, 0) << C.Shape;
+        EXPECT_TRUE(List.Focused()) << C.Shape << ": the keyboard stays with the edit";
+    }
 }
 
 TEST(GridDropDown, PassesThePaintingQuestionsOnAndConnectsCustomDrawingAtTheOpening)
