@@ -452,6 +452,9 @@ public:
     virtual void GetCellEditorEx(int ACol, int ARow, TEditorType& AEditor);
     virtual void IsPasswordCell(int ACol, int ARow, bool& IsPassword);
     virtual void GetCellWordWrap(int ACol, int ARow, bool& WordWrap);
+    // Whether the cell's text ends in "..." where it does not fit: the grid's EnhTextSize,
+    // which a grid with settings by column may answer cell by cell.
+    virtual bool CellEndsInEllipsis(int /*ACol*/, int /*ARow*/) const { return EnhTextSize; }
     virtual bool HasCombo(int ACol, int ARow);
     virtual bool HasSpinEdit(int ACol, int ARow);
     virtual void GetCheckTrue(int ACol, int ARow, std::string& Value);

@@ -497,6 +497,55 @@ TEST(GridDropDown, ThePopupGridPaintsTheListsColoursAndItemImages)
     EXPECT_EQ(Grid.ItemIndexOfCell(1), 0) << "the image leaves the row's item index";
 }
 
+namespace {
+// The pixels of one cell of the popup grid as it paints now.
+std::vector<TColor> CellPixels(TDropDownStringGrid& Grid, int ACol, int ARow)
+{
+    TBitmap Shot;
+    Shot.SetSize(Grid.Width(), Grid.Height());
+    Grid.PaintTo(Shot.Canvas(), 0, 0);
+    const TRect R = Grid.CellRect(ACol, ARow);
+    std::vector<TColor> Pixels;
+    for (int Y = R.Top; Y < R.Bottom; ++Y)
+        for (int X = R.Left; X < R.Right; ++X)
+            Pixels.push_back(Shot.Canvas()->Pixels(X, Y));
+    return Pixels;
+}
+} // namespace
+
+// A column with Ellipsis shows a text too long for it as its longest beginning that fits
+// with "..." after it; a text that fits is shown whole, and other columns cut theirs off.
+TEST(GridDropDown, AColumnWithEllipsisEndsATextThatDoesNotFitInDots)
+{
+    const std::string Long = "Charlie Delta Echo Foxtrot Golf";
+    for (const bool HideFirstColumn : {false, true}) {
+        const std::string Shape = HideFirstColumn ? "first column hidden" : "all columns";
+        TGridDropDownForm Form(nullptr);
+        TCustomExtGridDropDown& List = *Form.List;
+        List.Columns()->Items(1)->Ellipsis = true;
+        List.SetItemIndex(3);
+        List.ShowDropDown();
+        TDropDownStringGrid& Grid = Form.Grid();
+        if (HideFirstColumn) Grid.HideColumn(0);
+        const int Shown = Grid.DisplColIndex(1);
+        Grid.SetCells(1, 1, Long);
+        const std::vector<TColor> Ellipsis = CellPixels(Grid, Shown, 1);
+        TDropDownColumn& Column = *Grid.Columns()->Items(1);
+        Column.Ellipsis = false;
+        EXPECT_NE(CellPixels(Grid, Shown, 1), Ellipsis) << Shape << ": the text is cut off without the dots";
+        int Fits = -1;
+        for (int Length = 0; Length < static_cast<int>(Long.size()) && Fits < 0; ++Length) {
+            Grid.SetCells(1, 1, Long.substr(0, Length) + "...");
+            if (CellPixels(Grid, Shown, 1) == Ellipsis) Fits = Length;
+        }
+        EXPECT_GT(Fits, 0) << Shape << ": some beginning of the text and the dots";
+        Grid.SetCells(1, 1, "Charlie");
+        const std::vector<TColor> Short = CellPixels(Grid, Shown, 1);
+        Column.Ellipsis = true;
+        EXPECT_EQ(CellPixels(Grid, Shown, 1), Short) << Shape << ": a text that fits is shown whole";
+    }
+}
+
 TEST(GridDropDown, TheFirstMouseMoveOfEachOpeningRestartsTheBalloonHints)
 {
     TGridDropDownForm Form(nullptr);
