@@ -1247,7 +1247,8 @@ private:
     bool FBalloonTimerShows = false;
     // Hides the balloon; the pointer's cell gets none again until the pointer leaves it.
     void HideBalloon();
-    TSuiteStyle FComponentStyle = tsCustom;
+    // The grid's style, which every drop-down editor takes as it opens.
+    TSuiteStyle FComponentStyle = tsWindowsXP;
     TColorTones FTones;
     std::optional<TOfficeTheme> FFollowedTheme;
     bool FAutoThemeAdapt = false;

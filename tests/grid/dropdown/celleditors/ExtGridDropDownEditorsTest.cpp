@@ -148,3 +148,45 @@ TEST_F(ExtGridDropDownEditorsTest, LooksWithoutAStyleOfTheirOwnGiveTheEditorsThe
         EXPECT_EQ(Memo.GetComponentStyle(), tsWindowsXP) << Look;
     }
 }
+
+// An opening editor takes the style of the grid's last look or style: a look without a style
+// of its own shows the editors in the XP style, also those made or opened after it.
+TEST_F(ExtGridDropDownEditorsTest, AnOpeningEditorTakesTheStyleOfTheLastLookOrStyle)
+{
+    struct Case {
+        const char* What;
+        std::function<void(TExtStringGrid&)> Set; // after the Office 2007 look, but for the new grid
+        TSuiteStyle Opens;
+    };
+    const auto Look = [](TGridLook Look) { return [Look](TExtStringGrid& Grid) { Grid.SetLook(Look); }; };
+    const Case Cases[] = {
+        {"a new grid", nullptr, tsWindowsXP},
+        {"the standard look", Look(glStandard), tsWindowsXP},
+        {"the list-view look", Look(glListView), tsWindowsXP},
+        {"the XP look", Look(glXP), tsWindowsXP},
+        {"the Vista look", Look(glVista), tsWindowsVista},
+        {"a style after the standard look",
+         [](TExtStringGrid& Grid) {
+             Grid.SetLook(glStandard);
+             Grid.SetComponentStyle(tsOffice2007Obsidian);
+         },
+         tsOffice2007Obsidian},
+    };
+    TDropDownCellEditors& Editors = DropDownCellEditors(*grid);
+    const std::pair<TEditorType, std::function<TExtCustomDropDown*()>> Kinds[] = {
+        {edMemoDropDown, [&] { return Editors.Memo(); }},
+        {edExtGridDropDown, [&] { return Editors.ExtGridPicker(); }},
+    };
+    for (const Case& C : Cases) {
+        if (C.Set) {
+            grid->SetLook(glOffice2007);
+            C.Set(*grid);
+        }
+        for (const auto& [Kind, Editor] : Kinds) {
+            Open("1", Kind);
+            EXPECT_EQ(Editor()->GetComponentStyle(), C.Opens) << C.What << ", kind " << Kind;
+            SendKey(VK_ESCAPE);
+            ASSERT_FALSE(grid->IsEditMode()) << C.What;
+        }
+    }
+}
