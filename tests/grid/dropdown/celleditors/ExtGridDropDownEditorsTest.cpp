@@ -1,6 +1,8 @@
 #include <gtest/gtest.h>
 
+#include <functional>
 #include <string>
+#include <utility>
 
 #include "grid/control/EditingGridOnForm.h"
 #include "grid/dropdown/celleditors/DropDownCellEditors.h"
