@@ -1170,6 +1170,7 @@ public:
     // Visual styles and colour tones (ExtGridStyles.cpp, ExtGridTones.cpp).
     virtual void SetStyle(TSuiteStyle AStyle);
     void SetComponentStyle(TSuiteStyle AStyle);
+    void SetEditorsComponentStyle(TSuiteStyle AStyle);
     TSuiteStyle ComponentStyle() const { return FComponentStyle; }
     void SetColorTones(const TColorTones& ATones);
     const TColorTones& ColorTones() const { return FTones; }

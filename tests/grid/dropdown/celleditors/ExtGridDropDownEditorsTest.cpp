@@ -192,3 +192,15 @@ TEST_F(ExtGridDropDownEditorsTest, AnOpeningEditorTakesTheStyleOfTheLastLookOrSt
         }
     }
 }
+
+// A style set on the grid reaches the editors it has made at once, not only at their next opening.
+TEST_F(ExtGridDropDownEditorsTest, AStyleReachesTheEditorsAlreadyMade)
+{
+    Open("1", edMemoDropDown);
+    SendKey(VK_ESCAPE);
+    ASSERT_FALSE(grid->IsEditMode());
+    grid->SetComponentStyle(tsWindows7);
+    EXPECT_EQ(DropDownCellEditors(*grid).Memo()->GetComponentStyle(), tsWindows7);
+    grid->SetLook(glStandard);
+    EXPECT_EQ(DropDownCellEditors(*grid).Memo()->GetComponentStyle(), tsWindowsXP);
+}
