@@ -297,7 +297,7 @@ void TCellTextPainter::DrawMarkupText(const std::string& Text)
     params.UnderlineHoverOnly = G.URLUnderlineOnHover;
     params.BlinkVisible = G.GridBlink();
     // Markup wraps unless long texts are to end in "...".
-    params.WordWrap = !G.EnhTextSize;
+    params.WordWrap = !G.CellEndsInEllipsis(C.RealCol, C.Row);
     params.BiDiMode = G.BiDiMode();
     params.MouseDown = G.FCtrlDown && G.FCtrlXY.X == C.RealCol && G.FCtrlXY.Y == C.Row;
     // Markup shows no pictures from a container or cache, and no link lights up on hover.
@@ -310,12 +310,13 @@ unsigned TCellTextPainter::PlainTextFlags(std::string& Text) const
 {
     // The platform's text drawing breaks lines as an edit control does by itself.
     unsigned flags = 0;
+    const bool ellipsis = G.CellEndsInEllipsis(C.RealCol, C.Row);
     if (!C.WordWrap && (!G.Multilinecells || CountLines(Text, true) == 1)) {
         Text = ExtractFirstLine(Text, false);
         flags = DT_SINGLELINE;
-        if (G.EnhTextSize) flags |= DT_END_ELLIPSIS;
+        if (ellipsis) flags |= DT_END_ELLIPSIS;
     }
-    if (C.WordWrap && !G.Multilinecells && G.EnhTextSize) flags |= DT_END_ELLIPSIS;
+    if (C.WordWrap && !G.Multilinecells && ellipsis) flags |= DT_END_ELLIPSIS;
     flags |= DT_EXPANDTABS | DT_NOPREFIX | HorizontalFlag(C.HAlign) | VerticalFlag(C.VAlign);
     if (C.WordWrap || G.Multilinecells)
         flags |= DT_WORDBREAK;

@@ -55,6 +55,8 @@ void TExtStringGrid::Loaded()
     if (ColumnSize()->Save) LoadColSizes();
     FFixedRowsMin = FixedRows();
     FFixedColsMin = FixedCols();
+    MinRowHeight = DefaultRowHeight();
+    MinColWidth = 10;
     FMaxRowCount = RowCount();
     if (Options().Contains(goAlwaysShowEditor)) {
         Navigation()->AlwaysEdit = true;

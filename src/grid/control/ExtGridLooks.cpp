@@ -73,8 +73,12 @@ void TExtStringGrid::SetLook(TGridLook Value)
         ApplyLookStyle(Value);
         SetSelectionStyle(look.SelectionStyle);
     } else if (look.Family != TLookFamily::Custom) {
-        // The looks without a style of their own show their drop-down editors in the XP style.
-        if (FDropDownCellEditing && !ComponentState().Contains(csDesigning)) FDropDownCellEditing->SetStyle(tsWindowsXP);
+        // The looks without a style of their own show their drop-down editors in the XP style,
+        // also those that open later: an opening editor takes the grid's style.
+        if (!ComponentState().Contains(csDesigning)) {
+            FComponentStyle = tsWindowsXP;
+            SetEditorsComponentStyle(tsWindowsXP);
+        }
         SetSelectionStyle(ssDefault);
         if (!ComponentState().Contains(csLoading)) ApplyPlainLookColors(Value);
     }

@@ -1,5 +1,6 @@
 #include <array>
 
+#include "grid/control/DropDownCellEditing.h"
 #include "grid/control/ExtStringGrid.h"
 #include "grid/control/settings/ControlLook.h"
 #include "grid/control/settings/SortSettings.h"
@@ -223,8 +224,14 @@ void TExtStringGrid::SetComponentStyle(TSuiteStyle AStyle)
     SetStyle(AStyle);
     // Recorded after the style ran: a look change inside it records the look's own style.
     FComponentStyle = AStyle;
-    // The in-place editors keep their own look: the style does not reach them.
+    if (!ComponentState().Contains(csDesigning)) SetEditorsComponentStyle(AStyle);
     if (AStyle != tsCustom && ScrollType == ssMetro) SetScrollType(ssNormal);
+}
+
+// Editors made later take the grid's recorded style when they open.
+void TExtStringGrid::SetEditorsComponentStyle(TSuiteStyle AStyle)
+{
+    if (FDropDownCellEditing) FDropDownCellEditing->SetStyle(AStyle);
 }
 
 void TExtStringGrid::SetTheme(TXPColorScheme Scheme)

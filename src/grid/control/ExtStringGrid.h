@@ -452,6 +452,9 @@ public:
     virtual void GetCellEditorEx(int ACol, int ARow, TEditorType& AEditor);
     virtual void IsPasswordCell(int ACol, int ARow, bool& IsPassword);
     virtual void GetCellWordWrap(int ACol, int ARow, bool& WordWrap);
+    // Whether the cell's text ends in "..." where it does not fit: the grid's EnhTextSize,
+    // which a grid with settings by column may answer cell by cell.
+    virtual bool CellEndsInEllipsis(int /*ACol*/, int /*ARow*/) const { return EnhTextSize; }
     virtual bool HasCombo(int ACol, int ARow);
     virtual bool HasSpinEdit(int ACol, int ARow);
     virtual void GetCheckTrue(int ACol, int ARow, std::string& Value);
@@ -1167,6 +1170,7 @@ public:
     // Visual styles and colour tones (ExtGridStyles.cpp, ExtGridTones.cpp).
     virtual void SetStyle(TSuiteStyle AStyle);
     void SetComponentStyle(TSuiteStyle AStyle);
+    void SetEditorsComponentStyle(TSuiteStyle AStyle);
     TSuiteStyle ComponentStyle() const { return FComponentStyle; }
     void SetColorTones(const TColorTones& ATones);
     const TColorTones& ColorTones() const { return FTones; }
@@ -1244,7 +1248,8 @@ private:
     bool FBalloonTimerShows = false;
     // Hides the balloon; the pointer's cell gets none again until the pointer leaves it.
     void HideBalloon();
-    TSuiteStyle FComponentStyle = tsCustom;
+    // The grid's style, which every drop-down editor takes as it opens.
+    TSuiteStyle FComponentStyle = tsWindowsXP;
     TColorTones FTones;
     std::optional<TOfficeTheme> FFollowedTheme;
     bool FAutoThemeAdapt = false;

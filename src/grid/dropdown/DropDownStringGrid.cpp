@@ -110,8 +110,7 @@ void TDropDownStringGrid::ShowListLook()
 
 const TDropDownColumn* TDropDownStringGrid::DataColumn(int ACol, int ARow) const
 {
-    if (ARow < FixedRows() || ACol < 0 || ACol >= FColumns->Count()) return nullptr;
-    return FColumns->Items(ACol);
+    return ARow < FixedRows() ? nullptr : ColumnOf(ACol);
 }
 
 void TDropDownStringGrid::GetCellColor(int ACol, int ARow, TGridDrawState AState, TBrush* ABrush, TFont* AFont)
@@ -127,6 +126,23 @@ void TDropDownStringGrid::GetCellAlignment(int ACol, int ARow, TAlignment& HAlig
 {
     if (const TDropDownColumn* Column = DataColumn(ACol, ARow)) HAlign = Column->Alignment;
     TExtStringGrid::GetCellAlignment(ACol, ARow, HAlign, VAlign);
+}
+
+const TDropDownColumn* TDropDownStringGrid::ColumnOf(int ACol) const
+{
+    return ACol >= 0 && ACol < FColumns->Count() ? FColumns->Items(ACol) : nullptr;
+}
+
+void TDropDownStringGrid::GetCellWordWrap(int ACol, int ARow, bool& WordWrap)
+{
+    if (const TDropDownColumn* Column = ColumnOf(ACol)) WordWrap = Column->Wordwrap;
+    TExtStringGrid::GetCellWordWrap(ACol, ARow, WordWrap);
+}
+
+bool TDropDownStringGrid::CellEndsInEllipsis(int ACol, int ARow) const
+{
+    const TDropDownColumn* Column = ColumnOf(ACol);
+    return Column ? Column->Ellipsis : TExtStringGrid::CellEndsInEllipsis(ACol, ARow);
 }
 
 int TDropDownStringGrid::GetNeededWidth() const
@@ -225,7 +241,7 @@ void TDropDownStringGrid::MouseUp(TMouseButton Button, TShiftState Shift, int X,
     if (Button != mbLeft) return;
     int Col = -1, ARow = -1;
     MouseToCell(X, Y, Col, ARow);
-    if (ARow >= FixedRows() && Col >= 0 && !HasCheckBox(Col, ARow)) DoSelect();
+    if (ARow >= FixedRows() && Col >= 0 && !HasCheckBox(RealColIndex(Col), ARow)) DoSelect();
 }
 
 bool TDropDownStringGrid::DoMouseWheelDown(TShiftState Shift, TPoint MousePos)

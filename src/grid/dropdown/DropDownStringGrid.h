@@ -47,6 +47,10 @@ protected:
     // Data cells take their column's colour, font and alignment.
     void GetCellColor(int ACol, int ARow, TGridDrawState AState, TBrush* ABrush, TFont* AFont) override;
     void GetCellAlignment(int ACol, int ARow, TAlignment& HAlign, TVAlignment& VAlign) override;
+    // A column's texts, its header's too, wrap and end in "..." where they do not fit as the
+    // column says: a text that neither wraps nor fits would otherwise be cut off unseen.
+    void GetCellWordWrap(int ACol, int ARow, bool& WordWrap) override;
+    bool CellEndsInEllipsis(int ACol, int ARow) const override;
     void KeyDown(Word& Key, TShiftState Shift) override;
     void MouseDown(TMouseButton Button, TShiftState Shift, int X, int Y) override;
     void MouseUp(TMouseButton Button, TShiftState Shift, int X, int Y) override;
@@ -56,6 +60,7 @@ protected:
 private:
     bool OnPopup() const;
     std::string ColumnText(int Column, int ARow) const;
+    const TDropDownColumn* ColumnOf(int ACol) const;
     const TDropDownColumn* DataColumn(int ACol, int ARow) const;
     void ShowItemImage(int ACol, int ARow, int ImageIndex);
 

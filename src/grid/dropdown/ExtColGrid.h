@@ -3,6 +3,7 @@
 
 #include "grid/dropdown/DropDownListLook.h"
 #include "grid/dropdown/DropDownColumns.h"
+#include "grid/dropdown/DropDownTypes.h"
 #include "platform/grids/Grids.h"
 
 class TExtMultiColumnDropDown;
@@ -18,6 +19,11 @@ public:
     int GridLineWidth() const override { return FGridLineWidth; }
     void SetGridLineWidth(int Value) override;
     TNotifyEvent OnSelect;
+    // Kept for forms that assign them: the list's painting asks its drop-down's events
+    // instead, so these are never fired. OnDrawCell stands in for the string grid's own.
+    TDropDownGetItemTextEvent OnGetCellText;
+    TDropDownDrawItemEvent OnDrawCell;
+    TDropDownGetItemPropEvent OnGetCellProp;
     // The last key or mouse press confirmed the current row (a wheel move does not).
     bool ConfirmSelection() const { return FConfirmSelection; }
     bool MouseWheelSelection() const { return FMouseWheelSelection; }

@@ -8,9 +8,6 @@
 
 class TExtColGrid;
 
-using TDropDownDrawItemEvent = std::function<void(TObject* Sender, int Column, int Row, TCanvas* ACanvas, const TRect& ARect)>;
-using TDropDownGetItemTextEvent = std::function<void(TObject* Sender, int Column, int Row, std::string& Text)>;
-
 // A drop-down whose popup lists items in columns under a header row. One column, the lookup
 // column, gives the text the edit shows for the selected item. Typing in the edit completes
 // from the lookup texts; typing while the list is open searches them incrementally; the arrow
@@ -36,6 +33,8 @@ public:
     TNotifyEvent OnSelect;
     TDropDownDrawItemEvent OnDropDownDrawItem;
     TDropDownGetItemTextEvent OnDropDownGetItemText;
+    // Kept for forms that assign it: the list paints every item from its columns.
+    TDropDownGetItemPropEvent OnDropDownGetItemProp;
 
     void Assign(const TPersistent& Source) override;
     void SetSelectionColorStyle(TSelectionColorStyle Style) override;

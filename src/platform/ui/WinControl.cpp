@@ -4,6 +4,7 @@
 
 #include <algorithm>
 
+#include "platform/ui/FloatingWindow.h"
 #include "platform/ui/Forms.h"
 #include "platform/ui/Input.h"
 #include "platform/ui/QtControls.h"
@@ -11,6 +12,15 @@
 namespace {
 
 TWinControl* gFocused = nullptr;
+
+// A floating window never takes the focus (a drop-down's keyboard stays with its edit), so
+// a control inside one that asks for the focus, as a grid does on every press, keeps
+// working without it.
+bool InFloatingWindow(const TControl* control)
+{
+    while (control->Parent()) control = control->Parent();
+    return dynamic_cast<const TFloatingWindow*>(control) != nullptr;
+}
 
 }  // namespace
 
@@ -130,6 +140,7 @@ bool TWinControl::CanFocus() const
 void TWinControl::SetFocus()
 {
     TCustomForm* form = GetParentForm(this);
+    if (!form && InFloatingWindow(this)) return;
     if (!form) throw EInvalidOperation("Control '" + Name() + "' has no parent window");
     form->FocusControl(this);
 }

@@ -113,6 +113,7 @@ TEST_F(ExtGridAutoSizeTest, MarkupIsMeasuredWithoutItsTags)
 
 TEST_F(ExtGridAutoSizeTest, AutoSizeRowsWithoutWordWrapCountLines)
 {
+    grid->MinRowHeight = 0; // the loaded grid's lower limit would hide the count
     grid->SetWordWrap(false);
     TBitmap bitmap(1, 1);
     bitmap.Canvas()->Font()->Assign(*grid->Font());
@@ -120,6 +121,43 @@ TEST_F(ExtGridAutoSizeTest, AutoSizeRowsWithoutWordWrapCountLines)
     grid->AutoSizeRows(false, 4);
     EXPECT_EQ(grid->RowHeights(1), 4 + h + h / 8);
     EXPECT_EQ(grid->RowHeights(0), grid->DefaultRowHeight());
+}
+
+// Once its form has loaded it, a grid sizes no row below the default row height it had then
+// and no column below 10 pixels, whatever rows it shows.
+TEST(ExtGridLoadedLimitsTest, AutoSizingStopsAtTheDefaultRowHeightAndTenPixels)
+{
+    struct Case {
+        const char* Shape;
+        int DefaultRowHeight;
+        std::function<void(TExtStringGrid&)> Make;
+    };
+    const std::vector<Case> cases = {
+        {"all rows", 0, [](TExtStringGrid&) {}},
+        {"taller default rows", 30, [](TExtStringGrid&) {}},
+        {"row 2 hidden", 0, [](TExtStringGrid& g) { g.HideRow(2); }},
+        {"fixed footer", 30, [](TExtStringGrid& g) { g.FixedFooters = 1; }},
+    };
+    for (const Case& c : cases) {
+        TForm form(nullptr);
+        auto* grid = new TExtStringGrid(&form);
+        grid->SetParent(&form);
+        if (c.DefaultRowHeight > 0) grid->SetDefaultRowHeight(c.DefaultRowHeight);
+        const int loadedHeight = grid->DefaultRowHeight();
+        form.Show();
+        grid->SetDefaultRowHeight(12);
+        grid->SetColCount(3);
+        grid->SetRowCount(5);
+        for (int r = 1; r < grid->RowCount(); ++r)
+            grid->SetCells(1, r, "x");
+        c.Make(*grid);
+        grid->SetWordWrap(false);
+        grid->AutoSizeRows(false, 0);
+        for (int r = 1; r < grid->RowCount(); ++r)
+            EXPECT_EQ(grid->RowHeights(r), loadedHeight) << c.Shape << ", row " << r;
+        grid->AutoSizeCol(2);
+        EXPECT_EQ(grid->ColWidths(2), 10) << c.Shape << ": an empty column";
+    }
 }
 
 TEST_F(ExtGridAutoSizeTest, AutoSizeRowTakesTheTallestCell)

@@ -372,22 +372,62 @@ TEST(GridDropDown, TellsOfTheScrolledPopupWithTheDropDownAsSender)
     EXPECT_EQ(Senders.back(), &List);
 }
 
-// A real click on a check box in the popup grid asks the grid for the focus, which the popup
-// does not give; the grid's own check-box event stands for it here.
+namespace {
+// Notes each check-box click the drop-down passes on as "column,row on|off".
+void RecordCheckBoxClicks(TCustomExtGridDropDown& List, std::vector<std::string>& Clicks)
+{
+    List.OnGridCheckBoxClick = [&List, &Clicks](TObject* Sender, int ACol, int ARow, bool State) {
+        EXPECT_EQ(Sender, List.GetGrid());
+        Clicks.push_back(std::to_string(ACol) + "," + std::to_string(ARow) + (State ? " on" : " off"));
+    };
+}
+} // namespace
+
 TEST(GridDropDown, ACheckBoxClickIsPassedOnThroughGridCheckBoxClick)
 {
     TGridDropDownForm Form(nullptr);
     TCustomExtGridDropDown& List = *Form.List;
     std::vector<std::string> Clicks;
-    List.OnGridCheckBoxClick = [&](TObject* Sender, int ACol, int ARow, bool State) {
-        EXPECT_EQ(Sender, List.GetGrid());
-        Clicks.push_back(std::to_string(ACol) + "," + std::to_string(ARow) + (State ? " on" : " off"));
-    };
+    RecordCheckBoxClicks(List, Clicks);
     List.ShowDropDown();
     TDropDownStringGrid& Grid = Form.Grid();
     ASSERT_TRUE(Grid.OnCheckBoxClick);
     Grid.OnCheckBoxClick(&Grid, 0, 2, true);
     EXPECT_EQ(Clicks, std::vector<std::string>{"0,2 on"});
+}
+
+// The popup never takes the keyboard from the edit, so the focus the grid asks for on the
+// press must not fail; the click toggles the box, tells of it and picks no row (the popup
+// stays open), also where the box's column is not its display column.
+TEST(GridDropDown, AClickOnACheckBoxInTheOpenPopupTogglesItWithoutPickingTheRow)
+{
+    struct Case {
+        const char* Shape;
+        bool HideFirstColumn;
+    };
+    for (const Case& C : {Case{"all columns", false}, Case{"first column hidden", true}}) {
+        TGridDropDownForm Form(nullptr);
+        TCustomExtGridDropDown& List = *Form.List;
+        List.Columns()->Add()->Header = "On";
+        std::vector<std::string> Clicks;
+        RecordCheckBoxClicks(List, Clicks);
+        List.ShowDropDown();
+        TDropDownStringGrid& Grid = Form.Grid();
+        Grid.ControlLook()->CheckAlwaysActive = true;
+        Grid.AddCheckBox(2, 2, false, false);
+        if (C.HideFirstColumn) Grid.HideColumn(0);
+        int Selected = 0;
+        List.OnSelect = [&](TObject*) { ++Selected; };
+        const int Shown = Grid.DisplColIndex(2);
+        const TPoint P = CellCentre(Grid, Shown, 2);
+        ASSERT_TRUE(Grid.IsInCheckBox(2, 2, P.X, P.Y)) << C.Shape;
+        SendClick(&Grid, P.X, P.Y);
+        EXPECT_TRUE(Grid.IsChecked(2, 2)) << C.Shape;
+        EXPECT_EQ(Clicks, std::vector<std::string>{std::to_string(Shown) + ",2 on"}) << C.Shape;
+        EXPECT_TRUE(List.DroppedDown()) << C.Shape;
+        EXPECT_EQ(Selected, 0) << C.Shape;
+        EXPECT_TRUE(List.Focused()) << C.Shape << ": the keyboard stays with the edit";
+    }
 }
 
 TEST(GridDropDown, PassesThePaintingQuestionsOnAndConnectsCustomDrawingAtTheOpening)
@@ -455,6 +495,55 @@ TEST(GridDropDown, ThePopupGridPaintsTheListsColoursAndItemImages)
         << "an item without an image shows none";
     EXPECT_EQ(Grid.Cells(0, 1), "1");
     EXPECT_EQ(Grid.ItemIndexOfCell(1), 0) << "the image leaves the row's item index";
+}
+
+namespace {
+// The pixels of one cell of the popup grid as it paints now.
+std::vector<TColor> CellPixels(TDropDownStringGrid& Grid, int ACol, int ARow)
+{
+    TBitmap Shot;
+    Shot.SetSize(Grid.Width(), Grid.Height());
+    Grid.PaintTo(Shot.Canvas(), 0, 0);
+    const TRect R = Grid.CellRect(ACol, ARow);
+    std::vector<TColor> Pixels;
+    for (int Y = R.Top; Y < R.Bottom; ++Y)
+        for (int X = R.Left; X < R.Right; ++X)
+            Pixels.push_back(Shot.Canvas()->Pixels(X, Y));
+    return Pixels;
+}
+} // namespace
+
+// A column with Ellipsis shows a text too long for it as its longest beginning that fits
+// with "..." after it; a text that fits is shown whole, and other columns cut theirs off.
+TEST(GridDropDown, AColumnWithEllipsisEndsATextThatDoesNotFitInDots)
+{
+    const std::string Long = "Charlie Delta Echo Foxtrot Golf";
+    for (const bool HideFirstColumn : {false, true}) {
+        const std::string Shape = HideFirstColumn ? "first column hidden" : "all columns";
+        TGridDropDownForm Form(nullptr);
+        TCustomExtGridDropDown& List = *Form.List;
+        List.Columns()->Items(1)->Ellipsis = true;
+        List.SetItemIndex(3);
+        List.ShowDropDown();
+        TDropDownStringGrid& Grid = Form.Grid();
+        if (HideFirstColumn) Grid.HideColumn(0);
+        const int Shown = Grid.DisplColIndex(1);
+        Grid.SetCells(1, 1, Long);
+        const std::vector<TColor> Ellipsis = CellPixels(Grid, Shown, 1);
+        TDropDownColumn& Column = *Grid.Columns()->Items(1);
+        Column.Ellipsis = false;
+        EXPECT_NE(CellPixels(Grid, Shown, 1), Ellipsis) << Shape << ": the text is cut off without the dots";
+        int Fits = -1;
+        for (int Length = 0; Length < static_cast<int>(Long.size()) && Fits < 0; ++Length) {
+            Grid.SetCells(1, 1, Long.substr(0, Length) + "...");
+            if (CellPixels(Grid, Shown, 1) == Ellipsis) Fits = Length;
+        }
+        EXPECT_GT(Fits, 0) << Shape << ": some beginning of the text and the dots";
+        Grid.SetCells(1, 1, "Charlie");
+        const std::vector<TColor> Short = CellPixels(Grid, Shown, 1);
+        Column.Ellipsis = true;
+        EXPECT_EQ(CellPixels(Grid, Shown, 1), Short) << Shape << ": a text that fits is shown whole";
+    }
 }
 
 TEST(GridDropDown, TheFirstMouseMoveOfEachOpeningRestartsTheBalloonHints)

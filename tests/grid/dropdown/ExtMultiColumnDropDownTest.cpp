@@ -163,3 +163,47 @@ TEST(MultiColumnDropDown, ListGridSizesColumnsAndWrappedRows)
     EXPECT_EQ(Grid->RowHeights(0), 25);
     EXPECT_EQ(Grid->RowHeights(1), 24) << "wrapped rows of one short line";
 }
+
+namespace {
+std::vector<TColor> Painted(TControl& Control)
+{
+    TBitmap Shot;
+    Shot.SetSize(Control.Width(), Control.Height());
+    Control.PaintTo(Shot.Canvas(), 0, 0);
+    std::vector<TColor> Pixels;
+    for (int Y = 0; Y < Shot.Height(); ++Y)
+        for (int X = 0; X < Shot.Width(); ++X)
+            Pixels.push_back(Shot.Canvas()->Pixels(X, Y));
+    return Pixels;
+}
+} // namespace
+
+// The list keeps the cell events a form assigns to it, and the drop-down's item-property
+// event, but paints from the columns and the drop-down's events alone.
+TEST(MultiColumnDropDown, TheListKeepsItsCellEventsWithoutFiringThem)
+{
+    TFruitForm Form(nullptr);
+    TExtMultiColumnDropDown& List = *Form.List;
+    List.SetItemIndex(1);
+    List.ShowDropDown();
+    TExtColGrid& Grid = *List.ListGrid();
+    const std::vector<TColor> Before = Painted(Grid);
+    int Fired = 0;
+    Grid.OnGetCellText = [&](TObject*, int, int, std::string& Text) {
+        Text = "changed";
+        ++Fired;
+    };
+    Grid.OnDrawCell = [&](TObject*, int, int, TCanvas* ACanvas, const TRect& ARect) {
+        ACanvas->Brush()->SetColor(clRed);
+        ACanvas->FillRect(ARect);
+        ++Fired;
+    };
+    const auto Prop = [&](TObject*, int, int, TFont*, TColor& AColor, TColor& AColorTo) {
+        AColor = AColorTo = clRed;
+        ++Fired;
+    };
+    Grid.OnGetCellProp = Prop;
+    List.OnDropDownGetItemProp = Prop;
+    EXPECT_EQ(Painted(Grid), Before);
+    EXPECT_EQ(Fired, 0);
+}

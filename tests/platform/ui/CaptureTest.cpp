@@ -206,6 +206,19 @@ TEST_F(PopupTest, ACaptureInsideReturnsToThePopupAndOneOutsideClosesIt)
     EXPECT_EQ(closes, std::vector<bool>{true});
 }
 
+// A grid in a drop-down's popup asks for the focus on every press; the keyboard stays where
+// it was, while a control that stands in no window at all still refuses.
+TEST_F(PopupTest, AControlInsideAskingForTheFocusLeavesItWhereItWas)
+{
+    left->SetFocus();
+    ASSERT_TRUE(left->Focused());
+    EXPECT_NO_THROW(inner->SetFocus());
+    EXPECT_TRUE(left->Focused());
+    EXPECT_FALSE(inner->Focused());
+    TMouseLog alone(nullptr);
+    EXPECT_THROW(alone.SetFocus(), EInvalidOperation);
+}
+
 TEST_F(PopupTest, CloseUpTellsWhetherItWasCancelled)
 {
     popup->CloseUp(false);

@@ -174,7 +174,6 @@ bool TDropDownCellEditors::Show(TEditorType Kind, const TRect& Rect, int RealCol
     return true;
 }
 
-// Reads the shown drop-down editor back into the cell, unless Escape ended the edit.
 void TDropDownCellEditors::SetStyle(TSuiteStyle Style)
 {
     TExtCustomDropDown* const made[] = {FTrackBar,  FMemo,        FCalculator, FTimePicker,  FDetailPicker,

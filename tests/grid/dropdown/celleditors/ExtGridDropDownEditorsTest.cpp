@@ -1,6 +1,8 @@
 #include <gtest/gtest.h>
 
+#include <functional>
 #include <string>
+#include <utility>
 
 #include "grid/control/EditingGridOnForm.h"
 #include "grid/dropdown/celleditors/DropDownCellEditors.h"
@@ -147,4 +149,58 @@ TEST_F(ExtGridDropDownEditorsTest, LooksWithoutAStyleOfTheirOwnGiveTheEditorsThe
         grid->SetLook(Look);
         EXPECT_EQ(Memo.GetComponentStyle(), tsWindowsXP) << Look;
     }
+}
+
+// An opening editor takes the style of the grid's last look or style: a look without a style
+// of its own shows the editors in the XP style, also those made or opened after it.
+TEST_F(ExtGridDropDownEditorsTest, AnOpeningEditorTakesTheStyleOfTheLastLookOrStyle)
+{
+    struct Case {
+        const char* What;
+        std::function<void(TExtStringGrid&)> Set; // after the Office 2007 look, but for the new grid
+        TSuiteStyle Opens;
+    };
+    const auto Look = [](TGridLook Look) { return [Look](TExtStringGrid& Grid) { Grid.SetLook(Look); }; };
+    const Case Cases[] = {
+        {"a new grid", nullptr, tsWindowsXP},
+        {"the standard look", Look(glStandard), tsWindowsXP},
+        {"the list-view look", Look(glListView), tsWindowsXP},
+        {"the XP look", Look(glXP), tsWindowsXP},
+        {"the Vista look", Look(glVista), tsWindowsVista},
+        {"a style after the standard look",
+         [](TExtStringGrid& Grid) {
+             Grid.SetLook(glStandard);
+             Grid.SetComponentStyle(tsOffice2007Obsidian);
+         },
+         tsOffice2007Obsidian},
+    };
+    TDropDownCellEditors& Editors = DropDownCellEditors(*grid);
+    const std::pair<TEditorType, std::function<TExtCustomDropDown*()>> Kinds[] = {
+        {edMemoDropDown, [&] { return Editors.Memo(); }},
+        {edExtGridDropDown, [&] { return Editors.ExtGridPicker(); }},
+    };
+    for (const Case& C : Cases) {
+        if (C.Set) {
+            grid->SetLook(glOffice2007);
+            C.Set(*grid);
+        }
+        for (const auto& [Kind, Editor] : Kinds) {
+            Open("1", Kind);
+            EXPECT_EQ(Editor()->GetComponentStyle(), C.Opens) << C.What << ", kind " << Kind;
+            SendKey(VK_ESCAPE);
+            ASSERT_FALSE(grid->IsEditMode()) << C.What;
+        }
+    }
+}
+
+// A style set on the grid reaches the editors it has made at once, not only at their next opening.
+TEST_F(ExtGridDropDownEditorsTest, AStyleReachesTheEditorsAlreadyMade)
+{
+    Open("1", edMemoDropDown);
+    SendKey(VK_ESCAPE);
+    ASSERT_FALSE(grid->IsEditMode());
+    grid->SetComponentStyle(tsWindows7);
+    EXPECT_EQ(DropDownCellEditors(*grid).Memo()->GetComponentStyle(), tsWindows7);
+    grid->SetLook(glStandard);
+    EXPECT_EQ(DropDownCellEditors(*grid).Memo()->GetComponentStyle(), tsWindowsXP);
 }
