@@ -169,13 +169,12 @@ void TEditLink::EditKeyDown(TObject*, Word& Key, TShiftState Shift)
     StoreValue();
     grid.EditMode = false;
     grid.SelectCell(grid.Col(), grid.Row());
-    if (key == VK_RETURN && grid.FLastValidation) {
+    if (key == VK_RETURN && grid.LastValidation()) {
         grid.AdvanceEditPosition(grid.Col(), grid.Row(), true, false, !Shift.Contains(ssShift), true, false);
         Key = 0;
         return;
     }
-    if (!grid.FLastValidation) {
-        grid.FLastValidation = true;
+    if (!grid.LastValidation()) {
         grid.ShowInplaceEdit();
         return;
     }

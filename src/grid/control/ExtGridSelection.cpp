@@ -72,7 +72,7 @@ bool TExtStringGrid::SelectCell(int ACol, int ARow)
     bool allow = true;
     bool result;
     if (editorOpen && !textEditorFocused) {
-        const std::string cached = FCellCache;
+        const std::string cached = FEditSession.TextBefore();
         result = ValidateCell(CurrentCell());
         CellChanging(ACol, ARow, allow);
         result = result && allow && TBaseGrid::SelectCell(ACol, ARow);
@@ -92,7 +92,7 @@ bool TExtStringGrid::SelectCell(int ACol, int ARow)
         OnRowChanged(this, FOldRowSel, ARow);
         FOldRowSel = ARow;
     }
-    FCellCache = text;
+    FEditSession.Keep(text);
     return result;
 }
 
@@ -115,15 +115,6 @@ void TExtStringGrid::RepaintSelectionAftermath(int OldCol, int OldRow, int ARow,
         RepaintRow(S.Top);
     }
     if (SelectionRectangle) RepaintRect(S);
-}
-
-void TExtStringGrid::HideInplaceEdit()
-{
-    if (!EditorMode()) return;
-    if (FEditSession.Open()) HideEditControl(Col(), Row());
-    SetEditorMode(false);
-    EditMode = false;
-    SelectCell(Col(), Row());
 }
 
 void TExtStringGrid::SetRow(int ARow)

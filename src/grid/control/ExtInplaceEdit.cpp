@@ -6,7 +6,6 @@
 #include "grid/control/EditorPaste.h"
 #include "grid/control/ExtStringGrid.h"
 #include "grid/control/LookupCompletion.h"
-#include "grid/control/ValueHold.h"
 #include "grid/foundation/model/MouseActions.h"
 #include "grid/foundation/model/Navigation.h"
 #include "grid/foundation/text/NameText.h"
@@ -108,9 +107,7 @@ void TExtInplaceEdit::KeyDown(Word& Key, TShiftState Shift)
     switch (Key) {
     case VK_ESCAPE:
         // One press restores the text from before editing and closes the editor.
-        SetText(FGrid->FCellCache);
-        FGrid->FEditing = false;
-        FGrid->HideInplaceEdit();
+        FGrid->CloseInplaceEdit(TEditEnd::Cancelled);
         Key = 0;
         return;
     case 'A':
@@ -158,7 +155,7 @@ void TExtInplaceEdit::KeyDown(Word& Key, TShiftState Shift)
             Key = 0;
             return;
         }
-        if (!nav.AllowCtrlEnter && (FGrid->WordWrap() || FGrid->Multilinecells)) FGrid->FEditing = false;
+        if (!nav.AllowCtrlEnter && (FGrid->WordWrap() || FGrid->Multilinecells)) FGrid->FEditSession.Settle();
         if (ctrl || Shift.Contains(ssShift)) FGrid->SizeRowToTypedLines(Text());
         break;
     case VK_INSERT:
@@ -197,7 +194,7 @@ void TExtInplaceEdit::KeyDown(Word& Key, TShiftState Shift)
 bool TExtInplaceEdit::StoreAndValidateForExit()
 {
     {
-        TValueHold<bool> validating(FGrid->FValidating, true);
+        const TEditSession::TValidation validating(FGrid->FEditSession);
         FGrid->SetCurrentCell(Text());
     }
     return ValidateForExit();
@@ -339,11 +336,11 @@ void TExtInplaceEdit::WMKillFocus(TMessage& Message)
             FGrid->FNoEditChange = false;
         } catch (...) {
             FGrid->HideInplaceEdit();
-            FGrid->FEditing = false;
+            FGrid->FEditSession.Settle();
             throw;
         }
         FGrid->HideInplaceEdit();
-        FGrid->FEditing = false;
+        FGrid->FEditSession.Settle();
         FGrid->EditMode = false;
     }
     FGrid->DoSelChange(Text(), {-1, -1}, -1);
