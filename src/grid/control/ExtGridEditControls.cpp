@@ -92,10 +92,8 @@ void TExtStringGrid::PresentEditor(TWinControl* Editor, const TRect& Rect)
 void TExtStringGrid::CloseEditor(TWinControl* Editor)
 {
     if (Editor->Focused() && CanFocus()) {
-        const bool blocked = FBlockFocus;
-        FBlockFocus = true;
+        const auto refocus = FEditSession.HoldRefocus();
         SetFocus();
-        FBlockFocus = blocked;
     }
     Editor->SetVisible(false);
     Editor->SetEnabled(false);
@@ -196,7 +194,7 @@ void TExtStringGrid::ShowEditControl(int ACol, int ARow)
     EditCtrl = nullptr;
     {
         // Loading the editor is no typing the cell follows.
-        TValueHold<bool> loading(FEditStart, true);
+        const auto loading = FEditSession.HoldLoading();
         EditorRow(EditControl).Show(*this, rect, RealColIndex(ACol), ARow);
     }
     FStartEditChar = 0;
@@ -395,7 +393,7 @@ void TExtStringGrid::HideEditControl(int ACol, int ARow) { EndEdit(TEditEnd::Acc
 void TExtStringGrid::CancelEditControl()
 {
     {
-        TValueHold<bool> blocked(FBlockFocus, true);
+        const auto refocus = FEditSession.HoldRefocus();
         EndEdit(TEditEnd::Cancelled, RealCol(), Row());
         SetEditorMode(false);
         // Taking the focus back must not open the editor again.

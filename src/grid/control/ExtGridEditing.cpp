@@ -82,21 +82,18 @@ void TExtStringGrid::ShowCellEdit() { Perform(WM_KEYDOWN, VK_F2, 0); }
 bool TExtStringGrid::CanEditShow()
 {
     // No editor opens while a value is validated or a special editor is up or read back.
-    if (FEditSession.Validating() || FEditSession.SpecialEditorOpen() || FEditSession.Ending() || FBlockKill)
-        return false;
+    if (FEditSession.Validating() || FEditSession.SpecialEditorOpen() || FEditSession.Ending()) return false;
     bool result = TBaseGrid::CanEditShow();
     if (ComponentState().Contains(csDesigning)) return result;
     const TPoint base = BaseCell(RealCol(), Row());
     if (result && !EditMode && IsControlGraphic(GetCellGraphic(base.X, base.Y))) return false;
     if (result && !EditMode) {
-        FNoEditChange = true;
         FEditSession.Keep(CurrentCell());
         StoreOldCellValue(Col(), Row());
         EditControl = DefaultEditor;
         GetCellEditorEx(base.X, base.Y, EditControl);
         if (EditControl == edNone) return false;
         EditMode = true;
-        FShowEditProcess = true;
         if (EditorKindOf(EditControl).Family != TEditorFamily::Text) {
             const TPoint shown = BaseCell(Col(), Row());
             ShowEditControl(shown.X, shown.Y);
@@ -117,7 +114,6 @@ TInplaceEdit* TExtStringGrid::CreateEditor() { return new TExtInplaceEdit(this);
 
 std::string TExtStringGrid::GetEditText(int ACol, int ARow)
 {
-    FNoEditChange = true;
     const int realCol = RealColIndex(ACol);
     const TPoint base = BaseCell(realCol, ARow);
     std::string text = TBaseGrid::GetEditText(base.X, base.Y);
@@ -225,7 +221,7 @@ std::string TExtStringGrid::DoEllipsClick(const std::string& Text)
 
 void TExtStringGrid::SpecialEditorLeft()
 {
-    if (ComponentState().Contains(csDestroying) || FBlockKill || !FEditSession.SpecialEditorOpen()) return;
+    if (ComponentState().Contains(csDestroying) || !FEditSession.SpecialEditorOpen()) return;
     EndEdit(TEditEnd::MovedOn, RealCol(), Row());
     // The cell is left: its value is validated on the way.
     HideInplaceEdit();
@@ -241,7 +237,6 @@ void TExtStringGrid::EditorTextChanged(const std::string& Text)
 // Escape puts the cached text back.
 void TExtStringGrid::FollowEditorText(const std::string& Text)
 {
-    if (FShowEditProcess && EditMode && !FEditStart && !FEditSession.Validating() &&
-        EditorKindOf(EditControl).FollowedWhileTyped)
+    if (EditMode && !FEditSession.Loading() && !FEditSession.Validating() && EditorKindOf(EditControl).FollowedWhileTyped)
         WriteEditText(Col(), Row(), Text);
 }

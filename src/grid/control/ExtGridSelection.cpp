@@ -51,7 +51,6 @@ bool TExtStringGrid::SelectCell(int ACol, int ARow)
     if (can) {
         FEditDisable = false;
         if (!Options().Contains(goEditing)) {
-            FEditChange = true;
             if (!editorOpen) StoreOldCellValue(ACol, ARow);
             TGridOptions options = Options();
             if (MouseActions()->RangeSelectAndEdit) options -= goRowSelect;
@@ -60,7 +59,6 @@ bool TExtStringGrid::SelectCell(int ACol, int ARow)
     } else if (Options().Contains(goEditing)) {
         EditMode = false;
         FEditDisable = true;
-        FEditChange = true;
         SetOptions(Options() - goEditing);
         SetEditorMode(false);
     }

@@ -24,7 +24,7 @@ bool TExtStringGrid::ValidateCell(const std::string& NewValue)
     // before the edit stays what a later Enter is compared with.
     const std::string textBeforeEdit = FOldCellText;
     try {
-        const TEditSession::TValidation validating(FEditSession);
+        const auto validating = FEditSession.HoldValidating();
         const int acol = RealColIndex(FOldCol), arow = FOldRow;
         const std::string newValue = UneditedToStored(acol, arow, NewValue);
         FNewCellText = newValue;
@@ -111,7 +111,7 @@ bool TExtStringGrid::ValidateCellWide(const std::string& NewValue)
 {
     if (!FEditSession.AwaitsVerdict() || FEditSession.Validating()) return true;
     FEditSession.Settle();
-    const TEditSession::TValidation validating(FEditSession);
+    const auto validating = FEditSession.HoldValidating();
     const int acol = RealColIndex(FOldCol), arow = FOldRow;
     bool valid = true;
     if (NewValue != FOldCellText || AlwaysValidate) {

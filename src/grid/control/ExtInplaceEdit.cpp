@@ -19,11 +19,10 @@ TExtInplaceEdit::TExtInplaceEdit(TExtStringGrid* AGrid) : TInplaceEdit(AGrid), F
 
 void TExtInplaceEdit::UpdateContents()
 {
-    FGrid->FNoEditChange = true;
-    FGrid->FEditStart = true;
-    TInplaceEdit::UpdateContents();
-    FGrid->FEditStart = false;
-    FGrid->FNoEditChange = false;
+    {
+        const auto loading = FGrid->FEditSession.HoldLoading();
+        TInplaceEdit::UpdateContents();
+    }
     FColE = FGrid->Col();
     FRowE = FGrid->Row();
     const std::u32string mask = utf8::Decode(FGrid->PasswordChar);
@@ -50,7 +49,7 @@ void TExtInplaceEdit::BoundsChanged()
 void TExtInplaceEdit::Change()
 {
     TInplaceEdit::Change();
-    if (!FGrid->FNoEditChange && FGrid->OnEditChange)
+    if (!FGrid->FEditSession.Loading() && FGrid->OnEditChange)
         FGrid->OnEditChange(FGrid, FGrid->Col(), FGrid->Row(), Text());
     FGrid->FollowEditorText(Text());
 }
@@ -194,7 +193,7 @@ void TExtInplaceEdit::KeyDown(Word& Key, TShiftState Shift)
 bool TExtInplaceEdit::StoreAndValidateForExit()
 {
     {
-        const TEditSession::TValidation validating(FGrid->FEditSession);
+        const auto validating = FGrid->FEditSession.HoldValidating();
         FGrid->SetCurrentCell(Text());
     }
     return ValidateForExit();
@@ -305,7 +304,6 @@ void TExtInplaceEdit::WMSetFocus(TMessage& Message)
 {
     TInplaceEdit::WMSetFocus(Message);
     FGotFocus = true;
-    FGrid->FNoEditChange = false;
     FLengthLimit = FGrid->GetEditLimit();
     // Typing over a mask starts at its first character rather than replacing the whole mask.
     if (!EditMask().empty() && FGrid->Navigation()->ImproveMaskSel && !FGrid->LButFlg) {
@@ -331,9 +329,8 @@ void TExtInplaceEdit::WMKillFocus(TMessage& Message)
         // The value of an editor left for another window is validated and stored here.
         try {
             FGrid->ValidateCell(Text());
-            FGrid->FNoEditChange = true;
+            const auto loading = FGrid->FEditSession.HoldLoading();
             SetText(FGrid->CurrentCell());
-            FGrid->FNoEditChange = false;
         } catch (...) {
             FGrid->HideInplaceEdit();
             FGrid->FEditSession.Settle();

@@ -582,9 +582,6 @@ protected:
     void SynchColumnsWithGrid(int ClientWidth);
     // The stretch column fills the width; false when the other columns leave no room.
     bool StretchToWidth();
-    // Set while other parts move the focus themselves: entering and leaving do nothing.
-    bool FBlockFocus = false;
-    bool FBlockKill = false;
     bool FCellSelectorMode = false;
     // Set while the grid moves the focus itself; the arriving focus is then ignored.
     bool FInvokedFocusChange = false;
@@ -602,8 +599,6 @@ protected:
 
     // While set, every cell may be selected without checks.
     bool FForceSel = false;
-    // The grid itself switched the editing option.
-    bool FEditChange = false;
     // Editing was switched off for a read-only cell and comes back on the next editable one.
     bool FEditDisable = false;
     // The text editor is shown.
@@ -1390,10 +1385,6 @@ protected:
     // The edit of the current cell, in the text editor or a special one.
     TEditSession FEditSession;
     bool FEntered = false;
-    bool FNoEditChange = false;
-    bool FShowEditProcess = false;
-    // The text editor is being loaded with its cell's text: nothing is written back.
-    bool FEditStart = false;
     char32_t FStartEditChar = 0;
     int FOldCol = -1;
     int FOldRow = -1;

@@ -33,13 +33,13 @@ public:
 
     // Holds the session as validating for a scope: no editor opens and the cell is not
     // written from an editor meanwhile.
-    class TValidation {
-    public:
-        explicit TValidation(TEditSession& Session) : FHold(Session.FValidating, true) {}
-
-    private:
-        TValueHold<bool> FHold;
-    };
+    [[nodiscard]] TValueHold<bool> HoldValidating() { return {FValidating, true}; }
+    // Holds the session as loading an editor with its cell's text for a scope: the text it
+    // takes is no typing, so it is neither announced nor written back.
+    [[nodiscard]] TValueHold<bool> HoldLoading() { return {FLoading, true}; }
+    // Holds the session as handing the focus back to the grid after an end for a scope:
+    // the grid's arrival is no entering.
+    [[nodiscard]] TValueHold<bool> HoldRefocus() { return {FRefocusing, true}; }
 
     // The current cell's text as the focus found it: what Escape brings back. A refused
     // value that reopens the editor does not replace it.
@@ -55,6 +55,8 @@ public:
     bool Ending() const { return FEnding; }
     // The value is being validated (or the cell written) and no editor may store over it.
     bool Validating() const { return FValidating; }
+    bool Loading() const { return FLoading; }
+    bool Refocusing() const { return FRefocusing; }
     // The value was edited and the application has not decided on it yet.
     bool AwaitsVerdict() const { return FAwaitsVerdict; }
     // The value needs no verdict any more: it was decided, or nothing will be stored.
@@ -75,6 +77,8 @@ private:
     bool FOpen = false;
     bool FEnding = false;
     bool FValidating = false;
+    bool FLoading = false;
+    bool FRefocusing = false;
     bool FAwaitsVerdict = false;
     bool FReopening = false;
 };

@@ -80,7 +80,7 @@ TEST(EditSessionTest, ARefusalClosesRestoresAndReopens)
     EXPECT_TRUE(session.AwaitsVerdict());
     EXPECT_FALSE(session.End(TEditEnd::Refused, {})) << "nothing is validated";
     session.Settle();
-    const TEditSession::TValidation validating(session);
+    const auto validating = session.HoldValidating();
     std::string log;
     EXPECT_TRUE(session.End(TEditEnd::Refused, {.Store = [&] { log += "store "; },
                                                 .Close = [&] { log += "close "; },
