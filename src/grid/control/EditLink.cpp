@@ -105,8 +105,8 @@ void TEditLink::FormExit(TObject* Sender)
         SetCellValue(GetEditorValue());
         return;
     }
+    const auto fromEditor = FOwner->FEditSession.HoldFocusFromEditor();
     EditExit(Sender);
-    FOwner->FInvokedFocusChange = true;
 }
 
 bool TEditLink::LeavesEditor(Word Key, TShiftState Shift) const

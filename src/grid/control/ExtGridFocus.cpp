@@ -31,7 +31,7 @@ void TExtStringGrid::WndProc(TMessage& Message)
         break;
     case WM_SETFOCUS:
         // The grid moves the focus itself and handles the editor on its own.
-        if (FInvokedFocusChange) return;
+        if (FEditSession.FocusFromEditor()) return;
         TBaseGrid::WndProc(Message);
         EditOnFocus(reinterpret_cast<TWinControl*>(Message.WParam));
         return;

@@ -583,8 +583,6 @@ protected:
     // The stretch column fills the width; false when the other columns leave no room.
     bool StretchToWidth();
     bool FCellSelectorMode = false;
-    // Set while the grid moves the focus itself; the arriving focus is then ignored.
-    bool FInvokedFocusChange = false;
     // The mouse is over (or drags) the sizing edge of a fixed column or of a fixed row.
     bool FSizeFixed = false;
     bool FSizingFixed = false;

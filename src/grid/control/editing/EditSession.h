@@ -40,6 +40,9 @@ public:
     // Holds the session as handing the focus back to the grid after an end for a scope:
     // the grid's arrival is no entering.
     [[nodiscard]] TValueHold<bool> HoldRefocus() { return {FRefocusing, true}; }
+    // Holds the session as closing an editor of its own window for a scope: the focus that
+    // arrives at the grid meanwhile comes from that editor, and the grid leaves it alone.
+    [[nodiscard]] TValueHold<bool> HoldFocusFromEditor() { return {FFocusFromEditor, true}; }
 
     // The current cell's text as the focus found it: what Escape brings back. A refused
     // value that reopens the editor does not replace it.
@@ -57,6 +60,7 @@ public:
     bool Validating() const { return FValidating; }
     bool Loading() const { return FLoading; }
     bool Refocusing() const { return FRefocusing; }
+    bool FocusFromEditor() const { return FFocusFromEditor; }
     // The value was edited and the application has not decided on it yet.
     bool AwaitsVerdict() const { return FAwaitsVerdict; }
     // The value needs no verdict any more: it was decided, or nothing will be stored.
@@ -79,6 +83,7 @@ private:
     bool FValidating = false;
     bool FLoading = false;
     bool FRefocusing = false;
+    bool FFocusFromEditor = false;
     bool FAwaitsVerdict = false;
     bool FReopening = false;
 };
