@@ -174,10 +174,8 @@ void TEditLink::EditKeyDown(TObject*, Word& Key, TShiftState Shift)
         Key = 0;
         return;
     }
-    if (!grid.LastValidation()) {
-        grid.ShowInplaceEdit();
-        return;
-    }
+    // A refused value ended the edit as refused, which opened the link again.
+    if (!grid.LastValidation()) return;
     if (key == VK_ESCAPE) {
         Key = 0;
         return;

@@ -62,6 +62,9 @@ bool TExtStringGrid::SelectCell(int ACol, int ARow)
         SetOptions(Options() - goEditing);
         SetEditorMode(false);
     }
+    // Closing the editor checks the current cell again, which keeps the edited text as the
+    // cell's: a refused value must find the text from before editing still kept.
+    const std::string cached = FEditSession.TextBefore();
     if (editorOpen) {
         HideInplaceEdit();
         text = Cells(realCol, ARow);
@@ -70,7 +73,6 @@ bool TExtStringGrid::SelectCell(int ACol, int ARow)
     bool allow = true;
     bool result;
     if (editorOpen && !textEditorFocused) {
-        const std::string cached = FEditSession.TextBefore();
         result = ValidateCell(CurrentCell());
         CellChanging(ACol, ARow, allow);
         result = result && allow && TBaseGrid::SelectCell(ACol, ARow);

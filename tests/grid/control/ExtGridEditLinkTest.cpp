@@ -177,6 +177,29 @@ TEST_F(ExtGridEditLinkTest, EachLinkHasItsOwnPopupWindow)
     EXPECT_EQ(bystander.Name(), "gridform");
 }
 
+// A refused value ends the edit as refused: the link opens again on the cell, which keeps
+// its text, and Escape still brings back the text from before editing.
+TEST_F(ExtGridEditLinkTest, ARefusedValueOpensTheLinkAgainOnTheKeptCell)
+{
+    int validations = 0;
+    grid->OnCellValidate = [&](TObject*, int, int, std::string& Value, bool& Valid) {
+        ++validations;
+        Valid = Value != "after";
+    };
+    Open();
+    SendKey(VK_RETURN, {}, link->Edit());
+    EXPECT_EQ(validations, 1);
+    EXPECT_FALSE(grid->LastValidation());
+    EXPECT_TRUE(grid->IsEditMode());
+    EXPECT_TRUE(link->Edit()->Visible());
+    EXPECT_EQ(grid->Col(), 1);
+    EXPECT_EQ(grid->Row(), 1);
+    SendKey(VK_ESCAPE, {}, link->Edit());
+    EXPECT_FALSE(grid->IsEditMode());
+    EXPECT_EQ(grid->Cells(1, 1), "before");
+    EXPECT_TRUE(grid->LastValidation());
+}
+
 // The pop-up edit link that closes as it loses its activation tells the grid the focus
 // change came from the editor only while it closes: later arrivals of the focus are the
 // grid's own again, so an always-edit grid opens its text editor on them.
