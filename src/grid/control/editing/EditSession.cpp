@@ -2,7 +2,6 @@
 
 #include <utility>
 
-#include "grid/control/ValueHold.h"
 #include "grid/control/editing/EditorKinds.h"
 
 void TEditSession::Keep(std::string TextBefore)
@@ -44,7 +43,7 @@ bool TEditSession::End(TEditEnd How, const TSteps& Steps)
     if (refused) {
         // The edit goes on, in the editor still open or in one opened again on the kept
         // cell, as an edit the verdict is still due for.
-        TValueHold<bool> open(FValidating, false), reopening(FReopening, true);
+        TValueHold<bool> editorsMayOpen(FValidating, false), reopening(FReopening, true);
         FOpen = editorWasOpen;
         FAwaitsVerdict = true;
         run(Steps.Done);

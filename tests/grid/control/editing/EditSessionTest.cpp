@@ -118,6 +118,35 @@ TEST(EditSessionTest, OnlyASpecialEditorHoldsTheEditExclusively)
     }
 }
 
+// Each state the grid's handlers ask about holds for its scope only, also nested.
+TEST(EditSessionTest, EachHeldStateLastsForItsScope)
+{
+    using THold = TValueHold<bool> (TEditSession::*)();
+    using TState = bool (TEditSession::*)() const;
+    const struct {
+        const char* what;
+        THold hold;
+        TState state;
+    } cases[] = {{"validating", &TEditSession::HoldValidating, &TEditSession::Validating},
+                 {"loading", &TEditSession::HoldLoading, &TEditSession::Loading},
+                 {"refocusing", &TEditSession::HoldRefocus, &TEditSession::Refocusing},
+                 {"focus from an editor", &TEditSession::HoldFocusFromEditor, &TEditSession::FocusFromEditor}};
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.what);
+        TEditSession session;
+        EXPECT_FALSE((session.*c.state)());
+        {
+            const auto outer = (session.*c.hold)();
+            {
+                const auto inner = (session.*c.hold)();
+                EXPECT_TRUE((session.*c.state)());
+            }
+            EXPECT_TRUE((session.*c.state)());
+        }
+        EXPECT_FALSE((session.*c.state)());
+    }
+}
+
 TEST(EditorKindsTest, EveryKindHasItsFamily)
 {
     using enum TEditorFamily;
