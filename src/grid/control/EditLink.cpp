@@ -105,8 +105,8 @@ void TEditLink::FormExit(TObject* Sender)
         SetCellValue(GetEditorValue());
         return;
     }
+    const auto fromEditor = FOwner->FEditSession.HoldFocusFromEditor();
     EditExit(Sender);
-    FOwner->FInvokedFocusChange = true;
 }
 
 bool TEditLink::LeavesEditor(Word Key, TShiftState Shift) const
@@ -169,16 +169,13 @@ void TEditLink::EditKeyDown(TObject*, Word& Key, TShiftState Shift)
     StoreValue();
     grid.EditMode = false;
     grid.SelectCell(grid.Col(), grid.Row());
-    if (key == VK_RETURN && grid.FLastValidation) {
+    if (key == VK_RETURN && grid.LastValidation()) {
         grid.AdvanceEditPosition(grid.Col(), grid.Row(), true, false, !Shift.Contains(ssShift), true, false);
         Key = 0;
         return;
     }
-    if (!grid.FLastValidation) {
-        grid.FLastValidation = true;
-        grid.ShowInplaceEdit();
-        return;
-    }
+    // A refused value ended the edit as refused, which opened the link again.
+    if (!grid.LastValidation()) return;
     if (key == VK_ESCAPE) {
         Key = 0;
         return;

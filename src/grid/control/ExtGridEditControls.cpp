@@ -92,10 +92,8 @@ void TExtStringGrid::PresentEditor(TWinControl* Editor, const TRect& Rect)
 void TExtStringGrid::CloseEditor(TWinControl* Editor)
 {
     if (Editor->Focused() && CanFocus()) {
-        const bool blocked = FBlockFocus;
-        FBlockFocus = true;
+        const auto refocus = FEditSession.HoldRefocus();
         SetFocus();
-        FBlockFocus = blocked;
     }
     Editor->SetVisible(false);
     Editor->SetEnabled(false);
@@ -190,15 +188,13 @@ const TExtStringGrid::TEditorRow& TExtStringGrid::EditorRow(TEditorType Kind)
 
 void TExtStringGrid::ShowEditControl(int ACol, int ARow)
 {
-    FEditing = true;
-    FEditSession.Begin(EditControl, FCellCache);
+    FEditSession.Begin(EditControl);
     TRect rect = CellRect(ACol, ARow);
     if (UseRightToLeftAlignment()) ++rect.Left;
     EditCtrl = nullptr;
-    if (EditControl != edCustom) FLastValidation = true;
     {
         // Loading the editor is no typing the cell follows.
-        TValueHold<bool> loading(FEditStart, true);
+        const auto loading = FEditSession.HoldLoading();
         EditorRow(EditControl).Show(*this, rect, RealColIndex(ACol), ARow);
     }
     FStartEditChar = 0;
@@ -392,13 +388,13 @@ void TExtStringGrid::StoreRichEditValue(int RealCol, int ARow)
     if (FInplaceRichEdit->Modified()) RichToCell(RealCol, ARow, FInplaceRichEdit);
 }
 
-void TExtStringGrid::HideEditControl(int ACol, int ARow) { EndEditControl(TEditEnd::Accepted, RealColIndex(ACol), ARow); }
+void TExtStringGrid::HideEditControl(int ACol, int ARow) { EndEdit(TEditEnd::Accepted, RealColIndex(ACol), ARow); }
 
 void TExtStringGrid::CancelEditControl()
 {
     {
-        TValueHold<bool> blocked(FBlockFocus, true);
-        EndEditControl(TEditEnd::Cancelled, RealCol(), Row());
+        const auto refocus = FEditSession.HoldRefocus();
+        EndEdit(TEditEnd::Cancelled, RealCol(), Row());
         SetEditorMode(false);
         // Taking the focus back must not open the editor again.
         TValueHold<bool> noEdit(Navigation()->AlwaysEdit, false);
@@ -406,28 +402,39 @@ void TExtStringGrid::CancelEditControl()
     }
 }
 
-// Every special editor ends here, once: a focus loss that its own closing sets off finds
-// the session ended already.
-void TExtStringGrid::EndEditControl(TEditEnd How, int RealCol, int ARow)
+void TExtStringGrid::EndEdit(TEditEnd How, int RealCol, int ARow)
 {
     if (ComponentState().Contains(csDestroying) || !FEditSession.Open()) return;
+    const bool textEditor = EditorKindOf(FEditSession.Kind()).Family == TEditorFamily::Text;
     const TEditorRow& row = EditorRow(FEditSession.Kind());
     FStartEditChar = 0;
     FEditSession.End(How, {.Store = [&] {
                                if (row.Store && (!row.Control || row.Control(*this))) row.Store(*this, RealCol, ARow);
                            },
                            .Close = [&] {
-                               if (row.Release) row.Release(*this, RealCol, ARow);
+                               if (textEditor)
+                                   CloseTextEditor(How);
+                               else if (row.Release)
+                                   row.Release(*this, RealCol, ARow);
                                if (TWinControl* editor = row.Control ? row.Control(*this) : nullptr)
                                    CloseEditor(editor);
                                EditMode = false;
                            },
                            .Restore = [&] {
-                               FEditing = false;
-                               SetCells(RealCol, ARow, FEditSession.TextBefore());
+                               if (!textEditor) SetCells(RealCol, ARow, FEditSession.TextBefore());
                            },
                            .Done = [&] {
                                FLoadedEditCell = {-1, -1};
-                               EditingDone(RealCol, ARow);
+                               // The text editor announces its end as it loses the focus.
+                               if (!textEditor) EditingDone(RealCol, ARow);
                            }});
+}
+
+// The base grid stores the text editor's text as it hides it; a cancelled edit's editor
+// first gets back the text from before editing, so that what is stored is that text.
+void TExtStringGrid::CloseTextEditor(TEditEnd How)
+{
+    TInplaceEdit* editor = InplaceEditor();
+    if (editor && How == TEditEnd::Cancelled) editor->SetText(FEditSession.TextBefore());
+    SetEditorMode(false);
 }

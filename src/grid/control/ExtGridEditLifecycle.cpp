@@ -37,7 +37,7 @@ void TExtStringGrid::SimulateCellClick(int ACol, int ARow)
 
 void TExtStringGrid::DoneInplaceEdit(Word Key, TShiftState Shift)
 {
-    FBlockFocus = true;
+    const auto refocus = FEditSession.HoldRefocus();
     HideInplaceEdit();
     if (Navigation()->AppendOnArrowDown && Key == VK_DOWN && IsLastNormalRow()) AutoAppendRow();
     if (Key == VK_TAB || (Key >= VK_LEFT && Key <= VK_DOWN)) KeyDown(Key, Shift);
@@ -47,7 +47,6 @@ void TExtStringGrid::DoneInplaceEdit(Word Key, TShiftState Shift)
     if (CanFocus()) SetFocus();
     if (Key == VK_RETURN) AdvanceEditPosition(Col(), Row(), false, false, true, false, false);
     Navigation()->AlwaysEdit = alwaysEdit;
-    FBlockFocus = false;
 }
 
 bool TExtStringGrid::WalkOutOfEditor(Word Key, TShiftState Shift, const TCaretAtKeyUp& Caret,

@@ -66,25 +66,34 @@ void TExtStringGrid::HideCellEdit()
     SetEditorMode(false);
 }
 
+void TExtStringGrid::HideInplaceEdit() { CloseInplaceEdit(TEditEnd::MovedOn); }
+
+void TExtStringGrid::CloseInplaceEdit(TEditEnd How)
+{
+    if (!EditorMode()) return;
+    EndEdit(How, RealCol(), Row());
+    SetEditorMode(false);
+    EditMode = false;
+    SelectCell(Col(), Row());
+}
+
 void TExtStringGrid::ShowCellEdit() { Perform(WM_KEYDOWN, VK_F2, 0); }
 
 bool TExtStringGrid::CanEditShow()
 {
     // No editor opens while a value is validated or a special editor is up or read back.
-    if (FValidating || FEditSession.Open() || FEditSession.Ending() || FBlockKill) return false;
+    if (FEditSession.Validating() || FEditSession.SpecialEditorOpen() || FEditSession.Ending()) return false;
     bool result = TBaseGrid::CanEditShow();
     if (ComponentState().Contains(csDesigning)) return result;
     const TPoint base = BaseCell(RealCol(), Row());
     if (result && !EditMode && IsControlGraphic(GetCellGraphic(base.X, base.Y))) return false;
     if (result && !EditMode) {
-        FNoEditChange = true;
-        FCellCache = CurrentCell();
+        FEditSession.Keep(CurrentCell());
         StoreOldCellValue(Col(), Row());
         EditControl = DefaultEditor;
         GetCellEditorEx(base.X, base.Y, EditControl);
         if (EditControl == edNone) return false;
         EditMode = true;
-        FShowEditProcess = true;
         if (EditorKindOf(EditControl).Family != TEditorFamily::Text) {
             const TPoint shown = BaseCell(Col(), Row());
             ShowEditControl(shown.X, shown.Y);
@@ -95,7 +104,7 @@ bool TExtStringGrid::CanEditShow()
     }
     if (result) {
         FEntered = true;
-        FEditing = true;
+        FEditSession.Begin(EditControl);
         ShowFocusWindow(CellRect(Col(), Row()));
     }
     return result;
@@ -105,7 +114,6 @@ TInplaceEdit* TExtStringGrid::CreateEditor() { return new TExtInplaceEdit(this);
 
 std::string TExtStringGrid::GetEditText(int ACol, int ARow)
 {
-    FNoEditChange = true;
     const int realCol = RealColIndex(ACol);
     const TPoint base = BaseCell(realCol, ARow);
     std::string text = TBaseGrid::GetEditText(base.X, base.Y);
@@ -119,7 +127,7 @@ std::string TExtStringGrid::GetEditText(int ACol, int ARow)
 void TExtStringGrid::SetEditText(int ACol, int ARow, const std::string& Value)
 {
     // A refused value is put back by the validation itself.
-    if (FValidating) return;
+    if (FEditSession.Validating()) return;
     WriteEditText(ACol, ARow, Value);
     // The editor is done with the text it was loaded with.
     FLoadedEditCell = {-1, -1};
@@ -141,7 +149,7 @@ void TExtStringGrid::SetEditTextEx(int ACol, int ARow, const std::string& Value)
 
 void TExtStringGrid::RestoreCellCache()
 {
-    SetCells(RealCol(), Row(), FCellCache);
+    SetCells(RealCol(), Row(), FEditSession.TextBefore());
     SetCells(RealCol(), Row(), Cells(RealCol(), Row()));
 }
 
@@ -213,8 +221,8 @@ std::string TExtStringGrid::DoEllipsClick(const std::string& Text)
 
 void TExtStringGrid::SpecialEditorLeft()
 {
-    if (ComponentState().Contains(csDestroying) || FBlockKill || !FEditSession.Open()) return;
-    EndEditControl(TEditEnd::MovedOn, RealCol(), Row());
+    if (ComponentState().Contains(csDestroying) || !FEditSession.SpecialEditorOpen()) return;
+    EndEdit(TEditEnd::MovedOn, RealCol(), Row());
     // The cell is left: its value is validated on the way.
     HideInplaceEdit();
 }
@@ -229,6 +237,6 @@ void TExtStringGrid::EditorTextChanged(const std::string& Text)
 // Escape puts the cached text back.
 void TExtStringGrid::FollowEditorText(const std::string& Text)
 {
-    if (FShowEditProcess && EditMode && !FEditStart && !FValidating && EditorKindOf(EditControl).FollowedWhileTyped)
+    if (EditMode && !FEditSession.Loading() && !FEditSession.Validating() && EditorKindOf(EditControl).FollowedWhileTyped)
         WriteEditText(Col(), Row(), Text);
 }

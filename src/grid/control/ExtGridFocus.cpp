@@ -16,9 +16,8 @@ void TExtStringGrid::WndProc(TMessage& Message)
         }
         break;
     case WM_KILLFOCUS:
-        // Another part moves the focus on purpose, or an editor ending hands it back: the grid
-        // keeps its editing state.
-        if (FBlockKill || FEditSession.Ending()) {
+        // An editor ending hands the focus back: the grid keeps its editing state.
+        if (FEditSession.Ending()) {
             Message.Result = 1;
             return;
         }
@@ -32,7 +31,7 @@ void TExtStringGrid::WndProc(TMessage& Message)
         break;
     case WM_SETFOCUS:
         // The grid moves the focus itself and handles the editor on its own.
-        if (FInvokedFocusChange) return;
+        if (FEditSession.FocusFromEditor()) return;
         TBaseGrid::WndProc(Message);
         EditOnFocus(reinterpret_cast<TWinControl*>(Message.WParam));
         return;
@@ -67,7 +66,7 @@ void TExtStringGrid::WndProc(TMessage& Message)
 // that a later cancel can restore it.
 void TExtStringGrid::DoEnter()
 {
-    if (FBlockFocus) return;
+    if (FEditSession.Refocusing()) return;
     try {
         TBaseGrid::DoEnter();
         if (Options().Contains(goEditing) || MouseActions()->RangeSelectAndEdit) SelectCell(Col(), Row());
@@ -105,7 +104,7 @@ void TExtStringGrid::EditOnFocus(TWinControl* Lost)
 
 void TExtStringGrid::DoExit()
 {
-    if (FBlockKill || FEditSession.Ending()) return;
+    if (FEditSession.Ending()) return;
     if (FSelChange && MouseActions()->DisjunctRowSelect()) SyncRowSelect(false);
     FSelChange = false;
     TBaseGrid::DoExit();

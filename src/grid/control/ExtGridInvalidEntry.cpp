@@ -8,7 +8,7 @@
 
 TWinControl* TExtStringGrid::RefusedEntryEditor() const
 {
-    if (EditMode && !FEditSession.Open()) return InplaceEditor();
+    if (EditMode && !FEditSession.SpecialEditorOpen()) return InplaceEditor();
     return EditCtrl;
 }
 

@@ -51,7 +51,6 @@ bool TExtStringGrid::SelectCell(int ACol, int ARow)
     if (can) {
         FEditDisable = false;
         if (!Options().Contains(goEditing)) {
-            FEditChange = true;
             if (!editorOpen) StoreOldCellValue(ACol, ARow);
             TGridOptions options = Options();
             if (MouseActions()->RangeSelectAndEdit) options -= goRowSelect;
@@ -60,10 +59,12 @@ bool TExtStringGrid::SelectCell(int ACol, int ARow)
     } else if (Options().Contains(goEditing)) {
         EditMode = false;
         FEditDisable = true;
-        FEditChange = true;
         SetOptions(Options() - goEditing);
         SetEditorMode(false);
     }
+    // Closing the editor checks the current cell again, which keeps the edited text as the
+    // cell's: a refused value must find the text from before editing still kept.
+    const std::string cached = FEditSession.TextBefore();
     if (editorOpen) {
         HideInplaceEdit();
         text = Cells(realCol, ARow);
@@ -72,7 +73,6 @@ bool TExtStringGrid::SelectCell(int ACol, int ARow)
     bool allow = true;
     bool result;
     if (editorOpen && !textEditorFocused) {
-        const std::string cached = FCellCache;
         result = ValidateCell(CurrentCell());
         CellChanging(ACol, ARow, allow);
         result = result && allow && TBaseGrid::SelectCell(ACol, ARow);
@@ -92,7 +92,7 @@ bool TExtStringGrid::SelectCell(int ACol, int ARow)
         OnRowChanged(this, FOldRowSel, ARow);
         FOldRowSel = ARow;
     }
-    FCellCache = text;
+    FEditSession.Keep(text);
     return result;
 }
 
@@ -115,15 +115,6 @@ void TExtStringGrid::RepaintSelectionAftermath(int OldCol, int OldRow, int ARow,
         RepaintRow(S.Top);
     }
     if (SelectionRectangle) RepaintRect(S);
-}
-
-void TExtStringGrid::HideInplaceEdit()
-{
-    if (!EditorMode()) return;
-    if (FEditSession.Open()) HideEditControl(Col(), Row());
-    SetEditorMode(false);
-    EditMode = false;
-    SelectCell(Col(), Row());
 }
 
 void TExtStringGrid::SetRow(int ARow)

@@ -17,14 +17,14 @@ std::string TExtStringGrid::UneditedToStored(int RealCol, int ARow, const std::s
 
 bool TExtStringGrid::ValidateCell(const std::string& NewValue)
 {
-    if (!FEditing || FValidating) return true;
-    FEditing = false;
-    FValidating = true;
+    if (!FEditSession.AwaitsVerdict() || FEditSession.Validating()) return true;
+    FEditSession.Settle();
     bool valid = true;
     // The editor opens again on a refused text, which the cell holds meanwhile; the text from
-    // before the edit stays what a later Enter is compared with and what Escape brings back.
-    const std::string textBeforeEdit = FOldCellText, cacheBeforeEdit = FCellCache;
+    // before the edit stays what a later Enter is compared with.
+    const std::string textBeforeEdit = FOldCellText;
     try {
+        const auto validating = FEditSession.HoldValidating();
         const int acol = RealColIndex(FOldCol), arow = FOldRow;
         const std::string newValue = UneditedToStored(acol, arow, NewValue);
         FNewCellText = newValue;
@@ -56,12 +56,11 @@ bool TExtStringGrid::ValidateCell(const std::string& NewValue)
             }
             FNewCellText = value;
             if (!valid) {
-                FLastValidation = false;
                 // A value the handler changed is refused with the old text: the editors show
                 // the decided text, which must not be the handler's.
                 const std::string reopened = value == newValue ? newValue : FOldCellText;
                 FNewCellText = reopened;
-                ReopenRefusedEdit(reopened);
+                RefuseEdit(reopened);
                 FModified = FOldModifiedValue;
                 ShowInvalidEntryBalloon();
             }
@@ -69,15 +68,10 @@ bool TExtStringGrid::ValidateCell(const std::string& NewValue)
         }
     } catch (...) {
         StoreOldCellValue(Col(), Row());
-        FValidating = false;
         throw;
     }
     StoreOldCellValue(Col(), Row());
-    if (!valid) {
-        FOldCellText = textBeforeEdit;
-        FCellCache = cacheBeforeEdit;
-    }
-    FValidating = false;
+    if (!valid) FOldCellText = textBeforeEdit;
     if (valid) HideFocusWindow();
     return valid;
 }
@@ -92,32 +86,32 @@ void TExtStringGrid::StoreValidatedValue(int ACol, int ARow, const std::string& 
     RepaintCell(RealToDisplCol(ACol), ARow);
 }
 
-// The editor closes on the text it had, the focus goes back to the kept cell, and the
-// editor opens there again on CellText.
-void TExtStringGrid::ReopenRefusedEdit(const std::string& CellText)
+// The editor closes on the text it had (being validated, it stores nothing), the focus goes
+// back to the kept cell, and the editor opens there again on CellText.
+void TExtStringGrid::RefuseEdit(const std::string& CellText)
 {
     const int acol = RealColIndex(FOldCol), arow = FOldRow;
-    {
-        // The closing editor must not store its text over CellText.
-        TValueHold<bool> quiet(FValidating, true);
-        FLoadedEditCell = {-1, -1};
-        HideEditor();
-    }
-    SetGridCells(acol, arow, CellText);
-    FForceSel = true;
-    MoveColRow(FOldCol, arow, true, true);
-    FForceSel = false;
-    FValidating = false;
-    FEditing = true;
-    ShowInplaceEdit();
-    if (Col() != FOldCol) InvalidateEditor();
+    FEditSession.End(TEditEnd::Refused, {.Close = [&] {
+                                             FLoadedEditCell = {-1, -1};
+                                             HideEditor();
+                                         },
+                                         .Restore = [&] {
+                                             SetGridCells(acol, arow, CellText);
+                                             FForceSel = true;
+                                             MoveColRow(FOldCol, arow, true, true);
+                                             FForceSel = false;
+                                         },
+                                         .Done = [&] {
+                                             ShowInplaceEdit();
+                                             if (Col() != FOldCol) InvalidateEditor();
+                                         }});
 }
 
 bool TExtStringGrid::ValidateCellWide(const std::string& NewValue)
 {
-    if (!FEditing || FValidating) return true;
-    FEditing = false;
-    FValidating = true;
+    if (!FEditSession.AwaitsVerdict() || FEditSession.Validating()) return true;
+    FEditSession.Settle();
+    const auto validating = FEditSession.HoldValidating();
     const int acol = RealColIndex(FOldCol), arow = FOldRow;
     bool valid = true;
     if (NewValue != FOldCellText || AlwaysValidate) {
@@ -128,7 +122,7 @@ bool TExtStringGrid::ValidateCellWide(const std::string& NewValue)
         if (valid) {
             StoreValidatedValue(acol, arow, value);
         } else {
-            ReopenRefusedEdit(value == NewValue ? NewValue : FOldCellText);
+            RefuseEdit(value == NewValue ? NewValue : FOldCellText);
             FModified = FOldModifiedValue;
         }
         if (valid && changed) {
@@ -142,7 +136,6 @@ bool TExtStringGrid::ValidateCellWide(const std::string& NewValue)
         FOldCellText = GridCells(acol, arow);
     }
     StoreOldCellValue(Col(), Row());
-    FValidating = false;
     return valid;
 }
 

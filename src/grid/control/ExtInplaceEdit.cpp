@@ -6,7 +6,6 @@
 #include "grid/control/EditorPaste.h"
 #include "grid/control/ExtStringGrid.h"
 #include "grid/control/LookupCompletion.h"
-#include "grid/control/ValueHold.h"
 #include "grid/foundation/model/MouseActions.h"
 #include "grid/foundation/model/Navigation.h"
 #include "grid/foundation/text/NameText.h"
@@ -20,11 +19,10 @@ TExtInplaceEdit::TExtInplaceEdit(TExtStringGrid* AGrid) : TInplaceEdit(AGrid), F
 
 void TExtInplaceEdit::UpdateContents()
 {
-    FGrid->FNoEditChange = true;
-    FGrid->FEditStart = true;
-    TInplaceEdit::UpdateContents();
-    FGrid->FEditStart = false;
-    FGrid->FNoEditChange = false;
+    {
+        const auto loading = FGrid->FEditSession.HoldLoading();
+        TInplaceEdit::UpdateContents();
+    }
     FColE = FGrid->Col();
     FRowE = FGrid->Row();
     const std::u32string mask = utf8::Decode(FGrid->PasswordChar);
@@ -51,7 +49,7 @@ void TExtInplaceEdit::BoundsChanged()
 void TExtInplaceEdit::Change()
 {
     TInplaceEdit::Change();
-    if (!FGrid->FNoEditChange && FGrid->OnEditChange)
+    if (!FGrid->FEditSession.Loading() && FGrid->OnEditChange)
         FGrid->OnEditChange(FGrid, FGrid->Col(), FGrid->Row(), Text());
     FGrid->FollowEditorText(Text());
 }
@@ -108,9 +106,7 @@ void TExtInplaceEdit::KeyDown(Word& Key, TShiftState Shift)
     switch (Key) {
     case VK_ESCAPE:
         // One press restores the text from before editing and closes the editor.
-        SetText(FGrid->FCellCache);
-        FGrid->FEditing = false;
-        FGrid->HideInplaceEdit();
+        FGrid->CloseInplaceEdit(TEditEnd::Cancelled);
         Key = 0;
         return;
     case 'A':
@@ -158,7 +154,7 @@ void TExtInplaceEdit::KeyDown(Word& Key, TShiftState Shift)
             Key = 0;
             return;
         }
-        if (!nav.AllowCtrlEnter && (FGrid->WordWrap() || FGrid->Multilinecells)) FGrid->FEditing = false;
+        if (!nav.AllowCtrlEnter && (FGrid->WordWrap() || FGrid->Multilinecells)) FGrid->FEditSession.Settle();
         if (ctrl || Shift.Contains(ssShift)) FGrid->SizeRowToTypedLines(Text());
         break;
     case VK_INSERT:
@@ -197,7 +193,7 @@ void TExtInplaceEdit::KeyDown(Word& Key, TShiftState Shift)
 bool TExtInplaceEdit::StoreAndValidateForExit()
 {
     {
-        TValueHold<bool> validating(FGrid->FValidating, true);
+        const auto validating = FGrid->FEditSession.HoldValidating();
         FGrid->SetCurrentCell(Text());
     }
     return ValidateForExit();
@@ -308,7 +304,6 @@ void TExtInplaceEdit::WMSetFocus(TMessage& Message)
 {
     TInplaceEdit::WMSetFocus(Message);
     FGotFocus = true;
-    FGrid->FNoEditChange = false;
     FLengthLimit = FGrid->GetEditLimit();
     // Typing over a mask starts at its first character rather than replacing the whole mask.
     if (!EditMask().empty() && FGrid->Navigation()->ImproveMaskSel && !FGrid->LButFlg) {
@@ -334,16 +329,15 @@ void TExtInplaceEdit::WMKillFocus(TMessage& Message)
         // The value of an editor left for another window is validated and stored here.
         try {
             FGrid->ValidateCell(Text());
-            FGrid->FNoEditChange = true;
+            const auto loading = FGrid->FEditSession.HoldLoading();
             SetText(FGrid->CurrentCell());
-            FGrid->FNoEditChange = false;
         } catch (...) {
             FGrid->HideInplaceEdit();
-            FGrid->FEditing = false;
+            FGrid->FEditSession.Settle();
             throw;
         }
         FGrid->HideInplaceEdit();
-        FGrid->FEditing = false;
+        FGrid->FEditSession.Settle();
         FGrid->EditMode = false;
     }
     FGrid->DoSelChange(Text(), {-1, -1}, -1);

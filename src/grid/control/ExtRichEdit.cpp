@@ -22,7 +22,7 @@ void TExtRichEdit::WMGetDlgCode(TMessage& Message)
 
 void TExtRichEdit::WMKillFocus(TMessage& Message)
 {
-    if (FGrid->FInvokedFocusChange) return;
+    if (FGrid->FEditSession.FocusFromEditor()) return;
     if (reinterpret_cast<TWinControl*>(Message.WParam) == FGrid && this == FGrid->FInplaceRichEdit)
         FGrid->HideInplaceEdit();
     TRichEdit::WMKillFocus(Message);

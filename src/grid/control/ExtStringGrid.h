@@ -407,7 +407,7 @@ public:
     void RegisterSelListener(ITExtStringGridSelect* AListener) { FISelect = AListener; }
     void UnRegisterSelListener(ITExtStringGridSelect*) { FISelect = nullptr; }
     // The text the current cell had when the focus arrived.
-    const std::string& OriginalCellValue() const { return FCellCache; }
+    const std::string& OriginalCellValue() const { return FEditSession.TextBefore(); }
 
     // Row and column flags (ExtGridRowFlags.cpp).
     bool RowSelect(int ARow) const;
@@ -585,12 +585,7 @@ protected:
     void SynchColumnsWithGrid(int ClientWidth);
     // The stretch column fills the width; false when the other columns leave no room.
     bool StretchToWidth();
-    // Set while other parts move the focus themselves: entering and leaving do nothing.
-    bool FBlockFocus = false;
-    bool FBlockKill = false;
     bool FCellSelectorMode = false;
-    // Set while the grid moves the focus itself; the arriving focus is then ignored.
-    bool FInvokedFocusChange = false;
     // The mouse is over (or drags) the sizing edge of a fixed column or of a fixed row.
     bool FSizeFixed = false;
     bool FSizingFixed = false;
@@ -605,8 +600,6 @@ protected:
 
     // While set, every cell may be selected without checks.
     bool FForceSel = false;
-    // The grid itself switched the editing option.
-    bool FEditChange = false;
     // Editing was switched off for a read-only cell and comes back on the next editable one.
     bool FEditDisable = false;
     // The text editor is shown.
@@ -722,7 +715,6 @@ private:
 
     // Current cell.
     int FOldRowSel = -1;
-    std::string FCellCache;
     TGridRect FOldSelection;
     bool FSelHidden = false;
     ITExtStringGridSelect* FISelect = nullptr;
@@ -1285,7 +1277,7 @@ public:
     void SetModified(bool Value) { FGridModified = Value; }
     // The text the last validation decided on.
     const std::string& NewCellText() const { return FNewCellText; }
-    bool LastValidation() const { return FLastValidation; }
+    bool LastValidation() const { return FEditSession.LastAccepted(); }
     // The balloon shown over the editor after a refused entry; none before the first.
     TBalloonWindow* InvalidEntryBalloon() const { return FInvalidEntryBalloon; }
     bool IsEditMode() const { return EditMode; }
@@ -1370,8 +1362,9 @@ protected:
     void FollowEditorText(const std::string& Text);
     // The text of an ellipsis button's cell, as the application's OnEllipsClick changes it.
     virtual std::string DoEllipsClick(const std::string& Text);
-    // The value was refused: the editor opens again on the kept cell.
-    void ReopenRefusedEdit(const std::string& CellText);
+    // The value was refused: the edit ends so, and the editor opens again on the kept cell
+    // showing CellText.
+    void RefuseEdit(const std::string& CellText);
     // The balloon with InvalidEntryTitle and InvalidEntryText over the editor open again on
     // a refused entry, when either text is set.
     void ShowInvalidEntryBalloon();
@@ -1392,16 +1385,9 @@ protected:
 
     TWinControl* EditCtrl = nullptr;
     TBalloonWindow* FInvalidEntryBalloon = nullptr;
-    bool FEditing = false;
-    bool FValidating = false;
-    // The edit in a special editor, from ShowEditControl to its end.
+    // The edit of the current cell, in the text editor or a special one.
     TEditSession FEditSession;
     bool FEntered = false;
-    bool FNoEditChange = false;
-    bool FShowEditProcess = false;
-    // The text editor is being loaded with its cell's text: nothing is written back.
-    bool FEditStart = false;
-    bool FLastValidation = true;
     char32_t FStartEditChar = 0;
     int FOldCol = -1;
     int FOldRow = -1;
@@ -1450,7 +1436,12 @@ private:
     // and closed (ExtGridEditControls.cpp).
     struct TEditorRow;
     static const TEditorRow& EditorRow(TEditorType Kind);
-    void EndEditControl(TEditEnd How, int RealCol, int ARow);
+    // Every editor, the text editor too, ends here, once: a focus loss that its own closing
+    // sets off finds the session ended already.
+    void EndEdit(TEditEnd How, int RealCol, int ARow);
+    // The text editor closes, ending its edit How, and the grid checks its current cell again.
+    void CloseInplaceEdit(TEditEnd How);
+    void CloseTextEditor(TEditEnd How);
     // Shows a special editor placed over the cell, with the focus and the start character.
     void PresentEditor(TWinControl* Editor, const TRect& Rect);
     // An editor shows the colour and font its cell (display column) is painted with; the

@@ -70,6 +70,9 @@ bool TInplaceEdit::ForGrid(Word key, TShiftState shift) const
     const bool atEnd = (start == 0 || end == start) && end == length;
     const bool ctrl = shift.Contains(ssCtrl);
     const bool mirrored = grid_ && grid_->UseRightToLeftAlignment();
+    // The caret keys leave the text for the neighbouring cell only where an editor follows the
+    // current cell; elsewhere moving on closes the editor, so they stay with the text.
+    const bool followed = grid_ && grid_->Options().Contains(goAlwaysShowEditor);
     switch (key) {
     case VK_UP:
     case VK_DOWN:
@@ -80,13 +83,13 @@ bool TInplaceEdit::ForGrid(Word key, TShiftState shift) const
     case VK_TAB:
         return !shift.Contains(ssAlt);
     case VK_LEFT:
-        return ctrl || (mirrored ? atEnd : atStart);
+        return followed && (ctrl || (mirrored ? atEnd : atStart));
     case VK_HOME:
-        return ctrl || atStart;
+        return followed && (ctrl || atStart);
     case VK_RIGHT:
-        return ctrl || (mirrored ? atStart : atEnd);
+        return followed && (ctrl || (mirrored ? atStart : atEnd));
     case VK_END:
-        return ctrl || atEnd;
+        return followed && (ctrl || atEnd);
     default:
         return false;
     }

@@ -16,9 +16,15 @@ protected:
         grid->SetOptions(grid->Options() + goEditing);
         grid->SetFocus();
         StandOn(*grid, "2,5");
+        home = {grid->Col(), grid->Row()};
     }
     void TearDown() override { SetBeeper(nullptr); }
     std::string CurrentText() const { return grid->Cells(grid->RealCol(), grid->Row()); }
+    // The cell the test started on (real column 2), wherever the current cell went since.
+    std::string HomeText() const { return grid->Cells(2, home.Y); }
+    void GoHome() { grid->MoveCurrentCell(home.X, home.Y); }
+    // The display cell showing "2,5" when the test started.
+    TPoint home;
     // The current cell holds Text and opens, by F2, in the editor of that kind.
     void Open(const std::string& Text, TEditorType Kind)
     {

@@ -3,7 +3,7 @@
 #include <string>
 #include <vector>
 
-#include "GridOnForm.h"
+#include "EditingShapedGrid.h"
 #include "grid/control/GridCombo.h"
 #include "grid/foundation/model/Navigation.h"
 #include "platform/ui/Input.h"
@@ -17,19 +17,17 @@ struct ComboChange {
     std::string selection;
 };
 
-// A list combo on display cell (1, 1), which is real cell (2, 1) because real column 1 is
-// hidden; the cell holds "X", which is not among the items A and B.
-class ExtGridComboEditorTest : public GridOnForm {
+// A list combo in real column 2 on the cell that showed "2,5" of a shaped grid; the cell
+// holds "X", which is not among the items A and B.
+class ExtGridComboEditorTest : public EditingShapedGridTest {
 protected:
     void SetUp() override
     {
-        GridOnForm::SetUp();
+        EditingShapedGridTest::SetUp();
         other = new TEdit(&form);
         other->SetParent(&form);
         other->SetBounds(0, 270, 100, 20);
-        grid->SetOptions(grid->Options() + goEditing);
-        grid->HideColumn(1);
-        grid->SetCells(2, 1, "X");
+        grid->SetCells(2, home.Y, "X");
         grid->OnGetEditorType = [](TObject*, int ACol, int, TEditorType& AEditor) {
             if (ACol == 2) AEditor = edComboList;
         };
@@ -46,7 +44,6 @@ protected:
         grid->OnEditingDone = [this](TObject*) { ++editingDone; };
         grid->OnEditCellDone = [this](TObject*, int ACol, int ARow) { cellDone.push_back({ACol, ARow}); };
         grid->SetFocus();
-        grid->MoveCurrentCell(1, 1);
     }
     TGridCombo* OpenCombo()
     {
@@ -62,7 +59,7 @@ protected:
     std::vector<TPoint> cellDone;
 };
 
-TEST_F(ExtGridComboEditorTest, AValueOutsideTheListChangesNothingUntilAPick)
+TEST_P(ExtGridComboEditorTest, AValueOutsideTheListChangesNothingUntilAPick)
 {
     const struct {
         const char* what;
@@ -80,36 +77,36 @@ TEST_F(ExtGridComboEditorTest, AValueOutsideTheListChangesNothingUntilAPick)
         exit.leave();
         EXPECT_FALSE(combo->Visible());
         EXPECT_FALSE(grid->IsEditMode());
-        EXPECT_EQ(grid->Cells(2, 1), "X");
+        EXPECT_EQ(HomeText(), "X");
         EXPECT_TRUE(changes.empty());
         EXPECT_FALSE(grid->Modified());
     }
 }
 
-TEST_F(ExtGridComboEditorTest, APickIsStoredOnEnterAndEditingDoneFollowsTheEventLoop)
+TEST_P(ExtGridComboEditorTest, APickIsStoredOnEnterAndEditingDoneFollowsTheEventLoop)
 {
     TGridCombo* combo = OpenCombo();
     SendText("B");
     ASSERT_EQ(changes.size(), 1u);
     EXPECT_EQ(changes[0].col, 2);
-    EXPECT_EQ(changes[0].row, 1);
+    EXPECT_EQ(changes[0].row, home.Y);
     EXPECT_EQ(changes[0].index, 1);
     EXPECT_EQ(changes[0].selection, "B");
-    EXPECT_EQ(grid->Cells(2, 1), "X");
+    EXPECT_EQ(HomeText(), "X");
 
     SendKey(VK_RETURN);
     EXPECT_FALSE(combo->Visible());
-    EXPECT_EQ(grid->Cells(2, 1), "B");
+    EXPECT_EQ(HomeText(), "B");
     EXPECT_TRUE(grid->Modified());
     EXPECT_EQ(editingDone, 1);
     EXPECT_TRUE(cellDone.empty());
     ASSERT_TRUE(Run_Loop_Until([this] { return !cellDone.empty(); }));
-    EXPECT_EQ(cellDone, (std::vector<TPoint>{{2, 1}}));
+    EXPECT_EQ(cellDone, (std::vector<TPoint>{{2, home.Y}}));
     EXPECT_EQ(editingDone, 1);
 }
 
 // A pick by the arrow keys reports each item once, and Enter stores the last one.
-TEST_F(ExtGridComboEditorTest, ArrowKeyPicksAreReportedAndStored)
+TEST_P(ExtGridComboEditorTest, ArrowKeyPicksAreReportedAndStored)
 {
     grid->Navigation()->ComboGetUpDown = true;
     OpenCombo();
@@ -120,12 +117,12 @@ TEST_F(ExtGridComboEditorTest, ArrowKeyPicksAreReportedAndStored)
     EXPECT_EQ(changes[1].index, 1);
     EXPECT_EQ(changes[1].selection, "B");
     SendKey(VK_RETURN);
-    EXPECT_EQ(grid->Cells(2, 1), "B");
+    EXPECT_EQ(HomeText(), "B");
 }
 
 // An editable combo opened by a typed character starts with that character alone, or,
 // without Navigation.EditSelectAll, with the character after the cell's text.
-TEST_F(ExtGridComboEditorTest, ATypedCharacterReplacesTheTextOfAnEditableCombo)
+TEST_P(ExtGridComboEditorTest, ATypedCharacterReplacesTheTextOfAnEditableCombo)
 {
     grid->OnGetEditorType = [](TObject*, int ACol, int, TEditorType& AEditor) {
         if (ACol == 2) AEditor = edComboEdit;
@@ -134,18 +131,18 @@ TEST_F(ExtGridComboEditorTest, ATypedCharacterReplacesTheTextOfAnEditableCombo)
         SCOPED_TRACE(selectAll);
         const std::string want = selectAll ? "D" : "efD";
         grid->Navigation()->EditSelectAll = selectAll;
-        grid->SetCells(2, 1, "ef");
+        grid->SetCells(2, home.Y, "ef");
         SendText("D");
         ASSERT_TRUE(Run_Loop_Until([&] { return grid->EditCombo()->Text() == want; }));
         SendKey(VK_RETURN);
-        EXPECT_EQ(grid->Cells(2, 1), want);
-        grid->MoveCurrentCell(1, 1);
+        EXPECT_EQ(HomeText(), want);
+        GoHome();
     }
 }
 
 // One notch towards the user picks the next item, away the previous; the ends hold, and
 // every notch is reported. The editor stays and the cell waits for Enter.
-TEST_F(ExtGridComboEditorTest, TheWheelPicksWithinTheListAndReportsEveryNotch)
+TEST_P(ExtGridComboEditorTest, TheWheelPicksWithinTheListAndReportsEveryNotch)
 {
     std::vector<std::string> edits;
     grid->OnEditChange = [&](TObject*, int, int, const std::string& Value) { edits.push_back(Value); };
@@ -161,8 +158,8 @@ TEST_F(ExtGridComboEditorTest, TheWheelPicksWithinTheListAndReportsEveryNotch)
         EXPECT_TRUE(combo->Visible());
         EXPECT_EQ(combo->ItemIndex(), notch.index);
     }
-    EXPECT_EQ(grid->Row(), 1);
-    EXPECT_EQ(grid->Cells(2, 1), "X");
+    EXPECT_EQ(grid->Row(), home.Y);
+    EXPECT_EQ(HomeText(), "X");
     ASSERT_EQ(changes.size(), 5u);
     EXPECT_EQ(changes[3].index, 2) << "the last item is reported again";
     EXPECT_EQ(changes[3].selection, "Beta");
@@ -170,13 +167,13 @@ TEST_F(ExtGridComboEditorTest, TheWheelPicksWithinTheListAndReportsEveryNotch)
     EXPECT_EQ(changes[4].selection, "B");
     EXPECT_EQ(edits, (std::vector<std::string>{"A", "B", "Beta", "Beta", "B"}));
     SendKey(VK_RETURN);
-    EXPECT_EQ(grid->Cells(2, 1), "B");
-    EXPECT_EQ(grid->Row(), 1);
+    EXPECT_EQ(HomeText(), "B");
+    EXPECT_EQ(grid->Row(), home.Y);
 }
 
 // A handler that changes the value it refuses gets the old text back, in the cell and in
 // the combo: X is no item, so nothing is picked.
-TEST_F(ExtGridComboEditorTest, RefusedPickKeepsTheComboOpenOnTheOldText)
+TEST_P(ExtGridComboEditorTest, RefusedPickKeepsTheComboOpenOnTheOldText)
 {
     grid->OnCellValidate = [](TObject*, int, int, std::string& Value, bool& Valid) {
         if (Value == "B") {
@@ -190,7 +187,7 @@ TEST_F(ExtGridComboEditorTest, RefusedPickKeepsTheComboOpenOnTheOldText)
     EXPECT_TRUE(combo->Visible());
     EXPECT_EQ(combo->ItemIndex(), -1);
     EXPECT_EQ(combo->Value(), "X");
-    EXPECT_EQ(grid->Cells(2, 1), "X");
+    EXPECT_EQ(HomeText(), "X");
     EXPECT_EQ(editingDone, 0);
 }
 
@@ -198,12 +195,12 @@ TEST_F(ExtGridComboEditorTest, RefusedPickKeepsTheComboOpenOnTheOldText)
 
 namespace {
 
-TEST_F(ExtGridComboEditorTest, EditableComboCompletesFromItsItemsThenFromTheLookupItems)
+TEST_P(ExtGridComboEditorTest, EditableComboCompletesFromItsItemsThenFromTheLookupItems)
 {
     grid->OnGetEditorType = [](TObject*, int, int, TEditorType& AEditor) { AEditor = edComboEdit; };
     grid->Lookup = true;
     grid->LookupItems()->Add("Gamma");
-    grid->SetCells(2, 1, "");
+    grid->SetCells(2, home.Y, "");
     const struct {
         const char* typed;
         const char* shown; // typed as typed, the rest as the item has it
@@ -218,7 +215,7 @@ TEST_F(ExtGridComboEditorTest, EditableComboCompletesFromItsItemsThenFromTheLook
         EXPECT_EQ(combo->Text(), c.shown);
         EXPECT_EQ(combo->ItemIndex(), c.itemIndex);
         SendKey(VK_ESCAPE);
-        EXPECT_EQ(grid->Cells(2, 1), "");
+        EXPECT_EQ(HomeText(), "");
     }
 }
 
@@ -253,11 +250,11 @@ TEST(ExtGridEditorLifetimeTest, GridFreedWithAnEditorOpenFreesItQuietly)
 namespace {
 
 // Editors take the look of the cell they open on: its colour and its font.
-TEST_F(ExtGridComboEditorTest, EditorsShowTheColourAndFontOfTheirCell)
+TEST_P(ExtGridComboEditorTest, EditorsShowTheColourAndFontOfTheirCell)
 {
     grid->Font()->SetHeight(-11);
-    grid->SetColors(2, 1, 0x80FFFF);
-    grid->SetColors(3, 1, 0xFFE0C0);
+    grid->SetColors(2, home.Y, 0x80FFFF);
+    grid->SetColors(3, home.Y, 0xFFE0C0);
     grid->OnGetEditorType = [](TObject*, int ACol, int, TEditorType& AEditor) {
         if (ACol == 2) AEditor = edComboEdit;
     };
@@ -271,12 +268,14 @@ TEST_F(ExtGridComboEditorTest, EditorsShowTheColourAndFontOfTheirCell)
     EXPECT_EQ(shot.Canvas()->Pixels(combo->Width() / 3, 3), static_cast<TColor>(0x80FFFF));
     SendKey(VK_ESCAPE);
 
-    grid->MoveCurrentCell(2, 1);
+    grid->MoveCurrentCell(home.X + 1, home.Y);
     SendKey(VK_F2);
     TInplaceEdit* editor = grid->InplaceEditor();
     ASSERT_TRUE(editor && editor->Visible());
     EXPECT_EQ(editor->Color(), static_cast<TColor>(0xFFE0C0));
     EXPECT_EQ(editor->Font()->Height(), -11);
 }
+
+INSTANTIATE_TEST_SUITE_P(Shapes, ExtGridComboEditorTest, testing::ValuesIn(AllGridShapes), GridShapeParamName);
 
 } // namespace

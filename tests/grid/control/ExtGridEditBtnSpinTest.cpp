@@ -3,7 +3,7 @@
 #include <string>
 #include <vector>
 
-#include "EditingGridOnForm.h"
+#include "EditingShapedGrid.h"
 #include "grid/control/GridCheckBox.h"
 #include "grid/control/GridDatePicker.h"
 #include "grid/control/GridEditBtn.h"
@@ -17,28 +17,29 @@
 
 namespace {
 
-// The edit-with-button and spin editors on cell (1, 1), driven by real key events.
-class ExtGridEditBtnSpinTest : public EditingGridOnForm {
+// The edit-with-button and spin editors on the cell showing "2,5" of a shaped grid, driven
+// by real key events.
+class ExtGridEditBtnSpinTest : public EditingShapedGridTest {
 protected:
     void SetUp() override
     {
-        EditingGridOnForm::SetUp();
+        EditingShapedGridTest::SetUp();
         grid->OnEditingDone = [this](TObject*) { ++editingDone; };
     }
     void Open(const std::string& Text, TEditorType Kind)
     {
-        EditingGridOnForm::Open(Text, Kind);
+        EditingShapedGridTest::Open(Text, Kind);
         ASSERT_NE(FocusedControl(), grid);
     }
 
     int editingDone = 0;
 };
 
-TEST_F(ExtGridEditBtnSpinTest, EllipsisButtonChangesTheTextAndEnterStoresIt)
+TEST_P(ExtGridEditBtnSpinTest, EllipsisButtonChangesTheTextAndEnterStoresIt)
 {
-    grid->OnEllipsClick = [](TObject*, int ACol, int ARow, std::string& S) {
-        EXPECT_EQ(ACol, 1);
-        EXPECT_EQ(ARow, 1);
+    grid->OnEllipsClick = [this](TObject*, int ACol, int ARow, std::string& S) {
+        EXPECT_EQ(ACol, 2);
+        EXPECT_EQ(ARow, home.Y);
         S += "!";
     };
     Open("abc", edEditBtn);
@@ -48,12 +49,12 @@ TEST_F(ExtGridEditBtnSpinTest, EllipsisButtonChangesTheTextAndEnterStoresIt)
     EXPECT_EQ(editor->Text(), "abc!");
     SendKey(VK_RETURN);
     EXPECT_FALSE(editor->Visible());
-    EXPECT_EQ(grid->Cells(1, 1), "abc!");
+    EXPECT_EQ(HomeText(), "abc!");
     EXPECT_EQ(editingDone, 1);
     EXPECT_TRUE(grid->Modified());
 }
 
-TEST_F(ExtGridEditBtnSpinTest, TheCellFollowsTheTypingAndEscapeLeavesItAsItWas)
+TEST_P(ExtGridEditBtnSpinTest, TheCellFollowsTheTypingAndEscapeLeavesItAsItWas)
 {
     const struct {
         const char* what;
@@ -64,31 +65,31 @@ TEST_F(ExtGridEditBtnSpinTest, TheCellFollowsTheTypingAndEscapeLeavesItAsItWas)
         SCOPED_TRACE(c.what);
         Open("42", c.kind);
         SendText(c.typed);
-        EXPECT_NE(grid->Cells(1, 1), "42");
-        EXPECT_EQ(grid->Cells(1, 1), grid->ActiveEditControl()->Text());
+        EXPECT_NE(HomeText(), "42");
+        EXPECT_EQ(HomeText(), grid->ActiveEditControl()->Text());
         SendKey(VK_ESCAPE);
         EXPECT_FALSE(grid->IsEditMode());
         EXPECT_EQ(grid->ActiveEditControl()->Visible(), false);
-        EXPECT_EQ(grid->Cells(1, 1), "42");
+        EXPECT_EQ(HomeText(), "42");
         EXPECT_FALSE(grid->Modified());
     }
 }
 
-TEST_F(ExtGridEditBtnSpinTest, LoadingASpinEditorWritesNothingBack)
+TEST_P(ExtGridEditBtnSpinTest, LoadingASpinEditorWritesNothingBack)
 {
     Open("007", edSpinEdit);
     EXPECT_EQ(grid->SpinEdit()->Text(), "7");
-    EXPECT_EQ(grid->Cells(1, 1), "007");
+    EXPECT_EQ(HomeText(), "007");
 }
 
-TEST_F(ExtGridEditBtnSpinTest, NumericEditWithButtonFiltersTypedCharacters)
+TEST_P(ExtGridEditBtnSpinTest, NumericEditWithButtonFiltersTypedCharacters)
 {
     Open("", edNumericEditBtn);
     SendText("-1-2a");
     EXPECT_EQ(grid->EditBtn()->Text(), "-12");
 }
 
-TEST_F(ExtGridEditBtnSpinTest, SpinKeysJumpWithinTheRangeAndEnterStores)
+TEST_P(ExtGridEditBtnSpinTest, SpinKeysJumpWithinTheRangeAndEnterStores)
 {
     std::vector<bool> clicks;
     grid->OnSpinClick = [&](TObject*, int, int, int, bool UpDown) { clicks.push_back(UpDown); };
@@ -112,12 +113,12 @@ TEST_F(ExtGridEditBtnSpinTest, SpinKeysJumpWithinTheRangeAndEnterStores)
     SendKey(VK_PRIOR);
     SendKey(VK_RETURN);
     EXPECT_FALSE(spin->Visible());
-    EXPECT_EQ(grid->Cells(1, 1), "10");
+    EXPECT_EQ(HomeText(), "10");
     EXPECT_EQ(editingDone, 1);
 }
 
 // Each spin type reports a step with its own event and the value after the step.
-TEST_F(ExtGridEditBtnSpinTest, SpinButtonStepsFireTheEventOfTheSpinType)
+TEST_P(ExtGridEditBtnSpinTest, SpinButtonStepsFireTheEventOfTheSpinType)
 {
     std::vector<std::string> fired;
     grid->OnSpinClick = [&](TObject*, int, int, int V, bool Up) {
@@ -163,7 +164,7 @@ TEST_F(ExtGridEditBtnSpinTest, SpinButtonStepsFireTheEventOfTheSpinType)
 
 namespace {
 
-TEST_F(ExtGridEditBtnSpinTest, UnitEditorShowsTheNumberApartAndStoresItWithItsUnit)
+TEST_P(ExtGridEditBtnSpinTest, UnitEditorShowsTheNumberApartAndStoresItWithItsUnit)
 {
     grid->OnGetEditorProp = [this](TObject*, int, int, TEditLink*) {
         TStringList units;
@@ -184,16 +185,16 @@ TEST_F(ExtGridEditBtnSpinTest, UnitEditorShowsTheNumberApartAndStoresItWithItsUn
         EXPECT_EQ(editor->UnitID(), c.unit);
         SendKey(VK_RETURN);
         EXPECT_FALSE(editor->Visible());
-        EXPECT_EQ(grid->Cells(1, 1), c.cell);
+        EXPECT_EQ(HomeText(), c.cell);
     }
     Open("12mm", edUnitEditBtn);
     SendKey(VK_END);
     SendText("5");
     SendKey(VK_RETURN);
-    EXPECT_EQ(grid->Cells(1, 1), "125mm");
+    EXPECT_EQ(HomeText(), "125mm");
 }
 
-TEST_F(ExtGridEditBtnSpinTest, CheckBoxStoresNothingAndButtonStoresTheClickAnswer)
+TEST_P(ExtGridEditBtnSpinTest, CheckBoxStoresNothingAndButtonStoresTheClickAnswer)
 {
     Open("Y", edCheckBox);
     EXPECT_TRUE(grid->EditCheck()->Visible());
@@ -201,17 +202,17 @@ TEST_F(ExtGridEditBtnSpinTest, CheckBoxStoresNothingAndButtonStoresTheClickAnswe
     SendKey(VK_SPACE);
     SendKey(VK_DOWN);
     EXPECT_FALSE(grid->EditCheck()->Visible());
-    EXPECT_EQ(grid->Cells(1, 1), "Y");
-    EXPECT_EQ(grid->Row(), 2);
+    EXPECT_EQ(HomeText(), "Y");
+    EXPECT_EQ(grid->Row(), home.Y + 1);
 
     int buttonClicks = 0;
     grid->OnButtonClick = [&](TObject*, int, int) { ++buttonClicks; };
     grid->OnEllipsClick = [](TObject*, int, int, std::string& S) { S = "picked"; };
-    grid->MoveCurrentCell(1, 1);
+    GoHome();
     Open("Press", edButton);
     EXPECT_EQ(grid->GridButton()->Caption(), "Press");
     SendKey(VK_SPACE);
-    EXPECT_EQ(grid->Cells(1, 1), "picked");
+    EXPECT_EQ(HomeText(), "picked");
     EXPECT_EQ(buttonClicks, 1);
     SendKey(VK_ESCAPE);
     EXPECT_FALSE(grid->GridButton()->Visible());
@@ -223,7 +224,7 @@ namespace {
 
 // Typed digits that complete a field move the picker on to its next field, except in the
 // last field of a custom format or, without a format, the year.
-TEST_F(ExtGridEditBtnSpinTest, DatePickerMovesToTheNextFieldOnceADigitChangedTheField)
+TEST_P(ExtGridEditBtnSpinTest, DatePickerMovesToTheNextFieldOnceADigitChangedTheField)
 {
     std::vector<char32_t> pressed;
     grid->OnKeyPress = [&](TObject* Sender, char32_t& Key) {
@@ -261,7 +262,7 @@ TEST_F(ExtGridEditBtnSpinTest, DatePickerMovesToTheNextFieldOnceADigitChangedThe
     }
 }
 
-TEST_F(ExtGridEditBtnSpinTest, DatePickerShowsTheCellsDateAndStoresWhatItShows)
+TEST_P(ExtGridEditBtnSpinTest, DatePickerShowsTheCellsDateAndStoresWhatItShows)
 {
     const TFormatSettings saved = FormatSettings();
     FormatSettings().ShortDateFormat = "dd/mm/yyyy";
@@ -271,13 +272,13 @@ TEST_F(ExtGridEditBtnSpinTest, DatePickerShowsTheCellsDateAndStoresWhatItShows)
     EXPECT_EQ(picker->Date(), EncodeDate(2024, 3, 5));
     SendKey(VK_RETURN);
     EXPECT_FALSE(picker->Visible());
-    EXPECT_EQ(grid->Cells(1, 1), "05/03/2024");
+    EXPECT_EQ(HomeText(), "05/03/2024");
     EXPECT_FALSE(grid->Modified());
 
     Open("05/03/2024", edDateEdit);
     picker->SetDate(EncodeDate(2025, 12, 24));
     SendKey(VK_ESCAPE);
-    EXPECT_EQ(grid->Cells(1, 1), "05/03/2024");
+    EXPECT_EQ(HomeText(), "05/03/2024");
 
     // A cleared check box of the picker stands for no date.
     grid->OnGetEditorProp = [this](TObject*, int, int, TEditLink*) {
@@ -286,7 +287,7 @@ TEST_F(ExtGridEditBtnSpinTest, DatePickerShowsTheCellsDateAndStoresWhatItShows)
     Open("05/03/2024", edDateEdit);
     picker->SetChecked(false);
     grid->HideCellEdit();
-    EXPECT_EQ(grid->Cells(1, 1), "");
+    EXPECT_EQ(HomeText(), "");
     FormatSettings() = saved;
 }
 
@@ -294,7 +295,7 @@ TEST_F(ExtGridEditBtnSpinTest, DatePickerShowsTheCellsDateAndStoresWhatItShows)
 
 namespace {
 
-TEST_F(ExtGridEditBtnSpinTest, DateSpinReadsTheCellsDateOrTodayAndStoresTheDate)
+TEST_P(ExtGridEditBtnSpinTest, DateSpinReadsTheCellsDateOrTodayAndStoresTheDate)
 {
     const TFormatSettings saved = FormatSettings();
     FormatSettings().ShortDateFormat = "dd/mm/yyyy";
@@ -309,10 +310,12 @@ TEST_F(ExtGridEditBtnSpinTest, DateSpinReadsTheCellsDateOrTodayAndStoresTheDate)
         Open(c.cell, edDateSpinEdit);
         SendKey(VK_RETURN);
         EXPECT_FALSE(grid->SpinEdit()->Visible());
-        EXPECT_EQ(grid->Cells(1, 1), c.stored);
+        EXPECT_EQ(HomeText(), c.stored);
     }
     SetClock(nullptr);
     FormatSettings() = saved;
 }
+
+INSTANTIATE_TEST_SUITE_P(Shapes, ExtGridEditBtnSpinTest, testing::ValuesIn(AllGridShapes), GridShapeParamName);
 
 } // namespace

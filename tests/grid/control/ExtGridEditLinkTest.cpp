@@ -10,6 +10,7 @@
 #include "platform/ui/Beep.h"
 #include "platform/ui/Forms.h"
 #include "platform/ui/Input.h"
+#include "platform/ui/StdCtrls.h"
 
 namespace {
 
@@ -174,6 +175,56 @@ TEST_F(ExtGridEditLinkTest, EachLinkHasItsOwnPopupWindow)
     EXPECT_EQ(link->destroyed, 1);
     // A component of that name belongs to someone else and is left alone.
     EXPECT_EQ(bystander.Name(), "gridform");
+}
+
+// A refused value ends the edit as refused: the link opens again on the cell, which keeps
+// its text, and Escape still brings back the text from before editing.
+TEST_F(ExtGridEditLinkTest, ARefusedValueOpensTheLinkAgainOnTheKeptCell)
+{
+    int validations = 0;
+    grid->OnCellValidate = [&](TObject*, int, int, std::string& Value, bool& Valid) {
+        ++validations;
+        Valid = Value != "after";
+    };
+    Open();
+    SendKey(VK_RETURN, {}, link->Edit());
+    EXPECT_EQ(validations, 1);
+    EXPECT_FALSE(grid->LastValidation());
+    EXPECT_TRUE(grid->IsEditMode());
+    EXPECT_TRUE(link->Edit()->Visible());
+    EXPECT_EQ(grid->Col(), 1);
+    EXPECT_EQ(grid->Row(), 1);
+    SendKey(VK_ESCAPE, {}, link->Edit());
+    EXPECT_FALSE(grid->IsEditMode());
+    EXPECT_EQ(grid->Cells(1, 1), "before");
+    EXPECT_TRUE(grid->LastValidation());
+}
+
+// The pop-up edit link that closes as it loses its activation tells the grid the focus
+// change came from the editor only while it closes: later arrivals of the focus are the
+// grid's own again, so an always-edit grid opens its text editor on them.
+TEST_F(ExtGridEditLinkTest, AfterAPopupEditTheGridStillOpensItsEditorWhenTheFocusArrives)
+{
+    auto* other = new TEdit(&form);
+    other->SetParent(&form);
+    link->EditStyle = esPopup;
+    Open();
+    ASSERT_TRUE(link->PopupForm()->Visible());
+    other->SetFocus();
+    Application->ProcessMessages();
+    ASSERT_FALSE(link->PopupForm()->Visible());
+    EXPECT_EQ(grid->Cells(1, 1), "after");
+
+    grid->OnGetEditorType = nullptr;
+    grid->Navigation()->AlwaysEdit = true;
+    grid->SetFocus();
+    grid->SetEditorMode(true); // the text editor exists from here on
+    grid->SetEditorMode(false);
+    other->SetFocus();
+    grid->SetFocus();
+    EXPECT_TRUE(grid->EditorMode());
+    ASSERT_NE(grid->InplaceEditor(), nullptr);
+    EXPECT_TRUE(grid->InplaceEditor()->Visible());
 }
 
 } // namespace

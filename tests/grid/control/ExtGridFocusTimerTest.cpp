@@ -16,9 +16,8 @@ class TProbeGrid : public TExtStringGrid {
 public:
     using TExtStringGrid::DoEnter;
     using TExtStringGrid::DoExit;
-    using TExtStringGrid::FBlockFocus;
-    using TExtStringGrid::FBlockKill;
     using TExtStringGrid::FCellSelectorMode;
+    using TExtStringGrid::FEditSession;
     using TExtStringGrid::FOldCellText;
     using TExtStringGrid::FSizeFixed;
     using TExtStringGrid::TExtStringGrid;
@@ -99,11 +98,16 @@ TEST_F(ExtGridFocusTimerTest, EnteringKeepsTheCurrentValueEvenWhenOnEnterRaises)
     int entered = 0, exited = 0;
     grid->OnEnter = [&](TObject*) { ++entered; };
     grid->OnExit = [&](TObject*) { ++exited; };
-    grid->FBlockFocus = grid->FBlockKill = true;
-    grid->DoEnter();
-    grid->DoExit();
+    {
+        // An edit ending hands the focus back to the grid: that is neither entering nor leaving.
+        grid->FEditSession.Begin(edSpinEdit);
+        grid->FEditSession.End(TEditEnd::Accepted, {.Close = [&] {
+                                                         const auto refocus = grid->FEditSession.HoldRefocus();
+                                                         grid->DoEnter();
+                                                         grid->DoExit();
+                                                     }});
+    }
     EXPECT_EQ(entered + exited, 0);
-    grid->FBlockFocus = grid->FBlockKill = false;
     grid->DoEnter();
     grid->DoExit();
     EXPECT_EQ(entered, 1);
@@ -141,8 +145,8 @@ TEST_F(ExtGridFocusTimerTest, LosingTheFocusRepaintsAMergedCurrentCellUnlessBloc
     EXPECT_EQ(grid->Perform(WM_KILLFOCUS), 0);
     EXPECT_TRUE(grid->Repainted.count({2, 2}));
     grid->Repainted.clear();
-    grid->FBlockKill = true;
-    EXPECT_EQ(grid->Perform(WM_KILLFOCUS), 1);
+    grid->FEditSession.Begin(edSpinEdit);
+    grid->FEditSession.End(TEditEnd::Accepted, {.Close = [&] { EXPECT_EQ(grid->Perform(WM_KILLFOCUS), 1); }});
     EXPECT_TRUE(grid->Repainted.empty());
 }
 

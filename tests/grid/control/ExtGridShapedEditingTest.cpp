@@ -48,6 +48,45 @@ TEST_P(ExtGridShapedEditingTest, TheRichEditorLoadsAndStoresTheCellItStandsOn)
     ExpectOtherCellsUntouched();
 }
 
+// The grid never keeps its editor over every cell it moves to, so the caret keys at the
+// ends of the text, and with Ctrl, stay with the text rather than moving the current cell.
+TEST_P(ExtGridShapedEditingTest, TheCaretKeysAtTheEndsOfTheTextStayInTheEditor)
+{
+    const struct {
+        const char* what;
+        bool caretAtStart; // else at the end, where F2 leaves it
+        Word key;
+        TShiftState shift;
+        int caretAfter;
+    } cases[] = {
+        {"End at the end", false, VK_END, {}, 3},     {"Right at the end", false, VK_RIGHT, {}, 3},
+        {"Ctrl+End", false, VK_END, {ssCtrl}, 3},     {"Ctrl+Right", false, VK_RIGHT, {ssCtrl}, 3},
+        {"Home at the start", true, VK_HOME, {}, 0},  {"Left at the start", true, VK_LEFT, {}, 0},
+        {"Ctrl+Home", false, VK_HOME, {ssCtrl}, 0},   {"Ctrl+Left", true, VK_LEFT, {ssCtrl}, 0},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.what);
+        grid->SetAllGridCells(2, 5, "2,5");
+        StandOn(*grid, "2,5");
+        grid->SetAllGridCells(2, 5, "abc");
+        SendKey(VK_F2);
+        TInplaceEdit* editor = grid->InplaceEditor();
+        ASSERT_TRUE(editor && editor->Focused());
+        if (c.caretAtStart) SendKey(VK_HOME);
+        const int col = grid->Col(), row = grid->Row();
+        SendKey(c.key, c.shift);
+        EXPECT_TRUE(grid->EditorMode());
+        EXPECT_TRUE(editor->Focused());
+        EXPECT_EQ(grid->Col(), col);
+        EXPECT_EQ(grid->Row(), row);
+        EXPECT_EQ(editor->SelStart(), c.caretAfter);
+        SendText("x");
+        SendKey(VK_RETURN);
+        EXPECT_EQ(grid->AllGridCells(2, 5), c.caretAfter == 0 ? "xabc" : "abcx");
+        ExpectOtherCellsUntouched();
+    }
+}
+
 INSTANTIATE_TEST_SUITE_P(Shapes, ExtGridShapedEditingTest, testing::ValuesIn(AllGridShapes), GridShapeParamName);
 
 } // namespace

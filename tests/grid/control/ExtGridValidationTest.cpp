@@ -11,13 +11,12 @@ namespace {
 
 class TValidationProbeGrid : public TExtStringGrid {
 public:
-    using TExtStringGrid::FLastValidation;
     using TExtStringGrid::TExtStringGrid;
     // An edit of the cell is open, as the editors leave it when they validate.
     void BeginEditOf(int ACol, int ARow)
     {
         StoreOldCellValue(ACol, ARow);
-        FEditing = true;
+        FEditSession.Begin(edNormal);
     }
 };
 
@@ -100,7 +99,6 @@ TEST_F(ExtGridValidationTest, ValidationDecidesTheStoredTextAndWhatIsAnnounced)
             EXPECT_EQ(grid->Row(), 2);
             grid->HideInplaceEdit();
         }
-        grid->FLastValidation = true;
     }
 }
 

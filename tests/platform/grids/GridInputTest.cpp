@@ -185,50 +185,64 @@ struct TPassCase {
     TShiftState Shift;
     TGridCoord Expected; // the current cell afterwards
     bool Editing;        // the editor still open
+    // A caret key at the end of the text (or with Ctrl): it goes to the grid only when the
+    // editor follows the current cell (goAlwaysShowEditor), and stays in the text otherwise.
+    bool CaretKey;
 };
 
-// Each case runs with a single-line and with a multi-line editor.
+// Each case runs with a single-line and with a multi-line editor, and with an editor that
+// follows the current cell (which stays open) and one that does not.
 class GridEditorKeyTest : public GridEditorTest,
-                          public ::testing::WithParamInterface<std::tuple<TPassCase, bool>> {};
+                          public ::testing::WithParamInterface<std::tuple<TPassCase, bool, bool>> {};
 
 TEST_P(GridEditorKeyTest, MovementKeysGoToTheGrid)
 {
-    const auto& [c, multiLine] = GetParam();
+    const auto& [c, multiLine, followed] = GetParam();
     grid->MultiLineCells = multiLine;
+    if (followed) grid->SetOptions(grid->Options() + goAlwaysShowEditor);
     grid->ShowEditor();
     ASSERT_EQ(Editor()->MultiLine(), multiLine);
     if (c.Caret >= 0) {
         Editor()->SetSelStart(c.Caret);
         Editor()->SetSelLength(0);
     }
+    const std::string text = Editor()->Text();
     PressKey(c.Key, c.Shift);
-    EXPECT_EQ((TGridCoord{grid->Col(), grid->Row()}), c.Expected);
-    EXPECT_EQ(grid->EditorMode(), c.Editing);
+    const bool staysInText = c.CaretKey && !followed;
+    const TGridCoord expected = staysInText ? TGridCoord{2, 2} : c.Expected;
+    EXPECT_EQ((TGridCoord{grid->Col(), grid->Row()}), expected);
+    EXPECT_EQ(grid->EditorMode(), c.Editing || followed || staysInText);
+    EXPECT_EQ(Editor()->Visible(), grid->EditorMode());
+    if (staysInText) {
+        EXPECT_EQ(Editor()->Text(), text);
+    }
 }
 
 // The editor holds "abc" in cell (2, 2).
 const TPassCase kPassCases[] = {
-    {"Down", 1, VK_DOWN, {}, {2, 3}, false},
-    {"Up", 1, VK_UP, {}, {2, 1}, false},
-    {"PageDown", 1, VK_NEXT, {}, {2, 4}, false},
-    {"Tab", 1, VK_TAB, {}, {3, 2}, false},
-    {"LeftAtTheStart", 0, VK_LEFT, {}, {1, 2}, false},
-    {"LeftInsideStaysInTheText", 1, VK_LEFT, {}, {2, 2}, true},
-    {"LeftWithAllSelected", -1, VK_LEFT, {}, {1, 2}, false},
-    {"HomeAtTheStart", 0, VK_HOME, {}, {1, 2}, false},
-    {"HomeInsideStaysInTheText", 2, VK_HOME, {}, {2, 2}, true},
-    {"RightAtTheEnd", 3, VK_RIGHT, {}, {3, 2}, false},
-    {"RightInsideStaysInTheText", 1, VK_RIGHT, {}, {2, 2}, true},
-    {"EndAtTheEnd", 3, VK_END, {}, {4, 2}, false},
-    {"CtrlRightAlwaysGoes", 1, VK_RIGHT, {ssCtrl}, {4, 2}, false},
-    {"EscapeGoesToTheGridAndStays", 1, VK_ESCAPE, {}, {2, 2}, true},
+    {"Down", 1, VK_DOWN, {}, {2, 3}, false, false},
+    {"Up", 1, VK_UP, {}, {2, 1}, false, false},
+    {"PageDown", 1, VK_NEXT, {}, {2, 4}, false, false},
+    {"Tab", 1, VK_TAB, {}, {3, 2}, false, false},
+    {"LeftAtTheStart", 0, VK_LEFT, {}, {1, 2}, false, true},
+    {"LeftInsideStaysInTheText", 1, VK_LEFT, {}, {2, 2}, true, false},
+    {"LeftWithAllSelected", -1, VK_LEFT, {}, {1, 2}, false, true},
+    {"HomeAtTheStart", 0, VK_HOME, {}, {1, 2}, false, true},
+    {"HomeInsideStaysInTheText", 2, VK_HOME, {}, {2, 2}, true, false},
+    {"RightAtTheEnd", 3, VK_RIGHT, {}, {3, 2}, false, true},
+    {"RightInsideStaysInTheText", 1, VK_RIGHT, {}, {2, 2}, true, false},
+    {"EndAtTheEnd", 3, VK_END, {}, {4, 2}, false, true},
+    {"CtrlRightAtTheCaretKeys", 1, VK_RIGHT, {ssCtrl}, {4, 2}, false, true},
+    {"CtrlHomeAtTheCaretKeys", 1, VK_HOME, {ssCtrl}, {1, 1}, false, true},
+    {"EscapeGoesToTheGridAndStays", 1, VK_ESCAPE, {}, {2, 2}, true, false},
 };
 
 INSTANTIATE_TEST_SUITE_P(Keys, GridEditorKeyTest,
-                         ::testing::Combine(::testing::ValuesIn(kPassCases), ::testing::Bool()),
+                         ::testing::Combine(::testing::ValuesIn(kPassCases), ::testing::Bool(), ::testing::Bool()),
                          [](const auto& info) {
                              return std::string(std::get<0>(info.param).Name) +
-                                    (std::get<1>(info.param) ? "_MultiLine" : "_SingleLine");
+                                    (std::get<1>(info.param) ? "_MultiLine" : "_SingleLine") +
+                                    (std::get<2>(info.param) ? "_Followed" : "");
                          });
 
 TEST_F(GridEditorTest, MultiLineEditorKeepsLineBreaksAndMasksTakeOneLine)

@@ -61,7 +61,7 @@ template <class TDropDown> bool TGridDropDownEditor<TDropDown>::Validated(TShift
         this->Invalidate();
         return false;
     }
-    const std::string Stored = FGrid->Cells(FGrid->Col(), FGrid->Row());
+    const std::string Stored = FGrid->Cells(FGrid->RealCol(), FGrid->Row());
     if (Stored != Value) this->SetText(Stored);
     return true;
 }

@@ -4,7 +4,7 @@
 #include <string>
 #include <utility>
 
-#include "grid/control/EditingGridOnForm.h"
+#include "grid/control/EditingShapedGrid.h"
 #include "grid/dropdown/celleditors/DropDownCellEditors.h"
 #include "grid/dropdown/celleditors/GridDropDownEditors.h"
 #include "platform/rtl/SysUtils.h"
@@ -13,8 +13,9 @@
 
 namespace {
 
-// The drop-down cell editors on cell (1, 1), driven by real key events.
-class ExtGridDropDownEditorsTest : public EditingGridOnForm {
+// The drop-down cell editors on the cell showing "2,5" of a shaped grid, driven by real key
+// events.
+class ExtGridDropDownEditorsTest : public EditingShapedGridTest {
 protected:
     static void AddItems(TDropDownItems& Items, std::initializer_list<const char*> Texts)
     {
@@ -23,9 +24,7 @@ protected:
     }
 };
 
-} // namespace
-
-TEST_F(ExtGridDropDownEditorsTest, TheValueGoesInAndComesBackByKind)
+TEST_P(ExtGridDropDownEditorsTest, TheValueGoesInAndComesBackByKind)
 {
     struct Case {
         TEditorType Kind;
@@ -55,15 +54,15 @@ TEST_F(ExtGridDropDownEditorsTest, TheValueGoesInAndComesBackByKind)
         Open(C.CellText, C.Kind);
         SendKey(VK_RETURN);
         EXPECT_FALSE(grid->IsEditMode()) << C.CellText;
-        EXPECT_EQ(grid->Cells(1, 1), C.Stored) << C.CellText;
-        grid->MoveCurrentCell(1, 1);
+        EXPECT_EQ(HomeText(), C.Stored) << C.CellText;
+        GoHome();
     }
     EXPECT_EQ(DropDownCellEditors(*grid).DetailPicker()->ItemIndex(), 0);
     EXPECT_EQ(DropDownCellEditors(*grid).GridPicker()->ItemIndex(), 1);
     EXPECT_EQ(DropDownCellEditors(*grid).ExtGridPicker()->ItemIndex(), 1);
 }
 
-TEST_F(ExtGridDropDownEditorsTest, EscapeClosesWithoutStoring)
+TEST_P(ExtGridDropDownEditorsTest, EscapeClosesWithoutStoring)
 {
     Open("a\r\nb", edMemoDropDown);
     TStringList Lines;
@@ -71,11 +70,11 @@ TEST_F(ExtGridDropDownEditorsTest, EscapeClosesWithoutStoring)
     DropDownCellEditors(*grid).Memo()->SetMemoText(Lines);
     SendKey(VK_ESCAPE);
     EXPECT_FALSE(grid->IsEditMode());
-    EXPECT_EQ(grid->Cells(1, 1), "a\r\nb");
+    EXPECT_EQ(HomeText(), "a\r\nb");
     EXPECT_EQ(FocusedControl(), grid);
 }
 
-TEST_F(ExtGridDropDownEditorsTest, DownValidatesAndARefusedValueKeepsTheEditor)
+TEST_P(ExtGridDropDownEditorsTest, DownValidatesAndARefusedValueKeepsTheEditor)
 {
     grid->OnCellValidate = [](TObject*, int, int, std::string& Value, bool& Valid) {
         Valid = Value != "9";
@@ -85,62 +84,62 @@ TEST_F(ExtGridDropDownEditorsTest, DownValidatesAndARefusedValueKeepsTheEditor)
     DropDownCellEditors(*grid).TrackBar()->SetPosition(9);
     SendKey(VK_DOWN);
     EXPECT_TRUE(grid->IsEditMode()) << "a refused value keeps the editor open";
-    EXPECT_EQ(grid->Row(), 1);
+    EXPECT_EQ(grid->Row(), home.Y);
     EXPECT_EQ(DropDownCellEditors(*grid).TrackBar()->Text(), "5") << "a value the handler changed is refused with the old text";
     DropDownCellEditors(*grid).TrackBar()->SetPosition(4);
     SendKey(VK_DOWN);
     EXPECT_FALSE(grid->IsEditMode());
-    EXPECT_EQ(grid->Cells(1, 1), "4");
-    EXPECT_EQ(grid->Row(), 2) << "an accepted Down moves on";
+    EXPECT_EQ(HomeText(), "4");
+    EXPECT_EQ(grid->Row(), home.Y + 1) << "an accepted Down moves on";
 }
 
-TEST_F(ExtGridDropDownEditorsTest, EnterStoresTheCalculatorsPendingResult)
+TEST_P(ExtGridDropDownEditorsTest, EnterStoresTheCalculatorsPendingResult)
 {
     Open("2", edCalculatorDropDown);
     SendText("+3");
     SendKey(VK_RETURN);
     EXPECT_FALSE(grid->IsEditMode());
     double Value = 0;
-    ASSERT_TRUE(TryStrToFloat(grid->Cells(1, 1), Value)) << grid->Cells(1, 1);
+    ASSERT_TRUE(TryStrToFloat(HomeText(), Value)) << HomeText();
     EXPECT_EQ(Value, 5);
 }
 
-TEST_F(ExtGridDropDownEditorsTest, TheColourPickerStoresTextAndColour)
+TEST_P(ExtGridDropDownEditorsTest, TheColourPickerStoresTextAndColour)
 {
     DropDownCellEditors(*grid).ColorPicker()->AddDefaultColors();
-    grid->SetColors(1, 1, 0x008080);
+    grid->SetColors(2, home.Y, 0x008080);
     Open("", edColorPickerDropDown);
     EXPECT_EQ(DropDownCellEditors(*grid).ColorPicker()->SelectedColor(), TColor(0x008080));
     DropDownCellEditors(*grid).ColorPicker()->SetSelectedColor(0x000080);
     SendKey(VK_RETURN);
-    EXPECT_EQ(grid->Cells(1, 1), "Maroon");
-    EXPECT_EQ(grid->Colors(1, 1), TColor(0x000080));
+    EXPECT_EQ(HomeText(), "Maroon");
+    EXPECT_EQ(grid->Colors(2, home.Y), TColor(0x000080));
 
     grid->OnColorSelected = [](TObject*, int, int, TColor& Color, std::string& Value) {
         Color = 0x00FF00;
         Value = "lime";
     };
-    grid->MoveCurrentCell(1, 1);
+    GoHome();
     Open("", edColorPickerDropDown);
     SendKey(VK_RETURN);
-    EXPECT_EQ(grid->Cells(1, 1), "lime");
-    EXPECT_EQ(grid->Colors(1, 1), TColor(0x00FF00));
+    EXPECT_EQ(HomeText(), "lime");
+    EXPECT_EQ(grid->Colors(2, home.Y), TColor(0x00FF00));
 }
 
-TEST_F(ExtGridDropDownEditorsTest, AltDownOpensTheDropDownAndTheOpenPopupKeepsTheArrows)
+TEST_P(ExtGridDropDownEditorsTest, AltDownOpensTheDropDownAndTheOpenPopupKeepsTheArrows)
 {
     DropDownCellEditors(*grid).ColorPicker()->AddDefaultColors();
-    grid->SetColors(1, 1, 0x008080);
+    grid->SetColors(2, home.Y, 0x008080);
     Open("", edColorPickerDropDown);
     TGridColorDropDown& Picker = *DropDownCellEditors(*grid).ColorPicker();
     SendKey(VK_DOWN, {ssAlt});
     ASSERT_TRUE(Picker.DroppedDown());
     SendKey(VK_DOWN);
     EXPECT_TRUE(grid->IsEditMode()) << "Down moves within the open panel";
-    EXPECT_EQ(grid->Row(), 1);
+    EXPECT_EQ(grid->Row(), home.Y);
 }
 
-TEST_F(ExtGridDropDownEditorsTest, LooksWithoutAStyleOfTheirOwnGiveTheEditorsTheXPStyle)
+TEST_P(ExtGridDropDownEditorsTest, LooksWithoutAStyleOfTheirOwnGiveTheEditorsTheXPStyle)
 {
     TGridMemoDropDown& Memo = *DropDownCellEditors(*grid).Memo();
     for (TGridLook Look : {glStandard, glSoft, glClassic, glSuite, glXP, glListView}) {
@@ -153,7 +152,7 @@ TEST_F(ExtGridDropDownEditorsTest, LooksWithoutAStyleOfTheirOwnGiveTheEditorsThe
 
 // An opening editor takes the style of the grid's last look or style: a look without a style
 // of its own shows the editors in the XP style, also those made or opened after it.
-TEST_F(ExtGridDropDownEditorsTest, AnOpeningEditorTakesTheStyleOfTheLastLookOrStyle)
+TEST_P(ExtGridDropDownEditorsTest, AnOpeningEditorTakesTheStyleOfTheLastLookOrStyle)
 {
     struct Case {
         const char* What;
@@ -194,7 +193,7 @@ TEST_F(ExtGridDropDownEditorsTest, AnOpeningEditorTakesTheStyleOfTheLastLookOrSt
 }
 
 // A style set on the grid reaches the editors it has made at once, not only at their next opening.
-TEST_F(ExtGridDropDownEditorsTest, AStyleReachesTheEditorsAlreadyMade)
+TEST_P(ExtGridDropDownEditorsTest, AStyleReachesTheEditorsAlreadyMade)
 {
     Open("1", edMemoDropDown);
     SendKey(VK_ESCAPE);
@@ -204,3 +203,7 @@ TEST_F(ExtGridDropDownEditorsTest, AStyleReachesTheEditorsAlreadyMade)
     grid->SetLook(glStandard);
     EXPECT_EQ(DropDownCellEditors(*grid).Memo()->GetComponentStyle(), tsWindowsXP);
 }
+
+INSTANTIATE_TEST_SUITE_P(Shapes, ExtGridDropDownEditorsTest, testing::ValuesIn(AllGridShapes), GridShapeParamName);
+
+} // namespace
