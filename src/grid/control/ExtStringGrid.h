@@ -2495,7 +2495,17 @@ private:
     // The compare of a running sort: by the keys read once where the column allows it.
     int CompareSortCells(int ACol, int ARow1, int ARow2, TSortDirection Direction);
     TSortColumnKeys& SortKeysOf(int ACol);
+    // The style a column's keys are read in, with its prefix and suffix; ssCustom (every cell
+    // compared cell by cell) while events may hand out texts or take part in the compare.
+    void SortKeyStyle(int ACol, TSortStyle& Style, std::string& Prefix, std::string& Suffix);
+    // False where the cell is compared cell by cell.
+    bool CellSortKey(int ACol, int ARow, TSortStyle Style, const std::string& Prefix, const std::string& Suffix,
+                     TSortKey& Key);
     void ReadSortKey(int ACol, int ARow, TSortColumnKeys& Keys, size_t Index);
+    // The order of the rows Left .. Right by the first column's keys moved with their rows,
+    // ties settled run by run; false where those keys do not allow it.
+    bool SortRowsByKeys(int FirstCol, int Left, int Right, TSortDirection Direction, int Before,
+                        const std::function<bool(int, int)>& Tie, std::vector<int>& Order);
     TSortKey SortKeyOf(TSortStyle Style, int ACol, int ARow, TSortCellText& Text, const std::string& Prefix,
                        const std::string& Suffix);
     bool HasSortCheckBox(int ACol, int ARow) const;
