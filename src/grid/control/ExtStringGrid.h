@@ -2765,6 +2765,9 @@ private:
     // The save area as CSV text, each record ended by CR LF; the columns are real ones, hidden
     // ones too with SaveHiddenCells.
     std::string CSVText();
+    // The same records appended to Text, with PartDone called whenever Text has grown to
+    // PartSize (it takes the records made so far and may empty Text).
+    void BuildCSVText(std::string& Text, size_t PartSize, const std::function<void()>& PartDone);
     void ReadCSVBytes(std::string Bytes, int MaxRows, bool Append);
 
     // Reads the stream once to check it, then again to place its cells.
