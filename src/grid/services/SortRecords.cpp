@@ -1,5 +1,6 @@
 #include "grid/services/SortRecords.h"
 
+#include <algorithm>
 #include <cstring>
 #include <limits>
 #include <string_view>
@@ -45,10 +46,15 @@ bool TSortRecords::Add(const TSortKey& Key)
     const size_t row = FValues.size() + FTexts.size();
     if (FKind == TKind::None) {
         FKind = kind;
-        if (kind == TKind::Value)
+        // Room for every row up front, the characters guessed from the first text within
+        // bounds: memory is only touched as the keys come, and is never copied to grow.
+        if (kind == TKind::Value) {
             FValues.reserve(FCount);
-        else
+        } else {
             FTexts.reserve(FCount);
+            const size_t guess = std::min<size_t>(Key.Text.size(), 64);
+            FChars.reserve(FCount * (sizeof(std::uint32_t) + guess + guess / 2));
+        }
     }
     if (kind != FKind || row > std::numeric_limits<std::uint32_t>::max()) return false;
     if (kind == TKind::Value) {
