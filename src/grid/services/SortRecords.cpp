@@ -6,7 +6,6 @@
 #include <string_view>
 
 #include "grid/services/SortKeys.h"
-#include "grid/services/StableOrder.h"
 
 namespace {
 
@@ -18,12 +17,14 @@ std::uint64_t TextHead(const std::string& Text)
     return head;
 }
 
-// Sorts the records by Compare (-1, 0, 1), then gives their rows and the runs that tie.
+// Sorts the records by Compare (-1, 0, 1), then gives their rows and the runs that tie. The
+// keys order every row, so any stable sort gives the one order they allow.
 template <class TRecord, class TCompare>
 void SortByCompare(std::vector<TRecord>& Records, TCompare Compare, int Before, std::vector<int>& Order,
                    std::vector<std::pair<size_t, size_t>>& Runs)
 {
-    StableSortOrder(Records, [&](const TRecord& A, const TRecord& B) { return Compare(A, B) == Before; });
+    std::stable_sort(Records.begin(), Records.end(),
+                     [&](const TRecord& A, const TRecord& B) { return Compare(A, B) == Before; });
     Order.resize(Records.size());
     Runs.clear();
     size_t runStart = 0;
