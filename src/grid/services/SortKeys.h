@@ -79,7 +79,7 @@ public:
         return PlaceSortBlanks(result, a.Empty, b.Empty, Settings, Direction);
     }
 
-    // The keys of Count other rows, none read yet.
+    // The keys of Count other rows, with no key read.
     void Restart(size_t Count);
 
 private:

@@ -93,7 +93,7 @@ TEST(SortRecordsTest, SortsAsAStableSortOfTheKeysAndReportsTheTies)
 }
 
 // Keys of both kinds, or numbers of which only some converted, have no order of their own
-// (3 and 12 that did not convert tie, yet a valid 7 goes between them): such a column is
+// (3 and 12 that did not convert tie, while a valid 7 goes between them): such a column is
 // left to the row compare.
 TEST(SortRecordsTest, RefusesKeysThatDoNotOrderEveryRow)
 {
