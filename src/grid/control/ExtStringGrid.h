@@ -2491,7 +2491,17 @@ private:
     // The compare of a running sort: by the keys read once where the column allows it.
     int CompareSortCells(int ACol, int ARow1, int ARow2, TSortDirection Direction);
     TSortColumnKeys& SortKeysOf(int ACol);
+    // The style a column's keys are read in, with its prefix and suffix; ssCustom (every cell
+    // compared cell by cell) while events may hand out texts or take part in the compare.
+    void SortKeyStyle(int ACol, TSortStyle& Style, std::string& Prefix, std::string& Suffix);
+    // False where the cell is compared cell by cell.
+    bool CellSortKey(int ACol, int ARow, TSortStyle Style, const std::string& Prefix, const std::string& Suffix,
+                     TSortKey& Key);
     void ReadSortKey(int ACol, int ARow, TSortColumnKeys& Keys, size_t Index);
+    // The order of the rows Left .. Right by the first column's keys moved with their rows,
+    // ties settled run by run; false where those keys do not allow it.
+    bool SortRowsByKeys(int FirstCol, int Left, int Right, TSortDirection Direction, int Before,
+                        const std::function<bool(int, int)>& Tie, std::vector<int>& Order);
     TSortKey SortKeyOf(TSortStyle Style, int ACol, int ARow, TSortCellText& Text, const std::string& Prefix,
                        const std::string& Suffix);
     bool HasSortCheckBox(int ACol, int ARow) const;
@@ -2751,6 +2761,9 @@ private:
     // The save area as CSV text, each record ended by CR LF; the columns are real ones, hidden
     // ones too with SaveHiddenCells.
     std::string CSVText();
+    // The same records appended to Text, with PartDone called whenever Text has grown to
+    // PartSize (it takes the records made so far and may empty Text).
+    void BuildCSVText(std::string& Text, size_t PartSize, const std::function<void()>& PartDone);
     void ReadCSVBytes(std::string Bytes, int MaxRows, bool Append);
 
     // Reads the stream once to check it, then again to place its cells.

@@ -166,12 +166,35 @@ std::vector<std::string> SplitCsvRecords(const std::string& Text, char Delimiter
     return records;
 }
 
-// Most fields need neither quotes nor coding and go out as they are.
+// Most fields go out as they are, and most others only with their quotes doubled inside
+// quotes: one pass over the field tells which. Empty fields, line breaks and a quote as the
+// separator take the full coding.
 void AppendCsvField(std::string& Out, const std::string& Text, const TCsvCoding& Coding)
 {
-    const bool plain = !Text.empty() && !Coding.AlwaysQuotes && Text.front() != ' ' && Text.back() != ' ' &&
-                       Text.find_first_of(std::string{'"', '\r', '\n', Coding.Separator}) == std::string::npos;
-    Out += plain ? Text : CsvField(Text, Coding);
+    const char separator = Coding.Separator;
+    bool quotes = false, separators = false, lineBreaks = false;
+    for (const char c : Text) {
+        quotes |= c == '"';
+        separators |= c == separator;
+        lineBreaks |= c == '\r' || c == '\n';
+    }
+    if (Text.empty() || lineBreaks || separator == '"') {
+        Out += CsvField(Text, Coding);
+        return;
+    }
+    if (!Coding.AlwaysQuotes && !quotes && !separators && Text.front() != ' ' && Text.back() != ' ') {
+        Out += Text;
+        return;
+    }
+    Out += '"';
+    if (!quotes)
+        Out += Text;
+    else
+        for (const char c : Text) {
+            Out += c;
+            if (c == '"') Out += '"';
+        }
+    Out += '"';
 }
 
 std::string CsvField(const std::string& Text, const TCsvCoding& Coding)

@@ -31,33 +31,50 @@ std::vector<std::string> CsvRecords(std::string Bytes, bool Oem, char& Delimiter
 
 std::string TExtStringGrid::CSVText()
 {
+    std::string text;
+    BuildCSVText(text, SIZE_MAX, [] {});
+    return text;
+}
+
+void TExtStringGrid::BuildCSVText(std::string& Text, size_t PartSize, const std::function<void()>& PartDone)
+{
     TCsvCoding coding;
     coding.Separator = Delimiter ? Delimiter : ',';
     coding.AlwaysQuotes = AlwaysQuotes;
     coding.QuoteEmptyCells = QuoteEmptyCells;
     coding.JavaCSV = JavaCSV;
     TFileProgress progress = FileProgressReporter();
-    std::string text;
     ExportNotification(0, SaveStartRow());
     for (int r = SaveStartRow(); r <= SaveEndRow(); ++r) {
         ExportNotification(5, r);
         for (int c = SaveStartCol(); c <= SaveEndColWithHidden(); ++c) {
-            if (c > SaveStartCol()) text += coding.Separator;
-            AppendCsvField(text, SavedCellText(c, r), coding);
+            if (c > SaveStartCol()) Text += coding.Separator;
+            AppendCsvField(Text, SavedCellText(c, r), coding);
         }
-        text += "\r\n";
+        Text += "\r\n";
         // The first record tells roughly what the others take: growing a text of many
         // megabytes step by step would copy it over and over.
-        if (r == SaveStartRow()) text.reserve(text.size() * static_cast<size_t>(SaveRowCount()) * 9 / 8);
+        if (r == SaveStartRow())
+            Text.reserve(std::min(PartSize, Text.size() * static_cast<size_t>(SaveRowCount()) * 9 / 8) + Text.size());
+        if (Text.size() >= PartSize) PartDone();
         progress.Report(r - SaveStartRow(), SaveRowCount() - 1);
     }
     ExportNotification(2, -1);
-    return text;
 }
 
+// The file is written as its records are made, a part at a time, so that a large grid needs
+// no text of the file's size, and the disk writes while the next part is made.
 void TExtStringGrid::SaveToCSV(const std::string& FileName, bool Unicode)
 {
-    WriteTextFile(FileName, CSVText(), CsvFileCoding(Unicode, OemConvert));
+    constexpr size_t kPartSize = 256u << 10;
+    TTextFileWriter file(FileName, CsvFileCoding(Unicode, OemConvert));
+    std::string text;
+    BuildCSVText(text, kPartSize, [&] {
+        file.Write(text);
+        text.clear();
+    });
+    file.Write(text);
+    file.Commit();
 }
 
 void TExtStringGrid::AppendToCSV(const std::string& FileName, bool Unicode)

@@ -6,6 +6,7 @@
 #include "grid/foundation/model/MouseActions.h"
 #include "grid/foundation/model/Navigation.h"
 #include "grid/services/SortKeys.h"
+#include "grid/services/SortRecords.h"
 #include "grid/services/StableOrder.h"
 
 // A sort first works out the rows' new order while every row stays where it is, comparing by
@@ -116,36 +117,77 @@ void TExtStringGrid::QuickSortRows(int ACol, int Left, int Right, bool Indexed)
 {
     if (Left >= Right) return;
     const TSortSettings& sort = *SortSettings();
+    const auto count = static_cast<size_t>(Right - Left + 1);
     TSortKeyTable keys(Left, Right - Left + 1, TotalColCount());
     FSortKeys = &keys;
     TSortRestore release([&] { FSortKeys = nullptr; });
-    // Most compares are decided by the first sort column, so its keys are read up front and
-    // compared here directly; a tie goes to the row compare, which asks the further columns.
+    // Most compares are decided by the first sort column, so its keys are read up front; a
+    // tie goes to the row compare of the further columns.
     const bool byEntries = Indexed && SortIndexes.Count() > 0;
     const int firstCol = byEntries ? SortIndexes.SortColumns(0) : ACol;
     const bool firstAscending = byEntries ? SortIndexes.SortDirections(0) : sort.Direction == sdAscending;
     const TSortDirection firstDirection = firstAscending ? sdAscending : sdDescending;
-    TSortColumnKeys* first = (Indexed && !byEntries) || IsIgnoredColumn(firstCol) ? nullptr : &SortKeysOf(firstCol);
-    if (first) first->Reserve(static_cast<size_t>(Right - Left + 1));
-    if (first)
-        for (int r = Left; r <= Right; ++r)
-            ReadSortKey(firstCol, r, *first, static_cast<size_t>(r - Left));
+    const bool byFirst = !(Indexed && !byEntries) && !IsIgnoredColumn(firstCol);
     // A row goes before another when their compare gives the direction's sign negated; the
     // indexed compare applies each entry's direction itself.
     const int before = Indexed || sort.Direction == sdAscending ? -1 : 1;
     const int firstBefore = Indexed && !firstAscending ? 1 : before;
-    std::vector<int> order(static_cast<size_t>(Right - Left + 1));
-    std::iota(order.begin(), order.end(), 0);
-    StableSortOrder(order, [&](int A, int B) {
-        if (first) {
-            const int result = first->Compare(static_cast<size_t>(A), static_cast<size_t>(B), sort, firstDirection);
-            if (result != 0 && result != TSortColumnKeys::CompareCellByCell) return result == firstBefore;
-        }
-        const int result = Indexed ? CompareRowsIndexed(0, Left + A, Left + B) : CompareRows(ACol, Left + A, Left + B);
+    const bool tieGoesOn = Indexed ? sort.Full && SortIndexes.Count() > 1 : sort.Full && ACol + 1 < TotalColCount();
+    const auto tie = [&](int A, int B) {
+        if (!tieGoesOn) return false;
+        const int result = Indexed ? CompareRowsIndexed(1, Left + A, Left + B) : CompareRows(ACol + 1, Left + A, Left + B);
         return result == before;
-    });
+    };
+    std::vector<int> order;
+    if (!byFirst || !SortRowsByKeys(firstCol, Left, Right, firstDirection, firstBefore, tie, order)) {
+        TSortColumnKeys* first = byFirst ? &SortKeysOf(firstCol) : nullptr;
+        if (first)
+            for (int r = Left; r <= Right; ++r)
+                ReadSortKey(firstCol, r, *first, static_cast<size_t>(r - Left));
+        order.resize(count);
+        std::iota(order.begin(), order.end(), 0);
+        StableSortOrder(order, [&](int A, int B) {
+            if (first) {
+                const int result = first->Compare(static_cast<size_t>(A), static_cast<size_t>(B), sort, firstDirection);
+                if (result == 0) return tie(A, B);
+                if (result != TSortColumnKeys::CompareCellByCell) return result == firstBefore;
+            }
+            const int result = Indexed ? CompareRowsIndexed(0, Left + A, Left + B) : CompareRows(ACol, Left + A, Left + B);
+            return result == before;
+        });
+    }
     FSortKeys = nullptr;
     ReorderSortedRows(Left, order);
+}
+
+bool TExtStringGrid::SortRowsByKeys(int FirstCol, int Left, int Right, TSortDirection Direction, int Before,
+                                    const std::function<bool(int, int)>& Tie, std::vector<int>& Order)
+{
+    TSortStyle style;
+    std::string prefix, suffix;
+    SortKeyStyle(FirstCol, style, prefix, suffix);
+    TSortRecords records(static_cast<size_t>(Right - Left + 1));
+    TSortKey key;
+    for (int r = Left; r <= Right; ++r)
+        if (!CellSortKey(FirstCol, r, style, prefix, suffix, key) || !records.Add(key)) return false;
+    std::vector<std::pair<size_t, size_t>> runs;
+    records.Sort(*SortSettings(), Direction, Before, Order, runs);
+    // The rows of a run stand in their old order; one key table serves every run in turn.
+    TSortKeyTable keys(Left, 0, TotalColCount());
+    TSortKeyTable* const outer = std::exchange(FSortKeys, &keys);
+    TSortRestore restore([&] { FSortKeys = outer; });
+    std::vector<int> rows;
+    for (const auto& [first, last] : runs) {
+        const auto begin = Order.begin() + static_cast<std::ptrdiff_t>(first);
+        const auto end = Order.begin() + static_cast<std::ptrdiff_t>(last);
+        rows.assign(begin, end);
+        for (int& row : rows)
+            row += Left;
+        keys.Restart(rows);
+        StableSortOrder(rows, [&](int A, int B) { return Tie(A - Left, B - Left); });
+        std::transform(rows.begin(), rows.end(), begin, [&](int Row) { return Row - Left; });
+    }
+    return true;
 }
 
 void TExtStringGrid::SortRows(bool Indexed, bool Grouped)

@@ -240,41 +240,46 @@ TSortKey TExtStringGrid::SortKeyOf(TSortStyle Style, int ACol, int ARow, TSortCe
 // number) or a text that cannot start a date or a time (compared as a text with any such
 // text); in the alphanumeric styles a number or a text. The locale, custom and raw compares,
 // check boxes and date-like texts are compared cell by cell.
-void TExtStringGrid::ReadSortKey(int ACol, int ARow, TSortColumnKeys& Keys, size_t Index)
+bool TExtStringGrid::CellSortKey(int ACol, int ARow, TSortStyle Style, const std::string& Prefix,
+                                 const std::string& Suffix, TSortKey& Key)
 {
     const TSortSettings& sort = *SortSettings();
     const TSortStyle fallback = sort.IgnoreCase ? ssAlphaNoCase : ssAlphabetic;
-    TSortStyle style = Keys.Style();
-    if (style == ssAnsiAlphaCase || style == ssAnsiAlphaNoCase || style == ssCustom || style == ssRaw ||
-        (style == ssAutomatic && HasSortCheckBox(ACol, ARow))) {
-        Keys.SetCellByCell(Index);
-        return;
-    }
+    if (Style == ssAnsiAlphaCase || Style == ssAnsiAlphaNoCase || Style == ssCustom || Style == ssRaw ||
+        (Style == ssAutomatic && HasSortCheckBox(ACol, ARow)))
+        return false;
     TSortCellText text(sort.SortOnVirtualCells ? Cells(ACol, ARow) : GridCells(ACol, ARow));
-    if (style == ssAutomatic) {
+    if (Style == ssAutomatic) {
         // A second text holding both separators lets the first alone decide the detection.
         const TFormatSettings& fs = FormatSettings();
         const std::string anyDate{fs.DateSeparator, fs.TimeSeparator};
         if (text.IsNumber())
-            style = ssNumeric;
+            Style = ssNumeric;
         else if (DetectTextStyle(text.Text, anyDate, fallback) == fallback)
-            style = fallback;
-        else {
-            Keys.SetCellByCell(Index);
-            return;
-        }
-    } else if (style == ssAlphaNumeric || style == ssAlphaNumericNoCase) {
-        style = text.IsNumber() ? ssNumeric : style == ssAlphaNumeric ? ssAlphabetic : ssAlphaNoCase;
+            Style = fallback;
+        else
+            return false;
+    } else if (Style == ssAlphaNumeric || Style == ssAlphaNumericNoCase) {
+        Style = text.IsNumber() ? ssNumeric : Style == ssAlphaNumeric ? ssAlphabetic : ssAlphaNoCase;
     }
-    Keys.Set(Index, SortKeyOf(style, ACol, ARow, text, Keys.Prefix(), Keys.Suffix()));
+    Key = SortKeyOf(Style, ACol, ARow, text, Prefix, Suffix);
+    return true;
+}
+
+void TExtStringGrid::ReadSortKey(int ACol, int ARow, TSortColumnKeys& Keys, size_t Index)
+{
+    TSortKey key;
+    if (CellSortKey(ACol, ARow, Keys.Style(), Keys.Prefix(), Keys.Suffix(), key))
+        Keys.Set(Index, key);
+    else
+        Keys.SetCellByCell(Index);
 }
 
 int TExtStringGrid::CompareSortCells(int ACol, int ARow1, int ARow2, TSortDirection Direction)
 {
-    if (FSortKeys && FSortKeys->Holds(ARow1) && FSortKeys->Holds(ARow2)) {
+    size_t index1 = 0, index2 = 0;
+    if (FSortKeys && FSortKeys->IndexOf(ARow1, index1) && FSortKeys->IndexOf(ARow2, index2)) {
         TSortColumnKeys& keys = SortKeysOf(ACol);
-        const auto index1 = static_cast<size_t>(ARow1 - FSortKeys->First());
-        const auto index2 = static_cast<size_t>(ARow2 - FSortKeys->First());
         if (!keys.Read(index1)) ReadSortKey(ACol, ARow1, keys, index1);
         if (!keys.Read(index2)) ReadSortKey(ACol, ARow2, keys, index2);
         const int result = keys.Compare(index1, index2, *SortSettings(), Direction);
@@ -288,14 +293,19 @@ int TExtStringGrid::CompareSortCells(int ACol, int ARow1, int ARow2, TSortDirect
 TSortColumnKeys& TExtStringGrid::SortKeysOf(int ACol)
 {
     if (TSortColumnKeys* keys = FSortKeys->Keys(ACol)) return *keys;
-    const TSortSettings& sort = *SortSettings();
-    TSortStyle style = ssCustom;
+    TSortStyle style;
     std::string prefix, suffix;
-    if (FSortTexts) {
-        style = sort.AutoFormat ? ssAutomatic : sort.IgnoreCase ? ssAlphaNoCase : ssAlphabetic;
-        GetColFormat(ACol, style, prefix, suffix);
-    }
+    SortKeyStyle(ACol, style, prefix, suffix);
     return FSortKeys->Make(ACol, style, std::move(prefix), std::move(suffix));
+}
+
+void TExtStringGrid::SortKeyStyle(int ACol, TSortStyle& Style, std::string& Prefix, std::string& Suffix)
+{
+    Style = ssCustom;
+    if (!FSortTexts) return;
+    const TSortSettings& sort = *SortSettings();
+    Style = sort.AutoFormat ? ssAutomatic : sort.IgnoreCase ? ssAlphaNoCase : ssAlphabetic;
+    GetColFormat(ACol, Style, Prefix, Suffix);
 }
 
 TSortCellText& TExtStringGrid::SortCellText(int ACol, int ARow, int Slot)

@@ -2,6 +2,7 @@
 #include <cstdint>
 #include <memory>
 #include <string>
+#include <string_view>
 #include <utility>
 #include <vector>
 
@@ -49,7 +50,7 @@ int PlaceSortBlanks(int Result, bool Empty1, bool Empty2, const TSortSettings& S
 // that most compares are a look-up instead of reading and converting two cells. A cell
 // whose compare depends on the other cell (the automatic style, a check box) is compared
 // cell by cell; so is a pair whose keys are of different kinds. Values and texts are kept
-// apart and packed, since a sort walks them at random.
+// apart and packed, the texts' characters in one block, since a sort walks them at random.
 class TSortColumnKeys {
 public:
     // What Compare gives for a pair that has to be compared cell by cell.
@@ -62,10 +63,8 @@ public:
     const std::string& Prefix() const { return FPrefix; }
     const std::string& Suffix() const { return FSuffix; }
 
-    // Room for Count keys, when that many rows will be read.
-    void Reserve(size_t Count);
     bool Read(size_t A) const { return FEntryOf[A] != 0; }
-    void Set(size_t A, TSortKey Key);
+    void Set(size_t A, const TSortKey& Key);
     void SetCellByCell(size_t A);
 
     // -1, 0 or 1 as CompareSortKeys, with blanks placed after; CompareCellByCell otherwise.
@@ -74,17 +73,21 @@ public:
         const TEntry& a = FEntries[FEntryOf[A] - 1];
         const TEntry& b = FEntries[FEntryOf[B] - 1];
         if (a.Kind != b.Kind || a.Kind == kCellByCell) return CompareCellByCell;
-        const int result = a.Kind == kText ? SortSignOf(FTexts[a.Text].compare(FTexts[b.Text]))
+        const int result = a.Kind == kText ? SortSignOf(TextOf(a).compare(TextOf(b)))
                                            : CompareSortValues(a.Value, a.Valid, b.Value, b.Valid);
         if (!Settings.IgnoreBlanks) return result;
         return PlaceSortBlanks(result, a.Empty, b.Empty, Settings, Direction);
     }
 
+    // The keys of Count other rows, with no key read.
+    void Restart(size_t Count);
+
 private:
     enum : std::uint8_t { kValue, kText, kCellByCell };
     struct TEntry {
         double Value;
-        std::uint32_t Text;
+        size_t Text;
+        size_t Length;
         std::uint8_t Kind;
         bool Valid;
         bool Empty;
@@ -93,24 +96,30 @@ private:
         void operator()(std::uint32_t* P) const;
     };
     void Add(size_t A, TEntry Entry);
+    std::string_view TextOf(const TEntry& Entry) const { return {FChars.data() + Entry.Text, Entry.Length}; }
 
     TSortStyle FStyle;
     std::string FPrefix, FSuffix;
     // Per row the number of its entry, 0 while unread. Only the rows a sort reads get an
     // entry: a column read for the ties of a few rows costs what those rows cost.
     std::unique_ptr<std::uint32_t[], TFree> FEntryOf;
+    size_t FRowRoom;
     std::vector<TEntry> FEntries;
-    std::vector<std::string> FTexts;
+    std::string FChars;
 };
 
-// The keys of a running sort over the rows First .. First + Count - 1, per column, made
-// when a compare first needs the column. The rows stay in place while the keys are in use.
+// The keys of a running sort over the rows First .. First + Count - 1, or over a list of
+// rows, per column, made when a compare first needs the column. The rows stay in place
+// while the keys are in use.
 class TSortKeyTable {
 public:
     TSortKeyTable(int First, int Count, int ColCount);
 
-    bool Holds(int ARow) const { return ARow >= FFirst && ARow < FFirst + FCount; }
-    int First() const { return FFirst; }
+    // The rows Rows, in ascending order, with no key read: one table serves run after run
+    // of rows without making its columns anew.
+    void Restart(const std::vector<int>& Rows);
+    // Whether the row is one of the table's, and its index among them.
+    bool IndexOf(int ARow, size_t& Index) const;
     int Count() const { return FCount; }
     // Null until Make.
     TSortColumnKeys* Keys(int ACol) { return FKeys[static_cast<size_t>(ACol)].get(); }
@@ -119,5 +128,7 @@ public:
 private:
     int FFirst;
     int FCount;
+    // The rows of a list; empty for the run from FFirst on.
+    std::vector<int> FRows;
     std::vector<std::unique_ptr<TSortColumnKeys>> FKeys;
 };

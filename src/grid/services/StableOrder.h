@@ -4,23 +4,24 @@
 
 // Sorts Order stably by Less: a merge sort over runs ordered by insertion. Every step is
 // bounded by its run, so even a Less that contradicts itself (an application's compare
-// event) leaves the entries a permutation and never reads outside them.
-template <class TLess>
-void StableSortOrder(std::vector<int>& Order, TLess Less)
+// event) leaves the entries a permutation and never reads outside them. The entries may be
+// row numbers or records that carry their keys: the same answers of Less give the same order.
+template <class T, class TLess>
+void StableSortOrder(std::vector<T>& Order, TLess Less)
 {
     const size_t count = Order.size();
     constexpr size_t run = 16;
     for (size_t low = 0; low < count; low += run) {
         const size_t high = std::min(low + run, count);
         for (size_t i = low + 1; i < high; ++i) {
-            const int entry = Order[i];
+            T entry = Order[i];
             size_t j = i;
             for (; j > low && Less(entry, Order[j - 1]); --j)
                 Order[j] = Order[j - 1];
             Order[j] = entry;
         }
     }
-    std::vector<int> merged(count);
+    std::vector<T> merged(count);
     for (size_t width = run; width < count; width *= 2) {
         for (size_t low = 0; low < count; low += 2 * width) {
             const size_t middle = std::min(low + width, count), high = std::min(low + 2 * width, count);

@@ -71,7 +71,22 @@ std::string EncodeTextLines(const std::vector<std::string>& Lines, TTextFileCodi
     return EncodeText(JoinTextLines(Lines), Coding);
 }
 
-std::string EncodeText(std::string Text, TTextFileCoding Coding)
+namespace {
+
+const char* ByteOrderMark(TTextFileCoding Coding)
+{
+    switch (Coding) {
+    case TTextFileCoding::Utf8Bom:
+        return "\xEF\xBB\xBF";
+    case TTextFileCoding::Utf16Bom:
+        return "\xFF\xFE";
+    default:
+        return "";
+    }
+}
+
+// The text in the coding, without the byte-order mark.
+std::string EncodeTextBody(std::string Text, TTextFileCoding Coding)
 {
     switch (Coding) {
     case TTextFileCoding::Ansi:
@@ -79,11 +94,18 @@ std::string EncodeText(std::string Text, TTextFileCoding Coding)
     case TTextFileCoding::Oem:
         return IsAscii(Text) ? std::move(Text) : Utf8ToOem(Text);
     case TTextFileCoding::Utf8Bom:
-        return Text.insert(0, "\xEF\xBB\xBF");
+        return Text;
     case TTextFileCoding::Utf16Bom:
-        return "\xFF\xFE" + Utf8ToUtf16Le(Text);
+        return Utf8ToUtf16Le(Text);
     }
     return Text;
+}
+
+} // namespace
+
+std::string EncodeText(std::string Text, TTextFileCoding Coding)
+{
+    return EncodeTextBody(std::move(Text), Coding).insert(0, ByteOrderMark(Coding));
 }
 
 void WriteTextFileLines(const std::string& FileName, const std::vector<std::string>& Lines, TTextFileCoding Coding)
@@ -95,3 +117,11 @@ void WriteTextFile(const std::string& FileName, std::string Text, TTextFileCodin
 {
     WriteFileBytes(FileName, EncodeText(std::move(Text), Coding));
 }
+
+TTextFileWriter::TTextFileWriter(const std::string& FileName, TTextFileCoding Coding)
+    : FFile(FileName), FCoding(Coding)
+{
+    FFile.Write(ByteOrderMark(Coding), std::char_traits<char>::length(ByteOrderMark(Coding)));
+}
+
+void TTextFileWriter::Write(const std::string& Text) { FFile.Write(EncodeTextBody(Text, FCoding)); }

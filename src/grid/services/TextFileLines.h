@@ -2,6 +2,8 @@
 #include <string>
 #include <vector>
 
+#include "platform/rtl/Files.h"
+
 // How the grid's text files are coded on disk.
 enum class TTextFileCoding {
     Ansi,     // Windows-1252, no byte-order mark
@@ -32,3 +34,17 @@ std::string EncodeText(std::string Text, TTextFileCoding Coding);
 void WriteTextFileLines(const std::string& FileName, const std::vector<std::string>& Lines,
                         TTextFileCoding Coding);
 void WriteTextFile(const std::string& FileName, std::string Text, TTextFileCoding Coding);
+
+// A text file written part by part, as WriteTextFile writes it whole: parts of UTF-8 text,
+// each ending on a whole character, go out in the coding behind one byte-order mark. The
+// file replaces the old one at Commit only.
+class TTextFileWriter {
+public:
+    TTextFileWriter(const std::string& FileName, TTextFileCoding Coding);
+    void Write(const std::string& Text);
+    void Commit() { FFile.Commit(); }
+
+private:
+    TFileReplacement FFile;
+    TTextFileCoding FCoding;
+};

@@ -56,11 +56,11 @@ int Open_Temporary(const std::string& target, std::string& temporary)
 }
 
 // Returns 0, or the errno of the step that failed.
-int Write_All(int fd, const std::string& bytes)
+int Write_All(int fd, const char* data, size_t count)
 {
     size_t done = 0;
-    while (done < bytes.size()) {
-        const long written = WriteCall()(fd, bytes.data() + done, bytes.size() - done);
+    while (done < count) {
+        const long written = WriteCall()(fd, data + done, count - done);
         if (written < 0 && errno == EINTR) continue;
         if (written < 0) return errno;
         if (written == 0) return ENOSPC;
@@ -156,24 +156,58 @@ std::string ReadFileBytes(const std::string& path)
 
 void WriteFileBytes(const std::string& path, const std::string& bytes)
 {
-    const std::string target = Link_Target(path);
+    TFileReplacement file(path);
+    file.Write(bytes);
+    file.Commit();
+}
+
+TFileReplacement::TFileReplacement(const std::string& path) : path_(path), target_(Link_Target(path))
+{
     // Renaming over a device, a FIFO or a directory would replace it, not write to it.
     struct stat st {};
-    if (stat(target.c_str(), &st) == 0 && !S_ISREG(st.st_mode))
-        throw EFCreateError(Not_A_File("write", path, st.st_mode));
-    std::string temporary;
-    const int fd = Open_Temporary(target, temporary);
-    if (fd < 0) throw EFCreateError(Failure("create", path, errno));
-    int error = Keep_Permissions(fd, target);
-    if (!error) error = Write_All(fd, bytes);
-    if (!error && fsync(fd) != 0) error = errno;
-    if (close(fd) != 0 && !error) error = errno;
-    if (!error && rename(temporary.c_str(), target.c_str()) != 0) error = errno;
-    if (error) {
-        unlink(temporary.c_str());
-        throw EFCreateError(Failure("write", path, error));
+    if (stat(target_.c_str(), &st) == 0 && !S_ISREG(st.st_mode))
+        throw EFCreateError(Not_A_File("write", path_, st.st_mode));
+    fd_ = Open_Temporary(target_, temporary_);
+    if (fd_ < 0) throw EFCreateError(Failure("create", path_, errno));
+    if (const int error = Keep_Permissions(fd_, target_)) Fail(error);
+}
+
+TFileReplacement::~TFileReplacement()
+{
+    if (fd_ < 0) return;
+    close(fd_);
+    unlink(temporary_.c_str());
+}
+
+void TFileReplacement::Fail(int error)
+{
+    if (fd_ >= 0) close(std::exchange(fd_, -1));
+    unlink(temporary_.c_str());
+    throw EFCreateError(Failure("write", path_, error));
+}
+
+void TFileReplacement::Write(const char* data, size_t count)
+{
+    if (const int error = Write_All(fd_, data, count)) Fail(error);
+    written_ += count;
+#ifdef __linux__
+    // Each few megabytes go to the disk while the rest is made, so that the flush at the end
+    // waits for the last part only. A system that cannot start it early flushes all at the end.
+    constexpr size_t kFlushStep = 4u << 20;
+    if (written_ - flushing_ >= kFlushStep) {
+        sync_file_range(fd_, static_cast<off_t>(flushing_), static_cast<off_t>(written_ - flushing_),
+                        SYNC_FILE_RANGE_WRITE);
+        flushing_ = written_;
     }
-    Sync_Directory(target);
+#endif
+}
+
+void TFileReplacement::Commit()
+{
+    if (fsync(fd_) != 0) Fail(errno);
+    if (close(std::exchange(fd_, -1)) != 0) Fail(errno);
+    if (rename(temporary_.c_str(), target_.c_str()) != 0) Fail(errno);
+    Sync_Directory(target_);
 }
 
 TFileWriteOverride::TFileWriteOverride(TFileWriteCall call) : previous_(std::move(WriteCall()))

@@ -20,6 +20,32 @@ void CheckRegularFile(const std::string& path);
 // the temporary file is removed. A replaced file keeps its permissions.
 void WriteFileBytes(const std::string& path, const std::string& bytes);
 
+// The same replacement for a file written part by part, so that a large file needs no
+// buffer of its own size: the parts go to the temporary file as they come, and the disk
+// starts writing them while the next are made. Commit flushes and renames; a replacement
+// that ends without Commit (an error on the way) removes its temporary file and leaves the
+// old file as it was. The constructor, Write and Commit raise EFCreateError.
+class TFileReplacement {
+public:
+    explicit TFileReplacement(const std::string& path);
+    ~TFileReplacement();
+    TFileReplacement(const TFileReplacement&) = delete;
+    TFileReplacement& operator=(const TFileReplacement&) = delete;
+
+    void Write(const char* data, size_t count);
+    void Write(const std::string& bytes) { Write(bytes.data(), bytes.size()); }
+    void Commit();
+
+private:
+    // Removes the temporary file and raises the error.
+    [[noreturn]] void Fail(int error);
+
+    std::string path_, target_, temporary_;
+    int fd_ = -1;
+    // How far the disk was asked to write.
+    size_t written_ = 0, flushing_ = 0;
+};
+
 // The system's write call behind WriteFileBytes: writes up to count bytes and returns how
 // many went, or -1 with errno set. A test replaces it (for instance with one that runs out
 // of space) for as long as the override lives.

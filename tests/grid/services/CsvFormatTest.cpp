@@ -6,6 +6,7 @@
 #include "office/PythonReader.h"
 #include "grid/services/CsvFormat.h"
 #include "grid/services/TextFileLines.h"
+#include "platform/os/FileSystem.h"
 #include "platform/rtl/Streams.h"
 #include "support/TestFiles.h"
 
@@ -38,8 +39,16 @@ TEST(CsvField, QuotesWhatWouldOtherwiseBreakTheLine)
              {" lead", plain, "\" lead\""},
              {"trail ", plain, "\"trail \""},
              {"in side", plain, "in side"},
-         })
+             {"say \"hi\", ok", java, "\"say \"\"hi\"\", ok\""},
+             {"a\"b", always, "\"a\"\"b\""},
+             {"\"", plain, "\"\"\"\""},
+         }) {
         EXPECT_EQ(CsvField(c.Text, c.Coding), c.Field) << c.Text;
+        // The writer appends the same field after what the record holds.
+        std::string record = "x,";
+        AppendCsvField(record, c.Text, c.Coding);
+        EXPECT_EQ(record, "x," + c.Field) << c.Text;
+    }
 }
 
 TEST(CsvLine, DetectsTheDelimiterBothLinesAgreeOn)
@@ -208,6 +217,41 @@ TEST_F(CsvFileTest, UnicodeFilesAndAppending)
     grid->InsertFromCSV(file, 0);
     EXPECT_EQ(grid->RowCount(), 3);
     EXPECT_EQ(grid->Cells(0, 2), "\xE2\x82\xAC");
+}
+
+// A file far larger than the part the writer builds at a time holds what the text of the
+// whole grid says, in its coding behind one byte-order mark; an error on the way leaves the
+// old file as it was.
+TEST_F(CsvFileTest, LargeFilesGoOutPartByPartAsOneText)
+{
+    grid->SetColCount(4);
+    grid->SetRowCount(20000);
+    for (int r = 0; r < grid->RowCount(); ++r) {
+        grid->SetCells(0, r, std::to_string(r));
+        grid->SetCells(1, r, "say \"" + std::to_string(r) + "\", ok");
+        grid->SetCells(2, r, r % 7 == 0 ? "" : " \xE2\x82\xAC " + std::to_string(r % 13));
+        grid->SetCells(3, r, "caf\xC3\xA9");
+    }
+    std::string text;
+    for (int r = 0; r < grid->RowCount(); ++r) {
+        for (int c = 0; c < grid->ColCount(); ++c)
+            text += (c > 0 ? "," : "") + CsvField(grid->Cells(c, r), TCsvCoding{});
+        text += "\r\n";
+    }
+    ASSERT_GT(text.size(), 512u << 10) << "several parts";
+    const std::string file = dir.File("large.csv");
+    for (const bool unicode : {false, true}) {
+        grid->SaveToCSV(file, unicode);
+        EXPECT_EQ(ReadTestFile(file), EncodeText(text, unicode ? TTextFileCoding::Utf8Bom : TTextFileCoding::Ansi))
+            << (unicode ? "UTF-8" : "ANSI");
+    }
+    const std::string saved = ReadTestFile(file);
+    grid->OnSaveCell = [](TObject*, int, int ARow, std::string&) {
+        if (ARow == 15000) throw Exception("cell refused");
+    };
+    EXPECT_THROW(grid->SaveToCSV(file, false), Exception);
+    EXPECT_EQ(ReadTestFile(file), saved);
+    EXPECT_EQ(FindFiles(dir.Path(), "*").size(), 1u) << "no temporary file left";
 }
 
 // The files of the program people most often read and write CSV with beside the grid.

@@ -6,6 +6,7 @@
 
 #include "../control/GridOnForm.h"
 #include "grid/control/ExtStringGrid.h"
+#include "grid/control/settings/BalloonSettings.h"
 #include "grid/foundation/model/MouseActions.h"
 #include "grid/foundation/model/Navigation.h"
 #include "platform/rtl/SysUtils.h"

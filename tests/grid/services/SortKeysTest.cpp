@@ -66,6 +66,40 @@ TEST_F(SortKeysTest, BlanksArePlacedByTheSettingsInTheGivenDirection)
     EXPECT_EQ(keys.Compare(1, 0, settings, sdDescending), -1);
 }
 
+// One table serves run after run of rows: a run's rows are found by their place among its
+// rows, and the keys of the run before are gone, also where the new run is longer.
+TEST_F(SortKeysTest, AKeyTableRestartsOnAListOfRowsWithNoKeyRead)
+{
+    TSortKeyTable table(5, 3, 2);
+    size_t index = 99;
+    EXPECT_TRUE(table.IndexOf(7, index));
+    EXPECT_EQ(index, 2u);
+    EXPECT_FALSE(table.IndexOf(8, index));
+    EXPECT_FALSE(table.IndexOf(4, index));
+    TSortColumnKeys& keys = table.Make(1, ssAlphabetic, "", "");
+    keys.Set(0, TSortKey::OfText("first run"));
+    table.Restart({12, 40, 97, 130});
+    const struct {
+        int Row;
+        bool Held;
+        size_t Index;
+    } rows[] = {{12, true, 0}, {40, true, 1}, {97, true, 2}, {130, true, 3}, {5, false, 0}, {41, false, 0}};
+    for (const auto& row : rows) {
+        size_t at = 99;
+        EXPECT_EQ(table.IndexOf(row.Row, at), row.Held) << row.Row;
+        if (row.Held) {
+            EXPECT_EQ(at, row.Index) << row.Row;
+        }
+    }
+    ASSERT_EQ(table.Keys(1), &keys);
+    EXPECT_EQ(table.Keys(0), nullptr);
+    for (size_t a = 0; a < 4; ++a)
+        EXPECT_FALSE(keys.Read(a)) << a;
+    keys.Set(3, TSortKey::OfText("b"));
+    keys.Set(0, TSortKey::OfText("a"));
+    EXPECT_EQ(keys.Compare(0, 3, settings, sdAscending), -1);
+}
+
 TEST(StableSortOrderTest, TiesKeepTheirOrderAcrossRunsAndMerges)
 {
     for (const int count : {0, 1, 15, 16, 17, 100, 1000}) {

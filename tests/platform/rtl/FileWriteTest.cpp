@@ -122,3 +122,42 @@ TEST(FileWrite, RefusesToReplaceAnythingButARegularFile)
     EXPECT_TRUE(S_ISDIR(st.st_mode));
     EXPECT_EQ(Names_In(dir.Path()), "fifo;folder.xml;link.xml;");
 }
+
+// A file written in parts replaces the old one at Commit only: until then, and when the
+// writer gives up or the disk fills up after some parts went out, the old file stays
+// whole and no temporary file is left.
+TEST(FileWrite, PartsReplaceTheFileOnlyAtCommit)
+{
+    TempDir dir;
+    const std::string path = dir.File("ParGen.xml");
+    WriteTestFile(path, Old_Content);
+    const std::string part(3u << 20, 'p');
+    {
+        TFileReplacement file(path);
+        file.Write(part);
+        file.Write(part);
+        EXPECT_EQ(ReadTestFile(path), Old_Content) << "before Commit";
+    }
+    EXPECT_EQ(ReadTestFile(path), Old_Content) << "given up";
+    EXPECT_EQ(Names_In(dir.Path()), "ParGen.xml;");
+    {
+        TFileReplacement file(path);
+        file.Write(part);
+        TDiskFull disk(4096);
+        try {
+            file.Write(part);
+            ADD_FAILURE() << "a full disk must stop the write";
+        } catch (const EFCreateError& e) {
+            EXPECT_EQ(e.Message(), "Cannot write file \"" + path + "\". No space left on device");
+        }
+    }
+    EXPECT_EQ(ReadTestFile(path), Old_Content) << "disk full";
+    EXPECT_EQ(Names_In(dir.Path()), "ParGen.xml;");
+    TFileReplacement file(path);
+    for (int i = 0; i < 3; ++i)
+        file.Write(part);
+    file.Write("end");
+    file.Commit();
+    EXPECT_EQ(ReadTestFile(path), part + part + part + "end");
+    EXPECT_EQ(Names_In(dir.Path()), "ParGen.xml;");
+}

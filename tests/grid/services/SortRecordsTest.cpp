@@ -1,0 +1,118 @@
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <numeric>
+#include <string>
+#include <utility>
+#include <vector>
+
+#include "grid/control/settings/SortSettings.h"
+#include "grid/services/SortKeys.h"
+#include "grid/services/SortRecords.h"
+
+namespace {
+
+using TRuns = std::vector<std::pair<size_t, size_t>>;
+
+// The order a stable sort of the rows by CompareSortKeys gives, blanks placed as the
+// settings say, and the runs of rows that tie in it.
+void ExpectedOrder(const std::vector<TSortKey>& Keys, const TSortSettings& Settings, TSortDirection Direction,
+                   std::vector<int>& Order, TRuns& Runs)
+{
+    const int before = Direction == sdAscending ? -1 : 1;
+    const auto compare = [&](int A, int B) {
+        const TSortKey& a = Keys[static_cast<size_t>(A)];
+        const TSortKey& b = Keys[static_cast<size_t>(B)];
+        return PlaceSortBlanks(CompareSortKeys(a, b), a.Empty, b.Empty, Settings, Direction);
+    };
+    Order.resize(Keys.size());
+    std::iota(Order.begin(), Order.end(), 0);
+    std::stable_sort(Order.begin(), Order.end(), [&](int A, int B) { return compare(A, B) == before; });
+    Runs.clear();
+    for (size_t start = 0, k = 1; k <= Order.size(); ++k)
+        if (k == Order.size() || compare(Order[k - 1], Order[k]) != 0) {
+            if (k - start > 1) Runs.emplace_back(start, k);
+            start = k;
+        }
+}
+
+std::vector<TSortKey> Texts(const std::vector<std::string>& Texts)
+{
+    std::vector<TSortKey> keys;
+    for (const std::string& text : Texts)
+        keys.push_back(TSortKey::OfText(text));
+    return keys;
+}
+
+std::vector<TSortKey> Values(const std::vector<double>& Values, bool Valid = true)
+{
+    std::vector<TSortKey> keys;
+    for (const double value : Values)
+        keys.push_back(TSortKey::OfValue(value, Valid, false));
+    return keys;
+}
+
+TEST(SortRecordsTest, SortsAsAStableSortOfTheKeysAndReportsTheTies)
+{
+    const struct {
+        const char* Name;
+        std::vector<TSortKey> Keys;
+    } cases[] = {
+        // Texts that share their first eight bytes, end inside them, or differ only in length.
+        {"texts", Texts({"item 10", "item 100", "item 1", "item 10", "", "longer text b", "longer text a", "item 10",
+                         "", "Item", "\xc3\xa9t\xc3\xa9", "zebra", "item 1\x01", "item 1"})},
+        {"values", Values({3, -1.5, 3, 0, 1e300, -1e300, 3, 0, 2.25})},
+        // A number cell that showed nothing counts as 0, and as a blank where blanks are placed.
+        {"values with a blank",
+         {TSortKey::OfValue(2, true, false), TSortKey::OfValue(0, true, true), TSortKey::OfValue(-1, true, false),
+          TSortKey::OfValue(0, true, false), TSortKey::OfValue(0, true, true)}},
+        // Two numbers that did not convert tie whatever their digits.
+        {"values that did not convert", Values({12, 3, 7, 3}, false)},
+        {"one row", Texts({"only"})},
+    };
+    for (const auto& c : cases)
+        for (const bool ignoreBlanks : {false, true})
+            for (const TSortBlankPosition blanks : {blFirst, blLast})
+                for (const TSortDirection direction : {sdAscending, sdDescending}) {
+                    SCOPED_TRACE(std::string(c.Name) + (ignoreBlanks ? ", blanks placed " : ", blanks as keys ") +
+                                 (blanks == blFirst ? "first" : "last") +
+                                 (direction == sdAscending ? ", ascending" : ", descending"));
+                    TSortSettings settings;
+                    settings.IgnoreBlanks = ignoreBlanks;
+                    settings.BlankPos = blanks;
+                    TSortRecords records(c.Keys.size());
+                    for (const TSortKey& key : c.Keys)
+                        ASSERT_TRUE(records.Add(key));
+                    std::vector<int> order, expectedOrder;
+                    TRuns runs, expectedRuns;
+                    records.Sort(settings, direction, direction == sdAscending ? -1 : 1, order, runs);
+                    ExpectedOrder(c.Keys, settings, direction, expectedOrder, expectedRuns);
+                    EXPECT_EQ(order, expectedOrder);
+                    EXPECT_EQ(runs, expectedRuns);
+                }
+}
+
+// Keys of both kinds, or numbers of which only some converted, have no order of their own
+// (3 and 12 that did not convert tie, while a valid 7 goes between them): such a column is
+// left to the row compare.
+TEST(SortRecordsTest, RefusesKeysThatDoNotOrderEveryRow)
+{
+    const struct {
+        const char* Name;
+        std::vector<TSortKey> Keys;
+    } cases[] = {
+        {"a text after values", {TSortKey::OfValue(1, true, false), TSortKey::OfText("a")}},
+        {"a value after texts", {TSortKey::OfText("a"), TSortKey::OfValue(1, true, false)}},
+        {"a number that did not convert after valid ones",
+         {TSortKey::OfValue(7, true, false), TSortKey::OfValue(3, false, false)}},
+        {"a valid number after one that did not convert",
+         {TSortKey::OfValue(12, false, false), TSortKey::OfValue(7, true, false)}},
+    };
+    for (const auto& c : cases) {
+        TSortRecords records(c.Keys.size());
+        EXPECT_TRUE(records.Add(c.Keys[0])) << c.Name;
+        EXPECT_FALSE(records.Add(c.Keys[1])) << c.Name;
+    }
+}
+
+} // namespace
