@@ -210,9 +210,8 @@ void TExtStringGrid::RowMoved(int FromIndex, int ToIndex)
         TDetached detached{OnRowMoved, std::exchange(OnRowMoved, nullptr)};
         TBaseGrid::RowMoved(FromIndex, ToIndex);
     }
-    FRows.Flags().Moved(FlagLineOf(TDisplRow(FromIndex)), FlagLineOf(TDisplRow(ToIndex)));
+    FollowMovedRows(TDisplRow(FromIndex), 1, TDisplRow(ToIndex));
     if (EnhRowColMove) ColMoveFlg = true;
-    if (FNumCellControls > 0) CellControlsUpdate(true);
     if (OnRowMoved) OnRowMoved(this, FromIndex, ToIndex);
     auto* other = dynamic_cast<TExtStringGrid*>(SyncGrid()->Grid());
     if (other && SyncGrid()->MoveRow && !FSyncedMove) {

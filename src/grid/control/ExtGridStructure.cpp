@@ -21,11 +21,19 @@ private:
 // The row flags follow their rows: the selection flags by real row when the selection
 // survives hiding, every other flag by display row. A hidden row goes back between the
 // same neighbours when it is shown again.
-// The selection flags count real rows when the selection survives hiding.
+bool TExtStringGrid::SelectionCountsRealRows() const { return MouseActions()->RowSelectPersistent; }
+
 TFlagLine TExtStringGrid::FlagLineOf(TDisplRow ADisplRow) const
 {
-    const int select = MouseActions()->RowSelectPersistent ? DisplToRealRow(ADisplRow).Index() : ADisplRow.Index();
+    const int select = SelectionCountsRealRows() ? DisplToRealRow(ADisplRow).Index() : ADisplRow.Index();
     return TFlagLine{ADisplRow.Index(), select};
+}
+
+// The controls follow their cells' properties, which moved with the cells.
+void TExtStringGrid::FollowMovedRows(TDisplRow AFromRow, int Count, TDisplRow AToRow)
+{
+    FRows.Moved(AFromRow, Count, AToRow, SelectionCountsRealRows());
+    if (FNumCellControls > 0) CellControlsUpdate(true);
 }
 
 void TExtStringGrid::ShiftRowSideData(int RowIndex, int RCount, bool Insert)

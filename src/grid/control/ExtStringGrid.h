@@ -643,6 +643,8 @@ private:
     void RemoveDisplayRows(TDisplRow ADisplRow, int Count);
     // Opens Count empty display rows at ADisplRow.
     void InsertDisplayRows(TDisplRow ADisplRow, int Count);
+    // The cells and heights of Count display rows from AFromRow now stand from AToRow.
+    void MoveDisplayRows(TDisplRow AFromRow, int Count, TDisplRow AToRow);
     void HideRealRows(TRealRow AFromRow, TRealRow AToRow, bool AtStoreEnd, THideReason Reason);
     // Restores the hidden rows of [AFromRow, AToRow] whose items the store holds.
     void RestoreRows(TRealRow AFromRow, TRealRow AToRow);
@@ -985,6 +987,9 @@ private:
     void ShiftRowSideData(int RowIndex, int RCount, bool Insert);
     // Where a shown row's flags stand.
     TFlagLine FlagLineOf(TDisplRow ADisplRow) const;
+    bool SelectionCountsRealRows() const;
+    // Everything keyed by row follows Count display rows that moved from AFromRow to AToRow.
+    void FollowMovedRows(TDisplRow AFromRow, int Count, TDisplRow AToRow);
     void RestoreRowAfterRemoval(int OldRow, int OldTopRow);
     void EmptyCell(int StoreCol, int ARow);
     int FooterRow() const;

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <functional>
+#include <map>
 #include <string>
 #include <vector>
 
@@ -129,6 +130,104 @@ TEST_P(ShapedRowsInPlaceTest, StructureChangesKeepEveryRowWholeAndInPlace)
 }
 
 INSTANTIATE_TEST_SUITE_P(Shapes, ShapedRowsInPlaceTest, testing::ValuesIn(AllGridShapes), GridShapeParamName);
+
+// A row moved by the keyboard, or a block of rows moved by MoveRows, takes along what is
+// keyed by it: its flags and the hidden rows below it (a contracted node's children, the
+// rows a filter or HideRows took out), which come back under it.
+class ShapedRowMoveTest : public ShapedGridTest {
+protected:
+    void SetUp() override
+    {
+        ShapedGridTest::SetUp();
+        grid->Navigation()->CursorMoveRows = true;
+        grid->MouseActions()->RowSelectPersistent = true;
+        grid->MouseActions()->SetDisjunctCellSelect(true);
+        grid->SetFocus();
+    }
+
+    // The original rows of the stored rows, grouped by shown row: each shown row with the
+    // hidden rows below it.
+    std::vector<std::vector<int>> ShownRowGroups() const
+    {
+        const std::vector<int> order = StoredRowOrder(*grid);
+        std::vector<std::vector<int>> groups;
+        for (int r = 0; r < grid->TotalRowCount(); ++r) {
+            if (grid->IsHiddenRow(r))
+                groups.back().push_back(order[r]);
+            else
+                groups.push_back({order[r]});
+        }
+        return groups;
+    }
+
+    // The flags of every stored row by its original row: "m" modified, "d" disabled and
+    // "c" a selected cell in column 3 for the shown rows, "s" selected for every row.
+    std::map<int, std::string> FlagsByOriginalRow() const
+    {
+        const std::vector<int> order = StoredRowOrder(*grid);
+        std::map<int, std::string> flags;
+        for (int d = 0; d < grid->RowCount(); ++d) {
+            std::string& f = flags[order[grid->RealRowIndex(d)]];
+            if (grid->RowModified(d)) f += "m";
+            if (!grid->RowEnabled(d)) f += "d";
+            if (grid->SelectedCells(grid->DisplColIndex(3), d)) f += "c";
+        }
+        for (int real : grid->SelectedRows())
+            flags[order[real]] += "s";
+        return flags;
+    }
+};
+
+TEST_P(ShapedRowMoveTest, MovedRowsTakeTheirFlagsAndTheHiddenRowsBelowThem)
+{
+    const struct {
+        const char* move;
+        std::function<void(TExtStringGrid&, int)> apply; // given the display row of "2,5"
+        int from, count, to;                              // relative to that row
+    } cases[] = {
+        {"Ctrl+Down on one row", [](TExtStringGrid&, int) { SendKey(VK_DOWN, {ssCtrl}); }, 0, 1, 1},
+        {"Ctrl+Up on two rows",
+         [](TExtStringGrid&, int) {
+             SendKey(VK_DOWN, {ssShift});
+             SendKey(VK_UP, {ssCtrl});
+         },
+         0, 2, -1},
+        {"MoveRows of two rows", [](TExtStringGrid& g, int at) { g.MoveRows(at, at + 4, 2); }, 0, 2, 2},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.move);
+        grid->SetParent(nullptr);
+        SetUp();
+        StandOn(*grid, "2,5");
+        const int at = grid->Row();
+        grid->SetRowModified(at, true);
+        grid->SetRowEnabled(at - 1, false);
+        grid->SetSelectedCells(grid->DisplColIndex(3), at + 1, true);
+        grid->SetRowSelect(grid->RealRowIndex(at), true);
+        // A hidden row's selection stays with it.
+        for (int r = 0; r < grid->TotalRowCount(); ++r)
+            if (grid->IsHiddenRow(r)) {
+                grid->SetRowSelect(r, true);
+                break;
+            }
+        const std::map<int, std::string> flags = FlagsByOriginalRow();
+        std::vector<std::vector<int>> groups = ShownRowGroups();
+        const auto block = groups.begin() + at + c.from;
+        std::vector<std::vector<int>> moved(block, block + c.count);
+        groups.erase(block, block + c.count);
+        groups.insert(groups.begin() + at + c.to, moved.begin(), moved.end());
+        std::vector<int> expected;
+        for (const std::vector<int>& g : groups)
+            expected.insert(expected.end(), g.begin(), g.end());
+
+        c.apply(*grid, at);
+        ExpectRowsConsistent(*grid, c.move);
+        EXPECT_EQ(StoredRowOrder(*grid), expected);
+        EXPECT_EQ(FlagsByOriginalRow(), flags);
+    }
+}
+
+INSTANTIATE_TEST_SUITE_P(Shapes, ShapedRowMoveTest, testing::ValuesIn(AllGridShapes), GridShapeParamName);
 
 // Disjunctly selected cells stay on the cells they were selected on when rows come, go or
 // are sorted around them.
