@@ -8,6 +8,7 @@
 
 #include "GridShapes.h"
 #include "RowSpaceChecks.h"
+#include "grid/control/settings/BalloonSettings.h"
 #include "grid/control/settings/SortSettings.h"
 #include "grid/foundation/model/MouseActions.h"
 #include "grid/foundation/model/Navigation.h"
@@ -91,19 +92,45 @@ TEST_P(ShapedRowKeysTest, TypingChangesTheCellStoodOnOnly)
 
 INSTANTIATE_TEST_SUITE_P(Shapes, ShapedRowKeysTest, testing::ValuesIn(AllGridShapes), GridShapeParamName);
 
-// After each structure change every stored row, shown or hidden, is still whole and, where
-// the change does not reorder rows, in its place.
+// After each structure change every stored row, shown or hidden, is still whole, keeps its
+// flags and stands where the change puts it.
 class ShapedRowsInPlaceTest : public ShapedGridTest {};
+
+// The stored rows' order once the shown normal rows are sorted on their texts in column 2,
+// highest first: "2,9" .. "2,2", "2,11", "2,10", "2,1". The hidden rows keep their places.
+std::vector<int> OrderSortedDescendingOnColumn2(const TExtStringGrid& Grid)
+{
+    std::vector<int> order = StoredRowOrder(Grid);
+    std::vector<int> places, rows;
+    for (int d = Grid.FixedRows(); d < Grid.RowCount() - Grid.FixedFooters; ++d) {
+        places.push_back(Grid.RealRowIndex(d));
+        rows.push_back(order[places.back()]);
+    }
+    std::sort(rows.begin(), rows.end(), [](int A, int B) { return ShapedCellText(2, A) > ShapedCellText(2, B); });
+    for (size_t i = 0; i < places.size(); ++i)
+        order[places[i]] = rows[i];
+    return order;
+}
 
 TEST_P(ShapedRowsInPlaceTest, StructureChangesKeepEveryRowWholeAndInPlace)
 {
+    const auto unchanged = [](const TExtStringGrid& g) { return StoredRowOrder(g); };
     const struct {
         const char* change;
         std::function<void(TExtStringGrid&)> apply;
-        bool reorders;
+        std::function<std::vector<int>(const TExtStringGrid&)> orderAfter; // asked before the change
     } cases[] = {
-        {"rows sorted", [](TExtStringGrid& g) { g.Sort(g.RealColIndex(2), sdDescending); }, true},
-        {"column moved", [](TExtStringGrid& g) { g.MoveColumn(2, g.ColCount() - 1); }, false},
+        {"rows sorted",
+         [](TExtStringGrid& g) {
+             // The sort carries the modified and the row selection flags only when asked to.
+             g.ShowModified()->Enabled = true;
+             g.MouseActions()->SetDisjunctRowSelect(true);
+             g.Navigation()->MoveRowOnSort = true;
+             g.SortSettings()->AutoFormat = false;
+             g.Sort(g.RealColIndex(2), sdDescending);
+         },
+         OrderSortedDescendingOnColumn2},
+        {"column moved", [](TExtStringGrid& g) { g.MoveColumn(2, g.ColCount() - 1); }, unchanged},
         {"node contracted and expanded",
          [](TExtStringGrid& g) {
              const int row = g.RealRowIndex(DisplayCellShowing(g, "2,7").Y);
@@ -112,20 +139,19 @@ TEST_P(ShapedRowsInPlaceTest, StructureChangesKeepEveryRowWholeAndInPlace)
              ExpectRowsConsistent(g, "contracted");
              g.ExpandNode(row);
          },
-         false},
+         unchanged},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.change);
         grid->SetParent(nullptr);
         SetUp();
+        FlagRowsAround(*grid, DisplayCellShowing(*grid, "2,5").Y);
+        const std::map<int, std::string> flags = RowFlagsByOriginalRow(*grid);
+        const std::vector<int> expected = c.orderAfter(*grid);
         c.apply(*grid);
         ExpectRowsConsistent(*grid, c.change);
-        std::vector<int> order = StoredRowOrder(*grid);
-        if (c.reorders) {
-            EXPECT_EQ(order.front(), 0) << "the fixed row stays first";
-            std::sort(order.begin(), order.end());
-        }
-        EXPECT_EQ(order, ShapedRowsExpected());
+        EXPECT_EQ(StoredRowOrder(*grid), expected);
+        EXPECT_EQ(RowFlagsByOriginalRow(*grid), flags);
     }
 }
 
@@ -140,41 +166,7 @@ protected:
     {
         ShapedGridTest::SetUp();
         grid->Navigation()->CursorMoveRows = true;
-        grid->MouseActions()->RowSelectPersistent = true;
-        grid->MouseActions()->SetDisjunctCellSelect(true);
         grid->SetFocus();
-    }
-
-    // The original rows of the stored rows, grouped by shown row: each shown row with the
-    // hidden rows below it.
-    std::vector<std::vector<int>> ShownRowGroups() const
-    {
-        const std::vector<int> order = StoredRowOrder(*grid);
-        std::vector<std::vector<int>> groups;
-        for (int r = 0; r < grid->TotalRowCount(); ++r) {
-            if (grid->IsHiddenRow(r))
-                groups.back().push_back(order[r]);
-            else
-                groups.push_back({order[r]});
-        }
-        return groups;
-    }
-
-    // The flags of every stored row by its original row: "m" modified, "d" disabled and
-    // "c" a selected cell in column 3 for the shown rows, "s" selected for every row.
-    std::map<int, std::string> FlagsByOriginalRow() const
-    {
-        const std::vector<int> order = StoredRowOrder(*grid);
-        std::map<int, std::string> flags;
-        for (int d = 0; d < grid->RowCount(); ++d) {
-            std::string& f = flags[order[grid->RealRowIndex(d)]];
-            if (grid->RowModified(d)) f += "m";
-            if (!grid->RowEnabled(d)) f += "d";
-            if (grid->SelectedCells(grid->DisplColIndex(3), d)) f += "c";
-        }
-        for (int real : grid->SelectedRows())
-            flags[order[real]] += "s";
-        return flags;
     }
 };
 
@@ -200,18 +192,9 @@ TEST_P(ShapedRowMoveTest, MovedRowsTakeTheirFlagsAndTheHiddenRowsBelowThem)
         SetUp();
         StandOn(*grid, "2,5");
         const int at = grid->Row();
-        grid->SetRowModified(at, true);
-        grid->SetRowEnabled(at - 1, false);
-        grid->SetSelectedCells(grid->DisplColIndex(3), at + 1, true);
-        grid->SetRowSelect(grid->RealRowIndex(at), true);
-        // A hidden row's selection stays with it.
-        for (int r = 0; r < grid->TotalRowCount(); ++r)
-            if (grid->IsHiddenRow(r)) {
-                grid->SetRowSelect(r, true);
-                break;
-            }
-        const std::map<int, std::string> flags = FlagsByOriginalRow();
-        std::vector<std::vector<int>> groups = ShownRowGroups();
+        FlagRowsAround(*grid, at);
+        const std::map<int, std::string> flags = RowFlagsByOriginalRow(*grid);
+        std::vector<std::vector<int>> groups = ShownRowGroups(*grid);
         const auto block = groups.begin() + at + c.from;
         std::vector<std::vector<int>> moved(block, block + c.count);
         groups.erase(block, block + c.count);
@@ -223,7 +206,7 @@ TEST_P(ShapedRowMoveTest, MovedRowsTakeTheirFlagsAndTheHiddenRowsBelowThem)
         c.apply(*grid, at);
         ExpectRowsConsistent(*grid, c.move);
         EXPECT_EQ(StoredRowOrder(*grid), expected);
-        EXPECT_EQ(FlagsByOriginalRow(), flags);
+        EXPECT_EQ(RowFlagsByOriginalRow(*grid), flags);
     }
 }
 
