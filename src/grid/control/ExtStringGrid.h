@@ -629,8 +629,8 @@ private:
     void WireSettings();
 
     // Index mappings.
-    int RealToDisplCol(int ACol) const;
-    int DisplToRealCol(int ACol) const;
+    int RealToDisplCol(int ARealCol) const;
+    int DisplToRealCol(int ADisplCol) const;
     TDisplRow RealToDisplRow(TRealRow ARealRow) const { return FRows.ToDispl(ARealRow); }
     TRealRow DisplToRealRow(TDisplRow ADisplRow) const { return FRows.ToReal(ADisplRow); }
 
@@ -658,13 +658,13 @@ private:
     bool SavesAllRows() const;
 
     // Row flag helpers.
-    void SetRunSelect(int RowIndex, int RCount, bool Value);
+    void SetRunSelect(int ADisplRow, int RCount, bool Value);
     void SetColRunSelect(int ColIndex, int CCount, bool Value);
     void CheckRowIndex(int ARow) const;
     void CheckWrittenRow(int ARow) const;
     void CheckColIndex(int ACol) const;
     // The first enabled normal row other than ARow, or -1.
-    int FirstEnabledRowBut(int ARow) const;
+    int FirstEnabledRowBut(int ADisplRow) const;
     void RepaintSelectionAftermath(int OldCol, int OldRow, int ARow, const TGridRect& S);
 
     TCustomForm* FOwnerForm = nullptr;
@@ -740,7 +740,7 @@ private:
     void SwapCellControls(int Index1, int Index2, bool Rows);
     // A freed control leaves its cell and the list.
     void ForgetCellControl(const TComponent* AComponent);
-    TCellProperties* RealCellProperties(int ACol, int ARealRow) const;
+    TCellProperties* RealCellProperties(int ARealCol, int ARealRow) const;
     // The font Fonts fills for a cell.
     std::unique_ptr<TFont> FCellFont = std::make_unique<TFont>();
     TCursor FShownCursor = crDefault;
@@ -977,9 +977,9 @@ private:
     void RemapColumns(const TColumnRemap& Remap);
     void RemapHiddenRowCells(const TColumnRemap& Remap);
     void ChangeColumns(const TColumnRemap& Real, const TColumnRemap& Displ, int NewColCount);
-    void WriteAllCells(int ACol, int ARow, const std::string& Value, bool Stored);
+    void WriteAllCells(int ARealCol, int ARealRow, const std::string& Value, bool Stored);
     // Moves the cells of real columns From.. to To.. in every shown and hidden row.
-    void ShiftColumnCells(int ColIndex, int CCount, bool Insert);
+    void ShiftColumnCells(int ARealCol, int CCount, bool Insert);
     // How rows leave: their cells freed, freed with OnRowMoved for each, or their objects
     // handed to the caller with the heights staying in place.
     enum class TRowRemoval { Free, FreeAndNotify, KeepObjects };
@@ -991,16 +991,16 @@ private:
     // Everything keyed by row follows Count display rows that moved from AFromRow to AToRow.
     void FollowMovedRows(TDisplRow AFromRow, int Count, TDisplRow AToRow);
     void RestoreRowAfterRemoval(int OldRow, int OldTopRow);
-    void EmptyCell(int StoreCol, int ARow);
+    void EmptyCell(int ARealCol, int ADisplRow);
     int FooterRow() const;
     bool HasFooterRow() const;
     // IsFixed, and the fixed footer rows and fixed right columns, which never take the focus.
-    bool IsFixedForFocus(int ACol, int ARow) const;
+    bool IsFixedForFocus(int ADisplCol, int ADisplRow) const;
     int ClampColWidth(int Value) const;
     int ClampRowHeight(int Value) const;
-    void AutoSizeColCore(int ACol, bool GrowOnly);
-    void AutoSizeRowCore(int ARow, bool GrowOnly);
-    void SizeRowToLines(int ARow, int Lines, int Padding);
+    void AutoSizeColCore(int ADisplCol, bool GrowOnly);
+    void AutoSizeRowCore(int ADisplRow, bool GrowOnly);
+    void SizeRowToLines(int ADisplRow, int Lines, int Padding);
     void FitColumnsToWidth(int First, int Last, int Width);
     // The rows of a statistics range: all normal rows for a bound of -1; real rows, hidden
     // ones included, when the range reaches past the shown rows.
@@ -1018,13 +1018,13 @@ private:
     bool IsGroupResultRow(int ARow, const TRowRange& Range) const;
     double ColumnExtreme(int ACol, int FromRow, int ToRow, bool Largest) const;
     // The row writers' work: a colour goes to every cell, clNone only to cells with properties.
-    void SetRowColorField(int ARow, TColor Value, void (*Store)(TCellProperties& Props, TColor Value));
+    void SetRowColorField(int ADisplRow, TColor Value, void (*Store)(TCellProperties& Props, TColor Value));
     // While the grid moves its rows itself, a new row count leaves the footer row alone.
     bool FShiftingRows = false;
     void SetRowCountShifted(int Value);
     // The footer row follows a new row count to the last row.
     void MoveFooterRow(int OldFooter);
-    void SwapRowCellsAndHeights(int ARow1, int ARow2);
+    void SwapRowCellsAndHeights(int ADisplRow1, int ADisplRow2);
     // ==== end of structure, sizing and cell accessors ====
 public:
     // ==== painting ====
