@@ -20,21 +20,21 @@ bool IsTextCellType(TCellType Type) { return Type == ctNone || Type == ctRotated
 
 } // namespace
 
-std::string TExtStringGrid::ShownCellText(int ACol, int ARow, int& TextType)
+std::string TExtStringGrid::ShownCellText(int ARealCol, int ADisplRow, int& TextType)
 {
-    std::string text = GetFormattedCell(ACol, ARow);
+    std::string text = GetFormattedCell(ARealCol, ADisplRow);
     TextType = GetTextType(text, EnableHTML);
     if (TextType == ttFormula) {
-        text = GridCells(ACol, ARow);
+        text = GridCells(ARealCol, ADisplRow);
         TextType = GetTextType(text, EnableHTML);
     }
     return text;
 }
 
-bool TExtStringGrid::InSelection(int ACol, int ARow) const
+bool TExtStringGrid::InSelection(int ADisplCol, int ADisplRow) const
 {
     const TGridRect sel = Selection();
-    return ACol >= sel.Left && ACol <= sel.Right && ARow >= sel.Top && ARow <= sel.Bottom;
+    return ADisplCol >= sel.Left && ADisplCol <= sel.Right && ADisplRow >= sel.Top && ADisplRow <= sel.Bottom;
 }
 
 void TExtStringGrid::GetVisualProperties(int ACol, int ARow, TGridDrawState& AState, bool Print, bool Select,

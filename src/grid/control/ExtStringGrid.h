@@ -1096,8 +1096,8 @@ private:
     friend class TCellPainter;
     friend class TCellTextPainter;
     // The text a cell shows (a formula as written) and its kind (TCellTextType).
-    std::string ShownCellText(int ACol, int ARow, int& TextType);
-    bool InSelection(int ACol, int ARow) const;
+    std::string ShownCellText(int ARealCol, int ADisplRow, int& TextType);
+    bool InSelection(int ADisplCol, int ADisplRow) const;
     // The cell's colour before the fixed look, colour events and selection: the grid's
     // colour, the band colour or the fixed colour.
     TColor DefaultCellColor(int ACol, int ARow, bool Print) const;
@@ -1215,8 +1215,8 @@ private:
     TScrollBar* MakeCellScrollBar();
     // Paints the cell's bar at the right of the rectangle, which loses the bar's width; the
     // bar's position, 0 for a cell without a bar.
-    int PaintCellScrollBar(TCanvas* ACanvas, int ARealCol, int ARow, TRect& ARect);
-    void PlaceCellScrollBar(int ACol, int ARow);
+    int PaintCellScrollBar(TCanvas* ACanvas, int ARealCol, int ADisplRow, TRect& ARect);
+    void PlaceCellScrollBar(int ADisplCol, int ADisplRow);
     // True for a message of the in-cell bar, which it has handled.
     bool ScrollCellBar(TMessage& Message);
 
@@ -1613,7 +1613,7 @@ private:
     // The control's wheel path (one notch): the base grid's step with direct editing held off.
     bool WheelStep(bool Down, TShiftState Shift, TPoint MousePos);
     // The cell's markup holds form controls, which take the keys themselves.
-    bool HoldsFormControls(int ACol, int ARow) const;
+    bool HoldsFormControls(int ARealCol, int ADisplRow) const;
     bool StartsEditOnChar(char32_t Key) const;
     void StartPan(TPoint At);
     void EndPan();
@@ -2205,25 +2205,25 @@ public:
 private:
     // Expands the contracted node that holds the hidden real row, if one does.
     void ExpandNodeHoldingRow(int ARealRow);
-    TCellGraphic* NodeGraphic(int ARow) const;
+    TCellGraphic* NodeGraphic(int ADisplRow) const;
     // The display row below the last row of the node's span, hidden rows not counted.
-    int NodeSpanEnd(int ARow) const;
-    // The last real row that the node at display row ARow covers.
-    int NodeLastRealRow(int ARow) const;
-    int NextNodeRow(int ARow) const;
-    void ChangeNodeLevels(int ARow, int Delta);
+    int NodeSpanEnd(int ADisplRow) const;
+    // The last real row that the node at ADisplRow covers.
+    int NodeLastRealRow(int ADisplRow) const;
+    int NextNodeRow(int ADisplRow) const;
+    void ChangeNodeLevels(int ADisplRow, int Delta);
     // A checked or cleared box of a group: a node row passes it to its rows, any other row
     // makes its node's tri-state box show whether its rows agree.
     void CheckGroup(int ACol, int ARow, bool State);
     // The check box of a row that a contracted node hides.
-    void SetHiddenCheckBoxState(int ACol, int ARealRow, bool State);
-    // The parent row of ARow and the nodes enclosing it, from the nearest up.
-    std::vector<int> ParentNodes(int ARow) const;
-    // Opens a contracted node at display row ARow without touching the other nodes.
-    void ExpandNodeRows(int ARow);
+    void SetHiddenCheckBoxState(int ARealCol, int ARealRow, bool State);
+    // The parent row of ADisplRow and the nodes enclosing it, from the nearest up.
+    std::vector<int> ParentNodes(int ADisplRow) const;
+    // Opens a contracted node at ADisplRow without touching the other nodes.
+    void ExpandNodeRows(int ADisplRow);
     // Contracts every open node except those holding the real row Keep.
     void ContractOtherNodes(int Keep);
-    void ShowNodeRows(int FromRow, int ToRow);
+    void ShowNodeRows(int AFromRealRow, int AToRealRow);
 
 public:
     // Operations on cell ranges and on the selection (ExtGridCellRanges.cpp,
