@@ -1743,7 +1743,7 @@ private:
     void LeftPress(TShiftState Shift, int X, int Y);
     void DoubleClickPress(TShiftState Shift, int X, int Y);
     // EditOnDblClickOnly and RangeSelectAndEdit open the editor of a double-clicked cell.
-    void EditOnDoubleClick(int ACol, int ARow);
+    void EditOnDoubleClick(int ADisplCol, int ADisplRow);
     void RightPress(TShiftState Shift, int X, int Y);
     // The base grid's own press, with the current-cell editing steps around it.
     void LibraryPress(TMouseButton Button, TShiftState Shift, int X, int Y);
@@ -1755,44 +1755,45 @@ private:
     bool PressFixedCellEdit(TMouseButton Button, int X, int Y);
     // A press in a drag source's selection; the drag starts on the move (StartCellDrag), or
     // the release selects the pressed cell (ReleaseDragSourcePress).
-    bool PressDragSource(TShiftState Shift, int ACol, int ARow, int ClickedCol, int ClickedRow, int X, int Y);
-    bool StartCellDrag(int ACol, int ARow, int X, int Y);
-    void RunCellDrag(int ACol, int ARow);
-    void ReleaseDragSourcePress(TShiftState Shift, int ACol, int ARow, int X, int Y);
+    bool PressDragSource(TShiftState Shift, int ADisplCol, int ADisplRow, int ClickedCol, int ClickedRow,
+                         int X, int Y);
+    bool StartCellDrag(int ADisplCol, int ADisplRow, int X, int Y);
+    void RunCellDrag(int ADisplCol, int ADisplRow);
+    void ReleaseDragSourcePress(TShiftState Shift, int ADisplCol, int ADisplRow, int X, int Y);
     bool FSelectionClick = false;
     // A press on the selection's resize handle starts resizing it.
     bool PressSelectionResizer(TShiftState Shift, int X, int Y);
     void EndSelectionResize();
     bool FMouseResize = false;
     TGridRect FDropSelection;
-    bool PressHeaderSelection(TShiftState Shift, int ACol, int ARow, const TGridRect& OldSel);
-    bool PressCheckBox(int ACol, int ARow, int RealCol, int X, int Y, bool CanEdit);
+    bool PressHeaderSelection(TShiftState Shift, int ADisplCol, int ADisplRow, const TGridRect& OldSel);
+    bool PressCheckBox(int ADisplCol, int ADisplRow, int ARealCol, int X, int Y, bool CanEdit);
     // The link target under a point of a display cell; empty where there is none. Title
     // receives the link's title.
-    std::string AnchorAt(int ACol, int ARow, int X, int Y, std::string* Title = nullptr);
+    std::string AnchorAt(int ADisplCol, int ADisplRow, int X, int Y, std::string* Title = nullptr);
     // A link's hint text: its title, else what OnAnchorHint gives, else the link itself.
-    std::string AnchorTitle(int ACol, int ARow, const std::string& Anchor, std::string Title);
+    std::string AnchorTitle(int ADisplCol, int ADisplRow, const std::string& Anchor, std::string Title);
     // With AnchorHint, the link under At (client point) gives the hint, beside the pointer.
-    void AnchorHintAt(int ACol, int ARow, TPoint At, std::string& HintStr, TPoint& Pos);
+    void AnchorHintAt(int ADisplCol, int ADisplRow, TPoint At, std::string& HintStr, TPoint& Pos);
     std::string FLastAnchorHint;
-    bool PressAnchor(int ACol, int ARow, int X, int Y);
+    bool PressAnchor(int ADisplCol, int ADisplRow, int X, int Y);
     // The markup of a display cell hit-tested at a point, or searched for one form control,
     // laid out as the painter lays it out.
-    THtmlDrawResult CellMarkupHit(int ACol, int ARow, const std::string& Text, TPoint At,
+    THtmlDrawResult CellMarkupHit(int ADisplCol, int ADisplRow, const std::string& Text, TPoint At,
                                   const std::string& ControlID);
-    bool PressFormControl(int ACol, int ARow, const THtmlDrawResult& Hit);
-    void SelectPressedControlCell(int ACol, int ARow);
+    bool PressFormControl(int ADisplCol, int ADisplRow, const THtmlDrawResult& Hit);
+    void SelectPressedControlCell(int ADisplCol, int ADisplRow);
     // A BUTTON form control held down since the press comes up (release, lost focus).
     void ReleaseControlButton();
-    void HoverAnchor(int ACol, int ARow, int X, int Y);
+    void HoverAnchor(int ADisplCol, int ADisplRow, int X, int Y);
     // What a followed link does: a cell reference moves the focus, a web or mail address
     // opens after the user agreed.
     void FollowAnchor(const std::string& Anchor);
-    void DirectEditCell(int ACol, int ARow);
-    void AutoSizeColOnDblClick(int ACol);
-    void DisjunctPress(TShiftState Shift, int ACol, int ARow, const TGridRect& OldSel, bool& Done);
+    void DirectEditCell(int ADisplCol, int ADisplRow);
+    void AutoSizeColOnDblClick(int ADisplCol);
+    void DisjunctPress(TShiftState Shift, int ADisplCol, int ADisplRow, const TGridRect& OldSel, bool& Done);
     // Within 4 pixels of the left or right border of a header cell whose columns size.
-    bool OnHeaderSizingBorder(int ACol, int ARow, int X) const;
+    bool OnHeaderSizingBorder(int ADisplCol, int ADisplRow, int X) const;
     bool PressCellControl(TShiftState Shift, int ACol, int ARow, int ClickedCol, int ClickedRow, int X, int Y);
     void PressNodeGlyph(TShiftState Shift, int ARow, int ClickedCol, int ClickedRow, int X, int Y);
     bool PressCellButton(int ACol, int ARow, TPoint Clicked, const TRect& Button, TPoint At);
