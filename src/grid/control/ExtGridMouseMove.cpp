@@ -166,7 +166,7 @@ void TExtStringGrid::TrackFixedBorders(int ACol, int ARow, int X, int Y)
     if (FSizingFixedR) FSizeFixedY = Y;
 }
 
-void TExtStringGrid::MoveFeedback(int ACol, int ARow, int X, int Y)
+void TExtStringGrid::MoveFeedback(int ADisplCol, int ADisplRow, int X, int Y)
 {
     const bool colMoving = GridState() == gsColMoving, rowMoving = GridState() == gsRowMoving;
     if (!colMoving && !rowMoving) return;
@@ -181,15 +181,15 @@ void TExtStringGrid::MoveFeedback(int ACol, int ARow, int X, int Y)
     if (RowCount() <= 1 || (X == Clickposx && Y == Clickposy) || !EnhRowColMove || FSizingFixed ||
         FSizingFixedR)
         return;
-    MoveImageFeedback(colMoving, ACol, ARow, X, Y);
+    MoveImageFeedback(colMoving, ADisplCol, ADisplRow, X, Y);
     // The arrows mark the target of the movement before, so the first one shows none.
-    if (colMoving && ACol >= 0) {
+    if (colMoving && ADisplCol >= 0) {
         if (FMoveColInd >= FixedCols())
             FMoveMarkers.MarkColumn(CellRect(FMoveColInd, 0), FMoveColInd < Movecell,
                                     FMoveColInd - LeftCol() < VisibleColCount());
-        FMoveColInd = ACol;
+        FMoveColInd = ADisplCol;
         FMoveRowInd = 0;
-        if (OnColumnMoving) OnColumnMoving(this, ACol, allow);
+        if (OnColumnMoving) OnColumnMoving(this, ADisplCol, allow);
         if (VisibleColCount() < ColCount()) {
             int fixedWidth = 0;
             for (int c = 0; c < FixedCols(); ++c)
@@ -199,7 +199,7 @@ void TExtStringGrid::MoveFeedback(int ACol, int ARow, int X, int Y)
             else if (X > Width() && LeftCol() + VisibleColCount() < ColCount())
                 SetLeftCol(LeftCol() + 1);
         }
-    } else if (rowMoving && ARow >= 0) {
+    } else if (rowMoving && ADisplRow >= 0) {
         const bool footer = FloatingFooter()->Visible() &&
                             FloatingFooter()->FooterStyle() == fsFixedLastRow &&
                             FMoveRowInd == RowCount() - 1;
@@ -207,8 +207,8 @@ void TExtStringGrid::MoveFeedback(int ACol, int ARow, int X, int Y)
             FMoveMarkers.MarkRow(CellRect(0, FMoveRowInd), FMoveRowInd < Movecell,
                                  FMoveRowInd - TopRow() < VisibleRowCount());
         FMoveColInd = 0;
-        FMoveRowInd = ARow;
-        if (OnRowMoving) OnRowMoving(this, ARow, allow);
+        FMoveRowInd = ADisplRow;
+        if (OnRowMoving) OnRowMoving(this, ADisplRow, allow);
     }
     FMoveAllowed = allow;
     Screen->SetCursor(allow ? crDrag : crNoDrop);
@@ -225,21 +225,22 @@ bool TExtStringGrid::IsOnSizingEdge(int X, int Y)
 }
 
 // The select mode chooses what the next press on a header selects, and the cursor shows it.
-void TExtStringGrid::UpdateSelectMode(int ACol, int ARow, int X, int Y, bool ScrolledUp)
+void TExtStringGrid::UpdateSelectMode(int ADisplCol, int ADisplRow, int X, int Y, bool ScrolledUp)
 {
     if (GridState() != gsNormal && GridState() != gsSelecting) return;
     const TMouseActions& ma = *MouseActions();
-    const bool valid = ACol >= 0 && ARow >= 0;
+    const bool valid = ADisplCol >= 0 && ADisplRow >= 0;
     const bool footer = FloatingFooter()->Visible() && FloatingFooter()->FooterStyle() == fsFixedLastRow;
     const int lastRow = RowCount() - (footer ? 2 : 1);
     // The row mode wins over the corner's while a row drag scrolls up over the header row.
     TMouseSelectMode mode = msNormal;
-    if (valid && ACol < FixedCols() && ARow <= lastRow && (ARow >= FixedRows() || ScrolledUp) &&
-        ma.RowSelect && !IsOnSizingEdge(X, Y))
+    if (valid && ADisplCol < FixedCols() && ADisplRow <= lastRow &&
+        (ADisplRow >= FixedRows() || ScrolledUp) && ma.RowSelect && !IsOnSizingEdge(X, Y))
         mode = msRow;
-    else if (valid && ARow < FixedRows() && ACol >= FixedCols() && ma.ColSelect && !IsOnSizingEdge(X, Y))
+    else if (valid && ADisplRow < FixedRows() && ADisplCol >= FixedCols() && ma.ColSelect &&
+             !IsOnSizingEdge(X, Y))
         mode = msColumn;
-    else if (valid && ARow < FixedRows() && ACol < FixedCols() && ma.AllSelect)
+    else if (valid && ADisplRow < FixedRows() && ADisplCol < FixedCols() && ma.AllSelect)
         mode = msAll;
     else if (SelectionResizeHandle().Contains({X, Y}))
         mode = msResize;
@@ -295,17 +296,19 @@ void TExtStringGrid::HideSizingHint()
     if (FSizingHint && FSizingHint->Visible()) FSizingHint->Hide();
 }
 
-void TExtStringGrid::LargeTextHint(int ACol, int ARow, const TRect& R, std::string& HintStr, TPoint& Pos)
+void TExtStringGrid::LargeTextHint(int ARealCol, int ADisplRow, const TRect& R, std::string& HintStr,
+                                   TPoint& Pos)
 {
     // The text is measured at full length, not cut with an ellipsis.
     const bool ellipsis = EnhTextSize;
     EnhTextSize = false;
-    const TSize size = GetCellTextSize(ACol, ARow, false, false);
+    const TSize size = GetCellTextSize(ARealCol, ADisplRow, false, false);
     EnhTextSize = ellipsis;
     if (size.cx <= R.Width() && size.cy <= R.Height()) return;
     if (HintShowLargeTextPos == hpCell) Pos = {R.Left, R.Top};
-    const std::string text = GridCells(ACol, ARow);
-    HintStr = GetTextType(text, EnableHTML) != ttMarkup || HTMLHint ? text : StrippedCells(ACol, ARow);
+    const std::string text = GridCells(ARealCol, ADisplRow);
+    HintStr =
+        GetTextType(text, EnableHTML) != ttMarkup || HTMLHint ? text : StrippedCells(ARealCol, ADisplRow);
 }
 
 void TExtStringGrid::CMMouseLeave(TMessage& Message)

@@ -663,7 +663,7 @@ private:
     void CheckRowIndex(int ARow) const;
     void CheckWrittenRow(int ARow) const;
     void CheckColIndex(int ACol) const;
-    // The first enabled normal row other than ARow, or -1.
+    // The first enabled normal row other than ADisplRow, or -1.
     int FirstEnabledRowBut(int ADisplRow) const;
     void RepaintSelectionAftermath(int OldCol, int OldRow, int ARow, const TGridRect& S);
 
@@ -1794,13 +1794,14 @@ private:
     void DisjunctPress(TShiftState Shift, int ADisplCol, int ADisplRow, const TGridRect& OldSel, bool& Done);
     // Within 4 pixels of the left or right border of a header cell whose columns size.
     bool OnHeaderSizingBorder(int ADisplCol, int ADisplRow, int X) const;
-    bool PressCellControl(TShiftState Shift, int ACol, int ARow, int ClickedCol, int ClickedRow, int X, int Y);
-    void PressNodeGlyph(TShiftState Shift, int ARow, int ClickedCol, int ClickedRow, int X, int Y);
-    bool PressCellButton(int ACol, int ARow, TPoint Clicked, const TRect& Button, TPoint At);
+    bool PressCellControl(TShiftState Shift, int ADisplCol, int ADisplRow, int ClickedCol, int ClickedRow,
+                          int X, int Y);
+    void PressNodeGlyph(TShiftState Shift, int ADisplRow, int ClickedCol, int ClickedRow, int X, int Y);
+    bool PressCellButton(int ADisplCol, int ADisplRow, TPoint Clicked, const TRect& Button, TPoint At);
     // With FixedAsButtons a fixed cell is held down like a button until the release.
-    void PushFixedButton(int ACol, int ARow, int X);
+    void PushFixedButton(int ADisplCol, int ADisplRow, int X);
     // DX and DY are the click's offset from the cell's top-left corner; ACol is real.
-    void RadioGroupClick(int ACol, int ARow, int DY, int DX);
+    void RadioGroupClick(int ARealCol, int ADisplRow, int DY, int DX);
     bool ReleaseCellButton(int ACol, int ARow, int X, int Y);
     void ClickReleasedButton(TPoint Pushed, int ACol, int ARow, TPoint At, bool FixedCell);
     // Whether the point lies on the in-cell or expand button of the cell's base cell.
@@ -1809,14 +1810,14 @@ private:
     void LeftRelease(TShiftState Shift, int X, int Y);
     // Disjunct cell selection (ExtGridMouseDisjunctCells.cpp): a press without Ctrl starts a
     // new set; the release adds, toggles or replaces. False when OnSelectCell refused the cell.
-    void PressDisjunctCells(TShiftState Shift, int ACol, int ARow);
+    void PressDisjunctCells(TShiftState Shift, int ADisplCol, int ADisplRow);
     bool ReleaseDisjunctCells(TShiftState Shift, int ACol, int ARow);
     void RepaintSelectedCells();
     // The keys' part of it (ExtGridKeyDown.cpp), after the key went up.
     void KeyDisjunctCells(Word Key, TShiftState Shift, const TGridRect& OldSel);
     void EndFixedSizing(int X, int Y);
     void SelectGroupRows(int ACol, int ARow);
-    void DropMove(int ACol, int ARow);
+    void DropMove(int ADisplCol, int ADisplRow);
     void HeaderClickSort(TShiftState Shift, int ACol, int ARow, int OrigCol, int X, int Y, bool Moved);
     void ClickSortColumn(int ACol);
     void SplitEveryColumn();
@@ -1838,13 +1839,13 @@ private:
     // True when it scrolled up: the drag then stays a row drag over the header row.
     bool HeaderDragSelect(int ACol, int ARow, int Y);
     void TrackFixedBorders(int ACol, int ARow, int X, int Y);
-    void MoveFeedback(int ACol, int ARow, int X, int Y);
-    void UpdateSelectMode(int ACol, int ARow, int X, int Y, bool ScrolledUp);
+    void MoveFeedback(int ADisplCol, int ADisplRow, int X, int Y);
+    void UpdateSelectMode(int ADisplCol, int ADisplRow, int X, int Y, bool ScrolledUp);
     void SizingFeedback(int X, int Y);
     void ShowSizingHint(const std::string& Text, TPoint At);
     void HideSizingHint();
     // The hint of a cell's text that does not fit into the cell's rectangle R.
-    void LargeTextHint(int ACol, int ARow, const TRect& R, std::string& HintStr, TPoint& Pos);
+    void LargeTextHint(int ARealCol, int ADisplRow, const TRect& R, std::string& HintStr, TPoint& Pos);
     bool IsOnSizingEdge(int X, int Y);
     // The fixed column (row) whose right (bottom) border lies less than 3 pixels from Pos; -1 none.
     int FixedBorderAt(bool Cols, int Pos) const;
@@ -1903,11 +1904,11 @@ private:
     // editor it opens makes that step at once.
     bool FSpinUpClick = false;
     bool FSpinDnClick = false;
-    void PressDrawnSpinButton(int RealCol, int ARow, const TRect& Cell, int X, int Y);
+    void PressDrawnSpinButton(int ARealCol, int ADisplRow, const TRect& Cell, int X, int Y);
     THintWindow* FSizingHint = nullptr;
     bool FUseHTMLHints = false;
     TMoveMarkers FMoveMarkers{this};
-    void MoveImageFeedback(bool Cols, int ACol, int ARow, int X, int Y);
+    void MoveImageFeedback(bool Cols, int ADisplCol, int ADisplRow, int X, int Y);
     void EndMoveImage();
     THeaderDragButton* FMoveButton = nullptr;
     std::unique_ptr<TNoActiveForm> FMoveForm;
@@ -2955,7 +2956,7 @@ public:
 
 private:
     // Cells: the selection, or the pressed column's visible rows with Column.
-    void ShowDragFeedback(bool Column, int ACol);
+    void ShowDragFeedback(bool Column, int ADisplCol);
     void OleDropTargetChanged();
     // The cell under a screen point, and whether the point lies below the last row where
     // a drop of whole rows appends (the cell is then the last row's first normal one).
