@@ -2135,20 +2135,20 @@ public:
     TGetFloatFormatEvent OnGetFloatFormat;
 
 private:
-    bool IsStoredCell(int ACol, int ARow) const;
+    bool IsStoredCell(int ARealCol, int ADisplRow) const;
     void CheckCheckBoxCell(int ACol, int ARow) const;
     // The graphic of the base cell of a merge.
-    TCellGraphic* BaseCellGraphic(int ACol, int ARow) const;
-    TCellGraphic* GraphicOfType(int ACol, int ARow, TCellType AType) const;
-    void RepaintGraphicCell(int ACol, int ARow);
+    TCellGraphic* BaseCellGraphic(int ARealCol, int ADisplRow) const;
+    TCellGraphic* GraphicOfType(int ARealCol, int ADisplRow, TCellType AType) const;
+    void RepaintGraphicCell(int ARealCol, int ADisplRow);
     // The rows of check-box columns, the first from CheckAllCheck.
     int FirstCheckBoxRow() const;
     // The row as the disjunct row flags know it.
-    int RowFlagIndex(int ARow) const;
+    int RowFlagIndex(int ADisplRow) const;
     // Selects the row, or every normal row for the header row.
-    void SetRowCheck(int ARow, bool Value);
+    void SetRowCheck(int ADisplRow, bool Value);
     std::string CheckText(int ACol, int ARow, bool Checked);
-    bool IsCheckTrue(int ACol, int ARow);
+    bool IsCheckTrue(int ARealCol, int ADisplRow);
     // False when a user may not change the cell's control.
     bool UserMayToggle(int ACol, int ARow, bool FromUser, bool AlwaysActive);
     void ForEachGridCell(const std::function<void(int, int)>& Action);
@@ -2160,7 +2160,7 @@ private:
     mutable std::unique_ptr<TCellGraphic> FRowCheckGraphic;
     TCustomImageList* FGridImages = nullptr;
     // The image index a data image cell shows; -1 for a text that is no number.
-    int DataImageIndex(int ACol, int ARow) const;
+    int DataImageIndex(int ARealCol, int ADisplRow) const;
     // The room of a row (or column) of images of the list; (0, 0) without the list.
     TPoint MultiImageSize(const TCellGraphic& G) const;
     // ==== end of cell graphics and check boxes ====
