@@ -75,12 +75,12 @@ void TExtStringGrid::MouseMove(TShiftState Shift, int X, int Y)
     if (!(sel == entrySel)) SelectionChanged(sel.Left, sel.Top, sel.Right, sel.Bottom);
 }
 
-void TExtStringGrid::HoverFixedCell(int ACol, int ARow)
+void TExtStringGrid::HoverFixedCell(int ADisplCol, int ADisplRow)
 {
     if (HoverFixedCells() == hfNone || FNoMouseLeave) return;
     const TPoint old = FHoverFixed;
-    if (old == TPoint{ACol, ARow}) return;
-    FHoverFixed = {ACol, ARow};
+    if (old == TPoint{ADisplCol, ADisplRow}) return;
+    FHoverFixed = {ADisplCol, ADisplRow};
     const auto repaintIfFixed = [this](TPoint Cell) {
         if (Cell.X >= 0 && Cell.Y >= 0 && (Cell.Y <= FixedRows() || Cell.X <= FixedCols()))
             RepaintCell(Cell.X, Cell.Y);
@@ -119,13 +119,13 @@ void TExtStringGrid::SetHoverButton(TPoint Cell)
 
 // A drag that started on a row (column) header selects whole rows (columns) up to the
 // pointer; a row drag scrolls one row per movement at the grid's top and bottom.
-bool TExtStringGrid::HeaderDragSelect(int ACol, int ARow, int Y)
+bool TExtStringGrid::HeaderDragSelect(int ADisplCol, int ADisplRow, int Y)
 {
     if (FMouseSelectStart == -1) return false;
     const TMouseActions& ma = *MouseActions();
     if (ma.RowSelect && MouseSelectMode() == msRow) {
-        if (ARow >= FixedRows() && ARow <= RowCount() - FixedFooters - 1) {
-            const int to = std::max(FixedRows(), ARow);
+        if (ADisplRow >= FixedRows() && ADisplRow <= RowCount() - FixedFooters - 1) {
+            const int to = std::max(FixedRows(), ADisplRow);
             SetSelection({FixedCols(), std::min(FMouseSelectStart, to), ColCount() - 1,
                           std::max(FMouseSelectStart, to)});
         }
@@ -136,7 +136,7 @@ bool TExtStringGrid::HeaderDragSelect(int ACol, int ARow, int Y)
             return true;
         }
     } else if (ma.ColSelect && MouseSelectMode() == msColumn) {
-        const int to = std::max(FixedCols(), ACol);
+        const int to = std::max(FixedCols(), ADisplCol);
         SetSelection(
             {std::min(FMouseSelectStart, to), FixedRows(), std::max(FMouseSelectStart, to), RowCount() - 1});
     }
@@ -155,9 +155,9 @@ int TExtStringGrid::FixedBorderAt(bool Cols, int Pos) const
     return -1;
 }
 
-void TExtStringGrid::TrackFixedBorders(int ACol, int ARow, int X, int Y)
+void TExtStringGrid::TrackFixedBorders(int ADisplCol, int ADisplRow, int X, int Y)
 {
-    const bool valid = ACol >= 0 && ARow >= 0 && !ComponentState().Contains(csDesigning);
+    const bool valid = ADisplCol >= 0 && ADisplRow >= 0 && !ComponentState().Contains(csDesigning);
     const TMouseActions& ma = *MouseActions();
     FSizeFixed = valid && ma.SizeFixedCol && FixedBorderAt(true, X) >= 0;
     FSizeFixedR = valid && ma.SizeFixedRow && FixedBorderAt(false, Y) >= 0;

@@ -1011,12 +1011,12 @@ private:
         int Count() const { return To >= From ? To - From + 1 : 0; }
     };
     TRowRange StatisticsRange(int FromRow, int ToRow) const;
-    double RangeFloat(int ACol, int ARow, const TRowRange& Range) const;
+    double RangeFloat(int ARealCol, int ARow, const TRowRange& Range) const;
     // The numbers of the range's base cells that read as numbers.
-    std::vector<double> ReadableNumbers(int ACol, const TRowRange& Range) const;
+    std::vector<double> ReadableNumbers(int ARealCol, const TRowRange& Range) const;
     void ForEachStatisticsRow(const TRowRange& Range, const std::function<void(int ARow)>& Visit) const;
     bool IsGroupResultRow(int ARow, const TRowRange& Range) const;
-    double ColumnExtreme(int ACol, int FromRow, int ToRow, bool Largest) const;
+    double ColumnExtreme(int ARealCol, int FromRow, int ToRow, bool Largest) const;
     // The row writers' work: a colour goes to every cell, clNone only to cells with properties.
     void SetRowColorField(int ADisplRow, TColor Value, void (*Store)(TCellProperties& Props, TColor Value));
     // While the grid moves its rows itself, a new row count leaves the footer row alone.
@@ -1825,7 +1825,7 @@ private:
     // IndexKey: the click adds the column to the sort indexes (or turns its direction).
     void ClickSortIndex(int ACol, bool IndexKey);
 
-    void HoverFixedCell(int ACol, int ARow);
+    void HoverFixedCell(int ADisplCol, int ADisplRow);
     // A press on (or release of) a hover-sensitive header shows it pressed (or not).
     void PushFixedCell(int X, int Y, bool Pushed);
     bool FFixedCellPushed = false;
@@ -1837,8 +1837,8 @@ private:
     void SetHoverButton(TPoint Cell);
     TPoint FHoverButton{-1, -1};
     // True when it scrolled up: the drag then stays a row drag over the header row.
-    bool HeaderDragSelect(int ACol, int ARow, int Y);
-    void TrackFixedBorders(int ACol, int ARow, int X, int Y);
+    bool HeaderDragSelect(int ADisplCol, int ADisplRow, int Y);
+    void TrackFixedBorders(int ADisplCol, int ADisplRow, int X, int Y);
     void MoveFeedback(int ADisplCol, int ADisplRow, int X, int Y);
     void UpdateSelectMode(int ADisplCol, int ADisplRow, int X, int Y, bool ScrolledUp);
     void SizingFeedback(int X, int Y);
