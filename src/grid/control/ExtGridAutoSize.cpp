@@ -46,7 +46,7 @@ void TExtStringGrid::AutoSizeColCore(int ADisplCol, bool GrowOnly)
         last = FixedRows() - 1;
     }
     const bool sortShown =
-        SortSettings()->Show() && FixedRows() + 1 < RowCount() && SortSettings()->Column == ADisplCol;
+        SortSettings()->Show() && FixedRows() + 1 < RowCount() && SortSettings()->Column == real;
     int widest = 0;
     for (int r = first; r <= last; ++r) {
         if (IsXMergedCell(real, r)) continue;
