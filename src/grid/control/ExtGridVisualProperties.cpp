@@ -51,9 +51,9 @@ void TExtStringGrid::GetVisualProperties(int ACol, int ARow, TGridDrawState& ASt
 
     const TMouseActions& mouse = *MouseActions();
     const int rCol = Remap ? DisplToRealCol(ACol) : ACol;
-    const int selRow = (mouse.DisjunctRowSelect() && mouse.RowSelectPersistent) || FUseEnabledRows
-                           ? RealRowIndex(ARow)
-                           : ARow;
+    // The row flags are read where they are kept: the row selection by real row only when it
+    // survives hiding, the enabled flags by display row, as the keyboard reads them.
+    const int selRow = FlagLineOf(TDisplRow(ARow)).Select;
 
     TColor brush = clNone;
     AColorTo = AMirrorColor = AMirrorColorTo = clNone;
@@ -152,7 +152,7 @@ void TExtStringGrid::GetVisualProperties(int ACol, int ARow, TGridDrawState& ASt
         }
     }
 
-    if (UseDisabledFont && ((FUseEnabledRows && !RowEnabledAt(selRow)) || !Enabled()))
+    if (UseDisabledFont && ((FUseEnabledRows && !RowEnabledAt(ARow)) || !Enabled()))
         AFont->SetColor(DisabledFontColor);
     if (inSelection && ARow != Row() && mouse.DisjunctRowSelect() && SelectionColorTo == clNone)
         ABrush->SetColor(LightenColorPercent(ABrush->Color(), 7));
