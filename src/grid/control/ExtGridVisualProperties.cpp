@@ -181,10 +181,7 @@ bool TExtStringGrid::RowFlagAt(int ARow) const
     return FRows.Flags().Selected(ARow);
 }
 
-bool TExtStringGrid::RowEnabledAt(int ARow) const
-{
-    return FRows.Flags().Enabled(ARow);
-}
+bool TExtStringGrid::RowEnabledAt(int ADisplRow) const { return FRows.Flags().Enabled(ADisplRow); }
 
 void TExtStringGrid::GetFontProperties(int ACol, int RCol, int ARow, TGridDrawState& AState, TFont* AFont,
                                        TBrush* ABrush)

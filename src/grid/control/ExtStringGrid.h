@@ -1103,7 +1103,7 @@ private:
     TColor DefaultCellColor(int ACol, int ARow, bool Print) const;
     // The disjunct row flag and the enabled flag of a row, for any row.
     bool RowFlagAt(int ARow) const;
-    bool RowEnabledAt(int ARow) const;
+    bool RowEnabledAt(int ADisplRow) const;
     // Owned by the grid as a component; made on first use.
     TWinControl* FFocusWindow = nullptr;
     // ==== end of painting ====
