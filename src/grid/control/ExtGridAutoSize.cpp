@@ -34,9 +34,9 @@ void TExtStringGrid::UpdateAutoColumnSize(int ACol, int& AWidth)
     if (OnUpdateColumnSize) OnUpdateColumnSize(this, ACol, AWidth);
 }
 
-void TExtStringGrid::AutoSizeColCore(int ACol, bool GrowOnly)
+void TExtStringGrid::AutoSizeColCore(int ADisplCol, bool GrowOnly)
 {
-    const int real = DisplToRealCol(ACol);
+    const int real = DisplToRealCol(ADisplCol);
     int first = 0;
     int last = RowCount() - 1;
     if (ColumnSize()->Rows == arNormal) {
@@ -46,7 +46,7 @@ void TExtStringGrid::AutoSizeColCore(int ACol, bool GrowOnly)
         last = FixedRows() - 1;
     }
     const bool sortShown =
-        SortSettings()->Show() && FixedRows() + 1 < RowCount() && SortSettings()->Column == ACol;
+        SortSettings()->Show() && FixedRows() + 1 < RowCount() && SortSettings()->Column == real;
     int widest = 0;
     for (int r = first; r <= last; ++r) {
         if (IsXMergedCell(real, r)) continue;
@@ -56,9 +56,9 @@ void TExtStringGrid::AutoSizeColCore(int ACol, bool GrowOnly)
         widest = std::max(widest, width);
     }
     int width = widest + GetTotalXOffset() + 2 * GridLineWidth() + 2;
-    if (GrowOnly && ColWidths(ACol) >= width) return;
-    UpdateAutoColumnSize(ACol, width);
-    SetColWidths(ACol, ClampColWidth(width));
+    if (GrowOnly && ColWidths(ADisplCol) >= width) return;
+    UpdateAutoColumnSize(ADisplCol, width);
+    SetColWidths(ADisplCol, ClampColWidth(width));
 }
 
 void TExtStringGrid::AutoSizeCol(int ACol, int Padding)
@@ -78,12 +78,12 @@ void TExtStringGrid::AutoSizeColumns(bool DoFixedCols, int Padding)
 
 // A cell needs its text and its graphic stacked; a graphic filling the cell needs no room of
 // its own, and a check box or radio button cell is one default row high.
-void TExtStringGrid::AutoSizeRowCore(int ARow, bool GrowOnly)
+void TExtStringGrid::AutoSizeRowCore(int ADisplRow, bool GrowOnly)
 {
-    const auto cellHeight = [this, ARow](int Real) {
-        int text = GetCellTextSize(Real, ARow, false, WordWrap()).cy;
-        int graphic = CalcCellGraphicSize(Real, ARow, 0).Y;
-        const TCellGraphic* g = GetCellGraphic(Real, ARow);
+    const auto cellHeight = [this, ADisplRow](int Real) {
+        int text = GetCellTextSize(Real, ADisplRow, false, WordWrap()).cy;
+        int graphic = CalcCellGraphicSize(Real, ADisplRow, 0).Y;
+        const TCellGraphic* g = GetCellGraphic(Real, ADisplRow);
         if (!g) return text + graphic;
         if (g->CellVAlign == vaFull) graphic = text != 0 ? 0 : DefaultRowHeight();
         if ((g->CellType == ctDataCheckBox || g->CellType == ctVirtCheckBox) && graphic > 0) text = 0;
@@ -94,7 +94,8 @@ void TExtStringGrid::AutoSizeRowCore(int ARow, bool GrowOnly)
     int tallest = 0;
     for (int c = 0; c < ColCount(); ++c) {
         const int real = DisplToRealCol(c);
-        if (IsYMergedCell(real, ARow) || IsIgnoredColumn(real) || IsMergedNonBaseCell(real, ARow)) continue;
+        if (IsYMergedCell(real, ADisplRow) || IsIgnoredColumn(real) || IsMergedNonBaseCell(real, ADisplRow))
+            continue;
         tallest = std::max(tallest, cellHeight(real));
     }
     const int height = tallest + GetTotalYOffset() + 2 * GridLineWidth() + (XYOffsetTopLeftOnly ? 2 : 0);
@@ -104,8 +105,8 @@ void TExtStringGrid::AutoSizeRowCore(int ARow, bool GrowOnly)
     // A row grown by typing can push the grid into scrolling, which moves the cells under
     // the editor: it is placed over its cell again.
     const bool typingMayScroll = EditMode && SizeWhileTyping()->Height && everyRowShown();
-    if (GrowOnly && RowHeights(ARow) >= height) return;
-    SetRowHeights(ARow, ClampRowHeight(height));
+    if (GrowOnly && RowHeights(ADisplRow) >= height) return;
+    SetRowHeights(ADisplRow, ClampRowHeight(height));
     if (!typingMayScroll || everyRowShown()) return;
     ShowInplaceEdit();
     if (InplaceEditor() && InplaceEditor()->Visible()) InplaceEditor()->Deselect();
@@ -118,15 +119,15 @@ void TExtStringGrid::AutoSizeRow(int ARow, int Padding)
     if (Padding != 0) SetRowHeights(ARow, ClampRowHeight(RowHeights(ARow) + Padding));
 }
 
-void TExtStringGrid::SizeRowToLines(int ARow, int Lines, int Padding)
+void TExtStringGrid::SizeRowToLines(int ADisplRow, int Lines, int Padding)
 {
     TBitmap bitmap(1, 1);
     TCanvas* canvas = bitmap.Canvas();
     canvas->Font()->Assign(*Font());
     TBrush brush;
-    GetCellColor(DisplToRealCol(FixedCols()), ARow, TGridDrawState{}, &brush, canvas->Font());
+    GetCellColor(DisplToRealCol(FixedCols()), ADisplRow, TGridDrawState{}, &brush, canvas->Font());
     const int h = canvas->TextHeight("gh");
-    SetRowHeights(ARow, ClampRowHeight(Padding + Lines * (h + h / 8)));
+    SetRowHeights(ADisplRow, ClampRowHeight(Padding + Lines * (h + h / 8)));
 }
 
 // Without word wrapping a row is as high as its lines; a cell holds one line.

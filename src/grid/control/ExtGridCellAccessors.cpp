@@ -168,16 +168,16 @@ void TExtStringGrid::SetWordWraps(int ACol, int ARow, bool Value)
 
 // Taking a colour away never takes the cells' other settings with it: read-only flags,
 // fonts and graphics stay.
-void TExtStringGrid::SetRowColorField(int ARow, TColor Value,
+void TExtStringGrid::SetRowColorField(int ADisplRow, TColor Value,
                                       void (*Store)(TCellProperties& Props, TColor Value))
 {
     for (int c = FixedCols(); c < AllColCount(); ++c) {
         if (Value != clNone)
-            Store(*GetCellProperties(c, ARow), Value);
-        else if (TCellProperties* props = FindCellProperties(c, ARow))
+            Store(*GetCellProperties(c, ADisplRow), Value);
+        else if (TCellProperties* props = FindCellProperties(c, ADisplRow))
             Store(*props, clNone);
     }
-    RepaintRow(ARow);
+    RepaintRow(ADisplRow);
 }
 
 void TExtStringGrid::SetRowColor(int ARow, TColor Value)

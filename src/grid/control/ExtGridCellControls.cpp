@@ -110,12 +110,13 @@ void TExtStringGrid::OpenCellControls(int Index, int Count, bool Rows)
 }
 
 // A hidden row keeps its cells' properties in its own list.
-TCellProperties* TExtStringGrid::RealCellProperties(int ACol, int ARealRow) const
+TCellProperties* TExtStringGrid::RealCellProperties(int ARealCol, int ARealRow) const
 {
     const int position = FRows.Hidden().Find(TRealRow(ARealRow));
-    if (position < 0) return FindCellProperties(ACol, DisplRowIndex(ARealRow));
+    if (position < 0) return FindCellProperties(ARealCol, DisplRowIndex(ARealRow));
     const TGridStrings& cells = FRows.Hidden().Item(position).Items;
-    return ACol >= 0 && ACol < cells.Count() ? dynamic_cast<TCellProperties*>(cells.Objects[ACol]) : nullptr;
+    return ARealCol >= 0 && ARealCol < cells.Count() ? dynamic_cast<TCellProperties*>(cells.Objects[ARealCol])
+                                                     : nullptr;
 }
 
 // The controls of two swapped rows or columns (real indexes) change places with their cells.

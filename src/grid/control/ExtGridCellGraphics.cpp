@@ -8,14 +8,14 @@
 
 // Only cells the grid can store properties for may hold a graphic; everything else is
 // refused quietly rather than written past the grid.
-bool TExtStringGrid::IsStoredCell(int ACol, int ARow) const
+bool TExtStringGrid::IsStoredCell(int ARealCol, int ADisplRow) const
 {
-    return ACol >= 0 && ARow >= 0 && ACol < TotalColCount() && ARow < RowCount();
+    return ARealCol >= 0 && ADisplRow >= 0 && ARealCol < TotalColCount() && ADisplRow < RowCount();
 }
 
-int TExtStringGrid::RowFlagIndex(int ARow) const
+int TExtStringGrid::RowFlagIndex(int ADisplRow) const
 {
-    return MouseActions()->RowSelectPersistent ? RealRowIndex(ARow) : ARow;
+    return MouseActions()->RowSelectPersistent ? RealRowIndex(ADisplRow) : ADisplRow;
 }
 
 // Column 0 of a grid with HotmailRowSelect shows the row selection as check boxes through
@@ -81,10 +81,10 @@ bool TExtStringGrid::RemoveCellGraphicOfType(int ACol, int ARow, TCellType AType
     return GetCellType(ACol, ARow) == AType && RemoveCellGraphic(ACol, ARow);
 }
 
-TCellGraphic* TExtStringGrid::BaseCellGraphic(int ACol, int ARow) const
+TCellGraphic* TExtStringGrid::BaseCellGraphic(int ARealCol, int ADisplRow) const
 {
-    if (ACol < 0 || ARow < 0) return nullptr;
-    const TPoint base = BaseCell(ACol, ARow);
+    if (ARealCol < 0 || ADisplRow < 0) return nullptr;
+    const TPoint base = BaseCell(ARealCol, ADisplRow);
     return GetCellGraphic(base.X, base.Y);
 }
 
@@ -106,13 +106,16 @@ bool TExtStringGrid::IsDataGraphicCell(int ACol, int ARow) const
     return HasCellTypeIn(ACol, ARow, {ctDataCheckBox, ctDataImage, ctVirtCheckBox, ctRowCheckBox});
 }
 
-TCellGraphic* TExtStringGrid::GraphicOfType(int ACol, int ARow, TCellType AType) const
+TCellGraphic* TExtStringGrid::GraphicOfType(int ARealCol, int ADisplRow, TCellType AType) const
 {
-    TCellGraphic* graphic = GetCellGraphic(ACol, ARow);
+    TCellGraphic* graphic = GetCellGraphic(ARealCol, ADisplRow);
     return graphic && graphic->CellType == AType ? graphic : nullptr;
 }
 
-void TExtStringGrid::RepaintGraphicCell(int ACol, int ARow) { RepaintCell(DisplColIndex(ACol), ARow); }
+void TExtStringGrid::RepaintGraphicCell(int ARealCol, int ADisplRow)
+{
+    RepaintCell(DisplColIndex(ARealCol), ADisplRow);
+}
 
 void TExtStringGrid::ForEachGridCell(const std::function<void(int, int)>& Action)
 {

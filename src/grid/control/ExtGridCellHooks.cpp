@@ -27,13 +27,13 @@ void TExtStringGrid::IsFixedCell(int ACol, int ARow, bool& IsFixed) const
 
 // The painter asks IsFixed too and draws the fixed footers and right columns in their own
 // look; the focus rules ask this one, which also counts them.
-bool TExtStringGrid::IsFixedForFocus(int ACol, int ARow) const
+bool TExtStringGrid::IsFixedForFocus(int ADisplCol, int ADisplRow) const
 {
-    const TPoint base = BaseCell(RealColIndex(ACol), ARow);
+    const TPoint base = BaseCell(RealColIndex(ADisplCol), ADisplRow);
     const int baseCol = DisplColIndex(base.X);
     if (base.Y >= RowCount() - FixedFooters) return true;
     if (baseCol >= ColCount() - FixedRightCols && baseCol < ColCount()) return true;
-    return IsFixed(ACol, ARow);
+    return IsFixed(ADisplCol, ADisplRow);
 }
 
 bool TExtStringGrid::IsFixed(int ACol, int ARow) const

@@ -52,10 +52,10 @@ void TExtStringGrid::RemoveDataImage(int ACol, int ARow)
     SetCells(ACol, ARow, "");
 }
 
-int TExtStringGrid::DataImageIndex(int ACol, int ARow) const
+int TExtStringGrid::DataImageIndex(int ARealCol, int ADisplRow) const
 {
     int32_t index = -1;
-    return TryStrToInt(Cells(ACol, ARow), index) ? index : -1;
+    return TryStrToInt(Cells(ARealCol, ADisplRow), index) ? index : -1;
 }
 
 void TExtStringGrid::AddMultiImage(int ACol, int ARow, int Dir, TCellHAlign hal, TCellVAlign val)

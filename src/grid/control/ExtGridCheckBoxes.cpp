@@ -50,9 +50,9 @@ std::string TExtStringGrid::CheckText(int ACol, int ARow, bool Checked)
     return text;
 }
 
-bool TExtStringGrid::IsCheckTrue(int ACol, int ARow)
+bool TExtStringGrid::IsCheckTrue(int ARealCol, int ADisplRow)
 {
-    return Cells(ACol, ARow) == CheckText(ACol, ARow, true);
+    return Cells(ARealCol, ADisplRow) == CheckText(ARealCol, ADisplRow, true);
 }
 
 bool TExtStringGrid::UserMayToggle(int ACol, int ARow, bool FromUser, bool AlwaysActive)
@@ -163,10 +163,10 @@ bool TExtStringGrid::IsChecked(int ACol, int ARow)
 }
 
 // The row check box of the header row stands for every normal row.
-void TExtStringGrid::SetRowCheck(int ARow, bool Value)
+void TExtStringGrid::SetRowCheck(int ADisplRow, bool Value)
 {
-    if (ARow >= FixedRows()) {
-        SetRowSelect(RowFlagIndex(ARow), Value);
+    if (ADisplRow >= FixedRows()) {
+        SetRowSelect(RowFlagIndex(ADisplRow), Value);
         return;
     }
     for (int r = FixedRows(); r < RowCount(); ++r)

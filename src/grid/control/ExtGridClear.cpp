@@ -2,15 +2,15 @@
 
 #include "grid/control/ExtStringGrid.h"
 
-void TExtStringGrid::EmptyCell(int StoreCol, int ARow)
+void TExtStringGrid::EmptyCell(int ARealCol, int ADisplRow)
 {
-    if (!ClearTextOnly && FindCellProperties(StoreCol, ARow)) {
+    if (!ClearTextOnly && FindCellProperties(ARealCol, ADisplRow)) {
         if (FNilObjects)
-            SetGridObjects(StoreCol, ARow, nullptr);
+            SetGridObjects(ARealCol, ADisplRow, nullptr);
         else
-            FreeCellPropertiesRange(StoreCol, ARow, StoreCol, ARow);
+            FreeCellPropertiesRange(ARealCol, ADisplRow, ARealCol, ADisplRow);
     }
-    if (!GridCells(StoreCol, ARow).empty()) SetCells(StoreCol, ARow, "");
+    if (!GridCells(ARealCol, ADisplRow).empty()) SetCells(ARealCol, ADisplRow, "");
 }
 
 // With SaveHiddenCells a display column stands for its real column, so the hidden columns

@@ -12,9 +12,9 @@ TExtStringGrid::TRowRange TExtStringGrid::StatisticsRange(int FromRow, int ToRow
     return {FromRow, ToRow, ToRow >= shownEnd};
 }
 
-double TExtStringGrid::RangeFloat(int ACol, int ARow, const TRowRange& Range) const
+double TExtStringGrid::RangeFloat(int ARealCol, int ARow, const TRowRange& Range) const
 {
-    return Range.Real ? AllFloats(ACol, ARow) : Floats(ACol, ARow);
+    return Range.Real ? AllFloats(ARealCol, ARow) : Floats(ARealCol, ARow);
 }
 
 // In a grouped grid, header and summary rows hold results, not data.
@@ -36,13 +36,13 @@ void TExtStringGrid::ForEachStatisticsRow(const TRowRange& Range, const std::fun
 }
 
 // A cell inside another cell's merge is counted with its base cell only.
-std::vector<double> TExtStringGrid::ReadableNumbers(int ACol, const TRowRange& Range) const
+std::vector<double> TExtStringGrid::ReadableNumbers(int ARealCol, const TRowRange& Range) const
 {
     std::vector<double> numbers;
     ForEachStatisticsRow(Range, [&](int r) {
-        if ((!Range.Real && IsMergedNonBaseCell(ACol, r)) || IsGroupResultRow(r, Range)) return;
+        if ((!Range.Real && IsMergedNonBaseCell(ARealCol, r)) || IsGroupResultRow(r, Range)) return;
         try {
-            numbers.push_back(RangeFloat(ACol, r, Range));
+            numbers.push_back(RangeFloat(ARealCol, r, Range));
         } catch (const EExtGridError&) {
         }
     });
@@ -69,15 +69,15 @@ double TExtStringGrid::ColumnAvg(int ACol, int FromRow, int ToRow) const
 }
 
 // The first row of the range that counts must hold a number; an empty range gives 0.
-double TExtStringGrid::ColumnExtreme(int ACol, int FromRow, int ToRow, bool Largest) const
+double TExtStringGrid::ColumnExtreme(int ARealCol, int FromRow, int ToRow, bool Largest) const
 {
     const TRowRange range = StatisticsRange(FromRow, ToRow);
     int first = range.From;
     while (first <= range.To && IsGroupResultRow(first, range))
         ++first;
     if (first > range.To) return 0;
-    double result = RangeFloat(ACol, first, range);
-    for (double value : ReadableNumbers(ACol, range))
+    double result = RangeFloat(ARealCol, first, range);
+    for (double value : ReadableNumbers(ARealCol, range))
         result = Largest ? std::max(result, value) : std::min(result, value);
     return result;
 }

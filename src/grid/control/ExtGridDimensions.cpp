@@ -240,20 +240,17 @@ void TExtStringGrid::ClearRowHeaders()
         SetCells(0, r, "");
 }
 
-// The rows keep their cells over every real column, their objects and their heights.
+// The rows keep their cells over every real column, their objects, heights and flags, as a
+// row moved by the mouse does; the rows they pass shift the other way.
 void TExtStringGrid::MoveRows(int FromIndex, int ToIndex, int Count)
 {
     if (FromIndex == ToIndex || Count <= 0) return;
     Count = std::min(Count, RowCount() - FromIndex);
     if (FromIndex < 0 || Count <= 0) return;
-    std::vector<TGridItem> moved;
-    for (int r = FromIndex; r < FromIndex + Count; ++r)
-        moved.push_back(TakeRow(TDisplRow(r)));
     const int target = FromIndex + Count < ToIndex ? ToIndex - Count : ToIndex;
-    RemoveDisplayRows(TDisplRow(FromIndex), Count);
-    InsertDisplayRows(TDisplRow(std::clamp(target, 0, RowCount())), Count);
-    for (int i = 0; i < Count; ++i)
-        PutRow(TDisplRow(std::clamp(target, 0, RowCount() - Count) + i), moved[i]);
+    const TDisplRow from(FromIndex), to(std::clamp(target, 0, RowCount() - Count));
+    MoveDisplayRows(from, Count, to);
+    FollowMovedRows(from, Count, to);
 }
 
 void TExtStringGrid::SwapCells(TPoint FromCell, TPoint ToCell)

@@ -9,12 +9,12 @@
 // What the user sees of a drag out of the grid: the dragged cells, or a column's header,
 // floating beside the pointer until the drag ends.
 
-void TExtStringGrid::ShowDragFeedback(bool Column, int ACol)
+void TExtStringGrid::ShowDragFeedback(bool Column, int ADisplCol)
 {
     EndDragFeedback();
     const int lastRow = std::min(TopRow() + VisibleRowCount(), RowCount() - 1);
     if (DragDropSettings()->ShowCells) {
-        TGridRect cells{ACol, TopRow(), ACol, lastRow};
+        TGridRect cells{ADisplCol, TopRow(), ADisplCol, lastRow};
         if (!Column) {
             // Only what can be seen of the selection goes along.
             const TGridRect sel = Selection();
@@ -27,8 +27,8 @@ void TExtStringGrid::ShowDragFeedback(bool Column, int ACol)
         FollowDragPointer(Mouse->CursorPos());
     } else if (Column) {
         if (!FMoveButton) FMoveButton = new THeaderDragButton(this);
-        const TRect header = CellRect(ACol, 0);
-        FMoveButton->SetDragCaption(Cells(RealColIndex(ACol), 0));
+        const TRect header = CellRect(ADisplCol, 0);
+        FMoveButton->SetDragCaption(Cells(RealColIndex(ADisplCol), 0));
         FMoveButton->SetBounds(0, 0, header.Right - header.Left, header.Bottom - header.Top);
         FollowDragPointer(Mouse->CursorPos());
         FMoveButton->Show();

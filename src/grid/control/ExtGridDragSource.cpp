@@ -19,18 +19,19 @@ constexpr int kDragStartDistance = 3;
 constexpr int kDragSourceSizingBorder = 4;
 } // namespace
 
-bool TExtStringGrid::PressDragSource(TShiftState Shift, int ACol, int ARow, int ClickedCol, int ClickedRow, int X,
-                                     int Y)
+bool TExtStringGrid::PressDragSource(TShiftState Shift, int ADisplCol, int ADisplRow, int ClickedCol,
+                                     int ClickedRow, int X, int Y)
 {
     const TMouseActions& ma = *MouseActions();
-    const int realCol = RealColIndex(ACol);
-    const bool headerRow = ARow < FixedRows();
-    const TRect rect = CellRect(ACol, ARow);
+    const int realCol = RealColIndex(ADisplCol);
+    const bool headerRow = ADisplRow < FixedRows();
+    const TRect rect = CellRect(ADisplCol, ADisplRow);
     const bool nearBorder = Options().Contains(goColSizing) &&
                             (X - rect.Left < kDragSourceSizingBorder || rect.Right - X < kDragSourceSizingBorder);
-    if (!(InSelection(ACol, ARow) || (headerRow && !EnhRowColMove)) || Options().Contains(goEditing) ||
-        HasButton(realCol, ARow) || HasCheckBox(realCol, ARow) || !DragDropSettings()->OleDropSource ||
-        (headerRow && (ma.ColSelect || ma.AllSelect)) || ACol < FixedCols() || nearBorder)
+    if (!(InSelection(ADisplCol, ADisplRow) || (headerRow && !EnhRowColMove)) ||
+        Options().Contains(goEditing) || HasButton(realCol, ADisplRow) || HasCheckBox(realCol, ADisplRow) ||
+        !DragDropSettings()->OleDropSource || (headerRow && (ma.ColSelect || ma.AllSelect)) ||
+        ADisplCol < FixedCols() || nearBorder)
         return false;
     SetFocus();
     if (OnMouseDown) OnMouseDown(this, mbLeft, Shift, X, Y);
@@ -39,41 +40,42 @@ bool TExtStringGrid::PressDragSource(TShiftState Shift, int ACol, int ARow, int 
     return true;
 }
 
-bool TExtStringGrid::StartCellDrag(int ACol, int ARow, int X, int Y)
+bool TExtStringGrid::StartCellDrag(int ADisplCol, int ADisplRow, int X, int Y)
 {
     const bool travelled =
         std::abs(X - Clickposx) > kDragStartDistance || std::abs(Y - Clickposy) > kDragStartDistance;
-    if (!FSelectionClick || ACol < 0 || ARow < 0 || !FMouseDownMove || !travelled ||
-        !DragDropSettings()->OleDropSource || GridState() == gsColSizing || SelectionResizeHandle().Contains({X, Y}))
+    if (!FSelectionClick || ADisplCol < 0 || ADisplRow < 0 || !FMouseDownMove || !travelled ||
+        !DragDropSettings()->OleDropSource || GridState() == gsColSizing ||
+        SelectionResizeHandle().Contains({X, Y}))
         return false;
     FSelectionClick = false;
-    const int col = RealColIndex(ACol);
+    const int col = RealColIndex(ADisplCol);
     bool allow = true;
-    if (DragDropSettings()->OleColumnsOnly && ARow >= FixedRows())
+    if (DragDropSettings()->OleColumnsOnly && ADisplRow >= FixedRows())
         allow = false;
     else if (OnOleDrag)
-        OnOleDrag(this, ARow, col, Cells(col, ARow), allow);
+        OnOleDrag(this, ADisplRow, col, Cells(col, ADisplRow), allow);
     if (!allow) {
         // The press extends a range instead.
         if (GridState() == gsNormal) SetGridState(gsSelecting);
         return false;
     }
-    if (OnOleDragStart) OnOleDragStart(this, ARow, col);
-    RunCellDrag(ACol, ARow);
+    if (OnOleDragStart) OnOleDragStart(this, ADisplRow, col);
+    RunCellDrag(ADisplCol, ADisplRow);
     return true;
 }
 
-void TExtStringGrid::RunCellDrag(int ACol, int ARow)
+void TExtStringGrid::RunCellDrag(int ADisplCol, int ADisplRow)
 {
     const TDragDropSettings& dd = *DragDropSettings();
-    const int col = RealColIndex(ACol);
+    const int col = RealColIndex(ADisplCol);
     auto source = std::make_shared<TGridDropSource>(this);
     DWORD effect = DROPEFFECT_NONE;
     const DWORD allowed = DROPEFFECT_COPY | DROPEFFECT_MOVE;
     // The drag's loop runs here; the press it came from is over when it returns.
     FMouseDownMove = FMouseKeepDown = false;
-    const bool column = ARow < FixedRows() && dd.OleColumnDragDrop;
-    ShowDragFeedback(column, ACol);
+    const bool column = ADisplRow < FixedRows() && dd.OleColumnDragDrop;
+    ShowDragFeedback(column, ADisplCol);
     if (column) {
         const HRESULT result = BeginColumnDragDrop(source, col, allowed, effect);
         EndDragFeedback();
@@ -88,8 +90,8 @@ void TExtStringGrid::RunCellDrag(int ACol, int ARow)
     if (withCells)
         SaveRectToBinStream(TRect{FDropSelection.Left, FDropSelection.Top, FDropSelection.Right, FDropSelection.Bottom},
                             cells);
-    const HRESULT result =
-        BeginTextDragDrop(source, SelectedText(), Cells(col, ARow), withCells ? &cells : nullptr, allowed, effect);
+    const HRESULT result = BeginTextDragDrop(source, SelectedText(), Cells(col, ADisplRow),
+                                             withCells ? &cells : nullptr, allowed, effect);
     EndDragFeedback();
     if (result == DRAGDROP_S_CANCEL) return;
     if (!dd.OleCopyAlways && effect == DROPEFFECT_MOVE) {
@@ -110,22 +112,22 @@ void TExtStringGrid::RunCellDrag(int ACol, int ARow)
 }
 
 // A press in the selection that never became a drag selects the pressed cell, or its row.
-void TExtStringGrid::ReleaseDragSourcePress(TShiftState Shift, int ACol, int ARow, int X, int Y)
+void TExtStringGrid::ReleaseDragSourcePress(TShiftState Shift, int ADisplCol, int ADisplRow, int X, int Y)
 {
     if (!FSelectionClick) return;
     FSelectionClick = false;
-    if (ACol < FixedCols() || ARow < FixedRows()) return;
+    if (ADisplCol < FixedCols() || ADisplRow < FixedRows()) return;
     const TMouseActions& ma = *MouseActions();
     if (ma.DisjunctRowSelect() && DragDropSettings()->OleDropSource) {
         if (!Shift.Contains(ssCtrl)) ClearRowSelect();
         if (Shift.Contains(ssCtrl) || ma.DisjunctRowSelectNoCtrl) {
-            SetRowSelect(ARow, !RowSelect(ARow));
+            SetRowSelect(ADisplRow, !RowSelect(ADisplRow));
             if (OnMouseUp) OnMouseUp(this, mbLeft, {ssCtrl}, X, Y);
         }
         return;
     }
     if (Options().Contains(goRowSelect))
-        SetSelection({FixedCols(), ARow, ColCount() - 1, ARow});
+        SetSelection({FixedCols(), ADisplRow, ColCount() - 1, ADisplRow});
     else
-        SetSelection({ACol, ARow, ACol, ARow});
+        SetSelection({ADisplCol, ADisplRow, ADisplCol, ADisplRow});
 }

@@ -26,17 +26,17 @@ void TExtStringGrid::CheckGroup(int ACol, int ARow, bool State)
     SetCheckBoxState(ACol, parent, same ? BoolToCheckBoxState(first) : cbGrayed);
 }
 
-void TExtStringGrid::SetHiddenCheckBoxState(int ACol, int ARealRow, bool State)
+void TExtStringGrid::SetHiddenCheckBoxState(int ARealCol, int ARealRow, bool State)
 {
     const int position = FRows.Hidden().Find(TRealRow(ARealRow));
     if (position < 0) return;
     TGridStrings& cells = FRows.Hidden().Item(position).Items;
-    if (ACol >= cells.Count()) return;
-    const auto* props = dynamic_cast<TCellProperties*>(cells.Objects[ACol]);
+    if (ARealCol >= cells.Count()) return;
+    const auto* props = dynamic_cast<TCellProperties*>(cells.Objects[ARealCol]);
     auto* graphic = props ? dynamic_cast<TCellGraphic*>(props->GraphicObject) : nullptr;
     if (!graphic) return;
     if (graphic->CellType == ctCheckBox)
         graphic->CellBoolean = State;
     else if (graphic->CellType == ctDataCheckBox || graphic->CellType == ctVirtCheckBox)
-        cells.Strings[ACol] = State ? CheckTrue : CheckFalse;
+        cells.Strings[ARealCol] = State ? CheckTrue : CheckFalse;
 }

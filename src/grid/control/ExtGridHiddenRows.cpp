@@ -57,6 +57,21 @@ void TExtStringGrid::InsertDisplayRows(TDisplRow ADisplRow, int Count)
     }
 }
 
+void TExtStringGrid::MoveDisplayRows(TDisplRow AFromRow, int Count, TDisplRow AToRow)
+{
+    std::vector<TGridItem> moved;
+    for (int i = 0; i < Count; ++i)
+        moved.push_back(TakeRow(AFromRow + i));
+    if (AToRow < AFromRow)
+        for (TDisplRow r = AFromRow + (Count - 1); r >= AToRow + Count; r = r - 1)
+            CopyRow(r - Count, r);
+    else
+        for (TDisplRow r = AFromRow; r < AToRow; r = r + 1)
+            CopyRow(r + Count, r);
+    for (int i = 0; i < Count; ++i)
+        PutRow(AToRow + i, moved[i]);
+}
+
 // The shown rows of the range stand together from display row d. HideRows keeps the
 // store in row order; HideRowsEx appends to it.
 void TExtStringGrid::HideRealRows(TRealRow AFromRow, TRealRow AToRow, bool AtStoreEnd, THideReason Reason)

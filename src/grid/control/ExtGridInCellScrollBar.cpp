@@ -32,38 +32,38 @@ TScrollBar* TExtStringGrid::MakeCellScrollBar()
     return bar;
 }
 
-int TExtStringGrid::PaintCellScrollBar(TCanvas* ACanvas, int ARealCol, int ARow, TRect& ARect)
+int TExtStringGrid::PaintCellScrollBar(TCanvas* ACanvas, int ARealCol, int ADisplRow, TRect& ARect)
 {
-    if (!HasScrollBar(ARealCol, ARow)) return 0;
-    const TScrollProp prop = GetScrollProp(ARealCol, ARow);
+    if (!HasScrollBar(ARealCol, ADisplRow)) return 0;
+    const TScrollProp prop = GetScrollProp(ARealCol, ADisplRow);
     if (!ScrollsWithin(prop)) return 0;
     // One hidden bar paints the bars of all cells, set up anew for each.
     if (!FPaintScrollBar) FPaintScrollBar = MakeCellScrollBar();
-    ApplyCellBarRange(*FPaintScrollBar, prop, GetScrollPosition(ARealCol, ARow));
+    ApplyCellBarRange(*FPaintScrollBar, prop, GetScrollPosition(ARealCol, ADisplRow));
     FPaintScrollBar->SetBounds(0, 0, kInCellScrollBarWidth, std::max(0, ARect.Height()));
     ARect.Right -= FPaintScrollBar->Width();
     FPaintScrollBar->PaintTo(ACanvas, ARect.Right, ARect.Top);
     return FPaintScrollBar->Position();
 }
 
-void TExtStringGrid::PlaceCellScrollBar(int ACol, int ARow)
+void TExtStringGrid::PlaceCellScrollBar(int ADisplCol, int ADisplRow)
 {
-    const int realCol = RealColIndex(ACol);
-    if (!HasScrollBar(realCol, ARow)) {
+    const int realCol = RealColIndex(ADisplCol);
+    if (!HasScrollBar(realCol, ADisplRow)) {
         if (FScrollBar) FScrollBar->SetVisible(false);
         return;
     }
     FScrollCol = realCol;
-    FScrollRow = ARow;
-    const TScrollProp prop = GetScrollProp(realCol, ARow);
+    FScrollRow = ADisplRow;
+    const TScrollProp prop = GetScrollProp(realCol, ADisplRow);
     if (!ScrollsWithin(prop)) return;
     if (!FScrollBar) FScrollBar = MakeCellScrollBar();
-    const TRect cell = CellRect(ACol, ARow);
+    const TRect cell = CellRect(ADisplCol, ADisplRow);
     const int lineWidth = GridLineWidth();
     const int top = cell.Top + lineWidth;
     const int left = cell.Right - kInCellScrollBarWidth - lineWidth;
     if (FScrollBar->Visible() && FScrollBar->Top() == top && FScrollBar->Left() == left) return;
-    ApplyCellBarRange(*FScrollBar, prop, GetScrollPosition(realCol, ARow));
+    ApplyCellBarRange(*FScrollBar, prop, GetScrollPosition(realCol, ADisplRow));
     FScrollBar->SetBounds(left, top, kInCellScrollBarWidth, std::max(0, cell.Height() - 2 * lineWidth));
     FScrollBar->SetVisible(true);
 }

@@ -4,9 +4,15 @@
 
 bool TExtStringGrid::IsHiddenColumn(int ColIndex) const { return FColumns.IsHidden(TRealCol(ColIndex)); }
 
-int TExtStringGrid::RealToDisplCol(int ACol) const { return FColumns.ToDispl(TRealCol(ACol)).Index(); }
+int TExtStringGrid::RealToDisplCol(int ARealCol) const
+{
+    return FColumns.ToDispl(TRealCol(ARealCol)).Index();
+}
 
-int TExtStringGrid::DisplToRealCol(int ACol) const { return FColumns.ToReal(TDisplCol(ACol)).Index(); }
+int TExtStringGrid::DisplToRealCol(int ADisplCol) const
+{
+    return FColumns.ToReal(TDisplCol(ADisplCol)).Index();
+}
 
 void TExtStringGrid::HideColumns(int FromCol, int ToCol)
 {

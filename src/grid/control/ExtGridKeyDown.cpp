@@ -217,9 +217,9 @@ void TExtStringGrid::ControlCellKey(Word Key, int RealCol)
     RepaintCell(Col(), row);
 }
 
-bool TExtStringGrid::HoldsFormControls(int ACol, int ARow) const
+bool TExtStringGrid::HoldsFormControls(int ARealCol, int ADisplRow) const
 {
-    const std::string text = Cells(ACol, ARow);
+    const std::string text = Cells(ARealCol, ADisplRow);
     return GetTextType(text, EnableHTML) == ttMarkup &&
            AnsiUpperCase(text).find("<CONTROL") != std::string::npos;
 }

@@ -28,10 +28,10 @@ constexpr int kAnchorHintDY = -16;
 
 } // namespace
 
-THtmlDrawResult TExtStringGrid::CellMarkupHit(int ACol, int ARow, const std::string& Text, TPoint At,
-                                              const std::string& ControlID)
+THtmlDrawResult TExtStringGrid::CellMarkupHit(int ADisplCol, int ADisplRow, const std::string& Text,
+                                              TPoint At, const std::string& ControlID)
 {
-    const TRect cell = CellRect(ACol, ARow);
+    const TRect cell = CellRect(ADisplCol, ADisplRow);
     THtmlDrawParams params;
     params.X = At.X;
     params.Y = At.Y;
@@ -45,42 +45,44 @@ THtmlDrawResult TExtStringGrid::CellMarkupHit(int ACol, int ARow, const std::str
     return HtmlDraw(measure.Canvas(), Text, area, params);
 }
 
-std::string TExtStringGrid::AnchorAt(int ACol, int ARow, int X, int Y, std::string* Title)
+std::string TExtStringGrid::AnchorAt(int ADisplCol, int ADisplRow, int X, int Y, std::string* Title)
 {
-    const std::string text = GridCells(RealColIndex(ACol), ARow);
+    const std::string text = GridCells(RealColIndex(ADisplCol), ADisplRow);
     if (GetTextType(text, EnableHTML) != ttMarkup) return URLShow && IsUrlText(text) ? text : "";
-    const THtmlDrawResult hit = CellMarkupHit(ACol, ARow, text, {X, Y}, "");
+    const THtmlDrawResult hit = CellMarkupHit(ADisplCol, ADisplRow, text, {X, Y}, "");
     // A form control is no link: its press is the control's (PressAnchor).
     if (!hit.Hit || !hit.ControlID.empty()) return "";
     if (Title) *Title = hit.HitTitle;
     return hit.HitAnchor;
 }
 
-std::string TExtStringGrid::AnchorTitle(int ACol, int ARow, const std::string& Anchor, std::string Title)
+std::string TExtStringGrid::AnchorTitle(int ADisplCol, int ADisplRow, const std::string& Anchor,
+                                        std::string Title)
 {
-    if (Title.empty() && OnAnchorHint) OnAnchorHint(this, ARow, ACol, Title);
+    if (Title.empty() && OnAnchorHint) OnAnchorHint(this, ADisplRow, ADisplCol, Title);
     return Title.empty() ? Anchor : Title;
 }
 
-void TExtStringGrid::AnchorHintAt(int ACol, int ARow, TPoint At, std::string& HintStr, TPoint& Pos)
+void TExtStringGrid::AnchorHintAt(int ADisplCol, int ADisplRow, TPoint At, std::string& HintStr, TPoint& Pos)
 {
-    if (!AnchorHint || GetTextType(GridCells(RealColIndex(ACol), ARow), EnableHTML) != ttMarkup) return;
+    if (!AnchorHint || GetTextType(GridCells(RealColIndex(ADisplCol), ADisplRow), EnableHTML) != ttMarkup)
+        return;
     std::string title;
-    const std::string anchor = AnchorAt(ACol, ARow, At.X, At.Y, &title);
+    const std::string anchor = AnchorAt(ADisplCol, ADisplRow, At.X, At.Y, &title);
     if (anchor.empty()) return;
-    FLastAnchorHint = AnchorTitle(ACol, ARow, anchor, title);
+    FLastAnchorHint = AnchorTitle(ADisplCol, ADisplRow, anchor, title);
     HintStr = FLastAnchorHint;
     Pos = {At.X + kAnchorHintDX, At.Y + kAnchorHintDY};
 }
 
-bool TExtStringGrid::PressAnchor(int ACol, int ARow, int X, int Y)
+bool TExtStringGrid::PressAnchor(int ADisplCol, int ADisplRow, int X, int Y)
 {
-    const std::string text = GridCells(RealColIndex(ACol), ARow);
+    const std::string text = GridCells(RealColIndex(ADisplCol), ADisplRow);
     const bool markup = GetTextType(text, EnableHTML) == ttMarkup;
     std::string anchor;
     if (markup) {
-        const THtmlDrawResult hit = CellMarkupHit(ACol, ARow, text, {X, Y}, "");
-        if (hit.Hit && !hit.ControlID.empty() && PressFormControl(ACol, ARow, hit)) return true;
+        const THtmlDrawResult hit = CellMarkupHit(ADisplCol, ADisplRow, text, {X, Y}, "");
+        if (hit.Hit && !hit.ControlID.empty() && PressFormControl(ADisplCol, ADisplRow, hit)) return true;
         if (hit.Hit && hit.ControlID.empty()) anchor = hit.HitAnchor;
     } else if (URLShow && IsUrlText(text)) {
         anchor = text;
@@ -89,51 +91,51 @@ bool TExtStringGrid::PressAnchor(int ACol, int ARow, int X, int Y)
         // A press beside a cell's form controls only selects the cell: the text editor would
         // cover the controls.
         if (!markup || !HasControlTag(text)) return false;
-        SelectPressedControlCell(ACol, ARow);
+        SelectPressedControlCell(ADisplCol, ADisplRow);
         return true;
     }
     bool autoHandle = true;
-    if (OnAnchorClick) OnAnchorClick(this, ARow, ACol, anchor, autoHandle);
+    if (OnAnchorClick) OnAnchorClick(this, ADisplRow, ADisplCol, anchor, autoHandle);
     if (autoHandle) FollowAnchor(anchor);
     return true;
 }
 
 // A button goes down until the release, a check box or radio button changes its value, and
 // an edit or combo control opens its editor. False when the cell may not be edited.
-bool TExtStringGrid::PressFormControl(int ACol, int ARow, const THtmlDrawResult& Hit)
+bool TExtStringGrid::PressFormControl(int ADisplCol, int ADisplRow, const THtmlDrawResult& Hit)
 {
-    const int realCol = RealColIndex(ACol);
-    const TCellProperties* props = FindCellProperties(realCol, ARow);
+    const int realCol = RealColIndex(ADisplCol);
+    const TCellProperties* props = FindCellProperties(realCol, ADisplRow);
     bool canEdit = (Options().Contains(goEditing) || FEditDisable) && !(props && props->ReadOnly);
-    CanEditCell(ACol, ARow, canEdit);
+    CanEditCell(ADisplCol, ADisplRow, canEdit);
     if (!canEdit) return false;
     if (FCtrlEditing) EndControlEdit();
-    std::string text = GridCells(realCol, ARow);
+    std::string text = GridCells(realCol, ADisplRow);
     std::string value;
     FindControlValue(text, Hit.ControlID, value);
     const std::string& type = Hit.ControlType;
     if (type == "BUTTON") {
-        FCtrlXY = {realCol, ARow};
+        FCtrlXY = {realCol, ADisplRow};
         FCtrlDown = true;
-        RepaintCell(ACol, ARow);
+        RepaintCell(ADisplCol, ADisplRow);
     } else if (type == "CHECK") {
         SetControlValue(text, Hit.ControlID, value == "TRUE" ? "FALSE" : "TRUE");
-        SetCells(realCol, ARow, text);
+        SetCells(realCol, ADisplRow, text);
     } else if (type == "RADIO") {
         text = ClearRadioControls(text);
         SetControlValue(text, Hit.ControlID, "TRUE");
-        SetCells(realCol, ARow, text);
+        SetCells(realCol, ADisplRow, text);
     }
-    if (OnControlClick) OnControlClick(this, ARow, ACol, Hit.ControlID, type, value);
-    StartControlEdit(text, type, ARow, realCol, ACol, Hit.HitControlRect, value, Hit.ControlID);
+    if (OnControlClick) OnControlClick(this, ADisplRow, ADisplCol, Hit.ControlID, type, value);
+    StartControlEdit(text, type, ADisplRow, realCol, ADisplCol, Hit.HitControlRect, value, Hit.ControlID);
     return true;
 }
 
-void TExtStringGrid::SelectPressedControlCell(int ACol, int ARow)
+void TExtStringGrid::SelectPressedControlCell(int ADisplCol, int ADisplRow)
 {
-    if (OnClickCell) OnClickCell(this, ARow, ACol);
+    if (OnClickCell) OnClickCell(this, ADisplRow, ADisplCol);
     HideInplaceEdit();
-    FocusCell(ACol, ARow);
+    FocusCell(ADisplCol, ADisplRow);
 }
 
 void TExtStringGrid::ReleaseControlButton()
@@ -143,22 +145,22 @@ void TExtStringGrid::ReleaseControlButton()
     RepaintCell(DisplColIndex(FCtrlXY.X), FCtrlXY.Y);
 }
 
-void TExtStringGrid::HoverAnchor(int ACol, int ARow, int X, int Y)
+void TExtStringGrid::HoverAnchor(int ADisplCol, int ADisplRow, int X, int Y)
 {
-    if (ACol < 0 || ARow < 0) return;
+    if (ADisplCol < 0 || ADisplRow < 0) return;
     std::string title;
-    const std::string anchor = AnchorAt(ACol, ARow, X, Y, &title);
+    const std::string anchor = AnchorAt(ADisplCol, ADisplRow, X, Y, &title);
     if (anchor == FAnchor) return;
     // Another link of the same cell: its own title shows at the next hint.
     if (!anchor.empty() && AnchorHint && !FLastAnchorHint.empty()) {
-        title = AnchorTitle(ACol, ARow, anchor, title);
+        title = AnchorTitle(ADisplCol, ADisplRow, anchor, title);
         if (title != FLastAnchorHint) {
             FLastAnchorHint = title;
             Application->CancelHint();
         }
     }
-    if (anchor.empty() && OnAnchorExit) OnAnchorExit(this, ARow, ACol, FAnchor);
-    if (!anchor.empty() && OnAnchorEnter) OnAnchorEnter(this, ARow, ACol, anchor);
+    if (anchor.empty() && OnAnchorExit) OnAnchorExit(this, ADisplRow, ADisplCol, FAnchor);
+    if (!anchor.empty() && OnAnchorEnter) OnAnchorEnter(this, ADisplRow, ADisplCol, anchor);
     FAnchor = anchor;
 }
 

@@ -4,10 +4,10 @@
 // Disjunct cell selection by mouse: a click selects its cell alone, Ctrl adds or takes away
 // the clicked cell, Shift adds it, and a range dragged with the mouse joins the selection.
 
-void TExtStringGrid::PressDisjunctCells(TShiftState Shift, int ACol, int ARow)
+void TExtStringGrid::PressDisjunctCells(TShiftState Shift, int ADisplCol, int ADisplRow)
 {
-    if (!MouseActions()->DisjunctCellSelect() || Shift.Contains(ssCtrl) || ACol < 0 || ARow < 0 ||
-        IsFixed(ACol, ARow))
+    if (!MouseActions()->DisjunctCellSelect() || Shift.Contains(ssCtrl) || ADisplCol < 0 || ADisplRow < 0 ||
+        IsFixed(ADisplCol, ADisplRow))
         return;
     FRows.Flags().ClearCells();
     Invalidate();

@@ -75,12 +75,12 @@ void TExtStringGrid::MouseMove(TShiftState Shift, int X, int Y)
     if (!(sel == entrySel)) SelectionChanged(sel.Left, sel.Top, sel.Right, sel.Bottom);
 }
 
-void TExtStringGrid::HoverFixedCell(int ACol, int ARow)
+void TExtStringGrid::HoverFixedCell(int ADisplCol, int ADisplRow)
 {
     if (HoverFixedCells() == hfNone || FNoMouseLeave) return;
     const TPoint old = FHoverFixed;
-    if (old == TPoint{ACol, ARow}) return;
-    FHoverFixed = {ACol, ARow};
+    if (old == TPoint{ADisplCol, ADisplRow}) return;
+    FHoverFixed = {ADisplCol, ADisplRow};
     const auto repaintIfFixed = [this](TPoint Cell) {
         if (Cell.X >= 0 && Cell.Y >= 0 && (Cell.Y <= FixedRows() || Cell.X <= FixedCols()))
             RepaintCell(Cell.X, Cell.Y);
@@ -119,13 +119,13 @@ void TExtStringGrid::SetHoverButton(TPoint Cell)
 
 // A drag that started on a row (column) header selects whole rows (columns) up to the
 // pointer; a row drag scrolls one row per movement at the grid's top and bottom.
-bool TExtStringGrid::HeaderDragSelect(int ACol, int ARow, int Y)
+bool TExtStringGrid::HeaderDragSelect(int ADisplCol, int ADisplRow, int Y)
 {
     if (FMouseSelectStart == -1) return false;
     const TMouseActions& ma = *MouseActions();
     if (ma.RowSelect && MouseSelectMode() == msRow) {
-        if (ARow >= FixedRows() && ARow <= RowCount() - FixedFooters - 1) {
-            const int to = std::max(FixedRows(), ARow);
+        if (ADisplRow >= FixedRows() && ADisplRow <= RowCount() - FixedFooters - 1) {
+            const int to = std::max(FixedRows(), ADisplRow);
             SetSelection({FixedCols(), std::min(FMouseSelectStart, to), ColCount() - 1,
                           std::max(FMouseSelectStart, to)});
         }
@@ -136,7 +136,7 @@ bool TExtStringGrid::HeaderDragSelect(int ACol, int ARow, int Y)
             return true;
         }
     } else if (ma.ColSelect && MouseSelectMode() == msColumn) {
-        const int to = std::max(FixedCols(), ACol);
+        const int to = std::max(FixedCols(), ADisplCol);
         SetSelection(
             {std::min(FMouseSelectStart, to), FixedRows(), std::max(FMouseSelectStart, to), RowCount() - 1});
     }
@@ -155,9 +155,9 @@ int TExtStringGrid::FixedBorderAt(bool Cols, int Pos) const
     return -1;
 }
 
-void TExtStringGrid::TrackFixedBorders(int ACol, int ARow, int X, int Y)
+void TExtStringGrid::TrackFixedBorders(int ADisplCol, int ADisplRow, int X, int Y)
 {
-    const bool valid = ACol >= 0 && ARow >= 0 && !ComponentState().Contains(csDesigning);
+    const bool valid = ADisplCol >= 0 && ADisplRow >= 0 && !ComponentState().Contains(csDesigning);
     const TMouseActions& ma = *MouseActions();
     FSizeFixed = valid && ma.SizeFixedCol && FixedBorderAt(true, X) >= 0;
     FSizeFixedR = valid && ma.SizeFixedRow && FixedBorderAt(false, Y) >= 0;
@@ -166,7 +166,7 @@ void TExtStringGrid::TrackFixedBorders(int ACol, int ARow, int X, int Y)
     if (FSizingFixedR) FSizeFixedY = Y;
 }
 
-void TExtStringGrid::MoveFeedback(int ACol, int ARow, int X, int Y)
+void TExtStringGrid::MoveFeedback(int ADisplCol, int ADisplRow, int X, int Y)
 {
     const bool colMoving = GridState() == gsColMoving, rowMoving = GridState() == gsRowMoving;
     if (!colMoving && !rowMoving) return;
@@ -181,15 +181,15 @@ void TExtStringGrid::MoveFeedback(int ACol, int ARow, int X, int Y)
     if (RowCount() <= 1 || (X == Clickposx && Y == Clickposy) || !EnhRowColMove || FSizingFixed ||
         FSizingFixedR)
         return;
-    MoveImageFeedback(colMoving, ACol, ARow, X, Y);
+    MoveImageFeedback(colMoving, ADisplCol, ADisplRow, X, Y);
     // The arrows mark the target of the movement before, so the first one shows none.
-    if (colMoving && ACol >= 0) {
+    if (colMoving && ADisplCol >= 0) {
         if (FMoveColInd >= FixedCols())
             FMoveMarkers.MarkColumn(CellRect(FMoveColInd, 0), FMoveColInd < Movecell,
                                     FMoveColInd - LeftCol() < VisibleColCount());
-        FMoveColInd = ACol;
+        FMoveColInd = ADisplCol;
         FMoveRowInd = 0;
-        if (OnColumnMoving) OnColumnMoving(this, ACol, allow);
+        if (OnColumnMoving) OnColumnMoving(this, ADisplCol, allow);
         if (VisibleColCount() < ColCount()) {
             int fixedWidth = 0;
             for (int c = 0; c < FixedCols(); ++c)
@@ -199,7 +199,7 @@ void TExtStringGrid::MoveFeedback(int ACol, int ARow, int X, int Y)
             else if (X > Width() && LeftCol() + VisibleColCount() < ColCount())
                 SetLeftCol(LeftCol() + 1);
         }
-    } else if (rowMoving && ARow >= 0) {
+    } else if (rowMoving && ADisplRow >= 0) {
         const bool footer = FloatingFooter()->Visible() &&
                             FloatingFooter()->FooterStyle() == fsFixedLastRow &&
                             FMoveRowInd == RowCount() - 1;
@@ -207,8 +207,8 @@ void TExtStringGrid::MoveFeedback(int ACol, int ARow, int X, int Y)
             FMoveMarkers.MarkRow(CellRect(0, FMoveRowInd), FMoveRowInd < Movecell,
                                  FMoveRowInd - TopRow() < VisibleRowCount());
         FMoveColInd = 0;
-        FMoveRowInd = ARow;
-        if (OnRowMoving) OnRowMoving(this, ARow, allow);
+        FMoveRowInd = ADisplRow;
+        if (OnRowMoving) OnRowMoving(this, ADisplRow, allow);
     }
     FMoveAllowed = allow;
     Screen->SetCursor(allow ? crDrag : crNoDrop);
@@ -225,21 +225,22 @@ bool TExtStringGrid::IsOnSizingEdge(int X, int Y)
 }
 
 // The select mode chooses what the next press on a header selects, and the cursor shows it.
-void TExtStringGrid::UpdateSelectMode(int ACol, int ARow, int X, int Y, bool ScrolledUp)
+void TExtStringGrid::UpdateSelectMode(int ADisplCol, int ADisplRow, int X, int Y, bool ScrolledUp)
 {
     if (GridState() != gsNormal && GridState() != gsSelecting) return;
     const TMouseActions& ma = *MouseActions();
-    const bool valid = ACol >= 0 && ARow >= 0;
+    const bool valid = ADisplCol >= 0 && ADisplRow >= 0;
     const bool footer = FloatingFooter()->Visible() && FloatingFooter()->FooterStyle() == fsFixedLastRow;
     const int lastRow = RowCount() - (footer ? 2 : 1);
     // The row mode wins over the corner's while a row drag scrolls up over the header row.
     TMouseSelectMode mode = msNormal;
-    if (valid && ACol < FixedCols() && ARow <= lastRow && (ARow >= FixedRows() || ScrolledUp) &&
-        ma.RowSelect && !IsOnSizingEdge(X, Y))
+    if (valid && ADisplCol < FixedCols() && ADisplRow <= lastRow &&
+        (ADisplRow >= FixedRows() || ScrolledUp) && ma.RowSelect && !IsOnSizingEdge(X, Y))
         mode = msRow;
-    else if (valid && ARow < FixedRows() && ACol >= FixedCols() && ma.ColSelect && !IsOnSizingEdge(X, Y))
+    else if (valid && ADisplRow < FixedRows() && ADisplCol >= FixedCols() && ma.ColSelect &&
+             !IsOnSizingEdge(X, Y))
         mode = msColumn;
-    else if (valid && ARow < FixedRows() && ACol < FixedCols() && ma.AllSelect)
+    else if (valid && ADisplRow < FixedRows() && ADisplCol < FixedCols() && ma.AllSelect)
         mode = msAll;
     else if (SelectionResizeHandle().Contains({X, Y}))
         mode = msResize;
@@ -295,17 +296,19 @@ void TExtStringGrid::HideSizingHint()
     if (FSizingHint && FSizingHint->Visible()) FSizingHint->Hide();
 }
 
-void TExtStringGrid::LargeTextHint(int ACol, int ARow, const TRect& R, std::string& HintStr, TPoint& Pos)
+void TExtStringGrid::LargeTextHint(int ARealCol, int ADisplRow, const TRect& R, std::string& HintStr,
+                                   TPoint& Pos)
 {
     // The text is measured at full length, not cut with an ellipsis.
     const bool ellipsis = EnhTextSize;
     EnhTextSize = false;
-    const TSize size = GetCellTextSize(ACol, ARow, false, false);
+    const TSize size = GetCellTextSize(ARealCol, ADisplRow, false, false);
     EnhTextSize = ellipsis;
     if (size.cx <= R.Width() && size.cy <= R.Height()) return;
     if (HintShowLargeTextPos == hpCell) Pos = {R.Left, R.Top};
-    const std::string text = GridCells(ACol, ARow);
-    HintStr = GetTextType(text, EnableHTML) != ttMarkup || HTMLHint ? text : StrippedCells(ACol, ARow);
+    const std::string text = GridCells(ARealCol, ADisplRow);
+    HintStr =
+        GetTextType(text, EnableHTML) != ttMarkup || HTMLHint ? text : StrippedCells(ARealCol, ADisplRow);
 }
 
 void TExtStringGrid::CMMouseLeave(TMessage& Message)

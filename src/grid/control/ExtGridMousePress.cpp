@@ -62,10 +62,10 @@ void TExtStringGrid::LibraryPress(TMouseButton Button, TShiftState Shift, int X,
     }
 }
 
-bool TExtStringGrid::OnHeaderSizingBorder(int ACol, int ARow, int X) const
+bool TExtStringGrid::OnHeaderSizingBorder(int ADisplCol, int ADisplRow, int X) const
 {
-    if (ARow >= FixedRows() || !Options().Contains(goColSizing)) return false;
-    const TRect r = CellRect(ACol, ARow);
+    if (ADisplRow >= FixedRows() || !Options().Contains(goColSizing)) return false;
+    const TRect r = CellRect(ADisplCol, ADisplRow);
     return X - r.Left < kSizingBorder || r.Right - X < kSizingBorder;
 }
 
@@ -217,14 +217,15 @@ bool TExtStringGrid::PressFixedSizing(int X, int Y)
     return false;
 }
 
-void TExtStringGrid::DisjunctPress(TShiftState Shift, int ACol, int ARow, const TGridRect& OldSel, bool& Done)
+void TExtStringGrid::DisjunctPress(TShiftState Shift, int ADisplCol, int ADisplRow, const TGridRect& OldSel,
+                                   bool& Done)
 {
     TMouseActions& ma = *MouseActions();
-    if (ma.DisjunctRowSelect() && ARow >= FixedRows() && !(ACol == 0 && ma.HotmailRowSelect())) {
-        const int row = ma.RowSelectPersistent ? RealRowIndex(ARow) : ARow;
+    if (ma.DisjunctRowSelect() && ADisplRow >= FixedRows() && !(ADisplCol == 0 && ma.HotmailRowSelect())) {
+        const int row = ma.RowSelectPersistent ? RealRowIndex(ADisplRow) : ADisplRow;
         if (Shift.Contains(ssShift)) {
             LibraryPress(mbLeft, Shift, Clickposx, Clickposy);
-            SetSelection({ACol, ARow, OldSel.Left, OldSel.Top});
+            SetSelection({ADisplCol, ADisplRow, OldSel.Left, OldSel.Top});
             Done = true;
             return;
         }
@@ -235,8 +236,8 @@ void TExtStringGrid::DisjunctPress(TShiftState Shift, int ACol, int ARow, const 
             if (!Shift.Contains(ssAlt)) ClearRowSelect();
         }
     }
-    if (ma.DisjunctColSelect() && ACol >= FixedCols()) {
-        if (Shift.Contains(ssCtrl) && ColSelect(ACol)) {
+    if (ma.DisjunctColSelect() && ADisplCol >= FixedCols()) {
+        if (Shift.Contains(ssCtrl) && ColSelect(ADisplCol)) {
             FDeselectState = true;
         } else {
             FMouseDown = true;
@@ -245,30 +246,33 @@ void TExtStringGrid::DisjunctPress(TShiftState Shift, int ACol, int ARow, const 
     }
 }
 
-bool TExtStringGrid::PressHeaderSelection(TShiftState Shift, int ACol, int ARow, const TGridRect& OldSel)
+bool TExtStringGrid::PressHeaderSelection(TShiftState Shift, int ADisplCol, int ADisplRow,
+                                          const TGridRect& OldSel)
 {
     TMouseActions& ma = *MouseActions();
     const bool range = Options().Contains(goRangeSelect);
     TGridRect sel;
-    if (ARow < FixedRows() && ACol < FixedCols() && ma.AllSelect && range && MouseSelectMode() == msAll) {
+    if (ADisplRow < FixedRows() && ADisplCol < FixedCols() && ma.AllSelect && range &&
+        MouseSelectMode() == msAll) {
         SetFocus();
         sel = {FixedCols(), FixedRows(), ColCount() - 1, RowCount() - 1};
         BeforeSelectAll(sel);
-    } else if (ACol < FixedCols() && ARow >= FixedRows() && ma.RowSelect && MouseSelectMode() == msRow) {
+    } else if (ADisplCol < FixedCols() && ADisplRow >= FixedRows() && ma.RowSelect &&
+               MouseSelectMode() == msRow) {
         if (Options().Contains(goEditing)) SetFocus();
-        sel = {FixedCols(), Shift.Contains(ssShift) ? OldSel.Top : ARow, ColCount() - 1, ARow};
-        FMouseSelectStart = ARow;
-    } else if (ARow < FixedRows() && ACol >= FixedCols() && ma.ColSelect && range &&
+        sel = {FixedCols(), Shift.Contains(ssShift) ? OldSel.Top : ADisplRow, ColCount() - 1, ADisplRow};
+        FMouseSelectStart = ADisplRow;
+    } else if (ADisplRow < FixedRows() && ADisplCol >= FixedCols() && ma.ColSelect && range &&
                MouseSelectMode() == msColumn) {
         SetFocus();
         // With Shift the columns run to the far side of the old selection.
-        int from = ACol, to = ACol;
-        if (Shift.Contains(ssShift) && ACol < OldSel.Left)
+        int from = ADisplCol, to = ADisplCol;
+        if (Shift.Contains(ssShift) && ADisplCol < OldSel.Left)
             to = OldSel.Right;
         else if (Shift.Contains(ssShift))
             from = OldSel.Left;
         sel = {from, FixedRows(), to, RowCount() - 1};
-        FMouseSelectStart = ACol;
+        FMouseSelectStart = ADisplCol;
     } else {
         return false;
     }
@@ -279,42 +283,43 @@ bool TExtStringGrid::PressHeaderSelection(TShiftState Shift, int ACol, int ARow,
 }
 
 // Check boxes and radio buttons answer a press on their box in every row, headers too.
-bool TExtStringGrid::PressCheckBox(int ACol, int ARow, int RealCol, int X, int Y, bool CanEdit)
+bool TExtStringGrid::PressCheckBox(int ADisplCol, int ADisplRow, int ARealCol, int X, int Y, bool CanEdit)
 {
     TMouseActions& ma = *MouseActions();
-    const bool hotmail = ACol == 0 && ma.HotmailRowSelect();
+    const bool hotmail = ADisplCol == 0 && ma.HotmailRowSelect();
     const bool active = CanEdit || ControlLook()->CheckAlwaysActive || hotmail;
-    const bool isRadio = HasRadioButton(RealCol, ARow);
-    if (!active || !(HasCheckBox(RealCol, ARow) || isRadio) || !IsInCheckBox(RealCol, ARow, X, Y))
+    const bool isRadio = HasRadioButton(ARealCol, ADisplRow);
+    if (!active || !(HasCheckBox(ARealCol, ADisplRow) || isRadio) || !IsInCheckBox(ARealCol, ADisplRow, X, Y))
         return false;
     HideInplaceEdit();
     SetFocus();
-    const int realRow = RealRowIndex(ARow);
+    const int realRow = RealRowIndex(ADisplRow);
     if (isRadio) {
-        ToggleCheckBoxColumn(RealCol, ARow, true);
-        if (OnRadioButtonClick) OnRadioButtonClick(this, RealCol, ARow);
+        ToggleCheckBoxColumn(ARealCol, ADisplRow, true);
+        if (OnRadioButtonClick) OnRadioButtonClick(this, ARealCol, ADisplRow);
     } else {
-        ToggleCheckBoxCell(RealCol, ARow, true);
+        ToggleCheckBoxCell(ARealCol, ADisplRow, true);
     }
     if (ShowModified()->Enabled) {
-        SetRowModified(ARow, true);
-        RepaintCell(0, ARow);
+        SetRowModified(ADisplRow, true);
+        RepaintCell(0, ADisplRow);
     }
     if (hotmail) {
         SetRowSelect(realRow, !RowSelect(realRow));
-        if (ARow == Row() && !RowSelect(realRow)) HideSelection();
+        if (ADisplRow == Row() && !RowSelect(realRow)) HideSelection();
     }
     // The check box reads take the display row, like the toggle above.
     bool state = false;
-    GetCheckBoxState(RealCol, ARow, state);
-    if (!Navigation()->AlwaysEdit && ACol >= FixedCols() && ARow >= FixedRows()) MoveCurrentCell(ACol, ARow);
-    DoCheckBoxClick(ACol, ARow, state);
-    if (ARow < FixedRows() && ma.CheckAllCheck) {
+    GetCheckBoxState(ARealCol, ADisplRow, state);
+    if (!Navigation()->AlwaysEdit && ADisplCol >= FixedCols() && ADisplRow >= FixedRows())
+        MoveCurrentCell(ADisplCol, ADisplRow);
+    DoCheckBoxClick(ADisplCol, ADisplRow, state);
+    if (ADisplRow < FixedRows() && ma.CheckAllCheck) {
         for (int r = FixedRows(); r < RowCount() - FixedFooters; ++r) {
             if (ma.HotmailRowSelect())
                 SetRowSelect(r, state);
             else
-                SetCheckBoxState(RealCol, r, state);
+                SetCheckBoxState(ARealCol, r, state);
         }
         Invalidate();
     }
@@ -323,16 +328,16 @@ bool TExtStringGrid::PressCheckBox(int ACol, int ARow, int RealCol, int X, int Y
     return true;
 }
 
-void TExtStringGrid::DirectEditCell(int ACol, int ARow)
+void TExtStringGrid::DirectEditCell(int ADisplCol, int ADisplRow)
 {
     bool allow = true;
-    if (ARow != Row() && OnRowChanging) OnRowChanging(this, Row(), ARow, allow);
-    if (ACol != Col() && OnColChanging) OnColChanging(this, Col(), ACol, allow);
-    if ((ARow != Row() || ACol != Col()) && OnCellChanging)
-        OnCellChanging(this, Row(), Col(), ARow, ACol, allow);
+    if (ADisplRow != Row() && OnRowChanging) OnRowChanging(this, Row(), ADisplRow, allow);
+    if (ADisplCol != Col() && OnColChanging) OnColChanging(this, Col(), ADisplCol, allow);
+    if ((ADisplRow != Row() || ADisplCol != Col()) && OnCellChanging)
+        OnCellChanging(this, Row(), Col(), ADisplRow, ADisplCol, allow);
     if (!allow) return;
-    SetSelection({ACol, ARow, ACol, ARow});
-    StoreOldCellValue(RealColIndex(ACol), ARow);
+    SetSelection({ADisplCol, ADisplRow, ADisplCol, ADisplRow});
+    StoreOldCellValue(RealColIndex(ADisplCol), ADisplRow);
     SetEditorMode(true);
 }
 
@@ -379,32 +384,32 @@ void TExtStringGrid::DoubleClickPress(TShiftState Shift, int X, int Y)
     if (FixedCellEditAsked(fceDblClick, ACol, ARow)) StartFixedCellEdit(ACol, ARow);
 }
 
-void TExtStringGrid::EditOnDoubleClick(int ACol, int ARow)
+void TExtStringGrid::EditOnDoubleClick(int ADisplCol, int ADisplRow)
 {
     TMouseActions& ma = *MouseActions();
-    if (!IsEditable(ACol, ARow)) return;
+    if (!IsEditable(ADisplCol, ADisplRow)) return;
     if (ma.EditOnDblClickOnly()) {
         const bool rangeSelectAndEdit = ma.RangeSelectAndEdit;
         ma.RangeSelectAndEdit = true;
         SetOptions(Options() + TGridOptions{goEditing});
-        StoreOldCellValue(RealColIndex(ACol), ARow);
+        StoreOldCellValue(RealColIndex(ADisplCol), ADisplRow);
         ShowInplaceEdit();
         ma.RangeSelectAndEdit = rangeSelectAndEdit;
     } else if (ma.RangeSelectAndEdit) {
         SetOptions(Options() + TGridOptions{goEditing});
-        const TPoint base = BaseCell(ACol, ARow);
+        const TPoint base = BaseCell(ADisplCol, ADisplRow);
         const TRect r = CellRect(base.X, base.Y);
         MouseDown(mbLeft, {}, r.Left + 4, r.Top + 4);
     }
 }
 
-void TExtStringGrid::AutoSizeColOnDblClick(int ACol)
+void TExtStringGrid::AutoSizeColOnDblClick(int ADisplCol)
 {
     bool allow = true;
-    if (OnColumnSize) OnColumnSize(this, ACol, allow);
+    if (OnColumnSize) OnColumnSize(this, ADisplCol, allow);
     if (!allow) return;
-    AutoSizeCol(ACol, 0);
-    if (OnEndColumnSize) OnEndColumnSize(this, ACol);
+    AutoSizeCol(ADisplCol, 0);
+    if (OnEndColumnSize) OnEndColumnSize(this, ADisplCol);
 }
 
 void TExtStringGrid::RightPress(TShiftState Shift, int X, int Y)

@@ -22,80 +22,83 @@ constexpr int kPictureRadioSpacing = 16;
 
 } // namespace
 
-bool TExtStringGrid::PressCellControl(TShiftState Shift, int ACol, int ARow, int ClickedCol, int ClickedRow,
-                                      int X, int Y)
+bool TExtStringGrid::PressCellControl(TShiftState Shift, int ADisplCol, int ADisplRow, int ClickedCol,
+                                      int ClickedRow, int X, int Y)
 {
-    const int realCol = RealColIndex(ACol);
-    const TRect rect = CellRect(ACol, ARow);
-    if (ACol == 0 && ARow >= FixedRows() && IsNode(ARow) && IsNodeGlyphHit(ARow, X)) {
-        PressNodeGlyph(Shift, ARow, ClickedCol, ClickedRow, X, Y);
+    const int realCol = RealColIndex(ADisplCol);
+    const TRect rect = CellRect(ADisplCol, ADisplRow);
+    if (ADisplCol == 0 && ADisplRow >= FixedRows() && IsNode(ADisplRow) && IsNodeGlyphHit(ADisplRow, X)) {
+        PressNodeGlyph(Shift, ADisplRow, ClickedCol, ClickedRow, X, Y);
         return true;
     }
-    if (IsRadio(realCol, ARow) && (IsEditable(ACol, ARow) || ControlLook()->RadioAlwaysActive)) {
+    if (IsRadio(realCol, ADisplRow) &&
+        (IsEditable(ADisplCol, ADisplRow) || ControlLook()->RadioAlwaysActive)) {
         HideInplaceEdit();
-        RadioGroupClick(realCol, ARow, Y - rect.Top, X - rect.Left);
+        RadioGroupClick(realCol, ADisplRow, Y - rect.Top, X - rect.Left);
         SetFocus();
         return true;
     }
-    if (PressDragSource(Shift, ACol, ARow, ClickedCol, ClickedRow, X, Y)) return true;
-    if (HasRating(realCol, ARow) && IsEditable(ACol, ARow)) {
+    if (PressDragSource(Shift, ADisplCol, ADisplRow, ClickedCol, ClickedRow, X, Y)) return true;
+    if (HasRating(realCol, ADisplRow) && IsEditable(ADisplCol, ADisplRow)) {
         HideInplaceEdit();
         double value = std::trunc(static_cast<double>(X - rect.Left) / kRatingHalfStarWidth) / 2;
-        if (DoRatingChange(realCol, ARow, value)) {
-            SetFloats(realCol, ARow, value);
-            RepaintCell(ACol, ARow);
+        if (DoRatingChange(realCol, ADisplRow, value)) {
+            SetFloats(realCol, ADisplRow, value);
+            RepaintCell(ADisplCol, ADisplRow);
         }
         return true;
     }
     const TPoint clicked{ClickedCol, ClickedRow};
-    if (HasButton(realCol, ARow) &&
-        PressCellButton(ACol, ARow, clicked, GetCellButtonRect(ACol, ARow), {X, Y}))
+    if (HasButton(realCol, ADisplRow) &&
+        PressCellButton(ADisplCol, ADisplRow, clicked, GetCellButtonRect(ADisplCol, ADisplRow), {X, Y}))
         return true;
-    return HasExpand(realCol, ARow) &&
-           PressCellButton(ACol, ARow, clicked, GetExpandRect(realCol, ARow), {X, Y});
+    return HasExpand(realCol, ADisplRow) &&
+           PressCellButton(ADisplCol, ADisplRow, clicked, GetExpandRect(realCol, ADisplRow), {X, Y});
 }
 
-void TExtStringGrid::PressNodeGlyph(TShiftState Shift, int ARow, int ClickedCol, int ClickedRow, int X, int Y)
+void TExtStringGrid::PressNodeGlyph(TShiftState Shift, int ADisplRow, int ClickedCol, int ClickedRow, int X,
+                                    int Y)
 {
     if (OnMouseDown) OnMouseDown(this, mbLeft, Shift, X, Y);
     if (OnClickCell) OnClickCell(this, ClickedRow, ClickedCol);
-    const int real = RealRowIndex(ARow);
-    const bool collapsed = GetNodeState(ARow);
+    const int real = RealRowIndex(ADisplRow);
+    const bool collapsed = GetNodeState(ADisplRow);
     bool allow = true;
     const TNodeAllowEvent& before = collapsed ? OnBeforeExpandNode : OnBeforeContractNode;
-    if (before) before(this, ARow, real, allow);
+    if (before) before(this, ADisplRow, real, allow);
     if (allow) {
         if (collapsed)
             ExpandNode(real);
         else
             ContractNode(real);
         const TNodeClickEvent& after = collapsed ? OnExpandNode : OnContractNode;
-        if (after) after(this, ARow, real);
+        if (after) after(this, ADisplRow, real);
     }
-    if (MouseActions()->MoveRowOnNodeClick) SetRow(ARow);
+    if (MouseActions()->MoveRowOnNodeClick) SetRow(ADisplRow);
 }
 
 // The button is drawn pushed and holds the mouse until the release decides whether it clicked.
-bool TExtStringGrid::PressCellButton(int ACol, int ARow, TPoint Clicked, const TRect& Button, TPoint At)
+bool TExtStringGrid::PressCellButton(int ADisplCol, int ADisplRow, TPoint Clicked, const TRect& Button,
+                                     TPoint At)
 {
     HideInplaceEdit();
-    if (!IsFixed(ACol, ARow) && ACol >= FixedCols() && ARow >= FixedRows()) {
+    if (!IsFixed(ADisplCol, ADisplRow) && ADisplCol >= FixedCols() && ADisplRow >= FixedRows()) {
         FForceSel = true;
-        MoveCurrentCell(ACol, ARow);
+        MoveCurrentCell(ADisplCol, ADisplRow);
         FForceSel = false;
     }
     if (!Button.Contains(At)) return false;
-    PushButton(ACol, ARow, true);
-    FPushedCellButton = {ACol, ARow};
+    PushButton(ADisplCol, ADisplRow, true);
+    FPushedCellButton = {ADisplCol, ADisplRow};
     SetCapture(this);
     if (OnClickCell) OnClickCell(this, Clicked.Y, Clicked.X);
     return true;
 }
 
-void TExtStringGrid::PressDrawnSpinButton(int RealCol, int ARow, const TRect& Cell, int X, int Y)
+void TExtStringGrid::PressDrawnSpinButton(int ARealCol, int ADisplRow, const TRect& Cell, int X, int Y)
 {
     if (!ControlLook()->SpinButtonsAlwaysVisible() || X <= Cell.Right - kDrawnSpinButtonWidth ||
-        !HasSpinEdit(RealCol, ARow))
+        !HasSpinEdit(ARealCol, ADisplRow))
         return;
     if (Y > (Cell.Top + Cell.Bottom) / 2)
         FSpinDnClick = true;
@@ -105,20 +108,20 @@ void TExtStringGrid::PressDrawnSpinButton(int RealCol, int ARow, const TRect& Ce
 
 // Only a grid that draws both fixed lines shows fixed cells as buttons; a node glyph stays
 // the node's own.
-void TExtStringGrid::PushFixedButton(int ACol, int ARow, int X)
+void TExtStringGrid::PushFixedButton(int ADisplCol, int ADisplRow, int X)
 {
     const TGridOptions lines{goFixedVertLine, goFixedHorzLine};
     if ((Options() * lines) != lines) return;
-    if (ACol == 0 && IsNode(ARow) && IsNodeGlyphHit(ARow, X)) return;
-    FPushedFixedCell = CellRect(ACol, ARow);
-    FPushedCellButton = {ACol, ARow};
+    if (ADisplCol == 0 && IsNode(ADisplRow) && IsNodeGlyphHit(ADisplRow, X)) return;
+    FPushedFixedCell = CellRect(ADisplCol, ADisplRow);
+    FPushedCellButton = {ADisplCol, ADisplRow};
     SetCapture(this);
-    RepaintCell(ACol, ARow);
+    RepaintCell(ADisplCol, ADisplRow);
 }
 
-void TExtStringGrid::RadioGroupClick(int ACol, int ARow, int DY, int DX)
+void TExtStringGrid::RadioGroupClick(int ARealCol, int ADisplRow, int DY, int DX)
 {
-    const TPoint base = BaseCell(DisplColIndex(ACol), ARow);
+    const TPoint base = BaseCell(DisplColIndex(ARealCol), ADisplRow);
     const int realCol = RealColIndex(base.X);
     TCellGraphic* graphic = GetCellGraphic(realCol, base.Y);
     if (!graphic || graphic->CellType != ctRadio || !graphic->CellStrings) return;

@@ -156,13 +156,13 @@ void TExtStringGrid::EndFixedSizing(int X, int Y)
 
 // A move drops only on a normal column (row) other than the moved one, and only where the
 // last movement was allowed; anywhere else nothing moves.
-void TExtStringGrid::DropMove(int ACol, int ARow)
+void TExtStringGrid::DropMove(int ADisplCol, int ADisplRow)
 {
     const bool col = GridState() == gsColMoving;
     Screen->SetCursor(crDefault);
-    const bool onTarget =
-        col ? ACol >= FixedCols() && ACol != Movecell : ARow >= FixedRows() && ARow != Movecell;
-    const bool dropped = FMoveAllowed && onTarget && ACol >= 0 && ARow >= 0;
+    const bool onTarget = col ? ADisplCol >= FixedCols() && ADisplCol != Movecell
+                              : ADisplRow >= FixedRows() && ADisplRow != Movecell;
+    const bool dropped = FMoveAllowed && onTarget && ADisplCol >= 0 && ADisplRow >= 0;
     FMoveAllowed = true;
     if (dropped) return; // the base grid's release moves it
     SetGridState(gsNormal);
@@ -210,9 +210,8 @@ void TExtStringGrid::RowMoved(int FromIndex, int ToIndex)
         TDetached detached{OnRowMoved, std::exchange(OnRowMoved, nullptr)};
         TBaseGrid::RowMoved(FromIndex, ToIndex);
     }
-    FRows.Flags().Moved(FlagLineOf(TDisplRow(FromIndex)), FlagLineOf(TDisplRow(ToIndex)));
+    FollowMovedRows(TDisplRow(FromIndex), 1, TDisplRow(ToIndex));
     if (EnhRowColMove) ColMoveFlg = true;
-    if (FNumCellControls > 0) CellControlsUpdate(true);
     if (OnRowMoved) OnRowMoved(this, FromIndex, ToIndex);
     auto* other = dynamic_cast<TExtStringGrid*>(SyncGrid()->Grid());
     if (other && SyncGrid()->MoveRow && !FSyncedMove) {

@@ -46,23 +46,23 @@ std::unique_ptr<TNoActiveForm> TExtStringGrid::SelectionToForm(const TGridRect& 
     return form;
 }
 
-void TExtStringGrid::MoveImageFeedback(bool Cols, int ACol, int ARow, int X, int Y)
+void TExtStringGrid::MoveImageFeedback(bool Cols, int ADisplCol, int ADisplRow, int X, int Y)
 {
     const bool showCells = DragDropSettings()->ShowCells;
     if (!FMoveButton) FMoveButton = new THeaderDragButton(this);
     THeaderDragButton& button = *FMoveButton;
-    if (Cols && Movecell >= FixedCols() && ARow >= 0) {
+    if (Cols && Movecell >= FixedCols() && ADisplRow >= 0) {
         if (showCells && !FMoveForm)
             FMoveForm = SelectionToForm(
                 {Movecell, 0, Movecell, std::min(TopRow() + VisibleRowCount() - FixedRows(), RowCount() - 1)});
         button.SetDragCaption(Cells(RealColIndex(Movecell), 0));
-        button.SetBounds(button.Left(), button.Top(), ColWidths(Movecell), RowHeights(ARow));
-    } else if (!Cols && Movecell >= FixedRows() && ACol >= 0) {
+        button.SetBounds(button.Left(), button.Top(), ColWidths(Movecell), RowHeights(ADisplRow));
+    } else if (!Cols && Movecell >= FixedRows() && ADisplCol >= 0) {
         if (showCells && !FMoveForm)
             FMoveForm = SelectionToForm(
                 {0, Movecell, std::min(LeftCol() + VisibleColCount() - FixedCols(), ColCount() - 1), Movecell});
         button.SetDragCaption(Cells(0, Movecell));
-        button.SetBounds(button.Left(), button.Top(), ColWidths(ACol), RowHeights(Movecell));
+        button.SetBounds(button.Left(), button.Top(), ColWidths(ADisplCol), RowHeights(Movecell));
     }
     // The pressed header keeps its offset to the pointer.
     const TPoint at = ClientToScreen({X - MoveOfsX, Y - MoveOfsY});

@@ -1,8 +1,8 @@
 #include "grid/control/ExtStringGrid.h"
 
-std::vector<int> TExtStringGrid::ParentNodes(int ARow) const
+std::vector<int> TExtStringGrid::ParentNodes(int ADisplRow) const
 {
-    const int first = GetParentRow(ARow);
+    const int first = GetParentRow(ADisplRow);
     if (first < 0) return {};
     std::vector<int> nodes{first};
     for (int row = first; GetNodeLevel(row) > 1;) {

@@ -25,19 +25,19 @@ void TExtStringGrid::ContractOtherNodes(int Keep)
     }
 }
 
-void TExtStringGrid::ExpandNodeRows(int ARow)
+void TExtStringGrid::ExpandNodeRows(int ADisplRow)
 {
-    TCellGraphic* graphic = NodeGraphic(ARow);
+    TCellGraphic* graphic = NodeGraphic(ADisplRow);
     if (!graphic || !graphic->CellBoolean) return;
     graphic->CellBoolean = false;
     // Only the node's own rows come back, never rows hidden below its span for other reasons.
-    const int nextShown = ARow + 1 < RowCount() ? RealRowIndex(ARow + 1) : TotalRowCount();
-    const int last = std::min(nextShown - 1, NodeLastRealRow(ARow));
-    const int first = RealRowIndex(ARow) + 1;
+    const int nextShown = ADisplRow + 1 < RowCount() ? RealRowIndex(ADisplRow + 1) : TotalRowCount();
+    const int last = std::min(nextShown - 1, NodeLastRealRow(ADisplRow));
+    const int first = RealRowIndex(ADisplRow) + 1;
     if (first <= last) ShowNodeRows(first, last);
 }
 
-void TExtStringGrid::ShowNodeRows(int FromRow, int ToRow)
+void TExtStringGrid::ShowNodeRows(int AFromRealRow, int AToRealRow)
 {
     const int oldRow = Row();
     const int oldTop = TopRow();
@@ -48,7 +48,8 @@ void TExtStringGrid::ShowNodeRows(int FromRow, int ToRow)
     BeginUpdate();
     // Rows of the span that a filter or HideRows took out stay out.
     RestoreItemsWhere([&](const TGridItem& Item) {
-        return Item.Reason == THideReason::Node && Item.Row >= TRealRow(FromRow) && Item.Row <= TRealRow(ToRow);
+        return Item.Reason == THideReason::Node && Item.Row >= TRealRow(AFromRealRow) &&
+               Item.Row <= TRealRow(AToRealRow);
     });
     EndUpdate();
     if (rowSelect) {

@@ -5,9 +5,9 @@
 #include "grid/control/settings/CellNode.h"
 #include "grid/foundation/model/MouseActions.h"
 
-TCellGraphic* TExtStringGrid::NodeGraphic(int ARow) const
+TCellGraphic* TExtStringGrid::NodeGraphic(int ADisplRow) const
 {
-    return ARow >= 0 ? GraphicOfType(0, ARow, ctNode) : nullptr;
+    return ADisplRow >= 0 ? GraphicOfType(0, ADisplRow, ctNode) : nullptr;
 }
 
 bool TExtStringGrid::IsNode(int ARow) const { return NodeGraphic(ARow) != nullptr; }
@@ -19,35 +19,35 @@ void TExtStringGrid::MarkSummaryRow(int ARow)
     if (TCellGraphic* graphic = CreateCellGraphic(0, DisplRowIndex(ARow))) graphic->CellType = ctSummary;
 }
 
-int TExtStringGrid::NextNodeRow(int ARow) const
+int TExtStringGrid::NextNodeRow(int ADisplRow) const
 {
-    for (int r = ARow + 1; r < RowCount(); ++r)
+    for (int r = ADisplRow + 1; r < RowCount(); ++r)
         if (IsNode(r)) return r;
     return -1;
 }
 
 // A span of 0 or less reaches the next node row, or the end of the grid.
-int TExtStringGrid::NodeSpanEnd(int ARow) const
+int TExtStringGrid::NodeSpanEnd(int ADisplRow) const
 {
-    const int span = GetNodeSpan(ARow);
-    if (span > 0) return std::min(ARow + span, RowCount());
-    const int next = NextNodeRow(ARow);
+    const int span = GetNodeSpan(ADisplRow);
+    if (span > 0) return std::min(ADisplRow + span, RowCount());
+    const int next = NextNodeRow(ADisplRow);
     return next < 0 ? RowCount() : next;
 }
 
 // Spans count every row, hidden ones too, so the end is found among the real rows.
-int TExtStringGrid::NodeLastRealRow(int ARow) const
+int TExtStringGrid::NodeLastRealRow(int ADisplRow) const
 {
-    const int span = GetNodeSpan(ARow);
-    if (span > 0) return std::min(RealRowIndex(ARow) + span, TotalRowCount()) - 1;
-    const int next = NextNodeRow(ARow);
+    const int span = GetNodeSpan(ADisplRow);
+    if (span > 0) return std::min(RealRowIndex(ADisplRow) + span, TotalRowCount()) - 1;
+    const int next = NextNodeRow(ADisplRow);
     return (next < 0 ? TotalRowCount() : RealRowIndex(next)) - 1;
 }
 
-void TExtStringGrid::ChangeNodeLevels(int ARow, int Delta)
+void TExtStringGrid::ChangeNodeLevels(int ADisplRow, int Delta)
 {
-    const int end = NodeSpanEnd(ARow);
-    for (int r = ARow; r < end; ++r) {
+    const int end = NodeSpanEnd(ADisplRow);
+    for (int r = ADisplRow; r < end; ++r) {
         TCellProperties* props = GetCellProperties(0, r);
         if (props) props->NodeLevel = std::max(0, props->NodeLevel + Delta);
     }

@@ -55,13 +55,13 @@ void TExtStringGrid::SwapColumns(int ACol1, int ACol2)
 
 // Whole rows change places in the cell store, hidden columns included, without a repaint
 // per cell: a sort swaps rows hundreds of thousands of times under one update lock.
-void TExtStringGrid::SwapRowCellsAndHeights(int ARow1, int ARow2)
+void TExtStringGrid::SwapRowCellsAndHeights(int ADisplRow1, int ADisplRow2)
 {
-    CellStore().SwapRows(ARow1, ARow2);
-    const int height1 = RowHeights(ARow1), height2 = RowHeights(ARow2);
+    CellStore().SwapRows(ADisplRow1, ADisplRow2);
+    const int height1 = RowHeights(ADisplRow1), height2 = RowHeights(ADisplRow2);
     if (height1 == height2) return;
-    SetRowHeights(ARow1, height2);
-    SetRowHeights(ARow2, height1);
+    SetRowHeights(ADisplRow1, height2);
+    SetRowHeights(ADisplRow2, height1);
 }
 
 // Display rows, over every real column.

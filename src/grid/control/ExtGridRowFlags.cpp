@@ -92,9 +92,9 @@ void TExtStringGrid::SetColSelect(int ACol, bool Value)
 }
 
 // The rows of a run as the flags know them: real rows when selection survives hiding.
-void TExtStringGrid::SetRunSelect(int RowIndex, int RCount, bool Value)
+void TExtStringGrid::SetRunSelect(int ADisplRow, int RCount, bool Value)
 {
-    for (int r = RowIndex; r < RowIndex + RCount; ++r) {
+    for (int r = ADisplRow; r < ADisplRow + RCount; ++r) {
         const int row = MouseActions()->RowSelectPersistent ? RealRowIndex(r) : r;
         if (row < RowCount()) SetRowSelect(row, Value);
     }
@@ -209,10 +209,10 @@ bool TExtStringGrid::RowEnabled(int ARow) const
     return FRows.Flags().Enabled(ARow);
 }
 
-int TExtStringGrid::FirstEnabledRowBut(int ARow) const
+int TExtStringGrid::FirstEnabledRowBut(int ADisplRow) const
 {
     for (int r = FixedRows(); r < RowCount(); ++r)
-        if (r != ARow && RowEnabled(r)) return r;
+        if (r != ADisplRow && RowEnabled(r)) return r;
     return -1;
 }
 

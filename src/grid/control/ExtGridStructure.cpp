@@ -21,11 +21,19 @@ private:
 // The row flags follow their rows: the selection flags by real row when the selection
 // survives hiding, every other flag by display row. A hidden row goes back between the
 // same neighbours when it is shown again.
-// The selection flags count real rows when the selection survives hiding.
+bool TExtStringGrid::SelectionCountsRealRows() const { return MouseActions()->RowSelectPersistent; }
+
 TFlagLine TExtStringGrid::FlagLineOf(TDisplRow ADisplRow) const
 {
-    const int select = MouseActions()->RowSelectPersistent ? DisplToRealRow(ADisplRow).Index() : ADisplRow.Index();
+    const int select = SelectionCountsRealRows() ? DisplToRealRow(ADisplRow).Index() : ADisplRow.Index();
     return TFlagLine{ADisplRow.Index(), select};
+}
+
+// The controls follow their cells' properties, which moved with the cells.
+void TExtStringGrid::FollowMovedRows(TDisplRow AFromRow, int Count, TDisplRow AToRow)
+{
+    FRows.Moved(AFromRow, Count, AToRow, SelectionCountsRealRows());
+    if (FNumCellControls > 0) CellControlsUpdate(true);
 }
 
 void TExtStringGrid::ShiftRowSideData(int RowIndex, int RCount, bool Insert)
@@ -146,7 +154,7 @@ void TExtStringGrid::ChangeColumns(const TColumnRemap& Real, const TColumnRemap&
 }
 
 // Hidden rows keep their cells in their own lists, which shift with the grid's.
-void TExtStringGrid::ShiftColumnCells(int ColIndex, int CCount, bool Insert)
+void TExtStringGrid::ShiftColumnCells(int ARealCol, int CCount, bool Insert)
 {
     const int total = TotalColCount();
     const auto cell = [this](int c, int r) { return std::make_pair(GridCells(c, r), GridObjects(c, r)); };
@@ -156,16 +164,17 @@ void TExtStringGrid::ShiftColumnCells(int ColIndex, int CCount, bool Insert)
     };
     for (int r = 0; r < RowCount(); ++r) {
         if (Insert) {
-            for (int c = total + CCount - 1; c >= ColIndex + CCount; --c)
+            for (int c = total + CCount - 1; c >= ARealCol + CCount; --c)
                 put(c, r, cell(c - CCount, r));
-            for (int c = ColIndex; c < ColIndex + CCount; ++c)
+            for (int c = ARealCol; c < ARealCol + CCount; ++c)
                 put(c, r, {"", nullptr});
         } else {
-            for (int c = ColIndex; c < total; ++c)
+            for (int c = ARealCol; c < total; ++c)
                 put(c, r, c + CCount < total ? cell(c + CCount, r) : std::make_pair(std::string(), nullptr));
         }
     }
-    RemapHiddenRowCells(Insert ? TColumnRemap::Inserted(ColIndex, CCount) : TColumnRemap::Removed(ColIndex, CCount));
+    RemapHiddenRowCells(Insert ? TColumnRemap::Inserted(ARealCol, CCount)
+                               : TColumnRemap::Removed(ARealCol, CCount));
 }
 
 // The one walk over the stored rows: the shown rows' cells are in the base grid's store,

@@ -109,25 +109,26 @@ void TExtStringGrid::SetAllObjects(int ACol, int ARow, TObject* Value)
 
 // A negative column has no cell to write. The stored form writes no cell of a hidden row
 // that the row does not hold yet.
-void TExtStringGrid::WriteAllCells(int ACol, int ARow, const std::string& Value, bool Stored)
+void TExtStringGrid::WriteAllCells(int ARealCol, int ARealRow, const std::string& Value, bool Stored)
 {
-    if (ACol < 0) return;
-    if (const int position = FRows.Hidden().Find(TRealRow(ARow)); position >= 0) {
+    if (ARealCol < 0) return;
+    if (const int position = FRows.Hidden().Find(TRealRow(ARealRow)); position >= 0) {
         TGridStrings& cells = FRows.Hidden().Item(position).Items;
-        if (Stored && ACol >= cells.Count()) throw EListError("List index out of bounds (" + std::to_string(ACol) + ")");
-        while (cells.Count() <= ACol)
+        if (Stored && ARealCol >= cells.Count())
+            throw EListError("List index out of bounds (" + std::to_string(ARealCol) + ")");
+        while (cells.Count() <= ARealCol)
             cells.Add("");
-        cells.Strings[ACol] = Value;
+        cells.Strings[ARealCol] = Value;
         return;
     }
-    const int row = DisplRowIndex(ARow);
+    const int row = DisplRowIndex(ARealRow);
     if (Stored)
-        SetGridCells(ACol, row, Value);
+        SetGridCells(ARealCol, row, Value);
     else
-        SetCells(ACol, row, Value);
+        SetCells(ARealCol, row, Value);
     // The cell writer repaints the cell at its real column; behind a hidden column the
     // cell is shown elsewhere.
-    if (const int shown = RealToDisplCol(ACol); shown != ACol) RepaintCell(shown, row);
+    if (const int shown = RealToDisplCol(ARealCol); shown != ARealCol) RepaintCell(shown, row);
 }
 
 std::string TExtStringGrid::GetFloatFormat(int, int) const { return FloatFormat; }

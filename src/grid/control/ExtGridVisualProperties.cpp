@@ -20,21 +20,21 @@ bool IsTextCellType(TCellType Type) { return Type == ctNone || Type == ctRotated
 
 } // namespace
 
-std::string TExtStringGrid::ShownCellText(int ACol, int ARow, int& TextType)
+std::string TExtStringGrid::ShownCellText(int ARealCol, int ADisplRow, int& TextType)
 {
-    std::string text = GetFormattedCell(ACol, ARow);
+    std::string text = GetFormattedCell(ARealCol, ADisplRow);
     TextType = GetTextType(text, EnableHTML);
     if (TextType == ttFormula) {
-        text = GridCells(ACol, ARow);
+        text = GridCells(ARealCol, ADisplRow);
         TextType = GetTextType(text, EnableHTML);
     }
     return text;
 }
 
-bool TExtStringGrid::InSelection(int ACol, int ARow) const
+bool TExtStringGrid::InSelection(int ADisplCol, int ADisplRow) const
 {
     const TGridRect sel = Selection();
-    return ACol >= sel.Left && ACol <= sel.Right && ARow >= sel.Top && ARow <= sel.Bottom;
+    return ADisplCol >= sel.Left && ADisplCol <= sel.Right && ADisplRow >= sel.Top && ADisplRow <= sel.Bottom;
 }
 
 void TExtStringGrid::GetVisualProperties(int ACol, int ARow, TGridDrawState& AState, bool Print, bool Select,
@@ -51,9 +51,9 @@ void TExtStringGrid::GetVisualProperties(int ACol, int ARow, TGridDrawState& ASt
 
     const TMouseActions& mouse = *MouseActions();
     const int rCol = Remap ? DisplToRealCol(ACol) : ACol;
-    const int selRow = (mouse.DisjunctRowSelect() && mouse.RowSelectPersistent) || FUseEnabledRows
-                           ? RealRowIndex(ARow)
-                           : ARow;
+    // The row flags are read where they are kept: the row selection by real row only when it
+    // survives hiding, the enabled flags by display row, as the keyboard reads them.
+    const int selRow = FlagLineOf(TDisplRow(ARow)).Select;
 
     TColor brush = clNone;
     AColorTo = AMirrorColor = AMirrorColorTo = clNone;
@@ -152,7 +152,7 @@ void TExtStringGrid::GetVisualProperties(int ACol, int ARow, TGridDrawState& ASt
         }
     }
 
-    if (UseDisabledFont && ((FUseEnabledRows && !RowEnabledAt(selRow)) || !Enabled()))
+    if (UseDisabledFont && ((FUseEnabledRows && !RowEnabledAt(ARow)) || !Enabled()))
         AFont->SetColor(DisabledFontColor);
     if (inSelection && ARow != Row() && mouse.DisjunctRowSelect() && SelectionColorTo == clNone)
         ABrush->SetColor(LightenColorPercent(ABrush->Color(), 7));
@@ -181,10 +181,7 @@ bool TExtStringGrid::RowFlagAt(int ARow) const
     return FRows.Flags().Selected(ARow);
 }
 
-bool TExtStringGrid::RowEnabledAt(int ARow) const
-{
-    return FRows.Flags().Enabled(ARow);
-}
+bool TExtStringGrid::RowEnabledAt(int ADisplRow) const { return FRows.Flags().Enabled(ADisplRow); }
 
 void TExtStringGrid::GetFontProperties(int ACol, int RCol, int ARow, TGridDrawState& AState, TFont* AFont,
                                        TBrush* ABrush)

@@ -625,8 +625,8 @@ private:
     void WireSettings();
 
     // Index mappings.
-    int RealToDisplCol(int ACol) const;
-    int DisplToRealCol(int ACol) const;
+    int RealToDisplCol(int ARealCol) const;
+    int DisplToRealCol(int ADisplCol) const;
     TDisplRow RealToDisplRow(TRealRow ARealRow) const { return FRows.ToDispl(ARealRow); }
     TRealRow DisplToRealRow(TDisplRow ADisplRow) const { return FRows.ToReal(ADisplRow); }
 
@@ -639,6 +639,8 @@ private:
     void RemoveDisplayRows(TDisplRow ADisplRow, int Count);
     // Opens Count empty display rows at ADisplRow.
     void InsertDisplayRows(TDisplRow ADisplRow, int Count);
+    // The cells and heights of Count display rows from AFromRow now stand from AToRow.
+    void MoveDisplayRows(TDisplRow AFromRow, int Count, TDisplRow AToRow);
     void HideRealRows(TRealRow AFromRow, TRealRow AToRow, bool AtStoreEnd, THideReason Reason);
     // Restores the hidden rows of [AFromRow, AToRow] whose items the store holds.
     void RestoreRows(TRealRow AFromRow, TRealRow AToRow);
@@ -652,13 +654,13 @@ private:
     bool SavesAllRows() const;
 
     // Row flag helpers.
-    void SetRunSelect(int RowIndex, int RCount, bool Value);
+    void SetRunSelect(int ADisplRow, int RCount, bool Value);
     void SetColRunSelect(int ColIndex, int CCount, bool Value);
     void CheckRowIndex(int ARow) const;
     void CheckWrittenRow(int ARow) const;
     void CheckColIndex(int ACol) const;
-    // The first enabled normal row other than ARow, or -1.
-    int FirstEnabledRowBut(int ARow) const;
+    // The first enabled normal row other than ADisplRow, or -1.
+    int FirstEnabledRowBut(int ADisplRow) const;
     void RepaintSelectionAftermath(int OldCol, int OldRow, int ARow, const TGridRect& S);
 
     TCustomForm* FOwnerForm = nullptr;
@@ -733,7 +735,7 @@ private:
     void SwapCellControls(int Index1, int Index2, bool Rows);
     // A freed control leaves its cell and the list.
     void ForgetCellControl(const TComponent* AComponent);
-    TCellProperties* RealCellProperties(int ACol, int ARealRow) const;
+    TCellProperties* RealCellProperties(int ARealCol, int ARealRow) const;
     // The font Fonts fills for a cell.
     std::unique_ptr<TFont> FCellFont = std::make_unique<TFont>();
     TCursor FShownCursor = crDefault;
@@ -970,9 +972,9 @@ private:
     void RemapColumns(const TColumnRemap& Remap);
     void RemapHiddenRowCells(const TColumnRemap& Remap);
     void ChangeColumns(const TColumnRemap& Real, const TColumnRemap& Displ, int NewColCount);
-    void WriteAllCells(int ACol, int ARow, const std::string& Value, bool Stored);
+    void WriteAllCells(int ARealCol, int ARealRow, const std::string& Value, bool Stored);
     // Moves the cells of real columns From.. to To.. in every shown and hidden row.
-    void ShiftColumnCells(int ColIndex, int CCount, bool Insert);
+    void ShiftColumnCells(int ARealCol, int CCount, bool Insert);
     // How rows leave: their cells freed, freed with OnRowMoved for each, or their objects
     // handed to the caller with the heights staying in place.
     enum class TRowRemoval { Free, FreeAndNotify, KeepObjects };
@@ -980,17 +982,20 @@ private:
     void ShiftRowSideData(int RowIndex, int RCount, bool Insert);
     // Where a shown row's flags stand.
     TFlagLine FlagLineOf(TDisplRow ADisplRow) const;
+    bool SelectionCountsRealRows() const;
+    // Everything keyed by row follows Count display rows that moved from AFromRow to AToRow.
+    void FollowMovedRows(TDisplRow AFromRow, int Count, TDisplRow AToRow);
     void RestoreRowAfterRemoval(int OldRow, int OldTopRow);
-    void EmptyCell(int StoreCol, int ARow);
+    void EmptyCell(int ARealCol, int ADisplRow);
     int FooterRow() const;
     bool HasFooterRow() const;
     // IsFixed, and the fixed footer rows and fixed right columns, which never take the focus.
-    bool IsFixedForFocus(int ACol, int ARow) const;
+    bool IsFixedForFocus(int ADisplCol, int ADisplRow) const;
     int ClampColWidth(int Value) const;
     int ClampRowHeight(int Value) const;
-    void AutoSizeColCore(int ACol, bool GrowOnly);
-    void AutoSizeRowCore(int ARow, bool GrowOnly);
-    void SizeRowToLines(int ARow, int Lines, int Padding);
+    void AutoSizeColCore(int ADisplCol, bool GrowOnly);
+    void AutoSizeRowCore(int ADisplRow, bool GrowOnly);
+    void SizeRowToLines(int ADisplRow, int Lines, int Padding);
     void FitColumnsToWidth(int First, int Last, int Width);
     // The rows of a statistics range: all normal rows for a bound of -1; real rows, hidden
     // ones included, when the range reaches past the shown rows.
@@ -1001,20 +1006,20 @@ private:
         int Count() const { return To >= From ? To - From + 1 : 0; }
     };
     TRowRange StatisticsRange(int FromRow, int ToRow) const;
-    double RangeFloat(int ACol, int ARow, const TRowRange& Range) const;
+    double RangeFloat(int ARealCol, int ARow, const TRowRange& Range) const;
     // The numbers of the range's base cells that read as numbers.
-    std::vector<double> ReadableNumbers(int ACol, const TRowRange& Range) const;
+    std::vector<double> ReadableNumbers(int ARealCol, const TRowRange& Range) const;
     void ForEachStatisticsRow(const TRowRange& Range, const std::function<void(int ARow)>& Visit) const;
     bool IsGroupResultRow(int ARow, const TRowRange& Range) const;
-    double ColumnExtreme(int ACol, int FromRow, int ToRow, bool Largest) const;
+    double ColumnExtreme(int ARealCol, int FromRow, int ToRow, bool Largest) const;
     // The row writers' work: a colour goes to every cell, clNone only to cells with properties.
-    void SetRowColorField(int ARow, TColor Value, void (*Store)(TCellProperties& Props, TColor Value));
+    void SetRowColorField(int ADisplRow, TColor Value, void (*Store)(TCellProperties& Props, TColor Value));
     // While the grid moves its rows itself, a new row count leaves the footer row alone.
     bool FShiftingRows = false;
     void SetRowCountShifted(int Value);
     // The footer row follows a new row count to the last row.
     void MoveFooterRow(int OldFooter);
-    void SwapRowCellsAndHeights(int ARow1, int ARow2);
+    void SwapRowCellsAndHeights(int ADisplRow1, int ADisplRow2);
     // ==== end of structure, sizing and cell accessors ====
 public:
     // ==== painting ====
@@ -1086,14 +1091,14 @@ private:
     friend class TCellPainter;
     friend class TCellTextPainter;
     // The text a cell shows (a formula as written) and its kind (TCellTextType).
-    std::string ShownCellText(int ACol, int ARow, int& TextType);
-    bool InSelection(int ACol, int ARow) const;
+    std::string ShownCellText(int ARealCol, int ADisplRow, int& TextType);
+    bool InSelection(int ADisplCol, int ADisplRow) const;
     // The cell's colour before the fixed look, colour events and selection: the grid's
     // colour, the band colour or the fixed colour.
     TColor DefaultCellColor(int ACol, int ARow, bool Print) const;
     // The disjunct row flag and the enabled flag of a row, for any row.
     bool RowFlagAt(int ARow) const;
-    bool RowEnabledAt(int ARow) const;
+    bool RowEnabledAt(int ADisplRow) const;
     // Owned by the grid as a component; made on first use.
     TWinControl* FFocusWindow = nullptr;
     // ==== end of painting ====
@@ -1206,8 +1211,8 @@ private:
     TScrollBar* MakeCellScrollBar();
     // Paints the cell's bar at the right of the rectangle, which loses the bar's width; the
     // bar's position, 0 for a cell without a bar.
-    int PaintCellScrollBar(TCanvas* ACanvas, int ARealCol, int ARow, TRect& ARect);
-    void PlaceCellScrollBar(int ACol, int ARow);
+    int PaintCellScrollBar(TCanvas* ACanvas, int ARealCol, int ADisplRow, TRect& ARect);
+    void PlaceCellScrollBar(int ADisplCol, int ADisplRow);
     // True for a message of the in-cell bar, which it has handled.
     bool ScrollCellBar(TMessage& Message);
 
@@ -1604,7 +1609,7 @@ private:
     // The control's wheel path (one notch): the base grid's step with direct editing held off.
     bool WheelStep(bool Down, TShiftState Shift, TPoint MousePos);
     // The cell's markup holds form controls, which take the keys themselves.
-    bool HoldsFormControls(int ACol, int ARow) const;
+    bool HoldsFormControls(int ARealCol, int ADisplRow) const;
     bool StartsEditOnChar(char32_t Key) const;
     void StartPan(TPoint At);
     void EndPan();
@@ -1734,7 +1739,7 @@ private:
     void LeftPress(TShiftState Shift, int X, int Y);
     void DoubleClickPress(TShiftState Shift, int X, int Y);
     // EditOnDblClickOnly and RangeSelectAndEdit open the editor of a double-clicked cell.
-    void EditOnDoubleClick(int ACol, int ARow);
+    void EditOnDoubleClick(int ADisplCol, int ADisplRow);
     void RightPress(TShiftState Shift, int X, int Y);
     // The base grid's own press, with the current-cell editing steps around it.
     void LibraryPress(TMouseButton Button, TShiftState Shift, int X, int Y);
@@ -1746,51 +1751,53 @@ private:
     bool PressFixedCellEdit(TMouseButton Button, int X, int Y);
     // A press in a drag source's selection; the drag starts on the move (StartCellDrag), or
     // the release selects the pressed cell (ReleaseDragSourcePress).
-    bool PressDragSource(TShiftState Shift, int ACol, int ARow, int ClickedCol, int ClickedRow, int X, int Y);
-    bool StartCellDrag(int ACol, int ARow, int X, int Y);
-    void RunCellDrag(int ACol, int ARow);
-    void ReleaseDragSourcePress(TShiftState Shift, int ACol, int ARow, int X, int Y);
+    bool PressDragSource(TShiftState Shift, int ADisplCol, int ADisplRow, int ClickedCol, int ClickedRow,
+                         int X, int Y);
+    bool StartCellDrag(int ADisplCol, int ADisplRow, int X, int Y);
+    void RunCellDrag(int ADisplCol, int ADisplRow);
+    void ReleaseDragSourcePress(TShiftState Shift, int ADisplCol, int ADisplRow, int X, int Y);
     bool FSelectionClick = false;
     // A press on the selection's resize handle starts resizing it.
     bool PressSelectionResizer(TShiftState Shift, int X, int Y);
     void EndSelectionResize();
     bool FMouseResize = false;
     TGridRect FDropSelection;
-    bool PressHeaderSelection(TShiftState Shift, int ACol, int ARow, const TGridRect& OldSel);
-    bool PressCheckBox(int ACol, int ARow, int RealCol, int X, int Y, bool CanEdit);
+    bool PressHeaderSelection(TShiftState Shift, int ADisplCol, int ADisplRow, const TGridRect& OldSel);
+    bool PressCheckBox(int ADisplCol, int ADisplRow, int ARealCol, int X, int Y, bool CanEdit);
     // The link target under a point of a display cell; empty where there is none. Title
     // receives the link's title.
-    std::string AnchorAt(int ACol, int ARow, int X, int Y, std::string* Title = nullptr);
+    std::string AnchorAt(int ADisplCol, int ADisplRow, int X, int Y, std::string* Title = nullptr);
     // A link's hint text: its title, else what OnAnchorHint gives, else the link itself.
-    std::string AnchorTitle(int ACol, int ARow, const std::string& Anchor, std::string Title);
+    std::string AnchorTitle(int ADisplCol, int ADisplRow, const std::string& Anchor, std::string Title);
     // With AnchorHint, the link under At (client point) gives the hint, beside the pointer.
-    void AnchorHintAt(int ACol, int ARow, TPoint At, std::string& HintStr, TPoint& Pos);
+    void AnchorHintAt(int ADisplCol, int ADisplRow, TPoint At, std::string& HintStr, TPoint& Pos);
     std::string FLastAnchorHint;
-    bool PressAnchor(int ACol, int ARow, int X, int Y);
+    bool PressAnchor(int ADisplCol, int ADisplRow, int X, int Y);
     // The markup of a display cell hit-tested at a point, or searched for one form control,
     // laid out as the painter lays it out.
-    THtmlDrawResult CellMarkupHit(int ACol, int ARow, const std::string& Text, TPoint At,
+    THtmlDrawResult CellMarkupHit(int ADisplCol, int ADisplRow, const std::string& Text, TPoint At,
                                   const std::string& ControlID);
-    bool PressFormControl(int ACol, int ARow, const THtmlDrawResult& Hit);
-    void SelectPressedControlCell(int ACol, int ARow);
+    bool PressFormControl(int ADisplCol, int ADisplRow, const THtmlDrawResult& Hit);
+    void SelectPressedControlCell(int ADisplCol, int ADisplRow);
     // A BUTTON form control held down since the press comes up (release, lost focus).
     void ReleaseControlButton();
-    void HoverAnchor(int ACol, int ARow, int X, int Y);
+    void HoverAnchor(int ADisplCol, int ADisplRow, int X, int Y);
     // What a followed link does: a cell reference moves the focus, a web or mail address
     // opens after the user agreed.
     void FollowAnchor(const std::string& Anchor);
-    void DirectEditCell(int ACol, int ARow);
-    void AutoSizeColOnDblClick(int ACol);
-    void DisjunctPress(TShiftState Shift, int ACol, int ARow, const TGridRect& OldSel, bool& Done);
+    void DirectEditCell(int ADisplCol, int ADisplRow);
+    void AutoSizeColOnDblClick(int ADisplCol);
+    void DisjunctPress(TShiftState Shift, int ADisplCol, int ADisplRow, const TGridRect& OldSel, bool& Done);
     // Within 4 pixels of the left or right border of a header cell whose columns size.
-    bool OnHeaderSizingBorder(int ACol, int ARow, int X) const;
-    bool PressCellControl(TShiftState Shift, int ACol, int ARow, int ClickedCol, int ClickedRow, int X, int Y);
-    void PressNodeGlyph(TShiftState Shift, int ARow, int ClickedCol, int ClickedRow, int X, int Y);
-    bool PressCellButton(int ACol, int ARow, TPoint Clicked, const TRect& Button, TPoint At);
+    bool OnHeaderSizingBorder(int ADisplCol, int ADisplRow, int X) const;
+    bool PressCellControl(TShiftState Shift, int ADisplCol, int ADisplRow, int ClickedCol, int ClickedRow,
+                          int X, int Y);
+    void PressNodeGlyph(TShiftState Shift, int ADisplRow, int ClickedCol, int ClickedRow, int X, int Y);
+    bool PressCellButton(int ADisplCol, int ADisplRow, TPoint Clicked, const TRect& Button, TPoint At);
     // With FixedAsButtons a fixed cell is held down like a button until the release.
-    void PushFixedButton(int ACol, int ARow, int X);
+    void PushFixedButton(int ADisplCol, int ADisplRow, int X);
     // DX and DY are the click's offset from the cell's top-left corner; ACol is real.
-    void RadioGroupClick(int ACol, int ARow, int DY, int DX);
+    void RadioGroupClick(int ARealCol, int ADisplRow, int DY, int DX);
     bool ReleaseCellButton(int ACol, int ARow, int X, int Y);
     void ClickReleasedButton(TPoint Pushed, int ACol, int ARow, TPoint At, bool FixedCell);
     // Whether the point lies on the in-cell or expand button of the cell's base cell.
@@ -1799,14 +1806,14 @@ private:
     void LeftRelease(TShiftState Shift, int X, int Y);
     // Disjunct cell selection (ExtGridMouseDisjunctCells.cpp): a press without Ctrl starts a
     // new set; the release adds, toggles or replaces. False when OnSelectCell refused the cell.
-    void PressDisjunctCells(TShiftState Shift, int ACol, int ARow);
+    void PressDisjunctCells(TShiftState Shift, int ADisplCol, int ADisplRow);
     bool ReleaseDisjunctCells(TShiftState Shift, int ACol, int ARow);
     void RepaintSelectedCells();
     // The keys' part of it (ExtGridKeyDown.cpp), after the key went up.
     void KeyDisjunctCells(Word Key, TShiftState Shift, const TGridRect& OldSel);
     void EndFixedSizing(int X, int Y);
     void SelectGroupRows(int ACol, int ARow);
-    void DropMove(int ACol, int ARow);
+    void DropMove(int ADisplCol, int ADisplRow);
     void HeaderClickSort(TShiftState Shift, int ACol, int ARow, int OrigCol, int X, int Y, bool Moved);
     void ClickSortColumn(int ACol);
     void SplitEveryColumn();
@@ -1814,7 +1821,7 @@ private:
     // IndexKey: the click adds the column to the sort indexes (or turns its direction).
     void ClickSortIndex(int ACol, bool IndexKey);
 
-    void HoverFixedCell(int ACol, int ARow);
+    void HoverFixedCell(int ADisplCol, int ADisplRow);
     // A press on (or release of) a hover-sensitive header shows it pressed (or not).
     void PushFixedCell(int X, int Y, bool Pushed);
     bool FFixedCellPushed = false;
@@ -1826,15 +1833,15 @@ private:
     void SetHoverButton(TPoint Cell);
     TPoint FHoverButton{-1, -1};
     // True when it scrolled up: the drag then stays a row drag over the header row.
-    bool HeaderDragSelect(int ACol, int ARow, int Y);
-    void TrackFixedBorders(int ACol, int ARow, int X, int Y);
-    void MoveFeedback(int ACol, int ARow, int X, int Y);
-    void UpdateSelectMode(int ACol, int ARow, int X, int Y, bool ScrolledUp);
+    bool HeaderDragSelect(int ADisplCol, int ADisplRow, int Y);
+    void TrackFixedBorders(int ADisplCol, int ADisplRow, int X, int Y);
+    void MoveFeedback(int ADisplCol, int ADisplRow, int X, int Y);
+    void UpdateSelectMode(int ADisplCol, int ADisplRow, int X, int Y, bool ScrolledUp);
     void SizingFeedback(int X, int Y);
     void ShowSizingHint(const std::string& Text, TPoint At);
     void HideSizingHint();
     // The hint of a cell's text that does not fit into the cell's rectangle R.
-    void LargeTextHint(int ACol, int ARow, const TRect& R, std::string& HintStr, TPoint& Pos);
+    void LargeTextHint(int ARealCol, int ADisplRow, const TRect& R, std::string& HintStr, TPoint& Pos);
     bool IsOnSizingEdge(int X, int Y);
     // The fixed column (row) whose right (bottom) border lies less than 3 pixels from Pos; -1 none.
     int FixedBorderAt(bool Cols, int Pos) const;
@@ -1893,11 +1900,11 @@ private:
     // editor it opens makes that step at once.
     bool FSpinUpClick = false;
     bool FSpinDnClick = false;
-    void PressDrawnSpinButton(int RealCol, int ARow, const TRect& Cell, int X, int Y);
+    void PressDrawnSpinButton(int ARealCol, int ADisplRow, const TRect& Cell, int X, int Y);
     THintWindow* FSizingHint = nullptr;
     bool FUseHTMLHints = false;
     TMoveMarkers FMoveMarkers{this};
-    void MoveImageFeedback(bool Cols, int ACol, int ARow, int X, int Y);
+    void MoveImageFeedback(bool Cols, int ADisplCol, int ADisplRow, int X, int Y);
     void EndMoveImage();
     THeaderDragButton* FMoveButton = nullptr;
     std::unique_ptr<TNoActiveForm> FMoveForm;
@@ -2124,20 +2131,20 @@ public:
     TGetFloatFormatEvent OnGetFloatFormat;
 
 private:
-    bool IsStoredCell(int ACol, int ARow) const;
+    bool IsStoredCell(int ARealCol, int ADisplRow) const;
     void CheckCheckBoxCell(int ACol, int ARow) const;
     // The graphic of the base cell of a merge.
-    TCellGraphic* BaseCellGraphic(int ACol, int ARow) const;
-    TCellGraphic* GraphicOfType(int ACol, int ARow, TCellType AType) const;
-    void RepaintGraphicCell(int ACol, int ARow);
+    TCellGraphic* BaseCellGraphic(int ARealCol, int ADisplRow) const;
+    TCellGraphic* GraphicOfType(int ARealCol, int ADisplRow, TCellType AType) const;
+    void RepaintGraphicCell(int ARealCol, int ADisplRow);
     // The rows of check-box columns, the first from CheckAllCheck.
     int FirstCheckBoxRow() const;
     // The row as the disjunct row flags know it.
-    int RowFlagIndex(int ARow) const;
+    int RowFlagIndex(int ADisplRow) const;
     // Selects the row, or every normal row for the header row.
-    void SetRowCheck(int ARow, bool Value);
+    void SetRowCheck(int ADisplRow, bool Value);
     std::string CheckText(int ACol, int ARow, bool Checked);
-    bool IsCheckTrue(int ACol, int ARow);
+    bool IsCheckTrue(int ARealCol, int ADisplRow);
     // False when a user may not change the cell's control.
     bool UserMayToggle(int ACol, int ARow, bool FromUser, bool AlwaysActive);
     void ForEachGridCell(const std::function<void(int, int)>& Action);
@@ -2149,7 +2156,7 @@ private:
     mutable std::unique_ptr<TCellGraphic> FRowCheckGraphic;
     TCustomImageList* FGridImages = nullptr;
     // The image index a data image cell shows; -1 for a text that is no number.
-    int DataImageIndex(int ACol, int ARow) const;
+    int DataImageIndex(int ARealCol, int ADisplRow) const;
     // The room of a row (or column) of images of the list; (0, 0) without the list.
     TPoint MultiImageSize(const TCellGraphic& G) const;
     // ==== end of cell graphics and check boxes ====
@@ -2196,25 +2203,25 @@ public:
 private:
     // Expands the contracted node that holds the hidden real row, if one does.
     void ExpandNodeHoldingRow(int ARealRow);
-    TCellGraphic* NodeGraphic(int ARow) const;
+    TCellGraphic* NodeGraphic(int ADisplRow) const;
     // The display row below the last row of the node's span, hidden rows not counted.
-    int NodeSpanEnd(int ARow) const;
-    // The last real row that the node at display row ARow covers.
-    int NodeLastRealRow(int ARow) const;
-    int NextNodeRow(int ARow) const;
-    void ChangeNodeLevels(int ARow, int Delta);
+    int NodeSpanEnd(int ADisplRow) const;
+    // The last real row that the node at ADisplRow covers.
+    int NodeLastRealRow(int ADisplRow) const;
+    int NextNodeRow(int ADisplRow) const;
+    void ChangeNodeLevels(int ADisplRow, int Delta);
     // A checked or cleared box of a group: a node row passes it to its rows, any other row
     // makes its node's tri-state box show whether its rows agree.
     void CheckGroup(int ACol, int ARow, bool State);
     // The check box of a row that a contracted node hides.
-    void SetHiddenCheckBoxState(int ACol, int ARealRow, bool State);
-    // The parent row of ARow and the nodes enclosing it, from the nearest up.
-    std::vector<int> ParentNodes(int ARow) const;
-    // Opens a contracted node at display row ARow without touching the other nodes.
-    void ExpandNodeRows(int ARow);
+    void SetHiddenCheckBoxState(int ARealCol, int ARealRow, bool State);
+    // The parent row of ADisplRow and the nodes enclosing it, from the nearest up.
+    std::vector<int> ParentNodes(int ADisplRow) const;
+    // Opens a contracted node at ADisplRow without touching the other nodes.
+    void ExpandNodeRows(int ADisplRow);
     // Contracts every open node except those holding the real row Keep.
     void ContractOtherNodes(int Keep);
-    void ShowNodeRows(int FromRow, int ToRow);
+    void ShowNodeRows(int AFromRealRow, int AToRealRow);
 
 public:
     // Operations on cell ranges and on the selection (ExtGridCellRanges.cpp,
@@ -2958,7 +2965,7 @@ public:
 
 private:
     // Cells: the selection, or the pressed column's visible rows with Column.
-    void ShowDragFeedback(bool Column, int ACol);
+    void ShowDragFeedback(bool Column, int ADisplCol);
     void OleDropTargetChanged();
     // The cell under a screen point, and whether the point lies below the last row where
     // a drop of whole rows appends (the cell is then the last row's first normal one).

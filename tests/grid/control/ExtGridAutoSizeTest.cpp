@@ -7,6 +7,7 @@
 
 #include "GridOnForm.h"
 #include "grid/control/settings/ColumnSize.h"
+#include "grid/control/settings/SortSettings.h"
 
 namespace {
 
@@ -98,6 +99,28 @@ TEST_F(ExtGridAutoSizeTest, AutoSizeColMeasuresTheShownColumnAndSkipsWideMerges)
     grid->HideColumn(1);
     grid->AutoSizeCol(1);
     EXPECT_EQ(grid->ColWidths(1), TextWidth("the text of real column two", false) + 8);
+}
+
+// The sort indicator's room goes to the column that shows the sorted real column, whatever
+// hides left of it.
+TEST_F(ExtGridAutoSizeTest, TheSortIndicatorWidensTheColumnShowingTheSortedColumn)
+{
+    grid->SetColCount(4);
+    grid->SetRowCount(3);
+    const std::string header = "A sorted header";
+    for (int c = 1; c < 4; ++c)
+        grid->SetCells(c, 0, header);
+    grid->SortSettings()->SetShow(true);
+    grid->SortSettings()->Column = 2;
+    grid->HideColumn(1);
+    const int plain = TextWidth(header, true) + 8;
+    const struct {
+        int displCol, expected;
+    } cases[] = {{1, plain + 10}, {2, plain}};
+    for (const auto& c : cases) {
+        grid->AutoSizeCol(c.displCol);
+        EXPECT_EQ(grid->ColWidths(c.displCol), c.expected) << "display column " << c.displCol;
+    }
 }
 
 TEST_F(ExtGridAutoSizeTest, MarkupIsMeasuredWithoutItsTags)

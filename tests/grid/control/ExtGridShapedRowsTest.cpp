@@ -2,11 +2,13 @@
 
 #include <algorithm>
 #include <functional>
+#include <map>
 #include <string>
 #include <vector>
 
 #include "GridShapes.h"
 #include "RowSpaceChecks.h"
+#include "grid/control/settings/BalloonSettings.h"
 #include "grid/control/settings/SortSettings.h"
 #include "grid/foundation/model/MouseActions.h"
 #include "grid/foundation/model/Navigation.h"
@@ -90,19 +92,45 @@ TEST_P(ShapedRowKeysTest, TypingChangesTheCellStoodOnOnly)
 
 INSTANTIATE_TEST_SUITE_P(Shapes, ShapedRowKeysTest, testing::ValuesIn(AllGridShapes), GridShapeParamName);
 
-// After each structure change every stored row, shown or hidden, is still whole and, where
-// the change does not reorder rows, in its place.
+// After each structure change every stored row, shown or hidden, is still whole, keeps its
+// flags and stands where the change puts it.
 class ShapedRowsInPlaceTest : public ShapedGridTest {};
+
+// The stored rows' order once the shown normal rows are sorted on their texts in column 2,
+// highest first: "2,9" .. "2,2", "2,11", "2,10", "2,1". The hidden rows keep their places.
+std::vector<int> OrderSortedDescendingOnColumn2(const TExtStringGrid& Grid)
+{
+    std::vector<int> order = StoredRowOrder(Grid);
+    std::vector<int> places, rows;
+    for (int d = Grid.FixedRows(); d < Grid.RowCount() - Grid.FixedFooters; ++d) {
+        places.push_back(Grid.RealRowIndex(d));
+        rows.push_back(order[places.back()]);
+    }
+    std::sort(rows.begin(), rows.end(), [](int A, int B) { return ShapedCellText(2, A) > ShapedCellText(2, B); });
+    for (size_t i = 0; i < places.size(); ++i)
+        order[places[i]] = rows[i];
+    return order;
+}
 
 TEST_P(ShapedRowsInPlaceTest, StructureChangesKeepEveryRowWholeAndInPlace)
 {
+    const auto unchanged = [](const TExtStringGrid& g) { return StoredRowOrder(g); };
     const struct {
         const char* change;
         std::function<void(TExtStringGrid&)> apply;
-        bool reorders;
+        std::function<std::vector<int>(const TExtStringGrid&)> orderAfter; // asked before the change
     } cases[] = {
-        {"rows sorted", [](TExtStringGrid& g) { g.Sort(g.RealColIndex(2), sdDescending); }, true},
-        {"column moved", [](TExtStringGrid& g) { g.MoveColumn(2, g.ColCount() - 1); }, false},
+        {"rows sorted",
+         [](TExtStringGrid& g) {
+             // The sort carries the modified and the row selection flags only when asked to.
+             g.ShowModified()->Enabled = true;
+             g.MouseActions()->SetDisjunctRowSelect(true);
+             g.Navigation()->MoveRowOnSort = true;
+             g.SortSettings()->AutoFormat = false;
+             g.Sort(g.RealColIndex(2), sdDescending);
+         },
+         OrderSortedDescendingOnColumn2},
+        {"column moved", [](TExtStringGrid& g) { g.MoveColumn(2, g.ColCount() - 1); }, unchanged},
         {"node contracted and expanded",
          [](TExtStringGrid& g) {
              const int row = g.RealRowIndex(DisplayCellShowing(g, "2,7").Y);
@@ -111,24 +139,78 @@ TEST_P(ShapedRowsInPlaceTest, StructureChangesKeepEveryRowWholeAndInPlace)
              ExpectRowsConsistent(g, "contracted");
              g.ExpandNode(row);
          },
-         false},
+         unchanged},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.change);
         grid->SetParent(nullptr);
         SetUp();
+        FlagRowsAround(*grid, DisplayCellShowing(*grid, "2,5").Y);
+        const std::map<int, std::string> flags = RowFlagsByOriginalRow(*grid);
+        const std::vector<int> expected = c.orderAfter(*grid);
         c.apply(*grid);
         ExpectRowsConsistent(*grid, c.change);
-        std::vector<int> order = StoredRowOrder(*grid);
-        if (c.reorders) {
-            EXPECT_EQ(order.front(), 0) << "the fixed row stays first";
-            std::sort(order.begin(), order.end());
-        }
-        EXPECT_EQ(order, ShapedRowsExpected());
+        EXPECT_EQ(StoredRowOrder(*grid), expected);
+        EXPECT_EQ(RowFlagsByOriginalRow(*grid), flags);
     }
 }
 
 INSTANTIATE_TEST_SUITE_P(Shapes, ShapedRowsInPlaceTest, testing::ValuesIn(AllGridShapes), GridShapeParamName);
+
+// A row moved by the keyboard, or a block of rows moved by MoveRows, takes along what is
+// keyed by it: its flags and the hidden rows below it (a contracted node's children, the
+// rows a filter or HideRows took out), which come back under it.
+class ShapedRowMoveTest : public ShapedGridTest {
+protected:
+    void SetUp() override
+    {
+        ShapedGridTest::SetUp();
+        grid->Navigation()->CursorMoveRows = true;
+        grid->SetFocus();
+    }
+};
+
+TEST_P(ShapedRowMoveTest, MovedRowsTakeTheirFlagsAndTheHiddenRowsBelowThem)
+{
+    const struct {
+        const char* move;
+        std::function<void(TExtStringGrid&, int)> apply; // given the display row of "2,5"
+        int from, count, to;                              // relative to that row
+    } cases[] = {
+        {"Ctrl+Down on one row", [](TExtStringGrid&, int) { SendKey(VK_DOWN, {ssCtrl}); }, 0, 1, 1},
+        {"Ctrl+Up on two rows",
+         [](TExtStringGrid&, int) {
+             SendKey(VK_DOWN, {ssShift});
+             SendKey(VK_UP, {ssCtrl});
+         },
+         0, 2, -1},
+        {"MoveRows of two rows", [](TExtStringGrid& g, int at) { g.MoveRows(at, at + 4, 2); }, 0, 2, 2},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.move);
+        grid->SetParent(nullptr);
+        SetUp();
+        StandOn(*grid, "2,5");
+        const int at = grid->Row();
+        FlagRowsAround(*grid, at);
+        const std::map<int, std::string> flags = RowFlagsByOriginalRow(*grid);
+        std::vector<std::vector<int>> groups = ShownRowGroups(*grid);
+        const auto block = groups.begin() + at + c.from;
+        std::vector<std::vector<int>> moved(block, block + c.count);
+        groups.erase(block, block + c.count);
+        groups.insert(groups.begin() + at + c.to, moved.begin(), moved.end());
+        std::vector<int> expected;
+        for (const std::vector<int>& g : groups)
+            expected.insert(expected.end(), g.begin(), g.end());
+
+        c.apply(*grid, at);
+        ExpectRowsConsistent(*grid, c.move);
+        EXPECT_EQ(StoredRowOrder(*grid), expected);
+        EXPECT_EQ(RowFlagsByOriginalRow(*grid), flags);
+    }
+}
+
+INSTANTIATE_TEST_SUITE_P(Shapes, ShapedRowMoveTest, testing::ValuesIn(AllGridShapes), GridShapeParamName);
 
 // Disjunctly selected cells stay on the cells they were selected on when rows come, go or
 // are sorted around them.

@@ -210,6 +210,25 @@ TEST_F(ExtGridVisualPropertiesTest, DisabledGridGreysEveryTextSelectedOnesToo)
     EXPECT_EQ(Resolve(1, 1).FontColor, grid->SelectionTextColor);
 }
 
+// A disabled or disjunctly selected row looks so itself when a row above it is hidden:
+// the flags are read at the row they were set on.
+TEST_F(ExtGridVisualPropertiesTest, RowFlagsLookOnTheirOwnRowsUnderAHiddenRow)
+{
+    grid->HideRow(2);
+    grid->SetRowEnabled(4, false);
+    grid->MouseActions()->SetDisjunctRowSelect(true);
+    grid->SetRowSelect(5, true);
+    const struct {
+        int row;
+        bool disabled, selected;
+    } cases[] = {{3, false, false}, {4, true, false}, {5, false, true}, {6, false, false}};
+    for (const auto& c : cases) {
+        const TResolved r = Resolve(2, c.row);
+        EXPECT_EQ(r.FontColor == grid->DisabledFontColor, c.disabled) << "row " << c.row;
+        EXPECT_EQ(r.State.Contains(gdSelected), c.selected) << "row " << c.row;
+    }
+}
+
 TEST_F(ExtGridVisualPropertiesTest, CheckBoxCellWithOwnColourStillTakesTheFixedLook)
 {
     TCellGraphic checkBox;

@@ -1,11 +1,14 @@
 #pragma once
 #include <gtest/gtest.h>
 
+#include <map>
 #include <string>
+#include <vector>
 
 #include "GridOnForm.h"
 #include "grid/control/ExtStringGrid.h"
 #include "grid/control/settings/Filter.h"
+#include "grid/foundation/model/MouseActions.h"
 
 // The shapes a grid takes between its cells and what the user sees: a behaviour that
 // works on a plain grid must also work when rows or columns are hidden around the cell,
@@ -160,6 +163,58 @@ inline std::vector<int> StoredRowOrder(const TExtStringGrid& Grid)
         order.push_back(original);
     }
     return order;
+}
+
+// The original rows of the stored rows, grouped by shown row: each shown row with the
+// hidden rows below it.
+inline std::vector<std::vector<int>> ShownRowGroups(const TExtStringGrid& Grid)
+{
+    const std::vector<int> order = StoredRowOrder(Grid);
+    std::vector<std::vector<int>> groups;
+    for (int r = 0; r < Grid.TotalRowCount(); ++r) {
+        if (Grid.IsHiddenRow(r))
+            groups.back().push_back(order[r]);
+        else
+            groups.push_back({order[r]});
+    }
+    return groups;
+}
+
+// Flags the rows around the display row At, for the checks that rows take their flags
+// along: At modified, the row above disabled, a cell in column 3 of the row below selected,
+// and At's real row and the first hidden row selected. The row selection is kept by real
+// row, so that hidden rows have theirs too.
+inline void FlagRowsAround(TExtStringGrid& Grid, int At)
+{
+    Grid.MouseActions()->RowSelectPersistent = true;
+    Grid.MouseActions()->SetDisjunctCellSelect(true);
+    Grid.SetRowModified(At, true);
+    Grid.SetRowEnabled(At - 1, false);
+    Grid.SetSelectedCells(Grid.DisplColIndex(3), At + 1, true);
+    Grid.SetRowSelect(Grid.RealRowIndex(At), true);
+    for (int r = 0; r < Grid.TotalRowCount(); ++r)
+        if (Grid.IsHiddenRow(r)) {
+            Grid.SetRowSelect(r, true);
+            break;
+        }
+}
+
+// The flags of every stored row by its original row: "m" modified, "d" disabled and "c" a
+// selected cell in column 3 for the shown rows, "s" selected for every row (the selection
+// kept by real row).
+inline std::map<int, std::string> RowFlagsByOriginalRow(const TExtStringGrid& Grid)
+{
+    const std::vector<int> order = StoredRowOrder(Grid);
+    std::map<int, std::string> flags;
+    for (int d = 0; d < Grid.RowCount(); ++d) {
+        std::string& f = flags[order[Grid.RealRowIndex(d)]];
+        if (Grid.RowModified(d)) f += "m";
+        if (!Grid.RowEnabled(d)) f += "d";
+        if (Grid.SelectedCells(Grid.DisplColIndex(3), d)) f += "c";
+    }
+    for (int real : Grid.SelectedRows())
+        flags[order[real]] += "s";
+    return flags;
 }
 
 // The rows 0..11 of a shaped grid in order, less Removed, with Empty inserted before the

@@ -1,6 +1,7 @@
 #include "grid/control/rows/RowFlags.h"
 
 #include <algorithm>
+#include <utility>
 
 namespace {
 
@@ -35,14 +36,14 @@ template <typename T> void SwapEntries(std::vector<T>& List, int A, int B)
     Store(List, B, a);
 }
 
-template <typename T> void MoveEntry(std::vector<T>& List, int From, int To)
+template <typename T> void MoveEntries(std::vector<T>& List, const TLineMove& Move)
 {
-    const T moved = Entry(List, From);
-    EraseEntry(List, From);
-    if (To < static_cast<int>(List.size()))
-        List.insert(List.begin() + To, moved);
-    else if (moved != T{})
-        Store(List, To, moved);
+    std::vector<T> moved(List.size(), T{});
+    for (int line = 0; line < static_cast<int>(List.size()); ++line) {
+        const T value = List[line];
+        if (value != T{}) Store(moved, Move.Map(line), value);
+    }
+    List = std::move(moved);
 }
 
 // Where a line stands after Count lines opened at At.
@@ -52,14 +53,6 @@ int LineAfterInsert(int Line, int At, int Count) { return Line >= At ? Line + Co
 int LineAfterRemove(int Line, const std::vector<int>& Removed)
 {
     return Line - static_cast<int>(std::lower_bound(Removed.begin(), Removed.end(), Line) - Removed.begin());
-}
-
-int LineAfterMove(int Line, int From, int To)
-{
-    if (Line == From) return To;
-    if (From < To && Line > From && Line <= To) return Line - 1;
-    if (To < From && Line >= To && Line < From) return Line + 1;
-    return Line;
 }
 
 int LineAfterSwap(int Line, int A, int B) { return Line == A ? B : Line == B ? A : Line; }
@@ -132,15 +125,15 @@ void TRowFlags::Removed(const std::vector<TFlagLine>& Lines)
         cell.Line = LineAfterRemove(cell.Line, displLines);
 }
 
-void TRowFlags::Moved(TFlagLine From, TFlagLine To)
+void TRowFlags::Moved(const TLineMove& Displ, const TLineMove& Select)
 {
-    MoveEntry(FModified, From.Displ, To.Displ);
-    MoveEntry(FDisabled, From.Displ, To.Displ);
-    MoveEntry(FSelected, From.Select, To.Select);
+    MoveEntries(FModified, Displ);
+    MoveEntries(FDisabled, Displ);
+    MoveEntries(FSelected, Select);
     for (int& l : FSelectionOrder)
-        l = LineAfterMove(l, From.Select, To.Select);
+        l = Select.Map(l);
     for (TFlagCell& cell : FCells)
-        cell.Line = LineAfterMove(cell.Line, From.Displ, To.Displ);
+        cell.Line = Displ.Map(cell.Line);
 }
 
 void TRowFlags::SwapModified(int A, int B) { SwapEntries(FModified, A, B); }

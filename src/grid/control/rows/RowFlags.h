@@ -3,6 +3,8 @@
 #include <string>
 #include <vector>
 
+#include "grid/control/rows/LineMove.h"
+
 // Where one row stands for the flags: the modified and enabled flags count display rows,
 // the selection flags count the rows the selection knows (real rows when the selection
 // survives hiding, display rows otherwise).
@@ -54,8 +56,8 @@ public:
     void Inserted(TFlagLine At, int Count);
     // The rows of Lines (ascending) left.
     void Removed(const std::vector<TFlagLine>& Lines);
-    // Row From went to To, the rows between shifting by one towards From.
-    void Moved(TFlagLine From, TFlagLine To);
+    // A block of rows moved: Displ counts display rows, Select the selection's lines.
+    void Moved(const TLineMove& Displ, const TLineMove& Select);
     void SwapModified(int A, int B);
     void SwapEnabled(int A, int B);
     void SwapSelected(int A, int B);

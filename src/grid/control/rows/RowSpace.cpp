@@ -42,6 +42,22 @@ void TRowSpace::Removed(const std::vector<TRealRow>& Rows, const std::vector<TFl
     FFlags.Removed(Lines);
 }
 
+void TRowSpace::Moved(TDisplRow From, int Count, TDisplRow To, bool SelectByReal)
+{
+    if (Count <= 0 || From == To) return;
+    const TLineMove displ{From.Index(), Count, To.Index()};
+    // A shown row reaches down to the next shown row, the last one to the end of the rows.
+    const TRealRow first = ToReal(From);
+    const int length = ToReal(From + Count) - first;
+    const TRealRow to = To < From ? ToReal(To) : ToReal(To + Count) - length;
+    const TLineMove real{first.Index(), length, to.Index()};
+    for (int i = 0; i < FHidden.Count(); ++i) {
+        TGridItem& item = FHidden.Item(i);
+        item.Row = TRealRow(real.Map(item.Row.Index()));
+    }
+    FFlags.Moved(displ, SelectByReal ? real : displ);
+}
+
 std::string TRowSpace::CheckConsistency(int ShownRows) const
 {
     const int total = ShownRows + FHidden.Count();

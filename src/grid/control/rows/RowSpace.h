@@ -29,6 +29,11 @@ public:
     void Inserted(TRealRow At, TFlagLine Lines, int Count);
     // The shown rows Rows (ascending) left the grid with the flag lines Lines.
     void Removed(const std::vector<TRealRow>& Rows, const std::vector<TFlagLine>& Lines);
+    // The Count shown rows from display row From now stand from display row To. Each
+    // shown row takes the hidden rows below it along, so a contracted node keeps its
+    // children and a hidden row keeps its neighbours. The selection flags count real rows
+    // when SelectByReal.
+    void Moved(TDisplRow From, int Count, TDisplRow To, bool SelectByReal);
 
     // Visits every stored row in real order, shown or hidden: a hidden row with its item,
     // a shown one with its display row (and a null item). Operations over whole columns

@@ -87,6 +87,41 @@ TEST(RowSpaceTest, RowsComingAndGoingRenumberTheHiddenRowsAndTheFlags)
     }
 }
 
+TEST(RowSpaceTest, MovedRowsTakeTheHiddenRowsBelowThemAlong)
+{
+    // Real rows 3 and 4 hide below display (and real) row 2; display rows 0..7 show the
+    // real rows 0, 1, 2, 5, 6, 7, 8, 9. Row 2 is modified by display row and selected by
+    // the selection's line, as is line 6.
+    const struct {
+        const char* what;
+        int from, count, to;
+        bool selectByReal;
+        std::vector<int> hiddenAfter;
+        int modifiedAfter;
+        std::vector<int> selectedAfter;
+    } cases[] = {
+        {"a row with hidden rows below it moved down", 2, 1, 4, true, {5, 6}, 4, {4, 3}},
+        {"a row moved up over the hidden rows", 3, 1, 1, true, {4, 5}, 3, {3, 6}},
+        {"a block with hidden rows inside moved down", 1, 2, 4, true, {6, 7}, 5, {5, 2}},
+        {"a row moved down past a row with hidden rows", 1, 1, 2, true, {2, 3}, 1, {1, 6}},
+        {"a block moved with the selection by display row", 1, 2, 4, false, {6, 7}, 5, {5, 6}},
+    };
+    for (const auto& c : cases) {
+        TRowSpace space = SpaceHiding({3, 4});
+        space.Flags().SetModified(2, true);
+        space.Flags().SetSelected(2, true, 0);
+        space.Flags().SetSelected(6, true, 0);
+        space.Moved(TDisplRow(c.from), c.count, TDisplRow(c.to), c.selectByReal);
+        EXPECT_EQ(HiddenRows(space), c.hiddenAfter) << c.what;
+        std::vector<int> modified;
+        for (int d = 0; d < 10; ++d)
+            if (space.Flags().Modified(d)) modified.push_back(d);
+        EXPECT_EQ(modified, std::vector<int>{c.modifiedAfter}) << c.what;
+        EXPECT_EQ(space.Flags().SelectionOrder(), c.selectedAfter) << c.what;
+        EXPECT_EQ(space.CheckConsistency(8), "") << c.what;
+    }
+}
+
 TEST(RowSpaceTest, EveryStoredRowIsVisitedOnceInRealOrder)
 {
     TRowSpace space = SpaceHiding({0, 3, 4});
@@ -132,10 +167,12 @@ TEST(RowFlagsTest, FlagsFollowTheirRowsThroughMovesAndSwaps)
         std::vector<int> modified, disabled, selectionOrder;
         std::vector<TFlagCell> cells;
     } cases[] = {
-        {"moved down", [](TRowFlags& f) { f.Moved({1, 1}, {4, 4}); }, {4}, {1}, {4, 1}, {{3, 4}, {5, 1}}},
-        {"moved up", [](TRowFlags& f) { f.Moved({2, 2}, {0, 0}); }, {2}, {0}, {2, 0}, {{3, 2}, {5, 0}}},
-        {"moved past the lists' end", [](TRowFlags& f) { f.Moved({1, 1}, {9, 9}); }, {9}, {1}, {9, 1},
+        {"moved down", [](TRowFlags& f) { f.Moved({1, 1, 4}, {1, 1, 4}); }, {4}, {1}, {4, 1}, {{3, 4}, {5, 1}}},
+        {"moved up", [](TRowFlags& f) { f.Moved({2, 1, 0}, {2, 1, 0}); }, {2}, {0}, {2, 0}, {{3, 2}, {5, 0}}},
+        {"moved past the lists' end", [](TRowFlags& f) { f.Moved({1, 1, 9}, {1, 1, 9}); }, {9}, {1}, {9, 1},
          {{3, 9}, {5, 1}}},
+        {"a block moved down", [](TRowFlags& f) { f.Moved({1, 2, 3}, {1, 2, 3}); }, {3}, {4}, {3, 4}, {{3, 3}, {5, 4}}},
+        {"a block moved up", [](TRowFlags& f) { f.Moved({1, 2, 0}, {1, 2, 0}); }, {0}, {1}, {0, 1}, {{3, 0}, {5, 1}}},
         {"swapped",
          [](TRowFlags& f) { f.SwapModified(1, 2), f.SwapEnabled(1, 2), f.SwapSelected(1, 2), f.SwapCells(1, 2); },
          {2}, {1}, {2, 1}, {{3, 2}, {5, 1}}},
