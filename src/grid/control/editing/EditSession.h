@@ -61,7 +61,7 @@ public:
     bool Loading() const { return FLoading; }
     bool Refocusing() const { return FRefocusing; }
     bool FocusFromEditor() const { return FFocusFromEditor; }
-    // The value was edited and the application has not decided on it yet.
+    // The value was edited and awaits the application's verdict.
     bool AwaitsVerdict() const { return FAwaitsVerdict; }
     // The value needs no verdict any more: it was decided, or nothing will be stored.
     void Settle() { FAwaitsVerdict = false; }
