@@ -107,15 +107,24 @@ void TExtStringGrid::SortSwapRows(int ARow1, int ARow2)
 }
 
 // Each cycle of the permutation is walked once: every swap puts one row in its final place.
-void TExtStringGrid::ReorderSortedRows(int Left, const std::vector<int>& Order)
+// The rows a cycle comes to lie anywhere in the cell store, so those a few swaps on are
+// fetched ahead.
+void TExtStringGrid::ReorderSortedRows(int Left, std::span<const int> Order)
 {
+    constexpr int ahead = 8;
     std::vector<bool> placed(Order.size());
     for (size_t start = 0; start < Order.size(); ++start) {
-        size_t at = start;
+        size_t at = start, next = start;
+        for (int k = 0; k < ahead && static_cast<size_t>(Order[next]) != start; ++k)
+            next = static_cast<size_t>(Order[next]);
         while (!placed[at]) {
             placed[at] = true;
             const auto from = static_cast<size_t>(Order[at]);
             if (from == start) break;
+            if (static_cast<size_t>(Order[next]) != start) {
+                next = static_cast<size_t>(Order[next]);
+                CellStore().PrefetchEntry(Left + static_cast<int>(next));
+            }
             SortSwapRows(Left + static_cast<int>(at), Left + static_cast<int>(from));
             at = from;
         }

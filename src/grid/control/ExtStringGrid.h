@@ -5,6 +5,7 @@
 #include <initializer_list>
 #include <memory>
 #include <optional>
+#include <span>
 #include <string>
 #include <vector>
 
@@ -71,6 +72,9 @@ class TSortSettings;
 class TSortColumnKeys;
 class TSortKeyTable;
 struct TSortKey;
+struct TSortColumnFormat;
+struct TSortLevel;
+struct TSortRun;
 class TCustomEdit;
 class TCustomForm;
 class TCustomImageList;
@@ -835,7 +839,7 @@ public:
     int Swaps = 0;
     // Row Left + k receives the row that stood at Left + Order[k], through SortSwapRows, so
     // each row carries what a sort swap carries.
-    void ReorderSortedRows(int Left, const std::vector<int>& Order);
+    void ReorderSortedRows(int Left, std::span<const int> Order);
     // A row that follows its content through the sort swaps; -1 for none.
     int SortRow = -1;
 
@@ -2495,20 +2499,26 @@ public:
 
 private:
     void QuickSortRows(int ACol, int Left, int Right, bool Indexed);
+    // The columns a sort orders by, in turn. Ignored columns and columns the grid does not
+    // have tie on every row, so they are left out.
+    std::vector<TSortLevel> SortLevels(int ACol, bool Indexed);
+    // Sorts Rows, rows that tie on the levels before Level, stably by the levels from Level
+    // on: by their keys a level at a time where the column allows it, which reads each cell
+    // once; by the row compare from that level on otherwise.
+    void SortRunByLevels(std::span<int> Rows, size_t Level, TSortRun& Run);
+    void SortRunByCompare(std::span<int> Rows, size_t Level, TSortRun& Run);
+    // Whether the level's keys of Rows tie because their cells show one text and the key of
+    // such a cell comes from its text alone: found without making a key.
+    bool SortTextsTie(const TSortLevel& Level, std::span<const int> Rows);
     // The compare of a running sort: by the keys read once where the column allows it.
     int CompareSortCells(int ACol, int ARow1, int ARow2, TSortDirection Direction);
     TSortColumnKeys& SortKeysOf(int ACol);
-    // The style a column's keys are read in, with its prefix and suffix; ssCustom (every cell
-    // compared cell by cell) while events may hand out texts or take part in the compare.
-    void SortKeyStyle(int ACol, TSortStyle& Style, std::string& Prefix, std::string& Suffix);
+    // How a column's keys are read; ssCustom (every cell compared cell by cell) while events
+    // may hand out texts or take part in the compare.
+    TSortColumnFormat SortColumnFormat(int ACol);
     // False where the cell is compared cell by cell.
-    bool CellSortKey(int ACol, int ARow, TSortStyle Style, const std::string& Prefix, const std::string& Suffix,
-                     TSortKey& Key);
+    bool CellSortKey(int ACol, int ARow, const TSortColumnFormat& Format, TSortKey& Key);
     void ReadSortKey(int ACol, int ARow, TSortColumnKeys& Keys, size_t Index);
-    // The order of the rows Left .. Right by the first column's keys moved with their rows,
-    // ties settled run by run; false where those keys do not allow it.
-    bool SortRowsByKeys(int FirstCol, int Left, int Right, TSortDirection Direction, int Before,
-                        const std::function<bool(int, int)>& Tie, std::vector<int>& Order);
     TSortKey SortKeyOf(TSortStyle Style, int ACol, int ARow, TSortCellText& Text, const std::string& Prefix,
                        const std::string& Suffix);
     bool HasSortCheckBox(int ACol, int ARow) const;

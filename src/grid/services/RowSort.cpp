@@ -7,7 +7,10 @@
 #include "grid/foundation/model/Navigation.h"
 #include "grid/services/SortKeys.h"
 #include "grid/services/SortRecords.h"
+#include "grid/services/SortRowFetch.h"
+#include "grid/services/SortRun.h"
 #include "grid/services/StableOrder.h"
+#include "platform/rtl/BulkMemory.h"
 
 // A sort first works out the rows' new order while every row stays where it is, comparing by
 // keys read once per column where the column allows it; then each row moves once, by the
@@ -116,78 +119,110 @@ void TExtStringGrid::WithSortTexts(const std::function<void()>& SortStep)
 void TExtStringGrid::QuickSortRows(int ACol, int Left, int Right, bool Indexed)
 {
     if (Left >= Right) return;
-    const TSortSettings& sort = *SortSettings();
-    const auto count = static_cast<size_t>(Right - Left + 1);
-    TSortKeyTable keys(Left, Right - Left + 1, TotalColCount());
-    FSortKeys = &keys;
+    TSortRun run(SortLevels(ACol, Indexed), Indexed, TotalColCount());
+    FSortKeys = &run.Keys;
     TSortRestore release([&] { FSortKeys = nullptr; });
-    // Most compares are decided by the first sort column, so its keys are read up front; a
-    // tie goes to the row compare of the further columns.
-    const bool byEntries = Indexed && SortIndexes.Count() > 0;
-    const int firstCol = byEntries ? SortIndexes.SortColumns(0) : ACol;
-    const bool firstAscending = byEntries ? SortIndexes.SortDirections(0) : sort.Direction == sdAscending;
-    const TSortDirection firstDirection = firstAscending ? sdAscending : sdDescending;
-    const bool byFirst = !(Indexed && !byEntries) && !IsIgnoredColumn(firstCol);
-    // A row goes before another when their compare gives the direction's sign negated; the
-    // indexed compare applies each entry's direction itself.
-    const int before = Indexed || sort.Direction == sdAscending ? -1 : 1;
-    const int firstBefore = Indexed && !firstAscending ? 1 : before;
-    const bool tieGoesOn = Indexed ? sort.Full && SortIndexes.Count() > 1 : sort.Full && ACol + 1 < TotalColCount();
-    const auto tie = [&](int A, int B) {
-        if (!tieGoesOn) return false;
-        const int result = Indexed ? CompareRowsIndexed(1, Left + A, Left + B) : CompareRows(ACol + 1, Left + A, Left + B);
-        return result == before;
-    };
-    std::vector<int> order;
-    if (!byFirst || !SortRowsByKeys(firstCol, Left, Right, firstDirection, firstBefore, tie, order)) {
-        TSortColumnKeys* first = byFirst ? &SortKeysOf(firstCol) : nullptr;
-        if (first)
-            for (int r = Left; r <= Right; ++r)
-                ReadSortKey(firstCol, r, *first, static_cast<size_t>(r - Left));
-        order.resize(count);
-        std::iota(order.begin(), order.end(), 0);
-        StableSortOrder(order, [&](int A, int B) {
-            if (first) {
-                const int result = first->Compare(static_cast<size_t>(A), static_cast<size_t>(B), sort, firstDirection);
-                if (result == 0) return tie(A, B);
-                if (result != TSortColumnKeys::CompareCellByCell) return result == firstBefore;
-            }
-            const int result = Indexed ? CompareRowsIndexed(0, Left + A, Left + B) : CompareRows(ACol, Left + A, Left + B);
-            return result == before;
-        });
-    }
+    std::pmr::vector<int> order(static_cast<size_t>(Right - Left + 1), BulkMemory());
+    std::iota(order.begin(), order.end(), Left);
+    SortRunByLevels(order, 0, run);
     FSortKeys = nullptr;
+    for (int& row : order)
+        row -= Left;
     ReorderSortedRows(Left, order);
 }
 
-bool TExtStringGrid::SortRowsByKeys(int FirstCol, int Left, int Right, TSortDirection Direction, int Before,
-                                    const std::function<bool(int, int)>& Tie, std::vector<int>& Order)
+std::vector<TSortLevel> TExtStringGrid::SortLevels(int ACol, bool Indexed)
 {
-    TSortStyle style;
-    std::string prefix, suffix;
-    SortKeyStyle(FirstCol, style, prefix, suffix);
-    TSortRecords records(static_cast<size_t>(Right - Left + 1));
-    TSortKey key;
-    for (int r = Left; r <= Right; ++r)
-        if (!CellSortKey(FirstCol, r, style, prefix, suffix, key) || !records.Add(key)) return false;
-    std::vector<std::pair<size_t, size_t>> runs;
-    records.Sort(*SortSettings(), Direction, Before, Order, runs);
-    // The rows of a run stand in their old order; one key table serves every run in turn.
-    TSortKeyTable keys(Left, 0, TotalColCount());
-    TSortKeyTable* const outer = std::exchange(FSortKeys, &keys);
-    TSortRestore restore([&] { FSortKeys = outer; });
-    std::vector<int> rows;
-    for (const auto& [first, last] : runs) {
-        const auto begin = Order.begin() + static_cast<std::ptrdiff_t>(first);
-        const auto end = Order.begin() + static_cast<std::ptrdiff_t>(last);
-        rows.assign(begin, end);
-        for (int& row : rows)
-            row += Left;
-        keys.Restart(rows);
-        StableSortOrder(rows, [&](int A, int B) { return Tie(A - Left, B - Left); });
-        std::transform(rows.begin(), rows.end(), begin, [&](int Row) { return Row - Left; });
+    const TSortSettings& sort = *SortSettings();
+    std::vector<TSortLevel> levels;
+    const auto add = [&](int Col, int From, TSortDirection Direction) {
+        if (Col >= 0 && Col < TotalColCount() && !IsIgnoredColumn(Col))
+            levels.push_back({Col, From, Direction, SortColumnFormat(Col)});
+    };
+    if (!Indexed) {
+        for (int col = ACol; col < TotalColCount() && (col == ACol || sort.Full); ++col)
+            add(col, col, sort.Direction);
+        return levels;
     }
+    for (int i = 0; i < SortIndexes.Count() && (i == 0 || sort.Full); ++i)
+        add(SortIndexes.SortColumns(i), i, SortIndexes.SortDirections(i) ? sdAscending : sdDescending);
+    return levels;
+}
+
+// A level on which every row of the run ties is passed by without moving a row. The rows
+// are read in the run's order, so a run's cells are read together, while they are at hand;
+// the rows to come are fetched ahead, since a sorted run lies anywhere in memory.
+void TExtStringGrid::SortRunByLevels(std::span<int> Rows, size_t Level, TSortRun& Run)
+{
+    const TSortSettings& sort = *SortSettings();
+    TSortKey key;
+    for (; Level < Run.Levels.size(); ++Level) {
+        const TSortLevel& level = Run.Levels[Level];
+        if (SortTextsTie(level, Rows)) continue;
+        Run.Records.Clear(Rows.size());
+        TSortRowFetch fetch(CellStore(), Rows, nullptr, level.Col, level.Col);
+        for (size_t i = 0; i < Rows.size(); ++i) {
+            fetch.Before(i);
+            if (!CellSortKey(level.Col, Rows[i], level.Format, key) || !Run.Records.Add(key, Rows[i])) {
+                SortRunByCompare(Rows, Level, Run);
+                return;
+            }
+        }
+        if (Run.Records.AllTie(sort)) continue;
+        TSortRecords::TRuns& runs = Run.RunsAt[Level];
+        Run.Records.Sort(sort, level.Direction, Rows, runs);
+        if (Level + 1 == Run.Levels.size()) return;
+        // The runs' rows are read on the further levels' columns. A deeper level's sorts
+        // leave this level's list of runs alone.
+        const auto [firstCol, lastCol] = std::minmax_element(
+            Run.Levels.begin() + static_cast<std::ptrdiff_t>(Level) + 1, Run.Levels.end(),
+            [](const TSortLevel& A, const TSortLevel& B) { return A.Col < B.Col; });
+        TSortRowFetch fetchRuns(CellStore(), Rows, &runs, firstCol->Col, lastCol->Col);
+        size_t read = 0;
+        for (const auto& [first, last] : runs) {
+            fetchRuns.Before(read);
+            read += last - first;
+            SortRunByLevels(Rows.subspan(first, last - first), Level + 1, Run);
+        }
+        return;
+    }
+}
+
+// A cell object may carry a check box, a picture or a merge, which weigh in beside the text;
+// the styles of images and check boxes and the compares of events read more than the text.
+bool TExtStringGrid::SortTextsTie(const TSortLevel& Level, std::span<const int> Rows)
+{
+    switch (Level.Format.Style) {
+    case ssImages:
+    case ssCheckBox:
+    case ssCustom:
+    case ssRaw:
+        return false;
+    default:
+        break;
+    }
+    if (Rows.size() < 2 || !SortSettings()->SortOnVirtualCells) return false;
+    if (GridObjects(Level.Col, Rows[0])) return false;
+    const std::string first = Cells(Level.Col, Rows[0]);
+    for (const int row : Rows.subspan(1))
+        if (GridObjects(Level.Col, row) || Cells(Level.Col, row) != first) return false;
     return true;
+}
+
+// The row compare applies the directions of an indexed sort itself; a plain sort's compare
+// gives the sign of its one direction.
+void TExtStringGrid::SortRunByCompare(std::span<int> Rows, size_t Level, TSortRun& Run)
+{
+    const int from = Run.Levels[Level].From;
+    const int before = Run.Indexed || SortSettings()->Direction == sdAscending ? -1 : 1;
+    std::vector<int> rows(Rows.begin(), Rows.end());
+    std::sort(rows.begin(), rows.end());
+    Run.Keys.Restart(rows);
+    rows.assign(Rows.begin(), Rows.end());
+    StableSortOrder(rows, [&](int A, int B) {
+        return (Run.Indexed ? CompareRowsIndexed(from, A, B) : CompareRows(from, A, B)) == before;
+    });
+    std::copy(rows.begin(), rows.end(), Rows.begin());
 }
 
 void TExtStringGrid::SortRows(bool Indexed, bool Grouped)

@@ -1,5 +1,7 @@
 #include <algorithm>
 #include <cctype>
+#include <charconv>
+#include <cstdlib>
 
 #include "grid/control/ExtStringGrid.h"
 #include "grid/foundation/text/DateText.h"
@@ -32,9 +34,10 @@ double SortNumberValue(const std::string& S, bool& Valid)
         ++i;
     const size_t start = i;
     if (i < S.size() && (S[i] == '+' || S[i] == '-')) ++i;
+    bool anyDigit = false;
     const auto digits = [&] {
-        while (i < S.size() && std::isdigit(static_cast<unsigned char>(S[i])))
-            ++i;
+        for (; i < S.size() && std::isdigit(static_cast<unsigned char>(S[i])); ++i)
+            anyDigit = true;
     };
     digits();
     if (i < S.size() && S[i] == '.') {
@@ -46,20 +49,34 @@ double SortNumberValue(const std::string& S, bool& Valid)
         if (i < S.size() && (S[i] == '+' || S[i] == '-')) ++i;
         digits();
     }
-    const std::string number = S.substr(start, i - start);
-    Valid = i == S.size() && !number.empty() && std::any_of(number.begin(), number.end(), [](char c) {
-                return std::isdigit(static_cast<unsigned char>(c));
-            });
-    if (Valid) return std::strtod(number.c_str(), nullptr);
+    // A valid number runs to the end of the text, so it is read in place; one too large for
+    // a double is read as the C library reads it, as infinite.
+    Valid = i == S.size() && anyDigit;
+    if (Valid) {
+        const char* first = S.data() + start + (S[start] == '+' ? 1 : 0);
+        double value = 0;
+        const auto [end, error] = std::from_chars(first, S.data() + S.size(), value);
+        return error == std::errc() ? value : std::strtod(S.c_str() + start, nullptr);
+    }
     double whole = 0;
     for (size_t k = 0; k < i; ++k)
         if (std::isdigit(static_cast<unsigned char>(S[k]))) whole = whole * 10 + (S[k] - '0');
     return whole;
 }
 
-TSortNumber ReadSortNumber(std::string S, bool Financial, const std::string& Prefix, const std::string& Suffix)
+TSortNumber ReadSortNumber(const std::string& Text, bool Financial, const std::string& Prefix,
+                           const std::string& Suffix)
 {
     const TFormatSettings& fs = FormatSettings();
+    const bool plain = Prefix.empty() && Suffix.empty() && !Financial &&
+                       (fs.DecimalSeparator == '.' || Text.find(fs.DecimalSeparator) == std::string::npos);
+    TSortNumber number;
+    if (plain) {
+        number.Value = SortNumberValue(Text, number.Valid);
+        number.Empty = Text.empty();
+        return number;
+    }
+    std::string S = Text;
     EraseFirst(S, Suffix);
     EraseFirst(S, Prefix);
     if (Financial) S.erase(std::remove(S.begin(), S.end(), fs.ThousandSeparator), S.end());
@@ -67,7 +84,6 @@ TSortNumber ReadSortNumber(std::string S, bool Financial, const std::string& Pre
         const size_t at = S.find(fs.DecimalSeparator);
         if (at != std::string::npos) S[at] = '.';
     }
-    TSortNumber number;
     number.Value = SortNumberValue(S, number.Valid);
     number.Empty = S.empty();
     return number;
@@ -240,10 +256,10 @@ TSortKey TExtStringGrid::SortKeyOf(TSortStyle Style, int ACol, int ARow, TSortCe
 // number) or a text that cannot start a date or a time (compared as a text with any such
 // text); in the alphanumeric styles a number or a text. The locale, custom and raw compares,
 // check boxes and date-like texts are compared cell by cell.
-bool TExtStringGrid::CellSortKey(int ACol, int ARow, TSortStyle Style, const std::string& Prefix,
-                                 const std::string& Suffix, TSortKey& Key)
+bool TExtStringGrid::CellSortKey(int ACol, int ARow, const TSortColumnFormat& Format, TSortKey& Key)
 {
     const TSortSettings& sort = *SortSettings();
+    TSortStyle Style = Format.Style;
     const TSortStyle fallback = sort.IgnoreCase ? ssAlphaNoCase : ssAlphabetic;
     if (Style == ssAnsiAlphaCase || Style == ssAnsiAlphaNoCase || Style == ssCustom || Style == ssRaw ||
         (Style == ssAutomatic && HasSortCheckBox(ACol, ARow)))
@@ -262,14 +278,14 @@ bool TExtStringGrid::CellSortKey(int ACol, int ARow, TSortStyle Style, const std
     } else if (Style == ssAlphaNumeric || Style == ssAlphaNumericNoCase) {
         Style = text.IsNumber() ? ssNumeric : Style == ssAlphaNumeric ? ssAlphabetic : ssAlphaNoCase;
     }
-    Key = SortKeyOf(Style, ACol, ARow, text, Prefix, Suffix);
+    Key = SortKeyOf(Style, ACol, ARow, text, Format.Prefix, Format.Suffix);
     return true;
 }
 
 void TExtStringGrid::ReadSortKey(int ACol, int ARow, TSortColumnKeys& Keys, size_t Index)
 {
     TSortKey key;
-    if (CellSortKey(ACol, ARow, Keys.Style(), Keys.Prefix(), Keys.Suffix(), key))
+    if (CellSortKey(ACol, ARow, Keys.Format(), key))
         Keys.Set(Index, key);
     else
         Keys.SetCellByCell(Index);
@@ -293,19 +309,17 @@ int TExtStringGrid::CompareSortCells(int ACol, int ARow1, int ARow2, TSortDirect
 TSortColumnKeys& TExtStringGrid::SortKeysOf(int ACol)
 {
     if (TSortColumnKeys* keys = FSortKeys->Keys(ACol)) return *keys;
-    TSortStyle style;
-    std::string prefix, suffix;
-    SortKeyStyle(ACol, style, prefix, suffix);
-    return FSortKeys->Make(ACol, style, std::move(prefix), std::move(suffix));
+    return FSortKeys->Make(ACol, SortColumnFormat(ACol));
 }
 
-void TExtStringGrid::SortKeyStyle(int ACol, TSortStyle& Style, std::string& Prefix, std::string& Suffix)
+TSortColumnFormat TExtStringGrid::SortColumnFormat(int ACol)
 {
-    Style = ssCustom;
-    if (!FSortTexts) return;
+    TSortColumnFormat format;
+    if (!FSortTexts) return format;
     const TSortSettings& sort = *SortSettings();
-    Style = sort.AutoFormat ? ssAutomatic : sort.IgnoreCase ? ssAlphaNoCase : ssAlphabetic;
-    GetColFormat(ACol, Style, Prefix, Suffix);
+    format.Style = sort.AutoFormat ? ssAutomatic : sort.IgnoreCase ? ssAlphaNoCase : ssAlphabetic;
+    GetColFormat(ACol, format.Style, format.Prefix, format.Suffix);
+    return format;
 }
 
 TSortCellText& TExtStringGrid::SortCellText(int ACol, int ARow, int Slot)

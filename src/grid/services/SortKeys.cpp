@@ -15,8 +15,8 @@ int PlaceSortBlanks(int Result, bool Empty1, bool Empty2, const TSortSettings& S
 // The row table comes zeroed from calloc and the entries get room for every row up front:
 // the pages of large tables stay untouched until rows are read, and the entries are never
 // copied to grow.
-TSortColumnKeys::TSortColumnKeys(size_t Count, TSortStyle Style, std::string Prefix, std::string Suffix)
-    : FStyle(Style), FPrefix(std::move(Prefix)), FSuffix(std::move(Suffix)),
+TSortColumnKeys::TSortColumnKeys(size_t Count, TSortColumnFormat Format)
+    : FFormat(std::move(Format)),
       FEntryOf(static_cast<std::uint32_t*>(std::calloc(std::max<size_t>(Count, 1), sizeof(std::uint32_t)))),
       FRowRoom(std::max<size_t>(Count, 1))
 {
@@ -57,22 +57,24 @@ void TSortColumnKeys::Restart(size_t Count)
     FChars.clear();
 }
 
-TSortKeyTable::TSortKeyTable(int First, int Count, int ColCount)
-    : FFirst(First), FCount(Count), FKeys(static_cast<size_t>(ColCount))
-{
-}
+TSortKeyTable::TSortKeyTable(int ColCount) : FKeys(static_cast<size_t>(std::max(ColCount, 0))) {}
 
-TSortColumnKeys& TSortKeyTable::Make(int ACol, TSortStyle Style, std::string Prefix, std::string Suffix)
+TSortColumnKeys& TSortKeyTable::Make(int ACol, TSortColumnFormat Format)
 {
     auto& keys = FKeys[static_cast<size_t>(ACol)];
-    keys = std::make_unique<TSortColumnKeys>(static_cast<size_t>(FCount), Style, std::move(Prefix), std::move(Suffix));
+    keys = std::make_unique<TSortColumnKeys>(static_cast<size_t>(FCount), std::move(Format));
     return *keys;
 }
 
 void TSortKeyTable::Restart(const std::vector<int>& Rows)
 {
     FCount = static_cast<int>(Rows.size());
-    FRows = Rows;
+    FFirst = Rows.empty() ? 0 : Rows.front();
+    const bool range = Rows.empty() || Rows.back() - Rows.front() + 1 == FCount;
+    if (range)
+        FRows.clear();
+    else
+        FRows = Rows;
     for (auto& keys : FKeys)
         if (keys) keys->Restart(static_cast<size_t>(FCount));
 }

@@ -46,6 +46,14 @@ inline int CompareSortKeys(const TSortKey& A, const TSortKey& B)
 // they ask for it.
 int PlaceSortBlanks(int Result, bool Empty1, bool Empty2, const TSortSettings& Settings, TSortDirection Direction);
 
+// How the keys of one column are read: its style as its format gave it, before any cell
+// decided it, with the prefix and suffix a number drops. ssCustom compares every cell cell
+// by cell.
+struct TSortColumnFormat {
+    TSortStyle Style = ssCustom;
+    std::string Prefix, Suffix;
+};
+
 // The keys of one column over a run of rows, each read when a compare first needs it, so
 // that most compares are a look-up instead of reading and converting two cells. A cell
 // whose compare depends on the other cell (the automatic style, a check box) is compared
@@ -56,12 +64,9 @@ public:
     // What Compare gives for a pair that has to be compared cell by cell.
     static constexpr int CompareCellByCell = 2;
 
-    TSortColumnKeys(size_t Count, TSortStyle Style, std::string Prefix, std::string Suffix);
+    TSortColumnKeys(size_t Count, TSortColumnFormat Format);
 
-    // The column's style as its format gave it, before any cell decided it.
-    TSortStyle Style() const { return FStyle; }
-    const std::string& Prefix() const { return FPrefix; }
-    const std::string& Suffix() const { return FSuffix; }
+    const TSortColumnFormat& Format() const { return FFormat; }
 
     bool Read(size_t A) const { return FEntryOf[A] != 0; }
     void Set(size_t A, const TSortKey& Key);
@@ -98,8 +103,7 @@ private:
     void Add(size_t A, TEntry Entry);
     std::string_view TextOf(const TEntry& Entry) const { return {FChars.data() + Entry.Text, Entry.Length}; }
 
-    TSortStyle FStyle;
-    std::string FPrefix, FSuffix;
+    TSortColumnFormat FFormat;
     // Per row the number of its entry, 0 while unread. Only the rows a sort reads get an
     // entry: a column read for the ties of a few rows costs what those rows cost.
     std::unique_ptr<std::uint32_t[], TFree> FEntryOf;
@@ -108,12 +112,12 @@ private:
     std::string FChars;
 };
 
-// The keys of a running sort over the rows First .. First + Count - 1, or over a list of
-// rows, per column, made when a compare first needs the column. The rows stay in place
-// while the keys are in use.
+// The keys of a running sort over a list of rows, per column, made when a compare first
+// needs the column. The rows stay in place while the keys are in use.
 class TSortKeyTable {
 public:
-    TSortKeyTable(int First, int Count, int ColCount);
+    // No rows until Restart.
+    explicit TSortKeyTable(int ColCount);
 
     // The rows Rows, in ascending order, with no key read: one table serves run after run
     // of rows without making its columns anew.
@@ -123,12 +127,12 @@ public:
     int Count() const { return FCount; }
     // Null until Make.
     TSortColumnKeys* Keys(int ACol) { return FKeys[static_cast<size_t>(ACol)].get(); }
-    TSortColumnKeys& Make(int ACol, TSortStyle Style, std::string Prefix, std::string Suffix);
+    TSortColumnKeys& Make(int ACol, TSortColumnFormat Format);
 
 private:
-    int FFirst;
-    int FCount;
-    // The rows of a list; empty for the run from FFirst on.
+    int FFirst = 0;
+    int FCount = 0;
+    // The rows of a list; empty where they are the run from FFirst on, found without a search.
     std::vector<int> FRows;
     std::vector<std::unique_ptr<TSortColumnKeys>> FKeys;
 };

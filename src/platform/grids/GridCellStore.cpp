@@ -78,3 +78,22 @@ void TGridCellStore::SwapRows(int row1, int row2)
     if (last >= rows_.size()) rows_.resize(last + 1);
     rows_[static_cast<size_t>(row1)].swap(rows_[static_cast<size_t>(row2)]);
 }
+
+void TGridCellStore::PrefetchEntry(int row) const
+{
+    if (row >= 0 && static_cast<size_t>(row) < rows_.size()) __builtin_prefetch(&rows_[static_cast<size_t>(row)]);
+}
+
+void TGridCellStore::Prefetch(int row, int firstCol, int lastCol) const
+{
+    if (row < 0 || static_cast<size_t>(row) >= rows_.size() || firstCol < 0) return;
+    const TRowCells& cells = rows_[static_cast<size_t>(row)];
+    const auto end = std::min(cells.size(), static_cast<size_t>(lastCol) + 1);
+    if (static_cast<size_t>(firstCol) >= end) return;
+    const char* first = reinterpret_cast<const char*>(cells.data() + firstCol);
+    const char* last = reinterpret_cast<const char*>(cells.data() + end);
+    constexpr std::ptrdiff_t line = 64;
+    for (const char* at = first; at < last; at += line)
+        __builtin_prefetch(at);
+    __builtin_prefetch(last - 1);
+}

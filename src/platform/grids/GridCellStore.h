@@ -32,6 +32,11 @@ public:
     void MoveRow(int from, int to);
     // Exchanges every cell of two rows at once, texts and objects.
     void SwapRows(int row1, int row2);
+    // Hints that the row's cells from firstCol to lastCol are read soon: a reader that
+    // walks rows in no order of their own fetches ahead, instead of waiting for each row.
+    // Finding the cells reads the row's entry, so that is fetched first, a little earlier.
+    void PrefetchEntry(int row) const;
+    void Prefetch(int row, int firstCol, int lastCol) const;
 
 private:
     struct TCell {

@@ -16,16 +16,17 @@ class RowSortKeyPathTest : public testing::TestWithParam<TGridShape> {
 protected:
     void SetUp() override { form.SetClientSize(400, 300); }
 
-    // New grids in the shape, whose columns 2 to 5 of every real row below the fixed one
-    // get words of few kinds, so that rows tie on the sort column and often on the next
-    // ones too.
-    void Fill(const std::vector<std::string>& Words)
+    // New grids in the shape, with MoreRows rows added, whose columns 2 to 5 of every real
+    // row below the fixed one get words of few kinds, so that rows tie on the sort column and
+    // often on the next ones too.
+    void Fill(const std::vector<std::string>& Words, int MoreRows)
     {
         for (TExtStringGrid*& grid : grids) {
             delete grid;
             grid = new TExtStringGrid(&form);
             grid->SetParent(&form);
             FillInShape(*grid, GetParam());
+            grid->SetRowCount(grid->RowCount() + MoreRows);
             unsigned seed = 11;
             for (int r = 1; r < grid->TotalRowCount(); ++r)
                 for (int c = 2; c < grid->TotalColCount(); ++c) {
@@ -49,12 +50,18 @@ protected:
 
 TEST_P(RowSortKeyPathTest, SortsAsTheCellByCellCompare)
 {
+    // Long lists of rows are sorted another way than short ones; a column of numbers, texts
+    // and dates has keys of no one kind, so its runs go to the row compare.
     const struct {
         const char* Name;
         std::vector<std::string> Words;
+        int MoreRows;
     } columns[] = {
-        {"numbers", {"10", "9", "-3", "2.5", "10", "1e2"}},
-        {"texts", {"b", "item 10", "item 1", "item 100", "", "\xc3\xa9t\xc3\xa9", "B"}},
+        {"numbers", {"10", "9", "-3", "2.5", "10", "1e2"}, 0},
+        {"texts", {"b", "item 10", "item 1", "item 100", "", "\xc3\xa9t\xc3\xa9", "B"}, 0},
+        {"many numbers", {"10", "9", "-3", "2.5", "10", "1e2", "", "-0", "0"}, 120},
+        {"many texts", {"b", "item 10", "a text longer than sixteen", "a text longer than seventeen", "", "B"}, 120},
+        {"mixed", {"10", "b", "12/03/2024", "", "item 1", "-3", "01/02/2023"}, 40},
     };
     const struct {
         const char* Name;
@@ -70,7 +77,7 @@ TEST_P(RowSortKeyPathTest, SortsAsTheCellByCellCompare)
     for (const auto& column : columns)
         for (const auto& setting : settings) {
             SCOPED_TRACE(std::string(column.Name) + ", " + setting.Name);
-            Fill(column.Words);
+            Fill(column.Words, column.MoreRows);
             for (TExtStringGrid* grid : grids) {
                 TSortSettings& sort = *grid->SortSettings();
                 sort.Full = setting.Full;

@@ -18,7 +18,7 @@ protected:
 
 TEST_F(SortKeysTest, KeysCompareAsTheirKindSaysAndMixedKindsGoCellByCell)
 {
-    TSortColumnKeys keys(6, ssAutomatic, "", "");
+    TSortColumnKeys keys(6, {ssAutomatic, "", ""});
     keys.Set(0, TSortKey::OfValue(10, true, false));
     keys.Set(1, TSortKey::OfValue(9, true, false));
     keys.Set(2, TSortKey::OfText("b"));
@@ -36,7 +36,7 @@ TEST_F(SortKeysTest, KeysCompareAsTheirKindSaysAndMixedKindsGoCellByCell)
     };
     for (const auto& c : cases)
         EXPECT_EQ(keys.Compare(c.A, c.B, settings, sdAscending), c.Result) << c.A << " against " << c.B;
-    TSortColumnKeys invalid(2, ssNumeric, "", "");
+    TSortColumnKeys invalid(2, {ssNumeric, "", ""});
     invalid.Set(0, TSortKey::OfValue(5, false, false));
     invalid.Set(1, TSortKey::OfValue(0, false, false));
     EXPECT_EQ(invalid.Compare(0, 1, settings, sdAscending), 0);
@@ -44,7 +44,7 @@ TEST_F(SortKeysTest, KeysCompareAsTheirKindSaysAndMixedKindsGoCellByCell)
 
 TEST_F(SortKeysTest, OnlyRowsReadHaveKeys)
 {
-    TSortColumnKeys keys(100000, ssAlphabetic, "", "");
+    TSortColumnKeys keys(100000, {ssAlphabetic, "", ""});
     keys.Set(99999, TSortKey::OfText("last"));
     EXPECT_TRUE(keys.Read(99999));
     EXPECT_FALSE(keys.Read(0));
@@ -53,7 +53,7 @@ TEST_F(SortKeysTest, OnlyRowsReadHaveKeys)
 
 TEST_F(SortKeysTest, BlanksArePlacedByTheSettingsInTheGivenDirection)
 {
-    TSortColumnKeys keys(2, ssNumeric, "", "");
+    TSortColumnKeys keys(2, {ssNumeric, "", ""});
     keys.Set(0, TSortKey::OfValue(0, true, true));
     keys.Set(1, TSortKey::OfValue(-4, true, false));
     EXPECT_EQ(keys.Compare(0, 1, settings, sdAscending), 1) << "0 against -4 without the blank rule";
@@ -70,13 +70,14 @@ TEST_F(SortKeysTest, BlanksArePlacedByTheSettingsInTheGivenDirection)
 // rows, and the keys of the run before are gone, also where the new run is longer.
 TEST_F(SortKeysTest, AKeyTableRestartsOnAListOfRowsWithNoKeyRead)
 {
-    TSortKeyTable table(5, 3, 2);
+    TSortKeyTable table(2);
+    table.Restart({5, 6, 7});
     size_t index = 99;
     EXPECT_TRUE(table.IndexOf(7, index));
     EXPECT_EQ(index, 2u);
     EXPECT_FALSE(table.IndexOf(8, index));
     EXPECT_FALSE(table.IndexOf(4, index));
-    TSortColumnKeys& keys = table.Make(1, ssAlphabetic, "", "");
+    TSortColumnKeys& keys = table.Make(1, {ssAlphabetic, "", ""});
     keys.Set(0, TSortKey::OfText("first run"));
     table.Restart({12, 40, 97, 130});
     const struct {

@@ -44,6 +44,26 @@ std::vector<TSortKey> Texts(const std::vector<std::string>& Texts)
     return keys;
 }
 
+// Long lists go another way than short ones: texts that share sixteen bytes and more, end
+// inside them or hold a zero byte; values of both signs, both zeros and tiny and huge ones.
+std::vector<TSortKey> ManyKeys(bool AsTexts)
+{
+    const std::vector<std::string> words = {"", "item 1", "item 10", "item 100", std::string("item 1\0", 7),
+                                            "a rather long text that goes on", "a rather long text that ends",
+                                            "a rather long te", "a rather long tf", "Z", "\xc3\xa9t\xc3\xa9"};
+    const std::vector<double> values = {0, -0.0, 1, -1, 1e-300, -1e-300, 1e300, -1e300, 2.5, 2.5, 1e6, -7};
+    std::vector<TSortKey> keys;
+    unsigned seed = 7;
+    for (int k = 0; k < 300; ++k) {
+        seed = seed * 1103515245u + 12345u;
+        if (AsTexts)
+            keys.push_back(TSortKey::OfText(words[(seed >> 16) % words.size()]));
+        else
+            keys.push_back(TSortKey::OfValue(values[(seed >> 16) % values.size()], true, (seed >> 8) % 5 == 0));
+    }
+    return keys;
+}
+
 std::vector<TSortKey> Values(const std::vector<double>& Values, bool Valid = true)
 {
     std::vector<TSortKey> keys;
@@ -69,7 +89,11 @@ TEST(SortRecordsTest, SortsAsAStableSortOfTheKeysAndReportsTheTies)
         // Two numbers that did not convert tie whatever their digits.
         {"values that did not convert", Values({12, 3, 7, 3}, false)},
         {"one row", Texts({"only"})},
+        {"many texts", ManyKeys(true)},
+        {"many values", ManyKeys(false)},
+        {"many values that did not convert", Values(std::vector<double>(100, 4), false)},
     };
+    TSortRecords records;
     for (const auto& c : cases)
         for (const bool ignoreBlanks : {false, true})
             for (const TSortBlankPosition blanks : {blFirst, blLast})
@@ -80,15 +104,20 @@ TEST(SortRecordsTest, SortsAsAStableSortOfTheKeysAndReportsTheTies)
                     TSortSettings settings;
                     settings.IgnoreBlanks = ignoreBlanks;
                     settings.BlankPos = blanks;
-                    TSortRecords records(c.Keys.size());
-                    for (const TSortKey& key : c.Keys)
-                        ASSERT_TRUE(records.Add(key));
-                    std::vector<int> order, expectedOrder;
-                    TRuns runs, expectedRuns;
-                    records.Sort(settings, direction, direction == sdAscending ? -1 : 1, order, runs);
-                    ExpectedOrder(c.Keys, settings, direction, expectedOrder, expectedRuns);
-                    EXPECT_EQ(order, expectedOrder);
-                    EXPECT_EQ(runs, expectedRuns);
+                    // One set of records serves list after list.
+                    for (int round = 0; round < 2; ++round) {
+                        records.Clear(c.Keys.size());
+                        for (size_t k = 0; k < c.Keys.size(); ++k)
+                            ASSERT_TRUE(records.Add(c.Keys[k], static_cast<int>(k)));
+                        std::vector<int> order(c.Keys.size()), expectedOrder;
+                        TRuns runs, expectedRuns;
+                        records.Sort(settings, direction, order, runs);
+                        ExpectedOrder(c.Keys, settings, direction, expectedOrder, expectedRuns);
+                        EXPECT_EQ(order, expectedOrder);
+                        EXPECT_EQ(runs, expectedRuns);
+                        EXPECT_EQ(records.AllTie(settings),
+                                  (c.Keys.size() < 2 || expectedRuns == TRuns{{0, c.Keys.size()}}));
+                    }
                 }
 }
 
@@ -109,9 +138,10 @@ TEST(SortRecordsTest, RefusesKeysThatDoNotOrderEveryRow)
          {TSortKey::OfValue(12, false, false), TSortKey::OfValue(7, true, false)}},
     };
     for (const auto& c : cases) {
-        TSortRecords records(c.Keys.size());
-        EXPECT_TRUE(records.Add(c.Keys[0])) << c.Name;
-        EXPECT_FALSE(records.Add(c.Keys[1])) << c.Name;
+        TSortRecords records;
+        records.Clear(c.Keys.size());
+        EXPECT_TRUE(records.Add(c.Keys[0], 0)) << c.Name;
+        EXPECT_FALSE(records.Add(c.Keys[1], 1)) << c.Name;
     }
 }
 

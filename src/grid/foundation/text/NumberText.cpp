@@ -8,6 +8,12 @@
 
 namespace {
 
+// Read once per text: a sort classifies every cell it compares.
+struct TNumberSeparators {
+    char32_t Decimal = DecimalSeparatorChar();
+    char32_t Thousand = ThousandSeparatorChar();
+};
+
 template <typename TText> bool IsInteger(const TText& s)
 {
     for (size_t i = 0; i < s.size(); ++i)
@@ -15,27 +21,27 @@ template <typename TText> bool IsInteger(const TText& s)
     return true;
 }
 
-template <typename TText> bool IsExponentNumber(const TText& s)
+template <typename TText> bool IsExponentNumber(const TText& s, const TNumberSeparators& Separators)
 {
     const auto isE = [](char32_t c) { return c == 'e' || c == 'E'; };
     if (std::count_if(s.begin(), s.end(), isE) != 1 || isE(s.front())) return false;
     const char32_t last = static_cast<char32_t>(s.back());
     if (last == '+' || last == '-' || isE(last)) return false;
     return std::all_of(s.begin(), s.end(), [&](char32_t c) {
-        return IsDigitChar(c) || c == DecimalSeparatorChar() || isE(c) || c == '+' || c == '-';
+        return IsDigitChar(c) || c == Separators.Decimal || isE(c) || c == '+' || c == '-';
     });
 }
 
 // Thousands separators must stand at least four positions apart.
-template <typename TText> bool IsSeparatedNumber(const TText& s)
+template <typename TText> bool IsSeparatedNumber(const TText& s, const TNumberSeparators& Separators)
 {
     size_t lastThousands = TText::npos;
     for (size_t i = 0; i < s.size(); ++i) {
         const char32_t c = static_cast<char32_t>(s[i]);
-        if (c == ThousandSeparatorChar()) {
+        if (c == Separators.Thousand) {
             if (lastThousands != TText::npos && i < lastThousands + 4) return false;
             lastThousands = i;
-        } else if (!IsDigitChar(c) && c != DecimalSeparatorChar() && !(i == 0 && c == '-')) {
+        } else if (!IsDigitChar(c) && c != Separators.Decimal && !(i == 0 && c == '-')) {
             return false;
         }
     }
@@ -73,16 +79,17 @@ namespace {
 template <typename TText> int ClassifyNumberChars(const TText& s)
 {
     if (s.empty()) return ntNotANumber;
+    const TNumberSeparators separators;
     int kind = ntNotANumber;
     if (IsInteger(s))
         kind = ntInteger;
-    else if (IsExponentNumber(s))
+    else if (IsExponentNumber(s, separators))
         kind = ntExponent;
-    else if (IsSeparatedNumber(s))
+    else if (IsSeparatedNumber(s, separators))
         kind = ntSeparated;
     const auto minus = std::count(s.begin(), s.end(), '-');
-    const auto decimals = std::count_if(s.begin(), s.end(), [](auto c) {
-        return static_cast<char32_t>(c) == DecimalSeparatorChar();
+    const auto decimals = std::count_if(s.begin(), s.end(), [&](auto c) {
+        return static_cast<char32_t>(c) == separators.Decimal;
     });
     if (minus > (kind == ntExponent ? 2 : 1) || decimals > 1) return ntNotANumber;
     return kind;

@@ -93,8 +93,6 @@ char32_t DecimalSeparatorChar() { return static_cast<unsigned char>(FormatSettin
 
 char32_t ThousandSeparatorChar() { return static_cast<unsigned char>(FormatSettings().ThousandSeparator); }
 
-bool IsDigitChar(char32_t Ch) { return Ch >= '0' && Ch <= '9'; }
-
 bool IsDigitsOnly(const std::string& S)
 {
     return !S.empty() && std::all_of(S.begin(), S.end(), [](char c) { return c >= '0' && c <= '9'; });

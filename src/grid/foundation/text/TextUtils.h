@@ -39,7 +39,7 @@ bool PointInGridRect(const TRect& GridRect, int Col, int Row);
 char32_t DecimalSeparatorChar();
 char32_t ThousandSeparatorChar();
 
-bool IsDigitChar(char32_t Ch);
+inline bool IsDigitChar(char32_t Ch) { return Ch >= '0' && Ch <= '9'; }
 // A text of decimal digits only, at least one.
 bool IsDigitsOnly(const std::string& S);
 bool IsDigitOrMinus(char32_t Ch);
