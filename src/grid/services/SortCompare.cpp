@@ -35,11 +35,18 @@ double SortNumberValue(const std::string& S, bool& Valid)
     const size_t start = i;
     if (i < S.size() && (S[i] == '+' || S[i] == '-')) ++i;
     bool anyDigit = false;
+    const auto wholeOf = [&](size_t From, size_t To) {
+        double whole = 0;
+        for (size_t k = From; k < To; ++k)
+            if (std::isdigit(static_cast<unsigned char>(S[k]))) whole = whole * 10 + (S[k] - '0');
+        return whole;
+    };
     const auto digits = [&] {
         for (; i < S.size() && std::isdigit(static_cast<unsigned char>(S[i])); ++i)
             anyDigit = true;
     };
     digits();
+    const bool digitsOnly = i == S.size();
     if (i < S.size() && S[i] == '.') {
         ++i;
         digits();
@@ -50,18 +57,17 @@ double SortNumberValue(const std::string& S, bool& Valid)
         digits();
     }
     // A valid number runs to the end of the text, so it is read in place; one too large for
-    // a double is read as the C library reads it, as infinite.
+    // a double is read as the C library reads it, as infinite. Whole numbers of up to 15
+    // digits are exact as they are summed up, which is most of what a sort reads.
     Valid = i == S.size() && anyDigit;
+    if (Valid && digitsOnly && i - start <= 15) return S[start] == '-' ? -wholeOf(start, i) : wholeOf(start, i);
     if (Valid) {
         const char* first = S.data() + start + (S[start] == '+' ? 1 : 0);
         double value = 0;
         const auto [end, error] = std::from_chars(first, S.data() + S.size(), value);
         return error == std::errc() ? value : std::strtod(S.c_str() + start, nullptr);
     }
-    double whole = 0;
-    for (size_t k = 0; k < i; ++k)
-        if (std::isdigit(static_cast<unsigned char>(S[k]))) whole = whole * 10 + (S[k] - '0');
-    return whole;
+    return wholeOf(0, i);
 }
 
 TSortNumber ReadSortNumber(const std::string& Text, bool Financial, const std::string& Prefix,
@@ -266,15 +272,14 @@ bool TExtStringGrid::CellSortKey(int ACol, int ARow, const TSortColumnFormat& Fo
         return false;
     TSortCellText text(sort.SortOnVirtualCells ? Cells(ACol, ARow) : GridCells(ACol, ARow));
     if (Style == ssAutomatic) {
-        // A second text holding both separators lets the first alone decide the detection.
-        const TFormatSettings& fs = FormatSettings();
-        const std::string anyDate{fs.DateSeparator, fs.TimeSeparator};
-        if (text.IsNumber())
+        if (text.IsNumber()) {
             Style = ssNumeric;
-        else if (DetectTextStyle(text.Text, anyDate, fallback) == fallback)
+        } else {
+            // A second text holding both separators lets the first alone decide the detection.
+            const TFormatSettings& fs = FormatSettings();
+            if (DetectTextStyle(text.Text, {fs.DateSeparator, fs.TimeSeparator}, fallback) != fallback) return false;
             Style = fallback;
-        else
-            return false;
+        }
     } else if (Style == ssAlphaNumeric || Style == ssAlphaNumericNoCase) {
         Style = text.IsNumber() ? ssNumeric : Style == ssAlphaNumeric ? ssAlphabetic : ssAlphaNoCase;
     }

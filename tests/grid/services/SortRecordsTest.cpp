@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <cmath>
 #include <numeric>
 #include <string>
 #include <utility>
@@ -134,6 +135,8 @@ TEST(SortRecordsTest, RefusesKeysThatDoNotOrderEveryRow)
         {"a value after texts", {TSortKey::OfText("a"), TSortKey::OfValue(1, true, false)}},
         {"a number that did not convert after valid ones",
          {TSortKey::OfValue(7, true, false), TSortKey::OfValue(3, false, false)}},
+        {"a value that is no number, which ties with any",
+         {TSortKey::OfValue(1, true, false), TSortKey::OfValue(std::nan(""), true, false)}},
         {"a valid number after one that did not convert",
          {TSortKey::OfValue(12, false, false), TSortKey::OfValue(7, true, false)}},
     };

@@ -18,9 +18,10 @@ TBaseGrid::~TBaseGrid()
                             std::max(RowCount(), FPropsExtent.Y) - 1);
 }
 
+// A cell without an object has no properties, so no merge: it is its own base cell.
 std::string TBaseGrid::Cells(int ACol, int ARow) const
 {
-    const TPoint base = BaseCell(ACol, ARow);
+    const TPoint base = GridObjects(ACol, ARow) ? BaseCell(ACol, ARow) : TPoint{ACol, ARow};
     std::string value = GridCells(base.X, base.Y);
     if (base.Y >= FNormalRowCount) return value;
     GetDisplText(base.X, base.Y, value);

@@ -100,6 +100,8 @@ template <typename TText> int ClassifyNumberChars(const TText& s)
 // Sorting classifies a cell at every comparison: plain ASCII texts skip the decoding.
 int ClassifyNumberText(const std::string& S)
 {
+    // Digits and a leading minus are plain ASCII, and an integer has nothing more to check.
+    if (!S.empty() && IsInteger(S)) return ntInteger;
     const bool ascii = std::all_of(S.begin(), S.end(), [](char c) { return static_cast<unsigned char>(c) < 0x80; });
     return ascii ? ClassifyNumberChars(S) : ClassifyNumberChars(utf8::Decode(S));
 }
