@@ -35,7 +35,7 @@ class TBulkMemory final : public std::pmr::memory_resource {
     void do_deallocate(void* Block, size_t Bytes, size_t Alignment) override
     {
         if (Bytes < kBulkBlock || Alignment > kHugePage) {
-            ::operator delete(Block, Bytes, std::align_val_t{Alignment});
+            ::operator delete(Block, std::align_val_t{Alignment});
             return;
         }
         munmap(Block, MappedSize(Bytes));
