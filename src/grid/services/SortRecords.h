@@ -28,12 +28,11 @@ public:
     void Clear(size_t Count);
     // The key of Row, the next of the list; false once the keys no longer qualify.
     bool Add(const TSortKey& Key, int Row);
-    size_t Count() const { return FKind == TKind::Text ? FTexts.size() : FValues.size(); }
     // Whether every key ties with the first as Sort compares them, blanks placed or not.
     bool AllTie(const TSortSettings& Settings) const { return FSameAsFirst && (!Settings.IgnoreBlanks || FSameEmpty); }
 
     // Stably sorts the rows by their keys in Direction, with empty keys first or last as the
-    // settings say when they ask for it. Order, of Count() entries, gets the rows; Runs the
+    // settings say when they ask for it. Order, one entry for each key, gets the rows; Runs the
     // ranges [first, last) of Order whose rows tie, each with two rows or more.
     void Sort(const TSortSettings& Settings, TSortDirection Direction, std::span<int> Order, TRuns& Runs);
 

@@ -5,7 +5,7 @@
 namespace {
 
 // Rows ahead of the read: enough to keep several fetches on their way at once.
-constexpr size_t kCellsAhead = 16;
+constexpr size_t kCellsAhead = 48;
 constexpr size_t kEntriesAhead = 2 * kCellsAhead;
 
 } // namespace
