@@ -9,6 +9,7 @@
 #include <string_view>
 
 #include "grid/services/SortKeys.h"
+#include "grid/services/StableOrder.h"
 
 namespace {
 
@@ -24,17 +25,6 @@ std::uint64_t TextHead(const std::string& Text, size_t From)
 // radix sort's counts would cost more than their compares.
 constexpr size_t kShortList = 32;
 
-// Stable, and without taking memory.
-template <class TRecord, class TLess> void InsertionSort(TRecord* First, TRecord* Last, TLess Less)
-{
-    for (TRecord* i = First + 1; i < Last; ++i) {
-        TRecord record = *i;
-        TRecord* j = i;
-        for (; j > First && Less(record, *(j - 1)); --j)
-            *j = *(j - 1);
-        *j = record;
-    }
-}
 
 // Negative values have every bit turned, so that they order backwards below the positive
 // ones, which get the sign bit set.
@@ -146,7 +136,7 @@ void TSortRecords::RadixSort(std::pmr::vector<TRecord>& Records, std::pmr::vecto
 void TSortRecords::SortValues(bool Ascending)
 {
     if (FValues.size() <= kShortList) {
-        InsertionSort(FValues.data(), FValues.data() + FValues.size(), [&](const TValue& A, const TValue& B) {
+        InsertionSortRange(FValues.data(), FValues.data() + FValues.size(), [&](const TValue& A, const TValue& B) {
             return Ascending ? A.Bits < B.Bits : B.Bits < A.Bits;
         });
         return;
@@ -166,7 +156,7 @@ void TSortRecords::SortTexts(bool Ascending)
         return Ascending ? CompareTexts(A, B) < 0 : CompareTexts(B, A) < 0;
     };
     if (FTexts.size() <= kShortList) {
-        InsertionSort(FTexts.data(), FTexts.data() + FTexts.size(), less);
+        InsertionSortRange(FTexts.data(), FTexts.data() + FTexts.size(), less);
         return;
     }
     const auto flip = [](TText& A) { A.Head[0] = ~A.Head[0], A.Head[1] = ~A.Head[1]; };
@@ -181,7 +171,7 @@ void TSortRecords::SortTexts(bool Ascending)
         if (last - first > static_cast<std::ptrdiff_t>(kShortList))
             std::stable_sort(first, last, less);
         else if (last - first > 1)
-            InsertionSort(&*first, &*first + (last - first), less);
+            InsertionSortRange(&*first, &*first + (last - first), less);
         first = last;
     }
 }
