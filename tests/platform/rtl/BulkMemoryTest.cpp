@@ -28,6 +28,13 @@ TEST(BulkMemoryTest, BlocksOfEverySizeHoldTheirBytesAtTheirAlignment)
             EXPECT_TRUE(kept);
             memory->deallocate(block, bytes, alignment);
         }
+    // A block given back serves the next of its size, and takes what that one writes.
+    for (int round = 0; round < 3; ++round) {
+        auto* block = static_cast<unsigned char*>(memory->allocate(size_t{3} << 20));
+        block[0] = block[(size_t{3} << 20) - 1] = static_cast<unsigned char>(round);
+        EXPECT_EQ(block[(size_t{3} << 20) - 1], round);
+        memory->deallocate(block, size_t{3} << 20);
+    }
     EXPECT_TRUE(memory->is_equal(*BulkMemory()));
     EXPECT_FALSE(memory->is_equal(*std::pmr::new_delete_resource()));
 }
