@@ -9,6 +9,7 @@
 #include <string>
 #include <vector>
 
+#include "grid/control/CellAddress.h"
 #include "grid/control/CellPaintContext.h"
 #include "grid/control/ComboItemList.h"
 #include "grid/control/ExtGridEditEvents.h"
@@ -633,6 +634,14 @@ private:
     int DisplToRealCol(int ADisplCol) const;
     TDisplRow RealToDisplRow(TRealRow ARealRow) const { return FRows.ToDispl(ARealRow); }
     TRealRow DisplToRealRow(TDisplRow ADisplRow) const { return FRows.ToReal(ADisplRow); }
+    TRealCol ToRealCol(TDisplCol ADisplCol) const { return TRealCol(DisplToRealCol(ADisplCol.Index())); }
+    TDisplCol ToDisplCol(TRealCol ARealCol) const { return TDisplCol(RealToDisplCol(ARealCol.Index())); }
+    // The shown cell at a place of the selection.
+    TShownCell ShownCellAt(TSelectedCell Place) const { return {ToRealCol(Place.Col), Place.Row}; }
+
+    // Shown cells, typed: the only way the grid's own operations reach a cell's text.
+    std::string CellAt(TShownCell Cell) const { return Cells(Cell.Col.Index(), Cell.Row.Index()); }
+    void SetCellAt(TShownCell Cell, const std::string& Value) { SetCells(Cell.Col.Index(), Cell.Row.Index(), Value); }
 
     // Whole rows over every real column, with their heights.
     TGridItem TakeRow(TDisplRow ADisplRow) const;
