@@ -263,6 +263,12 @@ public:
     int RealRowIndex(int ARow) const { return DisplToRealRow(TDisplRow(ARow)).Index(); }
     int DisplRowIndex(int ARow) const { return RealToDisplRow(TRealRow(ARow)).Index(); }
     int RealRow() const { return RealRowIndex(Row()); }
+    // The undo history's view of the rows: it keeps stored rows and writes hidden ones too.
+    TRealRow StoredRowAt(TDisplRow ADisplRow) const override { return DisplToRealRow(ADisplRow); }
+    bool IsRowShown(TRealRow ARealRow) const override { return ARealRow.Index() >= 0 && !FRows.IsHidden(ARealRow); }
+    TDisplRow ShownRowOf(TRealRow ARealRow) const override { return RealToDisplRow(ARealRow); }
+    std::string StoredCellText(TStoredCell Cell) const override;
+    void SetStoredCellText(TStoredCell Cell, const std::string& Value) override;
     // The rows' owner, for reading: tests check its consistency after every step.
     const TRowSpace& RowSpace() const { return FRows; }
     const TColumnSpace& ColumnSpace() const { return FColumns; }
