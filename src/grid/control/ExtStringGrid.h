@@ -2806,6 +2806,14 @@ private:
     // Reads the stream once to check it, then again to place its cells.
     void ReadBinStream(TPoint Point, TMemoryStream& Stream, bool WholeGridResizes);
     void ReadBinRecords(TPoint Point, TMemoryStream& Stream, bool WholeGridResizes, bool Apply);
+    // A column a stream carries: the index its records give it and the column it is read from.
+    struct TStreamedCol {
+        int Index;
+        TRealCol Col;
+    };
+    // The records of the cells of Cols over the display rows Top..Bottom; GridCols is what
+    // the columns count against to be the whole grid.
+    void WriteBinCells(const std::vector<TStreamedCol>& Cols, int Top, int Bottom, int GridCols, TMemoryStream& Stream);
     mutable int FStreamID = 0;
 
 public:
