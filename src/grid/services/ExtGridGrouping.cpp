@@ -173,21 +173,19 @@ void TExtStringGrid::UnGroup()
         const int valueCol = HeaderValueCol(groupCol);
         // Rows out of the grid take their group's value too: Group put each under the
         // header of its own value.
-        const auto isShownRow = [this](TRealRow Row, const std::function<bool(int)>& Kind) {
-            return Row < NormalRowsEnd() && !FRows.IsHidden(Row) && Kind(RealToDisplRow(Row).Index());
+        const auto shownAs = [this](TRealRow Row, bool (TExtStringGrid::*Kind)(int) const) {
+            return Row < NormalRowsEnd() && !FRows.IsHidden(Row) && (this->*Kind)(RealToDisplRow(Row).Index());
         };
-        const auto isNode = [this](int ADisplRow) { return IsNode(ADisplRow); };
-        const auto isSummary = [this](int ADisplRow) { return IsSummary(ADisplRow); };
         std::string value;
         for (TRealRow r(FixedRows()); r < NormalRowsEnd();) {
-            if (!isShownRow(r, isNode)) {
-                if (!isShownRow(r, isSummary)) SetStoredCellText({TRealCol(groupCol), r}, value);
+            if (!shownAs(r, &TExtStringGrid::IsNode)) {
+                if (!shownAs(r, &TExtStringGrid::IsSummary)) SetStoredCellText({TRealCol(groupCol), r}, value);
                 r = r + 1;
                 continue;
             }
             const TDisplRow header = RealToDisplRow(r);
             const TRealRow summary = r + GetNodeSpan(header.Index());
-            if (isShownRow(summary, isSummary)) RemoveRows(RealToDisplRow(summary).Index(), 1);
+            if (shownAs(summary, &TExtStringGrid::IsSummary)) RemoveRows(RealToDisplRow(summary).Index(), 1);
             value = GridCells(valueCol, header.Index());
             RemoveNode(r.Index());
             RemoveRows(header.Index(), 1);

@@ -44,8 +44,10 @@ TEST_P(ShapedUndoTest, UndoAndRedoWriteTheRowTheTextWasTypedIn)
              g.UnHideRowsAll();
          },
          nothing},
-        {"a row above hidden", [](TExtStringGrid& g) { g.HideRow(1); }, [](TExtStringGrid& g) { g.UnHideRow(1); }},
-        {"the typed row hidden", [](TExtStringGrid& g) { g.HideRow(5); }, [](TExtStringGrid& g) { g.UnHideRow(5); }},
+        {"a row above hidden", [](TExtStringGrid& g) { g.HideRow(1); },
+         [](TExtStringGrid& g) { g.UnHideRow(1); }},
+        {"the typed row hidden", [](TExtStringGrid& g) { g.HideRow(5); },
+         [](TExtStringGrid& g) { g.UnHideRow(5); }},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.between);

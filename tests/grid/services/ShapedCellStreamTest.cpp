@@ -108,8 +108,9 @@ TEST_P(ShapedCellStreamTest, CellsCopiedWithTheKeysPasteOntoShownCells)
     ExpectRowsConsistent(*grid, "pasted");
     for (size_t i = 0; i < copied.size(); ++i)
         for (size_t j = 0; j < copied[i].size(); ++j)
-            EXPECT_EQ(grid->Cells(grid->RealColIndex(sel.Left + static_cast<int>(j)), top + static_cast<int>(i)),
-                      copied[i][j]);
+            EXPECT_EQ(
+                grid->Cells(grid->RealColIndex(sel.Left + static_cast<int>(j)), top + static_cast<int>(i)),
+                copied[i][j]);
     if (!grid->IsHiddenColumn(1)) return;
     for (int r = 0; r < grid->TotalRowCount(); ++r) {
         EXPECT_EQ(grid->AllGridCells(1, r), ShapedCellText(1, r)) << "hidden cells stay";

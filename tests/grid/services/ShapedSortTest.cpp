@@ -27,7 +27,8 @@ protected:
         clicked->SortSettings()->AutoFormat = false;
         const TRect header = clicked->CellRect(clicked->DisplColIndex(2), 0);
         for (int click = 0; click < 2; ++click)
-            SendClick(clicked, (header.Left + header.Right) / 2, (header.Top + header.Bottom) / 2, mbLeft, {});
+            SendClick(clicked, (header.Left + header.Right) / 2, (header.Top + header.Bottom) / 2, mbLeft,
+                      {});
         return clicked;
     }
 };
@@ -53,7 +54,9 @@ TEST_P(ShapedSortTest, ApiSortsLeaveTheRowsAsTheHeaderClickDoes)
              g.QSort();
          }},
         {"sort settings restored",
-         [&](TExtStringGrid& g) { g.SortSettings()->LoadFromString((direction == sdAscending ? "u" : "d") + std::string("2")); }},
+         [&](TExtStringGrid& g) {
+             g.SortSettings()->LoadFromString((direction == sdAscending ? "u" : "d") + std::string("2"));
+         }},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.sort);
