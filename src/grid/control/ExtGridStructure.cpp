@@ -36,12 +36,8 @@ void TExtStringGrid::FollowMovedRows(TDisplRow AFromRow, int Count, TDisplRow AT
     if (FNumCellControls > 0) CellControlsUpdate(true);
 }
 
-void TExtStringGrid::ShiftRowSideData(int RowIndex, int RCount, bool Insert)
+void TExtStringGrid::ShiftRowSideData(int RowIndex, int RCount)
 {
-    if (Insert) {
-        FRows.Inserted(DisplToRealRow(TDisplRow(RowIndex)), FlagLineOf(TDisplRow(RowIndex)), RCount);
-        return;
-    }
     std::vector<TRealRow> rows;
     std::vector<TFlagLine> lines;
     for (TDisplRow r(RowIndex); r < TDisplRow(RowIndex + RCount); r = r + 1) {
@@ -88,7 +84,7 @@ void TExtStringGrid::RemoveRowBlock(int RowIndex, int RCount, TRowRemoval How)
         std::vector<int> heights;
         for (int r = RowIndex; keepObjects && r < RowCount(); ++r)
             heights.push_back(RowHeights(r));
-        ShiftRowSideData(RowIndex, RCount, false);
+        ShiftRowSideData(RowIndex, RCount);
         const int oldCount = RowCount();
         RemoveDisplayRows(TDisplRow(RowIndex), RCount);
         for (int i = 0; i < static_cast<int>(heights.size()) && RowIndex + i < RowCount(); ++i)
@@ -123,16 +119,24 @@ void TExtStringGrid::InsertRows(int RowIndex, int RCount, bool UpdateCellControl
     RowIndex = std::clamp(RowIndex, 0, RowCount());
     // The floating footer's row stays the last one.
     if (FloatingFooter()->Visible() && RowCount() > 0) RowIndex = std::min(RowIndex, RowCount() - 1);
+    InsertRowsAt(DisplToRealRow(TDisplRow(RowIndex)), RCount, UpdateCellControls);
+}
+
+// The rows open above the hidden rows from At on: a display row would put them below the
+// hidden rows that follow the shown row before.
+void TExtStringGrid::InsertRowsAt(TRealRow At, int RCount, bool UpdateCellControls)
+{
+    const TDisplRow at = RealToDisplRow(At);
     if (FSelHidden || Col() >= ColCount() || Row() >= RowCount()) UnHideSelection();
     {
         TUpdateLock lock(*this);
-        if (UpdateCellControls) OpenCellControls(RealRowIndex(RowIndex), RCount, true);
-        ShiftRowSideData(RowIndex, RCount, true);
-        InsertDisplayRows(TDisplRow(RowIndex), RCount);
+        if (UpdateCellControls) OpenCellControls(At.Index(), RCount, true);
+        FRows.Inserted(At, FlagLineOf(at), RCount);
+        InsertDisplayRows(at, RCount);
     }
     CellControlsUpdate(false);
     if (!ComponentState().Contains(csDestroying))
-        DoCellsChanged(TRect{0, RowIndex, ColCount() - 1, RowIndex + RCount});
+        DoCellsChanged(TRect{0, at.Index(), ColCount() - 1, at.Index() + RCount});
 }
 
 // The fixed footers stay the last rows.

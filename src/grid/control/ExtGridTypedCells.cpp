@@ -56,6 +56,16 @@ void TExtStringGrid::SetAllCells(int ACol, int ARow, const std::string& Value)
     WriteAllCells(ACol, ARow, Value, false);
 }
 
+std::string TExtStringGrid::StoredCellText(TStoredCell Cell) const
+{
+    return AllCells(Cell.Col.Index(), Cell.Row.Index());
+}
+
+void TExtStringGrid::SetStoredCellText(TStoredCell Cell, const std::string& Value)
+{
+    WriteAllCells(Cell.Col.Index(), Cell.Row.Index(), Value, false);
+}
+
 std::string TExtStringGrid::AllGridCells(int ACol, int ARow) const
 {
     if (ACol < 0) return std::string();

@@ -263,6 +263,12 @@ public:
     int RealRowIndex(int ARow) const { return DisplToRealRow(TDisplRow(ARow)).Index(); }
     int DisplRowIndex(int ARow) const { return RealToDisplRow(TRealRow(ARow)).Index(); }
     int RealRow() const { return RealRowIndex(Row()); }
+    // The undo history's view of the rows: it keeps stored rows and writes hidden ones too.
+    TRealRow StoredRowAt(TDisplRow ADisplRow) const override { return DisplToRealRow(ADisplRow); }
+    bool IsRowShown(TRealRow ARealRow) const override { return ARealRow.Index() >= 0 && !FRows.IsHidden(ARealRow); }
+    TDisplRow ShownRowOf(TRealRow ARealRow) const override { return RealToDisplRow(ARealRow); }
+    std::string StoredCellText(TStoredCell Cell) const override;
+    void SetStoredCellText(TStoredCell Cell, const std::string& Value) override;
     // The rows' owner, for reading: tests check its consistency after every step.
     const TRowSpace& RowSpace() const { return FRows; }
     const TColumnSpace& ColumnSpace() const { return FColumns; }
@@ -652,6 +658,8 @@ private:
     void RemoveDisplayRows(TDisplRow ADisplRow, int Count);
     // Opens Count empty display rows at ADisplRow.
     void InsertDisplayRows(TDisplRow ADisplRow, int Count);
+    // InsertRows at a stored position, which may lie before hidden rows.
+    void InsertRowsAt(TRealRow At, int RCount, bool UpdateCellControls = true);
     // The cells and heights of Count display rows from AFromRow now stand from AToRow.
     void MoveDisplayRows(TDisplRow AFromRow, int Count, TDisplRow AToRow);
     void HideRealRows(TRealRow AFromRow, TRealRow AToRow, bool AtStoreEnd, THideReason Reason);
@@ -992,7 +1000,8 @@ private:
     // handed to the caller with the heights staying in place.
     enum class TRowRemoval { Free, FreeAndNotify, KeepObjects };
     void RemoveRowBlock(int RowIndex, int RCount, TRowRemoval How);
-    void ShiftRowSideData(int RowIndex, int RCount, bool Insert);
+    // The row space hears that the display rows from RowIndex left.
+    void ShiftRowSideData(int RowIndex, int RCount);
     // Where a shown row's flags stand.
     TFlagLine FlagLineOf(TDisplRow ADisplRow) const;
     bool SelectionCountsRealRows() const;
@@ -2705,13 +2714,15 @@ public:
 private:
     // Closes the group headed by Header before row End: the node, then a summary row.
     // Returns the row after the group.
-    int CloseGroup(int Header, int End);
+    TRealRow CloseGroup(TRealRow Header, TRealRow End);
+    // The stored row where the fixed footers begin, or the end of the rows.
+    TRealRow NormalRowsEnd() const { return DisplToRealRow(TDisplRow(RowCount() - FixedFooters)); }
     void ColorGroupRow(int ARow, TColor Color, TColor ColorTo, TColor TextColor);
     void MergeGroupRow(int FromCol, int ARow, TColor Color, TColor ColorTo, TColor TextColor);
     // Header colours on the row, or on one cell from FromCol on with Grouping's MergeHeader.
     void LookAsGroupHeader(int FromCol, int ARow);
-    // A marked summary row at ARow in the summary colours.
-    void InsertSummaryRow(int ARow);
+    // A marked summary row at At in the summary colours.
+    void InsertSummaryRow(TRealRow At);
     int HeaderValueColOfNode(int ARow) const;
     int SubGroupValueCol(int ColIndex) const;
     // The group header's row count as Grouping's ShowGroupCount shows it after the value.
@@ -2795,6 +2806,14 @@ private:
     // Reads the stream once to check it, then again to place its cells.
     void ReadBinStream(TPoint Point, TMemoryStream& Stream, bool WholeGridResizes);
     void ReadBinRecords(TPoint Point, TMemoryStream& Stream, bool WholeGridResizes, bool Apply);
+    // A column a stream carries: the index its records give it and the column it is read from.
+    struct TStreamedCol {
+        int Index;
+        TRealCol Col;
+    };
+    // The records of the cells of Cols over the display rows Top..Bottom; GridCols is what
+    // the columns count against to be the whole grid.
+    void WriteBinCells(const std::vector<TStreamedCol>& Cols, int Top, int Bottom, int GridCols, TMemoryStream& Stream);
     mutable int FStreamID = 0;
 
 public:

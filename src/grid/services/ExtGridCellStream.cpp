@@ -279,18 +279,32 @@ int TExtStringGrid::StreamID() const
     return FStreamID;
 }
 
+// The rectangle counts shown columns: its records carry the display column, its cells are
+// read from the real one.
 void TExtStringGrid::SaveRectToBinStream(const TRect& R, TMemoryStream& Stream)
 {
+    std::vector<TStreamedCol> cols;
+    for (int c = R.Left; c <= R.Right; ++c)
+        cols.push_back({c, ToRealCol(TDisplCol(c))});
+    WriteBinCells(cols, R.Top, R.Bottom, ColCount(), Stream);
+}
+
+void TExtStringGrid::WriteBinCells(const std::vector<TStreamedCol>& Cols, int Top, int Bottom, int GridCols,
+                                   TMemoryStream& Stream)
+{
     TComponentWriter out(Stream);
-    const int cols = R.Right - R.Left + 1;
-    const int rows = R.Bottom - R.Top + 1;
+    const int cols = static_cast<int>(Cols.size());
+    const int rows = Bottom - Top + 1;
+    const auto width = [this](TRealCol Col) {
+        return IsHiddenColumn(Col.Index()) ? FColumns.KeptWidth(Col) : ColWidths(ToDisplCol(Col).Index());
+    };
     TGridPropIO header;
     header.ColCount = cols;
     header.RowCount = rows;
-    header.ColWidths = JoinExtents(R.Left, R.Right, [this](int c) { return ColWidths(c); });
-    header.RowHeights = JoinExtents(R.Top, R.Bottom, [this](int r) { return RowHeights(r); });
-    header.FullGrid = SaveFixedCells ? rows == RowCount() && cols == ColCount()
-                                     : rows == RowCount() - FixedRows() && cols == ColCount() - FixedCols();
+    header.ColWidths = JoinExtents(0, cols - 1, [&](int i) { return width(Cols[static_cast<size_t>(i)].Col); });
+    header.RowHeights = JoinExtents(Top, Bottom, [this](int r) { return RowHeights(r); });
+    header.FullGrid = SaveFixedCells ? rows == RowCount() && cols == GridCols
+                                     : rows == RowCount() - FixedRows() && cols == GridCols - FixedCols();
     header.ID = StreamID();
     header.Write(out);
 
@@ -298,14 +312,15 @@ void TExtStringGrid::SaveRectToBinStream(const TRect& R, TMemoryStream& Stream)
     TGridCellPropIO propIO(this);
     TGridGraphicIO graphicIO;
     TFileProgress progress = FileProgressReporter();
-    ExportNotification(0, R.Top);
-    for (int r = R.Top; r <= R.Bottom; ++r) {
+    ExportNotification(0, Top);
+    for (int r = Top; r <= Bottom; ++r) {
         ExportNotification(5, r);
-        for (int c = R.Left; c <= R.Right; ++c) {
-            const TCellProperties* props = FindCellProperties(c, r);
-            cellIO.Col = c;
+        for (const TStreamedCol& col : Cols) {
+            const TShownCell cell{col.Col, TDisplRow(r)};
+            const TCellProperties* props = FindCellProperties(cell.Col.Index(), r);
+            cellIO.Col = col.Index;
             cellIO.Row = r;
-            cellIO.Cell = Cells(c, r);
+            cellIO.Cell = CellAt(cell);
             cellIO.HasProp = props != nullptr;
             cellIO.Write(out);
             if (!props) continue;
@@ -324,14 +339,23 @@ void TExtStringGrid::SaveRectToBinStream(const TRect& R, TMemoryStream& Stream)
             graphicIO.Write(out);
             WriteCellPayload(*graphic, out);
         }
-        progress.Report(r - R.Top, R.Bottom - R.Top);
+        progress.Report(r - Top, Bottom - Top);
     }
     ExportNotification(2, -1);
 }
 
+// With SaveHiddenCells the hidden columns are saved too, each at its real index, as the
+// text files keep them.
 void TExtStringGrid::SaveToBinStream(TMemoryStream& Stream)
 {
-    SaveRectToBinStream(TRect{SaveStartCol(), SaveStartRow(), SaveEndCol(), SaveEndRow()}, Stream);
+    if (!SaveHiddenCells || NumHiddenColumns() == 0) {
+        SaveRectToBinStream(TRect{SaveStartCol(), SaveStartRow(), SaveEndCol(), SaveEndRow()}, Stream);
+        return;
+    }
+    std::vector<TStreamedCol> cols;
+    for (int c = RealColIndex(SaveStartCol()); c <= SaveEndColWithHidden(); ++c)
+        cols.push_back({c, TRealCol(c)});
+    WriteBinCells(cols, SaveStartRow(), SaveEndRow(), TotalColCount(), Stream);
 }
 
 void TExtStringGrid::SaveToBinFile(const std::string& FileName)
@@ -409,9 +433,13 @@ void TExtStringGrid::ReadBinRecords(TPoint Point, TMemoryStream& Stream, bool Wh
         if (!origin) origin = TPoint{cellIO.Col, cellIO.Row};
         const int64_t col = int64_t{cellIO.Col} - origin->X + Point.X;
         const int64_t row = int64_t{cellIO.Row} - origin->Y + Point.Y;
+        // The target counts shown columns, as the saved rectangle did: hidden columns keep
+        // their cells.
         const bool place = Apply && col >= 0 && col < ColCount() && row >= 0 && row < RowCount();
-        const TPoint cell{static_cast<int>(place ? col : 0), static_cast<int>(place ? row : 0)};
-        if (place) SetCells(cell.X, cell.Y, cellIO.Cell);
+        const TShownCell at{ToRealCol(TDisplCol(place ? static_cast<int>(col) : 0)),
+                            TDisplRow(place ? static_cast<int>(row) : 0)};
+        const TPoint cell{at.Col.Index(), at.Row.Index()};
+        if (place) SetCellAt(at, cellIO.Cell);
         if (row != lastRow) {
             lastRow = row;
             progress.Report(static_cast<double>(row - Point.Y), header.RowCount - 1);

@@ -74,22 +74,28 @@ void TExtStringGrid::LookAsGroupHeader(int FromCol, int ARow)
 
 // Merging is left to the caller: Group merges only once the grouped column has left the
 // grid, since the merge would otherwise cover it.
-void TExtStringGrid::InsertSummaryRow(int ARow)
+void TExtStringGrid::InsertSummaryRow(TRealRow At)
 {
-    InsertRows(ARow, 1);
-    MarkSummaryRow(RealRowIndex(ARow));
+    InsertRowsAt(At, 1);
+    MarkSummaryRow(At.Index());
     if (!Grouping()->MergeSummary)
-        ColorGroupRow(ARow, Grouping()->SummaryColor, Grouping()->SummaryColorTo, Grouping()->SummaryTextColor);
+        ColorGroupRow(RealToDisplRow(At).Index(), Grouping()->SummaryColor, Grouping()->SummaryColorTo,
+                      Grouping()->SummaryTextColor);
 }
 
-int TExtStringGrid::CloseGroup(int Header, int End)
+// A node's span counts every row it holds, hidden ones too.
+TRealRow TExtStringGrid::CloseGroup(TRealRow Header, TRealRow End)
 {
-    AddNode(Header, End - Header);
+    AddNode(Header.Index(), End - Header);
     if (!Grouping()->Summary) return End;
     InsertSummaryRow(End);
     return End + 1;
 }
 
+// The walk goes over the stored rows: a row out of the grid (hidden or filtered) goes into
+// the group of its own value as a shown one does, with its header before it, so that UnGroup
+// gives every row its value back. Nodes the grid had before would be taken for groups by
+// UnGroup, which deletes their rows: the groups replace them.
 void TExtStringGrid::Group(int ColIndex)
 {
     if (ColIndex < FixedCols() || ColIndex >= ColCount()) return;
@@ -97,6 +103,7 @@ void TExtStringGrid::Group(int ColIndex)
     if (RowCount() - FixedFooters <= FixedRows()) return;
 
     const TGridUpdateScope update(*this);
+    if (HasNodes()) RemoveAllNodes();
     const TGroupingFlag grouping(FIsGrouping);
     GroupColumn = ColIndex;
     FGroupWidth = ColWidths(ColIndex);
@@ -108,20 +115,24 @@ void TExtStringGrid::Group(int ColIndex)
     }
 
     const int valueCol = HeaderValueCol(ColIndex);
-    int header = -1;
+    const TRealRow none(-1);
+    TRealRow header = none;
     std::string previous;
-    for (int r = FixedRows(); r < RowCount() - FixedFooters; ++r) {
-        const std::string value = GridCells(ColIndex, r);
-        if (header != -1 && value == previous) continue;
-        if (header != -1) r = CloseGroup(header, r);
-        InsertRows(r, 1);
-        SetCells(valueCol, r, value);
+    for (TRealRow r(FixedRows()); r < NormalRowsEnd(); r = r + 1) {
+        const std::string value = AllGridCells(ColIndex, r.Index());
+        if (header != none && value == previous) continue;
+        if (header != none) r = CloseGroup(header, r);
+        InsertRowsAt(r, 1);
+        const TShownCell headerValue{TRealCol(valueCol), RealToDisplRow(r)};
+        SetCellAt(headerValue, value);
         if (!Grouping()->MergeHeader)
-            ColorGroupRow(r, Grouping()->HeaderColor, Grouping()->HeaderColorTo, Grouping()->HeaderTextColor);
-        header = r++;
+            ColorGroupRow(headerValue.Row.Index(), Grouping()->HeaderColor, Grouping()->HeaderColorTo,
+                          Grouping()->HeaderTextColor);
+        header = r;
+        r = r + 1;
         previous = value;
     }
-    if (header != -1) CloseGroup(header, RowCount() - FixedFooters);
+    if (header != none) CloseGroup(header, NormalRowsEnd());
     RemoveCols(ColIndex, 1);
     const TGrouping& look = *Grouping();
     for (int r = FixedRows(); r < RowCount(); ++r) {
@@ -160,18 +171,24 @@ void TExtStringGrid::UnGroup()
         if (FixedRows() > 0) SetCells(groupCol, 0, FGroupCaption);
         if (FixedFooters > 0) SetCells(groupCol, RowCount() - 1, FGroupFooter);
         const int valueCol = HeaderValueCol(groupCol);
+        // Rows out of the grid take their group's value too: Group put each under the
+        // header of its own value.
+        const auto shownAs = [this](TRealRow Row, bool (TExtStringGrid::*Kind)(int) const) {
+            return Row < NormalRowsEnd() && !FRows.IsHidden(Row) && (this->*Kind)(RealToDisplRow(Row).Index());
+        };
         std::string value;
-        for (int r = FixedRows(); r < RowCount() - FixedFooters;) {
-            if (!IsNode(r)) {
-                if (!IsSummary(r)) SetCells(groupCol, r, value);
-                ++r;
+        for (TRealRow r(FixedRows()); r < NormalRowsEnd();) {
+            if (!shownAs(r, &TExtStringGrid::IsNode)) {
+                if (!shownAs(r, &TExtStringGrid::IsSummary)) SetStoredCellText({TRealCol(groupCol), r}, value);
+                r = r + 1;
                 continue;
             }
-            const int summary = r + GetNodeSpan(r);
-            if (IsSummary(summary)) RemoveRows(summary, 1);
-            value = GridCells(valueCol, r);
-            RemoveNode(RealRowIndex(r));
-            RemoveRows(r, 1);
+            const TDisplRow header = RealToDisplRow(r);
+            const TRealRow summary = r + GetNodeSpan(header.Index());
+            if (shownAs(summary, &TExtStringGrid::IsSummary)) RemoveRows(RealToDisplRow(summary).Index(), 1);
+            value = GridCells(valueCol, header.Index());
+            RemoveNode(r.Index());
+            RemoveRows(header.Index(), 1);
         }
     }
     GroupColumn = -1;
@@ -225,7 +242,7 @@ void TExtStringGrid::SubGroup(int ColIndex)
     closePending(r);
     // Merged like the groups' summary rows, from column 1, so that UnGroup splits it alike.
     if (Grouping()->Summary) {
-        InsertSummaryRow(r);
+        InsertSummaryRow(DisplToRealRow(TDisplRow(r)));
         if (Grouping()->MergeSummary)
             MergeGroupRow(1, r, Grouping()->SummaryColor, Grouping()->SummaryColorTo, Grouping()->SummaryTextColor);
     }

@@ -258,8 +258,11 @@ void TExtStringGrid::SortRows(bool Indexed, bool Grouped)
         if (footerShown && !Grouped) FloatingFooter()->SetVisible(false);
         SortRow = oldRow;
         const int last = RowCount() - fixedFooters - 1;
+        // A contracted node keeps its rows hidden below it, and a sort of the shown rows
+        // would leave them behind: with nodes every sort sorts inside the groups, as the
+        // header click does.
         WithSortTexts([&] {
-            if (Grouped)
+            if (Grouped || HasNodes())
                 SortGroups(Indexed);
             else
                 QuickSortRows(sort.Column, FixedRows(), last, Indexed);

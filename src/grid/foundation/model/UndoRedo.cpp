@@ -26,7 +26,7 @@ void TExtGridUndoRedo::RegisterChange(int ACol, int ARow, const std::string& Old
         DropOldestStep();
     TUndoRedoItem item;
     item.Col = ACol;
-    item.Row = ARow;
+    item.Row = grid_ ? grid_->StoredRowAt(TDisplRow(ARow)).Index() : ARow;
     item.Value = NewValue;
     item.OrigValue = OldValue;
     items_.Add(item);
@@ -79,10 +79,12 @@ bool TExtGridUndoRedo::IsSequenceStart(int Index) const
 void TExtGridUndoRedo::Apply(const TUndoRedoItem& Item, const std::string& Text,
                              const TExtGridUndoRedoEvent& Event)
 {
-    if (Event) Event(this, grid_, Item.Col, Item.Row, grid_->Cells(Item.Col, Item.Row), Text);
-    grid_->SetCells(Item.Col, Item.Row, Text);
+    const TStoredCell cell{TRealCol(Item.Col), TRealRow(Item.Row)};
+    if (Event) Event(this, grid_, Item.Col, Item.Row, grid_->StoredCellText(cell), Text);
+    grid_->SetStoredCellText(cell, Text);
+    if (!grid_->IsRowShown(cell.Row)) return;
     grid_->SetCol(grid_->DisplColIndex(Item.Col));
-    grid_->SetRow(Item.Row);
+    grid_->SetRow(grid_->ShownRowOf(cell.Row).Index());
 }
 
 void TExtGridUndoRedo::Undo()
@@ -103,7 +105,8 @@ void TExtGridUndoRedo::Undo()
     } else {
         const TUndoRedoItem& item = items_.Items(top);
         Apply(item, item.OrigValue, OnUndo);
-        grid_->RepaintCell(grid_->Col(), item.Row);
+        const TRealRow row(item.Row);
+        if (grid_->IsRowShown(row)) grid_->RepaintCell(grid_->Col(), grid_->ShownRowOf(row).Index());
         level_ = top;
     }
 }

@@ -3,6 +3,7 @@
 #include <string>
 #include <vector>
 
+#include "grid/control/CellAddress.h"
 #include "platform/ui/Component.h"
 
 // What an undo history needs of the grid it works on; the base grid provides it.
@@ -20,14 +21,30 @@ public:
     virtual void SetRow(int ARow) = 0;
     virtual void RepaintCell(int ACol, int ARow) = 0;
     virtual void RepaintGrid() = 0;
+    // A grid that takes rows out of view maps between the rows it shows and the rows it
+    // stores, and reaches a stored cell wherever its row is; a grid that shows every row
+    // keeps the defaults.
+    virtual TRealRow StoredRowAt(TDisplRow Row) const { return TRealRow(Row.Index()); }
+    // False when the stored row is out of view.
+    virtual bool IsRowShown(TRealRow Row) const { return Row.Index() >= 0; }
+    virtual TDisplRow ShownRowOf(TRealRow Row) const { return TDisplRow(Row.Index()); }
+    virtual std::string StoredCellText(TStoredCell Cell) const { return Cells(Cell.Col.Index(), Cell.Row.Index()); }
+    virtual void SetStoredCellText(TStoredCell Cell, const std::string& Value)
+    {
+        SetCells(Cell.Col.Index(), Cell.Row.Index(), Value);
+    }
 };
 
+// Col and Row name the stored cell, as the history keeps it.
 using TExtGridUndoRedoEvent = std::function<void(TObject* Sender, TUndoRedoGrid* Grid, int Col, int Row,
                                                  const std::string& OrigValue, const std::string& NewValue)>;
 
 // One entry of the history: a change of one cell's text, or a marker that opens or closes
 // a sequence of changes undone and redone as one step (Col and Row -1, empty texts).
 struct TUndoRedoItem {
+    // The stored (real) row, not the display row the grid registered: a row hidden, shown
+    // or filtered out after the change moves every display row below it, and an undo by
+    // display row would write the old text into whichever row stands there by then.
     int Row = -1;
     int Col = -1;
     std::string Value;     // the text after the change
@@ -71,6 +88,7 @@ public:
     // a sequence always as a whole.
     int MaxLevel = 0;
 
+    // ARow is the display row of the change; the entry keeps the row stored there.
     virtual void RegisterChange(int ACol, int ARow, const std::string& OldValue, const std::string& NewValue);
     virtual void StartSequence();
     virtual void StopSequence();
@@ -96,7 +114,8 @@ private:
     int MatchingStart(int Index) const;
     bool IsSequenceStop(int Index) const;
     bool IsSequenceStart(int Index) const;
-    // Writes one side of an entry into its cell and makes that cell current.
+    // Writes one side of an entry into its stored cell and makes that cell current when its
+    // row is shown.
     void Apply(const TUndoRedoItem& Item, const std::string& Text, const TExtGridUndoRedoEvent& Event);
 
     TUndoRedoCollection items_;
