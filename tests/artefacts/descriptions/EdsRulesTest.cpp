@@ -142,9 +142,9 @@ TEST_F(EdsRules, ReadsTwentyThousandRowsWithoutRescanning)
 
 TEST_F(EdsRules, RepeatedPairIsWrittenOnceFromItsFirstRow)
 {
-    // Index 0x3000 sub 1: twice read, then written; sub 2: read after a write row.
-    Generate_From(Pdo_File("", ""), Sdo_File(Sdo_Row("0x3000", "1", "2") + Sdo_Row("0x3000", "1", "4"),
-                                             Sdo_Row("0x3000", "2", "1") + Sdo_Row("12288", "0x01", "1") +
+    // Index 0x3000 sub 1: twice read, then written with the same size; sub 2: written twice.
+    Generate_From(Pdo_File("", ""), Sdo_File(Sdo_Row("0x3000", "1", "2") + Sdo_Row("0x3000", "1", "2"),
+                                             Sdo_Row("0x3000", "2", "1") + Sdo_Row("12288", "0x01", "2") +
                                                  Sdo_Row("0x3000", "2", "2")));
     ASSERT_EQ(SDO_Indexes.size(), 1u);
     const std::vector<SDO_Sub_Type>& subs = SDO_Indexes[0].Sub_Indexs;
