@@ -38,7 +38,8 @@ void Read_PDO_Section(const TXMLNode& root, const std::string& section, EDS_PDO_
 }
 
 // An object index or sub-index that does not fit its field would be written under the
-// section of another object.
+// section of another object; sub-index 255 is reserved for the object's structure, and the
+// SDO server window refuses it too.
 int32_t Read_Ranged(const TXMLNode& row, const std::string& attribute, int32_t highest)
 {
     const std::string text = row.Attribute(attribute);
@@ -86,7 +87,7 @@ std::vector<TSDO_Row> Read_SDO_Section(const TXMLNode& root, const std::string& 
     std::vector<TSDO_Row> rows;
     For_Each_Row(root, section, [&](const TXMLNode& row) {
         const int32_t index = Read_Ranged(row, "Index", 0xFFFF);
-        const int32_t sub = Read_Ranged(row, "SubIndex", 0xFF);
+        const int32_t sub = Read_Ranged(row, "SubIndex", 0xFE);
         const int32_t quantity = StrToInt(row.Attribute("NByte"));
         positions.Add(static_cast<uint16_t>(index), {static_cast<uint8_t>(sub), quantity, readonly});
         rows.push_back({index, sub, quantity});

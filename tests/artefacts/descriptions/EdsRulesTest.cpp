@@ -180,8 +180,9 @@ std::ostream& operator<<(std::ostream& out, const BadSdoRow& c) { return out << 
 
 class EdsBadSdoRow : public EdsRules, public ::testing::WithParamInterface<BadSdoRow> {};
 
-// A value that is no number, or an index or sub-index that would land in another object's
-// section, stops the generation before anything is written.
+// A value that is no number, an index or sub-index that would land in another object's
+// section, or the reserved sub-index 255, which no tool reads as an entry, stops the
+// generation before anything is written.
 TEST_P(EdsBadSdoRow, RaisesAndLeavesTheOldFile)
 {
     WriteTestFile(output, "old");
@@ -197,6 +198,7 @@ INSTANTIATE_TEST_SUITE_P(Cases, EdsBadSdoRow,
                                            BadSdoRow{"IndexTooLarge", Sdo_Row("0x12000", "1", "1")},
                                            BadSdoRow{"IndexNegative", Sdo_Row("-1", "1", "1")},
                                            BadSdoRow{"SubIndexTooLarge", Sdo_Row("0x2000", "256", "1")},
+                                           BadSdoRow{"SubIndexReserved", Sdo_Row("0x2000", "0xFF", "1")},
                                            BadSdoRow{"NByteMissing",
                                                      "<row Index=\"0x2000\" SubIndex=\"2\"/>"}),
                          [](const auto& info) { return std::string(info.param.name); });
