@@ -401,7 +401,7 @@ const char* const Builtin_Texts[Builtin_Text_Count] = {
     " ",  // 396
     " ",  // 397
     " ",  // 398
-    " ",  // 399
+    "The check could not be made: the update service cannot be reached",  // 399
     "Set Communication",  // 400
     "Set Communication Setting",  // 401
     "OK",  // 402
@@ -1104,8 +1104,8 @@ const char* const Builtin_Texts[Builtin_Text_Count] = {
     " ",  // 1094
     " ",  // 1095
     " ",  // 1096
-    " ",  // 1097
-    " ",  // 1098
+    "The update failed: the updater ended with the error code ",  // 1097
+    "The update cannot start: the firmware file is missing:",  // 1098
     "The updater could not be started:",  // 1099
     "Row Already used. Do you want to overwrite the values?",  // 1100
     "Error in the Copy values!!! Copy a valid row before Paste it",  // 1101
@@ -2320,7 +2320,8 @@ const char* const Builtin_Texts[Builtin_Text_Count] = {
     " ",  // 2291
     " ",  // 2292
     " ",  // 2293
-    " ",  // 2294
+    "!! [SDO in Write] N Byte differs from the N Byte of the same Index and SubIndex in [SDO in"
+    " Read]: the entry has one size for reading and writing",  // 2294
     "!! [SDO in Read] SubIndex 0xFF is reserved and cannot be used",  // 2295
     "!! [SDO in Write] SubIndex 0xFF is reserved and cannot be used",  // 2296
     "!! [SDO in Read] SubIndex 0 cannot be used with other SubIndexes of the same Index",  // 2297

@@ -295,14 +295,25 @@ void TFSoftOptions::CB_En_ConClick(TObject*) { Update_CheckBox(); }
 
 void TFSoftOptions::Btn_Check_UpdateClick(TObject*)
 {
-    Version_Check =
-        std::make_unique<TVersion_Check>([this](bool newer) { Show_Check_Result(newer); }, Version_Service);
+    Version_Check = std::make_unique<TVersion_Check>(
+        [this](TVersion_Answer answer) { Show_Check_Result(answer); }, Version_Service);
 }
 
-void TFSoftOptions::Show_Check_Result(bool newer)
+// A service that cannot be reached says nothing about updates: "No Update Available" would
+// tell the user that the version in hand is the newest.
+void TFSoftOptions::Show_Check_Result(TVersion_Answer answer)
 {
-    LL_Check_Update->SetCaption(newer ? Link_Markup(Maker_Download_Page(Download_Anchor), Lang_Table[314])
-                                      : Lang_Table[315]);
+    switch (answer) {
+    case TVersion_Answer::Newer:
+        LL_Check_Update->SetCaption(Link_Markup(Maker_Download_Page(Download_Anchor), Lang_Table[314]));
+        break;
+    case TVersion_Answer::Not_Newer:
+        LL_Check_Update->SetCaption(Lang_Table[315]);
+        break;
+    case TVersion_Answer::No_Answer:
+        LL_Check_Update->SetCaption(Lang_Table[399]);
+        break;
+    }
     LL_Check_Update->SetVisible(true);
 }
 

@@ -81,7 +81,7 @@ private:
     std::string Slot_Language(int page, int k) const;
     void Show_Flag(TImage* image, const std::string& language);
     void Show_Page_Label(int Num_Page, int pages);
-    void Show_Check_Result(bool newer);
+    void Show_Check_Result(TVersion_Answer answer);
 };
 
 extern TFSoftOptions* FSoftOptions;

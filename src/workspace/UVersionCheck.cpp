@@ -1,6 +1,7 @@
 #include "workspace/UVersionCheck.h"
 
 #include <exception>
+#include <optional>
 
 #include "platform/net/HttpClient.h"
 #include "platform/rtl/SysUtils.h"
@@ -16,8 +17,9 @@ const char* const Accept_Header = "text/html,application/xhtml+xml,application/x
 const char* const User_Agent_Header = "Mozilla/3.0 (compatible; Indy Library)";
 const std::string No_Information = "VER. 0.000";
 
-// The body of a successful reply; empty on any failure.
-std::string Ask_Newest_Version(const TVersion_Service& service, const std::function<bool()>& cancelled)
+// The body of a successful reply; none on any failure.
+std::optional<std::string> Ask_Newest_Version(const TVersion_Service& service,
+                                              const std::function<bool()>& cancelled)
 {
     THttpRequest request;
     request.URL = service.Host + Version_Service_Path + "?nomesw=" + SW_Update_Code_Const;
@@ -30,7 +32,7 @@ std::string Ask_Newest_Version(const TVersion_Service& service, const std::funct
         if (response.StatusCode >= 200 && response.StatusCode < 300) return response.Body;
     } catch (const std::exception&) {
     }
-    return "";
+    return std::nullopt;
 }
 
 bool Is_Decimal_Digits(const std::string& text)
@@ -48,13 +50,20 @@ int Conv_Version(const std::string& Ver_str)
     return Is_Decimal_Digits(digits) && digits.size() == 4 ? StrToInt(digits) : -1;
 }
 
-bool Check_Version(const TVersion_Service& service, const std::function<bool()>& cancelled)
+TVersion_Answer Ask_Version(const TVersion_Service& service, const std::function<bool()>& cancelled)
 {
-    const std::string reply = Trim(Ask_Newest_Version(service, cancelled));
-    if (reply.empty() || UpperCase(reply) == No_Information) return false;
+    const std::optional<std::string> body = Ask_Newest_Version(service, cancelled);
+    if (!body) return TVersion_Answer::No_Answer;
+    const std::string reply = Trim(*body);
+    if (reply.empty() || UpperCase(reply) == No_Information) return TVersion_Answer::Not_Newer;
     const int own = Conv_Version(SW_Update_Version_Const);
     const int newest = Conv_Version(reply);
-    return own != -1 && newest != -1 && newest > own;
+    return own != -1 && newest != -1 && newest > own ? TVersion_Answer::Newer : TVersion_Answer::Not_Newer;
+}
+
+bool Check_Version(const TVersion_Service& service, const std::function<bool()>& cancelled)
+{
+    return Ask_Version(service, cancelled) == TVersion_Answer::Newer;
 }
 
 class TVersion_Check::TWorker : public TThread {
@@ -69,12 +78,12 @@ public:
 protected:
     void Execute() override
     {
-        const bool newer = Check_Version(service_, [this] { return Terminated(); });
-        Synchronize([this, newer] {
+        const TVersion_Answer answer = Ask_Version(service_, [this] { return Terminated(); });
+        Synchronize([this, answer] {
             // A freeing owner may still see the answer run while it waits for the worker.
             if (owner_.closing_) return;
             owner_.answered_ = true;
-            owner_.done_(newer);
+            owner_.done_(answer);
         });
     }
 
@@ -83,7 +92,7 @@ private:
     const TVersion_Service service_;
 };
 
-TVersion_Check::TVersion_Check(std::function<void(bool)> done, TVersion_Service service)
+TVersion_Check::TVersion_Check(std::function<void(TVersion_Answer)> done, TVersion_Service service)
     : done_(std::move(done)), worker_(std::make_unique<TWorker>(*this, std::move(service)))
 {
     worker_->Start();

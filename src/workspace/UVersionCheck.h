@@ -23,20 +23,27 @@ struct TVersion_Service {
 // first blank, its digit before the point and the three after it; -1 when it is not one.
 int Conv_Version(const std::string& Ver_str);
 
-// True when the service reports a version newer than SW_Update_Version_Const for
-// SW_Update_Code_Const; false when it reports the same, an older one or nothing, and on
-// every error. Blocks the calling thread until the service answers, a time-out passes or
-// `cancelled` says true; windows use TVersion_Check instead.
+// What the service said: a version newer than SW_Update_Version_Const for
+// SW_Update_Code_Const; the same, an older one or nothing; or no answer at all (no
+// connection, a time-out, an error status), so that the check could not be made.
+enum class TVersion_Answer { Newer, Not_Newer, No_Answer };
+
+// Asks the service. Blocks the calling thread until the service answers, a time-out passes
+// or `cancelled` says true; windows use TVersion_Check instead.
+TVersion_Answer Ask_Version(const TVersion_Service& service = TVersion_Service{},
+                            const std::function<bool()>& cancelled = {});
+
+// True when the service reports a newer version; false otherwise and on every error.
 bool Check_Version(const TVersion_Service& service = TVersion_Service{},
                    const std::function<bool()>& cancelled = {});
 
-// Check_Version on a worker thread, so that no window waits for a slow or silent service:
+// Ask_Version on a worker thread, so that no window waits for a slow or silent service:
 // the answer reaches `done` on the GUI thread, through the event loop. Freeing the check
 // ends a request still running, soon rather than after its time-outs, and `done` is not
 // called then. `done` must not free the check that calls it.
 class TVersion_Check {
 public:
-    explicit TVersion_Check(std::function<void(bool newer)> done,
+    explicit TVersion_Check(std::function<void(TVersion_Answer answer)> done,
                             TVersion_Service service = TVersion_Service{});
     ~TVersion_Check();
     TVersion_Check(const TVersion_Check&) = delete;
@@ -47,7 +54,7 @@ public:
 
 private:
     class TWorker;
-    std::function<void(bool)> done_;
+    std::function<void(TVersion_Answer)> done_;
     bool answered_ = false;
     bool closing_ = false;
     std::unique_ptr<TWorker> worker_;

@@ -12,6 +12,7 @@
 #include "support/HostileFiles.h"
 #include "support/TestFiles.h"
 #include "workspace/UComon.h"
+#include "workspace/ULanguage.h"
 #include "workspace/UNew_Project.h"
 #include "workspace/UParGen.h"
 #include "workspace/UParGenFile.h"
@@ -193,4 +194,37 @@ TEST_F(HostileFiles, EdsStepStopsAndWritesNothing)
             Remove_Entry(path);
         }
     }
+}
+
+// An SDO server file, written by hand or by an earlier version, that reads an entry with 4
+// bytes and writes it with 2: the EDS would describe it with one size and the image move
+// another. Step 7 and Step 8 refuse it, naming the file and the row, and write nothing.
+TEST_F(HostileFiles, AnSdoEntryWithTwoSizesStopsTheEdsAndTheUpdate)
+{
+    Create_Project();
+    const auto row = [](const char* index, const char* sub, const char* bytes) {
+        return std::string("<row Index=\"") + index + "\" SubIndex=\"" + sub + "\" NByte=\"" + bytes +
+               "\" Address_B1=\"0\" Address_B2=\"1\" Address_B3=\"2\" Address_B4=\"3\" Mnemonic=\"\"/>";
+    };
+    WriteTestFile(File_SDO_Server_CANopen, "<SDO_Server_CANopen><SDO_Read>" + row("0x2000", "1", "4") +
+                                               "</SDO_Read><SDO_Write>" + row("0x2001", "0", "1") +
+                                               row("8192", "1", "2") + "</SDO_Write></SDO_Server_CANopen>");
+    const std::vector<std::string> refusal{"\"" + File_SDO_Server_CANopen + "\": Error row 2" +
+                                           Lang_Table[2294]};
+
+    const std::string eds = Project_Dir + "/Converter.eds";
+    dialogs.AnswerFile(eds);
+    size_t before = dialogs.Messages().size();
+    Click(FVantrelFirmWare->Btn_CANopen_EDS);
+    EXPECT_EQ(Messages_Since(before), refusal);
+    EXPECT_FALSE(PathExists(eds));
+
+    const std::string bank = Project_Dir + "/bin/bank.bin";
+    WriteTestFile(bank, "good image");
+    before = dialogs.Messages().size();
+    const size_t windows = dialogs.ModalForms().size();
+    Click(FVantrelFirmWare->Btn_CreateBin);
+    EXPECT_EQ(Messages_Since(before), refusal);
+    EXPECT_EQ(ReadTestFile(bank), "good image");
+    EXPECT_EQ(dialogs.ModalForms().size(), windows);
 }

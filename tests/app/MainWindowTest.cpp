@@ -14,6 +14,7 @@
 #include "platform/os/Shell.h"
 #include "platform/ui/Input.h"
 #include "support/EventLoop.h"
+#include "support/EdsChecker.h"
 #include "support/FakeDialogs.h"
 #include "support/TestFiles.h"
 #include "workspace/UAbout.h"
@@ -411,6 +412,7 @@ TEST_F(MainWindowTest, EdsStepWritesTheChosenFile)
     dialogs.AnswerFile(exe.File("out.eds"));
     FVantrelFirmWare->Btn_CANopen_EDS->Click();
     EXPECT_TRUE(FileExists(exe.File("out.eds")));
+    Expect_Clean_CANopen_EDS(exe.File("out.eds"));
 }
 
 TEST_F(MainWindowTest, HiddenDescriptionStepsWriteTheirFiles)

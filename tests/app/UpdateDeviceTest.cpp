@@ -19,8 +19,8 @@
 #include "workspace/UNew_Project.h"
 
 namespace {
-// The configurator in a temporary program folder with one project open; only the loopback
-// address answers echo requests.
+// The configurator in a temporary program folder, with the firmware file it ships in MASTER,
+// and one project open; only the loopback address answers echo requests.
 class UpdateDevice : public testing::Test {
 protected:
     void SetUp() override
@@ -29,6 +29,7 @@ protected:
             return TEchoReply{request.Host == "127.0.0.1" ? 8 + request.PayloadSize : 0};
         });
         Create_Windows(&owner, exe.Path());
+        WriteTestFile(exe.File("MASTER/Sim30605.sim"), "firmware");
         dialogs.OnModal([](TCustomForm&) {
             FNew_Project->E_New_Proj->SetText("Plant1");
             FNew_Project->Btn_OKClick(FNew_Project->Btn_OK);
@@ -37,11 +38,12 @@ protected:
     }
     void TearDown() override { Free_Windows(); }
 
-    // A stand-in for the updater that notes each run beside the job.
-    void Install_Updater()
+    // A stand-in for the updater that notes each run beside the job and ends with the code.
+    void Install_Updater(int exitCode = 0)
     {
         const std::string path = exe.File("Ethernet_Update");
-        WriteTestFile(path, "#!/bin/sh\necho run >> \"$(dirname \"$0\")/runs\"\n");
+        WriteTestFile(path, "#!/bin/sh\necho run >> \"$(dirname \"$0\")/runs\"\nexit " +
+                                std::to_string(exitCode) + "\n");
         chmod(path.c_str(), 0755);
     }
 
@@ -98,4 +100,14 @@ TEST_F(UpdateDevice, WithoutTheUpdaterAnErrorBoxShows)
     ASSERT_EQ(dialogs.Messages().size(), 1u);
     EXPECT_EQ(dialogs.Messages()[0].Type, mtError);
     EXPECT_NE(dialogs.Messages()[0].Text.find(exe.File("Ethernet_Update")), std::string::npos);
+}
+
+TEST_F(UpdateDevice, AnUpdaterThatEndsWithAnErrorIsReported)
+{
+    Install_Updater(3);
+    Update_Through_Step(2);
+    EXPECT_EQ(ReadTestFile(exe.File("runs")), "run\n");
+    ASSERT_EQ(dialogs.Messages().size(), 1u);
+    EXPECT_EQ(dialogs.Messages()[0].Type, mtError);
+    EXPECT_EQ(dialogs.Messages()[0].Text, Lang_Table[1097] + "3");
 }

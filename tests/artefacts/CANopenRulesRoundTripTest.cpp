@@ -7,6 +7,7 @@
 #include "editors/canopen/USet_PDO_Access.h"
 #include "editors/canopen/USet_SDO_Client_Access.h"
 #include "editors/canopen/USet_SDO_Server_Access.h"
+#include "support/EdsChecker.h"
 #include "workspace/UComon.h"
 
 // What the three CANopen windows write is what the image builder and the EDS generator read.
@@ -68,6 +69,7 @@ TEST(CANopenRulesRoundTrip, WindowsToImageTablesAndEds)
 
     const std::string eds = server.dir.File("out.eds");
     Create_EDS_File(eds);
+    Expect_Clean_CANopen_EDS(eds);
     const std::string text = ReadTestFile(eds);
     EXPECT_NE(text.find("[2000sub1]"), std::string::npos);
     EXPECT_NE(text.find("[2001sub2]"), std::string::npos);

@@ -299,7 +299,7 @@ struct CheckCase {
     const char* name;
     int status;
     const char* body;
-    bool link;
+    int text; // 314 shown as the link to the download page
 };
 
 class SoftOptionsCheck : public SoftOptions, public testing::WithParamInterface<CheckCase> {};
@@ -327,10 +327,9 @@ TEST_P(SoftOptionsCheck, ShowsTheResultOfTheVersionService)
     EXPECT_EQ(asked, std::vector<std::string>{
                          "http://www.quorvane.com/home/download/GetversionSW.asp?nomesw=CF30628"});
     const std::string page = "http://www.quorvane.com/Home/download/download.asp#GW30628";
-    EXPECT_EQ(form->LL_Check_Update->Caption(),
-              GetParam().link
-                  ? "<a href=\"" + page + "\">New Version Available. Click Here for more Details</a>"
-                  : "No Update Available");
+    EXPECT_EQ(form->LL_Check_Update->Caption(), GetParam().text == 314
+                                                    ? "<a href=\"" + page + "\">" + Lang_Table[314] + "</a>"
+                                                    : Lang_Table[GetParam().text]);
     form->LL_Check_UpdateLinkClick(form->LL_Check_Update, page);
     EXPECT_EQ(opened, std::vector<std::string>{page});
 
@@ -339,9 +338,10 @@ TEST_P(SoftOptionsCheck, ShowsTheResultOfTheVersionService)
 
 INSTANTIATE_TEST_SUITE_P(
     Cases, SoftOptionsCheck,
-    testing::Values(CheckCase{"Newer", 200, "VER. 1.013", true}, CheckCase{"Same", 200, "ver. 1.012", false},
-                    CheckCase{"NoInformation", 200, "VER. 0.000", false},
-                    CheckCase{"NotFound", 404, "VER. 1.013", false}, CheckCase{"Refused", 0, "", false}),
+    testing::Values(CheckCase{"Newer", 200, "VER. 1.013", 314}, CheckCase{"Same", 200, "ver. 1.012", 315},
+                    CheckCase{"NoInformation", 200, "VER. 0.000", 315}, CheckCase{"Empty", 200, "", 315},
+                    // The service could not be asked: no word on updates either way.
+                    CheckCase{"NotFound", 404, "VER. 1.013", 399}, CheckCase{"Refused", 0, "", 399}),
     [](const testing::TestParamInfo<CheckCase>& info) { return std::string(info.param.name); });
 
 // The service may be slow or silent: the window goes on answering the user meanwhile, and

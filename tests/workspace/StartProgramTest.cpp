@@ -106,18 +106,26 @@ TEST(StartProgram, HandsTheRequestToTheStarterAsGiven)
     EXPECT_EQ(Start_Program_Limit_Ms, 150000);
 }
 
-// The caller reports a program that never ran; one that ran and failed is not its concern.
-TEST(StartProgram, TellsWhetherTheProgramStarted)
+// The caller reports a program that never ran, and one that ran and said it failed.
+TEST(StartProgram, TellsWhetherTheProgramStartedAndHowItEnded)
 {
     TempDir dir;
     WriteTestFile(dir.File("not_executable"), "#!/bin/sh\nexit 0\n");
     const struct {
         std::string path;
-        bool started;
-    } cases[] = {{dir.File("missing"), false},
-                 {dir.File("not_executable"), false},
-                 {Script(dir, "fails.sh", "exit 1"), true},
-                 {Script(dir, "succeeds.sh", "exit 0"), true}};
-    for (const auto& c : cases)
-        EXPECT_EQ(Start_Program(c.path, "", false, 5000), c.started) << c.path;
+        bool started, ended;
+        int exitCode;
+    } cases[] = {{dir.File("missing"), false, false, 0},
+                 {dir.File("not_executable"), false, false, 0},
+                 {Script(dir, "fails.sh", "exit 1"), true, true, 1},
+                 {Script(dir, "refuses.sh", "exit 7"), true, true, 7},
+                 {Script(dir, "succeeds.sh", "exit 0"), true, true, 0},
+                 {Script(dir, "outlives.sh", "sleep 2; exit 3"), true, false, 0}};
+    for (const auto& c : cases) {
+        const TProgram_Run run = Start_Program(c.path, "", false, c.ended ? 5000 : 100);
+        EXPECT_EQ(run.Started, c.started) << c.path;
+        EXPECT_EQ(run.Ended, c.ended) << c.path;
+        EXPECT_EQ(run.ExitCode, c.exitCode) << c.path;
+        EXPECT_EQ(run.Failed(), c.exitCode != 0) << c.path;
+    }
 }

@@ -84,6 +84,23 @@ TEST(VersionCheck, NoServiceMeansNoNewerVersion)
     EXPECT_FALSE(Check_Version(Local_Service("not an address")));
 }
 
+// A service that could not be asked is told apart from one that knows of no newer version.
+TEST(VersionCheck, TellsAServiceThatCouldNotBeAskedFromOneWithoutNews)
+{
+    LocalHttpServer missing(Http_Reply("404 Not Found", "VER. 9.999"));
+    LocalHttpServer none(Http_Reply("200 OK", "VER. 0.000"));
+    LocalHttpServer same(Http_Reply("200 OK", "VER. 1.012"));
+    const std::pair<std::string, TVersion_Answer> cases[] = {
+        {"http://127.0.0.1:" + std::to_string(Closed_Local_Port()), TVersion_Answer::No_Answer},
+        {"not an address", TVersion_Answer::No_Answer},
+        {missing.Host(), TVersion_Answer::No_Answer},
+        {none.Host(), TVersion_Answer::Not_Newer},
+        {same.Host(), TVersion_Answer::Not_Newer},
+    };
+    for (const auto& [host, expected] : cases)
+        EXPECT_EQ(Ask_Version(Local_Service(host)), expected) << host;
+}
+
 TEST(VersionCheck, SilentServiceEndsWithinTheTimeOuts)
 {
     LocalHttpServer server(std::nullopt);
@@ -102,13 +119,15 @@ protected:
 TEST_F(VersionCheckTask, AnswersOnTheGuiThroughTheEventLoop)
 {
     LocalHttpServer server(Http_Reply("200 OK", "VER. 1.013"));
-    std::vector<std::pair<bool, std::thread::id>> answers;
-    TVersion_Check check([&answers](bool newer) { answers.emplace_back(newer, std::this_thread::get_id()); },
-                         Local_Service(server.Host()));
+    std::vector<std::pair<TVersion_Answer, std::thread::id>> answers;
+    TVersion_Check check(
+        [&answers](TVersion_Answer answer) { answers.emplace_back(answer, std::this_thread::get_id()); },
+        Local_Service(server.Host()));
     EXPECT_TRUE(answers.empty()) << "only the event loop delivers the answer";
     EXPECT_FALSE(check.Answered());
     ASSERT_TRUE(Run_Loop_Until([&check] { return check.Answered(); }));
-    EXPECT_EQ(answers, (std::vector<std::pair<bool, std::thread::id>>{{true, std::this_thread::get_id()}}));
+    EXPECT_EQ(answers, (std::vector<std::pair<TVersion_Answer, std::thread::id>>{
+                           {TVersion_Answer::Newer, std::this_thread::get_id()}}));
 }
 
 TEST_F(VersionCheckTask, FreeingItDropsTheAnswer)
@@ -116,7 +135,7 @@ TEST_F(VersionCheckTask, FreeingItDropsTheAnswer)
     LocalHttpServer silent(std::nullopt);
     int answers = 0;
     {
-        TVersion_Check check([&answers](bool) { ++answers; }, Local_Service(silent.Host(), 60000));
+        TVersion_Check check([&answers](TVersion_Answer) { ++answers; }, Local_Service(silent.Host(), 60000));
         ASSERT_TRUE(Run_Loop_Until([&silent] { return !silent.Last_Request().empty(); }));
     }
     Application->ProcessMessages();

@@ -477,7 +477,8 @@ void TFVantrelFirmWare::BACnet_EDE_File()
 void TFVantrelFirmWare::Timer_UpdateTimer(TObject*)
 {
     Timer_Update->SetEnabled(false);
-    Version_Check = std::make_unique<TVersion_Check>([this](bool newer) { Show_Update_Link(newer); });
+    Version_Check = std::make_unique<TVersion_Check>(
+        [this](TVersion_Answer answer) { Show_Update_Link(answer == TVersion_Answer::Newer); });
     Timer_Update->SetInterval(Version_Check_Interval);
     Timer_Update->SetEnabled(true);
 }

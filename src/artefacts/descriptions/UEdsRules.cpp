@@ -1,6 +1,7 @@
 #include "artefacts/descriptions/UEdsRules.h"
 
 #include "artefacts/descriptions/UDescriptionFiles.h"
+#include "editors/canopen/SdoEntrySizes.h"
 
 #include <algorithm>
 #include <string>
@@ -37,7 +38,8 @@ void Read_PDO_Section(const TXMLNode& root, const std::string& section, EDS_PDO_
 }
 
 // An object index or sub-index that does not fit its field would be written under the
-// section of another object.
+// section of another object; sub-index 255 is reserved for the object's structure, and the
+// SDO server window refuses it too.
 int32_t Read_Ranged(const TXMLNode& row, const std::string& attribute, int32_t highest)
 {
     const std::string text = row.Attribute(attribute);
@@ -79,15 +81,18 @@ private:
     std::vector<int> positions_;
 };
 
-void Read_SDO_Section(const TXMLNode& root, const std::string& section, bool readonly,
-                      TSDO_Index_Positions& positions)
+std::vector<TSDO_Row> Read_SDO_Section(const TXMLNode& root, const std::string& section, bool readonly,
+                                       TSDO_Index_Positions& positions)
 {
+    std::vector<TSDO_Row> rows;
     For_Each_Row(root, section, [&](const TXMLNode& row) {
         const int32_t index = Read_Ranged(row, "Index", 0xFFFF);
-        const int32_t sub = Read_Ranged(row, "SubIndex", 0xFF);
+        const int32_t sub = Read_Ranged(row, "SubIndex", 0xFE);
         const int32_t quantity = StrToInt(row.Attribute("NByte"));
         positions.Add(static_cast<uint16_t>(index), {static_cast<uint8_t>(sub), quantity, readonly});
+        rows.push_back({index, sub, quantity});
     });
+    return rows;
 }
 } // namespace
 
@@ -110,8 +115,11 @@ void Read_SDO_Server_Rules()
     xml.LoadFromFile(File_SDO_Server_CANopen);
     const TXMLNode root = xml.DocumentElement();
     TSDO_Index_Positions positions;
-    Read_SDO_Section(root, "SDO_Read", true, positions);
-    Read_SDO_Section(root, "SDO_Write", false, positions);
+    const std::vector<TSDO_Row> reads = Read_SDO_Section(root, "SDO_Read", true, positions);
+    const std::vector<TSDO_Row> writes = Read_SDO_Section(root, "SDO_Write", false, positions);
+    // The entry is described with one size, which the converter's write rule would not keep.
+    if (const int row = First_Resized_Write_Row(reads, writes))
+        throw EConvertError(SDO_Resized_Entry_Refusal(File_SDO_Server_CANopen, row));
 }
 
 int Find_SDO_Index(int index)

@@ -39,7 +39,8 @@ void Read_PDO_Rules();
 
 // Appends the rows of File_SDO_Server_CANopen to SDO_Indexes. Each (Index, SubIndex) pair
 // is kept once, from its first row, and is writable when any of its rows is a write row.
-// Raises EXMLDocError or EConvertError on a file that can't be read.
+// Raises EXMLDocError or EConvertError on a file that can't be read, and EConvertError,
+// naming the file and the row, on a write row whose entry the read table gives another size.
 void Read_SDO_Server_Rules();
 
 // Position of the entry with that index in SDO_Indexes, -1 when absent.

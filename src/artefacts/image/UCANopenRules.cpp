@@ -1,5 +1,6 @@
 #include "artefacts/image/UCANopenRules.h"
 
+#include "editors/canopen/SdoEntrySizes.h"
 #include "platform/os/FileSystem.h"
 #include "platform/rtl/Exceptions.h"
 #include "platform/rtl/SysUtils.h"
@@ -99,6 +100,23 @@ void Read_Section(const std::string& path, const TXMLNode& root, const TRule_Sec
     for (TXMLNode row = sectionNode.FirstChild(); row && count < records.size(); row = row.NextSibling())
         if (row.NodeType() == TXMLNodeType::ntElement) records[count++] = Read_Rule(row, section);
 }
+std::vector<TSDO_Row> SDO_Rows(const TCANopen_Tables& tables, TRule_Table table)
+{
+    std::vector<TSDO_Row> rows;
+    for (uint32_t r = 0; r < tables.Counts[table]; ++r) {
+        const CANopen_Rule_Rec& rec = tables.Records[table][r];
+        rows.push_back({rec.Index, rec.SubIndex, rec.NByte});
+    }
+    return rows;
+}
+
+// The image would give the write rule another size than the EDS gives the entry.
+void Check_SDO_Entry_Sizes(const std::string& path, const TCANopen_Tables& tables)
+{
+    if (const int row =
+            First_Resized_Write_Row(SDO_Rows(tables, SDO_Server_Read), SDO_Rows(tables, SDO_Server_Write)))
+        throw EConvertError(SDO_Resized_Entry_Refusal(path, row));
+}
 } // namespace
 
 TCANopen_Tables::TCANopen_Tables()
@@ -127,6 +145,7 @@ void Read_CANopen_Rules(const TCANopen_Rule_Files& files, TCANopen_Tables& table
         const TXMLNode root = document.DocumentElement();
         for (const TRule_Section& section : file.Sections)
             Read_Section(path, root, section, tables);
+        if (file.Path == &TCANopen_Rule_Files::SDO_Server) Check_SDO_Entry_Sizes(path, tables);
     }
 }
 

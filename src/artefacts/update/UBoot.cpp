@@ -4,6 +4,7 @@
 #include <vector>
 
 #include "artefacts/update/UUpdateJob.h"
+#include "platform/os/FileSystem.h"
 #include "platform/ui/Dialogs.h"
 #include "workspace/UComon.h"
 #include "workspace/ULanguage.h"
@@ -55,7 +56,7 @@ TComboBox* Add_Drop_Down_List(TComponent* owner, TWinControl* parent, const std:
     return combo;
 }
 
-bool Run_Updater(const std::string& program, const std::string& params, bool hidden)
+TProgram_Run Run_Updater(const std::string& program, const std::string& params, bool hidden)
 {
     return Start_Program(program, params, hidden);
 }
@@ -249,6 +250,12 @@ void TFBoot::Btn_UpdateClick(TObject*)
 void TFBoot::Test_And_Update()
 {
     if (Ping.Running()) return;
+    // Without its firmware file the updater could only fail, and only after the user waited
+    // for the device test: say so at once.
+    if (Sends_Firmware(CB_Update_Options->ItemIndex()) && !FileExists(Firmware_Path())) {
+        MessageDlg(Lang_Table[1098] + "\n" + Firmware_Path(), mtError, {mbOK}, 0);
+        return;
+    }
     const std::string address = IP_Address_Text();
     TPing_Result result;
     {
@@ -261,8 +268,11 @@ void TFBoot::Test_And_Update()
     }
     Last_IP_Address = address;
     Remember_Options();
-    if (!Run_Update({address, Update_Option, Update_Read_Back != 0}, Run_Updater))
+    const TProgram_Run run = Run_Update({address, Update_Option, Update_Read_Back != 0}, Run_Updater);
+    if (!run.Started)
         MessageDlg(Lang_Table[1099] + "\n" + Updater_Path(), mtError, {mbOK}, 0);
+    else if (run.Failed())
+        MessageDlg(Lang_Table[1097] + std::to_string(run.ExitCode), mtError, {mbOK}, 0);
 }
 
 void TFBoot::Use_Ping_Hooks(TDevice_Ping::THooks hooks)

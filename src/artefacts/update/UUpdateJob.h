@@ -3,6 +3,8 @@
 #include <functional>
 #include <string>
 
+#include "workspace/UStart_Program.h"
+
 // What the device update window hands to the external updater.
 struct TUpdate_Job {
     std::string IP_Address_Dev; // the four address edits joined by ".", as typed
@@ -14,14 +16,17 @@ struct TUpdate_Job {
 // EFCreateError when the file cannot be written.
 void Compile_XML_Parameter(const TUpdate_Job& job);
 
-// The program runner: starts the program and waits for its end; false when it could not be
-// started.
+// The program runner: starts the program and waits for its end.
 using TStart_Program =
-    std::function<bool(const std::string& program, const std::string& params, bool hidden)>;
+    std::function<TProgram_Run(const std::string& program, const std::string& params, bool hidden)>;
 
 // The updater beside the executable.
 std::string Updater_Path();
 
-// Writes the job and runs the updater in a normal window; false when the updater could not
-// be started. A job that cannot be written raises before the updater is started.
-bool Run_Update(const TUpdate_Job& job, const TStart_Program& start_Program);
+// The converter's firmware file in MASTER, and whether a job of the option sends it.
+std::string Firmware_Path();
+bool Sends_Firmware(int32_t option);
+
+// Writes the job and runs the updater in a normal window; how the updater's run ended. A job
+// that cannot be written raises before the updater is started.
+TProgram_Run Run_Update(const TUpdate_Job& job, const TStart_Program& start_Program);

@@ -3,6 +3,7 @@
 #include <map>
 
 #include "editors/canopen/CANopenRuleColumns.h"
+#include "editors/canopen/SdoEntrySizes.h"
 #include "editors/frame/RuleFile.h"
 #include "workspace/UComon.h"
 #include "workspace/ULanguage.h"
@@ -10,7 +11,7 @@
 TFSet_SDO_Server_Access* FSet_SDO_Server_Access = nullptr;
 
 namespace {
-enum { Col_Index = 1, Col_SubIndex = 2 };
+enum { Col_Index = 1, Col_SubIndex = 2, Col_NByte = 3 };
 
 // The texts of one table start at First: index, sub-index, byte count, four positions.
 TRuleTable SDO_Table(const char* Grid, const char* Sheet, const char* Section, int FirstHeader, int FirstHint,
@@ -72,5 +73,17 @@ std::string TFSet_SDO_Server_Access::Check_Across_Rows() const
             if (zero && others) return Row_Error(r, Lang_Table[Mixed_SubIndex_Texts[t]]);
         }
     }
+    if (const int row = First_Resized_Write_Row(Table_Rows(0), Table_Rows(1)))
+        return Row_Error(row, SDO_Resized_Entry_Text());
     return "";
+}
+
+std::vector<TSDO_Row> TFSet_SDO_Server_Access::Table_Rows(int Table) const
+{
+    std::vector<TSDO_Row> rows;
+    const int count = Rule_Row_Count(*Grids[Table]);
+    for (int r = 1; r <= count; ++r)
+        rows.push_back({Rule_Number(Cell(Table, Col_Index, r)), Rule_Number(Cell(Table, Col_SubIndex, r)),
+                        Rule_Number(Cell(Table, Col_NByte, r))});
+    return rows;
 }

@@ -1,4 +1,5 @@
 #pragma once
+#include "editors/canopen/SdoEntrySizes.h"
 #include "editors/frame/RuleEditorForm.h"
 
 // The entries of the converter's object dictionary that CANopen clients read ("SDO in
@@ -12,8 +13,12 @@ protected:
     // Sub-index 255 is reserved for the object's structure.
     std::string Check_Row(int Table, int Row) const override;
     // Sub-index 0 of an index holds the number of its entries, so an index is either one
-    // value at sub-index 0 or a record of other sub-indexes, over both tables.
+    // value at sub-index 0 or a record of other sub-indexes, over both tables; and an entry
+    // read and written has one size.
     std::string Check_Across_Rows() const override;
+
+private:
+    std::vector<TSDO_Row> Table_Rows(int Table) const;
 };
 
 extern TFSet_SDO_Server_Access* FSet_SDO_Server_Access;

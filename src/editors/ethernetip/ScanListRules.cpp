@@ -9,20 +9,29 @@ namespace {
 constexpr int Key_Bytes = 8;
 constexpr int Max_Segment_Bytes = 510;
 
-// Counts the bytes of the list, or -1 when one of them is wrong.
+bool Is_Blank(char c) { return static_cast<unsigned char>(c) <= ' '; }
+
+// Counts the bytes of the list, or -1 when one of them is wrong. The count stops one byte
+// past the longest list any check accepts, and the text is walked once without copying
+// its rest: a pasted or imported segment of megabytes is answered at once.
 int Count_Bytes(const std::string& text)
 {
+    constexpr int Enough = Max_Segment_Bytes + 1;
     int count = 0;
-    std::string rest = Trim(text);
-    do {
-        const size_t comma = rest.find(',');
-        const std::string piece = comma == std::string::npos ? rest : Trim(rest.substr(0, comma));
-        rest = comma == std::string::npos ? std::string() : Trim(rest.substr(comma + 1));
-        const int value = Rule_Number(piece);
+    size_t start = 0;
+    for (;;) {
+        const size_t comma = text.find(',', start);
+        const size_t end = comma == std::string::npos ? text.size() : comma;
+        const int value = Rule_Number(Trim(text.substr(start, end - start)));
         if (value < 0 || value > 255) return -1;
-        ++count;
-    } while (!rest.empty());
-    return count;
+        if (++count == Enough || comma == std::string::npos) return count;
+        start = comma + 1;
+        // One trailing "," adds no byte.
+        size_t next = start;
+        while (next < text.size() && Is_Blank(text[next]))
+            ++next;
+        if (next == text.size()) return count;
+    }
 }
 } // namespace
 

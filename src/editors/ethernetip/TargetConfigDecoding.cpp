@@ -73,7 +73,7 @@ public:
     {
         int64_t bits = 0;
         for (const TMember& member : members) {
-            if (params_.size() >= kMaxMembers ||
+            if (params_.size() >= kMaxMembers || Full() ||
                 !Charge(kVisitCost + member.BitSize.size() + member.Reference.size()))
                 break;
             bits += AddMember(member);
@@ -109,7 +109,7 @@ private:
         param.ListEnum = decoded.Enums;
         for (const TTC_EnumObj& entry : decoded.Enums)
             param.EnumString.Add(entry.Description);
-        return param.BitCount();
+        return Counted(param);
     }
 
     int64_t AddAssembly(const std::string& bitSize, const std::string& name, const TMembers& members)
@@ -120,7 +120,7 @@ private:
         // A sub-assembly shorter than its member is padded up to the member's size; no size
         // beyond a whole data segment is believed.
         const int64_t declared = std::min<int64_t>(StrToInt64Def(bitSize, 0), kMaxSegmentBits);
-        if (declared <= bits) return bits;
+        if (declared <= bits || Full()) return bits;
         AddFixed(std::to_string(declared - bits), "", 0);
         return declared;
     }
@@ -131,8 +131,20 @@ private:
         const int64_t bits = std::clamp<int64_t>(StrToInt64Def(bitSize, 0), 0, kMaxSegmentBits);
         param.DataSizeByte = static_cast<int32_t>((bits + 7) / 8);
         param.Min = param.Max = param.Default = param.Value = value;
-        return param.BitCount();
+        return Counted(param);
     }
+
+    int64_t Counted(const TTC_ParamObj& param)
+    {
+        const int64_t bits = param.BitCount();
+        segmentBits_ += bits;
+        return bits;
+    }
+
+    // The members decoded so far pass the longest data segment: the rest is not decoded,
+    // and the segment, already too long, is refused by the scan list's check rather than cut
+    // to a length the target would take for its whole configuration.
+    bool Full() const { return segmentBits_ > static_cast<int64_t>(kMaxSegmentBits); }
 
     TTC_ParamObj& Append(const std::string& bitSize, const std::string& reference)
     {
@@ -188,6 +200,7 @@ private:
     std::unordered_map<std::string, std::optional<TDecodedParam>> paramCache_;
     std::unordered_map<std::string, std::optional<TMembers>> assemblyCache_;
     size_t work_ = 0;
+    int64_t segmentBits_ = 0; // the bits of every parameter appended
 };
 } // namespace
 

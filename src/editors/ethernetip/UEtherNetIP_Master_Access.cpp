@@ -235,16 +235,19 @@ int TFEtherNetIP_Master_Access::Free_Target_Row() const
     return 0;
 }
 
+// A full list is told before the file dialog and the chooser: the user would otherwise pick
+// a file and a connection only to learn that there is no row to put it in.
 void TFEtherNetIP_Master_Access::Btn_Import_EDSClick()
 {
+    const int row = Free_Target_Row();
+    if (row == 0) {
+        Show_Error(Lang_Table[898]);
+        return;
+    }
     if (!OD_EDS->Execute()) return;
     TFEtherNEtIP_EDS& chooser = *FEtherNEtIP_EDS;
     chooser.EDS_FileName = OD_EDS->FileName;
-    if (chooser.ShowModal() != mrOk) return;
-    if (const int row = Free_Target_Row())
-        Import_Connection(chooser, row);
-    else
-        Show_Error(Lang_Table[898]);
+    if (chooser.ShowModal() == mrOk) Import_Connection(chooser, row);
 }
 
 void TFEtherNetIP_Master_Access::Import_Connection(const TFEtherNEtIP_EDS& Chooser, int Row)

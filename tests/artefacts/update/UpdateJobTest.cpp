@@ -61,10 +61,12 @@ TEST_F(UpdateJob, UpdaterRunsAfterTheJobIsWritten)
     std::vector<Call> calls;
     EXPECT_FALSE(Run_Update({"192.168.2.205", 2, true},
                             [&](const std::string& program, const std::string& params, bool hidden) {
-                                calls.push_back({program, params, hidden,
-                                                 ReadTestFile(Job_Path()).find("bank.bin") != std::string::npos});
-                                return false;
-                            }))
+                                calls.push_back(
+                                    {program, params, hidden,
+                                     ReadTestFile(Job_Path()).find("bank.bin") != std::string::npos});
+                                return TProgram_Run{};
+                            })
+                     .Started)
         << "a runner that could not start the updater says so";
     ASSERT_EQ(calls.size(), 1u);
     EXPECT_EQ(calls[0].program, dir.File("Ethernet_Update"));
@@ -77,7 +79,12 @@ TEST_F(UpdateJob, JobThatCannotBeWrittenStartsNoUpdater)
 {
     Exe_Dir = dir.File("missing");
     bool started = false;
-    EXPECT_THROW(Run_Update({"192.168.2.205", 0, true}, [&](auto&&...) { return started = true; }), EInOutError);
+    EXPECT_THROW(Run_Update({"192.168.2.205", 0, true},
+                            [&](auto&&...) {
+                                started = true;
+                                return TProgram_Run{true, true, 0};
+                            }),
+                 EInOutError);
     EXPECT_FALSE(started);
 }
 
@@ -87,9 +94,9 @@ TEST_F(UpdateJob, RealUpdaterBesideTheExecutableReadsTheJob)
     const std::string updater = dir.File("Ethernet_Update");
     WriteTestFile(updater, "#!/bin/sh\ncp \"$(dirname \"$0\")/Ethernet_Update.xml\" \"$(dirname \"$0\")/seen.xml\"\n");
     chmod(updater.c_str(), 0755);
-    EXPECT_TRUE(Run_Update({"192.168.2.205", 1, false},
-                           [](const std::string& program, const std::string& params, bool hidden) {
-                               return Start_Program(program, params, hidden, 10000);
-                           }));
+    EXPECT_TRUE(Run_Update({"192.168.2.205", 1, false}, [](const std::string& program,
+                                                           const std::string& params, bool hidden) {
+                    return Start_Program(program, params, hidden, 10000);
+                }).Ended);
     EXPECT_EQ(ReadTestFile(dir.File("seen.xml")), ReadTestFile(Job_Path()));
 }

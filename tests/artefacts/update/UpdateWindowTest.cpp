@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <cstdio>
 #include <functional>
 #include <memory>
 #include <string>
@@ -17,9 +18,9 @@
 #include "workspace/ULanguage.h"
 
 namespace {
-// The update window beside a temporary program folder. The device answers the requests its
-// script marks with 'y' (none after the script's end) on a fake clock; the updater is a
-// stand-in that ends at once.
+// The update window beside a temporary program folder with its firmware file. The device
+// answers the requests its script marks with 'y' (none after the script's end) on a fake
+// clock; the updater is a stand-in that ends at once with the exit code `updater_Exit_Code`.
 class UpdateWindow : public testing::Test {
 protected:
     UpdateWindow()
@@ -28,6 +29,7 @@ protected:
         Exe_Dir = exe.Path();
         Master_Dir = exe.File("MASTER");
         Project_Dir = exe.File("PROJECTS/Plant 1");
+        WriteTestFile(exe.File("MASTER/Sim30605.sim"), "firmware");
         Last_IP_Address = "192.168.2.205";
         Update_Option = 0;
         Update_Read_Back = 1;
@@ -54,8 +56,10 @@ protected:
     }
 
     struct Ended : TStartedProgram {
+        explicit Ended(int code) : code(code) {}
         bool Running() override { return false; }
-        int ExitCode() override { return 0; }
+        int ExitCode() override { return code; }
+        int code;
     };
 
     std::unique_ptr<TStartedProgram> Start_Updater(const std::string& path, const std::string& params,
@@ -63,7 +67,7 @@ protected:
     {
         starts.push_back(path + "|" + params + "|" + (hidden ? "hidden" : "shown"));
         if (!updater_Present) return nullptr;
-        return std::make_unique<Ended>();
+        return std::make_unique<Ended>(updater_Exit_Code);
     }
 
     // Shows the window modally, runs the action on it and closes it as its close box does
@@ -98,6 +102,7 @@ protected:
     std::vector<std::string> addresses;
     std::vector<std::string> starts;
     bool updater_Present = true;
+    int updater_Exit_Code = 0;
     std::function<void()> On_Pause;
     int64_t now = 5'000'000;
     int pauses = 0;
@@ -415,4 +420,55 @@ TEST_F(UpdateWindow, AJobThatCannotBeWrittenIsReported)
     EXPECT_EQ(dialogs.Messages()[0].Type, mtError);
     EXPECT_NE(dialogs.Messages()[0].Text.find("Ethernet_Update.xml"), std::string::npos)
         << dialogs.Messages()[0].Text;
+}
+
+// An updater that ends with an error code has not updated the device: the user is told,
+// with the code, instead of seeing the window as after a good update.
+TEST_F(UpdateWindow, AnUpdaterThatFailsIsReportedWithItsCode)
+{
+    for (const int code : {1, 5, 137}) {
+        updater_Exit_Code = code;
+        addresses.clear();
+        const size_t before = dialogs.Messages().size();
+        Show([&] {
+            Set_Address({"10", "0", "0", "9"});
+            ClickAt(form->Btn_Update, 10, 10);
+        });
+        ASSERT_EQ(dialogs.Messages().size(), before + 1) << code;
+        EXPECT_EQ(dialogs.Messages().back().Type, mtError);
+        EXPECT_EQ(dialogs.Messages().back().Text, Text(1097) + std::to_string(code));
+    }
+    EXPECT_EQ(starts.size(), 3u);
+}
+
+// A job that would send a firmware file missing from MASTER is refused before the device is
+// tested and before anything is written or run; a job of the configuration alone goes on.
+TEST_F(UpdateWindow, AMissingFirmwareFileIsReportedBeforeStarting)
+{
+    std::remove(exe.File("MASTER/Sim30605.sim").c_str());
+    const struct {
+        int option;
+        bool refused;
+    } cases[] = {{0, true}, {1, true}, {2, false}};
+    for (const auto& c : cases) {
+        addresses.clear();
+        starts.clear();
+        std::remove(Job_Path().c_str());
+        const size_t before = dialogs.Messages().size();
+        Show([&] {
+            Set_Address({"10", "0", "0", "9"});
+            form->CB_Update_Options->SetItemIndex(c.option);
+            ClickAt(form->Btn_Update, 10, 10);
+        });
+        EXPECT_EQ(starts.size(), c.refused ? 0u : 1u) << c.option;
+        EXPECT_EQ(FileExists(Job_Path()), !c.refused) << c.option;
+        EXPECT_EQ(addresses.empty(), c.refused) << c.option;
+        if (!c.refused) {
+            EXPECT_EQ(dialogs.Messages().size(), before) << c.option;
+            continue;
+        }
+        ASSERT_EQ(dialogs.Messages().size(), before + 1) << c.option;
+        EXPECT_EQ(dialogs.Messages().back().Type, mtError);
+        EXPECT_EQ(dialogs.Messages().back().Text, Text(1098) + "\n" + exe.File("MASTER/Sim30605.sim"));
+    }
 }

@@ -1,7 +1,12 @@
 #include <gtest/gtest.h>
 
+#include <cstdio>
+
 #include "editors/canopen/RuleWindowHarness.h"
 #include "editors/canopen/USet_SDO_Server_Access.h"
+#include "grid/control/ExtColumnGrid.h"
+#include "platform/os/FileSystem.h"
+#include "platform/ui/Input.h"
 #include "workspace/UComon.h"
 
 namespace {
@@ -140,4 +145,71 @@ TEST_F(SDOServerWindow, AClickOnARowNumberSelectsThatRowOnly)
         w.ClickCell(w.Grids[1], 0, 0);
         EXPECT_EQ(w.Grids[1]->Selection().Top, 12);
     });
+}
+
+// An entry read and written with different sizes would be described by the EDS with one size
+// while the converter moves another: OK refuses it, naming the write row.
+TEST_F(SDOServerWindow, RefusesAnEntryReadAndWrittenWithDifferentSizes)
+{
+    struct Case {
+        Rows Read;
+        Rows Write;
+        std::string Expected;
+    };
+    const std::string refused = Lang_Table[2294];
+    const Case cases[] = {
+        {{Valid}, {With(3, "2")}, "Error row 1" + refused},
+        // The same entry written in other notations, after an entry of its own.
+        {{Valid}, {With(1, "0x2001"), {"8192", "0x01", "1", "0", "", "", "", ""}}, "Error row 2" + refused},
+        // Read twice with two sizes: no write size fits both.
+        {{Valid, With(3, "2")}, {Valid}, "Error row 1" + refused},
+        {{Valid}, {Valid, With(2, "2")}, ""},
+        {{With(3, "1"), With(1, "0x2001")}, {With(3, "1"), With(1, "0x2001")}, ""},
+        // Two read rows with two sizes and no write row are left to the read table.
+        {{Valid, With(3, "2")}, {With(2, "3")}, ""},
+    };
+    for (const Case& c : cases) {
+        std::remove(h.File.c_str());
+        TModalResult result = mrNone;
+        const auto shown = h.Ok_Messages(
+            [&](TFSet_SDO_Server_Access& w) {
+                for (size_t r = 0; r < c.Read.size(); ++r)
+                    Fill_Row(*w.Grids[0], static_cast<int>(r) + 1, c.Read[r]);
+                for (size_t r = 0; r < c.Write.size(); ++r)
+                    Fill_Row(*w.Grids[1], static_cast<int>(r) + 1, c.Write[r]);
+            },
+            &result);
+        EXPECT_EQ(shown,
+                  c.Expected.empty() ? std::vector<std::string>{} : std::vector<std::string>{c.Expected})
+            << c.Write.back()[0];
+        EXPECT_EQ(FileExists(h.File), c.Expected.empty()) << c.Write.back()[0];
+        EXPECT_EQ(result, c.Expected.empty() ? mrOk : mrCancel);
+    }
+}
+
+// A user changes the size of a read entry that the file also writes, and presses OK: the
+// window stays open and the file keeps the pair as it was.
+TEST_F(SDOServerWindow, ASizeTypedIntoOneTableOfAPairIsRefusedAndNothingIsSaved)
+{
+    const std::string file =
+        "<SDO_Server_CANopen><SDO_Read><row Index=\"0x2000\" SubIndex=\"1\" NByte=\"4\""
+        " Address_B1=\"0\" Address_B2=\"1\" Address_B3=\"2\" Address_B4=\"3\""
+        " Mnemonic=\"Speed\"/></SDO_Read><SDO_Write><row Index=\"0x2000\" SubIndex=\"1\""
+        " NByte=\"4\" Address_B1=\"0\" Address_B2=\"1\" Address_B3=\"2\" Address_B4=\"3\""
+        " Mnemonic=\"Speed\"/></SDO_Write></SDO_Server_CANopen>";
+    WriteTestFile(h.File, file);
+    const TModalResult result = h.Show([](TFSet_SDO_Server_Access& w) {
+        TExtColumnGrid& grid = *w.Grids[0];
+        const TRect cell = grid.CellRect(3, 1);
+        SendClick(&grid, (cell.Left + cell.Right) / 2, (cell.Top + cell.Bottom) / 2);
+        SendText("2");
+        SendKey(VK_RETURN);
+        ASSERT_EQ(grid.Cells(3, 1), "2");
+        SendClick(w.Btn_OK, 5, 5);
+        EXPECT_EQ(w.ModalResult(), mrNone);
+        w.Btn_Cancel->Click();
+    });
+    EXPECT_EQ(result, mrCancel);
+    EXPECT_EQ(h.Messages(), std::vector<std::string>{"Error row 1" + Lang_Table[2294]});
+    EXPECT_EQ(ReadTestFile(h.File), file);
 }

@@ -1,12 +1,14 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <chrono>
 #include <cstdio>
 
 #include "editors/ethernetip/ScanListHarness.h"
 #include "grid/control/ExtColumnGrid.h"
 #include "platform/os/FileSystem.h"
 #include "platform/ui/ExtCtrls.h"
+#include "platform/ui/Input.h"
 
 namespace {
 // The cells an import writes into its row, read off each maker's file by hand: the first
@@ -161,7 +163,6 @@ TEST_F(EdsImportWindow, LeavesTheListAsItWasWhenNothingIsImported)
     REQUIRE_FIXTURES();
     struct Case {
         std::string File;
-        bool FullList;
         std::function<void(TFEtherNEtIP_EDS&)> Choose;
         std::vector<std::string> Messages;
     };
@@ -173,23 +174,18 @@ TEST_F(EdsImportWindow, LeavesTheListAsItWasWhenNothingIsImported)
     std::vector<Case> cases;
     for (const char* file : Without_Connections)
         cases.push_back({FixturePath(std::string("eds-eip/") + file),
-                         false,
                          timer_fires,
                          {"Error!! No Valid Connection found"}});
-    cases.push_back({h.dir.File("missing.eds"), false, timer_fires, {"Error!! No Valid Connection found"}});
-    cases.push_back({usable, false, [](TFEtherNEtIP_EDS& c) { c.Btn_Cancel->Click(); }, {}});
-    cases.push_back({usable, true, Confirm, {Lang_Table[898]}});
+    cases.push_back({h.dir.File("missing.eds"), timer_fires, {"Error!! No Valid Connection found"}});
+    cases.push_back({usable, [](TFEtherNEtIP_EDS& c) { c.Btn_Cancel->Click(); }, {}});
     // OK pressed before the chooser closes itself.
-    cases.push_back({FixturePath(std::string("eds-eip/") + Without_Connections[0]), false, Confirm, {}});
+    cases.push_back({FixturePath(std::string("eds-eip/") + Without_Connections[0]), Confirm, {}});
     for (const Case& c : cases) {
         const size_t before = h.dialogs.Messages().size();
         std::vector<std::vector<std::string>> filled;
         const auto rows = Import(
             c.File,
             [&](TFEtherNetIP_Master_Access& w) {
-                if (c.FullList)
-                    for (int r = 1; r <= Scan_List_Targets; ++r)
-                        w.ECG->SetCells(Col_IP_Address, r, "10.0.0." + std::to_string(r));
                 for (int r = 1; r <= Scan_List_Targets; ++r)
                     filled.push_back(Row_Cells(*w.ECG, r));
             },
@@ -219,5 +215,65 @@ TEST_F(EdsImportWindow, OkRefusesAnImportedRowWithoutItsAddress)
         w.Btn_Cancel->Click();
     });
     EXPECT_EQ(h.Messages(), std::vector<std::string>{"Error row 1" + Lang_Table[899]});
+    EXPECT_FALSE(FileExists(h.File));
+}
+
+// Every row holds a target, by its address or by an imported connection: Import EDS says so
+// before the user picks a file and a connection that could go nowhere.
+TEST_F(EdsImportWindow, AFullListSaysSoBeforeAnyDialog)
+{
+    std::remove(h.File.c_str());
+    std::vector<std::vector<std::string>> before, after;
+    h.Show([&](TFEtherNetIP_Master_Access& w) {
+        for (int r = 1; r <= Scan_List_Targets; ++r)
+            w.ECG->SetCells(r % 2 ? Col_IP_Address : Col_Instance_T_O, r, std::to_string(r));
+        for (int r = 1; r <= Scan_List_Targets; ++r)
+            before.push_back(Row_Cells(*w.ECG, r));
+        SendClick(w.Btn_Import_EDS, 5, 5);
+        for (int r = 1; r <= Scan_List_Targets; ++r)
+            after.push_back(Row_Cells(*w.ECG, r));
+    });
+    EXPECT_EQ(after, before);
+    EXPECT_EQ(h.Messages(), std::vector<std::string>{Lang_Table[898]});
+    EXPECT_TRUE(h.dialogs.FileRequests().empty());
+    EXPECT_EQ(h.dialogs.ModalForms(), std::vector<std::string>{"TFEtherNetIP_Master_Access"});
+}
+
+// A 25 KB EDS whose configuration assembly has 4080 members of 4080 bits each: the import
+// decodes no more than it takes to know the segment is too long, and OK says so at once.
+TEST_F(EdsImportWindow, AHugeConfigurationAssemblyIsRefusedAtOnce)
+{
+    std::string members;
+    for (int k = 0; k < 4080; ++k)
+        members += ",4080,";
+    const std::string file = h.dir.File("huge.eds");
+    WriteTestFile(file, "[Connection Manager]\n"
+                        "Connection1 = 0, 0x44640405,,,,,,,,, 4080, Assem100, \"Big\", \"\", "
+                        "\"20 04 24 64 2C 96 2C 64\";\n"
+                        "[Assembly]\n"
+                        "Assem100 = \"Config\",\"\",0,0,," +
+                            members + ";\n");
+    std::remove(h.File.c_str());
+    const auto start = std::chrono::steady_clock::now();
+    h.Show([&](TFEtherNetIP_Master_Access& w) {
+        h.dialogs.AnswerFile(file);
+        h.dialogs.OnModal(
+            [](TCustomForm& form) { SendClick(static_cast<TFEtherNEtIP_EDS&>(form).Btn_OK, 5, 5); });
+        SendClick(w.Btn_Import_EDS, 5, 5);
+        ASSERT_EQ(w.ECG->Cells(Col_Instance_T_O, 1), "100");
+        for (const auto& [col, text] : std::vector<std::pair<int, std::string>>{{Col_IP_Address, "10.0.0.1"},
+                                                                                {Col_Start_Input, "0"},
+                                                                                {Col_Num_Input, "4"},
+                                                                                {Col_Start_Output, "0"},
+                                                                                {Col_Num_Output, "4"},
+                                                                                {Col_Time_Poll, "100"},
+                                                                                {Col_Enable_Segment, "Y"}})
+            w.ECG->SetCells(col, 1, text);
+        SendClick(w.Btn_OK, 5, 5);
+        EXPECT_EQ(w.ModalResult(), mrNone);
+        w.Btn_Cancel->Click();
+    });
+    EXPECT_LT(std::chrono::steady_clock::now() - start, std::chrono::seconds(3));
+    EXPECT_EQ(h.Messages(), std::vector<std::string>{"Error row 1" + Lang_Table[873]});
     EXPECT_FALSE(FileExists(h.File));
 }

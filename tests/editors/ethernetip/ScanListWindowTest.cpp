@@ -1,9 +1,14 @@
 #include <gtest/gtest.h>
 
+#include <chrono>
 #include <cstdio>
 
 #include "editors/ethernetip/ScanListHarness.h"
 #include "editors/ethernetip/ScanListRules.h"
+#include "grid/control/ExtColumnGrid.h"
+#include "platform/os/FileSystem.h"
+#include "platform/ui/Clipboard.h"
+#include "platform/ui/Input.h"
 #include "platform/xml/XMLDoc.h"
 
 namespace {
@@ -128,6 +133,27 @@ TEST(ScanListByteLists, CountPiecesAsTheRuleSays)
         EXPECT_EQ(CheckBytesElectronicKey(c.Text), c.Key) << c.Text;
         EXPECT_EQ(CheckBytesDataSegment(c.Text), c.Segment) << c.Text;
     }
+}
+
+// Both lists are counted once over the text and no further than one byte past the longest
+// list accepted: a list of megabytes is answered at once, whatever follows its 511th byte.
+TEST(ScanListByteLists, StopCountingPastTheLongestList)
+{
+    const struct {
+        std::string Text;
+        int Result;
+    } cases[] = {{Byte_List(510), Byte_List_Good},
+                 {Byte_List(510) + ",300", Byte_List_Wrong_Byte},
+                 {Byte_List(511) + ",300", Byte_List_Wrong_Count},
+                 {Byte_List(100000) + ",x", Byte_List_Wrong_Count}};
+    const auto start = std::chrono::steady_clock::now();
+    for (const auto& c : cases) {
+        EXPECT_EQ(CheckBytesDataSegment(c.Text), c.Result) << c.Text.size();
+        EXPECT_EQ(CheckBytesElectronicKey(c.Text),
+                  c.Result == Byte_List_Wrong_Byte ? Byte_List_Wrong_Byte : Byte_List_Wrong_Count)
+            << c.Text.size();
+    }
+    EXPECT_LT(std::chrono::steady_clock::now() - start, std::chrono::seconds(1));
 }
 
 // Validation and the writer walk the same rows: a row that passed the checks is never
@@ -255,4 +281,38 @@ TEST_F(ScanListWindow, ConfigurationsStayWithTheirRows)
         EXPECT_TRUE(!config || config.FindNode("ParamObjects")) << written;
     }
     EXPECT_EQ(written, "- F1 F3 F4 F5 F6 F7 F8 F9 - ");
+}
+
+// A data segment of 200,000 bytes of text pasted into its cell: OK says at once that it is
+// too long.
+TEST_F(ScanListWindow, OkAnswersAtOnceOnAPastedSegmentOfMegabytes)
+{
+    const std::string segment = Byte_List(60000);
+    ASSERT_GT(segment.size(), 200000u);
+    std::remove(h.File.c_str());
+    std::string pasted;
+    std::chrono::steady_clock::duration answer{};
+    const TModalResult result = h.Show([&](TFEtherNetIP_Master_Access& w) {
+        Fill_Row(*w.ECG, 1, Target_With({{Col_Enable_Segment, "Y"}}));
+        // The segment's column lies right of the window's edge: the user walks there.
+        const TRect cell = w.ECG->CellRect(Col_IP_Address, 1);
+        SendClick(w.ECG, (cell.Left + cell.Right) / 2, (cell.Top + cell.Bottom) / 2);
+        for (int col = Col_IP_Address; col < Col_Data_Segment; ++col)
+            SendKey(VK_RIGHT);
+        SendKey(VK_F2);
+        Clipboard()->SetAsText(segment);
+        SendKey('V', {ssCtrl});
+        SendKey(VK_RETURN);
+        pasted = w.ECG->Cells(Col_Data_Segment, 1);
+        const auto start = std::chrono::steady_clock::now();
+        SendClick(w.Btn_OK, 5, 5);
+        answer = std::chrono::steady_clock::now() - start;
+        EXPECT_EQ(w.ModalResult(), mrNone);
+        w.Btn_Cancel->Click();
+    });
+    EXPECT_LT(answer, std::chrono::seconds(1));
+    EXPECT_EQ(pasted, segment);
+    EXPECT_EQ(result, mrCancel);
+    EXPECT_EQ(h.Messages(), std::vector<std::string>{"Error row 1" + Lang_Table[873]});
+    EXPECT_FALSE(FileExists(h.File));
 }

@@ -234,6 +234,32 @@ TEST(TargetConfig, StopsCopyingTextsBeyondAWorkLimit)
     EXPECT_EQ(config.ListParamObject.front().Value, 1);
 }
 
+// Members are decoded while the segment holds at most 510 bytes: one that takes it past them
+// is kept, so that the scan list refuses the segment instead of sending a cut one, and the
+// rest of a huge assembly is not decoded at all.
+TEST(TargetConfig, StopsDecodingOnceTheMembersPassAWholeDataSegment)
+{
+    struct Case {
+        int members;
+        int bitsEach;
+        size_t params;       // decoded
+        size_t segmentBytes; // of the data segment text
+    };
+    const Case cases[] = {
+        {510, 8, 510, 510}, {511, 8, 511, 511},    {600, 8, 511, 511},
+        {3, 4000, 2, 1000}, {4080, 4080, 2, 1020}, {1, 4088, 1, 510},
+    };
+    for (const Case& c : cases) {
+        std::string members;
+        for (int k = 0; k < c.members; ++k)
+            members += "," + std::to_string(c.bitsEach) + ",";
+        const TTargetConfig config = Decoded("Assem1 = \"A\",\"\",0,0,," + members + ";", "Assem1");
+        const std::string data = config.GetConfigStrData();
+        EXPECT_EQ(config.ListParamObject.size(), c.params) << c.members << " x " << c.bitsEach;
+        EXPECT_EQ((data.size() + 1) / 5, c.segmentBytes) << c.members << " x " << c.bitsEach;
+    }
+}
+
 struct OversizeCase {
     const char* members; // after the six leading fields
     size_t segmentBytes; // what the data segment holds

@@ -1,9 +1,14 @@
-#include "EdsChecker.h"
+#include "support/EdsChecker.h"
 
+#include <gtest/gtest.h>
+
+#include <cstdlib>
+#include <filesystem>
 #include <map>
 #include <set>
 
 #include "platform/rtl/SysUtils.h"
+#include "support/TestFiles.h"
 
 namespace {
 using TSection = std::map<std::string, std::string>;
@@ -130,4 +135,37 @@ std::vector<std::string> Check_EDS_Text(const std::string& bytes)
             problems.push_back("section of an object no list names: " + name);
     }
     return problems;
+}
+
+namespace {
+std::string Dcfchk_Path()
+{
+#ifdef SHARED_DIR
+    const std::string path = std::string(SHARED_DIR) + "/tools/dcfchk/dcfchk";
+#else
+    const std::string path;
+#endif
+    return !path.empty() && std::filesystem::exists(path) ? path : "";
+}
+
+// The linter's findings; empty when it exits 0.
+std::string Dcfchk_Findings(const std::string& dcfchk, const std::string& path)
+{
+    TempDir dir;
+    const std::string out = dir.File("dcfchk.txt");
+    const int status = std::system(("'" + dcfchk + "' -n 5 '" + path + "' > '" + out + "' 2>&1").c_str());
+    if (status == 0) return "";
+    const std::string findings = ReadTestFile(out);
+    return findings.empty() ? "dcfchk failed without a word" : findings;
+}
+} // namespace
+
+void Expect_Clean_CANopen_EDS(const std::string& path)
+{
+    EXPECT_EQ(Check_EDS_Text(ReadTestFile(path)), std::vector<std::string>{}) << path;
+    const std::string dcfchk = Dcfchk_Path();
+    if (dcfchk.empty())
+        GTEST_SKIP() << "../shared/tools/dcfchk/dcfchk is not beside the checkout: " << path
+                     << " was not checked by the CANopen EDS linter";
+    EXPECT_EQ(Dcfchk_Findings(dcfchk, path), "") << path;
 }
