@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <chrono>
 #include <csignal>
 #include <filesystem>
@@ -17,6 +18,7 @@
 #include "platform/ui/Input.h"
 #include "resources/BuiltinTexts.h"
 #include "support/FakeDialogs.h"
+#include "support/TestDisplay.h"
 #include "support/TestFiles.h"
 #include "support/Unprivileged.h"
 #include "workspace/UComon.h"
@@ -62,36 +64,62 @@ protected:
     TComponent owner{nullptr};
 };
 
-// The configurator as a user starts it: the program copied into a folder of its own, which
-// becomes its program folder.
+// The configurator as a user starts it: the program put into a folder of its own, which
+// becomes its program folder, and started there with the given additions to the environment.
 class TRunningProgram {
 public:
-    explicit TRunningProgram(const std::string& Folder)
+    explicit TRunningProgram(const std::string& Folder, const std::vector<std::string>& Environment = {})
     {
         const std::string program = Folder + "/Vantrel_EtherNetIP_Master";
-        std::error_code linked;
-        std::filesystem::create_hard_link(VANTREL_PROGRAM, program, linked);
-        if (linked) std::filesystem::copy_file(VANTREL_PROGRAM, program);
+        if (!PathExists(program)) {
+            std::error_code linked;
+            std::filesystem::create_hard_link(VANTREL_PROGRAM, program, linked);
+            if (linked) std::filesystem::copy_file(VANTREL_PROGRAM, program);
+        }
+        std::vector<std::string> variables = Environment;
+        for (char** variable = environ; *variable; ++variable) {
+            const std::string text = *variable;
+            const auto set = [&text](const std::string& own) {
+                return own.compare(0, own.find('=') + 1, text, 0, own.find('=') + 1) == 0;
+            };
+            if (std::none_of(Environment.begin(), Environment.end(), set)) variables.push_back(text);
+        }
+        std::vector<char*> envp;
+        for (std::string& variable : variables)
+            envp.push_back(variable.data());
+        envp.push_back(nullptr);
         char* argv[] = {const_cast<char*>(program.c_str()), nullptr};
-        if (posix_spawn(&pid_, program.c_str(), nullptr, nullptr, argv, environ) != 0) pid_ = 0;
+        if (posix_spawn(&pid_, program.c_str(), nullptr, nullptr, argv, envp.data()) != 0) pid_ = 0;
     }
     ~TRunningProgram() { Kill(); }
     TRunningProgram(const TRunningProgram&) = delete;
     TRunningProgram& operator=(const TRunningProgram&) = delete;
 
-    bool Runs() const { return pid_ > 0 && waitpid(pid_, nullptr, WNOHANG) == 0; }
+    pid_t Pid() const { return pid_; }
+
+    bool Runs()
+    {
+        if (pid_ <= 0) return false;
+        if (waitpid(pid_, &status_, WNOHANG) == 0) return true;
+        pid_ = 0;
+        return false;
+    }
+
+    // Whether it ended by itself, not by a signal.
+    bool Ended_By_Itself() const { return status_ != -1 && WIFEXITED(status_); }
 
     // As a crash ends it: nothing of the program's own runs on the way out.
     void Kill()
     {
         if (pid_ <= 0) return;
         kill(pid_, SIGKILL);
-        waitpid(pid_, nullptr, 0);
+        waitpid(pid_, &status_, 0);
         pid_ = 0;
     }
 
 private:
     pid_t pid_ = 0;
+    int status_ = -1;
 };
 
 bool Wait_For(const std::function<bool()>& Done)
@@ -156,6 +184,29 @@ TEST_F(ProgramFolder, ASecondConfiguratorOnTheFolderSaysSoAndTheFirstRunsOn)
     const auto claimed = Claim_Program_Folder(exe.Path());
     EXPECT_NE(claimed, nullptr) << "a crashed configurator leaves no lock";
     EXPECT_EQ(dialogs.Messages().size(), 1u);
+}
+
+// The same, as the user meets it: a second configurator started on the folder shows its
+// message and waits; Enter closes the message and the second one ends, and the first runs on
+// untouched.
+TEST_F(ProgramFolder, ASecondConfiguratorStartedByTheUserEndsAfterItsMessage)
+{
+    const TTestDisplay display;
+    if (!display.Available()) GTEST_SKIP() << "no X display for the program's windows: " << display.Missing();
+    const std::vector<std::string> on_display = {"DISPLAY=" + display.Name(), "QT_QPA_PLATFORM=xcb"};
+    TRunningProgram first(exe.Path(), on_display);
+    ASSERT_TRUE(Wait_For([&] { return display.Top_Window_Of(first.Pid()) != 0 || !first.Runs(); }));
+    ASSERT_TRUE(first.Runs());
+
+    TRunningProgram second(exe.Path(), on_display);
+    ASSERT_TRUE(Wait_For([&] { return display.Top_Window_Of(second.Pid()) != 0 || !second.Runs(); }));
+    ASSERT_TRUE(second.Runs()) << "the message waits for the user";
+    constexpr unsigned long Return_Key = 0xFF0D;
+    display.Press_Key_In_Window_Of(second.Pid(), Return_Key);
+    ASSERT_TRUE(Wait_For([&] { return !second.Runs(); }));
+    EXPECT_TRUE(second.Ended_By_Itself());
+    EXPECT_TRUE(first.Runs());
+    EXPECT_FALSE(PathExists(exe.File(Settings_File_Name))) << "neither copy wrote the settings";
 }
 
 // A program folder where the start cannot make its folders: the start says once which and
@@ -244,6 +295,34 @@ TEST_F(ProgramFolder, ReadOnlyFilesAreRefusedByNameAndKept)
               std::vector<std::string>{"Cannot write file \"" + settings + "\". The file is read-only"});
     EXPECT_EQ(ReadTestFile(settings),
               "<Conf_Settings><lastproj><projectname>Kept</projectname></lastproj></Conf_Settings>");
+}
+
+// The settings file made read-only, as the user meets it in the program itself: the close
+// says so in a message and keeps the file; Enter closes the message and the program ends.
+TEST_F(ProgramFolder, TheProgramClosedOverAReadOnlySettingsFileSaysSoAndKeepsIt)
+{
+    const TTestDisplay display;
+    if (!display.Available()) GTEST_SKIP() << "no X display for the program's windows: " << display.Missing();
+    const std::string settings = exe.File(Settings_File_Name);
+    const std::string kept = "<Conf_Settings><lastlang><language>English</language></lastlang></Conf_Settings>";
+    WriteTestFile(settings, kept);
+    ASSERT_EQ(chmod(settings.c_str(), 0444), 0);
+    TRunningProgram program(exe.Path(), {"DISPLAY=" + display.Name(), "QT_QPA_PLATFORM=xcb"});
+    unsigned long main_window = 0;
+    ASSERT_TRUE(Wait_For([&] { return (main_window = display.Top_Window_Of(program.Pid())) != 0 || !program.Runs(); }));
+
+    // The main window's Close button: 50 x 50 pixels at 632, 8 of its client area.
+    display.Click_In_Window_Of(program.Pid(), 657, 33);
+    ASSERT_TRUE(Wait_For([&] {
+        const unsigned long shown = display.Top_Window_Of(program.Pid());
+        return (shown != 0 && shown != main_window) || !program.Runs();
+    }));
+    ASSERT_TRUE(program.Runs()) << "the close says why the settings were not written";
+    constexpr unsigned long Return_Key = 0xFF0D;
+    display.Press_Key_In_Window_Of(program.Pid(), Return_Key);
+    ASSERT_TRUE(Wait_For([&] { return !program.Runs(); }));
+    EXPECT_TRUE(program.Ended_By_Itself());
+    EXPECT_EQ(ReadTestFile(settings), kept);
 }
 
 // Labels that show the user's data show it as typed: an "&" is no shortcut mark there.
