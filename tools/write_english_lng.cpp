@@ -38,7 +38,8 @@ int main(int argc, char** argv)
         if (text == " ") continue;
         std::string written;
         if (!Line_Text(text, written)) {
-            std::fprintf(stderr, "write_english_lng: entry %d cannot be written as a line: %s\n", entry, text.c_str());
+            std::fprintf(stderr, "write_english_lng: entry %d cannot be written as a line: %s\n", entry,
+                         text.c_str());
             return 1;
         }
         file += "STR" + std::to_string(entry) + " = " + written + "\r\n";

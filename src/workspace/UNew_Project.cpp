@@ -61,7 +61,8 @@ void TFNew_Project::Btn_OKClick(TObject*)
 {
     std::string cause;
     if (const int refusal = Create_Project(E_New_Proj->Text(), &cause)) {
-        MessageDlg(cause.empty() ? Lang_Table[refusal] : Lang_Table[refusal] + " " + cause, mtError, {mbOK}, 0);
+        MessageDlg(cause.empty() ? Lang_Table[refusal] : Lang_Table[refusal] + " " + cause, mtError, {mbOK},
+                   0);
         return;
     }
     SetModalResult(mrOk);

@@ -179,8 +179,10 @@ TEST_F(HostileFiles, AFileThatMayNotBeReadKeepsItsWindowClosed)
         }
         const auto messages = Messages_Since(before);
         ASSERT_EQ(messages.size(), 1u) << file.Name;
-        EXPECT_NE(messages[0].find("\"" + path + "\""), std::string::npos) << file.Name << ": " << messages[0];
-        EXPECT_NE(messages[0].find("Permission denied"), std::string::npos) << file.Name << ": " << messages[0];
+        EXPECT_NE(messages[0].find("\"" + path + "\""), std::string::npos)
+            << file.Name << ": " << messages[0];
+        EXPECT_NE(messages[0].find("Permission denied"), std::string::npos)
+            << file.Name << ": " << messages[0];
         EXPECT_FALSE(shown) << file.Name;
         EXPECT_EQ(ReadTestFile(path), content) << file.Name;
         Remove_Entry(path);
@@ -240,15 +242,17 @@ TEST_F(HostileFiles, EdsStepStopsAndWritesNothing)
 TEST_F(HostileFiles, UpdateDeviceNamesTheFileAndRowOfABadValue)
 {
     Create_Project();
-    WriteTestFile(File_SDO_Client_CANopen,
-                  "<SDO_Client_CANopen><SDO_Read>"
-                  R"(<row Device_ID="1" Index="0x2000" SubIndex="0" NByte="1" Poll_Time="100" Address_B1="0"/>)"
-                  "<row Device_ID=\"1\" Index=\"0x2001\" SubIndex=\"0\" NByte=\"1\" Poll_Time=\"\xA0\xA0"
-                  "100\" Address_B1=\"1\"/>"
-                  "</SDO_Read><SDO_Write/></SDO_Client_CANopen>");
+    WriteTestFile(
+        File_SDO_Client_CANopen,
+        "<SDO_Client_CANopen><SDO_Read>"
+        R"(<row Device_ID="1" Index="0x2000" SubIndex="0" NByte="1" Poll_Time="100" Address_B1="0"/>)"
+        "<row Device_ID=\"1\" Index=\"0x2001\" SubIndex=\"0\" NByte=\"1\" Poll_Time=\"\xA0\xA0"
+        "100\" Address_B1=\"1\"/>"
+        "</SDO_Read><SDO_Write/></SDO_Client_CANopen>");
     const size_t before = dialogs.Messages().size();
     Click(FVantrelFirmWare->Btn_CreateBin);
     EXPECT_EQ(Messages_Since(before),
-              std::vector<std::string>{"'\xA0\xA0" "100' is not a valid integer value in \"" +
+              std::vector<std::string>{"'\xA0\xA0"
+                                       "100' is not a valid integer value in \"" +
                                        File_SDO_Client_CANopen + "\", section \"SDO_Read\", row 2"});
 }

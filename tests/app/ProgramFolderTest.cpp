@@ -216,8 +216,8 @@ TEST_F(ProgramFolder, FoldersThatCannotBeMadeAreNamedAtStartAndByNewConfiguratio
     WriteTestFile(exe.File("PROJECTS"), "a file where the configurations go");
     Start();
     const std::string projects = exe.File("PROJECTS");
-    EXPECT_EQ(dialogs.TextsSince(0),
-              std::vector<std::string>{Lang_Table[Txt_Program_Folder_Not_Made] + "\n" + projects + ". Not a directory"});
+    EXPECT_EQ(dialogs.TextsSince(0), std::vector<std::string>{Lang_Table[Txt_Program_Folder_Not_Made] + "\n" +
+                                                              projects + ". Not a directory"});
     size_t before = dialogs.Messages().size();
     Type_New_Configuration("Plant1");
     EXPECT_EQ(dialogs.TextsSince(before),
@@ -234,13 +234,14 @@ TEST_F(ProgramFolder, FoldersThatCannotBeMadeAreNamedAtStartAndByNewConfiguratio
         Create_Windows(&owner, locked.Path());
         const std::string reason = ". Permission denied";
         EXPECT_EQ(dialogs.TextsSince(before),
-                  std::vector<std::string>{Lang_Table[Txt_Program_Folder_Not_Made] + "\n" + locked.File("MASTER") +
-                                           reason + "\n" + locked.File("PROJECTS") + reason + "\n" +
-                                           locked.File("LANGUAGE") + reason});
+                  std::vector<std::string>{Lang_Table[Txt_Program_Folder_Not_Made] + "\n" +
+                                           locked.File("MASTER") + reason + "\n" + locked.File("PROJECTS") +
+                                           reason + "\n" + locked.File("LANGUAGE") + reason});
         before = dialogs.Messages().size();
         Type_New_Configuration("Plant1");
-        EXPECT_EQ(dialogs.TextsSince(before), std::vector<std::string>{Lang_Table[111] + " " + locked.File("PROJECTS") +
-                                                                   ". No such file or directory"});
+        EXPECT_EQ(dialogs.TextsSince(before),
+                  std::vector<std::string>{Lang_Table[111] + " " + locked.File("PROJECTS") +
+                                           ". No such file or directory"});
     }
     Free_Windows();
 }
@@ -287,7 +288,8 @@ TEST_F(ProgramFolder, ReadOnlyFilesAreRefusedByNameAndKept)
     }
 
     const std::string settings = exe.File(Settings_File_Name);
-    WriteTestFile(settings, "<Conf_Settings><lastproj><projectname>Kept</projectname></lastproj></Conf_Settings>");
+    WriteTestFile(settings,
+                  "<Conf_Settings><lastproj><projectname>Kept</projectname></lastproj></Conf_Settings>");
     ASSERT_EQ(chmod(settings.c_str(), 0444), 0);
     const size_t before = dialogs.Messages().size();
     Click(FVantrelFirmWare->Btn_Close);
@@ -304,12 +306,14 @@ TEST_F(ProgramFolder, TheProgramClosedOverAReadOnlySettingsFileSaysSoAndKeepsIt)
     const TTestDisplay display;
     if (!display.Available()) GTEST_SKIP() << "no X display for the program's windows: " << display.Missing();
     const std::string settings = exe.File(Settings_File_Name);
-    const std::string kept = "<Conf_Settings><lastlang><language>English</language></lastlang></Conf_Settings>";
+    const std::string kept =
+        "<Conf_Settings><lastlang><language>English</language></lastlang></Conf_Settings>";
     WriteTestFile(settings, kept);
     ASSERT_EQ(chmod(settings.c_str(), 0444), 0);
     TRunningProgram program(exe.Path(), {"DISPLAY=" + display.Name(), "QT_QPA_PLATFORM=xcb"});
     unsigned long main_window = 0;
-    ASSERT_TRUE(Wait_For([&] { return (main_window = display.Top_Window_Of(program.Pid())) != 0 || !program.Runs(); }));
+    ASSERT_TRUE(Wait_For(
+        [&] { return (main_window = display.Top_Window_Of(program.Pid())) != 0 || !program.Runs(); }));
 
     // The main window's Close button: 50 x 50 pixels at 632, 8 of its client area.
     display.Click_In_Window_Of(program.Pid(), 657, 33);
@@ -356,7 +360,8 @@ TEST_F(ProgramFolder, EnglishIsListedAndBringsBackTheBuiltInTexts)
 {
     std::filesystem::create_directory(exe.File("LANGUAGE"));
     std::filesystem::copy_file(ENGLISH_LNG, exe.File("LANGUAGE/English.lng"));
-    WriteTestFile(exe.File("LANGUAGE/Italiano.lng"), "STR15 = Nuova Configurazione\r\nSTR304 = \xC2\xB6Lingua: \xC2\xB6\r\n");
+    WriteTestFile(exe.File("LANGUAGE/Italiano.lng"),
+                  "STR15 = Nuova Configurazione\r\nSTR304 = \xC2\xB6Lingua: \xC2\xB6\r\n");
     Start();
     dialogs.OnModal([this](TCustomForm& form) {
         ASSERT_EQ(FSoftOptions->L_L[0]->Caption(), "English");

@@ -1,7 +1,7 @@
 #include "support/TestDisplay.h"
 
-#include <X11/Xlib.h>
 #include <X11/Xatom.h>
+#include <X11/Xlib.h>
 #include <csignal>
 #include <dlfcn.h>
 #include <poll.h>
@@ -51,10 +51,12 @@ struct TTestDisplay::TX {
         xtst = dlopen("libXtst.so.6", RTLD_NOW | RTLD_LOCAL);
         return x11 && xtst && Find(x11, "XOpenDisplay", Open) && Find(x11, "XCloseDisplay", Close) &&
                Find(x11, "XInternAtom", Intern_Atom) && Find(x11, "XQueryTree", Query_Tree) &&
-               Find(x11, "XGetWindowProperty", Get_Property) && Find(x11, "XGetWindowAttributes", Get_Attributes) &&
-               Find(x11, "XSetInputFocus", Set_Focus) && Find(x11, "XKeysymToKeycode", Keycode) &&
-               Find(x11, "XSync", Sync) && Find(x11, "XFree", Free) && Find(xtst, "XTestFakeKeyEvent", Fake_Key) &&
-               Find(xtst, "XTestFakeMotionEvent", Fake_Motion) && Find(xtst, "XTestFakeButtonEvent", Fake_Button);
+               Find(x11, "XGetWindowProperty", Get_Property) &&
+               Find(x11, "XGetWindowAttributes", Get_Attributes) && Find(x11, "XSetInputFocus", Set_Focus) &&
+               Find(x11, "XKeysymToKeycode", Keycode) && Find(x11, "XSync", Sync) &&
+               Find(x11, "XFree", Free) && Find(xtst, "XTestFakeKeyEvent", Fake_Key) &&
+               Find(xtst, "XTestFakeMotionEvent", Fake_Motion) &&
+               Find(xtst, "XTestFakeButtonEvent", Fake_Button);
     }
 
     // The process that made the window, as the toolkit marks it; 0 when unmarked.
@@ -65,10 +67,13 @@ struct TTestDisplay::TX {
         unsigned long count = 0, after = 0;
         unsigned char* data = nullptr;
         const Atom pid = Intern_Atom(display, "_NET_WM_PID", True);
-        if (pid == 0 || Get_Property(display, window, pid, 0, 1, False, XA_CARDINAL, &type, &format, &count, &after,
-                                     &data) != Success || !data)
+        if (pid == 0 ||
+            Get_Property(display, window, pid, 0, 1, False, XA_CARDINAL, &type, &format, &count, &after,
+                         &data) != Success ||
+            !data)
             return 0;
-        const pid_t owner = count == 1 && format == 32 ? static_cast<pid_t>(*reinterpret_cast<long*>(data)) : 0;
+        const pid_t owner =
+            count == 1 && format == 32 ? static_cast<pid_t>(*reinterpret_cast<long*>(data)) : 0;
         Free(data);
         return owner;
     }
@@ -83,7 +88,7 @@ struct TTestDisplay::TX {
         // The tree lists the windows from the bottom of the stack to its top.
         Window found = 0;
         for (unsigned int i = 0; i < count; ++i) {
-            XWindowAttributes attributes {};
+            XWindowAttributes attributes{};
             if (Owner_Of(children[i]) != pid || !Get_Attributes(display, children[i], &attributes) ||
                 attributes.map_state != IsViewable)
                 continue;
@@ -106,9 +111,11 @@ TTestDisplay::TTestDisplay()
     int ready[2];
     if (pipe(ready) != 0) return;
     const std::string fd = std::to_string(ready[1]);
-    const char* argv[] = {"Xvfb", "-displayfd", fd.c_str(), "-screen", "0", "1024x768x24", "-nolisten", "tcp", nullptr};
+    const char* argv[] = {"Xvfb",        "-displayfd", fd.c_str(), "-screen", "0",
+                          "1024x768x24", "-nolisten",  "tcp",      nullptr};
     const bool started =
         posix_spawnp(&server_, "Xvfb", nullptr, nullptr, const_cast<char**>(argv), environ) == 0;
+    if (!started) server_ = 0;
     close(ready[1]);
     std::string number;
     pollfd wait{ready[0], POLLIN, 0};

@@ -355,7 +355,8 @@ void TFVantrelFirmWare::FormCreate()
     } catch (const Exception& e) {
         Application->ShowException(e);
     }
-    if (!unmadeFolders.empty()) MessageDlg(Lang_Table[Txt_Program_Folder_Not_Made] + unmadeFolders, mtError, {mbOK}, 0);
+    if (!unmadeFolders.empty())
+        MessageDlg(Lang_Table[Txt_Program_Folder_Not_Made] + unmadeFolders, mtError, {mbOK}, 0);
     Reopen_Last_Project();
     Set_Lang();
     ::Set_Files();

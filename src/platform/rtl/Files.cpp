@@ -2,8 +2,8 @@
 
 #include <algorithm>
 #include <cerrno>
-#include <cstdlib>
 #include <csignal>
+#include <cstdlib>
 #include <cstring>
 #include <dirent.h>
 #include <fcntl.h>
@@ -60,7 +60,8 @@ pid_t Writer_Of(const std::string& name, const std::string& stem)
     const auto digits = [](const std::string& text) {
         return !text.empty() && text.size() <= 9 && text.find_first_not_of("0123456789") == std::string::npos;
     };
-    if (dot == std::string::npos || !digits(numbers.substr(0, dot)) || !digits(numbers.substr(dot + 1))) return 0;
+    if (dot == std::string::npos || !digits(numbers.substr(0, dot)) || !digits(numbers.substr(dot + 1)))
+        return 0;
     return static_cast<pid_t>(std::stol(numbers.substr(0, dot)));
 }
 
