@@ -12,7 +12,7 @@ packages=(build-essential cmake ninja-build ccache pkg-config
           qt6-base-dev libqt6printsupport6 libgl-dev libpugixml-dev libjpeg62-turbo-dev
           libzip-dev mdbtools mdbtools-dev python3-openpyxl python3-docx poppler-utils
           googletest libgtest-dev libgmock-dev xvfb xauth fonts-dejavu-core
-          clang libclang-rt-dev llvm python3 smitools libxml2-utils)
+          clang libclang-rt-dev llvm python3 smitools libxml2-utils libx11-dev libxtst6)
 
 install_missing() {
   local missing=()

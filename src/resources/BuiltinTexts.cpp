@@ -97,8 +97,10 @@ const char* const Builtin_Texts[Builtin_Text_Count] = {
     " ",  // 92
     " ",  // 93
     " ",  // 94
-    " ",  // 95
-    " ",  // 96
+    "The configurator already runs on this program folder, and this copy ends: two copies would"
+    " overwrite each other's saved work. Program folder:",  // 95
+    "These folders of the program cannot be created; what needs them fails until the cause is r"
+    "emoved:",  // 96
     " ",  // 97
     " ",  // 98
     " ",  // 99
@@ -113,8 +115,8 @@ const char* const Builtin_Texts[Builtin_Text_Count] = {
     "Insert here the name of new configuration",  // 108
     "Confirm the Name of new Configuration",  // 109
     "Cancel the New Configuration",  // 110
-    " ",  // 111
-    " ",  // 112
+    "Error! The folder of the configurations cannot be used:",  // 111
+    "Error! The folder of the new configuration cannot be created:",  // 112
     " ",  // 113
     " ",  // 114
     " ",  // 115

@@ -59,8 +59,10 @@ void TFNew_Project::E_New_ProjKeyPress(TObject* Sender, char32_t& Key)
 
 void TFNew_Project::Btn_OKClick(TObject*)
 {
-    if (const int refusal = Create_Project(E_New_Proj->Text())) {
-        MessageDlg(Lang_Table[refusal], mtError, {mbOK}, 0);
+    std::string cause;
+    if (const int refusal = Create_Project(E_New_Proj->Text(), &cause)) {
+        MessageDlg(cause.empty() ? Lang_Table[refusal] : Lang_Table[refusal] + " " + cause, mtError, {mbOK},
+                   0);
         return;
     }
     SetModalResult(mrOk);

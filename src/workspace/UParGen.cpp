@@ -239,19 +239,15 @@ void TFParGen::On_Click(TObject* Sender)
 }
 
 // A damaged file is reported, and the window opens with what could still be read and the
-// defaults for the rest, so that OK keeps the user's values; a file that cannot be read at
-// all leaves every field at its default, so that no values of another project can be saved
-// into this one. The broken file stays as it is until OK replaces it.
+// defaults for the rest, so that OK keeps the user's values. A file that cannot be read at
+// all (no right to read it, or no file at all at its path) stops the showing with its
+// error, as the rule windows do: opened on the defaults, OK would write them over the
+// user's intact file. The broken file stays as it is until OK replaces it.
 void TFParGen::FormShow(TObject*)
 {
     TParGen_Data data;
-    std::string damage;
-    try {
-        damage = Load_ParGen_File(File_ParGen, data);
-        if (!damage.empty()) damage += ". " + Lang_Table[Txt_ParGen_Readable_Part_Kept];
-    } catch (const Exception& e) {
-        damage = e.Message();
-    }
+    std::string damage = Load_ParGen_File(File_ParGen, data);
+    if (!damage.empty()) damage += ". " + Lang_Table[Txt_ParGen_Readable_Part_Kept];
     Show_Data(data);
     Move_GroupBoxs();
     if (!damage.empty()) MessageDlg(damage, mtError, {mbOK}, 0);

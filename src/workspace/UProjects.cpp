@@ -46,12 +46,22 @@ int Project_Name_Refusal(const std::string& projectsDir, const std::string& name
     return (existing->Attr & faDirectory) ? Txt_Project_Exists : Txt_Project_Name_Refused;
 }
 
-int Create_Project(const std::string& name)
+// A valid name that the file system refuses is refused for a reason of the folders, not of
+// the name: blaming the name would send the user after the wrong thing.
+int Create_Project(const std::string& name, std::string* cause)
 {
+    const auto refuse = [cause](int text, const std::string& folder, const std::string& reason) {
+        if (cause) *cause = folder + ". " + reason;
+        return text;
+    };
+    if (name.empty()) return Txt_Project_Name_Empty;
+    if (const std::string failure = DirectoryFailure(Projects_Dir); !failure.empty())
+        return refuse(Txt_Projects_Folder_Unusable, Projects_Dir, failure);
     if (const int refusal = Project_Name_Refusal(Projects_Dir, name)) return refusal;
     const std::string folder = Desktop_File_Name(name);
     const std::string dir = Projects_Dir + "/" + folder;
-    if (!CreateDir(dir)) return Txt_Project_Name_Refused;
+    const std::string failure = CreateDirFailure(dir);
+    if (!failure.empty()) return refuse(Txt_Project_Folder_Not_Made, dir, failure);
     ForceDirectories(dir + "/bin");
     Open_Project_Named(folder);
     return 0;

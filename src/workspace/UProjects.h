@@ -10,6 +10,9 @@
 constexpr int Txt_Project_Name_Refused = 105;
 constexpr int Txt_Project_Exists = 106;
 constexpr int Txt_Project_Name_Empty = 107;
+// A folder, not the name, is the cause: the message names the folder and the system's reason.
+constexpr int Txt_Projects_Folder_Unusable = 111;
+constexpr int Txt_Project_Folder_Not_Made = 112;
 
 // Sets the eleven project file paths from Project_Dir.
 void Set_Files();
@@ -25,8 +28,9 @@ int Project_Name_Refusal(const std::string& projectsDir, const std::string& name
 // Creates the project directory and its "bin" inside Projects_Dir under the name the file
 // system keeps, and opens the project by that name (Project_Name, Project_Dir, Set_Files).
 // Returns 0, or the text-table entry of the refusal, in which case nothing is created and
-// nothing changes.
-int Create_Project(const std::string& name);
+// nothing changes. For the two entries that blame a folder, cause (when given) receives
+// "<folder>. <the system's reason>", which the message shows after the entry's text.
+int Create_Project(const std::string& name, std::string* cause = nullptr);
 
 // Opens the project of that name, or closes the open one when the name is empty
 // (Project_Name, Project_Dir, Set_Files).

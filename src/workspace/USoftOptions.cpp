@@ -107,7 +107,9 @@ TCheckBox* TFSoftOptions::Add_Check_Box(TTabSheet* page, const std::string& name
 void TFSoftOptions::Create_Language_Page()
 {
     TS_Language = Add_Page("TS_Language");
+    // Language names are file names, shown as they stand: an "&" in one is no shortcut mark.
     L_Sel_Lang = Add_Label(this, TS_Language, "L_Sel_Lang", 12, 11);
+    L_Sel_Lang->SetShowAccelChar(false);
     for (int k = 0; k < Lang_Slots; ++k) {
         const Slot_Place& place = Slot_Places[k];
         const std::string number = std::to_string(k + 1);
@@ -116,6 +118,7 @@ void TFSoftOptions::Create_Language_Page()
         I_L[k]->SetTransparent(true);
         I_L[k]->OnClick = [this](TObject* sender) { LangClick(sender); };
         L_L[k] = Add_Label(this, TS_Language, "L_L" + number, place.labelLeft, place.labelTop);
+        L_L[k]->SetShowAccelChar(false);
         L_L[k]->OnClick = [this](TObject* sender) { LangClick(sender); };
     }
     Btn_Prev = Add_Button(TS_Language, "Btn_Prev", 12, mrNone);

@@ -11,6 +11,7 @@
 #include "support/FakeDialogs.h"
 #include "support/HostileFiles.h"
 #include "support/TestFiles.h"
+#include "support/Unprivileged.h"
 #include "workspace/UComon.h"
 #include "workspace/ULanguage.h"
 #include "workspace/UNew_Project.h"
@@ -123,30 +124,70 @@ TEST_F(HostileFiles, EachStepWindowNamesItsFileAndWhatStandsThere)
             ASSERT_EQ(messages.size(), 1u) << file.Name << ", " << entry.Name;
             EXPECT_NE(messages[0].find(Refusal_Text(path, entry)), std::string::npos)
                 << file.Name << ", " << entry.Name << ": " << messages[0];
-            // Only the communication parameters open on their defaults; a rule window
-            // shows no table that OK could write over the file.
-            EXPECT_EQ(shown, std::string(file.Name) == "ParGen.xml") << file.Name << ", " << entry.Name;
+            // No window opens on defaults that OK could write over the file.
+            EXPECT_FALSE(shown) << file.Name << ", " << entry.Name;
             Remove_Entry(path);
         }
     }
 }
 
-// OK in the communication parameters cannot put a file in place of what stands there.
+// OK in the communication parameters cannot put a file in place of what was put at its path
+// while the window was open.
 TEST_F(HostileFiles, SetCommunicationOkLeavesWhatStandsThere)
 {
     Create_Project();
     const THostileEntry& fifo = Hostile_Entries()[1];
-    fifo.Place(File_ParGen);
-    dialogs.OnModal([](TCustomForm& form) { ClickAt(static_cast<TFParGen&>(form).Btn_OK, 10, 10); });
+    dialogs.OnModal([&fifo](TCustomForm& form) {
+        fifo.Place(File_ParGen);
+        ClickAt(static_cast<TFParGen&>(form).Btn_OK, 10, 10);
+        form.SetModalResult(mrCancel);
+    });
     const size_t before = dialogs.Messages().size();
     Click(FVantrelFirmWare->Btn_Prm_Gen);
     const auto messages = Messages_Since(before);
-    ASSERT_EQ(messages.size(), 2u);
-    EXPECT_EQ(messages[1],
+    ASSERT_EQ(messages.size(), 1u);
+    EXPECT_EQ(messages[0],
               "Cannot write file \"" + File_ParGen + "\". It is a FIFO (named pipe), not a regular file");
     struct stat st {};
     ASSERT_EQ(lstat(File_ParGen.c_str(), &st), 0);
     EXPECT_TRUE(S_ISFIFO(st.st_mode));
+}
+
+// A project file the user may not read: its window says so and does not open, so that OK
+// cannot put defaults or an empty table over the user's intact file. Root reads any file,
+// so the tests read as an unprivileged user where they run as root.
+TEST_F(HostileFiles, AFileThatMayNotBeReadKeepsItsWindowClosed)
+{
+    Create_Project();
+    // The user may replace files in the project folder, as the owner of a project may.
+    ASSERT_EQ(chmod(exe.Path().c_str(), 0755), 0);
+    ASSERT_EQ(chmod(Project_Dir.c_str(), 0777), 0);
+    for (const TStep_File& file : Step_Files) {
+        const std::string path = Project_Dir + "/" + file.Name;
+        const std::string content = "<Par_Gen><CANopen_IDDevice>42</CANopen_IDDevice></Par_Gen>";
+        WriteTestFile(path, content);
+        ASSERT_EQ(chmod(path.c_str(), 0200), 0);
+        bool shown = false;
+        dialogs.OnModal([&](TCustomForm& form) {
+            shown = true;
+            if (auto* ok = dynamic_cast<TControl*>(form.FindComponent("Btn_OK"))) ClickAt(ok, 10, 10);
+            form.SetModalResult(mrCancel);
+        });
+        const size_t before = dialogs.Messages().size();
+        {
+            const TUnprivilegedUser user;
+            Click(FVantrelFirmWare->*file.Step);
+        }
+        const auto messages = Messages_Since(before);
+        ASSERT_EQ(messages.size(), 1u) << file.Name;
+        EXPECT_NE(messages[0].find("\"" + path + "\""), std::string::npos)
+            << file.Name << ": " << messages[0];
+        EXPECT_NE(messages[0].find("Permission denied"), std::string::npos)
+            << file.Name << ": " << messages[0];
+        EXPECT_FALSE(shown) << file.Name;
+        EXPECT_EQ(ReadTestFile(path), content) << file.Name;
+        Remove_Entry(path);
+    }
 }
 
 // Step 8 stops as it does for a damaged file: the good image stays and the update window
@@ -227,4 +268,25 @@ TEST_F(HostileFiles, AnSdoEntryWithTwoSizesStopsTheEdsAndTheUpdate)
     EXPECT_EQ(Messages_Since(before), refusal);
     EXPECT_EQ(ReadTestFile(bank), "good image");
     EXPECT_EQ(dialogs.ModalForms().size(), windows);
+}
+
+// Step 8 over a rule file whose value cannot be read as a number, written by another
+// program in another code page: the message names the file, the section and the row. The
+// value is shown with the bytes it has.
+TEST_F(HostileFiles, UpdateDeviceNamesTheFileAndRowOfABadValue)
+{
+    Create_Project();
+    WriteTestFile(
+        File_SDO_Client_CANopen,
+        "<SDO_Client_CANopen><SDO_Read>"
+        R"(<row Device_ID="1" Index="0x2000" SubIndex="0" NByte="1" Poll_Time="100" Address_B1="0"/>)"
+        "<row Device_ID=\"1\" Index=\"0x2001\" SubIndex=\"0\" NByte=\"1\" Poll_Time=\"\xA0\xA0"
+        "100\" Address_B1=\"1\"/>"
+        "</SDO_Read><SDO_Write/></SDO_Client_CANopen>");
+    const size_t before = dialogs.Messages().size();
+    Click(FVantrelFirmWare->Btn_CreateBin);
+    EXPECT_EQ(Messages_Since(before),
+              std::vector<std::string>{"'\xA0\xA0"
+                                       "100' is not a valid integer value in \"" +
+                                       File_SDO_Client_CANopen + "\", section \"SDO_Read\", row 2"});
 }

@@ -58,3 +58,11 @@ void TFakeDialogs::RunModal(TCustomForm& form)
     form.SetModalResult(mrCancel);
     form.ModalFinished();
 }
+
+std::vector<std::string> TFakeDialogs::TextsSince(size_t count) const
+{
+    std::vector<std::string> texts;
+    for (size_t i = count; i < messages_.size(); ++i)
+        texts.push_back(messages_[i].Text);
+    return texts;
+}

@@ -42,6 +42,8 @@ public:
     void OnModal(std::function<void(TCustomForm& form)> action);
 
     const std::vector<TShownMessage>& Messages() const { return messages_; }
+    // The texts of the message boxes shown after the first count ones.
+    std::vector<std::string> TextsSince(size_t count) const;
     const std::vector<TFileDialogRequest>& FileRequests() const { return fileRequests_; }
     // The class names of the forms shown modally, in order.
     const std::vector<std::string>& ModalForms() const { return modalForms_; }

@@ -97,10 +97,19 @@ TEST_F(ProjectsFixture, NamesAreTakenAsTheFileSystemKeepsThem)
     EXPECT_EQ(FindFiles(Projects_Dir, "*").size(), std::size(cases));
 }
 
-TEST_F(ProjectsFixture, MissingProjectsFolderRefusesWith105)
+// A valid name is not blamed for the folders: the refusal names the folder and the reason.
+TEST_F(ProjectsFixture, AProjectsFolderThatCannotBeUsedIsNamedAsTheCause)
 {
     std::filesystem::remove_all(Projects_Dir);
-    EXPECT_EQ(Create_Project("Plant1"), 105);
+    std::string cause;
+    EXPECT_EQ(Create_Project("Plant1", &cause), Txt_Projects_Folder_Unusable);
+    EXPECT_EQ(cause, Projects_Dir + ". No such file or directory");
+    EXPECT_EQ(Project_Dir, "");
+
+    WriteTestFile(Projects_Dir, "a file");
+    EXPECT_EQ(Create_Project("Plant1", &cause), Txt_Projects_Folder_Unusable);
+    EXPECT_EQ(cause, Projects_Dir + ". Not a directory");
+    EXPECT_EQ(ReadTestFile(Projects_Dir), "a file");
     EXPECT_EQ(Project_Dir, "");
 }
 

@@ -20,13 +20,21 @@
 #include "editors/mqtt/UMQTT_Set_Topic.h"
 #include "editors/mqtt/UTopicTemplate.h"
 #include "editors/snmp/USNMP_Trap_Access.h"
+#include "platform/os/FolderLock.h"
+#include "platform/rtl/Exceptions.h"
+#include "platform/ui/Dialogs.h"
 #include "workspace/UAbout.h"
+#include "workspace/UComon.h"
+#include "workspace/ULanguage.h"
 #include "workspace/UNew_Project.h"
 #include "workspace/UOpenConf.h"
 #include "workspace/UParGen.h"
+#include "workspace/USettings.h"
 #include "workspace/USoftOptions.h"
 
 namespace {
+const std::string Program_Lock_File_Name = ".Vantrel.lock";
+
 // Visits the variable of every window, in the order of their creation.
 template <class Visit> void For_Each_Window(Visit&& visit)
 {
@@ -77,6 +85,23 @@ void Create_Remaining_Windows(TComponent* owner)
     };
 }
 } // namespace
+
+std::unique_ptr<TFolderLock> Claim_Program_Folder(const std::string& exeDir)
+{
+    auto lock = std::make_unique<TFolderLock>(exeDir, Program_Lock_File_Name);
+    if (lock->Held()) return lock;
+    // Only the language is taken from the settings: the running configurator owns the file
+    // and reports its damage.
+    Set_Program_Dirs(exeDir);
+    Read_Settings(Settings_File_Path());
+    try {
+        Load_Language();
+    } catch (const Exception&) {
+        // The built-in texts are loaded before the language file is opened.
+    }
+    MessageDlg(Lang_Table[Txt_Configurator_Already_Runs] + " " + exeDir, mtError, {mbOK}, 0);
+    return nullptr;
+}
 
 void Create_Windows(TComponent* owner, const std::string& exeDir)
 {

@@ -1,7 +1,14 @@
 #pragma once
+#include <memory>
 #include <string>
 
 class TComponent;
+class TFolderLock;
+
+// The program folder for this run, held until the lock is freed; or nothing, after telling
+// the user in the language of the settings file that the configurator already runs on that
+// folder: two runs on one folder would overwrite each other's saved work without a word.
+std::unique_ptr<TFolderLock> Claim_Program_Folder(const std::string& exeDir);
 
 // Creates every window of the system once, in the order of the program's start-up, the
 // main window first; it starts beside exeDir. With the Application as owner the main

@@ -228,6 +228,8 @@ void TFVantrelFirmWare::Create_Components()
 
     L_Name_Conf = Add_Label("L_Name_Conf", 87, 75, false);
     L_Name_Conf_L2 = Add_Label("L_Name_Conf_L2", 87, 88, false);
+    // The project's name as the user typed it: an "&" in it is no shortcut mark.
+    L_Name_Conf_L2->SetShowAccelChar(false);
     L_Begin = Add_Label("L_Begin", 16, 84, true);
     TLabel** steps[] = {&L_Step_1, &L_Step_2, &L_Step_3, &L_Step_4,
                         &L_Step_5, &L_Step_6, &L_Step_7, &L_Step_8};
@@ -325,8 +327,14 @@ void TFVantrelFirmWare::FormCreate()
     Layout_Model();
 
     Set_Program_Dirs(Start_Folder.empty() ? ExeDir() : Start_Folder);
-    for (const std::string& dir : {Master_Dir, Projects_Dir, Language_Dir})
-        if (!DirectoryExists(dir)) CreateDir(dir);
+    // Told once the language is loaded: otherwise every later step that needs the folder
+    // would fail with a message that blames something else.
+    std::string unmadeFolders;
+    for (const std::string& dir : {Master_Dir, Projects_Dir, Language_Dir}) {
+        if (DirectoryExists(dir)) continue;
+        const std::string failure = CreateDirFailure(dir);
+        if (!failure.empty()) unmadeFolders += "\n" + dir + ". " + failure;
+    }
 
     Project_Name.clear();
     Update_Read_Back = 1;
@@ -347,6 +355,8 @@ void TFVantrelFirmWare::FormCreate()
     } catch (const Exception& e) {
         Application->ShowException(e);
     }
+    if (!unmadeFolders.empty())
+        MessageDlg(Lang_Table[Txt_Program_Folder_Not_Made] + unmadeFolders, mtError, {mbOK}, 0);
     Reopen_Last_Project();
     Set_Lang();
     ::Set_Files();

@@ -10,6 +10,10 @@
 #include "platform/ui/StdCtrls.h"
 #include "workspace/UVersionCheck.h"
 
+// Text-table entries of what the start tells the user.
+constexpr int Txt_Configurator_Already_Runs = 95;
+constexpr int Txt_Program_Folder_Not_Made = 96;
+
 // The main window: the product code, the state of the open configuration and the numbered
 // steps of the work, one styled button each, all dispatched by Btn_Click. Its creation
 // brings the workspace up (program folders, settings, language, last project), and its

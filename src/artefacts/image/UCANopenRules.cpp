@@ -97,8 +97,18 @@ void Read_Section(const std::string& path, const TXMLNode& root, const TRule_Sec
         throw EConvertError("Section \"" + std::string(section.Name) + "\" is missing in \"" + path + "\"");
     std::vector<CANopen_Rule_Rec>& records = tables.Records[section.Table];
     uint32_t& count = tables.Counts[section.Table];
-    for (TXMLNode row = sectionNode.FirstChild(); row && count < records.size(); row = row.NextSibling())
-        if (row.NodeType() == TXMLNodeType::ntElement) records[count++] = Read_Rule(row, section);
+    int rowNumber = 0;
+    for (TXMLNode row = sectionNode.FirstChild(); row && count < records.size(); row = row.NextSibling()) {
+        if (row.NodeType() != TXMLNodeType::ntElement) continue;
+        ++rowNumber;
+        // A value alone does not tell the user where to look: the file and row do.
+        try {
+            records[count++] = Read_Rule(row, section);
+        } catch (const EConvertError& e) {
+            throw EConvertError(e.Message() + " in \"" + path + "\", section \"" + section.Name + "\", row " +
+                                std::to_string(rowNumber));
+        }
+    }
 }
 std::vector<TSDO_Row> SDO_Rows(const TCANopen_Tables& tables, TRule_Table table)
 {

@@ -1,6 +1,8 @@
 #include "platform/os/FileSystem.h"
 
 #include <algorithm>
+#include <cerrno>
+#include <cstring>
 #include <dirent.h>
 #include <fnmatch.h>
 #include <sys/stat.h>
@@ -25,6 +27,21 @@ bool PathExists(const std::string& path)
 }
 
 bool CreateDir(const std::string& path) { return !path.empty() && mkdir(path.c_str(), 0777) == 0; }
+
+std::string CreateDirFailure(const std::string& path)
+{
+    if (CreateDir(path)) return "";
+    if (path.empty()) return std::strerror(ENOENT);
+    const int error = errno;
+    return std::strerror(error == EEXIST && !DirectoryExists(path) ? ENOTDIR : error);
+}
+
+std::string DirectoryFailure(const std::string& path)
+{
+    struct stat st {};
+    if (stat(path.c_str(), &st) != 0) return std::strerror(errno);
+    return S_ISDIR(st.st_mode) ? "" : std::strerror(ENOTDIR);
+}
 
 bool ForceDirectories(const std::string& path)
 {

@@ -12,6 +12,11 @@ bool DirectoryExists(const std::string& path);
 // stands there reaches the read and is reported.
 bool PathExists(const std::string& path);
 bool CreateDir(const std::string& path);        // one level; false when it fails
+// Creates one level as CreateDir does and says why it failed, in the system's words: "" when
+// the directory was made; "Not a directory" where something else stands at the path.
+std::string CreateDirFailure(const std::string& path);
+// Why the path cannot be used as a directory, in the system's words; "" when it is one.
+std::string DirectoryFailure(const std::string& path);
 bool ForceDirectories(const std::string& path); // every missing level
 
 // File attributes as the Parts test them.

@@ -2,8 +2,10 @@
 
 #include <algorithm>
 #include <cerrno>
+#include <csignal>
 #include <cstdlib>
 #include <cstring>
+#include <dirent.h>
 #include <fcntl.h>
 #include <sys/stat.h>
 #include <unistd.h>
@@ -41,12 +43,51 @@ std::string Link_Target(const std::string& path)
     return target;
 }
 
+// The temporary files of a target share this beginning; the writer's process id and a
+// serial number follow it, then ".tmp".
+std::string Temporary_Stem(const std::string& target) { return "." + Name_Of(target).substr(0, 200) + "."; }
+
+// The process id of a temporary file's name "<stem><pid>.<serial>.tmp", or 0 when the name
+// is not one of ours.
+pid_t Writer_Of(const std::string& name, const std::string& stem)
+{
+    const std::string suffix = ".tmp";
+    if (name.size() <= stem.size() + suffix.size() || name.compare(0, stem.size(), stem) != 0 ||
+        name.compare(name.size() - suffix.size(), suffix.size(), suffix) != 0)
+        return 0;
+    const std::string numbers = name.substr(stem.size(), name.size() - stem.size() - suffix.size());
+    const size_t dot = numbers.find('.');
+    const auto digits = [](const std::string& text) {
+        return !text.empty() && text.size() <= 9 && text.find_first_not_of("0123456789") == std::string::npos;
+    };
+    if (dot == std::string::npos || !digits(numbers.substr(0, dot)) || !digits(numbers.substr(dot + 1)))
+        return 0;
+    return static_cast<pid_t>(std::stol(numbers.substr(0, dot)));
+}
+
+bool Process_Runs(pid_t pid) { return kill(pid, 0) == 0 || errno == EPERM; }
+
+// A writer killed between creating its temporary file and the rename leaves the file
+// behind, as large as what it had written; the next write of the same target removes
+// those whose process is gone. A running writer's file is never touched.
+void Remove_Leftover_Temporaries(const std::string& target)
+{
+    const std::string dirPath = Directory_Of(target), stem = Temporary_Stem(target);
+    DIR* dir = opendir(dirPath.c_str());
+    if (!dir) return;
+    while (const dirent* entry = readdir(dir)) {
+        const pid_t writer = Writer_Of(entry->d_name, stem);
+        if (writer > 0 && !Process_Runs(writer)) unlinkat(dirfd(dir), entry->d_name, 0);
+    }
+    closedir(dir);
+}
+
 // A hidden name of its own beside the target, so that the rename stays within one file
 // system and two writers never share a temporary file.
 int Open_Temporary(const std::string& target, std::string& temporary)
 {
     static unsigned serial = 0;
-    const std::string stem = Directory_Of(target) + "/." + Name_Of(target).substr(0, 200) + ".";
+    const std::string stem = Directory_Of(target) + "/" + Temporary_Stem(target);
     for (int attempt = 0; attempt < 100; ++attempt) {
         temporary = stem + std::to_string(getpid()) + "." + std::to_string(++serial) + ".tmp";
         const int fd = ::open(temporary.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
@@ -100,6 +141,14 @@ std::string Not_A_File(const char* what, const std::string& path, mode_t mode)
                        : S_ISSOCK(mode) ? "a socket"
                                         : "something other than a file";
     return std::string("Cannot ") + what + " file \"" + path + "\". It is " + kind + ", not a regular file";
+}
+
+// The user's own protection: a file with no write permission for anybody stays as it is
+// even for a writer (root) whom the system would let through, and so does one this user
+// may not write. The rename would replace it silently, since it only asks the directory.
+bool Is_Read_Only(const std::string& target, const struct stat& st)
+{
+    return (st.st_mode & (S_IWUSR | S_IWGRP | S_IWOTH)) == 0 || access(target.c_str(), W_OK) != 0;
 }
 
 // Closes the descriptor on every way out.
@@ -165,8 +214,12 @@ TFileReplacement::TFileReplacement(const std::string& path) : path_(path), targe
 {
     // Renaming over a device, a FIFO or a directory would replace it, not write to it.
     struct stat st {};
-    if (stat(target_.c_str(), &st) == 0 && !S_ISREG(st.st_mode))
-        throw EFCreateError(Not_A_File("write", path_, st.st_mode));
+    if (stat(target_.c_str(), &st) == 0) {
+        if (!S_ISREG(st.st_mode)) throw EFCreateError(Not_A_File("write", path_, st.st_mode));
+        if (Is_Read_Only(target_, st))
+            throw EFCreateError("Cannot write file \"" + path_ + "\". The file is read-only");
+    }
+    Remove_Leftover_Temporaries(target_);
     fd_ = Open_Temporary(target_, temporary_);
     if (fd_ < 0) throw EFCreateError(Failure("create", path_, errno));
     if (const int error = Keep_Permissions(fd_, target_)) Fail(error);

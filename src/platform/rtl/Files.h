@@ -17,7 +17,9 @@ void CheckRegularFile(const std::string& path);
 // Replaces the file in one step, so that a crash or a full disk never leaves half a file:
 // the bytes go to a temporary file in the same directory, which is flushed to the disk and
 // then renamed over the old file. When any step fails, the old file stays as it was and
-// the temporary file is removed. A replaced file keeps its permissions.
+// the temporary file is removed. A replaced file keeps its permissions. A file the user
+// made read-only (no write permission for anybody, or none for this user) is refused, root
+// included. Temporary files that killed writers of the same target left behind are removed.
 void WriteFileBytes(const std::string& path, const std::string& bytes);
 
 // The same replacement for a file written part by part, so that a large file needs no

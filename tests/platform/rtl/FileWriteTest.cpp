@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include <sys/stat.h>
+#include <sys/wait.h>
 #include <unistd.h>
 
 #include "platform/os/FileSystem.h"
@@ -160,4 +161,57 @@ TEST(FileWrite, PartsReplaceTheFileOnlyAtCommit)
     file.Commit();
     EXPECT_EQ(ReadTestFile(path), part + part + part + "end");
     EXPECT_EQ(Names_In(dir.Path()), "ParGen.xml;");
+}
+
+// A file the user protected stays as it was, whoever writes (the tests run as root, whom
+// the system would let through); a file with any write permission is replaced.
+TEST(FileWrite, RefusesAFileWithoutWritePermission)
+{
+    TempDir dir;
+    const std::string path = dir.File("ParGen.xml");
+    const struct {
+        mode_t Mode;
+        bool Refused;
+    } cases[] = {{0444, true}, {0400, true}, {0555, true}, {0000, true}, {0644, false}, {0464, false}};
+    for (const auto& c : cases) {
+        WriteTestFile(path, Old_Content);
+        ASSERT_EQ(chmod(path.c_str(), c.Mode), 0);
+        EXPECT_EQ(Write_Failure(path, "new"),
+                  c.Refused ? "Cannot write file \"" + path + "\". The file is read-only" : "")
+            << std::oct << c.Mode;
+        EXPECT_EQ(ReadTestFile(path), c.Refused ? Old_Content : "new") << std::oct << c.Mode;
+        EXPECT_EQ(Names_In(dir.Path()), "ParGen.xml;") << std::oct << c.Mode;
+        chmod(path.c_str(), 0644);
+    }
+}
+
+// A writer killed before its rename leaves its hidden temporary file; the next write of
+// the same file removes those of processes that are gone, and nothing else.
+TEST(FileWrite, RemovesTheTemporaryFilesOfWritersThatAreGone)
+{
+    const pid_t gone = fork();
+    if (gone == 0) _exit(0);
+    ASSERT_GT(gone, 0);
+    ASSERT_EQ(waitpid(gone, nullptr, 0), gone);
+    const std::string dead = std::to_string(gone), alive = std::to_string(getpid());
+
+    TempDir dir;
+    const std::string kept[] = {".ParGen.xml." + alive + ".7.tmp",    // a writer at work
+                                ".Other.xml." + dead + ".1.tmp",      // another file's
+                                ".ParGen.xml." + dead + ".x.tmp",     // not a writer's name
+                                ".ParGen.xml." + dead + ".1.tmp.bak", // the user's own
+                                "ParGen.xml." + dead + ".1.tmp"};
+    const std::string removed[] = {".ParGen.xml." + dead + ".1.tmp", ".ParGen.xml." + dead + ".42.tmp"};
+    for (const std::string& name : kept)
+        WriteTestFile(dir.File(name), "kept");
+    for (const std::string& name : removed)
+        WriteTestFile(dir.File(name), std::string(1000, 'p'));
+
+    WriteFileBytes(dir.File("ParGen.xml"), "new");
+
+    EXPECT_EQ(ReadTestFile(dir.File("ParGen.xml")), "new");
+    for (const std::string& name : kept)
+        EXPECT_TRUE(FileExists(dir.File(name))) << name;
+    for (const std::string& name : removed)
+        EXPECT_FALSE(FileExists(dir.File(name))) << name;
 }
