@@ -274,7 +274,9 @@ public:
     // may consist of fixed rows only: the fixed count then reads at least 1, and the count
     // last asked for comes back when rows are added; FixedColAlways likewise.
     void SetRowCount(int Value);
-    void SetColCount(int Value);
+    // Virtual, so that a grid keeping per-column state follows every count change,
+    // whichever of the grid's own operations (Enter advance, Assign, loading) makes it.
+    virtual void SetColCount(int Value);
     int FixedRows() const;
     void SetFixedRows(int Value);
     int FixedCols() const;
