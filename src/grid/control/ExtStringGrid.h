@@ -12,6 +12,7 @@
 #include "grid/control/CellAddress.h"
 #include "grid/control/CellPaintContext.h"
 #include "grid/control/ComboItemList.h"
+#include "grid/control/DropDownCellEditing.h"
 #include "grid/control/ExtGridEditEvents.h"
 #include "grid/control/ExtGridEnums.h"
 #include "grid/control/ExtGridEvents.h"
@@ -1182,7 +1183,7 @@ public:
     // Visual styles and colour tones (ExtGridStyles.cpp, ExtGridTones.cpp).
     virtual void SetStyle(TSuiteStyle AStyle);
     void SetComponentStyle(TSuiteStyle AStyle);
-    void SetEditorsComponentStyle(TSuiteStyle AStyle);
+    void SetDropDownStyles(TSuiteStyle AStyle);
     TSuiteStyle ComponentStyle() const { return FComponentStyle; }
     void SetColorTones(const TColorTones& ATones);
     const TColorTones& ColorTones() const { return FTones; }
@@ -1501,6 +1502,17 @@ public:
     // The drop-down cell editing, made on first use through the maker its layer sets;
     // nullptr when no maker is set.
     IDropDownCellEditing* DropDownCellEditing();
+    // The drop-down cell editors, each made on first use; they live with the editors, above
+    // the grid, so that no header of the grid needs theirs.
+    TGridTrackbarDropDown* TrackbarDropDown();
+    TGridMemoDropDown* MemoDropDown();
+    TGridCalculatorDropDown* CalculatorDropDown();
+    TGridTimepickerDropDown* TimePickerDropDown();
+    TGridDetailPickerDropDown* DetailPickerDropDown();
+    TGridGridDropDown* GridDropDown();
+    TGridColorDropDown* ColorPickerDropDown();
+    TGridImageDropDown* ImagePickerDropDown();
+    TGridExtGridDropDown* ExtGridDropDown();
     TColorSelectedEvent OnColorSelected;
     TImageSelectedEvent OnImageSelected;
     TGridDropDownButtonClickEvent OnDropDownHeaderButtonClick;
