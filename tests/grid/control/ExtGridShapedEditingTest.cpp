@@ -107,14 +107,18 @@ TEST_P(ExtGridShapedEditingTest, ARadioGroupStoringTextReportsTheOptionItsTextNa
     measure.Canvas()->Font()->Assign(*grid->Font());
     const int item = std::max(grid->ControlLook()->RadioSize(), measure.Canvas()->TextHeight("gh"));
     const TRect cell = grid->CellRect(home.X, home.Y);
+    const auto shownOption = [this] {
+        int index = -1;
+        EXPECT_TRUE(grid->GetRadioIdx(2, home.Y, index));
+        return grid->AllGridCells(2, 5) + " " + std::to_string(index);
+    };
     SendClick(grid, cell.Left + 5, cell.Top + item + item / 2);
-    ASSERT_EQ(grid->AllGridCells(2, 5), "mid");
+    EXPECT_EQ(shownOption(), "mid 1");
     SendKey(VK_SPACE);
-    EXPECT_EQ(grid->AllGridCells(2, 5), "high");
-    int index = -1;
-    ASSERT_TRUE(grid->GetRadioIdx(2, home.Y, index));
-    EXPECT_EQ(index, 2);
-    EXPECT_EQ(clicked, (std::vector<int>{1, 2}));
+    EXPECT_EQ(shownOption(), "high 2");
+    SendClick(grid, cell.Left + 5, cell.Top + item / 2);
+    EXPECT_EQ(shownOption(), "low 0");
+    EXPECT_EQ(clicked, (std::vector<int>{1, 2, 0}));
     ExpectOtherCellsUntouched();
 }
 
