@@ -4,6 +4,16 @@
 #include "platform/ui/Types.h"
 
 class TExtStringGrid;
+// The editors, named here only, so that the grid's properties for them need no header of theirs.
+class TGridTrackbarDropDown;
+class TGridMemoDropDown;
+class TGridCalculatorDropDown;
+class TGridTimepickerDropDown;
+class TGridDetailPickerDropDown;
+class TGridGridDropDown;
+class TGridColorDropDown;
+class TGridImageDropDown;
+class TGridExtGridDropDown;
 
 // The drop-down cell editors are drop-down controls, one of which holds a grid, so they sit
 // above the grid. The grid reaches them only through this interface, and their layer tells

@@ -38,7 +38,7 @@ std::string TExtColumnGrid::GetVersionString() const { return Version() + " Aug,
 void TExtColumnGrid::SetColCount(int Value)
 {
     TExtStringGrid::SetColCount(Value);
-    if (!Columns()) return;
+    if (FKeepItems || !Columns()) return;
     TNoRecursiveUpdate suspended(*Columns());
     SyncColumnCount();
 }

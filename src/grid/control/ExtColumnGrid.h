@@ -30,10 +30,9 @@ public:
     // derived grid's CreateColumns); none once the grid is being destroyed.
     TGridColumnCollection* Columns() const;
     void SetColumns(const TGridColumnCollection& Value) { Columns()->Assign(Value); }
-    // Adds or frees items to match the new count. It hides the string grid's writer rather
-    // than overriding it: the string grid's own count changes (hiding, inserting, removing
-    // columns) leave the items to the column grid's versions of those operations.
-    void SetColCount(int Value);
+    // Adds or frees items to match the new count, also when the string grid's own
+    // operations change it. Inserting and removing columns place their items themselves.
+    void SetColCount(int Value) override;
     // The items take the entries as their headers before row 0 shows them.
     void SetColumnHeaders(const TStringList& Value) override;
 

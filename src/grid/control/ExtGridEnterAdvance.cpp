@@ -154,6 +154,12 @@ bool TExtStringGrid::EnterTarget(int& ACol, int& ARow, bool Forward)
         ACol += span.X + 1;
         ARow = FixedRows();
         if (OnAutoInsertCol) OnAutoInsertCol(this, ColCount() - FixedRightCols - 1);
+        // As with an appended row: a column offering no cell to edit ends the walk, or
+        // skipping read-only cells would append columns without end.
+        bool anyEditable = false;
+        for (int r = FixedRows(); r <= LastNormalRow() && !anyEditable; ++r)
+            anyEditable = IsEditable(RealColIndex(ACol), r);
+        if (!anyEditable) return false;
     } else {
         ARow = FixedRows();
         ACol = first;

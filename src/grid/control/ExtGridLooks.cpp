@@ -77,7 +77,7 @@ void TExtStringGrid::SetLook(TGridLook Value)
         // also those that open later: an opening editor takes the grid's style.
         if (!ComponentState().Contains(csDesigning)) {
             FComponentStyle = tsWindowsXP;
-            SetEditorsComponentStyle(tsWindowsXP);
+            SetDropDownStyles(tsWindowsXP);
         }
         SetSelectionStyle(ssDefault);
         if (!ComponentState().Contains(csLoading)) ApplyPlainLookColors(Value);

@@ -122,7 +122,10 @@ bool TExtStringGrid::GetRadioIdx(int ACol, int ARow, int& IdxRadio) const
 {
     const TCellGraphic* graphic = GetCellGraphic(ACol, ARow);
     if (!graphic) return false;
-    IdxRadio = graphic->CellIndex;
+    const bool storesText = graphic->CellType == ctRadio && graphic->CellIndex == -1 && graphic->CellStrings;
+    // A group that stores its choice as the cell text reads the option its text names, so
+    // that the index and the text never say different options.
+    IdxRadio = storesText ? ExactIndexOf(*graphic->CellStrings, Cells(ACol, ARow)) : graphic->CellIndex;
     return graphic->CellType == ctRadio;
 }
 
@@ -152,7 +155,8 @@ void TExtStringGrid::SelectNextRadio(int ACol, int ARow, bool FromUser)
     const int current =
         graphic->CellIndex >= 0 ? graphic->CellIndex : ExactIndexOf(captions, Cells(ACol, ARow));
     const int next = (current + 1) % captions.Count();
-    if (graphic->CellIndex >= -1) graphic->CellIndex = next;
+    // A group that stores its choice as text keeps doing so: its text is its choice.
+    if (graphic->CellIndex >= 0) graphic->CellIndex = next;
     graphic->CellVar = next;
     SetCells(ACol, ARow, captions[next]);
 }

@@ -224,12 +224,12 @@ void TExtStringGrid::SetComponentStyle(TSuiteStyle AStyle)
     SetStyle(AStyle);
     // Recorded after the style ran: a look change inside it records the look's own style.
     FComponentStyle = AStyle;
-    if (!ComponentState().Contains(csDesigning)) SetEditorsComponentStyle(AStyle);
+    if (!ComponentState().Contains(csDesigning)) SetDropDownStyles(AStyle);
     if (AStyle != tsCustom && ScrollType == ssMetro) SetScrollType(ssNormal);
 }
 
 // Editors made later take the grid's recorded style when they open.
-void TExtStringGrid::SetEditorsComponentStyle(TSuiteStyle AStyle)
+void TExtStringGrid::SetDropDownStyles(TSuiteStyle AStyle)
 {
     if (FDropDownCellEditing) FDropDownCellEditing->SetStyle(AStyle);
 }

@@ -12,6 +12,7 @@
 #include "grid/control/CellAddress.h"
 #include "grid/control/CellPaintContext.h"
 #include "grid/control/ComboItemList.h"
+#include "grid/control/DropDownCellEditing.h"
 #include "grid/control/ExtGridEditEvents.h"
 #include "grid/control/ExtGridEnums.h"
 #include "grid/control/ExtGridEvents.h"
@@ -280,7 +281,9 @@ public:
     // may consist of fixed rows only: the fixed count then reads at least 1, and the count
     // last asked for comes back when rows are added; FixedColAlways likewise.
     void SetRowCount(int Value);
-    void SetColCount(int Value);
+    // Virtual, so that a grid keeping per-column state follows every count change,
+    // whichever of the grid's own operations (Enter advance, Assign, loading) makes it.
+    virtual void SetColCount(int Value);
     int FixedRows() const;
     void SetFixedRows(int Value);
     int FixedCols() const;
@@ -1189,7 +1192,7 @@ public:
     // Visual styles and colour tones (ExtGridStyles.cpp, ExtGridTones.cpp).
     virtual void SetStyle(TSuiteStyle AStyle);
     void SetComponentStyle(TSuiteStyle AStyle);
-    void SetEditorsComponentStyle(TSuiteStyle AStyle);
+    void SetDropDownStyles(TSuiteStyle AStyle);
     TSuiteStyle ComponentStyle() const { return FComponentStyle; }
     void SetColorTones(const TColorTones& ATones);
     const TColorTones& ColorTones() const { return FTones; }
@@ -1508,6 +1511,17 @@ public:
     // The drop-down cell editing, made on first use through the maker its layer sets;
     // nullptr when no maker is set.
     IDropDownCellEditing* DropDownCellEditing();
+    // The drop-down cell editors, each made on first use; they live with the editors, above
+    // the grid, so that no header of the grid needs theirs.
+    TGridTrackbarDropDown* TrackbarDropDown();
+    TGridMemoDropDown* MemoDropDown();
+    TGridCalculatorDropDown* CalculatorDropDown();
+    TGridTimepickerDropDown* TimePickerDropDown();
+    TGridDetailPickerDropDown* DetailPickerDropDown();
+    TGridGridDropDown* GridDropDown();
+    TGridColorDropDown* ColorPickerDropDown();
+    TGridImageDropDown* ImagePickerDropDown();
+    TGridExtGridDropDown* ExtGridDropDown();
     TColorSelectedEvent OnColorSelected;
     TImageSelectedEvent OnImageSelected;
     TGridDropDownButtonClickEvent OnDropDownHeaderButtonClick;

@@ -7,6 +7,7 @@
 #include "grid/dropdown/ListWheel.h"
 #include "grid/dropdown/ExtGridDropDown.h"
 #include "platform/ui/ImgList.h"
+#include "platform/ui/Messages.h"
 
 TDropDownStringGrid::TDropDownStringGrid(TComponent* AOwner)
     : TExtStringGrid(AOwner), FColumns(std::make_unique<TDropDownColumns>())
@@ -244,12 +245,14 @@ void TDropDownStringGrid::MouseUp(TMouseButton Button, TShiftState Shift, int X,
     if (ARow >= FixedRows() && Col >= 0 && !HasCheckBox(RealColIndex(Col), ARow)) DoSelect();
 }
 
-bool TDropDownStringGrid::DoMouseWheelDown(TShiftState Shift, TPoint MousePos)
+void TDropDownStringGrid::WndProc(TMessage& Message)
 {
-    return WheelWithoutPicking(FMouseWheelSelection, FConfirmSelection, [&] { return TExtStringGrid::DoMouseWheelDown(Shift, MousePos); });
-}
-
-bool TDropDownStringGrid::DoMouseWheelUp(TShiftState Shift, TPoint MousePos)
-{
-    return WheelWithoutPicking(FMouseWheelSelection, FConfirmSelection, [&] { return TExtStringGrid::DoMouseWheelUp(Shift, MousePos); });
+    if (Message.Msg != WM_MOUSEWHEEL) {
+        TExtStringGrid::WndProc(Message);
+        return;
+    }
+    WheelWithoutPicking(FMouseWheelSelection, FConfirmSelection, [&] {
+        TExtStringGrid::WndProc(Message);
+        return true;
+    });
 }

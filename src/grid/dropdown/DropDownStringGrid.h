@@ -54,8 +54,8 @@ protected:
     void KeyDown(Word& Key, TShiftState Shift) override;
     void MouseDown(TMouseButton Button, TShiftState Shift, int X, int Y) override;
     void MouseUp(TMouseButton Button, TShiftState Shift, int X, int Y) override;
-    bool DoMouseWheelDown(TShiftState Shift, TPoint MousePos) override;
-    bool DoMouseWheelUp(TShiftState Shift, TPoint MousePos) override;
+    // The whole wheel message, wherever the string grid moves its row for it.
+    void WndProc(TMessage& Message) override;
 
 private:
     bool OnPopup() const;

@@ -26,6 +26,7 @@ public:
     TDropDownGetItemPropEvent OnGetCellProp;
     // The last key or mouse press confirmed the current row (a wheel move does not).
     bool ConfirmSelection() const { return FConfirmSelection; }
+    void SetConfirmSelection(bool Value) { FConfirmSelection = Value; }
     bool MouseWheelSelection() const { return FMouseWheelSelection; }
 
     void AttachDropDown(TExtMultiColumnDropDown* DropDown) { FExtDropDown = DropDown; }

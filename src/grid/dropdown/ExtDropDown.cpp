@@ -190,6 +190,7 @@ void TExtCustomDropDown::Assign(const TPersistent& Source)
     FButton->SetButtonCaption(Other->FButton->ButtonCaption());
     FSelectionColorStyle = Other->FSelectionColorStyle;
     FSelection = Other->FSelection;
+    SetImages(Other->FImages);
 }
 
 // ---- layout ----

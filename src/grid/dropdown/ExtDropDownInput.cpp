@@ -263,6 +263,9 @@ bool TExtCustomDropDown::HandleClipboard(const TMessage& m)
     case WM_PASTE: {
         const std::string Clip = Clipboard()->AsText();
         if (ReadOnly() || Clip.empty()) return true;
+        // The edit holds the length limit; a paste that would pass it is refused whole,
+        // where the edit itself would cut the text.
+        FInput.MaxLength = MaxLength();
         const TInputResult Result = FInput.Paste(State, Clip);
         if (!Result.Accepted) return true;
         if (OnClipboardPaste) OnClipboardPaste(this, FInput.ValueOf(Result.State.Text), Allow);

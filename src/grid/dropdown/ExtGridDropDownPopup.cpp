@@ -15,6 +15,10 @@ void TCustomExtGridDropDown::CreateDropDownForm()
 {
     TExtCustomDropDown::CreateDropDownForm();
     if (FExtColGrid) return;
+    // The wheel over the open popup scrolls its list and picks nothing: a click or Enter
+    // picks. The popup's own wheel handling would step the value as the list scrolls.
+    DropDownForm()->OnMouseWheelDown = nullptr;
+    DropDownForm()->OnMouseWheelUp = nullptr;
     FExtColGrid = new TDropDownStringGrid(this);
     FExtColGrid->SetParent(DropDownForm());
     FExtColGrid->SetDropDown(this);

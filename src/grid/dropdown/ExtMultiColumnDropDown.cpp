@@ -233,6 +233,8 @@ bool TExtMultiColumnDropDown::ControlTakesKey(Word Key, TShiftState Shift) const
 void TExtMultiColumnDropDown::KeyDown(Word& key, TShiftState shift)
 {
     const Word Pressed = key;
+    // Enter over the open list takes its current row, also one the wheel moved to.
+    if (key == VK_RETURN && DroppedDown() && FExtColGrid) FExtColGrid->SetConfirmSelection(true);
     if (LookupColumn >= 0 && FItems->Count() > 0 && !DroppedDown()) {
         FWorkMode = key != VK_BACK && key != VK_ESCAPE && key != VK_DELETE;
         if (ReturnPicksTypedItem(key, FLookupItems, [this](int Index) { SetItemIndex(Index); })) return;

@@ -15,6 +15,9 @@ void Prepare(QStyleOption& option, TThemedState state, const TRect& rect)
 {
     option.rect = QRect(rect.Left, rect.Top, rect.Width(), rect.Height());
     option.palette = QApplication::palette();
+    // The style takes its colours from the palette's current group, not from the state:
+    // a disabled part is drawn in the disabled colours only when the group says so.
+    if (state.Contains(tsDisabled)) option.palette.setCurrentColorGroup(QPalette::Disabled);
     option.state = state.Contains(tsDisabled) ? QStyle::State_None : QStyle::State_Enabled;
     if (state.Contains(tsHot)) option.state |= QStyle::State_MouseOver;
     if (state.Contains(tsPressed)) option.state |= QStyle::State_Sunken;

@@ -210,9 +210,9 @@ TEST_F(ExtGridCellControlPressTest, ARadioGroupStoringTextTakesEveryClickInTheCe
         SCOPED_TRACE(option);
         SendClick(grid, cell.Left + middles[option], cell.Top + cell.Height() / 2);
         EXPECT_EQ(grid->Cells(2, 1), (*captions)[option]);
-        int index = 0;
+        int index = -1;
         ASSERT_TRUE(grid->GetRadioIdx(2, 1, index));
-        EXPECT_EQ(index, -1);
+        EXPECT_EQ(index, option) << "the index names the option the text names";
     }
 }
 

@@ -1,9 +1,12 @@
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <string>
+#include <vector>
 
 #include "EditingShapedGrid.h"
 #include "grid/control/ExtRichEdit.h"
+#include "grid/control/settings/ControlLook.h"
 #include "platform/ui/Input.h"
 #include "platform/ui/RichTextFormat.h"
 
@@ -85,6 +88,38 @@ TEST_P(ExtGridShapedEditingTest, TheCaretKeysAtTheEndsOfTheTextStayInTheEditor)
         EXPECT_EQ(grid->AllGridCells(2, 5), c.caretAfter == 0 ? "xabc" : "abcx");
         ExpectOtherCellsUntouched();
     }
+}
+
+// A radio group that stores its choice as the cell text: after a click and after Space the
+// index the grid reports and passes to OnRadioClick names the option the text shows.
+TEST_P(ExtGridShapedEditingTest, ARadioGroupStoringTextReportsTheOptionItsTextNames)
+{
+    grid->SetAllGridCells(2, 5, "low");
+    TStringList* captions = grid->CreateRadio(2, home.Y, 0, -1);
+    ASSERT_NE(captions, nullptr);
+    for (const char* caption : {"low", "mid", "high"})
+        captions->Add(caption);
+    grid->ControlLook()->SetControlStyle(TControlLook::csClassic);
+    grid->SetRowHeights(home.Y, 80);
+    std::vector<int> clicked;
+    grid->OnRadioClick = [&](TObject*, int, int, int AIdx) { clicked.push_back(AIdx); };
+    TBitmap measure(1, 1);
+    measure.Canvas()->Font()->Assign(*grid->Font());
+    const int item = std::max(grid->ControlLook()->RadioSize(), measure.Canvas()->TextHeight("gh"));
+    const TRect cell = grid->CellRect(home.X, home.Y);
+    const auto shownOption = [this] {
+        int index = -1;
+        EXPECT_TRUE(grid->GetRadioIdx(2, home.Y, index));
+        return grid->AllGridCells(2, 5) + " " + std::to_string(index);
+    };
+    SendClick(grid, cell.Left + 5, cell.Top + item + item / 2);
+    EXPECT_EQ(shownOption(), "mid 1");
+    SendKey(VK_SPACE);
+    EXPECT_EQ(shownOption(), "high 2");
+    SendClick(grid, cell.Left + 5, cell.Top + item / 2);
+    EXPECT_EQ(shownOption(), "low 0");
+    EXPECT_EQ(clicked, (std::vector<int>{1, 2, 0}));
+    ExpectOtherCellsUntouched();
 }
 
 INSTANTIATE_TEST_SUITE_P(Shapes, ExtGridShapedEditingTest, testing::ValuesIn(AllGridShapes), GridShapeParamName);

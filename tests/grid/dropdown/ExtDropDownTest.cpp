@@ -1,12 +1,16 @@
 #include <gtest/gtest.h>
 
+#include <algorithm>
+
 #include "grid/control/settings/BarAppearance.h"
 #include "grid/dropdown/DropDownBars.h"
 #include "grid/dropdown/DropDownEditButton.h"
 #include "grid/dropdown/DropDownForm.h"
 #include "grid/dropdown/ExtDropDown.h"
 #include "platform/rtl/Ticks.h"
+#include "platform/ui/Clipboard.h"
 #include "platform/ui/ExtCtrls.h"
+#include "platform/ui/ImgList.h"
 #include "platform/ui/Forms.h"
 #include "platform/ui/Input.h"
 #include "platform/ui/ScreenInput.h"
@@ -159,6 +163,76 @@ TEST_F(ExtDropDownTest, TypedInputReachesTheEdit)
     EXPECT_TRUE(Edit.GetValueModified());
     Host.Other->SetFocus();
     EXPECT_EQ(Edit.GetFloatValue(), 12.34);
+}
+
+// A paste that would make the value longer than MaxLength is refused whole, not cut; the
+// limit counts characters.
+TEST_F(ExtDropDownTest, APastePastMaxLengthIsRefusedWhole)
+{
+    struct Case {
+        const char* Text;
+        const char* Clip;
+        const char* Expected;
+    };
+    const Case Cases[] = {
+        {"abc", "wxyz", "abc"},
+        {"abc", "wxy", "awxyc"},
+        {"äbc", "wxy", "äwxyc"},
+        {"äbc", "wxyü", "äbc"},
+    };
+    Edit.SetMaxLength(5);
+    for (const Case& C : Cases) {
+        Edit.SetText(C.Text);
+        Edit.SetSelStart(1);
+        Edit.SetSelLength(1);
+        Clipboard()->SetAsText(C.Clip);
+        SendKey('V', {ssCtrl});
+        EXPECT_EQ(Edit.Text(), C.Expected) << C.Text << " with " << C.Clip;
+    }
+}
+
+namespace {
+// The darkest pixel the drop-down's button paints, as the sum of its colour channels: the
+// arrow's colour.
+int DarkestButtonPixel(const TExtCustomDropDown& Edit)
+{
+    TControl* Button = Edit.Button()->Button();
+    TBitmap Shot(Button->Width(), Button->Height());
+    Shot.Canvas()->Brush()->SetColor(clWhite);
+    Shot.Canvas()->FillRect({0, 0, Button->Width(), Button->Height()});
+    Button->PaintTo(Shot.Canvas(), 0, 0);
+    int Darkest = 3 * 255;
+    for (int Y = 0; Y < Shot.Height(); ++Y)
+        for (int X = 0; X < Shot.Width(); ++X) {
+            const TColor C = Shot.Canvas()->Pixels(X, Y);
+            Darkest = std::min(Darkest, static_cast<int>((C & 0xFF) + ((C >> 8) & 0xFF) + ((C >> 16) & 0xFF)));
+        }
+    return Darkest;
+}
+} // namespace
+
+// The button of an edit that cannot open its popup, read-only or disabled, is drawn greyed.
+TEST_F(ExtDropDownTest, TheButtonOfAReadOnlyOrDisabledEditIsDrawnGreyed)
+{
+    const int Usable = DarkestButtonPixel(Edit);
+    Edit.SetReadOnly(true);
+    EXPECT_GT(DarkestButtonPixel(Edit), Usable + 90) << "read-only";
+    Edit.SetReadOnly(false);
+    EXPECT_EQ(DarkestButtonPixel(Edit), Usable);
+    Edit.SetEnabled(false);
+    EXPECT_GT(DarkestButtonPixel(Edit), Usable + 90) << "disabled";
+}
+
+// Assign copies the image list, which the copy then follows like its own.
+TEST_F(ExtDropDownTest, AssignCopiesTheImages)
+{
+    auto* Images = new TCustomImageList(&Host, 10, 8);
+    Edit.SetImages(Images);
+    TPanelDropDown Copy(&Host);
+    Copy.Assign(Edit);
+    EXPECT_EQ(Copy.Images(), Images);
+    delete Images;
+    EXPECT_EQ(Copy.Images(), nullptr);
 }
 
 TEST_F(ExtDropDownTest, TheLabelStandsBesideTheEdit)

@@ -161,6 +161,30 @@ TEST(GridDropDown, EnterKeepsTheItemAndEscapeRestoresTheOpeningsItem)
     EXPECT_EQ(List.Text(), "Bravo");
 }
 
+// The wheel over the open popup scrolls the list and picks nothing; Enter then takes the row
+// the wheel moved to.
+TEST(GridDropDown, TheWheelOverTheOpenPopupScrollsWithoutPicking)
+{
+    TGridDropDownForm Form(nullptr, 20);
+    TCustomExtGridDropDown& List = *Form.List;
+    List.SetItemIndex(0);
+    int Changes = 0;
+    List.OnChange = [&](TObject*) { ++Changes; };
+    List.ShowDropDown();
+    ASSERT_TRUE(List.DroppedDown());
+    TDropDownStringGrid& Grid = Form.Grid();
+    const TRect First = Grid.CellRect(0, Grid.FixedRows());
+    SendWheel(&Grid, First.Left + 5, First.Top + 5, -120);
+    const int Moved = Grid.Row() - Grid.FixedRows();
+    EXPECT_GT(Moved, 0) << "the wheel moves the list";
+    EXPECT_EQ(List.ItemIndex(), 0) << "the wheel picks nothing";
+    EXPECT_EQ(Changes, 0);
+    SendKey(VK_RETURN);
+    EXPECT_FALSE(List.DroppedDown());
+    EXPECT_EQ(List.ItemIndex(), Moved);
+    EXPECT_EQ(List.Text(), "Item " + std::to_string(Moved));
+}
+
 TEST(GridDropDown, ASortedPopupStillPicksTheRightItem)
 {
     TGridDropDownForm Form(nullptr);

@@ -136,6 +136,30 @@ TEST(MultiColumnDropDown, EnterInTheOpenListTakesTheRow)
     EXPECT_EQ(List.Text(), "Blueberry");
 }
 
+// The wheel over the open list moves its row without picking; Enter then takes the row the
+// wheel moved to, a click the row it lands on.
+TEST(MultiColumnDropDown, TheWheelScrollsTheOpenListAndEnterTakesTheRow)
+{
+    TFruitForm Form(nullptr);
+    TExtMultiColumnDropDown& List = *Form.List;
+    List.SetItemIndex(0);
+    int Changes = 0;
+    List.OnChange = [&](TObject*) { ++Changes; };
+    List.ShowDropDown();
+    ASSERT_TRUE(List.DroppedDown());
+    TExtColGrid& Grid = *List.ListGrid();
+    const TRect Row = Grid.CellRect(0, 1);
+    SendWheel(&Grid, Row.Left + 5, Row.Top + 5, -120);
+    SendWheel(&Grid, Row.Left + 5, Row.Top + 5, -120);
+    EXPECT_EQ(Grid.Row(), 3);
+    EXPECT_EQ(List.ItemIndex(), 0) << "the wheel picks nothing";
+    EXPECT_EQ(Changes, 0);
+    SendKey(VK_RETURN);
+    EXPECT_FALSE(List.DroppedDown());
+    EXPECT_EQ(List.ItemIndex(), 2);
+    EXPECT_EQ(List.Text(), "Blueberry");
+}
+
 TEST(MultiColumnDropDown, AssignCopiesItemsAndHeaderFont)
 {
     TFruitForm Form(nullptr);

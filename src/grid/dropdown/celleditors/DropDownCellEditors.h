@@ -3,15 +3,6 @@
 #include "platform/ui/Component.h"
 
 class IGridDropDownEditor;
-class TGridTrackbarDropDown;
-class TGridMemoDropDown;
-class TGridCalculatorDropDown;
-class TGridTimepickerDropDown;
-class TGridDetailPickerDropDown;
-class TGridGridDropDown;
-class TGridColorDropDown;
-class TGridImageDropDown;
-class TGridExtGridDropDown;
 
 // A grid's drop-down cell editors: each made on first use, filled with the cell's value,
 // shown over the cell and read back into it. The grid owns the editors; this keeps them.

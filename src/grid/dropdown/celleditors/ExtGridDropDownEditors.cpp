@@ -25,6 +25,16 @@ TDropDownCellEditors& DropDownCellEditors(TExtStringGrid& Grid)
     return static_cast<TDropDownCellEditors&>(*Grid.DropDownCellEditing());
 }
 
+TGridTrackbarDropDown* TExtStringGrid::TrackbarDropDown() { return DropDownCellEditors(*this).TrackBar(); }
+TGridMemoDropDown* TExtStringGrid::MemoDropDown() { return DropDownCellEditors(*this).Memo(); }
+TGridCalculatorDropDown* TExtStringGrid::CalculatorDropDown() { return DropDownCellEditors(*this).Calculator(); }
+TGridTimepickerDropDown* TExtStringGrid::TimePickerDropDown() { return DropDownCellEditors(*this).TimePicker(); }
+TGridDetailPickerDropDown* TExtStringGrid::DetailPickerDropDown() { return DropDownCellEditors(*this).DetailPicker(); }
+TGridGridDropDown* TExtStringGrid::GridDropDown() { return DropDownCellEditors(*this).GridPicker(); }
+TGridColorDropDown* TExtStringGrid::ColorPickerDropDown() { return DropDownCellEditors(*this).ColorPicker(); }
+TGridImageDropDown* TExtStringGrid::ImagePickerDropDown() { return DropDownCellEditors(*this).ImagePicker(); }
+TGridExtGridDropDown* TExtStringGrid::ExtGridDropDown() { return DropDownCellEditors(*this).ExtGridPicker(); }
+
 TDropDownCellEditors::TDropDownCellEditors(TExtStringGrid* AGrid) : TComponent(AGrid), FGrid(AGrid) {}
 
 template <class TEditor> TEditor* TDropDownCellEditors::Editor(TEditor*& Field)
@@ -135,6 +145,7 @@ void TDropDownCellEditors::Load(TEditorType Kind, int RealCol, int ARow)
         TGridImageDropDown& Editor = *FImagePicker;
         const TCellType Type = Grid.GetCellType(RealCol, ARow);
         if (Type == ctImageList || Type == ctDataImage) {
+            Editor.SetImages(Grid.GridImages());
             if (Editor.Items()->Count() == 0) Editor.AddImagesFromImageList();
             Editor.SetImageIndex(ImageIndexOfCell(Grid, Grid.GetCellGraphic(RealCol, ARow), Type, RealCol, ARow));
         }

@@ -134,6 +134,13 @@ void TGridCalculatorDropDown::BeforeValidation(Word Key)
 
 TGridTimepickerDropDown::TGridTimepickerDropDown(TExtStringGrid* AGrid) : TGridDropDownEditor(AGrid) { SetFocusDraw(false); }
 
+std::string TGridImageDropDown::CellValue() const
+{
+    const TExtStringGrid& Grid = *this->Grid();
+    const int Col = Grid.RealCol(), Row = Grid.Row();
+    return Grid.GetCellType(Col, Row) == ctDataImage ? std::to_string(ImageIndex()) : Grid.Cells(Col, Row);
+}
+
 // With its panel closed the colour editor also gives Home to the grid.
 bool TGridColorDropDown::HandlesKey(Word Key, TShiftState Shift) const
 {

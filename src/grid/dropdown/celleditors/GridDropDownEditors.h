@@ -126,4 +126,7 @@ protected:
 class TGridImageDropDown : public TGridDropDownEditor<TExtImagePickerDropDown> {
 public:
     using TGridDropDownEditor::TGridDropDownEditor;
+    // The editor picks an image, not a text: a data image cell takes the picked index as its
+    // text, any other cell keeps its own text (the entries have no captions to give).
+    std::string CellValue() const override;
 };

@@ -4,6 +4,7 @@
 #include <string>
 #include <utility>
 
+#include "grid/control/ColourImageList.h"
 #include "grid/control/EditingShapedGrid.h"
 #include "grid/dropdown/celleditors/DropDownCellEditors.h"
 #include "grid/dropdown/celleditors/GridDropDownEditors.h"
@@ -202,6 +203,94 @@ TEST_P(ExtGridDropDownEditorsTest, AStyleReachesTheEditorsAlreadyMade)
     EXPECT_EQ(DropDownCellEditors(*grid).Memo()->GetComponentStyle(), tsWindows7);
     grid->SetLook(glStandard);
     EXPECT_EQ(DropDownCellEditors(*grid).Memo()->GetComponentStyle(), tsWindowsXP);
+}
+
+// The image editor offers the grid's images with the cell's own selected: leaving it without
+// a pick keeps the cell's image and text, a pick in the popup stores the picked one.
+TEST_P(ExtGridDropDownEditorsTest, TheImagePickerOffersTheGridsImagesWithTheCellsOwnSelected)
+{
+    grid->SetGridImages(NewColourImageList(&form));
+    struct Case {
+        const char* What;
+        TCellType Type;
+        std::function<void()> Leave;
+        int Stored;
+    };
+    const auto enter = [] { SendKey(VK_RETURN); };
+    const auto pickLast = [] {
+        SendKey(VK_DOWN, {ssAlt});
+        SendKey(VK_END);
+        SendKey(VK_RETURN);
+        SendKey(VK_RETURN);
+    };
+    const auto clickBelow = [this] {
+        const TRect below = grid->CellRect(home.X, home.Y + 1);
+        SendClick(grid, below.Left + 3, below.Top + 3);
+    };
+    const Case Cases[] = {
+        {"Enter", ctImageList, enter, 1},
+        {"Enter", ctDataImage, enter, 1},
+        {"a click on another cell", ctImageList, clickBelow, 1},
+        {"a click on another cell", ctDataImage, clickBelow, 1},
+        {"the last image picked in the popup", ctImageList, pickLast, 2},
+        {"the last image picked in the popup", ctDataImage, pickLast, 2},
+    };
+    TGridImageDropDown& Picker = *DropDownCellEditors(*grid).ImagePicker();
+    for (const Case& C : Cases) {
+        const std::string What = std::string(C.What) + (C.Type == ctImageList ? ", image cell" : ", data image cell");
+        GoHome();
+        grid->RemoveImageIdx(2, home.Y);
+        grid->RemoveDataImage(2, home.Y);
+        const std::string Text = C.Type == ctImageList ? "Sensor" : "1";
+        grid->SetCells(2, home.Y, Text);
+        if (C.Type == ctImageList)
+            grid->AddImageIdx(2, home.Y, 1, haLeft, vaTop);
+        else
+            grid->AddDataImage(2, home.Y, 1, haLeft, vaTop);
+        grid->OnGetEditorType = [](TObject*, int, int, TEditorType& AEditor) { AEditor = edImagePickerDropDown; };
+        SendKey(VK_F2);
+        ASSERT_TRUE(grid->IsEditMode()) << What;
+        EXPECT_EQ(Picker.Items()->Count(), 3) << What;
+        EXPECT_EQ(Picker.ImageIndex(), 1) << What;
+        C.Leave();
+        EXPECT_FALSE(grid->IsEditMode()) << What;
+        if (C.Type == ctImageList) {
+            int Index = -1;
+            EXPECT_TRUE(grid->GetImageIdx(2, home.Y, Index)) << What;
+            EXPECT_EQ(Index, C.Stored) << What;
+            EXPECT_EQ(HomeText(), "Sensor") << What;
+        } else {
+            EXPECT_EQ(HomeText(), std::to_string(C.Stored)) << What;
+        }
+    }
+}
+
+// Each drop-down kind opens in the grid's editor property of that name, and SetDropDownStyles
+// hands a style to the editors made so far.
+TEST_P(ExtGridDropDownEditorsTest, EachKindOpensInTheGridsEditorOfThatName)
+{
+    const std::pair<TEditorType, std::function<TExtCustomDropDown*()>> Kinds[] = {
+        {edTrackbarDropDown, [this] { return grid->TrackbarDropDown(); }},
+        {edMemoDropDown, [this] { return grid->MemoDropDown(); }},
+        {edCalculatorDropDown, [this] { return grid->CalculatorDropDown(); }},
+        {edTimePickerDropDown, [this] { return grid->TimePickerDropDown(); }},
+        {edDetailDropDown, [this] { return grid->DetailPickerDropDown(); }},
+        {edGridDropDown, [this] { return grid->GridDropDown(); }},
+        {edColorPickerDropDown, [this] { return grid->ColorPickerDropDown(); }},
+        {edImagePickerDropDown, [this] { return grid->ImagePickerDropDown(); }},
+        {edExtGridDropDown, [this] { return grid->ExtGridDropDown(); }},
+    };
+    for (const auto& [Kind, Editor] : Kinds) {
+        Open("1", Kind);
+        EXPECT_TRUE(Editor()->Visible()) << "kind " << Kind;
+        SendKey(VK_ESCAPE);
+        ASSERT_FALSE(grid->IsEditMode()) << "kind " << Kind;
+        EXPECT_FALSE(Editor()->Visible()) << "kind " << Kind;
+    }
+    grid->SetDropDownStyles(tsOffice2010Silver);
+    EXPECT_EQ(grid->MemoDropDown()->GetComponentStyle(), tsOffice2010Silver);
+    EXPECT_EQ(grid->ColorPickerDropDown()->GetComponentStyle(), tsOffice2010Silver);
+    EXPECT_EQ(grid->GridDropDown()->GetComponentStyle(), tsOffice2010Silver);
 }
 
 INSTANTIATE_TEST_SUITE_P(Shapes, ExtGridDropDownEditorsTest, testing::ValuesIn(AllGridShapes), GridShapeParamName);
