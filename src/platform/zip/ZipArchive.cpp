@@ -32,24 +32,18 @@ std::string ReadZipEntry(zip_t* Archive, zip_uint64_t Index, const std::string& 
         zip_stat_index(Archive, Index, 0, &stat) == 0 ? zip_fopen_index(Archive, Index, 0) : nullptr;
     if (!file) throw EFOpenError("Cannot read \"" + Path + "\": " + zip_strerror(Archive));
     std::unique_ptr<zip_file_t, int (*)(zip_file_t*)> closer(file, zip_fclose);
-    const std::string name = stat.name ? stat.name : "";
+    const std::string entry = std::string("the archive entry ") + (stat.name ? stat.name : "");
     if (stat.size > TZipArchive::kMaxEntrySize)
-        throw EZipEntryTooLarge("Cannot read \"" + Path + "\": the archive entry " + name + " claims " +
-                                std::to_string(stat.size) + " bytes, more than the " +
-                                std::to_string(TZipArchive::kMaxEntrySize) + " an entry may hold");
+        throw EZipEntryTooLarge("Cannot read \"" + Path + "\": " + entry + " claims " + std::to_string(stat.size) +
+                                " bytes, more than the " + std::to_string(TZipArchive::kMaxEntrySize) +
+                                " an entry may hold");
     std::string data;
     char buffer[65536];
-    for (;;) {
-        const zip_int64_t read = zip_fread(file, buffer, sizeof buffer);
-        if (read < 0)
-            throw EFOpenError("Cannot read \"" + Path + "\": the archive entry " + name + " is damaged");
-        if (read == 0) break;
+    zip_int64_t read = 0;
+    while ((read = zip_fread(file, buffer, sizeof buffer)) > 0)
         data.append(buffer, static_cast<size_t>(read));
-        if (data.size() > stat.size)
-            throw EFOpenError("Cannot read \"" + Path + "\": the archive entry " + name + " is damaged");
-    }
-    if (data.size() != stat.size)
-        throw EFOpenError("Cannot read \"" + Path + "\": the archive entry " + name + " is damaged");
+    if (read < 0 || data.size() != stat.size)
+        throw EFOpenError("Cannot read \"" + Path + "\": " + entry + " is damaged");
     return data;
 }
 } // namespace

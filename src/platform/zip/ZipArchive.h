@@ -24,7 +24,7 @@ public:
     static constexpr uint64_t kMaxEntrySize = uint64_t{256} << 20;
 
     // Raises EFOpenError naming the file and what went wrong (missing, not a zip archive ...),
-    // EZipEntryTooLarge when an entry claims or unpacks to more than kMaxEntrySize.
+    // EZipEntryTooLarge when an entry claims to unpack to more than kMaxEntrySize.
     static TZipArchive LoadFromFile(const std::string& Path);
     // Writes to a temporary file beside Path and puts it in Path's place only when the whole
     // archive was written, so a failed write leaves an existing file as it was. Raises
