@@ -13,6 +13,16 @@ void TExtStringGrid::EmptyCell(int ARealCol, int ADisplRow)
     if (!GridCells(ARealCol, ADisplRow).empty()) SetCells(ARealCol, ADisplRow, "");
 }
 
+namespace {
+bool KeepsCellsBeyond(const TStringGrid& Grid, int Cols, int Rows)
+{
+    if (Grid.KeptRowCount() > Rows) return true;
+    for (int r = 0; r < Grid.KeptRowCount(); ++r)
+        if (Grid.KeptColCount(r) > Cols) return true;
+    return false;
+}
+} // namespace
+
 // With SaveHiddenCells a display column stands for its real column, so the hidden columns
 // between keep their cells; without, the columns are taken as real ones.
 void TExtStringGrid::ClearRect(int ACol1, int ARow1, int ACol2, int ARow2)
@@ -25,10 +35,12 @@ void TExtStringGrid::ClearRect(int ACol1, int ARow1, int ACol2, int ARow2)
             EmptyCell(storeCol, r);
             if (storeCol != c) RepaintCell(c, r);
         }
-    // Only when no cell anywhere can still hold properties: the flag lets freeing skip cells.
+    // Only when no cell anywhere can still hold properties: the flag lets freeing skip cells,
+    // the grid's own freeing at its end too. Cells beyond the counts, kept since a count was
+    // lowered, may still hold some.
     const bool hiddenKeepCells = NumHiddenRows() > 0 || (SaveHiddenCells && NumHiddenColumns() > 0);
     if (ACol1 <= 0 && ARow1 <= 0 && ACol2 >= TotalColCount() - 1 && ARow2 >= RowCount() - 1 &&
-        !ClearTextOnly && !hiddenKeepCells)
+        !ClearTextOnly && !hiddenKeepCells && !KeepsCellsBeyond(*this, TotalColCount(), RowCount()))
         FHasCellProps = false;
     DoCellsChanged(TRect{DisplToRealCol(ACol1), ARow1, DisplToRealCol(ACol2), ARow2});
 }

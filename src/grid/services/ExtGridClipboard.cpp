@@ -151,10 +151,12 @@ void TExtStringGrid::CopyToClipBoardAsHTML(const std::string& ImageFolder)
 {
     std::string folder = ImageFolder;
     if (!folder.empty() && folder.back() != '/') folder += '/';
-    std::string html = THtmlExport(*this, folder, !ImageFolder.empty()).Text();
+    // As in the HTML file, letters beyond ASCII go out as character references: the block
+    // is stored one byte per character, and a code page would turn most letters into "?".
+    std::string html = HtmlAsciiText(THtmlExport(*this, folder, !ImageFolder.empty()).Text());
     BuildClipboardHtml(html);
     const TClipboardBatch batch;
-    Clipboard()->SetBuffer(RegisterClipboardFormat("HTML Format"), Utf8ToWin1252(html));
+    Clipboard()->SetBuffer(RegisterClipboardFormat("HTML Format"), html);
     // Other programs paste the cells' text, not the markup with its header.
     Clipboard()->SetAsText(RectToText(SaveArea(), false));
 }

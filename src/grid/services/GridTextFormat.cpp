@@ -7,7 +7,10 @@
 
 std::string EncodeCellLineBreaks(const std::string& Text)
 {
-    if (Text.find('\r') == std::string::npos) return Text;
+    // A bare line feed is coded as well, not only a text with a carriage return: the CSV and
+    // workbook readers give cells with lone line feeds, and written raw such a cell would
+    // break its line and every cell after it would be lost on reading.
+    if (Text.find_first_of("\r\n") == std::string::npos) return Text;
     std::string coded = Text;
     for (char& c : coded) {
         if (c == '\r') c = '\t';

@@ -4,8 +4,9 @@
 
 #include "platform/ui/Types.h"
 
-// The grid's own text format keeps every cell on one line: a text with a carriage return
-// is written with 13 as 9 (tab), 10 as 8 and 0 as 1; a text holding an 8 reads back so.
+// The grid's own text format keeps every cell on one line: a text with a carriage return or
+// a line feed is written with 13 as 9 (tab), 10 as 8 and 0 as 1; a text holding an 8 reads
+// back so.
 std::string EncodeCellLineBreaks(const std::string& Text);
 // Without Multiline only the text before the first carriage return remains.
 std::string DecodeCellLineBreaks(const std::string& Text, bool Multiline);

@@ -183,14 +183,14 @@ std::string THtmlExport::CellText(int RealCol, int ARow, bool Header) const
     std::string text;
     FGrid.SaveCell(RealCol, ARow, text);
     // XHTML knows no named entity beyond XML's own, and an XML reader takes "<" and "&" in a
-    // plain text for markup; a cell's own markup is written as the cell holds it.
+    // plain text for markup; a cell's own markup keeps its tags, with its bare "&" escaped.
     bool encoded = false;
     if (!Header && FSettings.ConvertSpecialChars) {
         text = HtmlEncodeEntities(text, !FMarkup.XHTML());
         encoded = FMarkup.XHTML();
-    } else if (FMarkup.XHTML() && GetTextType(text, FGrid.EnableHTML) != ttMarkup) {
-        text = FMarkup.PlainText(text);
-        encoded = true;
+    } else if (FMarkup.XHTML()) {
+        encoded = GetTextType(text, FGrid.EnableHTML) != ttMarkup;
+        text = encoded ? FMarkup.PlainText(text) : FMarkup.MarkupText(text);
     }
     if (!Header && FSettings.NonBreakingText) text = StringReplace(text, " ", FMarkup.NonBreakingSpace(), rfReplaceAll);
     text = StringReplace(text, "\r", FMarkup.LineBreak(), rfReplaceAll);

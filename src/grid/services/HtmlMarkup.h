@@ -20,6 +20,9 @@ public:
     std::string Image(const std::string& Source) const;
     // A cell's plain text: XHTML writes its markup characters as entities, HTML as they are.
     std::string PlainText(const std::string& Text) const;
+    // A cell's own markup: XHTML writes a bare "&" as "&amp;" and a named HTML entity as its
+    // character, since an XML reader knows only its own five entities; HTML as it is.
+    std::string MarkupText(const std::string& Text) const;
 
 private:
     bool FXHTML;

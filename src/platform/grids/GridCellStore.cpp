@@ -37,6 +37,11 @@ TGridCellStore::TCell& TGridCellStore::Ensure(int col, int row)
     return cells[col];
 }
 
+int TGridCellStore::KeptColumns(int row) const
+{
+    return row >= 0 && static_cast<size_t>(row) < rows_.size() ? static_cast<int>(rows_[row].size()) : 0;
+}
+
 const std::string& TGridCellStore::Text(int col, int row) const
 {
     const TCell* cell = Find(col, row);

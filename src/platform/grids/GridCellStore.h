@@ -26,6 +26,10 @@ public:
     void SetText(int col, int row, const std::string& text);
     TObject* Object(int col, int row) const;
     void SetObject(int col, int row, TObject* object);
+    // The rows, and a row's columns, counted from 0, that cells are kept for; every cell
+    // beyond reads "" and no object.
+    int KeptRows() const { return static_cast<int>(rows_.size()); }
+    int KeptColumns(int row) const;
 
     // Moves a whole column (in every row) or a whole row, shifting those between.
     void MoveColumn(int from, int to);

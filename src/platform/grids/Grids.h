@@ -409,6 +409,10 @@ public:
     void SetRows(int ARow, const TGridStrings& Value);
     TGridStrings Cols(int ACol) const;
     void SetCols(int ACol, const TGridStrings& Value);
+    // The rows, and a row's columns, that may hold a text or an object: a reader that clears
+    // a large area visits these, not every cell of it.
+    int KeptRowCount() const { return store_.KeptRows(); }
+    int KeptColCount(int ARow) const { return store_.KeptColumns(ARow); }
 
 protected:
     void DrawCell(int ACol, int ARow, const TRect& ARect, TGridDrawState AState) override;

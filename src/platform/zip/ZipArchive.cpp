@@ -23,17 +23,27 @@ std::string ZipErrorText(int Code)
     return text;
 }
 
+// The entry grows with what it really unpacks to: the size in the archive's directory is
+// only a claim, and a claim of gigabytes is refused before anything is taken for it.
 std::string ReadZipEntry(zip_t* Archive, zip_uint64_t Index, const std::string& Path)
 {
     zip_stat_t stat;
     zip_file_t* file =
         zip_stat_index(Archive, Index, 0, &stat) == 0 ? zip_fopen_index(Archive, Index, 0) : nullptr;
     if (!file) throw EFOpenError("Cannot read \"" + Path + "\": " + zip_strerror(Archive));
-    std::string data(stat.size, '\0');
-    const zip_int64_t read = zip_fread(file, data.data(), stat.size);
-    zip_fclose(file);
-    if (read < 0 || static_cast<zip_uint64_t>(read) != stat.size)
-        throw EFOpenError("Cannot read \"" + Path + "\": the archive entry " + stat.name + " is damaged");
+    std::unique_ptr<zip_file_t, int (*)(zip_file_t*)> closer(file, zip_fclose);
+    const std::string entry = std::string("the archive entry ") + (stat.name ? stat.name : "");
+    if (stat.size > TZipArchive::kMaxEntrySize)
+        throw EZipEntryTooLarge("Cannot read \"" + Path + "\": " + entry + " claims " + std::to_string(stat.size) +
+                                " bytes, more than the " + std::to_string(TZipArchive::kMaxEntrySize) +
+                                " an entry may hold");
+    std::string data;
+    char buffer[65536];
+    zip_int64_t read = 0;
+    while ((read = zip_fread(file, buffer, sizeof buffer)) > 0)
+        data.append(buffer, static_cast<size_t>(read));
+    if (read < 0 || data.size() != stat.size)
+        throw EFOpenError("Cannot read \"" + Path + "\": " + entry + " is damaged");
     return data;
 }
 } // namespace

@@ -1,6 +1,9 @@
 #pragma once
+#include <cstdint>
 #include <string>
 #include <vector>
+
+#include "platform/rtl/Exceptions.h"
 
 // A zip archive held in memory as its named entries, in archive order. Office documents are
 // zip packages of XML parts: they are read whole, changed and written whole.
@@ -9,9 +12,19 @@ struct TZipEntry {
     std::string Data;
 };
 
+// An entry that would unpack to more than the reader takes.
+class EZipEntryTooLarge : public EFOpenError {
+    using EFOpenError::EFOpenError;
+};
+
 class TZipArchive {
 public:
-    // Raises EFOpenError naming the file and what went wrong (missing, not a zip archive ...).
+    // The most one entry may unpack to: far above any document part, far below what a few
+    // hundred bytes of a hostile archive may claim.
+    static constexpr uint64_t kMaxEntrySize = uint64_t{256} << 20;
+
+    // Raises EFOpenError naming the file and what went wrong (missing, not a zip archive ...),
+    // EZipEntryTooLarge when an entry claims to unpack to more than kMaxEntrySize.
     static TZipArchive LoadFromFile(const std::string& Path);
     // Writes to a temporary file beside Path and puts it in Path's place only when the whole
     // archive was written, so a failed write leaves an existing file as it was. Raises

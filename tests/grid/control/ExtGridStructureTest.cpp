@@ -296,6 +296,25 @@ TEST_F(ExtGridStructureTest, ClearAllEmptiesHiddenRowsToo)
     EXPECT_EQ(grid->Cells(1, 4), "");
 }
 
+// A lowered count keeps the cells beyond it with their properties; clearing the smaller
+// grid must not forget them, so that a clear after the count is raised again still frees
+// them, and the grid frees them at its end.
+TEST_F(ExtGridStructureTest, ClearingASmallerGridRemembersThePropertiesBeyondIt)
+{
+    grid->SetColCount(6);
+    grid->SetRowCount(6);
+    grid->SetColors(5, 5, clRed);
+    grid->SetColCount(4);
+    grid->SetRowCount(4);
+    grid->Clear();
+    grid->SetColCount(6);
+    grid->SetRowCount(6);
+    EXPECT_EQ(grid->Colors(5, 5), clRed) << "kept beyond the counts";
+    grid->Clear();
+    EXPECT_EQ(grid->Colors(5, 5), clNone);
+    EXPECT_EQ(grid->FindCellProperties(5, 5), nullptr);
+}
+
 // More columns than fit bring a horizontal bar, which leaves room for fewer whole rows.
 TEST_F(ExtGridStructureTest, ColumnCountReappliesTheWholeRowHeight)
 {

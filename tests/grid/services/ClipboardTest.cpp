@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include <algorithm>
+
 #include "../control/GridOnForm.h"
 #include "grid/control/GridRegistrations.h"
 #include "grid/foundation/model/Navigation.h"
@@ -175,6 +177,26 @@ TEST_F(ClipboardTest, HtmlCopyPutsPlainTextBesideTheMarkup)
     EXPECT_EQ(html.rfind("Version:", 0), 0u);
     EXPECT_NE(html.find("<TD class=\"c0\">a</td>"), std::string::npos);  // no picture without a folder
     EXPECT_FALSE(DirectoryExists("images"));
+}
+
+// Letters the Western code page lacks reach the pasting program, as they reach the browser
+// from the HTML file: as character references, while the plain text keeps the letters.
+TEST_F(ClipboardTest, HtmlCopyKeepsLettersBeyondTheCodePage)
+{
+    FillPlain({{"Sensor \xE4\xB8\xAD\xE6\x96\x87", "Gr\xC3\xB6\xC3\x9F" "e \xE2\x82\xAC"}});
+    grid->CopyToClipBoardAsHTML();
+    EXPECT_EQ(Clipboard()->AsText(), "Sensor \xE4\xB8\xAD\xE6\x96\x87\tGr\xC3\xB6\xC3\x9F" "e \xE2\x82\xAC");
+    const std::string html = Clipboard()->GetBuffer(RegisterClipboardFormat("HTML Format"));
+    EXPECT_NE(html.find(">Sensor &#20013;&#25991;</td>"), std::string::npos) << html;
+    EXPECT_NE(html.find(">Gr&#246;&#223;e &#8364;</td>"), std::string::npos) << html;
+    EXPECT_EQ(html.find('?'), std::string::npos);
+    EXPECT_TRUE(std::all_of(html.begin(), html.end(), [](char c) { return static_cast<unsigned char>(c) < 0x80; }));
+    // The header's offsets still point at the fragment's markers.
+    const auto offset = [&html](const std::string& Label) {
+        return static_cast<size_t>(std::stoi(html.substr(html.find(Label) + Label.size(), 8)));
+    };
+    EXPECT_EQ(html.compare(offset("StartFragment:") - 20, 20, "<!--StartFragment-->"), 0);
+    EXPECT_EQ(html.compare(offset("EndFragment:"), 18, "<!--EndFragment-->"), 0);
 }
 
 TEST_F(ClipboardTest, ClipboardKeysCopyAndPasteTheSelection)

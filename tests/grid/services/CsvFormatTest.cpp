@@ -298,6 +298,43 @@ TEST_F(CsvPythonTest, ReadsWhatPythonWritesWithLineBreaksQuotesAndBlanks)
         }
 }
 
+// Cells with lone line feeds, as Python's CSV gives them, survive the grid's own text format,
+// file and stream, together with every cell after them.
+TEST_F(CsvPythonTest, TwoLineFieldsReopenFromTheGridTextFormat)
+{
+    const std::string file = dir.File("python.csv");
+    const std::string script =
+        "import csv, sys\n"
+        "rows = [[\"a\\nb\", \"after\"], [\"two\\r\\nlines\", \"x\\n\\ny\\n\"], [\"tab\\tonly\", \"last\"]]\n"
+        "with open(sys.argv[1], \"w\", newline=\"\", encoding=\"utf-8\") as f: csv.writer(f).writerows(rows)\n";
+    ASSERT_EQ(RunPython(script, file), "");
+    const std::vector<std::vector<std::string>> expected = {
+        {"a\nb", "after"}, {"two\r\nlines", "x\n\ny\n"}, {"tab\tonly", "last"}};
+    grid->SetFixedRows(0);
+    grid->SetFixedCols(0);
+    grid->SetColCount(2);
+    grid->LoadFromCSV(file, 0);
+    ASSERT_EQ(CellsOf(*grid), expected);
+
+    const std::string text = dir.File("grid.txt");
+    grid->SaveToFile(text, true);
+    TMemoryStream stream;
+    grid->SaveToStream(stream);
+    for (const bool fromStream : {false, true}) {
+        TExtStringGrid other(&form);
+        other.SetFixedRows(0);
+        other.SetFixedCols(0);
+        other.Multilinecells = true;
+        if (fromStream) {
+            stream.SetPosition(0);
+            other.LoadFromStream(stream);
+        } else {
+            other.LoadFromFile(text);
+        }
+        EXPECT_EQ(CellsOf(other), expected) << (fromStream ? "stream" : "file");
+    }
+}
+
 TEST_F(CsvPythonTest, PythonReadsWhatTheGridWritesAndTheGridReadsItBack)
 {
     const std::vector<std::vector<std::string>> rows = {

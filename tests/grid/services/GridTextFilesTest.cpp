@@ -7,6 +7,8 @@
 #include "platform/rtl/Streams.h"
 #include "support/TestFiles.h"
 
+using namespace std::string_literals;
+
 namespace {
 
 std::string GoldenText(const std::string& Name)
@@ -21,6 +23,9 @@ TEST(GridTextFormat, LineBreaksStayOnOneLine)
     EXPECT_EQ(EncodeCellLineBreaks("a\r\nb"), "a\t\bb");
     EXPECT_EQ(DecodeCellLineBreaks("a\t\bb", true), "a\r\nb");
     EXPECT_EQ(DecodeCellLineBreaks("a\t\bb", false), "a");
+    // A lone line feed is coded too, so that the cell stays on its line.
+    EXPECT_EQ(EncodeCellLineBreaks("a\nb\x00"s), "a\bb\x01");
+    EXPECT_EQ(DecodeCellLineBreaks("a\bb\x01", false), "a\nb\x00"s);
     // A tab without a carriage return is left alone both ways.
     EXPECT_EQ(EncodeCellLineBreaks("a\tb"), "a\tb");
     EXPECT_EQ(DecodeCellLineBreaks("a\tb", true), "a\tb");

@@ -1,5 +1,7 @@
 #include "grid/services/office/WorkbookExchange.h"
 
+#include <algorithm>
+
 #include "grid/control/ExtStringGrid.h"
 #include "grid/services/CellTable.h"
 #include "grid/services/office/BusyCursor.h"
@@ -59,12 +61,17 @@ void TWorkbookExchange::LoadValues(const TSheetValues& Values)
     FGrid.SetRowCount(bottom - top + 1 + rowOffset);
     if (FGrid.ColCount() > fixedCols) FGrid.SetFixedCols(fixedCols);
     if (FGrid.RowCount() > fixedRows) FGrid.SetFixedRows(fixedRows);
-    for (int r = top; r <= bottom; ++r)
-        for (int c = left; c <= right; ++c) {
-            const auto found = Values.Cells.find({r, c});
-            FGrid.LoadCell(c - left + colOffset, r - top + rowOffset,
-                           found == Values.Cells.end() ? "" : found->second);
-        }
+    // Only the sheet's own cells are loaded, and only the cells the grid keeps are emptied
+    // where the sheet has no value: two cells far apart span billions of empty ones, which
+    // the grid would otherwise load one by one.
+    const int rows = std::min(FGrid.RowCount(), FGrid.KeptRowCount());
+    for (int r = rowOffset; r < rows; ++r) {
+        const int cols = std::min(FGrid.ColCount(), FGrid.KeptColCount(r));
+        for (int c = colOffset; c < cols; ++c)
+            if (!Values.Cells.count({r - rowOffset + top, c - colOffset + left})) FGrid.LoadCell(c, r, "");
+    }
+    for (const auto& [place, text] : Values.Cells)
+        FGrid.LoadCell(place.second - left + colOffset, place.first - top + rowOffset, text);
 }
 
 void TWorkbookExchange::Save(const std::string& FileName, const std::optional<std::string>& SheetName,

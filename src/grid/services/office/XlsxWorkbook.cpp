@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cctype>
+#include <cstdint>
 #include <cstdio>
 #include <cstdlib>
 #include <functional>
@@ -121,22 +122,40 @@ struct TPlacedNode {
     TXMLNode Node;
 };
 
+// A row number of its "r", or 0 when it names none; a number longer than the sheet's
+// largest reads past that limit, so that it is never converted with an overflow.
+int64_t NamedRow(const std::string& R)
+{
+    if (R.empty() || !std::all_of(R.begin(), R.end(), [](char c) { return c >= '0' && c <= '9'; })) return 0;
+    return R.size() > 9 ? int64_t{kSheetMaxRows} + 1 : std::stoll(R);
+}
+
 // Rows by their number, or cells by their column: the position is the one the element
-// names, else one past the one before it.
+// names, else one past the one before it. A position beyond the largest sheet the
+// spreadsheet program holds is refused: a few bytes of such a sheet would otherwise make
+// the grid take billions of cells.
 std::vector<TPlacedNode> PlacedChildren(const TXMLNode& Parent, const std::string& Name)
 {
+    const bool rows = Name == "row";
+    const int64_t limit = rows ? kSheetMaxRows : kSheetMaxColumns;
     std::vector<TPlacedNode> placed;
-    int previous = 0;
+    int64_t previous = 0;
     for (const TXMLNode& node : PartChildElements(Parent, Name)) {
-        int position = previous + 1;
-        if (Name == "row") {
-            const int row = std::atoi(node.Attribute("r").c_str());
-            if (row > 0) position = row;
+        int64_t position = previous + 1;
+        const std::string r = node.Attribute("r");
+        if (rows) {
+            if (const int64_t row = NamedRow(r); row > 0) position = row;
         } else {
             TSheetCellRef ref;
-            if (ParseCellRef(node.Attribute("r"), ref) && ref.Column > 0) position = ref.Column;
+            if (ParseCellRef(r, ref) && ref.Column > 0) {
+                if (ref.Row > kSheetMaxRows) throw EXMLDocError("The cell " + r + " lies beyond the sheet's last row");
+                position = ref.Column;
+            }
         }
-        placed.push_back({position, node});
+        if (position > limit)
+            throw EXMLDocError(std::string(rows ? "A row" : "A cell") + " lies beyond the sheet's last " +
+                               (rows ? "row" : "column"));
+        placed.push_back({static_cast<int>(position), node});
         previous = position;
     }
     return placed;
@@ -247,7 +266,11 @@ TXlsxWorkbook::TXlsxWorkbook()
 TXlsxWorkbook TXlsxWorkbook::LoadFromFile(const std::string& FileName)
 {
     TXlsxWorkbook book;
-    book.FPackage = TOfficePackage::LoadFromFile(FileName, "Excel 97-2003 workbook (.xls)");
+    try {
+        book.FPackage = TOfficePackage::LoadFromFile(FileName, "Excel 97-2003 workbook (.xls)");
+    } catch (const EZipEntryTooLarge&) {
+        throw Exception("Incorrect XLS file");
+    }
     book.FWorkbookPart = book.FPackage.MainPart();
     if (book.FWorkbookPart.empty()) throw EXMLDocError("\"" + FileName + "\" holds no workbook");
     book.ReadWorkbookPart();

@@ -8,6 +8,10 @@
 
 class TCellTable;
 
+// The largest sheet the spreadsheet program holds.
+constexpr int kSheetMaxRows = 1048576;
+constexpr int kSheetMaxColumns = 16384;
+
 // The values of a worksheet by position, and the range they span. Rows and columns count
 // from 1; an empty sheet has Right and Bottom 0.
 struct TSheetValues {
@@ -23,7 +27,8 @@ public:
     // A workbook with no sheets yet; add one before saving.
     TXlsxWorkbook();
     // Raises EExtGridError for a legacy .xls file, EFOpenError for a file that cannot be read
-    // as a zip archive, EXMLDocError for a package without a readable workbook part.
+    // as a zip archive, EXMLDocError for a package without a readable workbook part, and
+    // "Incorrect XLS file" for a part that would unpack to more than a zip entry may hold.
     static TXlsxWorkbook LoadFromFile(const std::string& FileName);
     void SaveToFile(const std::string& FileName) const { FPackage.SaveToFile(FileName); }
 
@@ -36,7 +41,8 @@ public:
     int FindSheet(const std::string& Name) const;
     int AddSheet(const std::string& Name);
 
-    // Raises EXMLDocError when the sheet's part is damaged.
+    // Raises EXMLDocError when the sheet's part is damaged or names a cell beyond the
+    // largest sheet (kSheetMaxRows, kSheetMaxColumns).
     TSheetValues ReadSheet(int Index) const;
     // The row of the sheet's active cell; 1 when the sheet names none.
     int ActiveRow(int Index) const;

@@ -5,6 +5,8 @@
 #include "grid/services/CellTable.h"
 #include "grid/services/office/XlsxWorkbook.h"
 #include "platform/rtl/Classes.h"
+#include "platform/zip/ZipArchive.h"
+#include "support/BoundedChild.h"
 #include "support/TestFiles.h"
 
 namespace {
@@ -52,6 +54,20 @@ TEST_F(WorkbookExchangeTest, AWrittenWorkbookReadsBackTheSameCells)
     TExtStringGrid other(&form);
     other.LoadFromXLS(dir.File("t.xlsx"));
     EXPECT_EQ(CellsOf(other), sampleAsWritten);
+}
+
+// The workbook keeps a two-line cell with a lone line feed; the grid's own text format must
+// carry it, and every cell after it, as well.
+TEST_F(WorkbookExchangeTest, AReadWorkbookReopensFromTheGridTextFormat)
+{
+    Fill(*grid, sample);
+    grid->SaveToXLS(dir.File("t.xlsx"), true);
+    TExtStringGrid loaded(&form);
+    loaded.LoadFromXLS(dir.File("t.xlsx"));
+    loaded.SaveToFile(dir.File("t.txt"), false);
+    TExtStringGrid reopened(&form);
+    reopened.LoadFromFile(dir.File("t.txt"));
+    EXPECT_EQ(CellsOf(reopened), sampleAsWritten);
 }
 
 // Characters XML cannot carry, and texts that look like their escapes, come back unchanged.
@@ -180,6 +196,85 @@ TEST_F(WorkbookExchangeTest, WritingIntoTheActiveSheetStartsAtItsActiveRow)
     EXPECT_EQ(values.Cells.at({1, 1}), "top");
     EXPECT_EQ(values.Cells.at({5, 1}), "r5");
     EXPECT_EQ(values.Cells.at({6, 1}), "r6");
+}
+
+// A workbook of a few hundred bytes whose sheet names cells far apart, or whose part claims
+// gigabytes, is read into a grid in a child process bounded in memory and time: a reader
+// that sizes the grid to the span, loads every cell between or takes the claimed size up
+// front fails there, not the test run.
+TEST_F(WorkbookExchangeTest, HostileWorkbooksAreRefusedOrLoadOnlyTheirCells)
+{
+    const auto cell = [](const std::string& Ref, const std::string& Text) {
+        return "<c r=\"" + Ref + "\" t=\"inlineStr\"><is><t>" + Text + "</t></is></c>";
+    };
+    const auto row = [](const std::string& Number, const std::string& Cells) {
+        return (Number.empty() ? std::string("<row>") : "<row r=\"" + Number + "\">") + Cells + "</row>";
+    };
+    struct TCase {
+        const char* Name;
+        std::string Rows;
+        bool ClaimGigabytes;
+        std::string Expected;
+    };
+    const std::string refused = "Incorrect XLS file";
+    const TCase cases[] = {
+        {"row 999999999", row("1", cell("A1", "a")) + row("999999999", cell("A999999999", "z")), false, refused},
+        {"column ZZZZZZ", row("1", cell("A1", "a") + cell("ZZZZZZ1", "z")), false, refused},
+        {"row counted past the largest number",
+         row("1", cell("A1", "a")) + row("2147483647", cell("A2147483647", "y")) + row("", cell("A1", "z")), false,
+         refused},
+        {"row counted past the sheet", row("1048576", cell("A1048576", "a")) + row("", cell("A1", "z")), false,
+         refused},
+        {"column counted past the sheet", row("1", cell("XFD1", "a") + "<c t=\"inlineStr\"><is><t>z</t></is></c>"),
+         false, refused},
+        {"the largest sheet", row("1", cell("A1", "a")) + row("1048576", cell("XFD1048576", "z")), false,
+         "16384 x 1048576: a z []"},
+        {"a part claiming 3.75 GB", row("1", cell("A1", "a")), true, refused},
+    };
+    Fill(*grid, {{"old", "old"}, {"old", "old"}});
+    for (const TCase& c : cases) {
+        SCOPED_TRACE(c.Name);
+        const std::string file = dir.File("hostile.xlsx");
+        TXlsxWorkbook made;
+        made.AddSheet("S");
+        made.SaveToFile(file);
+        TZipArchive zip = TZipArchive::LoadFromFile(file);
+        std::string sheetPart;
+        for (const TZipEntry& entry : zip.Entries())
+            if (entry.Name.find("worksheets/sheet") != std::string::npos) sheetPart = entry.Name;
+        ASSERT_FALSE(sheetPart.empty());
+        zip.Write(sheetPart, "<worksheet xmlns=\"http://schemas.openxmlformats.org/spreadsheetml/2006/main\">"
+                             "<sheetData>" + c.Rows + "</sheetData></worksheet>");
+        zip.SaveToFile(file);
+        if (c.ClaimGigabytes) {
+            // The central directory's uncompressed size of the sheet: 0xF0000000 bytes.
+            std::string bytes = ReadTestFile(file);
+            size_t at = bytes.find("PK\x01\x02");
+            for (; at != std::string::npos; at = bytes.find("PK\x01\x02", at + 4)) {
+                const size_t nameLength = static_cast<unsigned char>(bytes[at + 28]) |
+                                          static_cast<unsigned char>(bytes[at + 29]) << 8;
+                if (bytes.compare(at + 46, nameLength, sheetPart) == 0) break;
+            }
+            ASSERT_NE(at, std::string::npos);
+            bytes.replace(at + 24, 4, std::string("\x00\x00\x00\xF0", 4));
+            WriteTestFile(file, bytes);
+        }
+        const TChildOutcome outcome = RunInBoundedChild(
+            [&] {
+                try {
+                    grid->LoadFromXLS(file);
+                } catch (const Exception& e) {
+                    return std::string(e.what());
+                }
+                // The earlier cells that the sheet leaves empty are emptied.
+                return std::to_string(grid->ColCount()) + " x " + std::to_string(grid->RowCount()) + ": " +
+                       grid->Cells(0, 0) + " " + grid->Cells(grid->ColCount() - 1, grid->RowCount() - 1) + " [" +
+                       grid->Cells(1, 0) + grid->Cells(0, 1) + grid->Cells(1, 1) + "]";
+            },
+            size_t{1} << 30, 120);
+        ASSERT_TRUE(outcome.Finished) << outcome.Failure;
+        EXPECT_EQ(outcome.Result, c.Expected);
+    }
 }
 
 TEST_F(WorkbookExchangeTest, FailuresAreReportedAndLeaveFilesAlone)
