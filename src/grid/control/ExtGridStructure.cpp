@@ -1,6 +1,7 @@
 #include <algorithm>
 
 #include "grid/control/ExtStringGrid.h"
+#include "grid/control/rows/LineMove.h"
 #include "grid/foundation/model/MouseActions.h"
 
 namespace {
@@ -32,14 +33,23 @@ TFlagLine TExtStringGrid::FlagLineOf(TDisplRow ADisplRow) const
 // The controls follow their cells' properties, which moved with the cells.
 void TExtStringGrid::FollowMovedRows(TDisplRow AFromRow, int Count, TDisplRow AToRow)
 {
+    const TStoredCell edited = FEditSession.Cell();
+    const bool editedShown = edited.Row >= TRealRow(0) && !FRows.IsHidden(edited.Row);
+    const TDisplRow editedAt = editedShown ? RealToDisplRow(edited.Row) : TDisplRow(-1);
     FRows.Moved(AFromRow, Count, AToRow, SelectionCountsRealRows());
+    if (editedShown) {
+        const TLineMove displ{AFromRow.Index(), Count, AToRow.Index()};
+        FollowEditedRow([&](TRealRow) { return DisplToRealRow(TDisplRow(displ.Map(editedAt.Index()))); });
+    }
     if (FNumCellControls > 0) CellControlsUpdate(true);
 }
 
 void TExtStringGrid::ShiftRowSideData(int RowIndex, int RCount, bool Insert)
 {
     if (Insert) {
-        FRows.Inserted(DisplToRealRow(TDisplRow(RowIndex)), FlagLineOf(TDisplRow(RowIndex)), RCount);
+        const TRealRow at = DisplToRealRow(TDisplRow(RowIndex));
+        FollowEditedRow([&](TRealRow Row) { return Row >= at ? Row + RCount : Row; });
+        FRows.Inserted(at, FlagLineOf(TDisplRow(RowIndex)), RCount);
         return;
     }
     std::vector<TRealRow> rows;
@@ -48,6 +58,11 @@ void TExtStringGrid::ShiftRowSideData(int RowIndex, int RCount, bool Insert)
         rows.push_back(DisplToRealRow(r));
         lines.push_back(FlagLineOf(r));
     }
+    FollowEditedRow([&](TRealRow Row) {
+        const auto at = std::lower_bound(rows.begin(), rows.end(), Row);
+        if (at != rows.end() && *at == Row) return TRealRow(-1);
+        return Row - static_cast<int>(at - rows.begin());
+    });
     FRows.Removed(rows, lines);
 }
 
@@ -74,6 +89,7 @@ void TExtStringGrid::RemoveRowBlock(int RowIndex, int RCount, TRowRemoval How)
 {
     if (RowIndex < 0 || RowIndex >= RowCount() || RCount <= 0) return;
     RCount = std::min(RCount, RowCount() - RowIndex);
+    const TRowsChange change(*this);
     const bool keepObjects = How == TRowRemoval::KeepObjects;
     // A removed row's control leaves with the row rather than stay over the row that moves up.
     std::vector<int> removedReal;
@@ -121,6 +137,7 @@ void TExtStringGrid::InsertRows(int RowIndex, int RCount, bool UpdateCellControl
 {
     if (RCount <= 0) return;
     RowIndex = std::clamp(RowIndex, 0, RowCount());
+    const TRowsChange change(*this);
     // The floating footer's row stays the last one.
     if (FloatingFooter()->Visible() && RowCount() > 0) RowIndex = std::min(RowIndex, RowCount() - 1);
     if (FSelHidden || Col() >= ColCount() || Row() >= RowCount()) UnHideSelection();
@@ -201,7 +218,7 @@ void TExtStringGrid::RemoveCols(int ColIndex, int CCount)
     const int total = TotalColCount();
     if (ColIndex < 0 || ColIndex >= total || CCount <= 0) return;
     CCount = std::min(CCount, total - ColIndex);
-    HideInplaceEdit();
+    EndEditBeforeLinesChange();
     TUpdateLock lock(*this);
     int shown = 0;
     for (int c = ColIndex; c < ColIndex + CCount; ++c)
@@ -222,7 +239,7 @@ void TExtStringGrid::InsertCols(int ColIndex, int CCount)
 {
     if (CCount <= 0) return;
     ColIndex = std::clamp(ColIndex, 0, TotalColCount());
-    HideInplaceEdit();
+    EndEditBeforeLinesChange();
     TUpdateLock lock(*this);
     // Only real columns up to MaxHideableCol can be hidden: one the insert pushes beyond
     // them is shown first.
