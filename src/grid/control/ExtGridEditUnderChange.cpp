@@ -78,7 +78,10 @@ void TExtStringGrid::FollowEditedRow(const std::function<TRealRow(TRealRow)>& Ne
 
 TExtStringGrid::TRowsChange::TRowsChange(TExtStringGrid& Grid) : FGrid(Grid), FExceptions(std::uncaught_exceptions())
 {
-    if (FGrid.FRowsChanging == 0) FGrid.FEditedCellFollowed = FGrid.EndEditBeforeLinesChange();
+    // A value being decided is stored where its cell went; the focus goes along, so that
+    // the editor that closes after the verdict stands on that cell too.
+    if (FGrid.FRowsChanging == 0)
+        FGrid.FEditedCellFollowed = FGrid.FEditSession.Validating() || FGrid.EndEditBeforeLinesChange();
     ++FGrid.FRowsChanging;
 }
 

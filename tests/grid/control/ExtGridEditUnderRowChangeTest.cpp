@@ -2,6 +2,7 @@
 
 #include <functional>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "GridShapes.h"
@@ -290,6 +291,44 @@ TEST_P(ExtGridEditUnderRowChangeTest, ProgramMovesOfTheFocusEndTheEditIntoItsOwn
                 ExpectOnlyTheEditedCellChanged(value);
                 grid->CellChecker = nullptr;
             }
+    }
+}
+
+// The application's own handlers change the rows while the value is typed or decided.
+TEST_P(ExtGridEditUnderRowChangeTest, RowsThatAHandlerChangesDuringTheEditLeaveTheValueInItsOwnCell)
+{
+    const struct {
+        const char* what;
+        // Change runs when the value first differs from Before.
+        std::function<void(TExtStringGrid&, const std::string& Before, std::function<void()> Change)> hook;
+    } handlers[] = {
+        {"while typed",
+         [](TExtStringGrid& g, const std::string& Before, std::function<void()> Change) {
+             g.OnEditChange = [Change, Before](TObject*, int, int, const std::string& Value) {
+                 if (Value != Before) Change();
+             };
+         }},
+        {"while validated",
+         [](TExtStringGrid& g, const std::string&, std::function<void()> Change) {
+             g.OnCellValidate = [Change](TObject*, int, int, std::string&, bool&) { Change(); };
+         }},
+    };
+    for (const TEditorCase& editor : {EditorCases()[0], EditorCases()[1], EditorCases()[2]}) {
+        SCOPED_TRACE(editor.what);
+        const std::string value = ValueEnterStores(editor);
+        for (const auto& h : handlers) {
+            SCOPED_TRACE(h.what);
+            NewGrid();
+            bool changed = false;
+            h.hook(*grid, editor.cell, [this, &changed] {
+                if (!std::exchange(changed, true)) grid->HideRows(1, 1);
+            });
+            OpenAndChange(editor);
+            SendKey(VK_RETURN);
+            if (grid->IsEditMode()) SendKey(VK_RETURN);
+            EXPECT_TRUE(changed);
+            ExpectOnlyTheEditedCellChanged(value);
+        }
     }
 }
 
