@@ -1,5 +1,6 @@
 #include <algorithm>
 #include <cmath>
+#include <optional>
 #include <utility>
 
 #include "grid/control/ExtStringGrid.h"
@@ -106,6 +107,8 @@ void TExtStringGrid::SizeChanged(int OldColCount, int OldRowCount)
 
 void TExtStringGrid::SetRowCount(int Value)
 {
+    std::optional<TRowsChange> change;
+    if (Value != RowCount()) change.emplace(*this);
     if (TBaseGrid::RowCount() == TBaseGrid::FixedRows() && FixedRowAlways && FSelHidden) UnHideSelection();
     const int oldCount = RowCount();
     TBaseGrid::SetRowCount(Value);
@@ -249,6 +252,7 @@ void TExtStringGrid::MoveRows(int FromIndex, int ToIndex, int Count)
     if (FromIndex < 0 || Count <= 0) return;
     const int target = FromIndex + Count < ToIndex ? ToIndex - Count : ToIndex;
     const TDisplRow from(FromIndex), to(std::clamp(target, 0, RowCount() - Count));
+    const TRowsChange change(*this);
     MoveDisplayRows(from, Count, to);
     FollowMovedRows(from, Count, to);
 }

@@ -188,7 +188,7 @@ const TExtStringGrid::TEditorRow& TExtStringGrid::EditorRow(TEditorType Kind)
 
 void TExtStringGrid::ShowEditControl(int ACol, int ARow)
 {
-    FEditSession.Begin(EditControl);
+    FEditSession.Begin(EditControl, StoredCellOf({TRealCol(RealColIndex(ACol)), TDisplRow(ARow)}));
     TRect rect = CellRect(ACol, ARow);
     if (UseRightToLeftAlignment()) ++rect.Left;
     EditCtrl = nullptr;

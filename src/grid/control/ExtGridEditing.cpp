@@ -104,7 +104,7 @@ bool TExtStringGrid::CanEditShow()
     }
     if (result) {
         FEntered = true;
-        FEditSession.Begin(EditControl);
+        FEditSession.Begin(EditControl, StoredCellOf({TRealCol(base.X), TDisplRow(base.Y)}));
         ShowFocusWindow(CellRect(Col(), Row()));
     }
     return result;

@@ -78,6 +78,11 @@ void TExtStringGrid::HideRealRows(TRealRow AFromRow, TRealRow AToRow, bool AtSto
 {
     AFromRow = std::max(AFromRow, TRealRow(0));
     AToRow = std::min(AToRow, TRealRow(TotalRowCount() - 1));
+    bool anyShown = false;
+    for (TRealRow r = AFromRow; r <= AToRow && !anyShown; r = r + 1)
+        anyShown = !FRows.IsHidden(r);
+    if (!anyShown) return;
+    const TRowsChange change(*this);
     const int hiddenBelow = FRows.Hidden().CountBelow(AFromRow);
     const TDisplRow d = RealToDisplRow(AFromRow);
     std::vector<TGridItem> items;
@@ -88,7 +93,6 @@ void TExtStringGrid::HideRealRows(TRealRow AFromRow, TRealRow AToRow, bool AtSto
         item.Reason = Reason;
         items.push_back(std::move(item));
     }
-    if (items.empty()) return;
     const int count = static_cast<int>(items.size());
     FRows.Hidden().Insert(AtStoreEnd ? FRows.HiddenCount() : hiddenBelow, std::move(items));
     RemoveDisplayRows(d, count);
@@ -132,6 +136,7 @@ void TExtStringGrid::RestoreItemsWhere(const std::function<bool(const TGridItem&
 void TExtStringGrid::RestoreItems(std::vector<int> Positions, const std::vector<TDisplRow>& Targets)
 {
     if (Positions.empty()) return;
+    const TRowsChange change(*this);
     TDisplRow oldRow(RowCount() - 1);
     SetRowCountShifted(RowCount() + static_cast<int>(Positions.size()));
     int pending = static_cast<int>(Positions.size()) - 1;
@@ -166,6 +171,7 @@ void TExtStringGrid::UnHideRowsAll()
 // rows hidden or shown meanwhile by the other operations never take their places.
 void TExtStringGrid::HideRowList(const std::vector<int>& RowList)
 {
+    const TRowsChange change(*this);
     std::vector<bool> listed(RowCount(), false);
     std::vector<TGridItem> items;
     for (int r : RowList)

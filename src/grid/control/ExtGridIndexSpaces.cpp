@@ -16,7 +16,7 @@ int TExtStringGrid::DisplToRealCol(int ADisplCol) const
 
 void TExtStringGrid::HideColumns(int FromCol, int ToCol)
 {
-    HideInplaceEdit();
+    EndEditBeforeLinesChange();
     for (int c = std::max(FromCol, 0); c <= std::min(ToCol, MaxHideableCol); ++c) {
         if (IsHiddenColumn(c) || c >= TotalColCount() || ColCount() < 2) continue;
         const int d = RealToDisplCol(c);
@@ -32,7 +32,7 @@ void TExtStringGrid::HideColumns(int FromCol, int ToCol)
 
 void TExtStringGrid::UnHideColumns(int FromCol, int ToCol)
 {
-    HideInplaceEdit();
+    EndEditBeforeLinesChange();
     for (int c = std::max(FromCol, 0); c <= std::min(ToCol, MaxHideableCol); ++c) {
         if (!IsHiddenColumn(c)) continue;
         const int width = FColumns.Show(TRealCol(c));

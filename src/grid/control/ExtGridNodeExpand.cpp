@@ -63,7 +63,7 @@ void TExtStringGrid::ShowNodeRows(int AFromRealRow, int AToRealRow)
 
 void TExtStringGrid::ContractNode(int ARow)
 {
-    HideInplaceEdit();
+    const TRowsChange change(*this);
     const int row = DisplRowIndex(ARow);
     TCellGraphic* graphic = NodeGraphic(row);
     if (!graphic || graphic->CellBoolean) return;
@@ -92,6 +92,7 @@ void TExtStringGrid::ExpandNodeHoldingRow(int ARealRow)
 
 void TExtStringGrid::ExpandAll()
 {
+    const TRowsChange change(*this);
     BeginUpdate();
     // Children come back below their node and are visited in turn.
     for (int r = FixedRows(); r < RowCount(); ++r)
@@ -102,6 +103,7 @@ void TExtStringGrid::ExpandAll()
 
 void TExtStringGrid::ContractAll()
 {
+    const TRowsChange change(*this);
     BeginUpdate();
     ExpandAll();
     std::vector<std::pair<int, int>> blocks;

@@ -37,6 +37,7 @@ void TExtStringGrid::SwapColumns(int ACol1, int ACol2)
 {
     if (ACol1 == ACol2 || ACol1 < 0 || ACol2 < 0 || ACol1 >= TotalColCount() || ACol2 >= TotalColCount())
         return;
+    EndEditBeforeLinesChange();
     for (int r = 0; r < RowCount(); ++r)
         SwapCells({ACol1, r}, {ACol2, r});
     const TColumnRemap swapped = TColumnRemap::Swapped(ACol1, ACol2);
@@ -68,6 +69,9 @@ void TExtStringGrid::SwapRowCellsAndHeights(int ADisplRow1, int ADisplRow2)
 void TExtStringGrid::SwapRows(int ARow1, int ARow2)
 {
     if (ARow1 == ARow2 || ARow1 < 0 || ARow2 < 0 || ARow1 >= RowCount() || ARow2 >= RowCount()) return;
+    const TRowsChange change(*this);
+    const TRealRow real1 = DisplToRealRow(TDisplRow(ARow1)), real2 = DisplToRealRow(TDisplRow(ARow2));
+    FollowEditedRow([&](TRealRow Row) { return Row == real1 ? real2 : Row == real2 ? real1 : Row; });
     SwapRowCellsAndHeights(ARow1, ARow2);
     SwapCellControls(RealRowIndex(ARow1), RealRowIndex(ARow2), true);
     Invalidate();

@@ -156,7 +156,14 @@ void TExtStringGrid::GotoCell(int ACol, int ARow)
     SetCol(ACol);
 }
 
-void TExtStringGrid::FocusCell(int ACol, int ARow) { SetSelection({ACol, ARow, ACol, ARow}); }
+// A program move of the focus leaves the edited cell the way a move SelectCell allows does:
+// the value goes through validation into its own cell first, and a refused value keeps the
+// focus and the editor on it.
+void TExtStringGrid::FocusCell(int ACol, int ARow)
+{
+    if (!EndEditMovingOn()) return;
+    SetSelection({ACol, ARow, ACol, ARow});
+}
 
 void TExtStringGrid::EditCell(int ACol, int ARow)
 {

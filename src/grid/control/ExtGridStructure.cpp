@@ -1,6 +1,7 @@
 #include <algorithm>
 
 #include "grid/control/ExtStringGrid.h"
+#include "grid/control/rows/LineMove.h"
 #include "grid/foundation/model/MouseActions.h"
 
 namespace {
@@ -32,7 +33,14 @@ TFlagLine TExtStringGrid::FlagLineOf(TDisplRow ADisplRow) const
 // The controls follow their cells' properties, which moved with the cells.
 void TExtStringGrid::FollowMovedRows(TDisplRow AFromRow, int Count, TDisplRow AToRow)
 {
+    const TStoredCell edited = FEditSession.Cell();
+    const bool editedShown = edited.Row >= TRealRow(0) && !FRows.IsHidden(edited.Row);
+    const TDisplRow editedAt = editedShown ? RealToDisplRow(edited.Row) : TDisplRow(-1);
     FRows.Moved(AFromRow, Count, AToRow, SelectionCountsRealRows());
+    if (editedShown) {
+        const TLineMove displ{AFromRow.Index(), Count, AToRow.Index()};
+        FollowEditedRow([&](TRealRow) { return DisplToRealRow(TDisplRow(displ.Map(editedAt.Index()))); });
+    }
     if (FNumCellControls > 0) CellControlsUpdate(true);
 }
 
@@ -44,6 +52,11 @@ void TExtStringGrid::ShiftRowSideData(int RowIndex, int RCount)
         rows.push_back(DisplToRealRow(r));
         lines.push_back(FlagLineOf(r));
     }
+    FollowEditedRow([&](TRealRow Row) {
+        const auto at = std::lower_bound(rows.begin(), rows.end(), Row);
+        if (at != rows.end() && *at == Row) return TRealRow(-1);
+        return Row - static_cast<int>(at - rows.begin());
+    });
     FRows.Removed(rows, lines);
 }
 
@@ -70,6 +83,7 @@ void TExtStringGrid::RemoveRowBlock(int RowIndex, int RCount, TRowRemoval How)
 {
     if (RowIndex < 0 || RowIndex >= RowCount() || RCount <= 0) return;
     RCount = std::min(RCount, RowCount() - RowIndex);
+    const TRowsChange change(*this);
     const bool keepObjects = How == TRowRemoval::KeepObjects;
     // A removed row's control leaves with the row rather than stay over the row that moves up.
     std::vector<int> removedReal;
@@ -117,6 +131,7 @@ void TExtStringGrid::InsertRows(int RowIndex, int RCount, bool UpdateCellControl
 {
     if (RCount <= 0) return;
     RowIndex = std::clamp(RowIndex, 0, RowCount());
+    const TRowsChange change(*this);
     // The floating footer's row stays the last one.
     if (FloatingFooter()->Visible() && RowCount() > 0) RowIndex = std::min(RowIndex, RowCount() - 1);
     InsertRowsAt(DisplToRealRow(TDisplRow(RowIndex)), RCount, UpdateCellControls);
@@ -126,11 +141,13 @@ void TExtStringGrid::InsertRows(int RowIndex, int RCount, bool UpdateCellControl
 // hidden rows that follow the shown row before.
 void TExtStringGrid::InsertRowsAt(TRealRow At, int RCount, bool UpdateCellControls)
 {
+    const TRowsChange change(*this);
     const TDisplRow at = RealToDisplRow(At);
     if (FSelHidden || Col() >= ColCount() || Row() >= RowCount()) UnHideSelection();
     {
         TUpdateLock lock(*this);
         if (UpdateCellControls) OpenCellControls(At.Index(), RCount, true);
+        FollowEditedRow([&](TRealRow Row) { return Row >= At ? Row + RCount : Row; });
         FRows.Inserted(At, FlagLineOf(at), RCount);
         InsertDisplayRows(at, RCount);
     }
@@ -205,7 +222,7 @@ void TExtStringGrid::RemoveCols(int ColIndex, int CCount)
     const int total = TotalColCount();
     if (ColIndex < 0 || ColIndex >= total || CCount <= 0) return;
     CCount = std::min(CCount, total - ColIndex);
-    HideInplaceEdit();
+    EndEditBeforeLinesChange();
     TUpdateLock lock(*this);
     int shown = 0;
     for (int c = ColIndex; c < ColIndex + CCount; ++c)
@@ -226,7 +243,7 @@ void TExtStringGrid::InsertCols(int ColIndex, int CCount)
 {
     if (CCount <= 0) return;
     ColIndex = std::clamp(ColIndex, 0, TotalColCount());
-    HideInplaceEdit();
+    EndEditBeforeLinesChange();
     TUpdateLock lock(*this);
     // Only real columns up to MaxHideableCol can be hidden: one the insert pushes beyond
     // them is shown first.

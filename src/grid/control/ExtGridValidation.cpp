@@ -25,7 +25,10 @@ bool TExtStringGrid::ValidateCell(const std::string& NewValue)
     const std::string textBeforeEdit = FOldCellText;
     try {
         const auto validating = FEditSession.HoldValidating();
-        const int acol = RealColIndex(FOldCol), arow = FOldRow;
+        const int acol = RealColIndex(FOldCol);
+        int arow = FOldRow;
+        const TRealRow editedRow = DisplToRealRow(TDisplRow(arow));
+        const bool editedRowFollowed = FEditSession.Cell().Row == editedRow;
         const std::string newValue = UneditedToStored(acol, arow, NewValue);
         FNewCellText = newValue;
         if (newValue != FOldCellText || AlwaysValidate) {
@@ -35,6 +38,11 @@ bool TExtStringGrid::ValidateCell(const std::string& NewValue)
                 TValueHold<bool> noAdvance(Navigation()->AdvanceOnEnter, false);
                 if (CellChecker && CellChecker->AutoCorrect) value = CellChecker->Correct(acol, arow, value);
                 if (OnCellValidate) OnCellValidate(this, acol, arow, value, valid);
+                // A handler that changed the rows leaves the value to the edited cell wherever
+                // its row went, in the grid or out of it.
+                const TRealRow nowAt = editedRowFollowed ? FEditSession.Cell().Row : editedRow;
+                const bool outOfGrid = nowAt < TRealRow(0) || FRows.IsHidden(nowAt);
+                if (!outOfGrid) arow = RealToDisplRow(nowAt).Index();
                 // Only an accepted change marks the grid and the row as modified.
                 if (valid && value != FOldCellText) {
                     FGridModified = true;
@@ -47,12 +55,14 @@ bool TExtStringGrid::ValidateCell(const std::string& NewValue)
                     value = CellChecker->MarkError(acol, arow, value);
                 // The cell holds the accepted value before anyone hears of it, so that the
                 // footer and the notifiers read the new text.
-                if (valid) {
+                if (valid && outOfGrid) {
+                    if (nowAt >= TRealRow(0)) SetAllGridCells(acol, nowAt.Index(), value);
+                } else if (valid) {
                     StoreValidatedValue(acol, arow, value);
                     CellsLoaded(acol, arow);
+                    if (UndoRedo()) UndoRedo()->RegisterChange(acol, arow, FOldCellText, value);
+                    if (changed) DoCellsChanged(TRect{acol, arow, acol, arow});
                 }
-                if (valid && UndoRedo()) UndoRedo()->RegisterChange(acol, arow, FOldCellText, value);
-                if (valid && changed) DoCellsChanged(TRect{acol, arow, acol, arow});
             }
             FNewCellText = value;
             if (!valid) {

@@ -422,6 +422,8 @@ public:
     void UnRegisterSelListener(ITExtStringGridSelect*) { FISelect = nullptr; }
     // The text the current cell had when the focus arrived.
     const std::string& OriginalCellValue() const { return FEditSession.TextBefore(); }
+    // The cell the last edit was of, by its stored row, wherever the rows went since.
+    TStoredCell EditedCell() const { return FEditSession.Cell(); }
 
     // Row and column flags (ExtGridRowFlags.cpp).
     bool RowSelect(int ARow) const;
@@ -647,6 +649,8 @@ private:
     TDisplCol ToDisplCol(TRealCol ARealCol) const { return TDisplCol(RealToDisplCol(ARealCol.Index())); }
     // The shown cell at a place of the selection.
     TShownCell ShownCellAt(TSelectedCell Place) const { return {ToRealCol(Place.Col), Place.Row}; }
+    // The stored cell a shown cell is, which keeps naming it wherever its row goes.
+    TStoredCell StoredCellOf(TShownCell Cell) const { return {Cell.Col, DisplToRealRow(Cell.Row)}; }
 
     // Shown cells, typed: the only way the grid's own operations reach a cell's text.
     std::string CellAt(TShownCell Cell) const { return Cells(Cell.Col.Index(), Cell.Row.Index()); }
@@ -1469,6 +1473,33 @@ private:
     // Every editor, the text editor too, ends here, once: a focus loss that its own closing
     // sets off finds the session ended already.
     void EndEdit(TEditEnd How, int RealCol, int ARow);
+    // Rows and columns that come, go or move, and program moves of the focus, end an open
+    // edit first (ExtGridEditUnderChange.cpp). EndEditMovingOn ends it as leaving the cell
+    // does: the value is stored and validated in its own cell; false when the validation
+    // refused it, the editor then open on it again. EndEditBeforeLinesChange ends it for a
+    // change that does not wait, cancelling a refused value; true when an edit was open.
+    bool EndEditMovingOn();
+    bool EndEditBeforeLinesChange();
+    // The current cell goes to where the rows' change took the edited cell.
+    void FocusEditedCellPlace();
+    // The edited cell's row follows a change of the real rows (a negative result: it left
+    // the grid).
+    void FollowEditedRow(const std::function<TRealRow(TRealRow)>& NewRow);
+    // The rows change within its scope: an open edit ends before, and the focus goes to the
+    // edited cell's new place after; nested scopes do both once, at the outermost.
+    class TRowsChange {
+    public:
+        explicit TRowsChange(TExtStringGrid& Grid);
+        ~TRowsChange() noexcept(false);
+        TRowsChange(const TRowsChange&) = delete;
+        TRowsChange& operator=(const TRowsChange&) = delete;
+
+    private:
+        TExtStringGrid& FGrid;
+        int FExceptions;
+    };
+    int FRowsChanging = 0;
+    bool FEditedCellFollowed = false;
     // The text editor closes, ending its edit How, and the grid checks its current cell again.
     void CloseInplaceEdit(TEditEnd How);
     void CloseTextEditor(TEditEnd How);

@@ -9,9 +9,10 @@ void TEditSession::Keep(std::string TextBefore)
     if (!FReopening) FTextBefore = std::move(TextBefore);
 }
 
-void TEditSession::Begin(TEditorType Kind)
+void TEditSession::Begin(TEditorType Kind, TStoredCell Cell)
 {
     FKind = Kind;
+    FCell = Cell;
     FOpen = true;
     FAwaitsVerdict = true;
 }

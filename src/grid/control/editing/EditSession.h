@@ -2,6 +2,7 @@
 #include <functional>
 #include <string>
 
+#include "grid/control/CellAddress.h"
 #include "grid/control/ValueHold.h"
 #include "grid/foundation/model/GridEnums.h"
 
@@ -47,8 +48,15 @@ public:
     // The current cell's text as the focus found it: what Escape brings back. A refused
     // value that reopens the editor does not replace it.
     void Keep(std::string TextBefore);
-    // Opens the edit in an editor of Kind; its value awaits a verdict from here on.
-    void Begin(TEditorType Kind);
+    // Opens the edit of Cell in an editor of Kind; its value awaits a verdict from here on.
+    void Begin(TEditorType Kind, TStoredCell Cell = NoCell);
+    // The cell edited last, by its stored row: what an end stores belongs there, wherever
+    // the rows went meanwhile.
+    TStoredCell Cell() const { return FCell; }
+    // The rows changed: the edited cell's row now stands at Row, or left the grid (a
+    // negative Row).
+    void CellRowMoved(TRealRow Row) { FCell.Row = Row; }
+    static constexpr TStoredCell NoCell{TRealCol(-1), TRealRow(-1)};
     // Open from Begin until an end starts.
     bool Open() const { return FOpen; }
     // Open in a special editor (any but the text editor, whose edit the grid may resume
@@ -76,6 +84,7 @@ public:
 
 private:
     TEditorType FKind = edNormal;
+    TStoredCell FCell = NoCell;
     std::string FTextBefore;
     TEditEnd FLastEnd = TEditEnd::Accepted;
     bool FOpen = false;
