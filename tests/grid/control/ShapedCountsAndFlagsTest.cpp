@@ -45,6 +45,7 @@ TEST_P(ShapedCountsTest, ASmallerRowCountTakesTheRowsPastTheCutWithItAndNoOther)
     } cases[] = {
         {"the last two rows", [](const TExtStringGrid& g) { return g.RowCount() - 2; }},
         {"from the row showing 2,5 on", [](const TExtStringGrid& g) { return DisplayCellShowing(g, "2,5").Y; }},
+        {"below the first normal row", [](const TExtStringGrid&) { return 2; }},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.cut);
