@@ -300,6 +300,7 @@ TEST_P(ShapedNodeAndFooterTest, ANodeReachingToTheEndLeavesTheFootersShown)
         std::function<void(TExtStringGrid&, int)> contract; // given the node's display row
     } cases[] = {
         {"ContractNode", [](TExtStringGrid& g, int at) { g.ContractNode(g.RealRowIndex(at)); }},
+        {"ContractAll", [](TExtStringGrid& g, int) { g.ContractAll(); }},
         {"a click on the node",
          [](TExtStringGrid& g, int at) {
              const TRect r = g.CellRect(0, at);
