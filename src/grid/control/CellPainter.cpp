@@ -228,7 +228,7 @@ void TCellPainter::DrawListViewHeader()
 void TCellPainter::DrawModifiedMarker()
 {
     const TShowModified& modified = *G.ShowModified();
-    if (C.DisplCol != 0 || !modified.Enabled || !G.RowModified(G.RealRowIndex(C.Row))) return;
+    if (C.DisplCol != 0 || !modified.Enabled || !G.RowModified(C.Row)) return;
     TCanvas& canvas = *C.Canvas;
     const TColor keptBrush = canvas.Brush()->Color();
     canvas.Brush()->SetColor(modified.Color());

@@ -55,7 +55,14 @@ void TExtStringGrid::Assign(const TPersistent& Source)
     FFocusHelper->Assign(*other->FFocusHelper);
     FixedRowAlways = other->FixedRowAlways;
 
-    SetColCount(other->ColCount());
+    // The copy replaces every row and column: none of this grid's rows out of the grid may
+    // come back among the copied ones, and the columns are hidden as the source's are, so
+    // that each copied real column is shown or hidden as it was there.
+    FreeStoredRows(FRows.Replaced());
+    FFilterLevel = 0;
+    FFilterActive = false;
+    FColumns.HideAs(other->FColumns);
+    SetShownColCount(other->ColCount());
     SetRowCount(other->RowCount());
     SetFixedRows(other->FixedRows());
     SetFixedCols(other->FixedCols());

@@ -99,16 +99,11 @@ TExtStringGrid::TExtStringGrid(TComponent* AOwner)
     ChainOwnerFormResize(AOwner);
 }
 
-// Hidden rows hold the properties of their cells; each is put in a spare cell beyond the
-// rows and freed there the way the base grid frees its own.
+// Hidden rows hold the properties of their cells, freed the way the base grid frees its own.
 TExtStringGrid::~TExtStringGrid()
 {
     UnchainOwnerFormResize();
-    while (!FRows.Hidden().Empty()) {
-        for (TObject* object : FRows.Hidden().Item(FRows.Hidden().Count() - 1).Items.Objects)
-            FreeCellObject(object);
-        FRows.Hidden().Delete(FRows.Hidden().Count() - 1);
-    }
+    FreeStoredRows(FRows.Replaced());
     // Columns inserted before cells with properties moved them past every column the base
     // grid knows of; the hidden columns count here.
     FreeCellPropertiesRange(0, 0, TExtStringGrid::TotalColCount() - 1, RowCount() - 1);

@@ -105,12 +105,19 @@ void TExtStringGrid::SizeChanged(int OldColCount, int OldRowCount)
     CellControlsUpdate(false);
 }
 
+// A smaller count cuts the grid below its new last row: the rows out of the grid past the
+// cut go with the shown ones, so that none of them comes back later among other rows.
+// Rows the grid moves itself (FShiftingRows) are accounted for by the one moving them.
 void TExtStringGrid::SetRowCount(int Value)
 {
     std::optional<TRowsChange> change;
     if (Value != RowCount()) change.emplace(*this);
     if (TBaseGrid::RowCount() == TBaseGrid::FixedRows() && FixedRowAlways && FSelHidden) UnHideSelection();
     const int oldCount = RowCount();
+    if (!FShiftingRows && std::max(Value, 1) < oldCount) {
+        const TDisplRow end(std::max(Value, 1));
+        FreeStoredRows(FRows.CutFrom(end, FlagLineOf(end)));
+    }
     TBaseGrid::SetRowCount(Value);
     if (FixedRowAlways && FFixedRowsMin < RowCount()) TBaseGrid::SetFixedRows(FFixedRowsMin);
     FMaxRowCount = std::max(FMaxRowCount, Value);
@@ -133,7 +140,17 @@ void TExtStringGrid::SetDefaultRowHeight(int Value)
     FloatingFooter()->SetHeight(Value);
 }
 
+// A smaller count cuts the grid right of its new last column: the hidden columns past the
+// cut go with the shown ones, so that none of them comes back later as an extra column.
 void TExtStringGrid::SetColCount(int Value)
+{
+    if (std::max(Value, 1) < ColCount()) FColumns.CutFrom(TDisplCol(std::max(Value, 1)));
+    SetShownColCount(Value);
+}
+
+// The columns the grid hides, shows, inserts or removes itself are already accounted for
+// in the column space.
+void TExtStringGrid::SetShownColCount(int Value)
 {
     TBaseGrid::SetColCount(Value);
     if (FixedColAlways && FFixedColsMin < ColCount()) TBaseGrid::SetFixedCols(FFixedColsMin);

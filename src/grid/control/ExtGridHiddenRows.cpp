@@ -91,11 +91,21 @@ void TExtStringGrid::HideRealRows(TRealRow AFromRow, TRealRow AToRow, bool AtSto
         TGridItem item = TakeRow(d + static_cast<int>(items.size()));
         item.Row = r;
         item.Reason = Reason;
+        // The flags of the rows taken so far have left their lines already.
+        item.Flags = TakeRowFlags(d);
         items.push_back(std::move(item));
     }
     const int count = static_cast<int>(items.size());
     FRows.Hidden().Insert(AtStoreEnd ? FRows.HiddenCount() : hiddenBelow, std::move(items));
     RemoveDisplayRows(d, count);
+}
+
+// Each object is freed the way the base grid frees its own cells' objects.
+void TExtStringGrid::FreeStoredRows(const std::vector<TGridItem>& Items)
+{
+    for (const TGridItem& item : Items)
+        for (TObject* object : item.Items.Objects)
+            FreeCellObject(object);
 }
 
 void TExtStringGrid::HideRows(int FromRow, int ToRow)
@@ -149,6 +159,9 @@ void TExtStringGrid::RestoreItems(std::vector<int> Positions, const std::vector<
             oldRow = oldRow - 1;
         }
     }
+    // Lines open in ascending order, each at its row's final place.
+    for (size_t k = 0; k < Positions.size(); ++k)
+        PutRowFlags(Targets[k], FRows.Hidden().Item(Positions[k]).Flags);
     std::sort(Positions.begin(), Positions.end());
     for (auto it = Positions.rbegin(); it != Positions.rend(); ++it)
         FRows.Hidden().Delete(*it);
@@ -173,16 +186,20 @@ void TExtStringGrid::HideRowList(const std::vector<int>& RowList)
 {
     const TRowsChange change(*this);
     std::vector<bool> listed(RowCount(), false);
-    std::vector<TGridItem> items;
     for (int r : RowList)
-        if (r >= 0 && r < RowCount() && !listed[r]) {
-            listed[r] = true;
-            TGridItem item = TakeRow(TDisplRow(r));
-            item.Row = DisplToRealRow(TDisplRow(r));
+        if (r >= 0 && r < RowCount()) listed[r] = true;
+    std::vector<TGridItem> items;
+    for (TDisplRow r(0); r < TDisplRow(RowCount()); r = r + 1)
+        if (listed[r.Index()]) {
+            TGridItem item = TakeRow(r);
+            item.Row = DisplToRealRow(r);
             item.Reason = THideReason::FilterLevel;
             item.Level = FFilterLevel;
             items.push_back(std::move(item));
         }
+    // From the bottom, so that the lines of the rows still to go stay put.
+    for (auto it = items.rbegin(); it != items.rend(); ++it)
+        it->Flags = TakeRowFlags(RealToDisplRow(it->Row));
     // The mapping above must not see the rows it is taking out.
     FRows.Hidden().Insert(FRows.HiddenCount(), std::move(items));
     ++FFilterLevel;

@@ -25,7 +25,7 @@ void TExtStringGrid::HideColumns(int FromCol, int ToCol)
             SetColWidths(i, ColWidths(i + 1));
         FColumns.Hide(TRealCol(c), width);
         if (Col() == ColCount() - 1) SetCol(Col() - 1);
-        SetColCount(ColCount() - 1);
+        SetShownColCount(ColCount() - 1);
     }
     Invalidate();
 }
@@ -36,7 +36,7 @@ void TExtStringGrid::UnHideColumns(int FromCol, int ToCol)
     for (int c = std::max(FromCol, 0); c <= std::min(ToCol, MaxHideableCol); ++c) {
         if (!IsHiddenColumn(c)) continue;
         const int width = FColumns.Show(TRealCol(c));
-        SetColCount(ColCount() + 1);
+        SetShownColCount(ColCount() + 1);
         const int d = RealToDisplCol(c);
         for (int i = ColCount() - 1; i > d; --i)
             SetColWidths(i, ColWidths(i - 1));

@@ -26,22 +26,27 @@ int TExtStringGrid::NextNodeRow(int ADisplRow) const
     return -1;
 }
 
-// A span of 0 or less reaches the next node row, or the end of the grid.
+// A node's rows end above the fixed footers, where the footers would otherwise be taken
+// for the last node's children and a data row contracted into the footer's place: a span of
+// 0 or less reaches the next node row or the first footer, and no span reaches further.
+int TExtStringGrid::NodeRowsEnd() const { return std::max(RowCount() - FixedFooters, 0); }
+
 int TExtStringGrid::NodeSpanEnd(int ADisplRow) const
 {
     const int span = GetNodeSpan(ADisplRow);
-    if (span > 0) return std::min(ADisplRow + span, RowCount());
+    if (span > 0) return std::min(ADisplRow + span, NodeRowsEnd());
     const int next = NextNodeRow(ADisplRow);
-    return next < 0 ? RowCount() : next;
+    return next < 0 ? NodeRowsEnd() : next;
 }
 
 // Spans count every row, hidden ones too, so the end is found among the real rows.
 int TExtStringGrid::NodeLastRealRow(int ADisplRow) const
 {
+    const int end = NodeRowsEnd() < RowCount() ? RealRowIndex(NodeRowsEnd()) : TotalRowCount();
     const int span = GetNodeSpan(ADisplRow);
-    if (span > 0) return std::min(RealRowIndex(ADisplRow) + span, TotalRowCount()) - 1;
+    if (span > 0) return std::min(RealRowIndex(ADisplRow) + span, end) - 1;
     const int next = NextNodeRow(ADisplRow);
-    return (next < 0 ? TotalRowCount() : RealRowIndex(next)) - 1;
+    return (next < 0 ? end : RealRowIndex(next)) - 1;
 }
 
 void TExtStringGrid::ChangeNodeLevels(int ADisplRow, int Delta)

@@ -72,10 +72,12 @@ void TExtStringGrid::HideUnSelectedRows()
     HideRowsOfCellOps(rows);
 }
 
+// The fixed footers are never removed, as by the other removals: a footer has no check
+// box, and would otherwise count as an unchecked row.
 void TExtStringGrid::RemoveCheckedRows(int CheckBoxColumn, bool RemoveChecked)
 {
     BeginUpdate();
-    for (int r = RowCount() - 1; r >= FixedRows(); --r)
+    for (int r = RowCount() - FixedFooters - 1; r >= FixedRows(); --r)
         if (IsChecked(CheckBoxColumn, r) == RemoveChecked) RemoveRows(r, 1);
     EndUpdate();
 }

@@ -30,6 +30,24 @@ TFlagLine TExtStringGrid::FlagLineOf(TDisplRow ADisplRow) const
     return TFlagLine{ADisplRow.Index(), select};
 }
 
+TRowOwnFlags TExtStringGrid::TakeRowFlags(TDisplRow ADisplRow)
+{
+    return FRows.Flags().TakeOut(FlagLineOf(ADisplRow), !SelectionCountsRealRows());
+}
+
+void TExtStringGrid::PutRowFlags(TDisplRow ADisplRow, const TRowOwnFlags& Flags)
+{
+    FRows.Flags().PutBack(FlagLineOf(ADisplRow), Flags, !SelectionCountsRealRows());
+}
+
+void TExtStringGrid::MarkStoredRowModified(TRealRow ARow)
+{
+    if (const int position = FRows.Hidden().Find(ARow); position >= 0)
+        FRows.Hidden().Item(position).Flags.Modified = true;
+    else
+        SetRowModified(RealToDisplRow(ARow).Index(), true);
+}
+
 // The controls follow their cells' properties, which moved with the cells.
 void TExtStringGrid::FollowMovedRows(TDisplRow AFromRow, int Count, TDisplRow AToRow)
 {
@@ -169,7 +187,7 @@ void TExtStringGrid::ChangeColumns(const TColumnRemap& Real, const TColumnRemap&
     Displ.Apply(widths, DefaultColWidth());
     widths.resize(static_cast<size_t>(NewColCount), DefaultColWidth());
     FColumns.Remapped(Real);
-    SetColCount(NewColCount);
+    SetShownColCount(NewColCount);
     for (int d = 0; d < NewColCount; ++d)
         SetColWidths(d, widths[static_cast<size_t>(d)]);
 }

@@ -47,8 +47,8 @@ bool TExtStringGrid::ValidateCell(const std::string& NewValue)
                 if (valid && value != FOldCellText) {
                     FGridModified = true;
                     if (FixedCols() > 0) {
-                        SetRowModified(RealRowIndex(Row()), true);
-                        if (ShowModified()->Enabled) RepaintCell(0, Row());
+                        SetRowModified(arow, true);
+                        if (ShowModified()->Enabled) RepaintCell(0, arow);
                     }
                 }
                 if (CellChecker && CellChecker->AutoMarkError)

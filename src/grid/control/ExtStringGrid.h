@@ -1011,6 +1011,14 @@ private:
     void ShiftRowSideData(int RowIndex, int RCount);
     // Where a shown row's flags stand.
     TFlagLine FlagLineOf(TDisplRow ADisplRow) const;
+    // A shown row leaving the grid takes its own flags out with it, and gets them back when
+    // it returns.
+    TRowOwnFlags TakeRowFlags(TDisplRow ADisplRow);
+    void PutRowFlags(TDisplRow ADisplRow, const TRowOwnFlags& Flags);
+    // Marks a stored row modified, whether it is in the grid or out of it.
+    void MarkStoredRowModified(TRealRow ARow);
+    // Frees the cells of stored rows that left the grid for good.
+    static void FreeStoredRows(const std::vector<TGridItem>& Items);
     bool SelectionCountsRealRows() const;
     // Everything keyed by row follows Count display rows that moved from AFromRow to AToRow.
     void FollowMovedRows(TDisplRow AFromRow, int Count, TDisplRow AToRow);
@@ -1046,6 +1054,7 @@ private:
     // While the grid moves its rows itself, a new row count leaves the footer row alone.
     bool FShiftingRows = false;
     void SetRowCountShifted(int Value);
+    void SetShownColCount(int Value);
     // The footer row follows a new row count to the last row.
     void MoveFooterRow(int OldFooter);
     void SwapRowCellsAndHeights(int ADisplRow1, int ADisplRow2);
@@ -2271,6 +2280,8 @@ private:
     // Expands the contracted node that holds the hidden real row, if one does.
     void ExpandNodeHoldingRow(int ARealRow);
     TCellGraphic* NodeGraphic(int ADisplRow) const;
+    // The display row above which every node's rows end: the first fixed footer.
+    int NodeRowsEnd() const;
     // The display row below the last row of the node's span, hidden rows not counted.
     int NodeSpanEnd(int ADisplRow) const;
     // The last real row that the node at ADisplRow covers.

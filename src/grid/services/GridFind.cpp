@@ -177,7 +177,8 @@ int TExtStringGrid::Replace(const std::string& OrigStr, const std::string& NewSt
         else
             SetCells(col, cell.Y, replaced);
         ++changed;
-        if (ShowModified()->Enabled) SetRowModified(hiddenRows ? DisplRowIndex(cell.Y) : cell.Y, true);
+        if (ShowModified()->Enabled)
+            MarkStoredRowModified(hiddenRows ? TRealRow(cell.Y) : DisplToRealRow(TDisplRow(cell.Y)));
     }
     return changed;
 }

@@ -199,11 +199,12 @@ inline void FlagRowsAround(TExtStringGrid& Grid, int At)
         }
 }
 
-// The flags of every stored row by its original row: "m" modified, "d" disabled and "c" a
-// selected cell in column 3 for the shown rows, "s" selected for every row (the selection
-// kept by real row).
+// The flags of every shown row by its original row: "m" modified, "d" disabled and "c" a
+// selected cell in column 3, "s" selected; with the selection kept by real row, hidden rows
+// have their "s" too.
 inline std::map<int, std::string> RowFlagsByOriginalRow(const TExtStringGrid& Grid)
 {
+    const bool byReal = Grid.MouseActions()->RowSelectPersistent;
     const std::vector<int> order = StoredRowOrder(Grid);
     std::map<int, std::string> flags;
     for (int d = 0; d < Grid.RowCount(); ++d) {
@@ -212,9 +213,19 @@ inline std::map<int, std::string> RowFlagsByOriginalRow(const TExtStringGrid& Gr
         if (!Grid.RowEnabled(d)) f += "d";
         if (Grid.SelectedCells(Grid.DisplColIndex(3), d)) f += "c";
     }
-    for (int real : Grid.SelectedRows())
-        flags[order[real]] += "s";
+    for (int line : Grid.SelectedRows())
+        flags[order[byReal ? line : Grid.RealRowIndex(line)]] += "s";
     return flags;
+}
+
+// Brings back every row and column that the shapes take out of the grid: the filter's
+// rows, the contracted nodes' children, the hidden rows and the hidden columns.
+inline void BringEverythingBack(TExtStringGrid& Grid)
+{
+    Grid.SetFilterActive(false);
+    Grid.ExpandAll();
+    Grid.UnHideRowsAll();
+    Grid.UnHideColumnsAll();
 }
 
 // The rows 0..11 of a shaped grid in order, less Removed, with Empty inserted before the

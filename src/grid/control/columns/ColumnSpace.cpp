@@ -68,6 +68,22 @@ void TColumnSpace::Remapped(const TColumnRemap& Remap)
     SelectionRemapped(Remap);
 }
 
+void TColumnSpace::CutFrom(TDisplCol End)
+{
+    // Every hidden column stands left of a shown one beyond the hideable columns.
+    const int shownHideable = MaxHideable + 1 - FHiddenCount;
+    const int first = End.Index() < shownHideable ? ToReal(End).Index() : End.Index() + FHiddenCount;
+    if (first <= MaxHideable) Remapped(TColumnRemap::Removed(first, MaxHideable + 1 - first));
+    if (static_cast<int>(FSelected.size()) > first) FSelected.resize(static_cast<size_t>(first));
+}
+
+void TColumnSpace::HideAs(const TColumnSpace& Other)
+{
+    FHidden = Other.FHidden;
+    FKeptWidths = Other.FKeptWidths;
+    FHiddenCount = Other.FHiddenCount;
+}
+
 std::string TColumnSpace::CheckConsistency(int TotalCols) const
 {
     if (FHidden.size() != MaxHideable + 1 || FKeptWidths.size() != MaxHideable + 1)

@@ -42,6 +42,12 @@ public:
     // The real columns changed: the hidden flags and widths follow, and a move takes its
     // place in the recorded order. A column pushed beyond MaxHideable is shown.
     void Remapped(const TColumnRemap& Remap);
+    // The grid now ends before the shown column End: the columns from End's real column on
+    // are gone, hidden ones with their kept widths and selected ones with their flags. The
+    // hidden columns left of it stay.
+    void CutFrom(TDisplCol End);
+    // The same columns are hidden as in Other, with the same kept widths.
+    void HideAs(const TColumnSpace& Other);
     // Only the selection flags follow a change of the real columns.
     void SelectionRemapped(const TColumnRemap& Remap) { Remap.Apply(FSelected, false); }
 

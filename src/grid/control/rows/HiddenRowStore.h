@@ -1,6 +1,7 @@
 #pragma once
 #include <vector>
 
+#include "grid/control/rows/RowFlags.h"
 #include "grid/control/rows/RowIndex.h"
 #include "platform/grids/GridCellStore.h"
 
@@ -19,6 +20,10 @@ struct TGridItem {
     // The filter level at which a row list hid it; -1 for the other reasons, so that
     // undoing a row list level never takes their rows.
     int Level = -1;
+    // The row's own flags, out of the grid with it. They are kept per stored row rather
+    // than on the display line the row left: a flag left on its line would move to the row
+    // that takes the line.
+    TRowOwnFlags Flags;
 };
 
 // The rows taken out of the grid, keyed by real row, in store order. The lookups by row

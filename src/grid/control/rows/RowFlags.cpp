@@ -136,6 +136,60 @@ void TRowFlags::Moved(const TLineMove& Displ, const TLineMove& Select)
         cell.Line = Displ.Map(cell.Line);
 }
 
+// The modified, disabled and cell flags count display rows, so a row that leaves the grid
+// takes them out of their lists instead of leaving them on the row that moves up into its
+// line.
+TRowOwnFlags TRowFlags::TakeOut(TFlagLine Line, bool WithSelection)
+{
+    TRowOwnFlags own;
+    own.Modified = Modified(Line.Displ);
+    own.Disabled = !Enabled(Line.Displ);
+    EraseEntry(FModified, Line.Displ);
+    EraseEntry(FDisabled, Line.Displ);
+    for (const TFlagCell& cell : FCells)
+        if (cell.Line == Line.Displ) own.SelectedCellCols.push_back(cell.Col);
+    std::erase_if(FCells, [&](const TFlagCell& cell) { return cell.Line == Line.Displ; });
+    for (TFlagCell& cell : FCells)
+        cell.Line = LineAfterRemove(cell.Line, {Line.Displ});
+    if (!WithSelection) return own;
+    own.Selected = Selected(Line.Select);
+    own.InSelectionOrder = std::erase(FSelectionOrder, Line.Select) > 0;
+    EraseEntry(FSelected, Line.Select);
+    for (int& l : FSelectionOrder)
+        l = LineAfterRemove(l, {Line.Select});
+    return own;
+}
+
+void TRowFlags::PutBack(TFlagLine Line, const TRowOwnFlags& Flags, bool WithSelection)
+{
+    InsertEntries(FModified, Line.Displ, 1);
+    InsertEntries(FDisabled, Line.Displ, 1);
+    if (Flags.Modified) Store(FModified, Line.Displ, 1);
+    if (Flags.Disabled) Store(FDisabled, Line.Displ, 1);
+    for (TFlagCell& cell : FCells)
+        cell.Line = LineAfterInsert(cell.Line, Line.Displ, 1);
+    for (int col : Flags.SelectedCellCols)
+        FCells.push_back({col, Line.Displ});
+    if (!WithSelection) return;
+    InsertEntries(FSelected, Line.Select, 1);
+    if (Flags.Selected) Store(FSelected, Line.Select, true);
+    for (int& l : FSelectionOrder)
+        l = LineAfterInsert(l, Line.Select, 1);
+    if (Flags.InSelectionOrder) FSelectionOrder.push_back(Line.Select);
+}
+
+void TRowFlags::Truncated(TFlagLine From)
+{
+    const auto cut = [](auto& List, int Line) {
+        if (Line >= 0 && Line < static_cast<int>(List.size())) List.resize(Line);
+    };
+    cut(FModified, From.Displ);
+    cut(FDisabled, From.Displ);
+    cut(FSelected, From.Select);
+    std::erase_if(FSelectionOrder, [&](int l) { return l >= From.Select; });
+    std::erase_if(FCells, [&](const TFlagCell& cell) { return cell.Line >= From.Displ; });
+}
+
 void TRowFlags::SwapModified(int A, int B) { SwapEntries(FModified, A, B); }
 
 void TRowFlags::SwapEnabled(int A, int B) { SwapEntries(FDisabled, A, B); }
@@ -169,23 +223,23 @@ bool TRowFlags::SetCellSelected(int Col, int Line, bool Value)
     return true;
 }
 
-std::string TRowFlags::CheckConsistency(int Lines) const
+std::string TRowFlags::CheckConsistency(int ShownLines, int SelectLines) const
 {
-    const auto beyond = [Lines](const auto& List, const auto& Cleared) {
-        for (int i = Lines; i < static_cast<int>(List.size()); ++i)
+    const auto beyond = [](const auto& List, int Lines, const auto& Cleared) {
+        for (int i = std::max(Lines, 0); i < static_cast<int>(List.size()); ++i)
             if (List[i] != Cleared) return true;
         return false;
     };
-    if (beyond(FModified, 0)) return "a modified flag beyond the rows";
-    if (beyond(FDisabled, 0)) return "a disabled flag beyond the rows";
-    if (beyond(FSelected, false)) return "a selection flag beyond the rows";
+    if (beyond(FModified, ShownLines, 0)) return "a modified flag beyond the rows";
+    if (beyond(FDisabled, ShownLines, 0)) return "a disabled flag beyond the rows";
+    if (beyond(FSelected, SelectLines, false)) return "a selection flag beyond the rows";
     std::vector<int> order = FSelectionOrder;
     std::sort(order.begin(), order.end());
     if (std::adjacent_find(order.begin(), order.end()) != order.end()) return "a row selected twice in order";
     for (int line : order)
         if (!Selected(line)) return "row " + std::to_string(line) + " in the selection order is not selected";
     for (const TFlagCell& cell : FCells) {
-        if (cell.Line >= Lines) return "a selected cell beyond the rows";
+        if (cell.Line >= ShownLines) return "a selected cell beyond the rows";
         if (std::count(FCells.begin(), FCells.end(), cell) > 1) return "a cell selected twice";
     }
     return {};

@@ -58,6 +58,30 @@ void TRowSpace::Moved(TDisplRow From, int Count, TDisplRow To, bool SelectByReal
     FFlags.Moved(displ, SelectByReal ? real : displ);
 }
 
+std::vector<TGridItem> TRowSpace::CutFrom(TDisplRow End, TFlagLine Lines)
+{
+    const TRealRow first = ToReal(End);
+    std::vector<TGridItem> gone;
+    for (int i = FHidden.Count() - 1; i >= 0; --i) {
+        if (FHidden.Item(i).Row <= first) continue;
+        gone.push_back(std::move(FHidden.Item(i)));
+        FHidden.Delete(i);
+    }
+    FFlags.Truncated(Lines);
+    return gone;
+}
+
+std::vector<TGridItem> TRowSpace::Replaced()
+{
+    std::vector<TGridItem> gone;
+    while (!FHidden.Empty()) {
+        gone.push_back(std::move(FHidden.Item(FHidden.Count() - 1)));
+        FHidden.Delete(FHidden.Count() - 1);
+    }
+    FFlags = TRowFlags();
+    return gone;
+}
+
 std::string TRowSpace::CheckConsistency(int ShownRows) const
 {
     const int total = ShownRows + FHidden.Count();
@@ -76,5 +100,6 @@ std::string TRowSpace::CheckConsistency(int ShownRows) const
         if (IsHidden(real)) continue;
         if (ToReal(ToDispl(real)) != real) return "shown row " + std::to_string(r) + " does not map back";
     }
-    return FFlags.CheckConsistency(total);
+    // The selection may count real rows; every other flag counts the shown rows.
+    return FFlags.CheckConsistency(ShownRows, total);
 }

@@ -35,6 +35,16 @@ public:
     // when SelectByReal.
     void Moved(TDisplRow From, int Count, TDisplRow To, bool SelectByReal);
 
+    // The grid now ends before the shown row End, whose flags stand at Lines: the shown rows
+    // from End on are gone, and with them every hidden row below the first of them. The
+    // hidden rows above it stay with the shown row above them, as a contracted node keeps
+    // its children. The items of the hidden rows that went are handed back, for their cells
+    // to be freed.
+    std::vector<TGridItem> CutFrom(TDisplRow End, TFlagLine Lines);
+    // Every row of the grid is replaced at once: no hidden row and no flag stays. The items
+    // of the hidden rows are handed back, for their cells to be freed.
+    std::vector<TGridItem> Replaced();
+
     // Visits every stored row in real order, shown or hidden: a hidden row with its item,
     // a shown one with its display row (and a null item). Operations over whole columns
     // use it so that no hidden row is left out.
