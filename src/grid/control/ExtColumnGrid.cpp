@@ -35,9 +35,9 @@ TGridColumnCollection* TExtColumnGrid::Columns() const
 
 std::string TExtColumnGrid::GetVersionString() const { return Version() + " Aug, 2012"; }
 
-void TExtColumnGrid::SetColCount(int Value)
+void TExtColumnGrid::SetShownColCount(int Value)
 {
-    TExtStringGrid::SetColCount(Value);
+    TExtStringGrid::SetShownColCount(Value);
     if (FKeepItems || !Columns()) return;
     TNoRecursiveUpdate suspended(*Columns());
     SyncColumnCount();

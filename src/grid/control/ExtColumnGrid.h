@@ -32,7 +32,6 @@ public:
     void SetColumns(const TGridColumnCollection& Value) { Columns()->Assign(Value); }
     // Adds or frees items to match the new count, also when the string grid's own
     // operations change it. Inserting and removing columns place their items themselves.
-    void SetColCount(int Value) override;
     // The items take the entries as their headers before row 0 shows them.
     void SetColumnHeaders(const TStringList& Value) override;
 
@@ -108,6 +107,9 @@ public:
 
 protected:
     void Loaded() override;
+    // Adds or frees items to match the new count, whichever of the string grid's operations
+    // changes it. Inserting and removing columns place their items themselves.
+    void SetShownColCount(int Value) override;
     void IsFixedCell(int ACol, int ARow, bool& IsFixed) const override;
     // A read-only or fixed column refuses editing whatever the cell says; OnCanEditCell
     // has the last word.

@@ -58,6 +58,7 @@ void TExtStringGrid::Assign(const TPersistent& Source)
     // The copy replaces every row and column: none of this grid's rows out of the grid may
     // come back among the copied ones, and the columns are hidden as the source's are, so
     // that each copied real column is shown or hidden as it was there.
+    const TRowsChange change(*this);
     FreeStoredRows(FRows.Replaced());
     FFilterLevel = 0;
     FFilterActive = false;

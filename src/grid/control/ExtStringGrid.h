@@ -281,13 +281,20 @@ public:
     // may consist of fixed rows only: the fixed count then reads at least 1, and the count
     // last asked for comes back when rows are added; FixedColAlways likewise.
     void SetRowCount(int Value);
-    // Virtual, so that a grid keeping per-column state follows every count change,
-    // whichever of the grid's own operations (Enter advance, Assign, loading) makes it.
-    virtual void SetColCount(int Value);
+    // A smaller count also cuts the hidden columns right of the new last column.
+    void SetColCount(int Value);
     int FixedRows() const;
     void SetFixedRows(int Value);
     int FixedCols() const;
     void SetFixedCols(int Value);
+
+protected:
+    // Every change of the shown column count passes here, the grid's own ones too (hiding,
+    // showing, inserting, removing, Assign, the Enter advance): virtual, so that a grid
+    // keeping per-column state follows each.
+    virtual void SetShownColCount(int Value);
+
+public:
     // The largest counts the grid ever had.
     int MaxRowCount() const { return FMaxRowCount; }
     int MaxColCount() const { return FMaxColCount; }
@@ -1054,7 +1061,6 @@ private:
     // While the grid moves its rows itself, a new row count leaves the footer row alone.
     bool FShiftingRows = false;
     void SetRowCountShifted(int Value);
-    void SetShownColCount(int Value);
     // The footer row follows a new row count to the last row.
     void MoveFooterRow(int OldFooter);
     void SwapRowCellsAndHeights(int ADisplRow1, int ADisplRow2);
