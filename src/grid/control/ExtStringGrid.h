@@ -642,6 +642,8 @@ private:
     // Shown cells, typed: the only way the grid's own operations reach a cell's text.
     std::string CellAt(TShownCell Cell) const { return Cells(Cell.Col.Index(), Cell.Row.Index()); }
     void SetCellAt(TShownCell Cell, const std::string& Value) { SetCells(Cell.Col.Index(), Cell.Row.Index(), Value); }
+    // The text shown at a place of the selection.
+    std::string TextAt(TSelectedCell Place) const { return CellAt(ShownCellAt(Place)); }
 
     // The one walk over many cells: every operation over the selection, an area or the
     // normal cells reaches its cells here, rows outer and left to right, each as the shown

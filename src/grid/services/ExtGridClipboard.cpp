@@ -43,7 +43,7 @@ std::string TExtStringGrid::RectToText(const TRect& R, bool Filter)
             SaveCell(RealColIndex(c), r, cell);
             if (GetTextType(cell, false) == ttWideEncoded) cell = DecodeWideCellText(cell);
             if (!Navigation()->CopyHTMLTagsToClipboard && cell.find("</") != std::string::npos)
-                cell = StrippedCells(c, r);
+                cell = StrippedCells(RealColIndex(c), r);
             // Quoted last, so that no text put in after it can break the row.
             cell = QuoteClipboardField(cell, ExcelClipboardFormat && Multilinecells);
             text += cell;
@@ -65,7 +65,7 @@ void TExtStringGrid::CopyRectToClipboard(const TRect& R, bool Filter)
 
 void TExtStringGrid::CopyCellAsRTF(int ACol, int ARow)
 {
-    const std::string text = Cells(ACol, ARow);
+    const std::string text = TextAt({TDisplCol(ACol), TDisplRow(ARow)});
     if (text.find("{\\") == std::string::npos) return;
     Clipboard()->SetBuffer(RegisterClipboardFormat("Rich Text Format"), Utf8ToUtf16Le(text) + std::string(2, '\0'));
 }

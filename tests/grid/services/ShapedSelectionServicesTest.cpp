@@ -167,6 +167,40 @@ TEST_P(ShapedSelectionServicesTest, CtrlVPastesFromTheCellStoodOn)
     ExpectStoredCells({{block[0], "a"}, {block[1], "b"}, {block[2], "c"}, {block[3], "d"}}, "Ctrl+V");
 }
 
+// The smart paste reads what it continues from the cells the user sees selected.
+TEST_P(ShapedSelectionServicesTest, CtrlVContinuesTheSelectedCells)
+{
+    grid->Navigation()->AllowSmartClipboard = true;
+    const struct {
+        const char* what;
+        const char* pasted;
+        bool block; // the 2 x 2 block from "2,5", else three cells down from it
+        std::vector<std::string> texts;
+    } cases[] = {
+        {"one text fills the block", "x", true, {"x", "x", "x", "x"}},
+        {"two numbers run on", "1\r\n2\r\n", false, {"1", "2", "3"}},
+        {"two texts repeat", "a\r\nb\r\n", false, {"a", "b", "a"}},
+    };
+    for (const auto& c : cases) {
+        std::vector<TStoredPlace> places;
+        if (c.block) {
+            places = SelectBlockFrom25();
+        } else {
+            StandOn(*grid, "2,5");
+            SendKey(VK_DOWN, TShiftState{ssShift});
+            SendKey(VK_DOWN, TShiftState{ssShift});
+            const TGridRect sel = grid->Selection();
+            for (int r = sel.Top; r <= sel.Bottom; ++r) places.push_back(StoredAt(sel.Left, r));
+        }
+        ASSERT_EQ(places.size(), c.texts.size()) << c.what;
+        Clipboard()->SetAsText(c.pasted);
+        SendKey('V', TShiftState{ssCtrl});
+        std::map<TStoredPlace, std::string> pasted;
+        for (size_t i = 0; i < places.size(); ++i) pasted[places[i]] = c.texts[i];
+        ExpectStoredCells(pasted, c.what);
+    }
+}
+
 TEST_P(ShapedSelectionServicesTest, ColumnRemovalsTakeTheSelectedOrTheOtherShownColumns)
 {
     const bool hidden = GetParam() == TGridShape::HiddenColumnLeft;
