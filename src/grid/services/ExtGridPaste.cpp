@@ -139,8 +139,9 @@ void TExtStringGrid::SetSelectionAsText(const std::string& Value)
         for (const std::string& field : lines[i].Fields) {
             if (col >= ColCount()) SetColCount(col + 1);
             if (row < RowCount()) {
-                SetCells(col, row, field);
-                written.Add(col, row);
+                const TShownCell cell = ShownCellAt({TDisplCol(col), TDisplRow(row)});
+                SetCellAt(cell, field);
+                written.Add(cell.Col.Index(), row);
             }
             ++col;
         }

@@ -158,13 +158,24 @@ TEST_P(ShapedSelectionServicesTest, CutAndClearOfPickedColumnsEmptyThoseColumns)
     }
 }
 
-TEST_P(ShapedSelectionServicesTest, CtrlVPastesFromTheCellStoodOn)
+TEST_P(ShapedSelectionServicesTest, PastesWriteFromTheCellStoodOn)
 {
-    Clipboard()->SetAsText("a\tb\r\nc\td");
-    const std::vector<TStoredPlace> block = SelectBlockFrom25();
-    StandOn(*grid, "2,5");
-    SendKey('V', TShiftState{ssCtrl});
-    ExpectStoredCells({{block[0], "a"}, {block[1], "b"}, {block[2], "c"}, {block[3], "d"}}, "Ctrl+V");
+    const struct {
+        const char* what;
+        std::function<void(TExtStringGrid&, const std::string&)> paste;
+    } cases[] = {
+        {"Ctrl+V",
+         [](TExtStringGrid&, const std::string& Text) {
+             Clipboard()->SetAsText(Text);
+             SendKey('V', TShiftState{ssCtrl});
+         }},
+        {"SetSelectionAsText", [](TExtStringGrid& Grid, const std::string& Text) { Grid.SetSelectionAsText(Text); }},
+    };
+    for (const auto& c : cases) {
+        const std::vector<TStoredPlace> block = SelectBlockFrom25();
+        c.paste(*grid, "a\tb\r\nc\td");
+        ExpectStoredCells({{block[0], "a"}, {block[1], "b"}, {block[2], "c"}, {block[3], "d"}}, c.what);
+    }
 }
 
 // The smart paste reads what it continues from the cells the user sees selected.
