@@ -21,3 +21,9 @@ struct TSelectedCell {
     TDisplCol Col;
     TDisplRow Row;
 };
+
+// A rectangle of places of the selection, both corners included.
+struct TSelectedRect {
+    TSelectedCell From;
+    TSelectedCell To;
+};

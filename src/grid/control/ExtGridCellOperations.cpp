@@ -49,15 +49,21 @@ bool TExtStringGrid::IsRotated(int ACol, int ARow, int& aAngle) const
     return graphic != nullptr;
 }
 
-void TExtStringGrid::ForEachBaseCell(const TGridRect& Range, const std::function<void(int, int)>& Action)
-{
-    for (int r = Range.Top; r <= Range.Bottom; ++r)
-        for (int c = Range.Left; c <= Range.Right; ++c)
-            if (!IsMergedNonBaseCell(c, r)) Action(c, r);
-}
-
 void TExtStringGrid::TagTextInRange(const std::string& Text, const std::string& TagName,
                                     const TGridRect& Range, bool DoCase)
+{
+    TagTextInCells(Text, TagName, CellsOfRange(Range), DoCase);
+}
+
+void TExtStringGrid::UnTagTextInRange(const std::string& TagName, const TGridRect& Range)
+{
+    UnTagTextInCells(TagName, CellsOfRange(Range));
+}
+
+// A cell covered by another cell's merge shows the base cell's text: only base cells are
+// tagged.
+void TExtStringGrid::TagTextInCells(const std::string& Text, const std::string& TagName, const TShownCellWalk& Cells,
+                                    bool DoCase)
 {
     // Tagging also writes stray angle brackets as entities; a cell without an occurrence
     // keeps its text exactly.
@@ -68,19 +74,21 @@ void TExtStringGrid::TagTextInRange(const std::string& Text, const std::string& 
             ++count;
         return count;
     };
-    ForEachBaseCell(Range, [&](int c, int r) {
-        const std::string text = GridCells(c, r);
+    Cells([&](TShownCell Cell) {
+        if (IsMergedNonBaseCell(Cell.Col.Index(), Cell.Row.Index())) return;
+        const std::string text = GridCells(Cell.Col.Index(), Cell.Row.Index());
         const std::string tagged = HtmlFindHighlight(text, Text, TagName, DoCase);
-        if (openings(tagged) > openings(text)) SetCells(c, r, tagged);
+        if (openings(tagged) > openings(text)) SetCellAt(Cell, tagged);
     });
 }
 
-void TExtStringGrid::UnTagTextInRange(const std::string& TagName, const TGridRect& Range)
+void TExtStringGrid::UnTagTextInCells(const std::string& TagName, const TShownCellWalk& Cells)
 {
-    ForEachBaseCell(Range, [&](int c, int r) {
-        const std::string text = GridCells(c, r);
+    Cells([&](TShownCell Cell) {
+        if (IsMergedNonBaseCell(Cell.Col.Index(), Cell.Row.Index())) return;
+        const std::string text = GridCells(Cell.Col.Index(), Cell.Row.Index());
         const std::string untagged = HtmlRemoveTag(text, TagName);
-        if (untagged != text) SetCells(c, r, untagged);
+        if (untagged != text) SetCellAt(Cell, untagged);
     });
 }
 

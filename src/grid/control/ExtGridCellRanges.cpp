@@ -84,10 +84,24 @@ void TExtStringGrid::ColorRect(int ACol1, int ARow1, int ACol2, int ARow2, TColo
             SetColors(c, r, AColor);
 }
 
+// The second column goes from every stored row, so every stored row is joined: a row out
+// of the grid (hidden, filtered or in a contracted node) keeps its text too.
 void TExtStringGrid::MergeCols(int ColIndex1, int ColIndex2, const std::string& Separator)
 {
-    for (int r = FixedRows(); r < RowCount(); ++r)
-        SetCells(ColIndex1, r, Trim(Cells(ColIndex1, r) + Separator + Cells(ColIndex2, r)));
+    const auto joined = [&](const std::string& First, const std::string& Second) {
+        return Trim(First + Separator + Second);
+    };
+    FRows.ForEachStoredRow(TotalRowCount(), [&](TRealRow, TGridItem* Item, TDisplRow Shown) {
+        if (Item) {
+            std::vector<std::string>& texts = Item->Items.Strings;
+            const auto text = [&](int c) { return c < Item->Items.Count() ? texts[static_cast<size_t>(c)] : std::string(); };
+            if (ColIndex1 < Item->Items.Count())
+                texts[static_cast<size_t>(ColIndex1)] = joined(text(ColIndex1), text(ColIndex2));
+        } else if (Shown.Index() >= FixedRows()) {
+            const TShownCell first{TRealCol(ColIndex1), Shown}, second{TRealCol(ColIndex2), Shown};
+            SetCellAt(first, joined(CellAt(first), CellAt(second)));
+        }
+    });
     RemoveCols(ColIndex2, 1);
 }
 

@@ -2,15 +2,33 @@
 
 #include "grid/control/ExtStringGrid.h"
 
-void TExtStringGrid::EmptyCell(int ARealCol, int ADisplRow)
+void TExtStringGrid::EmptyCell(TShownCell Cell)
 {
-    if (!ClearTextOnly && FindCellProperties(ARealCol, ADisplRow)) {
+    const int col = Cell.Col.Index(), row = Cell.Row.Index();
+    if (!ClearTextOnly && FindCellProperties(col, row)) {
         if (FNilObjects)
-            SetGridObjects(ARealCol, ADisplRow, nullptr);
+            SetGridObjects(col, row, nullptr);
         else
-            FreeCellPropertiesRange(ARealCol, ADisplRow, ARealCol, ADisplRow);
+            FreeCellPropertiesRange(col, row, col, row);
     }
-    if (!GridCells(ARealCol, ADisplRow).empty()) SetCells(ARealCol, ADisplRow, "");
+    if (!GridCells(col, row).empty()) SetCellAt(Cell, "");
+}
+
+void TExtStringGrid::ClearShownCells(const TShownCellWalk& Cells)
+{
+    if (ComponentState().Contains(csDestroying)) return;
+    std::optional<TRect> changed;
+    Cells([&](TShownCell Cell) {
+        EmptyCell(Cell);
+        const int c = Cell.Col.Index(), r = Cell.Row.Index();
+        if (!changed) changed = TRect{c, r, c, r};
+        changed = TRect{std::min(changed->Left, c), std::min(changed->Top, r), std::max(changed->Right, c),
+                        std::max(changed->Bottom, r)};
+    });
+    if (!changed) return;
+    // The painted places of cells right of a hidden column are not their real ones.
+    if (NumHiddenColumns() > 0) Invalidate();
+    DoCellsChanged(*changed);
 }
 
 namespace {
@@ -32,7 +50,7 @@ void TExtStringGrid::ClearRect(int ACol1, int ARow1, int ACol2, int ARow2)
         for (int c = std::max(ACol1, 0); c <= ACol2; ++c) {
             if (SaveHiddenCells && c >= ColCount()) break;
             const int storeCol = SaveHiddenCells ? DisplToRealCol(c) : c;
-            EmptyCell(storeCol, r);
+            EmptyCell({TRealCol(storeCol), TDisplRow(r)});
             if (storeCol != c) RepaintCell(c, r);
         }
     // Only when no cell anywhere can still hold properties: the flag lets freeing skip cells,

@@ -105,7 +105,10 @@ void TExtStringGrid::RunCellDrag(int ADisplCol, int ADisplRow)
         } else if (disjunct) {
             ClearSelection();
         } else {
-            ClearRect(sel.Left, sel.Top, sel.Right, sel.Bottom);
+            ClearShownCells([&](const TShownCellVisit& Visit) {
+                ForEachShownCell({{TDisplCol(sel.Left), TDisplRow(sel.Top)}, {TDisplCol(sel.Right), TDisplRow(sel.Bottom)}},
+                                 false, Visit);
+            });
         }
     }
     if (OnOleDragStop) OnOleDragStop(this, static_cast<int>(effect));

@@ -5,18 +5,12 @@
 #include "grid/foundation/model/MouseActions.h"
 #include "platform/rtl/SysUtils.h"
 
+// A picked row is cleared whole: its hidden columns too, unless SaveHiddenCells keeps them.
 void TExtStringGrid::ClearSelection()
 {
-    if (MouseActions()->DisjunctRowSelect()) {
-        for (int r = FixedRows(); r < RowCount(); ++r)
-            if (RowSelect(RowFlagIndex(r))) ClearRows(r, 1);
-    } else if (MouseActions()->DisjunctColSelect()) {
-        for (int c = FixedCols(); c < ColCount(); ++c)
-            if (ColSelect(c)) ClearCols(c, 1);
-    } else {
-        const TGridRect s = Selection();
-        ClearRect(s.Left, s.Top, s.Right, s.Bottom);
-    }
+    ClearShownCells([this](const TShownCellVisit& Visit) {
+        ForEachSelectedCell(TDisplCol(0), TDisplCol(ColCount() - 1), !SaveHiddenCells, Visit);
+    });
 }
 
 void TExtStringGrid::RemoveSelectedRows()
@@ -96,30 +90,15 @@ void TExtStringGrid::RemoveDuplicates(int ACol, bool)
     EndUpdate();
 }
 
+// Hidden columns are neither picked nor left: they stay.
 void TExtStringGrid::RemoveSelectedCols()
 {
-    if (MouseActions()->DisjunctColSelect()) {
-        // Removing a column takes its selection flag along.
-        for (int c = ColCount() - 1; c >= FixedCols(); --c)
-            if (ColSelect(c)) RemoveCols(c, 1);
-        return;
-    }
-    const TGridRect s = Selection();
-    const int left = std::min(s.Left, s.Right);
-    RemoveCols(left, std::max(s.Left, s.Right) - left + 1);
+    // Removing a column takes its selection flag along.
+    for (const TRealCol col : SelectedRealCols(true)) RemoveCols(col.Index(), 1);
 }
 
 void TExtStringGrid::RemoveUnSelectedCols()
 {
-    if (MouseActions()->DisjunctColSelect()) {
-        for (int c = ColCount() - 1; c >= FixedCols(); --c)
-            if (!ColSelect(c)) RemoveCols(c, 1);
-    } else {
-        const TGridRect s = Selection();
-        const int left = std::min(s.Left, s.Right);
-        const int right = std::max(s.Left, s.Right);
-        RemoveCols(right + 1, ColCount() - right - 1);
-        RemoveCols(FixedCols(), left - FixedCols());
-    }
+    for (const TRealCol col : SelectedRealCols(false)) RemoveCols(col.Index(), 1);
     ClearColSelect();
 }

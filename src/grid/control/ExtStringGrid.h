@@ -662,6 +662,29 @@ private:
     // Shown cells, typed: the only way the grid's own operations reach a cell's text.
     std::string CellAt(TShownCell Cell) const { return Cells(Cell.Col.Index(), Cell.Row.Index()); }
     void SetCellAt(TShownCell Cell, const std::string& Value) { SetCells(Cell.Col.Index(), Cell.Row.Index(), Value); }
+    // The text shown at a place of the selection.
+    std::string TextAt(TSelectedCell Place) const { return CellAt(ShownCellAt(Place)); }
+
+    // The one walk over many cells: every operation over the selection, an area or the
+    // normal cells reaches its cells here, rows outer and left to right, each as the shown
+    // cell it is. With HiddenCols the hidden columns between the place left of the area and
+    // the place right of it are walked too.
+    using TShownCellVisit = std::function<void(TShownCell)>;
+    void ForEachShownCell(const TSelectedRect& Area, bool HiddenCols, const TShownCellVisit& Visit) const;
+    // The selection rectangle, corners in order.
+    TSelectedRect SelectedRect() const;
+    // The cells of the selection: the rows picked one by one (over the shown columns
+    // RowCols, with HiddenCols also the hidden ones among them), the columns picked one by
+    // one (over every row), or the selection rectangle.
+    void ForEachSelectedCell(TDisplCol RowColsFrom, TDisplCol RowColsTo, bool HiddenCols,
+                             const TShownCellVisit& Visit) const;
+    // The shown normal columns the selection holds (Picked) or leaves, as real columns from
+    // the right, so that removing them one by one keeps the others' indexes.
+    std::vector<TRealCol> SelectedRealCols(bool Picked) const;
+    // A set of cells given by its walk, for the operations that serve several areas.
+    using TShownCellWalk = std::function<void(const TShownCellVisit&)>;
+    // A range as the public cell operations take it: real columns and display rows.
+    static TShownCellWalk CellsOfRange(const TGridRect& Range);
 
     // Whole rows over every real column, with their heights.
     TGridItem TakeRow(TDisplRow ADisplRow) const;
@@ -1030,7 +1053,10 @@ private:
     // Everything keyed by row follows Count display rows that moved from AFromRow to AToRow.
     void FollowMovedRows(TDisplRow AFromRow, int Count, TDisplRow AToRow);
     void RestoreRowAfterRemoval(int OldRow, int OldTopRow);
-    void EmptyCell(int ARealCol, int ADisplRow);
+    void EmptyCell(TShownCell Cell);
+    // Empties the cells with their properties (their texts only with ClearTextOnly) and
+    // tells of the change once.
+    void ClearShownCells(const TShownCellWalk& Cells);
     int FooterRow() const;
     bool HasFooterRow() const;
     // IsFixed, and the fixed footer rows and fixed right columns, which never take the focus.
@@ -2428,7 +2454,6 @@ private:
     void CreateFooterPanel();
     void FooterSettingChanged(TFloatingFooterChange Change);
     TFooterPanel* FFooterPanel = nullptr;
-    void ForEachBaseCell(const TGridRect& Range, const std::function<void(int, int)>& Action);
     std::unique_ptr<TComboItemList> FComboItems = std::make_unique<TComboItemList>(*this);
     int FNumNodes = 0;
 
@@ -2716,11 +2741,15 @@ private:
     TPoint ScanForCell(TPoint StartCell, const std::string& s, TFindParameters FindParams, bool Wide);
     bool MatchFindCell(int ACol, int ARow, TFindParameters FindParams, bool Wide);
     void GotoFoundCell(TPoint Cell, TFindParameters FindParams);
-    // The cells a tag operation covers: a column, a row or the grid, fixed ones with DoFixed,
-    // hidden columns with PlusHidden. Index is the column or row; -1 for the grid.
+    // The cells a tag, fill or check operation covers: a column (by its real index), a row
+    // or the grid, fixed ones with DoFixed, hidden columns with PlusHidden. Index is the
+    // column or row; -1 for the grid.
     enum TTagScope { tsColumn, tsRow, tsGrid };
-    TGridRect TagArea(TTagScope Scope, int Index, bool DoFixed, bool PlusHidden) const;
-    void FillArea(bool DoFixed, const std::function<std::string(int ACol, int ARow)>& Text);
+    TShownCellWalk TagArea(TTagScope Scope, int Index, bool DoFixed, bool PlusHidden) const;
+    void FillArea(bool DoFixed, const std::function<std::string(TShownCell)>& Text);
+    void TagTextInCells(const std::string& Text, const std::string& TagName, const TShownCellWalk& Cells, bool DoCase);
+    void UnTagTextInCells(const std::string& TagName, const TShownCellWalk& Cells);
+    bool CheckCellsIn(const TShownCellWalk& Cells);
 
     TFindParameters FFindParams;
     bool FFindBusy = false;
@@ -2770,6 +2799,12 @@ public:
     void SelectCells(int FromCol, int FromRow, int ToCol, int ToRow);
     // Cells of a row joined by tabs, rows by CR LF.
     std::string SelectedText();
+
+private:
+    // One cell of SelectedText: plain text, quoted for a spreadsheet when it has lines.
+    std::string SelectedCellText(TShownCell Cell) const;
+
+public:
     // False for fixed cells.
     bool IsSelected(int ACol, int ARow) const;
 
@@ -2950,7 +2985,7 @@ protected:
 private:
     TRect SaveArea() const;
     // Empties the cells that may change (all with AllowClipboardAlways), undoably.
-    void ClearForCut(const TRect& R);
+    void ClearForCut(const TShownCellWalk& Cells);
     // One pasted field at (ACol, ARow): the editability test, the paste events, the write.
     bool PasteField(int ACol, int ARow, const std::string& Field);
     bool PasteSmartText(int ACol, int ARow, std::string Text, bool CheckAllowAlways);

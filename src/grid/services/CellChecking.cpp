@@ -19,32 +19,24 @@ bool TExtStringGrid::CheckCell(int Col, int Row)
 
 bool TExtStringGrid::CheckCells(int FromCol, int FromRow, int ToCol, int ToRow)
 {
+    return CheckCellsIn(CellsOfRange(TGridRect{FromCol, FromRow, ToCol, ToRow}));
+}
+
+// Every cell is checked, also after one failed, so that each gets its correction and mark.
+bool TExtStringGrid::CheckCellsIn(const TShownCellWalk& Cells)
+{
     if (!CellChecker) return true;
     CellChecker->StartCheck();
     const int row = Row(), col = Col();
     bool passed = true;
-    for (int r = FromRow; r <= ToRow; ++r)
-        for (int c = FromCol; c <= ToCol; ++c)
-            passed = CheckCell(c, r) && passed;
+    Cells([&](TShownCell Cell) { passed = CheckCell(Cell.Col.Index(), Cell.Row.Index()) && passed; });
     CellChecker->StopCheck();
     if (CellChecker->GotoCell) FocusCell(col, row);
     return passed;
 }
 
-bool TExtStringGrid::CheckCol(bool DoFixed, int Col)
-{
-    const TGridRect area = TagArea(tsColumn, Col, DoFixed, false);
-    return CheckCells(area.Left, area.Top, area.Right, area.Bottom);
-}
+bool TExtStringGrid::CheckCol(bool DoFixed, int Col) { return CheckCellsIn(TagArea(tsColumn, Col, DoFixed, false)); }
 
-bool TExtStringGrid::CheckRow(bool DoFixed, int Row)
-{
-    const TGridRect area = TagArea(tsRow, Row, DoFixed, false);
-    return CheckCells(area.Left, area.Top, area.Right, area.Bottom);
-}
+bool TExtStringGrid::CheckRow(bool DoFixed, int Row) { return CheckCellsIn(TagArea(tsRow, Row, DoFixed, false)); }
 
-bool TExtStringGrid::CheckGrid(bool DoFixed)
-{
-    const TGridRect area = TagArea(tsGrid, -1, DoFixed, false);
-    return CheckCells(area.Left, area.Top, area.Right, area.Bottom);
-}
+bool TExtStringGrid::CheckGrid(bool DoFixed) { return CheckCellsIn(TagArea(tsGrid, -1, DoFixed, false)); }

@@ -3,23 +3,21 @@
 #include "grid/control/ExtStringGrid.h"
 #include "platform/rtl/SysUtils.h"
 
-void TExtStringGrid::FillArea(bool DoFixed, const std::function<std::string(int ACol, int ARow)>& Text)
+void TExtStringGrid::FillArea(bool DoFixed, const std::function<std::string(TShownCell)>& Text)
 {
-    const TGridRect area = TagArea(tsGrid, -1, DoFixed, false);
-    for (int r = area.Top; r <= area.Bottom; ++r)
-        for (int c = area.Left; c <= area.Right; ++c)
-            SetCells(c, r, Text(c, r));
+    TagArea(tsGrid, -1, DoFixed, false)([&](TShownCell Cell) { SetCellAt(Cell, Text(Cell)); });
     ColumnsChanged();
 }
 
 void TExtStringGrid::TextFill(bool DoFixed, const std::string& Txt)
 {
-    FillArea(DoFixed, [&](int, int) { return Txt; });
+    FillArea(DoFixed, [&](TShownCell) { return Txt; });
 }
 
+// The numbers are the place the cell is shown at, so that a fill reads in order on screen.
 void TExtStringGrid::FormatFill(bool DoFixed, const std::string& Fmt)
 {
-    FillArea(DoFixed, [&](int c, int r) { return Format(Fmt, {c, r}); });
+    FillArea(DoFixed, [&](TShownCell Cell) { return Format(Fmt, {ToDisplCol(Cell.Col).Index(), Cell.Row.Index()}); });
 }
 
 void TExtStringGrid::RandomFill(bool DoFixed, int Rnd)
@@ -27,10 +25,10 @@ void TExtStringGrid::RandomFill(bool DoFixed, int Rnd)
     std::random_device seed;
     std::mt19937 engine(seed());
     std::uniform_int_distribution<int> values(0, std::max(0, Rnd - 1));
-    FillArea(DoFixed, [&](int, int) { return std::to_string(values(engine)); });
+    FillArea(DoFixed, [&](TShownCell) { return std::to_string(values(engine)); });
 }
 
 void TExtStringGrid::LinearFill(bool DoFixed)
 {
-    FillArea(DoFixed, [](int c, int r) { return std::to_string(c) + ":" + std::to_string(r); });
+    FormatFill(DoFixed, "%d:%d");
 }

@@ -24,15 +24,18 @@ std::string TExtStringGrid::MarkText(bool DoCase, const std::string& S, const st
 
 std::string TExtStringGrid::UnMarkText(const std::string& S) { return HtmlRemoveTag(S, kMarkTag); }
 
-TGridRect TExtStringGrid::TagArea(TTagScope Scope, int Index, bool DoFixed, bool PlusHidden) const
+TExtStringGrid::TShownCellWalk TExtStringGrid::TagArea(TTagScope Scope, int Index, bool DoFixed, bool PlusHidden) const
 {
-    const int hidden = PlusHidden ? NumHiddenColumns() : 0;
-    TGridRect area = DoFixed ? TGridRect{0, 0, ColCount() - 1 + hidden, RowCount() - 1}
-                             : TGridRect{FixedCols(), FixedRows(), ColCount() - 1 - FixedRightCols + hidden,
-                                         RowCount() - 1 - FixedFooters};
-    if (Scope == tsColumn) area.Left = area.Right = Index;
-    if (Scope == tsRow) area.Top = area.Bottom = Index;
-    return area;
+    const TDisplRow top(DoFixed ? 0 : FixedRows());
+    const TDisplRow bottom(RowCount() - 1 - (DoFixed ? 0 : FixedFooters));
+    if (Scope == tsColumn)
+        return [Index, top, bottom](const TShownCellVisit& Visit) {
+            for (TDisplRow r = top; r <= bottom; r = r + 1) Visit(TShownCell{TRealCol(Index), r});
+        };
+    TSelectedRect area{{TDisplCol(DoFixed ? 0 : FixedCols()), top},
+                       {TDisplCol(ColCount() - 1 - (DoFixed ? 0 : FixedRightCols)), bottom}};
+    if (Scope == tsRow) area.From.Row = area.To.Row = TDisplRow(Index);
+    return [this, area, PlusHidden](const TShownCellVisit& Visit) { ForEachShownCell(area, PlusHidden, Visit); };
 }
 
 void TExtStringGrid::HilightInCell(bool DoCase, int Col, int Row, const std::string& HiText)
@@ -42,32 +45,32 @@ void TExtStringGrid::HilightInCell(bool DoCase, int Col, int Row, const std::str
 
 void TExtStringGrid::HilightInCol(bool DoFixed, bool DoCase, int Col, const std::string& HiText)
 {
-    TagTextInRange(HiText, kHighlightTag, TagArea(tsColumn, Col, DoFixed, false), DoCase);
+    TagTextInCells(HiText, kHighlightTag, TagArea(tsColumn, Col, DoFixed, false), DoCase);
 }
 
 void TExtStringGrid::HilightInRow(bool DoFixed, bool DoCase, int Row, const std::string& HiText)
 {
-    TagTextInRange(HiText, kHighlightTag, TagArea(tsRow, Row, DoFixed, false), DoCase);
+    TagTextInCells(HiText, kHighlightTag, TagArea(tsRow, Row, DoFixed, false), DoCase);
 }
 
 void TExtStringGrid::HilightInGrid(bool DoFixed, bool DoCase, const std::string& HiText)
 {
-    TagTextInRange(HiText, kHighlightTag, TagArea(tsGrid, -1, DoFixed, !DoFixed), DoCase);
+    TagTextInCells(HiText, kHighlightTag, TagArea(tsGrid, -1, DoFixed, !DoFixed), DoCase);
 }
 
 void TExtStringGrid::UnHilightInCell(int Col, int Row) { UnTagTextInRange(kHighlightTag, {Col, Row, Col, Row}); }
 
 void TExtStringGrid::UnHilightInCol(bool DoFixed, int Col)
 {
-    UnTagTextInRange(kHighlightTag, TagArea(tsColumn, Col, DoFixed, false));
+    UnTagTextInCells(kHighlightTag, TagArea(tsColumn, Col, DoFixed, false));
 }
 
 void TExtStringGrid::UnHilightInRow(bool DoFixed, int Row)
 {
-    UnTagTextInRange(kHighlightTag, TagArea(tsRow, Row, DoFixed, true));
+    UnTagTextInCells(kHighlightTag, TagArea(tsRow, Row, DoFixed, true));
 }
 
-void TExtStringGrid::UnHilightInGrid(bool DoFixed) { UnTagTextInRange(kHighlightTag, TagArea(tsGrid, -1, DoFixed, true)); }
+void TExtStringGrid::UnHilightInGrid(bool DoFixed) { UnTagTextInCells(kHighlightTag, TagArea(tsGrid, -1, DoFixed, true)); }
 
 void TExtStringGrid::MarkInCell(bool DoCase, int Col, int Row, const std::string& HiText)
 {
@@ -76,23 +79,23 @@ void TExtStringGrid::MarkInCell(bool DoCase, int Col, int Row, const std::string
 
 void TExtStringGrid::MarkInCol(bool DoFixed, bool DoCase, int Col, const std::string& HiText)
 {
-    TagTextInRange(HiText, kMarkTag, TagArea(tsColumn, Col, DoFixed, false), DoCase);
+    TagTextInCells(HiText, kMarkTag, TagArea(tsColumn, Col, DoFixed, false), DoCase);
 }
 
 void TExtStringGrid::MarkInRow(bool DoFixed, bool DoCase, int Row, const std::string& HiText)
 {
-    TagTextInRange(HiText, kMarkTag, TagArea(tsRow, Row, DoFixed, false), DoCase);
+    TagTextInCells(HiText, kMarkTag, TagArea(tsRow, Row, DoFixed, false), DoCase);
 }
 
 void TExtStringGrid::MarkInGrid(bool DoFixed, bool DoCase, const std::string& HiText)
 {
-    TagTextInRange(HiText, kMarkTag, TagArea(tsGrid, -1, DoFixed, false), DoCase);
+    TagTextInCells(HiText, kMarkTag, TagArea(tsGrid, -1, DoFixed, false), DoCase);
 }
 
 void TExtStringGrid::UnMarkInCell(int Col, int Row) { UnTagTextInRange(kMarkTag, {Col, Row, Col, Row}); }
 
-void TExtStringGrid::UnMarkInCol(bool DoFixed, int Col) { UnTagTextInRange(kMarkTag, TagArea(tsColumn, Col, DoFixed, false)); }
+void TExtStringGrid::UnMarkInCol(bool DoFixed, int Col) { UnTagTextInCells(kMarkTag, TagArea(tsColumn, Col, DoFixed, false)); }
 
-void TExtStringGrid::UnMarkInRow(bool DoFixed, int Row) { UnTagTextInRange(kMarkTag, TagArea(tsRow, Row, DoFixed, true)); }
+void TExtStringGrid::UnMarkInRow(bool DoFixed, int Row) { UnTagTextInCells(kMarkTag, TagArea(tsRow, Row, DoFixed, true)); }
 
-void TExtStringGrid::UnMarkInGrid(bool DoFixed) { UnTagTextInRange(kMarkTag, TagArea(tsGrid, -1, DoFixed, true)); }
+void TExtStringGrid::UnMarkInGrid(bool DoFixed) { UnTagTextInCells(kMarkTag, TagArea(tsGrid, -1, DoFixed, true)); }

@@ -43,7 +43,7 @@ std::string TExtStringGrid::RectToText(const TRect& R, bool Filter)
             SaveCell(RealColIndex(c), r, cell);
             if (GetTextType(cell, false) == ttWideEncoded) cell = DecodeWideCellText(cell);
             if (!Navigation()->CopyHTMLTagsToClipboard && cell.find("</") != std::string::npos)
-                cell = StrippedCells(c, r);
+                cell = StrippedCells(RealColIndex(c), r);
             // Quoted last, so that no text put in after it can break the row.
             cell = QuoteClipboardField(cell, ExcelClipboardFormat && Multilinecells);
             text += cell;
@@ -65,7 +65,7 @@ void TExtStringGrid::CopyRectToClipboard(const TRect& R, bool Filter)
 
 void TExtStringGrid::CopyCellAsRTF(int ACol, int ARow)
 {
-    const std::string text = Cells(ACol, ARow);
+    const std::string text = TextAt({TDisplCol(ACol), TDisplRow(ARow)});
     if (text.find("{\\") == std::string::npos) return;
     Clipboard()->SetBuffer(RegisterClipboardFormat("Rich Text Format"), Utf8ToUtf16Le(text) + std::string(2, '\0'));
 }
@@ -98,25 +98,32 @@ void TExtStringGrid::CopySelectionToClipboard()
     FLastClipOperation = coCopy;
 }
 
-void TExtStringGrid::ClearForCut(const TRect& R)
+// The history keeps the real column, which is where an undo writes the old text back.
+void TExtStringGrid::ClearForCut(const TShownCellWalk& Cells)
 {
     const bool always = Navigation()->AllowClipboardAlways;
     if (UndoRedo()) UndoRedo()->StartSequence();
-    for (int r = R.Top; r <= R.Bottom; ++r)
-        for (int c = R.Left; c <= R.Right; ++c)
-            if (always || IsEditable(c, r)) {
-                if (UndoRedo()) UndoRedo()->RegisterChange(c, r, Cells(c, r), "");
-                SetCells(c, r, "");
-            }
+    std::vector<int> rows;
+    Cells([&](TShownCell Cell) {
+        const int row = Cell.Row.Index();
+        if (rows.empty() || rows.back() != row) rows.push_back(row);
+        if (!always && !IsEditable(ToDisplCol(Cell.Col).Index(), row)) return;
+        if (UndoRedo()) UndoRedo()->RegisterChange(Cell.Col.Index(), row, CellAt(Cell), "");
+        SetCellAt(Cell, "");
+    });
     if (UndoRedo()) UndoRedo()->StopSequence();
     if (ShowModified()->Enabled)
-        for (int r = R.Top; r <= R.Bottom; ++r) SetRowModified(r, true);
+        for (const int r : rows) SetRowModified(r, true);
 }
 
 void TExtStringGrid::CutToClipboard()
 {
     CopyRectToClipboard(SaveArea(), false);
-    ClearForCut(SaveArea());
+    const TRect area = SaveArea();
+    ClearForCut([&](const TShownCellVisit& Visit) {
+        ForEachShownCell({{TDisplCol(area.Left), TDisplRow(area.Top)}, {TDisplCol(area.Right), TDisplRow(area.Bottom)}},
+                         false, Visit);
+    });
     FLastClipOperation = coCut;
 }
 
@@ -125,25 +132,22 @@ void TExtStringGrid::CutSelectionToClipboard()
     CopySelectionToClipboard();
     const TMouseActions& mouse = *MouseActions();
     const TGridRect sel = Selection();
-    if (mouse.DisjunctRowSelect()) {
-        for (int r = FixedRows(); r < RowCount(); ++r) {
-            if (!RowSelect(mouse.RowSelectPersistent ? RealRowIndex(r) : r)) continue;
-            for (int c = 0; c < ColCount(); ++c) SetCells(c, r, "");
-            if (ShowModified()->Enabled) SetRowModified(r, true);
-        }
-    } else if (mouse.DisjunctColSelect()) {
-        for (int c = FixedCols(); c < ColCount(); ++c)
-            if (ColSelect(c))
-                for (int r = 0; r < RowCount(); ++r) SetCells(c, r, "");
+    if (mouse.DisjunctRowSelect() || mouse.DisjunctColSelect()) {
+        const bool markRows = mouse.DisjunctRowSelect() && ShowModified()->Enabled;
+        ForEachSelectedCell(TDisplCol(0), TDisplCol(ColCount() - 1), false, [&](TShownCell Cell) {
+            SetCellAt(Cell, "");
+            if (markRows) SetRowModified(Cell.Row.Index(), true);
+        });
     } else {
-        const TRect area{sel.Left, sel.Top, sel.Right, sel.Bottom};
-        ClearForCut(area);
+        const TShownCellWalk cells = [this](const TShownCellVisit& Visit) {
+            ForEachShownCell(SelectedRect(), false, Visit);
+        };
+        ClearForCut(cells);
         if (Navigation()->AllowFmtClipboard)
-            for (int r = area.Top; r <= area.Bottom; ++r)
-                for (int c = area.Left; c <= area.Right; ++c) FreeCellProperties(RealColIndex(c), r);
+            cells([this](TShownCell Cell) { FreeCellProperties(Cell.Col.Index(), Cell.Row.Index()); });
     }
     FLastClipOperation = coCut;
-    DoCellsChanged(TRect{sel.Left, sel.Top, sel.Right, sel.Bottom});
+    DoCellsChanged(TRect{DisplToRealCol(sel.Left), sel.Top, DisplToRealCol(sel.Right), sel.Bottom});
     if (NumHiddenColumns() > 0) Repaint();
 }
 

@@ -37,16 +37,18 @@ void TExtStringGrid::SetRowModifiedFlag(TPoint, const TRect& Target, TClipOperat
     for (int r = std::max(0, Target.Top); r <= Target.Bottom && r < RowCount(); ++r) SetRowModified(r, true);
 }
 
+// ACol is a place of the selection; the cell, and the history's entry, take its real column.
 void TExtStringGrid::PasteCellText(int ACol, int ARow, const std::string& Text)
 {
-    const int real = RealColIndex(ACol);
-    if (UndoRedo()) UndoRedo()->RegisterChange(ACol, ARow, GridCells(real, ARow), Text);
+    const TShownCell cell = ShownCellAt({TDisplCol(ACol), TDisplRow(ARow)});
+    const int real = cell.Col.Index();
+    if (UndoRedo()) UndoRedo()->RegisterChange(real, ARow, GridCells(real, ARow), Text);
     if (HasCheckBox(real, ARow)) {
         std::string checkTrue;
         GetCheckTrue(real, ARow, checkTrue);
         SetCheckBoxState(real, ARow, Text == checkTrue);
     } else {
-        SetCells(ACol, ARow, Text);
+        SetCellAt(cell, Text);
     }
     if (real != ACol) RepaintCell(ACol, ARow);
 }
@@ -137,8 +139,9 @@ void TExtStringGrid::SetSelectionAsText(const std::string& Value)
         for (const std::string& field : lines[i].Fields) {
             if (col >= ColCount()) SetColCount(col + 1);
             if (row < RowCount()) {
-                SetCells(col, row, field);
-                written.Add(col, row);
+                const TShownCell cell = ShownCellAt({TDisplCol(col), TDisplRow(row)});
+                SetCellAt(cell, field);
+                written.Add(cell.Col.Index(), row);
             }
             ++col;
         }

@@ -70,7 +70,7 @@ bool TExtStringGrid::PasteSmartText(int ACol, int ARow, std::string Text, bool C
 void TExtStringGrid::SmartFill(const TGridRect& S)
 {
     const int realLeft = RealColIndex(S.Left);
-    std::string text = Cells(S.Left, S.Top);
+    std::string text = TextAt({TDisplCol(S.Left), TDisplRow(S.Top)});
     if (HasCheckBox(realLeft, S.Top)) {
         TCheckBoxState state = cbUnchecked;
         GetCheckBoxState(realLeft, S.Top, state);
@@ -96,8 +96,9 @@ void TExtStringGrid::SmartFill(const TGridRect& S)
 bool TExtStringGrid::SmartSeries(const TGridRect& S)
 {
     const bool singleRow = S.Top == S.Bottom;
-    const std::string c1 = Cells(S.Left, S.Top);
-    const std::string c2 = singleRow ? Cells(S.Left + 1, S.Top) : Cells(S.Left, S.Top + 1);
+    const TSelectedCell first{TDisplCol(S.Left), TDisplRow(S.Top)};
+    const std::string c1 = TextAt(first);
+    const std::string c2 = TextAt(singleRow ? TSelectedCell{TDisplCol(S.Left + 1), first.Row} : TSelectedCell{first.Col, first.Row + 1});
     // Every cell of S in order, given its text; Written says whether it took it.
     const auto run = [&](auto&& TextOf, bool AfterEveryEditable) {
         for (int c = S.Left; c <= S.Right; ++c)
@@ -108,7 +109,7 @@ bool TExtStringGrid::SmartSeries(const TGridRect& S)
                 const bool written = editable && PasteSmartText(c, r, text, false);
                 if (written || (editable && AfterEveryEditable)) {
                     SetRowModifiedFlag(FClipOrigin, TRect{c, r, c, r}, coCopy);
-                    if (OnClipboardAfterPasteCell) OnClipboardAfterPasteCell(this, c, r, Cells(c, r));
+                    if (OnClipboardAfterPasteCell) OnClipboardAfterPasteCell(this, c, r, TextAt({TDisplCol(c), TDisplRow(r)}));
                 }
             }
     };
@@ -170,11 +171,11 @@ void TExtStringGrid::SmartRepeat(const TGridRect& S, int Pasted)
     const bool singleColumn = S.Left == S.Right;
     if (singleColumn) {
         for (int r = S.Top + Pasted - 1; r <= S.Bottom; ++r)
-            PasteSmartText(S.Left, r, Cells(S.Left, r - Pasted + 1), false);
+            PasteSmartText(S.Left, r, TextAt({TDisplCol(S.Left), TDisplRow(r - Pasted + 1)}), false);
         SetRowModifiedFlag({S.Left, S.Top}, TRect{S.Left, S.Top + Pasted - 1, S.Right, S.Bottom}, coCopy);
     } else {
         for (int c = S.Left + Pasted - 1; c <= S.Right; ++c)
-            PasteSmartText(c, S.Top, Cells(c - Pasted + 1, S.Top), false);
+            PasteSmartText(c, S.Top, TextAt({TDisplCol(c - Pasted + 1), TDisplRow(S.Top)}), false);
         SetRowModifiedFlag({S.Left, S.Top}, TRect{S.Left + Pasted - 1, S.Top, S.Right, S.Bottom}, coCopy);
     }
 }
