@@ -4,25 +4,25 @@
 
 void TExtStringGrid::CheckGroup(int ACol, int ARow, bool State)
 {
+    // A node's span counts its stored rows, hidden ones too: a row out of the grid (a
+    // contracted node's, a filtered one) follows its node through its real row.
     if (IsNode(ARow)) {
-        const int span = GetNodeSpan(ARow);
-        // A contracted node's rows are hidden: they are reached by their real rows.
-        const bool contracted = GetNodeState(ARow);
-        const int real = RealRowIndex(ARow);
-        for (int e = 1; e < span; ++e)
-            if (contracted)
-                SetHiddenCheckBoxState(ACol, real + e, State);
-            else if (ARow + e < RowCount())
-                SetCheckBoxState(ACol, ARow + e, State);
+        const TRealRow last(NodeLastRealRow(ARow));
+        for (TRealRow r = DisplToRealRow(TDisplRow(ARow)) + 1; r <= last; r = r + 1)
+            if (IsRowShown(r))
+                SetCheckBoxState(ACol, RealToDisplRow(r).Index(), State);
+            else
+                SetHiddenCheckBoxState(ACol, r.Index(), State);
         return;
     }
     const int parent = GetParentRow(ARow);
-    const int span = parent >= 0 ? GetNodeSpan(parent) : 0;
-    if (span < 2 || parent + span > RowCount()) return;
+    if (parent < 0) return;
+    const int end = NodeSpanEnd(TDisplRow(parent)).Index();
+    if (end - parent < 2) return;
     const bool first = IsChecked(ACol, parent + 1);
     bool same = true;
-    for (int e = 2; e < span && same; ++e)
-        same = IsChecked(ACol, parent + e) == first;
+    for (int r = parent + 2; r < end && same; ++r)
+        same = IsChecked(ACol, r) == first;
     SetCheckBoxState(ACol, parent, same ? BoolToCheckBoxState(first) : cbGrayed);
 }
 

@@ -68,7 +68,6 @@ void TExtStringGrid::LeftRelease(TShiftState Shift, int X, int Y)
             SetColSelect(ACol, false);
         FDeselectState = false;
     }
-    SelectGroupRows(ACol, ARow);
 
     const bool moving = GridState() == gsColMoving || GridState() == gsRowMoving;
     if (moving) DropMove(ACol, ARow);
@@ -115,20 +114,6 @@ void TExtStringGrid::LeftRelease(TShiftState Shift, int X, int Y)
     if (OnRadioMouseUp && IsRadio(realCol, ARow) && GetRadioIdx(realCol, ARow, option))
         OnRadioMouseUp(this, realCol, ARow, option);
     HeaderClickSort(Shift, realCol, ARow, origCol, X, Y, moving);
-}
-
-// With AutoSelectGroup a click on an open node row beside its glyph selects its whole group.
-void TExtStringGrid::SelectGroupRows(int ACol, int ARow)
-{
-    if (!Grouping()->AutoSelectGroup || ACol <= 0 || ARow < 0 || !IsNode(ARow) || GetNodeState(ARow)) return;
-    const int last = std::min(ARow + GetNodeSpan(ARow) - 1, RowCount() - 1);
-    const TMouseActions& ma = *MouseActions();
-    if (ma.DisjunctRowSelect()) {
-        for (int r = ARow + 1; r <= last; ++r)
-            SetRowSelect(ma.RowSelectPersistent ? RealRowIndex(r) : r, true);
-    } else {
-        SetSelection({FixedCols(), ARow, ColCount() - 1, last});
-    }
 }
 
 void TExtStringGrid::EndFixedSizing(int X, int Y)

@@ -113,7 +113,7 @@ void TExtStringGrid::ContractAll()
             continue;
         }
         NodeGraphic(r)->CellBoolean = true;
-        const int end = NodeSpanEnd(r);
+        const int end = NodeSpanEnd(TDisplRow(r)).Index();
         if (r + 1 < end) blocks.emplace_back(RealRowIndex(r + 1), RealRowIndex(end - 1));
         r = std::max(end, r + 1);
     }

@@ -31,12 +31,11 @@ int TExtStringGrid::NextNodeRow(int ADisplRow) const
 // 0 or less reaches the next node row or the first footer, and no span reaches further.
 int TExtStringGrid::NodeRowsEnd() const { return std::max(RowCount() - FixedFooters, 0); }
 
-int TExtStringGrid::NodeSpanEnd(int ADisplRow) const
+// A hidden row maps to the next shown one, so the row after the span's last stored row is
+// where its shown rows end.
+TDisplRow TExtStringGrid::NodeSpanEnd(TDisplRow Header) const
 {
-    const int span = GetNodeSpan(ADisplRow);
-    if (span > 0) return std::min(ADisplRow + span, NodeRowsEnd());
-    const int next = NextNodeRow(ADisplRow);
-    return next < 0 ? NodeRowsEnd() : next;
+    return RealToDisplRow(TRealRow(NodeLastRealRow(Header.Index()) + 1));
 }
 
 // Spans count every row, hidden ones too, so the end is found among the real rows.
@@ -51,7 +50,7 @@ int TExtStringGrid::NodeLastRealRow(int ADisplRow) const
 
 void TExtStringGrid::ChangeNodeLevels(int ADisplRow, int Delta)
 {
-    const int end = NodeSpanEnd(ADisplRow);
+    const int end = NodeSpanEnd(TDisplRow(ADisplRow)).Index();
     for (int r = ADisplRow; r < end; ++r) {
         TCellProperties* props = GetCellProperties(0, r);
         if (props) props->NodeLevel = std::max(0, props->NodeLevel + Delta);
@@ -156,11 +155,9 @@ int TExtStringGrid::GetParentRow(int ARow) const
     const bool isNode = IsNode(ARow);
     const int level = isNode ? GetNodeLevel(ARow) : 65535;
     const int fallback = isNode ? ARow : -1;
-    int hidden = 0;
     for (int r = ARow; r >= FixedRows(); --r) {
         if (!IsNode(r) || GetNodeLevel(r) >= level) continue;
-        if (GetNodeState(r)) hidden += GetNodeSpan(r) - 1;
-        if (ARow < r + GetNodeSpan(r) - hidden) return r;
+        if (ARow < NodeSpanEnd(TDisplRow(r)).Index()) return r;
     }
     return fallback;
 }

@@ -1920,7 +1920,6 @@ private:
     // The keys' part of it (ExtGridKeyDown.cpp), after the key went up.
     void KeyDisjunctCells(Word Key, TShiftState Shift, const TGridRect& OldSel);
     void EndFixedSizing(int X, int Y);
-    void SelectGroupRows(int ACol, int ARow);
     void DropMove(int ADisplCol, int ADisplRow);
     void HeaderClickSort(TShiftState Shift, int ACol, int ARow, int OrigCol, int X, int Y, bool Moved);
     void ClickSortColumn(int ACol);
@@ -2314,8 +2313,9 @@ private:
     TCellGraphic* NodeGraphic(int ADisplRow) const;
     // The display row above which every node's rows end: the first fixed footer.
     int NodeRowsEnd() const;
-    // The display row below the last row of the node's span, hidden rows not counted.
-    int NodeSpanEnd(int ADisplRow) const;
+    // The shown row after the node's span: the span counts stored rows, hidden ones too,
+    // and the shown rows of it stand together below the header up to here.
+    TDisplRow NodeSpanEnd(TDisplRow Header) const;
     // The last real row that the node at ADisplRow covers.
     int NodeLastRealRow(int ADisplRow) const;
     int NextNodeRow(int ADisplRow) const;

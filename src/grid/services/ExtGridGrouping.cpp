@@ -279,52 +279,65 @@ void TExtStringGrid::SetGroupColumn(int Value)
 
 void TExtStringGrid::SelectGroupRows(int ARow)
 {
-    const int span = GetNodeSpan(ARow);
+    const TDisplRow end = NodeSpanEnd(TDisplRow(ARow));
     if (MouseActions()->DisjunctRowSelect()) {
-        for (int r = ARow + 1; r < ARow + span; ++r)
+        for (int r = ARow + 1; r < end.Index(); ++r)
             SetRowSelect(RealRowIndex(r), true);
         return;
     }
-    SetSelection({FixedCols(), ARow, ColCount() - 1, ARow + span - 1});
+    SetSelection({FixedCols(), ARow, ColCount() - 1, end.Index() - 1});
 }
 
-// Collapsed groups get no result; a group's rows are those of its node after the header.
+// Collapsed groups get no result. A node's span counts its stored rows, hidden ones too: the
+// figures, the count among them, are over the rows of the group that are shown, as the
+// column figures of a filtered grid are.
 void TExtStringGrid::GroupCalc(int ACol, int Method)
 {
-    for (int r = FixedRows(); r < RowCount();) {
-        if (!IsNode(r) || GetNodeState(r)) {
-            ++r;
+    for (TDisplRow r(FixedRows()); r < TDisplRow(RowCount());) {
+        const int row = r.Index();
+        if (!IsNode(row) || GetNodeState(row)) {
+            r = r + 1;
             continue;
         }
-        const int span = GetNodeSpan(r);
-        const int target = Grouping()->Summary ? r + span : r;
+        const TDisplRow end = NodeSpanEnd(r);
+        const TDisplRow next = std::max(end, r + 1);
         // A header keeps its value, which UnGroup gives back to the rows: a result there
         // (also the merged header's one cell) would stand in for it.
-        if (target == r && BaseCell(ACol, r).X == BaseCell(HeaderValueColOfNode(r), r).X) {
-            r += std::max(1, span);
+        if (!Grouping()->Summary && BaseCell(ACol, row).X == BaseCell(HeaderValueColOfNode(row), row).X) {
+            r = next;
             continue;
         }
-        const int from = r + 1;
-        const int to = r + span - 1;
-        if (Method == 5) {
-            SetInts(ACol, target, span - 1);
-        } else {
-            double result = 0;
-            switch (Method) {
-            case 1: result = ColumnSum(ACol, from, to); break;
-            case 2: result = ColumnAvg(ACol, from, to); break;
-            case 3: result = ColumnMin(ACol, from, to); break;
-            case 4: result = ColumnMax(ACol, from, to); break;
-            case 6:
-                if (OnGroupCalc) OnGroupCalc(this, ACol, from, to, result);
-                break;
-            case 7: result = ColumnDistinct(ACol, from, to); break;
-            case 8: result = ColumnStdDev(ACol, from, to); break;
-            default: return;
-            }
-            SetFloats(ACol, target, result);
+        const int from = row + 1;
+        const int to = end.Index() - 1;
+        double value = to - from + 1;
+        switch (Method) {
+        case 1: value = ColumnSum(ACol, from, to); break;
+        case 2: value = ColumnAvg(ACol, from, to); break;
+        case 3: value = ColumnMin(ACol, from, to); break;
+        case 4: value = ColumnMax(ACol, from, to); break;
+        case 5: break;
+        case 6:
+            value = 0;
+            if (OnGroupCalc) OnGroupCalc(this, ACol, from, to, value);
+            break;
+        case 7: value = ColumnDistinct(ACol, from, to); break;
+        case 8: value = ColumnStdDev(ACol, from, to); break;
+        default: return;
         }
-        r += std::max(1, span);
+        // The summary row is the stored row after the span; out of the grid it still takes
+        // its own group's result.
+        const TRealRow target = Grouping()->Summary ? TRealRow(NodeLastRealRow(row) + 1) : DisplToRealRow(r);
+        const bool shown = IsRowShown(target);
+        const int at = shown ? RealToDisplRow(target).Index() : target.Index();
+        if (Method == 5 && shown)
+            SetInts(ACol, at, static_cast<int>(value));
+        else if (Method == 5)
+            SetAllInts(ACol, at, static_cast<int>(value));
+        else if (shown)
+            SetFloats(ACol, at, value);
+        else
+            SetAllFloats(ACol, at, value);
+        r = next;
     }
     static constexpr TColumnCalcType kFooterCalcs[] = {acNONE, acSUM, acAVG, acMIN, acMAX, acCOUNT};
     if (Method >= 1 && Method <= 5 && FloatingFooter()->Visible() && HasFooterRow())

@@ -282,9 +282,9 @@ void TExtStringGrid::SortGroups(bool Indexed)
     for (int r = FixedRows(); r <= last; ++r)
         if (IsNode(r)) level = std::max(level, GetNodeLevel(r));
     for (int r = FixedRows(); r <= last; ++r) {
-        const int span = GetNodeSpan(r);
-        if (!IsNode(r) || GetNodeLevel(r) != level || GetNodeState(r) || span < 3) continue;
-        QuickSortRows(SortSettings()->Column, r + 1, std::min(r + span - 1, last), Indexed);
+        if (!IsNode(r) || GetNodeLevel(r) != level || GetNodeState(r)) continue;
+        const int to = std::min(NodeSpanEnd(TDisplRow(r)).Index() - 1, last);
+        if (to > r + 1) QuickSortRows(SortSettings()->Column, r + 1, to, Indexed);
     }
 }
 
