@@ -499,6 +499,7 @@ void PrintUsage()
     std::printf("usage: vantrel_bench [eds-file]   the configurator's heavy operations\n"
                 "       vantrel_bench --sort        the grid sort alone, for a profiler\n"
                 "       vantrel_bench --filter      the grid filter alone, for a profiler\n"
+                "       vantrel_bench --csv         the CSV files alone, for a profiler\n"
                 "       vantrel_bench --exchange    sort, filter and CSV files beside their peers\n"
                 "       vantrel_bench --help        this text\n"
                 "Without an EDS file the largest EtherNet/IP fixture is imported.\n");
@@ -512,7 +513,7 @@ int main(int argc, char** argv)
     const std::string option = argc > 1 ? argv[1] : "";
     const bool isOption = option.rfind("--", 0) == 0;
     if (argc > 2 || option == "--help" || option == "-h" ||
-        (isOption && option != "--sort" && option != "--filter" && option != "--exchange")) {
+        (isOption && option != "--sort" && option != "--filter" && option != "--csv" && option != "--exchange")) {
         PrintUsage();
         return option == "--help" || option == "-h" ? 0 : 2;
     }
@@ -525,11 +526,13 @@ int main(int argc, char** argv)
         TimeFilter();
         return 0;
     }
-    if (option == "--exchange") {
+    if (option == "--exchange" || option == "--csv") {
         const std::filesystem::path dir = std::filesystem::temp_directory_path() / "vantrel-bench-exchange";
         std::filesystem::create_directories(dir);
-        TimeGridSort();
-        TimeFilter();
+        if (option == "--exchange") {
+            TimeGridSort();
+            TimeFilter();
+        }
         TimeCsvAgainstPython(dir);
         std::filesystem::remove_all(dir);
         return 0;
