@@ -1,15 +1,22 @@
 // Times the configurator's heavy operations on the largest inputs it accepts:
 //   vantrel_bench [eds-file]
 // Without an argument the largest EtherNet/IP fixture of the shared fixtures is imported.
+#include <QRegularExpression>
+#include <QSortFilterProxyModel>
+#include <QStandardItemModel>
+
+#include <algorithm>
+#include <charconv>
 #include <chrono>
 #include <cstdio>
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
 #include <functional>
+#include <memory>
 #include <string>
+#include <string_view>
 #include <vector>
-#include <algorithm>
 
 #include "app/window/UCreate_Windows.h"
 #include "artefacts/descriptions/UEds.h"
@@ -18,6 +25,7 @@
 #include "editors/ethernetip/EdsImport.h"
 #include "grid/control/ExtStringGrid.h"
 #include "grid/control/settings/ColumnSize.h"
+#include "grid/control/settings/Filter.h"
 #include "grid/foundation/model/BaseGrid.h"
 #include "platform/ui/Forms.h"
 #include "platform/rtl/Classes.h"
@@ -225,65 +233,218 @@ double MillisecondsOf(const std::function<void()>& work)
     work();
     return std::chrono::duration<double, std::milli>(std::chrono::steady_clock::now() - start).count();
 }
-// The grid's in-place sort of 100,000 x 10 cells on one numeric and one text column,
-// beside std::stable_sort of the same keys: the ratio is the figure to watch. A round fills
-// a new grid, sorts it by the numbers, fills it again and sorts it by the texts, so the text
-// sort finds rows that a sort has moved. Each figure is the median of the rounds, so that
-// one round disturbed by other work on the machine does not decide the ratio.
+
+// Single runs on a shared machine swing up to twice their time: every figure side by side
+// is the median of this many rounds, and a ratio is taken of medians from the same run.
+constexpr int kRounds = 5;
+
+double Median(std::vector<double> Times)
+{
+    std::sort(Times.begin(), Times.end());
+    return Times[Times.size() / 2];
+}
+
+void PrintTime(const std::string& What, double Milliseconds)
+{
+    std::printf("%-56s %8.2f ms\n", What.c_str(), Milliseconds);
+}
+
+void PrintRatio(const std::string& What, double Grid, double Peer)
+{
+    std::printf("%-56s %8.2f x\n", ("ratio, " + What).c_str(), Grid / std::max(Peer, 0.001));
+}
+
+// The exchange figures' table: 100,000 rows of 10 columns; column 1 holds numbers, column
+// 2 texts of which many tie, the others one text each, so that ties reach every column.
+constexpr int kTableRows = 100000, kTableCols = 10;
+using TTable = std::vector<std::vector<std::string>>;
+
+TTable MakeTable(unsigned Seed)
+{
+    const auto next = [&Seed] { return Seed = Seed * 1103515245u + 12345u; };
+    TTable rows(kTableRows, std::vector<std::string>(kTableCols));
+    for (auto& row : rows) {
+        row[0] = "row";
+        row[1] = std::to_string(next() % 1000000);
+        row[2] = "item ";
+        row[2] += std::to_string(next() % 100000);
+        for (int c = 3; c < kTableCols; ++c) row[c] = 'c' + std::to_string(c);
+    }
+    return rows;
+}
+
+// A grid with one fixed row above the table.
+void FillGrid(TExtStringGrid& Grid, const TTable& Table)
+{
+    Grid.SetColCount(kTableCols);
+    Grid.SetRowCount(static_cast<int>(Table.size()) + 1);
+    for (size_t r = 0; r < Table.size(); ++r)
+        for (int c = 0; c < kTableCols; ++c) Grid.SetCells(c, static_cast<int>(r) + 1, Table[r][c]);
+}
+
+double NumberOf(const std::string& Text)
+{
+    double value = 0;
+    std::from_chars(Text.data(), Text.data() + Text.size(), value);
+    return value;
+}
+
+// What the grid's sort does, written plainly over the same table: read each row's key from
+// its text, order (key, row) pairs stably, break ties on the following columns, and move
+// every row to its new place.
+void SortTablePlainly(TTable& Table, int Col, bool Numeric)
+{
+    std::vector<std::pair<double, int>> numbers;
+    std::vector<std::pair<std::string_view, int>> texts;
+    for (int r = 0; r < static_cast<int>(Table.size()); ++r)
+        if (Numeric)
+            numbers.emplace_back(NumberOf(Table[r][Col]), r);
+        else
+            texts.emplace_back(Table[r][Col], r);
+    const auto tieBreak = [&](int A, int B) {
+        for (int c = Col + 1; c < kTableCols; ++c)
+            if (const int order = Table[A][c].compare(Table[B][c]); order != 0) return order < 0;
+        return false;
+    };
+    std::vector<int> order;
+    const auto sortPairs = [&](auto& Pairs) {
+        std::stable_sort(Pairs.begin(), Pairs.end(), [&](const auto& A, const auto& B) {
+            return A.first != B.first ? A.first < B.first : tieBreak(A.second, B.second);
+        });
+        for (const auto& pair : Pairs) order.push_back(pair.second);
+    };
+    if (Numeric)
+        sortPairs(numbers);
+    else
+        sortPairs(texts);
+    TTable moved;
+    moved.reserve(Table.size());
+    for (const int r : order) moved.push_back(std::move(Table[r]));
+    Table.swap(moved);
+}
+
+// The grid's in-place sort on one numeric and one text column, beside std::stable_sort of
+// the bare keys (ready-made, nothing read, no ties broken, no row moved) and beside the
+// same work as the grid's written plainly with std::stable_sort.
 void TimeGridSort()
 {
-    constexpr int rows = 100000, cols = 10, rounds = 5;
-    std::vector<int> numbers;
-    std::vector<std::string> texts;
-    unsigned seed = 12345;
-    const auto next = [&seed] { return seed = seed * 1103515245u + 12345u; };
-    const auto fill = [&](TExtStringGrid& Grid) {
-        numbers.clear();
-        texts.clear();
-        for (int r = 1; r <= rows; ++r) {
-            numbers.push_back(static_cast<int>(next() % 1000000));
-            texts.push_back("item " + std::to_string(next() % 100000));
-            Grid.SetCells(1, r, std::to_string(numbers.back()));
-            Grid.SetCells(2, r, texts.back());
-            for (int c = 3; c < cols; ++c) Grid.SetCells(c, r, "c" + std::to_string(c));
-        }
-    };
-    // Per column: the grid's times, then std's.
-    std::vector<double> times[2][2];
-    for (int round = 0; round < rounds; ++round) {
+    // Per column: the grid's times, the bare keys', the plain sort's.
+    std::vector<double> times[2][3];
+    for (int round = 0; round < kRounds; ++round) {
         TForm form(nullptr);
         auto* grid = new TExtStringGrid(&form);
         grid->SetParent(&form);
-        grid->SetColCount(cols);
-        grid->SetRowCount(rows + 1);
         for (const int col : {1, 2}) {
-            fill(*grid);
+            // A fresh table each time, so the text sort finds rows that a sort has moved.
+            TTable table = MakeTable(12345u + round * 2 + col);
+            FillGrid(*grid, table);
             auto& columnTimes = times[col - 1];
             columnTimes[0].push_back(MillisecondsOf([&] { grid->Sort(col, sdAscending); }));
+            std::vector<double> numbers;
+            std::vector<std::string> texts;
+            for (const auto& row : table)
+                if (col == 1)
+                    numbers.push_back(NumberOf(row[col]));
+                else
+                    texts.push_back(row[col]);
             columnTimes[1].push_back(MillisecondsOf([&] {
                 if (col == 1)
                     std::stable_sort(numbers.begin(), numbers.end());
                 else
                     std::stable_sort(texts.begin(), texts.end());
             }));
+            columnTimes[2].push_back(MillisecondsOf([&] { SortTablePlainly(table, col, col == 1); }));
         }
     }
-    const auto median = [](std::vector<double> Times) {
-        std::sort(Times.begin(), Times.end());
-        return Times[Times.size() / 2];
-    };
     for (const int col : {1, 2}) {
         const std::string kind = col == 1 ? "numeric" : "text";
-        const double grid_ms = median(times[col - 1][0]), std_ms = median(times[col - 1][1]);
-        std::printf("%-48s %8.2f ms\n", ("grid QSort 100,000 x 10, " + kind + " column").c_str(), grid_ms);
-        std::printf("%-48s %8.2f ms\n", ("std::stable_sort of the same " + kind + " keys").c_str(), std_ms);
-        std::printf("%-48s %8.1f x\n", ("ratio, " + kind + " (medians of " + std::to_string(rounds) + ")").c_str(),
-                    grid_ms / std::max(std_ms, 0.001));
+        const double grid = Median(times[col - 1][0]), bare = Median(times[col - 1][1]),
+                     plain = Median(times[col - 1][2]);
+        PrintTime("grid Sort 100,000 x 10, " + kind + " column", grid);
+        PrintTime("std::stable_sort of the bare " + kind + " keys", bare);
+        PrintTime("std::stable_sort of (key, row), ties, rows moved", plain);
+        PrintRatio(kind + " sort / bare keys", grid, bare);
+        PrintRatio(kind + " sort / (key, row) doing the same work", grid, plain);
     }
 }
 
-// Saving and loading a CSV file of 100,000 x 10 cells, beside Python's csv module reading
-// and writing the same file in the same run when python3 is there.
+// QSortFilterProxyModel over a QStandardItemModel of the same table, filtering on one
+// column by the same condition as the grid: a number compare or a wildcard pattern.
+class TNumberAboveProxy : public QSortFilterProxyModel {
+public:
+    explicit TNumberAboveProxy(double Limit) : FLimit(Limit) {}
+
+protected:
+    bool filterAcceptsRow(int SourceRow, const QModelIndex& SourceParent) const override
+    {
+        bool ok = false;
+        const double value = sourceModel()->index(SourceRow, 1, SourceParent).data().toString().toDouble(&ok);
+        return ok && value > FLimit;
+    }
+
+private:
+    double FLimit;
+};
+
+// The grid's row filter with a numeric and a wildcard condition beside the proxy model: the
+// grid moves the failing rows out of the grid, the proxy maps the rows that pass.
+void TimeFilter()
+{
+    const TTable table = MakeTable(777u);
+    TForm form(nullptr);
+    auto* grid = new TExtStringGrid(&form);
+    grid->SetParent(&form);
+    FillGrid(*grid, table);
+    QStandardItemModel model(kTableRows, kTableCols);
+    for (int r = 0; r < kTableRows; ++r)
+        for (int c = 0; c < kTableCols; ++c)
+            model.setItem(r, c, new QStandardItem(QString::fromStdString(table[r][c])));
+
+    struct TCondition {
+        const char* Name;
+        int Col;
+        std::string Condition;
+    };
+    for (const TCondition& condition : {TCondition{"numeric >500000", 1, ">500000"},
+                                        TCondition{"wildcard *12*", 2, "*12*"}}) {
+        std::vector<double> gridTimes, proxyTimes;
+        int gridRows = 0, proxyRows = 0;
+        for (int round = 0; round < kRounds; ++round) {
+            grid->Filter()->Clear();
+            TFilterData& item = grid->Filter()->Add();
+            item.Column = static_cast<int16_t>(condition.Col);
+            item.Condition = condition.Condition;
+            item.Data = fcNormal;
+            gridTimes.push_back(MillisecondsOf([&] { grid->SetFilterActive(true); }));
+            gridRows = grid->RowCount() - grid->FixedRows();
+            grid->SetFilterActive(false);
+
+            std::unique_ptr<QSortFilterProxyModel> proxy;
+            if (condition.Col == 1)
+                proxy = std::make_unique<TNumberAboveProxy>(500000);
+            else
+                proxy = std::make_unique<QSortFilterProxyModel>();
+            proxyTimes.push_back(MillisecondsOf([&] {
+                proxy->setSourceModel(&model);
+                if (condition.Col == 2) {
+                    proxy->setFilterKeyColumn(2);
+                    proxy->setFilterRegularExpression(QRegularExpression(
+                        QRegularExpression::wildcardToRegularExpression(QString::fromStdString(condition.Condition))));
+                }
+                proxyRows = proxy->rowCount();
+            }));
+        }
+        if (gridRows != proxyRows)
+            std::printf("rows kept differ: grid %d, proxy model %d\n", gridRows, proxyRows);
+        const double gridMs = Median(gridTimes), proxyMs = Median(proxyTimes);
+        PrintTime(std::string("grid filter 100,000 x 10, ") + condition.Name, gridMs);
+        PrintTime(std::string("QSortFilterProxyModel, ") + condition.Name, proxyMs);
+        PrintRatio(std::string("filter ") + condition.Name + " / proxy model", gridMs, proxyMs);
+    }
+}
+
+// Saving a CSV file of 100,000 x 10 cells and loading it into a new grid, beside Python's
+// csv module reading and writing the same file in the same run when python3 is there.
 void TimeCsvAgainstPython(const std::filesystem::path& Dir)
 {
     constexpr int rows = 100000, cols = 10;
@@ -295,31 +456,53 @@ void TimeCsvAgainstPython(const std::filesystem::path& Dir)
         for (int c = 0; c < cols; ++c)
             grid->SetCells(c, r, c == 3 ? "say \"" + std::to_string(r) + "\", ok" : "cell " + std::to_string(r * cols + c));
     const std::string file = (Dir / "bench.csv").string();
-    const double save = MillisecondsOf([&] { grid->SaveToCSV(file, false); });
-    const double load = MillisecondsOf([&] { grid->LoadFromCSV(file, 0); });
-    std::printf("%-48s %8.2f ms\n", "save a CSV file of 100,000 x 10", save);
-    std::printf("%-48s %8.2f ms\n", "load a CSV file of 100,000 x 10", load);
+    std::vector<double> saves, loads;
+    for (int round = 0; round < kRounds; ++round) {
+        saves.push_back(MillisecondsOf([&] { grid->SaveToCSV(file, false); }));
+        // A user opens a file into a grid that has not held it.
+        TForm loadForm(nullptr);
+        auto* fresh = new TExtStringGrid(&loadForm);
+        loads.push_back(MillisecondsOf([&] { fresh->LoadFromCSV(file, 0); }));
+    }
+    const double save = Median(saves), load = Median(loads);
+    PrintTime("save a CSV file of 100,000 x 10", save);
+    PrintTime("load it into a new grid", load);
 
     const std::string script = (Dir / "csv_bench.py").string();
     const std::string times = (Dir / "csv_bench.txt").string();
-    WriteFile(script, "import csv, sys, time\n"
-                      "src, dst, out = sys.argv[1:4]\n"
-                      "t = time.perf_counter()\n"
-                      "with open(src, newline='', encoding='cp1252') as f: rows = list(csv.reader(f))\n"
-                      "read = time.perf_counter() - t\n"
-                      "t = time.perf_counter()\n"
-                      "with open(dst, 'w', newline='', encoding='cp1252') as f: csv.writer(f).writerows(rows)\n"
-                      "write = time.perf_counter() - t\n"
-                      "open(out, 'w').write('%f %f' % (read * 1000, write * 1000))\n");
+    WriteFile(script, "import csv, statistics, sys, time\n"
+                      "src, dst, out, rounds = sys.argv[1], sys.argv[2], sys.argv[3], int(sys.argv[4])\n"
+                      "reads, writes = [], []\n"
+                      "for _ in range(rounds):\n"
+                      "    t = time.perf_counter()\n"
+                      "    with open(src, newline='', encoding='cp1252') as f: rows = list(csv.reader(f))\n"
+                      "    reads.append(time.perf_counter() - t)\n"
+                      "    t = time.perf_counter()\n"
+                      "    with open(dst, 'w', newline='', encoding='cp1252') as f: csv.writer(f).writerows(rows)\n"
+                      "    writes.append(time.perf_counter() - t)\n"
+                      "open(out, 'w').write('%f %f' % (statistics.median(reads) * 1000, statistics.median(writes) * 1000))\n");
     const std::string command = "python3 " + script + " " + file + " " + (Dir / "python.csv").string() + " " + times +
-                                " > /dev/null 2>&1";
+                                " " + std::to_string(kRounds) + " > /dev/null 2>&1";
     double pythonRead = 0, pythonWrite = 0;
     if (std::system(command.c_str()) != 0 || !(std::ifstream(times) >> pythonRead >> pythonWrite)) {
         std::printf("python3 csv: not available\n");
         return;
     }
-    std::printf("%-48s %8.2f ms (grid / python: %.2f)\n", "python csv: read the same file", pythonRead, load / pythonRead);
-    std::printf("%-48s %8.2f ms (grid / python: %.2f)\n", "python csv: write it", pythonWrite, save / pythonWrite);
+    PrintTime("python csv: read the same file", pythonRead);
+    PrintTime("python csv: write it", pythonWrite);
+    PrintRatio("CSV load into a new grid / python read", load, pythonRead);
+    PrintRatio("CSV save / python write", save, pythonWrite);
+}
+
+void PrintUsage()
+{
+    std::printf("usage: vantrel_bench [eds-file]   the configurator's heavy operations\n"
+                "       vantrel_bench --sort        the grid sort alone, for a profiler\n"
+                "       vantrel_bench --filter      the grid filter alone, for a profiler\n"
+                "       vantrel_bench --csv         the CSV files alone, for a profiler\n"
+                "       vantrel_bench --exchange    sort, filter and CSV files beside their peers\n"
+                "       vantrel_bench --help        this text\n"
+                "Without an EDS file the largest EtherNet/IP fixture is imported.\n");
 }
 }  // namespace
 
@@ -327,22 +510,40 @@ int main(int argc, char** argv)
 {
     // Windows are created off screen unless a display is asked for.
     setenv("QT_QPA_PLATFORM", "offscreen", 0);
+    const std::string option = argc > 1 ? argv[1] : "";
+    const bool isOption = option.rfind("--", 0) == 0;
+    if (argc > 2 || option == "--help" || option == "-h" ||
+        (isOption && option != "--sort" && option != "--filter" && option != "--csv" && option != "--exchange")) {
+        PrintUsage();
+        return option == "--help" || option == "-h" ? 0 : 2;
+    }
     Application->Initialize();
-    // "--sort" times the grid sort alone, for a profiler; "--exchange" the sort and the CSV
-    // files beside their peers.
-    if (argc > 1 && std::string(argv[1]) == "--sort") {
+    if (option == "--sort") {
         TimeGridSort();
         return 0;
     }
-    if (argc > 1 && std::string(argv[1]) == "--exchange") {
+    if (option == "--filter") {
+        TimeFilter();
+        return 0;
+    }
+    if (option == "--exchange" || option == "--csv") {
         const std::filesystem::path dir = std::filesystem::temp_directory_path() / "vantrel-bench-exchange";
         std::filesystem::create_directories(dir);
-        TimeGridSort();
+        if (option == "--exchange") {
+            TimeGridSort();
+            TimeFilter();
+        }
         TimeCsvAgainstPython(dir);
         std::filesystem::remove_all(dir);
         return 0;
     }
     const std::string eds = argc > 1 ? argv[1] : LargestFixture();
+    std::error_code missing;
+    if (argc > 1 && !std::filesystem::is_regular_file(eds, missing)) {
+        std::fprintf(stderr, "vantrel_bench: no such file: %s\n", eds.c_str());
+        PrintUsage();
+        return 2;
+    }
     if (!eds.empty()) {
         std::printf("EDS file: %s (%ju bytes)\n", eds.c_str(), std::filesystem::file_size(eds));
         Time("import: connections and one target configuration", 20, [&] {

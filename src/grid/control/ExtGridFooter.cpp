@@ -20,6 +20,7 @@ void TExtStringGrid::MoveFooterRow(int OldFooter)
         SetGridObjects(c, footer, GridObjects(c, OldFooter));
     }
     ClearRowSlot(TDisplRow(OldFooter));
+    InvalidateRow(OldFooter);
     CalcFooter(-1);
 }
 

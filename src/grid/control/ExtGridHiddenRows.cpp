@@ -5,56 +5,53 @@
 
 // A hidden row takes its cells over every real column, hidden columns included, so that
 // nothing of it is left behind in the grid.
-TGridItem TExtStringGrid::TakeRow(TDisplRow ADisplRow) const
+// Rows move through the cell store whole, and the grid is repainted once by the operation
+// that moves them: repainting cell by cell made a filter over many rows cost many times its
+// matching.
+TGridItem TExtStringGrid::TakeRow(TDisplRow ADisplRow)
 {
-    const int row = ADisplRow.Index();
     TGridItem item;
-    for (int c = 0; c < TotalColCount(); ++c)
-        item.Items.Add(GridCells(c, row), GridObjects(c, row));
-    item.Height = RowHeights(row);
+    item.Items = CellStore().TakeRow(ADisplRow.Index(), TotalColCount());
+    item.Height = RowHeights(ADisplRow.Index());
     return item;
 }
 
 void TExtStringGrid::PutRow(TDisplRow ADisplRow, const TGridItem& Item)
 {
-    const int row = ADisplRow.Index();
-    for (int c = 0; c < Item.Items.Count(); ++c) {
-        SetGridCells(c, row, Item.Items.Strings[c]);
-        SetGridObjects(c, row, Item.Items.Objects[c]);
-    }
-    SetRowHeights(row, Item.Height);
+    CellStore().PutRow(ADisplRow.Index(), Item.Items);
+    SetRowHeights(ADisplRow.Index(), Item.Height);
 }
 
-void TExtStringGrid::CopyRow(TDisplRow AFromRow, TDisplRow AToRow) { PutRow(AToRow, TakeRow(AFromRow)); }
+void TExtStringGrid::MoveRowCells(TDisplRow AFromRow, TDisplRow AToRow)
+{
+    CellStore().MoveRowTo(AFromRow.Index(), AToRow.Index());
+    SetRowHeights(AToRow.Index(), RowHeights(AFromRow.Index()));
+}
 
 // The slot's objects have moved elsewhere; they are dropped, not freed.
-void TExtStringGrid::ClearRowSlot(TDisplRow ADisplRow)
-{
-    for (int c = 0; c < TotalColCount(); ++c) {
-        SetGridCells(c, ADisplRow.Index(), "");
-        SetGridObjects(c, ADisplRow.Index(), nullptr);
-    }
-}
+void TExtStringGrid::ClearRowSlot(TDisplRow ADisplRow) { CellStore().ClearRow(ADisplRow.Index()); }
 
 void TExtStringGrid::RemoveDisplayRows(TDisplRow ADisplRow, int Count)
 {
     const TDisplRow end(RowCount());
     for (TDisplRow r = ADisplRow; r + Count < end; r = r + 1)
-        CopyRow(r + Count, r);
+        MoveRowCells(r + Count, r);
     for (TDisplRow r = end - Count; r < end; r = r + 1)
         ClearRowSlot(r);
     SetRowCountShifted(end.Index() - Count);
+    Invalidate();
 }
 
 void TExtStringGrid::InsertDisplayRows(TDisplRow ADisplRow, int Count)
 {
     SetRowCountShifted(RowCount() + Count);
     for (TDisplRow r(RowCount() - 1); r >= ADisplRow + Count; r = r - 1)
-        CopyRow(r - Count, r);
+        MoveRowCells(r - Count, r);
     for (TDisplRow r = ADisplRow; r < ADisplRow + Count; r = r + 1) {
         ClearRowSlot(r);
         SetRowHeights(r.Index(), DefaultRowHeight());
     }
+    Invalidate();
 }
 
 void TExtStringGrid::MoveDisplayRows(TDisplRow AFromRow, int Count, TDisplRow AToRow)
@@ -64,12 +61,13 @@ void TExtStringGrid::MoveDisplayRows(TDisplRow AFromRow, int Count, TDisplRow AT
         moved.push_back(TakeRow(AFromRow + i));
     if (AToRow < AFromRow)
         for (TDisplRow r = AFromRow + (Count - 1); r >= AToRow + Count; r = r - 1)
-            CopyRow(r - Count, r);
+            MoveRowCells(r - Count, r);
     else
         for (TDisplRow r = AFromRow; r < AToRow; r = r + 1)
-            CopyRow(r + Count, r);
+            MoveRowCells(r + Count, r);
     for (int i = 0; i < Count; ++i)
         PutRow(AToRow + i, moved[i]);
+    Invalidate();
 }
 
 // The shown rows of the range stand together from display row d. HideRows keeps the
@@ -155,7 +153,7 @@ void TExtStringGrid::RestoreItems(std::vector<int> Positions, const std::vector<
         if (pending >= 0 && Targets[pending] == target) {
             PutRow(target, FRows.Hidden().Item(Positions[pending--]));
         } else {
-            CopyRow(oldRow, target);
+            MoveRowCells(oldRow, target);
             oldRow = oldRow - 1;
         }
     }
@@ -165,6 +163,7 @@ void TExtStringGrid::RestoreItems(std::vector<int> Positions, const std::vector<
     std::sort(Positions.begin(), Positions.end());
     for (auto it = Positions.rbegin(); it != Positions.rend(); ++it)
         FRows.Hidden().Delete(*it);
+    Invalidate();
 }
 
 void TExtStringGrid::UnHideRow(int RowIndex) { RestoreRows(TRealRow(RowIndex), TRealRow(RowIndex)); }
@@ -207,12 +206,13 @@ void TExtStringGrid::HideRowList(const std::vector<int>& RowList)
     TDisplRow next(0);
     for (TDisplRow r(0); r < end; r = r + 1) {
         if (listed[r.Index()]) continue;
-        if (next != r) CopyRow(r, next);
+        if (next != r) MoveRowCells(r, next);
         next = next + 1;
     }
     for (TDisplRow r = next; r < end; r = r + 1)
         ClearRowSlot(r);
     SetRowCountShifted(next.Index());
+    Invalidate();
 }
 
 // Rows hidden by the other operations stay in the store whatever the level: dropping them

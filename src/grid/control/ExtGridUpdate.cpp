@@ -10,7 +10,24 @@ void TExtStringGrid::EndUpdate()
     if (FUpdateCount > 0) --FUpdateCount;
     if (FUpdateCount > 0 || ComponentState().Contains(csDestroying)) return;
     FSelChange = false;
+    FRepaintHeldBack = false;
     Invalidate();
+}
+
+// The scrolling paths lift the lock without a repaint of their own; a change held back
+// meanwhile still reaches the screen.
+void TExtStringGrid::ResetUpdate()
+{
+    FUpdateCount = 0;
+    if (FRepaintHeldBack && !ComponentState().Contains(csDestroying)) Invalidate();
+    FRepaintHeldBack = false;
+}
+
+bool TExtStringGrid::HoldsRepaintBack()
+{
+    if (FUpdateCount == 0) return false;
+    FRepaintHeldBack = true;
+    return true;
 }
 
 void TExtStringGrid::SetLockUpdate(bool Value)

@@ -36,6 +36,7 @@
 #include "grid/foundation/painting/CellButtons.h"
 #include "grid/foundation/painting/CellGraphics.h"
 #include "grid/foundation/painting/OfficeTheme.h"
+#include "grid/foundation/text/FilterExpression.h"
 #include "grid/control/FindParameters.h"
 #include "grid/control/GridPrinting.h"
 #include "grid/control/SortTextCache.h"
@@ -565,7 +566,7 @@ public:
     void BeginUpdate();
     void EndUpdate();
     void StartUpdate() { ++FUpdateCount; }
-    void ResetUpdate() { FUpdateCount = 0; }
+    void ResetUpdate();
     bool LockUpdate() const { return FUpdateCount != 0; }
     void SetLockUpdate(bool Value);
 
@@ -617,6 +618,7 @@ protected:
     TPoint FHoverFixed{-1, -1};
     bool FNoMouseLeave = false;
     void Paint() override;
+    bool HoldsRepaintBack() override;
     void Loaded() override;
     void ColWidthsChanged() override;
     void SizeChanged(int OldColCount, int OldRowCount) override;
@@ -687,9 +689,11 @@ private:
     static TShownCellWalk CellsOfRange(const TGridRect& Range);
 
     // Whole rows over every real column, with their heights.
-    TGridItem TakeRow(TDisplRow ADisplRow) const;
+    // The row's slot is left empty.
+    TGridItem TakeRow(TDisplRow ADisplRow);
     void PutRow(TDisplRow ADisplRow, const TGridItem& Item);
-    void CopyRow(TDisplRow AFromRow, TDisplRow AToRow);
+    // AToRow takes AFromRow's cells and height; AFromRow's slot is left empty.
+    void MoveRowCells(TDisplRow AFromRow, TDisplRow AToRow);
     void ClearRowSlot(TDisplRow ADisplRow);
     // Removes Count display rows from ADisplRow, closing the gap; the cells are not freed.
     void RemoveDisplayRows(TDisplRow ADisplRow, int Count);
@@ -783,6 +787,8 @@ private:
     bool FSelChange = false;
 
     int FUpdateCount = 0;
+    // A cell, row or column changed while the lock held its repaint back.
+    bool FRepaintHeldBack = false;
     // The cell controls by real column and real row, and how many cells hold one.
     TControlList FControlList;
     int FNumCellControls = 0;
@@ -2653,6 +2659,7 @@ private:
     bool FFilterActive = false;
     int FFilterFixedRows = 0;
     std::string FLastFilter;
+    TFilterConditionCache FFilterConditions;
     TDropList* FDropList = nullptr;
     TDropCheckList* FDropCheckList = nullptr;
     int FFilterListClosedCol = -1;

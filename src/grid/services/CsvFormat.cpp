@@ -149,9 +149,9 @@ size_t FirstOddQuoteRun(std::string_view Text)
     return std::string::npos;
 }
 
-std::vector<std::string> SplitCsvRecords(const std::string& Text, char Delimiter, size_t MaxRecords)
+std::vector<std::string_view> SplitCsvRecords(std::string_view Text, char Delimiter, size_t MaxRecords)
 {
-    std::vector<std::string> records;
+    std::vector<std::string_view> records;
     size_t start = 0;
     bool done = false;
     ScanCsvText(
@@ -249,40 +249,46 @@ char DetectCsvDelimiter(const std::string& FirstRecord, const std::string& Secon
     return found;
 }
 
-// Reads on from a position instead of cutting the line, so long lines cost no copies.
-std::vector<std::string> SplitCsvLine(std::string Line, char Delimiter, bool JavaCSV)
+std::vector<std::string> SplitCsvLine(std::string_view Line, char Delimiter, bool JavaCSV)
 {
     std::vector<std::string> fields;
+    SplitCsvLine(Line, Delimiter, JavaCSV, fields);
+    return fields;
+}
+
+// Reads on from a position instead of cutting the line, so long lines cost no copies.
+void SplitCsvLine(std::string_view Line, char Delimiter, bool JavaCSV, std::vector<std::string>& Fields)
+{
+    Fields.clear();
     if (Delimiter == 0) {
-        fields.push_back(DecodeLineBreaks(Line, JavaCSV));
-        return fields;
+        Fields.push_back(DecodeLineBreaks(std::string(Line), JavaCSV));
+        return;
     }
-    const std::string_view line(Line);
     size_t at = 0;
     const auto dropLeadingSpaces = [&] {
-        while (line.size() - at >= 2 && line[at] == ' ')
+        while (Line.size() - at >= 2 && Line[at] == ' ')
             ++at;
     };
-    while (line.find(Delimiter, at) != std::string::npos) {
+    while (Line.find(Delimiter, at) != std::string::npos) {
         dropLeadingSpaces();
         std::string field;
-        if (line[at] == '"') {
+        if (Line[at] == '"') {
             ++at;
-            const size_t close = ClosingQuote(line.substr(at));
+            const size_t close = ClosingQuote(Line.substr(at));
             if (close != std::string::npos) {
-                field = CollapseDoubledChar('"', std::string(line.substr(at, close)));
+                field = CollapseDoubledChar('"', std::string(Line.substr(at, close)));
                 at += close + 1;
             }
         } else {
-            field = std::string(line.substr(at, line.find(Delimiter, at) - at));
+            field = std::string(Line.substr(at, Line.find(Delimiter, at) - at));
         }
-        fields.push_back(DecodeLineBreaks(std::move(field), JavaCSV));
-        const size_t next = line.find(Delimiter, at);
-        at = next == std::string::npos ? line.size() : next + 1;
+        Fields.push_back(DecodeLineBreaks(std::move(field), JavaCSV));
+        const size_t next = Line.find(Delimiter, at);
+        at = next == std::string::npos ? Line.size() : next + 1;
     }
-    if (at < line.size()) {
+    if (at < Line.size()) {
         dropLeadingSpaces();
-        std::string_view rest = line.substr(at);
+        std::string_view rest = Line.substr(at);
         std::string field;
         if (rest[0] == '"') {
             rest.remove_prefix(1);
@@ -291,7 +297,6 @@ std::vector<std::string> SplitCsvLine(std::string Line, char Delimiter, bool Jav
         } else {
             field = std::string(rest);
         }
-        fields.push_back(DecodeLineBreaks(std::move(field), JavaCSV));
+        Fields.push_back(DecodeLineBreaks(std::move(field), JavaCSV));
     }
-    return fields;
 }

@@ -28,12 +28,15 @@ void AppendCsvField(std::string& Out, const std::string& Text, const TCsvCoding&
 // The records of a text: a line ends at CR, LF or CR LF, but not inside a quoted field, so
 // a field that other programs wrote with a line break in it stays whole. A quote opens a
 // quoted field at the start of a field (blanks before it allowed); with Delimiter 0 any
-// candidate delimiter starts a field. At most MaxRecords records are split off.
-std::vector<std::string> SplitCsvRecords(const std::string& Text, char Delimiter, size_t MaxRecords = SIZE_MAX);
+// candidate delimiter starts a field. At most MaxRecords records are split off. The records
+// are views into Text: a file of many records is split without a copy of each.
+std::vector<std::string_view> SplitCsvRecords(std::string_view Text, char Delimiter, size_t MaxRecords = SIZE_MAX);
 
 // The delimiter that the first two records of a text agree on, or 0 when none stands out.
 // What stands inside quoted fields is not counted.
 char DetectCsvDelimiter(const std::string& FirstRecord, const std::string& SecondRecord);
 
 // The fields of one record, their quotes and line-break coding undone.
-std::vector<std::string> SplitCsvLine(std::string Line, char Delimiter, bool JavaCSV);
+std::vector<std::string> SplitCsvLine(std::string_view Line, char Delimiter, bool JavaCSV);
+// The same into Fields, whose room a reader of many records uses again for each.
+void SplitCsvLine(std::string_view Line, char Delimiter, bool JavaCSV, std::vector<std::string>& Fields);

@@ -15,16 +15,18 @@ TTextFileCoding CsvFileCoding(bool Unicode, bool Oem)
     return Oem ? TTextFileCoding::Oem : TTextFileCoding::Ansi;
 }
 
-// The records of a CSV file's bytes, split by the delimiter that is set or else by the one
-// the first two records agree on (0: every line is one field).
-std::vector<std::string> CsvRecords(std::string Bytes, bool Oem, char& Delimiter)
+// The records of a CSV file's text, split by the delimiter that is set or else by the one
+// the first two records agree on (0: every line is one field, kept in Lines).
+std::vector<std::string_view> CsvRecords(std::string_view Text, char& Delimiter, std::vector<std::string>& Lines)
 {
-    const std::string text = DecodeTextBytes(std::move(Bytes), Oem);
     if (!Delimiter) {
-        const std::vector<std::string> firstTwo = SplitCsvRecords(text, 0, 2);
-        if (!firstTwo.empty()) Delimiter = DetectCsvDelimiter(firstTwo[0], firstTwo.size() > 1 ? firstTwo[1] : "");
+        const std::vector<std::string_view> firstTwo = SplitCsvRecords(Text, 0, 2);
+        if (!firstTwo.empty())
+            Delimiter = DetectCsvDelimiter(std::string(firstTwo[0]), firstTwo.size() > 1 ? std::string(firstTwo[1]) : "");
     }
-    return Delimiter ? SplitCsvRecords(text, Delimiter) : SplitTextLines(text);
+    if (Delimiter) return SplitCsvRecords(Text, Delimiter);
+    Lines = SplitTextLines(std::string(Text));
+    return {Lines.begin(), Lines.end()};
 }
 
 } // namespace
@@ -108,7 +110,9 @@ void TExtStringGrid::LoadFromCSVStream(TMemoryStream& AStream, int MaxRows)
 void TExtStringGrid::ReadCSVBytes(std::string Bytes, int MaxRows, bool Append)
 {
     char delimiter = Delimiter;
-    const std::vector<std::string> lines = CsvRecords(std::move(Bytes), OemConvert, delimiter);
+    const std::string text = DecodeTextBytes(std::move(Bytes), OemConvert);
+    std::vector<std::string> plainLines;
+    const std::vector<std::string_view> lines = CsvRecords(text, delimiter, plainLines);
     if (lines.empty()) throw Exception("File is empty");
     const size_t first = LoadFirstRow ? 0 : 1;
     size_t count = lines.size() > first ? lines.size() - first : 0;
@@ -127,14 +131,16 @@ void TExtStringGrid::ReadCSVBytes(std::string Bytes, int MaxRows, bool Append)
     }
 
     TFileProgress progress = FileProgressReporter();
-    if (progress.Active())
-        SetRowCount(Append ? RowCount() + static_cast<int>(count) : row + static_cast<int>(count) + FixedFooters);
+    // The rows are made at once: growing the grid step by step resizes it over and over.
+    SetRowCount(Append ? RowCount() + static_cast<int>(count) : row + static_cast<int>(count) + FixedFooters);
     {
         const TGridUpdateScope update(*this);
+        std::vector<std::string> fields;
         for (size_t i = 0; i < count; ++i, ++row) {
             if (row >= RowCount() - FixedFooters) SetRowCount(row + 1000);
             int col = SaveStartCol();
-            for (const std::string& field : SplitCsvLine(lines[first + i], delimiter, JavaCSV)) {
+            SplitCsvLine(lines[first + i], delimiter, JavaCSV, fields);
+            for (const std::string& field : fields) {
                 if (ColCount() + hidden <= col) SetColCount(col + 1 - hidden);
                 LoadCell(col++, row, field);
             }

@@ -23,7 +23,7 @@ bool CombineFilterMatch(TFilterOperation Operation, bool Result, bool Match)
     }
 }
 
-bool MatchFilterItemText(const TFilterData& Item, std::string Text)
+bool MatchFilterItemText(const TFilterData& Item, const TFilterCondition& Condition, std::string Text)
 {
     if (Item.Data == fcRow) return UpperCase(Text).find(UpperCase(Item.Condition)) != std::string::npos;
     if (!Item.Prefix.empty() && Text.compare(0, Item.Prefix.size(), Item.Prefix) == 0) Text.erase(0, Item.Prefix.size());
@@ -34,7 +34,7 @@ bool MatchFilterItemText(const TFilterData& Item, std::string Text)
     if (Item.Condition.empty()) return true;
     if (Item.Method == fmLiteral) return Text == Item.Condition;
     try {
-        return MatchesFilterExpression(Item.Condition, Text, Item.CaseSensitive);
+        return Condition.Matches(Text);
     } catch (const std::exception&) {
         return false;
     }
@@ -70,7 +70,8 @@ bool TExtStringGrid::MatchFilterRow(int ARow)
         const TFilterData& item = filter.Items(i);
         std::string text = Trim(FilterText(item, ARow));
         if (text.find("|\\") != std::string::npos) text = DecodeWideCellText(text);
-        const bool match = MatchFilterItemText(item, text);
+        const bool match =
+            MatchFilterItemText(item, FFilterConditions.For(i, item.Condition, item.CaseSensitive), std::move(text));
         result = CombineFilterMatch(item.Operation, result, match);
         if (item.Operation == foSHORT && !match) break;
     }
@@ -80,11 +81,13 @@ bool TExtStringGrid::MatchFilterRow(int ARow)
 
 void TExtStringGrid::FilterRow(int ARow)
 {
+    FFilterConditions.Clear();
     if (!MatchFilterRow(ARow)) HideRow(RealRowIndex(ARow));
 }
 
 void TExtStringGrid::ApplyFilter()
 {
+    FFilterConditions.Clear();
     FFilterFixedRows = FixedRows();
     const int first = FixedRows(), last = RowCount() - FixedFooters - 1;
     const int count = last - first + 1;

@@ -102,3 +102,56 @@ void TGridCellStore::Prefetch(int row, int firstCol, int lastCol) const
         __builtin_prefetch(at);
     __builtin_prefetch(last - 1);
 }
+
+TGridStrings TGridCellStore::TakeRow(int row, int cols)
+{
+    TGridStrings taken;
+    taken.Strings.resize(static_cast<size_t>(std::max(cols, 0)));
+    taken.Objects.resize(taken.Strings.size(), nullptr);
+    if (row < 0 || static_cast<size_t>(row) >= rows_.size()) return taken;
+    TRowCells& cells = rows_[static_cast<size_t>(row)];
+    for (size_t c = 0; c < std::min(cells.size(), taken.Strings.size()); ++c) {
+        taken.Strings[c] = std::move(cells[c].Text);
+        taken.Objects[c] = cells[c].Object;
+    }
+    TRowCells().swap(cells);
+    return taken;
+}
+
+// Cells past the last one that holds something take no room, as with single writes.
+void TGridCellStore::PutRow(int row, const TGridStrings& cells)
+{
+    if (row < 0) return;
+    int last = cells.Count() - 1;
+    while (last >= 0 && cells.Strings[static_cast<size_t>(last)].empty() && !cells.Objects[static_cast<size_t>(last)])
+        --last;
+    const auto index = static_cast<size_t>(row);
+    if (index >= rows_.size()) {
+        if (last < 0) return;
+        rows_.resize(index + 1);
+    }
+    TRowCells& stored = rows_[index];
+    if (stored.size() < static_cast<size_t>(last + 1)) stored.resize(static_cast<size_t>(last + 1));
+    const size_t count = std::min(stored.size(), static_cast<size_t>(cells.Count()));
+    for (size_t c = 0; c < count; ++c) {
+        stored[c].Text = cells.Strings[c];
+        stored[c].Object = cells.Objects[c];
+    }
+}
+
+void TGridCellStore::MoveRowTo(int from, int to)
+{
+    if (from < 0 || to < 0 || from == to) return;
+    TRowCells moved;
+    if (static_cast<size_t>(from) < rows_.size()) moved.swap(rows_[static_cast<size_t>(from)]);
+    if (static_cast<size_t>(to) >= rows_.size()) {
+        if (moved.empty()) return;
+        rows_.resize(static_cast<size_t>(to) + 1);
+    }
+    rows_[static_cast<size_t>(to)] = std::move(moved);
+}
+
+void TGridCellStore::ClearRow(int row)
+{
+    if (row >= 0 && static_cast<size_t>(row) < rows_.size()) TRowCells().swap(rows_[static_cast<size_t>(row)]);
+}

@@ -36,6 +36,13 @@ public:
     void MoveRow(int from, int to);
     // Exchanges every cell of two rows at once, texts and objects.
     void SwapRows(int row1, int row2);
+    // Whole rows for the operations that take rows out of the grid, put them back and close
+    // the gaps: the cells move instead of being copied one at a time, and a row left behind
+    // is empty (its objects have gone with its cells, so they are dropped, not freed).
+    TGridStrings TakeRow(int row, int cols);
+    void PutRow(int row, const TGridStrings& cells);
+    void MoveRowTo(int from, int to);
+    void ClearRow(int row);
     // Hints that the row's cells from firstCol to lastCol are read soon: a reader that
     // walks rows in no order of their own fetches ahead, instead of waiting for each row.
     // Finding the cells reads the row's entry, so that is fetched first, a little earlier.

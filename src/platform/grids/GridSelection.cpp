@@ -122,10 +122,18 @@ void TCustomGrid::SelectionMoved(const TGridRect& old)
 
 void TCustomGrid::InvalidateCell(int ACol, int ARow)
 {
-    InvalidateRect(GridRectPixels({ACol, ARow, ACol, ARow}));
+    if (!HoldsRepaintBack()) InvalidateRect(GridRectPixels({ACol, ARow, ACol, ARow}));
 }
-void TCustomGrid::InvalidateRow(int ARow) { InvalidateRect(GridRectPixels({0, ARow, ColCount() - 1, ARow})); }
-void TCustomGrid::InvalidateCol(int ACol) { InvalidateRect(GridRectPixels({ACol, 0, ACol, RowCount() - 1})); }
+
+void TCustomGrid::InvalidateRow(int ARow)
+{
+    if (!HoldsRepaintBack()) InvalidateRect(GridRectPixels({0, ARow, ColCount() - 1, ARow}));
+}
+
+void TCustomGrid::InvalidateCol(int ACol)
+{
+    if (!HoldsRepaintBack()) InvalidateRect(GridRectPixels({ACol, 0, ACol, RowCount() - 1}));
+}
 
 // --- notifications with their standard behaviour ------------------------------------
 

@@ -236,6 +236,10 @@ protected:
     virtual void ColWidthsChanged();
     virtual void RowHeightsChanged();
     virtual void TopLeftChanged();
+    // Asked before a cell, a row or a column is repainted on its own: true while the grid
+    // holds its painting back and repaints whole when it lets go, so that loading many
+    // cells costs no repaint per cell.
+    virtual bool HoldsRepaintBack() { return false; }
     // The part of the client area whose pixels move with the cells when the grid scrolls:
     // a frame the grid paints along its client edge stays out of it.
     virtual TRect ScrolledArea() const { return ClientRect(); }

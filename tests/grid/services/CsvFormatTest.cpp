@@ -65,7 +65,7 @@ TEST(CsvLine, DetectsTheDelimiterBothLinesAgreeOn)
 
 TEST(CsvRecords, LineBreaksInsideQuotedFieldsStayInTheirRecord)
 {
-    using Records = std::vector<std::string>;
+    using Records = std::vector<std::string_view>;
     const struct {
         std::string Text;
         char Delimiter;

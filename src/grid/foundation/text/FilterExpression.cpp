@@ -152,81 +152,137 @@ private:
     mutable std::optional<std::optional<double>> number_;
 };
 
-// By code points, on at most the first 255 characters of each.
-int CompareTexts(const std::u32string& value, const std::string& operand)
-{
-    const std::u32string right = utf8::Decode(operand);
-    return std::u32string_view(value).substr(0, 255).compare(std::u32string_view(right).substr(0, 255));
-}
-
 template <typename T> int Sign(T difference) { return (difference > 0) - (difference < 0); }
 
-// Numbers compare as numbers and dates as dates; anything else as text.
-int CompareFilterValues(const TFilterValue& value, const std::string& operand)
-{
-    TDateTime operandDate = 0;
-    const bool operandIsDate = ParseDateTimeText(operand, operandDate);
-    double operandNumber = 0;
-    if (!value.Date() && !operandIsDate && value.Number() && ReadFilterNumber(operand, operandNumber))
-        return Sign(*value.Number() - operandNumber);
-    if (value.Date() && operandIsDate) return Sign(*value.Date() - operandDate);
-    return CompareTexts(value.Chars(), operand);
-}
+// The operand of a comparison, read once as a date, a number and characters.
+struct TOperand {
+    std::optional<TDateTime> date;
+    std::optional<double> number;
+    std::u32string chars; // at most the first 255 characters: texts compare on those only
 
-struct TComparisonPart {
-    bool present = false;
-    bool result = false;
+    explicit TOperand(const std::string& text) : chars(utf8::Decode(text))
+    {
+        TDateTime operandDate = 0;
+        if (ParseDateTimeText(text, operandDate)) date = operandDate;
+        double operandNumber = 0;
+        if (ReadFilterNumber(text, operandNumber)) number = operandNumber;
+        if (chars.size() > 255) chars.resize(255);
+    }
+
+    // Numbers compare as numbers and dates as dates; anything else as text.
+    int CompareWith(const TFilterValue& value) const
+    {
+        if (!value.Date() && !date && value.Number() && number) return Sign(*value.Number() - *number);
+        if (value.Date() && date) return Sign(*value.Date() - *date);
+        return std::u32string_view(value.Chars()).substr(0, 255).compare(chars);
+    }
 };
 
-// ">", ">=" (sign '>') or "<", "<=" (sign '<') of the term, when it has one.
-TComparisonPart ComparePart(const std::string& term, const TFilterValue& value, char sign)
-{
-    TComparisonPart part;
-    const size_t at = term.find(sign);
-    if (at == std::string::npos) return part;
-    const bool orEqual = at + 1 < term.size() && term[at + 1] == '=';
-    const int order = CompareFilterValues(value, ReadOperand(term, at + 1 + orEqual, sign == '<'));
-    part.present = true;
-    part.result = sign == '>' ? (orEqual ? order >= 0 : order > 0) : (orEqual ? order <= 0 : order < 0);
-    return part;
-}
+// ">", ">=" (sign '>') or "<", "<=" (sign '<') of a term, when it has one.
+class TComparison {
+public:
+    TComparison(const std::string& term, char sign) : sign_(sign)
+    {
+        const size_t at = term.find(sign);
+        if (at == std::string::npos) return;
+        orEqual_ = at + 1 < term.size() && term[at + 1] == '=';
+        operand_.emplace(ReadOperand(term, at + 1 + orEqual_, sign == '<'));
+    }
+
+    bool Present() const { return operand_.has_value(); }
+
+    bool Holds(const TFilterValue& value) const
+    {
+        if (!operand_) return false;
+        const int order = operand_->CompareWith(value);
+        return sign_ == '>' ? (orEqual_ ? order >= 0 : order > 0) : (orEqual_ ? order <= 0 : order < 0);
+    }
+
+private:
+    char sign_;
+    bool orEqual_ = false;
+    std::optional<TOperand> operand_;
+};
 
 // "*" matches any run (also none), "?" one character; double quotes are left out and a
 // "!" anywhere turns the answer round.
-bool MatchWildcard(const std::string& term, const std::u32string& text)
-{
-    std::u32string pattern;
-    bool negated = false;
-    for (char32_t c : utf8::Decode(term)) {
-        if (c == U'!')
-            negated = true;
-        else if (c != U'"')
-            pattern += c;
-    }
-    size_t p = 0;
-    size_t t = 0;
-    size_t starAt = std::u32string::npos;
-    size_t resumeAt = 0;
-    while (t < text.size()) {
-        if (p < pattern.size() && pattern[p] == U'*') {
-            starAt = p++;
-            resumeAt = t;
-        } else if (p < pattern.size() && (pattern[p] == U'?' || pattern[p] == text[t])) {
-            ++p;
-            ++t;
-        } else if (starAt != std::u32string::npos) {
-            p = starAt + 1;
-            t = ++resumeAt;
-        } else {
-            return negated;
+class TWildcard {
+public:
+    explicit TWildcard(const std::string& term)
+    {
+        for (char32_t c : utf8::Decode(term)) {
+            if (c == U'!')
+                negated_ = true;
+            else if (c != U'"')
+                pattern_ += c;
         }
     }
-    while (p < pattern.size() && pattern[p] == U'*')
-        ++p;
-    return (p == pattern.size()) != negated;
-}
+
+    bool Matches(const std::u32string& text) const
+    {
+        size_t p = 0;
+        size_t t = 0;
+        size_t starAt = std::u32string::npos;
+        size_t resumeAt = 0;
+        while (t < text.size()) {
+            if (p < pattern_.size() && pattern_[p] == U'*') {
+                starAt = p++;
+                resumeAt = t;
+            } else if (p < pattern_.size() && (pattern_[p] == U'?' || pattern_[p] == text[t])) {
+                ++p;
+                ++t;
+            } else if (starAt != std::u32string::npos) {
+                p = starAt + 1;
+                t = ++resumeAt;
+            } else {
+                return negated_;
+            }
+        }
+        while (p < pattern_.size() && pattern_[p] == U'*')
+            ++p;
+        return (p == pattern_.size()) != negated_;
+    }
+
+private:
+    std::u32string pattern_;
+    bool negated_ = false;
+};
 
 bool Holds(const std::string& text, char c) { return text.find(c) != std::string::npos; }
+
+// One term, already upper-cased when case does not matter, read once for many values.
+class TTerm {
+public:
+    explicit TTerm(const std::string& term)
+        : greater_(term, '>'), less_(term, '<'), wildcard_(term), bang_(Holds(term, '!')),
+          either_(Holds(term, '^')), both_(Holds(term, '&')), greaterSign_(Holds(term, '>')),
+          lessSign_(Holds(term, '<'))
+    {
+    }
+
+    bool Matches(const TFilterValue& value) const
+    {
+        const bool greaterPresent = greater_.Present() || bang_;
+        const bool lessPresent = less_.Present() || bang_;
+        const auto greater = [&] { return greater_.Holds(value); };
+        const auto less = [&] { return less_.Holds(value); };
+        if (either_ && (greaterPresent || lessPresent)) return greater() || less();
+        if (both_ && greaterPresent && lessPresent) return greater() && less();
+        if (greaterSign_ && greater()) return true;
+        if (lessSign_ && less()) return true;
+        return wildcard_.Matches(value.Chars());
+    }
+
+private:
+    TComparison greater_;
+    TComparison less_;
+    TWildcard wildcard_;
+    bool bang_;
+    bool either_;
+    bool both_;
+    bool greaterSign_;
+    bool lessSign_;
+};
 
 bool ReadDateField(const std::string& text, int& number) { return TryStrToInt(Trim(text), number); }
 
@@ -248,80 +304,100 @@ bool ReadTime(const std::string& text, TDateTime& time)
     return true;
 }
 
-// One term, already upper-cased when case does not matter, against the value.
-bool MatchTerm(const std::string& term, const TFilterValue& value)
-{
-    TComparisonPart greater = ComparePart(term, value, '>');
-    TComparisonPart less = ComparePart(term, value, '<');
-    if (Holds(term, '!')) greater.present = less.present = true;
-    if (Holds(term, '^') && (greater.present || less.present)) return greater.result || less.result;
-    if (Holds(term, '&') && greater.present && less.present) return greater.result && less.result;
-    if (Holds(term, '>') && greater.result) return true;
-    if (Holds(term, '<') && less.result) return true;
-    return MatchWildcard(term, value.Chars());
-}
-
 // Nobody writes groups this deep; a condition that does is refused as unreadable instead
 // of being allowed to exhaust the stack.
 constexpr int kMaxGroupDepth = 100;
+} // namespace
 
-// Evaluates a condition against one value. Groups are read as views of the one prepared
-// text, so that nesting costs no copy of the text inside each group.
-class TConditionEvaluator {
-public:
-    TConditionEvaluator(const std::string& value, bool caseSensitive)
-        : value_(caseSensitive ? value : AnsiUpperCase(value)), caseSensitive_(caseSensitive)
-    {
-    }
+// A condition is a row of terms and groups, each joined to what stands before it, applied
+// strictly from left to right. Groups are read as views of the one prepared text, so that
+// nesting costs no copy of the text inside each group.
+struct TFilterCondition::TSequence {
+    struct TStep {
+        TJoin before;
+        std::optional<TTerm> term;            // a term, or
+        std::unique_ptr<TSequence> group;     // a group in parentheses
+    };
+    std::vector<TStep> steps;
 
     // Empty when the condition cannot be read.
-    std::optional<bool> Evaluate(std::string_view condition, int depth) const
+    static std::unique_ptr<TSequence> Read(std::string_view condition, int depth, bool caseSensitive)
     {
-        if (depth > kMaxGroupDepth) return std::nullopt;
+        if (depth > kMaxGroupDepth) return nullptr;
+        auto sequence = std::make_unique<TSequence>();
         condition = TrimView(condition);
         if (!condition.empty() && condition[0] == '=') condition.remove_prefix(1);
-        bool result = false;
         TJoin before = TJoin::None;
         for (size_t at = FindJoin(condition); at != std::string_view::npos; at = FindJoin(condition)) {
             if (condition[0] == '(') {
                 const size_t end = FindGroupEnd(condition);
-                if (end == std::string_view::npos) return std::nullopt;
-                const auto group = Evaluate(condition.substr(1, end - 1), depth + 1);
-                if (!group) return std::nullopt;
-                Combine(result, before, *group);
+                if (end == std::string_view::npos) return nullptr;
+                auto group = Read(condition.substr(1, end - 1), depth + 1, caseSensitive);
+                if (!group) return nullptr;
+                sequence->Add(before, std::move(group));
                 before = TJoin::Group;
                 condition.remove_prefix(end + 1);
             } else {
-                Combine(result, before, TestTerm(condition.substr(0, at)));
+                sequence->Add(before, condition.substr(0, at), caseSensitive);
                 before = JoinOf(condition[at]);
                 condition.remove_prefix(at + 1);
             }
         }
-        Combine(result, before, TestTerm(condition));
+        sequence->Add(before, condition, caseSensitive);
+        return sequence;
+    }
+
+    bool Matches(const TFilterValue& value) const
+    {
+        bool result = false;
+        for (const TStep& step : steps)
+            if (step.before != TJoin::Group) // the empty term between a group's ")" and the next operator
+                Combine(result, step.before, step.term ? step.term->Matches(value) : step.group->Matches(value));
         return result;
     }
 
 private:
-    bool TestTerm(std::string_view term) const
+    void Add(TJoin before, std::unique_ptr<TSequence> group) { steps.push_back({before, std::nullopt, std::move(group)}); }
+
+    void Add(TJoin before, std::string_view term, bool caseSensitive)
     {
         const std::string text(term);
-        return MatchTerm(caseSensitive_ ? text : AnsiUpperCase(text), value_);
+        steps.push_back({before, TTerm(caseSensitive ? text : AnsiUpperCase(text)), nullptr});
     }
-
-    TFilterValue value_; // upper-cased once when case does not matter
-    bool caseSensitive_;
 };
-} // namespace
+
+TFilterCondition::TFilterCondition(const std::string& condition, bool caseSensitive)
+    : sequence_(TSequence::Read(RemoveBlanksOutsideQuotes(Trim(condition)), 0, caseSensitive)),
+      caseSensitive_(caseSensitive)
+{
+}
+
+TFilterCondition::~TFilterCondition() = default;
+TFilterCondition::TFilterCondition(TFilterCondition&&) noexcept = default;
+TFilterCondition& TFilterCondition::operator=(TFilterCondition&&) noexcept = default;
+
+bool TFilterCondition::Matches(const std::string& value) const
+{
+    return sequence_ && sequence_->Matches(TFilterValue(caseSensitive_ ? value : AnsiUpperCase(value)));
+}
+
+const TFilterCondition& TFilterConditionCache::For(size_t item, const std::string& condition, bool caseSensitive)
+{
+    if (item >= entries_.size()) entries_.resize(item + 1);
+    std::optional<TEntry>& entry = entries_[item];
+    if (!entry || entry->condition != condition || entry->caseSensitive != caseSensitive)
+        entry.emplace(TEntry{condition, caseSensitive, TFilterCondition(condition, caseSensitive)});
+    return entry->read;
+}
 
 bool MatchesFilterExpression(const std::string& condition, const std::string& value, bool caseSensitive)
 {
-    const std::string prepared = RemoveBlanksOutsideQuotes(Trim(condition));
-    return TConditionEvaluator(value, caseSensitive).Evaluate(prepared, 0).value_or(false);
+    return TFilterCondition(condition, caseSensitive).Matches(value);
 }
 
 bool MatchComparison(const std::string& term, const std::string& value)
 {
-    return MatchTerm(term, TFilterValue(value));
+    return TTerm(term).Matches(TFilterValue(value));
 }
 
 bool ParseDateTimeText(const std::string& text, TDateTime& value)
