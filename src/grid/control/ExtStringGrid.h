@@ -9,7 +9,7 @@
 #include <string>
 #include <vector>
 
-#include "grid/control/CellAddress.h"
+#include "grid/foundation/model/CellAddress.h"
 #include "grid/control/CellPaintContext.h"
 #include "grid/control/ComboItemList.h"
 #include "grid/control/DropDownCellEditing.h"

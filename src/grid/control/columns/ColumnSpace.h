@@ -2,7 +2,7 @@
 #include <string>
 #include <vector>
 
-#include "grid/control/columns/ColumnIndex.h"
+#include "grid/foundation/model/ColumnIndex.h"
 #include "grid/control/columns/ColumnRemap.h"
 
 // The grid's columns as one axis: which real columns are hidden and the widths they had,

@@ -2,7 +2,7 @@
 #include <functional>
 #include <string>
 
-#include "grid/control/CellAddress.h"
+#include "grid/foundation/model/CellAddress.h"
 #include "grid/control/ValueHold.h"
 #include "grid/foundation/model/GridEnums.h"
 

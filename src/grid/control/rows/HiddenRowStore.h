@@ -2,7 +2,7 @@
 #include <vector>
 
 #include "grid/control/rows/RowFlags.h"
-#include "grid/control/rows/RowIndex.h"
+#include "grid/foundation/model/RowIndex.h"
 #include "platform/grids/GridCellStore.h"
 
 // Why a row is out of the grid. Each reason has its own way back: a filter level comes

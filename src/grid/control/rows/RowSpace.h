@@ -4,7 +4,7 @@
 
 #include "grid/control/rows/HiddenRowStore.h"
 #include "grid/control/rows/RowFlags.h"
-#include "grid/control/rows/RowIndex.h"
+#include "grid/foundation/model/RowIndex.h"
 
 // The grid's rows as one axis, the way a header view owns its sections: which real rows
 // are out of the grid and why, the mapping between real and display rows, and the flags

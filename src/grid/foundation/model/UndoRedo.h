@@ -3,7 +3,7 @@
 #include <string>
 #include <vector>
 
-#include "grid/control/CellAddress.h"
+#include "grid/foundation/model/CellAddress.h"
 #include "platform/ui/Component.h"
 
 // What an undo history needs of the grid it works on; the base grid provides it.

@@ -198,3 +198,16 @@ TEST(DateTimeText, FollowsTheOrderOfTheFormat)
     EXPECT_DOUBLE_EQ(value, EncodeDate(2024, 12, 31));
 }
 } // namespace
+
+// A filter pass reads each item's condition once; an item whose text or case changed
+// between rows is read again, so no row is tested against a condition it no longer has.
+TEST(FilterExpression, TheConditionCacheReadsAChangedConditionAgain)
+{
+    TFilterConditionCache cache;
+    EXPECT_TRUE(cache.For(0, ">5", true).Matches("7"));
+    EXPECT_FALSE(cache.For(0, "<5", true).Matches("7"));
+    EXPECT_TRUE(cache.For(1, "ab*", true).Matches("abc"));
+    EXPECT_FALSE(cache.For(1, "AB*", true).Matches("abc"));
+    EXPECT_TRUE(cache.For(1, "AB*", false).Matches("abc"));
+    EXPECT_FALSE(cache.For(0, "<5", true).Matches("7"));
+}

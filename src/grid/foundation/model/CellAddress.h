@@ -1,6 +1,6 @@
 #pragma once
-#include "grid/control/columns/ColumnIndex.h"
-#include "grid/control/rows/RowIndex.h"
+#include "grid/foundation/model/ColumnIndex.h"
+#include "grid/foundation/model/RowIndex.h"
 
 // A cell as the grid shows it: its real column (a hidden column keeps its cells in place)
 // and its display row (a hidden row is taken out of the grid). Cells are read and written
