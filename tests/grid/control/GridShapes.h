@@ -128,6 +128,16 @@ protected:
         GridOnForm::SetUp();
         FillInShape(*grid, GetParam());
     }
+
+    // A second, empty grid on the form below the first, for what goes from one grid to
+    // another or is compared between two.
+    TExtStringGrid* SecondGrid()
+    {
+        auto* second = new TExtStringGrid(&form);
+        second->SetParent(&form);
+        second->SetBounds(0, 150, 480, 140);
+        return second;
+    }
 };
 
 // Marks of StoredRowOrder for a row whose cells are all empty and for a row whose cells

@@ -18,14 +18,6 @@ using TTexts = std::vector<std::vector<std::string>>;
 // and with SaveHiddenCells the hidden columns too; read back, the cells land on shown cells.
 class ShapedCellStreamTest : public ShapedGridTest {
 protected:
-    // A second, plain grid below the first.
-    TExtStringGrid* OtherGrid()
-    {
-        auto* other = new TExtStringGrid(&form);
-        other->SetParent(&form);
-        other->SetBounds(0, 150, 480, 140);
-        return other;
-    }
     // The texts of the display rows, over the columns 0..Cols-1 of Column(c).
     static TTexts Texts(const TExtStringGrid& Grid, int Cols, const std::function<int(int)>& Column)
     {
@@ -53,7 +45,7 @@ TEST_P(ShapedCellStreamTest, SavedCellsLoadBackAsTheGridShowsThem)
         ExpectRowsConsistent(*grid, "saved");
         EXPECT_EQ(StoredRowOrder(*grid), ShapedRowsExpected());
 
-        TExtStringGrid* loaded = OtherGrid();
+        TExtStringGrid* loaded = SecondGrid();
         stream.SetPosition(0);
         loaded->LoadFromBinStream(stream);
         ExpectRowsConsistent(*loaded, "loaded");
@@ -87,7 +79,7 @@ TEST_P(ShapedCellStreamTest, CellsCopiedWithTheKeysPasteOntoShownCells)
     ASSERT_EQ(copied.front().front(), "2,5");
     SendKey('C', TShiftState{ssCtrl});
 
-    TExtStringGrid* other = OtherGrid();
+    TExtStringGrid* other = SecondGrid();
     other->SetColCount(2);
     other->SetRowCount(2);
     other->SetFixedCols(0);

@@ -19,9 +19,7 @@ protected:
     // of real column 2: the second turns the rows around, the first leaves them in order.
     TExtStringGrid* SortedByClick()
     {
-        auto* clicked = new TExtStringGrid(&form);
-        clicked->SetParent(&form);
-        clicked->SetBounds(0, 150, 480, 140);
+        TExtStringGrid* clicked = SecondGrid();
         FillInShape(*clicked, GetParam());
         clicked->SortSettings()->SetShow(true);
         clicked->SortSettings()->AutoFormat = false;
