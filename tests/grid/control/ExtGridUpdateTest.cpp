@@ -43,6 +43,28 @@ TEST_F(ExtGridUpdateTest, LockNestsAndOnlyTheOutermostEndPaints)
     EXPECT_FALSE(grid->LockUpdate());
 }
 
+// A cell written under the lock is not repainted on its own; the grid repaints when the
+// lock lets go, also where the scrolling paths lift it without a repaint of their own. A
+// lift with nothing held back repaints nothing, so scrolling stays cheap.
+TEST_F(ExtGridUpdateTest, CellsWrittenUnderTheLockArePaintedWhenItLetsGo)
+{
+    Application->ProcessMessages();
+    grid->StartUpdate();
+    grid->SetCells(1, 1, "held back");
+    grid->Drawn = 0;
+    Application->ProcessMessages();
+    EXPECT_EQ(grid->Drawn, 0);
+    grid->ResetUpdate();
+    Application->ProcessMessages();
+    EXPECT_GT(grid->Drawn, 0);
+
+    grid->StartUpdate();
+    grid->ResetUpdate();
+    grid->Drawn = 0;
+    Application->ProcessMessages();
+    EXPECT_EQ(grid->Drawn, 0);
+}
+
 TEST_F(ExtGridUpdateTest, VisibilityChangesInsideTheLockDoNotStrandIt)
 {
     const struct {
